@@ -1,0 +1,44 @@
+# Shared by run.sh and test.sh: installs the Debian packages the build needs
+# (only those missing) and configures and builds the project.
+
+SPINORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+SPINORA_BUILD="${SPINORA_BUILD:-$SPINORA_ROOT/build}"
+
+# The packages the build and the tests need.
+SPINORA_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  libsqlite3-dev qt6-base-dev qt6-base-dev-tools
+  libical-dev libavahi-client-dev
+  qt6-httpserver-dev qt6-websockets-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  poppler-utils xvfb xauth
+)
+
+missing_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  echo "${missing[@]}"
+}
+
+install_packages() {
+  local missing
+  missing=$(missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing Debian packages: $missing" >&2
+    echo "Install them (as root): apt-get install $missing" >&2
+    return 1
+  fi
+  echo "Installing: $missing"
+  export DEBIAN_FRONTEND=noninteractive
+  # shellcheck disable=SC2086
+  apt-get install -y -q --no-install-recommends $missing >/dev/null ||
+    { apt-get update -q >/dev/null && apt-get install -y -q --no-install-recommends $missing >/dev/null; }
+}
+
+configure_and_build() {
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build "$SPINORA_BUILD" -j"$(nproc)"
+}

@@ -1,0 +1,230 @@
+#include "Cactus.h"
+
+#include "Image.h"
+#include "Localization.h"
+#include "Log.h"
+#include "Messages.h"
+#include "TextCompare.h"
+#include "Water.h"
+
+#include <algorithm>
+
+namespace spinora {
+
+namespace {
+
+const char* const kLoad =
+    "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
+    "date_acquired, purchase_price, value FROM cactus WHERE pk=?";
+const char* const kHydrate =
+    "SELECT source, location, height, width, weight, light, temperature, pot_size, pot_shape, pot_material, "
+    "notes FROM cactus WHERE pk=?";
+const char* const kInsert = "INSERT INTO cactus (name) VALUES(?)";
+const char* const kUpdate =
+    "UPDATE cactus SET name=?, common_name=?, scientific_name=?, type=?, watering_key=?, last_watered=?, "
+    "water_next=?, plant_date=?, source=?, date_acquired=?, purchase_price=?, value=?, location=?, height=?, "
+    "width=?, weight=?, light=?, temperature=?, pot_size=?, pot_shape=?, pot_material=?, notes=? WHERE pk=?";
+const char* const kDelete = "DELETE FROM cactus WHERE pk=?";
+
+const QString kEmpty = QString(QLatin1String(""));
+
+// A plant without the tie-break text comes before one that has it. Two plants
+// that both lack it compare equal, which keeps the ordering consistent for
+// sorting.
+int compareTieBreak(const QString& mine, const QString& theirs)
+{
+    const bool mineMissing = mine.isEmpty();
+    const bool theirsMissing = theirs.isEmpty();
+    if (mineMissing || theirsMissing)
+        return mineMissing == theirsMissing ? 0 : (mineMissing ? -1 : 1);
+    return text::localizedStandardCompare(mine, theirs);
+}
+
+} // namespace
+
+Cactus::Cactus() = default;
+
+Cactus::Cactus(int64_t key, Connection* db, bool abortOnError, bool* initResult)
+{
+    load(key, db, abortOnError, initResult);
+}
+
+const Record::Sql& Cactus::sql() const
+{
+    static const Sql statements{"Cactus", kLoad, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed, true};
+    return statements;
+}
+
+void Cactus::readSummary(const Statement& row)
+{
+    name_ = row.text(0);
+    commonName_ = row.text(1);
+    scientificName_ = row.text(2);
+    type_ = row.integer(3);
+    wateringKey_ = row.integer(4);
+    lastWatered_ = row.date(5);
+    waterNext_ = row.date(6);
+    plantDate_ = row.date(7);
+    dateAcquired_ = row.date(8);
+    purchasePrice_ = row.real(9);
+    value_ = row.real(10);
+}
+
+void Cactus::setPlaceholders()
+{
+    name_ = localized("No title");
+    commonName_ = kEmpty;
+    scientificName_ = kEmpty;
+    type_ = 0;
+    wateringKey_ = -1;
+    lastWatered_ = waterNext_ = plantDate_ = dateAcquired_ = std::nullopt;
+    purchasePrice_ = value_ = 0;
+}
+
+void Cactus::readDetail(const Statement& row)
+{
+    source_ = row.integer(0);
+    location_ = row.text(1);
+    height_ = row.text(2);
+    width_ = row.text(3);
+    weight_ = row.text(4);
+    light_ = row.text(5);
+    temperature_ = row.text(6);
+    potSize_ = row.text(7);
+    potShape_ = row.integer(8);
+    potMaterial_ = row.integer(9);
+    notes_ = row.text(10);
+}
+
+void Cactus::setDetailDefaults()
+{
+    source_ = 7;
+    location_ = height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = kEmpty;
+    potShape_ = 0;
+    potMaterial_ = 4;
+}
+
+void Cactus::bindInsert(Statement& st) const
+{
+    st.bind(name_);
+}
+
+void Cactus::bindUpdate(Statement& st) const
+{
+    st.bind(name_, commonName_, scientificName_, type_, wateringKey_, lastWatered_, waterNext_, plantDate_, source_,
+            dateAcquired_, purchasePrice_, value_, location_, height_, width_, weight_, light_, temperature_,
+            potSize_, potShape_, potMaterial_, notes_);
+}
+
+void Cactus::releaseDetail()
+{
+    // source, potShape and potMaterial are plain numbers and stay.
+    location_ = height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = QString();
+}
+
+void Cactus::addLog(Log* log)
+{
+    if (std::find(logs_.begin(), logs_.end(), log) == logs_.end())
+        logs_.push_back(log);
+    sortLogs();
+}
+
+void Cactus::removeLog(Log* log)
+{
+    std::erase(logs_, log);
+}
+
+void Cactus::sortLogs()
+{
+    if (logs_.size() < 2)
+        return;
+    std::stable_sort(logs_.begin(), logs_.end(), [](const Log* a, const Log* b) { return a->compareLog(b) < 0; });
+}
+
+void Cactus::removeImage(Image* image)
+{
+    std::erase(images_, image);
+}
+
+void Cactus::sortImages()
+{
+    std::stable_sort(images_.begin(), images_.end(),
+                     [](const Image* a, const Image* b) { return a->compareOrder(b) < 0; });
+}
+
+std::optional<QString> Cactus::eventString(size_t index) const
+{
+    if (index >= logs_.size() || logs_[index]->eventName().isEmpty())
+        return std::nullopt;
+    return logs_[index]->eventName();
+}
+
+Timestamp Cactus::eventDate(size_t index) const
+{
+    if (index >= logs_.size())
+        return std::nullopt;
+    return logs_[index]->logDate();
+}
+
+QString Cactus::groupSpecies() const
+{
+    return scientificName_.isEmpty() ? QStringLiteral("#") : scientificName_;
+}
+
+std::pair<int, int> Cactus::textItalicRange() const
+{
+    return {0, static_cast<int>(scientificName_.size())};
+}
+
+int wholeYearsUntilToday(const Timestamp& date)
+{
+    const QDate from = toDateTime(roundDate(date)).date();
+    const QDate today = toDateTime(roundDate(now())).date();
+    if (!from.isValid() || !today.isValid())
+        return 0;
+    int years = today.year() - from.year();
+    if (today.month() < from.month() || (today.month() == from.month() && today.day() < from.day()))
+        --years;
+    return years;
+}
+
+int Cactus::age() const
+{
+    return plantDate_ ? std::max(0, wholeYearsUntilToday(plantDate_)) : 0;
+}
+
+QString Cactus::ageString(const Timestamp& date)
+{
+    if (!date)
+        return localized("Unknown");
+    const int years = wholeYearsUntilToday(date);
+    if (years < 1)
+        return QStringLiteral("< 1 %1").arg(localized("year"));
+    if (years == 1)
+        return QStringLiteral("1 %1").arg(localized("year"));
+    return QStringLiteral("%1 %2").arg(years).arg(localized("years"));
+}
+
+bool Cactus::wateringDue() const
+{
+    // Without a next date the plant is not due; callers only ask when one is set.
+    return waterNext_ && *now() - *waterNext_ >= 0;
+}
+
+int Cactus::compareNameThenSpecies(const Cactus* other) const
+{
+    int order = text::plainCompare(name_, other->name_);
+    if (order == 0)
+        order = compareTieBreak(scientificName_, other->scientificName_);
+    return ascending_ ? order : -order;
+}
+
+int Cactus::compareSpeciesThenName(const Cactus* other) const
+{
+    int order = text::plainCompare(scientificName_, other->scientificName_);
+    if (order == 0)
+        order = compareTieBreak(name_, other->name_);
+    return ascending_ ? order : -order;
+}
+
+} // namespace spinora

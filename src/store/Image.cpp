@@ -1,0 +1,413 @@
+#include "Image.h"
+
+#include "Messages.h"
+#include "SpinoraUtility.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <sqlite3.h>
+
+namespace spinora {
+
+namespace {
+
+const char* const kLoad = "SELECT type, key, tag FROM image WHERE pk=?";
+const char* const kInsert = "INSERT INTO image (type, key, tag, caption) VALUES(?, ?, ?, ?)";
+const char* const kUpdate = "UPDATE image SET type=?, key=?, tag=?, caption=? WHERE pk=?";
+const char* const kDelete = "DELETE FROM image WHERE pk=?";
+const char* const kSelectThumbnail = "SELECT thumbnail FROM image WHERE pk=?";
+const char* const kSelectPhoto = "SELECT photo FROM image WHERE pk=?";
+const char* const kSelectCaption = "SELECT caption FROM image WHERE pk=?";
+const char* const kUpdatePhotos = "UPDATE image SET photo=?, thumbnail=? WHERE pk=?";
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// Write errors of photo files are not reported: the record stays usable and
+// the blob, where there is one, restores the file later.
+void writeWholeFile(const QString& path, const QByteArray& data)
+{
+    if (data.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size())
+        file.commit();
+}
+
+void writeJpeg(const QString& path, const QImage& image)
+{
+    writeWholeFile(path, Image::encodeJpeg(image));
+}
+
+} // namespace
+
+Image::Image(int64_t key, Connection* db, const QString& path, bool abortOnError, bool* initResult)
+{
+    path_ = path;
+    load(key, db, abortOnError, initResult);
+}
+
+const Record::Sql& Image::sql() const
+{
+    static const Sql statements{"Image", kLoad, nullptr, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, true};
+    return statements;
+}
+
+void Image::readSummary(const Statement& row)
+{
+    linkedType_ = row.integer(0);
+    linkedKey_ = row.integer(1);
+    tagValue_ = row.integer(2);
+}
+
+void Image::setPlaceholders()
+{
+    linkedType_ = kNoOwner;
+    linkedKey_ = -1;
+    tagValue_ = -1;
+}
+
+void Image::bindInsert(Statement& st) const
+{
+    st.bind(linkedType_, linkedKey_, tagValue_, caption_);
+}
+
+void Image::bindUpdate(Statement& st) const
+{
+    st.bind(linkedType_, linkedKey_, tagValue_, caption_);
+}
+
+QString Image::fileNamed(const QString& suffix) const
+{
+    return QStringLiteral("%1/sp-%2%3.jpg").arg(path_).arg(primaryKey_).arg(suffix);
+}
+
+// --- Pictures
+
+QImage Image::decode(const QByteArray& data)
+{
+    if (data.isEmpty())
+        return {};
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+QImage Image::readImageFile(const QString& file, QString* error)
+{
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull() && error)
+        *error = QStringLiteral("\"%1\" is not a picture that can be read (%2).").arg(file, reader.errorString());
+    return image;
+}
+
+QByteArray Image::encodeJpeg(const QImage& image)
+{
+    if (image.isNull())
+        return {};
+    // JPEG has no transparency: transparent parts are shown on white.
+    QImage opaque = image;
+    if (image.hasAlphaChannel()) {
+        opaque = QImage(image.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, image);
+    }
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    opaque.save(&buffer, "JPG", kJpegQuality);
+    return data;
+}
+
+QImage Image::scaledToLongerSide(const QImage& image, int size)
+{
+    if (image.isNull() || size <= 0)
+        return {};
+    const qint64 w = image.width();
+    const qint64 h = image.height();
+    int newWidth = size;
+    int newHeight = size;
+    if (h > w)
+        newWidth = static_cast<int>(std::max<qint64>(1, w * size / h));
+    else
+        newHeight = static_cast<int>(std::max<qint64>(1, h * size / w));
+    return image.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage Image::centredSquare(const QImage& image)
+{
+    const int w = image.width();
+    const int h = image.height();
+    const int side = std::min(w, h);
+    if (side <= 0)
+        return {};
+    if (w > h)
+        return image.copy((w - h) / 2, 0, side, side);
+    if (h > w)
+        return image.copy(0, (h - w) - (h - w) / 2, side, side); // offset measured from the bottom
+    return image;
+}
+
+void Image::setPhoto(const QImage& image)
+{
+    if (image.isNull()) {
+        photo_ = thumbnail_ = croppedThumbnail_ = QImage();
+        dirty_ = true;
+        return;
+    }
+    photo_ = (image.width() > kPhotoSize || image.height() > kPhotoSize) ? scaledToLongerSide(image, kPhotoSize)
+                                                                          : image;
+    thumbnail_ = scaledToLongerSide(photo_, kThumbnailSize);
+    croppedThumbnail_ = centredSquare(thumbnail_);
+    dirty_ = true;
+}
+
+void Image::setThumbnail(const QImage& image)
+{
+    if (image == thumbnail_)
+        return;
+    thumbnail_ = image;
+    dirty_ = true;
+}
+
+void Image::writeCroppedThumbnail()
+{
+    if (thumbnail_.isNull())
+        thumbnail_ = decode(dataForThumbnail_);
+    croppedThumbnail_ = centredSquare(thumbnail_);
+    if (!croppedThumbnail_.isNull())
+        writeJpeg(croppedThumbnailFile(), croppedThumbnail_);
+}
+
+// --- Persistence
+
+bool Image::insertIntoDatabase(Connection* db)
+{
+    return insertIntoDatabase(db, path_, true);
+}
+
+bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compressImage)
+{
+    database_ = db;
+    {
+        Statement st(database_, kInsert);
+        if (!st.prepared())
+            return fail(msg::kPrepareFailed);
+        bindInsert(st);
+        if (st.step() != SQLITE_DONE)
+            return fail(msg::kInsertFailed);
+        primaryKey_ = database_->lastInsertRowId();
+    }
+    if (compressImage) {
+        if (!photo_.isNull())
+            dataForPhoto_ = encodeJpeg(photo_);
+        if (!thumbnail_.isNull())
+            dataForThumbnail_ = encodeJpeg(thumbnail_);
+    }
+    path_ = path;
+    writeWholeFile(photoFile(), dataForPhoto_);
+    writeWholeFile(thumbnailFile(), dataForThumbnail_);
+    writeCroppedThumbnail();
+    hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
+    dirty_ = false;
+    return false;
+}
+
+QByteArray Image::readBlob(const char* sql) const
+{
+    Statement st(database_, sql);
+    if (!st.prepared())
+        return {};
+    st.bind(primaryKey_);
+    return st.stepRow() ? st.blob(0) : QByteArray();
+}
+
+bool Image::hydrateThumbnail()
+{
+    if (hydratedThumbnail_ || primaryKey_ == -1)
+        return false;
+    const QByteArray fromFile = readWholeFile(thumbnailFile());
+    if (!fromFile.isEmpty()) {
+        dataForThumbnail_ = fromFile;
+        thumbnail_ = decode(fromFile);
+        croppedThumbnail_ = decode(readWholeFile(croppedThumbnailFile()));
+    } else {
+        Statement st(database_, kSelectThumbnail);
+        if (!st.prepared())
+            return true;
+        st.bind(primaryKey_);
+        const QByteArray blob = st.stepRow() ? st.blob(0) : QByteArray();
+        if (!blob.isEmpty()) {
+            dataForThumbnail_ = blob;
+            thumbnail_ = decode(blob);
+            writeWholeFile(thumbnailFile(), blob);
+            writeCroppedThumbnail();
+        }
+    }
+    hydratedThumbnail_ = true;
+    return false;
+}
+
+bool Image::hydrateCaption()
+{
+    if (hydratedCaption_ || primaryKey_ == -1)
+        return false;
+    Statement st(database_, kSelectCaption);
+    if (!st.prepared())
+        return fail(msg::kPrepareFailed);
+    st.bind(primaryKey_);
+    if (st.stepRow())
+        caption_ = st.text(0);
+    hydratedCaption_ = true;
+    return false;
+}
+
+bool Image::hydrate()
+{
+    if (hydrated_ || primaryKey_ == -1)
+        return false;
+    if (!hydratedThumbnail_ && hydrateThumbnail())
+        return true;
+    dataForPhoto_ = readWholeFile(photoFile());
+    if (dataForPhoto_.isEmpty()) {
+        dataForPhoto_ = readBlob(kSelectPhoto);
+        writeWholeFile(photoFile(), dataForPhoto_);
+    }
+    photo_ = decode(dataForPhoto_);
+    if (!hydratedCaption_ && hydrateCaption())
+        return true;
+    hydrated_ = true;
+    dirty_ = false;
+    return false;
+}
+
+bool Image::save()
+{
+    if (!dirty_ || primaryKey_ == -1)
+        return false;
+    // The UPDATE writes the caption too: read it first if it was released.
+    if (!hydratedCaption_) {
+        if (hydrateCaption())
+            return true;
+    }
+    Statement st(database_, kUpdate);
+    if (!st.prepared())
+        return fail(msg::kPrepareFailed);
+    bindUpdate(st);
+    st.bindAt(st.parameterCount(), primaryKey_);
+    if (st.step() != SQLITE_DONE)
+        return fail(msg::kDehydrateFailed);
+    dirty_ = false;
+    return false;
+}
+
+bool Image::dehydrate()
+{
+    if (save())
+        return true;
+    photo_ = thumbnail_ = croppedThumbnail_ = QImage();
+    dataForPhoto_ = dataForThumbnail_ = QByteArray();
+    caption_ = QString();
+    hydrated_ = hydratedThumbnail_ = hydratedCaption_ = false;
+    return false;
+}
+
+bool Image::deleteFromDatabase()
+{
+    if (primaryKey_ == -1)
+        return false;
+    Statement st(database_, kDelete);
+    if (!st.prepared())
+        return fail(msg::kPrepareFailed);
+    for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()})
+        SpinoraUtility::removeFileIfExists(file);
+    st.bind(primaryKey_);
+    if (st.step() != SQLITE_DONE)
+        return fail(msg::kDeleteFailed);
+    return false;
+}
+
+bool Image::addPhotosToDatabase()
+{
+    dataForPhoto_ = readWholeFile(photoFile());
+    dataForThumbnail_ = readWholeFile(thumbnailFile());
+    auto clearData = [this] { dataForPhoto_ = dataForThumbnail_ = QByteArray(); };
+    if (dataForPhoto_.isEmpty() || dataForThumbnail_.isEmpty()) {
+        clearData();
+        return true;
+    }
+    Statement st(database_, kUpdatePhotos);
+    if (!st.prepared()) {
+        clearData();
+        return fail(msg::kPrepareFailed);
+    }
+    st.bind(dataForPhoto_, dataForThumbnail_, primaryKey_);
+    if (st.step() != SQLITE_DONE) {
+        clearData();
+        return fail(msg::kUpdatePhotosFailed);
+    }
+    clearData();
+    return false;
+}
+
+void Image::copyPhotosToPath(const QString& directory) const
+{
+    for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
+        if (QFile::exists(file))
+            SpinoraUtility::copyFileFrom(file, directory + QLatin1Char('/') + QFileInfo(file).fileName());
+    }
+}
+
+void Image::exportToPath(const QString& file, int sizeCode)
+{
+    switch (sizeCode) {
+    case 1:
+        if (!QFile::exists(thumbnailFile()) && !hydratedThumbnail_) {
+            hydrateThumbnail();
+            if (QFile::exists(thumbnailFile()))
+                SpinoraUtility::copyFileFrom(thumbnailFile(), file);
+            dehydrate();
+        } else {
+            SpinoraUtility::copyFileFrom(thumbnailFile(), file);
+        }
+        break;
+    case 2: exportPhotoToPath(file, 512); break;
+    case 3: exportPhotoToPath(file, 1024); break;
+    case 4: exportPhotoToPath(file, 1280); break;
+    default: break;
+    }
+}
+
+void Image::exportPhotoToPath(const QString& file, int size)
+{
+    if (!QFile::exists(photoFile()) && !hydrated_) {
+        hydrate();
+        dehydrate();
+    }
+    const QImage image = readImageFile(photoFile(), nullptr);
+    if (!image.isNull())
+        writeJpeg(file, scaledToLongerSide(image, size));
+}
+
+int Image::compareOrder(const Image* other) const
+{
+    return (tagValue_ > other->tagValue_) - (tagValue_ < other->tagValue_);
+}
+
+} // namespace spinora

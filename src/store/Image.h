@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Record.h"
+
+#include <QByteArray>
+#include <QImage>
+
+namespace spinora {
+
+// One photo of a plant or a log (table `image`). The pictures live as three
+// JPEG files in the collection package, named from the key: "sp-<pk>.jpg"
+// (photo, at most 1280 px), "sp-<pk>t.jpg" (thumbnail, 320 px) and
+// "sp-<pk>ct.jpg" (the thumbnail's centred square). The `photo` and
+// `thumbnail` blobs are the portable copy used by interchange files; files
+// missing in the package are restored from them on first use.
+class Image : public Record {
+public:
+    enum OwnerType : int64_t { kNoOwner = -1, kCactusPhoto = 0, kLogPhoto = 2 };
+    static constexpr int kPhotoSize = 1280;
+    static constexpr int kThumbnailSize = 320;
+    static constexpr int kJpegQuality = 60; // compression factor 0.6
+
+    Image() = default;
+    Image(int64_t key, Connection* db, const QString& path, bool abortOnError, bool* initResult);
+
+    int64_t linkedType() const { return linkedType_; }
+    void setLinkedType(int64_t v) { change(linkedType_, v); }
+    int64_t linkedKey() const { return linkedKey_; }
+    void setLinkedKey(int64_t v) { change(linkedKey_, v); }
+    int64_t tagValue() const { return tagValue_; }
+    void setTagValue(int64_t v) { change(tagValue_, v); }
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& v) { change(caption_, v); }
+
+    const QImage& photo() const { return photo_; }
+    // Scales to the photo size and makes the thumbnail and its square.
+    void setPhoto(const QImage& image);
+    const QImage& thumbnail() const { return thumbnail_; }
+    void setThumbnail(const QImage& image);
+    const QImage& croppedThumbnail() const { return croppedThumbnail_; }
+    const QByteArray& dataForPhoto() const { return dataForPhoto_; }
+    void setDataForPhoto(const QByteArray& data) { dataForPhoto_ = data; }
+    const QByteArray& dataForThumbnail() const { return dataForThumbnail_; }
+    void setDataForThumbnail(const QByteArray& data) { dataForThumbnail_ = data; }
+
+    const QString& path() const { return path_; }
+    void setPath(const QString& path) { path_ = path; }
+    QString photoFile() const { return fileNamed(QString()); }
+    QString thumbnailFile() const { return fileNamed(QStringLiteral("t")); }
+    QString croppedThumbnailFile() const { return fileNamed(QStringLiteral("ct")); }
+
+    bool insertIntoDatabase(Connection* db) override;
+    bool insertIntoDatabase(Connection* db, const QString& path, bool compressImage);
+    bool hydrate() override;
+    bool hydrateThumbnail();
+    bool hydrateCaption();
+    bool isThumbnailHydrated() const { return hydratedThumbnail_; }
+    bool save() override;
+    bool dehydrate() override;
+    bool deleteFromDatabase() override;
+
+    // Fills the blobs from the files (on an export copy of the database).
+    bool addPhotosToDatabase();
+    void copyPhotosToPath(const QString& directory) const;
+    // Report copies: size code 1 thumbnail, 2/3/4 photo at 512/1024/1280 px.
+    void exportToPath(const QString& file, int sizeCode);
+    void exportPhotoToPath(const QString& file, int size);
+
+    int compareOrder(const Image* other) const;
+    // For the photo grid: the square thumbnail's file.
+    QString imageRepresentation() const { return croppedThumbnailFile(); }
+    QString imageUID() const { return description(); }
+
+    // Image helpers shared with the importers.
+    // Reads a picture file, turned upright by its EXIF orientation. On failure
+    // answers a null image and a message naming the file.
+    static QImage readImageFile(const QString& file, QString* error);
+    static QImage decode(const QByteArray& data);
+    static QByteArray encodeJpeg(const QImage& image);
+    // Scaled so that the longer side is `size`: width = trunc(w * size / h) or
+    // the other way round.
+    static QImage scaledToLongerSide(const QImage& image, int size);
+    static QImage centredSquare(const QImage& image);
+
+protected:
+    const Sql& sql() const override;
+    void readSummary(const Statement& row) override;
+    void setPlaceholders() override;
+    void bindInsert(Statement& st) const override;
+    void bindUpdate(Statement& st) const override;
+
+private:
+    QString fileNamed(const QString& suffix) const;
+    // Writes the square of the thumbnail (decoded from its data when needed).
+    void writeCroppedThumbnail();
+    QByteArray readBlob(const char* sql) const;
+
+    int64_t linkedType_ = kNoOwner;
+    int64_t linkedKey_ = -1;
+    int64_t tagValue_ = -1;
+    QString caption_;
+    QImage photo_;
+    QImage thumbnail_;
+    QImage croppedThumbnail_;
+    QByteArray dataForPhoto_;
+    QByteArray dataForThumbnail_;
+    QString path_;
+    bool hydratedThumbnail_ = false;
+    bool hydratedCaption_ = false;
+};
+
+} // namespace spinora

@@ -1,0 +1,234 @@
+#include "Log.h"
+
+#include "Image.h"
+#include "Localization.h"
+#include "Messages.h"
+#include "TextCompare.h"
+
+#include <algorithm>
+
+namespace spinora {
+
+namespace {
+
+const char* const kLogLoad =
+    "SELECT type, date, reminder, reminder_id, cactus_key, event, note_summary FROM log WHERE pk=?";
+const char* const kLogHydrate = "SELECT notes FROM log WHERE pk=?";
+const char* const kLogInsert =
+    "INSERT INTO log (type, date, reminder, reminder_id, cactus_key, event, note_summary) "
+    "VALUES(?, ?, ?, ?, ?, ?, ?)";
+const char* const kLogUpdate =
+    "UPDATE log SET type=?, date=?, reminder=?, reminder_id=?, cactus_key=?, event=?, note_summary=?, notes=? "
+    "WHERE pk=?";
+const char* const kLogDelete = "DELETE FROM log WHERE pk=?";
+
+const char* const kEventLoad = "SELECT name FROM event WHERE pk=?";
+const char* const kEventInsert = "INSERT INTO event (name) VALUES(?)";
+const char* const kEventUpdate = "UPDATE event SET name=? WHERE pk=?";
+const char* const kEventDelete = "DELETE FROM event WHERE pk=?";
+
+const char* const kSpeciesLoad = "SELECT name, scientific FROM species WHERE pk=?";
+const char* const kSpeciesInsert = "INSERT INTO species (name, scientific) VALUES(?, ?)";
+const char* const kSpeciesUpdate = "UPDATE species SET name=?, scientific=? WHERE pk=?";
+const char* const kSpeciesDelete = "DELETE FROM species WHERE pk=?";
+
+const QString kEmpty = QString(QLatin1String(""));
+
+} // namespace
+
+// --- Log
+
+Log::Log() = default;
+
+Log::Log(int64_t key, Connection* db, bool abortOnError, bool* initResult)
+{
+    load(key, db, abortOnError, initResult);
+}
+
+const Record::Sql& Log::sql() const
+{
+    static const Sql statements{"Log", kLogLoad, kLogHydrate, kLogInsert, kLogUpdate, kLogDelete,
+                                msg::kDehydrateFailed, true};
+    return statements;
+}
+
+void Log::readSummary(const Statement& row)
+{
+    logType_ = row.integer(0);
+    // A stored log always has a date, even one of exactly 0.0.
+    logDate_ = row.real(1);
+    reminder_ = row.integer(2) != 0;
+    reminderIdentifier_ = row.text(3);
+    cactusKey_ = row.integer(4);
+    eventName_ = row.text(5);
+    noteSummary_ = row.text(6);
+}
+
+void Log::setPlaceholders()
+{
+    logType_ = kCactusLog;
+    logDate_ = std::nullopt;
+    reminder_ = false;
+    reminderIdentifier_ = kEmpty;
+    cactusKey_ = -1;
+    eventName_ = kEmpty;
+    noteSummary_ = kEmpty;
+}
+
+void Log::readDetail(const Statement& row)
+{
+    notes_ = row.text(0);
+}
+
+void Log::setDetailDefaults()
+{
+    notes_ = kEmpty;
+}
+
+void Log::bindInsert(Statement& st) const
+{
+    st.bind(logType_, logDate_, reminder_, reminderIdentifier_, cactusKey_, eventName_, noteSummary_);
+}
+
+void Log::bindUpdate(Statement& st) const
+{
+    st.bind(logType_, logDate_, reminder_, reminderIdentifier_, cactusKey_, eventName_, noteSummary_, notes_);
+}
+
+void Log::releaseDetail()
+{
+    notes_ = QString();
+}
+
+void Log::setLogDate(const Timestamp& v)
+{
+    if (same(logDate_, v))
+        return;
+    change(logDate_, v);
+    isReminderDue();
+}
+
+void Log::setReminder(bool v)
+{
+    if (reminder_ == v)
+        return;
+    change(reminder_, v);
+    isReminderDue();
+}
+
+void Log::setNotes(const QString& v)
+{
+    if (same(notes_, v))
+        return;
+    change(notes_, v);
+    qsizetype length = std::min<qsizetype>(v.size(), kSummaryLength);
+    // Never cut a character that takes two UTF-16 units in half.
+    if (length < v.size() && length > 0 && v.at(length - 1).isHighSurrogate())
+        --length;
+    noteSummary_ = v.left(length);
+}
+
+void Log::removeImage(Image* image)
+{
+    std::erase(images_, image);
+}
+
+void Log::sortImages()
+{
+    std::stable_sort(images_.begin(), images_.end(),
+                     [](const Image* a, const Image* b) { return a->compareOrder(b) < 0; });
+}
+
+bool Log::isReminderDue()
+{
+    reminderDue_ = reminder_ && logDate_ && *roundDate(now()) - *logDate_ >= 0;
+    return reminderDue_;
+}
+
+int Log::compareLog(const Log* other) const
+{
+    // Later dates first; equal dates by event name, a missing name first.
+    const double mine = logDate_.value_or(0.0);
+    const double theirs = other->logDate_.value_or(0.0);
+    int order = (mine < theirs) - (mine > theirs);
+    if (order == 0) {
+        const bool mineMissing = eventName_.isEmpty();
+        const bool theirsMissing = other->eventName_.isEmpty();
+        if (mineMissing || theirsMissing)
+            order = mineMissing == theirsMissing ? 0 : (mineMissing ? -1 : 1);
+        else
+            order = text::localizedStandardCompare(eventName_, other->eventName_);
+    }
+    return ascending_ ? order : -order;
+}
+
+// --- Event
+
+Event::Event(int64_t key, Connection* db, bool abortOnError, bool* initResult)
+{
+    load(key, db, abortOnError, initResult);
+}
+
+const Record::Sql& Event::sql() const
+{
+    static const Sql statements{"Event", kEventLoad, nullptr, kEventInsert, kEventUpdate, kEventDelete,
+                                msg::kDehydrateFailed, true};
+    return statements;
+}
+
+void Event::readSummary(const Statement& row)
+{
+    name_ = row.text(0);
+}
+
+void Event::setPlaceholders()
+{
+    name_ = localized("No event");
+}
+
+void Event::bindInsert(Statement& st) const
+{
+    st.bind(name_);
+}
+
+void Event::bindUpdate(Statement& st) const
+{
+    st.bind(name_);
+}
+
+// --- Species
+
+Species::Species(int64_t key, Connection* db, bool abortOnError, bool* initResult)
+{
+    load(key, db, abortOnError, initResult);
+}
+
+const Record::Sql& Species::sql() const
+{
+    static const Sql statements{"Species", kSpeciesLoad, nullptr, kSpeciesInsert, kSpeciesUpdate, kSpeciesDelete,
+                                msg::kDehydrateFailed, true};
+    return statements;
+}
+
+void Species::readSummary(const Statement& row)
+{
+    name_ = row.text(0);
+    scientificName_ = row.text(1);
+}
+
+void Species::setPlaceholders()
+{
+    name_ = scientificName_ = localized("No species");
+}
+
+void Species::bindInsert(Statement& st) const
+{
+    st.bind(name_, scientificName_);
+}
+
+void Species::bindUpdate(Statement& st) const
+{
+    st.bind(name_, scientificName_);
+}
+
+} // namespace spinora

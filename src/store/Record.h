@@ -1,0 +1,108 @@
+#pragma once
+
+#include "SqlConnection.h"
+#include "Timestamp.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <source_location>
+
+namespace spinora {
+
+// One row of one table. Every record class follows the same pattern, written
+// here once: load the summary columns by key, hydrate the detail columns on
+// demand, insert, save a dirty record with one UPDATE, dehydrate (save and
+// release the detail), unload (drop unsaved changes) and delete.
+//
+// The write operations answer a bool where false means success (or nothing to
+// do) and true failure. A failed statement throws InternalError when
+// abortOnError is set, otherwise it only answers true.
+class Record {
+public:
+    virtual ~Record() = default;
+    Record(const Record&) = delete;
+    Record& operator=(const Record&) = delete;
+
+    int64_t primaryKey() const { return primaryKey_; }
+    Connection* database() const { return database_; }
+    bool abortOnError() const { return abortOnError_; }
+    void setAbortOnError(bool abort) { abortOnError_ = abort; }
+    bool isHydrated() const { return hydrated_; }
+    bool isDirty() const { return dirty_; }
+    // Marks changes as not yet stored (after a flush that was rolled back).
+    void markDirty() { dirty_ = true; }
+    bool isEditing() const { return isEditing_; }
+    void setIsEditing(bool editing) { isEditing_ = editing; }
+
+    virtual bool insertIntoDatabase(Connection* db);
+    void reopen(Connection* db) { database_ = db; }
+    virtual bool hydrate();
+    virtual bool save();
+    virtual bool dehydrate();
+    bool unload();
+    virtual bool deleteFromDatabase();
+
+    // "Cactus 12": names the record in error reports.
+    QString description() const;
+
+protected:
+    Record() = default;
+
+    // The statements of one record class, kept together in its source file.
+    struct Sql {
+        const char* kind;         // class name for error reports
+        const char* load;         // summary SELECT ... WHERE pk=?
+        const char* hydrate;      // detail SELECT ... WHERE pk=?; null when the class has none
+        const char* insert;
+        const char* update;       // every column, pk as the last parameter
+        const char* remove;
+        const char* saveFailed;   // the class's save message
+        bool loadPrepareRaises;   // a failed load prepare raises (with abortOnError)
+    };
+    virtual const Sql& sql() const = 0;
+
+    virtual void readSummary(const Statement& row) = 0;
+    virtual void setPlaceholders() = 0;   // the row is missing at load
+    virtual void readDetail(const Statement&) {}
+    virtual void setDetailDefaults() {}   // the row is missing at hydrate
+    virtual void bindInsert(Statement& st) const = 0;
+    virtual void bindUpdate(Statement& st) const = 0;
+    virtual void releaseDetail() {}
+    virtual void afterLoad() {}
+
+    // Loads the summary columns of row `key`; called by each class's loading
+    // constructor. Answers the init result: true when the load failed.
+    bool initWithPrimaryKey(int64_t key, Connection* db, bool abortOnError);
+    void load(int64_t key, Connection* db, bool abortOnError, bool* initResult)
+    {
+        const bool failed = initWithPrimaryKey(key, db, abortOnError);
+        if (initResult)
+            *initResult = failed;
+    }
+
+    // Answers true (failure), or throws the message when abortOnError is set.
+    bool fail(const char* message, std::source_location where = std::source_location::current()) const;
+
+    // Setters mark the record dirty only when the value really changes.
+    template <class T>
+    void change(T& field, const T& value)
+    {
+        if (!same(field, value)) {
+            field = value;
+            dirty_ = true;
+        }
+    }
+    static bool same(const QString& a, const QString& b) { return a.isNull() == b.isNull() && a == b; }
+    template <class T>
+    static bool same(const T& a, const T& b) { return a == b; }
+
+    int64_t primaryKey_ = -1;
+    Connection* database_ = nullptr;
+    bool abortOnError_ = true;
+    bool hydrated_ = false;
+    bool dirty_ = false;
+    bool isEditing_ = false;
+};
+
+} // namespace spinora

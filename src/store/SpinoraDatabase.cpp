@@ -1,0 +1,543 @@
+#include "SpinoraDatabase.h"
+
+#include "AppInfo.h"
+#include "InternalError.h"
+#include "ListController.h"
+#include "Localization.h"
+#include "Messages.h"
+#include "Resources.h"
+#include "SchemaUpgrade.h"
+#include "SpinoraUtility.h"
+#include "TextCompare.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace spinora {
+
+namespace {
+
+const char* const kSelectVersion = "SELECT pk, version_num, creation_date FROM version";
+const char* const kInsertVersion = "INSERT INTO version (version_num, creation_date, comments) VALUES(?, ?, ?)";
+const char* const kUpdateCreationDate = "UPDATE version SET creation_date=? WHERE pk=?";
+
+QString quoted(const QString& path)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName());
+}
+
+bool hasWritePermission(const QFileInfo& info)
+{
+    // The owner's write bit counts too, so that a package marked read-only
+    // is honoured even for a user (root) whom the system would let write.
+    return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+SpinoraDatabase::SpinoraDatabase() : utility_(SpinoraUtility::sharedManager())
+{
+    utility_.documents().registerDatabase(this);
+}
+
+SpinoraDatabase::SpinoraDatabase(const QString& packagePath) : SpinoraDatabase()
+{
+    setPackageFilename(packagePath);
+}
+
+SpinoraDatabase::~SpinoraDatabase()
+{
+    try {
+        close();
+    } catch (const InternalError& error) {
+        logInternalError(error);
+    }
+    utility_.documents().deregisterDatabase(this);
+}
+
+void SpinoraDatabase::setPackageFilename(const QString& packagePath)
+{
+    packageFilename_ = packagePath;
+    dbFilename_ = packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
+}
+
+bool SpinoraDatabase::failLoad(const QString& reason)
+{
+    lastError_ = reason;
+    return false;
+}
+
+// --- Opening
+
+bool SpinoraDatabase::readFromURL(const QString& packagePath)
+{
+    lastError_.clear();
+    writeCreationDate_ = false;
+    addEventFlag_ = false;
+    setPackageFilename(packagePath);
+    bool opened = false;
+    try {
+        createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
+        opened = checkPackageUsable() && initializeDatabase(dbFilename_);
+        if (opened) {
+            mapLogsAndImages();
+            if (ListController* logList = listController(kLogList))
+                logList->recalculateReminders();
+        }
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        lastError_ = error.message();
+        opened = false;
+    }
+    if (!opened) {
+        // Nothing is flushed: a collection that did not load is left as it is on disk.
+        database_.reset();
+        lastError_ = QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(packageFilename_), lastError_);
+        utility_.documents().deregisterDatabase(this);
+        return false;
+    }
+    loaded_ = true;
+    return true;
+}
+
+bool SpinoraDatabase::checkPackageUsable()
+{
+    const QFileInfo package(packageFilename_);
+    if (!package.exists())
+        return failLoad(QStringLiteral("it does not exist."));
+    if (!package.isDir())
+        return failLoad(QStringLiteral("it is not a collection package (a folder ending in .sdb)."));
+    const QFileInfo db(dbFilename_);
+    if (!db.exists() || !db.isFile())
+        return failLoad(QStringLiteral("the folder holds no %1, so it is not a Spinora collection.")
+                            .arg(QString::fromUtf8(kDatabaseFileName)));
+    if (!hasWritePermission(package) || !hasWritePermission(db))
+        return failLoad(QStringLiteral("it is read-only. Make it writable, or copy it to another place, to open it."));
+    return true;
+}
+
+bool SpinoraDatabase::createUntitledPackage(const QString& displayName)
+{
+    lastError_.clear();
+    const QString support =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Spinora");
+    QDir().mkpath(support);
+    setPackageFilename(support + QLatin1Char('/') + QFileInfo(displayName).completeBaseName() + QLatin1Char('.') +
+                       QString::fromUtf8(kPackageExtension));
+    bool opened = false;
+    try {
+        createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
+        opened = checkPackageUsable() && initializeDatabase(dbFilename_);
+        if (opened) {
+            mapLogsAndImages();
+            if (ListController* logList = listController(kLogList))
+                logList->recalculateReminders();
+        }
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        lastError_ = error.message();
+    }
+    unsavedDocument_ = true;
+    loaded_ = opened;
+    if (!opened)
+        database_.reset();
+    return opened;
+}
+
+void SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath,
+                                                           const QString& dbPath)
+{
+    writeCreationDate_ = false;
+    addEventFlag_ = false;
+    QString target;
+    bool madePackage = false;
+    if (packagePath) {
+        const QFileInfo existing(*packagePath);
+        if (existing.exists() || existing.isSymLink())
+            return;
+        if (!QDir().mkdir(*packagePath))
+            raiseInternalError(msg::kCreateDatabaseFailed,
+                               QStringLiteral("The folder %1 could not be created.").arg(*packagePath));
+        madePackage = true;
+        target = *packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
+    } else {
+        if (QFileInfo::exists(dbPath))
+            return;
+        target = dbPath;
+    }
+    const QString templatePath =
+        Resources::path(usesEmptyTemplate() ? QStringLiteral("spinora_emptydb.sdbi") : QStringLiteral("spinoradb.sdbi"));
+    if (templatePath.isEmpty() || !SpinoraUtility::copyFileFrom(templatePath, target)) {
+        if (madePackage)
+            QDir(*packagePath).removeRecursively();
+        raiseInternalError(msg::kCreateDatabaseFailed,
+                           QStringLiteral("The template database could not be copied to %1.").arg(target));
+    }
+    writeCreationDate_ = true;
+    addEventFlag_ = true;
+}
+
+bool SpinoraDatabase::usesEmptyTemplate() const
+{
+    return emptyTemplateChoice_.value_or(utility_.getPreferences().addNoDefaultsToDatabases());
+}
+
+bool SpinoraDatabase::openDatabase(const QString& dbPath)
+{
+    database_.reset();
+    QString error;
+    auto connection = Connection::open(dbPath, Connection::Mode::ReadWrite, &error);
+    if (!connection)
+        return failLoad(error);
+    if (!connection->execute("PRAGMA cache_size=50;", &error))
+        return failLoad(error);
+    database_ = std::move(connection);
+    reopenAllRecords();
+    return true;
+}
+
+void SpinoraDatabase::reopenAllRecords()
+{
+    Connection* db = database_.get();
+    for (auto& r : cacti_)
+        r->reopen(db);
+    for (auto& r : watering_)
+        r->reopen(db);
+    for (auto& r : logs_)
+        r->reopen(db);
+    for (auto& r : species_)
+        r->reopen(db);
+    for (auto& r : events_)
+        r->reopen(db);
+    for (auto& r : images_)
+        r->reopen(db);
+}
+
+template <class Make>
+bool SpinoraDatabase::loadKeys(const char* sql, Make make)
+{
+    std::vector<int64_t> keys;
+    {
+        Statement st(database_.get(), sql);
+        if (!st.prepared())
+            return failLoad(database_->errorMessage());
+        int rc;
+        while ((rc = st.step()) == SQLITE_ROW)
+            keys.push_back(st.integer(0));
+        // A damaged file can end the scan early; that must not pass for the whole table.
+        if (rc != SQLITE_DONE)
+            return failLoad(database_->errorMessage());
+    }
+    for (int64_t key : keys)
+        make(key);
+    return true;
+}
+
+bool SpinoraDatabase::readVersionRow()
+{
+    Statement select(database_.get(), kSelectVersion);
+    if (!select.prepared())
+        return failLoad(database_->errorMessage());
+    const int rc = select.step();
+    if (rc == SQLITE_ROW) {
+        versionPrimaryKey_ = select.integer(0);
+        dbVersionNumber_ = select.integer(1);
+        dbCreationDate_ = select.date(2);
+        return true;
+    }
+    if (rc != SQLITE_DONE)
+        return failLoad(database_->errorMessage());
+    dbCreationDate_ = now();
+    dbVersionNumber_ = kSchemaVersion;
+    Statement insert(database_.get(), kInsertVersion);
+    if (!insert.prepared())
+        return failLoad(database_->errorMessage());
+    insert.bind(kSchemaVersion, timestampToColumn(dbCreationDate_), QStringLiteral("Full"));
+    if (insert.step() != SQLITE_DONE)
+        return failLoad(database_->errorMessage());
+    versionPrimaryKey_ = database_->lastInsertRowId();
+    return true;
+}
+
+bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
+{
+    for (auto& cactus : cacti_)
+        cactus->clearLogs();
+    displayedCacti_.clear();
+    displayedWatering_.clear();
+    displayedLogs_.clear();
+    speciesScientific_.clear();
+    images_.clear();
+    logs_.clear();
+    cacti_.clear();
+    watering_.clear();
+    events_.clear();
+    species_.clear();
+
+    if (!openDatabase(dbPath))
+        return false;
+    {
+        // Refuse a damaged file before anything is written to it.
+        Statement check(database_.get(), "PRAGMA quick_check(1)");
+        if (!check.prepared() || !check.stepRow())
+            return failLoad(database_->errorMessage());
+        if (check.text(0) != QLatin1String("ok"))
+            return failLoad(QStringLiteral("the database is damaged (%1).").arg(check.text(0)));
+    }
+    if (!readVersionRow())
+        return false;
+    if (writeCreationDate_) {
+        dbCreationDate_ = now();
+        Statement update(database_.get(), kUpdateCreationDate);
+        if (!update.prepared())
+            return failLoad(database_->errorMessage());
+        update.bind(timestampToColumn(dbCreationDate_), versionPrimaryKey_);
+        if (update.step() != SQLITE_DONE)
+            return failLoad(database_->errorMessage());
+    }
+    if (!upgradeDatabaseIfNeeded(database_.get(), false))
+        return false;
+
+    Connection* db = database_.get();
+    const bool ok =
+        loadKeys("SELECT pk FROM cactus",
+                 [&](int64_t key) { cacti_.push_back(std::make_unique<Cactus>(key, db, true, nullptr)); }) &&
+        loadKeys("SELECT pk FROM watering",
+                 [&](int64_t key) { watering_.push_back(std::make_unique<Water>(key, db, true, nullptr)); }) &&
+        loadKeys("SELECT pk FROM log",
+                 [&](int64_t key) { logs_.push_back(std::make_unique<Log>(key, db, true, nullptr)); }) &&
+        loadKeys("SELECT pk FROM event",
+                 [&](int64_t key) { events_.push_back(std::make_unique<Event>(key, db, true, nullptr)); }) &&
+        loadKeys("SELECT pk FROM species",
+                 [&](int64_t key) {
+                     auto species = std::make_unique<Species>(key, db, true, nullptr);
+                     if (species->name().isEmpty() && species->scientificName().isEmpty()) {
+                         species->deleteFromDatabase();
+                         return;
+                     }
+                     speciesScientific_.push_back(species.get());
+                     species_.push_back(std::move(species));
+                 }) &&
+        loadKeys("SELECT pk FROM image", [&](int64_t key) {
+            auto image = std::make_unique<Image>(key, db, packageFilename_, true, nullptr);
+            if (image->linkedKey() == -1) {
+                image->deleteFromDatabase();
+                return;
+            }
+            images_.push_back(std::move(image));
+        });
+    if (!ok)
+        return false;
+    sortCacti();
+    sortWater();
+
+    if (addEventFlag_ && !usesEmptyTemplate()) {
+        addDefaultEventsToDatabase();
+        addEventFlag_ = false;
+    }
+    sortEvents();
+    sortSpecies();
+    return true;
+}
+
+bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError)
+{
+    if (dbVersionNumber_ == kSchemaVersion)
+        return true;
+    if (dbVersionNumber_ > kSchemaVersion)
+        return failLoad(QStringLiteral("it was made by a newer version of Spinora (schema %1; this version reads up to %2).")
+                            .arg(dbVersionNumber_)
+                            .arg(kSchemaVersion));
+    QString error;
+    if (!SchemaUpgrade::upgrade(connection, &error)) {
+        if (abortOnError)
+            raiseInternalError(msg::kUpdateSchemaFailed, error);
+        return failLoad(QStringLiteral("its schema could not be upgraded (%1).").arg(error));
+    }
+    dbVersionNumber_ = kSchemaVersion;
+    return true;
+}
+
+bool SpinoraDatabase::updateSchemaForDatabase(Connection* connection, const QString& scriptName, bool abortOnError)
+{
+    QString script;
+    QString error = QStringLiteral("the script %1 could not be read").arg(scriptName);
+    if (Resources::readText(scriptName, script) && connection->execute(script, &error))
+        return true;
+    connection->close();
+    if (abortOnError)
+        raiseInternalError(msg::kUpdateSchemaFailed, error);
+    return false;
+}
+
+void SpinoraDatabase::databaseFilter(const QString& dbPath, const QString& scriptName)
+{
+    QString error;
+    auto connection = Connection::open(dbPath, Connection::Mode::ReadWrite, &error);
+    if (!connection)
+        raiseInternalError(msg::kOpenFailed, error);
+    if (!connection->execute("PRAGMA cache_size=50;", &error))
+        raiseInternalError(msg::kCacheSizeFailed, error);
+    // A filter that fails would let records out that the export must not
+    // carry, so its failure ends the export.
+    updateSchemaForDatabase(connection.get(), scriptName, true);
+    if (!connection->execute("vacuum;", &error))
+        raiseInternalError(msg::kCompactFailed, error);
+    if (!connection->close(&error))
+        raiseInternalError(msg::kCloseFailed, error);
+}
+
+void SpinoraDatabase::addDefaultEventsToDatabase()
+{
+    QSet<QString> existing;
+    for (const auto& event : events_)
+        existing.insert(event->name());
+    QStringList names;
+    for (const auto& log : logs_) {
+        if (!log->eventName().isEmpty())
+            names << log->eventName();
+    }
+    for (const char* name : {"Fertilized", "Flowered", "Planted", "Purchased", "Repotted", "Sold"})
+        names << localized(name);
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return text::localizedCaseInsensitiveCompare(a, b) < 0; });
+    for (const QString& name : names) {
+        if (!existing.contains(name))
+            addEvent(std::make_unique<Event>(name));
+    }
+}
+
+// --- Transactions, flushing, saving, closing
+
+bool SpinoraDatabase::beginTransactionWithDatabase(Connection* connection)
+{
+    Statement st(connection, "begin exclusive transaction");
+    return st.prepared() && st.stepDone();
+}
+
+bool SpinoraDatabase::endTransactionWithDatabase(Connection* connection)
+{
+    Statement st(connection, "commit transaction");
+    return st.prepared() && st.stepDone();
+}
+
+void SpinoraDatabase::flushDatabase(bool vacuum)
+{
+    if (!database_)
+        return;
+    // Every dirty record is written in one exclusive transaction. The detail
+    // fields are released only after the commit, so a failed flush leaves
+    // every change in memory, marked for the next attempt.
+    std::vector<Record*> written;
+    auto writeDirty = [&](auto& records) {
+        for (auto& record : records) {
+            if (!record->isDirty())
+                continue;
+            written.push_back(record.get());
+            if (record->save())
+                raiseInternalError(msg::kSaveFailed, database_->errorMessage(), record->description());
+        }
+    };
+    try {
+        Transaction transaction(database_.get(), Transaction::Kind::Exclusive);
+        if (!transaction.begun())
+            raiseInternalError(msg::kBeginFailed, database_->errorMessage());
+        writeDirty(cacti_);
+        writeDirty(watering_);
+        writeDirty(logs_);
+        writeDirty(events_);
+        writeDirty(species_);
+        writeDirty(images_);
+        QString error;
+        if (!transaction.commit(&error))
+            raiseInternalError(msg::kCommitFailed, error);
+    } catch (const InternalError&) {
+        for (Record* record : written)
+            record->markDirty();
+        throw;
+    }
+    auto release = [](auto& records) {
+        for (auto& record : records)
+            record->dehydrate();
+    };
+    release(cacti_);
+    release(watering_);
+    release(logs_);
+    release(events_);
+    release(species_);
+    release(images_);
+
+    QString error;
+    if (vacuum && !database_->execute("vacuum;", &error))
+        raiseInternalError(msg::kCompactFailed, error);
+    if (!database_->close(&error))
+        raiseInternalError(msg::kCloseFailed, error);
+    database_.reset();
+}
+
+bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
+{
+    lastError_.clear();
+    flushDatabase(false);
+    const QString target = QDir::cleanPath(packagePath);
+    if (target != QDir::cleanPath(packageFilename_)) {
+        // The copy is made beside the target and swapped in only when it is
+        // complete, so a failed save never destroys what was there before.
+        const QString suffix = QStringLiteral(".saving-%1").arg(QCoreApplication::applicationPid());
+        const QString partial = target + suffix;
+        const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
+        SpinoraUtility::removeFileIfExists(partial);
+        bool ok = SpinoraUtility::copyFolder(packageFilename_, partial);
+        const bool hadTarget = QFileInfo::exists(target);
+        if (ok && hadTarget)
+            ok = QDir().rename(target, previous);
+        if (ok && !QDir().rename(partial, target)) {
+            if (hadTarget)
+                QDir().rename(previous, target);
+            ok = false;
+        }
+        if (!ok) {
+            SpinoraUtility::removeFileIfExists(partial);
+            lastError_ = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
+            // The document goes on working with its own package.
+            openDatabase(dbFilename_);
+            return false;
+        }
+        if (hadTarget)
+            SpinoraUtility::removeFileIfExists(previous);
+        setPackageFilename(target);
+        for (auto& image : images_)
+            image->setPath(packageFilename_);
+    }
+    return openDatabase(dbFilename_);
+}
+
+bool SpinoraDatabase::canCloseDocument()
+{
+    if (unsavedDocument_)
+        return false;
+    saveBeforeQuit();
+    utility_.documents().deregisterDatabase(this);
+    return true;
+}
+
+void SpinoraDatabase::close()
+{
+    if (!database_)
+        return;
+    if (loaded_)
+        flushDatabase(false);
+    else
+        database_.reset();
+    loaded_ = false;
+}
+
+} // namespace spinora

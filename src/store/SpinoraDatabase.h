@@ -1,0 +1,211 @@
+#pragma once
+
+#include "Cactus.h"
+#include "Image.h"
+#include "Log.h"
+#include "SqlConnection.h"
+#include "Water.h"
+
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace spinora {
+
+class ListController;
+class SpinoraUtility;
+
+// One open collection: a package folder ("*.sdb") holding "spinora.db" and
+// the photo files, one SQLite connection, and every record of the collection
+// in memory. Records write themselves to the database as they change, so
+// saving only flushes, moves the package when needed, and reopens.
+class SpinoraDatabase {
+public:
+    enum ListKind { kCactusList = 0, kWaterList = 1, kLogList = 2 };
+
+    // A new, untitled collection (its package is made by createUntitledPackage).
+    SpinoraDatabase();
+    // A collection opened from a package path (readFromURL then loads it).
+    explicit SpinoraDatabase(const QString& packagePath);
+    ~SpinoraDatabase();
+    SpinoraDatabase(const SpinoraDatabase&) = delete;
+    SpinoraDatabase& operator=(const SpinoraDatabase&) = delete;
+
+    // --- The document's life
+    // Opens an existing collection (a missing package is made from the template).
+    bool readFromURL(const QString& packagePath);
+    // Makes (or reuses) "<application support>/Spinora/<name>.sdb" and loads it.
+    bool createUntitledPackage(const QString& displayName);
+    void createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath, const QString& dbPath);
+    bool openDatabase(const QString& dbPath);
+    bool initializeDatabase(const QString& dbPath);
+    bool upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError);
+    bool updateSchemaForDatabase(Connection* connection, const QString& scriptName, bool abortOnError);
+    void databaseFilter(const QString& dbPath, const QString& scriptName);
+    void addDefaultEventsToDatabase();
+    bool beginTransactionWithDatabase(Connection* connection);
+    bool endTransactionWithDatabase(Connection* connection);
+    // Writes every pending change in one exclusive transaction and closes the connection.
+    void flushDatabase(bool vacuum);
+    void saveBeforeQuit() { flushDatabase(false); }
+    // Saves the collection as the package at `packagePath` (or in place).
+    bool writeSafelyToURL(const QString& packagePath);
+    // True when the document closed at once; false when the user must be
+    // asked whether to save (an untitled collection).
+    bool canCloseDocument();
+    // Flushes if open and closes; the document can be dropped afterwards.
+    void close();
+
+    // Chooses the template of a new package for this document alone,
+    // instead of the user's preference (the command-line tool's --empty).
+    void setTemplateChoice(std::optional<bool> emptyTemplate) { emptyTemplateChoice_ = emptyTemplate; }
+
+    // Why the last open or save failed, for the user.
+    const QString& lastError() const { return lastError_; }
+
+    // --- State
+    Connection* database() const { return database_.get(); }
+    const QString& packageFilename() const { return packageFilename_; }
+    const QString& dbFilename() const { return dbFilename_; }
+    void setPackageFilename(const QString& packagePath);
+    int64_t versionPrimaryKey() const { return versionPrimaryKey_; }
+    int64_t dbVersionNumber() const { return dbVersionNumber_; }
+    void setDbVersionNumber(int64_t version) { dbVersionNumber_ = version; }
+    const Timestamp& dbCreationDate() const { return dbCreationDate_; }
+    void setDbCreationDate(const Timestamp& date) { dbCreationDate_ = date; }
+    bool writeCreationDate() const { return writeCreationDate_; }
+    bool addEventFlag() const { return addEventFlag_; }
+    void setAddEventFlag(bool flag) { addEventFlag_ = flag; }
+    bool unsavedDocument() const { return unsavedDocument_; }
+    bool isLoaded() const { return loaded_; }
+
+    // --- The records (the document owns them; links and displayed lists refer)
+    std::vector<std::unique_ptr<Cactus>>& cacti() { return cacti_; }
+    std::vector<std::unique_ptr<Water>>& watering() { return watering_; }
+    std::vector<std::unique_ptr<Log>>& logs() { return logs_; }
+    std::vector<std::unique_ptr<Event>>& events() { return events_; }
+    std::vector<std::unique_ptr<Species>>& species() { return species_; }
+    std::vector<Species*>& speciesScientific() { return speciesScientific_; }
+    std::vector<std::unique_ptr<Image>>& images() { return images_; }
+    std::vector<Cactus*>& displayedCacti() { return displayedCacti_; }
+    std::vector<Water*>& displayedWatering() { return displayedWatering_; }
+    std::vector<Log*>& displayedLogs() { return displayedLogs_; }
+
+    bool sortCactiAscending() const { return sortCactiAscending_; }
+    void setSortCactiAscending(bool ascending) { sortCactiAscending_ = ascending; }
+    bool sortWaterAscending() const { return sortWaterAscending_; }
+    void setSortWaterAscending(bool ascending) { sortWaterAscending_ = ascending; }
+    bool sortLogsAscending() const { return sortLogsAscending_; }
+    void setSortLogsAscending(bool ascending) { sortLogsAscending_ = ascending; }
+
+    void setListController(ListKind kind, ListController* controller) { listControllers_[kind] = controller; }
+    ListController* listController(ListKind kind) const { return listControllers_[kind]; }
+
+    // --- In-memory collections. Adding stores the record, then keeps it.
+    Cactus* addCactus(std::unique_ptr<Cactus> cactus);
+    Water* addWater(std::unique_ptr<Water> water);
+    Log* addLog(std::unique_ptr<Log> log);
+    Event* addEvent(std::unique_ptr<Event> event);
+    Species* addSpecies(std::unique_ptr<Species> species);
+    // Adding the photo to its owner's photos is the caller's step.
+    Image* addImage(std::unique_ptr<Image> image);
+    void updateCactus(Cactus* cactus);
+    void updateWater(Water* water);
+    void updateEvent(Event* event);
+    void updateSpecies(Species* species);
+    void removeCactus(Cactus* cactus);
+    void removeWater(Water* water);
+    void removeLog(Log* log);
+    void removeEvent(Event* event);
+    void removeSpecies(Species* species);
+    void removeImage(Image* image);
+
+    void sortCacti();
+    void sortWater();
+    void sortLogsByLogDateAndTitle();
+    void sortEvents();
+    void sortSpecies();
+    Water* waterWithName(const QString& name) const;
+    Event* eventWithName(const QString& name) const;
+    Species* speciesWithName(const QString& name, const QString& scientificName) const;
+    // Links plants to schedules, logs to plants and photos to owners after a load.
+    bool mapLogsAndImages();
+    void refreshData();
+
+    // --- Import and export jobs (run by the exchange library)
+    int exportType() const { return exportType_; }
+    void setExportType(int type) { exportType_ = type; }
+    bool exportAborted() const { return exportAborted_.load(); }
+    void setExportAborted(bool aborted) { exportAborted_ = aborted; }
+    void abortDatabaseExport() { exportAborted_ = true; }
+    int importType() const { return importType_; }
+    void setImportType(int type) { importType_ = type; }
+    bool importAborted() const { return importAborted_.load(); }
+    void setImportAborted(bool aborted) { importAborted_ = aborted; }
+    void abortDatabaseImport() { importAborted_ = true; }
+    bool importOverwriteDatabase() const { return importOverwriteDatabase_; }
+    void setImportOverwriteDatabase(bool overwrite) { importOverwriteDatabase_ = overwrite; }
+    const QString& importExportFilename() const { return importExportFilename_; }
+    void setImportExportFilename(const QString& name) { importExportFilename_ = name; }
+    const QString& importExportPath() const { return importExportPath_; }
+    void setImportExportPath(const QString& path) { importExportPath_ = path; }
+    const QString& tempPhotoDir() const { return tempPhotoDir_; }
+    void setTempPhotoDir(const QString& path) { tempPhotoDir_ = path; }
+
+private:
+    void reopenAllRecords();
+    void refreshDisplayed(ListKind kind);
+    bool failLoad(const QString& reason);
+    // Steps through "SELECT pk FROM <table>" and makes one record per key.
+    template <class Make>
+    bool loadKeys(const char* sql, Make make);
+    bool readVersionRow();
+    bool checkPackageUsable();
+    bool usesEmptyTemplate() const;
+
+    SpinoraUtility& utility_;
+    std::unique_ptr<Connection> database_;
+    QString packageFilename_;
+    QString dbFilename_;
+    QString lastError_;
+
+    int64_t versionPrimaryKey_ = -1;
+    int64_t dbVersionNumber_ = 0;
+    Timestamp dbCreationDate_;
+    bool writeCreationDate_ = false;
+    bool addEventFlag_ = false;
+    bool unsavedDocument_ = false;
+    bool loaded_ = false;
+    std::optional<bool> emptyTemplateChoice_;
+
+    std::vector<std::unique_ptr<Cactus>> cacti_;
+    std::vector<std::unique_ptr<Water>> watering_;
+    std::vector<std::unique_ptr<Log>> logs_;
+    std::vector<std::unique_ptr<Event>> events_;
+    std::vector<std::unique_ptr<Species>> species_;
+    std::vector<Species*> speciesScientific_;
+    std::vector<std::unique_ptr<Image>> images_;
+    std::vector<Cactus*> displayedCacti_;
+    std::vector<Water*> displayedWatering_;
+    std::vector<Log*> displayedLogs_;
+
+    bool sortCactiAscending_ = true;
+    bool sortWaterAscending_ = true;
+    bool sortLogsAscending_ = true;
+    std::array<ListController*, 3> listControllers_{};
+
+    int exportType_ = 0;
+    std::atomic<bool> exportAborted_{false};
+    int importType_ = 0;
+    std::atomic<bool> importAborted_{false};
+    bool importOverwriteDatabase_ = false;
+    QString importExportFilename_;
+    QString importExportPath_;
+    QString tempPhotoDir_;
+};
+
+} // namespace spinora

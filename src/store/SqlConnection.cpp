@@ -1,0 +1,248 @@
+#include "SqlConnection.h"
+
+#include <sqlite3.h>
+
+namespace spinora {
+
+std::unique_ptr<Connection> Connection::open(const QString& path, Mode mode, QString* error)
+{
+    int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (mode == Mode::ReadWriteCreate)
+        flags |= SQLITE_OPEN_CREATE;
+    sqlite3* db = nullptr;
+    const QByteArray utf8 = path.toUtf8();
+    const int rc = sqlite3_open_v2(utf8.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        if (error)
+            *error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(db);
+        return nullptr;
+    }
+    // Record errors report SQLite's text; extended codes would only add noise.
+    return std::unique_ptr<Connection>(new Connection(db, path));
+}
+
+Connection::~Connection()
+{
+    if (db_) {
+        finalizeCache();
+        sqlite3_close_v2(db_);
+    }
+}
+
+QString Connection::errorMessage() const
+{
+    return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("database is closed");
+}
+
+int64_t Connection::lastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
+
+bool Connection::isReadOnly() const
+{
+    return sqlite3_db_readonly(db_, "main") == 1;
+}
+
+bool Connection::execute(const QString& sql, QString* error)
+{
+    char* message = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_exec(db_, utf8.constData(), nullptr, nullptr, &message);
+    if (rc == SQLITE_OK)
+        return true;
+    if (error)
+        *error = message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
+    sqlite3_free(message);
+    return false;
+}
+
+bool Connection::close(QString* error)
+{
+    if (!db_)
+        return true;
+    finalizeCache();
+    if (sqlite3_close(db_) != SQLITE_OK) {
+        if (error)
+            *error = errorMessage();
+        return false;
+    }
+    db_ = nullptr;
+    return true;
+}
+
+sqlite3_stmt* Connection::acquire(std::string_view sql, bool& cached)
+{
+    auto it = cache_.find(std::string(sql));
+    if (it != cache_.end() && !it->second.inUse) {
+        it->second.inUse = true;
+        cached = true;
+        return it->second.statement;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    if (it == cache_.end()) {
+        cache_.emplace(std::string(sql), Entry{statement, true});
+        cached = true;
+    } else {
+        cached = false;
+    }
+    return statement;
+}
+
+void Connection::release(sqlite3_stmt* statement, bool cached)
+{
+    if (!cached) {
+        sqlite3_finalize(statement);
+        return;
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    for (auto& [sql, entry] : cache_) {
+        if (entry.statement == statement) {
+            entry.inUse = false;
+            break;
+        }
+    }
+}
+
+void Connection::finalizeCache()
+{
+    for (auto& [sql, entry] : cache_)
+        sqlite3_finalize(entry.statement);
+    cache_.clear();
+}
+
+Statement::Statement(Connection* connection, std::string_view sql) : connection_(connection)
+{
+    if (connection_ && connection_->handle())
+        statement_ = connection_->acquire(sql, cached_);
+}
+
+Statement::~Statement()
+{
+    if (statement_)
+        connection_->release(statement_, cached_);
+}
+
+int Statement::parameterCount() const
+{
+    return statement_ ? sqlite3_bind_parameter_count(statement_) : 0;
+}
+
+void Statement::bindAt(int index, int64_t value)
+{
+    // Keys, enumerations and flags are stored with 32 bits.
+    sqlite3_bind_int(statement_, index, static_cast<int32_t>(value));
+}
+
+void Statement::bindAt(int index, double value)
+{
+    sqlite3_bind_double(statement_, index, value);
+}
+
+void Statement::bindAt(int index, const QString& value)
+{
+    if (value.isNull()) {
+        sqlite3_bind_null(statement_, index);
+        return;
+    }
+    const QByteArray utf8 = value.toUtf8();
+    sqlite3_bind_text(statement_, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void Statement::bindAt(int index, const Timestamp& value)
+{
+    sqlite3_bind_double(statement_, index, timestampToColumn(value));
+}
+
+void Statement::bindAt(int index, const QByteArray& value)
+{
+    if (value.isNull()) {
+        sqlite3_bind_null(statement_, index);
+        return;
+    }
+    sqlite3_bind_blob(statement_, index, value.constData(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+}
+
+int Statement::step()
+{
+    return statement_ ? sqlite3_step(statement_) : SQLITE_MISUSE;
+}
+
+bool Statement::stepRow()
+{
+    return step() == SQLITE_ROW;
+}
+
+bool Statement::stepDone()
+{
+    return step() == SQLITE_DONE;
+}
+
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
+int64_t Statement::integer(int column) const
+{
+    return sqlite3_column_int(statement_, column);
+}
+
+double Statement::real(int column) const
+{
+    return sqlite3_column_double(statement_, column);
+}
+
+QString Statement::text(int column) const
+{
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    if (!data)
+        return QString(QLatin1String(""));
+    return QString::fromUtf8(data, sqlite3_column_bytes(statement_, column));
+}
+
+Timestamp Statement::date(int column) const
+{
+    return timestampFromColumn(sqlite3_column_double(statement_, column));
+}
+
+QByteArray Statement::blob(int column) const
+{
+    const void* data = sqlite3_column_blob(statement_, column);
+    const int size = sqlite3_column_bytes(statement_, column);
+    if (!data || size <= 0)
+        return {};
+    return QByteArray(static_cast<const char*>(data), size);
+}
+
+Transaction::Transaction(Connection* connection, Kind kind) : connection_(connection)
+{
+    Statement begin(connection_, kind == Kind::Exclusive ? "begin exclusive transaction" : "begin transaction");
+    begun_ = begin.prepared() && begin.stepDone();
+}
+
+Transaction::~Transaction()
+{
+    if (begun_ && !finished_)
+        connection_->execute("rollback transaction");
+}
+
+bool Transaction::commit(QString* error)
+{
+    if (!begun_ || finished_)
+        return false;
+    Statement end(connection_, "commit transaction");
+    const bool ok = end.prepared() && end.stepDone();
+    if (!ok && error)
+        *error = connection_->errorMessage();
+    finished_ = ok;
+    return ok;
+}
+
+} // namespace spinora

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "Timestamp.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace spinora {
+
+// One SQLite connection. Statements are prepared once per connection and
+// reused: loading a collection runs the same per-record SELECT thousands of
+// times.
+class Connection {
+public:
+    enum class Mode {
+        ReadWrite,       // the file must exist: opening never creates an empty database
+        ReadWriteCreate, // creates the file when missing
+        ReadOnly,
+    };
+
+    // Opens the file; on failure answers null and sets the error text.
+    static std::unique_ptr<Connection> open(const QString& path, Mode mode, QString* error);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    sqlite3* handle() const { return db_; }
+    QString path() const { return path_; }
+    QString errorMessage() const;
+    int64_t lastInsertRowId() const;
+    bool isReadOnly() const;
+
+    // Runs one or more statements (sqlite3_exec); false and the error text on failure.
+    bool execute(const QString& sql, QString* error = nullptr);
+    bool execute(const char* sql, QString* error = nullptr) { return execute(QString::fromUtf8(sql), error); }
+
+    // Finalizes the cached statements and closes; false with the error text
+    // when SQLite refuses to close.
+    bool close(QString* error = nullptr);
+
+private:
+    friend class Statement;
+    explicit Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+
+    // A cached statement, or a fresh one when the cached one is in use
+    // (nested use of the same SQL). Null when preparing fails.
+    sqlite3_stmt* acquire(std::string_view sql, bool& cached);
+    void release(sqlite3_stmt* statement, bool cached);
+    void finalizeCache();
+
+    struct Entry {
+        sqlite3_stmt* statement = nullptr;
+        bool inUse = false;
+    };
+    sqlite3* db_ = nullptr;
+    QString path_;
+    std::unordered_map<std::string, Entry> cache_;
+};
+
+// A prepared statement borrowed from its connection for one use; reset and
+// given back in the destructor. Parameters and columns use the stored
+// conventions: integers as 32-bit, dates as REAL seconds (0.0 = none),
+// missing texts as NULL.
+class Statement {
+public:
+    Statement(Connection* connection, std::string_view sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool prepared() const { return statement_ != nullptr; }
+    int parameterCount() const;
+
+    // Binds the values to parameters 1, 2, ... in order.
+    template <class... Values>
+    void bind(const Values&... values)
+    {
+        int index = 1;
+        (bindAt(index++, values), ...);
+    }
+    void bindAt(int index, int64_t value);
+    void bindAt(int index, int value) { bindAt(index, static_cast<int64_t>(value)); }
+    void bindAt(int index, bool value) { bindAt(index, static_cast<int64_t>(value ? 1 : 0)); }
+    void bindAt(int index, double value);
+    void bindAt(int index, const QString& value);
+    void bindAt(int index, const Timestamp& value);
+    void bindAt(int index, const QByteArray& value);
+
+    // SQLite's result code: SQLITE_ROW, SQLITE_DONE or an error.
+    int step();
+    bool stepRow();
+    bool stepDone();
+
+    bool isNull(int column) const;
+    int64_t integer(int column) const;
+    double real(int column) const;
+    QString text(int column) const; // NULL gives the empty string
+    Timestamp date(int column) const;
+    QByteArray blob(int column) const;
+
+private:
+    Connection* connection_ = nullptr;
+    sqlite3_stmt* statement_ = nullptr;
+    bool cached_ = false;
+};
+
+// A transaction that rolls back unless committed; never throws from its destructor.
+class Transaction {
+public:
+    enum class Kind { Deferred, Exclusive };
+    Transaction(Connection* connection, Kind kind = Kind::Deferred);
+    ~Transaction();
+    bool begun() const { return begun_; }
+    bool commit(QString* error = nullptr);
+
+private:
+    Connection* connection_;
+    bool begun_ = false;
+    bool finished_ = false;
+};
+
+} // namespace spinora

@@ -1,0 +1,67 @@
+#include "TextCompare.h"
+
+#include <QCollator>
+
+namespace spinora::text {
+
+namespace {
+
+QCollator& collator(bool caseSensitive, bool numeric)
+{
+    thread_local QCollator collators[2][2];
+    thread_local bool ready = false;
+    if (!ready) {
+        for (int cs = 0; cs < 2; ++cs) {
+            for (int num = 0; num < 2; ++num) {
+                collators[cs][num].setCaseSensitivity(cs ? Qt::CaseSensitive : Qt::CaseInsensitive);
+                collators[cs][num].setNumericMode(num != 0);
+            }
+        }
+        ready = true;
+    }
+    return collators[caseSensitive ? 1 : 0][numeric ? 1 : 0];
+}
+
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+} // namespace
+
+int plainCompare(const QString& a, const QString& b)
+{
+    return sign(a.compare(b, Qt::CaseSensitive));
+}
+
+int localizedCompare(const QString& a, const QString& b)
+{
+    return sign(collator(true, false).compare(a, b));
+}
+
+int localizedCaseInsensitiveCompare(const QString& a, const QString& b)
+{
+    return sign(collator(false, false).compare(a, b));
+}
+
+int localizedStandardCompare(const QString& a, const QString& b)
+{
+    return sign(collator(false, true).compare(a, b));
+}
+
+QString capitalized(const QString& s)
+{
+    QString result = s.toLower();
+    bool atWordStart = true;
+    for (QChar& c : result) {
+        if (c.isSpace()) {
+            atWordStart = true;
+        } else if (atWordStart) {
+            c = c.toUpper();
+            atWordStart = false;
+        }
+    }
+    return result;
+}
+
+} // namespace spinora::text

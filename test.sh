@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test through CTest.
+set -euo pipefail
+source "$(dirname "$0")/scripts/common.sh"
+
+install_packages "${SPINORA_PACKAGES[@]}"
+configure_and_build
+
+cd "$SPINORA_BUILD"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 600

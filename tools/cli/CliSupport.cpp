@@ -1,0 +1,50 @@
+#include "CliSupport.h"
+
+namespace spinora::cli {
+
+std::optional<QString> Arguments::takeOption(const QString& name)
+{
+    const qsizetype at = words_.indexOf(name);
+    if (at < 0)
+        return std::nullopt;
+    if (at + 1 >= words_.size())
+        throw CliError(QStringLiteral("%1 needs a value").arg(name), 2);
+    const QString value = words_.at(at + 1);
+    words_.remove(at, 2);
+    return value;
+}
+
+QStringList Arguments::takeAll(const QString& name)
+{
+    QStringList values;
+    while (const auto value = takeOption(name))
+        values << *value;
+    return values;
+}
+
+bool Arguments::takeFlag(const QString& name)
+{
+    return words_.removeAll(name) > 0;
+}
+
+QStringList Arguments::positional(int count, const QString& usage) const
+{
+    for (const QString& word : words_) {
+        if (word.startsWith(QLatin1String("--")))
+            throw CliError(QStringLiteral("unknown option %1\nusage: %2").arg(word, usage), 2);
+    }
+    if (words_.size() != count)
+        throw CliError(QStringLiteral("usage: %1").arg(usage), 2);
+    return words_;
+}
+
+int parseInteger(const QString& text, const QString& what, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        throw CliError(QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\"").arg(what).arg(low).arg(high).arg(text), 2);
+    return value;
+}
+
+} // namespace spinora::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+#include <stdexcept>
+
+namespace spinora::cli {
+
+// A usage or input error: printed as one line on stderr with a non-zero exit.
+struct CliError : std::runtime_error {
+    CliError(const QString& message, int exitCode = 1)
+        : std::runtime_error(message.toStdString()), exitCode(exitCode) {}
+    int exitCode;
+};
+
+// The arguments of one subcommand: positional words and --options.
+class Arguments {
+public:
+    explicit Arguments(QStringList words) : words_(std::move(words)) {}
+
+    // Removes and answers the value of an option ("--type 2"), if given.
+    std::optional<QString> takeOption(const QString& name);
+    // Removes and answers every value of a repeatable option.
+    QStringList takeAll(const QString& name);
+    // Removes a flag ("--empty") and answers whether it was there.
+    bool takeFlag(const QString& name);
+    // The remaining words must be exactly `count` positional arguments.
+    QStringList positional(int count, const QString& usage) const;
+
+private:
+    QStringList words_;
+};
+
+int parseInteger(const QString& text, const QString& what, int low, int high);
+
+inline void printLine(const QString& line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+inline void printError(const QString& line)
+{
+    std::fputs(("spinora-cli: " + line).toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+} // namespace spinora::cli

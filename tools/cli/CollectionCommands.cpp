@@ -1,0 +1,189 @@
+#include "CollectionCommands.h"
+
+#include "AppInfo.h"
+#include "SampleCollection.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraStrings.h"
+#include "SpinoraUtility.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace spinora::cli {
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
+QString formatDate(const Timestamp& t)
+{
+    return t ? toDateTime(t).toString(kDateFormat) : QString();
+}
+
+QString frequencyText(const Water& water)
+{
+    const QStringList& units =
+        water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings() : SpinoraStrings::frequencyStrings();
+    return QStringLiteral("%1 %2").arg(water.frequency()).arg(SpinoraStrings::entry(units, water.frequencyUnits() - 1));
+}
+
+QString row(const QStringList& fields)
+{
+    QStringList clean;
+    for (QString field : fields)
+        clean << field.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return clean.join(QLatin1Char('\t'));
+}
+
+} // namespace
+
+std::unique_ptr<SpinoraDatabase> openCollection(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        throw CliError(QStringLiteral("no collection at %1").arg(path));
+    auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (!document->readFromURL(document->packageFilename()))
+        throw CliError(document->lastError());
+    SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
+    return document;
+}
+
+namespace {
+
+// Makes a new package from a template; refuses to touch anything that exists.
+std::unique_ptr<SpinoraDatabase> createCollection(const QString& path, bool emptyTemplate)
+{
+    if (QFileInfo(path).suffix() != QLatin1String(kPackageExtension))
+        throw CliError(QStringLiteral("%1: a collection's name must end in .%2").arg(path, QLatin1String(kPackageExtension)), 2);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+        throw CliError(QStringLiteral("%1 already exists; nothing was changed").arg(path));
+    const QString parent = QFileInfo(path).absolutePath();
+    if (!QFileInfo(parent).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(parent));
+
+    auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    document->setTemplateChoice(emptyTemplate);
+    if (!document->readFromURL(document->packageFilename()))
+        throw CliError(document->lastError());
+    return document;
+}
+
+} // namespace
+
+int runNew(Arguments& arguments)
+{
+    const bool empty = arguments.takeFlag(QStringLiteral("--empty"));
+    const QString path = arguments.positional(1, QStringLiteral("spinora-cli new PATH.sdb [--empty]")).first();
+    createCollection(path, empty)->close();
+    printLine(QStringLiteral("created %1").arg(path));
+    return 0;
+}
+
+int runSample(Arguments& arguments)
+{
+    SampleSize size;
+    const auto count = [&arguments](const char* option, int fallback) {
+        const auto value = arguments.takeOption(QString::fromUtf8(option));
+        return value ? parseInteger(*value, QString::fromUtf8(option), 0, 1000000) : fallback;
+    };
+    size.cacti = count("--cacti", size.cacti);
+    size.watering = count("--watering", size.watering);
+    size.logs = count("--logs", size.logs);
+    size.photos = count("--photos", size.photos);
+    const QString path = arguments.positional(1, QStringLiteral("spinora-cli sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N]")).first();
+    auto document = createCollection(path, false);
+    SampleCollection::fill(*document, size);
+    document->close();
+    printLine(QStringLiteral("created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos")
+                  .arg(path).arg(size.cacti).arg(size.watering).arg(size.logs).arg(size.photos));
+    return 0;
+}
+
+int runInfo(Arguments& arguments)
+{
+    const QString path = arguments.positional(1, QStringLiteral("spinora-cli info PATH.sdb")).first();
+    auto document = openCollection(path);
+    const Timestamp created = document->dbCreationDate();
+    printLine(QStringLiteral("schema: %1").arg(document->dbVersionNumber()));
+    printLine(QStringLiteral("created: %1").arg(created ? toDateTime(created).toString(Qt::ISODate) : QString()));
+    printLine(QStringLiteral("cacti: %1").arg(document->cacti().size()));
+    printLine(QStringLiteral("watering: %1").arg(document->watering().size()));
+    printLine(QStringLiteral("logs: %1").arg(document->logs().size()));
+    printLine(QStringLiteral("events: %1").arg(document->events().size()));
+    printLine(QStringLiteral("species: %1").arg(document->species().size()));
+    printLine(QStringLiteral("images: %1").arg(document->images().size()));
+    document->close();
+    return 0;
+}
+
+int runList(Arguments& arguments)
+{
+    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli list PATH.sdb cacti|watering|logs"));
+    const QString kind = words.at(1);
+    if (kind != QLatin1String("cacti") && kind != QLatin1String("watering") && kind != QLatin1String("logs"))
+        throw CliError(QStringLiteral("list what? \"%1\" is not cacti, watering or logs").arg(kind), 2);
+    auto document = openCollection(words.at(0));
+    if (kind == QLatin1String("cacti")) {
+        for (Cactus* c : document->displayedCacti()) {
+            printLine(row({c->name(), c->scientificName(), c->commonName(),
+                           SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), c->type()),
+                           c->water() ? c->water()->name() : QString(), formatDate(c->lastWatered()),
+                           formatDate(c->waterNext())}));
+        }
+    } else if (kind == QLatin1String("watering")) {
+        for (Water* w : document->displayedWatering()) {
+            printLine(row({w->name(), frequencyText(*w),
+                           SpinoraStrings::entry(SpinoraStrings::quantityStrings(), w->quantity()),
+                           formatDate(w->lastWatered()), formatDate(w->waterNext())}));
+        }
+    } else {
+        for (Log* l : document->displayedLogs()) {
+            const QString subject = l->logType() == Log::kCactusLog ? (l->cactus() ? l->cactus()->name() : QString())
+                                                                    : l->noteSummary();
+            printLine(row({formatDate(l->logDate()), l->eventName(),
+                           l->logType() == Log::kCactusLog ? QStringLiteral("Cactus") : QStringLiteral("Note"),
+                           subject}));
+        }
+    }
+    document->close();
+    return 0;
+}
+
+int runNextWatering(Arguments& arguments)
+{
+    const QString usage = QStringLiteral(
+        "spinora-cli next-watering --last \"YYYY-MM-DD HH:MM\" --every N --unit 1..5 [--no-water MM-DD:MM-DD]...");
+    const auto last = arguments.takeOption(QStringLiteral("--last"));
+    const auto every = arguments.takeOption(QStringLiteral("--every"));
+    const auto unit = arguments.takeOption(QStringLiteral("--unit"));
+    const QStringList periods = arguments.takeAll(QStringLiteral("--no-water"));
+    arguments.positional(0, usage);
+    if (!last || !every || !unit)
+        throw CliError(QStringLiteral("usage: %1").arg(usage), 2);
+
+    const QDateTime lastWatered = QDateTime::fromString(*last, kDateFormat);
+    if (!lastWatered.isValid())
+        throw CliError(QStringLiteral("--last must be a local date and time as YYYY-MM-DD HH:MM, not \"%1\"").arg(*last), 2);
+    if (periods.size() > 3)
+        throw CliError(QStringLiteral("at most three --no-water periods"), 2);
+
+    Water schedule;
+    schedule.setFrequency(parseInteger(*every, QStringLiteral("--every"), 0, 1000000));
+    schedule.setFrequencyUnits(parseInteger(*unit, QStringLiteral("--unit"), 1, 5));
+    static const QRegularExpression periodPattern(QStringLiteral("^(\\d{1,2})-(\\d{1,2}):(\\d{1,2})-(\\d{1,2})$"));
+    for (int i = 0; i < periods.size(); ++i) {
+        const auto match = periodPattern.match(periods[i]);
+        const QDate from(2000, match.captured(1).toInt(), match.captured(2).toInt());
+        const QDate to(2000, match.captured(3).toInt(), match.captured(4).toInt());
+        if (!match.hasMatch() || !from.isValid() || !to.isValid())
+            throw CliError(QStringLiteral("--no-water must be MM-DD:MM-DD with real days, not \"%1\"").arg(periods[i]), 2);
+        schedule.setNoWaterDDMM(2 * i + 1, Water::dayMonthCode(from.day(), from.month()));
+        schedule.setNoWaterDDMM(2 * i + 2, Water::dayMonthCode(to.day(), to.month()));
+    }
+    const Timestamp next = schedule.calculateNextWatering(fromDateTime(lastWatered));
+    printLine(next ? formatDate(next) : QStringLiteral("none"));
+    return 0;
+}
+
+} // namespace spinora::cli

@@ -1,0 +1,47 @@
+#include "Commands.h"
+
+#include "CollectionCommands.h"
+
+#include <vector>
+
+namespace spinora::cli {
+
+namespace {
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> all = {
+        {"new", "new PATH.sdb [--empty]",
+         "make a collection package from the default template (or the empty one)", runNew},
+        {"sample", "sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N]",
+         "make a new collection filled with made-up plants, schedules, logs and photos", runSample},
+        {"info", "info PATH.sdb", "print the schema version and the number of records of each kind", runInfo},
+        {"list", "list PATH.sdb cacti|watering|logs",
+         "print one tab-separated line per record, in the collection's sort order", runList},
+        {"next-watering", "next-watering --last \"YYYY-MM-DD HH:MM\" --every N --unit 1..5 [--no-water MM-DD:MM-DD]...",
+         "print the next watering date (units: 1 hours, 2 days, 3 weeks, 4 months, 5 years) or none", runNextWatering},
+    };
+    return all;
+}
+
+} // namespace
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command& command : commands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+QString helpText()
+{
+    QString text = QStringLiteral("usage: spinora-cli SUBCOMMAND [ARGUMENTS]\n\nSubcommands:\n");
+    for (const Command& command : commands())
+        text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
+    text += QStringLiteral("\nErrors are reported on stderr with a non-zero exit status (2 for usage errors).");
+    return text;
+}
+
+} // namespace spinora::cli

@@ -1,0 +1,164 @@
+#include "SampleCollection.h"
+
+#include "InternalError.h"
+#include "Messages.h"
+#include "SpinoraDatabase.h"
+#include "SqlConnection.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <random>
+
+namespace spinora {
+
+namespace {
+
+struct Plant {
+    const char* common;
+    const char* scientific;
+};
+
+const Plant kPlants[] = {
+    {"Golden Barrel Cactus", "Echinocactus grusonii"}, {"Bunny Ears Cactus", "Opuntia microdasys"},
+    {"Old Man Cactus", "Cephalocereus senilis"},        {"Star Cactus", "Astrophytum asterias"},
+    {"Bishop's Cap", "Astrophytum myriostigma"},        {"Feather Cactus", "Mammillaria plumosa"},
+    {"Snowball Cactus", "Mammillaria candida"},         {"Silver Torch", "Cleistocactus strausii"},
+    {"Lemon Ball", "Parodia leninghausii"},             {"Living Stones", "Lithops lesliei"},
+    {"Jade Plant", "Crassula ovata"},                   {"Zebra Plant", "Haworthiopsis attenuata"},
+    {"Desert Rose", "Adenium obesum"},                  {"Baseball Plant", "Euphorbia obesa"},
+    {"Mexican Snowball", "Echeveria elegans"},          {"Peanut Cactus", "Echinopsis chamaecereus"},
+};
+const char* const kNicknames[] = {"Spike", "Prickles", "Goldie", "Fuzzy", "Old Tom", "Star", "Bishop", "Pearl",
+                                  "Lemon", "Stony", "Jade", "Zebra", "Rosie", "Ball", "Snowy", "Peanut"};
+const char* const kLocations[] = {"South window", "Greenhouse bench 2", "Kitchen sill", "Cold frame", "Patio"};
+const char* const kEvents[] = {"Repotted", "Flowered", "Fertilized", "Purchased", "Planted"};
+
+} // namespace
+
+QImage SampleCollection::drawPhoto(int number, int width)
+{
+    const int height = width * 3 / 4;
+    QImage image(width, height, QImage::Format_RGB32);
+    const int hue = (number * 47) % 360;
+    image.fill(QColor::fromHsv(hue, 40, 235));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal w = width;
+    const qreal h = height;
+    // Pot.
+    painter.setBrush(QColor(190, 100, 60));
+    painter.setPen(Qt::NoPen);
+    QPainterPath pot;
+    pot.moveTo(w * 0.32, h * 0.70);
+    pot.lineTo(w * 0.68, h * 0.70);
+    pot.lineTo(w * 0.62, h * 0.95);
+    pot.lineTo(w * 0.38, h * 0.95);
+    pot.closeSubpath();
+    painter.drawPath(pot);
+    // Body, with a size and shade that vary by number.
+    const qreal bodyWidth = w * (0.18 + 0.02 * (number % 5));
+    painter.setBrush(QColor::fromHsv(100 + (number * 13) % 40, 160, 120 + (number * 7) % 60));
+    painter.drawRoundedRect(QRectF(w * 0.5 - bodyWidth / 2, h * 0.20, bodyWidth, h * 0.52), bodyWidth / 2,
+                            bodyWidth / 2);
+    if (number % 2 == 0) {
+        painter.drawRoundedRect(QRectF(w * 0.5 + bodyWidth / 2 - 4, h * 0.38, w * 0.12, h * 0.08), 12, 12);
+        painter.drawRoundedRect(QRectF(w * 0.5 + bodyWidth / 2 + w * 0.08, h * 0.26, w * 0.05, h * 0.16), 10, 10);
+    }
+    // Flower.
+    painter.setBrush(QColor::fromHsv((hue + 180) % 360, 200, 240));
+    painter.drawEllipse(QPointF(w * 0.5, h * 0.19), w * 0.04, w * 0.04);
+    return image;
+}
+
+void SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const double day = 86400.0;
+    const double base = *now();
+
+    // Records are inserted and appended directly and sorted once at the end:
+    // the document's add operations re-sort on every add, which is right for
+    // one edit and quadratic for a benchmark collection.
+    Connection* db = document.database();
+    auto store = [db](auto record, auto& array) {
+        auto* stored = record.get();
+        record->insertIntoDatabase(db);
+        array.push_back(std::move(record));
+        return stored;
+    };
+    Transaction transaction(db);
+    std::vector<Water*> schedules;
+    for (int i = 0; i < size.watering; ++i) {
+        auto water = std::make_unique<Water>();
+        water->setName(i == 0 ? QStringLiteral("Summer weekly") : QStringLiteral("Schedule %1").arg(i + 1));
+        water->setFrequency(1 + pick(3));
+        water->setFrequencyUnits(Water::kWeeks);
+        water->setQuantity(pick(4));
+        water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+        water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+        water->setLastWatered(base - day * pick(20));
+        water->setWaterNext(water->calculateNextWatering(water->lastWatered()));
+        water->setNotes(QStringLiteral("Water in the morning."));
+        schedules.push_back(store(std::move(water), document.watering()));
+    }
+    std::vector<Cactus*> plants;
+    for (int i = 0; i < size.cacti; ++i) {
+        const Plant& plant = kPlants[i % std::size(kPlants)];
+        auto cactus = std::make_unique<Cactus>();
+        cactus->setName(i < int(std::size(kNicknames)) ? QString::fromUtf8(kNicknames[i])
+                                                       : QStringLiteral("Plant %1").arg(i + 1));
+        cactus->setCommonName(QString::fromUtf8(plant.common));
+        cactus->setScientificName(QString::fromUtf8(plant.scientific));
+        cactus->setType(pick(5));
+        cactus->setPlantDate(base - day * (100 + pick(3000)));
+        cactus->setDateAcquired(base - day * pick(900));
+        cactus->setPurchasePrice(5.0 + pick(4000) / 100.0);
+        cactus->setValue(pick(2) ? 10.0 + pick(6000) / 100.0 : 0.0);
+        cactus->setLocation(QString::fromUtf8(kLocations[pick(int(std::size(kLocations)))]));
+        cactus->setHeight(QStringLiteral("%1 cm").arg(3 + pick(40)));
+        cactus->setPotShape(pick(11));
+        cactus->setPotMaterial(pick(8));
+        cactus->setNotes(QStringLiteral("Bought at the spring show.\nLikes full sun."));
+        if (!schedules.empty()) {
+            Water* schedule = schedules[static_cast<size_t>(pick(int(schedules.size())))];
+            cactus->setWateringKey(schedule->primaryKey());
+            cactus->setLastWatered(schedule->lastWatered());
+            cactus->setWaterNext(schedule->waterNext());
+        }
+        plants.push_back(store(std::move(cactus), document.cacti()));
+    }
+    for (int i = 0; i < size.logs; ++i) {
+        auto log = std::make_unique<Log>();
+        const bool aboutPlant = !plants.empty() && i % 5 != 4;
+        log->setLogType(aboutPlant ? Log::kCactusLog : Log::kNoteLog);
+        log->setLogDate(*roundDate(base - day * pick(700)));
+        log->setEventName(QString::fromUtf8(kEvents[pick(int(std::size(kEvents)))]));
+        if (aboutPlant)
+            log->setCactusKey(plants[static_cast<size_t>(pick(int(plants.size())))]->primaryKey());
+        log->setNotes(aboutPlant ? QStringLiteral("Moved to a bigger pot.") : QStringLiteral("Ordered new grit."));
+        store(std::move(log), document.logs());
+    }
+    for (int i = 0; i < size.photos && !plants.empty(); ++i) {
+        Cactus* owner = plants[static_cast<size_t>(i) % plants.size()];
+        auto image = std::make_unique<Image>();
+        image->setLinkedType(Image::kCactusPhoto);
+        image->setLinkedKey(owner->primaryKey());
+        image->setTagValue(static_cast<int64_t>(owner->images().size()));
+        image->setCaption(QStringLiteral("Photo %1").arg(i + 1));
+        image->setPhoto(drawPhoto(i, size.photoWidth));
+        image->insertIntoDatabase(db, document.packageFilename(), true);
+        owner->addImage(image.get());
+        document.images().push_back(std::move(image));
+    }
+    QString error;
+    if (!transaction.commit(&error))
+        raiseInternalError(msg::kCommitFailed, error);
+    document.sortCacti();
+    document.sortWater();
+    document.mapLogsAndImages();
+}
+
+} // namespace spinora
