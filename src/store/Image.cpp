@@ -110,6 +110,16 @@ QImage Image::readImageFile(const QString& file, QString* error)
 {
     QImageReader reader(file);
     reader.setAutoTransform(true);
+    // A photo is kept at 1280 pixels at most: decoding a large picture
+    // straight to that size lets the JPEG decoder skip most of the work, and
+    // keeps an 8000 x 6000 picture within the decoder's memory limit.
+    const QSize stored = reader.size();
+    if (stored.width() > kPhotoSize || stored.height() > kPhotoSize) {
+        const qint64 w = stored.width();
+        const qint64 h = stored.height();
+        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * kPhotoSize / h)), kPhotoSize)
+                                   : QSize(kPhotoSize, int(std::max<qint64>(1, h * kPhotoSize / w))));
+    }
     QImage image = reader.read();
     if (image.isNull() && error)
         *error = QStringLiteral("\"%1\" is not a picture that can be read (%2).").arg(file, reader.errorString());

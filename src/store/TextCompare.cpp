@@ -6,13 +6,22 @@ namespace spinora::text {
 
 namespace {
 
+// Qt compares code units in the C locale, ignoring case and numeric
+// settings; the C locale then orders like English.
+QLocale collationLocale()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+}
+
 QCollator& collator(bool caseSensitive, bool numeric)
 {
-    thread_local QCollator collators[2][2];
     thread_local bool ready = false;
+    thread_local QCollator collators[2][2];
     if (!ready) {
         for (int cs = 0; cs < 2; ++cs) {
             for (int num = 0; num < 2; ++num) {
+                collators[cs][num].setLocale(collationLocale());
                 collators[cs][num].setCaseSensitivity(cs ? Qt::CaseSensitive : Qt::CaseInsensitive);
                 collators[cs][num].setNumericMode(num != 0);
             }

@@ -1,0 +1,169 @@
+// Comparators, ages and reminders of plants and logs.
+#include "Cactus.h"
+#include "Log.h"
+#include "TestSupport.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+std::unique_ptr<Cactus> plant(const QString& name, const QString& species)
+{
+    auto c = std::make_unique<Cactus>();
+    c->setName(name);
+    c->setScientificName(species);
+    return c;
+}
+
+class FixedClock : public ::testing::Test {
+protected:
+    void SetUp() override { Clock::setFixedNow(localSeconds(2026, 12, 6, 15, 30)); }
+    void TearDown() override
+    {
+        Clock::clearFixedNow();
+        Cactus::sortAscending(true);
+        Log::sortAscending(true);
+    }
+};
+
+} // namespace
+
+using CactusOrder = FixedClock;
+
+TEST_F(CactusOrder, NameFirstThenSpeciesInFileNameOrder)
+{
+    auto a = plant("Spike", "Mammillaria 10");
+    auto b = plant("Spike", "mammillaria 9");
+    auto c = plant("spike", "");
+    EXPECT_GT(a->compareNameThenSpecies(b.get()), 0); // digits by value, case ignored
+    EXPECT_LT(a->compareNameThenSpecies(c.get()), 0); // names compare case-sensitively
+    Cactus::sortAscending(false);
+    EXPECT_LT(a->compareNameThenSpecies(b.get()), 0);
+}
+
+TEST_F(CactusOrder, APlantWithoutSpeciesComesFirstAmongEqualNames)
+{
+    auto bare = plant("Spike", "");
+    auto named = plant("Spike", "Opuntia");
+    EXPECT_LT(bare->compareNameThenSpecies(named.get()), 0);
+    EXPECT_GT(named->compareNameThenSpecies(bare.get()), 0);
+    Cactus::sortAscending(false);
+    EXPECT_GT(bare->compareNameThenSpecies(named.get()), 0);
+}
+
+TEST_F(CactusOrder, RegressionTwoPlantsWithoutSpeciesCompareEqualSoSortingIsConsistent)
+{
+    auto a = plant("Spike", "");
+    auto b = plant("Spike", "");
+    EXPECT_EQ(a->compareNameThenSpecies(b.get()), 0);
+    EXPECT_EQ(b->compareNameThenSpecies(a.get()), 0);
+    EXPECT_EQ(a->compareSpeciesThenName(b.get()), 0);
+}
+
+TEST_F(CactusOrder, SpeciesFirstThenName)
+{
+    auto a = plant("Zed", "Astrophytum");
+    auto b = plant("Amy", "Echinopsis");
+    auto c = plant("amy", "Astrophytum");
+    EXPECT_LT(a->compareSpeciesThenName(b.get()), 0);
+    EXPECT_GT(a->compareSpeciesThenName(c.get()), 0);
+    EXPECT_EQ(a->groupSpecies(), QString("Astrophytum"));
+    EXPECT_EQ(plant("x", "")->groupSpecies(), QString("#"));
+    EXPECT_EQ(a->textItalicRange(), std::make_pair(0, 11));
+}
+
+using CactusAge = FixedClock;
+
+TEST_F(CactusAge, WholeYearsToTodaysDate)
+{
+    EXPECT_EQ(Cactus::ageString(std::nullopt), QString("Unknown"));
+    EXPECT_EQ(Cactus::ageString(localSeconds(2026, 1, 6)), QString("< 1 year"));    // eleven months
+    EXPECT_EQ(Cactus::ageString(localSeconds(2027, 5, 1)), QString("< 1 year"));    // the future
+    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 23, 0)), QString("1 year")); // a year to the day
+    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 7)), QString("< 1 year"));
+    EXPECT_EQ(Cactus::ageString(localSeconds(2023, 12, 6)), QString("3 years"));
+    EXPECT_EQ(Cactus::ageString(localSeconds(2024, 2, 29)), QString("2 years"));
+    auto c = plant("x", "");
+    EXPECT_EQ(c->age(), 0);
+    c->setPlantDate(localSeconds(2016, 12, 7));
+    EXPECT_EQ(c->age(), 9);
+}
+
+TEST_F(CactusAge, WateringIsDueFromTheMomentOfTheNextDate)
+{
+    auto c = plant("x", "");
+    c->setWaterNext(*now());
+    EXPECT_TRUE(c->wateringDue());
+    c->setWaterNext(*now() + 1);
+    EXPECT_FALSE(c->wateringDue());
+    c->setWaterNext(std::nullopt);
+    EXPECT_FALSE(c->wateringDue());
+}
+
+using LogBehaviour = FixedClock;
+
+TEST_F(LogBehaviour, SummaryIsTheFirst200Characters)
+{
+    Log log;
+    log.setNotes(QString(201, QChar('a')));
+    EXPECT_EQ(log.noteSummary().size(), 200);
+    log.setNotes(QString(200, QChar('b')));
+    EXPECT_EQ(log.noteSummary(), QString(200, QChar('b')));
+    // A character beyond the basic plane is never cut in half.
+    log.setNotes(QString(199, QChar('c')) + QStringLiteral("\U0001F335") + QStringLiteral("tail"));
+    EXPECT_EQ(log.noteSummary(), QString(199, QChar('c')));
+}
+
+TEST_F(LogBehaviour, AReminderIsDueOnceItsDayHasBegun)
+{
+    Log log;
+    log.setReminder(true);
+    log.setLogDate(localSeconds(2026, 12, 6, 9, 0)); // today 09:00: the day began before it
+    EXPECT_FALSE(log.reminderDue());
+    log.setLogDate(localSeconds(2026, 12, 5, 9, 0));
+    EXPECT_TRUE(log.reminderDue());
+    log.setLogDate(localSeconds(2026, 12, 6, 0, 0));
+    EXPECT_TRUE(log.reminderDue());
+    log.setReminder(false);
+    EXPECT_FALSE(log.reminderDue());
+}
+
+TEST_F(LogBehaviour, NewestFirstThenEventName)
+{
+    Log repotted, flowered, later, unnamed;
+    repotted.setLogDate(1000.0);
+    repotted.setEventName("Repotted");
+    flowered.setLogDate(1000.0);
+    flowered.setEventName("Flowered");
+    later.setLogDate(2000.0);
+    unnamed.setLogDate(1000.0);
+    EXPECT_LT(flowered.compareLog(&repotted), 0);
+    EXPECT_LT(later.compareLog(&repotted), 0);
+    EXPECT_LT(unnamed.compareLog(&flowered), 0);
+    EXPECT_EQ(unnamed.compareLog(&unnamed), 0);
+    Log::sortAscending(false);
+    EXPECT_GT(flowered.compareLog(&repotted), 0);
+    EXPECT_GT(later.compareLog(&repotted), 0);
+}
+
+TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
+{
+    Cactus c;
+    Log a, b;
+    a.setLogDate(1000.0);
+    b.setLogDate(3000.0);
+    c.addLog(&a);
+    c.addLog(&b);
+    c.addLog(&a);
+    ASSERT_EQ(c.logs().size(), 2u);
+    EXPECT_EQ(c.logs()[0], &b);
+    EXPECT_EQ(c.eventDate(1), Timestamp(1000.0));
+    EXPECT_FALSE(c.eventString(0)); // no event name
+    EXPECT_FALSE(c.eventString(7));
+    EXPECT_FALSE(c.eventDate(7));
+}

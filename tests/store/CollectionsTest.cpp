@@ -1,0 +1,223 @@
+// The document's arrays: adding, removing with all side effects, linking
+// after a load, sorting and lookups.
+#include "ListController.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+#include "TestSupport.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+class CollectionsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = folder.file("C.sdb");
+        document = newCollection(path, true);
+    }
+    void TearDown() override { SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(false); }
+
+    Cactus* addPlant(const QString& name, const QString& species = {})
+    {
+        auto c = std::make_unique<Cactus>();
+        c->setName(name);
+        c->setScientificName(species);
+        return document->addCactus(std::move(c));
+    }
+    Log* addLog(Cactus* plant, double date, const QString& event = "Repotted")
+    {
+        auto l = std::make_unique<Log>();
+        l->setLogDate(date);
+        l->setEventName(event);
+        if (plant) {
+            l->setCactusKey(plant->primaryKey());
+            l->setCactus(plant);
+        }
+        return document->addLog(std::move(l));
+    }
+    Image* addPhoto(int64_t type, int64_t key, int tag)
+    {
+        auto i = std::make_unique<Image>();
+        i->setLinkedType(type);
+        i->setLinkedKey(key);
+        i->setTagValue(tag);
+        i->setPhoto(gradientImage(32, 24));
+        return document->addImage(std::move(i));
+    }
+    long long count(const char* table)
+    {
+        return queryInt(path + "/spinora.db", QStringLiteral("SELECT count(*) FROM %1").arg(table));
+    }
+    void reopen()
+    {
+        document->close();
+        document = openCollection(path);
+    }
+    QStringList names()
+    {
+        QStringList result;
+        for (Cactus* c : document->displayedCacti())
+            result << c->name();
+        return result;
+    }
+
+    TempFolder folder;
+    QString path;
+    std::unique_ptr<SpinoraDatabase> document;
+};
+
+} // namespace
+
+TEST_F(CollectionsTest, LoadingLinksPlantsSchedulesLogsAndPhotos)
+{
+    auto water = std::make_unique<Water>();
+    water->setName("Weekly");
+    Water* weekly = document->addWater(std::move(water));
+    Cactus* a = addPlant("A");
+    a->setWateringKey(weekly->primaryKey());
+    addLog(a, 1000.0);
+    addLog(a, 5000.0, "Flowered");
+    addPhoto(Image::kCactusPhoto, a->primaryKey(), 2);
+    addPhoto(Image::kCactusPhoto, a->primaryKey(), 1);
+    reopen();
+
+    Cactus* plant = document->cacti()[0].get();
+    ASSERT_EQ(plant->water(), document->watering()[0].get());
+    ASSERT_EQ(document->watering()[0]->cacti().size(), 1u);
+    ASSERT_EQ(plant->logs().size(), 2u);
+    EXPECT_EQ(plant->logs()[0]->eventName(), QString("Flowered")); // newest first
+    EXPECT_EQ(plant->logs()[0]->cactus(), plant);
+    ASSERT_EQ(plant->images().size(), 2u);
+    EXPECT_EQ(plant->images()[0]->tagValue(), 1);
+    EXPECT_EQ(plant->cellImage(), plant->images()[0]);
+}
+
+TEST_F(CollectionsTest, RemovingAPlantRemovesItsLogsAndAllTheirPhotos)
+{
+    Cactus* doomed = addPlant("Doomed");
+    Cactus* kept = addPlant("Kept");
+    Log* first = addLog(doomed, 1000.0);
+    Log* second = addLog(doomed, 2000.0);
+    for (Log* log : {first, second})
+        log->addImage(addPhoto(Image::kLogPhoto, log->primaryKey(), 0));
+    doomed->addImage(addPhoto(Image::kCactusPhoto, doomed->primaryKey(), 0));
+    kept->addImage(addPhoto(Image::kCactusPhoto, kept->primaryKey(), 0));
+    auto water = std::make_unique<Water>();
+    Water* schedule = document->addWater(std::move(water));
+    schedule->addCactus(doomed);
+    doomed->setWater(schedule);
+    ASSERT_EQ(count("cactus"), 2);
+    ASSERT_EQ(count("image"), 4);
+
+    document->removeCactus(doomed);
+    EXPECT_EQ(count("cactus"), 1);
+    EXPECT_EQ(count("log"), 0);
+    EXPECT_EQ(count("image"), 1);
+    for (int key = 1; key <= 3; ++key) {
+        for (const char* suffix : {"", "t", "ct"})
+            EXPECT_FALSE(QFile::exists(path + QStringLiteral("/sp-%1%2.jpg").arg(key).arg(suffix)));
+    }
+    EXPECT_TRUE(QFile::exists(path + "/sp-4.jpg"));
+    EXPECT_EQ(document->cacti().size(), 1u);
+    EXPECT_TRUE(document->logs().empty());
+    EXPECT_EQ(document->images().size(), 1u);
+    EXPECT_TRUE(schedule->cacti().empty());
+    EXPECT_EQ(names(), QStringList{"Kept"});
+}
+
+TEST_F(CollectionsTest, RemovingAScheduleUnlinksItsPlantsInTheFile)
+{
+    auto water = std::make_unique<Water>();
+    Water* schedule = document->addWater(std::move(water));
+    Cactus* plant = addPlant("P");
+    plant->setNotes("keep me");
+    plant->setWateringKey(schedule->primaryKey());
+    plant->dehydrate();
+    document->mapLogsAndImages();
+    ASSERT_EQ(plant->water(), schedule);
+    document->removeWater(schedule);
+    EXPECT_EQ(plant->water(), nullptr);
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT watering_key FROM cactus"), -1);
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE notes='keep me'"), 1);
+    EXPECT_EQ(count("watering"), 0);
+}
+
+TEST_F(CollectionsTest, OrphanPhotosAndLogsWithoutPlantsAtTheNextOpen)
+{
+    Cactus* plant = addPlant("P");
+    addPhoto(Image::kCactusPhoto, 99, 0);          // owner row missing
+    addPhoto(7, plant->primaryKey(), 0);           // unknown owner kind: kept, not linked
+    Log* free = addLog(nullptr, 1000.0);
+    Log* dangling = addLog(plant, 1000.0);
+    dangling->setCactusKey(12345);
+    free->setCactusKey(-1);
+    reopen();
+    EXPECT_EQ(count("image"), 1);
+    EXPECT_FALSE(QFile::exists(path + "/sp-1.jpg"));
+    EXPECT_TRUE(document->cacti()[0]->images().empty());
+    for (const auto& log : document->logs())
+        EXPECT_EQ(log->cactus(), nullptr);
+}
+
+TEST_F(CollectionsTest, SortingFollowsThePreferenceAndTheDirection)
+{
+    addPlant("b", "Zeta");
+    addPlant("a", "Alpha");
+    addPlant("c", "Beta");
+    EXPECT_EQ(names(), QStringList({"a", "b", "c"}));
+    document->setSortCactiAscending(false);
+    document->sortCacti();
+    EXPECT_EQ(names(), QStringList({"c", "b", "a"}));
+    document->setSortCactiAscending(true);
+    SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(true);
+    document->sortCacti();
+    EXPECT_EQ(names(), QStringList({"a", "c", "b"}));
+}
+
+TEST_F(CollectionsTest, SortingAskTheListControllerToRefilter)
+{
+    struct Controller : ListController {
+        int searches = 0;
+        void rerunSearch() override { ++searches; }
+    } controller;
+    addPlant("a");
+    document->setListController(SpinoraDatabase::kCactusList, &controller);
+    document->displayedCacti().clear(); // the controller's search shows nothing
+    addPlant("b");
+    EXPECT_EQ(controller.searches, 1);
+    EXPECT_TRUE(document->displayedCacti().empty());
+    document->setListController(SpinoraDatabase::kCactusList, nullptr);
+}
+
+TEST_F(CollectionsTest, LookupsAreExact)
+{
+    auto water = std::make_unique<Water>();
+    water->setName("Weekly");
+    document->addWater(std::move(water));
+    document->addEvent(std::make_unique<Event>("Repotted"));
+    document->addSpecies(std::make_unique<Species>("Moon", "Gymnocalycium"));
+    EXPECT_NE(document->waterWithName("Weekly"), nullptr);
+    EXPECT_EQ(document->waterWithName("weekly"), nullptr);
+    EXPECT_NE(document->eventWithName("Repotted"), nullptr);
+    EXPECT_EQ(document->eventWithName("repotted"), nullptr);
+    EXPECT_NE(document->speciesWithName("Moon", "Gymnocalycium"), nullptr);
+    EXPECT_EQ(document->speciesWithName("Moon", "gymnocalycium"), nullptr);
+}
+
+TEST_F(CollectionsTest, SpeciesKeepTwoOrders)
+{
+    document->addSpecies(std::make_unique<Species>("Zebra Plant", "Haworthiopsis"));
+    document->addSpecies(std::make_unique<Species>("aloe", "Aloe vera"));
+    document->sortSpecies();
+    EXPECT_EQ(document->species()[0]->name(), QString("aloe"));
+    EXPECT_EQ(document->speciesScientific()[0]->scientificName(), QString("Aloe vera"));
+    document->removeSpecies(document->species()[0].get());
+    EXPECT_EQ(document->speciesScientific().size(), 1u);
+    EXPECT_EQ(count("species"), 1);
+}

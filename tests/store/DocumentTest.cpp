@@ -1,0 +1,381 @@
+// The collection document on real files: templates, opening, loading,
+// flushing, saving under a new name, closing and the schema upgrade, and the
+// bad packages it must refuse without changing a byte.
+#include "InternalError.h"
+#include "Resources.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+QStringList eventNames(SpinoraDatabase& document)
+{
+    QStringList names;
+    for (const auto& event : document.events())
+        names << event->name();
+    return names;
+}
+
+} // namespace
+
+TEST(Templates, FullTemplateHasTheSchemaAVersionRowAndDefaultSpecies)
+{
+    const QString full = Resources::path("spinoradb.sdbi");
+    const QString empty = Resources::path("spinora_emptydb.sdbi");
+    ASSERT_FALSE(full.isEmpty());
+    ASSERT_FALSE(empty.isEmpty());
+    for (const QString& path : {full, empty}) {
+        for (const char* table : {"version", "cactus", "watering", "log", "event", "species", "image"})
+            EXPECT_EQ(queryInt(path, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name='%1'").arg(table)), 1)
+                << table;
+        EXPECT_EQ(queryInt(path, "SELECT version_num FROM version"), 3);
+        EXPECT_EQ(queryInt(path, "SELECT count(*) FROM version WHERE comments='Full'"), 1);
+        EXPECT_EQ(queryInt(path, "SELECT count(*) FROM cactus"), 0);
+        // pk must be the row-id alias: SQLite hands out the keys.
+        EXPECT_EQ(queryInt(path, "SELECT count(*) FROM pragma_table_info('cactus') WHERE name='pk' AND pk=1 "
+                                 "AND type='INTEGER'"), 1);
+    }
+    EXPECT_GT(queryInt(full, "SELECT count(*) FROM species"), 30);
+    EXPECT_EQ(queryInt(full, "SELECT count(*) FROM species WHERE name IS NULL OR name='' OR scientific=''"), 0);
+    EXPECT_EQ(queryInt(empty, "SELECT count(*) FROM species"), 0);
+}
+
+TEST(NewCollection, IsStampedWithItsOwnCreationDateAndGetsDefaultEventsOnce)
+{
+    TempFolder folder;
+    const QString path = folder.file("Mine.sdb");
+    const double before = *now();
+    auto document = newCollection(path);
+    EXPECT_TRUE(QFileInfo(path + "/spinora.db").isFile());
+    ASSERT_TRUE(document->dbCreationDate());
+    EXPECT_GE(*document->dbCreationDate(), before - 1);
+    EXPECT_NE(*document->dbCreationDate(), 1767225600.0); // not the template's date
+    EXPECT_EQ(eventNames(*document),
+              QStringList({"Fertilized", "Flowered", "Planted", "Purchased", "Repotted", "Sold"}));
+    EXPECT_GT(document->species().size(), 30u);
+    EXPECT_FALSE(document->addEventFlag());
+    document->close();
+
+    auto reopened = openCollection(path);
+    EXPECT_EQ(reopened->events().size(), 6u); // not added a second time
+    EXPECT_NEAR(*reopened->dbCreationDate(), *document->dbCreationDate(), 0.01);
+}
+
+TEST(NewCollection, EmptyTemplateGetsNoSpeciesAndNoEvents)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("Bare.sdb"), true);
+    EXPECT_TRUE(document->events().empty());
+    EXPECT_TRUE(document->species().empty());
+}
+
+TEST(NewCollection, DefaultEventsMergeWithNamesLogsAlreadyUse)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("A.sdb"), true);
+    auto log = std::make_unique<Log>();
+    log->setEventName("Grafted");
+    document->addLog(std::move(log));
+    auto repotted = std::make_unique<Event>("Repotted");
+    document->addEvent(std::move(repotted));
+    document->addDefaultEventsToDatabase();
+    document->sortEvents();
+    EXPECT_EQ(eventNames(*document),
+              QStringList({"Fertilized", "Flowered", "Grafted", "Planted", "Purchased", "Repotted", "Sold"}));
+}
+
+TEST(OpenCollection, AMissingVersionRowIsInsertedAsVersion3Full)
+{
+    TempFolder folder;
+    const QString path = folder.file("A.sdb");
+    newCollection(path)->close();
+    execSql(path + "/spinora.db", "DELETE FROM version");
+    auto document = openCollection(path);
+    EXPECT_EQ(document->dbVersionNumber(), 3);
+    document->close();
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM version WHERE version_num=3 AND comments='Full'"), 1);
+}
+
+TEST(OpenCollection, SpeciesWithoutNamesAndUnlinkedImagesArePurged)
+{
+    TempFolder folder;
+    const QString path = folder.file("A.sdb");
+    newCollection(path, true)->close();
+    const QString db = path + "/spinora.db";
+    execSql(db, "INSERT INTO species (name, scientific) VALUES ('', ''), (NULL, NULL), ('Kept', '')");
+    execSql(db, "INSERT INTO image (type, key, tag) VALUES (0, -1, 0)");
+    auto document = openCollection(path);
+    EXPECT_EQ(document->species().size(), 1u);
+    EXPECT_EQ(document->speciesScientific().size(), 1u);
+    EXPECT_TRUE(document->images().empty());
+    document->close();
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM species"), 1);
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM image"), 0);
+}
+
+TEST(OpenCollection, AMissingPackageIsMadeFromTheTemplate)
+{
+    TempFolder folder;
+    SpinoraDatabase document(folder.file("New.sdb"));
+    ASSERT_TRUE(document.readFromURL(folder.file("New.sdb")));
+    EXPECT_TRUE(document.writeCreationDate());
+    EXPECT_TRUE(QFileInfo::exists(folder.file("New.sdb/spinora.db")));
+}
+
+TEST(Flush, WritesEveryChangeInOneTransactionAndReleasesDetails)
+{
+    TempFolder folder;
+    const QString path = folder.file("A.sdb");
+    auto document = newCollection(path, true);
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setName("Spike");
+    cactus->setNotes("Needs grit");
+    EXPECT_TRUE(cactus->isDirty());
+    document->flushDatabase(false);
+    EXPECT_EQ(document->database(), nullptr);
+    EXPECT_FALSE(cactus->isDirty());
+    EXPECT_FALSE(cactus->isHydrated());
+    EXPECT_TRUE(cactus->notes().isNull()); // released
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Spike' AND notes='Needs grit'"), 1);
+}
+
+TEST(Flush, AFailedFlushKeepsEveryChangeInMemory)
+{
+    TempFolder folder;
+    const QString path = folder.file("A.sdb");
+    auto document = newCollection(path, true);
+    Cactus* a = document->addCactus(std::make_unique<Cactus>());
+    Water* w = document->addWater(std::make_unique<Water>());
+    a->setName("First");
+    w->setName("Weekly");
+    w->setNotes("Notes that must survive");
+    // A trigger makes the schedule's UPDATE fail after the cactus was written.
+    ASSERT_TRUE(document->database()->execute(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON watering BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    EXPECT_THROW(document->flushDatabase(false), InternalError);
+    EXPECT_TRUE(a->isDirty());
+    EXPECT_TRUE(w->isDirty());
+    EXPECT_EQ(w->notes(), QString("Notes that must survive"));
+    ASSERT_TRUE(document->database()->execute("DROP TRIGGER refuse"));
+    document->flushDatabase(false);
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='First'"), 1);
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM watering WHERE notes='Notes that must survive'"), 1);
+}
+
+TEST(Save, InPlaceOnlyFlushesAndReopens)
+{
+    TempFolder folder;
+    const QString path = folder.file("A.sdb");
+    auto document = newCollection(path, true);
+    document->addCactus(std::make_unique<Cactus>())->setName("One");
+    ASSERT_TRUE(document->writeSafelyToURL(path));
+    ASSERT_NE(document->database(), nullptr);
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='One'"), 1);
+    document->addCactus(std::make_unique<Cactus>())->setName("Two"); // the connection works again
+    document->close();
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus"), 2);
+}
+
+TEST(Save, UnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
+{
+    TempFolder folder;
+    const QString oldPath = folder.file("Old.sdb");
+    const QString newPath = folder.file("New.sdb");
+    QDir().mkpath(newPath);
+    writeFile(newPath + "/stale.txt", "replaced");
+    auto document = newCollection(oldPath, true);
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setName("Moved");
+    auto image = std::make_unique<Image>();
+    image->setLinkedType(Image::kCactusPhoto);
+    image->setLinkedKey(cactus->primaryKey());
+    image->setPhoto(gradientImage(64, 48));
+    Image* photo = document->addImage(std::move(image));
+    cactus->addImage(photo);
+
+    ASSERT_TRUE(document->writeSafelyToURL(newPath)) << document->lastError().toStdString();
+    EXPECT_EQ(document->packageFilename(), newPath);
+    EXPECT_EQ(document->dbFilename(), newPath + "/spinora.db");
+    EXPECT_EQ(photo->path(), newPath);
+    EXPECT_FALSE(QFileInfo::exists(newPath + "/stale.txt"));
+    EXPECT_TRUE(QFileInfo::exists(newPath + "/sp-1.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(oldPath + "/sp-1.jpg")); // the old package stays
+    cactus->setName("Changed after save");
+    document->close();
+    EXPECT_EQ(queryInt(newPath + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Changed after save'"), 1);
+    EXPECT_EQ(queryInt(oldPath + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Moved'"), 1);
+}
+
+TEST(Save, AFailedSaveLeavesTheTargetAndKeepsTheDocumentWorking)
+{
+    TempFolder folder;
+    const QString path = folder.file("A.sdb");
+    auto document = newCollection(path, true);
+    document->addCactus(std::make_unique<Cactus>())->setName("Safe");
+    // The target's parent folder does not exist, so the copy cannot be made.
+    EXPECT_FALSE(document->writeSafelyToURL(folder.file("no/such/folder/B.sdb")));
+    EXPECT_FALSE(document->lastError().isEmpty());
+    ASSERT_NE(document->database(), nullptr);
+    document->addCactus(std::make_unique<Cactus>())->setName("Still works");
+    document->close();
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus"), 2);
+}
+
+TEST(Close, AnOpenedCollectionClosesWithoutAskingAnUntitledOneAsks)
+{
+    TempFolder folder;
+    auto opened = newCollection(folder.file("A.sdb"), true);
+    EXPECT_TRUE(opened->canCloseDocument());
+    EXPECT_FALSE(SpinoraUtility::sharedManager().documents().isDatabaseLoaded(folder.file("A.sdb")));
+
+    SpinoraDatabase untitled;
+    ASSERT_TRUE(untitled.createUntitledPackage("Untitled"));
+    EXPECT_TRUE(untitled.packageFilename().endsWith("/Spinora/Untitled.sdb"));
+    EXPECT_TRUE(untitled.unsavedDocument());
+    EXPECT_FALSE(untitled.canCloseDocument());
+}
+
+TEST(Upgrade, AnOlderSchemaGetsTheMissingColumnsAndKeepsItsRows)
+{
+    TempFolder folder;
+    const QString path = folder.file("Old.sdb");
+    QDir().mkpath(path);
+    // A version-2 collection: no export stamp in the version row, no no-water
+    // periods beyond the first one, no reminders.
+    execSql(path + "/spinora.db", R"(
+        CREATE TABLE version (pk INTEGER PRIMARY KEY, version_num INTEGER, creation_date REAL, comments TEXT);
+        INSERT INTO version VALUES (1, 2, 1300000000.0, 'Full');
+        CREATE TABLE cactus (pk INTEGER PRIMARY KEY, name TEXT, common_name TEXT, scientific_name TEXT, type INTEGER,
+          watering_key INTEGER, last_watered REAL, water_next REAL, plant_date REAL, source INTEGER,
+          date_acquired REAL, purchase_price REAL, value REAL, location TEXT, height TEXT, width TEXT, weight TEXT,
+          light TEXT, temperature TEXT, pot_size TEXT, pot_shape INTEGER, pot_material INTEGER, notes TEXT);
+        INSERT INTO cactus (pk, name, watering_key, notes) VALUES (7, 'Veteran', -1, 'since 2011');
+        CREATE TABLE watering (pk INTEGER PRIMARY KEY, name TEXT, frequency INTEGER, frequency_units INTEGER,
+          quantity INTEGER, last_watered REAL, water_next REAL, no_water_ddmm1 INTEGER, no_water_ddmm2 INTEGER,
+          notes TEXT);
+        INSERT INTO watering (pk, name, frequency, frequency_units, no_water_ddmm1, no_water_ddmm2)
+          VALUES (3, 'Winter', 2, 3, 267, 7170);
+        CREATE TABLE log (pk INTEGER PRIMARY KEY, type INTEGER, date REAL, cactus_key INTEGER, event TEXT,
+          note_summary TEXT, notes TEXT);
+        CREATE TABLE event (pk INTEGER PRIMARY KEY, name TEXT);
+        CREATE TABLE species (pk INTEGER PRIMARY KEY, name TEXT, scientific TEXT);
+    )");
+    auto document = openCollection(path);
+    ASSERT_TRUE(document->isLoaded());
+    EXPECT_EQ(document->dbVersionNumber(), 3);
+    ASSERT_EQ(document->cacti().size(), 1u);
+    EXPECT_EQ(document->cacti()[0]->name(), QString("Veteran"));
+    EXPECT_EQ(document->cacti()[0]->primaryKey(), 7);
+    ASSERT_EQ(document->watering().size(), 1u);
+    Water* winter = document->watering()[0].get();
+    EXPECT_EQ(winter->noWaterDDMM(1), 267);
+    EXPECT_EQ(winter->noWaterDDMM(3), 0);
+    EXPECT_FALSE(winter->notificationSet());
+    document->close();
+    const QString db = path + "/spinora.db";
+    EXPECT_EQ(queryInt(db, "SELECT version_num FROM version"), 3);
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM pragma_table_info('version') WHERE name='num_images'"), 1);
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM sqlite_master WHERE name='image'"), 1);
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM cactus WHERE notes='since 2011'"), 1);
+}
+
+// --- Bad packages: a clear error, no crash, not a byte changed.
+
+class BadPackage : public ::testing::Test {
+protected:
+    void expectRefusedUnchanged(const QString& path, const QString& expectedReason)
+    {
+        const TreeSnapshot before = snapshot(path);
+        const QStringList entriesBefore = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        {
+            SpinoraDatabase document(path);
+            EXPECT_FALSE(document.readFromURL(path));
+            EXPECT_TRUE(document.lastError().contains(expectedReason))
+                << document.lastError().toStdString();
+            EXPECT_EQ(document.database(), nullptr);
+        }
+        EXPECT_EQ(snapshot(path), before);
+        EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entriesBefore);
+    }
+    TempFolder folder;
+};
+
+TEST_F(BadPackage, AFolderWithoutDatabaseIsNotACollection)
+{
+    const QString path = folder.file("Photos");
+    QDir().mkpath(path);
+    writeFile(path + "/holiday.jpg", "not ours");
+    expectRefusedUnchanged(path, "holds no spinora.db");
+}
+
+TEST_F(BadPackage, AFileIsNotAPackage)
+{
+    const QString path = folder.file("plain.sdb");
+    writeFile(path, "just a file");
+    expectRefusedUnchanged(path, "not a collection package");
+}
+
+TEST_F(BadPackage, ANonSqliteDatabaseIsRefused)
+{
+    const QString path = folder.file("Garbage.sdb");
+    QDir().mkpath(path);
+    writeFile(path + "/spinora.db", QByteArray(5000, 'x'));
+    expectRefusedUnchanged(path, "not a database");
+}
+
+TEST_F(BadPackage, ATruncatedDatabaseIsRefused)
+{
+    const QString source = folder.file("Full.sdb");
+    auto document = newCollection(source);
+    for (int i = 0; i < 300; ++i)
+        document->addCactus(std::make_unique<Cactus>())->setNotes(QString(200, QChar('n')));
+    document->close();
+    const QString path = folder.file("Cut.sdb");
+    QDir().mkpath(path);
+    const QByteArray whole = readFile(source + "/spinora.db");
+    ASSERT_GT(whole.size(), 8192);
+    writeFile(path + "/spinora.db", whole.left(whole.size() / 2));
+    SpinoraDatabase probe(path);
+    EXPECT_FALSE(probe.readFromURL(path));
+    EXPECT_FALSE(probe.lastError().isEmpty());
+    expectRefusedUnchanged(path, "could not be opened");
+}
+
+TEST_F(BadPackage, ANewerSchemaIsRefused)
+{
+    const QString path = folder.file("Future.sdb");
+    newCollection(path, true)->close();
+    execSql(path + "/spinora.db", "UPDATE version SET version_num=4");
+    expectRefusedUnchanged(path, "newer version of Spinora");
+}
+
+TEST_F(BadPackage, AMissingTableIsRefused)
+{
+    const QString path = folder.file("NoLogs.sdb");
+    newCollection(path, true)->close();
+    execSql(path + "/spinora.db", "DROP TABLE log");
+    expectRefusedUnchanged(path, "no such table: log");
+}
+
+TEST_F(BadPackage, AReadOnlyPackageIsRefused)
+{
+    const QString path = folder.file("Locked.sdb");
+    newCollection(path)->close();
+    ASSERT_EQ(chmod(QFile::encodeName(path + "/spinora.db").constData(), 0444), 0);
+    expectRefusedUnchanged(path, "read-only");
+    ASSERT_EQ(chmod(QFile::encodeName(path + "/spinora.db").constData(), 0644), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0555), 0);
+    expectRefusedUnchanged(path, "read-only");
+    chmod(QFile::encodeName(path).constData(), 0755);
+}

@@ -1,0 +1,286 @@
+// The record persistence pattern on a real database file: every field of
+// every record survives insert, flush and reopen; placeholders, dirty
+// tracking and the fixed error messages.
+#include "InternalError.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+class RecordTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = folder.file("R.sdb");
+        document = newCollection(path, true);
+    }
+    // Flushes and opens the package again, as a later session would.
+    void reopen()
+    {
+        document->close();
+        document.reset();
+        document = openCollection(path);
+    }
+    QString db() const { return path + "/spinora.db"; }
+
+    TempFolder folder;
+    QString path;
+    std::unique_ptr<SpinoraDatabase> document;
+};
+
+const double kMay = 1748779200.25; // a date with a fraction of a second
+
+} // namespace
+
+TEST_F(RecordTest, CactusKeepsEveryFieldThroughTheFile)
+{
+    auto fresh = std::make_unique<Cactus>();
+    fresh->setName(QStringLiteral("O'Brien \"Spiky\" \u00E9"));
+    fresh->setCommonName("Golden Barrel");
+    fresh->setScientificName("Echinocactus grusonii");
+    fresh->setType(3);
+    fresh->setWateringKey(42);
+    fresh->setLastWatered(kMay);
+    fresh->setWaterNext(kMay + 86400);
+    fresh->setPlantDate(kMay - 1e8);
+    fresh->setDateAcquired(kMay - 1e7);
+    fresh->setPurchasePrice(12.5);
+    fresh->setValue(99.99);
+    fresh->setSource(2);
+    fresh->setLocation("Bench 3");
+    fresh->setHeight("12 cm");
+    fresh->setWidth("8 cm");
+    fresh->setWeight("300 g");
+    fresh->setLight("Full sun");
+    fresh->setTemperature("5-35 C");
+    fresh->setPotSize("10 cm");
+    fresh->setPotShape(10);
+    fresh->setPotMaterial(7);
+    fresh->setNotes("line 1\nline 2");
+    const int64_t key = document->addCactus(std::move(fresh))->primaryKey();
+    reopen();
+
+    ASSERT_EQ(document->cacti().size(), 1u);
+    Cactus& c = *document->cacti()[0];
+    EXPECT_EQ(c.primaryKey(), key);
+    EXPECT_EQ(c.name(), QStringLiteral("O'Brien \"Spiky\" \u00E9"));
+    EXPECT_EQ(c.commonName(), QString("Golden Barrel"));
+    EXPECT_EQ(c.scientificName(), QString("Echinocactus grusonii"));
+    EXPECT_EQ(c.type(), 3);
+    EXPECT_EQ(c.wateringKey(), 42);
+    EXPECT_EQ(c.lastWatered(), Timestamp(kMay));
+    EXPECT_EQ(c.waterNext(), Timestamp(kMay + 86400));
+    EXPECT_EQ(c.plantDate(), Timestamp(kMay - 1e8));
+    EXPECT_EQ(c.dateAcquired(), Timestamp(kMay - 1e7));
+    EXPECT_DOUBLE_EQ(c.purchasePrice(), 12.5);
+    EXPECT_DOUBLE_EQ(c.value(), 99.99);
+    EXPECT_FALSE(c.isHydrated());
+    EXPECT_TRUE(c.notes().isNull()); // detail fields wait for hydrate
+    ASSERT_FALSE(c.hydrate());
+    EXPECT_EQ(c.source(), 2);
+    EXPECT_EQ(c.location(), QString("Bench 3"));
+    EXPECT_EQ(c.height(), QString("12 cm"));
+    EXPECT_EQ(c.width(), QString("8 cm"));
+    EXPECT_EQ(c.weight(), QString("300 g"));
+    EXPECT_EQ(c.light(), QString("Full sun"));
+    EXPECT_EQ(c.temperature(), QString("5-35 C"));
+    EXPECT_EQ(c.potSize(), QString("10 cm"));
+    EXPECT_EQ(c.potShape(), 10);
+    EXPECT_EQ(c.potMaterial(), 7);
+    EXPECT_EQ(c.notes(), QString("line 1\nline 2"));
+    EXPECT_FALSE(c.isDirty());
+}
+
+TEST_F(RecordTest, NewCactusSavedWithoutEditsStoresItsDefaults)
+{
+    document->addCactus(std::make_unique<Cactus>());
+    reopen();
+    EXPECT_EQ(queryInt(db(), "SELECT source FROM cactus"), 7);
+    EXPECT_EQ(queryInt(db(), "SELECT pot_material FROM cactus"), 4);
+    EXPECT_EQ(queryInt(db(), "SELECT watering_key FROM cactus"), -1);
+    EXPECT_EQ(queryInt(db(), "SELECT typeof(name) = 'null' FROM cactus"), 1);
+}
+
+TEST_F(RecordTest, WaterLogEventSpeciesKeepEveryField)
+{
+    auto water = std::make_unique<Water>();
+    water->setName("Winter rest");
+    water->setFrequency(3);
+    water->setFrequencyUnits(Water::kWeeks);
+    water->setQuantity(3);
+    water->setLastWatered(kMay);
+    water->setWaterNext(kMay + 3 * 7 * 86400);
+    water->setNotificationSet(true);
+    for (int i = 1; i <= 6; ++i)
+        water->setNoWaterDDMM(i, Water::dayMonthCode(i + 10, i));
+    water->setNotes("Rain water only");
+    document->addWater(std::move(water));
+
+    auto log = std::make_unique<Log>();
+    log->setLogType(Log::kNoteLog);
+    log->setLogDate(kMay);
+    log->setReminder(true);
+    log->setReminderIdentifier("ical-uid-1");
+    log->setCactusKey(-1);
+    log->setEventName("Flowered");
+    log->setNotes(QString(250, QChar('x')));
+    document->addLog(std::move(log));
+    document->addEvent(std::make_unique<Event>("Sowed"));
+    document->addSpecies(std::make_unique<Species>("Moon Cactus", "Gymnocalycium mihanovichii"));
+    reopen();
+
+    Water& w = *document->watering()[0];
+    EXPECT_EQ(w.name(), QString("Winter rest"));
+    EXPECT_EQ(w.frequency(), 3);
+    EXPECT_EQ(w.frequencyUnits(), Water::kWeeks);
+    EXPECT_EQ(w.quantity(), 3);
+    EXPECT_EQ(w.lastWatered(), Timestamp(kMay));
+    EXPECT_EQ(w.waterNext(), Timestamp(kMay + 3 * 7 * 86400));
+    EXPECT_TRUE(w.notificationSet());
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(w.noWaterDDMM(i), Water::dayMonthCode(i + 10, i));
+    w.hydrate();
+    EXPECT_EQ(w.notes(), QString("Rain water only"));
+
+    Log& l = *document->logs()[0];
+    EXPECT_EQ(l.logType(), Log::kNoteLog);
+    EXPECT_EQ(l.logDate(), Timestamp(kMay));
+    EXPECT_TRUE(l.reminder());
+    EXPECT_EQ(l.reminderIdentifier(), QString("ical-uid-1"));
+    EXPECT_EQ(l.cactusKey(), -1);
+    EXPECT_EQ(l.eventName(), QString("Flowered"));
+    EXPECT_EQ(l.noteSummary(), QString(200, QChar('x')));
+    l.hydrate();
+    EXPECT_EQ(l.notes(), QString(250, QChar('x')));
+
+    EXPECT_EQ(document->events()[0]->name(), QString("Sowed"));
+    EXPECT_EQ(document->species()[0]->name(), QString("Moon Cactus"));
+    EXPECT_EQ(document->species()[0]->scientificName(), QString("Gymnocalycium mihanovichii"));
+}
+
+TEST_F(RecordTest, ARowDeletedBehindTheRecordsBackLoadsPlaceholders)
+{
+    Connection* db = document->database();
+    ASSERT_TRUE(db->execute("INSERT INTO cactus (pk, name) VALUES (5, 'x'); DELETE FROM cactus;"));
+    bool failed = true;
+    Cactus cactus(5, db, true, &failed);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(cactus.name(), QString("No title"));
+    EXPECT_EQ(cactus.wateringKey(), -1);
+    EXPECT_FALSE(cactus.lastWatered());
+    Water water(99, db, true, &failed);
+    EXPECT_EQ(water.name(), QString("No title"));
+    EXPECT_EQ(water.quantity(), 0);
+    EXPECT_EQ(water.frequencyUnits(), Water::kMonths);
+    Event event(99, db, true, &failed);
+    EXPECT_EQ(event.name(), QString("No event"));
+    Species species(99, db, true, &failed);
+    EXPECT_EQ(species.name(), QString("No species"));
+    EXPECT_EQ(species.scientificName(), QString("No species"));
+    Image image(99, db, path, true, &failed);
+    EXPECT_EQ(image.linkedKey(), -1);
+}
+
+TEST_F(RecordTest, TheEpochReadsBackAsNoDateButALogKeepsItsDate)
+{
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setPlantDate(0.0);
+    auto log = std::make_unique<Log>();
+    log->setLogDate(0.0);
+    document->addLog(std::move(log));
+    reopen();
+    EXPECT_FALSE(document->cacti()[0]->plantDate().has_value());
+    EXPECT_EQ(document->logs()[0]->logDate(), Timestamp(0.0));
+}
+
+TEST_F(RecordTest, KeysBeyond32BitsAreStoredTruncated)
+{
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setWateringKey((int64_t(1) << 32) + 17);
+    cactus->setType(-1);
+    reopen();
+    EXPECT_EQ(document->cacti()[0]->wateringKey(), 17);
+    EXPECT_EQ(document->cacti()[0]->type(), -1);
+}
+
+TEST_F(RecordTest, SettersMarkDirtyOnlyOnRealChange)
+{
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setName("Same");
+    cactus->save();
+    EXPECT_FALSE(cactus->isDirty());
+    cactus->setName("Same");
+    EXPECT_FALSE(cactus->isDirty());
+    cactus->setLastWatered(std::nullopt);
+    EXPECT_FALSE(cactus->isDirty()); // two missing dates are equal
+    cactus->setLastWatered(0.0);
+    EXPECT_TRUE(cactus->isDirty()); // a missing and a present date differ
+    cactus->save();
+    cactus->setLocation(QString(""));
+    EXPECT_TRUE(cactus->isDirty()); // no text and an empty text differ
+}
+
+TEST_F(RecordTest, SaveOrDeleteOfANewRecordDoesNothing)
+{
+    Cactus cactus;
+    cactus.setName("Never stored");
+    EXPECT_TRUE(cactus.isDirty());
+    EXPECT_FALSE(cactus.save());
+    EXPECT_FALSE(cactus.deleteFromDatabase());
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus"), 0);
+}
+
+TEST_F(RecordTest, UnloadDropsUnsavedChanges)
+{
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setName("Kept");
+    cactus->save();
+    cactus->setNotes("thrown away");
+    cactus->unload();
+    EXPECT_FALSE(cactus->isHydrated());
+    cactus->hydrate();
+    EXPECT_EQ(cactus->notes(), QString(""));
+}
+
+TEST_F(RecordTest, RegressionSummaryChangeOfADehydratedRecordKeepsItsStoredNotes)
+{
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    cactus->setNotes("Precious notes");
+    cactus->dehydrate();
+    ASSERT_FALSE(cactus->isHydrated());
+    cactus->setName("Renamed without hydrating");
+    cactus->save();
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE notes='Precious notes'"), 1);
+}
+
+TEST_F(RecordTest, AFailedStatementRaisesTheFixedMessageOrAnswersFailure)
+{
+    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
+    ASSERT_TRUE(document->database()->execute("DROP TABLE cactus"));
+    cactus->setName("Lost");
+    try {
+        cactus->save();
+        FAIL() << "save must raise";
+    } catch (const InternalError& error) {
+        // The UPDATE was prepared before the table went, so the step fails.
+        EXPECT_EQ(error.message(), QString("Error: failed to save with message 'no such table: cactus'."));
+        EXPECT_TRUE(error.logLine().contains("Record.cpp"));
+        EXPECT_TRUE(error.logLine().contains("Cactus 1"));
+    }
+    cactus->setAbortOnError(false);
+    EXPECT_TRUE(cactus->save());
+    EXPECT_TRUE(cactus->isDirty());
+
+    ASSERT_TRUE(document->database()->execute(
+        "CREATE TABLE cactus (pk INTEGER PRIMARY KEY, name TEXT NOT NULL)"));
+    Cactus unnamed;
+    EXPECT_THROW(unnamed.insertIntoDatabase(document->database()), InternalError);
+    unnamed.setAbortOnError(false);
+    // A constraint failure is a failure, not a row with the previous key.
+    EXPECT_TRUE(unnamed.insertIntoDatabase(document->database()));
+}

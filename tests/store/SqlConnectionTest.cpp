@@ -1,0 +1,108 @@
+#include "SqlConnection.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+std::unique_ptr<Connection> freshDatabase(const TempFolder& folder)
+{
+    QString error;
+    auto db = Connection::open(folder.file("t.db"), Connection::Mode::ReadWriteCreate, &error);
+    EXPECT_TRUE(db) << error.toStdString();
+    EXPECT_TRUE(db->execute("CREATE TABLE t (pk INTEGER PRIMARY KEY, i INTEGER, r REAL, s TEXT, b BLOB)"));
+    return db;
+}
+
+} // namespace
+
+TEST(SqlConnection, OpeningWithoutCreateNeverMakesAFile)
+{
+    TempFolder folder;
+    QString error;
+    EXPECT_FALSE(Connection::open(folder.file("missing.db"), Connection::Mode::ReadWrite, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder.file("missing.db")));
+}
+
+TEST(SqlConnection, ValuesFollowTheStoredConventions)
+{
+    TempFolder folder;
+    auto db = freshDatabase(folder);
+    {
+        Statement insert(db.get(), "INSERT INTO t (i, r, s, b) VALUES(?, ?, ?, ?)");
+        // Keys and flags go through 32 bits: 2^32 + 5 is stored as 5.
+        insert.bind(int64_t(4294967296LL + 5), Timestamp(), QString(), QByteArray());
+        ASSERT_TRUE(insert.stepDone());
+    }
+    Statement select(db.get(), "SELECT i, r, s, b, typeof(s), typeof(b) FROM t");
+    ASSERT_TRUE(select.stepRow());
+    EXPECT_EQ(select.integer(0), 5);
+    EXPECT_EQ(select.real(1), 0.0);                 // no date is written as 0.0
+    EXPECT_FALSE(select.date(1).has_value());       // and 0.0 reads back as no date
+    EXPECT_EQ(select.text(4), QStringLiteral("null")); // a missing text is NULL
+    EXPECT_EQ(select.text(2), QString(""));         // and reads back as the empty string
+    EXPECT_FALSE(select.text(2).isNull());
+    EXPECT_EQ(select.text(5), QStringLiteral("null"));
+}
+
+TEST(SqlConnection, TextRoundTripKeepsUnicodeAndEmbeddedNul)
+{
+    TempFolder folder;
+    auto db = freshDatabase(folder);
+    const QString text = QStringLiteral("Echinopsis \u00AB\u00F1\u00BB \U0001F335 a") + QChar(0) + QStringLiteral("b");
+    {
+        Statement insert(db.get(), "INSERT INTO t (s) VALUES(?)");
+        insert.bind(text);
+        ASSERT_TRUE(insert.stepDone());
+    }
+    Statement select(db.get(), "SELECT s FROM t");
+    ASSERT_TRUE(select.stepRow());
+    EXPECT_EQ(select.text(0), text);
+}
+
+TEST(SqlConnection, CachedStatementsAreReusedAndNestedUseGetsItsOwn)
+{
+    TempFolder folder;
+    auto db = freshDatabase(folder);
+    ASSERT_TRUE(db->execute("INSERT INTO t (i) VALUES (1), (2), (3)"));
+    int total = 0;
+    for (int round = 0; round < 1000; ++round) {
+        Statement st(db.get(), "SELECT i FROM t WHERE pk=?");
+        st.bind(int64_t(round % 3 + 1));
+        ASSERT_TRUE(st.stepRow());
+        total += static_cast<int>(st.integer(0));
+    }
+    EXPECT_EQ(total, 333 * 6 + 1);
+    // The same SQL while the cached statement is still stepping.
+    Statement outer(db.get(), "SELECT i FROM t ORDER BY pk");
+    ASSERT_TRUE(outer.stepRow());
+    Statement inner(db.get(), "SELECT i FROM t ORDER BY pk");
+    ASSERT_TRUE(inner.stepRow());
+    ASSERT_TRUE(inner.stepRow());
+    EXPECT_EQ(inner.integer(0), 2);
+    ASSERT_TRUE(outer.stepRow());
+    EXPECT_EQ(outer.integer(0), 2);
+}
+
+TEST(SqlConnection, TransactionRollsBackUnlessCommitted)
+{
+    TempFolder folder;
+    auto db = freshDatabase(folder);
+    {
+        Transaction transaction(db.get(), Transaction::Kind::Exclusive);
+        ASSERT_TRUE(transaction.begun());
+        ASSERT_TRUE(db->execute("INSERT INTO t (i) VALUES (1)"));
+    }
+    EXPECT_EQ(queryInt(folder.file("t.db"), "SELECT count(*) FROM t"), 0);
+    {
+        Transaction transaction(db.get());
+        ASSERT_TRUE(db->execute("INSERT INTO t (i) VALUES (1)"));
+        EXPECT_TRUE(transaction.commit());
+        EXPECT_FALSE(transaction.commit()); // a second commit is refused
+    }
+    EXPECT_EQ(queryInt(folder.file("t.db"), "SELECT count(*) FROM t"), 1);
+}

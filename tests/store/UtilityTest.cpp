@@ -1,0 +1,133 @@
+// The shared utility, preferences, pick lists and text formatters.
+#include "Formatters.h"
+#include "SpinoraStrings.h"
+#include "SpinoraUtility.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+TEST(RoundDate, KeepsTheDayAndDropsTheTime)
+{
+    EXPECT_EQ(SpinoraUtility::roundDate(localSeconds(2026, 3, 29, 23, 59) + 59), Timestamp(localSeconds(2026, 3, 29)));
+    EXPECT_EQ(SpinoraUtility::roundDate(localSeconds(2026, 3, 29)), Timestamp(localSeconds(2026, 3, 29)));
+    EXPECT_FALSE(SpinoraUtility::roundDate(std::nullopt));
+}
+
+TEST(FileHelpers, CopyReplacesMoveReplacesRemoveTakesFolders)
+{
+    TempFolder folder;
+    writeFile(folder.file("a"), "new");
+    writeFile(folder.file("b"), "old old old");
+    EXPECT_TRUE(SpinoraUtility::copyFileFrom(folder.file("a"), folder.file("b")));
+    EXPECT_EQ(readFile(folder.file("b")), QByteArray("new"));
+    EXPECT_FALSE(SpinoraUtility::copyFileFrom(folder.file("missing"), folder.file("b")));
+    EXPECT_EQ(readFile(folder.file("b")), QByteArray("new")); // a failed copy keeps the destination
+
+    writeFile(folder.file("c"), "moved");
+    EXPECT_TRUE(SpinoraUtility::moveFileFrom(folder.file("c"), folder.file("b")));
+    EXPECT_EQ(readFile(folder.file("b")), QByteArray("moved"));
+    EXPECT_FALSE(QFile::exists(folder.file("c")));
+
+    QDir().mkpath(folder.file("tree/deep/er"));
+    writeFile(folder.file("tree/deep/er/x"), "x");
+    EXPECT_TRUE(SpinoraUtility::copyFolder(folder.file("tree"), folder.file("copy")));
+    EXPECT_EQ(readFile(folder.file("copy/deep/er/x")), QByteArray("x"));
+    EXPECT_FALSE(SpinoraUtility::copyFolder(folder.file("tree"), folder.file("copy"))); // never over an existing one
+    EXPECT_TRUE(SpinoraUtility::removeFileIfExists(folder.file("tree")));
+    EXPECT_FALSE(QFile::exists(folder.file("tree")));
+    EXPECT_TRUE(SpinoraUtility::removeFileIfExists(folder.file("tree")));
+}
+
+TEST(WorkFolder, LivesInTheCachesFolderUnderTheApplicationIdentifier)
+{
+    const QString work = SpinoraUtility::workFolder();
+    EXPECT_TRUE(work.endsWith("/org.spinora.Spinora"));
+    EXPECT_TRUE(work.startsWith(qEnvironmentVariable("XDG_CACHE_HOME")));
+    writeFile(work + "/temp_spinora_import.db", "old");
+    EXPECT_EQ(SpinoraUtility::getImportDatabaseName(), work + "/temp_spinora_import.db");
+    EXPECT_FALSE(QFile::exists(work + "/temp_spinora_import.db"));
+}
+
+TEST(Preferences, AreStoredUnderTheirOwnKeys)
+{
+    AppPreferences& preferences = SpinoraUtility::sharedManager().getPreferences();
+    preferences.setSortCactiBySpecies(true);
+    preferences.setAddNoDefaultsToDatabases(true);
+    QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Spinora", "Spinora");
+    EXPECT_TRUE(stored.value("sortBySpecies").toBool());
+    EXPECT_TRUE(stored.value("addNoDefaultsToDatabase").toBool());
+    preferences.setSortCactiBySpecies(false);
+    preferences.setAddNoDefaultsToDatabases(false);
+    AppPreferences fresh;
+    EXPECT_FALSE(fresh.sortCactiBySpecies());
+    EXPECT_FALSE(fresh.addNoDefaultsToDatabases());
+}
+
+TEST(PickLists, IndexesAreTheStoredValues)
+{
+    EXPECT_EQ(SpinoraStrings::sourceStrings().at(7), QString("Retailer"));
+    EXPECT_EQ(SpinoraStrings::materialStrings().at(4), QString("None (In-Ground)"));
+    EXPECT_EQ(SpinoraStrings::shapeStrings().size(), 11);
+    EXPECT_EQ(SpinoraStrings::quantityStrings().at(1), QString("Light"));
+    EXPECT_EQ(SpinoraStrings::oneFrequencyStrings().at(2), QString("week"));
+    EXPECT_EQ(SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), 5), QString(""));
+    EXPECT_EQ(SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), -1), QString(""));
+    EXPECT_EQ(SpinoraStrings::months().at(11), QString("December"));
+}
+
+TEST(TextLimitFormatter, AlwaysAllowsShorteningAnOverlongText)
+{
+    TextLimitFormatter formatter;
+    formatter.setMaximumLength(10);
+    const QString twelve = "123456789012";
+    EXPECT_TRUE(formatter.isPartialStringValid(twelve.left(11), twelve));
+    EXPECT_FALSE(formatter.isPartialStringValid(twelve + "3", twelve));
+    EXPECT_TRUE(formatter.isPartialStringValid("0123456789", "012345678"));
+    EXPECT_FALSE(formatter.isPartialStringValid("0123456789A", "0123456789"));
+}
+
+TEST(DecimalFormatter, AcceptsTheLocalesSeparatorsWhileTyping)
+{
+    DecimalFormatter german{QLocale(QLocale::German, QLocale::Germany)};
+    german.setMaximumIntegerDigits(2);
+    german.setMaximumFractionDigits(2); // 2 + 2 + 1 + 2 = 7 characters
+    QStringList heard;
+    german.setDelegate([&heard](const QString& text) { heard << text; });
+    const QString typed = "1.234,5";
+    for (int n = 1; n <= typed.size(); ++n)
+        EXPECT_TRUE(german.isPartialStringValid(typed.left(n))) << typed.left(n).toStdString();
+    EXPECT_EQ(heard.size(), typed.size());
+    EXPECT_FALSE(german.isPartialStringValid("1a"));
+    EXPECT_FALSE(german.isPartialStringValid("1.234,56"));
+    DecimalFormatter english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    EXPECT_TRUE(english.isPartialStringValid("1,234.5"));
+    EXPECT_FALSE(english.isPartialStringValid("1 234"));
+}
+
+TEST(Relay, ProgressAndCompletionReachTheControllerThatStartedTheJob)
+{
+    struct Sheet : TransferObserver {
+        std::vector<double> progress;
+        int finished = -1;
+        void progressUpdate(double percent) override { progress.push_back(percent); }
+        void importDidFinish(int status) override { finished = status; }
+    } sheet, other;
+    SpinoraUtility& utility = SpinoraUtility::sharedManager();
+    utility.registerExportReportBrowser(&other);
+    utility.registerImportExportBrowser(&sheet); // forgets the other
+    utility.importProgressUpdate(50);
+    utility.reportDatabaseImportComplete(kJobCancelled);
+    EXPECT_EQ(sheet.progress, std::vector<double>{50});
+    EXPECT_EQ(sheet.finished, 1);
+    EXPECT_TRUE(other.progress.empty());
+    EXPECT_EQ(utility.importExportBrowser(), nullptr); // forgotten after completion
+    utility.importProgressUpdate(60);
+    EXPECT_EQ(sheet.progress.size(), 1u);
+}

@@ -1,0 +1,229 @@
+// The next watering date: calendar arithmetic in the user's time zone and
+// the pushing past up to three yearly no-water periods. This binary runs in
+// UTC and in Europe/Berlin.
+#include "SpinoraStrings.h"
+#include "TestSupport.h"
+#include "Water.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+std::unique_ptr<Water> schedule(int64_t every, int64_t unit,
+                                std::initializer_list<std::pair<QDate, QDate>> periods = {})
+{
+    auto water = std::make_unique<Water>();
+    water->setFrequency(every);
+    water->setFrequencyUnits(unit);
+    int field = 1;
+    for (const auto& [from, to] : periods) {
+        water->setNoWaterDDMM(field++, Water::dayMonthCode(from.day(), from.month()));
+        water->setNoWaterDDMM(field++, Water::dayMonthCode(to.day(), to.month()));
+    }
+    return water;
+}
+
+QDateTime next(const std::unique_ptr<Water>& water, const QDateTime& last)
+{
+    return toDateTime(water->calculateNextWatering(fromDateTime(last)));
+}
+
+QDateTime at(int y, int m, int d, int h = 0, int min = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+QDate md(int m, int d)
+{
+    return QDate(2000, m, d);
+}
+
+} // namespace
+
+TEST(NextWatering, WithoutPeriodsKeepsTheTimeOfDay)
+{
+    EXPECT_EQ(next(schedule(3, Water::kDays), at(2026, 5, 1, 18, 45)), at(2026, 5, 4, 18, 45));
+    EXPECT_EQ(next(schedule(2, Water::kWeeks), at(2026, 12, 25, 7, 5)), at(2027, 1, 8, 7, 5));
+    EXPECT_EQ(next(schedule(6, Water::kHours), at(2026, 5, 1, 22, 0)), at(2026, 5, 2, 4, 0));
+    EXPECT_EQ(next(schedule(2, Water::kYears), at(2026, 5, 1, 9, 0)), at(2028, 5, 1, 9, 0));
+    EXPECT_FALSE(schedule(1, Water::kDays)->calculateNextWatering(std::nullopt));
+}
+
+TEST(NextWatering, MonthsEndAtTheEndOfShorterMonths)
+{
+    EXPECT_EQ(next(schedule(1, Water::kMonths), at(2027, 1, 31, 10, 0)), at(2027, 2, 28, 10, 0));
+    EXPECT_EQ(next(schedule(1, Water::kMonths), at(2028, 1, 31, 10, 0)), at(2028, 2, 29, 10, 0));
+    EXPECT_EQ(next(schedule(1, Water::kYears), at(2028, 2, 29, 10, 0)), at(2029, 2, 28, 10, 0));
+    EXPECT_EQ(next(schedule(13, Water::kMonths), at(2026, 3, 31, 8, 0)), at(2027, 4, 30, 8, 0));
+}
+
+TEST(NextWatering, UnknownUnitsAddNothing)
+{
+    EXPECT_EQ(next(schedule(5, 0), at(2026, 6, 1, 12, 0)), at(2026, 6, 1, 12, 0));
+    EXPECT_EQ(next(schedule(5, 9), at(2026, 6, 1, 12, 0)), at(2026, 6, 1, 12, 0));
+}
+
+TEST(NextWatering, DaysKeepTheClockAcrossSummerTimeHoursDoNot)
+{
+    // 29 March 2026 is the change to summer time in Europe.
+    const QDateTime last = at(2026, 3, 28, 9, 0);
+    const QDateTime byDay = next(schedule(1, Water::kDays), last);
+    EXPECT_EQ(byDay, at(2026, 3, 29, 9, 0));
+    const QDateTime byHours = next(schedule(24, Water::kHours), last);
+    EXPECT_EQ(last.secsTo(byHours), 24 * 3600);
+    if (qEnvironmentVariable("TZ") == QLatin1String("Europe/Berlin")) {
+        EXPECT_EQ(last.secsTo(byDay), 23 * 3600);
+        EXPECT_EQ(byHours, at(2026, 3, 29, 10, 0));
+    }
+}
+
+TEST(NextWatering, APeriodOverTheYearEndPushesToTheDayAfter)
+{
+    const auto water = schedule(2, Water::kWeeks, {{md(12, 15), md(1, 15)}});
+    // 24 December falls in the rest: the day after it, at the watering's time.
+    EXPECT_EQ(next(water, at(2026, 12, 10, 9, 30)), at(2027, 1, 16, 9, 30));
+    // From inside the rest that began last year: 19 January is outside it.
+    EXPECT_EQ(next(water, at(2027, 1, 5, 9, 30)), at(2027, 1, 19, 9, 30));
+    // Weekly from 5 January: 12 January is still in last year's occurrence.
+    const auto weekly = schedule(1, Water::kWeeks, {{md(12, 15), md(1, 15)}});
+    EXPECT_EQ(next(weekly, at(2027, 1, 5, 9, 30)), at(2027, 1, 16, 9, 30));
+}
+
+TEST(NextWatering, DatesOutsideAndInsideAShortRest)
+{
+    // Monthly from 20 June with a rest 1 to 10 July: 20 July lies after it.
+    const auto water = schedule(1, Water::kMonths, {{md(7, 1), md(7, 10)}});
+    EXPECT_EQ(next(water, at(2026, 6, 20, 8, 0)), at(2026, 7, 20, 8, 0));
+    // Forty days from 1 June is 11 July, inside a July rest: 1 August.
+    const auto longer = schedule(40, Water::kDays, {{md(7, 1), md(7, 31)}});
+    EXPECT_EQ(next(longer, at(2026, 6, 1, 8, 0)), at(2026, 8, 1, 8, 0));
+}
+
+TEST(NextWatering, AWholeYearPeriodLeavesNoDate)
+{
+    const auto water = schedule(1, Water::kWeeks, {{md(1, 1), md(12, 31)}});
+    EXPECT_FALSE(water->calculateNextWatering(fromDateTime(at(2026, 5, 1, 8, 0))));
+}
+
+TEST(NextWatering, BackToBackPeriodsAreBothPassed)
+{
+    const auto water = schedule(1, Water::kWeeks, {{md(7, 1), md(7, 31)}, {md(8, 1), md(8, 31)}});
+    EXPECT_EQ(next(water, at(2026, 7, 3, 18, 0)), at(2026, 9, 1, 18, 0));
+}
+
+TEST(NextWatering, AChainThroughAllThreePeriodsNeedsTheThirdAttempt)
+{
+    // June rest pushes into July, July into August, August into September.
+    const auto water =
+        schedule(1, Water::kWeeks, {{md(7, 1), md(7, 31)}, {md(8, 1), md(8, 31)}, {md(6, 1), md(6, 30)}});
+    EXPECT_EQ(next(water, at(2026, 6, 3, 7, 15)), at(2026, 9, 1, 7, 15));
+}
+
+TEST(NextWatering, OneDayPeriodsAndUnsetHalves)
+{
+    const auto oneDay = schedule(1, Water::kDays, {{md(3, 10), md(3, 10)}});
+    EXPECT_EQ(next(oneDay, at(2026, 3, 9, 20, 0)), at(2026, 3, 11, 20, 0));
+    EXPECT_EQ(next(oneDay, at(2026, 3, 10, 20, 0)), at(2026, 3, 11, 20, 0));
+    auto half = schedule(1, Water::kDays);
+    half->setNoWaterDDMM(1, Water::dayMonthCode(1, 1));
+    half->setNoWaterDDMM(2, 0); // a "to" of 0 leaves the period unset
+    EXPECT_FALSE(half->isPeriodSet(1));
+    EXPECT_EQ(next(half, at(2026, 1, 1, 8, 0)), at(2026, 1, 2, 8, 0));
+}
+
+TEST(NextWatering, LeapDayPeriodsInCommonYears)
+{
+    // A rest from 29 February means 28 February in a common year.
+    const auto water = schedule(1, Water::kDays, {{md(2, 29), md(3, 1)}});
+    EXPECT_EQ(next(water, at(2027, 2, 27, 9, 0)), at(2027, 3, 2, 9, 0));
+    EXPECT_EQ(next(water, at(2028, 2, 27, 9, 0)), at(2028, 2, 28, 9, 0));
+    EXPECT_EQ(next(water, at(2028, 2, 28, 9, 0)), at(2028, 3, 2, 9, 0));
+}
+
+TEST(NextWatering, CheckingAnswersNoneOnlyInsideThePeriod)
+{
+    const int64_t from = Water::dayMonthCode(1, 11);
+    const int64_t to = Water::dayMonthCode(28, 2);
+    const Timestamp inside = fromDateTime(at(2027, 1, 10, 12, 0));
+    const Timestamp outside = fromDateTime(at(2027, 4, 10, 12, 0));
+    EXPECT_FALSE(Water::calculateNewDate(inside, from, to, 86400, inside, true));
+    EXPECT_EQ(Water::calculateNewDate(outside, from, to, 86400, outside, true), outside);
+    EXPECT_TRUE(Water::dateBetween(10.0, 10.0, 20.0));
+    EXPECT_TRUE(Water::dateBetween(20.0, 10.0, 20.0));
+    EXPECT_FALSE(Water::dateBetween(20.5, 10.0, 20.0));
+}
+
+// Whatever the schedule, an answer never lies in a set period.
+TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
+{
+    std::mt19937 random(7);
+    auto pick = [&random](int low, int high) { return low + static_cast<int>(random() % unsigned(high - low + 1)); };
+    auto inPeriod = [](const QDate& d, int64_t from, int64_t to) {
+        const int day = d.month() * 100 + d.day();
+        const int f = int(from & 0xFF) * 100 + int(from >> 8);
+        const int t = int(to & 0xFF) * 100 + int(to >> 8);
+        return f <= t ? (f <= day && day <= t) : (day >= f || day <= t);
+    };
+    int answered = 0;
+    for (int round = 0; round < 3000; ++round) {
+        auto water = schedule(pick(1, 10), pick(1, 5));
+        const int periods = pick(1, 3);
+        for (int field = 1; field <= periods * 2; ++field)
+            water->setNoWaterDDMM(field, Water::dayMonthCode(pick(1, 28), pick(1, 12)));
+        const QDateTime last = at(pick(2020, 2030), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59));
+        const Timestamp result = water->calculateNextWatering(fromDateTime(last));
+        if (!result)
+            continue;
+        ++answered;
+        const QDate date = toDateTime(result).date();
+        for (int p = 1; p <= periods; ++p) {
+            ASSERT_FALSE(inPeriod(date, water->noWaterDDMM(2 * p - 1), water->noWaterDDMM(2 * p)))
+                << "last " << last.toString(Qt::ISODate).toStdString() << " gave "
+                << date.toString(Qt::ISODate).toStdString() << " inside period " << p;
+        }
+        ASSERT_GE(*result, *fromDateTime(last) - 3600) << "an answer before the last watering";
+    }
+    EXPECT_GT(answered, 1500);
+}
+
+TEST(NextWatering, HugeCountsGiveNoDateInsteadOfGarbage)
+{
+    EXPECT_FALSE(schedule(int64_t(1) << 40, Water::kYears)->calculateNextWatering(fromDateTime(at(2026, 1, 1))));
+}
+
+TEST(WaterLines, NameThePeriodsThatAreSet)
+{
+    auto water = schedule(1, Water::kDays, {{md(11, 1), md(2, 28)}});
+    EXPECT_EQ(water->noWaterLines(), 1);
+    EXPECT_EQ(water->waterLine(0), QString("November 1 - February 28"));
+    EXPECT_EQ(water->waterLine(1), QString(""));
+
+    auto second = schedule(1, Water::kDays);
+    second->setNoWaterDDMM(3, Water::dayMonthCode(1, 7));
+    second->setNoWaterDDMM(4, Water::dayMonthCode(31, 7));
+    EXPECT_EQ(second->noWaterLines(), 1);
+    EXPECT_EQ(second->waterLine(0), QString(""));
+    EXPECT_EQ(second->waterLine(1), QString(""));
+}
+
+TEST(WaterOrder, ByNameFollowsTheDirectionByNextDateAlwaysAscending)
+{
+    Water a, b;
+    a.setName("Alpha");
+    b.setName("Beta");
+    a.setWaterNext(200.0);
+    b.setWaterNext(100.0);
+    Water::sortAscending(true);
+    EXPECT_LT(a.compareName(&b), 0);
+    Water::sortAscending(false);
+    EXPECT_GT(a.compareName(&b), 0);
+    EXPECT_GT(a.compareNextWater(&b), 0);
+    Water::sortAscending(true);
+    Water none;
+    EXPECT_LT(a.compareNextWater(&none), 0); // schedules without a date go last
+}

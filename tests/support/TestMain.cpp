@@ -1,0 +1,23 @@
+// Every test process gets its own application-support, caches and settings
+// folders, so tests never touch the user's files and can run in parallel.
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/spinora-test-XXXXXX"));
+    const QByteArray root = home.path().toUtf8();
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+        setenv(name, (root + "/" + name).constData(), 1);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

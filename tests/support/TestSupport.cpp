@@ -1,0 +1,135 @@
+#include "TestSupport.h"
+
+#include "SpinoraDatabase.h"
+#include "SqlConnection.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace spinora::test {
+
+TempFolder::TempFolder() : dir_(QDir::tempPath() + QStringLiteral("/spinora-case-XXXXXX"))
+{
+    EXPECT_TRUE(dir_.isValid());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(data), data.size());
+}
+
+TreeSnapshot snapshot(const QString& path)
+{
+    TreeSnapshot result;
+    auto hash = [](const QString& file) {
+        return QCryptographicHash::hash(readFile(file), QCryptographicHash::Sha256).toHex();
+    };
+    const QFileInfo info(path);
+    if (info.isFile()) {
+        result.insert(info.fileName(), hash(path));
+        return result;
+    }
+    QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        result.insert(QDir(path).relativeFilePath(file), hash(file));
+    }
+    return result;
+}
+
+std::unique_ptr<SpinoraDatabase> newCollection(const QString& path, bool emptyTemplate)
+{
+    auto document = std::make_unique<SpinoraDatabase>(path);
+    document->setTemplateChoice(emptyTemplate);
+    EXPECT_TRUE(document->readFromURL(path)) << document->lastError().toStdString();
+    return document;
+}
+
+std::unique_ptr<SpinoraDatabase> openCollection(const QString& path)
+{
+    auto document = std::make_unique<SpinoraDatabase>(path);
+    EXPECT_TRUE(document->readFromURL(path)) << document->lastError().toStdString();
+    return document;
+}
+
+void execSql(const QString& dbPath, const QString& sql)
+{
+    QString error;
+    auto db = Connection::open(dbPath, Connection::Mode::ReadWriteCreate, &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    ASSERT_TRUE(db->execute(sql, &error)) << error.toStdString() << " in " << sql.toStdString();
+}
+
+long long queryInt(const QString& dbPath, const QString& sql)
+{
+    QString error;
+    auto db = Connection::open(dbPath, Connection::Mode::ReadOnly, &error);
+    if (!db)
+        return -1;
+    Statement st(db.get(), sql.toStdString());
+    if (!st.prepared() || !st.stepRow())
+        return -1;
+    return st.integer(0);
+}
+
+QImage gradientImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1), 128);
+    }
+    return image;
+}
+
+QByteArray jpegBytes(const QImage& image, int quality)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", quality);
+    return data;
+}
+
+double meanDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 255.0;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double total = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col) {
+            total += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
+                     std::abs(qBlue(p[col]) - qBlue(q[col]));
+        }
+    }
+    return total / (3.0 * x.width() * x.height());
+}
+
+double localSeconds(int year, int month, int day, int hour, int minute)
+{
+    return static_cast<double>(QDateTime(QDate(year, month, day), QTime(hour, minute)).toSecsSinceEpoch());
+}
+
+} // namespace spinora::test

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QMap>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace spinora {
+class SpinoraDatabase;
+}
+
+namespace spinora::test {
+
+// A temporary folder that lives for one test.
+class TempFolder {
+public:
+    TempFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Relative path -> SHA-256 of every file below a folder (or of one file):
+// comparing two snapshots shows whether anything on disk changed.
+using TreeSnapshot = QMap<QString, QByteArray>;
+TreeSnapshot snapshot(const QString& path);
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& data);
+
+// A new collection package at `path`, made from the default template and loaded.
+std::unique_ptr<SpinoraDatabase> newCollection(const QString& path, bool emptyTemplate = false);
+// Opens an existing package; fails the test when it does not open.
+std::unique_ptr<SpinoraDatabase> openCollection(const QString& path);
+
+// Runs one SQL text on a database file with a connection of its own.
+void execSql(const QString& dbPath, const QString& sql);
+// The single integer a query answers (-1 when it answers nothing).
+long long queryInt(const QString& dbPath, const QString& sql);
+
+// A picture with a colour gradient (so that JPEG artefacts are measurable).
+QImage gradientImage(int width, int height);
+QByteArray jpegBytes(const QImage& image, int quality = 90);
+// Mean absolute difference per channel (0 to 255) of two same-sized images.
+double meanDifference(const QImage& a, const QImage& b);
+
+// Seconds since 1970 of a local date and time.
+double localSeconds(int year, int month, int day, int hour = 0, int minute = 0);
+
+} // namespace spinora::test

@@ -1,0 +1,127 @@
+// spinora-cli as a script would use it: exit codes, stdout and stderr.
+#include "TestSupport.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace spinora::test;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Result cli(const QStringList& arguments, const QByteArray& timeZone = {})
+{
+    QProcess process;
+    if (!timeZone.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TZ", QString::fromLatin1(timeZone));
+        process.setProcessEnvironment(environment);
+    }
+    process.start(QStringLiteral(SPINORA_CLI), arguments);
+    EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(' ').toStdString();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(Cli, HelpListsEverySubcommand)
+{
+    const Result help = cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* name : {"new PATH", "info PATH", "list PATH", "next-watering", "sample PATH"})
+        EXPECT_TRUE(help.out.contains(name)) << name;
+    const Result unknown = cli({"frobnicate"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("unknown subcommand"));
+}
+
+TEST(Cli, NewThenInfoCountsTheTemplatesRecords)
+{
+    TempFolder folder;
+    const QString path = folder.file("Garden.sdb");
+    EXPECT_EQ(cli({"new", path}).exitCode, 0);
+    const Result info = cli({"info", path});
+    EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+    for (const char* line : {"schema: 3\n", "cacti: 0\n", "watering: 0\n", "logs: 0\n", "events: 6\n", "images: 0\n"})
+        EXPECT_TRUE(info.out.contains(line)) << line << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains(QRegularExpression("species: [1-9][0-9]\n")));
+
+    const Result bare = cli({"new", folder.file("Bare.sdb"), "--empty"});
+    EXPECT_EQ(bare.exitCode, 0);
+    EXPECT_TRUE(cli({"info", folder.file("Bare.sdb")}).out.contains("species: 0\n"));
+}
+
+TEST(Cli, NewNeverOverwrites)
+{
+    TempFolder folder;
+    const QString path = folder.file("Garden.sdb");
+    ASSERT_EQ(cli({"new", path}).exitCode, 0);
+    const TreeSnapshot before = snapshot(path);
+    const Result again = cli({"new", path});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains("already exists"));
+    EXPECT_EQ(snapshot(path), before);
+    EXPECT_EQ(cli({"new", folder.file("NoExtension")}).exitCode, 2);
+}
+
+TEST(Cli, InfoOfSomethingElseFailsWithOneLineAndChangesNothing)
+{
+    TempFolder folder;
+    writeFile(folder.file("fake.sdb"), "x");
+    const Result missing = cli({"info", folder.file("missing.sdb")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(folder.file("missing.sdb")));
+    const Result file = cli({"info", folder.file("fake.sdb")});
+    EXPECT_EQ(file.exitCode, 1);
+    EXPECT_EQ(file.err.count('\n'), 1) << file.err.toStdString();
+    EXPECT_EQ(readFile(folder.file("fake.sdb")), QByteArray("x"));
+}
+
+TEST(Cli, SampleAndListInTheCollectionsOrder)
+{
+    TempFolder folder;
+    const QString path = folder.file("S.sdb");
+    ASSERT_EQ(cli({"sample", path, "--cacti", "5", "--watering", "2", "--logs", "7", "--photos", "2"}).exitCode, 0);
+    const Result cacti = cli({"list", path, "cacti"});
+    ASSERT_EQ(cacti.exitCode, 0);
+    QStringList lines = cacti.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    QStringList names;
+    for (const QString& line : lines) {
+        EXPECT_EQ(line.count('\t'), 6);
+        names << line.section('\t', 0, 0);
+    }
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(names, sorted);
+    EXPECT_EQ(cli({"list", path, "watering"}).out.count('\n'), 2);
+    EXPECT_EQ(cli({"list", path, "logs"}).out.count('\n'), 7);
+    EXPECT_EQ(cli({"list", path, "plants"}).exitCode, 2);
+}
+
+TEST(Cli, NextWateringInTwoTimeZones)
+{
+    for (const QByteArray& zone : {QByteArray("UTC"), QByteArray("Europe/Berlin"), QByteArray("America/New_York")}) {
+        Result r = cli({"next-watering", "--last", "2026-12-10 09:30", "--every", "2", "--unit", "3", "--no-water",
+                        "12-15:01-15"}, zone);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString("2027-01-16 09:30\n")) << zone.constData();
+        r = cli({"next-watering", "--last", "2026-03-28 02:30", "--every", "1", "--unit", "2"}, zone);
+        EXPECT_EQ(r.out, QString("2026-03-29 %1\n").arg(zone == "Europe/Berlin" ? "03:30" : "02:30"))
+            << zone.constData();
+    }
+    EXPECT_EQ(cli({"next-watering", "--last", "2026-05-01 08:00", "--every", "1", "--unit", "3", "--no-water",
+                   "01-01:12-31"}).out, QString("none\n"));
+    EXPECT_EQ(cli({"next-watering", "--last", "yesterday", "--every", "1", "--unit", "3"}).exitCode, 2);
+    EXPECT_EQ(cli({"next-watering", "--last", "2026-05-01 08:00", "--every", "1", "--unit", "7"}).exitCode, 2);
+    EXPECT_EQ(cli({"next-watering", "--last", "2026-05-01 08:00", "--every", "1", "--unit", "3", "--no-water",
+                   "02-30:03-01"}).exitCode, 2);
+}
