@@ -198,6 +198,9 @@ bool SpinoraDatabase::openDatabase(const QString& dbPath)
         return failLoad(error);
     if (!connection->execute("PRAGMA cache_size=50;", &error))
         return failLoad(error);
+    // The page cache stays small; mapping the file lets the thousands of
+    // per-record lookups of a load read pages without a system call each.
+    connection->execute("PRAGMA mmap_size=268435456;");
     database_ = std::move(connection);
     reopenAllRecords();
     return true;
@@ -306,6 +309,10 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
         return false;
 
     Connection* db = database_.get();
+    // One read transaction for the whole load: otherwise SQLite takes and
+    // drops its file lock (and looks for a hot journal) for each of the tens
+    // of thousands of per-record SELECTs.
+    Transaction transaction(db);
     const bool ok =
         loadKeys("SELECT pk FROM cactus",
                  [&](int64_t key) { cacti_.push_back(std::make_unique<Cactus>(key, db, true, nullptr)); }) &&
@@ -335,6 +342,9 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
         });
     if (!ok)
         return false;
+    QString commitError;
+    if (!transaction.commit(&commitError))
+        return failLoad(commitError);
     sortCacti();
     sortWater();
 
