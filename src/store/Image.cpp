@@ -126,6 +126,16 @@ QImage Image::readImageFile(const QString& file, QString* error)
     return image;
 }
 
+std::unique_ptr<Image> Image::createFromFile(const QString& file, QString* error)
+{
+    const QImage picture = readImageFile(file, error);
+    if (picture.isNull())
+        return nullptr;
+    auto image = std::make_unique<Image>();
+    image->setPhoto(picture);
+    return image;
+}
+
 QByteArray Image::encodeJpeg(const QImage& image)
 {
     if (image.isNull())

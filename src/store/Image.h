@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <memory>
+
 namespace spinora {
 
 // One photo of a plant or a log (table `image`). The pictures live as three
@@ -70,6 +72,10 @@ public:
     // For the photo grid: the square thumbnail's file.
     QString imageRepresentation() const { return croppedThumbnailFile(); }
     QString imageUID() const { return description(); }
+
+    // A new photo record for a picture file, scaled and ready to be added;
+    // null with a message when the file is not a readable picture.
+    static std::unique_ptr<Image> createFromFile(const QString& file, QString* error);
 
     // Image helpers shared with the importers.
     // Reads a picture file, turned upright by its EXIF orientation. On failure

@@ -16,17 +16,19 @@ QLocale collationLocale()
 
 QCollator& collator(bool caseSensitive, bool numeric)
 {
-    thread_local bool ready = false;
+    // Rebuilt when the user's locale changes, so that orderings follow it.
+    thread_local QString builtFor;
     thread_local QCollator collators[2][2];
-    if (!ready) {
+    const QLocale locale = collationLocale();
+    if (builtFor != locale.name()) {
         for (int cs = 0; cs < 2; ++cs) {
             for (int num = 0; num < 2; ++num) {
-                collators[cs][num].setLocale(collationLocale());
+                collators[cs][num].setLocale(locale);
                 collators[cs][num].setCaseSensitivity(cs ? Qt::CaseSensitive : Qt::CaseInsensitive);
                 collators[cs][num].setNumericMode(num != 0);
             }
         }
-        ready = true;
+        builtFor = locale.name();
     }
     return collators[caseSensitive ? 1 : 0][numeric ? 1 : 0];
 }

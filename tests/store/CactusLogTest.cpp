@@ -167,3 +167,18 @@ TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
     EXPECT_FALSE(c.eventString(7));
     EXPECT_FALSE(c.eventDate(7));
 }
+
+TEST_F(CactusOrder, LocalizedTieBreaksFollowTheUsersLocale)
+{
+    // Swedish sorts Ä after Z; German next to A. The plain name comparison
+    // does not change with the locale.
+    auto zebra = plant("Same", "Zebra");
+    auto apple = plant("Same", QStringLiteral("\u00C4pple"));
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_GT(zebra->compareNameThenSpecies(apple.get()), 0);
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    EXPECT_LT(zebra->compareNameThenSpecies(apple.get()), 0);
+    EXPECT_LT(zebra->compareSpeciesThenName(apple.get()), 0); // plain: Z (5A) before Ä (C4)
+    QLocale::setDefault(saved);
+}

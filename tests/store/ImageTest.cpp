@@ -230,3 +230,20 @@ TEST(ImageFiles, CorruptAndTruncatedFilesAreRefusedWithAMessage)
     }
     EXPECT_TRUE(Image::decode("not a jpeg").isNull());
 }
+
+TEST_F(ImageTest, ACorruptFileIsRefusedAndNothingIsStored)
+{
+    writeFile(folder.file("broken.jpg"), QByteArray("\xFF\xD8\xFF\xE0 broken", 14));
+    const TreeSnapshot before = snapshot(path);
+    QString error;
+    EXPECT_EQ(Image::createFromFile(folder.file("broken.jpg"), &error), nullptr);
+    EXPECT_TRUE(error.contains("broken.jpg"));
+    EXPECT_EQ(snapshot(path), before);
+    EXPECT_TRUE(document->images().empty());
+
+    writeFile(folder.file("good.jpg"), jpegBytes(gradientImage(2400, 1800)));
+    auto image = Image::createFromFile(folder.file("good.jpg"), &error);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->photo().size(), QSize(1280, 960));
+    EXPECT_LT(meanDifference(image->photo(), gradientImage(1280, 960)), 4.0);
+}
