@@ -80,6 +80,10 @@ public:
     bool writeCreationDate() const { return writeCreationDate_; }
     bool addEventFlag() const { return addEventFlag_; }
     void setAddEventFlag(bool flag) { addEventFlag_ = flag; }
+    void setWriteCreationDate(bool flag) { writeCreationDate_ = flag; }
+    // Closes the connection without writing anything (a working copy that is
+    // about to be discarded or replaced).
+    void dropConnection() { database_.reset(); }
     bool unsavedDocument() const { return unsavedDocument_; }
     bool isLoaded() const { return loaded_; }
 
@@ -155,6 +159,9 @@ public:
     void setImportExportPath(const QString& path) { importExportPath_ = path; }
     const QString& tempPhotoDir() const { return tempPhotoDir_; }
     void setTempPhotoDir(const QString& path) { tempPhotoDir_ = path; }
+    // Why the last import or export failed (status 2), for the user.
+    const QString& jobError() const { return jobError_; }
+    void setJobError(const QString& error) { jobError_ = error; }
 
 private:
     void reopenAllRecords();
@@ -206,6 +213,7 @@ private:
     QString importExportFilename_;
     QString importExportPath_;
     QString tempPhotoDir_;
+    QString jobError_;
 };
 
 } // namespace spinora

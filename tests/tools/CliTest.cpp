@@ -36,7 +36,8 @@ TEST(Cli, HelpListsEverySubcommand)
 {
     const Result help = cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* name : {"new PATH", "info PATH", "list PATH", "next-watering", "sample PATH"})
+    for (const char* name : {"new PATH", "info PATH", "list PATH", "next-watering", "sample PATH", "export-sdbi PATH",
+                             "import PATH"})
         EXPECT_TRUE(help.out.contains(name)) << name;
     const Result unknown = cli({"frobnicate"});
     EXPECT_EQ(unknown.exitCode, 2);
@@ -124,4 +125,32 @@ TEST(Cli, NextWateringInTwoTimeZones)
     EXPECT_EQ(cli({"next-watering", "--last", "2026-05-01 08:00", "--every", "1", "--unit", "7"}).exitCode, 2);
     EXPECT_EQ(cli({"next-watering", "--last", "2026-05-01 08:00", "--every", "1", "--unit", "3", "--no-water",
                    "02-30:03-01"}).exitCode, 2);
+}
+
+TEST(Cli, ExportAndImportReportTheirStatus)
+{
+    TempFolder folder;
+    const QString source = folder.file("S.sdb");
+    const QString target = folder.file("T.sdb");
+    ASSERT_EQ(cli({"sample", source, "--cacti", "4", "--photos", "2"}).exitCode, 0);
+    ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
+    const Result exported = cli({"export-sdbi", source, folder.file("s.sdbi"), "--type", "1"});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.out.contains("status: 0"));
+    EXPECT_TRUE(exported.err.contains("progress: 50%"));
+    const Result imported = cli({"import", target, folder.file("s.sdbi"), "--type", "1"});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(cli({"info", target}).out.contains("cacti: 4\n"));
+
+    writeFile(folder.file("bad.sdbi"), "not a database");
+    const TreeSnapshot before = snapshot(target);
+    const Result failed = cli({"import", target, folder.file("bad.sdbi")});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.out.contains("status: 2"));
+    EXPECT_FALSE(failed.err.isEmpty());
+    EXPECT_EQ(snapshot(target), before);
+
+    EXPECT_EQ(cli({"import", target, target}).exitCode, 2); // never from itself
+    EXPECT_EQ(cli({"export-sdbi", target, target + "/inside.sdbi"}).exitCode, 2);
+    EXPECT_EQ(cli({"export-sdbi", source, folder.file("x.sdbi"), "--type", "4"}).exitCode, 2);
 }

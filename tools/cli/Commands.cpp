@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CollectionCommands.h"
+#include "ExchangeCommands.h"
 
 #include <vector>
 
@@ -18,6 +19,12 @@ const std::vector<Command>& commands()
         {"info", "info PATH.sdb", "print the schema version and the number of records of each kind", runInfo},
         {"list", "list PATH.sdb cacti|watering|logs",
          "print one tab-separated line per record, in the collection's sort order", runList},
+        {"export-sdbi", "export-sdbi PATH.sdb OUT [--type 0..3]",
+         "export to an interchange file (OUT.sdbi) or, for any other name, a collection package; "
+         "types: 0 everything, 1 cacti and watering schedules, 2 cacti, 3 watering schedules", runExportSdbi},
+        {"import", "import PATH.sdb IN [--type 0..3]",
+         "merge IN (an .sdbi file, or another .sdb collection) into the collection; "
+         "exits 0 only when the import finished (a failed or cancelled import changes nothing)", runImport},
         {"next-watering", "next-watering --last \"YYYY-MM-DD HH:MM\" --every N --unit 1..5 [--no-water MM-DD:MM-DD]...",
          "print the next watering date (units: 1 hours, 2 days, 3 weeks, 4 months, 5 years) or none", runNextWatering},
     };

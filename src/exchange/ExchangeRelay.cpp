@@ -1,0 +1,135 @@
+#include "ExchangeRelay.h"
+
+#include "AppInfo.h"
+#include "InterchangeExport.h"
+#include "InterchangeImport.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+#include "WorkFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace spinora {
+
+namespace {
+
+SpinoraDatabase* mainDocument()
+{
+    return SpinoraUtility::sharedManager().mainDocument();
+}
+
+// A fresh, empty "temp_import_photos": photos of an earlier import under the
+// same keys must never be taken for this file's.
+QString freshImportPhotos()
+{
+    const QString folder = WorkFiles::importPhotos();
+    SpinoraUtility::removeFileIfExists(folder);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+bool copyIncoming(const QString& source)
+{
+    const QString target = WorkFiles::importDatabase();
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+        return true;
+    return SpinoraUtility::copyFileFrom(source, target);
+}
+
+// The photos of another package are linked (or copied) into the work folder,
+// so that restoring a photo from its blob never writes into that package.
+void gatherPackagePhotos(const QString& package, const QString& folder)
+{
+    const QStringList files = QDir(package).entryList({QStringLiteral("*.jpg")}, QDir::Files);
+    for (const QString& file : files) {
+        const QString from = package + QLatin1Char('/') + file;
+        const QString to = folder + QLatin1Char('/') + file;
+        if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+            SpinoraUtility::copyFileFrom(from, to);
+    }
+}
+
+} // namespace
+
+bool ExchangeRelay::isCsvFile(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix == QLatin1String("csv") || suffix == QLatin1String("CSV");
+}
+
+void ExchangeRelay::exportLocalDatabase(const QString& path, int exportType, TransferObserver* sheet)
+{
+    SpinoraUtility::sharedManager().registerImportExportBrowser(sheet);
+    SpinoraDatabase* document = mainDocument();
+    if (!document)
+        return;
+    if (isCsvFile(path)) {
+        // The CSV export arrives with the CSV files.
+        document->setJobError(QStringLiteral("CSV export is not available yet."));
+        SpinoraUtility::sharedManager().reportDatabaseExportComplete(kJobFailed);
+        return;
+    }
+    InterchangeExport::exportDatabase(*document, path, exportType);
+}
+
+void ExchangeRelay::importLocalDatabase(const QString& path, int importType, TransferObserver* sheet)
+{
+    SpinoraUtility::sharedManager().registerImportExportBrowser(sheet);
+    SpinoraDatabase* document = mainDocument();
+    if (!document)
+        return;
+    document->setJobError(QString());
+    if (!WorkFiles::lock()) {
+        InterchangeImport::failBeforeStart(*document, QStringLiteral("Another import or export is running."));
+        return;
+    }
+    if (isCsvFile(path)) {
+        document->setImportExportFilename(QString());
+        InterchangeImport::failBeforeStart(*document, QStringLiteral("CSV import is not available yet."));
+        return;
+    }
+    const bool interchangeFile = InterchangeExport::isInterchangeFile(path);
+    const QString incoming =
+        interchangeFile ? path : path + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
+    if (!QFileInfo(incoming).isFile() || !copyIncoming(incoming)) {
+        InterchangeImport::failBeforeStart(
+            *document, QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(incoming)));
+        return;
+    }
+    const QString photos = freshImportPhotos();
+    if (!interchangeFile)
+        gatherPackagePhotos(path, photos);
+    document->setImportExportFilename(photos);
+    InterchangeImport::prepareForDatabaseImport(*document, importType, false);
+}
+
+QString ExchangeRelay::prepareDatabaseForExport(TransferObserver* device)
+{
+    SpinoraUtility::sharedManager().registerDeviceBrowser(device);
+    SpinoraDatabase* document = mainDocument();
+    if (!document)
+        return {};
+    document->setExportAborted(false);
+    return InterchangeExport::prepareDatabaseForExport(*document, true);
+}
+
+void ExchangeRelay::cleanupAfterExport()
+{
+    if (SpinoraDatabase* document = mainDocument())
+        InterchangeExport::cleanupAfterExport(*document);
+}
+
+void ExchangeRelay::prepareForDatabaseImport(int importType, TransferObserver* device)
+{
+    SpinoraUtility::sharedManager().registerDeviceBrowser(device);
+    SpinoraDatabase* document = mainDocument();
+    if (!document)
+        return;
+    document->setImportExportFilename(freshImportPhotos());
+    InterchangeImport::prepareForDatabaseImport(*document, importType, true);
+}
+
+} // namespace spinora

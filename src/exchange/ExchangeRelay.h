@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace spinora {
+
+class TransferObserver;
+
+// The requests of the import/export sheets and the device dialog, routed to
+// the main document. Each remembers the controller that asked (through
+// SpinoraUtility), which then hears the progress and the result.
+class ExchangeRelay {
+public:
+    // A ".csv"/".CSV" file goes to the CSV export, anything else to the
+    // interchange export (an ".sdbi"/".SDBI" file, or a package).
+    static void exportLocalDatabase(const QString& path, int exportType, TransferObserver* sheet);
+    // ".csv"/".CSV": CSV import; ".sdbi"/".SDBI": interchange file; anything
+    // else is taken as a collection package.
+    static void importLocalDatabase(const QString& path, int importType, TransferObserver* sheet);
+    // The device: a complete snapshot with photos to send, and its removal.
+    static QString prepareDatabaseForExport(TransferObserver* device);
+    static void cleanupAfterExport();
+    // The device: "temp_spinora_import.db" was downloaded; a complete
+    // import may replace the collection.
+    static void prepareForDatabaseImport(int importType, TransferObserver* device);
+
+    static bool isCsvFile(const QString& path);
+};
+
+} // namespace spinora

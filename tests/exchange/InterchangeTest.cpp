@@ -1,0 +1,435 @@
+// Interchange files and collection-to-collection transfer on real files:
+// round trips of every record and photo, the export types, the merge rules,
+// and failed, cancelled and killed imports that must leave the collection
+// exactly as it was.
+#include "CollectionDump.h"
+#include "ExchangeTestSupport.h"
+#include "InterchangeExport.h"
+#include "InterchangeImport.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+#include "WorkFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+class Interchange : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sourcePath = folder.file("Source.sdb");
+        source = newCollection(sourcePath);
+        SampleCollection::fill(*source, SampleSize{8, 3, 12, 6, 300});
+        addLogPhoto();
+        addHostileRecords();
+    }
+    void TearDown() override { SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr); }
+
+    void addLogPhoto()
+    {
+        Log* log = source->logs().front().get();
+        auto image = std::make_unique<Image>();
+        image->setLinkedType(Image::kLogPhoto);
+        image->setLinkedKey(log->primaryKey());
+        image->setTagValue(0);
+        image->setCaption("log photo");
+        image->setPhoto(SampleCollection::drawPhoto(99, 200));
+        log->addImage(source->addImage(std::move(image)));
+    }
+    // Texts a careless importer would lose or choke on.
+    void addHostileRecords()
+    {
+        auto odd = std::make_unique<Cactus>();
+        odd->setName(QStringLiteral("Robert'); DROP TABLE cactus;-- \"quoted\""));
+        odd->setCommonName(QStringLiteral("nul") + QChar(0) + QStringLiteral("inside"));
+        odd->setScientificName(QStringLiteral("<b>bold</b> & \u00FC\U0001F335"));
+        odd->setNotes(QString(1 << 20, QChar('n')));
+        // An import adds the species of the plants it brings; the source has it already.
+        source->addSpecies(std::make_unique<Species>(odd->commonName(), odd->scientificName()));
+        source->addCactus(std::move(odd));
+        source->mapLogsAndImages();
+    }
+    std::unique_ptr<SpinoraDatabase> emptyTarget(const QString& name = "Target.sdb")
+    {
+        return newCollection(folder.file(name), true);
+    }
+
+    TempFolder folder;
+    QString sourcePath;
+    std::unique_ptr<SpinoraDatabase> source;
+};
+
+} // namespace
+
+TEST_F(Interchange, CompleteRoundTripGivesBackEveryRecordFieldAndPhoto)
+{
+    const QString file = folder.file("all.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+    const QString sourceDb = sourcePath + "/spinora.db";
+    EXPECT_EQ(queryInt(file, "SELECT count(*) FROM image WHERE length(photo) > 0 AND length(thumbnail) > 0"), 7);
+    EXPECT_EQ(queryInt(file, "SELECT num_cacti FROM version"), 9);
+    EXPECT_EQ(queryInt(file, "SELECT num_images FROM version"), 7);
+    EXPECT_EQ(queryInt(file, "SELECT app_identifier FROM version"), 0);
+    EXPECT_EQ(queryInt(file, "SELECT app_version * 10 FROM version"), 12);
+    EXPECT_GT(queryInt(file, "SELECT export_date FROM version"), 1700000000);
+    // The collection's own version row records its last export too.
+    EXPECT_EQ(queryInt(sourceDb, "SELECT num_logs FROM version"), 12);
+    EXPECT_FALSE(QFile::exists(WorkFiles::exportDatabase()));
+
+    auto target = emptyTarget();
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+    EXPECT_TRUE(dumpCollection(*target) == dumpCollection(*source))
+        << dumpDifference(dumpCollection(*source), dumpCollection(*target));
+
+    // Photos: the same pixels (the files travel as they are, no recompression).
+    ASSERT_EQ(target->images().size(), source->images().size());
+    for (size_t i = 0; i < target->images().size(); ++i) {
+        Image& copy = *target->images()[i];
+        Image& original = *source->images()[i];
+        copy.hydrate();
+        original.hydrate();
+        EXPECT_EQ(copy.photo().size(), original.photo().size());
+        EXPECT_LT(meanDifference(copy.photo(), original.photo()), 1.0);
+        EXPECT_LT(meanDifference(copy.thumbnail(), original.thumbnail()), 1.0);
+        EXPECT_TRUE(QFile::exists(copy.croppedThumbnailFile()));
+        EXPECT_TRUE(copy.photoFile().startsWith(folder.file("Target.sdb")));
+    }
+    // Nothing is left in the work folder.
+    EXPECT_TRUE(QDir(WorkFiles::folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(Interchange, PackageRoundTripCopiesThePhotoFiles)
+{
+    const QString package = folder.file("Copy.sdb");
+    ASSERT_EQ(exportTo(*source, package, 0), kJobFinished);
+    EXPECT_TRUE(QFileInfo(package + "/spinora.db").isFile());
+    EXPECT_EQ(QDir(package).entryList({"*.jpg"}, QDir::Files).size(), 21);
+    const TreeSnapshot exported = snapshot(package);
+
+    auto target = emptyTarget();
+    ASSERT_EQ(importFrom(*target, package, 0), kJobFinished) << target->jobError().toStdString();
+    EXPECT_TRUE(dumpCollection(*target) == dumpCollection(*source))
+        << dumpDifference(dumpCollection(*source), dumpCollection(*target));
+    EXPECT_EQ(snapshot(package), exported); // the other collection is only read
+}
+
+TEST_F(Interchange, PartialExportsCarryOnlyTheirKinds)
+{
+    struct Case {
+        int type;
+        int cacti, watering, cactusPhotos; // -1: table dropped
+        bool logs;
+    };
+    for (const Case c : {Case{1, 9, 3, 6, false}, Case{2, 9, -1, 6, false}, Case{3, -1, 3, -1, false}}) {
+        const QString file = folder.file(QStringLiteral("type%1.sdbi").arg(c.type));
+        ASSERT_EQ(exportTo(*source, file, c.type), kJobFinished);
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM cactus"), c.cacti) << c.type;
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM watering"), c.watering) << c.type;
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM image"), c.cactusPhotos) << c.type;
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM log"), -1) << c.type;
+        // The counts are those of the whole collection.
+        EXPECT_EQ(queryInt(file, "SELECT num_watering FROM version"), 3) << c.type;
+        EXPECT_EQ(queryInt(file, "SELECT num_logs FROM version"), 12) << c.type;
+    }
+}
+
+TEST_F(Interchange, PackageExportsCopyThePhotosOfTheirKinds)
+{
+    ASSERT_EQ(exportTo(*source, folder.file("Schedules.sdb"), 3), kJobFinished);
+    EXPECT_TRUE(QDir(folder.file("Schedules.sdb")).entryList({"*.jpg"}).isEmpty());
+    ASSERT_EQ(exportTo(*source, folder.file("Plants.sdb"), 1), kJobFinished);
+    EXPECT_EQ(QDir(folder.file("Plants.sdb")).entryList({"*.jpg"}).size(), 18); // not the log photo
+    // Only "sdbi" and "SDBI" make a file; any other spelling a package.
+    ASSERT_EQ(exportTo(*source, folder.file("Odd.Sdbi"), 0), kJobFinished);
+    EXPECT_TRUE(QFileInfo(folder.file("Odd.Sdbi")).isDir());
+    ASSERT_EQ(exportTo(*source, folder.file("UPPER.SDBI"), 0), kJobFinished);
+    EXPECT_TRUE(QFileInfo(folder.file("UPPER.SDBI")).isFile());
+}
+
+TEST_F(Interchange, ExportOverAnExistingPackageReplacesItWhole)
+{
+    const QString package = folder.file("Old.sdb");
+    QDir().mkpath(package);
+    writeFile(package + "/sp-999.jpg", "an old photo");
+    writeFile(package + "/spinora.db", "old");
+    ASSERT_EQ(exportTo(*source, package, 0), kJobFinished);
+    EXPECT_FALSE(QFile::exists(package + "/sp-999.jpg"));
+    EXPECT_EQ(queryInt(package + "/spinora.db", "SELECT count(*) FROM cactus"), 9);
+}
+
+TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
+{
+    for (int i = 0; i < 40; ++i) {
+        auto image = std::make_unique<Image>();
+        image->setLinkedType(Image::kCactusPhoto);
+        image->setLinkedKey(source->cacti().front()->primaryKey());
+        image->setPhoto(SampleCollection::drawPhoto(i, 64));
+        source->addImage(std::move(image));
+    }
+    JobObserver job;
+    job.onProgress = [](double percent) {
+        if (percent >= 75)
+            SpinoraUtility::sharedManager().abortDatabaseExport();
+    };
+    EXPECT_EQ(exportTo(*source, folder.file("Cancelled.sdb"), 0, &job), kJobCancelled);
+    EXPECT_FALSE(QFileInfo::exists(folder.file("Cancelled.sdb")));
+    EXPECT_TRUE(QDir(folder.path()).entryList({"Cancelled.sdb*"}, QDir::AllEntries).isEmpty());
+    // After a cancelled export the device snapshot still carries every photo.
+    const QString snapshot = ExchangeRelay::prepareDatabaseForExport(nullptr);
+    EXPECT_EQ(queryInt(snapshot, "SELECT count(*) FROM image WHERE photo IS NOT NULL"), 47);
+    ExchangeRelay::cleanupAfterExport();
+    EXPECT_FALSE(QFile::exists(snapshot));
+}
+
+TEST_F(Interchange, AMissingThumbnailFileLeavesThatRowsBlobsAsTheyWere)
+{
+    Image* image = source->images().front().get();
+    QFile::remove(image->thumbnailFile());
+    const QString file = folder.file("partial.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+    EXPECT_EQ(queryInt(file, QStringLiteral("SELECT photo IS NULL FROM image WHERE pk=%1").arg(image->primaryKey())), 1);
+    EXPECT_EQ(queryInt(file, "SELECT count(*) FROM image WHERE photo IS NOT NULL"), 6);
+}
+
+TEST_F(Interchange, CactiOnlyImportedTwiceGivesEveryPlantTwiceWithoutSchedules)
+{
+    const QString file = folder.file("cacti.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 2), kJobFinished);
+    auto target = emptyTarget();
+    ASSERT_EQ(importFrom(*target, file, 2), kJobFinished) << target->jobError().toStdString();
+    ASSERT_EQ(importFrom(*target, file, 2), kJobFinished);
+    EXPECT_EQ(target->cacti().size(), 18u);
+    EXPECT_EQ(target->images().size(), 12u);
+    EXPECT_TRUE(target->watering().empty());
+    std::set<int64_t> keys;
+    for (const auto& cactus : target->cacti()) {
+        keys.insert(cactus->primaryKey());
+        if (cactus->name() != QStringLiteral("Robert'); DROP TABLE cactus;-- \"quoted\"")) {
+            EXPECT_EQ(cactus->wateringKey(), 0) << cactus->name().toStdString();
+        }
+    }
+    EXPECT_EQ(keys.size(), 18u);
+    // Each plant's photos came along, under new keys, linked to the new plants.
+    for (const auto& cactus : target->cacti())
+        for (Image* photo : cactus->images())
+            EXPECT_EQ(photo->linkedKey(), cactus->primaryKey());
+}
+
+TEST_F(Interchange, ASchedulesOnlyFileNeedsTheSchedulesImport)
+{
+    const QString file = folder.file("water.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 3), kJobFinished);
+    auto target = emptyTarget();
+    const TreeSnapshot before = snapshot(target->packageFilename());
+    EXPECT_EQ(importFrom(*target, file, 1), kJobFailed);
+    EXPECT_FALSE(target->jobError().isEmpty());
+    EXPECT_EQ(snapshot(target->packageFilename()), before);
+    ASSERT_EQ(importFrom(*target, file, 3), kJobFinished);
+    EXPECT_EQ(target->watering().size(), 3u);
+    EXPECT_TRUE(target->cacti().empty());
+}
+
+TEST_F(Interchange, ACompleteImportAddsNoSecondEventOfTheSameName)
+{
+    const QString file = folder.file("all.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+    auto target = newCollection(folder.file("WithEvents.sdb"));
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
+    QStringList names;
+    for (const auto& event : target->events())
+        names << event->name();
+    EXPECT_EQ(names.count("Repotted"), 1);
+    EXPECT_EQ(names.removeDuplicates(), 0);
+}
+
+TEST_F(Interchange, KeysThatPointNowhereAndNegativeCountsAreHarmless)
+{
+    const QString file = folder.file("odd.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+    execSql(file, "UPDATE cactus SET watering_key=424242; UPDATE log SET cactus_key=99999; "
+                  "UPDATE image SET key=77777 WHERE type=0; "
+                  "UPDATE version SET num_cacti=-5, num_images=-100000, num_logs=-1");
+    auto target = emptyTarget();
+    auto outsideTarget = [this] {
+        TreeSnapshot all = snapshot(folder.path());
+        for (const QString& key : all.keys())
+            if (key.startsWith("Target.sdb/"))
+                all.remove(key);
+        return all;
+    };
+    const TreeSnapshot outside = outsideTarget();
+    JobObserver job;
+    ASSERT_EQ(importFrom(*target, file, 0, &job), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(outsideTarget(), outside); // nothing written beside the collection
+    for (double percent : job.progress()) {
+        EXPECT_GE(percent, 0.0);
+        EXPECT_LE(percent, 100.0);
+    }
+    for (const auto& cactus : target->cacti()) {
+        EXPECT_EQ(cactus->wateringKey(), 0);
+        EXPECT_EQ(cactus->water(), nullptr);
+        EXPECT_TRUE(cactus->images().empty());
+    }
+    for (const auto& log : target->logs())
+        EXPECT_EQ(log->cactus(), nullptr);
+    // Orphaned photos are dropped with their files at the link step.
+    EXPECT_EQ(target->images().size(), 1u); // the log's photo
+}
+
+// --- Imports that must change nothing
+
+class FailedImport : public Interchange {
+protected:
+    void SetUp() override
+    {
+        Interchange::SetUp();
+        file = folder.file("good.sdbi");
+        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+        target = newCollection(folder.file("Precious.sdb"));
+        SampleCollection::fill(*target, SampleSize{5, 2, 5, 3, 120}, 7);
+        target->close();
+        target = openCollection(folder.file("Precious.sdb"));
+        dumpBefore = dumpCollection(*target);
+        target->close();
+        target = openCollection(folder.file("Precious.sdb"));
+        before = snapshot(target->packageFilename());
+    }
+    void expectUnchanged(int status, int expectedStatus = kJobFailed, const char* reason = "")
+    {
+        EXPECT_EQ(status, expectedStatus) << target->jobError().toStdString();
+        if (expectedStatus == kJobFailed) {
+            EXPECT_FALSE(target->jobError().isEmpty());
+            EXPECT_TRUE(target->jobError().contains(QString::fromUtf8(reason))) << target->jobError().toStdString();
+        }
+        EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
+        const QString path = target->packageFilename();
+        target->close();
+        EXPECT_EQ(snapshot(path), before);
+        target = openCollection(path);
+        EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
+        EXPECT_FALSE(QFile::exists(WorkFiles::backupDatabase()));
+        EXPECT_FALSE(QFile::exists(WorkFiles::tempPhotos()));
+    }
+
+    QString file;
+    std::unique_ptr<SpinoraDatabase> target;
+    QStringList dumpBefore;
+    TreeSnapshot before;
+};
+
+TEST_F(FailedImport, TruncatedFile)
+{
+    const QByteArray whole = readFile(file);
+    writeFile(folder.file("cut.sdbi"), whole.left(whole.size() * 2 / 3));
+    expectUnchanged(importFrom(*target, folder.file("cut.sdbi"), 0));
+}
+
+TEST_F(FailedImport, NotADatabaseAtAll)
+{
+    writeFile(folder.file("text.sdbi"), QByteArray(100000, 'z'));
+    expectUnchanged(importFrom(*target, folder.file("text.sdbi"), 0));
+}
+
+TEST_F(FailedImport, NewerSchema)
+{
+    execSql(file, "UPDATE version SET version_num=9");
+    expectUnchanged(importFrom(*target, file, 0), kJobFailed, "newer version");
+}
+
+TEST_F(FailedImport, EmptyVersionTable)
+{
+    execSql(file, "DELETE FROM version");
+    expectUnchanged(importFrom(*target, file, 0));
+}
+
+TEST_F(FailedImport, MissingVersionTable)
+{
+    execSql(file, "DROP TABLE version");
+    expectUnchanged(importFrom(*target, file, 2));
+}
+
+TEST_F(FailedImport, APhotoBlobThatIsNotAPicture)
+{
+    execSql(file, "UPDATE image SET photo=X'00112233445566778899' WHERE pk=(SELECT max(pk) FROM image WHERE type=0)");
+    expectUnchanged(importFrom(*target, file, 0), kJobFailed, "not a picture");
+}
+
+TEST_F(FailedImport, MissingFile)
+{
+    expectUnchanged(importFrom(*target, folder.file("nowhere.sdbi"), 0));
+}
+
+TEST_F(FailedImport, CancelledHalfWay)
+{
+    JobObserver job;
+    job.onProgress = [](double percent) {
+        if (percent >= 50)
+            SpinoraUtility::sharedManager().abortDatabaseImport();
+    };
+    expectUnchanged(importFrom(*target, file, 0, &job), kJobCancelled);
+    for (double percent : job.progress())
+        EXPECT_LT(percent, 100.0); // no "done" after a cancel
+}
+
+TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndItsPhotos)
+{
+    // Not a failure: the complete import from the device replaces everything.
+    SpinoraUtility::copyFileFrom(file, SpinoraUtility::getImportDatabaseName());
+    SpinoraUtility::sharedManager().documents().registerAsMainDocument(target.get());
+    JobObserver device;
+    ExchangeRelay::prepareForDatabaseImport(0, &device);
+    ASSERT_EQ(device.wait(), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(target->cacti().size(), source->cacti().size());
+    EXPECT_EQ(target->images().size(), source->images().size());
+    QStringList expectedFiles;
+    for (const auto& image : target->images()) {
+        for (const QString& f : {image->photoFile(), image->thumbnailFile(), image->croppedThumbnailFile()})
+            expectedFiles << QFileInfo(f).fileName();
+    }
+    expectedFiles.sort();
+    QStringList files = QDir(target->packageFilename()).entryList({"*.jpg"}, QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, expectedFiles); // the old photo files are gone
+    // The default species of the template stay, with those of the file.
+    EXPECT_GT(target->species().size(), 30u);
+}
+
+// A process killed in the middle of the merge or of the final move leaves a
+// collection that opens with exactly what it held.
+class KilledImport : public FailedImport, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(KilledImport, LeavesTheCollectionAsItWas)
+{
+    const QString path = target->packageFilename();
+    target->close();
+    target.reset();
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SPINORA_TEST_CRASH_AT", GetParam());
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(SPINORA_CLI), {"import", path, file, "--type", "0"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit) << cli.readAllStandardError().toStdString();
+
+    target = openCollection(path);
+    EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
+    // Every file the collection had is still there, unchanged.
+    target->close();
+    const TreeSnapshot after = snapshot(path);
+    for (auto it = before.begin(); it != before.end(); ++it)
+        EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+    // The next import works and cleans up after the dead one.
+    target = openCollection(path);
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(target->cacti().size(), 5u + source->cacti().size());
+}
+
+INSTANTIATE_TEST_SUITE_P(AtEachStage, KilledImport, ::testing::Values("merge", "move"));

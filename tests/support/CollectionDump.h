@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+
+namespace spinora {
+class SpinoraDatabase;
+}
+
+namespace spinora::test {
+
+// Every field of every record of a collection as text, with links written as
+// the names they lead to and without keys, sorted: two collections with the
+// same content give the same dump, whatever keys their records have.
+QStringList dumpCollection(SpinoraDatabase& document);
+
+// The lines only in `a` ("- ") and only in `b` ("+ "), for failure messages.
+std::string dumpDifference(const QStringList& a, const QStringList& b);
+
+} // namespace spinora::test

@@ -1,0 +1,73 @@
+#include "ExchangeCommands.h"
+
+#include "CollectionCommands.h"
+#include "ExchangeRelay.h"
+#include "JobWaiter.h"
+#include "SpinoraDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace spinora::cli {
+
+namespace {
+
+int typeOption(Arguments& arguments)
+{
+    const auto type = arguments.takeOption(QStringLiteral("--type"));
+    return type ? parseInteger(*type, QStringLiteral("--type"), 0, 3) : 0;
+}
+
+QString absolute(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Exports and imports never read from or write into the open collection itself.
+void refuseSameCollection(const SpinoraDatabase& document, const QString& other, const char* what)
+{
+    const QString package = QFileInfo(document.packageFilename()).canonicalFilePath();
+    const QFileInfo info(other);
+    // A destination need not exist yet: its folder does.
+    const QString candidate = info.exists() ? info.canonicalFilePath()
+                                            : QFileInfo(info.absolutePath()).canonicalFilePath() + QLatin1Char('/') +
+                                                  info.fileName();
+    if (!candidate.isEmpty() && (candidate == package || candidate.startsWith(package + QLatin1Char('/'))))
+        throw CliError(QStringLiteral("%1 the open collection itself is not permitted").arg(QLatin1String(what)), 2);
+}
+
+} // namespace
+
+int runExportSdbi(Arguments& arguments)
+{
+    const int type = typeOption(arguments);
+    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli export-sdbi PATH.sdb OUT.sdbi [--type 0..3]"));
+    auto document = openCollection(words[0]);
+    const QString out = absolute(words[1]);
+    refuseSameCollection(*document, out, "Exporting to");
+    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+    JobWaiter waiter(*document);
+    ExchangeRelay::exportLocalDatabase(out, type, &waiter);
+    const int status = waiter.wait();
+    document->close();
+    return status == 0 ? 0 : 1;
+}
+
+int runImport(Arguments& arguments)
+{
+    const int type = typeOption(arguments);
+    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli import PATH.sdb IN [--type 0..3]"));
+    const QString in = absolute(words[1]);
+    if (!QFileInfo::exists(in))
+        throw CliError(QStringLiteral("nothing to import at %1").arg(words[1]));
+    auto document = openCollection(words[0]);
+    refuseSameCollection(*document, in, "Importing from");
+    JobWaiter waiter(*document);
+    ExchangeRelay::importLocalDatabase(in, type, &waiter);
+    const int status = waiter.wait();
+    document->close();
+    return status == 0 ? 0 : 1;
+}
+
+} // namespace spinora::cli

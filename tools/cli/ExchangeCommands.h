@@ -1,0 +1,10 @@
+#pragma once
+
+#include "CliSupport.h"
+
+namespace spinora::cli {
+
+int runExportSdbi(Arguments& arguments);
+int runImport(Arguments& arguments);
+
+} // namespace spinora::cli
