@@ -36,7 +36,7 @@ bool copyIncoming(const QString& source)
     const QString target = WorkFiles::importDatabase();
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
         return true;
-    return SpinoraUtility::copyFileFrom(source, target);
+    return SpinoraUtility::copyFileFrom(source, target, SpinoraUtility::Durability::Fast);
 }
 
 // The photos of another package are linked (or copied) into the work folder,
@@ -48,7 +48,7 @@ void gatherPackagePhotos(const QString& package, const QString& folder)
         const QString from = package + QLatin1Char('/') + file;
         const QString to = folder + QLatin1Char('/') + file;
         if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-            SpinoraUtility::copyFileFrom(from, to);
+            SpinoraUtility::copyFileFrom(from, to, SpinoraUtility::Durability::Fast);
     }
 }
 

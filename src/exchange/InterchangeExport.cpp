@@ -84,7 +84,7 @@ QString InterchangeExport::prepareDatabaseForExport(SpinoraDatabase& document, b
     const QString snapshot = WorkFiles::exportDatabase();
     if (snapshot.isEmpty())
         return {};
-    if (!SpinoraUtility::copyFileFrom(document.dbFilename(), snapshot))
+    if (!SpinoraUtility::copyFileFrom(document.dbFilename(), snapshot, SpinoraUtility::Durability::Fast))
         raiseInternalError(msg::kOpenFailed, QStringLiteral("the collection could not be copied to the work folder"));
     if (withPhotos) {
         if (!document.openDatabase(snapshot))
@@ -142,7 +142,8 @@ int InterchangeExport::exportDatabaseThread(SpinoraDatabase& document)
             const QString partial = partialPath(destination);
             SpinoraUtility::removeFileIfExists(partial);
             if (!QDir().mkdir(partial) ||
-                !SpinoraUtility::copyFileFrom(snapshot, partial + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName)))
+                !SpinoraUtility::copyFileFrom(snapshot, partial + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName),
+                                              SpinoraUtility::Durability::Fast))
                 raiseInternalError(msg::kOpenFailed, QStringLiteral("%1 could not be written").arg(destination));
             report(75);
             for (const auto& image : document.images()) {
@@ -154,6 +155,7 @@ int InterchangeExport::exportDatabaseThread(SpinoraDatabase& document)
                     break;
             }
             if (!document.exportAborted()) {
+                SpinoraUtility::syncFileSystem(partial);
                 const QString previous = destination + QStringLiteral(".replaced");
                 SpinoraUtility::removeFileIfExists(previous);
                 const bool hadDestination = QFileInfo::exists(destination);

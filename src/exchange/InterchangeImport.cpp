@@ -511,6 +511,8 @@ void commitToPackage(SpinoraDatabase& document, bool replacing)
         moved << file;
     }
     crashPoint("move");
+    // The photos must be on disk before the database that names them.
+    SpinoraUtility::syncFileSystem(package);
     document.dropConnection();
     if (!SpinoraUtility::copyFileFrom(WorkFiles::backupDatabase(), document.dbFilename())) {
         for (const QString& undo : moved)
@@ -583,7 +585,8 @@ int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
             if (!loaded)
                 raiseInternalError(msg::kOpenFailed, document.lastError());
         } else {
-            if (!SpinoraUtility::copyFileFrom(document.dbFilename(), backup) || !document.openDatabase(backup))
+            if (!SpinoraUtility::copyFileFrom(document.dbFilename(), backup, SpinoraUtility::Durability::Fast) ||
+                !document.openDatabase(backup))
                 raiseInternalError(msg::kOpenFailed, QStringLiteral("the working copy could not be made"));
             document.database()->execute("vacuum;");
         }

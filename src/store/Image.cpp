@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <sqlite3.h>
 
@@ -37,11 +36,8 @@ QByteArray readWholeFile(const QString& path)
 // the blob, where there is one, restores the file later.
 void writeWholeFile(const QString& path, const QByteArray& data)
 {
-    if (data.isEmpty())
-        return;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size())
-        file.commit();
+    if (!data.isEmpty())
+        SpinoraUtility::writeFile(path, data);
 }
 
 void writeJpeg(const QString& path, const QImage& image)
@@ -184,8 +180,24 @@ QImage Image::centredSquare(const QImage& image)
     return image;
 }
 
+const QImage& Image::photo() const
+{
+    if (photo_.isNull() && !dataForPhoto_.isEmpty())
+        photo_ = decode(dataForPhoto_);
+    return photo_;
+}
+
+const QImage& Image::thumbnail() const
+{
+    if (thumbnail_.isNull() && !dataForThumbnail_.isEmpty())
+        thumbnail_ = decode(dataForThumbnail_);
+    return thumbnail_;
+}
+
 void Image::setPhoto(const QImage& image)
 {
+    // The encoded data of an earlier picture no longer matches.
+    dataForPhoto_ = dataForThumbnail_ = QByteArray();
     if (image.isNull()) {
         photo_ = thumbnail_ = croppedThumbnail_ = QImage();
         dirty_ = true;
@@ -200,17 +212,16 @@ void Image::setPhoto(const QImage& image)
 
 void Image::setThumbnail(const QImage& image)
 {
-    if (image == thumbnail_)
+    if (image == thumbnail())
         return;
     thumbnail_ = image;
+    dataForThumbnail_ = QByteArray();
     dirty_ = true;
 }
 
 void Image::writeCroppedThumbnail()
 {
-    if (thumbnail_.isNull())
-        thumbnail_ = decode(dataForThumbnail_);
-    croppedThumbnail_ = centredSquare(thumbnail_);
+    croppedThumbnail_ = centredSquare(thumbnail());
     if (!croppedThumbnail_.isNull())
         writeJpeg(croppedThumbnailFile(), croppedThumbnail_);
 }
@@ -265,7 +276,7 @@ bool Image::hydrateThumbnail()
     const QByteArray fromFile = readWholeFile(thumbnailFile());
     if (!fromFile.isEmpty()) {
         dataForThumbnail_ = fromFile;
-        thumbnail_ = decode(fromFile);
+        thumbnail_ = QImage();
         croppedThumbnail_ = decode(readWholeFile(croppedThumbnailFile()));
     } else {
         Statement st(database_, kSelectThumbnail);
@@ -275,7 +286,7 @@ bool Image::hydrateThumbnail()
         const QByteArray blob = st.stepRow() ? st.blob(0) : QByteArray();
         if (!blob.isEmpty()) {
             dataForThumbnail_ = blob;
-            thumbnail_ = decode(blob);
+            thumbnail_ = QImage();
             writeWholeFile(thumbnailFile(), blob);
             writeCroppedThumbnail();
         }
@@ -309,7 +320,7 @@ bool Image::hydrate()
         dataForPhoto_ = readBlob(kSelectPhoto);
         writeWholeFile(photoFile(), dataForPhoto_);
     }
-    photo_ = decode(dataForPhoto_);
+    photo_ = QImage();
     if (!hydratedCaption_ && hydrateCaption())
         return true;
     hydrated_ = true;
@@ -390,7 +401,8 @@ void Image::copyPhotosToPath(const QString& directory) const
 {
     for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
         if (QFile::exists(file))
-            SpinoraUtility::copyFileFrom(file, directory + QLatin1Char('/') + QFileInfo(file).fileName());
+            SpinoraUtility::copyFileFrom(file, directory + QLatin1Char('/') + QFileInfo(file).fileName(),
+                                         SpinoraUtility::Durability::Fast);
     }
 }
 
@@ -401,10 +413,10 @@ void Image::exportToPath(const QString& file, int sizeCode)
         if (!QFile::exists(thumbnailFile()) && !hydratedThumbnail_) {
             hydrateThumbnail();
             if (QFile::exists(thumbnailFile()))
-                SpinoraUtility::copyFileFrom(thumbnailFile(), file);
+                SpinoraUtility::copyFileFrom(thumbnailFile(), file, SpinoraUtility::Durability::Fast);
             dehydrate();
         } else {
-            SpinoraUtility::copyFileFrom(thumbnailFile(), file);
+            SpinoraUtility::copyFileFrom(thumbnailFile(), file, SpinoraUtility::Durability::Fast);
         }
         break;
     case 2: exportPhotoToPath(file, 512); break;

@@ -34,10 +34,11 @@ public:
     const QString& caption() const { return caption_; }
     void setCaption(const QString& v) { change(caption_, v); }
 
-    const QImage& photo() const { return photo_; }
+    // The pictures are decoded from their JPEG data when first asked for.
+    const QImage& photo() const;
     // Scales to the photo size and makes the thumbnail and its square.
     void setPhoto(const QImage& image);
-    const QImage& thumbnail() const { return thumbnail_; }
+    const QImage& thumbnail() const;
     void setThumbnail(const QImage& image);
     const QImage& croppedThumbnail() const { return croppedThumbnail_; }
     const QByteArray& dataForPhoto() const { return dataForPhoto_; }
@@ -105,8 +106,8 @@ private:
     int64_t linkedKey_ = -1;
     int64_t tagValue_ = -1;
     QString caption_;
-    QImage photo_;
-    QImage thumbnail_;
+    mutable QImage photo_;
+    mutable QImage thumbnail_;
     QImage croppedThumbnail_;
     QByteArray dataForPhoto_;
     QByteArray dataForThumbnail_;

@@ -506,6 +506,7 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
         SpinoraUtility::removeFileIfExists(partial);
         bool ok = SpinoraUtility::copyFolder(packageFilename_, partial);
+        SpinoraUtility::syncFileSystem(partial);
         const bool hadTarget = QFileInfo::exists(target);
         if (ok && hadTarget)
             ok = QDir().rename(target, previous);

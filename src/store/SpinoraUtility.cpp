@@ -7,8 +7,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace spinora {
 
@@ -28,25 +32,62 @@ bool SpinoraUtility::removeFileIfExists(const QString& path)
     return QFile::remove(path);
 }
 
-bool SpinoraUtility::copyFileFrom(const QString& source, const QString& destination)
+namespace {
+
+// Writes what `fill` produces to a file beside the destination and renames it
+// over the destination, so a failed write leaves an existing file as it was.
+template <class Fill>
+bool replaceFile(const QString& destination, SpinoraUtility::Durability durability, Fill fill)
+{
+    if (QFileInfo(destination).isDir() && !SpinoraUtility::removeFileIfExists(destination))
+        return false;
+    const QString partial = destination + QStringLiteral(".part");
+    QFile out(partial);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    bool ok = fill(out) && out.flush();
+    if (ok && durability == SpinoraUtility::Durability::Durable)
+        ok = ::fsync(out.handle()) == 0;
+    out.close();
+    ok = ok && out.error() == QFileDevice::NoError &&
+         std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(destination).constData()) == 0;
+    if (!ok)
+        QFile::remove(partial);
+    return ok;
+}
+
+} // namespace
+
+bool SpinoraUtility::copyFileFrom(const QString& source, const QString& destination, Durability durability)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    if (QFileInfo(destination).isDir() && !removeFileIfExists(destination))
-        return false;
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return false;
-        if (out.write(chunk) != chunk.size())
-            return false;
-    }
-    return out.commit();
+    return replaceFile(destination, durability, [&in](QFile& out) {
+        constexpr qint64 kChunk = 1 << 20;
+        while (!in.atEnd()) {
+            const QByteArray chunk = in.read(kChunk);
+            if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+                return false;
+            if (out.write(chunk) != chunk.size())
+                return false;
+        }
+        return true;
+    });
+}
+
+bool SpinoraUtility::writeFile(const QString& path, const QByteArray& data, Durability durability)
+{
+    return replaceFile(path, durability, [&data](QFile& out) { return out.write(data) == data.size(); });
+}
+
+void SpinoraUtility::syncFileSystem(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return;
+    ::syncfs(fd);
+    ::close(fd);
 }
 
 bool SpinoraUtility::moveFileFrom(const QString& source, const QString& destination)
@@ -60,7 +101,7 @@ bool SpinoraUtility::moveFileFrom(const QString& source, const QString& destinat
         return true;
     if (QFileInfo(source).isDir())
         return copyFolder(source, destination) && QDir(source).removeRecursively();
-    return copyFileFrom(source, destination) && QFile::remove(source);
+    return copyFileFrom(source, destination, Durability::Fast) && QFile::remove(source);
 }
 
 bool SpinoraUtility::copyFolder(const QString& source, const QString& destination)
@@ -75,7 +116,7 @@ bool SpinoraUtility::copyFolder(const QString& source, const QString& destinatio
     while (it.hasNext()) {
         const QString path = it.next();
         const QString target = destination + QLatin1Char('/') + from.relativeFilePath(path);
-        const bool ok = it.fileInfo().isDir() ? QDir().mkpath(target) : copyFileFrom(path, target);
+        const bool ok = it.fileInfo().isDir() ? QDir().mkpath(target) : copyFileFrom(path, target, Durability::Fast);
         if (!ok)
             return false;
     }

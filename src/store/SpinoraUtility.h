@@ -26,13 +26,23 @@ public:
 
     static Timestamp roundDate(const Timestamp& date) { return spinora::roundDate(date); }
 
+    // Durable writes reach the disk before they answer (fsync): for
+    // databases. Fast ones do not: for photos and work files, which are made
+    // durable together with syncFileSystem before the step that relies on them.
+    enum class Durability { Durable, Fast };
+
     // File helpers. Each answers true on success.
     // True when nothing is at the path or it (a file or a whole folder) was removed.
     static bool removeFileIfExists(const QString& path);
     // Replaces the destination with a copy of the source file. The copy is
     // written beside the destination and renamed over it, so a failed copy
     // leaves an existing destination as it was.
-    static bool copyFileFrom(const QString& source, const QString& destination);
+    static bool copyFileFrom(const QString& source, const QString& destination,
+                             Durability durability = Durability::Durable);
+    // Writes a whole file the same way: beside it first, then renamed over it.
+    static bool writeFile(const QString& path, const QByteArray& data, Durability durability = Durability::Fast);
+    // Flushes everything written to the file system that holds the path.
+    static void syncFileSystem(const QString& path);
     // Replaces the destination with the source (a rename, or copy and remove
     // across file systems).
     static bool moveFileFrom(const QString& source, const QString& destination);
