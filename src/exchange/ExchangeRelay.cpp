@@ -1,6 +1,9 @@
 #include "ExchangeRelay.h"
 
 #include "AppInfo.h"
+#include "CsvExport.h"
+#include "CsvImport.h"
+#include "ReportExport.h"
 #include "InterchangeExport.h"
 #include "InterchangeImport.h"
 #include "SpinoraDatabase.h"
@@ -66,13 +69,17 @@ void ExchangeRelay::exportLocalDatabase(const QString& path, int exportType, Tra
     SpinoraDatabase* document = mainDocument();
     if (!document)
         return;
-    if (isCsvFile(path)) {
-        // The CSV export arrives with the CSV files.
-        document->setJobError(QStringLiteral("CSV export is not available yet."));
-        SpinoraUtility::sharedManager().reportDatabaseExportComplete(kJobFailed);
-        return;
-    }
-    InterchangeExport::exportDatabase(*document, path, exportType);
+    if (isCsvFile(path))
+        CsvExport::exportCSVDatabase(*document, path, exportType);
+    else
+        InterchangeExport::exportDatabase(*document, path, exportType);
+}
+
+void ExchangeRelay::exportReport(const QString& folder, const QString& fileName, int photoSize, TransferObserver* sheet)
+{
+    SpinoraUtility::sharedManager().registerExportReportBrowser(sheet);
+    if (SpinoraDatabase* document = mainDocument())
+        ReportExport::exportReport(*document, folder, fileName, photoSize);
 }
 
 void ExchangeRelay::importLocalDatabase(const QString& path, int importType, TransferObserver* sheet)
@@ -88,7 +95,7 @@ void ExchangeRelay::importLocalDatabase(const QString& path, int importType, Tra
     }
     if (isCsvFile(path)) {
         document->setImportExportFilename(QString());
-        InterchangeImport::failBeforeStart(*document, QStringLiteral("CSV import is not available yet."));
+        CsvImport::importCSVDatabase(*document, path, importType);
         return;
     }
     const bool interchangeFile = InterchangeExport::isInterchangeFile(path);

@@ -17,6 +17,8 @@ public:
     // ".csv"/".CSV": CSV import; ".sdbi"/".SDBI": interchange file; anything
     // else is taken as a collection package.
     static void importLocalDatabase(const QString& path, int importType, TransferObserver* sheet);
+    // The HTML report into a folder (the file name may be empty for the default).
+    static void exportReport(const QString& folder, const QString& fileName, int photoSize, TransferObserver* sheet);
     // The device: a complete snapshot with photos to send, and its removal.
     static QString prepareDatabaseForExport(TransferObserver* device);
     static void cleanupAfterExport();

@@ -22,8 +22,13 @@ const std::vector<Command>& commands()
         {"export-sdbi", "export-sdbi PATH.sdb OUT [--type 0..3]",
          "export to an interchange file (OUT.sdbi) or, for any other name, a collection package; "
          "types: 0 everything, 1 cacti and watering schedules, 2 cacti, 3 watering schedules", runExportSdbi},
+        {"export-csv", "export-csv PATH.sdb OUT.csv [--type 0..3]",
+         "export to a CSV file in the Spinora template layout (types as for export-sdbi)", runExportCsv},
+        {"report", "report PATH.sdb OUT.html [--size 1..4]",
+         "write the HTML report with its photos folder; photo sizes: 1 small, 2 medium, 3 large, 4 extra large",
+         runReport},
         {"import", "import PATH.sdb IN [--type 0..3]",
-         "merge IN (an .sdbi file, or another .sdb collection) into the collection; "
+         "merge IN (an .sdbi file, a .csv file, or another .sdb collection) into the collection; "
          "exits 0 only when the import finished (a failed or cancelled import changes nothing)", runImport},
         {"next-watering", "next-watering --last \"YYYY-MM-DD HH:MM\" --every N --unit 1..5 [--no-water MM-DD:MM-DD]...",
          "print the next watering date (units: 1 hours, 2 days, 3 weeks, 4 months, 5 years) or none", runNextWatering},

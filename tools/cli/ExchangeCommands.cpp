@@ -54,6 +54,33 @@ int runExportSdbi(Arguments& arguments)
     return status == 0 ? 0 : 1;
 }
 
+int runExportCsv(Arguments& arguments)
+{
+    const int type = typeOption(arguments);
+    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli export-csv PATH.sdb OUT.csv [--type 0..3]"));
+    if (!ExchangeRelay::isCsvFile(words[1]))
+        throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[1]), 2);
+    return runExportSdbi(arguments = Arguments(QStringList{words[0], words[1], QStringLiteral("--type"), QString::number(type)}));
+}
+
+int runReport(Arguments& arguments)
+{
+    const auto size = arguments.takeOption(QStringLiteral("--size"));
+    const int photoSize = size ? parseInteger(*size, QStringLiteral("--size"), 1, 4) : 1;
+    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli report PATH.sdb OUT.html [--size 1..4]"));
+    auto document = openCollection(words[0]);
+    const QString out = absolute(words[1]);
+    refuseSameCollection(*document, out, "Writing a report into");
+    const QFileInfo info(out);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(info.absolutePath()));
+    JobWaiter waiter(*document);
+    ExchangeRelay::exportReport(info.absolutePath(), info.fileName(), photoSize, &waiter);
+    const int status = waiter.wait();
+    document->close();
+    return status == 0 ? 0 : 1;
+}
+
 int runImport(Arguments& arguments)
 {
     const int type = typeOption(arguments);

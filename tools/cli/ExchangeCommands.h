@@ -6,5 +6,7 @@ namespace spinora::cli {
 
 int runExportSdbi(Arguments& arguments);
 int runImport(Arguments& arguments);
+int runExportCsv(Arguments& arguments);
+int runReport(Arguments& arguments);
 
 } // namespace spinora::cli

@@ -1,0 +1,260 @@
+#include "CsvExport.h"
+
+#include "AppInfo.h"
+#include "BackgroundJobs.h"
+#include "InternalError.h"
+#include "LocaleFormats.h"
+#include "Localization.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraStrings.h"
+#include "SpinoraUtility.h"
+#include "WorkFiles.h"
+
+#include <QSaveFile>
+
+namespace spinora {
+
+namespace {
+
+QStringList translatedList(std::initializer_list<const char*> keys)
+{
+    QStringList list;
+    for (const char* key : keys)
+        list << localized(key);
+    return list;
+}
+
+QString joinQuoted(const QStringList& fields)
+{
+    QStringList quotedFields;
+    quotedFields.reserve(fields.size());
+    for (const QString& field : fields)
+        quotedFields << CsvExport::quoted(field);
+    return quotedFields.join(QLatin1Char(','));
+}
+
+// A record loaded whole for the time of its line.
+template <class Record, class Work>
+void withDetails(Record& record, Work work)
+{
+    record.setIsEditing(true);
+    record.hydrate();
+    work();
+    record.setIsEditing(false);
+    record.dehydrate();
+}
+
+} // namespace
+
+const QStringList& CsvExport::cactusHeaders()
+{
+    static const QStringList headers = translatedList(
+        {"Name", "Species Scientific Name", "Species Common Name", "Type", "Watering", "Last Watered", "Next Watering",
+         "Plant Date", "Source", "Date Acquired", "Purchase Price", "Value", "Location", "Height", "Width", "Weight",
+         "Light", "Temperature", "Pot Size", "Pot Shape", "Pot Material", "Notes"});
+    return headers;
+}
+
+const QStringList& CsvExport::waterHeaders()
+{
+    static const QStringList headers =
+        translatedList({"Name", "Water Every", "Quantity", "Last Watered", "No Water Date 1", "No Water Date 2",
+                        "No Water Date 3", "No Water Date 4", "No Water Date 5", "No Water Date 6", "Next Watering",
+                        "Notes"});
+    return headers;
+}
+
+const QStringList& CsvExport::logHeaders()
+{
+    static const QStringList headers = translatedList({"Event", "Type", "Date", "Cactus", "Notes"});
+    return headers;
+}
+
+QString CsvExport::quoted(const QString& text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString CsvExport::commentLines(const LocaleFormats& formats, const Timestamp& moment)
+{
+    const QString exported = QStringLiteral("// Exported from %1 %2 on %3")
+                                 .arg(QLatin1String(kApplicationName), QLatin1String(kFormatVersion),
+                                      formats.dateAndMediumTime(moment));
+    return QLatin1Char('"') + exported + QStringLiteral("\"\n\"") +
+           QStringLiteral("// Refer to the Spinora CSV template file for formatting guidelines.") +
+           QStringLiteral("\"\n");
+}
+
+QString CsvExport::sectionStart(const QString& title, const QStringList& headers)
+{
+    return QLatin1Char('\n') + title + QLatin1Char('\n') + headers.join(QLatin1Char(',')) + QLatin1Char('\n');
+}
+
+QString CsvExport::waterEvery(const Water& water)
+{
+    const int64_t unit = water.frequencyUnits();
+    QString word;
+    if (unit >= 1 && unit <= 5) {
+        const QStringList& words =
+            water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings() : SpinoraStrings::frequencyStrings();
+        word = words.at(static_cast<qsizetype>(unit - 1));
+    }
+    return QStringLiteral("%1 %2").arg(static_cast<int32_t>(water.frequency())).arg(word);
+}
+
+QString CsvExport::noWaterDay(int64_t code)
+{
+    if (code == 0)
+        return QString();
+    const int month = static_cast<int>(code & 0xFF);
+    const int day = static_cast<int>((code >> 8) & 0xFF);
+    if (month < 1 || month > 12)
+        return QString();
+    return QStringLiteral("%1 %2").arg(SpinoraStrings::months().at(month - 1)).arg(day);
+}
+
+QString CsvExport::cactusLine(const Cactus& c, const LocaleFormats& f)
+{
+    if (c.name().isEmpty())
+        return QString();
+    return joinQuoted({c.name(), c.scientificName(), c.commonName(),
+                       SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), c.type()),
+                       c.water() ? c.water()->name() : QString(),
+                       c.lastWatered() ? f.dateAndTime(c.lastWatered()) : localized("Never"),
+                       c.waterNext() ? f.dateAndTime(c.waterNext()) : localized("None Scheduled"),
+                       f.date(c.plantDate()), SpinoraStrings::entry(SpinoraStrings::sourceStrings(), c.source()),
+                       f.date(c.dateAcquired()), f.money(c.purchasePrice()), f.money(c.value()), c.location(),
+                       c.height(), c.width(), c.weight(), c.light(), c.temperature(), c.potSize(),
+                       SpinoraStrings::entry(SpinoraStrings::shapeStrings(), c.potShape()),
+                       SpinoraStrings::entry(SpinoraStrings::materialStrings(), c.potMaterial()), c.notes()});
+}
+
+QString CsvExport::waterLine(const Water& w, const LocaleFormats& f)
+{
+    if (w.name().isEmpty())
+        return QString();
+    QStringList fields{w.name(), waterEvery(w), SpinoraStrings::entry(SpinoraStrings::quantityStrings(), w.quantity()),
+                       w.lastWatered() ? f.dateAndTime(w.lastWatered()) : localized("Never")};
+    for (int i = 1; i <= 6; ++i)
+        fields << noWaterDay(w.noWaterDDMM(i));
+    fields << f.dateAndTime(w.waterNext()) << w.notes();
+    return joinQuoted(fields);
+}
+
+QString CsvExport::logLine(const Log& l, const LocaleFormats& f)
+{
+    QString type;
+    if (l.logType() == Log::kCactusLog)
+        type = localized("Cactus");
+    else if (l.logType() == Log::kNoteLog)
+        type = localized("Note");
+    return joinQuoted({l.eventName(), type, f.date(l.logDate()), l.cactus() ? l.cactus()->name() : QString(), l.notes()});
+}
+
+bool CsvExport::outputString(const QString& text, QIODevice& stream)
+{
+    const QByteArray bytes = text.toUtf8();
+    return stream.write(bytes) == bytes.size();
+}
+
+void CsvExport::exportCSVDatabase(SpinoraDatabase& document, const QString& destination, int exportType)
+{
+    document.setExportAborted(false);
+    document.setExportType(exportType);
+    document.setImportExportFilename(destination);
+    document.setJobError(QString());
+    BackgroundJobs::start([&document] {
+        const int status = exportCSVThread(document);
+        BackgroundJobs::postToMainThread([&document, status] {
+            Q_UNUSED(document);
+            SpinoraUtility::sharedManager().reportDatabaseExportComplete(status);
+        });
+    });
+}
+
+int CsvExport::exportCSVThread(SpinoraDatabase& document)
+{
+    const int type = document.exportType();
+    const bool cacti = type == 0 || type == 1 || type == 2;
+    const bool watering = type == 0 || type == 1 || type == 3;
+    const bool logs = type == 0;
+    SpinoraUtility& utility = SpinoraUtility::sharedManager();
+    const LocaleFormats formats;
+
+    // The file is written beside its destination and put in place when
+    // complete: a cancelled or failed export leaves a file that was there as it was.
+    QSaveFile file(document.importExportFilename());
+    bool writing = file.open(QIODevice::WriteOnly);
+    bool failed = !writing;
+    auto write = [&](const QString& text) {
+        if (writing && !outputString(text, file)) {
+            writing = false;
+            failed = true;
+        }
+    };
+    const double total = double((cacti ? document.cacti().size() : 0) + (watering ? document.watering().size() : 0) +
+                                (logs ? document.logs().size() : 0));
+    double done = 0;
+    auto progress = [&] {
+        done += 1;
+        utility.exportProgressUpdate(float(done * 100.0f / std::max(1.0, total)));
+    };
+    try {
+        write(commentLines(formats, now()));
+        if (cacti) {
+            write(sectionStart(localized("Cacti"), cactusHeaders()));
+            for (const auto& c : document.cacti()) {
+                if (!writing || document.exportAborted())
+                    break;
+                withDetails(*c, [&] {
+                    const QString line = cactusLine(*c, formats);
+                    if (!line.isEmpty())
+                        write(line + QLatin1Char('\n'));
+                });
+                progress();
+            }
+        }
+        if (watering) {
+            write(sectionStart(localized("Watering"), waterHeaders()));
+            for (const auto& w : document.watering()) {
+                if (!writing || document.exportAborted())
+                    break;
+                withDetails(*w, [&] {
+                    const QString line = waterLine(*w, formats);
+                    if (!line.isEmpty())
+                        write(line + QLatin1Char('\n'));
+                });
+                progress();
+            }
+        }
+        if (logs) {
+            write(sectionStart(localized("Logs"), logHeaders()));
+            for (const auto& l : document.logs()) {
+                if (!writing || document.exportAborted())
+                    break;
+                withDetails(*l, [&] { write(logLine(*l, formats) + QLatin1Char('\n')); });
+                progress();
+            }
+        }
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        document.setJobError(error.message());
+        failed = true;
+    }
+    utility.exportProgressUpdate(100);
+    if (failed || document.exportAborted()) {
+        file.cancelWriting();
+        if (failed && document.jobError().isEmpty())
+            document.setJobError(QStringLiteral("The file %1 could not be written.").arg(document.importExportFilename()));
+        return failed ? kJobFailed : kJobCancelled;
+    }
+    if (!file.commit()) {
+        document.setJobError(QStringLiteral("The file %1 could not be written.").arg(document.importExportFilename()));
+        return kJobFailed;
+    }
+    return kJobFinished;
+}
+
+} // namespace spinora

@@ -1,0 +1,368 @@
+#include "CsvImport.h"
+
+#include "BackgroundJobs.h"
+#include "CsvExport.h"
+#include "CsvReader.h"
+#include "InterchangeImport.h"
+#include "InternalError.h"
+#include "LocaleFormats.h"
+#include "Localization.h"
+#include "Messages.h"
+#include "Resources.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraStrings.h"
+#include "SpinoraUtility.h"
+#include "TextCompare.h"
+#include "WorkFiles.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <algorithm>
+
+namespace spinora {
+
+namespace {
+
+enum class Section { None, Cacti, Watering, Logs };
+enum class Phase { WaitingForTitle, ExpectingHeader, ReadingRecords };
+
+constexpr int kTitleFieldsChecked = 22;
+
+int64_t unitCode(const QString& word)
+{
+    const QString lower = word.toLower();
+    for (int i = 0; i < 5; ++i) {
+        if (lower == SpinoraStrings::oneFrequencyStrings().at(i).toLower() ||
+            lower == SpinoraStrings::frequencyStrings().at(i).toLower())
+            return i + 1;
+    }
+    return 0;
+}
+
+// One run of the reader: its section and phase, and what it has made so far.
+class RecordReader {
+public:
+    RecordReader(Connection* db) : db_(db) {}
+
+    CsvImport::Counts read(const QString& path);
+
+private:
+    void classify(const QString& line);
+    bool isTitle(const QString& line);
+    void checkHeader(const QString& line);
+    void readRecord(const QString& line);
+    // The record's fields; shorter than `columns` when the line ended early.
+    QStringList fields(const QString& line, int columns);
+    void makeCactus(const QStringList& f);
+    void makeWater(const QStringList& f);
+    void makeLog(const QStringList& f);
+    template <class T>
+    void store(T& record)
+    {
+        record.insertIntoDatabase(db_);
+        record.dehydrate();
+    }
+    void resolveWateringLinks();
+
+    Connection* db_;
+    InputTextStream stream_;
+    CsvFieldReader reader_{stream_};
+    const LocaleFormats formats_;
+    Section section_ = Section::None;
+    Phase phase_ = Phase::WaitingForTitle;
+    std::vector<std::unique_ptr<Cactus>> cacti_;
+    std::vector<Cactus*> cactiByName_;
+    std::vector<std::unique_ptr<Water>> schedules_;
+    QHash<QString, Water*> schedulesByName_;
+    std::vector<std::pair<Cactus*, QString>> pendingLinks_;
+    std::vector<std::unique_ptr<Log>> logs_;
+};
+
+CsvImport::Counts RecordReader::read(const QString& path)
+{
+    if (stream_.open(path)) {
+        QString line;
+        for (;;) {
+            const int result = stream_.readLine(line);
+            if ((result == InputTextStream::kLine || result == InputTextStream::kEnd) && !line.isEmpty() &&
+                !line.startsWith(QLatin1String("//")) && !line.startsWith(QLatin1String("\"//")))
+                classify(line);
+            if (result != InputTextStream::kLine)
+                break;
+        }
+        stream_.close();
+    }
+    resolveWateringLinks();
+    return {int(cacti_.size()), int(schedules_.size()), int(logs_.size())};
+}
+
+void RecordReader::classify(const QString& line)
+{
+    if (phase_ != Phase::ExpectingHeader && isTitle(line))
+        return;
+    if (phase_ == Phase::ExpectingHeader)
+        checkHeader(line);
+    else if (phase_ == Phase::ReadingRecords)
+        readRecord(line);
+}
+
+bool RecordReader::isTitle(const QString& line)
+{
+    const QStringList f = splitCsvLine(line, kTitleFieldsChecked);
+    if (f.isEmpty())
+        return false;
+    Section section = Section::None;
+    if (f[0] == localized("Cacti"))
+        section = Section::Cacti;
+    else if (f[0] == localized("Watering"))
+        section = Section::Watering;
+    else if (f[0] == localized("Logs"))
+        section = Section::Logs;
+    if (section == Section::None)
+        return false;
+    for (qsizetype i = 1; i < f.size(); ++i) {
+        if (!f[i].isEmpty())
+            return false;
+    }
+    section_ = section;
+    phase_ = Phase::ExpectingHeader;
+    if (section == Section::Logs) {
+        // Log entries find their plant by name among the cacti read so far.
+        cactiByName_.clear();
+        for (const auto& c : cacti_)
+            cactiByName_.push_back(c.get());
+        std::stable_sort(cactiByName_.begin(), cactiByName_.end(), [](const Cactus* a, const Cactus* b) {
+            return text::localizedStandardCompare(a->name(), b->name()) < 0;
+        });
+    }
+    return true;
+}
+
+void RecordReader::checkHeader(const QString& line)
+{
+    const QStringList& expected = section_ == Section::Cacti      ? CsvExport::cactusHeaders()
+                                  : section_ == Section::Watering ? CsvExport::waterHeaders()
+                                                                  : CsvExport::logHeaders();
+    const QStringList f = splitCsvLine(line, int(expected.size()));
+    bool matches = f.size() >= expected.size();
+    for (qsizetype i = 0; matches && i < expected.size(); ++i)
+        matches = f[i] == expected[i];
+    if (matches) {
+        phase_ = Phase::ReadingRecords;
+    } else {
+        // A section whose header is not the template's is skipped.
+        phase_ = Phase::WaitingForTitle;
+        section_ = Section::None;
+    }
+}
+
+QStringList RecordReader::fields(const QString& line, int columns)
+{
+    reader_.setLine(line);
+    QStringList f;
+    while (f.size() < columns) {
+        const std::optional<QString> field = reader_.readField();
+        if (!field)
+            break;
+        f << *field;
+    }
+    return f;
+}
+
+void RecordReader::readRecord(const QString& line)
+{
+    switch (section_) {
+    case Section::Cacti: makeCactus(fields(line, 22)); break;
+    case Section::Watering: makeWater(fields(line, 12)); break;
+    case Section::Logs: makeLog(fields(line, 5)); break;
+    case Section::None: break;
+    }
+}
+
+void RecordReader::makeCactus(const QStringList& f)
+{
+    if (f.size() < 21 || f[0].isEmpty())
+        return;
+    auto cactus = std::make_unique<Cactus>();
+    cactus->setName(f[0]);
+    if (!f[1].isEmpty())
+        cactus->setScientificName(f[1]);
+    if (!f[2].isEmpty())
+        cactus->setCommonName(f[2]);
+    if (const int type = SpinoraStrings::indexOf(SpinoraStrings::plantTypeStrings(), f[3]); type >= 0)
+        cactus->setType(type);
+    if (!f[4].isEmpty())
+        pendingLinks_.emplace_back(cactus.get(), f[4]);
+    cactus->setLastWatered(formats_.readDateAndTime(f[5]));
+    cactus->setWaterNext(formats_.readDateAndTime(f[6]));
+    cactus->setPlantDate(formats_.readDate(f[7]));
+    if (const int source = SpinoraStrings::indexOf(SpinoraStrings::sourceStrings(), f[8]); source >= 0)
+        cactus->setSource(source);
+    cactus->setDateAcquired(formats_.readDate(f[9]));
+    cactus->setPurchasePrice(formats_.readMoney(f[10]));
+    cactus->setValue(formats_.readMoney(f[11]));
+    if (!f[12].isEmpty()) cactus->setLocation(f[12]);
+    if (!f[13].isEmpty()) cactus->setHeight(f[13]);
+    if (!f[14].isEmpty()) cactus->setWidth(f[14]);
+    if (!f[15].isEmpty()) cactus->setWeight(f[15]);
+    if (!f[16].isEmpty()) cactus->setLight(f[16]);
+    if (!f[17].isEmpty()) cactus->setTemperature(f[17]);
+    if (!f[18].isEmpty()) cactus->setPotSize(f[18]);
+    if (const int shape = SpinoraStrings::indexOf(SpinoraStrings::shapeStrings(), f[19]); shape >= 0)
+        cactus->setPotShape(shape);
+    if (const int material = SpinoraStrings::indexOf(SpinoraStrings::materialStrings(), f[20]); material >= 0)
+        cactus->setPotMaterial(material);
+    if (f.size() > 21 && !f[21].isEmpty())
+        cactus->setNotes(f[21]);
+    store(*cactus);
+    cacti_.push_back(std::move(cactus));
+}
+
+void RecordReader::makeWater(const QStringList& f)
+{
+    if (f.size() < 11 || f[0].isEmpty())
+        return;
+    auto water = std::make_unique<Water>();
+    water->setName(f[0]);
+    const QStringList every = f[1].split(QLatin1Char(' '));
+    if (every.size() == 2) {
+        bool ok = false;
+        const int frequency = every[0].toInt(&ok);
+        if (ok && frequency >= 0)
+            water->setFrequency(frequency);
+        water->setFrequencyUnits(unitCode(every[1]));
+    }
+    if (const int quantity = SpinoraStrings::indexOf(SpinoraStrings::quantityStrings(), f[2]); quantity >= 0)
+        water->setQuantity(quantity);
+    water->setLastWatered(formats_.readDateAndTime(f[3]));
+    const QStringList months = SpinoraStrings::months();
+    for (int i = 0; i < 6; ++i) {
+        const QStringList parts = f[4 + i].split(QLatin1Char(' '));
+        if (parts.size() != 2)
+            continue;
+        const int month = static_cast<int>(months.indexOf(parts[0])) + 1;
+        if (month >= 1)
+            water->setNoWaterDDMM(i + 1, Water::dayMonthCode(parts[1].toInt() & 0xFF, month));
+    }
+    water->setWaterNext(formats_.readDateAndTime(f[10]));
+    if (f.size() > 11 && !f[11].isEmpty())
+        water->setNotes(f[11]);
+    store(*water);
+    if (!schedulesByName_.contains(water->name()))
+        schedulesByName_.insert(water->name(), water.get());
+    schedules_.push_back(std::move(water));
+}
+
+void RecordReader::makeLog(const QStringList& f)
+{
+    if (f.size() < 4 || f[0].isEmpty())
+        return;
+    const QString type = text::capitalized(f[1]);
+    int64_t logType;
+    if (type == localized("Cactus"))
+        logType = Log::kCactusLog;
+    else if (type == localized("Note"))
+        logType = Log::kNoteLog;
+    else
+        return;
+    auto log = std::make_unique<Log>();
+    log->setEventName(f[0]);
+    log->setLogType(logType);
+    log->setLogDate(formats_.readDate(f[2]));
+    const auto it = std::lower_bound(cactiByName_.begin(), cactiByName_.end(), f[3], [](const Cactus* c, const QString& name) {
+        return text::localizedStandardCompare(c->name(), name) < 0;
+    });
+    if (!f[3].isEmpty() && it != cactiByName_.end() && text::localizedStandardCompare((*it)->name(), f[3]) == 0)
+        log->setCactusKey((*it)->primaryKey());
+    if (f.size() > 4 && !f[4].isEmpty())
+        log->setNotes(f[4]);
+    store(*log);
+    logs_.push_back(std::move(log));
+}
+
+void RecordReader::resolveWateringLinks()
+{
+    for (const auto& [cactus, name] : pendingLinks_) {
+        Water* schedule = schedulesByName_.value(name);
+        if (!schedule)
+            continue;
+        cactus->hydrate();
+        cactus->setWateringKey(schedule->primaryKey());
+        cactus->dehydrate();
+    }
+}
+
+} // namespace
+
+CsvImport::Counts CsvImport::readFile(const QString& path, Connection* db)
+{
+    return RecordReader(db).read(path);
+}
+
+void CsvImport::insertExportHeader(Connection* db, int cacti, int watering, int logs)
+{
+    Statement insert(db, "INSERT INTO version (version_num, creation_date, comments, app_identifier, app_version, "
+                         "export_date, num_cacti, num_watering, num_logs) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    if (!insert.prepared())
+        raiseInternalError(msg::kPrepareFailed, db->errorMessage());
+    const double moment = timestampToColumn(now());
+    insert.bind(int64_t(3), moment, QStringLiteral("Full"), int64_t(0), 1.2, moment, int64_t(cacti), int64_t(watering),
+                int64_t(logs));
+    if (!insert.stepDone())
+        raiseInternalError(msg::kInsertFailed, db->errorMessage());
+}
+
+void CsvImport::importCSVDatabase(SpinoraDatabase& document, const QString& path, int importType)
+{
+    document.setImportAborted(false);
+    document.setImportType(importType);
+    document.setImportExportFilename(path);
+    document.setJobError(QString());
+    BackgroundJobs::start([&document, path] { importCSVThread(document, path); });
+}
+
+void CsvImport::importCSVThread(SpinoraDatabase& document, const QString& path)
+{
+    Counts counts;
+    try {
+        // The records go into a fresh interchange database made from the
+        // empty template (the full one would bring its default species along).
+        const QString temporary = WorkFiles::importDatabase();
+        SpinoraUtility::removeFileIfExists(temporary);
+        const QString templatePath = Resources::path(QStringLiteral("spinora_emptydb.sdbi"));
+        QString error;
+        if (templatePath.isEmpty() || !SpinoraUtility::copyFileFrom(templatePath, temporary, SpinoraUtility::Durability::Fast))
+            raiseInternalError(msg::kCreateDatabaseFailed, QStringLiteral("the work database could not be made"));
+        auto db = Connection::open(temporary, Connection::Mode::ReadWrite, &error);
+        if (!db || !db->execute("PRAGMA cache_size=50;", &error))
+            raiseInternalError(msg::kOpenFailed, error);
+        Transaction transaction(db.get());
+        counts = readFile(path, db.get());
+        // One version row, with this file's counts.
+        db->execute("DELETE FROM version");
+        insertExportHeader(db.get(), counts.cacti, counts.watering, counts.logs);
+        if (!transaction.commit(&error))
+            raiseInternalError(msg::kCommitFailed, error);
+        if (!db->close(&error))
+            raiseInternalError(msg::kCloseFailed, error);
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        InterchangeImport::failBeforeStart(document, error.message());
+        return;
+    }
+    if (!counts.any()) {
+        InterchangeImport::failBeforeStart(
+            document, QStringLiteral("No cacti, watering schedules or logs were found in the file. "
+                                     "It must follow the Spinora CSV template."));
+        return;
+    }
+    // The merge reads photos from here; a CSV file brings none.
+    const QString photos = WorkFiles::importPhotos();
+    SpinoraUtility::removeFileIfExists(photos);
+    QDir().mkpath(photos);
+    document.setImportExportFilename(photos);
+    InterchangeImport::prepareForDatabaseImport(document, document.importType(), false);
+}
+
+} // namespace spinora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Timestamp.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace spinora {
+
+// The value formats of the CSV file and the HTML report, in the user's
+// locale: dates in the medium style (abbreviated month, four-digit year),
+// times in the short or medium style, money with exactly two decimals.
+class LocaleFormats {
+public:
+    explicit LocaleFormats(QLocale locale = QLocale());
+
+    QString mediumDateFormat() const { return dateFormat_; }
+    QString dateTimeFormat() const { return dateFormat_ + QLatin1Char(' ') + shortTimeFormat_; }
+
+    QString date(const Timestamp& t) const;             // medium date, no time
+    QString dateAndTime(const Timestamp& t) const;      // medium date, short time
+    QString dateAndMediumTime(const Timestamp& t) const; // medium date, medium time
+    // "%.2f" with the locale's decimal separator and no grouping.
+    QString money(double value) const;
+
+    // The number reader of the CSV import: the locale's decimal style; text
+    // that is no number gives 0. The value is rounded to two decimals.
+    double readMoney(const QString& text) const;
+    // The date reader with its fallback chain; empty when nothing reads it.
+    Timestamp readDateAndTime(const QString& text) const;
+    Timestamp readDate(const QString& text) const;
+
+    const QLocale& locale() const { return locale_; }
+
+private:
+    Timestamp read(const QString& text, bool withTime) const;
+    Timestamp readDayFirstForms(const QStringList& parts, bool withTime) const;
+
+    QLocale locale_;
+    QString dateFormat_;
+    QString shortTimeFormat_;
+    QString mediumTimeFormat_;
+};
+
+} // namespace spinora

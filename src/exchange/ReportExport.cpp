@@ -1,0 +1,335 @@
+#include "ReportExport.h"
+
+#include "AppInfo.h"
+#include "BackgroundJobs.h"
+#include "CsvExport.h"
+#include "InternalError.h"
+#include "LocaleFormats.h"
+#include "Localization.h"
+#include "Resources.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraStrings.h"
+#include "SpinoraUtility.h"
+#include "TextCompare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QUrl>
+
+namespace spinora {
+
+namespace {
+
+QString tr(const char* key)
+{
+    return localized(key);
+}
+
+QString boxOpening(int width)
+{
+    return QStringLiteral("<div style=\"background-color:#FFFFFF; font-family:Tahoma,Arial,Helvetica,sans-serif; "
+                          "font-size:18x; width:%1px; ")
+               .arg(width) +
+           QStringLiteral("margin-left:15%; margin-right:15%; border:3px groove #f5bd68; padding:15px;\">");
+}
+
+QString photoFile(int64_t key)
+{
+    return QStringLiteral("%1_%2.jpg").arg(QStringLiteral("spinora")).arg(key);
+}
+
+// Links in the page are relative: the folder name as a URL path segment, so
+// that any character the user put in the file name stays inside the attribute.
+QString link(const QString& folder, const QString& file)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(folder)) + QLatin1Char('/') +
+           QString::fromLatin1(QUrl::toPercentEncoding(file));
+}
+
+QString row(int labelWidth, const char* label, const QString& value)
+{
+    return QStringLiteral("<tr><td width=%1><b>%2:</b></td><td align=left>%3</td></tr>\n")
+        .arg(labelWidth)
+        .arg(tr(label), ReportExport::encodeStringToHTML(value));
+}
+
+QString photosRow(const ReportExport::Context& c, const std::vector<Image*>& images)
+{
+    QString html = QStringLiteral("<tr><td width=180><b>%1:</b></td><td align=left>\n").arg(tr("Photos"));
+    for (const Image* image : images)
+        html += QStringLiteral("<img src=\"%1\" style=\"padding: 20px 20px 20px 0px; vertical-align:middle;\">\n")
+                    .arg(link(c.photoFolder, photoFile(image->primaryKey())));
+    return html + QStringLiteral("</td></tr>\n");
+}
+
+QString pieceStart(const ReportExport::Context& c, const char* kind, int number)
+{
+    return QStringLiteral("<div style=\"font-family:Tahoma,Arial,Helvetica,sans-serif; font-size:18x; width:%1px; "
+                          "text-align:center; ")
+               .arg(c.width) +
+           QStringLiteral("margin-left:15%; margin-right:15%; padding:15px;\">") +
+           QStringLiteral("<h3 class=\"break\">- %1 %2 -</h3></div>\n").arg(tr(kind)).arg(number) + boxOpening(c.width) +
+           QStringLiteral("<p><table border=0 cellspacing=0 cellpadding=8 width=650><tbody>\n");
+}
+
+const QString kPieceEnd = QStringLiteral("</tbody></table></p></div>\n");
+
+QString dateOr(const LocaleFormats& f, const Timestamp& t, const char* missing, bool withTime)
+{
+    if (!t)
+        return tr(missing);
+    return withTime ? f.dateAndTime(t) : f.date(t);
+}
+
+} // namespace
+
+int ReportExport::pageWidth(int photoSize)
+{
+    switch (photoSize) {
+    case 3: return 1165;
+    case 4: return 1420;
+    default: return 700;
+    }
+}
+
+QString ReportExport::encodeStringToHTML(const QString& text)
+{
+    QString html = text;
+    html.replace(QLatin1String("&"), QLatin1String("&amp;"));
+    html.replace(QLatin1String("\""), QLatin1String("&quot;"));
+    html.replace(QLatin1String("<"), QLatin1String("&lt;"));
+    html.replace(QLatin1String(">"), QLatin1String("&gt;"));
+    html.replace(QLatin1String("\n"), QLatin1String("<br />"));
+    return html;
+}
+
+QString ReportExport::pageFileName(const QString& fileName)
+{
+    return QFileInfo(fileName).completeBaseName() + QStringLiteral(".html");
+}
+
+QString ReportExport::photoFolderName(const QString& fileName)
+{
+    return QFileInfo(fileName).completeBaseName() + QStringLiteral("_%1").arg(tr("photos"));
+}
+
+QString ReportExport::head(const Context& c, SpinoraDatabase& document, double totalValue, int uniqueSpecies)
+{
+    QString html = QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n");
+    html += QStringLiteral("<title>%1</title>\n").arg(tr("Cacti Report"));
+    html += QStringLiteral("<style>html {background-color:#eeeeee}</style>\n");
+    html += QStringLiteral("</head><style>.break { page-break-before: always; }</style><body>\n");
+    html += boxOpening(c.width);
+    html += QStringLiteral("<img src=\"%1\" style=\"float:left; margin-right:20px;\"/>\n")
+                .arg(link(c.photoFolder, QStringLiteral("Spinora.jpg")));
+    html += QStringLiteral("<h1>%1</h1>\n").arg(tr("Cacti Report"));
+    html += tr("Exported from %1 v%2 on %3")
+                .arg(QLatin1String(kApplicationName), QLatin1String(kFormatVersion), c.formats.dateAndMediumTime(now()));
+    html += QStringLiteral("<br /><br /><br /><br />\n<hr size=3 color=#f5bd68 align=center /><h2 align=center>%1</h2>\n")
+                .arg(tr("Summary"));
+    html += QStringLiteral("<table border=0 cellspacing=0 cellpadding=4 width=300 align=center><tbody>\n");
+    const QString countRow = QStringLiteral("<tr><td>%1:</td><td align=right>%2</td></tr>\n");
+    html += countRow.arg(tr("Total Cacti")).arg(document.cacti().size());
+    html += countRow.arg(tr("Total Watering Schedules")).arg(document.watering().size());
+    html += countRow.arg(tr("Total Log Entries")).arg(document.logs().size());
+    html += countRow.arg(tr("Unique Species")).arg(uniqueSpecies);
+    html += countRow.arg(tr("Total Value"), c.formats.money(totalValue));
+    html += QStringLiteral("</tbody></table><br /><hr size=3 color=#f5bd68 align=center /><br /><br /></div>\n");
+    return html;
+}
+
+QString ReportExport::cactusPiece(const Context& c, const Cactus& cactus, int number)
+{
+    const LocaleFormats& f = c.formats;
+    QString html = pieceStart(c, "Cactus", number);
+    html += row(180, "Name", cactus.name());
+    html += photosRow(c, cactus.images());
+    html += row(180, "Species Scientific Name", cactus.scientificName());
+    html += row(180, "Species Common Name", cactus.commonName());
+    html += row(180, "Type", SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), cactus.type()));
+    html += row(180, "Watering", cactus.water() ? cactus.water()->name() : QString());
+    html += row(180, "Last Watered", dateOr(f, cactus.lastWatered(), "Never", true));
+    html += row(180, "Next Watering", dateOr(f, cactus.waterNext(), "Never", true));
+    html += row(180, "Plant Date", dateOr(f, cactus.plantDate(), "Unknown Date", false));
+    html += row(180, "Age", Cactus::ageString(cactus.plantDate()));
+    html += row(180, "Source", SpinoraStrings::entry(SpinoraStrings::sourceStrings(), cactus.source()));
+    html += row(180, "Date Acquired", f.date(cactus.dateAcquired()));
+    html += row(180, "Purchase Price", f.money(cactus.purchasePrice()));
+    html += row(180, "Value", f.money(cactus.value()));
+    html += row(180, "Location", cactus.location());
+    html += row(180, "Height", cactus.height());
+    html += row(180, "Width", cactus.width());
+    html += row(180, "Weight", cactus.weight());
+    html += row(180, "Light", cactus.light());
+    html += row(180, "Temperature", cactus.temperature());
+    html += row(180, "Pot Size", cactus.potSize());
+    html += row(180, "Pot Shape", SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape()));
+    html += row(180, "Pot Material", SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial()));
+    html += row(180, "Notes", cactus.notes());
+    html += QStringLiteral("<tr><td width=180><b><u>%1:</u></b></td><td align=left></td></tr>\n").arg(tr("Log History"));
+    const QString entryRow = QStringLiteral("<tr><td width=180>%1</td><td align=left>%2</td></tr>\n");
+    for (const Log* log : cactus.logs()) {
+        const QString event = log->eventName().isEmpty() ? tr("No Event Name") : log->eventName();
+        QString what;
+        if (log->logType() == Log::kCactusLog)
+            what = event;
+        else if (log->logType() == Log::kNoteLog)
+            what = QStringLiteral("%1 (%2)").arg(event, log->noteSummary().isEmpty() ? tr("No Notes") : log->noteSummary());
+        html += entryRow.arg(encodeStringToHTML(dateOr(f, log->logDate(), "Unknown Date", false)), encodeStringToHTML(what));
+    }
+    if (cactus.logs().empty())
+        html += QStringLiteral("<tr><td width=180>%1</td><td align=left></td></tr>\n").arg(tr("None"));
+    return html + kPieceEnd;
+}
+
+QString ReportExport::waterPiece(const Context& c, const Water& water, int number)
+{
+    const LocaleFormats& f = c.formats;
+    QString html = pieceStart(c, "Watering", number);
+    html += row(300, "Name", water.name());
+    const bool knownUnit = water.frequencyUnits() >= 1 && water.frequencyUnits() <= 5;
+    html += row(300, "Water Every", knownUnit ? CsvExport::waterEvery(water) : QString());
+    html += row(300, "Quantity", SpinoraStrings::entry(SpinoraStrings::quantityStrings(), water.quantity()));
+    html += row(300, "Last Watered", dateOr(f, water.lastWatered(), "Never", true));
+    html += QStringLiteral("<tr><td width=300><b>%1:</b></td><td align=left>\n").arg(tr("No Water Between"));
+    for (int period = 1; period <= 3; ++period) {
+        if (!water.isPeriodSet(period))
+            continue;
+        html += QStringLiteral("%1 - ").arg(encodeStringToHTML(CsvExport::noWaterDay(water.noWaterDDMM(2 * period - 1))));
+        html += QStringLiteral("%1<br />").arg(encodeStringToHTML(CsvExport::noWaterDay(water.noWaterDDMM(2 * period))));
+    }
+    html += QStringLiteral("</td></tr>\n");
+    html += row(300, "Next Watering", dateOr(f, water.waterNext(), "None Scheduled", true));
+    html += row(300, "Notes", water.notes());
+    html += QStringLiteral("<tr><td width=300><b><u>%1:</u></b></td><td align=left></td></tr>\n").arg(tr("Cacti To Water"));
+    for (const Cactus* cactus : water.cacti()) {
+        html += QStringLiteral("<tr><td width=300>%1</td><td align=left>(<i>%2</i> / %3)</td></tr>\n")
+                    .arg(encodeStringToHTML(cactus->name()), encodeStringToHTML(cactus->scientificName()),
+                         encodeStringToHTML(cactus->commonName()));
+    }
+    if (water.cacti().empty())
+        html += QStringLiteral("<tr><td width=300>%1</td><td align=left></td></tr>\n").arg(tr("None"));
+    return html + kPieceEnd;
+}
+
+QString ReportExport::logPiece(const Context& c, const Log& log, int number)
+{
+    QString html = pieceStart(c, "Logs", number);
+    html += row(180, "Event", log.eventName().isEmpty() ? tr("No Event Name") : log.eventName());
+    const char* type = log.logType() == Log::kCactusLog ? "Cactus" : log.logType() == Log::kNoteLog ? "Note" : "Unknown";
+    html += row(180, "Type", tr(type));
+    html += row(180, "Date", c.formats.date(log.logDate()));
+    html += row(180, "Reminder", log.reminder() ? tr("Yes") : tr("No"));
+    html += row(180, "Cactus", log.cactus() ? log.cactus()->name() : QString());
+    html += photosRow(c, log.images());
+    html += row(180, "Notes", log.notes());
+    return html + kPieceEnd;
+}
+
+void ReportExport::exportReport(SpinoraDatabase& document, const QString& folder, const QString& fileName, int photoSize)
+{
+    document.setExportAborted(false);
+    document.setExportType(photoSize);
+    document.setImportExportPath(folder);
+    document.setImportExportFilename(fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName);
+    document.setJobError(QString());
+    BackgroundJobs::start([&document] {
+        const int status = exportReportThread(document);
+        BackgroundJobs::postToMainThread(
+            [status] { SpinoraUtility::sharedManager().reportDatabaseExportComplete(status); });
+    });
+}
+
+int ReportExport::exportReportThread(SpinoraDatabase& document)
+{
+    SpinoraUtility& utility = SpinoraUtility::sharedManager();
+    const int photoSize = document.exportType();
+    // Only a name: a chosen name cannot lead the files out of the report folder.
+    const QString fileName = QFileInfo(document.importExportFilename()).fileName();
+    const QString folder = document.importExportPath();
+    const QString photoFolder = photoFolderName(fileName);
+    const QString photoPath = folder + QLatin1Char('/') + photoFolder;
+    const LocaleFormats formats;
+    const Context context{formats, photoFolder, pageWidth(photoSize)};
+
+    const double total = 2.0 * document.cacti().size() + document.watering().size() + document.logs().size() +
+                         document.images().size();
+    double done = 0;
+    auto step = [&] {
+        done += 1;
+        utility.exportProgressUpdate(done * 100.0 / std::max(1.0, total));
+    };
+    auto aborted = [&] { return document.exportAborted(); };
+
+    if (!QFileInfo(folder).isDir() || (!QFileInfo(photoPath).isDir() && !QDir(folder).mkdir(photoFolder))) {
+        document.setJobError(QStringLiteral("The report folder %1 cannot be written.").arg(folder));
+        return kJobFailed;
+    }
+    bool failed = false;
+    try {
+        for (const auto& image : document.images()) {
+            if (aborted())
+                break;
+            image->exportToPath(photoPath + QLatin1Char('/') + photoFile(image->primaryKey()), photoSize);
+            step();
+        }
+
+        double totalValue = 0;
+        QSet<QString> commonNames, scientificNames;
+        for (const auto& cactus : document.cacti()) {
+            totalValue += cactus->value() > 0.0001 ? cactus->value() : cactus->purchasePrice();
+            if (!cactus->commonName().isEmpty())
+                commonNames.insert(text::capitalized(cactus->commonName()));
+            if (!cactus->scientificName().isEmpty())
+                scientificNames.insert(text::capitalized(cactus->scientificName()));
+            step();
+        }
+        const int uniqueSpecies = int(std::max(commonNames.size(), scientificNames.size()));
+
+        QFile page(folder + QLatin1Char('/') + pageFileName(fileName));
+        bool writing = page.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        const QString icon = Resources::path(QStringLiteral("SpinoraIcon.jpg"));
+        if (!icon.isEmpty())
+            SpinoraUtility::copyFileFrom(icon, photoPath + QStringLiteral("/Spinora.jpg"), SpinoraUtility::Durability::Fast);
+        auto write = [&](const QString& piece) {
+            if (writing && !CsvExport::outputString(piece, page))
+                writing = false;
+        };
+        write(head(context, document, totalValue, uniqueSpecies));
+        auto pieces = [&](auto& records, auto render) {
+            int number = 0;
+            for (const auto& record : records) {
+                if (!writing || aborted())
+                    return;
+                record->setIsEditing(true);
+                record->hydrate();
+                write(render(*record, ++number));
+                record->setIsEditing(false);
+                record->dehydrate();
+                step();
+            }
+        };
+        pieces(document.cacti(), [&](const Cactus& c, int n) { return cactusPiece(context, c, n); });
+        pieces(document.watering(), [&](const Water& w, int n) { return waterPiece(context, w, n); });
+        pieces(document.logs(), [&](const Log& l, int n) { return logPiece(context, l, n); });
+        write(QStringLiteral("</body></html>\n"));
+        page.close();
+        if (!writing || page.error() != QFileDevice::NoError) {
+            // A page that could not be written whole is a failure, not a cancel.
+            failed = true;
+            document.setJobError(QStringLiteral("The report %1 could not be written.").arg(page.fileName()));
+        }
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        document.setJobError(error.message());
+        failed = true;
+    }
+    utility.exportProgressUpdate(100);
+    if (failed)
+        return kJobFailed;
+    return aborted() ? kJobCancelled : kJobFinished;
+}
+
+} // namespace spinora

@@ -1,0 +1,227 @@
+// The HTML report: its exact pieces, the summary values, photo sizes, the
+// escaping of every user text, and (with Chromium installed) what a browser
+// makes of it.
+#include "ExchangeTestSupport.h"
+#include "LocaleFormats.h"
+#include "ReportExport.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+class Report : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Clock::setFixedNow(localSeconds(2026, 12, 6, 12, 0));
+        document = newCollection(folder.file("R.sdb"), true);
+        QDir().mkpath(folder.file("out"));
+    }
+    void TearDown() override
+    {
+        Clock::clearFixedNow();
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr);
+    }
+    QString report(int size = 1, const QString& name = "report.html")
+    {
+        JobObserver job;
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
+        ExchangeRelay::exportReport(folder.file("out"), name, size, &job);
+        EXPECT_EQ(job.wait(), kJobFinished) << document->jobError().toStdString();
+        return QString::fromUtf8(readFile(folder.file("out/" + ReportExport::pageFileName(name.isEmpty() ? "spinora_report.html" : name))));
+    }
+    Cactus* addPlant(const QString& name, double price, double value, const Timestamp& planted = {})
+    {
+        auto c = std::make_unique<Cactus>();
+        c->setName(name);
+        c->setPurchasePrice(price);
+        c->setValue(value);
+        c->setPlantDate(planted);
+        return document->addCactus(std::move(c));
+    }
+    void addPhotos(Cactus* owner, int count, int width)
+    {
+        for (int i = 0; i < count; ++i) {
+            auto image = std::make_unique<Image>();
+            image->setLinkedType(Image::kCactusPhoto);
+            image->setLinkedKey(owner->primaryKey());
+            image->setTagValue(i);
+            image->setPhoto(SampleCollection::drawPhoto(i, width));
+            owner->addImage(document->addImage(std::move(image)));
+        }
+    }
+
+    TempFolder folder;
+    std::unique_ptr<SpinoraDatabase> document;
+};
+
+QString chromium()
+{
+    for (const char* path : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
+        if (QFile::exists(path))
+            return path;
+    return {};
+}
+
+// The page as Chromium builds it; empty when Chromium is not installed.
+QString renderedDom(const QString& page, const TempFolder& profile)
+{
+    QProcess browser;
+    browser.start(chromium(), {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                               "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                               "--user-data-dir=" + profile.path(), "--virtual-time-budget=5000", "--dump-dom",
+                               "file://" + page});
+    if (!browser.waitForFinished(60000)) {
+        browser.kill();
+        return {};
+    }
+    return QString::fromUtf8(browser.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST_F(Report, EscapesInTheStatedOrder)
+{
+    EXPECT_EQ(ReportExport::encodeStringToHTML("a & b < c > d \"e\"\nf"),
+              QString("a &amp; b &lt; c &gt; d &quot;e&quot;<br />f"));
+    EXPECT_EQ(ReportExport::encodeStringToHTML("&lt;"), QString("&amp;lt;"));
+}
+
+TEST_F(Report, SummaryCountsAndValues)
+{
+    addPlant("Priced", 20.0, 0.0)->setCommonName("golden barrel");
+    Cactus* valued = addPlant("Valued", 5.0, 7.5);
+    valued->setCommonName("Golden Barrel");
+    valued->setScientificName("Echinocactus grusonii");
+    const QString page = report();
+    EXPECT_TRUE(page.startsWith("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+                                "<title>Cacti Report</title>\n<style>html {background-color:#eeeeee}</style>\n"
+                                "</head><style>.break { page-break-before: always; }</style><body>\n"));
+    EXPECT_TRUE(page.contains("<tr><td>Total Cacti:</td><td align=right>2</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td>Total Value:</td><td align=right>27.50</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td>Unique Species:</td><td align=right>1</td></tr>\n"));
+    EXPECT_TRUE(page.contains("Exported from Spinora v1.2 on Dec 6, 2026 12:00:00 PM"));
+    EXPECT_TRUE(page.contains("<h3 class=\"break\">- Cactus 2 -</h3>"));
+    EXPECT_TRUE(page.endsWith("</body></html>\n"));
+    EXPECT_TRUE(QFile::exists(folder.file("out/report_photos/Spinora.jpg")));
+}
+
+TEST_F(Report, RowsOfAPlantAScheduleAndALog)
+{
+    Cactus* young = addPlant("Young", 0, 0, localSeconds(2026, 4, 6));
+    young->setNotes("less < than & more\nsecond line");
+    addPlant("Old", 0, 0, localSeconds(2023, 12, 6));
+    auto water = std::make_unique<Water>();
+    water->setName("Rest");
+    water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+    water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+    water->setNoWaterDDMM(3, Water::dayMonthCode(1, 7)); // its partner is unset
+    document->addWater(std::move(water));
+    auto log = std::make_unique<Log>();
+    log->setLogType(Log::kNoteLog);
+    log->setLogDate(localSeconds(2026, 5, 1));
+    log->setNotes("Ordered grit");
+    log->setReminder(true);
+    document->addLog(std::move(log));
+    document->mapLogsAndImages();
+    const QString page = report();
+    EXPECT_TRUE(page.contains("<tr><td width=180><b>Age:</b></td><td align=left>&lt; 1 year</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=180><b>Age:</b></td><td align=left>3 years</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<td align=left>less &lt; than &amp; more<br />second line</td>"));
+    EXPECT_TRUE(page.contains("<tr><td width=300><b>No Water Between:</b></td><td align=left>\n"
+                              "November 1 - February 28<br /></td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=300><b>Next Watering:</b></td><td align=left>None Scheduled</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=300>None</td><td align=left></td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=180>None</td><td align=left></td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=180><b>Event:</b></td><td align=left>No Event Name</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=180><b>Type:</b></td><td align=left>Note</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=180><b>Reminder:</b></td><td align=left>Yes</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<tr><td width=180><b>Plant Date:</b></td><td align=left>Apr 6, 2026</td></tr>\n"));
+}
+
+TEST_F(Report, ExtraLargePhotosAndTheirBoxes)
+{
+    Cactus* plant = addPlant("Pictured", 0, 0);
+    addPhotos(plant, 2, 1600);
+    const QString page = report(4);
+    EXPECT_TRUE(page.contains("width:1420px;"));
+    EXPECT_FALSE(page.contains("width:700px;"));
+    for (const auto& image : document->images()) {
+        const QSize size = QImageReader(folder.file(QStringLiteral("out/report_photos/spinora_%1.jpg").arg(image->primaryKey()))).size();
+        EXPECT_EQ(size, QSize(1280, 960));
+    }
+    EXPECT_TRUE(page.contains("<img src=\"report_photos/spinora_1.jpg\" style=\"padding: 20px 20px 20px 0px; vertical-align:middle;\">\n"));
+}
+
+TEST_F(Report, SmallPhotosAreTheThumbnails)
+{
+    addPhotos(addPlant("P", 0, 0), 1, 900);
+    report(1);
+    EXPECT_EQ(readFile(folder.file("out/report_photos/spinora_1.jpg")), readFile(document->images()[0]->thumbnailFile()));
+    report(2, "medium.html");
+    EXPECT_EQ(QImageReader(folder.file("out/medium_photos/spinora_1.jpg")).size(), QSize(512, 384));
+}
+
+TEST_F(Report, AnEmptyCollectionStillGetsItsFolderAndIconAndTheDefaultName)
+{
+    const QString page = report(1, "");
+    EXPECT_TRUE(QFile::exists(folder.file("out/spinora_report.html")));
+    EXPECT_TRUE(QFile::exists(folder.file("out/spinora_report_photos/Spinora.jpg")));
+    EXPECT_TRUE(page.contains("<tr><td>Total Cacti:</td><td align=right>0</td></tr>"));
+}
+
+TEST_F(Report, AHostileFileNameStaysInTheFolderAndTheAttribute)
+{
+    addPhotos(addPlant("P", 0, 0), 1, 200);
+    const QString page = report(1, "../\"><b>x.html");
+    EXPECT_TRUE(QFile::exists(folder.file("out/\"><b>x.html")));
+    EXPECT_FALSE(page.contains("src=\"\"><b>"));
+    EXPECT_TRUE(page.contains("src=\"%22%3E%3Cb%3Ex_photos/spinora_1.jpg\""));
+}
+
+TEST_F(Report, ChromiumShowsHostileTextAsText)
+{
+    if (chromium().isEmpty())
+        GTEST_SKIP() << "Chromium is not installed";
+    Cactus* evil = addPlant("<script>document.title='owned'</script>", 0, 0);
+    evil->setNotes("<img src=x onerror=\"document.title='owned'\">");
+    evil->setScientificName("\"><script>alert(1)</script>");
+    const QString page = report();
+    Q_UNUSED(page);
+    TempFolder profile;
+    const QString dom = renderedDom(folder.file("out/report.html"), profile);
+    ASSERT_FALSE(dom.isEmpty());
+    EXPECT_TRUE(dom.contains("<title>Cacti Report</title>"));
+    EXPECT_TRUE(dom.contains("&lt;script&gt;document.title='owned'&lt;/script&gt;"));
+    EXPECT_TRUE(dom.contains("&lt;img src=x onerror="));
+    EXPECT_FALSE(dom.contains("<script>"));
+    EXPECT_FALSE(dom.contains("<img src=\"x\""));
+    EXPECT_FALSE(dom.contains("owned</title>"));
+}
+
+TEST_F(Report, ChromiumLoadsEveryImageOfAHundredPhotos)
+{
+    if (chromium().isEmpty())
+        GTEST_SKIP() << "Chromium is not installed";
+    addPhotos(addPlant("Many", 0, 0), 100, 160);
+    report(2);
+    // A copy of the page that tells, in its title, how many images loaded.
+    QString page = QString::fromUtf8(readFile(folder.file("out/report.html")));
+    page.replace("</body></html>", "<script>window.onload=function(){var i=document.images,n=0;"
+                                   "for(var k=0;k<i.length;k++){if(i[k].complete&&i[k].naturalWidth>0)n++;}"
+                                   "document.title='loaded '+n+' of '+i.length;};</script></body></html>");
+    writeFile(folder.file("out/check.html"), page.toUtf8());
+    TempFolder profile;
+    const QString dom = renderedDom(folder.file("out/check.html"), profile);
+    EXPECT_TRUE(dom.contains("<title>loaded 101 of 101</title>")) << dom.left(300).toStdString();
+}
