@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "Timestamp.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    spinora::settleLocalTimeZone();
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/spinora-bench-XXXXXX"));
     const QByteArray root = home.path().toUtf8();
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})

@@ -73,6 +73,13 @@ private:
     Phase phase_ = Phase::WaitingForTitle;
     std::vector<std::unique_ptr<Cactus>> cacti_;
     std::vector<Cactus*> cactiByName_;
+    QHash<QString, Cactus*> exactNames_; // the usual case, without collation
+    bool cactiSorted_ = false;           // sorted on the first name not found exactly
+    const QString titleCacti_ = localized("Cacti");
+    const QString titleWatering_ = localized("Watering");
+    const QString titleLogs_ = localized("Logs");
+    const QString typeCactus_ = localized("Cactus");
+    const QString typeNote_ = localized("Note");
     std::vector<std::unique_ptr<Water>> schedules_;
     QHash<QString, Water*> schedulesByName_;
     std::vector<std::pair<Cactus*, QString>> pendingLinks_;
@@ -109,18 +116,20 @@ void RecordReader::classify(const QString& line)
 
 bool RecordReader::isTitle(const QString& line)
 {
-    const QStringList f = splitCsvLine(line, kTitleFieldsChecked);
-    if (f.isEmpty())
+    // Most lines are records: their first field alone tells that.
+    const QStringList first = splitCsvLine(line, 1);
+    if (first.isEmpty())
         return false;
     Section section = Section::None;
-    if (f[0] == localized("Cacti"))
+    if (first[0] == titleCacti_)
         section = Section::Cacti;
-    else if (f[0] == localized("Watering"))
+    else if (first[0] == titleWatering_)
         section = Section::Watering;
-    else if (f[0] == localized("Logs"))
+    else if (first[0] == titleLogs_)
         section = Section::Logs;
     if (section == Section::None)
         return false;
+    const QStringList f = splitCsvLine(line, kTitleFieldsChecked);
     for (qsizetype i = 1; i < f.size(); ++i) {
         if (!f[i].isEmpty())
             return false;
@@ -130,11 +139,13 @@ bool RecordReader::isTitle(const QString& line)
     if (section == Section::Logs) {
         // Log entries find their plant by name among the cacti read so far.
         cactiByName_.clear();
-        for (const auto& c : cacti_)
+        exactNames_.clear();
+        for (const auto& c : cacti_) {
             cactiByName_.push_back(c.get());
-        std::stable_sort(cactiByName_.begin(), cactiByName_.end(), [](const Cactus* a, const Cactus* b) {
-            return text::localizedStandardCompare(a->name(), b->name()) < 0;
-        });
+            if (!exactNames_.contains(c->name()))
+                exactNames_.insert(c->name(), c.get());
+        }
+        cactiSorted_ = false;
     }
     return true;
 }
@@ -192,8 +203,6 @@ void RecordReader::makeCactus(const QStringList& f)
         cactus->setCommonName(f[2]);
     if (const int type = SpinoraStrings::indexOf(SpinoraStrings::plantTypeStrings(), f[3]); type >= 0)
         cactus->setType(type);
-    if (!f[4].isEmpty())
-        pendingLinks_.emplace_back(cactus.get(), f[4]);
     cactus->setLastWatered(formats_.readDateAndTime(f[5]));
     cactus->setWaterNext(formats_.readDateAndTime(f[6]));
     cactus->setPlantDate(formats_.readDate(f[7]));
@@ -215,7 +224,13 @@ void RecordReader::makeCactus(const QStringList& f)
         cactus->setPotMaterial(material);
     if (f.size() > 21 && !f[21].isEmpty())
         cactus->setNotes(f[21]);
-    store(*cactus);
+    if (f[4].isEmpty()) {
+        store(*cactus);
+    } else {
+        // Kept whole until its schedule is known, so the link costs one UPDATE.
+        cactus->insertIntoDatabase(db_);
+        pendingLinks_.emplace_back(cactus.get(), f[4]);
+    }
     cacti_.push_back(std::move(cactus));
 }
 
@@ -260,9 +275,9 @@ void RecordReader::makeLog(const QStringList& f)
         return;
     const QString type = text::capitalized(f[1]);
     int64_t logType;
-    if (type == localized("Cactus"))
+    if (type == typeCactus_)
         logType = Log::kCactusLog;
-    else if (type == localized("Note"))
+    else if (type == typeNote_)
         logType = Log::kNoteLog;
     else
         return;
@@ -270,11 +285,24 @@ void RecordReader::makeLog(const QStringList& f)
     log->setEventName(f[0]);
     log->setLogType(logType);
     log->setLogDate(formats_.readDate(f[2]));
-    const auto it = std::lower_bound(cactiByName_.begin(), cactiByName_.end(), f[3], [](const Cactus* c, const QString& name) {
-        return text::localizedStandardCompare(c->name(), name) < 0;
-    });
-    if (!f[3].isEmpty() && it != cactiByName_.end() && text::localizedStandardCompare((*it)->name(), f[3]) == 0)
-        log->setCactusKey((*it)->primaryKey());
+    if (!f[3].isEmpty()) {
+        if (Cactus* exact = exactNames_.value(f[3])) {
+            log->setCactusKey(exact->primaryKey());
+        } else {
+            if (!cactiSorted_) {
+                std::stable_sort(cactiByName_.begin(), cactiByName_.end(), [](const Cactus* a, const Cactus* b) {
+                    return text::localizedStandardCompare(a->name(), b->name()) < 0;
+                });
+                cactiSorted_ = true;
+            }
+            const auto it = std::lower_bound(cactiByName_.begin(), cactiByName_.end(), f[3],
+                                             [](const Cactus* c, const QString& name) {
+                                                 return text::localizedStandardCompare(c->name(), name) < 0;
+                                             });
+            if (it != cactiByName_.end() && text::localizedStandardCompare((*it)->name(), f[3]) == 0)
+                log->setCactusKey((*it)->primaryKey());
+        }
+    }
     if (f.size() > 4 && !f[4].isEmpty())
         log->setNotes(f[4]);
     store(*log);
@@ -284,11 +312,8 @@ void RecordReader::makeLog(const QStringList& f)
 void RecordReader::resolveWateringLinks()
 {
     for (const auto& [cactus, name] : pendingLinks_) {
-        Water* schedule = schedulesByName_.value(name);
-        if (!schedule)
-            continue;
-        cactus->hydrate();
-        cactus->setWateringKey(schedule->primaryKey());
+        if (Water* schedule = schedulesByName_.value(name))
+            cactus->setWateringKey(schedule->primaryKey());
         cactus->dehydrate();
     }
 }

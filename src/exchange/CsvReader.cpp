@@ -115,7 +115,9 @@ namespace {
 
 QString singleQuotes(QString text)
 {
-    return text.replace(QLatin1String("\"\""), QLatin1String("\""));
+    if (text.contains(QLatin1Char('"')))
+        text.replace(QLatin1String("\"\""), QLatin1String("\""));
+    return text;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace spinora {
 
 namespace {
@@ -35,6 +37,108 @@ LocaleFormats::LocaleFormats(QLocale locale)
     mediumTimeFormat_ = shortTimeFormat_;
     // The medium time adds the seconds after the minutes.
     mediumTimeFormat_.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+    dateTimeReader_ = FormatReader(dateTimeFormat(), locale_);
+    dateReader_ = FormatReader(dateFormat_, locale_);
+}
+
+LocaleFormats::FormatReader::FormatReader(const QString& format, const QLocale& locale)
+{
+    for (int month = 1; month <= 12; ++month) {
+        monthNames_.insert(locale.monthName(month, QLocale::ShortFormat).toLower(), month);
+        monthNames_.insert(locale.monthName(month, QLocale::LongFormat).toLower(), month);
+        monthNames_.insert(locale.standaloneMonthName(month, QLocale::ShortFormat).toLower(), month);
+    }
+    am_ = locale.amText().toLower();
+    pm_ = locale.pmText().toLower();
+    QString regex = QStringLiteral("^\\s*");
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            // Quoted text stands for itself.
+            const qsizetype close = format.indexOf(QLatin1Char('\''), i + 1);
+            const qsizetype end = close < 0 ? format.size() : close;
+            regex += QRegularExpression::escape(format.mid(i + 1, end - i - 1));
+            i = end + 1;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == c)
+            ++run;
+        auto field = [&](Field f, const char* expression) {
+            fields_.push_back(f);
+            regex += QLatin1Char('(') + QLatin1String(expression) + QLatin1Char(')');
+        };
+        if (c == QLatin1Char('d') && run <= 2)
+            field(kDay, "\\d{1,2}");
+        else if (c == QLatin1Char('M') && run <= 2)
+            field(kMonthNumber, "\\d{1,2}");
+        else if (c == QLatin1Char('M'))
+            field(kMonthName, "[^\\s\\d,]+");
+        else if (c == QLatin1Char('y') && run == 2)
+            field(kYear2, "\\d{2}");
+        else if (c == QLatin1Char('y'))
+            field(kYear4, "\\d{4}");
+        else if (c == QLatin1Char('h') && run <= 2)
+            field(kHour12, "\\d{1,2}");
+        else if (c == QLatin1Char('H') && run <= 2)
+            field(kHour24, "\\d{1,2}");
+        else if (c == QLatin1Char('m') && run <= 2)
+            field(kMinute, "\\d{2}");
+        else if (c == QLatin1Char('s') && run <= 2)
+            field(kSecond, "\\d{2}");
+        else if (c == QLatin1Char('A') || c == QLatin1Char('a'))
+            field(kAmPm, "[^\\s\\d]+");
+        else if (c == QLatin1Char('P') || c == QLatin1Char('p'))
+            ; // the second letter of AP
+        else if (c.isSpace())
+            regex += QStringLiteral("\\s+");
+        else
+            regex += QRegularExpression::escape(QString(run, c));
+        i += run;
+        if (c == QLatin1Char('d') && run > 2)
+            fields_.clear(); // a weekday: no fast reading
+    }
+    regex += QStringLiteral("\\s*$");
+    pattern_ = QRegularExpression(regex, QRegularExpression::CaseInsensitiveOption);
+}
+
+Timestamp LocaleFormats::FormatReader::read(const QString& text, bool withTime) const
+{
+    if (fields_.empty() || !pattern_.isValid())
+        return std::nullopt;
+    const QRegularExpressionMatch match = pattern_.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
+    int pm = -1;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const QString part = match.captured(int(i) + 1);
+        switch (fields_[i]) {
+        case kDay: day = part.toInt(); break;
+        case kMonthNumber: month = part.toInt(); break;
+        case kMonthName: month = monthNames_.value(part.toLower(), 0); break;
+        case kYear2: year = 2000 + part.toInt(); break;
+        case kYear4: year = part.toInt(); break;
+        case kHour12:
+        case kHour24: hour = part.toInt(); break;
+        case kMinute: minute = part.toInt(); break;
+        case kSecond: second = part.toInt(); break;
+        case kAmPm:
+            pm = part.toLower() == pm_ ? 1 : (part.toLower() == am_ ? 0 : -2);
+            break;
+        }
+    }
+    if (pm == -2)
+        return std::nullopt;
+    if (pm == 1 && hour < 12)
+        hour += 12;
+    else if (pm == 0 && hour == 12)
+        hour = 0;
+    const QDate date(year, month, day);
+    const QTime time(hour, minute, second);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return fromDateTime(QDateTime(date, withTime ? time : QTime(0, 0)));
 }
 
 QString LocaleFormats::date(const Timestamp& t) const
@@ -74,6 +178,11 @@ double LocaleFormats::readMoney(const QString& text) const
 
 Timestamp LocaleFormats::read(const QString& text, bool withTime) const
 {
+    // Every date names its day with digits: "Never" and the like are no date.
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    if (Timestamp fast = (withTime ? dateTimeReader_ : dateReader_).read(text, withTime))
+        return fast;
     const QString trimmed = text.trimmed();
     const QStringList formats =
         withTime ? QStringList{dateTimeFormat(), withoutCommas(dateTimeFormat()), dateFormat_ + QStringLiteral(", ") + shortTimeFormat_,

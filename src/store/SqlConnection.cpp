@@ -72,12 +72,13 @@ bool Connection::close(QString* error)
     return true;
 }
 
-sqlite3_stmt* Connection::acquire(std::string_view sql, bool& cached)
+sqlite3_stmt* Connection::acquire(std::string_view sql, Entry*& entry)
 {
-    auto it = cache_.find(std::string(sql));
+    entry = nullptr;
+    auto it = cache_.find(sql);
     if (it != cache_.end() && !it->second.inUse) {
         it->second.inUse = true;
-        cached = true;
+        entry = &it->second;
         return it->second.statement;
     }
     sqlite3_stmt* statement = nullptr;
@@ -85,29 +86,20 @@ sqlite3_stmt* Connection::acquire(std::string_view sql, bool& cached)
         sqlite3_finalize(statement);
         return nullptr;
     }
-    if (it == cache_.end()) {
-        cache_.emplace(std::string(sql), Entry{statement, true});
-        cached = true;
-    } else {
-        cached = false;
-    }
+    if (it == cache_.end())
+        entry = &cache_.emplace(std::string(sql), Entry{statement, true}).first->second;
     return statement;
 }
 
-void Connection::release(sqlite3_stmt* statement, bool cached)
+void Connection::release(sqlite3_stmt* statement, Entry* entry)
 {
-    if (!cached) {
+    if (!entry) {
         sqlite3_finalize(statement);
         return;
     }
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
-    for (auto& [sql, entry] : cache_) {
-        if (entry.statement == statement) {
-            entry.inUse = false;
-            break;
-        }
-    }
+    entry->inUse = false;
 }
 
 void Connection::finalizeCache()
@@ -120,13 +112,13 @@ void Connection::finalizeCache()
 Statement::Statement(Connection* connection, std::string_view sql) : connection_(connection)
 {
     if (connection_ && connection_->handle())
-        statement_ = connection_->acquire(sql, cached_);
+        statement_ = connection_->acquire(sql, entry_);
 }
 
 Statement::~Statement()
 {
     if (statement_)
-        connection_->release(statement_, cached_);
+        connection_->release(statement_, entry_);
 }
 
 int Statement::parameterCount() const

@@ -53,17 +53,24 @@ private:
 
     // A cached statement, or a fresh one when the cached one is in use
     // (nested use of the same SQL). Null when preparing fails.
-    sqlite3_stmt* acquire(std::string_view sql, bool& cached);
-    void release(sqlite3_stmt* statement, bool cached);
-    void finalizeCache();
-
     struct Entry {
         sqlite3_stmt* statement = nullptr;
         bool inUse = false;
     };
+    // The cached entry, or null with a fresh statement when the cached one
+    // is in use (nested use of the same SQL). Null statement when preparing fails.
+    sqlite3_stmt* acquire(std::string_view sql, Entry*& entry);
+    void release(sqlite3_stmt* statement, Entry* entry);
+    void finalizeCache();
+
+    // Looked up by the SQL text without copying it into a std::string.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+    };
     sqlite3* db_ = nullptr;
     QString path_;
-    std::unordered_map<std::string, Entry> cache_;
+    std::unordered_map<std::string, Entry, TextHash, std::equal_to<>> cache_;
 };
 
 // A prepared statement borrowed from its connection for one use; reset and
@@ -110,7 +117,7 @@ public:
 private:
     Connection* connection_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
-    bool cached_ = false;
+    Connection::Entry* entry_ = nullptr;
 };
 
 // A transaction that rolls back unless committed; never throws from its destructor.

@@ -17,10 +17,12 @@ QLocale collationLocale()
 QCollator& collator(bool caseSensitive, bool numeric)
 {
     // Rebuilt when the user's locale changes, so that orderings follow it.
-    thread_local QString builtFor;
+    thread_local QLocale builtFor = QLocale::c();
+    thread_local bool built = false;
     thread_local QCollator collators[2][2];
-    const QLocale locale = collationLocale();
-    if (builtFor != locale.name()) {
+    const QLocale current;
+    if (!built || current != builtFor) {
+        const QLocale locale = collationLocale();
         for (int cs = 0; cs < 2; ++cs) {
             for (int num = 0; num < 2; ++num) {
                 collators[cs][num].setLocale(locale);
@@ -28,7 +30,8 @@ QCollator& collator(bool caseSensitive, bool numeric)
                 collators[cs][num].setNumericMode(num != 0);
             }
         }
-        builtFor = locale.name();
+        builtFor = current;
+        built = true;
     }
     return collators[caseSensitive ? 1 : 0][numeric ? 1 : 0];
 }

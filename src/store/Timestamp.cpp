@@ -1,6 +1,9 @@
 #include "Timestamp.h"
 
+#include <QFile>
+
 #include <atomic>
+#include <ctime>
 #include <cmath>
 
 namespace spinora {
@@ -9,6 +12,14 @@ namespace {
 // NaN means "no fixed clock"; an atomic so that jobs on other threads read it safely.
 std::atomic<double> fixedNow{std::nan("")};
 } // namespace
+
+void settleLocalTimeZone()
+{
+    if (qEnvironmentVariableIsEmpty("TZ") && QFile::exists(QStringLiteral("/etc/localtime"))) {
+        qputenv("TZ", ":/etc/localtime");
+        tzset();
+    }
+}
 
 QDateTime toDateTime(const Timestamp& t)
 {

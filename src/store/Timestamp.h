@@ -28,6 +28,11 @@ Timestamp now();
 // The same calendar day at 00:00:00 local time (Gregorian calendar).
 Timestamp roundDate(const Timestamp& t);
 
+// Without TZ in the environment the C library checks /etc/localtime on every
+// local-time conversion (a file-system call per date read or written). Naming
+// the same zone file in TZ once at start-up spares that; the zone is unchanged.
+void settleLocalTimeZone();
+
 class Clock {
 public:
     static void setFixedNow(const Timestamp& fixed);

@@ -5,12 +5,15 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "Timestamp.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    spinora::settleLocalTimeZone();
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/spinora-test-XXXXXX"));
     const QByteArray root = home.path().toUtf8();
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})

@@ -4,11 +4,13 @@
 #include "Commands.h"
 
 #include "InternalError.h"
+#include "Timestamp.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
+    spinora::settleLocalTimeZone();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("spinora-cli"));
     QStringList words = app.arguments().mid(1);
