@@ -7,7 +7,7 @@
 #include "InterchangeImport.h"
 #include "LocaleFormats.h"
 #include "Resources.h"
-#include "SampleCollection.h"
+#include "BenchSupport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 #include "WorkFiles.h"
@@ -23,24 +23,11 @@ namespace {
 
 constexpr int kCacti = 10000, kWatering = 2000, kLogs = 20000;
 
-QTemporaryDir& scratch()
-{
-    static QTemporaryDir folder;
-    return folder;
-}
+using bench::scratch;
 
-const QString& collection()
+QString collection()
 {
-    static const QString path = [] {
-        const QString p = scratch().filePath("Csv.sdb");
-        SpinoraDatabase document(p);
-        document.setTemplateChoice(true);
-        document.readFromURL(p);
-        SampleCollection::fill(document, SampleSize{kCacti, kWatering, kLogs, 0, 64});
-        document.close();
-        return p;
-    }();
-    return path;
+    return bench::makeCollection("Csv.sdb", SampleSize{kCacti, kWatering, kLogs, 0, 64}, true);
 }
 
 const QString& csvFile()

@@ -2,7 +2,7 @@
 // SQLite backup of the same database plus copying its photo files.
 #include "InterchangeExport.h"
 #include "InterchangeImport.h"
-#include "SampleCollection.h"
+#include "BenchSupport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 #include "WorkFiles.h"
@@ -18,25 +18,12 @@ using namespace spinora;
 
 namespace {
 
-QTemporaryDir& scratch()
-{
-    static QTemporaryDir folder;
-    return folder;
-}
+using bench::scratch;
 
-// 10,000 cacti, 2,000 schedules, 50,000 logs and 2,000 photos, made once.
-const QString& largeCollection()
+// 10,000 cacti, 2,000 schedules, 50,000 logs and 2,000 photos.
+QString largeCollection()
 {
-    static const QString path = [] {
-        const QString p = scratch().filePath("Large.sdb");
-        SpinoraDatabase document(p);
-        document.setTemplateChoice(false);
-        document.readFromURL(p);
-        SampleCollection::fill(document, SampleSize{10000, 2000, 50000, 2000, 480});
-        document.close();
-        return p;
-    }();
-    return path;
+    return bench::makeCollection("Large.sdb", SampleSize{10000, 2000, 50000, 2000, 480});
 }
 
 const QString& largeInterchangeFile()

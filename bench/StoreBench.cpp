@@ -1,6 +1,6 @@
 // Opening, loading, linking, flushing and sorting a large collection, and
 // making photos from a large JPEG.
-#include "SampleCollection.h"
+#include "BenchSupport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
@@ -14,29 +14,17 @@ using namespace spinora;
 
 namespace {
 
-// One generated collection per size, made on first use and kept for the run.
-const QString& collection(int cacti, int watering, int logs, int photos)
+QString collection(int cacti, int watering, int logs, int photos)
 {
-    static std::map<std::tuple<int, int, int, int>, QString> made;
-    static QTemporaryDir folder;
-    auto& path = made[{cacti, watering, logs, photos}];
-    if (path.isEmpty()) {
-        path = folder.filePath(QStringLiteral("c%1-%2-%3-%4.sdb").arg(cacti).arg(watering).arg(logs).arg(photos));
-        SpinoraDatabase document(path);
-        document.setTemplateChoice(false);
-        document.readFromURL(path);
-        SampleSize size{cacti, watering, logs, photos, 64};
-        SampleCollection::fill(document, size);
-        document.close();
-    }
-    return path;
+    return bench::makeCollection(QStringLiteral("c%1-%2-%3-%4.sdb").arg(cacti).arg(watering).arg(logs).arg(photos),
+                                 SampleSize{cacti, watering, logs, photos, 64});
 }
 
-const QString& large() { return collection(10000, 2000, 50000, 0); }
+QString large() { return collection(10000, 2000, 50000, 0); }
 
 void BM_OpenLoadFlushClose(benchmark::State& state)
 {
-    const QString& path = large();
+    const QString path = large();
     for (auto _ : state) {
         SpinoraDatabase document(path);
         if (!document.readFromURL(path))
@@ -50,7 +38,7 @@ BENCHMARK(BM_OpenLoadFlushClose)->Unit(benchmark::kMillisecond);
 
 void BM_OpenAndLoad(benchmark::State& state)
 {
-    const QString& path = large();
+    const QString path = large();
     for (auto _ : state) {
         auto document = std::make_unique<SpinoraDatabase>(path);
         document->readFromURL(path);
@@ -64,7 +52,7 @@ BENCHMARK(BM_OpenAndLoad)->Unit(benchmark::kMillisecond);
 
 void BM_FlushAfterEditingEveryCactus(benchmark::State& state)
 {
-    const QString& path = large();
+    const QString path = large();
     SpinoraDatabase document(path);
     document.readFromURL(path);
     int round = 0;
@@ -85,7 +73,7 @@ BENCHMARK(BM_FlushAfterEditingEveryCactus)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAndLinkWithPhotos(benchmark::State& state)
 {
-    const QString& path = collection(10000, 2000, 50000, 20000);
+    const QString path = collection(10000, 2000, 50000, 20000);
     for (auto _ : state) {
         SpinoraDatabase document(path);
         document.readFromURL(path);
@@ -99,7 +87,7 @@ BENCHMARK(BM_LoadAndLinkWithPhotos)->Unit(benchmark::kMillisecond);
 
 void BM_SortCacti(benchmark::State& state)
 {
-    const QString& path = large();
+    const QString path = large();
     SpinoraDatabase document(path);
     document.readFromURL(path);
     SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(state.range(0) == 1);
@@ -116,7 +104,7 @@ BENCHMARK(BM_SortCacti)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_FilterCactiByText(benchmark::State& state)
 {
-    const QString& path = large();
+    const QString path = large();
     SpinoraDatabase document(path);
     document.readFromURL(path);
     const QString needle = QStringLiteral("mammillaria");

@@ -11,7 +11,7 @@ SPINORA_PACKAGES=(
   libical-dev libavahi-client-dev
   qt6-httpserver-dev qt6-websockets-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth chromium
 )
 
 missing_packages() {

@@ -1,7 +1,7 @@
 #include "CsvExport.h"
 
 #include "AppInfo.h"
-#include "BackgroundJobs.h"
+#include "ExportJob.h"
 #include "InternalError.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
@@ -16,14 +16,6 @@ namespace spinora {
 
 namespace {
 
-QStringList translatedList(std::initializer_list<const char*> keys)
-{
-    QStringList list;
-    for (const char* key : keys)
-        list << localized(key);
-    return list;
-}
-
 QString joinQuoted(const QStringList& fields)
 {
     QStringList quotedFields;
@@ -33,22 +25,11 @@ QString joinQuoted(const QStringList& fields)
     return quotedFields.join(QLatin1Char(','));
 }
 
-// A record loaded whole for the time of its line.
-template <class Record, class Work>
-void withDetails(Record& record, Work work)
-{
-    record.setIsEditing(true);
-    record.hydrate();
-    work();
-    record.setIsEditing(false);
-    record.dehydrate();
-}
-
 } // namespace
 
 const QStringList& CsvExport::cactusHeaders()
 {
-    static const QStringList headers = translatedList(
+    static const QStringList headers = localizedList(
         {"Name", "Species Scientific Name", "Species Common Name", "Type", "Watering", "Last Watered", "Next Watering",
          "Plant Date", "Source", "Date Acquired", "Purchase Price", "Value", "Location", "Height", "Width", "Weight",
          "Light", "Temperature", "Pot Size", "Pot Shape", "Pot Material", "Notes"});
@@ -58,7 +39,7 @@ const QStringList& CsvExport::cactusHeaders()
 const QStringList& CsvExport::waterHeaders()
 {
     static const QStringList headers =
-        translatedList({"Name", "Water Every", "Quantity", "Last Watered", "No Water Date 1", "No Water Date 2",
+        localizedList({"Name", "Water Every", "Quantity", "Last Watered", "No Water Date 1", "No Water Date 2",
                         "No Water Date 3", "No Water Date 4", "No Water Date 5", "No Water Date 6", "Next Watering",
                         "Notes"});
     return headers;
@@ -66,7 +47,7 @@ const QStringList& CsvExport::waterHeaders()
 
 const QStringList& CsvExport::logHeaders()
 {
-    static const QStringList headers = translatedList({"Event", "Type", "Date", "Cactus", "Notes"});
+    static const QStringList headers = localizedList({"Event", "Type", "Date", "Cactus", "Notes"});
     return headers;
 }
 
@@ -161,17 +142,7 @@ bool CsvExport::outputString(const QString& text, QIODevice& stream)
 
 void CsvExport::exportCSVDatabase(SpinoraDatabase& document, const QString& destination, int exportType)
 {
-    document.setExportAborted(false);
-    document.setExportType(exportType);
-    document.setImportExportFilename(destination);
-    document.setJobError(QString());
-    BackgroundJobs::start([&document] {
-        const int status = exportCSVThread(document);
-        BackgroundJobs::postToMainThread([&document, status] {
-            Q_UNUSED(document);
-            SpinoraUtility::sharedManager().reportDatabaseExportComplete(status);
-        });
-    });
+    ExportJob::start(document, destination, exportType, exportCSVThread, ExportJob::report);
 }
 
 int CsvExport::exportCSVThread(SpinoraDatabase& document)
@@ -203,41 +174,25 @@ int CsvExport::exportCSVThread(SpinoraDatabase& document)
     };
     try {
         write(commentLines(formats, now()));
-        if (cacti) {
-            write(sectionStart(localized("Cacti"), cactusHeaders()));
-            for (const auto& c : document.cacti()) {
+        auto section = [&](const char* title, const QStringList& headers, auto& records, auto render) {
+            write(sectionStart(localized(title), headers));
+            for (const auto& record : records) {
                 if (!writing || document.exportAborted())
                     break;
-                withDetails(*c, [&] {
-                    const QString line = cactusLine(*c, formats);
+                ExportJob::withDetails(*record, [&] {
+                    const QString line = render(*record);
                     if (!line.isEmpty())
                         write(line + QLatin1Char('\n'));
                 });
                 progress();
             }
-        }
-        if (watering) {
-            write(sectionStart(localized("Watering"), waterHeaders()));
-            for (const auto& w : document.watering()) {
-                if (!writing || document.exportAborted())
-                    break;
-                withDetails(*w, [&] {
-                    const QString line = waterLine(*w, formats);
-                    if (!line.isEmpty())
-                        write(line + QLatin1Char('\n'));
-                });
-                progress();
-            }
-        }
-        if (logs) {
-            write(sectionStart(localized("Logs"), logHeaders()));
-            for (const auto& l : document.logs()) {
-                if (!writing || document.exportAborted())
-                    break;
-                withDetails(*l, [&] { write(logLine(*l, formats) + QLatin1Char('\n')); });
-                progress();
-            }
-        }
+        };
+        if (cacti)
+            section("Cacti", cactusHeaders(), document.cacti(), [&](const Cactus& c) { return cactusLine(c, formats); });
+        if (watering)
+            section("Watering", waterHeaders(), document.watering(), [&](const Water& w) { return waterLine(w, formats); });
+        if (logs)
+            section("Logs", logHeaders(), document.logs(), [&](const Log& l) { return logLine(l, formats); });
     } catch (const InternalError& error) {
         logInternalError(error);
         document.setJobError(error.message());

@@ -1,7 +1,7 @@
 #include "InterchangeExport.h"
 
 #include "AppInfo.h"
-#include "BackgroundJobs.h"
+#include "ExportJob.h"
 #include "InternalError.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
@@ -106,14 +106,7 @@ void InterchangeExport::cleanupAfterExport(SpinoraDatabase&)
 
 void InterchangeExport::exportDatabase(SpinoraDatabase& document, const QString& destination, int exportType)
 {
-    document.setExportAborted(false);
-    document.setExportType(exportType);
-    document.setImportExportFilename(destination);
-    document.setJobError(QString());
-    BackgroundJobs::start([&document] {
-        const int status = exportDatabaseThread(document);
-        BackgroundJobs::postToMainThread([&document, status] { cleanupAfterLocalExport(document, status); });
-    });
+    ExportJob::start(document, destination, exportType, exportDatabaseThread, cleanupAfterLocalExport);
 }
 
 int InterchangeExport::exportDatabaseThread(SpinoraDatabase& document)

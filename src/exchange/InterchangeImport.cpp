@@ -110,9 +110,20 @@ private:
     void eventsFromLogs();
 
     // Copies one record into the working copy: load from the incoming file,
-    // hydrate, insert, save. Answers the stored record or null.
+    // hydrate, adjust its links, insert, save. Answers the stored record or null.
     template <class T, class Adjust>
     T* copyRecord(int64_t key, std::vector<std::unique_ptr<T>>& into, Adjust adjust);
+    // Copies every row of a table, noting old key -> new key. A missing
+    // table is an error only when `required`.
+    template <class T, class Adjust>
+    void importRecords(const char* sql, bool required, const QString& missing, std::vector<std::unique_ptr<T>>& into,
+                       std::unordered_map<int64_t, int64_t>& keys, Adjust adjust);
+    // The key a record got in the working copy; 0 when it was not imported.
+    static int64_t newKey(const std::unordered_map<int64_t, int64_t>& keys, int64_t old)
+    {
+        const auto it = keys.find(old);
+        return it != keys.end() ? it->second : 0;
+    }
 
     SpinoraDatabase& document_;
     const int type_;
@@ -213,6 +224,25 @@ T* Merge::copyRecord(int64_t key, std::vector<std::unique_ptr<T>>& into, Adjust 
     return stored;
 }
 
+template <class T, class Adjust>
+void Merge::importRecords(const char* sql, bool required, const QString& missing, std::vector<std::unique_ptr<T>>& into,
+                          std::unordered_map<int64_t, int64_t>& keys, Adjust adjust)
+{
+    const auto rows = keysOf(sql);
+    if (!rows) {
+        if (required)
+            failWith(missing);
+        return;
+    }
+    for (int64_t key : *rows) {
+        if (stopped() || !nextRow())
+            return;
+        visited();
+        if (T* stored = copyRecord(key, into, adjust))
+            keys[key] = stored->primaryKey();
+    }
+}
+
 void Merge::importPhotos()
 {
     if (stopped() || type_ == kWatering)
@@ -255,19 +285,8 @@ void Merge::importWatering()
 {
     if (stopped() || type_ == kCacti)
         return;
-    const auto keys = keysOf("SELECT pk FROM watering");
-    if (!keys) {
-        if (type_ != kComplete)
-            failWith(QStringLiteral("The file holds no watering schedules."));
-        return;
-    }
-    for (int64_t key : *keys) {
-        if (stopped() || !nextRow())
-            return;
-        visited();
-        if (Water* stored = copyRecord(key, document_.watering(), [](Water&) {}))
-            wateringKeys_[key] = stored->primaryKey();
-    }
+    importRecords("SELECT pk FROM watering", type_ != kComplete, QStringLiteral("The file holds no watering schedules."),
+                  document_.watering(), wateringKeys_, [](Water&) {});
     document_.sortWater();
 }
 
@@ -275,46 +294,20 @@ void Merge::importCacti()
 {
     if (stopped() || type_ == kWatering)
         return;
-    const auto keys = keysOf("SELECT pk FROM cactus");
-    if (!keys) {
-        if (type_ != kComplete)
-            failWith(QStringLiteral("The file holds no cacti."));
-        return;
-    }
-    for (int64_t key : *keys) {
-        if (stopped() || !nextRow())
-            return;
-        visited();
-        Cactus* stored = copyRecord(key, document_.cacti(), [this](Cactus& cactus) {
-            if (cactus.wateringKey() != -1) {
-                const auto it = wateringKeys_.find(cactus.wateringKey());
-                cactus.setWateringKey(it != wateringKeys_.end() ? it->second : 0);
-            }
-        });
-        if (stored)
-            cactusKeys_[key] = stored->primaryKey();
-    }
+    importRecords("SELECT pk FROM cactus", type_ != kComplete, QStringLiteral("The file holds no cacti."),
+                  document_.cacti(), cactusKeys_, [this](Cactus& cactus) {
+                      if (cactus.wateringKey() != -1)
+                          cactus.setWateringKey(newKey(wateringKeys_, cactus.wateringKey()));
+                  });
     document_.sortCacti();
 }
 
 void Merge::importLogs()
 {
-    const auto keys = keysOf("SELECT pk FROM log");
-    if (!keys)
-        return;
-    for (int64_t key : *keys) {
-        if (stopped() || !nextRow())
-            return;
-        visited();
-        Log* stored = copyRecord(key, document_.logs(), [this](Log& log) {
-            if (log.cactusKey() != -1) {
-                const auto it = cactusKeys_.find(log.cactusKey());
-                log.setCactusKey(it != cactusKeys_.end() ? it->second : 0);
-            }
-        });
-        if (stored)
-            logKeys_[key] = stored->primaryKey();
-    }
+    importRecords("SELECT pk FROM log", false, QString(), document_.logs(), logKeys_, [this](Log& log) {
+        if (log.cactusKey() != -1)
+            log.setCactusKey(newKey(cactusKeys_, log.cactusKey()));
+    });
 }
 
 void Merge::importEvents()
@@ -368,11 +361,10 @@ void Merge::linkPhotos()
 {
     // Photos came in before their owners; now they get the owners' new keys.
     for (Image* image : newPhotos_) {
-        const auto& keys = image->linkedType() == Image::kCactusPhoto ? cactusKeys_ : logKeys_;
         if (image->linkedType() != Image::kCactusPhoto && image->linkedType() != Image::kLogPhoto)
             continue;
-        const auto it = keys.find(image->linkedKey());
-        image->setLinkedKey(it != keys.end() ? it->second : 0);
+        const auto& keys = image->linkedType() == Image::kCactusPhoto ? cactusKeys_ : logKeys_;
+        image->setLinkedKey(newKey(keys, image->linkedKey()));
         if (image->dehydrate()) {
             failWith(QStringLiteral("The collection could not be written: %1").arg(document_.database()->errorMessage()));
             return;

@@ -1,7 +1,7 @@
 #include "ReportExport.h"
 
 #include "AppInfo.h"
-#include "BackgroundJobs.h"
+#include "ExportJob.h"
 #include "CsvExport.h"
 #include "InternalError.h"
 #include "LocaleFormats.h"
@@ -230,16 +230,9 @@ QString ReportExport::logPiece(const Context& c, const Log& log, int number)
 
 void ReportExport::exportReport(SpinoraDatabase& document, const QString& folder, const QString& fileName, int photoSize)
 {
-    document.setExportAborted(false);
-    document.setExportType(photoSize);
     document.setImportExportPath(folder);
-    document.setImportExportFilename(fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName);
-    document.setJobError(QString());
-    BackgroundJobs::start([&document] {
-        const int status = exportReportThread(document);
-        BackgroundJobs::postToMainThread(
-            [status] { SpinoraUtility::sharedManager().reportDatabaseExportComplete(status); });
-    });
+    ExportJob::start(document, fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName, photoSize,
+                     exportReportThread, ExportJob::report);
 }
 
 int ReportExport::exportReportThread(SpinoraDatabase& document)
@@ -303,11 +296,7 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
             for (const auto& record : records) {
                 if (!writing || aborted())
                     return;
-                record->setIsEditing(true);
-                record->hydrate();
-                write(render(*record, ++number));
-                record->setIsEditing(false);
-                record->dehydrate();
+                ExportJob::withDetails(*record, [&] { write(render(*record, ++number)); });
                 step();
             }
         };

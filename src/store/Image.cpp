@@ -328,24 +328,13 @@ bool Image::hydrate()
     return false;
 }
 
-bool Image::save()
+bool Image::loadColumnsBeforeSave()
 {
-    if (!dirty_ || primaryKey_ == -1)
+    if (hydratedCaption_)
         return false;
-    // The UPDATE writes the caption too: read it first if it was released.
-    if (!hydratedCaption_) {
-        if (hydrateCaption())
-            return true;
-    }
-    Statement st(database_, kUpdate);
-    if (!st.prepared())
-        return fail(msg::kPrepareFailed);
-    bindUpdate(st);
-    st.bindAt(st.parameterCount(), primaryKey_);
-    if (st.step() != SQLITE_DONE)
-        return fail(msg::kDehydrateFailed);
-    dirty_ = false;
-    return false;
+    const bool failed = hydrateCaption();
+    dirty_ = true;
+    return failed;
 }
 
 bool Image::dehydrate()

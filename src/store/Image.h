@@ -58,7 +58,6 @@ public:
     bool hydrateThumbnail();
     bool hydrateCaption();
     bool isThumbnailHydrated() const { return hydratedThumbnail_; }
-    bool save() override;
     bool dehydrate() override;
     bool deleteFromDatabase() override;
 
@@ -95,6 +94,8 @@ protected:
     void setPlaceholders() override;
     void bindInsert(Statement& st) const override;
     void bindUpdate(Statement& st) const override;
+    // The UPDATE writes the caption too: read it first if it was released.
+    bool loadColumnsBeforeSave() override;
 
 private:
     QString fileNamed(const QString& suffix) const;

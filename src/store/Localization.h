@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
+
+#include <initializer_list>
 
 namespace spinora {
 
@@ -9,6 +12,14 @@ namespace spinora {
 inline QString localized(const char* key)
 {
     return QCoreApplication::translate("Spinora", key);
+}
+
+inline QStringList localizedList(std::initializer_list<const char*> keys)
+{
+    QStringList list;
+    for (const char* key : keys)
+        list << localized(key);
+    return list;
 }
 
 } // namespace spinora

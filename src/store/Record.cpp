@@ -90,13 +90,8 @@ bool Record::save()
 {
     if (!dirty_ || primaryKey_ == -1)
         return false;
-    // The UPDATE writes every column from memory. A record changed while its
-    // detail was released would otherwise wipe the stored detail columns.
-    if (!hydrated_ && sql().hydrate) {
-        if (hydrate())
-            return true;
-        dirty_ = true;
-    }
+    if (loadColumnsBeforeSave())
+        return true;
     Statement st(database_, sql().update);
     if (!st.prepared())
         return fail(msg::kPrepareFailed);
@@ -106,6 +101,16 @@ bool Record::save()
         return fail(sql().saveFailed);
     dirty_ = false;
     return false;
+}
+
+bool Record::loadColumnsBeforeSave()
+{
+    if (hydrated_ || !sql().hydrate)
+        return false;
+    // A record changed while its detail was released.
+    const bool failed = hydrate();
+    dirty_ = true;
+    return failed;
 }
 
 bool Record::dehydrate()

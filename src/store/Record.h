@@ -38,7 +38,7 @@ public:
     virtual bool insertIntoDatabase(Connection* db);
     void reopen(Connection* db) { database_ = db; }
     virtual bool hydrate();
-    virtual bool save();
+    bool save();
     virtual bool dehydrate();
     bool unload();
     virtual bool deleteFromDatabase();
@@ -69,6 +69,9 @@ protected:
     virtual void bindInsert(Statement& st) const = 0;
     virtual void bindUpdate(Statement& st) const = 0;
     virtual void releaseDetail() {}
+    // The UPDATE writes every column from memory: what was released must be
+    // read back first, or the stored values would be wiped. Answers failure.
+    virtual bool loadColumnsBeforeSave();
     virtual void afterLoad() {}
 
     // Loads the summary columns of row `key`; called by each class's loading

@@ -78,10 +78,20 @@ bool SpinoraDatabase::failLoad(const QString& reason)
 
 bool SpinoraDatabase::readFromURL(const QString& packagePath)
 {
+    setPackageFilename(packagePath);
+    if (!loadPackage()) {
+        lastError_ = QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(packageFilename_), lastError_);
+        utility_.documents().deregisterDatabase(this);
+        return false;
+    }
+    return true;
+}
+
+bool SpinoraDatabase::loadPackage()
+{
     lastError_.clear();
     writeCreationDate_ = false;
     addEventFlag_ = false;
-    setPackageFilename(packagePath);
     bool opened = false;
     try {
         createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
@@ -96,15 +106,12 @@ bool SpinoraDatabase::readFromURL(const QString& packagePath)
         lastError_ = error.message();
         opened = false;
     }
-    if (!opened) {
-        // Nothing is flushed: a collection that did not load is left as it is on disk.
+    // Nothing is flushed after a failure: a collection that did not load is
+    // left as it is on disk.
+    if (!opened)
         database_.reset();
-        lastError_ = QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(packageFilename_), lastError_);
-        utility_.documents().deregisterDatabase(this);
-        return false;
-    }
-    loaded_ = true;
-    return true;
+    loaded_ = opened;
+    return opened;
 }
 
 bool SpinoraDatabase::checkPackageUsable()
@@ -125,30 +132,13 @@ bool SpinoraDatabase::checkPackageUsable()
 
 bool SpinoraDatabase::createUntitledPackage(const QString& displayName)
 {
-    lastError_.clear();
     const QString support =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Spinora");
     QDir().mkpath(support);
     setPackageFilename(support + QLatin1Char('/') + QFileInfo(displayName).completeBaseName() + QLatin1Char('.') +
                        QString::fromUtf8(kPackageExtension));
-    bool opened = false;
-    try {
-        createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
-        opened = checkPackageUsable() && initializeDatabase(dbFilename_);
-        if (opened) {
-            mapLogsAndImages();
-            if (ListController* logList = listController(kLogList))
-                logList->recalculateReminders();
-        }
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        lastError_ = error.message();
-    }
     unsavedDocument_ = true;
-    loaded_ = opened;
-    if (!opened)
-        database_.reset();
-    return opened;
+    return loadPackage();
 }
 
 void SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath,

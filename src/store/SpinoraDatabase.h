@@ -172,6 +172,8 @@ private:
     bool loadKeys(const char* sql, Make make);
     bool readVersionRow();
     bool checkPackageUsable();
+    // Makes the package from the template when missing, then loads and links it.
+    bool loadPackage();
     bool usesEmptyTemplate() const;
 
     SpinoraUtility& utility_;

@@ -4,57 +4,46 @@
 
 #include <QLocale>
 
-#include <initializer_list>
 
 namespace spinora {
-
-namespace {
-QStringList translated(std::initializer_list<const char*> keys)
-{
-    QStringList list;
-    for (const char* key : keys)
-        list << localized(key);
-    return list;
-}
-} // namespace
 
 const QStringList& SpinoraStrings::plantTypeStrings()
 {
     static const QStringList list =
-        translated({"Cactus", "Caudiciform", "Leaf Succulent", "Root Succulent", "Stem Succulent"});
+        localizedList({"Cactus", "Caudiciform", "Leaf Succulent", "Root Succulent", "Stem Succulent"});
     return list;
 }
 
 const QStringList& SpinoraStrings::sourceStrings()
 {
-    static const QStringList list = translated(
+    static const QStringList list = localizedList(
         {"Seed", "Cutting", "Offset", "Grafted", "Wild", "Nursery Stock", "Private Grower", "Retailer"});
     return list;
 }
 
 const QStringList& SpinoraStrings::materialStrings()
 {
-    static const QStringList list = translated(
+    static const QStringList list = localizedList(
         {"Ceramic", "Concrete", "Fiberglass", "Mica", "None (In-Ground)", "Plastic", "Stone", "Wood"});
     return list;
 }
 
 const QStringList& SpinoraStrings::shapeStrings()
 {
-    static const QStringList list = translated({"None", "Round", "Oval", "Square", "Rectangular", "Hexagon",
+    static const QStringList list = localizedList({"None", "Round", "Oval", "Square", "Rectangular", "Hexagon",
                                                 "Octagon", "Dish", "Lotus", "Flat", "Irregular"});
     return list;
 }
 
 const QStringList& SpinoraStrings::frequencyStrings()
 {
-    static const QStringList list = translated({"hours", "days", "weeks", "months", "years"});
+    static const QStringList list = localizedList({"hours", "days", "weeks", "months", "years"});
     return list;
 }
 
 const QStringList& SpinoraStrings::oneFrequencyStrings()
 {
-    static const QStringList list = translated({"hour", "day", "week", "month", "year"});
+    static const QStringList list = localizedList({"hour", "day", "week", "month", "year"});
     return list;
 }
 
@@ -62,7 +51,7 @@ const QStringList& SpinoraStrings::quantityStrings()
 {
     // "LightQuantity" is a key of its own so that it translates apart from the light level.
     static const QStringList list = [] {
-        QStringList l = translated({"Spray", "LightQuantity", "Moderate", "Soak"});
+        QStringList l = localizedList({"Spray", "LightQuantity", "Moderate", "Soak"});
         if (l[1] == QLatin1String("LightQuantity"))
             l[1] = QStringLiteral("Light");
         return l;

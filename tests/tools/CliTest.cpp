@@ -37,7 +37,7 @@ TEST(Cli, HelpListsEverySubcommand)
     const Result help = cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* name : {"new PATH", "info PATH", "list PATH", "next-watering", "sample PATH", "export-sdbi PATH",
-                             "import PATH"})
+                             "import PATH", "export-csv PATH", "report PATH"})
         EXPECT_TRUE(help.out.contains(name)) << name;
     const Result unknown = cli({"frobnicate"});
     EXPECT_EQ(unknown.exitCode, 2);
@@ -153,4 +153,23 @@ TEST(Cli, ExportAndImportReportTheirStatus)
     EXPECT_EQ(cli({"import", target, target}).exitCode, 2); // never from itself
     EXPECT_EQ(cli({"export-sdbi", target, target + "/inside.sdbi"}).exitCode, 2);
     EXPECT_EQ(cli({"export-sdbi", source, folder.file("x.sdbi"), "--type", "4"}).exitCode, 2);
+}
+
+TEST(Cli, CsvAndReport)
+{
+    TempFolder folder;
+    const QString source = folder.file("S.sdb");
+    ASSERT_EQ(cli({"sample", source, "--cacti", "3", "--photos", "1"}).exitCode, 0);
+    EXPECT_EQ(cli({"export-csv", source, folder.file("c.csv")}).exitCode, 0);
+    EXPECT_TRUE(readFile(folder.file("c.csv")).startsWith("\"// Exported from Spinora 1.2 on "));
+    EXPECT_EQ(cli({"export-csv", source, folder.file("c.txt")}).exitCode, 2);
+    EXPECT_EQ(cli({"export-sdbi", source, folder.file("c.csv")}).exitCode, 2);
+    ASSERT_EQ(cli({"new", folder.file("T.sdb"), "--empty"}).exitCode, 0);
+    EXPECT_EQ(cli({"import", folder.file("T.sdb"), folder.file("c.csv")}).exitCode, 0);
+    EXPECT_TRUE(cli({"info", folder.file("T.sdb")}).out.contains("cacti: 3\n"));
+    const Result report = cli({"report", source, folder.file("r.html"), "--size", "3"});
+    EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
+    EXPECT_TRUE(readFile(folder.file("r.html")).contains("width:1165px;"));
+    EXPECT_TRUE(QFileInfo::exists(folder.file("r_photos/Spinora.jpg")));
+    EXPECT_EQ(cli({"report", source, folder.file("r.html"), "--size", "5"}).exitCode, 2);
 }

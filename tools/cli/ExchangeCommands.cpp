@@ -36,22 +36,41 @@ void refuseSameCollection(const SpinoraDatabase& document, const QString& other,
         throw CliError(QStringLiteral("%1 the open collection itself is not permitted").arg(QLatin1String(what)), 2);
 }
 
+// Starts a job with a waiter as its observer, waits, and closes the collection.
+template <class Start>
+int runJob(std::unique_ptr<SpinoraDatabase> document, Start start)
+{
+    JobWaiter waiter(*document);
+    start(&waiter);
+    const int status = waiter.wait();
+    document->close();
+    return status == 0 ? 0 : 1;
+}
+
+} // namespace
+
+namespace {
+
+// The relay picks the kind of export from the destination's name.
+int exportCollection(const QString& path, const QString& destination, int type)
+{
+    auto document = openCollection(path);
+    const QString out = absolute(destination);
+    refuseSameCollection(*document, out, "Exporting to");
+    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+    return runJob(std::move(document), [&](TransferObserver* waiter) { ExchangeRelay::exportLocalDatabase(out, type, waiter); });
+}
+
 } // namespace
 
 int runExportSdbi(Arguments& arguments)
 {
     const int type = typeOption(arguments);
     const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli export-sdbi PATH.sdb OUT.sdbi [--type 0..3]"));
-    auto document = openCollection(words[0]);
-    const QString out = absolute(words[1]);
-    refuseSameCollection(*document, out, "Exporting to");
-    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
-    JobWaiter waiter(*document);
-    ExchangeRelay::exportLocalDatabase(out, type, &waiter);
-    const int status = waiter.wait();
-    document->close();
-    return status == 0 ? 0 : 1;
+    if (ExchangeRelay::isCsvFile(words[1]))
+        throw CliError(QStringLiteral("%1: use export-csv for CSV files").arg(words[1]), 2);
+    return exportCollection(words[0], words[1], type);
 }
 
 int runExportCsv(Arguments& arguments)
@@ -60,7 +79,7 @@ int runExportCsv(Arguments& arguments)
     const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli export-csv PATH.sdb OUT.csv [--type 0..3]"));
     if (!ExchangeRelay::isCsvFile(words[1]))
         throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[1]), 2);
-    return runExportSdbi(arguments = Arguments(QStringList{words[0], words[1], QStringLiteral("--type"), QString::number(type)}));
+    return exportCollection(words[0], words[1], type);
 }
 
 int runReport(Arguments& arguments)
@@ -74,11 +93,9 @@ int runReport(Arguments& arguments)
     const QFileInfo info(out);
     if (!QFileInfo(info.absolutePath()).isDir())
         throw CliError(QStringLiteral("the folder %1 does not exist").arg(info.absolutePath()));
-    JobWaiter waiter(*document);
-    ExchangeRelay::exportReport(info.absolutePath(), info.fileName(), photoSize, &waiter);
-    const int status = waiter.wait();
-    document->close();
-    return status == 0 ? 0 : 1;
+    return runJob(std::move(document), [&](TransferObserver* waiter) {
+        ExchangeRelay::exportReport(info.absolutePath(), info.fileName(), photoSize, waiter);
+    });
 }
 
 int runImport(Arguments& arguments)
@@ -90,11 +107,7 @@ int runImport(Arguments& arguments)
         throw CliError(QStringLiteral("nothing to import at %1").arg(words[1]));
     auto document = openCollection(words[0]);
     refuseSameCollection(*document, in, "Importing from");
-    JobWaiter waiter(*document);
-    ExchangeRelay::importLocalDatabase(in, type, &waiter);
-    const int status = waiter.wait();
-    document->close();
-    return status == 0 ? 0 : 1;
+    return runJob(std::move(document), [&](TransferObserver* waiter) { ExchangeRelay::importLocalDatabase(in, type, waiter); });
 }
 
 } // namespace spinora::cli
