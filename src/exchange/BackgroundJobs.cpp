@@ -4,7 +4,6 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -41,12 +40,6 @@ void BackgroundJobs::waitForAll()
 {
     std::unique_lock lock(mutex);
     finished.wait(lock, [] { return runningJobs == 0; });
-}
-
-int BackgroundJobs::running()
-{
-    std::lock_guard lock(mutex);
-    return runningJobs;
 }
 
 } // namespace spinora

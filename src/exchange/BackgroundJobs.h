@@ -14,7 +14,6 @@ public:
     static void postToMainThread(std::function<void()> function);
     // Blocks until every started job has ended (for an orderly exit).
     static void waitForAll();
-    static int running();
 };
 
 } // namespace spinora

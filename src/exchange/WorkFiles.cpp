@@ -55,12 +55,6 @@ void WorkFiles::unlock()
     heldLock.reset();
 }
 
-bool WorkFiles::isLockedHere()
-{
-    std::lock_guard guard(lockMutex);
-    return heldLock != nullptr;
-}
-
 void crashPoint(const char* name)
 {
     const char* wanted = std::getenv("SPINORA_TEST_CRASH_AT");

@@ -23,7 +23,6 @@ public:
     // process holds it.
     static bool lock();
     static void unlock();
-    static bool isLockedHere();
 };
 
 // Deliberate crash points for the tests that kill an import half-way: with
