@@ -118,6 +118,10 @@ private:
     template <class T, class Adjust>
     void importRecords(const char* sql, bool required, const QString& missing, std::vector<std::unique_ptr<T>>& into,
                        std::unordered_map<int64_t, int64_t>& keys, Adjust adjust);
+    // Copies the rows whose text (event name, scientific name) is present and
+    // none of the records there before the step has.
+    template <class T, class Text>
+    void importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text text, std::vector<T*>* alsoInto);
     // The key a record got in the working copy; 0 when it was not imported.
     static int64_t newKey(const std::unordered_map<int64_t, int64_t>& keys, int64_t old)
     {
@@ -310,51 +314,42 @@ void Merge::importLogs()
     });
 }
 
-void Merge::importEvents()
+template <class T, class Text>
+void Merge::importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text text, std::vector<T*>* alsoInto)
 {
-    const auto keys = keysOf("SELECT pk FROM event");
+    const auto keys = keysOf(sql);
     if (!keys)
         return;
-    const size_t existing = document_.events().size();
+    const size_t existing = into.size();
     for (int64_t key : *keys) {
         if (stopped() || !nextRow())
             return;
         visited();
         bool initFailed = false;
-        Event probe(key, incoming_.get(), false, &initFailed);
-        if (initFailed || probe.name().isEmpty())
+        T probe(key, incoming_.get(), false, &initFailed);
+        if (initFailed || text(probe).isEmpty())
             continue;
         bool known = false;
         for (size_t i = 0; i < existing && !known; ++i)
-            known = text::localizedCompare(document_.events()[i]->name(), probe.name()) == 0;
-        if (!known)
-            copyRecord(key, document_.events(), [](Event&) {});
+            known = text::localizedCompare(text(*into[i]), text(probe)) == 0;
+        if (known)
+            continue;
+        T* stored = copyRecord(key, into, [](T&) {});
+        if (stored && alsoInto)
+            alsoInto->push_back(stored);
     }
+}
+
+void Merge::importEvents()
+{
+    importNew("SELECT pk FROM event", document_.events(), [](const Event& e) { return e.name(); }, nullptr);
     document_.sortEvents();
 }
 
 void Merge::importSpecies()
 {
-    const auto keys = keysOf("SELECT pk FROM species");
-    if (!keys)
-        return;
-    const size_t existing = document_.species().size();
-    for (int64_t key : *keys) {
-        if (stopped() || !nextRow())
-            return;
-        visited();
-        bool initFailed = false;
-        Species probe(key, incoming_.get(), false, &initFailed);
-        if (initFailed || probe.scientificName().isEmpty())
-            continue;
-        bool known = false;
-        for (size_t i = 0; i < existing && !known; ++i)
-            known = text::localizedCompare(document_.species()[i]->scientificName(), probe.scientificName()) == 0;
-        if (!known) {
-            if (Species* stored = copyRecord(key, document_.species(), [](Species&) {}))
-                document_.speciesScientific().push_back(stored);
-        }
-    }
+    importNew("SELECT pk FROM species", document_.species(), [](const Species& s) { return s.scientificName(); },
+              &document_.speciesScientific());
 }
 
 void Merge::linkPhotos()
