@@ -19,6 +19,7 @@
 
 #include <sqlite3.h>
 
+#include <type_traits>
 #include <unordered_map>
 
 namespace spinora {
@@ -121,7 +122,8 @@ private:
     // Copies the rows whose text (event name, scientific name) is present and
     // none of the records there before the step has.
     template <class T, class Text>
-    void importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text text, std::vector<T*>* alsoInto);
+    void importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text textOf,
+                   std::type_identity_t<std::vector<T*>>* alsoInto);
     // The key a record got in the working copy; 0 when it was not imported.
     static int64_t newKey(const std::unordered_map<int64_t, int64_t>& keys, int64_t old)
     {
@@ -315,7 +317,8 @@ void Merge::importLogs()
 }
 
 template <class T, class Text>
-void Merge::importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text text, std::vector<T*>* alsoInto)
+void Merge::importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text textOf,
+                      std::type_identity_t<std::vector<T*>>* alsoInto)
 {
     const auto keys = keysOf(sql);
     if (!keys)
@@ -327,11 +330,11 @@ void Merge::importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Te
         visited();
         bool initFailed = false;
         T probe(key, incoming_.get(), false, &initFailed);
-        if (initFailed || text(probe).isEmpty())
+        if (initFailed || textOf(probe).isEmpty())
             continue;
         bool known = false;
         for (size_t i = 0; i < existing && !known; ++i)
-            known = text::localizedCompare(text(*into[i]), text(probe)) == 0;
+            known = text::localizedCompare(textOf(*into[i]), textOf(probe)) == 0;
         if (known)
             continue;
         T* stored = copyRecord(key, into, [](T&) {});
