@@ -21,6 +21,15 @@ QString mediumFrom(const QLocale& locale)
     return format.trimmed();
 }
 
+// When the first comma is not followed by a space (nor ends the text),
+// every comma gets one.
+void spaceAfterCommas(QString& text)
+{
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    if (comma >= 0 && comma < text.size() - 1 && text.at(comma + 1) != QLatin1Char(' '))
+        text.replace(QLatin1String(","), QLatin1String(", "));
+}
+
 QString withoutCommas(QString text)
 {
     return text.remove(QLatin1Char(','));
@@ -240,9 +249,7 @@ Timestamp LocaleFormats::readDateAndTime(const QString& original) const
 {
     QString text = original;
     // 1. "Dec 6,2026" gets the space after its commas.
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    if (comma >= 0 && comma < text.size() - 1 && text.at(comma + 1) != QLatin1Char(' '))
-        text.replace(QLatin1String(","), QLatin1String(", "));
+    spaceAfterCommas(text);
     // 2. As it stands.
     if (Timestamp t = read(text, true))
         return t;
@@ -264,9 +271,7 @@ Timestamp LocaleFormats::readDateAndTime(const QString& original) const
 Timestamp LocaleFormats::readDate(const QString& original) const
 {
     QString text = original;
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    if (comma >= 0 && comma < text.size() - 1 && text.at(comma + 1) != QLatin1Char(' '))
-        text.replace(QLatin1String(","), QLatin1String(", "));
+    spaceAfterCommas(text);
     if (Timestamp t = read(text, false))
         return t;
     text.replace(QLatin1Char('/'), QLatin1Char(' '));

@@ -28,18 +28,6 @@ const char* const kDelete = "DELETE FROM cactus WHERE pk=?";
 
 const QString kEmpty = QString(QLatin1String(""));
 
-// A plant without the tie-break text comes before one that has it. Two plants
-// that both lack it compare equal, which keeps the ordering consistent for
-// sorting.
-int compareTieBreak(const QString& mine, const QString& theirs)
-{
-    const bool mineMissing = mine.isEmpty();
-    const bool theirsMissing = theirs.isEmpty();
-    if (mineMissing || theirsMissing)
-        return mineMissing == theirsMissing ? 0 : (mineMissing ? -1 : 1);
-    return text::localizedStandardCompare(mine, theirs);
-}
-
 } // namespace
 
 Cactus::Cactus() = default;
@@ -215,7 +203,7 @@ int Cactus::compareNameThenSpecies(const Cactus* other) const
 {
     int order = text::plainCompare(name_, other->name_);
     if (order == 0)
-        order = compareTieBreak(scientificName_, other->scientificName_);
+        order = text::emptyFirstStandardCompare(scientificName_, other->scientificName_);
     return ascending_ ? order : -order;
 }
 
@@ -223,7 +211,7 @@ int Cactus::compareSpeciesThenName(const Cactus* other) const
 {
     int order = text::plainCompare(scientificName_, other->scientificName_);
     if (order == 0)
-        order = compareTieBreak(name_, other->name_);
+        order = text::emptyFirstStandardCompare(name_, other->name_);
     return ascending_ ? order : -order;
 }
 

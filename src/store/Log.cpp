@@ -151,14 +151,8 @@ int Log::compareLog(const Log* other) const
     const double mine = logDate_.value_or(0.0);
     const double theirs = other->logDate_.value_or(0.0);
     int order = (mine < theirs) - (mine > theirs);
-    if (order == 0) {
-        const bool mineMissing = eventName_.isEmpty();
-        const bool theirsMissing = other->eventName_.isEmpty();
-        if (mineMissing || theirsMissing)
-            order = mineMissing == theirsMissing ? 0 : (mineMissing ? -1 : 1);
-        else
-            order = text::localizedStandardCompare(eventName_, other->eventName_);
-    }
+    if (order == 0)
+        order = text::emptyFirstStandardCompare(eventName_, other->eventName_);
     return ascending_ ? order : -order;
 }
 

@@ -63,6 +63,13 @@ int localizedStandardCompare(const QString& a, const QString& b)
     return sign(collator(false, true).compare(a, b));
 }
 
+int emptyFirstStandardCompare(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return a.isEmpty() == b.isEmpty() ? 0 : (a.isEmpty() ? -1 : 1);
+    return localizedStandardCompare(a, b);
+}
+
 QString capitalized(const QString& s)
 {
     QString result = s.toLower();
