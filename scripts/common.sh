@@ -12,6 +12,7 @@ SPINORA_PACKAGES=(
   qt6-httpserver-dev qt6-websockets-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth chromium
+  dbus avahi-daemon libnss-mdns ccache
 )
 
 missing_packages() {
@@ -39,6 +40,7 @@ install_packages() {
 }
 
 configure_and_build() {
-  cmake -S "$SPINORA_ROOT" -B "$SPINORA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_BUILD" -G "${SPINORA_GENERATOR:-Ninja}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
     cmake --build "$SPINORA_BUILD" -j"$(nproc)"
 }

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#ifdef SPINORA_WIDGET_TESTS
+#include <QApplication>
+#endif
 #include <QTemporaryDir>
 
 #include "Timestamp.h"
@@ -20,7 +23,11 @@ int main(int argc, char** argv)
         setenv(name, (root + "/" + name).constData(), 1);
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#ifdef SPINORA_WIDGET_TESTS
+    QApplication app(argc, argv);
+#else
     QGuiApplication app(argc, argv);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,41 @@
+#include "ProgressWindow.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace spinora {
+
+ProgressWindow::ProgressWindow(QWidget* parent, const QString& title)
+    : QDialog(parent), message_(new QLabel(this)), bar_(new QProgressBar(this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    setWindowTitle(title);
+    setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    message_->setVisible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    layout->addWidget(bar_);
+    layout->addWidget(cancelButton_, 0, Qt::AlignRight);
+    setMinimumWidth(360);
+    connect(cancelButton_, &QPushButton::clicked, this, &ProgressWindow::cancelRequested);
+}
+
+void ProgressWindow::setProgress(double percent) {
+    bar_->setValue(static_cast<int>(std::clamp(percent, 0.0, 100.0)));
+}
+
+void ProgressWindow::setMessage(const QString& text) {
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
+}
+
+void ProgressWindow::reject() {
+    emit cancelRequested();
+}
+
+} // namespace spinora
