@@ -6,12 +6,18 @@
 #include "InternalError.h"
 #include "Timestamp.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     spinora::settleLocalTimeZone();
-    QCoreApplication app(argc, argv);
+    // A GUI application without a display: printing lays text out with
+    // fonts, which needs one, and the offscreen platform serves headless.
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("spinora-cli"));
     QStringList words = app.arguments().mid(1);
     using namespace spinora::cli;
