@@ -9,15 +9,21 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char** argv)
 {
     spinora::settleLocalTimeZone();
-    // A GUI application without a display: printing lays text out with
-    // fonts, which needs one, and the offscreen platform serves headless.
-    if (!std::getenv("QT_QPA_PLATFORM"))
+    // Printing lays text out with fonts, which needs a GUI application; the
+    // offscreen platform serves it without a display. Every other job stays
+    // a plain core application.
+    const bool needsGui = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    if (needsGui && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> application =
+        needsGui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("spinora-cli"));
     QStringList words = app.arguments().mid(1);
     using namespace spinora::cli;
