@@ -39,8 +39,19 @@ install_packages() {
     { apt-get update -q >/dev/null && apt-get install -y -q --no-install-recommends $missing >/dev/null; }
 }
 
+# Plain Makefiles by default, so the project's own runs keep that generator
+# working; a build folder keeps the generator it was made with.
+build_generator() {
+  local cache="$SPINORA_BUILD/CMakeCache.txt"
+  if [ -f "$cache" ]; then
+    sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$cache"
+  else
+    echo "${SPINORA_GENERATOR:-Unix Makefiles}"
+  fi
+}
+
 configure_and_build() {
-  cmake -S "$SPINORA_ROOT" -B "$SPINORA_BUILD" -G "${SPINORA_GENERATOR:-Ninja}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_BUILD" -G "$(build_generator)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
     cmake --build "$SPINORA_BUILD" -j"$(nproc)"
 }
