@@ -1,0 +1,181 @@
+#pragma once
+
+#include "PhotoViewController.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QListView;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QThread;
+
+namespace spinora {
+
+class Image;
+class PhotoGridModel;
+class PhotoImportJob;
+class SpinoraDatabase;
+struct PreparedPhoto;
+
+// The editor that shows a photo grid. Every operation has a default that
+// does nothing (or answers none), so an editor overrides what it uses.
+class PhotoGridViewControllerDelegate {
+public:
+    virtual ~PhotoGridViewControllerDelegate() = default;
+    // Title of the photo viewer (the record's name).
+    virtual QString imageTitle() { return {}; }
+    // The photo shown in the editor's slot n, or null.
+    virtual Image* imageInSlot(int slot) { (void)slot; return nullptr; }
+    // The grid's new order after a drag: the whole working list.
+    virtual void updateImageArray(const std::vector<Image*>& images) { (void)images; }
+    // A new photo. It is ALREADY stored: the grid added it to the collection
+    // (SpinoraDatabase::addImage: row and its three files) and keeps it in
+    // addedPhotos(). The editor links it to its record (linked type and key,
+    // tag value), saves it (Image::save), appends it to its working list and
+    // shows it in `slot` (-1: the position it took). The editor must NOT add
+    // it to the collection again, nor remove it on Cancel itself: see
+    // PhotoGridViewController::discardAddedPhotos().
+    virtual void saveImage(Image* image, int slot) { (void)image; (void)slot; }
+    // Photos the user deleted in the grid (the editor deletes them from the
+    // collection when it saves; they are still stored until then).
+    virtual void removeImages(const std::vector<Image*>& images) { (void)images; }
+    // Move the photo to slot n (asked by the viewer).
+    virtual void storePhoto(Image* image, int slot) { (void)image; (void)slot; }
+    // Captions changed: redraw the slots' tool tips.
+    virtual void updateCaptions() {}
+};
+
+// The "All Photos" tab of the cactus and log editors: a zoomable grid of
+// square thumbnails with "Add Photos…", "Delete" and a zoom slider.
+// Photos are reordered by dragging, deleted with the button or the Delete
+// key, opened in the viewer by a double click, and added from an open panel
+// or by dropping picture files on the grid.
+//
+// Life with an editor:
+//   open:   grid->setDelegate(this);
+//           grid->updatePhotoGrid(&document, &updatedImageArray);
+//   OK:     grid->waitForImageSave();   // stores what the import finished
+//           ... commit updatedImageArray, delete imagesToDelete ...
+//           grid->keepAddedPhotos();    // the added photos now belong to the record
+//           grid->updatePhotoGrid(&document, nullptr);
+//   Cancel: grid->waitForImageSave();   // or cancelImport()
+//           ... drop updatedImageArray (it points at added photos) ...
+//           grid->discardAddedPhotos(); // removes them from the collection
+//           grid->updatePhotoGrid(&document, nullptr);
+//
+// Picture files are read, checked, scaled and encoded on a background
+// thread; each finished photo is stored on the main thread (the collection's
+// connection belongs to it) one at a time, so the window keeps answering.
+// Files that are not pictures, are too large (over 64 MB or 100 megapixels)
+// or cannot be decoded are refused with a message naming them; a photo
+// whose files cannot be written (a full disk) is removed again and reported.
+class PhotoGridViewController : public QWidget, public PhotoViewControllerDelegate {
+    Q_OBJECT
+public:
+    static constexpr qint64 kMaxFileBytes = 64ll * 1024 * 1024;
+    static constexpr qint64 kMaxPixels = 100'000'000;
+    static constexpr int kCacheLimit = 200; // thumbnails kept drawn
+
+    explicit PhotoGridViewController(QWidget* parent = nullptr);
+    // Stops a running import and waits for its thread.
+    ~PhotoGridViewController() override;
+
+    void setDelegate(PhotoGridViewControllerDelegate* delegate) { delegate_ = delegate; }
+    PhotoGridViewControllerDelegate* delegate() const { return delegate_; }
+
+    // Shows these photos (their thumbnails are loaded) and keeps the
+    // document; null empties the grid. A new array starts a new list of
+    // added photos (call keepAddedPhotos or discardAddedPhotos before).
+    void updatePhotoGrid(SpinoraDatabase* database, const std::vector<Image*>* photoArray);
+    // Appends the photos added since the last refresh and redraws.
+    void refreshImageBrowser();
+    const std::vector<Image*>& imageArray() const { return imageArray_; }
+
+    // --- Adding photos
+    // Reads the files on the background thread; returns at once.
+    void addPhotosWithPaths(const QStringList& paths);
+    // YES while an import runs or finished photos wait to be stored.
+    bool imageSaveInProgress() const;
+    // Runs the event loop until the import is done (photos are stored as
+    // they come). False when it is still running after `timeoutMs`.
+    bool waitForImageSave(int timeoutMs = 60000);
+    // Stops the import; photos already stored stay in addedPhotos().
+    void cancelImport();
+    // Photos stored by this grid since updatePhotoGrid with an array.
+    const std::vector<Image*>& addedPhotos() const { return addedPhotos_; }
+    void keepAddedPhotos();
+    // Removes every added photo from the collection (row and files) and
+    // from the grid. Pointers to them are invalid afterwards.
+    void discardAddedPhotos();
+    // "<file name>: <reason>" for each file the last import refused.
+    const QStringList& lastRefusals() const { return lastRefusals_; }
+    // Show refusals in a window-modal "WARNING" alert (default on).
+    void setShowsAlerts(bool shows) { showsAlerts_ = shows; }
+
+    // Reordering: the photos at `dragged` are moved to `destination`
+    // (an index in the list before the move).
+    void moveImages(std::vector<int> dragged, int destination);
+    static std::vector<Image*> reorderedPhotos(std::vector<Image*> photos, std::vector<int> dragged, int destination);
+
+    QListView* imageBrowser() const { return imageBrowser_; }
+    // Opens the viewer on a photo (nothing when it has no picture).
+    void openPhoto(Image* image);
+
+    // --- PhotoViewControllerDelegate, for the viewers it opens
+    Image* previousPhoto(Image* current) override;
+    Image* nextPhoto(Image* current) override;
+    void storePhoto(Image* image, int slot) override;
+    void updateCaptions() override;
+
+public slots:
+    // A photo slot button of the editor (slot 0 to 4): opens its photo, or
+    // offers to add photos when the slot is empty.
+    void handleMainImageSelect(int slot);
+    void handleAddPhotoButton();
+    void handleDeletePhotoButton();
+    void zoomDidChange(int value);
+    // The open panel (non-blocking); its files are imported in the background.
+    void addNewPhoto(int slot);
+
+signals:
+    void importProgress(int done, int total);
+    // After an import: how many photos were stored, and what was refused.
+    void importFinished(int stored, const QStringList& refusals);
+
+private:
+    friend class PhotoGridModel;
+    void photoPrepared(const std::shared_ptr<PreparedPhoto>& photo);
+    void photoRefused(const QString& file, const QString& reason);
+    void jobFinished();
+    void storePrepared(const std::shared_ptr<PreparedPhoto>& photo);
+    void finishImport();
+    void reloadGrid();
+    void selectionChanged();
+
+    SpinoraDatabase* database_ = nullptr;
+    PhotoGridViewControllerDelegate* delegate_ = nullptr;
+    std::vector<Image*> imageArray_;
+    std::vector<Image*> importedImageArray_;
+    std::vector<Image*> addedPhotos_;
+    QStringList lastRefusals_;
+    int storedInImport_ = 0;
+    int importTotal_ = 0;
+    int importDone_ = 0;
+    bool showsAlerts_ = true;
+
+    PhotoGridModel* model_ = nullptr;
+    QListView* imageBrowser_ = nullptr;
+    QProgressBar* progressIndicator_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QSlider* zoomSlider_ = nullptr;
+    QThread* importThread_ = nullptr;
+    PhotoImportJob* importJob_ = nullptr;
+};
+
+} // namespace spinora
