@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -85,7 +86,9 @@ private:
     void selectCalendar(const QString& calendarIdentifier);
     void startChanged(const QDateTime& proposed);
     void endChanged(const QDateTime& proposed);
-    void finish();
+    void finish(int result);
+    void showProblem(const QString& text);
+    void updateTimeFormats();
 
     CalendarStore& store_;
     EventViewDelegate* delegate_ = nullptr;
@@ -98,7 +101,7 @@ private:
     QLineEdit* title_ = nullptr;
     QDateTimeEdit* startDate_ = nullptr;
     QDateTimeEdit* endDate_ = nullptr;
-    QComboBox* allDayControl_ = nullptr;
+    QButtonGroup* allDayControl_ = nullptr; // segment 0 "No", 1 "Yes"
     QCheckBox* validAlarm_ = nullptr;
     QDateTimeEdit* alarmDate_ = nullptr;
     QComboBox* calendarButton_ = nullptr;

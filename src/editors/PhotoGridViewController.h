@@ -89,8 +89,9 @@ public:
     PhotoGridViewControllerDelegate* delegate() const { return delegate_; }
 
     // Shows these photos (their thumbnails are loaded) and keeps the
-    // document; null empties the grid. A new array starts a new list of
-    // added photos (call keepAddedPhotos or discardAddedPhotos before).
+    // document; null empties the grid. Call it again whenever the working
+    // list changed order. The list of added photos is not touched: only
+    // keepAddedPhotos() and discardAddedPhotos() end it.
     void updatePhotoGrid(SpinoraDatabase* database, const std::vector<Image*>* photoArray);
     // Appends the photos added since the last refresh and redraws.
     void refreshImageBrowser();
@@ -156,6 +157,7 @@ private:
     void finishImport();
     void reloadGrid();
     void selectionChanged();
+    void stopImportThread();
 
     SpinoraDatabase* database_ = nullptr;
     PhotoGridViewControllerDelegate* delegate_ = nullptr;
@@ -166,7 +168,10 @@ private:
     int storedInImport_ = 0;
     int importTotal_ = 0;
     int importDone_ = 0;
+    int generation_ = 0; // of the running import; older results are dropped
+    QStringList waitingPaths_;
     bool showsAlerts_ = true;
+    int cellSide_ = 0;
 
     PhotoGridModel* model_ = nullptr;
     QListView* imageBrowser_ = nullptr;
@@ -175,7 +180,7 @@ private:
     QPushButton* deleteButton_ = nullptr;
     QSlider* zoomSlider_ = nullptr;
     QThread* importThread_ = nullptr;
-    PhotoImportJob* importJob_ = nullptr;
+    std::shared_ptr<PhotoImportJob> importJob_;
 };
 
 } // namespace spinora

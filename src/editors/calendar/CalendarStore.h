@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+struct icalcomponent_impl;
+
 namespace spinora {
 
 // One calendar: one iCalendar file. Its identifier is the file's name
@@ -87,9 +89,12 @@ public:
 private:
     struct FileState;
     bool scan();
-    bool loadFile(const QString& path, FileState& state);
+    void loadFile(const QString& path, FileState& state);
     bool freshState(const QString& path, FileState*& state);
+    enum class WriteResult { Written, Changed, Failed };
     bool writeFile(const QString& path, const QByteArray& data);
+    WriteResult replaceFile(const QString& path, const QByteArray& data, const QByteArray& expectedHash);
+    bool modifyFile(const QString& path, const std::function<bool(icalcomponent_impl*)>& change);
     bool ensureDefaultCalendar();
     bool fail(const QString& message);
 

@@ -1,0 +1,847 @@
+#include "PhotoGridViewController.h"
+
+#include "Image.h"
+#include "InternalError.h"
+#include "SpinoraDatabase.h"
+
+#include <QAbstractListModel>
+#include <QCache>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyledItemDelegate>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <atomic>
+
+namespace spinora {
+
+namespace {
+
+const char* const kRowsMimeType = "application/x-spinora-photo-rows";
+// Zoom 0.46 of the largest cell is where the grid starts.
+constexpr int kInitialZoom = 46;
+constexpr int kSmallestCell = 64;
+constexpr int kLargestCell = 320;
+constexpr int kSpacing = 10;
+
+int cellSide(int zoom)
+{
+    return kSmallestCell + (kLargestCell - kSmallestCell) * zoom / 100;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 0);
+}
+
+} // namespace
+
+// A picture file read, checked, scaled and encoded off the main thread; what
+// is left for the main thread is storing it.
+struct PreparedPhoto {
+    QString file;
+    QByteArray photoData;
+    QByteArray thumbnailData;
+};
+
+// Reads one picture file into a photo and its thumbnail, or says why not.
+// Everything is checked before the picture is decoded: the file's size, that
+// it is a picture, and its pixel size read from its header.
+static std::shared_ptr<PreparedPhoto> preparePhoto(const QString& file, QString* reason)
+{
+    const QFileInfo info(file);
+    if (!info.exists() || !info.isFile() || !info.isReadable()) {
+        *reason = QStringLiteral("the file cannot be read");
+        return nullptr;
+    }
+    if (info.size() > PhotoGridViewController::kMaxFileBytes) {
+        *reason = QStringLiteral("the file is larger than %1 MB").arg(megabytes(PhotoGridViewController::kMaxFileBytes));
+        return nullptr;
+    }
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(256); // MB; the decoder refuses more
+    if (!reader.canRead()) {
+        *reason = QStringLiteral("the file is not a picture");
+        return nullptr;
+    }
+    const QSize stored = reader.size();
+    if (stored.isValid() && qint64(stored.width()) * stored.height() > PhotoGridViewController::kMaxPixels) {
+        *reason = QStringLiteral("the picture is too large (%1 × %2 pixels)").arg(stored.width()).arg(stored.height());
+        return nullptr;
+    }
+    // Decoding straight to the photo size spares most of the JPEG work.
+    if (stored.width() > Image::kPhotoSize || stored.height() > Image::kPhotoSize) {
+        const qint64 w = stored.width();
+        const qint64 h = stored.height();
+        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * Image::kPhotoSize / h)), Image::kPhotoSize)
+                                   : QSize(Image::kPhotoSize, int(std::max<qint64>(1, h * Image::kPhotoSize / w))));
+    }
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        *reason = QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString());
+        return nullptr;
+    }
+    const QImage photo = (picture.width() > Image::kPhotoSize || picture.height() > Image::kPhotoSize)
+                             ? Image::scaledToLongerSide(picture, Image::kPhotoSize)
+                             : picture;
+    auto prepared = std::make_shared<PreparedPhoto>();
+    prepared->file = file;
+    prepared->photoData = Image::encodeJpeg(photo);
+    prepared->thumbnailData = Image::encodeJpeg(Image::scaledToLongerSide(photo, Image::kThumbnailSize));
+    if (prepared->photoData.isEmpty() || prepared->thumbnailData.isEmpty()) {
+        *reason = QStringLiteral("the picture cannot be converted to JPEG");
+        return nullptr;
+    }
+    return prepared;
+}
+
+// One run over a list of files on the import thread. Each result is posted
+// to the grid, which lives until the thread has ended (its destructor waits).
+class PhotoImportJob {
+public:
+    PhotoImportJob(QStringList paths, int generation)
+        : paths_(std::move(paths)), generation_(generation)
+    {
+    }
+    void cancel() { cancelled_ = true; }
+    int generation() const { return generation_; }
+
+    void run(const std::function<void(int, std::shared_ptr<PreparedPhoto>, QString, QString)>& post)
+    {
+        for (const QString& path : paths_) {
+            if (cancelled_)
+                return;
+            QString reason;
+            auto prepared = preparePhoto(path, &reason);
+            post(generation_, std::move(prepared), path, reason);
+        }
+    }
+
+private:
+    QStringList paths_;
+    int generation_;
+    std::atomic<bool> cancelled_{false};
+};
+
+// --- The grid's model: the photos in grid order, drawn from their square
+// thumbnails, with the caption as tool tip.
+
+class PhotoGridModel : public QAbstractListModel {
+public:
+    explicit PhotoGridModel(PhotoGridViewController* grid)
+        : QAbstractListModel(grid), grid_(grid), cache_(PhotoGridViewController::kCacheLimit)
+    {
+    }
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : int(grid_->imageArray_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= int(grid_->imageArray_.size()))
+            return {};
+        Image* image = grid_->imageArray_[size_t(index.row())];
+        switch (role) {
+        case Qt::DecorationRole:
+            return thumbnailOf(image);
+        case Qt::ToolTipRole:
+            // Captions are read only when a tool tip asks for one.
+            try {
+                image->hydrateCaption();
+            } catch (const InternalError& error) {
+                logInternalError(error);
+            }
+            return image->caption().isEmpty() ? QVariant() : QVariant(image->caption());
+        case Qt::AccessibleTextRole:
+            return image->caption();
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        if (!index.isValid())
+            return Qt::ItemIsDropEnabled;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+    }
+
+    QStringList mimeTypes() const override { return {QLatin1String(kRowsMimeType), QStringLiteral("text/uri-list")}; }
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction | Qt::MoveAction; }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+
+    QMimeData* mimeData(const QModelIndexList& indexes) const override
+    {
+        QList<int> rows;
+        for (const QModelIndex& index : indexes)
+            rows.append(index.row());
+        std::sort(rows.begin(), rows.end());
+        QByteArray encoded;
+        for (int row : rows)
+            encoded += QByteArray::number(row) + ' ';
+        auto* data = new QMimeData;
+        data->setData(QLatin1String(kRowsMimeType), encoded.trimmed());
+        return data;
+    }
+
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void appended(int first, int last)
+    {
+        beginInsertRows({}, first, last);
+        endInsertRows();
+    }
+    void forget(Image* image) { cache_.remove(image); }
+    void forgetAll() { cache_.clear(); }
+
+private:
+    // The drawn thumbnails of the photos last shown, at most kCacheLimit.
+    QPixmap thumbnailOf(Image* image) const
+    {
+        if (QPixmap* cached = cache_.object(image))
+            return *cached;
+        try {
+            image->hydrateThumbnail();
+        } catch (const InternalError& error) {
+            logInternalError(error);
+        }
+        QImage square = image->croppedThumbnail();
+        if (square.isNull())
+            square = Image::centredSquare(image->thumbnail());
+        if (square.isNull())
+            return {};
+        auto* pixmap = new QPixmap(QPixmap::fromImage(square));
+        const QPixmap result = *pixmap;
+        cache_.insert(image, pixmap);
+        return result;
+    }
+
+    PhotoGridViewController* grid_;
+    mutable QCache<Image*, QPixmap> cache_;
+};
+
+namespace {
+
+// Draws each photo as a square thumbnail in an outlined cell.
+class PhotoCellDelegate : public QStyledItemDelegate {
+public:
+    explicit PhotoCellDelegate(QObject* parent, const int* side)
+        : QStyledItemDelegate(parent), side_(side)
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {*side_, *side_}; }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF cell = QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        const bool selected = option.state & QStyle::State_Selected;
+        QPainterPath outline;
+        outline.addRoundedRect(cell, 6, 6);
+        painter->fillPath(outline, option.palette.color(QPalette::Base));
+        const QPixmap pixmap = index.data(Qt::DecorationRole).value<QPixmap>();
+        const QRectF picture = cell.adjusted(6, 6, -6, -6);
+        if (!pixmap.isNull())
+            painter->drawPixmap(picture, pixmap, QRectF(pixmap.rect()));
+        else
+            painter->fillRect(picture, option.palette.color(QPalette::AlternateBase));
+        QPen pen(selected ? option.palette.color(QPalette::Highlight) : option.palette.color(QPalette::Mid));
+        pen.setWidthF(selected ? 3.0 : 1.0);
+        painter->setPen(pen);
+        painter->drawPath(outline);
+        painter->restore();
+    }
+
+private:
+    const int* side_;
+};
+
+} // namespace
+
+// The grid view: drops of picture files add photos, drops of its own rows
+// reorder them by the grid's algorithm (the model is never asked to move
+// or remove rows itself).
+class PhotoGridView : public QListView {
+public:
+    explicit PhotoGridView(PhotoGridViewController* grid)
+        : QListView(grid), grid_(grid)
+    {
+    }
+
+    // Where a drop at `pos` would insert: before the cell under it, or
+    // after it when the drop is on its right half.
+    int destinationAt(const QPoint& pos) const
+    {
+        const QModelIndex index = indexAt(pos);
+        if (!index.isValid())
+            return model()->rowCount();
+        const QRect rect = visualRect(index);
+        return pos.x() > rect.center().x() ? index.row() + 1 : index.row();
+    }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override
+    {
+        if (event->mimeData()->hasFormat(QLatin1String(kRowsMimeType)) || event->mimeData()->hasUrls()) {
+            event->setDropAction(event->source() == this ? Qt::MoveAction : Qt::CopyAction);
+            event->accept();
+        } else {
+            // Anything else is accepted and ignored, as a drop of nothing.
+            event->acceptProposedAction();
+        }
+    }
+
+    void dragMoveEvent(QDragMoveEvent* event) override
+    {
+        event->setDropAction(event->source() == this ? Qt::MoveAction : Qt::CopyAction);
+        event->accept();
+    }
+
+    void dropEvent(QDropEvent* event) override
+    {
+        const QMimeData* data = event->mimeData();
+        const int destination = destinationAt(event->position().toPoint());
+        if (event->source() == this && data->hasFormat(QLatin1String(kRowsMimeType))) {
+            std::vector<int> rows;
+            for (const QByteArray& row : data->data(QLatin1String(kRowsMimeType)).split(' '))
+                if (!row.isEmpty())
+                    rows.push_back(row.toInt());
+            grid_->moveImages(rows, destination);
+        } else if (data->hasUrls()) {
+            QStringList paths;
+            for (const QUrl& url : data->urls())
+                if (url.isLocalFile())
+                    paths.append(url.toLocalFile());
+            if (!paths.isEmpty())
+                grid_->addPhotosWithPaths(paths);
+        }
+        // Reported as a copy: the view then never removes the dragged rows.
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+            grid_->handleDeletePhotoButton();
+            return;
+        }
+        QListView::keyPressEvent(event);
+    }
+
+private:
+    PhotoGridViewController* grid_;
+};
+
+// --- The controller
+
+PhotoGridViewController::PhotoGridViewController(QWidget* parent)
+    : QWidget(parent)
+{
+    model_ = new PhotoGridModel(this);
+    auto* view = new PhotoGridView(this);
+    imageBrowser_ = view;
+    imageBrowser_->setObjectName(QStringLiteral("imageBrowser"));
+    imageBrowser_->setViewMode(QListView::IconMode);
+    imageBrowser_->setMovement(QListView::Static);
+    imageBrowser_->setResizeMode(QListView::Adjust);
+    imageBrowser_->setUniformItemSizes(true);
+    imageBrowser_->setSpacing(kSpacing / 2); // on each side: 10 between cells
+    imageBrowser_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    imageBrowser_->setDragEnabled(true);
+    imageBrowser_->setAcceptDrops(true);
+    imageBrowser_->setDropIndicatorShown(true);
+    imageBrowser_->setDragDropMode(QAbstractItemView::DragDrop);
+    imageBrowser_->setDefaultDropAction(Qt::MoveAction);
+    imageBrowser_->setModel(model_);
+    static_assert(kInitialZoom >= 0 && kInitialZoom <= 100);
+    cellSide_ = cellSide(kInitialZoom);
+    imageBrowser_->setItemDelegate(new PhotoCellDelegate(imageBrowser_, &cellSide_));
+    imageBrowser_->setGridSize(QSize(cellSide_ + kSpacing, cellSide_ + kSpacing));
+    connect(imageBrowser_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && index.row() < int(imageArray_.size()))
+            openPhoto(imageArray_[size_t(index.row())]);
+    });
+
+    addButton_ = new QPushButton(tr("Add Photos…"), this);
+    addButton_->setObjectName(QStringLiteral("addPhotoButton"));
+    addButton_->setToolTip(tr("Add photos from picture files. You can also drop picture files on the grid."));
+    connect(addButton_, &QPushButton::clicked, this, &PhotoGridViewController::handleAddPhotoButton);
+    deleteButton_ = new QPushButton(tr("Delete"), this);
+    deleteButton_->setObjectName(QStringLiteral("deletePhotoButton"));
+    deleteButton_->setEnabled(false);
+    connect(deleteButton_, &QPushButton::clicked, this, &PhotoGridViewController::handleDeletePhotoButton);
+    zoomSlider_ = new QSlider(Qt::Horizontal, this);
+    zoomSlider_->setObjectName(QStringLiteral("zoomSlider"));
+    zoomSlider_->setRange(0, 100);
+    zoomSlider_->setValue(kInitialZoom);
+    zoomSlider_->setMaximumWidth(160);
+    zoomSlider_->setToolTip(tr("Size of the photos"));
+    connect(zoomSlider_, &QSlider::valueChanged, this, &PhotoGridViewController::zoomDidChange);
+    progressIndicator_ = new QProgressBar(this);
+    progressIndicator_->setObjectName(QStringLiteral("progressIndicator"));
+    progressIndicator_->setMaximumWidth(160);
+    progressIndicator_->setTextVisible(false);
+    progressIndicator_->hide();
+    connect(imageBrowser_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PhotoGridViewController::selectionChanged);
+
+    auto* small = new QLabel(this);
+    small->setPixmap(style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(12, 12));
+    auto* large = new QLabel(this);
+    large->setPixmap(style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(18, 18));
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(addButton_);
+    bar->addWidget(deleteButton_);
+    bar->addSpacing(8);
+    bar->addWidget(progressIndicator_);
+    bar->addStretch(1);
+    bar->addWidget(small);
+    bar->addWidget(zoomSlider_);
+    bar->addWidget(large);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(imageBrowser_, 1);
+    layout->addLayout(bar);
+}
+
+PhotoGridViewController::~PhotoGridViewController()
+{
+    stopImportThread();
+}
+
+void PhotoGridViewController::stopImportThread()
+{
+    if (importJob_)
+        importJob_->cancel();
+    if (importThread_) {
+        importThread_->wait();
+        delete importThread_;
+        importThread_ = nullptr;
+    }
+    importJob_.reset();
+    ++generation_; // results still queued from that job are dropped
+}
+
+void PhotoGridViewController::updatePhotoGrid(SpinoraDatabase* database, const std::vector<Image*>* photoArray)
+{
+    if (database != database_) {
+        // Another document: what was added to the previous one stays there.
+        addedPhotos_.clear();
+        importedImageArray_.clear();
+    }
+    database_ = database;
+    model_->forgetAll();
+    imageArray_ = photoArray ? *photoArray : std::vector<Image*>();
+    for (Image* image : imageArray_) {
+        try {
+            image->hydrateThumbnail();
+        } catch (const InternalError& error) {
+            logInternalError(error);
+        }
+    }
+    reloadGrid();
+}
+
+void PhotoGridViewController::refreshImageBrowser()
+{
+    if (importedImageArray_.empty())
+        return;
+    const int first = int(imageArray_.size());
+    imageArray_.insert(imageArray_.end(), importedImageArray_.begin(), importedImageArray_.end());
+    importedImageArray_.clear();
+    model_->appended(first, int(imageArray_.size()) - 1);
+}
+
+void PhotoGridViewController::reloadGrid()
+{
+    model_->reset();
+    selectionChanged();
+}
+
+void PhotoGridViewController::selectionChanged()
+{
+    deleteButton_->setEnabled(imageBrowser_->selectionModel()->hasSelection());
+}
+
+// --- Adding
+
+void PhotoGridViewController::handleAddPhotoButton()
+{
+    addNewPhoto(-1);
+}
+
+void PhotoGridViewController::addNewPhoto(int slot)
+{
+    (void)slot; // new photos always go after the existing ones
+    auto* panel = new QFileDialog(window(), tr("Add Photos"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setFileMode(QFileDialog::ExistingFiles);
+    panel->setNameFilter(tr("Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)"));
+    panel->setWindowModality(Qt::WindowModal);
+    connect(panel, &QFileDialog::filesSelected, this, &PhotoGridViewController::addPhotosWithPaths);
+    panel->open();
+}
+
+void PhotoGridViewController::addPhotosWithPaths(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    if (!database_) {
+        lastRefusals_ = {tr("No collection is open.")};
+        return;
+    }
+    if (importThread_) {
+        // One import at a time: these files follow the running ones.
+        waitingPaths_ += paths;
+        importTotal_ += int(paths.size());
+        progressIndicator_->setRange(0, importTotal_);
+        emit importProgress(importDone_, importTotal_);
+        return;
+    }
+    if (importDone_ >= importTotal_) {
+        // A new import (not one queued behind a running one).
+        lastRefusals_.clear();
+        storedInImport_ = 0;
+        importDone_ = 0;
+        importTotal_ = 0;
+    }
+    importTotal_ += int(paths.size());
+    progressIndicator_->setRange(0, importTotal_);
+    progressIndicator_->setValue(importDone_);
+    progressIndicator_->show();
+
+    importJob_ = std::make_shared<PhotoImportJob>(paths, ++generation_);
+    std::shared_ptr<PhotoImportJob> job = importJob_;
+    importThread_ = QThread::create([job, this] {
+        job->run([this](int generation, std::shared_ptr<PreparedPhoto> prepared, QString file, QString reason) {
+            // `this` outlives the thread: the destructor waits for it.
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, prepared = std::move(prepared), file, reason] {
+                    if (generation != generation_)
+                        return;
+                    if (prepared)
+                        photoPrepared(prepared);
+                    else
+                        photoRefused(file, reason);
+                },
+                Qt::QueuedConnection);
+        });
+    });
+    importThread_->setObjectName(QStringLiteral("photo import"));
+    const int generation = generation_;
+    connect(importThread_, &QThread::finished, this, [this, generation] {
+        if (generation == generation_)
+            jobFinished();
+    });
+    importThread_->start(QThread::LowPriority);
+}
+
+void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>& photo)
+{
+    storePrepared(photo);
+    ++importDone_;
+    progressIndicator_->setValue(importDone_);
+    emit importProgress(importDone_, importTotal_);
+}
+
+void PhotoGridViewController::photoRefused(const QString& file, const QString& reason)
+{
+    lastRefusals_.append(QStringLiteral("%1: %2").arg(QFileInfo(file).fileName(), reason));
+    ++importDone_;
+    progressIndicator_->setValue(importDone_);
+    emit importProgress(importDone_, importTotal_);
+}
+
+// Stores one photo in the collection (row and files) on the main thread, and
+// checks that its files are whole: a full disk leaves short files behind,
+// and a photo without its files must not stay in the collection.
+void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>& photo)
+{
+    auto image = std::make_unique<Image>();
+    image->setDataForPhoto(photo->photoData);
+    image->setDataForThumbnail(photo->thumbnailData);
+    Image* stored = nullptr;
+    try {
+        stored = database_->addImage(std::move(image));
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        photoRefused(photo->file, tr("the photo could not be stored in the collection"));
+        --importDone_; // counted by the caller
+        return;
+    }
+    const bool whole = QFileInfo(stored->photoFile()).size() == photo->photoData.size()
+                       && QFileInfo(stored->thumbnailFile()).size() == photo->thumbnailData.size()
+                       && QFileInfo(stored->croppedThumbnailFile()).size() > 0;
+    if (!whole) {
+        try {
+            database_->removeImage(stored); // its row and whatever files were written
+        } catch (const InternalError& error) {
+            logInternalError(error);
+        }
+        photoRefused(photo->file, tr("the photo could not be written into the collection (is the disk full?)"));
+        --importDone_;
+        return;
+    }
+    addedPhotos_.push_back(stored);
+    importedImageArray_.push_back(stored);
+    ++storedInImport_;
+    if (delegate_)
+        delegate_->saveImage(stored, -1);
+    try {
+        stored->dehydrate(); // the grid needs only the thumbnail, read again on demand
+    } catch (const InternalError& error) {
+        logInternalError(error);
+    }
+    refreshImageBrowser();
+}
+
+void PhotoGridViewController::jobFinished()
+{
+    if (importThread_) {
+        importThread_->wait();
+        delete importThread_;
+        importThread_ = nullptr;
+    }
+    importJob_.reset();
+    if (!waitingPaths_.isEmpty()) {
+        const QStringList next = waitingPaths_;
+        waitingPaths_.clear();
+        importTotal_ -= int(next.size()); // counted again when started
+        addPhotosWithPaths(next);
+        return;
+    }
+    finishImport();
+}
+
+void PhotoGridViewController::finishImport()
+{
+    refreshImageBrowser();
+    progressIndicator_->hide();
+    const QStringList refusals = lastRefusals_;
+    const int stored = storedInImport_;
+    importDone_ = importTotal_ = 0;
+    emit importFinished(stored, refusals);
+    if (!refusals.isEmpty() && showsAlerts_) {
+        auto* alert = new QMessageBox(QMessageBox::Warning, tr("WARNING"),
+                                      refusals.size() == 1 ? tr("This file was not added:")
+                                                           : tr("These files were not added:"),
+                                      QMessageBox::Ok, window());
+        alert->setInformativeText(refusals.join(QLatin1Char('\n')));
+        alert->setAttribute(Qt::WA_DeleteOnClose);
+        alert->setWindowModality(Qt::WindowModal);
+        alert->open();
+    }
+}
+
+bool PhotoGridViewController::imageSaveInProgress() const
+{
+    return importThread_ != nullptr || !waitingPaths_.isEmpty();
+}
+
+bool PhotoGridViewController::waitForImageSave(int timeoutMs)
+{
+    if (!imageSaveInProgress())
+        return true;
+    // The finished photos reach the main thread as events: wait in an event
+    // loop that stores them, without taking the user's input meanwhile.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &PhotoGridViewController::importFinished, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+    while (imageSaveInProgress() && timer.isActive())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return !imageSaveInProgress();
+}
+
+void PhotoGridViewController::cancelImport()
+{
+    if (!imageSaveInProgress())
+        return;
+    waitingPaths_.clear();
+    stopImportThread();
+    finishImport();
+}
+
+void PhotoGridViewController::keepAddedPhotos()
+{
+    addedPhotos_.clear();
+}
+
+void PhotoGridViewController::discardAddedPhotos()
+{
+    cancelImport();
+    refreshImageBrowser();
+    for (Image* image : addedPhotos_) {
+        std::erase(imageArray_, image);
+        model_->forget(image);
+        if (!database_)
+            continue;
+        try {
+            database_->removeImage(image);
+        } catch (const InternalError& error) {
+            logInternalError(error);
+        }
+    }
+    addedPhotos_.clear();
+    reloadGrid();
+}
+
+// --- Deleting, reordering, zoom
+
+void PhotoGridViewController::handleDeletePhotoButton()
+{
+    QList<int> rows;
+    for (const QModelIndex& index : imageBrowser_->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    if (rows.isEmpty())
+        return;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<Image*> removed;
+    for (int row : rows)
+        if (row >= 0 && row < int(imageArray_.size()))
+            removed.push_back(imageArray_[size_t(row)]);
+    for (Image* image : removed)
+        std::erase(imageArray_, image);
+    imageBrowser_->clearSelection();
+    reloadGrid();
+    if (delegate_)
+        delegate_->removeImages(removed);
+}
+
+std::vector<Image*> PhotoGridViewController::reorderedPhotos(std::vector<Image*> photos, std::vector<int> dragged,
+                                                             int destination)
+{
+    std::sort(dragged.begin(), dragged.end());
+    dragged.erase(std::unique(dragged.begin(), dragged.end()), dragged.end());
+    std::erase_if(dragged, [&](int i) { return i < 0 || i >= int(photos.size()); });
+    destination = std::clamp(destination, 0, int(photos.size()));
+    // Taken out from the highest index down; each one taken from below the
+    // destination moves the destination one place up.
+    std::vector<Image*> moving;
+    for (auto it = dragged.rbegin(); it != dragged.rend(); ++it) {
+        moving.insert(moving.begin(), photos[size_t(*it)]);
+        photos.erase(photos.begin() + *it);
+        if (*it < destination)
+            --destination;
+    }
+    photos.insert(photos.begin() + destination, moving.begin(), moving.end());
+    return photos;
+}
+
+void PhotoGridViewController::moveImages(std::vector<int> dragged, int destination)
+{
+    imageArray_ = reorderedPhotos(imageArray_, std::move(dragged), destination);
+    reloadGrid();
+    if (delegate_)
+        delegate_->updateImageArray(imageArray_);
+}
+
+void PhotoGridViewController::zoomDidChange(int value)
+{
+    cellSide_ = cellSide(std::clamp(value, 0, 100));
+    imageBrowser_->setGridSize(QSize(cellSide_ + kSpacing, cellSide_ + kSpacing));
+    imageBrowser_->doItemsLayout();
+    imageBrowser_->viewport()->update();
+}
+
+// --- Opening photos
+
+void PhotoGridViewController::handleMainImageSelect(int slot)
+{
+    Image* image = delegate_ ? delegate_->imageInSlot(slot) : nullptr;
+    if (image) {
+        try {
+            image->hydrate();
+        } catch (const InternalError& error) {
+            logInternalError(error);
+        }
+    }
+    if (image && !image->photo().isNull())
+        openPhoto(image);
+    else
+        addNewPhoto(slot);
+}
+
+void PhotoGridViewController::openPhoto(Image* image)
+{
+    if (!image || !database_)
+        return;
+    try {
+        image->hydrate();
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        return;
+    }
+    if (image->photo().isNull())
+        return;
+    PhotoViewController viewer(database_, window());
+    viewer.setDelegate(this);
+    viewer.presentPhoto(delegate_ ? delegate_->imageTitle() : QString(), image);
+}
+
+Image* PhotoGridViewController::previousPhoto(Image* current)
+{
+    auto it = std::find(imageArray_.begin(), imageArray_.end(), current);
+    if (it == imageArray_.end())
+        return current;
+    return it == imageArray_.begin() ? imageArray_.back() : *(it - 1);
+}
+
+Image* PhotoGridViewController::nextPhoto(Image* current)
+{
+    auto it = std::find(imageArray_.begin(), imageArray_.end(), current);
+    if (it == imageArray_.end())
+        return current;
+    return (it + 1 == imageArray_.end()) ? imageArray_.front() : *(it + 1);
+}
+
+void PhotoGridViewController::storePhoto(Image* image, int slot)
+{
+    if (delegate_)
+        delegate_->storePhoto(image, slot);
+}
+
+void PhotoGridViewController::updateCaptions()
+{
+    imageBrowser_->viewport()->update();
+    if (delegate_)
+        delegate_->updateCaptions();
+}
+
+} // namespace spinora
