@@ -1,21 +1,44 @@
 #include "RecordEditors.h"
 
+#include "CactusInfoViewController.h"
+#include "WaterInfoViewController.h"
+
+#include "Cactus.h"
+
 #include <QMessageBox>
 
 namespace spinora {
 
-// Placeholders until the editors exist.
-bool editCactus(QWidget* window, SpinoraDatabase&, Cactus*) {
-    QMessageBox::information(window, "Spinora", "The cactus editor is not available yet.");
-    return false;
+// Each call makes the editor for this opening only: it is a window-modal
+// dialog on the document window and lives as long as its nested loop.
+
+bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus)
+{
+    if (!cactus) {
+        AddCactusInfoViewController editor(document, window);
+        editor.prepareView();
+        return editor.showViewFromWindow();
+    }
+    CactusInfoViewController editor(document, window);
+    editor.setLogHistoryHidden(false);
+    editor.prepareView(cactus);
+    return editor.showViewFromWindow();
 }
 
-bool editWater(QWidget* window, SpinoraDatabase&, Water*) {
-    QMessageBox::information(window, "Spinora", "The watering schedule editor is not available yet.");
-    return false;
+bool editWater(QWidget* window, SpinoraDatabase& document, Water* water)
+{
+    if (!water) {
+        AddWaterInfoViewController editor(document, window);
+        editor.prepareView();
+        return editor.showViewFromWindow();
+    }
+    WaterInfoViewController editor(document, window);
+    editor.prepareView(water);
+    return editor.showViewFromWindow();
 }
 
-bool editLog(QWidget* window, SpinoraDatabase&, Log*, Cactus*) {
+bool editLog(QWidget* window, SpinoraDatabase&, Log*, Cactus*)
+{
     QMessageBox::information(window, "Spinora", "The log editor is not available yet.");
     return false;
 }

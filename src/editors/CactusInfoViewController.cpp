@@ -1,0 +1,968 @@
+#include "CactusInfoViewController.h"
+
+#include "LogHistoryWindow.h"
+#include "PhotoSlots.h"
+#include "PrintCommand.h"
+#include "WaterInfoViewController.h"
+
+#include "Cactus.h"
+#include "Image.h"
+#include "Localization.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraStrings.h"
+#include "SpinoraUtility.h"
+#include "Water.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace spinora {
+
+namespace {
+
+constexpr int kTextLimit = 200;
+constexpr int kSlotCount = 5;
+
+QComboBox* popUp(const QStringList& items, const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->addItems(items);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+// Editable combo boxes keep the list as it is: what the user types is kept
+// as text and added to the pick lists only when the record is saved.
+QComboBox* comboBox(const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMinimumContentsLength(18);
+    return box;
+}
+
+void selectIndex(QComboBox* box, int64_t index, int64_t last)
+{
+    box->setCurrentIndex(index >= 0 && index <= last ? int(index) : 0);
+}
+
+QLineEdit* limitedField(const char* name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setValidator(new TextLimitValidator(kTextLimit, field));
+    return field;
+}
+
+QLineEdit* amountField(const char* name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setAlignment(Qt::AlignRight);
+    field->setValidator(new DecimalValidator(9, 2, field));
+    return field;
+}
+
+QDateTimeEdit* datePicker(const char* name, bool withTime, QWidget* parent)
+{
+    auto* picker = new QDateTimeEdit(parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    setupDatePicker(picker, withTime);
+    return picker;
+}
+
+QPlainTextEdit* limitedTextView(const char* name, QWidget* parent)
+{
+    auto* view = new QPlainTextEdit(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    limitTextView(view);
+    return view;
+}
+
+} // namespace
+
+CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QWidget* parent)
+    : EditorSheet(parent), document_(document), photos_(document, Image::kCactusPhoto, kSlotCount)
+{
+    setObjectName(QStringLiteral("CactusInfoViewController"));
+    buildGeneralTab();
+    buildDetailsTab();
+    buildPhotosTab();
+    buildNotesTab();
+    logHistoryButton_ = new QPushButton(localized("Log History"), this);
+    logHistoryButton_->setObjectName(QStringLiteral("logHistoryButton"));
+    logHistoryButton_->setAutoDefault(false);
+    addButtonRow(logHistoryButton_);
+    resize(660, 560);
+
+    connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
+    connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
+    connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
+    connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
+}
+
+CactusInfoViewController::~CactusInfoViewController()
+{
+    OpenEditors<CactusInfoViewController>::remove(this);
+}
+
+// --- Building the sheet
+
+void CactusInfoViewController::buildGeneralTab()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+
+    nameField_ = limitedField("nameField", page);
+    form->addRow(localized("Name"), nameField_);
+    connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        cactusUpdate_ = true;
+        okButton()->setEnabled(!text.isEmpty());
+    });
+
+    photoSlots_ = new PhotoSlots(kSlotCount, page);
+    form->addRow(localized("Photos"), photoSlots_);
+    connect(photoSlots_, &PhotoSlots::slotClicked, this, &CactusInfoViewController::photoSlotClicked);
+
+    const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
+    commonSpeciesComboBox_ = comboBox("commonSpeciesComboBox", page);
+    scientificSpeciesComboBox_ = comboBox("scientificSpeciesComboBox", page);
+    commonSpeciesComboBox_->setToolTip(speciesTip);
+    scientificSpeciesComboBox_->setToolTip(speciesTip);
+    commonSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Common Name"));
+    scientificSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Scientific Name"));
+    commonSpeciesComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, commonSpeciesComboBox_->lineEdit()));
+    scientificSpeciesComboBox_->lineEdit()->setValidator(
+        new TextLimitValidator(kTextLimit, scientificSpeciesComboBox_->lineEdit()));
+    removeSpeciesButton_ = new QPushButton(localized("Remove"), page);
+    removeSpeciesButton_->setObjectName(QStringLiteral("removeSpeciesButton"));
+    removeSpeciesButton_->setToolTip(localized("Remove the currently selected species from the list."));
+    removeSpeciesButton_->setAutoDefault(false);
+    auto* speciesRow = new QHBoxLayout;
+    speciesRow->addWidget(commonSpeciesComboBox_, 1);
+    speciesRow->addWidget(scientificSpeciesComboBox_, 1);
+    speciesRow->addWidget(removeSpeciesButton_);
+    form->addRow(localized("Species"), speciesRow);
+    // Choosing in one box chooses the same species in the other; typing
+    // leaves the other box alone and forgets the choice in this one.
+    connect(commonSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        commonSelected_ = index;
+        if (index < 0 || size_t(index) >= document_.species().size())
+            return;
+        Species* chosen = document_.species()[size_t(index)].get();
+        const auto& byScience = document_.speciesScientific();
+        const auto it = std::find(byScience.begin(), byScience.end(), chosen);
+        if (it != byScience.end()) {
+            scientificSelected_ = int(it - byScience.begin());
+            scientificSpeciesComboBox_->setCurrentIndex(scientificSelected_);
+        }
+    });
+    connect(scientificSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        scientificSelected_ = index;
+        if (index < 0 || size_t(index) >= document_.speciesScientific().size())
+            return;
+        Species* chosen = document_.speciesScientific()[size_t(index)];
+        const auto& byName = document_.species();
+        const auto it = std::find_if(byName.begin(), byName.end(), [chosen](const auto& s) { return s.get() == chosen; });
+        if (it != byName.end()) {
+            commonSelected_ = int(it - byName.begin());
+            commonSpeciesComboBox_->setCurrentIndex(commonSelected_);
+        }
+    });
+    connect(commonSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { commonSelected_ = -1; });
+    connect(scientificSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { scientificSelected_ = -1; });
+    connect(removeSpeciesButton_, &QPushButton::clicked, this, [this] { removeSpecies(); });
+
+    typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);
+    form->addRow(localized("Type"), typeButton_);
+
+    waterComboBox_ = comboBox("waterComboBox", page);
+    waterButton_ = new QPushButton(localized("Open…"), page);
+    waterButton_->setObjectName(QStringLiteral("waterButton"));
+    waterButton_->setToolTip(localized("Open the watering schedule"));
+    waterButton_->setAutoDefault(false);
+    auto* waterRow = new QHBoxLayout;
+    waterRow->addWidget(waterComboBox_, 1);
+    waterRow->addWidget(waterButton_);
+    form->addRow(localized("Watering"), waterRow);
+    connect(waterComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        waterSelected_ = index;
+        waterComboBoxChanged();
+    });
+    connect(waterComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { waterSelected_ = -1; });
+    connect(waterComboBox_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (waterSelected_ == -1)
+            waterComboBoxChanged();
+    });
+    connect(waterButton_, &QPushButton::clicked, this, [this] { handleWaterSelect(); });
+
+    validLastWateredButton_ = new QCheckBox(page);
+    validLastWateredButton_->setObjectName(QStringLiteral("validLastWateredButton"));
+    lastWateredField_ = datePicker("lastWateredField", true, page);
+    justWateredButton_ = new QPushButton(localized("Just Watered"), page);
+    justWateredButton_->setObjectName(QStringLiteral("justWateredButton"));
+    justWateredButton_->setAutoDefault(false);
+    auto* lastRow = new QHBoxLayout;
+    lastRow->addWidget(validLastWateredButton_);
+    lastRow->addWidget(lastWateredField_, 1);
+    lastRow->addWidget(justWateredButton_);
+    form->addRow(localized("Last Watered"), lastRow);
+    connect(validLastWateredButton_, &QCheckBox::clicked, this, [this] { toggleValidLastWatered(); });
+    connect(lastWateredField_, &QDateTimeEdit::dateTimeChanged, this, [this] { lastWateredEdited(); });
+    connect(justWateredButton_, &QPushButton::clicked, this, [this] { handleJustWatered(); });
+
+    nextWateringField_ = new QLineEdit(page);
+    nextWateringField_->setObjectName(QStringLiteral("nextWateringField"));
+    nextWateringField_->setReadOnly(true);
+    nextWateringField_->setFocusPolicy(Qt::NoFocus);
+    form->addRow(localized("Next Watering"), nextWateringField_);
+
+    validPlantDateButton_ = new QCheckBox(page);
+    validPlantDateButton_->setObjectName(QStringLiteral("validPlantDateButton"));
+    plantDateField_ = datePicker("plantDateField", false, page);
+    auto* plantRow = new QHBoxLayout;
+    plantRow->addWidget(validPlantDateButton_);
+    plantRow->addWidget(plantDateField_, 1);
+    form->addRow(localized("Plant Date"), plantRow);
+    connect(validPlantDateButton_, &QCheckBox::clicked, this, [this] { toggleValidPlantDate(); });
+    connect(plantDateField_, &QDateTimeEdit::dateTimeChanged, this, [this] { plantDateEdited(); });
+
+    ageAmountLabel_ = new QLabel(page);
+    ageAmountLabel_->setObjectName(QStringLiteral("ageAmountLabel"));
+    form->addRow(localized("Age"), ageAmountLabel_);
+
+    tabs()->addTab(page, localized("General"));
+}
+
+void CactusInfoViewController::buildDetailsTab()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+
+    validDateAcquiredButton_ = new QCheckBox(page);
+    validDateAcquiredButton_->setObjectName(QStringLiteral("validDateAcquiredButton"));
+    dateAcquiredField_ = datePicker("dateAcquiredField", false, page);
+    connect(validDateAcquiredButton_, &QCheckBox::clicked, this, [this] { toggleValidAcquiredDate(); });
+    auto* acquiredRow = new QHBoxLayout;
+    acquiredRow->addWidget(validDateAcquiredButton_);
+    acquiredRow->addWidget(dateAcquiredField_, 1);
+
+    sourceButton_ = popUp(SpinoraStrings::sourceStrings(), "sourceButton", page);
+    purchasePriceField_ = amountField("purchasePriceField", page);
+    valueField_ = amountField("valueField", page);
+    locationView_ = limitedTextView("locationView", page);
+    locationView_->setMaximumHeight(70);
+    heightField_ = limitedField("heightField", page);
+    widthField_ = limitedField("widthField", page);
+    weightField_ = limitedField("weightField", page);
+    lightField_ = limitedField("lightField", page);
+    temperatureField_ = limitedField("temperatureField", page);
+    potSizeField_ = limitedField("potSizeField", page);
+    potShapeButton_ = popUp(SpinoraStrings::shapeStrings(), "potShapeButton", page);
+    potMaterialButton_ = popUp(SpinoraStrings::materialStrings(), "potMaterialButton", page);
+
+    // Two columns: where the plant came from on the left, how it grows on the right.
+    auto* left = new QFormLayout;
+    left->addRow(localized("Date Acquired"), acquiredRow);
+    left->addRow(localized("Source"), sourceButton_);
+    left->addRow(localized("Purchase Price"), purchasePriceField_);
+    left->addRow(localized("Value"), valueField_);
+    left->addRow(localized("Location"), locationView_);
+    auto* right = new QFormLayout;
+    right->addRow(localized("Height"), heightField_);
+    right->addRow(localized("Width"), widthField_);
+    right->addRow(localized("Weight"), weightField_);
+    right->addRow(localized("Light"), lightField_);
+    right->addRow(localized("Temperature"), temperatureField_);
+    right->addRow(localized("Pot Size"), potSizeField_);
+    right->addRow(localized("Pot Shape"), potShapeButton_);
+    right->addRow(localized("Pot Material"), potMaterialButton_);
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    tabs()->addTab(page, localized("Details"));
+}
+
+void CactusInfoViewController::buildPhotosTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    photoGrid_ = new PhotoGridViewController(page);
+    photoGrid_->setObjectName(QStringLiteral("photoGrid"));
+    layout->addWidget(photoGrid_, 1);
+    tabs()->addTab(page, localized("All Photos"));
+}
+
+void CactusInfoViewController::buildNotesTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    notesView_ = limitedTextView("notesView", page);
+    layout->addWidget(notesView_);
+    tabs()->addTab(page, localized("Notes"));
+}
+
+// --- Loading
+
+void CactusInfoViewController::prepareView(Cactus* cactus)
+{
+    cactus_ = cactus;
+    cactus_->hydrate();
+    // The schedule editor opened from here writes this plant; its detail
+    // must stay loaded until this sheet closes.
+    cactus_->setIsEditing(true);
+    unloadUponExit_ = true;
+    waitForImageSave_ = true;
+    dateChangeWarning_ = false;
+    photos_.start(cactus_->images());
+
+    nameField_->setText(cactus_->name());
+    nameField_->setFocus();
+
+    photoSlots_->setSlotsEnabled(true);
+    redrawSlots();
+
+    reloadSpecies();
+    Species* known = nullptr;
+    if (!cactus_->commonName().isEmpty() && !cactus_->scientificName().isEmpty())
+        known = document_.speciesWithName(cactus_->commonName(), cactus_->scientificName());
+    if (known) {
+        const auto& byName = document_.species();
+        const auto& byScience = document_.speciesScientific();
+        commonSelected_ =
+            int(std::find_if(byName.begin(), byName.end(), [known](const auto& s) { return s.get() == known; }) -
+                byName.begin());
+        scientificSelected_ = int(std::find(byScience.begin(), byScience.end(), known) - byScience.begin());
+        commonSpeciesComboBox_->setCurrentIndex(commonSelected_);
+        scientificSpeciesComboBox_->setCurrentIndex(scientificSelected_);
+    }
+    commonSpeciesComboBox_->setEditText(cactus_->commonName());
+    scientificSpeciesComboBox_->setEditText(cactus_->scientificName());
+
+    selectIndex(typeButton_, cactus_->type(), 4);
+    selectIndex(sourceButton_, cactus_->source(), 7);
+    selectIndex(potShapeButton_, cactus_->potShape(), 10);
+    selectIndex(potMaterialButton_, cactus_->potMaterial(), 7);
+
+    reloadWaterComboBox();
+    currentWater_ = nullptr;
+    Water* schedule = cactus_->water();
+    const auto& watering = document_.watering();
+    const auto it = std::find_if(watering.begin(), watering.end(), [schedule](const auto& w) { return w.get() == schedule; });
+    if (schedule && it != watering.end() && !schedule->name().isEmpty()) {
+        waterSelected_ = int(it - watering.begin());
+        waterComboBox_->setCurrentIndex(waterSelected_);
+        waterComboBox_->setEditText(schedule->name());
+        waterButton_->setEnabled(true);
+        currentWater_ = schedule;
+    } else {
+        waterComboBox_->setEditText(QString());
+        waterButton_->setEnabled(false);
+    }
+
+    validLastWateredButton_->setChecked(cactus_->lastWatered().has_value());
+    if (cactus_->lastWatered())
+        showDateInPicker(lastWateredField_, cactus_->lastWatered(), true);
+    else {
+        showDateInPicker(lastWateredField_, now(), true);
+        blankDatePicker(lastWateredField_);
+    }
+
+    savedNextWater_ = cactus_->waterNext();
+    nextWateringField_->setText(formatNextWatering(savedNextWater_));
+
+    for (auto [check, picker, date] : {std::tuple{validPlantDateButton_, plantDateField_, cactus_->plantDate()},
+                                       std::tuple{validDateAcquiredButton_, dateAcquiredField_, cactus_->dateAcquired()}}) {
+        check->setChecked(date.has_value());
+        if (date)
+            showDateInPicker(picker, roundDate(date), false);
+        else {
+            showDateInPicker(picker, roundDate(now()), false);
+            blankDatePicker(picker);
+        }
+    }
+    updateAge();
+
+    purchasePriceField_->setText(formatAmount(cactus_->purchasePrice()));
+    valueField_->setText(formatAmount(cactus_->value()));
+    setLimitedText(locationView_, cactus_->location());
+    heightField_->setText(cactus_->height());
+    widthField_->setText(cactus_->width());
+    weightField_->setText(cactus_->weight());
+    lightField_->setText(cactus_->light());
+    temperatureField_->setText(cactus_->temperature());
+    potSizeField_->setText(cactus_->potSize());
+    setLimitedText(notesView_, cactus_->notes());
+
+    photoGrid_->setDelegate(this);
+    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
+    setAddMode(false);
+    tabs()->setCurrentIndex(0);
+    infoScreenVisible_ = true;
+    OpenEditors<CactusInfoViewController>::add(&document_, this);
+}
+
+void CactusInfoViewController::setAddMode(bool addMode)
+{
+    addMode_ = addMode;
+    setWindowTitle(localized(addMode ? "New Cactus" : "Cactus Info"));
+    okButton()->setText(localized(addMode ? "Save" : "OK"));
+    okButton()->setEnabled(addMode ? !nameField_->text().isEmpty() : true);
+    logHistoryButton_->setVisible(!addMode && !logHistoryHidden_);
+    printButton()->setVisible(!addMode);
+}
+
+void CactusInfoViewController::reloadSpecies()
+{
+    commonSelected_ = scientificSelected_ = -1;
+    for (QComboBox* box : {commonSpeciesComboBox_, scientificSpeciesComboBox_}) {
+        const QSignalBlocker block(box);
+        box->clear();
+    }
+    for (const auto& species : document_.species())
+        commonSpeciesComboBox_->addItem(species->name());
+    for (Species* species : document_.speciesScientific())
+        scientificSpeciesComboBox_->addItem(species->scientificName());
+    commonSpeciesComboBox_->setCurrentIndex(-1);
+    scientificSpeciesComboBox_->setCurrentIndex(-1);
+}
+
+void CactusInfoViewController::reloadWaterComboBox()
+{
+    const QString text = waterComboBox_->currentText();
+    {
+        const QSignalBlocker block(waterComboBox_);
+        waterComboBox_->clear();
+        for (const auto& schedule : document_.watering())
+            waterComboBox_->addItem(schedule->name());
+        waterComboBox_->setCurrentIndex(-1);
+    }
+    waterSelected_ = -1;
+    waterComboBox_->setEditText(text);
+}
+
+void CactusInfoViewController::updateWaterField()
+{
+    Water* chosen = currentWater_;
+    reloadWaterComboBox();
+    const auto& watering = document_.watering();
+    const auto it = std::find_if(watering.begin(), watering.end(), [chosen](const auto& w) { return w.get() == chosen; });
+    if (chosen && it != watering.end()) {
+        waterSelected_ = int(it - watering.begin());
+        waterComboBox_->setCurrentIndex(waterSelected_);
+        waterComboBox_->setEditText(chosen->name());
+    }
+}
+
+// --- Watering
+
+Water* CactusInfoViewController::chosenWater() const
+{
+    const auto& watering = document_.watering();
+    if (waterSelected_ >= 0 && size_t(waterSelected_) < watering.size())
+        return watering[size_t(waterSelected_)].get();
+    const QString typed = waterComboBox_->currentText();
+    return typed.isEmpty() ? nullptr : document_.waterWithName(typed);
+}
+
+Timestamp CactusInfoViewController::nextWateringFrom(Water* water, const Timestamp& lastWatered) const
+{
+    water->hydrate();
+    const Timestamp next = water->calculateNextWatering(lastWatered);
+    water->dehydrate();
+    return next;
+}
+
+void CactusInfoViewController::showNextWatering()
+{
+    nextWateringField_->setText(formatNextWatering(savedNextWater_));
+}
+
+void CactusInfoViewController::waterComboBoxChanged()
+{
+    Water* schedule = chosenWater();
+    if (!schedule) {
+        if (currentWater_)
+            currentWater_->removeCactus(cactus_);
+        currentWater_ = nullptr;
+        savedNextWater_.reset();
+        showNextWatering();
+        waterButton_->setEnabled(false);
+        return;
+    }
+    const Timestamp lastWatered = validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
+    const Timestamp next = nextWateringFrom(schedule, lastWatered);
+    if (currentWater_ && currentWater_ != schedule)
+        currentWater_->removeCactus(cactus_);
+    currentWater_ = schedule;
+    schedule->addCactus(cactus_);
+    savedNextWater_ = next;
+    showNextWatering();
+    waterButton_->setEnabled(true);
+}
+
+void CactusInfoViewController::toggleValidLastWatered()
+{
+    if (validLastWateredButton_->isChecked()) {
+        enableDatePicker(lastWateredField_, true);
+        waterComboBoxChanged();
+    } else {
+        blankDatePicker(lastWateredField_);
+    }
+}
+
+void CactusInfoViewController::handleJustWatered()
+{
+    // Only the date changes: the next watering is computed on OK's terms,
+    // not by this button.
+    const QSignalBlocker block(lastWateredField_);
+    showDateInPicker(lastWateredField_, now(), true);
+    validLastWateredButton_->setChecked(true);
+}
+
+void CactusInfoViewController::lastWateredEdited()
+{
+    if (!infoScreenVisible_ || !validLastWateredButton_->isChecked())
+        return;
+    Water* schedule = chosenWater();
+    if (!schedule) {
+        savedNextWater_.reset();
+        showNextWatering();
+        return;
+    }
+    savedNextWater_ = nextWateringFrom(schedule, pickerDate(lastWateredField_));
+    showNextWatering();
+    if (!dateChangeWarning_) {
+        dateChangeWarning_ = true;
+        QMessageBox warning(QMessageBox::Warning, localized("WARNING"),
+                            localized("WARNING"), QMessageBox::Ok, this);
+        warning.setInformativeText(localized("Changing the Last Watered date may cause watering for this plant "
+                                             "to become out of sync with its associated watering schedule"));
+        warning.setWindowModality(Qt::WindowModal);
+        warning.setObjectName(QStringLiteral("dateChangeWarning"));
+        warning.exec();
+    }
+}
+
+void CactusInfoViewController::handleWaterSelect()
+{
+    Water* schedule = chosenWater();
+    if (!schedule)
+        return;
+    WaterInfoViewController editor(document_, this);
+    editor.prepareView(schedule);
+    editor.showViewFromWindow();
+    raise();
+    activateWindow();
+    const auto& members = schedule->cacti();
+    if (std::find(members.begin(), members.end(), cactus_) != members.end()) {
+        dateChangeWarning_ = true;
+        validLastWateredButton_->setChecked(schedule->lastWatered().has_value());
+        {
+            const QSignalBlocker block(lastWateredField_);
+            if (schedule->lastWatered())
+                showDateInPicker(lastWateredField_, schedule->lastWatered(), true);
+            else
+                blankDatePicker(lastWateredField_);
+        }
+        savedNextWater_ = schedule->waterNext();
+        showNextWatering();
+    } else {
+        waterComboBox_->setEditText(QString());
+        waterSelected_ = -1;
+        waterButton_->setEnabled(false);
+        currentWater_ = nullptr;
+    }
+}
+
+// --- Dates and age
+
+void CactusInfoViewController::toggleValidPlantDate()
+{
+    if (validPlantDateButton_->isChecked())
+        enableDatePicker(plantDateField_, false);
+    else
+        blankDatePicker(plantDateField_);
+    updateAge();
+}
+
+void CactusInfoViewController::toggleValidAcquiredDate()
+{
+    if (validDateAcquiredButton_->isChecked())
+        enableDatePicker(dateAcquiredField_, false);
+    else
+        blankDatePicker(dateAcquiredField_);
+}
+
+void CactusInfoViewController::plantDateEdited()
+{
+    if (pickerDate(plantDateField_)) {
+        const QDateTime day = toDateTime(roundDate(pickerDate(plantDateField_)));
+        if (day != plantDateField_->dateTime()) {
+            const QSignalBlocker block(plantDateField_);
+            plantDateField_->setDateTime(day);
+        }
+    }
+    updateAge();
+}
+
+void CactusInfoViewController::updateAge()
+{
+    const Timestamp date = validPlantDateButton_->isChecked() ? pickerDate(plantDateField_) : Timestamp();
+    ageAmountLabel_->setText(Cactus::ageString(date));
+}
+
+// --- Species
+
+void CactusInfoViewController::removeSpecies()
+{
+    Species* found = nullptr;
+    if (commonSelected_ >= 0 && scientificSelected_ >= 0 && size_t(commonSelected_) < document_.species().size())
+        found = document_.species()[size_t(commonSelected_)].get();
+    else if (!commonSpeciesComboBox_->currentText().isEmpty() && !scientificSpeciesComboBox_->currentText().isEmpty())
+        found = document_.speciesWithName(commonSpeciesComboBox_->currentText(), scientificSpeciesComboBox_->currentText());
+    if (found)
+        document_.removeSpecies(found);
+    reloadSpecies();
+    commonSpeciesComboBox_->setEditText(QString());
+    scientificSpeciesComboBox_->setEditText(QString());
+}
+
+// --- Photos
+
+QString CactusInfoViewController::imageTitle()
+{
+    return nameField_->text();
+}
+
+void CactusInfoViewController::redrawSlots()
+{
+    photoSlots_->redraw([this](int n) { return photos_.imageInSlot(n); });
+}
+
+void CactusInfoViewController::updateImageArray(const std::vector<Image*>& photos)
+{
+    photos_.updateImageArray(photos);
+    redrawSlots();
+}
+
+void CactusInfoViewController::saveImage(Image* image, int slot)
+{
+    photos_.saveImage(image, cactus_->primaryKey(), slot);
+    redrawSlots();
+}
+
+void CactusInfoViewController::removeImages(const std::vector<Image*>& photos)
+{
+    photos_.removeImages(photos);
+    redrawSlots();
+}
+
+void CactusInfoViewController::storePhoto(Image* image, int n)
+{
+    if (!photos_.storePhoto(image, n))
+        return;
+    redrawSlots();
+    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
+}
+
+void CactusInfoViewController::updateCaptions()
+{
+    photoSlots_->redrawToolTips([this](int n) { return photos_.imageInSlot(n); });
+}
+
+void CactusInfoViewController::photoSlotClicked(int slot)
+{
+    if (slot >= 0 && photos_.imageInSlot(slot))
+        photoGrid_->handleMainImageSelect(slot);
+    else
+        photoGrid_->handleAddPhotoButton();
+}
+
+// --- Log history and printing
+
+void CactusInfoViewController::handleLogHistory()
+{
+    LogHistoryWindow history(document_, cactus_, this);
+    history.exec();
+    raise();
+    activateWindow();
+}
+
+std::unique_ptr<Cactus> CactusInfoViewController::getInfo() const
+{
+    auto info = std::make_unique<Cactus>();
+    info->setName(nameField_->text());
+    for (Image* photo : photos_.updatedImageArray())
+        info->addImage(photo);
+    info->setCommonName(commonSpeciesComboBox_->currentText());
+    info->setScientificName(scientificSpeciesComboBox_->currentText());
+    info->setType(typeButton_->currentIndex());
+    Water* selected = nullptr;
+    if (waterSelected_ >= 0 && size_t(waterSelected_) < document_.watering().size())
+        selected = document_.watering()[size_t(waterSelected_)].get();
+    info->setWater(selected);
+    info->setWateringKey(selected ? selected->primaryKey() : -1);
+    if (validLastWateredButton_->isChecked())
+        info->setLastWatered(pickerDate(lastWateredField_));
+    if (savedNextWater_)
+        info->setWaterNext(savedNextWater_);
+    if (validPlantDateButton_->isChecked())
+        info->setPlantDate(roundDate(pickerDate(plantDateField_)));
+    if (validDateAcquiredButton_->isChecked())
+        info->setDateAcquired(roundDate(pickerDate(dateAcquiredField_)));
+    info->setSource(sourceButton_->currentIndex());
+    info->setPurchasePrice(parseAmount(purchasePriceField_->text()));
+    info->setValue(parseAmount(valueField_->text()));
+    info->setLocation(locationView_->toPlainText());
+    info->setHeight(heightField_->text());
+    info->setWidth(widthField_->text());
+    info->setWeight(weightField_->text());
+    info->setLight(lightField_->text());
+    info->setTemperature(temperatureField_->text());
+    info->setPotSize(potSizeField_->text());
+    info->setPotShape(potShapeButton_->currentIndex());
+    info->setPotMaterial(potMaterialButton_->currentIndex());
+    info->setNotes(notesView_->toPlainText());
+    if (cactus_) {
+        for (Log* log : cactus_->logs())
+            info->linkLog(log);
+    }
+    return info;
+}
+
+void CactusInfoViewController::printInfo()
+{
+    const std::unique_ptr<Cactus> info = getInfo();
+    PrintSubject subject;
+    subject.screen = 3;
+    subject.cactus = info.get();
+    printWithDialog(this, document_, subject);
+}
+
+// --- Saving and closing
+
+void CactusInfoViewController::applyChanges()
+{
+    // 1. Name.
+    const QString name = nameField_->text();
+    if (name != cactus_->name())
+        cactusUpdate_ = true;
+    cactus_->setName(name);
+
+    // 2 and 3. Species: a chosen entry, a chosen entry completed by the
+    // other box's text, or the typed pair (a new species when both are set).
+    const QString commonText = commonSpeciesComboBox_->currentText();
+    const QString scientificText = scientificSpeciesComboBox_->currentText();
+    const auto& byName = document_.species();
+    const auto& byScience = document_.speciesScientific();
+    const bool commonValid = commonSelected_ >= 0 && size_t(commonSelected_) < byName.size();
+    const bool scientificValid = scientificSelected_ >= 0 && size_t(scientificSelected_) < byScience.size();
+    bool chosen = false;
+    if (commonValid && scientificValid) {
+        Species* species = byName[size_t(commonSelected_)].get();
+        if (species->name() != cactus_->commonName() || species->scientificName() != cactus_->scientificName())
+            cactusUpdate_ = true;
+        cactus_->setCommonName(species->name());
+        cactus_->setScientificName(species->scientificName());
+        chosen = true;
+    } else if (commonValid && !scientificText.isEmpty()) {
+        Species* species = byName[size_t(commonSelected_)].get();
+        species->setScientificName(scientificText);
+        species->save();
+        document_.updateSpecies(species);
+        cactusUpdate_ = true;
+        cactus_->setCommonName(species->name());
+        cactus_->setScientificName(species->scientificName());
+        chosen = true;
+    }
+    if (!chosen) {
+        if (scientificValid && !commonText.isEmpty()) {
+            Species* species = byScience[size_t(scientificSelected_)];
+            species->setName(commonText);
+            species->save();
+            document_.updateSpecies(species);
+            cactusUpdate_ = true;
+            cactus_->setCommonName(species->name());
+            cactus_->setScientificName(species->scientificName());
+        } else {
+            cactusUpdate_ = true;
+            cactus_->setCommonName(commonText);
+            cactus_->setScientificName(scientificText);
+            if (!commonText.isEmpty() && !scientificText.isEmpty() &&
+                !document_.speciesWithName(commonText, scientificText)) {
+                Species* added = document_.addSpecies(std::make_unique<Species>(commonText, scientificText));
+                document_.updateSpecies(added);
+            }
+        }
+    }
+
+    // 4. Type.
+    cactus_->setType(typeButton_->currentIndex());
+
+    // 5. Schedule.
+    if (currentWater_ != cactus_->water()) {
+        if (cactus_->water())
+            cactus_->water()->removeCactus(cactus_);
+        cactus_->setWater(currentWater_);
+        cactus_->setWateringKey(currentWater_ ? currentWater_->primaryKey() : -1);
+        if (currentWater_)
+            currentWater_->addCactus(cactus_);
+    }
+
+    // 6 to 8. Dates.
+    cactus_->setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
+    if (savedNextWater_ && savedNextWater_ != cactus_->waterNext())
+        cactus_->setWaterNext(savedNextWater_);
+    cactus_->setPlantDate(validPlantDateButton_->isChecked() ? roundDate(pickerDate(plantDateField_)) : Timestamp());
+    cactus_->setDateAcquired(validDateAcquiredButton_->isChecked() ? roundDate(pickerDate(dateAcquiredField_))
+                                                                   : Timestamp());
+
+    // 9. Details.
+    cactus_->setSource(sourceButton_->currentIndex());
+    cactus_->setPurchasePrice(parseAmount(purchasePriceField_->text()));
+    cactus_->setValue(parseAmount(valueField_->text()));
+    cactus_->setLocation(locationView_->toPlainText());
+    cactus_->setHeight(heightField_->text());
+    cactus_->setWidth(widthField_->text());
+    cactus_->setWeight(weightField_->text());
+    cactus_->setLight(lightField_->text());
+    cactus_->setTemperature(temperatureField_->text());
+    cactus_->setPotSize(potSizeField_->text());
+    cactus_->setPotShape(potShapeButton_->currentIndex());
+    cactus_->setPotMaterial(potMaterialButton_->currentIndex());
+    cactus_->setNotes(notesView_->toPlainText());
+
+    // 10. The list re-sorts when the name or species changed.
+    if (cactusUpdate_)
+        document_.updateCactus(cactus_);
+
+    // 11 and 12. Photos, once the grid has stored what it was importing.
+    photoGrid_->waitForImageSave();
+    waitForImageSave_ = false;
+    cactus_->clearImages();
+    for (Image* photo : photos_.commit())
+        cactus_->addImage(photo);
+    photoGrid_->keepAddedPhotos();
+
+    // 13. Lists and an open log editor show the change.
+    document_.refreshData();
+    if (CactusFieldListener* logEditor = OpenEditors<CactusFieldListener>::of(&document_))
+        logEditor->refreshCactusField();
+}
+
+void CactusInfoViewController::saveChangesAndHideView()
+{
+    if (nameField_->text().isEmpty())
+        return;
+    applyChanges();
+    hideView(true);
+}
+
+void CactusInfoViewController::restoreScheduleMembership()
+{
+    for (const auto& schedule : document_.watering()) {
+        if (schedule.get() != cactus_->water())
+            schedule->removeCactus(cactus_);
+    }
+    if (Water* own = cactus_->water())
+        own->addCactus(cactus_);
+}
+
+void CactusInfoViewController::hideView(bool ok)
+{
+    if (!cactus_)
+        return;
+    if (!ok)
+        restoreScheduleMembership();
+    cactus_->setIsEditing(false);
+    if (unloadUponExit_) {
+        if (ok)
+            cactus_->dehydrate();
+        else
+            cactus_->unload();
+    }
+    infoScreenVisible_ = false;
+    OpenEditors<CactusInfoViewController>::remove(this);
+    if (waitForImageSave_)
+        photoGrid_->waitForImageSave();
+    if (unloadUponExit_)
+        photos_.release();
+    if (!ok) {
+        // The photos added since opening leave the collection again.
+        photos_.cancel();
+        photoGrid_->discardAddedPhotos();
+    } else {
+        photoGrid_->keepAddedPhotos();
+    }
+    photoGrid_->updatePhotoGrid(&document_, nullptr);
+    photos_.clear();
+    finishSheet(ok);
+}
+
+// --- Add mode
+
+AddCactusInfoViewController::AddCactusInfoViewController(SpinoraDatabase& document, QWidget* parent)
+    : CactusInfoViewController(document, parent)
+{
+    setObjectName(QStringLiteral("AddCactusInfoViewController"));
+}
+
+AddCactusInfoViewController::~AddCactusInfoViewController()
+{
+    // A new plant that was never saved must not stay in any schedule's list.
+    if (newCactus_) {
+        for (const auto& schedule : document_.watering())
+            schedule->removeCactus(newCactus_.get());
+    }
+}
+
+void AddCactusInfoViewController::prepareView(Cactus*)
+{
+    newCactus_ = std::make_unique<Cactus>();
+    addedCactus_ = nullptr;
+    CactusInfoViewController::prepareView(newCactus_.get());
+    unloadUponExit_ = false;
+    setAddMode(true);
+}
+
+void AddCactusInfoViewController::saveChangesAndHideView()
+{
+    if (!cactus_ || cactus_ != newCactus_.get())
+        return;
+    CactusInfoViewController::saveChangesAndHideView();
+    Cactus* added = document_.addCactus(std::move(newCactus_));
+    added->dehydrate();
+    document_.refreshData();
+    for (Image* photo : added->images()) {
+        photo->setLinkedKey(added->primaryKey());
+        photo->save();
+        photo->dehydrate();
+    }
+    addedCactus_ = added;
+    cactus_ = added;
+    if (logInfoViewController_)
+        logInfoViewController_->updateCactusField(added);
+}
+
+} // namespace spinora

@@ -1,0 +1,428 @@
+// The cactus and watering schedule editors driven like a user would: keys
+// and clicks on real collection packages. This binary runs in UTC and in
+// Europe/Berlin, since the editors compute and store local dates.
+#include "CactusInfoViewController.h"
+#include "EditorTestSupport.h"
+#include "RecordEditors.h"
+#include "WaterInfoViewController.h"
+
+#include "CollectionDump.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+QDateTime at(int y, int m, int d, int h = 0, int min = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+// A collection with one schedule, "Weekly", and two plants that follow it.
+struct Fixture {
+    TempFolder folder;
+    QString path = folder.file(QStringLiteral("garden.sdb"));
+    std::unique_ptr<SpinoraDatabase> document = newCollection(path, true);
+    QWidget window;
+
+    Water* addSchedule(const QString& name, int64_t every, int64_t unit)
+    {
+        auto water = std::make_unique<Water>();
+        water->setName(name);
+        water->setFrequency(every);
+        water->setFrequencyUnits(unit);
+        Water* added = document->addWater(std::move(water));
+        added->save();
+        return added;
+    }
+
+    Cactus* addPlant(const QString& name, Water* schedule)
+    {
+        auto cactus = std::make_unique<Cactus>();
+        cactus->setName(name);
+        Cactus* added = document->addCactus(std::move(cactus));
+        if (schedule) {
+            added->setWater(schedule);
+            added->setWateringKey(schedule->primaryKey());
+            schedule->addCactus(added);
+        }
+        added->dehydrate();
+        return added;
+    }
+
+    std::unique_ptr<SpinoraDatabase> reopen()
+    {
+        document->close();
+        document.reset();
+        return openCollection(path);
+    }
+};
+
+class FixedClock : public ::testing::Test {
+protected:
+    void TearDown() override { Clock::clearFixedNow(); }
+};
+
+using CactusEditor = FixedClock;
+using WaterEditor = FixedClock;
+
+Cactus* plantNamed(SpinoraDatabase& document, const QString& name)
+{
+    for (const auto& cactus : document.cacti()) {
+        if (cactus->name() == name)
+            return cactus.get();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(CactusEditor, AddsAPlantWithANewSpeciesAndASchedule)
+{
+    Fixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    Clock::setFixedNow(fromDateTime(at(2026, 6, 10, 8, 30)));
+
+    // The add editor runs its own loop: it is driven from inside it.
+    whenModalOpens<AddCactusInfoViewController>([](AddCactusInfoViewController* editor) {
+        auto* ok = control<QPushButton>(editor, "okButton");
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("New Cactus"));
+        EXPECT_EQ(ok->text(), QStringLiteral("Save"));
+        EXPECT_FALSE(ok->isEnabled()) << "a new cactus needs a name";
+        EXPECT_FALSE(control<QPushButton>(editor, "printButton")->isVisible());
+        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("Astro"));
+        EXPECT_TRUE(ok->isEnabled());
+        typeInto(control<QComboBox>(editor, "commonSpeciesComboBox"), QStringLiteral("Star Cactus"));
+        typeInto(control<QComboBox>(editor, "scientificSpeciesComboBox"), QStringLiteral("Astrophytum testus"));
+        chooseItem(control<QComboBox>(editor, "typeButton"), 2);
+        click(control<QCheckBox>(editor, "validLastWateredButton"));
+        chooseItem(control<QComboBox>(editor, "waterComboBox"), 0);
+        EXPECT_EQ(control<QLineEdit>(editor, "nextWateringField")->text(), formatNextWatering(fromDateTime(at(2026, 6, 17, 8, 30))));
+        typeInto(control<QLineEdit>(editor, "purchasePriceField"), QStringLiteral("12x.5y0"));
+        click(ok);
+    });
+    ASSERT_TRUE(editCactus(&f.window, *f.document, nullptr));
+
+    Cactus* astro = plantNamed(*f.document, QStringLiteral("Astro"));
+    ASSERT_NE(astro, nullptr);
+    EXPECT_NE(astro->primaryKey(), -1);
+    EXPECT_EQ(astro->water(), weekly);
+    EXPECT_EQ(weekly->cacti(), std::vector<Cactus*>{astro});
+    EXPECT_EQ(astro->waterNext(), fromDateTime(at(2026, 6, 17, 8, 30)));
+    EXPECT_EQ(astro->lastWatered(), fromDateTime(at(2026, 6, 10, 8, 30)));
+    Species* star = f.document->speciesWithName(QStringLiteral("Star Cactus"), QStringLiteral("Astrophytum testus"));
+    ASSERT_NE(star, nullptr);
+    EXPECT_EQ(std::count(f.document->speciesScientific().begin(), f.document->speciesScientific().end(), star), 1);
+
+    const int64_t key = astro->primaryKey();
+    const int64_t weeklyKey = weekly->primaryKey();
+    auto reopened = f.reopen();
+    Cactus* stored = plantNamed(*reopened, QStringLiteral("Astro"));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->primaryKey(), key);
+    EXPECT_EQ(stored->commonName(), QStringLiteral("Star Cactus"));
+    EXPECT_EQ(stored->scientificName(), QStringLiteral("Astrophytum testus"));
+    EXPECT_EQ(stored->type(), 2);
+    EXPECT_EQ(stored->wateringKey(), weeklyKey);
+    EXPECT_EQ(stored->waterNext(), fromDateTime(at(2026, 6, 17, 8, 30)));
+    EXPECT_DOUBLE_EQ(stored->purchasePrice(), 12.5) << "letters are refused by the money field";
+    EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM species WHERE name='Star Cactus' "
+                                                              "AND scientific_name='Astrophytum testus'")),
+              1);
+}
+
+TEST_F(CactusEditor, RefusesOverlongTextAndKeepsTypedSpeciesWithoutAddingOne)
+{
+    Fixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Echino"), nullptr);
+    const size_t speciesBefore = f.document->species().size();
+
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    auto* name = control<QLineEdit>(&editor, "nameField");
+    typeInto(name, QString(205, QLatin1Char('n')));
+    EXPECT_EQ(name->text().size(), 200) << "the text limit formatter refuses the rest";
+    typeInto(control<QComboBox>(&editor, "commonSpeciesComboBox"), QStringLiteral("Only Common"));
+    auto* notes = control<QPlainTextEdit>(&editor, "notesView");
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("Repotted in spring."));
+    click(control<QPushButton>(&editor, "okButton"));
+
+    EXPECT_EQ(plant->name().size(), 200);
+    EXPECT_EQ(plant->commonName(), QStringLiteral("Only Common"));
+    EXPECT_EQ(f.document->species().size(), speciesBefore) << "one name alone adds no species";
+    plant->hydrate();
+    EXPECT_EQ(plant->notes(), QStringLiteral("Repotted in spring."));
+    plant->dehydrate();
+}
+
+TEST_F(CactusEditor, TextViewsStopAtTenThousandCharacters)
+{
+    Fixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Echino"), nullptr);
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    auto* notes = control<QPlainTextEdit>(&editor, "notesView");
+    notes->setPlainText(QString(9995, QLatin1Char('x')));
+    notes->moveCursor(QTextCursor::End);
+    QTest::keyClicks(notes, QStringLiteral("abcdefghij"));
+    EXPECT_EQ(notes->toPlainText().size(), 10000);
+    notes->insertPlainText(QString(50, QLatin1Char('y')));
+    EXPECT_EQ(notes->toPlainText().size(), 10000) << "a paste beyond the limit is refused whole";
+}
+
+TEST_F(CactusEditor, CancelLeavesTheFileAndTheRecordAsTheyWere)
+{
+    Fixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    Water* monthly = f.addSchedule(QStringLiteral("Monthly"), 1, Water::kMonths);
+    Cactus* plant = f.addPlant(QStringLiteral("Mammillaria"), weekly);
+    f.document->flushDatabase(false);
+    f.document = openCollection(f.path);
+    plant = plantNamed(*f.document, QStringLiteral("Mammillaria"));
+    weekly = f.document->waterWithName(QStringLiteral("Weekly"));
+    monthly = f.document->waterWithName(QStringLiteral("Monthly"));
+    const QStringList dumpBefore = dumpCollection(*f.document);
+    const TreeSnapshot filesBefore = snapshot(f.path);
+    const size_t speciesBefore = f.document->species().size();
+
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    typeInto(control<QLineEdit>(&editor, "nameField"), QStringLiteral("Renamed"));
+    typeInto(control<QComboBox>(&editor, "commonSpeciesComboBox"), QStringLiteral("New Common"));
+    typeInto(control<QComboBox>(&editor, "scientificSpeciesComboBox"), QStringLiteral("Novus scientificus"));
+    auto* schedules = control<QComboBox>(&editor, "waterComboBox");
+    chooseItem(schedules, schedules->findText(QStringLiteral("Monthly")));
+    EXPECT_EQ(editor.currentWater(), monthly);
+    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("changed"));
+    click(control<QPushButton>(&editor, "cancelButton"));
+
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(snapshot(f.path), filesBefore) << "nothing was written";
+    const QStringList dumpAfter = dumpCollection(*f.document);
+    EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
+    EXPECT_EQ(plant->name(), QStringLiteral("Mammillaria"));
+    EXPECT_EQ(plant->water(), weekly);
+    EXPECT_EQ(weekly->cacti(), std::vector<Cactus*>{plant});
+    EXPECT_TRUE(monthly->cacti().empty()) << "the schedule chosen before Cancel does not keep the plant";
+    EXPECT_EQ(f.document->species().size(), speciesBefore);
+}
+
+TEST_F(CactusEditor, LastWateredWarningOnceAndJustWateredDoesNotRecompute)
+{
+    Fixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    Cactus* plant = f.addPlant(QStringLiteral("Gymno"), weekly);
+    plant->setLastWatered(fromDateTime(at(2026, 5, 1, 9, 0)));
+    plant->setWaterNext(fromDateTime(at(2026, 5, 8, 9, 0)));
+    plant->save();
+    Clock::setFixedNow(fromDateTime(at(2026, 6, 10, 8, 30)));
+
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    auto* picker = control<QDateTimeEdit>(&editor, "lastWateredField");
+    int warnings = 0;
+    for (int day : {2, 3}) {
+        if (warnings == 0)
+            answerAlert(QStringLiteral("OK"));
+        picker->setDateTime(at(2026, 5, day, 9, 0));
+        warnings = 1;
+    }
+    EXPECT_EQ(editor.savedNextWater(), fromDateTime(at(2026, 5, 10, 9, 0)));
+    click(control<QPushButton>(&editor, "justWateredButton"));
+    EXPECT_EQ(editor.savedNextWater(), fromDateTime(at(2026, 5, 10, 9, 0))) << "the button alone does not recompute";
+    click(control<QPushButton>(&editor, "okButton"));
+    EXPECT_EQ(plant->lastWatered(), fromDateTime(at(2026, 6, 10, 8, 30)));
+    EXPECT_EQ(plant->waterNext(), fromDateTime(at(2026, 5, 10, 9, 0)));
+    // Only one warning came: a second would still be waiting for an answer.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(CactusEditor, SpeciesChosenInOneBoxFollowsInTheOtherAndCanBeCompleted)
+{
+    Fixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Opuntia"), nullptr);
+    Species* a = f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Bunny Ears"), QStringLiteral("Opuntia microdasys")));
+    Species* b = f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Alpha"), QStringLiteral("Zeta zeta")));
+    f.document->updateSpecies(a);
+    (void)b;
+
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    auto* common = control<QComboBox>(&editor, "commonSpeciesComboBox");
+    auto* scientific = control<QComboBox>(&editor, "scientificSpeciesComboBox");
+    chooseItem(common, common->findText(QStringLiteral("Bunny Ears")));
+    EXPECT_EQ(scientific->currentText(), QStringLiteral("Opuntia microdasys"));
+    typeInto(scientific, QStringLiteral("Opuntia renamed"));
+    click(control<QPushButton>(&editor, "okButton"));
+
+    EXPECT_EQ(plant->commonName(), QStringLiteral("Bunny Ears"));
+    EXPECT_EQ(plant->scientificName(), QStringLiteral("Opuntia renamed"));
+    EXPECT_EQ(a->scientificName(), QStringLiteral("Opuntia renamed")) << "the species itself takes the new name";
+    EXPECT_EQ(queryInt(f.document->dbFilename(),
+                       QStringLiteral("SELECT count(*) FROM species WHERE scientific_name='Opuntia renamed'")),
+              1);
+}
+
+TEST_F(WaterEditor, JustWateredPushesPastTheWinterRestForTheScheduleAndEachPlant)
+{
+    Fixture f;
+    Water* fortnightly = f.addSchedule(QStringLiteral("Fortnightly"), 2, Water::kWeeks);
+    fortnightly->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+    fortnightly->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+    fortnightly->save();
+    Cactus* first = f.addPlant(QStringLiteral("Ariocarpus"), fortnightly);
+    Cactus* second = f.addPlant(QStringLiteral("Lophophora"), fortnightly);
+    Cactus* other = f.addPlant(QStringLiteral("Outsider"), nullptr);
+    second->setLastWatered(fromDateTime(at(2026, 9, 1, 7, 0)));
+    second->save();
+    Clock::setFixedNow(fromDateTime(at(2026, 10, 20, 10, 0)));
+
+    WaterInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(fortnightly);
+    editor.show();
+    EXPECT_EQ(control<QComboBox>(&editor, "fromMonth1ComboBox")->currentIndex(), 11);
+    EXPECT_EQ(control<QComboBox>(&editor, "toDay2Button")->currentIndex(), 28);
+    EXPECT_EQ(control<QLabel>(&editor, "nextWateringAmountLabel")->text(), QStringLiteral("None Scheduled"));
+    click(control<QPushButton>(&editor, "justWateredButton"));
+    const Timestamp expected = fromDateTime(at(2027, 3, 1, 10, 0));
+    EXPECT_EQ(editor.savedNextWater(), expected) << toDateTime(editor.savedNextWater()).toString().toStdString();
+    EXPECT_EQ(control<QLabel>(&editor, "nextWateringAmountLabel")->text(), formatNextWatering(expected));
+    click(control<QPushButton>(&editor, "okButton"));
+
+    const Timestamp watered = fromDateTime(at(2026, 10, 20, 10, 0));
+    EXPECT_EQ(fortnightly->waterNext(), expected);
+    EXPECT_EQ(fortnightly->lastWatered(), watered);
+    for (Cactus* plant : {first, second}) {
+        EXPECT_EQ(plant->waterNext(), expected) << plant->name().toStdString();
+        EXPECT_EQ(plant->lastWatered(), watered) << plant->name().toStdString();
+    }
+    EXPECT_FALSE(other->waterNext());
+
+    auto reopened = f.reopen();
+    Water* stored = reopened->waterWithName(QStringLiteral("Fortnightly"));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->waterNext(), expected);
+    EXPECT_EQ(stored->cacti().size(), 2u);
+    for (Cactus* plant : stored->cacti())
+        EXPECT_EQ(plant->waterNext(), expected) << plant->name().toStdString();
+    EXPECT_FALSE(plantNamed(*reopened, QStringLiteral("Outsider"))->waterNext());
+}
+
+TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
+{
+    Fixture f;
+    Water* schedule = f.addSchedule(QStringLiteral("Daily"), 1, Water::kDays);
+    WaterInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(schedule);
+    editor.show();
+    auto* units = control<QComboBox>(&editor, "waterEveryButton");
+    EXPECT_EQ(units->currentText(), QStringLiteral("day"));
+    typeInto(control<QLineEdit>(&editor, "waterEveryField"), QStringLiteral("3x"));
+    EXPECT_EQ(control<QLineEdit>(&editor, "waterEveryField")->text(), QStringLiteral("3"));
+    EXPECT_EQ(units->currentText(), QStringLiteral("days")) << "the plural list keeps the chosen unit";
+
+    auto* month = control<QComboBox>(&editor, "fromMonth3ComboBox");
+    auto* day = control<QComboBox>(&editor, "fromDay3Button");
+    chooseItem(month, 1);
+    chooseItem(day, 31);
+    chooseItem(month, 2);
+    const int february = QDate(QDate::currentDate().year(), 2, 1).daysInMonth();
+    EXPECT_EQ(day->count(), february + 1);
+    EXPECT_EQ(day->currentIndex(), 0) << "31 no longer exists";
+    chooseItem(day, 14);
+    auto* toMonth = control<QComboBox>(&editor, "toMonth4ComboBox");
+    chooseItem(toMonth, 3); // a month without a day is stored as no date
+    auto* clearMonth = control<QComboBox>(&editor, "fromMonth1ComboBox");
+    chooseItem(clearMonth, 5);
+    chooseItem(control<QComboBox>(&editor, "fromDay1Button"), 5);
+    chooseItem(clearMonth, 0); // "Clear Date"
+    EXPECT_EQ(control<QComboBox>(&editor, "fromDay1Button")->currentIndex(), 0);
+    click(control<QPushButton>(&editor, "okButton"));
+
+    EXPECT_EQ(schedule->frequency(), 3);
+    EXPECT_EQ(schedule->frequencyUnits(), Water::kDays);
+    EXPECT_EQ(schedule->noWaterDDMM(3), Water::dayMonthCode(14, 2));
+    EXPECT_EQ(schedule->noWaterDDMM(4), 0);
+    EXPECT_EQ(schedule->noWaterDDMM(1), 0);
+}
+
+TEST_F(WaterEditor, CancelLeavesTheFileAndTheScheduleAsTheyWere)
+{
+    Fixture f;
+    Water* schedule = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    f.addPlant(QStringLiteral("Rebutia"), schedule);
+    f.document->flushDatabase(false);
+    f.document = openCollection(f.path);
+    schedule = f.document->waterWithName(QStringLiteral("Weekly"));
+    const QStringList dumpBefore = dumpCollection(*f.document);
+    const TreeSnapshot filesBefore = snapshot(f.path);
+
+    WaterInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(schedule);
+    editor.show();
+    typeInto(control<QLineEdit>(&editor, "nameField"), QStringLiteral("Changed"));
+    click(control<QPushButton>(&editor, "justWateredButton"));
+    chooseItem(control<QComboBox>(&editor, "toMonth2ComboBox"), 4);
+    click(control<QPushButton>(&editor, "cancelButton"));
+
+    EXPECT_EQ(snapshot(f.path), filesBefore);
+    const QStringList dumpAfter = dumpCollection(*f.document);
+    EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
+    EXPECT_EQ(schedule->name(), QStringLiteral("Weekly"));
+}
+
+TEST_F(WaterEditor, ChooserTogglesPlantsAndANewScheduleKeepsThem)
+{
+    Fixture f;
+    Water* old = f.addSchedule(QStringLiteral("Old"), 1, Water::kWeeks);
+    Cactus* moving = f.addPlant(QStringLiteral("Mover"), old);
+    Cactus* free = f.addPlant(QStringLiteral("Free"), nullptr);
+
+    whenModalOpens<AddWaterInfoViewController>([](AddWaterInfoViewController* editor) {
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("New Watering Schedule"));
+        EXPECT_FALSE(control<QPushButton>(editor, "okButton")->isEnabled());
+        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("New"));
+        whenModalOpens<CactiToWaterViewController>([](CactiToWaterViewController* chooser) {
+            QListWidget* table = chooser->table();
+            for (int row = 0; row < table->count(); ++row) {
+                QListWidgetItem* item = table->item(row);
+                table->setCurrentItem(item);
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
+            }
+            click(control<QPushButton>(chooser, "closeButton"));
+        });
+        click(control<QPushButton>(editor, "addCactussButton"));
+        EXPECT_EQ(control<QListWidget>(editor, "cactiToWaterView")->count(), 2);
+        click(control<QPushButton>(editor, "okButton"));
+    });
+    ASSERT_TRUE(editWater(&f.window, *f.document, nullptr));
+
+    Water* added = f.document->waterWithName(QStringLiteral("New"));
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->cacti().size(), 2u);
+    EXPECT_TRUE(old->cacti().empty()) << "a plant follows one schedule";
+    for (Cactus* plant : {moving, free}) {
+        EXPECT_EQ(plant->water(), added);
+        EXPECT_EQ(plant->wateringKey(), added->primaryKey());
+    }
+    auto reopened = f.reopen();
+    EXPECT_EQ(reopened->waterWithName(QStringLiteral("New"))->cacti().size(), 2u);
+}
