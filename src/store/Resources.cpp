@@ -12,8 +12,14 @@ QString Resources::directory()
     const QString fromEnvironment = qEnvironmentVariable("SPINORA_RESOURCES");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    if (QCoreApplication::instance()) {
-        const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/spinora");
+    // An installed program finds its resources beside it (<prefix>/bin and
+    // <prefix>/share/spinora), wherever the prefix is; without an
+    // application object the running executable tells where that is.
+    const QString programFolder = QCoreApplication::instance()
+                                      ? QCoreApplication::applicationDirPath()
+                                      : QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+    if (!programFolder.isEmpty()) {
+        const QString installed = programFolder + QStringLiteral("/../share/spinora");
         if (QFileInfo::exists(installed + QStringLiteral("/spinoradb.sdbi")))
             return QDir::cleanPath(installed);
     }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace spinora {
+
+// The application's icon: the desktop theme's "spinora" icon when installed,
+// else the same potted cactus drawn here.
+QIcon applicationIcon();
+
+} // namespace spinora

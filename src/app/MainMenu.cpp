@@ -1,0 +1,381 @@
+#include "MainMenu.h"
+
+#include "AppSettings.h"
+#include "SpinoraAppDelegate.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QUrl>
+
+namespace spinora {
+
+namespace {
+
+// The window's own actions (the lists' shortcuts, for instance) may already
+// claim a key; two active shortcuts on one key would make both ambiguous. The
+// menu then only shows the key (a widget shortcut of the menu item is never
+// active outside the menu) and leaves the key press to the window.
+void assignShortcut(QMainWindow* window, QAction* action, const QKeySequence& key)
+{
+    if (key.isEmpty())
+        return;
+    action->setShortcut(key);
+    for (const QAction* existing : window->findChildren<QAction*>()) {
+        if (existing != action && existing->shortcuts().contains(key)) {
+            action->setShortcutContext(Qt::WidgetShortcut);
+            return;
+        }
+    }
+}
+
+// Calls one of the document window's public slots (add, delete, print...).
+void invokeOnWindow(const QPointer<QMainWindow>& window, const char* slot)
+{
+    if (window)
+        QMetaObject::invokeMethod(window.data(), slot);
+}
+
+QString helpAddress(const char* key)
+{
+    const QString name = QString::fromUtf8(key);
+    if (name == QLatin1String(settings::kWebsiteUrl))
+        return configurationValue(name, QStringLiteral("https://spinora.org/"));
+    if (name == QLatin1String(settings::kFacebookUrl))
+        return configurationValue(name, QStringLiteral("https://www.facebook.com/spinora.app"));
+    return configurationValue(name, QStringLiteral("https://spinora.org/faq/"));
+}
+
+// The text commands of the Edit menu act on the field that has the focus.
+void editFocused(const char* command)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return;
+    const QByteArray name(command);
+    if (name == "delete") {
+        if (auto* line = qobject_cast<QLineEdit*>(focus))
+            line->del();
+        else if (auto* text = qobject_cast<QTextEdit*>(focus))
+            text->textCursor().removeSelectedText();
+        else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+            plain->textCursor().removeSelectedText();
+        return;
+    }
+    if (focus->metaObject()->indexOfMethod((name + "()").constData()) >= 0)
+        QMetaObject::invokeMethod(focus, command);
+}
+
+bool focusTakes(const char* command)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return false;
+    const QByteArray name(command);
+    if (name == "delete")
+        return qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus);
+    return focus->metaObject()->indexOfMethod((name + "()").constData()) >= 0;
+}
+
+QList<QToolBar*> toolBarsOf(QMainWindow* window)
+{
+    return window->findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+SpinoraDatabase* documentShownIn(SpinoraAppDelegate& app, const QPointer<QMainWindow>& window)
+{
+    for (SpinoraDatabase* document : app.openDocuments()) {
+        if (window && app.windowForDocument(document) == window)
+            return document;
+    }
+    return nullptr;
+}
+
+void fillRecentMenu(QMenu* menu, SpinoraAppDelegate& app)
+{
+    menu->clear();
+    const QStringList paths = app.recentDocuments().paths();
+    for (const QString& path : paths) {
+        QAction* open = menu->addAction(QFileInfo(path).completeBaseName());
+        open->setToolTip(QDir::toNativeSeparators(path));
+        open->setStatusTip(QDir::toNativeSeparators(path));
+        open->setData(path);
+        QObject::connect(open, &QAction::triggered, &app, [&app, path] { app.openDocumentWithContentsOfURL(path); });
+    }
+    if (!paths.isEmpty())
+        menu->addSeparator();
+    QAction* clear = menu->addAction(QStringLiteral("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentMenu"));
+    clear->setEnabled(!paths.isEmpty());
+    QObject::connect(clear, &QAction::triggered, &app, [&app] { app.recentDocuments().clear(); });
+}
+
+void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
+{
+    const QPointer<QMainWindow> target(window);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+
+    QAction* newItem = file->addAction(QStringLiteral("New"), &app, &SpinoraAppDelegate::newDocument);
+    newItem->setObjectName(QStringLiteral("newAction"));
+    assignShortcut(window, newItem, QKeySequence::New);
+    QAction* open = file->addAction(QStringLiteral("Open..."), &app, &SpinoraAppDelegate::openDocument);
+    open->setObjectName(QStringLiteral("openAction"));
+    assignShortcut(window, open, QKeySequence::Open);
+    QMenu* recent = file->addMenu(QStringLiteral("Open Recent"));
+    recent->setObjectName(QStringLiteral("openRecentMenu"));
+    fillRecentMenu(recent, app);
+    QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, &app] { fillRecentMenu(recent, app); });
+    file->addSeparator();
+
+    QAction* close = file->addAction(QStringLiteral("Close"), window, [target] {
+        if (target)
+            target->close();
+    });
+    close->setObjectName(QStringLiteral("closeAction"));
+    assignShortcut(window, close, QKeySequence::Close);
+    QAction* save = file->addAction(QStringLiteral("Save"), window, [target, &app] {
+        if (SpinoraDatabase* document = documentShownIn(app, target))
+            app.saveDocument(document);
+    });
+    save->setObjectName(QStringLiteral("saveAction"));
+    assignShortcut(window, save, QKeySequence::Save);
+    QAction* saveAs = file->addAction(QStringLiteral("Save As..."), window, [target, &app] {
+        if (SpinoraDatabase* document = documentShownIn(app, target))
+            app.saveDocumentAs(document);
+    });
+    saveAs->setObjectName(QStringLiteral("saveAsAction"));
+    assignShortcut(window, saveAs, QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    file->addSeparator();
+
+    file->addMenu(app.importFromMenu());
+    file->addMenu(app.exportToMenu());
+    file->addSeparator();
+
+    QAction* pageSetup = file->addAction(QStringLiteral("Page Setup..."), window, [target, &app] {
+        if (target)
+            app.services().pageSetup(target);
+    });
+    pageSetup->setObjectName(QStringLiteral("pageSetupAction"));
+    QAction* print = file->addAction(QStringLiteral("%1...").arg(QStringLiteral("Print")), window,
+                                     [target] { invokeOnWindow(target, "printDocument"); });
+    print->setObjectName(QStringLiteral("printAction"));
+    assignShortcut(window, print, QKeySequence::Print);
+    file->addSeparator();
+
+    QAction* quit = file->addAction(QStringLiteral("Quit Spinora"), &app, &SpinoraAppDelegate::quitApplication);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setMenuRole(QAction::QuitRole);
+    assignShortcut(window, quit, QKeySequence::Quit);
+}
+
+void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
+{
+    const QPointer<QMainWindow> target(window);
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+
+    QAction* add = edit->addAction(QStringLiteral("Add Item"), window, [target] { invokeOnWindow(target, "handleAddButton"); });
+    add->setObjectName(QStringLiteral("addItemAction"));
+    QAction* remove = edit->addAction(QStringLiteral("Remove Item"), window,
+                                      [target] { invokeOnWindow(target, "handleDeleteButton"); });
+    remove->setObjectName(QStringLiteral("removeItemAction"));
+    assignShortcut(window, remove, QKeySequence::Delete);
+    QAction* duplicate = edit->addAction(QStringLiteral("Duplicate Item"), window,
+                                         [target] { invokeOnWindow(target, "handleDuplicate"); });
+    duplicate->setObjectName(QStringLiteral("duplicateItemAction"));
+    assignShortcut(window, duplicate, QKeySequence(QStringLiteral("Ctrl+D")));
+    edit->addSeparator();
+
+    struct TextCommand {
+        const char* title;
+        const char* command;
+        QKeySequence::StandardKey key;
+    };
+    static const TextCommand textCommands[] = {
+        {"Cut", "cut", QKeySequence::Cut},
+        {"Copy", "copy", QKeySequence::Copy},
+        {"Paste", "paste", QKeySequence::Paste},
+        {"Delete", "delete", QKeySequence::UnknownKey},
+        {"Select All", "selectAll", QKeySequence::SelectAll},
+    };
+    QList<QPair<QAction*, const char*>> textActions;
+    for (const TextCommand& text : textCommands) {
+        const char* command = text.command;
+        QAction* action = edit->addAction(QString::fromUtf8(text.title), window, [command] { editFocused(command); });
+        action->setObjectName(QStringLiteral("%1Action").arg(QString::fromUtf8(command)));
+        // The fields handle their own standard keys; the menu shows them.
+        if (text.key != QKeySequence::UnknownKey)
+            assignShortcut(window, action, text.key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        textActions.append({action, command});
+    }
+    QObject::connect(edit, &QMenu::aboutToShow, edit, [textActions] {
+        for (const auto& [action, command] : textActions)
+            action->setEnabled(focusTakes(command));
+    });
+    edit->addSeparator();
+    QAction* preferences =
+        edit->addAction(QStringLiteral("%1...").arg(QStringLiteral("Preferences")), &app, &SpinoraAppDelegate::handlePreferences);
+    preferences->setObjectName(QStringLiteral("preferencesAction"));
+    preferences->setMenuRole(QAction::PreferencesRole);
+    assignShortcut(window, preferences, QKeySequence::Preferences);
+}
+
+void applyToolbarStyle(QMainWindow* window, int style)
+{
+    window->setToolButtonStyle(static_cast<Qt::ToolButtonStyle>(style));
+}
+
+void buildViewMenu(QMenuBar* bar, QMainWindow* window)
+{
+    const QPointer<QMainWindow> target(window);
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    QAction* showToolbar = view->addAction(QStringLiteral("Show Toolbar"));
+    showToolbar->setObjectName(QStringLiteral("showToolbarAction"));
+    showToolbar->setCheckable(true);
+    QObject::connect(showToolbar, &QAction::triggered, window, [target](bool shown) {
+        if (!target)
+            return;
+        for (QToolBar* toolbar : toolBarsOf(target))
+            toolbar->setVisible(shown);
+    });
+
+    // Qt has no toolbar customisation sheet; what KDE offers instead is the
+    // choice of how the toolbar's buttons look.
+    QMenu* style = view->addMenu(QStringLiteral("Customize Toolbar"));
+    style->setObjectName(QStringLiteral("customizeToolbarMenu"));
+    auto* group = new QActionGroup(style);
+    const int saved = appSettings()->value(QString::fromUtf8(settings::kToolbarStyle), Qt::ToolButtonTextUnderIcon).toInt();
+    const QPair<QString, int> styles[] = {
+        {QStringLiteral("Icon and Text"), Qt::ToolButtonTextUnderIcon},
+        {QStringLiteral("Icon Only"), Qt::ToolButtonIconOnly},
+        {QStringLiteral("Text Only"), Qt::ToolButtonTextOnly},
+    };
+    for (const auto& [title, value] : styles) {
+        QAction* choice = style->addAction(title);
+        choice->setCheckable(true);
+        choice->setChecked(value == saved);
+        group->addAction(choice);
+        const int chosen = value;
+        QObject::connect(choice, &QAction::triggered, window, [chosen] {
+            appSettings()->setValue(QString::fromUtf8(settings::kToolbarStyle), chosen);
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* other = qobject_cast<QMainWindow*>(top))
+                    applyToolbarStyle(other, chosen);
+            }
+        });
+    }
+    applyToolbarStyle(window, saved);
+
+    QObject::connect(view, &QMenu::aboutToShow, view, [target, showToolbar] {
+        if (!target)
+            return;
+        const QList<QToolBar*> toolbars = toolBarsOf(target);
+        showToolbar->setEnabled(!toolbars.isEmpty());
+        showToolbar->setChecked(std::any_of(toolbars.begin(), toolbars.end(), [](QToolBar* t) { return t->isVisible(); }));
+    });
+}
+
+void buildToolsMenu(QMenuBar* bar, QMainWindow* window)
+{
+    const QPointer<QMainWindow> target(window);
+    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    QAction* statistics = tools->addAction(QStringLiteral("%1...").arg(QStringLiteral("Statistics")), window,
+                                           [target] { invokeOnWindow(target, "showStatistics"); });
+    statistics->setObjectName(QStringLiteral("statisticsAction"));
+}
+
+void buildWindowMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
+{
+    const QPointer<QMainWindow> target(window);
+    QMenu* menu = bar->addMenu(QStringLiteral("&Window"));
+    menu->setObjectName(QStringLiteral("windowMenu"));
+    QAction* minimize = menu->addAction(QStringLiteral("Minimize"), window, [target] {
+        if (target)
+            target->showMinimized();
+    });
+    minimize->setObjectName(QStringLiteral("minimizeAction"));
+    assignShortcut(window, minimize, QKeySequence(QStringLiteral("Ctrl+M")));
+    // "Zoom" is the desktop's maximize toggle.
+    QAction* zoom = menu->addAction(QStringLiteral("Zoom"), window, [target] {
+        if (!target)
+            return;
+        if (target->isMaximized())
+            target->showNormal();
+        else
+            target->showMaximized();
+    });
+    zoom->setObjectName(QStringLiteral("zoomAction"));
+    menu->addSeparator();
+    QAction* front = menu->addAction(QStringLiteral("Bring All to Front"), window, [target, &app] {
+        for (SpinoraDatabase* document : app.openDocuments()) {
+            if (QMainWindow* other = app.windowForDocument(document)) {
+                if (other->isMinimized())
+                    other->showNormal();
+                other->raise();
+            }
+        }
+        if (target) {
+            target->raise();
+            target->activateWindow();
+        }
+    });
+    front->setObjectName(QStringLiteral("bringAllToFrontAction"));
+}
+
+void buildHelpMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
+{
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    const QPair<QString, const char*> links[] = {
+        {QStringLiteral("Like Spinora on Facebook"), settings::kFacebookUrl},
+        {QStringLiteral("Spinora Website..."), settings::kWebsiteUrl},
+        {QStringLiteral("Frequently Asked Questions..."), settings::kFaqUrl},
+    };
+    for (const auto& [title, key] : links) {
+        const char* address = key;
+        QAction* link = help->addAction(title, window, [address] {
+            QDesktopServices::openUrl(QUrl(helpAddress(address), QUrl::TolerantMode));
+        });
+        link->setObjectName(QString::fromUtf8(key).section(QLatin1Char('/'), 1) + QStringLiteral("Action"));
+    }
+    help->addSeparator();
+    QAction* updates = help->addAction(QStringLiteral("Check for Updates..."), &app, &SpinoraAppDelegate::checkForUpdates);
+    updates->setObjectName(QStringLiteral("checkForUpdatesAction"));
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("About Spinora"), &app, &SpinoraAppDelegate::showAbout);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    about->setMenuRole(QAction::AboutRole);
+}
+
+} // namespace
+
+QMenuBar* MainMenu::install(QMainWindow* window, SpinoraAppDelegate& app)
+{
+    QMenuBar* bar = window->menuBar();
+    bar->clear();
+    buildFileMenu(bar, window, app);
+    buildEditMenu(bar, window, app);
+    buildViewMenu(bar, window);
+    buildToolsMenu(bar, window);
+    buildWindowMenu(bar, window, app);
+    buildHelpMenu(bar, window, app);
+    return bar;
+}
+
+} // namespace spinora

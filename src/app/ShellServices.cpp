@@ -1,0 +1,163 @@
+#include "ShellServices.h"
+
+#include "AppInfo.h"
+#include "DeviceBrowser.h"
+#include "ImportExportBrowser.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace spinora {
+
+namespace {
+
+QString extensionSuffix()
+{
+    return QLatin1Char('.') + QString::fromUtf8(kPackageExtension);
+}
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// A collection is a folder. The open panel shows folders and files; entering
+// a ".sdb" folder (double click) chooses it as one item instead of browsing
+// into it, and choosing the "spinora.db" inside one is accepted too.
+QString runOpenPanel(QWidget* parent)
+{
+    QFileDialog panel(parent, QStringLiteral("Open"), documentsFolder());
+    panel.setObjectName(QStringLiteral("openCollectionPanel"));
+    panel.setOption(QFileDialog::DontUseNativeDialog);
+    panel.setFileMode(QFileDialog::Directory);
+    panel.setAcceptMode(QFileDialog::AcceptOpen);
+    panel.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+    panel.setLabelText(QFileDialog::FileName, QStringLiteral("Collection:"));
+    QString chosen;
+    QObject::connect(&panel, &QFileDialog::directoryEntered, &panel, [&panel, &chosen](const QString& folder) {
+        if (folder.endsWith(extensionSuffix())) {
+            chosen = folder;
+            // Not QFileDialog::accept(): that would ask for a file inside.
+            static_cast<QDialog&>(panel).done(QDialog::Accepted);
+        }
+    });
+    if (panel.exec() != QDialog::Accepted)
+        return {};
+    if (chosen.isEmpty() && !panel.selectedFiles().isEmpty())
+        chosen = panel.selectedFiles().first();
+    return chosen;
+}
+
+QString runSavePanel(QWidget* parent, const QString& title, const QString& folder, const QString& name)
+{
+    QFileDialog panel(parent, title, folder);
+    panel.setObjectName(QStringLiteral("saveCollectionPanel"));
+    panel.setAcceptMode(QFileDialog::AcceptSave);
+    panel.setNameFilter(QStringLiteral("Spinora collections (*%1)").arg(extensionSuffix()));
+    panel.setDefaultSuffix(QString::fromUtf8(kPackageExtension));
+    // The panel cannot confirm replacing a folder; the question is ours.
+    panel.setOption(QFileDialog::DontConfirmOverwrite);
+    panel.selectFile(name);
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
+        return {};
+    const QString path = newCollectionPath(panel.selectedFiles().first());
+    if (QFileInfo::exists(path)) {
+        QMessageBox ask(QMessageBox::Warning, title,
+                        QStringLiteral("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
+                        QMessageBox::NoButton, parent);
+        ask.setInformativeText(QStringLiteral("A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.")
+                                   .arg(QFileInfo(path).dir().dirName()));
+        QPushButton* replace = ask.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+        ask.addButton(QMessageBox::Cancel);
+        ask.setDefaultButton(QMessageBox::Cancel);
+        ask.exec();
+        if (ask.clickedButton() != replace)
+            return {};
+    }
+    return path;
+}
+
+ShellServices::SaveAnswer askSave(QWidget* parent, const QString& name)
+{
+    QMessageBox ask(QMessageBox::Warning, QStringLiteral("Spinora"),
+                    QStringLiteral("Do you want to save the changes made to the document “%1”?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    ask.setInformativeText(QStringLiteral("Your changes will stay in the untitled collection if you don’t save them."));
+    ask.button(QMessageBox::Discard)->setText(QStringLiteral("Don’t Save"));
+    ask.setDefaultButton(QMessageBox::Save);
+    switch (ask.exec()) {
+    case QMessageBox::Save: return ShellServices::SaveAnswer::Save;
+    case QMessageBox::Discard: return ShellServices::SaveAnswer::DontSave;
+    default: return ShellServices::SaveAnswer::Cancel;
+    }
+}
+
+void showAlert(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("shellAlert"));
+    box.exec();
+}
+
+void runPageSetup(QWidget* parent)
+{
+    // One page setup for the whole application, as on other desktops.
+    static QPrinter printer(QPrinter::HighResolution);
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.exec();
+}
+
+} // namespace
+
+ShellServices ShellServices::standard()
+{
+    ShellServices services;
+    services.chooseNewCollectionPath = [](QWidget* parent) {
+        return runSavePanel(parent, QStringLiteral("New Spinora Database"), documentsFolder(),
+                            QStringLiteral("%1.sdb").arg(QStringLiteral("Untitled")));
+    };
+    services.chooseCollectionToOpen = runOpenPanel;
+    services.chooseSaveAsPath = [](QWidget* parent, const QString& currentPath) {
+        const QFileInfo current(currentPath);
+        return runSavePanel(parent, QStringLiteral("Save As"), documentsFolder(), current.fileName());
+    };
+    services.askToSaveChanges = askSave;
+    services.alert = showAlert;
+    services.presentImportExportBrowser = [](QWidget* parent, int type) { spinora::presentImportExportBrowser(parent, type); };
+    services.presentExportReportBrowser = [](QWidget* parent) { spinora::presentExportReportBrowser(parent); };
+    services.presentDeviceBrowser = [](QWidget* parent, int tag) { spinora::presentDeviceBrowser(parent, tag); };
+    services.pageSetup = runPageSetup;
+    return services;
+}
+
+QString collectionPathFromChoice(const QString& chosen)
+{
+    QFileInfo info(chosen);
+    if (info.fileName() == QString::fromUtf8(kDatabaseFileName) && info.absolutePath().endsWith(extensionSuffix()))
+        info = QFileInfo(info.absolutePath());
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString newCollectionPath(const QString& chosen)
+{
+    QString path = chosen;
+    while (path.endsWith(QLatin1Char('/')) && path.size() > 1)
+        path.chop(1);
+    if (!path.endsWith(extensionSuffix()))
+        path += extensionSuffix();
+    const QFileInfo info(path);
+    if (info.exists() && !info.canonicalFilePath().isEmpty())
+        return info.canonicalFilePath();
+    // The folder holding it exists; the collection itself may not yet.
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace spinora

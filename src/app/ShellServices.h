@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace spinora {
+
+// The panels and alerts the shell shows, and the windows its menu opens.
+// standard() gives the real ones; tests put their own in place of the modal
+// panels so that start-up and menu rules can be driven without a person.
+struct ShellServices {
+    enum class SaveAnswer { Save, DontSave, Cancel };
+
+    // Panels answer an empty path when the user cancels.
+    std::function<QString(QWidget*)> chooseNewCollectionPath;
+    std::function<QString(QWidget*)> chooseCollectionToOpen;
+    std::function<QString(QWidget*, const QString& currentPath)> chooseSaveAsPath;
+    std::function<SaveAnswer(QWidget*, const QString& documentName)> askToSaveChanges;
+    std::function<void(QWidget*, const QString& title, const QString& text)> alert;
+
+    std::function<void(QWidget*, int databaseType)> presentImportExportBrowser;
+    std::function<void(QWidget*)> presentExportReportBrowser;
+    std::function<void(QWidget*, int tag)> presentDeviceBrowser;
+    std::function<void(QWidget*)> pageSetup;
+
+    static ShellServices standard();
+};
+
+// What a chosen path means as a collection: the ".sdb" folder itself, also
+// when the "spinora.db" inside one was chosen; absolute, without symbolic
+// links, so the same collection is always the same text.
+QString collectionPathFromChoice(const QString& chosen);
+// A path for a new collection: with the ".sdb" extension added when missing.
+QString newCollectionPath(const QString& chosen);
+
+} // namespace spinora

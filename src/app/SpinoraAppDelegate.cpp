@@ -1,0 +1,552 @@
+#include "SpinoraAppDelegate.h"
+
+#include "AppInfo.h"
+#include "CrashReporter.h"
+#include "InternalError.h"
+#include "MainMenu.h"
+#include "PreferencesWindow.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+#include "UpdateChecker.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace spinora {
+
+struct SpinoraAppDelegate::OpenDocument {
+    std::unique_ptr<SpinoraDatabase> document;
+    QPointer<QMainWindow> window;
+    // An untitled collection that was saved under a name since: closing it
+    // has nothing left to ask.
+    bool savedUnderName = false;
+    bool closing = false;
+};
+
+namespace {
+
+constexpr const char* kOverwriteRefused =
+    "Overwriting an open database is not permitted. Please select a different filename.";
+
+QString displayName(const SpinoraDatabase& document)
+{
+    return QFileInfo(document.packageFilename()).completeBaseName();
+}
+
+} // namespace
+
+SpinoraAppDelegate::SpinoraAppDelegate(WindowFactory windowFactory, ShellServices services, const QString& version,
+                                       QObject* parent)
+    : QObject(parent), windowFactory_(std::move(windowFactory)), services_(std::move(services)), version_(version)
+{
+    updater_ = new UpdateChecker(version_, this);
+    connect(updater_, &UpdateChecker::finished, this,
+            [this](const UpdateChecker::Result& result, bool userInitiated) {
+                UpdateChecker::presentResult(commandWindow(), result, version_, userInitiated);
+            });
+    buildSharedMenus();
+    DocumentRegistry& registry = SpinoraUtility::sharedManager().documents();
+    registry.setAvailabilityListener([this](bool available) { setImportExportEnabled(available); });
+    setImportExportEnabled(!registry.documents().empty());
+}
+
+SpinoraAppDelegate::~SpinoraAppDelegate()
+{
+    SpinoraUtility::sharedManager().documents().setAvailabilityListener({});
+    closeDocuments();
+    // Windows go before the documents they show.
+    for (auto& entry : documents_) {
+        if (entry->window) {
+            disconnect(entry->window, nullptr, this, nullptr);
+            delete entry->window.data();
+        }
+    }
+    documents_.clear();
+}
+
+// --- Start-up
+
+bool SpinoraAppDelegate::applicationDidFinishLaunching(const QStringList& paths)
+{
+    bool opened = false;
+    for (const QString& path : paths)
+        opened = openDocumentWithContentsOfURL(path) != nullptr || opened;
+    if (!opened) {
+        const QString recent = recent_.mostRecent();
+        if (!recent.isEmpty())
+            opened = openDocumentWithContentsOfURL(recent) != nullptr;
+    }
+    if (!opened)
+        opened = openUntitledDocument() != nullptr;
+    appStarted_ = true;
+    updater_->checkInBackgroundIfEnabled();
+    return opened;
+}
+
+// --- Opening and making collections
+
+SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString& path)
+{
+    const QString package = collectionPathFromChoice(path);
+    for (const auto& entry : documents_) {
+        if (entry->document->packageFilename() == package && !entry->closing) {
+            if (entry->window) {
+                entry->window->show();
+                entry->window->raise();
+                entry->window->activateWindow();
+            }
+            registerAsMainDocument(entry->document.get());
+            return entry->document.get();
+        }
+    }
+    // Opening never makes a collection: a path that does not exist is a
+    // mistake to report, not a new package to leave behind.
+    if (!QFileInfo(package).exists()) {
+        services_.alert(commandWindow(), QStringLiteral("Spinora"),
+                        QStringLiteral("The collection “%1” could not be opened: it does not exist.")
+                            .arg(QDir::toNativeSeparators(package)));
+        return nullptr;
+    }
+    auto document = std::make_unique<SpinoraDatabase>(package);
+    if (!document->readFromURL(package)) {
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), document->lastError());
+        return nullptr;
+    }
+    recent_.noteDocument(package);
+    return adopt(std::move(document));
+}
+
+SpinoraDatabase* SpinoraAppDelegate::openUntitledDocument()
+{
+    const QString name = QStringLiteral("Untitled");
+    const QString package = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/Spinora/") + name + QLatin1Char('.') + QString::fromUtf8(kPackageExtension);
+    if (isDatabaseLoaded(package))
+        return openDocumentWithContentsOfURL(package);
+    auto document = std::make_unique<SpinoraDatabase>();
+    if (!document->createUntitledPackage(name)) {
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), document->lastError());
+        return nullptr;
+    }
+    return adopt(std::move(document));
+}
+
+SpinoraDatabase* SpinoraAppDelegate::newDocumentAtPath(const QString& chosenPath)
+{
+    const QString package = newCollectionPath(chosenPath);
+    if (overlapsOpenCollection(package, nullptr)) {
+        services_.alert(commandWindow(), QStringLiteral("WARNING"), QString::fromUtf8(kOverwriteRefused));
+        return nullptr;
+    }
+    // The panel asked before replacing what is there.
+    if (!SpinoraUtility::removeFileIfExists(package)) {
+        services_.alert(commandWindow(), QStringLiteral("Spinora"),
+                        QStringLiteral("“%1” could not be replaced.").arg(QDir::toNativeSeparators(package)));
+        return nullptr;
+    }
+    auto document = std::make_unique<SpinoraDatabase>(package);
+    if (!document->readFromURL(package)) {
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), document->lastError());
+        return nullptr;
+    }
+    recent_.noteDocument(package);
+    return adopt(std::move(document));
+}
+
+SpinoraDatabase* SpinoraAppDelegate::adopt(std::unique_ptr<SpinoraDatabase> document)
+{
+    SpinoraDatabase* raw = document.get();
+    auto entry = std::make_unique<OpenDocument>();
+    entry->document = std::move(document);
+    OpenDocument* added = entry.get();
+    documents_.push_back(std::move(entry));
+
+    WindowHooks hooks;
+    hooks.shouldClose = [this, raw] { return windowShouldClose(raw); };
+    hooks.becameMain = [this, raw] { registerAsMainDocument(raw); };
+    added->window = windowFactory_(*raw, hooks);
+    if (added->window) {
+        MainMenu::install(added->window, *this);
+        connect(added->window, &QObject::destroyed, this, [this, raw] {
+            if (entryFor(raw))
+                QTimer::singleShot(0, this, [this, raw] { forgetDocument(raw); });
+        });
+        added->window->show();
+        added->window->raise();
+        added->window->activateWindow();
+    }
+    registerAsMainDocument(raw);
+    emit documentsChanged();
+    return raw;
+}
+
+bool SpinoraAppDelegate::overlapsOpenCollection(const QString& path, const SpinoraDatabase* except) const
+{
+    if (SpinoraUtility::sharedManager().documents().isDatabaseLoaded(path))
+        return true;
+    // Replacing a folder that holds an open collection, or making one inside
+    // an open package, would destroy the open collection just the same.
+    for (const auto& entry : documents_) {
+        if (entry->document.get() == except)
+            continue;
+        const QString open = entry->document->packageFilename();
+        if (open == path || open.startsWith(path + QLatin1Char('/')) || path.startsWith(open + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+bool SpinoraAppDelegate::isDatabaseLoaded(const QString& path) const
+{
+    const QString package = collectionPathFromChoice(path);
+    return std::any_of(documents_.begin(), documents_.end(), [&](const auto& entry) {
+        return entry->document->packageFilename() == package;
+    }) || SpinoraUtility::sharedManager().documents().isDatabaseLoaded(package);
+}
+
+std::vector<SpinoraDatabase*> SpinoraAppDelegate::openDocuments() const
+{
+    std::vector<SpinoraDatabase*> open;
+    for (const auto& entry : documents_) {
+        if (!entry->closing)
+            open.push_back(entry->document.get());
+    }
+    return open;
+}
+
+SpinoraAppDelegate::OpenDocument* SpinoraAppDelegate::entryFor(const SpinoraDatabase* document) const
+{
+    for (const auto& entry : documents_) {
+        if (entry->document.get() == document)
+            return entry.get();
+    }
+    return nullptr;
+}
+
+QMainWindow* SpinoraAppDelegate::windowForDocument(const SpinoraDatabase* document) const
+{
+    const OpenDocument* entry = entryFor(document);
+    return entry ? entry->window.data() : nullptr;
+}
+
+void SpinoraAppDelegate::registerAsMainDocument(SpinoraDatabase* document)
+{
+    const OpenDocument* entry = entryFor(document);
+    if (entry && !entry->closing)
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document);
+}
+
+SpinoraDatabase* SpinoraAppDelegate::getMainDocument() const
+{
+    return SpinoraUtility::sharedManager().mainDocument();
+}
+
+AppPreferences& SpinoraAppDelegate::getPreferences()
+{
+    return SpinoraUtility::sharedManager().getPreferences();
+}
+
+QWidget* SpinoraAppDelegate::commandWindow() const
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active->window();
+    if (QMainWindow* main = windowForDocument(getMainDocument()))
+        return main;
+    for (const auto& entry : documents_) {
+        if (entry->window)
+            return entry->window;
+    }
+    return nullptr;
+}
+
+// --- Saving and closing
+
+bool SpinoraAppDelegate::flushDocument(SpinoraDatabase* document)
+{
+    try {
+        document->saveBeforeQuit();
+        return true;
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        return false;
+    }
+}
+
+bool SpinoraAppDelegate::saveDocument(SpinoraDatabase* document)
+{
+    OpenDocument* entry = entryFor(document);
+    if (!entry)
+        return false;
+    if (document->unsavedDocument() && !entry->savedUnderName)
+        return saveDocumentAs(document);
+    bool saved = false;
+    try {
+        saved = document->writeSafelyToURL(document->packageFilename());
+    } catch (const InternalError& error) {
+        logInternalError(error);
+    }
+    if (!saved)
+        services_.alert(entry->window, QStringLiteral("Spinora"),
+                        document->lastError().isEmpty() ? QStringLiteral("The collection could not be saved.")
+                                                         : document->lastError());
+    refreshWindowTitle(document);
+    return saved;
+}
+
+bool SpinoraAppDelegate::saveDocumentAs(SpinoraDatabase* document)
+{
+    OpenDocument* entry = entryFor(document);
+    if (!entry)
+        return false;
+    const QString chosen = services_.chooseSaveAsPath(entry->window, document->packageFilename());
+    if (chosen.isEmpty())
+        return false;
+    const QString target = newCollectionPath(chosen);
+    if (target != document->packageFilename() && overlapsOpenCollection(target, document)) {
+        services_.alert(entry->window, QStringLiteral("WARNING"), QString::fromUtf8(kOverwriteRefused));
+        return false;
+    }
+    bool saved = false;
+    try {
+        saved = document->writeSafelyToURL(target);
+    } catch (const InternalError& error) {
+        logInternalError(error);
+    }
+    if (!saved) {
+        services_.alert(entry->window, QStringLiteral("Spinora"),
+                        document->lastError().isEmpty() ? QStringLiteral("The collection could not be saved.")
+                                                        : document->lastError());
+        return false;
+    }
+    entry->savedUnderName = true;
+    recent_.noteDocument(document->packageFilename());
+    refreshWindowTitle(document);
+    return true;
+}
+
+void SpinoraAppDelegate::refreshWindowTitle(SpinoraDatabase* document)
+{
+    if (QMainWindow* window = windowForDocument(document))
+        QMetaObject::invokeMethod(window, "refreshTitle");
+}
+
+bool SpinoraAppDelegate::windowShouldClose(SpinoraDatabase* document)
+{
+    OpenDocument* entry = entryFor(document);
+    if (!entry)
+        return true;
+    if (entry->closing || documentsClosed_)
+        return true;
+    if (document->unsavedDocument() && !entry->savedUnderName) {
+        switch (services_.askToSaveChanges(entry->window, displayName(*document))) {
+        case ShellServices::SaveAnswer::Cancel:
+            return false;
+        case ShellServices::SaveAnswer::Save:
+            if (!saveDocumentAs(document))
+                return false;
+            break;
+        case ShellServices::SaveAnswer::DontSave:
+            // The untitled package keeps its contents for the next start.
+            break;
+        }
+    }
+    entry->closing = true;
+    flushDocument(document);
+    SpinoraUtility::sharedManager().documents().deregisterDatabase(document);
+    // The window finishes closing first; the document goes after it.
+    QTimer::singleShot(0, this, [this, document] { forgetDocument(document); });
+    return true;
+}
+
+void SpinoraAppDelegate::forgetDocument(SpinoraDatabase* document)
+{
+    const auto it = std::find_if(documents_.begin(), documents_.end(),
+                                 [document](const auto& entry) { return entry->document.get() == document; });
+    if (it == documents_.end())
+        return;
+    std::unique_ptr<OpenDocument> entry = std::move(*it);
+    documents_.erase(it);
+    if (!entry->closing && !documentsClosed_)
+        flushDocument(entry->document.get());
+    delete entry->window.data();
+    entry.reset();
+    emit documentsChanged();
+}
+
+void SpinoraAppDelegate::closeDocuments()
+{
+    if (documentsClosed_)
+        return;
+    documentsClosed_ = true;
+    for (const auto& entry : documents_) {
+        if (!entry->closing)
+            flushDocument(entry->document.get());
+    }
+    for (const auto& entry : documents_)
+        SpinoraUtility::sharedManager().documents().deregisterDatabase(entry->document.get());
+}
+
+void SpinoraAppDelegate::commitAllDocuments()
+{
+    if (documentsClosed_)
+        return;
+    for (const auto& entry : documents_) {
+        if (entry->closing)
+            continue;
+        SpinoraDatabase* document = entry->document.get();
+        try {
+            // Writes everything and reopens: the session may go on.
+            if (!document->writeSafelyToURL(document->packageFilename()))
+                qCWarning(lcSpinora, "Could not write %s at logout: %s", qPrintable(document->packageFilename()),
+                          qPrintable(document->lastError()));
+        } catch (const InternalError& error) {
+            logInternalError(error);
+        }
+    }
+}
+
+void SpinoraAppDelegate::terminate(int)
+{
+    closeDocuments();
+    QCoreApplication::quit();
+}
+
+void SpinoraAppDelegate::quitApplication()
+{
+    // Newest window first, as the desktop's own "quit" closes them.
+    std::vector<QPointer<QMainWindow>> windows;
+    for (const auto& entry : documents_) {
+        if (entry->window && !entry->closing)
+            windows.emplace_back(entry->window);
+    }
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (*it && !(*it)->close())
+            return;
+    }
+    closeDocuments();
+    QCoreApplication::quit();
+}
+
+void SpinoraAppDelegate::notifyDatabasesOfCactusReSort()
+{
+    for (SpinoraDatabase* document : openDocuments()) {
+        document->sortCacti();
+        document->refreshData();
+    }
+}
+
+// --- Menu commands
+
+void SpinoraAppDelegate::newDocument()
+{
+    const QString chosen = services_.chooseNewCollectionPath(commandWindow());
+    if (!chosen.isEmpty())
+        newDocumentAtPath(chosen);
+}
+
+void SpinoraAppDelegate::openDocument()
+{
+    const QString chosen = services_.chooseCollectionToOpen(commandWindow());
+    if (!chosen.isEmpty())
+        openDocumentWithContentsOfURL(chosen);
+}
+
+void SpinoraAppDelegate::handleImportExport(int databaseType)
+{
+    if (!getMainDocument())
+        return;
+    services_.presentImportExportBrowser(windowForDocument(getMainDocument()), databaseType);
+}
+
+void SpinoraAppDelegate::handleBrowsing(int tag)
+{
+    if (!getMainDocument())
+        return;
+    services_.presentDeviceBrowser(windowForDocument(getMainDocument()), tag);
+}
+
+void SpinoraAppDelegate::handleExportReport()
+{
+    if (!getMainDocument())
+        return;
+    services_.presentExportReportBrowser(windowForDocument(getMainDocument()));
+}
+
+void SpinoraAppDelegate::checkForUpdates()
+{
+    updater_->checkForUpdates(true);
+}
+
+PreferencesWindow* SpinoraAppDelegate::preferencesWindow()
+{
+    if (!preferencesWindow_)
+        preferencesWindow_ = std::make_unique<PreferencesWindow>(getPreferences(),
+                                                                 [this] { notifyDatabasesOfCactusReSort(); });
+    return preferencesWindow_.get();
+}
+
+void SpinoraAppDelegate::handlePreferences()
+{
+    preferencesWindow()->presentPreferences();
+}
+
+void SpinoraAppDelegate::showAbout()
+{
+    QMessageBox::about(commandWindow(), QStringLiteral("About Spinora"),
+                       QStringLiteral("<h3>Spinora %1</h3><p>The catalogue of your cactus and succulent collection: "
+                                      "plants, watering schedules and a log of what happened to them.</p>")
+                           .arg(version_.toHtmlEscaped()));
+}
+
+void SpinoraAppDelegate::setImportExportEnabled(bool enabled)
+{
+    importFromMenu_->menuAction()->setEnabled(enabled);
+    exportToMenu_->menuAction()->setEnabled(enabled);
+    emit importExportAvailabilityChanged(enabled);
+}
+
+void SpinoraAppDelegate::buildSharedMenus()
+{
+    importFromMenu_ = std::make_unique<QMenu>(QStringLiteral("Import From"));
+    importFromMenu_->setObjectName(QStringLiteral("importFromMenu"));
+    exportToMenu_ = std::make_unique<QMenu>(QStringLiteral("Export To"));
+    exportToMenu_->setObjectName(QStringLiteral("exportToMenu"));
+
+    // The tags are the numbers the sheets and the device dialog expect: the
+    // six functions of the import/export sheet, and 0 import / 1 export for
+    // the mobile app.
+    auto addSheet = [this](QMenu* menu, const QString& title, const QString& name, int databaseType) {
+        QAction* action = menu->addAction(title);
+        action->setObjectName(name);
+        action->setData(databaseType);
+        connect(action, &QAction::triggered, this, [this, databaseType] { handleImportExport(databaseType); });
+    };
+    auto addDevice = [this](QMenu* menu, const QString& name, int tag) {
+        QAction* action = menu->addAction(QStringLiteral("Spinora Mobile App"));
+        action->setObjectName(name);
+        action->setData(tag);
+        connect(action, &QAction::triggered, this, [this, tag] { handleBrowsing(tag); });
+    };
+    addSheet(importFromMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("importSdbi"), 0);
+    addSheet(importFromMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("importDatabase"), 1);
+    addDevice(importFromMenu_.get(), QStringLiteral("importMobileApp"), 0);
+    addSheet(importFromMenu_.get(), QStringLiteral("CSV"), QStringLiteral("importCsv"), 2);
+
+    addSheet(exportToMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("exportSdbi"), 3);
+    addSheet(exportToMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("exportDatabase"), 4);
+    addDevice(exportToMenu_.get(), QStringLiteral("exportMobileApp"), 1);
+    addSheet(exportToMenu_.get(), QStringLiteral("CSV"), QStringLiteral("exportCsv"), 5);
+    QAction* report = exportToMenu_->addAction(QStringLiteral("HTML Report"));
+    report->setObjectName(QStringLiteral("exportReport"));
+    connect(report, &QAction::triggered, this, &SpinoraAppDelegate::handleExportReport);
+}
+
+} // namespace spinora

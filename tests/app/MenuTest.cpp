@@ -1,0 +1,251 @@
+// The main menu on a collection window: titles, shortcuts, the import and
+// export menus enabled exactly while a collection is open, the commands
+// routed to the right window, help links and the recent-files menu.
+#include "ShellTestSupport.h"
+
+#include "AppSettings.h"
+#include "SpinoraDatabase.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+namespace spinora::test {
+namespace {
+
+using MenuTest = ShellTest;
+
+QMenu* topMenu(QMainWindow* window, const QString& name)
+{
+    return window->menuBar()->findChild<QMenu*>(name);
+}
+
+QStringList titles(const QMenu* menu)
+{
+    QStringList list;
+    for (const QAction* action : menu->actions())
+        list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return list;
+}
+
+QAction* actionNamed(QMainWindow* window, const QString& name)
+{
+    for (QAction* action : window->menuBar()->findChildren<QAction*>(name))
+        return action;
+    return nullptr;
+}
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void openUrl(const QUrl& url) { opened << url; }
+};
+
+TEST_F(MenuTest, ImportAndExportAreEnabledExactlyWhileACollectionIsOpen)
+{
+    const QString first = makeCollection(QStringLiteral("MenuA"));
+    const QString second = makeCollection(QStringLiteral("MenuB"));
+    makeApp();
+    QAction* importFrom = app_->importFromMenu()->menuAction();
+    QAction* exportTo = app_->exportToMenu()->menuAction();
+    QList<bool> heard;
+    QObject::connect(app_.get(), &SpinoraAppDelegate::importExportAvailabilityChanged, [&heard](bool on) { heard << on; });
+    EXPECT_FALSE(importFrom->isEnabled());
+    EXPECT_FALSE(exportTo->isEnabled());
+
+    SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(first);
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(importFrom->isEnabled());
+    EXPECT_TRUE(exportTo->isEnabled());
+    SpinoraDatabase* b = app_->openDocumentWithContentsOfURL(second);
+    // Both windows show the same two menus.
+    EXPECT_TRUE(topMenu(windowOf(a), "fileMenu")->actions().contains(importFrom));
+    EXPECT_TRUE(topMenu(windowOf(b), "fileMenu")->actions().contains(exportTo));
+
+    windowOf(a)->close();
+    settle();
+    EXPECT_TRUE(importFrom->isEnabled()) << "one collection is still open";
+    windowOf(b)->close();
+    settle();
+    EXPECT_FALSE(importFrom->isEnabled());
+    EXPECT_FALSE(exportTo->isEnabled());
+    EXPECT_EQ(heard.last(), false);
+
+    // A collection that fails to open does not leave them enabled.
+    app_->openDocumentWithContentsOfURL(folder_.file(QStringLiteral("Nothing.sdb")));
+    EXPECT_FALSE(importFrom->isEnabled());
+}
+
+TEST_F(MenuTest, TheMenusHaveTheirTitlesShortcutsAndTags)
+{
+    makeApp();
+    ASSERT_NE(app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("Titles"))), nullptr);
+    QMainWindow* window = app_->windowForDocument(app_->getMainDocument());
+    QStringList top;
+    for (QAction* action : window->menuBar()->actions())
+        top << action->text().remove(QLatin1Char('&'));
+    EXPECT_EQ(top, (QStringList{"File", "Edit", "View", "Tools", "Window", "Help"}));
+
+    EXPECT_EQ(titles(topMenu(window, "fileMenu")),
+              (QStringList{"New", "Open...", "Open Recent", "-", "Close", "Save", "Save As...", "-", "Import From",
+                           "Export To", "-", "Page Setup...", "Print...", "-", "Quit Spinora"}));
+    EXPECT_EQ(titles(topMenu(window, "editMenu")),
+              (QStringList{"Add Item", "Remove Item", "Duplicate Item", "-", "Cut", "Copy", "Paste", "Delete",
+                           "Select All", "-", "Preferences..."}));
+    EXPECT_EQ(titles(topMenu(window, "viewMenu")), (QStringList{"Show Toolbar", "Customize Toolbar"}));
+    EXPECT_EQ(titles(topMenu(window, "toolsMenu")), (QStringList{"Statistics..."}));
+    EXPECT_EQ(titles(topMenu(window, "windowMenu")), (QStringList{"Minimize", "Zoom", "-", "Bring All to Front"}));
+    EXPECT_EQ(titles(topMenu(window, "helpMenu")),
+              (QStringList{"Like Spinora on Facebook", "Spinora Website...", "Frequently Asked Questions...", "-",
+                           "Check for Updates...", "-", "About Spinora"}));
+    EXPECT_EQ(titles(app_->importFromMenu()), (QStringList{"SDBI", "Spinora Database", "Spinora Mobile App", "CSV"}));
+    EXPECT_EQ(titles(app_->exportToMenu()),
+              (QStringList{"SDBI", "Spinora Database", "Spinora Mobile App", "CSV", "HTML Report"}));
+
+    const QPair<const char*, const char*> keys[] = {
+        {"newAction", "Ctrl+N"},   {"openAction", "Ctrl+O"},   {"saveAction", "Ctrl+S"},
+        {"saveAsAction", "Ctrl+Shift+S"}, {"closeAction", "Ctrl+W"}, {"printAction", "Ctrl+P"},
+        {"quitAction", "Ctrl+Q"},  {"duplicateItemAction", "Ctrl+D"},
+    };
+    for (const auto& [name, key] : keys) {
+        QAction* action = actionNamed(window, QString::fromUtf8(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromUtf8(key))) << name;
+    }
+
+    // Each item reaches its sheet or the device dialog with the tag they expect.
+    for (QAction* action : app_->importFromMenu()->actions())
+        action->trigger();
+    for (QAction* action : app_->exportToMenu()->actions())
+        action->trigger();
+    const QList<QPair<QString, int>> expected{{"sheet", 0}, {"sheet", 1}, {"device", 0}, {"sheet", 2},
+                                              {"sheet", 3}, {"sheet", 4}, {"device", 1}, {"sheet", 5},
+                                              {"report", -1}};
+    EXPECT_EQ(presented_, expected);
+}
+
+TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
+{
+    makeApp();
+    SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("RouteA")));
+    SpinoraDatabase* b = app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("RouteB")));
+    ASSERT_TRUE(a && b);
+    StandInWindow* windowA = windowOf(a);
+    StandInWindow* windowB = windowOf(b);
+    actionNamed(windowA, "addItemAction")->trigger();
+    actionNamed(windowA, "removeItemAction")->trigger();
+    actionNamed(windowA, "duplicateItemAction")->trigger();
+    actionNamed(windowA, "printAction")->trigger();
+    actionNamed(windowB, "statisticsAction")->trigger();
+    actionNamed(windowB, "duplicateItemAction")->trigger();
+    for (const char* slot : {"handleAddButton", "handleDeleteButton", "handleDuplicate", "printDocument"})
+        EXPECT_EQ(windowA->calls(slot), 1) << slot;
+    EXPECT_EQ(windowA->calls("showStatistics"), 0);
+    EXPECT_EQ(windowB->calls("showStatistics"), 1);
+    EXPECT_EQ(windowB->calls("handleDuplicate"), 1);
+    EXPECT_EQ(windowB->calls("handleAddButton"), 0);
+
+    // A real key press reaches the menu's shortcut.
+    windowB->activateWindow();
+    QApplication::setActiveWindow(windowB);
+    QTest::keyClick(windowB, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(windowB->calls("handleDuplicate"), 2);
+
+    actionNamed(windowA, "pageSetupAction")->trigger();
+    EXPECT_EQ(presented_.last().first, QStringLiteral("pageSetup"));
+
+    // Show Toolbar and Zoom act on the window of the menu.
+    QToolBar* toolbar = windowA->findChild<QToolBar*>();
+    windowA->show();
+    actionNamed(windowA, "showToolbarAction")->trigger();
+    EXPECT_TRUE(toolbar->isHidden());
+    actionNamed(windowA, "showToolbarAction")->trigger();
+    EXPECT_FALSE(toolbar->isHidden());
+    actionNamed(windowA, "zoomAction")->trigger();
+    EXPECT_TRUE(windowA->isMaximized());
+    actionNamed(windowA, "zoomAction")->trigger();
+    EXPECT_FALSE(windowA->isMaximized());
+}
+
+TEST_F(MenuTest, HelpLinksOpenTheConfiguredAddresses)
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
+    appSettings()->setValue(QString::fromUtf8(settings::kWebsiteUrl), QStringLiteral("https://example.test/site"));
+    makeApp();
+    QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Help")));
+    actionNamed(window, "facebookUrlAction")->trigger();
+    actionNamed(window, "websiteUrlAction")->trigger();
+    actionNamed(window, "faqUrlAction")->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(recorder.opened.size(), 3);
+    EXPECT_EQ(recorder.opened[0].host(), QStringLiteral("www.facebook.com"));
+    EXPECT_EQ(recorder.opened[1], QUrl(QStringLiteral("https://example.test/site")));
+    EXPECT_EQ(recorder.opened[2], QUrl(QStringLiteral("https://spinora.org/faq/")));
+    // The defaults are written out, so that they can be found and changed.
+    EXPECT_EQ(appSettings()->value(QString::fromUtf8(settings::kFaqUrl)).toString(),
+              QStringLiteral("https://spinora.org/faq/"));
+}
+
+TEST_F(MenuTest, OpenRecentListsCollectionsAndClears)
+{
+    const QString first = makeCollection(QStringLiteral("RecentA"));
+    const QString second = makeCollection(QStringLiteral("RecentB"));
+    makeApp();
+    SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(first);
+    app_->openDocumentWithContentsOfURL(second);
+    QMenu* recent = windowOf(a)->menuBar()->findChild<QMenu*>("openRecentMenu");
+    ASSERT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    EXPECT_EQ(titles(recent), (QStringList{"RecentB", "RecentA", "-", "Clear Menu"}));
+
+    // Choosing one that is open shows it; a closed one opens.
+    windowOf(a)->close();
+    settle();
+    QMainWindow* remaining = app_->windowForDocument(app_->openDocuments().front());
+    QMenu* menu = remaining->menuBar()->findChild<QMenu*>("openRecentMenu");
+    emit menu->aboutToShow();
+    menu->actions()[1]->trigger();
+    ASSERT_EQ(app_->openDocuments().size(), 2u);
+    EXPECT_EQ(app_->openDocuments()[1]->packageFilename(), first);
+
+    emit menu->aboutToShow();
+    menu->actions().last()->trigger();
+    emit menu->aboutToShow();
+    EXPECT_EQ(titles(menu), QStringList{"Clear Menu"});
+    EXPECT_FALSE(menu->actions().last()->isEnabled());
+}
+
+TEST_F(MenuTest, ScreenshotOfTheWindowWithItsFileMenu)
+{
+    makeApp();
+    QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Screenshot")));
+    window->resize(720, 420);
+    window->show();
+    QMenu* file = topMenu(window, "fileMenu");
+    file->popup(window->mapToGlobal(window->menuBar()->actionGeometry(file->menuAction()).bottomLeft()));
+    QTest::qWait(50);
+    QPixmap shot = window->grab();
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(window->menuBar()->actionGeometry(file->menuAction()).bottomLeft() +
+                               QPoint(0, window->menuBar()->y()),
+                           file->grab());
+    }
+    file->hide();
+    EXPECT_TRUE(shot.save(screenshotPath(QStringLiteral("app-window-menu.png"))));
+    QMenu* edit = topMenu(window, "editMenu");
+    EXPECT_TRUE(edit->grab().save(screenshotPath(QStringLiteral("app-edit-menu.png"))));
+}
+
+} // namespace
+} // namespace spinora::test
+
+#include "MenuTest.moc"

@@ -1,0 +1,104 @@
+#include "ShellTestSupport.h"
+
+#include "AppSettings.h"
+#include "SampleCollection.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace spinora::test {
+
+void ShellTest::SetUp()
+{
+    appSettings()->clear();
+    SpinoraUtility::sharedManager().getPreferences().reload();
+    services_ = ShellServices::standard();
+    services_.alert = [this](QWidget*, const QString& title, const QString& text) { alerts_ << title + "|" + text; };
+    services_.chooseNewCollectionPath = [this](QWidget*) { return nextNewPath_; };
+    services_.chooseCollectionToOpen = [this](QWidget*) { return nextOpenPath_; };
+    services_.chooseSaveAsPath = [this](QWidget*, const QString&) { return nextSaveAsPath_; };
+    services_.askToSaveChanges = [this](QWidget*, const QString&) {
+        ++saveQuestions_;
+        return nextSaveAnswer_;
+    };
+    services_.presentImportExportBrowser = [this](QWidget*, int type) { presented_.append({QStringLiteral("sheet"), type}); };
+    services_.presentExportReportBrowser = [this](QWidget*) { presented_.append({QStringLiteral("report"), -1}); };
+    services_.presentDeviceBrowser = [this](QWidget*, int tag) { presented_.append({QStringLiteral("device"), tag}); };
+    services_.pageSetup = [this](QWidget*) { presented_.append({QStringLiteral("pageSetup"), -1}); };
+}
+
+void ShellTest::TearDown()
+{
+    app_.reset();
+    settle();
+    EXPECT_TRUE(SpinoraUtility::sharedManager().documents().documents().empty());
+}
+
+std::unique_ptr<SpinoraAppDelegate>& ShellTest::makeApp()
+{
+    app_ = std::make_unique<SpinoraAppDelegate>(makeStandInWindow, services_, QStringLiteral("1.2"));
+    return app_;
+}
+
+QString ShellTest::makeCollection(const QString& name, int cacti)
+{
+    const QString path = folder_.file(name + QStringLiteral(".sdb"));
+    auto document = newCollection(path);
+    SampleSize size;
+    size.cacti = cacti;
+    size.watering = 2;
+    size.logs = 4;
+    size.photos = 0;
+    SampleCollection::fill(*document, size);
+    document->close();
+    document.reset();
+    return QDir(path).canonicalPath();
+}
+
+StandInWindow* ShellTest::windowOf(SpinoraDatabase* document) const
+{
+    return qobject_cast<StandInWindow*>(app_->windowForDocument(document));
+}
+
+void ShellTest::settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+QString screenshotPath(const QString& name)
+{
+    QString folder = qEnvironmentVariable("SPINORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + name;
+}
+
+void whenModalShown(std::function<void(QWidget*)> act, int timeoutMs)
+{
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && clock->elapsed() < timeoutMs)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        act(modal);
+    });
+    timer->start();
+}
+
+} // namespace spinora::test

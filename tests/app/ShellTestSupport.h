@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ShellServices.h"
+#include "SpinoraAppDelegate.h"
+#include "StandInWindow.h"
+#include "TestSupport.h"
+
+#include <QPair>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace spinora::test {
+
+// A shell with the stand-in window and recorded panels and alerts.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<SpinoraAppDelegate>& makeApp();
+    // A collection package with `cacti` plants (and some schedules and logs) on disk.
+    QString makeCollection(const QString& name, int cacti = 6);
+    StandInWindow* windowOf(SpinoraDatabase* document) const;
+    // Lets deferred deletions and posted calls run.
+    static void settle();
+
+    TempFolder folder_;
+    ShellServices services_;
+    std::unique_ptr<SpinoraAppDelegate> app_;
+
+    QStringList alerts_; // "title|text"
+    QString nextNewPath_;
+    QString nextOpenPath_;
+    QString nextSaveAsPath_;
+    ShellServices::SaveAnswer nextSaveAnswer_ = ShellServices::SaveAnswer::Cancel;
+    int saveQuestions_ = 0;
+    QList<QPair<QString, int>> presented_; // ("sheet"|"device"|"report", tag)
+};
+
+// Where the tests leave their screenshots.
+QString screenshotPath(const QString& name);
+
+// Runs `act` once the next modal window is up (or after `timeoutMs`), so
+// that modal loops can be driven from the test.
+void whenModalShown(std::function<void(QWidget*)> act, int timeoutMs = 5000);
+
+} // namespace spinora::test

@@ -1,0 +1,253 @@
+// Start-up rules, opening, making and closing collections through the shell,
+// with real packages on disk.
+#include "ShellTestSupport.h"
+
+#include "Cactus.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace spinora::test {
+namespace {
+
+using StartupTest = ShellTest;
+
+QString untitledPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Spinora/Untitled.sdb");
+}
+
+QStringList openPaths(SpinoraAppDelegate& app)
+{
+    QStringList paths;
+    for (SpinoraDatabase* document : app.openDocuments())
+        paths << document->packageFilename();
+    return paths;
+}
+
+TEST_F(StartupTest, ReopensTheMostRecentCollectionInsteadOfAnUntitledOne)
+{
+    const QString older = makeCollection(QStringLiteral("Older"));
+    const QString newer = makeCollection(QStringLiteral("Newer"), 9);
+    app_.reset();
+    RecentDocuments recent;
+    recent.noteDocument(older);
+    recent.noteDocument(newer);
+    SpinoraUtility::removeFileIfExists(untitledPath());
+
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
+    EXPECT_EQ(openPaths(*app_), QStringList{newer});
+    SpinoraDatabase* document = app_->openDocuments().front();
+    EXPECT_EQ(document->cacti().size(), 9u);
+    EXPECT_EQ(app_->getMainDocument(), document);
+    EXPECT_EQ(windowOf(document)->windowTitle(), QStringLiteral("Newer"));
+    EXPECT_FALSE(QFileInfo::exists(untitledPath()));
+    EXPECT_TRUE(alerts_.isEmpty()) << alerts_.join("\n").toStdString();
+}
+
+TEST_F(StartupTest, WithoutARecentCollectionMakesTheUntitledOne)
+{
+    // A recent collection that was deleted since does not count.
+    const QString gone = makeCollection(QStringLiteral("Gone"));
+    RecentDocuments().noteDocument(gone);
+    SpinoraUtility::removeFileIfExists(gone);
+    SpinoraUtility::removeFileIfExists(untitledPath());
+
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
+    ASSERT_EQ(app_->openDocuments().size(), 1u);
+    SpinoraDatabase* document = app_->openDocuments().front();
+    EXPECT_EQ(document->packageFilename(), untitledPath());
+    EXPECT_TRUE(document->unsavedDocument());
+    EXPECT_TRUE(QFileInfo(untitledPath() + QStringLiteral("/spinora.db")).isFile());
+    EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_TRUE(alerts_.isEmpty());
+    // The untitled collection is not a recent document.
+    EXPECT_TRUE(RecentDocuments().paths().isEmpty());
+}
+
+TEST_F(StartupTest, OpensTheCollectionsNamedOnTheCommandLineOnceEach)
+{
+    const QString first = makeCollection(QStringLiteral("First"), 3);
+    const QString second = makeCollection(QStringLiteral("Second"), 5);
+    makeApp();
+    // The database file inside a package stands for the package.
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({first, second + QStringLiteral("/spinora.db"), first + "/"}));
+    EXPECT_EQ(openPaths(*app_), (QStringList{first, second}));
+    EXPECT_EQ(app_->getMainDocument()->packageFilename(), first) << "the last one asked for is the main one";
+    EXPECT_NE(windowOf(app_->openDocuments()[0]), windowOf(app_->openDocuments()[1]));
+
+    // Opening an open collection again shows its window, nothing more.
+    SpinoraDatabase* again = app_->openDocumentWithContentsOfURL(QDir(second).filePath(QStringLiteral("spinora.db")));
+    EXPECT_EQ(again, app_->openDocuments()[1]);
+    EXPECT_EQ(app_->openDocuments().size(), 2u);
+    EXPECT_EQ(RecentDocuments().mostRecent(), second);
+    EXPECT_EQ(SpinoraUtility::sharedManager().documents().documents().size(), 2u);
+}
+
+TEST_F(StartupTest, AMissingOrUnreadableCollectionIsReportedAndNothingIsMade)
+{
+    const QString missing = folder_.file(QStringLiteral("Missing.sdb"));
+    const QString readOnly = makeCollection(QStringLiteral("ReadOnly"));
+    QFile::setPermissions(readOnly + QStringLiteral("/spinora.db"), QFileDevice::ReadOwner);
+    const TreeSnapshot before = snapshot(readOnly);
+    SpinoraUtility::removeFileIfExists(untitledPath());
+
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({missing, readOnly}));
+    ASSERT_EQ(alerts_.size(), 2);
+    EXPECT_TRUE(alerts_[0].contains(QStringLiteral("Missing.sdb"))) << alerts_[0].toStdString();
+    EXPECT_TRUE(alerts_[0].endsWith(QStringLiteral("it does not exist.")));
+    // The document's own reason is what the user reads.
+    EXPECT_TRUE(alerts_[1].contains(QStringLiteral("read-only"))) << alerts_[1].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_EQ(snapshot(readOnly), before);
+    // Nothing named could be opened: the untitled collection instead.
+    ASSERT_EQ(app_->openDocuments().size(), 1u);
+    EXPECT_EQ(app_->openDocuments().front()->packageFilename(), untitledPath());
+    QFile::setPermissions(readOnly + QStringLiteral("/spinora.db"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(StartupTest, NewRefusesThePathOfAnOpenCollectionAndLeavesItUntouched)
+{
+    const QString open = makeCollection(QStringLiteral("Open"), 4);
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({open}));
+    const TreeSnapshot before = snapshot(open);
+
+    for (const QString& chosen : {open, open.chopped(4), QString(open + QStringLiteral("/"))}) {
+        alerts_.clear();
+        nextNewPath_ = chosen;
+        app_->newDocument();
+        ASSERT_EQ(alerts_.size(), 1) << chosen.toStdString();
+        EXPECT_EQ(alerts_[0], QStringLiteral("WARNING|Overwriting an open database is not permitted. Please select a different filename."));
+    }
+    EXPECT_EQ(app_->openDocuments().size(), 1u);
+    EXPECT_EQ(app_->openDocuments().front()->cacti().size(), 4u);
+    EXPECT_EQ(snapshot(open), before);
+}
+
+TEST_F(StartupTest, NewMakesACollectionFromTheTemplateReplacingAClosedOne)
+{
+    const QString old = makeCollection(QStringLiteral("Replaced"), 7);
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
+    const size_t before = app_->openDocuments().size();
+
+    nextNewPath_ = folder_.file(QStringLiteral("Fresh")); // the extension is added
+    app_->newDocument();
+    nextNewPath_ = old;
+    app_->newDocument();
+    ASSERT_TRUE(alerts_.isEmpty()) << alerts_.join("\n").toStdString();
+    ASSERT_EQ(app_->openDocuments().size(), before + 2);
+    SpinoraDatabase* fresh = app_->openDocuments()[before];
+    SpinoraDatabase* replaced = app_->openDocuments()[before + 1];
+    EXPECT_EQ(fresh->packageFilename(), QDir(folder_.path()).canonicalPath() + QStringLiteral("/Fresh.sdb"));
+    EXPECT_FALSE(fresh->unsavedDocument());
+    EXPECT_TRUE(replaced->cacti().empty());
+    EXPECT_FALSE(replaced->species().empty()) << "made from the full template";
+    EXPECT_EQ(app_->getMainDocument(), replaced);
+    EXPECT_EQ(RecentDocuments().paths().mid(0, 2), (QStringList{old, fresh->packageFilename()}));
+}
+
+TEST_F(StartupTest, ClosingAWindowWritesTheChangesAndForgetsTheDocument)
+{
+    const QString path = makeCollection(QStringLiteral("Closing"), 3);
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({path}));
+    SpinoraDatabase* document = app_->openDocuments().front();
+    document->cacti().front()->setName(QStringLiteral("Written at close"));
+    ASSERT_TRUE(windowOf(document)->close());
+    settle();
+    EXPECT_TRUE(app_->openDocuments().empty());
+    EXPECT_TRUE(SpinoraUtility::sharedManager().documents().documents().empty());
+    EXPECT_EQ(queryInt(path + QStringLiteral("/spinora.db"),
+                       QStringLiteral("SELECT count(*) FROM cactus WHERE name='Written at close'")),
+              1);
+}
+
+TEST_F(StartupTest, ClosingTheUntitledCollectionAsksToSaveIt)
+{
+    SpinoraUtility::removeFileIfExists(untitledPath());
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
+    SpinoraDatabase* untitled = app_->openDocuments().front();
+    StandInWindow* window = windowOf(untitled);
+
+    nextSaveAnswer_ = ShellServices::SaveAnswer::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(saveQuestions_, 1);
+    EXPECT_EQ(app_->openDocuments().size(), 1u);
+
+    // Save, then cancelling the panel, keeps it open too.
+    nextSaveAnswer_ = ShellServices::SaveAnswer::Save;
+    nextSaveAsPath_.clear();
+    EXPECT_FALSE(window->close());
+
+    nextSaveAsPath_ = folder_.file(QStringLiteral("Kept"));
+    EXPECT_TRUE(window->close());
+    settle();
+    EXPECT_TRUE(app_->openDocuments().empty());
+    const QString kept = QDir(folder_.path()).canonicalPath() + QStringLiteral("/Kept.sdb");
+    EXPECT_TRUE(QFileInfo(kept + QStringLiteral("/spinora.db")).isFile());
+    EXPECT_EQ(RecentDocuments().mostRecent(), kept);
+    EXPECT_EQ(saveQuestions_, 3);
+}
+
+TEST_F(StartupTest, SaveAsRefusesAnotherOpenCollection)
+{
+    const QString first = makeCollection(QStringLiteral("One"));
+    const QString second = makeCollection(QStringLiteral("Two"));
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({first, second}));
+    const TreeSnapshot before = snapshot(second);
+    nextSaveAsPath_ = second;
+    EXPECT_FALSE(app_->saveDocumentAs(app_->openDocuments()[0]));
+    ASSERT_EQ(alerts_.size(), 1);
+    EXPECT_TRUE(alerts_[0].startsWith(QStringLiteral("WARNING|Overwriting an open database")));
+    EXPECT_EQ(snapshot(second), before);
+    EXPECT_EQ(app_->openDocuments()[0]->packageFilename(), first);
+}
+
+TEST_F(StartupTest, QuittingWritesEveryDocumentOnce)
+{
+    const QString first = makeCollection(QStringLiteral("QuitA"));
+    const QString second = makeCollection(QStringLiteral("QuitB"));
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({first, second}));
+    app_->openDocuments()[0]->cacti().front()->setName(QStringLiteral("Quit A"));
+    app_->openDocuments()[1]->cacti().back()->setName(QStringLiteral("Quit B"));
+    app_->closeDocuments();
+    app_->closeDocuments();
+    EXPECT_EQ(queryInt(first + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Quit A'"), 1);
+    EXPECT_EQ(queryInt(second + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Quit B'"), 1);
+    // The windows then close without asking anything.
+    for (SpinoraDatabase* document : app_->openDocuments())
+        EXPECT_TRUE(windowOf(document)->close());
+    EXPECT_EQ(saveQuestions_, 0);
+}
+
+TEST_F(StartupTest, LoggingOutWritesEverythingAndKeepsWorking)
+{
+    const QString path = makeCollection(QStringLiteral("Session"));
+    makeApp();
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({path}));
+    SpinoraDatabase* document = app_->openDocuments().front();
+    document->cacti().front()->setName(QStringLiteral("Before logout"));
+    app_->commitAllDocuments();
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Before logout'"), 1);
+    // Still open: a later change is written at close.
+    ASSERT_NE(document->database(), nullptr);
+    document->cacti().front()->setName(QStringLiteral("After logout"));
+    windowOf(document)->close();
+    settle();
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='After logout'"), 1);
+}
+
+} // namespace
+} // namespace spinora::test

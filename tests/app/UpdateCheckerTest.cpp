@@ -1,0 +1,190 @@
+// The update checker against a real HTTP server on loopback: a newer
+// version, the same one, malformed feeds, errors and a server that never
+// answers, each bounded in time.
+#include "ShellTestSupport.h"
+
+#include "AppSettings.h"
+#include "UpdateChecker.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+namespace spinora::test {
+namespace {
+
+// Answers every request with one fixed response (or never, when silent).
+class FeedServer : public QObject {
+public:
+    FeedServer()
+    {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                ++connections;
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    request += socket->readAll();
+                    if (!request.contains("\r\n\r\n") || silent)
+                        return;
+                    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: " +
+                                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1/feed.json").arg(server_.serverPort()); }
+
+    QByteArray status = "200 OK";
+    QByteArray body;
+    bool silent = false;
+    int connections = 0;
+    QByteArray request;
+
+private:
+    QTcpServer server_;
+};
+
+class UpdateCheckerTest : public ShellTest {
+protected:
+    UpdateChecker::Result check(const QString& url, int timeoutMs = 3000)
+    {
+        appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), url);
+        UpdateChecker checker(QStringLiteral("1.2"));
+        checker.setTimeout(timeoutMs);
+        QSignalSpy finished(&checker, &UpdateChecker::finished);
+        QElapsedTimer clock;
+        clock.start();
+        checker.checkForUpdates(true);
+        EXPECT_TRUE(finished.count() == 1 || finished.wait(timeoutMs + 2000));
+        elapsedMs = clock.elapsed();
+        if (finished.isEmpty())
+            return {};
+        return finished.first().first().value<UpdateChecker::Result>();
+    }
+    qint64 elapsedMs = 0;
+};
+
+TEST_F(UpdateCheckerTest, ANewerVersionIsOfferedWithItsAddress)
+{
+    FeedServer server;
+    server.body = R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})";
+    const UpdateChecker::Result result = check(server.url());
+    EXPECT_EQ(result.outcome, UpdateChecker::Outcome::UpdateAvailable);
+    EXPECT_EQ(result.latestVersion, QStringLiteral("1.10"));
+    EXPECT_EQ(result.downloadUrl, QUrl(QStringLiteral("https://spinora.org/download/1.10")));
+    EXPECT_TRUE(server.request.startsWith("GET /feed.json HTTP/1.1"));
+    EXPECT_TRUE(server.request.contains("Spinora/1.2"));
+}
+
+TEST_F(UpdateCheckerTest, TheSameOrAnOlderVersionIsUpToDate)
+{
+    FeedServer server;
+    for (const QByteArray& version : {QByteArray("1.2"), QByteArray("1.2.0"), QByteArray("1.1.9"), QByteArray("0.9")}) {
+        server.body = R"({"version": ")" + version + R"(", "url": "https://spinora.org/"})";
+        EXPECT_EQ(check(server.url()).outcome, UpdateChecker::Outcome::UpToDate) << version.constData();
+    }
+}
+
+TEST_F(UpdateCheckerTest, MalformedFeedsAreNotMistakenForUpdates)
+{
+    FeedServer server;
+    const QByteArray bodies[] = {
+        "<html>not json</html>",
+        R"(["1.3"])",
+        R"({"version": "soon", "url": "https://spinora.org/"})",
+        R"({"version": "1.3"})",
+        R"x({"version": "1.3", "url": "javascript:alert(1)"})x",
+        R"({"version": 1.3, "url": "https://spinora.org/"})",
+        "",
+    };
+    for (const QByteArray& body : bodies) {
+        server.body = body;
+        EXPECT_EQ(check(server.url()).outcome, UpdateChecker::Outcome::Malformed) << body.constData();
+    }
+}
+
+TEST_F(UpdateCheckerTest, ServerErrorsAndDeadServersAreUnreachableWithinTheTimeout)
+{
+    FeedServer server;
+    server.status = "404 Not Found";
+    server.body = R"({"version": "9.9", "url": "https://spinora.org/"})";
+    EXPECT_EQ(check(server.url()).outcome, UpdateChecker::Outcome::Unreachable);
+
+    // A port nobody listens on.
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    const UpdateChecker::Result refused = check(QStringLiteral("http://127.0.0.1:%1/feed.json").arg(port));
+    EXPECT_EQ(refused.outcome, UpdateChecker::Outcome::Unreachable);
+    EXPECT_FALSE(refused.error.isEmpty());
+
+    // A server that accepts and never answers.
+    FeedServer silent;
+    silent.silent = true;
+    EXPECT_EQ(check(silent.url(), 400).outcome, UpdateChecker::Outcome::Unreachable);
+    EXPECT_LT(elapsedMs, 3000);
+    EXPECT_EQ(silent.connections, 1);
+}
+
+TEST_F(UpdateCheckerTest, StartUpChecksOnlyWhenTurnedOnAndNeverWaits)
+{
+    FeedServer server;
+    server.body = R"({"version": "1.2", "url": "https://spinora.org/"})";
+    appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), server.url());
+    UpdateChecker checker(QStringLiteral("1.2"));
+    QSignalSpy finished(&checker, &UpdateChecker::finished);
+    checker.checkInBackgroundIfEnabled();
+    EXPECT_FALSE(checker.isChecking());
+    EXPECT_FALSE(finished.wait(200));
+    EXPECT_EQ(server.connections, 0) << "off by default";
+
+    appSettings()->setValue(QString::fromUtf8(settings::kCheckUpdatesAtStart), true);
+    QElapsedTimer clock;
+    clock.start();
+    checker.checkInBackgroundIfEnabled();
+    EXPECT_LT(clock.elapsed(), 100) << "the request is only started";
+    EXPECT_TRUE(checker.isChecking());
+    ASSERT_TRUE(finished.wait(3000));
+    EXPECT_FALSE(finished.first().at(1).toBool()) << "not asked for by the user";
+}
+
+TEST_F(UpdateCheckerTest, CheckForUpdatesInTheMenuReachesTheCheckerAndTellsTheUser)
+{
+    FeedServer server;
+    server.body = R"({"version": "1.2", "url": "https://spinora.org/"})";
+    appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), server.url());
+    makeApp();
+    QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Updates")));
+    QSignalSpy finished(&app_->updater(), &UpdateChecker::finished);
+    QString shown;
+    whenModalShown([&shown](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown = box->text() + "|" + box->informativeText();
+            box->accept();
+        }
+    });
+    window->menuBar()->findChild<QAction*>("checkForUpdatesAction")->trigger();
+    ASSERT_TRUE(finished.count() == 1 || finished.wait(3000));
+    for (int i = 0; i < 100 && shown.isEmpty(); ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(shown, QStringLiteral("You’re up-to-date!|Spinora 1.2 is currently the newest version available."));
+    EXPECT_EQ(server.connections, 1);
+}
+
+TEST(VersionOrder, ComparesPartByPartAsNumbers)
+{
+    EXPECT_GT(UpdateChecker::compareVersions("1.10", "1.9"), 0);
+    EXPECT_EQ(UpdateChecker::compareVersions("1.2", "1.2.0"), 0);
+    EXPECT_LT(UpdateChecker::compareVersions("1.2", "1.2.1"), 0);
+    EXPECT_GT(UpdateChecker::compareVersions("2", "1.99.99"), 0);
+}
+
+} // namespace
+} // namespace spinora::test
