@@ -173,3 +173,45 @@ TEST(Cli, CsvAndReport)
     EXPECT_TRUE(QFileInfo::exists(folder.file("r_photos/Spinora.jpg")));
     EXPECT_EQ(cli({"report", source, folder.file("r.html"), "--size", "5"}).exitCode, 2);
 }
+
+TEST(Cli, PrintWritesTheListsAndSheetsAsPdf)
+{
+    TempFolder folder;
+    const QString sample = folder.file("S.sdb");
+    ASSERT_EQ(cli({"sample", sample, "--cacti", "30", "--watering", "2", "--logs", "10", "--photos", "5"}).exitCode, 0);
+    auto pages = [](const QString& pdf) {
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        info.waitForFinished(30000);
+        const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    };
+    // 30 plants, 6 to an A4 page and 5 to a Letter page.
+    const Result list = cli({"print", sample, folder.file("list.pdf")});
+    EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+    EXPECT_EQ(list.out, folder.file("list.pdf") + ": 5 pages\n");
+    EXPECT_EQ(pages(folder.file("list.pdf")), 5);
+    EXPECT_EQ(cli({"print", sample, folder.file("letter.pdf"), "--page-size", "Letter"}).exitCode, 0);
+    EXPECT_EQ(pages(folder.file("letter.pdf")), 6);
+    // The search narrows the list as the list's search field would.
+    EXPECT_EQ(cli({"print", sample, folder.file("found.pdf"), "--search", "PLANT 2"}).exitCode, 0);
+    EXPECT_EQ(pages(folder.file("found.pdf")), 2) << "Plant 20 to Plant 29: 10 plants";
+    for (const char* screen : {"1", "2", "3", "4", "5"}) {
+        const QString out = folder.file(QStringLiteral("screen%1.pdf").arg(screen));
+        const Result printed = cli({"print", sample, out, "--screen", screen});
+        EXPECT_EQ(printed.exitCode, 0) << screen << printed.err.toStdString();
+        EXPECT_GE(pages(out), 1) << screen;
+    }
+    const Result sheet = cli({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
+    EXPECT_EQ(sheet.exitCode, 0) << sheet.err.toStdString();
+
+    EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--screen", "6"}).exitCode, 2);
+    EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--page-size", "A5"}).exitCode, 2);
+    EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--record", "3"}).exitCode, 2) << "a list has no record";
+    const Result missing = cli({"print", sample, folder.file("x.pdf"), "--screen", "4", "--record", "999"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("spinora-cli: the collection has no watering schedule with the key 999\n"))
+        << missing.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.file("x.pdf")));
+    EXPECT_EQ(cli({"print", sample}).exitCode, 2);
+}

@@ -1,15 +1,357 @@
 #include "ImportExportBrowser.h"
 
-#include <QMessageBox>
+#include "AppInfo.h"
+#include "ExchangeRelay.h"
+#include "ExportReportBrowser.h"
+#include "Localization.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
 
 namespace spinora {
 
-void presentImportExportBrowser(QWidget* window, int) {
-    QMessageBox::information(window, "Spinora", "Not available yet.");
+namespace {
+
+struct Function {
+    const char* title;
+    const char* fileHeading;
+    bool import;
+    const char* kind;
+};
+
+// The six functions, by databaseType.
+constexpr std::array<Function, 6> kFunctions = {{
+    {"Import From SDBI", "SDBI File", true, "sdbi"},
+    {"Import From Spinora Database", "Database File", true, "sdb"},
+    {"Import From CSV", "CSV File", true, "csv"},
+    {"Export To SDBI", "SDBI File", false, "sdbi"},
+    {"Export To Spinora Database", "Database File", false, "sdb"},
+    {"Export To CSV", "CSV File", false, "csv"},
+}};
+
+// A text shown as a link: blue and underlined, the whole text leading to the address.
+QString webLinkFromString(const QString& text, const QString& url)
+{
+    return QStringLiteral("<a href=\"%1\" style=\"color: blue; text-decoration: underline;\">%2</a>")
+        .arg(url.toHtmlEscaped(), text.toHtmlEscaped());
 }
 
-void presentExportReportBrowser(QWidget* window) {
-    QMessageBox::information(window, "Spinora", "Not available yet.");
+// The canonical form of a path that need not exist yet (a file to be written).
+QString canonicalOrIntended(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : folder + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace
+
+const char* ImportExportBrowser::csvTemplateAddress()
+{
+    return "https://www.spinora.org/csv-template/";
+}
+
+ImportExportBrowser::ImportExportBrowser(QWidget* parent)
+    : TransferSheet(parent), dbHeadingTextField_(new QLabel(this)), headingTextField_(new QLabel(this)),
+      filenameTextField_(new QLineEdit(this)), csvTemplateTextField_(new QLabel(this)),
+      browseButton_(new QPushButton(localized("Browse"), this)), importExportButton_(new QPushButton(this)),
+      cancelButton_(new QPushButton(localized("Cancel"), this)),
+      completeDBButton_(new QRadioButton(localized("Complete Database"), this)),
+      cactiWateringButton_(new QRadioButton(localized("Cacti and Watering Schedules"), this)),
+      cactiButton_(new QRadioButton(localized("Cacti"), this)),
+      wateringButton_(new QRadioButton(localized("Watering Schedules"), this)), options_(new QButtonGroup(this))
+{
+    setModal(true);
+    filenameTextField_->setReadOnly(true);
+    filenameTextField_->setMinimumWidth(360);
+    // The radio tags are the import and export types.
+    options_->addButton(completeDBButton_, 0);
+    options_->addButton(cactiWateringButton_, 1);
+    options_->addButton(cactiButton_, 2);
+    options_->addButton(wateringButton_, 3);
+    completeDBButton_->setChecked(true);
+    csvTemplateTextField_->setText(
+        webLinkFromString(localized("Note: The CSV file must be formatted according to the Spinora CSV Template"),
+                          QString::fromLatin1(csvTemplateAddress())));
+    csvTemplateTextField_->setTextFormat(Qt::RichText);
+    csvTemplateTextField_->setOpenExternalLinks(true);
+    csvTemplateTextField_->setWordWrap(true);
+    QFont heading = dbHeadingTextField_->font();
+    heading.setBold(true);
+    dbHeadingTextField_->setFont(heading);
+    headingTextField_->setFont(heading);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(filenameTextField_, 1);
+    fileRow->addWidget(browseButton_);
+    auto* optionColumn = new QVBoxLayout;
+    for (QRadioButton* radio : {completeDBButton_, cactiWateringButton_, cactiButton_, wateringButton_})
+        optionColumn->addWidget(radio);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(importExportButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(dbHeadingTextField_);
+    layout->addLayout(fileRow);
+    layout->addWidget(csvTemplateTextField_);
+    layout->addSpacing(8);
+    layout->addWidget(headingTextField_);
+    layout->addLayout(optionColumn);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    importExportButton_->setDefault(true);
+
+    connect(options_, &QButtonGroup::idClicked, this, &ImportExportBrowser::handleRadioSelection);
+    connect(browseButton_, &QPushButton::clicked, this, &ImportExportBrowser::browseButtonPressed);
+    connect(importExportButton_, &QPushButton::clicked, this, &ImportExportBrowser::importExportButtonPressed);
+    connect(cancelButton_, &QPushButton::clicked, this, &ImportExportBrowser::dismissImportExportBrowser);
+    prepareImportExportBrowser(0);
+}
+
+bool ImportExportBrowser::prepareImportExportBrowser(int databaseType)
+{
+    if (databaseType < 0 || databaseType >= int(kFunctions.size()))
+        return false;
+    const Function& function = kFunctions[size_t(databaseType)];
+    databaseType_ = databaseType;
+    isImport_ = function.import;
+    importExportButton_->setEnabled(false);
+    setWindowTitle(localized(function.title));
+    dbHeadingTextField_->setText(localized(function.fileHeading));
+    headingTextField_->setText(localized(isImport_ ? "Import Options" : "Export Options"));
+    importExportButton_->setText(localized(isImport_ ? "Import" : "Export"));
+    filenameTextField_->clear();
+    filenameURL_.clear();
+    csvTemplateTextField_->setVisible(databaseType == 2);
+    // The option keeps the last choice, as the radio buttons show it.
+    typeSelection_ = options_->checkedId() < 0 ? 0 : options_->checkedId();
+    adjustSize();
+    return true;
+}
+
+void ImportExportBrowser::presentImportExportBrowser(int databaseType)
+{
+    if (!prepareImportExportBrowser(databaseType))
+        return;
+    exec();
+}
+
+QRadioButton* ImportExportBrowser::optionButton(int tag) const
+{
+    return qobject_cast<QRadioButton*>(options_->button(tag));
+}
+
+void ImportExportBrowser::handleRadioSelection(int tag)
+{
+    typeSelection_ = tag;
+}
+
+QString ImportExportBrowser::fileKind() const
+{
+    return QLatin1String(kFunctions[size_t(databaseType_)].kind);
+}
+
+QFileDialog* ImportExportBrowser::createFilePanel()
+{
+    const QString kind = fileKind();
+    auto* panel = new QFileDialog(this);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setWindowTitle(windowTitle());
+    const QString filter = QStringLiteral("%1 (*.%2 *.%3)").arg(dbHeadingTextField_->text(), kind, kind.toUpper());
+    if (kind == QLatin1String("sdb") && isImport_) {
+        // A collection is a folder: it is chosen as one item. The folder of
+        // a "spinora.db" picked inside one counts as that collection.
+        panel->setFileMode(QFileDialog::Directory);
+        panel->setOption(QFileDialog::ShowDirsOnly, false);
+        panel->setOption(QFileDialog::DontUseNativeDialog, true);
+        panel->setLabelText(QFileDialog::Accept, localized("Choose"));
+        return panel;
+    }
+    panel->setNameFilter(filter);
+    if (isImport_) {
+        panel->setAcceptMode(QFileDialog::AcceptOpen);
+        panel->setFileMode(QFileDialog::ExistingFile);
+    } else {
+        panel->setAcceptMode(QFileDialog::AcceptSave);
+        panel->setFileMode(QFileDialog::AnyFile);
+        panel->setDefaultSuffix(kind);
+        // A collection folder is replaced as a whole: the sheet asks itself,
+        // since a save panel does not ask about folders.
+        if (kind == QLatin1String("sdb"))
+            panel->setOption(QFileDialog::DontConfirmOverwrite, true);
+    }
+    return panel;
+}
+
+void ImportExportBrowser::browseButtonPressed()
+{
+    QFileDialog* panel = createFilePanel();
+    const bool confirmed = panel->exec() == QDialog::Accepted && !panel->selectedFiles().isEmpty();
+    const QString chosen = confirmed ? panel->selectedFiles().constFirst() : QString();
+    panel->deleteLater();
+    if (!confirmed)
+        return;
+    if (!isImport_ && fileKind() == QLatin1String("sdb") && QFileInfo::exists(chosen) && !isOpenCollection(chosen) &&
+        !confirmReplacing(QFileInfo(chosen).fileName()))
+        return;
+    fileChosen(chosen);
+}
+
+QString ImportExportBrowser::collectionPackageFor(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString database = QString::fromLatin1(kDatabaseFileName);
+    if (info.fileName() == database && info.isFile())
+        return QDir::cleanPath(info.absolutePath());
+    if (info.isDir() && (info.suffix() == QLatin1String(kPackageExtension) || QFileInfo::exists(path + QLatin1Char('/') + database)))
+        return QDir::cleanPath(info.absoluteFilePath());
+    return {};
+}
+
+bool ImportExportBrowser::isOpenCollection(const QString& path)
+{
+    const QString candidate = canonicalOrIntended(path);
+    for (const SpinoraDatabase* document : SpinoraUtility::sharedManager().documents().documents()) {
+        const QString package = QFileInfo(document->packageFilename()).canonicalFilePath();
+        if (package.isEmpty())
+            continue;
+        if (candidate == package || candidate.startsWith(package + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+bool ImportExportBrowser::fileChosen(const QString& chosenPath)
+{
+    QString path = QDir::cleanPath(QFileInfo(chosenPath).absoluteFilePath());
+    if (fileKind() == QLatin1String("sdb")) {
+        if (isImport_) {
+            const QString package = collectionPackageFor(path);
+            if (package.isEmpty()) {
+                showWarning(localized("The chosen folder is not a Spinora database. Please select a folder "
+                                      "ending in .sdb, or the spinora.db file inside one."));
+                return false;
+            }
+            path = package;
+        } else if (QFileInfo(path).fileName() == QLatin1String(kDatabaseFileName)) {
+            path = QFileInfo(path).absolutePath();
+        }
+    }
+    if (isOpenCollection(path)) {
+        showWarning(isImport_ ? localized("Importing from a currently open database is not permitted. "
+                                          "Please select another database for import.")
+                              : localized("Exporting to a currently open database is not permitted. "
+                                          "Please select another database for export."));
+        return false;
+    }
+    filenameURL_ = path;
+    filenameTextField_->setText(QDir::toNativeSeparators(path));
+    importExportButton_->setEnabled(true);
+    return true;
+}
+
+void ImportExportBrowser::importExportButtonPressed()
+{
+    if (filenameURL_.isEmpty())
+        return;
+    hide(); // also ends the sheet's own modal run
+    if (!hasMainDocument()) {
+        finishWithAlert(std::pair(localized(isImport_ ? "Import Error" : "Export Error"),
+                                  localized("No collection is open.")));
+        return;
+    }
+    const QString path = filenameURL_;
+    const int type = typeSelection_;
+    runProgressWindow(localized(isImport_ ? "Importing Database" : "Exporting Database"), [this, path, type] {
+        if (isImport_)
+            ExchangeRelay::importLocalDatabase(path, type, this);
+        else
+            // The save panel (or, for a collection, the sheet) has asked
+            // before anything existing is replaced.
+            ExchangeRelay::exportLocalDatabase(path, type, this, true);
+    });
+}
+
+void ImportExportBrowser::importDidFinish(int status)
+{
+    if (status == kJobCancelled)
+        return finishWithAlert(std::nullopt);
+    if (status == kJobFinished)
+        return finishWithAlert(std::pair(localized("Import Complete"), localized("Database import complete!")));
+    finishWithAlert(std::pair(localized("Import Error"),
+                              localized("An error occurred during the import! Database import was aborted and "
+                                        "no changes were made.")));
+}
+
+void ImportExportBrowser::exportDidFinish(int status)
+{
+    if (status == kJobCancelled)
+        return finishWithAlert(std::nullopt);
+    if (status == kJobFinished)
+        return finishWithAlert(std::pair(localized("Export Complete"), localized("Database export complete!")));
+    finishWithAlert(std::pair(localized("Export Error"),
+                              localized("An error occurred during the export! Database export was aborted and "
+                                        "no changes were made.")));
+}
+
+void ImportExportBrowser::cancelButtonPressed()
+{
+    dismissProgressBar();
+    if (isImport_)
+        SpinoraUtility::sharedManager().abortDatabaseImport();
+    else
+        SpinoraUtility::sharedManager().abortDatabaseExport();
+}
+
+void ImportExportBrowser::dismissImportExportBrowser()
+{
+    reject();
+}
+
+namespace {
+
+// The application owns one sheet of each kind for its whole life: a job
+// that was cancelled still reports to its sheet when it stops.
+template <class Sheet>
+Sheet& sharedSheet(QWidget* window)
+{
+    static QPointer<Sheet> sheet;
+    if (!sheet) {
+        sheet = new Sheet(nullptr);
+        sheet->setWindowModality(Qt::ApplicationModal);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, sheet, &QObject::deleteLater);
+    }
+    if (window)
+        sheet->move(window->geometry().center() - sheet->rect().center());
+    return *sheet;
+}
+
+} // namespace
+
+void presentImportExportBrowser(QWidget* window, int databaseType)
+{
+    sharedSheet<ImportExportBrowser>(window).presentImportExportBrowser(databaseType);
+}
+
+void presentExportReportBrowser(QWidget* window)
+{
+    sharedSheet<ExportReportBrowser>(window).presentBrowser();
 }
 
 } // namespace spinora

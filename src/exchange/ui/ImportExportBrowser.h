@@ -1,8 +1,88 @@
 #pragma once
 
-class QWidget;
+#include "TransferSheet.h"
+
+#include <QString>
+
+class QButtonGroup;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace spinora {
+
+// The sheet of the six file functions (its `databaseType`, the tag of the
+// menu item): 0 import from an SDBI file, 1 from another collection, 2 from
+// a CSV file, 3 export to an SDBI file, 4 to a collection, 5 to a CSV file.
+// The option (`typeSelection`, 0 to 3) chooses what is exchanged: everything,
+// cacti and watering schedules, cacti, or watering schedules.
+class ImportExportBrowser : public TransferSheet {
+    Q_OBJECT
+public:
+    explicit ImportExportBrowser(QWidget* parent = nullptr);
+
+    // Sets the sheet up for one function and runs it modally. Values outside
+    // 0 to 5 do nothing.
+    void presentImportExportBrowser(int databaseType);
+    // The set-up alone (titles, headings, empty path, disabled action).
+    bool prepareImportExportBrowser(int databaseType);
+
+    void handleRadioSelection(int tag);
+    // Opens the file panel of the function; its confirmation goes to fileChosen.
+    void browseButtonPressed();
+    // The file panel of the function, set up but not shown.
+    QFileDialog* createFilePanel();
+    // The confirmed choice of the file panel. Answers false when the choice
+    // is refused (the open collection itself, or no collection folder).
+    bool fileChosen(const QString& path);
+    void importExportButtonPressed();
+    void dismissImportExportBrowser();
+
+    void importDidFinish(int status) override;
+    void exportDidFinish(int status) override;
+    void cancelButtonPressed() override;
+
+    bool isImport() const { return isImport_; }
+    int databaseType() const { return databaseType_; }
+    int typeSelection() const { return typeSelection_; }
+    const QString& filenameURL() const { return filenameURL_; }
+    QPushButton* importExportButton() const { return importExportButton_; }
+    QLabel* csvTemplateTextField() const { return csvTemplateTextField_; }
+    QLineEdit* filenameTextField() const { return filenameTextField_; }
+    QRadioButton* optionButton(int tag) const;
+
+    // The web page that offers the CSV templates.
+    static const char* csvTemplateAddress();
+    // A chosen collection: the ".sdb" folder itself, or the folder of a
+    // "spinora.db" picked inside one. Empty when the choice is neither.
+    static QString collectionPackageFor(const QString& path);
+    // True when the path is an open collection's package or lies inside one.
+    static bool isOpenCollection(const QString& path);
+
+private:
+    // The file kind of the function: "sdbi", "sdb" or "csv".
+    QString fileKind() const;
+
+    bool isImport_ = true;
+    int databaseType_ = 0;
+    int typeSelection_ = 0;
+    QString filenameURL_;
+
+    QLabel* dbHeadingTextField_;
+    QLabel* headingTextField_;
+    QLineEdit* filenameTextField_;
+    QLabel* csvTemplateTextField_;
+    QPushButton* browseButton_;
+    QPushButton* importExportButton_;
+    QPushButton* cancelButton_;
+    QRadioButton* completeDBButton_;
+    QRadioButton* cactiWateringButton_;
+    QRadioButton* cactiButton_;
+    QRadioButton* wateringButton_;
+    QButtonGroup* options_;
+};
 
 // Opens the import/export sheet for one of its six functions (the tag of
 // the menu item: 0-2 imports of SDBI, collection and CSV, 3-5 the exports).

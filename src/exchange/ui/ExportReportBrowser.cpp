@@ -1,0 +1,167 @@
+#include "ExportReportBrowser.h"
+
+#include "ExchangeRelay.h"
+#include "Localization.h"
+#include "SpinoraUtility.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace spinora {
+
+ExportReportBrowser::ExportReportBrowser(QWidget* parent)
+    : TransferSheet(parent), reportFolderLabel_(new QLabel(localized("Report Folder"), this)),
+      reportFileLabel_(new QLabel(localized("Report File"), this)),
+      exportOptionsLabel_(new QLabel(localized("Export Options"), this)), pathTextField_(new QLineEdit(this)),
+      filenameTextField_(new QLineEdit(this)), browseButton_(new QPushButton(localized("Browse"), this)),
+      exportButton_(new QPushButton(localized("Export"), this)),
+      cancelButton_(new QPushButton(localized("Cancel"), this)),
+      smallPhotosButton_(new QRadioButton(localized("Small photos"), this)),
+      mediumPhotosButton_(new QRadioButton(localized("Medium photos"), this)),
+      largePhotosButton_(new QRadioButton(localized("Large photos"), this)),
+      extraLargePhotosButton_(new QRadioButton(localized("Extra-Large photos"), this)), options_(new QButtonGroup(this))
+{
+    setModal(true);
+    setWindowTitle(localized("Export to HTML Report"));
+    pathTextField_->setReadOnly(true);
+    pathTextField_->setMinimumWidth(360);
+    filenameTextField_->setPlaceholderText(QString::fromLatin1(kDefaultFileName));
+    // The radio tags are the photo sizes of the report.
+    options_->addButton(smallPhotosButton_, 1);
+    options_->addButton(mediumPhotosButton_, 2);
+    options_->addButton(largePhotosButton_, 3);
+    options_->addButton(extraLargePhotosButton_, 4);
+    smallPhotosButton_->setChecked(true);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(reportFolderLabel_, 0, 0);
+    grid->addWidget(pathTextField_, 0, 1);
+    grid->addWidget(browseButton_, 0, 2);
+    grid->addWidget(reportFileLabel_, 1, 0);
+    grid->addWidget(filenameTextField_, 1, 1, 1, 2);
+    auto* optionColumn = new QVBoxLayout;
+    for (QRadioButton* radio : {smallPhotosButton_, mediumPhotosButton_, largePhotosButton_, extraLargePhotosButton_})
+        optionColumn->addWidget(radio);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(exportButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addWidget(exportOptionsLabel_);
+    layout->addLayout(optionColumn);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    exportButton_->setDefault(true);
+
+    connect(options_, &QButtonGroup::idClicked, this, &ExportReportBrowser::handleRadioSelection);
+    connect(browseButton_, &QPushButton::clicked, this, &ExportReportBrowser::browseButtonPressed);
+    connect(exportButton_, &QPushButton::clicked, this, &ExportReportBrowser::exportButtonPressed);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    prepareBrowser();
+}
+
+void ExportReportBrowser::prepareBrowser()
+{
+    exportButton_->setEnabled(false);
+    pathTextField_->clear();
+    filenameTextField_->clear();
+    pathURL_.clear();
+    typeSelection_ = options_->checkedId() < 1 ? 1 : options_->checkedId();
+}
+
+void ExportReportBrowser::presentBrowser()
+{
+    prepareBrowser();
+    exec();
+}
+
+QRadioButton* ExportReportBrowser::optionButton(int tag) const
+{
+    return qobject_cast<QRadioButton*>(options_->button(tag));
+}
+
+void ExportReportBrowser::handleRadioSelection(int tag)
+{
+    typeSelection_ = tag;
+}
+
+QFileDialog* ExportReportBrowser::createFolderPanel()
+{
+    auto* panel = new QFileDialog(this);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setWindowTitle(windowTitle());
+    panel->setFileMode(QFileDialog::Directory);
+    panel->setOption(QFileDialog::ShowDirsOnly, true);
+    panel->setLabelText(QFileDialog::Accept, localized("Choose Folder"));
+    return panel;
+}
+
+void ExportReportBrowser::browseButtonPressed()
+{
+    QFileDialog* panel = createFolderPanel();
+    const bool confirmed = panel->exec() == QDialog::Accepted && !panel->selectedFiles().isEmpty();
+    const QString chosen = confirmed ? panel->selectedFiles().constFirst() : QString();
+    panel->deleteLater();
+    if (confirmed)
+        folderChosen(chosen);
+}
+
+void ExportReportBrowser::folderChosen(const QString& path)
+{
+    pathURL_ = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    pathTextField_->setText(QDir::toNativeSeparators(pathURL_));
+    exportButton_->setEnabled(!pathTextField_->text().isEmpty());
+}
+
+void ExportReportBrowser::exportButtonPressed()
+{
+    if (pathURL_.isEmpty())
+        return;
+    filename_ = filenameTextField_->text().trimmed();
+    if (filename_.isEmpty())
+        filename_ = QString::fromLatin1(kDefaultFileName);
+    // An earlier report of the same name is replaced only when the user says so.
+    bool overwrite = false;
+    if (const ExportJob::Refusal refusal = ExchangeRelay::checkReportDestination(pathURL_, filename_, false);
+        refusal && refusal.allowedWouldHelp) {
+        if (!confirmReplacing(filename_))
+            return;
+        overwrite = true;
+    }
+    hide(); // also ends the sheet's own modal run
+    if (!hasMainDocument()) {
+        finishWithAlert(std::pair(localized("Export Error"), localized("An error occurred during report export.")));
+        return;
+    }
+    runProgressWindow(localized("Exporting Report"), [this, overwrite] {
+        ExchangeRelay::exportReport(pathURL_, filename_, typeSelection_, this, overwrite);
+    });
+}
+
+void ExportReportBrowser::exportDidFinish(int status)
+{
+    if (status == kJobCancelled)
+        return finishWithAlert(std::nullopt);
+    if (status == kJobFinished)
+        return finishWithAlert(std::pair(localized("Export Complete"), localized("Report export complete!")));
+    finishWithAlert(std::pair(localized("Export Error"), localized("An error occurred during report export.")));
+}
+
+void ExportReportBrowser::cancelButtonPressed()
+{
+    dismissProgressBar();
+    SpinoraUtility::sharedManager().abortDatabaseExport();
+}
+
+} // namespace spinora

@@ -1,0 +1,343 @@
+// The import and export sheets, driven offscreen as a user would: a file is
+// chosen, the action pressed, the job runs on real files, and the result
+// comes back as the alert the user reads.
+#include "ExportReportBrowser.h"
+#include "ImportExportBrowser.h"
+#include "ProgressWindow.h"
+
+#include "SampleCollection.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+struct Alert {
+    QString title;
+    QString text;
+};
+
+std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti, int photos = 4)
+{
+    auto document = newCollection(path, true);
+    SampleSize size;
+    size.cacti = cacti;
+    size.watering = 3;
+    size.logs = cacti;
+    size.photos = photos;
+    size.photoWidth = 320;
+    SampleCollection::fill(*document, size);
+    return document;
+}
+
+void makeMain(SpinoraDatabase& document)
+{
+    SpinoraUtility::sharedManager().documents().registerAsMainDocument(&document);
+}
+
+// Waits until the relay has told the sheet its result (it forgets the sheet then).
+bool waitUntilReported(int milliseconds = 60000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        SpinoraUtility& utility = SpinoraUtility::sharedManager();
+        if (!utility.importExportBrowser() && !utility.exportReportBrowser())
+            return true;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return false;
+}
+
+class Sheets : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        browser_ = std::make_unique<ImportExportBrowser>();
+        browser_->setAlertFunction([this](QWidget*, const QString& title, const QString& text) {
+            alerts_.push_back({title, text});
+        });
+    }
+
+    // Chooses the file, presses the action button and answers the one alert.
+    Alert run(int databaseType, const QString& path, int option = 0)
+    {
+        EXPECT_TRUE(browser_->prepareImportExportBrowser(databaseType));
+        browser_->show();
+        browser_->optionButton(option)->click();
+        EXPECT_EQ(browser_->typeSelection(), option);
+        EXPECT_TRUE(browser_->fileChosen(path));
+        EXPECT_TRUE(browser_->importExportButton()->isEnabled());
+        const size_t before = alerts_.size();
+        browser_->importExportButton()->click(); // returns when the progress window's run ends
+        EXPECT_FALSE(browser_->isVisible()) << "the sheet closes when the job starts";
+        EXPECT_EQ(browser_->progressWindow(), nullptr);
+        EXPECT_EQ(alerts_.size(), before + 1);
+        return alerts_.size() > before ? alerts_.back() : Alert{};
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<ImportExportBrowser> browser_;
+    std::vector<Alert> alerts_;
+};
+
+const QString kImportDone = "Database import complete!";
+const QString kExportDone = "Database export complete!";
+const QString kImportError =
+    "An error occurred during the import! Database import was aborted and no changes were made.";
+
+} // namespace
+
+TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
+{
+    auto source = sampleCollection(folder_.file("Source.sdb"), 12);
+    makeMain(*source);
+
+    // The three exports.
+    Alert alert = run(3, folder_.file("all.sdbi"), 0);
+    EXPECT_EQ(alert.title, "Export Complete");
+    EXPECT_EQ(alert.text, kExportDone);
+    EXPECT_EQ(queryInt(folder_.file("all.sdbi"), "SELECT count(*) FROM cactus"), 12);
+
+    alert = run(5, folder_.file("cacti.csv"), 2);
+    EXPECT_EQ(alert.title, "Export Complete");
+    EXPECT_TRUE(readFile(folder_.file("cacti.csv")).contains(source->cacti().front()->name().toUtf8()));
+
+    alert = run(4, folder_.file("Copy.sdb"), 3);
+    EXPECT_EQ(alert.text, kExportDone);
+    EXPECT_EQ(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM watering"), 3);
+    EXPECT_LE(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 0)
+        << "the option 'Watering Schedules' exports only schedules";
+
+    // The three imports, into another collection.
+    auto target = newCollection(folder_.file("Target.sdb"), true);
+    makeMain(*target);
+    alert = run(0, folder_.file("all.sdbi"), 2);
+    EXPECT_EQ(alert.title, "Import Complete");
+    EXPECT_EQ(alert.text, kImportDone);
+    EXPECT_EQ(target->cacti().size(), 12u);
+    EXPECT_EQ(target->watering().size(), 0u) << "the option 'Cacti' imports only plants";
+
+    alert = run(1, folder_.file("Copy.sdb"), 0);
+    EXPECT_EQ(alert.text, kImportDone);
+    EXPECT_EQ(target->watering().size(), 3u);
+
+    alert = run(2, folder_.file("cacti.csv"), 0);
+    EXPECT_EQ(alert.title, "Import Complete");
+    EXPECT_GE(target->cacti().size(), 12u);
+
+    source->close();
+    target->close();
+}
+
+TEST_F(Sheets, AFailedImportSaysSoAndChangesNothing)
+{
+    auto target = sampleCollection(folder_.file("Target.sdb"), 5, 0);
+    makeMain(*target);
+    writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
+    const Alert alert = run(0, folder_.file("broken.sdbi"));
+    EXPECT_EQ(alert.title, "Import Error");
+    EXPECT_EQ(alert.text, kImportError);
+    EXPECT_EQ(target->cacti().size(), 5u);
+    target->close();
+    EXPECT_EQ(queryInt(folder_.file("Target.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 5);
+}
+
+TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
+{
+    auto open = sampleCollection(folder_.file("Open.sdb"), 3, 0);
+    makeMain(*open);
+    const QStringList before = QDir(folder_.file("Open.sdb")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    browser_->prepareImportExportBrowser(1);
+    EXPECT_FALSE(browser_->fileChosen(folder_.file("Open.sdb")));
+    ASSERT_EQ(alerts_.size(), 1u);
+    EXPECT_EQ(alerts_.back().title, "WARNING");
+    EXPECT_EQ(alerts_.back().text, "Importing from a currently open database is not permitted. "
+                                   "Please select another database for import.");
+    EXPECT_FALSE(browser_->importExportButton()->isEnabled());
+    EXPECT_TRUE(browser_->filenameTextField()->text().isEmpty());
+    // The database file inside the package is the same collection.
+    EXPECT_FALSE(browser_->fileChosen(folder_.file("Open.sdb/spinora.db")));
+    // A folder that is no collection is refused too.
+    QDir().mkpath(folder_.file("Plain"));
+    EXPECT_FALSE(browser_->fileChosen(folder_.file("Plain")));
+    EXPECT_EQ(alerts_.size(), 3u);
+    EXPECT_EQ(alerts_.back().title, "WARNING");
+
+    for (int exportType : {3, 4, 5}) {
+        browser_->prepareImportExportBrowser(exportType);
+        const QString into = exportType == 4 ? folder_.file("Open.sdb") : folder_.file("Open.sdb/x.csv");
+        EXPECT_FALSE(browser_->fileChosen(into)) << exportType;
+        EXPECT_EQ(alerts_.back().text, "Exporting to a currently open database is not permitted. "
+                                       "Please select another database for export.");
+        EXPECT_FALSE(browser_->importExportButton()->isEnabled());
+    }
+    EXPECT_EQ(QDir(folder_.file("Open.sdb")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    open->close();
+    EXPECT_EQ(queryInt(folder_.file("Open.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 3);
+}
+
+TEST_F(Sheets, CancelDuringAnImportClosesTheWindowAndNoAlertFollows)
+{
+    {
+        auto big = sampleCollection(folder_.file("Big.sdb"), 150, 150);
+        makeMain(*big);
+        run(3, folder_.file("big.sdbi"));
+        big->close();
+    }
+    alerts_.clear();
+    auto target = sampleCollection(folder_.file("Target.sdb"), 4, 0);
+    makeMain(*target);
+    ASSERT_TRUE(browser_->prepareImportExportBrowser(0));
+    browser_->show();
+    ASSERT_TRUE(browser_->fileChosen(folder_.file("big.sdbi")));
+
+    bool sawWindow = false;
+    QString windowTitle;
+    QTimer::singleShot(0, browser_.get(), [&] {
+        ProgressWindow* window = browser_->progressWindow();
+        sawWindow = window && window->isVisible();
+        if (!window)
+            return;
+        windowTitle = window->windowTitle();
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->text() == "Cancel")
+                button->click();
+        }
+    });
+    browser_->importExportButton()->click();
+    EXPECT_TRUE(sawWindow);
+    EXPECT_EQ(windowTitle, "Importing Database");
+    EXPECT_EQ(browser_->progressWindow(), nullptr) << "Cancel closes the progress window at once";
+    ASSERT_TRUE(waitUntilReported());
+    QApplication::processEvents();
+    EXPECT_TRUE(alerts_.empty()) << alerts_.front().title.toStdString();
+    EXPECT_EQ(target->cacti().size(), 4u);
+    target->close();
+    EXPECT_EQ(queryInt(folder_.file("Target.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 4);
+}
+
+TEST_F(Sheets, FunctionsShowTheirTitlesFileKindsAndCsvNote)
+{
+    const struct {
+        int type;
+        const char* title;
+        const char* button;
+        bool note;
+        const char* suffix;
+    } functions[] = {
+        {0, "Import From SDBI", "Import", false, "sdbi"},
+        {1, "Import From Spinora Database", "Import", false, nullptr},
+        {2, "Import From CSV", "Import", true, "csv"},
+        {3, "Export To SDBI", "Export", false, "sdbi"},
+        {4, "Export To Spinora Database", "Export", false, "sdb"},
+        {5, "Export To CSV", "Export", false, "csv"},
+    };
+    for (const auto& f : functions) {
+        SCOPED_TRACE(f.title);
+        ASSERT_TRUE(browser_->prepareImportExportBrowser(f.type));
+        EXPECT_EQ(browser_->windowTitle(), f.title);
+        EXPECT_EQ(browser_->importExportButton()->text(), f.button);
+        EXPECT_FALSE(browser_->importExportButton()->isEnabled());
+        EXPECT_EQ(!browser_->csvTemplateTextField()->isHidden(), f.note);
+        EXPECT_EQ(browser_->isImport(), f.type < 3);
+        std::unique_ptr<QFileDialog> panel(browser_->createFilePanel());
+        if (f.suffix) {
+            ASSERT_EQ(panel->nameFilters().size(), 1);
+            EXPECT_TRUE(panel->nameFilters().front().contains(QStringLiteral("*.%1").arg(f.suffix)));
+            EXPECT_FALSE(panel->nameFilters().front().contains("*.sdbi ") && QString(f.suffix) == "csv");
+        } else {
+            EXPECT_EQ(panel->fileMode(), QFileDialog::Directory) << "a collection is chosen as one folder";
+        }
+        EXPECT_EQ(panel->acceptMode(), f.type < 3 ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    }
+    EXPECT_FALSE(browser_->prepareImportExportBrowser(6));
+    EXPECT_EQ(browser_->windowTitle(), "Export To CSV") << "an unknown function changes nothing";
+    EXPECT_TRUE(browser_->csvTemplateTextField()->text().contains(ImportExportBrowser::csvTemplateAddress()));
+    EXPECT_TRUE(browser_->csvTemplateTextField()->text().contains(
+        "Note: The CSV file must be formatted according to the Spinora CSV Template"));
+
+    browser_->prepareImportExportBrowser(2);
+    browser_->show();
+    browser_->grab().save(folder_.file("sheet.png"));
+    if (qEnvironmentVariableIsSet("SPINORA_SHOTS"))
+        browser_->grab().save(qEnvironmentVariable("SPINORA_SHOTS") + "/import-sheet.png");
+}
+
+TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
+{
+    TempFolder folder;
+    auto document = sampleCollection(folder.file("R.sdb"), 6);
+    makeMain(*document);
+    std::vector<Alert> alerts;
+    ExportReportBrowser sheet;
+    sheet.setAlertFunction([&](QWidget*, const QString& title, const QString& text) { alerts.push_back({title, text}); });
+    sheet.prepareBrowser();
+    EXPECT_EQ(sheet.windowTitle(), "Export to HTML Report");
+    EXPECT_FALSE(sheet.exportButton()->isEnabled());
+    EXPECT_EQ(sheet.filenameTextField()->placeholderText(), "spinora_report.html");
+    std::unique_ptr<QFileDialog> panel(sheet.createFolderPanel());
+    EXPECT_EQ(panel->fileMode(), QFileDialog::Directory);
+    EXPECT_EQ(panel->labelText(QFileDialog::Accept), "Choose Folder");
+
+    QDir().mkpath(folder.file("out"));
+    sheet.folderChosen(folder.file("out"));
+    EXPECT_TRUE(sheet.exportButton()->isEnabled());
+    sheet.optionButton(2)->click();
+    EXPECT_EQ(sheet.typeSelection(), 2);
+    sheet.show();
+    sheet.exportButton()->click();
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_EQ(alerts[0].title, "Export Complete");
+    EXPECT_EQ(alerts[0].text, "Report export complete!");
+    EXPECT_TRUE(QFileInfo::exists(folder.file("out/spinora_report.html")));
+
+    // The same report again: replaced only when the user says so.
+    QStringList questions;
+    bool answer = false;
+    sheet.setConfirmFunction([&](QWidget*, const QString&, const QString& text) {
+        questions << text;
+        return answer;
+    });
+    sheet.prepareBrowser();
+    sheet.folderChosen(folder.file("out"));
+    sheet.show();
+    sheet.exportButton()->click();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], "\"spinora_report.html\" already exists. Do you want to replace it?");
+    EXPECT_EQ(alerts.size(), 1u) << "declining starts nothing";
+    EXPECT_TRUE(sheet.isVisible()) << "and leaves the sheet open";
+    answer = true;
+    const QDateTime written = QFileInfo(folder.file("out/spinora_report.html")).lastModified();
+    sheet.exportButton()->click();
+    ASSERT_EQ(alerts.size(), 2u);
+    EXPECT_EQ(alerts[1].text, "Report export complete!");
+    EXPECT_GE(QFileInfo(folder.file("out/spinora_report.html")).lastModified(), written);
+    alerts.erase(alerts.begin() + 1);
+
+    // A report into a folder that cannot be written fails with the report's error.
+    sheet.prepareBrowser();
+    sheet.folderChosen(folder.file("missing/deeper"));
+    sheet.filenameTextField()->setText("r.html");
+    sheet.exportButton()->click();
+    ASSERT_EQ(alerts.size(), 2u);
+    EXPECT_EQ(alerts[1].title, "Export Error");
+    EXPECT_EQ(alerts[1].text, "An error occurred during report export.");
+    document->close();
+}

@@ -1,0 +1,264 @@
+// Pagination and the lines of record sheets, measured in memory.
+#include "DatabasePrintView.h"
+#include "PrintTestSupport.h"
+#include "RecordSheet.h"
+#include "SheetFormats.h"
+
+#include "Cactus.h"
+#include "Image.h"
+#include "ListSearch.h"
+#include "Log.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+#include "Water.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+// Keeps the default locale of one test and restores the C locale after it.
+struct LocaleScope {
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+};
+
+Cactus* addPlant(SpinoraDatabase& document, const QString& name)
+{
+    auto cactus = std::make_unique<Cactus>();
+    cactus->setName(name);
+    return document.addCactus(std::move(cactus));
+}
+
+Image* addPhoto(SpinoraDatabase& document, int64_t ownerType, int64_t ownerKey, int number)
+{
+    auto image = std::make_unique<Image>();
+    image->setLinkedType(ownerType);
+    image->setLinkedKey(ownerKey);
+    image->setTagValue(number);
+    image->setPhoto(SampleCollection::drawPhoto(number, 200));
+    image->insertIntoDatabase(document.database(), document.packageFilename(), true);
+    return document.addImage(std::move(image));
+}
+
+} // namespace
+
+TEST(PrintPagination, TwelveCactiFivePerPageMakeThreePagesNumberedInTheHeader)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("P.sdb"), true);
+    for (int i = 0; i < 12; ++i)
+        addPlant(*document, QStringLiteral("Plant %1").arg(i));
+    ASSERT_EQ(document->displayedCacti().size(), 12u);
+    DatabasePrintView view(*document, DatabasePrintView::kCactusList);
+    // 5 rows of 130 points and a little more.
+    EXPECT_EQ(view.knowsPageRange(bareLayout(600, 5 * 130 + 20)), 3);
+    EXPECT_EQ(view.linesPerPage(), 5);
+    EXPECT_TRUE(view.pageHeader(2, 3).endsWith(" - (2/3)")) << view.pageHeader(2, 3).toStdString();
+    EXPECT_TRUE(view.pageHeader(2, 3).startsWith("Exported from Spinora v1.2 on "));
+    // Exactly full pages need no extra page; an empty list still prints its header.
+    EXPECT_EQ(view.knowsPageRange(bareLayout(600, 4 * 130)), 3);
+    document->displayedCacti().clear();
+    EXPECT_EQ(view.knowsPageRange(bareLayout(600, 4 * 130)), 1);
+}
+
+TEST(PrintPagination, MarginsGiveInsetsOfAThirdAndAHalf)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("P.sdb"), true);
+    DatabasePrintView view(*document, DatabasePrintView::kWaterList);
+    QPageLayout layout(QPageSize(QSizeF(612, 792), QPageSize::Point), QPageLayout::Portrait, QMarginsF(72, 70, 40, 35),
+                       QPageLayout::Point);
+    view.knowsPageRange(layout);
+    const QRectF r = view.printRect();
+    EXPECT_DOUBLE_EQ(r.x(), 36);
+    EXPECT_DOUBLE_EQ(r.y(), 20);
+    EXPECT_DOUBLE_EQ(r.width(), 612 - 36 - 20);
+    EXPECT_DOUBLE_EQ(r.height(), 792 - 20 - 10);
+    EXPECT_EQ(view.linesPerPage(), int((792 - 30) / 60));
+}
+
+TEST(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("P.sdb"), true);
+    auto log = std::make_unique<Log>();
+    log->setEventName(QStringLiteral("Repotted"));
+    Log* stored = document->addLog(std::move(log));
+    DatabasePrintView view(*document, DatabasePrintView::kLogSheet, stored);
+    const double height = 10 * view.lineHeight() + 0.5;
+    EXPECT_EQ(view.knowsPageRange(bareLayout(600, height)), 3);
+    EXPECT_EQ(view.linesPerPage(), 10);
+    EXPECT_EQ(view.totalLines(), 17);
+    EXPECT_EQ(view.sheet()->line(0).value, "Repotted");
+    EXPECT_EQ(view.sheet()->line(15).label, "Notes");
+    EXPECT_EQ(view.sheet()->line(6).value, "No");
+    // A page too small for any sheet line prints one empty page instead of
+    // counting pages for ever.
+    EXPECT_EQ(view.knowsPageRange(bareLayout(600, 2 * view.lineHeight() + 1)), 1);
+    EXPECT_EQ(view.knowsPageRange(bareLayout(600, 5)), 1);
+}
+
+TEST(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("P.sdb"), true);
+    Cactus* cactus = addPlant(*document, QStringLiteral("Old Man"));
+    cactus->hydrate();
+    cactus->setScientificName(QStringLiteral("Cephalocereus senilis"));
+    cactus->setCommonName(QStringLiteral("Old man cactus"));
+    cactus->setLocation(QStringLiteral("Greenhouse\nBench 2"));
+    cactus->setNotes(QStringLiteral("One\nTwo\nThree"));
+    cactus->setPurchasePrice(1234.5);
+    cactus->setPotMaterial(5);
+    cactus->save();
+    for (int i = 0; i < 6; ++i)
+        cactus->addImage(addPhoto(*document, Image::kCactusPhoto, cactus->primaryKey(), i));
+    for (int i = 0; i < 3; ++i) {
+        auto log = std::make_unique<Log>();
+        log->setCactusKey(cactus->primaryKey());
+        log->setLogType(i == 2 ? Log::kNoteLog : Log::kCactusLog);
+        log->setEventName(i == 0 ? QString() : QStringLiteral("Flowered"));
+        log->setLogDate(localSeconds(2024, 5, 1 + i));
+        Log* stored = document->addLog(std::move(log));
+        stored->setCactus(cactus);
+        cactus->addLog(stored);
+    }
+    cactus->dehydrate();
+
+    auto view = std::make_unique<DatabasePrintView>(*document, DatabasePrintView::kCactusSheet, cactus);
+    view->knowsPageRange(bareLayout(800, 1000));
+    const RecordSheet& sheet = *view->sheet();
+    EXPECT_EQ(sheet.locationLines(), 2);
+    EXPECT_EQ(sheet.notesLines(), 3);
+    // 52 + 3 logs + (2 - 1) location + (3 - 1) notes.
+    EXPECT_EQ(view->totalLines(), 58);
+    EXPECT_EQ(sheet.line(2).photos.size(), 5u) << "a sixth photo stays off the sheet";
+    EXPECT_EQ(sheet.line(8).value, "Cephalocereus senilis (Old man cactus)");
+    EXPECT_EQ(sheet.line(8).italicRange, std::make_pair(0, 21));
+    EXPECT_EQ(sheet.line(16).value, "None Scheduled");
+    EXPECT_EQ(sheet.line(26).value, "1,234.50") << "the C locale reads as US English";
+    EXPECT_EQ(sheet.line(30).label, "Location");
+    EXPECT_EQ(sheet.line(30).valueText(), "Greenhouse");
+    EXPECT_EQ(sheet.line(31).valueText(), "Bench 2");
+    const int block = 32; // 30 + two location lines
+    EXPECT_EQ(sheet.line(block + 1).label, "Height");
+    EXPECT_EQ(sheet.line(block + 15).label, "Pot Material");
+    EXPECT_EQ(sheet.line(block + 15).value, "Plastic");
+    EXPECT_EQ(sheet.line(block + 17).label, "Notes");
+    EXPECT_EQ(sheet.line(block + 19).valueText(), "Three");
+    EXPECT_TRUE(sheet.line(block + 17 + 3).isEmpty());
+    EXPECT_EQ(sheet.line(block + 18 + 3).label, "Log History");
+    // Logs newest first: the note (type 1) with its missing note summary, then the two others.
+    EXPECT_EQ(sheet.line(block + 20 + 3).value, "Flowered No Notes");
+    EXPECT_EQ(sheet.line(block + 20 + 4).value, "Flowered");
+    EXPECT_EQ(sheet.line(block + 20 + 5).value, "No Event Name");
+    EXPECT_TRUE(sheet.line(block + 20 + 5).logEntry);
+    EXPECT_TRUE(cactus->isHydrated());
+    view.reset();
+    EXPECT_FALSE(cactus->isHydrated()) << "the sheet gives back the detail it loaded";
+}
+
+TEST(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("P.sdb"), true);
+    auto water = std::make_unique<Water>();
+    water->setName(QStringLiteral("Winter rest"));
+    water->setFrequency(2);
+    water->setFrequencyUnits(Water::kWeeks);
+    water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+    water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+    Water* stored = document->addWater(std::move(water));
+    DatabasePrintView view(*document, DatabasePrintView::kWaterSheet, stored);
+    view.knowsPageRange(bareLayout(800, 1000));
+    const RecordSheet& sheet = *view.sheet();
+    EXPECT_EQ(sheet.line(2).value, "2 weeks");
+    EXPECT_EQ(sheet.line(10).value, stored->waterLine(0));
+    EXPECT_TRUE(sheet.line(11).isEmpty());
+    EXPECT_EQ(sheet.line(12).label, "Next Watering");
+    EXPECT_EQ(sheet.line(14).label, "Notes");
+    EXPECT_EQ(sheet.line(16).label, "Cacti To Water");
+    // 17 + 1 period + 1 line that says "None": the last line must not be cut off.
+    ASSERT_EQ(view.totalLines(), 19);
+    EXPECT_EQ(sheet.line(18).label, "None");
+
+    Cactus* plant = addPlant(*document, QStringLiteral("Bishop's cap"));
+    plant->setScientificName(QStringLiteral("Astrophytum myriostigma"));
+    stored->addCactus(plant);
+    view.knowsPageRange(bareLayout(800, 1000));
+    EXPECT_EQ(view.sheet()->line(18).label, "Bishop's cap");
+    EXPECT_EQ(view.sheet()->line(18).value, "Astrophytum myriostigma");
+    EXPECT_EQ(view.sheet()->line(18).italicRange, std::make_pair(0, 23));
+}
+
+TEST(PrintFormats, FourDigitYearsAndMoneyInTheUsersLocale)
+{
+    const Timestamp date = localSeconds(2019, 3, 14, 9, 5);
+    {
+        LocaleScope scope(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_FALSE(QLocale().dateFormat(QLocale::ShortFormat).contains("yyyy")) << "the test needs a two-digit year";
+        const SheetFormats formats;
+        EXPECT_EQ(formats.shortDate(date), "3/14/2019");
+        EXPECT_TRUE(formats.mediumDateShortTime(date).startsWith("Mar 14, 2019 9:05")) << formats.mediumDateShortTime(date).toStdString();
+        EXPECT_EQ(formats.money(1234567.5), "1,234,567.50");
+        EXPECT_EQ(formats.money(0), "0.00");
+        EXPECT_EQ(formats.count(1500), "1,500");
+    }
+    {
+        LocaleScope scope(QLocale(QLocale::German, QLocale::Germany));
+        const SheetFormats formats;
+        EXPECT_TRUE(formats.shortDate(date).contains("2019")) << formats.shortDate(date).toStdString();
+        EXPECT_EQ(formats.money(1234.5), "1.234,50");
+    }
+    EXPECT_EQ(SheetFormats::withFourDigitYear("dd.MM.yy"), "dd.MM.yyyy");
+    EXPECT_EQ(SheetFormats::withFourDigitYear("yyyy-MM-dd"), "yyyy-MM-dd");
+}
+
+TEST(ListSearchTest, FindsWhatTheListsShow)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("S.sdb"), true);
+    Cactus* dated = addPlant(*document, QStringLiteral("Zebra"));
+    dated->setPlantDate(localSeconds(2020, 1, 1));
+    dated->setCommonName(QStringLiteral("Star cactus"));
+    Cactus* plain = addPlant(*document, QStringLiteral("Moon"));
+    for (int i = 0; i < 2; ++i) {
+        auto log = std::make_unique<Log>();
+        log->setCactusKey(plain->primaryKey());
+        log->setEventName(i == 0 ? QStringLiteral("Flowered") : QStringLiteral("Repotted"));
+        log->setLogDate(localSeconds(2024, 6, 1 + i));
+        Log* stored = document->addLog(std::move(log));
+        stored->setCactus(plain);
+        plain->addLog(stored);
+    }
+    auto names = [](const std::vector<Cactus*>& cacti) {
+        QStringList list;
+        for (const Cactus* c : cacti)
+            list << c->name();
+        return list.join(',');
+    };
+    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "")), "Moon,Zebra");
+    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "aGe")), "Zebra") << "the age line is searched";
+    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "star")), "Zebra");
+    // Newest log first: "Repotted" is the first log, "Flowered" the second and not searched.
+    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "repotted")), "Moon");
+    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "flowered")), "");
+
+    auto water = std::make_unique<Water>();
+    water->setName(QStringLiteral("Weekly"));
+    document->addWater(std::move(water));
+    EXPECT_EQ(ListSearch::searchWatering(document->watering(), "never").size(), 1u);
+    EXPECT_EQ(ListSearch::searchWatering(document->watering(), "monthly").size(), 0u);
+
+    EXPECT_EQ(ListSearch::searchLogs(document->logs(), "moon").size(), 2u) << "a plant's logs show its name";
+    ListSearch::applySearch(*document, SpinoraDatabase::kLogList, "FLOWERED");
+    ASSERT_EQ(document->displayedLogs().size(), 1u);
+    EXPECT_EQ(document->displayedLogs().front()->eventName(), "Flowered");
+}

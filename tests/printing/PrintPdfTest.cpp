@@ -1,0 +1,211 @@
+// Printed pages of a 120-plant collection: PDF files read back with
+// poppler's pdfinfo, pdftotext and pdftoppm.
+#include "DatabasePrintView.h"
+#include "PrintCommand.h"
+#include "PrintTestSupport.h"
+
+#include "Cactus.h"
+#include "Log.h"
+#include "TestSupport.h"
+#include "Water.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+class PrintPdf : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        folder_ = new TempFolder;
+        document_ = printableCollection(folder_->file("Big.sdb"), 120).release();
+    }
+    static void TearDownTestSuite()
+    {
+        document_->close();
+        delete document_;
+        delete folder_;
+    }
+
+    static TempFolder* folder_;
+    static SpinoraDatabase* document_;
+};
+
+TempFolder* PrintPdf::folder_ = nullptr;
+SpinoraDatabase* PrintPdf::document_ = nullptr;
+
+// The printed rectangle's height with the default margins (90 points top and
+// bottom, a 3.5th of each kept) on paper of the given height.
+double printHeight(double paperHeight)
+{
+    return paperHeight - 2 * 90 / 3.5;
+}
+
+int ceilDiv(int a, int b)
+{
+    return (a + b - 1) / b;
+}
+
+// How many pages the pagination must give, worked out from the page size.
+int expectedPages(int screen, int items, double sheetLineHeight, int sheetLines, double paperHeight)
+{
+    if (screen < DatabasePrintView::kCactusSheet) {
+        const int perPage = int(std::floor(printHeight(paperHeight) / (screen == 0 ? 130.0 : 60.0)));
+        return std::max(1, ceilDiv(items, perPage));
+    }
+    const int perPage = int(std::floor(printHeight(paperHeight) / sheetLineHeight));
+    return ceilDiv(sheetLines, perPage - 2);
+}
+
+// Share of pixels that are not white: zero for a blank page.
+double inkShare(const QImage& page)
+{
+    int inked = 0;
+    for (int y = 0; y < page.height(); y += 2) {
+        for (int x = 0; x < page.width(); x += 2) {
+            if (qGray(page.pixel(x, y)) < 200)
+                ++inked;
+        }
+    }
+    return double(inked) / ((page.width() / 2) * (page.height() / 2));
+}
+
+} // namespace
+
+TEST_F(PrintPdf, EveryScreenPaginatesAsPredictedForA4AndLetter)
+{
+    Cactus* longest = nullptr;
+    for (Cactus* cactus : document_->displayedCacti()) {
+        if (!longest || cactus->logs().size() > longest->logs().size())
+            longest = cactus;
+    }
+    Water* busiest = nullptr;
+    for (Water* water : document_->displayedWatering()) {
+        if (!busiest || water->cacti().size() > busiest->cacti().size())
+            busiest = water;
+    }
+    Log* log = document_->displayedLogs().front();
+    ASSERT_TRUE(longest && busiest && log);
+    ASSERT_GE(busiest->cacti().size(), 20u) << "the schedule sheet should run over a page";
+
+    struct Paper {
+        const char* name;
+        QPageSize size;
+        double height;
+    };
+    const Paper papers[] = {{"A4", QPageSize(QPageSize::A4), 842}, {"Letter", QPageSize(QPageSize::Letter), 792}};
+    for (const Paper& paper : papers) {
+        for (int screen = 0; screen <= 5; ++screen) {
+            PrintSubject subject;
+            subject.screen = screen;
+            subject.cactus = longest;
+            subject.water = busiest;
+            subject.log = log;
+            const QString pdf = folder_->file(QStringLiteral("screen%1-%2.pdf").arg(screen).arg(paper.name));
+            const int pages = printToPdf(*document_, subject, pdf, paper.size);
+
+            // The sheet's line count and line height, as the view has them.
+            DatabasePrintView view(*document_, screen, subject.record());
+            view.knowsPageRange(DatabasePrintView::defaultPageLayout(paper.size));
+            const int items = screen == 0   ? int(document_->displayedCacti().size())
+                              : screen == 1 ? int(document_->displayedWatering().size())
+                                            : int(document_->displayedLogs().size());
+            const int expected = expectedPages(screen, items, view.lineHeight(), view.totalLines(), paper.height);
+            SCOPED_TRACE(QStringLiteral("screen %1 on %2").arg(screen).arg(paper.name).toStdString());
+            EXPECT_EQ(pages, expected);
+            EXPECT_EQ(pdfPageCount(pdf), expected);
+            if (screen == 0) {
+                EXPECT_EQ(expected, std::string(paper.name) == "A4" ? 20 : 24) << "120 plants, 6 or 5 to a page";
+            }
+            if (screen == 4) {
+                EXPECT_GE(expected, 2) << "60 plants on one schedule";
+            }
+
+            // The header numbers of the last page.
+            const QString last = pdfPageText(pdf, expected);
+            EXPECT_TRUE(last.contains(QStringLiteral("(%1/%1)").arg(expected))) << last.left(300).toStdString();
+            EXPECT_TRUE(last.contains("Exported from Spinora v1.2 on"));
+        }
+    }
+    // The list's items are numbered across pages: the second A4 page starts at 7.
+    const QString second = pdfPageText(folder_->file("screen0-A4.pdf"), 2);
+    EXPECT_TRUE(second.contains("(2/20)"));
+    EXPECT_TRUE(second.contains(QRegularExpression("(^|\\n)\\s*7\\s")));
+    EXPECT_TRUE(second.contains(document_->displayedCacti()[6]->name()));
+}
+
+TEST_F(PrintPdf, PagesHaveInkAndTheSheetShowsItsPhotos)
+{
+    Cactus* withPhotos = nullptr;
+    for (Cactus* cactus : document_->displayedCacti()) {
+        if (cactus->images().size() >= 2) {
+            withPhotos = cactus;
+            break;
+        }
+    }
+    ASSERT_NE(withPhotos, nullptr);
+    PrintSubject subject;
+    subject.screen = DatabasePrintView::kCactusSheet;
+    subject.cactus = withPhotos;
+    const QString pdf = folder_->file("sheet.pdf");
+    ASSERT_GT(printToPdf(*document_, subject, pdf, QPageSize(QPageSize::A4)), 0);
+    subject.screen = DatabasePrintView::kCactusList;
+    const QString list = folder_->file("list.pdf");
+    ASSERT_GT(printToPdf(*document_, subject, list, QPageSize(QPageSize::A4)), 0);
+
+    const QString prefix = folder_->file("page");
+    runTool("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-png", pdf, prefix + "-sheet"});
+    runTool("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-png", list, prefix + "-list"});
+    const QStringList pngs = QDir(folder_->path()).entryList({"page-*.png"});
+    ASSERT_EQ(pngs.size(), 2) << pngs.join(' ').toStdString();
+    for (const QString& png : pngs) {
+        const QImage page(folder_->file(png));
+        ASSERT_FALSE(page.isNull());
+        // A4 at 50 dpi.
+        EXPECT_NEAR(page.width(), 413, 2);
+        EXPECT_GT(inkShare(page), 0.01) << png.toStdString();
+        // Nothing is drawn outside the printed rectangle's sides.
+        const int left = int(36 * 50 / 72.0) - 2;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < left; ++x)
+                ASSERT_GT(qGray(page.pixel(x, y)), 200) << png.toStdString() << " at " << x << "," << y;
+    }
+    // The photos of the sheet's line 2 are pictures, not text: the area right
+    // of the "Photos" label holds colour.
+    const QImage sheet(folder_->file(pngs.filter("sheet").first()));
+    int coloured = 0;
+    for (int y = 0; y < sheet.height() / 3; ++y)
+        for (int x = int(166 * 50 / 72.0); x < sheet.width(); ++x) {
+            const QColor c = sheet.pixelColor(x, y);
+            if (std::abs(c.red() - c.blue()) > 40 || std::abs(c.green() - c.blue()) > 40)
+                ++coloured;
+        }
+    EXPECT_GT(coloured, 200);
+}
+
+TEST_F(PrintPdf, FourDigitYearsOnSheetsWhereTheLocaleHasTwo)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Cactus* cactus = document_->displayedCacti().front();
+    ASSERT_TRUE(cactus->plantDate());
+    PrintSubject subject;
+    subject.screen = DatabasePrintView::kCactusSheet;
+    subject.cactus = cactus;
+    const QString pdf = folder_->file("years.pdf");
+    ASSERT_GT(printToPdf(*document_, subject, pdf, QPageSize(QPageSize::Letter)), 0);
+    QLocale::setDefault(QLocale::c());
+    const QString text = pdfPageText(pdf, 1);
+    const QDate planted = toDateTime(cactus->plantDate()).date();
+    const QString expected = QStringLiteral("%1/%2/%3").arg(planted.month()).arg(planted.day()).arg(planted.year());
+    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QRegularExpression("\\b\\d{1,2}/\\d{1,2}/\\d{2}\\b"))) << text.toStdString();
+}

@@ -1,0 +1,92 @@
+#include "PrintCommands.h"
+
+#include "CollectionCommands.h"
+#include "DatabasePrintView.h"
+#include "ListSearch.h"
+#include "PrintCommand.h"
+#include "SpinoraDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace spinora::cli {
+
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "spinora-cli print PATH.sdb OUT.pdf [--screen 0..5] [--record PK] [--page-size A4|Letter] [--search TEXT]");
+
+QPageSize pageSizeOption(Arguments& arguments)
+{
+    const auto name = arguments.takeOption(QStringLiteral("--page-size"));
+    if (!name || name->compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+        return QPageSize(QPageSize::A4);
+    if (name->compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+        return QPageSize(QPageSize::Letter);
+    throw CliError(QStringLiteral("--page-size must be A4 or Letter, not \"%1\"").arg(*name), 2);
+}
+
+// The record of a sheet: the one with the key, or the first one the list shows.
+template <class T>
+const T* sheetRecord(const std::vector<std::unique_ptr<T>>& all, const std::vector<T*>& displayed,
+                     const std::optional<qint64>& key, const char* kind)
+{
+    if (key) {
+        for (const auto& record : all) {
+            if (record->primaryKey() == *key)
+                return record.get();
+        }
+        throw CliError(QStringLiteral("the collection has no %1 with the key %2").arg(QLatin1String(kind)).arg(*key));
+    }
+    if (displayed.empty())
+        throw CliError(QStringLiteral("the collection has no %1 to print").arg(QLatin1String(kind)));
+    return displayed.front();
+}
+
+} // namespace
+
+int runPrint(Arguments& arguments)
+{
+    const auto screenText = arguments.takeOption(QStringLiteral("--screen"));
+    const int screen = screenText ? parseInteger(*screenText, QStringLiteral("--screen"), 0, 5) : 0;
+    std::optional<qint64> key;
+    if (const auto keyText = arguments.takeOption(QStringLiteral("--record"))) {
+        bool ok = false;
+        key = keyText->toLongLong(&ok);
+        if (!ok)
+            throw CliError(QStringLiteral("--record must be a record's key (a whole number), not \"%1\"").arg(*keyText), 2);
+    }
+    const QPageSize pageSize = pageSizeOption(arguments);
+    const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
+    const QStringList words = arguments.positional(2, kUsage);
+    if (key && screen < DatabasePrintView::kCactusSheet)
+        throw CliError(QStringLiteral("--record needs a sheet screen (3, 4 or 5)"), 2);
+
+    const QString out = QDir::cleanPath(QFileInfo(words[1]).absoluteFilePath());
+    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+    auto document = openCollection(words[0]);
+    // The list as its search field would filter it.
+    const auto list = static_cast<SpinoraDatabase::ListKind>(screen % 3);
+    ListSearch::applySearch(*document, list, search);
+
+    PrintSubject subject;
+    subject.screen = screen;
+    if (screen == DatabasePrintView::kCactusSheet)
+        subject.cactus = sheetRecord(document->cacti(), document->displayedCacti(), key, "cactus");
+    else if (screen == DatabasePrintView::kWaterSheet)
+        subject.water = sheetRecord(document->watering(), document->displayedWatering(), key, "watering schedule");
+    else if (screen == DatabasePrintView::kLogSheet)
+        subject.log = sheetRecord(document->logs(), document->displayedLogs(), key, "log");
+
+    const int pages = printToPdf(*document, subject, out, pageSize);
+    document->close();
+    if (pages <= 0) {
+        QFile::remove(out);
+        throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
+    }
+    printLine(QStringLiteral("%1: %2 %3").arg(QDir::toNativeSeparators(out)).arg(pages).arg(pages == 1 ? "page" : "pages"));
+    return 0;
+}
+
+} // namespace spinora::cli
