@@ -18,14 +18,16 @@ namespace spinora {
 
 // --- Validators
 
-TextLimitValidator::TextLimitValidator(int maximumLength, QLineEdit* field) : QValidator(field), field_(field)
+TextLimitValidator::TextLimitValidator(int maximumLength, QLineEdit* field)
+    : QValidator(field), accepted_(field->text())
 {
     formatter_.setMaximumLength(maximumLength);
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
 }
 
 QValidator::State TextLimitValidator::validate(QString& input, int&) const
 {
-    return formatter_.isPartialStringValid(input, field_->text()) ? Acceptable : Invalid;
+    return formatter_.isPartialStringValid(input, accepted_) ? Acceptable : Invalid;
 }
 
 DecimalValidator::DecimalValidator(int integerDigits, int fractionDigits, QObject* parent) : QValidator(parent)

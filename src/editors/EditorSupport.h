@@ -31,7 +31,9 @@ public:
 
 private:
     TextLimitFormatter formatter_;
-    QLineEdit* field_;
+    // The field's text before the edit being validated: the field itself
+    // already holds the proposed text while it asks.
+    QString accepted_;
 };
 
 // The decimal formatter as a line edit's validator: digits and the locale's

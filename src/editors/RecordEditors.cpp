@@ -1,11 +1,10 @@
 #include "RecordEditors.h"
 
 #include "CactusInfoViewController.h"
+#include "LogInfoViewController.h"
 #include "WaterInfoViewController.h"
 
 #include "Cactus.h"
-
-#include <QMessageBox>
 
 namespace spinora {
 
@@ -37,10 +36,17 @@ bool editWater(QWidget* window, SpinoraDatabase& document, Water* water)
     return editor.showViewFromWindow();
 }
 
-bool editLog(QWidget* window, SpinoraDatabase&, Log*, Cactus*)
+bool editLog(QWidget* window, SpinoraDatabase& document, Log* log, Cactus* forCactus)
 {
-    QMessageBox::information(window, "Spinora", "The log editor is not available yet.");
-    return false;
+    if (!log) {
+        AddLogInfoViewController editor(document, window);
+        editor.prepareNewLog(forCactus);
+        return editor.showViewFromWindow();
+    }
+    LogInfoViewController editor(document, window);
+    editor.setHistoryScreenNumber(forCactus ? 1 : 0);
+    editor.prepareView(log);
+    return editor.showViewFromWindow();
 }
 
 } // namespace spinora

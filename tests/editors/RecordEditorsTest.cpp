@@ -62,6 +62,14 @@ struct Fixture {
         return added;
     }
 
+    // Writes everything and opens the package again, as after a restart.
+    void reload()
+    {
+        document->close();
+        document.reset();
+        document = openCollection(path);
+    }
+
     std::unique_ptr<SpinoraDatabase> reopen()
     {
         document->close();
@@ -139,7 +147,7 @@ TEST_F(CactusEditor, AddsAPlantWithANewSpeciesAndASchedule)
     EXPECT_EQ(stored->waterNext(), fromDateTime(at(2026, 6, 17, 8, 30)));
     EXPECT_DOUBLE_EQ(stored->purchasePrice(), 12.5) << "letters are refused by the money field";
     EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM species WHERE name='Star Cactus' "
-                                                              "AND scientific_name='Astrophytum testus'")),
+                                                              "AND scientific='Astrophytum testus'")),
               1);
 }
 
@@ -191,8 +199,7 @@ TEST_F(CactusEditor, CancelLeavesTheFileAndTheRecordAsTheyWere)
     Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
     Water* monthly = f.addSchedule(QStringLiteral("Monthly"), 1, Water::kMonths);
     Cactus* plant = f.addPlant(QStringLiteral("Mammillaria"), weekly);
-    f.document->flushDatabase(false);
-    f.document = openCollection(f.path);
+    f.reload();
     plant = plantNamed(*f.document, QStringLiteral("Mammillaria"));
     weekly = f.document->waterWithName(QStringLiteral("Weekly"));
     monthly = f.document->waterWithName(QStringLiteral("Monthly"));
@@ -277,7 +284,7 @@ TEST_F(CactusEditor, SpeciesChosenInOneBoxFollowsInTheOtherAndCanBeCompleted)
     EXPECT_EQ(plant->scientificName(), QStringLiteral("Opuntia renamed"));
     EXPECT_EQ(a->scientificName(), QStringLiteral("Opuntia renamed")) << "the species itself takes the new name";
     EXPECT_EQ(queryInt(f.document->dbFilename(),
-                       QStringLiteral("SELECT count(*) FROM species WHERE scientific_name='Opuntia renamed'")),
+                       QStringLiteral("SELECT count(*) FROM species WHERE scientific='Opuntia renamed'")),
               1);
 }
 
@@ -369,8 +376,7 @@ TEST_F(WaterEditor, CancelLeavesTheFileAndTheScheduleAsTheyWere)
     Fixture f;
     Water* schedule = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
     f.addPlant(QStringLiteral("Rebutia"), schedule);
-    f.document->flushDatabase(false);
-    f.document = openCollection(f.path);
+    f.reload();
     schedule = f.document->waterWithName(QStringLiteral("Weekly"));
     const QStringList dumpBefore = dumpCollection(*f.document);
     const TreeSnapshot filesBefore = snapshot(f.path);

@@ -1,0 +1,223 @@
+// The log editor: event names, the cactus, notes and the reminder questions,
+// with reminders written to a real iCalendar file and read back by libical.
+#include "EditorTestSupport.h"
+#include "IcsReadBack.h"
+#include "LogInfoViewController.h"
+#include "RecordEditors.h"
+
+#include "CollectionDump.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+#include "calendar/CalendarStore.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+struct LogFixture {
+    TempFolder folder;
+    QString path = folder.file(QStringLiteral("journal.sdb"));
+    std::unique_ptr<SpinoraDatabase> document = newCollection(path, true);
+    CalendarStore store{folder.file(QStringLiteral("calendars"))};
+    QWidget window;
+
+    Cactus* addPlant(const QString& name)
+    {
+        auto cactus = std::make_unique<Cactus>();
+        cactus->setName(name);
+        Cactus* added = document->addCactus(std::move(cactus));
+        added->dehydrate();
+        return added;
+    }
+
+    std::unique_ptr<SpinoraDatabase> reopen()
+    {
+        document->close();
+        document.reset();
+        return openCollection(path);
+    }
+
+    QString calendarFile() const { return store.folder() + QStringLiteral("/Spinora.ics"); }
+};
+
+// The event editor that the reminder question opens: saved as proposed.
+void saveProposedReminder(QString* title = nullptr)
+{
+    whenModalOpens<EventViewController>([title](EventViewController* events) {
+        if (title)
+            *title = control<QLineEdit>(events, "title")->text();
+        click(control<QPushButton>(events, "saveButton"));
+    });
+}
+
+} // namespace
+
+TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
+{
+    LogFixture f;
+    Cactus* astro = f.addPlant(QStringLiteral("Astro"));
+    const QDate day = QDate::currentDate().addDays(3);
+    QString proposedTitle;
+
+    whenModalOpens<AddLogInfoViewController>([&](AddLogInfoViewController* editor) {
+        editor->setCalendarStore(&f.store);
+        auto* ok = control<QPushButton>(editor, "okButton");
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("New Log"));
+        EXPECT_FALSE(ok->isEnabled()) << "no event name yet";
+        typeInto(control<QComboBox>(editor, "eventComboBox"), QStringLiteral("Repotted"));
+        EXPECT_TRUE(ok->isEnabled());
+        auto* cacti = control<QComboBox>(editor, "cactusComboBox");
+        chooseItem(cacti, cacti->findText(QStringLiteral("Astro")));
+        control<QDateTimeEdit>(editor, "dateField")->setDateTime(QDateTime(day, QTime(0, 0)));
+        QTest::keyClicks(control<QPlainTextEdit>(editor, "notesView"), QStringLiteral("Into a 10 cm clay pot."));
+        answerAlert(QStringLiteral("Add"));
+        saveProposedReminder(&proposedTitle);
+        click(control<QPushButton>(editor, "reminderYes"));
+        EXPECT_TRUE(editor->currentReminderId().has_value());
+        click(ok);
+    });
+    ASSERT_TRUE(editLog(&f.window, *f.document, nullptr, nullptr));
+
+    EXPECT_EQ(proposedTitle, QStringLiteral("Repotted Astro (Cactus)"));
+    ASSERT_EQ(astro->logs().size(), 1u);
+    Log* entry = astro->logs().front();
+    EXPECT_TRUE(entry->reminder());
+    ASSERT_FALSE(entry->reminderIdentifier().isEmpty());
+    EXPECT_NE(f.document->eventWithName(QStringLiteral("Repotted")), nullptr);
+
+    const auto events = readIcs(f.calendarFile(), entry->reminderIdentifier());
+    ASSERT_TRUE(events.has_value()) << "libical reads the calendar file";
+    ASSERT_EQ(events->size(), 1);
+    const IcsEvent& event = events->front();
+    EXPECT_EQ(event.summary, QStringLiteral("Repotted Astro (Cactus)"));
+    EXPECT_EQ(event.start, QDateTime(day, QTime(7, 0)));
+    EXPECT_EQ(event.end, QDateTime(day.addDays(1), QTime(7, 0)));
+
+    const QString identifier = entry->reminderIdentifier();
+    auto reopened = f.reopen();
+    ASSERT_EQ(reopened->logs().size(), 1u);
+    Log* stored = reopened->logs().front().get();
+    EXPECT_EQ(stored->eventName(), QStringLiteral("Repotted"));
+    EXPECT_EQ(stored->reminderIdentifier(), identifier);
+    ASSERT_NE(stored->cactus(), nullptr);
+    EXPECT_EQ(stored->cactus()->name(), QStringLiteral("Astro"));
+    stored->hydrate();
+    EXPECT_EQ(stored->notes(), QStringLiteral("Into a 10 cm clay pot."));
+    EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM event WHERE name='Repotted'")), 1);
+}
+
+TEST(LogEditor, MovingTheDateOfAReminderAsksAndCancelStillSaves)
+{
+    LogFixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Lobivia"));
+    const QDate day = QDate::currentDate().addDays(5);
+    CalendarEvent reminder;
+    reminder.calendarIdentifier = f.store.defaultCalendarForNewEvents().identifier;
+    reminder.title = QStringLiteral("Flowered Lobivia (Cactus)");
+    reminder.start = QDateTime(day, QTime(7, 0));
+    reminder.end = reminder.start.addDays(1);
+    ASSERT_TRUE(f.store.saveEvent(reminder)) << f.store.lastError().toStdString();
+    auto log = std::make_unique<Log>();
+    log->setEventName(QStringLiteral("Flowered"));
+    log->setCactus(plant);
+    log->setCactusKey(plant->primaryKey());
+    log->setLogDate(fromDateTime(QDateTime(day, QTime(0, 0))));
+    log->setReminder(true);
+    log->setReminderIdentifier(reminder.identifier);
+    Log* entry = f.document->addLog(std::move(log));
+    entry->dehydrate();
+
+    LogInfoViewController editor(*f.document, &f.window);
+    editor.setCalendarStore(&f.store);
+    editor.prepareView(entry);
+    editor.show();
+    control<QDateTimeEdit>(&editor, "dateField")->setDateTime(QDateTime(day.addDays(2), QTime(0, 0)));
+    QString question;
+    answerAlert(QStringLiteral("Cancel"), &question);
+    click(control<QPushButton>(&editor, "okButton"));
+    QTRY_VERIFY_WITH_TIMEOUT(!editor.isVisible(), 5000);
+
+    EXPECT_EQ(question, QStringLiteral("Edit Reminder"));
+    EXPECT_EQ(entry->logDate(), fromDateTime(QDateTime(day.addDays(2), QTime(0, 0))));
+    EXPECT_EQ(entry->reminderIdentifier(), reminder.identifier);
+    const auto events = readIcs(f.calendarFile(), reminder.identifier);
+    ASSERT_TRUE(events.has_value());
+    ASSERT_EQ(events->size(), 1);
+    EXPECT_EQ(events->front().start, QDateTime(day, QTime(7, 0))) << "Cancel leaves the calendar alone";
+}
+
+TEST(LogEditor, AReminderDeletedOutsideIsOfferedAgain)
+{
+    LogFixture f;
+    auto log = std::make_unique<Log>();
+    log->setEventName(QStringLiteral("Fertilise"));
+    log->setLogType(Log::kNoteLog);
+    log->setLogDate(fromDateTime(QDateTime(QDate::currentDate().addDays(2), QTime(0, 0))));
+    log->setReminderIdentifier(QStringLiteral("gone-from-the-calendar"));
+    Log* entry = f.document->addLog(std::move(log));
+    entry->dehydrate();
+
+    LogInfoViewController editor(*f.document, &f.window);
+    editor.setCalendarStore(&f.store);
+    editor.prepareView(entry);
+    editor.show();
+    auto* notes = control<QPlainTextEdit>(&editor, "notesView");
+    notes->setPlainText(QString(300, QLatin1Char('n')));
+    EXPECT_EQ(editor.reminderTitle(), QStringLiteral("Fertilise %1 (Note)").arg(QString(200, QLatin1Char('n'))));
+    notes->clear();
+    EXPECT_EQ(editor.reminderTitle(), QStringLiteral("Fertilise No Notes (Note)"));
+
+    QString question;
+    answerAlert(QStringLiteral("Cancel"), &question);
+    click(control<QPushButton>(&editor, "reminderYes"));
+    EXPECT_EQ(question, QStringLiteral("Add Reminder"));
+    EXPECT_FALSE(editor.currentReminderId().has_value());
+    click(control<QPushButton>(&editor, "cancelButton"));
+}
+
+TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
+{
+    LogFixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Rebutia"));
+    f.addPlant(QStringLiteral("Parodia"));
+    auto log = std::make_unique<Log>();
+    log->setEventName(QStringLiteral("Flowered"));
+    log->setCactus(plant);
+    log->setCactusKey(plant->primaryKey());
+    log->setLogDate(fromDateTime(QDateTime(QDate::currentDate().addDays(4), QTime(0, 0))));
+    f.document->addLog(std::move(log))->dehydrate();
+    f.document->close();
+    f.document.reset();
+    f.document = openCollection(f.path);
+    Log* entry = f.document->logs().front().get();
+    const QStringList dumpBefore = dumpCollection(*f.document);
+    const TreeSnapshot filesBefore = snapshot(f.path);
+
+    LogInfoViewController editor(*f.document, &f.window);
+    editor.setCalendarStore(&f.store);
+    editor.prepareView(entry);
+    editor.show();
+    typeInto(control<QComboBox>(&editor, "eventComboBox"), QStringLiteral("Brand new event"));
+    auto* cacti = control<QComboBox>(&editor, "cactusComboBox");
+    chooseItem(cacti, cacti->findText(QStringLiteral("Parodia")));
+    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("changed"));
+    answerAlert(QStringLiteral("Add"));
+    saveProposedReminder();
+    click(control<QPushButton>(&editor, "reminderYes"));
+    ASSERT_TRUE(editor.currentReminderId().has_value());
+    const QString madeHere = *editor.currentReminderId();
+    click(control<QPushButton>(&editor, "cancelButton"));
+
+    EXPECT_EQ(snapshot(f.path), filesBefore);
+    const QStringList dumpAfter = dumpCollection(*f.document);
+    EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
+    EXPECT_FALSE(f.store.eventExists(madeHere)) << "the reminder of a cancelled edit leaves the calendar";
+}
