@@ -7,4 +7,5 @@ install_packages "${SPINORA_PACKAGES[@]}"
 configure_and_build
 
 cd "$SPINORA_BUILD"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 600
+# The device tests want a private avahi-daemon on loopback: started around ctest.
+"$SPINORA_ROOT/tests/device/with-avahi.sh" env QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 600

@@ -1,5 +1,19 @@
 #pragma once
 
+#include "DeviceList.h"
+#include "DeviceRules.h"
+#include "DeviceTransfer.h"
+#include "ProgressWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace spinora {
@@ -7,5 +21,74 @@ namespace spinora {
 // Opens the device transfer dialog: tag 0 imports from the mobile app,
 // tag 1 exports to it (the toolbar and menu items' tags).
 void presentDeviceBrowser(QWidget* window, int tag);
+
+// The exchange with the mobile app: the import and export dialogs list the
+// devices found on the network, say whether the chosen device's mode fits,
+// and start the transfer with the shared progress window. One for the whole
+// application; the import option is kept from one opening to the next.
+class DeviceBrowser : public QObject {
+    Q_OBJECT
+public:
+    explicit DeviceBrowser(DeviceList::DiscoveryFactory discovery = makeAvahiDiscovery, QObject* parent = nullptr);
+    ~DeviceBrowser() override;
+
+    // The application's one browser.
+    static DeviceBrowser& shared();
+
+    // 0: the import dialog, 1: the export dialog; shown over `window`.
+    void presentDeviceBrowser(int tag, QWidget* window = nullptr);
+    void handleRadioSelection(int option);
+    void downloadDatabase();
+    void uploadDatabase();
+    void dismissDeviceBrowser();
+    void cancelButtonPressed();
+
+    bool isImport() const { return isImport_; }
+    int importSelection() const { return importSelection_; }
+    DeviceList& devices() { return devices_; }
+    DeviceTransfer& transfer() { return transfer_; }
+    QDialog* importWindow() const { return importWindow_; }
+    QDialog* exportWindow() const { return exportWindow_; }
+    ProgressWindow* progressWindow() const { return progressWindow_; }
+    QListWidget* importDeviceTable() const { return importDeviceTable_; }
+    QListWidget* exportDeviceTable() const { return exportDeviceTable_; }
+    QLabel* importMessages() const { return importMessages_; }
+    QLabel* exportMessages() const { return exportMessages_; }
+    QPushButton* importButton() const { return importButton_; }
+    QPushButton* exportButton() const { return exportButton_; }
+    QButtonGroup* importOptions() const { return importOptions_; }
+
+signals:
+    // Each alert as it is shown (title, informative text).
+    void alertShown(const QString& title, const QString& text);
+
+private:
+    void buildImportWindow();
+    void buildExportWindow();
+    void refreshDisplay();
+    void reloadTable(QListWidget* table);
+    int selectedRow(QListWidget* table) const;
+    void runProgressWindow(const QString& title);
+    void dismissProgressBar();
+    void onTransferFinished(DeviceTransfer::Outcome outcome, const std::optional<TransferError>& error);
+    void postAlert(const AlertText& alert);
+    void windowWillClose();
+
+    DeviceList devices_;
+    DeviceTransfer transfer_;
+    int importSelection_ = 0;
+    bool isImport_ = true;
+
+    QPointer<QDialog> importWindow_;
+    QListWidget* importDeviceTable_ = nullptr;
+    QLabel* importMessages_ = nullptr;
+    QButtonGroup* importOptions_ = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPointer<QDialog> exportWindow_;
+    QListWidget* exportDeviceTable_ = nullptr;
+    QLabel* exportMessages_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPointer<ProgressWindow> progressWindow_;
+};
 
 } // namespace spinora

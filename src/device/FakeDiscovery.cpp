@@ -1,0 +1,65 @@
+#include "FakeDiscovery.h"
+
+#include <QTimer>
+
+namespace spinora {
+
+FakeDiscovery::FakeDiscovery(Script& script, QObject* parent) : ServiceDiscovery(parent), script_(script) {}
+
+FakeDiscovery::~FakeDiscovery()
+{
+    if (script_.current == this)
+        script_.current = nullptr;
+}
+
+void FakeDiscovery::startBrowsing(const QString& type, const QString&)
+{
+    type_ = type;
+    ++script_.browses;
+    script_.current = this;
+    if (!script_.startError.isEmpty()) {
+        const QString reason = script_.startError;
+        QTimer::singleShot(0, this, [this, reason] { emit searchFailed(reason); });
+    }
+}
+
+void FakeDiscovery::stopBrowsing()
+{
+    if (script_.current == this)
+        script_.current = nullptr;
+}
+
+void FakeDiscovery::resolve(const NetService& service, int timeoutMs)
+{
+    ++script_.resolutions;
+    if (script_.silent.contains(service)) {
+        QTimer::singleShot(timeoutMs, this, [this, service] { emit resolutionFailed(service); });
+        return;
+    }
+    if (script_.failing.contains(service)) {
+        QTimer::singleShot(0, this, [this, service] { emit resolutionFailed(service); });
+        return;
+    }
+    for (const ResolvedService& resolved : script_.resolvable) {
+        if (resolved.service == service) {
+            QTimer::singleShot(0, this, [this, resolved] { emit serviceResolved(resolved); });
+            return;
+        }
+    }
+    QTimer::singleShot(0, this, [this, service] { emit resolutionFailed(service); });
+}
+
+ResolvedService fakeService(const QString& instanceName, const QString& host, quint16 port,
+                            const QList<std::pair<QByteArray, QByteArray>>& txt, const QHostAddress& address)
+{
+    ResolvedService service;
+    service.service = NetService{instanceName, QStringLiteral("_http._tcp."), QStringLiteral("local.")};
+    service.hostName = host;
+    service.port = port;
+    if (!address.isNull())
+        service.addresses << address;
+    service.txt = txt;
+    return service;
+}
+
+} // namespace spinora

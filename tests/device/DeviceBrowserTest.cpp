@@ -1,0 +1,293 @@
+// The import and export dialogs driven offscreen with clicks, a fake
+// network of devices and real HTTP peers on 127.0.0.1.
+#include "CollectionDump.h"
+#include "DeviceBrowser.h"
+#include "ExchangeTestSupport.h"
+#include "FakeDiscovery.h"
+#include "FaultPeer.h"
+#include "ProgressWindow.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+#include "WorkFiles.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+using Behaviour = FaultPeer::Behaviour;
+
+namespace {
+
+using Txt = QList<std::pair<QByteArray, QByteArray>>;
+
+ResolvedService device(const QString& name, long long mode, quint16 port = 8080, const QByteArray& app = "Spinora")
+{
+    return fakeService(name, "127.0.0.1", port,
+                       Txt{{"name", app}, {"type", QByteArray::number(mode)}, {"version", "2.4"}});
+}
+
+void saveScreenshot(QWidget* widget, const char* name)
+{
+    const QByteArray folder = qgetenv("SPINORA_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        widget->grab().save(QString::fromUtf8(folder) + "/" + name);
+}
+
+class Dialogs : public ::testing::Test {
+protected:
+    Dialogs() : browser([this] { return std::make_unique<FakeDiscovery>(script); })
+    {
+        QObject::connect(&browser, &DeviceBrowser::alertShown, [this](const QString& title, const QString& text) {
+            alerts << title + "|" + text;
+        });
+    }
+    ~Dialogs() override
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox*>(w))
+                w->close();
+        }
+    }
+
+    FakeDiscovery& network() { return *script.current; }
+    void settle(int ms = 50) { waitFor([] { return false; }, ms); }
+    void clickRow(QListWidget* table, int row)
+    {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row)).center());
+    }
+    void openCollection()
+    {
+        document = newCollection(folder.file("Precious.sdb"));
+        SampleCollection::fill(*document, SampleSize{5, 2, 5, 2, 120}, 7);
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
+        dumpBefore = dumpCollection(*document);
+    }
+    QByteArray phoneDatabase()
+    {
+        auto phone = newCollection(folder.file("Phone.sdb"));
+        SampleCollection::fill(*phone, SampleSize{40, 3, 40, 6, 240}, 3);
+        const QString file = folder.file("phone.sdbi");
+        EXPECT_EQ(exportTo(*phone, file, 0), kJobFinished);
+        phone->close();
+        return readFile(file);
+    }
+
+    TempFolder folder;
+    FakeDiscovery::Script script;
+    DeviceBrowser browser;
+    QStringList alerts;
+    std::unique_ptr<SpinoraDatabase> document;
+    QStringList dumpBefore;
+};
+
+} // namespace
+
+TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
+{
+    browser.presentDeviceBrowser(0);
+    QDialog* dialog = browser.importWindow();
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Import Database");
+    EXPECT_FALSE(browser.exportWindow()->isVisible());
+    EXPECT_EQ(browser.importMessages()->text(), DeviceTexts::noImportDevices());
+    EXPECT_FALSE(browser.importButton()->isEnabled());
+    saveScreenshot(dialog, "device-import-empty.png");
+
+    const ResolvedService anna = device("Anna's iPhone", 0);
+    const ResolvedService ben = device("Ben's iPad", 2, 8081, "Spinora Lite");
+    script.resolvable = {anna, ben};
+    network().announce(anna.service);
+    network().announce(ben.service);
+    settle();
+    ASSERT_EQ(browser.importDeviceTable()->count(), 2);
+    EXPECT_EQ(browser.importDeviceTable()->item(0)->text(), "Anna's iPhone (Spinora v2.4)");
+    EXPECT_EQ(browser.importDeviceTable()->item(1)->text(), "Ben's iPad (Spinora Lite v2.4)");
+    EXPECT_EQ(browser.importMessages()->text(), "Select a device from the list.");
+
+    clickRow(browser.importDeviceTable(), 0);
+    EXPECT_EQ(browser.importMessages()->text(),
+              "Click the Import button to restore the complete database from your device.");
+    EXPECT_TRUE(browser.importButton()->isEnabled());
+
+    clickRow(browser.importDeviceTable(), 1); // Export Data with "Restore Complete Database"
+    EXPECT_FALSE(browser.importButton()->isEnabled());
+    EXPECT_EQ(browser.importMessages()->text(),
+              "Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.");
+    QTest::mouseClick(browser.importOptions()->button(2), Qt::LeftButton);
+    EXPECT_EQ(browser.importSelection(), 2);
+    EXPECT_EQ(browser.importMessages()->text(), "Click the Import button to import the cacti from your device.");
+    EXPECT_TRUE(browser.importButton()->isEnabled());
+    saveScreenshot(dialog, "device-import.png");
+
+    // The device goes away while the dialog is open.
+    network().withdraw(ben.service);
+    EXPECT_EQ(browser.importMessages()->text(), "Select a device from the list.");
+    EXPECT_FALSE(browser.importButton()->isEnabled());
+    network().withdraw(anna.service);
+    EXPECT_EQ(browser.importDeviceTable()->count(), 0);
+    EXPECT_EQ(browser.importMessages()->text(), DeviceTexts::noImportDevices());
+    EXPECT_FALSE(browser.importButton()->isEnabled());
+
+    // Cancel ends browsing; the option is kept for the next opening.
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text() == "Cancel" && dialog->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(browser.devices().isBrowsing());
+    browser.presentDeviceBrowser(0);
+    EXPECT_TRUE(browser.importOptions()->button(2)->isChecked());
+    EXPECT_EQ(browser.importSelection(), 2);
+    browser.dismissDeviceBrowser();
+}
+
+TEST_F(Dialogs, ExportDialogEnablesOnlyForRestoreOrImportMode)
+{
+    browser.presentDeviceBrowser(1);
+    QDialog* dialog = browser.exportWindow();
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Export Database");
+    EXPECT_EQ(browser.exportMessages()->text(), DeviceTexts::noExportDevices());
+    const ResolvedService backup = device("Backup phone", 0);
+    const ResolvedService importing = device("Importing phone", 3, 8082);
+    script.resolvable = {backup, importing};
+    network().announce(backup.service);
+    network().announce(importing.service);
+    settle();
+    clickRow(browser.exportDeviceTable(), 0);
+    EXPECT_FALSE(browser.exportButton()->isEnabled());
+    EXPECT_EQ(browser.exportMessages()->text(),
+              "Backup Database is selected on your device. Select either Restore Database or Import Data instead.");
+    clickRow(browser.exportDeviceTable(), 1);
+    EXPECT_TRUE(browser.exportButton()->isEnabled());
+    EXPECT_EQ(browser.exportMessages()->text(),
+              "Click the Export button to send the database to your device. The app will ask what you want to import.");
+    saveScreenshot(dialog, "device-export.png");
+
+    // The search fails: the dialog goes and the list with it.
+    network().failSearch("daemon gone");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(browser.devices().deviceArray().isEmpty());
+}
+
+TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)
+{
+    openCollection();
+    FaultPeer peer(Behaviour::Serve, phoneDatabase());
+    const ResolvedService phone = device("Phone", 0, QUrl(peer.address()).port());
+    script.resolvable = {phone};
+    browser.presentDeviceBrowser(0);
+    network().announce(phone.service);
+    settle();
+    clickRow(browser.importDeviceTable(), 0);
+    QTest::mouseClick(browser.importOptions()->button(0), Qt::LeftButton);
+    bool sawProgress = false;
+    QObject::connect(&browser.transfer(), &DeviceTransfer::progressChanged, [&](double p) {
+        if (p > 50 && !sawProgress && browser.progressWindow()->isVisible()) {
+            sawProgress = true;
+            saveScreenshot(browser.progressWindow(), "device-progress.png");
+        }
+    });
+    QTest::mouseClick(browser.importButton(), Qt::LeftButton);
+    EXPECT_FALSE(browser.importWindow()->isVisible());
+    EXPECT_FALSE(browser.devices().isBrowsing());
+    ASSERT_TRUE(browser.progressWindow()->isVisible());
+    EXPECT_EQ(browser.progressWindow()->windowTitle(), "Importing Database");
+    ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }, 30000));
+    EXPECT_EQ(alerts, QStringList{"Import Complete|Database import complete!"});
+    EXPECT_FALSE(browser.progressWindow()->isVisible());
+    EXPECT_EQ(document->cacti().size(), 40u); // a complete restore replaces the collection
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+            saveScreenshot(box, "device-alert.png");
+    }
+}
+
+TEST_F(Dialogs, AFailedDownloadWarnsAndTheProgressWindowGoesASecondLater)
+{
+    openCollection();
+    FaultPeer peer(Behaviour::NotFound);
+    const ResolvedService phone = device("Phone", 2, QUrl(peer.address()).port());
+    script.resolvable = {phone};
+    browser.presentDeviceBrowser(0);
+    network().announce(phone.service);
+    settle();
+    clickRow(browser.importDeviceTable(), 0);
+    QTest::mouseClick(browser.importOptions()->button(3), Qt::LeftButton);
+    QTest::mouseClick(browser.importButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
+    EXPECT_EQ(peer.requestLine(), "GET /spinora_watering.sdbi HTTP/1.1");
+    EXPECT_EQ(alerts, QStringList{"WARNING|Error transferring database!\n\n(HTTP error 404)"});
+    EXPECT_TRUE(browser.progressWindow()->isVisible());
+    EXPECT_TRUE(waitFor([&] { return !browser.progressWindow()->isVisible(); }, 3000));
+    EXPECT_TRUE(dumpCollection(*document) == dumpBefore);
+}
+
+TEST_F(Dialogs, CancelInTheProgressWindowStopsTheDownloadSilently)
+{
+    openCollection();
+    const QString package = document->packageFilename();
+    FaultPeer peer(Behaviour::StallHalfWay, phoneDatabase());
+    const ResolvedService phone = device("Phone", 0, QUrl(peer.address()).port());
+    script.resolvable = {phone};
+    browser.presentDeviceBrowser(0);
+    network().announce(phone.service);
+    settle();
+    clickRow(browser.importDeviceTable(), 0);
+    QTest::mouseClick(browser.importButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return peer.requests > 0; }));
+    settle(100);
+    for (QPushButton* button : browser.progressWindow()->findChildren<QPushButton*>()) {
+        if (button->text() == "Cancel")
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    EXPECT_FALSE(browser.progressWindow()->isVisible());
+    EXPECT_EQ(browser.transfer().phase(), DeviceTransfer::Phase::Idle);
+    settle(300);
+    EXPECT_TRUE(alerts.isEmpty());
+    EXPECT_TRUE(dumpCollection(*document) == dumpBefore);
+    EXPECT_FALSE(QFile::exists(WorkFiles::importDatabase()));
+}
+
+TEST_F(Dialogs, ExportToADeviceEndsWithCheckDeviceOrTheNumberedWarning)
+{
+    openCollection();
+    {
+        FaultPeer peer(Behaviour::Serve, "OK");
+        const ResolvedService phone = device("Phone", 1, QUrl(peer.address()).port());
+        script.resolvable = {phone};
+        browser.presentDeviceBrowser(1);
+        network().announce(phone.service);
+        settle();
+        clickRow(browser.exportDeviceTable(), 0);
+        QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
+        EXPECT_EQ(browser.progressWindow()->windowTitle(), "Exporting Database");
+        ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
+        EXPECT_EQ(alerts, QStringList{"Check Device|Database transferred! Check your device for further instructions."});
+        EXPECT_EQ(peer.requestLine(), "POST / HTTP/1.1");
+        EXPECT_FALSE(QFile::exists(WorkFiles::exportDatabase()));
+    }
+    alerts.clear();
+    FaultPeer refusing(Behaviour::NotFound);
+    const ResolvedService phone = device("Phone 2", 3, QUrl(refusing.address()).port());
+    script.resolvable = {phone};
+    browser.presentDeviceBrowser(1);
+    network().announce(phone.service);
+    settle();
+    clickRow(browser.exportDeviceTable(), 0);
+    QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
+    EXPECT_EQ(alerts, QStringList{"WARNING|Error transferring database!\n\n(103 - HTTP error 404)"});
+    EXPECT_FALSE(QFile::exists(WorkFiles::exportDatabase()));
+}

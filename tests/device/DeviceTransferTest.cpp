@@ -1,0 +1,231 @@
+// The Import and Export buttons' work without a window: a download handed to
+// the interchange import, an export copy sent. Whatever fails or is
+// cancelled, the collection stays byte for byte as it was and no work file
+// is left behind.
+#include "CollectionDump.h"
+#include "DeviceRules.h"
+#include "DeviceTransfer.h"
+#include "ExchangeTestSupport.h"
+#include "FaultPeer.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+#include "WorkFiles.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+using Behaviour = FaultPeer::Behaviour;
+using Outcome = DeviceTransfer::Outcome;
+
+namespace {
+
+class Exchange : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto source = newCollection(folder.file("Phone.sdb"));
+        SampleCollection::fill(*source, SampleSize{60, 4, 80, 12, 320}, 3);
+        sdbi = folder.file("phone.sdbi");
+        ASSERT_EQ(exportTo(*source, sdbi, 0), kJobFinished);
+        sourceCacti = int(source->cacti().size());
+        source->close();
+
+        auto target = newCollection(folder.file("Precious.sdb"));
+        SampleCollection::fill(*target, SampleSize{5, 2, 5, 3, 120}, 7);
+        target->close();
+        document = openCollection(folder.file("Precious.sdb"));
+        dumpBefore = dumpCollection(*document);
+        before = snapshot(document->packageFilename());
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
+
+        connect();
+    }
+
+    void connect()
+    {
+        QObject::connect(&transfer, &DeviceTransfer::progressChanged, [this](double p) { progress.push_back(p); });
+        QObject::connect(&transfer, &DeviceTransfer::finished, [this](Outcome o, const std::optional<TransferError>& e) {
+            ++endings;
+            outcome = o;
+            error = e;
+        });
+    }
+
+    bool waitForEnd(int ms = 30000)
+    {
+        const bool ended = waitFor([this] { return endings > 0; }, ms);
+        BackgroundJobs::waitForAll();
+        QCoreApplication::processEvents();
+        return ended;
+    }
+
+    void expectUnchanged()
+    {
+        EXPECT_TRUE(dumpCollection(*document) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*document));
+        const QString path = document->packageFilename();
+        document->close();
+        EXPECT_EQ(snapshot(path), before);
+        document = openCollection(path);
+        expectNoWorkFiles();
+    }
+
+    static void expectNoWorkFiles()
+    {
+        for (const QString& name : QDir(WorkFiles::folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+            EXPECT_EQ(name, "spinora-work.lock") << "left behind: " << name.toStdString();
+    }
+
+    TempFolder folder;
+    QString sdbi;
+    int sourceCacti = 0;
+    std::unique_ptr<SpinoraDatabase> document;
+    QStringList dumpBefore;
+    TreeSnapshot before;
+    DeviceTransfer transfer;
+    std::vector<double> progress;
+    int endings = 0;
+    std::optional<Outcome> outcome;
+    std::optional<TransferError> error;
+};
+
+} // namespace
+
+TEST_F(Exchange, PullFetchesTheFileTheModeAsksForAndImportsIt)
+{
+    FaultPeer peer(Behaviour::Serve, readFile(sdbi));
+    transfer.startImport(peer.address(), kExportData, 2);
+    ASSERT_TRUE(waitForEnd());
+    ASSERT_EQ(outcome, Outcome::ImportComplete) << document->jobError().toStdString();
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(peer.requestLine(), "GET /spinora_cactus.sdbi HTTP/1.1");
+    EXPECT_EQ(int(document->cacti().size()), 5 + sourceCacti);
+    // The download fills the first half of the bar, the import the second.
+    ASSERT_FALSE(progress.empty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_DOUBLE_EQ(progress.back(), 100.0);
+    EXPECT_TRUE(std::find(progress.begin(), progress.end(), 50.0) != progress.end());
+    expectNoWorkFiles();
+}
+
+TEST_F(Exchange, BackupModeSendsTheWholeDatabaseWhateverTheOption)
+{
+    FaultPeer peer(Behaviour::Serve, readFile(sdbi));
+    transfer.startImport(peer.address(), kBackupDatabase, 3);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(peer.requestLine(), "GET /spinora.sdbi HTTP/1.1");
+    EXPECT_EQ(outcome, Outcome::ImportComplete);
+}
+
+struct PullFault {
+    const char* name;
+    Behaviour behaviour;
+    bool html;
+};
+
+class FailedPull : public Exchange, public ::testing::WithParamInterface<PullFault> {};
+
+TEST_P(FailedPull, ChangesNothingAndStartsNoImport)
+{
+    const QByteArray html = "<html><body>Router login</body></html>";
+    FaultPeer peer(GetParam().behaviour, GetParam().html ? html : readFile(sdbi));
+    transfer.downloader().setTimeout(500);
+    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(outcome, Outcome::DownloadFailed);
+    ASSERT_TRUE(error);
+    EXPECT_FALSE(error->description.isEmpty());
+    for (double p : progress)
+        EXPECT_LE(p, 50.0);
+    expectUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(Peers, FailedPull,
+                         ::testing::Values(PullFault{"NotFound", Behaviour::NotFound, false},
+                                           PullFault{"ServerError", Behaviour::ServerError, false},
+                                           PullFault{"ClosesHalfWay", Behaviour::CloseHalfWay, false},
+                                           PullFault{"Stalls", Behaviour::StallHalfWay, false},
+                                           PullFault{"Silent", Behaviour::Silent, false},
+                                           PullFault{"HtmlPage", Behaviour::Serve, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Exchange, AFileThatIsNotAnInterchangeDatabaseFailsTheImportAndChangesNothing)
+{
+    // SQLite, but not a collection: the import refuses it with status 2.
+    const QString other = folder.file("other.db");
+    execSql(other, "CREATE TABLE t(x); INSERT INTO t VALUES (1);");
+    FaultPeer peer(Behaviour::Serve, readFile(other));
+    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(outcome, Outcome::ImportFailed);
+    expectUnchanged();
+}
+
+TEST_F(Exchange, CancelDuringTheDownloadEndsAtOnceAndChangesNothing)
+{
+    FaultPeer peer(Behaviour::StallHalfWay, readFile(sdbi));
+    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    ASSERT_TRUE(waitFor([this] { return !progress.empty(); }));
+    transfer.cancel();
+    EXPECT_EQ(transfer.phase(), DeviceTransfer::Phase::Idle);
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(endings, 0); // nothing to tell: the user asked for it
+    expectUnchanged();
+}
+
+TEST_F(Exchange, CancelDuringTheImportReportsCancelledAndChangesNothing)
+{
+    FaultPeer peer(Behaviour::Serve, readFile(sdbi));
+    QObject::connect(&transfer, &DeviceTransfer::progressChanged, [this](double p) {
+        if (p > 50 && transfer.phase() == DeviceTransfer::Phase::Importing)
+            transfer.cancel();
+    });
+    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(outcome, Outcome::ImportCancelled);
+    EXPECT_EQ(endings, 1);
+    expectUnchanged();
+}
+
+TEST_F(Exchange, PushSendsTheExportCopyAndRemovesIt)
+{
+    FaultPeer peer(Behaviour::Serve, "OK");
+    QByteArray sent;
+    QObject::connect(&transfer, &DeviceTransfer::progressChanged, [&](double) {
+        if (sent.isEmpty() && QFile::exists(WorkFiles::exportDatabase()))
+            sent = readFile(WorkFiles::exportDatabase());
+    });
+    transfer.startExport(peer.address());
+    ASSERT_TRUE(waitForEnd());
+    ASSERT_EQ(outcome, Outcome::UploadFinished) << (error ? error->description.toStdString() : "");
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_TRUE(sent.startsWith("SQLite format 3"));
+    EXPECT_TRUE(peer.lastBody.contains(sent));
+    EXPECT_DOUBLE_EQ(progress.back(), 100.0);
+    expectNoWorkFiles();
+}
+
+TEST_F(Exchange, APushTheDeviceRefusesFailsWithTheHttpCode)
+{
+    FaultPeer peer(Behaviour::ServerError);
+    transfer.startExport(peer.address());
+    ASSERT_TRUE(waitForEnd());
+    ASSERT_EQ(outcome, Outcome::UploadFailed);
+    EXPECT_EQ(error->code, 103);
+    EXPECT_EQ(uploadFailureNumber(&*error), 103);
+    expectNoWorkFiles();
+}
+
+TEST_F(Exchange, WithoutACollectionNothingIsFetched)
+{
+    FaultPeer peer(Behaviour::Serve, readFile(sdbi));
+    SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr);
+    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(outcome, Outcome::DownloadFailed);
+    EXPECT_EQ(peer.requests, 0);
+    SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
+    expectUnchanged();
+}

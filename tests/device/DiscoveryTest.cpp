@@ -1,0 +1,290 @@
+// Which services become devices, what the two dialogs say about them, and
+// which file an import fetches: the rule tables without a window.
+#include "DeviceList.h"
+#include "DeviceRules.h"
+#include "FakeDiscovery.h"
+#include "FaultPeer.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+using Txt = QList<std::pair<QByteArray, QByteArray>>;
+
+ResolvedService phone(const QString& name, const Txt& txt, const QString& host = "phone.local.")
+{
+    return fakeService(name, host, 8080, txt);
+}
+
+Txt spinoraTxt(const QByteArray& type, const QByteArray& version = "2.1", const QByteArray& name = "Spinora")
+{
+    return {{"name", name}, {"type", type}, {"version", version}};
+}
+
+Device device(long long mode)
+{
+    return Device{"Anna's iPhone", "Spinora", mode, "2.1"};
+}
+
+} // namespace
+
+// --- Accepting a resolved service
+
+TEST(Accepting, OnlyTheMobileAppByItsExactTxtName)
+{
+    EXPECT_TRUE(Device::fromService(phone("a", spinoraTxt("0"))));
+    EXPECT_TRUE(Device::fromService(phone("a", spinoraTxt("0", "1", "Spinora Lite"))));
+    EXPECT_FALSE(Device::fromService(phone("a", spinoraTxt("0", "1", "spinora"))));
+    EXPECT_FALSE(Device::fromService(phone("a", spinoraTxt("0", "1", "Spinora "))));
+    EXPECT_FALSE(Device::fromService(phone("a", {{"type", "0"}, {"version", "1"}})));
+    EXPECT_FALSE(Device::fromService(phone("a", {{"name", QByteArray()}})));  // key without a value
+    EXPECT_FALSE(Device::fromService(phone("a", {{"name", "Spin\xff" "ora"}}))); // not UTF-8
+    EXPECT_FALSE(Device::fromService(phone("a", {})));
+}
+
+TEST(Accepting, NeedsAnInternetAddress)
+{
+    ResolvedService service = phone("a", spinoraTxt("0"));
+    service.addresses.clear();
+    EXPECT_FALSE(Device::fromService(service));
+    service.addresses << QHostAddress("fe80::1");
+    EXPECT_TRUE(Device::fromService(service));
+}
+
+TEST(Accepting, ReadsTheFieldsAndToleratesOddValues)
+{
+    const auto d = Device::fromService(phone("Anna's iPhone", spinoraTxt("2", "3.0.1", "Spinora Lite")));
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->deviceName, "Anna's iPhone");
+    EXPECT_EQ(d->serviceName, "Spinora Lite");
+    EXPECT_EQ(d->serviceNumber, 2);
+    EXPECT_EQ(d->serviceVersion, "3.0.1");
+    EXPECT_EQ(d->rowText(), "Anna's iPhone (Spinora Lite v3.0.1)");
+
+    // "abc" is Backup Database; text that starts with a number counts as it.
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt("abc")))->serviceNumber, 0);
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt(" 3x")))->serviceNumber, 3);
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt("-1")))->serviceNumber, -1);
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt("99999999999999999999999")))->serviceNumber,
+              std::numeric_limits<long long>::max());
+    EXPECT_EQ(Device::fromService(phone("a", {{"name", "Spinora"}}))->serviceNumber, 0);
+
+    // Missing, broken or impossible values show as nothing.
+    EXPECT_EQ(Device::fromService(phone("a", {{"name", "Spinora"}}))->serviceVersion, "");
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt("1", "\xc3\x28")))->serviceVersion, "");
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt("1", QByteArray(100000, '9'))))->serviceVersion, "");
+    EXPECT_EQ(Device::fromService(phone("a", spinoraTxt(QByteArray(5000, '1'))))->serviceNumber, 0);
+    // A tab or a line break cannot split a listed line.
+    EXPECT_EQ(Device::fromService(phone("Bad\tname\n", spinoraTxt("1", "1\t2")))->rowText(), "Bad name  (Spinora v1 2)");
+}
+
+TEST(Accepting, TxtKeysIgnoreCaseAndTheFirstEntryCounts)
+{
+    EXPECT_TRUE(Device::fromService(phone("a", {{"NAME", "Spinora"}})));
+    EXPECT_FALSE(Device::fromService(phone("a", {{"name", "Other"}, {"name", "Spinora"}})));
+}
+
+TEST(ServerAddress, UsesTheHostNameWithoutItsTrailingDot)
+{
+    EXPECT_EQ(serverAddress(phone("a", {}, "annas-iphone.local.")), "http://annas-iphone.local:8080");
+    EXPECT_EQ(serverAddress(phone("a", {}, "annas-iphone.local")), "http://annas-iphone.local:8080");
+}
+
+// --- The rule tables
+
+TEST(ImportRules, ListStates)
+{
+    EXPECT_EQ(importRule({}, -1, 0).message, DeviceTexts::noImportDevices());
+    EXPECT_FALSE(importRule({}, -1, 0).buttonEnabled);
+    const QList<Device> two = {device(0), device(1)};
+    EXPECT_EQ(importRule(two, -1, 0).message, "Select a device from the list.");
+    EXPECT_FALSE(importRule(two, -1, 0).clearSelection);
+    const DisplayRule beyond = importRule(two, 2, 0);
+    EXPECT_EQ(beyond.message, "Select a device from the list.");
+    EXPECT_FALSE(beyond.buttonEnabled);
+    EXPECT_TRUE(beyond.clearSelection);
+}
+
+struct ImportRow {
+    long long mode;
+    int option;
+    const char* message;
+    bool enabled;
+};
+
+class ImportRuleTable : public ::testing::TestWithParam<ImportRow> {};
+
+TEST_P(ImportRuleTable, WordForWord)
+{
+    const ImportRow& row = GetParam();
+    const DisplayRule rule = importRule({device(row.mode)}, 0, row.option);
+    EXPECT_EQ(rule.message, QString::fromUtf8(row.message));
+    EXPECT_EQ(rule.buttonEnabled, row.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryModeAndOption, ImportRuleTable,
+    ::testing::Values(
+        ImportRow{0, 0, "Click the Import button to restore the complete database from your device.", true},
+        ImportRow{0, 1, "Click the Import button to restore only the cacti and watering schedules in the database from your device.", true},
+        ImportRow{0, 2, "Click the Import button to import the cacti from your device.", true},
+        ImportRow{0, 3, "Click the Import button to import the watering schedules from your device.", true},
+        ImportRow{2, 2, "Click the Import button to import the cacti from your device.", true},
+        ImportRow{2, 3, "Click the Import button to import the watering schedules from your device.", true},
+        ImportRow{1, 0, "Restore Database is selected on your device. Select either Backup Database or Export Data instead.", false},
+        ImportRow{1, 3, "Restore Database is selected on your device. Select either Backup Database or Export Data instead.", false},
+        ImportRow{2, 1, "Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.", false},
+        ImportRow{2, 0, "Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.", false},
+        ImportRow{3, 0, "Import Data is selected on your device. Select either Backup Database or Export Data instead.", false},
+        ImportRow{3, 2, "Import Data is selected on your device. Select either Backup Database or Export Data instead.", false},
+        ImportRow{7, 0, "", false},
+        ImportRow{-1, 2, "", false}));
+
+TEST(ExportRules, EveryMode)
+{
+    EXPECT_EQ(exportRule({}, -1).message, DeviceTexts::noExportDevices());
+    EXPECT_EQ(exportRule({device(1)}, -1).message, "Select a device from the list.");
+    EXPECT_TRUE(exportRule({device(1)}, 1).clearSelection);
+    EXPECT_EQ(exportRule({device(0)}, 0).message,
+              "Backup Database is selected on your device. Select either Restore Database or Import Data instead.");
+    EXPECT_FALSE(exportRule({device(0)}, 0).buttonEnabled);
+    EXPECT_EQ(exportRule({device(1)}, 0).message, "Click the Export button to send the database to your device.");
+    EXPECT_TRUE(exportRule({device(1)}, 0).buttonEnabled);
+    EXPECT_EQ(exportRule({device(2)}, 0).message,
+              "Export Data is selected on your device. Select either Restore Database or Import Data instead.");
+    EXPECT_FALSE(exportRule({device(2)}, 0).buttonEnabled);
+    EXPECT_EQ(exportRule({device(3)}, 0).message,
+              "Click the Export button to send the database to your device. The app will ask what you want to import.");
+    EXPECT_TRUE(exportRule({device(3)}, 0).buttonEnabled);
+    EXPECT_EQ(exportRule({device(4)}, 0).message, "");
+    EXPECT_FALSE(exportRule({device(4)}, 0).buttonEnabled);
+}
+
+TEST(ImportFile, FollowsTheModeAndTheOption)
+{
+    EXPECT_EQ(importFileName(0, 0), "spinora.sdbi");
+    EXPECT_EQ(importFileName(0, 2), "spinora.sdbi"); // Backup Database sends everything
+    EXPECT_EQ(importFileName(0, 3), "spinora.sdbi");
+    EXPECT_EQ(importFileName(2, 2), "spinora_cactus.sdbi");
+    EXPECT_EQ(importFileName(2, 3), "spinora_watering.sdbi");
+    EXPECT_EQ(importAddress("http://phone.local:8080", 2, 3), "http://phone.local:8080/spinora_watering.sdbi");
+}
+
+TEST(Alerts, TextsAndNumbers)
+{
+    EXPECT_EQ(importFinishedAlert(0).title, "Import Complete");
+    EXPECT_EQ(importFinishedAlert(0).text, "Database import complete!");
+    EXPECT_TRUE(importFinishedAlert(1).title.isEmpty());
+    EXPECT_EQ(importFinishedAlert(2).title, "Import Error");
+    EXPECT_EQ(importFinishedAlert(5).text,
+              "An error occurred during the import! Database import was aborted and no changes were made.");
+
+    const TransferError http{kUploadErrorDomain, 103, "HTTP error 404"};
+    EXPECT_EQ(uploadFailedAlert(&http).text, "Error transferring database!\n\n(103 - HTTP error 404)");
+    const TransferError read{kUploadErrorDomain, 100, "File read error"};
+    EXPECT_EQ(uploadFailedAlert(&read).text, "Error transferring database!\n\n(104 - File read error)");
+    EXPECT_EQ(uploadFailedAlert(nullptr).text, "Error transferring database!\n\n(104 - ?)");
+    // The network layer's own codes in that range mean something else.
+    const TransferError proxy{kNetworkErrorDomain, 101, "Proxy refused"};
+    EXPECT_EQ(uploadFailureNumber(&proxy), 104);
+    EXPECT_EQ(uploadFailedAlert(&proxy).title, "WARNING");
+
+    const TransferError gone{kNetworkErrorDomain, 2, "Connection closed"};
+    EXPECT_EQ(downloadFailedAlert(&gone).text, "Error transferring database!\n\n(Connection closed)");
+    EXPECT_EQ(downloadFailedAlert(nullptr).text, "Error transferring database!\n\n(?)");
+    EXPECT_EQ(uploadFinishedAlert().title, "Check Device");
+    EXPECT_EQ(uploadFinishedAlert().text, "Database transferred! Check your device for further instructions.");
+}
+
+// --- Browsing with the fake discovery
+
+namespace {
+
+class Browsing : public ::testing::Test {
+protected:
+    Browsing() : list([this] { return std::make_unique<FakeDiscovery>(script); }) {}
+
+    FakeDiscovery& network() { return *script.current; }
+    void settle() { waitFor([] { return false; }, 50); }
+
+    FakeDiscovery::Script script;
+    DeviceList list;
+};
+
+} // namespace
+
+TEST_F(Browsing, ListsResolvedSpinoraServicesOnlyAndKeepsTheListsInStep)
+{
+    const ResolvedService anna = phone("Anna", spinoraTxt("0"));
+    const ResolvedService printer = phone("Printer", {{"name", "HP"}});
+    const ResolvedService lite = phone("Ben", spinoraTxt("3", "1.0", "Spinora Lite"), "ben.local.");
+    script.resolvable = {anna, printer, lite};
+    list.startBrowsing();
+    ASSERT_NE(script.current, nullptr);
+    EXPECT_EQ(network().browsedType(), "_http._tcp.");
+    network().announce(anna.service);
+    network().announce(printer.service);
+    EXPECT_TRUE(list.deviceArray().isEmpty()); // nothing before resolution
+    network().announce(lite.service);
+    settle();
+    ASSERT_EQ(list.deviceArray().size(), 2);
+    EXPECT_EQ(list.deviceArray()[0].deviceName, "Anna");
+    EXPECT_EQ(list.deviceArray()[1].deviceName, "Ben");
+    EXPECT_EQ(list.serverAddress(1), "http://ben.local:8080");
+
+    // Found again: not resolved again.
+    const int resolutions = script.resolutions;
+    network().announce(anna.service);
+    settle();
+    EXPECT_EQ(script.resolutions, resolutions);
+
+    network().withdraw(anna.service);
+    ASSERT_EQ(list.deviceArray().size(), 1);
+    EXPECT_EQ(list.deviceArray()[0].deviceName, "Ben");
+    EXPECT_EQ(list.serviceArray()[0].service.name, "Ben");
+    network().withdraw(printer.service); // never listed: nothing happens
+    EXPECT_EQ(list.deviceArray().size(), 1);
+}
+
+TEST_F(Browsing, FailedSilentAndWithdrawnResolutionsAreNotListed)
+{
+    const ResolvedService a = phone("A", spinoraTxt("0"));
+    const ResolvedService b = phone("B", spinoraTxt("0"));
+    const ResolvedService c = phone("C", spinoraTxt("0"));
+    script.resolvable = {a, b, c};
+    script.failing = {a.service};
+    list.startBrowsing();
+    network().announce(a.service);
+    network().announce(b.service);
+    network().withdraw(b.service); // gone before its resolution arrives
+    network().announce(c.service);
+    settle();
+    ASSERT_EQ(list.deviceArray().size(), 1);
+    EXPECT_EQ(list.deviceArray()[0].deviceName, "C");
+}
+
+TEST_F(Browsing, AStoppedOrFailedSearchEndsBrowsingAndEmptiesTheList)
+{
+    const ResolvedService a = phone("A", spinoraTxt("0"));
+    script.resolvable = {a};
+    QString reason = "none";
+    QObject::connect(&list, &DeviceList::browsingEnded, [&](const QString& r) { reason = r; });
+    list.startBrowsing();
+    network().announce(a.service);
+    settle();
+    ASSERT_EQ(list.deviceArray().size(), 1);
+    network().failSearch("daemon gone");
+    EXPECT_EQ(reason, "daemon gone");
+    EXPECT_FALSE(list.isBrowsing());
+    EXPECT_TRUE(list.deviceArray().isEmpty());
+    EXPECT_TRUE(list.serviceArray().isEmpty());
+
+    script.startError = "no daemon";
+    list.startBrowsing();
+    EXPECT_TRUE(waitFor([&] { return !list.isBrowsing(); }, 2000));
+    EXPECT_EQ(reason, "no daemon");
+}

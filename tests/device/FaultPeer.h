@@ -1,0 +1,184 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <functional>
+
+namespace spinora::test {
+
+// A device that misbehaves on purpose, on 127.0.0.1: it reads one request
+// (headers and the body its Content-Length announces) and answers as told.
+class FaultPeer : public QObject {
+public:
+    enum class Behaviour {
+        Serve,          // 200 with Content-Length and the payload
+        ServeNoLength,  // 200 without Content-Length, the payload, then close
+        CloseHalfWay,   // announces the payload, sends half of it, closes
+        NotFound,       // 404 with an HTML page
+        ServerError,    // 500 with an HTML page
+        Silent,         // reads the request and never answers
+        StallHalfWay,   // sends half of the payload and then nothing
+        AnswerEarly,    // 200 right after the headers, closing before the body is read
+        CloseOnBody,    // closes the connection once part of the body has come
+        Endless,        // 200 without length, sending SQLite-looking data until closed
+    };
+
+    explicit FaultPeer(Behaviour behaviour, QByteArray payload = {}) : behaviour_(behaviour), payload_(std::move(payload))
+    {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                socket->setParent(this);
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onRead(socket); });
+            }
+        });
+    }
+
+    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+    // Keeps at most this much of a request body (the rest is only counted).
+    void setCaptureLimit(qint64 bytes) { captureLimit_ = bytes; }
+
+    int requests = 0;
+    QByteArray lastHead;  // request line and headers
+    QByteArray lastBody;  // as much as the capture limit keeps
+    qint64 bodyBytes = 0; // how much body arrived
+    bool bodyComplete = false;
+
+    QByteArray header(const QByteArray& name) const
+    {
+        for (const QByteArray& line : lastHead.split('\n')) {
+            const int colon = line.indexOf(':');
+            if (colon > 0 && line.left(colon).trimmed().toLower() == name.toLower())
+                return line.mid(colon + 1).trimmed();
+        }
+        return {};
+    }
+    QByteArray requestLine() const { return lastHead.left(lastHead.indexOf('\r')); }
+
+private:
+    struct State {
+        QByteArray head;
+        bool headDone = false;
+        qint64 length = 0;
+        bool answered = false;
+    };
+
+    void onRead(QTcpSocket* socket)
+    {
+        State& s = states_[socket];
+        QByteArray data = socket->readAll();
+        if (!s.headDone) {
+            s.head += data;
+            const int end = s.head.indexOf("\r\n\r\n");
+            if (end < 0)
+                return;
+            data = s.head.mid(end + 4);
+            s.head.truncate(end);
+            s.headDone = true;
+            ++requests;
+            lastHead = s.head;
+            lastBody.clear();
+            bodyBytes = 0;
+            bodyComplete = false;
+            s.length = header("Content-Length").toLongLong();
+            if (behaviour_ == Behaviour::AnswerEarly) {
+                s.answered = true;
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: 3\r\nConnection: close\r\n\r\nOK\n");
+                socket->disconnectFromHost();
+                return;
+            }
+        }
+        if (s.answered)
+            return;
+        bodyBytes += data.size();
+        if (lastBody.size() < captureLimit_)
+            lastBody += data.left(captureLimit_ - lastBody.size());
+        if (behaviour_ == Behaviour::CloseOnBody && bodyBytes > 0) {
+            s.answered = true;
+            socket->abort();
+            return;
+        }
+        if (bodyBytes < s.length)
+            return;
+        bodyComplete = true;
+        s.answered = true;
+        answer(socket);
+    }
+
+    void answer(QTcpSocket* socket)
+    {
+        const QByteArray html = "<html><body><h1>Not here</h1></body></html>";
+        const QByteArray length = "Content-Length: " + QByteArray::number(payload_.size()) + "\r\n";
+        switch (behaviour_) {
+        case Behaviour::Serve:
+            socket->write("HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n");
+            socket->write(payload_);
+            socket->disconnectFromHost();
+            break;
+        case Behaviour::ServeNoLength:
+            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+            socket->write(payload_);
+            socket->disconnectFromHost();
+            break;
+        case Behaviour::CloseHalfWay:
+            socket->write("HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n");
+            socket->write(payload_.left(payload_.size() / 2));
+            socket->flush();
+            QTimer::singleShot(50, socket, [socket] { socket->abort(); });
+            break;
+        case Behaviour::NotFound:
+        case Behaviour::ServerError:
+            socket->write((behaviour_ == Behaviour::NotFound ? "HTTP/1.1 404 Not Found\r\n"
+                                                              : "HTTP/1.1 500 Internal Server Error\r\n") +
+                          QByteArray("Content-Type: text/html\r\nContent-Length: ") + QByteArray::number(html.size()) +
+                          "\r\nConnection: close\r\n\r\n" + html);
+            socket->disconnectFromHost();
+            break;
+        case Behaviour::StallHalfWay:
+            socket->write("HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n");
+            socket->write(payload_.left(payload_.size() / 2));
+            break;
+        case Behaviour::Endless: {
+            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+            socket->write(QByteArray("SQLite format 3\0", 16));
+            auto* pump = new QTimer(socket);
+            const QByteArray chunk(64 * 1024, 'x');
+            connect(pump, &QTimer::timeout, socket, [socket, chunk] {
+                if (socket->bytesToWrite() < 1 << 20)
+                    socket->write(chunk);
+            });
+            pump->start(0);
+            break;
+        }
+        case Behaviour::Silent:
+        case Behaviour::AnswerEarly:
+        case Behaviour::CloseOnBody: break;
+        }
+    }
+
+    Behaviour behaviour_;
+    QByteArray payload_;
+    QTcpServer server_;
+    QHash<QTcpSocket*, State> states_;
+    qint64 captureLimit_ = 64 << 20;
+};
+
+// Runs the event loop until `done` answers true or the time is up.
+inline bool waitFor(const std::function<bool()>& done, int milliseconds = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+} // namespace spinora::test

@@ -1,0 +1,202 @@
+#include "DeviceCommands.h"
+
+#include "BackgroundJobs.h"
+#include "CollectionCommands.h"
+#include "DeviceList.h"
+#include "DeviceRules.h"
+#include "DeviceTransfer.h"
+#include "SpinoraDatabase.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QUrl>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+namespace spinora::cli {
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
+{
+    interrupted = true;
+}
+
+// Ctrl-C and SIGTERM ask the transfer to stop; a timer brings the request
+// from the signal handler to the event loop.
+class InterruptGuard {
+public:
+    InterruptGuard()
+    {
+        interrupted = false;
+        std::signal(SIGINT, onInterrupt);
+        std::signal(SIGTERM, onInterrupt);
+    }
+    ~InterruptGuard()
+    {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+    }
+};
+
+QString deviceAddress(const QString& text, const char* option)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != QLatin1String("http") || url.host().isEmpty() ||
+        (!url.path().isEmpty() && url.path() != QLatin1String("/")))
+        throw CliError(QStringLiteral("%1 wants a device address such as http://host:port, not \"%2\"")
+                           .arg(QLatin1String(option), text),
+                       2);
+    QString address = text;
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    return address;
+}
+
+int modeOption(Arguments& arguments, const char* name, int high)
+{
+    const auto value = arguments.takeOption(QString::fromLatin1(name));
+    return value ? parseInteger(*value, QString::fromLatin1(name), 0, high) : 0;
+}
+
+// Runs a transfer to its end, printing progress on stderr as the other jobs do.
+int runTransfer(DeviceTransfer& transfer, const std::function<void()>& start)
+{
+    InterruptGuard guard;
+    QEventLoop loop;
+    std::optional<DeviceTransfer::Outcome> outcome;
+    std::optional<TransferError> error;
+    int lastTenth = -1;
+    bool cancelled = false;
+    QObject::connect(&transfer, &DeviceTransfer::progressChanged, &loop, [&](double percent) {
+        const int tenth = static_cast<int>(percent) / 10 * 10;
+        if (tenth != lastTenth)
+            std::fprintf(stderr, "progress: %d%%\n", tenth);
+        lastTenth = tenth;
+    });
+    QObject::connect(&transfer, &DeviceTransfer::finished, &loop,
+                     [&](DeviceTransfer::Outcome o, const std::optional<TransferError>& e) {
+                         outcome = o;
+                         error = e;
+                         loop.quit();
+                     });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!interrupted.exchange(false) || cancelled)
+            return;
+        cancelled = true;
+        const bool importing = transfer.phase() == DeviceTransfer::Phase::Importing;
+        transfer.cancel();
+        // A download or upload stops at once; an import reports when it has.
+        if (!importing)
+            loop.quit();
+    });
+    poll.start(50);
+    start();
+    if (!outcome && !(cancelled && transfer.phase() == DeviceTransfer::Phase::Idle))
+        loop.exec();
+    BackgroundJobs::waitForAll();
+
+    if (!outcome || *outcome == DeviceTransfer::Outcome::ImportCancelled) {
+        printLine(QStringLiteral("status: 1 (cancelled; nothing was changed)"));
+        return 1;
+    }
+    switch (*outcome) {
+    case DeviceTransfer::Outcome::ImportComplete: printLine(QStringLiteral("status: 0 (finished)")); return 0;
+    case DeviceTransfer::Outcome::UploadFinished: printLine(QStringLiteral("status: 0 (sent)")); return 0;
+    case DeviceTransfer::Outcome::ImportFailed:
+        printLine(QStringLiteral("status: 2 (failed)"));
+        printError(QStringLiteral("the import failed; nothing was changed"));
+        return 1;
+    case DeviceTransfer::Outcome::DownloadFailed:
+        printLine(QStringLiteral("status: 2 (failed)"));
+        printError(QStringLiteral("download failed: %1").arg(error ? error->description : QStringLiteral("?")));
+        return 1;
+    case DeviceTransfer::Outcome::UploadFailed:
+        printLine(QStringLiteral("status: 2 (failed)"));
+        printError(QStringLiteral("upload failed: %1 - %2")
+                       .arg(uploadFailureNumber(error ? &*error : nullptr))
+                       .arg(error ? error->description : QStringLiteral("?")));
+        return 1;
+    case DeviceTransfer::Outcome::ImportCancelled: break;
+    }
+    return 1;
+}
+
+} // namespace
+
+int runDevices(Arguments& arguments)
+{
+    const auto timeout = arguments.takeOption(QStringLiteral("--timeout"));
+    const int seconds = timeout ? parseInteger(*timeout, QStringLiteral("--timeout"), 1, 3600) : 3;
+    arguments.positional(0, QStringLiteral("spinora-cli devices [--timeout SECONDS]"));
+
+    DeviceList devices(makeAvahiDiscovery);
+    QEventLoop loop;
+    QString failure;
+    bool ended = false;
+    QObject::connect(&devices, &DeviceList::browsingEnded, &loop, [&](const QString& reason) {
+        failure = reason;
+        ended = true;
+        loop.quit();
+    });
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    devices.startBrowsing();
+    loop.exec();
+    if (ended)
+        throw CliError(QStringLiteral("service discovery failed: %1").arg(failure.isEmpty() ? QStringLiteral("stopped") : failure));
+    for (int row = 0; row < devices.deviceArray().size(); ++row) {
+        const Device& device = devices.deviceArray().at(row);
+        printLine(QStringList{device.deviceName, device.serviceName, QString::number(device.serviceNumber),
+                              device.serviceVersion, devices.serverAddress(row)}
+                      .join(QLatin1Char('\t')));
+    }
+    devices.stopBrowsing();
+    return 0;
+}
+
+int runPull(Arguments& arguments)
+{
+    const auto from = arguments.takeOption(QStringLiteral("--from"));
+    const int option = modeOption(arguments, "--option", 3);
+    const int mode = modeOption(arguments, "--mode", 3);
+    const QStringList words =
+        arguments.positional(1, QStringLiteral("spinora-cli pull PATH.sdb --from URL [--option 0..3] [--mode 0..3]"));
+    if (!from)
+        throw CliError(QStringLiteral("pull needs --from URL"), 2);
+    const QString server = deviceAddress(*from, "--from");
+    // The Import button is disabled for these: the device would not send
+    // what the option needs.
+    if (!importRuleForMode(mode, option).buttonEnabled)
+        throw CliError(QStringLiteral("import option %1 does not fit a device in mode %2: %3")
+                           .arg(option)
+                           .arg(mode)
+                           .arg(importRuleForMode(mode, option).message),
+                       2);
+    auto document = openCollection(words[0]);
+    DeviceTransfer transfer;
+    const int status = runTransfer(transfer, [&] { transfer.startImport(server, mode, option); });
+    document->close();
+    return status;
+}
+
+int runPush(Arguments& arguments)
+{
+    const auto to = arguments.takeOption(QStringLiteral("--to"));
+    const QStringList words = arguments.positional(1, QStringLiteral("spinora-cli push PATH.sdb --to URL"));
+    if (!to)
+        throw CliError(QStringLiteral("push needs --to URL"), 2);
+    const QString server = deviceAddress(*to, "--to");
+    auto document = openCollection(words[0]);
+    DeviceTransfer transfer;
+    const int status = runTransfer(transfer, [&] { transfer.startExport(server); });
+    document->close();
+    return status;
+}
+
+} // namespace spinora::cli
