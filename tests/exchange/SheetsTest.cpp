@@ -341,3 +341,23 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     EXPECT_EQ(alerts[1].text, "An error occurred during report export.");
     document->close();
 }
+
+TEST(SheetEntryPoints, TheMenusEntryPointsRunTheSharedSheetsModally)
+{
+    QStringList seen;
+    auto closeModal = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        seen << modal->windowTitle();
+        qobject_cast<QDialog*>(modal)->reject();
+    };
+    QTimer::singleShot(0, closeModal);
+    presentImportExportBrowser(nullptr, 5);
+    QTimer::singleShot(0, closeModal);
+    presentImportExportBrowser(nullptr, 1);
+    presentImportExportBrowser(nullptr, 9); // no such function: nothing opens
+    QTimer::singleShot(0, closeModal);
+    presentExportReportBrowser(nullptr);
+    EXPECT_EQ(seen, QStringList({"Export To CSV", "Import From Spinora Database", "Export to HTML Report"}));
+}
