@@ -8,6 +8,7 @@
 #include "Water.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace spinora {
 
@@ -166,12 +167,17 @@ std::pair<int, int> Cactus::textItalicRange() const
 
 int wholeYearsUntilToday(const Timestamp& date)
 {
-    const QDate from = toDateTime(roundDate(date)).date();
-    const QDate today = toDateTime(roundDate(now())).date();
-    if (!from.isValid() || !today.isValid())
+    // The real moments are compared, not their days: a plant set at 23:59 a
+    // year ago is one year old only from 23:59 today. A day-only date is the
+    // start of its day, so it still counts from midnight of the anniversary.
+    const QDateTime from = toDateTime(date);
+    const QDateTime current = toDateTime(now());
+    if (!from.isValid() || !current.isValid())
         return 0;
-    int years = today.year() - from.year();
-    if (today.month() < from.month() || (today.month() == from.month() && today.day() < from.day()))
+    const QDate a = from.date();
+    const QDate b = current.date();
+    int years = b.year() - a.year();
+    if (std::tuple(b.month(), b.day(), current.time()) < std::tuple(a.month(), a.day(), from.time()))
         --years;
     return years;
 }

@@ -140,7 +140,8 @@ private:
     static inline std::atomic<bool> ascending_{true};
 };
 
-// Whole Gregorian years from a date to today (both rounded to their day).
+// Whole Gregorian years from a moment to now: the anniversary counts once
+// its time of day has come.
 int wholeYearsUntilToday(const Timestamp& date);
 
 } // namespace spinora

@@ -11,6 +11,13 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
 namespace spinora {
 
 namespace {
@@ -24,12 +31,10 @@ const char* const kSelectPhoto = "SELECT photo FROM image WHERE pk=?";
 const char* const kSelectCaption = "SELECT caption FROM image WHERE pk=?";
 const char* const kUpdatePhotos = "UPDATE image SET photo=?, thumbnail=? WHERE pk=?";
 
+// The photo files of the record's own folder (see readPictureFile).
 QByteArray readWholeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return Image::readPictureFile(path, QFileInfo(path).absolutePath());
 }
 
 // Write errors of photo files are not reported: the record stays usable and
@@ -89,6 +94,66 @@ QString Image::fileNamed(const QString& suffix) const
 }
 
 // --- Pictures
+
+QByteArray Image::readPictureFile(const QString& file, const QString& folder, PictureFileProblem* problem)
+{
+    auto fail = [problem](PictureFileProblem why) {
+        if (problem)
+            *problem = why;
+        return QByteArray();
+    };
+    if (problem)
+        *problem = PictureFileProblem::None;
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink())
+        return fail(PictureFileProblem::Missing);
+    // A link may point to another file of the same folder, never out of it:
+    // a package from elsewhere could otherwise pull in any file of the
+    // computer ("/dev/zero", somebody's keys) as a photo.
+    const QString target = info.canonicalFilePath();
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    if (target.isEmpty() || root.isEmpty() || !target.startsWith(root + QLatin1Char('/')))
+        return fail(PictureFileProblem::OutsideFolder);
+    const int fd = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(PictureFileProblem::Unreadable);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return fail(PictureFileProblem::Unreadable); // a device, a pipe, a folder
+    }
+    if (status.st_size > kMaxPictureFileBytes) {
+        ::close(fd);
+        return fail(PictureFileProblem::TooLarge);
+    }
+    // Read within the cap whatever the size said: the file may grow meanwhile.
+    QByteArray data(static_cast<qsizetype>(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == data.size()) {
+            if (data.size() > kMaxPictureFileBytes) {
+                ::close(fd);
+                return fail(PictureFileProblem::TooLarge);
+            }
+            data.resize(std::min<qsizetype>(data.size() * 2, kMaxPictureFileBytes + 1));
+        }
+        const ssize_t n = ::read(fd, data.data() + filled, static_cast<size_t>(data.size() - filled));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return fail(PictureFileProblem::Unreadable);
+        }
+        if (n == 0)
+            break;
+        filled += n;
+    }
+    ::close(fd);
+    if (filled > kMaxPictureFileBytes)
+        return fail(PictureFileProblem::TooLarge);
+    data.truncate(filled);
+    return data;
+}
 
 QImage Image::decode(const QByteArray& data)
 {

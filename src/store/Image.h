@@ -77,6 +77,18 @@ public:
     // null with a message when the file is not a readable picture.
     static std::unique_ptr<Image> createFromFile(const QString& file, QString* error);
 
+    // The largest picture file or blob read as a photo: 64 MiB. Photos are
+    // kept at 1280 pixels (a few hundred kilobytes as JPEG); even a camera's
+    // original stays far below this, while a file from elsewhere that names
+    // a device or a huge file must not be loaded whole.
+    static constexpr qint64 kMaxPictureFileBytes = qint64(64) << 20;
+    enum class PictureFileProblem { None, Missing, OutsideFolder, Unreadable, TooLarge };
+    // The bytes of a picture file inside `folder`: empty when the file is
+    // missing, is no regular file, is a link leading out of the folder, or
+    // holds more than kMaxPictureFileBytes.
+    static QByteArray readPictureFile(const QString& file, const QString& folder,
+                                      PictureFileProblem* problem = nullptr);
+
     // Image helpers shared with the importers.
     // Reads a picture file, turned upright by its EXIF orientation. On failure
     // answers a null image and a message naming the file.

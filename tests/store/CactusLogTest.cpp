@@ -84,7 +84,8 @@ TEST_F(CactusAge, WholeYearsToTodaysDate)
     EXPECT_EQ(Cactus::ageString(std::nullopt), QString("Unknown"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2026, 1, 6)), QString("< 1 year"));    // eleven months
     EXPECT_EQ(Cactus::ageString(localSeconds(2027, 5, 1)), QString("< 1 year"));    // the future
-    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 23, 0)), QString("1 year")); // a year to the day
+    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6)), QString("1 year"));        // a year to the day
+    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 15, 30)), QString("1 year")); // to the minute
     EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 7)), QString("< 1 year"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2023, 12, 6)), QString("3 years"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2024, 2, 29)), QString("2 years"));
@@ -92,6 +93,20 @@ TEST_F(CactusAge, WholeYearsToTodaysDate)
     EXPECT_EQ(c->age(), 0);
     c->setPlantDate(localSeconds(2016, 12, 7));
     EXPECT_EQ(c->age(), 9);
+}
+
+TEST_F(CactusAge, AnAnniversaryCountsOnlyOnceItsTimeOfDayHasCome)
+{
+    // Now is 2026-12-06 15:30: a plant set a year ago at 23:59 (or 15:31) is
+    // not a year old yet; it was counted from midnight.
+    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 23, 59)), QString("< 1 year"));
+    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 15, 31)), QString("< 1 year"));
+    EXPECT_EQ(Cactus::ageString(localSeconds(2024, 12, 6, 23, 59)), QString("1 year"));
+    auto c = plant("x", "");
+    c->setPlantDate(localSeconds(2016, 12, 6, 23, 59));
+    EXPECT_EQ(c->age(), 9);
+    c->setPlantDate(localSeconds(2016, 12, 6, 8, 0));
+    EXPECT_EQ(c->age(), 10);
 }
 
 TEST_F(CactusAge, WateringIsDueFromTheMomentOfTheNextDate)

@@ -198,14 +198,19 @@ TEST_F(RecordTest, TheEpochReadsBackAsNoDateButALogKeepsItsDate)
     EXPECT_EQ(document->logs()[0]->logDate(), Timestamp(0.0));
 }
 
-TEST_F(RecordTest, KeysBeyond32BitsAreStoredTruncated)
+TEST_F(RecordTest, KeysBeyond32BitsAreStoredWhole)
 {
+    // Cut to 32 bits, a plant on schedule 2^32 + 17 followed schedule 17.
     Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
     cactus->setWateringKey((int64_t(1) << 32) + 17);
     cactus->setType(-1);
+    auto log = std::make_unique<Log>();
+    log->setCactusKey(INT64_MAX);
+    document->addLog(std::move(log));
     reopen();
-    EXPECT_EQ(document->cacti()[0]->wateringKey(), 17);
+    EXPECT_EQ(document->cacti()[0]->wateringKey(), (int64_t(1) << 32) + 17);
     EXPECT_EQ(document->cacti()[0]->type(), -1);
+    EXPECT_EQ(document->logs()[0]->cactusKey(), INT64_MAX);
 }
 
 TEST_F(RecordTest, SettersMarkDirtyOnlyOnRealChange)

@@ -1,0 +1,100 @@
+// Photo files are read only inside their package and within a size cap: a
+// link to /dev/zero or to a file elsewhere, a named pipe or a huge file must
+// neither be loaded nor hang the reader.
+#include "Image.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+using Problem = Image::PictureFileProblem;
+
+void link(const QString& target, const QString& path)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
+}
+
+} // namespace
+
+TEST(PictureFile, IsReadOnlyInsideItsFolderAndWithinTheCap)
+{
+    TempFolder folder;
+    const QString package = folder.file("C.sdb");
+    QDir().mkpath(package + "/inner");
+    const QByteArray jpeg = jpegBytes(gradientImage(64, 48));
+    writeFile(package + "/sp-1.jpg", jpeg);
+    writeFile(folder.file("outside.jpg"), jpeg);
+    link("sp-1.jpg", package + "/sp-2.jpg");                 // within the package: followed
+    link("../sp-1.jpg", package + "/inner/sp-3.jpg");        // up, but still inside
+    link(folder.file("outside.jpg"), package + "/sp-4.jpg"); // out of the package
+    link("/dev/zero", package + "/sp-5.jpg");
+    link("../outside.jpg", package + "/sp-6.jpg");
+    link("missing.jpg", package + "/sp-7.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(package + "/sp-8.jpg").constData(), 0600), 0);
+    {
+        QFile big(package + "/sp-9.jpg");
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1)); // sparse: costs no disk
+    }
+    QDir().mkpath(package + "/sp-10.jpg");
+
+    struct Case {
+        const char* name;
+        bool read;
+        Problem problem;
+    };
+    QElapsedTimer timer;
+    timer.start();
+    for (const Case& c : {Case{"sp-1.jpg", true, Problem::None}, Case{"sp-2.jpg", true, Problem::None},
+                          Case{"inner/sp-3.jpg", true, Problem::None}, Case{"sp-4.jpg", false, Problem::OutsideFolder},
+                          Case{"sp-5.jpg", false, Problem::OutsideFolder}, Case{"sp-6.jpg", false, Problem::OutsideFolder},
+                          Case{"sp-7.jpg", false, Problem::OutsideFolder}, Case{"sp-8.jpg", false, Problem::Unreadable},
+                          Case{"sp-9.jpg", false, Problem::TooLarge}, Case{"sp-10.jpg", false, Problem::Unreadable},
+                          Case{"sp-11.jpg", false, Problem::Missing}}) {
+        Problem problem = Problem::None;
+        const QByteArray data = Image::readPictureFile(package + "/" + c.name, package, &problem);
+        EXPECT_EQ(data, c.read ? jpeg : QByteArray()) << c.name;
+        EXPECT_EQ(problem, c.problem) << c.name;
+    }
+    EXPECT_LT(timer.elapsed(), 5000); // the pipe did not block, the big file was not read
+}
+
+TEST(PictureFile, ACollectionPhotoThatLinksOutOfItsPackageIsNotShown)
+{
+    TempFolder folder;
+    const QString path = folder.file("C.sdb");
+    auto document = newCollection(path, true);
+    auto cactus = std::make_unique<Cactus>();
+    cactus->setName("Owner");
+    const int64_t owner = document->addCactus(std::move(cactus))->primaryKey();
+    auto image = std::make_unique<Image>();
+    image->setLinkedType(Image::kCactusPhoto);
+    image->setLinkedKey(owner);
+    image->setPhoto(gradientImage(200, 100));
+    Image* stored = document->addImage(std::move(image));
+    const QString photo = stored->photoFile();
+    document->close();
+    const QImage secret = gradientImage(90, 90);
+    writeFile(folder.file("secret.jpg"), jpegBytes(secret));
+    QFile::remove(photo);
+    link(folder.file("secret.jpg"), photo);
+
+    document = openCollection(path);
+    ASSERT_EQ(document->images().size(), 1u);
+    Image& reopened = *document->images().front();
+    reopened.hydrate();
+    EXPECT_NE(reopened.photo().size(), secret.size());
+    EXPECT_TRUE(reopened.dataForPhoto().isEmpty());
+}
