@@ -3,6 +3,7 @@
 #include "CollectionCommands.h"
 #include "DeviceCommands.h"
 #include "ExchangeCommands.h"
+#include "PrintCommands.h"
 
 #include <vector>
 
@@ -31,6 +32,10 @@ const std::vector<Command>& commands()
         {"import", "import PATH.sdb IN [--type 0..3]",
          "merge IN (an .sdbi file, a .csv file, or another .sdb collection) into the collection; "
          "exits 0 only when the import finished (a failed or cancelled import changes nothing)", runImport},
+        {"print", "print PATH.sdb OUT.pdf [--screen 0..5] [--record PK] [--page-size A4|Letter] [--search TEXT]",
+         "print a list or a record sheet to a PDF file; screens: 0 cacti, 1 watering schedules, 2 logs, "
+         "3 a cactus sheet, 4 a schedule sheet, 5 a log sheet (the record with key PK, or the list's first); "
+         "--search filters the list as the list's search field does", runPrint},
         {"devices", "devices [--timeout SECONDS]",
          "list the mobile devices found on the network (browsing for SECONDS, default 3): "
          "name<TAB>service<TAB>mode<TAB>version<TAB>address", runDevices},
