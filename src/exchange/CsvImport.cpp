@@ -40,6 +40,35 @@ int64_t unitCode(const QString& word)
     return 0;
 }
 
+struct MonthAndDay {
+    int month;
+    int day;
+};
+
+// "%@ %d": a full month name, a space and the day. Month names may hold
+// spaces themselves (Vietnamese "Tháng 12", Mongolian "Арванхоёрдугаар сар"),
+// so the text is matched against the names rather than split at spaces; the
+// longest name that fits wins ("Tháng 1" must not take "Tháng 12 5").
+std::optional<MonthAndDay> noWaterDay(const QString& text)
+{
+    const QStringList months = SpinoraStrings::months();
+    std::optional<MonthAndDay> found;
+    qsizetype longest = 0;
+    for (int m = 0; m < months.size(); ++m) {
+        const QString& name = months[m];
+        if (name.isEmpty() || name.size() <= longest || text.size() < name.size() + 2 ||
+            !text.startsWith(name) || text.at(name.size()) != QLatin1Char(' '))
+            continue;
+        // The day is one word; its integer value (0 when it is none) is kept.
+        const QString day = text.mid(name.size() + 1);
+        if (day.contains(QLatin1Char(' ')))
+            continue;
+        found = MonthAndDay{m + 1, day.toInt()};
+        longest = name.size();
+    }
+    return found;
+}
+
 // One run of the reader: its section and phase, and what it has made so far.
 class RecordReader {
 public:
@@ -251,14 +280,9 @@ void RecordReader::makeWater(const QStringList& f)
     if (const int quantity = SpinoraStrings::indexOf(SpinoraStrings::quantityStrings(), f[2]); quantity >= 0)
         water->setQuantity(quantity);
     water->setLastWatered(formats_.readDateAndTime(f[3]));
-    const QStringList months = SpinoraStrings::months();
     for (int i = 0; i < 6; ++i) {
-        const QStringList parts = f[4 + i].split(QLatin1Char(' '));
-        if (parts.size() != 2)
-            continue;
-        const int month = static_cast<int>(months.indexOf(parts[0])) + 1;
-        if (month >= 1)
-            water->setNoWaterDDMM(i + 1, Water::dayMonthCode(parts[1].toInt() & 0xFF, month));
+        if (const auto day = noWaterDay(f[4 + i]))
+            water->setNoWaterDDMM(i + 1, Water::dayMonthCode(day->day & 0xFF, day->month));
     }
     water->setWaterNext(formats_.readDateAndTime(f[10]));
     if (f.size() > 11 && !f[11].isEmpty())

@@ -133,7 +133,9 @@ std::optional<QString> CsvFieldReader::readField()
         ++quotes;
         start = position_;
     }
-    if (position_ >= line_.size())
+    // The end of the line ends the record, except right after an opening
+    // quote: that field begins with a line break and goes on below.
+    if (position_ >= line_.size() && quotes == 0)
         return std::nullopt;
 
     QString gathered;

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 
 namespace spinora {
 
@@ -167,7 +169,24 @@ QString LocaleFormats::dateAndMediumTime(const Timestamp& t) const
 
 QString LocaleFormats::money(double value) const
 {
-    return locale_.toString(value, 'f', 2);
+    // printf's "%.2f" rounds the exact binary value (0.125 gives "0.12");
+    // QLocale rounds its shortest decimal form, so ties would go up. The
+    // digits come from C's formatting, the separators from the locale.
+    char digits[400];
+    std::snprintf(digits, sizeof digits, "%.2f", value);
+    QString text;
+    for (const char* c = digits; *c; ++c) {
+        if (*c >= '0' && *c <= '9')
+            text += locale_.zeroDigit().size() == 1 ? QChar(locale_.zeroDigit().at(0).unicode() + (*c - '0'))
+                                                     : QChar(QLatin1Char(*c));
+        else if (*c == '-')
+            text += locale_.negativeSign();
+        else if (std::isalpha(static_cast<unsigned char>(*c)))
+            text += QLatin1Char(*c); // "inf", "nan"
+        else
+            text += locale_.decimalPoint(); // whatever C's own locale put there
+    }
+    return text;
 }
 
 double LocaleFormats::readMoney(const QString& text) const
