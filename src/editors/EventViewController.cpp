@@ -277,12 +277,15 @@ void EventViewController::showProblem(const QString& text)
 
 void EventViewController::updateTimeFormats()
 {
+    // The user's date format; times to the minute (reminders have no seconds).
     const bool allDay = allDayControl_->checkedId() == 1;
-    const QString format = allDay ? QLocale().dateFormat(QLocale::ShortFormat)
-                                  : QLocale().dateTimeFormat(QLocale::ShortFormat);
-    startDate_->setDisplayFormat(format);
-    endDate_->setDisplayFormat(format);
-    alarmDate_->setDisplayFormat(QLocale().dateTimeFormat(QLocale::ShortFormat));
+    QString time = QLocale().timeFormat(QLocale::ShortFormat);
+    time.remove(QStringLiteral(":ss"));
+    const QString date = QLocale().dateFormat(QLocale::ShortFormat);
+    const QString dateTime = date + QLatin1Char(' ') + time;
+    startDate_->setDisplayFormat(allDay ? date : dateTime);
+    endDate_->setDisplayFormat(allDay ? date : dateTime);
+    alarmDate_->setDisplayFormat(dateTime);
 }
 
 // --- Validation: the start never passes the end, nor the end the start.

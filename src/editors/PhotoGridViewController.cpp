@@ -380,6 +380,7 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     imageBrowser_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     imageBrowser_->setDragEnabled(true);
     imageBrowser_->setAcceptDrops(true);
+    imageBrowser_->viewport()->setAcceptDrops(true);
     imageBrowser_->setDropIndicatorShown(true);
     imageBrowser_->setDragDropMode(QAbstractItemView::DragDrop);
     imageBrowser_->setDefaultDropAction(Qt::MoveAction);
@@ -615,16 +616,26 @@ void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>
         --importDone_;
         return;
     }
+    try {
+        if (delegate_)
+            delegate_->saveImage(stored, -1);
+        stored->dehydrate(); // the grid needs only the thumbnail, read again on demand
+    } catch (const InternalError& error) {
+        // The row could not be linked or saved (a full disk): the photo
+        // leaves the collection again rather than stay half-made.
+        logInternalError(error);
+        try {
+            database_->removeImage(stored);
+        } catch (const InternalError& again) {
+            logInternalError(again);
+        }
+        photoRefused(photo->file, tr("the photo could not be written into the collection (is the disk full?)"));
+        --importDone_;
+        return;
+    }
     addedPhotos_.push_back(stored);
     importedImageArray_.push_back(stored);
     ++storedInImport_;
-    if (delegate_)
-        delegate_->saveImage(stored, -1);
-    try {
-        stored->dehydrate(); // the grid needs only the thumbnail, read again on demand
-    } catch (const InternalError& error) {
-        logInternalError(error);
-    }
     refreshImageBrowser();
 }
 

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -149,6 +150,7 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     font.setPointSize(kCaptionPointSize);
     captionView_->setFont(font);
     captionView_->setPlaceholderText(tr("Caption"));
+    connect(captionView_, &QTextEdit::textChanged, this, &PhotoViewController::placeCaption);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -270,8 +272,12 @@ void PhotoViewController::placeCaption()
 {
     const QRect area = imageView_->rect();
     const int width = std::max(80, area.width() - 2 * kCaptionMargin);
+    // As high as the caption's text (one line at least, a third of the
+    // photo at most; longer captions scroll).
+    captionView_->document()->setTextWidth(width - 16 - captionView_->document()->documentMargin());
     const int lineHeight = QFontMetrics(captionView_->font()).lineSpacing();
-    const int height = std::min(area.height() / 3, lineHeight * 2 + 16);
+    const int textHeight = std::max(lineHeight, int(captionView_->document()->size().height()));
+    const int height = std::max(lineHeight + 8, std::min(area.height() / 3, textHeight + 8));
     captionBackgroundView_->setGeometry(kCaptionMargin, area.height() - height - kCaptionMargin, width, height);
     captionView_->setGeometry(captionBackgroundView_->rect().adjusted(8, 4, -8, -4));
 }

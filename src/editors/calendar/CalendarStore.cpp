@@ -114,12 +114,38 @@ QString firstError(icalcomponent* root)
     return {};
 }
 
+// libical closes a component at any END line; a file whose BEGIN and END
+// lines do not pair up was cut or mangled, and is not ours to rewrite.
+QString structureProblem(const QByteArray& data)
+{
+    QList<QByteArray> open;
+    for (QByteArray line : data.split('\n')) {
+        line = line.trimmed();
+        const QByteArray upper = line.toUpper();
+        if (upper.startsWith("BEGIN:")) {
+            open.append(upper.mid(6));
+        } else if (upper.startsWith("END:")) {
+            if (open.isEmpty() || open.last() != upper.mid(4))
+                return QStringLiteral("the line “%1” does not close “%2”")
+                    .arg(QString::fromUtf8(line), open.isEmpty() ? QString() : QString::fromUtf8(open.last()));
+            open.removeLast();
+        }
+    }
+    if (!open.isEmpty())
+        return QStringLiteral("the file ends before “%1” does").arg(QString::fromUtf8(open.last()));
+    return {};
+}
+
 // Parses a whole calendar file. A file that libical reads only in part is
 // reported as broken: writing it back would drop what it could not read.
 ComponentPtr parseCalendar(const QByteArray& data, QString* problem)
 {
     if (data.trimmed().isEmpty()) {
         *problem = QStringLiteral("the file is empty");
+        return nullptr;
+    }
+    if (const QString structure = structureProblem(data); !structure.isEmpty()) {
+        *problem = structure;
         return nullptr;
     }
     ComponentPtr root(icalparser_parse_string(data.constData()));
@@ -135,10 +161,6 @@ ComponentPtr parseCalendar(const QByteArray& data, QString* problem)
         *problem = firstError(root.get());
         if (problem->isEmpty())
             *problem = QStringLiteral("it contains errors");
-        return nullptr;
-    }
-    if (!data.trimmed().endsWith("END:VCALENDAR")) {
-        *problem = QStringLiteral("the file ends before the calendar does");
         return nullptr;
     }
     return root;

@@ -1,0 +1,323 @@
+// The calendar store on real iCalendar files: what it writes is read back
+// through libical as another calendar program would; files changed or broken
+// by other programs are never overwritten blindly; writes are all or nothing.
+#include "CalendarStore.h"
+#include "IcsReadBack.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+namespace spinora {
+namespace {
+
+using test::readFile;
+using test::readIcs;
+using test::TempFolder;
+
+CalendarEvent reminder(const QString& title, const QDateTime& start)
+{
+    CalendarEvent event;
+    event.title = title;
+    event.start = start;
+    event.end = start.addDays(1);
+    return event;
+}
+
+QString defaultFile(const CalendarStore& store)
+{
+    return store.folder() + QStringLiteral("/Spinora.ics");
+}
+
+QStringList leftovers(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".ics."));
+}
+
+const char* const kForeignCalendar = "BEGIN:VCALENDAR\r\n"
+                                     "VERSION:2.0\r\n"
+                                     "PRODID:-//Other//Other//EN\r\n"
+                                     "X-WR-CALNAME:%1\r\n"
+                                     "BEGIN:VEVENT\r\n"
+                                     "UID:%2\r\n"
+                                     "DTSTAMP:20260101T000000Z\r\n"
+                                     "DTSTART:20260410T090000Z\r\n"
+                                     "DTEND:20260410T100000Z\r\n"
+                                     "SUMMARY:Dentist\r\n"
+                                     "LOCATION:Main Street 5\r\n"
+                                     "END:VEVENT\r\n"
+                                     "END:VCALENDAR\r\n";
+
+QByteArray foreignCalendar(const QString& title, const QString& uid)
+{
+    return QString::fromLatin1(kForeignCalendar).arg(title, uid).toUtf8();
+}
+
+TEST(CalendarStoreTest, DefaultCalendarIsMadeInTheApplicationDataFolder)
+{
+    CalendarStore store;
+    EXPECT_TRUE(store.folder().endsWith(QStringLiteral("/calendars")));
+    EXPECT_TRUE(store.folder().startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"))));
+    const QList<CalendarInfo> calendars = store.calendars();
+    ASSERT_EQ(calendars.size(), 1);
+    EXPECT_EQ(calendars[0].title, QStringLiteral("Spinora"));
+    EXPECT_EQ(calendars[0].identifier, QStringLiteral("Spinora.ics"));
+    const auto events = readIcs(defaultFile(store));
+    ASSERT_TRUE(events.has_value()) << "libical reads the new calendar";
+    EXPECT_TRUE(events->isEmpty());
+}
+
+TEST(CalendarStoreTest, SavedEventReadsBackThroughLibicalAndKeepsItsIdentifier)
+{
+    TempFolder folder;
+    CalendarStore store(folder.path());
+    const QDateTime start(QDate(2026, 5, 4), QTime(7, 0));
+    CalendarEvent event = reminder(QStringLiteral("Repotted Astro (Cactus)"), start);
+    event.alarms = {start.addSecs(-3600)};
+    event.availability = CalendarEvent::Free;
+    ASSERT_TRUE(store.saveEvent(event)) << store.lastError().toStdString();
+    ASSERT_FALSE(event.identifier.isEmpty());
+    const QString id = event.identifier;
+
+    auto events = readIcs(defaultFile(store), id);
+    ASSERT_TRUE(events.has_value());
+    ASSERT_EQ(events->size(), 1);
+    EXPECT_EQ(events->at(0).summary, QStringLiteral("Repotted Astro (Cactus)"));
+    EXPECT_EQ(events->at(0).start, start);
+    EXPECT_EQ(events->at(0).end, start.addDays(1));
+    EXPECT_EQ(events->at(0).transp, QStringLiteral("TRANSPARENT"));
+    ASSERT_EQ(events->at(0).alarms.size(), 1);
+    EXPECT_EQ(events->at(0).alarms[0], start.addSecs(-3600));
+
+    // A second store (the next session) finds it under the same identifier;
+    // changing it keeps the identifier and leaves one event.
+    CalendarStore later(folder.path());
+    auto found = later.eventWithIdentifier(id);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->start, start);
+    EXPECT_EQ(found->availability, CalendarEvent::Free);
+    found->title = QStringLiteral("Flowered Astro (Cactus)");
+    found->alarms.clear();
+    ASSERT_TRUE(later.saveEvent(*found));
+    EXPECT_EQ(found->identifier, id);
+    events = readIcs(defaultFile(store));
+    ASSERT_EQ(events->size(), 1);
+    EXPECT_EQ(events->at(0).summary, QStringLiteral("Flowered Astro (Cactus)"));
+    EXPECT_TRUE(events->at(0).alarms.isEmpty());
+
+    ASSERT_TRUE(later.removeEvent(id));
+    EXPECT_FALSE(later.eventExists(id));
+    EXPECT_TRUE(readIcs(defaultFile(store))->isEmpty());
+    EXPECT_FALSE(later.removeEvent(id)) << "removing it again finds nothing";
+    EXPECT_TRUE(leftovers(folder.path()).isEmpty());
+}
+
+TEST(CalendarStoreTest, AllDayEventsUseDatesAndEndTheDayAfter)
+{
+    TempFolder folder;
+    CalendarStore store(folder.path());
+    CalendarEvent event = reminder(QStringLiteral("Winter rest"), QDateTime(QDate(2026, 11, 1), QTime(7, 0)));
+    event.allDay = true;
+    ASSERT_TRUE(store.saveEvent(event));
+    const QByteArray text = readFile(defaultFile(store));
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20261101")) << text.toStdString();
+    EXPECT_TRUE(text.contains("DTEND;VALUE=DATE:20261103")) << "07:00 to 07:00 next day covers two dates";
+    auto back = store.eventWithIdentifier(event.identifier);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->allDay);
+    EXPECT_EQ(back->start, QDateTime(QDate(2026, 11, 1), QTime(0, 0)));
+}
+
+TEST(CalendarStoreTest, EventMovesBetweenCalendarsWithItsIdentifier)
+{
+    TempFolder folder;
+    test::writeFile(folder.file(QStringLiteral("home.ics")), foreignCalendar(QStringLiteral("Home"), "dentist-1"));
+    CalendarStore store(folder.path());
+    const QList<CalendarInfo> calendars = store.calendars();
+    ASSERT_EQ(calendars.size(), 2);
+    EXPECT_EQ(calendars[0].title, QStringLiteral("Spinora")) << "the default comes first";
+    EXPECT_EQ(calendars[1].title, QStringLiteral("Home"));
+
+    CalendarEvent event = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
+    ASSERT_TRUE(store.saveEvent(event));
+    event.calendarIdentifier = QStringLiteral("home.ics");
+    ASSERT_TRUE(store.saveEvent(event));
+    EXPECT_TRUE(readIcs(defaultFile(store))->isEmpty());
+    const auto home = readIcs(folder.file(QStringLiteral("home.ics")));
+    ASSERT_EQ(home->size(), 2);
+    EXPECT_EQ(store.eventWithIdentifier(event.identifier)->calendarIdentifier, QStringLiteral("home.ics"));
+}
+
+TEST(CalendarStoreTest, FileChangedByAnotherProgramIsReadAgainBeforeWriting)
+{
+    TempFolder folder;
+    CalendarStore store(folder.path());
+    CalendarEvent ours = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
+    ASSERT_TRUE(store.saveEvent(ours));
+    ASSERT_TRUE(store.eventExists(ours.identifier)); // read and cached
+
+    // Another program adds an event and puts a location on ours, keeping
+    // the size... no: any change, even within the same second.
+    QByteArray text = readFile(defaultFile(store));
+    const QByteArray foreignEvent = "BEGIN:VEVENT\r\nUID:other-program-1\r\nDTSTAMP:20260101T000000Z\r\n"
+                                    "DTSTART:20260701T080000Z\r\nDTEND:20260701T090000Z\r\nSUMMARY:Holiday\r\n"
+                                    "END:VEVENT\r\n";
+    text.replace("END:VCALENDAR", foreignEvent + "END:VCALENDAR");
+    text.replace("SUMMARY:Repotted", "SUMMARY:Repotted\r\nLOCATION:Greenhouse");
+    test::writeFile(defaultFile(store), text);
+
+    ours.title = QStringLiteral("Repotted again");
+    ASSERT_TRUE(store.saveEvent(ours)) << store.lastError().toStdString();
+    const auto events = readIcs(defaultFile(store));
+    ASSERT_TRUE(events.has_value());
+    ASSERT_EQ(events->size(), 2) << "the other program's event is kept";
+    QStringList summaries;
+    for (const auto& e : *events) {
+        summaries << e.summary;
+        if (e.summary == QStringLiteral("Repotted again")) {
+            EXPECT_EQ(e.location, QStringLiteral("Greenhouse")) << "what the other program added to ours stays";
+        }
+    }
+    summaries.sort();
+    EXPECT_EQ(summaries, QStringList({QStringLiteral("Holiday"), QStringLiteral("Repotted again")}));
+}
+
+TEST(CalendarStoreTest, ChangeDuringTheWriteIsAppliedToTheNewerFile)
+{
+    TempFolder folder;
+    CalendarStore store(folder.path());
+    CalendarEvent ours = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
+    ASSERT_TRUE(store.saveEvent(ours));
+    int calls = 0;
+    // Between our read and our rename another program writes the file once.
+    store.setWriteHook([&](const QString&) {
+        if (++calls == 1)
+            test::writeFile(defaultFile(store), foreignCalendar(QStringLiteral("Spinora"), "late-writer"));
+        return true;
+    });
+    CalendarEvent second = reminder(QStringLiteral("Flowered"), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
+    ASSERT_TRUE(store.saveEvent(second)) << store.lastError().toStdString();
+    EXPECT_EQ(calls, 2) << "written a second time on top of the newer content";
+    const auto events = readIcs(defaultFile(store));
+    QStringList summaries;
+    for (const auto& e : *events)
+        summaries << e.summary;
+    summaries.sort();
+    EXPECT_EQ(summaries, QStringList({QStringLiteral("Dentist"), QStringLiteral("Flowered")}))
+        << "the late writer's file wins over our older read; our new event is added to it";
+    EXPECT_TRUE(leftovers(folder.path()).isEmpty());
+}
+
+TEST(CalendarStoreTest, BrokenFileIsReportedAndLeftAsItWas)
+{
+    TempFolder folder;
+    const QString broken = folder.file(QStringLiteral("garden.ics"));
+    // A calendar another program left half-written.
+    const QByteArray half = foreignCalendar(QStringLiteral("Garden"), "g-1").left(150);
+    test::writeFile(broken, half);
+    const QString junk = folder.file(QStringLiteral("junk.ics"));
+    test::writeFile(junk, "this is not a calendar\n");
+    CalendarStore store(folder.path());
+    const QList<CalendarInfo> calendars = store.calendars();
+    ASSERT_EQ(calendars.size(), 1) << "only the default can take events";
+    ASSERT_EQ(store.problems().size(), 2);
+    EXPECT_TRUE(store.problems().join(' ').contains(QStringLiteral("garden.ics")));
+    EXPECT_TRUE(store.problems().join(' ').contains(QStringLiteral("junk.ics")));
+
+    CalendarEvent event = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
+    event.calendarIdentifier = QStringLiteral("garden.ics");
+    EXPECT_FALSE(store.saveEvent(event));
+    EXPECT_FALSE(store.lastError().isEmpty());
+    EXPECT_EQ(readFile(broken), half);
+
+    // Our own calendar broken by someone after we read it: refused, untouched.
+    event.calendarIdentifier.clear();
+    ASSERT_TRUE(store.saveEvent(event));
+    const QByteArray mangled = readFile(defaultFile(store)).replace("END:VEVENT", "END:VEVE");
+    test::writeFile(defaultFile(store), mangled);
+    event.title = QStringLiteral("Changed");
+    EXPECT_FALSE(store.saveEvent(event));
+    EXPECT_TRUE(store.lastError().contains(QStringLiteral("Spinora.ics"))) << store.lastError().toStdString();
+    EXPECT_EQ(readFile(defaultFile(store)), mangled);
+    EXPECT_FALSE(store.removeEvent(event.identifier));
+    EXPECT_EQ(readFile(defaultFile(store)), mangled);
+}
+
+TEST(CalendarStoreTest, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile)
+{
+    TempFolder folder;
+    CalendarStore store(folder.path());
+    CalendarEvent first = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
+    ASSERT_TRUE(store.saveEvent(first));
+    const QByteArray before = readFile(defaultFile(store));
+    store.setWriteHook([](const QString&) { return false; }); // the disk is full
+    CalendarEvent second = reminder(QStringLiteral("Flowered"), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
+    EXPECT_FALSE(store.saveEvent(second));
+    EXPECT_TRUE(store.lastError().contains(QStringLiteral("left as it is"))) << store.lastError().toStdString();
+    EXPECT_EQ(readFile(defaultFile(store)), before);
+    EXPECT_TRUE(leftovers(folder.path()).isEmpty());
+    EXPECT_FALSE(store.removeEvent(first.identifier));
+    EXPECT_EQ(readFile(defaultFile(store)), before);
+}
+
+// A real full file system: a 64 KiB tmpfs (needs the right to mount).
+TEST(CalendarStoreTest, FullDiskLeavesTheCalendarWhole)
+{
+    TempFolder folder;
+    const QByteArray mountPoint = folder.path().toLocal8Bit();
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no permission to mount a small file system";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+
+    CalendarStore store(folder.path());
+    CalendarEvent first = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
+    ASSERT_TRUE(store.saveEvent(first));
+    // Fill the disk but leave less than a copy of the calendar.
+    const qint64 calendarSize = readFile(defaultFile(store)).size();
+    QFile filler(folder.file(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(1024, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    Q_UNUSED(calendarSize);
+    const QByteArray before = readFile(defaultFile(store));
+    CalendarEvent second = reminder(QString(300, QLatin1Char('a')), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
+    EXPECT_FALSE(store.saveEvent(second));
+    EXPECT_EQ(readFile(defaultFile(store)), before);
+    EXPECT_TRUE(readIcs(defaultFile(store)).has_value());
+    EXPECT_TRUE(leftovers(folder.path()).isEmpty());
+}
+
+TEST(CalendarStoreTest, EventsOfOtherProgramsAreReadWithRelativeAlarmsAndZones)
+{
+    TempFolder folder;
+    test::writeFile(folder.file(QStringLiteral("other.ics")),
+                    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
+                    "BEGIN:VEVENT\r\nUID:rel-1\r\nDTSTAMP:20260101T000000Z\r\n"
+                    "DTSTART:20260410T090000Z\r\nDURATION:PT2H\r\nSUMMARY:Show\r\nTRANSP:TRANSPARENT\r\n"
+                    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\n"
+                    "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    CalendarStore store(folder.path());
+    const auto event = store.eventWithIdentifier(QStringLiteral("rel-1"));
+    ASSERT_TRUE(event);
+    const QDateTime start(QDate(2026, 4, 10), QTime(9, 0), QTimeZone::utc());
+    EXPECT_EQ(event->start, start);
+    EXPECT_EQ(event->end, start.addSecs(7200));
+    EXPECT_EQ(event->calendarIdentifier, QStringLiteral("other.ics"));
+    EXPECT_EQ(event->availability, CalendarEvent::Free);
+    ASSERT_EQ(event->alarms.size(), 1);
+    EXPECT_EQ(event->alarms[0], start.addSecs(-900));
+    EXPECT_EQ(store.calendars().at(1).title, QStringLiteral("other")) << "no name: the file's";
+}
+
+} // namespace
+} // namespace spinora

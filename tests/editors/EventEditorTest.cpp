@@ -1,0 +1,292 @@
+// The reminder editor driven with clicks and keys on real calendar files,
+// read back through libical; run in UTC and in Europe/Berlin.
+#include "EventViewController.h"
+#include "IcsReadBack.h"
+#include "TestSupport.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace spinora {
+namespace {
+
+using test::readFile;
+using test::readIcs;
+using test::TempFolder;
+
+struct RecordingDelegate : EventViewDelegate {
+    QList<std::optional<QString>> updates;
+    int cancels = 0;
+    void updatedEventWithIdentifier(const std::optional<QString>& identifier) override { updates.append(identifier); }
+    void canceledEventEntry() override { ++cancels; }
+};
+
+template <class T>
+T* child(QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+class EventEditorTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    CalendarStore store{folder.path()};
+    RecordingDelegate delegate;
+    EventViewController editor{store};
+
+    void SetUp() override { editor.setDelegate(&delegate); }
+
+    QString spinoraFile() const { return folder.file(QStringLiteral("Spinora.ics")); }
+    void click(const char* button) { QTest::mouseClick(child<QPushButton>(&editor, button), Qt::LeftButton); }
+    bool allDay() { return editor.findChild<QAbstractButton*>(QStringLiteral("allDayYes"))->isChecked(); }
+};
+
+// A log dated on a day at midnight (its date is the start of the day).
+QDateTime logDate(int year, int month, int day)
+{
+    return QDateTime(QDate(year, month, day), QTime(0, 0));
+}
+
+TEST_F(EventEditorTest, NewReminderStartsAtSevenForOneDayAndReadsBackThroughLibical)
+{
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted Astro (Cactus)"), logDate(2026, 5, 4));
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Add New Event"));
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_TRUE(child<QPushButton>(&editor, "removeButton")->isHidden());
+    EXPECT_EQ(child<QLineEdit>(&editor, "title")->text(), QStringLiteral("Repotted Astro (Cactus)"));
+    EXPECT_EQ(child<QDateTimeEdit>(&editor, "startDate")->dateTime(), QDateTime(QDate(2026, 5, 4), QTime(7, 0)));
+    EXPECT_EQ(child<QDateTimeEdit>(&editor, "endDate")->dateTime(), QDateTime(QDate(2026, 5, 5), QTime(7, 0)));
+    EXPECT_FALSE(child<QCheckBox>(&editor, "validAlarm")->isChecked());
+    EXPECT_FALSE(child<QDateTimeEdit>(&editor, "alarmDate")->isEnabled());
+    EXPECT_FALSE(allDay());
+    EXPECT_EQ(child<QComboBox>(&editor, "availabilityButton")->currentText(), QStringLiteral("Busy"));
+    EXPECT_EQ(child<QComboBox>(&editor, "calendarButton")->currentText(), QStringLiteral("Spinora"));
+
+    click("saveButton");
+    EXPECT_FALSE(editor.isVisible());
+    ASSERT_EQ(delegate.updates.size(), 1);
+    ASSERT_TRUE(delegate.updates[0].has_value());
+    const QString id = *delegate.updates[0];
+    EXPECT_EQ(editor.identifier(), id);
+
+    const auto events = readIcs(spinoraFile(), id);
+    ASSERT_TRUE(events.has_value());
+    ASSERT_EQ(events->size(), 1);
+    const test::IcsEvent& event = events->at(0);
+    EXPECT_EQ(event.summary, QStringLiteral("Repotted Astro (Cactus)"));
+    EXPECT_EQ(event.start.time(), QTime(7, 0));
+    EXPECT_EQ(event.start.date(), QDate(2026, 5, 4));
+    EXPECT_EQ(event.end, event.start.addDays(1));
+    EXPECT_EQ(event.start.secsTo(event.end), 86400);
+    EXPECT_FALSE(event.allDay);
+    EXPECT_EQ(event.transp, QStringLiteral("OPAQUE"));
+    EXPECT_TRUE(event.alarms.isEmpty());
+}
+
+TEST_F(EventEditorTest, ReminderWithAnAlarmAndEditingItAgain)
+{
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Flowered (Note)"), logDate(2026, 8, 10));
+    QTest::mouseClick(child<QCheckBox>(&editor, "validAlarm"), Qt::LeftButton);
+    EXPECT_TRUE(child<QDateTimeEdit>(&editor, "alarmDate")->isEnabled());
+    child<QDateTimeEdit>(&editor, "alarmDate")->setDateTime(QDateTime(QDate(2026, 8, 10), QTime(6, 30)));
+    child<QComboBox>(&editor, "availabilityButton")->setCurrentIndex(1);
+    click("saveButton");
+    const QString id = *delegate.updates.at(0);
+    auto events = readIcs(spinoraFile(), id);
+    ASSERT_EQ(events->size(), 1);
+    ASSERT_EQ(events->at(0).alarms.size(), 1);
+    EXPECT_EQ(events->at(0).alarms[0], QDateTime(QDate(2026, 8, 10), QTime(6, 30)));
+    EXPECT_EQ(events->at(0).transp, QStringLiteral("TRANSPARENT"));
+
+    // Opened again: "Edit Event" with what was saved.
+    editor.prepareEventWindow(id, QStringLiteral("ignored"), logDate(2026, 1, 1));
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit Event"));
+    EXPECT_TRUE(child<QPushButton>(&editor, "removeButton")->isVisible());
+    EXPECT_EQ(child<QLineEdit>(&editor, "title")->text(), QStringLiteral("Flowered (Note)"));
+    EXPECT_TRUE(child<QCheckBox>(&editor, "validAlarm")->isChecked());
+    EXPECT_EQ(child<QDateTimeEdit>(&editor, "alarmDate")->dateTime(), QDateTime(QDate(2026, 8, 10), QTime(6, 30)));
+    EXPECT_EQ(child<QComboBox>(&editor, "availabilityButton")->currentText(), QStringLiteral("Free"));
+    // The alarm is turned off and the title typed anew.
+    QTest::mouseClick(child<QCheckBox>(&editor, "validAlarm"), Qt::LeftButton);
+    QLineEdit* title = child<QLineEdit>(&editor, "title");
+    title->selectAll();
+    QTest::keyClicks(title, QStringLiteral("Flowered again"));
+    QTest::keyClick(title, Qt::Key_Return);
+    ASSERT_EQ(delegate.updates.size(), 2) << "Return saves";
+    EXPECT_EQ(delegate.updates[1], id);
+    events = readIcs(spinoraFile());
+    ASSERT_EQ(events->size(), 1);
+    EXPECT_EQ(events->at(0).summary, QStringLiteral("Flowered again"));
+    EXPECT_TRUE(events->at(0).alarms.isEmpty());
+}
+
+TEST_F(EventEditorTest, SevenOClockAlsoOnTheDaysTheClocksChange)
+{
+    for (const QDate day : {QDate(2026, 3, 29), QDate(2026, 10, 25)}) {
+        const QDateTime start = EventViewController::reminderStart(QDateTime(day, QTime(0, 0)));
+        EXPECT_EQ(start, QDateTime(day, QTime(7, 0))) << day.toString().toStdString();
+        EXPECT_EQ(EventViewController::reminderEnd(start), QDateTime(day.addDays(1), QTime(7, 0)));
+    }
+    // A date with a time of day: seven hours later.
+    EXPECT_EQ(EventViewController::reminderStart(QDateTime(QDate(2026, 6, 1), QTime(10, 15))),
+              QDateTime(QDate(2026, 6, 1), QTime(17, 15)));
+    // Past the end of the day: seven hours of real time.
+    const QDateTime late(QDate(2026, 6, 1), QTime(20, 0));
+    EXPECT_EQ(EventViewController::reminderStart(late), late.addSecs(25200));
+}
+
+TEST_F(EventEditorTest, CalendarTitlesAreMadeUnique)
+{
+    EXPECT_EQ(EventViewController::uniqueCalendarTitles(
+                  {QStringLiteral("Home"), QStringLiteral("Work"), QStringLiteral("Home"), QStringLiteral("Home")}),
+              QStringList({QStringLiteral("Home"), QStringLiteral("Work"), QStringLiteral("Home (2)"),
+                           QStringLiteral("Home (3)")}));
+    EXPECT_EQ(EventViewController::uniqueCalendarTitles(
+                  {QStringLiteral("Home (2)"), QStringLiteral("Home"), QStringLiteral("Home")}),
+              QStringList({QStringLiteral("Home (2)"), QStringLiteral("Home"), QStringLiteral("Home (3)")}));
+
+    // Three files titled Home show as Home, Home (2), Home (3).
+    const QByteArray home = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//EN\r\nX-WR-CALNAME:Home\r\nEND:VCALENDAR\r\n";
+    for (const char* name : {"a.ics", "b.ics", "c.ics"})
+        test::writeFile(folder.file(QLatin1String(name)), home);
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("x"), logDate(2026, 5, 4));
+    QComboBox* calendars = child<QComboBox>(&editor, "calendarButton");
+    QStringList shown;
+    for (int i = 0; i < calendars->count(); ++i)
+        shown << calendars->itemText(i);
+    EXPECT_EQ(shown, QStringList({QStringLiteral("Spinora"), QStringLiteral("Home"), QStringLiteral("Home (2)"),
+                                  QStringLiteral("Home (3)")}));
+    calendars->setCurrentIndex(2);
+    click("saveButton");
+    EXPECT_EQ(readIcs(folder.file(QStringLiteral("b.ics")))->size(), 1) << "saved into the second Home";
+}
+
+TEST_F(EventEditorTest, SentinelAlarmShowsAsNoneAndIsDroppedOnSave)
+{
+    test::writeFile(spinoraFile(), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//EN\r\nX-WR-CALNAME:Spinora\r\n"
+                                   "BEGIN:VEVENT\r\nUID:s-1\r\nDTSTAMP:20260101T000000Z\r\n"
+                                   "DTSTART:20260410T050000Z\r\nDTEND:20260411T050000Z\r\nSUMMARY:Old\r\n"
+                                   "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\n"
+                                   "TRIGGER;VALUE=DATE-TIME:19760401T005545Z\r\nEND:VALARM\r\n"
+                                   "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    ASSERT_EQ(QDateTime(QDate(1976, 4, 1), QTime(0, 55, 45), QTimeZone::utc()).toSecsSinceEpoch(),
+              EventViewController::kSentinelAlarmSeconds);
+    editor.prepareEventWindow(QStringLiteral("s-1"), QString(), logDate(2026, 4, 10));
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit Event"));
+    EXPECT_FALSE(child<QCheckBox>(&editor, "validAlarm")->isChecked());
+    EXPECT_FALSE(child<QDateTimeEdit>(&editor, "alarmDate")->isEnabled());
+    EXPECT_EQ(child<QDateTimeEdit>(&editor, "alarmDate")->dateTime(),
+              QDateTime(QDate(2026, 4, 10), QTime(5, 0), QTimeZone::utc()).toLocalTime());
+    click("saveButton");
+    const auto events = readIcs(spinoraFile());
+    ASSERT_EQ(events->size(), 1);
+    EXPECT_TRUE(events->at(0).alarms.isEmpty());
+}
+
+TEST_F(EventEditorTest, RemovingAnEventDeletedElsewhereClosesAndReportsNone)
+{
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted"), logDate(2026, 5, 4));
+    click("saveButton");
+    const QString id = *delegate.updates.at(0);
+    EXPECT_TRUE(editor.eventExistsInCalendar(id));
+    editor.prepareEventWindow(id, QString(), logDate(2026, 5, 4));
+    ASSERT_TRUE(store.removeEvent(id)); // another program deletes it meanwhile
+    EXPECT_FALSE(editor.eventExistsInCalendar(id));
+    click("removeButton");
+    EXPECT_FALSE(editor.isVisible());
+    ASSERT_EQ(delegate.updates.size(), 2);
+    EXPECT_FALSE(delegate.updates[1].has_value());
+
+    // An identifier whose event is gone opens as a new event.
+    editor.prepareEventWindow(id, QStringLiteral("Fresh"), logDate(2026, 5, 4));
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Add New Event"));
+    EXPECT_FALSE(editor.identifier().has_value());
+    click("cancelButton");
+    EXPECT_EQ(delegate.cancels, 1);
+    EXPECT_TRUE(readIcs(spinoraFile())->isEmpty()) << "Cancel writes nothing";
+}
+
+TEST_F(EventEditorTest, StartCannotPassTheEndNorTheEndTheStart)
+{
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("x"), logDate(2026, 5, 4));
+    QDateTimeEdit* start = child<QDateTimeEdit>(&editor, "startDate");
+    QDateTimeEdit* end = child<QDateTimeEdit>(&editor, "endDate");
+    const QDateTime startBefore = start->dateTime();
+    const QDateTime endBefore = end->dateTime();
+    start->setDateTime(endBefore.addSecs(60));
+    EXPECT_EQ(start->dateTime(), startBefore);
+    end->setDateTime(startBefore.addSecs(-60));
+    EXPECT_EQ(end->dateTime(), endBefore);
+    // Up to equal is allowed.
+    start->setDateTime(endBefore);
+    EXPECT_EQ(start->dateTime(), endBefore);
+    // With the keyboard: the day section of the start stepped past the end.
+    start->setDateTime(startBefore);
+    start->setFocus();
+    start->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(start, Qt::Key_Up);
+    QTest::keyClick(start, Qt::Key_Up);
+    EXPECT_EQ(start->dateTime(), startBefore.addDays(1)) << "one day up is the end itself; the second is refused";
+    click("cancelButton");
+}
+
+TEST_F(EventEditorTest, CalendarThatCannotBeWrittenKeepsTheWindowOpenWithTheReason)
+{
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted"), logDate(2026, 5, 4));
+    click("saveButton");
+    const QString id = *delegate.updates.at(0);
+    const QByteArray broken = readFile(spinoraFile()).replace("END:VEVENT", "END:VEV");
+    test::writeFile(spinoraFile(), broken);
+    const QByteArray other = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//EN\r\nX-WR-CALNAME:Home\r\nEND:VCALENDAR\r\n";
+    test::writeFile(folder.file(QStringLiteral("home.ics")), other);
+
+    EventViewController second(store);
+    second.setDelegate(&delegate);
+    second.prepareEventWindow(id, QStringLiteral("Repotted"), logDate(2026, 5, 4));
+    QLabel* problem = child<QLabel>(&second, "problemLabel");
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_TRUE(problem->text().contains(QStringLiteral("Spinora.ics"))) << problem->text().toStdString();
+    EXPECT_EQ(child<QComboBox>(&second, "calendarButton")->count(), 1) << "only Home can take events";
+
+    // The event cannot be found (its file is unreadable): saving makes a new
+    // one in Home and leaves the broken file alone.
+    QTest::mouseClick(child<QPushButton>(&second, "saveButton"), Qt::LeftButton);
+    EXPECT_EQ(readFile(spinoraFile()), broken);
+    EXPECT_EQ(readIcs(folder.file(QStringLiteral("home.ics")))->size(), 1);
+
+    // A full disk: the window stays open and says why; nothing is reported saved.
+    store.setWriteHook([](const QString&) { return false; });
+    const QByteArray homeBefore = readFile(folder.file(QStringLiteral("home.ics")));
+    const int updates = int(delegate.updates.size());
+    second.prepareEventWindow(std::nullopt, QStringLiteral("Another"), logDate(2026, 6, 4));
+    QTest::mouseClick(child<QPushButton>(&second, "saveButton"), Qt::LeftButton);
+    EXPECT_TRUE(second.isVisible());
+    EXPECT_TRUE(problem->text().contains(QStringLiteral("could not be written"))) << problem->text().toStdString();
+    EXPECT_EQ(delegate.updates.size(), updates);
+    EXPECT_EQ(readFile(folder.file(QStringLiteral("home.ics"))), homeBefore);
+    second.close();
+    EXPECT_EQ(delegate.cancels, 1) << "closing the window cancels";
+}
+
+TEST_F(EventEditorTest, Screenshot)
+{
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted Astro (Cactus)"), logDate(2026, 5, 4));
+    QTest::mouseClick(child<QCheckBox>(&editor, "validAlarm"), Qt::LeftButton);
+    const QString dir = qEnvironmentVariable("SPINORA_SCREENSHOTS", QDir::tempPath());
+    EXPECT_TRUE(editor.grab().save(dir + QStringLiteral("/event-editor.png")));
+    click("cancelButton");
+}
+
+} // namespace
+} // namespace spinora
