@@ -110,7 +110,7 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     logHistoryButton_->setObjectName(QStringLiteral("logHistoryButton"));
     logHistoryButton_->setAutoDefault(false);
     addButtonRow(logHistoryButton_);
-    resize(660, 560);
+    resize(660, 470);
 
     connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });

@@ -94,6 +94,14 @@ void setLimitedText(QPlainTextEdit* view, const QString& text)
 
 namespace {
 
+// Watering times are kept to the minute: seconds only clutter the field.
+QString hoursAndMinutes(const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QStringLiteral(":ss"));
+    return format;
+}
+
 const QDateTime kBlankMoment(QDate(1800, 1, 1), QTime(0, 0));
 const char* const kHeldDate = "spinoraHeldDate";
 
@@ -107,7 +115,7 @@ void setupDatePicker(QDateTimeEdit* picker, bool withTime)
     const QLocale locale;
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (withTime)
-        format += QLatin1Char(' ') + locale.timeFormat(QLocale::ShortFormat);
+        format += QLatin1Char(' ') + hoursAndMinutes(locale);
     picker->setDisplayFormat(format);
 }
 
@@ -155,7 +163,7 @@ QString formatNextWatering(const Timestamp& date)
     const QLocale locale;
     const QDateTime moment = toDateTime(date);
     return locale.toString(moment.date(), QLocale::LongFormat) + QLatin1Char(' ') +
-           locale.toString(moment.time(), QLocale::ShortFormat);
+           locale.toString(moment.time(), hoursAndMinutes(locale));
 }
 
 // --- Photo slots

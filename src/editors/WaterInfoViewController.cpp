@@ -202,7 +202,7 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
     buildCactiTab();
     buildNotesTab();
     addButtonRow();
-    resize(640, 520);
+    resize(640, 420);
     connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });

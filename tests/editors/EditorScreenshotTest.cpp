@@ -2,10 +2,12 @@
 // With SPINORA_SCREENSHOT_DIR set the pictures are written there to be looked at.
 #include "CactusInfoViewController.h"
 #include "EditorTestSupport.h"
+#include "LogInfoViewController.h"
 #include "WaterInfoViewController.h"
 
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
+#include "calendar/CalendarStore.h"
 
 #include <QDir>
 #include <QPainter>
@@ -135,6 +137,31 @@ TEST(EditorScreenshots, EveryEditorAndTabFilled)
         WaterInfoViewController editor(*document, &window);
         editor.prepareView(schedule);
         grabTabs(editor, QStringLiteral("water-editor"));
+        editor.hideView(false);
+    }
+    {
+        auto log = std::make_unique<Log>();
+        log->setEventName(QStringLiteral("Flowered"));
+        log->setCactus(plant);
+        log->setCactusKey(plant->primaryKey());
+        log->setLogDate(fromDateTime(at(2026, 6, 3)));
+        log->setNotes(QStringLiteral("Three yellow flowers opened on the same morning."));
+        Log* entry = document->addLog(std::move(log));
+        for (int i = 0; i < 3; ++i)
+            entry->addImage(addPhoto(*document, Image::kLogPhoto, entry->primaryKey(), i, tints[i + 2],
+                                     QStringLiteral("Flower %1").arg(i + 1)));
+        document->sortLogsByLogDateAndTitle();
+        CalendarStore store(folder.file(QStringLiteral("calendars")));
+        LogInfoViewController editor(*document, &window);
+        editor.setCalendarStore(&store);
+        editor.prepareView(entry);
+        grabTabs(editor, QStringLiteral("log-editor"));
+        editor.hideView(false);
+    }
+    {
+        AddLogInfoViewController editor(*document, &window);
+        editor.prepareNewLog(plant);
+        grabTabs(editor, QStringLiteral("new-log"));
         editor.hideView(false);
     }
     {
