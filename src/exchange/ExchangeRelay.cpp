@@ -63,23 +63,57 @@ bool ExchangeRelay::isCsvFile(const QString& path)
     return suffix == QLatin1String("csv") || suffix == QLatin1String("CSV");
 }
 
-void ExchangeRelay::exportLocalDatabase(const QString& path, int exportType, TransferObserver* sheet)
+ExportJob::Refusal ExchangeRelay::checkExportDestination(const QString& path, bool overwriteAllowed)
+{
+    const bool file = isCsvFile(path) || InterchangeExport::isInterchangeFile(path);
+    return ExportJob::checkDestination(path, file ? ExportJob::Destination::File : ExportJob::Destination::Package,
+                                       overwriteAllowed);
+}
+
+ExportJob::Refusal ExchangeRelay::checkReportDestination(const QString& folder, const QString& fileName,
+                                                         bool overwriteAllowed)
+{
+    const QString name = QFileInfo(fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName).fileName();
+    if (auto refusal = ExportJob::checkDestination(folder + QLatin1Char('/') + ReportExport::pageFileName(name),
+                                                   ExportJob::Destination::File, overwriteAllowed))
+        return refusal;
+    // The photo folder is replaced whole; a file in its place only with leave.
+    const QString photos = folder + QLatin1Char('/') + ReportExport::photoFolderName(name);
+    const QFileInfo info(photos);
+    if ((info.exists() || info.isSymLink()) && !overwriteAllowed)
+        return {QStringLiteral("%1 already exists and was not replaced.").arg(QDir::toNativeSeparators(photos)), true};
+    return {};
+}
+
+void ExchangeRelay::exportLocalDatabase(const QString& path, int exportType, TransferObserver* sheet,
+                                        bool overwriteAllowed)
 {
     SpinoraUtility::sharedManager().registerImportExportBrowser(sheet);
     SpinoraDatabase* document = mainDocument();
     if (!document)
         return;
+    if (const auto refusal = checkExportDestination(path, overwriteAllowed)) {
+        ExportJob::failBeforeStart(*document, refusal.reason);
+        return;
+    }
     if (isCsvFile(path))
         CsvExport::exportCSVDatabase(*document, path, exportType);
     else
         InterchangeExport::exportDatabase(*document, path, exportType);
 }
 
-void ExchangeRelay::exportReport(const QString& folder, const QString& fileName, int photoSize, TransferObserver* sheet)
+void ExchangeRelay::exportReport(const QString& folder, const QString& fileName, int photoSize, TransferObserver* sheet,
+                                 bool overwriteAllowed)
 {
     SpinoraUtility::sharedManager().registerExportReportBrowser(sheet);
-    if (SpinoraDatabase* document = mainDocument())
-        ReportExport::exportReport(*document, folder, fileName, photoSize);
+    SpinoraDatabase* document = mainDocument();
+    if (!document)
+        return;
+    if (const auto refusal = checkReportDestination(folder, fileName, overwriteAllowed)) {
+        ExportJob::failBeforeStart(*document, refusal.reason);
+        return;
+    }
+    ReportExport::exportReport(*document, folder, fileName, photoSize);
 }
 
 void ExchangeRelay::importLocalDatabase(const QString& path, int importType, TransferObserver* sheet)
@@ -89,8 +123,16 @@ void ExchangeRelay::importLocalDatabase(const QString& path, int importType, Tra
     if (!document)
         return;
     document->setJobError(QString());
-    if (!WorkFiles::lock()) {
-        InterchangeImport::failBeforeStart(*document, QStringLiteral("Another import or export is running."));
+    // Refused before anything is copied into the work folder: a running job's
+    // files there stay as they are.
+    QString reason;
+    if (!WorkFiles::lock(document, &reason)) {
+        InterchangeImport::failBeforeStart(*document, reason);
+        return;
+    }
+    if (!document->holdsPackageLock()) {
+        InterchangeImport::failBeforeStart(
+            *document, QStringLiteral("The collection was opened read-only, so nothing can be imported into it."));
         return;
     }
     if (isCsvFile(path)) {
@@ -135,6 +177,11 @@ void ExchangeRelay::prepareForDatabaseImport(int importType, TransferObserver* d
     SpinoraDatabase* document = mainDocument();
     if (!document)
         return;
+    QString reason;
+    if (!WorkFiles::lock(document, &reason)) {
+        InterchangeImport::failBeforeStart(*document, reason);
+        return;
+    }
     document->setImportExportFilename(freshImportPhotos());
     InterchangeImport::prepareForDatabaseImport(*document, importType, true);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExportJob.h"
+
 #include <QString>
 
 namespace spinora {
@@ -13,12 +15,24 @@ class ExchangeRelay {
 public:
     // A ".csv"/".CSV" file goes to the CSV export, anything else to the
     // interchange export (an ".sdbi"/".SDBI" file, or a package).
-    static void exportLocalDatabase(const QString& path, int exportType, TransferObserver* sheet);
+    // `overwriteAllowed`: the user agreed to replace an existing file or
+    // collection there (the save panel asked). A folder that is not a
+    // collection is never replaced. A refused export fails with status 2 and
+    // the reason in the document's jobError().
+    static void exportLocalDatabase(const QString& path, int exportType, TransferObserver* sheet,
+                                    bool overwriteAllowed = false);
     // ".csv"/".CSV": CSV import; ".sdbi"/".SDBI": interchange file; anything
     // else is taken as a collection package.
     static void importLocalDatabase(const QString& path, int importType, TransferObserver* sheet);
-    // The HTML report into a folder (the file name may be empty for the default).
-    static void exportReport(const QString& folder, const QString& fileName, int photoSize, TransferObserver* sheet);
+    // The HTML report into a folder (the file name may be empty for the
+    // default). An existing page or photo folder is replaced only when
+    // `overwriteAllowed`.
+    static void exportReport(const QString& folder, const QString& fileName, int photoSize, TransferObserver* sheet,
+                             bool overwriteAllowed = false);
+    // Why an export to `path` would be refused (empty when it would not).
+    static ExportJob::Refusal checkExportDestination(const QString& path, bool overwriteAllowed);
+    static ExportJob::Refusal checkReportDestination(const QString& folder, const QString& fileName,
+                                                     bool overwriteAllowed);
     // The device: a complete snapshot with photos to send, and its removal.
     static QString prepareDatabaseForExport(TransferObserver* device);
     static void cleanupAfterExport();

@@ -5,6 +5,7 @@
 #include "InternalError.h"
 #include "ListController.h"
 #include "Messages.h"
+#include "PackageCommit.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 #include "TextCompare.h"
@@ -19,6 +20,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <type_traits>
 #include <unordered_map>
 
@@ -28,14 +30,46 @@ namespace {
 
 enum ImportType { kComplete = 0, kCactiAndWatering = 1, kCacti = 2, kWatering = 3 };
 
-bool isPicture(const QByteArray& data)
+// A picture as the package keeps it: JPEG data byte for byte; PNG, GIF, BMP
+// and the like decoded and re-encoded as JPEG (the package's files are JPEGs
+// by name), no larger than `maxSide`. Empty when it is no picture that can
+// be read.
+QByteArray asStoredJpeg(const QByteArray& data, int maxSide)
 {
-    if (data.isEmpty())
-        return true; // no picture at all is allowed; a picture that cannot be read is not
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).size().isValid();
+    QImageReader reader(&buffer);
+    const QByteArray format = reader.format();
+    if (format.isEmpty() || !reader.size().isValid())
+        return {};
+    if (format == "jpeg" || format == "jpg")
+        return data;
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    if (image.width() > maxSide || image.height() > maxSide)
+        image = Image::scaledToLongerSide(image, maxSide);
+    return Image::encodeJpeg(image);
+}
+
+// One picture of an incoming photo, or why it could not be used.
+struct IncomingPicture {
+    QByteArray data;
+    QString problem; // empty when the picture is fine or simply absent
+};
+
+QString describeProblem(Image::PictureFileProblem problem)
+{
+    switch (problem) {
+    case Image::PictureFileProblem::TooLarge: return QStringLiteral("larger than 64 MiB");
+    case Image::PictureFileProblem::OutsideFolder: return QStringLiteral("a link that leads out of the package");
+    case Image::PictureFileProblem::Unreadable: return QStringLiteral("not a file that can be read");
+    case Image::PictureFileProblem::None:
+    case Image::PictureFileProblem::Missing: break;
+    }
+    return {};
 }
 
 // The highest key named by a photo file in a package ("sp-12.jpg", "sp-12t.jpg", ...).
@@ -52,16 +86,6 @@ int64_t highestPhotoFileKey(const QString& package)
     return highest;
 }
 
-// Every file with the extension "jpg" below a folder, as paths relative to it.
-QStringList jpegFilesBelow(const QString& folder)
-{
-    QStringList files;
-    QDirIterator it(folder, {QStringLiteral("*.jpg")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    return files;
-}
-
 // One run of the merge step: the incoming database, the key maps and the
 // progress count.
 class Merge {
@@ -73,6 +97,11 @@ public:
 private:
     bool failWith(const QString& reason)
     {
+        // A statement stopped by the cancel fails too; that is the cancel.
+        if (document_.importAborted()) {
+            cancelled_ = true;
+            return false;
+        }
         if (!failed_) {
             failed_ = true;
             document_.setJobError(reason);
@@ -99,8 +128,17 @@ private:
     std::optional<std::vector<int64_t>> keysOf(const char* sql);
 
     bool openIncoming();
+    bool dropTriggersAndViews();
     bool readVersion();
+    // Keys must be unique whole numbers before anything is merged.
+    bool checkKeys();
+    bool tableExists(const char* table);
     void importPhotos();
+    // Photo and thumbnail of an incoming photo, ready to be stored; false
+    // with the reason when the photo cannot be used.
+    bool readPictures(Image& image, QString* problem);
+    IncomingPicture incomingPicture(const QString& file, const char* blobSql, int64_t key);
+    QString photoOwner(const Image& image);
     void importWatering();
     void importCacti();
     void importLogs();
@@ -142,7 +180,94 @@ private:
     std::unordered_map<int64_t, int64_t> cactusKeys_;
     std::unordered_map<int64_t, int64_t> logKeys_;
     std::vector<Image*> newPhotos_;
+    QStringList skippedPhotos_;
 };
+
+// Our tables have neither triggers nor views. Those of a file from elsewhere
+// would run its own statements while we upgrade or read it (a trigger on the
+// version row, a view named "cactus" over an endless query), so they are
+// dropped from the private copy before anything else is done with it.
+bool Merge::dropTriggersAndViews()
+{
+    QStringList drops;
+    {
+        Statement st(incoming_.get(), "SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'view')");
+        if (!st.prepared())
+            return failWith(QStringLiteral("The file is not a Spinora database: %1").arg(incoming_->errorMessage()));
+        while (st.stepRow()) {
+            QString name = st.text(1);
+            name.replace(QLatin1String("\""), QLatin1String("\"\""));
+            drops << QStringLiteral("DROP %1 IF EXISTS \"%2\";").arg(st.text(0).toUpper(), name);
+        }
+    }
+    QString error;
+    if (!drops.isEmpty() && !incoming_->execute(drops.join(QLatin1Char(' ')), &error))
+        return failWith(QStringLiteral("The file is not a Spinora database: %1").arg(error));
+    return true;
+}
+
+bool Merge::tableExists(const char* table)
+{
+    Statement st(incoming_.get(), "SELECT 1 FROM sqlite_master WHERE type='table' AND name=?");
+    st.bind(QString::fromUtf8(table));
+    return st.prepared() && st.stepRow();
+}
+
+// A table declared without the row-id alias may hold one key twice, texts or
+// fractions; the merge maps records by key, so such a file would merge two
+// rows into one or give blank records. Keys are 64-bit whole numbers from 0
+// up (a record without a row has -1; photo files are named by the key).
+bool Merge::checkKeys()
+{
+    struct Table {
+        const char* name;
+        const char* link; // the column naming another record's key, or null
+        bool used;
+    };
+    const bool cacti = type_ != kWatering;
+    const Table tables[] = {{"image", "key", cacti},
+                            {"watering", nullptr, type_ != kCacti},
+                            {"cactus", "watering_key", cacti},
+                            {"log", "cactus_key", type_ == kComplete},
+                            {"event", nullptr, type_ == kComplete},
+                            {"species", nullptr, type_ == kComplete}};
+    for (const Table& table : tables) {
+        if (!table.used || !tableExists(table.name))
+            continue;
+        const QString name = QString::fromUtf8(table.name);
+        {
+            Statement st(incoming_.get(),
+                         QStringLiteral("SELECT count(*), count(DISTINCT pk), "
+                                        "coalesce(sum(typeof(pk) <> 'integer' OR pk < 0), 0) FROM \"%1\"")
+                             .arg(name)
+                             .toStdString());
+            if (!st.prepared() || !st.stepRow())
+                return failWith(QStringLiteral("The file cannot be imported: its %1 table cannot be read (%2).")
+                                    .arg(name, incoming_->errorMessage()));
+            if (st.integer(2) > 0)
+                return failWith(QStringLiteral("The file cannot be imported: its %1 table has keys that are not "
+                                               "whole numbers from 0 to 9223372036854775807.")
+                                    .arg(name));
+            if (st.integer(0) != st.integer(1))
+                return failWith(
+                    QStringLiteral("The file cannot be imported: its %1 table has the same key on more than one row.")
+                        .arg(name));
+        }
+        if (!table.link)
+            continue;
+        const QString link = QString::fromUtf8(table.link);
+        Statement st(incoming_.get(),
+                     QStringLiteral("SELECT count(*) FROM \"%1\" WHERE typeof(\"%2\") NOT IN ('integer', 'null')")
+                         .arg(name, link)
+                         .toStdString());
+        // A missing column is reported when the records are read.
+        if (st.prepared() && st.stepRow() && st.integer(0) > 0)
+            return failWith(QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values "
+                                           "that are not whole numbers.")
+                                .arg(link, name));
+    }
+    return true;
+}
 
 std::optional<std::vector<int64_t>> Merge::keysOf(const char* sql)
 {
@@ -163,16 +288,24 @@ std::optional<std::vector<int64_t>> Merge::keysOf(const char* sql)
 bool Merge::openIncoming()
 {
     QString error;
+    // The incoming database is our private copy in the work folder, so it
+    // may be changed (upgraded); the file it came from is never opened here.
     incoming_ = Connection::open(WorkFiles::importDatabase(), Connection::Mode::ReadWrite, &error);
     if (!incoming_)
         return failWith(QStringLiteral("The file could not be opened: %1").arg(error));
-    if (!incoming_->execute("PRAGMA cache_size=50;", &error))
+    // A file from elsewhere can hold statements that never end: every
+    // statement on it stops when the user cancels, and no value larger than
+    // a photo may be loaded.
+    SpinoraDatabase* document = &document_;
+    incoming_->setInterruptCheck([document] { return document->importAborted(); });
+    incoming_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
+    if (!incoming_->execute("PRAGMA cache_size=50; PRAGMA trusted_schema=OFF;", &error))
         return failWith(QStringLiteral("The file is not a Spinora database: %1").arg(error));
     Statement check(incoming_.get(), "PRAGMA quick_check(1)");
     if (!check.prepared() || !check.stepRow() || check.text(0) != QLatin1String("ok"))
         return failWith(QStringLiteral("The file is not a Spinora database or is damaged: %1")
                             .arg(check.prepared() ? check.text(0) : incoming_->errorMessage()));
-    return true;
+    return dropTriggersAndViews();
 }
 
 bool Merge::readVersion()
@@ -192,8 +325,9 @@ bool Merge::readVersion()
                      "SELECT num_cacti, num_watering, num_logs, num_events, num_species, num_images FROM version");
     if (!counts.prepared() || !counts.stepRow())
         return failWith(QStringLiteral("The file's version row holds no record counts."));
-    // The counts only scale the progress bar; negative ones count as none.
-    auto count = [&counts](int column) { return std::max<int64_t>(0, counts.integer(column)); };
+    // The counts only scale the progress bar; negative ones count as none,
+    // absurd ones are bounded so the sums below cannot overflow.
+    auto count = [&counts](int column) { return std::clamp<int64_t>(counts.integer(column), 0, int64_t(1) << 40); };
     const int64_t cacti = count(0), watering = count(1), logs = count(2), events = count(3), species = count(4),
                   images = count(5);
     int64_t units = 0;
@@ -263,7 +397,7 @@ void Merge::importPhotos()
         bool initFailed = false;
         auto image = std::make_unique<Image>(key, incoming_.get(), document_.importExportFilename(), false, &initFailed);
         visited();
-        if (initFailed || image->hydrate()) {
+        if (initFailed || image->hydrateCaption()) {
             failWith(QStringLiteral("Photo %1 of the file could not be read: %2").arg(key).arg(incoming_->errorMessage()));
             return;
         }
@@ -272,9 +406,14 @@ void Merge::importPhotos()
                              (image->linkedType() == Image::kLogPhoto && type_ == kComplete));
         if (!wanted)
             continue;
-        if (!isPicture(image->dataForPhoto()) || !isPicture(image->dataForThumbnail())) {
-            failWith(QStringLiteral("Photo %1 of the file is not a picture that can be read.").arg(key));
-            return;
+        // One damaged photo must not cost the whole import: it is left out
+        // and named in the job's warning.
+        QString problem;
+        if (!readPictures(*image, &problem)) {
+            if (stopped() || document_.importAborted())
+                return;
+            skippedPhotos_ << QStringLiteral("photo %1 of %2 (%3)").arg(key).arg(photoOwner(*image), problem);
+            continue;
         }
         image->reopen(working);
         if (image->insertIntoDatabase(working, document_.tempPhotoDir(), false) || image->dehydrate()) {
@@ -285,6 +424,71 @@ void Merge::importPhotos()
         newPhotos_.push_back(image.get());
         document_.images().push_back(std::move(image));
     }
+}
+
+IncomingPicture Merge::incomingPicture(const QString& file, const char* blobSql, int64_t key)
+{
+    // The file in the source folder first (a package's photos), else the blob
+    // (an interchange file); either within the size cap.
+    Image::PictureFileProblem fileProblem = Image::PictureFileProblem::None;
+    IncomingPicture picture;
+    picture.data = Image::readPictureFile(file, document_.importExportFilename(), &fileProblem);
+    if (!picture.data.isEmpty())
+        return picture;
+    Statement st(incoming_.get(), blobSql);
+    if (st.prepared()) {
+        st.bind(key);
+        const int rc = st.step();
+        if (rc == SQLITE_ROW)
+            picture.data = st.blob(0);
+        else if (rc == SQLITE_TOOBIG)
+            picture.problem = QStringLiteral("larger than 64 MiB");
+        else if (rc != SQLITE_DONE)
+            picture.problem = incoming_->errorMessage();
+    }
+    if (picture.data.isEmpty() && picture.problem.isEmpty())
+        picture.problem = describeProblem(fileProblem);
+    return picture;
+}
+
+bool Merge::readPictures(Image& image, QString* problem)
+{
+    const IncomingPicture photo = incomingPicture(image.photoFile(), "SELECT photo FROM image WHERE pk=?", image.primaryKey());
+    const IncomingPicture thumbnail =
+        incomingPicture(image.thumbnailFile(), "SELECT thumbnail FROM image WHERE pk=?", image.primaryKey());
+    if (!photo.problem.isEmpty()) {
+        *problem = photo.problem;
+        return false;
+    }
+    const QByteArray photoData = photo.data.isEmpty() ? QByteArray() : asStoredJpeg(photo.data, Image::kPhotoSize);
+    if (!photo.data.isEmpty() && photoData.isEmpty()) {
+        *problem = QStringLiteral("not a picture that can be read");
+        return false;
+    }
+    QByteArray thumbnailData =
+        thumbnail.data.isEmpty() ? QByteArray() : asStoredJpeg(thumbnail.data, Image::kThumbnailSize);
+    if (thumbnailData.isEmpty() && !photoData.isEmpty()) {
+        // A thumbnail that is missing or damaged is made again from the photo.
+        thumbnailData = Image::encodeJpeg(Image::scaledToLongerSide(Image::decode(photoData), Image::kThumbnailSize));
+    } else if (thumbnailData.isEmpty() && (!thumbnail.data.isEmpty() || !thumbnail.problem.isEmpty())) {
+        *problem = thumbnail.problem.isEmpty() ? QStringLiteral("not a picture that can be read") : thumbnail.problem;
+        return false;
+    }
+    image.setDataForPhoto(photoData);
+    image.setDataForThumbnail(thumbnailData);
+    return true;
+}
+
+// "the cactus “Opuntia”": whom a skipped photo belonged to, for the warning.
+QString Merge::photoOwner(const Image& image)
+{
+    const bool cactus = image.linkedType() == Image::kCactusPhoto;
+    Statement st(incoming_.get(), cactus ? "SELECT name FROM cactus WHERE pk=?" : "SELECT event FROM log WHERE pk=?");
+    st.bind(image.linkedKey());
+    const QString name = st.prepared() && st.stepRow() ? st.text(0) : QString();
+    const QString kind = cactus ? QStringLiteral("the cactus") : QStringLiteral("the log entry");
+    return name.isEmpty() ? kind + QStringLiteral(" %1").arg(image.linkedKey())
+                          : kind + QStringLiteral(" \u201C%1\u201D").arg(name.left(80));
 }
 
 void Merge::importWatering()
@@ -414,7 +618,7 @@ void Merge::eventsFromLogs()
 bool Merge::run()
 {
     try {
-        if (openIncoming() && readVersion()) {
+        if (openIncoming() && readVersion() && checkKeys()) {
             importPhotos();
             importWatering();
             crashPoint("merge");
@@ -445,6 +649,12 @@ bool Merge::run()
         eventsFromLogs();
         if (!stopped())
             document_.sortEvents();
+        if (!stopped() && !skippedPhotos_.isEmpty()) {
+            const qsizetype n = skippedPhotos_.size();
+            document_.addJobWarning((n == 1 ? QStringLiteral("1 photo could not be read and was left out: ")
+                                            : QStringLiteral("%1 photos could not be read and were left out: ").arg(n)) +
+                                    skippedPhotos_.join(QStringLiteral("; ")) + QLatin1Char('.'));
+        }
     } catch (const InternalError& error) {
         logInternalError(error);
         failWith(error.message());
@@ -482,43 +692,6 @@ void releaseReservedPhotoKeys(Connection* working, int64_t placeholder)
         raiseInternalError(msg::kDeleteFailed, working->errorMessage());
 }
 
-// Moves the merged collection into the package. The photos go first (under
-// keys no file of the package has); replacing "spinora.db" is the moment the
-// import takes effect; old photos of a replaced collection go last.
-void commitToPackage(SpinoraDatabase& document, bool replacing)
-{
-    const QString package = document.packageFilename();
-    const QString photos = document.tempPhotoDir();
-    QStringList moved;
-    for (const QString& file : jpegFilesBelow(photos)) {
-        const QString target = package + QLatin1Char('/') + file;
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!SpinoraUtility::moveFileFrom(photos + QLatin1Char('/') + file, target)) {
-            for (const QString& undo : moved)
-                SpinoraUtility::removeFileIfExists(package + QLatin1Char('/') + undo);
-            raiseInternalError(msg::kOpenFailed, QStringLiteral("a photo could not be moved into the collection"));
-        }
-        moved << file;
-    }
-    crashPoint("move");
-    // The photos must be on disk before the database that names them.
-    SpinoraUtility::syncFileSystem(package);
-    document.dropConnection();
-    if (!SpinoraUtility::copyFileFrom(WorkFiles::backupDatabase(), document.dbFilename())) {
-        for (const QString& undo : moved)
-            SpinoraUtility::removeFileIfExists(package + QLatin1Char('/') + undo);
-        raiseInternalError(msg::kOpenFailed, QStringLiteral("the collection's database could not be replaced"));
-    }
-    crashPoint("commit");
-    if (replacing) {
-        const QSet<QString> kept(moved.begin(), moved.end());
-        for (const QString& file : jpegFilesBelow(package)) {
-            if (!kept.contains(file))
-                SpinoraUtility::removeFileIfExists(package + QLatin1Char('/') + file);
-        }
-    }
-}
-
 } // namespace
 
 void InterchangeImport::prepareForDatabaseImport(SpinoraDatabase& document, int importType, bool overwriteAllowed)
@@ -527,8 +700,16 @@ void InterchangeImport::prepareForDatabaseImport(SpinoraDatabase& document, int 
     document.setImportType(importType);
     document.setImportOverwriteDatabase(overwriteAllowed);
     document.setJobError(QString());
-    if (!WorkFiles::lock()) {
-        failBeforeStart(document, QStringLiteral("Another import or export is running."));
+    document.clearJobWarnings();
+    // A refused job leaves the work folder to whoever holds it: nothing of a
+    // running job (its copy, its photos) is touched.
+    QString reason;
+    if (!WorkFiles::lock(&document, &reason)) {
+        failBeforeStart(document, reason);
+        return;
+    }
+    if (!document.holdsPackageLock()) {
+        failBeforeStart(document, QStringLiteral("The collection was opened read-only, so nothing can be imported into it."));
         return;
     }
     BackgroundJobs::start([&document] {
@@ -552,6 +733,9 @@ int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
 {
     const bool replacing = document.importType() == kComplete && document.importOverwriteDatabase();
     bool failed = false;
+    // Set once the new database has replaced the old one: from then on the
+    // import has happened, and no cancel and no later trouble can undo it.
+    bool landed = false;
     try {
         // The collection's own file is only flushed, not compacted: a failed
         // import must leave it byte for byte as it was. The working copy is
@@ -563,6 +747,14 @@ int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
         QDir().mkpath(photos);
         document.setTempPhotoDir(photos);
         SpinoraUtility::removeFileIfExists(backup);
+
+        // A job that died between moving its photos in and swapping the
+        // database left photo files that no row names; the lock is ours, so
+        // they can go now.
+        QSet<int64_t> photoKeys;
+        for (const auto& image : document.images())
+            photoKeys.insert(image->primaryKey());
+        PackageCommit::removeUnreferencedPhotos(document.packageFilename(), photoKeys);
 
         int64_t highestPhoto = highestPhotoFileKey(document.packageFilename());
         for (const auto& image : document.images())
@@ -583,23 +775,39 @@ int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
         const int64_t placeholder = reservePhotoKeys(document.database(), highestPhoto);
 
         Connection* working = document.database();
+        // Decided once: a cancel that arrives after this point is too late.
+        bool goAhead = false;
         {
             Transaction transaction(working, Transaction::Kind::Exclusive);
             if (!transaction.begun())
                 raiseInternalError(msg::kBeginFailed, working->errorMessage());
             failed = importDatabase(document);
             releaseReservedPhotoKeys(working, placeholder);
+            goAhead = !failed && !document.importAborted();
             QString error;
-            if (!failed && !document.importAborted() && !transaction.commit(&error))
+            if (goAhead && !transaction.commit(&error))
                 raiseInternalError(msg::kCommitFailed, error);
         }
-        if (!failed && !document.importAborted())
-            commitToPackage(document, replacing);
+        if (goAhead) {
+            PackageCommit commit(document.packageFilename());
+            QString error;
+            if (!commit.movePhotosIn(document.tempPhotoDir(), &error))
+                raiseInternalError(msg::kOpenFailed, error);
+            crashPoint("move");
+            document.dropConnection();
+            if (!commit.replaceDatabase(backup, &error))
+                raiseInternalError(msg::kOpenFailed, error);
+            landed = true;
+            crashPoint("commit");
+            if (replacing)
+                commit.removeAllOtherPhotos();
+            SpinoraUtility::sharedManager().importProgressUpdate(100);
+        }
     } catch (const InternalError& error) {
         logInternalError(error);
         if (document.jobError().isEmpty())
             document.setJobError(error.message());
-        failed = true;
+        failed = !landed;
     }
 
     // The collection is read again from its own file: after a failure or a
@@ -608,8 +816,13 @@ int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
     document.setAddEventFlag(false);
     document.setWriteCreationDate(false);
     if (!document.initializeDatabase(document.dbFilename())) {
-        document.setJobError(QStringLiteral("The collection could not be read again: %1").arg(document.lastError()));
-        return kJobFailed;
+        const QString why = QStringLiteral("The collection could not be read again: %1").arg(document.lastError());
+        if (!landed) {
+            document.setJobError(why);
+            return kJobFailed;
+        }
+        document.addJobWarning(QStringLiteral("The import was saved. ") + why);
+        return kJobFinished;
     }
     document.mapLogsAndImages();
     if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
@@ -617,17 +830,21 @@ int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
     document.sortCacti();
     document.sortWater();
     document.sortLogsByLogDateAndTitle();
-    if (failed)
-        return kJobFailed;
-    return document.importAborted() ? kJobCancelled : kJobFinished;
+    if (landed)
+        return kJobFinished;
+    return failed ? kJobFailed : kJobCancelled;
 }
 
 void InterchangeImport::cleanupAfterImport(SpinoraDatabase& document, int status)
 {
-    for (const QString& path : {WorkFiles::backupDatabase(), WorkFiles::importDatabase(), WorkFiles::tempPhotos(),
-                                WorkFiles::importPhotos()})
-        SpinoraUtility::removeFileIfExists(path);
-    WorkFiles::unlock();
+    // Only the job that holds the work folder clears it: a job that was
+    // refused must not delete the files of the one that is running.
+    if (WorkFiles::holds(&document)) {
+        for (const QString& path : {WorkFiles::backupDatabase(), WorkFiles::importDatabase(), WorkFiles::tempPhotos(),
+                                    WorkFiles::importPhotos()})
+            SpinoraUtility::removeFileIfExists(path);
+        WorkFiles::unlock(&document);
+    }
     document.refreshData();
     SpinoraUtility& utility = SpinoraUtility::sharedManager();
     if (status != kJobCancelled)

@@ -12,11 +12,14 @@
 #include "SpinoraUtility.h"
 #include "TextCompare.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace spinora {
 
@@ -75,6 +78,26 @@ QString pieceStart(const ReportExport::Context& c, const char* kind, int number)
 }
 
 const QString kPieceEnd = QStringLiteral("</tbody></table></p></div>\n");
+
+// Renames the finished photo folder and page over whatever is at their
+// names (a link included: rename replaces the link itself). The photo folder
+// goes first; the old one is moved aside and removed only when the new one is
+// in place.
+bool putInPlace(const QString& photos, const QString& finalPhotos, const QString& page, const QString& finalPage)
+{
+    const QString aside = photos + QStringLiteral(".old");
+    const QFileInfo existing(finalPhotos);
+    const bool hadPhotos = existing.exists() || existing.isSymLink();
+    if (hadPhotos && !QDir().rename(finalPhotos, aside))
+        return false;
+    if (!QDir().rename(photos, finalPhotos)) {
+        if (hadPhotos)
+            QDir().rename(aside, finalPhotos);
+        return false;
+    }
+    SpinoraUtility::removeFileIfExists(aside);
+    return std::rename(QFile::encodeName(page).constData(), QFile::encodeName(finalPage).constData()) == 0;
+}
 
 QString dateOr(const LocaleFormats& f, const Timestamp& t, const char* missing, bool withTime)
 {
@@ -243,7 +266,14 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
     const QString fileName = QFileInfo(document.importExportFilename()).fileName();
     const QString folder = document.importExportPath();
     const QString photoFolder = photoFolderName(fileName);
-    const QString photoPath = folder + QLatin1Char('/') + photoFolder;
+    // Page and photos are written beside their places and renamed into them
+    // at the end: a link planted at either name is replaced, never written
+    // through, and a failed or cancelled report leaves what was there.
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    const QString finalPhotoPath = folder + QLatin1Char('/') + photoFolder;
+    const QString photoPath = folder + QStringLiteral("/.") + photoFolder + QStringLiteral(".writing-") + pid;
+    const QString pagePath = folder + QLatin1Char('/') + pageFileName(fileName);
+    const QString partialPage = folder + QStringLiteral("/.") + pageFileName(fileName) + QStringLiteral(".writing-") + pid;
     const LocaleFormats formats;
     const Context context{formats, photoFolder, pageWidth(photoSize)};
 
@@ -256,7 +286,9 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
     };
     auto aborted = [&] { return document.exportAborted(); };
 
-    if (!QFileInfo(folder).isDir() || (!QFileInfo(photoPath).isDir() && !QDir(folder).mkdir(photoFolder))) {
+    SpinoraUtility::removeFileIfExists(photoPath);
+    SpinoraUtility::removeFileIfExists(partialPage);
+    if (!QFileInfo(folder).isDir() || !QDir().mkdir(photoPath)) {
         document.setJobError(QStringLiteral("The report folder %1 cannot be written.").arg(folder));
         return kJobFailed;
     }
@@ -281,8 +313,9 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
         }
         const int uniqueSpecies = int(std::max(commonNames.size(), scientificNames.size()));
 
-        QFile page(folder + QLatin1Char('/') + pageFileName(fileName));
-        bool writing = page.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        QFile page(partialPage);
+        // NewOnly (O_EXCL): never opens something planted at the name.
+        bool writing = page.open(QIODevice::WriteOnly | QIODevice::NewOnly);
         const QString icon = Resources::path(QStringLiteral("SpinoraIcon.jpg"));
         if (!icon.isEmpty())
             SpinoraUtility::copyFileFrom(icon, photoPath + QStringLiteral("/Spinora.jpg"), SpinoraUtility::Durability::Fast);
@@ -308,13 +341,18 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
         if (!writing || page.error() != QFileDevice::NoError) {
             // A page that could not be written whole is a failure, not a cancel.
             failed = true;
-            document.setJobError(QStringLiteral("The report %1 could not be written.").arg(page.fileName()));
+            document.setJobError(QStringLiteral("The report %1 could not be written.").arg(pagePath));
+        } else if (!aborted() && !putInPlace(photoPath, finalPhotoPath, partialPage, pagePath)) {
+            failed = true;
+            document.setJobError(QStringLiteral("The report %1 could not be written.").arg(pagePath));
         }
     } catch (const InternalError& error) {
         logInternalError(error);
         document.setJobError(error.message());
         failed = true;
     }
+    SpinoraUtility::removeFileIfExists(photoPath);
+    SpinoraUtility::removeFileIfExists(partialPage);
     utility.exportProgressUpdate(100);
     if (failed)
         return kJobFailed;

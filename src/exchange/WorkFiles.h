@@ -1,10 +1,8 @@
 #pragma once
 
+#include "PackageCommit.h" // crashPoint
+
 #include <QString>
-
-#include <memory>
-
-class QLockFile;
 
 namespace spinora {
 
@@ -19,15 +17,22 @@ public:
     static QString tempPhotos();       // "temp_photos"
     static QString importPhotos();     // "temp_import_photos"
 
-    // Takes the work folder for the jobs of this process; false when another
-    // process holds it.
-    static bool lock();
+    // Takes the work folder for the job of `owner` (the document whose job
+    // it is). A job that continues in another step (the CSV import handing
+    // over to the merge) takes it again and keeps it. False, with the reason
+    // for the user, when another job (in this process or another) holds it
+    // or the folder cannot be used; nothing in the folder is touched then.
+    static bool lock(const void* owner, QString* reason);
+    // True when the work folder is held for `owner`'s job.
+    static bool holds(const void* owner);
+    // Gives the folder up; only the job that holds it does.
+    static void unlock(const void* owner);
+
+    // For a transfer that has no document of its own yet (the device
+    // download): takes the folder for this process; the job that follows
+    // (lock with its owner) adopts it. unlock() gives it up whoever holds it.
+    static bool lock(QString* reason = nullptr);
     static void unlock();
 };
-
-// Deliberate crash points for the tests that kill an import half-way: with
-// SPINORA_TEST_CRASH_AT=<name> in the environment the process kills itself
-// there, as a power cut would.
-void crashPoint(const char* name);
 
 } // namespace spinora

@@ -5,6 +5,8 @@
 #include "ListController.h"
 #include "Localization.h"
 #include "Messages.h"
+#include "PackageCommit.h"
+#include "PackageLock.h"
 #include "Resources.h"
 #include "SchemaUpgrade.h"
 #include "SpinoraUtility.h"
@@ -94,8 +96,9 @@ bool SpinoraDatabase::loadPackage()
     addEventFlag_ = false;
     bool opened = false;
     try {
-        createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
-        opened = checkPackageUsable() && initializeDatabase(dbFilename_);
+        if (!readOnly_)
+            createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
+        opened = checkPackageUsable() && lockPackage() && initializeDatabase(dbFilename_);
         if (opened) {
             mapLogsAndImages();
             if (ListController* logList = listController(kLogList))
@@ -108,10 +111,28 @@ bool SpinoraDatabase::loadPackage()
     }
     // Nothing is flushed after a failure: a collection that did not load is
     // left as it is on disk.
-    if (!opened)
+    if (!opened) {
         database_.reset();
+        if (packageLock_)
+            packageLock_->discard();
+        packageLock_.reset();
+    }
     loaded_ = opened;
     return opened;
+}
+
+bool SpinoraDatabase::lockPackage()
+{
+    if (readOnly_)
+        return true;
+    if (packageLock_ && packageLock_->packagePath() == packageFilename_)
+        return true;
+    QString error;
+    auto lock = PackageLock::acquire(packageFilename_, &error);
+    if (!lock)
+        return failLoad(error);
+    packageLock_ = std::move(lock);
+    return true;
 }
 
 bool SpinoraDatabase::checkPackageUsable()
@@ -125,7 +146,7 @@ bool SpinoraDatabase::checkPackageUsable()
     if (!db.exists() || !db.isFile())
         return failLoad(QStringLiteral("the folder holds no %1, so it is not a Spinora collection.")
                             .arg(QString::fromUtf8(kDatabaseFileName)));
-    if (!hasWritePermission(package) || !hasWritePermission(db))
+    if (!readOnly_ && (!hasWritePermission(package) || !hasWritePermission(db)))
         return failLoad(QStringLiteral("it is read-only. Make it writable, or copy it to another place, to open it."));
     return true;
 }
@@ -183,7 +204,9 @@ bool SpinoraDatabase::openDatabase(const QString& dbPath)
 {
     database_.reset();
     QString error;
-    auto connection = Connection::open(dbPath, Connection::Mode::ReadWrite, &error);
+    const bool ownFileReadOnly = readOnly_ && QDir::cleanPath(dbPath) == QDir::cleanPath(dbFilename_);
+    auto connection =
+        Connection::open(dbPath, ownFileReadOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite, &error);
     if (!connection)
         return failLoad(error);
     if (!connection->execute("PRAGMA cache_size=50;", &error))
@@ -249,6 +272,11 @@ bool SpinoraDatabase::readVersionRow()
         return failLoad(database_->errorMessage());
     dbCreationDate_ = now();
     dbVersionNumber_ = kSchemaVersion;
+    if (database_->isReadOnly()) {
+        // Read as a version 3 collection; the row is added when it is opened for writing.
+        versionPrimaryKey_ = -1;
+        return true;
+    }
     Statement insert(database_.get(), kInsertVersion);
     if (!insert.prepared())
         return failLoad(database_->errorMessage());
@@ -316,7 +344,8 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
                  [&](int64_t key) {
                      auto species = std::make_unique<Species>(key, db, true, nullptr);
                      if (species->name().isEmpty() && species->scientificName().isEmpty()) {
-                         species->deleteFromDatabase();
+                         if (!db->isReadOnly())
+                             species->deleteFromDatabase();
                          return;
                      }
                      speciesScientific_.push_back(species.get());
@@ -325,7 +354,8 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
         loadKeys("SELECT pk FROM image", [&](int64_t key) {
             auto image = std::make_unique<Image>(key, db, packageFilename_, true, nullptr);
             if (image->linkedKey() == -1) {
-                image->deleteFromDatabase();
+                if (!db->isReadOnly())
+                    image->deleteFromDatabase();
                 return;
             }
             images_.push_back(std::move(image));
@@ -446,27 +476,44 @@ void SpinoraDatabase::flushDatabase(bool vacuum)
                 raiseInternalError(msg::kSaveFailed, database_->errorMessage(), record->description());
         }
     };
+    auto anyDirty = [](auto& records) {
+        return std::any_of(records.begin(), records.end(), [](const auto& record) { return record->isDirty(); });
+    };
+    // Nothing to write, nothing to lock: a flush with no changes must not
+    // wait for (or fail on) another process that reads the file meanwhile.
+    // A read-only document never writes.
+    const bool mustWrite = !database_->isReadOnly() &&
+                           (anyDirty(cacti_) || anyDirty(watering_) || anyDirty(logs_) || anyDirty(events_) ||
+                            anyDirty(species_) || anyDirty(images_));
     try {
-        Transaction transaction(database_.get(), Transaction::Kind::Exclusive);
-        if (!transaction.begun())
-            raiseInternalError(msg::kBeginFailed, database_->errorMessage());
-        writeDirty(cacti_);
-        writeDirty(watering_);
-        writeDirty(logs_);
-        writeDirty(events_);
-        writeDirty(species_);
-        writeDirty(images_);
-        QString error;
-        if (!transaction.commit(&error))
-            raiseInternalError(msg::kCommitFailed, error);
+        if (mustWrite) {
+            Transaction transaction(database_.get(), Transaction::Kind::Exclusive);
+            if (!transaction.begun())
+                raiseInternalError(msg::kBeginFailed, database_->errorMessage());
+            writeDirty(cacti_);
+            writeDirty(watering_);
+            writeDirty(logs_);
+            writeDirty(events_);
+            writeDirty(species_);
+            writeDirty(images_);
+            QString error;
+            if (!transaction.commit(&error))
+                raiseInternalError(msg::kCommitFailed, error);
+        }
     } catch (const InternalError&) {
         for (Record* record : written)
             record->markDirty();
         throw;
     }
-    auto release = [](auto& records) {
-        for (auto& record : records)
-            record->dehydrate();
+    // A read-only document drops what changed in memory instead of writing it.
+    const bool readOnlyConnection = database_->isReadOnly();
+    auto release = [readOnlyConnection](auto& records) {
+        for (auto& record : records) {
+            if (readOnlyConnection)
+                record->unload();
+            else
+                record->dehydrate();
+        }
     };
     release(cacti_);
     release(watering_);
@@ -476,7 +523,7 @@ void SpinoraDatabase::flushDatabase(bool vacuum)
     release(images_);
 
     QString error;
-    if (vacuum && !database_->execute("vacuum;", &error))
+    if (vacuum && !database_->isReadOnly() && !database_->execute("vacuum;", &error))
         raiseInternalError(msg::kCompactFailed, error);
     if (!database_->close(&error))
         raiseInternalError(msg::kCloseFailed, error);
@@ -486,18 +533,39 @@ void SpinoraDatabase::flushDatabase(bool vacuum)
 bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
 {
     lastError_.clear();
+    if (readOnly_) {
+        lastError_ = QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(packageFilename_));
+        return false;
+    }
     flushDatabase(false);
     const QString target = QDir::cleanPath(packagePath);
     if (target != QDir::cleanPath(packageFilename_)) {
+        // A collection at the target that someone has open is not replaced;
+        // while the copy is swapped in, nobody else may open it either.
+        std::unique_ptr<PackageLock> targetLock;
+        if (QFileInfo(target).isDir() && !QFileInfo(target).isSymLink() &&
+            QFileInfo::exists(target + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName))) {
+            QString error;
+            targetLock = PackageLock::acquire(target, &error);
+            if (!targetLock) {
+                lastError_ = QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error);
+                openDatabase(dbFilename_);
+                return false;
+            }
+        }
         // The copy is made beside the target and swapped in only when it is
         // complete, so a failed save never destroys what was there before.
         const QString suffix = QStringLiteral(".saving-%1").arg(QCoreApplication::applicationPid());
         const QString partial = target + suffix;
         const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
         SpinoraUtility::removeFileIfExists(partial);
-        bool ok = SpinoraUtility::copyFolder(packageFilename_, partial);
+        bool ok = PackageCommit::copyPackage(packageFilename_, partial);
+        // The copy is locked for this document before it takes the target's
+        // place, so it is never open to another writer.
+        std::unique_ptr<PackageLock> newLock = ok ? PackageLock::acquire(partial, nullptr) : nullptr;
+        ok = ok && newLock;
         SpinoraUtility::syncFileSystem(partial);
-        const bool hadTarget = QFileInfo::exists(target);
+        const bool hadTarget = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
         if (ok && hadTarget)
             ok = QDir().rename(target, previous);
         if (ok && !QDir().rename(partial, target)) {
@@ -506,6 +574,7 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
             ok = false;
         }
         if (!ok) {
+            newLock.reset();
             SpinoraUtility::removeFileIfExists(partial);
             lastError_ = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
             // The document goes on working with its own package.
@@ -515,6 +584,8 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         if (hadTarget)
             SpinoraUtility::removeFileIfExists(previous);
         setPackageFilename(target);
+        // The old package is left behind, free for anyone to open.
+        packageLock_ = std::move(newLock);
         for (auto& image : images_)
             image->setPath(packageFilename_);
     }
@@ -526,19 +597,29 @@ bool SpinoraDatabase::canCloseDocument()
     if (unsavedDocument_)
         return false;
     saveBeforeQuit();
+    packageLock_.reset();
     utility_.documents().deregisterDatabase(this);
     return true;
 }
 
 void SpinoraDatabase::close()
 {
-    if (!database_)
-        return;
-    if (loaded_)
-        flushDatabase(false);
-    else
+    if (database_) {
+        // The lock goes even when the last flush fails: the changes it could
+        // not write are lost either way once the document is dropped.
+        try {
+            if (loaded_)
+                flushDatabase(false);
+        } catch (...) {
+            database_.reset();
+            loaded_ = false;
+            packageLock_.reset();
+            throw;
+        }
         database_.reset();
+    }
     loaded_ = false;
+    packageLock_.reset();
 }
 
 } // namespace spinora

@@ -7,6 +7,7 @@
 #include "Water.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <atomic>
@@ -17,6 +18,7 @@
 namespace spinora {
 
 class ListController;
+class PackageLock;
 class SpinoraUtility;
 
 // One open collection: a package folder ("*.sdb") holding "spinora.db" and
@@ -36,8 +38,20 @@ public:
     SpinoraDatabase& operator=(const SpinoraDatabase&) = delete;
 
     // --- The document's life
-    // Opens an existing collection (a missing package is made from the template).
+    // Opens an existing collection (a missing package is made from the
+    // template). A collection opened for writing is locked for this document
+    // until close(): opening it a second time, in this process or another,
+    // fails, and lastError() names the holder ("... it is in use by
+    // spinora-cli (process 4242) ..." or "... it is already open in this
+    // program ...").
     bool readFromURL(const QString& packagePath);
+    // Call before readFromURL: open without the lock and without writing
+    // anything (listing, exporting, printing). The package must exist; records
+    // changed in memory are not stored.
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    bool isReadOnly() const { return readOnly_; }
+    // True while this document holds its package's writer lock.
+    bool holdsPackageLock() const { return packageLock_ != nullptr; }
     // Makes (or reuses) "<application support>/Spinora/<name>.sdb" and loads it.
     bool createUntitledPackage(const QString& displayName);
     void createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath, const QString& dbPath);
@@ -162,6 +176,11 @@ public:
     // Why the last import or export failed (status 2), for the user.
     const QString& jobError() const { return jobError_; }
     void setJobError(const QString& error) { jobError_ = error; }
+    // What a job that finished had to leave out (a photo that could not be
+    // read, ...), one line each for the user; cleared when a job starts.
+    const QStringList& jobWarnings() const { return jobWarnings_; }
+    void addJobWarning(const QString& warning) { jobWarnings_ << warning; }
+    void clearJobWarnings() { jobWarnings_.clear(); }
 
 private:
     void reopenAllRecords();
@@ -172,6 +191,8 @@ private:
     bool loadKeys(const char* sql, Make make);
     bool readVersionRow();
     bool checkPackageUsable();
+    // Takes the package's writer lock (not for a read-only document).
+    bool lockPackage();
     // Makes the package from the template when missing, then loads and links it.
     bool loadPackage();
     bool usesEmptyTemplate() const;
@@ -181,6 +202,8 @@ private:
     QString packageFilename_;
     QString dbFilename_;
     QString lastError_;
+    std::unique_ptr<PackageLock> packageLock_;
+    bool readOnly_ = false;
 
     int64_t versionPrimaryKey_ = -1;
     int64_t dbVersionNumber_ = 0;
@@ -216,6 +239,7 @@ private:
     QString importExportPath_;
     QString tempPhotoDir_;
     QString jobError_;
+    QStringList jobWarnings_;
 };
 
 } // namespace spinora

@@ -18,6 +18,9 @@ std::unique_ptr<Connection> Connection::open(const QString& path, Mode mode, QSt
         sqlite3_close(db);
         return nullptr;
     }
+    // Another process may hold the file for a moment (a reader, the flush of
+    // an import): wait for it instead of failing at once with "database is locked".
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     // Record errors report SQLite's text; extended codes would only add noise.
     return std::unique_ptr<Connection>(new Connection(db, path));
 }
@@ -70,6 +73,26 @@ bool Connection::close(QString* error)
     }
     db_ = nullptr;
     return true;
+}
+
+void Connection::setInterruptCheck(std::function<bool()> shouldStop)
+{
+    shouldStop_ = std::move(shouldStop);
+    if (!db_)
+        return;
+    if (!shouldStop_) {
+        sqlite3_progress_handler(db_, 0, nullptr, nullptr);
+        return;
+    }
+    // About a millisecond of work between two checks.
+    sqlite3_progress_handler(
+        db_, 10000, [](void* self) { return static_cast<Connection*>(self)->shouldStop_() ? 1 : 0; }, this);
+}
+
+void Connection::setLengthLimit(int bytes)
+{
+    if (db_)
+        sqlite3_limit(db_, SQLITE_LIMIT_LENGTH, bytes);
 }
 
 sqlite3_stmt* Connection::acquire(std::string_view sql, Entry*& entry)
@@ -128,8 +151,8 @@ int Statement::parameterCount() const
 
 void Statement::bindAt(int index, int64_t value)
 {
-    // Keys, enumerations and flags are stored with 32 bits.
-    sqlite3_bind_int(statement_, index, static_cast<int32_t>(value));
+    // Keys are 64-bit row ids: a key cut to 32 bits would name another row.
+    sqlite3_bind_int64(statement_, index, value);
 }
 
 void Statement::bindAt(int index, double value)
@@ -183,7 +206,7 @@ bool Statement::isNull(int column) const
 
 int64_t Statement::integer(int column) const
 {
-    return sqlite3_column_int(statement_, column);
+    return sqlite3_column_int64(statement_, column);
 }
 
 double Statement::real(int column) const

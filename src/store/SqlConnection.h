@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ public:
         ReadOnly,
     };
 
+    // How long a statement waits for another process's lock on the file
+    // before it fails with SQLITE_BUSY.
+    static constexpr int kBusyTimeoutMs = 5000;
+
     // Opens the file; on failure answers null and sets the error text.
     static std::unique_ptr<Connection> open(const QString& path, Mode mode, QString* error);
     ~Connection();
@@ -46,6 +51,14 @@ public:
     // Finalizes the cached statements and closes; false with the error text
     // when SQLite refuses to close.
     bool close(QString* error = nullptr);
+
+    // Asked every few thousand steps of any statement; answering true
+    // interrupts it (SQLITE_INTERRUPT). A file from elsewhere can make one
+    // statement run for ever, so a cancel must not wait for it to end.
+    void setInterruptCheck(std::function<bool()> shouldStop);
+    // The largest text or blob any statement may read or make; larger
+    // values fail with SQLITE_TOOBIG instead of being loaded into memory.
+    void setLengthLimit(int bytes);
 
 private:
     friend class Statement;
@@ -71,11 +84,12 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     std::unordered_map<std::string, Entry, TextHash, std::equal_to<>> cache_;
+    std::function<bool()> shouldStop_;
 };
 
 // A prepared statement borrowed from its connection for one use; reset and
 // given back in the destructor. Parameters and columns use the stored
-// conventions: integers as 32-bit, dates as REAL seconds (0.0 = none),
+// conventions: integers as 64-bit, dates as REAL seconds (0.0 = none),
 // missing texts as NULL.
 class Statement {
 public:

@@ -54,13 +54,15 @@ private:
     int status_ = -1;
 };
 
-// Runs an export of the document and answers the status.
-inline int exportTo(SpinoraDatabase& document, const QString& path, int type, JobObserver* observer = nullptr)
+// Runs an export of the document and answers the status. Replacing what is
+// at the path is allowed, as after the save panel's confirmation.
+inline int exportTo(SpinoraDatabase& document, const QString& path, int type, JobObserver* observer = nullptr,
+                    bool overwriteAllowed = true)
 {
     JobObserver own;
     JobObserver& job = observer ? *observer : own;
     SpinoraUtility::sharedManager().documents().registerAsMainDocument(&document);
-    ExchangeRelay::exportLocalDatabase(path, type, &job);
+    ExchangeRelay::exportLocalDatabase(path, type, &job, overwriteAllowed);
     return job.wait();
 }
 

@@ -38,11 +38,12 @@ QString row(const QStringList& fields)
 
 } // namespace
 
-std::unique_ptr<SpinoraDatabase> openCollection(const QString& path)
+std::unique_ptr<SpinoraDatabase> openCollection(const QString& path, bool readOnly)
 {
     if (!QFileInfo::exists(path))
         throw CliError(QStringLiteral("no collection at %1").arg(path));
     auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    document->setReadOnly(readOnly);
     if (!document->readFromURL(document->packageFilename()))
         throw CliError(document->lastError());
     SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
@@ -103,7 +104,7 @@ int runSample(Arguments& arguments)
 int runInfo(Arguments& arguments)
 {
     const QString path = arguments.positional(1, QStringLiteral("spinora-cli info PATH.sdb")).first();
-    auto document = openCollection(path);
+    auto document = openCollection(path, true);
     const Timestamp created = document->dbCreationDate();
     printLine(QStringLiteral("schema: %1").arg(document->dbVersionNumber()));
     printLine(QStringLiteral("created: %1").arg(created ? toDateTime(created).toString(Qt::ISODate) : QString()));
@@ -123,7 +124,7 @@ int runList(Arguments& arguments)
     const QString kind = words.at(1);
     if (kind != QLatin1String("cacti") && kind != QLatin1String("watering") && kind != QLatin1String("logs"))
         throw CliError(QStringLiteral("list what? \"%1\" is not cacti, watering or logs").arg(kind), 2);
-    auto document = openCollection(words.at(0));
+    auto document = openCollection(words.at(0), true);
     if (kind == QLatin1String("cacti")) {
         for (Cactus* c : document->displayedCacti()) {
             printLine(row({c->name(), c->scientificName(), c->commonName(),

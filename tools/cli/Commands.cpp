@@ -4,6 +4,7 @@
 #include "DeviceCommands.h"
 #include "ExchangeCommands.h"
 #include "PrintCommands.h"
+#include "StatsCommand.h"
 
 #include <vector>
 
@@ -19,14 +20,16 @@ const std::vector<Command>& commands()
         {"sample", "sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N]",
          "make a new collection filled with made-up plants, schedules, logs and photos", runSample},
         {"info", "info PATH.sdb", "print the schema version and the number of records of each kind", runInfo},
+        {"stats", "stats PATH.sdb",
+         "print the statistics window's figures as key: value lines (total_value with two decimals)", runStats},
         {"list", "list PATH.sdb cacti|watering|logs",
          "print one tab-separated line per record, in the collection's sort order", runList},
-        {"export-sdbi", "export-sdbi PATH.sdb OUT [--type 0..3]",
+        {"export-sdbi", "export-sdbi PATH.sdb OUT [--type 0..3] [--force]",
          "export to an interchange file (OUT.sdbi) or, for any other name, a collection package; "
          "types: 0 everything, 1 cacti and watering schedules, 2 cacti, 3 watering schedules", runExportSdbi},
-        {"export-csv", "export-csv PATH.sdb OUT.csv [--type 0..3]",
+        {"export-csv", "export-csv PATH.sdb OUT.csv [--type 0..3] [--force]",
          "export to a CSV file in the Spinora template layout (types as for export-sdbi)", runExportCsv},
-        {"report", "report PATH.sdb OUT.html [--size 1..4]",
+        {"report", "report PATH.sdb OUT.html [--size 1..4] [--force]",
          "write the HTML report with its photos folder; photo sizes: 1 small, 2 medium, 3 large, 4 extra large",
          runReport},
         {"import", "import PATH.sdb IN [--type 0..3]",

@@ -2,6 +2,7 @@
 
 #include "CollectionCommands.h"
 #include "ExchangeRelay.h"
+#include "InternalError.h"
 #include "JobWaiter.h"
 #include "SpinoraDatabase.h"
 
@@ -36,15 +37,31 @@ void refuseSameCollection(const SpinoraDatabase& document, const QString& other,
         throw CliError(QStringLiteral("%1 the open collection itself is not permitted").arg(QLatin1String(what)), 2);
 }
 
-// Starts a job with a waiter as its observer, waits, and closes the collection.
+// Starts a job with a waiter as its observer, waits, and closes the
+// collection. The exit status is the job's: an import that landed exits 0
+// even when closing afterwards has trouble (that is reported on its own).
 template <class Start>
 int runJob(std::unique_ptr<SpinoraDatabase> document, Start start)
 {
     JobWaiter waiter(*document);
     start(&waiter);
     const int status = waiter.wait();
-    document->close();
+    try {
+        document->close();
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        printError(error.message());
+    }
     return status == 0 ? 0 : 1;
+}
+
+// An existing destination is replaced only with --force; a folder that is
+// not a collection never.
+void refuseDestination(const ExportJob::Refusal& refusal)
+{
+    if (refusal)
+        throw CliError(refusal.reason + (refusal.allowedWouldHelp ? QStringLiteral(" Add --force to replace it.")
+                                                                  : QStringLiteral(" Nothing was written.")));
 }
 
 } // namespace
@@ -52,14 +69,17 @@ int runJob(std::unique_ptr<SpinoraDatabase> document, Start start)
 namespace {
 
 // The relay picks the kind of export from the destination's name.
-int exportCollection(const QString& path, const QString& destination, int type)
+int exportCollection(const QString& path, const QString& destination, int type, bool force)
 {
-    auto document = openCollection(path);
+    // Exports only read the collection: they work while another program changes it.
+    auto document = openCollection(path, true);
     const QString out = absolute(destination);
     refuseSameCollection(*document, out, "Exporting to");
     if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
         throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
-    return runJob(std::move(document), [&](TransferObserver* waiter) { ExchangeRelay::exportLocalDatabase(out, type, waiter); });
+    refuseDestination(ExchangeRelay::checkExportDestination(out, force));
+    return runJob(std::move(document),
+                  [&](TransferObserver* waiter) { ExchangeRelay::exportLocalDatabase(out, type, waiter, force); });
 }
 
 } // namespace
@@ -67,34 +87,41 @@ int exportCollection(const QString& path, const QString& destination, int type)
 int runExportSdbi(Arguments& arguments)
 {
     const int type = typeOption(arguments);
-    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli export-sdbi PATH.sdb OUT.sdbi [--type 0..3]"));
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
+    const QStringList words =
+        arguments.positional(2, QStringLiteral("spinora-cli export-sdbi PATH.sdb OUT.sdbi [--type 0..3] [--force]"));
     if (ExchangeRelay::isCsvFile(words[1]))
         throw CliError(QStringLiteral("%1: use export-csv for CSV files").arg(words[1]), 2);
-    return exportCollection(words[0], words[1], type);
+    return exportCollection(words[0], words[1], type, force);
 }
 
 int runExportCsv(Arguments& arguments)
 {
     const int type = typeOption(arguments);
-    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli export-csv PATH.sdb OUT.csv [--type 0..3]"));
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
+    const QStringList words =
+        arguments.positional(2, QStringLiteral("spinora-cli export-csv PATH.sdb OUT.csv [--type 0..3] [--force]"));
     if (!ExchangeRelay::isCsvFile(words[1]))
         throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[1]), 2);
-    return exportCollection(words[0], words[1], type);
+    return exportCollection(words[0], words[1], type, force);
 }
 
 int runReport(Arguments& arguments)
 {
     const auto size = arguments.takeOption(QStringLiteral("--size"));
     const int photoSize = size ? parseInteger(*size, QStringLiteral("--size"), 1, 4) : 1;
-    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli report PATH.sdb OUT.html [--size 1..4]"));
-    auto document = openCollection(words[0]);
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
+    const QStringList words =
+        arguments.positional(2, QStringLiteral("spinora-cli report PATH.sdb OUT.html [--size 1..4] [--force]"));
+    auto document = openCollection(words[0], true);
     const QString out = absolute(words[1]);
     refuseSameCollection(*document, out, "Writing a report into");
     const QFileInfo info(out);
     if (!QFileInfo(info.absolutePath()).isDir())
         throw CliError(QStringLiteral("the folder %1 does not exist").arg(info.absolutePath()));
+    refuseDestination(ExchangeRelay::checkReportDestination(info.absolutePath(), info.fileName(), force));
     return runJob(std::move(document), [&](TransferObserver* waiter) {
-        ExchangeRelay::exportReport(info.absolutePath(), info.fileName(), photoSize, waiter);
+        ExchangeRelay::exportReport(info.absolutePath(), info.fileName(), photoSize, waiter, force);
     });
 }
 

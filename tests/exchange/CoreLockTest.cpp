@@ -1,0 +1,383 @@
+// One writer per collection, a cancel that comes too late, exports that must
+// not destroy what is at their destination: each test is named after the
+// fault it pins down, on real files and, where two programs meet, with a real
+// second process (spinora-cli) frozen half-way through its job.
+#include "CollectionDump.h"
+#include "ExchangeTestSupport.h"
+#include "ExportJob.h"
+#include "PackageCommit.h"
+#include "PackageLock.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+#include "WorkFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/types.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+// A spinora-cli job frozen at one of its crash points (SIGSTOP) until resumed.
+class FrozenJob {
+public:
+    FrozenJob(const QStringList& arguments, const char* stopAt)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SPINORA_TEST_STOP_AT", stopAt);
+        process_.setProcessEnvironment(environment);
+        process_.start(QStringLiteral(SPINORA_CLI), arguments);
+        process_.waitForStarted();
+    }
+    ~FrozenJob()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            ::kill(pid_t(process_.processId()), SIGKILL);
+            process_.waitForFinished(10000);
+        }
+    }
+    // True once the job has reached its stop point.
+    bool waitUntilFrozen()
+    {
+        for (int i = 0; i < 3000; ++i) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(process_.processId()));
+            if (stat.open(QIODevice::ReadOnly)) {
+                const QByteArray fields = stat.readAll();
+                const qsizetype close = fields.lastIndexOf(')');
+                if (close > 0 && fields.mid(close + 2, 1) == "T")
+                    return true;
+            }
+            if (process_.state() == QProcess::NotRunning)
+                return false;
+            QThread::msleep(20);
+        }
+        return false;
+    }
+    // Lets it run to its end; answers the exit code (-1 for a crash).
+    int resume()
+    {
+        ::kill(pid_t(process_.processId()), SIGCONT);
+        EXPECT_TRUE(process_.waitForFinished(120000));
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+    qint64 pid() const { return process_.processId(); }
+    QString output() { return QString::fromUtf8(process_.readAllStandardOutput() + process_.readAllStandardError()); }
+
+private:
+    QProcess process_;
+};
+
+class CoreLock : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto source = newCollection(folder.file("Source.sdb"));
+        SampleCollection::fill(*source, SampleSize{6, 2, 8, 3, 200});
+        file = folder.file("incoming.sdbi");
+        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+        sourceCacti = source->cacti().size();
+        source->close();
+
+        targetPath = folder.file("Target.sdb");
+        auto target = newCollection(targetPath);
+        SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 200}, 5);
+        targetCacti = target->cacti().size();
+        target->close();
+    }
+    void TearDown() override { SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr); }
+
+    QStringList workFiles() const
+    {
+        return QDir(WorkFiles::folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    TempFolder folder;
+    QString file;
+    QString targetPath;
+    size_t sourceCacti = 0;
+    size_t targetCacti = 0;
+};
+
+} // namespace
+
+// --- Item: a cancel after the commit point was reported as "cancelled"
+
+TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
+{
+    // A pristine copy of the target for every run.
+    const QString pristine = folder.file("Pristine.sdb");
+    ASSERT_TRUE(PackageCommit::copyPackage(targetPath, pristine));
+    QStringList dumpBefore;
+    {
+        auto document = openCollection(pristine);
+        dumpBefore = dumpCollection(*document);
+    }
+    const TreeSnapshot before = snapshot(pristine);
+
+    // How many progress steps a whole import has.
+    size_t steps = 0;
+    {
+        auto document = openCollection(targetPath);
+        JobObserver job;
+        ASSERT_EQ(importFrom(*document, file, 0, &job), kJobFinished) << document->jobError().toStdString();
+        steps = job.progress().size();
+        ASSERT_EQ(document->cacti().size(), targetCacti + sourceCacti);
+    }
+    ASSERT_GT(steps, 10u);
+
+    int finished = 0, cancelled = 0;
+    for (size_t step = 1; step <= steps; ++step) {
+        const QString run = folder.file(QStringLiteral("Run%1.sdb").arg(step));
+        ASSERT_TRUE(PackageCommit::copyPackage(pristine, run));
+        auto document = openCollection(run);
+        const TreeSnapshot runBefore = snapshot(run);
+        JobObserver job;
+        std::atomic<size_t> seen{0};
+        job.onProgress = [&seen, step](double) {
+            if (++seen == step)
+                SpinoraUtility::sharedManager().abortDatabaseImport();
+        };
+        const int status = importFrom(*document, file, 0, &job);
+        ASSERT_TRUE(status == kJobFinished || status == kJobCancelled) << step << ": " << status;
+        // What the status says is what is on disk, read back by a new document.
+        document->close();
+        document = openCollection(run);
+        if (status == kJobFinished) {
+            ++finished;
+            EXPECT_EQ(document->cacti().size(), targetCacti + sourceCacti) << "step " << step;
+        } else {
+            ++cancelled;
+            EXPECT_TRUE(dumpCollection(*document) == dumpBefore) << "step " << step;
+            document->close();
+            EXPECT_TRUE(snapshot(run) == runBefore) << "step " << step;
+        }
+    }
+    // The early steps cancel; the steps after the database was swapped cannot.
+    EXPECT_GT(cancelled, 5);
+    EXPECT_GE(finished, 1);
+    EXPECT_TRUE(snapshot(pristine) == before);
+}
+
+// --- Item: two writers in two processes, one of them lost
+
+TEST_F(CoreLock, ASecondWriterInAnotherProcessIsRefusedAtOnceAndNoWriteIsLost)
+{
+    FrozenJob first({"import", targetPath, file, "--type", "0"}, "merge");
+    ASSERT_TRUE(first.waitUntilFrozen()) << first.output().toStdString();
+
+    // This process may read the collection, not change it.
+    SpinoraDatabase writer(targetPath);
+    EXPECT_FALSE(writer.readFromURL(targetPath));
+    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("in use by spinora-cli (process %1)").arg(first.pid())))
+        << writer.lastError().toStdString();
+    SpinoraDatabase reader(targetPath);
+    reader.setReadOnly(true);
+    ASSERT_TRUE(reader.readFromURL(targetPath)) << reader.lastError().toStdString();
+    EXPECT_EQ(reader.cacti().size(), targetCacti);
+    EXPECT_EQ(PackageLock::holder(targetPath), QStringLiteral("spinora-cli (process %1)").arg(first.pid()));
+
+    EXPECT_EQ(first.resume(), 0);
+    EXPECT_TRUE(PackageLock::holder(targetPath).isEmpty());
+    auto after = openCollection(targetPath);
+    EXPECT_EQ(after->cacti().size(), targetCacti + sourceCacti);
+}
+
+// --- Item: a refused second import deleted the first one's work files
+
+TEST_F(CoreLock, ARefusedSecondImportTouchesNothingOfTheRunningJob)
+{
+    FrozenJob first({"import", targetPath, file, "--type", "0"}, "merge");
+    ASSERT_TRUE(first.waitUntilFrozen()) << first.output().toStdString();
+    const TreeSnapshot jobFiles = snapshot(WorkFiles::folder());
+    ASSERT_TRUE(workFiles().contains("temp_spinora_backup.db")) << workFiles().join(' ').toStdString();
+
+    // Another collection, this process: the work folder is taken.
+    auto other = newCollection(folder.file("Other.sdb"), true);
+    const TreeSnapshot otherBefore = snapshot(other->packageFilename());
+    EXPECT_EQ(importFrom(*other, file, 0), kJobFailed);
+    EXPECT_TRUE(other->jobError().contains(QStringLiteral("Another import or export is running (spinora-cli, process %1)")
+                                               .arg(first.pid())))
+        << other->jobError().toStdString();
+    // The CSV import is refused the same way, before it writes anything.
+    writeFile(folder.file("plants.csv"), "Cacti\nName\n\"Opuntia\"\n");
+    EXPECT_EQ(importFrom(*other, folder.file("plants.csv"), 0), kJobFailed);
+    EXPECT_TRUE(snapshot(WorkFiles::folder()) == jobFiles);
+    other->close();
+    EXPECT_TRUE(snapshot(other->packageFilename()) == otherBefore);
+
+    // The same collection from a third process: refused by the collection's lock.
+    QProcess second;
+    second.start(QStringLiteral(SPINORA_CLI), {"import", targetPath, file});
+    ASSERT_TRUE(second.waitForFinished(60000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains("in use by spinora-cli"));
+    EXPECT_TRUE(snapshot(WorkFiles::folder()) == jobFiles);
+
+    EXPECT_EQ(first.resume(), 0);
+    auto after = openCollection(targetPath);
+    EXPECT_EQ(after->cacti().size(), targetCacti + sourceCacti);
+}
+
+// --- Item: "Another import or export is running." when the work folder is unusable
+
+TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuch)
+{
+    const QString caches = folder.file("caches");
+    QDir().mkpath(caches);
+    writeFile(caches + "/org.spinora.Spinora", "a file where the work folder belongs");
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CACHE_HOME", caches);
+    cli.setProcessEnvironment(environment);
+    const TreeSnapshot before = snapshot(targetPath);
+    cli.start(QStringLiteral(SPINORA_CLI), {"import", targetPath, file});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QString error = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_TRUE(error.contains("is not a folder")) << error.toStdString();
+    EXPECT_FALSE(error.contains("Another import")) << error.toStdString();
+    EXPECT_TRUE(snapshot(targetPath) == before);
+}
+
+// --- Item: photo files orphaned by a crash between the photo move and the swap
+
+TEST_F(CoreLock, PhotosOrphanedByACrashBeforeTheSwapAreRemovedAtTheNextImport)
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SPINORA_TEST_CRASH_AT", "move");
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(SPINORA_CLI), {"import", targetPath, file});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitStatus(), QProcess::CrashExit);
+
+    auto photoFiles = [this] {
+        QStringList files;
+        for (const QString& name : QDir(targetPath).entryList(QDir::Files)) {
+            if (PackageCommit::isPhotoFileName(name))
+                files << name;
+        }
+        files.sort();
+        return files;
+    };
+    auto namedByRows = [](SpinoraDatabase& document) {
+        QStringList files;
+        for (const auto& image : document.images())
+            files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName()
+                  << QFileInfo(image->croppedThumbnailFile()).fileName();
+        files.sort();
+        return files;
+    };
+    auto document = openCollection(targetPath);
+    ASSERT_GT(photoFiles().size(), namedByRows(*document).size()); // the dead job's photos
+    // A file of the user's that only looks similar is not ours.
+    writeFile(targetPath + "/sp-999.JPG", "mine");
+
+    ASSERT_EQ(importFrom(*document, folder.file("Source.sdb"), 2), kJobFinished) << document->jobError().toStdString();
+    EXPECT_EQ(photoFiles(), namedByRows(*document));
+    EXPECT_TRUE(QFile::exists(targetPath + "/sp-999.JPG"));
+}
+
+// --- Item: exports destroyed what was at the destination
+
+class ExportDestination : public CoreLock {
+protected:
+    void SetUp() override
+    {
+        CoreLock::SetUp();
+        document = openCollection(targetPath);
+    }
+    void TearDown() override
+    {
+        document.reset();
+        CoreLock::TearDown();
+    }
+    void expectRefused(const QString& path, bool overwrite, const char* reason)
+    {
+        const TreeSnapshot before = snapshot(path);
+        const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        EXPECT_EQ(exportTo(*document, path, 0, nullptr, overwrite), kJobFailed) << path.toStdString();
+        EXPECT_TRUE(document->jobError().contains(reason)) << document->jobError().toStdString();
+        EXPECT_TRUE(snapshot(path) == before);
+        EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
+    }
+    std::unique_ptr<SpinoraDatabase> document;
+};
+
+TEST_F(ExportDestination, AFolderNamedLikeAnInterchangeFileIsNeverDeleted)
+{
+    QDir().mkpath(folder.file("stuff.sdbi/inner"));
+    writeFile(folder.file("stuff.sdbi/inner/letter.txt"), "keep me");
+    expectRefused(folder.file("stuff.sdbi"), true, "is a folder");
+}
+
+TEST_F(ExportDestination, AFolderThatIsNotACollectionIsNeverReplaced)
+{
+    QDir().mkpath(folder.file("docs"));
+    writeFile(folder.file("docs/thesis.txt"), "years of work");
+    expectRefused(folder.file("docs"), true, "not a Spinora collection");
+}
+
+TEST_F(ExportDestination, AnExistingFileOrCollectionIsReplacedOnlyWhenAllowed)
+{
+    writeFile(folder.file("old.sdbi"), "an older export");
+    expectRefused(folder.file("old.sdbi"), false, "already exists");
+    writeFile(folder.file("old.csv"), "an older export");
+    expectRefused(folder.file("old.csv"), false, "already exists");
+    auto other = newCollection(folder.file("Other.sdb"), true);
+    other->close();
+    expectRefused(folder.file("Other.sdb"), false, "existing collection");
+
+    EXPECT_EQ(exportTo(*document, folder.file("old.sdbi"), 0), kJobFinished) << document->jobError().toStdString();
+    EXPECT_EQ(queryInt(folder.file("old.sdbi"), "SELECT count(*) FROM cactus"), qint64(targetCacti));
+    EXPECT_EQ(exportTo(*document, folder.file("Other.sdb"), 0), kJobFinished) << document->jobError().toStdString();
+    auto replaced = openCollection(folder.file("Other.sdb"));
+    EXPECT_EQ(replaced->cacti().size(), targetCacti);
+}
+
+TEST_F(ExportDestination, ACollectionInUseIsNeverReplaced)
+{
+    auto other = newCollection(folder.file("Busy.sdb"), true);
+    expectRefused(folder.file("Busy.sdb"), true, "is a collection in use by");
+    EXPECT_EQ(other->cacti().size(), 0u);
+}
+
+TEST_F(ExportDestination, TheReportReplacesLinksPlantedAtItsPageAndPhotoFolderInsteadOfWritingThroughThem)
+{
+    const QString out = folder.file("out");
+    const QString outside = folder.file("outside");
+    QDir().mkpath(out);
+    QDir().mkpath(outside + "/photos");
+    writeFile(outside + "/page.html", "not the report's");
+    writeFile(outside + "/photos/Spinora.jpg", "not the report's either");
+    ASSERT_TRUE(QFile::link(outside + "/page.html", out + "/r.html"));
+    ASSERT_TRUE(QFile::link(outside + "/photos", out + "/r_photos"));
+    const TreeSnapshot outsideBefore = snapshot(outside);
+
+    auto report = [&](bool overwrite) {
+        JobObserver job;
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
+        ExchangeRelay::exportReport(out, "r.html", 1, &job, overwrite);
+        return job.wait();
+    };
+    EXPECT_EQ(report(false), kJobFailed);
+    EXPECT_TRUE(document->jobError().contains("already exists")) << document->jobError().toStdString();
+    EXPECT_EQ(report(true), kJobFinished) << document->jobError().toStdString();
+
+    EXPECT_TRUE(snapshot(outside) == outsideBefore);
+    EXPECT_FALSE(QFileInfo(out + "/r.html").isSymLink());
+    EXPECT_FALSE(QFileInfo(out + "/r_photos").isSymLink());
+    EXPECT_TRUE(readFile(out + "/r.html").contains("Cacti Report"));
+    EXPECT_TRUE(QFileInfo(out + "/r_photos/Spinora.jpg").size() > 100);
+    // Nothing half-written is left beside them.
+    EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"r.html", "r_photos"}));
+}
