@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <atomic>
+
 using namespace spinora;
 using namespace spinora::test;
 
@@ -34,13 +38,13 @@ TEST(SqlConnection, ValuesFollowTheStoredConventions)
     auto db = freshDatabase(folder);
     {
         Statement insert(db.get(), "INSERT INTO t (i, r, s, b) VALUES(?, ?, ?, ?)");
-        // Keys and flags go through 32 bits: 2^32 + 5 is stored as 5.
+        // Keys are 64-bit: 2^32 + 5 was stored as 5, which named another row.
         insert.bind(int64_t(4294967296LL + 5), Timestamp(), QString(), QByteArray());
         ASSERT_TRUE(insert.stepDone());
     }
     Statement select(db.get(), "SELECT i, r, s, b, typeof(s), typeof(b) FROM t");
     ASSERT_TRUE(select.stepRow());
-    EXPECT_EQ(select.integer(0), 5);
+    EXPECT_EQ(select.integer(0), 4294967296LL + 5);
     EXPECT_EQ(select.real(1), 0.0);                 // no date is written as 0.0
     EXPECT_FALSE(select.date(1).has_value());       // and 0.0 reads back as no date
     EXPECT_EQ(select.text(4), QStringLiteral("null")); // a missing text is NULL
@@ -105,4 +109,33 @@ TEST(SqlConnection, TransactionRollsBackUnlessCommitted)
         EXPECT_FALSE(transaction.commit()); // a second commit is refused
     }
     EXPECT_EQ(queryInt(folder.file("t.db"), "SELECT count(*) FROM t"), 1);
+}
+
+TEST(SqlConnection, AnInterruptCheckStopsAStatementThatNeverEnds)
+{
+    TempFolder folder;
+    auto db = freshDatabase(folder);
+    std::atomic<int> asked{0};
+    db->setInterruptCheck([&asked] { return ++asked > 20; });
+    Statement endless(db.get(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT max(i) FROM n");
+    ASSERT_TRUE(endless.prepared());
+    EXPECT_EQ(endless.step(), SQLITE_INTERRUPT);
+    EXPECT_GT(asked.load(), 20);
+    // Without the check statements run as before.
+    db->setInterruptCheck({});
+    Statement one(db.get(), "SELECT 1");
+    EXPECT_TRUE(one.stepRow());
+}
+
+TEST(SqlConnection, ALengthLimitRefusesValuesLargerThanIt)
+{
+    TempFolder folder;
+    auto db = freshDatabase(folder);
+    ASSERT_TRUE(db->execute("INSERT INTO t (b) VALUES (zeroblob(100000))"));
+    db->setLengthLimit(50000);
+    Statement read(db.get(), "SELECT b FROM t");
+    EXPECT_EQ(read.step(), SQLITE_TOOBIG);
+    Statement size(db.get(), "SELECT length(b) FROM t");
+    ASSERT_TRUE(size.stepRow());
+    EXPECT_EQ(size.integer(0), 100000);
 }

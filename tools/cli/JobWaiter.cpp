@@ -63,6 +63,9 @@ int JobWaiter::wait()
             printError(document_.jobError());
         break;
     }
+    // What a finished job had to leave out, one line each.
+    for (const QString& warning : document_.jobWarnings())
+        printError(QStringLiteral("warning: ") + warning);
     return status_;
 }
 

@@ -1,0 +1,458 @@
+// Interchange files and source packages made to hurt the import: keys wider
+// than 32 bits, duplicate or non-integer keys, triggers and views of their
+// own, photo files that are links out of the package, devices or huge files,
+// damaged or non-JPEG photo blobs, and a restore beside the user's own files.
+// Every refusal leaves the collection on disk exactly as it was.
+#include "CollectionDump.h"
+#include "ExchangeTestSupport.h"
+#include "SampleCollection.h"
+#include "TestSupport.h"
+#include "WorkFiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+constexpr int64_t k2p31 = int64_t(1) << 31;
+constexpr int64_t k2p32 = int64_t(1) << 32;
+constexpr int64_t kMax = INT64_MAX;
+
+class HostileImport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sourcePath = folder.file("Source.sdb");
+        source = newCollection(sourcePath, true);
+        SampleCollection::fill(*source, SampleSize{6, 2, 8, 4, 240});
+        file = folder.file("good.sdbi");
+        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+        target = newCollection(folder.file("Precious.sdb"), true);
+        SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 160}, 7);
+        target->close();
+        target = openCollection(folder.file("Precious.sdb"));
+        dumpBefore = dumpCollection(*target);
+        target->close();
+        target = openCollection(folder.file("Precious.sdb"));
+        before = snapshot(target->packageFilename());
+    }
+    void TearDown() override { SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr); }
+
+    // The import was refused with a message containing `reason` and nothing
+    // of the collection changed, in memory or on disk.
+    void expectRefused(int status, const char* reason)
+    {
+        EXPECT_EQ(status, kJobFailed);
+        EXPECT_TRUE(target->jobError().contains(QString::fromUtf8(reason))) << target->jobError().toStdString();
+        EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
+        const QString path = target->packageFilename();
+        target->close();
+        EXPECT_EQ(snapshot(path), before);
+        target = openCollection(path);
+        EXPECT_FALSE(QFile::exists(WorkFiles::backupDatabase()));
+    }
+    QStringList cactusNames()
+    {
+        QStringList names;
+        for (const auto& cactus : target->cacti())
+            names << cactus->name();
+        names.sort();
+        return names;
+    }
+    // The file's table rebuilt without the row-id alias, so that keys may repeat or be texts.
+    void withoutRowIdAlias(const QString& table)
+    {
+        execSql(file, QStringLiteral("ALTER TABLE %1 RENAME TO old_%1; "
+                                     "CREATE TABLE %1 AS SELECT * FROM old_%1; DROP TABLE old_%1;")
+                          .arg(table));
+        ASSERT_EQ(queryInt(file, QStringLiteral("SELECT count(*) FROM pragma_table_info('%1') WHERE pk > 0").arg(table)), 0);
+    }
+    int64_t firstKey(const char* table)
+    {
+        return queryInt(file, QStringLiteral("SELECT min(pk) FROM %1").arg(QString::fromUtf8(table)));
+    }
+
+    TempFolder folder;
+    QString sourcePath;
+    QString file;
+    std::unique_ptr<SpinoraDatabase> source;
+    std::unique_ptr<SpinoraDatabase> target;
+    QStringList dumpBefore;
+    TreeSnapshot before;
+};
+
+bool isJpeg(const QByteArray& data)
+{
+    return data.startsWith("\xFF\xD8\xFF");
+}
+
+QByteArray encoded(const QImage& image, const char* format)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format)) << format;
+    return data;
+}
+
+} // namespace
+
+// --- Keys wider than 32 bits (they were bound and read as 32-bit)
+
+TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
+{
+    // Keys 1 and 2^32 + 1 were one row imported twice; 2^31 and 2^63 - 1
+    // became blank records; a plant on schedule 2^32 + 7 landed on schedule 7.
+    const int64_t schedule = firstKey("watering");
+    execSql(file, QStringLiteral("UPDATE cactus SET watering_key=-1; "
+                                 "UPDATE watering SET pk=%1, name='wide schedule' WHERE pk=%2; "
+                                 "UPDATE watering SET pk=7, name='schedule seven' WHERE pk=(SELECT min(pk) FROM watering); "
+                                 "UPDATE cactus SET pk=1, name='one', watering_key=%1 WHERE pk=(SELECT min(pk) FROM cactus); "
+                                 "UPDATE cactus SET pk=%3, name='two to the 32 plus one' WHERE pk=(SELECT min(pk) FROM cactus WHERE pk > 1); "
+                                 "UPDATE cactus SET pk=%4, name='two to the 31' WHERE pk=(SELECT min(pk) FROM cactus WHERE pk > 1 AND pk < %3); "
+                                 "UPDATE cactus SET pk=%5, name='largest' WHERE pk=(SELECT min(pk) FROM cactus WHERE pk > 1 AND pk < %4); "
+                                 "UPDATE log SET cactus_key=%5 WHERE pk=(SELECT min(pk) FROM log); "
+                                 "UPDATE image SET type=0, key=%3 WHERE pk=(SELECT min(pk) FROM image); "
+                                 "UPDATE image SET pk=%3 WHERE pk=(SELECT max(pk) FROM image);")
+                      .arg(k2p32 + 7)
+                      .arg(schedule)
+                      .arg(k2p32 + 1)
+                      .arg(k2p31)
+                      .arg(kMax));
+    ASSERT_EQ(queryInt(file, QStringLiteral("SELECT count(*) FROM cactus WHERE pk IN (1, %1, %2, %3)")
+                                 .arg(k2p32 + 1).arg(k2p31).arg(kMax)), 4);
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+
+    EXPECT_EQ(target->cacti().size(), 4u + 6u);
+    QStringList names = cactusNames();
+    for (const char* name : {"one", "two to the 32 plus one", "two to the 31", "largest"})
+        EXPECT_EQ(names.count(QString::fromUtf8(name)), 1) << name;
+    EXPECT_FALSE(names.contains(QStringLiteral("No title")));
+    for (const auto& cactus : target->cacti()) {
+        if (cactus->name() == QLatin1String("one")) {
+            ASSERT_NE(cactus->water(), nullptr);
+            EXPECT_EQ(cactus->water()->name(), QString("wide schedule"));
+        }
+        if (cactus->name() == QLatin1String("largest")) {
+            bool hasLog = false;
+            for (const auto& log : target->logs())
+                hasLog = hasLog || log->cactus() == cactus.get();
+            EXPECT_TRUE(hasLog);
+        }
+        if (cactus->name() == QLatin1String("two to the 32 plus one")) {
+            EXPECT_EQ(cactus->images().size(), 1u); // its photo followed it, not plant "one"
+        }
+    }
+}
+
+TEST_F(HostileImport, KeysWiderThan32BitsStayWholeInTheCollection)
+{
+    // The collection's own keys are read back as they were stored.
+    Cactus* cactus = target->addCactus(std::make_unique<Cactus>());
+    cactus->setWateringKey(k2p32 + 17);
+    target->close();
+    execSql(folder.file("Precious.sdb/spinora.db"),
+            QStringLiteral("UPDATE cactus SET pk=%1 WHERE watering_key=%2").arg(kMax).arg(k2p32 + 17));
+    target = openCollection(folder.file("Precious.sdb"));
+    bool found = false;
+    for (const auto& c : target->cacti())
+        found = found || (c->primaryKey() == kMax && c->wateringKey() == k2p32 + 17);
+    EXPECT_TRUE(found);
+}
+
+TEST_F(HostileImport, AVersionNumberWiderThan32BitsIsRefusedAsNewer)
+{
+    execSql(file, "UPDATE version SET version_num=4611686018427387904"); // 2^62 read as 0 before
+    expectRefused(importFrom(*target, file, 0), "newer version");
+}
+
+TEST_F(HostileImport, AStrayWidePhotoFileInEitherPackageBreaksNoImport)
+{
+    // In the source package and in the collection.
+    const QString package = folder.file("Other.sdb");
+    ASSERT_EQ(exportTo(*source, package, 0), kJobFinished);
+    writeFile(package + "/sp-4294967297.jpg", jpegBytes(gradientImage(40, 30)));
+    writeFile(target->packageFilename() + "/sp-4294967297.jpg", jpegBytes(gradientImage(40, 30)));
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(importFrom(*target, package, 0), kJobFinished) << round << target->jobError().toStdString();
+        ASSERT_EQ(importFrom(*target, file, 2), kJobFinished) << round << target->jobError().toStdString();
+    }
+    EXPECT_EQ(target->cacti().size(), 4u + 6u * 6u);
+    // Every photo has its own three files.
+    QSet<QString> files;
+    for (const auto& image : target->images()) {
+        EXPECT_TRUE(QFile::exists(image->photoFile())) << image->photoFile().toStdString();
+        files.insert(image->photoFile());
+    }
+    EXPECT_EQ(size_t(files.size()), target->images().size());
+}
+
+// --- Duplicate or non-integer keys (tables without the row-id alias)
+
+TEST_F(HostileImport, DuplicateKeysAreRefused)
+{
+    withoutRowIdAlias("cactus");
+    execSql(file, "INSERT INTO cactus SELECT * FROM cactus LIMIT 1");
+    expectRefused(importFrom(*target, file, 0), "same key on more than one row");
+}
+
+TEST_F(HostileImport, KeysThatAreNoWholeNumbersAreRefused)
+{
+    struct Case {
+        const char* table;
+        const char* change;
+    };
+    for (const Case& c : {Case{"cactus", "UPDATE cactus SET pk='seven' WHERE pk=(SELECT min(pk) FROM cactus)"},
+                          Case{"watering", "UPDATE watering SET pk=2.5 WHERE pk=(SELECT min(pk) FROM watering)"},
+                          Case{"log", "UPDATE log SET pk=NULL WHERE pk=(SELECT min(pk) FROM log)"},
+                          Case{"image", "UPDATE image SET pk=-3 WHERE pk=(SELECT min(pk) FROM image)"},
+                          Case{"species", "UPDATE species SET pk=1e30 WHERE pk=(SELECT min(pk) FROM species)"}}) {
+        SCOPED_TRACE(c.table);
+        file = folder.file(QStringLiteral("%1.sdbi").arg(c.table));
+        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+        if (queryInt(file, QStringLiteral("SELECT count(*) FROM %1").arg(c.table)) == 0)
+            execSql(file, QStringLiteral("INSERT INTO species (name, scientific) VALUES ('a', 'b')"));
+        withoutRowIdAlias(QString::fromUtf8(c.table));
+        execSql(file, QString::fromUtf8(c.change));
+        expectRefused(importFrom(*target, file, 0), "not whole numbers");
+    }
+}
+
+TEST_F(HostileImport, LinksThatAreNoWholeNumbersAreRefused)
+{
+    execSql(file, "UPDATE cactus SET watering_key='the first one' WHERE pk=(SELECT min(pk) FROM cactus)");
+    expectRefused(importFrom(*target, file, 1), "watering_key column");
+}
+
+// --- Triggers and views of the file's own
+
+TEST_F(HostileImport, TheFilesTriggersNeverRun)
+{
+    // An old schema version makes the import upgrade the file, which updates
+    // its version row: the trigger would add plants and change a name.
+    execSql(file, "UPDATE version SET version_num=2; "
+                  "CREATE TRIGGER sneaky AFTER UPDATE ON version BEGIN "
+                  "  INSERT INTO cactus (name) VALUES ('planted by a trigger'); "
+                  "  UPDATE cactus SET name='renamed by a trigger'; END; "
+                  "CREATE TRIGGER reader BEFORE DELETE ON cactus BEGIN SELECT RAISE(ABORT, 'no'); END;");
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(target->cacti().size(), 4u + 6u);
+    EXPECT_FALSE(cactusNames().contains("planted by a trigger"));
+    EXPECT_FALSE(cactusNames().contains("renamed by a trigger"));
+    // The user's file itself is never changed.
+    EXPECT_EQ(queryInt(file, "SELECT count(*) FROM sqlite_master WHERE type='trigger'"), 2);
+}
+
+TEST_F(HostileImport, AViewNamedLikeOurTableOverAnEndlessQueryIsNotRun)
+{
+    execSql(file, "DROP TABLE cactus; DROP TABLE watering; "
+                  "CREATE VIEW cactus AS WITH RECURSIVE n(pk) AS (SELECT 1 UNION ALL SELECT pk + 1 FROM n) "
+                  "SELECT pk, 'x' AS name FROM n; "
+                  "CREATE VIEW watering AS SELECT a.pk FROM log a, log b, log c, log d, log e, log f, log g, log h;");
+    QElapsedTimer timer;
+    timer.start();
+    const int status = importFrom(*target, file, 1);
+    EXPECT_LT(timer.elapsed(), 30000);
+    // Without its tables the file holds nothing a plants-and-schedules import wants.
+    expectRefused(status, "holds no");
+}
+
+// --- Photo files of a source package
+
+class SourcePackage : public HostileImport {
+protected:
+    void SetUp() override
+    {
+        HostileImport::SetUp();
+        package = folder.file("Other.sdb");
+        ASSERT_EQ(exportTo(*source, package, 0), kJobFinished);
+        for (const auto& image : source->images())
+            if (image->linkedType() == Image::kCactusPhoto)
+                photoKeys.push_back(image->primaryKey());
+        ASSERT_GE(photoKeys.size(), 4u);
+    }
+    QString photoFile(int64_t key, const char* suffix = "") const
+    {
+        return QStringLiteral("%1/sp-%2%3.jpg").arg(package).arg(key).arg(QString::fromUtf8(suffix));
+    }
+    void replaceWithLink(const QString& path, const QString& target)
+    {
+        QFile::remove(path);
+        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
+    }
+
+    QString package;
+    std::vector<int64_t> photoKeys;
+};
+
+TEST_F(SourcePackage, LinksOutOfThePackageAreNotFollowed)
+{
+    // A photo that is a link to /dev/zero grew the process to gigabytes; one
+    // to a file elsewhere was copied in.
+    const QString outside = folder.file("elsewhere.jpg");
+    writeFile(outside, jpegBytes(gradientImage(300, 200)));
+    replaceWithLink(photoFile(photoKeys[0]), "/dev/zero");
+    replaceWithLink(photoFile(photoKeys[0], "t"), "/dev/zero");
+    replaceWithLink(photoFile(photoKeys[1]), outside);
+    // A link to another photo of the same package is fine.
+    replaceWithLink(photoFile(photoKeys[2]), QStringLiteral("sp-%1.jpg").arg(photoKeys[3]));
+
+    JobObserver job;
+    ASSERT_EQ(importFrom(*target, package, 0, &job), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(target->cacti().size(), 4u + 6u); // every record came in
+    EXPECT_EQ(target->images().size(), 2u + source->images().size() - 2u);
+    ASSERT_EQ(target->jobWarnings().size(), 1);
+    const QString warning = target->jobWarnings().front();
+    EXPECT_TRUE(warning.startsWith("2 photos could not be read and were left out")) << warning.toStdString();
+    EXPECT_TRUE(warning.contains(QStringLiteral("photo %1 of the cactus").arg(photoKeys[0]))) << warning.toStdString();
+    EXPECT_TRUE(warning.contains("a link that leads out of the package")) << warning.toStdString();
+    // Nothing of the outside file reached the collection.
+    const QByteArray outsideBytes = readFile(outside);
+    for (const QString& name : QDir(target->packageFilename()).entryList({"*.jpg"}, QDir::Files))
+        EXPECT_NE(readFile(target->packageFilename() + "/" + name), outsideBytes) << name.toStdString();
+}
+
+TEST_F(SourcePackage, OversizedPhotoFilesAndDevicesAreSkippedNotLoaded)
+{
+    // 64 MiB and one byte, sparse: nothing of it is read.
+    {
+        QFile big(photoFile(photoKeys[0]));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1));
+    }
+    // A named pipe would block a reader that waits for its end.
+    QFile::remove(photoFile(photoKeys[1]));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(photoFile(photoKeys[1])).constData(), 0600), 0);
+
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(importFrom(*target, package, 0), kJobFinished) << target->jobError().toStdString();
+    EXPECT_LT(timer.elapsed(), 30000);
+    EXPECT_EQ(target->cacti().size(), 4u + 6u);
+    EXPECT_EQ(target->images().size(), 2u + source->images().size() - 1u);
+    ASSERT_EQ(target->jobWarnings().size(), 1);
+    const QString warning = target->jobWarnings().front();
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("1 photo could not be read and was left out: photo %1 of the cactus").arg(photoKeys[0])))
+        << warning.toStdString();
+    EXPECT_TRUE(warning.contains("larger than 64 MiB")) << warning.toStdString();
+    // The pipe is no photo file at all: that photo comes in without a picture.
+}
+
+// --- Damaged and non-JPEG photo blobs
+
+TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhoto)
+{
+    const int64_t damaged = queryInt(file, "SELECT max(pk) FROM image WHERE type=0");
+    execSql(file, QStringLiteral("UPDATE image SET photo=X'00112233445566778899' WHERE pk=%1").arg(damaged));
+    JobObserver job;
+    ASSERT_EQ(importFrom(*target, file, 0, &job), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(target->cacti().size(), 4u + source->cacti().size());
+    EXPECT_EQ(target->logs().size(), 3u + source->logs().size());
+    EXPECT_EQ(target->images().size(), 2u + source->images().size() - 1u);
+    ASSERT_EQ(target->jobWarnings().size(), 1);
+    EXPECT_TRUE(target->jobWarnings().front().startsWith(QStringLiteral("1 photo could not be read and was left out: photo %1 of the cactus \u201C").arg(damaged)))
+        << target->jobWarnings().front().toStdString();
+}
+
+TEST_F(HostileImport, TheCommandLineNamesTheSkippedPhotoOnAWarningLine)
+{
+    const int64_t damaged = queryInt(file, "SELECT min(pk) FROM image WHERE type=0");
+    execSql(file, QStringLiteral("UPDATE image SET photo=zeroblob(5000) WHERE pk=%1").arg(damaged));
+    const QString path = target->packageFilename();
+    target->close();
+    target.reset();
+    QProcess cli;
+    cli.start(QStringLiteral(SPINORA_CLI), {"import", path, file, "--type", "0"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("warning: 1 photo could not be read and was left out: photo %1 of the cactus").arg(damaged)))
+        << err.toStdString();
+}
+
+TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
+{
+    const QImage wide = SampleCollection::drawPhoto(3, 1600); // 1600 x 1200: above the photo size
+    const QImage small = SampleCollection::drawPhoto(4, 400);
+    // Qt writes no GIF: a 1 x 1 one, byte by byte.
+    const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c000000000100"
+                                               "01000002024401003b");
+    struct Picture {
+        const char* name;
+        QByteArray photo, thumbnail;
+    };
+    const std::vector<Picture> pictures{{"PNG", encoded(wide, "PNG"), encoded(wide.scaledToWidth(320), "PNG")},
+                                        {"GIF", gif, gif},
+                                        {"BMP", encoded(small, "BMP"), encoded(small.scaledToWidth(320), "BMP")}};
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const int64_t key = queryInt(file, QStringLiteral("SELECT pk FROM image WHERE type=0 ORDER BY pk LIMIT 1 OFFSET %1").arg(i));
+        ASSERT_GT(key, 0);
+        execSql(file, QStringLiteral("UPDATE image SET photo=X'%1', thumbnail=X'%2', caption='%3' WHERE pk=%4")
+                          .arg(QString::fromLatin1(pictures[i].photo.toHex()), QString::fromLatin1(pictures[i].thumbnail.toHex()),
+                               QString::fromLatin1(pictures[i].name))
+                          .arg(key));
+    }
+    auto empty = newCollection(folder.file("Empty.sdb"), true);
+    ASSERT_EQ(importFrom(*empty, file, 0), kJobFinished) << empty->jobError().toStdString();
+    EXPECT_TRUE(empty->jobWarnings().isEmpty());
+    int converted = 0;
+    for (const auto& image : empty->images()) {
+        image->hydrate();
+        const QByteArray photo = readFile(image->photoFile());
+        const QByteArray thumbnail = readFile(image->thumbnailFile());
+        EXPECT_TRUE(isJpeg(photo)) << image->caption().toStdString();
+        EXPECT_TRUE(isJpeg(thumbnail)) << image->caption().toStdString();
+        EXPECT_TRUE(QFile::exists(image->croppedThumbnailFile()));
+        if (image->caption() == QLatin1String("PNG")) {
+            ++converted;
+            EXPECT_EQ(image->photo().size(), QSize(1280, 960)); // kept within the photo size
+            EXPECT_LT(meanDifference(image->photo(), wide.scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 6.0);
+        } else if (image->caption() == QLatin1String("BMP")) {
+            ++converted;
+            EXPECT_EQ(image->photo().size(), small.size());
+            EXPECT_EQ(image->thumbnail().width(), 320);
+            EXPECT_LT(meanDifference(image->photo(), small), 6.0);
+        } else if (image->caption() == QLatin1String("GIF")) {
+            ++converted;
+            EXPECT_EQ(image->photo().size(), QSize(1, 1));
+        }
+    }
+    EXPECT_EQ(converted, 3);
+}
+
+// --- A restore removes only our own photo files
+
+TEST_F(HostileImport, ARestoreRemovesOnlyFilesWhoseExtensionIsExactlyJpg)
+{
+    const QString package = target->packageFilename();
+    writeFile(package + "/Holiday.JPG", "the user's own");
+    writeFile(package + "/scan.Jpg", "the user's own too");
+    writeFile(package + "/notes.jpeg", "and this");
+    SpinoraUtility::copyFileFrom(file, SpinoraUtility::getImportDatabaseName());
+    SpinoraUtility::sharedManager().documents().registerAsMainDocument(target.get());
+    JobObserver device;
+    ExchangeRelay::prepareForDatabaseImport(0, &device);
+    ASSERT_EQ(device.wait(), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(readFile(package + "/Holiday.JPG"), QByteArray("the user's own"));
+    EXPECT_EQ(readFile(package + "/scan.Jpg"), QByteArray("the user's own too"));
+    EXPECT_EQ(readFile(package + "/notes.jpeg"), QByteArray("and this"));
+    // The old photos ("sp-…jpg") are gone, the new ones there.
+    for (const QString& name : QDir(package).entryList({"sp-*"}, QDir::Files | QDir::CaseSensitive)) {
+        bool referenced = false;
+        for (const auto& image : target->images())
+            referenced = referenced || name.startsWith(QStringLiteral("sp-%1").arg(image->primaryKey()));
+        EXPECT_TRUE(referenced) << name.toStdString();
+    }
+}
