@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QListWidget>
@@ -431,4 +432,52 @@ TEST_F(WaterEditor, ChooserTogglesPlantsAndANewScheduleKeepsThem)
     }
     auto reopened = f.reopen();
     EXPECT_EQ(reopened->waterWithName(QStringLiteral("New"))->cacti().size(), 2u);
+}
+
+TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInOrder)
+{
+    Fixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Photogenic"), nullptr);
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        files << f.folder.file(QStringLiteral("picture%1.jpg").arg(i));
+        writeFile(files.back(), jpegBytes(gradientImage(640 + 10 * i, 480)));
+    }
+    const QStringList dumpBefore = dumpCollection(*f.document);
+    const QStringList packageBefore = QDir(f.path).entryList(QDir::Files);
+
+    {
+        CactusInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(plant);
+        editor.show();
+        editor.photoGrid()->setShowsAlerts(false);
+        editor.photoGrid()->addPhotosWithPaths(files.mid(0, 2));
+        ASSERT_TRUE(editor.photoGrid()->waitForImageSave(60000));
+        EXPECT_EQ(editor.updatedImageArray().size(), 2u);
+        EXPECT_EQ(f.document->images().size(), 2u) << "new photos are stored at once";
+        click(control<QPushButton>(&editor, "cancelButton"));
+    }
+    EXPECT_TRUE(f.document->images().empty());
+    EXPECT_TRUE(plant->images().empty());
+    EXPECT_EQ(QDir(f.path).entryList(QDir::Files), packageBefore) << "their picture files are gone again";
+    const QStringList dumpAfter = dumpCollection(*f.document);
+    EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
+
+    {
+        CactusInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(plant);
+        editor.show();
+        editor.photoGrid()->setShowsAlerts(false);
+        editor.photoGrid()->addPhotosWithPaths(files);
+        ASSERT_TRUE(editor.photoGrid()->waitForImageSave(60000));
+        ASSERT_EQ(editor.updatedImageArray().size(), 3u);
+        click(control<QPushButton>(&editor, "okButton"));
+    }
+    ASSERT_EQ(plant->images().size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(plant->images()[i]->linkedKey(), plant->primaryKey());
+        EXPECT_EQ(plant->images()[i]->tagValue(), int64_t(i));
+    }
+    auto reopened = f.reopen();
+    EXPECT_EQ(plantNamed(*reopened, QStringLiteral("Photogenic"))->images().size(), 3u);
 }
