@@ -591,6 +591,28 @@ void PhotoGridViewController::photoRefused(const QString& file, const QString& r
 // and a photo without its files must not stay in the collection.
 void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>& photo)
 {
+    // The row is inserted and its files checked in one transaction, so that
+    // a photo whose files could not be written leaves no row behind.
+    Connection* connection = database_->database();
+    const bool transaction = connection && database_->beginTransactionWithDatabase(connection);
+    auto rollBack = [&] {
+        if (transaction)
+            Statement(connection, "rollback transaction").stepDone();
+    };
+    auto refuse = [&](Image* stored, const QString& reason) {
+        rollBack();
+        if (stored) {
+            try {
+                database_->removeImage(stored); // its row if any, and whatever files were written
+            } catch (const InternalError& error) {
+                logInternalError(error);
+            }
+        }
+        photoRefused(photo->file, reason);
+        --importDone_; // counted by the caller
+    };
+    const QString diskFull = tr("the photo could not be written into the collection (is the disk full?)");
+
     auto image = std::make_unique<Image>();
     image->setDataForPhoto(photo->photoData);
     image->setDataForThumbnail(photo->thumbnailData);
@@ -599,24 +621,24 @@ void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>
         stored = database_->addImage(std::move(image));
     } catch (const InternalError& error) {
         logInternalError(error);
-        photoRefused(photo->file, tr("the photo could not be stored in the collection"));
-        --importDone_; // counted by the caller
+        refuse(nullptr, tr("the photo could not be stored in the collection"));
         return;
     }
+    // A full disk leaves short files behind: a photo without its files
+    // must not stay in the collection.
     const bool whole = QFileInfo(stored->photoFile()).size() == photo->photoData.size()
                        && QFileInfo(stored->thumbnailFile()).size() == photo->thumbnailData.size()
                        && QFileInfo(stored->croppedThumbnailFile()).size() > 0;
     if (!whole) {
-        try {
-            database_->removeImage(stored); // its row and whatever files were written
-        } catch (const InternalError& error) {
-            logInternalError(error);
-        }
-        photoRefused(photo->file, tr("the photo could not be written into the collection (is the disk full?)"));
-        --importDone_;
+        refuse(stored, diskFull);
+        return;
+    }
+    if (transaction && !database_->endTransactionWithDatabase(connection)) {
+        refuse(stored, diskFull);
         return;
     }
     try {
+        // The editor hears of the photo only once it is safely stored.
         if (delegate_)
             delegate_->saveImage(stored, -1);
         stored->dehydrate(); // the grid needs only the thumbnail, read again on demand
@@ -624,13 +646,7 @@ void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>
         // The row could not be linked or saved (a full disk): the photo
         // leaves the collection again rather than stay half-made.
         logInternalError(error);
-        try {
-            database_->removeImage(stored);
-        } catch (const InternalError& again) {
-            logInternalError(again);
-        }
-        photoRefused(photo->file, tr("the photo could not be written into the collection (is the disk full?)"));
-        --importDone_;
+        refuse(stored, diskFull);
         return;
     }
     addedPhotos_.push_back(stored);
