@@ -124,7 +124,7 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     EXPECT_FALSE(browser.importButton()->isEnabled());
     EXPECT_EQ(browser.importMessages()->text(),
               "Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.");
-    QTest::mouseClick(browser.importOptions()->button(2), Qt::LeftButton);
+    browser.importOptions()->button(2)->click();
     EXPECT_EQ(browser.importSelection(), 2);
     EXPECT_EQ(browser.importMessages()->text(), "Click the Import button to import the cacti from your device.");
     EXPECT_TRUE(browser.importButton()->isEnabled());
@@ -183,15 +183,16 @@ TEST_F(Dialogs, ExportDialogEnablesOnlyForRestoreOrImportMode)
 
 TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)
 {
+    const QByteArray phoneFile = phoneDatabase();
     openCollection();
-    FaultPeer peer(Behaviour::Serve, phoneDatabase());
+    FaultPeer peer(Behaviour::Serve, phoneFile);
     const ResolvedService phone = device("Phone", 0, QUrl(peer.address()).port());
     script.resolvable = {phone};
     browser.presentDeviceBrowser(0);
     network().announce(phone.service);
     settle();
     clickRow(browser.importDeviceTable(), 0);
-    QTest::mouseClick(browser.importOptions()->button(0), Qt::LeftButton);
+    browser.importOptions()->button(0)->click();
     bool sawProgress = false;
     QObject::connect(&browser.transfer(), &DeviceTransfer::progressChanged, [&](double p) {
         if (p > 50 && !sawProgress && browser.progressWindow()->isVisible()) {
@@ -224,7 +225,7 @@ TEST_F(Dialogs, AFailedDownloadWarnsAndTheProgressWindowGoesASecondLater)
     network().announce(phone.service);
     settle();
     clickRow(browser.importDeviceTable(), 0);
-    QTest::mouseClick(browser.importOptions()->button(3), Qt::LeftButton);
+    browser.importOptions()->button(3)->click();
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
     EXPECT_EQ(peer.requestLine(), "GET /spinora_watering.sdbi HTTP/1.1");
@@ -236,9 +237,9 @@ TEST_F(Dialogs, AFailedDownloadWarnsAndTheProgressWindowGoesASecondLater)
 
 TEST_F(Dialogs, CancelInTheProgressWindowStopsTheDownloadSilently)
 {
+    const QByteArray phoneFile = phoneDatabase();
     openCollection();
-    const QString package = document->packageFilename();
-    FaultPeer peer(Behaviour::StallHalfWay, phoneDatabase());
+    FaultPeer peer(Behaviour::StallHalfWay, phoneFile);
     const ResolvedService phone = device("Phone", 0, QUrl(peer.address()).port());
     script.resolvable = {phone};
     browser.presentDeviceBrowser(0);
