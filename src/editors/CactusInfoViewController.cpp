@@ -910,7 +910,7 @@ void CactusInfoViewController::hideView(bool ok)
         photos_.release();
     if (!ok) {
         // The photos added since opening leave the collection again.
-        photos_.cancel();
+        photos_.cancel(photoGrid_->addedPhotos());
         photoGrid_->discardAddedPhotos();
     } else {
         photoGrid_->keepAddedPhotos();

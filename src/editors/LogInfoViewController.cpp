@@ -518,8 +518,10 @@ void LogInfoViewController::removeImages(const std::vector<Image*>& photos)
 
 void LogInfoViewController::storePhoto(Image* image, int n)
 {
-    if (photos_.storePhoto(image, n))
-        redrawSlots();
+    if (!photos_.storePhoto(image, n))
+        return;
+    redrawSlots();
+    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
 }
 
 void LogInfoViewController::updateCaptions()
@@ -696,7 +698,7 @@ void LogInfoViewController::hideView(bool ok)
     if (unloadUponExit_)
         photos_.release();
     if (!ok) {
-        photos_.cancel();
+        photos_.cancel(photoGrid_->addedPhotos());
         photoGrid_->discardAddedPhotos();
         // A reminder made in this opening belongs to an edit that never
         // happened: it leaves the calendar again.

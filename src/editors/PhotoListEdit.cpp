@@ -93,11 +93,13 @@ std::vector<Image*> PhotoListEdit::commit()
     return photos;
 }
 
-void PhotoListEdit::cancel()
+void PhotoListEdit::cancel(const std::vector<Image*>& removedByGrid)
 {
     for (Image* added : toAdd_) {
         std::erase(updated_, added);
         std::erase(toDelete_, added);
+        if (std::find(removedByGrid.begin(), removedByGrid.end(), added) == removedByGrid.end())
+            document_.removeImage(added);
     }
     toAdd_.clear();
 }

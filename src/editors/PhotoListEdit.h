@@ -41,8 +41,10 @@ public:
     // OK: answers the owner's new photo list; removed photos leave the
     // collection and every photo is saved with its position as tag value.
     std::vector<Image*> commit();
-    // Cancel: forgets the photos added since opening (the grid removes them).
-    void cancel();
+    // Cancel: the photos added since opening leave the list; those the grid
+    // no longer tracks (a refresh of the grid starts its list anew) leave
+    // the collection here, the grid removes the others.
+    void cancel(const std::vector<Image*>& removedByGrid);
     // Each photo of the list releases its picture data.
     void release();
     void clear();

@@ -481,3 +481,30 @@ TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInO
     auto reopened = f.reopen();
     EXPECT_EQ(plantNamed(*reopened, QStringLiteral("Photogenic"))->images().size(), 3u);
 }
+
+TEST_F(CactusEditor, APhotoMovedToASlotAndThenCancelledStillLeavesTheCollection)
+{
+    Fixture f;
+    Cactus* plant = f.addPlant(QStringLiteral("Mover"), nullptr);
+    QStringList files;
+    for (int i = 0; i < 2; ++i) {
+        files << f.folder.file(QStringLiteral("p%1.jpg").arg(i));
+        writeFile(files.back(), jpegBytes(gradientImage(320, 240 + 10 * i)));
+    }
+    const QStringList packageBefore = QDir(f.path).entryList(QDir::Files);
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    editor.photoGrid()->setShowsAlerts(false);
+    editor.photoGrid()->addPhotosWithPaths(files);
+    ASSERT_TRUE(editor.photoGrid()->waitForImageSave(60000));
+    ASSERT_EQ(editor.updatedImageArray().size(), 2u);
+    Image* second = editor.updatedImageArray()[1];
+    // The photo viewer's "store in slot": the grid is shown the new order.
+    editor.photoGrid()->storePhoto(second, 0);
+    EXPECT_EQ(editor.updatedImageArray().front(), second);
+    EXPECT_EQ(editor.imageInSlot(0), second);
+    click(control<QPushButton>(&editor, "cancelButton"));
+    EXPECT_TRUE(f.document->images().empty());
+    EXPECT_EQ(QDir(f.path).entryList(QDir::Files), packageBefore);
+}
