@@ -149,7 +149,7 @@ int InterchangeExport::exportDatabaseThread(SpinoraDatabase& document)
     const int type = document.exportType();
     const bool toFile = isInterchangeFile(destination);
     QString reason;
-    if (!WorkFiles::lock(&document, &reason)) {
+    if (!WorkFiles::lockExport(&document, &reason)) {
         document.setJobError(reason);
         return kJobFailed;
     }
@@ -207,7 +207,7 @@ int InterchangeExport::exportDatabaseThread(SpinoraDatabase& document)
     }
     SpinoraUtility::removeFileIfExists(WorkFiles::exportDatabase());
     report(100);
-    WorkFiles::unlock(&document);
+    WorkFiles::unlockExport(&document);
     return status;
 }
 

@@ -13,8 +13,15 @@ namespace spinora {
 
 namespace {
 std::mutex lockMutex;
-std::unique_ptr<QLockFile> heldLock;
-const void* heldFor = nullptr;
+// Imports and exports use different files of the work folder, so each kind
+// has a lock of its own: an export runs while another program imports.
+struct Slot {
+    const char* fileName;
+    std::unique_ptr<QLockFile> lock;
+    const void* owner = nullptr;
+};
+Slot importSlot{"spinora-work.lock", nullptr, nullptr};
+Slot exportSlot{"spinora-export.lock", nullptr, nullptr};
 // The owner of a lock taken for the process as a whole; the next job adopts it.
 const char kAnyJob = 0;
 
@@ -49,13 +56,14 @@ QString WorkFiles::exportDatabase() { return inFolder("temp_spinora_export.db");
 QString WorkFiles::tempPhotos() { return inFolder("temp_photos"); }
 QString WorkFiles::importPhotos() { return inFolder("temp_import_photos"); }
 
-bool WorkFiles::lock(const void* owner, QString* reason)
+namespace {
+
+bool take(Slot& slot, const void* owner, QString* reason)
 {
-    std::lock_guard guard(lockMutex);
-    if (heldLock) {
-        if (heldFor == &kAnyJob)
-            heldFor = owner;
-        if (heldFor == owner)
+    if (slot.lock) {
+        if (slot.owner == &kAnyJob)
+            slot.owner = owner;
+        if (slot.owner == owner)
             return true;
         if (reason)
             *reason = QStringLiteral("Another import or export is running in this program; "
@@ -68,7 +76,7 @@ bool WorkFiles::lock(const void* owner, QString* reason)
             *reason = why;
         return false;
     }
-    auto file = std::make_unique<QLockFile>(folder + QStringLiteral("/spinora-work.lock"));
+    auto file = std::make_unique<QLockFile>(folder + QLatin1Char('/') + QLatin1String(slot.fileName));
     // No age limit: a long job keeps its lock. A lock left by a process that
     // died is still taken over (QLockFile checks whether its owner runs).
     file->setStaleLockTime(0);
@@ -89,41 +97,70 @@ bool WorkFiles::lock(const void* owner, QString* reason)
         }
         return false;
     }
-    heldLock = std::move(file);
-    heldFor = owner;
+    slot.lock = std::move(file);
+    slot.owner = owner;
     return true;
+}
+
+void give(Slot& slot, const void* owner)
+{
+    if (slot.owner != owner && owner != nullptr)
+        return;
+    slot.lock.reset();
+    slot.owner = nullptr;
+}
+
+} // namespace
+
+bool WorkFiles::lock(const void* owner, QString* reason)
+{
+    std::lock_guard guard(lockMutex);
+    return take(importSlot, owner, reason);
 }
 
 bool WorkFiles::holds(const void* owner)
 {
     std::lock_guard guard(lockMutex);
-    return heldLock && heldFor == owner;
+    return importSlot.lock && importSlot.owner == owner;
 }
 
 void WorkFiles::unlock(const void* owner)
 {
     std::lock_guard guard(lockMutex);
-    if (heldFor != owner)
-        return;
-    heldLock.reset();
-    heldFor = nullptr;
+    give(importSlot, owner);
+}
+
+bool WorkFiles::lockExport(const void* owner, QString* reason)
+{
+    std::lock_guard guard(lockMutex);
+    return take(exportSlot, owner, reason);
+}
+
+void WorkFiles::unlockExport(const void* owner)
+{
+    std::lock_guard guard(lockMutex);
+    give(exportSlot, owner);
 }
 
 bool WorkFiles::lock(QString* reason)
 {
-    {
-        std::lock_guard guard(lockMutex);
-        if (heldLock)
-            return true;
+    std::lock_guard guard(lockMutex);
+    if (importSlot.lock && exportSlot.lock)
+        return true;
+    if (!importSlot.lock && !take(importSlot, &kAnyJob, reason))
+        return false;
+    if (!exportSlot.lock && !take(exportSlot, &kAnyJob, reason)) {
+        give(importSlot, nullptr);
+        return false;
     }
-    return lock(&kAnyJob, reason);
+    return true;
 }
 
 void WorkFiles::unlock()
 {
     std::lock_guard guard(lockMutex);
-    heldLock.reset();
-    heldFor = nullptr;
+    give(importSlot, nullptr);
+    give(exportSlot, nullptr);
 }
 
 } // namespace spinora

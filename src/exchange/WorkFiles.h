@@ -27,10 +27,14 @@ public:
     static bool holds(const void* owner);
     // Gives the folder up; only the job that holds it does.
     static void unlock(const void* owner);
+    // The same for the files of an export ("temp_spinora_export.db"), which
+    // no import uses: an export runs while another job imports.
+    static bool lockExport(const void* owner, QString* reason);
+    static void unlockExport(const void* owner);
 
-    // For a transfer that has no document of its own yet (the device
-    // download): takes the folder for this process; the job that follows
-    // (lock with its owner) adopts it. unlock() gives it up whoever holds it.
+    // For a transfer that has no document of its own yet (the device): takes
+    // both locks for this process; the job that follows (lock with its
+    // owner) adopts them. unlock() gives both up whoever holds them.
     static bool lock(QString* reason = nullptr);
     static void unlock();
 };

@@ -1,8 +1,17 @@
 // spinora-cli as a script would use it: exit codes, stdout and stderr.
 #include "TestSupport.h"
 
+#include "SqlConnection.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -214,4 +223,197 @@ TEST(Cli, PrintWritesTheListsAndSheetsAsPdf)
         << missing.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder.file("x.pdf")));
     EXPECT_EQ(cli({"print", sample}).exitCode, 2);
+}
+
+// --- One writer per collection, cancels, busy files and export destinations
+
+namespace {
+
+// spinora-cli with extra environment, started and left running.
+std::unique_ptr<QProcess> startCli(const QStringList& arguments, const QMap<QString, QString>& environment = {})
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        env.insert(it.key(), it.value());
+    process->setProcessEnvironment(env);
+    process->start(QStringLiteral(SPINORA_CLI), arguments);
+    process->waitForStarted();
+    return process;
+}
+
+bool isStopped(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray fields = stat.readAll();
+    const qsizetype close = fields.lastIndexOf(')');
+    return close > 0 && fields.mid(close + 2, 1) == "T";
+}
+
+int cactusCount(const QString& collection)
+{
+    const Result info = cli({"info", collection});
+    const auto match = QRegularExpression("cacti: (\\d+)\n").match(info.out);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
+{
+    TempFolder folder;
+    const QString source = folder.file("S.sdb");
+    ASSERT_EQ(cli({"sample", source, "--cacti", "3", "--photos", "1"}).exitCode, 0);
+
+    // "stuff.sdbi" is a folder of the user's: never deleted, not even with --force.
+    QDir().mkpath(folder.file("stuff.sdbi"));
+    writeFile(folder.file("stuff.sdbi/notes.txt"), "keep");
+    QDir().mkpath(folder.file("docs"));
+    writeFile(folder.file("docs/thesis.txt"), "keep");
+    const TreeSnapshot stuff = snapshot(folder.file("stuff.sdbi"));
+    const TreeSnapshot docs = snapshot(folder.file("docs"));
+    for (const QStringList& arguments : {QStringList{"export-sdbi", source, folder.file("stuff.sdbi"), "--force"},
+                                         QStringList{"export-sdbi", source, folder.file("docs"), "--force"},
+                                         QStringList{"export-sdbi", source, folder.file("docs")}}) {
+        const Result refused = cli(arguments);
+        EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains("never replaces")) << refused.err.toStdString();
+        EXPECT_FALSE(refused.err.contains("--force")) << refused.err.toStdString();
+    }
+    EXPECT_TRUE(snapshot(folder.file("stuff.sdbi")) == stuff);
+    EXPECT_TRUE(snapshot(folder.file("docs")) == docs);
+
+    // Files and collections are replaced with --force only.
+    ASSERT_EQ(cli({"new", folder.file("Other.sdb"), "--empty"}).exitCode, 0);
+    writeFile(folder.file("old.sdbi"), "older");
+    writeFile(folder.file("old.csv"), "older");
+    writeFile(folder.file("r.html"), "older");
+    const QList<QStringList> replacing = {{"export-sdbi", source, folder.file("old.sdbi")},
+                                          {"export-sdbi", source, folder.file("Other.sdb")},
+                                          {"export-csv", source, folder.file("old.csv")},
+                                          {"report", source, folder.file("r.html")}};
+    for (const QStringList& arguments : replacing) {
+        const TreeSnapshot before = snapshot(arguments[2]);
+        const Result refused = cli(arguments);
+        EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains("Add --force to replace it.")) << refused.err.toStdString();
+        EXPECT_TRUE(snapshot(arguments[2]) == before) << arguments.join(' ').toStdString();
+        const Result forced = cli(arguments + QStringList{"--force"});
+        EXPECT_EQ(forced.exitCode, 0) << arguments.join(' ').toStdString() << forced.err.toStdString();
+    }
+    EXPECT_EQ(cactusCount(folder.file("Other.sdb")), 3);
+    EXPECT_TRUE(readFile(folder.file("r.html")).contains("Cacti Report"));
+}
+
+TEST(Cli, ASecondWriterIsRefusedAtOnceNamingTheHolderWhileReadersGoOn)
+{
+    TempFolder folder;
+    const QString source = folder.file("S.sdb");
+    const QString target = folder.file("T.sdb");
+    ASSERT_EQ(cli({"sample", source, "--cacti", "5", "--photos", "2"}).exitCode, 0);
+    ASSERT_EQ(cli({"sample", target, "--cacti", "2", "--photos", "1"}).exitCode, 0);
+    ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
+
+    auto first = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", "merge"}});
+    QElapsedTimer timer;
+    timer.start();
+    while (!isStopped(first->processId()) && first->state() == QProcess::Running && timer.elapsed() < 60000)
+        QThread::msleep(20);
+    ASSERT_TRUE(isStopped(first->processId())) << first->readAllStandardError().toStdString();
+
+    timer.restart();
+    const Result second = cli({"import", target, folder.file("s.sdbi")});
+    EXPECT_LT(timer.elapsed(), 5000) << "refused at once, not after a wait";
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_TRUE(second.err.contains(QStringLiteral("in use by spinora-cli (process %1)").arg(first->processId())))
+        << second.err.toStdString();
+    // Reading needs no lock.
+    EXPECT_EQ(cactusCount(target), 2);
+    EXPECT_EQ(cli({"list", target, "cacti"}).exitCode, 0);
+    EXPECT_EQ(cli({"export-csv", target, folder.file("t.csv")}).exitCode, 0);
+    EXPECT_EQ(cli({"export-sdbi", target, folder.file("t.sdbi")}).exitCode, 0);
+    EXPECT_EQ(cli({"report", target, folder.file("t.html")}).exitCode, 0);
+
+    ::kill(pid_t(first->processId()), SIGCONT);
+    ASSERT_TRUE(first->waitForFinished(60000));
+    EXPECT_EQ(first->exitCode(), 0) << first->readAllStandardError().toStdString();
+    EXPECT_EQ(cactusCount(target), 7);
+    // Free again for the next writer.
+    EXPECT_EQ(cli({"import", target, folder.file("t.csv")}).exitCode, 0);
+}
+
+TEST(Cli, CtrlCAtAnyProgressStepExitsZeroExactlyWhenTheImportLanded)
+{
+    TempFolder folder;
+    const QString source = folder.file("S.sdb");
+    ASSERT_EQ(cli({"sample", source, "--cacti", "300", "--watering", "20", "--logs", "600", "--photos", "3"}).exitCode, 0);
+    ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
+    const QString pristine = folder.file("Pristine.sdb");
+    ASSERT_EQ(cli({"new", pristine, "--empty"}).exitCode, 0);
+
+    int landed = 0, cancelled = 0;
+    for (int threshold = 0; threshold <= 100; threshold += 10) {
+        const QString target = folder.file(QStringLiteral("T%1.sdb").arg(threshold));
+        ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
+        const TreeSnapshot before = snapshot(target);
+        auto import = startCli({"import", target, folder.file("s.sdbi")});
+        bool interrupted = false;
+        QByteArray progress;
+        while (import->state() == QProcess::Running) {
+            import->waitForReadyRead(50);
+            progress += import->readAllStandardError();
+            if (!interrupted && progress.contains(QStringLiteral("progress: %1%").arg(threshold).toUtf8())) {
+                ::kill(pid_t(import->processId()), SIGINT);
+                interrupted = true;
+            }
+        }
+        import->waitForFinished(60000);
+        ASSERT_EQ(import->exitStatus(), QProcess::NormalExit) << threshold;
+        const QString out = QString::fromUtf8(import->readAllStandardOutput());
+        if (import->exitCode() == 0) {
+            ++landed;
+            EXPECT_TRUE(out.contains("status: 0")) << out.toStdString();
+            EXPECT_EQ(cactusCount(target), 300) << threshold;
+        } else {
+            ++cancelled;
+            EXPECT_TRUE(out.contains("status: 1 (cancelled; nothing was changed)")) << out.toStdString();
+            EXPECT_TRUE(snapshot(target) == before) << threshold;
+        }
+    }
+    EXPECT_GE(cancelled, 1);
+    EXPECT_GE(landed, 1);
+}
+
+TEST(Cli, ReadersAndWritersWaitForAnotherProcessesLockInsteadOfFailing)
+{
+    TempFolder folder;
+    const QString source = folder.file("S.sdb");
+    const QString target = folder.file("T.sdb");
+    ASSERT_EQ(cli({"sample", source, "--cacti", "4"}).exitCode, 0);
+    ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
+    ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
+
+    // Another process writes the file for a moment: info waits for it.
+    QString error;
+    auto holder = spinora::Connection::open(target + "/spinora.db", spinora::Connection::Mode::ReadWrite, &error);
+    ASSERT_TRUE(holder) << error.toStdString();
+    ASSERT_TRUE(holder->execute("BEGIN EXCLUSIVE"));
+    auto info = startCli({"info", target});
+    QThread::msleep(800);
+    ASSERT_TRUE(holder->execute("COMMIT"));
+    ASSERT_TRUE(info->waitForFinished(60000));
+    EXPECT_EQ(info->exitCode(), 0) << info->readAllStandardError().toStdString();
+
+    // Another process reads while an import lands: the import says 0 and is in.
+    ASSERT_TRUE(holder->execute("BEGIN"));
+    ASSERT_TRUE(holder->execute("SELECT count(*) FROM cactus"));
+    auto import = startCli({"import", target, folder.file("s.sdbi")});
+    QThread::msleep(300);
+    ASSERT_TRUE(holder->execute("COMMIT"));
+    ASSERT_TRUE(import->waitForFinished(60000));
+    EXPECT_EQ(import->exitCode(), 0) << import->readAllStandardError().toStdString();
+    holder->close();
+    EXPECT_EQ(cactusCount(target), 4);
 }

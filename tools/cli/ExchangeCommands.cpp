@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <csignal>
+
 namespace spinora::cli {
 
 namespace {
@@ -43,15 +45,22 @@ void refuseSameCollection(const SpinoraDatabase& document, const QString& other,
 template <class Start>
 int runJob(std::unique_ptr<SpinoraDatabase> document, Start start)
 {
-    JobWaiter waiter(*document);
-    start(&waiter);
-    const int status = waiter.wait();
-    try {
-        document->close();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        printError(error.message());
+    int status = -1;
+    {
+        JobWaiter waiter(*document);
+        start(&waiter);
+        status = waiter.wait();
+        try {
+            document->close();
+        } catch (const InternalError& error) {
+            logInternalError(error);
+            printError(error.message());
+        }
     }
+    // The job has ended: a Ctrl-C now is too late to change anything and must
+    // not turn a finished job's exit status into death by signal.
+    std::signal(SIGINT, SIG_IGN);
+    std::signal(SIGTERM, SIG_IGN);
     return status == 0 ? 0 : 1;
 }
 
