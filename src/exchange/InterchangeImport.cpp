@@ -619,6 +619,10 @@ bool Merge::run()
 {
     try {
         if (openIncoming() && readVersion() && checkKeys()) {
+            // One read transaction for every record of the file: otherwise
+            // SQLite takes and drops its file lock (and looks for a hot
+            // journal) around each of the per-record SELECTs.
+            Transaction reading(incoming_.get());
             importPhotos();
             importWatering();
             crashPoint("merge");
