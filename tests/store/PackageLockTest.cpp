@@ -1,0 +1,157 @@
+// The writer lock of a collection package within one process (the app
+// opening the same collection twice, saving over a collection that is open),
+// read-only opens that write nothing, and connections that wait for another
+// connection's lock instead of failing. The cross-process cases run with
+// spinora-cli in tests/exchange/CoreLockTest.cpp and tests/tools/CliTest.cpp.
+#include "PackageCommit.h"
+#include "PackageLock.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace spinora;
+using namespace spinora::test;
+
+TEST(PackageLock, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumentGoesOn)
+{
+    TempFolder folder;
+    const QString path = folder.file("Garden.sdb");
+    auto first = newCollection(path);
+    auto second = std::make_unique<SpinoraDatabase>(path);
+    EXPECT_FALSE(second->readFromURL(path));
+    EXPECT_EQ(second->lastError(),
+              QStringLiteral("The collection \u201CGarden.sdb\u201D could not be opened: it is already open in this program."));
+    EXPECT_EQ(second->database(), nullptr);
+    second.reset();
+
+    // The refusal took nothing from the first document.
+    auto cactus = std::make_unique<Cactus>();
+    cactus->setName("Still mine");
+    first->addCactus(std::move(cactus));
+    first->close();
+    auto again = openCollection(path);
+    EXPECT_EQ(again->cacti().size(), 1u);
+    EXPECT_FALSE(PackageLock::holder(path).isEmpty());
+    again->close();
+    EXPECT_TRUE(PackageLock::holder(path).isEmpty());
+}
+
+TEST(PackageLock, ARefusedOpenOfAFolderLeavesNoLockFileBehind)
+{
+    TempFolder folder;
+    const QString path = folder.file("Photos");
+    QDir().mkpath(path);
+    writeFile(path + "/holiday.jpg", "not ours");
+    SpinoraDatabase document(path);
+    EXPECT_FALSE(document.readFromURL(path));
+    EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"holiday.jpg"});
+}
+
+TEST(PackageLock, AReadOnlyOpenTakesNoLockAndWritesNothing)
+{
+    TempFolder folder;
+    const QString path = folder.file("Garden.sdb");
+    auto writer = newCollection(path);
+    // A row a writing open would remove: a species without names.
+    execSql(writer->dbFilename(), "INSERT INTO species (name, scientific) VALUES ('', '')");
+    const TreeSnapshot before = snapshot(path);
+
+    SpinoraDatabase reader(path);
+    reader.setReadOnly(true);
+    ASSERT_TRUE(reader.readFromURL(path)) << reader.lastError().toStdString();
+    EXPECT_FALSE(reader.holdsPackageLock());
+    EXPECT_TRUE(writer->holdsPackageLock());
+    EXPECT_FALSE(reader.writeSafelyToURL(folder.file("Copy.sdb")));
+    EXPECT_FALSE(QFileInfo::exists(folder.file("Copy.sdb")));
+    reader.close();
+    EXPECT_TRUE(snapshot(path) == before);
+}
+
+TEST(PackageLock, TheLockMovesWithASaveAsAndACollectionInUseIsNotSavedOver)
+{
+    TempFolder folder;
+    const QString old = folder.file("Old.sdb");
+    const QString moved = folder.file("New.sdb");
+    auto document = newCollection(old);
+    ASSERT_TRUE(document->writeSafelyToURL(moved)) << document->lastError().toStdString();
+    EXPECT_EQ(document->packageFilename(), moved);
+    // The new place is this document's; the old one is free.
+    SpinoraDatabase other(moved);
+    EXPECT_FALSE(other.readFromURL(moved));
+    EXPECT_TRUE(other.lastError().contains("already open in this program"));
+    auto oldAgain = openCollection(old);
+
+    // Saving over a collection that is open elsewhere is refused; it stays as it was.
+    const TreeSnapshot busy = snapshot(old);
+    EXPECT_FALSE(document->writeSafelyToURL(old));
+    EXPECT_TRUE(document->lastError().contains("already open in this program")) << document->lastError().toStdString();
+    EXPECT_TRUE(snapshot(old) == busy);
+    EXPECT_NE(document->database(), nullptr); // still working on its own package
+    oldAgain->close();
+    EXPECT_TRUE(document->writeSafelyToURL(old)) << document->lastError().toStdString();
+}
+
+TEST(PackageCommit, OnlyOurPhotoFileNamesAreEverTakenForPhotos)
+{
+    int64_t key = 0;
+    EXPECT_TRUE(PackageCommit::isPhotoFileName("sp-12.jpg", &key));
+    EXPECT_EQ(key, 12);
+    EXPECT_TRUE(PackageCommit::isPhotoFileName("sp-12t.jpg"));
+    EXPECT_TRUE(PackageCommit::isPhotoFileName("sp-4294967297ct.jpg", &key));
+    EXPECT_EQ(key, 4294967297LL);
+    for (const char* name : {"sp-12.JPG", "sp-12.Jpg", "SP-12.jpg", ".spinora.lock", "spinora.db", "sp-.jpg",
+                             "sp-12x.jpg", "sp-12.jpg.part", "holiday.jpg"})
+        EXPECT_FALSE(PackageCommit::isPhotoFileName(name)) << name;
+
+    TempFolder folder;
+    for (const char* name : {"sp-1.jpg", "sp-1t.jpg", "sp-1ct.jpg", "sp-2.jpg", "sp-2t.jpg", "sp-3.JPG", ".spinora.lock"})
+        writeFile(folder.file(name), "x");
+    EXPECT_EQ(PackageCommit::removeUnreferencedPhotos(folder.path(), {1}), 2);
+    QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    EXPECT_EQ(left, QStringList({".spinora.lock", "sp-1.jpg", "sp-1ct.jpg", "sp-1t.jpg", "sp-3.JPG"}));
+}
+
+TEST(BusyTimeout, AConnectionWaitsForAnotherWritersLockInsteadOfFailing)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("Garden.sdb"));
+    const QString db = document->dbFilename();
+    document->close();
+    QString error;
+    auto holder = Connection::open(db, Connection::Mode::ReadWrite, &error);
+    ASSERT_TRUE(holder->execute("BEGIN EXCLUSIVE", &error)) << error.toStdString();
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        holder->execute("COMMIT");
+    });
+    QElapsedTimer timer;
+    timer.start();
+    // Opening reads the whole collection while the other connection writes.
+    auto reopened = openCollection(folder.file("Garden.sdb"));
+    release.join();
+    EXPECT_GE(timer.elapsed(), 300);
+    EXPECT_LT(timer.elapsed(), Connection::kBusyTimeoutMs);
+    EXPECT_GT(reopened->events().size(), 0u);
+}
+
+TEST(Flush, NothingToWriteNeverWaitsForAReader)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("Garden.sdb"));
+    QString error;
+    auto reader = Connection::open(document->dbFilename(), Connection::Mode::ReadOnly, &error);
+    ASSERT_TRUE(reader->execute("BEGIN; SELECT count(*) FROM cactus;", &error)) << error.toStdString();
+    QElapsedTimer timer;
+    timer.start();
+    document->close(); // nothing is dirty: no exclusive lock is asked for
+    EXPECT_LT(timer.elapsed(), 1000);
+    reader->execute("COMMIT");
+}
