@@ -183,6 +183,32 @@ TEST(Cli, CsvAndReport)
     EXPECT_EQ(cli({"report", source, folder.file("r.html"), "--size", "5"}).exitCode, 2);
 }
 
+TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
+{
+    TempFolder folder;
+    const QString empty = folder.file("E.sdb");
+    ASSERT_EQ(cli({"new", empty, "--empty"}).exitCode, 0);
+    const Result none = cli({"stats", empty});
+    EXPECT_EQ(none.exitCode, 0) << none.err.toStdString();
+    EXPECT_EQ(none.out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
+                        "reminders_due: 0\ntotal_value: 0.00\n");
+
+    const QString sample = folder.file("S.sdb");
+    ASSERT_EQ(cli({"sample", sample, "--cacti", "20", "--watering", "3", "--logs", "7", "--photos", "4"}).exitCode, 0);
+    const Result stats = cli({"stats", sample});
+    EXPECT_EQ(stats.exitCode, 0) << stats.err.toStdString();
+    for (const char* line : {"cacti: 20\n", "watering: 3\n", "logs: 7\n", "photos: 4\n", "species: 16\n",
+                             "reminders_due: 0\n"})
+        EXPECT_TRUE(stats.out.contains(line)) << line << stats.out.toStdString();
+    EXPECT_TRUE(stats.out.contains(QRegularExpression("\nwatering_due: [0-9]+\n")));
+    EXPECT_TRUE(stats.out.contains(QRegularExpression("\ntotal_value: [0-9]+\\.[0-9]{2}\n$"))) << stats.out.toStdString();
+
+    const Result missing = cli({"stats", folder.file("missing.sdb")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.count('\n'), 1);
+    EXPECT_EQ(cli({"stats"}).exitCode, 2);
+}
+
 TEST(Cli, PrintWritesTheListsAndSheetsAsPdf)
 {
     TempFolder folder;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace spinora {
+
+class SpinoraDatabase;
+
+// The eight figures of the statistics window, computed without any window so
+// that the command-line tool prints exactly what the window shows.
+struct CollectionStatistics {
+    long cacti = 0;
+    long watering = 0;
+    long logs = 0;
+    long photos = 0;
+    long species = 0;
+    long wateringDue = 0;
+    long remindersDue = 0;
+    double totalValue = 0.0;
+
+    // Counts over the whole collection, not the displayed (searched) lists.
+    // `remindersDue` is the log list's running count when the window has
+    // one; without it (the command-line tool) the logs are counted afresh.
+    static CollectionStatistics compute(SpinoraDatabase& document);
+    static CollectionStatistics compute(SpinoraDatabase& document, long remindersDue);
+
+    // Distinct non-empty common names or scientific names, whichever count is
+    // larger, names compared with every word capitalised.
+    static long uniqueSpecies(SpinoraDatabase& document);
+    // Each plant counts with its value, or its purchase price when it has no value.
+    static double valueOfCollection(SpinoraDatabase& document);
+    static long dueReminders(SpinoraDatabase& document);
+};
+
+} // namespace spinora

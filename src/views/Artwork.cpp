@@ -1,0 +1,168 @@
+#include "Artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRadialGradient>
+
+#include <map>
+
+namespace spinora::artwork {
+
+namespace {
+
+// A pale warm wash: the row of a plant or schedule that needs water now
+// stands out without hiding the texts.
+void drawReminderBackground(QPainter& painter, const QRectF& rect)
+{
+    QLinearGradient wash(rect.topLeft(), rect.bottomLeft());
+    wash.setColorAt(0.0, QColor(255, 244, 214));
+    wash.setColorAt(1.0, QColor(250, 226, 178));
+    painter.fillRect(rect, wash);
+    // A stronger edge on the left, so the mark is seen at a glance.
+    painter.fillRect(QRectF(rect.left(), rect.top(), 4, rect.height()), QColor(232, 150, 40));
+}
+
+// A slate band: white bold titles with a dark shadow read well on it.
+void drawSectionBackground(QPainter& painter, const QRectF& rect)
+{
+    QLinearGradient band(rect.topLeft(), rect.bottomLeft());
+    band.setColorAt(0.0, QColor(122, 139, 160));
+    band.setColorAt(1.0, QColor(84, 101, 124));
+    painter.fillRect(rect, band);
+    painter.setPen(QPen(QColor(150, 166, 186), 1));
+    painter.drawLine(QPointF(rect.left(), rect.top() + 0.5), QPointF(rect.right(), rect.top() + 0.5));
+    painter.setPen(QPen(QColor(60, 74, 94), 1));
+    painter.drawLine(QPointF(rect.left(), rect.bottom() - 0.5), QPointF(rect.right(), rect.bottom() - 0.5));
+}
+
+// A water drop with a soft blue glow.
+void drawWateringGlow(QPainter& painter, const QRectF& rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(rect.center(), rect.width() / 2);
+    glow.setColorAt(0.0, QColor(120, 190, 255, 160));
+    glow.setColorAt(1.0, QColor(120, 190, 255, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(rect);
+    const QRectF drop = rect.adjusted(rect.width() * 0.28, rect.height() * 0.15, -rect.width() * 0.28, -rect.height() * 0.15);
+    QPainterPath path;
+    path.moveTo(drop.center().x(), drop.top());
+    path.cubicTo(drop.right(), drop.center().y(), drop.right(), drop.bottom(), drop.center().x(), drop.bottom());
+    path.cubicTo(drop.left(), drop.bottom(), drop.left(), drop.center().y(), drop.center().x(), drop.top());
+    painter.setBrush(QColor(40, 120, 220));
+    painter.drawPath(path);
+    painter.restore();
+}
+
+QPixmap drawIcon(const QString& name, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    const QColor ink(58, 74, 96);
+    const QColor green(54, 140, 70);
+    const QColor red(196, 60, 50);
+    p.setPen(Qt::NoPen);
+    if (name == QLatin1String("add_button")) {
+        p.setBrush(green);
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(9, 14.5, 14, 3));
+        p.drawRect(QRectF(14.5, 9, 3, 14));
+    } else if (name == QLatin1String("delete_button")) {
+        p.setBrush(red);
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(9, 14.5, 14, 3));
+    } else if (name == QLatin1String("print_button")) {
+        p.setBrush(QColor(235, 238, 242));
+        p.setPen(QPen(ink, 1.5));
+        p.drawRect(QRectF(9, 4, 14, 9));
+        p.setBrush(ink);
+        p.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(9, 19, 14, 9));
+        p.drawLine(QPointF(11.5, 23), QPointF(20.5, 23));
+    } else if (name == QLatin1String("stats_button")) {
+        p.setBrush(QColor(70, 130, 200));
+        p.drawRect(QRectF(5, 17, 5, 11));
+        p.setBrush(green);
+        p.drawRect(QRectF(13.5, 8, 5, 20));
+        p.setBrush(QColor(230, 150, 40));
+        p.drawRect(QRectF(22, 13, 5, 15));
+        p.setPen(QPen(ink, 1.5));
+        p.drawLine(QPointF(3, 28.5), QPointF(29, 28.5));
+    } else if (name == QLatin1String("import_button") || name == QLatin1String("export_button")) {
+        // A phone with an arrow into it (import) or out of it (export).
+        p.setPen(QPen(ink, 1.6));
+        p.setBrush(QColor(235, 238, 242));
+        p.drawRoundedRect(QRectF(4, 3, 13, 26), 2.5, 2.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 130, 200));
+        QPainterPath arrow;
+        if (name == QLatin1String("import_button")) {
+            arrow.moveTo(29, 14); arrow.lineTo(21, 14); arrow.lineTo(21, 10); arrow.lineTo(14, 16);
+            arrow.lineTo(21, 22); arrow.lineTo(21, 18); arrow.lineTo(29, 18);
+        } else {
+            arrow.moveTo(12, 14); arrow.lineTo(21, 14); arrow.lineTo(21, 10); arrow.lineTo(29, 16);
+            arrow.lineTo(21, 22); arrow.lineTo(21, 18); arrow.lineTo(12, 18);
+        }
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    } else if (name == QLatin1String("search_button")) {
+        p.setPen(QPen(ink, 2.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(5, 5, 15, 15));
+        p.drawLine(QPointF(18, 18), QPointF(27, 27));
+    }
+    return pixmap;
+}
+
+const std::map<QString, QString>& themeNames()
+{
+    static const std::map<QString, QString> names = {
+        {QStringLiteral("add_button"), QStringLiteral("list-add")},
+        {QStringLiteral("delete_button"), QStringLiteral("list-remove")},
+        {QStringLiteral("print_button"), QStringLiteral("document-print")},
+        {QStringLiteral("stats_button"), QStringLiteral("view-statistics")},
+        {QStringLiteral("import_button"), QStringLiteral("document-import")},
+        {QStringLiteral("export_button"), QStringLiteral("document-export")},
+        {QStringLiteral("search_button"), QStringLiteral("edit-find")},
+    };
+    return names;
+}
+
+} // namespace
+
+void draw(QPainter& painter, const QString& name, const QRectF& rect)
+{
+    if (name == QLatin1String(kReminderCellBackground))
+        drawReminderBackground(painter, rect);
+    else if (name == QLatin1String(kSectionBackground))
+        drawSectionBackground(painter, rect);
+    else if (name == QLatin1String(kWateringGlowIcon))
+        drawWateringGlow(painter, rect);
+}
+
+QIcon drawnToolbarIcon(const QString& name)
+{
+    QIcon icon;
+    for (int size : {16, 22, 32, 48, 64})
+        icon.addPixmap(drawIcon(name, size));
+    return icon;
+}
+
+QIcon toolbarIcon(const QString& name)
+{
+    const auto theme = themeNames().find(name);
+    const QIcon fallback = drawnToolbarIcon(name);
+    return theme == themeNames().end() ? fallback : QIcon::fromTheme(theme->second, fallback);
+}
+
+} // namespace spinora::artwork

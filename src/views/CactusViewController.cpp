@@ -1,0 +1,364 @@
+#include "CactusViewController.h"
+
+#include "Artwork.h"
+#include "Localization.h"
+#include "RecordCopies.h"
+#include "RecordEditors.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace spinora {
+
+CactusViewController::CactusViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent)
+    : ManagingViewController(document, thumbnails, parent)
+{
+    setObjectName(QStringLiteral("CactusList"));
+    document.setListController(SpinoraDatabase::kCactusList, this);
+}
+
+CactusViewController::~CactusViewController()
+{
+    if (document().listController(SpinoraDatabase::kCactusList) == this)
+        document().setListController(SpinoraDatabase::kCactusList, nullptr);
+}
+
+int CactusViewController::numberOfRows() const
+{
+    return static_cast<int>(document().displayedCacti().size());
+}
+
+Cactus* CactusViewController::cactusAt(int row) const
+{
+    const auto& shown = document().displayedCacti();
+    return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
+}
+
+// --- Texts
+
+QString CactusViewController::secondText(const Cactus& cactus) const
+{
+    QString text = cactus.scientificName().isNull() ? QStringLiteral("") : cactus.scientificName();
+    if (!cactus.commonName().isEmpty())
+        text += QStringLiteral(" (%1)").arg(cactus.commonName());
+    return text;
+}
+
+QString CactusViewController::logText(const Cactus& cactus, size_t index) const
+{
+    const QString event = cactus.eventString(index).value_or(QStringLiteral(""));
+    return QStringLiteral("%1 %2").arg(event, formats_.date(cactus.eventDate(index)));
+}
+
+QString CactusViewController::ageLine(const Cactus& cactus) const
+{
+    if (!cactus.plantDate())
+        return QString();
+    return QStringLiteral("%1: %2").arg(localized("Age"), Cactus::ageString(cactus.plantDate()));
+}
+
+QString CactusViewController::acquiredLine(const Cactus& cactus) const
+{
+    if (!cactus.dateAcquired())
+        return QString();
+    return QStringLiteral("%1: %2").arg(localized("Date Acquired"), formats_.date(cactus.dateAcquired()));
+}
+
+QString CactusViewController::firstTextForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? cactus->name() : QString();
+}
+
+QString CactusViewController::secondTextForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? secondText(*cactus) : QString();
+}
+
+CellDataSource::TextRange CactusViewController::italicTextRangeForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    if (!cactus)
+        return {};
+    const auto [location, length] = cactus->textItalicRange();
+    return {location, length};
+}
+
+QString CactusViewController::thirdTextForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? logText(*cactus, 0) : QString();
+}
+
+QString CactusViewController::fourthTextForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? logText(*cactus, 1) : QString();
+}
+
+QString CactusViewController::firstExtraColumnForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? ageLine(*cactus) : QString();
+}
+
+QString CactusViewController::secondExtraColumnForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? acquiredLine(*cactus) : QString();
+}
+
+Image* CactusViewController::imageForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? cactus->cellImage() : nullptr;
+}
+
+QString CactusViewController::backgroundImageForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus && cactus->wateringDue() ? QString::fromLatin1(artwork::kReminderCellBackground) : QString();
+}
+
+bool CactusViewController::isSectionHeadingCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus && cactus->sectionHeading();
+}
+
+QString CactusViewController::sectionHeading(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    return cactus ? cactus->groupSpecies() : QString();
+}
+
+QString CactusViewController::bandTitle(int row) const
+{
+    return sectionHeading(row);
+}
+
+QString CactusViewController::toolTipForRow(int row, const QPointF& point) const
+{
+    Cactus* cactus = cactusAt(row);
+    Image* photo = cactus ? cactus->cellImage() : nullptr;
+    if (!photo || point.x() < 10 || point.x() > 110 || point.y() < 10 || point.y() > 110)
+        return QString();
+    photo->hydrateCaption();
+    return photo->caption();
+}
+
+// --- Sorting and sections
+
+QString CactusViewController::headerTitle() const
+{
+    return localized("Name");
+}
+
+bool CactusViewController::sortAscending() const
+{
+    return document().sortCactiAscending();
+}
+
+void CactusViewController::flipSortDirection()
+{
+    document().setSortCactiAscending(!document().sortCactiAscending());
+    document().sortCacti();
+}
+
+bool CactusViewController::computeSectionFlags()
+{
+    const bool bySpecies = SpinoraUtility::sharedManager().getPreferences().sortCactiBySpecies();
+    QString group;
+    bool first = true;
+    for (Cactus* cactus : document().displayedCacti()) {
+        if (!bySpecies) {
+            cactus->setSectionHeading(false);
+            continue;
+        }
+        const QString species = cactus->groupSpecies();
+        cactus->setSectionHeading(first || species != group);
+        group = species;
+        first = false;
+    }
+    return bySpecies;
+}
+
+// --- Search
+
+bool CactusViewController::matches(const Cactus& cactus, const QString& text) const
+{
+    auto has = [&text](const QString& candidate) { return candidate.contains(text, Qt::CaseInsensitive); };
+    if (has(cactus.name()) || has(secondText(cactus)))
+        return true;
+    if (cactus.plantDate() && has(ageLine(cactus)))
+        return true;
+    if (cactus.dateAcquired() && has(acquiredLine(cactus)))
+        return true;
+    // Only the first log is searched, though the row shows two.
+    if (!cactus.logs().empty() && cactus.eventString(0) && cactus.eventDate(0))
+        return has(logText(cactus, 0));
+    return false;
+}
+
+void CactusViewController::handleSearch(const QString& text)
+{
+    std::vector<Cactus*>& shown = document().displayedCacti();
+    shown.clear();
+    for (const auto& cactus : document().cacti()) {
+        if (text.isEmpty() || matches(*cactus, text))
+            shown.push_back(cactus.get());
+    }
+}
+
+// --- Commands
+
+void CactusViewController::showCactusInfo(int row)
+{
+    Cactus* cactus = cactusAt(row);
+    if (!cactus)
+        return;
+    clearSelection();
+    if (editCactus(window(), document(), cactus)) {
+        afterEditorSaved();
+        refreshData(std::nullopt);
+    }
+}
+
+void CactusViewController::handleAddButton()
+{
+    if (editCactus(window(), document(), nullptr)) {
+        afterEditorSaved();
+        refreshData(std::nullopt);
+    }
+}
+
+void CactusViewController::handleDeleteButton()
+{
+    if (confirmation_)
+        return; // one question at a time
+    selectedRows_.clear();
+    for (int row : rowsToActOn())
+        selectedRows_.push_back(cactusAt(row));
+    if (selectedRows_.empty())
+        return;
+    confirmation_ = new QMessageBox(QMessageBox::Warning, localized("WARNING"), localized("WARNING"),
+                                    QMessageBox::NoButton, window());
+    confirmation_->setObjectName(QStringLiteral("DeleteConfirmation"));
+    confirmation_->setInformativeText(selectedRows_.size() == 1
+                                          ? localized("Deleting this cactus will also delete all of its logs")
+                                          : localized("Deleting these cacti will also delete all their associated logs"));
+    QPushButton* cancel = confirmation_->addButton(localized("Cancel"), QMessageBox::RejectRole);
+    QPushButton* remove = confirmation_->addButton(localized("Delete"), QMessageBox::DestructiveRole);
+    remove->setObjectName(QStringLiteral("Delete"));
+    cancel->setObjectName(QStringLiteral("Cancel"));
+    confirmation_->setDefaultButton(cancel);
+    confirmation_->setEscapeButton(cancel);
+    confirmation_->setWindowModality(Qt::WindowModal);
+    confirmation_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(confirmation_, &QMessageBox::finished, this, [this, remove] {
+        const bool chosen = confirmation_ && confirmation_->clickedButton() == remove;
+        confirmation_ = nullptr;
+        alertEnded(chosen);
+    });
+    confirmation_->open();
+}
+
+void CactusViewController::alertEnded(bool deleteChosen)
+{
+    std::vector<Cactus*> doomed;
+    doomed.swap(selectedRows_);
+    if (!deleteChosen)
+        return;
+    clearSelection();
+    for (Cactus* cactus : doomed) {
+        // The plant may have gone while the question was open (an import).
+        const bool present = std::any_of(document().cacti().begin(), document().cacti().end(),
+                                         [cactus](const auto& c) { return c.get() == cactus; });
+        if (present)
+            document().removeCactus(cactus);
+    }
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+Cactus* CactusViewController::duplicate(Cactus& source)
+{
+    SpinoraDatabase& doc = document();
+    auto copy = std::make_unique<Cactus>();
+    source.hydrate();
+    copy->setName(source.name());
+    copy->setScientificName(source.scientificName());
+    copy->setCommonName(source.commonName());
+    copy->setType(source.type());
+    copy->setWater(source.water());
+    copy->setWateringKey(source.wateringKey());
+    copy->setLastWatered(source.lastWatered());
+    copy->setWaterNext(source.waterNext());
+    copy->setPlantDate(source.plantDate());
+    copy->setSource(source.source());
+    copy->setDateAcquired(source.dateAcquired());
+    copy->setPurchasePrice(source.purchasePrice());
+    copy->setValue(source.value());
+    copy->setLocation(source.location());
+    copy->setHeight(source.height());
+    copy->setWidth(source.width());
+    copy->setWeight(source.weight());
+    copy->setLight(source.light());
+    copy->setTemperature(source.temperature());
+    copy->setPotSize(source.potSize());
+    copy->setPotShape(source.potShape());
+    copy->setPotMaterial(source.potMaterial());
+    copy->setNotes(source.notes());
+    source.dehydrate();
+
+    Cactus* added = doc.addCactus(std::move(copy));
+    if (Water* schedule = added->water())
+        schedule->addCactus(added);
+
+    const std::vector<Image*> photos = source.images();
+    for (Image* photo : photos)
+        added->addImage(copyPhoto(doc, *photo, added->primaryKey()));
+
+    const std::vector<Log*> logs = source.logs();
+    for (Log* log : logs) {
+        log->hydrate();
+        auto entry = std::make_unique<Log>();
+        entry->setEventName(log->eventName());
+        entry->setLogType(log->logType());
+        entry->setLogDate(log->logDate());
+        entry->setNotes(log->notes());
+        entry->setNoteSummary(log->noteSummary());
+        entry->setReminder(log->reminder());
+        entry->setReminderIdentifier(log->reminderIdentifier());
+        entry->setCactusKey(added->primaryKey());
+        entry->setCactus(added);
+        // Adding a log also files it under its plant.
+        Log* addedLog = doc.addLog(std::move(entry));
+        const std::vector<Image*> logPhotos = log->images();
+        for (Image* photo : logPhotos)
+            addedLog->addImage(copyPhoto(doc, *photo, addedLog->primaryKey()));
+        log->dehydrate();
+        addedLog->dehydrate();
+    }
+    added->save();
+    added->dehydrate();
+    return added;
+}
+
+void CactusViewController::handleDuplicate()
+{
+    std::vector<Cactus*> sources;
+    for (int row : rowsToActOn())
+        sources.push_back(cactusAt(row));
+    if (sources.empty())
+        return;
+    for (Cactus* source : sources)
+        duplicate(*source);
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+} // namespace spinora

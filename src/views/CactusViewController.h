@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ListFormats.h"
+#include "ManagingViewController.h"
+
+#include <vector>
+
+class QMessageBox;
+
+namespace spinora {
+
+class Cactus;
+
+// The list of the collection's cacti: tall rows with a thumbnail, species
+// sections when the user sorts by species, a search over the shown texts,
+// deleting with a confirmation (a plant's logs go with it) and duplicating
+// plants with their photos and logs.
+class CactusViewController : public ManagingViewController {
+    Q_OBJECT
+public:
+    CactusViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent = nullptr);
+    ~CactusViewController() override;
+
+    Cactus* cactusAt(int row) const;
+    int numberOfRows() const override;
+
+    void handleAddButton() override;
+    void handleDeleteButton() override;
+    void handleDuplicate() override;
+    void handleSearch(const QString& text) override;
+    void showInfo(int row) override { showCactusInfo(row); }
+    void showCactusInfo(int row);
+
+    // The delete confirmation while it is open (tests answer it), else null.
+    QMessageBox* deleteConfirmation() const { return confirmation_; }
+    // The plants waiting for the confirmation.
+    const std::vector<Cactus*>& selectedRows() const { return selectedRows_; }
+
+    // Cell answers.
+    QString firstTextForCell(int row) const override;
+    QString secondTextForCell(int row) const override;
+    TextRange italicTextRangeForCell(int row) const override;
+    QString thirdTextForCell(int row) const override;
+    QString fourthTextForCell(int row) const override;
+    QString firstExtraColumnForCell(int row) const override;
+    QString secondExtraColumnForCell(int row) const override;
+    Image* imageForCell(int row) const override;
+    qreal imageDimension(int) const override { return 100; }
+    qreal imageOffsetForCell(int) const override { return 10; }
+    QString backgroundImageForCell(int row) const override;
+    bool isSectionHeadingCell(int row) const override;
+    QString sectionHeading(int row) const override;
+    qreal normalCellHeight() const override { return 120; }
+    qreal firstColumnWidth() const override { return 520; }
+
+    QString toolTipForRow(int row, const QPointF& point) const override;
+
+    // The texts of a plant as the list shows and searches them.
+    QString secondText(const Cactus& cactus) const;
+    QString logText(const Cactus& cactus, size_t index) const;
+    QString ageLine(const Cactus& cactus) const;
+    QString acquiredLine(const Cactus& cactus) const;
+
+protected:
+    QString headerTitle() const override;
+    bool sortAscending() const override;
+    void flipSortDirection() override;
+    bool computeSectionFlags() override;
+    QString bandTitle(int row) const override;
+
+private:
+    void alertEnded(bool deleteChosen);
+    bool matches(const Cactus& cactus, const QString& text) const;
+    Cactus* duplicate(Cactus& source);
+
+    ListFormats formats_;
+    std::vector<Cactus*> selectedRows_;
+    QMessageBox* confirmation_ = nullptr;
+};
+
+} // namespace spinora

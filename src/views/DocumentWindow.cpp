@@ -1,0 +1,461 @@
+#include "DocumentWindow.h"
+
+#include "Artwork.h"
+#include "CactusViewController.h"
+#include "Localization.h"
+#include "LogViewController.h"
+#include "PrintCommand.h"
+#include "SpinoraDatabase.h"
+#include "StatisticsViewController.h"
+#include "ThumbnailCache.h"
+#include "WaterViewController.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace spinora {
+
+// The device dialog's entry point (DeviceBrowser.h), declared here so that
+// the window does not depend on the dialog's internals.
+void presentDeviceBrowser(QWidget* window, int tag);
+
+namespace {
+
+constexpr int kRecentSearches = 10;
+
+QWidget* spacer(QWidget* parent, bool flexible)
+{
+    auto* space = new QWidget(parent);
+    if (flexible)
+        space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    else
+        space->setFixedWidth(8);
+    return space;
+}
+
+} // namespace
+
+DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
+    : QMainWindow(parent), document_(document), thumbnails_(std::make_unique<ThumbnailCache>())
+{
+    setObjectName(QStringLiteral("DocumentWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    // The three lists, in the order of the tabs. Each registers with the
+    // document, which asks it to refilter when its arrays change.
+    cactusList_ = new CactusViewController(document_, *thumbnails_);
+    waterList_ = new WaterViewController(document_, *thumbnails_);
+    logList_ = new LogViewController(document_, *thumbnails_);
+    viewControllers_ = {cactusList_, waterList_, logList_};
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTabBar());
+    containerView_ = new QStackedWidget(central);
+    containerView_->setObjectName(QStringLiteral("ContainerView"));
+    for (ManagingViewController* list : viewControllers_) {
+        containerView_->addWidget(list);
+        list->setSearchTextProvider([this] { return searchText(); });
+        connect(list, &ManagingViewController::printRequested, this, &DocumentWindow::printDocument);
+        connect(list, &ManagingViewController::collectionChanged, this, [this, list] { afterCollectionChanged(list); });
+    }
+    layout->addWidget(containerView_);
+    setCentralWidget(central);
+    connect(thumbnails_.get(), &ThumbnailCache::thumbnailMissing, this, &DocumentWindow::restoreMissingThumbnail);
+
+    buildToolbar();
+    buildShortcuts();
+    resize(800, 700);
+    refreshTitle();
+
+    // Each list starts with the whole collection; then the cactus list shows.
+    for (ManagingViewController* list : viewControllers_)
+        list->handleSearch(QString());
+    selectTab(0);
+}
+
+DocumentWindow::~DocumentWindow()
+{
+    // The lists go before the cache they draw from.
+    for (ManagingViewController* list : viewControllers_)
+        delete list;
+}
+
+// --- Tabs
+
+QWidget* DocumentWindow::buildTabBar()
+{
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("TabBar"));
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgbF(0.845f, 0.865f, 0.895f));
+    bar->setPalette(palette);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    layout->addStretch();
+    tabGroup_ = new QButtonGroup(this);
+    tabGroup_->setExclusive(true);
+    const char* const titles[] = {"Cacti", "Watering", "Logs"};
+    const char* const names[] = {"CactiTab", "WateringTab", "LogsTab"};
+    QFont font = this->font();
+    font.setPixelSize(12);
+    for (int tag = 0; tag < 3; ++tag) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString::fromLatin1(names[tag]));
+        button->setText(localized(titles[tag]));
+        button->setCheckable(true);
+        button->setFont(font);
+        button->setMinimumWidth(96);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        QPalette buttonPalette = button->palette();
+        buttonPalette.setColor(QPalette::ButtonText, Qt::black);
+        button->setPalette(buttonPalette);
+        tabGroup_->addButton(button, tag);
+        tabButtons_[static_cast<size_t>(tag)] = button;
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    connect(tabGroup_, &QButtonGroup::idClicked, this, &DocumentWindow::changeViewController);
+    return bar;
+}
+
+void DocumentWindow::changeViewController(int tag)
+{
+    if (tag < 0 || tag > 2)
+        return;
+    if (tag == currentTab_) {
+        // A click on the selected tab leaves it selected and the list as it is.
+        tabButtons_[static_cast<size_t>(tag)]->setChecked(true);
+        return;
+    }
+    tabButtons_[static_cast<size_t>(tag)]->setChecked(true);
+    displayViewController(tag);
+}
+
+void DocumentWindow::displayViewController(int tag)
+{
+    ManagingViewController* list = viewControllers_[static_cast<size_t>(tag)];
+    containerView_->setCurrentWidget(list);
+    currentTab_ = tag;
+    // The search text carries over from list to list.
+    list->refreshData(searchText());
+    list->tableView()->setFocus();
+}
+
+void DocumentWindow::selectTab(int index)
+{
+    changeViewController(index);
+}
+
+ManagingViewController* DocumentWindow::visibleList()
+{
+    return currentTab_ < 0 ? nullptr : viewControllers_[static_cast<size_t>(currentTab_)];
+}
+
+// --- Toolbar
+
+void DocumentWindow::buildToolbar()
+{
+    toolbar_ = new QToolBar(localized("Toolbar"), this);
+    toolbar_->setObjectName(QStringLiteral("DocumentToolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->setIconSize(QSize(32, 32));
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+
+    auto item = [this](const char* identifier, const char* label, const char* toolTip, const char* image,
+                       auto slot) {
+        auto* action = new QAction(artwork::toolbarIcon(QString::fromLatin1(image)), localized(label), this);
+        action->setObjectName(QString::fromLatin1(identifier));
+        action->setToolTip(localized(toolTip));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QAction* print = item("Print", "Print", "Print the list", "print_button", &DocumentWindow::printDocument);
+    QAction* import = item("Import", "Import from device", "Import database from Spinora Mobile App", "import_button",
+                           [this] { presentDeviceBrowser(this, 0); });
+    QAction* exportItem = item("Export", "Export to device", "Export database to Spinora Mobile App", "export_button",
+                               [this] { presentDeviceBrowser(this, 1); });
+    QAction* statistics =
+        item("Statistics", "Statistics", "Show database statistics", "stats_button", &DocumentWindow::showStatistics);
+    QAction* remove =
+        item("DeleteItem", "Delete Item", "Remove an item from the list", "delete_button", &DocumentWindow::handleDeleteButton);
+    QAction* add = item("AddItem", "Add Item", "Add an item to the list", "add_button", &DocumentWindow::handleAddButton);
+
+    searchField_ = new QLineEdit(toolbar_);
+    searchField_->setObjectName(QStringLiteral("SearchField"));
+    searchField_->setPlaceholderText(localized("Search"));
+    searchField_->setToolTip(localized("Search the currently visible list"));
+    searchField_->setClearButtonEnabled(true);
+    searchField_->setMinimumWidth(180);
+    searchField_->setMaximumWidth(260);
+    searchMenu_ = new QMenu(searchField_);
+    QAction* recent = searchField_->addAction(artwork::toolbarIcon(QStringLiteral("search_button")), QLineEdit::LeadingPosition);
+    recent->setObjectName(QStringLiteral("RecentSearches"));
+    recent->setToolTip(localized("Recent Searches"));
+    connect(recent, &QAction::triggered, this, [this] {
+        fillSearchMenu();
+        searchMenu_->popup(searchField_->mapToGlobal(QPoint(0, searchField_->height())));
+    });
+    // Each keystroke refilters, as the desktop's search fields do.
+    connect(searchField_, &QLineEdit::textChanged, this, [this] { handleSearch(); });
+    connect(searchField_, &QLineEdit::returnPressed, this, [this] {
+        rememberSearch();
+        if (ManagingViewController* list = visibleList())
+            list->tableView()->setFocus();
+    });
+
+    toolbar_->addWidget(spacer(toolbar_, true));
+    toolbar_->addAction(print);
+    toolbar_->addWidget(spacer(toolbar_, false));
+    toolbar_->addAction(import);
+    toolbar_->addWidget(spacer(toolbar_, false));
+    toolbar_->addAction(exportItem);
+    toolbar_->addWidget(spacer(toolbar_, false));
+    toolbar_->addAction(statistics);
+    toolbar_->addWidget(spacer(toolbar_, true));
+    QAction* search = toolbar_->addWidget(searchField_);
+    search->setObjectName(QStringLiteral("Search"));
+    toolbar_->addWidget(spacer(toolbar_, true));
+    toolbar_->addAction(remove);
+    toolbar_->addWidget(spacer(toolbar_, false));
+    toolbar_->addAction(add);
+    toolbar_->addWidget(spacer(toolbar_, false));
+}
+
+QAction* DocumentWindow::toolbarAction(const QString& identifier) const
+{
+    for (QAction* action : toolbar_->actions()) {
+        if (action->objectName() == identifier)
+            return action;
+    }
+    return nullptr;
+}
+
+void DocumentWindow::buildShortcuts()
+{
+    auto* find = new QAction(localized("Search"), this);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WindowShortcut);
+    connect(find, &QAction::triggered, this, &DocumentWindow::focusSearch);
+    addAction(find);
+
+    auto* duplicate = new QAction(localized("Duplicate"), this);
+    duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    duplicate->setShortcutContext(Qt::WindowShortcut);
+    connect(duplicate, &QAction::triggered, this, &DocumentWindow::handleDuplicate);
+    addAction(duplicate);
+
+    // Only while a list has the focus: in the search field Delete edits text.
+    auto* remove = new QAction(localized("Delete"), containerView_);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(remove, &QAction::triggered, this, &DocumentWindow::handleDeleteButton);
+    containerView_->addAction(remove);
+
+    // Escape in the search field clears the search.
+    auto* clear = new QAction(searchField_);
+    clear->setShortcut(QKeySequence(Qt::Key_Escape));
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    connect(clear, &QAction::triggered, searchField_, &QLineEdit::clear);
+    searchField_->addAction(clear);
+}
+
+// --- Search
+
+QString DocumentWindow::searchText() const
+{
+    return searchField_ ? searchField_->text() : QString();
+}
+
+void DocumentWindow::handleSearch()
+{
+    ManagingViewController* list = visibleList();
+    if (!list)
+        return;
+    list->handleSearch(searchText());
+    list->refreshData(std::nullopt);
+}
+
+void DocumentWindow::focusSearch()
+{
+    searchField_->setFocus(Qt::ShortcutFocusReason);
+    searchField_->selectAll();
+}
+
+void DocumentWindow::rememberSearch()
+{
+    const QString text = searchText().trimmed();
+    if (text.isEmpty())
+        return;
+    recentSearches_.removeAll(text);
+    recentSearches_.prepend(text);
+    while (recentSearches_.size() > kRecentSearches)
+        recentSearches_.removeLast();
+}
+
+void DocumentWindow::fillSearchMenu()
+{
+    searchMenu_->clear();
+    QFont small = searchMenu_->font();
+    small.setPixelSize(11);
+    QAction* title = searchMenu_->addAction(localized("Recent Searches"));
+    title->setEnabled(false);
+    title->setFont(small);
+    if (recentSearches_.isEmpty()) {
+        QAction* none = searchMenu_->addAction(localized("No Recent Searches"));
+        none->setEnabled(false);
+        none->setFont(small);
+        return;
+    }
+    for (const QString& text : recentSearches_)
+        searchMenu_->addAction(text, this, [this, text] { searchField_->setText(text); });
+    searchMenu_->addSeparator();
+    QAction* clear = searchMenu_->addAction(localized("Clear Search History"), this, [this] { recentSearches_.clear(); });
+    clear->setFont(small);
+}
+
+// --- Commands, forwarded to the list shown
+
+void DocumentWindow::handleAddButton()
+{
+    if (ManagingViewController* list = visibleList())
+        list->handleAddButton();
+}
+
+void DocumentWindow::handleDeleteButton()
+{
+    if (ManagingViewController* list = visibleList())
+        list->handleDeleteButton();
+}
+
+void DocumentWindow::handleDuplicate()
+{
+    if (ManagingViewController* list = visibleList())
+        list->handleDuplicate();
+}
+
+void DocumentWindow::editSelected()
+{
+    if (ManagingViewController* list = visibleList())
+        list->editSelected();
+}
+
+void DocumentWindow::printDocument()
+{
+    printWithDialog(this, document_, PrintSubject{std::max(0, currentTab_)});
+}
+
+StatisticsViewController* DocumentWindow::statisticsWindow()
+{
+    if (!statsViewController_)
+        statsViewController_ = new StatisticsViewController(document_, [this] { return logList_->remindersDue(); }, this);
+    return statsViewController_;
+}
+
+void DocumentWindow::showStatistics()
+{
+    statisticsWindow()->presentStatistics();
+}
+
+void DocumentWindow::refreshData()
+{
+    if (ManagingViewController* list = visibleList())
+        list->refreshData(searchText());
+    refreshTitle();
+}
+
+void DocumentWindow::afterCollectionChanged(ManagingViewController* changed)
+{
+    // A deleted plant takes its logs along, a deleted schedule changes
+    // plants: the other lists must not keep rows that are gone.
+    for (ManagingViewController* list : viewControllers_) {
+        if (list != changed)
+            list->refreshData(searchText());
+    }
+    refreshTitle();
+}
+
+void DocumentWindow::restoreMissingThumbnail(const QString& croppedThumbnailFile)
+{
+    // Once per file: a photo with no data anywhere stays without a thumbnail.
+    if (restoredThumbnails_.contains(croppedThumbnailFile))
+        return;
+    restoredThumbnails_.append(croppedThumbnailFile);
+    for (const auto& image : document_.images()) {
+        if (image->croppedThumbnailFile() == croppedThumbnailFile) {
+            // Writes the files back from the database's copy.
+            image->hydrateThumbnail();
+            thumbnails_->forget(croppedThumbnailFile);
+            if (ManagingViewController* list = visibleList())
+                list->tableView()->viewport()->update();
+            return;
+        }
+    }
+}
+
+// --- Title, geometry, activation
+
+void DocumentWindow::refreshTitle()
+{
+    const QString name = QFileInfo(document_.packageFilename()).completeBaseName();
+    setWindowTitle(QStringLiteral("%1[*]").arg(name.isEmpty() ? localized("Untitled") : name));
+    setWindowModified(document_.unsavedDocument());
+}
+
+QString DocumentWindow::settingsKey() const
+{
+    // One entry per collection, named by its package path.
+    return QStringLiteral("DocumentWindows/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(document_.packageFilename())) + QStringLiteral("/geometry");
+}
+
+void DocumentWindow::restoreSavedGeometry()
+{
+    const QByteArray saved = QSettings().value(settingsKey()).toByteArray();
+    if (!saved.isEmpty())
+        restoreGeometry(saved);
+}
+
+void DocumentWindow::saveGeometryForCollection() const
+{
+    if (document_.packageFilename().isEmpty())
+        return;
+    QSettings settings;
+    settings.setValue(settingsKey(), saveGeometry());
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event)
+{
+    if (closeHandler_ && !closeHandler_()) {
+        event->ignore();
+        return;
+    }
+    saveGeometryForCollection();
+    event->accept();
+}
+
+void DocumentWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit becameMain(&document_);
+}
+
+} // namespace spinora

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+class QToolButton;
+
+namespace spinora {
+
+class CactusViewController;
+class LogViewController;
+class ManagingViewController;
+class SpinoraDatabase;
+class StatisticsViewController;
+class ThumbnailCache;
+class WaterViewController;
+
+// The window of one open collection: a toolbar, a tab bar of three toggle
+// buttons ("Cacti", "Watering", "Logs") and the chosen list below. Add,
+// delete, duplicate, search and print act on the list shown. The window
+// keeps its place per collection. The application shell adds the menu bar.
+class DocumentWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(SpinoraDatabase& document, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
+
+    SpinoraDatabase& document() { return document_; }
+    ManagingViewController* visibleList();
+    CactusViewController* cactusList() const { return cactusList_; }
+    WaterViewController* waterList() const { return waterList_; }
+    LogViewController* logList() const { return logList_; }
+    // 0 cacti, 1 watering, 2 logs.
+    int selectedTab() const { return currentTab_; }
+    void selectTab(int index);
+
+    // Asked when the window is to close; false keeps it open.
+    void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
+    // Puts the window where this collection's window was last closed.
+    void restoreSavedGeometry();
+    void saveGeometryForCollection() const;
+
+    QLineEdit* searchField() const { return searchField_; }
+    QString searchText() const;
+    QToolBar* documentToolbar() const { return toolbar_; }
+    QAction* toolbarAction(const QString& identifier) const;
+    QToolButton* tabButton(int index) const { return tabButtons_.at(static_cast<size_t>(index)); }
+    ThumbnailCache& thumbnails() { return *thumbnails_; }
+    // Made on the first request and kept.
+    StatisticsViewController* statisticsWindow();
+    const QStringList& recentSearches() const { return recentSearches_; }
+
+public slots:
+    void handleAddButton();
+    void handleDeleteButton();
+    void handleDuplicate();
+    void editSelected();
+    void focusSearch();
+    void printDocument();
+    void showStatistics();
+    void refreshTitle();
+    void refreshData();
+
+signals:
+    // The window was activated: the shell makes its collection the main one.
+    void becameMain(spinora::SpinoraDatabase* document);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildToolbar();
+    QWidget* buildTabBar();
+    void buildShortcuts();
+    void changeViewController(int tag);
+    void displayViewController(int tag);
+    void handleSearch();
+    void rememberSearch();
+    void fillSearchMenu();
+    void restoreMissingThumbnail(const QString& croppedThumbnailFile);
+    void afterCollectionChanged(ManagingViewController* changed);
+    QString settingsKey() const;
+
+    SpinoraDatabase& document_;
+    std::unique_ptr<ThumbnailCache> thumbnails_;
+    CactusViewController* cactusList_ = nullptr;
+    WaterViewController* waterList_ = nullptr;
+    LogViewController* logList_ = nullptr;
+    std::array<ManagingViewController*, 3> viewControllers_{};
+    std::array<QToolButton*, 3> tabButtons_{};
+    QButtonGroup* tabGroup_ = nullptr;
+    QStackedWidget* containerView_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QLineEdit* searchField_ = nullptr;
+    QMenu* searchMenu_ = nullptr;
+    QStringList recentSearches_;
+    StatisticsViewController* statsViewController_ = nullptr;
+    std::function<bool()> closeHandler_;
+    QStringList restoredThumbnails_;
+    int currentTab_ = -1;
+};
+
+} // namespace spinora

@@ -1,0 +1,277 @@
+#include "LogViewController.h"
+
+#include "Artwork.h"
+#include "Localization.h"
+#include "RecordCopies.h"
+#include "RecordEditors.h"
+#include "SpinoraDatabase.h"
+
+#include <QLocale>
+
+#include <map>
+
+namespace spinora {
+
+LogViewController::LogViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent,
+                                     bool historyScreen)
+    : ManagingViewController(document, thumbnails, parent), historyScreen_(historyScreen)
+{
+    setObjectName(historyScreen ? QStringLiteral("LogHistory") : QStringLiteral("LogList"));
+    if (!historyScreen_) {
+        document.setListController(SpinoraDatabase::kLogList, this);
+        recalculateReminders();
+    }
+}
+
+LogViewController::~LogViewController()
+{
+    if (document().listController(SpinoraDatabase::kLogList) == this)
+        document().setListController(SpinoraDatabase::kLogList, nullptr);
+}
+
+void LogViewController::setCactusForHistory(Cactus* cactus)
+{
+    cactusForHistory_ = cactus;
+    refreshData(std::nullopt);
+}
+
+const std::vector<Log*>& LogViewController::sourceList() const
+{
+    static const std::vector<Log*> none;
+    if (historyScreen_)
+        return cactusForHistory_ ? cactusForHistory_->logs() : none;
+    return document().displayedLogs();
+}
+
+int LogViewController::numberOfRows() const
+{
+    return static_cast<int>(sourceList().size());
+}
+
+Log* LogViewController::logAt(int row) const
+{
+    const auto& shown = sourceList();
+    return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
+}
+
+// --- Texts
+
+QString LogViewController::eventLine(const Log& log) const
+{
+    return QStringLiteral("%1 %2").arg(log.eventName(), formats_.date(log.logDate()));
+}
+
+QString LogViewController::firstTextForCell(int row) const
+{
+    const Log* log = logAt(row);
+    if (!log)
+        return QString();
+    if (log->logType() == Log::kCactusLog)
+        return log->cactus() ? log->cactus()->name() : QString();
+    if (log->logType() == Log::kNoteLog)
+        return log->noteSummary();
+    return QString();
+}
+
+QString LogViewController::secondTextForCell(int row) const
+{
+    const Log* log = logAt(row);
+    return log && !log->eventName().isEmpty() ? eventLine(*log) : QString();
+}
+
+Image* LogViewController::imageForCell(int row) const
+{
+    const Log* log = logAt(row);
+    return log ? log->cellImage() : nullptr;
+}
+
+QString LogViewController::backgroundImageForCell(int row) const
+{
+    const Log* log = logAt(row);
+    return log && log->reminderDue() ? QString::fromLatin1(artwork::kReminderCellBackground) : QString();
+}
+
+bool LogViewController::isSectionHeadingCell(int row) const
+{
+    const Log* log = logAt(row);
+    return log && log->sectionHeading();
+}
+
+QString LogViewController::sectionHeading(int row) const
+{
+    const Log* log = logAt(row);
+    return log ? sectionHeadingForDate(log->logDate()) : QString();
+}
+
+QString LogViewController::toolTipForRow(int row, const QPointF& point) const
+{
+    Log* log = logAt(row);
+    Image* photo = log ? log->cellImage() : nullptr;
+    if (!photo || point.x() < 10 || point.x() > 50 || point.y() < 10 || point.y() > 50)
+        return QString();
+    photo->hydrateCaption();
+    return photo->caption();
+}
+
+// --- Sections
+
+long LogViewController::monthKey(const Timestamp& date)
+{
+    // Local time: a log of the first of a month belongs to that month in
+    // every time zone.
+    const QDate day = toDateTime(date.value_or(0.0)).date();
+    return day.year() * 100L + day.month();
+}
+
+QString LogViewController::sectionHeadingForMonthKey(long key) const
+{
+    const QString text = QStringLiteral("%1").arg(key, 6, 10, QLatin1Char('0'));
+    const QString year = text.left(4);
+    const int month = text.mid(4).toInt();
+    if (month > 12 || month < 1)
+        return year;
+    return QStringLiteral("%1 - %2").arg(year, formats_.locale().standaloneMonthName(month, QLocale::LongFormat));
+}
+
+QString LogViewController::sectionHeadingForDate(const Timestamp& date) const
+{
+    return sectionHeadingForMonthKey(monthKey(date));
+}
+
+bool LogViewController::computeSectionFlags()
+{
+    const auto& logs = sourceList();
+    // The first entry of each month by the log order starts the section.
+    std::map<long, Log*> firsts;
+    for (Log* log : logs) {
+        log->setSectionHeading(false);
+        const long key = monthKey(log->logDate());
+        auto [it, inserted] = firsts.emplace(key, log);
+        if (!inserted && log->compareLog(it->second) < 0)
+            it->second = log;
+    }
+    for (auto& [key, log] : firsts)
+        log->setSectionHeading(true);
+    return !logs.empty();
+}
+
+// --- Sorting and search
+
+QString LogViewController::headerTitle() const
+{
+    return localized("Event");
+}
+
+bool LogViewController::sortAscending() const
+{
+    return document().sortLogsAscending();
+}
+
+void LogViewController::flipSortDirection()
+{
+    document().setSortLogsAscending(!document().sortLogsAscending());
+    document().sortLogsByLogDateAndTitle();
+    if (historyScreen_ && cactusForHistory_) {
+        Log::sortAscending(document().sortLogsAscending());
+        cactusForHistory_->sortLogs();
+    }
+}
+
+bool LogViewController::matches(const Log& log, const QString& text) const
+{
+    auto has = [&text](const QString& candidate) { return candidate.contains(text, Qt::CaseInsensitive); };
+    const QString subject = log.logType() == Log::kCactusLog ? (log.cactus() ? log.cactus()->name() : QString())
+                                                             : log.noteSummary();
+    return has(subject) || has(log.eventName()) || has(formats_.date(log.logDate()));
+}
+
+void LogViewController::handleSearch(const QString& text)
+{
+    // Always the document's lists: a plant's history is never filtered.
+    std::vector<Log*>& shown = document().displayedLogs();
+    shown.clear();
+    for (const auto& log : document().logs()) {
+        if (text.isEmpty() || matches(*log, text))
+            shown.push_back(log.get());
+    }
+}
+
+void LogViewController::recalculateReminders()
+{
+    remindersDue_ = 0;
+    for (const auto& log : document().logs()) {
+        if (log->isReminderDue())
+            ++remindersDue_;
+    }
+}
+
+// --- Commands
+
+void LogViewController::showLogInfo(int row)
+{
+    Log* log = logAt(row);
+    if (!log)
+        return;
+    clearSelection();
+    if (editLog(window(), document(), log, historyScreen_ ? cactusForHistory_ : nullptr)) {
+        afterEditorSaved();
+        refreshData(std::nullopt);
+    }
+}
+
+void LogViewController::handleAddButton()
+{
+    if (editLog(window(), document(), nullptr, historyScreen_ ? cactusForHistory_ : nullptr)) {
+        afterEditorSaved();
+        refreshData(std::nullopt);
+    }
+}
+
+void LogViewController::handleDeleteButton()
+{
+    std::vector<Log*> doomed;
+    for (int row : rowsToActOn())
+        doomed.push_back(logAt(row));
+    if (doomed.empty())
+        return;
+    clearSelection();
+    for (Log* log : doomed)
+        document().removeLog(log);
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+void LogViewController::handleDuplicate()
+{
+    std::vector<Log*> sources;
+    for (int row : rowsToActOn())
+        sources.push_back(logAt(row));
+    if (sources.empty())
+        return;
+    SpinoraDatabase& doc = document();
+    for (Log* source : sources) {
+        source->hydrate();
+        auto copy = std::make_unique<Log>();
+        copy->setEventName(source->eventName());
+        copy->setLogType(source->logType());
+        copy->setLogDate(source->logDate());
+        copy->setNotes(source->notes());
+        copy->setNoteSummary(source->noteSummary());
+        copy->setReminder(source->reminder());
+        // The copy refers to the same calendar reminder.
+        copy->setReminderIdentifier(source->reminderIdentifier());
+        copy->setCactusKey(source->cactusKey());
+        copy->setCactus(source->cactus());
+        source->dehydrate();
+        Log* added = doc.addLog(std::move(copy));
+        const std::vector<Image*> photos = source->images();
+        for (Image* photo : photos)
+            added->addImage(copyPhoto(doc, *photo, added->primaryKey()));
+        added->save();
+        added->dehydrate();
+    }
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+} // namespace spinora

@@ -1,0 +1,295 @@
+#include "ManagingViewController.h"
+
+#include "SPHeadingView.h"
+#include "SPTableCell.h"
+#include "ThumbnailCache.h"
+
+#include "Localization.h"
+
+#include <QAbstractListModel>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace spinora {
+
+namespace {
+
+// The rows of a list: only their number and, for accessibility and type-ahead,
+// their first text. Everything else the delegate asks the controller.
+class RowsModel : public QAbstractListModel {
+public:
+    explicit RowsModel(ManagingViewController& list) : QAbstractListModel(&list), list_(list) {}
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : list_.numberOfRows(); }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= list_.numberOfRows())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return list_.firstTextForCell(index.row());
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return title;
+        return {};
+    }
+
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+    QString title;
+
+private:
+    ManagingViewController& list_;
+};
+
+} // namespace
+
+// --- ListTableView
+
+void ListTableView::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        emit returnPressed(currentIndex().isValid() ? currentIndex().row() : -1);
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+bool ListTableView::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTreeView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    auto* list = qobject_cast<ManagingViewController*>(parentWidget());
+    QString tip;
+    if (index.isValid() && list) {
+        const QRect rowRect = visualRect(index);
+        const qreal normal = list->normalCellHeight();
+        const qreal contentTop = rowRect.top() + std::max<qreal>(0, rowRect.height() - normal);
+        tip = list->toolTipForRow(index.row(), QPointF(help->pos().x() - rowRect.left(), help->pos().y() - contentTop));
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport());
+    return true;
+}
+
+// --- ManagingViewController
+
+ManagingViewController::ManagingViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent)
+    : QWidget(parent), document_(document), thumbnails_(thumbnails)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tableView_ = new ListTableView(this);
+    layout->addWidget(tableView_);
+
+    auto* model = new RowsModel(*this);
+    model_ = model;
+    cell_ = new SPTableCell(*this, thumbnails_, this);
+    tableView_->setModel(model_);
+    tableView_->setItemDelegate(cell_);
+    tableView_->setRootIsDecorated(false);
+    tableView_->setItemsExpandable(false);
+    tableView_->setUniformRowHeights(false);
+    tableView_->setAllColumnsShowFocus(true);
+    tableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableView_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    tableView_->verticalScrollBar()->setSingleStep(20);
+    tableView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tableView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    tableView_->setFrameShape(QFrame::NoFrame);
+    // The list's own background: device white 0.94 below the last row.
+    QPalette palette = tableView_->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgbF(0.94f, 0.94f, 0.94f));
+    tableView_->setPalette(palette);
+
+    QHeaderView* header = tableView_->header();
+    header->setStretchLastSection(true);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSectionsMovable(false);
+    connect(header, &QHeaderView::sectionClicked, this, [this] { headerClicked(); });
+
+    sectionHeadingView_ = new SPHeadingView(tableView_->viewport());
+    sectionHeadingView_->hide();
+    connect(tableView_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { tableClipBoundsChanged(); });
+
+    connect(tableView_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        clickedRow_ = index.row();
+        showInfo(index.row());
+        clickedRow_ = -1;
+    });
+    connect(tableView_, &ListTableView::returnPressed, this, [this] { editSelected(); });
+    connect(&thumbnails_, &ThumbnailCache::thumbnailReady, tableView_->viewport(), qOverload<>(&QWidget::update));
+    buildContextMenu();
+}
+
+ManagingViewController::~ManagingViewController() = default;
+
+void ManagingViewController::buildContextMenu()
+{
+    contextMenu_ = new QMenu(this);
+    contextMenu_->addAction(localized("Add"), this, [this] { handleAddButton(); });
+    contextMenu_->addAction(localized("Remove"), this, [this] { handleDeleteButton(); });
+    contextMenu_->addAction(localized("Edit"), this, [this] {
+        if (clickedRow_ >= 0 && clickedRow_ < numberOfRows())
+            showInfo(clickedRow_);
+    });
+    contextMenu_->addAction(localized("Duplicate"), this, [this] { handleDuplicate(); });
+    contextMenu_->addAction(localized("Print"), this, [this] { emit printRequested(); });
+    connect(tableView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = tableView_->indexAt(pos);
+        clickedRow_ = index.isValid() ? index.row() : -1;
+        contextMenu_->exec(tableView_->viewport()->mapToGlobal(pos));
+        clickedRow_ = -1;
+    });
+}
+
+void ManagingViewController::editSelected()
+{
+    int row = tableView_->currentIndex().isValid() ? tableView_->currentIndex().row() : -1;
+    if (row < 0) {
+        const std::vector<int> selected = selectedRowsAscending();
+        if (!selected.empty())
+            row = selected.front();
+    }
+    if (row < 0 || row >= numberOfRows())
+        return;
+    clickedRow_ = row;
+    showInfo(row);
+    clickedRow_ = -1;
+}
+
+std::vector<int> ManagingViewController::selectedRowsAscending() const
+{
+    std::vector<int> rows;
+    if (!tableView_->selectionModel())
+        return rows;
+    for (const QModelIndex& index : tableView_->selectionModel()->selectedRows()) {
+        if (index.row() < numberOfRows())
+            rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::vector<int> ManagingViewController::rowsToActOn() const
+{
+    std::vector<int> rows = selectedRowsAscending();
+    if (rows.empty() && clickedRow_ >= 0 && clickedRow_ < numberOfRows())
+        rows.push_back(clickedRow_);
+    return rows;
+}
+
+void ManagingViewController::clearSelection()
+{
+    tableView_->clearSelection();
+}
+
+void ManagingViewController::afterEditorSaved()
+{
+    thumbnails_.clear();
+    emit collectionChanged();
+}
+
+void ManagingViewController::rerunSearch()
+{
+    handleSearch(currentSearchText());
+    refreshHeadings();
+    reloadRows();
+}
+
+void ManagingViewController::refreshData(const std::optional<QString>& text)
+{
+    if (text)
+        handleSearch(*text);
+    refreshHeadings();
+    reloadRows();
+}
+
+void ManagingViewController::reloadRows()
+{
+    auto* model = static_cast<RowsModel*>(model_);
+    model->title = headerTitle();
+    model->reset();
+    setSortIndicator();
+    tableClipBoundsChanged();
+}
+
+void ManagingViewController::setSortIndicator()
+{
+    tableView_->header()->setSortIndicator(0, sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void ManagingViewController::headerClicked()
+{
+    flipSortDirection();
+    refreshHeadings();
+    reloadRows();
+    tableView_->scrollToTop();
+}
+
+void ManagingViewController::refreshHeadings()
+{
+    sectionsShown_ = numberOfRows() > 0 && computeSectionFlags();
+    // Heights follow the flags: the view must measure its rows again.
+    tableView_->relayout();
+    tableClipBoundsChanged();
+}
+
+void ManagingViewController::tableClipBoundsChanged()
+{
+    const int rows = numberOfRows();
+    if (!sectionsShown_ || rows == 0) {
+        sectionHeadingView_->hide();
+        return;
+    }
+    QModelIndex topIndex = tableView_->indexAt(QPoint(1, 0));
+    const int top = topIndex.isValid() ? topIndex.row() : 0;
+    if (top >= rows) {
+        sectionHeadingView_->hide();
+        return;
+    }
+    const int band = static_cast<int>(SPTableCell::kSectionBandHeight);
+    int y = 0;
+    if (top + 1 < rows && isSectionHeadingCell(top + 1)) {
+        const int nextTop = tableView_->visualRect(model_->index(top + 1, 0)).top();
+        // The incoming section pushes the old heading out.
+        if (nextTop < band)
+            y = nextTop - band;
+    }
+    const QString title = bandTitle(top);
+    sectionHeadingView_->setHeaderString(title.isEmpty() ? QStringLiteral("#") : title);
+    sectionHeadingView_->setGeometry(0, y, tableView_->viewport()->width(), band);
+    sectionHeadingView_->show();
+    sectionHeadingView_->raise();
+}
+
+void ManagingViewController::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    tableClipBoundsChanged();
+}
+
+} // namespace spinora

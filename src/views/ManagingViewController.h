@@ -1,0 +1,140 @@
+#pragma once
+
+#include "CellDataSource.h"
+#include "ListController.h"
+
+#include <QTreeView>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QAbstractItemModel;
+class QMenu;
+
+namespace spinora {
+
+class SPHeadingView;
+class SPTableCell;
+class SpinoraDatabase;
+class ThumbnailCache;
+
+// The one-column list widget of the lists: Return opens the current row
+// as a double-click does, and tool tips are asked of the list per point.
+class ListTableView : public QTreeView {
+    Q_OBJECT
+public:
+    using QTreeView::QTreeView;
+
+    // Row heights changed (section flags): measure the rows again.
+    void relayout() { scheduleDelayedItemsLayout(); }
+
+signals:
+    void returnPressed(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+};
+
+// The base of the three lists (cacti, watering schedules, logs): a list view
+// drawn by SPTableCell over one of the document's displayed arrays, the
+// floating section heading, the context menu, and the commands every list
+// answers: add, delete, duplicate, search and refresh. The document asks it
+// to refilter through ListController when its arrays change.
+class ManagingViewController : public QWidget, public ListController, public CellDataSource {
+    Q_OBJECT
+public:
+    ManagingViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent = nullptr);
+    ~ManagingViewController() override;
+
+    SpinoraDatabase& document() const { return document_; }
+    ListTableView* tableView() const { return tableView_; }
+    SPTableCell* cell() const { return cell_; }
+    SPHeadingView* sectionHeadingView() const { return sectionHeadingView_; }
+    QMenu* contextMenu() const { return contextMenu_; }
+    ThumbnailCache& thumbnails() const { return thumbnails_; }
+
+    virtual int numberOfRows() const = 0;
+
+    // Where the search field's current text comes from (none for a list
+    // that is not filtered, such as a plant's log history).
+    void setSearchTextProvider(std::function<QString()> provider) { searchText_ = std::move(provider); }
+    QString currentSearchText() const { return searchText_ ? searchText_() : QString(); }
+
+    // --- The commands of every list.
+    virtual void handleAddButton() = 0;
+    virtual void handleDeleteButton() = 0;
+    virtual void handleDuplicate() = 0;
+    // Rebuilds the displayed array from the full one for a search text.
+    virtual void handleSearch(const QString& text) = 0;
+    // Searches first when a text is given, then reloads rows and headings.
+    virtual void refreshData(const std::optional<QString>& text);
+    // Opens the record's editor for a row (double-click, "Edit", Return).
+    virtual void showInfo(int row) = 0;
+    // Return: the current (or first selected) row.
+    void editSelected();
+
+    // The row a context menu or double-click was opened on; -1 for none.
+    int clickedRow() const { return clickedRow_; }
+    void setClickedRow(int row) { clickedRow_ = row; }
+    std::vector<int> selectedRowsAscending() const;
+    // The selected rows in order or, with no selection, the clicked row when
+    // it lies in the list.
+    std::vector<int> rowsToActOn() const;
+
+    // --- ListController
+    void rerunSearch() override;
+    void refreshData() override { refreshData(currentSearchText()); }
+
+    // Recomputes the section flags and places the floating heading.
+    void refreshHeadings();
+    // The list scrolled: moves the floating heading.
+    void tableClipBoundsChanged();
+
+    // The text of a tool tip at a point measured from the row's content top-left.
+    virtual QString toolTipForRow(int, const QPointF&) const { return QString(); }
+
+signals:
+    // The context menu's "Print".
+    void printRequested();
+    // Records were added, removed or changed by this list.
+    void collectionChanged();
+
+protected:
+    // Makes the model forget its rows and the view ask again.
+    void reloadRows();
+    virtual QString headerTitle() const = 0;
+    virtual bool sortAscending() const = 0;
+    // The header was clicked: flip the direction and have the document sort.
+    virtual void flipSortDirection() = 0;
+    // Sets the rows' section flags; answers whether sections are shown.
+    virtual bool computeSectionFlags() { return false; }
+    // The floating heading's title for the section of a row.
+    virtual QString bandTitle(int) const { return QString(); }
+    // Clears the selection (before the selected records are removed).
+    void clearSelection();
+    // The editors may have replaced photos: forget the scaled thumbnails.
+    void afterEditorSaved();
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildContextMenu();
+    void headerClicked();
+    void setSortIndicator();
+
+    SpinoraDatabase& document_;
+    ThumbnailCache& thumbnails_;
+    ListTableView* tableView_ = nullptr;
+    QAbstractItemModel* model_ = nullptr;
+    SPTableCell* cell_ = nullptr;
+    SPHeadingView* sectionHeadingView_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    std::function<QString()> searchText_;
+    bool sectionsShown_ = false;
+    int clickedRow_ = -1;
+};
+
+} // namespace spinora

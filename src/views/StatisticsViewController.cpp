@@ -1,0 +1,74 @@
+#include "StatisticsViewController.h"
+
+#include "Localization.h"
+#include "Statistics.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace spinora {
+
+namespace {
+
+const char* const kCaptions[] = {"Cacti",         "Watering Schedules", "Log Entries",   "Photos",
+                                 "Unique Species", "Watering Due",      "Reminders Due", "Total Value"};
+
+} // namespace
+
+StatisticsViewController::StatisticsViewController(SpinoraDatabase& document, std::function<long()> remindersDue,
+                                                   QWidget* parent)
+    : QDialog(parent), document_(document), remindersDue_(std::move(remindersDue))
+{
+    setObjectName(QStringLiteral("Statistics"));
+    setWindowTitle(localized("Statistics"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight);
+    form->setHorizontalSpacing(16);
+    form->setVerticalSpacing(8);
+    QFont amountFont = font();
+    amountFont.setBold(true);
+    for (int i = 0; i < kFigures; ++i) {
+        captions_[i] = new QLabel(QStringLiteral("%1:").arg(localized(kCaptions[i])), this);
+        amounts_[i] = new QLabel(this);
+        amounts_[i]->setObjectName(QString::fromLatin1(kCaptions[i]));
+        amounts_[i]->setFont(amountFont);
+        amounts_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        amounts_[i]->setMinimumWidth(90);
+        form->addRow(captions_[i], amounts_[i]);
+    }
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void StatisticsViewController::refreshData()
+{
+    const CollectionStatistics figures = CollectionStatistics::compute(document_, remindersDue_ ? remindersDue_() : 0);
+    const long counts[] = {figures.cacti,   figures.watering,    figures.logs,         figures.photos,
+                           figures.species, figures.wateringDue, figures.remindersDue};
+    for (int i = 0; i < kFigures - 1; ++i)
+        amounts_[i]->setText(QString::number(counts[i]));
+    amounts_[kFigures - 1]->setText(formats_.money(figures.totalValue));
+}
+
+void StatisticsViewController::presentStatistics()
+{
+    refreshData();
+    exec();
+}
+
+QString StatisticsViewController::amountText(const QString& caption) const
+{
+    for (int i = 0; i < kFigures; ++i) {
+        if (caption == QLatin1String(kCaptions[i]))
+            return amounts_[i]->text();
+    }
+    return QString();
+}
+
+} // namespace spinora

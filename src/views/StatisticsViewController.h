@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ListFormats.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+
+namespace spinora {
+
+class SpinoraDatabase;
+
+// The statistics window of one collection: eight figures, computed when the
+// window is presented and not updated while it is open (it is modal, so the
+// collection cannot change meanwhile).
+class StatisticsViewController : public QDialog {
+    Q_OBJECT
+public:
+    // `remindersDue` answers the log list's running count of due reminders.
+    StatisticsViewController(SpinoraDatabase& document, std::function<long()> remindersDue, QWidget* parent = nullptr);
+
+    // Recomputes the figures, shows the window and runs it modally.
+    void presentStatistics();
+    void refreshData();
+
+    // The amount shown for a caption ("Cacti", ..., "Total Value").
+    QString amountText(const QString& caption) const;
+
+private:
+    static constexpr int kFigures = 8;
+    SpinoraDatabase& document_;
+    std::function<long()> remindersDue_;
+    ListFormats formats_;
+    std::array<QLabel*, kFigures> captions_{};
+    std::array<QLabel*, kFigures> amounts_{};
+};
+
+} // namespace spinora

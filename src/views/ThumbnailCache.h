@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QCache>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPixmap>
+#include <QSet>
+#include <QThreadPool>
+
+namespace spinora {
+
+class Image;
+
+// Scaled list thumbnails, decoded away from painting. The first time a row
+// needs a photo's thumbnail, a worker thread reads the square thumbnail file
+// ("sp-<pk>ct.jpg"), takes its central square and scales it to the row's
+// size; the list repaints when it is ready. Painting only ever draws what is
+// already here.
+class ThumbnailCache : public QObject {
+    Q_OBJECT
+public:
+    explicit ThumbnailCache(QObject* parent = nullptr);
+    ~ThumbnailCache() override;
+
+    // The thumbnail of the photo at `side` device pixels, or a null pixmap
+    // while it is being made (a request is then queued).
+    QPixmap thumbnail(const Image& image, int side);
+    // Drops every scaled picture (after an editor may have replaced photos).
+    void clear();
+    // Drops the pictures of one photo file.
+    void forget(const QString& croppedThumbnailFile);
+    // Waits for the queued decodes and delivers them (tests and benchmarks).
+    void waitForPending();
+    int pendingCount() const { return static_cast<int>(pending_.size()); }
+
+signals:
+    // A thumbnail became available: the lists repaint their visible rows.
+    void thumbnailReady();
+    // No picture could be read for this file: the owner may restore it from
+    // the database (outside painting) and ask again.
+    void thumbnailMissing(const QString& croppedThumbnailFile);
+
+private slots:
+    void deliver(const QString& key, const QString& file, const QImage& picture);
+
+private:
+    static QString keyFor(const QString& file, int side);
+
+    QThreadPool workers_;
+    QCache<QString, QPixmap> pictures_;
+    QSet<QString> pending_;
+    QSet<QString> missing_;
+};
+
+} // namespace spinora

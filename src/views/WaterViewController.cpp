@@ -1,0 +1,148 @@
+#include "WaterViewController.h"
+
+#include "Artwork.h"
+#include "Localization.h"
+#include "RecordEditors.h"
+#include "SpinoraDatabase.h"
+
+namespace spinora {
+
+WaterViewController::WaterViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent)
+    : ManagingViewController(document, thumbnails, parent)
+{
+    setObjectName(QStringLiteral("WaterList"));
+    document.setListController(SpinoraDatabase::kWaterList, this);
+}
+
+WaterViewController::~WaterViewController()
+{
+    if (document().listController(SpinoraDatabase::kWaterList) == this)
+        document().setListController(SpinoraDatabase::kWaterList, nullptr);
+}
+
+int WaterViewController::numberOfRows() const
+{
+    return static_cast<int>(document().displayedWatering().size());
+}
+
+Water* WaterViewController::waterAt(int row) const
+{
+    const auto& shown = document().displayedWatering();
+    return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
+}
+
+QString WaterViewController::lastWateredLine(const Water& water) const
+{
+    const QString when = water.lastWatered() ? formats_.dateAndTime(water.lastWatered()) : localized("Never");
+    return QStringLiteral("%1: %2").arg(localized("Last Watered"), when);
+}
+
+QString WaterViewController::firstTextForCell(int row) const
+{
+    const Water* water = waterAt(row);
+    return water ? water->name() : QString();
+}
+
+QString WaterViewController::secondTextForCell(int row) const
+{
+    const Water* water = waterAt(row);
+    return water ? lastWateredLine(*water) : QString();
+}
+
+QString WaterViewController::backgroundImageForCell(int row) const
+{
+    const Water* water = waterAt(row);
+    return water && water->wateringDue() ? QString::fromLatin1(artwork::kReminderCellBackground) : QString();
+}
+
+QString WaterViewController::headerTitle() const
+{
+    return localized("Name");
+}
+
+bool WaterViewController::sortAscending() const
+{
+    return document().sortWaterAscending();
+}
+
+void WaterViewController::flipSortDirection()
+{
+    document().setSortWaterAscending(!document().sortWaterAscending());
+    document().sortWater();
+}
+
+void WaterViewController::handleSearch(const QString& text)
+{
+    std::vector<Water*>& shown = document().displayedWatering();
+    shown.clear();
+    for (const auto& water : document().watering()) {
+        if (text.isEmpty() || water->name().contains(text, Qt::CaseInsensitive) ||
+            lastWateredLine(*water).contains(text, Qt::CaseInsensitive))
+            shown.push_back(water.get());
+    }
+}
+
+void WaterViewController::showWaterInfo(int row)
+{
+    Water* water = waterAt(row);
+    if (!water)
+        return;
+    clearSelection();
+    if (editWater(window(), document(), water)) {
+        afterEditorSaved();
+        refreshData(std::nullopt);
+    }
+}
+
+void WaterViewController::handleAddButton()
+{
+    if (editWater(window(), document(), nullptr)) {
+        afterEditorSaved();
+        refreshData(std::nullopt);
+    }
+}
+
+void WaterViewController::handleDeleteButton()
+{
+    std::vector<Water*> doomed;
+    for (int row : rowsToActOn())
+        doomed.push_back(waterAt(row));
+    if (doomed.empty())
+        return;
+    clearSelection();
+    for (Water* water : doomed)
+        document().removeWater(water);
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+void WaterViewController::handleDuplicate()
+{
+    std::vector<Water*> sources;
+    for (int row : rowsToActOn())
+        sources.push_back(waterAt(row));
+    if (sources.empty())
+        return;
+    for (Water* source : sources) {
+        auto copy = std::make_unique<Water>();
+        source->hydrate();
+        copy->setName(source->name());
+        copy->setFrequency(source->frequency());
+        copy->setFrequencyUnits(source->frequencyUnits());
+        copy->setQuantity(source->quantity());
+        copy->setLastWatered(source->lastWatered());
+        for (int which = 1; which <= 6; ++which)
+            copy->setNoWaterDDMM(which, source->noWaterDDMM(which));
+        copy->setWaterNext(source->waterNext());
+        copy->setNotificationSet(source->notificationSet());
+        copy->setNotes(source->notes());
+        source->dehydrate();
+        // The copy waters no plant until the user assigns some.
+        Water* added = document().addWater(std::move(copy));
+        added->dehydrate();
+    }
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+} // namespace spinora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ListFormats.h"
+#include "ManagingViewController.h"
+
+namespace spinora {
+
+class Water;
+
+// The list of watering schedules: two lines per schedule, the name and when
+// it was last watered, on a warm background when watering is due. Deleting
+// asks nothing (plants on a deleted schedule simply lose it).
+class WaterViewController : public ManagingViewController {
+    Q_OBJECT
+public:
+    WaterViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent = nullptr);
+    ~WaterViewController() override;
+
+    Water* waterAt(int row) const;
+    int numberOfRows() const override;
+
+    void handleAddButton() override;
+    void handleDeleteButton() override;
+    void handleDuplicate() override;
+    void handleSearch(const QString& text) override;
+    void showInfo(int row) override { showWaterInfo(row); }
+    void showWaterInfo(int row);
+
+    QString firstTextForCell(int row) const override;
+    QString secondTextForCell(int row) const override;
+    QString backgroundImageForCell(int row) const override;
+    qreal normalCellHeight() const override { return 60; }
+    qreal firstColumnWidth() const override { return 1000; }
+
+    // "Last Watered: <date>" or "Last Watered: Never".
+    QString lastWateredLine(const Water& water) const;
+
+protected:
+    QString headerTitle() const override;
+    bool sortAscending() const override;
+    void flipSortDirection() override;
+
+private:
+    ListFormats formats_;
+};
+
+} // namespace spinora

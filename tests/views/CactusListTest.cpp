@@ -1,0 +1,328 @@
+// The cactus list driven as a user would: rows, texts, sections, search,
+// delete with its question, duplicate, Return.
+#include "ViewsTestSupport.h"
+
+#include "CactusViewController.h"
+#include "ListFormats.h"
+#include "LogViewController.h"
+#include "SPHeadingView.h"
+#include "ThumbnailCache.h"
+#include "WaterViewController.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+QStringList firstTexts(const ManagingViewController& list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.numberOfRows(); ++row)
+        texts << list.firstTextForCell(row);
+    return texts;
+}
+
+int rowHeight(const ManagingViewController& list, int row)
+{
+    return list.tableView()->visualRect(list.tableView()->model()->index(row, 0)).height();
+}
+
+void selectRows(const ManagingViewController& list, std::initializer_list<int> rows)
+{
+    QItemSelectionModel* selection = list.tableView()->selectionModel();
+    selection->clearSelection();
+    for (int row : rows)
+        selection->select(list.tableView()->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+QImage threeBands()
+{
+    // 200 x 100: a blue, a green and a red band; the centre square is all green.
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 50; x < 150; ++x)
+            picture.setPixelColor(x, y, QColor(0, 200, 0));
+        for (int x = 150; x < 200; ++x)
+            picture.setPixelColor(x, y, QColor(255, 0, 0));
+    }
+    return picture;
+}
+
+class CactusList : public ViewsFixture {
+protected:
+    void SetUp() override
+    {
+        ViewsFixture::SetUp();
+        dry_ = addWater(QStringLiteral("Dry"), day(2026, 5, 1), day(2026, 6, 1));     // due
+        later_ = addWater(QStringLiteral("Later"), day(2026, 6, 10), day(2026, 7, 1)); // not due
+        zed_ = addCactus(QStringLiteral("Zed"), QStringLiteral("Opuntia microdasys"), QStringLiteral("Bunny Ears"), dry_);
+        alpha_ = addCactus(QStringLiteral("Alpha"), QString(), QStringLiteral("Golden Barrel"), later_);
+        mid_ = addCactus(QStringLiteral("Mid"), QStringLiteral("Astrophytum asterias"), QString(), later_);
+        alpha_->setPlantDate(day(2023, 1, 10));
+        alpha_->save();
+        mid_->setDateAcquired(day(2025, 8, 3));
+        mid_->save();
+        repotted_ = addLog(alpha_, QStringLiteral("Repotted"), day(2026, 3, 10));
+        flowered_ = addLog(alpha_, QStringLiteral("Flowered"), day(2026, 5, 2));
+    }
+
+    Water* dry_ = nullptr;
+    Water* later_ = nullptr;
+    Cactus* zed_ = nullptr;
+    Cactus* alpha_ = nullptr;
+    Cactus* mid_ = nullptr;
+    Log* repotted_ = nullptr;
+    Log* flowered_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(CactusList, RowsInNameOrderWithTheirTexts)
+{
+    CactusViewController& list = *window().cactusList();
+    ASSERT_EQ(firstTexts(list), QStringList({"Alpha", "Mid", "Zed"}));
+    const ListFormats formats;
+
+    // No scientific name: a space, then the common name in parentheses.
+    EXPECT_EQ(list.secondTextForCell(0), " (Golden Barrel)");
+    EXPECT_EQ(list.secondTextForCell(1), "Astrophytum asterias");
+    EXPECT_EQ(list.secondTextForCell(2), "Opuntia microdasys (Bunny Ears)");
+    EXPECT_EQ(list.italicTextRangeForCell(2).location, 0);
+    EXPECT_EQ(list.italicTextRangeForCell(2).length, 18);
+    EXPECT_EQ(list.italicTextRangeForCell(0).length, 0);
+
+    // The newest log first, then the one before.
+    EXPECT_EQ(list.thirdTextForCell(0), "Flowered " + formats.date(day(2026, 5, 2)));
+    EXPECT_EQ(list.fourthTextForCell(0), "Repotted " + formats.date(day(2026, 3, 10)));
+    EXPECT_EQ(list.firstExtraColumnForCell(0), "Age: 3 years");
+    EXPECT_TRUE(list.firstExtraColumnForCell(1).isNull());
+    EXPECT_EQ(list.secondExtraColumnForCell(1), "Date Acquired: " + formats.date(day(2025, 8, 3)));
+    EXPECT_TRUE(list.secondExtraColumnForCell(0).isNull());
+
+    // Only the plant on the overdue schedule has the due background.
+    EXPECT_TRUE(list.backgroundImageForCell(0).isNull());
+    EXPECT_EQ(list.backgroundImageForCell(2), "reminder_cell_background");
+
+    // Without species sections every row is 120 high and no band shows.
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(rowHeight(list, row), 120) << row;
+    EXPECT_FALSE(list.sectionHeadingView()->isVisible());
+
+    // The header flips the order.
+    QTest::mouseClick(list.tableView()->header()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(firstTexts(list), QStringList({"Zed", "Mid", "Alpha"}));
+    EXPECT_FALSE(document_->sortCactiAscending());
+}
+
+TEST_F(CactusList, SpeciesSectionsAreTallerAndTheBandNamesTheTopSection)
+{
+    setSortBySpecies(true);
+    addCactus(QStringLiteral("Beta"), QStringLiteral("Opuntia microdasys"), QString());
+    document_->sortCacti();
+    CactusViewController& list = *window().cactusList();
+    // Species order, the plants without one ("#") first.
+    ASSERT_EQ(firstTexts(list), QStringList({"Alpha", "Mid", "Beta", "Zed"}));
+    EXPECT_EQ(list.sectionHeading(0), "#");
+    EXPECT_EQ(rowHeight(list, 0), 143);
+    EXPECT_EQ(rowHeight(list, 1), 143);
+    EXPECT_EQ(rowHeight(list, 2), 143);
+    EXPECT_EQ(rowHeight(list, 3), 120); // same species as the row above
+    EXPECT_TRUE(list.sectionHeadingView()->isVisible());
+    EXPECT_EQ(list.sectionHeadingView()->headerString(), "#");
+    EXPECT_EQ(list.sectionHeadingView()->height(), 23);
+
+    // Turning the preference off removes the sections at the next refresh.
+    setSortBySpecies(false);
+    document_->sortCacti();
+    list.refreshData(std::nullopt);
+    for (int row = 0; row < list.numberOfRows(); ++row)
+        EXPECT_EQ(rowHeight(list, row), 120) << row;
+    EXPECT_FALSE(list.sectionHeadingView()->isVisible());
+}
+
+TEST_F(CactusList, TypingSearchesTheShownTextsButOnlyTheFirstLog)
+{
+    DocumentWindow& w = window();
+    CactusViewController& list = *w.cactusList();
+    auto search = [&](const QString& text) {
+        w.searchField()->clear();
+        QTest::keyClicks(w.searchField(), text);
+        return firstTexts(list);
+    };
+    // "Age" is part of the age line: only plants with a plant date.
+    EXPECT_EQ(search("aGe"), QStringList({"Alpha"}));
+    EXPECT_EQ(search("bunny"), QStringList({"Zed"}));
+    EXPECT_EQ(search("astro"), QStringList({"Mid"}));
+    EXPECT_EQ(search("acquired"), QStringList({"Mid"}));
+    EXPECT_EQ(search("flowered"), QStringList({"Alpha"}));
+    // The second log shows in the row but is not searched.
+    EXPECT_EQ(search("repotted"), QStringList());
+    EXPECT_EQ(search(""), QStringList({"Alpha", "Mid", "Zed"}));
+
+    // The text stays applied on the next list.
+    QTest::keyClicks(w.searchField(), "dry");
+    QTest::mouseClick(w.tabButton(1), Qt::LeftButton);
+    EXPECT_EQ(w.visibleList(), w.waterList());
+    EXPECT_EQ(firstTexts(*w.waterList()), QStringList({"Dry"}));
+}
+
+TEST_F(CactusList, DeleteAsksFirstAndTakesTheLogsAlong)
+{
+    Image* photo = addPhoto(alpha_, threeBands());
+    const QString photoFile = photo->photoFile();
+    DocumentWindow& w = window();
+    CactusViewController& list = *w.cactusList();
+    list.tableView()->setFocus();
+    selectRows(list, {0, 1});
+
+    QTest::keyClick(list.tableView(), Qt::Key_Delete);
+    QMessageBox* question = list.deleteConfirmation();
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->text(), "WARNING");
+    EXPECT_EQ(question->informativeText(), "Deleting these cacti will also delete all their associated logs");
+    EXPECT_EQ(question->defaultButton()->text(), "Cancel");
+    QTest::mouseClick(question->findChild<QPushButton*>("Cancel"), Qt::LeftButton);
+    EXPECT_EQ(list.numberOfRows(), 3);
+    EXPECT_EQ(document_->logs().size(), 2u);
+
+    QTest::keyClick(list.tableView(), Qt::Key_Delete);
+    question = list.deleteConfirmation();
+    ASSERT_TRUE(question);
+    QTest::mouseClick(question->findChild<QPushButton*>("Delete"), Qt::LeftButton);
+    EXPECT_EQ(firstTexts(list), QStringList({"Zed"}));
+    EXPECT_EQ(w.logList()->numberOfRows(), 0);
+
+    auto reopened = reopen();
+    ASSERT_EQ(reopened->cacti().size(), 1u);
+    EXPECT_EQ(reopened->cacti()[0]->name(), "Zed");
+    EXPECT_TRUE(reopened->logs().empty());
+    EXPECT_TRUE(reopened->images().empty());
+    EXPECT_FALSE(QFile::exists(photoFile));
+    reopened->close();
+}
+
+TEST_F(CactusList, DeleteFromTheContextMenuActsOnTheClickedRowAlone)
+{
+    CactusViewController& list = *window().cactusList();
+    list.tableView()->clearSelection();
+    list.setClickedRow(2);
+    list.handleDeleteButton();
+    list.setClickedRow(-1);
+    QMessageBox* question = list.deleteConfirmation();
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->informativeText(), "Deleting this cactus will also delete all of its logs");
+    ASSERT_EQ(list.selectedRows().size(), 1u);
+    EXPECT_EQ(list.selectedRows()[0]->name(), "Zed");
+    QTest::mouseClick(question->findChild<QPushButton*>("Delete"), Qt::LeftButton);
+    EXPECT_EQ(firstTexts(list), QStringList({"Alpha", "Mid"}));
+
+    // Nothing selected and no clicked row: nothing is asked.
+    list.handleDeleteButton();
+    EXPECT_FALSE(list.deleteConfirmation());
+}
+
+TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
+{
+    addPhoto(alpha_, threeBands(), QStringLiteral("Alpha in spring"));
+    addPhoto(flowered_, threeBands());
+    DocumentWindow& w = window();
+    CactusViewController& list = *w.cactusList();
+    list.tableView()->setFocus();
+    selectRows(list, {0, 2}); // Alpha and Zed
+
+    QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_EQ(firstTexts(list), QStringList({"Alpha", "Alpha", "Mid", "Zed", "Zed"}));
+    Cactus* copy = nullptr;
+    for (const auto& cactus : document_->cacti()) {
+        if (cactus->name() == "Alpha" && cactus.get() != alpha_)
+            copy = cactus.get();
+    }
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->water(), later_);
+    EXPECT_EQ(copy->plantDate(), alpha_->plantDate());
+    ASSERT_EQ(copy->images().size(), 1u);
+    ASSERT_EQ(copy->logs().size(), 2u);
+    EXPECT_EQ(copy->logs()[0]->eventName(), "Flowered");
+    EXPECT_EQ(copy->logs()[0]->images().size(), 1u);
+    // The sources keep what they had.
+    EXPECT_EQ(alpha_->images().size(), 1u);
+    EXPECT_EQ(alpha_->logs().size(), 2u);
+    // The photo is copied byte for byte: no second compression.
+    EXPECT_EQ(readFile(copy->images()[0]->photoFile()), readFile(alpha_->images()[0]->photoFile()));
+    EXPECT_NE(copy->images()[0]->photoFile(), alpha_->images()[0]->photoFile());
+    const int64_t copyKey = copy->primaryKey();
+
+    auto reopened = reopen();
+    EXPECT_EQ(reopened->cacti().size(), 5u);
+    EXPECT_EQ(reopened->logs().size(), 4u);
+    EXPECT_EQ(reopened->images().size(), 4u);
+    for (const auto& cactus : reopened->cacti()) {
+        if (cactus->primaryKey() != copyKey)
+            continue;
+        ASSERT_EQ(cactus->images().size(), 1u);
+        EXPECT_TRUE(QFile::exists(cactus->images()[0]->photoFile()));
+        cactus->images()[0]->hydrateCaption();
+        EXPECT_EQ(cactus->images()[0]->caption(), "Alpha in spring");
+        EXPECT_EQ(cactus->logs().size(), 2u);
+        EXPECT_EQ(cactus->water() ? cactus->water()->name() : QString(), "Later");
+    }
+    reopened->close();
+}
+
+TEST_F(CactusList, ReturnOpensTheSelectedRowAsADoubleClickDoes)
+{
+    CactusViewController& list = *window().cactusList();
+    list.tableView()->setFocus();
+    list.tableView()->setCurrentIndex(list.tableView()->model()->index(1, 0));
+    bool opened = false;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* editor = QApplication::activeModalWidget()) {
+            opened = true;
+            editor->close();
+        }
+    });
+    QTest::keyClick(list.tableView(), Qt::Key_Return);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(CactusList, ThumbnailsAreTheCentralSquareAndNeverDecodedWhilePainting)
+{
+    addPhoto(mid_, threeBands(), QStringLiteral("Bands"));
+    // Read back from disk, as an opened collection is: nothing decoded yet.
+    auto reopened = reopen();
+    document_ = std::move(reopened);
+    DocumentWindow& w = window();
+    CactusViewController& list = *w.cactusList();
+    const QRect row = list.tableView()->visualRect(list.tableView()->model()->index(1, 0));
+
+    // The first paint only asks for the picture.
+    const QImage before = list.tableView()->viewport()->grab().toImage();
+    EXPECT_EQ(pixelAt(before, row.left() + 60, row.top() + 60), QColor::fromRgbF(0.99f, 0.99f, 0.99f));
+    w.thumbnails().waitForPending();
+    const QImage after = list.tableView()->viewport()->grab().toImage();
+    // The square from x = 50 of the 200 x 100 picture: green to its edges.
+    for (const QPoint p : {QPoint(12, 12), QPoint(60, 60), QPoint(107, 107), QPoint(12, 107)}) {
+        const QColor c = pixelAt(after, row.left() + p.x(), row.top() + p.y());
+        EXPECT_GT(c.green(), 150) << p.x() << "," << p.y();
+        EXPECT_LT(c.red(), 60) << p.x() << "," << p.y();
+        EXPECT_LT(c.blue(), 60) << p.x() << "," << p.y();
+    }
+    // Outside the square (text column) no picture is drawn.
+    EXPECT_EQ(pixelAt(after, row.left() + 115, row.top() + 5), QColor::fromRgbF(0.99f, 0.99f, 0.99f));
+
+    // The tool tip over the thumbnail is the photo's caption.
+    EXPECT_EQ(list.toolTipForRow(1, QPointF(50, 50)), "Bands");
+    EXPECT_TRUE(list.toolTipForRow(1, QPointF(150, 50)).isEmpty());
+}

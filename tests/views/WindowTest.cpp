@@ -1,0 +1,249 @@
+// The document window (tabs, title, geometry, closing), the statistics and
+// the screenshots of the three lists of a sample collection.
+#include "ViewsTestSupport.h"
+
+#include "CactusViewController.h"
+#include "LogViewController.h"
+#include "SPHeadingView.h"
+#include "SPTableCell.h"
+#include "SampleCollection.h"
+#include "Statistics.h"
+#include "StatisticsViewController.h"
+#include "ThumbnailCache.h"
+#include "WaterViewController.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+using Window = ViewsFixture;
+using Statistics = ViewsFixture;
+
+class Screenshots : public ViewsFixture {
+protected:
+    void SetUp() override
+    {
+        ViewsFixture::SetUp();
+        SampleSize size;
+        size.cacti = 30;
+        size.watering = 5;
+        size.logs = 60;
+        size.photos = 30;
+        size.photoWidth = 320;
+        SampleCollection::fill(*document_, size);
+    }
+
+    void save(QWidget& widget, const QString& name)
+    {
+        const QImage picture = widget.grab().toImage();
+        EXPECT_TRUE(picture.save(screenshotFolder() + "/" + name)) << name.toStdString();
+    }
+
+    // Lets the thumbnails arrive and the window repaint with them.
+    void settle(DocumentWindow& w)
+    {
+        w.visibleList()->tableView()->viewport()->grab();
+        w.thumbnails().waitForPending();
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
+{
+    addWater(QStringLiteral("Weekly"), std::nullopt, std::nullopt);
+    DocumentWindow& w = window();
+    EXPECT_EQ(w.windowTitle(), "Garden[*]");
+    EXPECT_FALSE(w.isWindowModified());
+    EXPECT_EQ(w.selectedTab(), 0);
+    EXPECT_TRUE(w.tabButton(0)->isChecked());
+    EXPECT_EQ(w.tabButton(0)->text(), "Cacti");
+
+    // A click on the selected tab keeps it selected.
+    QTest::mouseClick(w.tabButton(0), Qt::LeftButton);
+    EXPECT_TRUE(w.tabButton(0)->isChecked());
+    EXPECT_EQ(w.visibleList(), w.cactusList());
+
+    QTest::mouseClick(w.tabButton(2), Qt::LeftButton);
+    EXPECT_EQ(w.selectedTab(), 2);
+    EXPECT_FALSE(w.tabButton(0)->isChecked());
+    EXPECT_EQ(w.visibleList(), w.logList());
+
+    // Ctrl+F puts the keys into the search field.
+    QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(w.searchField()->hasFocus());
+    QTest::keyClicks(w.searchField(), "wee");
+    QTest::keyClick(w.searchField(), Qt::Key_Return);
+    EXPECT_EQ(w.recentSearches(), QStringList({"wee"}));
+    w.selectTab(1);
+    EXPECT_EQ(w.waterList()->numberOfRows(), 1);
+    EXPECT_EQ(w.searchField()->text(), "wee");
+
+    // Delete in the search field edits the text, not the list.
+    w.searchField()->setFocus();
+    w.searchField()->setCursorPosition(0);
+    QTest::keyClick(w.searchField(), Qt::Key_Delete);
+    EXPECT_EQ(w.searchField()->text(), "ee");
+    EXPECT_EQ(document_->watering().size(), 1u);
+}
+
+TEST_F(Window, GeometryIsKeptPerCollectionAndTheCloseHandlerDecides)
+{
+    DocumentWindow& w = window();
+    w.resize(700, 540);
+    QApplication::processEvents();
+    bool allow = false;
+    int asked = 0;
+    w.setCloseHandler([&] {
+        ++asked;
+        return allow;
+    });
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    allow = true;
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(asked, 2);
+
+    DocumentWindow again(*document_);
+    again.restoreSavedGeometry();
+    EXPECT_EQ(again.size(), QSize(700, 540));
+
+    // Another collection has its own place (none saved yet).
+    TempFolder other;
+    auto second = newCollection(other.file("Other.sdb"), true);
+    DocumentWindow third(*second);
+    third.restoreSavedGeometry();
+    EXPECT_NE(third.size(), QSize(700, 540));
+    EXPECT_EQ(third.windowTitle(), "Other[*]");
+    second->close();
+}
+
+TEST_F(Window, BecomingActiveNamesTheDocument)
+{
+    DocumentWindow w(*document_);
+    SpinoraDatabase* named = nullptr;
+    QObject::connect(&w, &DocumentWindow::becameMain, [&named](SpinoraDatabase* d) { named = d; });
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(named, document_.get());
+}
+
+TEST_F(Statistics, FiguresOfTheWholeCollection)
+{
+    const CollectionStatistics empty = CollectionStatistics::compute(*document_);
+    EXPECT_EQ(empty.cacti, 0);
+    EXPECT_EQ(empty.species, 0);
+    EXPECT_EQ(empty.totalValue, 0.0);
+
+    Water* dry = addWater(QStringLiteral("Dry"), day(2026, 5, 1), day(2026, 6, 1));
+    // Common names differing only in case are one species...
+    addCactus(QStringLiteral("A"), QString(), QStringLiteral("golden barrel"), dry);
+    addCactus(QStringLiteral("B"), QString(), QStringLiteral("Golden Barrel"), dry);
+    // ...and three common names of one scientific name are three.
+    Cactus* c = addCactus(QStringLiteral("C"), QStringLiteral("Opuntia"), QStringLiteral("One"));
+    addCactus(QStringLiteral("D"), QStringLiteral("Opuntia"), QStringLiteral("Two"));
+    addCactus(QStringLiteral("E"), QStringLiteral("opuntia"), QStringLiteral("Three"));
+    c->setPurchasePrice(12.5); // no value: the price counts
+    c->save();
+    Cactus* d = document_->cacti()[3].get();
+    d->setPurchasePrice(99);
+    d->setValue(20.25); // a value wins over the price
+    d->save();
+    addLog(c, QStringLiteral("Fertilize"), day(2026, 6, 1), true);
+    addPhoto(c, gradientImage(64, 48));
+
+    DocumentWindow& w = window();
+    const CollectionStatistics figures = CollectionStatistics::compute(*document_, w.logList()->remindersDue());
+    EXPECT_EQ(figures.cacti, 5);
+    EXPECT_EQ(figures.watering, 1);
+    EXPECT_EQ(figures.logs, 1);
+    EXPECT_EQ(figures.photos, 1);
+    EXPECT_EQ(figures.species, 4); // Golden Barrel, One, Two, Three
+    EXPECT_EQ(figures.wateringDue, 2);
+    EXPECT_EQ(figures.remindersDue, 1);
+    EXPECT_DOUBLE_EQ(figures.totalValue, 32.75);
+
+    // The window shows the same, computed when it is presented.
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        StatisticsViewController* stats = w.statisticsWindow();
+        shown = stats->isVisible();
+        EXPECT_EQ(stats->windowTitle(), "Statistics");
+        EXPECT_EQ(stats->amountText("Cacti"), "5");
+        EXPECT_EQ(stats->amountText("Unique Species"), "4");
+        EXPECT_EQ(stats->amountText("Reminders Due"), "1");
+        EXPECT_EQ(stats->amountText("Total Value"), "32.75");
+        stats->grab().save(screenshotFolder() + "/statistics.png");
+        stats->reject();
+    });
+    w.showStatistics();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(w.statisticsWindow(), w.statisticsWindow());
+}
+
+TEST_F(Screenshots, TheThreeListsOfASampleCollection)
+{
+    DocumentWindow& w = window();
+    CactusViewController& cacti = *w.cactusList();
+    ASSERT_EQ(cacti.numberOfRows(), 30);
+    settle(w);
+
+    // A selected row takes the selection colour, not the due background.
+    cacti.tableView()->selectionModel()->select(cacti.tableView()->model()->index(1, 0),
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    settle(w);
+    save(w, "cactus-list.png");
+    const QImage plain = cacti.tableView()->viewport()->grab().toImage();
+    const QRect selected = cacti.tableView()->visualRect(cacti.tableView()->model()->index(1, 0));
+    EXPECT_EQ(pixelAt(plain, selected.right() - 5, selected.top() + 5),
+              cacti.tableView()->palette().color(QPalette::Active, QPalette::Highlight));
+    // Rows with a photo show their thumbnail after the first paint.
+    const QRect first = cacti.tableView()->visualRect(cacti.tableView()->model()->index(0, 0));
+    EXPECT_NE(pixelAt(plain, first.left() + 60, first.top() + 60), SPTableCell::plainBackground());
+
+    // With species sections.
+    setSortBySpecies(true);
+    document_->sortCacti();
+    cacti.refreshData(std::nullopt);
+    settle(w);
+    save(w, "cactus-list-sections.png");
+    EXPECT_TRUE(cacti.sectionHeadingView()->isVisible());
+
+    // Scrolling: the next section pushes the heading out.
+    int next = -1;
+    for (int row = 1; row < cacti.numberOfRows() && next < 0; ++row) {
+        if (cacti.isSectionHeadingCell(row))
+            next = row;
+    }
+    ASSERT_GT(next, 0);
+    QScrollBar* bar = cacti.tableView()->verticalScrollBar();
+    const int nextTop = cacti.tableView()->visualRect(cacti.tableView()->model()->index(next, 0)).top() + bar->value();
+    bar->setValue(nextTop - 10);
+    EXPECT_EQ(cacti.sectionHeadingView()->y(), 10 - 23);
+    EXPECT_EQ(cacti.sectionHeadingView()->headerString(), cacti.sectionHeading(next - 1));
+    bar->setValue(nextTop + 5);
+    EXPECT_EQ(cacti.sectionHeadingView()->y(), 0);
+    EXPECT_EQ(cacti.sectionHeadingView()->headerString(), cacti.sectionHeading(next));
+    settle(w);
+    save(w, "cactus-list-scrolled.png");
+
+    w.selectTab(1);
+    settle(w);
+    save(w, "watering-list.png");
+    w.selectTab(2);
+    w.logList()->tableView()->selectionModel()->select(w.logList()->tableView()->model()->index(2, 0),
+                                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    settle(w);
+    save(w, "log-list.png");
+    EXPECT_GT(w.logList()->numberOfRows(), 0);
+}
