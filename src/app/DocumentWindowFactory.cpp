@@ -2,7 +2,7 @@
 
 #include "SpinoraDatabase.h"
 
-#if __has_include("DocumentWindow.h")
+#if __has_include("DocumentWindow.h") && !defined(SPINORA_PLAIN_WINDOW)
 #include "DocumentWindow.h"
 #define SPINORA_HAVE_DOCUMENT_WINDOW 1
 #else

@@ -4,6 +4,7 @@
 #include "SpinoraAppDelegate.h"
 
 #include <QAbstractItemView>
+#include <algorithm>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -130,10 +131,10 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 
     QAction* newItem = file->addAction(QStringLiteral("New"), &app, &SpinoraAppDelegate::newDocument);
     newItem->setObjectName(QStringLiteral("newAction"));
-    assignShortcut(window, newItem, QKeySequence::New);
+    assignShortcut(window, newItem, QKeySequence(QStringLiteral("Ctrl+N")));
     QAction* open = file->addAction(QStringLiteral("Open..."), &app, &SpinoraAppDelegate::openDocument);
     open->setObjectName(QStringLiteral("openAction"));
-    assignShortcut(window, open, QKeySequence::Open);
+    assignShortcut(window, open, QKeySequence(QStringLiteral("Ctrl+O")));
     QMenu* recent = file->addMenu(QStringLiteral("Open Recent"));
     recent->setObjectName(QStringLiteral("openRecentMenu"));
     fillRecentMenu(recent, app);
@@ -145,13 +146,13 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
             target->close();
     });
     close->setObjectName(QStringLiteral("closeAction"));
-    assignShortcut(window, close, QKeySequence::Close);
+    assignShortcut(window, close, QKeySequence(QStringLiteral("Ctrl+W")));
     QAction* save = file->addAction(QStringLiteral("Save"), window, [target, &app] {
         if (SpinoraDatabase* document = documentShownIn(app, target))
             app.saveDocument(document);
     });
     save->setObjectName(QStringLiteral("saveAction"));
-    assignShortcut(window, save, QKeySequence::Save);
+    assignShortcut(window, save, QKeySequence(QStringLiteral("Ctrl+S")));
     QAction* saveAs = file->addAction(QStringLiteral("Save As..."), window, [target, &app] {
         if (SpinoraDatabase* document = documentShownIn(app, target))
             app.saveDocumentAs(document);
@@ -172,13 +173,13 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
     QAction* print = file->addAction(QStringLiteral("%1...").arg(QStringLiteral("Print")), window,
                                      [target] { invokeOnWindow(target, "printDocument"); });
     print->setObjectName(QStringLiteral("printAction"));
-    assignShortcut(window, print, QKeySequence::Print);
+    assignShortcut(window, print, QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
 
     QAction* quit = file->addAction(QStringLiteral("Quit Spinora"), &app, &SpinoraAppDelegate::quitApplication);
     quit->setObjectName(QStringLiteral("quitAction"));
     quit->setMenuRole(QAction::QuitRole);
-    assignShortcut(window, quit, QKeySequence::Quit);
+    assignShortcut(window, quit, QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
 void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
@@ -247,11 +248,17 @@ void buildViewMenu(QMenuBar* bar, QMainWindow* window)
     QAction* showToolbar = view->addAction(QStringLiteral("Show Toolbar"));
     showToolbar->setObjectName(QStringLiteral("showToolbarAction"));
     showToolbar->setCheckable(true);
-    QObject::connect(showToolbar, &QAction::triggered, window, [target](bool shown) {
+    showToolbar->setChecked(true);
+    // The toolbars' own state decides, not the item's check mark, which is
+    // only brought up to date when the menu opens.
+    QObject::connect(showToolbar, &QAction::triggered, window, [target, showToolbar] {
         if (!target)
             return;
-        for (QToolBar* toolbar : toolBarsOf(target))
-            toolbar->setVisible(shown);
+        const QList<QToolBar*> toolbars = toolBarsOf(target);
+        const bool show = std::none_of(toolbars.begin(), toolbars.end(), [](QToolBar* t) { return !t->isHidden(); });
+        for (QToolBar* toolbar : toolbars)
+            toolbar->setVisible(show);
+        showToolbar->setChecked(show);
     });
 
     // Qt has no toolbar customisation sheet; what KDE offers instead is the
@@ -286,7 +293,7 @@ void buildViewMenu(QMenuBar* bar, QMainWindow* window)
             return;
         const QList<QToolBar*> toolbars = toolBarsOf(target);
         showToolbar->setEnabled(!toolbars.isEmpty());
-        showToolbar->setChecked(std::any_of(toolbars.begin(), toolbars.end(), [](QToolBar* t) { return t->isVisible(); }));
+        showToolbar->setChecked(std::any_of(toolbars.begin(), toolbars.end(), [](QToolBar* t) { return !t->isHidden(); }));
     });
 }
 

@@ -51,11 +51,11 @@ QString makeOrderedCollection(const QString& path)
 {
     auto document = newCollection(path, true);
     const QPair<QString, QString> plants[] = {
-        {"Alpha", "Zebra cactus"}, {"Bravo", "Moon cactus"}, {"Charlie", "Aloe"}};
+        {"Alpha", "Mammillaria zeilmanniana"}, {"Bravo", "Gymnocalycium mihanovichii"}, {"Charlie", "Astrophytum asterias"}};
     for (const auto& [name, species] : plants) {
         auto cactus = std::make_unique<Cactus>();
         cactus->setName(name);
-        cactus->setCommonName(species);
+        cactus->setScientificName(species);
         document->addCactus(std::move(cactus));
     }
     document->close();
@@ -99,7 +99,7 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
     PreferencesWindow* window = app_->preferencesWindow();
     int refreshesWhileOpen = -1;
     whenModalShown([&](QWidget* modal) {
-        QTest::mouseClick(window->sortCactiCheckBox(), Qt::LeftButton);
+        window->sortCactiCheckBox()->click();
         refreshesWhileOpen = listA.refreshes + listB.refreshes;
         closeWith(qobject_cast<QDialog*>(modal));
     });
@@ -107,7 +107,7 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
     EXPECT_EQ(refreshesWhileOpen, 0) << "nothing is re-sorted before the window closes";
     EXPECT_EQ(listA.refreshes, 1);
     EXPECT_EQ(listB.refreshes, 1);
-    EXPECT_EQ(cactusNames(*a), (QStringList{"Charlie", "Bravo", "Alpha"})) << "by species: Aloe, Moon, Zebra";
+    EXPECT_EQ(cactusNames(*a), (QStringList{"Charlie", "Bravo", "Alpha"})) << "by species: Astrophytum, Gymnocalycium, Mammillaria";
     EXPECT_EQ(cactusNames(*b), (QStringList{"Charlie", "Bravo", "Alpha"}));
     EXPECT_TRUE(appSettings()->value(QStringLiteral("sortBySpecies")).toBool());
     EXPECT_FALSE(app_->getPreferences().sortCactiChanged());
@@ -120,7 +120,7 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
 
     // Closing from the window manager counts as closing too.
     whenModalShown([&](QWidget* modal) {
-        QTest::mouseClick(window->sortCactiCheckBox(), Qt::LeftButton);
+        window->sortCactiCheckBox()->click();
         modal->close();
     });
     window->presentPreferences();
@@ -135,7 +135,7 @@ TEST_F(PreferencesTest, TheDefaultsBoxStoresTheInverseAndShapesTheNextNewCollect
     makeApp();
     PreferencesWindow* window = app_->preferencesWindow();
     whenModalShown([&](QWidget* modal) {
-        QTest::mouseClick(window->defaultsAddedCheckBox(), Qt::LeftButton);
+        window->defaultsAddedCheckBox()->click();
         EXPECT_TRUE(window->grab().save(screenshotPath(QStringLiteral("app-preferences.png"))));
         closeWith(qobject_cast<QDialog*>(modal));
     });
