@@ -3,9 +3,11 @@
 #include "AppInfo.h"
 #include "CsvExport.h"
 #include "CsvImport.h"
+#include "Image.h"
 #include "ReportExport.h"
 #include "InterchangeExport.h"
 #include "InterchangeImport.h"
+#include "PackageCommit.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 #include "WorkFiles.h"
@@ -48,10 +50,30 @@ void gatherPackagePhotos(const QString& package, const QString& folder)
 {
     const QStringList files = QDir(package).entryList({QStringLiteral("*.jpg")}, QDir::Files);
     for (const QString& file : files) {
+        if (!PackageCommit::isPhotoFileName(file))
+            continue;
         const QString from = package + QLatin1Char('/') + file;
         const QString to = folder + QLatin1Char('/') + file;
-        if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-            SpinoraUtility::copyFileFrom(from, to, SpinoraUtility::Durability::Fast);
+        // A hard link of a symbolic link is the link itself, which the import
+        // then refuses to follow out of the package. Across file systems the
+        // fallback must behave alike: a link is made again as the same link,
+        // and a copy never reads more than a photo's cap.
+        const QByteArray fromName = QFile::encodeName(from);
+        const QByteArray toName = QFile::encodeName(to);
+        if (::link(fromName.constData(), toName.constData()) == 0)
+            continue;
+        char linkTarget[4096];
+        const ssize_t length = ::readlink(fromName.constData(), linkTarget, sizeof linkTarget - 1);
+        if (length >= 0) {
+            linkTarget[length] = '\0';
+            // Where even that fails the photo arrives without its picture,
+            // as one whose file is missing does.
+            [[maybe_unused]] const int made = ::symlink(linkTarget, toName.constData());
+            continue;
+        }
+        const QByteArray bytes = Image::readPictureFile(from, package);
+        if (!bytes.isEmpty())
+            SpinoraUtility::writeFile(to, bytes, SpinoraUtility::Durability::Fast);
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -322,6 +323,48 @@ TEST_F(SourcePackage, LinksOutOfThePackageAreNotFollowed)
     const QByteArray outsideBytes = readFile(outside);
     for (const QString& name : QDir(target->packageFilename()).entryList({"*.jpg"}, QDir::Files))
         EXPECT_NE(readFile(target->packageFilename() + "/" + name), outsideBytes) << name.toStdString();
+}
+
+// A package on another file system (a USB stick) cannot have its photos
+// hard-linked into the work folder; they are copied, and that copy once
+// followed links out of the package and had no size cap.
+TEST_F(SourcePackage, PhotosCopiedFromAnotherFileSystemFollowNoLinksOut)
+{
+    const QString mountPoint = folder.file("usb");
+    ASSERT_TRUE(QDir().mkpath(mountPoint));
+    const QByteArray mountPath = QFile::encodeName(mountPoint);
+    if (::mount("tmpfs", mountPath.constData(), "tmpfs", 0, "size=64m") != 0)
+        GTEST_SKIP() << "no permission to mount a file system";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{mountPath};
+    const QString onStick = mountPoint + "/Other.sdb";
+    ASSERT_TRUE(SpinoraUtility::copyFolder(package, onStick));
+    package = onStick;
+    const QString outside = folder.file("elsewhere.jpg");
+    writeFile(outside, jpegBytes(gradientImage(300, 200)));
+    replaceWithLink(photoFile(photoKeys[0]), outside);
+    {
+        QFile big(photoFile(photoKeys[1]));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1));
+    }
+
+    ASSERT_EQ(importFrom(*target, package, 0), kJobFinished) << target->jobError().toStdString();
+    EXPECT_EQ(target->cacti().size(), 4u + 6u);
+    ASSERT_EQ(target->jobWarnings().size(), 1);
+    const QString warning = target->jobWarnings().front();
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("1 photo could not be read and was left out: photo %1 of the cactus")
+                                       .arg(photoKeys[0])))
+        << warning.toStdString();
+    EXPECT_TRUE(warning.contains("a link that leads out of the package")) << warning.toStdString();
+    // The oversized file is not copied at all: that photo comes in without a picture.
+    const QByteArray outsideBytes = readFile(outside);
+    for (const QString& name : QDir(target->packageFilename()).entryList({"*.jpg"}, QDir::Files)) {
+        EXPECT_NE(readFile(target->packageFilename() + "/" + name), outsideBytes) << name.toStdString();
+        EXPECT_LE(QFileInfo(target->packageFilename() + "/" + name).size(), Image::kMaxPictureFileBytes);
+    }
 }
 
 TEST_F(SourcePackage, OversizedPhotoFilesAndDevicesAreSkippedNotLoaded)
