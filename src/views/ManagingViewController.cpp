@@ -27,11 +27,16 @@ class RowsModel : public QAbstractListModel {
 public:
     explicit RowsModel(ManagingViewController& list) : QAbstractListModel(&list), list_(list) {}
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : list_.numberOfRows(); }
+    // No rows while the list is being made or destroyed: its questions are
+    // virtual and only answer once the list is complete.
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() || !list_.isReady() ? 0 : list_.numberOfRows();
+    }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= list_.numberOfRows())
+        if (!index.isValid() || !list_.isReady() || index.row() >= list_.numberOfRows())
             return {};
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return list_.firstTextForCell(index.row());
@@ -145,7 +150,11 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Thumbn
     buildContextMenu();
 }
 
-ManagingViewController::~ManagingViewController() = default;
+ManagingViewController::~ManagingViewController()
+{
+    ready_ = false;
+    delete tableView_;
+}
 
 void ManagingViewController::buildContextMenu()
 {
@@ -230,6 +239,7 @@ void ManagingViewController::refreshData(const std::optional<QString>& text)
 
 void ManagingViewController::reloadRows()
 {
+    ready_ = true;
     auto* model = static_cast<RowsModel*>(model_);
     model->title = headerTitle();
     model->reset();
@@ -252,6 +262,7 @@ void ManagingViewController::headerClicked()
 
 void ManagingViewController::refreshHeadings()
 {
+    ready_ = true;
     sectionsShown_ = numberOfRows() > 0 && computeSectionFlags();
     // Heights follow the flags: the view must measure its rows again.
     tableView_->relayout();
@@ -260,6 +271,8 @@ void ManagingViewController::refreshHeadings()
 
 void ManagingViewController::tableClipBoundsChanged()
 {
+    if (!ready_)
+        return;
     const int rows = numberOfRows();
     if (!sectionsShown_ || rows == 0) {
         sectionHeadingView_->hide();

@@ -57,6 +57,8 @@ public:
     ThumbnailCache& thumbnails() const { return thumbnails_; }
 
     virtual int numberOfRows() const = 0;
+    // False while the list is being made or destroyed.
+    bool isReady() const { return ready_; }
 
     // Where the search field's current text comes from (none for a list
     // that is not filtered, such as a plant's log history).
@@ -134,6 +136,7 @@ private:
     QMenu* contextMenu_ = nullptr;
     std::function<QString()> searchText_;
     bool sectionsShown_ = false;
+    bool ready_ = false;
     int clickedRow_ = -1;
 };
 

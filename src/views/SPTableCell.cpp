@@ -67,7 +67,8 @@ void SPTableCell::drawText(QPainter& painter, const QString& text, const QRectF&
     painter.setFont(font);
     painter.setPen(colour);
     const QString shown = QFontMetricsF(font).elidedText(text, Qt::ElideRight, box.width());
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+    // Descenders may pass the 17-point box: the frame clip bounds the row.
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, shown);
 }
 
 // The second line in up to three runs (upright, italic, upright), truncated

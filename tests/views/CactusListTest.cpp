@@ -6,6 +6,7 @@
 #include "ListFormats.h"
 #include "LogViewController.h"
 #include "SPHeadingView.h"
+#include "SPTableCell.h"
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
 
@@ -309,7 +310,7 @@ TEST_F(CactusList, ThumbnailsAreTheCentralSquareAndNeverDecodedWhilePainting)
 
     // The first paint only asks for the picture.
     const QImage before = list.tableView()->viewport()->grab().toImage();
-    EXPECT_EQ(pixelAt(before, row.left() + 60, row.top() + 60), QColor::fromRgbF(0.99f, 0.99f, 0.99f));
+    EXPECT_EQ(pixelAt(before, row.left() + 60, row.top() + 60).rgb(), SPTableCell::plainBackground().rgb());
     w.thumbnails().waitForPending();
     const QImage after = list.tableView()->viewport()->grab().toImage();
     // The square from x = 50 of the 200 x 100 picture: green to its edges.
@@ -320,7 +321,7 @@ TEST_F(CactusList, ThumbnailsAreTheCentralSquareAndNeverDecodedWhilePainting)
         EXPECT_LT(c.blue(), 60) << p.x() << "," << p.y();
     }
     // Outside the square (text column) no picture is drawn.
-    EXPECT_EQ(pixelAt(after, row.left() + 115, row.top() + 5), QColor::fromRgbF(0.99f, 0.99f, 0.99f));
+    EXPECT_EQ(pixelAt(after, row.left() + 115, row.top() + 5).rgb(), SPTableCell::plainBackground().rgb());
 
     // The tool tip over the thumbnail is the photo's caption.
     EXPECT_EQ(list.toolTipForRow(1, QPointF(50, 50)), "Bands");
