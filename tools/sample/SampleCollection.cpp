@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <random>
 
 namespace spinora {
@@ -69,6 +70,26 @@ QImage SampleCollection::drawPhoto(int number, int width)
     // Flower.
     painter.setBrush(QColor::fromHsv((hue + 180) % 360, 200, 240));
     painter.drawEllipse(QPointF(w * 0.5, h * 0.19), w * 0.04, w * 0.04);
+    return image;
+}
+
+QImage SampleCollection::drawCameraPhoto(int number, int width)
+{
+    QImage image = drawPhoto(number, width);
+    // Fine grain in every channel, as a camera's sensor leaves it: a flat
+    // drawing compresses to a few kilobytes, a real photo to a few hundred.
+    std::mt19937 grain(static_cast<unsigned>(number) * 7919u + 1u);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const unsigned noise = grain();
+            auto shade = [noise](int value, int shift) {
+                return std::clamp(value + int((noise >> shift) & 63u) - 32, 0, 255);
+            };
+            const QRgb pixel = line[x];
+            line[x] = qRgb(shade(qRed(pixel), 0), shade(qGreen(pixel), 8), shade(qBlue(pixel), 16));
+        }
+    }
     return image;
 }
 
@@ -141,6 +162,21 @@ void SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, u
         log->setNotes(aboutPlant ? QStringLiteral("Moved to a bigger pot.") : QStringLiteral("Ordered new grit."));
         store(std::move(log), document.logs());
     }
+    // Camera-like pictures are drawn and encoded once each, then shared:
+    // drawing and encoding thousands of 1280 x 960 pictures takes minutes.
+    struct EncodedPicture {
+        QByteArray photo;
+        QByteArray thumbnail;
+    };
+    std::vector<EncodedPicture> variants;
+    for (int v = 0; v < size.photoVariants && v < size.photos; ++v) {
+        const QImage drawn = drawCameraPhoto(v, size.photoWidth);
+        const QImage photo = drawn.width() > Image::kPhotoSize || drawn.height() > Image::kPhotoSize
+                                 ? Image::scaledToLongerSide(drawn, Image::kPhotoSize)
+                                 : drawn;
+        variants.push_back({Image::encodeJpeg(photo),
+                            Image::encodeJpeg(Image::scaledToLongerSide(photo, Image::kThumbnailSize))});
+    }
     for (int i = 0; i < size.photos && !plants.empty(); ++i) {
         Cactus* owner = plants[static_cast<size_t>(i) % plants.size()];
         auto image = std::make_unique<Image>();
@@ -148,8 +184,18 @@ void SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, u
         image->setLinkedKey(owner->primaryKey());
         image->setTagValue(static_cast<int64_t>(owner->images().size()));
         image->setCaption(QStringLiteral("Photo %1").arg(i + 1));
-        image->setPhoto(drawPhoto(i, size.photoWidth));
-        image->insertIntoDatabase(db, document.packageFilename(), true);
+        if (variants.empty()) {
+            image->setPhoto(drawPhoto(i, size.photoWidth));
+            image->insertIntoDatabase(db, document.packageFilename(), true);
+        } else {
+            const EncodedPicture& picture = variants[static_cast<size_t>(i) % variants.size()];
+            image->setDataForPhoto(picture.photo);
+            image->setDataForThumbnail(picture.thumbnail);
+            image->insertIntoDatabase(db, document.packageFilename(), false);
+        }
+        // The pictures are in the package's files now: keeping them decoded
+        // would grow memory with every photo (gigabytes for a large sample).
+        image->dehydrate();
         owner->addImage(image.get());
         document.images().push_back(std::move(image));
     }

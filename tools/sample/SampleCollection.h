@@ -14,6 +14,10 @@ struct SampleSize {
     int logs = 24;
     int photos = 6;
     int photoWidth = 640; // drawn photos are width x (width * 3 / 4)
+    // 0: every photo drawn on its own. Above 0: that many camera-like
+    // pictures (grainy, so they compress like real photos) are drawn and
+    // encoded once, and the photos take turns with their JPEG data.
+    int photoVariants = 0;
 };
 
 class SampleCollection {
@@ -22,6 +26,8 @@ public:
     static void fill(SpinoraDatabase& document, const SampleSize& size, unsigned seed = 42);
     // A drawn picture of a potted cactus, different for each number.
     static QImage drawPhoto(int number, int width);
+    // drawPhoto with a camera's grain: its JPEG is as large as a real photo's.
+    static QImage drawCameraPhoto(int number, int width);
 };
 
 } // namespace spinora

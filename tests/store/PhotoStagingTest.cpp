@@ -1,0 +1,98 @@
+// Photos written into an import's staging folder: each file straight, the
+// square thumbnail cut from the thumbnail's JPEG without losing what the
+// package path makes, and nothing planted in the folder written through.
+#include "Image.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+class PhotoStagingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        document = newCollection(folder.file("S.sdb"), true);
+        staging = folder.file("staging");
+        QDir().mkpath(staging);
+    }
+    // A photo record holding JPEG data, as the import hands it over.
+    std::unique_ptr<Image> incoming(const QImage& thumbnail)
+    {
+        auto image = std::make_unique<Image>();
+        image->setLinkedType(Image::kCactusPhoto);
+        image->setLinkedKey(1);
+        image->setDataForPhoto(jpegBytes(gradientImage(1280, 960), 60));
+        image->setDataForThumbnail(jpegBytes(thumbnail, 60));
+        return image;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<SpinoraDatabase> document;
+    QString staging;
+};
+
+TEST_F(PhotoStagingTest, WritesThreeFilesAndTheSameSquareAsThePackagePathForWideAndTallThumbnails)
+{
+    for (const QSize size : {QSize(320, 240), QSize(240, 320), QSize(320, 77)}) {
+        SCOPED_TRACE(size.width());
+        const QImage thumbnail = gradientImage(size.width(), size.height());
+        auto staged = incoming(thumbnail);
+        ASSERT_FALSE(staged->insertIntoStagingFolder(document->database(), staging));
+        auto packaged = incoming(thumbnail);
+        ASSERT_FALSE(packaged->insertIntoDatabase(document->database(), document->packageFilename(), false));
+
+        EXPECT_EQ(readFile(staged->photoFile()), staged->dataForPhoto());
+        EXPECT_EQ(readFile(staged->thumbnailFile()), staged->dataForThumbnail());
+        const int side = std::min(size.width(), size.height());
+        const QImage square(staged->croppedThumbnailFile());
+        ASSERT_EQ(square.size(), QSize(side, side));
+        const QImage reference(packaged->croppedThumbnailFile());
+        EXPECT_LT(meanDifference(square.convertToFormat(QImage::Format_RGB32),
+                                 reference.convertToFormat(QImage::Format_RGB32)),
+                  2.0);
+        // No temporary files are left beside the photos.
+        EXPECT_TRUE(QDir(staging).entryList({"*.part"}, QDir::Files).isEmpty());
+    }
+}
+
+TEST_F(PhotoStagingTest, ASquareThumbnailIsItsOwnSquareByteForByte)
+{
+    auto image = incoming(gradientImage(240, 240));
+    ASSERT_FALSE(image->insertIntoStagingFolder(document->database(), staging));
+    EXPECT_EQ(readFile(image->croppedThumbnailFile()), image->dataForThumbnail());
+}
+
+TEST_F(PhotoStagingTest, ALinkPlantedAtAPhotosNameIsReplacedNeverWrittenThrough)
+{
+    const QString outside = folder.file("outside.txt");
+    writeFile(outside, "keep me");
+    auto image = incoming(gradientImage(320, 240));
+    // The next key of the empty collection names the files.
+    const QString planted = staging + "/sp-1.jpg";
+    ASSERT_TRUE(QFile::link(outside, planted));
+    ASSERT_FALSE(image->insertIntoStagingFolder(document->database(), staging));
+    ASSERT_EQ(image->photoFile(), planted);
+    EXPECT_EQ(readFile(outside), QByteArray("keep me"));
+    EXPECT_FALSE(QFileInfo(planted).isSymLink());
+    EXPECT_EQ(readFile(planted), image->dataForPhoto());
+}
+
+TEST_F(PhotoStagingTest, AnUnreadableThumbnailLeavesNoSquareFile)
+{
+    auto image = incoming(gradientImage(320, 240));
+    image->setDataForThumbnail("not a picture at all");
+    ASSERT_FALSE(image->insertIntoStagingFolder(document->database(), staging));
+    EXPECT_TRUE(QFile::exists(image->photoFile()));
+    EXPECT_FALSE(QFile::exists(image->croppedThumbnailFile()));
+}
+
+} // namespace
