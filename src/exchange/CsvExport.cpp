@@ -8,6 +8,7 @@
 #include "SpinoraDatabase.h"
 #include "SpinoraStrings.h"
 #include "SpinoraUtility.h"
+#include "SqlConnection.h"
 #include "WorkFiles.h"
 
 #include <QSaveFile>
@@ -172,6 +173,10 @@ int CsvExport::exportCSVThread(SpinoraDatabase& document)
         done += 1;
         utility.exportProgressUpdate(float(done * 100.0f / std::max(1.0, total)));
     };
+    // One read transaction for every record: otherwise SQLite takes and drops
+    // its file lock (and looks for a hot journal) around each record's SELECT.
+    // It is committed, never rolled back, whatever happens below.
+    Transaction reading(document.database());
     try {
         write(commentLines(formats, now()));
         auto section = [&](const char* title, const QStringList& headers, auto& records, auto render) {
@@ -198,6 +203,7 @@ int CsvExport::exportCSVThread(SpinoraDatabase& document)
         document.setJobError(error.message());
         failed = true;
     }
+    reading.commit();
     utility.exportProgressUpdate(100);
     if (failed || document.exportAborted()) {
         file.cancelWriting();

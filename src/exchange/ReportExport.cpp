@@ -8,6 +8,7 @@
 #include "Localization.h"
 #include "Resources.h"
 #include "SpinoraDatabase.h"
+#include "SqlConnection.h"
 #include "SpinoraStrings.h"
 #include "SpinoraUtility.h"
 #include "TextCompare.h"
@@ -293,6 +294,10 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
         return kJobFailed;
     }
     bool failed = false;
+    // One read transaction for every record and photo: otherwise SQLite takes
+    // and drops its file lock around each record's SELECT. Committed, never
+    // rolled back, whatever happens below.
+    Transaction reading(document.database());
     try {
         for (const auto& image : document.images()) {
             if (aborted())
@@ -351,6 +356,7 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
         document.setJobError(error.message());
         failed = true;
     }
+    reading.commit();
     SpinoraUtility::removeFileIfExists(photoPath);
     SpinoraUtility::removeFileIfExists(partialPage);
     utility.exportProgressUpdate(100);
