@@ -416,7 +416,7 @@ void Merge::importPhotos()
             continue;
         }
         image->reopen(working);
-        if (image->insertIntoDatabase(working, document_.tempPhotoDir(), false) || image->dehydrate()) {
+        if (image->insertIntoStagingFolder(working, document_.tempPhotoDir()) || image->dehydrate()) {
             failWith(QStringLiteral("The collection could not be written: %1").arg(working->errorMessage()));
             return;
         }

@@ -37,17 +37,74 @@ QByteArray readWholeFile(const QString& path)
     return Image::readPictureFile(path, QFileInfo(path).absolutePath());
 }
 
-// Write errors of photo files are not reported: the record stays usable and
-// the blob, where there is one, restores the file later.
-void writeWholeFile(const QString& path, const QByteArray& data)
+// A new file of a staging folder, written straight: the folder is thrown
+// away when the job fails and synced once before its commit point, so a
+// temporary file and rename per photo buys nothing. O_EXCL and O_NOFOLLOW:
+// nothing planted at the name (a link out of the folder) is written through.
+bool writeNewFile(const QString& path, const QByteArray& data)
 {
-    if (!data.isEmpty())
-        SpinoraUtility::writeFile(path, data);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + written, static_cast<size_t>(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool ok = ::close(fd) == 0 && written == data.size();
+    if (!ok)
+        ::unlink(name.constData());
+    return ok;
+}
+
+// Write errors of photo files are not reported: the record stays usable and
+// the blob, where there is one, restores the file later. A package's files
+// are replaced whole, so a failed write leaves the file that was there.
+void writeWholeFile(const QString& path, const QByteArray& data, bool staged = false)
+{
+    if (data.isEmpty())
+        return;
+    if (staged && writeNewFile(path, data))
+        return;
+    SpinoraUtility::writeFile(path, data);
 }
 
 void writeJpeg(const QString& path, const QImage& image)
 {
     writeWholeFile(path, Image::encodeJpeg(image));
+}
+
+// The JPEG of a thumbnail's centred square, cut from the thumbnail's JPEG:
+// a square thumbnail is its own square, byte for byte; otherwise only the
+// square is decoded. Pictures turned by their EXIF orientation take the
+// long way, as the square is measured upright.
+QByteArray croppedThumbnailJpeg(const QByteArray& thumbnailJpeg)
+{
+    QBuffer buffer;
+    buffer.setData(thumbnailJpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    const bool jpeg = reader.format() == "jpeg" || reader.format() == "jpg";
+    if (jpeg && size.isValid() && !size.isEmpty() && reader.transformation() == QImageIOHandler::TransformationNone) {
+        const int w = size.width();
+        const int h = size.height();
+        if (w == h)
+            return thumbnailJpeg;
+        const int side = std::min(w, h);
+        // The same square as Image::centredSquare.
+        const QRect square = w > h ? QRect((w - h) / 2, 0, side, side) : QRect(0, (h - w) - (h - w) / 2, side, side);
+        reader.setClipRect(square);
+        const QImage cut = reader.read();
+        if (cut.size() == square.size())
+            return Image::encodeJpeg(cut);
+    }
+    return Image::encodeJpeg(Image::centredSquare(Image::decode(thumbnailJpeg)));
 }
 
 } // namespace
@@ -298,18 +355,23 @@ bool Image::insertIntoDatabase(Connection* db)
     return insertIntoDatabase(db, path_, true);
 }
 
-bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compressImage)
+bool Image::insertRow(Connection* db)
 {
     database_ = db;
-    {
-        Statement st(database_, kInsert);
-        if (!st.prepared())
-            return fail(msg::kPrepareFailed);
-        bindInsert(st);
-        if (st.step() != SQLITE_DONE)
-            return fail(msg::kInsertFailed);
-        primaryKey_ = database_->lastInsertRowId();
-    }
+    Statement st(database_, kInsert);
+    if (!st.prepared())
+        return fail(msg::kPrepareFailed);
+    bindInsert(st);
+    if (st.step() != SQLITE_DONE)
+        return fail(msg::kInsertFailed);
+    primaryKey_ = database_->lastInsertRowId();
+    return false;
+}
+
+bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compressImage)
+{
+    if (insertRow(db))
+        return true;
     if (compressImage) {
         if (!photo_.isNull())
             dataForPhoto_ = encodeJpeg(photo_);
@@ -320,6 +382,21 @@ bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compres
     writeWholeFile(photoFile(), dataForPhoto_);
     writeWholeFile(thumbnailFile(), dataForThumbnail_);
     writeCroppedThumbnail();
+    hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
+    dirty_ = false;
+    return false;
+}
+
+bool Image::insertIntoStagingFolder(Connection* db, const QString& folder)
+{
+    if (insertRow(db))
+        return true;
+    path_ = folder;
+    writeWholeFile(photoFile(), dataForPhoto_, true);
+    writeWholeFile(thumbnailFile(), dataForThumbnail_, true);
+    if (!dataForThumbnail_.isEmpty())
+        writeWholeFile(croppedThumbnailFile(), croppedThumbnailJpeg(dataForThumbnail_), true);
+    croppedThumbnail_ = QImage(); // decoded again from its file when asked for
     hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
     dirty_ = false;
     return false;

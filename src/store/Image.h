@@ -54,6 +54,11 @@ public:
 
     bool insertIntoDatabase(Connection* db) override;
     bool insertIntoDatabase(Connection* db, const QString& path, bool compressImage);
+    // The row of a photo whose JPEG data is set, with its files written into
+    // a staging folder that is moved in and synced whole at a commit point
+    // (an import): each file is written straight, with no temporary file and
+    // rename of its own.
+    bool insertIntoStagingFolder(Connection* db, const QString& folder);
     bool hydrate() override;
     bool hydrateThumbnail();
     bool hydrateCaption();
@@ -113,6 +118,7 @@ private:
     QString fileNamed(const QString& suffix) const;
     // Writes the square of the thumbnail (decoded from its data when needed).
     void writeCroppedThumbnail();
+    bool insertRow(Connection* db);
     QByteArray readBlob(const char* sql) const;
 
     int64_t linkedType_ = kNoOwner;
