@@ -361,6 +361,8 @@ TEST(Cli, ASecondWriterIsRefusedAtOnceNamingTheHolderWhileReadersGoOn)
     EXPECT_EQ(cli({"export-csv", target, folder.file("t.csv")}).exitCode, 0);
     EXPECT_EQ(cli({"export-sdbi", target, folder.file("t.sdbi")}).exitCode, 0);
     EXPECT_EQ(cli({"report", target, folder.file("t.html")}).exitCode, 0);
+    EXPECT_EQ(cli({"stats", target}).exitCode, 0);
+    EXPECT_EQ(cli({"print", target, folder.file("t.pdf")}).exitCode, 0);
 
     ::kill(pid_t(first->processId()), SIGCONT);
     ASSERT_TRUE(first->waitForFinished(60000));

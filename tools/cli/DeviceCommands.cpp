@@ -192,7 +192,8 @@ int runPush(Arguments& arguments)
     if (!to)
         throw CliError(QStringLiteral("push needs --to URL"), 2);
     const QString server = deviceAddress(*to, "--to");
-    auto document = openCollection(words[0]);
+    // The export copy is a snapshot: sending it only reads the collection.
+    auto document = openCollection(words[0], true);
     DeviceTransfer transfer;
     const int status = runTransfer(transfer, [&] { transfer.startExport(server); });
     document->close();

@@ -65,7 +65,8 @@ int runPrint(Arguments& arguments)
     const QString out = QDir::cleanPath(QFileInfo(words[1]).absoluteFilePath());
     if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
         throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
-    auto document = openCollection(words[0]);
+    // Printing only reads: it works while the app has the collection open.
+    auto document = openCollection(words[0], true);
     // The list as its search field would filter it.
     const auto list = static_cast<SpinoraDatabase::ListKind>(screen % 3);
     ListSearch::applySearch(*document, list, search);

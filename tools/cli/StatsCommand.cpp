@@ -9,7 +9,7 @@ namespace spinora::cli {
 int runStats(Arguments& arguments)
 {
     const QString path = arguments.positional(1, QStringLiteral("spinora-cli stats PATH.sdb")).first();
-    auto document = openCollection(path);
+    auto document = openCollection(path, true);
     const CollectionStatistics figures = CollectionStatistics::compute(*document);
     printLine(QStringLiteral("cacti: %1").arg(figures.cacti));
     printLine(QStringLiteral("watering: %1").arg(figures.watering));
