@@ -45,7 +45,7 @@ struct OpenWindow {
         window = std::make_unique<DocumentWindow>(document);
         window->resize(820, 900);
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        (void)QTest::qWaitForWindowExposed(window.get());
     }
     ~OpenWindow()
     {
