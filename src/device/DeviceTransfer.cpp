@@ -46,8 +46,8 @@ void DeviceTransfer::startImport(const QString& serverAddress, long long mode, i
         failLater(Outcome::DownloadFailed, localized("No collection is open."));
         return;
     }
-    if (!WorkFiles::lock()) {
-        failLater(Outcome::DownloadFailed, localized("Another import or export is running."));
+    if (QString reason; !WorkFiles::lock(&reason)) {
+        failLater(Outcome::DownloadFailed, reason);
         return;
     }
     downloader_.downloadURL(importAddress(serverAddress, mode, importOption));
@@ -63,8 +63,8 @@ void DeviceTransfer::startExport(const QString& serverAddress)
         failLater(Outcome::UploadFailed, localized("No collection is open."));
         return;
     }
-    if (!WorkFiles::lock()) {
-        failLater(Outcome::UploadFailed, localized("Another import or export is running."));
+    if (QString reason; !WorkFiles::lock(&reason)) {
+        failLater(Outcome::UploadFailed, reason);
         return;
     }
     QString copy;
