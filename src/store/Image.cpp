@@ -537,17 +537,19 @@ void Image::copyPhotosToPath(const QString& directory) const
     }
 }
 
+// The report writes its photos into a private folder that is renamed into
+// place whole, so each file is written straight (see writeNewFile), and read
+// only from inside the package.
 void Image::exportToPath(const QString& file, int sizeCode)
 {
     switch (sizeCode) {
     case 1:
         if (!QFile::exists(thumbnailFile()) && !hydratedThumbnail_) {
             hydrateThumbnail();
-            if (QFile::exists(thumbnailFile()))
-                SpinoraUtility::copyFileFrom(thumbnailFile(), file, SpinoraUtility::Durability::Fast);
+            writeWholeFile(file, readWholeFile(thumbnailFile()), true);
             dehydrate();
         } else {
-            SpinoraUtility::copyFileFrom(thumbnailFile(), file, SpinoraUtility::Durability::Fast);
+            writeWholeFile(file, readWholeFile(thumbnailFile()), true);
         }
         break;
     case 2: exportPhotoToPath(file, 512); break;
@@ -565,7 +567,7 @@ void Image::exportPhotoToPath(const QString& file, int size)
     }
     const QImage image = readImageFile(photoFile(), nullptr);
     if (!image.isNull())
-        writeJpeg(file, scaledToLongerSide(image, size));
+        writeWholeFile(file, encodeJpeg(scaledToLongerSide(image, size)), true);
 }
 
 int Image::compareOrder(const Image* other) const
