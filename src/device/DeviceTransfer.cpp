@@ -143,6 +143,8 @@ void DeviceTransfer::importDidFinish(int status)
 {
     if (phase_ != Phase::Importing)
         return;
+    // The import gave up the lock it adopted; the export half is still ours.
+    WorkFiles::unlock();
     end(status == kJobFinished ? Outcome::ImportComplete
                                : status == kJobCancelled ? Outcome::ImportCancelled : Outcome::ImportFailed);
 }

@@ -145,12 +145,12 @@ void WorkFiles::unlockExport(const void* owner)
 bool WorkFiles::lock(QString* reason)
 {
     std::lock_guard guard(lockMutex);
-    if (importSlot.lock && exportSlot.lock)
-        return true;
-    if (!importSlot.lock && !take(importSlot, &kAnyJob, reason))
+    // A slot that a job of this process holds is not free, even when both are
+    // taken: only slots that are free or already held for the process count.
+    if (!take(importSlot, &kAnyJob, reason))
         return false;
-    if (!exportSlot.lock && !take(exportSlot, &kAnyJob, reason)) {
-        give(importSlot, nullptr);
+    if (!take(exportSlot, &kAnyJob, reason)) {
+        give(importSlot, &kAnyJob);
         return false;
     }
     return true;
@@ -159,8 +159,10 @@ bool WorkFiles::lock(QString* reason)
 void WorkFiles::unlock()
 {
     std::lock_guard guard(lockMutex);
-    give(importSlot, nullptr);
-    give(exportSlot, nullptr);
+    // Only what is still held for the process: a slot a job adopted is that
+    // job's to give up (and may already belong to the next job).
+    give(importSlot, &kAnyJob);
+    give(exportSlot, &kAnyJob);
 }
 
 } // namespace spinora

@@ -34,7 +34,8 @@ public:
 
     // For a transfer that has no document of its own yet (the device): takes
     // both locks for this process; the job that follows (lock with its
-    // owner) adopts them. unlock() gives both up whoever holds them.
+    // owner) adopts them. unlock() gives up what is still held for the
+    // process, never a slot a job adopted.
     static bool lock(QString* reason = nullptr);
     static void unlock();
 };
