@@ -382,6 +382,26 @@ TEST(Cli, CtrlCAtAnyProgressStepExitsZeroExactlyWhenTheImportLanded)
     ASSERT_EQ(cli({"new", pristine, "--empty"}).exitCode, 0);
 
     int landed = 0, cancelled = 0;
+    // One Ctrl-C surely before the commit point, however fast the machine:
+    // the import is frozen in its merge, interrupted, then let go.
+    {
+        const QString target = folder.file("Frozen.sdb");
+        ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
+        const TreeSnapshot before = snapshot(target);
+        auto import = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", "merge"}});
+        QElapsedTimer timer;
+        timer.start();
+        while (!isStopped(import->processId()) && import->state() == QProcess::Running && timer.elapsed() < 60000)
+            QThread::msleep(20);
+        ASSERT_TRUE(isStopped(import->processId())) << import->readAllStandardError().toStdString();
+        ::kill(pid_t(import->processId()), SIGINT);
+        ::kill(pid_t(import->processId()), SIGCONT);
+        ASSERT_TRUE(import->waitForFinished(60000));
+        EXPECT_EQ(import->exitCode(), 1);
+        EXPECT_TRUE(QString::fromUtf8(import->readAllStandardOutput()).contains("status: 1 (cancelled; nothing was changed)"));
+        EXPECT_TRUE(snapshot(target) == before);
+        ++cancelled;
+    }
     for (int threshold = 0; threshold <= 100; threshold += 10) {
         const QString target = folder.file(QStringLiteral("T%1.sdb").arg(threshold));
         ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
