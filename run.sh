@@ -15,24 +15,11 @@ if [ ! -e "$SAMPLE" ]; then
 fi
 
 APP="$SPINORA_BUILD/src/app/spinora"
-if [ -x "$APP" ]; then
-  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "No display found. Run the window under Xvfb:"
-    echo "  xvfb-run -a $APP \"$SAMPLE\""
-    echo "or without any display:"
-    echo "  QT_QPA_PLATFORM=offscreen $APP \"$SAMPLE\""
-    exit 0
-  fi
-  exec "$APP" "$SAMPLE" "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display found. Run the window under Xvfb (installed by this script):"
+  echo "  xvfb-run -a $APP \"$SAMPLE\""
+  echo "or without any display at all:"
+  echo "  QT_QPA_PLATFORM=offscreen $APP \"$SAMPLE\""
+  exit 0
 fi
-
-# The desktop window is not built yet: show the sample collection through the
-# command-line tool instead.
-echo "The desktop window is not built yet; showing the sample collection with spinora-cli."
-echo "Collection: $SAMPLE"
-"$CLI" info "$SAMPLE"
-echo
-echo "Cacti:"
-"$CLI" list "$SAMPLE" cacti
-echo
-echo "More: $CLI --help"
+exec "$APP" "$SAMPLE" "$@"
