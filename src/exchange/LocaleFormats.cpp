@@ -1,5 +1,7 @@
 #include "LocaleFormats.h"
 
+#include "DateStyles.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -9,19 +11,6 @@
 namespace spinora {
 
 namespace {
-
-// Qt has no medium date style: it is the locale's long date without the
-// weekday and with abbreviated month names ("Dec 6, 2026", "6. Dez. 2026").
-QString mediumFrom(const QLocale& locale)
-{
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("d{4}[,.]?\\s*"));
-    format.remove(weekday);
-    format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format.trimmed();
-}
 
 // When the first comma is not followed by a space (nor ends the text),
 // every comma gets one.
@@ -43,7 +32,7 @@ LocaleFormats::LocaleFormats(QLocale locale)
     : locale_(locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale)
 {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator);
-    dateFormat_ = mediumFrom(locale_);
+    dateFormat_ = spinora::mediumDateFormat(locale_);
     shortTimeFormat_ = locale_.timeFormat(QLocale::ShortFormat);
     mediumTimeFormat_ = shortTimeFormat_;
     // The medium time adds the seconds after the minutes.

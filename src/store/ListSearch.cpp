@@ -1,31 +1,11 @@
 #include "ListSearch.h"
 
+#include "DateStyles.h"
 #include "Localization.h"
-
-#include <QRegularExpression>
 
 namespace spinora {
 
 namespace {
-
-// The C locale has no month names worth printing: it reads as US English.
-QLocale usableLocale(const QLocale& locale)
-{
-    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
-}
-
-// Qt has no medium date style: it is the locale's long date without the
-// weekday, with abbreviated month names and a four-digit year.
-QString mediumFrom(const QLocale& locale)
-{
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("d{4}[,.]?\\s*"));
-    format.remove(weekday);
-    format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format.trimmed();
-}
 
 bool containsText(const QString& haystack, const QString& needle)
 {
@@ -52,7 +32,7 @@ std::vector<T*> filtered(const std::vector<std::unique_ptr<T>>& all, const QStri
 } // namespace
 
 ListTexts::ListTexts(const QLocale& locale)
-    : locale_(usableLocale(locale)), mediumDate_(mediumFrom(locale_)),
+    : locale_(readableLocale(locale)), mediumDate_(spinora::mediumDateFormat(locale_)),
       shortTime_(locale_.timeFormat(QLocale::ShortFormat))
 {
 }

@@ -1,29 +1,12 @@
 #include "ListFormats.h"
 
-#include <QRegularExpression>
+#include "DateStyles.h"
 
 namespace spinora {
 
-namespace {
-
-// Qt has no medium date style: it is the locale's long date without the
-// weekday and with abbreviated month names.
-QString mediumDateFormat(const QLocale& locale)
-{
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("d{4}[,.]?\\s*"));
-    format.remove(weekday);
-    format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format.trimmed();
-}
-
-} // namespace
-
 ListFormats::ListFormats(QLocale locale)
     // The C locale's formats are bare numbers; people reading a list expect words.
-    : locale_(locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale)
+    : locale_(readableLocale(locale))
 {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator);
     dateFormat_ = mediumDateFormat(locale_);
