@@ -129,14 +129,23 @@ QString ReportExport::encodeStringToHTML(const QString& text)
     return html;
 }
 
+// The chosen name without its ".html" ending: any other dot belongs to the
+// name ("garden.2024" stays "garden.2024").
+static QString reportBaseName(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    const QString suffix = info.suffix().toLower();
+    return suffix == QLatin1String("html") || suffix == QLatin1String("htm") ? info.completeBaseName() : info.fileName();
+}
+
 QString ReportExport::pageFileName(const QString& fileName)
 {
-    return QFileInfo(fileName).completeBaseName() + QStringLiteral(".html");
+    return reportBaseName(fileName) + QStringLiteral(".html");
 }
 
 QString ReportExport::photoFolderName(const QString& fileName)
 {
-    return QFileInfo(fileName).completeBaseName() + QStringLiteral("_%1").arg(tr("photos"));
+    return reportBaseName(fileName) + QStringLiteral("_%1").arg(tr("photos"));
 }
 
 QString ReportExport::head(const Context& c, SpinoraDatabase& document, double totalValue, int uniqueSpecies)

@@ -9,10 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -178,6 +181,16 @@ TEST_F(Report, AnEmptyCollectionStillGetsItsFolderAndIconAndTheDefaultName)
     EXPECT_TRUE(QFile::exists(folder.file("out/spinora_report.html")));
     EXPECT_TRUE(QFile::exists(folder.file("out/spinora_report_photos/Spinora.jpg")));
     EXPECT_TRUE(page.contains("<tr><td>Total Cacti:</td><td align=right>0</td></tr>"));
+}
+
+TEST_F(Report, ANameWithDotsKeepsThemAndOnlyHtmlIsDropped)
+{
+    for (const auto& [name, page, photos] : {std::tuple{"garden.2024", "garden.2024.html", "garden.2024_photos"},
+                                             std::tuple{"v1.2.HTML", "v1.2.html", "v1.2_photos"}}) {
+        report(1, name);
+        EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("out/") + page))) << name;
+        EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("out/") + photos)).isDir()) << name;
+    }
 }
 
 TEST_F(Report, AHostileFileNameStaysInTheFolderAndTheAttribute)
