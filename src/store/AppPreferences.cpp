@@ -1,20 +1,8 @@
 #include "AppPreferences.h"
 
-#include "AppInfo.h"
-
-#include <QSettings>
-
-#include <memory>
+#include "AppSettings.h"
 
 namespace spinora {
-
-namespace {
-std::unique_ptr<QSettings> userDefaults()
-{
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QString::fromUtf8(kApplicationName), QString::fromUtf8(kApplicationName));
-}
-} // namespace
 
 AppPreferences::AppPreferences()
 {
@@ -23,7 +11,7 @@ AppPreferences::AppPreferences()
 
 void AppPreferences::reload()
 {
-    const auto settings = userDefaults();
+    const auto settings = appSettings();
     sortCactiBySpecies_ = settings->value(QString::fromUtf8(kSortBySpeciesKey), false).toBool();
     addNoDefaultsToDatabases_ = settings->value(QString::fromUtf8(kAddNoDefaultsKey), false).toBool();
 }
@@ -42,7 +30,7 @@ void AppPreferences::setAddNoDefaultsToDatabases(bool value)
 
 void AppPreferences::store(const char* key, bool value)
 {
-    const auto settings = userDefaults();
+    const auto settings = appSettings();
     settings->setValue(QString::fromUtf8(key), value);
     settings->sync();
 }

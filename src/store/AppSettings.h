@@ -8,8 +8,10 @@
 
 namespace spinora {
 
-// The shell's own settings live in the same user-defaults file as the two
-// preferences, so a user finds everything Spinora keeps in one place.
+// The user-defaults file (~/.config/Spinora/Spinora.conf): the preferences,
+// the shell's own settings and the recent collections, so a user finds
+// everything Spinora keeps in one place and spinora-cli reads what the app
+// wrote.
 std::unique_ptr<QSettings> appSettings();
 
 // A string setting with its default written back on first use, so that the
@@ -25,6 +27,8 @@ inline constexpr const char* kFaqUrl = "help/faqUrl";
 inline constexpr const char* kUpdateFeedUrl = "updates/feedUrl";
 inline constexpr const char* kCheckUpdatesAtStart = "updates/checkAtStartup";
 inline constexpr const char* kToolbarStyle = "window/toolbarStyle";
+inline constexpr const char* kRemindersEnabled = "reminders/enabled";
+inline constexpr const char* kReminderTime = "reminders/time";
 } // namespace settings
 
 } // namespace spinora

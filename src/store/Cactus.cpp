@@ -1,5 +1,6 @@
 #include "Cactus.h"
 
+#include "DueRules.h"
 #include "Image.h"
 #include "Localization.h"
 #include "Log.h"
@@ -202,7 +203,7 @@ QString Cactus::ageString(const Timestamp& date)
 bool Cactus::wateringDue() const
 {
     // Without a next date the plant is not due; callers only ask when one is set.
-    return waterNext_ && *now() - *waterNext_ >= 0;
+    return due::wateringDue(waterNext_, now());
 }
 
 int Cactus::compareNameThenSpecies(const Cactus* other) const

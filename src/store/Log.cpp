@@ -1,5 +1,6 @@
 #include "Log.h"
 
+#include "DueRules.h"
 #include "Image.h"
 #include "Localization.h"
 #include "Messages.h"
@@ -141,7 +142,7 @@ void Log::sortImages()
 
 bool Log::isReminderDue()
 {
-    reminderDue_ = reminder_ && logDate_ && *roundDate(now()) - *logDate_ >= 0;
+    reminderDue_ = due::reminderDue(reminder_, logDate_, now());
     return reminderDue_;
 }
 

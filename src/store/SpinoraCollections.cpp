@@ -343,8 +343,15 @@ bool SpinoraDatabase::mapLogsAndImages()
                 orphans.push_back(image.get());
         }
     }
-    for (Image* orphan : orphans)
-        removeImage(orphan);
+    // A read-only open repairs in memory only: the orphans' rows and files
+    // go at the next writing open.
+    const bool readOnly = database_ && database_->isReadOnly();
+    for (Image* orphan : orphans) {
+        if (readOnly)
+            eraseRecord(images_, orphan);
+        else
+            removeImage(orphan);
+    }
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.
     for (const auto& water : watering_)

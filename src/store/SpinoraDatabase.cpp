@@ -537,58 +537,92 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         lastError_ = QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(packageFilename_));
         return false;
     }
-    flushDatabase(false);
     const QString target = QDir::cleanPath(packagePath);
-    if (target != QDir::cleanPath(packageFilename_)) {
-        // A collection at the target that someone has open is not replaced;
-        // while the copy is swapped in, nobody else may open it either.
-        std::unique_ptr<PackageLock> targetLock;
-        if (QFileInfo(target).isDir() && !QFileInfo(target).isSymLink() &&
-            QFileInfo::exists(target + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName))) {
-            QString error;
-            targetLock = PackageLock::acquire(target, &error);
-            if (!targetLock) {
-                lastError_ = QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error);
-                openDatabase(dbFilename_);
-                return false;
-            }
-        }
-        // The copy is made beside the target and swapped in only when it is
-        // complete, so a failed save never destroys what was there before.
-        const QString suffix = QStringLiteral(".saving-%1").arg(QCoreApplication::applicationPid());
-        const QString partial = target + suffix;
-        const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
-        SpinoraUtility::removeFileIfExists(partial);
-        bool ok = PackageCommit::copyPackage(packageFilename_, partial);
-        // The copy is locked for this document before it takes the target's
-        // place, so it is never open to another writer.
-        std::unique_ptr<PackageLock> newLock = ok ? PackageLock::acquire(partial, nullptr) : nullptr;
-        ok = ok && newLock;
-        SpinoraUtility::syncFileSystem(partial);
-        const bool hadTarget = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
-        if (ok && hadTarget)
-            ok = QDir().rename(target, previous);
-        if (ok && !QDir().rename(partial, target)) {
-            if (hadTarget)
-                QDir().rename(previous, target);
-            ok = false;
-        }
-        if (!ok) {
-            newLock.reset();
-            SpinoraUtility::removeFileIfExists(partial);
-            lastError_ = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
-            // The document goes on working with its own package.
+    if (target == QDir::cleanPath(packageFilename_)) {
+        flushDatabase(false);
+        return openDatabase(dbFilename_);
+    }
+    // Saving elsewhere must work when the collection's own disk cannot take
+    // the changes (full, gone read-only): they are then written into the
+    // copy instead, and the package here stays as it was.
+    QString flushError;
+    try {
+        flushDatabase(false);
+    } catch (const InternalError& error) {
+        flushError = error.message();
+        // The failed transaction was rolled back; the changes are still in
+        // memory, marked for writing.
+        if (database_)
+            database_->close();
+        database_.reset();
+    }
+    // A collection at the target that someone has open is not replaced;
+    // while the copy is swapped in, nobody else may open it either.
+    std::unique_ptr<PackageLock> targetLock;
+    if (QFileInfo(target).isDir() && !QFileInfo(target).isSymLink() &&
+        QFileInfo::exists(target + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName))) {
+        QString error;
+        targetLock = PackageLock::acquire(target, &error);
+        if (!targetLock) {
+            lastError_ = QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error);
             openDatabase(dbFilename_);
             return false;
         }
-        if (hadTarget)
-            SpinoraUtility::removeFileIfExists(previous);
-        setPackageFilename(target);
-        // The old package is left behind, free for anyone to open.
-        packageLock_ = std::move(newLock);
-        for (auto& image : images_)
-            image->setPath(packageFilename_);
     }
+    // The copy is made beside the target and swapped in only when it is
+    // complete, so a failed save never destroys what was there before.
+    const QString suffix = QStringLiteral(".saving-%1").arg(QCoreApplication::applicationPid());
+    const QString partial = target + suffix;
+    const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
+    SpinoraUtility::removeFileIfExists(partial);
+    bool ok = PackageCommit::copyPackage(packageFilename_, partial);
+    // The copy is locked for this document before it takes the target's
+    // place, so it is never open to another writer.
+    std::unique_ptr<PackageLock> newLock = ok ? PackageLock::acquire(partial, nullptr) : nullptr;
+    ok = ok && newLock;
+    bool changesOnlyInCopy = false;
+    if (ok && !flushError.isEmpty()) {
+        try {
+            ok = openDatabase(partial + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName));
+            if (ok) {
+                flushDatabase(false);
+                changesOnlyInCopy = true;
+            }
+        } catch (const InternalError& error) {
+            flushError = error.message();
+            ok = false;
+        }
+        database_.reset();
+    }
+    SpinoraUtility::syncFileSystem(partial);
+    const bool hadTarget = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
+    if (ok && hadTarget)
+        ok = QDir().rename(target, previous);
+    if (ok && !QDir().rename(partial, target)) {
+        if (hadTarget)
+            QDir().rename(previous, target);
+        ok = false;
+    }
+    if (!ok) {
+        newLock.reset();
+        lastError_ = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
+        if (changesOnlyInCopy) {
+            // The changes this package could not take live only in the copy now.
+            lastError_ += QStringLiteral(" The latest changes are kept in %1.").arg(QDir::toNativeSeparators(partial));
+        } else {
+            SpinoraUtility::removeFileIfExists(partial);
+        }
+        // The document goes on working with its own package.
+        openDatabase(dbFilename_);
+        return false;
+    }
+    if (hadTarget)
+        SpinoraUtility::removeFileIfExists(previous);
+    setPackageFilename(target);
+    // The old package is left behind, free for anyone to open.
+    packageLock_ = std::move(newLock);
+    for (auto& image : images_)
+        image->setPath(packageFilename_);
     return openDatabase(dbFilename_);
 }
 

@@ -1,5 +1,6 @@
 #include "Statistics.h"
 
+#include "DueRules.h"
 #include "SpinoraDatabase.h"
 #include "TextCompare.h"
 
@@ -20,10 +21,7 @@ CollectionStatistics CollectionStatistics::compute(SpinoraDatabase& document, lo
     figures.logs = static_cast<long>(document.logs().size());
     figures.photos = static_cast<long>(document.images().size());
     figures.species = uniqueSpecies(document);
-    for (const auto& cactus : document.cacti()) {
-        if (cactus->wateringDue())
-            ++figures.wateringDue;
-    }
+    figures.wateringDue = dueBy(document, now()).dueCacti();
     figures.remindersDue = remindersDue;
     figures.totalValue = valueOfCollection(document);
     return figures;
@@ -52,12 +50,7 @@ double CollectionStatistics::valueOfCollection(SpinoraDatabase& document)
 
 long CollectionStatistics::dueReminders(SpinoraDatabase& document)
 {
-    long due = 0;
-    for (const auto& log : document.logs()) {
-        if (log->isReminderDue())
-            ++due;
-    }
-    return due;
+    return static_cast<long>(dueBy(document, now()).reminders.size());
 }
 
 } // namespace spinora

@@ -1,6 +1,7 @@
 #include "Water.h"
 
 #include "Cactus.h"
+#include "DueRules.h"
 #include "Localization.h"
 #include "Messages.h"
 #include "SpinoraStrings.h"
@@ -269,7 +270,7 @@ void Water::sortCacti()
 
 bool Water::wateringDue() const
 {
-    return waterNext_ && *now() - *waterNext_ >= 0;
+    return due::wateringDue(waterNext_, now());
 }
 
 int Water::noWaterLines() const
