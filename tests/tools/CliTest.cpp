@@ -1,4 +1,5 @@
 // spinora-cli as a script would use it: exit codes, stdout and stderr.
+#include "CliRunner.h"
 #include "TestSupport.h"
 
 #include "SqlConnection.h"
@@ -18,26 +19,6 @@
 using namespace spinora::test;
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Result cli(const QStringList& arguments, const QByteArray& timeZone = {})
-{
-    QProcess process;
-    if (!timeZone.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TZ", QString::fromLatin1(timeZone));
-        process.setProcessEnvironment(environment);
-    }
-    process.start(QStringLiteral(SPINORA_CLI), arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(' ').toStdString();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 } // namespace
 

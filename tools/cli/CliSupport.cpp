@@ -27,12 +27,18 @@ bool Arguments::takeFlag(const QString& name)
     return words_.removeAll(name) > 0;
 }
 
-QStringList Arguments::positional(int count, const QString& usage) const
+QStringList Arguments::rest(const QString& usage) const
 {
     for (const QString& word : words_) {
         if (word.startsWith(QLatin1String("--")))
             throw CliError(QStringLiteral("unknown option %1\nusage: %2").arg(word, usage), 2);
     }
+    return words_;
+}
+
+QStringList Arguments::positional(int count, const QString& usage) const
+{
+    rest(usage);
     if (words_.size() != count)
         throw CliError(QStringLiteral("usage: %1").arg(usage), 2);
     return words_;
@@ -45,6 +51,19 @@ int parseInteger(const QString& text, const QString& what, int low, int high)
     if (!ok || value < low || value > high)
         throw CliError(QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\"").arg(what).arg(low).arg(high).arg(text), 2);
     return value;
+}
+
+QString formatMinute(const Timestamp& t)
+{
+    return t ? toDateTime(t).toString(kMinuteFormat) : QString();
+}
+
+QDateTime parseMinute(const QString& text, const QString& option)
+{
+    const QDateTime moment = QDateTime::fromString(text, kMinuteFormat);
+    if (!moment.isValid())
+        throw CliError(QStringLiteral("%1 must be a local date and time as YYYY-MM-DD HH:MM, not \"%2\"").arg(option, text), 2);
+    return moment;
 }
 
 } // namespace spinora::cli

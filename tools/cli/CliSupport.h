@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Timestamp.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,12 +31,20 @@ public:
     bool takeFlag(const QString& name);
     // The remaining words must be exactly `count` positional arguments.
     QStringList positional(int count, const QString& usage) const;
+    // The remaining words, any number of them, none an unknown option.
+    QStringList rest(const QString& usage) const;
 
 private:
     QStringList words_;
 };
 
 int parseInteger(const QString& text, const QString& what, int low, int high);
+
+// Local dates and times as the subcommands read and print them: "YYYY-MM-DD HH:MM".
+inline const QString kMinuteFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+QString formatMinute(const Timestamp& t);
+// Throws a usage error naming the option when the text is not such a moment.
+QDateTime parseMinute(const QString& text, const QString& option);
 
 inline void printLine(const QString& line)
 {

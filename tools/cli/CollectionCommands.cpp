@@ -14,13 +14,6 @@ namespace spinora::cli {
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
-
-QString formatDate(const Timestamp& t)
-{
-    return t ? toDateTime(t).toString(kDateFormat) : QString();
-}
-
 QString frequencyText(const Water& water)
 {
     const QStringList& units =
@@ -129,20 +122,20 @@ int runList(Arguments& arguments)
         for (Cactus* c : document->displayedCacti()) {
             printLine(row({c->name(), c->scientificName(), c->commonName(),
                            SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), c->type()),
-                           c->water() ? c->water()->name() : QString(), formatDate(c->lastWatered()),
-                           formatDate(c->waterNext())}));
+                           c->water() ? c->water()->name() : QString(), formatMinute(c->lastWatered()),
+                           formatMinute(c->waterNext())}));
         }
     } else if (kind == QLatin1String("watering")) {
         for (Water* w : document->displayedWatering()) {
             printLine(row({w->name(), frequencyText(*w),
                            SpinoraStrings::entry(SpinoraStrings::quantityStrings(), w->quantity()),
-                           formatDate(w->lastWatered()), formatDate(w->waterNext())}));
+                           formatMinute(w->lastWatered()), formatMinute(w->waterNext())}));
         }
     } else {
         for (Log* l : document->displayedLogs()) {
             const QString subject = l->logType() == Log::kCactusLog ? (l->cactus() ? l->cactus()->name() : QString())
                                                                     : l->noteSummary();
-            printLine(row({formatDate(l->logDate()), l->eventName(),
+            printLine(row({formatMinute(l->logDate()), l->eventName(),
                            l->logType() == Log::kCactusLog ? QStringLiteral("Cactus") : QStringLiteral("Note"),
                            subject}));
         }
@@ -163,9 +156,7 @@ int runNextWatering(Arguments& arguments)
     if (!last || !every || !unit)
         throw CliError(QStringLiteral("usage: %1").arg(usage), 2);
 
-    const QDateTime lastWatered = QDateTime::fromString(*last, kDateFormat);
-    if (!lastWatered.isValid())
-        throw CliError(QStringLiteral("--last must be a local date and time as YYYY-MM-DD HH:MM, not \"%1\"").arg(*last), 2);
+    const QDateTime lastWatered = parseMinute(*last, QStringLiteral("--last"));
     if (periods.size() > 3)
         throw CliError(QStringLiteral("at most three --no-water periods"), 2);
 
@@ -183,7 +174,7 @@ int runNextWatering(Arguments& arguments)
         schedule.setNoWaterDDMM(2 * i + 2, Water::dayMonthCode(to.day(), to.month()));
     }
     const Timestamp next = schedule.calculateNextWatering(fromDateTime(lastWatered));
-    printLine(next ? formatDate(next) : QStringLiteral("none"));
+    printLine(next ? formatMinute(next) : QStringLiteral("none"));
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "ExchangeCommands.h"
 #include "PrintCommands.h"
 #include "StatsCommand.h"
+#include "WateringCommands.h"
 
 #include <vector>
 
@@ -49,6 +50,14 @@ const std::vector<Command>& commands()
          "write the export copy and send it to the device at URL; exits 0 only when the device accepted it", runPush},
         {"next-watering", "next-watering --last \"YYYY-MM-DD HH:MM\" --every N --unit 1..5 [--no-water MM-DD:MM-DD]...",
          "print the next watering date (units: 1 hours, 2 days, 3 weeks, 4 months, 5 years) or none", runNextWatering},
+        {"due", "due [PATH.sdb...] [--on YYYY-MM-DD] [--json] [--notify [--wait SECONDS]]",
+         "list the plants to water and the log reminders due by the end of the day (default today) in the named "
+         "collections or the app's recent ones, read-only; --json: one object per collection; --notify: post one "
+         "desktop notification instead (none when nothing is due) whose \"Open\" action, chosen within SECONDS "
+         "(default 28800), opens the collection on its Watering tab; status 2 without a session bus", runDue},
+        {"water", "water PATH.sdb (--schedule NAME | --cactus NAME)... [--at \"YYYY-MM-DD HH:MM\"]",
+         "record a watering (now, or at an earlier local time) for whole schedules and their plants or for single "
+         "cacti and set their next watering dates; all or nothing: an unknown name changes nothing", runWater},
     };
     return all;
 }

@@ -1,0 +1,234 @@
+// spinora-cli due and water, and the read-only subcommands on a collection
+// that needs repair: real collections on disk, the program run as a script
+// would, in UTC and in Europe/Berlin where dates matter.
+#include "CliRunner.h"
+#include "TestSupport.h"
+
+#include "Cactus.h"
+#include "Log.h"
+#include "RecentDocuments.h"
+#include "SpinoraDatabase.h"
+#include "Water.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+Timestamp local(const QString& text)
+{
+    return fromDateTime(QDateTime::fromString(text, "yyyy-MM-dd HH:mm"));
+}
+
+Water* addSchedule(SpinoraDatabase& document, const QString& name, int every, int unit, const QString& next = {},
+                   std::pair<QDate, QDate> rest = {})
+{
+    auto water = std::make_unique<Water>();
+    water->setName(name);
+    water->setFrequency(every);
+    water->setFrequencyUnits(unit);
+    if (rest.first.isValid()) {
+        water->setNoWaterDDMM(1, Water::dayMonthCode(rest.first.day(), rest.first.month()));
+        water->setNoWaterDDMM(2, Water::dayMonthCode(rest.second.day(), rest.second.month()));
+    }
+    water->setWaterNext(next.isEmpty() ? Timestamp() : local(next));
+    return document.addWater(std::move(water));
+}
+
+Cactus* addPlant(SpinoraDatabase& document, const QString& name, Water* water, const QString& next = {})
+{
+    auto cactus = std::make_unique<Cactus>();
+    cactus->setName(name);
+    cactus->setWaterNext(next.isEmpty() ? (water ? water->waterNext() : Timestamp()) : local(next));
+    if (water)
+        cactus->setWateringKey(water->primaryKey());
+    Cactus* added = document.addCactus(std::move(cactus));
+    document.mapLogsAndImages();
+    return added;
+}
+
+QString listedNext(const QString& path, const QString& schedule)
+{
+    for (const QString& line : cli({"list", path, "watering"}).out.split('\n')) {
+        if (line.section('\t', 0, 0) == schedule)
+            return line.section('\t', 4, 4);
+    }
+    return "missing";
+}
+
+} // namespace
+
+TEST(CliReadOnly, ACollectionThatNeedsRepairIsReadWithoutAWriteAndRepairedAtTheNextWritingOpen)
+{
+    TempFolder folder;
+    const QString path = folder.file("Repair.sdb");
+    ASSERT_EQ(cli({"sample", path, "--cacti", "3", "--watering", "1", "--logs", "2", "--photos", "2"}).exitCode, 0);
+    const QString db = path + "/spinora.db";
+    const long long orphan = queryInt(db, "SELECT min(pk) FROM image");
+    // A photo whose owner is gone, a photo of nobody, and no version row.
+    execSql(db, QString("UPDATE image SET key=99999 WHERE pk=%1; INSERT INTO image (type, key) VALUES (0, -1); "
+                        "DELETE FROM version;").arg(orphan));
+    const int images = int(queryInt(db, "SELECT count(*) FROM image"));
+    const TreeSnapshot before = snapshot(path);
+    const QString out = folder.file("out");
+    QDir().mkpath(out);
+
+    const QList<QStringList> readers = {
+        {"info", path}, {"list", path, "cacti"}, {"stats", path}, {"due", path},
+        {"export-sdbi", path, out + "/copy.sdbi"}, {"export-csv", path, out + "/copy.csv"},
+        {"report", path, out + "/report.html"}, {"print", path, out + "/list.pdf"},
+    };
+    for (const QStringList& arguments : readers) {
+        const Result r = cli(arguments);
+        EXPECT_EQ(r.exitCode, 0) << arguments.first().toStdString() << ": " << r.err.toStdString();
+    }
+    EXPECT_TRUE(cli({"info", path}).out.contains(QString("images: %1\n").arg(images - 2)));
+    // Nothing listens there: the push fails at sending, not at reading.
+    const Result push = cli({"push", path, "--to", "http://127.0.0.1:9/"});
+    EXPECT_NE(push.exitCode, 0);
+    EXPECT_FALSE(push.err.contains("readonly")) << push.err.toStdString();
+    EXPECT_EQ(snapshot(path), before) << "a read-only command wrote to the collection";
+
+    // The first writing open makes the repair for good.
+    openCollection(path)->close();
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM image"), images - 2);
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM version WHERE version_num=3"), 1);
+    EXPECT_FALSE(QFileInfo::exists(QString("%1/sp-%2.jpg").arg(path).arg(orphan)));
+}
+
+TEST(CliWater, StoredNextDatesEqualNextWateringAcrossARestAndTheClockChange)
+{
+    struct Case {
+        const char* name;
+        int every, unit;
+        const char* rest; // --no-water of next-watering, or empty
+        const char* at;
+    };
+    const Case cases[] = {
+        {"Weekly with a spring rest", 1, 3, "03-25:04-05", "2026-03-20 21:30"},
+        {"Daily over the clock change", 1, 2, "", "2026-03-28 02:30"},
+        {"Hourly in the night of the change", 1, 1, "", "2026-03-29 01:30"},
+    };
+    TempFolder folder;
+    const QString path = folder.file("Water.sdb");
+    {
+        auto document = newCollection(path, true);
+        for (const Case& c : cases) {
+            const QString rest = QString::fromLatin1(c.rest);
+            Water* water = addSchedule(*document, c.name, c.every, c.unit, {},
+                                       rest.isEmpty() ? std::pair<QDate, QDate>{}
+                                                      : std::pair{QDate::fromString("2000-" + rest.left(5), "yyyy-MM-dd"),
+                                                                  QDate::fromString("2000-" + rest.mid(6), "yyyy-MM-dd")});
+            addPlant(*document, QString(c.name) + " plant", water);
+        }
+    }
+    for (const Case& c : cases) {
+        const Result watered = cli({"water", path, "--schedule", c.name, "--at", c.at});
+        ASSERT_EQ(watered.exitCode, 0) << watered.err.toStdString();
+        QStringList next = {"next-watering", "--last", c.at, "--every", QString::number(c.every), "--unit",
+                            QString::number(c.unit)};
+        if (*c.rest)
+            next << "--no-water" << c.rest;
+        const QString expected = cli(next).out.trimmed();
+        EXPECT_EQ(listedNext(path, c.name), expected) << c.name;
+        EXPECT_TRUE(watered.out.contains(QString("next %1").arg(expected))) << watered.out.toStdString();
+    }
+    // The plants follow their schedules: their next dates are the same.
+    for (const QString& line : cli({"list", path, "cacti"}).out.split('\n', Qt::SkipEmptyParts))
+        EXPECT_EQ(line.section('\t', 6, 6), listedNext(path, line.section('\t', 4, 4))) << line.toStdString();
+}
+
+TEST(CliWater, AnUnknownNameOrAFutureMomentChangesNothing)
+{
+    TempFolder folder;
+    const QString path = folder.file("Strict.sdb");
+    {
+        auto document = newCollection(path, true);
+        addPlant(*document, "Spike", addSchedule(*document, "Rest", 1, 3));
+    }
+    const TreeSnapshot before = snapshot(path);
+    const QString future = QDateTime::currentDateTime().addDays(2).toString("yyyy-MM-dd HH:mm");
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* says;
+    } refused[] = {
+        {{"--schedule", "Rest", "--cactus", "Nobody"}, 1, "no cactus is named \"Nobody\""},
+        {{"--schedule", "rest"}, 1, "no watering schedule is named \"rest\""},
+        {{"--cactus", "Spike", "--at", future}, 2, "lies in the future"},
+        {{"--at", "2026-01-01 08:00"}, 2, "name at least one"},
+    };
+    for (const auto& r : refused) {
+        const Result result = cli(QStringList{"water", path} + r.arguments);
+        EXPECT_EQ(result.exitCode, r.status) << r.says;
+        EXPECT_TRUE(result.err.contains(r.says)) << result.err.toStdString();
+        EXPECT_EQ(snapshot(path), before) << r.says;
+    }
+}
+
+TEST(CliDue, ListsWhatIsDueByTheEndOfTheDayWhileTheCollectionIsOpenForWriting)
+{
+    TempFolder folder;
+    const QString path = QDir(folder.path()).canonicalPath() + "/Due.sdb";
+    auto document = newCollection(path, true);
+    Water* rest = addSchedule(*document, "Rest", 1, 3, "2026-06-08 09:00");
+    addPlant(*document, "Spike", rest);
+    addPlant(*document, "Ball", rest);
+    addPlant(*document, "Late", rest, "2026-06-12 09:00"); // watered on its own since
+    addPlant(*document, "Lone", nullptr, "2026-06-10 20:00");
+    addSchedule(*document, "Later", 1, 3, "2026-06-11 00:00");
+    auto log = std::make_unique<Log>();
+    log->setEventName("Repotted");
+    log->setCactusKey(document->cacti().front()->primaryKey());
+    log->setLogDate(local("2026-06-10 00:00"));
+    log->setReminder(true);
+    document->addLog(std::move(log));
+    document->mapLogsAndImages();
+    document->flushDatabase(false);
+    ASSERT_TRUE(document->openDatabase(document->dbFilename()));
+    // The document keeps the collection open for writing, as the app does.
+
+    const Result json = cli({"due", path, "--on", "2026-06-10", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonArray collections = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(collections.size(), 1) << json.out.toStdString();
+    const QJsonObject due = collections[0].toObject();
+    EXPECT_EQ(due["collection"].toString(), path);
+    const QJsonArray watering = due["watering"].toArray();
+    ASSERT_EQ(watering.size(), 2) << json.out.toStdString();
+    EXPECT_EQ(watering[0]["schedule"].toString(), "Rest");
+    EXPECT_EQ(watering[0]["cacti"].toArray(), QJsonArray({"Ball", "Spike"}));
+    EXPECT_EQ(watering[0]["days_overdue"].toInt(), 2);
+    EXPECT_EQ(QDateTime::fromString(watering[0]["next"].toString(), Qt::ISODate), toDateTime(local("2026-06-08 09:00")));
+    EXPECT_TRUE(watering[1]["schedule"].isNull());
+    EXPECT_EQ(watering[1]["cacti"].toArray(), QJsonArray({"Lone"}));
+    EXPECT_EQ(watering[1]["days_overdue"].toInt(), 0);
+    const QJsonArray reminders = due["reminders"].toArray();
+    ASSERT_EQ(reminders.size(), 1);
+    EXPECT_EQ(reminders[0]["log"].toString(), "Repotted");
+
+    const Result plain = cli({"due", path, "--on", "2026-06-10"});
+    EXPECT_EQ(plain.out, path + "\n"
+                                "  Rest: Ball, next watering 2026-06-08 09:00, 2 days overdue\n"
+                                "  Rest: Spike, next watering 2026-06-08 09:00, 2 days overdue\n"
+                                "  (no schedule): Lone, next watering 2026-06-10 20:00, due\n"
+                                "  reminder: Repotted (" + document->cacti().front()->name() + "), 2026-06-10\n");
+    EXPECT_EQ(cli({"due", path, "--on", "2026-06-07"}).out, path + "\n  nothing due\n");
+
+    // Without paths: the app's recent collections that still exist.
+    RecentDocuments recent;
+    recent.noteDocument(folder.file("Gone.sdb"));
+    recent.noteDocument(path);
+    const Result fromRecent = cli({"due", "--on", "2026-06-07"});
+    EXPECT_EQ(fromRecent.exitCode, 0) << fromRecent.err.toStdString();
+    EXPECT_EQ(fromRecent.out, path + "\n  nothing due\n");
+    EXPECT_EQ(cli({"due", "--on", "10.6.2026"}).exitCode, 2);
+}
