@@ -204,6 +204,24 @@ int notify(const std::vector<CollectionDue>& all, const QDate& day, int waitSeco
     return 0;
 }
 
+// Every record of each name: names are not unique (a duplicated plant keeps
+// its name), and a grower who names one means them all. An unknown name
+// stops everything before anything changed.
+template <class Record>
+void addNamed(std::vector<Record*>& chosen, const std::vector<std::unique_ptr<Record>>& records,
+              const QStringList& names, const char* kind)
+{
+    for (const QString& name : names) {
+        const size_t before = chosen.size();
+        for (const auto& record : records) {
+            if (record->name() == name)
+                chosen.push_back(record.get());
+        }
+        if (chosen.size() == before)
+            throw CliError(QStringLiteral("no %1 is named \"%2\"; nothing was changed").arg(QLatin1String(kind), name));
+    }
+}
+
 } // namespace
 
 int runDue(Arguments& arguments)
@@ -271,24 +289,8 @@ int runWater(Arguments& arguments)
 
     auto document = openCollection(path, false);
     WateredRecords watered;
-    for (const QString& name : scheduleNames) {
-        const size_t before = watered.schedules.size();
-        for (const auto& water : document->watering()) {
-            if (water->name() == name)
-                watered.schedules.push_back(water.get());
-        }
-        if (watered.schedules.size() == before)
-            throw CliError(QStringLiteral("no watering schedule is named \"%1\"; nothing was changed").arg(name));
-    }
-    for (const QString& name : cactusNames) {
-        const size_t before = watered.cacti.size();
-        for (const auto& cactus : document->cacti()) {
-            if (cactus->name() == name)
-                watered.cacti.push_back(cactus.get());
-        }
-        if (watered.cacti.size() == before)
-            throw CliError(QStringLiteral("no cactus is named \"%1\"; nothing was changed").arg(name));
-    }
+    addNamed(watered.schedules, document->watering(), scheduleNames, "watering schedule");
+    addNamed(watered.cacti, document->cacti(), cactusNames, "cactus");
     QString error;
     if (!markAsWatered(*document, watered, fromDateTime(moment), &error))
         throw CliError(QStringLiteral("the watering could not be recorded: %1").arg(error));
