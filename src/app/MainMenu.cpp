@@ -198,6 +198,10 @@ void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
                                          [target] { invokeOnWindow(target, "handleDuplicate"); });
     duplicate->setObjectName(QStringLiteral("duplicateItemAction"));
     assignShortcut(window, duplicate, QKeySequence(QStringLiteral("Ctrl+D")));
+    // The window's own command, so that the menu, the toolbar and the lists'
+    // context menus are enabled alike.
+    if (QAction* markAsWatered = window->findChild<QAction*>(QStringLiteral("MarkAsWatered")))
+        edit->addAction(markAsWatered);
     edit->addSeparator();
 
     struct TextCommand {

@@ -115,6 +115,19 @@ QPixmap drawIcon(const QString& name, int size)
         }
         arrow.closeSubpath();
         p.drawPath(arrow);
+    } else if (name == QLatin1String("water_button")) {
+        // A drop with a tick: watering done.
+        QPainterPath drop;
+        drop.moveTo(14, 3);
+        drop.cubicTo(22, 13, 24, 17, 24, 20);
+        drop.cubicTo(24, 26, 19.5, 29, 14, 29);
+        drop.cubicTo(8.5, 29, 4, 26, 4, 20);
+        drop.cubicTo(4, 17, 6, 13, 14, 3);
+        p.setBrush(QColor(40, 120, 220));
+        p.drawPath(drop);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(green, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(17, 21), QPointF(21.5, 26), QPointF(29, 15)}));
     } else if (name == QLatin1String("search_button")) {
         p.setPen(QPen(ink, 2.5));
         p.setBrush(Qt::NoBrush);

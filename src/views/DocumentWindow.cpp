@@ -4,6 +4,8 @@
 #include "CactusViewController.h"
 #include "Localization.h"
 #include "LogViewController.h"
+#include "MarkAsWatered.h"
+#include "MarkAsWateredSheet.h"
 #include "PrintCommand.h"
 #include "SpinoraDatabase.h"
 #include "StatisticsViewController.h"
@@ -17,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -76,6 +79,7 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     setCentralWidget(central);
     connect(thumbnails_.get(), &ThumbnailCache::thumbnailMissing, this, &DocumentWindow::restoreMissingThumbnail);
 
+    buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();
     resize(800, 700);
@@ -155,6 +159,7 @@ void DocumentWindow::displayViewController(int tag)
     // The search text carries over from list to list.
     list->refreshData(searchText());
     list->tableView()->setFocus();
+    updateMarkAsWatered();
 }
 
 void DocumentWindow::selectTab(int index)
@@ -233,6 +238,8 @@ void DocumentWindow::buildToolbar()
     QAction* search = toolbar_->addWidget(searchField_);
     search->setObjectName(QStringLiteral("Search"));
     toolbar_->addWidget(spacer(toolbar_, true));
+    toolbar_->addAction(markAsWatered_);
+    toolbar_->addWidget(spacer(toolbar_, false));
     toolbar_->addAction(remove);
     toolbar_->addWidget(spacer(toolbar_, false));
     toolbar_->addAction(add);
@@ -360,6 +367,80 @@ void DocumentWindow::editSelected()
 void DocumentWindow::printDocument()
 {
     printWithDialog(this, document_, PrintSubject{std::max(0, currentTab_)});
+}
+
+// --- Mark as Watered
+
+void DocumentWindow::buildMarkAsWatered()
+{
+    markAsWatered_ = new QAction(artwork::toolbarIcon(QStringLiteral("water_button")), localized("Mark as Watered..."), this);
+    markAsWatered_->setObjectName(QStringLiteral("MarkAsWatered"));
+    markAsWatered_->setIconText(localized("Mark as Watered"));
+    markAsWatered_->setToolTip(localized("Record that the selected plants or schedules were watered"));
+    markAsWatered_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    markAsWatered_->setShortcutContext(Qt::WindowShortcut);
+    connect(markAsWatered_, &QAction::triggered, this, &DocumentWindow::markAsWatered);
+    for (ManagingViewController* list : {static_cast<ManagingViewController*>(cactusList_),
+                                         static_cast<ManagingViewController*>(waterList_)}) {
+        QMenu* menu = list->contextMenu();
+        menu->insertAction(menu->actions().value(3), markAsWatered_);
+        // The context menu acts on the clicked row even without a selection.
+        connect(menu, &QMenu::aboutToShow, this, &DocumentWindow::updateMarkAsWatered);
+        connect(menu, &QMenu::aboutToHide, this, [this] { QMetaObject::invokeMethod(this, &DocumentWindow::updateMarkAsWatered, Qt::QueuedConnection); });
+        connect(list->tableView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &DocumentWindow::updateMarkAsWatered);
+    }
+    updateMarkAsWatered();
+}
+
+void DocumentWindow::updateMarkAsWatered()
+{
+    ManagingViewController* list = visibleList();
+    const bool wateringList = currentTab_ == 0 || currentTab_ == 1;
+    markAsWatered_->setEnabled(wateringList && list && !list->rowsToActOn().empty());
+}
+
+void DocumentWindow::markAsWatered()
+{
+    if (currentTab_ != 0 && currentTab_ != 1)
+        return;
+    WateredRecords watered;
+    for (int row : visibleList()->rowsToActOn()) {
+        if (currentTab_ == 1)
+            watered.schedules.push_back(waterList_->waterAt(row));
+        else
+            watered.cacti.push_back(cactusList_->cactusAt(row));
+    }
+    if (watered.schedules.empty() && watered.cacti.empty())
+        return;
+    QString what;
+    if (!watered.schedules.empty()) {
+        size_t plants = 0;
+        for (const Water* water : watered.schedules)
+            plants += water->cacti().size();
+        const bool one = watered.schedules.size() == 1;
+        what = one ? QStringLiteral("“%1”").arg(watered.schedules.front()->name())
+                   : QStringLiteral("%1 watering schedules").arg(watered.schedules.size());
+        if (plants > 0)
+            what += QStringLiteral(" and %1 %2 %3")
+                        .arg(one ? QStringLiteral("its") : QStringLiteral("their"))
+                        .arg(plants)
+                        .arg(plants == 1 ? QStringLiteral("cactus") : QStringLiteral("cacti"));
+    } else {
+        what = watered.cacti.size() == 1 ? QStringLiteral("“%1”").arg(watered.cacti.front()->name())
+                                         : QStringLiteral("%1 cacti").arg(watered.cacti.size());
+    }
+    MarkAsWateredSheet sheet(what, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    QString error;
+    if (!spinora::markAsWatered(document_, watered, sheet.moment(), &error)) {
+        QMessageBox::warning(this, localized("Mark as Watered"),
+                             localized("The watering could not be recorded; nothing was changed.") + QLatin1Char('\n') + error);
+        return;
+    }
+    for (ManagingViewController* list : viewControllers_)
+        list->refreshData(searchText());
 }
 
 StatisticsViewController* DocumentWindow::statisticsWindow()

@@ -42,7 +42,6 @@ public:
     LogViewController* logList() const { return logList_; }
     // 0 cacti, 1 watering, 2 logs.
     int selectedTab() const { return currentTab_; }
-    void selectTab(int index);
 
     // Asked when the window is to close; false keeps it open.
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
@@ -60,7 +59,13 @@ public:
     StatisticsViewController* statisticsWindow();
     const QStringList& recentSearches() const { return recentSearches_; }
 
+    // "Mark as Watered...": the toolbar's, the lists' context menus' and the
+    // Edit menu's command, for the selected plants or schedules.
+    QAction* markAsWateredAction() const { return markAsWatered_; }
+
 public slots:
+    void selectTab(int index);
+    void markAsWatered();
     void handleAddButton();
     void handleDeleteButton();
     void handleDuplicate();
@@ -90,6 +95,8 @@ private:
     void fillSearchMenu();
     void restoreMissingThumbnail(const QString& croppedThumbnailFile);
     void afterCollectionChanged(ManagingViewController* changed);
+    void buildMarkAsWatered();
+    void updateMarkAsWatered();
     QString settingsKey() const;
 
     SpinoraDatabase& document_;
@@ -106,6 +113,7 @@ private:
     QMenu* searchMenu_ = nullptr;
     QStringList recentSearches_;
     StatisticsViewController* statsViewController_ = nullptr;
+    QAction* markAsWatered_ = nullptr;
     std::function<bool()> closeHandler_;
     QStringList restoredThumbnails_;
     int currentTab_ = -1;

@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "AppSettings.h"
+#include "DocumentWindowFactory.h"
 #include "SpinoraDatabase.h"
 
 #include <QAction>
@@ -129,6 +130,16 @@ TEST_F(MenuTest, TheMenusHaveTheirTitlesShortcutsAndTags)
                                               {"sheet", 3}, {"sheet", 4}, {"device", 1}, {"sheet", 5},
                                               {"report", -1}};
     EXPECT_EQ(presented_, expected);
+}
+
+TEST_F(MenuTest, TheCollectionWindowsMarkAsWateredIsInTheEditMenu)
+{
+    app_ = std::make_unique<SpinoraAppDelegate>(makeDocumentWindow, services_, QStringLiteral("1.2"));
+    ASSERT_NE(app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("Real"))), nullptr);
+    QMainWindow* window = app_->windowForDocument(app_->getMainDocument());
+    EXPECT_EQ(titles(topMenu(window, "editMenu")).mid(0, 5),
+              (QStringList{"Add Item", "Remove Item", "Duplicate Item", "Mark as Watered...", "-"}));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("MarkAsWatered"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+J")));
 }
 
 TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)

@@ -2,14 +2,24 @@
 // duplicating, month sections, due reminders and a plant's history.
 #include "ViewsTestSupport.h"
 
+#include "CactusViewController.h"
 #include "ListFormats.h"
 #include "LogViewController.h"
+#include "MarkAsWateredSheet.h"
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDateTimeEdit>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <functional>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -116,6 +126,108 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
         }
     }
     EXPECT_EQ(withPlants, 1);
+    reopened->close();
+}
+
+namespace {
+
+// Answers the "Mark as Watered" sheet once it is up: `act` edits it, Return accepts.
+void whenSheetShown(std::function<void(MarkAsWateredSheet&)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* sheet = qobject_cast<MarkAsWateredSheet*>(QApplication::activeModalWidget());
+        if (!sheet)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act(*sheet);
+        QTest::keyClick(sheet->dateTimeEdit(), Qt::Key_Return);
+    });
+    poll->start(10);
+}
+
+// Moves the sheet's moment back by keys: `days` on the day, `hours` on the hour.
+void goBack(QDateTimeEdit* edit, int days, int hours)
+{
+    edit->setCurrentSection(QDateTimeEdit::DaySection);
+    for (int i = 0; i < days; ++i)
+        QTest::keyClick(edit, Qt::Key_Down);
+    edit->setCurrentSection(QDateTimeEdit::HourSection);
+    for (int i = 0; i < hours; ++i)
+        QTest::keyClick(edit, Qt::Key_Down);
+}
+
+} // namespace
+
+TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrPlants)
+{
+    Water* a = addWater(QStringLiteral("A"), day(2026, 6, 1), day(2026, 6, 8));
+    Water* b = addWater(QStringLiteral("B"), day(2026, 6, 10), day(2026, 6, 17));
+    addWater(QStringLiteral("C"), day(2026, 6, 10), day(2026, 6, 17));
+    addCactus(QStringLiteral("Alpha"), QString(), QString(), a);
+    addCactus(QStringLiteral("Beta"), QString(), QString(), b);
+    addCactus(QStringLiteral("Gamma"), QString(), QString());
+    DocumentWindow& w = window();
+    w.selectTab(2);
+    EXPECT_FALSE(w.markAsWateredAction()->isEnabled()) << "not on the log list";
+
+    // Schedules A and B: click, Shift+Down, the toolbar button; a day and three hours back.
+    w.selectTab(1);
+    WaterViewController& schedules = *w.waterList();
+    EXPECT_TRUE(schedules.contextMenu()->actions().contains(w.markAsWateredAction()));
+    EXPECT_FALSE(w.markAsWateredAction()->isEnabled()) << "nothing selected";
+    QTest::mouseClick(schedules.tableView()->viewport(), Qt::LeftButton, {},
+                      schedules.tableView()->visualRect(schedules.tableView()->model()->index(0, 0)).center());
+    QTest::keyClick(schedules.tableView(), Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_TRUE(w.markAsWateredAction()->isEnabled());
+    whenSheetShown([](MarkAsWateredSheet& sheet) {
+        QDateTimeEdit* edit = sheet.dateTimeEdit();
+        EXPECT_EQ(sheet.findChild<QLabel*>("WateredWhat")->text(), "2 watering schedules and their 2 cacti");
+        EXPECT_EQ(edit->dateTime(), QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
+        // Never ahead of now.
+        edit->setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(edit, Qt::Key_Up);
+        EXPECT_EQ(edit->dateTime(), QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
+        goBack(edit, 1, 3);
+        EXPECT_TRUE(sheet.grab().save(screenshotFolder() + "/mark-as-watered.png"));
+    });
+    QTest::mouseClick(w.documentToolbar()->widgetForAction(w.markAsWateredAction()), Qt::LeftButton);
+    EXPECT_EQ(schedules.secondTextForCell(0), "Last Watered: " + ListFormats().dateAndTime(localSeconds(2026, 6, 14, 9, 0)));
+
+    // Plants Beta and Gamma from the cactus list, by the keyboard (Ctrl+J), two days back.
+    w.selectTab(0);
+    CactusViewController& plants = *w.cactusList();
+    plants.tableView()->setCurrentIndex(plants.tableView()->model()->index(1, 0));
+    QTest::keyClick(plants.tableView(), Qt::Key_Down, Qt::ShiftModifier);
+    whenSheetShown([](MarkAsWateredSheet& sheet) {
+        EXPECT_EQ(sheet.findChild<QLabel*>("WateredWhat")->text(), "2 cacti");
+        goBack(sheet.dateTimeEdit(), 2, 3);
+    });
+    // The offscreen platform does not hand activation back when a sheet closes.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
+
+    auto reopened = reopen();
+    const Timestamp first = localSeconds(2026, 6, 14, 9, 0);
+    const Timestamp second = localSeconds(2026, 6, 13, 9, 0);
+    const struct {
+        const char* name;
+        Timestamp last, next;
+    } cacti[] = {{"Alpha", first, localSeconds(2026, 6, 21, 9, 0)},
+                 {"Beta", second, localSeconds(2026, 6, 20, 9, 0)},
+                 {"Gamma", second, std::nullopt}};
+    for (const auto& c : cacti) {
+        const auto it = std::find_if(reopened->cacti().begin(), reopened->cacti().end(),
+                                     [&](const auto& cactus) { return cactus->name() == c.name; });
+        ASSERT_NE(it, reopened->cacti().end());
+        EXPECT_EQ((*it)->lastWatered(), c.last) << c.name;
+        EXPECT_EQ((*it)->waterNext(), c.next) << c.name;
+    }
+    EXPECT_EQ(reopened->waterWithName("A")->lastWatered(), first);
+    EXPECT_EQ(reopened->waterWithName("B")->waterNext(), localSeconds(2026, 6, 21, 9, 0));
+    EXPECT_EQ(reopened->waterWithName("C")->lastWatered(), day(2026, 6, 10)) << "not selected";
     reopened->close();
 }
 
