@@ -1,10 +1,14 @@
 #include "PreferencesWindow.h"
 
 #include "AppPreferences.h"
+#include "DailyReminder.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace spinora {
@@ -26,6 +30,25 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     auto* databaseLayout = new QVBoxLayout(databaseBox);
     databaseLayout->addWidget(defaultsAdded_);
 
+    auto* remindersBox = new QGroupBox(QStringLiteral("Reminders"));
+    reminders_ = new QCheckBox(QStringLiteral("&Remind me of due plants every day at"));
+    reminderTime_ = new QTimeEdit;
+    reminderTime_->setObjectName(QStringLiteral("reminderTime"));
+    reminderTime_->setDisplayFormat(QStringLiteral("HH:mm"));
+    reminderTime_->setAccessibleName(QStringLiteral("Reminder time"));
+    reminderStatus_ = new QLabel;
+    reminderStatus_->setObjectName(QStringLiteral("reminderStatus"));
+    reminderStatus_->setWordWrap(true);
+    reminderStatus_->setMaximumWidth(420);
+    reminderStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* reminderRow = new QHBoxLayout;
+    reminderRow->addWidget(reminders_);
+    reminderRow->addWidget(reminderTime_);
+    reminderRow->addStretch();
+    auto* remindersLayout = new QVBoxLayout(remindersBox);
+    remindersLayout->addLayout(reminderRow);
+    remindersLayout->addWidget(reminderStatus_);
+
     // Changes apply at once, as GNOME and KDE settings windows do: one
     // button closes the window.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -34,6 +57,7 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sortBox);
     layout->addWidget(databaseBox);
+    layout->addWidget(remindersBox);
     layout->addStretch();
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -41,14 +65,20 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     loadValues();
     connect(sortCacti_, &QCheckBox::toggled, this, &PreferencesWindow::sortCactiChanged);
     connect(defaultsAdded_, &QCheckBox::toggled, this, &PreferencesWindow::defaultsAddedChanged);
+    connect(reminders_, &QCheckBox::toggled, this, &PreferencesWindow::remindersChanged);
+    connect(reminderTime_, &QTimeEdit::editingFinished, this, &PreferencesWindow::reminderTimeChanged);
 }
 
 void PreferencesWindow::loadValues()
 {
     const QSignalBlocker blockSort(sortCacti_);
     const QSignalBlocker blockDefaults(defaultsAdded_);
+    const QSignalBlocker blockReminders(reminders_);
     sortCacti_->setChecked(preferences_.sortCactiBySpecies());
     defaultsAdded_->setChecked(!preferences_.addNoDefaultsToDatabases());
+    reminders_->setChecked(DailyReminder::isOn());
+    reminderTime_->setTime(DailyReminder::time());
+    reminderStatus_->clear();
 }
 
 void PreferencesWindow::presentPreferences()
@@ -66,6 +96,26 @@ void PreferencesWindow::sortCactiChanged(bool checked)
 void PreferencesWindow::defaultsAddedChanged(bool checked)
 {
     preferences_.setAddNoDefaultsToDatabases(!checked);
+}
+
+void PreferencesWindow::remindersChanged(bool checked)
+{
+    const DailyReminder::Result result = checked ? DailyReminder::turnOn(reminderTime_->time()) : DailyReminder::turnOff();
+    reminderStatus_->setText(result.message);
+    // The fixed-size window grows by the wrapped lines.
+    layout()->invalidate();
+    adjustSize();
+    // A reminder that could not be set up at all is shown as off.
+    if (result.on != checked) {
+        const QSignalBlocker block(reminders_);
+        reminders_->setChecked(result.on);
+    }
+}
+
+void PreferencesWindow::reminderTimeChanged()
+{
+    if (reminders_->isChecked() && reminderTime_->time() != DailyReminder::time())
+        remindersChanged(true);
 }
 
 void PreferencesWindow::done(int result)

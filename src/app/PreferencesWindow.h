@@ -5,14 +5,17 @@
 #include <functional>
 
 class QCheckBox;
+class QLabel;
+class QTimeEdit;
 
 namespace spinora {
 
 class AppPreferences;
 
-// The "Preferences" window: "Sort cacti by species" and "Add default species
-// and events to new databases". Each toggle is stored at once; when the sort
-// changed, every open collection is re-sorted once, as the window closes.
+// The "Preferences" window: "Sort cacti by species", "Add default species
+// and events to new databases" and "Remind me of due plants every day at
+// [time]". Each change applies at once; when the sort changed, every open
+// collection is re-sorted once, as the window closes.
 class PreferencesWindow : public QDialog {
     Q_OBJECT
 public:
@@ -24,10 +27,15 @@ public:
 
     QCheckBox* sortCactiCheckBox() const { return sortCacti_; }
     QCheckBox* defaultsAddedCheckBox() const { return defaultsAdded_; }
+    QCheckBox* remindersCheckBox() const { return reminders_; }
+    QTimeEdit* reminderTimeEdit() const { return reminderTime_; }
+    QLabel* reminderStatus() const { return reminderStatus_; }
 
 public slots:
     void sortCactiChanged(bool checked);
     void defaultsAddedChanged(bool checked);
+    void remindersChanged(bool checked);
+    void reminderTimeChanged();
     void done(int result) override;
 
 private:
@@ -37,6 +45,9 @@ private:
     std::function<void()> notifyResort_;
     QCheckBox* sortCacti_ = nullptr;
     QCheckBox* defaultsAdded_ = nullptr;
+    QCheckBox* reminders_ = nullptr;
+    QTimeEdit* reminderTime_ = nullptr;
+    QLabel* reminderStatus_ = nullptr;
 };
 
 } // namespace spinora

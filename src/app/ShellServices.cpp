@@ -105,6 +105,18 @@ void showAlert(QWidget* parent, const QString& title, const QString& text)
     box.exec();
 }
 
+bool askSaveAs(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("writeFailedAlert"));
+    QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Keep Open"), QMessageBox::RejectRole);
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == saveAs;
+}
+
 void runPageSetup(QWidget* parent)
 {
     // One page setup for the whole application, as on other desktops.
@@ -129,7 +141,11 @@ ShellServices ShellServices::standard()
     };
     services.askToSaveChanges = askSave;
     services.alert = showAlert;
+    services.offerSaveAs = askSaveAs;
     services.presentImportExportBrowser = [](QWidget* parent, int type) { spinora::presentImportExportBrowser(parent, type); };
+    services.presentImportFile = [](QWidget* parent, const QString& file) {
+        spinora::presentImportExportBrowser(parent, 0, file);
+    };
     services.presentExportReportBrowser = [](QWidget* parent) { spinora::presentExportReportBrowser(parent); };
     services.presentDeviceBrowser = [](QWidget* parent, int tag) { spinora::presentDeviceBrowser(parent, tag); };
     services.pageSetup = runPageSetup;

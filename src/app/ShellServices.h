@@ -20,8 +20,12 @@ struct ShellServices {
     std::function<QString(QWidget*, const QString& currentPath)> chooseSaveAsPath;
     std::function<SaveAnswer(QWidget*, const QString& documentName)> askToSaveChanges;
     std::function<void(QWidget*, const QString& title, const QString& text)> alert;
+    // A warning whose way out is saving elsewhere: true for "Save As...".
+    std::function<bool(QWidget*, const QString& title, const QString& text)> offerSaveAs;
 
     std::function<void(QWidget*, int databaseType)> presentImportExportBrowser;
+    // The import sheet of File › Import From › SDBI with the file filled in.
+    std::function<void(QWidget*, const QString& file)> presentImportFile;
     std::function<void(QWidget*)> presentExportReportBrowser;
     std::function<void(QWidget*, int tag)> presentDeviceBrowser;
     std::function<void(QWidget*)> pageSetup;

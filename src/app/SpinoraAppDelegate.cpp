@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -74,21 +75,83 @@ SpinoraAppDelegate::~SpinoraAppDelegate()
 
 // --- Start-up
 
-bool SpinoraAppDelegate::applicationDidFinishLaunching(const QStringList& paths)
+bool SpinoraAppDelegate::applicationDidFinishLaunching(const QStringList& paths, const QString& show)
 {
-    bool opened = false;
-    for (const QString& path : paths)
-        opened = openDocumentWithContentsOfURL(path) != nullptr || opened;
-    if (!opened) {
-        const QString recent = recent_.mostRecent();
-        if (!recent.isEmpty())
-            opened = openDocumentWithContentsOfURL(recent) != nullptr;
-    }
-    if (!opened)
-        opened = openUntitledDocument() != nullptr;
+    const bool opened = openRequested(LaunchRequest{paths, show}, true);
     appStarted_ = true;
     updater_->checkInBackgroundIfEnabled();
     return opened;
+}
+
+void SpinoraAppDelegate::handleLaunchRequest(const LaunchRequest& request)
+{
+    openRequested(request, false);
+}
+
+bool SpinoraAppDelegate::openRequested(const LaunchRequest& request, bool atStart)
+{
+    QStringList collections;
+    QStringList interchangeFiles;
+    for (const QString& path : request.paths) {
+        if (QFileInfo(path).isFile() && QFileInfo(path).suffix().compare(QLatin1String("sdbi"), Qt::CaseInsensitive) == 0)
+            interchangeFiles << path;
+        else
+            collections << path;
+    }
+    std::vector<SpinoraDatabase*> shown;
+    for (const QString& path : collections) {
+        if (SpinoraDatabase* document = openDocumentWithContentsOfURL(path))
+            shown.push_back(document);
+    }
+    // A named collection that could not be opened was reported; opening
+    // some other one in its place would only mislead.
+    if (collections.isEmpty()) {
+        if (!atStart && getMainDocument()) {
+            bringForward(getMainDocument());
+            shown.push_back(getMainDocument());
+        } else {
+            SpinoraDatabase* document = nullptr;
+            const QString recent = recent_.mostRecent();
+            if (!recent.isEmpty())
+                document = openDocumentWithContentsOfURL(recent);
+            if (!document)
+                document = openUntitledDocument();
+            if (document)
+                shown.push_back(document);
+        }
+    }
+    for (SpinoraDatabase* document : shown)
+        showList(document, request.show);
+    // The import sheet is modal: it opens once the launch is done.
+    for (const QString& file : interchangeFiles) {
+        QTimer::singleShot(0, this, [this, file] {
+            if (SpinoraDatabase* main = getMainDocument())
+                services_.presentImportFile(windowForDocument(main), file);
+        });
+    }
+    return !shown.empty();
+}
+
+void SpinoraAppDelegate::bringForward(SpinoraDatabase* document)
+{
+    QMainWindow* window = windowForDocument(document);
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void SpinoraAppDelegate::showList(SpinoraDatabase* document, const QString& list)
+{
+    static const QStringList lists = {QStringLiteral("cacti"), QStringLiteral("watering"), QStringLiteral("logs")};
+    const int tab = lists.indexOf(list);
+    QMainWindow* window = windowForDocument(document);
+    if (tab < 0 || !window || window->metaObject()->indexOfSlot("selectTab(int)") < 0)
+        return;
+    QMetaObject::invokeMethod(window, "selectTab", Q_ARG(int, tab));
 }
 
 // --- Opening and making collections
@@ -98,11 +161,7 @@ SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString
     const QString package = collectionPathFromChoice(path);
     for (const auto& entry : documents_) {
         if (entry->document->packageFilename() == package && !entry->closing) {
-            if (entry->window) {
-                entry->window->show();
-                entry->window->raise();
-                entry->window->activateWindow();
-            }
+            bringForward(entry->document.get());
             registerAsMainDocument(entry->document.get());
             return entry->document.get();
         }
@@ -269,13 +328,24 @@ QWidget* SpinoraAppDelegate::commandWindow() const
 
 // --- Saving and closing
 
-bool SpinoraAppDelegate::flushDocument(SpinoraDatabase* document)
+bool SpinoraAppDelegate::flushDocument(SpinoraDatabase* document, QString* reason)
 {
     try {
         document->saveBeforeQuit();
         return true;
     } catch (const InternalError& error) {
-        logInternalError(error);
+        if (!reason) {
+            logInternalError(error);
+            return false;
+        }
+        // The user is told; the log keeps the details.
+        qCInfo(lcSpinora).noquote() << error.logLine();
+        // SQLite's own words ("database or disk is full") say the most.
+        static const QRegularExpression quoted(QStringLiteral("'(.+)'"));
+        const QRegularExpressionMatch match = quoted.match(error.message());
+        *reason = match.hasMatch() ? match.captured(1) : error.message();
+        while (reason->endsWith(QLatin1Char('.')))
+            reason->chop(1);
         return false;
     }
 }
@@ -358,12 +428,30 @@ bool SpinoraAppDelegate::windowShouldClose(SpinoraDatabase* document)
             break;
         }
     }
+    if (!writeBeforeClosing(document))
+        return false;
     entry->closing = true;
-    flushDocument(document);
     SpinoraUtility::sharedManager().documents().deregisterDatabase(document);
     // The window finishes closing first; the document goes after it.
     QTimer::singleShot(0, this, [this, document] { forgetDocument(document); });
     return true;
+}
+
+bool SpinoraAppDelegate::writeBeforeClosing(SpinoraDatabase* document)
+{
+    QString reason;
+    if (flushDocument(document, &reason))
+        return true;
+    // The changes live only in memory now: the window stays until they are
+    // written somewhere.
+    const QString text =
+        QStringLiteral("The latest changes to “%1” could not be written: %2.\n\nThe window stays open so that they "
+                       "are not lost. Make room and close it again, or save the collection somewhere else.")
+            .arg(displayName(*document), reason);
+    if (!services_.offerSaveAs(windowForDocument(document), QStringLiteral("Spinora"), text))
+        return false;
+    // Save As writes the changes into the copy when this package cannot take them.
+    return saveDocumentAs(document) && flushDocument(document);
 }
 
 void SpinoraAppDelegate::forgetDocument(SpinoraDatabase* document)

@@ -2,6 +2,7 @@
 
 #include "RecentDocuments.h"
 #include "ShellServices.h"
+#include "SingleInstance.h"
 
 #include <QObject>
 #include <QPointer>
@@ -41,10 +42,16 @@ public:
     ~SpinoraAppDelegate() override;
 
     // --- Start-up: the collections named on the command line; else the most
-    // recent one; else an untitled collection. False when no window could be
-    // shown at all.
-    bool applicationDidFinishLaunching(const QStringList& paths);
+    // recent one; else an untitled collection. A named collection that
+    // cannot be opened is reported and nothing is opened in its place.
+    // Interchange files named there are offered for import into the main
+    // collection. False when no window could be shown at all.
+    // `show` names the list the windows show ("cacti", "watering", "logs").
+    bool applicationDidFinishLaunching(const QStringList& paths, const QString& show = {});
     bool appStarted() const { return appStarted_; }
+    // A later launch handed its request to this running one: the same
+    // rules, and without named collections the main window comes forward.
+    void handleLaunchRequest(const LaunchRequest& request);
 
     // --- The open documents
     // Opens a collection (or shows its window when it is open already).
@@ -108,9 +115,15 @@ private:
 
     SpinoraDatabase* adopt(std::unique_ptr<SpinoraDatabase> document);
     OpenDocument* entryFor(const SpinoraDatabase* document) const;
+    bool openRequested(const LaunchRequest& request, bool atStart);
+    void bringForward(SpinoraDatabase* document);
+    void showList(SpinoraDatabase* document, const QString& list);
     bool windowShouldClose(SpinoraDatabase* document);
+    // Writes what the document holds before its window closes; on failure
+    // says why and offers Save As. False keeps the window open.
+    bool writeBeforeClosing(SpinoraDatabase* document);
     void forgetDocument(SpinoraDatabase* document);
-    bool flushDocument(SpinoraDatabase* document);
+    bool flushDocument(SpinoraDatabase* document, QString* reason = nullptr);
     bool overlapsOpenCollection(const QString& path, const SpinoraDatabase* except) const;
     void setImportExportEnabled(bool enabled);
     void buildSharedMenus();

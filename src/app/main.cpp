@@ -3,11 +3,14 @@
 #include "CrashReporter.h"
 #include "DocumentWindowFactory.h"
 #include "SpinoraAppDelegate.h"
+#include "SingleInstance.h"
 #include "SpinoraDatabase.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QSessionManager>
 #include <QTimer>
@@ -53,8 +56,12 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("collections"),
-                                 QStringLiteral("Collections to open (folders ending in .sdb)."),
-                                 QStringLiteral("[PATH.sdb...]"));
+                                 QStringLiteral("Collections to open (folders ending in .sdb); interchange files "
+                                                "(.sdbi) are offered for import into the collection shown."),
+                                 QStringLiteral("[PATH.sdb|FILE.sdbi...]"));
+    QCommandLineOption showOption(QStringLiteral("show"), QStringLiteral("The list to show: cacti, watering or logs."),
+                                  QStringLiteral("list"));
+    parser.addOption(showOption);
     QCommandLineOption crashOption(QStringLiteral("crash-for-testing"), QString(), QStringLiteral("segv|abort"));
     crashOption.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption changeOption(QStringLiteral("change-in-memory-for-testing"), QString(), QStringLiteral("name"));
@@ -67,8 +74,31 @@ int main(int argc, char** argv)
     if (parser.isSet(crashOption))
         crashOnPurpose(parser.value(crashOption));
 
+    spinora::LaunchRequest request;
+    request.show = parser.value(showOption);
+    if (!request.show.isEmpty() && !QStringList{"cacti", "watering", "logs"}.contains(request.show)) {
+        std::fprintf(stderr, "spinora: --show takes cacti, watering or logs, not \"%s\"\n", qPrintable(request.show));
+        return 2;
+    }
+    for (const QString& path : parser.positionalArguments())
+        request.paths << QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+
+    // One spinora per user: a running one takes this launch's request.
+    spinora::SingleInstance instance;
+    switch (instance.claim(request)) {
+    case spinora::SingleInstance::Outcome::HandedOver:
+        return 0;
+    case spinora::SingleInstance::Outcome::NoAnswer:
+        std::fprintf(stderr, "spinora: Spinora is already running but does not answer.\n");
+        return 1;
+    case spinora::SingleInstance::Outcome::First:
+        break;
+    }
+
     spinora::SpinoraAppDelegate app(spinora::makeDocumentWindow, spinora::ShellServices::standard(),
                                     QApplication::applicationVersion());
+    QObject::connect(&instance, &spinora::SingleInstance::launched, &app,
+                     &spinora::SpinoraAppDelegate::handleLaunchRequest);
     spinora::TerminationSignals termination;
     QObject::connect(&termination, &spinora::TerminationSignals::terminationRequested, &app,
                      &spinora::SpinoraAppDelegate::terminate);
@@ -76,7 +106,7 @@ int main(int argc, char** argv)
                      [&app](QSessionManager&) { app.commitAllDocuments(); });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &app, &spinora::SpinoraAppDelegate::closeDocuments);
 
-    if (!app.applicationDidFinishLaunching(parser.positionalArguments()))
+    if (!app.applicationDidFinishLaunching(request.paths, request.show))
         return 1;
 
     QTimer::singleShot(0, &app, [&app] {

@@ -27,7 +27,12 @@ void ShellTest::SetUp()
         ++saveQuestions_;
         return nextSaveAnswer_;
     };
+    services_.offerSaveAs = [this](QWidget*, const QString&, const QString& text) {
+        saveAsOffers_ << text;
+        return nextSaveAsOfferTaken_;
+    };
     services_.presentImportExportBrowser = [this](QWidget*, int type) { presented_.append({QStringLiteral("sheet"), type}); };
+    services_.presentImportFile = [this](QWidget*, const QString& file) { importsOffered_ << file; };
     services_.presentExportReportBrowser = [this](QWidget*) { presented_.append({QStringLiteral("report"), -1}); };
     services_.presentDeviceBrowser = [this](QWidget*, int tag) { presented_.append({QStringLiteral("device"), tag}); };
     services_.pageSetup = [this](QWidget*) { presented_.append({QStringLiteral("pageSetup"), -1}); };

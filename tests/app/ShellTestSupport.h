@@ -39,6 +39,9 @@ protected:
     ShellServices::SaveAnswer nextSaveAnswer_ = ShellServices::SaveAnswer::Cancel;
     int saveQuestions_ = 0;
     QList<QPair<QString, int>> presented_; // ("sheet"|"device"|"report", tag)
+    QStringList importsOffered_;           // files given to the import sheet
+    QStringList saveAsOffers_;             // texts of the alerts that offered Save As
+    bool nextSaveAsOfferTaken_ = false;
 };
 
 // Where the tests leave their screenshots.

@@ -33,8 +33,10 @@ public:
 
     SpinoraDatabase& document() { return document_; }
     int calls(const char* slot) const { return calls_.value(QByteArray(slot)); }
+    int selectedTab() const { return selectedTab_; }
 
 public slots:
+    void selectTab(int index) { selectedTab_ = index; }
     void handleAddButton() { ++calls_["handleAddButton"]; }
     void handleDeleteButton() { ++calls_["handleDeleteButton"]; }
     void handleDuplicate() { ++calls_["handleDuplicate"]; }
@@ -66,6 +68,7 @@ private:
     SpinoraDatabase& document_;
     WindowHooks hooks_;
     QMap<QByteArray, int> calls_;
+    int selectedTab_ = 0;
 };
 
 inline QMainWindow* makeStandInWindow(SpinoraDatabase& document, const WindowHooks& hooks)

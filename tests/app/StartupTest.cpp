@@ -99,7 +99,7 @@ TEST_F(StartupTest, AMissingOrUnreadableCollectionIsReportedAndNothingIsMade)
     SpinoraUtility::removeFileIfExists(untitledPath());
 
     makeApp();
-    ASSERT_TRUE(app_->applicationDidFinishLaunching({missing, readOnly}));
+    EXPECT_FALSE(app_->applicationDidFinishLaunching({missing, readOnly}));
     ASSERT_EQ(alerts_.size(), 2);
     EXPECT_TRUE(alerts_[0].contains(QStringLiteral("Missing.sdb"))) << alerts_[0].toStdString();
     EXPECT_TRUE(alerts_[0].endsWith(QStringLiteral("it does not exist.")));
@@ -107,10 +107,47 @@ TEST_F(StartupTest, AMissingOrUnreadableCollectionIsReportedAndNothingIsMade)
     EXPECT_TRUE(alerts_[1].contains(QStringLiteral("read-only"))) << alerts_[1].toStdString();
     EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_EQ(snapshot(readOnly), before);
-    // Nothing named could be opened: the untitled collection instead.
-    ASSERT_EQ(app_->openDocuments().size(), 1u);
-    EXPECT_EQ(app_->openDocuments().front()->packageFilename(), untitledPath());
+    // Nothing named could be opened, and nothing else is opened in its place.
+    EXPECT_TRUE(app_->openDocuments().empty());
+    EXPECT_FALSE(QFileInfo::exists(untitledPath()));
     QFile::setPermissions(readOnly + QStringLiteral("/spinora.db"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(StartupTest, LaunchRequestsOpenShowAndOfferImportsButNeverOpenAnotherCollectionInstead)
+{
+    const QString garden = makeCollection(QStringLiteral("Garden"));
+    const QString bench = makeCollection(QStringLiteral("Bench"));
+    const QString sdbi = folder_.file(QStringLiteral("phone.sdbi"));
+    writeFile(sdbi, "SQLite format 3");
+    RecentDocuments().noteDocument(garden);
+    makeApp();
+    // An interchange file alone: the usual collection opens and the file is offered for import into it.
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({sdbi}, QStringLiteral("watering")));
+    settle();
+    EXPECT_EQ(openPaths(*app_), QStringList{garden});
+    EXPECT_EQ(importsOffered_, QStringList{sdbi});
+    EXPECT_EQ(windowOf(app_->getMainDocument())->selectedTab(), 1);
+
+    // Later launches handed over by a second `spinora`.
+    const struct {
+        LaunchRequest request;
+        QStringList open;
+        int tab;
+        int alerts;
+    } launches[] = {
+        {{{bench}, QStringLiteral("logs")}, {garden, bench}, 2, 0},
+        {{{}, QStringLiteral("cacti")}, {garden, bench}, 0, 0},
+        {{{folder_.file(QStringLiteral("Missing.sdb"))}, QStringLiteral("watering")}, {garden, bench}, 0, 1},
+    };
+    for (const auto& launch : launches) {
+        alerts_.clear();
+        app_->handleLaunchRequest(launch.request);
+        settle();
+        EXPECT_EQ(openPaths(*app_), launch.open) << launch.request.toMessage().constData();
+        EXPECT_EQ(windowOf(app_->getMainDocument())->selectedTab(), launch.tab) << launch.request.toMessage().constData();
+        EXPECT_EQ(alerts_.size(), launch.alerts) << alerts_.join("\n").toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(untitledPath()));
 }
 
 TEST_F(StartupTest, NewRefusesThePathOfAnOpenCollectionAndLeavesItUntouched)

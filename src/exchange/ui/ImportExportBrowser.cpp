@@ -145,10 +145,12 @@ bool ImportExportBrowser::prepareImportExportBrowser(int databaseType)
     return true;
 }
 
-void ImportExportBrowser::presentImportExportBrowser(int databaseType)
+void ImportExportBrowser::presentImportExportBrowser(int databaseType, const QString& chosenFile)
 {
     if (!prepareImportExportBrowser(databaseType))
         return;
+    if (!chosenFile.isEmpty())
+        fileChosen(chosenFile);
     exec();
 }
 
@@ -344,9 +346,9 @@ Sheet& sharedSheet(QWidget* window)
 
 } // namespace
 
-void presentImportExportBrowser(QWidget* window, int databaseType)
+void presentImportExportBrowser(QWidget* window, int databaseType, const QString& chosenFile)
 {
-    sharedSheet<ImportExportBrowser>(window).presentImportExportBrowser(databaseType);
+    sharedSheet<ImportExportBrowser>(window).presentImportExportBrowser(databaseType, chosenFile);
 }
 
 void presentExportReportBrowser(QWidget* window)

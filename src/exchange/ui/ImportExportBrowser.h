@@ -23,9 +23,9 @@ class ImportExportBrowser : public TransferSheet {
 public:
     explicit ImportExportBrowser(QWidget* parent = nullptr);
 
-    // Sets the sheet up for one function and runs it modally. Values outside
-    // 0 to 5 do nothing.
-    void presentImportExportBrowser(int databaseType);
+    // Sets the sheet up for one function (with a file already chosen, when
+    // given) and runs it modally. Values outside 0 to 5 do nothing.
+    void presentImportExportBrowser(int databaseType, const QString& chosenFile = {});
     // The set-up alone (titles, headings, empty path, disabled action).
     bool prepareImportExportBrowser(int databaseType);
 
@@ -86,7 +86,7 @@ private:
 
 // Opens the import/export sheet for one of its six functions (the tag of
 // the menu item: 0-2 imports of SDBI, collection and CSV, 3-5 the exports).
-void presentImportExportBrowser(QWidget* window, int databaseType);
+void presentImportExportBrowser(QWidget* window, int databaseType, const QString& chosenFile = {});
 // Opens the HTML report sheet.
 void presentExportReportBrowser(QWidget* window);
 
