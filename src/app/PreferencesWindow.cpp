@@ -79,6 +79,7 @@ void PreferencesWindow::loadValues()
     reminders_->setChecked(DailyReminder::isOn());
     reminderTime_->setTime(DailyReminder::time());
     reminderStatus_->clear();
+    reminderStatus_->hide();
 }
 
 void PreferencesWindow::presentPreferences()
@@ -102,6 +103,7 @@ void PreferencesWindow::remindersChanged(bool checked)
 {
     const DailyReminder::Result result = checked ? DailyReminder::turnOn(reminderTime_->time()) : DailyReminder::turnOff();
     reminderStatus_->setText(result.message);
+    reminderStatus_->show();
     // The fixed-size window grows by the wrapped lines.
     layout()->invalidate();
     adjustSize();

@@ -82,7 +82,8 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();
-    resize(800, 700);
+    // Wide enough for every toolbar button with its label.
+    resize(880, 700);
     refreshTitle();
 
     // Each list starts with the whole collection; then the cactus list shows.
@@ -375,7 +376,8 @@ void DocumentWindow::buildMarkAsWatered()
 {
     markAsWatered_ = new QAction(artwork::toolbarIcon(QStringLiteral("water_button")), localized("Mark as Watered..."), this);
     markAsWatered_->setObjectName(QStringLiteral("MarkAsWatered"));
-    markAsWatered_->setIconText(localized("Mark as Watered"));
+    // Short under its icon, so the toolbar keeps Delete and Add in view.
+    markAsWatered_->setIconText(localized("Watered"));
     markAsWatered_->setToolTip(localized("Record that the selected plants or schedules were watered"));
     markAsWatered_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     markAsWatered_->setShortcutContext(Qt::WindowShortcut);
