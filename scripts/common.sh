@@ -12,7 +12,7 @@ SPINORA_PACKAGES=(
   qt6-httpserver-dev qt6-websockets-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth chromium
-  dbus avahi-daemon libnss-mdns iproute2 ccache
+  dbus avahi-daemon libnss-mdns iproute2 ccache systemd
 )
 
 missing_packages() {
