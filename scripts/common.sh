@@ -8,11 +8,12 @@ SPINORA_BUILD="${SPINORA_BUILD:-$SPINORA_ROOT/build}"
 SPINORA_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev qt6-base-dev qt6-base-dev-tools
-  libical-dev libavahi-client-dev
+  libical-dev libavahi-client-dev libqrencode-dev
   qt6-httpserver-dev qt6-websockets-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth chromium
   dbus avahi-daemon libnss-mdns iproute2 ccache systemd
+  zbar-tools
 )
 
 missing_packages() {

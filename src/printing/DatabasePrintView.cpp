@@ -5,6 +5,7 @@
 #include "Image.h"
 #include "Localization.h"
 #include "Log.h"
+#include "PagedPrint.h"
 #include "PrintText.h"
 #include "SpinoraDatabase.h"
 #include "Water.h"
@@ -295,27 +296,10 @@ bool DatabasePrintView::print(QPagedPaintDevice& device, int fromPage, int toPag
     layout.setMode(QPageLayout::FullPageMode);
     device.setPageLayout(layout);
     const int pages = knowsPageRange(device.pageLayout());
-    const int first = std::clamp(fromPage, 1, pages);
-    const int last = toPage <= 0 ? pages : std::clamp(toPage, first, pages);
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const double scaleX = device.logicalDpiX() / 72.0;
-    const double scaleY = device.logicalDpiY() / 72.0;
-    for (int page = first; page <= last; ++page) {
-        if (page > first && !device.newPage()) {
-            painter.end();
-            return false;
-        }
-        painter.save();
-        painter.scale(scaleX, scaleY);
+    return paintPages(device, pages, fromPage, toPage, [this](QPainter& painter, int page) {
         rectForPage(page);
         drawRect(painter);
-        painter.restore();
-    }
-    return painter.end();
+    });
 }
 
 } // namespace spinora

@@ -64,6 +64,12 @@ QFont helveticaItalic(int size)
     return font;
 }
 
+double lineWidth(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    return layOut(layout);
+}
+
 void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
               std::pair<int, int> italicRange, const QFont& italicFont)
 {

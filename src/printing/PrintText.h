@@ -20,6 +20,9 @@ QFont systemFont(int size, bool bold = false);
 // The italic of scientific names.
 QFont helveticaItalic(int size);
 
+// The width of a text set on one line, as drawLine measures it.
+double lineWidth(const QString& text, const QFont& font);
+
 // Draws one line of text into a rectangle, top-left aligned, truncated at
 // the tail with an ellipsis when it is wider; the characters of
 // `italicRange` (location, length) are set in `italicFont`.

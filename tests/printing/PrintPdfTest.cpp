@@ -25,26 +25,7 @@ using namespace spinora::test;
 
 namespace {
 
-class PrintPdf : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        folder_ = new TempFolder;
-        document_ = printableCollection(folder_->file("Big.sdb"), 120).release();
-    }
-    static void TearDownTestSuite()
-    {
-        document_->close();
-        delete document_;
-        delete folder_;
-    }
-
-    static TempFolder* folder_;
-    static SpinoraDatabase* document_;
-};
-
-TempFolder* PrintPdf::folder_ = nullptr;
-SpinoraDatabase* PrintPdf::document_ = nullptr;
+class PrintPdf : public PrintableSuite<120> {};
 
 // The printed rectangle's height with the default margins (90 points top and
 // bottom, a 3.5th of each kept) on paper of the given height.
