@@ -27,7 +27,7 @@ TEST(Cli, HelpListsEverySubcommand)
     const Result help = cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* name : {"new PATH", "info PATH", "list PATH", "next-watering", "sample PATH", "export-sdbi PATH",
-                             "import PATH", "export-csv PATH", "report PATH"})
+                             "import PATH", "export-csv PATH", "report PATH", "labels PATH"})
         EXPECT_TRUE(help.out.contains(name)) << name;
     const Result unknown = cli({"frobnicate"});
     EXPECT_EQ(unknown.exitCode, 2);
@@ -190,7 +190,7 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
     EXPECT_EQ(cli({"stats"}).exitCode, 2);
 }
 
-TEST(Cli, PrintWritesTheListsAndSheetsAsPdf)
+TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
 {
     TempFolder folder;
     const QString sample = folder.file("S.sdb");
@@ -220,6 +220,17 @@ TEST(Cli, PrintWritesTheListsAndSheetsAsPdf)
     }
     const Result sheet = cli({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
     EXPECT_EQ(sheet.exitCode, 0) << sheet.err.toStdString();
+    // A label for each plant the search finds, 24 to an A4 sheet and 30 to a
+    // Letter sheet; the collection is only read.
+    const TreeSnapshot before = snapshot(sample);
+    const Result labels = cli({"labels", sample, folder.file("labels.pdf"), "--layout", "a4-3x8"});
+    EXPECT_EQ(labels.out, folder.file("labels.pdf") + ": 30 labels on 2 pages\n") << labels.err.toStdString();
+    EXPECT_EQ(pages(folder.file("labels.pdf")), 2);
+    const Result found = cli({"labels", sample, folder.file("found.pdf"), "--search", "PLANT 2", "--layout", "letter-3x10"});
+    EXPECT_EQ(found.out, folder.file("found.pdf") + ": 10 labels on 1 page\n") << found.err.toStdString();
+    EXPECT_EQ(snapshot(sample), before);
+    EXPECT_EQ(cli({"labels", sample, folder.file("x.pdf"), "--layout", "a5"}).exitCode, 2);
+    EXPECT_EQ(cli({"labels", sample, folder.file("x.pdf"), "--search", "no such plant"}).exitCode, 1);
 
     EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--screen", "6"}).exitCode, 2);
     EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--page-size", "A5"}).exitCode, 2);

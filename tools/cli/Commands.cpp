@@ -39,7 +39,12 @@ const std::vector<Command>& commands()
         {"print", "print PATH.sdb OUT.pdf [--screen 0..5] [--record PK] [--page-size A4|Letter] [--search TEXT]",
          "print a list or a record sheet to a PDF file; screens: 0 cacti, 1 watering schedules, 2 logs, "
          "3 a cactus sheet, 4 a schedule sheet, 5 a log sheet (the record with key PK, or the list's first); "
-         "--search filters the list as the list's search field does", runPrint},
+         "--search filters the list as the list's search field does", runPrint, true},
+        {"labels", "labels PATH.sdb OUT.pdf [--search TEXT] [--layout a4-3x8|letter-3x10]",
+         "print plant labels with QR codes to a PDF file, one for each cactus the list shows (--search filters it "
+         "as the list's search field does); layouts: a4-3x8 (A4, 3 x 8 labels of 70 x 37 mm), letter-3x10 "
+         "(US Letter, 3 x 10 labels of 2.625 x 1 in); the default is letter-3x10 where the locale measures in "
+         "inches, a4-3x8 elsewhere", runLabels, true},
         {"devices", "devices [--timeout SECONDS]",
          "list the mobile devices found on the network (browsing for SECONDS, default 3): "
          "name<TAB>service<TAB>mode<TAB>version<TAB>address", runDevices},
@@ -75,10 +80,16 @@ const Command* findCommand(const QString& name)
 
 QString helpText()
 {
-    QString text = QStringLiteral("usage: spinora-cli SUBCOMMAND [ARGUMENTS]\n\nSubcommands:\n");
+    QString text = QStringLiteral("Usage: spinora-cli SUBCOMMAND [ARGUMENTS]\n"
+                                  "  or:  spinora-cli --help|--version\n\n"
+                                  "Works on Spinora's cactus collections without a window, for scripts.\n\n"
+                                  "Subcommands:\n");
     for (const Command& command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
-    text += QStringLiteral("\nErrors are reported on stderr with a non-zero exit status (2 for usage errors).");
+    text += QStringLiteral("\nOptions:\n"
+                           "  -h, --help\n      print this help and exit\n"
+                           "  --version\n      print the version and exit\n"
+                           "\nErrors are reported on stderr with a non-zero exit status (2 for usage errors).");
     return text;
 }
 

@@ -11,6 +11,9 @@ struct Command {
     const char* synopsis;
     const char* summary;
     std::function<int(Arguments&)> run;
+    // Lays text out with fonts, which takes a GUI application (the offscreen
+    // platform serves it without a display).
+    bool needsGui = false;
 };
 
 const Command* findCommand(const QString& name);

@@ -2,6 +2,7 @@
 
 #include "CollectionCommands.h"
 #include "DatabasePrintView.h"
+#include "LabelSheet.h"
 #include "ListSearch.h"
 #include "PrintCommand.h"
 #include "SpinoraDatabase.h"
@@ -15,6 +16,17 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "spinora-cli print PATH.sdb OUT.pdf [--screen 0..5] [--record PK] [--page-size A4|Letter] [--search TEXT]");
+const QString kLabelsUsage =
+    QStringLiteral("spinora-cli labels PATH.sdb OUT.pdf [--search TEXT] [--layout a4-3x8|letter-3x10]");
+
+// The PDF file to write, in a folder that exists.
+QString outputFile(const QString& word)
+{
+    const QString out = QDir::cleanPath(QFileInfo(word).absoluteFilePath());
+    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+    return out;
+}
 
 QPageSize pageSizeOption(Arguments& arguments)
 {
@@ -62,9 +74,7 @@ int runPrint(Arguments& arguments)
     if (key && screen < DatabasePrintView::kCactusSheet)
         throw CliError(QStringLiteral("--record needs a sheet screen (3, 4 or 5)"), 2);
 
-    const QString out = QDir::cleanPath(QFileInfo(words[1]).absoluteFilePath());
-    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+    const QString out = outputFile(words[1]);
     // Printing only reads: it works while the app has the collection open.
     auto document = openCollection(words[0], true);
     // The list as its search field would filter it.
@@ -87,6 +97,42 @@ int runPrint(Arguments& arguments)
         throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
     }
     printLine(QStringLiteral("%1: %2 %3").arg(QDir::toNativeSeparators(out)).arg(pages).arg(pages == 1 ? "page" : "pages"));
+    return 0;
+}
+
+int runLabels(Arguments& arguments)
+{
+    const QString layoutName =
+        arguments.takeOption(QStringLiteral("--layout")).value_or(QLatin1String(defaultLabelLayout().id));
+    const LabelLayout* layout = findLabelLayout(layoutName);
+    if (!layout)
+        throw CliError(QStringLiteral("--layout must be a4-3x8 or letter-3x10, not \"%1\"").arg(layoutName), 2);
+    const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
+    const QStringList words = arguments.positional(2, kLabelsUsage);
+    const QString out = outputFile(words[1]);
+
+    auto document = openCollection(words[0], true);
+    ListSearch::applySearch(*document, SpinoraDatabase::kCactusList, search);
+    if (document->displayedCacti().empty()) {
+        document->close();
+        throw CliError(search.isEmpty() ? QStringLiteral("the collection has no cacti to label")
+                                        : QStringLiteral("no cactus matches \"%1\"").arg(search));
+    }
+    const LabelSheet sheet(*layout, *document, document->displayedCacti());
+    const bool written = sheet.printToPdf(out, collectionName(*document));
+    document->close();
+    if (!written) {
+        QFile::remove(out);
+        throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
+    }
+    const int labels = int(sheet.labels().size());
+    const int pages = sheet.pageCount();
+    printLine(QStringLiteral("%1: %2 %3 on %4 %5")
+                  .arg(QDir::toNativeSeparators(out))
+                  .arg(labels)
+                  .arg(labels == 1 ? "label" : "labels")
+                  .arg(pages)
+                  .arg(pages == 1 ? "page" : "pages"));
     return 0;
 }
 

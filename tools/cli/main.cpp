@@ -9,29 +9,33 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 int main(int argc, char** argv)
 {
     spinora::settleLocalTimeZone();
-    // Printing lays text out with fonts, which needs a GUI application; the
-    // offscreen platform serves it without a display. Every other job stays
-    // a plain core application.
-    const bool needsGui = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    using namespace spinora::cli;
+    // Jobs that lay text out get a GUI application on the offscreen
+    // platform; every other job stays a plain core application.
+    const Command* early = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    const bool needsGui = early && early->needsGui;
     if (needsGui && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::unique_ptr<QCoreApplication> application =
         needsGui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("spinora-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SPINORA_VERSION));
     QStringList words = app.arguments().mid(1);
-    using namespace spinora::cli;
 
     if (words.isEmpty() || words.first() == QLatin1String("--help") || words.first() == QLatin1String("-h") ||
         words.first() == QLatin1String("help")) {
         printLine(helpText());
         return words.isEmpty() ? 2 : 0;
+    }
+    if (words.first() == QLatin1String("--version")) {
+        printLine(QStringLiteral("spinora-cli %1").arg(QCoreApplication::applicationVersion()));
+        return 0;
     }
     const QString name = words.takeFirst();
     const Command* command = findCommand(name);
