@@ -7,6 +7,8 @@
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,6 +19,8 @@ CactusViewController::CactusViewController(SpinoraDatabase& document, ThumbnailC
 {
     setObjectName(QStringLiteral("CactusList"));
     document.setListController(SpinoraDatabase::kCactusList, this);
+    QAction* labels = contextMenu()->addAction(localized("Print Labels..."), this, [this] { emit printLabelsRequested(); });
+    labels->setObjectName(QStringLiteral("printLabelsAction"));
 }
 
 CactusViewController::~CactusViewController()
@@ -34,6 +38,14 @@ Cactus* CactusViewController::cactusAt(int row) const
 {
     const auto& shown = document().displayedCacti();
     return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
+}
+
+std::vector<Cactus*> CactusViewController::cactiToActOn() const
+{
+    std::vector<Cactus*> cacti;
+    for (int row : rowsToActOn())
+        cacti.push_back(cactusAt(row));
+    return cacti;
 }
 
 // --- Texts

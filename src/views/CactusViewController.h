@@ -35,6 +35,9 @@ public:
     QMessageBox* deleteConfirmation() const { return confirmation_; }
     // The plants waiting for the confirmation.
     const std::vector<Cactus*>& selectedRows() const { return selectedRows_; }
+    // The selected plants in row order or, with no selection, the one the
+    // context menu was opened on.
+    std::vector<Cactus*> cactiToActOn() const;
 
     // Cell answers.
     QString firstTextForCell(int row) const override;
@@ -60,6 +63,10 @@ public:
     QString logText(const Cactus& cactus, size_t index) const;
     QString ageLine(const Cactus& cactus) const;
     QString acquiredLine(const Cactus& cactus) const;
+
+signals:
+    // The context menu's "Print Labels...".
+    void printLabelsRequested();
 
 protected:
     QString headerTitle() const override;

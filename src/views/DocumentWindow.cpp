@@ -1,7 +1,9 @@
 #include "DocumentWindow.h"
 
+#include "AppSettings.h"
 #include "Artwork.h"
 #include "CactusViewController.h"
+#include "LabelPrintDialog.h"
 #include "Localization.h"
 #include "LogViewController.h"
 #include "MarkAsWatered.h"
@@ -20,7 +22,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -75,6 +76,7 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
         connect(list, &ManagingViewController::printRequested, this, &DocumentWindow::printDocument);
         connect(list, &ManagingViewController::collectionChanged, this, [this, list] { afterCollectionChanged(list); });
     }
+    connect(cactusList_, &CactusViewController::printLabelsRequested, this, &DocumentWindow::printLabels);
     layout->addWidget(containerView_);
     setCentralWidget(central);
     connect(thumbnails_.get(), &ThumbnailCache::thumbnailMissing, this, &DocumentWindow::restoreMissingThumbnail);
@@ -445,6 +447,22 @@ void DocumentWindow::markAsWatered()
         list->refreshData(searchText());
 }
 
+void DocumentWindow::printLabels()
+{
+    // A selection counts only where it can be seen.
+    std::vector<Cactus*> selected;
+    if (visibleList() == cactusList_)
+        selected = cactusList_->cactiToActOn();
+    const LabelLayout* remembered = findLabelLayout(appSettings()->value(settingsKey("labelLayout")).toString());
+    LabelPrintDialog dialog(document_, std::move(selected), document_.displayedCacti(),
+                            remembered ? *remembered : defaultLabelLayout(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!document_.packageFilename().isEmpty())
+        appSettings()->setValue(settingsKey("labelLayout"), QString::fromLatin1(dialog.layout().id));
+    printLabelsWithDialog(this, dialog.sheet(), QFileInfo(document_.packageFilename()).completeBaseName());
+}
+
 StatisticsViewController* DocumentWindow::statisticsWindow()
 {
     if (!statsViewController_)
@@ -502,16 +520,16 @@ void DocumentWindow::refreshTitle()
     setWindowModified(document_.unsavedDocument());
 }
 
-QString DocumentWindow::settingsKey() const
+QString DocumentWindow::settingsKey(const char* name) const
 {
-    // One entry per collection, named by its package path.
-    return QStringLiteral("DocumentWindows/") +
-           QString::fromLatin1(QUrl::toPercentEncoding(document_.packageFilename())) + QStringLiteral("/geometry");
+    // One group per collection, named by its package path.
+    return QStringLiteral("DocumentWindows/%1/%2")
+        .arg(QString::fromLatin1(QUrl::toPercentEncoding(document_.packageFilename())), QLatin1String(name));
 }
 
 void DocumentWindow::restoreSavedGeometry()
 {
-    const QByteArray saved = QSettings().value(settingsKey()).toByteArray();
+    const QByteArray saved = appSettings()->value(settingsKey("geometry")).toByteArray();
     if (!saved.isEmpty())
         restoreGeometry(saved);
 }
@@ -520,8 +538,7 @@ void DocumentWindow::saveGeometryForCollection() const
 {
     if (document_.packageFilename().isEmpty())
         return;
-    QSettings settings;
-    settings.setValue(settingsKey(), saveGeometry());
+    appSettings()->setValue(settingsKey("geometry"), saveGeometry());
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event)

@@ -72,6 +72,8 @@ public slots:
     void editSelected();
     void focusSearch();
     void printDocument();
+    // Labels for the selected cacti, or for all the cactus list shows.
+    void printLabels();
     void showStatistics();
     void refreshTitle();
     void refreshData();
@@ -97,7 +99,8 @@ private:
     void afterCollectionChanged(ManagingViewController* changed);
     void buildMarkAsWatered();
     void updateMarkAsWatered();
-    QString settingsKey() const;
+    // This collection's entry of a window setting.
+    QString settingsKey(const char* name) const;
 
     SpinoraDatabase& document_;
     std::unique_ptr<ThumbnailCache> thumbnails_;

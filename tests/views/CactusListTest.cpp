@@ -1,8 +1,11 @@
 // The cactus list driven as a user would: rows, texts, sections, search,
-// delete with its question, duplicate, Return.
+// delete with its question, duplicate, Return, print labels.
 #include "ViewsTestSupport.h"
 
+#include "AppSettings.h"
 #include "CactusViewController.h"
+#include "EditorTestSupport.h"
+#include "LabelPrintDialog.h"
 #include "ListFormats.h"
 #include "LogViewController.h"
 #include "SPHeadingView.h"
@@ -10,12 +13,16 @@
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -326,4 +333,49 @@ TEST_F(CactusList, ThumbnailsAreTheCentralSquareAndNeverDecodedWhilePainting)
     // The tool tip over the thumbnail is the photo's caption.
     EXPECT_EQ(list.toolTipForRow(1, QPointF(50, 50)), "Bands");
     EXPECT_TRUE(list.toolTipForRow(1, QPointF(150, 50)).isEmpty());
+}
+
+TEST_F(CactusList, PrintLabelsOffersTheSelectionAndRemembersTheLayoutPerCollection)
+{
+    CactusViewController& list = *window().cactusList();
+    selectRows(list, {0, 2});
+    QStringList offered;
+    // Notes what the print sheet offers, picks a layout and prints; the
+    // platform's print dialog is then cancelled.
+    auto answer = [&offered](int layout, bool print) {
+        whenModalOpens<LabelPrintDialog>([&offered, layout, print](LabelPrintDialog* sheet) {
+            offered << QStringLiteral("%1 | %2 | %3 | %4 labels")
+                           .arg(sheet->selectedButton()->text(), sheet->allButton()->text(),
+                                QLatin1String(sheet->layout().id))
+                           .arg(sheet->sheet().labels().size());
+            chooseItem(sheet->layoutChoice(), layout);
+            if (!print)
+                return sheet->reject();
+            whenModalOpens<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+            click(sheet->printButton());
+        });
+    };
+    answer(1, true);
+    QAction* fromMenu = list.contextMenu()->findChild<QAction*>(QStringLiteral("printLabelsAction"));
+    ASSERT_NE(fromMenu, nullptr);
+    fromMenu->trigger();
+    // Kept with the preferences, not in a file of Qt's default organisation.
+    EXPECT_TRUE(appSettings()->allKeys().join(' ').contains("Garden.sdb/labelLayout"));
+    answer(0, false);
+    window().printLabels();
+    EXPECT_EQ(offered, QStringList({"Selected cacti (2) | All listed cacti (3) | a4-3x8 | 2 labels",
+                                    "Selected cacti (2) | All listed cacti (3) | letter-3x10 | 2 labels"}))
+        << "a cancelled sheet changes nothing";
+
+    // Another collection starts from the default layout.
+    auto other = newCollection(folder_.file("Other.sdb"));
+    DocumentWindow otherWindow(*other);
+    answer(0, false);
+    otherWindow.printLabels();
+    ASSERT_EQ(offered.size(), 3);
+    EXPECT_EQ(offered.last(), "Selected cacti (0) | All listed cacti (0) | a4-3x8 | 0 labels");
+    answer(0, false);
+    window().printLabels();
+    EXPECT_TRUE(offered.last().contains("letter-3x10")) << offered.last().toStdString();
+    other->close();
 }
