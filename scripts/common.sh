@@ -13,7 +13,8 @@ SPINORA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth chromium
   dbus avahi-daemon libnss-mdns iproute2 ccache systemd
-  zbar-tools
+  zbar-tools help2man dpkg-dev lintian desktop-file-utils appstream
+  shared-mime-info libglib2.0-bin man-db
 )
 
 missing_packages() {

@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 
+#include "AppInfo.h"
 #include "IconArt.h"
 
 #include <QPainter>
@@ -26,7 +27,9 @@ QIcon applicationIcon()
     QIcon drawn;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         drawn.addPixmap(drawIcon(size));
-    return QIcon::fromTheme(QStringLiteral("spinora"), drawn);
+    // The installed icon theme's copy when there is one (the package puts it
+    // under the application's identifier), else the drawn one.
+    return QIcon::fromTheme(QLatin1String(kApplicationIdentifier), drawn);
 }
 
 } // namespace spinora

@@ -1,5 +1,6 @@
 // spinora: the desktop application.
 #include "AppIcon.h"
+#include "AppInfo.h"
 #include "CrashReporter.h"
 #include "DocumentWindowFactory.h"
 #include "SpinoraAppDelegate.h"
@@ -48,7 +49,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spinora"));
     QApplication::setApplicationVersion(QStringLiteral(SPINORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("spinora"));
+    // The desktop entry's name, which Wayland compositors match the window to.
+    QApplication::setDesktopFileName(QLatin1String(spinora::kApplicationIdentifier));
     QApplication::setWindowIcon(spinora::applicationIcon());
 
     QCommandLineParser parser;

@@ -23,13 +23,35 @@ void onSignal(int)
     [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
 }
 
+constexpr const char* kUsage =
+    "Usage: spinora-peer --dir DIR [--port N] [--name NAME] [--mode 0..3] [--version TEXT] [--no-advertise]\n";
+
 int usage(const char* problem)
 {
-    if (problem)
-        std::fprintf(stderr, "spinora-peer: %s\n", problem);
-    std::fprintf(stderr, "usage: spinora-peer --dir DIR [--port N] [--name NAME] [--mode 0..3] [--version TEXT] "
-                         "[--no-advertise]\n");
+    std::fprintf(stderr, "spinora-peer: %s\n%s", problem, kUsage);
     return 2;
+}
+
+int help()
+{
+    std::printf("%s\n"
+                "Stands in for the Spinora mobile app: serves the interchange files of DIR over HTTP on\n"
+                "127.0.0.1 (GET /spinora.sdbi, /spinora_cactus.sdbi, /spinora_watering.sdbi), keeps what is\n"
+                "sent to it (POST /) in DIR/received, and advertises itself through avahi-daemon as\n"
+                "\"spinora-peer PORT\". Its first line of output is \"listening on http://127.0.0.1:PORT\".\n"
+                "SIGTERM or Ctrl-C stops it.\n"
+                "\n"
+                "Options:\n"
+                "  --dir DIR         the folder of the interchange files (required)\n"
+                "  --port N          the port to listen on (default: any free port)\n"
+                "  --name NAME       the device name it advertises (default: Spinora)\n"
+                "  --mode 0..3       the transfer mode it advertises: 0 Backup Database, 1 Restore Database,\n"
+                "                    2 Export Data, 3 Import Data (default: 0)\n"
+                "  --version TEXT    the app version it advertises (default: 1.2)\n"
+                "  --no-advertise    serve without advertising\n"
+                "  -h, --help        print this help and exit\n",
+                kUsage);
+    return 0;
 }
 
 } // namespace
@@ -51,7 +73,7 @@ int main(int argc, char** argv)
             continue;
         }
         if (word == QLatin1String("--help") || word == QLatin1String("-h"))
-            return usage(nullptr);
+            return help();
         if (words.isEmpty())
             return usage("an option lacks its value");
         const QString value = words.takeFirst();
