@@ -4,7 +4,7 @@
 
 namespace spinora {
 
-// The application's icon: the desktop theme's "spinora" icon when installed,
+// The application's icon: the desktop theme's "org.spinora.Spinora" icon when installed,
 // else the same potted cactus drawn here.
 QIcon applicationIcon();
 

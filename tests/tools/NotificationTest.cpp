@@ -111,9 +111,9 @@ TEST_F(Notify, DuePlantsGiveOneNotificationWhoseOpenActionShowsTheWateringTab)
     ASSERT_EQ(all.size(), 1);
     EXPECT_EQ(all[0]["summary"].toString(), "2 plants to water today");
     EXPECT_EQ(all[0]["body"].toString(), "Ball, Spike");
-    EXPECT_EQ(all[0]["icon"].toString(), "spinora");
+    EXPECT_EQ(all[0]["icon"].toString(), "org.spinora.Spinora");
     EXPECT_EQ(all[0]["app_name"].toString(), "Spinora");
-    EXPECT_EQ(all[0]["desktop_entry"].toString(), "spinora");
+    EXPECT_EQ(all[0]["desktop_entry"].toString(), "org.spinora.Spinora");
     EXPECT_EQ(all[0]["actions"].toArray(), QJsonArray({"default", "Open", "open", "Open"}));
     // The app is started detached: its note may come a moment after the tool exits.
     QElapsedTimer clock;

@@ -1,5 +1,7 @@
 #include "DesktopNotification.h"
 
+#include "AppInfo.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
@@ -40,7 +42,8 @@ QString DesktopNotification::post(const Message& message)
     const QStringList actions = {QStringLiteral("default"), QStringLiteral("Open"), QStringLiteral("open"),
                                  QStringLiteral("Open")};
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("spinora"));
+    // The installed desktop entry and icon are named by the application identifier.
+    hints.insert(QStringLiteral("desktop-entry"), QLatin1String(kApplicationIdentifier));
     const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("Spinora"), uint(0),
                                                 message.icon, message.summary, message.body, actions, hints, int(-1));
     if (!reply.isValid())

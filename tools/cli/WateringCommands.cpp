@@ -1,5 +1,6 @@
 #include "WateringCommands.h"
 
+#include "AppInfo.h"
 #include "CollectionCommands.h"
 #include "DesktopNotification.h"
 #include "DueRules.h"
@@ -162,7 +163,8 @@ DesktopNotification::Message notificationFor(const std::vector<CollectionDue>& a
     if (names.size() > kShown)
         body += QStringLiteral(" and %1 more").arg(names.size() - kShown);
     // Notification bodies may be read as markup.
-    return {parts.join(QStringLiteral(" and ")) + QLatin1Char(' ') + when, body.toHtmlEscaped(), QStringLiteral("spinora")};
+    return {parts.join(QStringLiteral(" and ")) + QLatin1Char(' ') + when, body.toHtmlEscaped(),
+            QLatin1String(kApplicationIdentifier)};
 }
 
 // The desktop app: beside this program when installed, else on the PATH,
