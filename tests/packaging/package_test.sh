@@ -107,9 +107,10 @@ completions=$(cd "$scratch/files" && PATH=$root/usr/bin:$PATH bash -c '
     complete_words spinora-cli lab
     complete_words spinora-cli labels Garden.sdb out.pdf --layout ""
     complete_words spinora-cli import Garden.sdb ""
-    complete_words spinora-cli export-sdbi Garden.sdb out --type ""' _ \
+    complete_words spinora-cli export-sdbi Garden.sdb out --type ""
+    complete_words spinora-cli due Garden.sdb ""' _ \
     "$root/usr/share/bash-completion/completions/spinora-cli" 2>&1)
-expected_completions=$'labels\na4-3x8 letter-3x10\na.sdbi b.csv Garden.sdb\n0 1 2 3'
+expected_completions=$'labels\na4-3x8 letter-3x10\na.sdbi b.csv Garden.sdb\n0 1 2 3\nGarden.sdb'
 [[ $completions == "$expected_completions" ]] || fail "bash completion gave:"$'\n'"$completions"
 
 if command -v lintian >/dev/null; then
