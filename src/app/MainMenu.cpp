@@ -174,6 +174,9 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
                                      [target] { invokeOnWindow(target, "printDocument"); });
     print->setObjectName(QStringLiteral("printAction"));
     assignShortcut(window, print, QKeySequence(QStringLiteral("Ctrl+P")));
+    QAction* preview = file->addAction(QStringLiteral("Print Preview..."), window,
+                                       [target] { invokeOnWindow(target, "printPreview"); });
+    preview->setObjectName(QStringLiteral("printPreviewAction"));
     QAction* labels = file->addAction(QStringLiteral("Print Labels..."), window,
                                       [target] { invokeOnWindow(target, "printLabels"); });
     labels->setObjectName(QStringLiteral("printLabelsAction"));

@@ -8,8 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -117,12 +115,10 @@ bool askSaveAs(QWidget* parent, const QString& title, const QString& text)
     return box.clickedButton() == saveAs;
 }
 
-void runPageSetup(QWidget* parent)
+void runPageSetup(QWidget* window)
 {
-    // One page setup for the whole application, as on other desktops.
-    static QPrinter printer(QPrinter::HighResolution);
-    QPageSetupDialog dialog(&printer, parent);
-    dialog.exec();
+    // Each collection keeps its own page layout: its window asks for it.
+    QMetaObject::invokeMethod(window, "pageSetup");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "CactusInfoViewController.h"
 
-#include "LogHistoryWindow.h"
 #include "PhotoSlots.h"
 #include "PrintCommand.h"
 #include "WaterInfoViewController.h"
@@ -76,7 +75,7 @@ QLineEdit* amountField(const char* name, QWidget* parent)
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
     field->setAlignment(Qt::AlignRight);
-    field->setValidator(new DecimalValidator(9, 2, field));
+    field->setValidator(new NumberValidator(9, 2, field));
     return field;
 }
 
@@ -99,7 +98,8 @@ QPlainTextEdit* limitedTextView(const char* name, QWidget* parent)
 } // namespace
 
 CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QWidget* parent)
-    : EditorSheet(parent), document_(document), photos_(document, Image::kCactusPhoto, kSlotCount)
+    : EditorSheet(parent), document_(document),
+      photos_(document, Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); })
 {
     setObjectName(QStringLiteral("CactusInfoViewController"));
     buildGeneralTab();
@@ -111,6 +111,40 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     logHistoryButton_->setAutoDefault(false);
     addButtonRow(logHistoryButton_);
     resize(660, 470);
+
+    // Screen readers name each control after its label; several share a row.
+    const std::pair<QWidget*, const char*> names[] = {
+        {nameField_, "Name"},
+        {commonSpeciesComboBox_, "Common Name"},
+        {scientificSpeciesComboBox_, "Scientific Name"},
+        {removeSpeciesButton_, "Remove Species"},
+        {typeButton_, "Type"},
+        {waterComboBox_, "Watering"},
+        {waterButton_, "Open Watering Schedule"},
+        {validLastWateredButton_, "Last Watered"},
+        {lastWateredField_, "Last Watered"},
+        {nextWateringField_, "Next Watering"},
+        {validPlantDateButton_, "Plant Date"},
+        {plantDateField_, "Plant Date"},
+        {ageAmountLabel_, "Age"},
+        {validDateAcquiredButton_, "Date Acquired"},
+        {dateAcquiredField_, "Date Acquired"},
+        {sourceButton_, "Source"},
+        {purchasePriceField_, "Purchase Price"},
+        {valueField_, "Value"},
+        {locationView_, "Location"},
+        {heightField_, "Height"},
+        {widthField_, "Width"},
+        {weightField_, "Weight"},
+        {lightField_, "Light"},
+        {temperatureField_, "Temperature"},
+        {potSizeField_, "Pot Size"},
+        {potShapeButton_, "Pot Shape"},
+        {potMaterialButton_, "Pot Material"},
+        {notesView_, "Notes"},
+    };
+    for (const auto& [control, name] : names)
+        nameControl(control, localized(name));
 
     connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
@@ -137,9 +171,8 @@ void CactusInfoViewController::buildGeneralTab()
         okButton()->setEnabled(!text.isEmpty());
     });
 
-    photoSlots_ = new PhotoSlots(kSlotCount, page);
-    form->addRow(localized("Photos"), photoSlots_);
-    connect(photoSlots_, &PhotoSlots::slotClicked, this, &CactusInfoViewController::photoSlotClicked);
+    photos_.makeSlots(page);
+    form->addRow(localized("Photos"), photos_.slotButtons());
 
     const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
     commonSpeciesComboBox_ = comboBox("commonSpeciesComboBox", page);
@@ -307,9 +340,8 @@ void CactusInfoViewController::buildPhotosTab()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    photoGrid_ = new PhotoGridViewController(page);
-    photoGrid_->setObjectName(QStringLiteral("photoGrid"));
-    layout->addWidget(photoGrid_, 1);
+    photos_.makeGrid(page);
+    layout->addWidget(photos_.grid(), 1);
     tabs()->addTab(page, localized("All Photos"));
 }
 
@@ -324,23 +356,21 @@ void CactusInfoViewController::buildNotesTab()
 
 // --- Loading
 
-void CactusInfoViewController::prepareView(Cactus* cactus)
+bool CactusInfoViewController::prepareView(Cactus* cactus)
 {
+    if (!claim(cactus, cactus->name()))
+        return false;
     cactus_ = cactus;
     cactus_->hydrate();
     // The schedule editor opened from here writes this plant; its detail
     // must stay loaded until this sheet closes.
     cactus_->setIsEditing(true);
     unloadUponExit_ = true;
-    waitForImageSave_ = true;
     dateChangeWarning_ = false;
-    photos_.start(cactus_->images());
 
     nameField_->setText(cactus_->name());
     nameField_->setFocus();
-
-    photoSlots_->setSlotsEnabled(true);
-    redrawSlots();
+    photos_.start(cactus_->images(), cactus_->primaryKey());
 
     reloadSpecies();
     Species* known = nullptr;
@@ -414,12 +444,11 @@ void CactusInfoViewController::prepareView(Cactus* cactus)
     potSizeField_->setText(cactus_->potSize());
     setLimitedText(notesView_, cactus_->notes());
 
-    photoGrid_->setDelegate(this);
-    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
     setAddMode(false);
     tabs()->setCurrentIndex(0);
     infoScreenVisible_ = true;
     OpenEditors<CactusInfoViewController>::add(&document_, this);
+    return true;
 }
 
 void CactusInfoViewController::setAddMode(bool addMode)
@@ -428,7 +457,7 @@ void CactusInfoViewController::setAddMode(bool addMode)
     setWindowTitle(localized(addMode ? "New Cactus" : "Cactus Info"));
     okButton()->setText(localized(addMode ? "Save" : "OK"));
     okButton()->setEnabled(addMode ? !nameField_->text().isEmpty() : true);
-    logHistoryButton_->setVisible(!addMode && !logHistoryHidden_);
+    logHistoryButton_->setVisible(!addMode && logHistory_);
     printButton()->setVisible(!addMode);
 }
 
@@ -533,11 +562,15 @@ void CactusInfoViewController::toggleValidLastWatered()
 
 void CactusInfoViewController::handleJustWatered()
 {
-    // Only the date changes: the next watering is computed on OK's terms,
-    // not by this button.
-    const QSignalBlocker block(lastWateredField_);
-    showDateInPicker(lastWateredField_, now(), true);
+    // Watered now: the next watering follows from now, exactly as when the
+    // box is turned on. (Leaving the old next date would keep a watered
+    // plant due, with a next watering before its last.)
+    {
+        const QSignalBlocker block(lastWateredField_);
+        showDateInPicker(lastWateredField_, currentMinute(), true);
+    }
     validLastWateredButton_->setChecked(true);
+    waterComboBoxChanged();
 }
 
 void CactusInfoViewController::lastWateredEdited()
@@ -570,7 +603,8 @@ void CactusInfoViewController::handleWaterSelect()
     if (!schedule)
         return;
     WaterInfoViewController editor(document_, this);
-    editor.prepareView(schedule);
+    if (!editor.prepareView(schedule))
+        return;
     editor.showViewFromWindow();
     raise();
     activateWindow();
@@ -648,112 +682,76 @@ void CactusInfoViewController::removeSpecies()
     scientificSpeciesComboBox_->setEditText(QString());
 }
 
-// --- Photos
-
-QString CactusInfoViewController::imageTitle()
-{
-    return nameField_->text();
-}
-
-void CactusInfoViewController::redrawSlots()
-{
-    photoSlots_->redraw([this](int n) { return photos_.imageInSlot(n); });
-}
-
-void CactusInfoViewController::updateImageArray(const std::vector<Image*>& photos)
-{
-    photos_.updateImageArray(photos);
-    redrawSlots();
-}
-
-void CactusInfoViewController::saveImage(Image* image, int slot)
-{
-    photos_.saveImage(image, cactus_->primaryKey(), slot);
-    redrawSlots();
-}
-
-void CactusInfoViewController::removeImages(const std::vector<Image*>& photos)
-{
-    photos_.removeImages(photos);
-    redrawSlots();
-}
-
-void CactusInfoViewController::storePhoto(Image* image, int n)
-{
-    if (!photos_.storePhoto(image, n))
-        return;
-    redrawSlots();
-    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
-}
-
-void CactusInfoViewController::updateCaptions()
-{
-    photoSlots_->redrawToolTips([this](int n) { return photos_.imageInSlot(n); });
-}
-
-void CactusInfoViewController::photoSlotClicked(int slot)
-{
-    if (slot >= 0 && photos_.imageInSlot(slot))
-        photoGrid_->handleMainImageSelect(slot);
-    else
-        photoGrid_->handleAddPhotoButton();
-}
-
 // --- Log history and printing
 
 void CactusInfoViewController::handleLogHistory()
 {
-    LogHistoryWindow history(document_, cactus_, this);
-    history.exec();
+    if (!logHistory_)
+        return;
+    logHistory_(*this);
     raise();
     activateWindow();
 }
 
-std::unique_ptr<Cactus> CactusInfoViewController::getInfo() const
+bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) const
 {
+    const std::optional<double> price = check.amount(purchasePriceField_, localized("Purchase Price"));
+    const std::optional<double> value = check.amount(valueField_, localized("Value"));
+    if (!check.passed())
+        return false;
+
+    into.setName(nameField_->text());
+    // The boxes show the chosen species' names, or what was typed.
+    into.setCommonName(commonSpeciesComboBox_->currentText());
+    into.setScientificName(scientificSpeciesComboBox_->currentText());
+    into.setType(typeButton_->currentIndex());
+    // A plant whose schedule is gone keeps its key until another is chosen.
+    into.setWater(currentWater_);
+    if (currentWater_ != cactus_->water() || currentWater_)
+        into.setWateringKey(currentWater_ ? currentWater_->primaryKey() : -1);
+    else
+        into.setWateringKey(cactus_->wateringKey());
+    into.setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
+    // Without a schedule chosen nothing was computed: the stored date stays.
+    into.setWaterNext(savedNextWater_ ? savedNextWater_ : cactus_->waterNext());
+    into.setPlantDate(validPlantDateButton_->isChecked() ? roundDate(pickerDate(plantDateField_)) : Timestamp());
+    into.setDateAcquired(validDateAcquiredButton_->isChecked() ? roundDate(pickerDate(dateAcquiredField_))
+                                                               : Timestamp());
+    into.setSource(sourceButton_->currentIndex());
+    into.setPurchasePrice(*price);
+    into.setValue(*value);
+    into.setLocation(locationView_->toPlainText());
+    into.setHeight(heightField_->text());
+    into.setWidth(widthField_->text());
+    into.setWeight(weightField_->text());
+    into.setLight(lightField_->text());
+    into.setTemperature(temperatureField_->text());
+    into.setPotSize(potSizeField_->text());
+    into.setPotShape(potShapeButton_->currentIndex());
+    into.setPotMaterial(potMaterialButton_->currentIndex());
+    into.setNotes(notesView_->toPlainText());
+    return true;
+}
+
+std::unique_ptr<Cactus> CactusInfoViewController::getInfo(FieldCheck* check) const
+{
+    FieldCheck ownCheck;
     auto info = std::make_unique<Cactus>();
-    info->setName(nameField_->text());
+    if (!cactus_ || !writeControls(*info, check ? *check : ownCheck))
+        return nullptr;
     for (Image* photo : photos_.updatedImageArray())
         info->addImage(photo);
-    info->setCommonName(commonSpeciesComboBox_->currentText());
-    info->setScientificName(scientificSpeciesComboBox_->currentText());
-    info->setType(typeButton_->currentIndex());
-    Water* selected = nullptr;
-    if (waterSelected_ >= 0 && size_t(waterSelected_) < document_.watering().size())
-        selected = document_.watering()[size_t(waterSelected_)].get();
-    info->setWater(selected);
-    info->setWateringKey(selected ? selected->primaryKey() : -1);
-    if (validLastWateredButton_->isChecked())
-        info->setLastWatered(pickerDate(lastWateredField_));
-    if (savedNextWater_)
-        info->setWaterNext(savedNextWater_);
-    if (validPlantDateButton_->isChecked())
-        info->setPlantDate(roundDate(pickerDate(plantDateField_)));
-    if (validDateAcquiredButton_->isChecked())
-        info->setDateAcquired(roundDate(pickerDate(dateAcquiredField_)));
-    info->setSource(sourceButton_->currentIndex());
-    info->setPurchasePrice(parseAmount(purchasePriceField_->text()));
-    info->setValue(parseAmount(valueField_->text()));
-    info->setLocation(locationView_->toPlainText());
-    info->setHeight(heightField_->text());
-    info->setWidth(widthField_->text());
-    info->setWeight(weightField_->text());
-    info->setLight(lightField_->text());
-    info->setTemperature(temperatureField_->text());
-    info->setPotSize(potSizeField_->text());
-    info->setPotShape(potShapeButton_->currentIndex());
-    info->setPotMaterial(potMaterialButton_->currentIndex());
-    info->setNotes(notesView_->toPlainText());
-    if (cactus_) {
-        for (Log* log : cactus_->logs())
-            info->linkLog(log);
-    }
+    for (Log* log : cactus_->logs())
+        info->linkLog(log);
     return info;
 }
 
 void CactusInfoViewController::printInfo()
 {
-    const std::unique_ptr<Cactus> info = getInfo();
+    FieldCheck check;
+    const std::unique_ptr<Cactus> info = getInfo(&check);
+    if (!check.report(this))
+        return;
     PrintSubject subject;
     subject.screen = 3;
     subject.cactus = info.get();
@@ -762,121 +760,80 @@ void CactusInfoViewController::printInfo()
 
 // --- Saving and closing
 
-void CactusInfoViewController::applyChanges()
+void CactusInfoViewController::updateSpeciesList()
 {
-    // 1. Name.
-    const QString name = nameField_->text();
-    if (name != cactus_->name())
-        cactusUpdate_ = true;
-    cactus_->setName(name);
-
-    // 2 and 3. Species: a chosen entry, a chosen entry completed by the
-    // other box's text, or the typed pair (a new species when both are set).
     const QString commonText = commonSpeciesComboBox_->currentText();
     const QString scientificText = scientificSpeciesComboBox_->currentText();
     const auto& byName = document_.species();
     const auto& byScience = document_.speciesScientific();
     const bool commonValid = commonSelected_ >= 0 && size_t(commonSelected_) < byName.size();
     const bool scientificValid = scientificSelected_ >= 0 && size_t(scientificSelected_) < byScience.size();
-    bool chosen = false;
-    if (commonValid && scientificValid) {
-        Species* species = byName[size_t(commonSelected_)].get();
-        if (species->name() != cactus_->commonName() || species->scientificName() != cactus_->scientificName())
-            cactusUpdate_ = true;
-        cactus_->setCommonName(species->name());
-        cactus_->setScientificName(species->scientificName());
-        chosen = true;
-    } else if (commonValid && !scientificText.isEmpty()) {
-        Species* species = byName[size_t(commonSelected_)].get();
-        species->setScientificName(scientificText);
-        species->save();
-        document_.updateSpecies(species);
+    if (commonValid && scientificValid)
+        return;
+    // A chosen entry completed by the other box's text takes that text for
+    // every later use; a pair typed in both boxes becomes a new species.
+    cactusUpdate_ = true;
+    Species* completed = nullptr;
+    if (commonValid && !scientificText.isEmpty()) {
+        completed = byName[size_t(commonSelected_)].get();
+        completed->setScientificName(scientificText);
+    } else if (scientificValid && !commonText.isEmpty()) {
+        completed = byScience[size_t(scientificSelected_)];
+        completed->setName(commonText);
+    }
+    if (completed) {
+        completed->save();
+        document_.updateSpecies(completed);
+    } else if (!commonText.isEmpty() && !scientificText.isEmpty() &&
+               !document_.speciesWithName(commonText, scientificText)) {
+        Species* added = document_.addSpecies(std::make_unique<Species>(commonText, scientificText));
+        document_.updateSpecies(added);
+    }
+}
+
+bool CactusInfoViewController::saveAndClose()
+{
+    if (nameField_->text().isEmpty())
+        return false;
+    // Nothing is written unless every field can be stored as shown.
+    FieldCheck check;
+    getInfo(&check);
+    if (!check.report(this))
+        return false;
+
+    if (nameField_->text() != cactus_->name() || commonSpeciesComboBox_->currentText() != cactus_->commonName() ||
+        scientificSpeciesComboBox_->currentText() != cactus_->scientificName())
         cactusUpdate_ = true;
-        cactus_->setCommonName(species->name());
-        cactus_->setScientificName(species->scientificName());
-        chosen = true;
-    }
-    if (!chosen) {
-        if (scientificValid && !commonText.isEmpty()) {
-            Species* species = byScience[size_t(scientificSelected_)];
-            species->setName(commonText);
-            species->save();
-            document_.updateSpecies(species);
-            cactusUpdate_ = true;
-            cactus_->setCommonName(species->name());
-            cactus_->setScientificName(species->scientificName());
-        } else {
-            cactusUpdate_ = true;
-            cactus_->setCommonName(commonText);
-            cactus_->setScientificName(scientificText);
-            if (!commonText.isEmpty() && !scientificText.isEmpty() &&
-                !document_.speciesWithName(commonText, scientificText)) {
-                Species* added = document_.addSpecies(std::make_unique<Species>(commonText, scientificText));
-                document_.updateSpecies(added);
-            }
-        }
-    }
-
-    // 4. Type.
-    cactus_->setType(typeButton_->currentIndex());
-
-    // 5. Schedule.
-    if (currentWater_ != cactus_->water()) {
-        if (cactus_->water())
-            cactus_->water()->removeCactus(cactus_);
-        cactus_->setWater(currentWater_);
-        cactus_->setWateringKey(currentWater_ ? currentWater_->primaryKey() : -1);
+    updateSpeciesList();
+    // The plant leaves the schedule it followed for the one chosen.
+    Water* previous = cactus_->water();
+    writeControls(*cactus_, check);
+    if (previous != currentWater_) {
+        if (previous)
+            previous->removeCactus(cactus_);
         if (currentWater_)
             currentWater_->addCactus(cactus_);
     }
-
-    // 6 to 8. Dates.
-    cactus_->setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
-    if (savedNextWater_ && savedNextWater_ != cactus_->waterNext())
-        cactus_->setWaterNext(savedNextWater_);
-    cactus_->setPlantDate(validPlantDateButton_->isChecked() ? roundDate(pickerDate(plantDateField_)) : Timestamp());
-    cactus_->setDateAcquired(validDateAcquiredButton_->isChecked() ? roundDate(pickerDate(dateAcquiredField_))
-                                                                   : Timestamp());
-
-    // 9. Details.
-    cactus_->setSource(sourceButton_->currentIndex());
-    cactus_->setPurchasePrice(parseAmount(purchasePriceField_->text()));
-    cactus_->setValue(parseAmount(valueField_->text()));
-    cactus_->setLocation(locationView_->toPlainText());
-    cactus_->setHeight(heightField_->text());
-    cactus_->setWidth(widthField_->text());
-    cactus_->setWeight(weightField_->text());
-    cactus_->setLight(lightField_->text());
-    cactus_->setTemperature(temperatureField_->text());
-    cactus_->setPotSize(potSizeField_->text());
-    cactus_->setPotShape(potShapeButton_->currentIndex());
-    cactus_->setPotMaterial(potMaterialButton_->currentIndex());
-    cactus_->setNotes(notesView_->toPlainText());
-
-    // 10. The list re-sorts when the name or species changed.
+    // The list re-sorts when the name or species changed.
     if (cactusUpdate_)
         document_.updateCactus(cactus_);
 
-    // 11 and 12. Photos, once the grid has stored what it was importing.
-    photoGrid_->waitForImageSave();
-    waitForImageSave_ = false;
+    // Photos, once the grid has stored what it was importing.
     cactus_->clearImages();
     for (Image* photo : photos_.commit())
         cactus_->addImage(photo);
-    photoGrid_->keepAddedPhotos();
 
-    // 13. Lists and an open log editor show the change.
+    // Lists and an open log editor show the change.
     document_.refreshData();
     if (CactusFieldListener* logEditor = OpenEditors<CactusFieldListener>::of(&document_))
         logEditor->refreshCactusField();
+    hideView(true);
+    return true;
 }
 
 void CactusInfoViewController::saveChangesAndHideView()
 {
-    if (nameField_->text().isEmpty())
-        return;
-    applyChanges();
-    hideView(true);
+    saveAndClose();
 }
 
 void CactusInfoViewController::restoreScheduleMembership()
@@ -904,19 +861,7 @@ void CactusInfoViewController::hideView(bool ok)
     }
     infoScreenVisible_ = false;
     OpenEditors<CactusInfoViewController>::remove(this);
-    if (waitForImageSave_)
-        photoGrid_->waitForImageSave();
-    if (unloadUponExit_)
-        photos_.release();
-    if (!ok) {
-        // The photos added since opening leave the collection again.
-        photos_.cancel(photoGrid_->addedPhotos());
-        photoGrid_->discardAddedPhotos();
-    } else {
-        photoGrid_->keepAddedPhotos();
-    }
-    photoGrid_->updatePhotoGrid(&document_, nullptr);
-    photos_.clear();
+    photos_.finish(ok, unloadUponExit_);
     finishSheet(ok);
 }
 
@@ -937,20 +882,20 @@ AddCactusInfoViewController::~AddCactusInfoViewController()
     }
 }
 
-void AddCactusInfoViewController::prepareView(Cactus*)
+bool AddCactusInfoViewController::prepareView(Cactus*)
 {
     newCactus_ = std::make_unique<Cactus>();
     addedCactus_ = nullptr;
     CactusInfoViewController::prepareView(newCactus_.get());
     unloadUponExit_ = false;
     setAddMode(true);
+    return true;
 }
 
 void AddCactusInfoViewController::saveChangesAndHideView()
 {
-    if (!cactus_ || cactus_ != newCactus_.get())
+    if (!cactus_ || cactus_ != newCactus_.get() || !saveAndClose())
         return;
-    CactusInfoViewController::saveChangesAndHideView();
     Cactus* added = document_.addCactus(std::move(newCactus_));
     added->dehydrate();
     document_.refreshData();

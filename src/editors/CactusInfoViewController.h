@@ -1,9 +1,9 @@
 #pragma once
 
+#include "EditorPhotos.h"
 #include "EditorSupport.h"
-#include "PhotoGridViewController.h"
-#include "PhotoListEdit.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,30 +17,37 @@ class QPlainTextEdit;
 namespace spinora {
 
 class Cactus;
+class CactusInfoViewController;
 class Image;
-class PhotoSlots;
 class SpinoraDatabase;
 class Water;
+
+// Opens the "Log History" of the editor's plant (the lists provide it).
+using LogHistoryPresenter = std::function<void(CactusInfoViewController& editor)>;
 
 // The editor of one cactus: "General", "Details", "All Photos" and "Notes".
 // It works on the record itself but writes to it only on OK; until then the
 // controls, the working photo list and the chosen schedule hold the edit.
-class CactusInfoViewController : public EditorSheet, public PhotoGridViewControllerDelegate {
+class CactusInfoViewController : public EditorSheet {
     Q_OBJECT
 public:
     CactusInfoViewController(SpinoraDatabase& document, QWidget* parent);
     ~CactusInfoViewController() override;
 
-    void setLogHistoryHidden(bool hidden) { logHistoryHidden_ = hidden; }
+    // Shows the "Log History" button, which opens the history this way.
+    void setLogHistoryPresenter(LogHistoryPresenter presenter) { logHistory_ = std::move(presenter); }
     // The log editor that opened this sheet to add a cactus, if any.
     void setLogInfoViewController(CactusFieldListener* opener) { logInfoViewController_ = opener; }
 
-    virtual void prepareView(Cactus* cactus);
+    // False when the plant is open in another editor (the user is told).
+    virtual bool prepareView(Cactus* cactus);
+    SpinoraDatabase& document() const { return document_; }
     Cactus* cactus() const { return cactus_; }
     Water* currentWater() const { return currentWater_; }
     const Timestamp& savedNextWater() const { return savedNextWater_; }
-    // A transient cactus holding what the controls show, for printing.
-    std::unique_ptr<Cactus> getInfo() const;
+    // A transient cactus holding what OK would store, for printing; null
+    // when a field cannot be stored as typed (`check` then says which).
+    std::unique_ptr<Cactus> getInfo(FieldCheck* check = nullptr) const;
 
     // The sheet's actions.
     virtual void saveChangesAndHideView();
@@ -56,16 +63,7 @@ public:
     // The watering combo box reloaded after a schedule was saved elsewhere.
     void updateWaterField();
 
-    // What the photo grid and viewer ask of their owner.
-    QString imageTitle() override;
-    Image* imageInSlot(int n) override { return photos_.imageInSlot(n); }
-    void updateImageArray(const std::vector<Image*>& photos) override;
-    void saveImage(Image* image, int slot) override;
-    void removeImages(const std::vector<Image*>& photos) override;
-    void storePhoto(Image* image, int n) override;
-    void updateCaptions() override;
-    const std::vector<Image*>& updatedImageArray() const { return photos_.updatedImageArray(); }
-    PhotoGridViewController* photoGrid() const { return photoGrid_; }
+    EditorPhotos& photos() { return photos_; }
 
     // The document's editor that is open now, if any (other editors refresh it).
     static CactusInfoViewController* openEditor(const SpinoraDatabase& document)
@@ -75,8 +73,9 @@ public:
 
 protected:
     void cancelEditing() override { hideView(false); }
-    // The save steps shared with the add mode; the add mode then inserts.
-    void applyChanges();
+    // OK's steps shared with the add mode, which then inserts the plant.
+    // False when a field cannot be stored: nothing is written, the sheet stays.
+    bool saveAndClose();
     void setAddMode(bool addMode);
 
     SpinoraDatabase& document_;
@@ -89,6 +88,12 @@ private:
     void buildDetailsTab();
     void buildPhotosTab();
     void buildNotesTab();
+    // Every control into a cactus: the one place that reads them, for OK,
+    // Print and the check before both. Writes nothing when `check` fails.
+    bool writeControls(Cactus& into, FieldCheck& check) const;
+    // The species pick list learns of a chosen species completed by the
+    // other box's text, or of a new pair typed in both (OK only).
+    void updateSpeciesList();
     void reloadSpecies();
     void reloadWaterComboBox();
     // The schedule the combo box names: the chosen item, else the typed name.
@@ -99,25 +104,21 @@ private:
     void lastWateredEdited();
     void plantDateEdited();
     void updateAge();
-    void redrawSlots();
-    void photoSlotClicked(int slot);
     // Cancel: the plant belongs again to exactly the schedule it had.
     void restoreScheduleMembership();
 
     bool cactusUpdate_ = false;
-    bool waitForImageSave_ = true;
-    bool logHistoryHidden_ = false;
+    LogHistoryPresenter logHistory_;
     bool dateChangeWarning_ = false;
     bool addMode_ = false;
     Water* currentWater_ = nullptr;
     Timestamp savedNextWater_;
-    PhotoListEdit photos_;
+    EditorPhotos photos_;
     int commonSelected_ = -1;
     int scientificSelected_ = -1;
     int waterSelected_ = -1;
 
     QLineEdit* nameField_;
-    PhotoSlots* photoSlots_;
     QComboBox* commonSpeciesComboBox_;
     QComboBox* scientificSpeciesComboBox_;
     QPushButton* removeSpeciesButton_;
@@ -146,7 +147,6 @@ private:
     QComboBox* potShapeButton_;
     QComboBox* potMaterialButton_;
     QPlainTextEdit* notesView_;
-    PhotoGridViewController* photoGrid_;
     QPushButton* logHistoryButton_;
 };
 
@@ -158,7 +158,7 @@ public:
     ~AddCactusInfoViewController() override;
 
     // Starts a new, empty cactus.
-    void prepareView(Cactus* ignored = nullptr) override;
+    bool prepareView(Cactus* ignored = nullptr) override;
     void saveChangesAndHideView() override;
     // The cactus the last Save added to the collection, if any.
     Cactus* addedCactus() const { return addedCactus_; }

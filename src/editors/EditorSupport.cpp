@@ -4,15 +4,22 @@
 #include "Localization.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
 
 namespace spinora {
 
@@ -30,15 +37,47 @@ QValidator::State TextLimitValidator::validate(QString& input, int&) const
     return formatter_.isPartialStringValid(input, accepted_) ? Acceptable : Invalid;
 }
 
-DecimalValidator::DecimalValidator(int integerDigits, int fractionDigits, QObject* parent) : QValidator(parent)
+NumberValidator::NumberValidator(int integerDigits, int fractionDigits, QObject* parent)
+    : QValidator(parent), integerDigits_(integerDigits), fractionDigits_(fractionDigits)
 {
-    formatter_.setMaximumIntegerDigits(integerDigits);
-    formatter_.setMaximumFractionDigits(fractionDigits);
 }
 
-QValidator::State DecimalValidator::validate(QString& input, int&) const
+QValidator::State NumberValidator::validate(QString& input, int&) const
 {
-    return formatter_.isPartialStringValid(input) ? Acceptable : Invalid;
+    const QString grouping = locale_.groupSeparator();
+    const QString decimal = locale_.decimalPoint();
+    // Room for the separators of the longest number the field stores.
+    const int longest = integerDigits_ + (fractionDigits_ > 0 ? fractionDigits_ + 1 : 0) + integerDigits_ / 3;
+    if (input.size() > longest)
+        return Invalid;
+    for (const QChar c : input) {
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!digit && !grouping.contains(c) && !decimal.contains(c))
+            return Invalid;
+    }
+    // "1.2" on the way to "1.25" may stay; a number the field cannot store
+    // ("2.5" for a whole number, "1.2.3") is refused with a message on OK
+    // rather than changed behind the user's back.
+    return input.isEmpty() || number(input) ? Acceptable : Intermediate;
+}
+
+std::optional<double> NumberValidator::number(const QString& text) const
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    const QString decimal = locale_.decimalPoint();
+    if (fractionDigits_ == 0 && !std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    bool ok = false;
+    const double value = locale_.toDouble(trimmed, &ok);
+    if (!ok || value < 0)
+        return std::nullopt;
+    const qsizetype point = trimmed.indexOf(decimal);
+    const qsizetype fraction = point < 0 ? 0 : trimmed.size() - point - decimal.size();
+    if (fraction > fractionDigits_ || value >= std::pow(10.0, integerDigits_))
+        return std::nullopt;
+    return value;
 }
 
 QString formatAmount(double value)
@@ -46,11 +85,59 @@ QString formatAmount(double value)
     return QLocale().toString(value, 'f', 2);
 }
 
-double parseAmount(const QString& text)
+// --- The check before OK
+
+void FieldCheck::refuse(QLineEdit* field, const QString& problem)
 {
-    bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
-    return ok ? value : 0.0;
+    problems_.append(problem);
+    if (!firstField_)
+        firstField_ = field;
+}
+
+std::optional<double> FieldCheck::amount(QLineEdit* field, const QString& label)
+{
+    const auto* validator = dynamic_cast<const NumberValidator*>(field->validator());
+    const QString text = field->text().trimmed();
+    if (text.isEmpty())
+        return 0.0;
+    if (const std::optional<double> value = validator ? validator->number(text) : std::nullopt)
+        return value;
+    refuse(field, localized("%1: “%2” is not an amount such as %3.").arg(label, text, formatAmount(1234.5)));
+    return std::nullopt;
+}
+
+std::optional<int64_t> FieldCheck::wholeNumber(QLineEdit* field, const QString& label, int64_t minimum)
+{
+    const auto* validator = dynamic_cast<const NumberValidator*>(field->validator());
+    const QString text = field->text().trimmed();
+    const std::optional<double> value = validator ? validator->number(text) : std::nullopt;
+    if (value && *value >= double(minimum) && *value == std::floor(*value))
+        return int64_t(*value);
+    refuse(field, text.isEmpty()
+                      ? localized("%1: a whole number of %2 or more is needed.").arg(label).arg(minimum)
+                      : localized("%1: “%2” is not a whole number of %3 or more.").arg(label, text).arg(minimum));
+    return std::nullopt;
+}
+
+bool FieldCheck::report(QWidget* sheet) const
+{
+    if (passed())
+        return true;
+    // Show the field: the tab that holds it comes to the front.
+    for (QWidget* page = firstField_; page; page = page->parentWidget()) {
+        if (auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget())) {
+            stack->setCurrentWidget(page);
+            break;
+        }
+    }
+    QMessageBox alert(QMessageBox::Warning, localized("WARNING"), localized("WARNING"), QMessageBox::Ok, sheet);
+    alert.setObjectName(QStringLiteral("fieldCheckAlert"));
+    alert.setInformativeText(problems_.join(QLatin1Char('\n')));
+    alert.setWindowModality(Qt::WindowModal);
+    alert.exec();
+    firstField_->setFocus();
+    firstField_->selectAll();
+    return false;
 }
 
 namespace {
@@ -103,7 +190,11 @@ QString hoursAndMinutes(const QLocale& locale)
 }
 
 const QDateTime kBlankMoment(QDate(1800, 1, 1), QTime(0, 0));
+// What a blank picker shows again when it is enabled.
 const char* const kHeldDate = "spinoraHeldDate";
+// The stored date the picker was given, and the minute it shows for it.
+const char* const kGivenDate = "spinoraGivenDate";
+const char* const kGivenShown = "spinoraGivenShown";
 
 } // namespace
 
@@ -121,12 +212,14 @@ void setupDatePicker(QDateTimeEdit* picker, bool withTime)
 
 void showDateInPicker(QDateTimeEdit* picker, const Timestamp& date, bool withTime)
 {
-    QDateTime moment = date ? toDateTime(date) : QDateTime::currentDateTime();
-    if (!withTime)
-        moment.setTime(QTime(0, 0));
-    picker->setProperty(kHeldDate, moment);
+    const Timestamp given = date ? date : now();
+    QDateTime shown = toDateTime(given);
+    shown.setTime(withTime ? QTime(shown.time().hour(), shown.time().minute()) : QTime(0, 0));
+    picker->setProperty(kHeldDate, shown);
+    picker->setProperty(kGivenDate, *given);
+    picker->setProperty(kGivenShown, shown);
     const QSignalBlocker block(picker);
-    picker->setDateTime(moment);
+    picker->setDateTime(shown);
     picker->setEnabled(true);
 }
 
@@ -144,16 +237,35 @@ void enableDatePicker(QDateTimeEdit* picker, bool withTime)
     QDateTime held = picker->property(kHeldDate).toDateTime();
     if (picker->dateTime() != kBlankMoment)
         held = picker->dateTime();
-    if (!held.isValid() || held == kBlankMoment)
-        held = toDateTime(now());
-    showDateInPicker(picker, fromDateTime(held), withTime);
+    showDateInPicker(picker, held.isValid() && held != kBlankMoment ? fromDateTime(held) : currentMinute(), withTime);
 }
 
 Timestamp pickerDate(const QDateTimeEdit* picker)
 {
-    if (picker->dateTime() == kBlankMoment)
+    const QDateTime shown = picker->dateTime();
+    if (shown == kBlankMoment)
         return std::nullopt;
-    return fromDateTime(picker->dateTime());
+    if (shown == picker->property(kGivenShown).toDateTime())
+        return picker->property(kGivenDate).toDouble();
+    return fromDateTime(shown);
+}
+
+Timestamp currentMinute()
+{
+    QDateTime moment = toDateTime(now());
+    moment.setTime(QTime(moment.time().hour(), moment.time().minute()));
+    return fromDateTime(moment);
+}
+
+void nameControl(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+    if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
+        box->lineEdit()->setAccessibleName(name);
+    if (qobject_cast<QAbstractSpinBox*>(control)) {
+        if (auto* field = control->findChild<QLineEdit*>())
+            field->setAccessibleName(name);
+    }
 }
 
 QString formatNextWatering(const Timestamp& date)
@@ -236,8 +348,57 @@ bool EditorSheet::showViewFromWindow()
     return exec() == QDialog::Accepted;
 }
 
+namespace {
+
+// The records open in the sheets shown now.
+std::set<const Record*>& recordsBeingEdited()
+{
+    static std::set<const Record*> records;
+    return records;
+}
+
+} // namespace
+
+EditorSheet::~EditorSheet()
+{
+    releaseClaim();
+}
+
+bool EditorSheet::isBeingEdited(const Record* record)
+{
+    return recordsBeingEdited().count(record) > 0;
+}
+
+bool EditorSheet::claim(Record* record, const QString& name)
+{
+    if (record == claimed_)
+        return true;
+    releaseClaim();
+    if (isBeingEdited(record)) {
+        QMessageBox alert(QMessageBox::Warning, localized("WARNING"), localized("WARNING"), QMessageBox::Ok,
+                          parentWidget());
+        alert.setObjectName(QStringLiteral("alreadyOpenAlert"));
+        alert.setInformativeText(
+            localized("“%1” is already open in another window. Finish editing it there first.").arg(name));
+        alert.setWindowModality(Qt::WindowModal);
+        alert.exec();
+        return false;
+    }
+    recordsBeingEdited().insert(record);
+    claimed_ = record;
+    return true;
+}
+
+void EditorSheet::releaseClaim()
+{
+    if (claimed_)
+        recordsBeingEdited().erase(claimed_);
+    claimed_ = nullptr;
+}
+
 void EditorSheet::finishSheet(bool saved)
 {
+    releaseClaim();
     infoScreenVisible_ = false;
     tabs_->setCurrentIndex(0);
     done(saved ? QDialog::Accepted : QDialog::Rejected);

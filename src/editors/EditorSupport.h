@@ -4,8 +4,10 @@
 #include "Timestamp.h"
 
 #include <QDialog>
+#include <QLocale>
 #include <QValidator>
 
+#include <optional>
 #include <vector>
 
 
@@ -20,6 +22,7 @@ namespace spinora {
 
 class Cactus;
 class Image;
+class Record;
 class SpinoraDatabase;
 
 // The text limit formatter as a line edit's validator. The formatter needs the
@@ -36,20 +39,48 @@ private:
     QString accepted_;
 };
 
-// The decimal formatter as a line edit's validator: digits and the locale's
-// separators only, at most the formatter's length.
-class DecimalValidator : public QValidator {
+// The number fields: while typing only digits and the user's decimal and
+// grouping separators get in, up to the field's length; what they make is
+// read as the user's locale writes numbers.
+class NumberValidator : public QValidator {
 public:
-    DecimalValidator(int integerDigits, int fractionDigits, QObject* parent);
+    // `fractionDigits` 0: a whole number, written without separators.
+    NumberValidator(int integerDigits, int fractionDigits, QObject* parent);
     State validate(QString& input, int& pos) const override;
+    // The number a text stands for; none for an empty text and for one that
+    // is no number the field can store ("1.2.3", too many digits).
+    std::optional<double> number(const QString& text) const;
 
 private:
-    DecimalFormatter formatter_;
+    int integerDigits_;
+    int fractionDigits_;
+    QLocale locale_;
 };
 
-// Money and sizes as the fields show them ("%.2f" in the user's locale) and back.
+// Money as the fields show it ("%.2f" in the user's locale).
 QString formatAmount(double value);
-double parseAmount(const QString& text);
+
+// The check of the number fields before a record is written (OK, Print):
+// each field is read once; what cannot be stored as typed is named, and the
+// editor then writes nothing.
+class FieldCheck {
+public:
+    // An amount of money: empty is 0.
+    std::optional<double> amount(QLineEdit* field, const QString& label);
+    // A whole number, at least `minimum`: never 0 for something typed.
+    std::optional<int64_t> wholeNumber(QLineEdit* field, const QString& label, int64_t minimum);
+    bool passed() const { return problems_.isEmpty(); }
+    const QStringList& problems() const { return problems_; }
+    // Tells the user what is wrong (a "WARNING" alert on the sheet) and puts
+    // the focus on the first such field. Answers passed().
+    bool report(QWidget* sheet) const;
+
+private:
+    void refuse(QLineEdit* field, const QString& problem);
+
+    QStringList problems_;
+    QLineEdit* firstField_ = nullptr;
+};
 
 // Keeps a text view's text to `maximumLength` characters: an edit that would
 // make it longer is undone, one that shortens an over-long text is allowed.
@@ -57,13 +88,23 @@ void limitTextView(QPlainTextEdit* view, int maximumLength = 10000);
 // Shows a record's text in a limited view.
 void setLimitedText(QPlainTextEdit* view, const QString& text);
 
-// Date pickers that can show "no date": disabled and blank.
+// Date pickers that can show "no date": disabled and blank. A picker with
+// the time shows hours and minutes, and holds exactly what it shows: a time
+// set in it is stored without hidden seconds. Only a stored date it was given
+// and that the user left alone is answered unchanged, seconds and all.
 void setupDatePicker(QDateTimeEdit* picker, bool withTime);
 void showDateInPicker(QDateTimeEdit* picker, const Timestamp& date, bool withTime);
 void blankDatePicker(QDateTimeEdit* picker);
-// Enables a blank picker again on the date it held before (today for none).
+// Enables a blank picker again on the date it showed before (now for none).
 void enableDatePicker(QDateTimeEdit* picker, bool withTime);
 Timestamp pickerDate(const QDateTimeEdit* picker);
+// The current moment to the whole minute, as "Just Watered" sets it.
+Timestamp currentMinute();
+
+// Names a control for screen readers. Qt names a control after its text or
+// its form label; a control sharing a form row with others has neither. The
+// text field inside an editable combo box or a date picker gets the name too.
+void nameControl(QWidget* control, const QString& name);
 
 // The next watering date as the editors show it, or "None Scheduled".
 QString formatNextWatering(const Timestamp& date);
@@ -123,6 +164,7 @@ class EditorSheet : public QDialog {
     Q_OBJECT
 public:
     explicit EditorSheet(QWidget* parent);
+    ~EditorSheet() override;
 
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
@@ -133,7 +175,14 @@ public:
     // Runs the sheet modally over its parent; answers true when OK saved.
     bool showViewFromWindow();
 
+    // A record open in a sheet shown now.
+    static bool isBeingEdited(const Record* record);
+
 protected:
+    // One record is edited in one sheet at a time: a second sheet on it would
+    // write over the first one's edit, or reload what the first has not yet
+    // saved. False, after telling the user, when another sheet has it open.
+    bool claim(Record* record, const QString& name);
     // The buttons row under the tabs; subclasses add their own buttons to it.
     void addButtonRow(QAbstractButton* extra = nullptr);
     // Ends the loop and hides the sheet with the button that closed it.
@@ -144,6 +193,9 @@ protected:
     bool infoScreenVisible_ = false;
 
 private:
+    void releaseClaim();
+
+    Record* claimed_ = nullptr;
     QTabWidget* tabs_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;

@@ -45,7 +45,7 @@ CalendarStore& LogInfoViewController::sharedCalendarStore()
 
 LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget* parent)
     : EditorSheet(parent), document_(document), store_(&sharedCalendarStore()),
-      photos_(document, Image::kLogPhoto, kSlotCount)
+      photos_(document, Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); })
 {
     setObjectName(QStringLiteral("LogInfoViewController"));
     buildGeneralTab();
@@ -53,6 +53,17 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     buildNotesTab();
     addButtonRow();
     resize(600, 480);
+
+    // Screen readers name each control after its label; several share a row.
+    const std::pair<QWidget*, const char*> names[] = {
+        {eventComboBox_, "Event"},          {removeEventButton_, "Remove Event"}, {typeButton_, "Type"},
+        {dateField_, "Date"},               {cactusComboBox_, "Cactus"},         {cactusSelectButton_, "Open Cactus"},
+        {addCactusButton_, "New Cactus"},   {notesView_, "Notes"},
+    };
+    for (const auto& [control, name] : names)
+        nameControl(control, localized(name));
+    reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
+    reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
     connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
@@ -155,14 +166,8 @@ void LogInfoViewController::buildGeneralTab()
     connect(cactusSelectButton_, &QPushButton::clicked, this, [this] { handleCactusSelect(); });
     connect(addCactusButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
 
-    photoSlots_ = new PhotoSlots(kSlotCount, page);
-    form->addRow(localized("Photos"), photoSlots_);
-    connect(photoSlots_, &PhotoSlots::slotClicked, this, [this](int slot) {
-        if (slot >= 0 && photos_.imageInSlot(slot))
-            photoGrid_->handleMainImageSelect(slot);
-        else
-            photoGrid_->handleAddPhotoButton();
-    });
+    photos_.makeSlots(page);
+    form->addRow(localized("Photos"), photos_.slotButtons());
     tabs()->addTab(page, localized("General"));
 }
 
@@ -170,9 +175,8 @@ void LogInfoViewController::buildPhotosTab()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    photoGrid_ = new PhotoGridViewController(page);
-    photoGrid_->setObjectName(QStringLiteral("photoGrid"));
-    layout->addWidget(photoGrid_, 1);
+    photos_.makeGrid(page);
+    layout->addWidget(photos_.grid(), 1);
     tabs()->addTab(page, localized("All Photos"));
 }
 
@@ -209,14 +213,14 @@ void LogInfoViewController::reloadCacti()
     cactusSelected_ = -1;
 }
 
-void LogInfoViewController::prepareView(Log* log)
+bool LogInfoViewController::prepareView(Log* log)
 {
+    if (!claim(log, log->eventName()))
+        return false;
     addedCactus_ = nullptr;
     log_ = log;
     log_->hydrate();
     unloadUponExit_ = true;
-    waitForImageSave_ = true;
-    photos_.start(log_->images());
 
     reloadEvents();
     reloadCacti();
@@ -261,18 +265,16 @@ void LogInfoViewController::prepareView(Log* log)
     openedReminderId_ = log_->reminderIdentifier();
     reminderDate_.reset();
 
-    photoSlots_->setSlotsEnabled(true);
-    redrawSlots();
+    photos_.start(log_->images(), log_->primaryKey());
     setLimitedText(notesView_, log_->notes());
 
-    photoGrid_->setDelegate(this);
-    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
     setAddMode(false);
     tabs()->setCurrentIndex(0);
     infoScreenVisible_ = true;
     recalculateReminders_ = false;
     logUpdate_ = false;
     OpenEditors<CactusFieldListener>::add(&document_, this);
+    return true;
 }
 
 void LogInfoViewController::setAddMode(bool addMode)
@@ -317,8 +319,8 @@ void LogInfoViewController::handleCactusSelect()
     if (!plant)
         return;
     CactusInfoViewController editor(document_, this);
-    editor.setLogHistoryHidden(true);
-    editor.prepareView(plant);
+    if (!editor.prepareView(plant))
+        return;
     editor.showViewFromWindow();
     raise();
     activateWindow();
@@ -417,11 +419,7 @@ void LogInfoViewController::toggleReminderControl()
 
 QString LogInfoViewController::reminderTitle() const
 {
-    QString eventText;
-    if (eventSelected_ >= 0 && size_t(eventSelected_) < document_.events().size())
-        eventText = document_.events()[size_t(eventSelected_)]->name();
-    else
-        eventText = eventComboBox_->currentText();
+    const QString eventText = chosenEventName();
     const QString first = eventText.isEmpty() ? QString() : QStringLiteral("%1 ").arg(eventText);
     const int type = typeButton_->currentIndex();
     if (type == 0 || type == -1) {
@@ -486,69 +484,44 @@ void LogInfoViewController::canceledEventEntry()
     }
 }
 
-// --- Photos
+// --- Printing
 
-QString LogInfoViewController::imageTitle()
+QString LogInfoViewController::chosenEventName() const
 {
+    if (eventSelected_ >= 0 && size_t(eventSelected_) < document_.events().size())
+        return document_.events()[size_t(eventSelected_)]->name();
     return eventComboBox_->currentText();
 }
 
-void LogInfoViewController::redrawSlots()
+void LogInfoViewController::writeControls(Log& into) const
 {
-    photoSlots_->redraw([this](int n) { return photos_.imageInSlot(n); });
+    into.setEventName(chosenEventName());
+    into.setLogType(typeButton_->currentIndex() == 1 ? 1 : 0);
+    into.setLogDate(pickerDate(dateField_));
+    into.setReminder(reminderControl_->checkedId() == 1);
+    into.setReminderIdentifier(currentReminderId_.value_or(QString()));
+    // The plant chosen in the box, else the one added from here, else the
+    // entry's own (always so in a plant's history, where the box is fixed).
+    Cactus* plant = log_->cactus();
+    if (historyScreenNumber_ == 0) {
+        if (Cactus* chosen = chosenCactus())
+            plant = chosen;
+        else if (addedCactus_)
+            plant = addedCactus_;
+    }
+    into.setCactus(plant);
+    into.setCactusKey(plant ? plant->primaryKey() : -1);
+    into.setNotes(notesView_->toPlainText());
 }
-
-void LogInfoViewController::updateImageArray(const std::vector<Image*>& photos)
-{
-    photos_.updateImageArray(photos);
-    redrawSlots();
-}
-
-void LogInfoViewController::saveImage(Image* image, int slot)
-{
-    photos_.saveImage(image, log_->primaryKey(), slot);
-    redrawSlots();
-}
-
-void LogInfoViewController::removeImages(const std::vector<Image*>& photos)
-{
-    photos_.removeImages(photos);
-    redrawSlots();
-}
-
-void LogInfoViewController::storePhoto(Image* image, int n)
-{
-    if (!photos_.storePhoto(image, n))
-        return;
-    redrawSlots();
-    photoGrid_->updatePhotoGrid(&document_, photos_.updatedImageArrayPointer());
-}
-
-void LogInfoViewController::updateCaptions()
-{
-    photoSlots_->redrawToolTips([this](int n) { return photos_.imageInSlot(n); });
-}
-
-// --- Printing
 
 std::unique_ptr<Log> LogInfoViewController::getInfo() const
 {
     auto info = std::make_unique<Log>();
-    if (eventSelected_ >= 0 && size_t(eventSelected_) < document_.events().size())
-        info->setEventName(document_.events()[size_t(eventSelected_)]->name());
-    else
-        info->setEventName(eventComboBox_->currentText());
-    info->setLogType(std::max(0, typeButton_->currentIndex()));
-    info->setLogDate(pickerDate(dateField_));
-    info->setReminder(reminderControl_->checkedId() == 1);
-    Cactus* plant = chosenCactus();
-    if (!plant)
-        plant = addedCactus_;
-    info->setCactus(plant);
-    info->setCactusKey(plant ? plant->primaryKey() : -1);
+    if (!log_)
+        return info;
+    writeControls(*info);
     for (Image* photo : photos_.updatedImageArray())
         info->addImage(photo);
-    info->setNotes(notesView_->toPlainText());
     return info;
 }
 
@@ -565,88 +538,55 @@ void LogInfoViewController::printInfo()
 
 bool LogInfoViewController::applyChanges()
 {
-    // 1. What the cactus box showed and the cactus the entry had.
-    Cactus* selectedCactus = chosenCactus();
-    Cactus* previousCactus = log_->cactus();
-
-    // 2. Event name; a typed name new to the collection joins the list.
-    bool eventChanged = false;
-    const auto& events = document_.events();
-    if (eventSelected_ < 0 || size_t(eventSelected_) >= events.size()) {
-        const QString typed = eventComboBox_->currentText();
-        log_->setEventName(typed);
-        if (!typed.isEmpty() && !document_.eventWithName(typed)) {
-            Event* added = document_.addEvent(std::make_unique<Event>(typed));
-            document_.updateEvent(added);
-        }
-        eventChanged = true;
-    } else {
-        const QString name = events[size_t(eventSelected_)]->name();
-        eventChanged = name != log_->eventName();
-        log_->setEventName(name);
-    }
-
-    // 3. Type.
-    log_->setLogType(typeButton_->currentIndex() == 1 ? 1 : 0);
-
-    // 4. Date.
+    // What changes, judged against the stored entry before it is written.
+    const QString eventName = chosenEventName();
+    const bool eventTyped = eventSelected_ < 0 || size_t(eventSelected_) >= document_.events().size();
+    const bool eventChanged = eventTyped || eventName != log_->eventName();
     const Timestamp date = pickerDate(dateField_);
-    bool entryChanged = eventChanged;
     if (date != log_->logDate()) {
         dateChanged_ = true;
         recalculateReminders_ = true;
-        entryChanged = true;
     }
-    log_->setLogDate(date);
+    Cactus* previousCactus = log_->cactus();
 
-    // 5. Reminder.
-    log_->setReminder(reminderControl_->checkedId() == 1);
-    log_->setReminderIdentifier(currentReminderId_.value_or(QString()));
-
-    // 6. Cactus.
-    Cactus* chosen = selectedCactus ? selectedCactus : addedCactus_;
-    bool otherCactus = false;
-    if (historyScreenNumber_ == 0 && chosen) {
-        log_->setCactus(chosen);
-        if (log_->primaryKey() != -1)
-            chosen->addLog(log_);
-        if (chosen != previousCactus) {
-            otherCactus = true;
-            if (previousCactus)
-                previousCactus->removeLog(log_);
-        }
+    // A typed event name new to the collection joins the list.
+    if (eventTyped && !eventName.isEmpty() && !document_.eventWithName(eventName)) {
+        Event* added = document_.addEvent(std::make_unique<Event>(eventName));
+        document_.updateEvent(added);
     }
-    log_->setCactusKey(log_->cactus() ? log_->cactus()->primaryKey() : -1);
-    log_->setNotes(notesView_->toPlainText());
+    writeControls(*log_);
 
-    // 7. Orderings.
-    if (entryChanged || otherCactus)
+    // The entry moves to the logs of the plant it is now about.
+    Cactus* plant = log_->cactus();
+    const bool otherCactus = plant != previousCactus;
+    if (plant && log_->primaryKey() != -1)
+        plant->addLog(log_);
+    if (otherCactus && previousCactus)
+        previousCactus->removeLog(log_);
+
+    if (eventChanged || dateChanged_ || otherCactus)
         document_.sortLogsByLogDateAndTitle();
     if (dateChanged_ || otherCactus)
         document_.sortCacti();
 
-    // 8. The log list counts due reminders again.
+    // The log list counts due reminders again.
     if (recalculateReminders_) {
         if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
             logList->recalculateReminders();
         recalculateReminders_ = false;
     }
 
-    // 9. Photos, once the grid has stored what it was importing.
-    photoGrid_->waitForImageSave();
-    waitForImageSave_ = false;
+    // Photos, once the grid has stored what it was importing.
     log_->clearImages();
     for (Image* photo : photos_.commit())
         log_->addImage(photo);
-    photoGrid_->keepAddedPhotos();
 
-    // 10. Lists.
     document_.refreshData();
     if (dateChanged_ && log_->cactus())
         log_->cactus()->sortLogs();
 
-    // 11. A reminder whose date moved: ask about the calendar event, unless
-    // it was made in this opening for the date now saved.
+    // A reminder whose date moved: ask about the calendar event, unless it
+    // was made in this opening for the date now saved.
     const bool askAboutReminder = dateChanged_ && log_->reminder() && !(reminderDate_ && reminderDate_ == date);
     if (!askAboutReminder)
         dateChanged_ = false;
@@ -693,22 +633,11 @@ void LogInfoViewController::hideView(bool ok)
     }
     infoScreenVisible_ = false;
     OpenEditors<CactusFieldListener>::remove(this);
-    if (waitForImageSave_)
-        photoGrid_->waitForImageSave();
-    if (unloadUponExit_)
-        photos_.release();
-    if (!ok) {
-        photos_.cancel(photoGrid_->addedPhotos());
-        photoGrid_->discardAddedPhotos();
-        // A reminder made in this opening belongs to an edit that never
-        // happened: it leaves the calendar again.
-        if (currentReminderId_ && !currentReminderId_->isEmpty() && *currentReminderId_ != openedReminderId_)
-            store_->removeEvent(*currentReminderId_);
-    } else {
-        photoGrid_->keepAddedPhotos();
-    }
-    photoGrid_->updatePhotoGrid(&document_, nullptr);
-    photos_.clear();
+    photos_.finish(ok, unloadUponExit_);
+    // A reminder made in this opening belongs to an edit that never
+    // happened: it leaves the calendar again.
+    if (!ok && currentReminderId_ && !currentReminderId_->isEmpty() && *currentReminderId_ != openedReminderId_)
+        store_->removeEvent(*currentReminderId_);
     finishSheet(ok);
 }
 

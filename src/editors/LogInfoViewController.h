@@ -1,9 +1,8 @@
 #pragma once
 
+#include "EditorPhotos.h"
 #include "EditorSupport.h"
 #include "EventViewController.h"
-#include "PhotoGridViewController.h"
-#include "PhotoListEdit.h"
 
 #include <memory>
 #include <optional>
@@ -19,14 +18,12 @@ namespace spinora {
 class CalendarStore;
 class Cactus;
 class Log;
-class PhotoSlots;
 class SpinoraDatabase;
 
 // The editor of one log entry: "General", "All Photos", "Notes". A reminder
 // is an event in the user's calendar made through the event editor; the
 // entry keeps only its identifier.
 class LogInfoViewController : public EditorSheet,
-                              public PhotoGridViewControllerDelegate,
                               public EventViewDelegate,
                               public CactusFieldListener {
     Q_OBJECT
@@ -42,10 +39,12 @@ public:
     void setCalendarStore(CalendarStore* store) { store_ = store; }
     static CalendarStore& sharedCalendarStore();
 
-    virtual void prepareView(Log* log);
+    // False when the entry is open in another editor (the user is told).
+    virtual bool prepareView(Log* log);
     Log* log() const { return log_; }
     Cactus* addedCactus() const { return addedCactus_; }
     const std::optional<QString>& currentReminderId() const { return currentReminderId_; }
+    // A transient entry holding what OK would store, for printing.
     std::unique_ptr<Log> getInfo() const;
 
     virtual void saveChangesAndHideView();
@@ -64,17 +63,7 @@ public:
     void updatedEventWithIdentifier(const std::optional<QString>& identifier) override;
     void canceledEventEntry() override;
 
-    // PhotoGridViewControllerDelegate
-    QString imageTitle() override;
-    Image* imageInSlot(int n) override { return photos_.imageInSlot(n); }
-    void updateImageArray(const std::vector<Image*>& photos) override;
-    void saveImage(Image* image, int slot) override;
-    void removeImages(const std::vector<Image*>& photos) override;
-    void storePhoto(Image* image, int n) override;
-    void updateCaptions() override;
-    const std::vector<Image*>& updatedImageArray() const { return photos_.updatedImageArray(); }
-    PhotoGridViewController* photoGrid() const { return photoGrid_; }
-
+    EditorPhotos& photos() { return photos_; }
 
 protected:
     void cancelEditing() override { hideView(false); }
@@ -94,6 +83,11 @@ private:
     void buildGeneralTab();
     void buildPhotosTab();
     void buildNotesTab();
+    // Every control into an entry: the one place that reads them, for OK
+    // and Print alike.
+    void writeControls(Log& into) const;
+    // The event name as chosen from the list or typed.
+    QString chosenEventName() const;
     void reloadEvents();
     void reloadCacti();
     Cactus* chosenCactus() const;
@@ -102,7 +96,6 @@ private:
     void answerQuestion(Question question);
     void addEventToCalendar();
     bool eventExists(const std::optional<QString>& identifier);
-    void redrawSlots();
     void closeAfterReminder();
 
     CalendarStore* store_ = nullptr;
@@ -110,14 +103,13 @@ private:
     std::optional<QString> currentReminderId_;
     QString openedReminderId_;
     bool logUpdate_ = false;
-    bool waitForImageSave_ = true;
     bool dateChanged_ = false;
     bool recalculateReminders_ = false;
     bool addMode_ = false;
     int eventSelected_ = -1;
     int cactusSelected_ = -1;
     Timestamp reminderDate_;
-    PhotoListEdit photos_;
+    EditorPhotos photos_;
 
     QComboBox* eventComboBox_;
     QPushButton* removeEventButton_;
@@ -127,9 +119,7 @@ private:
     QComboBox* cactusComboBox_;
     QPushButton* cactusSelectButton_;
     QPushButton* addCactusButton_;
-    PhotoSlots* photoSlots_;
     QPlainTextEdit* notesView_;
-    PhotoGridViewController* photoGrid_;
 };
 
 // The same sheet for a new entry: "New Log", saved with "Save".
@@ -141,7 +131,11 @@ public:
 
     // A new entry, about `forCactus` when opened from its log history.
     void prepareNewLog(Cactus* forCactus);
-    void prepareView(Log* = nullptr) override { prepareNewLog(nullptr); }
+    bool prepareView(Log* = nullptr) override
+    {
+        prepareNewLog(nullptr);
+        return true;
+    }
     void saveChangesAndHideView() override;
     Log* addedLog() const { return addedLog_; }
 

@@ -1,5 +1,8 @@
 #include "PhotoGridViewController.h"
 
+#include "PhotoDecoder.h"
+#include "PhotoStore.h"
+
 #include "Image.h"
 #include "InternalError.h"
 #include "SpinoraDatabase.h"
@@ -8,12 +11,10 @@
 #include <QCache>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
@@ -21,18 +22,15 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyledItemDelegate>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <atomic>
 
 namespace spinora {
 
@@ -50,100 +48,7 @@ int cellSide(int zoom)
     return kSmallestCell + (kLargestCell - kSmallestCell) * zoom / 100;
 }
 
-QString megabytes(qint64 bytes)
-{
-    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 0);
-}
-
 } // namespace
-
-// A picture file read, checked, scaled and encoded off the main thread; what
-// is left for the main thread is storing it.
-struct PreparedPhoto {
-    QString file;
-    QByteArray photoData;
-    QByteArray thumbnailData;
-};
-
-// Reads one picture file into a photo and its thumbnail, or says why not.
-// Everything is checked before the picture is decoded: the file's size, that
-// it is a picture, and its pixel size read from its header.
-static std::shared_ptr<PreparedPhoto> preparePhoto(const QString& file, QString* reason)
-{
-    const QFileInfo info(file);
-    if (!info.exists() || !info.isFile() || !info.isReadable()) {
-        *reason = QStringLiteral("the file cannot be read");
-        return nullptr;
-    }
-    if (info.size() > PhotoGridViewController::kMaxFileBytes) {
-        *reason = QStringLiteral("the file is larger than %1 MB").arg(megabytes(PhotoGridViewController::kMaxFileBytes));
-        return nullptr;
-    }
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(256); // MB; the decoder refuses more
-    if (!reader.canRead()) {
-        *reason = QStringLiteral("the file is not a picture");
-        return nullptr;
-    }
-    const QSize stored = reader.size();
-    if (stored.isValid() && qint64(stored.width()) * stored.height() > PhotoGridViewController::kMaxPixels) {
-        *reason = QStringLiteral("the picture is too large (%1 × %2 pixels)").arg(stored.width()).arg(stored.height());
-        return nullptr;
-    }
-    // Decoding straight to the photo size spares most of the JPEG work.
-    if (stored.width() > Image::kPhotoSize || stored.height() > Image::kPhotoSize) {
-        const qint64 w = stored.width();
-        const qint64 h = stored.height();
-        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * Image::kPhotoSize / h)), Image::kPhotoSize)
-                                   : QSize(Image::kPhotoSize, int(std::max<qint64>(1, h * Image::kPhotoSize / w))));
-    }
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        *reason = QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString());
-        return nullptr;
-    }
-    const QImage photo = (picture.width() > Image::kPhotoSize || picture.height() > Image::kPhotoSize)
-                             ? Image::scaledToLongerSide(picture, Image::kPhotoSize)
-                             : picture;
-    auto prepared = std::make_shared<PreparedPhoto>();
-    prepared->file = file;
-    prepared->photoData = Image::encodeJpeg(photo);
-    prepared->thumbnailData = Image::encodeJpeg(Image::scaledToLongerSide(photo, Image::kThumbnailSize));
-    if (prepared->photoData.isEmpty() || prepared->thumbnailData.isEmpty()) {
-        *reason = QStringLiteral("the picture cannot be converted to JPEG");
-        return nullptr;
-    }
-    return prepared;
-}
-
-// One run over a list of files on the import thread. Each result is posted
-// to the grid, which lives until the thread has ended (its destructor waits).
-class PhotoImportJob {
-public:
-    PhotoImportJob(QStringList paths, int generation)
-        : paths_(std::move(paths)), generation_(generation)
-    {
-    }
-    void cancel() { cancelled_ = true; }
-    int generation() const { return generation_; }
-
-    void run(const std::function<void(int, std::shared_ptr<PreparedPhoto>, QString, QString)>& post)
-    {
-        for (const QString& path : paths_) {
-            if (cancelled_)
-                return;
-            QString reason;
-            auto prepared = preparePhoto(path, &reason);
-            post(generation_, std::move(prepared), path, reason);
-        }
-    }
-
-private:
-    QStringList paths_;
-    int generation_;
-    std::atomic<bool> cancelled_{false};
-};
 
 // --- The grid's model: the photos in grid order, drawn from their square
 // thumbnails, with the caption as tool tip.
@@ -368,10 +273,15 @@ private:
 PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     : QWidget(parent)
 {
+    decoder_ = new PhotoDecoder(this);
+    connect(decoder_, &PhotoDecoder::prepared, this, &PhotoGridViewController::photoPrepared);
+    connect(decoder_, &PhotoDecoder::refused, this, &PhotoGridViewController::photoRefused);
+    connect(decoder_, &PhotoDecoder::finished, this, &PhotoGridViewController::finishImport);
     model_ = new PhotoGridModel(this);
     auto* view = new PhotoGridView(this);
     imageBrowser_ = view;
     imageBrowser_->setObjectName(QStringLiteral("imageBrowser"));
+    imageBrowser_->setAccessibleName(tr("All Photos"));
     imageBrowser_->setViewMode(QListView::IconMode);
     imageBrowser_->setMovement(QListView::Static);
     imageBrowser_->setResizeMode(QListView::Adjust);
@@ -408,9 +318,11 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     zoomSlider_->setValue(kInitialZoom);
     zoomSlider_->setMaximumWidth(160);
     zoomSlider_->setToolTip(tr("Size of the photos"));
+    zoomSlider_->setAccessibleName(tr("Size of the photos"));
     connect(zoomSlider_, &QSlider::valueChanged, this, &PhotoGridViewController::zoomDidChange);
     progressIndicator_ = new QProgressBar(this);
     progressIndicator_->setObjectName(QStringLiteral("progressIndicator"));
+    progressIndicator_->setAccessibleName(tr("Adding photos"));
     progressIndicator_->setMaximumWidth(160);
     progressIndicator_->setTextVisible(false);
     progressIndicator_->hide();
@@ -437,23 +349,7 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     layout->addLayout(bar);
 }
 
-PhotoGridViewController::~PhotoGridViewController()
-{
-    stopImportThread();
-}
-
-void PhotoGridViewController::stopImportThread()
-{
-    if (importJob_)
-        importJob_->cancel();
-    if (importThread_) {
-        importThread_->wait();
-        delete importThread_;
-        importThread_ = nullptr;
-    }
-    importJob_.reset();
-    ++generation_; // results still queued from that job are dropped
-}
+PhotoGridViewController::~PhotoGridViewController() = default;
 
 void PhotoGridViewController::updatePhotoGrid(SpinoraDatabase* database, const std::vector<Image*>* photoArray)
 {
@@ -523,16 +419,8 @@ void PhotoGridViewController::addPhotosWithPaths(const QStringList& paths)
         lastRefusals_ = {tr("No collection is open.")};
         return;
     }
-    if (importThread_) {
-        // One import at a time: these files follow the running ones.
-        waitingPaths_ += paths;
-        importTotal_ += int(paths.size());
-        progressIndicator_->setRange(0, importTotal_);
-        emit importProgress(importDone_, importTotal_);
-        return;
-    }
-    if (importDone_ >= importTotal_) {
-        // A new import (not one queued behind a running one).
+    if (!decoder_->isRunning()) {
+        // A new import (not files queued behind a running one).
         lastRefusals_.clear();
         storedInImport_ = 0;
         importDone_ = 0;
@@ -542,37 +430,12 @@ void PhotoGridViewController::addPhotosWithPaths(const QStringList& paths)
     progressIndicator_->setRange(0, importTotal_);
     progressIndicator_->setValue(importDone_);
     progressIndicator_->show();
-
-    importJob_ = std::make_shared<PhotoImportJob>(paths, ++generation_);
-    std::shared_ptr<PhotoImportJob> job = importJob_;
-    importThread_ = QThread::create([job, this] {
-        job->run([this](int generation, std::shared_ptr<PreparedPhoto> prepared, QString file, QString reason) {
-            // `this` outlives the thread: the destructor waits for it.
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, prepared = std::move(prepared), file, reason] {
-                    if (generation != generation_)
-                        return;
-                    if (prepared)
-                        photoPrepared(prepared);
-                    else
-                        photoRefused(file, reason);
-                },
-                Qt::QueuedConnection);
-        });
-    });
-    importThread_->setObjectName(QStringLiteral("photo import"));
-    const int generation = generation_;
-    connect(importThread_, &QThread::finished, this, [this, generation] {
-        if (generation == generation_)
-            jobFinished();
-    });
-    importThread_->start(QThread::LowPriority);
+    emit importProgress(importDone_, importTotal_);
+    decoder_->decode(paths);
 }
 
-void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>& photo)
+void PhotoGridViewController::countImported()
 {
-    storePrepared(photo);
     ++importDone_;
     progressIndicator_->setValue(importDone_);
     emit importProgress(importDone_, importTotal_);
@@ -581,60 +444,16 @@ void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>
 void PhotoGridViewController::photoRefused(const QString& file, const QString& reason)
 {
     lastRefusals_.append(QStringLiteral("%1: %2").arg(QFileInfo(file).fileName(), reason));
-    ++importDone_;
-    progressIndicator_->setValue(importDone_);
-    emit importProgress(importDone_, importTotal_);
+    countImported();
 }
 
-// Stores one photo in the collection (row and files) on the main thread, and
-// checks that its files are whole: a full disk leaves short files behind,
-// and a photo without its files must not stay in the collection.
-void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>& photo)
+void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>& photo)
 {
-    // The row is inserted and its files checked in one transaction, so that
-    // a photo whose files could not be written leaves no row behind.
-    Connection* connection = database_->database();
-    const bool transaction = connection && database_->beginTransactionWithDatabase(connection);
-    auto rollBack = [&] {
-        if (transaction)
-            Statement(connection, "rollback transaction").stepDone();
-    };
-    auto refuse = [&](Image* stored, const QString& reason) {
-        rollBack();
-        if (stored) {
-            try {
-                database_->removeImage(stored); // its row if any, and whatever files were written
-            } catch (const InternalError& error) {
-                logInternalError(error);
-            }
-        }
+    PhotoStore store(*database_);
+    QString reason;
+    Image* stored = store.store(*photo, &reason);
+    if (!stored) {
         photoRefused(photo->file, reason);
-        --importDone_; // counted by the caller
-    };
-    const QString diskFull = tr("the photo could not be written into the collection (is the disk full?)");
-
-    auto image = std::make_unique<Image>();
-    image->setDataForPhoto(photo->photoData);
-    image->setDataForThumbnail(photo->thumbnailData);
-    Image* stored = nullptr;
-    try {
-        stored = database_->addImage(std::move(image));
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        refuse(nullptr, tr("the photo could not be stored in the collection"));
-        return;
-    }
-    // A full disk leaves short files behind: a photo without its files
-    // must not stay in the collection.
-    const bool whole = QFileInfo(stored->photoFile()).size() == photo->photoData.size()
-                       && QFileInfo(stored->thumbnailFile()).size() == photo->thumbnailData.size()
-                       && QFileInfo(stored->croppedThumbnailFile()).size() > 0;
-    if (!whole) {
-        refuse(stored, diskFull);
-        return;
-    }
-    if (transaction && !database_->endTransactionWithDatabase(connection)) {
-        refuse(stored, diskFull);
         return;
     }
     try {
@@ -646,31 +465,15 @@ void PhotoGridViewController::storePrepared(const std::shared_ptr<PreparedPhoto>
         // The row could not be linked or saved (a full disk): the photo
         // leaves the collection again rather than stay half-made.
         logInternalError(error);
-        refuse(stored, diskFull);
+        store.remove(stored);
+        photoRefused(photo->file, PhotoStore::diskFullReason());
         return;
     }
     addedPhotos_.push_back(stored);
     importedImageArray_.push_back(stored);
     ++storedInImport_;
     refreshImageBrowser();
-}
-
-void PhotoGridViewController::jobFinished()
-{
-    if (importThread_) {
-        importThread_->wait();
-        delete importThread_;
-        importThread_ = nullptr;
-    }
-    importJob_.reset();
-    if (!waitingPaths_.isEmpty()) {
-        const QStringList next = waitingPaths_;
-        waitingPaths_.clear();
-        importTotal_ -= int(next.size()); // counted again when started
-        addPhotosWithPaths(next);
-        return;
-    }
-    finishImport();
+    countImported();
 }
 
 void PhotoGridViewController::finishImport()
@@ -695,7 +498,7 @@ void PhotoGridViewController::finishImport()
 
 bool PhotoGridViewController::imageSaveInProgress() const
 {
-    return importThread_ != nullptr || !waitingPaths_.isEmpty();
+    return decoder_->isRunning();
 }
 
 bool PhotoGridViewController::waitForImageSave(int timeoutMs)
@@ -719,8 +522,7 @@ void PhotoGridViewController::cancelImport()
 {
     if (!imageSaveInProgress())
         return;
-    waitingPaths_.clear();
-    stopImportThread();
+    decoder_->cancel();
     finishImport();
 }
 

@@ -12,13 +12,12 @@ class QListView;
 class QProgressBar;
 class QPushButton;
 class QSlider;
-class QThread;
 
 namespace spinora {
 
 class Image;
+class PhotoDecoder;
 class PhotoGridModel;
-class PhotoImportJob;
 class SpinoraDatabase;
 struct PreparedPhoto;
 
@@ -71,16 +70,15 @@ public:
 //           grid->updatePhotoGrid(&document, nullptr);
 //
 // Picture files are read, checked, scaled and encoded on a background
-// thread; each finished photo is stored on the main thread (the collection's
-// connection belongs to it) one at a time, so the window keeps answering.
-// Files that are not pictures, are too large (over 64 MB or 100 megapixels)
-// or cannot be decoded are refused with a message naming them; a photo
-// whose files cannot be written (a full disk) is removed again and reported.
+// thread (PhotoDecoder); each finished photo is stored on the main thread
+// (PhotoStore: the collection's connection belongs to it) one at a time, so
+// the window keeps answering. Files that are not pictures, are too large
+// (over 64 MB or 100 megapixels) or cannot be decoded are refused with a
+// message naming them; a photo whose files cannot be written (a full disk)
+// is removed again and reported. This class is the widget and its model.
 class PhotoGridViewController : public QWidget, public PhotoViewControllerDelegate {
     Q_OBJECT
 public:
-    static constexpr qint64 kMaxFileBytes = 64ll * 1024 * 1024;
-    static constexpr qint64 kMaxPixels = 100'000'000;
     static constexpr int kCacheLimit = 200; // thumbnails kept drawn
 
     explicit PhotoGridViewController(QWidget* parent = nullptr);
@@ -152,14 +150,13 @@ signals:
 
 private:
     friend class PhotoGridModel;
+    // A decoded photo is stored and shown, or refused with the reason.
     void photoPrepared(const std::shared_ptr<PreparedPhoto>& photo);
     void photoRefused(const QString& file, const QString& reason);
-    void jobFinished();
-    void storePrepared(const std::shared_ptr<PreparedPhoto>& photo);
+    void countImported();
     void finishImport();
     void reloadGrid();
     void selectionChanged();
-    void stopImportThread();
 
     SpinoraDatabase* database_ = nullptr;
     PhotoGridViewControllerDelegate* delegate_ = nullptr;
@@ -170,8 +167,6 @@ private:
     int storedInImport_ = 0;
     int importTotal_ = 0;
     int importDone_ = 0;
-    int generation_ = 0; // of the running import; older results are dropped
-    QStringList waitingPaths_;
     bool showsAlerts_ = true;
     int cellSide_ = 0;
 
@@ -181,8 +176,8 @@ private:
     QPushButton* addButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     QSlider* zoomSlider_ = nullptr;
-    QThread* importThread_ = nullptr;
-    std::shared_ptr<PhotoImportJob> importJob_;
+    // Owned as a child; its destructor stops the decoding thread.
+    PhotoDecoder* decoder_ = nullptr;
 };
 
 } // namespace spinora

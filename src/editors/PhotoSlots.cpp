@@ -16,6 +16,8 @@ PhotoSlots::PhotoSlots(int count, QWidget* parent) : QWidget(parent)
     for (int i = 0; i < count; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("photo%1View").arg(i + 1));
+        // The button shows only a picture: screen readers need its name.
+        button->setAccessibleName(localized("Photo %1").arg(i + 1));
         button->setIconSize(QSize(64, 64));
         button->setFixedSize(72, 72);
         button->setAutoRaise(true);

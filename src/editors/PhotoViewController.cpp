@@ -1,7 +1,10 @@
 #include "PhotoViewController.h"
 
+#include "Artwork.h"
+
 #include "Image.h"
 #include "InternalError.h"
+#include "Localization.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -120,14 +123,24 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     toolbar_ = new QToolBar(this);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setMovable(false);
-    QAction* previous = toolbar_->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Previous"));
-    previous->setObjectName(QStringLiteral("previousAction"));
+    auto item = [this](QStyle::StandardPixmap icon, const char* label, const char* toolTip, const char* name) {
+        auto* action = new QAction(style()->standardIcon(icon), localized(label), this);
+        action->setToolTip(localized(toolTip));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    QAction* previous = item(QStyle::SP_ArrowBack, "Previous Photo", "Display the previous photo", "previousAction");
     previous->setShortcut(Qt::Key_Left);
-    QAction* caption = toolbar_->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), tr("Caption"));
-    caption->setObjectName(QStringLiteral("captionAction"));
-    QAction* next = toolbar_->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Next"));
-    next->setObjectName(QStringLiteral("nextAction"));
+    QAction* caption = item(QStyle::SP_FileDialogDetailedView, "Edit Caption", "Edit the photo caption", "captionAction");
+    QAction* next = item(QStyle::SP_ArrowForward, "Next Photo", "Display the next photo", "nextAction");
     next->setShortcut(Qt::Key_Right);
+    artwork::addToolbarSpace(toolbar_, true);
+    toolbar_->addAction(previous);
+    artwork::addToolbarSpace(toolbar_, false);
+    toolbar_->addAction(caption);
+    artwork::addToolbarSpace(toolbar_, false);
+    toolbar_->addAction(next);
+    artwork::addToolbarSpace(toolbar_, true);
     connect(previous, &QAction::triggered, this, &PhotoViewController::handlePreviousButton);
     connect(caption, &QAction::triggered, this, &PhotoViewController::handleCaptionButton);
     connect(next, &QAction::triggered, this, &PhotoViewController::handleNextButton);
@@ -139,6 +152,7 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     // The caption floats over the bottom of the photo.
     captionBackgroundView_ = new RoundedRectView(imageView_);
     captionView_ = new QTextEdit(captionBackgroundView_);
+    captionView_->setAccessibleName(localized("Caption"));
     captionView_->setObjectName(QStringLiteral("captionView"));
     captionView_->setFrameShape(QFrame::NoFrame);
     captionView_->setAcceptRichText(false);

@@ -69,7 +69,7 @@ private:
 };
 
 // Shows one photo at full size with its caption, in its own window, with the
-// toolbar "Previous", "Caption", "Next". Keeps at most 20 photos loaded and
+// toolbar "Previous Photo", "Edit Caption", "Next Photo". Keeps at most 20 photos loaded and
 // releases the oldest first. Each opening makes a new viewer:
 //     PhotoViewController viewer(&document, editorWindow);
 //     viewer.setDelegate(grid);

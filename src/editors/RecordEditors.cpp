@@ -11,7 +11,8 @@ namespace spinora {
 // Each call makes the editor for this opening only: it is a window-modal
 // dialog on the document window and lives as long as its nested loop.
 
-bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus)
+bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
+                const std::function<void(CactusInfoViewController&)>& logHistory)
 {
     if (!cactus) {
         AddCactusInfoViewController editor(document, window);
@@ -19,9 +20,8 @@ bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus)
         return editor.showViewFromWindow();
     }
     CactusInfoViewController editor(document, window);
-    editor.setLogHistoryHidden(false);
-    editor.prepareView(cactus);
-    return editor.showViewFromWindow();
+    editor.setLogHistoryPresenter(logHistory);
+    return editor.prepareView(cactus) && editor.showViewFromWindow();
 }
 
 bool editWater(QWidget* window, SpinoraDatabase& document, Water* water)
@@ -32,8 +32,7 @@ bool editWater(QWidget* window, SpinoraDatabase& document, Water* water)
         return editor.showViewFromWindow();
     }
     WaterInfoViewController editor(document, window);
-    editor.prepareView(water);
-    return editor.showViewFromWindow();
+    return editor.prepareView(water) && editor.showViewFromWindow();
 }
 
 bool editLog(QWidget* window, SpinoraDatabase& document, Log* log, Cactus* forCactus)
@@ -45,8 +44,7 @@ bool editLog(QWidget* window, SpinoraDatabase& document, Log* log, Cactus* forCa
     }
     LogInfoViewController editor(document, window);
     editor.setHistoryScreenNumber(forCactus ? 1 : 0);
-    editor.prepareView(log);
-    return editor.showViewFromWindow();
+    return editor.prepareView(log) && editor.showViewFromWindow();
 }
 
 } // namespace spinora

@@ -1,6 +1,7 @@
 #include "WaterInfoViewController.h"
 
 #include "CactusInfoViewController.h"
+#include "CactusTable.h"
 #include "PrintCommand.h"
 
 #include "Cactus.h"
@@ -18,8 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -51,51 +50,7 @@ QStringList dayItems(int days)
     return items;
 }
 
-QIcon rowIcon(Cactus* cactus)
-{
-    Image* photo = cactus->cellImage();
-    if (!photo)
-        return QIcon();
-    photo->hydrateThumbnail();
-    const QImage& thumb = photo->thumbnail();
-    return thumb.isNull() ? QIcon() : QIcon(QPixmap::fromImage(Image::centredSquare(thumb)));
-}
-
 } // namespace
-
-void fillCactusRows(QListWidget* list, const std::vector<Cactus*>& cacti, const Water* markFollowers)
-{
-    list->clear();
-    const QLocale locale;
-    for (Cactus* cactus : cacti) {
-        QStringList lines{cactus->name()};
-        QString species = cactus->scientificName();
-        if (!cactus->commonName().isEmpty())
-            species += QStringLiteral(" (%1)").arg(cactus->commonName());
-        lines << species;
-        for (size_t index = 0; index < 2; ++index) {
-            const std::optional<QString> event = cactus->eventString(index);
-            if (!event)
-                continue;
-            const QDateTime date = toDateTime(cactus->eventDate(index));
-            lines << QStringLiteral("%1 %2").arg(*event, date.isValid() ? locale.toString(date.date(), QLocale::ShortFormat)
-                                                                        : QString());
-        }
-        auto* item = new QListWidgetItem(rowIcon(cactus), lines.join(QLatin1Char('\n')), list);
-        item->setData(Qt::UserRole, QVariant::fromValue<void*>(cactus));
-        if (Image* photo = cactus->cellImage()) {
-            photo->hydrateCaption();
-            item->setToolTip(photo->caption());
-        }
-        if (markFollowers) {
-            const bool follows = cactus->water() == markFollowers;
-            item->setCheckState(follows ? Qt::Checked : Qt::Unchecked);
-            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-        }
-        if (cactus->waterNext() && cactus->wateringDue())
-            item->setBackground(QColor(255, 236, 210));
-    }
-}
 
 // --- The chooser
 
@@ -105,42 +60,35 @@ CactiToWaterViewController::CactiToWaterViewController(SpinoraDatabase& document
     setObjectName(QStringLiteral("CactiToWaterViewController"));
     setWindowTitle(localized("Cacti To Water"));
     setWindowModality(Qt::WindowModal);
-    auto* layout = new QVBoxLayout(this);
-    headerButton_ = new QPushButton(localized("Name"), this);
-    headerButton_->setObjectName(QStringLiteral("nameHeader"));
-    headerButton_->setFlat(true);
-    headerButton_->setAutoDefault(false);
-    connect(headerButton_, &QPushButton::clicked, this, &CactiToWaterViewController::flipSortOrder);
-    table_ = new QListWidget(this);
+    table_ = new CactusTable([this]() -> const std::vector<Cactus*>& { return document_.displayedCacti(); }, this);
     table_->setObjectName(QStringLiteral("cactiTable"));
-    table_->setIconSize(QSize(64, 64));
-    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    connect(table_, &QListWidget::itemClicked, this, [this] {
-        QList<int> rows;
-        for (const QModelIndex& index : table_->selectionModel()->selectedRows())
-            rows << index.row();
-        toggleRows(rows);
-    });
+    table_->setAccessibleName(localized("Cacti To Water"));
+    connect(table_, &CactusTable::clicked, this, [this] { toggleRows(table_->chosenRows()); });
+    connect(table_, &CactusTable::rowsChosen, this, &CactiToWaterViewController::toggleRows);
+    connect(table_, &CactusTable::headerClicked, this, &CactiToWaterViewController::flipSortOrder);
     auto* close = new QPushButton(localized("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &CactiToWaterViewController::hideView);
-    layout->addWidget(headerButton_, 0, Qt::AlignLeft);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(close);
     layout->addLayout(row);
-    resize(460, 520);
+    resize(640, 520);
 }
 
 void CactiToWaterViewController::prepareView(Water* water)
 {
     water_ = water;
+    table_->setMarkedSchedule(water);
     reload();
 }
 
 void CactiToWaterViewController::showViewFromWindow()
 {
+    table_->setFocus();
     exec();
 }
 
@@ -151,18 +99,18 @@ void CactiToWaterViewController::hideView()
 
 void CactiToWaterViewController::reload()
 {
-    headerButton_->setText(localized("Name") + (document_.sortCactiAscending() ? QStringLiteral(" ▲") : QStringLiteral(" ▼")));
-    fillCactusRows(table_, document_.displayedCacti(), water_);
+    table_->reload(document_.sortCactiAscending());
 }
 
-void CactiToWaterViewController::toggleRows(const QList<int>& rows)
+void CactiToWaterViewController::toggleRows(const std::vector<int>& rows)
 {
     std::vector<Cactus*> chosen;
     for (int row : rows) {
-        if (row >= 0 && size_t(row) < document_.displayedCacti().size())
-            chosen.push_back(document_.displayedCacti()[size_t(row)]);
+        if (Cactus* cactus = table_->cactusAt(row))
+            chosen.push_back(cactus);
     }
     for (Cactus* cactus : chosen) {
+        formerSchedules_.try_emplace(cactus, cactus->water(), cactus->wateringKey());
         const bool follows = cactus->water() == water_;
         cactus->hydrate();
         if (follows) {
@@ -179,8 +127,30 @@ void CactiToWaterViewController::toggleRows(const QList<int>& rows)
         }
         cactus->dehydrate();
     }
+    const QModelIndex current = table_->currentIndex();
     table_->clearSelection();
     reload();
+    // The keyboard goes on from the row it was on.
+    if (current.isValid())
+        table_->selectionModel()->setCurrentIndex(table_->model()->index(current.row(), 0), QItemSelectionModel::NoUpdate);
+}
+
+void CactiToWaterViewController::undoMoves()
+{
+    for (auto& [cactus, former] : formerSchedules_) {
+        auto [schedule, key] = former;
+        if (cactus->water() == schedule && cactus->wateringKey() == key)
+            continue;
+        cactus->hydrate();
+        if (cactus->water())
+            cactus->water()->removeCactus(cactus);
+        if (schedule)
+            schedule->addCactus(cactus);
+        cactus->setWater(schedule);
+        cactus->setWateringKey(key);
+        cactus->dehydrate();
+    }
+    formerSchedules_.clear();
 }
 
 void CactiToWaterViewController::flipSortOrder()
@@ -203,6 +173,20 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
     buildNotesTab();
     addButtonRow();
     resize(640, 420);
+
+    // Screen readers name each control after its label; several share a row.
+    const std::pair<QWidget*, const char*> names[] = {
+        {nameField_, "Name"},          {waterEveryField_, "Water Every"},         {waterEveryButton_, "Units"},
+        {quantityButton_, "Quantity"}, {validLastWateredButton_, "Last Watered"}, {lastWateredField_, "Last Watered"},
+        {notesView_, "Notes"},
+    };
+    for (const auto& [control, name] : names)
+        nameControl(control, localized(name));
+    for (int which = 0; which < 6; ++which) {
+        const QString date = localized(kMonthPlaceholders[which]);
+        nameControl(monthBoxes_[size_t(which)], date);
+        nameControl(dayButtons_[size_t(which)], localized("%1, Day").arg(date));
+    }
     connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
@@ -226,7 +210,7 @@ void WaterInfoViewController::buildGeneralTab()
 
     waterEveryField_ = new QLineEdit(page);
     waterEveryField_->setObjectName(QStringLiteral("waterEveryField"));
-    waterEveryField_->setValidator(new DecimalValidator(7, 0, waterEveryField_));
+    waterEveryField_->setValidator(new NumberValidator(7, 0, waterEveryField_));
     waterEveryField_->setMaximumWidth(90);
     waterEveryField_->setAlignment(Qt::AlignRight);
     waterEveryButton_ = new QComboBox(page);
@@ -237,7 +221,7 @@ void WaterInfoViewController::buildGeneralTab()
     everyRow->addStretch(1);
     form->addRow(localized("Water Every"), everyRow);
     connect(waterEveryField_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        refillUnits(text.trimmed().toLongLong() == 1);
+        refillUnits(text.trimmed() == QLatin1String("1"));
         calculateNextWatering(pickerDate(lastWateredField_));
     });
     connect(waterEveryButton_, qOverload<int>(&QComboBox::activated), this,
@@ -304,18 +288,32 @@ void WaterInfoViewController::buildCactiTab()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    cactiToWaterView_ = new QListWidget(page);
+    cactiToWaterView_ = new CactusTable(
+        [this]() -> const std::vector<Cactus*>& {
+            static const std::vector<Cactus*> none;
+            return water_ ? water_->cacti() : none;
+        },
+        page);
     cactiToWaterView_->setObjectName(QStringLiteral("cactiToWaterView"));
-    cactiToWaterView_->setIconSize(QSize(64, 64));
-    cactiToWaterView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cactiToWaterView_->setStyleSheet(QStringLiteral("QListWidget { background: rgb(240, 240, 240); }"));
-    connect(cactiToWaterView_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { showCactusInfo(cactiToWaterView_->row(item)); });
+    cactiToWaterView_->setAccessibleName(localized("Cacti To Water"));
+    connect(cactiToWaterView_, &CactusTable::doubleClicked, this,
+            [this](const QModelIndex& index) { showCactusInfo(index.row()); });
+    connect(cactiToWaterView_, &CactusTable::rowsChosen, this,
+            [this](const std::vector<int>& rows) { showCactusInfo(rows.front()); });
+    // The header flips the order of the plants here as in the lists.
+    connect(cactiToWaterView_, &CactusTable::headerClicked, this, [this] {
+        document_.setSortCactiAscending(!document_.sortCactiAscending());
+        water_->sortCacti();
+        reloadCacti();
+        cactiToWaterView_->scrollToTop();
+    });
     addCactussButton_ = new QPushButton(QStringLiteral("+"), page);
     addCactussButton_->setObjectName(QStringLiteral("addCactussButton"));
+    addCactussButton_->setAccessibleName(localized("Add Cacti"));
     addCactussButton_->setToolTip(localized("Choose the cacti that follow this schedule"));
     removeCactussButton_ = new QPushButton(QStringLiteral("−"), page);
     removeCactussButton_->setObjectName(QStringLiteral("removeCactussButton"));
+    removeCactussButton_->setAccessibleName(localized("Remove Cacti"));
     removeCactussButton_->setToolTip(localized("Remove the selected cacti from this schedule"));
     for (QPushButton* button : {addCactussButton_, removeCactussButton_}) {
         button->setAutoDefault(false);
@@ -363,11 +361,14 @@ void WaterInfoViewController::fillDays(int which, int month)
     day->setCurrentIndex(remembered >= 0 && remembered < day->count() ? remembered : 0);
 }
 
-void WaterInfoViewController::prepareView(Water* water)
+bool WaterInfoViewController::prepareView(Water* water)
 {
+    if (!claim(water, water->name()))
+        return false;
     water_ = water;
     water_->hydrate();
     unloadUponExit_ = true;
+    chooser_->forgetMoves();
 
     nameField_->setText(water_->name());
     nameField_->setFocus();
@@ -398,6 +399,7 @@ void WaterInfoViewController::prepareView(Water* water)
         dayButton->addItems(dayItems(month ? daysInMonth(month) : 31));
         dayButton->setCurrentIndex(day);
         monthBoxes_[size_t(which)]->setCurrentIndex(month ? month : -1);
+        monthShown_[size_t(which)] = month ? month : -1;
     }
 
     savedNextWater_ = water_->waterNext();
@@ -407,6 +409,7 @@ void WaterInfoViewController::prepareView(Water* water)
     setAddMode(false);
     tabs()->setCurrentIndex(0);
     infoScreenVisible_ = true;
+    return true;
 }
 
 void WaterInfoViewController::setAddMode(bool addMode)
@@ -421,7 +424,7 @@ void WaterInfoViewController::setAddMode(bool addMode)
 
 void WaterInfoViewController::reloadCacti()
 {
-    fillCactusRows(cactiToWaterView_, water_->cacti(), nullptr);
+    cactiToWaterView_->reload(document_.sortCactiAscending());
 }
 
 // --- Next watering
@@ -437,21 +440,13 @@ int64_t WaterInfoViewController::noWaterCode(int which) const
 
 void WaterInfoViewController::calculateNextWatering(const Timestamp& lastWatered)
 {
-    if (!lastWatered || !validLastWateredButton_->isChecked()) {
-        savedNextWater_.reset();
-        nextWateringAmountLabel_->setText(formatNextWatering(savedNextWater_));
-        return;
-    }
+    // The schedule as the controls stand, watered at the date proposed; a
+    // frequency that cannot be stored schedules nothing.
     Water temporary;
-    temporary.setLastWatered(lastWatered);
-    const int64_t frequency = waterEveryField_->text().trimmed().toLongLong();
-    if (frequency >= 0)
-        temporary.setFrequency(frequency);
-    const int units = waterEveryButton_->currentIndex() + 1;
-    temporary.setFrequencyUnits(units >= 1 && units <= 5 ? units : 1);
-    for (int which = 0; which < 6; ++which)
-        temporary.setNoWaterDDMM(which + 1, noWaterCode(which));
-    savedNextWater_ = temporary.calculateNextWatering(lastWatered);
+    FieldCheck check;
+    savedNextWater_.reset();
+    if (lastWatered && validLastWateredButton_->isChecked() && writeControls(temporary, check))
+        savedNextWater_ = temporary.calculateNextWatering(lastWatered);
     nextWateringAmountLabel_->setText(formatNextWatering(savedNextWater_));
 }
 
@@ -460,7 +455,7 @@ void WaterInfoViewController::handleJustWatered()
     validLastWateredButton_->setChecked(true);
     {
         const QSignalBlocker block(lastWateredField_);
-        showDateInPicker(lastWateredField_, now(), true);
+        showDateInPicker(lastWateredField_, currentMinute(), true);
     }
     calculateNextWatering(pickerDate(lastWateredField_));
 }
@@ -480,16 +475,32 @@ void WaterInfoViewController::handleDayChange()
     calculateNextWatering(pickerDate(lastWateredField_));
 }
 
+void WaterInfoViewController::clearNoWaterDate(int which, int shownMonth)
+{
+    const QSignalBlocker block(monthBoxes_[size_t(which)]);
+    monthBoxes_[size_t(which)]->setCurrentIndex(shownMonth);
+    monthShown_[size_t(which)] = shownMonth;
+    QComboBox* day = dayButtons_[size_t(which)];
+    day->clear();
+    day->addItems(dayItems(31));
+    day->setCurrentIndex(0);
+}
+
 void WaterInfoViewController::comboBoxChanged(int which)
 {
     const int month = monthBoxes_[size_t(which)]->currentIndex();
     if (month == 0) {
-        QComboBox* day = dayButtons_[size_t(which)];
-        day->clear();
-        day->addItems(dayItems(31));
-        day->setCurrentIndex(0);
+        // "Clear Date" on a date that was set clears the period: half a
+        // period means nothing to the schedule, and its other end would
+        // stay behind in the file. (Passing over the item with the arrow
+        // keys from an empty box clears nothing else.)
+        const bool wasSet = monthShown_[size_t(which)] >= 1;
+        clearNoWaterDate(which, 0);
+        if (wasSet)
+            clearNoWaterDate(which ^ 1, -1);
     } else {
         fillDays(which, month);
+        monthShown_[size_t(which)] = month;
     }
     calculateNextWatering(pickerDate(lastWateredField_));
 }
@@ -499,8 +510,8 @@ void WaterInfoViewController::comboBoxChanged(int which)
 void WaterInfoViewController::handleDeleteCactus()
 {
     std::vector<Cactus*> leaving;
-    for (QListWidgetItem* item : cactiToWaterView_->selectedItems())
-        leaving.push_back(static_cast<Cactus*>(item->data(Qt::UserRole).value<void*>()));
+    for (const QModelIndex& index : cactiToWaterView_->selectionModel()->selectedRows())
+        leaving.push_back(cactiToWaterView_->cactusAt(index.row()));
     for (Cactus* cactus : leaving) {
         water_->removeCactus(cactus);
         cactus->hydrate();
@@ -527,8 +538,8 @@ void WaterInfoViewController::showCactusInfo(int row)
         return;
     Cactus* cactus = water_->cacti()[size_t(row)];
     CactusInfoViewController editor(document_, this);
-    editor.setLogHistoryHidden(true);
-    editor.prepareView(cactus);
+    if (!editor.prepareView(cactus))
+        return;
     editor.showViewFromWindow();
     reloadCacti();
     raise();
@@ -537,29 +548,42 @@ void WaterInfoViewController::showCactusInfo(int row)
 
 // --- Printing
 
-std::unique_ptr<Water> WaterInfoViewController::getInfo() const
+bool WaterInfoViewController::writeControls(Water& into, FieldCheck& check) const
 {
-    auto info = std::make_unique<Water>();
-    info->setName(nameField_->text());
-    info->setFrequency(waterEveryField_->text().trimmed().toLongLong());
-    info->setFrequencyUnits(waterEveryButton_->currentIndex() + 1);
-    info->setQuantity(quantityButton_->currentIndex());
-    if (validLastWateredButton_->isChecked())
-        info->setLastWatered(pickerDate(lastWateredField_));
+    const std::optional<int64_t> frequency = check.wholeNumber(waterEveryField_, localized("Water Every"), 1);
+    if (!check.passed())
+        return false;
+    into.setName(nameField_->text());
+    into.setFrequency(*frequency);
+    into.setFrequencyUnits(waterEveryButton_->currentIndex() + 1);
+    into.setQuantity(quantityButton_->currentIndex());
+    into.setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
     for (int which = 0; which < 6; ++which)
-        info->setNoWaterDDMM(which + 1, noWaterCode(which));
-    info->setWaterNext(savedNextWater_);
-    info->setNotes(notesView_->toPlainText());
-    if (water_) {
-        for (Cactus* cactus : water_->cacti())
-            info->linkCactus(cactus);
-    }
+        into.setNoWaterDDMM(which + 1, noWaterCode(which));
+    into.setWaterNext(savedNextWater_);
+    into.setNotes(notesView_->toPlainText());
+    if (water_)
+        into.setNotificationSet(water_->notificationSet());
+    return true;
+}
+
+std::unique_ptr<Water> WaterInfoViewController::getInfo(FieldCheck* check) const
+{
+    FieldCheck ownCheck;
+    auto info = std::make_unique<Water>();
+    if (!water_ || !writeControls(*info, check ? *check : ownCheck))
+        return nullptr;
+    for (Cactus* cactus : water_->cacti())
+        info->linkCactus(cactus);
     return info;
 }
 
 void WaterInfoViewController::printInfo()
 {
-    const std::unique_ptr<Water> info = getInfo();
+    FieldCheck check;
+    const std::unique_ptr<Water> info = getInfo(&check);
+    if (!check.report(this))
+        return;
     PrintSubject subject;
     subject.screen = 4;
     subject.water = info.get();
@@ -568,22 +592,18 @@ void WaterInfoViewController::printInfo()
 
 // --- Saving and closing
 
-void WaterInfoViewController::applyChanges()
+bool WaterInfoViewController::saveAndClose()
 {
-    const QString name = nameField_->text();
-    if (name != water_->name())
+    if (nameField_->text().isEmpty())
+        return false;
+    FieldCheck check;
+    if (nameField_->text() != water_->name())
         waterUpdate_ = true;
-    water_->setName(name);
-    water_->setFrequency(waterEveryField_->text().trimmed().toLongLong());
-    water_->setFrequencyUnits(waterEveryButton_->currentIndex() + 1);
-    water_->setQuantity(quantityButton_->currentIndex());
-
     const Timestamp previousLastWatered = water_->lastWatered();
-    water_->setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
-    for (int which = 0; which < 6; ++which)
-        water_->setNoWaterDDMM(which + 1, noWaterCode(which));
-    water_->setWaterNext(savedNextWater_);
-    water_->setNotes(notesView_->toPlainText());
+    if (!writeControls(*water_, check)) {
+        check.report(this);
+        return false;
+    }
 
     // Every plant of the schedule is due when the schedule is; its own last
     // watered date follows only a changed one.
@@ -600,14 +620,14 @@ void WaterInfoViewController::applyChanges()
     document_.refreshData();
     if (CactusInfoViewController* cactusEditor = CactusInfoViewController::openEditor(document_))
         cactusEditor->updateWaterField();
+    chooser_->forgetMoves();
+    hideView(true);
+    return true;
 }
 
 void WaterInfoViewController::saveChangesAndHideView()
 {
-    if (nameField_->text().isEmpty())
-        return;
-    applyChanges();
-    hideView(true);
+    saveAndClose();
 }
 
 void WaterInfoViewController::hideView(bool ok)
@@ -633,39 +653,34 @@ AddWaterInfoViewController::AddWaterInfoViewController(SpinoraDatabase& document
 
 AddWaterInfoViewController::~AddWaterInfoViewController()
 {
-    // Plants chosen for a schedule that was never saved follow none.
-    if (newWater_) {
-        for (Cactus* cactus : newWater_->cacti()) {
-            cactus->hydrate();
-            cactus->setWater(nullptr);
-            cactus->setWateringKey(-1);
-            cactus->dehydrate();
-        }
-    }
+    // Plants chosen for a schedule that was never saved follow their own
+    // schedule again, not none.
+    cactiToWaterViewController()->undoMoves();
 }
 
-void AddWaterInfoViewController::prepareView(Water*)
+bool AddWaterInfoViewController::prepareView(Water*)
 {
-    if (newWater_) {
-        for (Cactus* cactus : newWater_->cacti()) {
-            cactus->hydrate();
-            cactus->setWater(nullptr);
-            cactus->setWateringKey(-1);
-            cactus->dehydrate();
-        }
-    }
+    cactiToWaterViewController()->undoMoves();
     newWater_ = std::make_unique<Water>();
     addedWater_ = nullptr;
     WaterInfoViewController::prepareView(newWater_.get());
     unloadUponExit_ = false;
     setAddMode(true);
+    return true;
+}
+
+void AddWaterInfoViewController::hideView(bool ok)
+{
+    // Cancel: the plants chosen for the new schedule return to theirs.
+    if (!ok)
+        cactiToWaterViewController()->undoMoves();
+    WaterInfoViewController::hideView(ok);
 }
 
 void AddWaterInfoViewController::saveChangesAndHideView()
 {
-    if (!water_ || water_ != newWater_.get())
+    if (!water_ || water_ != newWater_.get() || !saveAndClose())
         return;
-    WaterInfoViewController::saveChangesAndHideView();
     Water* added = document_.addWater(std::move(newWater_));
     for (Cactus* cactus : added->cacti()) {
         cactus->hydrate();

@@ -5,29 +5,27 @@
 #include <QDialog>
 
 #include <array>
+#include <map>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
-class QTableWidget;
 
 namespace spinora {
 
 class Cactus;
+class CactusTable;
 class SpinoraDatabase;
 class Water;
 
-// Fills a list with one row per plant as the schedule editors show them:
-// photo, name, species and the two latest events; due plants are tinted.
-void fillCactusRows(QListWidget* list, const std::vector<Cactus*>& cacti, const Water* markFollowers);
-
-// "Cacti To Water": every displayed plant of the collection; selecting a row
-// makes that plant follow the schedule or leave it, written at once.
+// "Cacti To Water": every displayed plant of the collection; a click on a
+// row, or Space or Return, makes its plant follow the schedule or leave it,
+// written at once. The moves can be taken back (Cancel of a new schedule).
 class CactiToWaterViewController : public QDialog {
     Q_OBJECT
 public:
@@ -36,9 +34,13 @@ public:
     void prepareView(Water* water);
     void showViewFromWindow();
     void hideView();
-    // Toggles the plants of these rows (the table's selection action).
-    void toggleRows(const QList<int>& rows);
-    QListWidget* table() const { return table_; }
+    // Toggles the plants of these rows.
+    void toggleRows(const std::vector<int>& rows);
+    CactusTable* table() const { return table_; }
+
+    // Every plant moved since forgetMoves() follows its former schedule again.
+    void undoMoves();
+    void forgetMoves() { formerSchedules_.clear(); }
 
 private:
     void reload();
@@ -46,8 +48,9 @@ private:
 
     SpinoraDatabase& document_;
     Water* water_ = nullptr;
-    QListWidget* table_;
-    QPushButton* headerButton_;
+    CactusTable* table_;
+    // Each plant moved, with the schedule (and key) it followed before.
+    std::map<Cactus*, std::pair<Water*, int64_t>> formerSchedules_;
 };
 
 // The editor of one watering schedule: "General", "Cacti To Water", "Notes".
@@ -59,13 +62,16 @@ public:
     WaterInfoViewController(SpinoraDatabase& document, QWidget* parent);
     ~WaterInfoViewController() override;
 
-    virtual void prepareView(Water* water);
+    // False when the schedule is open in another editor (the user is told).
+    virtual bool prepareView(Water* water);
     Water* water() const { return water_; }
     const Timestamp& savedNextWater() const { return savedNextWater_; }
-    std::unique_ptr<Water> getInfo() const;
+    // A transient schedule holding what OK would store, for printing; null
+    // when a field cannot be stored as typed (`check` then says which).
+    std::unique_ptr<Water> getInfo(FieldCheck* check = nullptr) const;
 
     virtual void saveChangesAndHideView();
-    void hideView(bool ok);
+    virtual void hideView(bool ok);
     void handleJustWatered();
     void toggleValidLastWatered();
     void handleDayChange();
@@ -74,6 +80,7 @@ public:
     void handleDeleteCactus();
     void printInfo();
     void showCactusInfo(int row);
+    CactusTable* cactiTable() const { return cactiToWaterView_; }
     // Recomputes the next watering date from a last-watered date.
     void calculateNextWatering(const Timestamp& lastWatered);
 
@@ -81,7 +88,9 @@ public:
 
 protected:
     void cancelEditing() override { hideView(false); }
-    void applyChanges();
+    // OK's steps shared with the add mode, which then inserts the schedule.
+    // False when a field cannot be stored: nothing is written, the sheet stays.
+    bool saveAndClose();
     void setAddMode(bool addMode);
 
     SpinoraDatabase& document_;
@@ -92,9 +101,16 @@ private:
     void buildGeneralTab();
     void buildCactiTab();
     void buildNotesTab();
+    // Every control into a schedule: the one place that reads them, for OK,
+    // Print, the next watering shown and the check before OK. Writes
+    // nothing when `check` fails.
+    bool writeControls(Water& into, FieldCheck& check) const;
     void refillUnits(bool singular);
     void fillDays(int which, int month);
     int64_t noWaterCode(int which) const;
+    // Empties a no-water date; its month box shows `shownMonth` (0 "Clear
+    // Date", -1 the placeholder).
+    void clearNoWaterDate(int which, int shownMonth);
     void reloadCacti();
 
     bool waterUpdate_ = false;
@@ -111,8 +127,10 @@ private:
     QPushButton* justWateredButton_;
     std::array<QComboBox*, 6> monthBoxes_{};
     std::array<QComboBox*, 6> dayButtons_{};
+    // The month each box showed before its last change.
+    std::array<int, 6> monthShown_{};
     QLabel* nextWateringAmountLabel_;
-    QListWidget* cactiToWaterView_;
+    CactusTable* cactiToWaterView_;
     QPushButton* addCactussButton_;
     QPushButton* removeCactussButton_;
     QPlainTextEdit* notesView_;
@@ -125,8 +143,9 @@ public:
     AddWaterInfoViewController(SpinoraDatabase& document, QWidget* parent);
     ~AddWaterInfoViewController() override;
 
-    void prepareView(Water* ignored = nullptr) override;
+    bool prepareView(Water* ignored = nullptr) override;
     void saveChangesAndHideView() override;
+    void hideView(bool ok) override;
     Water* addedWater() const { return addedWater_; }
 
 private:

@@ -5,6 +5,7 @@
 #include "DatabasePrintView.h"
 #include "Localization.h"
 #include "Log.h"
+#include "PageSetup.h"
 #include "SpinoraDatabase.h"
 #include "Water.h"
 
@@ -64,10 +65,11 @@ int printToPdf(SpinoraDatabase& document, const PrintSubject& subject, const QSt
 
 namespace {
 
-// A printer set up with the default margins, on the platform's default paper.
+// A printer set up with the collection's page layout: the one chosen in
+// Page Setup, else the default margins on the platform's default paper.
 void prepare(QPrinter& printer, const SpinoraDatabase& document)
 {
-    printer.setPageLayout(DatabasePrintView::defaultPageLayout(printer.pageLayout().pageSize()));
+    printer.setPageLayout(PageSetup::effectiveLayout(document, printer.pageLayout().pageSize()));
     printer.setDocName(QFileInfo(document.packageFilename()).completeBaseName());
     printer.setCreator(QLatin1String(kApplicationName));
 }

@@ -1,10 +1,14 @@
 #include "Artwork.h"
 
+#include "Localization.h"
+
+#include <QAction>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QToolBar>
 
 #include <map>
 
@@ -176,6 +180,25 @@ QIcon toolbarIcon(const QString& name)
     const auto theme = themeNames().find(name);
     const QIcon fallback = drawnToolbarIcon(name);
     return theme == themeNames().end() ? fallback : QIcon::fromTheme(theme->second, fallback);
+}
+
+QAction* toolbarItem(QObject* parent, const char* identifier, const char* label, const char* toolTip,
+                     const char* image)
+{
+    auto* action = new QAction(toolbarIcon(QString::fromLatin1(image)), localized(label), parent);
+    action->setObjectName(QString::fromLatin1(identifier));
+    action->setToolTip(localized(toolTip));
+    return action;
+}
+
+void addToolbarSpace(QToolBar* toolbar, bool flexible)
+{
+    auto* space = new QWidget(toolbar);
+    if (flexible)
+        space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    else
+        space->setFixedWidth(8);
+    toolbar->addWidget(space);
 }
 
 } // namespace spinora::artwork

@@ -4,7 +4,10 @@
 #include <QRectF>
 #include <QString>
 
+class QAction;
+class QObject;
 class QPainter;
+class QToolBar;
 
 namespace spinora {
 
@@ -26,6 +29,12 @@ void draw(QPainter& painter, const QString& name, const QRectF& rect);
 QIcon toolbarIcon(const QString& name);
 // The drawn version alone (also what an empty theme falls back to).
 QIcon drawnToolbarIcon(const QString& name);
+
+// A toolbar item: its identifier (object name), label, tool tip and image.
+QAction* toolbarItem(QObject* parent, const char* identifier, const char* label, const char* toolTip,
+                     const char* image);
+// A fixed (8 points) or flexible space between toolbar items.
+void addToolbarSpace(QToolBar* toolbar, bool flexible);
 
 } // namespace artwork
 

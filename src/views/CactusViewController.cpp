@@ -1,6 +1,7 @@
 #include "CactusViewController.h"
 
 #include "Artwork.h"
+#include "LogHistoryWindow.h"
 #include "Localization.h"
 #include "RecordCopies.h"
 #include "RecordEditors.h"
@@ -52,16 +53,12 @@ std::vector<Cactus*> CactusViewController::cactiToActOn() const
 
 QString CactusViewController::secondText(const Cactus& cactus) const
 {
-    QString text = cactus.scientificName().isNull() ? QStringLiteral("") : cactus.scientificName();
-    if (!cactus.commonName().isEmpty())
-        text += QStringLiteral(" (%1)").arg(cactus.commonName());
-    return text;
+    return speciesText(cactus);
 }
 
 QString CactusViewController::logText(const Cactus& cactus, size_t index) const
 {
-    const QString event = cactus.eventString(index).value_or(QStringLiteral(""));
-    return QStringLiteral("%1 %2").arg(event, formats_.date(cactus.eventDate(index)));
+    return formats_.eventText(cactus, index);
 }
 
 QString CactusViewController::ageLine(const Cactus& cactus) const
@@ -233,7 +230,7 @@ void CactusViewController::showCactusInfo(int row)
     if (!cactus)
         return;
     clearSelection();
-    if (editCactus(window(), document(), cactus)) {
+    if (editCactus(window(), document(), cactus, presentLogHistory)) {
         afterEditorSaved();
         refreshData(std::nullopt);
     }

@@ -8,6 +8,7 @@
 #include "LogViewController.h"
 #include "MarkAsWatered.h"
 #include "MarkAsWateredSheet.h"
+#include "PageSetup.h"
 #include "PrintCommand.h"
 #include "SpinoraDatabase.h"
 #include "StatisticsViewController.h"
@@ -38,16 +39,6 @@ namespace {
 
 constexpr int kRecentSearches = 10;
 
-QWidget* spacer(QWidget* parent, bool flexible)
-{
-    auto* space = new QWidget(parent);
-    if (flexible)
-        space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    else
-        space->setFixedWidth(8);
-    return space;
-}
-
 } // namespace
 
 DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
@@ -70,7 +61,10 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     layout->addWidget(buildTabBar());
     containerView_ = new QStackedWidget(central);
     containerView_->setObjectName(QStringLiteral("ContainerView"));
+    const char* const listNames[] = {"Cacti", "Watering", "Logs"};
     for (ManagingViewController* list : viewControllers_) {
+        // Screen readers name each list after its tab.
+        list->tableView()->setAccessibleName(localized(listNames[containerView_->count()]));
         containerView_->addWidget(list);
         list->setSearchTextProvider([this] { return searchText(); });
         connect(list, &ManagingViewController::printRequested, this, &DocumentWindow::printDocument);
@@ -189,9 +183,7 @@ void DocumentWindow::buildToolbar()
 
     auto item = [this](const char* identifier, const char* label, const char* toolTip, const char* image,
                        auto slot) {
-        auto* action = new QAction(artwork::toolbarIcon(QString::fromLatin1(image)), localized(label), this);
-        action->setObjectName(QString::fromLatin1(identifier));
-        action->setToolTip(localized(toolTip));
+        QAction* action = artwork::toolbarItem(this, identifier, label, toolTip, image);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
@@ -209,6 +201,7 @@ void DocumentWindow::buildToolbar()
     searchField_ = new QLineEdit(toolbar_);
     searchField_->setObjectName(QStringLiteral("SearchField"));
     searchField_->setPlaceholderText(localized("Search"));
+    searchField_->setAccessibleName(localized("Search list"));
     searchField_->setToolTip(localized("Search the currently visible list"));
     searchField_->setClearButtonEnabled(true);
     searchField_->setMinimumWidth(180);
@@ -216,6 +209,8 @@ void DocumentWindow::buildToolbar()
     searchMenu_ = new QMenu(searchField_);
     QAction* recent = searchField_->addAction(artwork::toolbarIcon(QStringLiteral("search_button")), QLineEdit::LeadingPosition);
     recent->setObjectName(QStringLiteral("RecentSearches"));
+    // Its text names the picture-only button for screen readers.
+    recent->setText(localized("Recent Searches"));
     recent->setToolTip(localized("Recent Searches"));
     connect(recent, &QAction::triggered, this, [this] {
         fillSearchMenu();
@@ -229,24 +224,24 @@ void DocumentWindow::buildToolbar()
             list->tableView()->setFocus();
     });
 
-    toolbar_->addWidget(spacer(toolbar_, true));
+    artwork::addToolbarSpace(toolbar_, true);
     toolbar_->addAction(print);
-    toolbar_->addWidget(spacer(toolbar_, false));
+    artwork::addToolbarSpace(toolbar_, false);
     toolbar_->addAction(import);
-    toolbar_->addWidget(spacer(toolbar_, false));
+    artwork::addToolbarSpace(toolbar_, false);
     toolbar_->addAction(exportItem);
-    toolbar_->addWidget(spacer(toolbar_, false));
+    artwork::addToolbarSpace(toolbar_, false);
     toolbar_->addAction(statistics);
-    toolbar_->addWidget(spacer(toolbar_, true));
+    artwork::addToolbarSpace(toolbar_, true);
     QAction* search = toolbar_->addWidget(searchField_);
     search->setObjectName(QStringLiteral("Search"));
-    toolbar_->addWidget(spacer(toolbar_, true));
+    artwork::addToolbarSpace(toolbar_, true);
     toolbar_->addAction(markAsWatered_);
-    toolbar_->addWidget(spacer(toolbar_, false));
+    artwork::addToolbarSpace(toolbar_, false);
     toolbar_->addAction(remove);
-    toolbar_->addWidget(spacer(toolbar_, false));
+    artwork::addToolbarSpace(toolbar_, false);
     toolbar_->addAction(add);
-    toolbar_->addWidget(spacer(toolbar_, false));
+    artwork::addToolbarSpace(toolbar_, false);
 }
 
 QAction* DocumentWindow::toolbarAction(const QString& identifier) const
@@ -461,6 +456,16 @@ void DocumentWindow::printLabels()
     if (!document_.packageFilename().isEmpty())
         appSettings()->setValue(settingsKey("labelLayout"), QString::fromLatin1(dialog.layout().id));
     printLabelsWithDialog(this, dialog.sheet(), QFileInfo(document_.packageFilename()).completeBaseName());
+}
+
+void DocumentWindow::printPreview()
+{
+    printPreviewWithDialog(this, document_, PrintSubject{std::max(0, currentTab_)});
+}
+
+void DocumentWindow::pageSetup()
+{
+    PageSetup::run(this, document_);
 }
 
 StatisticsViewController* DocumentWindow::statisticsWindow()

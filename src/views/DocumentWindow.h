@@ -74,6 +74,10 @@ public slots:
     void printDocument();
     // Labels for the selected cacti, or for all the cactus list shows.
     void printLabels();
+    // File › Print Preview: the same pages as Print, shown first.
+    void printPreview();
+    // File › Page Setup...: the page layout of every print of this collection.
+    void pageSetup();
     void showStatistics();
     void refreshTitle();
     void refreshData();

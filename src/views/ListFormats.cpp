@@ -1,5 +1,6 @@
 #include "ListFormats.h"
 
+#include "Cactus.h"
 #include "DateStyles.h"
 
 namespace spinora {
@@ -24,6 +25,20 @@ QString ListFormats::dateAndTime(const Timestamp& t) const
         return QString();
     const QDateTime moment = toDateTime(t);
     return locale_.toString(moment.date(), dateFormat_) + QLatin1Char(' ') + locale_.toString(moment.time(), timeFormat_);
+}
+
+QString ListFormats::eventText(const Cactus& cactus, size_t index) const
+{
+    const QString event = cactus.eventString(index).value_or(QStringLiteral(""));
+    return QStringLiteral("%1 %2").arg(event, date(cactus.eventDate(index)));
+}
+
+QString speciesText(const Cactus& cactus)
+{
+    QString text = cactus.scientificName().isNull() ? QStringLiteral("") : cactus.scientificName();
+    if (!cactus.commonName().isEmpty())
+        text += QStringLiteral(" (%1)").arg(cactus.commonName());
+    return text;
 }
 
 QString ListFormats::money(double value) const

@@ -7,6 +7,11 @@
 
 namespace spinora {
 
+class Cactus;
+
+// The species of a plant as a row shows it: "<scientific> (<common>)".
+QString speciesText(const Cactus& cactus);
+
 // The date styles of the three lists: the locale's medium date ("Dec 6,
 // 2026", "6. Dez. 2026") for days, with the short time for watering moments.
 // One instance per list, made once: the formats are derived from the locale
@@ -17,6 +22,8 @@ public:
 
     QString date(const Timestamp& t) const;
     QString dateAndTime(const Timestamp& t) const;
+    // "<event> <date>" of a plant's log at `index` (0 the latest).
+    QString eventText(const Cactus& cactus, size_t index) const;
     // The total value of the statistics: two decimals, the locale's decimal
     // separator, no grouping.
     QString money(double value) const;

@@ -96,7 +96,7 @@ TEST_F(MenuTest, TheMenusHaveTheirTitlesShortcutsAndTags)
 
     EXPECT_EQ(titles(topMenu(window, "fileMenu")),
               (QStringList{"New", "Open...", "Open Recent", "-", "Close", "Save", "Save As...", "-", "Import From",
-                           "Export To", "-", "Page Setup...", "Print...", "Print Labels...", "-", "Quit Spinora"}));
+                           "Export To", "-", "Page Setup...", "Print...", "Print Preview...", "Print Labels...", "-", "Quit Spinora"}));
     EXPECT_EQ(titles(topMenu(window, "editMenu")),
               (QStringList{"Add Item", "Remove Item", "Duplicate Item", "-", "Cut", "Copy", "Paste", "Delete",
                            "Select All", "-", "Preferences..."}));
@@ -154,10 +154,12 @@ TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
     actionNamed(windowA, "removeItemAction")->trigger();
     actionNamed(windowA, "duplicateItemAction")->trigger();
     actionNamed(windowA, "printAction")->trigger();
+    actionNamed(windowA, "printPreviewAction")->trigger();
     actionNamed(windowA, "printLabelsAction")->trigger();
     actionNamed(windowB, "statisticsAction")->trigger();
     actionNamed(windowB, "duplicateItemAction")->trigger();
-    for (const char* slot : {"handleAddButton", "handleDeleteButton", "handleDuplicate", "printDocument", "printLabels"})
+    for (const char* slot :
+         {"handleAddButton", "handleDeleteButton", "handleDuplicate", "printDocument", "printPreview", "printLabels"})
         EXPECT_EQ(windowA->calls(slot), 1) << slot;
     EXPECT_EQ(windowA->calls("showStatistics"), 0);
     EXPECT_EQ(windowB->calls("showStatistics"), 1);

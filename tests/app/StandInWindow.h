@@ -41,6 +41,7 @@ public slots:
     void handleDeleteButton() { ++calls_["handleDeleteButton"]; }
     void handleDuplicate() { ++calls_["handleDuplicate"]; }
     void printDocument() { ++calls_["printDocument"]; }
+    void printPreview() { ++calls_["printPreview"]; }
     void printLabels() { ++calls_["printLabels"]; }
     void showStatistics() { ++calls_["showStatistics"]; }
     void refreshData() { ++calls_["refreshData"]; }

@@ -122,7 +122,7 @@ TEST(EditorScreenshots, EveryEditorAndTabFilled)
         CactusInfoViewController editor(*document, &window);
         editor.prepareView(plant);
         const QImage general = grabTabs(editor, QStringLiteral("cactus-editor"));
-        EXPECT_EQ(editor.updatedImageArray().size(), 7u);
+        EXPECT_EQ(editor.photos().updatedImageArray().size(), 7u);
         if (const QString docs = qEnvironmentVariable("SPINORA_SCREENSHOT_DIR"); !docs.isEmpty())
             general.save(docs + QStringLiteral("/cactus-editor.png"));
         editor.hideView(false);

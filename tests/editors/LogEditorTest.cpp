@@ -66,6 +66,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     Cactus* astro = f.addPlant(QStringLiteral("Astro"));
     const QDate day = QDate::currentDate().addDays(3);
     QString proposedTitle;
+    QString printed;
 
     whenModalOpens<AddLogInfoViewController>([&](AddLogInfoViewController* editor) {
         editor->setCalendarStore(&f.store);
@@ -82,6 +83,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
         saveProposedReminder(&proposedTitle);
         click(control<QPushButton>(editor, "reminderYes"));
         EXPECT_TRUE(editor->currentReminderId().has_value());
+        printed = dumpRecord(*editor->getInfo());
         click(ok);
     });
     ASSERT_TRUE(editLog(&f.window, *f.document, nullptr, nullptr));
@@ -89,6 +91,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     EXPECT_EQ(proposedTitle, QStringLiteral("Repotted Astro (Cactus)"));
     ASSERT_EQ(astro->logs().size(), 1u);
     Log* entry = astro->logs().front();
+    EXPECT_EQ(dumpRecord(*entry), printed) << "the printed sheet is what OK stored";
     EXPECT_TRUE(entry->reminder());
     ASSERT_FALSE(entry->reminderIdentifier().isEmpty());
     EXPECT_NE(f.document->eventWithName(QStringLiteral("Repotted")), nullptr);

@@ -25,55 +25,67 @@ QString text(const QString& s)
 
 } // namespace
 
+QString dumpRecord(Cactus& c)
+{
+    c.hydrate();
+    return QStringLiteral("cactus %1 %2 %3 type=%4 water=%5 last=%6 next=%7 plant=%8 acquired=%9")
+               .arg(text(c.name()), text(c.commonName()), text(c.scientificName()))
+               .arg(c.type())
+               .arg(c.water() ? text(c.water()->name()) : QStringLiteral("none"))
+               .arg(date(c.lastWatered()), date(c.waterNext()), date(c.plantDate()), date(c.dateAcquired())) +
+           QStringLiteral(" price=%1 value=%2 source=%3 %4 %5 %6 %7 %8 %9")
+               .arg(c.purchasePrice())
+               .arg(c.value())
+               .arg(c.source())
+               .arg(text(c.location()), text(c.height()), text(c.width()), text(c.weight()), text(c.light()),
+                    text(c.temperature())) +
+           QStringLiteral(" pot=%1 shape=%2 material=%3 notes=%4 logs=%5 photos=%6")
+               .arg(text(c.potSize()))
+               .arg(c.potShape())
+               .arg(c.potMaterial())
+               .arg(text(c.notes()))
+               .arg(c.logs().size())
+               .arg(c.images().size());
+}
+
+QString dumpRecord(Water& w)
+{
+    w.hydrate();
+    QStringList periods;
+    for (int i = 1; i <= 6; ++i)
+        periods << QString::number(w.noWaterDDMM(i));
+    return QStringLiteral("water %1 every=%2 unit=%3 quantity=%4 last=%5 next=%6 notify=%7 periods=%8 notes=%9 plants=%10")
+        .arg(text(w.name()))
+        .arg(w.frequency())
+        .arg(w.frequencyUnits())
+        .arg(w.quantity())
+        .arg(date(w.lastWatered()), date(w.waterNext()))
+        .arg(w.notificationSet())
+        .arg(periods.join(','), text(w.notes()))
+        .arg(w.cacti().size());
+}
+
+QString dumpRecord(Log& l)
+{
+    l.hydrate();
+    return QStringLiteral("log type=%1 date=%2 reminder=%3 id=%4 cactus=%5 event=%6 summary=%7 notes=%8 photos=%9")
+        .arg(l.logType())
+        .arg(date(l.logDate()))
+        .arg(l.reminder())
+        .arg(text(l.reminderIdentifier()), l.cactus() ? text(l.cactus()->name()) : QStringLiteral("none"),
+             text(l.eventName()), text(l.noteSummary()), text(l.notes()))
+        .arg(l.images().size());
+}
+
 QStringList dumpCollection(SpinoraDatabase& document)
 {
     QStringList lines;
-    for (const auto& c : document.cacti()) {
-        c->hydrate();
-        lines << QStringLiteral("cactus %1 %2 %3 type=%4 water=%5 last=%6 next=%7 plant=%8 acquired=%9")
-                     .arg(text(c->name()), text(c->commonName()), text(c->scientificName()))
-                     .arg(c->type())
-                     .arg(c->water() ? text(c->water()->name()) : QStringLiteral("none"))
-                     .arg(date(c->lastWatered()), date(c->waterNext()), date(c->plantDate()), date(c->dateAcquired())) +
-                     QStringLiteral(" price=%1 value=%2 source=%3 %4 %5 %6 %7 %8 %9")
-                         .arg(c->purchasePrice())
-                         .arg(c->value())
-                         .arg(c->source())
-                         .arg(text(c->location()), text(c->height()), text(c->width()), text(c->weight()),
-                              text(c->light()), text(c->temperature())) +
-                     QStringLiteral(" pot=%1 shape=%2 material=%3 notes=%4 logs=%5 photos=%6")
-                         .arg(text(c->potSize()))
-                         .arg(c->potShape())
-                         .arg(c->potMaterial())
-                         .arg(text(c->notes()))
-                         .arg(c->logs().size())
-                         .arg(c->images().size());
-    }
-    for (const auto& w : document.watering()) {
-        w->hydrate();
-        QStringList periods;
-        for (int i = 1; i <= 6; ++i)
-            periods << QString::number(w->noWaterDDMM(i));
-        lines << QStringLiteral("water %1 every=%2 unit=%3 quantity=%4 last=%5 next=%6 notify=%7 periods=%8 notes=%9 plants=%10")
-                     .arg(text(w->name()))
-                     .arg(w->frequency())
-                     .arg(w->frequencyUnits())
-                     .arg(w->quantity())
-                     .arg(date(w->lastWatered()), date(w->waterNext()))
-                     .arg(w->notificationSet())
-                     .arg(periods.join(','), text(w->notes()))
-                     .arg(w->cacti().size());
-    }
-    for (const auto& l : document.logs()) {
-        l->hydrate();
-        lines << QStringLiteral("log type=%1 date=%2 reminder=%3 id=%4 cactus=%5 event=%6 summary=%7 notes=%8 photos=%9")
-                     .arg(l->logType())
-                     .arg(date(l->logDate()))
-                     .arg(l->reminder())
-                     .arg(text(l->reminderIdentifier()), l->cactus() ? text(l->cactus()->name()) : QStringLiteral("none"),
-                          text(l->eventName()), text(l->noteSummary()), text(l->notes()))
-                     .arg(l->images().size());
-    }
+    for (const auto& c : document.cacti())
+        lines << dumpRecord(*c);
+    for (const auto& w : document.watering())
+        lines << dumpRecord(*w);
+    for (const auto& l : document.logs())
+        lines << dumpRecord(*l);
     for (const auto& e : document.events())
         lines << QStringLiteral("event %1").arg(text(e->name()));
     for (const auto& s : document.species())

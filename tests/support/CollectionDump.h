@@ -5,7 +5,10 @@
 #include <string>
 
 namespace spinora {
+class Cactus;
+class Log;
 class SpinoraDatabase;
+class Water;
 }
 
 namespace spinora::test {
@@ -14,6 +17,10 @@ namespace spinora::test {
 // the names they lead to and without keys, sorted: two collections with the
 // same content give the same dump, whatever keys their records have.
 QStringList dumpCollection(SpinoraDatabase& document);
+// One record's line of that dump (its detail is loaded first).
+QString dumpRecord(Cactus& cactus);
+QString dumpRecord(Water& water);
+QString dumpRecord(Log& log);
 
 // The lines only in `a` ("- ") and only in `b` ("+ "), for failure messages.
 std::string dumpDifference(const QStringList& a, const QStringList& b);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -48,6 +49,16 @@ inline void typeInto(QComboBox* box, const QString& text)
     typeInto(box->lineEdit(), text);
 }
 
+// Double-clicks a row of a list as the platform reports it: a click, then
+// the second press as a double click.
+inline void doubleClickRow(QAbstractItemView* view, int row)
+{
+    ASSERT_NE(view, nullptr);
+    const QPoint point = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+}
+
 // Chooses a list item with the arrow keys, as a user without a mouse would.
 inline void chooseItem(QComboBox* box, int index)
 {
@@ -81,11 +92,13 @@ void whenModalOpens(std::function<void(T*)> drive, int attempts = 200)
 }
 
 // Answers the next alert with the button of this text.
-inline void answerAlert(const QString& buttonText, QString* message = nullptr)
+inline void answerAlert(const QString& buttonText, QString* message = nullptr, QString* informative = nullptr)
 {
-    whenModalOpens<QMessageBox>([buttonText, message](QMessageBox* alert) {
+    whenModalOpens<QMessageBox>([buttonText, message, informative](QMessageBox* alert) {
         if (message)
             *message = alert->text();
+        if (informative)
+            *informative = alert->informativeText();
         for (QAbstractButton* button : alert->buttons()) {
             if (button->text() == buttonText) {
                 QTest::mouseClick(button, Qt::LeftButton);

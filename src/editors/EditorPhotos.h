@@ -1,0 +1,64 @@
+#pragma once
+
+#include "PhotoGridViewController.h"
+#include "PhotoListEdit.h"
+
+#include <functional>
+
+namespace spinora {
+
+class PhotoSlots;
+
+// The photos of the record an editor has open: the photo slot buttons of its
+// "General" tab, the grid of its "All Photos" tab and the working list
+// behind both. The cactus and the log editor each own one; it answers the
+// grid and the photo viewer for them, so that neither repeats that work.
+//
+//   open:   start(record.images(), record.primaryKey());
+//   OK:     record's photos = commit();  then finish(true, ...)
+//   Cancel: finish(false, ...)
+class EditorPhotos : public PhotoGridViewControllerDelegate {
+public:
+    // `title` names the record in the photo viewer's title bar.
+    EditorPhotos(SpinoraDatabase& document, int64_t linkedType, int slotCount, std::function<QString()> title);
+
+    PhotoSlots* slotButtons() const { return slots_; }
+    PhotoGridViewController* grid() const { return grid_; }
+    // The widgets are made by the editor's tabs, which own them.
+    void makeSlots(QWidget* parent);
+    void makeGrid(QWidget* parent);
+
+    // Photos added now are linked to `ownerKey` (-1 for a record not stored yet).
+    void start(const std::vector<Image*>& photos, int64_t ownerKey);
+    const std::vector<Image*>& updatedImageArray() const { return list_.updatedImageArray(); }
+    // OK: waits for photos still being imported, deletes the removed ones
+    // and answers the record's photos in order, numbered by position.
+    std::vector<Image*> commit();
+    // The sheet closes: on Cancel the photos added since opening leave the
+    // collection again; `releaseData` lets each photo give back its picture.
+    void finish(bool ok, bool releaseData);
+
+    // PhotoGridViewControllerDelegate
+    QString imageTitle() override { return title_(); }
+    Image* imageInSlot(int n) override { return list_.imageInSlot(n); }
+    void updateImageArray(const std::vector<Image*>& photos) override;
+    void saveImage(Image* image, int slot) override;
+    void removeImages(const std::vector<Image*>& photos) override;
+    void storePhoto(Image* image, int n) override;
+    void updateCaptions() override;
+
+private:
+    void redrawSlots();
+    void slotClicked(int slot);
+
+    SpinoraDatabase& document_;
+    PhotoListEdit list_;
+    std::function<QString()> title_;
+    int slotCount_;
+    int64_t ownerKey_ = -1;
+    bool waitedForImport_ = false;
+    PhotoSlots* slots_ = nullptr;
+    PhotoGridViewController* grid_ = nullptr;
+};
+
+} // namespace spinora

@@ -1,0 +1,356 @@
+// Edits that were lost or falsified, each driven through the real editor
+// with keys and clicks and checked in the file after reopening the package.
+// This binary runs in UTC and in Europe/Berlin.
+#include "CactusInfoViewController.h"
+#include "CactusTable.h"
+#include "EditorFixture.h"
+#include "EditorTestSupport.h"
+#include "RecordEditors.h"
+#include "SPTableCell.h"
+#include "WaterInfoViewController.h"
+
+#include "CollectionDump.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+// Types a time into a picker's hour and minute sections, as from the keyboard.
+void typeTime(QDateTimeEdit* picker, const QString& hour, const QString& minute)
+{
+    QApplication::setActiveWindow(picker->window());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(picker->window()));
+    picker->setFocus();
+    picker->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(picker, hour);
+    picker->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(picker, minute);
+}
+
+} // namespace
+
+// "A watered plant stays due": Just Watered left the old next watering.
+TEST_F(CactusEditor, JustWateredMovesTheNextWateringAsTurningTheBoxOnDoes)
+{
+    EditorFixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    Cactus* overdue = f.addPlant(QStringLiteral("Gymno"), weekly);
+    overdue->setLastWatered(moment(2026, 5, 1, 9, 0));
+    overdue->setWaterNext(moment(2026, 5, 8, 9, 0));
+    overdue->save();
+    Clock::setFixedNow(moment(2026, 6, 10, 8, 30, 55));
+    const Timestamp watered = moment(2026, 6, 10, 8, 30);
+    const Timestamp next = moment(2026, 6, 17, 8, 30);
+
+    {
+        CactusInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(overdue);
+        editor.show();
+        // Editing the date warns once per opening.
+        answerAlert(QStringLiteral("OK"));
+        for (int day : {2, 3})
+            control<QDateTimeEdit>(&editor, "lastWateredField")->setDateTime(at(2026, 5, day, 9, 0));
+        EXPECT_EQ(editor.savedNextWater(), moment(2026, 5, 10, 9, 0));
+        click(control<QPushButton>(&editor, "justWateredButton"));
+        EXPECT_EQ(control<QLineEdit>(&editor, "nextWateringField")->text(), formatNextWatering(next));
+        click(control<QPushButton>(&editor, "okButton"));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a second warning came";
+    }
+    // A new plant given a schedule first, then watered.
+    whenModalOpens<AddCactusInfoViewController>([](AddCactusInfoViewController* editor) {
+        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("Fresh"));
+        chooseItem(control<QComboBox>(editor, "waterComboBox"), 0);
+        EXPECT_EQ(control<QLineEdit>(editor, "nextWateringField")->text(), QStringLiteral("None Scheduled"));
+        click(control<QPushButton>(editor, "justWateredButton"));
+        click(control<QPushButton>(editor, "okButton"));
+    });
+    ASSERT_TRUE(editCactus(&f.window, *f.document, nullptr));
+
+    auto reopened = f.reopen();
+    for (const char* name : {"Gymno", "Fresh"}) {
+        Cactus* stored = plantNamed(*reopened, QString::fromLatin1(name));
+        ASSERT_NE(stored, nullptr) << name;
+        EXPECT_EQ(stored->lastWatered(), watered) << name << ": the minute shown, no hidden seconds";
+        EXPECT_EQ(stored->waterNext(), next) << name;
+        EXPECT_FALSE(stored->wateringDue()) << name;
+    }
+}
+
+// "Half a save": a plant edited in a second, nested editor lost the first
+// editor's edits of its details.
+TEST_F(CactusEditor, APlantIsNeverEditedThroughTwoLiveCopies)
+{
+    EditorFixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    Cactus* plant = f.addPlant(QStringLiteral("Echino"), weekly);
+    f.reload();
+    plant = plantNamed(*f.document, QStringLiteral("Echino"));
+
+    CactusInfoViewController editor(*f.document, &f.window);
+    ASSERT_TRUE(editor.prepareView(plant));
+    editor.show();
+    QString refusal;
+    whenModalOpens<WaterInfoViewController>([&](WaterInfoViewController* schedule) {
+        schedule->tabs()->setCurrentIndex(1);
+        CactusTable* table = control<CactusTable>(schedule, "cactiToWaterView");
+        ASSERT_EQ(table->model()->rowCount(), 1);
+        answerAlert(QStringLiteral("OK"), nullptr, &refusal);
+        doubleClickRow(table, 0);
+        click(control<QPushButton>(schedule, "okButton"));
+    });
+    click(control<QPushButton>(&editor, "waterButton"));
+    EXPECT_TRUE(refusal.contains(QStringLiteral("“Echino” is already open"))) << refusal.toStdString();
+
+    chooseItem(control<QComboBox>(&editor, "sourceButton"), 3);
+    QTest::keyClicks(control<QPlainTextEdit>(&editor, "locationView"), QStringLiteral("North bed"));
+    typeInto(control<QLineEdit>(&editor, "heightField"), QStringLiteral("12 cm"));
+    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("Seed grown."));
+    click(control<QPushButton>(&editor, "okButton"));
+
+    auto reopened = f.reopen();
+    Cactus* stored = plantNamed(*reopened, QStringLiteral("Echino"));
+    ASSERT_NE(stored, nullptr);
+    stored->hydrate();
+    EXPECT_EQ(stored->source(), 3);
+    EXPECT_EQ(stored->location(), QStringLiteral("North bed"));
+    EXPECT_EQ(stored->height(), QStringLiteral("12 cm"));
+    EXPECT_EQ(stored->notes(), QStringLiteral("Seed grown."));
+    EXPECT_EQ(stored->water()->name(), QStringLiteral("Weekly"));
+}
+
+// "Numbers that silently become 0": what a number field cannot store is
+// refused with a message and nothing is written; prices are read in the
+// user's locale.
+struct NumberCase {
+    const char* name;
+    const char* field; // of the schedule editor when it is "waterEveryField"
+    const char* typed;
+    const char* locale;
+    std::optional<double> stored; // none: refused
+};
+
+class NumberFields : public ::testing::TestWithParam<NumberCase> {
+protected:
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+TEST_P(NumberFields, NumbersThatCannotBeStoredAreRefusedWithAMessage)
+{
+    const NumberCase& row = GetParam();
+    QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+    EditorFixture f;
+    Water* schedule = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    f.addPlant(QStringLiteral("Priced"), schedule);
+    f.reload();
+    const QStringList before = dumpCollection(*f.document);
+    const bool scheduleField = QByteArray(row.field) == "waterEveryField";
+
+    std::unique_ptr<EditorSheet> editor;
+    if (scheduleField) {
+        auto sheet = std::make_unique<WaterInfoViewController>(*f.document, &f.window);
+        sheet->prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
+        editor = std::move(sheet);
+    } else {
+        auto sheet = std::make_unique<CactusInfoViewController>(*f.document, &f.window);
+        sheet->prepareView(plantNamed(*f.document, QStringLiteral("Priced")));
+        editor = std::move(sheet);
+    }
+    editor->show();
+    typeInto(control<QLineEdit>(editor.get(), row.field), QString::fromUtf8(row.typed));
+    QString message;
+    if (!row.stored)
+        answerAlert(QStringLiteral("OK"), nullptr, &message);
+    click(editor->okButton());
+
+    if (!row.stored) {
+        EXPECT_TRUE(editor->infoScreenVisible()) << "the sheet stays open";
+        EXPECT_TRUE(message.contains(QString::fromUtf8(row.typed))) << message.toStdString();
+        click(editor->cancelButton());
+        const QStringList after = dumpCollection(*f.document);
+        EXPECT_EQ(after, before) << dumpDifference(before, after);
+    }
+    editor.reset();
+    auto reopened = f.reopen();
+    if (scheduleField)
+        EXPECT_EQ(reopened->waterWithName(QStringLiteral("Weekly"))->frequency(), row.stored ? *row.stored : 1.0);
+    else
+        EXPECT_DOUBLE_EQ(plantNamed(*reopened, QStringLiteral("Priced"))->purchasePrice(), row.stored.value_or(0.0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, NumberFields,
+    ::testing::Values(NumberCase{"FractionOfAWeek", "waterEveryField", "2.5", "C", std::nullopt},
+                      NumberCase{"GroupedFrequency", "waterEveryField", "1,000", "C", std::nullopt},
+                      NumberCase{"ZeroFrequency", "waterEveryField", "0", "C", std::nullopt},
+                      NumberCase{"EmptyFrequency", "waterEveryField", "", "C", std::nullopt},
+                      NumberCase{"WholeFrequency", "waterEveryField", "12", "C", 12.0},
+                      NumberCase{"TwoDecimalPoints", "purchasePriceField", "1.2.3", "C", std::nullopt},
+                      NumberCase{"ThreeDecimals", "purchasePriceField", "1.234", "C", std::nullopt},
+                      NumberCase{"GermanPrice", "purchasePriceField", "1.234,50", "de_DE", 1234.5},
+                      NumberCase{"EnglishPriceInGerman", "purchasePriceField", "1,234.50", "de_DE", std::nullopt}),
+    [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
+
+// "Cancel of New Watering Schedule leaves plants with no schedule"; the
+// chooser draws its plants with the list cell and is worked by the keyboard.
+TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
+{
+    EditorFixture f;
+    Water* old = f.addSchedule(QStringLiteral("Old"), 1, Water::kWeeks);
+    f.addPlant(QStringLiteral("Mover"), old);
+    f.addPlant(QStringLiteral("Free"), nullptr);
+    f.reload();
+    const QStringList before = dumpCollection(*f.document);
+
+    // Chooses both plants, the first by Space, the second by Return.
+    auto chooseBoth = [](CactiToWaterViewController* chooser) {
+        CactusTable* table = chooser->table();
+        EXPECT_NE(dynamic_cast<SPTableCell*>(table->itemDelegate()), nullptr) << "rows are drawn by the list cell";
+        EXPECT_EQ(table->visualRect(table->model()->index(0, 0)).height(), 140);
+        EXPECT_EQ(table->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
+        // The table has the focus, on its first row.
+        QTest::keyClick(table, Qt::Key_Space);
+        QTest::keyClick(table, Qt::Key_Down);
+        QTest::keyClick(table, Qt::Key_Return);
+        EXPECT_TRUE(table->wateringIconForCell(0) && table->wateringIconForCell(1)) << "both follow the new schedule";
+        const QString first = table->firstTextForCell(0);
+        QTest::mouseClick(table->header()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+        EXPECT_EQ(table->firstTextForCell(1), first) << "the header turns the order";
+        click(control<QPushButton>(chooser, "closeButton"));
+    };
+    whenModalOpens<AddWaterInfoViewController>([&](AddWaterInfoViewController* editor) {
+        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("New"));
+        whenModalOpens<CactiToWaterViewController>(chooseBoth);
+        click(control<QPushButton>(editor, "addCactussButton"));
+        EXPECT_EQ(editor->cactiTable()->model()->rowCount(), 2);
+        click(control<QPushButton>(editor, "cancelButton"));
+    });
+    EXPECT_FALSE(editWater(&f.window, *f.document, nullptr));
+    EXPECT_EQ(plantNamed(*f.document, QStringLiteral("Mover"))->water(), f.document->waterWithName(QStringLiteral("Old")));
+    f.reload();
+    const QStringList afterCancel = dumpCollection(*f.document);
+    EXPECT_EQ(afterCancel, before) << dumpDifference(before, afterCancel);
+
+    // Saved, the new schedule keeps them.
+    whenModalOpens<AddWaterInfoViewController>([&](AddWaterInfoViewController* editor) {
+        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("New"));
+        whenModalOpens<CactiToWaterViewController>(chooseBoth);
+        click(control<QPushButton>(editor, "addCactussButton"));
+        click(control<QPushButton>(editor, "okButton"));
+    });
+    ASSERT_TRUE(editWater(&f.window, *f.document, nullptr));
+    auto reopened = f.reopen();
+    EXPECT_EQ(reopened->waterWithName(QStringLiteral("New"))->cacti().size(), 2u);
+    EXPECT_TRUE(reopened->waterWithName(QStringLiteral("Old"))->cacti().empty()) << "a plant follows one schedule";
+}
+
+// "Clearing a no-water period clears half of it".
+TEST_F(WaterEditor, ClearingEitherEndOfANoWaterPeriodClearsThePeriod)
+{
+    for (const char* box : {"fromMonth1ComboBox", "toMonth2ComboBox"}) {
+        EditorFixture f;
+        Water* schedule = f.addSchedule(QStringLiteral("Winter rest"), 2, Water::kWeeks);
+        schedule->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+        schedule->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+        schedule->save();
+
+        WaterInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(schedule);
+        editor.show();
+        chooseItem(control<QComboBox>(&editor, box), 0); // "Clear Date"
+        for (const char* day : {"fromDay1Button", "toDay2Button"})
+            EXPECT_EQ(control<QComboBox>(&editor, day)->currentIndex(), 0) << box << " " << day;
+        click(control<QPushButton>(&editor, "okButton"));
+
+        auto reopened = f.reopen();
+        Water* stored = reopened->waterWithName(QStringLiteral("Winter rest"));
+        EXPECT_EQ(stored->noWaterDDMM(1), 0) << box;
+        EXPECT_EQ(stored->noWaterDDMM(2), 0) << box;
+    }
+}
+
+// "The printed sheet disagrees with OK": a schedule typed into the
+// Watering box was stored but not printed.
+TEST_F(CactusEditor, PrintedSheetShowsWhatOkStores)
+{
+    EditorFixture f;
+    f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    Cactus* plant = f.addPlant(QStringLiteral("Typed"), nullptr);
+    Clock::setFixedNow(moment(2026, 6, 10, 8, 30));
+
+    CactusInfoViewController editor(*f.document, &f.window);
+    editor.prepareView(plant);
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    click(control<QCheckBox>(&editor, "validLastWateredButton"));
+    typeInto(control<QComboBox>(&editor, "waterComboBox"), QStringLiteral("Weekly"));
+    QTest::keyClick(control<QComboBox>(&editor, "waterComboBox")->lineEdit(), Qt::Key_Tab);
+    typeInto(control<QLineEdit>(&editor, "purchasePriceField"), QStringLiteral("7.5"));
+    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("From a swap."));
+    const std::unique_ptr<Cactus> printed = editor.getInfo();
+    ASSERT_NE(printed, nullptr);
+    ASSERT_NE(printed->water(), nullptr) << "the typed schedule is on the sheet";
+    const QString sheet = dumpRecord(*printed);
+    click(control<QPushButton>(&editor, "okButton"));
+
+    auto reopened = f.reopen();
+    EXPECT_EQ(dumpRecord(*plantNamed(*reopened, QStringLiteral("Typed"))), sheet);
+}
+
+// "Times keep hidden seconds": a time set in a picker kept the seconds of
+// the value the picker started from, and the next watering followed them.
+TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
+{
+    EditorFixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    weekly->setLastWatered(moment(2026, 5, 1, 9, 0, 55));
+    weekly->save();
+    Cactus* plant = f.addPlant(QStringLiteral("Timed"), weekly);
+    plant->setLastWatered(moment(2026, 5, 1, 9, 0, 55));
+    plant->save();
+    f.reload();
+    const QStringList before = dumpCollection(*f.document);
+
+    // Left alone, a stored time keeps its seconds.
+    {
+        WaterInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
+        editor.show();
+        click(control<QPushButton>(&editor, "okButton"));
+    }
+    const QStringList untouched = dumpCollection(*f.document);
+    EXPECT_EQ(untouched, before) << dumpDifference(before, untouched);
+
+    {
+        WaterInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
+        editor.show();
+        typeTime(control<QDateTimeEdit>(&editor, "lastWateredField"), QStringLiteral("10"), QStringLiteral("00"));
+        click(control<QPushButton>(&editor, "okButton"));
+    }
+    {
+        CactusInfoViewController editor(*f.document, &f.window);
+        editor.prepareView(plantNamed(*f.document, QStringLiteral("Timed")));
+        editor.show();
+        answerAlert(QStringLiteral("OK"));
+        typeTime(control<QDateTimeEdit>(&editor, "lastWateredField"), QStringLiteral("11"), QStringLiteral("15"));
+        click(control<QPushButton>(&editor, "okButton"));
+    }
+    auto reopened = f.reopen();
+    Water* stored = reopened->waterWithName(QStringLiteral("Weekly"));
+    EXPECT_EQ(stored->lastWatered(), moment(2026, 5, 1, 10, 0));
+    EXPECT_EQ(stored->waterNext(), moment(2026, 5, 8, 10, 0));
+    Cactus* timed = plantNamed(*reopened, QStringLiteral("Timed"));
+    EXPECT_EQ(timed->lastWatered(), moment(2026, 5, 1, 11, 15));
+    EXPECT_EQ(timed->waterNext(), moment(2026, 5, 8, 11, 15));
+}
