@@ -5,10 +5,16 @@
 #include "Localization.h"
 #include "SpinoraDatabase.h"
 
-#include <QPageSetupDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace spinora {
 
@@ -70,14 +76,96 @@ QPageLayout PageSetup::effectiveLayout(const SpinoraDatabase& document, const QP
 
 bool PageSetup::run(QWidget* parent, const SpinoraDatabase& document)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(effectiveLayout(document, printer.pageLayout().pageSize()));
-    QPageSetupDialog dialog(&printer, parent);
-    dialog.setWindowTitle(localized("Page Setup"));
+    const QPrinter printer(QPrinter::HighResolution);
+    PageSetupDialog dialog(effectiveLayout(document, printer.pageLayout().pageSize()), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    setLayoutFor(document, printer.pageLayout());
+    setLayoutFor(document, dialog.pageLayout());
     return true;
+}
+
+// --- The dialog
+
+namespace {
+
+const QPageSize::PageSizeId kPaperSizes[] = {QPageSize::A4,     QPageSize::Letter, QPageSize::Legal,
+                                             QPageSize::A5,     QPageSize::A3,     QPageSize::B5,
+                                             QPageSize::Tabloid, QPageSize::Executive};
+
+QDoubleSpinBox* marginField(const char* name, double millimetres, QWidget* parent)
+{
+    auto* field = new QDoubleSpinBox(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setRange(0, 100);
+    field->setDecimals(1);
+    field->setSuffix(QStringLiteral(" mm"));
+    field->setValue(millimetres);
+    return field;
+}
+
+} // namespace
+
+PageSetupDialog::PageSetupDialog(const QPageLayout& layout, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PageSetupDialog"));
+    setWindowTitle(localized("Page Setup"));
+    setWindowModality(Qt::WindowModal);
+    QPageLayout millimetres(layout);
+    millimetres.setUnits(QPageLayout::Millimeter);
+
+    paperSize_ = new QComboBox(this);
+    paperSize_->setObjectName(QStringLiteral("paperSize"));
+    for (QPageSize::PageSizeId id : kPaperSizes)
+        paperSize_->addItem(QPageSize::name(id), QVariant::fromValue(QPageSize(id)));
+    int current = paperSize_->findText(layout.pageSize().name());
+    if (current < 0) {
+        paperSize_->addItem(layout.pageSize().name(), QVariant::fromValue(layout.pageSize()));
+        current = paperSize_->count() - 1;
+    }
+    paperSize_->setCurrentIndex(current);
+
+    portrait_ = new QRadioButton(localized("Portrait"), this);
+    portrait_->setObjectName(QStringLiteral("portrait"));
+    landscape_ = new QRadioButton(localized("Landscape"), this);
+    landscape_->setObjectName(QStringLiteral("landscape"));
+    (layout.orientation() == QPageLayout::Landscape ? landscape_ : portrait_)->setChecked(true);
+    auto* orientation = new QHBoxLayout;
+    orientation->addWidget(portrait_);
+    orientation->addWidget(landscape_);
+    orientation->addStretch(1);
+
+    const QMarginsF margins = millimetres.margins();
+    top_ = marginField("topMargin", margins.top(), this);
+    bottom_ = marginField("bottomMargin", margins.bottom(), this);
+    left_ = marginField("leftMargin", margins.left(), this);
+    right_ = marginField("rightMargin", margins.right(), this);
+
+    auto* form = new QFormLayout;
+    form->addRow(localized("Paper Size"), paperSize_);
+    form->addRow(localized("Orientation"), orientation);
+    form->addRow(localized("Top Margin"), top_);
+    form->addRow(localized("Bottom Margin"), bottom_);
+    form->addRow(localized("Left Margin"), left_);
+    form->addRow(localized("Right Margin"), right_);
+    for (auto [field, name] : {std::pair<QWidget*, const char*>{paperSize_, "Paper Size"}, {top_, "Top Margin"},
+                               {bottom_, "Bottom Margin"}, {left_, "Left Margin"}, {right_, "Right Margin"}})
+        field->setAccessibleName(localized(name));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(localized("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(localized("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layoutBox = new QVBoxLayout(this);
+    layoutBox->addLayout(form);
+    layoutBox->addWidget(buttons);
+}
+
+QPageLayout PageSetupDialog::pageLayout() const
+{
+    const QPageSize size = paperSize_->currentData().value<QPageSize>();
+    return QPageLayout(size, landscape_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(left_->value(), top_->value(), right_->value(), bottom_->value()),
+                       QPageLayout::Millimeter);
 }
 
 } // namespace spinora

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QDialog>
 #include <QPageLayout>
 
 #include <optional>
 
-class QWidget;
+class QComboBox;
+class QDoubleSpinBox;
+class QRadioButton;
 
 namespace spinora {
 
@@ -26,6 +29,25 @@ public:
     // The page setup dialog for the collection; answers true when the user
     // chose a layout (it is then kept).
     static bool run(QWidget* parent, const SpinoraDatabase& document);
+};
+
+// "Page Setup": paper size, orientation and margins. Our own rather than the
+// platform's, which works only with a printer installed, while the pages are
+// also printed to PDF files and previewed without one.
+class PageSetupDialog : public QDialog {
+    Q_OBJECT
+public:
+    PageSetupDialog(const QPageLayout& layout, QWidget* parent);
+    QPageLayout pageLayout() const;
+
+private:
+    QComboBox* paperSize_;
+    QRadioButton* portrait_;
+    QRadioButton* landscape_;
+    QDoubleSpinBox* top_;
+    QDoubleSpinBox* bottom_;
+    QDoubleSpinBox* left_;
+    QDoubleSpinBox* right_;
 };
 
 } // namespace spinora

@@ -3,7 +3,10 @@
 #include "ViewsTestSupport.h"
 
 #include "CactusViewController.h"
+#include "DatabasePrintView.h"
+#include "EditorTestSupport.h"
 #include "LogViewController.h"
+#include "PageSetup.h"
 #include "SPHeadingView.h"
 #include "SPTableCell.h"
 #include "SampleCollection.h"
@@ -14,6 +17,14 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -124,6 +135,54 @@ TEST_F(Window, GeometryIsKeptPerCollectionAndTheCloseHandlerDecides)
     third.restoreSavedGeometry();
     EXPECT_NE(third.size(), QSize(700, 540));
     EXPECT_EQ(third.windowTitle(), "Other[*]");
+    second->close();
+}
+
+// File › Page Setup... keeps a page layout for the collection, and every
+// print and preview of it uses that layout.
+TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
+{
+    for (int i = 0; i < 12; ++i)
+        addCactus(QStringLiteral("Plant %1").arg(i), QString(), QString());
+    DocumentWindow& w = window();
+    EXPECT_FALSE(PageSetup::layoutFor(*document_)) << "none chosen yet";
+    whenModalOpens<PageSetupDialog>([](PageSetupDialog* dialog) {
+        chooseItem(control<QComboBox>(dialog, "paperSize"), 1); // Letter
+        click(control<QRadioButton>(dialog, "landscape"));
+        click(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
+    });
+    w.pageSetup();
+    ASSERT_TRUE(PageSetup::layoutFor(*document_));
+    EXPECT_EQ(PageSetup::layoutFor(*document_)->orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(PageSetup::layoutFor(*document_)->pageSize().id(), QPageSize::Letter);
+
+    QPageLayout previewed;
+    int previewPages = 0;
+    whenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        previewed = preview->printer()->pageLayout();
+        previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        preview->reject();
+    });
+    w.printPreview();
+    EXPECT_EQ(previewed.orientation(), QPageLayout::Landscape);
+    DatabasePrintView pagination(*document_, DatabasePrintView::kCactusList);
+    EXPECT_EQ(previewPages, pagination.knowsPageRange(*PageSetup::layoutFor(*document_)));
+    QPageLayout printed;
+    whenModalOpens<QPrintDialog>([&](QPrintDialog* dialog) {
+        printed = dialog->printer()->pageLayout();
+        dialog->reject();
+    });
+    w.printDocument();
+    EXPECT_EQ(printed.orientation(), QPageLayout::Landscape);
+
+    // The layout stays with the collection; another one has its own.
+    auto reopened = reopen();
+    ASSERT_TRUE(PageSetup::layoutFor(*reopened));
+    EXPECT_TRUE(PageSetup::layoutFor(*reopened)->isEquivalentTo(previewed));
+    reopened->close();
+    TempFolder other;
+    auto second = newCollection(other.file("Other.sdb"), true);
+    EXPECT_FALSE(PageSetup::layoutFor(*second));
     second->close();
 }
 
