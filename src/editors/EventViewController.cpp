@@ -1,5 +1,7 @@
 #include "EventViewController.h"
 
+#include "EditorSupport.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -85,6 +87,9 @@ void EventViewController::buildWindow()
     validAlarm_ = new QCheckBox(alarmBox);
     validAlarm_->setObjectName(QStringLiteral("validAlarm"));
     alarmDate_ = datePicker(alarmBox, QStringLiteral("alarmDate"));
+    // The check box and the picker share the "Alarm" row: both need its name.
+    nameControl(validAlarm_, tr("Alarm"));
+    nameControl(alarmDate_, tr("Alarm"));
     alarmLayout->addWidget(validAlarm_);
     alarmLayout->addWidget(alarmDate_, 1);
     connect(validAlarm_, &QCheckBox::toggled, this, &EventViewController::toggleAlarmDate);

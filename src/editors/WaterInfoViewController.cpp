@@ -42,9 +42,11 @@ int daysInMonth(int month)
     return QDate(QDate::currentDate().year(), month, 1).daysInMonth();
 }
 
+// Item 0 is "no day": an empty text rather than a space, so that a screen
+// reader names the blank pop-up after its date instead of reading a space.
 QStringList dayItems(int days)
 {
-    QStringList items{QStringLiteral(" ")};
+    QStringList items{QString()};
     for (int day = 1; day <= days; ++day)
         items << QString::number(day);
     return items;

@@ -1,0 +1,143 @@
+// Every button, field and list of the window and of the editors has a name
+// a screen reader can say. The test walks the accessibility interfaces Qt
+// hands to the desktop's bridge (AT-SPI on Linux), as a screen reader walks
+// the tree: each shown control, tab by tab.
+#include "ViewsTestSupport.h"
+
+#include "CactusInfoViewController.h"
+#include "EventViewController.h"
+#include "LogHistoryWindow.h"
+#include "LogInfoViewController.h"
+#include "PageSetup.h"
+#include "PhotoViewController.h"
+#include "WaterInfoViewController.h"
+#include "calendar/CalendarStore.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+using Accessibility = ViewsFixture;
+
+// Controls a screen reader user operates: each needs a name.
+bool isControl(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::List:
+    case QAccessible::Table:
+    case QAccessible::Tree:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString describe(QAccessibleInterface* node)
+{
+    QStringList path;
+    for (QObject* object = node->object(); object; object = object->parent()) {
+        if (!object->objectName().isEmpty())
+            path.prepend(object->objectName());
+        if (object->isWidgetType() && static_cast<QWidget*>(object)->isWindow())
+            break;
+    }
+    const char* type = node->object() ? node->object()->metaObject()->className() : "?";
+    return QStringLiteral("%1 (%2, role %3)").arg(path.join('/'), QLatin1String(type)).arg(int(node->role()));
+}
+
+void walk(QAccessibleInterface* node, QStringList& unnamed)
+{
+    if (!node || node->state().invisible)
+        return;
+    if (isControl(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << describe(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        walk(node->child(i), unnamed);
+}
+
+// The unnamed controls of a window, on each page of its tabs (only the
+// shown page is in the tree at a time).
+QStringList unnamedControls(QWidget* window)
+{
+    window->show();
+    QApplication::processEvents();
+    QStringList unnamed;
+    walk(QAccessible::queryAccessibleInterface(window), unnamed);
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int page = 1; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            walk(QAccessible::queryAccessibleInterface(window), unnamed);
+        }
+        tabs->setCurrentIndex(0);
+    }
+    unnamed.removeDuplicates();
+    return unnamed;
+}
+
+} // namespace
+
+TEST_F(Accessibility, EveryButtonFieldAndListOfTheWindowAndTheEditorsHasAName)
+{
+    Water* weekly = addWater(QStringLiteral("Weekly"), day(2026, 6, 1), day(2026, 6, 8));
+    Cactus* plant = addCactus(QStringLiteral("Astro"), QStringLiteral("Astrophytum asterias"), QStringLiteral("Star"), weekly);
+    addPhoto(plant, gradientImage(320, 240), QStringLiteral("In flower"));
+    Log* log = addLog(plant, QStringLiteral("Flowered"), day(2026, 5, 2));
+    DocumentWindow& w = window();
+    for (int tab = 0; tab < 3; ++tab) {
+        w.selectTab(tab);
+        EXPECT_EQ(unnamedControls(&w), QStringList()) << "window, tab " << tab;
+    }
+
+    CalendarStore store(folder_.file(QStringLiteral("calendars")));
+    auto check = [](QWidget& window, const char* what) {
+        EXPECT_EQ(unnamedControls(&window), QStringList()) << what;
+    };
+    {
+        CactusInfoViewController editor(*document_, &w);
+        editor.setLogHistoryPresenter(presentLogHistory);
+        editor.prepareView(plant);
+        check(editor, "cactus editor");
+        LogHistoryWindow history(*document_, plant, &editor);
+        check(history, "log history");
+        PhotoViewController viewer(document_.get(), &editor);
+        viewer.showPhoto(plant->name(), plant->images().front());
+        check(viewer, "photo viewer");
+        editor.hideView(false);
+    }
+    {
+        WaterInfoViewController editor(*document_, &w);
+        editor.prepareView(weekly);
+        check(editor, "schedule editor");
+        editor.cactiToWaterViewController()->prepareView(weekly);
+        check(*editor.cactiToWaterViewController(), "cacti to water");
+        editor.hideView(false);
+    }
+    {
+        LogInfoViewController editor(*document_, &w);
+        editor.setCalendarStore(&store);
+        editor.prepareView(log);
+        check(editor, "log editor");
+        EventViewController events(store, &editor);
+        events.prepareEventWindow(std::nullopt, QStringLiteral("Flowered Astro (Cactus)"), QDateTime::currentDateTime());
+        check(events, "event editor");
+        events.cancelEvent();
+        editor.hideView(false);
+    }
+    PageSetupDialog pageSetup(PageSetup::effectiveLayout(*document_, QPageSize(QPageSize::A4)), &w);
+    check(pageSetup, "page setup");
+}
