@@ -1,20 +1,28 @@
 // The watering and log lists: texts, search, deleting without a question,
-// duplicating, month sections, due reminders and a plant's history.
+// duplicating, month sections, due reminders and a plant's log history.
 #include "ViewsTestSupport.h"
 
+#include "CactusInfoViewController.h"
 #include "CactusViewController.h"
+#include "EditorTestSupport.h"
 #include "ListFormats.h"
+#include "LogHistoryWindow.h"
+#include "LogInfoViewController.h"
 #include "LogViewController.h"
 #include "MarkAsWateredSheet.h"
+#include "RecordEditors.h"
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateTimeEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -316,23 +324,98 @@ TEST_F(LogList, DuplicateCopiesPhotosAndTheReminder)
     reopened->close();
 }
 
-TEST_F(LogList, HistoryShowsOnePlantAndIgnoresTheSearch)
+// The cactus editor's "Log History": one plant's logs in the log list's
+// history mode (thumbnails, month sections, the due background, the "Event"
+// header, the context menu), under the "History" toolbar.
+TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
 {
     Cactus* alpha = addCactus(QStringLiteral("Alpha"), QString(), QString());
     Cactus* beta = addCactus(QStringLiteral("Beta"), QString(), QString());
-    addLog(alpha, QStringLiteral("Repotted"), day(2026, 3, 10));
-    addLog(alpha, QStringLiteral("Flowered"), day(2026, 5, 2));
+    addLog(alpha, QStringLiteral("Repotted"), day(2026, 3, 10), true);
+    addPhoto(addLog(alpha, QStringLiteral("Flowered"), day(2026, 5, 2)), gradientImage(320, 240));
     addLog(beta, QStringLiteral("Flowered"), day(2026, 5, 3));
     DocumentWindow& w = window();
-    LogViewController history(*document_, w.thumbnails(), nullptr, true);
-    EXPECT_EQ(document_->listController(SpinoraDatabase::kLogList), w.logList());
-    EXPECT_EQ(history.numberOfRows(), 0);
-    history.setCactusForHistory(alpha);
-    EXPECT_EQ(history.numberOfRows(), 2);
     w.selectTab(2);
-    QTest::keyClicks(w.searchField(), "Beta");
-    EXPECT_EQ(w.logList()->numberOfRows(), 1);
-    history.refreshData(std::nullopt);
-    EXPECT_EQ(history.numberOfRows(), 2);
-    EXPECT_EQ(history.secondTextForCell(0), "Flowered " + ListFormats().date(day(2026, 5, 2)));
+    QTest::keyClicks(w.searchField(), "Beta"); // the window's search leaves a plant's history alone
+    const QString flowered = "Flowered " + ListFormats().date(day(2026, 5, 2));
+    const QString repotted = "Repotted " + ListFormats().date(day(2026, 3, 10));
+
+    auto driveHistory = [&](LogHistoryWindow* history) {
+        LogViewController* list = history->list();
+        QToolBar* toolbar = history->toolbar();
+        EXPECT_EQ(toolbar->objectName(), QStringLiteral("History"));
+        QStringList labels;
+        for (QAction* action : toolbar->actions()) {
+            if (!action->text().isEmpty())
+                labels << action->text() + " / " + action->toolTip();
+        }
+        EXPECT_EQ(labels, (QStringList{"Delete Item / Remove an item from the list", "Add Item / Add an item to the list"}));
+        auto press = [toolbar](const char* identifier) {
+            for (QAction* action : toolbar->actions()) {
+                if (action->objectName() == QLatin1String(identifier))
+                    QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
+            }
+        };
+
+        ASSERT_EQ(list->numberOfRows(), 2);
+        EXPECT_EQ(list->secondTextForCell(0), flowered);
+        EXPECT_TRUE(list->isSectionHeadingCell(0) && list->isSectionHeadingCell(1)) << "one section per month";
+        EXPECT_NE(list->imageForCell(0), nullptr);
+        EXPECT_EQ(list->backgroundImageForCell(1), QStringLiteral("reminder_cell_background"));
+        EXPECT_EQ(list->tableView()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Event"));
+        QHeaderView* header = list->tableView()->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+        EXPECT_EQ(list->secondTextForCell(0), repotted) << "the header turns the order";
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+
+        // "Duplicate" from the context menu of the first row.
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            menu->actions().at(3)->trigger();
+            menu->close();
+        });
+        const QPoint first = list->tableView()->visualRect(list->tableView()->model()->index(0, 0)).center();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, first, list->tableView()->viewport()->mapToGlobal(first));
+        QApplication::sendEvent(list->tableView()->viewport(), &rightClick);
+        ASSERT_EQ(list->numberOfRows(), 3);
+
+        // "Delete Item" removes the selected entry, without a question.
+        QTest::mouseClick(list->tableView()->viewport(), Qt::LeftButton, {},
+                          list->tableView()->visualRect(list->tableView()->model()->index(2, 0)).center());
+        press("DeleteItem");
+        EXPECT_EQ(list->numberOfRows(), 2);
+        EXPECT_EQ(list->secondTextForCell(1), flowered);
+
+        // "Add Item": a new entry about this plant, which cannot change.
+        whenModalOpens<AddLogInfoViewController>([](AddLogInfoViewController* editor) {
+            EXPECT_FALSE(control<QComboBox>(editor, "cactusComboBox")->isEnabled());
+            typeInto(control<QComboBox>(editor, "eventComboBox"), QStringLiteral("Pruned"));
+            click(control<QPushButton>(editor, "okButton"));
+        });
+        press("AddItem");
+        EXPECT_EQ(list->numberOfRows(), 3);
+        click(control<QPushButton>(history, "closeButton"));
+    };
+    whenModalOpens<CactusInfoViewController>([&](CactusInfoViewController* editor) {
+        whenModalOpens<LogHistoryWindow>(driveHistory);
+        click(control<QPushButton>(editor, "logHistoryButton"));
+        click(control<QPushButton>(editor, "cancelButton"));
+    });
+    EXPECT_FALSE(editCactus(&w, *document_, alpha, presentLogHistory));
+    EXPECT_EQ(w.logList()->numberOfRows(), 1) << "the window's list keeps its search";
+
+    auto reopened = reopen();
+    QStringList events;
+    size_t photos = 0;
+    for (const auto& log : reopened->logs()) {
+        if (log->cactus() && log->cactus()->name() == QLatin1String("Alpha")) {
+            events << log->eventName();
+            photos += log->images().size();
+        }
+    }
+    events.sort();
+    EXPECT_EQ(events, (QStringList{"Flowered", "Flowered", "Pruned"}));
+    EXPECT_EQ(photos, 2u) << "the copy has its own photo";
+    reopened->close();
 }
