@@ -405,6 +405,13 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     EXPECT_FALSE(viewer.captionVisible()) << "no caption: hidden";
     QToolBar* toolbar = viewer.findChild<QToolBar*>();
     ASSERT_NE(toolbar, nullptr);
+    QStringList labels;
+    for (QAction* action : toolbar->actions()) {
+        if (!action->text().isEmpty())
+            labels << action->text() + " / " + action->toolTip();
+    }
+    EXPECT_EQ(labels, (QStringList{"Previous Photo / Display the previous photo", "Edit Caption / Edit the photo caption",
+                                   "Next Photo / Display the next photo"}));
     auto press = [&](const char* name) {
         QAction* action = viewer.findChild<QAction*>(QLatin1String(name));
         QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
