@@ -37,6 +37,7 @@ public:
     Cactus* cactusAt(int row) const;
     // The selected rows in order, or the current row when none is selected.
     std::vector<int> chosenRows() const;
+    ThumbnailCache& thumbnails() { return *thumbnails_; }
 
     // CellDataSource
     QString firstTextForCell(int row) const override;

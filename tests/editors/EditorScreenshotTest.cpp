@@ -1,12 +1,14 @@
 // Every editor and each of its tabs, filled with a record, grabbed offscreen.
 // With SPINORA_SCREENSHOT_DIR set the pictures are written there to be looked at.
 #include "CactusInfoViewController.h"
+#include "CactusTable.h"
 #include "EditorTestSupport.h"
 #include "LogInfoViewController.h"
 #include "WaterInfoViewController.h"
 
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
+#include "ThumbnailCache.h"
 #include "calendar/CalendarStore.h"
 
 #include <QDir>
@@ -40,6 +42,16 @@ Image* addPhoto(SpinoraDatabase& document, int64_t type, int64_t key, int tag, c
     return document.addImage(std::move(image));
 }
 
+// Lets the plants' thumbnails arrive before a window is grabbed.
+void settleThumbnails(QWidget& window)
+{
+    for (CactusTable* table : window.findChildren<CactusTable*>()) {
+        table->viewport()->grab();
+        table->thumbnails().waitForPending();
+    }
+    QApplication::processEvents();
+}
+
 // Grabs each tab; answers the first tab's picture.
 QImage grabTabs(EditorSheet& editor, const QString& name)
 {
@@ -50,6 +62,7 @@ QImage grabTabs(EditorSheet& editor, const QString& name)
     for (int tab = 0; tab < editor.tabs()->count(); ++tab) {
         editor.tabs()->setCurrentIndex(tab);
         QApplication::processEvents();
+        settleThumbnails(editor);
         const QImage picture = editor.grab().toImage();
         EXPECT_FALSE(picture.isNull());
         EXPECT_GT(picture.width(), 300);
@@ -113,6 +126,11 @@ TEST(EditorScreenshots, EveryEditorAndTabFilled)
     plant->setWateringKey(schedule->primaryKey());
     plant->save();
     schedule->addCactus(plant);
+    auto other = std::make_unique<Cactus>();
+    other->setName(QStringLiteral("Mammillaria #1"));
+    other->setScientificName(QStringLiteral("Mammillaria bocasana"));
+    other->setCommonName(QStringLiteral("Powder Puff"));
+    document->addCactus(std::move(other));
     const QColor tints[] = {Qt::darkGreen, Qt::darkYellow, Qt::darkRed, Qt::darkCyan, Qt::darkMagenta, Qt::gray, Qt::blue};
     for (int i = 0; i < 7; ++i)
         plant->addImage(addPhoto(*document, Image::kCactusPhoto, plant->primaryKey(), i, tints[i],
@@ -137,6 +155,12 @@ TEST(EditorScreenshots, EveryEditorAndTabFilled)
         WaterInfoViewController editor(*document, &window);
         editor.prepareView(schedule);
         grabTabs(editor, QStringLiteral("water-editor"));
+        // The plants of the schedule, drawn as the lists draw theirs.
+        editor.tabs()->setCurrentIndex(1);
+        QApplication::processEvents();
+        settleThumbnails(editor);
+        if (const QString docs = qEnvironmentVariable("SPINORA_SCREENSHOT_DIR"); !docs.isEmpty())
+            editor.grab().save(docs + QStringLiteral("/water-editor-cacti.png"));
         editor.hideView(false);
     }
     {
@@ -169,6 +193,7 @@ TEST(EditorScreenshots, EveryEditorAndTabFilled)
         chooser.prepareView(schedule);
         chooser.show();
         QApplication::processEvents();
+        settleThumbnails(chooser);
         const QImage picture = chooser.grab().toImage();
         EXPECT_FALSE(picture.isNull());
         if (const QString docs = qEnvironmentVariable("SPINORA_SCREENSHOT_DIR"); !docs.isEmpty())

@@ -363,6 +363,11 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
         EXPECT_NE(list->imageForCell(0), nullptr);
         EXPECT_EQ(list->backgroundImageForCell(1), QStringLiteral("reminder_cell_background"));
         EXPECT_EQ(list->tableView()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Event"));
+        history->resize(560, 420);
+        list->tableView()->viewport()->grab();
+        list->thumbnails().waitForPending();
+        QApplication::processEvents();
+        history->grab().save(screenshotFolder() + "/log-history.png");
         QHeaderView* header = list->tableView()->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
         EXPECT_EQ(list->secondTextForCell(0), repotted) << "the header turns the order";
