@@ -2,6 +2,7 @@
 
 #include "DatabasePrintView.h"
 
+#include "AppInfo.h"
 #include "Localization.h"
 #include "SpinoraDatabase.h"
 
@@ -16,15 +17,21 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace spinora {
 
 namespace {
 
-// One group per collection, named by its package path (as the window keeps
-// its place).
-QString groupFor(const SpinoraDatabase& document)
+// The application's settings file, one group per collection named by its
+// package path (as the window keeps its place).
+std::unique_ptr<QSettings> settingsFor(const SpinoraDatabase& document)
 {
-    return QStringLiteral("PageLayouts/") + QString::fromLatin1(QUrl::toPercentEncoding(document.packageFilename()));
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                QString::fromUtf8(kApplicationName), QString::fromUtf8(kApplicationName));
+    settings->beginGroup(QStringLiteral("PageLayouts/") +
+                         QString::fromLatin1(QUrl::toPercentEncoding(document.packageFilename())));
+    return settings;
 }
 
 } // namespace
@@ -33,18 +40,17 @@ std::optional<QPageLayout> PageSetup::layoutFor(const SpinoraDatabase& document)
 {
     if (document.packageFilename().isEmpty())
         return std::nullopt;
-    QSettings settings;
-    settings.beginGroup(groupFor(document));
-    if (!settings.contains(QStringLiteral("paper")))
+    const auto settings = settingsFor(document);
+    if (!settings->contains(QStringLiteral("paper")))
         return std::nullopt;
-    const auto paper = QPageSize::PageSizeId(settings.value(QStringLiteral("paper")).toInt());
-    const QSizeF points(settings.value(QStringLiteral("width")).toDouble(), settings.value(QStringLiteral("height")).toDouble());
-    const QPageSize size = paper == QPageSize::Custom ? QPageSize(points, QPageSize::Point) : QPageSize(paper);
-    const auto orientation = settings.value(QStringLiteral("landscape")).toBool() ? QPageLayout::Landscape
-                                                                                     : QPageLayout::Portrait;
-    const QMarginsF margins(settings.value(QStringLiteral("left")).toDouble(), settings.value(QStringLiteral("top")).toDouble(),
-                            settings.value(QStringLiteral("right")).toDouble(),
-                            settings.value(QStringLiteral("bottom")).toDouble());
+    auto number = [&settings](const char* key) { return settings->value(QString::fromLatin1(key)).toDouble(); };
+    const auto paper = QPageSize::PageSizeId(settings->value(QStringLiteral("paper")).toInt());
+    const QPageSize size = paper == QPageSize::Custom
+                               ? QPageSize(QSizeF(number("width"), number("height")), QPageSize::Point)
+                               : QPageSize(paper);
+    const auto orientation = settings->value(QStringLiteral("landscape")).toBool() ? QPageLayout::Landscape
+                                                                                      : QPageLayout::Portrait;
+    const QMarginsF margins(number("left"), number("top"), number("right"), number("bottom"));
     const QPageLayout layout(size, orientation, margins, QPageLayout::Point);
     if (!size.isValid() || !layout.isValid())
         return std::nullopt;
@@ -57,16 +63,16 @@ void PageSetup::setLayoutFor(const SpinoraDatabase& document, const QPageLayout&
         return;
     QPageLayout points(layout);
     points.setUnits(QPageLayout::Point);
-    QSettings settings;
-    settings.beginGroup(groupFor(document));
-    settings.setValue(QStringLiteral("paper"), int(points.pageSize().id()));
-    settings.setValue(QStringLiteral("width"), points.pageSize().size(QPageSize::Point).width());
-    settings.setValue(QStringLiteral("height"), points.pageSize().size(QPageSize::Point).height());
-    settings.setValue(QStringLiteral("landscape"), points.orientation() == QPageLayout::Landscape);
-    settings.setValue(QStringLiteral("left"), points.margins().left());
-    settings.setValue(QStringLiteral("top"), points.margins().top());
-    settings.setValue(QStringLiteral("right"), points.margins().right());
-    settings.setValue(QStringLiteral("bottom"), points.margins().bottom());
+    const auto settings = settingsFor(document);
+    const QSizeF paper = points.pageSize().size(QPageSize::Point);
+    settings->setValue(QStringLiteral("paper"), int(points.pageSize().id()));
+    settings->setValue(QStringLiteral("width"), paper.width());
+    settings->setValue(QStringLiteral("height"), paper.height());
+    settings->setValue(QStringLiteral("landscape"), points.orientation() == QPageLayout::Landscape);
+    settings->setValue(QStringLiteral("left"), points.margins().left());
+    settings->setValue(QStringLiteral("top"), points.margins().top());
+    settings->setValue(QStringLiteral("right"), points.margins().right());
+    settings->setValue(QStringLiteral("bottom"), points.margins().bottom());
 }
 
 QPageLayout PageSetup::effectiveLayout(const SpinoraDatabase& document, const QPageSize& defaultPaper)

@@ -9,10 +9,13 @@
 #include "SpinoraDatabase.h"
 #include "Water.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QWidget>
 
@@ -111,6 +114,24 @@ void printPreviewWithDialog(QWidget* window, SpinoraDatabase& document, const Pr
     dialog.setWindowTitle(localized("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* target) { printPages(*target, document, subject); });
+    // The preview's own "Page setup" is the platform's dialog, which works
+    // only with a printer installed: ours takes its place, and what is
+    // chosen there is the collection's page layout, as in File › Page Setup.
+    const QString pageSetupText = QCoreApplication::translate("QPrintPreviewDialog", "Page setup");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() != pageSetupText)
+            continue;
+        QObject::disconnect(action, nullptr, &dialog, nullptr);
+        QObject::connect(action, &QAction::triggered, &dialog, [&] {
+            PageSetupDialog setup(printer.pageLayout(), &dialog);
+            if (setup.exec() != QDialog::Accepted)
+                return;
+            PageSetup::setLayoutFor(document, setup.pageLayout());
+            printer.setPageLayout(setup.pageLayout());
+            if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+                pages->updatePreview();
+        });
+    }
     dialog.exec();
 }
 

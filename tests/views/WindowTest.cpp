@@ -158,15 +158,29 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
 
     QPageLayout previewed;
     int previewPages = 0;
+    QPageLayout changedInPreview;
     whenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
         previewed = preview->printer()->pageLayout();
         previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        // The preview's own page setup button opens the same dialog.
+        whenModalOpens<PageSetupDialog>([](PageSetupDialog* dialog) {
+            click(control<QRadioButton>(dialog, "portrait"));
+            click(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
+        });
+        for (QAction* action : preview->findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("Page setup"))
+                action->trigger();
+        }
+        changedInPreview = preview->printer()->pageLayout();
         preview->reject();
     });
     w.printPreview();
     EXPECT_EQ(previewed.orientation(), QPageLayout::Landscape);
     DatabasePrintView pagination(*document_, DatabasePrintView::kCactusList);
-    EXPECT_EQ(previewPages, pagination.knowsPageRange(*PageSetup::layoutFor(*document_)));
+    EXPECT_EQ(previewPages, pagination.knowsPageRange(previewed));
+    EXPECT_EQ(changedInPreview.orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(PageSetup::layoutFor(*document_)->orientation(), QPageLayout::Portrait) << "kept for the collection";
+    PageSetup::setLayoutFor(*document_, previewed);
     QPageLayout printed;
     whenModalOpens<QPrintDialog>([&](QPrintDialog* dialog) {
         printed = dialog->printer()->pageLayout();
