@@ -149,6 +149,7 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     whenModalOpens<PageSetupDialog>([](PageSetupDialog* dialog) {
         chooseItem(control<QComboBox>(dialog, "paperSize"), 1); // Letter
         click(control<QRadioButton>(dialog, "landscape"));
+        dialog->grab().save(screenshotFolder() + "/page-setup.png");
         click(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
     });
     w.pageSetup();
