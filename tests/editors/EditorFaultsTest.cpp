@@ -66,17 +66,31 @@ TEST_F(CactusEditor, JustWateredMovesTheNextWateringAsTurningTheBoxOnDoes)
         click(control<QPushButton>(&editor, "okButton"));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a second warning came";
     }
-    // A new plant given a schedule first, then watered.
+    // A new plant, with a new species, given a schedule first, then watered.
     whenModalOpens<AddCactusInfoViewController>([](AddCactusInfoViewController* editor) {
+        auto* ok = control<QPushButton>(editor, "okButton");
+        EXPECT_EQ(editor->windowTitle() + " " + ok->text(), QStringLiteral("New Cactus Save"));
+        EXPECT_FALSE(ok->isEnabled()) << "a new cactus needs a name";
+        EXPECT_FALSE(control<QPushButton>(editor, "printButton")->isVisible());
         typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("Fresh"));
+        typeInto(control<QComboBox>(editor, "commonSpeciesComboBox"), QStringLiteral("Star Cactus"));
+        typeInto(control<QComboBox>(editor, "scientificSpeciesComboBox"), QStringLiteral("Astrophytum testus"));
         chooseItem(control<QComboBox>(editor, "waterComboBox"), 0);
         EXPECT_EQ(control<QLineEdit>(editor, "nextWateringField")->text(), QStringLiteral("None Scheduled"));
         click(control<QPushButton>(editor, "justWateredButton"));
-        click(control<QPushButton>(editor, "okButton"));
+        typeInto(control<QLineEdit>(editor, "purchasePriceField"), QStringLiteral("12x.5y0")); // letters never get in
+        click(ok);
     });
     ASSERT_TRUE(editCactus(&f.window, *f.document, nullptr));
 
     auto reopened = f.reopen();
+    Cactus* fresh = plantNamed(*reopened, QStringLiteral("Fresh"));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->water()->name(), QStringLiteral("Weekly"));
+    EXPECT_DOUBLE_EQ(fresh->purchasePrice(), 12.5);
+    EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM species WHERE name='Star Cactus' "
+                                                              "AND scientific='Astrophytum testus'")),
+              1);
     for (const char* name : {"Gymno", "Fresh"}) {
         Cactus* stored = plantNamed(*reopened, QString::fromLatin1(name));
         ASSERT_NE(stored, nullptr) << name;
@@ -119,13 +133,9 @@ TEST_F(CactusEditor, APlantIsNeverEditedThroughTwoLiveCopies)
 
     auto reopened = f.reopen();
     Cactus* stored = plantNamed(*reopened, QStringLiteral("Echino"));
-    ASSERT_NE(stored, nullptr);
     stored->hydrate();
-    EXPECT_EQ(stored->source(), 3);
-    EXPECT_EQ(stored->location(), QStringLiteral("North bed"));
-    EXPECT_EQ(stored->height(), QStringLiteral("12 cm"));
-    EXPECT_EQ(stored->notes(), QStringLiteral("Seed grown."));
-    EXPECT_EQ(stored->water()->name(), QStringLiteral("Weekly"));
+    EXPECT_EQ(QStringList({QString::number(stored->source()), stored->location(), stored->height(), stored->notes()}),
+              QStringList({"3", "North bed", "12 cm", "Seed grown."}));
 }
 
 // "Numbers that silently become 0": what a number field cannot store is
@@ -155,18 +165,17 @@ TEST_P(NumberFields, NumbersThatCannotBeStoredAreRefusedWithAMessage)
     const QStringList before = dumpCollection(*f.document);
     const bool scheduleField = QByteArray(row.field) == "waterEveryField";
 
-    std::unique_ptr<EditorSheet> editor;
+    WaterInfoViewController scheduleEditor(*f.document, &f.window);
+    CactusInfoViewController cactusEditor(*f.document, &f.window);
+    EditorSheet* editor = &cactusEditor;
     if (scheduleField) {
-        auto sheet = std::make_unique<WaterInfoViewController>(*f.document, &f.window);
-        sheet->prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
-        editor = std::move(sheet);
+        editor = &scheduleEditor;
+        scheduleEditor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
     } else {
-        auto sheet = std::make_unique<CactusInfoViewController>(*f.document, &f.window);
-        sheet->prepareView(plantNamed(*f.document, QStringLiteral("Priced")));
-        editor = std::move(sheet);
+        cactusEditor.prepareView(plantNamed(*f.document, QStringLiteral("Priced")));
     }
     editor->show();
-    typeInto(control<QLineEdit>(editor.get(), row.field), QString::fromUtf8(row.typed));
+    typeInto(control<QLineEdit>(editor, row.field), QString::fromUtf8(row.typed));
     QString message;
     if (!row.stored)
         answerAlert(QStringLiteral("OK"), nullptr, &message);
@@ -179,7 +188,6 @@ TEST_P(NumberFields, NumbersThatCannotBeStoredAreRefusedWithAMessage)
         const QStringList after = dumpCollection(*f.document);
         EXPECT_EQ(after, before) << dumpDifference(before, after);
     }
-    editor.reset();
     auto reopened = f.reopen();
     if (scheduleField)
         EXPECT_EQ(reopened->waterWithName(QStringLiteral("Weekly"))->frequency(), row.stored ? *row.stored : 1.0);
@@ -227,27 +235,23 @@ TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
         EXPECT_EQ(table->firstTextForCell(1), first) << "the header turns the order";
         click(control<QPushButton>(chooser, "closeButton"));
     };
-    whenModalOpens<AddWaterInfoViewController>([&](AddWaterInfoViewController* editor) {
-        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("New"));
-        whenModalOpens<CactiToWaterViewController>(chooseBoth);
-        click(control<QPushButton>(editor, "addCactussButton"));
-        EXPECT_EQ(editor->cactiTable()->model()->rowCount(), 2);
-        click(control<QPushButton>(editor, "cancelButton"));
-    });
-    EXPECT_FALSE(editWater(&f.window, *f.document, nullptr));
-    EXPECT_EQ(plantNamed(*f.document, QStringLiteral("Mover"))->water(), f.document->waterWithName(QStringLiteral("Old")));
+    // A new schedule given both plants, then closed with `button`.
+    auto newSchedule = [&](const char* button) {
+        whenModalOpens<AddWaterInfoViewController>([&, button](AddWaterInfoViewController* editor) {
+            typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("New"));
+            whenModalOpens<CactiToWaterViewController>(chooseBoth);
+            click(control<QPushButton>(editor, "addCactussButton"));
+            EXPECT_EQ(editor->cactiTable()->model()->rowCount(), 2);
+            click(control<QPushButton>(editor, button));
+        });
+        return editWater(&f.window, *f.document, nullptr);
+    };
+    EXPECT_FALSE(newSchedule("cancelButton"));
     f.reload();
     const QStringList afterCancel = dumpCollection(*f.document);
     EXPECT_EQ(afterCancel, before) << dumpDifference(before, afterCancel);
-
     // Saved, the new schedule keeps them.
-    whenModalOpens<AddWaterInfoViewController>([&](AddWaterInfoViewController* editor) {
-        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("New"));
-        whenModalOpens<CactiToWaterViewController>(chooseBoth);
-        click(control<QPushButton>(editor, "addCactussButton"));
-        click(control<QPushButton>(editor, "okButton"));
-    });
-    ASSERT_TRUE(editWater(&f.window, *f.document, nullptr));
+    ASSERT_TRUE(newSchedule("okButton"));
     auto reopened = f.reopen();
     EXPECT_EQ(reopened->waterWithName(QStringLiteral("New"))->cacti().size(), 2u);
     EXPECT_TRUE(reopened->waterWithName(QStringLiteral("Old"))->cacti().empty()) << "a plant follows one schedule";
@@ -321,15 +325,25 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
     f.reload();
     const QStringList before = dumpCollection(*f.document);
 
-    // Left alone, a stored time keeps its seconds.
-    {
+    // Cancel after edits writes nothing; OK with the time left alone keeps
+    // the stored seconds.
+    const TreeSnapshot files = snapshot(f.path);
+    for (const char* button : {"cancelButton", "okButton"}) {
         WaterInfoViewController editor(*f.document, &f.window);
         editor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
         editor.show();
-        click(control<QPushButton>(&editor, "okButton"));
+        if (QByteArray(button) == "cancelButton") {
+            typeInto(control<QLineEdit>(&editor, "nameField"), QStringLiteral("Changed"));
+            click(control<QPushButton>(&editor, "justWateredButton"));
+            chooseItem(control<QComboBox>(&editor, "toMonth2ComboBox"), 4);
+        }
+        click(control<QPushButton>(&editor, button));
+        if (QByteArray(button) == "cancelButton") {
+            EXPECT_EQ(snapshot(f.path), files);
+        }
+        const QStringList after = dumpCollection(*f.document);
+        EXPECT_EQ(after, before) << button << dumpDifference(before, after);
     }
-    const QStringList untouched = dumpCollection(*f.document);
-    EXPECT_EQ(untouched, before) << dumpDifference(before, untouched);
 
     {
         WaterInfoViewController editor(*f.document, &f.window);

@@ -53,19 +53,13 @@ struct EditorFixture {
     }
 
     // Writes everything and opens the package again, as after a restart.
-    void reload()
-    {
-        document->close();
-        document.reset();
-        document = openCollection(path);
-    }
-
     std::unique_ptr<SpinoraDatabase> reopen()
     {
         document->close();
         document.reset();
         return openCollection(path);
     }
+    void reload() { document = reopen(); }
 };
 
 class FixedClock : public ::testing::Test {

@@ -22,60 +22,6 @@
 using namespace spinora;
 using namespace spinora::test;
 
-TEST_F(CactusEditor, AddsAPlantWithANewSpeciesAndASchedule)
-{
-    EditorFixture f;
-    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
-    Clock::setFixedNow(fromDateTime(at(2026, 6, 10, 8, 30)));
-
-    // The add editor runs its own loop: it is driven from inside it.
-    whenModalOpens<AddCactusInfoViewController>([](AddCactusInfoViewController* editor) {
-        auto* ok = control<QPushButton>(editor, "okButton");
-        EXPECT_EQ(editor->windowTitle(), QStringLiteral("New Cactus"));
-        EXPECT_EQ(ok->text(), QStringLiteral("Save"));
-        EXPECT_FALSE(ok->isEnabled()) << "a new cactus needs a name";
-        EXPECT_FALSE(control<QPushButton>(editor, "printButton")->isVisible());
-        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("Astro"));
-        EXPECT_TRUE(ok->isEnabled());
-        typeInto(control<QComboBox>(editor, "commonSpeciesComboBox"), QStringLiteral("Star Cactus"));
-        typeInto(control<QComboBox>(editor, "scientificSpeciesComboBox"), QStringLiteral("Astrophytum testus"));
-        chooseItem(control<QComboBox>(editor, "typeButton"), 2);
-        click(control<QCheckBox>(editor, "validLastWateredButton"));
-        chooseItem(control<QComboBox>(editor, "waterComboBox"), 0);
-        EXPECT_EQ(control<QLineEdit>(editor, "nextWateringField")->text(), formatNextWatering(fromDateTime(at(2026, 6, 17, 8, 30))));
-        typeInto(control<QLineEdit>(editor, "purchasePriceField"), QStringLiteral("12x.5y0"));
-        click(ok);
-    });
-    ASSERT_TRUE(editCactus(&f.window, *f.document, nullptr));
-
-    Cactus* astro = plantNamed(*f.document, QStringLiteral("Astro"));
-    ASSERT_NE(astro, nullptr);
-    EXPECT_NE(astro->primaryKey(), -1);
-    EXPECT_EQ(astro->water(), weekly);
-    EXPECT_EQ(weekly->cacti(), std::vector<Cactus*>{astro});
-    EXPECT_EQ(astro->waterNext(), fromDateTime(at(2026, 6, 17, 8, 30)));
-    EXPECT_EQ(astro->lastWatered(), fromDateTime(at(2026, 6, 10, 8, 30)));
-    Species* star = f.document->speciesWithName(QStringLiteral("Star Cactus"), QStringLiteral("Astrophytum testus"));
-    ASSERT_NE(star, nullptr);
-    EXPECT_EQ(std::count(f.document->speciesScientific().begin(), f.document->speciesScientific().end(), star), 1);
-
-    const int64_t key = astro->primaryKey();
-    const int64_t weeklyKey = weekly->primaryKey();
-    auto reopened = f.reopen();
-    Cactus* stored = plantNamed(*reopened, QStringLiteral("Astro"));
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(stored->primaryKey(), key);
-    EXPECT_EQ(stored->commonName(), QStringLiteral("Star Cactus"));
-    EXPECT_EQ(stored->scientificName(), QStringLiteral("Astrophytum testus"));
-    EXPECT_EQ(stored->type(), 2);
-    EXPECT_EQ(stored->wateringKey(), weeklyKey);
-    EXPECT_EQ(stored->waterNext(), fromDateTime(at(2026, 6, 17, 8, 30)));
-    EXPECT_DOUBLE_EQ(stored->purchasePrice(), 12.5) << "letters are refused by the money field";
-    EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM species WHERE name='Star Cactus' "
-                                                              "AND scientific='Astrophytum testus'")),
-              1);
-}
-
 TEST_F(CactusEditor, RefusesOverlongTextAndKeepsTypedSpeciesWithoutAddingOne)
 {
     EditorFixture f;
@@ -256,30 +202,6 @@ TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
     EXPECT_EQ(schedule->frequencyUnits(), Water::kDays);
     EXPECT_EQ(schedule->noWaterDDMM(3), Water::dayMonthCode(14, 2));
     EXPECT_EQ(schedule->noWaterDDMM(4), 0);
-}
-
-TEST_F(WaterEditor, CancelLeavesTheFileAndTheScheduleAsTheyWere)
-{
-    EditorFixture f;
-    Water* schedule = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
-    f.addPlant(QStringLiteral("Rebutia"), schedule);
-    f.reload();
-    schedule = f.document->waterWithName(QStringLiteral("Weekly"));
-    const QStringList dumpBefore = dumpCollection(*f.document);
-    const TreeSnapshot filesBefore = snapshot(f.path);
-
-    WaterInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(schedule);
-    editor.show();
-    typeInto(control<QLineEdit>(&editor, "nameField"), QStringLiteral("Changed"));
-    click(control<QPushButton>(&editor, "justWateredButton"));
-    chooseItem(control<QComboBox>(&editor, "toMonth2ComboBox"), 4);
-    click(control<QPushButton>(&editor, "cancelButton"));
-
-    EXPECT_EQ(snapshot(f.path), filesBefore);
-    const QStringList dumpAfter = dumpCollection(*f.document);
-    EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
-    EXPECT_EQ(schedule->name(), QStringLiteral("Weekly"));
 }
 
 TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInOrder)

@@ -9,10 +9,7 @@
 #include "TestSupport.h"
 #include "Water.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
-#include <QTimer>
 #include <QImage>
 #include <QRegularExpression>
 
@@ -145,6 +142,10 @@ TEST_F(PrintPdf, PagesHaveInkAndTheSheetShowsItsPhotos)
     subject.screen = DatabasePrintView::kCactusList;
     const QString list = folder_->file("list.pdf");
     ASSERT_GT(printToPdf(*document_, subject, list, QPageSize(QPageSize::A4)), 0);
+    // A sheet without its record prints nothing.
+    subject.screen = DatabasePrintView::kCactusSheet;
+    subject.cactus = nullptr;
+    EXPECT_EQ(printToPdf(*document_, subject, folder_->file("none.pdf"), QPageSize(QPageSize::A4)), 0);
 
     const QString prefix = folder_->file("page");
     runTool("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-png", pdf, prefix + "-sheet"});
@@ -192,39 +193,4 @@ TEST_F(PrintPdf, FourDigitYearsOnSheetsWhereTheLocaleHasTwo)
     const QString expected = QStringLiteral("%1/%2/%3").arg(planted.month()).arg(planted.day()).arg(planted.year());
     EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(QRegularExpression("\\b\\d{1,2}/\\d{1,2}/\\d{2}\\b"))) << text.toStdString();
-}
-
-TEST_F(PrintPdf, PreviewAndPrintDialogsOpenOnTheSubject)
-{
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::kCactusSheet;
-    subject.cactus = document_->displayedCacti()[3];
-    QString previewTitle;
-    QTimer::singleShot(200, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        previewTitle = modal->windowTitle();
-        modal->grab().save(folder_->file("preview.png"));
-        if (qEnvironmentVariableIsSet("SPINORA_SHOTS"))
-            modal->grab().save(qEnvironmentVariable("SPINORA_SHOTS") + "/print-preview.png");
-        qobject_cast<QDialog*>(modal)->reject();
-    });
-    printPreviewWithDialog(nullptr, *document_, subject);
-    EXPECT_EQ(previewTitle, "Print Preview");
-    EXPECT_FALSE(QImage(folder_->file("preview.png")).isNull());
-
-    QString printTitle;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        printTitle = modal->windowTitle();
-        qobject_cast<QDialog*>(modal)->reject();
-    });
-    printWithDialog(nullptr, *document_, subject);
-    EXPECT_EQ(printTitle, "Print");
-
-    // A sheet without its record prints nothing and opens nothing.
-    subject.cactus = nullptr;
-    printWithDialog(nullptr, *document_, subject);
-    EXPECT_EQ(printToPdf(*document_, subject, folder_->file("none.pdf"), QPageSize(QPageSize::A4)), 0);
 }

@@ -15,7 +15,7 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QStackedWidget>
+#include <QSet>
 #include <QTabWidget>
 
 using namespace spinora;
@@ -26,45 +26,25 @@ namespace {
 using Accessibility = ViewsFixture;
 
 // Controls a screen reader user operates: each needs a name.
-bool isControl(QAccessible::Role role)
-{
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-        return true;
-    default:
-        return false;
-    }
-}
+const QSet<QAccessible::Role> kControls = {
+    QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+    QAccessible::EditableText, QAccessible::SpinBox, QAccessible::Slider, QAccessible::ButtonMenu,
+    QAccessible::ButtonDropDown, QAccessible::List, QAccessible::Table, QAccessible::Tree};
 
 QString describe(QAccessibleInterface* node)
 {
-    QStringList path;
-    for (QObject* object = node->object(); object; object = object->parent()) {
-        if (!object->objectName().isEmpty())
-            path.prepend(object->objectName());
-        if (object->isWidgetType() && static_cast<QWidget*>(object)->isWindow())
-            break;
-    }
-    const char* type = node->object() ? node->object()->metaObject()->className() : "?";
-    return QStringLiteral("%1 (%2, role %3)").arg(path.join('/'), QLatin1String(type)).arg(int(node->role()));
+    QObject* object = node->object();
+    QString path = object ? object->objectName() : QString();
+    for (QObject* up = object ? object->parent() : nullptr; up && path.count('/') < 2; up = up->parent())
+        path = up->objectName() + '/' + path;
+    return QStringLiteral("%1 (%2, role %3)").arg(path, object ? object->metaObject()->className() : "?").arg(int(node->role()));
 }
 
 void walk(QAccessibleInterface* node, QStringList& unnamed)
 {
     if (!node || node->state().invisible)
         return;
-    if (isControl(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
+    if (kControls.contains(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
         unnamed << describe(node);
     for (int i = 0; i < node->childCount(); ++i)
         walk(node->child(i), unnamed);
@@ -97,16 +77,15 @@ TEST_F(Accessibility, EveryButtonFieldAndListOfTheWindowAndTheEditorsHasAName)
     Cactus* plant = addCactus(QStringLiteral("Astro"), QStringLiteral("Astrophytum asterias"), QStringLiteral("Star"), weekly);
     addPhoto(plant, gradientImage(320, 240), QStringLiteral("In flower"));
     Log* log = addLog(plant, QStringLiteral("Flowered"), day(2026, 5, 2));
-    DocumentWindow& w = window();
-    for (int tab = 0; tab < 3; ++tab) {
-        w.selectTab(tab);
-        EXPECT_EQ(unnamedControls(&w), QStringList()) << "window, tab " << tab;
-    }
-
-    CalendarStore store(folder_.file(QStringLiteral("calendars")));
-    auto check = [](QWidget& window, const char* what) {
-        EXPECT_EQ(unnamedControls(&window), QStringList()) << what;
+    auto check = [](QWidget& window, const QString& what) {
+        EXPECT_EQ(unnamedControls(&window), QStringList()) << what.toStdString();
     };
+    DocumentWindow& w = window();
+    for (int tab : {0, 1, 2}) {
+        w.selectTab(tab);
+        check(w, QStringLiteral("window, tab %1").arg(tab));
+    }
+    CalendarStore store(folder_.file(QStringLiteral("calendars")));
     {
         CactusInfoViewController editor(*document_, &w);
         editor.setLogHistoryPresenter(presentLogHistory);
