@@ -123,6 +123,7 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     toolbar_ = new QToolBar(this);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setMovable(false);
+    artwork::nameOverflowButton(toolbar_);
     auto item = [this](QStyle::StandardPixmap icon, const char* label, const char* toolTip, const char* name) {
         auto* action = new QAction(style()->standardIcon(icon), localized(label), this);
         action->setToolTip(localized(toolTip));

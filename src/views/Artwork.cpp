@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRadialGradient>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <map>
 
@@ -199,6 +200,12 @@ void addToolbarSpace(QToolBar* toolbar, bool flexible)
     else
         space->setFixedWidth(8);
     toolbar->addWidget(space);
+}
+
+void nameOverflowButton(QToolBar* toolbar)
+{
+    if (auto* more = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(localized("More Toolbar Items"));
 }
 
 } // namespace spinora::artwork

@@ -35,6 +35,9 @@ QAction* toolbarItem(QObject* parent, const char* identifier, const char* label,
                      const char* image);
 // A fixed (8 points) or flexible space between toolbar items.
 void addToolbarSpace(QToolBar* toolbar, bool flexible);
+// Names the button a toolbar shows for the items it has no room for: it has
+// only a picture, and a screen reader would find it nameless.
+void nameOverflowButton(QToolBar* toolbar);
 
 } // namespace artwork
 

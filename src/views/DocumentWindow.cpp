@@ -180,6 +180,7 @@ void DocumentWindow::buildToolbar()
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setIconSize(QSize(32, 32));
     addToolBar(Qt::TopToolBarArea, toolbar_);
+    artwork::nameOverflowButton(toolbar_);
 
     auto item = [this](const char* identifier, const char* label, const char* toolTip, const char* image,
                        auto slot) {

@@ -32,6 +32,7 @@ LogHistoryWindow::LogHistoryWindow(SpinoraDatabase& document, Cactus* cactus, QW
     toolbar_->setMovable(false);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setIconSize(QSize(32, 32));
+    artwork::nameOverflowButton(toolbar_);
     QAction* remove = artwork::toolbarItem(this, "DeleteItem", "Delete Item", "Remove an item from the list", "delete_button");
     QAction* add = artwork::toolbarItem(this, "AddItem", "Add Item", "Add an item to the list", "add_button");
     connect(remove, &QAction::triggered, list_, &LogViewController::handleDeleteButton);
