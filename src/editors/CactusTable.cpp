@@ -150,8 +150,7 @@ bool CactusTable::wateringIconForCell(int row) const
 QString CactusTable::backgroundImageForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);
-    return cactus && cactus->waterNext() && cactus->wateringDue() ? QString::fromLatin1(artwork::kReminderCellBackground)
-                                                                  : QString();
+    return cactus && cactus->wateringDue() ? QString::fromLatin1(artwork::kReminderCellBackground) : QString();
 }
 
 // --- Keys and tool tips
