@@ -1,5 +1,6 @@
 // The log editor: event names, the cactus, notes and the reminder questions,
 // with reminders written to a real iCalendar file and read back by libical.
+#include "EditorFixture.h"
 #include "EditorTestSupport.h"
 #include "IcsReadBack.h"
 #include "LogInfoViewController.h"
@@ -22,29 +23,11 @@ using namespace spinora::test;
 
 namespace {
 
-struct LogFixture {
-    TempFolder folder;
-    QString path = folder.file(QStringLiteral("journal.sdb"));
-    std::unique_ptr<SpinoraDatabase> document = newCollection(path, true);
+// An editor collection with a calendar of its own for the reminders.
+struct LogFixture : EditorFixture {
     CalendarStore store{folder.file(QStringLiteral("calendars"))};
-    QWidget window;
 
-    Cactus* addPlant(const QString& name)
-    {
-        auto cactus = std::make_unique<Cactus>();
-        cactus->setName(name);
-        Cactus* added = document->addCactus(std::move(cactus));
-        added->dehydrate();
-        return added;
-    }
-
-    std::unique_ptr<SpinoraDatabase> reopen()
-    {
-        document->close();
-        document.reset();
-        return openCollection(path);
-    }
-
+    Cactus* addPlant(const QString& name) { return EditorFixture::addPlant(name, nullptr); }
     QString calendarFile() const { return store.folder() + QStringLiteral("/Spinora.ics"); }
 };
 
@@ -197,9 +180,7 @@ TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
     log->setCactusKey(plant->primaryKey());
     log->setLogDate(fromDateTime(QDateTime(QDate::currentDate().addDays(4), QTime(0, 0))));
     f.document->addLog(std::move(log))->dehydrate();
-    f.document->close();
-    f.document.reset();
-    f.document = openCollection(f.path);
+    f.reload();
     Log* entry = f.document->logs().front().get();
     const QStringList dumpBefore = dumpCollection(*f.document);
     const TreeSnapshot filesBefore = snapshot(f.path);
