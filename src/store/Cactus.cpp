@@ -18,6 +18,9 @@ namespace {
 const char* const kLoad =
     "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
     "date_acquired, purchase_price, value FROM cactus WHERE pk=?";
+const char* const kLoadAll =
+    "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
+    "date_acquired, purchase_price, value, pk FROM cactus";
 const char* const kHydrate =
     "SELECT source, location, height, width, weight, light, temperature, pot_size, pot_shape, pot_material, "
     "notes FROM cactus WHERE pk=?";
@@ -41,7 +44,7 @@ Cactus::Cactus(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 
 const Record::Sql& Cactus::sql() const
 {
-    static const Sql statements{"Cactus", kLoad, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed, true};
+    static const Sql statements{"Cactus", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed, true};
     return statements;
 }
 

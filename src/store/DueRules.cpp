@@ -8,6 +8,30 @@ namespace spinora {
 
 namespace due {
 
+namespace {
+
+// roundDate of a moment, remembering the last day asked for: a collection's
+// hundreds of thousands of logs ask about the same day at load, and each
+// conversion to local time costs more than the whole comparison.
+Timestamp startOfDay(const Timestamp& at)
+{
+    thread_local double dayStart = 0;
+    thread_local double nextDayStart = 0;
+    if (!at)
+        return std::nullopt;
+    if (*at >= dayStart && *at < nextDayStart)
+        return dayStart;
+    const Timestamp start = roundDate(at);
+    const Timestamp next = start ? fromDateTime(toDateTime(start).date().addDays(1).startOfDay()) : std::nullopt;
+    if (!start || !next)
+        return start;
+    dayStart = *start;
+    nextDayStart = *next;
+    return start;
+}
+
+} // namespace
+
 bool wateringDue(const Timestamp& waterNext, const Timestamp& at)
 {
     return waterNext && at && *at - *waterNext >= 0;
@@ -15,8 +39,10 @@ bool wateringDue(const Timestamp& waterNext, const Timestamp& at)
 
 bool reminderDue(bool reminder, const Timestamp& logDate, const Timestamp& at)
 {
-    const Timestamp dayStart = roundDate(at);
-    return reminder && logDate && dayStart && *dayStart - *logDate >= 0;
+    if (!reminder || !logDate)
+        return false;
+    const Timestamp dayStart = startOfDay(at);
+    return dayStart && *dayStart - *logDate >= 0;
 }
 
 Timestamp endOfDay(const QDate& day)

@@ -23,6 +23,7 @@ namespace spinora {
 namespace {
 
 const char* const kLoad = "SELECT type, key, tag FROM image WHERE pk=?";
+const char* const kLoadAll = "SELECT type, key, tag, pk FROM image";
 const char* const kInsert = "INSERT INTO image (type, key, tag, caption) VALUES(?, ?, ?, ?)";
 const char* const kUpdate = "UPDATE image SET type=?, key=?, tag=?, caption=? WHERE pk=?";
 const char* const kDelete = "DELETE FROM image WHERE pk=?";
@@ -117,7 +118,7 @@ Image::Image(int64_t key, Connection* db, const QString& path, bool abortOnError
 
 const Record::Sql& Image::sql() const
 {
-    static const Sql statements{"Image", kLoad, nullptr, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, true};
+    static const Sql statements{"Image", kLoad, kLoadAll, nullptr, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, true};
     return statements;
 }
 

@@ -14,6 +14,8 @@ namespace {
 
 const char* const kLogLoad =
     "SELECT type, date, reminder, reminder_id, cactus_key, event, note_summary FROM log WHERE pk=?";
+const char* const kLogLoadAll =
+    "SELECT type, date, reminder, reminder_id, cactus_key, event, note_summary, pk FROM log";
 const char* const kLogHydrate = "SELECT notes FROM log WHERE pk=?";
 const char* const kLogInsert =
     "INSERT INTO log (type, date, reminder, reminder_id, cactus_key, event, note_summary) "
@@ -24,11 +26,13 @@ const char* const kLogUpdate =
 const char* const kLogDelete = "DELETE FROM log WHERE pk=?";
 
 const char* const kEventLoad = "SELECT name FROM event WHERE pk=?";
+const char* const kEventLoadAll = "SELECT name, pk FROM event";
 const char* const kEventInsert = "INSERT INTO event (name) VALUES(?)";
 const char* const kEventUpdate = "UPDATE event SET name=? WHERE pk=?";
 const char* const kEventDelete = "DELETE FROM event WHERE pk=?";
 
 const char* const kSpeciesLoad = "SELECT name, scientific FROM species WHERE pk=?";
+const char* const kSpeciesLoadAll = "SELECT name, scientific, pk FROM species";
 const char* const kSpeciesInsert = "INSERT INTO species (name, scientific) VALUES(?, ?)";
 const char* const kSpeciesUpdate = "UPDATE species SET name=?, scientific=? WHERE pk=?";
 const char* const kSpeciesDelete = "DELETE FROM species WHERE pk=?";
@@ -48,7 +52,7 @@ Log::Log(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 
 const Record::Sql& Log::sql() const
 {
-    static const Sql statements{"Log", kLogLoad, kLogHydrate, kLogInsert, kLogUpdate, kLogDelete,
+    static const Sql statements{"Log", kLogLoad, kLogLoadAll, kLogHydrate, kLogInsert, kLogUpdate, kLogDelete,
                                 msg::kDehydrateFailed, true};
     return statements;
 }
@@ -166,7 +170,7 @@ Event::Event(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 
 const Record::Sql& Event::sql() const
 {
-    static const Sql statements{"Event", kEventLoad, nullptr, kEventInsert, kEventUpdate, kEventDelete,
+    static const Sql statements{"Event", kEventLoad, kEventLoadAll, nullptr, kEventInsert, kEventUpdate, kEventDelete,
                                 msg::kDehydrateFailed, true};
     return statements;
 }
@@ -200,7 +204,7 @@ Species::Species(int64_t key, Connection* db, bool abortOnError, bool* initResul
 
 const Record::Sql& Species::sql() const
 {
-    static const Sql statements{"Species", kSpeciesLoad, nullptr, kSpeciesInsert, kSpeciesUpdate, kSpeciesDelete,
+    static const Sql statements{"Species", kSpeciesLoad, kSpeciesLoadAll, nullptr, kSpeciesInsert, kSpeciesUpdate, kSpeciesDelete,
                                 msg::kDehydrateFailed, true};
     return statements;
 }

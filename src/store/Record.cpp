@@ -45,6 +45,32 @@ bool Record::initWithPrimaryKey(int64_t key, Connection* db, bool abortOnError)
     return false;
 }
 
+void Record::readRow(const Statement& row, Connection* db)
+{
+    primaryKey_ = row.integer(row.columnCount() - 1);
+    database_ = db;
+    abortOnError_ = true;
+    readSummary(row);
+    dirty_ = false;
+    afterLoad();
+}
+
+bool Record::readEveryRow(Connection* db, const std::function<std::unique_ptr<Record>()>& make,
+                          const std::function<void(std::unique_ptr<Record>)>& keep)
+{
+    std::unique_ptr<Record> record = make();
+    Statement rows(db, record->sql().loadAll);
+    if (!rows.prepared())
+        return false;
+    int rc;
+    while ((rc = rows.step()) == SQLITE_ROW) {
+        record->readRow(rows, db);
+        keep(std::move(record));
+        record = make();
+    }
+    return rc == SQLITE_DONE;
+}
+
 bool Record::insertIntoDatabase(Connection* db)
 {
     database_ = db;

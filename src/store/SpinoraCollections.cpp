@@ -6,6 +6,9 @@
 #include "SpinoraUtility.h"
 #include "TextCompare.h"
 
+#include <QHash>
+#include <QStringList>
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -27,6 +30,45 @@ void sortByText(std::vector<T>& records, QString (*key)(const T&))
     std::stable_sort(records.begin(), records.end(), [key](const T& a, const T& b) {
         return text::localizedCaseInsensitiveCompare(key(a), key(b)) < 0;
     });
+}
+
+// Sorts the document's logs in the order of Log::compareLog, comparing each
+// distinct event name only once: a collection has hundreds of thousands of
+// logs but a handful of event names, and many logs share a date, so ranking
+// the names first turns every comparison of the sort into one of numbers.
+void sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst)
+{
+    QHash<QString, int> ranks;
+    for (const auto& log : logs)
+        ranks.insert(log->eventName(), 0);
+    QStringList names = ranks.keys();
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return text::emptyFirstStandardCompare(a, b) < 0; });
+    int rank = 0;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0 && text::emptyFirstStandardCompare(names[i - 1], names[i]) != 0)
+            ++rank;
+        ranks[names[i]] = rank;
+    }
+    struct Keyed {
+        double date;
+        int rank;
+        Log* log;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(logs.size());
+    for (auto& log : logs)
+        keyed.push_back({log->logDate().value_or(0.0), ranks.value(log->eventName()), log.release()});
+    // Later dates first, then by event name; the whole order turned round
+    // for the other direction (equal logs keep their places either way).
+    std::stable_sort(keyed.begin(), keyed.end(), [newestFirst](const Keyed& a, const Keyed& b) {
+        int order = (a.date < b.date) - (a.date > b.date);
+        if (order == 0)
+            order = (a.rank > b.rank) - (a.rank < b.rank);
+        return (newestFirst ? order : -order) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        logs[i].reset(keyed[i].log);
 }
 
 template <class T, class Pointer>
@@ -248,7 +290,7 @@ void SpinoraDatabase::sortLogsByLogDateAndTitle()
         return;
     }
     Log::sortAscending(sortLogsAscending_);
-    std::stable_sort(logs_.begin(), logs_.end(), [](const auto& a, const auto& b) { return a->compareLog(b.get()) < 0; });
+    sortInLogOrder(logs_, sortLogsAscending_);
     refreshDisplayed(kLogList);
 }
 

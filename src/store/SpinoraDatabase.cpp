@@ -236,23 +236,12 @@ void SpinoraDatabase::reopenAllRecords()
         r->reopen(db);
 }
 
-template <class Make>
-bool SpinoraDatabase::loadKeys(const char* sql, Make make)
+template <class T, class Keep>
+bool SpinoraDatabase::loadTable(Keep keep)
 {
-    std::vector<int64_t> keys;
-    {
-        Statement st(database_.get(), sql);
-        if (!st.prepared())
-            return failLoad(database_->errorMessage());
-        int rc;
-        while ((rc = st.step()) == SQLITE_ROW)
-            keys.push_back(st.integer(0));
-        // A damaged file can end the scan early; that must not pass for the whole table.
-        if (rc != SQLITE_DONE)
-            return failLoad(database_->errorMessage());
-    }
-    for (int64_t key : keys)
-        make(key);
+    // A damaged file can end the scan early; that must not pass for the whole table.
+    if (!Record::loadEveryRow<T>(database_.get(), keep))
+        return failLoad(database_->errorMessage());
     return true;
 }
 
@@ -327,39 +316,37 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
         return false;
 
     Connection* db = database_.get();
-    // One read transaction for the whole load: otherwise SQLite takes and
-    // drops its file lock (and looks for a hot journal) for each of the tens
-    // of thousands of per-record SELECTs.
+    // One transaction for the whole load: the tables are read as one state
+    // of the file, and the repairs below are written with it.
     Transaction transaction(db);
+    // Rows to drop are deleted once the scans are over, not while a SELECT
+    // still walks their table.
+    std::vector<std::unique_ptr<Record>> unusable;
     const bool ok =
-        loadKeys("SELECT pk FROM cactus",
-                 [&](int64_t key) { cacti_.push_back(std::make_unique<Cactus>(key, db, true, nullptr)); }) &&
-        loadKeys("SELECT pk FROM watering",
-                 [&](int64_t key) { watering_.push_back(std::make_unique<Water>(key, db, true, nullptr)); }) &&
-        loadKeys("SELECT pk FROM log",
-                 [&](int64_t key) { logs_.push_back(std::make_unique<Log>(key, db, true, nullptr)); }) &&
-        loadKeys("SELECT pk FROM event",
-                 [&](int64_t key) { events_.push_back(std::make_unique<Event>(key, db, true, nullptr)); }) &&
-        loadKeys("SELECT pk FROM species",
-                 [&](int64_t key) {
-                     auto species = std::make_unique<Species>(key, db, true, nullptr);
-                     if (species->name().isEmpty() && species->scientificName().isEmpty()) {
-                         if (!db->isReadOnly())
-                             species->deleteFromDatabase();
-                         return;
-                     }
-                     speciesScientific_.push_back(species.get());
-                     species_.push_back(std::move(species));
-                 }) &&
-        loadKeys("SELECT pk FROM image", [&](int64_t key) {
-            auto image = std::make_unique<Image>(key, db, packageFilename_, true, nullptr);
+        loadTable<Cactus>([&](std::unique_ptr<Cactus> cactus) { cacti_.push_back(std::move(cactus)); }) &&
+        loadTable<Water>([&](std::unique_ptr<Water> water) { watering_.push_back(std::move(water)); }) &&
+        loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); }) &&
+        loadTable<Event>([&](std::unique_ptr<Event> event) { events_.push_back(std::move(event)); }) &&
+        loadTable<Species>([&](std::unique_ptr<Species> species) {
+            if (species->name().isEmpty() && species->scientificName().isEmpty()) {
+                unusable.push_back(std::move(species));
+                return;
+            }
+            speciesScientific_.push_back(species.get());
+            species_.push_back(std::move(species));
+        }) &&
+        loadTable<Image>([&](std::unique_ptr<Image> image) {
+            image->setPath(packageFilename_);
             if (image->linkedKey() == -1) {
-                if (!db->isReadOnly())
-                    image->deleteFromDatabase();
+                unusable.push_back(std::move(image));
                 return;
             }
             images_.push_back(std::move(image));
         });
+    if (ok && !db->isReadOnly()) {
+        for (const auto& record : unusable)
+            record->deleteFromDatabase();
+    }
     if (!ok)
         return false;
     QString commitError;

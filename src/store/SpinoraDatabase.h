@@ -186,9 +186,9 @@ private:
     void reopenAllRecords();
     void refreshDisplayed(ListKind kind);
     bool failLoad(const QString& reason);
-    // Steps through "SELECT pk FROM <table>" and makes one record per key.
-    template <class Make>
-    bool loadKeys(const char* sql, Make make);
+    // Reads every row of one record class's table into records for `keep`.
+    template <class T, class Keep>
+    bool loadTable(Keep keep);
     bool readVersionRow();
     bool checkPackageUsable();
     // Takes the package's writer lock (not for a read-only document).

@@ -199,6 +199,11 @@ bool Statement::stepDone()
     return step() == SQLITE_DONE;
 }
 
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(statement_);
+}
+
 bool Statement::isNull(int column) const
 {
     return sqlite3_column_type(statement_, column) == SQLITE_NULL;

@@ -121,6 +121,7 @@ public:
     bool stepRow();
     bool stepDone();
 
+    int columnCount() const;
     bool isNull(int column) const;
     int64_t integer(int column) const;
     double real(int column) const;

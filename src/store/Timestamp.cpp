@@ -40,7 +40,8 @@ Timestamp now()
     const double fixed = fixedNow.load();
     if (!std::isnan(fixed))
         return fixed;
-    return fromDateTime(QDateTime::currentDateTime());
+    // Straight from the system clock: no conversion to local time.
+    return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
 }
 
 Timestamp roundDate(const Timestamp& t)

@@ -18,6 +18,10 @@ const char* const kLoad =
     "SELECT name, frequency, frequency_units, quantity, last_watered, water_next, notification_set, "
     "no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6 "
     "FROM watering WHERE pk=?";
+const char* const kLoadAll =
+    "SELECT name, frequency, frequency_units, quantity, last_watered, water_next, notification_set, "
+    "no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6, pk "
+    "FROM watering";
 const char* const kHydrate = "SELECT notes FROM watering WHERE pk=?";
 const char* const kInsert = "INSERT INTO watering (name) VALUES(?)";
 const char* const kUpdate =
@@ -105,7 +109,7 @@ Water::Water(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 
 const Record::Sql& Water::sql() const
 {
-    static const Sql statements{"Water", kLoad, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, false};
+    static const Sql statements{"Water", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, false};
     return statements;
 }
 
