@@ -1,8 +1,12 @@
 // The document window over a large collection (10,000 cacti, 20,000
-// photos): from opening to the first painted rows, one search keystroke
-// (refilter and repaint), and painting one screen of rows while scrolling.
+// photos): from launch to the first painted rows, one search keystroke
+// (refilter and repaint), painting one screen of rows while scrolling, and
+// the longest stall of the event loop while a list is searched.
 //   build/bench/views_bench
+// SPINORA_BENCH_COLLECTION=<a copy of a collection> runs them on that one
+// instead (it is opened for writing: give it a copy).
 #include "BenchSupport.h"
+#include "EventLoopGaps.h"
 
 #include "CactusViewController.h"
 #include "DocumentWindow.h"
@@ -10,9 +14,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTest>
 
@@ -36,10 +43,29 @@ QString largeCollection()
     return bench::makeCollection(QStringLiteral("Large.sdb"), size);
 }
 
+QString benchCollection()
+{
+    const QString given = qEnvironmentVariable("SPINORA_BENCH_COLLECTION");
+    return given.isEmpty() ? largeCollection() : QDir(given).absolutePath();
+}
+
+// The peak resident memory of a running process, from /proc.
+double peakMegabytes(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
 // An open collection and its shown window, made once for the benchmarks
 // that work on an open window.
 struct OpenWindow {
-    OpenWindow() : document(largeCollection())
+    OpenWindow() : document(benchCollection())
     {
         document.readFromURL(document.packageFilename());
         window = std::make_unique<DocumentWindow>(document);
@@ -74,9 +100,46 @@ QImage paintViewport(QWidget* viewport)
     return canvas;
 }
 
+// The whole application as a user starts it: process launch, loading,
+// the window, until the list's first rows are painted (the app reports that
+// moment on stderr when SPINORA_REPORT_FIRST_ROWS is set).
+void BM_LaunchToFirstRows(benchmark::State& state)
+{
+    const QString path = benchCollection();
+    QTemporaryDir runtime;
+    double peak = 0;
+    for (auto _ : state) {
+        QProcess app;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SPINORA_REPORT_FIRST_ROWS"), QStringLiteral("1"));
+        // Its own instance, not one the user may have running.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        app.setProcessEnvironment(environment);
+        QElapsedTimer clock;
+        clock.start();
+        app.start(QStringLiteral(SPINORA_APP), {path});
+        QByteArray said;
+        while (!said.contains("first rows painted") && app.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
+            app.waitForReadyRead(50);
+            said += app.readAllStandardError();
+        }
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        if (!said.contains("first rows painted")) {
+            state.SkipWithError(("no rows painted: " + said).constData());
+            break;
+        }
+        state.SetIterationTime(seconds);
+        peak = std::max(peak, peakMegabytes(app.processId()));
+        app.terminate();
+        app.waitForFinished(60000);
+    }
+    state.counters["peak_rss_MB"] = peak;
+}
+BENCHMARK(BM_LaunchToFirstRows)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
 void BM_StartToFirstPaintedRows(benchmark::State& state)
 {
-    const QString path = largeCollection();
+    const QString path = benchCollection();
     for (auto _ : state) {
         auto document = std::make_unique<SpinoraDatabase>(path);
         document->readFromURL(path);
@@ -95,9 +158,11 @@ void BM_StartToFirstPaintedRows(benchmark::State& state)
 BENCHMARK(BM_StartToFirstPaintedRows)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Typing one more letter, then taking it back: each is one keystroke.
+// The argument is the list: 0 cacti, 1 watering, 2 logs.
 void BM_SearchKeystroke(benchmark::State& state)
 {
     DocumentWindow& window = *openWindow().window;
+    window.selectTab(static_cast<int>(state.range(0)));
     QLineEdit* field = window.searchField();
     field->setText(QStringLiteral("Go"));
     bool extend = true;
@@ -111,8 +176,42 @@ void BM_SearchKeystroke(benchmark::State& state)
     }
     state.counters["rows"] = window.visibleList()->numberOfRows();
     field->clear();
+    window.selectTab(0);
 }
-BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1)->Arg(2);
+
+// Typing a word into the search field at a quick typist's pace and clearing
+// it again, while the event loop runs as in the application: the longest
+// gap between its turns is the worst stall the user meets.
+void BM_SearchWithoutStall(benchmark::State& state)
+{
+    DocumentWindow& window = *openWindow().window;
+    window.selectTab(static_cast<int>(state.range(0)));
+    QLineEdit* field = window.searchField();
+    field->clear();
+    QTest::qWait(200);
+    const int rows = window.visibleList()->numberOfRows();
+    auto type = [field](Qt::Key key, const QString& text) {
+        QCoreApplication::postEvent(field, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(field, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+        QTest::qWait(80);
+    };
+    bench::EventLoopGaps gaps;
+    qint64 longest = 0;
+    for (auto _ : state) {
+        gaps.start();
+        for (const char letter : QByteArray("golden"))
+            type(static_cast<Qt::Key>(Qt::Key_A + (letter - 'a')), QString(QLatin1Char(letter)));
+        for (int i = 0; i < 6; ++i)
+            type(Qt::Key_Backspace, QString());
+        gaps.stop();
+        longest = std::max(longest, gaps.longestGapMs());
+    }
+    state.counters["rows"] = rows;
+    state.counters["longest_gap_ms"] = static_cast<double>(longest);
+    window.selectTab(0);
+}
+BENCHMARK(BM_SearchWithoutStall)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(2)->Iterations(2);
 
 // One screen of rows with their thumbnails already scaled (scrolling back
 // over rows seen before).

@@ -46,6 +46,10 @@ void leaveChangeInMemory(spinora::SpinoraAppDelegate& app, const QString& newNam
 
 int main(int argc, char** argv)
 {
+    // Before any thread starts: every date of a large collection is turned
+    // into local time while it loads, and without this each conversion
+    // looks at /etc/localtime again.
+    spinora::settleLocalTimeZone();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spinora"));
     QApplication::setApplicationVersion(QStringLiteral(SPINORA_VERSION));

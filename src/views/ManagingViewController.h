@@ -36,6 +36,11 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+
+private:
+    // With SPINORA_REPORT_FIRST_ROWS set, the first paint that shows rows
+    // writes "spinora: first rows painted" to stderr (launch-time benchmark).
+    void reportFirstPaintedRows();
 };
 
 // The base of the three lists (cacti, watering schedules, logs): a list view
