@@ -51,8 +51,8 @@ const Record::Sql& Cactus::sql() const
 void Cactus::readSummary(const Statement& row)
 {
     name_ = row.text(0);
-    commonName_ = row.text(1);
-    scientificName_ = row.text(2);
+    commonName_ = row.repeatedText(1);
+    scientificName_ = row.repeatedText(2);
     type_ = row.integer(3);
     wateringKey_ = row.integer(4);
     lastWatered_ = row.date(5);
@@ -141,6 +141,10 @@ void Cactus::removeImage(Image* image)
 
 void Cactus::sortImages()
 {
+    // Most records have one photo or none; a stable sort would still
+    // allocate its buffer.
+    if (images_.size() < 2)
+        return;
     std::stable_sort(images_.begin(), images_.end(),
                      [](const Image* a, const Image* b) { return a->compareOrder(b) < 0; });
 }
@@ -195,7 +199,11 @@ QString Cactus::ageString(const Timestamp& date)
 {
     if (!date)
         return localized("Unknown");
-    const int years = wholeYearsUntilToday(date);
+    return ageStringForYears(wholeYearsUntilToday(date));
+}
+
+QString Cactus::ageStringForYears(int years)
+{
     if (years < 1)
         return QStringLiteral("< 1 %1").arg(localized("year"));
     if (years == 1)

@@ -78,6 +78,8 @@ public:
     void clearLogs() { logs_.clear(); }
     // Appends without sorting, for linking many logs at once (sortLogs after).
     void linkLog(Log* log) { logs_.push_back(log); }
+    // Takes all its logs at once, already in their order.
+    void setLinkedLogs(std::vector<Log*> logs) { logs_ = std::move(logs); }
     void sortLogs();
     const std::vector<Image*>& images() const { return images_; }
     void addImage(Image* image) { images_.push_back(image); }
@@ -96,6 +98,8 @@ public:
     std::pair<int, int> textItalicRange() const; // location, length
     int age() const;
     static QString ageString(const Timestamp& date);
+    // The age text of a whole number of years ("< 1 year", "1 year", "3 years").
+    static QString ageStringForYears(int years);
     bool wateringDue() const;
 
     // Class-wide sort direction read by both comparators.

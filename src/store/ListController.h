@@ -12,6 +12,9 @@ public:
     // search field's current text.
     virtual void rerunSearch() = 0;
     virtual void refreshData() {}
+    // The logs were read behind the first screen and are now linked to
+    // their plants: rows that show them repaint, a search runs again.
+    virtual void linkedRecordsArrived() {}
     // The log list's count of due reminders.
     virtual void incrementReminders() {}
     virtual void decrementReminders() {}

@@ -65,7 +65,7 @@ void Log::readSummary(const Statement& row)
     reminder_ = row.integer(2) != 0;
     reminderIdentifier_ = row.text(3);
     cactusKey_ = row.integer(4);
-    eventName_ = row.text(5);
+    eventName_ = row.repeatedText(5);
     noteSummary_ = row.text(6);
 }
 
@@ -140,6 +140,10 @@ void Log::removeImage(Image* image)
 
 void Log::sortImages()
 {
+    // Most records have one photo or none; a stable sort would still
+    // allocate its buffer.
+    if (images_.size() < 2)
+        return;
     std::stable_sort(images_.begin(), images_.end(),
                      [](const Image* a, const Image* b) { return a->compareOrder(b) < 0; });
 }

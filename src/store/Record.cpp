@@ -5,7 +5,15 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+
 namespace spinora {
+
+uint64_t Record::nextRevision()
+{
+    static std::atomic<uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 QString Record::description() const
 {

@@ -35,6 +35,11 @@ public:
     // Marks changes as not yet stored (after a flush that was rolled back).
     void markDirty() { dirty_ = true; }
     bool isEditing() const { return isEditing_; }
+    // Counts the changes of the record's fields: what was derived from
+    // them (a list's search keys) is stale once it moved.
+    // Unique across every record of the process, so that a record made
+    // where a dropped one lived is never taken for it.
+    uint64_t revision() const { return revision_; }
     void setIsEditing(bool editing) { isEditing_ = editing; }
 
     virtual bool insertIntoDatabase(Connection* db);
@@ -52,6 +57,14 @@ public:
     // order: each record made as loading it by its key would make it, and
     // handed to `keep`. A collection of hundreds of thousands of rows loads
     // in one pass instead of one statement per key. False when the SELECT fails.
+    // Whether that SELECT can run on a connection (its table and columns
+    // are there), without reading a row.
+    template <class T>
+    static bool canLoadEveryRow(Connection* db)
+    {
+        T probe;
+        return Statement(db, static_cast<const Record&>(probe).sql().loadAll).prepared();
+    }
     template <class T, class Keep>
     static bool loadEveryRow(Connection* db, Keep keep)
     {
@@ -114,6 +127,7 @@ protected:
         if (!same(field, value)) {
             field = value;
             dirty_ = true;
+            revision_ = nextRevision();
         }
     }
     static bool same(const QString& a, const QString& b) { return a.isNull() == b.isNull() && a == b; }
@@ -126,6 +140,10 @@ protected:
     bool hydrated_ = false;
     bool dirty_ = false;
     bool isEditing_ = false;
+    uint64_t revision_ = nextRevision();
+
+private:
+    static uint64_t nextRevision();
 };
 
 } // namespace spinora

@@ -32,11 +32,23 @@ void sortByText(std::vector<T>& records, QString (*key)(const T&))
     });
 }
 
+template <class T, class Pointer>
+std::vector<T*> pointersOf(const std::vector<Pointer>& records)
+{
+    std::vector<T*> result;
+    result.reserve(records.size());
+    for (const auto& r : records)
+        result.push_back(&*r);
+    return result;
+}
+
+} // namespace
+
 // Sorts the document's logs in the order of Log::compareLog, comparing each
 // distinct event name only once: a collection has hundreds of thousands of
 // logs but a handful of event names, and many logs share a date, so ranking
 // the names first turns every comparison of the sort into one of numbers.
-void sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst)
+void SpinoraDatabase::sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst)
 {
     QHash<QString, int> ranks;
     for (const auto& log : logs)
@@ -71,18 +83,6 @@ void sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst)
         logs[i].reset(keyed[i].log);
 }
 
-template <class T, class Pointer>
-std::vector<T*> pointersOf(const std::vector<Pointer>& records)
-{
-    std::vector<T*> result;
-    result.reserve(records.size());
-    for (const auto& r : records)
-        result.push_back(&*r);
-    return result;
-}
-
-} // namespace
-
 // --- Adding
 
 Cactus* SpinoraDatabase::addCactus(std::unique_ptr<Cactus> cactus)
@@ -105,6 +105,7 @@ Water* SpinoraDatabase::addWater(std::unique_ptr<Water> water)
 
 Log* SpinoraDatabase::addLog(std::unique_ptr<Log> log)
 {
+    finishLoading();
     Log* added = log.get();
     log->insertIntoDatabase(database_.get());
     logs_.push_back(std::move(log));
@@ -138,6 +139,7 @@ Species* SpinoraDatabase::addSpecies(std::unique_ptr<Species> species)
 
 Image* SpinoraDatabase::addImage(std::unique_ptr<Image> image)
 {
+    finishLoading();
     Image* added = image.get();
     image->insertIntoDatabase(database_.get(), packageFilename_, true);
     image->save();
@@ -173,6 +175,7 @@ void SpinoraDatabase::updateSpecies(Species*)
 
 void SpinoraDatabase::removeCactus(Cactus* cactus)
 {
+    finishLoading();
     const std::vector<Log*> plantLogs = cactus->logs();
     for (Log* log : plantLogs)
         removeLog(log);
@@ -203,6 +206,7 @@ void SpinoraDatabase::removeWater(Water* water)
 
 void SpinoraDatabase::removeLog(Log* log)
 {
+    finishLoading();
     if (log->reminderDue()) {
         if (ListController* logList = listController(kLogList))
             logList->decrementReminders();
@@ -233,6 +237,12 @@ void SpinoraDatabase::removeSpecies(Species* species)
 }
 
 void SpinoraDatabase::removeImage(Image* image)
+{
+    finishLoading();
+    dropImage(image);
+}
+
+void SpinoraDatabase::dropImage(Image* image)
 {
     image->deleteFromDatabase();
     eraseRecord(images_, image);
@@ -353,21 +363,16 @@ bool SpinoraDatabase::mapLogsAndImages()
         cactus->clearImages();
         cactus->clearLogs();
     }
-    std::unordered_map<int64_t, Log*> logsByKey;
-    for (const auto& log : logs_) {
-        logsByKey.emplace(log->primaryKey(), log.get());
-        log->setCactus(nullptr);
-        if (!plants.empty() && log->cactusKey() != -1) {
-            const auto it = plants.find(log->cactusKey());
-            if (it != plants.end()) {
-                log->setCactus(it->second);
-                it->second->linkLog(log.get());
+    if (!logsBehind_) {
+        for (const auto& log : logs_) {
+            log->setCactus(nullptr);
+            if (!plants.empty() && log->cactusKey() != -1) {
+                const auto it = plants.find(log->cactusKey());
+                if (it != plants.end())
+                    log->setCactus(it->second);
             }
         }
-        log->clearImages();
     }
-    if (!logs_.empty())
-        sortLogsByLogDateAndTitle();
 
     std::vector<Image*> orphans;
     for (const auto& image : images_) {
@@ -377,14 +382,73 @@ bool SpinoraDatabase::mapLogsAndImages()
                 it->second->addImage(image.get());
             else
                 orphans.push_back(image.get());
-        } else if (image->linkedType() == Image::kLogPhoto) {
-            const auto it = logsByKey.find(image->linkedKey());
-            if (it != logsByKey.end())
-                it->second->addImage(image.get());
-            else
-                orphans.push_back(image.get());
         }
     }
+    removeOrphans(orphans);
+    // Sorted once here rather than on every link: a schedule or plant may
+    // have thousands of entries.
+    for (const auto& water : watering_)
+        water->sortCacti();
+    for (const auto& cactus : cacti_)
+        cactus->sortImages();
+    // Logs still on their way are linked when they arrive.
+    if (!logsBehind_) {
+        if (!logs_.empty())
+            sortLogsByLogDateAndTitle();
+        linkLogs(groupByPlant(logs_));
+    }
+    sortSpecies();
+    return true;
+}
+
+SpinoraDatabase::LogsByPlant SpinoraDatabase::groupByPlant(const std::vector<std::unique_ptr<Log>>& logs)
+{
+    LogsByPlant byPlant;
+    std::unordered_map<Cactus*, size_t> index;
+    for (const auto& log : logs) {
+        Cactus* plant = log->cactus();
+        if (!plant)
+            continue;
+        const auto [it, added] = index.emplace(plant, byPlant.size());
+        if (added)
+            byPlant.emplace_back(plant, std::vector<Log*>());
+        byPlant[it->second].second.push_back(log.get());
+    }
+    return byPlant;
+}
+
+void SpinoraDatabase::linkLogs(LogsByPlant byPlant)
+{
+    Log::sortAscending(sortLogsAscending_);
+    for (auto& [plant, plantLogs] : byPlant)
+        plant->setLinkedLogs(std::move(plantLogs));
+    // Looked up from the photos' side: a few thousand owners, not a map
+    // of every log.
+    std::unordered_map<int64_t, std::vector<Image*>> photosByLog;
+    for (const auto& image : images_) {
+        if (image->linkedType() == Image::kLogPhoto)
+            photosByLog[image->linkedKey()].push_back(image.get());
+    }
+    for (const auto& log : logs_) {
+        log->clearImages();
+        if (photosByLog.empty())
+            continue;
+        const auto it = photosByLog.find(log->primaryKey());
+        if (it == photosByLog.end())
+            continue;
+        for (Image* photo : it->second)
+            log->addImage(photo);
+        log->sortImages();
+        photosByLog.erase(it);
+    }
+    std::vector<Image*> orphans;
+    for (const auto& [key, photos] : photosByLog)
+        orphans.insert(orphans.end(), photos.begin(), photos.end());
+    removeOrphans(orphans);
+}
+
+void SpinoraDatabase::removeOrphans(const std::vector<Image*>& orphans)
+{
     // A read-only open repairs in memory only: the orphans' rows and files
     // go at the next writing open.
     const bool readOnly = database_ && database_->isReadOnly();
@@ -392,20 +456,8 @@ bool SpinoraDatabase::mapLogsAndImages()
         if (readOnly)
             eraseRecord(images_, orphan);
         else
-            removeImage(orphan);
+            dropImage(orphan);
     }
-    // Sorted once here rather than on every link: a schedule or plant may
-    // have thousands of entries.
-    for (const auto& water : watering_)
-        water->sortCacti();
-    for (const auto& cactus : cacti_) {
-        cactus->sortLogs();
-        cactus->sortImages();
-    }
-    for (const auto& log : logs_)
-        log->sortImages();
-    sortSpecies();
-    return true;
 }
 
 void SpinoraDatabase::refreshData()

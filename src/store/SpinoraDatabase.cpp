@@ -13,6 +13,7 @@
 #include "TextCompare.h"
 
 #include <QCoreApplication>
+#include <QObject>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -21,6 +22,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <thread>
+#include <unordered_map>
 
 namespace spinora {
 
@@ -43,6 +46,18 @@ bool hasWritePermission(const QFileInfo& info)
 }
 
 } // namespace
+
+// The logs read behind the first screen. The worker owns everything here
+// until it ends; the main thread joins it before touching any of it.
+struct SpinoraDatabase::LogsBehind {
+    std::thread worker;
+    std::vector<std::unique_ptr<Log>> logs;
+    LogsByPlant byPlant;
+    bool newestFirst = true;
+    bool ok = false;
+    // The hand-over is posted here; pending posts go with it.
+    QObject handoverContext;
+};
 
 SpinoraDatabase::SpinoraDatabase() : utility_(SpinoraUtility::sharedManager())
 {
@@ -98,10 +113,12 @@ bool SpinoraDatabase::loadPackage()
     try {
         if (!readOnly_)
             createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
-        opened = checkPackageUsable() && lockPackage() && initializeDatabase(dbFilename_);
+        opened = checkPackageUsable() && lockPackage() && loadRecords(dbFilename_, true);
         if (opened) {
             mapLogsAndImages();
-            if (ListController* logList = listController(kLogList))
+            if (logsBehind_)
+                startLoadingLogsBehind();
+            else if (ListController* logList = listController(kLogList))
                 logList->recalculateReminders();
         }
     } catch (const InternalError& error) {
@@ -278,6 +295,13 @@ bool SpinoraDatabase::readVersionRow()
 
 bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
 {
+    return loadRecords(dbPath, false);
+}
+
+bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
+{
+    // What an earlier load still reads behind is part of what goes now.
+    finishLoading();
     for (auto& cactus : cacti_)
         cactus->clearLogs();
     displayedCacti_.clear();
@@ -325,7 +349,7 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
     const bool ok =
         loadTable<Cactus>([&](std::unique_ptr<Cactus> cactus) { cacti_.push_back(std::move(cactus)); }) &&
         loadTable<Water>([&](std::unique_ptr<Water> water) { watering_.push_back(std::move(water)); }) &&
-        loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); }) &&
+        (logsBehind || loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) &&
         loadTable<Event>([&](std::unique_ptr<Event> event) { events_.push_back(std::move(event)); }) &&
         loadTable<Species>([&](std::unique_ptr<Species> species) {
             if (species->name().isEmpty() && species->scientificName().isEmpty()) {
@@ -347,6 +371,13 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
         for (const auto& record : unusable)
             record->deleteFromDatabase();
     }
+    if (ok && logsBehind) {
+        // A log table that cannot be read refuses the collection now, as
+        // reading it here would.
+        if (!Record::canLoadEveryRow<Log>(db))
+            return failLoad(database_->errorMessage());
+        logsBehind_ = std::make_unique<LogsBehind>();
+    }
     if (!ok)
         return false;
     QString commitError;
@@ -356,12 +387,87 @@ bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
     sortWater();
 
     if (addEventFlag_ && !usesEmptyTemplate()) {
+        // The default events merge in the event names the logs use.
+        finishLoading();
         addDefaultEventsToDatabase();
         addEventFlag_ = false;
     }
     sortEvents();
     sortSpecies();
     return true;
+}
+
+void SpinoraDatabase::startLoadingLogsBehind()
+{
+    LogsBehind* behind = logsBehind_.get();
+    behind->newestFirst = sortLogsAscending_;
+    std::unordered_map<int64_t, Cactus*> plants;
+    plants.reserve(cacti_.size());
+    for (const auto& cactus : cacti_)
+        plants.emplace(cactus->primaryKey(), cactus.get());
+    // The plants stay while the worker runs: removing one waits for it.
+    behind->worker = std::thread([this, behind, path = dbFilename_, plants = std::move(plants)] {
+        QString error;
+        auto connection = Connection::open(path, Connection::Mode::ReadOnly, &error);
+        behind->ok = connection && Record::loadEveryRow<Log>(connection.get(), [behind](std::unique_ptr<Log> log) {
+                         behind->logs.push_back(std::move(log));
+                     });
+        if (behind->ok) {
+            sortInLogOrder(behind->logs, behind->newestFirst);
+            for (const auto& log : behind->logs) {
+                const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
+                log->setCactus(it == plants.end() ? nullptr : it->second);
+            }
+            behind->byPlant = groupByPlant(behind->logs);
+        }
+        if (QCoreApplication::instance())
+            QMetaObject::invokeMethod(&behind->handoverContext, [this] { finishLoading(); }, Qt::QueuedConnection);
+    });
+}
+
+void SpinoraDatabase::finishLoading()
+{
+    if (!logsBehind_)
+        return;
+    // Taken first: the lists refreshed below read the records again.
+    const std::unique_ptr<LogsBehind> behind = std::move(logsBehind_);
+    if (behind->worker.joinable())
+        behind->worker.join();
+    if (behind->ok) {
+        logs_ = std::move(behind->logs);
+        for (const auto& log : logs_)
+            log->reopen(database_.get());
+        if (behind->newestFirst != sortLogsAscending_) {
+            sortInLogOrder(logs_, sortLogsAscending_);
+            behind->byPlant = groupByPlant(logs_);
+        }
+    } else {
+        // The worker could not read them (its connection failed): read
+        // them here, or keep the collection without logs and say why.
+        logs_.clear();
+        if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) {
+            logInternalError(InternalError(
+                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_),
+                QString(), std::source_location::current()));
+            logs_.clear();
+        }
+        std::unordered_map<int64_t, Cactus*> plants;
+        for (const auto& cactus : cacti_)
+            plants.emplace(cactus->primaryKey(), cactus.get());
+        for (const auto& log : logs_) {
+            const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
+            log->setCactus(it == plants.end() ? nullptr : it->second);
+        }
+        sortInLogOrder(logs_, sortLogsAscending_);
+        behind->byPlant = groupByPlant(logs_);
+    }
+    linkLogs(std::move(behind->byPlant));
+    refreshDisplayed(kLogList);
+    if (ListController* logList = listController(kLogList))
+        logList->recalculateReminders();
+    // The plants' rows show their first logs, and a search may find them.
+    if (ListController* cactusList = listController(kCactusList))
+        cactusList->linkedRecordsArrived();
 }
 
 bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError)
@@ -448,6 +554,7 @@ bool SpinoraDatabase::endTransactionWithDatabase(Connection* connection)
 
 void SpinoraDatabase::flushDatabase(bool vacuum)
 {
+    finishLoading();
     if (!database_)
         return;
     // Every dirty record is written in one exclusive transaction. The detail
@@ -625,6 +732,7 @@ bool SpinoraDatabase::canCloseDocument()
 
 void SpinoraDatabase::close()
 {
+    finishLoading();
     if (database_) {
         // The lock goes even when the last flush fails: the changes it could
         // not write are lost either way once the document is dropped.

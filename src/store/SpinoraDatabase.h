@@ -101,17 +101,49 @@ public:
     bool unsavedDocument() const { return unsavedDocument_; }
     bool isLoaded() const { return loaded_; }
 
+    // --- Loading in two stages
+    // Opening a collection (readFromURL) loads what the first screen of the
+    // cactus list needs: the plants, schedules, event and species lists and
+    // the photos. The logs, by far the most rows, are read meanwhile on a
+    // thread of their own with their own connection, and handed over whole
+    // on the main thread: they are linked to their plants and photos and
+    // the lists refresh. Until then the plants have no logs.
+    // finishLoading waits for that hand-over; everything that needs more
+    // than the first screen calls it, and so do the record accessors below
+    // (except the displayed plants and schedules, which painting uses).
+    void finishLoading();
+    bool logsLoadingBehind() const { return logsBehind_ != nullptr; }
+
     // --- The records (the document owns them; links and displayed lists refer)
-    std::vector<std::unique_ptr<Cactus>>& cacti() { return cacti_; }
+    std::vector<std::unique_ptr<Cactus>>& cacti()
+    {
+        finishLoading();
+        return cacti_;
+    }
     std::vector<std::unique_ptr<Water>>& watering() { return watering_; }
-    std::vector<std::unique_ptr<Log>>& logs() { return logs_; }
+    std::vector<std::unique_ptr<Log>>& logs()
+    {
+        finishLoading();
+        return logs_;
+    }
     std::vector<std::unique_ptr<Event>>& events() { return events_; }
     std::vector<std::unique_ptr<Species>>& species() { return species_; }
     std::vector<Species*>& speciesScientific() { return speciesScientific_; }
-    std::vector<std::unique_ptr<Image>>& images() { return images_; }
+    std::vector<std::unique_ptr<Image>>& images()
+    {
+        finishLoading();
+        return images_;
+    }
     std::vector<Cactus*>& displayedCacti() { return displayedCacti_; }
     std::vector<Water*>& displayedWatering() { return displayedWatering_; }
-    std::vector<Log*>& displayedLogs() { return displayedLogs_; }
+    std::vector<Log*>& displayedLogs()
+    {
+        finishLoading();
+        return displayedLogs_;
+    }
+    // The plants without waiting for their logs: for showing the list with
+    // no search, which reads no log.
+    const std::vector<std::unique_ptr<Cactus>>& cactiOfFirstScreen() const { return cacti_; }
 
     bool sortCactiAscending() const { return sortCactiAscending_; }
     void setSortCactiAscending(bool ascending) { sortCactiAscending_ = ascending; }
@@ -183,6 +215,22 @@ public:
     void clearJobWarnings() { jobWarnings_.clear(); }
 
 private:
+    struct LogsBehind;
+    // The load of initializeDatabase; with logsBehind the logs are left to
+    // startLoadingLogsBehind.
+    bool loadRecords(const QString& dbPath, bool logsBehind);
+    void startLoadingLogsBehind();
+    // The logs of each plant, in the order of the document's logs (so in
+    // the order of each plant's own sort).
+    using LogsByPlant = std::vector<std::pair<Cactus*, std::vector<Log*>>>;
+    static LogsByPlant groupByPlant(const std::vector<std::unique_ptr<Log>>& logs);
+    // Gives the plants their logs and the logs their photos.
+    void linkLogs(LogsByPlant byPlant);
+    void removeOrphans(const std::vector<Image*>& orphans);
+    // removeImage without waiting for the logs (the loading's own repairs).
+    void dropImage(Image* image);
+    // The order of Log::compareLog, for many logs at once.
+    static void sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst);
     void reopenAllRecords();
     void refreshDisplayed(ListKind kind);
     bool failLoad(const QString& reason);
@@ -229,6 +277,7 @@ private:
     bool sortWaterAscending_ = true;
     bool sortLogsAscending_ = true;
     std::array<ListController*, 3> listControllers_{};
+    std::unique_ptr<LogsBehind> logsBehind_;
 
     int exportType_ = 0;
     std::atomic<bool> exportAborted_{false};

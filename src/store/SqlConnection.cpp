@@ -227,6 +227,21 @@ QString Statement::text(int column) const
     return QString::fromUtf8(data, sqlite3_column_bytes(statement_, column));
 }
 
+QString Statement::repeatedText(int column) const
+{
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    const int size = data ? sqlite3_column_bytes(statement_, column) : 0;
+    if (size == 0)
+        return text(column);
+    if (!repeated_)
+        repeated_ = std::make_unique<std::unordered_map<std::string, QString, Connection::TextHash, std::equal_to<>>>();
+    const std::string_view key(data, static_cast<size_t>(size));
+    auto it = repeated_->find(key);
+    if (it == repeated_->end())
+        it = repeated_->emplace(std::string(key), QString::fromUtf8(data, size)).first;
+    return it->second;
+}
+
 Timestamp Statement::date(int column) const
 {
     return timestampFromColumn(sqlite3_column_double(statement_, column));

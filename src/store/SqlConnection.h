@@ -126,6 +126,10 @@ public:
     int64_t integer(int column) const;
     double real(int column) const;
     QString text(int column) const; // NULL gives the empty string
+    // The same, for a column whose values repeat from row to row (event
+    // and species names): equal values share one string, so a table of
+    // 300,000 logs keeps a handful of event names, not 300,000 copies.
+    QString repeatedText(int column) const;
     Timestamp date(int column) const;
     QByteArray blob(int column) const;
 
@@ -133,6 +137,7 @@ private:
     Connection* connection_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
     Connection::Entry* entry_ = nullptr;
+    mutable std::unique_ptr<std::unordered_map<std::string, QString, Connection::TextHash, std::equal_to<>>> repeated_;
 };
 
 // A transaction that rolls back unless committed; never throws from its destructor.

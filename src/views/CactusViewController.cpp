@@ -16,7 +16,7 @@
 namespace spinora {
 
 CactusViewController::CactusViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent)
-    : ManagingViewController(document, thumbnails, parent)
+    : ManagingViewController(document, SpinoraDatabase::kCactusList, thumbnails, parent)
 {
     setObjectName(QStringLiteral("CactusList"));
     document.setListController(SpinoraDatabase::kCactusList, this);
@@ -49,31 +49,7 @@ std::vector<Cactus*> CactusViewController::cactiToActOn() const
     return cacti;
 }
 
-// --- Texts
-
-QString CactusViewController::secondText(const Cactus& cactus) const
-{
-    return speciesText(cactus);
-}
-
-QString CactusViewController::logText(const Cactus& cactus, size_t index) const
-{
-    return formats_.eventText(cactus, index);
-}
-
-QString CactusViewController::ageLine(const Cactus& cactus) const
-{
-    if (!cactus.plantDate())
-        return QString();
-    return QStringLiteral("%1: %2").arg(localized("Age"), Cactus::ageString(cactus.plantDate()));
-}
-
-QString CactusViewController::acquiredLine(const Cactus& cactus) const
-{
-    if (!cactus.dateAcquired())
-        return QString();
-    return QStringLiteral("%1: %2").arg(localized("Date Acquired"), formats_.date(cactus.dateAcquired()));
-}
+// --- Texts (those of ListTexts, which the search reads too)
 
 QString CactusViewController::firstTextForCell(int row) const
 {
@@ -84,7 +60,7 @@ QString CactusViewController::firstTextForCell(int row) const
 QString CactusViewController::secondTextForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);
-    return cactus ? secondText(*cactus) : QString();
+    return cactus ? ListTexts::cactusSecondText(*cactus) : QString();
 }
 
 CellDataSource::TextRange CactusViewController::italicTextRangeForCell(int row) const
@@ -99,25 +75,25 @@ CellDataSource::TextRange CactusViewController::italicTextRangeForCell(int row) 
 QString CactusViewController::thirdTextForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);
-    return cactus ? logText(*cactus, 0) : QString();
+    return cactus ? texts().cactusLogText(*cactus, 0) : QString();
 }
 
 QString CactusViewController::fourthTextForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);
-    return cactus ? logText(*cactus, 1) : QString();
+    return cactus ? texts().cactusLogText(*cactus, 1) : QString();
 }
 
 QString CactusViewController::firstExtraColumnForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);
-    return cactus ? ageLine(*cactus) : QString();
+    return cactus ? texts().cactusAgeText(*cactus).value_or(QString()) : QString();
 }
 
 QString CactusViewController::secondExtraColumnForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);
-    return cactus ? acquiredLine(*cactus) : QString();
+    return cactus ? texts().cactusAcquiredText(*cactus).value_or(QString()) : QString();
 }
 
 Image* CactusViewController::imageForCell(int row) const
@@ -193,33 +169,6 @@ bool CactusViewController::computeSectionFlags()
         first = false;
     }
     return bySpecies;
-}
-
-// --- Search
-
-bool CactusViewController::matches(const Cactus& cactus, const QString& text) const
-{
-    auto has = [&text](const QString& candidate) { return candidate.contains(text, Qt::CaseInsensitive); };
-    if (has(cactus.name()) || has(secondText(cactus)))
-        return true;
-    if (cactus.plantDate() && has(ageLine(cactus)))
-        return true;
-    if (cactus.dateAcquired() && has(acquiredLine(cactus)))
-        return true;
-    // Only the first log is searched, though the row shows two.
-    if (!cactus.logs().empty() && cactus.eventString(0) && cactus.eventDate(0))
-        return has(logText(cactus, 0));
-    return false;
-}
-
-void CactusViewController::handleSearch(const QString& text)
-{
-    std::vector<Cactus*>& shown = document().displayedCacti();
-    shown.clear();
-    for (const auto& cactus : document().cacti()) {
-        if (text.isEmpty() || matches(*cactus, text))
-            shown.push_back(cactus.get());
-    }
 }
 
 // --- Commands

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ListFormats.h"
 #include "ManagingViewController.h"
 
 #include <vector>
@@ -27,7 +26,6 @@ public:
     void handleAddButton() override;
     void handleDeleteButton() override;
     void handleDuplicate() override;
-    void handleSearch(const QString& text) override;
     void showInfo(int row) override { showCactusInfo(row); }
     void showCactusInfo(int row);
 
@@ -58,12 +56,6 @@ public:
 
     QString toolTipForRow(int row, const QPointF& point) const override;
 
-    // The texts of a plant as the list shows and searches them.
-    QString secondText(const Cactus& cactus) const;
-    QString logText(const Cactus& cactus, size_t index) const;
-    QString ageLine(const Cactus& cactus) const;
-    QString acquiredLine(const Cactus& cactus) const;
-
 signals:
     // The context menu's "Print Labels...".
     void printLabelsRequested();
@@ -77,10 +69,8 @@ protected:
 
 private:
     void alertEnded(bool deleteChosen);
-    bool matches(const Cactus& cactus, const QString& text) const;
     Cactus* duplicate(Cactus& source);
 
-    ListFormats formats_;
     std::vector<Cactus*> selectedRows_;
     QMessageBox* confirmation_ = nullptr;
 };

@@ -82,9 +82,8 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     resize(880, 700);
     refreshTitle();
 
-    // Each list starts with the whole collection; then the cactus list shows.
-    for (ManagingViewController* list : viewControllers_)
-        list->handleSearch(QString());
+    // Each list shows what the document displays (after a load, the whole
+    // collection) and is refreshed with the search text when it is shown.
     selectTab(0);
 }
 
@@ -190,9 +189,15 @@ void DocumentWindow::buildToolbar()
     };
     QAction* print = item("Print", "Print", "Print the list", "print_button", &DocumentWindow::printDocument);
     QAction* import = item("Import", "Import from device", "Import database from Spinora Mobile App", "import_button",
-                           [this] { presentDeviceBrowser(this, 0); });
+                           [this] {
+                               finishLoading();
+                               presentDeviceBrowser(this, 0);
+                           });
     QAction* exportItem = item("Export", "Export to device", "Export database to Spinora Mobile App", "export_button",
-                               [this] { presentDeviceBrowser(this, 1); });
+                               [this] {
+                                   finishLoading();
+                                   presentDeviceBrowser(this, 1);
+                               });
     QAction* statistics =
         item("Statistics", "Statistics", "Show database statistics", "stats_button", &DocumentWindow::showStatistics);
     QAction* remove =
@@ -339,32 +344,44 @@ void DocumentWindow::fillSearchMenu()
 
 // --- Commands, forwarded to the list shown
 
+void DocumentWindow::finishLoading()
+{
+    // Every command works on the whole collection: the logs still being
+    // read behind the first screen are waited for.
+    document_.finishLoading();
+}
+
 void DocumentWindow::handleAddButton()
 {
+    finishLoading();
     if (ManagingViewController* list = visibleList())
         list->handleAddButton();
 }
 
 void DocumentWindow::handleDeleteButton()
 {
+    finishLoading();
     if (ManagingViewController* list = visibleList())
         list->handleDeleteButton();
 }
 
 void DocumentWindow::handleDuplicate()
 {
+    finishLoading();
     if (ManagingViewController* list = visibleList())
         list->handleDuplicate();
 }
 
 void DocumentWindow::editSelected()
 {
+    finishLoading();
     if (ManagingViewController* list = visibleList())
         list->editSelected();
 }
 
 void DocumentWindow::printDocument()
 {
+    finishLoading();
     printWithDialog(this, document_, PrintSubject{std::max(0, currentTab_)});
 }
 
@@ -402,6 +419,7 @@ void DocumentWindow::updateMarkAsWatered()
 
 void DocumentWindow::markAsWatered()
 {
+    finishLoading();
     if (currentTab_ != 0 && currentTab_ != 1)
         return;
     WateredRecords watered;
@@ -478,6 +496,7 @@ StatisticsViewController* DocumentWindow::statisticsWindow()
 
 void DocumentWindow::showStatistics()
 {
+    finishLoading();
     statisticsWindow()->presentStatistics();
 }
 

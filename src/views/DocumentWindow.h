@@ -97,6 +97,7 @@ private:
     void changeViewController(int tag);
     void displayViewController(int tag);
     void handleSearch();
+    void finishLoading();
     void rememberSearch();
     void fillSearchMenu();
     void restoreMissingThumbnail(const QString& croppedThumbnailFile);

@@ -7,7 +7,7 @@ namespace spinora {
 
 ListFormats::ListFormats(QLocale locale)
     // The C locale's formats are bare numbers; people reading a list expect words.
-    : locale_(readableLocale(locale))
+    : locale_(readableLocale(locale)), texts_(locale_)
 {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator);
     dateFormat_ = mediumDateFormat(locale_);
@@ -29,16 +29,14 @@ QString ListFormats::dateAndTime(const Timestamp& t) const
 
 QString ListFormats::eventText(const Cactus& cactus, size_t index) const
 {
-    const QString event = cactus.eventString(index).value_or(QStringLiteral(""));
-    return QStringLiteral("%1 %2").arg(event, date(cactus.eventDate(index)));
+    return texts_.cactusLogText(cactus, index);
 }
 
 QString speciesText(const Cactus& cactus)
 {
-    QString text = cactus.scientificName().isNull() ? QStringLiteral("") : cactus.scientificName();
-    if (!cactus.commonName().isEmpty())
-        text += QStringLiteral(" (%1)").arg(cactus.commonName());
-    return text;
+    // The lists' own text (which their search reads), never null.
+    const QString text = ListTexts::cactusSecondText(cactus);
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 QString ListFormats::money(double value) const

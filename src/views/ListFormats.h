@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListSearch.h"
 #include "Timestamp.h"
 
 #include <QLocale>
@@ -33,6 +34,7 @@ private:
     QLocale locale_;
     QString dateFormat_;
     QString timeFormat_;
+    ListTexts texts_;
 };
 
 } // namespace spinora

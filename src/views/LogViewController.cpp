@@ -14,7 +14,7 @@ namespace spinora {
 
 LogViewController::LogViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent,
                                      bool historyScreen)
-    : ManagingViewController(document, thumbnails, parent), historyScreen_(historyScreen)
+    : ManagingViewController(document, SpinoraDatabase::kLogList, thumbnails, parent), historyScreen_(historyScreen)
 {
     setObjectName(historyScreen ? QStringLiteral("LogHistory") : QStringLiteral("LogList"));
     if (!historyScreen_) {
@@ -54,29 +54,18 @@ Log* LogViewController::logAt(int row) const
     return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
 }
 
-// --- Texts
-
-QString LogViewController::eventLine(const Log& log) const
-{
-    return QStringLiteral("%1 %2").arg(log.eventName(), formats_.date(log.logDate()));
-}
+// --- Texts (those of ListTexts, which the search reads too)
 
 QString LogViewController::firstTextForCell(int row) const
 {
     const Log* log = logAt(row);
-    if (!log)
-        return QString();
-    if (log->logType() == Log::kCactusLog)
-        return log->cactus() ? log->cactus()->name() : QString();
-    if (log->logType() == Log::kNoteLog)
-        return log->noteSummary();
-    return QString();
+    return log ? ListTexts::logFirstText(*log).value_or(QString()) : QString();
 }
 
 QString LogViewController::secondTextForCell(int row) const
 {
     const Log* log = logAt(row);
-    return log && !log->eventName().isEmpty() ? eventLine(*log) : QString();
+    return log ? texts().logSecondText(*log).value_or(QString()) : QString();
 }
 
 Image* LogViewController::imageForCell(int row) const
@@ -130,7 +119,7 @@ QString LogViewController::sectionHeadingForMonthKey(long key) const
     const int month = text.mid(4).toInt();
     if (month > 12 || month < 1)
         return year;
-    return QStringLiteral("%1 - %2").arg(year, formats_.locale().standaloneMonthName(month, QLocale::LongFormat));
+    return QStringLiteral("%1 - %2").arg(year, texts().locale().standaloneMonthName(month, QLocale::LongFormat));
 }
 
 QString LogViewController::sectionHeadingForDate(const Timestamp& date) const
@@ -177,28 +166,12 @@ void LogViewController::flipSortDirection()
     }
 }
 
-bool LogViewController::matches(const Log& log, const QString& text) const
-{
-    auto has = [&text](const QString& candidate) { return candidate.contains(text, Qt::CaseInsensitive); };
-    const QString subject = log.logType() == Log::kCactusLog ? (log.cactus() ? log.cactus()->name() : QString())
-                                                             : log.noteSummary();
-    return has(subject) || has(log.eventName()) || has(formats_.date(log.logDate()));
-}
-
-void LogViewController::handleSearch(const QString& text)
-{
-    // Always the document's lists: a plant's history is never filtered.
-    std::vector<Log*>& shown = document().displayedLogs();
-    shown.clear();
-    for (const auto& log : document().logs()) {
-        if (text.isEmpty() || matches(*log, text))
-            shown.push_back(log.get());
-    }
-}
-
 void LogViewController::recalculateReminders()
 {
     remindersDue_ = 0;
+    // The document counts again when the logs it still reads arrive.
+    if (document().logsLoadingBehind())
+        return;
     for (const auto& log : document().logs()) {
         if (log->isReminderDue())
             ++remindersDue_;

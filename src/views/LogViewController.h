@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ListFormats.h"
 #include "ManagingViewController.h"
 
 #include <vector>
@@ -31,7 +30,6 @@ public:
     void handleAddButton() override;
     void handleDeleteButton() override;
     void handleDuplicate() override;
-    void handleSearch(const QString& text) override;
     void showInfo(int row) override { showLogInfo(row); }
     void showLogInfo(int row);
 
@@ -63,8 +61,6 @@ public:
     qreal firstColumnWidth() const override { return 1000; }
     QString toolTipForRow(int row, const QPointF& point) const override;
 
-    QString eventLine(const Log& log) const;
-
 protected:
     QString headerTitle() const override;
     bool sortAscending() const override;
@@ -74,12 +70,10 @@ protected:
 
 private:
     const std::vector<Log*>& sourceList() const;
-    bool matches(const Log& log, const QString& text) const;
 
     bool historyScreen_ = false;
     Cactus* cactusForHistory_ = nullptr;
     long remindersDue_ = 0;
-    ListFormats formats_;
 };
 
 } // namespace spinora

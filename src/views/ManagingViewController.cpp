@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -118,9 +119,19 @@ void ListTableView::reportFirstPaintedRows()
 
 // --- ManagingViewController
 
-ManagingViewController::ManagingViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent)
-    : QWidget(parent), document_(document), thumbnails_(thumbnails)
+ManagingViewController::ManagingViewController(SpinoraDatabase& document, SpinoraDatabase::ListKind list,
+                                               ThumbnailCache& thumbnails, QWidget* parent)
+    : QWidget(parent), document_(document), thumbnails_(thumbnails), search_(list)
 {
+    prepareTimer_ = new QTimer(this);
+    prepareTimer_->setSingleShot(true);
+    prepareTimer_->setInterval(0);
+    connect(prepareTimer_, &QTimer::timeout, this, [this] {
+        // A slice of some milliseconds per turn of the event loop.
+        constexpr int kKeysPerTurn = 2000;
+        if (isShownInWindow() && !search_.prepare(document_, kKeysPerTurn) && !document_.logsLoadingBehind())
+            prepareTimer_->start();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     tableView_ = new ListTableView(this);
@@ -160,6 +171,7 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Thumbn
     connect(tableView_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { tableClipBoundsChanged(); });
 
     connect(tableView_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        document_.finishLoading();
         clickedRow_ = index.row();
         showInfo(index.row());
         clickedRow_ = -1;
@@ -178,6 +190,8 @@ ManagingViewController::~ManagingViewController()
 void ManagingViewController::buildContextMenu()
 {
     contextMenu_ = new QMenu(this);
+    // Its commands work on the whole collection: the logs must be in.
+    connect(contextMenu_, &QMenu::aboutToShow, this, [this] { document_.finishLoading(); });
     contextMenu_->addAction(localized("Add"), this, [this] { handleAddButton(); });
     contextMenu_->addAction(localized("Remove"), this, [this] { handleDeleteButton(); });
     contextMenu_->addAction(localized("Edit"), this, [this] {
@@ -196,6 +210,7 @@ void ManagingViewController::buildContextMenu()
 
 void ManagingViewController::editSelected()
 {
+    document_.finishLoading();
     int row = tableView_->currentIndex().isValid() ? tableView_->currentIndex().row() : -1;
     if (row < 0) {
         const std::vector<int> selected = selectedRowsAscending();
@@ -241,11 +256,47 @@ void ManagingViewController::afterEditorSaved()
     emit collectionChanged();
 }
 
+void ManagingViewController::handleSearch(const QString& text)
+{
+    search_.apply(document_, text);
+}
+
+bool ManagingViewController::isShownInWindow() const
+{
+    // The lists not shown are the stacked pages the window hides.
+    return isVisibleTo(window());
+}
+
+void ManagingViewController::prepareSearchSoon()
+{
+    if (!prepareTimer_->isActive())
+        prepareTimer_->start();
+}
+
 void ManagingViewController::rerunSearch()
 {
     handleSearch(currentSearchText());
-    refreshHeadings();
+    // A list not shown works out its sections when it is shown (the window
+    // refreshes it then): a log list of 300,000 rows need not do it now.
+    if (isShownInWindow())
+        refreshHeadings();
     reloadRows();
+    prepareSearchSoon();
+}
+
+void ManagingViewController::linkedRecordsArrived()
+{
+    if (currentSearchText().isEmpty())
+        tableView_->viewport()->update();
+    else
+        rerunSearch();
+    prepareSearchSoon();
+}
+
+void ManagingViewController::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    prepareSearchSoon();
 }
 
 void ManagingViewController::refreshData(const std::optional<QString>& text)

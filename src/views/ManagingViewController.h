@@ -2,6 +2,7 @@
 
 #include "CellDataSource.h"
 #include "ListController.h"
+#include "ListSearch.h"
 
 #include <QTreeView>
 #include <QWidget>
@@ -12,12 +13,12 @@
 
 class QAbstractItemModel;
 class QMenu;
+class QTimer;
 
 namespace spinora {
 
 class SPHeadingView;
 class SPTableCell;
-class SpinoraDatabase;
 class ThumbnailCache;
 
 // The one-column list widget of the lists: Return opens the current row
@@ -51,7 +52,8 @@ private:
 class ManagingViewController : public QWidget, public ListController, public CellDataSource {
     Q_OBJECT
 public:
-    ManagingViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent = nullptr);
+    ManagingViewController(SpinoraDatabase& document, SpinoraDatabase::ListKind list, ThumbnailCache& thumbnails,
+                           QWidget* parent = nullptr);
     ~ManagingViewController() override;
 
     SpinoraDatabase& document() const { return document_; }
@@ -74,8 +76,9 @@ public:
     virtual void handleAddButton() = 0;
     virtual void handleDeleteButton() = 0;
     virtual void handleDuplicate() = 0;
-    // Rebuilds the displayed array from the full one for a search text.
-    virtual void handleSearch(const QString& text) = 0;
+    // Rebuilds the document's displayed array of this list from the full
+    // one for a search text (always the document's list).
+    void handleSearch(const QString& text);
     // Searches first when a text is given, then reloads rows and headings.
     virtual void refreshData(const std::optional<QString>& text);
     // Opens the record's editor for a row (double-click, "Edit", Return).
@@ -94,6 +97,7 @@ public:
     // --- ListController
     void rerunSearch() override;
     void refreshData() override { refreshData(currentSearchText()); }
+    void linkedRecordsArrived() override;
 
     // Recomputes the section flags and places the floating heading.
     void refreshHeadings();
@@ -110,6 +114,8 @@ signals:
     void collectionChanged();
 
 protected:
+    // The texts the rows show, as the search reads them.
+    const ListTexts& texts() const { return search_.texts(); }
     // Makes the model forget its rows and the view ask again.
     void reloadRows();
     virtual QString headerTitle() const = 0;
@@ -126,8 +132,13 @@ protected:
     void afterEditorSaved();
 
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The search keys are made in idle time while the list is shown, so
+    // that the first keystroke finds them ready.
+    void prepareSearchSoon();
+    bool isShownInWindow() const;
     void buildContextMenu();
     void headerClicked();
     void setSortIndicator();
@@ -140,6 +151,8 @@ private:
     SPHeadingView* sectionHeadingView_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     std::function<QString()> searchText_;
+    ListSearch search_;
+    QTimer* prepareTimer_ = nullptr;
     bool sectionsShown_ = false;
     bool ready_ = false;
     int clickedRow_ = -1;

@@ -8,7 +8,7 @@
 namespace spinora {
 
 WaterViewController::WaterViewController(SpinoraDatabase& document, ThumbnailCache& thumbnails, QWidget* parent)
-    : ManagingViewController(document, thumbnails, parent)
+    : ManagingViewController(document, SpinoraDatabase::kWaterList, thumbnails, parent)
 {
     setObjectName(QStringLiteral("WaterList"));
     document.setListController(SpinoraDatabase::kWaterList, this);
@@ -31,12 +31,6 @@ Water* WaterViewController::waterAt(int row) const
     return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
 }
 
-QString WaterViewController::lastWateredLine(const Water& water) const
-{
-    const QString when = water.lastWatered() ? formats_.dateAndTime(water.lastWatered()) : localized("Never");
-    return QStringLiteral("%1: %2").arg(localized("Last Watered"), when);
-}
-
 QString WaterViewController::firstTextForCell(int row) const
 {
     const Water* water = waterAt(row);
@@ -46,7 +40,7 @@ QString WaterViewController::firstTextForCell(int row) const
 QString WaterViewController::secondTextForCell(int row) const
 {
     const Water* water = waterAt(row);
-    return water ? lastWateredLine(*water) : QString();
+    return water ? texts().waterSecondText(*water) : QString();
 }
 
 QString WaterViewController::backgroundImageForCell(int row) const
@@ -69,17 +63,6 @@ void WaterViewController::flipSortDirection()
 {
     document().setSortWaterAscending(!document().sortWaterAscending());
     document().sortWater();
-}
-
-void WaterViewController::handleSearch(const QString& text)
-{
-    std::vector<Water*>& shown = document().displayedWatering();
-    shown.clear();
-    for (const auto& water : document().watering()) {
-        if (text.isEmpty() || water->name().contains(text, Qt::CaseInsensitive) ||
-            lastWateredLine(*water).contains(text, Qt::CaseInsensitive))
-            shown.push_back(water.get());
-    }
 }
 
 void WaterViewController::showWaterInfo(int row)

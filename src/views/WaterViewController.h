@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ListFormats.h"
 #include "ManagingViewController.h"
 
 namespace spinora {
@@ -22,7 +21,6 @@ public:
     void handleAddButton() override;
     void handleDeleteButton() override;
     void handleDuplicate() override;
-    void handleSearch(const QString& text) override;
     void showInfo(int row) override { showWaterInfo(row); }
     void showWaterInfo(int row);
 
@@ -32,16 +30,10 @@ public:
     qreal normalCellHeight() const override { return 60; }
     qreal firstColumnWidth() const override { return 1000; }
 
-    // "Last Watered: <date>" or "Last Watered: Never".
-    QString lastWateredLine(const Water& water) const;
-
 protected:
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;
-
-private:
-    ListFormats formats_;
 };
 
 } // namespace spinora
