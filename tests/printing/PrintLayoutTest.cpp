@@ -262,3 +262,53 @@ TEST(ListSearchTest, FindsWhatTheListsShow)
     ASSERT_EQ(document->displayedLogs().size(), 1u);
     EXPECT_EQ(document->displayedLogs().front()->eventName(), "Flowered");
 }
+
+// A list's search keeps folded keys between keystrokes and narrows from the
+// previous finds: it must still find exactly what the rule finds, after a
+// record changed, when a plant's age moves on, and for letters whose case
+// folding is not ASCII's.
+TEST(ListSearchTest, AKeptSearchFindsWhatTheRuleFinds)
+{
+    TempFolder folder;
+    auto document = newCollection(folder.file("K.sdb"), true);
+    const QStringList names{"STRASSE", "Straße", "ΣΊΣΥΦΟΣ", "σίσυφος", "İstanbul", "istanbul", "ǅemal",
+                            "Ⅻ Clock", "𐐀 Deseret", "Moon", "Mooney"};
+    for (const QString& name : names)
+        addPlant(*document, name);
+    ListSearch search(SpinoraDatabase::kCactusList);
+    auto shown = [&](const QString& text) {
+        search.apply(*document, text);
+        QStringList list;
+        for (const Cactus* c : document->displayedCacti())
+            list << c->name();
+        return list;
+    };
+    auto byRule = [&](const QString& text) {
+        QStringList list;
+        for (const auto& c : document->cacti()) {
+            if (c->name().contains(text, Qt::CaseInsensitive))
+                list << c->name();
+        }
+        return list;
+    };
+    for (const char* text : {"s", "st", "str", "straße", "ss", "σ", "ς", "ΣΊΣ", "i", "İ", "ǆ", "ⅻ", "𐐨", "moo"})
+        EXPECT_EQ(shown(QString::fromUtf8(text)), byRule(QString::fromUtf8(text))) << text;
+
+    // "moo" found Moon and Mooney; Moon is renamed, then "moon" narrows.
+    Cactus* moon = nullptr;
+    for (const auto& c : document->cacti())
+        moon = c->name() == "Moon" ? c.get() : moon;
+    moon->setName(QStringLiteral("Zed"));
+    EXPECT_EQ(shown("moon"), QStringList({"Mooney"}));
+    moon->setName(QStringLiteral("Moonbeam"));
+    EXPECT_EQ(shown("moonb"), QStringList({"Moonbeam"}));
+
+    // The age line moves with the clock between two keystrokes.
+    moon->setPlantDate(localSeconds(2020, 6, 1, 12, 0));
+    Clock::setFixedNow(localSeconds(2022, 6, 1, 11, 59));
+    EXPECT_EQ(shown("age: 1"), QStringList({"Moonbeam"}));
+    EXPECT_EQ(shown("age: 2"), QStringList());
+    Clock::setFixedNow(localSeconds(2022, 6, 1, 12, 0));
+    EXPECT_EQ(shown("age: 2 "), QStringList({"Moonbeam"}));
+    Clock::clearFixedNow();
+}

@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace spinora;
@@ -163,6 +165,53 @@ TEST_F(CollectionsTest, OrphanPhotosAndLogsWithoutPlantsAtTheNextOpen)
     EXPECT_TRUE(document->cacti()[0]->images().empty());
     for (const auto& log : document->logs())
         EXPECT_EQ(log->cactus(), nullptr);
+}
+
+// The logs arrive behind the first screen, sorted and grouped on their own
+// thread: the orders must be those of sorting every log with compareLog,
+// in both directions, with many logs on one date and names that tie.
+TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
+{
+    std::vector<Cactus*> plants{addPlant("A"), addPlant("B"), addPlant("C")};
+    const QStringList events{"Repotted", "", "flowered", "Flowered", "Sold 10", "Sold 9"};
+    for (int i = 0; i < 60; ++i)
+        addLog(plants[size_t(i % 3)], 1000.0 * (i % 4), events[i % events.size()]);
+    const int64_t photographed = document->logs()[5]->primaryKey();
+    addPhoto(Image::kLogPhoto, photographed, 0);
+    addPhoto(Image::kLogPhoto, 99999, 0); // its log is gone
+    reopen();
+    ASSERT_TRUE(document->logsLoadingBehind());
+    auto expectOrders = [&] {
+        std::vector<Log*> byKey;
+        for (const auto& log : document->logs())
+            byKey.push_back(log.get());
+        std::sort(byKey.begin(), byKey.end(), [](Log* a, Log* b) { return a->primaryKey() < b->primaryKey(); });
+        std::stable_sort(byKey.begin(), byKey.end(), [](Log* a, Log* b) { return a->compareLog(b) < 0; });
+        for (size_t i = 0; i < byKey.size(); ++i)
+            ASSERT_EQ(document->logs()[i].get(), byKey[i]) << i;
+        for (const auto& plant : document->cacti()) {
+            std::vector<Log*> own;
+            std::copy_if(byKey.begin(), byKey.end(), std::back_inserter(own),
+                         [&](Log* log) { return log->cactus() == plant.get(); });
+            EXPECT_EQ(plant->logs(), own) << plant->name().toStdString();
+        }
+    };
+    expectOrders();
+    EXPECT_EQ(document->displayedLogs().size(), 60u);
+    EXPECT_EQ(count("image"), 1) << "the orphan photo of a log goes once the logs are in";
+    for (const auto& log : document->logs())
+        EXPECT_EQ(log->images().size(), log->primaryKey() == photographed ? 1u : 0u);
+    document->setSortLogsAscending(false);
+    document->sortLogsByLogDateAndTitle();
+    for (const auto& plant : document->cacti())
+        plant->sortLogs();
+    expectOrders();
+
+    // Removing a plant while its logs are still being read waits for them
+    // and takes them along.
+    reopen();
+    document->removeCactus(document->cactiOfFirstScreen()[0].get());
+    EXPECT_EQ(count("log"), 40);
 }
 
 TEST_F(CollectionsTest, SortingFollowsThePreferenceAndTheDirection)
