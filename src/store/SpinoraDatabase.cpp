@@ -55,8 +55,6 @@ struct SpinoraDatabase::LogsBehind {
     LogsByPlant byPlant;
     bool newestFirst = true;
     bool ok = false;
-    // The hand-over is posted here; pending posts go with it.
-    QObject handoverContext;
 };
 
 SpinoraDatabase::SpinoraDatabase() : utility_(SpinoraUtility::sharedManager())
@@ -405,8 +403,14 @@ void SpinoraDatabase::startLoadingLogsBehind()
     plants.reserve(cacti_.size());
     for (const auto& cactus : cacti_)
         plants.emplace(cactus->primaryKey(), cactus.get());
+    // The hand-over is posted to the main thread through an object of the
+    // document's: it lives as long as the document, and a post that comes
+    // after finishLoading already ran finds nothing left to do.
+    if (!handoverContext_ && QCoreApplication::instance())
+        handoverContext_ = std::make_unique<QObject>();
+    QObject* context = handoverContext_.get();
     // The plants stay while the worker runs: removing one waits for it.
-    behind->worker = std::thread([this, behind, path = dbFilename_, plants = std::move(plants)] {
+    behind->worker = std::thread([this, behind, context, path = dbFilename_, plants = std::move(plants)] {
         QString error;
         auto connection = Connection::open(path, Connection::Mode::ReadOnly, &error);
         behind->ok = connection && Record::loadEveryRow<Log>(connection.get(), [behind](std::unique_ptr<Log> log) {
@@ -420,8 +424,8 @@ void SpinoraDatabase::startLoadingLogsBehind()
             }
             behind->byPlant = groupByPlant(behind->logs);
         }
-        if (QCoreApplication::instance())
-            QMetaObject::invokeMethod(&behind->handoverContext, [this] { finishLoading(); }, Qt::QueuedConnection);
+        if (context)
+            QMetaObject::invokeMethod(context, [this] { finishLoading(); }, Qt::QueuedConnection);
     });
 }
 

@@ -6,6 +6,7 @@
 #include "SqlConnection.h"
 #include "Water.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -278,6 +279,7 @@ private:
     bool sortLogsAscending_ = true;
     std::array<ListController*, 3> listControllers_{};
     std::unique_ptr<LogsBehind> logsBehind_;
+    std::unique_ptr<QObject> handoverContext_;
 
     int exportType_ = 0;
     std::atomic<bool> exportAborted_{false};

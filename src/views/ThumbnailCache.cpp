@@ -12,9 +12,10 @@ namespace spinora {
 
 namespace {
 
-// About 3,000 thumbnails of a cactus row (100 x 100 at 32 bits): many
-// screens' worth, far less than the collection's photos.
-constexpr int kCacheCost = 120 * 1024 * 1024;
+// About 1,200 thumbnails of a cactus row (100 x 100 at 32 bits): over a
+// hundred screens' worth, and a small part of what a collection of 100,000
+// plants may keep in memory.
+constexpr int kCacheCost = 48 * 1024 * 1024;
 
 QImage squareAt(const QImage& picture, int side)
 {
