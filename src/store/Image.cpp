@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "SpinoraUtility.h"
+#include "UndoWorkArea.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -498,8 +499,9 @@ bool Image::deleteFromDatabase()
     Statement st(database_, kDelete);
     if (!st.prepared())
         return fail(msg::kPrepareFailed);
+    // Kept aside instead while an undoable step runs on the package.
     for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()})
-        SpinoraUtility::removeFileIfExists(file);
+        PhotoFileKeeper::removePhotoFile(path_, file);
     st.bind(primaryKey_);
     if (st.step() != SQLITE_DONE)
         return fail(msg::kDeleteFailed);

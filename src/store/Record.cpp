@@ -164,6 +164,12 @@ bool Record::unload()
     return dehydrate();
 }
 
+bool Record::reload()
+{
+    unload();
+    return initWithPrimaryKey(primaryKey_, database_, abortOnError_);
+}
+
 bool Record::deleteFromDatabase()
 {
     if (primaryKey_ == -1)

@@ -49,6 +49,9 @@ public:
     virtual bool dehydrate();
     bool unload();
     virtual bool deleteFromDatabase();
+    // Reads the row again, dropping what memory held: the row was changed
+    // behind the record's back (an undo). Answers failure.
+    bool reload();
 
     // "Cactus 12": names the record in error reports.
     QString description() const;

@@ -11,6 +11,8 @@
 #include "SchemaUpgrade.h"
 #include "SpinoraUtility.h"
 #include "TextCompare.h"
+#include "UndoHistory.h"
+#include "UndoWorkArea.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -113,6 +115,13 @@ bool SpinoraDatabase::loadPackage()
             createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
         opened = checkPackageUsable() && lockPackage() && loadRecords(dbFilename_, true);
         if (opened) {
+            if (!readOnly_) {
+                // What a history kept when the program died goes now.
+                QSet<int64_t> imageKeys;
+                for (const auto& image : images_)
+                    imageKeys.insert(image->primaryKey());
+                UndoWorkArea::recoverAfterCrash(packageFilename_, imageKeys);
+            }
             mapLogsAndImages();
             if (logsBehind_)
                 startLoadingLogsBehind();
@@ -640,6 +649,8 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         flushDatabase(false);
         return openDatabase(dbFilename_);
     }
+    // The history's work area belongs to this package, not to the copy.
+    dropUndoHistory();
     // Saving elsewhere must work when the collection's own disk cannot take
     // the changes (full, gone read-only): they are then written into the
     // copy instead, and the package here stays as it was.
@@ -729,6 +740,7 @@ bool SpinoraDatabase::canCloseDocument()
     if (unsavedDocument_)
         return false;
     saveBeforeQuit();
+    dropUndoHistory();
     packageLock_.reset();
     utility_.documents().deregisterDatabase(this);
     return true;
@@ -746,13 +758,23 @@ void SpinoraDatabase::close()
         } catch (...) {
             database_.reset();
             loaded_ = false;
+            dropUndoHistory();
             packageLock_.reset();
             throw;
         }
         database_.reset();
     }
     loaded_ = false;
+    dropUndoHistory();
     packageLock_.reset();
+}
+
+void SpinoraDatabase::dropUndoHistory()
+{
+    if (undoHistory_)
+        undoHistory_->clear();
+    if (!readOnly_ && packageLock_)
+        UndoWorkArea::remove(packageFilename_);
 }
 
 } // namespace spinora

@@ -21,6 +21,7 @@ namespace spinora {
 class ListController;
 class PackageLock;
 class SpinoraUtility;
+class UndoHistory;
 
 // One open collection: a package folder ("*.sdb") holding "spinora.db" and
 // the photo files, one SQLite connection, and every record of the collection
@@ -154,6 +155,9 @@ public:
     void setSortLogsAscending(bool ascending) { sortLogsAscending_ = ascending; }
 
     void setListController(ListKind kind, ListController* controller) { listControllers_[kind] = controller; }
+    // The window's history of undoable steps (none without a window).
+    void setUndoHistory(UndoHistory* history) { undoHistory_ = history; }
+    UndoHistory* undoHistory() const { return undoHistory_; }
     ListController* listController(ListKind kind) const { return listControllers_[kind]; }
 
     // --- In-memory collections. Adding stores the record, then keeps it.
@@ -245,6 +249,8 @@ private:
     // Makes the package from the template when missing, then loads and links it.
     bool loadPackage();
     bool usesEmptyTemplate() const;
+    // Clears the history and its work area while the package is still ours.
+    void dropUndoHistory();
 
     SpinoraUtility& utility_;
     std::unique_ptr<Connection> database_;
@@ -280,6 +286,7 @@ private:
     std::array<ListController*, 3> listControllers_{};
     std::unique_ptr<LogsBehind> logsBehind_;
     std::unique_ptr<QObject> handoverContext_;
+    UndoHistory* undoHistory_ = nullptr;
 
     int exportType_ = 0;
     std::atomic<bool> exportAborted_{false};

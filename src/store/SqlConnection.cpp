@@ -258,13 +258,23 @@ QByteArray Statement::blob(int column) const
 
 Transaction::Transaction(Connection* connection, Kind kind) : connection_(connection)
 {
-    Statement begin(connection_, kind == Kind::Exclusive ? "begin exclusive transaction" : "begin transaction");
+    // Inside a transaction already (an undoable step runs a whole command in
+    // one): a savepoint, so that this part can still fail and roll back alone.
+    nested_ = sqlite3_get_autocommit(connection_->handle()) == 0;
+    const char* sql = nested_ ? "savepoint nested_transaction"
+                      : kind == Kind::Exclusive ? "begin exclusive transaction"
+                                                : "begin transaction";
+    Statement begin(connection_, sql);
     begun_ = begin.prepared() && begin.stepDone();
 }
 
 Transaction::~Transaction()
 {
-    if (begun_ && !finished_)
+    if (!begun_ || finished_)
+        return;
+    if (nested_)
+        connection_->execute("rollback transaction to savepoint nested_transaction; release savepoint nested_transaction");
+    else
         connection_->execute("rollback transaction");
 }
 
@@ -272,7 +282,7 @@ bool Transaction::commit(QString* error)
 {
     if (!begun_ || finished_)
         return false;
-    Statement end(connection_, "commit transaction");
+    Statement end(connection_, nested_ ? "release savepoint nested_transaction" : "commit transaction");
     const bool ok = end.prepared() && end.stepDone();
     if (!ok && error)
         *error = connection_->errorMessage();

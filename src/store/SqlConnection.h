@@ -140,7 +140,8 @@ private:
     mutable std::unique_ptr<std::unordered_map<std::string, QString, Connection::TextHash, std::equal_to<>>> repeated_;
 };
 
-// A transaction that rolls back unless committed; never throws from its destructor.
+// A transaction that rolls back unless committed; never throws from its
+// destructor. Begun inside another transaction it is a savepoint of it.
 class Transaction {
 public:
     enum class Kind { Deferred, Exclusive };
@@ -153,6 +154,7 @@ private:
     Connection* connection_;
     bool begun_ = false;
     bool finished_ = false;
+    bool nested_ = false;
 };
 
 } // namespace spinora

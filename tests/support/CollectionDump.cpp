@@ -1,6 +1,9 @@
 #include "CollectionDump.h"
 
 #include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <QDir>
 
 #include <QCryptographicHash>
 
@@ -24,6 +27,40 @@ QString text(const QString& s)
 }
 
 } // namespace
+
+QStringList dumpRows(const QString& dbPath)
+{
+    QString error;
+    auto db = Connection::open(dbPath, Connection::Mode::ReadOnly, &error);
+    QStringList rows;
+    if (!db)
+        return {QStringLiteral("cannot open: ") + error};
+    for (const char* table : {"version", "cactus", "watering", "log", "event", "species", "image"}) {
+        // quote() of every column, in the table's order.
+        QStringList columns;
+        {
+            Statement info(db.get(), QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table).toStdString());
+            while (info.stepRow())
+                columns << QStringLiteral("quote(\"%1\")").arg(info.text(0));
+        }
+        Statement st(db.get(), QStringLiteral("SELECT %1 FROM %2 ORDER BY pk").arg(columns.join(", "), table).toStdString());
+        while (st.stepRow()) {
+            QStringList values;
+            for (int i = 0; i < columns.size(); ++i)
+                values << st.text(i);
+            rows << QStringLiteral("%1: %2").arg(table, values.join(" | "));
+        }
+    }
+    return rows;
+}
+
+QMap<QString, QByteArray> photoFiles(const QString& packagePath)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(packagePath).entryList({"sp-*.jpg"}, QDir::Files))
+        files.insert(name, snapshot(packagePath + QLatin1Char('/') + name).first());
+    return files;
+}
 
 QString dumpRecord(Cactus& c)
 {

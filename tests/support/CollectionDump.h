@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QStringList>
 
 #include <string>
@@ -21,6 +23,12 @@ QStringList dumpCollection(SpinoraDatabase& document);
 QString dumpRecord(Cactus& cactus);
 QString dumpRecord(Water& water);
 QString dumpRecord(Log& log);
+
+// Every row of every table of a database file, keys and blobs included, as
+// SQLite quotes them: equal dumps mean the same rows.
+QStringList dumpRows(const QString& dbPath);
+// The photo files of a package (not what lies in its subfolders), name -> hash.
+QMap<QString, QByteArray> photoFiles(const QString& packagePath);
 
 // The lines only in `a` ("- ") and only in `b` ("+ "), for failure messages.
 std::string dumpDifference(const QStringList& a, const QStringList& b);

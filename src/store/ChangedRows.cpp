@@ -1,0 +1,284 @@
+#define SQLITE_ENABLE_SESSION 1
+#define SQLITE_ENABLE_PREUPDATE_HOOK 1
+#include "ChangedRows.h"
+
+#include "ListController.h"
+#include "SpinoraDatabase.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace spinora {
+
+namespace {
+
+int tableIndex(const char* name)
+{
+    static const char* const tables[] = {"cactus", "watering", "log", "event", "species", "image"};
+    for (int i = 0; i < ChangedRows::kTableCount; ++i) {
+        if (std::strcmp(name, tables[i]) == 0)
+            return i;
+    }
+    return -1;
+}
+
+template <class T>
+std::unordered_map<int64_t, T*> byKey(const std::vector<std::unique_ptr<T>>& records)
+{
+    std::unordered_map<int64_t, T*> map;
+    map.reserve(records.size());
+    for (const auto& record : records)
+        map.emplace(record->primaryKey(), record.get());
+    return map;
+}
+
+template <class T>
+void dropRecords(std::vector<std::unique_ptr<T>>& records, const std::set<int64_t>& keys)
+{
+    if (!keys.empty())
+        std::erase_if(records, [&keys](const std::unique_ptr<T>& r) { return keys.count(r->primaryKey()) != 0; });
+}
+
+template <class T>
+void dropPointers(std::vector<T*>& pointers, const std::set<int64_t>& keys)
+{
+    if (!keys.empty())
+        std::erase_if(pointers, [&keys](const T* r) { return keys.count(r->primaryKey()) != 0; });
+}
+
+} // namespace
+
+bool ChangedRows::read(const QByteArray& changeset, ChangedRows* rows)
+{
+    sqlite3_changeset_iter* iter = nullptr;
+    if (sqlite3changeset_start(&iter, changeset.size(), const_cast<char*>(changeset.constData())) != SQLITE_OK)
+        return false;
+    while (sqlite3changeset_next(iter) == SQLITE_ROW) {
+        const char* table = nullptr;
+        int columns = 0;
+        int op = 0;
+        int indirect = 0;
+        sqlite3changeset_op(iter, &table, &columns, &op, &indirect);
+        const int index = tableIndex(table);
+        if (index < 0)
+            continue;
+        unsigned char* primaryKeyColumns = nullptr;
+        sqlite3changeset_pk(iter, &primaryKeyColumns, &columns);
+        int keyColumn = 0;
+        while (keyColumn < columns && !primaryKeyColumns[keyColumn])
+            ++keyColumn;
+        sqlite3_value* value = nullptr;
+        if (op == SQLITE_INSERT)
+            sqlite3changeset_new(iter, keyColumn, &value);
+        else
+            sqlite3changeset_old(iter, keyColumn, &value);
+        if (!value)
+            continue;
+        const int64_t key = sqlite3_value_int64(value);
+        Keys& keys = op == SQLITE_INSERT ? rows->inserted : op == SQLITE_DELETE ? rows->deleted : rows->updated;
+        keys[static_cast<size_t>(index)].insert(key);
+    }
+    return sqlite3changeset_finalize(iter) == SQLITE_OK;
+}
+
+void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
+{
+    Connection* db = document.database();
+    auto plants = byKey(document.cacti());
+    auto schedules = byKey(document.watering());
+    auto logs = byKey(document.logs());
+    std::unordered_set<Water*> schedulesToSort;
+    std::unordered_set<Cactus*> plantsToSort;
+    std::unordered_set<Log*> logsToSort;
+
+    auto ownerOf = [&](const Image* image) -> std::pair<Cactus*, Log*> {
+        if (image->linkedType() == Image::kCactusPhoto) {
+            const auto it = plants.find(image->linkedKey());
+            return {it == plants.end() ? nullptr : it->second, nullptr};
+        }
+        if (image->linkedType() == Image::kLogPhoto) {
+            const auto it = logs.find(image->linkedKey());
+            return {nullptr, it == logs.end() ? nullptr : it->second};
+        }
+        return {nullptr, nullptr};
+    };
+    auto detachPhoto = [&](Image* image) {
+        const auto [plant, log] = ownerOf(image);
+        if (plant)
+            plant->removeImage(image);
+        if (log)
+            log->removeImage(image);
+    };
+    auto attachPhoto = [&](Image* image) {
+        const auto [plant, log] = ownerOf(image);
+        if (plant) {
+            plant->addImage(image);
+            plantsToSort.insert(plant);
+        }
+        if (log) {
+            log->addImage(image);
+            logsToSort.insert(log);
+        }
+    };
+    auto attachPlant = [&](Cactus* plant) {
+        const auto it = schedules.find(plant->wateringKey());
+        Water* schedule = plant->wateringKey() == -1 || it == schedules.end() ? nullptr : it->second;
+        plant->setWater(schedule);
+        if (schedule) {
+            schedule->linkCactus(plant);
+            schedulesToSort.insert(schedule);
+        }
+    };
+    auto attachLog = [&](Log* log) {
+        const auto it = plants.find(log->cactusKey());
+        Cactus* plant = log->cactusKey() == -1 || it == plants.end() ? nullptr : it->second;
+        log->setCactus(plant);
+        if (plant) {
+            plant->linkLog(log);
+            plantsToSort.insert(plant);
+        }
+    };
+
+    // 1. Rows that are gone: unlink, then drop the records.
+    for (int64_t key : deleted[kImage]) {
+        for (const auto& image : document.images()) {
+            if (image->primaryKey() == key)
+                detachPhoto(image.get());
+        }
+    }
+    for (int64_t key : deleted[kLog]) {
+        if (const auto it = logs.find(key); it != logs.end()) {
+            if (Cactus* plant = it->second->cactus())
+                plant->removeLog(it->second);
+            logs.erase(it);
+        }
+    }
+    for (int64_t key : deleted[kCactus]) {
+        if (const auto it = plants.find(key); it != plants.end()) {
+            Cactus* plant = it->second;
+            if (Water* schedule = plant->water())
+                schedule->removeCactus(plant);
+            for (Log* log : plant->logs())
+                log->setCactus(nullptr);
+            plants.erase(it);
+        }
+    }
+    for (int64_t key : deleted[kWatering]) {
+        if (const auto it = schedules.find(key); it != schedules.end()) {
+            for (Cactus* plant : it->second->cacti())
+                plant->setWater(nullptr);
+            schedules.erase(it);
+        }
+    }
+    dropPointers(document.displayedLogs(), deleted[kLog]);
+    dropPointers(document.displayedCacti(), deleted[kCactus]);
+    dropPointers(document.displayedWatering(), deleted[kWatering]);
+    dropPointers(document.speciesScientific(), deleted[kSpecies]);
+    dropRecords(document.images(), deleted[kImage]);
+    dropRecords(document.logs(), deleted[kLog]);
+    dropRecords(document.cacti(), deleted[kCactus]);
+    dropRecords(document.watering(), deleted[kWatering]);
+    dropRecords(document.events(), deleted[kEvent]);
+    dropRecords(document.species(), deleted[kSpecies]);
+
+    // 2. Schedules and plants that came (back), with the same keys, before
+    // the rows that may point at them are read.
+    for (int64_t key : inserted[kWatering]) {
+        document.watering().push_back(std::make_unique<Water>(key, db, true, nullptr));
+        schedules.emplace(key, document.watering().back().get());
+    }
+    for (int64_t key : inserted[kCactus]) {
+        document.cacti().push_back(std::make_unique<Cactus>(key, db, true, nullptr));
+        Cactus* plant = document.cacti().back().get();
+        plants.emplace(key, plant);
+        attachPlant(plant);
+    }
+
+    // 3. Rows that changed: read again; links follow changed keys.
+    for (int64_t key : updated[kWatering]) {
+        if (const auto it = schedules.find(key); it != schedules.end())
+            it->second->reload();
+    }
+    for (int64_t key : updated[kCactus]) {
+        if (const auto it = plants.find(key); it != plants.end()) {
+            Cactus* plant = it->second;
+            const int64_t wateringKey = plant->wateringKey();
+            plant->reload();
+            if (plant->wateringKey() != wateringKey) {
+                if (Water* schedule = plant->water())
+                    schedule->removeCactus(plant);
+                attachPlant(plant);
+            } else if (Water* schedule = plant->water()) {
+                schedulesToSort.insert(schedule); // the name may have changed
+            }
+        }
+    }
+    for (int64_t key : updated[kLog]) {
+        if (const auto it = logs.find(key); it != logs.end()) {
+            Log* log = it->second;
+            const int64_t cactusKey = log->cactusKey();
+            log->reload();
+            if (log->cactusKey() != cactusKey) {
+                if (Cactus* plant = log->cactus())
+                    plant->removeLog(log);
+                attachLog(log);
+            } else if (Cactus* plant = log->cactus()) {
+                plantsToSort.insert(plant);
+            }
+        }
+    }
+    for (const auto& event : document.events()) {
+        if (updated[kEvent].count(event->primaryKey()))
+            event->reload();
+    }
+    for (const auto& species : document.species()) {
+        if (updated[kSpecies].count(species->primaryKey()))
+            species->reload();
+    }
+    for (const auto& image : document.images()) {
+        if (updated[kImage].count(image->primaryKey())) {
+            detachPhoto(image.get());
+            image->reload();
+            attachPhoto(image.get());
+        }
+    }
+
+    // 4. Logs, events, species and photos that came (back), linked.
+    for (int64_t key : inserted[kLog]) {
+        document.logs().push_back(std::make_unique<Log>(key, db, true, nullptr));
+        Log* log = document.logs().back().get();
+        logs.emplace(key, log);
+        attachLog(log);
+    }
+    for (int64_t key : inserted[kEvent])
+        document.events().push_back(std::make_unique<Event>(key, db, true, nullptr));
+    for (int64_t key : inserted[kSpecies]) {
+        document.species().push_back(std::make_unique<Species>(key, db, true, nullptr));
+        document.speciesScientific().push_back(document.species().back().get());
+    }
+    for (int64_t key : inserted[kImage]) {
+        document.images().push_back(std::make_unique<Image>(key, db, document.packageFilename(), true, nullptr));
+        attachPhoto(document.images().back().get());
+    }
+
+    for (Water* schedule : schedulesToSort)
+        schedule->sortCacti();
+    for (Cactus* plant : plantsToSort) {
+        plant->sortLogs();
+        plant->sortImages();
+    }
+    for (Log* log : logsToSort)
+        log->sortImages();
+    document.sortCacti();
+    document.sortWater();
+    document.sortLogsByLogDateAndTitle();
+    document.sortEvents();
+    document.sortSpecies();
+    if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
+        logList->recalculateReminders();
+}
+
+} // namespace spinora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <set>
+
+namespace spinora {
+
+class SpinoraDatabase;
+
+// The keys of the rows one SQLite changeset inserts, updates and deletes,
+// per record table; and the step that makes the document's records in
+// memory match those rows again after the changeset was applied behind
+// their back (an undo or a redo). Records that stay keep their identity, so
+// the links and lists that point at them stay valid.
+struct ChangedRows {
+    enum Table { kCactus, kWatering, kLog, kEvent, kSpecies, kImage, kTableCount };
+    using Keys = std::array<std::set<int64_t>, kTableCount>;
+    Keys inserted;
+    Keys updated;
+    Keys deleted;
+
+    // Reads a changeset; false when it cannot be read.
+    static bool read(const QByteArray& changeset, ChangedRows* rows);
+
+    // Drops the records of deleted rows, reads updated rows again, makes
+    // records for inserted rows and links and sorts them all.
+    void takeIntoMemory(SpinoraDatabase& document) const;
+};
+
+} // namespace spinora

@@ -1,0 +1,466 @@
+#define SQLITE_ENABLE_SESSION 1
+#define SQLITE_ENABLE_PREUPDATE_HOOK 1
+#include "UndoHistory.h"
+
+#include "ChangedRows.h"
+#include "CollectionSnapshot.h"
+#include "InternalError.h"
+#include "Messages.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
+#include "UndoWorkArea.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <optional>
+
+namespace spinora {
+
+// One step of the history: what it is called and how it is taken back and
+// done again. Its folder in the work area goes with it.
+class UndoStep {
+public:
+    UndoStep(QString title, QString folder) : title_(std::move(title)), folder_(std::move(folder)) {}
+    virtual ~UndoStep() { SpinoraUtility::removeFileIfExists(folder_); }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+    const QString& title() const { return title_; }
+    int64_t keptBytes() const { return keptBytes_; }
+    void measure() { keptBytes_ = UndoWorkArea::ownBytes(folder_); }
+    virtual bool undo(SpinoraDatabase& document, QString* error) = 0;
+    virtual bool redo(SpinoraDatabase& document, QString* error) = 0;
+
+protected:
+    QString title_;
+    QString folder_;
+    int64_t keptBytes_ = 0;
+};
+
+namespace {
+
+constexpr const char* kChangesFile = "/changes";
+
+QString photosFolder(const QString& stepFolder)
+{
+    return stepFolder + QStringLiteral("/photos");
+}
+
+template <class Records>
+void saveChangedRecords(Records& records)
+{
+    for (auto& record : records) {
+        if (record->isDirty())
+            record->save();
+    }
+}
+
+void saveChangedRecords(SpinoraDatabase& document)
+{
+    saveChangedRecords(document.cacti());
+    saveChangedRecords(document.watering());
+    saveChangedRecords(document.logs());
+    saveChangedRecords(document.events());
+    saveChangedRecords(document.species());
+    saveChangedRecords(document.images());
+}
+
+QString tableTitle(const char* table)
+{
+    const QByteArray name(table);
+    if (name == "cactus")
+        return QStringLiteral("a cactus");
+    if (name == "watering")
+        return QStringLiteral("a watering schedule");
+    if (name == "log")
+        return QStringLiteral("a log");
+    if (name == "image")
+        return QStringLiteral("a photo");
+    return QStringLiteral("a record (%1)").arg(QString::fromUtf8(table));
+}
+
+// Any difference between what a step expects and what the collection holds
+// ends the whole apply: an undo never takes back half a step.
+int refuseConflict(void* reason, int conflict, sqlite3_changeset_iter* iter)
+{
+    const char* table = nullptr;
+    int columns = 0;
+    int op = 0;
+    int indirect = 0;
+    sqlite3changeset_op(iter, &table, &columns, &op, &indirect);
+    QString& why = *static_cast<QString*>(reason);
+    switch (conflict) {
+    case SQLITE_CHANGESET_NOTFOUND: why = QStringLiteral("%1 it needs is gone").arg(tableTitle(table)); break;
+    case SQLITE_CHANGESET_CONFLICT:
+        why = QStringLiteral("%1 it would bring back has been made again").arg(tableTitle(table));
+        break;
+    default: why = QStringLiteral("%1 it touches has been changed since").arg(tableTitle(table)); break;
+    }
+    return SQLITE_CHANGESET_ABORT;
+}
+
+QByteArray inverted(const QByteArray& changeset)
+{
+    int size = 0;
+    void* data = nullptr;
+    if (sqlite3changeset_invert(changeset.size(), changeset.constData(), &size, &data) != SQLITE_OK)
+        return {};
+    QByteArray result(static_cast<const char*>(data), size);
+    sqlite3_free(data);
+    return result;
+}
+
+// The rows a command changed, as SQLite's session records them.
+class Session {
+public:
+    explicit Session(Connection* db)
+    {
+        if (sqlite3session_create(db->handle(), "main", &session_) != SQLITE_OK ||
+            sqlite3session_attach(session_, nullptr) != SQLITE_OK) {
+            sqlite3session_delete(session_);
+            session_ = nullptr;
+        }
+    }
+    ~Session() { sqlite3session_delete(session_); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool isOpen() const { return session_ != nullptr; }
+    bool changeset(QByteArray* changes)
+    {
+        int size = 0;
+        void* data = nullptr;
+        if (sqlite3session_changeset(session_, &size, &data) != SQLITE_OK)
+            return false;
+        *changes = QByteArray(static_cast<const char*>(data), size);
+        sqlite3_free(data);
+        return true;
+    }
+
+private:
+    sqlite3_session* session_ = nullptr;
+};
+
+// A command's rows, undone and redone with SQLite changesets.
+class ChangesetStep : public UndoStep {
+public:
+    using UndoStep::UndoStep;
+
+    bool undo(SpinoraDatabase& document, QString* error) override { return apply(document, true, error); }
+    bool redo(SpinoraDatabase& document, QString* error) override { return apply(document, false, error); }
+
+private:
+    bool apply(SpinoraDatabase& document, bool backwards, QString* error)
+    {
+        QFile file(folder_ + QLatin1String(kChangesFile));
+        const QByteArray recorded = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QByteArray changes = backwards ? inverted(recorded) : recorded;
+        ChangedRows rows;
+        if (changes.isEmpty() || !ChangedRows::read(changes, &rows)) {
+            *error = QStringLiteral("what it needs could not be read from %1").arg(QDir::toNativeSeparators(folder_));
+            return false;
+        }
+        Connection* db = document.database();
+        const QString package = document.packageFilename();
+        const QString photos = photosFolder(folder_);
+        QDir().mkpath(photos);
+        std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Exclusive);
+        if (!transaction->begun()) {
+            *error = db->errorMessage();
+            return false;
+        }
+        // The photo files of rows that go are kept aside, those of rows that
+        // come back return; every move is taken back if the apply fails.
+        QList<QPair<QString, QString>> moves;
+        auto move = [&moves](const QString& from, const QString& to) {
+            if (UndoWorkArea::moveFile(from, to))
+                moves.append({from, to});
+        };
+        auto takeBackMoves = [&moves] {
+            for (auto it = moves.crbegin(); it != moves.crend(); ++it)
+                UndoWorkArea::moveFile(it->second, it->first);
+        };
+        for (int64_t key : rows.deleted[ChangedRows::kImage]) {
+            for (const QString& name : UndoWorkArea::photoFileNames(key))
+                move(package + QLatin1Char('/') + name, photos + QLatin1Char('/') + name);
+        }
+        QString conflict;
+        const int rc = sqlite3changeset_apply(db->handle(), changes.size(), const_cast<char*>(changes.constData()),
+                                              nullptr, refuseConflict, &conflict);
+        if (rc != SQLITE_OK) {
+            transaction.reset();
+            takeBackMoves();
+            *error = conflict.isEmpty() ? db->errorMessage() : conflict;
+            return false;
+        }
+        for (int64_t key : rows.inserted[ChangedRows::kImage]) {
+            for (const QString& name : UndoWorkArea::photoFileNames(key))
+                move(photos + QLatin1Char('/') + name, package + QLatin1Char('/') + name);
+        }
+        QString commitError;
+        if (!transaction->commit(&commitError)) {
+            transaction.reset();
+            takeBackMoves();
+            *error = commitError;
+            return false;
+        }
+        rows.takeIntoMemory(document);
+        return true;
+    }
+};
+
+// An import: the collection before it and, once undone, after it.
+class SnapshotStep : public UndoStep {
+public:
+    using UndoStep::UndoStep;
+
+    bool undo(SpinoraDatabase& document, QString* error) override { return swap(document, "before", "after", error); }
+    bool redo(SpinoraDatabase& document, QString* error) override { return swap(document, "after", "before", error); }
+
+private:
+    bool swap(SpinoraDatabase& document, const char* restored, const char* kept, QString* error)
+    {
+        const QString keep = folder_ + QLatin1Char('/') + QLatin1String(kept);
+        if (!CollectionSnapshot::take(document, keep, error))
+            return false;
+        return CollectionSnapshot::restore(document, folder_ + QLatin1Char('/') + QLatin1String(restored), error);
+    }
+};
+
+bool tablesCanBeRecorded(Connection* db)
+{
+    // SQLite's session records only tables with a declared primary key.
+    for (const char* table : {"cactus", "watering", "log", "event", "species", "image"}) {
+        Statement st(db, QStringLiteral("SELECT count(*) FROM pragma_table_info('%1') WHERE pk > 0")
+                             .arg(QLatin1String(table))
+                             .toStdString());
+        if (!st.prepared() || !st.stepRow() || st.integer(0) != 1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+UndoHistory::UndoHistory(SpinoraDatabase& document) : document_(document)
+{
+    usable_ = document_.database() && !document_.database()->isReadOnly() && !document_.isReadOnly() &&
+              tablesCanBeRecorded(document_.database());
+    document_.setUndoHistory(this);
+}
+
+UndoHistory::~UndoHistory()
+{
+    clear();
+    if (document_.undoHistory() == this)
+        document_.setUndoHistory(nullptr);
+}
+
+void UndoHistory::run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command)
+{
+    if (UndoHistory* history = document.undoHistory())
+        history->record(title, command);
+    else
+        command();
+}
+
+QString UndoHistory::newStepFolder()
+{
+    const QString folder =
+        UndoWorkArea::folder(document_.packageFilename()) + QStringLiteral("/step-%1").arg(nextFolder_++);
+    SpinoraUtility::removeFileIfExists(folder);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void UndoHistory::record(const QString& title, const std::function<void()>& command)
+{
+    Connection* db = document_.database();
+    // A command inside another one is part of its step.
+    if (recording_ || !usable_ || !db) {
+        command();
+        return;
+    }
+    Session session(db);
+    if (!session.isOpen()) {
+        command();
+        return;
+    }
+    recording_ = true;
+    const QString folder = newStepFolder();
+    QByteArray changes;
+    {
+        PhotoFileKeeper keeper(document_.packageFilename(), photosFolder(folder));
+        std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Exclusive);
+        try {
+            if (!transaction->begun())
+                raiseInternalError(msg::kBeginFailed, db->errorMessage());
+            command();
+            saveChangedRecords(document_);
+            if (!session.changeset(&changes))
+                raiseInternalError(msg::kCommitFailed, db->errorMessage());
+            QString error;
+            if (!transaction->commit(&error))
+                raiseInternalError(msg::kCommitFailed, error);
+        } catch (...) {
+            // Nothing of the command stays: its rows roll back, its photo
+            // files return, and the records it touched are read again.
+            QByteArray partial;
+            session.changeset(&partial);
+            transaction.reset();
+            keeper.putBack();
+            ChangedRows rows;
+            if (!partial.isEmpty() && ChangedRows::read(inverted(partial), &rows))
+                rows.takeIntoMemory(document_);
+            SpinoraUtility::removeFileIfExists(folder);
+            recording_ = false;
+            throw;
+        }
+    }
+    recording_ = false;
+    if (changes.isEmpty()) {
+        SpinoraUtility::removeFileIfExists(folder);
+        return;
+    }
+    if (!SpinoraUtility::writeFile(folder + QLatin1String(kChangesFile), changes)) {
+        // The command is done but cannot be taken back; older steps would
+        // have to skip over it, so the history starts again.
+        SpinoraUtility::removeFileIfExists(folder);
+        clear();
+        return;
+    }
+    push(std::make_unique<ChangesetStep>(title, folder));
+}
+
+bool UndoHistory::recordImport(const QString& title, const std::function<bool()>& command, QString* error)
+{
+    if (recording_ || !usable_ || !document_.database())
+        return command();
+    const QString folder = newStepFolder();
+    if (!CollectionSnapshot::take(document_, folder + QStringLiteral("/before"), error)) {
+        SpinoraUtility::removeFileIfExists(folder);
+        return false;
+    }
+    recording_ = true;
+    bool changed = false;
+    try {
+        changed = command();
+    } catch (...) {
+        recording_ = false;
+        SpinoraUtility::removeFileIfExists(folder);
+        throw;
+    }
+    recording_ = false;
+    if (!changed) {
+        SpinoraUtility::removeFileIfExists(folder);
+        return true;
+    }
+    push(std::make_unique<SnapshotStep>(title, folder));
+    return true;
+}
+
+void UndoHistory::push(std::unique_ptr<UndoStep> step)
+{
+    // A new step ends the steps that were undone.
+    steps_.resize(next_);
+    step->measure();
+    steps_.push_back(std::move(step));
+    next_ = steps_.size();
+    trim();
+    notify();
+}
+
+void UndoHistory::trim()
+{
+    while (steps_.size() > 1 && (static_cast<int>(steps_.size()) > maxSteps_ || keptBytes() > maxKeptBytes_)) {
+        if (next_ > 0) {
+            // The oldest done step.
+            steps_.erase(steps_.begin());
+            --next_;
+        } else {
+            // Everything undone: the step farthest from being redone.
+            steps_.pop_back();
+        }
+    }
+}
+
+int64_t UndoHistory::keptBytes() const
+{
+    int64_t bytes = 0;
+    for (const auto& step : steps_)
+        bytes += step->keptBytes();
+    return bytes;
+}
+
+void UndoHistory::setLimits(int maxSteps, int64_t maxKeptBytes)
+{
+    maxSteps_ = maxSteps;
+    maxKeptBytes_ = maxKeptBytes;
+    trim();
+    notify();
+}
+
+QString UndoHistory::undoTitle() const
+{
+    return canUndo() ? steps_[next_ - 1]->title() : QString();
+}
+
+QString UndoHistory::redoTitle() const
+{
+    return canRedo() ? steps_[next_]->title() : QString();
+}
+
+bool UndoHistory::undo(QString* error)
+{
+    if (!canUndo())
+        return false;
+    UndoStep& step = *steps_[next_ - 1];
+    QString why;
+    if (!step.undo(document_, &why)) {
+        *error = QStringLiteral("“%1” could not be undone: %2. Nothing was changed.").arg(step.title(), why);
+        return false;
+    }
+    --next_;
+    step.measure();
+    trim();
+    notify();
+    return true;
+}
+
+bool UndoHistory::redo(QString* error)
+{
+    if (!canRedo())
+        return false;
+    UndoStep& step = *steps_[next_];
+    QString why;
+    if (!step.redo(document_, &why)) {
+        *error = QStringLiteral("“%1” could not be redone: %2. Nothing was changed.").arg(step.title(), why);
+        return false;
+    }
+    ++next_;
+    step.measure();
+    trim();
+    notify();
+    return true;
+}
+
+void UndoHistory::clear()
+{
+    const bool hadSteps = !steps_.empty();
+    steps_.clear();
+    next_ = 0;
+    if (hadSteps)
+        notify();
+}
+
+void UndoHistory::notify()
+{
+    if (changed_)
+        changed_();
+}
+
+} // namespace spinora

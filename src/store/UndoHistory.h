@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace spinora {
+
+class SpinoraDatabase;
+class UndoStep;
+
+// The history of one collection window: the steps the user can undo and
+// redo ("Delete Cactus", "Mark as Watered", "Import", ...).
+//
+// Each step is one SQLite transaction: the command runs inside it while an
+// SQLite session records every row it inserts, changes or deletes. The
+// rows (as a changeset) and the photo files the command removed are kept
+// in the package's work area (UndoWorkArea), never in the live tables.
+// Undoing applies the inverted changeset in one transaction and puts the
+// photo files back; redoing applies the changeset again. Either succeeds
+// whole or leaves the collection, its files and the history as they were.
+//
+// Bounded: at most kMaxSteps steps and kMaxKeptBytes of files kept for
+// them in the work area (photos that only the history still holds, the
+// changesets, an import's snapshot); the oldest steps are dropped first.
+// The newest step always stays, whatever its size, so the last command can
+// be taken back. Closing the window clears the history and its work area.
+class UndoHistory {
+public:
+    static constexpr int kMaxSteps = 100;
+    static constexpr int64_t kMaxKeptBytes = int64_t(512) << 20;
+
+    explicit UndoHistory(SpinoraDatabase& document);
+    ~UndoHistory();
+    UndoHistory(const UndoHistory&) = delete;
+    UndoHistory& operator=(const UndoHistory&) = delete;
+
+    // Runs `command` as one undoable step titled `title` ("Delete Cactus")
+    // of the document's history; without a history (no window, a read-only
+    // collection) it simply runs it. A command that changes nothing leaves
+    // no step. A command that fails with an internal error is rolled back
+    // whole (the records are read again) and the error passed on.
+    static void run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command);
+    void record(const QString& title, const std::function<void()>& command);
+    // An import: the collection as it was before (database and photo files)
+    // is kept, and undoing restores exactly that. `command` answers whether
+    // the import changed the collection.
+    bool recordImport(const QString& title, const std::function<bool()>& command, QString* error);
+
+    bool canUndo() const { return next_ > 0; }
+    bool canRedo() const { return next_ < steps_.size(); }
+    // The titles of the step an undo or a redo would take: "Delete Cactus".
+    QString undoTitle() const;
+    QString redoTitle() const;
+    // False with the reason when the step could not be taken; then nothing changed.
+    bool undo(QString* error);
+    bool redo(QString* error);
+    void clear();
+
+    size_t stepCount() const { return steps_.size(); }
+    int64_t keptBytes() const;
+    // Smaller bounds for tests.
+    void setLimits(int maxSteps, int64_t maxKeptBytes);
+    // Told after every change of the history (titles, availability).
+    void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+    // False when the collection's tables cannot be recorded (a table without
+    // a declared primary key): commands then run without history.
+    bool isUsable() const { return usable_; }
+
+private:
+    QString newStepFolder();
+    void push(std::unique_ptr<UndoStep> step);
+    void trim();
+    void notify();
+
+    SpinoraDatabase& document_;
+    std::vector<std::unique_ptr<UndoStep>> steps_;
+    size_t next_ = 0; // steps_[0, next_) are done, the rest undone
+    int maxSteps_ = kMaxSteps;
+    int64_t maxKeptBytes_ = kMaxKeptBytes;
+    int nextFolder_ = 1;
+    bool recording_ = false;
+    bool usable_ = true;
+    std::function<void()> changed_;
+};
+
+} // namespace spinora

@@ -1,0 +1,287 @@
+// The collection window's history on real packages: each step undone and
+// redone gives back every row (same keys) and every photo file byte for
+// byte, in memory and after reopening; failed undos change nothing; the
+// work area is bounded and cleaned up after a crash.
+#include "CollectionDump.h"
+#include "InternalError.h"
+#include "MarkAsWatered.h"
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+#include "UndoHistory.h"
+#include "UndoWorkArea.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace spinora;
+using namespace spinora::test;
+
+namespace {
+
+// What the package holds: every row, and the photo files.
+struct PackageState {
+    QStringList rows;
+    QMap<QString, QByteArray> photos;
+    QStringList records; // the records in memory, with their links
+    bool operator==(const PackageState&) const = default;
+};
+
+class Undo : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        path = folder.file("Undo.sdb");
+        document = newCollection(path, true);
+        auto water = std::make_unique<Water>();
+        water->setName("Weekly");
+        water->setFrequency(1);
+        water->setFrequencyUnits(3);
+        weekly = document->addWater(std::move(water));
+        plant = addPlant("Astrophytum", weekly);
+        addPlant("Mammillaria", weekly);
+        addPhoto(Image::kCactusPhoto, plant->primaryKey(), 0);
+        for (int i = 0; i < 2; ++i) {
+            auto log = std::make_unique<Log>();
+            log->setLogDate(localSeconds(2024, 3 + i, 10));
+            log->setEventName(i ? "Flowered" : "Repotted");
+            log->setNotes(QStringLiteral("note %1").arg(i));
+            log->setCactusKey(plant->primaryKey());
+            log->setCactus(plant);
+            Log* added = document->addLog(std::move(log));
+            added->addImage(addPhoto(Image::kLogPhoto, added->primaryKey(), 0));
+        }
+        plant->addImage(document->images().front().get());
+        document->mapLogsAndImages();
+        history = std::make_unique<UndoHistory>(*document);
+    }
+
+    Cactus* addPlant(const QString& name, Water* schedule)
+    {
+        auto c = std::make_unique<Cactus>();
+        c->setName(name);
+        c->setWater(schedule);
+        c->setWateringKey(schedule->primaryKey());
+        Cactus* added = document->addCactus(std::move(c));
+        schedule->addCactus(added);
+        return added;
+    }
+    Image* addPhoto(int64_t type, int64_t key, int hue)
+    {
+        auto i = std::make_unique<Image>();
+        i->setLinkedType(type);
+        i->setLinkedKey(key);
+        i->setTagValue(hue);
+        i->setPhoto(gradientImage(64 + 8 * static_cast<int>(document->images().size()), 48));
+        return document->addImage(std::move(i));
+    }
+    PackageState state()
+    {
+        return {dumpRows(path + "/spinora.db"), photoFiles(path), dumpCollection(*document)};
+    }
+    void reopen()
+    {
+        history.reset();
+        document->close();
+        document = openCollection(path);
+        history = std::make_unique<UndoHistory>(*document);
+    }
+    Cactus* plantNamed(const QString& name)
+    {
+        for (const auto& c : document->cacti()) {
+            if (c->name() == name)
+                return c.get();
+        }
+        return nullptr;
+    }
+
+    TempFolder folder;
+    QString path;
+    std::unique_ptr<SpinoraDatabase> document;
+    std::unique_ptr<UndoHistory> history;
+    Water* weekly = nullptr;
+    Cactus* plant = nullptr;
+};
+
+// One command of the window, as the lists, the editors and Mark as Watered run it.
+struct Command {
+    const char* name;
+    const char* title;
+    std::function<void(Undo&)> run;
+};
+
+class UndoEachCommand : public Undo, public ::testing::WithParamInterface<Command> {};
+
+} // namespace
+
+TEST_F(Undo, DeletedCactusComesBackWithItsKeyLogsPhotoFilesAndSchedule)
+{
+    const int64_t key = plant->primaryKey();
+    const PackageState before = state();
+    ASSERT_EQ(before.photos.size(), 9); // three photos, three files each
+    UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
+    const PackageState deleted = state();
+    EXPECT_EQ(deleted.photos.size(), 0);
+    EXPECT_EQ(history->undoTitle(), "Delete Cactus");
+
+    QString error;
+    ASSERT_TRUE(history->undo(&error)) << error.toStdString();
+    EXPECT_EQ(state(), before) << dumpDifference(state().rows, before.rows);
+    Cactus* back = plantNamed("Astrophytum");
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->primaryKey(), key);
+    EXPECT_EQ(back->logs().size(), 2u);
+    EXPECT_EQ(back->images().size(), 1u);
+    EXPECT_EQ(back->water(), weekly);
+    EXPECT_EQ(std::count(weekly->cacti().begin(), weekly->cacti().end(), back), 1);
+    EXPECT_EQ(history->redoTitle(), "Delete Cactus");
+
+    ASSERT_TRUE(history->redo(&error)) << error.toStdString();
+    EXPECT_EQ(state(), deleted);
+    EXPECT_EQ(plantNamed("Astrophytum"), nullptr);
+    ASSERT_TRUE(history->undo(&error)) << error.toStdString();
+
+    // What the undo brought back is in the package's file, not only in memory.
+    reopen();
+    EXPECT_EQ(state(), before) << dumpDifference(state().records, before.records);
+    EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(path)));
+    EXPECT_FALSE(history->canUndo());
+}
+
+TEST_P(UndoEachCommand, UndoGivesBackTheCollectionAndRedoTheCommand)
+{
+    const Command& command = GetParam();
+    const PackageState before = state();
+    UndoHistory::run(*document, command.title, [&] { command.run(*this); });
+    const PackageState after = state();
+    ASSERT_NE(after, before);
+    ASSERT_EQ(history->undoTitle(), command.title);
+    QString error;
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(history->undo(&error)) << error.toStdString();
+        EXPECT_EQ(state(), before) << dumpDifference(before.records, state().records)
+                                   << dumpDifference(before.rows, state().rows);
+        ASSERT_TRUE(history->redo(&error)) << error.toStdString();
+        EXPECT_EQ(state(), after) << dumpDifference(after.records, state().records);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, UndoEachCommand,
+    ::testing::Values(
+        Command{"DeleteSchedule", "Delete Watering Schedule", [](Undo& t) { t.document->removeWater(t.weekly); }},
+        Command{"DeleteLogs", "Delete Logs",
+                [](Undo& t) {
+                    const std::vector<Log*> logs = t.plant->logs();
+                    for (Log* log : logs)
+                        t.document->removeLog(log);
+                }},
+        // What an editor's OK writes: every field, a new schedule, a new photo.
+        Command{"EditEveryField", "Edit Cactus",
+                [](Undo& t) {
+                    Cactus& c = *t.plant;
+                    c.hydrate();
+                    c.setName("Renamed");
+                    c.setCommonName("Star");
+                    c.setScientificName("Astrophytum asterias");
+                    c.setType(2);
+                    c.setLastWatered(localSeconds(2024, 5, 1, 9));
+                    c.setWaterNext(localSeconds(2024, 5, 8, 9));
+                    c.setPlantDate(localSeconds(2019, 1, 1));
+                    c.setSource(3);
+                    c.setDateAcquired(localSeconds(2020, 2, 2));
+                    c.setPurchasePrice(12.5);
+                    c.setValue(30);
+                    for (auto setter : {&Cactus::setLocation, &Cactus::setHeight, &Cactus::setWidth, &Cactus::setWeight,
+                                        &Cactus::setLight, &Cactus::setTemperature, &Cactus::setPotSize, &Cactus::setNotes})
+                        (c.*setter)("changed");
+                    c.setPotShape(2);
+                    c.setPotMaterial(1);
+                    auto other = std::make_unique<Water>();
+                    other->setName("Monthly");
+                    Water* monthly = t.document->addWater(std::move(other));
+                    t.weekly->removeCactus(&c);
+                    c.setWater(monthly);
+                    c.setWateringKey(monthly->primaryKey());
+                    monthly->addCactus(&c);
+                    c.addImage(t.addPhoto(Image::kCactusPhoto, c.primaryKey(), 1));
+                    t.document->addSpecies(std::make_unique<Species>("Star", "Astrophytum asterias"));
+                }},
+        Command{"MarkAsWatered", "Mark as Watered",
+                [](Undo& t) {
+                    QString error;
+                    ASSERT_TRUE(markAsWatered(*t.document, WateredRecords{{t.weekly}, {}}, localSeconds(2024, 6, 1, 8),
+                                              &error));
+                }}),
+    [](const ::testing::TestParamInfo<Command>& info) { return std::string(info.param.name); });
+
+TEST_F(Undo, AnUndoThatNoLongerFitsChangesNothingAndKeepsTheStep)
+{
+    const int64_t key = plant->primaryKey();
+    UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
+    // Another program made a plant with the deleted plant's key meanwhile.
+    execSql(path + "/spinora.db", QStringLiteral("INSERT INTO cactus (pk, name) VALUES (%1, 'Intruder')").arg(key));
+    const QStringList rows = dumpRows(path + "/spinora.db");
+    QString error;
+    EXPECT_FALSE(history->undo(&error));
+    EXPECT_TRUE(error.contains("could not be undone")) << error.toStdString();
+    EXPECT_EQ(dumpRows(path + "/spinora.db"), rows);
+    EXPECT_TRUE(history->canUndo());
+    EXPECT_EQ(plantNamed("Astrophytum"), nullptr);
+}
+
+TEST_F(Undo, AFailedCommandLeavesNoStepAndNothingChanged)
+{
+    const PackageState before = state();
+    EXPECT_THROW(UndoHistory::run(*document, "Delete Cactus",
+                                  [&] {
+                                      document->removeCactus(plant);
+                                      raiseInternalError("Error: %s", "failed half-way");
+                                  }),
+                 InternalError);
+    EXPECT_FALSE(history->canUndo());
+    EXPECT_EQ(state(), before) << dumpDifference(before.records, state().records);
+}
+
+TEST_F(Undo, TheHistoryDropsItsOldestStepsBeyondItsBounds)
+{
+    history->setLimits(2, UndoHistory::kMaxKeptBytes);
+    for (const char* name : {"A", "B", "C"})
+        UndoHistory::run(*document, QStringLiteral("Add ") + name, [&] { addPlant(name, weekly); });
+    EXPECT_EQ(history->stepCount(), 2u);
+    EXPECT_EQ(history->undoTitle(), "Add C");
+    // The photos a delete keeps count; the newest step always stays.
+    history->setLimits(10, 1);
+    UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
+    EXPECT_EQ(history->stepCount(), 1u);
+    EXPECT_GT(history->keptBytes(), 0);
+    QString error;
+    EXPECT_TRUE(history->undo(&error));
+    EXPECT_EQ(photoFiles(path).size(), 9);
+}
+
+TEST_F(Undo, AfterACrashTheNextWritingOpenPutsBackUncommittedPhotosAndClearsTheWorkArea)
+{
+    // A step died before its commit: its row is there, its files were moved aside.
+    const int64_t key = plant->images().front()->primaryKey();
+    const QMap<QString, QByteArray> photos = photoFiles(path);
+    history.reset();
+    document.reset();
+    const QString aside = UndoWorkArea::folder(path) + "/step-7/photos";
+    QDir().mkpath(aside);
+    for (const QString& name : UndoWorkArea::photoFileNames(key))
+        ASSERT_TRUE(UndoWorkArea::moveFile(path + "/" + name, aside + "/" + name));
+    writeFile(aside + "/sp-999.jpg", "a photo of a committed delete");
+
+    // A read-only open leaves the work area alone.
+    auto reader = std::make_unique<SpinoraDatabase>(path);
+    reader->setReadOnly(true);
+    ASSERT_TRUE(reader->readFromURL(path));
+    reader.reset();
+    EXPECT_TRUE(QFileInfo::exists(aside + "/sp-999.jpg"));
+
+    document = openCollection(path);
+    EXPECT_EQ(photoFiles(path), photos);
+    EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(path)));
+}
