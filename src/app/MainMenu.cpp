@@ -193,6 +193,13 @@ void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
     const QPointer<QMainWindow> target(window);
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
+    // The window's own Undo and Redo, titled with the step they take.
+    for (const char* name : {"UndoAction", "RedoAction"}) {
+        if (QAction* step = window->findChild<QAction*>(QLatin1String(name)))
+            edit->addAction(step);
+    }
+    if (!edit->actions().isEmpty())
+        edit->addSeparator();
 
     QAction* add = edit->addAction(QStringLiteral("Add Item"), window, [target] { invokeOnWindow(target, "handleAddButton"); });
     add->setObjectName(QStringLiteral("addItemAction"));

@@ -8,6 +8,7 @@
 #include "Image.h"
 #include "Localization.h"
 #include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 #include "SpinoraStrings.h"
 #include "SpinoraUtility.h"
 #include "Water.h"
@@ -146,7 +147,9 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     for (const auto& [control, name] : names)
         nameControl(control, localized(name));
 
-    connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
+    // OK's save is one step of the window's history.
+    connect(okButton(), &QPushButton::clicked, this,
+            [this] { UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); }); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });

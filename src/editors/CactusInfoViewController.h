@@ -2,6 +2,7 @@
 
 #include "EditorPhotos.h"
 #include "EditorSupport.h"
+#include "Localization.h"
 
 #include <functional>
 #include <memory>
@@ -51,6 +52,8 @@ public:
 
     // The sheet's actions.
     virtual void saveChangesAndHideView();
+    // What Edit › Undo calls the save: "Edit Cactus".
+    virtual QString undoTitle() const { return localized("Edit Cactus"); }
     void hideView(bool ok);
     void removeSpecies();
     void toggleValidLastWatered();
@@ -160,6 +163,7 @@ public:
     // Starts a new, empty cactus.
     bool prepareView(Cactus* ignored = nullptr) override;
     void saveChangesAndHideView() override;
+    QString undoTitle() const override { return localized("Add Cactus"); }
     // The cactus the last Save added to the collection, if any.
     Cactus* addedCactus() const { return addedCactus_; }
 

@@ -11,6 +11,7 @@
 #include "Localization.h"
 #include "Log.h"
 #include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -64,7 +65,9 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
         nameControl(control, localized(name));
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
-    connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
+    // OK's save is one step of the window's history.
+    connect(okButton(), &QPushButton::clicked, this,
+            [this] { UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); }); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }

@@ -3,6 +3,7 @@
 #include "EditorPhotos.h"
 #include "EditorSupport.h"
 #include "EventViewController.h"
+#include "Localization.h"
 
 #include <memory>
 #include <optional>
@@ -48,6 +49,8 @@ public:
     std::unique_ptr<Log> getInfo() const;
 
     virtual void saveChangesAndHideView();
+    // What Edit › Undo calls the save: "Edit Log".
+    virtual QString undoTitle() const { return localized("Edit Log"); }
     void hideView(bool ok);
     void toggleReminderControl();
     void removeEvent();
@@ -137,6 +140,7 @@ public:
         return true;
     }
     void saveChangesAndHideView() override;
+    QString undoTitle() const override { return localized("Add Log"); }
     Log* addedLog() const { return addedLog_; }
 
 private:

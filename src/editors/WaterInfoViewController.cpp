@@ -8,6 +8,7 @@
 #include "Image.h"
 #include "Localization.h"
 #include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 #include "SpinoraStrings.h"
 #include "Water.h"
 
@@ -189,7 +190,9 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
         nameControl(monthBoxes_[size_t(which)], date);
         nameControl(dayButtons_[size_t(which)], localized("%1, Day").arg(date));
     }
-    connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
+    // OK's save is one step of the window's history.
+    connect(okButton(), &QPushButton::clicked, this,
+            [this] { UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); }); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorSupport.h"
+#include "Localization.h"
 
 #include <QDialog>
 
@@ -71,6 +72,8 @@ public:
     std::unique_ptr<Water> getInfo(FieldCheck* check = nullptr) const;
 
     virtual void saveChangesAndHideView();
+    // What Edit › Undo calls the save: "Edit Watering Schedule".
+    virtual QString undoTitle() const { return localized("Edit Watering Schedule"); }
     virtual void hideView(bool ok);
     void handleJustWatered();
     void toggleValidLastWatered();
@@ -145,6 +148,7 @@ public:
 
     bool prepareView(Water* ignored = nullptr) override;
     void saveChangesAndHideView() override;
+    QString undoTitle() const override { return localized("Add Watering Schedule"); }
     void hideView(bool ok) override;
     Water* addedWater() const { return addedWater_; }
 

@@ -285,6 +285,9 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
         command();
         return;
     }
+    // What memory holds and the file does not yet belongs to no step: it is
+    // written first, so that the step takes back only the command.
+    saveChangedRecords(document_);
     Session session(db);
     if (!session.isOpen()) {
         command();

@@ -4,6 +4,7 @@
 #include "LogHistoryWindow.h"
 #include "Localization.h"
 #include "RecordCopies.h"
+#include "UndoHistory.h"
 #include "RecordEditors.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -231,13 +232,15 @@ void CactusViewController::alertEnded(bool deleteChosen)
     if (!deleteChosen)
         return;
     clearSelection();
-    for (Cactus* cactus : doomed) {
-        // The plant may have gone while the question was open (an import).
-        const bool present = std::any_of(document().cacti().begin(), document().cacti().end(),
-                                         [cactus](const auto& c) { return c.get() == cactus; });
-        if (present)
-            document().removeCactus(cactus);
-    }
+    UndoHistory::run(document(), doomed.size() == 1 ? localized("Delete Cactus") : localized("Delete Cacti"), [&] {
+        for (Cactus* cactus : doomed) {
+            // The plant may have gone while the question was open (an import).
+            const bool present = std::any_of(document().cacti().begin(), document().cacti().end(),
+                                             [cactus](const auto& c) { return c.get() == cactus; });
+            if (present)
+                document().removeCactus(cactus);
+        }
+    });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
@@ -313,8 +316,10 @@ void CactusViewController::handleDuplicate()
         sources.push_back(cactusAt(row));
     if (sources.empty())
         return;
-    for (Cactus* source : sources)
-        duplicate(*source);
+    UndoHistory::run(document(), sources.size() == 1 ? localized("Duplicate Cactus") : localized("Duplicate Cacti"), [&] {
+        for (Cactus* source : sources)
+            duplicate(*source);
+    });
     refreshData(std::nullopt);
     emit collectionChanged();
 }

@@ -13,6 +13,8 @@
 #include "SpinoraDatabase.h"
 #include "StatisticsViewController.h"
 #include "ThumbnailCache.h"
+#include "UndoActions.h"
+#include "UndoHistory.h"
 #include "WaterViewController.h"
 
 #include <QAction>
@@ -75,6 +77,8 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     setCentralWidget(central);
     connect(thumbnails_.get(), &ThumbnailCache::thumbnailMissing, this, &DocumentWindow::restoreMissingThumbnail);
 
+    // After an undo or redo every list shows the collection again.
+    undoActions_ = new UndoActions(document_, this, [this] { afterCollectionChanged(nullptr); });
     buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();
@@ -452,7 +456,10 @@ void DocumentWindow::markAsWatered()
     if (sheet.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!spinora::markAsWatered(document_, watered, sheet.moment(), &error)) {
+    bool recorded = false;
+    UndoHistory::run(document_, localized("Mark as Watered"),
+                     [&] { recorded = spinora::markAsWatered(document_, watered, sheet.moment(), &error); });
+    if (!recorded) {
         QMessageBox::warning(this, localized("Mark as Watered"),
                              localized("The watering could not be recorded; nothing was changed.") + QLatin1Char('\n') + error);
         return;

@@ -23,6 +23,7 @@ class ManagingViewController;
 class SpinoraDatabase;
 class StatisticsViewController;
 class ThumbnailCache;
+class UndoActions;
 class WaterViewController;
 
 // The window of one open collection: a toolbar, a tab bar of three toggle
@@ -62,6 +63,8 @@ public:
     // "Mark as Watered...": the toolbar's, the lists' context menus' and the
     // Edit menu's command, for the selected plants or schedules.
     QAction* markAsWateredAction() const { return markAsWatered_; }
+    // Edit › Undo and Redo, with the window's history.
+    UndoActions& undoActions() { return *undoActions_; }
 
 public slots:
     void selectTab(int index);
@@ -122,6 +125,7 @@ private:
     QStringList recentSearches_;
     StatisticsViewController* statsViewController_ = nullptr;
     QAction* markAsWatered_ = nullptr;
+    UndoActions* undoActions_ = nullptr;
     std::function<bool()> closeHandler_;
     QStringList restoredThumbnails_;
     int currentTab_ = -1;

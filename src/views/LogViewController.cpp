@@ -5,6 +5,7 @@
 #include "RecordCopies.h"
 #include "RecordEditors.h"
 #include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 
 #include <QLocale>
 
@@ -224,8 +225,10 @@ void LogViewController::handleDeleteButton()
     if (doomed.empty())
         return;
     clearSelection();
-    for (Log* log : doomed)
-        document().removeLog(log);
+    UndoHistory::run(document(), doomed.size() == 1 ? localized("Delete Log") : localized("Delete Logs"), [&] {
+        for (Log* log : doomed)
+            document().removeLog(log);
+    });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
@@ -237,6 +240,14 @@ void LogViewController::handleDuplicate()
         sources.push_back(logAt(row));
     if (sources.empty())
         return;
+    UndoHistory::run(document(), sources.size() == 1 ? localized("Duplicate Log") : localized("Duplicate Logs"),
+                     [&] { duplicate(sources); });
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+void LogViewController::duplicate(const std::vector<Log*>& sources)
+{
     SpinoraDatabase& doc = document();
     for (Log* source : sources) {
         source->hydrate();
@@ -259,8 +270,6 @@ void LogViewController::handleDuplicate()
         added->save();
         added->dehydrate();
     }
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 } // namespace spinora

@@ -69,6 +69,8 @@ protected:
     QString bandTitle(int row) const override { return sectionHeading(row); }
 
 private:
+    // Copies of the records, stored and added to the collection.
+    void duplicate(const std::vector<Log*>& sources);
     const std::vector<Log*>& sourceList() const;
 
     bool historyScreen_ = false;

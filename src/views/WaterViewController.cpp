@@ -4,6 +4,7 @@
 #include "Localization.h"
 #include "RecordEditors.h"
 #include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 
 namespace spinora {
 
@@ -93,8 +94,12 @@ void WaterViewController::handleDeleteButton()
     if (doomed.empty())
         return;
     clearSelection();
-    for (Water* water : doomed)
-        document().removeWater(water);
+    UndoHistory::run(document(),
+                     doomed.size() == 1 ? localized("Delete Watering Schedule") : localized("Delete Watering Schedules"),
+                     [&] {
+                         for (Water* water : doomed)
+                             document().removeWater(water);
+                     });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
@@ -106,6 +111,15 @@ void WaterViewController::handleDuplicate()
         sources.push_back(waterAt(row));
     if (sources.empty())
         return;
+    const QString title =
+        sources.size() == 1 ? localized("Duplicate Watering Schedule") : localized("Duplicate Watering Schedules");
+    UndoHistory::run(document(), title, [&] { duplicate(sources); });
+    refreshData(std::nullopt);
+    emit collectionChanged();
+}
+
+void WaterViewController::duplicate(const std::vector<Water*>& sources)
+{
     for (Water* source : sources) {
         auto copy = std::make_unique<Water>();
         source->hydrate();
@@ -124,8 +138,6 @@ void WaterViewController::handleDuplicate()
         Water* added = document().addWater(std::move(copy));
         added->dehydrate();
     }
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 } // namespace spinora

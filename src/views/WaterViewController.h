@@ -34,6 +34,10 @@ protected:
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;
+
+private:
+    // Copies of the records, stored and added to the collection.
+    void duplicate(const std::vector<Water*>& sources);
 };
 
 } // namespace spinora

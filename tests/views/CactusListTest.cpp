@@ -11,6 +11,7 @@
 #include "SPHeadingView.h"
 #include "SPTableCell.h"
 #include "ThumbnailCache.h"
+#include "UndoActions.h"
 #include "WaterViewController.h"
 
 #include <QAction>
@@ -378,4 +379,60 @@ TEST_F(CactusList, PrintLabelsOffersTheSelectionAndRemembersTheLayoutPerCollecti
     window().printLabels();
     EXPECT_TRUE(offered.last().contains("letter-3x10")) << offered.last().toStdString();
     other->close();
+}
+
+TEST_F(CactusList, CtrlZTakesBackADeleteAndAnEditorsSaveAndTheMenuSaysWhat)
+{
+    Image* photo = addPhoto(alpha_, threeBands(), QStringLiteral("Bands"));
+    const QString photoFile = photo->photoFile();
+    const QByteArray photoBytes = readFile(photoFile);
+    DocumentWindow& w = window();
+    CactusViewController& list = *w.cactusList();
+    QAction* undo = w.undoActions().undoAction();
+    QAction* redo = w.undoActions().redoAction();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo");
+
+    list.tableView()->setFocus();
+    selectRows(list, {0});
+    QTest::keyClick(list.tableView(), Qt::Key_Delete);
+    ASSERT_TRUE(list.deleteConfirmation());
+    QTest::mouseClick(list.deleteConfirmation()->findChild<QPushButton*>("Delete"), Qt::LeftButton);
+    EXPECT_EQ(firstTexts(list), QStringList({"Mid", "Zed"}));
+    EXPECT_EQ(undo->text(), "Undo Delete Cactus");
+    EXPECT_FALSE(QFile::exists(photoFile));
+
+    QTest::keyClick(list.tableView(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(firstTexts(list), QStringList({"Alpha", "Mid", "Zed"}));
+    EXPECT_EQ(w.logList()->numberOfRows(), 2);
+    EXPECT_EQ(readFile(photoFile), photoBytes);
+    EXPECT_EQ(redo->text(), "Redo Delete Cactus");
+    QTest::keyClick(list.tableView(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(firstTexts(list), QStringList({"Mid", "Zed"}));
+    EXPECT_EQ(w.logList()->numberOfRows(), 0);
+    QTest::keyClick(list.tableView(), Qt::Key_Z, Qt::ControlModifier);
+
+    // The editor's OK is one step too.
+    whenModalOpens<QDialog>([](QDialog* editor) {
+        typeInto(control<QLineEdit>(editor, "nameField"), "Middle");
+        click(control<QPushButton>(editor, "okButton"));
+    });
+    doubleClickRow(list.tableView(), 1);
+    EXPECT_EQ(firstTexts(list), QStringList({"Alpha", "Middle", "Zed"}));
+    EXPECT_EQ(undo->text(), "Undo Edit Cactus");
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(list.tableView(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(firstTexts(list), QStringList({"Alpha", "Mid", "Zed"}));
+    // The edit came after the delete was undone: the delete can no longer be redone.
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(redo->text(), "Redo Edit Cactus");
+
+    auto reopened = reopen();
+    ASSERT_EQ(reopened->cacti().size(), 3u);
+    EXPECT_EQ(reopened->logs().size(), 2u);
+    ASSERT_EQ(reopened->images().size(), 1u);
+    reopened->images()[0]->hydrateCaption();
+    EXPECT_EQ(reopened->images()[0]->caption(), "Bands");
+    EXPECT_EQ(readFile(photoFile), photoBytes);
+    reopened->close();
 }
