@@ -8,6 +8,8 @@
 #include "InterchangeImport.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
+#include "UndoHistory.h"
+#include "UndoWorkArea.h"
 #include "WorkFiles.h"
 
 #include <QDir>
@@ -430,3 +432,51 @@ TEST_P(KilledImport, LeavesTheCollectionAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEachStage, KilledImport, ::testing::Values("merge", "move"));
+
+// "Undo Import": the collection's file and photo files are exactly what they
+// were before the import, and Redo brings the import back; merging and
+// replacing alike.
+class UndoneImport : public Interchange, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
+{
+    const bool replacing = GetParam();
+    const QString file = folder.file("all.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+    const QString targetPath = folder.file("Target.sdb");
+    auto target = newCollection(targetPath, true);
+    SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120});
+    UndoHistory history(*target);
+    auto state = [&] { return std::make_pair(dumpRows(targetPath + "/spinora.db"), photoFiles(targetPath)); };
+    const auto before = state();
+    const QStringList recordsBefore = dumpCollection(*target);
+
+    QString error;
+    ASSERT_TRUE(history.recordImport("Import", [&] {
+        if (!replacing)
+            return importFrom(*target, file, 0) == kJobFinished;
+        SpinoraUtility::copyFileFrom(file, SpinoraUtility::getImportDatabaseName());
+        SpinoraUtility::sharedManager().documents().registerAsMainDocument(target.get());
+        JobObserver device;
+        ExchangeRelay::prepareForDatabaseImport(0, &device);
+        return device.wait() == kJobFinished;
+    }, &error)) << error.toStdString();
+    const auto after = state();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(history.undoTitle(), "Import");
+
+    ASSERT_TRUE(history.undo(&error)) << error.toStdString();
+    EXPECT_EQ(state(), before) << dumpDifference(before.first, state().first);
+    EXPECT_EQ(dumpCollection(*target), recordsBefore);
+    ASSERT_TRUE(history.redo(&error)) << error.toStdString();
+    EXPECT_EQ(state(), after);
+    ASSERT_TRUE(history.undo(&error)) << error.toStdString();
+    target->close();
+    EXPECT_EQ(state(), before);
+    EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(targetPath)));
+}
+
+INSTANTIATE_TEST_SUITE_P(MergingAndReplacing, UndoneImport, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Replacing" : "Merging");
+                         });
