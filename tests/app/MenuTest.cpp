@@ -132,14 +132,17 @@ TEST_F(MenuTest, TheMenusHaveTheirTitlesShortcutsAndTags)
     EXPECT_EQ(presented_, expected);
 }
 
-TEST_F(MenuTest, TheCollectionWindowsMarkAsWateredIsInTheEditMenu)
+TEST_F(MenuTest, TheCollectionWindowsUndoRedoAndMarkAsWateredAreInTheEditMenu)
 {
     app_ = std::make_unique<SpinoraAppDelegate>(makeDocumentWindow, services_, QStringLiteral("1.2"));
     ASSERT_NE(app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("Real"))), nullptr);
     QMainWindow* window = app_->windowForDocument(app_->getMainDocument());
-    EXPECT_EQ(titles(topMenu(window, "editMenu")).mid(0, 5),
-              (QStringList{"Add Item", "Remove Item", "Duplicate Item", "Mark as Watered...", "-"}));
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("MarkAsWatered"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+J")));
+    EXPECT_EQ(titles(topMenu(window, "editMenu")).mid(0, 8),
+              (QStringList{"Undo", "Redo", "-", "Add Item", "Remove Item", "Duplicate Item", "Mark as Watered...", "-"}));
+    const QPair<const char*, const char*> keys[] = {
+        {"MarkAsWatered", "Ctrl+J"}, {"UndoAction", "Ctrl+Z"}, {"RedoAction", "Ctrl+Shift+Z"}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(window->findChild<QAction*>(QString::fromUtf8(name))->shortcut(), QKeySequence(QString::fromUtf8(key)));
 }
 
 TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
