@@ -78,7 +78,10 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     connect(thumbnails_.get(), &ThumbnailCache::thumbnailMissing, this, &DocumentWindow::restoreMissingThumbnail);
 
     // After an undo or redo every list shows the collection again.
-    undoActions_ = new UndoActions(document_, this, [this] { afterCollectionChanged(nullptr); });
+    undoActions_ = new UndoActions(document_, this, [this] {
+        afterCollectionChanged(nullptr);
+        updateMarkAsWatered();
+    });
     buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();
