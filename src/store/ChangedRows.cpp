@@ -49,7 +49,26 @@ void dropPointers(std::vector<T*>& pointers, const std::set<int64_t>& keys)
         std::erase_if(pointers, [&keys](const T* r) { return keys.count(r->primaryKey()) != 0; });
 }
 
+template <class T>
+void saveChanged(std::vector<std::unique_ptr<T>>& records)
+{
+    for (auto& record : records) {
+        if (record->isDirty())
+            record->save();
+    }
+}
+
 } // namespace
+
+void saveChangedRecords(SpinoraDatabase& document)
+{
+    saveChanged(document.cacti());
+    saveChanged(document.watering());
+    saveChanged(document.logs());
+    saveChanged(document.events());
+    saveChanged(document.species());
+    saveChanged(document.images());
+}
 
 bool ChangedRows::read(const QByteArray& changeset, ChangedRows* rows)
 {

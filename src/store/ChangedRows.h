@@ -31,4 +31,7 @@ struct ChangedRows {
     void takeIntoMemory(SpinoraDatabase& document) const;
 };
 
+// Saves every record changed in memory that the file does not hold yet.
+void saveChangedRecords(SpinoraDatabase& document);
+
 } // namespace spinora

@@ -1,5 +1,6 @@
 #include "CollectionSnapshot.h"
 
+#include "ChangedRows.h"
 #include "ListController.h"
 #include "PackageCommit.h"
 #include "SpinoraDatabase.h"
@@ -79,22 +80,6 @@ bool copyDatabase(sqlite3* from, sqlite3* to, QString* error)
         return false;
     }
     return true;
-}
-
-void saveChangedRecords(SpinoraDatabase& document)
-{
-    auto save = [](auto& records) {
-        for (auto& record : records) {
-            if (record->isDirty())
-                record->save();
-        }
-    };
-    save(document.cacti());
-    save(document.watering());
-    save(document.logs());
-    save(document.events());
-    save(document.species());
-    save(document.images());
 }
 
 } // namespace

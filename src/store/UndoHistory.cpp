@@ -17,6 +17,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <utility>
 
 namespace spinora {
 
@@ -48,25 +49,6 @@ constexpr const char* kChangesFile = "/changes";
 QString photosFolder(const QString& stepFolder)
 {
     return stepFolder + QStringLiteral("/photos");
-}
-
-template <class Records>
-void saveChangedRecords(Records& records)
-{
-    for (auto& record : records) {
-        if (record->isDirty())
-            record->save();
-    }
-}
-
-void saveChangedRecords(SpinoraDatabase& document)
-{
-    saveChangedRecords(document.cacti());
-    saveChangedRecords(document.watering());
-    saveChangedRecords(document.logs());
-    saveChangedRecords(document.events());
-    saveChangedRecords(document.species());
-    saveChangedRecords(document.images());
 }
 
 QString tableTitle(const char* table)
@@ -298,7 +280,9 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
     QByteArray changes;
     {
         PhotoFileKeeper keeper(document_.packageFilename(), photosFolder(folder));
-        std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Exclusive);
+        // Deferred: the file is locked for writing only once the command
+        // writes, not while an editor's OK still asks the user something.
+        std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Deferred);
         try {
             if (!transaction->begun())
                 raiseInternalError(msg::kBeginFailed, db->errorMessage());
@@ -341,29 +325,43 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
 
 bool UndoHistory::recordImport(const QString& title, const std::function<bool()>& command, QString* error)
 {
-    if (recording_ || !usable_ || !document_.database())
-        return command();
+    if (!beginImport(error))
+        return false;
+    bool changed = false;
+    try {
+        changed = command();
+    } catch (...) {
+        finishImport(title, false);
+        throw;
+    }
+    finishImport(title, changed);
+    return true;
+}
+
+bool UndoHistory::beginImport(QString* error)
+{
+    if (!usable_ || !document_.database() || recording_ || !pendingImport_.isEmpty())
+        return true;
     const QString folder = newStepFolder();
     if (!CollectionSnapshot::take(document_, folder + QStringLiteral("/before"), error)) {
         SpinoraUtility::removeFileIfExists(folder);
         return false;
     }
+    pendingImport_ = folder;
     recording_ = true;
-    bool changed = false;
-    try {
-        changed = command();
-    } catch (...) {
-        recording_ = false;
-        SpinoraUtility::removeFileIfExists(folder);
-        throw;
-    }
-    recording_ = false;
-    if (!changed) {
-        SpinoraUtility::removeFileIfExists(folder);
-        return true;
-    }
-    push(std::make_unique<SnapshotStep>(title, folder));
     return true;
+}
+
+void UndoHistory::finishImport(const QString& title, bool changed)
+{
+    if (pendingImport_.isEmpty())
+        return;
+    const QString folder = std::exchange(pendingImport_, QString());
+    recording_ = false;
+    if (changed)
+        push(std::make_unique<SnapshotStep>(title, folder));
+    else
+        SpinoraUtility::removeFileIfExists(folder);
 }
 
 void UndoHistory::push(std::unique_ptr<UndoStep> step)
@@ -456,6 +454,10 @@ void UndoHistory::clear()
     const bool hadSteps = !steps_.empty();
     steps_.clear();
     next_ = 0;
+    if (!pendingImport_.isEmpty()) {
+        SpinoraUtility::removeFileIfExists(std::exchange(pendingImport_, QString()));
+        recording_ = false;
+    }
     if (hadSteps)
         notify();
 }

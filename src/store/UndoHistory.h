@@ -49,6 +49,12 @@ public:
     // is kept, and undoing restores exactly that. `command` answers whether
     // the import changed the collection.
     bool recordImport(const QString& title, const std::function<bool()>& command, QString* error);
+    // The same for an import that runs as a background job: beginImport on
+    // the main thread before the job starts (the snapshot is taken; false
+    // with the reason when it cannot be), finishImport once the main thread
+    // has the job's result (`changed`: the import landed).
+    bool beginImport(QString* error);
+    void finishImport(const QString& title, bool changed);
 
     bool canUndo() const { return next_ > 0; }
     bool canRedo() const { return next_ < steps_.size(); }
@@ -82,6 +88,7 @@ private:
     int maxSteps_ = kMaxSteps;
     int64_t maxKeptBytes_ = kMaxKeptBytes;
     int nextFolder_ = 1;
+    QString pendingImport_; // the snapshot of an import that is running
     bool recording_ = false;
     bool usable_ = true;
     std::function<void()> changed_;
