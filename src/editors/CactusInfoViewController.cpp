@@ -756,7 +756,7 @@ void CactusInfoViewController::printInfo()
     if (!check.report(this))
         return;
     PrintSubject subject;
-    subject.screen = 3;
+    subject.screen = DatabasePrintView::kCactusSheet;
     subject.cactus = info.get();
     printWithDialog(this, document_, subject);
 }

@@ -532,7 +532,7 @@ void LogInfoViewController::printInfo()
 {
     const std::unique_ptr<Log> info = getInfo();
     PrintSubject subject;
-    subject.screen = 5;
+    subject.screen = DatabasePrintView::kLogSheet;
     subject.log = info.get();
     printWithDialog(this, document_, subject);
 }

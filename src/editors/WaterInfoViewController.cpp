@@ -590,7 +590,7 @@ void WaterInfoViewController::printInfo()
     if (!check.report(this))
         return;
     PrintSubject subject;
-    subject.screen = 4;
+    subject.screen = DatabasePrintView::kWaterSheet;
     subject.water = info.get();
     printWithDialog(this, document_, subject);
 }

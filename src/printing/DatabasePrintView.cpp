@@ -25,7 +25,7 @@ constexpr double kListTop = 40;     // list items start below the page header
 constexpr double kPhotoSpacing = 74; // between the photos of a sheet
 constexpr double kPhotoSquare = 64;
 
-double lineHeightFor(int screen)
+double lineHeightFor(DatabasePrintView::Screen screen)
 {
     switch (screen) {
     case DatabasePrintView::kCactusList:
@@ -53,9 +53,9 @@ Image* withThumbnail(Image* image)
 
 } // namespace
 
-DatabasePrintView::DatabasePrintView(SpinoraDatabase& database, int screenNumber, Record* object)
-    : database_(database), screenNumber_(screenNumber), object_(screenNumber >= kCactusSheet ? object : nullptr),
-      lineHeight_(lineHeightFor(screenNumber))
+DatabasePrintView::DatabasePrintView(SpinoraDatabase& database, Screen screen, Record* object)
+    : database_(database), screen_(screen), object_(screen >= kCactusSheet ? object : nullptr),
+      lineHeight_(lineHeightFor(screen))
 {
     if (object_ && !object_->isHydrated()) {
         object_->hydrate();
@@ -103,14 +103,14 @@ void DatabasePrintView::buildSheet()
     const double valueWidth = printRect_.width() - RecordSheet::kValueOffset;
     if (!object_)
         return;
-    if (screenNumber_ == kCactusSheet) {
+    if (screen_ == kCactusSheet) {
         const auto& cactus = static_cast<const Cactus&>(*object_);
         for (Image* image : cactus.images())
             withThumbnail(image);
         sheet_ = RecordSheet::forCactus(cactus, valueWidth, sheetFormats_);
-    } else if (screenNumber_ == kWaterSheet) {
+    } else if (screen_ == kWaterSheet) {
         sheet_ = RecordSheet::forWater(static_cast<const Water&>(*object_), valueWidth, sheetFormats_);
-    } else if (screenNumber_ == kLogSheet) {
+    } else if (screen_ == kLogSheet) {
         const auto& log = static_cast<const Log&>(*object_);
         for (Image* image : log.images())
             withThumbnail(image);
@@ -118,14 +118,9 @@ void DatabasePrintView::buildSheet()
     }
 }
 
-int DatabasePrintView::linesInString(const QString& text) const
-{
-    return PrintText::BrokenText(text, printRect_.width() - RecordSheet::kValueOffset).lineCount();
-}
-
 int DatabasePrintView::itemCount() const
 {
-    switch (screenNumber_) {
+    switch (screen_) {
     case kCactusList:
         return int(database_.displayedCacti().size());
     case kWaterList:
@@ -141,7 +136,7 @@ int DatabasePrintView::calculateTotalPages() const
 {
     // Every print has at least one page, so an empty list still prints its
     // header rather than nothing at all.
-    if (screenNumber_ < kCactusSheet)
+    if (screen_ < kCactusSheet)
         return std::max(1, linesPerPage_ > 0 ? ceilDiv(itemCount(), linesPerPage_) : 1);
     // Lines 0 and 1 of every page stay free: a page holds linesPerPage - 2
     // sheet lines. A page too small for any line prints one empty page.
@@ -166,7 +161,7 @@ void DatabasePrintView::drawRect(QPainter& painter)
     const QRectF& r = printRect_;
     PrintText::drawLine(painter, QRectF(r.x(), r.y(), r.width(), 15), pageHeader(printPage_ + 1, pageCount_),
                         PrintText::systemFont(10));
-    if (screenNumber_ < kCactusSheet) {
+    if (screen_ < kCactusSheet) {
         const int count = itemCount();
         for (int i = 0; i < linesPerPage_; ++i) {
             const int item = linesPerPage_ * printPage_ + i;
@@ -192,7 +187,7 @@ void DatabasePrintView::drawCell(QPainter& painter, int item, const QRectF& fram
     const double y = frame.y();
     const double w = frame.width();
     const double h = frame.height();
-    const double d = screenNumber_ == kLogList ? 40 : 100;
+    const double d = screen_ == kLogList ? 40 : 100;
     const double t = 70 + d;
     const QFont primary = PrintText::systemFont(10);
     const QFont secondary = PrintText::systemFont(8);
@@ -201,7 +196,7 @@ void DatabasePrintView::drawCell(QPainter& painter, int item, const QRectF& fram
     QString first, second, third, fourth, rightFirst, rightSecond;
     std::pair<int, int> italicRange{0, 0};
     Image* photo = nullptr;
-    switch (screenNumber_) {
+    switch (screen_) {
     case kCactusList: {
         const Cactus& cactus = *database_.displayedCacti()[size_t(item)];
         first = cactus.name();

@@ -18,18 +18,16 @@ class Record;
 class SpinoraDatabase;
 
 // Lays a list or one record's sheet out in fixed-height lines on pages and
-// draws it. Screens: 0 cactus list, 1 watering list, 2 log list (the
-// displayed records, in their order and filter), 3 cactus sheet, 4 watering
-// schedule sheet, 5 log sheet. Coordinates are points from the paper's
+// draws it: one of the three lists (the displayed records, in their order
+// and filter) or the sheet of one record. Coordinates are points from the paper's
 // top-left corner, y downwards.
 class DatabasePrintView {
 public:
     enum Screen { kCactusList = 0, kWaterList, kLogList, kCactusSheet, kWaterSheet, kLogSheet };
 
-    // `object` is the record of a sheet (a Cactus, Water or Log for screens
-    // 3 to 5). A record that is not loaded in full is loaded for the sheet
+    // `object` is the record of a sheet (a Cactus, Water or Log). A record that is not loaded in full is loaded for the sheet
     // and released again afterwards.
-    DatabasePrintView(SpinoraDatabase& database, int screenNumber, Record* object = nullptr);
+    DatabasePrintView(SpinoraDatabase& database, Screen screen, Record* object = nullptr);
     ~DatabasePrintView();
     DatabasePrintView(const DatabasePrintView&) = delete;
     DatabasePrintView& operator=(const DatabasePrintView&) = delete;
@@ -46,19 +44,15 @@ public:
     // `toPage` (from 1; 0 for the last) on it. False when it cannot be painted.
     bool print(QPagedPaintDevice& device, int fromPage = 1, int toPage = 0);
 
-    int screenNumber() const { return screenNumber_; }
     double lineHeight() const { return lineHeight_; }
     int linesPerPage() const { return linesPerPage_; }
     QRectF printRect() const { return printRect_; }
     int totalLines() const { return sheet_ ? sheet_->totalLines() : 0; }
     int calculateTotalPages() const;
-    // The sheet as laid out by the last knowsPageRange (screens 3 to 5).
+    // The sheet as laid out by the last knowsPageRange (the sheet screens).
     const RecordSheet* sheet() const { return sheet_.get(); }
     // The text of the page header.
     QString pageHeader(int page, int pageCount) const;
-
-    // The number of lines of a text in the sheet's value column.
-    int linesInString(const QString& text) const;
 
     // The print settings the view starts from: the platform's default paper
     // with the classic margins of 1 inch left and right and 1.25 inch top and bottom.
@@ -73,7 +67,7 @@ private:
     void buildSheet();
 
     SpinoraDatabase& database_;
-    int screenNumber_;
+    Screen screen_;
     Record* object_;
     bool hydratedHere_ = false;
     double lineHeight_ = 0;

@@ -1,7 +1,7 @@
 // Printed pages of a 120-plant collection: PDF files read back with
 // poppler's pdfinfo, pdftotext and pdftoppm.
 #include "DatabasePrintView.h"
-#include "PrintCommand.h"
+#include "PrintSubject.h"
 #include "PrintTestSupport.h"
 
 #include "Cactus.h"
@@ -95,7 +95,7 @@ TEST_F(PrintPdf, EveryScreenPaginatesAsPredictedForA4AndLetter)
             const int pages = printToPdf(*document_, subject, pdf, paper.size);
 
             // The sheet's line count and line height, as the view has them.
-            DatabasePrintView view(*document_, screen, subject.record());
+            DatabasePrintView view(*document_, subject.printScreen(), subject.record());
             view.knowsPageRange(DatabasePrintView::defaultPageLayout(paper.size));
             const int items = screen == 0   ? int(document_->displayedCacti().size())
                               : screen == 1 ? int(document_->displayedWatering().size())

@@ -4,7 +4,7 @@
 #include "DatabasePrintView.h"
 #include "LabelSheet.h"
 #include "ListSearch.h"
-#include "PrintCommand.h"
+#include "PrintSubject.h"
 #include "SpinoraDatabase.h"
 
 #include <QDir>
@@ -60,7 +60,10 @@ const T* sheetRecord(const std::vector<std::unique_ptr<T>>& all, const std::vect
 int runPrint(Arguments& arguments)
 {
     const auto screenText = arguments.takeOption(QStringLiteral("--screen"));
-    const int screen = screenText ? parseInteger(*screenText, QStringLiteral("--screen"), 0, 5) : 0;
+    const auto screen = DatabasePrintView::Screen(
+        screenText ? parseInteger(*screenText, QStringLiteral("--screen"), DatabasePrintView::kCactusList,
+                                  DatabasePrintView::kLogSheet)
+                   : DatabasePrintView::kCactusList);
     std::optional<qint64> key;
     if (const auto keyText = arguments.takeOption(QStringLiteral("--record"))) {
         bool ok = false;

@@ -1,18 +1,14 @@
 #include "PrintCommand.h"
 
 #include "AppInfo.h"
-#include "Cactus.h"
 #include "DatabasePrintView.h"
 #include "Localization.h"
-#include "Log.h"
 #include "PageSetup.h"
 #include "SpinoraDatabase.h"
-#include "Water.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -20,51 +16,6 @@
 #include <QWidget>
 
 namespace spinora {
-
-Record* PrintSubject::record() const
-{
-    // The sheet draws from the record and may read its detail columns,
-    // which changes the record's loaded state but none of its values.
-    switch (screen) {
-    case DatabasePrintView::kCactusSheet:
-        return const_cast<Cactus*>(cactus);
-    case DatabasePrintView::kWaterSheet:
-        return const_cast<Water*>(water);
-    case DatabasePrintView::kLogSheet:
-        return const_cast<Log*>(log);
-    default:
-        return nullptr;
-    }
-}
-
-bool PrintSubject::isValid() const
-{
-    if (screen < DatabasePrintView::kCactusList || screen > DatabasePrintView::kLogSheet)
-        return false;
-    return screen < DatabasePrintView::kCactusSheet || record() != nullptr;
-}
-
-bool renderSubject(SpinoraDatabase& document, const PrintSubject& subject, QPagedPaintDevice& device)
-{
-    if (!subject.isValid())
-        return false;
-    DatabasePrintView view(document, subject.screen, subject.record());
-    return view.print(device);
-}
-
-int printToPdf(SpinoraDatabase& document, const PrintSubject& subject, const QString& file, const QPageSize& pageSize)
-{
-    if (!subject.isValid())
-        return 0;
-    QPdfWriter writer(file);
-    writer.setCreator(QLatin1String(kApplicationName));
-    writer.setTitle(QFileInfo(document.packageFilename()).completeBaseName());
-    writer.setPageLayout(DatabasePrintView::defaultPageLayout(pageSize));
-    DatabasePrintView view(document, subject.screen, subject.record());
-    if (!view.print(writer))
-        return 0;
-    return view.calculateTotalPages();
-}
 
 namespace {
 
@@ -79,7 +30,7 @@ void prepare(QPrinter& printer, const SpinoraDatabase& document)
 
 void printPages(QPrinter& printer, SpinoraDatabase& document, const PrintSubject& subject)
 {
-    DatabasePrintView view(document, subject.screen, subject.record());
+    DatabasePrintView view(document, subject.printScreen(), subject.record());
     const bool range = printer.printRange() == QPrinter::PageRange;
     view.print(printer, range ? printer.fromPage() : 1, range ? printer.toPage() : 0);
 }
@@ -93,7 +44,7 @@ void printWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubj
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer, document);
     {
-        DatabasePrintView view(document, subject.screen, subject.record());
+        DatabasePrintView view(document, subject.printScreen(), subject.record());
         printer.setFromTo(1, view.knowsPageRange(printer.pageLayout()));
     }
     QPrintDialog dialog(&printer, window);

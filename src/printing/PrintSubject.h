@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DatabasePrintView.h"
+
+#include <QPageSize>
+#include <QString>
+
+namespace spinora {
+
+class Cactus;
+class Log;
+class SpinoraDatabase;
+class Water;
+
+// What a print prints: one of the displayed lists, or the sheet of one
+// cactus, schedule or log.
+struct PrintSubject {
+    // A DatabasePrintView::Screen; a plain number, as a window names its
+    // list by the number of its tab.
+    int screen = 0;
+    const Cactus* cactus = nullptr;
+    const Water* water = nullptr;
+    const Log* log = nullptr;
+
+    // The record of a sheet; null for the lists or when it is missing.
+    Record* record() const;
+    // A known screen, with its record for a sheet.
+    bool isValid() const;
+    // The screen of a valid subject.
+    DatabasePrintView::Screen printScreen() const { return DatabasePrintView::Screen(screen); }
+};
+
+// Writes the subject as a PDF file on paper of the given size, with the
+// default margins. Answers the page count, or 0 on failure.
+int printToPdf(SpinoraDatabase& document, const PrintSubject& subject, const QString& file, const QPageSize& pageSize);
+
+} // namespace spinora
