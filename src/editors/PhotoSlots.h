@@ -20,8 +20,6 @@ public:
     PhotoSlots(int count, QWidget* parent);
 
     int count() const { return int(slots_.size()); }
-    QToolButton* slotButton(int index) const { return slots_.at(size_t(index)); }
-    QToolButton* addButton() const { return addButton_; }
     // Redraws every slot from the photo the callback answers for its position.
     void redraw(const std::function<Image*(int)>& imageInSlot);
     void redrawToolTips(const std::function<Image*(int)>& imageInSlot);

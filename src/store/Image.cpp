@@ -334,15 +334,6 @@ void Image::setPhoto(const QImage& image)
     dirty_ = true;
 }
 
-void Image::setThumbnail(const QImage& image)
-{
-    if (image == thumbnail())
-        return;
-    thumbnail_ = image;
-    dataForThumbnail_ = QByteArray();
-    dirty_ = true;
-}
-
 void Image::writeCroppedThumbnail()
 {
     croppedThumbnail_ = centredSquare(thumbnail());

@@ -39,7 +39,6 @@ public:
     // Scales to the photo size and makes the thumbnail and its square.
     void setPhoto(const QImage& image);
     const QImage& thumbnail() const;
-    void setThumbnail(const QImage& image);
     const QImage& croppedThumbnail() const { return croppedThumbnail_; }
     const QByteArray& dataForPhoto() const { return dataForPhoto_; }
     void setDataForPhoto(const QByteArray& data) { dataForPhoto_ = data; }
@@ -74,9 +73,6 @@ public:
     void exportPhotoToPath(const QString& file, int size);
 
     int compareOrder(const Image* other) const;
-    // For the photo grid: the square thumbnail's file.
-    QString imageRepresentation() const { return croppedThumbnailFile(); }
-    QString imageUID() const { return description(); }
 
     // A new photo record for a picture file, scaled and ready to be added;
     // null with a message when the file is not a readable picture.
