@@ -2,61 +2,17 @@
 
 #include "Image.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QThread>
 
 #include <atomic>
 
 namespace spinora {
 
-namespace {
-
-QString megabytes(qint64 bytes)
-{
-    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 0);
-}
-
-} // namespace
-
 std::shared_ptr<PreparedPhoto> PhotoDecoder::prepare(const QString& file, QString* reason)
 {
-    const QFileInfo info(file);
-    if (!info.exists() || !info.isFile() || !info.isReadable()) {
-        *reason = QStringLiteral("the file cannot be read");
+    const QImage photo = Image::readImageFile(file, reason);
+    if (photo.isNull())
         return nullptr;
-    }
-    if (info.size() > kMaxFileBytes) {
-        *reason = QStringLiteral("the file is larger than %1 MB").arg(megabytes(kMaxFileBytes));
-        return nullptr;
-    }
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(256); // MB; the decoder refuses more
-    if (!reader.canRead()) {
-        *reason = QStringLiteral("the file is not a picture");
-        return nullptr;
-    }
-    const QSize stored = reader.size();
-    if (stored.isValid() && qint64(stored.width()) * stored.height() > kMaxPixels) {
-        *reason = QStringLiteral("the picture is too large (%1 × %2 pixels)").arg(stored.width()).arg(stored.height());
-        return nullptr;
-    }
-    // Decoding straight to the photo size spares most of the JPEG work.
-    if (stored.width() > Image::kPhotoSize || stored.height() > Image::kPhotoSize) {
-        const qint64 w = stored.width();
-        const qint64 h = stored.height();
-        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * Image::kPhotoSize / h)), Image::kPhotoSize)
-                                   : QSize(Image::kPhotoSize, int(std::max<qint64>(1, h * Image::kPhotoSize / w))));
-    }
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        *reason = QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString());
-        return nullptr;
-    }
-    const QImage photo = (picture.width() > Image::kPhotoSize || picture.height() > Image::kPhotoSize)
-                             ? Image::scaledToLongerSide(picture, Image::kPhotoSize)
-                             : picture;
     auto prepared = std::make_shared<PreparedPhoto>();
     prepared->file = file;
     prepared->photoData = Image::encodeJpeg(photo);

@@ -21,16 +21,12 @@ struct PreparedPhoto {
     QByteArray thumbnailData;
 };
 
-// Reads picture files on a thread of its own. Every file is checked before
-// it is decoded: its size, that it is a picture, and its pixel count read
-// from its header. The results arrive as signals on the decoder's own thread,
+// Reads picture files on a thread of its own, each as Image::readImageFile
+// does (checked before it is decoded). The results arrive as signals on the decoder's own thread,
 // in the order of the files. Files given while a run goes on follow it.
 class PhotoDecoder : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 kMaxFileBytes = 64ll * 1024 * 1024;
-    static constexpr qint64 kMaxPixels = 100'000'000;
-
     explicit PhotoDecoder(QObject* parent = nullptr);
     // Stops a run and waits for its thread.
     ~PhotoDecoder() override;

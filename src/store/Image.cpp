@@ -226,34 +226,58 @@ QImage Image::decode(const QByteArray& data)
     return reader.read();
 }
 
-QImage Image::readImageFile(const QString& file, QString* error)
+namespace {
+
+QImage refused(QString* reason, const QString& why)
 {
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    // A photo is kept at 1280 pixels at most: decoding a large picture
-    // straight to that size lets the JPEG decoder skip most of the work, and
-    // keeps an 8000 x 6000 picture within the decoder's memory limit.
-    const QSize stored = reader.size();
-    if (stored.width() > kPhotoSize || stored.height() > kPhotoSize) {
-        const qint64 w = stored.width();
-        const qint64 h = stored.height();
-        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * kPhotoSize / h)), kPhotoSize)
-                                   : QSize(kPhotoSize, int(std::max<qint64>(1, h * kPhotoSize / w))));
-    }
-    QImage image = reader.read();
-    if (image.isNull() && error)
-        *error = QStringLiteral("\"%1\" is not a picture that can be read (%2).").arg(file, reader.errorString());
-    return image;
+    if (reason)
+        *reason = why;
+    return {};
 }
 
-std::unique_ptr<Image> Image::createFromFile(const QString& file, QString* error)
+// A picture read as a photo, once its bytes are known to be within the
+// file size limit (see Image::readImageFile).
+QImage decodePhoto(QImageReader& reader, QString* reason)
 {
-    const QImage picture = readImageFile(file, error);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(256); // MB; the decoder refuses more
+    if (!reader.canRead())
+        return refused(reason, QStringLiteral("the file is not a picture"));
+    // A header can announce any size: look before decoding.
+    const QSize stored = reader.size();
+    if (stored.isValid() && qint64(stored.width()) * stored.height() > Image::kMaxPicturePixels)
+        return refused(reason, QStringLiteral("the picture is too large (%1 × %2 pixels)")
+                                   .arg(stored.width())
+                                   .arg(stored.height()));
+    // Decoding a large picture straight to the photo size lets the JPEG
+    // decoder skip most of the work.
+    if (stored.width() > Image::kPhotoSize || stored.height() > Image::kPhotoSize) {
+        const qint64 w = stored.width();
+        const qint64 h = stored.height();
+        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * Image::kPhotoSize / h)), Image::kPhotoSize)
+                                   : QSize(Image::kPhotoSize, int(std::max<qint64>(1, h * Image::kPhotoSize / w))));
+    }
+    const QImage picture = reader.read();
     if (picture.isNull())
-        return nullptr;
-    auto image = std::make_unique<Image>();
-    image->setPhoto(picture);
-    return image;
+        return refused(reason, QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()));
+    // The stored size may be turned by the EXIF orientation or not be known
+    // beforehand: the photo size holds whatever the decoder did.
+    if (picture.width() > Image::kPhotoSize || picture.height() > Image::kPhotoSize)
+        return Image::scaledToLongerSide(picture, Image::kPhotoSize);
+    return picture;
+}
+
+} // namespace
+
+QImage Image::readImageFile(const QString& file, QString* reason)
+{
+    const QFileInfo info(file);
+    if (!info.exists() || !info.isFile() || !info.isReadable())
+        return refused(reason, QStringLiteral("the file cannot be read"));
+    if (info.size() > kMaxPictureFileBytes)
+        return refused(reason, QStringLiteral("the file is larger than %1 MB").arg(kMaxPictureFileBytes >> 20));
+    QImageReader reader(file);
+    return decodePhoto(reader, reason);
 }
 
 QByteArray Image::encodeJpeg(const QImage& image)
@@ -559,7 +583,12 @@ void Image::exportPhotoToPath(const QString& file, int size)
         hydrate();
         dehydrate();
     }
-    const QImage image = readImageFile(photoFile(), nullptr);
+    // The package's own file only, as for every picture read from it.
+    QBuffer buffer;
+    buffer.setData(readWholeFile(photoFile()));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QImage image = decodePhoto(reader, nullptr);
     if (!image.isNull())
         writeWholeFile(file, encodeJpeg(scaledToLongerSide(image, size)), true);
 }

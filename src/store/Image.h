@@ -74,10 +74,6 @@ public:
 
     int compareOrder(const Image* other) const;
 
-    // A new photo record for a picture file, scaled and ready to be added;
-    // null with a message when the file is not a readable picture.
-    static std::unique_ptr<Image> createFromFile(const QString& file, QString* error);
-
     // The largest picture file or blob read as a photo: 64 MiB. Photos are
     // kept at 1280 pixels (a few hundred kilobytes as JPEG); even a camera's
     // original stays far below this, while a file from elsewhere that names
@@ -90,10 +86,17 @@ public:
     static QByteArray readPictureFile(const QString& file, const QString& folder,
                                       PictureFileProblem* problem = nullptr);
 
+    // The most pixels a picture may announce in its header to be decoded as
+    // a photo (the decoder would need 400 MB for 100 megapixels).
+    static constexpr qint64 kMaxPicturePixels = 100'000'000;
+    // The one way a picture file becomes a photo: checked before it is
+    // decoded (a regular file of at most kMaxPictureFileBytes, a picture, at
+    // most kMaxPicturePixels by its header), then decoded upright by its EXIF
+    // orientation and straight at no more than the photo size. On failure a
+    // null image and the reason ("the file is not a picture").
+    static QImage readImageFile(const QString& file, QString* reason);
+
     // Image helpers shared with the importers.
-    // Reads a picture file, turned upright by its EXIF orientation. On failure
-    // answers a null image and a message naming the file.
-    static QImage readImageFile(const QString& file, QString* error);
     static QImage decode(const QByteArray& data);
     static QByteArray encodeJpeg(const QImage& image);
     // Scaled so that the longer side is `size`: width = trunc(w * size / h) or
