@@ -240,6 +240,20 @@ TEST_F(MenuTest, OpenRecentListsCollectionsAndClears)
     EXPECT_FALSE(menu->actions().last()->isEnabled());
 }
 
+// Pixels in the rectangle clearly darker than the menu's background: the drawn text.
+int inkPixels(const QImage& image, const QRect& rect)
+{
+    const QRect inside = rect.intersected(image.rect());
+    if (inside.isEmpty())
+        return 0;
+    const int background = qGray(image.pixel(inside.right(), inside.center().y()));
+    int ink = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ink += qGray(image.pixel(x, y)) < background - 40;
+    return ink;
+}
+
 TEST_F(MenuTest, ScreenshotOfTheWindowWithItsFileMenu)
 {
     makeApp();
@@ -256,10 +270,20 @@ TEST_F(MenuTest, ScreenshotOfTheWindowWithItsFileMenu)
                                QPoint(0, window->menuBar()->y()),
                            file->grab());
     }
+    // The open menu must really be drawn over the window: every item's text leaves ink in its row.
+    const QImage menuImage = file->grab().toImage();
+    for (QAction* action : file->actions()) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        SCOPED_TRACE(action->text().toStdString());
+        EXPECT_GT(inkPixels(menuImage, file->actionGeometry(action)), 20);
+    }
     file->hide();
     EXPECT_TRUE(shot.save(screenshotPath(QStringLiteral("app-window-menu.png"))));
     QMenu* edit = topMenu(window, "editMenu");
-    EXPECT_TRUE(edit->grab().save(screenshotPath(QStringLiteral("app-edit-menu.png"))));
+    const QImage editImage = edit->grab().toImage();
+    EXPECT_GT(inkPixels(editImage, edit->actionGeometry(edit->actions().first())), 20);
+    EXPECT_TRUE(editImage.save(screenshotPath(QStringLiteral("app-edit-menu.png"))));
 }
 
 } // namespace
