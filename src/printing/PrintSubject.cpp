@@ -27,6 +27,22 @@ Record* PrintSubject::record() const
     }
 }
 
+PrintSubject PrintSubject::ofListTab(int tab)
+{
+    PrintSubject subject;
+    switch (tab) {
+    case 1:
+        subject.screen = DatabasePrintView::kWaterList;
+        break;
+    case 2:
+        subject.screen = DatabasePrintView::kLogList;
+        break;
+    default:
+        subject.screen = DatabasePrintView::kCactusList;
+    }
+    return subject;
+}
+
 bool PrintSubject::isValid() const
 {
     if (screen < DatabasePrintView::kCactusList || screen > DatabasePrintView::kLogSheet)

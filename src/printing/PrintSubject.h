@@ -15,9 +15,7 @@ class Water;
 // What a print prints: one of the displayed lists, or the sheet of one
 // cactus, schedule or log.
 struct PrintSubject {
-    // A DatabasePrintView::Screen; a plain number, as a window names its
-    // list by the number of its tab.
-    int screen = 0;
+    DatabasePrintView::Screen screen = DatabasePrintView::kCactusList;
     const Cactus* cactus = nullptr;
     const Water* water = nullptr;
     const Log* log = nullptr;
@@ -26,8 +24,10 @@ struct PrintSubject {
     Record* record() const;
     // A known screen, with its record for a sheet.
     bool isValid() const;
-    // The screen of a valid subject.
-    DatabasePrintView::Screen printScreen() const { return DatabasePrintView::Screen(screen); }
+    DatabasePrintView::Screen printScreen() const { return screen; }
+
+    // The list shown on a window's tab (0 cacti, 1 schedules, 2 logs).
+    static PrintSubject ofListTab(int tab);
 };
 
 // Writes the subject as a PDF file on paper of the given size, with the

@@ -257,15 +257,6 @@ void DocumentWindow::buildToolbar()
     artwork::addToolbarSpace(toolbar_, false);
 }
 
-QAction* DocumentWindow::toolbarAction(const QString& identifier) const
-{
-    for (QAction* action : toolbar_->actions()) {
-        if (action->objectName() == identifier)
-            return action;
-    }
-    return nullptr;
-}
-
 void DocumentWindow::buildShortcuts()
 {
     auto* find = new QAction(localized("Search"), this);
@@ -389,7 +380,7 @@ void DocumentWindow::editSelected()
 void DocumentWindow::printDocument()
 {
     finishLoading();
-    printWithDialog(this, document_, PrintSubject{std::max(0, currentTab_)});
+    printWithDialog(this, document_, PrintSubject::ofListTab(currentTab_));
 }
 
 // --- Mark as Watered
@@ -489,7 +480,7 @@ void DocumentWindow::printLabels()
 
 void DocumentWindow::printPreview()
 {
-    printPreviewWithDialog(this, document_, PrintSubject{std::max(0, currentTab_)});
+    printPreviewWithDialog(this, document_, PrintSubject::ofListTab(currentTab_));
 }
 
 void DocumentWindow::pageSetup()

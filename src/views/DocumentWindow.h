@@ -53,7 +53,6 @@ public:
     QLineEdit* searchField() const { return searchField_; }
     QString searchText() const;
     QToolBar* documentToolbar() const { return toolbar_; }
-    QAction* toolbarAction(const QString& identifier) const;
     QToolButton* tabButton(int index) const { return tabButtons_.at(static_cast<size_t>(index)); }
     ThumbnailCache& thumbnails() { return *thumbnails_; }
     // Made on the first request and kept.

@@ -32,7 +32,6 @@ public:
     void forget(const QString& croppedThumbnailFile);
     // Waits for the queued decodes and delivers them (tests and benchmarks).
     void waitForPending();
-    int pendingCount() const { return static_cast<int>(pending_.size()); }
 
 signals:
     // A thumbnail became available: the lists repaint their visible rows.

@@ -87,7 +87,7 @@ TEST_F(PrintPdf, EveryScreenPaginatesAsPredictedForA4AndLetter)
     for (const Paper& paper : papers) {
         for (int screen = 0; screen <= 5; ++screen) {
             PrintSubject subject;
-            subject.screen = screen;
+            subject.screen = DatabasePrintView::Screen(screen);
             subject.cactus = longest;
             subject.water = busiest;
             subject.log = log;

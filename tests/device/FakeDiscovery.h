@@ -32,7 +32,6 @@ public:
     // What the network would do.
     void announce(const NetService& service) { emit serviceFound(service, false); }
     void withdraw(const NetService& service) { emit serviceRemoved(service); }
-    void stopSearch() { emit searchStopped(); }
     void failSearch(const QString& reason) { emit searchFailed(reason); }
 
     QString browsedType() const { return type_; }
