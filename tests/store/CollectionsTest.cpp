@@ -1,6 +1,7 @@
 // The document's arrays: adding, removing with all side effects, linking
 // after a load, sorting and lookups.
 #include "ListController.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 #include "TestSupport.h"
@@ -16,50 +17,23 @@ using namespace spinora::test;
 
 namespace {
 
-class CollectionsTest : public ::testing::Test {
+class CollectionsTest : public CollectionTest {
 protected:
-    void SetUp() override
-    {
-        path = folder.file("C.sdb");
-        document = newCollection(path, true);
-    }
     void TearDown() override { SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(false); }
 
     Cactus* addPlant(const QString& name, const QString& species = {})
     {
-        auto c = std::make_unique<Cactus>();
-        c->setName(name);
-        c->setScientificName(species);
-        return document->addCactus(std::move(c));
+        Cactus* plant = test::addPlant(*document, name);
+        plant->setScientificName(species);
+        return plant;
     }
     Log* addLog(Cactus* plant, double date, const QString& event = "Repotted")
     {
-        auto l = std::make_unique<Log>();
-        l->setLogDate(date);
-        l->setEventName(event);
-        if (plant) {
-            l->setCactusKey(plant->primaryKey());
-            l->setCactus(plant);
-        }
-        return document->addLog(std::move(l));
+        return test::addLog(*document, plant, event, date);
     }
     Image* addPhoto(int64_t type, int64_t key, int tag)
     {
-        auto i = std::make_unique<Image>();
-        i->setLinkedType(type);
-        i->setLinkedKey(key);
-        i->setTagValue(tag);
-        i->setPhoto(gradientImage(32, 24));
-        return document->addImage(std::move(i));
-    }
-    long long count(const char* table)
-    {
-        return queryInt(path + "/spinora.db", QStringLiteral("SELECT count(*) FROM %1").arg(table));
-    }
-    void reopen()
-    {
-        document->close();
-        document = openCollection(path);
+        return test::addPhoto(*document, type, key, tag, gradientImage(32, 24));
     }
     QStringList names()
     {
@@ -68,19 +42,13 @@ protected:
             result << c->name();
         return result;
     }
-
-    TempFolder folder;
-    QString path;
-    std::unique_ptr<SpinoraDatabase> document;
 };
 
 } // namespace
 
 TEST_F(CollectionsTest, LoadingLinksPlantsSchedulesLogsAndPhotos)
 {
-    auto water = std::make_unique<Water>();
-    water->setName("Weekly");
-    Water* weekly = document->addWater(std::move(water));
+    Water* weekly = addSchedule(*document, "Weekly");
     Cactus* a = addPlant("A");
     a->setWateringKey(weekly->primaryKey());
     addLog(a, 1000.0);
@@ -110,8 +78,7 @@ TEST_F(CollectionsTest, RemovingAPlantRemovesItsLogsAndAllTheirPhotos)
         log->addImage(addPhoto(Image::kLogPhoto, log->primaryKey(), 0));
     doomed->addImage(addPhoto(Image::kCactusPhoto, doomed->primaryKey(), 0));
     kept->addImage(addPhoto(Image::kCactusPhoto, kept->primaryKey(), 0));
-    auto water = std::make_unique<Water>();
-    Water* schedule = document->addWater(std::move(water));
+    Water* schedule = addSchedule(*document, "Weekly");
     schedule->addCactus(doomed);
     doomed->setWater(schedule);
     ASSERT_EQ(count("cactus"), 2);
@@ -135,8 +102,7 @@ TEST_F(CollectionsTest, RemovingAPlantRemovesItsLogsAndAllTheirPhotos)
 
 TEST_F(CollectionsTest, RemovingAScheduleUnlinksItsPlantsInTheFile)
 {
-    auto water = std::make_unique<Water>();
-    Water* schedule = document->addWater(std::move(water));
+    Water* schedule = addSchedule(*document, "Weekly");
     Cactus* plant = addPlant("P");
     plant->setNotes("keep me");
     plant->setWateringKey(schedule->primaryKey());
@@ -145,8 +111,8 @@ TEST_F(CollectionsTest, RemovingAScheduleUnlinksItsPlantsInTheFile)
     ASSERT_EQ(plant->water(), schedule);
     document->removeWater(schedule);
     EXPECT_EQ(plant->water(), nullptr);
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT watering_key FROM cactus"), -1);
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE notes='keep me'"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT watering_key FROM cactus"), -1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE notes='keep me'"), 1);
     EXPECT_EQ(count("watering"), 0);
 }
 
@@ -246,9 +212,7 @@ TEST_F(CollectionsTest, SortingAskTheListControllerToRefilter)
 
 TEST_F(CollectionsTest, LookupsAreExact)
 {
-    auto water = std::make_unique<Water>();
-    water->setName("Weekly");
-    document->addWater(std::move(water));
+    addSchedule(*document, "Weekly");
     document->addEvent(std::make_unique<Event>("Repotted"));
     document->addSpecies(std::make_unique<Species>("Moon", "Gymnocalycium"));
     EXPECT_NE(document->waterWithName("Weekly"), nullptr);

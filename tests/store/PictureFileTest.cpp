@@ -2,6 +2,7 @@
 // link to /dev/zero or to a file elsewhere, a named pipe or a huge file must
 // neither be loaded nor hang the reader.
 #include "Image.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
@@ -76,14 +77,7 @@ TEST(PictureFile, ACollectionPhotoThatLinksOutOfItsPackageIsNotShown)
     TempFolder folder;
     const QString path = folder.file("C.sdb");
     auto document = newCollection(path, true);
-    auto cactus = std::make_unique<Cactus>();
-    cactus->setName("Owner");
-    const int64_t owner = document->addCactus(std::move(cactus))->primaryKey();
-    auto image = std::make_unique<Image>();
-    image->setLinkedType(Image::kCactusPhoto);
-    image->setLinkedKey(owner);
-    image->setPhoto(gradientImage(200, 100));
-    Image* stored = document->addImage(std::move(image));
+    Image* stored = addPhoto(*document, addPlant(*document, "Owner"), gradientImage(200, 100));
     const QString photo = stored->photoFile();
     document->close();
     const QImage secret = gradientImage(90, 90);

@@ -5,6 +5,7 @@
 #include "CollectionDump.h"
 #include "InternalError.h"
 #include "MarkAsWatered.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 #include "UndoHistory.h"
@@ -34,22 +35,14 @@ public:
     {
         path = folder.file("Undo.sdb");
         document = newCollection(path, true);
-        auto water = std::make_unique<Water>();
-        water->setName("Weekly");
-        water->setFrequency(1);
-        water->setFrequencyUnits(3);
-        weekly = document->addWater(std::move(water));
+        weekly = addSchedule(*document, "Weekly");
         plant = addPlant("Astrophytum", weekly);
         addPlant("Mammillaria", weekly);
         addPhoto(Image::kCactusPhoto, plant->primaryKey(), 0);
         for (int i = 0; i < 2; ++i) {
-            auto log = std::make_unique<Log>();
-            log->setLogDate(localSeconds(2024, 3 + i, 10));
-            log->setEventName(i ? "Flowered" : "Repotted");
-            log->setNotes(QStringLiteral("note %1").arg(i));
-            log->setCactusKey(plant->primaryKey());
-            log->setCactus(plant);
-            Log* added = document->addLog(std::move(log));
+            Log* added = addLog(*document, plant, i ? "Flowered" : "Repotted", localSeconds(2024, 3 + i, 10));
+            added->setNotes(QStringLiteral("note %1").arg(i));
+            added->save();
             added->addImage(addPhoto(Image::kLogPhoto, added->primaryKey(), 0));
         }
         plant->addImage(document->images().front().get());
@@ -57,24 +50,10 @@ public:
         history = std::make_unique<UndoHistory>(*document);
     }
 
-    Cactus* addPlant(const QString& name, Water* schedule)
-    {
-        auto c = std::make_unique<Cactus>();
-        c->setName(name);
-        c->setWater(schedule);
-        c->setWateringKey(schedule->primaryKey());
-        Cactus* added = document->addCactus(std::move(c));
-        schedule->addCactus(added);
-        return added;
-    }
+    Cactus* addPlant(const QString& name, Water* schedule) { return test::addPlant(*document, name, schedule); }
     Image* addPhoto(int64_t type, int64_t key, int hue)
     {
-        auto i = std::make_unique<Image>();
-        i->setLinkedType(type);
-        i->setLinkedKey(key);
-        i->setTagValue(hue);
-        i->setPhoto(gradientImage(64 + 8 * static_cast<int>(document->images().size()), 48));
-        return document->addImage(std::move(i));
+        return test::addPhoto(*document, type, key, hue, gradientImage(64 + 8 * int(document->images().size()), 48));
     }
     PackageState state()
     {
@@ -87,14 +66,7 @@ public:
         document = openCollection(path);
         history = std::make_unique<UndoHistory>(*document);
     }
-    Cactus* plantNamed(const QString& name)
-    {
-        for (const auto& c : document->cacti()) {
-            if (c->name() == name)
-                return c.get();
-        }
-        return nullptr;
-    }
+    Cactus* plantNamed(const QString& name) { return test::plantNamed(*document, name); }
 
     TempFolder folder;
     QString path;

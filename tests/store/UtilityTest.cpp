@@ -1,6 +1,5 @@
 // The shared utility, preferences, pick lists and text formatters.
 #include "Formatters.h"
-#include "SpinoraStrings.h"
 #include "SpinoraUtility.h"
 #include "TestSupport.h"
 
@@ -68,18 +67,6 @@ TEST(Preferences, AreStoredUnderTheirOwnKeys)
     AppPreferences fresh;
     EXPECT_FALSE(fresh.sortCactiBySpecies());
     EXPECT_FALSE(fresh.addNoDefaultsToDatabases());
-}
-
-TEST(PickLists, IndexesAreTheStoredValues)
-{
-    EXPECT_EQ(SpinoraStrings::sourceStrings().at(7), QString("Retailer"));
-    EXPECT_EQ(SpinoraStrings::materialStrings().at(4), QString("None (In-Ground)"));
-    EXPECT_EQ(SpinoraStrings::shapeStrings().size(), 11);
-    EXPECT_EQ(SpinoraStrings::quantityStrings().at(1), QString("Light"));
-    EXPECT_EQ(SpinoraStrings::oneFrequencyStrings().at(2), QString("week"));
-    EXPECT_EQ(SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), 5), QString(""));
-    EXPECT_EQ(SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), -1), QString(""));
-    EXPECT_EQ(SpinoraStrings::months().at(11), QString("December"));
 }
 
 TEST(TextLimitFormatter, AlwaysAllowsShorteningAnOverlongText)

@@ -17,8 +17,9 @@ using namespace spinora::test;
 
 namespace {
 
-std::unique_ptr<Water> schedule(int64_t every, int64_t unit,
-                                std::initializer_list<std::pair<QDate, QDate>> periods = {})
+using Periods = std::vector<std::pair<QDate, QDate>>;
+
+std::unique_ptr<Water> schedule(int64_t every, int64_t unit, const Periods& periods = {})
 {
     auto water = std::make_unique<Water>();
     water->setFrequency(every);
@@ -48,29 +49,6 @@ QDate md(int m, int d)
 
 } // namespace
 
-TEST(NextWatering, WithoutPeriodsKeepsTheTimeOfDay)
-{
-    EXPECT_EQ(next(schedule(3, Water::kDays), at(2026, 5, 1, 18, 45)), at(2026, 5, 4, 18, 45));
-    EXPECT_EQ(next(schedule(2, Water::kWeeks), at(2026, 12, 25, 7, 5)), at(2027, 1, 8, 7, 5));
-    EXPECT_EQ(next(schedule(6, Water::kHours), at(2026, 5, 1, 22, 0)), at(2026, 5, 2, 4, 0));
-    EXPECT_EQ(next(schedule(2, Water::kYears), at(2026, 5, 1, 9, 0)), at(2028, 5, 1, 9, 0));
-    EXPECT_FALSE(schedule(1, Water::kDays)->calculateNextWatering(std::nullopt));
-}
-
-TEST(NextWatering, MonthsEndAtTheEndOfShorterMonths)
-{
-    EXPECT_EQ(next(schedule(1, Water::kMonths), at(2027, 1, 31, 10, 0)), at(2027, 2, 28, 10, 0));
-    EXPECT_EQ(next(schedule(1, Water::kMonths), at(2028, 1, 31, 10, 0)), at(2028, 2, 29, 10, 0));
-    EXPECT_EQ(next(schedule(1, Water::kYears), at(2028, 2, 29, 10, 0)), at(2029, 2, 28, 10, 0));
-    EXPECT_EQ(next(schedule(13, Water::kMonths), at(2026, 3, 31, 8, 0)), at(2027, 4, 30, 8, 0));
-}
-
-TEST(NextWatering, UnknownUnitsAddNothing)
-{
-    EXPECT_EQ(next(schedule(5, 0), at(2026, 6, 1, 12, 0)), at(2026, 6, 1, 12, 0));
-    EXPECT_EQ(next(schedule(5, 9), at(2026, 6, 1, 12, 0)), at(2026, 6, 1, 12, 0));
-}
-
 TEST(NextWatering, DaysKeepTheClockAcrossSummerTimeHoursDoNot)
 {
     // 29 March 2026 is the change to summer time in Europe.
@@ -85,67 +63,69 @@ TEST(NextWatering, DaysKeepTheClockAcrossSummerTimeHoursDoNot)
     }
 }
 
-TEST(NextWatering, APeriodOverTheYearEndPushesToTheDayAfter)
+// Schedules and last waterings with the next watering each must give
+// (none: no date), each row named after what it pins down.
+TEST(NextWatering, FollowsTheUnitsAndPassesTheRests)
 {
-    const auto water = schedule(2, Water::kWeeks, {{md(12, 15), md(1, 15)}});
-    // 24 December falls in the rest: the day after it, at the watering's time.
-    EXPECT_EQ(next(water, at(2026, 12, 10, 9, 30)), at(2027, 1, 16, 9, 30));
-    // From inside the rest that began last year: 19 January is outside it.
-    EXPECT_EQ(next(water, at(2027, 1, 5, 9, 30)), at(2027, 1, 19, 9, 30));
-    // Weekly from 5 January: 12 January is still in last year's occurrence.
-    const auto weekly = schedule(1, Water::kWeeks, {{md(12, 15), md(1, 15)}});
-    EXPECT_EQ(next(weekly, at(2027, 1, 5, 9, 30)), at(2027, 1, 16, 9, 30));
-}
-
-TEST(NextWatering, DatesOutsideAndInsideAShortRest)
-{
-    // Monthly from 20 June with a rest 1 to 10 July: 20 July lies after it.
-    const auto water = schedule(1, Water::kMonths, {{md(7, 1), md(7, 10)}});
-    EXPECT_EQ(next(water, at(2026, 6, 20, 8, 0)), at(2026, 7, 20, 8, 0));
-    // Forty days from 1 June is 11 July, inside a July rest: 1 August.
-    const auto longer = schedule(40, Water::kDays, {{md(7, 1), md(7, 31)}});
-    EXPECT_EQ(next(longer, at(2026, 6, 1, 8, 0)), at(2026, 8, 1, 8, 0));
-}
-
-TEST(NextWatering, AWholeYearPeriodLeavesNoDate)
-{
-    const auto water = schedule(1, Water::kWeeks, {{md(1, 1), md(12, 31)}});
-    EXPECT_FALSE(water->calculateNextWatering(fromDateTime(at(2026, 5, 1, 8, 0))));
-}
-
-TEST(NextWatering, BackToBackPeriodsAreBothPassed)
-{
-    const auto water = schedule(1, Water::kWeeks, {{md(7, 1), md(7, 31)}, {md(8, 1), md(8, 31)}});
-    EXPECT_EQ(next(water, at(2026, 7, 3, 18, 0)), at(2026, 9, 1, 18, 0));
-}
-
-TEST(NextWatering, AChainThroughAllThreePeriodsNeedsTheThirdAttempt)
-{
-    // June rest pushes into July, July into August, August into September.
-    const auto water =
-        schedule(1, Water::kWeeks, {{md(7, 1), md(7, 31)}, {md(8, 1), md(8, 31)}, {md(6, 1), md(6, 30)}});
-    EXPECT_EQ(next(water, at(2026, 6, 3, 7, 15)), at(2026, 9, 1, 7, 15));
-}
-
-TEST(NextWatering, OneDayPeriodsAndUnsetHalves)
-{
-    const auto oneDay = schedule(1, Water::kDays, {{md(3, 10), md(3, 10)}});
-    EXPECT_EQ(next(oneDay, at(2026, 3, 9, 20, 0)), at(2026, 3, 11, 20, 0));
-    EXPECT_EQ(next(oneDay, at(2026, 3, 10, 20, 0)), at(2026, 3, 11, 20, 0));
+    const struct {
+        const char* name;
+        int64_t every, unit;
+        Periods periods;
+        QDateTime last;
+        std::optional<QDateTime> next;
+    } rows[] = {
+        {"days keep the time of day", 3, Water::kDays, {}, at(2026, 5, 1, 18, 45), at(2026, 5, 4, 18, 45)},
+        {"weeks over the year end", 2, Water::kWeeks, {}, at(2026, 12, 25, 7, 5), at(2027, 1, 8, 7, 5)},
+        {"hours over midnight", 6, Water::kHours, {}, at(2026, 5, 1, 22, 0), at(2026, 5, 2, 4, 0)},
+        {"years", 2, Water::kYears, {}, at(2026, 5, 1, 9, 0), at(2028, 5, 1, 9, 0)},
+        {"month end in a common year", 1, Water::kMonths, {}, at(2027, 1, 31, 10, 0), at(2027, 2, 28, 10, 0)},
+        {"month end in a leap year", 1, Water::kMonths, {}, at(2028, 1, 31, 10, 0), at(2028, 2, 29, 10, 0)},
+        {"leap day plus a year", 1, Water::kYears, {}, at(2028, 2, 29, 10, 0), at(2029, 2, 28, 10, 0)},
+        {"thirteen months", 13, Water::kMonths, {}, at(2026, 3, 31, 8, 0), at(2027, 4, 30, 8, 0)},
+        {"unknown unit 0 adds nothing", 5, 0, {}, at(2026, 6, 1, 12, 0), at(2026, 6, 1, 12, 0)},
+        {"unknown unit 9 adds nothing", 5, 9, {}, at(2026, 6, 1, 12, 0), at(2026, 6, 1, 12, 0)},
+        {"huge counts give no date", int64_t(1) << 40, Water::kYears, {}, at(2026, 1, 1), std::nullopt},
+        // 24 December falls in the rest: the day after it, at the watering's time.
+        {"rest over the year end", 2, Water::kWeeks, {{md(12, 15), md(1, 15)}}, at(2026, 12, 10, 9, 30),
+         at(2027, 1, 16, 9, 30)},
+        {"from inside last year's rest", 2, Water::kWeeks, {{md(12, 15), md(1, 15)}}, at(2027, 1, 5, 9, 30),
+         at(2027, 1, 19, 9, 30)},
+        {"still in last year's rest", 1, Water::kWeeks, {{md(12, 15), md(1, 15)}}, at(2027, 1, 5, 9, 30),
+         at(2027, 1, 16, 9, 30)},
+        {"after a short rest", 1, Water::kMonths, {{md(7, 1), md(7, 10)}}, at(2026, 6, 20, 8, 0),
+         at(2026, 7, 20, 8, 0)},
+        {"inside a July rest", 40, Water::kDays, {{md(7, 1), md(7, 31)}}, at(2026, 6, 1, 8, 0), at(2026, 8, 1, 8, 0)},
+        {"a whole year rest", 1, Water::kWeeks, {{md(1, 1), md(12, 31)}}, at(2026, 5, 1, 8, 0), std::nullopt},
+        {"back to back rests", 1, Water::kWeeks, {{md(7, 1), md(7, 31)}, {md(8, 1), md(8, 31)}},
+         at(2026, 7, 3, 18, 0), at(2026, 9, 1, 18, 0)},
+        // June pushes into July, July into August, August into September.
+        {"a chain through all three rests", 1, Water::kWeeks,
+         {{md(7, 1), md(7, 31)}, {md(8, 1), md(8, 31)}, {md(6, 1), md(6, 30)}}, at(2026, 6, 3, 7, 15),
+         at(2026, 9, 1, 7, 15)},
+        {"the day before a one-day rest", 1, Water::kDays, {{md(3, 10), md(3, 10)}}, at(2026, 3, 9, 20, 0),
+         at(2026, 3, 11, 20, 0)},
+        {"on a one-day rest", 1, Water::kDays, {{md(3, 10), md(3, 10)}}, at(2026, 3, 10, 20, 0),
+         at(2026, 3, 11, 20, 0)},
+        // A rest from 29 February means 28 February in a common year.
+        {"leap day rest in a common year", 1, Water::kDays, {{md(2, 29), md(3, 1)}}, at(2027, 2, 27, 9, 0),
+         at(2027, 3, 2, 9, 0)},
+        {"before a leap day rest", 1, Water::kDays, {{md(2, 29), md(3, 1)}}, at(2028, 2, 27, 9, 0),
+         at(2028, 2, 28, 9, 0)},
+        {"inside a leap day rest", 1, Water::kDays, {{md(2, 29), md(3, 1)}}, at(2028, 2, 28, 9, 0),
+         at(2028, 3, 2, 9, 0)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Timestamp answer = schedule(row.every, row.unit, row.periods)->calculateNextWatering(fromDateTime(row.last));
+        EXPECT_EQ(answer ? std::optional(toDateTime(answer)) : std::nullopt, row.next);
+    }
+    EXPECT_FALSE(schedule(1, Water::kDays)->calculateNextWatering(std::nullopt));
+    // A "to" of 0 leaves the period unset.
     auto half = schedule(1, Water::kDays);
     half->setNoWaterDDMM(1, Water::dayMonthCode(1, 1));
-    half->setNoWaterDDMM(2, 0); // a "to" of 0 leaves the period unset
+    half->setNoWaterDDMM(2, 0);
     EXPECT_FALSE(half->isPeriodSet(1));
     EXPECT_EQ(next(half, at(2026, 1, 1, 8, 0)), at(2026, 1, 2, 8, 0));
-}
-
-TEST(NextWatering, LeapDayPeriodsInCommonYears)
-{
-    // A rest from 29 February means 28 February in a common year.
-    const auto water = schedule(1, Water::kDays, {{md(2, 29), md(3, 1)}});
-    EXPECT_EQ(next(water, at(2027, 2, 27, 9, 0)), at(2027, 3, 2, 9, 0));
-    EXPECT_EQ(next(water, at(2028, 2, 27, 9, 0)), at(2028, 2, 28, 9, 0));
-    EXPECT_EQ(next(water, at(2028, 2, 28, 9, 0)), at(2028, 3, 2, 9, 0));
 }
 
 TEST(NextWatering, CheckingAnswersNoneOnlyInsideThePeriod)
@@ -194,10 +174,6 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
     EXPECT_GT(answered, 1500);
 }
 
-TEST(NextWatering, HugeCountsGiveNoDateInsteadOfGarbage)
-{
-    EXPECT_FALSE(schedule(int64_t(1) << 40, Water::kYears)->calculateNextWatering(fromDateTime(at(2026, 1, 1))));
-}
 
 TEST(WaterLines, NameThePeriodsThatAreSet)
 {

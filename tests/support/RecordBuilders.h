@@ -1,0 +1,97 @@
+#pragma once
+
+// Records stored in a collection the way the editors store them, linked both
+// ways, and a collection on disk that a test can reopen as a later session.
+#include "SpinoraDatabase.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace spinora::test {
+
+inline Water* addSchedule(SpinoraDatabase& document, const QString& name, int64_t every = 1,
+                          int64_t unit = Water::kWeeks)
+{
+    auto water = std::make_unique<Water>();
+    water->setName(name);
+    water->setFrequency(every);
+    water->setFrequencyUnits(unit);
+    return document.addWater(std::move(water));
+}
+
+inline Cactus* addPlant(SpinoraDatabase& document, const QString& name, Water* schedule = nullptr)
+{
+    auto cactus = std::make_unique<Cactus>();
+    cactus->setName(name);
+    if (schedule) {
+        cactus->setWater(schedule);
+        cactus->setWateringKey(schedule->primaryKey());
+    }
+    Cactus* added = document.addCactus(std::move(cactus));
+    if (schedule)
+        schedule->addCactus(added);
+    return added;
+}
+
+inline Log* addLog(SpinoraDatabase& document, Cactus* plant, const QString& event, Timestamp date)
+{
+    auto log = std::make_unique<Log>();
+    log->setEventName(event);
+    log->setLogDate(date);
+    log->setCactus(plant);
+    log->setCactusKey(plant ? plant->primaryKey() : -1);
+    Log* added = document.addLog(std::move(log));
+    if (plant)
+        plant->addLog(added);
+    return added;
+}
+
+// A photo of the record of `type` and `key` (not added to the record's own list).
+inline Image* addPhoto(SpinoraDatabase& document, int64_t type, int64_t key, int64_t tag, const QImage& picture)
+{
+    auto image = std::make_unique<Image>();
+    image->setLinkedType(type);
+    image->setLinkedKey(key);
+    image->setTagValue(tag);
+    image->setPhoto(picture);
+    return document.addImage(std::move(image));
+}
+
+inline Image* addPhoto(SpinoraDatabase& document, Cactus* plant, const QImage& picture)
+{
+    Image* added = addPhoto(document, Image::kCactusPhoto, plant->primaryKey(), int64_t(plant->images().size()), picture);
+    plant->addImage(added);
+    return added;
+}
+
+inline Cactus* plantNamed(SpinoraDatabase& document, const QString& name)
+{
+    for (const auto& cactus : document.cacti()) {
+        if (cactus->name() == name)
+            return cactus.get();
+    }
+    return nullptr;
+}
+
+// An empty collection on disk for one test.
+class CollectionTest : public ::testing::Test {
+protected:
+    // Writes everything and opens the package again, as a later session would.
+    void reopen()
+    {
+        document->close();
+        document.reset();
+        document = openCollection(path);
+    }
+    QString db() const { return path + QStringLiteral("/spinora.db"); }
+    long long count(const char* table) const
+    {
+        return queryInt(db(), QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
+    }
+
+    TempFolder folder;
+    QString path = folder.file(QStringLiteral("Garden.sdb"));
+    std::unique_ptr<SpinoraDatabase> document = newCollection(path, true);
+};
+
+} // namespace spinora::test
