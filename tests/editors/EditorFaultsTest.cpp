@@ -53,17 +53,15 @@ TEST_F(CactusEditor, JustWateredMovesTheNextWateringAsTurningTheBoxOnDoes)
     const Timestamp next = moment(2026, 6, 17, 8, 30);
 
     {
-        CactusInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(overdue);
-        editor.show();
+        auto editor = f.open<CactusInfoViewController>(overdue);
         // Editing the date warns once per opening.
         answerAlert(QStringLiteral("OK"));
         for (int day : {2, 3})
-            control<QDateTimeEdit>(&editor, "lastWateredField")->setDateTime(at(2026, 5, day, 9, 0));
-        EXPECT_EQ(editor.savedNextWater(), moment(2026, 5, 10, 9, 0));
-        click(control<QPushButton>(&editor, "justWateredButton"));
-        EXPECT_EQ(control<QLineEdit>(&editor, "nextWateringField")->text(), formatNextWatering(next));
-        click(control<QPushButton>(&editor, "okButton"));
+            control<QDateTimeEdit>(editor.get(), "lastWateredField")->setDateTime(at(2026, 5, day, 9, 0));
+        EXPECT_EQ(editor->savedNextWater(), moment(2026, 5, 10, 9, 0));
+        click(control<QPushButton>(editor.get(), "justWateredButton"));
+        EXPECT_EQ(control<QLineEdit>(editor.get(), "nextWateringField")->text(), formatNextWatering(next));
+        click(control<QPushButton>(editor.get(), "okButton"));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a second warning came";
     }
     // A new plant, with a new species, given a schedule first, then watered.
@@ -110,9 +108,7 @@ TEST_F(CactusEditor, APlantIsNeverEditedThroughTwoLiveCopies)
     f.reload();
     plant = plantNamed(*f.document, QStringLiteral("Echino"));
 
-    CactusInfoViewController editor(*f.document, &f.window);
-    ASSERT_TRUE(editor.prepareView(plant));
-    editor.show();
+    auto editor = f.open<CactusInfoViewController>(plant);
     QString refusal;
     whenModalOpens<WaterInfoViewController>([&](WaterInfoViewController* schedule) {
         schedule->tabs()->setCurrentIndex(1);
@@ -122,14 +118,14 @@ TEST_F(CactusEditor, APlantIsNeverEditedThroughTwoLiveCopies)
         doubleClickRow(table, 0);
         click(control<QPushButton>(schedule, "okButton"));
     });
-    click(control<QPushButton>(&editor, "waterButton"));
+    click(control<QPushButton>(editor.get(), "waterButton"));
     EXPECT_TRUE(refusal.contains(QStringLiteral("“Echino” is already open"))) << refusal.toStdString();
 
-    chooseItem(control<QComboBox>(&editor, "sourceButton"), 3);
-    QTest::keyClicks(control<QPlainTextEdit>(&editor, "locationView"), QStringLiteral("North bed"));
-    typeInto(control<QLineEdit>(&editor, "heightField"), QStringLiteral("12 cm"));
-    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("Seed grown."));
-    click(control<QPushButton>(&editor, "okButton"));
+    chooseItem(control<QComboBox>(editor.get(), "sourceButton"), 3);
+    QTest::keyClicks(control<QPlainTextEdit>(editor.get(), "locationView"), QStringLiteral("North bed"));
+    typeInto(control<QLineEdit>(editor.get(), "heightField"), QStringLiteral("12 cm"));
+    QTest::keyClicks(control<QPlainTextEdit>(editor.get(), "notesView"), QStringLiteral("Seed grown."));
+    click(control<QPushButton>(editor.get(), "okButton"));
 
     auto reopened = f.reopen();
     Cactus* stored = plantNamed(*reopened, QStringLiteral("Echino"));
@@ -165,17 +161,12 @@ TEST_P(NumberFields, NumbersThatCannotBeStoredAreRefusedWithAMessage)
     const QStringList before = dumpCollection(*f.document);
     const bool scheduleField = QByteArray(row.field) == "waterEveryField";
 
-    WaterInfoViewController scheduleEditor(*f.document, &f.window);
-    CactusInfoViewController cactusEditor(*f.document, &f.window);
-    EditorSheet* editor = &cactusEditor;
-    if (scheduleField) {
-        editor = &scheduleEditor;
-        scheduleEditor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
-    } else {
-        cactusEditor.prepareView(plantNamed(*f.document, QStringLiteral("Priced")));
-    }
-    editor->show();
-    typeInto(control<QLineEdit>(editor, row.field), QString::fromUtf8(row.typed));
+    std::unique_ptr<EditorSheet> editor;
+    if (scheduleField)
+        editor = f.open<WaterInfoViewController>(f.document->waterWithName(QStringLiteral("Weekly")));
+    else
+        editor = f.open<CactusInfoViewController>(plantNamed(*f.document, QStringLiteral("Priced")));
+    typeInto(control<QLineEdit>(editor.get(), row.field), QString::fromUtf8(row.typed));
     QString message;
     if (!row.stored)
         answerAlert(QStringLiteral("OK"), nullptr, &message);
@@ -267,13 +258,11 @@ TEST_F(WaterEditor, ClearingEitherEndOfANoWaterPeriodClearsThePeriod)
         schedule->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
         schedule->save();
 
-        WaterInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(schedule);
-        editor.show();
-        chooseItem(control<QComboBox>(&editor, box), 0); // "Clear Date"
+        auto editor = f.open<WaterInfoViewController>(schedule);
+        chooseItem(control<QComboBox>(editor.get(), box), 0); // "Clear Date"
         for (const char* day : {"fromDay1Button", "toDay2Button"})
-            EXPECT_EQ(control<QComboBox>(&editor, day)->currentIndex(), 0) << box << " " << day;
-        click(control<QPushButton>(&editor, "okButton"));
+            EXPECT_EQ(control<QComboBox>(editor.get(), day)->currentIndex(), 0) << box << " " << day;
+        click(control<QPushButton>(editor.get(), "okButton"));
 
         auto reopened = f.reopen();
         Water* stored = reopened->waterWithName(QStringLiteral("Winter rest"));
@@ -291,21 +280,19 @@ TEST_F(CactusEditor, PrintedSheetShowsWhatOkStores)
     Cactus* plant = f.addPlant(QStringLiteral("Typed"), nullptr);
     Clock::setFixedNow(moment(2026, 6, 10, 8, 30));
 
-    CactusInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(plant);
-    editor.show();
-    QApplication::setActiveWindow(&editor);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-    click(control<QCheckBox>(&editor, "validLastWateredButton"));
-    typeInto(control<QComboBox>(&editor, "waterComboBox"), QStringLiteral("Weekly"));
-    QTest::keyClick(control<QComboBox>(&editor, "waterComboBox")->lineEdit(), Qt::Key_Tab);
-    typeInto(control<QLineEdit>(&editor, "purchasePriceField"), QStringLiteral("7.5"));
-    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("From a swap."));
-    const std::unique_ptr<Cactus> printed = editor.getInfo();
+    auto editor = f.open<CactusInfoViewController>(plant);
+    QApplication::setActiveWindow(editor.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    click(control<QCheckBox>(editor.get(), "validLastWateredButton"));
+    typeInto(control<QComboBox>(editor.get(), "waterComboBox"), QStringLiteral("Weekly"));
+    QTest::keyClick(control<QComboBox>(editor.get(), "waterComboBox")->lineEdit(), Qt::Key_Tab);
+    typeInto(control<QLineEdit>(editor.get(), "purchasePriceField"), QStringLiteral("7.5"));
+    QTest::keyClicks(control<QPlainTextEdit>(editor.get(), "notesView"), QStringLiteral("From a swap."));
+    const std::unique_ptr<Cactus> printed = editor->getInfo();
     ASSERT_NE(printed, nullptr);
     ASSERT_NE(printed->water(), nullptr) << "the typed schedule is on the sheet";
     const QString sheet = dumpRecord(*printed);
-    click(control<QPushButton>(&editor, "okButton"));
+    click(control<QPushButton>(editor.get(), "okButton"));
 
     auto reopened = f.reopen();
     EXPECT_EQ(dumpRecord(*plantNamed(*reopened, QStringLiteral("Typed"))), sheet);
@@ -329,15 +316,13 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
     // the stored seconds.
     const TreeSnapshot files = snapshot(f.path);
     for (const char* button : {"cancelButton", "okButton"}) {
-        WaterInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
-        editor.show();
+        auto editor = f.open<WaterInfoViewController>(f.document->waterWithName(QStringLiteral("Weekly")));
         if (QByteArray(button) == "cancelButton") {
-            typeInto(control<QLineEdit>(&editor, "nameField"), QStringLiteral("Changed"));
-            click(control<QPushButton>(&editor, "justWateredButton"));
-            chooseItem(control<QComboBox>(&editor, "toMonth2ComboBox"), 4);
+            typeInto(control<QLineEdit>(editor.get(), "nameField"), QStringLiteral("Changed"));
+            click(control<QPushButton>(editor.get(), "justWateredButton"));
+            chooseItem(control<QComboBox>(editor.get(), "toMonth2ComboBox"), 4);
         }
-        click(control<QPushButton>(&editor, button));
+        click(control<QPushButton>(editor.get(), button));
         if (QByteArray(button) == "cancelButton") {
             EXPECT_EQ(snapshot(f.path), files);
         }
@@ -346,19 +331,15 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
     }
 
     {
-        WaterInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(f.document->waterWithName(QStringLiteral("Weekly")));
-        editor.show();
-        typeTime(control<QDateTimeEdit>(&editor, "lastWateredField"), QStringLiteral("10"), QStringLiteral("00"));
-        click(control<QPushButton>(&editor, "okButton"));
+        auto editor = f.open<WaterInfoViewController>(f.document->waterWithName(QStringLiteral("Weekly")));
+        typeTime(control<QDateTimeEdit>(editor.get(), "lastWateredField"), QStringLiteral("10"), QStringLiteral("00"));
+        click(control<QPushButton>(editor.get(), "okButton"));
     }
     {
-        CactusInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(plantNamed(*f.document, QStringLiteral("Timed")));
-        editor.show();
+        auto editor = f.open<CactusInfoViewController>(plantNamed(*f.document, QStringLiteral("Timed")));
         answerAlert(QStringLiteral("OK"));
-        typeTime(control<QDateTimeEdit>(&editor, "lastWateredField"), QStringLiteral("11"), QStringLiteral("15"));
-        click(control<QPushButton>(&editor, "okButton"));
+        typeTime(control<QDateTimeEdit>(editor.get(), "lastWateredField"), QStringLiteral("11"), QStringLiteral("15"));
+        click(control<QPushButton>(editor.get(), "okButton"));
     }
     auto reopened = f.reopen();
     Water* stored = reopened->waterWithName(QStringLiteral("Weekly"));

@@ -1,6 +1,7 @@
 #pragma once
 
 // A collection for driving the record editors, and the clock they read.
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
@@ -29,27 +30,26 @@ struct EditorFixture {
 
     Water* addSchedule(const QString& name, int64_t every, int64_t unit)
     {
-        auto water = std::make_unique<Water>();
-        water->setName(name);
-        water->setFrequency(every);
-        water->setFrequencyUnits(unit);
-        Water* added = document->addWater(std::move(water));
+        Water* added = test::addSchedule(*document, name, every, unit);
         added->save();
         return added;
     }
 
     Cactus* addPlant(const QString& name, Water* schedule)
     {
-        auto cactus = std::make_unique<Cactus>();
-        cactus->setName(name);
-        Cactus* added = document->addCactus(std::move(cactus));
-        if (schedule) {
-            added->setWater(schedule);
-            added->setWateringKey(schedule->primaryKey());
-            schedule->addCactus(added);
-        }
+        Cactus* added = test::addPlant(*document, name, schedule);
         added->dehydrate();
         return added;
+    }
+
+    // The editor of `record`, shown as a double click in a list shows it.
+    template <class Editor, class Record>
+    std::unique_ptr<Editor> open(Record* record)
+    {
+        auto editor = std::make_unique<Editor>(*document, &window);
+        EXPECT_TRUE(editor->prepareView(record));
+        editor->show();
+        return editor;
     }
 
     // Writes everything and opens the package again, as after a restart.
@@ -69,14 +69,5 @@ protected:
 
 using CactusEditor = FixedClock;
 using WaterEditor = FixedClock;
-
-inline Cactus* plantNamed(SpinoraDatabase& document, const QString& name)
-{
-    for (const auto& cactus : document.cacti()) {
-        if (cactus->name() == name)
-            return cactus.get();
-    }
-    return nullptr;
-}
 
 } // namespace spinora::test

@@ -28,6 +28,27 @@ struct LogFixture : EditorFixture {
     CalendarStore store{folder.file(QStringLiteral("calendars"))};
 
     Cactus* addPlant(const QString& name) { return EditorFixture::addPlant(name, nullptr); }
+    // A log `days` from today, stored and let go as a list leaves it.
+    Log* addLog(Cactus* plant, const QString& event, int days, const QString& reminder = {})
+    {
+        const QDateTime day(QDate::currentDate().addDays(days), QTime(0, 0));
+        Log* added = test::addLog(*document, plant, event, fromDateTime(day));
+        added->setReminder(plant && !reminder.isEmpty());
+        added->setReminderIdentifier(reminder);
+        if (!plant)
+            added->setLogType(Log::kNoteLog);
+        added->dehydrate();
+        return added;
+    }
+    // Its editor, shown, with this collection's calendar.
+    std::unique_ptr<LogInfoViewController> open(Log* log)
+    {
+        auto editor = std::make_unique<LogInfoViewController>(*document, &window);
+        editor->setCalendarStore(&store);
+        editor->prepareView(log);
+        editor->show();
+        return editor;
+    }
     QString calendarFile() const { return store.folder() + QStringLiteral("/Spinora.ics"); }
 };
 
@@ -111,25 +132,13 @@ TEST(LogEditor, MovingTheDateOfAReminderAsksAndCancelStillSaves)
     reminder.start = QDateTime(day, QTime(7, 0));
     reminder.end = reminder.start.addDays(1);
     ASSERT_TRUE(f.store.saveEvent(reminder)) << f.store.lastError().toStdString();
-    auto log = std::make_unique<Log>();
-    log->setEventName(QStringLiteral("Flowered"));
-    log->setCactus(plant);
-    log->setCactusKey(plant->primaryKey());
-    log->setLogDate(fromDateTime(QDateTime(day, QTime(0, 0))));
-    log->setReminder(true);
-    log->setReminderIdentifier(reminder.identifier);
-    Log* entry = f.document->addLog(std::move(log));
-    entry->dehydrate();
-
-    LogInfoViewController editor(*f.document, &f.window);
-    editor.setCalendarStore(&f.store);
-    editor.prepareView(entry);
-    editor.show();
-    control<QDateTimeEdit>(&editor, "dateField")->setDateTime(QDateTime(day.addDays(2), QTime(0, 0)));
+    Log* entry = f.addLog(plant, QStringLiteral("Flowered"), 5, reminder.identifier);
+    auto editor = f.open(entry);
+    control<QDateTimeEdit>(editor.get(), "dateField")->setDateTime(QDateTime(day.addDays(2), QTime(0, 0)));
     QString question;
     answerAlert(QStringLiteral("Cancel"), &question);
-    click(control<QPushButton>(&editor, "okButton"));
-    QTRY_VERIFY_WITH_TIMEOUT(!editor.isVisible(), 5000);
+    click(control<QPushButton>(editor.get(), "okButton"));
+    QTRY_VERIFY_WITH_TIMEOUT(!editor->isVisible(), 5000);
 
     EXPECT_EQ(question, QStringLiteral("Edit Reminder"));
     EXPECT_EQ(entry->logDate(), fromDateTime(QDateTime(day.addDays(2), QTime(0, 0))));
@@ -143,30 +152,19 @@ TEST(LogEditor, MovingTheDateOfAReminderAsksAndCancelStillSaves)
 TEST(LogEditor, AReminderDeletedOutsideIsOfferedAgain)
 {
     LogFixture f;
-    auto log = std::make_unique<Log>();
-    log->setEventName(QStringLiteral("Fertilise"));
-    log->setLogType(Log::kNoteLog);
-    log->setLogDate(fromDateTime(QDateTime(QDate::currentDate().addDays(2), QTime(0, 0))));
-    log->setReminderIdentifier(QStringLiteral("gone-from-the-calendar"));
-    Log* entry = f.document->addLog(std::move(log));
-    entry->dehydrate();
-
-    LogInfoViewController editor(*f.document, &f.window);
-    editor.setCalendarStore(&f.store);
-    editor.prepareView(entry);
-    editor.show();
-    auto* notes = control<QPlainTextEdit>(&editor, "notesView");
+    auto editor = f.open(f.addLog(nullptr, QStringLiteral("Fertilise"), 2, QStringLiteral("gone-from-the-calendar")));
+    auto* notes = control<QPlainTextEdit>(editor.get(), "notesView");
     notes->setPlainText(QString(300, QLatin1Char('n')));
-    EXPECT_EQ(editor.reminderTitle(), QStringLiteral("Fertilise %1 (Note)").arg(QString(200, QLatin1Char('n'))));
+    EXPECT_EQ(editor->reminderTitle(), QStringLiteral("Fertilise %1 (Note)").arg(QString(200, QLatin1Char('n'))));
     notes->clear();
-    EXPECT_EQ(editor.reminderTitle(), QStringLiteral("Fertilise No Notes (Note)"));
+    EXPECT_EQ(editor->reminderTitle(), QStringLiteral("Fertilise No Notes (Note)"));
 
     QString question;
     answerAlert(QStringLiteral("Cancel"), &question);
-    click(control<QPushButton>(&editor, "reminderYes"));
+    click(control<QPushButton>(editor.get(), "reminderYes"));
     EXPECT_EQ(question, QStringLiteral("Add Reminder"));
-    EXPECT_FALSE(editor.currentReminderId().has_value());
-    click(control<QPushButton>(&editor, "cancelButton"));
+    EXPECT_FALSE(editor->currentReminderId().has_value());
+    click(control<QPushButton>(editor.get(), "cancelButton"));
 }
 
 TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
@@ -174,31 +172,23 @@ TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
     LogFixture f;
     Cactus* plant = f.addPlant(QStringLiteral("Rebutia"));
     f.addPlant(QStringLiteral("Parodia"));
-    auto log = std::make_unique<Log>();
-    log->setEventName(QStringLiteral("Flowered"));
-    log->setCactus(plant);
-    log->setCactusKey(plant->primaryKey());
-    log->setLogDate(fromDateTime(QDateTime(QDate::currentDate().addDays(4), QTime(0, 0))));
-    f.document->addLog(std::move(log))->dehydrate();
+    f.addLog(plant, QStringLiteral("Flowered"), 4);
     f.reload();
     Log* entry = f.document->logs().front().get();
     const QStringList dumpBefore = dumpCollection(*f.document);
     const TreeSnapshot filesBefore = snapshot(f.path);
 
-    LogInfoViewController editor(*f.document, &f.window);
-    editor.setCalendarStore(&f.store);
-    editor.prepareView(entry);
-    editor.show();
-    typeInto(control<QComboBox>(&editor, "eventComboBox"), QStringLiteral("Brand new event"));
-    auto* cacti = control<QComboBox>(&editor, "cactusComboBox");
+    auto editor = f.open(entry);
+    typeInto(control<QComboBox>(editor.get(), "eventComboBox"), QStringLiteral("Brand new event"));
+    auto* cacti = control<QComboBox>(editor.get(), "cactusComboBox");
     chooseItem(cacti, cacti->findText(QStringLiteral("Parodia")));
-    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("changed"));
+    QTest::keyClicks(control<QPlainTextEdit>(editor.get(), "notesView"), QStringLiteral("changed"));
     answerAlert(QStringLiteral("Add"));
     saveProposedReminder();
-    click(control<QPushButton>(&editor, "reminderYes"));
-    ASSERT_TRUE(editor.currentReminderId().has_value());
-    const QString madeHere = *editor.currentReminderId();
-    click(control<QPushButton>(&editor, "cancelButton"));
+    click(control<QPushButton>(editor.get(), "reminderYes"));
+    ASSERT_TRUE(editor->currentReminderId().has_value());
+    const QString madeHere = *editor->currentReminderId();
+    click(control<QPushButton>(editor.get(), "cancelButton"));
 
     EXPECT_EQ(snapshot(f.path), filesBefore);
     const QStringList dumpAfter = dumpCollection(*f.document);

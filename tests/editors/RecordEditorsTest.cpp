@@ -28,17 +28,15 @@ TEST_F(CactusEditor, RefusesOverlongTextAndKeepsTypedSpeciesWithoutAddingOne)
     Cactus* plant = f.addPlant(QStringLiteral("Echino"), nullptr);
     const size_t speciesBefore = f.document->species().size();
 
-    CactusInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(plant);
-    editor.show();
-    auto* name = control<QLineEdit>(&editor, "nameField");
+    auto editor = f.open<CactusInfoViewController>(plant);
+    auto* name = control<QLineEdit>(editor.get(), "nameField");
     typeInto(name, QString(205, QLatin1Char('n')));
     EXPECT_EQ(name->text().size(), 200) << "the text limit formatter refuses the rest";
-    typeInto(control<QComboBox>(&editor, "commonSpeciesComboBox"), QStringLiteral("Only Common"));
-    auto* notes = control<QPlainTextEdit>(&editor, "notesView");
+    typeInto(control<QComboBox>(editor.get(), "commonSpeciesComboBox"), QStringLiteral("Only Common"));
+    auto* notes = control<QPlainTextEdit>(editor.get(), "notesView");
     notes->setFocus();
     QTest::keyClicks(notes, QStringLiteral("Repotted in spring."));
-    click(control<QPushButton>(&editor, "okButton"));
+    click(control<QPushButton>(editor.get(), "okButton"));
 
     EXPECT_EQ(plant->name().size(), 200);
     EXPECT_EQ(plant->commonName(), QStringLiteral("Only Common"));
@@ -52,10 +50,8 @@ TEST_F(CactusEditor, TextViewsStopAtTenThousandCharacters)
 {
     EditorFixture f;
     Cactus* plant = f.addPlant(QStringLiteral("Echino"), nullptr);
-    CactusInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(plant);
-    editor.show();
-    auto* notes = control<QPlainTextEdit>(&editor, "notesView");
+    auto editor = f.open<CactusInfoViewController>(plant);
+    auto* notes = control<QPlainTextEdit>(editor.get(), "notesView");
     notes->setPlainText(QString(9995, QLatin1Char('x')));
     notes->moveCursor(QTextCursor::End);
     QTest::keyClicks(notes, QStringLiteral("abcdefghij"));
@@ -78,19 +74,17 @@ TEST_F(CactusEditor, CancelLeavesTheFileAndTheRecordAsTheyWere)
     const TreeSnapshot filesBefore = snapshot(f.path);
     const size_t speciesBefore = f.document->species().size();
 
-    CactusInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(plant);
-    editor.show();
-    typeInto(control<QLineEdit>(&editor, "nameField"), QStringLiteral("Renamed"));
-    typeInto(control<QComboBox>(&editor, "commonSpeciesComboBox"), QStringLiteral("New Common"));
-    typeInto(control<QComboBox>(&editor, "scientificSpeciesComboBox"), QStringLiteral("Novus scientificus"));
-    auto* schedules = control<QComboBox>(&editor, "waterComboBox");
+    auto editor = f.open<CactusInfoViewController>(plant);
+    typeInto(control<QLineEdit>(editor.get(), "nameField"), QStringLiteral("Renamed"));
+    typeInto(control<QComboBox>(editor.get(), "commonSpeciesComboBox"), QStringLiteral("New Common"));
+    typeInto(control<QComboBox>(editor.get(), "scientificSpeciesComboBox"), QStringLiteral("Novus scientificus"));
+    auto* schedules = control<QComboBox>(editor.get(), "waterComboBox");
     chooseItem(schedules, schedules->findText(QStringLiteral("Monthly")));
-    EXPECT_EQ(editor.currentWater(), monthly);
-    QTest::keyClicks(control<QPlainTextEdit>(&editor, "notesView"), QStringLiteral("changed"));
-    click(control<QPushButton>(&editor, "cancelButton"));
+    EXPECT_EQ(editor->currentWater(), monthly);
+    QTest::keyClicks(control<QPlainTextEdit>(editor.get(), "notesView"), QStringLiteral("changed"));
+    click(control<QPushButton>(editor.get(), "cancelButton"));
 
-    EXPECT_FALSE(editor.isVisible());
+    EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(snapshot(f.path), filesBefore) << "nothing was written";
     const QStringList dumpAfter = dumpCollection(*f.document);
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
@@ -106,19 +100,16 @@ TEST_F(CactusEditor, SpeciesChosenInOneBoxFollowsInTheOtherAndCanBeCompleted)
     EditorFixture f;
     Cactus* plant = f.addPlant(QStringLiteral("Opuntia"), nullptr);
     Species* a = f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Bunny Ears"), QStringLiteral("Opuntia microdasys")));
-    Species* b = f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Alpha"), QStringLiteral("Zeta zeta")));
+    f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Alpha"), QStringLiteral("Zeta zeta")));
     f.document->updateSpecies(a);
-    (void)b;
 
-    CactusInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(plant);
-    editor.show();
-    auto* common = control<QComboBox>(&editor, "commonSpeciesComboBox");
-    auto* scientific = control<QComboBox>(&editor, "scientificSpeciesComboBox");
+    auto editor = f.open<CactusInfoViewController>(plant);
+    auto* common = control<QComboBox>(editor.get(), "commonSpeciesComboBox");
+    auto* scientific = control<QComboBox>(editor.get(), "scientificSpeciesComboBox");
     chooseItem(common, common->findText(QStringLiteral("Bunny Ears")));
     EXPECT_EQ(scientific->currentText(), QStringLiteral("Opuntia microdasys"));
     typeInto(scientific, QStringLiteral("Opuntia renamed"));
-    click(control<QPushButton>(&editor, "okButton"));
+    click(control<QPushButton>(editor.get(), "okButton"));
 
     EXPECT_EQ(plant->commonName(), QStringLiteral("Bunny Ears"));
     EXPECT_EQ(plant->scientificName(), QStringLiteral("Opuntia renamed"));
@@ -142,17 +133,15 @@ TEST_F(WaterEditor, JustWateredPushesPastTheWinterRestForTheScheduleAndEachPlant
     second->save();
     Clock::setFixedNow(fromDateTime(at(2026, 10, 20, 10, 0)));
 
-    WaterInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(fortnightly);
-    editor.show();
-    EXPECT_EQ(control<QComboBox>(&editor, "fromMonth1ComboBox")->currentIndex(), 11);
-    EXPECT_EQ(control<QComboBox>(&editor, "toDay2Button")->currentIndex(), 28);
-    EXPECT_EQ(control<QLabel>(&editor, "nextWateringAmountLabel")->text(), QStringLiteral("None Scheduled"));
-    click(control<QPushButton>(&editor, "justWateredButton"));
+    auto editor = f.open<WaterInfoViewController>(fortnightly);
+    EXPECT_EQ(control<QComboBox>(editor.get(), "fromMonth1ComboBox")->currentIndex(), 11);
+    EXPECT_EQ(control<QComboBox>(editor.get(), "toDay2Button")->currentIndex(), 28);
+    EXPECT_EQ(control<QLabel>(editor.get(), "nextWateringAmountLabel")->text(), QStringLiteral("None Scheduled"));
+    click(control<QPushButton>(editor.get(), "justWateredButton"));
     const Timestamp expected = fromDateTime(at(2027, 3, 1, 10, 0));
-    EXPECT_EQ(editor.savedNextWater(), expected) << toDateTime(editor.savedNextWater()).toString().toStdString();
-    EXPECT_EQ(control<QLabel>(&editor, "nextWateringAmountLabel")->text(), formatNextWatering(expected));
-    click(control<QPushButton>(&editor, "okButton"));
+    EXPECT_EQ(editor->savedNextWater(), expected) << toDateTime(editor->savedNextWater()).toString().toStdString();
+    EXPECT_EQ(control<QLabel>(editor.get(), "nextWateringAmountLabel")->text(), formatNextWatering(expected));
+    click(control<QPushButton>(editor.get(), "okButton"));
 
     const Timestamp watered = fromDateTime(at(2026, 10, 20, 10, 0));
     EXPECT_EQ(fortnightly->waterNext(), expected);
@@ -177,17 +166,15 @@ TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
 {
     EditorFixture f;
     Water* schedule = f.addSchedule(QStringLiteral("Daily"), 1, Water::kDays);
-    WaterInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(schedule);
-    editor.show();
-    auto* units = control<QComboBox>(&editor, "waterEveryButton");
+    auto editor = f.open<WaterInfoViewController>(schedule);
+    auto* units = control<QComboBox>(editor.get(), "waterEveryButton");
     EXPECT_EQ(units->currentText(), QStringLiteral("day"));
-    typeInto(control<QLineEdit>(&editor, "waterEveryField"), QStringLiteral("3x"));
-    EXPECT_EQ(control<QLineEdit>(&editor, "waterEveryField")->text(), QStringLiteral("3"));
+    typeInto(control<QLineEdit>(editor.get(), "waterEveryField"), QStringLiteral("3x"));
+    EXPECT_EQ(control<QLineEdit>(editor.get(), "waterEveryField")->text(), QStringLiteral("3"));
     EXPECT_EQ(units->currentText(), QStringLiteral("days")) << "the plural list keeps the chosen unit";
 
-    auto* month = control<QComboBox>(&editor, "fromMonth3ComboBox");
-    auto* day = control<QComboBox>(&editor, "fromDay3Button");
+    auto* month = control<QComboBox>(editor.get(), "fromMonth3ComboBox");
+    auto* day = control<QComboBox>(editor.get(), "fromDay3Button");
     chooseItem(month, 1);
     chooseItem(day, 31);
     chooseItem(month, 2);
@@ -195,8 +182,8 @@ TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
     EXPECT_EQ(day->count(), february + 1);
     EXPECT_EQ(day->currentIndex(), 0) << "31 no longer exists";
     chooseItem(day, 14);
-    chooseItem(control<QComboBox>(&editor, "toMonth4ComboBox"), 3); // a month without a day is stored as no date
-    click(control<QPushButton>(&editor, "okButton"));
+    chooseItem(control<QComboBox>(editor.get(), "toMonth4ComboBox"), 3); // a month without a day is stored as no date
+    click(control<QPushButton>(editor.get(), "okButton"));
 
     EXPECT_EQ(schedule->frequency(), 3);
     EXPECT_EQ(schedule->frequencyUnits(), Water::kDays);
@@ -204,6 +191,21 @@ TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
     EXPECT_EQ(schedule->noWaterDDMM(4), 0);
 }
 
+namespace {
+
+// Adds picture files in the editor's photo grid and waits until they are stored.
+void addPhotos(CactusInfoViewController& editor, const QStringList& files)
+{
+    editor.photos().grid()->setShowsAlerts(false);
+    editor.photos().grid()->addPhotosWithPaths(files);
+    ASSERT_TRUE(editor.photos().grid()->waitForImageSave(60000));
+    ASSERT_EQ(editor.photos().updatedImageArray().size(), size_t(files.size()));
+}
+
+} // namespace
+
+// New photos are stored at once; Cancel takes them out again, also after one
+// was moved into a slot (the viewer's "store in slot"), and OK keeps them.
 TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInOrder)
 {
     EditorFixture f;
@@ -217,15 +219,14 @@ TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInO
     const QStringList packageBefore = QDir(f.path).entryList(QDir::Files);
 
     {
-        CactusInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(plant);
-        editor.show();
-        editor.photos().grid()->setShowsAlerts(false);
-        editor.photos().grid()->addPhotosWithPaths(files.mid(0, 2));
-        ASSERT_TRUE(editor.photos().grid()->waitForImageSave(60000));
-        EXPECT_EQ(editor.photos().updatedImageArray().size(), 2u);
+        auto editor = f.open<CactusInfoViewController>(plant);
+        addPhotos(*editor, files.mid(0, 2));
         EXPECT_EQ(f.document->images().size(), 2u) << "new photos are stored at once";
-        click(control<QPushButton>(&editor, "cancelButton"));
+        Image* second = editor->photos().updatedImageArray()[1];
+        editor->photos().grid()->storePhoto(second, 0);
+        EXPECT_EQ(editor->photos().updatedImageArray().front(), second) << "the grid is shown the new order";
+        EXPECT_EQ(editor->photos().imageInSlot(0), second);
+        click(control<QPushButton>(editor.get(), "cancelButton"));
     }
     EXPECT_TRUE(f.document->images().empty());
     EXPECT_TRUE(plant->images().empty());
@@ -234,14 +235,9 @@ TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInO
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
 
     {
-        CactusInfoViewController editor(*f.document, &f.window);
-        editor.prepareView(plant);
-        editor.show();
-        editor.photos().grid()->setShowsAlerts(false);
-        editor.photos().grid()->addPhotosWithPaths(files);
-        ASSERT_TRUE(editor.photos().grid()->waitForImageSave(60000));
-        ASSERT_EQ(editor.photos().updatedImageArray().size(), 3u);
-        click(control<QPushButton>(&editor, "okButton"));
+        auto editor = f.open<CactusInfoViewController>(plant);
+        addPhotos(*editor, files);
+        click(control<QPushButton>(editor.get(), "okButton"));
     }
     ASSERT_EQ(plant->images().size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
@@ -250,31 +246,4 @@ TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInO
     }
     auto reopened = f.reopen();
     EXPECT_EQ(plantNamed(*reopened, QStringLiteral("Photogenic"))->images().size(), 3u);
-}
-
-TEST_F(CactusEditor, APhotoMovedToASlotAndThenCancelledStillLeavesTheCollection)
-{
-    EditorFixture f;
-    Cactus* plant = f.addPlant(QStringLiteral("Mover"), nullptr);
-    QStringList files;
-    for (int i = 0; i < 2; ++i) {
-        files << f.folder.file(QStringLiteral("p%1.jpg").arg(i));
-        writeFile(files.back(), jpegBytes(gradientImage(320, 240 + 10 * i)));
-    }
-    const QStringList packageBefore = QDir(f.path).entryList(QDir::Files);
-    CactusInfoViewController editor(*f.document, &f.window);
-    editor.prepareView(plant);
-    editor.show();
-    editor.photos().grid()->setShowsAlerts(false);
-    editor.photos().grid()->addPhotosWithPaths(files);
-    ASSERT_TRUE(editor.photos().grid()->waitForImageSave(60000));
-    ASSERT_EQ(editor.photos().updatedImageArray().size(), 2u);
-    Image* second = editor.photos().updatedImageArray()[1];
-    // The photo viewer's "store in slot": the grid is shown the new order.
-    editor.photos().grid()->storePhoto(second, 0);
-    EXPECT_EQ(editor.photos().updatedImageArray().front(), second);
-    EXPECT_EQ(editor.photos().imageInSlot(0), second);
-    click(control<QPushButton>(&editor, "cancelButton"));
-    EXPECT_TRUE(f.document->images().empty());
-    EXPECT_EQ(QDir(f.path).entryList(QDir::Files), packageBefore);
 }
