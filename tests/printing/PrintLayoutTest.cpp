@@ -1,6 +1,7 @@
 // Pagination and the lines of record sheets, measured in memory.
 #include "DatabasePrintView.h"
 #include "PrintTestSupport.h"
+#include "RecordBuilders.h"
 #include "RecordSheet.h"
 #include "SheetFormats.h"
 
@@ -28,13 +29,6 @@ struct LocaleScope {
     explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
     ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
 };
-
-Cactus* addPlant(SpinoraDatabase& document, const QString& name)
-{
-    auto cactus = std::make_unique<Cactus>();
-    cactus->setName(name);
-    return document.addCactus(std::move(cactus));
-}
 
 Image* addPhoto(SpinoraDatabase& document, int64_t ownerType, int64_t ownerKey, int number)
 {
@@ -121,14 +115,8 @@ TEST(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
     for (int i = 0; i < 6; ++i)
         cactus->addImage(addPhoto(*document, Image::kCactusPhoto, cactus->primaryKey(), i));
     for (int i = 0; i < 3; ++i) {
-        auto log = std::make_unique<Log>();
-        log->setCactusKey(cactus->primaryKey());
+        Log* log = addLog(*document, cactus, i == 0 ? QString() : QStringLiteral("Flowered"), localSeconds(2024, 5, 1 + i));
         log->setLogType(i == 2 ? Log::kNoteLog : Log::kCactusLog);
-        log->setEventName(i == 0 ? QString() : QStringLiteral("Flowered"));
-        log->setLogDate(localSeconds(2024, 5, 1 + i));
-        Log* stored = document->addLog(std::move(log));
-        stored->setCactus(cactus);
-        cactus->addLog(stored);
     }
     cactus->dehydrate();
 
@@ -169,13 +157,9 @@ TEST(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
 {
     TempFolder folder;
     auto document = newCollection(folder.file("P.sdb"), true);
-    auto water = std::make_unique<Water>();
-    water->setName(QStringLiteral("Winter rest"));
-    water->setFrequency(2);
-    water->setFrequencyUnits(Water::kWeeks);
-    water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
-    water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
-    Water* stored = document->addWater(std::move(water));
+    Water* stored = addSchedule(*document, QStringLiteral("Winter rest"), 2, Water::kWeeks);
+    stored->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+    stored->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
     DatabasePrintView view(*document, DatabasePrintView::kWaterSheet, stored);
     view.knowsPageRange(bareLayout(800, 1000));
     const RecordSheet& sheet = *view.sheet();
@@ -219,48 +203,6 @@ TEST(PrintFormats, FourDigitYearsAndMoneyInTheUsersLocale)
     }
     EXPECT_EQ(SheetFormats::withFourDigitYear("dd.MM.yy"), "dd.MM.yyyy");
     EXPECT_EQ(SheetFormats::withFourDigitYear("yyyy-MM-dd"), "yyyy-MM-dd");
-}
-
-TEST(ListSearchTest, FindsWhatTheListsShow)
-{
-    TempFolder folder;
-    auto document = newCollection(folder.file("S.sdb"), true);
-    Cactus* dated = addPlant(*document, QStringLiteral("Zebra"));
-    dated->setPlantDate(localSeconds(2020, 1, 1));
-    dated->setCommonName(QStringLiteral("Star cactus"));
-    Cactus* plain = addPlant(*document, QStringLiteral("Moon"));
-    for (int i = 0; i < 2; ++i) {
-        auto log = std::make_unique<Log>();
-        log->setCactusKey(plain->primaryKey());
-        log->setEventName(i == 0 ? QStringLiteral("Flowered") : QStringLiteral("Repotted"));
-        log->setLogDate(localSeconds(2024, 6, 1 + i));
-        Log* stored = document->addLog(std::move(log));
-        stored->setCactus(plain);
-        plain->addLog(stored);
-    }
-    auto names = [](const std::vector<Cactus*>& cacti) {
-        QStringList list;
-        for (const Cactus* c : cacti)
-            list << c->name();
-        return list.join(',');
-    };
-    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "")), "Moon,Zebra");
-    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "aGe")), "Zebra") << "the age line is searched";
-    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "star")), "Zebra");
-    // Newest log first: "Repotted" is the first log, "Flowered" the second and not searched.
-    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "repotted")), "Moon");
-    EXPECT_EQ(names(ListSearch::searchCacti(document->cacti(), "flowered")), "");
-
-    auto water = std::make_unique<Water>();
-    water->setName(QStringLiteral("Weekly"));
-    document->addWater(std::move(water));
-    EXPECT_EQ(ListSearch::searchWatering(document->watering(), "never").size(), 1u);
-    EXPECT_EQ(ListSearch::searchWatering(document->watering(), "monthly").size(), 0u);
-
-    EXPECT_EQ(ListSearch::searchLogs(document->logs(), "moon").size(), 2u) << "a plant's logs show its name";
-    ListSearch::applySearch(*document, SpinoraDatabase::kLogList, "FLOWERED");
-    ASSERT_EQ(document->displayedLogs().size(), 1u);
-    EXPECT_EQ(document->displayedLogs().front()->eventName(), "Flowered");
 }
 
 // A list's search keeps folded keys between keystrokes and narrows from the
