@@ -34,27 +34,6 @@ using namespace spinora::test;
 
 namespace {
 
-QStringList firstTexts(const ManagingViewController& list)
-{
-    QStringList texts;
-    for (int row = 0; row < list.numberOfRows(); ++row)
-        texts << list.firstTextForCell(row);
-    return texts;
-}
-
-int rowHeight(const ManagingViewController& list, int row)
-{
-    return list.tableView()->visualRect(list.tableView()->model()->index(row, 0)).height();
-}
-
-void selectRows(const ManagingViewController& list, std::initializer_list<int> rows)
-{
-    QItemSelectionModel* selection = list.tableView()->selectionModel();
-    selection->clearSelection();
-    for (int row : rows)
-        selection->select(list.tableView()->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
 QImage threeBands()
 {
     // 200 x 100: a blue, a green and a red band; the centre square is all green.

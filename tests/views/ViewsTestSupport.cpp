@@ -1,5 +1,7 @@
 #include "ViewsTestSupport.h"
 
+#include "ManagingViewController.h"
+#include "RecordBuilders.h"
 #include "SpinoraUtility.h"
 
 #include <QApplication>
@@ -33,37 +35,30 @@ void ViewsFixture::setSortBySpecies(bool on)
 
 Water* ViewsFixture::addWater(const QString& name, Timestamp lastWatered, Timestamp waterNext)
 {
-    auto water = std::make_unique<Water>();
-    water->setName(name);
-    water->setFrequency(1);
-    water->setFrequencyUnits(Water::kWeeks);
+    Water* water = addSchedule(*document_, name);
     water->setLastWatered(lastWatered);
     water->setWaterNext(waterNext);
-    return document_->addWater(std::move(water));
+    water->save();
+    return water;
 }
 
 Cactus* ViewsFixture::addCactus(const QString& name, const QString& scientific, const QString& common, Water* water)
 {
-    auto cactus = std::make_unique<Cactus>();
-    cactus->setName(name);
+    Cactus* cactus = addPlant(*document_, name, water);
     cactus->setScientificName(scientific);
     cactus->setCommonName(common);
     if (water) {
-        cactus->setWater(water);
-        cactus->setWateringKey(water->primaryKey());
         cactus->setLastWatered(water->lastWatered());
         cactus->setWaterNext(water->waterNext());
     }
-    Cactus* added = document_->addCactus(std::move(cactus));
-    if (water)
-        water->addCactus(added);
-    return added;
+    cactus->save();
+    return cactus;
 }
 
 Log* ViewsFixture::addLog(Cactus* cactus, const QString& event, Timestamp date, bool reminder)
 {
+    // The reminder is set before the log is added: the lists count due reminders as logs arrive.
     auto log = std::make_unique<Log>();
-    log->setLogType(Log::kCactusLog);
     log->setEventName(event);
     log->setLogDate(date);
     log->setReminder(reminder);
@@ -85,29 +80,18 @@ Log* ViewsFixture::addNote(const QString& summary, const QString& event, Timesta
 
 Image* ViewsFixture::addPhoto(Cactus* cactus, const QImage& picture, const QString& caption)
 {
-    auto image = std::make_unique<Image>();
-    image->setLinkedType(Image::kCactusPhoto);
-    image->setLinkedKey(cactus->primaryKey());
-    image->setTagValue(static_cast<int64_t>(cactus->images().size()));
+    Image* image = test::addPhoto(*document_, cactus, picture);
     image->setCaption(caption);
-    image->setPhoto(picture);
-    Image* added = document_->addImage(std::move(image));
-    cactus->addImage(added);
-    return added;
+    image->save();
+    return image;
 }
 
 Image* ViewsFixture::addPhoto(Log* log, const QImage& picture)
 {
-    auto image = std::make_unique<Image>();
-    image->setLinkedType(Image::kLogPhoto);
-    image->setLinkedKey(log->primaryKey());
-    image->setTagValue(static_cast<int64_t>(log->images().size()));
-    image->setPhoto(picture);
-    Image* added = document_->addImage(std::move(image));
-    log->addImage(added);
-    return added;
+    Image* image = test::addPhoto(*document_, Image::kLogPhoto, log->primaryKey(), int64_t(log->images().size()), picture);
+    log->addImage(image);
+    return image;
 }
-
 DocumentWindow& ViewsFixture::window()
 {
     if (!window_) {
@@ -127,6 +111,27 @@ std::unique_ptr<SpinoraDatabase> ViewsFixture::reopen()
     document_->close();
     document_.reset();
     return openCollection(packagePath());
+}
+
+QStringList firstTexts(const ManagingViewController& list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.numberOfRows(); ++row)
+        texts << list.firstTextForCell(row);
+    return texts;
+}
+
+int rowHeight(const ManagingViewController& list, int row)
+{
+    return list.tableView()->visualRect(list.tableView()->model()->index(row, 0)).height();
+}
+
+void selectRows(const ManagingViewController& list, std::initializer_list<int> rows)
+{
+    QItemSelectionModel* selection = list.tableView()->selectionModel();
+    selection->clearSelection();
+    for (int row : rows)
+        selection->select(list.tableView()->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 double day(int year, int month, int dayOfMonth)

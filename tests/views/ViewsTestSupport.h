@@ -10,6 +10,10 @@
 
 #include <memory>
 
+namespace spinora {
+class ManagingViewController;
+}
+
 namespace spinora::test {
 
 // A collection on disk with records made for one test, and its window.
@@ -38,6 +42,11 @@ protected:
     std::unique_ptr<SpinoraDatabase> document_;
     std::unique_ptr<DocumentWindow> window_;
 };
+
+// The first texts of a list's rows, a row's height, and a selection of rows.
+QStringList firstTexts(const ManagingViewController& list);
+int rowHeight(const ManagingViewController& list, int row);
+void selectRows(const ManagingViewController& list, std::initializer_list<int> rows);
 
 // Seconds of a local day at noon (dates in the lists are days).
 double day(int year, int month, int dayOfMonth);
