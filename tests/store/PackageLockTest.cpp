@@ -43,17 +43,6 @@ TEST(PackageLock, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumen
     EXPECT_TRUE(PackageLock::holder(path).isEmpty());
 }
 
-TEST(PackageLock, ARefusedOpenOfAFolderLeavesNoLockFileBehind)
-{
-    TempFolder folder;
-    const QString path = folder.file("Photos");
-    QDir().mkpath(path);
-    writeFile(path + "/holiday.jpg", "not ours");
-    SpinoraDatabase document(path);
-    EXPECT_FALSE(document.readFromURL(path));
-    EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"holiday.jpg"});
-}
-
 TEST(PackageLock, AReadOnlyOpenTakesNoLockAndWritesNothing)
 {
     TempFolder folder;

@@ -18,10 +18,6 @@
 
 using namespace spinora::test;
 
-namespace {
-
-} // namespace
-
 TEST(Cli, HelpListsEverySubcommand)
 {
     const Result help = cli({"--help"});
@@ -260,14 +256,20 @@ std::unique_ptr<QProcess> startCli(const QStringList& arguments, const QMap<QStr
     return process;
 }
 
-bool isStopped(qint64 pid)
+// True once a job started with SPINORA_TEST_STOP_AT has stopped itself there.
+bool waitUntilStopped(QProcess& process)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray fields = stat.readAll();
-    const qsizetype close = fields.lastIndexOf(')');
-    return close > 0 && fields.mid(close + 2, 1) == "T";
+    QElapsedTimer timer;
+    timer.start();
+    while (process.state() == QProcess::Running && timer.elapsed() < 60000) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(process.processId()));
+        const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+        const qsizetype close = fields.lastIndexOf(')');
+        if (close > 0 && fields.mid(close + 2, 1) == "T")
+            return true;
+        QThread::msleep(20);
+    }
+    return false;
 }
 
 int cactusCount(const QString& collection)
@@ -335,13 +337,10 @@ TEST(Cli, ASecondWriterIsRefusedAtOnceNamingTheHolderWhileReadersGoOn)
     ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
 
     auto first = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", "merge"}});
+    ASSERT_TRUE(waitUntilStopped(*first)) << first->readAllStandardError().toStdString();
+
     QElapsedTimer timer;
     timer.start();
-    while (!isStopped(first->processId()) && first->state() == QProcess::Running && timer.elapsed() < 60000)
-        QThread::msleep(20);
-    ASSERT_TRUE(isStopped(first->processId())) << first->readAllStandardError().toStdString();
-
-    timer.restart();
     const Result second = cli({"import", target, folder.file("s.sdbi")});
     EXPECT_LT(timer.elapsed(), 5000) << "refused at once, not after a wait";
     EXPECT_EQ(second.exitCode, 1);
@@ -381,11 +380,7 @@ TEST(Cli, CtrlCAtAnyProgressStepExitsZeroExactlyWhenTheImportLanded)
         ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
         const TreeSnapshot before = snapshot(target);
         auto import = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", "merge"}});
-        QElapsedTimer timer;
-        timer.start();
-        while (!isStopped(import->processId()) && import->state() == QProcess::Running && timer.elapsed() < 60000)
-            QThread::msleep(20);
-        ASSERT_TRUE(isStopped(import->processId())) << import->readAllStandardError().toStdString();
+        ASSERT_TRUE(waitUntilStopped(*import)) << import->readAllStandardError().toStdString();
         ::kill(pid_t(import->processId()), SIGINT);
         ::kill(pid_t(import->processId()), SIGCONT);
         ASSERT_TRUE(import->waitForFinished(60000));
