@@ -29,6 +29,12 @@ const char* const kUpdate =
     "UPDATE cactus SET name=?, common_name=?, scientific_name=?, type=?, watering_key=?, last_watered=?, "
     "water_next=?, plant_date=?, source=?, date_acquired=?, purchase_price=?, value=?, location=?, height=?, "
     "width=?, weight=?, light=?, temperature=?, pot_size=?, pot_shape=?, pot_material=?, notes=? WHERE pk=?";
+// Every column at once, bound as the UPDATE is (the key last: none gives a new one).
+const char* const kInsertWhole =
+    "INSERT INTO cactus (name, common_name, scientific_name, type, watering_key, last_watered, water_next, "
+    "plant_date, source, date_acquired, purchase_price, value, location, height, width, weight, light, "
+    "temperature, pot_size, pot_shape, pot_material, notes, pk) "
+    "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
 const char* const kDelete = "DELETE FROM cactus WHERE pk=?";
 
 const QString kEmpty = QString(QLatin1String(""));
@@ -44,7 +50,8 @@ Cactus::Cactus(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 
 const Record::Sql& Cactus::sql() const
 {
-    static const Sql statements{"Cactus", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed, true};
+    static const Sql statements{"Cactus", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed, true,
+                                kInsertWhole};
     return statements;
 }
 
@@ -217,20 +224,20 @@ bool Cactus::wateringDue() const
     return due::wateringDue(waterNext_, now());
 }
 
-int Cactus::compareNameThenSpecies(const Cactus* other) const
+int Cactus::compareNameThenSpecies(const Cactus* other, bool ascending) const
 {
     int order = text::plainCompare(name_, other->name_);
     if (order == 0)
         order = text::emptyFirstStandardCompare(scientificName_, other->scientificName_);
-    return ascending_ ? order : -order;
+    return ascending ? order : -order;
 }
 
-int Cactus::compareSpeciesThenName(const Cactus* other) const
+int Cactus::compareSpeciesThenName(const Cactus* other, bool ascending) const
 {
     int order = text::plainCompare(scientificName_, other->scientificName_);
     if (order == 0)
         order = text::emptyFirstStandardCompare(name_, other->name_);
-    return ascending_ ? order : -order;
+    return ascending ? order : -order;
 }
 
 } // namespace spinora

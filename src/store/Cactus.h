@@ -105,8 +105,12 @@ public:
     // Class-wide sort direction read by both comparators.
     static void sortAscending(bool ascending) { ascending_ = ascending; }
     static bool isSortAscending() { return ascending_; }
-    int compareNameThenSpecies(const Cactus* other) const;
-    int compareSpeciesThenName(const Cactus* other) const;
+    int compareNameThenSpecies(const Cactus* other) const { return compareNameThenSpecies(other, ascending_); }
+    int compareSpeciesThenName(const Cactus* other) const { return compareSpeciesThenName(other, ascending_); }
+    // The same in a direction of the caller's (a job sorts without the
+    // class-wide direction the window sets).
+    int compareNameThenSpecies(const Cactus* other, bool ascending) const;
+    int compareSpeciesThenName(const Cactus* other, bool ascending) const;
 
 protected:
     const Sql& sql() const override;

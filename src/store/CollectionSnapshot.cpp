@@ -4,6 +4,7 @@
 #include "ListController.h"
 #include "PackageCommit.h"
 #include "SpinoraDatabase.h"
+#include "FileHelpers.h"
 #include "SpinoraUtility.h"
 #include "SqlConnection.h"
 #include "UndoWorkArea.h"
@@ -47,7 +48,7 @@ bool linkOrCopy(const QString& from, const QString& to)
 {
     if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
-    return SpinoraUtility::copyFileFrom(from, to);
+    return FileHelpers::copyFileFrom(from, to);
 }
 
 bool sameFile(const QString& a, const QString& b)
@@ -92,7 +93,7 @@ bool CollectionSnapshot::take(SpinoraDatabase& document, const QString& folder, 
         return false;
     }
     saveChangedRecords(document);
-    SpinoraUtility::removeFileIfExists(folder);
+    FileHelpers::removeFileIfExists(folder);
     if (!QDir().mkpath(photosOf(folder))) {
         *error = QStringLiteral("the folder %1 could not be made").arg(folder);
         return false;

@@ -32,6 +32,11 @@ void DocumentRegistry::registerAsMainDocument(SpinoraDatabase* document)
     mainDocument_ = document;
 }
 
+bool DocumentRegistry::isOpen(const SpinoraDatabase* document) const
+{
+    return std::find(documents_.begin(), documents_.end(), document) != documents_.end();
+}
+
 bool DocumentRegistry::isDatabaseLoaded(const QString& packagePath) const
 {
     return std::any_of(documents_.begin(), documents_.end(),

@@ -18,6 +18,9 @@ public:
     void registerAsMainDocument(SpinoraDatabase* document);
     SpinoraDatabase* getMainDocument() const { return mainDocument_; }
     const std::vector<SpinoraDatabase*>& documents() const { return documents_; }
+    // True while the document is open (a job's result may still touch it).
+    // Compares the pointer only; it is never followed.
+    bool isOpen(const SpinoraDatabase* document) const;
     // True when an open document's package path equals the path (as text).
     bool isDatabaseLoaded(const QString& packagePath) const;
 

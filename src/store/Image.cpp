@@ -1,5 +1,6 @@
 #include "Image.h"
 
+#include "FileHelpers.h"
 #include "Messages.h"
 #include "SpinoraUtility.h"
 #include "UndoWorkArea.h"
@@ -73,7 +74,7 @@ void writeWholeFile(const QString& path, const QByteArray& data, bool staged = f
         return;
     if (staged && writeNewFile(path, data))
         return;
-    SpinoraUtility::writeFile(path, data);
+    FileHelpers::writeFile(path, data);
 }
 
 void writeJpeg(const QString& path, const QImage& image)
@@ -404,14 +405,14 @@ bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compres
     return false;
 }
 
-bool Image::insertIntoStagingFolder(Connection* db, const QString& folder)
+bool Image::insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail)
 {
     if (insertRow(db))
         return true;
     path_ = folder;
     writeWholeFile(photoFile(), dataForPhoto_, true);
     writeWholeFile(thumbnailFile(), dataForThumbnail_, true);
-    if (!dataForThumbnail_.isEmpty())
+    if (!dataForThumbnail_.isEmpty() && withCroppedThumbnail)
         writeWholeFile(croppedThumbnailFile(), croppedThumbnailJpeg(dataForThumbnail_), true);
     croppedThumbnail_ = QImage(); // decoded again from its file when asked for
     hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
@@ -436,7 +437,14 @@ bool Image::hydrateThumbnail()
     if (!fromFile.isEmpty()) {
         dataForThumbnail_ = fromFile;
         thumbnail_ = QImage();
-        croppedThumbnail_ = decode(readWholeFile(croppedThumbnailFile()));
+        QByteArray square = readWholeFile(croppedThumbnailFile());
+        if (square.isEmpty()) {
+            // The square is cut from the thumbnail when it is first needed
+            // (an import leaves it out: cutting it is most of a photo's cost).
+            square = croppedThumbnailJpeg(fromFile);
+            writeWholeFile(croppedThumbnailFile(), square);
+        }
+        croppedThumbnail_ = decode(square);
     } else {
         Statement st(database_, kSelectThumbnail);
         if (!st.prepared())
@@ -550,8 +558,8 @@ void Image::copyPhotosToPath(const QString& directory) const
 {
     for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
         if (QFile::exists(file))
-            SpinoraUtility::copyFileFrom(file, directory + QLatin1Char('/') + QFileInfo(file).fileName(),
-                                         SpinoraUtility::Durability::Fast);
+            FileHelpers::copyFileFrom(file, directory + QLatin1Char('/') + QFileInfo(file).fileName(),
+                                         FileHelpers::Durability::Fast);
     }
 }
 

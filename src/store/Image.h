@@ -56,8 +56,9 @@ public:
     // The row of a photo whose JPEG data is set, with its files written into
     // a staging folder that is moved in and synced whole at a commit point
     // (an import): each file is written straight, with no temporary file and
-    // rename of its own.
-    bool insertIntoStagingFolder(Connection* db, const QString& folder);
+    // rename of its own. Without `withCroppedThumbnail` the square is cut when
+    // the thumbnail is first read (hydrateThumbnail).
+    bool insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
     bool hydrate() override;
     bool hydrateThumbnail();
     bool hydrateCaption();

@@ -23,6 +23,10 @@ const char* const kLogInsert =
 const char* const kLogUpdate =
     "UPDATE log SET type=?, date=?, reminder=?, reminder_id=?, cactus_key=?, event=?, note_summary=?, notes=? "
     "WHERE pk=?";
+// Every column at once, bound as the UPDATE is (the key last: none gives a new one).
+const char* const kLogInsertWhole =
+    "INSERT INTO log (type, date, reminder, reminder_id, cactus_key, event, note_summary, notes, pk) "
+    "VALUES(?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
 const char* const kLogDelete = "DELETE FROM log WHERE pk=?";
 
 const char* const kEventLoad = "SELECT name FROM event WHERE pk=?";
@@ -53,7 +57,7 @@ Log::Log(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 const Record::Sql& Log::sql() const
 {
     static const Sql statements{"Log", kLogLoad, kLogLoadAll, kLogHydrate, kLogInsert, kLogUpdate, kLogDelete,
-                                msg::kDehydrateFailed, true};
+                                msg::kDehydrateFailed, true, kLogInsertWhole};
     return statements;
 }
 
@@ -154,7 +158,7 @@ bool Log::isReminderDue()
     return reminderDue_;
 }
 
-int Log::compareLog(const Log* other) const
+int Log::compareLog(const Log* other, bool ascending) const
 {
     // Later dates first; equal dates by event name, a missing name first.
     const double mine = logDate_.value_or(0.0);
@@ -162,7 +166,7 @@ int Log::compareLog(const Log* other) const
     int order = (mine < theirs) - (mine > theirs);
     if (order == 0)
         order = text::emptyFirstStandardCompare(eventName_, other->eventName_);
-    return ascending_ ? order : -order;
+    return ascending ? order : -order;
 }
 
 // --- Event

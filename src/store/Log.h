@@ -57,7 +57,8 @@ public:
     // Class-wide direction: true (the default) lists the newest first.
     static void sortAscending(bool ascending) { ascending_ = ascending; }
     static bool isSortAscending() { return ascending_; }
-    int compareLog(const Log* other) const;
+    int compareLog(const Log* other) const { return compareLog(other, ascending_); }
+    int compareLog(const Log* other, bool ascending) const;
 
 protected:
     const Sql& sql() const override;

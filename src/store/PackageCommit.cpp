@@ -1,14 +1,14 @@
 #include "PackageCommit.h"
 
-#include "AppInfo.h"
+#include "FileHelpers.h"
 #include "PackageLock.h"
-#include "SpinoraUtility.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -32,7 +32,7 @@ bool PackageCommit::movePhotosIn(const QString& folder, QString* error)
     for (const QString& file : files) {
         if (!isPhotoFileName(file))
             continue;
-        if (!SpinoraUtility::moveFileFrom(folder + QLatin1Char('/') + file, package_ + QLatin1Char('/') + file)) {
+        if (!FileHelpers::moveFileFrom(folder + QLatin1Char('/') + file, package_ + QLatin1Char('/') + file)) {
             undoMoves();
             if (error)
                 *error = QStringLiteral("the photo %1 could not be moved into the collection").arg(file);
@@ -41,24 +41,7 @@ bool PackageCommit::movePhotosIn(const QString& folder, QString* error)
         moved_ << file;
     }
     // The photos must be on disk before the database that names them.
-    SpinoraUtility::syncFileSystem(package_);
-    return true;
-}
-
-bool PackageCommit::replaceDatabase(const QString& workingDatabase, QString* error)
-{
-    const QString database = package_ + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
-    // A durable copy beside the target, then one rename: the old database or
-    // the new one, never a mixture.
-    if (!SpinoraUtility::copyFileFrom(workingDatabase, database, SpinoraUtility::Durability::Durable)) {
-        undoMoves();
-        if (error)
-            *error = QStringLiteral("the collection's database could not be replaced");
-        return false;
-    }
-    committed_ = true;
-    // The rename itself is durable once the folder is.
-    SpinoraUtility::syncFileSystem(package_);
+    FileHelpers::syncFileSystem(package_);
     return true;
 }
 
@@ -79,6 +62,18 @@ void PackageCommit::undoMoves()
     moved_.clear();
 }
 
+int64_t PackageCommit::highestPhotoFileKey(const QString& packagePath)
+{
+    int64_t highest = 0;
+    const QStringList files = QDir(packagePath).entryList({QStringLiteral("sp-*.jpg")}, QDir::Files | QDir::Hidden);
+    for (const QString& file : files) {
+        int64_t key = 0;
+        if (isPhotoFileName(file, &key))
+            highest = std::max(highest, key);
+    }
+    return highest;
+}
+
 int PackageCommit::removeUnreferencedPhotos(const QString& packagePath, const QSet<int64_t>& keys)
 {
     int removed = 0;
@@ -93,10 +88,11 @@ int PackageCommit::removeUnreferencedPhotos(const QString& packagePath, const QS
 
 bool PackageCommit::copyPackage(const QString& source, const QString& destination)
 {
-    if (!SpinoraUtility::copyFolder(source, destination))
+    if (!FileHelpers::copyFolder(source, destination))
         return false;
     // The copy is nobody's: a lock note in it would name a holder it never had.
     QFile::remove(destination + QLatin1Char('/') + QLatin1String(PackageLock::kFileName));
+    FileHelpers::removeFileIfExists(destination + QLatin1Char('/') + QLatin1String(kStagingFolder));
     return true;
 }
 

@@ -98,6 +98,25 @@ bool Record::insertIntoDatabase(Connection* db)
     return save();
 }
 
+bool Record::insertWhole(Connection* db)
+{
+    if (!sql().insertWhole)
+        return insertIntoDatabase(db);
+    database_ = db;
+    {
+        Statement st(database_, sql().insertWhole);
+        if (!st.prepared())
+            return fail(msg::kPrepareFailed);
+        bindUpdate(st);
+        if (st.step() != SQLITE_DONE)
+            return fail(msg::kInsertFailed);
+        primaryKey_ = database_->lastInsertRowId();
+    }
+    hydrated_ = true;
+    dirty_ = false;
+    return false;
+}
+
 bool Record::hydrate()
 {
     if (hydrated_ || primaryKey_ == -1)

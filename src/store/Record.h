@@ -43,6 +43,10 @@ public:
     void setIsEditing(bool editing) { isEditing_ = editing; }
 
     virtual bool insertIntoDatabase(Connection* db);
+    // The same in one statement for a record made whole in memory (the CSV
+    // import's thousands): every column is written by the INSERT itself.
+    // Classes without such a statement insert as above.
+    bool insertWhole(Connection* db);
     void reopen(Connection* db) { database_ = db; }
     virtual bool hydrate();
     bool save();
@@ -90,6 +94,7 @@ protected:
         const char* remove;
         const char* saveFailed;   // the class's save message
         bool loadPrepareRaises;   // a failed load prepare raises (with abortOnError)
+        const char* insertWhole = nullptr; // every UPDATE column in one INSERT; null when the class has none
     };
     virtual const Sql& sql() const = 0;
 

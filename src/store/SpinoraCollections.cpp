@@ -22,16 +22,6 @@ void eraseRecord(std::vector<std::unique_ptr<T>>& records, const T* record)
     std::erase_if(records, [record](const std::unique_ptr<T>& r) { return r.get() == record; });
 }
 
-template <class T>
-void sortByText(std::vector<T>& records, QString (*key)(const T&))
-{
-    if (records.size() < 2)
-        return;
-    std::stable_sort(records.begin(), records.end(), [key](const T& a, const T& b) {
-        return text::localizedCaseInsensitiveCompare(key(a), key(b)) < 0;
-    });
-}
-
 template <class T, class Pointer>
 std::vector<T*> pointersOf(const std::vector<Pointer>& records)
 {
@@ -43,45 +33,6 @@ std::vector<T*> pointersOf(const std::vector<Pointer>& records)
 }
 
 } // namespace
-
-// Sorts the document's logs in the order of Log::compareLog, comparing each
-// distinct event name only once: a collection has hundreds of thousands of
-// logs but a handful of event names, and many logs share a date, so ranking
-// the names first turns every comparison of the sort into one of numbers.
-void SpinoraDatabase::sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst)
-{
-    QHash<QString, int> ranks;
-    for (const auto& log : logs)
-        ranks.insert(log->eventName(), 0);
-    QStringList names = ranks.keys();
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return text::emptyFirstStandardCompare(a, b) < 0; });
-    int rank = 0;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (i > 0 && text::emptyFirstStandardCompare(names[i - 1], names[i]) != 0)
-            ++rank;
-        ranks[names[i]] = rank;
-    }
-    struct Keyed {
-        double date;
-        int rank;
-        Log* log;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(logs.size());
-    for (auto& log : logs)
-        keyed.push_back({log->logDate().value_or(0.0), ranks.value(log->eventName()), log.release()});
-    // Later dates first, then by event name; the whole order turned round
-    // for the other direction (equal logs keep their places either way).
-    std::stable_sort(keyed.begin(), keyed.end(), [newestFirst](const Keyed& a, const Keyed& b) {
-        int order = (a.date < b.date) - (a.date > b.date);
-        if (order == 0)
-            order = (a.rank > b.rank) - (a.rank < b.rank);
-        return (newestFirst ? order : -order) < 0;
-    });
-    for (size_t i = 0; i < keyed.size(); ++i)
-        logs[i].reset(keyed[i].log);
-}
 
 // --- Adding
 
@@ -300,19 +251,24 @@ void SpinoraDatabase::sortLogsByLogDateAndTitle()
         return;
     }
     Log::sortAscending(sortLogsAscending_);
-    sortInLogOrder(logs_, sortLogsAscending_);
+    RecordSet::sortLogs(logs_, sortLogsAscending_);
     refreshDisplayed(kLogList);
 }
 
 void SpinoraDatabase::sortEvents()
 {
-    sortByText<std::unique_ptr<Event>>(events_, [](const std::unique_ptr<Event>& e) { return e->name(); });
+    RecordSet::sortEvents(events_);
 }
 
 void SpinoraDatabase::sortSpecies()
 {
-    sortByText<std::unique_ptr<Species>>(species_, [](const std::unique_ptr<Species>& s) { return s->name(); });
-    sortByText<Species*>(speciesScientific_, [](Species* const& s) { return s->scientificName(); });
+    RecordSet::sortSpecies(species_, speciesScientific_);
+}
+
+SortOrder SpinoraDatabase::sortOrder() const
+{
+    return {sortCactiAscending_, utility_.getPreferences().sortCactiBySpecies(), sortWaterAscending_,
+            sortLogsAscending_};
 }
 
 Water* SpinoraDatabase::waterWithName(const QString& name) const

@@ -1,6 +1,7 @@
 #include "SpinoraDatabase.h"
 
 #include "AppInfo.h"
+#include "FileHelpers.h"
 #include "InternalError.h"
 #include "ListController.h"
 #include "Localization.h"
@@ -209,7 +210,7 @@ void SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<Q
     }
     const QString templatePath =
         Resources::path(usesEmptyTemplate() ? QStringLiteral("spinora_emptydb.sdbi") : QStringLiteral("spinoradb.sdbi"));
-    if (templatePath.isEmpty() || !SpinoraUtility::copyFileFrom(templatePath, target)) {
+    if (templatePath.isEmpty() || !FileHelpers::copyFileFrom(templatePath, target)) {
         if (madePackage)
             QDir(*packagePath).removeRecursively();
         raiseInternalError(msg::kCreateDatabaseFailed,
@@ -224,20 +225,27 @@ bool SpinoraDatabase::usesEmptyTemplate() const
     return emptyTemplateChoice_.value_or(utility_.getPreferences().addNoDefaultsToDatabases());
 }
 
+std::unique_ptr<Connection> SpinoraDatabase::openConnection(const QString& dbPath, Connection::Mode mode,
+                                                            QString* error)
+{
+    auto connection = Connection::open(dbPath, mode, error);
+    if (!connection || !connection->execute("PRAGMA cache_size=50;", error))
+        return nullptr;
+    // The page cache stays small; mapping the file lets the thousands of
+    // per-record lookups of a load read pages without a system call each.
+    connection->execute("PRAGMA mmap_size=268435456;");
+    return connection;
+}
+
 bool SpinoraDatabase::openDatabase(const QString& dbPath)
 {
     database_.reset();
     QString error;
     const bool ownFileReadOnly = readOnly_ && QDir::cleanPath(dbPath) == QDir::cleanPath(dbFilename_);
     auto connection =
-        Connection::open(dbPath, ownFileReadOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite, &error);
+        openConnection(dbPath, ownFileReadOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite, &error);
     if (!connection)
         return failLoad(error);
-    if (!connection->execute("PRAGMA cache_size=50;", &error))
-        return failLoad(error);
-    // The page cache stays small; mapping the file lets the thousands of
-    // per-record lookups of a load read pages without a system call each.
-    connection->execute("PRAGMA mmap_size=268435456;");
     database_ = std::move(connection);
     reopenAllRecords();
     return true;
@@ -309,18 +317,7 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
 {
     // What an earlier load still reads behind is part of what goes now.
     finishLoading();
-    for (auto& cactus : cacti_)
-        cactus->clearLogs();
-    displayedCacti_.clear();
-    displayedWatering_.clear();
-    displayedLogs_.clear();
-    speciesScientific_.clear();
-    images_.clear();
-    logs_.clear();
-    cacti_.clear();
-    watering_.clear();
-    events_.clear();
-    species_.clear();
+    replaceRecords(RecordSet());
 
     if (!openDatabase(dbPath))
         return false;
@@ -346,50 +343,20 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
     if (!upgradeDatabaseIfNeeded(database_.get(), false))
         return false;
 
-    Connection* db = database_.get();
-    // One transaction for the whole load: the tables are read as one state
-    // of the file, and the repairs below are written with it.
-    Transaction transaction(db);
-    // Rows to drop are deleted once the scans are over, not while a SELECT
-    // still walks their table.
-    std::vector<std::unique_ptr<Record>> unusable;
-    const bool ok =
-        loadTable<Cactus>([&](std::unique_ptr<Cactus> cactus) { cacti_.push_back(std::move(cactus)); }) &&
-        loadTable<Water>([&](std::unique_ptr<Water> water) { watering_.push_back(std::move(water)); }) &&
-        (logsBehind || loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) &&
-        loadTable<Event>([&](std::unique_ptr<Event> event) { events_.push_back(std::move(event)); }) &&
-        loadTable<Species>([&](std::unique_ptr<Species> species) {
-            if (species->name().isEmpty() && species->scientificName().isEmpty()) {
-                unusable.push_back(std::move(species));
-                return;
-            }
-            speciesScientific_.push_back(species.get());
-            species_.push_back(std::move(species));
-        }) &&
-        loadTable<Image>([&](std::unique_ptr<Image> image) {
-            image->setPath(packageFilename_);
-            if (image->linkedKey() == -1) {
-                unusable.push_back(std::move(image));
-                return;
-            }
-            images_.push_back(std::move(image));
-        });
-    if (ok && !db->isReadOnly()) {
-        for (const auto& record : unusable)
-            record->deleteFromDatabase();
-    }
-    if (ok && logsBehind) {
+    // The same load as a job's (RecordSet), on the document's connection;
+    // the unusable rows it leaves out are deleted with it.
+    RecordSet loaded;
+    QString loadError;
+    if (!loaded.load(database_.get(), packageFilename_, true, !logsBehind, &loadError))
+        return failLoad(loadError);
+    if (logsBehind) {
         // A log table that cannot be read refuses the collection now, as
         // reading it here would.
-        if (!Record::canLoadEveryRow<Log>(db))
+        if (!Record::canLoadEveryRow<Log>(database_.get()))
             return failLoad(database_->errorMessage());
         logsBehind_ = std::make_unique<LogsBehind>();
     }
-    if (!ok)
-        return false;
-    QString commitError;
-    if (!transaction.commit(&commitError))
-        return failLoad(commitError);
+    replaceRecords(std::move(loaded));
     sortCacti();
     sortWater();
 
@@ -422,11 +389,9 @@ void SpinoraDatabase::startLoadingLogsBehind()
     behind->worker = std::thread([this, behind, context, path = dbFilename_, plants = std::move(plants)] {
         QString error;
         auto connection = Connection::open(path, Connection::Mode::ReadOnly, &error);
-        behind->ok = connection && Record::loadEveryRow<Log>(connection.get(), [behind](std::unique_ptr<Log> log) {
-                         behind->logs.push_back(std::move(log));
-                     });
+        behind->ok = connection && RecordSet::loadLogs(connection.get(), behind->logs);
         if (behind->ok) {
-            sortInLogOrder(behind->logs, behind->newestFirst);
+            RecordSet::sortLogs(behind->logs, behind->newestFirst);
             for (const auto& log : behind->logs) {
                 const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
                 log->setCactus(it == plants.end() ? nullptr : it->second);
@@ -451,7 +416,7 @@ void SpinoraDatabase::finishLoading()
         for (const auto& log : logs_)
             log->reopen(database_.get());
         if (behind->newestFirst != sortLogsAscending_) {
-            sortInLogOrder(logs_, sortLogsAscending_);
+            RecordSet::sortLogs(logs_, sortLogsAscending_);
             behind->byPlant = groupByPlant(logs_);
         }
     } else {
@@ -471,7 +436,7 @@ void SpinoraDatabase::finishLoading()
             const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
             log->setCactus(it == plants.end() ? nullptr : it->second);
         }
-        sortInLogOrder(logs_, sortLogsAscending_);
+        RecordSet::sortLogs(logs_, sortLogsAscending_);
         behind->byPlant = groupByPlant(logs_);
     }
     linkLogs(std::move(behind->byPlant));
@@ -565,14 +530,13 @@ bool SpinoraDatabase::endTransactionWithDatabase(Connection* connection)
     return st.prepared() && st.stepDone();
 }
 
-void SpinoraDatabase::flushDatabase(bool vacuum)
+void SpinoraDatabase::writePendingChanges()
 {
     finishLoading();
     if (!database_)
         return;
-    // Every dirty record is written in one exclusive transaction. The detail
-    // fields are released only after the commit, so a failed flush leaves
-    // every change in memory, marked for the next attempt.
+    // Every dirty record is written in one exclusive transaction. A failed
+    // write leaves every change in memory, marked for the next attempt.
     std::vector<Record*> written;
     auto writeDirty = [&](auto& records) {
         for (auto& record : records) {
@@ -612,6 +576,15 @@ void SpinoraDatabase::flushDatabase(bool vacuum)
             record->markDirty();
         throw;
     }
+}
+
+void SpinoraDatabase::flushDatabase(bool vacuum)
+{
+    if (!database_)
+        return;
+    // The detail fields are released only after the commit, so a failed
+    // flush leaves every change in memory.
+    writePendingChanges();
     // A read-only document drops what changed in memory instead of writing it.
     const bool readOnlyConnection = database_->isReadOnly();
     auto release = [readOnlyConnection](auto& records) {
@@ -683,7 +656,7 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     const QString suffix = QStringLiteral(".saving-%1").arg(QCoreApplication::applicationPid());
     const QString partial = target + suffix;
     const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
-    SpinoraUtility::removeFileIfExists(partial);
+    FileHelpers::removeFileIfExists(partial);
     bool ok = PackageCommit::copyPackage(packageFilename_, partial);
     // The copy is locked for this document before it takes the target's
     // place, so it is never open to another writer.
@@ -703,7 +676,7 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         }
         database_.reset();
     }
-    SpinoraUtility::syncFileSystem(partial);
+    FileHelpers::syncFileSystem(partial);
     const bool hadTarget = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
     if (ok && hadTarget)
         ok = QDir().rename(target, previous);
@@ -719,14 +692,14 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
             // The changes this package could not take live only in the copy now.
             lastError_ += QStringLiteral(" The latest changes are kept in %1.").arg(QDir::toNativeSeparators(partial));
         } else {
-            SpinoraUtility::removeFileIfExists(partial);
+            FileHelpers::removeFileIfExists(partial);
         }
         // The document goes on working with its own package.
         openDatabase(dbFilename_);
         return false;
     }
     if (hadTarget)
-        SpinoraUtility::removeFileIfExists(previous);
+        FileHelpers::removeFileIfExists(previous);
     setPackageFilename(target);
     // The old package is left behind, free for anyone to open.
     packageLock_ = std::move(newLock);
@@ -744,6 +717,75 @@ bool SpinoraDatabase::canCloseDocument()
     packageLock_.reset();
     utility_.documents().deregisterDatabase(this);
     return true;
+}
+
+std::optional<LoadedCollection> SpinoraDatabase::loadCollection(const QString& packagePath, const SortOrder& order,
+                                                                QString* error)
+{
+    LoadedCollection loaded;
+    loaded.connection = openConnection(packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName),
+                                       Connection::Mode::ReadWrite, error);
+    if (!loaded.connection)
+        return std::nullopt;
+    {
+        Statement version(loaded.connection.get(), kSelectVersion);
+        if (version.prepared() && version.stepRow()) {
+            loaded.versionPrimaryKey = version.integer(0);
+            loaded.creationDate = version.date(2);
+        }
+    }
+    if (!loaded.records.load(loaded.connection.get(), packagePath, false, true, error))
+        return std::nullopt;
+    // Sorted here, off the main thread, in the lists' order.
+    loaded.records.sort(order);
+    return loaded;
+}
+
+void SpinoraDatabase::replaceRecords(RecordSet&& records)
+{
+    // Nothing may point at the records being dropped: the displayed lists
+    // go first and are rebuilt by the caller, before anything is drawn.
+    displayedCacti_.clear();
+    displayedWatering_.clear();
+    displayedLogs_.clear();
+    for (auto& cactus : cacti_)
+        cactus->clearLogs();
+    speciesScientific_.clear();
+    images_.clear();
+    logs_.clear();
+    cacti_.clear();
+    watering_.clear();
+    events_.clear();
+    species_.clear();
+    cacti_ = std::move(records.cacti);
+    watering_ = std::move(records.watering);
+    logs_ = std::move(records.logs);
+    events_ = std::move(records.events);
+    species_ = std::move(records.species);
+    speciesScientific_ = std::move(records.speciesScientific);
+    images_ = std::move(records.images);
+}
+
+void SpinoraDatabase::adoptCollection(LoadedCollection&& loaded)
+{
+    // Logs still read behind belong to the plants that go now.
+    finishLoading();
+    replaceRecords(std::move(loaded.records));
+    database_ = std::move(loaded.connection);
+    if (loaded.versionPrimaryKey != -1) {
+        versionPrimaryKey_ = loaded.versionPrimaryKey;
+        dbCreationDate_ = loaded.creationDate;
+    }
+    dbVersionNumber_ = kSchemaVersion;
+    // The job sorted the records already; linking them refreshes the log
+    // list, and the other two refilter once here.
+    mapLogsAndImages();
+    refreshDisplayed(kCactusList);
+    refreshDisplayed(kWaterList);
+    if (logs_.size() < 2)
+        refreshDisplayed(kLogList);
+    if (ListController* logList = listController(kLogList))
+        logList->recalculateReminders();
 }
 
 void SpinoraDatabase::close()

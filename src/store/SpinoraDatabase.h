@@ -1,17 +1,12 @@
 #pragma once
 
-#include "Cactus.h"
-#include "Image.h"
-#include "Log.h"
+#include "RecordSet.h"
 #include "SqlConnection.h"
-#include "Water.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <array>
-#include <atomic>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,6 +17,15 @@ class ListController;
 class PackageLock;
 class SpinoraUtility;
 class UndoHistory;
+
+// A collection read by a job on a connection of its own (after an import),
+// for the document to take over on the main thread.
+struct LoadedCollection {
+    std::unique_ptr<Connection> connection;
+    RecordSet records;
+    int64_t versionPrimaryKey = -1;
+    Timestamp creationDate;
+};
 
 // One open collection: a package folder ("*.sdb") holding "spinora.db" and
 // the photo files, one SQLite connection, and every record of the collection
@@ -60,11 +64,14 @@ public:
     bool openDatabase(const QString& dbPath);
     bool initializeDatabase(const QString& dbPath);
     bool upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError);
-    bool updateSchemaForDatabase(Connection* connection, const QString& scriptName, bool abortOnError);
-    void databaseFilter(const QString& dbPath, const QString& scriptName);
+    static bool updateSchemaForDatabase(Connection* connection, const QString& scriptName, bool abortOnError);
+    static void databaseFilter(const QString& dbPath, const QString& scriptName);
     void addDefaultEventsToDatabase();
     bool beginTransactionWithDatabase(Connection* connection);
     bool endTransactionWithDatabase(Connection* connection);
+    // Writes every pending change in one exclusive transaction; the
+    // connection stays open (before a job reads or changes the file).
+    void writePendingChanges();
     // Writes every pending change in one exclusive transaction and closes the connection.
     void flushDatabase(bool vacuum);
     void saveBeforeQuit() { flushDatabase(false); }
@@ -79,6 +86,7 @@ public:
     // Chooses the template of a new package for this document alone,
     // instead of the user's preference (the command-line tool's --empty).
     void setTemplateChoice(std::optional<bool> emptyTemplate) { emptyTemplateChoice_ = emptyTemplate; }
+    bool usesEmptyTemplate() const;
 
     // Why the last open or save failed, for the user.
     const QString& lastError() const { return lastError_; }
@@ -97,9 +105,6 @@ public:
     bool addEventFlag() const { return addEventFlag_; }
     void setAddEventFlag(bool flag) { addEventFlag_ = flag; }
     void setWriteCreationDate(bool flag) { writeCreationDate_ = flag; }
-    // Closes the connection without writing anything (a working copy that is
-    // about to be discarded or replaced).
-    void dropConnection() { database_.reset(); }
     bool unsavedDocument() const { return unsavedDocument_; }
     bool isLoaded() const { return loaded_; }
 
@@ -154,6 +159,9 @@ public:
     bool sortLogsAscending() const { return sortLogsAscending_; }
     void setSortLogsAscending(bool ascending) { sortLogsAscending_ = ascending; }
 
+    // The order the lists show, for a job that writes records in it.
+    SortOrder sortOrder() const;
+
     void setListController(ListKind kind, ListController* controller) { listControllers_[kind] = controller; }
     // The window's history of undoable steps (none without a window).
     void setUndoHistory(UndoHistory* history) { undoHistory_ = history; }
@@ -191,33 +199,16 @@ public:
     bool mapLogsAndImages();
     void refreshData();
 
-    // --- Import and export jobs (run by the exchange library)
-    int exportType() const { return exportType_; }
-    void setExportType(int type) { exportType_ = type; }
-    bool exportAborted() const { return exportAborted_.load(); }
-    void setExportAborted(bool aborted) { exportAborted_ = aborted; }
-    void abortDatabaseExport() { exportAborted_ = true; }
-    int importType() const { return importType_; }
-    void setImportType(int type) { importType_ = type; }
-    bool importAborted() const { return importAborted_.load(); }
-    void setImportAborted(bool aborted) { importAborted_ = aborted; }
-    void abortDatabaseImport() { importAborted_ = true; }
-    bool importOverwriteDatabase() const { return importOverwriteDatabase_; }
-    void setImportOverwriteDatabase(bool overwrite) { importOverwriteDatabase_ = overwrite; }
-    const QString& importExportFilename() const { return importExportFilename_; }
-    void setImportExportFilename(const QString& name) { importExportFilename_ = name; }
-    const QString& importExportPath() const { return importExportPath_; }
-    void setImportExportPath(const QString& path) { importExportPath_ = path; }
-    const QString& tempPhotoDir() const { return tempPhotoDir_; }
-    void setTempPhotoDir(const QString& path) { tempPhotoDir_ = path; }
-    // Why the last import or export failed (status 2), for the user.
-    const QString& jobError() const { return jobError_; }
-    void setJobError(const QString& error) { jobError_ = error; }
-    // What a job that finished had to leave out (a photo that could not be
-    // read, ...), one line each for the user; cleared when a job starts.
-    const QStringList& jobWarnings() const { return jobWarnings_; }
-    void addJobWarning(const QString& warning) { jobWarnings_ << warning; }
-    void clearJobWarnings() { jobWarnings_.clear(); }
+    // --- A collection changed by a job (an import)
+    // Reads a collection through a new connection of its own and sorts it
+    // in `order`, as a job does after it changed the file; nothing is
+    // written. Any thread.
+    static std::optional<LoadedCollection> loadCollection(const QString& packagePath, const SortOrder& order,
+                                                          QString* error);
+    // Main thread: takes over what a job loaded in place of the records and
+    // the connection held so far, links it, and has the lists show it
+    // (each list refilters once).
+    void adoptCollection(LoadedCollection&& loaded);
 
 private:
     struct LogsBehind;
@@ -234,21 +225,22 @@ private:
     void removeOrphans(const std::vector<Image*>& orphans);
     // removeImage without waiting for the logs (the loading's own repairs).
     void dropImage(Image* image);
-    // The order of Log::compareLog, for many logs at once.
-    static void sortInLogOrder(std::vector<std::unique_ptr<Log>>& logs, bool newestFirst);
     void reopenAllRecords();
+    // Drops every record (the displayed lists first) and keeps `records`.
+    void replaceRecords(RecordSet&& records);
     void refreshDisplayed(ListKind kind);
     bool failLoad(const QString& reason);
     // Reads every row of one record class's table into records for `keep`.
     template <class T, class Keep>
     bool loadTable(Keep keep);
+    // The connection settings of every open of a collection's database.
+    static std::unique_ptr<Connection> openConnection(const QString& dbPath, Connection::Mode mode, QString* error);
     bool readVersionRow();
     bool checkPackageUsable();
     // Takes the package's writer lock (not for a read-only document).
     bool lockPackage();
     // Makes the package from the template when missing, then loads and links it.
     bool loadPackage();
-    bool usesEmptyTemplate() const;
     // Clears the history and its work area while the package is still ours.
     void dropUndoHistory();
 
@@ -287,17 +279,6 @@ private:
     std::unique_ptr<LogsBehind> logsBehind_;
     std::unique_ptr<QObject> handoverContext_;
     UndoHistory* undoHistory_ = nullptr;
-
-    int exportType_ = 0;
-    std::atomic<bool> exportAborted_{false};
-    int importType_ = 0;
-    std::atomic<bool> importAborted_{false};
-    bool importOverwriteDatabase_ = false;
-    QString importExportFilename_;
-    QString importExportPath_;
-    QString tempPhotoDir_;
-    QString jobError_;
-    QStringList jobWarnings_;
 };
 
 } // namespace spinora

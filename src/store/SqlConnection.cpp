@@ -6,7 +6,9 @@ namespace spinora {
 
 std::unique_ptr<Connection> Connection::open(const QString& path, Mode mode, QString* error)
 {
-    int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // URI names let an import attach a file read-only ("file:...?mode=ro");
+    // every path given here is absolute, so none is taken for a URI by mistake.
+    int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
     if (mode == Mode::ReadWriteCreate)
         flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
@@ -46,6 +48,11 @@ int64_t Connection::lastInsertRowId() const
 bool Connection::isReadOnly() const
 {
     return sqlite3_db_readonly(db_, "main") == 1;
+}
+
+bool Connection::inTransaction() const
+{
+    return db_ && sqlite3_get_autocommit(db_) == 0;
 }
 
 bool Connection::execute(const QString& sql, QString* error)
@@ -202,6 +209,14 @@ bool Statement::stepDone()
 int Statement::columnCount() const
 {
     return sqlite3_column_count(statement_);
+}
+
+void Statement::reset()
+{
+    if (statement_) {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+    }
 }
 
 bool Statement::isNull(int column) const

@@ -43,6 +43,8 @@ public:
     QString errorMessage() const;
     int64_t lastInsertRowId() const;
     bool isReadOnly() const;
+    // True inside a transaction begun on this connection.
+    bool inTransaction() const;
 
     // Runs one or more statements (sqlite3_exec); false and the error text on failure.
     bool execute(const QString& sql, QString* error = nullptr);
@@ -120,6 +122,8 @@ public:
     int step();
     bool stepRow();
     bool stepDone();
+    // Ready to be bound and stepped again (the same statement for many rows).
+    void reset();
 
     int columnCount() const;
     bool isNull(int column) const;

@@ -7,6 +7,7 @@
 #include "InternalError.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
+#include "FileHelpers.h"
 #include "SpinoraUtility.h"
 #include "UndoWorkArea.h"
 
@@ -26,7 +27,7 @@ namespace spinora {
 class UndoStep {
 public:
     UndoStep(QString title, QString folder) : title_(std::move(title)), folder_(std::move(folder)) {}
-    virtual ~UndoStep() { SpinoraUtility::removeFileIfExists(folder_); }
+    virtual ~UndoStep() { FileHelpers::removeFileIfExists(folder_); }
     UndoStep(const UndoStep&) = delete;
     UndoStep& operator=(const UndoStep&) = delete;
 
@@ -254,7 +255,7 @@ QString UndoHistory::newStepFolder()
 {
     const QString folder =
         UndoWorkArea::folder(document_.packageFilename()) + QStringLiteral("/step-%1").arg(nextFolder_++);
-    SpinoraUtility::removeFileIfExists(folder);
+    FileHelpers::removeFileIfExists(folder);
     QDir().mkpath(folder);
     return folder;
 }
@@ -303,20 +304,20 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
             ChangedRows rows;
             if (!partial.isEmpty() && ChangedRows::read(inverted(partial), &rows))
                 rows.takeIntoMemory(document_);
-            SpinoraUtility::removeFileIfExists(folder);
+            FileHelpers::removeFileIfExists(folder);
             recording_ = false;
             throw;
         }
     }
     recording_ = false;
     if (changes.isEmpty()) {
-        SpinoraUtility::removeFileIfExists(folder);
+        FileHelpers::removeFileIfExists(folder);
         return;
     }
-    if (!SpinoraUtility::writeFile(folder + QLatin1String(kChangesFile), changes)) {
+    if (!FileHelpers::writeFile(folder + QLatin1String(kChangesFile), changes)) {
         // The command is done but cannot be taken back; older steps would
         // have to skip over it, so the history starts again.
-        SpinoraUtility::removeFileIfExists(folder);
+        FileHelpers::removeFileIfExists(folder);
         clear();
         return;
     }
@@ -344,7 +345,7 @@ bool UndoHistory::beginImport(QString* error)
         return true;
     const QString folder = newStepFolder();
     if (!CollectionSnapshot::take(document_, folder + QStringLiteral("/before"), error)) {
-        SpinoraUtility::removeFileIfExists(folder);
+        FileHelpers::removeFileIfExists(folder);
         return false;
     }
     pendingImport_ = folder;
@@ -361,7 +362,7 @@ void UndoHistory::finishImport(const QString& title, bool changed)
     if (changed)
         push(std::make_unique<SnapshotStep>(title, folder));
     else
-        SpinoraUtility::removeFileIfExists(folder);
+        FileHelpers::removeFileIfExists(folder);
 }
 
 void UndoHistory::push(std::unique_ptr<UndoStep> step)
@@ -455,7 +456,7 @@ void UndoHistory::clear()
     steps_.clear();
     next_ = 0;
     if (!pendingImport_.isEmpty()) {
-        SpinoraUtility::removeFileIfExists(std::exchange(pendingImport_, QString()));
+        FileHelpers::removeFileIfExists(std::exchange(pendingImport_, QString()));
         recording_ = false;
     }
     if (hadSteps)

@@ -1,6 +1,7 @@
 #include "UndoWorkArea.h"
 
 #include "PackageCommit.h"
+#include "FileHelpers.h"
 #include "SpinoraUtility.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ void UndoWorkArea::recoverAfterCrash(const QString& packagePath, const QSet<int6
 
 void UndoWorkArea::remove(const QString& packagePath)
 {
-    SpinoraUtility::removeFileIfExists(folder(packagePath));
+    FileHelpers::removeFileIfExists(folder(packagePath));
 }
 
 QStringList UndoWorkArea::photoFileNames(int64_t key)
@@ -103,7 +104,7 @@ void PhotoFileKeeper::removePhotoFile(const QString& packagePath, const QString&
 {
     PhotoFileKeeper* keeper = activeKeepers().value(keeperKey(packagePath));
     if (!keeper || QFileInfo(file).absolutePath() != QFileInfo(keeper->package_).absoluteFilePath()) {
-        SpinoraUtility::removeFileIfExists(file);
+        FileHelpers::removeFileIfExists(file);
         return;
     }
     if (!QFileInfo::exists(file))
@@ -112,12 +113,12 @@ void PhotoFileKeeper::removePhotoFile(const QString& packagePath, const QString&
     const QString kept = keeper->keepFolder_ + QLatin1Char('/') + name;
     // An older copy under the same name was the file of an earlier row with
     // this key; the one now removed is what an undo must bring back.
-    SpinoraUtility::removeFileIfExists(kept);
+    FileHelpers::removeFileIfExists(kept);
     QDir().mkpath(keeper->keepFolder_);
     if (UndoWorkArea::moveFile(file, kept))
         keeper->kept_ << name;
     else
-        SpinoraUtility::removeFileIfExists(file);
+        FileHelpers::removeFileIfExists(file);
 }
 
 void PhotoFileKeeper::putBack()

@@ -28,6 +28,11 @@ const char* const kUpdate =
     "UPDATE watering SET name=?, frequency=?, frequency_units=?, quantity=?, last_watered=?, water_next=?, "
     "notification_set=?, no_water_ddmm1=?, no_water_ddmm2=?, no_water_ddmm3=?, no_water_ddmm4=?, "
     "no_water_ddmm5=?, no_water_ddmm6=?, notes=? WHERE pk=?";
+// Every column at once, bound as the UPDATE is (the key last: none gives a new one).
+const char* const kInsertWhole =
+    "INSERT INTO watering (name, frequency, frequency_units, quantity, last_watered, water_next, notification_set, "
+    "no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6, notes, pk) "
+    "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
 const char* const kDelete = "DELETE FROM watering WHERE pk=?";
 
 int codeDay(int64_t code)
@@ -109,7 +114,8 @@ Water::Water(int64_t key, Connection* db, bool abortOnError, bool* initResult)
 
 const Record::Sql& Water::sql() const
 {
-    static const Sql statements{"Water", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, false};
+    static const Sql statements{"Water", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, false,
+                                kInsertWhole};
     return statements;
 }
 
@@ -296,10 +302,10 @@ QString Water::waterLine(int index) const
     return QStringLiteral("%1 %2 - %3 %4").arg(months[fromMonth - 1]).arg(fromDay).arg(months[toMonth - 1]).arg(toDay);
 }
 
-int Water::compareName(const Water* other) const
+int Water::compareName(const Water* other, bool ascending) const
 {
     const int order = text::plainCompare(name_, other->name_);
-    return ascending_ ? order : -order;
+    return ascending ? order : -order;
 }
 
 int Water::compareNextWater(const Water* other) const

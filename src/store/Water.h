@@ -65,7 +65,8 @@ public:
 
     static void sortAscending(bool ascending) { ascending_ = ascending; }
     static bool isSortAscending() { return ascending_; }
-    int compareName(const Water* other) const;
+    int compareName(const Water* other) const { return compareName(other, ascending_); }
+    int compareName(const Water* other, bool ascending) const;
     int compareNextWater(const Water* other) const;
 
 protected:
