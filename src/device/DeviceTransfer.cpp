@@ -1,13 +1,13 @@
 #include "DeviceTransfer.h"
 
 #include "DeviceRules.h"
-#include "ExchangeRelay.h"
-#include "InternalError.h"
+#include "ExportJob.h"
+#include "FileHelpers.h"
+#include "JobRunner.h"
 #include "Localization.h"
+#include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 #include "WorkFiles.h"
-
-#include <QTimer>
 
 namespace spinora {
 
@@ -15,6 +15,8 @@ DeviceTransfer::DeviceTransfer(QObject* parent) : QObject(parent)
 {
     downloader_.setDelegate(this);
     uploader_.setDelegate(this);
+    jobProgress_.setInterval(50);
+    connect(&jobProgress_, &QTimer::timeout, this, &DeviceTransfer::followJob);
 }
 
 DeviceTransfer::~DeviceTransfer()
@@ -23,9 +25,16 @@ DeviceTransfer::~DeviceTransfer()
     uploader_.setDelegate(nullptr);
     downloader_.abortDownload();
     uploader_.abortUpload();
-    SpinoraUtility& utility = SpinoraUtility::sharedManager();
-    if (utility.deviceBrowser() == this)
-        utility.registerDeviceBrowser(nullptr);
+    // A job still running ends without anyone to tell; its result is dropped.
+    if (job_)
+        job_->cancel();
+    if (phase_ != Phase::Idle)
+        WorkFiles::unlock();
+}
+
+bool DeviceTransfer::documentIsOpen() const
+{
+    return document_ && SpinoraUtility::sharedManager().documents().isOpen(document_);
 }
 
 void DeviceTransfer::failLater(Outcome outcome, const QString& description)
@@ -34,50 +43,73 @@ void DeviceTransfer::failLater(Outcome outcome, const QString& description)
     QTimer::singleShot(0, this, [this, outcome, error] { end(outcome, error); });
 }
 
-void DeviceTransfer::startImport(const QString& serverAddress, long long mode, int importOption)
+void DeviceTransfer::startImport(SpinoraDatabase* document, const QString& serverAddress, long long mode,
+                                 int importOption)
 {
     if (phase_ != Phase::Idle)
         return;
+    document_ = document;
     importOption_ = importOption;
+    jobError_.clear();
+    jobWarnings_.clear();
     phase_ = Phase::Downloading;
-    // The download lands in the work folder: no other job of this or another
-    // process may be using it meanwhile. The import takes the lock over.
-    if (!SpinoraUtility::sharedManager().mainDocument()) {
+    if (!documentIsOpen()) {
         failLater(Outcome::DownloadFailed, localized("No collection is open."));
         return;
     }
+    // The download lands in the work folder: no other transfer of this or
+    // another process may be using it meanwhile.
     if (QString reason; !WorkFiles::lock(&reason)) {
+        phase_ = Phase::Idle;
         failLater(Outcome::DownloadFailed, reason);
         return;
     }
     downloader_.downloadURL(importAddress(serverAddress, mode, importOption));
-    SpinoraUtility::sharedManager().registerDeviceBrowser(this);
 }
 
-void DeviceTransfer::startExport(const QString& serverAddress)
+void DeviceTransfer::startExport(SpinoraDatabase* document, const QString& serverAddress)
 {
     if (phase_ != Phase::Idle)
         return;
-    phase_ = Phase::Uploading;
-    if (!SpinoraUtility::sharedManager().mainDocument()) {
+    document_ = document;
+    server_ = serverAddress;
+    jobError_.clear();
+    jobWarnings_.clear();
+    phase_ = Phase::Exporting;
+    if (!documentIsOpen()) {
+        phase_ = Phase::Idle;
         failLater(Outcome::UploadFailed, localized("No collection is open."));
         return;
     }
     if (QString reason; !WorkFiles::lock(&reason)) {
+        phase_ = Phase::Idle;
         failLater(Outcome::UploadFailed, reason);
         return;
     }
-    QString copy;
-    try {
-        copy = ExchangeRelay::prepareDatabaseForExport(this);
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        ExchangeRelay::cleanupAfterExport();
-        WorkFiles::unlock();
-        failLater(Outcome::UploadFailed, error.message());
+    // The copy is written on a thread of its own; the upload starts when it
+    // is complete. Its progress is not shown: the bar is the upload's.
+    ExportRequest request = ExportJob::deviceCopy(*document);
+    job_ = JobRunner::start<int>(
+        this, [request = std::move(request)](JobContext& context) { return ExportJob::run(request, context); },
+        [this](int& status) { copyWritten(status); });
+}
+
+void DeviceTransfer::copyWritten(int status)
+{
+    jobError_ = job_ ? job_->error() : QString();
+    job_.reset();
+    if (status == kJobFinished) {
+        phase_ = Phase::Uploading;
+        uploader_.uploadToURL(server_, WorkFiles::exportDatabase());
         return;
     }
-    uploader_.uploadToURL(serverAddress, copy);
+    FileHelpers::removeFileIfExists(WorkFiles::exportDatabase());
+    WorkFiles::unlock();
+    if (status == kJobCancelled) {
+        end(Outcome::ExportCancelled);
+        return;
+    }
+    end(Outcome::UploadFailed, TransferError{QString::fromLatin1(kDownloadErrorDomain), 0, jobError_});
 }
 
 void DeviceTransfer::cancel()
@@ -86,12 +118,13 @@ void DeviceTransfer::cancel()
     case Phase::Downloading:
         downloader_.abortDownload();
         WorkFiles::unlock();
-        SpinoraUtility::sharedManager().abortDatabaseImport();
         phase_ = Phase::Idle;
         break;
     case Phase::Importing:
-        // The import stops at its next row and reports status 1.
-        SpinoraUtility::sharedManager().abortDatabaseImport();
+    case Phase::Exporting:
+        // The job stops at its next check and then reports.
+        if (job_)
+            job_->cancel();
         break;
     case Phase::Uploading:
         uploader_.abortUpload();
@@ -105,6 +138,7 @@ void DeviceTransfer::cancel()
 void DeviceTransfer::end(Outcome outcome, const std::optional<TransferError>& error)
 {
     phase_ = Phase::Idle;
+    jobProgress_.stop();
     emit finished(outcome, error);
 }
 
@@ -116,37 +150,61 @@ void DeviceTransfer::downloadProgressUpdate(double percent)
 void DeviceTransfer::downloadDidFinish()
 {
     emit progressChanged(50);
-    if (!SpinoraUtility::sharedManager().mainDocument()) {
-        // The collection was closed meanwhile: nothing to import into.
-        SpinoraUtility::removeFileIfExists(downloader_.destination());
+    QString reason;
+    std::optional<ImportRequest> request;
+    if (documentIsOpen())
+        request = ImportJob::prepare(*document_, WorkFiles::importDatabase(), importOption_, true, &reason);
+    if (!request) {
+        // The collection was closed meanwhile, or cannot take an import.
+        jobError_ = reason;
+        FileHelpers::removeFileIfExists(downloader_.destination());
         WorkFiles::unlock();
         end(Outcome::ImportFailed);
         return;
     }
+    // What the device sent is an interchange file, whatever its name here.
+    request->sourceKind = ImportRequest::Source::InterchangeFile;
+    request->loadAfterwards = loadAfterImport_;
     phase_ = Phase::Importing;
-    ExchangeRelay::prepareForDatabaseImport(importOption_, this);
+    auto context = std::make_shared<JobContext>();
+    context->setProgressRange(50, 100);
+    job_ = JobRunner::start<ImportJob::Result>(
+        this, [request = std::move(*request)](JobContext& job) { return ImportJob::run(request, job); },
+        [this](ImportJob::Result& result) { importEnded(result); }, context);
+    shownProgress_ = 50;
+    jobProgress_.start();
+}
+
+void DeviceTransfer::followJob()
+{
+    if (!job_ || job_->progress() <= shownProgress_)
+        return;
+    shownProgress_ = job_->progress();
+    emit progressChanged(shownProgress_);
+}
+
+void DeviceTransfer::importEnded(ImportJob::Result& result)
+{
+    followJob();
+    job_.reset();
+    jobError_ = result.error;
+    jobWarnings_ = result.warnings;
+    // The job is done with the file and the work folder.
+    FileHelpers::removeFileIfExists(WorkFiles::importDatabase());
+    WorkFiles::unlock();
+    if (documentIsOpen())
+        ImportJob::adopt(*document_, result);
+    if (result.status == kJobFinished)
+        emit progressChanged(100);
+    end(result.status == kJobFinished    ? Outcome::ImportComplete
+        : result.status == kJobCancelled ? Outcome::ImportCancelled
+                                         : Outcome::ImportFailed);
 }
 
 void DeviceTransfer::downloadDidFailWithError(const TransferError* error)
 {
     WorkFiles::unlock();
     end(Outcome::DownloadFailed, error ? std::optional<TransferError>(*error) : std::nullopt);
-}
-
-void DeviceTransfer::importProgressUpdate(double percent)
-{
-    // From the import's thread: the display is the main thread's.
-    QMetaObject::invokeMethod(this, [this, percent] { emit progressChanged(50 + percent * 0.5); }, Qt::QueuedConnection);
-}
-
-void DeviceTransfer::importDidFinish(int status)
-{
-    if (phase_ != Phase::Importing)
-        return;
-    // The import gave up the lock it adopted; the export half is still ours.
-    WorkFiles::unlock();
-    end(status == kJobFinished ? Outcome::ImportComplete
-                               : status == kJobCancelled ? Outcome::ImportCancelled : Outcome::ImportFailed);
 }
 
 void DeviceTransfer::uploadProgressUpdate(double percent)

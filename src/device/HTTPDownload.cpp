@@ -1,7 +1,7 @@
 #include "HTTPDownload.h"
 
 #include "Localization.h"
-#include "SpinoraUtility.h"
+#include "WorkFiles.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -65,7 +65,7 @@ void HTTPDownload::downloadURL(const QString& address)
         });
         return;
     }
-    destination_ = SpinoraUtility::getImportDatabaseName();
+    destination_ = WorkFiles::getImportDatabaseName();
     if (destination_.isEmpty()) {
         QTimer::singleShot(0, this, [this] { fail(kNoWorkFolder, localized("No folder for temporary files.")); });
         return;
@@ -201,8 +201,9 @@ void HTTPDownload::dropReply()
     if (QNetworkReply* reply = reply_) {
         reply_ = nullptr;
         reply->disconnect(this);
-        if (reply->isRunning())
-            reply->abort();
+        // Deleting a running reply stops its request. An abort() here would
+        // race the error the network thread may already have queued for an
+        // error status (Qt warns of an error reported twice).
         reply->deleteLater();
     }
 }

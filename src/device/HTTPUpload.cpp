@@ -1,8 +1,9 @@
 #include "HTTPUpload.h"
 
-#include "ExchangeRelay.h"
+#include "FileHelpers.h"
 #include "Localization.h"
 #include "MultipartBody.h"
+#include "WorkFiles.h"
 
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -170,20 +171,27 @@ void HTTPUpload::stopSendWithStatus(const char* /*status*/)
 {
     idle_.stop();
     running_ = false;
-    if (QNetworkReply* reply = reply_) {
-        reply_ = nullptr;
+    QNetworkReply* reply = reply_;
+    reply_ = nullptr;
+    if (reply) {
         reply->disconnect(this);
-        if (reply->isRunning())
-            reply->abort();
+        // Deleting a running reply stops its request. An abort() here would
+        // race the error the network thread may already have queued for an
+        // error status (Qt warns of an error reported twice).
         reply->deleteLater();
     }
     if (body_) {
         body_->disconnect(this);
-        body_->close();
-        body_->deleteLater();
+        // The network layer may still read the body until the reply is
+        // gone: it goes with the reply, not before.
+        if (reply)
+            body_->setParent(reply);
+        else
+            body_->deleteLater();
         body_ = nullptr;
     }
-    ExchangeRelay::cleanupAfterExport();
+    // Every ending of an upload removes the export copy it sent.
+    FileHelpers::removeFileIfExists(WorkFiles::exportDatabase());
 }
 
 } // namespace spinora

@@ -24,6 +24,10 @@ public:
     bool open(OpenMode mode) override;
     void close() override;
     bool isSequential() const override { return true; }
+    // The body is made once, as it goes out: the network layer's attempt to
+    // send a request again from the start is refused (the upload then fails)
+    // without the warning a sequential device's seek would print.
+    bool reset() override { return false; }
     qint64 bytesAvailable() const override;
     bool atEnd() const override;
 

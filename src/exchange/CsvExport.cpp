@@ -5,13 +5,14 @@
 #include "InternalError.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
-#include "SpinoraDatabase.h"
+#include "RecordSet.h"
 #include "SpinoraStrings.h"
-#include "SpinoraUtility.h"
 #include "SqlConnection.h"
-#include "WorkFiles.h"
 
+#include <QDir>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace spinora {
 
@@ -141,23 +142,29 @@ bool CsvExport::outputString(const QString& text, QIODevice& stream)
     return stream.write(bytes) == bytes.size();
 }
 
-void CsvExport::exportCSVDatabase(SpinoraDatabase& document, const QString& destination, int exportType)
+int CsvExport::run(const ExportRequest& request, JobContext& context)
 {
-    ExportJob::start(document, destination, exportType, exportCSVThread, ExportJob::report);
-}
+    const int type = request.type;
+    const bool cacti = type == kExchangeComplete || type == kExchangeCactiAndWatering || type == kExchangeCacti;
+    const bool watering = type == kExchangeComplete || type == kExchangeCactiAndWatering || type == kExchangeWatering;
+    const bool logs = type == kExchangeComplete;
+    const QString shown = QDir::toNativeSeparators(request.destination);
 
-int CsvExport::exportCSVThread(SpinoraDatabase& document)
-{
-    const int type = document.exportType();
-    const bool cacti = type == 0 || type == 1 || type == 2;
-    const bool watering = type == 0 || type == 1 || type == 3;
-    const bool logs = type == 0;
-    SpinoraUtility& utility = SpinoraUtility::sharedManager();
+    auto db = ExportJob::openCollection(request.collection, context);
+    if (!db)
+        return kJobFailed;
+    // One read transaction for every record and its details: one snapshot of
+    // a collection that another program may change meanwhile, and no file
+    // lock taken and dropped around each record's SELECT.
+    Transaction reading(db.get());
+    RecordSet records;
+    if (!ExportJob::loadRecords(db.get(), request.collection, request.order, records, context))
+        return kJobFailed;
     const LocaleFormats formats;
 
     // The file is written beside its destination and put in place when
     // complete: a cancelled or failed export leaves a file that was there as it was.
-    QSaveFile file(document.importExportFilename());
+    QSaveFile file(request.destination);
     bool writing = file.open(QIODevice::WriteOnly);
     bool failed = !writing;
     auto write = [&](const QString& text) {
@@ -166,23 +173,19 @@ int CsvExport::exportCSVThread(SpinoraDatabase& document)
             failed = true;
         }
     };
-    const double total = double((cacti ? document.cacti().size() : 0) + (watering ? document.watering().size() : 0) +
-                                (logs ? document.logs().size() : 0));
+    const double total = double((cacti ? records.cacti.size() : 0) + (watering ? records.watering.size() : 0) +
+                                (logs ? records.logs.size() : 0));
     double done = 0;
     auto progress = [&] {
         done += 1;
-        utility.exportProgressUpdate(float(done * 100.0f / std::max(1.0, total)));
+        context.setProgress(float(done * 100.0f / std::max(1.0, total)));
     };
-    // One read transaction for every record: otherwise SQLite takes and drops
-    // its file lock (and looks for a hot journal) around each record's SELECT.
-    // It is committed, never rolled back, whatever happens below.
-    Transaction reading(document.database());
     try {
         write(commentLines(formats, now()));
-        auto section = [&](const char* title, const QStringList& headers, auto& records, auto render) {
+        auto section = [&](const char* title, const QStringList& headers, auto& list, auto render) {
             write(sectionStart(localized(title), headers));
-            for (const auto& record : records) {
-                if (!writing || document.exportAborted())
+            for (const auto& record : list) {
+                if (!writing || context.cancelRequested())
                     break;
                 ExportJob::withDetails(*record, [&] {
                     const QString line = render(*record);
@@ -193,26 +196,26 @@ int CsvExport::exportCSVThread(SpinoraDatabase& document)
             }
         };
         if (cacti)
-            section("Cacti", cactusHeaders(), document.cacti(), [&](const Cactus& c) { return cactusLine(c, formats); });
+            section("Cacti", cactusHeaders(), records.cacti, [&](const Cactus& c) { return cactusLine(c, formats); });
         if (watering)
-            section("Watering", waterHeaders(), document.watering(), [&](const Water& w) { return waterLine(w, formats); });
+            section("Watering", waterHeaders(), records.watering, [&](const Water& w) { return waterLine(w, formats); });
         if (logs)
-            section("Logs", logHeaders(), document.logs(), [&](const Log& l) { return logLine(l, formats); });
+            section("Logs", logHeaders(), records.logs, [&](const Log& l) { return logLine(l, formats); });
     } catch (const InternalError& error) {
         logInternalError(error);
-        document.setJobError(error.message());
+        context.fail(error.message());
         failed = true;
     }
     reading.commit();
-    utility.exportProgressUpdate(100);
-    if (failed || document.exportAborted()) {
+    context.setProgress(100);
+    if (failed || context.cancelRequested()) {
         file.cancelWriting();
-        if (failed && document.jobError().isEmpty())
-            document.setJobError(QStringLiteral("The file %1 could not be written.").arg(document.importExportFilename()));
+        if (failed)
+            context.fail(QStringLiteral("The file %1 could not be written.").arg(shown));
         return failed ? kJobFailed : kJobCancelled;
     }
     if (!file.commit()) {
-        document.setJobError(QStringLiteral("The file %1 could not be written.").arg(document.importExportFilename()));
+        context.fail(QStringLiteral("The file %1 could not be written.").arg(shown));
         return kJobFailed;
     }
     return kJobFinished;

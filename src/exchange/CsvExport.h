@@ -10,20 +10,19 @@ class QIODevice;
 namespace spinora {
 
 class Cactus;
+class JobContext;
 class LocaleFormats;
 class Log;
-class SpinoraDatabase;
 class Water;
+struct ExportRequest;
 
 // Writes the collection (or part of it) as one comma-separated file in the
 // fixed template layout that CsvImport reads back. Formatting is kept apart
 // from the job, so each line can be checked on its own.
 class CsvExport {
 public:
-    // Starts the export on a background thread and returns at once.
-    static void exportCSVDatabase(SpinoraDatabase& document, const QString& destination, int exportType);
-    // The work itself, on the calling thread; answers the status code.
-    static int exportCSVThread(SpinoraDatabase& document);
+    // The job (see ExportJob): answers the status code.
+    static int run(const ExportRequest& request, JobContext& context);
     // True when every byte of the text went out in one write.
     static bool outputString(const QString& text, QIODevice& stream);
 

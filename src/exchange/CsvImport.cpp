@@ -1,21 +1,20 @@
 #include "CsvImport.h"
 
-#include "BackgroundJobs.h"
+#include "Cactus.h"
 #include "CsvExport.h"
 #include "CsvReader.h"
-#include "InterchangeImport.h"
+#include "ExchangeRequests.h"
+#include "ImportTransaction.h"
 #include "InternalError.h"
+#include "JobContext.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
+#include "Log.h"
 #include "Messages.h"
-#include "Resources.h"
-#include "SpinoraDatabase.h"
 #include "SpinoraStrings.h"
-#include "SpinoraUtility.h"
 #include "TextCompare.h"
-#include "WorkFiles.h"
+#include "Water.h"
 
-#include <QDir>
 #include <QHash>
 
 #include <algorithm>
@@ -72,7 +71,10 @@ std::optional<MonthAndDay> noWaterDay(const QString& text)
 // One run of the reader: its section and phase, and what it has made so far.
 class RecordReader {
 public:
-    RecordReader(Connection* db) : db_(db) {}
+    RecordReader(Connection* db, const CsvImport::Kinds& kinds, JobContext* context)
+        : db_(db), kinds_(kinds), context_(context)
+    {
+    }
 
     CsvImport::Counts read(const QString& path);
 
@@ -87,14 +89,28 @@ private:
     void makeWater(const QStringList& f);
     void makeLog(const QStringList& f);
     template <class T>
-    void store(T& record)
+    void store(T& record, bool wanted)
     {
-        record.insertIntoDatabase(db_);
+        if (!wanted)
+            return;
+        record.insertWhole(db_);
         record.dehydrate();
     }
     void resolveWateringLinks();
+    bool stopped() const { return context_ && context_->cancelRequested(); }
+    Timestamp day(const QString& text)
+    {
+        const auto known = days_.constFind(text);
+        if (known != days_.constEnd())
+            return *known;
+        const Timestamp read = formats_.readDate(text);
+        days_.insert(text, read);
+        return read;
+    }
 
     Connection* db_;
+    const CsvImport::Kinds kinds_;
+    JobContext* context_;
     InputTextStream stream_;
     CsvFieldReader reader_{stream_};
     const LocaleFormats formats_;
@@ -112,25 +128,31 @@ private:
     std::vector<std::unique_ptr<Water>> schedules_;
     QHash<QString, Water*> schedulesByName_;
     std::vector<std::pair<Cactus*, QString>> pendingLinks_;
-    std::vector<std::unique_ptr<Log>> logs_;
+    int logCount_ = 0;
+    // Days repeat from line to line (a log entry has no time): each text is
+    // read once.
+    QHash<QString, Timestamp> days_;
 };
 
 CsvImport::Counts RecordReader::read(const QString& path)
 {
     if (stream_.open(path)) {
         QString line;
-        for (;;) {
+        for (int lines = 1;; ++lines) {
             const int result = stream_.readLine(line);
             if ((result == InputTextStream::kLine || result == InputTextStream::kEnd) && !line.isEmpty() &&
                 !line.startsWith(QLatin1String("//")) && !line.startsWith(QLatin1String("\"//")))
                 classify(line);
-            if (result != InputTextStream::kLine)
+            if (result != InputTextStream::kLine || stopped())
                 break;
+            // The reading is the import's work up to the last tenth of the bar.
+            if (context_ && lines % 256 == 0)
+                context_->setProgress(stream_.fractionRead() * 90.0);
         }
         stream_.close();
     }
     resolveWateringLinks();
-    return {int(cacti_.size()), int(schedules_.size()), int(logs_.size())};
+    return {int(cacti_.size()), int(schedules_.size()), logCount_};
 }
 
 void RecordReader::classify(const QString& line)
@@ -201,6 +223,7 @@ QStringList RecordReader::fields(const QString& line, int columns)
 {
     reader_.setLine(line);
     QStringList f;
+    f.reserve(columns);
     while (f.size() < columns) {
         const std::optional<QString> field = reader_.readField();
         if (!field)
@@ -234,10 +257,10 @@ void RecordReader::makeCactus(const QStringList& f)
         cactus->setType(type);
     cactus->setLastWatered(formats_.readDateAndTime(f[5]));
     cactus->setWaterNext(formats_.readDateAndTime(f[6]));
-    cactus->setPlantDate(formats_.readDate(f[7]));
+    cactus->setPlantDate(day(f[7]));
     if (const int source = SpinoraStrings::indexOf(SpinoraStrings::sourceStrings(), f[8]); source >= 0)
         cactus->setSource(source);
-    cactus->setDateAcquired(formats_.readDate(f[9]));
+    cactus->setDateAcquired(day(f[9]));
     cactus->setPurchasePrice(formats_.readMoney(f[10]));
     cactus->setValue(formats_.readMoney(f[11]));
     if (!f[12].isEmpty()) cactus->setLocation(f[12]);
@@ -253,11 +276,11 @@ void RecordReader::makeCactus(const QStringList& f)
         cactus->setPotMaterial(material);
     if (f.size() > 21 && !f[21].isEmpty())
         cactus->setNotes(f[21]);
-    if (f[4].isEmpty()) {
-        store(*cactus);
+    if (f[4].isEmpty() || !kinds_.cacti) {
+        store(*cactus, kinds_.cacti);
     } else {
         // Kept whole until its schedule is known, so the link costs one UPDATE.
-        cactus->insertIntoDatabase(db_);
+        cactus->insertWhole(db_);
         pendingLinks_.emplace_back(cactus.get(), f[4]);
     }
     cacti_.push_back(std::move(cactus));
@@ -287,7 +310,7 @@ void RecordReader::makeWater(const QStringList& f)
     water->setWaterNext(formats_.readDateAndTime(f[10]));
     if (f.size() > 11 && !f[11].isEmpty())
         water->setNotes(f[11]);
-    store(*water);
+    store(*water, kinds_.watering);
     if (!schedulesByName_.contains(water->name()))
         schedulesByName_.insert(water->name(), water.get());
     schedules_.push_back(std::move(water));
@@ -308,7 +331,7 @@ void RecordReader::makeLog(const QStringList& f)
     auto log = std::make_unique<Log>();
     log->setEventName(f[0]);
     log->setLogType(logType);
-    log->setLogDate(formats_.readDate(f[2]));
+    log->setLogDate(day(f[2]));
     if (!f[3].isEmpty()) {
         if (Cactus* exact = exactNames_.value(f[3])) {
             log->setCactusKey(exact->primaryKey());
@@ -329,89 +352,53 @@ void RecordReader::makeLog(const QStringList& f)
     }
     if (f.size() > 4 && !f[4].isEmpty())
         log->setNotes(f[4]);
-    store(*log);
-    logs_.push_back(std::move(log));
+    // Nothing links to a log entry: it is stored and let go.
+    if (kinds_.logs)
+        log->insertWhole(db_);
+    ++logCount_;
 }
 
 void RecordReader::resolveWateringLinks()
 {
+    // A plant whose schedule was read but not imported gets the key 0, as
+    // every import gives plants whose schedule did not come along.
     for (const auto& [cactus, name] : pendingLinks_) {
         if (Water* schedule = schedulesByName_.value(name))
-            cactus->setWateringKey(schedule->primaryKey());
+            cactus->setWateringKey(kinds_.watering ? schedule->primaryKey() : 0);
         cactus->dehydrate();
     }
 }
 
 } // namespace
 
-CsvImport::Counts CsvImport::readFile(const QString& path, Connection* db)
+CsvImport::Counts CsvImport::readFile(const QString& path, Connection* db, const Kinds& kinds, JobContext* context)
 {
-    return RecordReader(db).read(path);
+    return RecordReader(db, kinds, context).read(path);
 }
 
-void CsvImport::insertExportHeader(Connection* db, int cacti, int watering, int logs)
+CsvImport::Kinds CsvImport::kindsOf(int importType)
 {
-    Statement insert(db, "INSERT INTO version (version_num, creation_date, comments, app_identifier, app_version, "
-                         "export_date, num_cacti, num_watering, num_logs) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    if (!insert.prepared())
-        raiseInternalError(msg::kPrepareFailed, db->errorMessage());
-    const double moment = timestampToColumn(now());
-    insert.bind(int64_t(3), moment, QStringLiteral("Full"), int64_t(0), 1.2, moment, int64_t(cacti), int64_t(watering),
-                int64_t(logs));
-    if (!insert.stepDone())
-        raiseInternalError(msg::kInsertFailed, db->errorMessage());
+    return {importType != kExchangeWatering, importType != kExchangeCacti, importType == kExchangeComplete};
 }
 
-void CsvImport::importCSVDatabase(SpinoraDatabase& document, const QString& path, int importType)
+bool CsvImport::merge(const ImportRequest& request, ImportTransaction& transaction)
 {
-    document.setImportAborted(false);
-    document.setImportType(importType);
-    document.setImportExportFilename(path);
-    document.setJobError(QString());
-    BackgroundJobs::start([&document, path] { importCSVThread(document, path); });
-}
-
-void CsvImport::importCSVThread(SpinoraDatabase& document, const QString& path)
-{
-    Counts counts;
+    if (!transaction.begin())
+        return false;
     try {
-        // The records go into a fresh interchange database made from the
-        // empty template (the full one would bring its default species along).
-        const QString temporary = WorkFiles::importDatabase();
-        SpinoraUtility::removeFileIfExists(temporary);
-        const QString templatePath = Resources::path(QStringLiteral("spinora_emptydb.sdbi"));
-        QString error;
-        if (templatePath.isEmpty() || !SpinoraUtility::copyFileFrom(templatePath, temporary, SpinoraUtility::Durability::Fast))
-            raiseInternalError(msg::kCreateDatabaseFailed, QStringLiteral("the work database could not be made"));
-        auto db = Connection::open(temporary, Connection::Mode::ReadWrite, &error);
-        if (!db || !db->execute("PRAGMA cache_size=50;", &error))
-            raiseInternalError(msg::kOpenFailed, error);
-        Transaction transaction(db.get());
-        counts = readFile(path, db.get());
-        // One version row, with this file's counts.
-        db->execute("DELETE FROM version");
-        insertExportHeader(db.get(), counts.cacti, counts.watering, counts.logs);
-        if (!transaction.commit(&error))
-            raiseInternalError(msg::kCommitFailed, error);
-        if (!db->close(&error))
-            raiseInternalError(msg::kCloseFailed, error);
+        const Counts counts = readFile(request.source, transaction.db(), kindsOf(request.type), &transaction.context());
+        if (transaction.cancelled())
+            return false;
+        if (!counts.any())
+            return transaction.fail(QStringLiteral("No cacti, watering schedules or logs were found in the file. "
+                                                   "It must follow the Spinora CSV template."));
     } catch (const InternalError& error) {
         logInternalError(error);
-        InterchangeImport::failBeforeStart(document, error.message());
-        return;
+        return transaction.fail(error.message());
     }
-    if (!counts.any()) {
-        InterchangeImport::failBeforeStart(
-            document, QStringLiteral("No cacti, watering schedules or logs were found in the file. "
-                                     "It must follow the Spinora CSV template."));
-        return;
-    }
-    // The merge reads photos from here; a CSV file brings none.
-    const QString photos = WorkFiles::importPhotos();
-    SpinoraUtility::removeFileIfExists(photos);
-    QDir().mkpath(photos);
-    document.setImportExportFilename(photos);
-    InterchangeImport::prepareForDatabaseImport(document, document.importType(), false);
+    if (request.type == kExchangeComplete && !transaction.addDefaultEvents())
+        return false;
+    return transaction.addSpeciesFromCacti() && transaction.addEventsFromLogs() && !transaction.cancelled();
 }
 
 } // namespace spinora

@@ -5,11 +5,14 @@
 namespace spinora {
 
 class Connection;
-class SpinoraDatabase;
+class ImportTransaction;
+class JobContext;
+struct ImportRequest;
 
-// Reads a CSV file in the template layout into a temporary interchange
-// database and hands it to the interchange import, which merges it into the
-// collection with the user's import type.
+// Reads a CSV file in the template layout straight into the collection,
+// inside the import's transaction: the records of the kinds the import type
+// asks for are stored, plants linked to their schedules and logs to their
+// plants by name.
 class CsvImport {
 public:
     struct Counts {
@@ -18,15 +21,21 @@ public:
         int logs = 0;
         bool any() const { return cacti + watering + logs > 0; }
     };
+    // Which kinds of records are stored.
+    struct Kinds {
+        bool cacti = true;
+        bool watering = true;
+        bool logs = true;
+    };
+    static Kinds kindsOf(int importType);
 
-    // Starts the import on a background thread and returns at once.
-    static void importCSVDatabase(SpinoraDatabase& document, const QString& path, int importType);
-    // Builds the temporary database and starts the merge, or reports status 2.
-    static void importCSVThread(SpinoraDatabase& document, const QString& path);
+    // Runs inside the import's transaction; false (with the reason in the
+    // job's context) when nothing was found, the import failed or was cancelled.
+    static bool merge(const ImportRequest& request, ImportTransaction& transaction);
     // Reads the records of a CSV file into an open database (no transaction
-    // of its own). Lines that are no titles, headers or complete records are skipped.
-    static Counts readFile(const QString& path, Connection* db);
-    static void insertExportHeader(Connection* db, int cacti, int watering, int logs);
+    // of its own). Lines that are no titles, headers or complete records are
+    // skipped. The counts are of every record read, stored or not.
+    static Counts readFile(const QString& path, Connection* db, const Kinds& kinds, JobContext* context = nullptr);
 };
 
 } // namespace spinora

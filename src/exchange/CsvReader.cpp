@@ -47,6 +47,13 @@ bool InputTextStream::close()
     return true;
 }
 
+double InputTextStream::fractionRead() const
+{
+    if (!inputStream_ || inputStream_->isSequential() || inputStream_->size() <= 0)
+        return 0;
+    return double(inputStream_->pos()) / double(inputStream_->size());
+}
+
 bool InputTextStream::fillBlock()
 {
     bytesRead_ = inputStream_ ? inputStream_->read(buf_, kBlockSize) : -1;

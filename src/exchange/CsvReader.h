@@ -31,6 +31,8 @@ public:
     // kTooLong for a line over the limit, and on every call after it. Text
     // that is not valid UTF-8 comes back as no text (a null string).
     int readLine(QString& text);
+    // How far the reading has come, 0 to 1 (0 when the size is unknown).
+    double fractionRead() const;
 
 private:
     bool fillBlock();

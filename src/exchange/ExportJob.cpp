@@ -1,40 +1,30 @@
 #include "ExportJob.h"
 
 #include "AppInfo.h"
-#include "BackgroundJobs.h"
+#include "CsvExport.h"
+#include "InterchangeExport.h"
+#include "InternalError.h"
+#include "Messages.h"
 #include "PackageLock.h"
 #include "SpinoraDatabase.h"
-#include "SpinoraUtility.h"
+#include "WorkFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace spinora {
 
-void ExportJob::start(SpinoraDatabase& document, const QString& destination, int exportType, Work work, Done done)
+ExportRequest::Destination ExportJob::destinationKind(const QString& path)
 {
-    document.setExportAborted(false);
-    document.setExportType(exportType);
-    document.setImportExportFilename(destination);
-    document.setJobError(QString());
-    BackgroundJobs::start([&document, work, done] {
-        const int status = work(document);
-        BackgroundJobs::postToMainThread([&document, status, done] { done(document, status); });
-    });
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("CSV"))
+        return ExportRequest::Destination::CsvFile;
+    if (suffix == QLatin1String("sdbi") || suffix == QLatin1String("SDBI"))
+        return ExportRequest::Destination::InterchangeFile;
+    return ExportRequest::Destination::Collection;
 }
 
-void ExportJob::report(SpinoraDatabase&, int status)
-{
-    SpinoraUtility::sharedManager().reportDatabaseExportComplete(status);
-}
-
-void ExportJob::failBeforeStart(SpinoraDatabase& document, const QString& reason)
-{
-    document.setJobError(reason);
-    BackgroundJobs::postToMainThread([] { SpinoraUtility::sharedManager().reportDatabaseExportComplete(kJobFailed); });
-}
-
-ExportJob::Refusal ExportJob::checkDestination(const QString& path, Destination kind, bool overwriteAllowed)
+ExportJob::Refusal ExportJob::checkDestination(const QString& path, bool overwriteAllowed)
 {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
@@ -42,7 +32,7 @@ ExportJob::Refusal ExportJob::checkDestination(const QString& path, Destination 
         return {};
     if (info.isDir() && !info.isSymLink()) {
         const bool isCollection = QFileInfo(path + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName)).isFile();
-        if (kind == Destination::File)
+        if (destinationKind(path) != ExportRequest::Destination::Collection)
             return {QStringLiteral("%1 is a folder; an export never replaces a folder with a file.").arg(shown)};
         if (!isCollection)
             return {QStringLiteral("%1 is a folder that is not a Spinora collection; an export never replaces it.")
@@ -56,6 +46,105 @@ ExportJob::Refusal ExportJob::checkDestination(const QString& path, Destination 
     if (!overwriteAllowed)
         return {QStringLiteral("%1 already exists and was not replaced.").arg(shown), true};
     return {};
+}
+
+std::optional<ExportRequest> ExportJob::prepare(SpinoraDatabase& document, const QString& destination, int type,
+                                                bool overwriteAllowed, QString* reason)
+{
+    if (const Refusal refusal = checkDestination(destination, overwriteAllowed)) {
+        *reason = refusal.reason;
+        return std::nullopt;
+    }
+    try {
+        // The job reads the collection from its file: every change made in
+        // the window must be there. The collection's own version row records
+        // its last export (a read-only collection's is not written).
+        document.writePendingChanges();
+        if (!document.isReadOnly() && document.database())
+            InterchangeExport::stampVersionRow(document.database(), document.versionPrimaryKey(),
+                                               {int64_t(document.cacti().size()), int64_t(document.watering().size()),
+                                                int64_t(document.logs().size()), int64_t(document.events().size()),
+                                                int64_t(document.species().size()), int64_t(document.images().size())});
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        *reason = error.message();
+        return std::nullopt;
+    }
+    ExportRequest request;
+    request.collection = document.packageFilename();
+    request.destination = destination;
+    request.kind = destinationKind(destination);
+    request.type = static_cast<ExchangeType>(type);
+    request.order = document.sortOrder();
+    return request;
+}
+
+ExportRequest ExportJob::deviceCopy(SpinoraDatabase& document)
+{
+    ExportRequest request;
+    request.collection = document.packageFilename();
+    request.destination = WorkFiles::exportDatabase();
+    request.kind = ExportRequest::Destination::DeviceCopy;
+    request.type = kExchangeComplete;
+    try {
+        document.writePendingChanges();
+    } catch (const InternalError& error) {
+        // The copy is made from what the file holds.
+        logInternalError(error);
+    }
+    return request;
+}
+
+int ExportJob::run(const ExportRequest& request, JobContext& context)
+{
+    try {
+        return request.kind == ExportRequest::Destination::CsvFile ? CsvExport::run(request, context)
+                                                                    : InterchangeExport::run(request, context);
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        context.fail(error.message());
+        return kJobFailed;
+    }
+}
+
+std::unique_ptr<Connection> ExportJob::openCollection(const QString& collection, JobContext& context)
+{
+    const QString path = collection + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
+    QString error;
+    auto db = QFileInfo(path).isFile() ? Connection::open(path, Connection::Mode::ReadOnly, &error) : nullptr;
+    if (!db) {
+        context.fail(QStringLiteral("The collection %1 could not be read: %2")
+                         .arg(QDir::toNativeSeparators(collection),
+                              error.isEmpty() ? QStringLiteral("it holds no %1.").arg(QLatin1String(kDatabaseFileName))
+                                              : error));
+        return nullptr;
+    }
+    db->execute("PRAGMA cache_size=-8192; PRAGMA mmap_size=268435456;");
+    JobContext* job = &context;
+    db->setInterruptCheck([job] { return job->cancelRequested(); });
+    Statement version(db.get(), "SELECT version_num FROM version");
+    if (version.prepared() && version.stepRow() && version.integer(0) > kSchemaVersion) {
+        context.fail(QStringLiteral("The collection %1 was made by a newer version of Spinora (schema %2; this "
+                                    "version reads up to %3).")
+                         .arg(QDir::toNativeSeparators(collection))
+                         .arg(version.integer(0))
+                         .arg(kSchemaVersion));
+        return nullptr;
+    }
+    return db;
+}
+
+bool ExportJob::loadRecords(Connection* db, const QString& collection, const SortOrder& order, RecordSet& records,
+                            JobContext& context)
+{
+    QString error;
+    if (!records.load(db, collection, false, true, &error)) {
+        context.fail(QStringLiteral("The collection could not be read: %1").arg(error));
+        return false;
+    }
+    records.link();
+    records.sort(order);
+    return true;
 }
 
 } // namespace spinora

@@ -2,15 +2,18 @@
 
 #include "AppInfo.h"
 #include "ExportJob.h"
+#include "FileHelpers.h"
+#include "Image.h"
 #include "InternalError.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
-#include "SpinoraUtility.h"
-#include "WorkFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <vector>
 
 namespace spinora {
 
@@ -20,203 +23,232 @@ const char* const kStampVersion =
     "UPDATE version SET app_identifier=?, app_version=?, export_date=?, num_cacti=?, num_watering=?, num_logs=?, "
     "num_events=?, num_species=?, num_images=? WHERE pk=?";
 
-// While the photos go into the snapshot the document's connection points at
-// it; whatever happens, the document ends up on its own database again.
-class BackToOwnDatabase {
-public:
-    explicit BackToOwnDatabase(SpinoraDatabase& document) : document_(document) {}
-    ~BackToOwnDatabase()
-    {
-        if (!document_.database() || document_.database()->path() != document_.dbFilename())
-            document_.openDatabase(document_.dbFilename());
-    }
-
-private:
-    SpinoraDatabase& document_;
+struct Photo {
+    int64_t key;
+    int64_t type;
 };
 
-// The package is assembled beside its destination and renamed into place,
-// so an existing package there is replaced whole or not at all.
-QString partialPath(const QString& destination)
+// One run of the export: the snapshot beside the destination, reduced and
+// given its photos, then renamed into place.
+class Export {
+public:
+    Export(const ExportRequest& request, JobContext& context) : request_(request), context_(context) {}
+
+    int run();
+
+private:
+    bool fail(const QString& reason)
+    {
+        context_.fail(reason);
+        return false;
+    }
+    bool cancelled() const { return context_.cancelRequested(); }
+    QString written() const
+    {
+        return QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(request_.destination));
+    }
+    bool snapshot(Connection* source);
+    bool reduce(Connection* copy);
+    bool addPhotoBlobs(Connection* copy, const std::vector<Photo>& photos);
+    bool copyPhotoFiles(const std::vector<Photo>& photos);
+    bool putInPlace();
+
+    const ExportRequest& request_;
+    JobContext& context_;
+    bool package_ = false;
+    QString partial_;   // the file or folder being written
+    QString database_;  // the snapshot's database file in it
+};
+
+int Export::run()
 {
-    return destination + QStringLiteral(".exporting-%1").arg(QCoreApplication::applicationPid());
+    package_ = request_.kind == ExportRequest::Destination::Collection;
+    const QFileInfo destination(request_.destination);
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    partial_ = package_ ? request_.destination + QStringLiteral(".exporting-") + pid
+                        : destination.absolutePath() + QStringLiteral("/.") + destination.fileName() +
+                              QStringLiteral(".exporting-") + pid;
+    database_ = package_ ? partial_ + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName) : partial_;
+    FileHelpers::removeFileIfExists(partial_);
+
+    bool ok = false;
+    try {
+        {
+            auto source = ExportJob::openCollection(request_.collection, context_);
+            ok = source && (!package_ || QDir().mkdir(partial_) || fail(written())) && snapshot(source.get());
+        }
+        if (ok) {
+            QString error;
+            auto copy = Connection::open(database_, Connection::Mode::ReadWrite, &error);
+            std::vector<Photo> photos;
+            ok = copy || fail(QStringLiteral("%1: %2").arg(written(), error));
+            if (ok) {
+                // The snapshot is scratch until it is renamed into place: no
+                // journal and no sync per change, one sync at the end.
+                copy->execute("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;");
+                JobContext* job = &context_;
+                copy->setInterruptCheck([job] { return job->cancelRequested(); });
+                ok = reduce(copy.get());
+                Statement keys(copy.get(), "SELECT pk, type FROM image ORDER BY pk");
+                while (ok && keys.prepared() && keys.stepRow())
+                    photos.push_back({keys.integer(0), keys.integer(1)});
+            }
+            if (ok && !package_)
+                ok = addPhotoBlobs(copy.get(), photos);
+            if (copy && !copy->close(&error))
+                ok = ok && fail(QStringLiteral("%1: %2").arg(written(), error));
+            if (ok && package_)
+                ok = copyPhotoFiles(photos);
+        }
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        ok = fail(error.message());
+    }
+    ok = ok && !cancelled() && putInPlace();
+    FileHelpers::removeFileIfExists(partial_);
+    context_.setProgress(100);
+    if (ok)
+        return kJobFinished;
+    return cancelled() ? kJobCancelled : kJobFailed;
 }
 
-void report(double percent)
+bool Export::snapshot(Connection* source)
 {
-    SpinoraUtility::sharedManager().exportProgressUpdate(percent);
+    // A compacted copy taken in one read snapshot: another program may change
+    // the collection meanwhile.
+    Statement vacuum(source, "VACUUM INTO ?");
+    vacuum.bind(database_);
+    if (!vacuum.prepared() || !vacuum.stepDone())
+        return cancelled() || fail(QStringLiteral("%1: %2").arg(written(), source->errorMessage()));
+    context_.setProgress(20);
+    return !cancelled();
+}
+
+bool Export::reduce(Connection* copy)
+{
+    // The counts of the whole collection, before any filter.
+    InterchangeExport::Counts counts{};
+    int column = 0;
+    for (const char* table : {"cactus", "watering", "log", "event", "species", "image"}) {
+        Statement count(copy, QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)).toStdString());
+        counts[size_t(column++)] = count.prepared() && count.stepRow() ? count.integer(0) : 0;
+    }
+    int64_t versionKey = -1;
+    {
+        Statement version(copy, "SELECT pk FROM version LIMIT 1");
+        if (version.prepared() && version.stepRow())
+            versionKey = version.integer(0);
+    }
+    InterchangeExport::stampVersionRow(copy, versionKey, counts);
+    if (const char* script = InterchangeExport::filterScript(request_.type)) {
+        // A filter that fails would let records out that the export must not
+        // carry, so its failure ends the export.
+        QString error;
+        if (!SpinoraDatabase::updateSchemaForDatabase(copy, QString::fromUtf8(script), false) ||
+            !copy->execute("VACUUM", &error))
+            return cancelled() || fail(QStringLiteral("%1: the export filter could not be run").arg(written()));
+    }
+    context_.setProgress(30);
+    return !cancelled();
+}
+
+bool Export::addPhotoBlobs(Connection* copy, const std::vector<Photo>& photos)
+{
+    // Every photo in one transaction, one at a time in memory. A photo whose
+    // file or thumbnail is missing keeps the blobs the database had.
+    Transaction transaction(copy, Transaction::Kind::Exclusive);
+    if (!transaction.begun())
+        return fail(QStringLiteral("%1: %2").arg(written(), copy->errorMessage()));
+    Statement update(copy, "UPDATE image SET photo=?, thumbnail=? WHERE pk=?");
+    for (size_t i = 0; i < photos.size(); ++i) {
+        if (cancelled())
+            return false;
+        const QString file = QStringLiteral("%1/sp-%2").arg(request_.collection).arg(photos[i].key);
+        const QByteArray photo = Image::readPictureFile(file + QStringLiteral(".jpg"), request_.collection);
+        const QByteArray thumbnail = Image::readPictureFile(file + QStringLiteral("t.jpg"), request_.collection);
+        if (!photo.isEmpty() && !thumbnail.isEmpty()) {
+            update.bind(photo, thumbnail, photos[i].key);
+            if (!update.stepDone())
+                return cancelled() || fail(QStringLiteral("%1: %2").arg(written(), copy->errorMessage()));
+            update.reset();
+        }
+        context_.setProgress(30 + 65.0 * double(i + 1) / double(photos.size()));
+    }
+    QString error;
+    return transaction.commit(&error) || fail(QStringLiteral("%1: %2").arg(written(), error));
+}
+
+bool Export::copyPhotoFiles(const std::vector<Photo>& photos)
+{
+    // The filter kept the photo rows of the exported kinds; only photos of
+    // plants and logs have files.
+    for (size_t i = 0; i < photos.size(); ++i) {
+        if (cancelled())
+            return false;
+        if (photos[i].type == Image::kCactusPhoto || photos[i].type == Image::kLogPhoto) {
+            for (const char* suffix : {"", "t", "ct"}) {
+                const QString name = QStringLiteral("sp-%1%2.jpg").arg(photos[i].key).arg(QLatin1String(suffix));
+                const QString file = request_.collection + QLatin1Char('/') + name;
+                if (QFileInfo::exists(file))
+                    FileHelpers::copyFileFrom(file, partial_ + QLatin1Char('/') + name, FileHelpers::Durability::Fast);
+            }
+        }
+        context_.setProgress(30 + 65.0 * double(i + 1) / double(photos.size()));
+    }
+    return true;
+}
+
+bool Export::putInPlace()
+{
+    // Durable before it takes the destination's place: the old file or
+    // package, or the new one, never a mixture.
+    FileHelpers::syncFileSystem(partial_);
+    const QString destination = request_.destination;
+    if (!package_) {
+        if (std::rename(QFile::encodeName(partial_).constData(), QFile::encodeName(destination).constData()) != 0)
+            return fail(written());
+        return true;
+    }
+    const QString previous = destination + QStringLiteral(".replaced");
+    FileHelpers::removeFileIfExists(previous);
+    const bool hadDestination = QFileInfo::exists(destination) || QFileInfo(destination).isSymLink();
+    if (hadDestination && !QDir().rename(destination, previous))
+        return fail(QStringLiteral("%1 could not be replaced").arg(QDir::toNativeSeparators(destination)));
+    if (!QDir().rename(partial_, destination)) {
+        if (hadDestination)
+            QDir().rename(previous, destination);
+        return fail(written());
+    }
+    FileHelpers::removeFileIfExists(previous);
+    return true;
 }
 
 } // namespace
 
-bool InterchangeExport::isInterchangeFile(const QString& path)
+int InterchangeExport::run(const ExportRequest& request, JobContext& context)
 {
-    const QString suffix = QFileInfo(path).suffix();
-    return suffix == QLatin1String("sdbi") || suffix == QLatin1String("SDBI");
+    return Export(request, context).run();
+}
+
+void InterchangeExport::stampVersionRow(Connection* db, int64_t versionKey, const Counts& counts)
+{
+    Statement stamp(db, kStampVersion);
+    if (!stamp.prepared())
+        raiseInternalError(msg::kPrepareFailed, db->errorMessage());
+    stamp.bind(0, kFormatVersionNumber, timestampToColumn(now()), counts[0], counts[1], counts[2], counts[3], counts[4],
+               counts[5], versionKey);
+    if (!stamp.stepDone())
+        raiseInternalError(msg::kStampFailed, db->errorMessage());
 }
 
 const char* InterchangeExport::filterScript(int exportType)
 {
     switch (exportType) {
-    case kCactiAndWatering: return "exportdb_cacti_and_watering.sql";
-    case kCacti: return "exportdb_cacti.sql";
-    case kWatering: return "exportdb_watering.sql";
+    case kExchangeCactiAndWatering: return "exportdb_cacti_and_watering.sql";
+    case kExchangeCacti: return "exportdb_cacti.sql";
+    case kExchangeWatering: return "exportdb_watering.sql";
     default: return nullptr;
     }
-}
-
-QString InterchangeExport::prepareDatabaseForExport(SpinoraDatabase& document, bool withPhotos)
-{
-    // A collection opened read-only may be changed by its writer meanwhile:
-    // its snapshot is taken inside one read transaction, and the export stamp
-    // goes into the snapshot instead of the collection's own file.
-    std::unique_ptr<Connection> snapshotConnection;
-    if (document.isReadOnly()) {
-        const QString copy = WorkFiles::exportDatabase();
-        if (copy.isEmpty())
-            return {};
-        SpinoraUtility::removeFileIfExists(copy);
-        QString error, quotedCopy = copy;
-        quotedCopy.replace(QLatin1Char('\''), QLatin1String("''"));
-        if (!document.database()->execute(QStringLiteral("VACUUM INTO '%1'").arg(quotedCopy), &error) ||
-            !(snapshotConnection = Connection::open(copy, Connection::Mode::ReadWrite, &error)))
-            raiseInternalError(msg::kOpenFailed, error);
-    }
-    {
-        Connection* stamped = snapshotConnection ? snapshotConnection.get() : document.database();
-        Statement stamp(stamped, kStampVersion);
-        if (!stamp.prepared())
-            raiseInternalError(msg::kPrepareFailed, stamped->errorMessage());
-        stamp.bind(0, kFormatVersionNumber, timestampToColumn(now()), int64_t(document.cacti().size()),
-                   int64_t(document.watering().size()), int64_t(document.logs().size()),
-                   int64_t(document.events().size()), int64_t(document.species().size()),
-                   int64_t(document.images().size()), document.versionPrimaryKey());
-        if (!stamp.stepDone())
-            raiseInternalError(msg::kStampFailed, stamped->errorMessage());
-    }
-    if (snapshotConnection)
-        snapshotConnection->close();
-    BackToOwnDatabase restore(document);
-    document.flushDatabase(true);
-
-    const QString snapshot = WorkFiles::exportDatabase();
-    if (snapshot.isEmpty())
-        return {};
-    if (!document.isReadOnly() &&
-        !SpinoraUtility::copyFileFrom(document.dbFilename(), snapshot, SpinoraUtility::Durability::Fast))
-        raiseInternalError(msg::kOpenFailed, QStringLiteral("the collection could not be copied to the work folder"));
-    if (withPhotos) {
-        if (!document.openDatabase(snapshot))
-            raiseInternalError(msg::kOpenFailed, document.lastError());
-        // The snapshot is scratch: a failed export throws it away, and the
-        // copy to the destination is synced once before it is renamed into
-        // place. So no journal, no sync per photo, and every photo in one
-        // transaction instead of a commit (and its syncs) each.
-        Connection* scratch = document.database();
-        scratch->execute("PRAGMA journal_mode=OFF;");
-        scratch->execute("PRAGMA synchronous=OFF;");
-        Transaction photos(scratch, Transaction::Kind::Exclusive);
-        if (!photos.begun())
-            raiseInternalError(msg::kBeginFailed, scratch->errorMessage());
-        for (const auto& image : document.images()) {
-            image->addPhotosToDatabase();
-            if (document.exportAborted())
-                break;
-        }
-        QString error;
-        if (!photos.commit(&error))
-            raiseInternalError(msg::kCommitFailed, error);
-        // The snapshot was compacted just above, before the photos went in;
-        // compacting it again would only rewrite every blob once more.
-        document.flushDatabase(false);
-    }
-    return snapshot;
-}
-
-void InterchangeExport::cleanupAfterExport(SpinoraDatabase&)
-{
-    SpinoraUtility::removeFileIfExists(WorkFiles::exportDatabase());
-}
-
-void InterchangeExport::exportDatabase(SpinoraDatabase& document, const QString& destination, int exportType)
-{
-    ExportJob::start(document, destination, exportType, exportDatabaseThread, cleanupAfterLocalExport);
-}
-
-int InterchangeExport::exportDatabaseThread(SpinoraDatabase& document)
-{
-    const QString destination = document.importExportFilename();
-    const int type = document.exportType();
-    const bool toFile = isInterchangeFile(destination);
-    QString reason;
-    if (!WorkFiles::lockExport(&document, &reason)) {
-        document.setJobError(reason);
-        return kJobFailed;
-    }
-    int status = kJobFinished;
-    try {
-        const QString snapshot = prepareDatabaseForExport(document, toFile);
-        if (snapshot.isEmpty())
-            raiseInternalError(msg::kOpenFailed, QStringLiteral("no caches folder for the work files"));
-        report(25);
-        if (const char* script = filterScript(type))
-            document.databaseFilter(snapshot, QString::fromUtf8(script));
-        report(50);
-        if (toFile) {
-            if (!document.exportAborted() && !SpinoraUtility::copyFileFrom(snapshot, destination))
-                raiseInternalError(msg::kOpenFailed, QStringLiteral("%1 could not be written").arg(destination));
-            report(75);
-        } else {
-            const QString partial = partialPath(destination);
-            SpinoraUtility::removeFileIfExists(partial);
-            if (!QDir().mkdir(partial) ||
-                !SpinoraUtility::copyFileFrom(snapshot, partial + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName),
-                                              SpinoraUtility::Durability::Fast))
-                raiseInternalError(msg::kOpenFailed, QStringLiteral("%1 could not be written").arg(destination));
-            report(75);
-            for (const auto& image : document.images()) {
-                const bool cactusPhoto = image->linkedType() == Image::kCactusPhoto && type != kWatering;
-                const bool logPhoto = image->linkedType() == Image::kLogPhoto && type == kComplete;
-                if (cactusPhoto || logPhoto)
-                    image->copyPhotosToPath(partial);
-                if (document.exportAborted())
-                    break;
-            }
-            if (!document.exportAborted()) {
-                SpinoraUtility::syncFileSystem(partial);
-                const QString previous = destination + QStringLiteral(".replaced");
-                SpinoraUtility::removeFileIfExists(previous);
-                const bool hadDestination = QFileInfo::exists(destination);
-                if (hadDestination && !QDir().rename(destination, previous))
-                    raiseInternalError(msg::kOpenFailed, QStringLiteral("%1 could not be replaced").arg(destination));
-                if (!QDir().rename(partial, destination)) {
-                    if (hadDestination)
-                        QDir().rename(previous, destination);
-                    raiseInternalError(msg::kOpenFailed, QStringLiteral("%1 could not be written").arg(destination));
-                }
-                SpinoraUtility::removeFileIfExists(previous);
-            }
-            SpinoraUtility::removeFileIfExists(partial);
-        }
-        status = document.exportAborted() ? kJobCancelled : kJobFinished;
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        document.setJobError(error.message());
-        SpinoraUtility::removeFileIfExists(partialPath(destination));
-        status = kJobFailed;
-    }
-    SpinoraUtility::removeFileIfExists(WorkFiles::exportDatabase());
-    report(100);
-    WorkFiles::unlockExport(&document);
-    return status;
-}
-
-void InterchangeExport::cleanupAfterLocalExport(SpinoraDatabase&, int status)
-{
-    // Nothing to remove: a cancelled or failed export never wrote its
-    // destination (files and packages are swapped in only when complete), so
-    // a file that was there before is still intact.
-    SpinoraUtility::sharedManager().reportDatabaseExportComplete(status);
 }
 
 } // namespace spinora

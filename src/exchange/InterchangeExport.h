@@ -2,31 +2,30 @@
 
 #include <QString>
 
+#include <array>
+#include <cstdint>
+
 namespace spinora {
 
-class SpinoraDatabase;
+class Connection;
+class JobContext;
+struct ExportRequest;
 
-// Writes the open collection, whole or in part, as an interchange file
-// ("*.sdbi": one SQLite file with the photos as blobs) or as another
-// collection package. The work runs on a background thread; progress and the
-// result go through SpinoraUtility to whoever started it.
+// Writes a collection, whole or in part, as an interchange file ("*.sdbi":
+// one SQLite file with the photos as blobs), as another collection package,
+// or as the copy the device is sent. A compacted snapshot of the collection's
+// database is made beside the destination, reduced by the type's filter
+// script, given its photos, and renamed into place when complete: a cancelled
+// or failed export leaves what was at the destination as it was.
 class InterchangeExport {
 public:
-    enum Type { kComplete = 0, kCactiAndWatering = 1, kCacti = 2, kWatering = 3 };
+    static int run(const ExportRequest& request, JobContext& context);
 
-    // A compacted copy of the collection's database in the work folder, with
-    // the photos as blobs when asked; empty when there is no work folder.
-    static QString prepareDatabaseForExport(SpinoraDatabase& document, bool withPhotos);
-    static void cleanupAfterExport(SpinoraDatabase& document);
-
-    // Starts the export on a background thread and returns at once.
-    static void exportDatabase(SpinoraDatabase& document, const QString& destination, int exportType);
-    // The work itself, on the calling thread; answers the status code.
-    static int exportDatabaseThread(SpinoraDatabase& document);
-    // Main thread: removes what a cancelled or failed export wrote, then reports.
-    static void cleanupAfterLocalExport(SpinoraDatabase& document, int status);
-
-    static bool isInterchangeFile(const QString& path); // extension exactly "sdbi" or "SDBI"
+    // The counts of cacti, schedules, logs, events, species and photos.
+    using Counts = std::array<int64_t, 6>;
+    // The export stamp in a version row: the format, the moment, the counts
+    // of the whole collection. Throws InternalError when it cannot be written.
+    static void stampVersionRow(Connection* db, int64_t versionKey, const Counts& counts);
     static const char* filterScript(int exportType);
 };
 

@@ -1,34 +1,31 @@
 #include "InterchangeImport.h"
 
 #include "AppInfo.h"
-#include "BackgroundJobs.h"
-#include "InternalError.h"
-#include "ListController.h"
-#include "Messages.h"
-#include "PackageCommit.h"
-#include "SpinoraDatabase.h"
-#include "SpinoraUtility.h"
+#include "ExchangeRequests.h"
+#include "FileHelpers.h"
+#include "Image.h"
+#include "ImportTransaction.h"
+#include "JobContext.h"
+#include "SchemaUpgrade.h"
 #include "TextCompare.h"
-#include "WorkFiles.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QRegularExpression>
+#include <QSet>
 
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <type_traits>
-#include <unordered_map>
+#include <set>
 
 namespace spinora {
 
 namespace {
 
-enum ImportType { kComplete = 0, kCactiAndWatering = 1, kCacti = 2, kWatering = 3 };
+const QString kHostileSchema =
+    QStringLiteral("The file cannot be imported: it holds triggers or views, which Spinora files never have.");
 
 // A picture as the package keeps it: JPEG data byte for byte; PNG, GIF, BMP
 // and the like decoded and re-encoded as JPEG (the package's files are JPEGs
@@ -72,145 +69,188 @@ QString describeProblem(Image::PictureFileProblem problem)
     return {};
 }
 
-// The highest key named by a photo file in a package ("sp-12.jpg", "sp-12t.jpg", ...).
-int64_t highestPhotoFileKey(const QString& package)
-{
-    static const QRegularExpression name(QStringLiteral("^sp-(\\d+)(t|ct)?\\.jpg$"));
-    int64_t highest = 0;
-    const QStringList files = QDir(package).entryList({QStringLiteral("sp-*.jpg")}, QDir::Files);
-    for (const QString& file : files) {
-        const auto match = name.match(file);
-        if (match.hasMatch())
-            highest = std::max<int64_t>(highest, match.captured(1).toLongLong());
-    }
-    return highest;
-}
+// Texts ordered and compared as the user's language does (event names,
+// scientific names): "Repotted" once, whatever its spelling in the file.
+struct LocalizedLess {
+    bool operator()(const QString& a, const QString& b) const { return text::localizedCompare(a, b) < 0; }
+};
 
-// One run of the merge step: the incoming database, the key maps and the
-// progress count.
+// One run of the merge: the incoming database attached as "incoming" to
+// the import's connection, and the progress count.
 class Merge {
 public:
-    explicit Merge(SpinoraDatabase& document) : document_(document), type_(document.importType()) {}
+    Merge(const ImportRequest& request, ImportTransaction& transaction)
+        : request_(request), transaction_(transaction), db_(transaction.db()), type_(request.type)
+    {
+    }
 
     bool run();
 
 private:
-    bool failWith(const QString& reason)
+    bool fail(const QString& reason) { return transaction_.fail(reason); }
+    void visited(int64_t rows = 1)
     {
-        // A statement stopped by the cancel fails too; that is the cancel.
-        if (document_.importAborted()) {
-            cancelled_ = true;
-            return false;
-        }
-        if (!failed_) {
-            failed_ = true;
-            document_.setJobError(reason);
-        }
-        return false;
-    }
-    bool stopped() const { return failed_ || cancelled_; }
-    // Answers false (and stops the merge) when a cancel was asked for.
-    bool nextRow()
-    {
-        if (document_.importAborted()) {
-            cancelled_ = true;
-            return false;
-        }
-        return true;
-    }
-    void visited()
-    {
-        ++visited_;
+        visited_ += rows;
         if (base_ > 0)
-            SpinoraUtility::sharedManager().importProgressUpdate(std::min(100.0, double(visited_) * 100.0 / double(base_)));
+            transaction_.context().setProgress(std::min(100.0, double(visited_) * 100.0 / double(base_)));
     }
-    // The keys of an incoming table; nullopt when the table is not there.
-    std::optional<std::vector<int64_t>> keysOf(const char* sql);
 
-    bool openIncoming();
-    bool dropTriggersAndViews();
+    bool attachIncoming();
+    bool upgradeCopy(const QString& path);
     bool readVersion();
     // Keys must be unique whole numbers before anything is merged.
     bool checkKeys();
     bool tableExists(const char* table);
-    void importPhotos();
+    int64_t count(const QString& sql);
+    // Copies every row of an incoming table under new keys, noting old key ->
+    // new key in temp.<table>_keys; `link` names the column that holds the
+    // key of another table's record, mapped through that table's keys.
+    bool copyRows(const QString& table, const QString& link = QString(), const QString& linkTable = QString());
+    bool importWatering();
+    bool importCacti();
+    bool importLogs();
+    bool importPhotos();
     // Photo and thumbnail of an incoming photo, ready to be stored; false
     // with the reason when the photo cannot be used.
-    bool readPictures(Image& image, QString* problem);
+    bool readPictures(int64_t key, Image& image, QString* problem);
     IncomingPicture incomingPicture(const QString& file, const char* blobSql, int64_t key);
-    QString photoOwner(const Image& image);
-    void importWatering();
-    void importCacti();
-    void importLogs();
-    void importEvents();
-    void importSpecies();
-    void linkPhotos();
-    void speciesFromCacti();
-    void eventsFromLogs();
+    QString photoOwner(int64_t type, int64_t key);
+    // The rows whose text (event name, scientific name) is present and none
+    // of the collection's has.
+    // `incomingSql` answers the compared text, then the values to insert.
+    bool importNew(const char* existingSql, const char* incomingSql, const char* insertSql);
 
-    // Copies one record into the working copy: load from the incoming file,
-    // hydrate, adjust its links, insert, save. Answers the stored record or null.
-    template <class T, class Adjust>
-    T* copyRecord(int64_t key, std::vector<std::unique_ptr<T>>& into, Adjust adjust);
-    // Copies every row of a table, noting old key -> new key. A missing
-    // table is an error only when `required`.
-    template <class T, class Adjust>
-    void importRecords(const char* sql, bool required, const QString& missing, std::vector<std::unique_ptr<T>>& into,
-                       std::unordered_map<int64_t, int64_t>& keys, Adjust adjust);
-    // Copies the rows whose text (event name, scientific name) is present and
-    // none of the records there before the step has.
-    template <class T, class Text>
-    void importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text textOf,
-                   std::type_identity_t<std::vector<T*>>* alsoInto);
-    // The key a record got in the working copy; 0 when it was not imported.
-    static int64_t newKey(const std::unordered_map<int64_t, int64_t>& keys, int64_t old)
-    {
-        const auto it = keys.find(old);
-        return it != keys.end() ? it->second : 0;
-    }
-
-    SpinoraDatabase& document_;
-    const int type_;
-    std::unique_ptr<Connection> incoming_;
-    bool failed_ = false;
-    bool cancelled_ = false;
+    const ImportRequest& request_;
+    ImportTransaction& transaction_;
+    Connection* db_;
+    const ExchangeType type_;
+    QString incomingPath_;
+    bool hostileSchema_ = false;
+    bool versionIsView_ = false;
     int64_t visited_ = 0;
     int64_t base_ = 0;
-    std::unordered_map<int64_t, int64_t> wateringKeys_;
-    std::unordered_map<int64_t, int64_t> cactusKeys_;
-    std::unordered_map<int64_t, int64_t> logKeys_;
-    std::vector<Image*> newPhotos_;
     QStringList skippedPhotos_;
 };
 
-// Our tables have neither triggers nor views. Those of a file from elsewhere
-// would run its own statements while we upgrade or read it (a trigger on the
-// version row, a view named "cactus" over an endless query), so they are
-// dropped from the private copy before anything else is done with it.
-bool Merge::dropTriggersAndViews()
+bool Merge::tableExists(const char* table)
 {
-    QStringList drops;
-    {
-        Statement st(incoming_.get(), "SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'view')");
-        if (!st.prepared())
-            return failWith(QStringLiteral("The file is not a Spinora database: %1").arg(incoming_->errorMessage()));
-        while (st.stepRow()) {
-            QString name = st.text(1);
-            name.replace(QLatin1String("\""), QLatin1String("\"\""));
-            drops << QStringLiteral("DROP %1 IF EXISTS \"%2\";").arg(st.text(0).toUpper(), name);
-        }
-    }
+    Statement st(db_, "SELECT 1 FROM incoming.sqlite_master WHERE type='table' AND name=?");
+    st.bind(QString::fromUtf8(table));
+    return st.prepared() && st.stepRow();
+}
+
+int64_t Merge::count(const QString& sql)
+{
+    Statement st(db_, sql.toStdString());
+    return st.prepared() && st.stepRow() ? st.integer(0) : 0;
+}
+
+bool Merge::attachIncoming()
+{
+    incomingPath_ = request_.sourceKind == ImportRequest::Source::Collection
+                        ? request_.source + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName)
+                        : request_.source;
+    if (!QFileInfo(incomingPath_).isFile())
+        return fail(QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(incomingPath_)));
     QString error;
-    if (!drops.isEmpty() && !incoming_->execute(drops.join(QLatin1Char(' ')), &error))
-        return failWith(QStringLiteral("The file is not a Spinora database: %1").arg(error));
+    if (!transaction_.attachReadOnly(incomingPath_, "incoming", &error))
+        return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+    // Our files have neither triggers nor views. A file's own would run its
+    // statements while we read it (a trigger, a view named "cactus" over an
+    // endless query): nothing is read from a file that has them.
+    Statement st(db_, "SELECT type, lower(name) FROM incoming.sqlite_master WHERE type IN ('trigger', 'view')");
+    if (!st.prepared())
+        return fail(QStringLiteral("The file is not a Spinora database: %1").arg(db_->errorMessage()));
+    int rc;
+    while ((rc = st.step()) == SQLITE_ROW) {
+        hostileSchema_ = true;
+        versionIsView_ = versionIsView_ || (st.text(0) == QLatin1String("view") && st.text(1) == QLatin1String("version"));
+    }
+    if (rc != SQLITE_DONE)
+        return fail(QStringLiteral("The file is not a Spinora database: %1").arg(db_->errorMessage()));
     return true;
 }
 
-bool Merge::tableExists(const char* table)
+// A file of an older schema is upgraded in a private copy (the user's file
+// is never changed); the copy's triggers and views are dropped first.
+bool Merge::upgradeCopy(const QString& path)
 {
-    Statement st(incoming_.get(), "SELECT 1 FROM sqlite_master WHERE type='table' AND name=?");
-    st.bind(QString::fromUtf8(table));
-    return st.prepared() && st.stepRow();
+    const QString copy = transaction_.stagingFolder() + QStringLiteral("/incoming.db");
+    transaction_.detach("incoming");
+    if (!FileHelpers::copyFileFrom(path, copy, FileHelpers::Durability::Fast))
+        return fail(QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(path)));
+    QString error;
+    {
+        auto upgrading = Connection::open(copy, Connection::Mode::ReadWrite, &error);
+        if (!upgrading)
+            return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+        JobContext* context = &transaction_.context();
+        upgrading->setInterruptCheck([context] { return context->cancelRequested(); });
+        upgrading->execute("PRAGMA trusted_schema=OFF;");
+        QStringList drops;
+        {
+            Statement st(upgrading.get(), "SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'view')");
+            while (st.prepared() && st.stepRow()) {
+                QString name = st.text(1);
+                name.replace(QLatin1String("\""), QLatin1String("\"\""));
+                drops << QStringLiteral("DROP %1 IF EXISTS \"%2\";").arg(st.text(0).toUpper(), name);
+            }
+        }
+        if (!drops.isEmpty() && !upgrading->execute(drops.join(QLatin1Char(' ')), &error))
+            return fail(QStringLiteral("The file is not a Spinora database: %1").arg(error));
+        if (!SchemaUpgrade::upgrade(upgrading.get(), &error))
+            return fail(QStringLiteral("The file cannot be imported: its schema could not be upgraded (%1).").arg(error));
+        if (!upgrading->close(&error))
+            return fail(QStringLiteral("The file could not be closed: %1").arg(error));
+    }
+    if (!transaction_.attachReadOnly(copy, "incoming", &error))
+        return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+    hostileSchema_ = versionIsView_ = false;
+    return true;
+}
+
+bool Merge::readVersion()
+{
+    if (versionIsView_)
+        return fail(kHostileSchema);
+    int64_t version = 0;
+    {
+        Statement st(db_, "SELECT version_num FROM incoming.version");
+        if (!st.prepared() || !st.stepRow())
+            return fail(QStringLiteral("The file has no version information, so it is not a Spinora database."));
+        version = st.integer(0);
+    }
+    if (version > kSchemaVersion)
+        return fail(QStringLiteral("The file cannot be imported: it was made by a newer version of Spinora "
+                                   "(schema %1; this version reads up to %2).")
+                        .arg(version)
+                        .arg(kSchemaVersion));
+    if (version < kSchemaVersion) {
+        if (!upgradeCopy(incomingPath_))
+            return false;
+    } else if (hostileSchema_) {
+        return fail(kHostileSchema);
+    }
+
+    Statement counts(db_, "SELECT num_cacti, num_watering, num_logs, num_events, num_species, num_images "
+                          "FROM incoming.version");
+    if (!counts.prepared() || !counts.stepRow())
+        return fail(QStringLiteral("The file's version row holds no record counts."));
+    // The counts only scale the progress bar; negative ones count as none,
+    // absurd ones are bounded so the sums below cannot overflow.
+    auto number = [&counts](int column) { return std::clamp<int64_t>(counts.integer(column), 0, int64_t(1) << 40); };
+    const int64_t cacti = number(0), watering = number(1), logs = number(2), events = number(3),
+                  species = number(4), images = number(5);
+    int64_t units = 0;
+    switch (type_) {
+    case kExchangeComplete: units = cacti + watering + logs + events + species + images; break;
+    case kExchangeCactiAndWatering: units = cacti + images + 2 * watering; break;
+    case kExchangeCacti: units = cacti + images; break;
+    case kExchangeWatering: units = watering; break;
+    }
+    // The last tenth of the bar is left for the end of the import.
+    base_ = units * 110 / 100;
+    return true;
 }
 
 // A table declared without the row-id alias may hold one key twice, texts or
@@ -224,218 +264,126 @@ bool Merge::checkKeys()
         const char* link; // the column naming another record's key, or null
         bool used;
     };
-    const bool cacti = type_ != kWatering;
+    const bool cacti = type_ != kExchangeWatering;
     const Table tables[] = {{"image", "key", cacti},
-                            {"watering", nullptr, type_ != kCacti},
+                            {"watering", nullptr, type_ != kExchangeCacti},
                             {"cactus", "watering_key", cacti},
-                            {"log", "cactus_key", type_ == kComplete},
-                            {"event", nullptr, type_ == kComplete},
-                            {"species", nullptr, type_ == kComplete}};
+                            {"log", "cactus_key", type_ == kExchangeComplete},
+                            {"event", nullptr, type_ == kExchangeComplete},
+                            {"species", nullptr, type_ == kExchangeComplete}};
     for (const Table& table : tables) {
         if (!table.used || !tableExists(table.name))
             continue;
         const QString name = QString::fromUtf8(table.name);
         {
-            Statement st(incoming_.get(),
-                         QStringLiteral("SELECT count(*), count(DISTINCT pk), "
-                                        "coalesce(sum(typeof(pk) <> 'integer' OR pk < 0), 0) FROM \"%1\"")
-                             .arg(name)
-                             .toStdString());
+            Statement st(db_, QStringLiteral("SELECT count(*), count(DISTINCT pk), "
+                                             "coalesce(sum(typeof(pk) <> 'integer' OR pk < 0), 0) FROM incoming.\"%1\"")
+                                  .arg(name)
+                                  .toStdString());
             if (!st.prepared() || !st.stepRow())
-                return failWith(QStringLiteral("The file cannot be imported: its %1 table cannot be read (%2).")
-                                    .arg(name, incoming_->errorMessage()));
+                return fail(QStringLiteral("The file cannot be imported: its %1 table cannot be read (%2).")
+                                .arg(name, db_->errorMessage()));
             if (st.integer(2) > 0)
-                return failWith(QStringLiteral("The file cannot be imported: its %1 table has keys that are not "
-                                               "whole numbers from 0 to 9223372036854775807.")
-                                    .arg(name));
+                return fail(QStringLiteral("The file cannot be imported: its %1 table has keys that are not "
+                                           "whole numbers from 0 to 9223372036854775807.")
+                                .arg(name));
             if (st.integer(0) != st.integer(1))
-                return failWith(
+                return fail(
                     QStringLiteral("The file cannot be imported: its %1 table has the same key on more than one row.")
                         .arg(name));
         }
         if (!table.link)
             continue;
         const QString link = QString::fromUtf8(table.link);
-        Statement st(incoming_.get(),
-                     QStringLiteral("SELECT count(*) FROM \"%1\" WHERE typeof(\"%2\") NOT IN ('integer', 'null')")
-                         .arg(name, link)
-                         .toStdString());
+        Statement st(db_, QStringLiteral("SELECT count(*) FROM incoming.\"%1\" WHERE typeof(\"%2\") NOT IN ('integer', 'null')")
+                              .arg(name, link)
+                              .toStdString());
         // A missing column is reported when the records are read.
         if (st.prepared() && st.stepRow() && st.integer(0) > 0)
-            return failWith(QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values "
-                                           "that are not whole numbers.")
-                                .arg(link, name));
+            return fail(QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values "
+                                       "that are not whole numbers.")
+                            .arg(link, name));
     }
     return true;
 }
 
-std::optional<std::vector<int64_t>> Merge::keysOf(const char* sql)
+bool Merge::copyRows(const QString& table, const QString& link, const QString& linkTable)
 {
-    Statement st(incoming_.get(), sql);
-    if (!st.prepared())
-        return std::nullopt;
-    std::vector<int64_t> keys;
-    int rc;
-    while ((rc = st.step()) == SQLITE_ROW)
-        keys.push_back(st.integer(0));
-    if (rc != SQLITE_DONE) {
-        failWith(QStringLiteral("The file could not be read: %1").arg(incoming_->errorMessage()));
-        return std::vector<int64_t>();
-    }
-    return keys;
-}
-
-bool Merge::openIncoming()
-{
-    QString error;
-    // The incoming database is our private copy in the work folder, so it
-    // may be changed (upgraded); the file it came from is never opened here.
-    incoming_ = Connection::open(WorkFiles::importDatabase(), Connection::Mode::ReadWrite, &error);
-    if (!incoming_)
-        return failWith(QStringLiteral("The file could not be opened: %1").arg(error));
-    // A file from elsewhere can hold statements that never end: every
-    // statement on it stops when the user cancels, and no value larger than
-    // a photo may be loaded.
-    SpinoraDatabase* document = &document_;
-    incoming_->setInterruptCheck([document] { return document->importAborted(); });
-    incoming_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
-    if (!incoming_->execute("PRAGMA cache_size=50; PRAGMA trusted_schema=OFF;", &error))
-        return failWith(QStringLiteral("The file is not a Spinora database: %1").arg(error));
-    Statement check(incoming_.get(), "PRAGMA quick_check(1)");
-    if (!check.prepared() || !check.stepRow() || check.text(0) != QLatin1String("ok"))
-        return failWith(QStringLiteral("The file is not a Spinora database or is damaged: %1")
-                            .arg(check.prepared() ? check.text(0) : incoming_->errorMessage()));
-    return dropTriggersAndViews();
-}
-
-bool Merge::readVersion()
-{
+    QStringList columns;
+    QStringList values;
     {
-        Statement version(incoming_.get(), "SELECT version_num FROM version");
-        if (!version.prepared() || !version.stepRow())
-            return failWith(QStringLiteral("The file has no version information, so it is not a Spinora database."));
-        document_.setDbVersionNumber(version.integer(0));
+        Statement st(db_, QStringLiteral("PRAGMA main.table_info(\"%1\")").arg(table).toStdString());
+        while (st.prepared() && st.stepRow()) {
+            const QString column = st.text(1);
+            if (column == QLatin1String("pk"))
+                continue;
+            columns << column;
+            // A link keeps -1 (none); another key becomes the new key of the
+            // record it named, or 0 when that record was not imported.
+            values << (column == link ? QStringLiteral("CASE WHEN t.%1 = -1 THEN -1 ELSE ifnull((SELECT new FROM "
+                                                       "temp.%2_keys WHERE old = ifnull(t.%1, 0)), 0) END")
+                                            .arg(column, linkTable)
+                                      : QStringLiteral("t.") + column);
+        }
     }
-    const bool upgraded = document_.upgradeDatabaseIfNeeded(incoming_.get(), false);
-    document_.setDbVersionNumber(kSchemaVersion);
-    if (!upgraded)
-        return failWith(QStringLiteral("The file cannot be imported: %1").arg(document_.lastError()));
-
-    Statement counts(incoming_.get(),
-                     "SELECT num_cacti, num_watering, num_logs, num_events, num_species, num_images FROM version");
-    if (!counts.prepared() || !counts.stepRow())
-        return failWith(QStringLiteral("The file's version row holds no record counts."));
-    // The counts only scale the progress bar; negative ones count as none,
-    // absurd ones are bounded so the sums below cannot overflow.
-    auto count = [&counts](int column) { return std::clamp<int64_t>(counts.integer(column), 0, int64_t(1) << 40); };
-    const int64_t cacti = count(0), watering = count(1), logs = count(2), events = count(3), species = count(4),
-                  images = count(5);
-    int64_t units = 0;
-    switch (type_) {
-    case kComplete: units = cacti + watering + logs + events + species + images; break;
-    case kCactiAndWatering: units = cacti + images + 2 * watering; break;
-    case kCacti: units = cacti + images; break;
-    case kWatering: units = watering; break;
-    }
-    // The last tenth of the bar is left for the end of the import.
-    base_ = units * 110 / 100;
-    return true;
+    const int64_t highest = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table));
+    const int64_t rows = count(QStringLiteral("SELECT count(*) FROM incoming.%1").arg(table));
+    if (highest > INT64_MAX - rows)
+        return fail(QStringLiteral("The file cannot be imported: the collection has no keys left for its %1 table.")
+                        .arg(table));
+    // New keys in the order of the old ones, as SQLite would give them one by one.
+    const QString sql =
+        QStringLiteral("INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 + row_number() OVER (ORDER BY pk) "
+                       "FROM incoming.%1; "
+                       "INSERT INTO main.%1 (pk, %3) SELECT k.new, %4 FROM incoming.%1 AS t "
+                       "JOIN temp.%1_keys AS k ON k.old = t.pk ORDER BY k.new;")
+            .arg(table)
+            .arg(highest)
+            .arg(columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    QString error;
+    if (!db_->execute(sql, &error))
+        return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
+    visited(rows);
+    return !transaction_.cancelled();
 }
 
-template <class T, class Adjust>
-T* Merge::copyRecord(int64_t key, std::vector<std::unique_ptr<T>>& into, Adjust adjust)
+bool Merge::importWatering()
 {
-    bool initFailed = false;
-    auto record = std::make_unique<T>(key, incoming_.get(), false, &initFailed);
-    if (initFailed || record->hydrate()) {
-        failWith(QStringLiteral("Record %1 of the file could not be read: %2").arg(key).arg(incoming_->errorMessage()));
-        return nullptr;
-    }
-    adjust(*record);
-    Connection* working = document_.database();
-    record->reopen(working);
-    if (record->insertIntoDatabase(working) || record->dehydrate()) {
-        failWith(QStringLiteral("The collection could not be written: %1").arg(working->errorMessage()));
-        return nullptr;
-    }
-    record->setAbortOnError(true);
-    T* stored = record.get();
-    into.push_back(std::move(record));
-    return stored;
+    if (type_ == kExchangeCacti)
+        return true;
+    if (!tableExists("watering"))
+        return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no watering schedules."));
+    return copyRows(QStringLiteral("watering"));
 }
 
-template <class T, class Adjust>
-void Merge::importRecords(const char* sql, bool required, const QString& missing, std::vector<std::unique_ptr<T>>& into,
-                          std::unordered_map<int64_t, int64_t>& keys, Adjust adjust)
+bool Merge::importCacti()
 {
-    const auto rows = keysOf(sql);
-    if (!rows) {
-        if (required)
-            failWith(missing);
-        return;
-    }
-    for (int64_t key : *rows) {
-        if (stopped() || !nextRow())
-            return;
-        visited();
-        if (T* stored = copyRecord(key, into, adjust))
-            keys[key] = stored->primaryKey();
-    }
+    if (type_ == kExchangeWatering)
+        return true;
+    if (!tableExists("cactus"))
+        return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no cacti."));
+    return copyRows(QStringLiteral("cactus"), QStringLiteral("watering_key"), QStringLiteral("watering"));
 }
 
-void Merge::importPhotos()
+bool Merge::importLogs()
 {
-    if (stopped() || type_ == kWatering)
-        return;
-    const auto keys = keysOf("SELECT pk FROM image");
-    if (!keys)
-        return;
-    Connection* working = document_.database();
-    for (int64_t key : *keys) {
-        if (stopped() || !nextRow())
-            return;
-        bool initFailed = false;
-        auto image = std::make_unique<Image>(key, incoming_.get(), document_.importExportFilename(), false, &initFailed);
-        visited();
-        if (initFailed || image->hydrateCaption()) {
-            failWith(QStringLiteral("Photo %1 of the file could not be read: %2").arg(key).arg(incoming_->errorMessage()));
-            return;
-        }
-        const bool wanted = image->linkedKey() != -1 &&
-                            (image->linkedType() == Image::kCactusPhoto ||
-                             (image->linkedType() == Image::kLogPhoto && type_ == kComplete));
-        if (!wanted)
-            continue;
-        // One damaged photo must not cost the whole import: it is left out
-        // and named in the job's warning.
-        QString problem;
-        if (!readPictures(*image, &problem)) {
-            if (stopped() || document_.importAborted())
-                return;
-            skippedPhotos_ << QStringLiteral("photo %1 of %2 (%3)").arg(key).arg(photoOwner(*image), problem);
-            continue;
-        }
-        image->reopen(working);
-        if (image->insertIntoStagingFolder(working, document_.tempPhotoDir()) || image->dehydrate()) {
-            failWith(QStringLiteral("The collection could not be written: %1").arg(working->errorMessage()));
-            return;
-        }
-        image->setAbortOnError(true);
-        newPhotos_.push_back(image.get());
-        document_.images().push_back(std::move(image));
-    }
+    if (type_ != kExchangeComplete || !tableExists("log"))
+        return true;
+    return copyRows(QStringLiteral("log"), QStringLiteral("cactus_key"), QStringLiteral("cactus"));
 }
 
 IncomingPicture Merge::incomingPicture(const QString& file, const char* blobSql, int64_t key)
 {
-    // The file in the source folder first (a package's photos), else the blob
-    // (an interchange file); either within the size cap.
+    // The file in the source package first, else the blob (an interchange
+    // file); either within the size cap.
     Image::PictureFileProblem fileProblem = Image::PictureFileProblem::None;
     IncomingPicture picture;
-    picture.data = Image::readPictureFile(file, document_.importExportFilename(), &fileProblem);
-    if (!picture.data.isEmpty())
-        return picture;
-    Statement st(incoming_.get(), blobSql);
+    if (!file.isEmpty()) {
+        picture.data = Image::readPictureFile(file, request_.source, &fileProblem);
+        if (!picture.data.isEmpty())
+            return picture;
+    }
+    Statement st(db_, blobSql);
     if (st.prepared()) {
         st.bind(key);
         const int rc = st.step();
@@ -444,22 +392,26 @@ IncomingPicture Merge::incomingPicture(const QString& file, const char* blobSql,
         else if (rc == SQLITE_TOOBIG)
             picture.problem = QStringLiteral("larger than 64 MiB");
         else if (rc != SQLITE_DONE)
-            picture.problem = incoming_->errorMessage();
+            picture.problem = db_->errorMessage();
     }
     if (picture.data.isEmpty() && picture.problem.isEmpty())
         picture.problem = describeProblem(fileProblem);
     return picture;
 }
 
-bool Merge::readPictures(Image& image, QString* problem)
+bool Merge::readPictures(int64_t key, Image& image, QString* problem)
 {
-    const IncomingPicture photo = incomingPicture(image.photoFile(), "SELECT photo FROM image WHERE pk=?", image.primaryKey());
-    const IncomingPicture thumbnail =
-        incomingPicture(image.thumbnailFile(), "SELECT thumbnail FROM image WHERE pk=?", image.primaryKey());
+    const bool package = request_.sourceKind == ImportRequest::Source::Collection;
+    auto file = [&](const char* suffix) {
+        return package ? QStringLiteral("%1/sp-%2%3.jpg").arg(request_.source).arg(key).arg(QLatin1String(suffix))
+                       : QString();
+    };
+    const IncomingPicture photo = incomingPicture(file(""), "SELECT photo FROM incoming.image WHERE pk=?", key);
     if (!photo.problem.isEmpty()) {
         *problem = photo.problem;
         return false;
     }
+    const IncomingPicture thumbnail = incomingPicture(file("t"), "SELECT thumbnail FROM incoming.image WHERE pk=?", key);
     const QByteArray photoData = photo.data.isEmpty() ? QByteArray() : asStoredJpeg(photo.data, Image::kPhotoSize);
     if (!photo.data.isEmpty() && photoData.isEmpty()) {
         *problem = QStringLiteral("not a picture that can be read");
@@ -480,380 +432,138 @@ bool Merge::readPictures(Image& image, QString* problem)
 }
 
 // "the cactus “Opuntia”": whom a skipped photo belonged to, for the warning.
-QString Merge::photoOwner(const Image& image)
+QString Merge::photoOwner(int64_t type, int64_t key)
 {
-    const bool cactus = image.linkedType() == Image::kCactusPhoto;
-    Statement st(incoming_.get(), cactus ? "SELECT name FROM cactus WHERE pk=?" : "SELECT event FROM log WHERE pk=?");
-    st.bind(image.linkedKey());
+    const bool cactus = type == Image::kCactusPhoto;
+    Statement st(db_, cactus ? "SELECT name FROM incoming.cactus WHERE pk=?" : "SELECT event FROM incoming.log WHERE pk=?");
+    st.bind(key);
     const QString name = st.prepared() && st.stepRow() ? st.text(0) : QString();
     const QString kind = cactus ? QStringLiteral("the cactus") : QStringLiteral("the log entry");
-    return name.isEmpty() ? kind + QStringLiteral(" %1").arg(image.linkedKey())
+    return name.isEmpty() ? kind + QStringLiteral(" %1").arg(key)
                           : kind + QStringLiteral(" \u201C%1\u201D").arg(name.left(80));
 }
 
-void Merge::importWatering()
+bool Merge::importPhotos()
 {
-    if (stopped() || type_ == kCacti)
-        return;
-    importRecords("SELECT pk FROM watering", type_ != kComplete, QStringLiteral("The file holds no watering schedules."),
-                  document_.watering(), wateringKeys_, [](Water&) {});
-    document_.sortWater();
-}
-
-void Merge::importCacti()
-{
-    if (stopped() || type_ == kWatering)
-        return;
-    importRecords("SELECT pk FROM cactus", type_ != kComplete, QStringLiteral("The file holds no cacti."),
-                  document_.cacti(), cactusKeys_, [this](Cactus& cactus) {
-                      if (cactus.wateringKey() != -1)
-                          cactus.setWateringKey(newKey(wateringKeys_, cactus.wateringKey()));
-                  });
-    document_.sortCacti();
-}
-
-void Merge::importLogs()
-{
-    importRecords("SELECT pk FROM log", false, QString(), document_.logs(), logKeys_, [this](Log& log) {
-        if (log.cactusKey() != -1)
-            log.setCactusKey(newKey(cactusKeys_, log.cactusKey()));
-    });
-}
-
-template <class T, class Text>
-void Merge::importNew(const char* sql, std::vector<std::unique_ptr<T>>& into, Text textOf,
-                      std::type_identity_t<std::vector<T*>>* alsoInto)
-{
-    const auto keys = keysOf(sql);
-    if (!keys)
-        return;
-    const size_t existing = into.size();
-    for (int64_t key : *keys) {
-        if (stopped() || !nextRow())
-            return;
+    if (type_ == kExchangeWatering || !tableExists("image"))
+        return true;
+    Statement rows(db_, "SELECT pk, type, key, tag, caption FROM incoming.image ORDER BY pk");
+    if (!rows.prepared())
+        return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
+    Statement cactusOwner(db_, "SELECT new FROM temp.cactus_keys WHERE old=?");
+    Statement logOwner(db_, "SELECT new FROM temp.log_keys WHERE old=?");
+    int rc;
+    while ((rc = rows.step()) == SQLITE_ROW) {
+        if (transaction_.cancelled())
+            return false;
         visited();
-        bool initFailed = false;
-        T probe(key, incoming_.get(), false, &initFailed);
-        if (initFailed || textOf(probe).isEmpty())
+        const int64_t key = rows.integer(0);
+        const int64_t type = rows.integer(1);
+        const int64_t owner = rows.integer(2);
+        const bool wanted = owner != -1 && (type == Image::kCactusPhoto ||
+                                            (type == Image::kLogPhoto && type_ == kExchangeComplete));
+        if (!wanted)
             continue;
-        bool known = false;
-        for (size_t i = 0; i < existing && !known; ++i)
-            known = text::localizedCompare(textOf(*into[i]), textOf(probe)) == 0;
-        if (known)
+        // A photo whose owner did not come in would belong to nobody.
+        Statement& owners = type == Image::kCactusPhoto ? cactusOwner : logOwner;
+        owners.bind(owner);
+        const bool ownerImported = owners.stepRow();
+        const int64_t newOwner = ownerImported ? owners.integer(0) : 0;
+        owners.reset();
+        if (!ownerImported)
             continue;
-        T* stored = copyRecord(key, into, [](T&) {});
-        if (stored && alsoInto)
-            alsoInto->push_back(stored);
-    }
-}
-
-void Merge::importEvents()
-{
-    importNew("SELECT pk FROM event", document_.events(), [](const Event& e) { return e.name(); }, nullptr);
-    document_.sortEvents();
-}
-
-void Merge::importSpecies()
-{
-    importNew("SELECT pk FROM species", document_.species(), [](const Species& s) { return s.scientificName(); },
-              &document_.speciesScientific());
-}
-
-void Merge::linkPhotos()
-{
-    // Photos came in before their owners; now they get the owners' new keys.
-    for (Image* image : newPhotos_) {
-        if (image->linkedType() != Image::kCactusPhoto && image->linkedType() != Image::kLogPhoto)
+        // One damaged photo must not cost the whole import: it is left out
+        // and named in the job's warning.
+        Image image;
+        QString problem;
+        if (!readPictures(key, image, &problem)) {
+            if (transaction_.cancelled())
+                return false;
+            skippedPhotos_ << QStringLiteral("photo %1 of %2 (%3)").arg(key).arg(photoOwner(type, owner), problem);
             continue;
-        const auto& keys = image->linkedType() == Image::kCactusPhoto ? cactusKeys_ : logKeys_;
-        image->setLinkedKey(newKey(keys, image->linkedKey()));
-        if (image->dehydrate()) {
-            failWith(QStringLiteral("The collection could not be written: %1").arg(document_.database()->errorMessage()));
-            return;
         }
+        image.setLinkedType(type);
+        image.setLinkedKey(newOwner);
+        image.setTagValue(rows.integer(3));
+        image.setCaption(rows.text(4));
+        // The square thumbnail is cut when the photo is first shown.
+        if (image.insertIntoStagingFolder(db_, transaction_.stagingFolder(), false))
+            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
     }
+    if (rc != SQLITE_DONE)
+        return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
+    if (!skippedPhotos_.isEmpty()) {
+        const qsizetype n = skippedPhotos_.size();
+        transaction_.context().addWarning(
+            (n == 1 ? QStringLiteral("1 photo could not be read and was left out: ")
+                    : QStringLiteral("%1 photos could not be read and were left out: ").arg(n)) +
+            skippedPhotos_.join(QStringLiteral("; ")) + QLatin1Char('.'));
+    }
+    return true;
 }
 
-void Merge::speciesFromCacti()
+bool Merge::importNew(const char* existingSql, const char* incomingSql, const char* insertSql)
 {
-    size_t known = document_.species().size();
-    for (const auto& cactus : document_.cacti()) {
-        if (stopped())
-            return;
-        if (cactus->commonName().isEmpty() || cactus->scientificName().isEmpty())
-            continue;
-        bool found = false;
-        for (size_t i = 0; i < known && !found; ++i) {
-            const Species& s = *document_.species()[i];
-            found = text::localizedCompare(s.scientificName(), cactus->scientificName()) == 0 &&
-                    text::localizedCompare(s.name(), cactus->commonName()) == 0;
-        }
-        if (!found) {
-            document_.addSpecies(std::make_unique<Species>(cactus->commonName(), cactus->scientificName()));
-            ++known;
-        }
+    std::set<QString, LocalizedLess> known;
+    {
+        Statement st(db_, existingSql);
+        while (st.prepared() && st.stepRow())
+            known.insert(st.text(0));
     }
-    if (!stopped())
-        document_.sortSpecies();
-}
-
-void Merge::eventsFromLogs()
-{
-    size_t known = document_.events().size();
-    for (const auto& log : document_.logs()) {
-        if (stopped())
-            return;
-        if (log->eventName().isEmpty())
+    Statement incoming(db_, incomingSql);
+    if (!incoming.prepared()) // the file has no such table
+        return true;
+    Statement insert(db_, insertSql);
+    int rc;
+    while ((rc = incoming.step()) == SQLITE_ROW) {
+        if (transaction_.cancelled())
+            return false;
+        visited();
+        // Only the names there before this step count: the file may hold a
+        // name twice, and then it comes in twice.
+        if (incoming.text(0).isEmpty() || known.count(incoming.text(0)))
             continue;
-        bool found = false;
-        for (size_t i = 0; i < known && !found; ++i)
-            found = document_.events()[i]->name() == log->eventName();
-        if (!found) {
-            document_.addEvent(std::make_unique<Event>(log->eventName()));
-            ++known;
-        }
+        for (int i = 1; i <= insert.parameterCount(); ++i)
+            insert.bindAt(i, incoming.text(i));
+        if (!insert.stepDone())
+            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+        insert.reset();
     }
+    if (rc != SQLITE_DONE)
+        return fail(QStringLiteral("The file could not be read: %1").arg(db_->errorMessage()));
+    return true;
 }
 
 bool Merge::run()
 {
-    try {
-        if (openIncoming() && readVersion() && checkKeys()) {
-            // One read transaction for every record of the file: otherwise
-            // SQLite takes and drops its file lock (and looks for a hot
-            // journal) around each of the per-record SELECTs.
-            Transaction reading(incoming_.get());
-            importPhotos();
-            importWatering();
-            crashPoint("merge");
-            importCacti();
-            if (type_ == kComplete && !stopped()) {
-                importLogs();
-                if (!stopped())
-                    document_.addDefaultEventsToDatabase();
-                importEvents();
-                importSpecies();
-            }
-            if (!cancelled_)
-                linkPhotos();
-        }
-        if (incoming_) {
-            QString error;
-            if (!incoming_->close(&error))
-                failWith(QStringLiteral("The file could not be closed: %1").arg(error));
-        }
-        if (!stopped()) {
-            document_.mapLogsAndImages();
-            for (const auto& log : document_.logs())
-                log->isReminderDue();
-            if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
-                logList->recalculateReminders();
-        }
-        speciesFromCacti();
-        eventsFromLogs();
-        if (!stopped())
-            document_.sortEvents();
-        if (!stopped() && !skippedPhotos_.isEmpty()) {
-            const qsizetype n = skippedPhotos_.size();
-            document_.addJobWarning((n == 1 ? QStringLiteral("1 photo could not be read and was left out: ")
-                                            : QStringLiteral("%1 photos could not be read and were left out: ").arg(n)) +
-                                    skippedPhotos_.join(QStringLiteral("; ")) + QLatin1Char('.'));
-        }
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        failWith(error.message());
-    }
-    return failed_;
-}
-
-// The working copy holds photo keys above every photo file in the package,
-// so a new photo's files never land on files the package already has.
-// Answers the key of the placeholder row (0 when none was needed).
-int64_t reservePhotoKeys(Connection* working, int64_t highestUsed)
-{
-    int64_t highestRow = 0;
-    {
-        Statement st(working, "SELECT max(pk) FROM image");
-        if (st.prepared() && st.stepRow())
-            highestRow = st.integer(0);
-    }
-    if (highestUsed <= highestRow)
-        return 0;
-    Statement reserve(working, "INSERT INTO image (pk, type, key, tag) VALUES(?, -1, -1, -1)");
-    reserve.bind(highestUsed);
-    if (!reserve.prepared() || !reserve.stepDone())
-        raiseInternalError(msg::kInsertFailed, working->errorMessage());
-    return highestUsed;
-}
-
-void releaseReservedPhotoKeys(Connection* working, int64_t placeholder)
-{
-    if (placeholder == 0)
-        return;
-    Statement release(working, "DELETE FROM image WHERE pk=?");
-    release.bind(placeholder);
-    if (!release.prepared() || !release.stepDone())
-        raiseInternalError(msg::kDeleteFailed, working->errorMessage());
+    if (!attachIncoming() || !readVersion() || !checkKeys() || !transaction_.begin() ||
+        !transaction_.reservePhotoKeys())
+        return false;
+    if (!runSql(transaction_, QStringLiteral("CREATE TEMP TABLE watering_keys (old INTEGER PRIMARY KEY, new INTEGER); "
+                                             "CREATE TEMP TABLE cactus_keys (old INTEGER PRIMARY KEY, new INTEGER); "
+                                             "CREATE TEMP TABLE log_keys (old INTEGER PRIMARY KEY, new INTEGER);")))
+        return false;
+    if (!importWatering())
+        return false;
+    crashPoint("merge");
+    if (!importCacti() || !importLogs() || !importPhotos())
+        return false;
+    if (type_ == kExchangeComplete &&
+        (!transaction_.addDefaultEvents() ||
+         !importNew("SELECT name FROM main.event", "SELECT name, name FROM incoming.event ORDER BY pk",
+                    "INSERT INTO main.event (name) VALUES(?)") ||
+         !importNew("SELECT scientific FROM main.species",
+                    "SELECT scientific, name, scientific FROM incoming.species ORDER BY pk",
+                    "INSERT INTO main.species (name, scientific) VALUES(?, ?)")))
+        return false;
+    return transaction_.addSpeciesFromCacti() && transaction_.addEventsFromLogs() && !transaction_.cancelled();
 }
 
 } // namespace
 
-void InterchangeImport::prepareForDatabaseImport(SpinoraDatabase& document, int importType, bool overwriteAllowed)
+bool InterchangeImport::merge(const ImportRequest& request, ImportTransaction& transaction)
 {
-    document.setImportAborted(false);
-    document.setImportType(importType);
-    document.setImportOverwriteDatabase(overwriteAllowed);
-    document.setJobError(QString());
-    document.clearJobWarnings();
-    // A refused job leaves the work folder to whoever holds it: nothing of a
-    // running job (its copy, its photos) is touched.
-    QString reason;
-    if (!WorkFiles::lock(&document, &reason)) {
-        failBeforeStart(document, reason);
-        return;
-    }
-    if (!document.holdsPackageLock()) {
-        failBeforeStart(document, QStringLiteral("The collection was opened read-only, so nothing can be imported into it."));
-        return;
-    }
-    BackgroundJobs::start([&document] {
-        const int status = importDatabaseThread(document);
-        BackgroundJobs::postToMainThread([&document, status] { cleanupAfterImport(document, status); });
-    });
-}
-
-void InterchangeImport::failBeforeStart(SpinoraDatabase& document, const QString& reason)
-{
-    document.setJobError(reason);
-    BackgroundJobs::postToMainThread([&document] { cleanupAfterImport(document, kJobFailed); });
-}
-
-bool InterchangeImport::importDatabase(SpinoraDatabase& document)
-{
-    return Merge(document).run();
-}
-
-int InterchangeImport::importDatabaseThread(SpinoraDatabase& document)
-{
-    const bool replacing = document.importType() == kComplete && document.importOverwriteDatabase();
-    bool failed = false;
-    // Set once the new database has replaced the old one: from then on the
-    // import has happened, and no cancel and no later trouble can undo it.
-    bool landed = false;
-    try {
-        // The collection's own file is only flushed, not compacted: a failed
-        // import must leave it byte for byte as it was. The working copy is
-        // compacted instead.
-        document.flushDatabase(false);
-        const QString photos = WorkFiles::tempPhotos();
-        const QString backup = WorkFiles::backupDatabase();
-        SpinoraUtility::removeFileIfExists(photos);
-        QDir().mkpath(photos);
-        document.setTempPhotoDir(photos);
-        SpinoraUtility::removeFileIfExists(backup);
-
-        // A job that died between moving its photos in and swapping the
-        // database left photo files that no row names; the lock is ours, so
-        // they can go now.
-        QSet<int64_t> photoKeys;
-        for (const auto& image : document.images())
-            photoKeys.insert(image->primaryKey());
-        PackageCommit::removeUnreferencedPhotos(document.packageFilename(), photoKeys);
-
-        int64_t highestPhoto = highestPhotoFileKey(document.packageFilename());
-        for (const auto& image : document.images())
-            highestPhoto = std::max(highestPhoto, image->primaryKey());
-        if (replacing) {
-            document.createEditableCopyOfDatabaseIfNeeded(std::nullopt, backup);
-            document.setAddEventFlag(false);
-            const bool loaded = document.initializeDatabase(backup);
-            document.setWriteCreationDate(false);
-            if (!loaded)
-                raiseInternalError(msg::kOpenFailed, document.lastError());
-        } else {
-            if (!SpinoraUtility::copyFileFrom(document.dbFilename(), backup, SpinoraUtility::Durability::Fast) ||
-                !document.openDatabase(backup))
-                raiseInternalError(msg::kOpenFailed, QStringLiteral("the working copy could not be made"));
-            document.database()->execute("vacuum;");
-        }
-        const int64_t placeholder = reservePhotoKeys(document.database(), highestPhoto);
-
-        Connection* working = document.database();
-        // Decided once: a cancel that arrives after this point is too late.
-        bool goAhead = false;
-        {
-            Transaction transaction(working, Transaction::Kind::Exclusive);
-            if (!transaction.begun())
-                raiseInternalError(msg::kBeginFailed, working->errorMessage());
-            failed = importDatabase(document);
-            releaseReservedPhotoKeys(working, placeholder);
-            goAhead = !failed && !document.importAborted();
-            QString error;
-            if (goAhead && !transaction.commit(&error))
-                raiseInternalError(msg::kCommitFailed, error);
-        }
-        if (goAhead) {
-            PackageCommit commit(document.packageFilename());
-            QString error;
-            if (!commit.movePhotosIn(document.tempPhotoDir(), &error))
-                raiseInternalError(msg::kOpenFailed, error);
-            crashPoint("move");
-            document.dropConnection();
-            if (!commit.replaceDatabase(backup, &error))
-                raiseInternalError(msg::kOpenFailed, error);
-            landed = true;
-            crashPoint("commit");
-            if (replacing)
-                commit.removeAllOtherPhotos();
-            SpinoraUtility::sharedManager().importProgressUpdate(100);
-        }
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        if (document.jobError().isEmpty())
-            document.setJobError(error.message());
-        failed = !landed;
-    }
-
-    // The collection is read again from its own file: after a failure or a
-    // cancel that is exactly what it held before.
-    document.dropConnection();
-    document.setAddEventFlag(false);
-    document.setWriteCreationDate(false);
-    if (!document.initializeDatabase(document.dbFilename())) {
-        const QString why = QStringLiteral("The collection could not be read again: %1").arg(document.lastError());
-        if (!landed) {
-            document.setJobError(why);
-            return kJobFailed;
-        }
-        document.addJobWarning(QStringLiteral("The import was saved. ") + why);
-        return kJobFinished;
-    }
-    document.mapLogsAndImages();
-    if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
-        logList->recalculateReminders();
-    document.sortCacti();
-    document.sortWater();
-    document.sortLogsByLogDateAndTitle();
-    if (landed)
-        return kJobFinished;
-    return failed ? kJobFailed : kJobCancelled;
-}
-
-void InterchangeImport::cleanupAfterImport(SpinoraDatabase& document, int status)
-{
-    // Only the job that holds the work folder clears it: a job that was
-    // refused must not delete the files of the one that is running.
-    if (WorkFiles::holds(&document)) {
-        for (const QString& path : {WorkFiles::backupDatabase(), WorkFiles::importDatabase(), WorkFiles::tempPhotos(),
-                                    WorkFiles::importPhotos()})
-            SpinoraUtility::removeFileIfExists(path);
-        WorkFiles::unlock(&document);
-    }
-    document.refreshData();
-    SpinoraUtility& utility = SpinoraUtility::sharedManager();
-    if (status != kJobCancelled)
-        utility.importProgressUpdate(100);
-    utility.reportDatabaseImportComplete(status);
+    return Merge(request, transaction).run();
 }
 
 } // namespace spinora

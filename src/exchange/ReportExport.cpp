@@ -1,16 +1,16 @@
 #include "ReportExport.h"
 
 #include "AppInfo.h"
-#include "ExportJob.h"
 #include "CsvExport.h"
+#include "FileHelpers.h"
 #include "InternalError.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
+#include "RecordSet.h"
 #include "Resources.h"
 #include "SpinoraDatabase.h"
-#include "SqlConnection.h"
 #include "SpinoraStrings.h"
-#include "SpinoraUtility.h"
+#include "SqlConnection.h"
 #include "TextCompare.h"
 
 #include <QCoreApplication>
@@ -96,7 +96,7 @@ bool putInPlace(const QString& photos, const QString& finalPhotos, const QString
             QDir().rename(aside, finalPhotos);
         return false;
     }
-    SpinoraUtility::removeFileIfExists(aside);
+    FileHelpers::removeFileIfExists(aside);
     return std::rename(QFile::encodeName(page).constData(), QFile::encodeName(finalPage).constData()) == 0;
 }
 
@@ -148,7 +148,7 @@ QString ReportExport::photoFolderName(const QString& fileName)
     return reportBaseName(fileName) + QStringLiteral("_%1").arg(tr("photos"));
 }
 
-QString ReportExport::head(const Context& c, SpinoraDatabase& document, double totalValue, int uniqueSpecies)
+QString ReportExport::head(const Context& c, const RecordSet& records, double totalValue, int uniqueSpecies)
 {
     QString html = QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n");
     html += QStringLiteral("<title>%1</title>\n").arg(tr("Cacti Report"));
@@ -164,9 +164,9 @@ QString ReportExport::head(const Context& c, SpinoraDatabase& document, double t
                 .arg(tr("Summary"));
     html += QStringLiteral("<table border=0 cellspacing=0 cellpadding=4 width=300 align=center><tbody>\n");
     const QString countRow = QStringLiteral("<tr><td>%1:</td><td align=right>%2</td></tr>\n");
-    html += countRow.arg(tr("Total Cacti")).arg(document.cacti().size());
-    html += countRow.arg(tr("Total Watering Schedules")).arg(document.watering().size());
-    html += countRow.arg(tr("Total Log Entries")).arg(document.logs().size());
+    html += countRow.arg(tr("Total Cacti")).arg(records.cacti.size());
+    html += countRow.arg(tr("Total Watering Schedules")).arg(records.watering.size());
+    html += countRow.arg(tr("Total Log Entries")).arg(records.logs.size());
     html += countRow.arg(tr("Unique Species")).arg(uniqueSpecies);
     html += countRow.arg(tr("Total Value"), c.formats.money(totalValue));
     html += QStringLiteral("</tbody></table><br /><hr size=3 color=#f5bd68 align=center /><br /><br /></div>\n");
@@ -261,20 +261,49 @@ QString ReportExport::logPiece(const Context& c, const Log& log, int number)
     return html + kPieceEnd;
 }
 
-void ReportExport::exportReport(SpinoraDatabase& document, const QString& folder, const QString& fileName, int photoSize)
+ExportJob::Refusal ReportExport::checkDestination(const QString& folder, const QString& fileName, bool overwriteAllowed)
 {
-    document.setImportExportPath(folder);
-    ExportJob::start(document, fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName, photoSize,
-                     exportReportThread, ExportJob::report);
+    const QString name = QFileInfo(fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName).fileName();
+    if (auto refusal = ExportJob::checkDestination(folder + QLatin1Char('/') + pageFileName(name), overwriteAllowed))
+        return refusal;
+    // The photo folder is replaced whole; a file in its place only with leave.
+    const QString photos = folder + QLatin1Char('/') + photoFolderName(name);
+    const QFileInfo info(photos);
+    if ((info.exists() || info.isSymLink()) && !overwriteAllowed)
+        return {QStringLiteral("%1 already exists and was not replaced.").arg(QDir::toNativeSeparators(photos)), true};
+    return {};
 }
 
-int ReportExport::exportReportThread(SpinoraDatabase& document)
+std::optional<ReportRequest> ReportExport::prepare(SpinoraDatabase& document, const QString& folder,
+                                                   const QString& fileName, int photoSize, bool overwriteAllowed,
+                                                   QString* reason)
 {
-    SpinoraUtility& utility = SpinoraUtility::sharedManager();
-    const int photoSize = document.exportType();
+    if (const ExportJob::Refusal refusal = checkDestination(folder, fileName, overwriteAllowed)) {
+        *reason = refusal.reason;
+        return std::nullopt;
+    }
+    try {
+        document.writePendingChanges();
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        *reason = error.message();
+        return std::nullopt;
+    }
+    ReportRequest request;
+    request.collection = document.packageFilename();
+    request.folder = folder;
+    request.fileName = fileName.isEmpty() ? QStringLiteral("spinora_report.html") : fileName;
+    request.photoSize = photoSize;
+    request.order = document.sortOrder();
+    return request;
+}
+
+int ReportExport::run(const ReportRequest& request, JobContext& job)
+{
+    const int photoSize = request.photoSize;
     // Only a name: a chosen name cannot lead the files out of the report folder.
-    const QString fileName = QFileInfo(document.importExportFilename()).fileName();
-    const QString folder = document.importExportPath();
+    const QString fileName = QFileInfo(request.fileName).fileName();
+    const QString folder = request.folder;
     const QString photoFolder = photoFolderName(fileName);
     // Page and photos are written beside their places and renamed into them
     // at the end: a link planted at either name is replaced, never written
@@ -287,28 +316,34 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
     const LocaleFormats formats;
     const Context context{formats, photoFolder, pageWidth(photoSize)};
 
-    const double total = 2.0 * document.cacti().size() + document.watering().size() + document.logs().size() +
-                         document.images().size();
+    auto db = ExportJob::openCollection(request.collection, job);
+    if (!db)
+        return kJobFailed;
+    // One read transaction for every record and photo: one snapshot, and no
+    // file lock taken and dropped around each record's SELECT.
+    Transaction reading(db.get());
+    RecordSet records;
+    if (!ExportJob::loadRecords(db.get(), request.collection, request.order, records, job))
+        return kJobFailed;
+
+    const double total = 2.0 * records.cacti.size() + records.watering.size() + records.logs.size() +
+                         records.images.size();
     double done = 0;
     auto step = [&] {
         done += 1;
-        utility.exportProgressUpdate(done * 100.0 / std::max(1.0, total));
+        job.setProgress(done * 100.0 / std::max(1.0, total));
     };
-    auto aborted = [&] { return document.exportAborted(); };
+    auto aborted = [&] { return job.cancelRequested(); };
 
-    SpinoraUtility::removeFileIfExists(photoPath);
-    SpinoraUtility::removeFileIfExists(partialPage);
+    FileHelpers::removeFileIfExists(photoPath);
+    FileHelpers::removeFileIfExists(partialPage);
     if (!QFileInfo(folder).isDir() || !QDir().mkdir(photoPath)) {
-        document.setJobError(QStringLiteral("The report folder %1 cannot be written.").arg(folder));
+        job.fail(QStringLiteral("The report folder %1 cannot be written.").arg(folder));
         return kJobFailed;
     }
     bool failed = false;
-    // One read transaction for every record and photo: otherwise SQLite takes
-    // and drops its file lock around each record's SELECT. Committed, never
-    // rolled back, whatever happens below.
-    Transaction reading(document.database());
     try {
-        for (const auto& image : document.images()) {
+        for (const auto& image : records.images) {
             if (aborted())
                 break;
             image->exportToPath(photoPath + QLatin1Char('/') + photoFile(image->primaryKey()), photoSize);
@@ -317,7 +352,7 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
 
         double totalValue = 0;
         QSet<QString> commonNames, scientificNames;
-        for (const auto& cactus : document.cacti()) {
+        for (const auto& cactus : records.cacti) {
             totalValue += cactus->value() > 0.0001 ? cactus->value() : cactus->purchasePrice();
             if (!cactus->commonName().isEmpty())
                 commonNames.insert(text::capitalized(cactus->commonName()));
@@ -332,43 +367,43 @@ int ReportExport::exportReportThread(SpinoraDatabase& document)
         bool writing = page.open(QIODevice::WriteOnly | QIODevice::NewOnly);
         const QString icon = Resources::path(QStringLiteral("SpinoraIcon.jpg"));
         if (!icon.isEmpty())
-            SpinoraUtility::copyFileFrom(icon, photoPath + QStringLiteral("/Spinora.jpg"), SpinoraUtility::Durability::Fast);
+            FileHelpers::copyFileFrom(icon, photoPath + QStringLiteral("/Spinora.jpg"), FileHelpers::Durability::Fast);
         auto write = [&](const QString& piece) {
             if (writing && !CsvExport::outputString(piece, page))
                 writing = false;
         };
-        write(head(context, document, totalValue, uniqueSpecies));
-        auto pieces = [&](auto& records, auto render) {
+        write(head(context, records, totalValue, uniqueSpecies));
+        auto pieces = [&](auto& list, auto render) {
             int number = 0;
-            for (const auto& record : records) {
+            for (const auto& record : list) {
                 if (!writing || aborted())
                     return;
                 ExportJob::withDetails(*record, [&] { write(render(*record, ++number)); });
                 step();
             }
         };
-        pieces(document.cacti(), [&](const Cactus& c, int n) { return cactusPiece(context, c, n); });
-        pieces(document.watering(), [&](const Water& w, int n) { return waterPiece(context, w, n); });
-        pieces(document.logs(), [&](const Log& l, int n) { return logPiece(context, l, n); });
+        pieces(records.cacti, [&](const Cactus& c, int n) { return cactusPiece(context, c, n); });
+        pieces(records.watering, [&](const Water& w, int n) { return waterPiece(context, w, n); });
+        pieces(records.logs, [&](const Log& l, int n) { return logPiece(context, l, n); });
         write(QStringLiteral("</body></html>\n"));
         page.close();
         if (!writing || page.error() != QFileDevice::NoError) {
             // A page that could not be written whole is a failure, not a cancel.
             failed = true;
-            document.setJobError(QStringLiteral("The report %1 could not be written.").arg(pagePath));
+            job.fail(QStringLiteral("The report %1 could not be written.").arg(pagePath));
         } else if (!aborted() && !putInPlace(photoPath, finalPhotoPath, partialPage, pagePath)) {
             failed = true;
-            document.setJobError(QStringLiteral("The report %1 could not be written.").arg(pagePath));
+            job.fail(QStringLiteral("The report %1 could not be written.").arg(pagePath));
         }
     } catch (const InternalError& error) {
         logInternalError(error);
-        document.setJobError(error.message());
+        job.fail(error.message());
         failed = true;
     }
     reading.commit();
-    SpinoraUtility::removeFileIfExists(photoPath);
-    SpinoraUtility::removeFileIfExists(partialPage);
-    utility.exportProgressUpdate(100);
+    FileHelpers::removeFileIfExists(photoPath);
+    FileHelpers::removeFileIfExists(partialPage);
+    job.setProgress(100);
     if (failed)
         return kJobFailed;
     return aborted() ? kJobCancelled : kJobFinished;

@@ -1,14 +1,21 @@
 #pragma once
 
+#include "ExchangeRequests.h"
+#include "ExportJob.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace spinora {
 
 class Cactus;
+class JobContext;
 class LocaleFormats;
 class Log;
 class SpinoraDatabase;
 class Water;
+struct RecordSet;
 
 // Writes the whole collection as one static web page: a summary box, then
 // a box per plant, schedule and log entry, with the photos exported as JPEG
@@ -18,10 +25,16 @@ public:
     // Photo size options: 1 thumbnails, 2 medium (512), 3 large (1024), 4 extra large (1280).
     static int pageWidth(int photoSize);
 
-    // Starts the report on a background thread and returns at once.
-    static void exportReport(SpinoraDatabase& document, const QString& folder, const QString& fileName, int photoSize);
-    // The work itself, on the calling thread; answers the status code.
-    static int exportReportThread(SpinoraDatabase& document);
+    // An existing page or photo folder is replaced only when `overwriteAllowed`.
+    static ExportJob::Refusal checkDestination(const QString& folder, const QString& fileName, bool overwriteAllowed);
+    // Main thread: the request for the document's report (the file name may
+    // be empty for the default), after its pending changes are written;
+    // nothing with the reason when the destination is refused.
+    static std::optional<ReportRequest> prepare(SpinoraDatabase& document, const QString& folder,
+                                                const QString& fileName, int photoSize, bool overwriteAllowed,
+                                                QString* reason);
+    // The work itself, on any thread; answers the status code.
+    static int run(const ReportRequest& request, JobContext& context);
 
     static QString encodeStringToHTML(const QString& text);
     // The page's file name and its photo folder's name for a chosen file name.
@@ -34,7 +47,7 @@ public:
         QString photoFolder; // as written in the page's links
         int width;
     };
-    static QString head(const Context& context, SpinoraDatabase& document, double totalValue, int uniqueSpecies);
+    static QString head(const Context& context, const RecordSet& records, double totalValue, int uniqueSpecies);
     static QString cactusPiece(const Context& context, const Cactus& cactus, int number);
     static QString waterPiece(const Context& context, const Water& water, int number);
     static QString logPiece(const Context& context, const Log& log, int number);

@@ -85,7 +85,13 @@ int runSample(Arguments& arguments)
     size.watering = count("--watering", size.watering);
     size.logs = count("--logs", size.logs);
     size.photos = count("--photos", size.photos);
-    const QString path = arguments.positional(1, QStringLiteral("spinora-cli sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N]")).first();
+    // Camera-sized photos (1280 x 960 JPEGs of a few hundred kilobytes, as a
+    // phone takes them), eight drawn once and taken in turns.
+    if (arguments.takeFlag(QStringLiteral("--camera"))) {
+        size.photoWidth = 1280;
+        size.photoVariants = 8;
+    }
+    const QString path = arguments.positional(1, QStringLiteral("spinora-cli sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N] [--camera]")).first();
     auto document = createCollection(path, false);
     SampleCollection::fill(*document, size);
     document->close();

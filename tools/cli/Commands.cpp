@@ -18,8 +18,9 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"new", "new PATH.sdb [--empty]",
          "make a collection package from the default template (or the empty one)", runNew},
-        {"sample", "sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N]",
-         "make a new collection filled with made-up plants, schedules, logs and photos", runSample},
+        {"sample", "sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N] [--camera]",
+         "make a new collection filled with made-up plants, schedules, logs and photos (--camera: photos of a "
+         "camera's size, a few hundred kilobytes each)", runSample},
         {"info", "info PATH.sdb", "print the schema version and the number of records of each kind", runInfo},
         {"stats", "stats PATH.sdb",
          "print the statistics window's figures as key: value lines (total_value with two decimals)", runStats},

@@ -1,10 +1,10 @@
 #include "DeviceCommands.h"
 
-#include "BackgroundJobs.h"
 #include "CollectionCommands.h"
 #include "DeviceList.h"
 #include "DeviceRules.h"
 #include "DeviceTransfer.h"
+#include "JobRunner.h"
 #include "SpinoraDatabase.h"
 
 #include <QElapsedTimer>
@@ -90,19 +90,22 @@ int runTransfer(DeviceTransfer& transfer, const std::function<void()>& start)
         if (!interrupted.exchange(false) || cancelled)
             return;
         cancelled = true;
-        const bool importing = transfer.phase() == DeviceTransfer::Phase::Importing;
+        const bool job = transfer.phase() == DeviceTransfer::Phase::Importing ||
+                         transfer.phase() == DeviceTransfer::Phase::Exporting;
         transfer.cancel();
-        // A download or upload stops at once; an import reports when it has.
-        if (!importing)
+        // A download or upload stops at once; a job reports when it has.
+        if (!job)
             loop.quit();
     });
     poll.start(50);
     start();
     if (!outcome && !(cancelled && transfer.phase() == DeviceTransfer::Phase::Idle))
         loop.exec();
-    BackgroundJobs::waitForAll();
+    // The job's thread ends before the process does.
+    JobRunner::waitForAll();
 
-    if (!outcome || *outcome == DeviceTransfer::Outcome::ImportCancelled) {
+    if (!outcome || *outcome == DeviceTransfer::Outcome::ImportCancelled ||
+        *outcome == DeviceTransfer::Outcome::ExportCancelled) {
         printLine(QStringLiteral("status: 1 (cancelled; nothing was changed)"));
         return 1;
     }
@@ -111,7 +114,8 @@ int runTransfer(DeviceTransfer& transfer, const std::function<void()>& start)
     case DeviceTransfer::Outcome::UploadFinished: printLine(QStringLiteral("status: 0 (sent)")); return 0;
     case DeviceTransfer::Outcome::ImportFailed:
         printLine(QStringLiteral("status: 2 (failed)"));
-        printError(QStringLiteral("the import failed; nothing was changed"));
+        printError(QStringLiteral("the import failed; nothing was changed") +
+                   (transfer.jobError().isEmpty() ? QString() : QStringLiteral(": ") + transfer.jobError()));
         return 1;
     case DeviceTransfer::Outcome::DownloadFailed:
         printLine(QStringLiteral("status: 2 (failed)"));
@@ -123,7 +127,8 @@ int runTransfer(DeviceTransfer& transfer, const std::function<void()>& start)
                        .arg(uploadFailureNumber(error ? &*error : nullptr))
                        .arg(error ? error->description : QStringLiteral("?")));
         return 1;
-    case DeviceTransfer::Outcome::ImportCancelled: break;
+    case DeviceTransfer::Outcome::ImportCancelled:
+    case DeviceTransfer::Outcome::ExportCancelled: break;
     }
     return 1;
 }
@@ -180,7 +185,9 @@ int runPull(Arguments& arguments)
                        2);
     auto document = openCollection(words[0]);
     DeviceTransfer transfer;
-    const int status = runTransfer(transfer, [&] { transfer.startImport(server, mode, option); });
+    // Nothing is shown afterwards: the collection need not be read again.
+    transfer.setLoadAfterImport(false);
+    const int status = runTransfer(transfer, [&] { transfer.startImport(document.get(), server, mode, option); });
     document->close();
     return status;
 }
@@ -195,7 +202,7 @@ int runPush(Arguments& arguments)
     // The export copy is a snapshot: sending it only reads the collection.
     auto document = openCollection(words[0], true);
     DeviceTransfer transfer;
-    const int status = runTransfer(transfer, [&] { transfer.startExport(server); });
+    const int status = runTransfer(transfer, [&] { transfer.startExport(document.get(), server); });
     document->close();
     return status;
 }

@@ -1,15 +1,17 @@
 #include "ExchangeCommands.h"
 
+#include "AppInfo.h"
 #include "CollectionCommands.h"
-#include "ExchangeRelay.h"
+#include "ConsoleJob.h"
+#include "ExportJob.h"
+#include "ImportJob.h"
 #include "InternalError.h"
-#include "JobWaiter.h"
+#include "ReportExport.h"
 #include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <csignal>
 
 namespace spinora::cli {
 
@@ -26,10 +28,10 @@ QString absolute(const QString& path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-// Exports and imports never read from or write into the open collection itself.
-void refuseSameCollection(const SpinoraDatabase& document, const QString& other, const char* what)
+// Exports and imports never read from or write into the collection itself.
+void refuseSameCollection(const QString& collection, const QString& other, const char* what)
 {
-    const QString package = QFileInfo(document.packageFilename()).canonicalFilePath();
+    const QString package = QFileInfo(collection).canonicalFilePath();
     const QFileInfo info(other);
     // A destination need not exist yet: its folder does.
     const QString candidate = info.exists() ? info.canonicalFilePath()
@@ -37,31 +39,6 @@ void refuseSameCollection(const SpinoraDatabase& document, const QString& other,
                                                   info.fileName();
     if (!candidate.isEmpty() && (candidate == package || candidate.startsWith(package + QLatin1Char('/'))))
         throw CliError(QStringLiteral("%1 the open collection itself is not permitted").arg(QLatin1String(what)), 2);
-}
-
-// Starts a job with a waiter as its observer, waits, and closes the
-// collection. The exit status is the job's: an import that landed exits 0
-// even when closing afterwards has trouble (that is reported on its own).
-template <class Start>
-int runJob(std::unique_ptr<SpinoraDatabase> document, Start start)
-{
-    int status = -1;
-    {
-        JobWaiter waiter(*document);
-        start(&waiter);
-        status = waiter.wait();
-        try {
-            document->close();
-        } catch (const InternalError& error) {
-            logInternalError(error);
-            printError(error.message());
-        }
-    }
-    // The job has ended: a Ctrl-C now is too late to change anything and must
-    // not turn a finished job's exit status into death by signal.
-    std::signal(SIGINT, SIG_IGN);
-    std::signal(SIGTERM, SIG_IGN);
-    return status == 0 ? 0 : 1;
 }
 
 // An existing destination is replaced only with --force; a folder that is
@@ -73,22 +50,39 @@ void refuseDestination(const ExportJob::Refusal& refusal)
                                                                   : QStringLiteral(" Nothing was written.")));
 }
 
-} // namespace
+// Exports only read the collection, through the job's own read-only
+// connection: no document is opened, nothing is locked, and they work while
+// another program changes the collection.
+QString exportedCollection(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        throw CliError(QStringLiteral("no collection at %1").arg(path));
+    return absolute(path);
+}
 
-namespace {
+// The order the window shows by default.
+SortOrder defaultOrder()
+{
+    SortOrder order;
+    order.cactiBySpecies = SpinoraUtility::sharedManager().getPreferences().sortCactiBySpecies();
+    return order;
+}
 
-// The relay picks the kind of export from the destination's name.
 int exportCollection(const QString& path, const QString& destination, int type, bool force)
 {
-    // Exports only read the collection: they work while another program changes it.
-    auto document = openCollection(path, true);
-    const QString out = absolute(destination);
-    refuseSameCollection(*document, out, "Exporting to");
-    if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
-    refuseDestination(ExchangeRelay::checkExportDestination(out, force));
-    return runJob(std::move(document),
-                  [&](TransferObserver* waiter) { ExchangeRelay::exportLocalDatabase(out, type, waiter, force); });
+    ExportRequest request;
+    request.collection = exportedCollection(path);
+    request.destination = absolute(destination);
+    refuseSameCollection(request.collection, request.destination, "Exporting to");
+    if (!QFileInfo(QFileInfo(request.destination).absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(request.destination).absolutePath()));
+    refuseDestination(ExportJob::checkDestination(request.destination, force));
+    request.kind = ExportJob::destinationKind(request.destination);
+    request.type = static_cast<ExchangeType>(type);
+    request.order = defaultOrder();
+    ConsoleJob job;
+    const int status = ExportJob::run(request, job.context());
+    return job.finish(status, job.context().error(), job.context().warnings());
 }
 
 } // namespace
@@ -99,7 +93,7 @@ int runExportSdbi(Arguments& arguments)
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const QStringList words =
         arguments.positional(2, QStringLiteral("spinora-cli export-sdbi PATH.sdb OUT.sdbi [--type 0..3] [--force]"));
-    if (ExchangeRelay::isCsvFile(words[1]))
+    if (ExportJob::destinationKind(words[1]) == ExportRequest::Destination::CsvFile)
         throw CliError(QStringLiteral("%1: use export-csv for CSV files").arg(words[1]), 2);
     return exportCollection(words[0], words[1], type, force);
 }
@@ -110,7 +104,7 @@ int runExportCsv(Arguments& arguments)
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const QStringList words =
         arguments.positional(2, QStringLiteral("spinora-cli export-csv PATH.sdb OUT.csv [--type 0..3] [--force]"));
-    if (!ExchangeRelay::isCsvFile(words[1]))
+    if (ExportJob::destinationKind(words[1]) != ExportRequest::Destination::CsvFile)
         throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[1]), 2);
     return exportCollection(words[0], words[1], type, force);
 }
@@ -122,16 +116,20 @@ int runReport(Arguments& arguments)
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const QStringList words =
         arguments.positional(2, QStringLiteral("spinora-cli report PATH.sdb OUT.html [--size 1..4] [--force]"));
-    auto document = openCollection(words[0], true);
-    const QString out = absolute(words[1]);
-    refuseSameCollection(*document, out, "Writing a report into");
-    const QFileInfo info(out);
-    if (!QFileInfo(info.absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(info.absolutePath()));
-    refuseDestination(ExchangeRelay::checkReportDestination(info.absolutePath(), info.fileName(), force));
-    return runJob(std::move(document), [&](TransferObserver* waiter) {
-        ExchangeRelay::exportReport(info.absolutePath(), info.fileName(), photoSize, waiter, force);
-    });
+    ReportRequest request;
+    request.collection = exportedCollection(words[0]);
+    const QFileInfo out(absolute(words[1]));
+    refuseSameCollection(request.collection, out.absoluteFilePath(), "Writing a report into");
+    if (!QFileInfo(out.absolutePath()).isDir())
+        throw CliError(QStringLiteral("the folder %1 does not exist").arg(out.absolutePath()));
+    refuseDestination(ReportExport::checkDestination(out.absolutePath(), out.fileName(), force));
+    request.folder = out.absolutePath();
+    request.fileName = out.fileName();
+    request.photoSize = photoSize;
+    request.order = defaultOrder();
+    ConsoleJob job;
+    const int status = ReportExport::run(request, job.context());
+    return job.finish(status, job.context().error(), job.context().warnings());
 }
 
 int runImport(Arguments& arguments)
@@ -141,9 +139,32 @@ int runImport(Arguments& arguments)
     const QString in = absolute(words[1]);
     if (!QFileInfo::exists(in))
         throw CliError(QStringLiteral("nothing to import at %1").arg(words[1]));
+    // The collection is opened for writing: it is locked against every other
+    // writer until the import has ended.
     auto document = openCollection(words[0]);
-    refuseSameCollection(*document, in, "Importing from");
-    return runJob(std::move(document), [&](TransferObserver* waiter) { ExchangeRelay::importLocalDatabase(in, type, waiter); });
+    refuseSameCollection(document->packageFilename(), in, "Importing from");
+    ConsoleJob job;
+    QString reason;
+    std::optional<ImportRequest> request = ImportJob::prepare(*document, in, type, false, &reason);
+    int status = kJobFailed;
+    ImportJob::Result result;
+    if (request) {
+        // Nothing is shown afterwards: the collection need not be read again.
+        request->loadAfterwards = false;
+        result = ImportJob::run(*request, job.context());
+        status = result.status;
+    } else {
+        result.error = reason;
+    }
+    // The exit status is the job's: an import that landed exits 0 even when
+    // closing afterwards has trouble (that is reported on its own).
+    try {
+        document->close();
+    } catch (const InternalError& error) {
+        logInternalError(error);
+        printError(error.message());
+    }
+    return job.finish(status, result.error, result.warnings);
 }
 
 } // namespace spinora::cli

@@ -1,0 +1,311 @@
+#include "ImportTransaction.h"
+
+#include "AppInfo.h"
+#include "FileHelpers.h"
+#include "Image.h"
+#include "JobContext.h"
+#include "Localization.h"
+#include "TextCompare.h"
+#include "Timestamp.h"
+
+#include <QDir>
+#include <QSet>
+#include <QUrl>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <set>
+
+namespace spinora {
+
+namespace {
+
+// A collection's pages an import changes stay in memory up to this size
+// before SQLite writes them into the file ahead of the commit.
+constexpr const char* kImportCacheSize = "PRAGMA cache_size=-16384;";
+
+// The names of a table's columns, as the collection declares them.
+QStringList columnsOf(Connection* db, const QString& table)
+{
+    QStringList columns;
+    Statement st(db, QStringLiteral("PRAGMA main.table_info(\"%1\")").arg(table).toStdString());
+    while (st.prepared() && st.stepRow())
+        columns << st.text(1);
+    return columns;
+}
+
+} // namespace
+
+bool runSql(ImportTransaction& transaction, const QString& sql)
+{
+    QString error;
+    if (transaction.db()->execute(sql, &error))
+        return true;
+    return transaction.fail(QStringLiteral("The collection could not be written: %1").arg(error));
+}
+
+ImportTransaction::ImportTransaction(const ImportRequest& request, JobContext& context)
+    : request_(request), context_(context),
+      staging_(request.collection + QLatin1Char('/') + QLatin1String(PackageCommit::kStagingFolder)),
+      commit_(request.collection)
+{
+}
+
+ImportTransaction::~ImportTransaction()
+{
+    if (!commit_.committed())
+        rollBack();
+    FileHelpers::removeFileIfExists(staging_);
+}
+
+QString ImportTransaction::databasePath() const
+{
+    return request_.collection + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
+}
+
+bool ImportTransaction::fail(const QString& reason)
+{
+    // A statement stopped by the user's cancel fails too; that is the cancel.
+    if (!context_.cancelRequested())
+        context_.fail(reason);
+    return false;
+}
+
+bool ImportTransaction::cancelled() const
+{
+    return context_.cancelRequested();
+}
+
+bool ImportTransaction::open()
+{
+    QString error;
+    db_ = Connection::open(databasePath(), Connection::Mode::ReadWrite, &error);
+    if (!db_)
+        return fail(QStringLiteral("The collection's database could not be opened: %1").arg(error));
+    // Files from elsewhere are read through this connection: no schema
+    // function of theirs runs, no value larger than a photo is loaded, and
+    // every statement stops when the user cancels.
+    db_->execute(kImportCacheSize);
+    db_->execute("PRAGMA trusted_schema=OFF;");
+    db_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
+    JobContext* context = &context_;
+    db_->setInterruptCheck([context] { return context->cancelRequested(); });
+    // A staging folder left by a job that died goes; this job's starts empty.
+    FileHelpers::removeFileIfExists(staging_);
+    if (!QDir().mkpath(staging_))
+        return fail(QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(staging_)));
+    return true;
+}
+
+bool ImportTransaction::attachReadOnly(const QString& path, const char* name, QString* error)
+{
+    const QString uri = QStringLiteral("file:") +
+                        QString::fromLatin1(QUrl::toPercentEncoding(QDir(path).absolutePath(), "/")) +
+                        QStringLiteral("?mode=ro");
+    Statement attach(db_.get(), QStringLiteral("ATTACH DATABASE ? AS %1").arg(QLatin1String(name)).toStdString());
+    if (!attach.prepared()) {
+        *error = db_->errorMessage();
+        return false;
+    }
+    attach.bind(uri);
+    if (!attach.stepDone()) {
+        *error = db_->errorMessage();
+        return false;
+    }
+    return true;
+}
+
+bool ImportTransaction::detach(const char* name)
+{
+    return db_->execute(QStringLiteral("DETACH DATABASE %1").arg(QLatin1String(name)));
+}
+
+bool ImportTransaction::begin()
+{
+    // Attaching is not possible inside a transaction.
+    QString error;
+    if (request_.replaceCollection && !attachReadOnly(request_.templateDatabase, "template", &error))
+        return fail(QStringLiteral("The template could not be read: %1").arg(error));
+    // The write lock first: nothing of the collection is read before it.
+    if (!db_->execute("BEGIN IMMEDIATE", &error))
+        return fail(QStringLiteral("The collection could not be locked for the import: %1").arg(error));
+    begun_ = true;
+    // Photo files that no row names are what a job that died between moving
+    // its photos in and its commit left behind.
+    QSet<int64_t> keys;
+    {
+        Statement st(db_.get(), "SELECT pk FROM main.image");
+        if (!st.prepared())
+            return fail(QStringLiteral("The collection could not be read: %1").arg(db_->errorMessage()));
+        while (st.stepRow())
+            keys.insert(st.integer(0));
+    }
+    PackageCommit::removeUnreferencedPhotos(request_.collection, keys);
+    return !request_.replaceCollection || replaceWithTemplate();
+}
+
+bool ImportTransaction::replaceWithTemplate()
+{
+    // Everything of the collection goes; the template's records take its
+    // place, its version row with a new creation date.
+    for (const char* table : {"version", "cactus", "watering", "log", "event", "species", "image"}) {
+        const QString name = QString::fromLatin1(table);
+        const QString columns = columnsOf(db_.get(), name).join(QStringLiteral(", "));
+        if (!runSql(*this, QStringLiteral("DELETE FROM main.%1; INSERT INTO main.%1 (%2) SELECT %2 FROM template.%1;")
+                               .arg(name, columns)))
+            return false;
+    }
+    return runSql(*this, QStringLiteral("UPDATE main.version SET creation_date=%1").arg(*now(), 0, 'f', 3));
+}
+
+bool ImportTransaction::reservePhotoKeys()
+{
+    int64_t highestRow = 0;
+    {
+        Statement st(db_.get(), "SELECT ifnull(max(pk), 0) FROM main.image");
+        if (st.prepared() && st.stepRow())
+            highestRow = st.integer(0);
+    }
+    const int64_t highestFile = PackageCommit::highestPhotoFileKey(request_.collection);
+    if (highestFile <= highestRow)
+        return true;
+    // A placeholder row at the highest file key: the rows inserted after it
+    // get the keys above (SQLite's next key is the largest plus one).
+    Statement reserve(db_.get(), "INSERT INTO main.image (pk, type, key, tag) VALUES(?, -1, -1, -1)");
+    reserve.bind(highestFile);
+    if (!reserve.prepared() || !reserve.stepDone())
+        return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+    placeholder_ = highestFile;
+    return true;
+}
+
+bool ImportTransaction::releasePhotoKeys()
+{
+    if (placeholder_ == 0)
+        return true;
+    Statement release(db_.get(), "DELETE FROM main.image WHERE pk=?");
+    release.bind(placeholder_);
+    if (!release.prepared() || !release.stepDone())
+        return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+    placeholder_ = 0;
+    return true;
+}
+
+bool ImportTransaction::addDefaultEvents()
+{
+    QSet<QString> existing;
+    QStringList names;
+    {
+        Statement st(db_.get(), "SELECT name FROM main.event");
+        while (st.prepared() && st.stepRow())
+            existing.insert(st.text(0));
+        Statement used(db_.get(), "SELECT DISTINCT event FROM main.log WHERE ifnull(event, '') <> ''");
+        while (used.prepared() && used.stepRow())
+            names << used.text(0);
+    }
+    for (const char* name : {"Fertilized", "Flowered", "Planted", "Purchased", "Repotted", "Sold"})
+        names << localized(name);
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return text::localizedCaseInsensitiveCompare(a, b) < 0; });
+    Statement insert(db_.get(), "INSERT INTO main.event (name) VALUES(?)");
+    for (const QString& name : names) {
+        if (existing.contains(name))
+            continue;
+        insert.bind(name);
+        if (!insert.stepDone())
+            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+        insert.reset();
+    }
+    return true;
+}
+
+bool ImportTransaction::addSpeciesFromCacti()
+{
+    // Species compare by both names in the user's language, where "a" and
+    // "A" or two spellings of one letter may be equal.
+    using Names = std::pair<QString, QString>; // scientific, common
+    struct LocalizedLess {
+        bool operator()(const Names& a, const Names& b) const
+        {
+            const int order = text::localizedCompare(a.first, b.first);
+            return order != 0 ? order < 0 : text::localizedCompare(a.second, b.second) < 0;
+        }
+    };
+    std::set<Names, LocalizedLess> known;
+    {
+        Statement st(db_.get(), "SELECT scientific, name FROM main.species");
+        while (st.prepared() && st.stepRow())
+            known.insert({st.text(0), st.text(1)});
+    }
+    Statement plants(db_.get(), "SELECT scientific_name, common_name FROM main.cactus "
+                                "WHERE ifnull(common_name, '') <> '' AND ifnull(scientific_name, '') <> '' "
+                                "GROUP BY scientific_name, common_name ORDER BY min(pk)");
+    std::vector<Names> missing;
+    while (plants.prepared() && plants.stepRow()) {
+        Names names{plants.text(0), plants.text(1)};
+        if (known.insert(names).second)
+            missing.push_back(std::move(names));
+    }
+    Statement insert(db_.get(), "INSERT INTO main.species (name, scientific) VALUES(?, ?)");
+    for (const Names& names : missing) {
+        if (cancelled())
+            return false;
+        insert.bind(names.second, names.first);
+        if (!insert.stepDone())
+            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+        insert.reset();
+    }
+    return true;
+}
+
+bool ImportTransaction::addEventsFromLogs()
+{
+    return runSql(*this, QStringLiteral("INSERT INTO main.event (name) SELECT event FROM main.log "
+                                        "WHERE ifnull(event, '') <> '' AND event NOT IN "
+                                        "(SELECT name FROM main.event WHERE name IS NOT NULL) "
+                                        "GROUP BY event ORDER BY min(pk)"));
+}
+
+int ImportTransaction::finish(bool merged)
+{
+    // Decided once: a cancel that arrives after this point is too late.
+    if (!merged || !releasePhotoKeys() || cancelled()) {
+        rollBack();
+        return cancelled() ? kJobCancelled : kJobFailed;
+    }
+    db_->setInterruptCheck(nullptr);
+    QString error;
+    if (!commit_.movePhotosIn(staging_, &error)) {
+        context_.fail(QStringLiteral("The import could not be saved: %1.").arg(error));
+        rollBack();
+        return kJobFailed;
+    }
+    crashPoint("move");
+    if (!db_->execute("COMMIT", &error)) {
+        context_.fail(QStringLiteral("The import could not be saved: %1").arg(error));
+        rollBack();
+        return kJobFailed;
+    }
+    begun_ = false;
+    commit_.setCommitted();
+    crashPoint("commit");
+    if (request_.replaceCollection)
+        commit_.removeAllOtherPhotos();
+    FileHelpers::removeFileIfExists(staging_);
+    context_.setProgress(100);
+    return kJobFinished;
+}
+
+void ImportTransaction::rollBack()
+{
+    if (begun_ && db_) {
+        db_->setInterruptCheck(nullptr);
+        db_->execute("ROLLBACK");
+        begun_ = false;
+    }
+    commit_.undoMoves();
+}
+
+} // namespace spinora
