@@ -2,7 +2,10 @@
 
 #include "AppInfo.h"
 #include "CrashReporter.h"
+#include "FileHelpers.h"
+#include "ImportExportBrowser.h"
 #include "InternalError.h"
+#include "JobRunner.h"
 #include "MainMenu.h"
 #include "PreferencesWindow.h"
 #include "SpinoraDatabase.h"
@@ -206,7 +209,7 @@ SpinoraDatabase* SpinoraAppDelegate::newDocumentAtPath(const QString& chosenPath
         return nullptr;
     }
     // The panel asked before replacing what is there.
-    if (!SpinoraUtility::removeFileIfExists(package)) {
+    if (!FileHelpers::removeFileIfExists(package)) {
         services_.alert(commandWindow(), QStringLiteral("Spinora"),
                         QStringLiteral("“%1” could not be replaced.").arg(QDir::toNativeSeparators(package)));
         return nullptr;
@@ -473,6 +476,7 @@ void SpinoraAppDelegate::closeDocuments()
 {
     if (documentsClosed_)
         return;
+    stopAllJobs();
     documentsClosed_ = true;
     for (const auto& entry : documents_) {
         if (!entry->closing)
@@ -501,14 +505,30 @@ void SpinoraAppDelegate::commitAllDocuments()
     }
 }
 
+void SpinoraAppDelegate::stopAllJobs()
+{
+    // A job works on a collection's file, not on the document: it is asked
+    // to stop, and the documents close only once it has ended (one that
+    // passed its commit point finishes).
+    JobRunner::cancelAll();
+    JobRunner::waitForAll();
+}
+
+void SpinoraAppDelegate::cancelImportExport()
+{
+    cancelJobOfWindow(windowForDocument(getMainDocument()));
+}
+
 void SpinoraAppDelegate::terminate(int)
 {
+    stopAllJobs();
     closeDocuments();
     QCoreApplication::quit();
 }
 
 void SpinoraAppDelegate::quitApplication()
 {
+    stopAllJobs();
     // Newest window first, as the desktop's own "quit" closes them.
     std::vector<QPointer<QMainWindow>> windows;
     for (const auto& entry : documents_) {

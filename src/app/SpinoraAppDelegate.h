@@ -100,6 +100,8 @@ public slots:
     void handleImportExport(int databaseType);
     void handleBrowsing(int tag);
     void handleExportReport();
+    // The progress window's Cancel, for the main collection's running job.
+    void cancelImportExport();
     void checkForUpdates();
     void handlePreferences();
     void showAbout();
@@ -111,6 +113,8 @@ signals:
     void documentsChanged();
 
 private:
+    // Asks every running job to stop and waits until each has ended.
+    void stopAllJobs();
     struct OpenDocument;
 
     SpinoraDatabase* adopt(std::unique_ptr<SpinoraDatabase> document);

@@ -2,6 +2,7 @@
 
 #include "Localization.h"
 #include "ProgressWindow.h"
+#include "SpinoraUtility.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -102,7 +103,6 @@ DeviceBrowser::DeviceBrowser(DeviceList::DiscoveryFactory discovery, QObject* pa
             progressWindow_->setProgress(percent);
     });
     connect(&transfer_, &DeviceTransfer::finished, this, &DeviceBrowser::onTransferFinished);
-    connect(&transfer_, &DeviceTransfer::cancelRequested, this, &DeviceBrowser::cancelButtonPressed);
 }
 
 DeviceBrowser::~DeviceBrowser()
@@ -190,6 +190,7 @@ void DeviceBrowser::presentDeviceBrowser(int tag, QWidget* window)
         buildExportWindow();
     dismissDeviceBrowser();
     devices_.startBrowsing();
+    window_ = window;
     isImport_ = tag != 1;
     QDialog* dialog = isImport_ ? importWindow_.data() : exportWindow_.data();
     (isImport_ ? importButton_ : exportButton_)->setEnabled(false);
@@ -270,7 +271,7 @@ void DeviceBrowser::downloadDatabase()
     // device whose entry changed a moment ago.
     if (!importRuleForMode(mode, importSelection_).buttonEnabled)
         return;
-    transfer_.startImport(server, mode, importSelection_);
+    transfer_.startImport(targetDocument(), server, mode, importSelection_);
     dismissDeviceBrowser();
     runProgressWindow(localized("Importing Database"));
 }
@@ -283,21 +284,32 @@ void DeviceBrowser::uploadDatabase()
     if (!exportRuleForMode(devices_.deviceArray().at(row).serviceNumber).buttonEnabled)
         return;
     const QString server = devices_.serverAddress(row);
-    // Writes the export copy before anything is shown.
-    transfer_.startExport(server);
+    transfer_.startExport(targetDocument(), server);
     dismissDeviceBrowser();
     runProgressWindow(localized("Exporting Database"));
 }
 
+SpinoraDatabase* DeviceBrowser::targetDocument() const
+{
+    // The collection of the window the dialog was opened from: the main one.
+    return SpinoraUtility::sharedManager().mainDocument();
+}
+
 void DeviceBrowser::runProgressWindow(const QString& title)
 {
+    // Modal to the collection's window: other windows stay usable.
+    if (progressWindow_ && progressWindow_->parentWidget() != window_.data()) {
+        delete progressWindow_;
+        progressWindow_ = nullptr;
+    }
     if (!progressWindow_) {
-        progressWindow_ = new ProgressWindow(nullptr, title);
+        progressWindow_ = new ProgressWindow(window_, title);
         // Cancel and closing the window both land here.
         connect(progressWindow_, &ProgressWindow::cancelRequested, this, &DeviceBrowser::cancelButtonPressed);
     }
     progressWindow_->setWindowTitle(title);
     progressWindow_->setProgress(0);
+    progressWindow_->setMessage(QString());
     progressWindow_->show();
     progressWindow_->raise();
     progressWindow_->activateWindow();
@@ -306,19 +318,30 @@ void DeviceBrowser::runProgressWindow(const QString& title)
 void DeviceBrowser::dismissProgressBar()
 {
     if (progressWindow_)
-        progressWindow_->hide();
+        progressWindow_->finish();
 }
 
 void DeviceBrowser::cancelButtonPressed()
 {
-    dismissProgressBar();
+    const DeviceTransfer::Phase phase = transfer_.phase();
     transfer_.cancel();
+    // An import or the export copy stops at its next check: the window says
+    // so and stays until it has; a download or upload stops at once.
+    if (phase == DeviceTransfer::Phase::Importing || phase == DeviceTransfer::Phase::Exporting) {
+        if (progressWindow_)
+            progressWindow_->setStopping();
+        return;
+    }
+    dismissProgressBar();
 }
 
 void DeviceBrowser::onTransferFinished(DeviceTransfer::Outcome outcome, const std::optional<TransferError>& error)
 {
     const TransferError* failure = error ? &*error : nullptr;
     switch (outcome) {
+    case DeviceTransfer::Outcome::ExportCancelled:
+        dismissProgressBar();
+        break;
     case DeviceTransfer::Outcome::ImportComplete:
     case DeviceTransfer::Outcome::ImportFailed:
     case DeviceTransfer::Outcome::ImportCancelled:

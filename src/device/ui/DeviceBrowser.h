@@ -18,14 +18,17 @@ class QWidget;
 
 namespace spinora {
 
+class SpinoraDatabase;
+
 // Opens the device transfer dialog: tag 0 imports from the mobile app,
 // tag 1 exports to it (the toolbar and menu items' tags).
 void presentDeviceBrowser(QWidget* window, int tag);
 
 // The exchange with the mobile app: the import and export dialogs list the
 // devices found on the network, say whether the chosen device's mode fits,
-// and start the transfer with the shared progress window. One for the whole
-// application; the import option is kept from one opening to the next.
+// and start the transfer for the main collection, with a progress window
+// modal to that collection's window. One for the whole application; the
+// import option is kept from one opening to the next.
 class DeviceBrowser : public QObject {
     Q_OBJECT
 public:
@@ -69,6 +72,7 @@ private:
     void reloadTable(QListWidget* table);
     int selectedRow(QListWidget* table) const;
     void runProgressWindow(const QString& title);
+    SpinoraDatabase* targetDocument() const;
     void dismissProgressBar();
     void onTransferFinished(DeviceTransfer::Outcome outcome, const std::optional<TransferError>& error);
     void postAlert(const AlertText& alert);
@@ -89,6 +93,8 @@ private:
     QLabel* exportMessages_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QPointer<ProgressWindow> progressWindow_;
+    // The document window the dialog was opened from.
+    QPointer<QWidget> window_;
 };
 
 } // namespace spinora

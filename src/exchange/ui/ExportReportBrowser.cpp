@@ -1,8 +1,7 @@
 #include "ExportReportBrowser.h"
 
-#include "ExchangeRelay.h"
 #include "Localization.h"
-#include "SpinoraUtility.h"
+#include "ReportExport.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -18,8 +17,8 @@
 
 namespace spinora {
 
-ExportReportBrowser::ExportReportBrowser(QWidget* parent)
-    : TransferSheet(parent), reportFolderLabel_(new QLabel(localized("Report Folder"), this)),
+ExportReportBrowser::ExportReportBrowser(SpinoraDatabase& document, QWidget* window)
+    : TransferSheet(document, window), reportFolderLabel_(new QLabel(localized("Report Folder"), this)),
       reportFileLabel_(new QLabel(localized("Report File"), this)),
       exportOptionsLabel_(new QLabel(localized("Export Options"), this)), pathTextField_(new QLineEdit(this)),
       filenameTextField_(new QLineEdit(this)), browseButton_(new QPushButton(localized("Browse"), this)),
@@ -30,7 +29,6 @@ ExportReportBrowser::ExportReportBrowser(QWidget* parent)
       largePhotosButton_(new QRadioButton(localized("Large photos"), this)),
       extraLargePhotosButton_(new QRadioButton(localized("Extra-Large photos"), this)), options_(new QButtonGroup(this))
 {
-    setModal(true);
     setWindowTitle(localized("Export to HTML Report"));
     pathTextField_->setReadOnly(true);
     pathTextField_->setMinimumWidth(360);
@@ -82,8 +80,10 @@ void ExportReportBrowser::prepareBrowser()
 
 void ExportReportBrowser::presentBrowser()
 {
+    if (isRunning())
+        return;
     prepareBrowser();
-    exec();
+    open();
 }
 
 QRadioButton* ExportReportBrowser::optionButton(int tag) const
@@ -110,11 +110,13 @@ QFileDialog* ExportReportBrowser::createFolderPanel()
 void ExportReportBrowser::browseButtonPressed()
 {
     QFileDialog* panel = createFolderPanel();
-    const bool confirmed = panel->exec() == QDialog::Accepted && !panel->selectedFiles().isEmpty();
-    const QString chosen = confirmed ? panel->selectedFiles().constFirst() : QString();
-    panel->deleteLater();
-    if (confirmed)
-        folderChosen(chosen);
+    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
+        const QStringList chosen = panel->selectedFiles();
+        panel->deleteLater();
+        if (result == QDialog::Accepted && !chosen.isEmpty())
+            folderChosen(chosen.constFirst());
+    });
+    panel->open();
 }
 
 void ExportReportBrowser::folderChosen(const QString& path)
@@ -126,42 +128,38 @@ void ExportReportBrowser::folderChosen(const QString& path)
 
 void ExportReportBrowser::exportButtonPressed()
 {
-    if (pathURL_.isEmpty())
+    if (pathURL_.isEmpty() || isRunning())
         return;
     filename_ = filenameTextField_->text().trimmed();
     if (filename_.isEmpty())
         filename_ = QString::fromLatin1(kDefaultFileName);
     // An earlier report of the same name is replaced only when the user says so.
     bool overwrite = false;
-    if (const ExportJob::Refusal refusal = ExchangeRelay::checkReportDestination(pathURL_, filename_, false);
+    if (const ExportJob::Refusal refusal = ReportExport::checkDestination(pathURL_, filename_, false);
         refusal && refusal.allowedWouldHelp) {
         if (!confirmReplacing(filename_))
             return;
         overwrite = true;
     }
-    hide(); // also ends the sheet's own modal run
-    if (!hasMainDocument()) {
-        finishWithAlert(std::pair(localized("Export Error"), localized("An error occurred during report export.")));
-        return;
-    }
-    runProgressWindow(localized("Exporting Report"), [this, overwrite] {
-        ExchangeRelay::exportReport(pathURL_, filename_, typeSelection_, this, overwrite);
-    });
+    hide();
+    QString reason;
+    std::optional<ReportRequest> request =
+        ReportExport::prepare(document(), pathURL_, filename_, typeSelection_, overwrite, &reason);
+    if (!request)
+        return exportDidFinish(kJobFailed);
+    runJob<int>(
+        localized("Exporting Report"),
+        [request = std::move(*request)](JobContext& context) { return ReportExport::run(request, context); },
+        [this](int& status) { exportDidFinish(status); });
 }
 
 void ExportReportBrowser::exportDidFinish(int status)
 {
     if (status == kJobCancelled)
-        return finishWithAlert(std::nullopt);
+        return;
     if (status == kJobFinished)
-        return finishWithAlert(std::pair(localized("Export Complete"), localized("Report export complete!")));
-    finishWithAlert(std::pair(localized("Export Error"), localized("An error occurred during report export.")));
-}
-
-void ExportReportBrowser::cancelButtonPressed()
-{
-    dismissProgressBar();
-    SpinoraUtility::sharedManager().abortDatabaseExport();
+        return showAlert(localized("Export Complete"), localized("Report export complete!"));
+    showAlert(localized("Export Error"), localized("An error occurred during report export."));
 }
 
 } // namespace spinora

@@ -20,9 +20,11 @@ class ExportReportBrowser : public TransferSheet {
 public:
     static constexpr const char* kDefaultFileName = "spinora_report.html";
 
-    explicit ExportReportBrowser(QWidget* parent = nullptr);
+    // The sheet of one document's window (`window`; null for one modal to
+    // the whole application).
+    ExportReportBrowser(SpinoraDatabase& document, QWidget* window);
 
-    // Empties the fields, disables "Export" and runs the sheet modally.
+    // Empties the fields, disables "Export" and opens the sheet, modal to its window.
     void presentBrowser();
     void prepareBrowser();
 
@@ -34,8 +36,8 @@ public:
     void folderChosen(const QString& path);
     void exportButtonPressed();
 
-    void exportDidFinish(int status) override;
-    void cancelButtonPressed() override;
+    // The alert of an ended report's status (none for a cancel).
+    void exportDidFinish(int status);
 
     int typeSelection() const { return typeSelection_; }
     const QString& pathURL() const { return pathURL_; }

@@ -1,8 +1,9 @@
 #include "ImportExportBrowser.h"
 
 #include "AppInfo.h"
-#include "ExchangeRelay.h"
+#include "ExportJob.h"
 #include "ExportReportBrowser.h"
+#include "ImportJob.h"
 #include "Localization.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -66,8 +67,8 @@ const char* ImportExportBrowser::csvTemplateAddress()
     return "https://www.spinora.org/csv-template/";
 }
 
-ImportExportBrowser::ImportExportBrowser(QWidget* parent)
-    : TransferSheet(parent), dbHeadingTextField_(new QLabel(this)), headingTextField_(new QLabel(this)),
+ImportExportBrowser::ImportExportBrowser(SpinoraDatabase& document, QWidget* window)
+    : TransferSheet(document, window), dbHeadingTextField_(new QLabel(this)), headingTextField_(new QLabel(this)),
       filenameTextField_(new QLineEdit(this)), csvTemplateTextField_(new QLabel(this)),
       browseButton_(new QPushButton(localized("Browse"), this)), importExportButton_(new QPushButton(this)),
       cancelButton_(new QPushButton(localized("Cancel"), this)),
@@ -76,7 +77,6 @@ ImportExportBrowser::ImportExportBrowser(QWidget* parent)
       cactiButton_(new QRadioButton(localized("Cacti"), this)),
       wateringButton_(new QRadioButton(localized("Watering Schedules"), this)), options_(new QButtonGroup(this))
 {
-    setModal(true);
     filenameTextField_->setReadOnly(true);
     filenameTextField_->setMinimumWidth(360);
     // The radio tags are the import and export types.
@@ -147,11 +147,11 @@ bool ImportExportBrowser::prepareImportExportBrowser(int databaseType)
 
 void ImportExportBrowser::presentImportExportBrowser(int databaseType, const QString& chosenFile)
 {
-    if (!prepareImportExportBrowser(databaseType))
+    if (isRunning() || !prepareImportExportBrowser(databaseType))
         return;
     if (!chosenFile.isEmpty())
         fileChosen(chosenFile);
-    exec();
+    open();
 }
 
 QRadioButton* ImportExportBrowser::optionButton(int tag) const
@@ -203,12 +203,19 @@ QFileDialog* ImportExportBrowser::createFilePanel()
 
 void ImportExportBrowser::browseButtonPressed()
 {
+    // Opened, not run: another window stays usable meanwhile.
     QFileDialog* panel = createFilePanel();
-    const bool confirmed = panel->exec() == QDialog::Accepted && !panel->selectedFiles().isEmpty();
-    const QString chosen = confirmed ? panel->selectedFiles().constFirst() : QString();
-    panel->deleteLater();
-    if (!confirmed)
-        return;
+    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
+        const QStringList chosen = panel->selectedFiles();
+        panel->deleteLater();
+        if (result == QDialog::Accepted && !chosen.isEmpty())
+            confirmChoice(chosen.constFirst());
+    });
+    panel->open();
+}
+
+void ImportExportBrowser::confirmChoice(const QString& chosen)
+{
     if (!isImport_ && fileKind() == QLatin1String("sdb") && QFileInfo::exists(chosen) && !isOpenCollection(chosen) &&
         !confirmReplacing(QFileInfo(chosen).fileName()))
         return;
@@ -270,55 +277,56 @@ bool ImportExportBrowser::fileChosen(const QString& chosenPath)
 
 void ImportExportBrowser::importExportButtonPressed()
 {
-    if (filenameURL_.isEmpty())
+    if (filenameURL_.isEmpty() || isRunning())
         return;
-    hide(); // also ends the sheet's own modal run
-    if (!hasMainDocument()) {
-        finishWithAlert(std::pair(localized(isImport_ ? "Import Error" : "Export Error"),
-                                  localized("No collection is open.")));
-        return;
-    }
+    hide();
     const QString path = filenameURL_;
     const int type = typeSelection_;
-    runProgressWindow(localized(isImport_ ? "Importing Database" : "Exporting Database"), [this, path, type] {
-        if (isImport_)
-            ExchangeRelay::importLocalDatabase(path, type, this);
-        else
-            // The save panel (or, for a collection, the sheet) has asked
-            // before anything existing is replaced.
-            ExchangeRelay::exportLocalDatabase(path, type, this, true);
-    });
+    QString reason;
+    if (isImport_) {
+        std::optional<ImportRequest> request = ImportJob::prepare(document(), path, type, false, &reason);
+        if (!request)
+            return importDidFinish(kJobFailed);
+        runJob<ImportJob::Result>(
+            localized("Importing Database"),
+            [request = std::move(*request)](JobContext& context) { return ImportJob::run(request, context); },
+            [this](ImportJob::Result& result) {
+                // The new records replace the old ones and every list
+                // refreshes once, before the alert is shown.
+                ImportJob::adopt(document(), result);
+                importDidFinish(result.status);
+            });
+        return;
+    }
+    // The save panel (or, for a collection, the sheet) has asked before
+    // anything existing is replaced.
+    std::optional<ExportRequest> request = ExportJob::prepare(document(), path, type, true, &reason);
+    if (!request)
+        return exportDidFinish(kJobFailed);
+    runJob<int>(
+        localized("Exporting Database"),
+        [request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
+        [this](int& status) { exportDidFinish(status); });
 }
 
 void ImportExportBrowser::importDidFinish(int status)
 {
     if (status == kJobCancelled)
-        return finishWithAlert(std::nullopt);
+        return;
     if (status == kJobFinished)
-        return finishWithAlert(std::pair(localized("Import Complete"), localized("Database import complete!")));
-    finishWithAlert(std::pair(localized("Import Error"),
-                              localized("An error occurred during the import! Database import was aborted and "
-                                        "no changes were made.")));
+        return showAlert(localized("Import Complete"), localized("Database import complete!"));
+    showAlert(localized("Import Error"), localized("An error occurred during the import! Database import was aborted and "
+                                                   "no changes were made."));
 }
 
 void ImportExportBrowser::exportDidFinish(int status)
 {
     if (status == kJobCancelled)
-        return finishWithAlert(std::nullopt);
+        return;
     if (status == kJobFinished)
-        return finishWithAlert(std::pair(localized("Export Complete"), localized("Database export complete!")));
-    finishWithAlert(std::pair(localized("Export Error"),
-                              localized("An error occurred during the export! Database export was aborted and "
-                                        "no changes were made.")));
-}
-
-void ImportExportBrowser::cancelButtonPressed()
-{
-    dismissProgressBar();
-    if (isImport_)
-        SpinoraUtility::sharedManager().abortDatabaseImport();
-    else
-        SpinoraUtility::sharedManager().abortDatabaseExport();
+        return showAlert(localized("Export Complete"), localized("Database export complete!"));
+    showAlert(localized("Export Error"), localized("An error occurred during the export! Database export was aborted and "
+                                                   "no changes were made."));
 }
 
 void ImportExportBrowser::dismissImportExportBrowser()
@@ -328,32 +336,55 @@ void ImportExportBrowser::dismissImportExportBrowser()
 
 namespace {
 
-// The application owns one sheet of each kind for its whole life: a job
-// that was cancelled still reports to its sheet when it stops.
+// Each document window has one sheet of each kind, made on first use and
+// kept with the window: a job reports to the sheet of the window it works for.
 template <class Sheet>
-Sheet& sharedSheet(QWidget* window)
+Sheet* sheetOf(QWidget* window)
 {
-    static QPointer<Sheet> sheet;
+    SpinoraDatabase* document = SpinoraUtility::sharedManager().mainDocument();
+    if (!document)
+        return nullptr;
+    // Without a window (the tests) one sheet serves the whole application.
+    static QPointer<Sheet> withoutWindow;
+    Sheet* sheet = window ? window->findChild<Sheet*>(QString(), Qt::FindDirectChildrenOnly) : withoutWindow.data();
+    if (sheet && !window && &sheet->document() != document && !sheet->isRunning()) {
+        delete sheet;
+        sheet = nullptr;
+    }
     if (!sheet) {
-        sheet = new Sheet(nullptr);
-        sheet->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, sheet, &QObject::deleteLater);
+        sheet = new Sheet(*document, window);
+        if (!window) {
+            withoutWindow = sheet;
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, sheet, &QObject::deleteLater);
+        }
     }
     if (window)
         sheet->move(window->geometry().center() - sheet->rect().center());
-    return *sheet;
+    return sheet;
 }
 
 } // namespace
 
 void presentImportExportBrowser(QWidget* window, int databaseType, const QString& chosenFile)
 {
-    sharedSheet<ImportExportBrowser>(window).presentImportExportBrowser(databaseType, chosenFile);
+    if (auto* sheet = sheetOf<ImportExportBrowser>(window))
+        sheet->presentImportExportBrowser(databaseType, chosenFile);
 }
 
 void presentExportReportBrowser(QWidget* window)
 {
-    sharedSheet<ExportReportBrowser>(window).presentBrowser();
+    if (auto* sheet = sheetOf<ExportReportBrowser>(window))
+        sheet->presentBrowser();
+}
+
+void cancelJobOfWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    for (ProgressWindow* progress : window->findChildren<ProgressWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (progress->isVisible())
+            progress->requestCancel();
+    }
 }
 
 } // namespace spinora

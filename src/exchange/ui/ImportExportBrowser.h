@@ -21,28 +21,34 @@ namespace spinora {
 class ImportExportBrowser : public TransferSheet {
     Q_OBJECT
 public:
-    explicit ImportExportBrowser(QWidget* parent = nullptr);
+    // The sheet of one document's window (`window`; null for one modal to
+    // the whole application).
+    ImportExportBrowser(SpinoraDatabase& document, QWidget* window);
 
     // Sets the sheet up for one function (with a file already chosen, when
-    // given) and runs it modally. Values outside 0 to 5 do nothing.
+    // given) and opens it, modal to its window. Values outside 0 to 5 do
+    // nothing.
     void presentImportExportBrowser(int databaseType, const QString& chosenFile = {});
     // The set-up alone (titles, headings, empty path, disabled action).
     bool prepareImportExportBrowser(int databaseType);
 
     void handleRadioSelection(int tag);
-    // Opens the file panel of the function; its confirmation goes to fileChosen.
+    // Opens the file panel of the function; its confirmation goes to
+    // confirmChoice, then fileChosen.
     void browseButtonPressed();
     // The file panel of the function, set up but not shown.
     QFileDialog* createFilePanel();
     // The confirmed choice of the file panel. Answers false when the choice
     // is refused (the open collection itself, or no collection folder).
     bool fileChosen(const QString& path);
+    // Starts the job: the sheet closes, the progress window stays until the
+    // job has ended, then the alert tells the result.
     void importExportButtonPressed();
     void dismissImportExportBrowser();
 
-    void importDidFinish(int status) override;
-    void exportDidFinish(int status) override;
-    void cancelButtonPressed() override;
+    // The alert of an ended job's status (none for a cancel).
+    void importDidFinish(int status);
+    void exportDidFinish(int status);
 
     bool isImport() const { return isImport_; }
     int databaseType() const { return databaseType_; }
@@ -64,6 +70,7 @@ public:
 private:
     // The file kind of the function: "sdbi", "sdb" or "csv".
     QString fileKind() const;
+    void confirmChoice(const QString& chosen);
 
     bool isImport_ = true;
     int databaseType_ = 0;
@@ -84,10 +91,14 @@ private:
     QButtonGroup* options_;
 };
 
-// Opens the import/export sheet for one of its six functions (the tag of
-// the menu item: 0-2 imports of SDBI, collection and CSV, 3-5 the exports).
+// Opens the import/export sheet of a document window for one of its six
+// functions (the tag of the menu item: 0-2 imports of SDBI, collection and
+// CSV, 3-5 the exports), with a file already chosen when given. Each window
+// has its own.
 void presentImportExportBrowser(QWidget* window, int databaseType, const QString& chosenFile = {});
-// Opens the HTML report sheet.
+// Opens the HTML report sheet of a document window.
 void presentExportReportBrowser(QWidget* window);
+// The shell's cancel command: stops the job of a document window, if one runs.
+void cancelJobOfWindow(QWidget* window);
 
 } // namespace spinora

@@ -2,11 +2,11 @@
 
 #include "Localization.h"
 #include "ProgressWindow.h"
+#include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QMetaObject>
 
 namespace spinora {
 
@@ -31,8 +31,15 @@ bool question(QWidget* parent, const QString& title, const QString& text)
 
 } // namespace
 
-TransferSheet::TransferSheet(QWidget* parent) : QDialog(parent), alert_(messageBox), confirm_(question)
+TransferSheet::TransferSheet(SpinoraDatabase& document, QWidget* window)
+    : QDialog(window), document_(document), alert_(messageBox), confirm_(question)
 {
+    setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+}
+
+bool TransferSheet::documentIsOpen() const
+{
+    return SpinoraUtility::sharedManager().documents().isOpen(&document_);
 }
 
 bool TransferSheet::confirmReplacing(const QString& name)
@@ -41,72 +48,35 @@ bool TransferSheet::confirmReplacing(const QString& name)
                     localized("\"%1\" already exists. Do you want to replace it?").arg(name));
 }
 
-TransferSheet::~TransferSheet()
+ProgressWindow* TransferSheet::showProgressWindow(const QString& title)
 {
-    // A job that outlives its sheet must not report to it.
-    SpinoraUtility& utility = SpinoraUtility::sharedManager();
-    if (utility.importExportBrowser() == this)
-        utility.registerImportExportBrowser(nullptr);
-    if (utility.exportReportBrowser() == this)
-        utility.registerExportReportBrowser(nullptr);
-}
-
-bool TransferSheet::hasMainDocument()
-{
-    return SpinoraUtility::sharedManager().mainDocument() != nullptr;
-}
-
-void TransferSheet::progressUpdate(double percent)
-{
-    // Called on the job's thread: the bar is set on the main thread.
-    QMetaObject::invokeMethod(this, [this, percent] { refreshProgressBar(percent); }, Qt::QueuedConnection);
-}
-
-void TransferSheet::refreshProgressBar(double percent)
-{
-    if (progressWindow_)
-        progressWindow_->setProgress(percent);
-}
-
-void TransferSheet::dismissProgressBar()
-{
-    if (progressWindow_)
-        progressWindow_->done(QDialog::Accepted);
-}
-
-void TransferSheet::runProgressWindow(const QString& title, const std::function<void()>& start)
-{
-    auto* window = new ProgressWindow(nullptr, title);
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->setProgress(0);
+    auto* window = new ProgressWindow(parentWidget(), title);
+    connect(window, &ProgressWindow::cancelRequested, this, &TransferSheet::cancelButtonPressed);
     progressWindow_ = window;
-    connect(window, &ProgressWindow::cancelRequested, this, [this] { cancelButtonPressed(); });
-    pendingAlert_.reset();
-    inProgressRun_ = true;
-    window->show();
-    start();
-    // The job may have ended before the window got its modal run (a job that
-    // fails before it starts reports at once).
-    if (progressWindow_ && progressWindow_->isVisible())
-        window->exec();
-    inProgressRun_ = false;
-    progressWindow_ = nullptr;
-    window->deleteLater();
-    if (pendingAlert_) {
-        const auto [alertTitle, text] = *pendingAlert_;
-        pendingAlert_.reset();
-        showAlert(alertTitle, text);
-    }
+    window->open();
+    return window;
 }
 
-void TransferSheet::finishWithAlert(const std::optional<std::pair<QString, QString>>& alert)
+void TransferSheet::finishProgressWindow(ProgressWindow* window)
 {
-    dismissProgressBar();
-    if (!alert)
+    window->finish();
+    window->deleteLater();
+    progressWindow_ = nullptr;
+    context_.reset();
+}
+
+void TransferSheet::cancelButtonPressed()
+{
+    if (!context_)
         return;
-    if (inProgressRun_)
-        pendingAlert_ = alert;
-    else
+    context_->cancel();
+    if (progressWindow_)
+        progressWindow_->setStopping();
+}
+
+void TransferSheet::showAlert(const std::optional<std::pair<QString, QString>>& alert)
+{
+    if (alert)
         showAlert(alert->first, alert->second);
 }
 

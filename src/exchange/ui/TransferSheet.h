@@ -1,30 +1,29 @@
 #pragma once
 
+#include "JobRunner.h"
 #include "ProgressWindow.h"
-#include "TransferObserver.h"
 
 #include <QDialog>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
 namespace spinora {
 
+class SpinoraDatabase;
 
-// What both import/export sheets share: after the user starts a job the
-// sheet closes, a modal progress window runs until the job reports, and the
-// result is told in an alert. Progress arrives on the job's thread and is
-// moved to the main thread; completion arrives on the main thread.
-class TransferSheet : public QDialog, public TransferObserver {
+// What both import/export sheets share. Each document window has its own
+// sheets, modal to that window only. After the user starts a job the sheet
+// closes and a progress window, modal to the same window, stays until the job
+// has ended (a Cancel included); then the result is told in an alert.
+class TransferSheet : public QDialog {
     Q_OBJECT
 public:
     // Shows an alert with a title, a text and the single button "OK".
     using AlertFunction = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
-
-    ~TransferSheet() override;
-
     // Asks a yes/no question (replacing what exists); true for yes.
     using ConfirmFunction = std::function<bool(QWidget* parent, const QString& title, const QString& text)>;
 
@@ -34,36 +33,49 @@ public:
     void setConfirmFunction(ConfirmFunction confirm) { confirm_ = std::move(confirm); }
     // The progress window of the running job; null when none runs.
     ProgressWindow* progressWindow() const { return progressWindow_; }
-
-    void progressUpdate(double percent) override;
-    // Stops the progress window's modal run and closes it.
-    void dismissProgressBar();
+    bool isRunning() const { return progressWindow_ != nullptr; }
+    // Asks the running job to stop; the progress window stays until it has.
+    void cancelButtonPressed();
+    // The collection the sheet's window shows.
+    SpinoraDatabase& document() const { return document_; }
 
 protected:
-    explicit TransferSheet(QWidget* parent);
+    // `window` is the document window; null for a sheet of the whole
+    // application (tests).
+    TransferSheet(SpinoraDatabase& document, QWidget* window);
 
-    // Shows the progress window (bar at 0), calls `start` and runs the window
-    // modally until the job reports its end; then shows the alert the end chose.
-    void runProgressWindow(const QString& title, const std::function<void()>& start);
-    // Ends the progress window and shows the alert now or, while the progress
-    // window's run is unwinding, right after it.
-    void finishWithAlert(const std::optional<std::pair<QString, QString>>& alert);
+    // Shows the progress window and runs the job on its thread; `ended` gets
+    // its result on the main thread, after the progress window has gone.
+    template <class Result>
+    void runJob(const QString& title, std::function<Result(JobContext&)> work, std::function<void(Result&)> ended)
+    {
+        ProgressWindow* window = showProgressWindow(title);
+        context_ = JobRunner::start<Result>(this, std::move(work), [this, window, ended](Result& result) {
+            finishProgressWindow(window);
+            if (documentIsOpen())
+                ended(result);
+        });
+        window->follow(context_);
+    }
+    // The alert for an end; none for a cancel.
+    void showAlert(const std::optional<std::pair<QString, QString>>& alert);
     void showAlert(const QString& title, const QString& text);
     // The warning every refusal uses.
     void showWarning(const QString& text);
     // "<name> already exists. Do you want to replace it?"; true for yes.
     bool confirmReplacing(const QString& name);
-    // True when a collection is open to import into or export from.
-    static bool hasMainDocument();
+    // False once the document has been closed (nothing of it may be touched).
+    bool documentIsOpen() const;
 
 private:
-    void refreshProgressBar(double percent);
+    ProgressWindow* showProgressWindow(const QString& title);
+    void finishProgressWindow(ProgressWindow* window);
 
+    SpinoraDatabase& document_;
     AlertFunction alert_;
     ConfirmFunction confirm_;
     QPointer<ProgressWindow> progressWindow_;
-    bool inProgressRun_ = false;
-    std::optional<std::pair<QString, QString>> pendingAlert_;
+    std::shared_ptr<JobContext> context_;
 };
 
 } // namespace spinora
