@@ -1,5 +1,6 @@
 // Start-up rules, opening, making and closing collections through the shell,
 // with real packages on disk.
+#include "FileHelpers.h"
 #include "ShellTestSupport.h"
 
 #include "Cactus.h"
@@ -37,7 +38,7 @@ TEST_F(StartupTest, ReopensTheMostRecentCollectionInsteadOfAnUntitledOne)
     RecentDocuments recent;
     recent.noteDocument(older);
     recent.noteDocument(newer);
-    SpinoraUtility::removeFileIfExists(untitledPath());
+    FileHelpers::removeFileIfExists(untitledPath());
 
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
@@ -55,8 +56,8 @@ TEST_F(StartupTest, WithoutARecentCollectionMakesTheUntitledOne)
     // A recent collection that was deleted since does not count.
     const QString gone = makeCollection(QStringLiteral("Gone"));
     RecentDocuments().noteDocument(gone);
-    SpinoraUtility::removeFileIfExists(gone);
-    SpinoraUtility::removeFileIfExists(untitledPath());
+    FileHelpers::removeFileIfExists(gone);
+    FileHelpers::removeFileIfExists(untitledPath());
 
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
@@ -96,7 +97,7 @@ TEST_F(StartupTest, AMissingOrUnreadableCollectionIsReportedAndNothingIsMade)
     const QString readOnly = makeCollection(QStringLiteral("ReadOnly"));
     QFile::setPermissions(readOnly + QStringLiteral("/spinora.db"), QFileDevice::ReadOwner);
     const TreeSnapshot before = snapshot(readOnly);
-    SpinoraUtility::removeFileIfExists(untitledPath());
+    FileHelpers::removeFileIfExists(untitledPath());
 
     makeApp();
     EXPECT_FALSE(app_->applicationDidFinishLaunching({missing, readOnly}));
@@ -210,7 +211,7 @@ TEST_F(StartupTest, ClosingAWindowWritesTheChangesAndForgetsTheDocument)
 
 TEST_F(StartupTest, ClosingTheUntitledCollectionAsksToSaveIt)
 {
-    SpinoraUtility::removeFileIfExists(untitledPath());
+    FileHelpers::removeFileIfExists(untitledPath());
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
     SpinoraDatabase* untitled = app_->openDocuments().front();

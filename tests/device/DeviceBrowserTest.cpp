@@ -7,6 +7,7 @@
 #include "FaultPeer.h"
 #include "ProgressWindow.h"
 #include "SampleCollection.h"
+#include "SpinoraUtility.h"
 #include "TestSupport.h"
 #include "WorkFiles.h"
 

@@ -6,8 +6,11 @@
 #include "DeviceRules.h"
 #include "DeviceTransfer.h"
 #include "ExchangeTestSupport.h"
+#include "JobRunner.h"
 #include "FaultPeer.h"
 #include "SampleCollection.h"
+#include "SpinoraUtility.h"
+#include "SqlConnection.h"
 #include "TestSupport.h"
 #include "WorkFiles.h"
 
@@ -57,7 +60,7 @@ protected:
     bool waitForEnd(int ms = 30000)
     {
         const bool ended = waitFor([this] { return endings > 0; }, ms);
-        BackgroundJobs::waitForAll();
+        JobRunner::waitForAll();
         QCoreApplication::processEvents();
         return ended;
     }
@@ -96,9 +99,9 @@ protected:
 TEST_F(Exchange, PullFetchesTheFileTheModeAsksForAndImportsIt)
 {
     FaultPeer peer(Behaviour::Serve, readFile(sdbi));
-    transfer.startImport(peer.address(), kExportData, 2);
+    transfer.startImport(document.get(), peer.address(), kExportData, 2);
     ASSERT_TRUE(waitForEnd());
-    ASSERT_EQ(outcome, Outcome::ImportComplete) << document->jobError().toStdString();
+    ASSERT_EQ(outcome, Outcome::ImportComplete) << transfer.jobError().toStdString();
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(peer.requestLine(), "GET /spinora_cactus.sdbi HTTP/1.1");
     EXPECT_EQ(int(document->cacti().size()), 5 + sourceCacti);
@@ -113,7 +116,7 @@ TEST_F(Exchange, PullFetchesTheFileTheModeAsksForAndImportsIt)
 TEST_F(Exchange, BackupModeSendsTheWholeDatabaseWhateverTheOption)
 {
     FaultPeer peer(Behaviour::Serve, readFile(sdbi));
-    transfer.startImport(peer.address(), kBackupDatabase, 3);
+    transfer.startImport(document.get(), peer.address(), kBackupDatabase, 3);
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(peer.requestLine(), "GET /spinora.sdbi HTTP/1.1");
     EXPECT_EQ(outcome, Outcome::ImportComplete);
@@ -132,7 +135,7 @@ TEST_P(FailedPull, ChangesNothingAndStartsNoImport)
     const QByteArray html = "<html><body>Router login</body></html>";
     FaultPeer peer(GetParam().behaviour, GetParam().html ? html : readFile(sdbi));
     transfer.downloader().setTimeout(500);
-    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    transfer.startImport(document.get(), peer.address(), kBackupDatabase, 0);
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(outcome, Outcome::DownloadFailed);
     ASSERT_TRUE(error);
@@ -157,7 +160,7 @@ TEST_F(Exchange, AFileThatIsNotAnInterchangeDatabaseFailsTheImportAndChangesNoth
     const QString other = folder.file("other.db");
     execSql(other, "CREATE TABLE t(x); INSERT INTO t VALUES (1);");
     FaultPeer peer(Behaviour::Serve, readFile(other));
-    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    transfer.startImport(document.get(), peer.address(), kBackupDatabase, 0);
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(outcome, Outcome::ImportFailed);
     expectUnchanged();
@@ -166,7 +169,7 @@ TEST_F(Exchange, AFileThatIsNotAnInterchangeDatabaseFailsTheImportAndChangesNoth
 TEST_F(Exchange, CancelDuringTheDownloadEndsAtOnceAndChangesNothing)
 {
     FaultPeer peer(Behaviour::StallHalfWay, readFile(sdbi));
-    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    transfer.startImport(document.get(), peer.address(), kBackupDatabase, 0);
     ASSERT_TRUE(waitFor([this] { return !progress.empty(); }));
     transfer.cancel();
     EXPECT_EQ(transfer.phase(), DeviceTransfer::Phase::Idle);
@@ -178,14 +181,19 @@ TEST_F(Exchange, CancelDuringTheDownloadEndsAtOnceAndChangesNothing)
 TEST_F(Exchange, CancelDuringTheImportReportsCancelledAndChangesNothing)
 {
     FaultPeer peer(Behaviour::Serve, readFile(sdbi));
-    QObject::connect(&transfer, &DeviceTransfer::progressChanged, [this](double p) {
-        if (p > 50 && transfer.phase() == DeviceTransfer::Phase::Importing)
-            transfer.cancel();
-    });
-    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    // Another program holds the collection's write lock: the import waits
+    // for it, so the cancel surely comes while it runs.
+    QString error;
+    auto holder = Connection::open(document->dbFilename(), Connection::Mode::ReadWrite, &error);
+    ASSERT_TRUE(holder && holder->execute("BEGIN IMMEDIATE")) << error.toStdString();
+    transfer.startImport(document.get(), peer.address(), kBackupDatabase, 0);
+    ASSERT_TRUE(waitFor([this] { return transfer.phase() == DeviceTransfer::Phase::Importing; }));
+    transfer.cancel();
+    holder->execute("ROLLBACK");
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(outcome, Outcome::ImportCancelled);
     EXPECT_EQ(endings, 1);
+    holder->close();
     expectUnchanged();
 }
 
@@ -197,7 +205,7 @@ TEST_F(Exchange, PushSendsTheExportCopyAndRemovesIt)
         if (sent.isEmpty() && QFile::exists(WorkFiles::exportDatabase()))
             sent = readFile(WorkFiles::exportDatabase());
     });
-    transfer.startExport(peer.address());
+    transfer.startExport(document.get(), peer.address());
     ASSERT_TRUE(waitForEnd());
     ASSERT_EQ(outcome, Outcome::UploadFinished) << (error ? error->description.toStdString() : "");
     ASSERT_FALSE(sent.isEmpty());
@@ -210,7 +218,7 @@ TEST_F(Exchange, PushSendsTheExportCopyAndRemovesIt)
 TEST_F(Exchange, APushTheDeviceRefusesFailsWithTheHttpCode)
 {
     FaultPeer peer(Behaviour::ServerError);
-    transfer.startExport(peer.address());
+    transfer.startExport(document.get(), peer.address());
     ASSERT_TRUE(waitForEnd());
     ASSERT_EQ(outcome, Outcome::UploadFailed);
     EXPECT_EQ(error->code, 103);
@@ -221,11 +229,9 @@ TEST_F(Exchange, APushTheDeviceRefusesFailsWithTheHttpCode)
 TEST_F(Exchange, WithoutACollectionNothingIsFetched)
 {
     FaultPeer peer(Behaviour::Serve, readFile(sdbi));
-    SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr);
-    transfer.startImport(peer.address(), kBackupDatabase, 0);
+    transfer.startImport(nullptr, peer.address(), kBackupDatabase, 0);
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(outcome, Outcome::DownloadFailed);
     EXPECT_EQ(peer.requests, 0);
-    SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
     expectUnchanged();
 }

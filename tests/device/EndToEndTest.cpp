@@ -6,9 +6,11 @@
 #include "DeviceList.h"
 #include "DeviceTransfer.h"
 #include "ExchangeTestSupport.h"
+#include "JobRunner.h"
 #include "FaultPeer.h"
 #include "PeerProcess.h"
 #include "SampleCollection.h"
+#include "SpinoraUtility.h"
 #include "TestSupport.h"
 #include "WorkFiles.h"
 
@@ -74,10 +76,10 @@ TEST(EndToEnd, DiscoverPullAndPushThroughAvahi)
     std::optional<DeviceTransfer::Outcome> outcome;
     QObject::connect(&transfer, &DeviceTransfer::finished,
                      [&](DeviceTransfer::Outcome o, const std::optional<TransferError>&) { outcome = o; });
-    transfer.startImport(server, found.serviceNumber, 2);
+    transfer.startImport(document.get(), server, found.serviceNumber, 2);
     ASSERT_TRUE(waitFor([&] { return outcome.has_value(); }, 30000));
-    BackgroundJobs::waitForAll();
-    ASSERT_EQ(outcome, DeviceTransfer::Outcome::ImportComplete) << document->jobError().toStdString();
+    JobRunner::waitForAll();
+    ASSERT_EQ(outcome, DeviceTransfer::Outcome::ImportComplete);
     EXPECT_EQ(document->cacti().size(), 10u);
 
     outcome.reset();
@@ -86,7 +88,7 @@ TEST(EndToEnd, DiscoverPullAndPushThroughAvahi)
         if (sent.isEmpty() && QFile::exists(WorkFiles::exportDatabase()))
             sent = readFile(WorkFiles::exportDatabase());
     });
-    transfer.startExport(server);
+    transfer.startExport(document.get(), server);
     ASSERT_TRUE(waitFor([&] { return outcome.has_value(); }, 30000));
     ASSERT_EQ(outcome, DeviceTransfer::Outcome::UploadFinished);
     ASSERT_FALSE(sent.isEmpty());

@@ -152,7 +152,8 @@ private:
             auto* pump = new QTimer(socket);
             const QByteArray chunk(64 * 1024, 'x');
             connect(pump, &QTimer::timeout, socket, [socket, chunk] {
-                if (socket->bytesToWrite() < 1 << 20)
+                // Until the client hangs up.
+                if (socket->isOpen() && socket->bytesToWrite() < 1 << 20)
                     socket->write(chunk);
             });
             pump->start(0);

@@ -1,6 +1,7 @@
 // HTTPDownload and HTTPUpload against real HTTP peers on 127.0.0.1, the
 // well-behaved and the faulty ones. Every wait is bounded.
 #include "FaultPeer.h"
+#include "FileHelpers.h"
 #include "HTTPDownload.h"
 #include "DeviceRules.h"
 #include "HTTPUpload.h"
@@ -99,7 +100,7 @@ TEST_F(Download, WithoutALengthReportsNoProgressButFinishes)
 
 TEST_F(Download, AnEarlierFileAtTheDestinationIsReplaced)
 {
-    writeFile(SpinoraUtility::workFolder() + "/temp_spinora_import.db", "stale");
+    writeFile(FileHelpers::workFolder() + "/temp_spinora_import.db", "stale");
     const QByteArray payload = databaseBytes(1000);
     FaultPeer peer(Behaviour::Serve, payload);
     downloader.downloadURL(peer.address() + "/spinora.sdbi");

@@ -18,7 +18,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <chrono>
 #include <csignal>
+#include <set>
+#include <thread>
 #include <sys/types.h>
 
 using namespace spinora;
@@ -82,7 +87,7 @@ protected:
         auto source = newCollection(folder.file("Source.sdb"));
         SampleCollection::fill(*source, SampleSize{6, 2, 8, 3, 200});
         file = folder.file("incoming.sdbi");
-        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
         sourceCacti = source->cacti().size();
         source->close();
 
@@ -91,12 +96,6 @@ protected:
         SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 200}, 5);
         targetCacti = target->cacti().size();
         target->close();
-    }
-    void TearDown() override { SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr); }
-
-    QStringList workFiles() const
-    {
-        return QDir(WorkFiles::folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
     TempFolder folder;
@@ -126,9 +125,9 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
     size_t steps = 0;
     {
         auto document = openCollection(targetPath);
-        JobObserver job;
-        ASSERT_EQ(importFrom(*document, file, 0, &job), kJobFinished) << document->jobError().toStdString();
-        steps = job.progress().size();
+        const JobRun whole = importFrom(*document, file, 0);
+        ASSERT_EQ(whole, kJobFinished);
+        steps = whole.progress.size();
         ASSERT_EQ(document->cacti().size(), targetCacti + sourceCacti);
     }
     ASSERT_GT(steps, 10u);
@@ -139,13 +138,11 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
         ASSERT_TRUE(PackageCommit::copyPackage(pristine, run));
         auto document = openCollection(run);
         const TreeSnapshot runBefore = snapshot(run);
-        JobObserver job;
         std::atomic<size_t> seen{0};
-        job.onProgress = [&seen, step](double) {
+        const int status = importFrom(*document, file, 0, [&seen, step](double, JobContext& context) {
             if (++seen == step)
-                SpinoraUtility::sharedManager().abortDatabaseImport();
-        };
-        const int status = importFrom(*document, file, 0, &job);
+                context.cancel();
+        });
         ASSERT_TRUE(status == kJobFinished || status == kJobCancelled) << step << ": " << status;
         // What the status says is what is on disk, read back by a new document.
         document->close();
@@ -190,28 +187,71 @@ TEST_F(CoreLock, ASecondWriterInAnotherProcessIsRefusedAtOnceAndNoWriteIsLost)
     EXPECT_EQ(after->cacti().size(), targetCacti + sourceCacti);
 }
 
-// --- Item: a refused second import deleted the first one's work files
+// --- Item: writes of other SQLite clients vanished (the import swapped the
+// database file by rename; a connection held on the old file wrote on into it)
 
-TEST_F(CoreLock, ARefusedSecondImportTouchesNothingOfTheRunningJob)
+TEST_F(CoreLock, RowsAnotherProgramCommitsWhileImportsRunAreNeverLost)
+{
+    auto document = openCollection(targetPath);
+    // Another client of the file (a user's script, the sqlite3 shell): it
+    // commits row after row and notes each one it was told had committed.
+    std::atomic<bool> stop{false};
+    std::atomic<int> writes{0};
+    std::vector<int> committed;
+    std::thread writer([&] {
+        QString error;
+        auto db = Connection::open(targetPath + "/spinora.db", Connection::Mode::ReadWrite, &error);
+        ASSERT_TRUE(db) << error.toStdString();
+        sqlite3_busy_timeout(db->handle(), 60000);
+        for (int n = 0; !stop; ++n) {
+            if (db->execute(QStringLiteral("INSERT INTO species (name, scientific) VALUES ('written by another "
+                                           "program', '%1')").arg(n)))
+                committed.push_back(n);
+            ++writes;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    // Imports one after another until the other program has written a good
+    // many rows meanwhile.
+    int rounds = 0;
+    for (; rounds < 5 || (writes < 50 && rounds < 100); ++rounds)
+        EXPECT_EQ(importFrom(*document, file, rounds % 3), kJobFinished);
+    stop = true;
+    writer.join();
+    document->close();
+
+    ASSERT_GE(committed.size(), 50u);
+    std::set<int> stored;
+    {
+        QString error;
+        auto db = Connection::open(targetPath + "/spinora.db", Connection::Mode::ReadOnly, &error);
+        Statement rows(db.get(), "SELECT scientific FROM species WHERE name='written by another program'");
+        while (rows.stepRow())
+            stored.insert(rows.text(0).toInt());
+    }
+    for (int n : committed)
+        EXPECT_TRUE(stored.count(n)) << "row " << n << " was committed and is gone";
+    document = openCollection(targetPath);
+    EXPECT_EQ(document->cacti().size(), targetCacti + size_t(rounds) * sourceCacti);
+}
+
+// --- Item: a second import deleted the work files of the one that ran
+// (imports now keep theirs inside their own collection)
+
+TEST_F(CoreLock, ASecondImportNeverTouchesTheFilesOfTheRunningJob)
 {
     FrozenJob first({"import", targetPath, file, "--type", "0"}, "merge");
     ASSERT_TRUE(first.waitUntilFrozen()) << first.output().toStdString();
-    const TreeSnapshot jobFiles = snapshot(WorkFiles::folder());
-    ASSERT_TRUE(workFiles().contains("temp_spinora_backup.db")) << workFiles().join(' ').toStdString();
+    const QString staging = targetPath + "/" + PackageCommit::kStagingFolder;
+    ASSERT_TRUE(QFileInfo(staging).isDir());
+    const TreeSnapshot jobFiles = snapshot(targetPath);
 
-    // Another collection, this process: the work folder is taken.
+    // Another collection, this process: it has files of its own and goes ahead.
     auto other = newCollection(folder.file("Other.sdb"), true);
-    const TreeSnapshot otherBefore = snapshot(other->packageFilename());
-    EXPECT_EQ(importFrom(*other, file, 0), kJobFailed);
-    EXPECT_TRUE(other->jobError().contains(QStringLiteral("Another import or export is running (spinora-cli, process %1)")
-                                               .arg(first.pid())))
-        << other->jobError().toStdString();
-    // The CSV import is refused the same way, before it writes anything.
+    EXPECT_EQ(importFrom(*other, file, 0), kJobFinished);
     writeFile(folder.file("plants.csv"), "Cacti\nName\n\"Opuntia\"\n");
-    EXPECT_EQ(importFrom(*other, folder.file("plants.csv"), 0), kJobFailed);
-    EXPECT_TRUE(snapshot(WorkFiles::folder()) == jobFiles);
-    other->close();
-    EXPECT_TRUE(snapshot(other->packageFilename()) == otherBefore);
+    EXPECT_EQ(importFrom(*other, folder.file("plants.csv"), 0), kJobFailed); // no record in the file
+    EXPECT_EQ(other->cacti().size(), sourceCacti);
 
     // The same collection from a third process: refused by the collection's lock.
     QProcess second;
@@ -219,32 +259,37 @@ TEST_F(CoreLock, ARefusedSecondImportTouchesNothingOfTheRunningJob)
     ASSERT_TRUE(second.waitForFinished(60000));
     EXPECT_EQ(second.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains("in use by spinora-cli"));
-    EXPECT_TRUE(snapshot(WorkFiles::folder()) == jobFiles);
+    EXPECT_TRUE(snapshot(targetPath) == jobFiles);
 
     EXPECT_EQ(first.resume(), 0);
+    EXPECT_FALSE(QFileInfo::exists(staging));
     auto after = openCollection(targetPath);
     EXPECT_EQ(after->cacti().size(), targetCacti + sourceCacti);
 }
 
 // --- Item: "Another import or export is running." when the work folder is unusable
 
-TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuch)
+TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuchAndOnlyDeviceTransfersNeedIt)
 {
     const QString caches = folder.file("caches");
     QDir().mkpath(caches);
     writeFile(caches + "/org.spinora.Spinora", "a file where the work folder belongs");
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CACHE_HOME", caches);
-    cli.setProcessEnvironment(environment);
+    auto cli = [&caches](const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CACHE_HOME", caches);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(SPINORA_CLI), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return std::pair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()));
+    };
     const TreeSnapshot before = snapshot(targetPath);
-    cli.start(QStringLiteral(SPINORA_CLI), {"import", targetPath, file});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 1);
-    const QString error = QString::fromUtf8(cli.readAllStandardError());
+    const auto [pulled, error] = cli({"pull", targetPath, "--from", "http://127.0.0.1:9"});
+    EXPECT_EQ(pulled, 1);
     EXPECT_TRUE(error.contains("is not a folder")) << error.toStdString();
-    EXPECT_FALSE(error.contains("Another import")) << error.toStdString();
+    EXPECT_FALSE(error.contains("Another")) << error.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == before);
+    EXPECT_EQ(cli({"import", targetPath, file}).first, 0);
 }
 
 // --- Item: photo files orphaned by a crash between the photo move and the swap
@@ -261,8 +306,10 @@ TEST_F(CoreLock, PhotosOrphanedByACrashBeforeTheSwapAreRemovedAtTheNextImport)
 
     auto photoFiles = [this] {
         QStringList files;
+        // The square thumbnails are cut when first needed: the photos and
+        // thumbnails tell which photos have files.
         for (const QString& name : QDir(targetPath).entryList(QDir::Files)) {
-            if (PackageCommit::isPhotoFileName(name))
+            if (PackageCommit::isPhotoFileName(name) && !name.endsWith("ct.jpg"))
                 files << name;
         }
         files.sort();
@@ -271,8 +318,7 @@ TEST_F(CoreLock, PhotosOrphanedByACrashBeforeTheSwapAreRemovedAtTheNextImport)
     auto namedByRows = [](SpinoraDatabase& document) {
         QStringList files;
         for (const auto& image : document.images())
-            files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName()
-                  << QFileInfo(image->croppedThumbnailFile()).fileName();
+            files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName();
         files.sort();
         return files;
     };
@@ -281,7 +327,7 @@ TEST_F(CoreLock, PhotosOrphanedByACrashBeforeTheSwapAreRemovedAtTheNextImport)
     // A file of the user's that only looks similar is not ours.
     writeFile(targetPath + "/sp-999.JPG", "mine");
 
-    ASSERT_EQ(importFrom(*document, folder.file("Source.sdb"), 2), kJobFinished) << document->jobError().toStdString();
+    ASSERT_EQ(importFrom(*document, folder.file("Source.sdb"), 2), kJobFinished);
     EXPECT_EQ(photoFiles(), namedByRows(*document));
     EXPECT_TRUE(QFile::exists(targetPath + "/sp-999.JPG"));
 }
@@ -295,17 +341,13 @@ protected:
         CoreLock::SetUp();
         document = openCollection(targetPath);
     }
-    void TearDown() override
-    {
-        document.reset();
-        CoreLock::TearDown();
-    }
+    void TearDown() override { document.reset(); }
     void expectRefused(const QString& path, bool overwrite, const char* reason)
     {
         const TreeSnapshot before = snapshot(path);
         const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        EXPECT_EQ(exportTo(*document, path, 0, nullptr, overwrite), kJobFailed) << path.toStdString();
-        EXPECT_TRUE(document->jobError().contains(reason)) << document->jobError().toStdString();
+        EXPECT_EQ(exportTo(*document, path, 0, {}, overwrite), kJobFailed) << path.toStdString();
+        EXPECT_TRUE(lastJob().error.contains(reason));
         EXPECT_TRUE(snapshot(path) == before);
         EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
     }
@@ -336,9 +378,9 @@ TEST_F(ExportDestination, AnExistingFileOrCollectionIsReplacedOnlyWhenAllowed)
     other->close();
     expectRefused(folder.file("Other.sdb"), false, "existing collection");
 
-    EXPECT_EQ(exportTo(*document, folder.file("old.sdbi"), 0), kJobFinished) << document->jobError().toStdString();
+    EXPECT_EQ(exportTo(*document, folder.file("old.sdbi"), 0), kJobFinished);
     EXPECT_EQ(queryInt(folder.file("old.sdbi"), "SELECT count(*) FROM cactus"), qint64(targetCacti));
-    EXPECT_EQ(exportTo(*document, folder.file("Other.sdb"), 0), kJobFinished) << document->jobError().toStdString();
+    EXPECT_EQ(exportTo(*document, folder.file("Other.sdb"), 0), kJobFinished);
     auto replaced = openCollection(folder.file("Other.sdb"));
     EXPECT_EQ(replaced->cacti().size(), targetCacti);
 }
@@ -362,15 +404,10 @@ TEST_F(ExportDestination, TheReportReplacesLinksPlantedAtItsPageAndPhotoFolderIn
     ASSERT_TRUE(QFile::link(outside + "/photos", out + "/r_photos"));
     const TreeSnapshot outsideBefore = snapshot(outside);
 
-    auto report = [&](bool overwrite) {
-        JobObserver job;
-        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
-        ExchangeRelay::exportReport(out, "r.html", 1, &job, overwrite);
-        return job.wait();
-    };
+    auto report = [&](bool overwrite) { return reportTo(*document, out, "r.html", 1, overwrite); };
     EXPECT_EQ(report(false), kJobFailed);
-    EXPECT_TRUE(document->jobError().contains("already exists")) << document->jobError().toStdString();
-    EXPECT_EQ(report(true), kJobFinished) << document->jobError().toStdString();
+    EXPECT_TRUE(lastJob().error.contains("already exists"));
+    EXPECT_EQ(report(true), kJobFinished);
 
     EXPECT_TRUE(snapshot(outside) == outsideBefore);
     EXPECT_FALSE(QFileInfo(out + "/r.html").isSymLink());

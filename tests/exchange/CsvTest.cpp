@@ -28,7 +28,6 @@ protected:
     void TearDown() override
     {
         QLocale::setDefault(QLocale::c());
-        SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr);
     }
     Water* addWater(const QString& name, int every, int unit)
     {
@@ -41,7 +40,7 @@ protected:
     QString exported(int type = 0)
     {
         const QString file = folder.file(QStringLiteral("out%1.csv").arg(type));
-        EXPECT_EQ(exportTo(*document, file, type), kJobFinished) << document->jobError().toStdString();
+        EXPECT_EQ(exportTo(*document, file, type), kJobFinished);
         return QString::fromUtf8(readFile(file));
     }
     // Imports CSV text into a fresh empty collection.
@@ -50,7 +49,7 @@ protected:
         const QString file = folder.file(QStringLiteral("in%1.csv").arg(++files));
         writeFile(file, csv);
         auto target = newCollection(folder.file(QStringLiteral("T%1.sdb").arg(files)), true);
-        EXPECT_EQ(importFrom(*target, file, type), expected) << target->jobError().toStdString();
+        EXPECT_EQ(importFrom(*target, file, type), expected);
         return target;
     }
 
@@ -153,7 +152,7 @@ TEST_F(Csv, RoundTripGivesBackEveryFieldTheLayoutCarries)
         const QString file = folder.file(locale.name() + ".csv");
         ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
         auto target = newCollection(folder.file(locale.name() + "-target.sdb"), true);
-        ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+        ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
 
         auto minute = [](const Timestamp& t) { return t ? std::floor(*t / 60) : -1.0; };
         auto day = [](const Timestamp& t) { return t ? toDateTime(t).date() : QDate(); };
@@ -316,7 +315,7 @@ TEST_P(RefusedCsv, FailsWithStatus2AndLeavesTheCollection)
     const QString file = folder.file("refused.csv");
     writeFile(file, GetParam().second);
     EXPECT_EQ(importFrom(*document, file, 0), kJobFailed);
-    EXPECT_FALSE(document->jobError().isEmpty());
+    EXPECT_FALSE(lastJob().error.isEmpty());
     EXPECT_TRUE(dumpCollection(*document) == dumpBefore);
     document->close();
     EXPECT_EQ(snapshot(folder.file("C.sdb")), before);
@@ -342,12 +341,12 @@ TEST_F(Csv, ACancelledCsvImportChangesNothing)
     const QString file = folder.file("many.csv");
     writeFile(file, csv);
     const QStringList dumpBefore = dumpCollection(*document);
-    JobObserver job;
-    job.onProgress = [](double percent) {
-        if (percent >= 30)
-            SpinoraUtility::sharedManager().abortDatabaseImport();
-    };
-    EXPECT_EQ(importFrom(*document, file, 0, &job), kJobCancelled);
+    EXPECT_EQ(importFrom(*document, file, 0,
+                         [](double percent, JobContext& context) {
+                             if (percent >= 30)
+                                 context.cancel();
+                         }),
+              kJobCancelled);
     EXPECT_TRUE(dumpCollection(*document) == dumpBefore);
 }
 
@@ -356,9 +355,7 @@ TEST_F(Csv, ACancelledOrFailedExportLeavesAnExistingFileAlone)
     SampleCollection::fill(*document, SampleSize{50, 1, 2, 0, 64});
     const QString file = folder.file("keep.csv");
     writeFile(file, "precious");
-    JobObserver job;
-    job.onProgress = [](double) { SpinoraUtility::sharedManager().abortDatabaseExport(); };
-    EXPECT_EQ(exportTo(*document, file, 0, &job), kJobCancelled);
+    EXPECT_EQ(exportTo(*document, file, 0, [](double, JobContext& context) { context.cancel(); }), kJobCancelled);
     EXPECT_EQ(readFile(file), QByteArray("precious"));
     EXPECT_EQ(exportTo(*document, folder.file("no/such/folder/x.csv"), 0), kJobFailed);
 }

@@ -4,8 +4,10 @@
 // exactly as it was.
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
+#include "FileHelpers.h"
 #include "InterchangeExport.h"
 #include "InterchangeImport.h"
+#include "PackageCommit.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
 #include "UndoHistory.h"
@@ -13,6 +15,7 @@
 #include "WorkFiles.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QProcess>
 
@@ -33,7 +36,6 @@ protected:
         addLogPhoto();
         addHostileRecords();
     }
-    void TearDown() override { SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr); }
 
     void addLogPhoto()
     {
@@ -74,7 +76,7 @@ protected:
 TEST_F(Interchange, CompleteRoundTripGivesBackEveryRecordFieldAndPhoto)
 {
     const QString file = folder.file("all.sdbi");
-    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
     const QString sourceDb = sourcePath + "/spinora.db";
     EXPECT_EQ(queryInt(file, "SELECT count(*) FROM image WHERE length(photo) > 0 AND length(thumbnail) > 0"), 7);
     EXPECT_EQ(queryInt(file, "SELECT num_cacti FROM version"), 9);
@@ -87,21 +89,21 @@ TEST_F(Interchange, CompleteRoundTripGivesBackEveryRecordFieldAndPhoto)
     EXPECT_FALSE(QFile::exists(WorkFiles::exportDatabase()));
 
     auto target = emptyTarget();
-    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
     EXPECT_TRUE(dumpCollection(*target) == dumpCollection(*source))
         << dumpDifference(dumpCollection(*source), dumpCollection(*target));
 
-    // Photos: the same pixels (the files travel as they are, no recompression).
+    // Photos: the same files, byte for byte (no recompression).
     ASSERT_EQ(target->images().size(), source->images().size());
     for (size_t i = 0; i < target->images().size(); ++i) {
         Image& copy = *target->images()[i];
         Image& original = *source->images()[i];
-        copy.hydrate();
-        original.hydrate();
-        EXPECT_EQ(copy.photo().size(), original.photo().size());
-        EXPECT_LT(meanDifference(copy.photo(), original.photo()), 1.0);
-        EXPECT_LT(meanDifference(copy.thumbnail(), original.thumbnail()), 1.0);
-        EXPECT_TRUE(QFile::exists(copy.croppedThumbnailFile()));
+        EXPECT_EQ(readFile(copy.photoFile()), readFile(original.photoFile()));
+        EXPECT_EQ(readFile(copy.thumbnailFile()), readFile(original.thumbnailFile()));
+        // The square thumbnail is cut when it is first needed.
+        EXPECT_FALSE(QFile::exists(copy.croppedThumbnailFile()));
+        copy.hydrateThumbnail();
+        EXPECT_LT(meanDifference(QImage(copy.croppedThumbnailFile()), QImage(original.croppedThumbnailFile())), 2.0);
         EXPECT_TRUE(copy.photoFile().startsWith(folder.file("Target.sdb")));
     }
     // Nothing is left in the work folder.
@@ -117,7 +119,7 @@ TEST_F(Interchange, PackageRoundTripCopiesThePhotoFiles)
     const TreeSnapshot exported = snapshot(package);
 
     auto target = emptyTarget();
-    ASSERT_EQ(importFrom(*target, package, 0), kJobFinished) << target->jobError().toStdString();
+    ASSERT_EQ(importFrom(*target, package, 0), kJobFinished);
     EXPECT_TRUE(dumpCollection(*target) == dumpCollection(*source))
         << dumpDifference(dumpCollection(*source), dumpCollection(*target));
     EXPECT_EQ(snapshot(package), exported); // the other collection is only read
@@ -176,19 +178,19 @@ TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
         image->setPhoto(SampleCollection::drawPhoto(i, 64));
         source->addImage(std::move(image));
     }
-    JobObserver job;
-    job.onProgress = [](double percent) {
-        if (percent >= 75)
-            SpinoraUtility::sharedManager().abortDatabaseExport();
-    };
-    EXPECT_EQ(exportTo(*source, folder.file("Cancelled.sdb"), 0, &job), kJobCancelled);
+    EXPECT_EQ(exportTo(*source, folder.file("Cancelled.sdb"), 0,
+                       [](double percent, JobContext& context) {
+                           if (percent >= 75)
+                               context.cancel();
+                       }),
+              kJobCancelled);
     EXPECT_FALSE(QFileInfo::exists(folder.file("Cancelled.sdb")));
     EXPECT_TRUE(QDir(folder.path()).entryList({"Cancelled.sdb*"}, QDir::AllEntries).isEmpty());
     // After a cancelled export the device snapshot still carries every photo.
-    const QString snapshot = ExchangeRelay::prepareDatabaseForExport(nullptr);
-    EXPECT_EQ(queryInt(snapshot, "SELECT count(*) FROM image WHERE photo IS NOT NULL"), 47);
-    ExchangeRelay::cleanupAfterExport();
-    EXPECT_FALSE(QFile::exists(snapshot));
+    const ExportRequest copy = ExportJob::deviceCopy(*source);
+    JobContext context;
+    ASSERT_EQ(ExportJob::run(copy, context), kJobFinished);
+    EXPECT_EQ(queryInt(copy.destination, "SELECT count(*) FROM image WHERE photo IS NOT NULL"), 47);
 }
 
 TEST_F(Interchange, AMissingThumbnailFileLeavesThatRowsBlobsAsTheyWere)
@@ -206,7 +208,7 @@ TEST_F(Interchange, CactiOnlyImportedTwiceGivesEveryPlantTwiceWithoutSchedules)
     const QString file = folder.file("cacti.sdbi");
     ASSERT_EQ(exportTo(*source, file, 2), kJobFinished);
     auto target = emptyTarget();
-    ASSERT_EQ(importFrom(*target, file, 2), kJobFinished) << target->jobError().toStdString();
+    ASSERT_EQ(importFrom(*target, file, 2), kJobFinished);
     ASSERT_EQ(importFrom(*target, file, 2), kJobFinished);
     EXPECT_EQ(target->cacti().size(), 18u);
     EXPECT_EQ(target->images().size(), 12u);
@@ -232,7 +234,7 @@ TEST_F(Interchange, ASchedulesOnlyFileNeedsTheSchedulesImport)
     auto target = emptyTarget();
     const TreeSnapshot before = snapshot(target->packageFilename());
     EXPECT_EQ(importFrom(*target, file, 1), kJobFailed);
-    EXPECT_FALSE(target->jobError().isEmpty());
+    EXPECT_FALSE(lastJob().error.isEmpty());
     EXPECT_EQ(snapshot(target->packageFilename()), before);
     ASSERT_EQ(importFrom(*target, file, 3), kJobFinished);
     EXPECT_EQ(target->watering().size(), 3u);
@@ -268,10 +270,10 @@ TEST_F(Interchange, KeysThatPointNowhereAndNegativeCountsAreHarmless)
         return all;
     };
     const TreeSnapshot outside = outsideTarget();
-    JobObserver job;
-    ASSERT_EQ(importFrom(*target, file, 0, &job), kJobFinished) << target->jobError().toStdString();
+    const JobRun job = importFrom(*target, file, 0);
+    ASSERT_EQ(job, kJobFinished);
     EXPECT_EQ(outsideTarget(), outside); // nothing written beside the collection
-    for (double percent : job.progress()) {
+    for (double percent : job.progress) {
         EXPECT_GE(percent, 0.0);
         EXPECT_LE(percent, 100.0);
     }
@@ -306,10 +308,10 @@ protected:
     }
     void expectUnchanged(int status, int expectedStatus = kJobFailed, const char* reason = "")
     {
-        EXPECT_EQ(status, expectedStatus) << target->jobError().toStdString();
+        EXPECT_EQ(status, expectedStatus);
         if (expectedStatus == kJobFailed) {
-            EXPECT_FALSE(target->jobError().isEmpty());
-            EXPECT_TRUE(target->jobError().contains(QString::fromUtf8(reason))) << target->jobError().toStdString();
+            EXPECT_FALSE(lastJob().error.isEmpty());
+            EXPECT_TRUE(lastJob().error.contains(QString::fromUtf8(reason)));
         }
         EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
         const QString path = target->packageFilename();
@@ -317,8 +319,7 @@ protected:
         EXPECT_EQ(snapshot(path), before);
         target = openCollection(path);
         EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
-        EXPECT_FALSE(QFile::exists(WorkFiles::backupDatabase()));
-        EXPECT_FALSE(QFile::exists(WorkFiles::tempPhotos()));
+        EXPECT_FALSE(QFileInfo::exists(path + "/" + PackageCommit::kStagingFolder));
     }
 
     QString file;
@@ -368,33 +369,33 @@ TEST_F(FailedImport, MissingFile)
 
 TEST_F(FailedImport, CancelledHalfWay)
 {
-    JobObserver job;
-    job.onProgress = [](double percent) {
+    const JobRun job = importFrom(*target, file, 0, [](double percent, JobContext& context) {
         if (percent >= 50)
-            SpinoraUtility::sharedManager().abortDatabaseImport();
-    };
-    expectUnchanged(importFrom(*target, file, 0, &job), kJobCancelled);
-    for (double percent : job.progress())
+            context.cancel();
+    });
+    expectUnchanged(job, kJobCancelled);
+    for (double percent : job.progress)
         EXPECT_LT(percent, 100.0); // no "done" after a cancel
 }
 
 TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndItsPhotos)
 {
     // Not a failure: the complete import from the device replaces everything.
-    SpinoraUtility::copyFileFrom(file, SpinoraUtility::getImportDatabaseName());
-    SpinoraUtility::sharedManager().documents().registerAsMainDocument(target.get());
-    JobObserver device;
-    ExchangeRelay::prepareForDatabaseImport(0, &device);
-    ASSERT_EQ(device.wait(), kJobFinished) << target->jobError().toStdString();
+    ASSERT_EQ(importFrom(*target, file, 0, {}, true), kJobFinished);
     EXPECT_EQ(target->cacti().size(), source->cacti().size());
     EXPECT_EQ(target->images().size(), source->images().size());
     QStringList expectedFiles;
     for (const auto& image : target->images()) {
-        for (const QString& f : {image->photoFile(), image->thumbnailFile(), image->croppedThumbnailFile()})
+        for (const QString& f : {image->photoFile(), image->thumbnailFile()})
             expectedFiles << QFileInfo(f).fileName();
     }
     expectedFiles.sort();
     QStringList files = QDir(target->packageFilename()).entryList({"*.jpg"}, QDir::Files);
+    // The squares are cut when first shown; any there belongs to a photo of now.
+    for (const QString& square : QStringList(files).filter(QRegularExpression("ct\\.jpg$"))) {
+        EXPECT_TRUE(expectedFiles.contains(QString(square).replace("ct.jpg", ".jpg"))) << square.toStdString();
+        files.removeOne(square);
+    }
     files.sort();
     EXPECT_EQ(files, expectedFiles); // the old photo files are gone
     // The default species of the template stay, with those of the file.
@@ -427,7 +428,7 @@ TEST_P(KilledImport, LeavesTheCollectionAsItWas)
         EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
     // The next import works and cleans up after the dead one.
     target = openCollection(path);
-    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << target->jobError().toStdString();
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
     EXPECT_EQ(target->cacti().size(), 5u + source->cacti().size());
 }
 
@@ -442,7 +443,7 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
 {
     const bool replacing = GetParam();
     const QString file = folder.file("all.sdbi");
-    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished) << source->jobError().toStdString();
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
     const QString targetPath = folder.file("Target.sdb");
     auto target = newCollection(targetPath, true);
     SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120});
@@ -451,19 +452,20 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
     const auto before = state();
     const QStringList recordsBefore = dumpCollection(*target);
 
+    // Through the import job itself: it keeps the snapshot when it is
+    // prepared and pushes the step when its result lands.
+    target->setUndoHistory(&history);
+    ASSERT_EQ(importFrom(*target, file, 0, {}, replacing), kJobFinished);
     QString error;
-    ASSERT_TRUE(history.recordImport("Import", [&] {
-        if (!replacing)
-            return importFrom(*target, file, 0) == kJobFinished;
-        SpinoraUtility::copyFileFrom(file, SpinoraUtility::getImportDatabaseName());
-        SpinoraUtility::sharedManager().documents().registerAsMainDocument(target.get());
-        JobObserver device;
-        ExchangeRelay::prepareForDatabaseImport(0, &device);
-        return device.wait() == kJobFinished;
-    }, &error)) << error.toStdString();
     const auto after = state();
     ASSERT_NE(after, before);
     EXPECT_EQ(history.undoTitle(), "Import");
+    // The window's records are what the file now holds.
+    SpinoraDatabase onDisk;
+    onDisk.setReadOnly(true);
+    ASSERT_TRUE(onDisk.readFromURL(targetPath));
+    EXPECT_EQ(dumpCollection(*target), dumpCollection(onDisk));
+    onDisk.close();
 
     ASSERT_TRUE(history.undo(&error)) << error.toStdString();
     EXPECT_EQ(state(), before) << dumpDifference(before.first, state().first);

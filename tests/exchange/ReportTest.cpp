@@ -33,14 +33,10 @@ protected:
     void TearDown() override
     {
         Clock::clearFixedNow();
-        SpinoraUtility::sharedManager().documents().registerAsMainDocument(nullptr);
     }
     QString report(int size = 1, const QString& name = "report.html")
     {
-        JobObserver job;
-        SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
-        ExchangeRelay::exportReport(folder.file("out"), name, size, &job);
-        EXPECT_EQ(job.wait(), kJobFinished) << document->jobError().toStdString();
+        EXPECT_EQ(reportTo(*document, folder.file("out"), name, size, false), kJobFinished);
         return QString::fromUtf8(readFile(folder.file("out/" + ReportExport::pageFileName(name.isEmpty() ? "spinora_report.html" : name))));
     }
     Cactus* addPlant(const QString& name, double price, double value, const Timestamp& planted = {})

@@ -1,6 +1,7 @@
 // The import and export sheets, driven offscreen as a user would: a file is
 // chosen, the action pressed, the job runs on real files, and the result
 // comes back as the alert the user reads.
+#include "DocumentRegistry.h"
 #include "ExportReportBrowser.h"
 #include "ImportExportBrowser.h"
 #include "ProgressWindow.h"
@@ -8,6 +9,7 @@
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
+#include "SqlConnection.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -45,30 +48,22 @@ std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti
     return document;
 }
 
-void makeMain(SpinoraDatabase& document)
-{
-    SpinoraUtility::sharedManager().documents().registerAsMainDocument(&document);
-}
-
-// Waits until the relay has told the sheet its result (it forgets the sheet then).
-bool waitUntilReported(int milliseconds = 60000)
+// Waits until the sheet's job has ended and its progress window has gone.
+bool waitUntilEnded(const TransferSheet& sheet, int milliseconds = 60000)
 {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < milliseconds) {
-        SpinoraUtility& utility = SpinoraUtility::sharedManager();
-        if (!utility.importExportBrowser() && !utility.exportReportBrowser())
-            return true;
+    while (sheet.isRunning() && timer.elapsed() < milliseconds)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return false;
+    return !sheet.isRunning();
 }
 
 class Sheets : public ::testing::Test {
 protected:
-    void SetUp() override
+    // The sheet of the window that shows `document`.
+    void use(SpinoraDatabase& document)
     {
-        browser_ = std::make_unique<ImportExportBrowser>();
+        browser_ = std::make_unique<ImportExportBrowser>(document, nullptr);
         browser_->setAlertFunction([this](QWidget*, const QString& title, const QString& text) {
             alerts_.push_back({title, text});
         });
@@ -84,9 +79,9 @@ protected:
         EXPECT_TRUE(browser_->fileChosen(path));
         EXPECT_TRUE(browser_->importExportButton()->isEnabled());
         const size_t before = alerts_.size();
-        browser_->importExportButton()->click(); // returns when the progress window's run ends
+        browser_->importExportButton()->click();
         EXPECT_FALSE(browser_->isVisible()) << "the sheet closes when the job starts";
-        EXPECT_EQ(browser_->progressWindow(), nullptr);
+        EXPECT_TRUE(waitUntilEnded(*browser_));
         EXPECT_EQ(alerts_.size(), before + 1);
         return alerts_.size() > before ? alerts_.back() : Alert{};
     }
@@ -106,7 +101,7 @@ const QString kImportError =
 TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
 {
     auto source = sampleCollection(folder_.file("Source.sdb"), 12);
-    makeMain(*source);
+    use(*source);
 
     // The three exports.
     Alert alert = run(3, folder_.file("all.sdbi"), 0);
@@ -126,7 +121,7 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
 
     // The three imports, into another collection.
     auto target = newCollection(folder_.file("Target.sdb"), true);
-    makeMain(*target);
+    use(*target);
     alert = run(0, folder_.file("all.sdbi"), 2);
     EXPECT_EQ(alert.title, "Import Complete");
     EXPECT_EQ(alert.text, kImportDone);
@@ -148,7 +143,7 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
 TEST_F(Sheets, AFailedImportSaysSoAndChangesNothing)
 {
     auto target = sampleCollection(folder_.file("Target.sdb"), 5, 0);
-    makeMain(*target);
+    use(*target);
     writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
     const Alert alert = run(0, folder_.file("broken.sdbi"));
     EXPECT_EQ(alert.title, "Import Error");
@@ -161,7 +156,7 @@ TEST_F(Sheets, AFailedImportSaysSoAndChangesNothing)
 TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
 {
     auto open = sampleCollection(folder_.file("Open.sdb"), 3, 0);
-    makeMain(*open);
+    use(*open);
     const QStringList before = QDir(folder_.file("Open.sdb")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     browser_->prepareImportExportBrowser(1);
@@ -193,48 +188,52 @@ TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
     EXPECT_EQ(queryInt(folder_.file("Open.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 3);
 }
 
-TEST_F(Sheets, CancelDuringAnImportClosesTheWindowAndNoAlertFollows)
+TEST_F(Sheets, AfterCancelTheProgressWindowStaysUntilTheImportHasStoppedAndNoAlertFollows)
 {
     {
-        auto big = sampleCollection(folder_.file("Big.sdb"), 150, 150);
-        makeMain(*big);
+        auto big = sampleCollection(folder_.file("Big.sdb"), 40, 10);
+        use(*big);
         run(3, folder_.file("big.sdbi"));
         big->close();
     }
     alerts_.clear();
     auto target = sampleCollection(folder_.file("Target.sdb"), 4, 0);
-    makeMain(*target);
+    use(*target);
     ASSERT_TRUE(browser_->prepareImportExportBrowser(0));
     browser_->show();
     ASSERT_TRUE(browser_->fileChosen(folder_.file("big.sdbi")));
 
-    bool sawWindow = false;
-    QString windowTitle;
-    QTimer::singleShot(0, browser_.get(), [&] {
-        ProgressWindow* window = browser_->progressWindow();
-        sawWindow = window && window->isVisible();
-        if (!window)
-            return;
-        windowTitle = window->windowTitle();
-        for (QPushButton* button : window->findChildren<QPushButton*>()) {
-            if (button->text() == "Cancel")
-                button->click();
-        }
-    });
+    // Another program holds the collection's write lock: the import waits
+    // for it, so the Cancel surely comes while the job still runs.
+    QString error;
+    auto holder = Connection::open(folder_.file("Target.sdb/spinora.db"), Connection::Mode::ReadWrite, &error);
+    ASSERT_TRUE(holder && holder->execute("BEGIN IMMEDIATE")) << error.toStdString();
     browser_->importExportButton()->click();
-    EXPECT_TRUE(sawWindow);
-    EXPECT_EQ(windowTitle, "Importing Database");
-    EXPECT_EQ(browser_->progressWindow(), nullptr) << "Cancel closes the progress window at once";
-    ASSERT_TRUE(waitUntilReported());
+    ProgressWindow* window = browser_->progressWindow();
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Importing Database");
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->text() == "Cancel")
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QTest::qWait(300);
+    EXPECT_TRUE(window->isVisible()) << "the window stays while the job still runs";
+    EXPECT_TRUE(window->isStopping());
+    EXPECT_TRUE(browser_->isRunning());
+    ASSERT_TRUE(holder->execute("ROLLBACK"));
+    ASSERT_TRUE(waitUntilEnded(*browser_));
     QApplication::processEvents();
     EXPECT_TRUE(alerts_.empty()) << alerts_.front().title.toStdString();
     EXPECT_EQ(target->cacti().size(), 4u);
+    holder->close();
     target->close();
     EXPECT_EQ(queryInt(folder_.file("Target.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 4);
 }
 
 TEST_F(Sheets, FunctionsShowTheirTitlesFileKindsAndCsvNote)
 {
+    auto document = newCollection(folder_.file("F.sdb"), true);
+    use(*document);
     const struct {
         int type;
         const char* title;
@@ -284,9 +283,8 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
 {
     TempFolder folder;
     auto document = sampleCollection(folder.file("R.sdb"), 6);
-    makeMain(*document);
     std::vector<Alert> alerts;
-    ExportReportBrowser sheet;
+    ExportReportBrowser sheet(*document, nullptr);
     sheet.setAlertFunction([&](QWidget*, const QString& title, const QString& text) { alerts.push_back({title, text}); });
     sheet.prepareBrowser();
     EXPECT_EQ(sheet.windowTitle(), "Export to HTML Report");
@@ -303,6 +301,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     EXPECT_EQ(sheet.typeSelection(), 2);
     sheet.show();
     sheet.exportButton()->click();
+    ASSERT_TRUE(waitUntilEnded(sheet));
     ASSERT_EQ(alerts.size(), 1u);
     EXPECT_EQ(alerts[0].title, "Export Complete");
     EXPECT_EQ(alerts[0].text, "Report export complete!");
@@ -326,6 +325,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     answer = true;
     const QDateTime written = QFileInfo(folder.file("out/spinora_report.html")).lastModified();
     sheet.exportButton()->click();
+    ASSERT_TRUE(waitUntilEnded(sheet));
     ASSERT_EQ(alerts.size(), 2u);
     EXPECT_EQ(alerts[1].text, "Report export complete!");
     EXPECT_GE(QFileInfo(folder.file("out/spinora_report.html")).lastModified(), written);
@@ -336,28 +336,46 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     sheet.folderChosen(folder.file("missing/deeper"));
     sheet.filenameTextField()->setText("r.html");
     sheet.exportButton()->click();
+    ASSERT_TRUE(waitUntilEnded(sheet));
     ASSERT_EQ(alerts.size(), 2u);
     EXPECT_EQ(alerts[1].title, "Export Error");
     EXPECT_EQ(alerts[1].text, "An error occurred during report export.");
     document->close();
 }
 
-TEST(SheetEntryPoints, TheMenusEntryPointsRunTheSharedSheetsModally)
+// After File > Import From in one collection, File > New, then Import From
+// in the new one, the one shared sheet opened behind the new window and
+// blocked the whole application.
+TEST(SheetEntryPoints, EachWindowHasItsOwnSheetsModalToItAlone)
 {
-    QStringList seen;
-    auto closeModal = [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        seen << modal->windowTitle();
-        qobject_cast<QDialog*>(modal)->reject();
-    };
-    QTimer::singleShot(0, closeModal);
-    presentImportExportBrowser(nullptr, 5);
-    QTimer::singleShot(0, closeModal);
-    presentImportExportBrowser(nullptr, 1);
-    presentImportExportBrowser(nullptr, 9); // no such function: nothing opens
-    QTimer::singleShot(0, closeModal);
-    presentExportReportBrowser(nullptr);
-    EXPECT_EQ(seen, QStringList({"Export To CSV", "Import From Spinora Database", "Export to HTML Report"}));
+    TempFolder folder;
+    auto first = newCollection(folder.file("First.sdb"), true);
+    auto second = newCollection(folder.file("Second.sdb"), true);
+    QWidget firstWindow, secondWindow;
+    firstWindow.show();
+    secondWindow.show();
+    DocumentRegistry& documents = SpinoraUtility::sharedManager().documents();
+
+    documents.registerAsMainDocument(first.get());
+    presentImportExportBrowser(&firstWindow, 0);
+    documents.registerAsMainDocument(second.get());
+    presentImportExportBrowser(&secondWindow, 1);
+    presentImportExportBrowser(&secondWindow, 9); // no such function: nothing changes
+    presentExportReportBrowser(&secondWindow);
+
+    auto* firstSheet = firstWindow.findChild<ImportExportBrowser*>();
+    auto* secondSheet = secondWindow.findChild<ImportExportBrowser*>();
+    ASSERT_TRUE(firstSheet && secondSheet);
+    EXPECT_NE(firstSheet, secondSheet);
+    EXPECT_EQ(&firstSheet->document(), first.get());
+    EXPECT_EQ(&secondSheet->document(), second.get());
+    for (QDialog* sheet : {static_cast<QDialog*>(firstSheet), static_cast<QDialog*>(secondSheet),
+                           static_cast<QDialog*>(secondWindow.findChild<ExportReportBrowser*>())}) {
+        ASSERT_TRUE(sheet);
+        EXPECT_EQ(sheet->windowModality(), Qt::WindowModal) << sheet->windowTitle().toStdString();
+    }
+    EXPECT_TRUE(firstSheet->isVisible());
+    EXPECT_EQ(firstSheet->windowTitle(), "Import From SDBI");
+    EXPECT_EQ(secondSheet->windowTitle(), "Import From Spinora Database");
+    documents.registerAsMainDocument(nullptr);
 }

@@ -1,0 +1,147 @@
+// A large import through the window's own menu while its list is scrolled,
+// searched and painted, then the rest of the exchange cycle through the same
+// menus: the jobs must never touch the window's records or widgets (Qt warns
+// of timers started from another thread, and the message handler fails the
+// test on any warning), and the list shows the new rows the moment an import
+// has ended.
+#include "ShellTestSupport.h"
+
+#include "CactusViewController.h"
+#include "DocumentWindow.h"
+#include "DocumentWindowFactory.h"
+#include "ExportJob.h"
+#include "ImportExportBrowser.h"
+#include "ProgressWindow.h"
+#include "SampleCollection.h"
+#include "SpinoraDatabase.h"
+#include "UndoActions.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace spinora::test {
+namespace {
+
+using ImportWhileBrowsing = ShellTest;
+
+TEST_F(ImportWhileBrowsing, AFullCycleThroughTheMenusKeepsTheListUsableAndShowsTheNewRowsAtOnce)
+{
+    // The file: 3,000 plants with their schedules, logs and photos.
+    const QString file = folder_.file("large.sdbi");
+    {
+        auto source = newCollection(folder_.file("Source.sdb"), true);
+        SampleCollection::fill(*source, SampleSize{3000, 300, 6000, 200, 160});
+        QString reason;
+        const std::optional<ExportRequest> request = ExportJob::prepare(*source, file, 0, true, &reason);
+        ASSERT_TRUE(request) << reason.toStdString();
+        JobContext context;
+        ASSERT_EQ(ExportJob::run(*request, context), kJobFinished) << context.error().toStdString();
+        source->close();
+    }
+    const QString target = makeCollection(QStringLiteral("Target"), 400);
+    services_.presentImportExportBrowser = [](QWidget* window, int type) { presentImportExportBrowser(window, type); };
+    app_ = std::make_unique<SpinoraAppDelegate>(makeDocumentWindow, services_, QStringLiteral("1.2"));
+    SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(target);
+    ASSERT_NE(document, nullptr);
+    auto* window = qobject_cast<DocumentWindow*>(app_->windowForDocument(document));
+    ASSERT_NE(window, nullptr);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+
+    // The list is searched and scrolled before the import starts.
+    QTest::keyClicks(window->searchField(), QStringLiteral("a"));
+    settle();
+    CactusViewController* list = window->cactusList();
+    QScrollBar* scroll = list->tableView()->verticalScrollBar();
+    scroll->setValue(scroll->maximum() / 2);
+    const int rowsBefore = list->numberOfRows();
+    ASSERT_GT(rowsBefore, 0);
+
+    // File > Import From > SDBI, the menu this window shows.
+    QAction* importSdbi = app_->importFromMenu()->findChild<QAction*>(QStringLiteral("importSdbi"));
+    ASSERT_NE(importSdbi, nullptr);
+    importSdbi->trigger();
+    auto* sheet = window->findChild<ImportExportBrowser*>();
+    ASSERT_TRUE(sheet && sheet->isVisible());
+    QStringList alerts;
+    sheet->setAlertFunction([&alerts](QWidget*, const QString& title, const QString&) { alerts << title; });
+    ASSERT_TRUE(sheet->fileChosen(file));
+    QTest::mouseClick(sheet->importExportButton(), Qt::LeftButton);
+
+    // While the job runs the window is painted, scrolled and searched again.
+    ProgressWindow* progress = sheet->progressWindow();
+    ASSERT_TRUE(progress && progress->isVisible());
+    QElapsedTimer timer;
+    timer.start();
+    int round = 0;
+    while (sheet->isRunning() && timer.elapsed() < 120000) {
+        scroll->setValue(round % 2 ? scroll->maximum() : scroll->maximum() / 3);
+        window->searchField()->setText(round % 2 ? QStringLiteral("a") : QStringLiteral("ar"));
+        window->grab();
+        ++round;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    ASSERT_FALSE(sheet->isRunning());
+    EXPECT_EQ(alerts, QStringList{"Import Complete"});
+
+    // The new rows are in the list now, under the same search.
+    window->searchField()->setText(QStringLiteral("a"));
+    settle();
+    EXPECT_EQ(document->cacti().size(), 3400u);
+    EXPECT_GT(list->numberOfRows(), rowsBefore);
+    EXPECT_EQ(list->numberOfRows(), int(document->displayedCacti().size()));
+
+    // Edit > Undo Import gives back the collection as it was; Redo brings
+    // the import back.
+    QAction* undo = window->undoActions().undoAction();
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Undo Import"));
+    undo->trigger();
+    settle();
+    EXPECT_EQ(document->cacti().size(), 400u);
+    EXPECT_EQ(list->numberOfRows(), int(document->displayedCacti().size()));
+    window->undoActions().redoAction()->trigger();
+    settle();
+    EXPECT_EQ(document->cacti().size(), 3400u);
+
+    // The rest of the cycle through the same menus: each export, then each
+    // kind of import of what was exported.
+    auto run = [&](QMenu* menu, const char* action, const QString& path, int option) {
+        alerts.clear();
+        menu->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        EXPECT_TRUE(sheet->isVisible()) << action;
+        sheet->optionButton(option)->click();
+        EXPECT_TRUE(sheet->fileChosen(path)) << action;
+        QTest::mouseClick(sheet->importExportButton(), Qt::LeftButton);
+        QElapsedTimer clock;
+        clock.start();
+        while (sheet->isRunning() && clock.elapsed() < 120000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(alerts.size(), 1) << action;
+        return alerts.value(0);
+    };
+    EXPECT_EQ(run(app_->exportToMenu(), "exportSdbi", folder_.file("cacti.sdbi"), 2), "Export Complete");
+    EXPECT_EQ(run(app_->exportToMenu(), "exportDatabase", folder_.file("Copy.sdb"), 0), "Export Complete");
+    EXPECT_EQ(run(app_->exportToMenu(), "exportCsv", folder_.file("all.csv"), 0), "Export Complete");
+    const size_t cacti = document->cacti().size();
+    EXPECT_EQ(run(app_->importFromMenu(), "importSdbi", folder_.file("cacti.sdbi"), 2), "Import Complete");
+    EXPECT_EQ(run(app_->importFromMenu(), "importDatabase", folder_.file("Copy.sdb"), 2), "Import Complete");
+    EXPECT_EQ(run(app_->importFromMenu(), "importCsv", folder_.file("all.csv"), 2), "Import Complete");
+    settle();
+    EXPECT_EQ(document->cacti().size(), 4 * cacti);
+    window->searchField()->clear();
+    settle();
+    EXPECT_EQ(list->numberOfRows(), int(document->displayedCacti().size()));
+    window->grab();
+    window->close();
+    settle();
+}
+
+} // namespace
+} // namespace spinora::test
