@@ -9,3 +9,6 @@ configure_and_build
 cd "$SPINORA_BUILD"
 # The device tests want a private avahi-daemon on loopback: started around ctest.
 "$SPINORA_ROOT/tests/device/with-avahi.sh" env QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 600
+
+# The jobs' threads under ThreadSanitizer (see tsan_build_and_test).
+tsan_build_and_test

@@ -57,3 +57,24 @@ configure_and_build() {
     -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
     cmake --build "$SPINORA_BUILD" -j"$(nproc)"
 }
+
+# The exchange, device and view tests that run jobs, transfers and thumbnail
+# workers on threads, once more under ThreadSanitizer: a build folder of its
+# own, only the targets those tests need (no command-line tool), line tables
+# only, one time zone. Reports whose whole stack is inside Qt's own
+# (uninstrumented) libraries are suppressed in tests/tsan.supp; any other
+# report fails the run.
+SPINORA_TSAN_BUILD="${SPINORA_TSAN_BUILD:-$SPINORA_ROOT/build-tsan}"
+SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test)
+
+tsan_build_and_test() {
+  local pattern
+  pattern="^($(IFS='|'; echo "${SPINORA_TSAN_TESTS[*]}"))(\\.UTC)?\$"
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_TSAN_BUILD" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE= \
+    -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -g1" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
+    cmake --build "$SPINORA_TSAN_BUILD" -j"$(nproc)" --target "${SPINORA_TSAN_TESTS[@]}" &&
+    (cd "$SPINORA_TSAN_BUILD" &&
+      TSAN_OPTIONS="suppressions=$SPINORA_ROOT/tests/tsan.supp second_deadlock_stack=1 history_size=4" \
+        QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 900 -R "$pattern")
+}
