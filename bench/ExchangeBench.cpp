@@ -1,289 +1,251 @@
-// Export and import of interchange files and the report, each beside its
-// floor: the same output made with the plain SQLite C API, in the same run,
-// so the x_floor counter of a job is its ratio to that floor.
+// The exchange jobs, each timed as a whole process beside its floor: the same
+// output made by a process that uses nothing but the SQLite C API and plain
+// file writes (Floors.cpp). Job and floor take turns in one run; each
+// benchmark prints the medians, their ratio (x_floor) and the peak memory of
+// both processes.
 //
-// The collection is made by the sample generator with camera-sized photos
-// (1280 x 960 JPEGs of a few hundred kilobytes): 2,000 cacti by default,
-// SPINORA_BENCH_CACTI=10000 for the large collection (400 / 2,000 photos).
-#include "FloorSupport.h"
-#include "InterchangeExport.h"
-#include "InterchangeImport.h"
-#include "ReportExport.h"
-#include "Resources.h"
-#include "SpinoraDatabase.h"
-#include "SpinoraUtility.h"
-#include "WorkFiles.h"
+// The collection is made by `spinora-cli sample --camera` (camera-sized
+// photos): 2,000 cacti by default; SPINORA_BENCH_CACTI=10000 for the large
+// collection (2,000 schedules, 50,000 logs, 2,000 photos). SPINORA_BENCH_DIR
+// keeps the files between runs; SPINORA_BENCH_RUNS sets the turns (3).
+//   build/bench/exchange_bench
+#include "Floors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include <fcntl.h>
-#include <unistd.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
-using namespace spinora;
-using namespace spinora::bench;
+extern char** environ;
 
 namespace {
 
-const int kCacti = benchCacti(2000);
-
-QString largeCollection()
+int setting(const char* name, int fallback)
 {
-    static const QString path = [] {
-        const QString package = benchFolder() + QStringLiteral("/Collection-%1.sdb").arg(kCacti);
-        if (QFileInfo::exists(package + "/spinora.db"))
-            return package;
-        SampleSize size{kCacti, kCacti / 5, kCacti * 5, kCacti / 5, 1280};
-        size.photoVariants = 8;
-        SpinoraDatabase document(package);
-        document.setTemplateChoice(false);
-        document.readFromURL(package);
-        SampleCollection::fill(document, size);
-        document.close();
-        return package;
-    }();
-    return path;
+    const char* text = std::getenv(name);
+    const int n = text ? std::atoi(text) : 0;
+    return n > 0 ? n : fallback;
 }
 
-const QString& largeInterchangeFile()
+const int kCacti = setting("SPINORA_BENCH_CACTI", 2000);
+const int kRuns = setting("SPINORA_BENCH_RUNS", 3);
+QString self;
+
+QString benchFolder()
 {
-    static const QString path = [] {
-        const QString file = benchFolder() + QStringLiteral("/Collection-%1.sdbi").arg(kCacti);
-        if (QFileInfo::exists(file))
-            return file;
-        SpinoraDatabase document(largeCollection());
-        document.readFromURL(largeCollection());
-        document.setImportExportFilename(file);
-        document.setExportType(0);
-        InterchangeExport::exportDatabaseThread(document);
-        document.close();
-        return file;
-    }();
-    return path;
+    static QTemporaryDir scratch;
+    const char* kept = std::getenv("SPINORA_BENCH_DIR");
+    const QString folder = kept && *kept ? QString::fromUtf8(kept) : scratch.path();
+    QDir().mkpath(folder);
+    return folder;
 }
 
-void syncFolder(const QString& folder)
+QString file(const QString& name)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY);
-    if (fd >= 0) {
-        ::syncfs(fd);
-        ::close(fd);
+    return benchFolder() + QLatin1Char('/') + name;
+}
+
+// One finished process: its wall time and its peak resident memory.
+struct Run {
+    double seconds = 0;
+    double peakMegabytes = 0;
+    int status = -1;
+};
+
+Run spawn(const QStringList& command)
+{
+    std::vector<std::string> words;
+    for (const QString& word : command)
+        words.push_back(word.toStdString());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    // The jobs' progress lines are not wanted on the bench's terminal.
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    Run run;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
     }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    posix_spawn_file_actions_destroy(&actions);
+    return run;
 }
 
-// --- export-sdbi
-
-// A backup of the collection's database, then every photo's two files as
-// blobs in one transaction.
-void BM_ExportSdbi_Floor(benchmark::State& state)
+QStringList cli(const QStringList& arguments)
 {
-    const QString package = largeCollection();
-    const QString out = benchFolder() + "/floor.sdbi";
-    double total = 0;
+    return QStringList{QStringLiteral(SPINORA_CLI)} + arguments;
+}
+
+QStringList floor(const QStringList& arguments)
+{
+    return QStringList{self, QStringLiteral("--floor")} + arguments;
+}
+
+// The collection and its exports, made once (kept with SPINORA_BENCH_DIR).
+QString made(const QString& path, const QStringList& command)
+{
+    if (!QFileInfo::exists(path) && spawn(command).status != 0) {
+        std::fprintf(stderr, "could not make %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    return path;
+}
+
+QString collection()
+{
+    const QString path = file(QStringLiteral("Sample-%1.sdb").arg(kCacti));
+    return made(path, cli({"sample", path, "--cacti", QString::number(kCacti), "--watering", QString::number(kCacti / 5),
+                           "--logs", QString::number(kCacti * 5), "--photos", QString::number(kCacti / 5), "--camera"}));
+}
+
+QString interchangeFile()
+{
+    const QString path = file(QStringLiteral("Sample-%1.sdbi").arg(kCacti));
+    return made(path, cli({"export-sdbi", collection(), path}));
+}
+
+QString csvFile()
+{
+    const QString path = file(QStringLiteral("Sample-%1.csv").arg(kCacti));
+    return made(path, cli({"export-csv", collection(), path}));
+}
+
+QString emptyTemplate()
+{
+    return QStringLiteral(SPINORA_RESOURCES) + QStringLiteral("/spinora_emptydb.sdbi");
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The floor and the job take turns; `prepare` runs untimed before each
+// (a fresh empty collection for the imports).
+void compare(benchmark::State& state, const std::function<void()>& prepare, const QStringList& floorCommand,
+             const QStringList& jobCommand)
+{
+    std::vector<double> floors, jobs;
+    double floorPeak = 0, jobPeak = 0;
     for (auto _ : state) {
-        QFile::remove(out);
-        const Stopwatch watch;
-        sqlite3* from = openPlain(package + "/spinora.db");
-        sqlite3* to = openPlain(out);
-        sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-        sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        sqlite3_close(from);
-        execPlain(to, "BEGIN");
-        std::vector<sqlite3_int64> keys;
-        sqlite3_stmt* select = preparePlain(to, "SELECT pk FROM image");
-        while (sqlite3_step(select) == SQLITE_ROW)
-            keys.push_back(sqlite3_column_int64(select, 0));
-        sqlite3_finalize(select);
-        sqlite3_stmt* update = preparePlain(to, "UPDATE image SET photo=?, thumbnail=? WHERE pk=?");
-        for (sqlite3_int64 key : keys) {
-            const QByteArray photo = readPlainFile(package + QStringLiteral("/sp-%1.jpg").arg(key));
-            const QByteArray thumbnail = readPlainFile(package + QStringLiteral("/sp-%1t.jpg").arg(key));
-            sqlite3_bind_blob(update, 1, photo.constData(), int(photo.size()), SQLITE_STATIC);
-            sqlite3_bind_blob(update, 2, thumbnail.constData(), int(thumbnail.size()), SQLITE_STATIC);
-            sqlite3_bind_int64(update, 3, key);
-            sqlite3_step(update);
-            sqlite3_reset(update);
+        prepare();
+        const Run base = spawn(floorCommand);
+        prepare();
+        const Run job = spawn(jobCommand);
+        if (base.status != 0 || job.status != 0) {
+            state.SkipWithError("a process failed");
+            return;
         }
-        sqlite3_finalize(update);
-        execPlain(to, "COMMIT");
-        sqlite3_close(to);
-        const double s = watch.seconds();
-        state.SetIterationTime(s);
-        total += s;
+        floors.push_back(base.seconds);
+        jobs.push_back(job.seconds);
+        floorPeak = std::max(floorPeak, base.peakMegabytes);
+        jobPeak = std::max(jobPeak, job.peakMegabytes);
+        state.SetIterationTime(job.seconds);
     }
-    recordTime(state, "export-sdbi/floor", total);
+    state.counters["job_s"] = median(jobs);
+    state.counters["floor_s"] = median(floors);
+    state.counters["x_floor"] = median(jobs) / std::max(1e-9, median(floors));
+    state.counters["job_MB"] = jobPeak;
+    state.counters["floor_MB"] = floorPeak;
 }
-BENCHMARK(BM_ExportSdbi_Floor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+
+void fresh(const QString& path, bool collectionToo)
+{
+    QDir(path).removeRecursively();
+    if (collectionToo)
+        spawn(cli({"new", path, "--empty"}));
+    else
+        QDir().mkpath(path);
+}
 
 void BM_ExportSdbi(benchmark::State& state)
 {
-    SpinoraDatabase document(largeCollection());
-    document.readFromURL(largeCollection());
-    double total = 0;
-    for (auto _ : state) {
-        document.setImportExportFilename(benchFolder() + "/out.sdbi");
-        document.setExportType(0);
-        const Stopwatch watch;
-        if (InterchangeExport::exportDatabaseThread(document) != kJobFinished)
-            state.SkipWithError("export failed");
-        const double s = watch.seconds();
-        state.SetIterationTime(s);
-        total += s;
-    }
-    recordTime(state, "export-sdbi", total);
+    compare(state, [] {}, floor({"export-sdbi", collection(), file("floor.sdbi")}),
+            cli({"export-sdbi", collection(), file("job.sdbi"), "--force"}));
 }
-BENCHMARK(BM_ExportSdbi)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
-
-// --- import-sdbi
-
-// A fresh database from the empty template, every table copied by
-// INSERT..SELECT, every photo's blobs written out as its files, one sync.
-void BM_ImportSdbi_Floor(benchmark::State& state)
-{
-    const QString file = largeInterchangeFile();
-    const QString target = benchFolder() + "/floor-import";
-    double total = 0;
-    for (auto _ : state) {
-        SpinoraUtility::removeFileIfExists(target);
-        QDir().mkpath(target);
-        const Stopwatch watch;
-        const QString database = target + "/spinora.db";
-        QFile::copy(Resources::path("spinora_emptydb.sdbi"), database);
-        sqlite3* db = openPlain(database);
-        execPlain(db, "ATTACH '" + file.toStdString() + "' AS incoming");
-        execPlain(db, "BEGIN");
-        for (const char* table : {"watering", "cactus", "log", "event", "species", "image"}) {
-            std::string columns;
-            for (const std::string& column : columnsOf(db, "main", table)) {
-                if (column != "photo" && column != "thumbnail")
-                    columns += (columns.empty() ? "" : ", ") + column;
-            }
-            execPlain(db, std::string("INSERT INTO main.") + table + " (" + columns + ") SELECT " + columns +
-                              " FROM incoming." + table);
-        }
-        sqlite3_stmt* blobs = preparePlain(db, "SELECT pk, photo, thumbnail FROM incoming.image");
-        while (sqlite3_step(blobs) == SQLITE_ROW) {
-            const qint64 key = sqlite3_column_int64(blobs, 0);
-            writePlainFile(target + QStringLiteral("/sp-%1.jpg").arg(key), sqlite3_column_blob(blobs, 1),
-                           sqlite3_column_bytes(blobs, 1));
-            writePlainFile(target + QStringLiteral("/sp-%1t.jpg").arg(key), sqlite3_column_blob(blobs, 2),
-                           sqlite3_column_bytes(blobs, 2));
-        }
-        sqlite3_finalize(blobs);
-        syncFolder(target);
-        execPlain(db, "COMMIT");
-        sqlite3_close(db);
-        const double s = watch.seconds();
-        state.SetIterationTime(s);
-        total += s;
-    }
-    recordTime(state, "import-sdbi/floor", total);
-}
-BENCHMARK(BM_ImportSdbi_Floor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ExportSdbi)->Unit(benchmark::kMillisecond)->Iterations(kRuns)->UseManualTime();
 
 void BM_ImportSdbi(benchmark::State& state)
 {
-    const QString file = largeInterchangeFile();
-    int round = 0;
-    double total = 0;
-    for (auto _ : state) {
-        const QString path = benchFolder() + QStringLiteral("/Empty%1.sdb").arg(round++);
-        SpinoraUtility::removeFileIfExists(path);
-        auto document = std::make_unique<SpinoraDatabase>(path);
-        document->setTemplateChoice(true);
-        document->readFromURL(path);
-        SpinoraUtility::copyFileFrom(file, WorkFiles::importDatabase());
-        SpinoraUtility::removeFileIfExists(WorkFiles::importPhotos());
-        QDir().mkpath(WorkFiles::importPhotos());
-        document->setImportExportFilename(WorkFiles::importPhotos());
-        document->setImportType(0);
-        const Stopwatch watch;
-        if (InterchangeImport::importDatabaseThread(*document) != kJobFinished)
-            state.SkipWithError(document->jobError().toUtf8().constData());
-        const double s = watch.seconds();
-        state.SetIterationTime(s);
-        total += s;
-        document.reset();
-        SpinoraUtility::removeFileIfExists(path);
-    }
-    recordTime(state, "import-sdbi", total);
+    const QString file = interchangeFile();
+    compare(
+        state,
+        [] {
+            fresh(::file("FloorImport"), false);
+            fresh(::file("JobImport.sdb"), true);
+        },
+        floor({"import-sdbi", file, ::file("FloorImport"), emptyTemplate()}), cli({"import", ::file("JobImport.sdb"), file}));
 }
-BENCHMARK(BM_ImportSdbi)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ImportSdbi)->Unit(benchmark::kMillisecond)->Iterations(kRuns)->UseManualTime();
 
-// --- report (thumbnails, the default photo size)
-
-QByteArray htmlEscaped(const unsigned char* text)
+void BM_ImportCsv(benchmark::State& state)
 {
-    return text ? QString::fromUtf8(reinterpret_cast<const char*>(text)).toHtmlEscaped().toUtf8() : QByteArray();
+    const QString csv = csvFile();
+    compare(
+        state,
+        [] {
+            QFile::remove(file("floor-csv.db"));
+            fresh(file("CsvImport.sdb"), true);
+        },
+        floor({"import-csv", csv, file("floor-csv.db"), emptyTemplate()}), cli({"import", file("CsvImport.sdb"), csv}));
 }
+BENCHMARK(BM_ImportCsv)->Unit(benchmark::kMillisecond)->Iterations(kRuns)->UseManualTime();
 
-// One SELECT pass over every table, each column written out as a line of
-// the page, and each photo's thumbnail copied beside it.
-void BM_Report_Floor(benchmark::State& state)
+void BM_ExportCsv(benchmark::State& state)
 {
-    const QString package = largeCollection();
-    const QString folder = benchFolder() + "/floor-report";
-    double total = 0;
-    for (auto _ : state) {
-        SpinoraUtility::removeFileIfExists(folder);
-        QDir().mkpath(folder + "/photos");
-        const Stopwatch watch;
-        sqlite3* db = openPlain(package + "/spinora.db");
-        execPlain(db, "BEGIN");
-        FILE* page = std::fopen((folder + "/page.html").toUtf8().constData(), "wb");
-        for (const char* sql : {"SELECT * FROM cactus", "SELECT * FROM watering", "SELECT * FROM log"}) {
-            sqlite3_stmt* st = preparePlain(db, sql);
-            while (sqlite3_step(st) == SQLITE_ROW) {
-                std::fputs("<div class=\"record\">\n", page);
-                for (int c = 0; c < sqlite3_column_count(st); ++c) {
-                    const QByteArray text = htmlEscaped(sqlite3_column_text(st, c));
-                    std::fprintf(page, "<p><b>%s</b> %s</p>\n", sqlite3_column_name(st, c), text.constData());
-                }
-                std::fputs("</div>\n", page);
-            }
-            sqlite3_finalize(st);
-        }
-        std::fclose(page);
-        sqlite3_stmt* images = preparePlain(db, "SELECT pk FROM image");
-        while (sqlite3_step(images) == SQLITE_ROW) {
-            const qint64 key = sqlite3_column_int64(images, 0);
-            const QByteArray thumbnail = readPlainFile(package + QStringLiteral("/sp-%1t.jpg").arg(key));
-            writePlainFile(folder + QStringLiteral("/photos/%1.jpg").arg(key), thumbnail.constData(), int(thumbnail.size()));
-        }
-        sqlite3_finalize(images);
-        execPlain(db, "COMMIT");
-        sqlite3_close(db);
-        const double s = watch.seconds();
-        state.SetIterationTime(s);
-        total += s;
-    }
-    recordTime(state, "report/floor", total);
+    compare(state, [] {}, floor({"export-csv", collection(), file("floor.csv")}),
+            cli({"export-csv", collection(), file("job.csv"), "--force"}));
 }
-BENCHMARK(BM_Report_Floor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->Iterations(kRuns)->UseManualTime();
 
 void BM_Report(benchmark::State& state)
 {
-    SpinoraDatabase document(largeCollection());
-    document.readFromURL(largeCollection());
-    const QString folder = benchFolder() + "/report";
-    QDir().mkpath(folder);
-    double total = 0;
-    for (auto _ : state) {
-        SpinoraUtility::removeFileIfExists(folder + "/" + ReportExport::pageFileName("report.html"));
-        SpinoraUtility::removeFileIfExists(folder + "/" + ReportExport::photoFolderName("report.html"));
-        document.setImportExportPath(folder);
-        document.setImportExportFilename("report.html");
-        document.setExportType(1);
-        const Stopwatch watch;
-        if (ReportExport::exportReportThread(document) != kJobFinished)
-            state.SkipWithError(document.jobError().toUtf8().constData());
-        const double s = watch.seconds();
-        state.SetIterationTime(s);
-        total += s;
-    }
-    recordTime(state, "report", total);
+    compare(state, [] { fresh(file("floor-report"), false); }, floor({"report", collection(), file("floor-report")}),
+            cli({"report", collection(), file("job-report.html"), "--force"}));
 }
-BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->Iterations(kRuns)->UseManualTime();
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--floor")
+        return spinora::bench::runFloor(argc - 2, argv + 2);
+    QCoreApplication app(argc, argv);
+    self = QCoreApplication::applicationFilePath();
+    // The jobs run with caches and settings folders of their own.
+    QTemporaryDir home;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+        setenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8().constData(), 1);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
