@@ -14,6 +14,7 @@
 #include <sqlite3.h>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,31 +41,6 @@ QByteArray readWholeFile(const QString& path)
     return Image::readPictureFile(path, QFileInfo(path).absolutePath());
 }
 
-// A new file of a staging folder, written straight: the folder is thrown
-// away when the job fails and synced once before its commit point, so a
-// temporary file and rename per photo buys nothing. O_EXCL and O_NOFOLLOW:
-// nothing planted at the name (a link out of the folder) is written through.
-bool writeNewFile(const QString& path, const QByteArray& data)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    qsizetype written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + written, static_cast<size_t>(data.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    const bool ok = ::close(fd) == 0 && written == data.size();
-    if (!ok)
-        ::unlink(name.constData());
-    return ok;
-}
-
 // Write errors of photo files are not reported: the record stays usable and
 // the blob, where there is one, restores the file later. A package's files
 // are replaced whole, so a failed write leaves the file that was there.
@@ -72,7 +48,7 @@ void writeWholeFile(const QString& path, const QByteArray& data, bool staged = f
 {
     if (data.isEmpty())
         return;
-    if (staged && writeNewFile(path, data))
+    if (staged && Image::writeNewFile(path, data))
         return;
     FileHelpers::writeFile(path, data);
 }
@@ -80,34 +56,6 @@ void writeWholeFile(const QString& path, const QByteArray& data, bool staged = f
 void writeJpeg(const QString& path, const QImage& image)
 {
     writeWholeFile(path, Image::encodeJpeg(image));
-}
-
-// The JPEG of a thumbnail's centred square, cut from the thumbnail's JPEG:
-// a square thumbnail is its own square, byte for byte; otherwise only the
-// square is decoded. Pictures turned by their EXIF orientation take the
-// long way, as the square is measured upright.
-QByteArray croppedThumbnailJpeg(const QByteArray& thumbnailJpeg)
-{
-    QBuffer buffer;
-    buffer.setData(thumbnailJpeg);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    const bool jpeg = reader.format() == "jpeg" || reader.format() == "jpg";
-    if (jpeg && size.isValid() && !size.isEmpty() && reader.transformation() == QImageIOHandler::TransformationNone) {
-        const int w = size.width();
-        const int h = size.height();
-        if (w == h)
-            return thumbnailJpeg;
-        const int side = std::min(w, h);
-        // The same square as Image::centredSquare.
-        const QRect square = w > h ? QRect((w - h) / 2, 0, side, side) : QRect(0, (h - w) - (h - w) / 2, side, side);
-        reader.setClipRect(square);
-        const QImage cut = reader.read();
-        if (cut.size() == square.size())
-            return Image::encodeJpeg(cut);
-    }
-    return Image::encodeJpeg(Image::centredSquare(Image::decode(thumbnailJpeg)));
 }
 
 } // namespace
@@ -154,6 +102,60 @@ QString Image::fileNamed(const QString& suffix) const
 }
 
 // --- Pictures
+
+// A staging folder is thrown away when its job fails and synced once
+// before its commit point, so a temporary file and rename per photo buys
+// nothing. O_EXCL and O_NOFOLLOW: nothing planted at the name (a link out of
+// the folder) is written through.
+bool Image::writeNewFile(const QString& path, const QByteArray& data)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + written, static_cast<size_t>(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool ok = ::close(fd) == 0 && written == data.size();
+    if (!ok)
+        ::unlink(name.constData());
+    return ok;
+}
+
+// The JPEG of a thumbnail's centred square, cut from the thumbnail's JPEG:
+// a square thumbnail is its own square, byte for byte; otherwise only the
+// square is decoded. Pictures turned by their EXIF orientation take the
+// long way, as the square is measured upright.
+QByteArray Image::croppedThumbnailJpeg(const QByteArray& thumbnailJpeg)
+{
+    QBuffer buffer;
+    buffer.setData(thumbnailJpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    const bool jpeg = reader.format() == "jpeg" || reader.format() == "jpg";
+    if (jpeg && size.isValid() && !size.isEmpty() && reader.transformation() == QImageIOHandler::TransformationNone) {
+        const int w = size.width();
+        const int h = size.height();
+        if (w == h)
+            return thumbnailJpeg;
+        const int side = std::min(w, h);
+        // The same square as centredSquare.
+        const QRect square = w > h ? QRect((w - h) / 2, 0, side, side) : QRect(0, (h - w) - (h - w) / 2, side, side);
+        reader.setClipRect(square);
+        const QImage cut = reader.read();
+        if (cut.size() == square.size())
+            return encodeJpeg(cut);
+    }
+    return encodeJpeg(centredSquare(decode(thumbnailJpeg)));
+}
+
 
 QByteArray Image::readPictureFile(const QString& file, const QString& folder, PictureFileProblem* problem)
 {
@@ -238,33 +240,34 @@ QImage refused(QString* reason, const QString& why)
 
 // A picture read as a photo, once its bytes are known to be within the
 // file size limit (see Image::readImageFile).
-QImage decodePhoto(QImageReader& reader, QString* reason)
+QImage decodePhoto(QImageReader& reader, QString* reason, const Image::PhotoLimits& limits = {})
 {
+    const int photoSize = limits.photoSize;
     reader.setAutoTransform(true);
     reader.setAllocationLimit(256); // MB; the decoder refuses more
     if (!reader.canRead())
         return refused(reason, QStringLiteral("the file is not a picture"));
     // A header can announce any size: look before decoding.
     const QSize stored = reader.size();
-    if (stored.isValid() && qint64(stored.width()) * stored.height() > Image::kMaxPicturePixels)
+    if (stored.isValid() && qint64(stored.width()) * stored.height() > limits.maxPixels)
         return refused(reason, QStringLiteral("the picture is too large (%1 × %2 pixels)")
                                    .arg(stored.width())
                                    .arg(stored.height()));
     // Decoding a large picture straight to the photo size lets the JPEG
     // decoder skip most of the work.
-    if (stored.width() > Image::kPhotoSize || stored.height() > Image::kPhotoSize) {
+    if (stored.width() > photoSize || stored.height() > photoSize) {
         const qint64 w = stored.width();
         const qint64 h = stored.height();
-        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * Image::kPhotoSize / h)), Image::kPhotoSize)
-                                   : QSize(Image::kPhotoSize, int(std::max<qint64>(1, h * Image::kPhotoSize / w))));
+        reader.setScaledSize(h > w ? QSize(int(std::max<qint64>(1, w * photoSize / h)), photoSize)
+                                   : QSize(photoSize, int(std::max<qint64>(1, h * photoSize / w))));
     }
     const QImage picture = reader.read();
     if (picture.isNull())
         return refused(reason, QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()));
     // The stored size may be turned by the EXIF orientation or not be known
     // beforehand: the photo size holds whatever the decoder did.
-    if (picture.width() > Image::kPhotoSize || picture.height() > Image::kPhotoSize)
-        return Image::scaledToLongerSide(picture, Image::kPhotoSize);
+    if (picture.width() > photoSize || picture.height() > photoSize)
+        return Image::scaledToLongerSide(picture, photoSize);
     return picture;
 }
 
@@ -272,13 +275,23 @@ QImage decodePhoto(QImageReader& reader, QString* reason)
 
 QImage Image::readImageFile(const QString& file, QString* reason)
 {
+    return readImageFile(file, PhotoLimits(), reason);
+}
+
+QImage Image::readImageFile(const QString& file, const PhotoLimits& limits, QString* reason)
+{
     const QFileInfo info(file);
     if (!info.exists() || !info.isFile() || !info.isReadable())
         return refused(reason, QStringLiteral("the file cannot be read"));
-    if (info.size() > kMaxPictureFileBytes)
-        return refused(reason, QStringLiteral("the file is larger than %1 MB").arg(kMaxPictureFileBytes >> 20));
+    if (info.size() > limits.maxFileBytes)
+        return refused(reason, QStringLiteral("the file is larger than %1 MB").arg(limits.maxFileBytes >> 20));
     QImageReader reader(file);
-    return decodePhoto(reader, reason);
+    return decodePhoto(reader, reason, limits);
+}
+
+QString Image::addingFolder(const QString& packagePath)
+{
+    return packagePath + QStringLiteral("/.spinora-adding");
 }
 
 QByteArray Image::encodeJpeg(const QImage& image)
@@ -416,6 +429,26 @@ bool Image::insertIntoStagingFolder(Connection* db, const QString& folder, bool 
         writeWholeFile(croppedThumbnailFile(), croppedThumbnailJpeg(dataForThumbnail_), true);
     croppedThumbnail_ = QImage(); // decoded again from its file when asked for
     hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
+    dirty_ = false;
+    return false;
+}
+
+bool Image::insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files)
+{
+    if (files.size() != 3 || insertRow(db))
+        return true;
+    path_ = packagePath;
+    const QStringList names{photoFile(), thumbnailFile(), croppedThumbnailFile()};
+    for (int i = 0; i < 3; ++i) {
+        // rename() replaces a file a crash may have left at the name.
+        if (::rename(QFile::encodeName(files[i]).constData(), QFile::encodeName(names[i]).constData()) != 0)
+            return true;
+    }
+    // The pictures are read from the files when first asked for.
+    dataForPhoto_ = dataForThumbnail_ = QByteArray();
+    photo_ = thumbnail_ = croppedThumbnail_ = QImage();
+    hydrated_ = hydratedThumbnail_ = false;
+    hydratedCaption_ = true;
     dirty_ = false;
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QStringList>
 
 #include <memory>
 
@@ -59,6 +60,12 @@ public:
     // rename of its own. Without `withCroppedThumbnail` the square is cut when
     // the thumbnail is first read (hydrateThumbnail).
     bool insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
+    // The row of a photo whose three files (photo, thumbnail, square) were
+    // already written into the package's adding folder: they are renamed to
+    // the row's names, on the same disk. Answers failure; a file that could
+    // not be moved leaves the row and those moved for the caller to take
+    // back (the caller's transaction, deleteFromDatabase).
+    bool insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files);
     bool hydrate() override;
     bool hydrateThumbnail();
     bool hydrateCaption();
@@ -96,6 +103,27 @@ public:
     // orientation and straight at no more than the photo size. On failure a
     // null image and the reason ("the file is not a picture").
     static QImage readImageFile(const QString& file, QString* reason);
+    // The limits a picture file is read as a photo with; the defaults are
+    // the ones above. A background job is handed them with its request.
+    struct PhotoLimits {
+        qint64 maxFileBytes = kMaxPictureFileBytes;
+        qint64 maxPixels = kMaxPicturePixels;
+        int photoSize = kPhotoSize;
+        int thumbnailSize = kThumbnailSize;
+    };
+    static QImage readImageFile(const QString& file, const PhotoLimits& limits, QString* reason);
+
+    // The hidden folder of a package where photos being added from picture
+    // files are prepared ("<package>/.spinora-adding"): inside the package,
+    // so that moving them in is a rename on one disk. Nothing in it belongs
+    // to the collection; a writing open removes what a crash left there.
+    static QString addingFolder(const QString& packagePath);
+    // A new file written straight (no temporary file and rename: its folder
+    // is thrown away on failure), refusing to replace or follow anything
+    // planted at the name. False when it could not be written whole.
+    static bool writeNewFile(const QString& path, const QByteArray& data);
+    // The JPEG of a thumbnail's centred square, cut from the thumbnail's JPEG.
+    static QByteArray croppedThumbnailJpeg(const QByteArray& thumbnailJpeg);
 
     // Image helpers shared with the importers.
     static QImage decode(const QByteArray& data);

@@ -98,6 +98,15 @@ Image* SpinoraDatabase::addImage(std::unique_ptr<Image> image)
     return added;
 }
 
+Image* SpinoraDatabase::addImage(std::unique_ptr<Image> image, const QStringList& preparedFiles)
+{
+    finishLoading();
+    Image* added = image.get();
+    image->insertWithAddedFiles(database_.get(), packageFilename_, preparedFiles);
+    images_.push_back(std::move(image));
+    return added;
+}
+
 // --- Updating
 
 void SpinoraDatabase::updateCactus(Cactus* cactus)

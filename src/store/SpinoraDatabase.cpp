@@ -122,6 +122,9 @@ bool SpinoraDatabase::loadPackage()
                 for (const auto& image : images_)
                     imageKeys.insert(image->primaryKey());
                 UndoWorkArea::recoverAfterCrash(packageFilename_, imageKeys);
+                // Photos an editor was still preparing never became part
+                // of the collection.
+                SpinoraUtility::removeFileIfExists(Image::addingFolder(packageFilename_));
             }
             mapLogsAndImages();
             if (logsBehind_)

@@ -176,6 +176,10 @@ public:
     Species* addSpecies(std::unique_ptr<Species> species);
     // Adding the photo to its owner's photos is the caller's step.
     Image* addImage(std::unique_ptr<Image> image);
+    // A photo whose files were prepared in the package's adding folder (see
+    // Image::insertWithAddedFiles); kept even when a file could not be moved,
+    // for the caller to remove again.
+    Image* addImage(std::unique_ptr<Image> image, const QStringList& preparedFiles);
     void updateCactus(Cactus* cactus);
     void updateWater(Water* water);
     void updateEvent(Event* event);
