@@ -147,9 +147,12 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     for (const auto& [control, name] : names)
         nameControl(control, localized(name));
 
-    // OK's save is one step of the window's history.
-    connect(okButton(), &QPushButton::clicked, this,
-            [this] { UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); }); });
+    // OK's save is one step of the window's history, once the photos still
+    // being prepared are stored.
+    connect(okButton(), &QPushButton::clicked, this, [this] {
+        if (photos_.waitForAddedPhotos(this))
+            UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); });
+    });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });

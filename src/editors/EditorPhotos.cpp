@@ -2,6 +2,11 @@
 
 #include "PhotoSlots.h"
 
+#include "Localization.h"
+
+#include <QEventLoop>
+#include <QProgressDialog>
+
 namespace spinora {
 
 EditorPhotos::EditorPhotos(SpinoraDatabase& document, int64_t linkedType, int slotCount, std::function<QString()> title)
@@ -32,6 +37,29 @@ void EditorPhotos::start(const std::vector<Image*>& photos, int64_t ownerKey)
     grid_->updatePhotoGrid(&document_, list_.updatedImageArrayPointer());
 }
 
+bool EditorPhotos::waitForAddedPhotos(QWidget* sheet)
+{
+    if (!grid_->imageSaveInProgress())
+        return true;
+    QProgressDialog progress(localized("Adding photos…"), localized("Keep Editing"), 0, grid_->importTotal(), sheet);
+    progress.setValue(grid_->importDone());
+    progress.setObjectName(QStringLiteral("addingPhotosProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setMinimumDuration(0);
+    QEventLoop loop;
+    QObject::connect(grid_, &PhotoGridViewController::importProgress, &progress, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+    });
+    QObject::connect(grid_, &PhotoGridViewController::importFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    progress.show();
+    loop.exec();
+    return !grid_->imageSaveInProgress();
+}
+
 std::vector<Image*> EditorPhotos::commit()
 {
     grid_->waitForImageSave();
@@ -43,7 +71,9 @@ std::vector<Image*> EditorPhotos::commit()
 
 void EditorPhotos::finish(bool ok, bool releaseData)
 {
-    if (!waitedForImport_)
+    if (!ok)
+        grid_->cancelImport();
+    else if (!waitedForImport_)
         grid_->waitForImageSave();
     if (releaseData)
         list_.release();
@@ -79,8 +109,10 @@ void EditorPhotos::updateImageArray(const std::vector<Image*>& photos)
 
 void EditorPhotos::saveImage(Image* image, int slot)
 {
-    list_.saveImage(image, ownerKey_, slot);
-    redrawSlots();
+    // Fifty photos arriving one by one redraw the slots only while they
+    // fill them: each redraw decodes every slot's thumbnail.
+    if (list_.saveImage(image, ownerKey_, slot) >= 0)
+        redrawSlots();
 }
 
 void EditorPhotos::removeImages(const std::vector<Image*>& photos)

@@ -15,7 +15,8 @@ class PhotoSlots;
 // grid and the photo viewer for them, so that neither repeats that work.
 //
 //   open:   start(record.images(), record.primaryKey());
-//   OK:     record's photos = commit();  then finish(true, ...)
+//   OK:     waitForAddedPhotos(sheet), outside the save's undo step;
+//           record's photos = commit();  then finish(true, ...)
 //   Cancel: finish(false, ...)
 class EditorPhotos : public PhotoGridViewControllerDelegate {
 public:
@@ -31,16 +32,24 @@ public:
     // Photos added now are linked to `ownerKey` (-1 for a record not stored yet).
     void start(const std::vector<Image*>& photos, int64_t ownerKey);
     const std::vector<Image*>& updatedImageArray() const { return list_.updatedImageArray(); }
+    // OK pressed while photos are still being prepared: OK saves what the
+    // user chose, so it waits for them, with a window-modal progress window
+    // over the sheet ("Adding photos…") while the window keeps answering.
+    // Its "Keep Editing" button stops the waiting, not the adding: false,
+    // and the sheet stays open.
+    bool waitForAddedPhotos(QWidget* sheet);
     // OK: waits for photos still being imported, deletes the removed ones
     // and answers the record's photos in order, numbered by position.
     std::vector<Image*> commit();
-    // The sheet closes: on Cancel the photos added since opening leave the
-    // collection again; `releaseData` lets each photo give back its picture.
+    // The sheet closes: on Cancel the photos still being prepared are
+    // dropped and those added since opening leave the collection again;
+    // `releaseData` lets each photo give back its picture.
     void finish(bool ok, bool releaseData);
 
     // PhotoGridViewControllerDelegate
     QString imageTitle() override { return title_(); }
     Image* imageInSlot(int n) override { return list_.imageInSlot(n); }
+    void linkNewImage(Image* image) override { list_.link(image, ownerKey_); }
     void updateImageArray(const std::vector<Image*>& photos) override;
     void saveImage(Image* image, int slot) override;
     void removeImages(const std::vector<Image*>& photos) override;

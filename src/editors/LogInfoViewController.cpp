@@ -65,9 +65,12 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
         nameControl(control, localized(name));
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
-    // OK's save is one step of the window's history.
-    connect(okButton(), &QPushButton::clicked, this,
-            [this] { UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); }); });
+    // OK's save is one step of the window's history, once the photos still
+    // being prepared are stored.
+    connect(okButton(), &QPushButton::clicked, this, [this] {
+        if (photos_.waitForAddedPhotos(this))
+            UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); });
+    });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }

@@ -1,6 +1,6 @@
 #include "PhotoGridViewController.h"
 
-#include "PhotoDecoder.h"
+#include "PhotoAddingJob.h"
 #include "PhotoStore.h"
 
 #include "Image.h"
@@ -9,6 +9,7 @@
 
 #include <QAbstractListModel>
 #include <QCache>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -25,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QUrl>
@@ -273,10 +275,22 @@ private:
 PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     : QWidget(parent)
 {
-    decoder_ = new PhotoDecoder(this);
-    connect(decoder_, &PhotoDecoder::prepared, this, &PhotoGridViewController::photoPrepared);
-    connect(decoder_, &PhotoDecoder::refused, this, &PhotoGridViewController::photoRefused);
-    connect(decoder_, &PhotoDecoder::finished, this, &PhotoGridViewController::finishImport);
+    job_ = new PhotoAddingJob(this);
+    // Photos are stored one per turn of the event loop: results that
+    // arrived together would otherwise be stored in one go, and the window
+    // would wait for all of them.
+    storeTimer_ = new QTimer(this);
+    storeTimer_->setSingleShot(true);
+    storeTimer_->setInterval(0);
+    connect(storeTimer_, &QTimer::timeout, this, &PhotoGridViewController::storeNextArrived);
+    connect(job_, &PhotoAddingJob::prepared, this, [this](const PreparedPhoto& photo) {
+        arrived_.push_back(photo);
+        storeTimer_->start();
+    });
+    connect(job_, &PhotoAddingJob::finished, this, [this] {
+        if (arrived_.empty())
+            finishImport();
+    });
     model_ = new PhotoGridModel(this);
     auto* view = new PhotoGridView(this);
     imageBrowser_ = view;
@@ -349,12 +363,20 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     layout->addLayout(bar);
 }
 
-PhotoGridViewController::~PhotoGridViewController() = default;
+PhotoGridViewController::~PhotoGridViewController()
+{
+    // The thread may be writing into the folder: it ends first.
+    job_->cancel();
+    arrived_.clear();
+    removeAddingFolder();
+}
 
 void PhotoGridViewController::updatePhotoGrid(SpinoraDatabase* database, const std::vector<Image*>* photoArray)
 {
     if (database != database_) {
-        // Another document: what was added to the previous one stays there.
+        // Another document: what was added to the previous one stays there,
+        // what was still on its way is not stored in either.
+        cancelImport();
         addedPhotos_.clear();
         importedImageArray_.clear();
     }
@@ -419,19 +441,57 @@ void PhotoGridViewController::addPhotosWithPaths(const QStringList& paths)
         lastRefusals_ = {tr("No collection is open.")};
         return;
     }
-    if (!decoder_->isRunning()) {
+    const bool running = imageSaveInProgress();
+    if (!running) {
         // A new import (not files queued behind a running one).
         lastRefusals_.clear();
         storedInImport_ = 0;
         importDone_ = 0;
         importTotal_ = 0;
     }
+    if (!makeAddingFolder()) {
+        for (const QString& path : paths)
+            lastRefusals_.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), PhotoStore::diskFullReason()));
+        if (!running)
+            finishImport();
+        return;
+    }
     importTotal_ += int(paths.size());
     progressIndicator_->setRange(0, importTotal_);
     progressIndicator_->setValue(importDone_);
     progressIndicator_->show();
     emit importProgress(importDone_, importTotal_);
-    decoder_->decode(paths);
+    PhotoAddingRequest request;
+    request.sources = paths;
+    request.folder = addingFolder_->path();
+    request.firstNumber = nextPhotoNumber_;
+    nextPhotoNumber_ += int(paths.size());
+    job_->start(std::move(request));
+}
+
+bool PhotoGridViewController::makeAddingFolder()
+{
+    if (addingFolder_)
+        return true;
+    const QString parent = Image::addingFolder(database_->packageFilename());
+    QDir().mkpath(parent);
+    auto folder = std::make_unique<QTemporaryDir>(parent + QStringLiteral("/photos-XXXXXX"));
+    if (!folder->isValid()) {
+        QDir().rmdir(parent);
+        return false;
+    }
+    addingFolder_ = std::move(folder);
+    nextPhotoNumber_ = 1;
+    return true;
+}
+
+void PhotoGridViewController::removeAddingFolder()
+{
+    if (!addingFolder_)
+        return;
+    const QString parent = QFileInfo(addingFolder_->path()).absolutePath();
+    addingFolder_.reset(); // with what refused or unstored photos left in it
+    QDir().rmdir(parent);  // unless another editor is adding photos too
 }
 
 void PhotoGridViewController::countImported()
@@ -447,13 +507,33 @@ void PhotoGridViewController::photoRefused(const QString& file, const QString& r
     countImported();
 }
 
-void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>& photo)
+void PhotoGridViewController::storeNextArrived()
 {
+    if (arrived_.empty())
+        return;
+    const PreparedPhoto photo = std::move(arrived_.front());
+    arrived_.pop_front();
+    photoPrepared(photo);
+    if (!arrived_.empty())
+        storeTimer_->start();
+    else if (!job_->isRunning())
+        finishImport();
+}
+
+void PhotoGridViewController::photoPrepared(const PreparedPhoto& photo)
+{
+    if (!photo.ok()) {
+        photoRefused(photo.source, photo.reason);
+        return;
+    }
+    auto image = std::make_unique<Image>();
+    if (delegate_)
+        delegate_->linkNewImage(image.get());
     PhotoStore store(*database_);
     QString reason;
-    Image* stored = store.store(*photo, &reason);
+    Image* stored = store.store(std::move(image), photo, &reason);
     if (!stored) {
-        photoRefused(photo->file, reason);
+        photoRefused(photo.source, reason);
         return;
     }
     try {
@@ -466,7 +546,7 @@ void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>
         // leaves the collection again rather than stay half-made.
         logInternalError(error);
         store.remove(stored);
-        photoRefused(photo->file, PhotoStore::diskFullReason());
+        photoRefused(photo.source, PhotoStore::diskFullReason());
         return;
     }
     addedPhotos_.push_back(stored);
@@ -478,6 +558,7 @@ void PhotoGridViewController::photoPrepared(const std::shared_ptr<PreparedPhoto>
 
 void PhotoGridViewController::finishImport()
 {
+    removeAddingFolder();
     refreshImageBrowser();
     progressIndicator_->hide();
     const QStringList refusals = lastRefusals_;
@@ -498,7 +579,7 @@ void PhotoGridViewController::finishImport()
 
 bool PhotoGridViewController::imageSaveInProgress() const
 {
-    return decoder_->isRunning();
+    return job_->isRunning() || !arrived_.empty();
 }
 
 bool PhotoGridViewController::waitForImageSave(int timeoutMs)
@@ -522,7 +603,9 @@ void PhotoGridViewController::cancelImport()
 {
     if (!imageSaveInProgress())
         return;
-    decoder_->cancel();
+    job_->cancel();
+    arrived_.clear();
+    storeTimer_->stop();
     finishImport();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "PhotoAddingJob.h"
 #include "PhotoViewController.h"
 
 #include <QStringList>
 #include <QWidget>
+
+#include <deque>
 
 #include <memory>
 #include <vector>
@@ -12,14 +15,15 @@ class QListView;
 class QProgressBar;
 class QPushButton;
 class QSlider;
+class QTemporaryDir;
+class QTimer;
 
 namespace spinora {
 
 class Image;
-class PhotoDecoder;
+class PhotoAddingJob;
 class PhotoGridModel;
 class SpinoraDatabase;
-struct PreparedPhoto;
 
 // The editor that shows a photo grid. Every operation has a default that
 // does nothing (or answers none), so an editor overrides what it uses.
@@ -30,6 +34,9 @@ public:
     virtual QString imageTitle() { return {}; }
     // The photo shown in the editor's slot n, or null.
     virtual Image* imageInSlot(int slot) { (void)slot; return nullptr; }
+    // A new photo about to be stored: the editor sets its link (linked type
+    // and key, tag value) so that storing writes the row whole, in one commit.
+    virtual void linkNewImage(Image* image) { (void)image; }
     // The grid's new order after a drag: the whole working list.
     virtual void updateImageArray(const std::vector<Image*>& images) { (void)images; }
     // A new photo. It is ALREADY stored: the grid added it to the collection
@@ -69,10 +76,13 @@ public:
 //           grid->discardAddedPhotos(); // removes them from the collection
 //           grid->updatePhotoGrid(&document, nullptr);
 //
-// Picture files are read, checked, scaled and encoded on a background
-// thread (PhotoDecoder); each finished photo is stored on the main thread
-// (PhotoStore: the collection's connection belongs to it) one at a time, so
-// the window keeps answering. Files that are not pictures, are too large
+// Picture files are read, checked, scaled, encoded and written into a
+// folder of the grid's own inside the package by a background job
+// (PhotoAddingJob); each finished photo is stored on the main thread
+// (PhotoStore: its row, and its files moved in: the collection's connection
+// belongs to that thread) one at a time, so the window keeps answering.
+// The folder goes when the import ends or is cancelled, and at the next
+// open after a crash. Files that are not pictures, are too large
 // (over 64 MB or 100 megapixels) or cannot be decoded are refused with a
 // message naming them; a photo whose files cannot be written (a full disk)
 // is removed again and reported. This class is the widget and its model.
@@ -82,7 +92,7 @@ public:
     static constexpr int kCacheLimit = 200; // thumbnails kept drawn
 
     explicit PhotoGridViewController(QWidget* parent = nullptr);
-    // Stops a running import and waits for its thread.
+    // Stops a running import (waiting for its thread) and removes its folder.
     ~PhotoGridViewController() override;
 
     void setDelegate(PhotoGridViewControllerDelegate* delegate) { delegate_ = delegate; }
@@ -102,10 +112,14 @@ public:
     void addPhotosWithPaths(const QStringList& paths);
     // YES while an import runs or finished photos wait to be stored.
     bool imageSaveInProgress() const;
+    // Of the import running: the files done (stored or refused), of all.
+    int importDone() const { return importDone_; }
+    int importTotal() const { return importTotal_; }
     // Runs the event loop until the import is done (photos are stored as
     // they come). False when it is still running after `timeoutMs`.
     bool waitForImageSave(int timeoutMs = 60000);
-    // Stops the import; photos already stored stay in addedPhotos().
+    // Stops the import (after the file being prepared); photos already
+    // stored stay in addedPhotos().
     void cancelImport();
     // Photos stored by this grid since updatePhotoGrid with an array.
     const std::vector<Image*>& addedPhotos() const { return addedPhotos_; }
@@ -150,11 +164,15 @@ signals:
 
 private:
     friend class PhotoGridModel;
-    // A decoded photo is stored and shown, or refused with the reason.
-    void photoPrepared(const std::shared_ptr<PreparedPhoto>& photo);
+    // A prepared photo is stored and shown, or refused with the reason.
+    void photoPrepared(const PreparedPhoto& photo);
+    void storeNextArrived();
     void photoRefused(const QString& file, const QString& reason);
     void countImported();
     void finishImport();
+    // The job's folder inside the package, made for an import and removed after it.
+    bool makeAddingFolder();
+    void removeAddingFolder();
     void reloadGrid();
     void selectionChanged();
 
@@ -176,8 +194,12 @@ private:
     QPushButton* addButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     QSlider* zoomSlider_ = nullptr;
-    // Owned as a child; its destructor stops the decoding thread.
-    PhotoDecoder* decoder_ = nullptr;
+    // Owned as a child; stopped by the destructor before the folder goes.
+    PhotoAddingJob* job_ = nullptr;
+    std::unique_ptr<QTemporaryDir> addingFolder_;
+    int nextPhotoNumber_ = 1; // names the job's files within the folder
+    std::deque<PreparedPhoto> arrived_; // from the job, not stored yet
+    QTimer* storeTimer_ = nullptr;
 };
 
 } // namespace spinora

@@ -25,12 +25,17 @@ Image* PhotoListEdit::imageInSlot(int n) const
     return updated_[size_t(n)];
 }
 
-int PhotoListEdit::saveImage(Image* image, int64_t ownerKey, int slot)
+void PhotoListEdit::link(Image* image, int64_t ownerKey) const
 {
     image->setLinkedType(linkedType_);
     image->setLinkedKey(ownerKey);
     image->setTagValue(int64_t(updated_.size()) + 1);
-    image->save();
+}
+
+int PhotoListEdit::saveImage(Image* image, int64_t ownerKey, int slot)
+{
+    link(image, ownerKey);
+    image->save(); // nothing to write when linkNewImage set the same link
     toAdd_.push_back(image);
     const int position = addImage(image, -1);
     if (slot >= 0 && slot < slotCount_)

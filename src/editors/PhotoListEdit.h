@@ -27,6 +27,9 @@ public:
     // The photo shown in slot n, or none.
     Image* imageInSlot(int n) const;
     void updateImageArray(const std::vector<Image*>& photos) { updated_ = photos; }
+    // A new photo's link to the owner (key -1 for an owner not stored yet),
+    // numbered after the others.
+    void link(Image* image, int64_t ownerKey) const;
     // A new photo the grid has stored: linked to the owner's key (-1 for an
     // owner not stored yet), numbered after the others and saved. Answers the
     // slot in which it is shown (-1 for none).

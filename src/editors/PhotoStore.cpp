@@ -1,6 +1,6 @@
 #include "PhotoStore.h"
 
-#include "PhotoDecoder.h"
+#include "PhotoAddingJob.h"
 
 #include "Image.h"
 #include "InternalError.h"
@@ -17,10 +17,10 @@ QString PhotoStore::diskFullReason()
                                        "the photo could not be written into the collection (is the disk full?)");
 }
 
-Image* PhotoStore::store(const PreparedPhoto& photo, QString* reason)
+Image* PhotoStore::store(std::unique_ptr<Image> image, const PreparedPhoto& photo, QString* reason)
 {
-    // The row is inserted and its files checked in one transaction, so that
-    // a photo whose files could not be written leaves no row behind.
+    // The row is inserted and its files moved in one transaction, so that
+    // a photo whose files could not be moved leaves no row behind.
     Connection* connection = document_.database();
     const bool transaction = connection && document_.beginTransactionWithDatabase(connection);
     auto refuse = [&](Image* stored, const QString& why) -> Image* {
@@ -32,18 +32,14 @@ Image* PhotoStore::store(const PreparedPhoto& photo, QString* reason)
         return nullptr;
     };
 
-    auto image = std::make_unique<Image>();
-    image->setDataForPhoto(photo.photoData);
-    image->setDataForThumbnail(photo.thumbnailData);
     Image* stored = nullptr;
     try {
-        stored = document_.addImage(std::move(image));
+        stored = document_.addImage(std::move(image), photo.files);
     } catch (const InternalError& error) {
         logInternalError(error);
         return refuse(nullptr, QCoreApplication::translate("PhotoStore", "the photo could not be stored in the collection"));
     }
-    const bool whole = QFileInfo(stored->photoFile()).size() == photo.photoData.size()
-                       && QFileInfo(stored->thumbnailFile()).size() == photo.thumbnailData.size()
+    const bool whole = QFileInfo(stored->photoFile()).size() > 0 && QFileInfo(stored->thumbnailFile()).size() > 0
                        && QFileInfo(stored->croppedThumbnailFile()).size() > 0;
     if (!whole)
         return refuse(stored, diskFullReason());

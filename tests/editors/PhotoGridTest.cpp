@@ -274,10 +274,9 @@ TEST_F(PhotoGridTest, PhotoWhoseFilesCannotBeWrittenIsRemovedAgain)
 {
     const long long before = imageRows();
     const long long next = test::queryInt(dbPath(), QStringLiteral("SELECT IFNULL(MAX(pk), 0) + 1 FROM image"));
-    // The name the photo file is written under first is taken by a folder
-    // with a file in it: writing fails as on a full disk, after the row was
-    // inserted.
-    const QString blocker = QStringLiteral("%1/sp-%2.jpg.part").arg(document->packageFilename()).arg(next);
+    // The name the photo file is moved to is taken by a folder with a file
+    // in it: moving fails as on a full disk, after the row was inserted.
+    const QString blocker = QStringLiteral("%1/sp-%2.jpg").arg(document->packageFilename()).arg(next);
     ASSERT_TRUE(QDir().mkpath(blocker));
     test::writeFile(blocker + QStringLiteral("/keep"), "x");
     importAndWait({writePicture(QStringLiteral("a.jpg"), 800, 600, 0)});
