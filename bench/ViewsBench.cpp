@@ -1,25 +1,31 @@
 // The document window over a large collection (10,000 cacti, 20,000
 // photos): from launch to the first painted rows, one search keystroke
 // (refilter and repaint), painting one screen of rows while scrolling, and
-// the longest stall of the event loop while a list is searched.
+// the longest stall of the event loop while a list is searched, and while
+// fifty camera photos are added in a plant's editor.
 //   build/bench/views_bench
 // SPINORA_BENCH_COLLECTION=<a copy of a collection> runs them on that one
 // instead (it is opened for writing: give it a copy).
 #include "BenchSupport.h"
 #include "EventLoopGaps.h"
 
+#include "CactusInfoViewController.h"
 #include "CactusViewController.h"
 #include "DocumentWindow.h"
+#include "PhotoGridViewController.h"
 #include "ThumbnailCache.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QLinearGradient>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -256,6 +262,77 @@ void BM_PaintOneNewScreenOfRows(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintOneNewScreenOfRows)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// Fifty 4000 x 3000 JPEGs as a camera makes them, written once: one picture
+// painted and copied (decoding costs the same for each).
+QStringList cameraPictures()
+{
+    const QString folder = bench::scratch().filePath(QStringLiteral("camera"));
+    QStringList files;
+    for (int i = 0; i < 50; ++i)
+        files << QStringLiteral("%1/IMG_%2.jpg").arg(folder).arg(1000 + i);
+    if (QFileInfo::exists(files.back()))
+        return files;
+    QDir().mkpath(folder);
+    QImage picture(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient wash(0, 0, 4000, 3000);
+    wash.setColorAt(0, QColor(200, 80, 60));
+    wash.setColorAt(1, QColor(60, 160, 90));
+    painter.fillRect(picture.rect(), wash);
+    painter.setBrush(QColor(90, 200, 230));
+    painter.drawEllipse(QRect(1200, 900, 1600, 1200));
+    painter.end();
+    picture.save(files.front(), "JPEG", 90);
+    for (int i = 1; i < files.size(); ++i)
+        QFile::copy(files.front(), files[i]);
+    return files;
+}
+
+// The photos are chosen in a plant's editor and arrive one by one while the
+// event loop runs as in the application; then the editor is cancelled, which
+// takes them out of the collection again. The longest gap between the event
+// loop's turns is the worst stall the user meets meanwhile.
+void BM_AddCameraPhotosWithoutStall(benchmark::State& state)
+{
+    const QStringList files = cameraPictures();
+    const QString path = bench::scratch().filePath(QStringLiteral("Photos.sdb"));
+    SpinoraDatabase document(path);
+    document.setTemplateChoice(true);
+    document.readFromURL(path);
+    auto plant = std::make_unique<Cactus>();
+    plant->setName(QStringLiteral("Photogenic"));
+    Cactus* cactus = document.addCactus(std::move(plant));
+    QWidget window;
+    window.resize(820, 700);
+    window.show();
+    bench::EventLoopGaps gaps;
+    qint64 longest = 0;
+    size_t added = 0;
+    for (auto _ : state) {
+        CactusInfoViewController editor(document, &window);
+        editor.prepareView(cactus);
+        editor.show();
+        PhotoGridViewController* grid = editor.photos().grid();
+        grid->setShowsAlerts(false);
+        QTest::qWait(100);
+        QEventLoop loop;
+        QObject::connect(grid, &PhotoGridViewController::importFinished, &loop, &QEventLoop::quit);
+        gaps.start();
+        grid->addPhotosWithPaths(files);
+        loop.exec();
+        gaps.stop();
+        longest = std::max(longest, gaps.longestGapMs());
+        added = editor.photos().updatedImageArray().size();
+        state.PauseTiming();
+        QTest::mouseClick(editor.cancelButton(), Qt::LeftButton);
+        state.ResumeTiming();
+    }
+    state.counters["photos"] = static_cast<double>(added);
+    state.counters["longest_gap_ms"] = static_cast<double>(longest);
+    document.close();
+}
+BENCHMARK(BM_AddCameraPhotosWithoutStall)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 
