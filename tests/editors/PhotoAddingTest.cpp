@@ -24,24 +24,6 @@ using namespace spinora::test;
 
 namespace {
 
-// Any Qt warning while it lives fails the test, but the offscreen
-// platform's notes that it cannot do what only a real window system does.
-class FailOnQtWarnings {
-public:
-    FailOnQtWarnings() { previous_ = qInstallMessageHandler(&FailOnQtWarnings::handle); }
-    ~FailOnQtWarnings() { qInstallMessageHandler(previous_); }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type == QtDebugMsg || type == QtInfoMsg || message == QLatin1String("This plugin does not support raise()") ||
-            message == QLatin1String("This plugin does not support propagateSizeHints()"))
-            return;
-        ADD_FAILURE() << "Qt warning: " << message.toStdString();
-    }
-    QtMessageHandler previous_ = nullptr;
-};
-
 // An open editor of either kind, seen through what the tests need.
 struct OpenEditor {
     std::unique_ptr<EditorSheet> sheet;
@@ -50,7 +32,6 @@ struct OpenEditor {
 };
 
 struct PhotoAdding : EditorFixture {
-    FailOnQtWarnings warnings;
     CalendarStore calendar{folder.file(QStringLiteral("calendars"))};
     Cactus* plant = addPlant(QStringLiteral("Photogenic"), nullptr);
 
