@@ -29,23 +29,9 @@ const char* const kLogInsertWhole =
     "VALUES(?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
 const char* const kLogDelete = "DELETE FROM log WHERE pk=?";
 
-const char* const kEventLoad = "SELECT name FROM event WHERE pk=?";
-const char* const kEventLoadAll = "SELECT name, pk FROM event";
-const char* const kEventInsert = "INSERT INTO event (name) VALUES(?)";
-const char* const kEventUpdate = "UPDATE event SET name=? WHERE pk=?";
-const char* const kEventDelete = "DELETE FROM event WHERE pk=?";
-
-const char* const kSpeciesLoad = "SELECT name, scientific FROM species WHERE pk=?";
-const char* const kSpeciesLoadAll = "SELECT name, scientific, pk FROM species";
-const char* const kSpeciesInsert = "INSERT INTO species (name, scientific) VALUES(?, ?)";
-const char* const kSpeciesUpdate = "UPDATE species SET name=?, scientific=? WHERE pk=?";
-const char* const kSpeciesDelete = "DELETE FROM species WHERE pk=?";
-
 const QString kEmpty = QString(QLatin1String(""));
 
 } // namespace
-
-// --- Log
 
 Log::Log() = default;
 
@@ -167,75 +153,6 @@ int Log::compareLog(const Log* other, bool ascending) const
     if (order == 0)
         order = text::emptyFirstStandardCompare(eventName_, other->eventName_);
     return ascending ? order : -order;
-}
-
-// --- Event
-
-Event::Event(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
-
-const Record::Sql& Event::sql() const
-{
-    static const Sql statements{"Event", kEventLoad, kEventLoadAll, nullptr, kEventInsert, kEventUpdate, kEventDelete,
-                                msg::kDehydrateFailed, true};
-    return statements;
-}
-
-void Event::readSummary(const Statement& row)
-{
-    name_ = row.text(0);
-}
-
-void Event::setPlaceholders()
-{
-    name_ = localized("No event");
-}
-
-void Event::bindInsert(Statement& st) const
-{
-    st.bind(name_);
-}
-
-void Event::bindUpdate(Statement& st) const
-{
-    st.bind(name_);
-}
-
-// --- Species
-
-Species::Species(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
-
-const Record::Sql& Species::sql() const
-{
-    static const Sql statements{"Species", kSpeciesLoad, kSpeciesLoadAll, nullptr, kSpeciesInsert, kSpeciesUpdate, kSpeciesDelete,
-                                msg::kDehydrateFailed, true};
-    return statements;
-}
-
-void Species::readSummary(const Statement& row)
-{
-    name_ = row.text(0);
-    scientificName_ = row.text(1);
-}
-
-void Species::setPlaceholders()
-{
-    name_ = scientificName_ = localized("No species");
-}
-
-void Species::bindInsert(Statement& st) const
-{
-    st.bind(name_, scientificName_);
-}
-
-void Species::bindUpdate(Statement& st) const
-{
-    st.bind(name_, scientificName_);
 }
 
 } // namespace spinora

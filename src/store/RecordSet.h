@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Cactus.h"
+#include "Event.h"
 #include "Image.h"
 #include "Log.h"
+#include "Species.h"
 #include "Water.h"
 
 #include <QString>
