@@ -124,7 +124,7 @@ bool SpinoraDatabase::loadPackage()
                 UndoWorkArea::recoverAfterCrash(packageFilename_, imageKeys);
                 // Photos an editor was still preparing never became part
                 // of the collection.
-                SpinoraUtility::removeFileIfExists(Image::addingFolder(packageFilename_));
+                FileHelpers::removeFileIfExists(Image::addingFolder(packageFilename_));
             }
             mapLogsAndImages();
             if (logsBehind_)
