@@ -61,9 +61,11 @@ QString file(const QString& name)
     return benchFolder() + QLatin1Char('/') + name;
 }
 
-// One finished process: its wall time and its peak resident memory.
+// One finished process: its wall time, its CPU time (user + system, less
+// disturbed by other load on the machine) and its peak resident memory.
 struct Run {
     double seconds = 0;
+    double cpuSeconds = 0;
     double peakMegabytes = 0;
     int status = -1;
 };
@@ -91,6 +93,8 @@ Run spawn(const QStringList& command)
         wait4(pid, &status, 0, &usage);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         run.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
+        auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+        run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     posix_spawn_file_actions_destroy(&actions);
@@ -148,11 +152,13 @@ double median(std::vector<double> values)
 }
 
 // The floor and the job take turns; `prepare` runs untimed before each
-// (a fresh empty collection for the imports).
+// (a fresh empty collection for the imports). x_floor is the ratio of the
+// medians, x_min and x_max the range of the ratios of the turns; the cpu_s
+// counters are the medians of user + system time.
 void compare(benchmark::State& state, const std::function<void()>& prepare, const QStringList& floorCommand,
              const QStringList& jobCommand)
 {
-    std::vector<double> floors, jobs;
+    std::vector<double> floors, jobs, floorCpu, jobCpu, ratios;
     double floorPeak = 0, jobPeak = 0;
     for (auto _ : state) {
         prepare();
@@ -165,6 +171,9 @@ void compare(benchmark::State& state, const std::function<void()>& prepare, cons
         }
         floors.push_back(base.seconds);
         jobs.push_back(job.seconds);
+        floorCpu.push_back(base.cpuSeconds);
+        jobCpu.push_back(job.cpuSeconds);
+        ratios.push_back(job.seconds / std::max(1e-9, base.seconds));
         floorPeak = std::max(floorPeak, base.peakMegabytes);
         jobPeak = std::max(jobPeak, job.peakMegabytes);
         state.SetIterationTime(job.seconds);
@@ -172,6 +181,10 @@ void compare(benchmark::State& state, const std::function<void()>& prepare, cons
     state.counters["job_s"] = median(jobs);
     state.counters["floor_s"] = median(floors);
     state.counters["x_floor"] = median(jobs) / std::max(1e-9, median(floors));
+    state.counters["x_min"] = *std::min_element(ratios.begin(), ratios.end());
+    state.counters["x_max"] = *std::max_element(ratios.begin(), ratios.end());
+    state.counters["job_cpu_s"] = median(jobCpu);
+    state.counters["floor_cpu_s"] = median(floorCpu);
     state.counters["job_MB"] = jobPeak;
     state.counters["floor_MB"] = floorPeak;
 }

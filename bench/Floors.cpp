@@ -62,16 +62,24 @@ std::vector<std::string> columnsOf(sqlite3* db, const std::string& schema, const
     return columns;
 }
 
+// A file's bytes into `data`, whose memory is reused from file to file.
+void readInto(const std::string& path, std::string& data)
+{
+    data.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    char chunk[1 << 16];
+    ssize_t n;
+    while ((n = ::read(fd, chunk, sizeof chunk)) > 0)
+        data.append(chunk, size_t(n));
+    ::close(fd);
+}
+
 std::string readWhole(const std::string& path)
 {
     std::string data;
-    if (FILE* in = std::fopen(path.c_str(), "rb")) {
-        std::fseek(in, 0, SEEK_END);
-        data.resize(static_cast<size_t>(std::ftell(in)));
-        std::fseek(in, 0, SEEK_SET);
-        data.resize(std::fread(data.data(), 1, data.size(), in));
-        std::fclose(in);
-    }
+    readInto(path, data);
     return data;
 }
 
@@ -103,27 +111,35 @@ std::string photoFile(const std::string& folder, sqlite3_int64 key, const char* 
     return folder + "/sp-" + std::to_string(key) + suffix + ".jpg";
 }
 
-// export-sdbi: a backup of the collection's database, then every photo's two
-// files as blobs in one transaction.
+// export-sdbi: a backup of the collection's database into a scratch file
+// (no journal: nobody uses it until it is complete), its version row stamped
+// with the counts, every photo's two files as blobs in one transaction, one
+// sync, then renamed into place.
 int exportSdbi(const std::string& package, const std::string& out)
 {
-    std::remove(out.c_str());
+    const std::string partial = out + ".part";
+    std::remove(partial.c_str());
     sqlite3* from = openPlain(package + "/spinora.db");
-    sqlite3* to = openPlain(out);
+    sqlite3* to = openPlain(partial);
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
     sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
     sqlite3_close(from);
-    execPlain(to, "BEGIN");
+    execPlain(to, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
+    execPlain(to, "UPDATE version SET app_identifier=0, app_version=1.2, export_date=(julianday('now') - 2440587.5) * 86400.0, "
+                  "num_cacti=(SELECT count(*) FROM cactus), num_watering=(SELECT count(*) FROM watering), "
+                  "num_logs=(SELECT count(*) FROM log), num_events=(SELECT count(*) FROM event), "
+                  "num_species=(SELECT count(*) FROM species), num_images=(SELECT count(*) FROM image)");
     std::vector<sqlite3_int64> keys;
     sqlite3_stmt* select = preparePlain(to, "SELECT pk FROM image");
     while (sqlite3_step(select) == SQLITE_ROW)
         keys.push_back(sqlite3_column_int64(select, 0));
     sqlite3_finalize(select);
     sqlite3_stmt* update = preparePlain(to, "UPDATE image SET photo=?, thumbnail=? WHERE pk=?");
+    std::string photo, thumbnail;
     for (sqlite3_int64 key : keys) {
-        const std::string photo = readWhole(photoFile(package, key, ""));
-        const std::string thumbnail = readWhole(photoFile(package, key, "t"));
+        readInto(photoFile(package, key, ""), photo);
+        readInto(photoFile(package, key, "t"), thumbnail);
         sqlite3_bind_blob(update, 1, photo.data(), int(photo.size()), SQLITE_STATIC);
         sqlite3_bind_blob(update, 2, thumbnail.data(), int(thumbnail.size()), SQLITE_STATIC);
         sqlite3_bind_int64(update, 3, key);
@@ -133,7 +149,12 @@ int exportSdbi(const std::string& package, const std::string& out)
     sqlite3_finalize(update);
     execPlain(to, "COMMIT");
     sqlite3_close(to);
-    return 0;
+    const int fd = ::open(partial.c_str(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return std::rename(partial.c_str(), out.c_str()) == 0 ? 0 : 2;
 }
 
 // import-sdbi into an empty collection: a fresh database from the empty
@@ -320,9 +341,56 @@ std::vector<std::vector<std::string>> readCsv(const std::string& path)
     return records;
 }
 
+// The index of a word in one of the collection's English lists, or `none`.
+int64_t indexIn(const std::vector<std::string>& words, const std::string& word, int64_t none)
+{
+    const auto found = std::find(words.begin(), words.end(), word);
+    return found == words.end() ? none : int64_t(found - words.begin());
+}
+
+// A date as the CSV export writes it ("Nov 22, 2026" or "Nov 22, 2026 8:12 AM"),
+// read in local time; 0 when it is none. Dates repeat: each text is read once.
+class DateReader {
+public:
+    double read(const std::string& text, bool withTime)
+    {
+        const auto known = seen_.find(text);
+        if (known != seen_.end())
+            return known->second;
+        std::tm local{};
+        local.tm_isdst = -1;
+        const char* end = strptime(text.c_str(), withTime ? "%b %d, %Y %I:%M %p" : "%b %d, %Y", &local);
+        const double seconds = end && *end == '\0' ? double(std::mktime(&local)) : 0.0;
+        seen_.emplace(text, seconds);
+        return seconds;
+    }
+
+private:
+    std::unordered_map<std::string, double> seen_;
+};
+
+void bindText(sqlite3_stmt* st, int column, const std::string& text, bool emptyIsNull = true)
+{
+    if (text.empty() && emptyIsNull)
+        sqlite3_bind_null(st, column);
+    else
+        sqlite3_bind_text(st, column, text.data(), int(text.size()), SQLITE_STATIC);
+}
+
+void stepPlain(sqlite3* db, sqlite3_stmt* st)
+{
+    if (sqlite3_step(st) != SQLITE_DONE) {
+        std::fprintf(stderr, "floor: %s\n", sqlite3_errmsg(db));
+        std::exit(2);
+    }
+    sqlite3_reset(st);
+}
+
 // import of the CSV export into an empty collection: the file read, then in
 // one transaction of prepared inserts into a fresh database: schedules,
-// plants with their schedule found by name, logs with their plant found by name.
+// plants with their schedule found by name, logs with their plant found by
+// name; dates, money and the listed words stored as the collection stores
+// them; then the species and event names the records use.
 int importCsv(const std::string& file, const std::string& database, const std::string& templateFile)
 {
     std::vector<std::vector<std::string>> cacti, watering, logs;
@@ -339,41 +407,100 @@ int importCsv(const std::string& file, const std::string& database, const std::s
         auto& into = record.size() == 22 ? cacti : record.size() == 12 ? watering : logs;
         into.push_back(std::move(record));
     }
+    const std::vector<std::string> plantTypes{"Cactus", "Caudiciform", "Leaf Succulent", "Root Succulent",
+                                              "Stem Succulent"};
+    const std::vector<std::string> sources{"Seed",          "Cutting",        "Offset",  "Grafted",
+                                           "Wild",          "Nursery Stock",  "Private Grower", "Retailer"};
+    const std::vector<std::string> materials{"Ceramic", "Concrete", "Fiberglass", "Mica",
+                                             "None (In-Ground)", "Plastic", "Stone", "Wood"};
+    const std::vector<std::string> shapes{"None", "Round", "Oval", "Square", "Rectangular", "Hexagon",
+                                          "Octagon", "Dish", "Lotus", "Flat", "Irregular"};
+    const std::vector<std::string> units{"hour", "day", "week", "month", "year"};
+    const std::vector<std::string> quantities{"Spray", "Light", "Moderate", "Soak"};
+    const std::vector<std::string> months{"January", "February", "March",     "April",   "May",      "June",
+                                          "July",    "August",   "September", "October", "November", "December"};
+    DateReader dates;
+
     copyFile(templateFile, database);
     sqlite3* db = openPlain(database);
     execPlain(db, "BEGIN");
-    auto insertAll = [db](const char* sql, const std::vector<std::vector<std::string>>& records, int keyField,
-                          const std::unordered_map<std::string, sqlite3_int64>* keys,
-                          std::unordered_map<std::string, sqlite3_int64>* named) {
-        sqlite3_stmt* st = preparePlain(db, sql);
-        for (const auto& record : records) {
-            for (size_t f = 0; f < record.size(); ++f) {
-                if (int(f) == keyField) {
-                    const auto found = keys->find(record[f]);
-                    sqlite3_bind_int64(st, int(f) + 1, found == keys->end() ? -1 : found->second);
-                } else {
-                    sqlite3_bind_text(st, int(f) + 1, record[f].data(), int(record[f].size()), SQLITE_STATIC);
-                }
-            }
-            sqlite3_step(st);
-            sqlite3_reset(st);
-            if (named)
-                named->emplace(record[0], sqlite3_last_insert_rowid(db));
-        }
-        sqlite3_finalize(st);
-    };
     std::unordered_map<std::string, sqlite3_int64> scheduleKeys, cactusKeys;
-    insertAll("INSERT INTO watering (name, frequency, quantity, last_watered, no_water_ddmm1, no_water_ddmm2, "
-              "no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6, water_next, notes) "
-              "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-              watering, -1, nullptr, &scheduleKeys);
-    insertAll("INSERT INTO cactus (name, scientific_name, common_name, type, watering_key, last_watered, "
-              "water_next, plant_date, source, date_acquired, purchase_price, value, location, height, width, "
-              "weight, light, temperature, pot_size, pot_shape, pot_material, notes) "
-              "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-              cacti, 4, &scheduleKeys, &cactusKeys);
-    insertAll("INSERT INTO log (event, type, date, cactus_key, notes) VALUES(?, ?, ?, ?, ?)", logs, 3, &cactusKeys,
-              nullptr);
+
+    sqlite3_stmt* st = preparePlain(db, "INSERT INTO watering (name, frequency, frequency_units, quantity, "
+                                        "last_watered, no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, "
+                                        "no_water_ddmm4, no_water_ddmm5, no_water_ddmm6, water_next, notes) "
+                                        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const auto& f : watering) {
+        bindText(st, 1, f[0]);
+        const size_t space = f[1].find(' ');
+        std::string unit = space == std::string::npos ? std::string() : f[1].substr(space + 1);
+        if (!unit.empty() && unit.back() == 's')
+            unit.pop_back();
+        sqlite3_bind_int64(st, 2, std::atoll(f[1].c_str()));
+        sqlite3_bind_int64(st, 3, indexIn(units, unit, -1) + 1);
+        sqlite3_bind_int64(st, 4, indexIn(quantities, f[2], 2));
+        sqlite3_bind_double(st, 5, dates.read(f[3], true));
+        for (int i = 0; i < 6; ++i) {
+            const std::string& day = f[size_t(4 + i)];
+            const size_t gap = day.rfind(' ');
+            const int64_t month = gap == std::string::npos ? -1 : indexIn(months, day.substr(0, gap), -1);
+            sqlite3_bind_int64(st, 6 + i, month < 0 ? 0 : (std::atoll(day.c_str() + gap + 1) & 0xFF) << 8 | (month + 1));
+        }
+        sqlite3_bind_double(st, 12, dates.read(f[10], true));
+        bindText(st, 13, f[11]);
+        stepPlain(db, st);
+        scheduleKeys.emplace(f[0], sqlite3_last_insert_rowid(db));
+    }
+    sqlite3_finalize(st);
+
+    st = preparePlain(db, "INSERT INTO cactus (name, scientific_name, common_name, type, watering_key, "
+                          "last_watered, water_next, plant_date, source, date_acquired, purchase_price, value, "
+                          "location, height, width, weight, light, temperature, pot_size, pot_shape, "
+                          "pot_material, notes) "
+                          "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const auto& f : cacti) {
+        for (int c : {0, 1, 2, 12, 13, 14, 15, 16, 17, 18, 21})
+            bindText(st, c + 1, f[size_t(c)]);
+        sqlite3_bind_int64(st, 4, indexIn(plantTypes, f[3], 0));
+        const auto schedule = scheduleKeys.find(f[4]);
+        sqlite3_bind_int64(st, 5, schedule == scheduleKeys.end() ? -1 : schedule->second);
+        sqlite3_bind_double(st, 6, dates.read(f[5], true));
+        sqlite3_bind_double(st, 7, dates.read(f[6], true));
+        sqlite3_bind_double(st, 8, dates.read(f[7], false));
+        sqlite3_bind_int64(st, 9, indexIn(sources, f[8], 7));
+        sqlite3_bind_double(st, 10, dates.read(f[9], false));
+        sqlite3_bind_double(st, 11, std::strtod(f[10].c_str(), nullptr));
+        sqlite3_bind_double(st, 12, std::strtod(f[11].c_str(), nullptr));
+        sqlite3_bind_int64(st, 20, indexIn(shapes, f[19], 0));
+        sqlite3_bind_int64(st, 21, indexIn(materials, f[20], 4));
+        stepPlain(db, st);
+        cactusKeys.emplace(f[0], sqlite3_last_insert_rowid(db));
+    }
+    sqlite3_finalize(st);
+
+    st = preparePlain(db, "INSERT INTO log (event, type, date, cactus_key, notes, note_summary) "
+                          "VALUES(?, ?, ?, ?, ?, substr(?5, 1, 200))");
+    for (const auto& f : logs) {
+        const int64_t type = f[1] == "Cactus" ? 0 : f[1] == "Note" ? 1 : -1;
+        if (type < 0)
+            continue;
+        bindText(st, 1, f[0]);
+        sqlite3_bind_int64(st, 2, type);
+        sqlite3_bind_double(st, 3, dates.read(f[2], false));
+        const auto plant = cactusKeys.find(f[3]);
+        sqlite3_bind_int64(st, 4, plant == cactusKeys.end() ? -1 : plant->second);
+        static const std::string none;
+        bindText(st, 5, f.size() > 4 ? f[4] : none);
+        stepPlain(db, st);
+    }
+    sqlite3_finalize(st);
+
+    execPlain(db, "INSERT INTO event (name) SELECT name FROM (SELECT column1 AS name FROM (VALUES ('Fertilized'), "
+                  "('Flowered'), ('Planted'), ('Purchased'), ('Repotted'), ('Sold')) UNION SELECT DISTINCT event "
+                  "FROM log WHERE ifnull(event, '') <> '') ORDER BY name COLLATE NOCASE");
+    execPlain(db, "INSERT INTO species (name, scientific) SELECT common_name, scientific_name FROM cactus "
+                  "WHERE ifnull(common_name, '') <> '' AND ifnull(scientific_name, '') <> '' "
+                  "GROUP BY scientific_name, common_name ORDER BY min(pk)");
     execPlain(db, "COMMIT");
     sqlite3_close(db);
     return 0;
