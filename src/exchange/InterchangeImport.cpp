@@ -18,6 +18,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 namespace spinora {
@@ -113,7 +114,8 @@ private:
     // Photo and thumbnail of an incoming photo, ready to be stored; false
     // with the reason when the photo cannot be used.
     bool readPictures(int64_t key, Image& image, QString* problem);
-    IncomingPicture incomingPicture(const QString& file, const char* blobSql, int64_t key);
+    // `blob` selects the picture's blob by the photo's key.
+    IncomingPicture incomingPicture(const QString& file, Statement& blob, int64_t key);
     QString photoOwner(int64_t type, int64_t key);
     // The rows whose text (event name, scientific name) is present and none
     // of the collection's has.
@@ -130,6 +132,9 @@ private:
     int64_t visited_ = 0;
     int64_t base_ = 0;
     QStringList skippedPhotos_;
+    // Prepared once for all photos (the file is attached for good by then).
+    std::unique_ptr<Statement> photoBlob_;
+    std::unique_ptr<Statement> thumbnailBlob_;
 };
 
 bool Merge::tableExists(const char* table)
@@ -372,7 +377,7 @@ bool Merge::importLogs()
     return copyRows(QStringLiteral("log"), QStringLiteral("cactus_key"), QStringLiteral("cactus"));
 }
 
-IncomingPicture Merge::incomingPicture(const QString& file, const char* blobSql, int64_t key)
+IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int64_t key)
 {
     // The file in the source package first, else the blob (an interchange
     // file); either within the size cap.
@@ -383,16 +388,16 @@ IncomingPicture Merge::incomingPicture(const QString& file, const char* blobSql,
         if (!picture.data.isEmpty())
             return picture;
     }
-    Statement st(db_, blobSql);
-    if (st.prepared()) {
-        st.bind(key);
-        const int rc = st.step();
+    if (blob.prepared()) {
+        blob.bind(key);
+        const int rc = blob.step();
         if (rc == SQLITE_ROW)
-            picture.data = st.blob(0);
+            picture.data = blob.blob(0);
         else if (rc == SQLITE_TOOBIG)
             picture.problem = QStringLiteral("larger than 64 MiB");
         else if (rc != SQLITE_DONE)
             picture.problem = db_->errorMessage();
+        blob.reset();
     }
     if (picture.data.isEmpty() && picture.problem.isEmpty())
         picture.problem = describeProblem(fileProblem);
@@ -406,12 +411,12 @@ bool Merge::readPictures(int64_t key, Image& image, QString* problem)
         return package ? QStringLiteral("%1/sp-%2%3.jpg").arg(request_.source).arg(key).arg(QLatin1String(suffix))
                        : QString();
     };
-    const IncomingPicture photo = incomingPicture(file(""), "SELECT photo FROM incoming.image WHERE pk=?", key);
+    const IncomingPicture photo = incomingPicture(file(""), *photoBlob_, key);
     if (!photo.problem.isEmpty()) {
         *problem = photo.problem;
         return false;
     }
-    const IncomingPicture thumbnail = incomingPicture(file("t"), "SELECT thumbnail FROM incoming.image WHERE pk=?", key);
+    const IncomingPicture thumbnail = incomingPicture(file("t"), *thumbnailBlob_, key);
     const QByteArray photoData = photo.data.isEmpty() ? QByteArray() : asStoredJpeg(photo.data, Image::kPhotoSize);
     if (!photo.data.isEmpty() && photoData.isEmpty()) {
         *problem = QStringLiteral("not a picture that can be read");
@@ -450,6 +455,8 @@ bool Merge::importPhotos()
     Statement rows(db_, "SELECT pk, type, key, tag, caption FROM incoming.image ORDER BY pk");
     if (!rows.prepared())
         return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
+    photoBlob_ = std::make_unique<Statement>(db_, "SELECT photo FROM incoming.image WHERE pk=?");
+    thumbnailBlob_ = std::make_unique<Statement>(db_, "SELECT thumbnail FROM incoming.image WHERE pk=?");
     Statement cactusOwner(db_, "SELECT new FROM temp.cactus_keys WHERE old=?");
     Statement logOwner(db_, "SELECT new FROM temp.log_keys WHERE old=?");
     int rc;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -32,7 +33,14 @@ bool PackageCommit::movePhotosIn(const QString& folder, QString* error)
     for (const QString& file : files) {
         if (!isPhotoFileName(file))
             continue;
-        if (!FileHelpers::moveFileFrom(folder + QLatin1Char('/') + file, package_ + QLatin1Char('/') + file)) {
+        const QString from = folder + QLatin1Char('/') + file;
+        const QString to = package_ + QLatin1Char('/') + file;
+        // A plain rename first (the staging folder is inside the package);
+        // the careful move only where that fails (another file system, a
+        // folder in the way). Thousands of photos make the checks add up.
+        const bool renamed =
+            std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+        if (!renamed && !FileHelpers::moveFileFrom(from, to)) {
             undoMoves();
             if (error)
                 *error = QStringLiteral("the photo %1 could not be moved into the collection").arg(file);
