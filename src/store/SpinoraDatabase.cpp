@@ -20,11 +20,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QTimer>
 #include <QStandardPaths>
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 #include <unordered_map>
 
@@ -54,6 +56,8 @@ bool hasWritePermission(const QFileInfo& info)
 // until it ends; the main thread joins it before touching any of it.
 struct SpinoraDatabase::LogsBehind {
     std::thread worker;
+    // Set last by the worker; the main thread's timer looks at it.
+    std::atomic<bool> ended = false;
     std::vector<std::unique_ptr<Log>> logs;
     LogsByPlant byPlant;
     bool newestFirst = true;
@@ -382,14 +386,24 @@ void SpinoraDatabase::startLoadingLogsBehind()
     plants.reserve(cacti_.size());
     for (const auto& cactus : cacti_)
         plants.emplace(cactus->primaryKey(), cactus.get());
-    // The hand-over is posted to the main thread through an object of the
-    // document's: it lives as long as the document, and a post that comes
-    // after finishLoading already ran finds nothing left to do.
-    if (!handoverContext_ && QCoreApplication::instance())
-        handoverContext_ = std::make_unique<QObject>();
-    QObject* context = handoverContext_.get();
+    // The main thread looks for the end a few dozen times a second. The
+    // worker never posts to a Qt object: its only signal is the flag, and
+    // the join in finishLoading orders everything it wrote before what the
+    // main thread reads (which ThreadSanitizer can see, unlike Qt's queue).
+    if (!handoverTimer_ && QCoreApplication::instance()) {
+        handoverTimer_ = std::make_unique<QTimer>();
+        handoverTimer_->setInterval(15);
+        QObject::connect(handoverTimer_.get(), &QTimer::timeout, [this] {
+            if (!logsBehind_)
+                handoverTimer_->stop();
+            else if (logsBehind_->ended)
+                finishLoading();
+        });
+    }
+    if (handoverTimer_)
+        handoverTimer_->start();
     // The plants stay while the worker runs: removing one waits for it.
-    behind->worker = std::thread([this, behind, context, path = dbFilename_, plants = std::move(plants)] {
+    behind->worker = std::thread([behind, path = dbFilename_, plants = std::move(plants)] {
         QString error;
         auto connection = Connection::open(path, Connection::Mode::ReadOnly, &error);
         behind->ok = connection && RecordSet::loadLogs(connection.get(), behind->logs);
@@ -401,8 +415,7 @@ void SpinoraDatabase::startLoadingLogsBehind()
             }
             behind->byPlant = groupByPlant(behind->logs);
         }
-        if (context)
-            QMetaObject::invokeMethod(context, [this] { finishLoading(); }, Qt::QueuedConnection);
+        behind->ended = true;
     });
 }
 
@@ -410,6 +423,8 @@ void SpinoraDatabase::finishLoading()
 {
     if (!logsBehind_)
         return;
+    if (handoverTimer_)
+        handoverTimer_->stop();
     // Taken first: the lists refreshed below read the records again.
     const std::unique_ptr<LogsBehind> behind = std::move(logsBehind_);
     if (behind->worker.joinable())

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QTimer;
+
 namespace spinora {
 
 class ListController;
@@ -281,7 +283,7 @@ private:
     bool sortLogsAscending_ = true;
     std::array<ListController*, 3> listControllers_{};
     std::unique_ptr<LogsBehind> logsBehind_;
-    std::unique_ptr<QObject> handoverContext_;
+    std::unique_ptr<QTimer> handoverTimer_;
     UndoHistory* undoHistory_ = nullptr;
 };
 
