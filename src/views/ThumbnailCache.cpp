@@ -2,10 +2,7 @@
 
 #include "Image.h"
 
-#include <QCoreApplication>
 #include <QImageReader>
-#include <QMetaObject>
-#include <QRunnable>
 #include <QThread>
 
 namespace spinora {
@@ -26,46 +23,25 @@ QImage squareAt(const QImage& picture, int side)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-class DecodeTask : public QRunnable {
-public:
-    DecodeTask(ThumbnailCache* cache, QString key, QString file, QImage inMemory, int side)
-        : cache_(cache), key_(std::move(key)), file_(std::move(file)), inMemory_(std::move(inMemory)), side_(side) {}
-
-    void run() override
-    {
-        QImage picture = inMemory_;
-        if (picture.isNull()) {
-            QImageReader reader(file_);
-            reader.setAutoTransform(false); // the square file is stored upright
-            picture = reader.read();
-        }
-        const QImage scaled = picture.isNull() ? QImage() : squareAt(picture, side_);
-        QMetaObject::invokeMethod(cache_, "deliver", Qt::QueuedConnection, Q_ARG(QString, key_),
-                                  Q_ARG(QString, file_), Q_ARG(QImage, scaled));
-    }
-
-private:
-    ThumbnailCache* cache_;
-    QString key_;
-    QString file_;
-    QImage inMemory_;
-    int side_;
-};
-
 } // namespace
 
 ThumbnailCache::ThumbnailCache(QObject* parent) : QObject(parent)
 {
     pictures_.setMaxCost(kCacheCost);
-    // Decoding must not take both cores from the user interface.
-    workers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    collector_.setInterval(15);
+    connect(&collector_, &QTimer::timeout, this, &ThumbnailCache::collect);
 }
 
 ThumbnailCache::~ThumbnailCache()
 {
-    // Tasks post to this object: none may outlive it.
-    workers_.clear();
-    workers_.waitForDone();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        requests_.clear();
+    }
+    wake_.notify_all();
+    for (std::thread& worker : workers_)
+        worker.join();
 }
 
 QString ThumbnailCache::keyFor(const QString& file, int side)
@@ -82,23 +58,73 @@ QPixmap ThumbnailCache::thumbnail(const Image& image, int side)
     if (pending_.contains(key) || missing_.contains(key))
         return {};
     pending_.insert(key);
-    // A photo set in this session (not yet read back from its file) already
-    // has its square in memory; copying the QImage only shares its data.
-    workers_.start(new DecodeTask(this, key, file, image.croppedThumbnail(), side));
+    {
+        // A photo set in this session (not yet read back from its file)
+        // already has its square in memory; copying the QImage only shares
+        // its data.
+        std::lock_guard lock(mutex_);
+        requests_.push_back(Request{key, file, image.croppedThumbnail(), side});
+        // Decoding must not take both cores from the user interface.
+        const size_t threads = size_t(std::max(1, QThread::idealThreadCount() - 1));
+        if (workers_.size() < threads && busy_ + requests_.size() > workers_.size())
+            workers_.emplace_back([this] { work(); });
+    }
+    wake_.notify_one();
+    collector_.start();
     return {};
 }
 
-void ThumbnailCache::deliver(const QString& key, const QString& file, const QImage& picture)
+void ThumbnailCache::work()
 {
-    if (!pending_.remove(key))
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !requests_.empty(); });
+        if (stopping_)
+            return;
+        Request request = std::move(requests_.front());
+        requests_.pop_front();
+        ++busy_;
+        lock.unlock();
+        QImage picture = request.inMemory;
+        if (picture.isNull()) {
+            QImageReader reader(request.file);
+            reader.setAutoTransform(false); // the square file is stored upright
+            picture = reader.read();
+        }
+        Decoded decoded{std::move(request.key), std::move(request.file),
+                        picture.isNull() ? QImage() : squareAt(picture, request.side)};
+        lock.lock();
+        decoded_.push_back(std::move(decoded));
+        --busy_;
+        if (busy_ == 0 && requests_.empty())
+            idle_.notify_all();
+    }
+}
+
+void ThumbnailCache::collect()
+{
+    std::vector<Decoded> ready;
+    {
+        std::lock_guard lock(mutex_);
+        ready.swap(decoded_);
+    }
+    for (const Decoded& decoded : ready)
+        deliver(decoded);
+    if (pending_.isEmpty())
+        collector_.stop();
+}
+
+void ThumbnailCache::deliver(const Decoded& decoded)
+{
+    if (!pending_.remove(decoded.key))
         return; // cleared meanwhile: the picture may be stale
-    if (picture.isNull()) {
-        missing_.insert(key);
-        emit thumbnailMissing(file);
+    if (decoded.picture.isNull()) {
+        missing_.insert(decoded.key);
+        emit thumbnailMissing(decoded.file);
         return;
     }
-    auto* pixmap = new QPixmap(QPixmap::fromImage(picture));
-    pictures_.insert(key, pixmap, static_cast<int>(picture.sizeInBytes()));
+    auto* pixmap = new QPixmap(QPixmap::fromImage(decoded.picture));
+    pictures_.insert(decoded.key, pixmap, static_cast<int>(decoded.picture.sizeInBytes()));
     emit thumbnailReady();
 }
 
@@ -127,8 +153,11 @@ void ThumbnailCache::forget(const QString& croppedThumbnailFile)
 
 void ThumbnailCache::waitForPending()
 {
-    workers_.waitForDone();
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    {
+        std::unique_lock lock(mutex_);
+        idle_.wait(lock, [this] { return busy_ == 0 && requests_.empty(); });
+    }
+    collect();
 }
 
 } // namespace spinora

@@ -6,7 +6,13 @@
 #include <QObject>
 #include <QPixmap>
 #include <QSet>
-#include <QThreadPool>
+#include <QTimer>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace spinora {
 
@@ -16,7 +22,8 @@ class Image;
 // needs a photo's thumbnail, a worker thread reads the square thumbnail file
 // ("sp-<pk>ct.jpg"), takes its central square and scales it to the row's
 // size; the list repaints when it is ready. Painting only ever draws what is
-// already here.
+// already here. Requests and pictures pass between the threads only through
+// the queues below, under their mutex; a worker never posts to a Qt object.
 class ThumbnailCache : public QObject {
     Q_OBJECT
 public:
@@ -40,13 +47,34 @@ signals:
     // the database (outside painting) and ask again.
     void thumbnailMissing(const QString& croppedThumbnailFile);
 
-private slots:
-    void deliver(const QString& key, const QString& file, const QImage& picture);
-
 private:
-    static QString keyFor(const QString& file, int side);
+    struct Request {
+        QString key;
+        QString file;
+        QImage inMemory;
+        int side = 0;
+    };
+    struct Decoded {
+        QString key;
+        QString file;
+        QImage picture;
+    };
 
-    QThreadPool workers_;
+    static QString keyFor(const QString& file, int side);
+    void work();
+    // Main thread: hands the decoded pictures to the lists.
+    void collect();
+    void deliver(const Decoded& decoded);
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<Request> requests_;
+    std::vector<Decoded> decoded_;
+    size_t busy_ = 0;
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+    QTimer collector_;
     QCache<QString, QPixmap> pictures_;
     QSet<QString> pending_;
     QSet<QString> missing_;
