@@ -70,8 +70,8 @@ SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test)
 tsan_build_and_test() {
   local pattern
   pattern="^($(IFS='|'; echo "${SPINORA_TSAN_TESTS[*]}"))(\\.UTC)?\$"
-  cmake -S "$SPINORA_ROOT" -B "$SPINORA_TSAN_BUILD" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE= \
-    -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -g1" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_TSAN_BUILD" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
     -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
     cmake --build "$SPINORA_TSAN_BUILD" -j"$(nproc)" --target "${SPINORA_TSAN_TESTS[@]}" &&
     (cd "$SPINORA_TSAN_BUILD" &&
