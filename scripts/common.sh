@@ -76,5 +76,6 @@ tsan_build_and_test() {
     cmake --build "$SPINORA_TSAN_BUILD" -j"$(nproc)" --target "${SPINORA_TSAN_TESTS[@]}" &&
     (cd "$SPINORA_TSAN_BUILD" &&
       TSAN_OPTIONS="suppressions=$SPINORA_ROOT/tests/tsan.supp second_deadlock_stack=1 history_size=4" \
-        QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 900 -R "$pattern")
+        QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 900 -R "$pattern") ||
+    { echo "ThreadSanitizer build or tests failed: see above (suppressions: tests/tsan.supp)." >&2; return 1; }
 }
