@@ -2,6 +2,9 @@
 # (only those missing) and configures and builds the project.
 
 SPINORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# Paths relative to the checkout in the compiler cache, so a fresh clone
+# elsewhere (CI) reuses what an earlier build compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$SPINORA_ROOT}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 SPINORA_BUILD="${SPINORA_BUILD:-$SPINORA_ROOT/build}"
 
 # The packages the build and the tests need.
