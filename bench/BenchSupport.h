@@ -3,6 +3,10 @@
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 
+#include <QFileInfo>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace spinora::bench {
@@ -12,6 +16,25 @@ inline QTemporaryDir& scratch()
 {
     static QTemporaryDir folder;
     return folder;
+}
+
+// A 4000 x 3000 JPEG as a camera makes them (a wash and a disc, so the
+// encoder has real work), written to `path` unless it is there already.
+inline QString cameraPicture(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return path;
+    QImage picture(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient wash(0, 0, 4000, 3000);
+    wash.setColorAt(0, QColor(200, 80, 60));
+    wash.setColorAt(1, QColor(60, 160, 90));
+    painter.fillRect(picture.rect(), wash);
+    painter.setBrush(QColor(90, 200, 230));
+    painter.drawEllipse(QRect(1200, 900, 1600, 1200));
+    painter.end();
+    picture.save(path, "JPEG", 90);
+    return path;
 }
 
 // A generated collection in the scratch folder, made on first use.

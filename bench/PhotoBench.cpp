@@ -10,8 +10,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -19,23 +17,9 @@ using namespace spinora;
 
 namespace {
 
-// A 4000 x 3000 JPEG, as a camera makes them, written once.
 QString cameraPicture()
 {
-    const QString path = bench::scratch().filePath(QStringLiteral("camera.jpg"));
-    if (!QFileInfo::exists(path)) {
-        QImage picture(4000, 3000, QImage::Format_RGB32);
-        QPainter painter(&picture);
-        QLinearGradient wash(0, 0, 4000, 3000);
-        wash.setColorAt(0, QColor(200, 80, 60));
-        wash.setColorAt(1, QColor(60, 160, 90));
-        painter.fillRect(picture.rect(), wash);
-        painter.setBrush(QColor(90, 200, 230));
-        painter.drawEllipse(QRect(1200, 900, 1600, 1200));
-        painter.end();
-        picture.save(path, "JPEG", 90);
-    }
-    return path;
+    return bench::cameraPicture(bench::scratch().filePath(QStringLiteral("camera.jpg")));
 }
 
 void BM_PrepareCameraPhoto(benchmark::State& state)

@@ -23,7 +23,6 @@
 #include <QImage>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
@@ -277,16 +276,7 @@ QStringList cameraPictures()
     if (QFileInfo::exists(files.back()))
         return files;
     QDir().mkpath(folder);
-    QImage picture(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    QLinearGradient wash(0, 0, 4000, 3000);
-    wash.setColorAt(0, QColor(200, 80, 60));
-    wash.setColorAt(1, QColor(60, 160, 90));
-    painter.fillRect(picture.rect(), wash);
-    painter.setBrush(QColor(90, 200, 230));
-    painter.drawEllipse(QRect(1200, 900, 1600, 1200));
-    painter.end();
-    picture.save(files.front(), "JPEG", 90);
+    bench::cameraPicture(files.front());
     for (int i = 1; i < files.size(); ++i)
         QFile::copy(files.front(), files[i]);
     return files;
