@@ -82,7 +82,8 @@ bool RecordSet::loadLogs(Connection* db, std::vector<std::unique_ptr<Log>>& logs
     return Record::loadEveryRow<Log>(db, [&logs](std::unique_ptr<Log> log) { logs.push_back(std::move(log)); });
 }
 
-std::vector<Image*> RecordSet::link()
+std::unordered_map<int64_t, Cactus*> RecordSet::linkPlantsToSchedules(
+    const std::vector<std::unique_ptr<Cactus>>& cacti, const std::vector<std::unique_ptr<Water>>& watering)
 {
     std::unordered_map<int64_t, Water*> schedules;
     for (const auto& water : watering) {
@@ -103,6 +104,12 @@ std::vector<Image*> RecordSet::link()
         cactus->clearImages();
         cactus->clearLogs();
     }
+    return plants;
+}
+
+std::vector<Image*> RecordSet::link()
+{
+    const std::unordered_map<int64_t, Cactus*> plants = linkPlantsToSchedules(cacti, watering);
     std::unordered_map<int64_t, Log*> logsByKey;
     for (const auto& log : logs) {
         logsByKey.emplace(log->primaryKey(), log.get());

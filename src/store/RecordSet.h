@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace spinora {
@@ -54,6 +55,11 @@ struct RecordSet {
     // each link list in its order. Answers the photos whose owner is missing;
     // they stay unlinked.
     std::vector<Image*> link();
+    // Links each plant to its schedule (and the schedule to the plant) and
+    // clears every plant's photos and logs for their owners to be linked
+    // next. Answers the plants by key.
+    static std::unordered_map<int64_t, Cactus*> linkPlantsToSchedules(
+        const std::vector<std::unique_ptr<Cactus>>& cacti, const std::vector<std::unique_ptr<Water>>& watering);
     // Orders the arrays as the lists do (events and species by name).
     void sort(const SortOrder& order);
     // The order of Log::compareLog, for many logs at once.

@@ -309,25 +309,7 @@ Species* SpinoraDatabase::speciesWithName(const QString& name, const QString& sc
 
 bool SpinoraDatabase::mapLogsAndImages()
 {
-    std::unordered_map<int64_t, Water*> schedules;
-    for (const auto& water : watering_) {
-        water->clearCacti();
-        schedules.emplace(water->primaryKey(), water.get());
-    }
-    std::unordered_map<int64_t, Cactus*> plants;
-    for (const auto& cactus : cacti_) {
-        plants.emplace(cactus->primaryKey(), cactus.get());
-        cactus->setWater(nullptr);
-        if (cactus->wateringKey() != -1) {
-            const auto it = schedules.find(cactus->wateringKey());
-            if (it != schedules.end()) {
-                cactus->setWater(it->second);
-                it->second->linkCactus(cactus.get());
-            }
-        }
-        cactus->clearImages();
-        cactus->clearLogs();
-    }
+    const std::unordered_map<int64_t, Cactus*> plants = RecordSet::linkPlantsToSchedules(cacti_, watering_);
     if (!logsBehind_) {
         for (const auto& log : logs_) {
             log->setCactus(nullptr);
