@@ -109,14 +109,7 @@ QFileDialog* ExportReportBrowser::createFolderPanel()
 
 void ExportReportBrowser::browseButtonPressed()
 {
-    QFileDialog* panel = createFolderPanel();
-    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
-        const QStringList chosen = panel->selectedFiles();
-        panel->deleteLater();
-        if (result == QDialog::Accepted && !chosen.isEmpty())
-            folderChosen(chosen.constFirst());
-    });
-    panel->open();
+    openPanel(createFolderPanel(), [this](const QString& chosen) { folderChosen(chosen); });
 }
 
 void ExportReportBrowser::folderChosen(const QString& path)

@@ -203,15 +203,7 @@ QFileDialog* ImportExportBrowser::createFilePanel()
 
 void ImportExportBrowser::browseButtonPressed()
 {
-    // Opened, not run: another window stays usable meanwhile.
-    QFileDialog* panel = createFilePanel();
-    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
-        const QStringList chosen = panel->selectedFiles();
-        panel->deleteLater();
-        if (result == QDialog::Accepted && !chosen.isEmpty())
-            confirmChoice(chosen.constFirst());
-    });
-    panel->open();
+    openPanel(createFilePanel(), [this](const QString& chosen) { confirmChoice(chosen); });
 }
 
 void ImportExportBrowser::confirmChoice(const QString& chosen)

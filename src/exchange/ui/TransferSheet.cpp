@@ -6,6 +6,7 @@
 #include "SpinoraUtility.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace spinora {
@@ -88,6 +89,17 @@ void TransferSheet::showAlert(const QString& title, const QString& text)
 void TransferSheet::showWarning(const QString& text)
 {
     showAlert(localized("WARNING"), text);
+}
+
+void TransferSheet::openPanel(QFileDialog* panel, std::function<void(const QString&)> chosen)
+{
+    connect(panel, &QFileDialog::finished, this, [panel, chosen = std::move(chosen)](int result) {
+        const QStringList files = panel->selectedFiles();
+        panel->deleteLater();
+        if (result == QDialog::Accepted && !files.isEmpty())
+            chosen(files.constFirst());
+    });
+    panel->open();
 }
 
 } // namespace spinora

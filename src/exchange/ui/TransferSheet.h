@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QPointer>
 
+class QFileDialog;
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -43,6 +45,11 @@ protected:
     // `window` is the document window; null for a sheet of the whole
     // application (tests).
     TransferSheet(SpinoraDatabase& document, QWidget* window);
+
+    // Opens a file panel over the sheet without running it (another window
+    // stays usable meanwhile); `chosen` gets the first chosen path when the
+    // user accepts. The panel deletes itself.
+    void openPanel(QFileDialog* panel, std::function<void(const QString&)> chosen);
 
     // Shows the progress window and runs the job on its thread; `ended` gets
     // its result on the main thread, after the progress window has gone.
