@@ -30,23 +30,15 @@ struct LocaleScope {
     ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
 };
 
-Image* addPhoto(SpinoraDatabase& document, int64_t ownerType, int64_t ownerKey, int number)
-{
-    auto image = std::make_unique<Image>();
-    image->setLinkedType(ownerType);
-    image->setLinkedKey(ownerKey);
-    image->setTagValue(number);
-    image->setPhoto(SampleCollection::drawPhoto(number, 200));
-    image->insertIntoDatabase(document.database(), document.packageFilename(), true);
-    return document.addImage(std::move(image));
-}
-
 } // namespace
 
-TEST(PrintPagination, TwelveCactiFivePerPageMakeThreePagesNumberedInTheHeader)
+// Each test prints from an empty collection of its own.
+using PrintPagination = CollectionTest;
+using PrintSheets = CollectionTest;
+using ListSearchTest = CollectionTest;
+
+TEST_F(PrintPagination, TwelveCactiFivePerPageMakeThreePagesNumberedInTheHeader)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("P.sdb"), true);
     for (int i = 0; i < 12; ++i)
         addPlant(*document, QStringLiteral("Plant %1").arg(i));
     ASSERT_EQ(document->displayedCacti().size(), 12u);
@@ -62,10 +54,8 @@ TEST(PrintPagination, TwelveCactiFivePerPageMakeThreePagesNumberedInTheHeader)
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, 4 * 130)), 1);
 }
 
-TEST(PrintPagination, MarginsGiveInsetsOfAThirdAndAHalf)
+TEST_F(PrintPagination, MarginsGiveInsetsOfAThirdAndAHalf)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("P.sdb"), true);
     DatabasePrintView view(*document, DatabasePrintView::kWaterList);
     QPageLayout layout(QPageSize(QSizeF(612, 792), QPageSize::Point), QPageLayout::Portrait, QMarginsF(72, 70, 40, 35),
                        QPageLayout::Point);
@@ -78,10 +68,8 @@ TEST(PrintPagination, MarginsGiveInsetsOfAThirdAndAHalf)
     EXPECT_EQ(view.linesPerPage(), int((792 - 30) / 60));
 }
 
-TEST(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
+TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("P.sdb"), true);
     auto log = std::make_unique<Log>();
     log->setEventName(QStringLiteral("Repotted"));
     Log* stored = document->addLog(std::move(log));
@@ -99,10 +87,8 @@ TEST(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, 5)), 1);
 }
 
-TEST(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
+TEST_F(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("P.sdb"), true);
     Cactus* cactus = addPlant(*document, QStringLiteral("Old Man"));
     cactus->hydrate();
     cactus->setScientificName(QStringLiteral("Cephalocereus senilis"));
@@ -113,7 +99,7 @@ TEST(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
     cactus->setPotMaterial(5);
     cactus->save();
     for (int i = 0; i < 6; ++i)
-        cactus->addImage(addPhoto(*document, Image::kCactusPhoto, cactus->primaryKey(), i));
+        addPhoto(*document, cactus, SampleCollection::drawPhoto(i, 200));
     for (int i = 0; i < 3; ++i) {
         Log* log = addLog(*document, cactus, i == 0 ? QString() : QStringLiteral("Flowered"), localSeconds(2024, 5, 1 + i));
         log->setLogType(i == 2 ? Log::kNoteLog : Log::kCactusLog);
@@ -153,10 +139,8 @@ TEST(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
     EXPECT_FALSE(cactus->isHydrated()) << "the sheet gives back the detail it loaded";
 }
 
-TEST(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
+TEST_F(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("P.sdb"), true);
     Water* stored = addSchedule(*document, QStringLiteral("Winter rest"), 2, Water::kWeeks);
     stored->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
     stored->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
@@ -209,10 +193,8 @@ TEST(PrintFormats, FourDigitYearsAndMoneyInTheUsersLocale)
 // previous finds: it must still find exactly what the rule finds, after a
 // record changed, when a plant's age moves on, and for letters whose case
 // folding is not ASCII's.
-TEST(ListSearchTest, AKeptSearchFindsWhatTheRuleFinds)
+TEST_F(ListSearchTest, AKeptSearchFindsWhatTheRuleFinds)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("K.sdb"), true);
     const QStringList names{"STRASSE", "Straße", "ΣΊΣΥΦΟΣ", "σίσυφος", "İstanbul", "istanbul", "ǅemal",
                             "Ⅻ Clock", "𐐀 Deseret", "Moon", "Mooney"};
     for (const QString& name : names)
@@ -237,9 +219,7 @@ TEST(ListSearchTest, AKeptSearchFindsWhatTheRuleFinds)
         EXPECT_EQ(shown(QString::fromUtf8(text)), byRule(QString::fromUtf8(text))) << text;
 
     // "moo" found Moon and Mooney; Moon is renamed, then "moon" narrows.
-    Cactus* moon = nullptr;
-    for (const auto& c : document->cacti())
-        moon = c->name() == "Moon" ? c.get() : moon;
+    Cactus* moon = plantNamed(*document, QStringLiteral("Moon"));
     moon->setName(QStringLiteral("Zed"));
     EXPECT_EQ(shown("moon"), QStringList({"Mooney"}));
     moon->setName(QStringLiteral("Moonbeam"));
