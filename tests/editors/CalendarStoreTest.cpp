@@ -34,6 +34,14 @@ QString defaultFile(const CalendarStore& store)
     return store.folder() + QStringLiteral("/Spinora.ics");
 }
 
+// A calendar folder of its own for each test; the store reads it lazily, so
+// a test can put other programs' files there first.
+class CalendarStoreTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    CalendarStore store{folder.path()};
+};
+
 QStringList leftovers(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".ics."));
@@ -58,24 +66,22 @@ QByteArray foreignCalendar(const QString& title, const QString& uid)
     return QString::fromLatin1(kForeignCalendar).arg(title, uid).toUtf8();
 }
 
-TEST(CalendarStoreTest, DefaultCalendarIsMadeInTheApplicationDataFolder)
+TEST_F(CalendarStoreTest, DefaultCalendarIsMadeInTheApplicationDataFolder)
 {
-    CalendarStore store;
-    EXPECT_TRUE(store.folder().endsWith(QStringLiteral("/calendars")));
-    EXPECT_TRUE(store.folder().startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"))));
-    const QList<CalendarInfo> calendars = store.calendars();
+    CalendarStore standard;
+    EXPECT_TRUE(standard.folder().endsWith(QStringLiteral("/calendars")));
+    EXPECT_TRUE(standard.folder().startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"))));
+    const QList<CalendarInfo> calendars = standard.calendars();
     ASSERT_EQ(calendars.size(), 1);
     EXPECT_EQ(calendars[0].title, QStringLiteral("Spinora"));
     EXPECT_EQ(calendars[0].identifier, QStringLiteral("Spinora.ics"));
-    const auto events = readIcs(defaultFile(store));
+    const auto events = readIcs(defaultFile(standard));
     ASSERT_TRUE(events.has_value()) << "libical reads the new calendar";
     EXPECT_TRUE(events->isEmpty());
 }
 
-TEST(CalendarStoreTest, SavedEventReadsBackThroughLibicalAndKeepsItsIdentifier)
+TEST_F(CalendarStoreTest, SavedEventReadsBackThroughLibicalAndKeepsItsIdentifier)
 {
-    TempFolder folder;
-    CalendarStore store(folder.path());
     const QDateTime start(QDate(2026, 5, 4), QTime(7, 0));
     CalendarEvent event = reminder(QStringLiteral("Repotted Astro (Cactus)"), start);
     event.alarms = {start.addSecs(-3600)};
@@ -117,10 +123,8 @@ TEST(CalendarStoreTest, SavedEventReadsBackThroughLibicalAndKeepsItsIdentifier)
     EXPECT_TRUE(leftovers(folder.path()).isEmpty());
 }
 
-TEST(CalendarStoreTest, AllDayEventsUseDatesAndEndTheDayAfter)
+TEST_F(CalendarStoreTest, AllDayEventsUseDatesAndEndTheDayAfter)
 {
-    TempFolder folder;
-    CalendarStore store(folder.path());
     CalendarEvent event = reminder(QStringLiteral("Winter rest"), QDateTime(QDate(2026, 11, 1), QTime(7, 0)));
     event.allDay = true;
     ASSERT_TRUE(store.saveEvent(event));
@@ -133,11 +137,9 @@ TEST(CalendarStoreTest, AllDayEventsUseDatesAndEndTheDayAfter)
     EXPECT_EQ(back->start, QDateTime(QDate(2026, 11, 1), QTime(0, 0)));
 }
 
-TEST(CalendarStoreTest, EventMovesBetweenCalendarsWithItsIdentifier)
+TEST_F(CalendarStoreTest, EventMovesBetweenCalendarsWithItsIdentifier)
 {
-    TempFolder folder;
     test::writeFile(folder.file(QStringLiteral("home.ics")), foreignCalendar(QStringLiteral("Home"), "dentist-1"));
-    CalendarStore store(folder.path());
     const QList<CalendarInfo> calendars = store.calendars();
     ASSERT_EQ(calendars.size(), 2);
     EXPECT_EQ(calendars[0].title, QStringLiteral("Spinora")) << "the default comes first";
@@ -153,10 +155,8 @@ TEST(CalendarStoreTest, EventMovesBetweenCalendarsWithItsIdentifier)
     EXPECT_EQ(store.eventWithIdentifier(event.identifier)->calendarIdentifier, QStringLiteral("home.ics"));
 }
 
-TEST(CalendarStoreTest, FileChangedByAnotherProgramIsReadAgainBeforeWriting)
+TEST_F(CalendarStoreTest, FileChangedByAnotherProgramIsReadAgainBeforeWriting)
 {
-    TempFolder folder;
-    CalendarStore store(folder.path());
     CalendarEvent ours = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
     ASSERT_TRUE(store.saveEvent(ours));
     ASSERT_TRUE(store.eventExists(ours.identifier)); // read and cached
@@ -187,10 +187,8 @@ TEST(CalendarStoreTest, FileChangedByAnotherProgramIsReadAgainBeforeWriting)
     EXPECT_EQ(summaries, QStringList({QStringLiteral("Holiday"), QStringLiteral("Repotted again")}));
 }
 
-TEST(CalendarStoreTest, ChangeDuringTheWriteIsAppliedToTheNewerFile)
+TEST_F(CalendarStoreTest, ChangeDuringTheWriteIsAppliedToTheNewerFile)
 {
-    TempFolder folder;
-    CalendarStore store(folder.path());
     CalendarEvent ours = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
     ASSERT_TRUE(store.saveEvent(ours));
     int calls = 0;
@@ -213,16 +211,14 @@ TEST(CalendarStoreTest, ChangeDuringTheWriteIsAppliedToTheNewerFile)
     EXPECT_TRUE(leftovers(folder.path()).isEmpty());
 }
 
-TEST(CalendarStoreTest, BrokenFileIsReportedAndLeftAsItWas)
+TEST_F(CalendarStoreTest, BrokenFileIsReportedAndLeftAsItWas)
 {
-    TempFolder folder;
     const QString broken = folder.file(QStringLiteral("garden.ics"));
     // A calendar another program left half-written.
     const QByteArray half = foreignCalendar(QStringLiteral("Garden"), "g-1").left(150);
     test::writeFile(broken, half);
     const QString junk = folder.file(QStringLiteral("junk.ics"));
     test::writeFile(junk, "this is not a calendar\n");
-    CalendarStore store(folder.path());
     const QList<CalendarInfo> calendars = store.calendars();
     ASSERT_EQ(calendars.size(), 1) << "only the default can take events";
     ASSERT_EQ(store.problems().size(), 2);
@@ -248,63 +244,57 @@ TEST(CalendarStoreTest, BrokenFileIsReportedAndLeftAsItWas)
     EXPECT_EQ(readFile(defaultFile(store)), mangled);
 }
 
-TEST(CalendarStoreTest, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile)
+// A write that fails leaves the old file whole and no temporary file beside
+// it: a hook that says the disk is full, and a real full file system, a
+// 64 KiB tmpfs (which needs the right to mount).
+class FailedCalendarWrite : public CalendarStoreTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FailedCalendarWrite, LeavesTheOldFileWholeAndNoTemporaryFile)
 {
-    TempFolder folder;
-    CalendarStore store(folder.path());
+    const bool realDisk = GetParam();
+    const QByteArray mountPoint = folder.path().toLocal8Bit();
+    if (realDisk && ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no permission to mount a small file system";
+    struct Unmount { // a no-op where nothing was mounted
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+
     CalendarEvent first = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
     ASSERT_TRUE(store.saveEvent(first));
+    QFile filler(folder.file(QStringLiteral("filler")));
+    if (realDisk) {
+        // Fill the disk: not even a copy of the calendar fits.
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+    } else {
+        store.setWriteHook([](const QString&) { return false; });
+    }
     const QByteArray before = readFile(defaultFile(store));
-    store.setWriteHook([](const QString&) { return false; }); // the disk is full
-    CalendarEvent second = reminder(QStringLiteral("Flowered"), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
+    CalendarEvent second = reminder(QString(300, QLatin1Char('a')), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
     EXPECT_FALSE(store.saveEvent(second));
     EXPECT_TRUE(store.lastError().contains(QStringLiteral("left as it is"))) << store.lastError().toStdString();
     EXPECT_EQ(readFile(defaultFile(store)), before);
+    EXPECT_TRUE(readIcs(defaultFile(store)).has_value());
     EXPECT_TRUE(leftovers(folder.path()).isEmpty());
     EXPECT_FALSE(store.removeEvent(first.identifier));
     EXPECT_EQ(readFile(defaultFile(store)), before);
 }
 
-// A real full file system: a 64 KiB tmpfs (needs the right to mount).
-TEST(CalendarStoreTest, FullDiskLeavesTheCalendarWhole)
-{
-    TempFolder folder;
-    const QByteArray mountPoint = folder.path().toLocal8Bit();
-    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no permission to mount a small file system";
-    struct Unmount {
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{mountPoint};
+INSTANTIATE_TEST_SUITE_P(CalendarStoreTest, FailedCalendarWrite, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "FullTmpfs" : "WriteHook"; });
 
-    CalendarStore store(folder.path());
-    CalendarEvent first = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
-    ASSERT_TRUE(store.saveEvent(first));
-    // Fill the disk: not even a copy of the calendar fits.
-    QFile filler(folder.file(QStringLiteral("filler")));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(1024, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    filler.close();
-    const QByteArray before = readFile(defaultFile(store));
-    CalendarEvent second = reminder(QString(300, QLatin1Char('a')), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
-    EXPECT_FALSE(store.saveEvent(second));
-    EXPECT_EQ(readFile(defaultFile(store)), before);
-    EXPECT_TRUE(readIcs(defaultFile(store)).has_value());
-    EXPECT_TRUE(leftovers(folder.path()).isEmpty());
-}
-
-TEST(CalendarStoreTest, EventsOfOtherProgramsAreReadWithRelativeAlarmsAndZones)
+TEST_F(CalendarStoreTest, EventsOfOtherProgramsAreReadWithRelativeAlarmsAndZones)
 {
-    TempFolder folder;
     test::writeFile(folder.file(QStringLiteral("other.ics")),
                     "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
                     "BEGIN:VEVENT\r\nUID:rel-1\r\nDTSTAMP:20260101T000000Z\r\n"
                     "DTSTART:20260410T090000Z\r\nDURATION:PT2H\r\nSUMMARY:Show\r\nTRANSP:TRANSPARENT\r\n"
                     "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\n"
                     "END:VEVENT\r\nEND:VCALENDAR\r\n");
-    CalendarStore store(folder.path());
     const auto event = store.eventWithIdentifier(QStringLiteral("rel-1"));
     ASSERT_TRUE(event);
     const QDateTime start(QDate(2026, 4, 10), QTime(9, 0), QTimeZone::utc());
