@@ -270,62 +270,64 @@ TEST_F(PhotoGridTest, CancelWhileTheImportRunsStopsItAndRemovesWhatItStored)
     EXPECT_TRUE(photoFiles().isEmpty());
 }
 
-TEST_F(PhotoGridTest, PhotoWhoseFilesCannotBeWrittenIsRemovedAgain)
+// A photo whose files cannot be written is refused with the reason and
+// leaves no row and no file, also after reopening: the name its file is
+// moved to taken by a folder with a file in it (moving fails as on a full
+// disk, after the row was inserted), and a real full disk, the collection on
+// a small tmpfs (which needs the right to mount).
+class PhotoWriteFailure : public PhotoGridTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PhotoWriteFailure, RefusesThePhotoAndTheCollectionStaysWhole)
 {
+    const bool realDisk = GetParam();
+    TempFolder mounted;
+    const QByteArray mountPoint = mounted.path().toLocal8Bit();
+    if (realDisk && ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=2m") != 0)
+        GTEST_SKIP() << "no permission to mount a small file system";
+    struct Unmount { // a no-op where nothing was mounted
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{mountPoint};
+    if (realDisk) {
+        grid->updatePhotoGrid(nullptr, nullptr);
+        document->close();
+        document = test::newCollection(mounted.file(QStringLiteral("small.sdb")));
+        ASSERT_TRUE(document);
+        grid->updatePhotoGrid(document.get(), nullptr);
+        QFile filler(mounted.file(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+        QFile::resize(filler.fileName(), filler.size() - 40 * 1024); // room for the row, not the photo
+    } else {
+        const long long next = test::queryInt(dbPath(), QStringLiteral("SELECT IFNULL(MAX(pk), 0) + 1 FROM image"));
+        const QString blocker = QStringLiteral("%1/sp-%2.jpg").arg(document->packageFilename()).arg(next);
+        ASSERT_TRUE(QDir().mkpath(blocker));
+        test::writeFile(blocker + QStringLiteral("/keep"), "x");
+    }
     const long long before = imageRows();
-    const long long next = test::queryInt(dbPath(), QStringLiteral("SELECT IFNULL(MAX(pk), 0) + 1 FROM image"));
-    // The name the photo file is moved to is taken by a folder with a file
-    // in it: moving fails as on a full disk, after the row was inserted.
-    const QString blocker = QStringLiteral("%1/sp-%2.jpg").arg(document->packageFilename()).arg(next);
-    ASSERT_TRUE(QDir().mkpath(blocker));
-    test::writeFile(blocker + QStringLiteral("/keep"), "x");
-    importAndWait({writePicture(QStringLiteral("a.jpg"), 800, 600, 0)});
-    EXPECT_EQ(imageRows(), before);
+
+    importAndWait({writePicture(QStringLiteral("a.jpg"), 3000, 2000, 0)});
     EXPECT_TRUE(delegate.saved.empty());
     EXPECT_TRUE(grid->imageArray().empty());
     ASSERT_EQ(grid->lastRefusals().size(), 1);
     EXPECT_TRUE(grid->lastRefusals()[0].contains(QStringLiteral("disk full"))) << grid->lastRefusals()[0].toStdString();
-    EXPECT_TRUE(photoFiles().isEmpty());
-}
-
-// A real full disk: the collection on a small tmpfs (needs the right to mount).
-TEST_F(PhotoGridTest, FullDiskRefusesThePhotoAndTheCollectionStaysWhole)
-{
-    TempFolder mounted;
-    const QByteArray mountPoint = mounted.path().toLocal8Bit();
-    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=2m") != 0)
-        GTEST_SKIP() << "no permission to mount a small file system";
-    struct Unmount {
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{mountPoint};
-    grid->updatePhotoGrid(nullptr, nullptr);
-    document->close();
-    document = test::newCollection(mounted.file(QStringLiteral("small.sdb")));
-    ASSERT_TRUE(document);
-    grid->updatePhotoGrid(document.get(), nullptr);
-    const long long before = imageRows();
-    QFile filler(mounted.file(QStringLiteral("filler")));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    filler.close();
-    QFile::resize(filler.fileName(), filler.size() - 40 * 1024); // room for the row, not the photo
-
-    importAndWait({writePicture(QStringLiteral("a.jpg"), 3000, 2000, 0)});
-    EXPECT_TRUE(delegate.saved.empty());
-    ASSERT_EQ(grid->lastRefusals().size(), 1);
     EXPECT_EQ(imageRows(), before);
     EXPECT_TRUE(photoFiles().isEmpty()) << photoFiles().join(' ').toStdString();
+    const QString package = document->packageFilename();
     grid->updatePhotoGrid(nullptr, nullptr);
     document->close();
     document.reset();
-    auto reopened = test::openCollection(mounted.file(QStringLiteral("small.sdb")));
+    auto reopened = test::openCollection(package);
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->images().size(), size_t(before));
     reopened->close();
 }
+
+INSTANTIATE_TEST_SUITE_P(PhotoGridTest, PhotoWriteFailure, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "FullTmpfs" : "FileNameTaken"; });
 
 TEST_F(PhotoGridTest, DroppedFilesAreAddedAndDraggedCellsReordered)
 {
