@@ -454,20 +454,17 @@ TEST_F(PhotoGridTest, OnePhotoStaysAndTheViewerKeepsTwentyLoaded)
 {
     const QString one = writePicture(QStringLiteral("one.jpg"), 320, 240, 0);
     importAndWait({one});
-    PhotoViewController single(document.get());
-    single.setDelegate(grid.get());
-    single.showPhoto(QString(), grid->imageArray()[0]);
-    single.handleNextButton();
-    EXPECT_EQ(single.image(), grid->imageArray()[0]);
-    single.handlePreviousButton();
-    EXPECT_EQ(single.image(), grid->imageArray()[0]);
-    single.close();
+    PhotoViewController viewer(document.get());
+    viewer.setDelegate(grid.get());
+    viewer.showPhoto(QString(), grid->imageArray()[0]);
+    viewer.handleNextButton();
+    EXPECT_EQ(viewer.image(), grid->imageArray()[0]);
+    viewer.handlePreviousButton();
+    EXPECT_EQ(viewer.image(), grid->imageArray()[0]);
 
     importAndWait(copies(one, 24, 1));
     const std::vector<Image*> photos = grid->imageArray();
     ASSERT_EQ(photos.size(), 25u);
-    PhotoViewController viewer(document.get());
-    viewer.setDelegate(grid.get());
     viewer.showPhoto(QString(), photos[0]);
     for (int i = 1; i < 25; ++i)
         viewer.handleNextButton();
