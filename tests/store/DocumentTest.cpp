@@ -2,6 +2,7 @@
 // flushing, saving under a new name, closing and the schema upgrade, and the
 // bad packages it must refuse without changing a byte.
 #include "InternalError.h"
+#include "RecordBuilders.h"
 #include "Resources.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -26,6 +27,9 @@ QStringList eventNames(SpinoraDatabase& document)
         names << event->name();
     return names;
 }
+
+// An empty collection "Garden.sdb" of its own for each test.
+using Document = CollectionTest;
 
 } // namespace
 
@@ -72,18 +76,10 @@ TEST(NewCollection, IsStampedWithItsOwnCreationDateAndGetsDefaultEventsOnce)
     EXPECT_NEAR(*reopened->dbCreationDate(), *document->dbCreationDate(), 0.01);
 }
 
-TEST(NewCollection, EmptyTemplateGetsNoSpeciesAndNoEvents)
+TEST_F(Document, EmptyTemplateGetsNoSpeciesNoEventsAndDefaultEventsMergeWithNamesInUse)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("Bare.sdb"), true);
     EXPECT_TRUE(document->events().empty());
     EXPECT_TRUE(document->species().empty());
-}
-
-TEST(NewCollection, DefaultEventsMergeWithNamesLogsAlreadyUse)
-{
-    TempFolder folder;
-    auto document = newCollection(folder.file("A.sdb"), true);
     auto log = std::make_unique<Log>();
     log->setEventName("Grafted");
     document->addLog(std::move(log));
@@ -95,33 +91,23 @@ TEST(NewCollection, DefaultEventsMergeWithNamesLogsAlreadyUse)
               QStringList({"Fertilized", "Flowered", "Grafted", "Planted", "Purchased", "Repotted", "Sold"}));
 }
 
-TEST(OpenCollection, AMissingVersionRowIsInsertedAsVersion3Full)
+// Opening repairs what a writing open may: a missing version row comes back
+// as version 3 "Full"; species without names and unlinked images go.
+TEST_F(Document, OpeningRestoresAMissingVersionRowAndPurgesNamelessSpeciesAndUnlinkedImages)
 {
-    TempFolder folder;
-    const QString path = folder.file("A.sdb");
-    newCollection(path)->close();
-    execSql(path + "/spinora.db", "DELETE FROM version");
-    auto document = openCollection(path);
-    EXPECT_EQ(document->dbVersionNumber(), 3);
     document->close();
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM version WHERE version_num=3 AND comments='Full'"), 1);
-}
-
-TEST(OpenCollection, SpeciesWithoutNamesAndUnlinkedImagesArePurged)
-{
-    TempFolder folder;
-    const QString path = folder.file("A.sdb");
-    newCollection(path, true)->close();
-    const QString db = path + "/spinora.db";
-    execSql(db, "INSERT INTO species (name, scientific) VALUES ('', ''), (NULL, NULL), ('Kept', '')");
-    execSql(db, "INSERT INTO image (type, key, tag) VALUES (0, -1, 0)");
-    auto document = openCollection(path);
+    execSql(db(), "DELETE FROM version");
+    execSql(db(), "INSERT INTO species (name, scientific) VALUES ('', ''), (NULL, NULL), ('Kept', '')");
+    execSql(db(), "INSERT INTO image (type, key, tag) VALUES (0, -1, 0)");
+    reopen();
+    EXPECT_EQ(document->dbVersionNumber(), 3);
     EXPECT_EQ(document->species().size(), 1u);
     EXPECT_EQ(document->speciesScientific().size(), 1u);
     EXPECT_TRUE(document->images().empty());
     document->close();
-    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM species"), 1);
-    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM image"), 0);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM version WHERE version_num=3 AND comments='Full'"), 1);
+    EXPECT_EQ(count("species"), 1);
+    EXPECT_EQ(count("image"), 0);
 }
 
 TEST(OpenCollection, AMissingPackageIsMadeFromTheTemplate)
@@ -133,11 +119,8 @@ TEST(OpenCollection, AMissingPackageIsMadeFromTheTemplate)
     EXPECT_TRUE(QFileInfo::exists(folder.file("New.sdb/spinora.db")));
 }
 
-TEST(Flush, WritesEveryChangeInOneTransactionAndReleasesDetails)
+TEST_F(Document, FlushWritesEveryChangeInOneTransactionAndReleasesDetails)
 {
-    TempFolder folder;
-    const QString path = folder.file("A.sdb");
-    auto document = newCollection(path, true);
     Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
     cactus->setName("Spike");
     cactus->setNotes("Needs grit");
@@ -147,14 +130,11 @@ TEST(Flush, WritesEveryChangeInOneTransactionAndReleasesDetails)
     EXPECT_FALSE(cactus->isDirty());
     EXPECT_FALSE(cactus->isHydrated());
     EXPECT_TRUE(cactus->notes().isNull()); // released
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Spike' AND notes='Needs grit'"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE name='Spike' AND notes='Needs grit'"), 1);
 }
 
-TEST(Flush, AFailedFlushKeepsEveryChangeInMemory)
+TEST_F(Document, AFailedFlushKeepsEveryChangeInMemory)
 {
-    TempFolder folder;
-    const QString path = folder.file("A.sdb");
-    auto document = newCollection(path, true);
     Cactus* a = document->addCactus(std::make_unique<Cactus>());
     Water* w = document->addWater(std::make_unique<Water>());
     a->setName("First");
@@ -169,40 +149,33 @@ TEST(Flush, AFailedFlushKeepsEveryChangeInMemory)
     EXPECT_EQ(w->notes(), QString("Notes that must survive"));
     ASSERT_TRUE(document->database()->execute("DROP TRIGGER refuse"));
     document->flushDatabase(false);
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='First'"), 1);
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM watering WHERE notes='Notes that must survive'"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE name='First'"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM watering WHERE notes='Notes that must survive'"), 1);
 }
 
-TEST(Save, InPlaceOnlyFlushesAndReopens)
+TEST_F(Document, AFailedSaveKeepsTheDocumentWorkingAndSavingInPlaceOnlyFlushesAndReopens)
 {
-    TempFolder folder;
-    const QString path = folder.file("A.sdb");
-    auto document = newCollection(path, true);
     document->addCactus(std::make_unique<Cactus>())->setName("One");
+    // The target's parent folder does not exist, so the copy cannot be made.
+    EXPECT_FALSE(document->writeSafelyToURL(folder.file("no/such/folder/B.sdb")));
+    EXPECT_FALSE(document->lastError().isEmpty());
+    ASSERT_NE(document->database(), nullptr);
     ASSERT_TRUE(document->writeSafelyToURL(path));
     ASSERT_NE(document->database(), nullptr);
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='One'"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE name='One'"), 1);
     document->addCactus(std::make_unique<Cactus>())->setName("Two"); // the connection works again
     document->close();
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus"), 2);
+    EXPECT_EQ(count("cactus"), 2);
 }
 
-TEST(Save, UnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
+TEST_F(Document, SavingUnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
 {
-    TempFolder folder;
-    const QString oldPath = folder.file("Old.sdb");
+    const QString oldPath = path;
     const QString newPath = folder.file("New.sdb");
     QDir().mkpath(newPath);
     writeFile(newPath + "/stale.txt", "replaced");
-    auto document = newCollection(oldPath, true);
-    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
-    cactus->setName("Moved");
-    auto image = std::make_unique<Image>();
-    image->setLinkedType(Image::kCactusPhoto);
-    image->setLinkedKey(cactus->primaryKey());
-    image->setPhoto(gradientImage(64, 48));
-    Image* photo = document->addImage(std::move(image));
-    cactus->addImage(photo);
+    Cactus* cactus = addPlant(*document, "Moved");
+    Image* photo = addPhoto(*document, cactus, gradientImage(64, 48));
 
     ASSERT_TRUE(document->writeSafelyToURL(newPath)) << document->lastError().toStdString();
     EXPECT_EQ(document->packageFilename(), newPath);
@@ -217,27 +190,10 @@ TEST(Save, UnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
     EXPECT_EQ(queryInt(oldPath + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Moved'"), 1);
 }
 
-TEST(Save, AFailedSaveLeavesTheTargetAndKeepsTheDocumentWorking)
+TEST_F(Document, AnOpenedCollectionClosesWithoutAskingAnUntitledOneAsks)
 {
-    TempFolder folder;
-    const QString path = folder.file("A.sdb");
-    auto document = newCollection(path, true);
-    document->addCactus(std::make_unique<Cactus>())->setName("Safe");
-    // The target's parent folder does not exist, so the copy cannot be made.
-    EXPECT_FALSE(document->writeSafelyToURL(folder.file("no/such/folder/B.sdb")));
-    EXPECT_FALSE(document->lastError().isEmpty());
-    ASSERT_NE(document->database(), nullptr);
-    document->addCactus(std::make_unique<Cactus>())->setName("Still works");
-    document->close();
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus"), 2);
-}
-
-TEST(Close, AnOpenedCollectionClosesWithoutAskingAnUntitledOneAsks)
-{
-    TempFolder folder;
-    auto opened = newCollection(folder.file("A.sdb"), true);
-    EXPECT_TRUE(opened->canCloseDocument());
-    EXPECT_FALSE(SpinoraUtility::sharedManager().documents().isDatabaseLoaded(folder.file("A.sdb")));
+    EXPECT_TRUE(document->canCloseDocument());
+    EXPECT_FALSE(SpinoraUtility::sharedManager().documents().isDatabaseLoaded(path));
 
     SpinoraDatabase untitled;
     ASSERT_TRUE(untitled.createUntitledPackage("Untitled"));
