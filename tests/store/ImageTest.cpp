@@ -1,6 +1,7 @@
 // Photos as files and blobs, with real JPEGs: the size rules, the centred
 // square, restoring missing files from the blobs, and unreadable input.
 #include "Image.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
@@ -18,20 +19,15 @@ using namespace spinora::test;
 
 namespace {
 
-class ImageTest : public ::testing::Test {
+// Photos of one plant, each with the caption "On the sill".
+class ImageTest : public CollectionTest {
 protected:
-    void SetUp() override
-    {
-        path = folder.file("I.sdb");
-        document = newCollection(path, true);
-        owner = document->addCactus(std::make_unique<Cactus>());
-    }
-    Image* addPhoto(const QImage& picture, int tag = 0)
+    Image* addPhoto(const QImage& picture)
     {
         auto image = std::make_unique<Image>();
         image->setLinkedType(Image::kCactusPhoto);
         image->setLinkedKey(owner->primaryKey());
-        image->setTagValue(tag);
+        image->setTagValue(0);
         image->setCaption("On the sill");
         image->setPhoto(picture);
         Image* added = document->addImage(std::move(image));
@@ -40,10 +36,7 @@ protected:
     }
     static QSize fileSize(const QString& file) { return QImageReader(file).size(); }
 
-    TempFolder folder;
-    QString path;
-    std::unique_ptr<SpinoraDatabase> document;
-    Cactus* owner = nullptr;
+    Cactus* owner = document->addCactus(std::make_unique<Cactus>());
 };
 
 } // namespace
@@ -74,8 +67,8 @@ TEST_F(ImageTest, InsertWritesThreeJpegFilesAndTheBlobsStayEmpty)
     EXPECT_EQ(fileSize(path + QStringLiteral("/sp-%1t.jpg").arg(key)), QSize(320, 160));
     EXPECT_EQ(fileSize(path + QStringLiteral("/sp-%1ct.jpg").arg(key)), QSize(160, 160));
     EXPECT_EQ(QImageReader(path + QStringLiteral("/sp-%1.jpg").arg(key)).format(), QByteArray("jpeg"));
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM image WHERE photo IS NULL AND thumbnail IS NULL"), 1);
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM image WHERE caption='On the sill'"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM image WHERE photo IS NULL AND thumbnail IS NULL"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM image WHERE caption='On the sill'"), 1);
 }
 
 TEST_F(ImageTest, JpegQualityIsSixtyPercent)
@@ -125,7 +118,7 @@ TEST_F(ImageTest, AddPhotosNeedsBothFiles)
     Image* image = addPhoto(gradientImage(64, 64));
     QFile::remove(image->thumbnailFile());
     EXPECT_TRUE(image->addPhotosToDatabase());
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM image WHERE photo IS NULL"), 1);
+    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM image WHERE photo IS NULL"), 1);
 }
 
 TEST_F(ImageTest, DeleteRemovesTheFilesEvenWhenTheRowCannotBeDeleted)
@@ -144,16 +137,13 @@ TEST_F(ImageTest, DeleteRemovesTheFilesEvenWhenTheRowCannotBeDeleted)
 TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
 {
     Image* image = addPhoto(gradientImage(1600, 1200));
-    image->exportToPath(folder.file("1.jpg"), 1);
-    image->exportToPath(folder.file("2.jpg"), 2);
-    image->exportToPath(folder.file("3.jpg"), 3);
-    image->exportToPath(folder.file("4.jpg"), 4);
-    image->exportToPath(folder.file("9.jpg"), 9);
-    EXPECT_EQ(fileSize(folder.file("1.jpg")), QSize(320, 240));
-    EXPECT_EQ(fileSize(folder.file("2.jpg")), QSize(512, 384));
-    EXPECT_EQ(fileSize(folder.file("3.jpg")), QSize(1024, 768));
-    EXPECT_EQ(fileSize(folder.file("4.jpg")), QSize(1280, 960));
-    EXPECT_FALSE(QFile::exists(folder.file("9.jpg")));
+    // Size 9 is no report size: nothing is written.
+    const std::pair<int, QSize> sizes[] = {{1, {320, 240}}, {2, {512, 384}}, {3, {1024, 768}}, {4, {1280, 960}}, {9, {}}};
+    for (const auto& [kind, size] : sizes) {
+        const QString file = folder.file(QStringLiteral("%1.jpg").arg(kind));
+        image->exportToPath(file, kind);
+        EXPECT_EQ(QFile::exists(file) ? fileSize(file) : QSize(), size) << kind;
+    }
 }
 
 // A link planted in a package from elsewhere is not followed out of it.
