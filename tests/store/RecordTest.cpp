@@ -126,34 +126,26 @@ TEST_F(RecordTest, ARowDeletedBehindTheRecordsBackLoadsPlaceholders)
     EXPECT_EQ(image.linkedKey(), -1);
 }
 
-TEST_F(RecordTest, TheEpochReadsBackAsNoDateButALogKeepsItsDate)
-{
-    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
-    cactus->setPlantDate(0.0);
-    auto log = std::make_unique<Log>();
-    log->setLogDate(0.0);
-    document->addLog(std::move(log));
-    reopen();
-    EXPECT_FALSE(document->cacti()[0]->plantDate().has_value());
-    EXPECT_EQ(document->logs()[0]->logDate(), Timestamp(0.0));
-}
-
-TEST_F(RecordTest, KeysBeyond32BitsAreStoredWhole)
+TEST_F(RecordTest, KeysBeyond32BitsAreStoredWholeAndTheEpochReadsBackAsNoDateButALogKeepsItsDate)
 {
     // Cut to 32 bits, a plant on schedule 2^32 + 17 followed schedule 17.
     Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
     cactus->setWateringKey((int64_t(1) << 32) + 17);
     cactus->setType(-1);
+    cactus->setPlantDate(0.0);
     auto log = std::make_unique<Log>();
     log->setCactusKey(INT64_MAX);
+    log->setLogDate(0.0);
     document->addLog(std::move(log));
     reopen();
     EXPECT_EQ(document->cacti()[0]->wateringKey(), (int64_t(1) << 32) + 17);
     EXPECT_EQ(document->cacti()[0]->type(), -1);
+    EXPECT_FALSE(document->cacti()[0]->plantDate().has_value());
     EXPECT_EQ(document->logs()[0]->cactusKey(), INT64_MAX);
+    EXPECT_EQ(document->logs()[0]->logDate(), Timestamp(0.0));
 }
 
-TEST_F(RecordTest, SettersMarkDirtyOnlyOnRealChange)
+TEST_F(RecordTest, SettersMarkDirtyOnlyOnRealChangeAndUnloadDropsUnsavedChanges)
 {
     Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
     cactus->setName("Same");
@@ -168,6 +160,11 @@ TEST_F(RecordTest, SettersMarkDirtyOnlyOnRealChange)
     cactus->save();
     cactus->setLocation(QString(""));
     EXPECT_TRUE(cactus->isDirty()); // no text and an empty text differ
+    cactus->setNotes("thrown away");
+    cactus->unload();
+    EXPECT_FALSE(cactus->isHydrated());
+    cactus->hydrate();
+    EXPECT_EQ(cactus->notes(), QString(""));
 }
 
 TEST_F(RecordTest, SaveOrDeleteOfANewRecordDoesNothing)
@@ -177,19 +174,7 @@ TEST_F(RecordTest, SaveOrDeleteOfANewRecordDoesNothing)
     EXPECT_TRUE(cactus.isDirty());
     EXPECT_FALSE(cactus.save());
     EXPECT_FALSE(cactus.deleteFromDatabase());
-    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus"), 0);
-}
-
-TEST_F(RecordTest, UnloadDropsUnsavedChanges)
-{
-    Cactus* cactus = document->addCactus(std::make_unique<Cactus>());
-    cactus->setName("Kept");
-    cactus->save();
-    cactus->setNotes("thrown away");
-    cactus->unload();
-    EXPECT_FALSE(cactus->isHydrated());
-    cactus->hydrate();
-    EXPECT_EQ(cactus->notes(), QString(""));
+    EXPECT_EQ(count("cactus"), 0);
 }
 
 TEST_F(RecordTest, RegressionSummaryChangeOfADehydratedRecordKeepsItsStoredNotes)
