@@ -29,12 +29,11 @@ struct PackageState {
     bool operator==(const PackageState&) const = default;
 };
 
-class Undo : public ::testing::Test {
+class Undo : public CollectionTest {
 public:
+    using CollectionTest::document; // for the commands below
     void SetUp() override
     {
-        path = folder.file("Undo.sdb");
-        document = newCollection(path, true);
         weekly = addSchedule(*document, "Weekly");
         plant = addPlant("Astrophytum", weekly);
         addPlant("Mammillaria", weekly);
@@ -57,20 +56,16 @@ public:
     }
     PackageState state()
     {
-        return {dumpRows(path + "/spinora.db"), photoFiles(path), dumpCollection(*document)};
+        return {dumpRows(db()), photoFiles(path), dumpCollection(*document)};
     }
     void reopen()
     {
         history.reset();
-        document->close();
-        document = openCollection(path);
+        CollectionTest::reopen();
         history = std::make_unique<UndoHistory>(*document);
     }
     Cactus* plantNamed(const QString& name) { return test::plantNamed(*document, name); }
 
-    TempFolder folder;
-    QString path;
-    std::unique_ptr<SpinoraDatabase> document;
     std::unique_ptr<UndoHistory> history;
     Water* weekly = nullptr;
     Cactus* plant = nullptr;
@@ -193,12 +188,12 @@ TEST_F(Undo, AnUndoThatNoLongerFitsChangesNothingAndKeepsTheStep)
     const int64_t key = plant->primaryKey();
     UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
     // Another program made a plant with the deleted plant's key meanwhile.
-    execSql(path + "/spinora.db", QStringLiteral("INSERT INTO cactus (pk, name) VALUES (%1, 'Intruder')").arg(key));
-    const QStringList rows = dumpRows(path + "/spinora.db");
+    execSql(db(), QStringLiteral("INSERT INTO cactus (pk, name) VALUES (%1, 'Intruder')").arg(key));
+    const QStringList rows = dumpRows(db());
     QString error;
     EXPECT_FALSE(history->undo(&error));
     EXPECT_TRUE(error.contains("could not be undone")) << error.toStdString();
-    EXPECT_EQ(dumpRows(path + "/spinora.db"), rows);
+    EXPECT_EQ(dumpRows(db()), rows);
     EXPECT_TRUE(history->canUndo());
     EXPECT_EQ(plantNamed("Astrophytum"), nullptr);
 }
