@@ -19,11 +19,20 @@
 using namespace spinora;
 using namespace spinora::test;
 
-TEST(PackageLock, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumentGoesOn)
-{
+namespace {
+
+// "Garden.sdb", made from the default template and open for writing.
+class WritingOpen : public ::testing::Test {
+protected:
     TempFolder folder;
-    const QString path = folder.file("Garden.sdb");
-    auto first = newCollection(path);
+    QString path = folder.file("Garden.sdb");
+    std::unique_ptr<SpinoraDatabase> document = newCollection(path);
+};
+
+} // namespace
+
+TEST_F(WritingOpen, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumentGoesOn)
+{
     auto second = std::make_unique<SpinoraDatabase>(path);
     EXPECT_FALSE(second->readFromURL(path));
     EXPECT_EQ(second->lastError(),
@@ -34,8 +43,8 @@ TEST(PackageLock, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumen
     // The refusal took nothing from the first document.
     auto cactus = std::make_unique<Cactus>();
     cactus->setName("Still mine");
-    first->addCactus(std::move(cactus));
-    first->close();
+    document->addCactus(std::move(cactus));
+    document->close();
     auto again = openCollection(path);
     EXPECT_EQ(again->cacti().size(), 1u);
     EXPECT_FALSE(PackageLock::holder(path).isEmpty());
@@ -43,32 +52,27 @@ TEST(PackageLock, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumen
     EXPECT_TRUE(PackageLock::holder(path).isEmpty());
 }
 
-TEST(PackageLock, AReadOnlyOpenTakesNoLockAndWritesNothing)
+TEST_F(WritingOpen, AReadOnlyOpenTakesNoLockAndWritesNothing)
 {
-    TempFolder folder;
-    const QString path = folder.file("Garden.sdb");
-    auto writer = newCollection(path);
     // A row a writing open would remove: a species without names.
-    execSql(writer->dbFilename(), "INSERT INTO species (name, scientific) VALUES ('', '')");
+    execSql(document->dbFilename(), "INSERT INTO species (name, scientific) VALUES ('', '')");
     const TreeSnapshot before = snapshot(path);
 
     SpinoraDatabase reader(path);
     reader.setReadOnly(true);
     ASSERT_TRUE(reader.readFromURL(path)) << reader.lastError().toStdString();
     EXPECT_FALSE(reader.holdsPackageLock());
-    EXPECT_TRUE(writer->holdsPackageLock());
+    EXPECT_TRUE(document->holdsPackageLock());
     EXPECT_FALSE(reader.writeSafelyToURL(folder.file("Copy.sdb")));
     EXPECT_FALSE(QFileInfo::exists(folder.file("Copy.sdb")));
     reader.close();
     EXPECT_TRUE(snapshot(path) == before);
 }
 
-TEST(PackageLock, TheLockMovesWithASaveAsAndACollectionInUseIsNotSavedOver)
+TEST_F(WritingOpen, TheLockMovesWithASaveAsAndACollectionInUseIsNotSavedOver)
 {
-    TempFolder folder;
-    const QString old = folder.file("Old.sdb");
+    const QString old = path;
     const QString moved = folder.file("New.sdb");
-    auto document = newCollection(old);
     ASSERT_TRUE(document->writeSafelyToURL(moved)) << document->lastError().toStdString();
     EXPECT_EQ(document->packageFilename(), moved);
     // The new place is this document's; the old one is free.
@@ -108,10 +112,8 @@ TEST(PackageCommit, OnlyOurPhotoFileNamesAreEverTakenForPhotos)
     EXPECT_EQ(left, QStringList({".spinora.lock", "sp-1.jpg", "sp-1ct.jpg", "sp-1t.jpg", "sp-3.JPG"}));
 }
 
-TEST(BusyTimeout, AConnectionWaitsForAnotherWritersLockInsteadOfFailing)
+TEST_F(WritingOpen, AConnectionWaitsForAnotherWritersLockInsteadOfFailing)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("Garden.sdb"));
     const QString db = document->dbFilename();
     document->close();
     QString error;
@@ -124,17 +126,15 @@ TEST(BusyTimeout, AConnectionWaitsForAnotherWritersLockInsteadOfFailing)
     QElapsedTimer timer;
     timer.start();
     // Opening reads the whole collection while the other connection writes.
-    auto reopened = openCollection(folder.file("Garden.sdb"));
+    auto reopened = openCollection(path);
     release.join();
     EXPECT_GE(timer.elapsed(), 300);
     EXPECT_LT(timer.elapsed(), Connection::kBusyTimeoutMs);
     EXPECT_GT(reopened->events().size(), 0u);
 }
 
-TEST(Flush, NothingToWriteNeverWaitsForAReader)
+TEST_F(WritingOpen, AFlushWithNothingToWriteNeverWaitsForAReader)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("Garden.sdb"));
     QString error;
     auto reader = Connection::open(document->dbFilename(), Connection::Mode::ReadOnly, &error);
     ASSERT_TRUE(reader->execute("BEGIN; SELECT count(*) FROM cactus;", &error)) << error.toStdString();
