@@ -2,6 +2,7 @@
 // square thumbnail cut from the thumbnail's JPEG without losing what the
 // package path makes, and nothing planted in the folder written through.
 #include "Image.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
@@ -16,14 +17,9 @@ using namespace spinora::test;
 
 namespace {
 
-class PhotoStagingTest : public ::testing::Test {
+class PhotoStagingTest : public CollectionTest {
 protected:
-    void SetUp() override
-    {
-        document = newCollection(folder.file("S.sdb"), true);
-        staging = folder.file("staging");
-        QDir().mkpath(staging);
-    }
+    void SetUp() override { QDir().mkpath(staging); }
     // A photo record holding JPEG data, as the import hands it over.
     std::unique_ptr<Image> incoming(const QImage& thumbnail)
     {
@@ -35,14 +31,13 @@ protected:
         return image;
     }
 
-    TempFolder folder;
-    std::unique_ptr<SpinoraDatabase> document;
-    QString staging;
+    QString staging = folder.file("staging");
 };
 
-TEST_F(PhotoStagingTest, WritesThreeFilesAndTheSameSquareAsThePackagePathForWideAndTallThumbnails)
+// A square thumbnail is its own square, byte for byte.
+TEST_F(PhotoStagingTest, WritesThreeFilesAndTheSameSquareAsThePackagePathForWideTallAndSquareThumbnails)
 {
-    for (const QSize size : {QSize(320, 240), QSize(240, 320), QSize(320, 77)}) {
+    for (const QSize size : {QSize(320, 240), QSize(240, 320), QSize(320, 77), QSize(240, 240)}) {
         SCOPED_TRACE(size.width());
         const QImage thumbnail = gradientImage(size.width(), size.height());
         auto staged = incoming(thumbnail);
@@ -59,16 +54,12 @@ TEST_F(PhotoStagingTest, WritesThreeFilesAndTheSameSquareAsThePackagePathForWide
         EXPECT_LT(meanDifference(square.convertToFormat(QImage::Format_RGB32),
                                  reference.convertToFormat(QImage::Format_RGB32)),
                   2.0);
+        if (size.width() == size.height()) {
+            EXPECT_EQ(readFile(staged->croppedThumbnailFile()), staged->dataForThumbnail());
+        }
         // No temporary files are left beside the photos.
         EXPECT_TRUE(QDir(staging).entryList({"*.part"}, QDir::Files).isEmpty());
     }
-}
-
-TEST_F(PhotoStagingTest, ASquareThumbnailIsItsOwnSquareByteForByte)
-{
-    auto image = incoming(gradientImage(240, 240));
-    ASSERT_FALSE(image->insertIntoStagingFolder(document->database(), staging));
-    EXPECT_EQ(readFile(image->croppedThumbnailFile()), image->dataForThumbnail());
 }
 
 TEST_F(PhotoStagingTest, ALinkPlantedAtAPhotosNameIsReplacedNeverWrittenThrough)

@@ -21,6 +21,7 @@ using namespace spinora::test;
 namespace {
 
 using Problem = Image::PictureFileProblem;
+using CollectionPhoto = CollectionTest;
 
 void link(const QString& target, const QString& path)
 {
@@ -72,11 +73,8 @@ TEST(PictureFile, IsReadOnlyInsideItsFolderAndWithinTheCap)
     EXPECT_LT(timer.elapsed(), 5000); // the pipe did not block, the big file was not read
 }
 
-TEST(PictureFile, ACollectionPhotoThatLinksOutOfItsPackageIsNotShown)
+TEST_F(CollectionPhoto, ThatLinksOutOfItsPackageIsNotShown)
 {
-    TempFolder folder;
-    const QString path = folder.file("C.sdb");
-    auto document = newCollection(path, true);
     Image* stored = addPhoto(*document, addPlant(*document, "Owner"), gradientImage(200, 100));
     const QString photo = stored->photoFile();
     document->close();
