@@ -3,6 +3,7 @@
 // UTC and in Europe/Berlin.
 #include "Cactus.h"
 #include "MarkAsWatered.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraStrings.h"
 #include "TestSupport.h"
@@ -174,7 +175,6 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
     EXPECT_GT(answered, 1500);
 }
 
-
 TEST(WaterLines, NameThePeriodsThatAreSet)
 {
     auto water = schedule(1, Water::kDays, {{md(11, 1), md(2, 28)}});
@@ -210,13 +210,11 @@ TEST(WaterOrder, ByNameFollowsTheDirectionByNextDateAlwaysAscending)
 // --- Watering recorded for many records at once (the next dates are
 // checked against next-watering in the command-line tests)
 
-TEST(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
+using MarkAsWatered = CollectionTest;
+
+TEST_F(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
 {
-    TempFolder folder;
-    auto document = newCollection(folder.file("Marked.sdb"), true);
-    auto water = schedule(1, Water::kWeeks);
-    water->setName("Rest");
-    Water* rest = document->addWater(std::move(water));
+    Water* rest = addSchedule(*document, "Rest", 1, Water::kWeeks);
     std::vector<Cactus*> plants;
     for (int i = 0; i < 3; ++i) {
         auto cactus = std::make_unique<Cactus>();
@@ -229,14 +227,14 @@ TEST(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
     document->mapLogsAndImages();
     // The plant chosen on its own refuses the update, after the schedule
     // was written.
-    execSql(document->dbFilename(), QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON cactus WHEN NEW.pk = %1 "
-                                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                                        .arg(plants[2]->primaryKey()));
-    const TreeSnapshot before = snapshot(document->dbFilename());
+    execSql(db(), QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON cactus WHEN NEW.pk = %1 "
+                                 "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                      .arg(plants[2]->primaryKey()));
+    const TreeSnapshot before = snapshot(db());
     QString error;
     EXPECT_FALSE(markAsWatered(*document, {{rest}, {plants[2]}}, fromDateTime(at(2026, 3, 1, 8, 0)), &error));
     EXPECT_TRUE(error.contains("refused")) << error.toStdString();
-    EXPECT_EQ(snapshot(document->dbFilename()), before);
+    EXPECT_EQ(snapshot(db()), before);
     EXPECT_FALSE(rest->lastWatered());
     EXPECT_FALSE(rest->waterNext());
     for (Cactus* plant : plants) {
