@@ -35,34 +35,26 @@ protected:
 
 using CactusOrder = FixedClock;
 
-TEST_F(CactusOrder, NameFirstThenSpeciesInFileNameOrder)
+// Regression: two plants without species must compare equal, or sorting
+// is inconsistent.
+TEST_F(CactusOrder, NameFirstThenSpeciesInFileNameOrderAPlantWithoutSpeciesFirst)
 {
     auto a = plant("Spike", "Mammillaria 10");
     auto b = plant("Spike", "mammillaria 9");
     auto c = plant("spike", "");
+    auto bare = plant("Spike", "");
+    auto bareToo = plant("Spike", "");
+    auto named = plant("Spike", "Opuntia");
     EXPECT_GT(a->compareNameThenSpecies(b.get()), 0); // digits by value, case ignored
     EXPECT_LT(a->compareNameThenSpecies(c.get()), 0); // names compare case-sensitively
-    Cactus::sortAscending(false);
-    EXPECT_LT(a->compareNameThenSpecies(b.get()), 0);
-}
-
-TEST_F(CactusOrder, APlantWithoutSpeciesComesFirstAmongEqualNames)
-{
-    auto bare = plant("Spike", "");
-    auto named = plant("Spike", "Opuntia");
     EXPECT_LT(bare->compareNameThenSpecies(named.get()), 0);
     EXPECT_GT(named->compareNameThenSpecies(bare.get()), 0);
+    EXPECT_EQ(bare->compareNameThenSpecies(bareToo.get()), 0);
+    EXPECT_EQ(bareToo->compareNameThenSpecies(bare.get()), 0);
+    EXPECT_EQ(bare->compareSpeciesThenName(bareToo.get()), 0);
     Cactus::sortAscending(false);
+    EXPECT_LT(a->compareNameThenSpecies(b.get()), 0);
     EXPECT_GT(bare->compareNameThenSpecies(named.get()), 0);
-}
-
-TEST_F(CactusOrder, RegressionTwoPlantsWithoutSpeciesCompareEqualSoSortingIsConsistent)
-{
-    auto a = plant("Spike", "");
-    auto b = plant("Spike", "");
-    EXPECT_EQ(a->compareNameThenSpecies(b.get()), 0);
-    EXPECT_EQ(b->compareNameThenSpecies(a.get()), 0);
-    EXPECT_EQ(a->compareSpeciesThenName(b.get()), 0);
 }
 
 TEST_F(CactusOrder, SpeciesFirstThenName)
@@ -79,7 +71,7 @@ TEST_F(CactusOrder, SpeciesFirstThenName)
 
 using CactusAge = FixedClock;
 
-TEST_F(CactusAge, WholeYearsToTodaysDate)
+TEST_F(CactusAge, WholeYearsToTodaysDateOnceTheAnniversaryTimeOfDayHasCome)
 {
     EXPECT_EQ(Cactus::ageString(std::nullopt), QString("Unknown"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2026, 1, 6)), QString("< 1 year"));    // eleven months
@@ -89,20 +81,15 @@ TEST_F(CactusAge, WholeYearsToTodaysDate)
     EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 7)), QString("< 1 year"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2023, 12, 6)), QString("3 years"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2024, 2, 29)), QString("2 years"));
-    auto c = plant("x", "");
-    EXPECT_EQ(c->age(), 0);
-    c->setPlantDate(localSeconds(2016, 12, 7));
-    EXPECT_EQ(c->age(), 9);
-}
-
-TEST_F(CactusAge, AnAnniversaryCountsOnlyOnceItsTimeOfDayHasCome)
-{
     // Now is 2026-12-06 15:30: a plant set a year ago at 23:59 (or 15:31) is
     // not a year old yet; it was counted from midnight.
     EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 23, 59)), QString("< 1 year"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 15, 31)), QString("< 1 year"));
     EXPECT_EQ(Cactus::ageString(localSeconds(2024, 12, 6, 23, 59)), QString("1 year"));
     auto c = plant("x", "");
+    EXPECT_EQ(c->age(), 0);
+    c->setPlantDate(localSeconds(2016, 12, 7));
+    EXPECT_EQ(c->age(), 9);
     c->setPlantDate(localSeconds(2016, 12, 6, 23, 59));
     EXPECT_EQ(c->age(), 9);
     c->setPlantDate(localSeconds(2016, 12, 6, 8, 0));
