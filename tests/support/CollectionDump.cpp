@@ -145,10 +145,6 @@ QStringList dumpCollection(SpinoraDatabase& document)
     return lines;
 }
 
-} // namespace spinora::test
-
-namespace spinora::test {
-
 std::string dumpDifference(const QStringList& a, const QStringList& b)
 {
     std::string out;
