@@ -55,13 +55,14 @@ TEST(Templates, FullTemplateHasTheSchemaAVersionRowAndDefaultSpecies)
     EXPECT_EQ(queryInt(empty, "SELECT count(*) FROM species"), 0);
 }
 
-TEST(NewCollection, IsStampedWithItsOwnCreationDateAndGetsDefaultEventsOnce)
+TEST(NewCollection, AMissingPackageIsMadeFromTheTemplateStampedWithItsOwnDateAndDefaultEventsOnce)
 {
     TempFolder folder;
     const QString path = folder.file("Mine.sdb");
     const double before = *now();
-    auto document = newCollection(path);
+    auto document = newCollection(path); // a missing package is made from the template
     EXPECT_TRUE(QFileInfo(path + "/spinora.db").isFile());
+    EXPECT_TRUE(document->writeCreationDate());
     ASSERT_TRUE(document->dbCreationDate());
     EXPECT_GE(*document->dbCreationDate(), before - 1);
     EXPECT_NE(*document->dbCreationDate(), 1767225600.0); // not the template's date
@@ -108,15 +109,6 @@ TEST_F(Document, OpeningRestoresAMissingVersionRowAndPurgesNamelessSpeciesAndUnl
     EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM version WHERE version_num=3 AND comments='Full'"), 1);
     EXPECT_EQ(count("species"), 1);
     EXPECT_EQ(count("image"), 0);
-}
-
-TEST(OpenCollection, AMissingPackageIsMadeFromTheTemplate)
-{
-    TempFolder folder;
-    SpinoraDatabase document(folder.file("New.sdb"));
-    ASSERT_TRUE(document.readFromURL(folder.file("New.sdb")));
-    EXPECT_TRUE(document.writeCreationDate());
-    EXPECT_TRUE(QFileInfo::exists(folder.file("New.sdb/spinora.db")));
 }
 
 TEST_F(Document, FlushWritesEveryChangeInOneTransactionAndReleasesDetails)
