@@ -254,11 +254,10 @@ TEST_F(CoreLock, ASecondImportNeverTouchesTheFilesOfTheRunningJob)
     EXPECT_EQ(other->cacti().size(), sourceCacti);
 
     // The same collection from a third process: refused by the collection's lock.
-    QProcess second;
-    second.start(QStringLiteral(SPINORA_CLI), {"import", targetPath, file});
-    ASSERT_TRUE(second.waitForFinished(60000));
-    EXPECT_EQ(second.exitCode(), 1);
-    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains("in use by spinora-cli"));
+    const CliRun second = runCli({"import", targetPath, file});
+    ASSERT_TRUE(second.finished);
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_TRUE(second.errors.contains("in use by spinora-cli")) << second.errors.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == jobFiles);
 
     EXPECT_EQ(first.resume(), 0);
@@ -274,35 +273,25 @@ TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuchAndOnlyDeviceTransfersNeedIt)
     const QString caches = folder.file("caches");
     QDir().mkpath(caches);
     writeFile(caches + "/org.spinora.Spinora", "a file where the work folder belongs");
-    auto cli = [&caches](const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CACHE_HOME", caches);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(SPINORA_CLI), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return std::pair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()));
-    };
     const TreeSnapshot before = snapshot(targetPath);
-    const auto [pulled, error] = cli({"pull", targetPath, "--from", "http://127.0.0.1:9"});
-    EXPECT_EQ(pulled, 1);
-    EXPECT_TRUE(error.contains("is not a folder")) << error.toStdString();
-    EXPECT_FALSE(error.contains("Another")) << error.toStdString();
+    const CliRun pulled = runCli({"pull", targetPath, "--from", "http://127.0.0.1:9"}, {{"XDG_CACHE_HOME", caches}});
+    ASSERT_TRUE(pulled.finished);
+    EXPECT_EQ(pulled.exitCode, 1);
+    EXPECT_TRUE(pulled.errors.contains("is not a folder")) << pulled.errors.toStdString();
+    EXPECT_FALSE(pulled.errors.contains("Another")) << pulled.errors.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == before);
-    EXPECT_EQ(cli({"import", targetPath, file}).first, 0);
+    const CliRun imported = runCli({"import", targetPath, file}, {{"XDG_CACHE_HOME", caches}});
+    ASSERT_TRUE(imported.finished);
+    EXPECT_EQ(imported.exitCode, 0);
 }
 
 // --- Item: photo files orphaned by a crash between the photo move and the swap
 
 TEST_F(CoreLock, PhotosOrphanedByACrashBeforeTheSwapAreRemovedAtTheNextImport)
 {
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("SPINORA_TEST_CRASH_AT", "move");
-    cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(SPINORA_CLI), {"import", targetPath, file});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    ASSERT_EQ(cli.exitStatus(), QProcess::CrashExit);
+    const CliRun cli = runCli({"import", targetPath, file}, {{"SPINORA_TEST_CRASH_AT", "move"}});
+    ASSERT_TRUE(cli.finished);
+    ASSERT_TRUE(cli.crashed);
 
     auto photoFiles = [this] {
         QStringList files;
@@ -342,54 +331,48 @@ protected:
         document = openCollection(targetPath);
     }
     void TearDown() override { document.reset(); }
-    void expectRefused(const QString& path, bool overwrite, const char* reason)
-    {
-        const TreeSnapshot before = snapshot(path);
-        const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        EXPECT_EQ(exportTo(*document, path, 0, {}, overwrite), kJobFailed) << path.toStdString();
-        EXPECT_TRUE(lastJob().error.contains(reason));
-        EXPECT_TRUE(snapshot(path) == before);
-        EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
-    }
     std::unique_ptr<SpinoraDatabase> document;
 };
 
-TEST_F(ExportDestination, AFolderNamedLikeAnInterchangeFileIsNeverDeleted)
+TEST_F(ExportDestination, WhatIsThereIsReplacedOnlyWhenItIsAnExportAndAllowed)
 {
     QDir().mkpath(folder.file("stuff.sdbi/inner"));
     writeFile(folder.file("stuff.sdbi/inner/letter.txt"), "keep me");
-    expectRefused(folder.file("stuff.sdbi"), true, "is a folder");
-}
-
-TEST_F(ExportDestination, AFolderThatIsNotACollectionIsNeverReplaced)
-{
     QDir().mkpath(folder.file("docs"));
     writeFile(folder.file("docs/thesis.txt"), "years of work");
-    expectRefused(folder.file("docs"), true, "not a Spinora collection");
-}
-
-TEST_F(ExportDestination, AnExistingFileOrCollectionIsReplacedOnlyWhenAllowed)
-{
     writeFile(folder.file("old.sdbi"), "an older export");
-    expectRefused(folder.file("old.sdbi"), false, "already exists");
     writeFile(folder.file("old.csv"), "an older export");
-    expectRefused(folder.file("old.csv"), false, "already exists");
-    auto other = newCollection(folder.file("Other.sdb"), true);
-    other->close();
-    expectRefused(folder.file("Other.sdb"), false, "existing collection");
+    newCollection(folder.file("Other.sdb"), true)->close();
+    auto busy = newCollection(folder.file("Busy.sdb"), true);
+    const struct {
+        const char* name;
+        bool overwriteAllowed;
+        const char* reason;
+    } refusals[] = {
+        {"stuff.sdbi", true, "is a folder"}, // named like an interchange file, never deleted
+        {"docs", true, "not a Spinora collection"},
+        {"old.sdbi", false, "already exists"},
+        {"old.csv", false, "already exists"},
+        {"Other.sdb", false, "existing collection"},
+        {"Busy.sdb", true, "is a collection in use by"},
+    };
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        const QString path = folder.file(refusal.name);
+        const TreeSnapshot before = snapshot(path);
+        const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        EXPECT_EQ(exportTo(*document, path, 0, {}, refusal.overwriteAllowed), kJobFailed);
+        EXPECT_TRUE(lastJob().error.contains(refusal.reason)) << lastJob().error.toStdString();
+        EXPECT_TRUE(snapshot(path) == before);
+        EXPECT_EQ(QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
+    }
+    EXPECT_EQ(busy->cacti().size(), 0u);
 
     EXPECT_EQ(exportTo(*document, folder.file("old.sdbi"), 0), kJobFinished);
     EXPECT_EQ(queryInt(folder.file("old.sdbi"), "SELECT count(*) FROM cactus"), qint64(targetCacti));
     EXPECT_EQ(exportTo(*document, folder.file("Other.sdb"), 0), kJobFinished);
     auto replaced = openCollection(folder.file("Other.sdb"));
     EXPECT_EQ(replaced->cacti().size(), targetCacti);
-}
-
-TEST_F(ExportDestination, ACollectionInUseIsNeverReplaced)
-{
-    auto other = newCollection(folder.file("Busy.sdb"), true);
-    expectRefused(folder.file("Busy.sdb"), true, "is a collection in use by");
-    EXPECT_EQ(other->cacti().size(), 0u);
 }
 
 TEST_F(ExportDestination, TheReportReplacesLinksPlantedAtItsPageAndPhotoFolderInsteadOfWritingThroughThem)

@@ -1,13 +1,21 @@
 #pragma once
 
+#include "CollectionDump.h"
 #include "ExportJob.h"
 #include "ImportJob.h"
 #include "JobRunner.h"
+#include "PackageCommit.h"
 #include "ReportExport.h"
+#include "SampleCollection.h"
 #include "SpinoraDatabase.h"
+#include "TestSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -139,5 +147,81 @@ inline JobRun reportTo(SpinoraDatabase& document, const QString& folder, const Q
     return runJob<int>([request = std::move(*request)](JobContext& context) { return ReportExport::run(request, context); },
                        [](int& status) { return status; });
 }
+
+// A collection with records of its own and an interchange file of another
+// collection to import into it. What the collection held (its records, and
+// every file of its package) is noted, so that a test can show that an import
+// which must change nothing changed nothing.
+class ImportIntoKeptCollection : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        source = newCollection(folder.file("Source.sdb"), true);
+        SampleCollection::fill(*source, SampleSize{6, 2, 8, 4, 240});
+        file = folder.file("good.sdbi");
+        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+        target = newCollection(folder.file("Precious.sdb"));
+        SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 160}, 7);
+        target->close();
+        target = openCollection(folder.file("Precious.sdb"));
+        dumpBefore = dumpCollection(*target);
+        target->close();
+        target = openCollection(folder.file("Precious.sdb"));
+        before = snapshot(target->packageFilename());
+    }
+
+    // The import ended with `expectedStatus` (a failure with a message
+    // containing `reason`) and nothing of the collection changed, in memory,
+    // on disk or as a later session reads it.
+    void expectUnchanged(int status, int expectedStatus = kJobFailed, const char* reason = "")
+    {
+        EXPECT_EQ(status, expectedStatus);
+        if (expectedStatus == kJobFailed) {
+            EXPECT_FALSE(lastJob().error.isEmpty());
+            EXPECT_TRUE(lastJob().error.contains(QString::fromUtf8(reason))) << lastJob().error.toStdString();
+        }
+        EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
+        const QString path = target->packageFilename();
+        target->close();
+        EXPECT_EQ(snapshot(path), before);
+        target = openCollection(path);
+        EXPECT_TRUE(dumpCollection(*target) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*target));
+        EXPECT_FALSE(QFileInfo::exists(path + "/" + PackageCommit::kStagingFolder));
+    }
+
+    TempFolder folder;
+    QString file;
+    std::unique_ptr<SpinoraDatabase> source;
+    std::unique_ptr<SpinoraDatabase> target;
+    QStringList dumpBefore;
+    TreeSnapshot before;
+};
+
+#ifdef SPINORA_CLI
+// One spinora-cli run to its end (60 s at most) with variables added to the
+// environment (a crash or stop point, another cache folder).
+struct CliRun {
+    bool finished = false;
+    bool crashed = false;
+    int exitCode = -1;
+    QString errors;
+};
+
+inline CliRun runCli(const QStringList& arguments, const QMap<QString, QString>& variables = {})
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (auto it = variables.begin(); it != variables.end(); ++it)
+        environment.insert(it.key(), it.value());
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(SPINORA_CLI), arguments);
+    CliRun run;
+    run.finished = cli.waitForFinished(60000);
+    run.crashed = cli.exitStatus() == QProcess::CrashExit;
+    run.exitCode = cli.exitCode();
+    run.errors = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+#endif
 
 } // namespace spinora::test
