@@ -54,48 +54,52 @@ QStringList fieldsOf(const QByteArray& bytes)
     return fields;
 }
 
+constexpr int kLine = InputTextStream::kLine;
+constexpr int kEnd = InputTextStream::kEnd;
+constexpr int kTooLong = InputTextStream::kTooLong;
+
+struct LineCase {
+    const char* name;
+    QByteArray input;
+    QStringList texts; // "<none>": no text; not compared when empty
+    std::vector<int> codes;
+};
+
+class LineReader : public ::testing::TestWithParam<LineCase> {};
+
 } // namespace
 
-TEST(InputTextStream, AllThreeLineEndsReadAlike)
+TEST_P(LineReader, DeliversEachLineAndItsResult)
 {
-    for (const QByteArray& end : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
-        const Lines lines = readAll("one" + end + "two" + end + end + "three" + end);
-        EXPECT_EQ(lines.texts, QStringList({"one", "two", "", "three", "<none>"})) << end.toHex().constData();
-        EXPECT_EQ(lines.codes.back(), InputTextStream::kEnd);
+    const Lines lines = readAll(GetParam().input);
+    if (!GetParam().texts.isEmpty()) {
+        EXPECT_EQ(lines.texts, GetParam().texts);
     }
+    EXPECT_EQ(lines.codes, GetParam().codes);
 }
 
-TEST(InputTextStream, ACarriageReturnAndLineFeedSplitAcrossBlocks)
-{
-    // The carriage return is the last byte of the first 128-byte block.
-    const QByteArray first = QByteArray(127, 'a') + "\r";
-    const Lines lines = readAll(first + "\nnext\n");
-    EXPECT_EQ(lines.texts, QStringList({QString(127, 'a'), "next", "<none>"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, LineReader,
+    ::testing::Values(
+        LineCase{"lf", "one\ntwo\n\nthree\n", {"one", "two", "", "three", "<none>"}, {kLine, kLine, kLine, kLine, kEnd}},
+        LineCase{"crlf", "one\r\ntwo\r\n\r\nthree\r\n", {"one", "two", "", "three", "<none>"},
+                 {kLine, kLine, kLine, kLine, kEnd}},
+        LineCase{"cr", "one\rtwo\r\rthree\r", {"one", "two", "", "three", "<none>"}, {kLine, kLine, kLine, kLine, kEnd}},
+        // The carriage return is the last byte of the first 128-byte block.
+        LineCase{"crlf_split_across_blocks", QByteArray(127, 'a') + "\r\nnext\n", {QString(127, 'a'), "next", "<none>"},
+                 {kLine, kLine, kEnd}},
+        LineCase{"last_line_without_end", "alpha\nomega", {"alpha", "omega"}, {kLine, kEnd}},
+        LineCase{"empty_file", "", {"<none>"}, {kEnd}},
+        LineCase{"byte_order_mark_dropped", "\xEF\xBB\xBF" "Cacti\nx\n", {"Cacti", "x", "<none>"}, {kLine, kLine, kEnd}},
+        LineCase{"not_utf8_is_no_text", "good\n\xFF\xFE\xC3\n\xC3\xA9t\xC3\xA9\n",
+                 {"good", "<none>", QStringLiteral("\u00E9t\u00E9"), "<none>"}, {kLine, kLine, kLine, kEnd}},
+        LineCase{"line_at_the_limit", QByteArray(10000, 'x') + "\nok\n", {QString(10000, 'x'), "ok", "<none>"},
+                 {kLine, kLine, kEnd}},
+        LineCase{"line_over_the_limit_stops", "before\n" + QByteArray(10001, 'x') + "\nafter\n", {}, {kLine, kTooLong}}),
+    [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
-TEST(InputTextStream, LastLineWithoutEndAndEmptyFile)
+TEST(InputTextStream, AnOverLongLineWithoutEndStopsEveryLaterCall)
 {
-    Lines lines = readAll("alpha\nomega");
-    EXPECT_EQ(lines.texts, QStringList({"alpha", "omega"}));
-    EXPECT_EQ(lines.codes, std::vector<int>({0, -1}));
-    lines = readAll("");
-    EXPECT_EQ(lines.texts, QStringList({"<none>"}));
-    EXPECT_EQ(lines.codes, std::vector<int>({-1}));
-}
-
-TEST(InputTextStream, AByteOrderMarkIsDropped)
-{
-    EXPECT_EQ(readAll("\xEF\xBB\xBF" "Cacti\nx\n").texts.first(), QString("Cacti"));
-}
-
-TEST(InputTextStream, LinesOverTheLimitStopTheReading)
-{
-    Lines lines = readAll(QByteArray(10000, 'x') + "\nok\n");
-    EXPECT_EQ(lines.texts.first().size(), 10000);
-    EXPECT_EQ(lines.texts.at(1), QString("ok"));
-    lines = readAll("before\n" + QByteArray(10001, 'x') + "\nafter\n");
-    EXPECT_EQ(lines.codes, std::vector<int>({0, 255}));
-    // Also without any line end, and on every call after it.
     QBuffer buffer;
     buffer.setData(QByteArray(50000, 'y'));
     buffer.open(QIODevice::ReadOnly);
@@ -104,12 +108,6 @@ TEST(InputTextStream, LinesOverTheLimitStopTheReading)
     QString text;
     EXPECT_EQ(stream.readLine(text), 255);
     EXPECT_EQ(stream.readLine(text), 255);
-}
-
-TEST(InputTextStream, TextThatIsNotUtf8ComesBackAsNoText)
-{
-    const Lines lines = readAll("good\n\xFF\xFE\xC3\n\xC3\xA9t\xC3\xA9\n");
-    EXPECT_EQ(lines.texts, QStringList({"good", "<none>", QStringLiteral("\u00E9t\u00E9"), "<none>"}));
 }
 
 TEST(InputTextStream, OpenRefusesMissingFilesAndSecondOpens)
@@ -155,6 +153,13 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"empty_line_inside", "\"a\n\nb\",c", {"a\n\nb", "c"}},
         FieldCase{"all_at_once", "\"x, \"\"y\"\"\nz\",end", {"x, \"y\"\nz", "end"}},
         FieldCase{"cut_in_quotes", "ok,\"never closed\nand the file ends", {"ok"}},
+        // A quoted field that begins at the line end goes on below.
+        FieldCase{"break_first_lf", "a,\"\nb\",c", {"a", "\nb", "c"}},
+        FieldCase{"break_first_crlf", "a,\"\r\nb\"", {"a", "\nb"}},
+        FieldCase{"break_first_cr", "a,\"\rb\"", {"a", "\nb"}},
+        FieldCase{"only_a_break", "\"\n\"", {"\n"}},
+        FieldCase{"only_two_breaks", "a,\"\n\n\"", {"a", "\n\n"}},
+        FieldCase{"break_last", "\"x\n\",y", {"x\n", "y"}},
         FieldCase{"unicode", "\"\xC3\xA9\xF0\x9F\x8C\xB5\",b", {"\xC3\xA9\xF0\x9F\x8C\xB5", "b"}}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 

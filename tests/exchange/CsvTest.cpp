@@ -111,14 +111,6 @@ TEST_F(Csv, QuotesNotesAndMissingDates)
     EXPECT_FALSE(csv.contains("\r"));
 }
 
-TEST_F(Csv, MoneyUsesTheLocalesDecimalSeparator)
-{
-    EXPECT_EQ(LocaleFormats(QLocale(QLocale::German, QLocale::Germany)).money(12.5), QString("12,50"));
-    EXPECT_EQ(LocaleFormats(QLocale(QLocale::English, QLocale::UnitedStates)).money(1234.5), QString("1234.50"));
-    EXPECT_DOUBLE_EQ(LocaleFormats(QLocale(QLocale::German, QLocale::Germany)).readMoney("1.234,567"), 1234.57);
-    EXPECT_DOUBLE_EQ(LocaleFormats().readMoney("a lot"), 0.0);
-}
-
 TEST_F(Csv, DatesAreReadInEveryAcceptedFormAndNoneOtherwise)
 {
     const LocaleFormats f(QLocale(QLocale::English, QLocale::UnitedStates));
