@@ -139,11 +139,18 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
         auto document = openCollection(run);
         const TreeSnapshot runBefore = snapshot(run);
         std::atomic<size_t> seen{0};
-        const int status = importFrom(*document, file, 0, [&seen, step](double, JobContext& context) {
+        const JobRun job = importFrom(*document, file, 0, [&seen, step](double, JobContext& context) {
             if (++seen == step)
                 context.cancel();
         });
+        const int status = job.status;
         ASSERT_TRUE(status == kJobFinished || status == kJobCancelled) << step << ": " << status;
+        if (status == kJobCancelled) {
+            EXPECT_TRUE(dumpCollection(*document) == dumpBefore) << "step " << step;
+            for (double percent : job.progress)
+                EXPECT_LT(percent, 100.0) << "step " << step; // no "done" after a cancel
+            EXPECT_FALSE(QFileInfo::exists(run + "/" + PackageCommit::kStagingFolder)) << "step " << step;
+        }
         // What the status says is what is on disk, read back by a new document.
         document->close();
         document = openCollection(run);
@@ -163,12 +170,17 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
     EXPECT_TRUE(snapshot(pristine) == before);
 }
 
-// --- Item: two writers in two processes, one of them lost
+// --- Items: two writers in two processes, one of them lost; a second
+// import deleted the work files of the one that ran (imports now keep theirs
+// inside their own collection)
 
-TEST_F(CoreLock, ASecondWriterInAnotherProcessIsRefusedAtOnceAndNoWriteIsLost)
+TEST_F(CoreLock, WhileAnImportRunsOtherWritersAreRefusedAtOnceAndItsFilesStayUntouched)
 {
     FrozenJob first({"import", targetPath, file, "--type", "0"}, "merge");
     ASSERT_TRUE(first.waitUntilFrozen()) << first.output().toStdString();
+    const QString staging = targetPath + "/" + PackageCommit::kStagingFolder;
+    ASSERT_TRUE(QFileInfo(staging).isDir());
+    const TreeSnapshot jobFiles = snapshot(targetPath);
 
     // This process may read the collection, not change it.
     SpinoraDatabase writer(targetPath);
@@ -180,9 +192,25 @@ TEST_F(CoreLock, ASecondWriterInAnotherProcessIsRefusedAtOnceAndNoWriteIsLost)
     ASSERT_TRUE(reader.readFromURL(targetPath)) << reader.lastError().toStdString();
     EXPECT_EQ(reader.cacti().size(), targetCacti);
     EXPECT_EQ(PackageLock::holder(targetPath), QStringLiteral("spinora-cli (process %1)").arg(first.pid()));
+    reader.close();
+
+    // Another collection, this process: it has files of its own and goes ahead.
+    auto other = newCollection(folder.file("Other.sdb"), true);
+    EXPECT_EQ(importFrom(*other, file, 0), kJobFinished);
+    writeFile(folder.file("plants.csv"), "Cacti\nName\n\"Opuntia\"\n");
+    EXPECT_EQ(importFrom(*other, folder.file("plants.csv"), 0), kJobFailed); // no record in the file
+    EXPECT_EQ(other->cacti().size(), sourceCacti);
+
+    // The same collection from a third process: refused by the collection's lock.
+    const CliRun second = runCli({"import", targetPath, file});
+    ASSERT_TRUE(second.finished);
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_TRUE(second.errors.contains("in use by spinora-cli")) << second.errors.toStdString();
+    EXPECT_TRUE(snapshot(targetPath) == jobFiles);
 
     EXPECT_EQ(first.resume(), 0);
     EXPECT_TRUE(PackageLock::holder(targetPath).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(staging));
     auto after = openCollection(targetPath);
     EXPECT_EQ(after->cacti().size(), targetCacti + sourceCacti);
 }
@@ -235,37 +263,6 @@ TEST_F(CoreLock, RowsAnotherProgramCommitsWhileImportsRunAreNeverLost)
     EXPECT_EQ(document->cacti().size(), targetCacti + size_t(rounds) * sourceCacti);
 }
 
-// --- Item: a second import deleted the work files of the one that ran
-// (imports now keep theirs inside their own collection)
-
-TEST_F(CoreLock, ASecondImportNeverTouchesTheFilesOfTheRunningJob)
-{
-    FrozenJob first({"import", targetPath, file, "--type", "0"}, "merge");
-    ASSERT_TRUE(first.waitUntilFrozen()) << first.output().toStdString();
-    const QString staging = targetPath + "/" + PackageCommit::kStagingFolder;
-    ASSERT_TRUE(QFileInfo(staging).isDir());
-    const TreeSnapshot jobFiles = snapshot(targetPath);
-
-    // Another collection, this process: it has files of its own and goes ahead.
-    auto other = newCollection(folder.file("Other.sdb"), true);
-    EXPECT_EQ(importFrom(*other, file, 0), kJobFinished);
-    writeFile(folder.file("plants.csv"), "Cacti\nName\n\"Opuntia\"\n");
-    EXPECT_EQ(importFrom(*other, folder.file("plants.csv"), 0), kJobFailed); // no record in the file
-    EXPECT_EQ(other->cacti().size(), sourceCacti);
-
-    // The same collection from a third process: refused by the collection's lock.
-    const CliRun second = runCli({"import", targetPath, file});
-    ASSERT_TRUE(second.finished);
-    EXPECT_EQ(second.exitCode, 1);
-    EXPECT_TRUE(second.errors.contains("in use by spinora-cli")) << second.errors.toStdString();
-    EXPECT_TRUE(snapshot(targetPath) == jobFiles);
-
-    EXPECT_EQ(first.resume(), 0);
-    EXPECT_FALSE(QFileInfo::exists(staging));
-    auto after = openCollection(targetPath);
-    EXPECT_EQ(after->cacti().size(), targetCacti + sourceCacti);
-}
-
 // --- Item: "Another import or export is running." when the work folder is unusable
 
 TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuchAndOnlyDeviceTransfersNeedIt)
@@ -285,41 +282,8 @@ TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuchAndOnlyDeviceTransfersNeedIt)
     EXPECT_EQ(imported.exitCode, 0);
 }
 
-// --- Item: photo files orphaned by a crash between the photo move and the swap
-
-TEST_F(CoreLock, PhotosOrphanedByACrashBeforeTheSwapAreRemovedAtTheNextImport)
-{
-    const CliRun cli = runCli({"import", targetPath, file}, {{"SPINORA_TEST_CRASH_AT", "move"}});
-    ASSERT_TRUE(cli.finished);
-    ASSERT_TRUE(cli.crashed);
-
-    auto photoFiles = [this] {
-        QStringList files;
-        // The square thumbnails are cut when first needed: the photos and
-        // thumbnails tell which photos have files.
-        for (const QString& name : QDir(targetPath).entryList(QDir::Files)) {
-            if (PackageCommit::isPhotoFileName(name) && !name.endsWith("ct.jpg"))
-                files << name;
-        }
-        files.sort();
-        return files;
-    };
-    auto namedByRows = [](SpinoraDatabase& document) {
-        QStringList files;
-        for (const auto& image : document.images())
-            files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName();
-        files.sort();
-        return files;
-    };
-    auto document = openCollection(targetPath);
-    ASSERT_GT(photoFiles().size(), namedByRows(*document).size()); // the dead job's photos
-    // A file of the user's that only looks similar is not ours.
-    writeFile(targetPath + "/sp-999.JPG", "mine");
-
-    ASSERT_EQ(importFrom(*document, folder.file("Source.sdb"), 2), kJobFinished);
-    EXPECT_EQ(photoFiles(), namedByRows(*document));
-    EXPECT_TRUE(QFile::exists(targetPath + "/sp-999.JPG"));
-}
+// (Photo files orphaned by a crash between the photo move and the swap:
+// see KilledImport.)
 
 // --- Item: exports destroyed what was at the destination
 

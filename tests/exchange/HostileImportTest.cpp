@@ -1,9 +1,8 @@
 // Interchange files and source packages made to hurt the import: damaged,
 // missing or newer files, keys wider than 32 bits, duplicate or non-integer
 // keys, triggers and views of their own, photo files that are links out of
-// the package, devices or huge files, damaged or non-JPEG photo blobs, and a
-// restore beside the user's own files. Every refusal leaves the collection on
-// disk exactly as it was.
+// the package, devices or huge files, damaged or non-JPEG photo blobs. Every
+// refusal leaves the collection on disk exactly as it was.
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
 #include "FileHelpers.h"
@@ -419,26 +418,4 @@ TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
         }
     }
     EXPECT_EQ(converted, 3);
-}
-
-// --- A restore removes only our own photo files
-
-TEST_F(HostileImport, ARestoreRemovesOnlyFilesWhoseExtensionIsExactlyJpg)
-{
-    const QString package = target->packageFilename();
-    writeFile(package + "/Holiday.JPG", "the user's own");
-    writeFile(package + "/scan.Jpg", "the user's own too");
-    writeFile(package + "/notes.jpeg", "and this");
-    // The device's complete restore.
-    ASSERT_EQ(importFrom(*target, file, 0, {}, true), kJobFinished);
-    EXPECT_EQ(readFile(package + "/Holiday.JPG"), QByteArray("the user's own"));
-    EXPECT_EQ(readFile(package + "/scan.Jpg"), QByteArray("the user's own too"));
-    EXPECT_EQ(readFile(package + "/notes.jpeg"), QByteArray("and this"));
-    // The old photos ("sp-…jpg") are gone, the new ones there.
-    for (const QString& name : QDir(package).entryList({"sp-*"}, QDir::Files | QDir::CaseSensitive)) {
-        bool referenced = false;
-        for (const auto& image : target->images())
-            referenced = referenced || name.startsWith(QStringLiteral("sp-%1").arg(image->primaryKey()));
-        EXPECT_TRUE(referenced) << name.toStdString();
-    }
 }

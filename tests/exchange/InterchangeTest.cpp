@@ -7,6 +7,7 @@
 #include "FileHelpers.h"
 #include "InterchangeExport.h"
 #include "InterchangeImport.h"
+#include "PackageCommit.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
 #include "UndoHistory.h"
@@ -286,25 +287,23 @@ TEST_F(Interchange, KeysThatPointNowhereAndNegativeCountsAreHarmless)
     EXPECT_EQ(target->images().size(), 1u); // the log's photo
 }
 
-// --- Imports that must change nothing (refused files: see RefusedImport)
+// --- Imports that must change nothing (refused files: see RefusedImport;
+// cancelled ones: see CoreLock.ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
 
 using FailedImport = ImportIntoKeptCollection;
 
-TEST_F(FailedImport, CancelledHalfWay)
+TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndOurPhotosButNoFileOfTheUsers)
 {
-    const JobRun job = importFrom(*target, file, 0, [](double percent, JobContext& context) {
-        if (percent >= 50)
-            context.cancel();
-    });
-    expectUnchanged(job, kJobCancelled);
-    for (double percent : job.progress)
-        EXPECT_LT(percent, 100.0); // no "done" after a cancel
-}
-
-TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndItsPhotos)
-{
-    // Not a failure: the complete import from the device replaces everything.
+    // Not a failure: the complete import from the device replaces everything
+    // but the files whose extension is not exactly "jpg".
+    const QString package = target->packageFilename();
+    writeFile(package + "/Holiday.JPG", "the user's own");
+    writeFile(package + "/scan.Jpg", "the user's own too");
+    writeFile(package + "/notes.jpeg", "and this");
     ASSERT_EQ(importFrom(*target, file, 0, {}, true), kJobFinished);
+    EXPECT_EQ(readFile(package + "/Holiday.JPG"), QByteArray("the user's own"));
+    EXPECT_EQ(readFile(package + "/scan.Jpg"), QByteArray("the user's own too"));
+    EXPECT_EQ(readFile(package + "/notes.jpeg"), QByteArray("and this"));
     EXPECT_EQ(target->cacti().size(), source->cacti().size());
     EXPECT_EQ(target->images().size(), source->images().size());
     QStringList expectedFiles;
@@ -313,7 +312,7 @@ TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndItsPhotos)
             expectedFiles << QFileInfo(f).fileName();
     }
     expectedFiles.sort();
-    QStringList files = QDir(target->packageFilename()).entryList({"*.jpg"}, QDir::Files);
+    QStringList files = QDir(package).entryList({"*.jpg"}, QDir::Files | QDir::CaseSensitive);
     // The squares are cut when first shown; any there belongs to a photo of now.
     for (const QString& square : QStringList(files).filter(QRegularExpression("ct\\.jpg$"))) {
         EXPECT_TRUE(expectedFiles.contains(QString(square).replace("ct.jpg", ".jpg"))) << square.toStdString();
@@ -321,6 +320,13 @@ TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndItsPhotos)
     }
     files.sort();
     EXPECT_EQ(files, expectedFiles); // the old photo files are gone
+    // Nor is any other file of ours ("sp-...") left from before.
+    for (const QString& name : QDir(package).entryList({"sp-*"}, QDir::Files | QDir::CaseSensitive)) {
+        bool referenced = false;
+        for (const auto& image : target->images())
+            referenced = referenced || name.startsWith(QStringLiteral("sp-%1").arg(image->primaryKey()));
+        EXPECT_TRUE(referenced) << name.toStdString();
+    }
     // The default species of the template stay, with those of the file.
     EXPECT_GT(target->species().size(), 30u);
 }
@@ -329,7 +335,7 @@ TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndItsPhotos)
 // collection that opens with exactly what it held.
 class KilledImport : public FailedImport, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(KilledImport, LeavesTheCollectionAsItWas)
+TEST_P(KilledImport, LeavesTheCollectionAsItWasAndTheNextImportRemovesItsPhotos)
 {
     const QString path = target->packageFilename();
     target->close();
@@ -345,10 +351,35 @@ TEST_P(KilledImport, LeavesTheCollectionAsItWas)
     const TreeSnapshot after = snapshot(path);
     for (auto it = before.begin(); it != before.end(); ++it)
         EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
-    // The next import works and cleans up after the dead one.
+    // The next import works and cleans up after the dead one: the photo
+    // files it left (those that no row names) are removed, not the user's
+    // file that only looks similar. The photos and thumbnails tell which
+    // photos have files; the squares are cut when first needed.
+    auto photoFiles = [&path] {
+        QStringList files;
+        for (const QString& name : QDir(path).entryList(QDir::Files)) {
+            if (PackageCommit::isPhotoFileName(name) && !name.endsWith("ct.jpg"))
+                files << name;
+        }
+        files.sort();
+        return files;
+    };
+    auto namedByRows = [this] {
+        QStringList files;
+        for (const auto& image : target->images())
+            files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName();
+        files.sort();
+        return files;
+    };
     target = openCollection(path);
+    if (QByteArray(GetParam()) == "move") {
+        ASSERT_GT(photoFiles().size(), namedByRows().size()); // the dead job's photos
+    }
+    writeFile(path + "/sp-999.JPG", "mine");
     ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
     EXPECT_EQ(target->cacti().size(), 4u + source->cacti().size());
+    EXPECT_EQ(photoFiles(), namedByRows());
+    EXPECT_TRUE(QFile::exists(path + "/sp-999.JPG"));
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEachStage, KilledImport, ::testing::Values("merge", "move"));
