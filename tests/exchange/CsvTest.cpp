@@ -6,6 +6,7 @@
 #include "CsvImport.h"
 #include "ExchangeTestSupport.h"
 #include "LocaleFormats.h"
+#include "RecordBuilders.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
 #include "WorkFiles.h"
@@ -19,23 +20,11 @@ using namespace spinora::test;
 
 namespace {
 
-class Csv : public ::testing::Test {
+class Csv : public CollectionTest {
 protected:
-    void SetUp() override
-    {
-        document = newCollection(folder.file("C.sdb"), true);
-    }
     void TearDown() override
     {
         QLocale::setDefault(QLocale::c());
-    }
-    Water* addWater(const QString& name, int every, int unit)
-    {
-        auto w = std::make_unique<Water>();
-        w->setName(name);
-        w->setFrequency(every);
-        w->setFrequencyUnits(unit);
-        return document->addWater(std::move(w));
     }
     QString exported(int type = 0)
     {
@@ -53,8 +42,6 @@ protected:
         return target;
     }
 
-    TempFolder folder;
-    std::unique_ptr<SpinoraDatabase> document;
     int files = 0;
 };
 
@@ -78,9 +65,9 @@ QByteArray cactusRow(const QByteArray& name, const QByteArray& watering = "")
 
 TEST_F(Csv, LayoutOfAnExportOfSchedulesOnly)
 {
-    addWater("Weekly", 1, Water::kWeeks)->setNoWaterDDMM(1, Water::dayMonthCode(25, 12));
-    addWater("Third", 3, Water::kWeeks);
-    addWater("Odd", 3, 9);
+    addSchedule(*document, "Weekly", 1, Water::kWeeks)->setNoWaterDDMM(1, Water::dayMonthCode(25, 12));
+    addSchedule(*document, "Third", 3, Water::kWeeks);
+    addSchedule(*document, "Odd", 3, 9);
     const QStringList lines = exported(3).split('\n');
     ASSERT_GE(lines.size(), 8);
     EXPECT_TRUE(lines[0].startsWith("\"// Exported from Spinora 1.2 on ")) << lines[0].toStdString();
@@ -300,9 +287,8 @@ class RefusedCsv : public Csv, public ::testing::WithParamInterface<std::pair<co
 TEST_P(RefusedCsv, FailsWithStatus2AndLeavesTheCollection)
 {
     SampleCollection::fill(*document, SampleSize{3, 1, 2, 1, 64});
-    document->close();
-    document = openCollection(folder.file("C.sdb"));
-    const TreeSnapshot before = snapshot(folder.file("C.sdb"));
+    reopen();
+    const TreeSnapshot before = snapshot(path);
     const QStringList dumpBefore = dumpCollection(*document);
     const QString file = folder.file("refused.csv");
     writeFile(file, GetParam().second);
@@ -310,7 +296,7 @@ TEST_P(RefusedCsv, FailsWithStatus2AndLeavesTheCollection)
     EXPECT_FALSE(lastJob().error.isEmpty());
     EXPECT_TRUE(dumpCollection(*document) == dumpBefore);
     document->close();
-    EXPECT_EQ(snapshot(folder.file("C.sdb")), before);
+    EXPECT_EQ(snapshot(path), before);
     EXPECT_FALSE(QFile::exists(WorkFiles::importDatabase()));
 }
 

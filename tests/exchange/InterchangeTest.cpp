@@ -8,6 +8,7 @@
 #include "InterchangeExport.h"
 #include "InterchangeImport.h"
 #include "PackageCommit.h"
+#include "RecordBuilders.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
 #include "UndoHistory.h"
@@ -32,21 +33,13 @@ protected:
         sourcePath = folder.file("Source.sdb");
         source = newCollection(sourcePath);
         SampleCollection::fill(*source, SampleSize{8, 3, 12, 6, 300});
-        addLogPhoto();
+        Log* log = source->logs().front().get();
+        Image* logPhoto = addPhoto(*source, Image::kLogPhoto, log->primaryKey(), 0, SampleCollection::drawPhoto(99, 200));
+        logPhoto->setCaption("log photo");
+        log->addImage(logPhoto);
         addHostileRecords();
     }
 
-    void addLogPhoto()
-    {
-        Log* log = source->logs().front().get();
-        auto image = std::make_unique<Image>();
-        image->setLinkedType(Image::kLogPhoto);
-        image->setLinkedKey(log->primaryKey());
-        image->setTagValue(0);
-        image->setCaption("log photo");
-        image->setPhoto(SampleCollection::drawPhoto(99, 200));
-        log->addImage(source->addImage(std::move(image)));
-    }
     // Texts a careless importer would lose or choke on.
     void addHostileRecords()
     {
@@ -170,13 +163,8 @@ TEST_F(Interchange, ExportOverAnExistingPackageReplacesItWhole)
 
 TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
 {
-    for (int i = 0; i < 40; ++i) {
-        auto image = std::make_unique<Image>();
-        image->setLinkedType(Image::kCactusPhoto);
-        image->setLinkedKey(source->cacti().front()->primaryKey());
-        image->setPhoto(SampleCollection::drawPhoto(i, 64));
-        source->addImage(std::move(image));
-    }
+    for (int i = 0; i < 40; ++i)
+        addPhoto(*source, Image::kCactusPhoto, source->cacti().front()->primaryKey(), -1, SampleCollection::drawPhoto(i, 64));
     EXPECT_EQ(exportTo(*source, folder.file("Cancelled.sdb"), 0,
                        [](double percent, JobContext& context) {
                            if (percent >= 75)

@@ -3,6 +3,7 @@
 // makes of it.
 #include "ExchangeTestSupport.h"
 #include "LocaleFormats.h"
+#include "RecordBuilders.h"
 #include "ReportExport.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
@@ -50,14 +51,8 @@ protected:
     }
     void addPhotos(Cactus* owner, int count, int width)
     {
-        for (int i = 0; i < count; ++i) {
-            auto image = std::make_unique<Image>();
-            image->setLinkedType(Image::kCactusPhoto);
-            image->setLinkedKey(owner->primaryKey());
-            image->setTagValue(i);
-            image->setPhoto(SampleCollection::drawPhoto(i, width));
-            owner->addImage(document->addImage(std::move(image)));
-        }
+        for (int i = 0; i < count; ++i)
+            addPhoto(*document, owner, SampleCollection::drawPhoto(i, width));
     }
 
     TempFolder folder;

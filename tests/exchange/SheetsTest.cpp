@@ -38,13 +38,7 @@ struct Alert {
 std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti, int photos = 4)
 {
     auto document = newCollection(path, true);
-    SampleSize size;
-    size.cacti = cacti;
-    size.watering = 3;
-    size.logs = cacti;
-    size.photos = photos;
-    size.photoWidth = 320;
-    SampleCollection::fill(*document, size);
+    SampleCollection::fill(*document, SampleSize{cacti, 3, cacti, photos, 320});
     return document;
 }
 
