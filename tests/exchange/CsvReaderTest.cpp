@@ -1,9 +1,13 @@
 // The CSV line reader and field reader on real files with odd line ends,
-// quoting, byte-order marks, over-long lines and bytes that are not UTF-8.
+// quoting, byte-order marks, over-long lines and bytes that are not UTF-8,
+// and the fuzzing corpus replayed on every test run, so that inputs that once
+// found faults keep being read.
+#include "../fuzz/CsvFuzzBody.h"
 #include "CsvReader.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -168,4 +172,15 @@ TEST(SplitCsvLine, ReadsOneLineOnly)
     EXPECT_EQ(splitCsvLine("Cacti,,,", 22), QStringList({"Cacti", "", ""}));
     EXPECT_EQ(splitCsvLine("\"a,b\",\"c\"\"d\"", 22), QStringList({"a,b", "c\"d"}));
     EXPECT_EQ(splitCsvLine("a,b,c,d", 2), QStringList({"a", "b"}));
+}
+
+TEST(CsvCorpus, EveryInputIsReadWithoutHarm)
+{
+    const QDir corpus(QStringLiteral(SPINORA_FUZZ_CORPUS));
+    const QStringList files = corpus.entryList(QDir::Files);
+    ASSERT_GT(files.size(), 3);
+    for (const QString& name : files) {
+        const QByteArray data = readFile(corpus.filePath(name));
+        spinora::fuzz::exerciseCsvReader(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
+    }
 }
