@@ -3,6 +3,7 @@
 #include "ShellTestSupport.h"
 
 #include "CrashReporter.h"
+#include "EditorTestSupport.h"
 
 #include <QDialog>
 #include <QDir>
@@ -70,20 +71,18 @@ TEST_F(CrashReporterTest, TheNextStartOffersTheReportOnce)
 
     QString offered;
     QString shownText;
-    whenModalShown([&](QWidget* modal) {
-        auto* ask = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(ask, nullptr);
+    whenModalOpens<QMessageBox>([&](QMessageBox* ask) {
         offered = ask->text();
+        // The report viewer follows once the question is answered.
+        whenModalOpens<QDialog>([&](QDialog* viewer) {
+            if (auto* text = viewer->findChild<QPlainTextEdit*>())
+                shownText = text->toPlainText();
+            EXPECT_TRUE(viewer->grab().save(screenshotPath(QStringLiteral("app-crash-report.png"))));
+            viewer->reject();
+        });
         for (QAbstractButton* button : ask->buttons()) {
-            if (button->text() == QStringLiteral("Show Report")) {
-                whenModalShown([&](QWidget* viewer) {
-                    if (auto* text = viewer->findChild<QPlainTextEdit*>())
-                        shownText = text->toPlainText();
-                    EXPECT_TRUE(viewer->grab().save(screenshotPath(QStringLiteral("app-crash-report.png"))));
-                    qobject_cast<QDialog*>(viewer)->reject();
-                });
+            if (button->text() == QStringLiteral("Show Report"))
                 button->click();
-            }
         }
     });
     EXPECT_TRUE(CrashReporter::offerPendingReport(nullptr, reportFolder()));

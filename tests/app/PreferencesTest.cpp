@@ -7,6 +7,7 @@
 #include "AppSettings.h"
 #include "Cactus.h"
 #include "DailyReminder.h"
+#include "EditorTestSupport.h"
 #include "ListController.h"
 #include "PreferencesWindow.h"
 #include "SpinoraDatabase.h"
@@ -66,25 +67,29 @@ QString makeOrderedCollection(const QString& path)
     return path;
 }
 
-void closeWith(QDialog* window)
+// Shows the window, runs `act` while it is up, then presses its Close button.
+void presentAndClose(PreferencesWindow* window, std::function<void()> act = {})
 {
-    window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+    whenModalOpens<PreferencesWindow>([act](PreferencesWindow* shown) {
+        if (act)
+            act();
+        shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+    });
+    window->presentPreferences();
 }
 
 TEST_F(PreferencesTest, TheBoxesShowTheStoredValues)
 {
     makeApp();
     PreferencesWindow* window = app_->preferencesWindow();
-    whenModalShown([](QWidget* modal) { closeWith(qobject_cast<QDialog*>(modal)); });
-    window->presentPreferences();
+    presentAndClose(window);
     EXPECT_FALSE(window->sortCactiCheckBox()->isChecked());
     EXPECT_TRUE(window->defaultsAddedCheckBox()->isChecked()) << "absent addNoDefaultsToDatabase reads as NO";
 
     appSettings()->setValue(QStringLiteral("addNoDefaultsToDatabase"), true);
     appSettings()->setValue(QStringLiteral("sortBySpecies"), true);
     SpinoraUtility::sharedManager().getPreferences().reload();
-    whenModalShown([](QWidget* modal) { closeWith(qobject_cast<QDialog*>(modal)); });
-    window->presentPreferences();
+    presentAndClose(window);
     EXPECT_TRUE(window->sortCactiCheckBox()->isChecked());
     EXPECT_FALSE(window->defaultsAddedCheckBox()->isChecked());
 }
@@ -102,12 +107,10 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
 
     PreferencesWindow* window = app_->preferencesWindow();
     int refreshesWhileOpen = -1;
-    whenModalShown([&](QWidget* modal) {
+    presentAndClose(window, [&] {
         window->sortCactiCheckBox()->click();
         refreshesWhileOpen = listA.refreshes + listB.refreshes;
-        closeWith(qobject_cast<QDialog*>(modal));
     });
-    window->presentPreferences();
     EXPECT_EQ(refreshesWhileOpen, 0) << "nothing is re-sorted before the window closes";
     EXPECT_EQ(listA.refreshes, 1);
     EXPECT_EQ(listB.refreshes, 1);
@@ -117,15 +120,14 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
     EXPECT_FALSE(app_->getPreferences().sortCactiChanged());
 
     // Closing without a change re-sorts nothing.
-    whenModalShown([](QWidget* modal) { closeWith(qobject_cast<QDialog*>(modal)); });
-    window->presentPreferences();
+    presentAndClose(window);
     EXPECT_EQ(listA.refreshes, 1);
     EXPECT_EQ(listB.refreshes, 1);
 
     // Closing from the window manager counts as closing too.
-    whenModalShown([&](QWidget* modal) {
+    whenModalOpens<PreferencesWindow>([&](PreferencesWindow* shown) {
         window->sortCactiCheckBox()->click();
-        modal->close();
+        shown->close();
     });
     window->presentPreferences();
     EXPECT_EQ(listA.refreshes, 2);
@@ -138,12 +140,10 @@ TEST_F(PreferencesTest, TheDefaultsBoxStoresTheInverseAndShapesTheNextNewCollect
 {
     makeApp();
     PreferencesWindow* window = app_->preferencesWindow();
-    whenModalShown([&](QWidget* modal) {
+    presentAndClose(window, [&] {
         window->defaultsAddedCheckBox()->click();
         EXPECT_TRUE(window->grab().save(screenshotPath(QStringLiteral("app-preferences.png"))));
-        closeWith(qobject_cast<QDialog*>(modal));
     });
-    window->presentPreferences();
     EXPECT_TRUE(appSettings()->value(QStringLiteral("addNoDefaultsToDatabase")).toBool());
 
     nextNewPath_ = folder_.file(QStringLiteral("Bare.sdb"));
@@ -197,7 +197,7 @@ TEST_F(PreferencesTest, RemindersUseTheSystemdTimerOrElseALoginEntryAndSaySo)
     for (const auto& c : cases) {
         systemctl.answer(c.systemctlStatus);
         const int before = int(systemctl.calls().size());
-        whenModalShown([&](QWidget* modal) {
+        presentAndClose(window, [&] {
             EXPECT_FALSE(window->remindersCheckBox()->isChecked()) << "off by default, and after turning off";
             window->reminderTimeEdit()->setFocus();
             QTest::keyClicks(window->reminderTimeEdit(), "0745");
@@ -216,20 +216,16 @@ TEST_F(PreferencesTest, RemindersUseTheSystemdTimerOrElseALoginEntryAndSaySo)
             if (c.loginEntry) {
                 EXPECT_TRUE(readFile(DailyReminder::autostartPath()).contains("spinora-cli\" due --notify\n"));
             }
-            closeWith(qobject_cast<QDialog*>(modal));
         });
-        window->presentPreferences();
         EXPECT_TRUE(DailyReminder::isOn());
         EXPECT_EQ(DailyReminder::time(), QTime(7, 45));
 
         // Off again: the timer is disabled and both files go.
-        whenModalShown([&](QWidget* modal) {
+        presentAndClose(window, [&] {
             EXPECT_TRUE(window->remindersCheckBox()->isChecked());
             window->remindersCheckBox()->click();
             EXPECT_EQ(window->reminderStatus()->text(), QStringLiteral("Reminders are off."));
-            closeWith(qobject_cast<QDialog*>(modal));
         });
-        window->presentPreferences();
         EXPECT_TRUE(systemctl.calls().contains("--user disable --now spinora-reminders.timer"));
         EXPECT_FALSE(QFile::exists(DailyReminder::dropInPath()));
         EXPECT_FALSE(QFile::exists(DailyReminder::autostartPath()));

@@ -5,12 +5,9 @@
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 
 namespace spinora::test {
 
@@ -86,24 +83,6 @@ QString screenshotPath(const QString& name)
         folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
     QDir().mkpath(folder);
     return folder + QLatin1Char('/') + name;
-}
-
-void whenModalShown(std::function<void(QWidget*)> act, int timeoutMs)
-{
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, timeoutMs] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && clock->elapsed() < timeoutMs)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        act(modal);
-    });
-    timer->start();
 }
 
 } // namespace spinora::test

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace spinora::test {
@@ -46,9 +45,5 @@ protected:
 
 // Where the tests leave their screenshots.
 QString screenshotPath(const QString& name);
-
-// Runs `act` once the next modal window is up (or after `timeoutMs`), so
-// that modal loops can be driven from the test.
-void whenModalShown(std::function<void(QWidget*)> act, int timeoutMs = 5000);
 
 } // namespace spinora::test

@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "AppSettings.h"
+#include "EditorTestSupport.h"
 #include "UpdateChecker.h"
 
 #include <QAction>
@@ -164,11 +165,9 @@ TEST_F(UpdateCheckerTest, CheckForUpdatesInTheMenuReachesTheCheckerAndTellsTheUs
     QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Updates")));
     QSignalSpy finished(&app_->updater(), &UpdateChecker::finished);
     QString shown;
-    whenModalShown([&shown](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            shown = box->text() + "|" + box->informativeText();
-            box->accept();
-        }
+    whenModalOpens<QMessageBox>([&shown](QMessageBox* box) {
+        shown = box->text() + "|" + box->informativeText();
+        box->accept();
     });
     window->menuBar()->findChild<QAction*>("checkForUpdatesAction")->trigger();
     ASSERT_TRUE(finished.count() == 1 || finished.wait(3000));
