@@ -3,14 +3,16 @@
 #include "FileHelpers.h"
 #include "ShellTestSupport.h"
 
-#include "Cactus.h"
-#include "SpinoraDatabase.h"
+#include "RecordBuilders.h"
 #include "SpinoraUtility.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace spinora::test {
 namespace {
@@ -151,11 +153,12 @@ TEST_F(StartupTest, LaunchRequestsOpenShowAndOfferImportsButNeverOpenAnotherColl
     EXPECT_FALSE(QFileInfo::exists(untitledPath()));
 }
 
-TEST_F(StartupTest, NewRefusesThePathOfAnOpenCollectionAndLeavesItUntouched)
+TEST_F(StartupTest, NewAndSaveAsRefuseThePathOfAnOpenCollectionAndLeaveItUntouched)
 {
     const QString open = makeCollection(QStringLiteral("Open"), 4);
+    const QString other = makeCollection(QStringLiteral("Other"));
     makeApp();
-    ASSERT_TRUE(app_->applicationDidFinishLaunching({open}));
+    ASSERT_TRUE(app_->applicationDidFinishLaunching({open, other}));
     const TreeSnapshot before = snapshot(open);
 
     for (const QString& chosen : {open, open.chopped(4), QString(open + QStringLiteral("/"))}) {
@@ -165,7 +168,14 @@ TEST_F(StartupTest, NewRefusesThePathOfAnOpenCollectionAndLeavesItUntouched)
         ASSERT_EQ(alerts_.size(), 1) << chosen.toStdString();
         EXPECT_EQ(alerts_[0], QStringLiteral("WARNING|Overwriting an open database is not permitted. Please select a different filename."));
     }
-    EXPECT_EQ(app_->openDocuments().size(), 1u);
+    alerts_.clear();
+    nextSaveAsPath_ = open;
+    EXPECT_FALSE(app_->saveDocumentAs(app_->openDocuments()[1]));
+    ASSERT_EQ(alerts_.size(), 1);
+    EXPECT_TRUE(alerts_[0].startsWith(QStringLiteral("WARNING|Overwriting an open database")));
+    EXPECT_EQ(app_->openDocuments()[1]->packageFilename(), other);
+
+    EXPECT_EQ(app_->openDocuments().size(), 2u);
     EXPECT_EQ(app_->openDocuments().front()->cacti().size(), 4u);
     EXPECT_EQ(snapshot(open), before);
 }
@@ -193,20 +203,24 @@ TEST_F(StartupTest, NewMakesACollectionFromTheTemplateReplacingAClosedOne)
     EXPECT_EQ(RecentDocuments().paths().mid(0, 2), (QStringList{old, fresh->packageFilename()}));
 }
 
-TEST_F(StartupTest, ClosingAWindowWritesTheChangesAndForgetsTheDocument)
+TEST_F(StartupTest, LoggingOutAndClosingAWindowWriteTheChangesAndClosingForgetsTheDocument)
 {
     const QString path = makeCollection(QStringLiteral("Closing"), 3);
+    const QString db = path + QStringLiteral("/spinora.db");
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({path}));
     SpinoraDatabase* document = app_->openDocuments().front();
+    document->cacti().front()->setName(QStringLiteral("Before logout"));
+    app_->commitAllDocuments();
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM cactus WHERE name='Before logout'"), 1);
+    // Still open after the logout: a later change is written at close.
+    ASSERT_NE(document->database(), nullptr);
     document->cacti().front()->setName(QStringLiteral("Written at close"));
     ASSERT_TRUE(windowOf(document)->close());
     settle();
     EXPECT_TRUE(app_->openDocuments().empty());
     EXPECT_TRUE(SpinoraUtility::sharedManager().documents().documents().empty());
-    EXPECT_EQ(queryInt(path + QStringLiteral("/spinora.db"),
-                       QStringLiteral("SELECT count(*) FROM cactus WHERE name='Written at close'")),
-              1);
+    EXPECT_EQ(queryInt(db, "SELECT count(*) FROM cactus WHERE name='Written at close'"), 1);
 }
 
 TEST_F(StartupTest, ClosingTheUntitledCollectionAsksToSaveIt)
@@ -237,21 +251,6 @@ TEST_F(StartupTest, ClosingTheUntitledCollectionAsksToSaveIt)
     EXPECT_EQ(saveQuestions_, 3);
 }
 
-TEST_F(StartupTest, SaveAsRefusesAnotherOpenCollection)
-{
-    const QString first = makeCollection(QStringLiteral("One"));
-    const QString second = makeCollection(QStringLiteral("Two"));
-    makeApp();
-    ASSERT_TRUE(app_->applicationDidFinishLaunching({first, second}));
-    const TreeSnapshot before = snapshot(second);
-    nextSaveAsPath_ = second;
-    EXPECT_FALSE(app_->saveDocumentAs(app_->openDocuments()[0]));
-    ASSERT_EQ(alerts_.size(), 1);
-    EXPECT_TRUE(alerts_[0].startsWith(QStringLiteral("WARNING|Overwriting an open database")));
-    EXPECT_EQ(snapshot(second), before);
-    EXPECT_EQ(app_->openDocuments()[0]->packageFilename(), first);
-}
-
 TEST_F(StartupTest, QuittingWritesEveryDocumentOnce)
 {
     const QString first = makeCollection(QStringLiteral("QuitA"));
@@ -270,21 +269,80 @@ TEST_F(StartupTest, QuittingWritesEveryDocumentOnce)
     EXPECT_EQ(saveQuestions_, 0);
 }
 
-TEST_F(StartupTest, LoggingOutWritesEverythingAndKeepsWorking)
+// A tmpfs of a few megabytes, unmounted (lazily, in case something still
+// holds a file) when the test ends.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString& mountPoint) : mountPoint_(mountPoint)
+    {
+        QDir().mkpath(mountPoint_);
+        if (::geteuid() != 0) {
+            why_ = "mounting a tmpfs needs root";
+            return;
+        }
+        QProcess mount;
+        mount.start("mount", {"-t", "tmpfs", "-o", "size=4m", "tmpfs", mountPoint_});
+        if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+            why_ = "mount -t tmpfs failed: " + QString::fromUtf8(mount.readAllStandardError()).trimmed();
+    }
+    ~SmallDisk()
+    {
+        if (why_.isEmpty())
+            QProcess::execute("umount", {"-l", mountPoint_});
+    }
+    bool mounted() const { return why_.isEmpty(); }
+    const QString& whyNot() const { return why_; }
+    // Writes a file until the disk is full.
+    void fill() const
+    {
+        QFile filler(mountPoint_ + "/filler");
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+
+private:
+    QString mountPoint_;
+    QString why_;
+};
+
+// A window whose last write fails stays open, says why and offers Save As;
+// saving elsewhere keeps the changes. The full disk is a real small tmpfs,
+// mounted for the test (root only; skipped otherwise).
+TEST_F(StartupTest, AFullDiskKeepsTheWindowOpenSaysWhyAndSaveAsKeepsTheChanges)
 {
-    const QString path = makeCollection(QStringLiteral("Session"));
+    SmallDisk disk(folder_.file("disk"));
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot().toStdString();
+    const QString path = folder_.file("disk/Garden.sdb");
+    newCollection(path, true)->close();
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({path}));
     SpinoraDatabase* document = app_->openDocuments().front();
-    document->cacti().front()->setName(QStringLiteral("Before logout"));
-    app_->commitAllDocuments();
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Before logout'"), 1);
-    // Still open: a later change is written at close.
-    ASSERT_NE(document->database(), nullptr);
-    document->cacti().front()->setName(QStringLiteral("After logout"));
-    windowOf(document)->close();
+    Cactus* added = addPlant(*document, "Spike");
+    disk.fill();
+    // A change too big for what is left, in memory as an editor leaves it.
+    added->setNotes(QString(300000, QLatin1Char('n')));
+
+    nextSaveAsOfferTaken_ = false;
+    EXPECT_FALSE(windowOf(document)->close());
+    ASSERT_EQ(saveAsOffers_.size(), 1);
+    EXPECT_TRUE(saveAsOffers_[0].contains("could not be written: database or disk is full.")) << saveAsOffers_[0].toStdString();
+    EXPECT_EQ(app_->openDocuments().size(), 1u) << "the window and its changes stay";
+
+    nextSaveAsOfferTaken_ = true;
+    nextSaveAsPath_ = folder_.file("Saved.sdb");
+    EXPECT_TRUE(windowOf(document)->close());
     settle();
-    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='After logout'"), 1);
+    EXPECT_TRUE(app_->openDocuments().empty());
+    EXPECT_EQ(saveAsOffers_.size(), 2);
+    EXPECT_TRUE(alerts_.isEmpty()) << alerts_.join("\n").toStdString();
+    const QString saved = QDir(folder_.path()).canonicalPath() + "/Saved.sdb/spinora.db";
+    EXPECT_EQ(queryInt(saved, "SELECT count(*) FROM cactus WHERE length(notes) = 300000"), 1);
+    // The collection on the full disk is whole, without the change.
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name = 'Spike'"), 1);
+    EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE length(notes) = 300000"), 0);
 }
 
 } // namespace
