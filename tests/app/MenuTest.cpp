@@ -153,18 +153,18 @@ TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
     ASSERT_TRUE(a && b);
     StandInWindow* windowA = windowOf(a);
     StandInWindow* windowB = windowOf(b);
-    actionNamed(windowA, "addItemAction")->trigger();
-    actionNamed(windowA, "removeItemAction")->trigger();
-    actionNamed(windowA, "duplicateItemAction")->trigger();
-    actionNamed(windowA, "printAction")->trigger();
-    actionNamed(windowA, "printPreviewAction")->trigger();
-    actionNamed(windowA, "printLabelsAction")->trigger();
+    const QPair<const char*, const char*> routes[] = {
+        {"addItemAction", "handleAddButton"}, {"removeItemAction", "handleDeleteButton"},
+        {"duplicateItemAction", "handleDuplicate"}, {"printAction", "printDocument"},
+        {"printPreviewAction", "printPreview"}, {"printLabelsAction", "printLabels"}};
+    for (const auto& [action, slot] : routes) {
+        actionNamed(windowA, action)->trigger();
+        EXPECT_EQ(windowA->calls(slot), 1) << slot;
+    }
     actionNamed(windowB, "statisticsAction")->trigger();
     actionNamed(windowB, "duplicateItemAction")->trigger();
-    for (const char* slot :
-         {"handleAddButton", "handleDeleteButton", "handleDuplicate", "printDocument", "printPreview", "printLabels"})
-        EXPECT_EQ(windowA->calls(slot), 1) << slot;
     EXPECT_EQ(windowA->calls("showStatistics"), 0);
+    EXPECT_EQ(windowA->calls("handleDuplicate"), 1);
     EXPECT_EQ(windowB->calls("showStatistics"), 1);
     EXPECT_EQ(windowB->calls("handleDuplicate"), 1);
     EXPECT_EQ(windowB->calls("handleAddButton"), 0);

@@ -5,11 +5,11 @@
 
 #include "AppPreferences.h"
 #include "AppSettings.h"
-#include "Cactus.h"
 #include "DailyReminder.h"
 #include "EditorTestSupport.h"
 #include "ListController.h"
 #include "PreferencesWindow.h"
+#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
@@ -57,12 +57,8 @@ QString makeOrderedCollection(const QString& path)
     auto document = newCollection(path, true);
     const QPair<QString, QString> plants[] = {
         {"Alpha", "Mammillaria zeilmanniana"}, {"Bravo", "Gymnocalycium mihanovichii"}, {"Charlie", "Astrophytum asterias"}};
-    for (const auto& [name, species] : plants) {
-        auto cactus = std::make_unique<Cactus>();
-        cactus->setName(name);
-        cactus->setScientificName(species);
-        document->addCactus(std::move(cactus));
-    }
+    for (const auto& [name, species] : plants)
+        addPlant(*document, name)->setScientificName(species);
     document->close();
     return path;
 }
