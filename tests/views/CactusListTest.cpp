@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,12 +40,9 @@ QImage threeBands()
     // 200 x 100: a blue, a green and a red band; the centre square is all green.
     QImage picture(200, 100, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 50; x < 150; ++x)
-            picture.setPixelColor(x, y, QColor(0, 200, 0));
-        for (int x = 150; x < 200; ++x)
-            picture.setPixelColor(x, y, QColor(255, 0, 0));
-    }
+    QPainter painter(&picture);
+    painter.fillRect(50, 0, 100, 100, QColor(0, 200, 0));
+    painter.fillRect(150, 0, 50, 100, QColor(255, 0, 0));
     return picture;
 }
 
@@ -53,25 +51,22 @@ protected:
     void SetUp() override
     {
         ViewsFixture::SetUp();
-        dry_ = addWater(QStringLiteral("Dry"), day(2026, 5, 1), day(2026, 6, 1));     // due
-        later_ = addWater(QStringLiteral("Later"), day(2026, 6, 10), day(2026, 7, 1)); // not due
-        zed_ = addCactus(QStringLiteral("Zed"), QStringLiteral("Opuntia microdasys"), QStringLiteral("Bunny Ears"), dry_);
+        Water* dry = addWater(QStringLiteral("Dry"), day(2026, 5, 1), day(2026, 6, 1)); // due
+        later_ = addWater(QStringLiteral("Later"), day(2026, 6, 10), day(2026, 7, 1));  // not due
+        addCactus(QStringLiteral("Zed"), QStringLiteral("Opuntia microdasys"), QStringLiteral("Bunny Ears"), dry);
         alpha_ = addCactus(QStringLiteral("Alpha"), QString(), QStringLiteral("Golden Barrel"), later_);
         mid_ = addCactus(QStringLiteral("Mid"), QStringLiteral("Astrophytum asterias"), QString(), later_);
         alpha_->setPlantDate(day(2023, 1, 10));
         alpha_->save();
         mid_->setDateAcquired(day(2025, 8, 3));
         mid_->save();
-        repotted_ = addLog(alpha_, QStringLiteral("Repotted"), day(2026, 3, 10));
+        addLog(alpha_, QStringLiteral("Repotted"), day(2026, 3, 10));
         flowered_ = addLog(alpha_, QStringLiteral("Flowered"), day(2026, 5, 2));
     }
 
-    Water* dry_ = nullptr;
     Water* later_ = nullptr;
-    Cactus* zed_ = nullptr;
     Cactus* alpha_ = nullptr;
     Cactus* mid_ = nullptr;
-    Log* repotted_ = nullptr;
     Log* flowered_ = nullptr;
 };
 
@@ -158,12 +153,6 @@ TEST_F(CactusList, TypingSearchesTheShownTextsButOnlyTheFirstLog)
     // The second log shows in the row but is not searched.
     EXPECT_EQ(search("repotted"), QStringList());
     EXPECT_EQ(search(""), QStringList({"Alpha", "Mid", "Zed"}));
-
-    // The text stays applied on the next list.
-    QTest::keyClicks(w.searchField(), "dry");
-    QTest::mouseClick(w.tabButton(1), Qt::LeftButton);
-    EXPECT_EQ(w.visibleList(), w.waterList());
-    EXPECT_EQ(firstTexts(*w.waterList()), QStringList({"Dry"}));
 }
 
 TEST_F(CactusList, DeleteAsksFirstAndTakesTheLogsAlong)

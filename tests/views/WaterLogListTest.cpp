@@ -10,6 +10,7 @@
 #include "LogInfoViewController.h"
 #include "LogViewController.h"
 #include "MarkAsWateredSheet.h"
+#include "RecordBuilders.h"
 #include "RecordEditors.h"
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
@@ -26,8 +27,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-
-#include <functional>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -118,22 +117,6 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
 
 namespace {
 
-// Answers the "Mark as Watered" sheet once it is up: `act` edits it, Return accepts.
-void whenSheetShown(std::function<void(MarkAsWateredSheet&)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* sheet = qobject_cast<MarkAsWateredSheet*>(QApplication::activeModalWidget());
-        if (!sheet)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act(*sheet);
-        QTest::keyClick(sheet->dateTimeEdit(), Qt::Key_Return);
-    });
-    poll->start(10);
-}
-
 // Moves the sheet's moment back by keys: `days` on the day, `hours` on the hour.
 void goBack(QDateTimeEdit* edit, int days, int hours)
 {
@@ -168,16 +151,17 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
                       schedules.tableView()->visualRect(schedules.tableView()->model()->index(0, 0)).center());
     QTest::keyClick(schedules.tableView(), Qt::Key_Down, Qt::ShiftModifier);
     ASSERT_TRUE(w.markAsWateredAction()->isEnabled());
-    whenSheetShown([](MarkAsWateredSheet& sheet) {
-        QDateTimeEdit* edit = sheet.dateTimeEdit();
-        EXPECT_EQ(sheet.findChild<QLabel*>("WateredWhat")->text(), "2 watering schedules and their 2 cacti");
+    whenModalOpens<MarkAsWateredSheet>([](MarkAsWateredSheet* sheet) {
+        QDateTimeEdit* edit = sheet->dateTimeEdit();
+        EXPECT_EQ(sheet->findChild<QLabel*>("WateredWhat")->text(), "2 watering schedules and their 2 cacti");
         EXPECT_EQ(edit->dateTime(), QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
         // Never ahead of now.
         edit->setCurrentSection(QDateTimeEdit::DaySection);
         QTest::keyClick(edit, Qt::Key_Up);
         EXPECT_EQ(edit->dateTime(), QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
         goBack(edit, 1, 3);
-        EXPECT_TRUE(sheet.grab().save(screenshotFolder() + "/mark-as-watered.png"));
+        EXPECT_TRUE(sheet->grab().save(screenshotFolder() + "/mark-as-watered.png"));
+        QTest::keyClick(edit, Qt::Key_Return);
     });
     QTest::mouseClick(w.documentToolbar()->widgetForAction(w.markAsWateredAction()), Qt::LeftButton);
     EXPECT_EQ(schedules.secondTextForCell(0), "Last Watered: " + ListFormats().dateAndTime(localSeconds(2026, 6, 14, 9, 0)));
@@ -187,9 +171,10 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
     CactusViewController& plants = *w.cactusList();
     plants.tableView()->setCurrentIndex(plants.tableView()->model()->index(1, 0));
     QTest::keyClick(plants.tableView(), Qt::Key_Down, Qt::ShiftModifier);
-    whenSheetShown([](MarkAsWateredSheet& sheet) {
-        EXPECT_EQ(sheet.findChild<QLabel*>("WateredWhat")->text(), "2 cacti");
-        goBack(sheet.dateTimeEdit(), 2, 3);
+    whenModalOpens<MarkAsWateredSheet>([](MarkAsWateredSheet* sheet) {
+        EXPECT_EQ(sheet->findChild<QLabel*>("WateredWhat")->text(), "2 cacti");
+        goBack(sheet->dateTimeEdit(), 2, 3);
+        QTest::keyClick(sheet->dateTimeEdit(), Qt::Key_Return);
     });
     // The offscreen platform does not hand activation back when a sheet closes.
     w.activateWindow();
@@ -206,11 +191,10 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
                  {"Beta", second, localSeconds(2026, 6, 20, 9, 0)},
                  {"Gamma", second, std::nullopt}};
     for (const auto& c : cacti) {
-        const auto it = std::find_if(reopened->cacti().begin(), reopened->cacti().end(),
-                                     [&](const auto& cactus) { return cactus->name() == c.name; });
-        ASSERT_NE(it, reopened->cacti().end());
-        EXPECT_EQ((*it)->lastWatered(), c.last) << c.name;
-        EXPECT_EQ((*it)->waterNext(), c.next) << c.name;
+        Cactus* plant = plantNamed(*reopened, c.name);
+        ASSERT_NE(plant, nullptr) << c.name;
+        EXPECT_EQ(plant->lastWatered(), c.last) << c.name;
+        EXPECT_EQ(plant->waterNext(), c.next) << c.name;
     }
     EXPECT_EQ(reopened->waterWithName("A")->lastWatered(), first);
     EXPECT_EQ(reopened->waterWithName("B")->waterNext(), localSeconds(2026, 6, 21, 9, 0));
