@@ -181,13 +181,12 @@ TEST_F(CactusList, DeleteAsksFirstAndTakesTheLogsAlong)
     EXPECT_EQ(firstTexts(list), QStringList({"Zed"}));
     EXPECT_EQ(w.logList()->numberOfRows(), 0);
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     ASSERT_EQ(reopened->cacti().size(), 1u);
     EXPECT_EQ(reopened->cacti()[0]->name(), "Zed");
     EXPECT_TRUE(reopened->logs().empty());
     EXPECT_TRUE(reopened->images().empty());
     EXPECT_FALSE(QFile::exists(photoFile));
-    reopened->close();
 }
 
 TEST_F(CactusList, DeleteFromTheContextMenuActsOnTheClickedRowAlone)
@@ -241,7 +240,7 @@ TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
     EXPECT_NE(copy->images()[0]->photoFile(), alpha_->images()[0]->photoFile());
     const int64_t copyKey = copy->primaryKey();
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     EXPECT_EQ(reopened->cacti().size(), 5u);
     EXPECT_EQ(reopened->logs().size(), 4u);
     EXPECT_EQ(reopened->images().size(), 4u);
@@ -255,7 +254,6 @@ TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
         EXPECT_EQ(cactus->logs().size(), 2u);
         EXPECT_EQ(cactus->water() ? cactus->water()->name() : QString(), "Later");
     }
-    reopened->close();
 }
 
 TEST_F(CactusList, ReturnOpensTheSelectedRowAsADoubleClickDoes)
@@ -278,8 +276,7 @@ TEST_F(CactusList, ThumbnailsAreTheCentralSquareAndNeverDecodedWhilePainting)
 {
     addPhoto(mid_, threeBands(), QStringLiteral("Bands"));
     // Read back from disk, as an opened collection is: nothing decoded yet.
-    auto reopened = reopen();
-    document_ = std::move(reopened);
+    reopen();
     DocumentWindow& w = window();
     CactusViewController& list = *w.cactusList();
     const QRect row = list.tableView()->visualRect(list.tableView()->model()->index(1, 0));
@@ -395,12 +392,11 @@ TEST_F(CactusList, CtrlZTakesBackADeleteAndAnEditorsSaveAndTheMenuSaysWhat)
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(redo->text(), "Redo Edit Cactus");
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     ASSERT_EQ(reopened->cacti().size(), 3u);
     EXPECT_EQ(reopened->logs().size(), 2u);
     ASSERT_EQ(reopened->images().size(), 1u);
     reopened->images()[0]->hydrateCaption();
     EXPECT_EQ(reopened->images()[0]->caption(), "Bands");
     EXPECT_EQ(readFile(photoFile), photoBytes);
-    reopened->close();
 }

@@ -105,12 +105,13 @@ DocumentWindow& ViewsFixture::window()
     return *window_;
 }
 
-std::unique_ptr<SpinoraDatabase> ViewsFixture::reopen()
+SpinoraDatabase* ViewsFixture::reopen()
 {
     window_.reset();
     document_->close();
     document_.reset();
-    return openCollection(packagePath());
+    document_ = openCollection(packagePath());
+    return document_.get();
 }
 
 QStringList firstTexts(const ManagingViewController& list)

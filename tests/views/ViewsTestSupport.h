@@ -32,8 +32,9 @@ protected:
 
     // Opens (once) and shows the window, active, at a known size.
     DocumentWindow& window();
-    // Closes the window and the collection, then opens the package again.
-    std::unique_ptr<SpinoraDatabase> reopen();
+    // Closes the window and the collection, then opens the package again as
+    // this test's collection (closed at the end like the first one).
+    SpinoraDatabase* reopen();
     static void setSortBySpecies(bool on);
 
     QString packagePath() const { return folder_.file("Garden.sdb"); }

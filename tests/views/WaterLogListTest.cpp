@@ -75,11 +75,10 @@ TEST_F(WaterList, DeleteRemovesTheSelectedAtOnceAndFreesTheirPlants)
     EXPECT_FALSE(QApplication::activeModalWidget());
     EXPECT_EQ(firstTexts(list), QStringList({"B"}));
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     ASSERT_EQ(reopened->watering().size(), 1u);
     EXPECT_EQ(reopened->watering()[0]->name(), "B");
     EXPECT_EQ(queryInt(reopened->dbFilename(), "SELECT watering_key FROM cactus"), -1);
-    reopened->close();
 }
 
 TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
@@ -98,7 +97,7 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
     QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
     ASSERT_EQ(firstTexts(list), QStringList({"Weekly", "Weekly"}));
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     ASSERT_EQ(reopened->watering().size(), 2u);
     int withPlants = 0;
     for (const auto& water : reopened->watering()) {
@@ -112,7 +111,6 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
         }
     }
     EXPECT_EQ(withPlants, 1);
-    reopened->close();
 }
 
 namespace {
@@ -181,7 +179,7 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     const Timestamp first = localSeconds(2026, 6, 14, 9, 0);
     const Timestamp second = localSeconds(2026, 6, 13, 9, 0);
     const struct {
@@ -199,7 +197,6 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
     EXPECT_EQ(reopened->waterWithName("A")->lastWatered(), first);
     EXPECT_EQ(reopened->waterWithName("B")->waterNext(), localSeconds(2026, 6, 21, 9, 0));
     EXPECT_EQ(reopened->waterWithName("C")->lastWatered(), day(2026, 6, 10)) << "not selected";
-    reopened->close();
 }
 
 TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitles)
@@ -342,7 +339,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
     EXPECT_FALSE(editCactus(&w, *document_, alpha, presentLogHistory));
     EXPECT_EQ(w.logList()->numberOfRows(), 1) << "the window's list keeps its search";
 
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     QStringList events;
     for (const auto& log : reopened->logs()) {
         if (log->cactus() && log->cactus()->name() == QLatin1String("Alpha")) {
@@ -353,5 +350,4 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
     events.sort();
     EXPECT_EQ(events, (QStringList{"Pruned  0", "Repotted calendar-42 1", "Repotted calendar-42 1"}));
     EXPECT_EQ(reopened->images().size(), 2u) << "the copy has its own photo";
-    reopened->close();
 }

@@ -192,9 +192,8 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     EXPECT_EQ(changedInPreview.orientation(), QPageLayout::Portrait);
 
     // Kept for the collection after reopening; another one has its own.
-    auto reopened = reopen();
+    SpinoraDatabase* reopened = reopen();
     EXPECT_EQ(PageSetup::layoutFor(*reopened).value_or(chosen).orientation(), QPageLayout::Portrait);
-    reopened->close();
     TempFolder other;
     auto second = newCollection(other.file("Other.sdb"), true);
     EXPECT_FALSE(PageSetup::layoutFor(*second));
