@@ -36,7 +36,6 @@ TEST_F(StartupTest, ReopensTheMostRecentCollectionInsteadOfAnUntitledOne)
 {
     const QString older = makeCollection(QStringLiteral("Older"));
     const QString newer = makeCollection(QStringLiteral("Newer"), 9);
-    app_.reset();
     RecentDocuments recent;
     recent.noteDocument(older);
     recent.noteDocument(newer);

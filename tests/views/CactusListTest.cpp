@@ -25,10 +25,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 using namespace spinora;
 using namespace spinora::test;

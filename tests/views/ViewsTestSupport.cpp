@@ -4,7 +4,6 @@
 #include "RecordBuilders.h"
 #include "SpinoraUtility.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTest>
 

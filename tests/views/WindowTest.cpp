@@ -129,8 +129,7 @@ TEST_F(Window, GeometryIsKeptPerCollectionAndTheCloseHandlerDecides)
     EXPECT_EQ(again.size(), QSize(700, 540));
 
     // Another collection has its own place (none saved yet).
-    TempFolder other;
-    auto second = newCollection(other.file("Other.sdb"), true);
+    auto second = newCollection(folder_.file("Other.sdb"), true);
     DocumentWindow third(*second);
     third.restoreSavedGeometry();
     EXPECT_NE(third.size(), QSize(700, 540));
@@ -194,8 +193,7 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     // Kept for the collection after reopening; another one has its own.
     SpinoraDatabase* reopened = reopen();
     EXPECT_EQ(PageSetup::layoutFor(*reopened).value_or(chosen).orientation(), QPageLayout::Portrait);
-    TempFolder other;
-    auto second = newCollection(other.file("Other.sdb"), true);
+    auto second = newCollection(folder_.file("Other.sdb"), true);
     EXPECT_FALSE(PageSetup::layoutFor(*second));
     second->close();
 }
