@@ -1,17 +1,17 @@
-// Not a test: measures HTTPDownload and HTTPUpload against spinora-peer on
-// 127.0.0.1 with a file of a given size, printing throughput and the
-// process's peak resident memory (VmHWM). Run it for 20 MB and for 200 MB:
-// the memory must stay flat, as the file is streamed in both directions.
-//   device_transfer_measure download|upload MEGABYTES
+// Measures HTTPDownload and HTTPUpload against spinora-peer on 127.0.0.1
+// with a file of a given size, printing throughput and the process's peak
+// resident memory (VmHWM). Run it for 20 MB and for 200 MB: the memory must
+// stay flat, as the file is streamed in both directions.
+//   build/bench/transfer_measure download|upload MEGABYTES
 #include "HTTPDownload.h"
 #include "HTTPUpload.h"
-#include "PeerProcess.h"
-#include "SpinoraUtility.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -53,6 +53,19 @@ struct Waiter : HTTPDownloadDelegate, HTTPUploadDelegate {
     void uploadDidFailWithError(const TransferError* e) override { done = true, error = e->description; }
 };
 
+// The peer's address from the first line it prints, or empty if it did not start.
+QString startPeer(QProcess& peer, const QString& folder)
+{
+    peer.start(QStringLiteral(SPINORA_PEER), {"--dir", folder, "--no-advertise"});
+    if (!peer.waitForStarted(5000))
+        return {};
+    while (!peer.canReadLine() && peer.waitForReadyRead(5000)) {
+    }
+    const auto match = QRegularExpression("^listening on (http://127\\.0\\.0\\.1:\\d+)$")
+                           .match(QString::fromUtf8(peer.readLine()).trimmed());
+    return match.captured(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -68,7 +81,12 @@ int main(int argc, char** argv)
     QDir().mkpath(dir);
     const QString file = download ? dir + "/spinora.sdbi" : home.filePath("temp_spinora_export.db");
     writeFileOfSize(file, bytes);
-    test::PeerProcess peer(dir, {"--no-advertise"});
+    QProcess peer;
+    const QString address = startPeer(peer, dir);
+    if (address.isEmpty()) {
+        std::fprintf(stderr, "spinora-peer did not start\n");
+        return 1;
+    }
     const long before = peakRssKb();
 
     Waiter waiter;
@@ -80,12 +98,14 @@ int main(int argc, char** argv)
     uploader.setDelegate(&waiter);
     uploader.setTimeout(60000);
     if (download)
-        downloader.downloadURL(peer.address() + "/spinora.sdbi");
+        downloader.downloadURL(address + "/spinora.sdbi");
     else
-        uploader.uploadToURL(peer.address(), file);
+        uploader.uploadToURL(address, file);
     while (!waiter.done)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double seconds = clock.elapsed() / 1000.0;
+    peer.terminate();
+    peer.waitForFinished(5000);
     if (!waiter.error.isEmpty()) {
         std::fprintf(stderr, "failed: %s\n", qPrintable(waiter.error));
         return 1;
