@@ -14,7 +14,6 @@
 #include "TestSupport.h"
 #include "WorkFiles.h"
 
-#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -72,13 +71,7 @@ protected:
         document->close();
         EXPECT_EQ(snapshot(path), before);
         document = openCollection(path);
-        expectNoWorkFiles();
-    }
-
-    static void expectNoWorkFiles()
-    {
-        for (const QString& name : QDir(WorkFiles::folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-            EXPECT_EQ(name, "spinora-work.lock") << "left behind: " << name.toStdString();
+        EXPECT_EQ(workFilesLeft(), QStringList());
     }
 
     TempFolder folder;
@@ -110,7 +103,7 @@ TEST_F(Exchange, PullFetchesTheFileTheModeAsksForAndImportsIt)
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_DOUBLE_EQ(progress.back(), 100.0);
     EXPECT_TRUE(std::find(progress.begin(), progress.end(), 50.0) != progress.end());
-    expectNoWorkFiles();
+    EXPECT_EQ(workFilesLeft(), QStringList());
 }
 
 TEST_F(Exchange, BackupModeSendsTheWholeDatabaseWhateverTheOption)
@@ -212,7 +205,7 @@ TEST_F(Exchange, PushSendsTheExportCopyAndRemovesIt)
     EXPECT_TRUE(sent.startsWith("SQLite format 3"));
     EXPECT_TRUE(peer.lastBody.contains(sent));
     EXPECT_DOUBLE_EQ(progress.back(), 100.0);
-    expectNoWorkFiles();
+    EXPECT_EQ(workFilesLeft(), QStringList());
 }
 
 TEST_F(Exchange, APushTheDeviceRefusesFailsWithTheHttpCode)
@@ -223,7 +216,7 @@ TEST_F(Exchange, APushTheDeviceRefusesFailsWithTheHttpCode)
     ASSERT_EQ(outcome, Outcome::UploadFailed);
     EXPECT_EQ(error->code, 103);
     EXPECT_EQ(uploadFailureNumber(&*error), 103);
-    expectNoWorkFiles();
+    EXPECT_EQ(workFilesLeft(), QStringList());
 }
 
 TEST_F(Exchange, WithoutACollectionNothingIsFetched)

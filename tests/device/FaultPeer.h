@@ -1,7 +1,10 @@
 #pragma once
 
+#include "WorkFiles.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
@@ -26,7 +29,6 @@ public:
         ServerError,    // 500 with an HTML page
         Silent,         // reads the request and never answers
         StallHalfWay,   // sends half of the payload and then nothing
-        AnswerEarly,    // 200 right after the headers, closing before the body is read
         CloseOnBody,    // closes the connection once part of the body has come
         Endless,        // 200 without length, sending SQLite-looking data until closed
     };
@@ -43,14 +45,11 @@ public:
     }
 
     QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
-    // Keeps at most this much of a request body (the rest is only counted).
-    void setCaptureLimit(qint64 bytes) { captureLimit_ = bytes; }
 
     int requests = 0;
     QByteArray lastHead;  // request line and headers
-    QByteArray lastBody;  // as much as the capture limit keeps
+    QByteArray lastBody;
     qint64 bodyBytes = 0; // how much body arrived
-    bool bodyComplete = false;
 
     QByteArray header(const QByteArray& name) const
     {
@@ -87,20 +86,12 @@ private:
             lastHead = s.head;
             lastBody.clear();
             bodyBytes = 0;
-            bodyComplete = false;
             s.length = header("Content-Length").toLongLong();
-            if (behaviour_ == Behaviour::AnswerEarly) {
-                s.answered = true;
-                socket->write("HTTP/1.1 200 OK\r\nContent-Length: 3\r\nConnection: close\r\n\r\nOK\n");
-                socket->disconnectFromHost();
-                return;
-            }
         }
         if (s.answered)
             return;
         bodyBytes += data.size();
-        if (lastBody.size() < captureLimit_)
-            lastBody += data.left(captureLimit_ - lastBody.size());
+        lastBody += data;
         if (behaviour_ == Behaviour::CloseOnBody && bodyBytes > 0) {
             s.answered = true;
             socket->abort();
@@ -108,7 +99,6 @@ private:
         }
         if (bodyBytes < s.length)
             return;
-        bodyComplete = true;
         s.answered = true;
         answer(socket);
     }
@@ -160,7 +150,6 @@ private:
             break;
         }
         case Behaviour::Silent:
-        case Behaviour::AnswerEarly:
         case Behaviour::CloseOnBody: break;
         }
     }
@@ -169,7 +158,6 @@ private:
     QByteArray payload_;
     QTcpServer server_;
     QHash<QTcpSocket*, State> states_;
-    qint64 captureLimit_ = 64 << 20;
 };
 
 // Runs the event loop until `done` answers true or the time is up.
@@ -180,6 +168,14 @@ inline bool waitFor(const std::function<bool()>& done, int milliseconds = 10000)
     while (!done() && timer.elapsed() < milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
+}
+
+// What transfers left in the work folder besides its lock file.
+inline QStringList workFilesLeft()
+{
+    QStringList left = QDir(WorkFiles::folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    left.removeAll(QStringLiteral("spinora-work.lock"));
+    return left;
 }
 
 } // namespace spinora::test
