@@ -30,7 +30,7 @@ TEST(Cli, HelpListsEverySubcommand)
     EXPECT_TRUE(unknown.err.contains("unknown subcommand"));
 }
 
-TEST(Cli, NewThenInfoCountsTheTemplatesRecords)
+TEST(Cli, NewThenInfoCountsTheTemplatesRecordsAndNeitherOverwritesNorCreates)
 {
     TempFolder folder;
     const QString path = folder.file("Garden.sdb");
@@ -44,24 +44,15 @@ TEST(Cli, NewThenInfoCountsTheTemplatesRecords)
     const Result bare = cli({"new", folder.file("Bare.sdb"), "--empty"});
     EXPECT_EQ(bare.exitCode, 0);
     EXPECT_TRUE(cli({"info", folder.file("Bare.sdb")}).out.contains("species: 0\n"));
-}
 
-TEST(Cli, NewNeverOverwrites)
-{
-    TempFolder folder;
-    const QString path = folder.file("Garden.sdb");
-    ASSERT_EQ(cli({"new", path}).exitCode, 0);
     const TreeSnapshot before = snapshot(path);
     const Result again = cli({"new", path});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains("already exists"));
     EXPECT_EQ(snapshot(path), before);
     EXPECT_EQ(cli({"new", folder.file("NoExtension")}).exitCode, 2);
-}
 
-TEST(Cli, InfoOfSomethingElseFailsWithOneLineAndChangesNothing)
-{
-    TempFolder folder;
+    // Info of something else fails with one line and changes nothing.
     writeFile(folder.file("fake.sdb"), "x");
     const Result missing = cli({"info", folder.file("missing.sdb")});
     EXPECT_EQ(missing.exitCode, 1);
@@ -113,7 +104,7 @@ TEST(Cli, NextWateringInTwoTimeZones)
                    "02-30:03-01"}).exitCode, 2);
 }
 
-TEST(Cli, ExportAndImportReportTheirStatus)
+TEST(Cli, ExportImportCsvAndReportTheirStatus)
 {
     TempFolder folder;
     const QString source = folder.file("S.sdb");
@@ -139,20 +130,14 @@ TEST(Cli, ExportAndImportReportTheirStatus)
     EXPECT_EQ(cli({"import", target, target}).exitCode, 2); // never from itself
     EXPECT_EQ(cli({"export-sdbi", target, target + "/inside.sdbi"}).exitCode, 2);
     EXPECT_EQ(cli({"export-sdbi", source, folder.file("x.sdbi"), "--type", "4"}).exitCode, 2);
-}
 
-TEST(Cli, CsvAndReport)
-{
-    TempFolder folder;
-    const QString source = folder.file("S.sdb");
-    ASSERT_EQ(cli({"sample", source, "--cacti", "3", "--photos", "1"}).exitCode, 0);
     EXPECT_EQ(cli({"export-csv", source, folder.file("c.csv")}).exitCode, 0);
     EXPECT_TRUE(readFile(folder.file("c.csv")).startsWith("\"// Exported from Spinora 1.2 on "));
     EXPECT_EQ(cli({"export-csv", source, folder.file("c.txt")}).exitCode, 2);
     EXPECT_EQ(cli({"export-sdbi", source, folder.file("c.csv")}).exitCode, 2);
-    ASSERT_EQ(cli({"new", folder.file("T.sdb"), "--empty"}).exitCode, 0);
-    EXPECT_EQ(cli({"import", folder.file("T.sdb"), folder.file("c.csv")}).exitCode, 0);
-    EXPECT_TRUE(cli({"info", folder.file("T.sdb")}).out.contains("cacti: 3\n"));
+    ASSERT_EQ(cli({"new", folder.file("C.sdb"), "--empty"}).exitCode, 0);
+    EXPECT_EQ(cli({"import", folder.file("C.sdb"), folder.file("c.csv")}).exitCode, 0);
+    EXPECT_TRUE(cli({"info", folder.file("C.sdb")}).out.contains("cacti: 4\n"));
     const Result report = cli({"report", source, folder.file("r.html"), "--size", "3"});
     EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
     EXPECT_TRUE(readFile(folder.file("r.html")).contains("width:1165px;"));
@@ -358,77 +343,61 @@ TEST(Cli, ASecondWriterIsRefusedAtOnceNamingTheHolderWhileReadersGoOn)
     ::kill(pid_t(first->processId()), SIGCONT);
     ASSERT_TRUE(first->waitForFinished(60000));
     EXPECT_EQ(first->exitCode(), 0) << first->readAllStandardError().toStdString();
-    EXPECT_EQ(cactusCount(target), 7);
-    // Free again for the next writer.
-    EXPECT_EQ(cli({"import", target, folder.file("t.csv")}).exitCode, 0);
 }
 
-TEST(Cli, CtrlCAtAnyProgressStepExitsZeroExactlyWhenTheImportLanded)
+// Whether a cancel at each step of the import lands is the job's own
+// business; here a Ctrl-C must reach the job and the exit status and message
+// must say what is on disk, also when the signal comes too late to cancel.
+TEST(Cli, CtrlCExitsZeroExactlyWhenTheImportLandedAndNeverKillsTheProcess)
 {
     TempFolder folder;
     const QString source = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", source, "--cacti", "300", "--watering", "20", "--logs", "600", "--photos", "3"}).exitCode, 0);
     ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
-    const QString pristine = folder.file("Pristine.sdb");
-    ASSERT_EQ(cli({"new", pristine, "--empty"}).exitCode, 0);
 
-    int landed = 0, cancelled = 0;
-    // One Ctrl-C surely before the commit point, however fast the machine:
-    // the import is frozen in its merge, interrupted, then let go.
-    {
-        const QString target = folder.file("Frozen.sdb");
+    const struct {
+        const char* stopAt; // the job is frozen there when interrupted; empty: at "progress: 100%"
+        bool lands;
+    } interrupts[] = {{"merge", false}, {"commit", true}, {"", true}};
+    for (const auto& row : interrupts) {
+        SCOPED_TRACE(*row.stopAt ? row.stopAt : "progress: 100%");
+        const QString target = folder.file(QStringLiteral("T-%1.sdb").arg(row.stopAt));
         ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
         const TreeSnapshot before = snapshot(target);
-        auto import = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", "merge"}});
-        ASSERT_TRUE(waitUntilStopped(*import)) << import->readAllStandardError().toStdString();
-        ::kill(pid_t(import->processId()), SIGINT);
-        ::kill(pid_t(import->processId()), SIGCONT);
-        ASSERT_TRUE(import->waitForFinished(60000));
-        EXPECT_EQ(import->exitCode(), 1);
-        EXPECT_TRUE(QString::fromUtf8(import->readAllStandardOutput()).contains("status: 1 (cancelled; nothing was changed)"));
-        EXPECT_TRUE(snapshot(target) == before);
-        ++cancelled;
-    }
-    for (int threshold = 0; threshold <= 100; threshold += 10) {
-        const QString target = folder.file(QStringLiteral("T%1.sdb").arg(threshold));
-        ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
-        const TreeSnapshot before = snapshot(target);
-        auto import = startCli({"import", target, folder.file("s.sdbi")});
-        bool interrupted = false;
-        QByteArray progress;
-        while (import->state() == QProcess::Running) {
-            import->waitForReadyRead(50);
-            progress += import->readAllStandardError();
-            if (!interrupted && progress.contains(QStringLiteral("progress: %1%").arg(threshold).toUtf8())) {
-                ::kill(pid_t(import->processId()), SIGINT);
-                interrupted = true;
-            }
-        }
-        import->waitForFinished(60000);
-        ASSERT_EQ(import->exitStatus(), QProcess::NormalExit) << threshold;
-        const QString out = QString::fromUtf8(import->readAllStandardOutput());
-        if (import->exitCode() == 0) {
-            ++landed;
-            EXPECT_TRUE(out.contains("status: 0")) << out.toStdString();
-            EXPECT_EQ(cactusCount(target), 300) << threshold;
+        auto import = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", row.stopAt}});
+        if (*row.stopAt) {
+            ASSERT_TRUE(waitUntilStopped(*import)) << import->readAllStandardError().toStdString();
+            ::kill(pid_t(import->processId()), SIGINT);
+            ::kill(pid_t(import->processId()), SIGCONT);
         } else {
-            ++cancelled;
+            QByteArray progress;
+            while (import->state() == QProcess::Running && !progress.contains("progress: 100%")) {
+                import->waitForReadyRead(50);
+                progress += import->readAllStandardError();
+            }
+            if (import->state() == QProcess::Running)
+                ::kill(pid_t(import->processId()), SIGINT);
+        }
+        ASSERT_TRUE(import->waitForFinished(60000));
+        ASSERT_EQ(import->exitStatus(), QProcess::NormalExit);
+        const QString out = QString::fromUtf8(import->readAllStandardOutput());
+        if (row.lands) {
+            EXPECT_EQ(import->exitCode(), 0);
+            EXPECT_TRUE(out.contains("status: 0")) << out.toStdString();
+            EXPECT_EQ(cactusCount(target), 300);
+        } else {
+            EXPECT_EQ(import->exitCode(), 1);
             EXPECT_TRUE(out.contains("status: 1 (cancelled; nothing was changed)")) << out.toStdString();
-            EXPECT_TRUE(snapshot(target) == before) << threshold;
+            EXPECT_TRUE(snapshot(target) == before);
         }
     }
-    EXPECT_GE(cancelled, 1);
-    EXPECT_GE(landed, 1);
 }
 
-TEST(Cli, ReadersAndWritersWaitForAnotherProcessesLockInsteadOfFailing)
+TEST(Cli, ReadersWaitForAnotherProcessesWriteInsteadOfFailing)
 {
     TempFolder folder;
-    const QString source = folder.file("S.sdb");
     const QString target = folder.file("T.sdb");
-    ASSERT_EQ(cli({"sample", source, "--cacti", "4"}).exitCode, 0);
     ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
-    ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
 
     // Another process writes the file for a moment: info waits for it.
     QString error;
@@ -440,15 +409,4 @@ TEST(Cli, ReadersAndWritersWaitForAnotherProcessesLockInsteadOfFailing)
     ASSERT_TRUE(holder->execute("COMMIT"));
     ASSERT_TRUE(info->waitForFinished(60000));
     EXPECT_EQ(info->exitCode(), 0) << info->readAllStandardError().toStdString();
-
-    // Another process reads while an import lands: the import says 0 and is in.
-    ASSERT_TRUE(holder->execute("BEGIN"));
-    ASSERT_TRUE(holder->execute("SELECT count(*) FROM cactus"));
-    auto import = startCli({"import", target, folder.file("s.sdbi")});
-    QThread::msleep(300);
-    ASSERT_TRUE(holder->execute("COMMIT"));
-    ASSERT_TRUE(import->waitForFinished(60000));
-    EXPECT_EQ(import->exitCode(), 0) << import->readAllStandardError().toStdString();
-    holder->close();
-    EXPECT_EQ(cactusCount(target), 4);
 }
