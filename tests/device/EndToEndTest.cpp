@@ -3,6 +3,7 @@
 // database, a push sends one back. Runs only where ./test.sh started a
 // private avahi-daemon on the loopback interface (so that nothing is
 // announced beyond this machine); skipped with the reason otherwise.
+#include "CliRunner.h"
 #include "DeviceList.h"
 #include "DeviceTransfer.h"
 #include "ExchangeTestSupport.h"
@@ -63,10 +64,10 @@ TEST(EndToEnd, DiscoverPullAndPushThroughAvahi)
     ASSERT_FALSE(resolved.addresses().isEmpty()) << "the host name does not resolve: " << host.toStdString();
 
     // The CLI sees it too.
-    QString out;
-    EXPECT_EQ(runCli({"devices", "--timeout", "3"}, &out), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("spinora-peer %1\tSpinora\t2\t9.9\t%2").arg(peer.port()).arg(server)))
-        << out.toStdString();
+    const Result listed = cli({"devices", "--timeout", "3"});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("spinora-peer %1\tSpinora\t2\t9.9\t%2").arg(peer.port()).arg(server)))
+        << listed.out.toStdString();
     devices.stopBrowsing();
 
     auto document = newCollection(folder.file("Mine.sdb"));

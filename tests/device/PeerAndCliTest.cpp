@@ -1,7 +1,7 @@
 // spinora-peer and the CLI's pull and push, talking HTTP on 127.0.0.1
 // (no service discovery needed).
+#include "CliRunner.h"
 #include "ExchangeTestSupport.h"
-#include "FaultPeer.h"
 #include "PeerProcess.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
@@ -58,13 +58,12 @@ TEST_F(PeerAndCli, PullImportsWhatThePeerServes)
 {
     PeerProcess peer(phoneDir, {"--no-advertise"});
     ASSERT_NE(peer.port(), 0);
-    QString out, err;
-    EXPECT_EQ(runCli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"}, &out, &err), 0)
-        << err.toStdString();
-    EXPECT_TRUE(out.contains("status: 0")) << out.toStdString();
-    EXPECT_TRUE(err.contains("progress: 50%")) << err.toStdString();
-    runCli({"info", mine}, &out);
-    EXPECT_TRUE(out.contains("cacti: 11")) << out.toStdString();
+    const Result pulled = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
+    EXPECT_EQ(pulled.exitCode, 0) << pulled.err.toStdString();
+    EXPECT_TRUE(pulled.out.contains("status: 0")) << pulled.out.toStdString();
+    EXPECT_TRUE(pulled.err.contains("progress: 50%")) << pulled.err.toStdString();
+    const Result info = cli({"info", mine});
+    EXPECT_TRUE(info.out.contains("cacti: 11")) << info.out.toStdString();
 }
 
 TEST_F(PeerAndCli, AFailedPullChangesNothing)
@@ -72,21 +71,21 @@ TEST_F(PeerAndCli, AFailedPullChangesNothing)
     QDir(phoneDir).remove("spinora_cactus.sdbi");
     PeerProcess peer(phoneDir, {"--no-advertise"});
     const TreeSnapshot before = snapshot(mine);
-    QString out, err;
-    EXPECT_EQ(runCli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains("HTTP error 404")) << err.toStdString();
+    const Result pulled = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
+    EXPECT_EQ(pulled.exitCode, 1);
+    EXPECT_TRUE(pulled.err.contains("HTTP error 404")) << pulled.err.toStdString();
     EXPECT_EQ(snapshot(mine), before);
     // An option the device's mode cannot serve is a usage error.
-    EXPECT_EQ(runCli({"pull", mine, "--from", peer.address(), "--option", "0", "--mode", "2"}, &out, &err), 2);
-    EXPECT_EQ(runCli({"pull", mine, "--from", "not a url"}, &out, &err), 2);
+    EXPECT_EQ(cli({"pull", mine, "--from", peer.address(), "--option", "0", "--mode", "2"}).exitCode, 2);
+    EXPECT_EQ(cli({"pull", mine, "--from", "not a url"}).exitCode, 2);
     EXPECT_EQ(snapshot(mine), before);
 }
 
 TEST_F(PeerAndCli, PushDeliversTheExportCopyIntoReceived)
 {
     PeerProcess peer(phoneDir, {"--no-advertise", "--mode", "1"});
-    QString out, err;
-    EXPECT_EQ(runCli({"push", mine, "--to", peer.address()}, &out, &err), 0) << err.toStdString();
+    const Result pushed = cli({"push", mine, "--to", peer.address()});
+    EXPECT_EQ(pushed.exitCode, 0) << pushed.err.toStdString();
     const QString received = phoneDir + "/received/temp_spinora_export.db";
     ASSERT_TRUE(QFile::exists(received));
     EXPECT_EQ(queryInt(received, "SELECT COUNT(*) FROM cactus"), 2);
@@ -95,11 +94,9 @@ TEST_F(PeerAndCli, PushDeliversTheExportCopyIntoReceived)
 
 TEST_F(PeerAndCli, PushToNobodyFails)
 {
-    FaultPeer closed(FaultPeer::Behaviour::Serve);
-    const QString address = closed.address();
-    QString out, err;
-    EXPECT_EQ(runCli({"push", mine, "--to", "http://127.0.0.1:1"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains("upload failed: 104")) << err.toStdString();
+    const Result pushed = cli({"push", mine, "--to", "http://127.0.0.1:1"});
+    EXPECT_EQ(pushed.exitCode, 1);
+    EXPECT_TRUE(pushed.err.contains("upload failed: 104")) << pushed.err.toStdString();
 }
 
 TEST_F(PeerAndCli, ThePeerServesOnlyItsThreeFilesAndRefusesBadForms)

@@ -59,21 +59,4 @@ private:
     quint16 port_ = 0;
 };
 
-// Runs spinora-cli; answers the exit code, with standard output and error.
-inline int runCli(const QStringList& arguments, QString* out = nullptr, QString* err = nullptr, int ms = 60000)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(SPINORA_CLI), arguments);
-    if (!cli.waitForFinished(ms)) {
-        cli.kill();
-        cli.waitForFinished();
-        return -1;
-    }
-    if (out)
-        *out = QString::fromUtf8(cli.readAllStandardOutput());
-    if (err)
-        *err = QString::fromUtf8(cli.readAllStandardError());
-    return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-}
-
 } // namespace spinora::test
