@@ -67,6 +67,24 @@ protected:
     {
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row)).center());
     }
+    static void clickButton(QWidget* window, const QString& text)
+    {
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->text() == text && window->isVisible())
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    // Opens the import (0) or export (1) dialog with one device, served by
+    // `peer` in `mode`, and selects it.
+    void selectPhone(int dialog, const FaultPeer& peer, long long mode, const QString& name = "Phone")
+    {
+        const ResolvedService phone = device(name, mode, QUrl(peer.address()).port());
+        script.resolvable = {phone};
+        browser.presentDeviceBrowser(dialog);
+        network().announce(phone.service);
+        settle();
+        clickRow(dialog == 0 ? browser.importDeviceTable() : browser.exportDeviceTable(), 0);
+    }
     void openCollection()
     {
         document = newCollection(folder.file("Precious.sdb"));
@@ -141,10 +159,7 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     EXPECT_FALSE(browser.importButton()->isEnabled());
 
     // Cancel ends browsing; the option is kept for the next opening.
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        if (button->text() == "Cancel" && dialog->isVisible())
-            QTest::mouseClick(button, Qt::LeftButton);
-    }
+    clickButton(dialog, "Cancel");
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(browser.devices().isBrowsing());
     browser.presentDeviceBrowser(0);
@@ -187,12 +202,7 @@ TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)
     const QByteArray phoneFile = phoneDatabase();
     openCollection();
     FaultPeer peer(Behaviour::Serve, phoneFile);
-    const ResolvedService phone = device("Phone", 0, QUrl(peer.address()).port());
-    script.resolvable = {phone};
-    browser.presentDeviceBrowser(0);
-    network().announce(phone.service);
-    settle();
-    clickRow(browser.importDeviceTable(), 0);
+    selectPhone(0, peer, 0);
     browser.importOptions()->button(0)->click();
     bool sawProgress = false;
     QObject::connect(&browser.transfer(), &DeviceTransfer::progressChanged, [&](double p) {
@@ -220,12 +230,7 @@ TEST_F(Dialogs, AFailedDownloadWarnsAndTheProgressWindowGoesASecondLater)
 {
     openCollection();
     FaultPeer peer(Behaviour::NotFound);
-    const ResolvedService phone = device("Phone", 2, QUrl(peer.address()).port());
-    script.resolvable = {phone};
-    browser.presentDeviceBrowser(0);
-    network().announce(phone.service);
-    settle();
-    clickRow(browser.importDeviceTable(), 0);
+    selectPhone(0, peer, 2);
     browser.importOptions()->button(3)->click();
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
@@ -241,19 +246,12 @@ TEST_F(Dialogs, CancelInTheProgressWindowStopsTheDownloadSilently)
     const QByteArray phoneFile = phoneDatabase();
     openCollection();
     FaultPeer peer(Behaviour::StallHalfWay, phoneFile);
-    const ResolvedService phone = device("Phone", 0, QUrl(peer.address()).port());
-    script.resolvable = {phone};
-    browser.presentDeviceBrowser(0);
-    network().announce(phone.service);
-    settle();
-    clickRow(browser.importDeviceTable(), 0);
+    selectPhone(0, peer, 0);
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return peer.requests > 0; }));
     settle(100);
-    for (QPushButton* button : browser.progressWindow()->findChildren<QPushButton*>()) {
-        if (button->text() == "Cancel")
-            QTest::mouseClick(button, Qt::LeftButton);
-    }
+    ASSERT_TRUE(browser.progressWindow()->isVisible());
+    clickButton(browser.progressWindow(), "Cancel");
     EXPECT_FALSE(browser.progressWindow()->isVisible());
     EXPECT_EQ(browser.transfer().phase(), DeviceTransfer::Phase::Idle);
     settle(300);
@@ -267,12 +265,7 @@ TEST_F(Dialogs, ExportToADeviceEndsWithCheckDeviceOrTheNumberedWarning)
     openCollection();
     {
         FaultPeer peer(Behaviour::Serve, "OK");
-        const ResolvedService phone = device("Phone", 1, QUrl(peer.address()).port());
-        script.resolvable = {phone};
-        browser.presentDeviceBrowser(1);
-        network().announce(phone.service);
-        settle();
-        clickRow(browser.exportDeviceTable(), 0);
+        selectPhone(1, peer, 1);
         QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
         EXPECT_EQ(browser.progressWindow()->windowTitle(), "Exporting Database");
         ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
@@ -282,12 +275,7 @@ TEST_F(Dialogs, ExportToADeviceEndsWithCheckDeviceOrTheNumberedWarning)
     }
     alerts.clear();
     FaultPeer refusing(Behaviour::NotFound);
-    const ResolvedService phone = device("Phone 2", 3, QUrl(refusing.address()).port());
-    script.resolvable = {phone};
-    browser.presentDeviceBrowser(1);
-    network().announce(phone.service);
-    settle();
-    clickRow(browser.exportDeviceTable(), 0);
+    selectPhone(1, refusing, 3, "Phone 2");
     QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
     EXPECT_EQ(alerts, QStringList{"WARNING|Error transferring database!\n\n(103 - HTTP error 404)"});
