@@ -3,11 +3,7 @@
 // action when plants are due, none when nothing is, a clear status 2 without
 // a bus, and the "Open" action starting the app on the Watering tab.
 #include "CliRunner.h"
-#include "TestSupport.h"
-
-#include "Cactus.h"
-#include "SpinoraDatabase.h"
-#include "Water.h"
+#include "RecordBuilders.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,8 +14,6 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -79,17 +73,10 @@ protected:
     {
         const QString path = QDir(folder_.path()).canonicalPath() + "/" + name + ".sdb";
         auto document = newCollection(path, true);
-        auto water = std::make_unique<Water>();
-        water->setName("Bench");
-        water->setWaterNext(fromDateTime(QDateTime::currentDateTime().addDays(daysAhead)));
-        Water* bench = document->addWater(std::move(water));
-        for (const char* plant : {"Spike", "Ball"}) {
-            auto cactus = std::make_unique<Cactus>();
-            cactus->setName(plant);
-            cactus->setWateringKey(bench->primaryKey());
-            cactus->setWaterNext(bench->waterNext());
-            document->addCactus(std::move(cactus));
-        }
+        Water* bench = addSchedule(*document, "Bench");
+        bench->setWaterNext(fromDateTime(QDateTime::currentDateTime().addDays(daysAhead)));
+        for (const char* plant : {"Spike", "Ball"})
+            addPlant(*document, plant, bench)->setWaterNext(bench->waterNext());
         document->close();
         return path;
     }

@@ -2,13 +2,9 @@
 // that needs repair: real collections on disk, the program run as a script
 // would, in UTC and in Europe/Berlin where dates matter.
 #include "CliRunner.h"
-#include "TestSupport.h"
+#include "RecordBuilders.h"
 
-#include "Cactus.h"
-#include "Log.h"
 #include "RecentDocuments.h"
-#include "SpinoraDatabase.h"
-#include "Water.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,31 +24,25 @@ Timestamp local(const QString& text)
     return fromDateTime(QDateTime::fromString(text, "yyyy-MM-dd HH:mm"));
 }
 
-Water* addSchedule(SpinoraDatabase& document, const QString& name, int every, int unit, const QString& next = {},
+// A schedule next due at `next` (local time, or never), resting from the first to the second date of `rest`.
+Water* scheduleDue(SpinoraDatabase& document, const QString& name, int every, int unit, const QString& next = {},
                    std::pair<QDate, QDate> rest = {})
 {
-    auto water = std::make_unique<Water>();
-    water->setName(name);
-    water->setFrequency(every);
-    water->setFrequencyUnits(unit);
+    Water* water = addSchedule(document, name, every, unit);
     if (rest.first.isValid()) {
         water->setNoWaterDDMM(1, Water::dayMonthCode(rest.first.day(), rest.first.month()));
         water->setNoWaterDDMM(2, Water::dayMonthCode(rest.second.day(), rest.second.month()));
     }
     water->setWaterNext(next.isEmpty() ? Timestamp() : local(next));
-    return document.addWater(std::move(water));
+    return water;
 }
 
-Cactus* addPlant(SpinoraDatabase& document, const QString& name, Water* water, const QString& next = {})
+// A plant next due when its schedule is, or at `next` (local time).
+Cactus* plantDue(SpinoraDatabase& document, const QString& name, Water* water, const QString& next = {})
 {
-    auto cactus = std::make_unique<Cactus>();
-    cactus->setName(name);
-    cactus->setWaterNext(next.isEmpty() ? (water ? water->waterNext() : Timestamp()) : local(next));
-    if (water)
-        cactus->setWateringKey(water->primaryKey());
-    Cactus* added = document.addCactus(std::move(cactus));
-    document.mapLogsAndImages();
-    return added;
+    Cactus* plant = addPlant(document, name, water);
+    plant->setWaterNext(next.isEmpty() ? (water ? water->waterNext() : Timestamp()) : local(next));
+    return plant;
 }
 
 QString listedNext(const QString& path, const QString& schedule)
@@ -123,11 +113,11 @@ TEST(CliWater, StoredNextDatesEqualNextWateringAcrossARestAndTheClockChange)
         auto document = newCollection(path, true);
         for (const Case& c : cases) {
             const QString rest = QString::fromLatin1(c.rest);
-            Water* water = addSchedule(*document, c.name, c.every, c.unit, {},
+            Water* water = scheduleDue(*document, c.name, c.every, c.unit, {},
                                        rest.isEmpty() ? std::pair<QDate, QDate>{}
                                                       : std::pair{QDate::fromString("2000-" + rest.left(5), "yyyy-MM-dd"),
                                                                   QDate::fromString("2000-" + rest.mid(6), "yyyy-MM-dd")});
-            addPlant(*document, QString(c.name) + " plant", water);
+            plantDue(*document, QString(c.name) + " plant", water);
         }
     }
     for (const Case& c : cases) {
@@ -152,7 +142,7 @@ TEST(CliWater, AnUnknownNameOrAFutureMomentChangesNothing)
     const QString path = folder.file("Strict.sdb");
     {
         auto document = newCollection(path, true);
-        addPlant(*document, "Spike", addSchedule(*document, "Rest", 1, 3));
+        plantDue(*document, "Spike", scheduleDue(*document, "Rest", 1, 3));
     }
     const TreeSnapshot before = snapshot(path);
     const QString future = QDateTime::currentDateTime().addDays(2).toString("yyyy-MM-dd HH:mm");
@@ -179,19 +169,13 @@ TEST(CliDue, ListsWhatIsDueByTheEndOfTheDayWhileTheCollectionIsOpenForWriting)
     TempFolder folder;
     const QString path = QDir(folder.path()).canonicalPath() + "/Due.sdb";
     auto document = newCollection(path, true);
-    Water* rest = addSchedule(*document, "Rest", 1, 3, "2026-06-08 09:00");
-    addPlant(*document, "Spike", rest);
-    addPlant(*document, "Ball", rest);
-    addPlant(*document, "Late", rest, "2026-06-12 09:00"); // watered on its own since
-    addPlant(*document, "Lone", nullptr, "2026-06-10 20:00");
-    addSchedule(*document, "Later", 1, 3, "2026-06-11 00:00");
-    auto log = std::make_unique<Log>();
-    log->setEventName("Repotted");
-    log->setCactusKey(document->cacti().front()->primaryKey());
-    log->setLogDate(local("2026-06-10 00:00"));
-    log->setReminder(true);
-    document->addLog(std::move(log));
-    document->mapLogsAndImages();
+    Water* rest = scheduleDue(*document, "Rest", 1, 3, "2026-06-08 09:00");
+    plantDue(*document, "Spike", rest);
+    plantDue(*document, "Ball", rest);
+    plantDue(*document, "Late", rest, "2026-06-12 09:00"); // watered on its own since
+    plantDue(*document, "Lone", nullptr, "2026-06-10 20:00");
+    scheduleDue(*document, "Later", 1, 3, "2026-06-11 00:00");
+    addLog(*document, document->cacti().front().get(), "Repotted", local("2026-06-10 00:00"))->setReminder(true);
     document->flushDatabase(false);
     ASSERT_TRUE(document->openDatabase(document->dbFilename()));
     // The document keeps the collection open for writing, as the app does.
