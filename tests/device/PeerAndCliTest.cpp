@@ -54,7 +54,7 @@ protected:
 
 } // namespace
 
-TEST_F(PeerAndCli, PullImportsWhatThePeerServes)
+TEST_F(PeerAndCli, PullImportsWhatThePeerServesAndAFailedPullChangesNothing)
 {
     PeerProcess peer(phoneDir, {"--no-advertise"});
     ASSERT_NE(peer.port(), 0);
@@ -64,16 +64,12 @@ TEST_F(PeerAndCli, PullImportsWhatThePeerServes)
     EXPECT_TRUE(pulled.err.contains("progress: 50%")) << pulled.err.toStdString();
     const Result info = cli({"info", mine});
     EXPECT_TRUE(info.out.contains("cacti: 11")) << info.out.toStdString();
-}
 
-TEST_F(PeerAndCli, AFailedPullChangesNothing)
-{
     QDir(phoneDir).remove("spinora_cactus.sdbi");
-    PeerProcess peer(phoneDir, {"--no-advertise"});
     const TreeSnapshot before = snapshot(mine);
-    const Result pulled = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
-    EXPECT_EQ(pulled.exitCode, 1);
-    EXPECT_TRUE(pulled.err.contains("HTTP error 404")) << pulled.err.toStdString();
+    const Result failed = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.err.contains("HTTP error 404")) << failed.err.toStdString();
     EXPECT_EQ(snapshot(mine), before);
     // An option the device's mode cannot serve is a usage error.
     EXPECT_EQ(cli({"pull", mine, "--from", peer.address(), "--option", "0", "--mode", "2"}).exitCode, 2);
