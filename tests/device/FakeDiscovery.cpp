@@ -15,7 +15,6 @@ FakeDiscovery::~FakeDiscovery()
 void FakeDiscovery::startBrowsing(const QString& type, const QString&)
 {
     type_ = type;
-    ++script_.browses;
     script_.current = this;
     if (!script_.startError.isEmpty()) {
         const QString reason = script_.startError;
@@ -29,13 +28,9 @@ void FakeDiscovery::stopBrowsing()
         script_.current = nullptr;
 }
 
-void FakeDiscovery::resolve(const NetService& service, int timeoutMs)
+void FakeDiscovery::resolve(const NetService& service, int)
 {
     ++script_.resolutions;
-    if (script_.silent.contains(service)) {
-        QTimer::singleShot(timeoutMs, this, [this, service] { emit resolutionFailed(service); });
-        return;
-    }
     if (script_.failing.contains(service)) {
         QTimer::singleShot(0, this, [this, service] { emit resolutionFailed(service); });
         return;

@@ -15,9 +15,7 @@ public:
     struct Script {
         QList<ResolvedService> resolvable; // what resolve() answers, by service
         QList<NetService> failing;         // resolve() fails for these
-        QList<NetService> silent;          // resolve() never answers (a time-out)
         QString startError;                // startBrowsing fails with this
-        int browses = 0;
         int resolutions = 0;
         FakeDiscovery* current = nullptr;  // the browsing object, if any
     };
