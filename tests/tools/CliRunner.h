@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace spinora::test {
 
 struct Result {
@@ -17,11 +19,12 @@ struct Result {
     QString err;
 };
 
-// `environment` adds to (or, for an empty value, removes from) this process's environment.
-inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
-                  const QMap<QString, QString>& environment = {})
+// spinora-cli started and left running, with the time zone and `environment`
+// added to (or, for an empty value, removed from) this process's environment.
+inline std::unique_ptr<QProcess> startCli(const QStringList& arguments, const QByteArray& timeZone = {},
+                                          const QMap<QString, QString>& environment = {})
 {
-    QProcess process;
+    auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!timeZone.isEmpty())
         env.insert("TZ", QString::fromLatin1(timeZone));
@@ -31,11 +34,19 @@ inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
         else
             env.insert(it.key(), it.value());
     }
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(SPINORA_CLI), arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(' ').toStdString();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    process->setProcessEnvironment(env);
+    process->start(QStringLiteral(SPINORA_CLI), arguments);
+    process->waitForStarted();
+    return process;
+}
+
+inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
+                  const QMap<QString, QString>& environment = {})
+{
+    const auto process = startCli(arguments, timeZone, environment);
+    EXPECT_TRUE(process->waitForFinished(120000)) << arguments.join(' ').toStdString();
+    return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+            QString::fromUtf8(process->readAllStandardOutput()), QString::fromUtf8(process->readAllStandardError())};
 }
 
 } // namespace spinora::test

@@ -12,7 +12,6 @@
 #include <QThread>
 
 #include <csignal>
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -228,19 +227,6 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
 
 namespace {
 
-// spinora-cli with extra environment, started and left running.
-std::unique_ptr<QProcess> startCli(const QStringList& arguments, const QMap<QString, QString>& environment = {})
-{
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (auto it = environment.begin(); it != environment.end(); ++it)
-        env.insert(it.key(), it.value());
-    process->setProcessEnvironment(env);
-    process->start(QStringLiteral(SPINORA_CLI), arguments);
-    process->waitForStarted();
-    return process;
-}
-
 // True once a job started with SPINORA_TEST_STOP_AT has stopped itself there.
 bool waitUntilStopped(QProcess& process)
 {
@@ -321,7 +307,7 @@ TEST(Cli, ASecondWriterIsRefusedAtOnceNamingTheHolderWhileReadersGoOn)
     ASSERT_EQ(cli({"sample", target, "--cacti", "2", "--photos", "1"}).exitCode, 0);
     ASSERT_EQ(cli({"export-sdbi", source, folder.file("s.sdbi")}).exitCode, 0);
 
-    auto first = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", "merge"}});
+    auto first = startCli({"import", target, folder.file("s.sdbi")}, {}, {{"SPINORA_TEST_STOP_AT", "merge"}});
     ASSERT_TRUE(waitUntilStopped(*first)) << first->readAllStandardError().toStdString();
 
     QElapsedTimer timer;
@@ -364,7 +350,7 @@ TEST(Cli, CtrlCExitsZeroExactlyWhenTheImportLandedAndNeverKillsTheProcess)
         const QString target = folder.file(QStringLiteral("T-%1.sdb").arg(row.stopAt));
         ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
         const TreeSnapshot before = snapshot(target);
-        auto import = startCli({"import", target, folder.file("s.sdbi")}, {{"SPINORA_TEST_STOP_AT", row.stopAt}});
+        auto import = startCli({"import", target, folder.file("s.sdbi")}, {}, {{"SPINORA_TEST_STOP_AT", row.stopAt}});
         if (*row.stopAt) {
             ASSERT_TRUE(waitUntilStopped(*import)) << import->readAllStandardError().toStdString();
             ::kill(pid_t(import->processId()), SIGINT);
