@@ -19,7 +19,23 @@ ListTexts::ListTexts(const QLocale& locale)
 
 QString ListTexts::date(const Timestamp& t) const
 {
-    return t ? locale_.toString(toDateTime(t), mediumDate_) : QString();
+    if (!t)
+        return QString();
+    if (*t >= dayStart_ && *t < nextDayStart_)
+        return dayText_;
+    const QDateTime local = toDateTime(t);
+    QString text = locale_.toString(local, mediumDate_);
+    if (!local.isValid())
+        return text;
+    // The day is remembered only when its bounds are sure.
+    const Timestamp start = fromDateTime(local.date().startOfDay());
+    const Timestamp next = fromDateTime(local.date().addDays(1).startOfDay());
+    if (start.has_value() && next.has_value() && *t >= start.value() && *t < next.value()) {
+        dayStart_ = start.value();
+        nextDayStart_ = next.value();
+        dayText_ = text;
+    }
+    return text;
 }
 
 QString ListTexts::dateAndTime(const Timestamp& t) const
@@ -279,20 +295,30 @@ bool ListSearch::refreshKeys(const std::vector<std::unique_ptr<T>>& all, int bud
                 keys_[i] = std::move(it->second);
         }
         *changed = true;
+        resumeAt_ = 0;
     }
-    for (size_t i = 0; i < all.size(); ++i) {
+    // A run with a budget goes on where the last one stopped, so that
+    // making 300,000 keys a slice at a time does not look over the keys
+    // made before each time; it ends with a look at every key.
+    const size_t count = all.size();
+    size_t i = budget < 0 || resumeAt_ >= count ? 0 : resumeAt_;
+    for (size_t looked = 0; looked < count; ++looked, i = i + 1 == count ? 0 : i + 1) {
         if (isFresh(keys_[i], *all[i]))
             continue;
-        if (budget-- == 0)
+        if (budget-- == 0) {
+            resumeAt_ = i;
             return false;
+        }
         makeKey(keys_[i], *all[i], texts_);
         *changed = true;
     }
+    resumeAt_ = 0;
     return true;
 }
 
 template <class T>
-std::vector<T*> ListSearch::search(const std::vector<std::unique_ptr<T>>& all, const QString& text)
+std::optional<std::vector<T*>> ListSearch::search(const std::vector<std::unique_ptr<T>>& all, const QString& text,
+                                                  int keyBudget)
 {
     std::vector<T*> kept;
     if (text.isEmpty()) {
@@ -320,7 +346,11 @@ std::vector<T*> ListSearch::search(const std::vector<std::unique_ptr<T>>& all, c
     const QByteArray needle = foldedText.toUtf8();
 
     bool changed = false;
-    refreshKeys(all, -1, &changed);
+    if (!refreshKeys(all, keyBudget, &changed)) {
+        // Keys made now change what the last search found.
+        lastNeedle_.clear();
+        return std::nullopt;
+    }
     // The plants' ages move with the clock: a plant whose age changed since
     // the last search is looked at again.
     const Moment today = Moment::of(now());
@@ -373,24 +403,27 @@ std::vector<T*> ListSearch::search(const std::vector<std::unique_ptr<T>>& all, c
     return kept;
 }
 
-void ListSearch::apply(SpinoraDatabase& document, const QString& text)
+bool ListSearch::apply(SpinoraDatabase& document, const QString& text, int keyBudget)
 {
+    // The displayed array changes only with a whole result.
+    auto assign = [](auto& displayed, auto found) {
+        if (!found)
+            return false;
+        displayed = std::move(*found);
+        return true;
+    };
     switch (list_) {
     case SpinoraDatabase::kCactusList:
-        if (text.isEmpty()) {
-            // Showing every plant reads no log: it need not wait for them.
-            document.displayedCacti() = search(document.cactiOfFirstScreen(), text);
-            return;
-        }
-        document.displayedCacti() = search(document.cacti(), text);
-        break;
+        // Showing every plant reads no log: it need not wait for them.
+        if (text.isEmpty())
+            return assign(document.displayedCacti(), search(document.cactiOfFirstScreen(), text, keyBudget));
+        return assign(document.displayedCacti(), search(document.cacti(), text, keyBudget));
     case SpinoraDatabase::kWaterList:
-        document.displayedWatering() = search(document.watering(), text);
-        break;
+        return assign(document.displayedWatering(), search(document.watering(), text, keyBudget));
     case SpinoraDatabase::kLogList:
-        document.displayedLogs() = search(document.logs(), text);
-        break;
+        return assign(document.displayedLogs(), search(document.logs(), text, keyBudget));
     }
+    return true;
 }
 
 bool ListSearch::prepare(SpinoraDatabase& document, int count)
@@ -416,21 +449,21 @@ std::vector<Cactus*> ListSearch::searchCacti(const std::vector<std::unique_ptr<C
                                              const ListTexts& texts)
 {
     ListSearch once(SpinoraDatabase::kCactusList, texts.locale());
-    return once.search(cacti, text);
+    return *once.search(cacti, text, -1);
 }
 
 std::vector<Water*> ListSearch::searchWatering(const std::vector<std::unique_ptr<Water>>& watering,
                                                const QString& text, const ListTexts& texts)
 {
     ListSearch once(SpinoraDatabase::kWaterList, texts.locale());
-    return once.search(watering, text);
+    return *once.search(watering, text, -1);
 }
 
 std::vector<Log*> ListSearch::searchLogs(const std::vector<std::unique_ptr<Log>>& logs, const QString& text,
                                          const ListTexts& texts)
 {
     ListSearch once(SpinoraDatabase::kLogList, texts.locale());
-    return once.search(logs, text);
+    return *once.search(logs, text, -1);
 }
 
 void ListSearch::applySearch(SpinoraDatabase& document, SpinoraDatabase::ListKind list, const QString& text,

@@ -9,10 +9,18 @@
 
 namespace spinora {
 
+namespace {
+std::atomic<uint64_t> lastRevision{0};
+}
+
 uint64_t Record::nextRevision()
 {
-    static std::atomic<uint64_t> last{0};
-    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+    return lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+uint64_t Record::latestRevision()
+{
+    return lastRevision.load(std::memory_order_relaxed);
 }
 
 QString Record::description() const
@@ -48,6 +56,8 @@ bool Record::initWithPrimaryKey(int64_t key, Connection* db, bool abortOnError)
         setPlaceholders();
     else
         return fail(msg::kReadFailed);
+    // Read again (an undo, a rollback): what was derived from the fields is stale.
+    revision_ = nextRevision();
     dirty_ = false;
     afterLoad();
     return false;

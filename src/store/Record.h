@@ -40,6 +40,8 @@ public:
     // Unique across every record of the process, so that a record made
     // where a dropped one lived is never taken for it.
     uint64_t revision() const { return revision_; }
+    // The newest revision of any record: while it stands, no record changed.
+    static uint64_t latestRevision();
     void setIsEditing(bool editing) { isEditing_ = editing; }
 
     virtual bool insertIntoDatabase(Connection* db);

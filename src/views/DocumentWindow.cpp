@@ -298,8 +298,8 @@ void DocumentWindow::handleSearch()
     ManagingViewController* list = visibleList();
     if (!list)
         return;
-    list->handleSearch(searchText());
-    list->refreshData(std::nullopt);
+    if (list->handleSearch(searchText()))
+        list->refreshData(std::nullopt);
 }
 
 void DocumentWindow::focusSearch()

@@ -144,9 +144,20 @@ QString LogViewController::sectionHeadingForDate(const Timestamp& date) const
     return sectionHeadingForMonthKey(monthKey(date));
 }
 
+namespace {
+// Counts the runs of computeSectionFlags over any list: the flags live on
+// the logs, which the log list and a plant's log history share.
+uint64_t sectionFlagRuns = 0;
+} // namespace
+
 bool LogViewController::computeSectionFlags()
 {
     const auto& logs = sourceList();
+    // The same rows as at this list's last run, none changed since and no
+    // other list set flags meanwhile: they stand. A search cleared again
+    // over 300,000 logs need not look at each of them.
+    if (flagRun_ == sectionFlagRuns && flagRevision_ == Record::latestRevision() && flaggedRows_ == logs)
+        return !logs.empty();
     // The first entry of each month by the log order starts the section.
     std::map<long, Log*> firsts;
     for (Log* log : logs) {
@@ -158,6 +169,9 @@ bool LogViewController::computeSectionFlags()
     }
     for (auto& [key, log] : firsts)
         log->setSectionHeading(true);
+    flaggedRows_ = logs;
+    flagRevision_ = Record::latestRevision();
+    flagRun_ = ++sectionFlagRuns;
     return !logs.empty();
 }
 

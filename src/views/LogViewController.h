@@ -76,6 +76,10 @@ private:
     bool historyScreen_ = false;
     Cactus* cactusForHistory_ = nullptr;
     long remindersDue_ = 0;
+    // The rows of the last computeSectionFlags, and when it ran.
+    std::vector<Log*> flaggedRows_;
+    uint64_t flagRevision_ = 0;
+    uint64_t flagRun_ = 0;
 };
 
 } // namespace spinora

@@ -7,6 +7,7 @@
 #include "Localization.h"
 
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -127,10 +128,21 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Spinor
     prepareTimer_->setSingleShot(true);
     prepareTimer_->setInterval(0);
     connect(prepareTimer_, &QTimer::timeout, this, [this] {
-        // A slice of some milliseconds per turn of the event loop.
-        constexpr int kKeysPerTurn = 2000;
-        if (isShownInWindow() && !search_.prepare(document_, kKeysPerTurn) && !document_.logsLoadingBehind())
+        if (!isShownInWindow() || document_.logsLoadingBehind())
+            return;
+        // Some milliseconds per turn of the event loop, however busy the
+        // machine is.
+        QElapsedTimer slice;
+        slice.start();
+        bool done = false;
+        while (!done && slice.elapsed() < kPrepareSliceMs)
+            done = search_.prepare(document_, kKeysPerStep);
+        if (!done) {
             prepareTimer_->start();
+            return;
+        }
+        if (searchPending_)
+            rerunSearch();
     });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -256,9 +268,16 @@ void ManagingViewController::afterEditorSaved()
     emit collectionChanged();
 }
 
-void ManagingViewController::handleSearch(const QString& text)
+bool ManagingViewController::handleSearch(const QString& text)
 {
-    search_.apply(document_, text);
+    // A keystroke makes only a few turns' worth of missing keys: the first
+    // search of 300,000 logs just shown would otherwise stall the window for
+    // the better part of a second. The list keeps showing what it showed
+    // until the rest are made in idle time, then searches.
+    searchPending_ = !search_.apply(document_, text, kKeysPerStep);
+    if (searchPending_)
+        prepareSearchSoon();
+    return !searchPending_;
 }
 
 bool ManagingViewController::isShownInWindow() const

@@ -77,8 +77,10 @@ public:
     virtual void handleDeleteButton() = 0;
     virtual void handleDuplicate() = 0;
     // Rebuilds the document's displayed array of this list from the full
-    // one for a search text (always the document's list).
-    void handleSearch(const QString& text);
+    // one for a search text (always the document's list); false when the
+    // search waits for keys still to be made (searchPending_) and the
+    // displayed rows did not change.
+    bool handleSearch(const QString& text);
     // Searches first when a text is given, then reloads rows and headings.
     virtual void refreshData(const std::optional<QString>& text);
     // Opens the record's editor for a row (double-click, "Edit", Return).
@@ -152,7 +154,13 @@ private:
     QMenu* contextMenu_ = nullptr;
     std::function<QString()> searchText_;
     ListSearch search_;
+    // Search keys are made in steps of a few milliseconds, in idle time for
+    // as long as a slice of a turn allows.
+    static constexpr int kKeysPerStep = 500;
+    static constexpr int kPrepareSliceMs = 8;
     QTimer* prepareTimer_ = nullptr;
+    // The current search text waits for its keys; it runs once they are made.
+    bool searchPending_ = false;
     bool sectionsShown_ = false;
     bool ready_ = false;
     int clickedRow_ = -1;

@@ -229,6 +229,36 @@ TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitles)
     EXPECT_EQ(firstTexts(list), QStringList({"Alpha"}));
 }
 
+// A search typed into a long list whose search keys are not all made yet
+// makes only a few of them per keystroke (making 300,000 at once stalled the
+// window) and shows its rows once the rest are made in idle time. The month
+// sections worked out for the whole list again follow a changed date.
+TEST_F(LogList, SearchWaitingForItsKeysShowsItsRowsOnceTheyAreMade)
+{
+    ASSERT_TRUE(document_->beginTransactionWithDatabase(document_->database()));
+    for (int i = 0; i < 3000; ++i)
+        addNote(QStringLiteral("Note %1").arg(i), i % 100 == 7 ? QStringLiteral("Grafted") : QStringLiteral("Repotted"),
+                day(2025, 1 + i % 12, 1 + i % 28));
+    ASSERT_TRUE(document_->endTransactionWithDatabase(document_->database()));
+    DocumentWindow& w = window();
+    w.selectTab(2);
+    LogViewController& list = *w.logList();
+    QTest::keyClicks(w.searchField(), "graft");
+    QTRY_COMPARE(list.numberOfRows(), 30);
+    for (int row = 0; row < 30; ++row)
+        EXPECT_TRUE(list.secondTextForCell(row).startsWith("Grafted")) << row;
+
+    w.searchField()->clear();
+    QTRY_COMPARE(list.numberOfRows(), 3000);
+    Log* newest = list.logAt(0);
+    ASSERT_TRUE(list.isSectionHeadingCell(0));
+    newest->setLogDate(day(2026, 2, 1));
+    list.refreshData(std::nullopt);
+    EXPECT_EQ(list.sectionHeading(0), "2026 - February");
+    EXPECT_TRUE(list.isSectionHeadingCell(0));
+    EXPECT_TRUE(list.isSectionHeadingCell(1)) << "December 2025 starts with the next log now";
+}
+
 TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
 {
     Cactus* alpha = addCactus(QStringLiteral("Alpha"), QString(), QString());
