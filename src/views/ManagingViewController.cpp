@@ -141,8 +141,13 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Spinor
             prepareTimer_->start();
             return;
         }
+        // The waiting search runs in a turn of its own: its look over every
+        // key would otherwise follow this slice's.
         if (searchPending_)
-            rerunSearch();
+            QTimer::singleShot(0, this, [this] {
+                if (searchPending_)
+                    rerunSearch();
+            });
     });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
