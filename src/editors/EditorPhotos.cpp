@@ -3,6 +3,8 @@
 #include "PhotoSlots.h"
 
 #include "Localization.h"
+#include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -26,8 +28,13 @@ void EditorPhotos::makeGrid(QWidget* parent)
     grid_->setObjectName(QStringLiteral("photoGrid"));
 }
 
+EditorPhotos::~EditorPhotos() = default;
+
 void EditorPhotos::start(const std::vector<Image*>& photos, int64_t ownerKey)
 {
+    storedSinceOpening_.reset();
+    if (UndoHistory* history = document_.undoHistory())
+        storedSinceOpening_ = history->recordPhotos();
     ownerKey_ = ownerKey;
     waitedForImport_ = false;
     list_.start(photos);
@@ -86,6 +93,7 @@ void EditorPhotos::finish(bool ok, bool releaseData)
     }
     grid_->updatePhotoGrid(&document_, nullptr);
     list_.clear();
+    storedSinceOpening_.reset();
 }
 
 void EditorPhotos::redrawSlots()

@@ -4,9 +4,11 @@
 #include "PhotoListEdit.h"
 
 #include <functional>
+#include <memory>
 
 namespace spinora {
 
+class PhotoRowsRecording;
 class PhotoSlots;
 
 // The photos of the record an editor has open: the photo slot buttons of its
@@ -15,13 +17,15 @@ class PhotoSlots;
 // grid and the photo viewer for them, so that neither repeats that work.
 //
 //   open:   start(record.images(), record.primaryKey());
-//   OK:     waitForAddedPhotos(sheet), outside the save's undo step;
+//   OK:     waitForAddedPhotos(sheet), outside the save's undo step, which
+//           takes storedSinceOpening() in with the save;
 //           record's photos = commit();  then finish(true, ...)
 //   Cancel: finish(false, ...)
 class EditorPhotos : public PhotoGridViewControllerDelegate {
 public:
     // `title` names the record in the photo viewer's title bar.
     EditorPhotos(SpinoraDatabase& document, int64_t linkedType, int slotCount, std::function<QString()> title);
+    ~EditorPhotos();
 
     PhotoSlots* slotButtons() const { return slots_; }
     PhotoGridViewController* grid() const { return grid_; }
@@ -45,6 +49,9 @@ public:
     // dropped and those added since opening leave the collection again;
     // `releaseData` lets each photo give back its picture.
     void finish(bool ok, bool releaseData);
+    // The photo rows stored since start(): added photos are stored as they
+    // arrive, so undoing the OK's step must take them out too.
+    const PhotoRowsRecording* storedSinceOpening() const { return storedSinceOpening_.get(); }
 
     // PhotoGridViewControllerDelegate
     QString imageTitle() override { return title_(); }
@@ -68,6 +75,7 @@ private:
     bool waitedForImport_ = false;
     PhotoSlots* slots_ = nullptr;
     PhotoGridViewController* grid_ = nullptr;
+    std::unique_ptr<PhotoRowsRecording> storedSinceOpening_;
 };
 
 } // namespace spinora

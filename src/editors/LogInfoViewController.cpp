@@ -69,7 +69,8 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     // being prepared are stored.
     connect(okButton(), &QPushButton::clicked, this, [this] {
         if (photos_.waitForAddedPhotos(this))
-            UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); });
+            UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); },
+                             photos_.storedSinceOpening());
     });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });

@@ -97,6 +97,25 @@ QByteArray inverted(const QByteArray& changeset)
     return result;
 }
 
+// `earlier` then `later` as one changeset: a row inserted by the first and
+// changed by the second is inserted with its final values.
+bool combined(const QByteArray& earlier, const QByteArray& later, QByteArray* result)
+{
+    sqlite3_changegroup* group = nullptr;
+    if (sqlite3changegroup_new(&group) != SQLITE_OK)
+        return false;
+    int size = 0;
+    void* data = nullptr;
+    const bool made = sqlite3changegroup_add(group, earlier.size(), const_cast<char*>(earlier.constData())) == SQLITE_OK &&
+                      sqlite3changegroup_add(group, later.size(), const_cast<char*>(later.constData())) == SQLITE_OK &&
+                      sqlite3changegroup_output(group, &size, &data) == SQLITE_OK;
+    sqlite3changegroup_delete(group);
+    if (made)
+        *result = QByteArray(static_cast<const char*>(data), size);
+    sqlite3_free(data);
+    return made;
+}
+
 // The rows a command changed, as SQLite's session records them.
 class Session {
 public:
@@ -229,6 +248,47 @@ bool tablesCanBeRecorded(Connection* db)
 
 } // namespace
 
+PhotoRowsRecording::PhotoRowsRecording(UndoHistory& history, Connection* db) : history_(&history)
+{
+    if (sqlite3session_create(db->handle(), "main", &session_) != SQLITE_OK ||
+        sqlite3session_attach(session_, "image") != SQLITE_OK) {
+        sqlite3session_delete(session_);
+        session_ = nullptr;
+        return;
+    }
+    for (PhotoRowsRecording* outer : history.photoRecordings_)
+        outer->setPaused(true);
+    history.photoRecordings_.push_back(this);
+}
+
+PhotoRowsRecording::~PhotoRowsRecording()
+{
+    if (history_) {
+        auto& recordings = history_->photoRecordings_;
+        std::erase(recordings, this);
+        if (!recordings.empty())
+            recordings.back()->setPaused(false);
+    }
+    sqlite3session_delete(session_);
+}
+
+bool PhotoRowsRecording::changeset(QByteArray* changes) const
+{
+    int size = 0;
+    void* data = nullptr;
+    if (!session_ || sqlite3session_changeset(session_, &size, &data) != SQLITE_OK)
+        return false;
+    *changes = QByteArray(static_cast<const char*>(data), size);
+    sqlite3_free(data);
+    return true;
+}
+
+void PhotoRowsRecording::setPaused(bool paused)
+{
+    if (session_)
+        sqlite3session_enable(session_, paused ? 0 : 1);
+}
+
 UndoHistory::UndoHistory(SpinoraDatabase& document) : document_(document)
 {
     usable_ = document_.database() && !document_.database()->isReadOnly() && !document_.isReadOnly() &&
@@ -238,17 +298,27 @@ UndoHistory::UndoHistory(SpinoraDatabase& document) : document_(document)
 
 UndoHistory::~UndoHistory()
 {
+    for (PhotoRowsRecording* recording : photoRecordings_)
+        recording->history_ = nullptr;
     clear();
     if (document_.undoHistory() == this)
         document_.setUndoHistory(nullptr);
 }
 
-void UndoHistory::run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command)
+void UndoHistory::run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command,
+                      const PhotoRowsRecording* photosBefore)
 {
     if (UndoHistory* history = document.undoHistory())
-        history->record(title, command);
+        history->record(title, command, photosBefore);
     else
         command();
+}
+
+std::unique_ptr<PhotoRowsRecording> UndoHistory::recordPhotos()
+{
+    if (!usable_ || !document_.database())
+        return nullptr;
+    return std::make_unique<PhotoRowsRecording>(*this, document_.database());
 }
 
 QString UndoHistory::newStepFolder()
@@ -260,7 +330,8 @@ QString UndoHistory::newStepFolder()
     return folder;
 }
 
-void UndoHistory::record(const QString& title, const std::function<void()>& command)
+void UndoHistory::record(const QString& title, const std::function<void()>& command,
+                         const PhotoRowsRecording* photosBefore)
 {
     Connection* db = document_.database();
     // A command inside another one is part of its step.
@@ -271,6 +342,9 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
     // What memory holds and the file does not yet belongs to no step: it is
     // written first, so that the step takes back only the command.
     saveChangedRecords(document_);
+    QByteArray storedBefore;
+    if (photosBefore && !photosBefore->changeset(&storedBefore))
+        storedBefore.clear();
     Session session(db);
     if (!session.isOpen()) {
         command();
@@ -289,7 +363,8 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
                 raiseInternalError(msg::kBeginFailed, db->errorMessage());
             command();
             saveChangedRecords(document_);
-            if (!session.changeset(&changes))
+            if (!session.changeset(&changes) ||
+                (!storedBefore.isEmpty() && !combined(storedBefore, QByteArray(changes), &changes)))
                 raiseInternalError(msg::kCommitFailed, db->errorMessage());
             QString error;
             if (!transaction->commit(&error))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -7,10 +8,36 @@
 #include <memory>
 #include <vector>
 
+struct sqlite3_session;
+
 namespace spinora {
 
+class Connection;
 class SpinoraDatabase;
+class UndoHistory;
 class UndoStep;
+
+// The photo rows stored on a connection since an editor opened: an editor
+// stores each added photo as it arrives, before its OK makes the undo step,
+// so the step takes them from here. While an editor opened over another
+// one records, the outer one pauses: each photo belongs to one step.
+class PhotoRowsRecording {
+public:
+    PhotoRowsRecording(UndoHistory& history, Connection* db);
+    ~PhotoRowsRecording();
+    PhotoRowsRecording(const PhotoRowsRecording&) = delete;
+    PhotoRowsRecording& operator=(const PhotoRowsRecording&) = delete;
+
+    bool isOpen() const { return session_ != nullptr; }
+    // The rows as they are now, as an SQLite changeset.
+    bool changeset(QByteArray* changes) const;
+    void setPaused(bool paused);
+
+private:
+    friend class UndoHistory;
+    UndoHistory* history_;
+    sqlite3_session* session_ = nullptr;
+};
 
 // The history of one collection window: the steps the user can undo and
 // redo ("Delete Cactus", "Mark as Watered", "Import", ...).
@@ -43,8 +70,15 @@ public:
     // collection) it simply runs it. A command that changes nothing leaves
     // no step. A command that fails with an internal error is rolled back
     // whole (the records are read again) and the error passed on.
-    static void run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command);
-    void record(const QString& title, const std::function<void()>& command);
+    // `photosBefore`: photos an editor stored before its OK, which belong
+    // to the step too.
+    static void run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command,
+                    const PhotoRowsRecording* photosBefore = nullptr);
+    void record(const QString& title, const std::function<void()>& command,
+                const PhotoRowsRecording* photosBefore = nullptr);
+    // Starts recording the photos an editor stores from now on; null when
+    // the collection has no usable history.
+    std::unique_ptr<PhotoRowsRecording> recordPhotos();
     // An import: the collection as it was before (database and photo files)
     // is kept, and undoing restores exactly that. `command` answers whether
     // the import changed the collection.
@@ -77,6 +111,7 @@ public:
     bool isUsable() const { return usable_; }
 
 private:
+    friend class PhotoRowsRecording;
     QString newStepFolder();
     void push(std::unique_ptr<UndoStep> step);
     void trim();
@@ -92,6 +127,7 @@ private:
     bool recording_ = false;
     bool usable_ = true;
     std::function<void()> changed_;
+    std::vector<PhotoRowsRecording*> photoRecordings_; // the newest records, the others pause
 };
 
 } // namespace spinora

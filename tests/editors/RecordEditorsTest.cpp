@@ -6,6 +6,7 @@
 #include "EditorTestSupport.h"
 #include "RecordEditors.h"
 #include "WaterInfoViewController.h"
+#include "UndoHistory.h"
 
 #include "CollectionDump.h"
 
@@ -200,9 +201,11 @@ void addPhotos(CactusInfoViewController& editor, const QStringList& files)
 
 // New photos are stored at once; Cancel takes them out again, also after one
 // was moved into a slot (the viewer's "store in slot"), and OK keeps them.
-TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInOrder)
+// Regression: undoing the OK left the photos added in that edit behind.
+TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionOkKeepsThemInOrderAndUndoTakesThem)
 {
     EditorFixture f;
+    UndoHistory history(*f.document);
     Cactus* plant = f.addPlant(QStringLiteral("Photogenic"), nullptr);
     QStringList files;
     for (int i = 0; i < 3; ++i) {
@@ -227,16 +230,32 @@ TEST_F(CactusEditor, PhotosAddedThenCancelledLeaveTheCollectionAndOkKeepsThemInO
     EXPECT_EQ(QDir(f.path).entryList(QDir::Files), packageBefore) << "their picture files are gone again";
     const QStringList dumpAfter = dumpCollection(*f.document);
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
+    EXPECT_FALSE(history.canUndo()) << "a cancelled edit is no step";
 
     {
         auto editor = f.open<CactusInfoViewController>(plant);
         addPhotos(*editor, files);
         click(control<QPushButton>(editor.get(), "okButton"));
     }
-    ASSERT_EQ(plant->images().size(), 3u);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(plant->images()[i]->linkedKey(), plant->primaryKey());
-        EXPECT_EQ(plant->images()[i]->tagValue(), int64_t(i));
+    const QStringList packageWithPhotos = QDir(f.path).entryList(QDir::Files);
+    QString error;
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass == 0 ? "after OK" : "after Undo and Redo");
+        ASSERT_EQ(plant->images().size(), 3u);
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(plant->images()[i]->linkedKey(), plant->primaryKey());
+            EXPECT_EQ(plant->images()[i]->tagValue(), int64_t(i));
+        }
+        EXPECT_EQ(QDir(f.path).entryList(QDir::Files), packageWithPhotos);
+        if (pass == 1)
+            break;
+        ASSERT_TRUE(history.undo(&error)) << error.toStdString();
+        EXPECT_TRUE(f.document->images().empty());
+        EXPECT_TRUE(plant->images().empty());
+        EXPECT_EQ(QDir(f.path).entryList(QDir::Files), packageBefore);
+        const QStringList dumpUndone = dumpCollection(*f.document);
+        EXPECT_EQ(dumpUndone, dumpBefore) << dumpDifference(dumpBefore, dumpUndone);
+        ASSERT_TRUE(history.redo(&error)) << error.toStdString();
     }
     auto reopened = f.reopen();
     EXPECT_EQ(plantNamed(*reopened, QStringLiteral("Photogenic"))->images().size(), 3u);
