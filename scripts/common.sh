@@ -68,7 +68,7 @@ configure_and_build() {
 # (uninstrumented) libraries are suppressed in tests/tsan.supp; any other
 # report fails the run.
 SPINORA_TSAN_BUILD="${SPINORA_TSAN_BUILD:-$SPINORA_ROOT/build-tsan}"
-SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test)
+SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test app_shell_test)
 
 tsan_build_and_test() {
   local pattern
