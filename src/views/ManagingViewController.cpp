@@ -300,11 +300,11 @@ void ManagingViewController::prepareSearchSoon()
 void ManagingViewController::rerunSearch()
 {
     handleSearch(currentSearchText());
+    reloadRows();
     // A list not shown works out its sections when it is shown (the window
     // refreshes it then): a log list of 300,000 rows need not do it now.
     if (isShownInWindow())
         refreshHeadings();
-    reloadRows();
     prepareSearchSoon();
 }
 
@@ -327,10 +327,14 @@ void ManagingViewController::refreshData(const std::optional<QString>& text)
 {
     if (text)
         handleSearch(*text);
-    refreshHeadings();
     reloadRows();
+    refreshHeadings();
 }
 
+// The model is reset before the sections are worked out: laying the view out
+// while it still holds the rows of the last search (300,000 logs, where the
+// new one finds three) costs a fifth of a second for rows no longer shown.
+// refreshHeadings() then lays out the new rows once.
 void ManagingViewController::reloadRows()
 {
     ready_ = true;
@@ -338,7 +342,6 @@ void ManagingViewController::reloadRows()
     model->title = headerTitle();
     model->reset();
     setSortIndicator();
-    tableClipBoundsChanged();
 }
 
 void ManagingViewController::setSortIndicator()
@@ -349,8 +352,8 @@ void ManagingViewController::setSortIndicator()
 void ManagingViewController::headerClicked()
 {
     flipSortDirection();
-    refreshHeadings();
     reloadRows();
+    refreshHeadings();
     tableView_->scrollToTop();
 }
 
