@@ -116,32 +116,40 @@ bool combined(const QByteArray& earlier, const QByteArray& later, QByteArray* re
     return made;
 }
 
+// An SQLite session recording `table` (null: every table) of the main
+// database; null when it cannot be made.
+sqlite3_session* openSession(Connection* db, const char* table)
+{
+    sqlite3_session* session = nullptr;
+    if (sqlite3session_create(db->handle(), "main", &session) != SQLITE_OK ||
+        sqlite3session_attach(session, table) != SQLITE_OK) {
+        sqlite3session_delete(session);
+        return nullptr;
+    }
+    return session;
+}
+
+bool changesetOf(sqlite3_session* session, QByteArray* changes)
+{
+    int size = 0;
+    void* data = nullptr;
+    if (!session || sqlite3session_changeset(session, &size, &data) != SQLITE_OK)
+        return false;
+    *changes = QByteArray(static_cast<const char*>(data), size);
+    sqlite3_free(data);
+    return true;
+}
+
 // The rows a command changed, as SQLite's session records them.
 class Session {
 public:
-    explicit Session(Connection* db)
-    {
-        if (sqlite3session_create(db->handle(), "main", &session_) != SQLITE_OK ||
-            sqlite3session_attach(session_, nullptr) != SQLITE_OK) {
-            sqlite3session_delete(session_);
-            session_ = nullptr;
-        }
-    }
+    explicit Session(Connection* db) : session_(openSession(db, nullptr)) {}
     ~Session() { sqlite3session_delete(session_); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     bool isOpen() const { return session_ != nullptr; }
-    bool changeset(QByteArray* changes)
-    {
-        int size = 0;
-        void* data = nullptr;
-        if (sqlite3session_changeset(session_, &size, &data) != SQLITE_OK)
-            return false;
-        *changes = QByteArray(static_cast<const char*>(data), size);
-        sqlite3_free(data);
-        return true;
-    }
+    bool changeset(QByteArray* changes) { return changesetOf(session_, changes); }
 
 private:
     sqlite3_session* session_ = nullptr;
@@ -248,14 +256,11 @@ bool tablesCanBeRecorded(Connection* db)
 
 } // namespace
 
-PhotoRowsRecording::PhotoRowsRecording(UndoHistory& history, Connection* db) : history_(&history)
+PhotoRowsRecording::PhotoRowsRecording(UndoHistory& history, Connection* db)
+    : history_(&history), session_(openSession(db, "image"))
 {
-    if (sqlite3session_create(db->handle(), "main", &session_) != SQLITE_OK ||
-        sqlite3session_attach(session_, "image") != SQLITE_OK) {
-        sqlite3session_delete(session_);
-        session_ = nullptr;
+    if (!session_)
         return;
-    }
     for (PhotoRowsRecording* outer : history.photoRecordings_)
         outer->setPaused(true);
     history.photoRecordings_.push_back(this);
@@ -274,13 +279,7 @@ PhotoRowsRecording::~PhotoRowsRecording()
 
 bool PhotoRowsRecording::changeset(QByteArray* changes) const
 {
-    int size = 0;
-    void* data = nullptr;
-    if (!session_ || sqlite3session_changeset(session_, &size, &data) != SQLITE_OK)
-        return false;
-    *changes = QByteArray(static_cast<const char*>(data), size);
-    sqlite3_free(data);
-    return true;
+    return changesetOf(session_, changes);
 }
 
 void PhotoRowsRecording::setPaused(bool paused)

@@ -28,13 +28,13 @@ public:
     PhotoRowsRecording(const PhotoRowsRecording&) = delete;
     PhotoRowsRecording& operator=(const PhotoRowsRecording&) = delete;
 
-    bool isOpen() const { return session_ != nullptr; }
     // The rows as they are now, as an SQLite changeset.
     bool changeset(QByteArray* changes) const;
-    void setPaused(bool paused);
 
 private:
     friend class UndoHistory;
+    void setPaused(bool paused);
+
     UndoHistory* history_;
     sqlite3_session* session_ = nullptr;
 };
