@@ -90,9 +90,7 @@ std::unordered_map<int64_t, Cactus*> RecordSet::linkPlantsToSchedules(
         water->clearCacti();
         schedules.emplace(water->primaryKey(), water.get());
     }
-    std::unordered_map<int64_t, Cactus*> plants;
     for (const auto& cactus : cacti) {
-        plants.emplace(cactus->primaryKey(), cactus.get());
         cactus->setWater(nullptr);
         if (cactus->wateringKey() != -1) {
             const auto it = schedules.find(cactus->wateringKey());
@@ -104,40 +102,63 @@ std::unordered_map<int64_t, Cactus*> RecordSet::linkPlantsToSchedules(
         cactus->clearImages();
         cactus->clearLogs();
     }
+    return plantsByKey(cacti);
+}
+
+std::unordered_map<int64_t, Cactus*> RecordSet::plantsByKey(const std::vector<std::unique_ptr<Cactus>>& cacti)
+{
+    std::unordered_map<int64_t, Cactus*> plants;
+    plants.reserve(cacti.size());
+    for (const auto& cactus : cacti)
+        plants.emplace(cactus->primaryKey(), cactus.get());
     return plants;
+}
+
+void RecordSet::setPlantsOfLogs(const std::vector<std::unique_ptr<Log>>& logs,
+                                const std::unordered_map<int64_t, Cactus*>& plants)
+{
+    for (const auto& log : logs) {
+        const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
+        log->setCactus(it == plants.end() ? nullptr : it->second);
+    }
+}
+
+std::vector<Image*> RecordSet::linkPlantPhotos(const std::vector<std::unique_ptr<Image>>& images,
+                                               const std::unordered_map<int64_t, Cactus*>& plants)
+{
+    std::vector<Image*> orphans;
+    for (const auto& image : images) {
+        if (image->linkedType() != Image::kCactusPhoto)
+            continue;
+        const auto it = plants.find(image->linkedKey());
+        if (it != plants.end())
+            it->second->addImage(image.get());
+        else
+            orphans.push_back(image.get());
+    }
+    return orphans;
 }
 
 std::vector<Image*> RecordSet::link()
 {
     const std::unordered_map<int64_t, Cactus*> plants = linkPlantsToSchedules(cacti, watering);
+    setPlantsOfLogs(logs, plants);
     std::unordered_map<int64_t, Log*> logsByKey;
     for (const auto& log : logs) {
         logsByKey.emplace(log->primaryKey(), log.get());
-        log->setCactus(nullptr);
-        if (!plants.empty() && log->cactusKey() != -1) {
-            const auto it = plants.find(log->cactusKey());
-            if (it != plants.end()) {
-                log->setCactus(it->second);
-                it->second->linkLog(log.get());
-            }
-        }
+        if (Cactus* plant = log->cactus())
+            plant->linkLog(log.get());
         log->clearImages();
     }
-    std::vector<Image*> orphans;
+    std::vector<Image*> orphans = linkPlantPhotos(images, plants);
     for (const auto& image : images) {
-        if (image->linkedType() == Image::kCactusPhoto) {
-            const auto it = plants.find(image->linkedKey());
-            if (it != plants.end())
-                it->second->addImage(image.get());
-            else
-                orphans.push_back(image.get());
-        } else if (image->linkedType() == Image::kLogPhoto) {
-            const auto it = logsByKey.find(image->linkedKey());
-            if (it != logsByKey.end())
-                it->second->addImage(image.get());
-            else
-                orphans.push_back(image.get());
-        }
+        if (image->linkedType() != Image::kLogPhoto)
+            continue;
+        const auto it = logsByKey.find(image->linkedKey());
+        if (it != logsByKey.end())
+            it->second->addImage(image.get());
+        else
+            orphans.push_back(image.get());
     }
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.

@@ -60,6 +60,14 @@ struct RecordSet {
     // next. Answers the plants by key.
     static std::unordered_map<int64_t, Cactus*> linkPlantsToSchedules(
         const std::vector<std::unique_ptr<Cactus>>& cacti, const std::vector<std::unique_ptr<Water>>& watering);
+    static std::unordered_map<int64_t, Cactus*> plantsByKey(const std::vector<std::unique_ptr<Cactus>>& cacti);
+    // Sets each log's plant from its key (none when that plant is gone).
+    static void setPlantsOfLogs(const std::vector<std::unique_ptr<Log>>& logs,
+                                const std::unordered_map<int64_t, Cactus*>& plants);
+    // Hands each plant its photos, unsorted. Answers the plant photos whose
+    // plant is gone; photos of logs are left for the logs.
+    static std::vector<Image*> linkPlantPhotos(const std::vector<std::unique_ptr<Image>>& images,
+                                               const std::unordered_map<int64_t, Cactus*>& plants);
     // Orders the arrays as the lists do (events and species by name).
     void sort(const SortOrder& order);
     // The order of Log::compareLog, for many logs at once.

@@ -310,27 +310,9 @@ Species* SpinoraDatabase::speciesWithName(const QString& name, const QString& sc
 bool SpinoraDatabase::mapLogsAndImages()
 {
     const std::unordered_map<int64_t, Cactus*> plants = RecordSet::linkPlantsToSchedules(cacti_, watering_);
-    if (!logsBehind_) {
-        for (const auto& log : logs_) {
-            log->setCactus(nullptr);
-            if (!plants.empty() && log->cactusKey() != -1) {
-                const auto it = plants.find(log->cactusKey());
-                if (it != plants.end())
-                    log->setCactus(it->second);
-            }
-        }
-    }
-
-    std::vector<Image*> orphans;
-    for (const auto& image : images_) {
-        if (image->linkedType() == Image::kCactusPhoto) {
-            const auto it = plants.find(image->linkedKey());
-            if (it != plants.end())
-                it->second->addImage(image.get());
-            else
-                orphans.push_back(image.get());
-        }
-    }
+    if (!logsBehind_)
+        RecordSet::setPlantsOfLogs(logs_, plants);
+    const std::vector<Image*> orphans = RecordSet::linkPlantPhotos(images_, plants);
     removeOrphans(orphans);
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.

@@ -382,10 +382,7 @@ void SpinoraDatabase::startLoadingLogsBehind()
 {
     LogsBehind* behind = logsBehind_.get();
     behind->newestFirst = sortLogsAscending_;
-    std::unordered_map<int64_t, Cactus*> plants;
-    plants.reserve(cacti_.size());
-    for (const auto& cactus : cacti_)
-        plants.emplace(cactus->primaryKey(), cactus.get());
+    std::unordered_map<int64_t, Cactus*> plants = RecordSet::plantsByKey(cacti_);
     // The main thread looks for the end a few dozen times a second. The
     // worker never posts to a Qt object: its only signal is the flag, and
     // the join in finishLoading orders everything it wrote before what the
@@ -409,10 +406,7 @@ void SpinoraDatabase::startLoadingLogsBehind()
         behind->ok = connection && RecordSet::loadLogs(connection.get(), behind->logs);
         if (behind->ok) {
             RecordSet::sortLogs(behind->logs, behind->newestFirst);
-            for (const auto& log : behind->logs) {
-                const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
-                log->setCactus(it == plants.end() ? nullptr : it->second);
-            }
+            RecordSet::setPlantsOfLogs(behind->logs, plants);
             behind->byPlant = groupByPlant(behind->logs);
         }
         behind->ended = true;
@@ -447,13 +441,7 @@ void SpinoraDatabase::finishLoading()
                 QString(), std::source_location::current()));
             logs_.clear();
         }
-        std::unordered_map<int64_t, Cactus*> plants;
-        for (const auto& cactus : cacti_)
-            plants.emplace(cactus->primaryKey(), cactus.get());
-        for (const auto& log : logs_) {
-            const auto it = log->cactusKey() == -1 ? plants.end() : plants.find(log->cactusKey());
-            log->setCactus(it == plants.end() ? nullptr : it->second);
-        }
+        RecordSet::setPlantsOfLogs(logs_, RecordSet::plantsByKey(cacti_));
         RecordSet::sortLogs(logs_, sortLogsAscending_);
         behind->byPlant = groupByPlant(logs_);
     }
