@@ -111,21 +111,6 @@ TEST_F(Interchange, CompleteRoundTripGivesBackEveryRecordFieldAndPhotoAndNoEvent
     EXPECT_EQ(names.removeDuplicates(), 0);
 }
 
-TEST_F(Interchange, PackageRoundTripCopiesThePhotoFiles)
-{
-    const QString package = folder.file("Copy.sdb");
-    ASSERT_EQ(exportTo(*source, package, 0), kJobFinished);
-    EXPECT_TRUE(QFileInfo(package + "/spinora.db").isFile());
-    EXPECT_EQ(QDir(package).entryList({"*.jpg"}, QDir::Files).size(), 21);
-    const TreeSnapshot exported = snapshot(package);
-
-    auto target = emptyTarget();
-    ASSERT_EQ(importFrom(*target, package, 0), kJobFinished);
-    EXPECT_TRUE(dumpCollection(*target) == dumpCollection(*source))
-        << dumpDifference(dumpCollection(*source), dumpCollection(*target));
-    EXPECT_EQ(snapshot(package), exported); // the other collection is only read
-}
-
 TEST_F(Interchange, PartialExportsCarryOnlyTheirKinds)
 {
     struct Case {
@@ -146,8 +131,11 @@ TEST_F(Interchange, PartialExportsCarryOnlyTheirKinds)
     }
 }
 
+// Imports from packages: see SourcePackage.
 TEST_F(Interchange, PackageExportsCopyThePhotosOfTheirKinds)
 {
+    ASSERT_EQ(exportTo(*source, folder.file("All.sdb"), 0), kJobFinished);
+    EXPECT_EQ(QDir(folder.file("All.sdb")).entryList({"*.jpg"}, QDir::Files).size(), 21); // the log photo's too
     ASSERT_EQ(exportTo(*source, folder.file("Schedules.sdb"), 3), kJobFinished);
     EXPECT_TRUE(QDir(folder.file("Schedules.sdb")).entryList({"*.jpg"}).isEmpty());
     ASSERT_EQ(exportTo(*source, folder.file("Plants.sdb"), 1), kJobFinished);
@@ -157,17 +145,6 @@ TEST_F(Interchange, PackageExportsCopyThePhotosOfTheirKinds)
     EXPECT_TRUE(QFileInfo(folder.file("Odd.Sdbi")).isDir());
     ASSERT_EQ(exportTo(*source, folder.file("UPPER.SDBI"), 0), kJobFinished);
     EXPECT_TRUE(QFileInfo(folder.file("UPPER.SDBI")).isFile());
-}
-
-TEST_F(Interchange, ExportOverAnExistingPackageReplacesItWhole)
-{
-    const QString package = folder.file("Old.sdb");
-    QDir().mkpath(package);
-    writeFile(package + "/sp-999.jpg", "an old photo");
-    writeFile(package + "/spinora.db", "old");
-    ASSERT_EQ(exportTo(*source, package, 0), kJobFinished);
-    EXPECT_FALSE(QFile::exists(package + "/sp-999.jpg"));
-    EXPECT_EQ(queryInt(package + "/spinora.db", "SELECT count(*) FROM cactus"), 9);
 }
 
 TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
@@ -304,13 +281,6 @@ TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndOurPhotosButNoFileO
     }
     files.sort();
     EXPECT_EQ(files, expectedFiles); // the old photo files are gone
-    // Nor is any other file of ours ("sp-...") left from before.
-    for (const QString& name : QDir(package).entryList({"sp-*"}, QDir::Files | QDir::CaseSensitive)) {
-        bool referenced = false;
-        for (const auto& image : target->images())
-            referenced = referenced || name.startsWith(QStringLiteral("sp-%1").arg(image->primaryKey()));
-        EXPECT_TRUE(referenced) << name.toStdString();
-    }
     // The default species of the template stay, with those of the file.
     EXPECT_GT(target->species().size(), 30u);
 }
