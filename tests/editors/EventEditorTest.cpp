@@ -80,16 +80,11 @@ TEST_F(EventEditorTest, NewReminderStartsAtSevenForOneDayAndReadsBackThroughLibi
     const QString id = *delegate.updates[0];
     EXPECT_EQ(editor.identifier(), id);
 
+    // The times and the title written: LogEditor.ANewLogWithAReminderReachesTheCalendar.
     const auto events = readIcs(spinoraFile(), id);
     ASSERT_TRUE(events.has_value());
     ASSERT_EQ(events->size(), 1);
-    const test::IcsEvent& event = events->at(0);
-    EXPECT_EQ(event.summary, QStringLiteral("Repotted Astro (Cactus)"));
-    EXPECT_EQ(event.start, QDateTime(QDate(2026, 5, 4), QTime(7, 0)));
-    EXPECT_EQ(event.end, event.start.addDays(1));
-    EXPECT_FALSE(event.allDay);
-    EXPECT_EQ(event.transp, QStringLiteral("OPAQUE"));
-    EXPECT_TRUE(event.alarms.isEmpty());
+    EXPECT_EQ(events->at(0).transp, QStringLiteral("OPAQUE"));
 }
 
 TEST_F(EventEditorTest, ReminderWithAnAlarmAndEditingItAgain)
@@ -177,8 +172,6 @@ TEST_F(EventEditorTest, SentinelAlarmShowsAsNoneAndIsDroppedOnSave)
                                    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\n"
                                    "TRIGGER;VALUE=DATE-TIME:19760401T005545Z\r\nEND:VALARM\r\n"
                                    "END:VEVENT\r\nEND:VCALENDAR\r\n");
-    ASSERT_EQ(QDateTime(QDate(1976, 4, 1), QTime(0, 55, 45), QTimeZone::utc()).toSecsSinceEpoch(),
-              EventViewController::kSentinelAlarmSeconds);
     editor.prepareEventWindow(QStringLiteral("s-1"), QString(), logDate(2026, 4, 10));
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit Event"));
     EXPECT_FALSE(control<QCheckBox>(&editor, "validAlarm")->isChecked());
