@@ -120,19 +120,6 @@ TEST(NextWatering, FollowsTheUnitsInLocalTimeAndPassesTheRests)
     EXPECT_EQ(next(half, at(2026, 1, 1, 8, 0)), at(2026, 1, 2, 8, 0));
 }
 
-TEST(NextWatering, CheckingAnswersNoneOnlyInsideThePeriod)
-{
-    const int64_t from = Water::dayMonthCode(1, 11);
-    const int64_t to = Water::dayMonthCode(28, 2);
-    const Timestamp inside = fromDateTime(at(2027, 1, 10, 12, 0));
-    const Timestamp outside = fromDateTime(at(2027, 4, 10, 12, 0));
-    EXPECT_FALSE(Water::calculateNewDate(inside, from, to, 86400, inside, true));
-    EXPECT_EQ(Water::calculateNewDate(outside, from, to, 86400, outside, true), outside);
-    EXPECT_TRUE(Water::dateBetween(10.0, 10.0, 20.0));
-    EXPECT_TRUE(Water::dateBetween(20.0, 10.0, 20.0));
-    EXPECT_FALSE(Water::dateBetween(20.5, 10.0, 20.0));
-}
-
 // Whatever the schedule, an answer never lies in a set period.
 TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
 {
