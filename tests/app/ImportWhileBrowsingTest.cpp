@@ -1,9 +1,8 @@
 // A large import through the window's own menu while its list is scrolled,
-// searched and painted, then the rest of the exchange cycle through the same
-// menus: the jobs must never touch the window's records or widgets (Qt warns
-// of timers started from another thread, and the message handler fails the
-// test on any warning), and the list shows the new rows the moment an import
-// has ended.
+// searched and painted, then undone and redone: the job must never touch the
+// window's records or widgets (Qt warns of timers started from another
+// thread, and the message handler fails the test on any warning), and the
+// list shows the new rows the moment the import has ended.
 #include "ShellTestSupport.h"
 
 #include "CactusViewController.h"
@@ -21,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -30,7 +28,7 @@ namespace {
 
 using ImportWhileBrowsing = ShellTest;
 
-TEST_F(ImportWhileBrowsing, AFullCycleThroughTheMenusKeepsTheListUsableAndShowsTheNewRowsAtOnce)
+TEST_F(ImportWhileBrowsing, AnImportThroughTheMenuKeepsTheListUsableAndShowsTheNewRowsAtOnce)
 {
     // The file: 3,000 plants with their schedules, logs and photos.
     const QString file = folder_.file("large.sdbi");
@@ -89,6 +87,10 @@ TEST_F(ImportWhileBrowsing, AFullCycleThroughTheMenusKeepsTheListUsableAndShowsT
     }
     ASSERT_FALSE(sheet->isRunning());
     EXPECT_EQ(alerts, QStringList{"Import Complete"});
+    // The window keeps its one sheet: the menu brings the same one back.
+    importSdbi->trigger();
+    EXPECT_TRUE(sheet->isVisible());
+    sheet->reject();
 
     // The new rows are in the list now, under the same search.
     window->searchField()->setText(QStringLiteral("a"));
@@ -110,34 +112,6 @@ TEST_F(ImportWhileBrowsing, AFullCycleThroughTheMenusKeepsTheListUsableAndShowsT
     settle();
     EXPECT_EQ(document->cacti().size(), 3400u);
 
-    // The rest of the cycle through the same menus: each export, then each
-    // kind of import of what was exported.
-    auto run = [&](QMenu* menu, const char* action, const QString& path, int option) {
-        alerts.clear();
-        menu->findChild<QAction*>(QString::fromLatin1(action))->trigger();
-        EXPECT_TRUE(sheet->isVisible()) << action;
-        sheet->optionButton(option)->click();
-        EXPECT_TRUE(sheet->fileChosen(path)) << action;
-        QTest::mouseClick(sheet->importExportButton(), Qt::LeftButton);
-        QElapsedTimer clock;
-        clock.start();
-        while (sheet->isRunning() && clock.elapsed() < 120000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        EXPECT_EQ(alerts.size(), 1) << action;
-        return alerts.value(0);
-    };
-    EXPECT_EQ(run(app_->exportToMenu(), "exportSdbi", folder_.file("cacti.sdbi"), 2), "Export Complete");
-    EXPECT_EQ(run(app_->exportToMenu(), "exportDatabase", folder_.file("Copy.sdb"), 0), "Export Complete");
-    EXPECT_EQ(run(app_->exportToMenu(), "exportCsv", folder_.file("all.csv"), 0), "Export Complete");
-    const size_t cacti = document->cacti().size();
-    EXPECT_EQ(run(app_->importFromMenu(), "importSdbi", folder_.file("cacti.sdbi"), 2), "Import Complete");
-    EXPECT_EQ(run(app_->importFromMenu(), "importDatabase", folder_.file("Copy.sdb"), 2), "Import Complete");
-    EXPECT_EQ(run(app_->importFromMenu(), "importCsv", folder_.file("all.csv"), 2), "Import Complete");
-    settle();
-    EXPECT_EQ(document->cacti().size(), 4 * cacti);
-    window->searchField()->clear();
-    settle();
-    EXPECT_EQ(list->numberOfRows(), int(document->displayedCacti().size()));
     window->grab();
     window->close();
     settle();
