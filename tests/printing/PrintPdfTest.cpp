@@ -176,21 +176,3 @@ TEST_F(PrintPdf, PagesHaveInkAndTheSheetShowsItsPhotos)
         }
     EXPECT_GT(coloured, 200);
 }
-
-TEST_F(PrintPdf, FourDigitYearsOnSheetsWhereTheLocaleHasTwo)
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Cactus* cactus = document_->displayedCacti().front();
-    ASSERT_TRUE(cactus->plantDate());
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::kCactusSheet;
-    subject.cactus = cactus;
-    const QString pdf = folder_->file("years.pdf");
-    ASSERT_GT(printToPdf(*document_, subject, pdf, QPageSize(QPageSize::Letter)), 0);
-    QLocale::setDefault(QLocale::c());
-    const QString text = pdfPageText(pdf, 1);
-    const QDate planted = toDateTime(cactus->plantDate()).date();
-    const QString expected = QStringLiteral("%1/%2/%3").arg(planted.month()).arg(planted.day()).arg(planted.year());
-    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
-    EXPECT_FALSE(text.contains(QRegularExpression("\\b\\d{1,2}/\\d{1,2}/\\d{2}\\b"))) << text.toStdString();
-}
