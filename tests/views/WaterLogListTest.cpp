@@ -196,7 +196,6 @@ TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitles)
     w.selectTab(2);
     LogViewController& list = *w.logList();
     ASSERT_EQ(firstTexts(list), QStringList({"Ordered grit", "Alpha", "Alpha", "Alpha"}));
-    EXPECT_EQ(list.secondTextForCell(0), "Purchased " + ListFormats().date(day(2026, 5, 20)));
     const QString titles[] = {"2026 - May", "2026 - May", "2026 - April", "2026 - March"};
     const bool starts[] = {true, false, true, true};
     for (int row = 0; row < 4; ++row) {
@@ -261,7 +260,6 @@ TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
     // Deleting asks nothing; the due one's count goes with it.
     list.tableView()->setFocus();
     selectRows(list, {1, 2}); // Spray (Jun 14) and Fertilize (Jun 1)
-    EXPECT_EQ(list.backgroundImageForCell(1), "reminder_cell_background");
     QTest::keyClick(list.tableView(), Qt::Key_Delete);
     EXPECT_FALSE(QApplication::activeModalWidget());
     EXPECT_EQ(list.numberOfRows(), 2);

@@ -239,7 +239,6 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     EXPECT_EQ(figures.photos, 1);
     EXPECT_EQ(figures.species, 4); // Golden Barrel, One, Two, Three
     EXPECT_EQ(figures.wateringDue, 2);
-    EXPECT_EQ(figures.remindersDue, 1);
     EXPECT_DOUBLE_EQ(figures.totalValue, 32.75);
 
     // The window shows the same, computed when it is presented.
