@@ -93,19 +93,6 @@ TEST(ServerAddress, UsesTheHostNameWithoutItsTrailingDot)
 
 // --- The rule tables
 
-TEST(ImportRules, ListStates)
-{
-    EXPECT_EQ(importRule({}, -1, 0).message, DeviceTexts::noImportDevices());
-    EXPECT_FALSE(importRule({}, -1, 0).buttonEnabled);
-    const QList<Device> two = {device(0), device(1)};
-    EXPECT_EQ(importRule(two, -1, 0).message, "Select a device from the list.");
-    EXPECT_FALSE(importRule(two, -1, 0).clearSelection);
-    const DisplayRule beyond = importRule(two, 2, 0);
-    EXPECT_EQ(beyond.message, "Select a device from the list.");
-    EXPECT_FALSE(beyond.buttonEnabled);
-    EXPECT_TRUE(beyond.clearSelection);
-}
-
 struct ImportRow {
     long long mode;
     int option;
