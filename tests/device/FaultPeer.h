@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
