@@ -279,4 +279,12 @@ TEST_F(Dialogs, ExportToADeviceEndsWithCheckDeviceOrTheNumberedWarning)
     ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
     EXPECT_EQ(alerts, QStringList{"WARNING|Error transferring database!\n\n(103 - HTTP error 404)"});
     EXPECT_FALSE(QFile::exists(WorkFiles::exportDatabase()));
+
+    // The failure let go of the work folder: the next export goes through.
+    alerts.clear();
+    FaultPeer again(Behaviour::Serve, "OK");
+    selectPhone(1, again, 1, "Phone 3");
+    QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
+    EXPECT_EQ(alerts, QStringList{"Check Device|Database transferred! Check your device for further instructions."});
 }
