@@ -169,11 +169,6 @@ void Water::releaseDetail()
     notes_ = QString();
 }
 
-bool Water::dateBetween(const Timestamp& date, const Timestamp& start, const Timestamp& end)
-{
-    return date && start && end && *start <= *date && *date <= *end;
-}
-
 Timestamp Water::calculateNewDate(const Timestamp& candidate, int64_t fromCode, int64_t toCode,
                                   double intervalSeconds, const Timestamp& lastWatered, bool abortInRange)
 {

@@ -46,7 +46,6 @@ public:
     // abortInRange it only checks and answers none for a date inside it.
     static Timestamp calculateNewDate(const Timestamp& candidate, int64_t fromCode, int64_t toCode,
                                       double intervalSeconds, const Timestamp& lastWatered, bool abortInRange);
-    static bool dateBetween(const Timestamp& date, const Timestamp& start, const Timestamp& end);
     static int64_t dayMonthCode(int day, int month) { return (int64_t(day & 0xFF) << 8) | (month & 0xFF); }
 
     // The plants that follow this schedule, kept sorted.
