@@ -26,6 +26,23 @@ void sortByText(std::vector<T>& records, QString (*key)(const T&))
     });
 }
 
+// Hands each photo of one owner type to its owner, unsorted; the photos
+// whose owner is gone go to `orphans`.
+template <class Owner>
+void linkPhotos(const std::vector<std::unique_ptr<Image>>& images, Image::OwnerType type,
+                const std::unordered_map<int64_t, Owner*>& owners, std::vector<Image*>& orphans)
+{
+    for (const auto& image : images) {
+        if (image->linkedType() != type)
+            continue;
+        const auto it = owners.find(image->linkedKey());
+        if (it != owners.end())
+            it->second->addImage(image.get());
+        else
+            orphans.push_back(image.get());
+    }
+}
+
 } // namespace
 
 bool RecordSet::load(Connection* db, const QString& packagePath, bool repair, bool withLogs, QString* error)
@@ -127,15 +144,7 @@ std::vector<Image*> RecordSet::linkPlantPhotos(const std::vector<std::unique_ptr
                                                const std::unordered_map<int64_t, Cactus*>& plants)
 {
     std::vector<Image*> orphans;
-    for (const auto& image : images) {
-        if (image->linkedType() != Image::kCactusPhoto)
-            continue;
-        const auto it = plants.find(image->linkedKey());
-        if (it != plants.end())
-            it->second->addImage(image.get());
-        else
-            orphans.push_back(image.get());
-    }
+    linkPhotos(images, Image::kCactusPhoto, plants, orphans);
     return orphans;
 }
 
@@ -151,15 +160,7 @@ std::vector<Image*> RecordSet::link()
         log->clearImages();
     }
     std::vector<Image*> orphans = linkPlantPhotos(images, plants);
-    for (const auto& image : images) {
-        if (image->linkedType() != Image::kLogPhoto)
-            continue;
-        const auto it = logsByKey.find(image->linkedKey());
-        if (it != logsByKey.end())
-            it->second->addImage(image.get());
-        else
-            orphans.push_back(image.get());
-    }
+    linkPhotos(images, Image::kLogPhoto, logsByKey, orphans);
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.
     for (const auto& water : watering)
