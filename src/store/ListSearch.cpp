@@ -405,11 +405,14 @@ std::optional<std::vector<T*>> ListSearch::search(const std::vector<std::unique_
 
 bool ListSearch::apply(SpinoraDatabase& document, const QString& text, int keyBudget)
 {
+    if (filledForGeneration_ != document.recordsGeneration())
+        keyBudget = -1;
     // The displayed array changes only with a whole result.
-    auto assign = [](auto& displayed, auto found) {
+    auto assign = [&](auto& displayed, auto found) {
         if (!found)
             return false;
         displayed = std::move(*found);
+        filledForGeneration_ = document.recordsGeneration();
         return true;
     };
     switch (list_) {

@@ -754,6 +754,7 @@ void SpinoraDatabase::replaceRecords(RecordSet&& records)
     displayedCacti_.clear();
     displayedWatering_.clear();
     displayedLogs_.clear();
+    ++recordsGeneration_;
     for (auto& cactus : cacti_)
         cactus->clearLogs();
     speciesScientific_.clear();

@@ -150,6 +150,10 @@ public:
         finishLoading();
         return displayedLogs_;
     }
+    // Counts the times every record was replaced at once (a collection read
+    // again after an import or an undo): the displayed lists were emptied
+    // then and must be filled again before anything is drawn.
+    uint64_t recordsGeneration() const { return recordsGeneration_; }
     // The plants without waiting for their logs: for showing the list with
     // no search, which reads no log.
     const std::vector<std::unique_ptr<Cactus>>& cactiOfFirstScreen() const { return cacti_; }
@@ -277,6 +281,7 @@ private:
     std::vector<Cactus*> displayedCacti_;
     std::vector<Water*> displayedWatering_;
     std::vector<Log*> displayedLogs_;
+    uint64_t recordsGeneration_ = 0;
 
     bool sortCactiAscending_ = true;
     bool sortWaterAscending_ = true;
