@@ -89,6 +89,29 @@ long long queryInt(const QString& dbPath, const QString& sql)
     return st.integer(0);
 }
 
+QStringList queryRows(const QString& dbPath, const QString& sql)
+{
+    QStringList rows;
+    QString error;
+    auto db = Connection::open(dbPath, Connection::Mode::ReadOnly, &error);
+    if (!db) {
+        ADD_FAILURE() << error.toStdString();
+        return rows;
+    }
+    Statement st(db.get(), sql.toStdString());
+    if (!st.prepared()) {
+        ADD_FAILURE() << db->errorMessage().toStdString() << " in " << sql.toStdString();
+        return rows;
+    }
+    while (st.stepRow()) {
+        QStringList columns;
+        for (int column = 0; column < st.columnCount(); ++column)
+            columns << st.text(column);
+        rows << columns.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
 QImage gradientImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

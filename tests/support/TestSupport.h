@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -49,6 +50,9 @@ std::unique_ptr<SpinoraDatabase> openCollection(const QString& path);
 void execSql(const QString& dbPath, const QString& sql);
 // The single integer a query answers (-1 when it answers nothing).
 long long queryInt(const QString& dbPath, const QString& sql);
+// Every row a query answers, its columns as text joined by "|" (NULL as
+// ""): one comparison checks a whole row or table, and a failure shows it.
+QStringList queryRows(const QString& dbPath, const QString& sql);
 
 // A picture with a colour gradient (so that JPEG artefacts are measurable).
 QImage gradientImage(int width, int height);
