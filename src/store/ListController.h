@@ -19,6 +19,8 @@ public:
     virtual void incrementReminders() {}
     virtual void decrementReminders() {}
     virtual void recalculateReminders() {}
+    // The count made where the logs were read.
+    virtual void setRemindersDue(long) {}
 };
 
 } // namespace spinora

@@ -60,6 +60,9 @@ struct SpinoraDatabase::LogsBehind {
     std::atomic<bool> ended = false;
     std::vector<std::unique_ptr<Log>> logs;
     LogsByPlant byPlant;
+    // Counted by the worker: going over 300,000 logs would hold up the
+    // main thread's hand-over for tens of milliseconds.
+    long remindersDue = 0;
     bool newestFirst = true;
     bool ok = false;
 };
@@ -408,6 +411,8 @@ void SpinoraDatabase::startLoadingLogsBehind()
             RecordSet::sortLogs(behind->logs, behind->newestFirst);
             RecordSet::setPlantsOfLogs(behind->logs, plants);
             behind->byPlant = groupByPlant(behind->logs);
+            behind->remindersDue = std::count_if(behind->logs.begin(), behind->logs.end(),
+                                                 [](const auto& log) { return log->isReminderDue(); });
         }
         behind->ended = true;
     });
@@ -447,8 +452,12 @@ void SpinoraDatabase::finishLoading()
     }
     linkLogs(std::move(behind->byPlant));
     refreshDisplayed(kLogList);
-    if (ListController* logList = listController(kLogList))
-        logList->recalculateReminders();
+    if (ListController* logList = listController(kLogList)) {
+        if (behind->ok)
+            logList->setRemindersDue(behind->remindersDue);
+        else
+            logList->recalculateReminders();
+    }
     // The plants' rows show their first logs, and a search may find them.
     if (ListController* cactusList = listController(kCactusList))
         cactusList->linkedRecordsArrived();

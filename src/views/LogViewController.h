@@ -42,6 +42,7 @@ public:
 
     long remindersDue() const { return remindersDue_; }
     void recalculateReminders() override;
+    void setRemindersDue(long due) override { remindersDue_ = due; }
     void incrementReminders() override { ++remindersDue_; }
     void decrementReminders() override
     {

@@ -249,8 +249,12 @@ TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
     addLog(alpha, QStringLiteral("Fertilize"), day(2026, 6, 1), true);  // due
     addLog(alpha, QStringLiteral("Repot"), day(2026, 7, 1), true);      // later
     addLog(alpha, QStringLiteral("Flowered"), day(2026, 5, 1), false);  // no reminder
+    // Opened again, the logs are read and counted behind the first screen.
+    reopen();
+    alpha = document_->cactiOfFirstScreen().front().get();
     DocumentWindow& w = window();
     LogViewController& list = *w.logList();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !document_->logsLoadingBehind(); }, 5000));
     EXPECT_EQ(list.remindersDue(), 1);
     addLog(alpha, QStringLiteral("Spray"), day(2026, 6, 14), true);
     EXPECT_EQ(list.remindersDue(), 2);
