@@ -405,8 +405,6 @@ std::optional<std::vector<T*>> ListSearch::search(const std::vector<std::unique_
 
 bool ListSearch::apply(SpinoraDatabase& document, const QString& text, int keyBudget)
 {
-    if (filledForGeneration_ != document.recordsGeneration())
-        keyBudget = -1;
     // The displayed array changes only with a whole result.
     auto assign = [&](auto& displayed, auto found) {
         if (!found)
@@ -417,8 +415,13 @@ bool ListSearch::apply(SpinoraDatabase& document, const QString& text, int keyBu
     };
     switch (list_) {
     case SpinoraDatabase::kCactusList:
-        // Showing every plant reads no log: it need not wait for them.
-        if (text.isEmpty())
+        // Showing every plant reads no log, and a keystroke does not wait
+        // for the logs still read behind either (that would freeze the
+        // window for seconds in a large collection): until they arrive the
+        // plants show no log line, so none is searched, and the list
+        // searches again when they come. A search without a budget
+        // (printing, the command line) wants the whole collection.
+        if (text.isEmpty() || keyBudget >= 0)
             return assign(document.displayedCacti(), search(document.cactiOfFirstScreen(), text, keyBudget));
         return assign(document.displayedCacti(), search(document.cacti(), text, keyBudget));
     case SpinoraDatabase::kWaterList:
@@ -427,6 +430,16 @@ bool ListSearch::apply(SpinoraDatabase& document, const QString& text, int keyBu
         return assign(document.displayedLogs(), search(document.logs(), text, keyBudget));
     }
     return true;
+}
+
+size_t ListSearch::recordCount(SpinoraDatabase& document) const
+{
+    switch (list_) {
+    case SpinoraDatabase::kCactusList: return document.cactiOfFirstScreen().size();
+    case SpinoraDatabase::kWaterList: return document.watering().size();
+    case SpinoraDatabase::kLogList: return document.logs().size();
+    }
+    return 0;
 }
 
 bool ListSearch::prepare(SpinoraDatabase& document, int count)

@@ -87,10 +87,18 @@ public:
     // Refills the document's displayed array of the list for a text. With a
     // `keyBudget`, at most that many missing keys are made now: when more
     // are missing the array is left as it was and the answer is false (the
-    // caller makes the rest with prepare() and asks again). The budget does
-    // not hold after the document replaced its records: the array was
-    // emptied then, and a list left empty meanwhile would show nothing.
+    // caller makes the rest with prepare() and asks again).
     bool apply(SpinoraDatabase& document, const QString& text, int keyBudget = -1);
+    // Whether the document replaced every record since this search last
+    // filled the displayed array: the array is empty then, and a caller
+    // with a budget shows nothing until it is filled again.
+    bool arrayEmptiedSinceFilled(const SpinoraDatabase& document) const
+    {
+        return filledForGeneration_ != 0 && filledForGeneration_ != document.recordsGeneration();
+    }
+    // How many records the list holds in all (the logs wait for those
+    // still read behind).
+    size_t recordCount(SpinoraDatabase& document) const;
     // Makes the keys of up to `count` more records ahead of the first
     // keystroke (in idle time); true once every record has its key.
     bool prepare(SpinoraDatabase& document, int count);
@@ -119,7 +127,7 @@ private:
     ListTexts texts_;
     std::vector<Key> keys_;
     size_t resumeAt_ = 0; // where the next run with a budget starts
-    uint64_t filledForGeneration_ = 0; // the document's records the array shows
+    uint64_t filledForGeneration_ = 0; // the document's records the array was filled from
     // The previous search: its folded text and the indexes of what it found.
     QByteArray lastNeedle_;
     std::vector<uint32_t> lastHits_;

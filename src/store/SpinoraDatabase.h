@@ -281,7 +281,7 @@ private:
     std::vector<Cactus*> displayedCacti_;
     std::vector<Water*> displayedWatering_;
     std::vector<Log*> displayedLogs_;
-    uint64_t recordsGeneration_ = 0;
+    uint64_t recordsGeneration_ = 1; // 0 stands for "never filled" in ListSearch
 
     bool sortCactiAscending_ = true;
     bool sortWaterAscending_ = true;

@@ -279,7 +279,16 @@ bool ManagingViewController::handleSearch(const QString& text)
     // search of 300,000 logs just shown would otherwise stall the window for
     // the better part of a second. The list keeps showing what it showed
     // until the rest are made in idle time, then searches.
-    searchPending_ = !search_.apply(document_, text, kKeysPerStep);
+    if (!text.isEmpty() && !isShownInWindow()) {
+        // A list not shown searches when it is shown (the window refreshes
+        // it then): keys made for it now, 300,000 of them for the logs,
+        // would only hold up the list the user sees.
+        searchPending_ = true;
+        return false;
+    }
+    const bool refillAtOnce = search_.arrayEmptiedSinceFilled(document_) && isShownInWindow() &&
+                              !document_.logsLoadingBehind() && search_.recordCount(document_) <= kRefillKeys;
+    searchPending_ = !search_.apply(document_, text, refillAtOnce ? -1 : kKeysPerStep);
     if (searchPending_)
         prepareSearchSoon();
     return !searchPending_;

@@ -158,6 +158,11 @@ private:
     // as long as a slice of a turn allows.
     static constexpr int kKeysPerStep = 500;
     static constexpr int kPrepareSliceMs = 8;
+    // A shown list emptied by the replacement of every record (an import,
+    // its undo) and holding no more records than this makes their keys at
+    // once, some tens of milliseconds: it is whole again before it is
+    // drawn. A larger one fills in idle time as above.
+    static constexpr size_t kRefillKeys = 10000;
     QTimer* prepareTimer_ = nullptr;
     // The current search text waits for its keys; it runs once they are made.
     bool searchPending_ = false;

@@ -145,6 +145,17 @@ TEST_F(CactusList, TypingSearchesTheShownTextsButOnlyTheFirstLog)
     // The second log shows in the row but is not searched.
     EXPECT_EQ(search("repotted"), QStringList());
     EXPECT_EQ(search(""), QStringList({"Alpha", "Mid", "Zed"}));
+
+    // Typed while the logs are still read behind the first screen, a text
+    // does not wait for them (in a large collection that froze the window
+    // for seconds): no plant shows a log line yet, and the list searches
+    // again when they come.
+    reopen();
+    DocumentWindow& reopened = window();
+    ASSERT_TRUE(document_->logsLoadingBehind());
+    QTest::keyClicks(reopened.searchField(), QStringLiteral("flowered"));
+    EXPECT_TRUE(document_->logsLoadingBehind());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstTexts(*reopened.cactusList()) == QStringList{"Alpha"}; }, 5000));
 }
 
 TEST_F(CactusList, DeleteFromTheContextMenuActsOnTheClickedRowAlone)
