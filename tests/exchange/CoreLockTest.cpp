@@ -146,7 +146,7 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
         const int status = job.status;
         ASSERT_TRUE(status == kJobFinished || status == kJobCancelled) << step << ": " << status;
         if (status == kJobCancelled) {
-            EXPECT_TRUE(dumpCollection(*document) == dumpBefore) << "step " << step;
+            EXPECT_TRUE(holdsRecords(*document, dumpBefore)) << "step " << step;
             for (double percent : job.progress)
                 EXPECT_LT(percent, 100.0) << "step " << step; // no "done" after a cancel
             EXPECT_FALSE(QFileInfo::exists(run + "/" + PackageCommit::kStagingFolder)) << "step " << step;
@@ -159,7 +159,7 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
             EXPECT_EQ(document->cacti().size(), targetCacti + sourceCacti) << "step " << step;
         } else {
             ++cancelled;
-            EXPECT_TRUE(dumpCollection(*document) == dumpBefore) << "step " << step;
+            EXPECT_TRUE(holdsRecords(*document, dumpBefore)) << "step " << step;
             document->close();
             EXPECT_TRUE(snapshot(run) == runBefore) << "step " << step;
         }
