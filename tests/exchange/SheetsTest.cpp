@@ -25,6 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 using namespace spinora;
 using namespace spinora::test;
 
@@ -33,7 +36,13 @@ namespace {
 struct Alert {
     QString title;
     QString text;
+    bool operator==(const Alert&) const = default;
 };
+
+void PrintTo(const Alert& alert, std::ostream* out)
+{
+    *out << '"' << alert.title.toStdString() << "\": \"" << alert.text.toStdString() << '"';
+}
 
 std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti, int photos = 4)
 {
@@ -98,17 +107,14 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     use(*source);
 
     // The three exports.
-    Alert alert = run(3, folder_.file("all.sdbi"), 0);
-    EXPECT_EQ(alert.title, "Export Complete");
-    EXPECT_EQ(alert.text, kExportDone);
+    const Alert exported{"Export Complete", kExportDone};
+    EXPECT_EQ(run(3, folder_.file("all.sdbi"), 0), exported);
     EXPECT_EQ(queryInt(folder_.file("all.sdbi"), "SELECT count(*) FROM cactus"), 12);
 
-    alert = run(5, folder_.file("cacti.csv"), 2);
-    EXPECT_EQ(alert.title, "Export Complete");
+    EXPECT_EQ(run(5, folder_.file("cacti.csv"), 2), exported);
     EXPECT_TRUE(readFile(folder_.file("cacti.csv")).contains(source->cacti().front()->name().toUtf8()));
 
-    alert = run(4, folder_.file("Copy.sdb"), 3);
-    EXPECT_EQ(alert.text, kExportDone);
+    EXPECT_EQ(run(4, folder_.file("Copy.sdb"), 3), exported);
     EXPECT_EQ(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM watering"), 3);
     EXPECT_LE(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 0)
         << "the option 'Watering Schedules' exports only schedules";
@@ -116,18 +122,15 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     // The three imports, into another collection.
     auto target = newCollection(folder_.file("Target.sdb"), true);
     use(*target);
-    alert = run(0, folder_.file("all.sdbi"), 2);
-    EXPECT_EQ(alert.title, "Import Complete");
-    EXPECT_EQ(alert.text, kImportDone);
+    const Alert imported{"Import Complete", kImportDone};
+    EXPECT_EQ(run(0, folder_.file("all.sdbi"), 2), imported);
     EXPECT_EQ(target->cacti().size(), 12u);
     EXPECT_EQ(target->watering().size(), 0u) << "the option 'Cacti' imports only plants";
 
-    alert = run(1, folder_.file("Copy.sdb"), 0);
-    EXPECT_EQ(alert.text, kImportDone);
+    EXPECT_EQ(run(1, folder_.file("Copy.sdb"), 0), imported);
     EXPECT_EQ(target->watering().size(), 3u);
 
-    alert = run(2, folder_.file("cacti.csv"), 0);
-    EXPECT_EQ(alert.title, "Import Complete");
+    EXPECT_EQ(run(2, folder_.file("cacti.csv"), 0), imported);
     EXPECT_GE(target->cacti().size(), 12u);
 
     source->close();
@@ -140,9 +143,7 @@ TEST_F(Sheets, AFailedImportSaysSo)
     auto target = sampleCollection(folder_.file("Target.sdb"), 5, 0);
     use(*target);
     writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
-    const Alert alert = run(0, folder_.file("broken.sdbi"));
-    EXPECT_EQ(alert.title, "Import Error");
-    EXPECT_EQ(alert.text, kImportError);
+    EXPECT_EQ(run(0, folder_.file("broken.sdbi")), (Alert{"Import Error", kImportError}));
 }
 
 TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
@@ -152,10 +153,8 @@ TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
 
     browser_->prepareImportExportBrowser(1);
     EXPECT_FALSE(browser_->fileChosen(folder_.file("Open.sdb")));
-    ASSERT_EQ(alerts_.size(), 1u);
-    EXPECT_EQ(alerts_.back().title, "WARNING");
-    EXPECT_EQ(alerts_.back().text, "Importing from a currently open database is not permitted. "
-                                   "Please select another database for import.");
+    ASSERT_EQ(alerts_, (std::vector<Alert>{{"WARNING", "Importing from a currently open database is not permitted. "
+                                                       "Please select another database for import."}}));
     EXPECT_FALSE(browser_->importExportButton()->isEnabled());
     EXPECT_TRUE(browser_->filenameTextField()->text().isEmpty());
     // The database file inside the package is the same collection.
@@ -235,11 +234,11 @@ TEST_F(Sheets, FunctionsShowTheirTitlesFileKindsAndCsvNote)
     for (const auto& f : functions) {
         SCOPED_TRACE(f.title);
         ASSERT_TRUE(browser_->prepareImportExportBrowser(f.type));
-        EXPECT_EQ(browser_->windowTitle(), f.title);
-        EXPECT_EQ(browser_->importExportButton()->text(), f.button);
-        EXPECT_FALSE(browser_->importExportButton()->isEnabled());
-        EXPECT_EQ(!browser_->csvTemplateTextField()->isHidden(), f.note);
-        EXPECT_EQ(browser_->isImport(), f.type < 3);
+        // Title, button, button enabled, CSV note shown, an import.
+        EXPECT_EQ(std::tuple(browser_->windowTitle(), browser_->importExportButton()->text(),
+                             browser_->importExportButton()->isEnabled(), !browser_->csvTemplateTextField()->isHidden(),
+                             browser_->isImport()),
+                  std::tuple(QString(f.title), QString(f.button), false, f.note, f.type < 3));
         std::unique_ptr<QFileDialog> panel(browser_->createFilePanel());
         if (f.suffix) {
             ASSERT_EQ(panel->nameFilters().size(), 1);
@@ -286,9 +285,8 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     sheet.show();
     sheet.exportButton()->click();
     ASSERT_TRUE(waitUntilEnded(sheet));
-    ASSERT_EQ(alerts.size(), 1u);
-    EXPECT_EQ(alerts[0].title, "Export Complete");
-    EXPECT_EQ(alerts[0].text, "Report export complete!");
+    const Alert done{"Export Complete", "Report export complete!"};
+    ASSERT_EQ(alerts, std::vector<Alert>{done});
     EXPECT_TRUE(QFileInfo::exists(folder.file("out/spinora_report.html")));
 
     // The same report again: replaced only when the user says so.
@@ -310,8 +308,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     const QDateTime written = QFileInfo(folder.file("out/spinora_report.html")).lastModified();
     sheet.exportButton()->click();
     ASSERT_TRUE(waitUntilEnded(sheet));
-    ASSERT_EQ(alerts.size(), 2u);
-    EXPECT_EQ(alerts[1].text, "Report export complete!");
+    ASSERT_EQ(alerts, (std::vector<Alert>{done, done}));
     EXPECT_GE(QFileInfo(folder.file("out/spinora_report.html")).lastModified(), written);
     alerts.erase(alerts.begin() + 1);
 
@@ -321,9 +318,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     sheet.filenameTextField()->setText("r.html");
     sheet.exportButton()->click();
     ASSERT_TRUE(waitUntilEnded(sheet));
-    ASSERT_EQ(alerts.size(), 2u);
-    EXPECT_EQ(alerts[1].title, "Export Error");
-    EXPECT_EQ(alerts[1].text, "An error occurred during report export.");
+    EXPECT_EQ(alerts, (std::vector<Alert>{done, {"Export Error", "An error occurred during report export."}}));
     document->close();
 }
 
