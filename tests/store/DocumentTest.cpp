@@ -43,8 +43,7 @@ TEST(Templates, FullTemplateHasTheSchemaAVersionRowAndDefaultSpecies)
         for (const char* table : {"version", "cactus", "watering", "log", "event", "species", "image"})
             EXPECT_EQ(queryInt(path, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name='%1'").arg(table)), 1)
                 << table;
-        EXPECT_EQ(queryInt(path, "SELECT version_num FROM version"), 3);
-        EXPECT_EQ(queryInt(path, "SELECT count(*) FROM version WHERE comments='Full'"), 1);
+        EXPECT_EQ(queryRows(path, "SELECT version_num, comments FROM version"), QStringList{"3|Full"});
         EXPECT_EQ(queryInt(path, "SELECT count(*) FROM cactus"), 0);
         // pk must be the row-id alias: SQLite hands out the keys.
         EXPECT_EQ(queryInt(path, "SELECT count(*) FROM pragma_table_info('cactus') WHERE name='pk' AND pk=1 "
@@ -101,14 +100,14 @@ TEST_F(Document, OpeningRestoresAMissingVersionRowAndPurgesNamelessSpeciesAndUnl
     execSql(db(), "INSERT INTO species (name, scientific) VALUES ('', ''), (NULL, NULL), ('Kept', '')");
     execSql(db(), "INSERT INTO image (type, key, tag) VALUES (0, -1, 0)");
     reopen();
-    EXPECT_EQ(document->dbVersionNumber(), 3);
-    EXPECT_EQ(document->species().size(), 1u);
-    EXPECT_EQ(document->speciesScientific().size(), 1u);
-    EXPECT_TRUE(document->images().empty());
+    // The version, the species in both orders, the images.
+    EXPECT_EQ(std::tuple(document->dbVersionNumber(), document->species().size(), document->speciesScientific().size(),
+                         document->images().size()),
+              std::tuple(3, 1u, 1u, 0u));
     document->close();
-    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM version WHERE version_num=3 AND comments='Full'"), 1);
-    EXPECT_EQ(count("species"), 1);
-    EXPECT_EQ(count("image"), 0);
+    EXPECT_EQ(queryRows(db(), "SELECT version_num, comments, (SELECT count(*) FROM species), "
+                              "(SELECT count(*) FROM image) FROM version"),
+              QStringList{"3|Full|1|0"});
 }
 
 TEST_F(Document, FlushWritesEveryChangeInOneTransactionAndReleasesDetails)
@@ -119,9 +118,9 @@ TEST_F(Document, FlushWritesEveryChangeInOneTransactionAndReleasesDetails)
     EXPECT_TRUE(cactus->isDirty());
     document->flushDatabase(false);
     EXPECT_EQ(document->database(), nullptr);
-    EXPECT_FALSE(cactus->isDirty());
-    EXPECT_FALSE(cactus->isHydrated());
-    EXPECT_TRUE(cactus->notes().isNull()); // released
+    // Dirty, hydrated, notes released.
+    EXPECT_EQ(std::tuple(cactus->isDirty(), cactus->isHydrated(), cactus->notes().isNull()),
+              std::tuple(false, false, true));
     EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE name='Spike' AND notes='Needs grit'"), 1);
 }
 
@@ -136,9 +135,8 @@ TEST_F(Document, AFailedFlushKeepsEveryChangeInMemory)
     ASSERT_TRUE(document->database()->execute(
         "CREATE TRIGGER refuse BEFORE UPDATE ON watering BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     EXPECT_THROW(document->flushDatabase(false), InternalError);
-    EXPECT_TRUE(a->isDirty());
-    EXPECT_TRUE(w->isDirty());
-    EXPECT_EQ(w->notes(), QString("Notes that must survive"));
+    EXPECT_EQ(std::tuple(a->isDirty(), w->isDirty(), w->notes()),
+              std::tuple(true, true, QString("Notes that must survive")));
     ASSERT_TRUE(document->database()->execute("DROP TRIGGER refuse"));
     document->flushDatabase(false);
     EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE name='First'"), 1);
@@ -170,9 +168,8 @@ TEST_F(Document, SavingUnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
     Image* photo = addPhoto(*document, cactus, gradientImage(64, 48));
 
     ASSERT_TRUE(document->writeSafelyToURL(newPath)) << document->lastError().toStdString();
-    EXPECT_EQ(document->packageFilename(), newPath);
-    EXPECT_EQ(document->dbFilename(), newPath + "/spinora.db");
-    EXPECT_EQ(photo->path(), newPath);
+    EXPECT_EQ((QStringList{document->packageFilename(), document->dbFilename(), photo->path()}),
+              (QStringList{newPath, newPath + "/spinora.db", newPath}));
     EXPECT_FALSE(QFileInfo::exists(newPath + "/stale.txt"));
     EXPECT_TRUE(QFileInfo::exists(newPath + "/sp-1.jpg"));
     EXPECT_TRUE(QFileInfo::exists(oldPath + "/sp-1.jpg")); // the old package stays
@@ -223,13 +220,13 @@ TEST(Upgrade, AnOlderSchemaGetsTheMissingColumnsAndKeepsItsRows)
     ASSERT_TRUE(document->isLoaded());
     EXPECT_EQ(document->dbVersionNumber(), 3);
     ASSERT_EQ(document->cacti().size(), 1u);
-    EXPECT_EQ(document->cacti()[0]->name(), QString("Veteran"));
-    EXPECT_EQ(document->cacti()[0]->primaryKey(), 7);
+    EXPECT_EQ(std::tuple(document->cacti()[0]->name(), document->cacti()[0]->primaryKey()),
+              std::tuple(QString("Veteran"), 7));
     ASSERT_EQ(document->watering().size(), 1u);
+    // The first and the new third rest day, and the new reminder flag.
     Water* winter = document->watering()[0].get();
-    EXPECT_EQ(winter->noWaterDDMM(1), 267);
-    EXPECT_EQ(winter->noWaterDDMM(3), 0);
-    EXPECT_FALSE(winter->notificationSet());
+    EXPECT_EQ(std::tuple(winter->noWaterDDMM(1), winter->noWaterDDMM(3), winter->notificationSet()),
+              std::tuple(267, 0, false));
     document->close();
     const QString db = path + "/spinora.db";
     EXPECT_EQ(queryInt(db, "SELECT version_num FROM version"), 3);
