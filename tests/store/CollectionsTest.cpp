@@ -86,9 +86,8 @@ TEST_F(CollectionsTest, RemovingAScheduleUnlinksItsPlantsInTheFile)
     ASSERT_EQ(plant->water(), schedule);
     document->removeWater(schedule);
     EXPECT_EQ(plant->water(), nullptr);
-    EXPECT_EQ(queryInt(db(), "SELECT watering_key FROM cactus"), -1);
-    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM cactus WHERE notes='keep me'"), 1);
-    EXPECT_EQ(count("watering"), 0);
+    EXPECT_EQ(queryRows(db(), "SELECT watering_key, notes, (SELECT count(*) FROM watering) FROM cactus"),
+              QStringList{"-1|keep me|0"});
 }
 
 TEST_F(CollectionsTest, OrphanPhotosAndLogsWithoutPlantsAtTheNextOpen)
@@ -203,9 +202,8 @@ TEST_F(CollectionsTest, SpeciesKeepTwoOrders)
     document->addSpecies(std::make_unique<Species>("Zebra Plant", "Haworthiopsis"));
     document->addSpecies(std::make_unique<Species>("aloe", "Aloe vera"));
     document->sortSpecies();
-    EXPECT_EQ(document->species()[0]->name(), QString("aloe"));
-    EXPECT_EQ(document->speciesScientific()[0]->scientificName(), QString("Aloe vera"));
+    EXPECT_EQ((QStringList{document->species()[0]->name(), document->speciesScientific()[0]->scientificName()}),
+              (QStringList{"aloe", "Aloe vera"}));
     document->removeSpecies(document->species()[0].get());
-    EXPECT_EQ(document->speciesScientific().size(), 1u);
-    EXPECT_EQ(count("species"), 1);
+    EXPECT_EQ(std::tuple(document->speciesScientific().size(), count("species")), std::tuple(1u, 1LL));
 }
