@@ -1,5 +1,6 @@
 // Photos as files and blobs, with real JPEGs: the size rules, the centred
 // square, restoring missing files from the blobs, and unreadable input.
+#include "CollectionDump.h"
 #include "Image.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
@@ -67,8 +68,8 @@ TEST_F(ImageTest, InsertWritesThreeJpegFilesAtQualitySixtyAndTheBlobsStayEmpty)
     EXPECT_EQ(fileSize(path + QStringLiteral("/sp-%1t.jpg").arg(key)), QSize(320, 160));
     EXPECT_EQ(fileSize(path + QStringLiteral("/sp-%1ct.jpg").arg(key)), QSize(160, 160));
     EXPECT_EQ(QImageReader(path + QStringLiteral("/sp-%1.jpg").arg(key)).format(), QByteArray("jpeg"));
-    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM image WHERE photo IS NULL AND thumbnail IS NULL"), 1);
-    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM image WHERE caption='On the sill'"), 1);
+    EXPECT_EQ(queryRows(db(), "SELECT photo IS NULL, thumbnail IS NULL, caption FROM image"),
+              QStringList{"1|1|On the sill"});
     // Same picture (small enough to be kept as it is) encoded at 60 by Qt
     // gives the same bytes as the stored file.
     const QImage picture = gradientImage(300, 200);
@@ -105,8 +106,7 @@ TEST_F(ImageTest, NoFilesAndNoBlobsHydrateToNoPictureWithoutError)
     for (const QString& file : {image->photoFile(), image->thumbnailFile(), image->croppedThumbnailFile()})
         QFile::remove(file);
     EXPECT_FALSE(image->hydrate());
-    EXPECT_TRUE(image->photo().isNull());
-    EXPECT_TRUE(image->thumbnail().isNull());
+    EXPECT_EQ(std::pair(image->photo().isNull(), image->thumbnail().isNull()), std::pair(true, true));
 }
 
 TEST_F(ImageTest, AddPhotosNeedsBothFiles)
@@ -120,14 +120,11 @@ TEST_F(ImageTest, AddPhotosNeedsBothFiles)
 TEST_F(ImageTest, DeleteRemovesTheFilesEvenWhenTheRowCannotBeDeleted)
 {
     Image* image = addPhoto(gradientImage(64, 64));
-    const QString photoFile = image->photoFile();
     ASSERT_TRUE(document->database()->execute(
         "CREATE TRIGGER keep BEFORE DELETE ON image BEGIN SELECT RAISE(ABORT, 'kept'); END"));
     image->setAbortOnError(false);
     EXPECT_TRUE(image->deleteFromDatabase());
-    EXPECT_FALSE(QFile::exists(photoFile));
-    EXPECT_FALSE(QFile::exists(image->thumbnailFile()));
-    EXPECT_FALSE(QFile::exists(image->croppedThumbnailFile()));
+    EXPECT_EQ(photoFiles(path).keys(), QStringList()); // not its photo, thumbnail or square
 }
 
 TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
