@@ -162,8 +162,7 @@ TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
     c.addLog(&a);
     c.addLog(&b);
     c.addLog(&a);
-    ASSERT_EQ(c.logs().size(), 2u);
-    EXPECT_EQ(c.logs()[0], &b);
+    ASSERT_EQ(c.logs(), (std::vector<Log*>{&b, &a}));
     EXPECT_EQ(c.eventDate(1), Timestamp(1000.0));
     EXPECT_FALSE(c.eventString(0)); // no event name
     EXPECT_FALSE(c.eventString(7));
