@@ -178,8 +178,7 @@ TEST_F(Undo, TheHistoryDropsItsOldestStepsBeyondItsBounds)
     history->setLimits(2, UndoHistory::kMaxKeptBytes);
     for (const char* name : {"A", "B", "C"})
         UndoHistory::run(*document, QStringLiteral("Add ") + name, [&] { addPlant(name, weekly); });
-    EXPECT_EQ(history->stepCount(), 2u);
-    EXPECT_EQ(history->undoTitle(), "Add C");
+    EXPECT_EQ(std::tuple(history->stepCount(), history->undoTitle()), std::tuple(2u, QString("Add C")));
     // The photos a delete keeps count; the newest step always stays.
     history->setLimits(10, 1);
     UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
