@@ -110,8 +110,7 @@ TEST_P(DownloadFault, FailsClearlyAndLeavesNoFile)
     clock.start();
     downloader.downloadURL(peer.address() + "/spinora.sdbi");
     ASSERT_TRUE(waitFor([&] { return recorder.ended(); }, 15000));
-    EXPECT_EQ(recorder.finishes, 0);
-    ASSERT_EQ(recorder.failures, 1);
+    ASSERT_EQ(std::pair(recorder.finishes, recorder.failures), std::pair(0, 1));
     EXPECT_TRUE(recorder.error->description.contains(QString::fromUtf8(fault.expected)))
         << recorder.error->description.toStdString();
     EXPECT_LT(clock.elapsed(), fault.timeoutMs + 5000);
@@ -225,8 +224,7 @@ TEST_F(Upload, TheBodyIsExactlyPrefixFileSuffixUnderANewBoundaryAndTheCopyIsRemo
         ASSERT_EQ(recorder.finishes, 1) << recorder.error->description.toStdString();
         expectWireFormat(peer, file);
         contentTypes.insert(peer.header("Content-Type"));
-        EXPECT_FALSE(QFile::exists(copy));
-        EXPECT_FALSE(uploader.isSending());
+        EXPECT_EQ(std::pair(QFile::exists(copy), uploader.isSending()), std::pair(false, false));
         ASSERT_FALSE(recorder.progress.empty());
         EXPECT_DOUBLE_EQ(recorder.progress.back(), 100.0) << ::testing::PrintToString(recorder.progress);
     }
@@ -253,14 +251,12 @@ TEST_P(UploadFault, FailsWithItsCodeAndRemovesTheCopy)
     clock.start();
     uploader.uploadToURL(peer.address(), copy);
     ASSERT_TRUE(waitFor([&] { return recorder.ended(); }, 15000));
-    EXPECT_EQ(recorder.finishes, 0);
-    ASSERT_EQ(recorder.failures, 1);
+    ASSERT_EQ(std::pair(recorder.finishes, recorder.failures), std::pair(0, 1));
     EXPECT_TRUE(recorder.error->description.contains(QString::fromUtf8(fault.expected)))
         << recorder.error->description.toStdString();
     EXPECT_EQ(uploadFailureNumber(&*recorder.error), fault.shownNumber);
     EXPECT_LT(clock.elapsed(), fault.timeoutMs + 5000);
-    EXPECT_FALSE(QFile::exists(copy));
-    EXPECT_FALSE(uploader.isSending());
+    EXPECT_EQ(std::pair(QFile::exists(copy), uploader.isSending()), std::pair(false, false));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -277,8 +273,7 @@ TEST_F(Upload, AMissingFileIsAFileReadError)
     uploader.uploadToURL(peer.address(), folder.file("gone.db"));
     ASSERT_TRUE(waitFor([&] { return recorder.ended(); }));
     ASSERT_EQ(recorder.failures, 1);
-    EXPECT_EQ(recorder.error->code, 100);
-    EXPECT_EQ(recorder.error->description, "File read error");
+    EXPECT_EQ(std::pair(recorder.error->code, recorder.error->description), std::pair(100LL, QString("File read error")));
     EXPECT_EQ(peer.requests, 0);
 }
 
