@@ -61,6 +61,8 @@ protected:
     }
 
     FakeDiscovery& network() { return *script.current; }
+    // What the import dialog says, and whether its button can be clicked.
+    auto importShown() { return std::pair(browser.importMessages()->text(), browser.importButton()->isEnabled()); }
     void settle(int ms = 50) { waitFor([] { return false; }, ms); }
     void clickRow(QListWidget* table, int row)
     {
@@ -118,8 +120,7 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "Import Database");
     EXPECT_FALSE(browser.exportWindow()->isVisible());
-    EXPECT_EQ(browser.importMessages()->text(), DeviceTexts::noImportDevices());
-    EXPECT_FALSE(browser.importButton()->isEnabled());
+    EXPECT_EQ(importShown(), std::pair(DeviceTexts::noImportDevices(), false));
     saveScreenshot(dialog, "device-import-empty.png");
 
     const ResolvedService anna = device("Anna's iPhone", 0);
@@ -134,28 +135,23 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     EXPECT_EQ(browser.importMessages()->text(), "Select a device from the list.");
 
     clickRow(browser.importDeviceTable(), 0);
-    EXPECT_EQ(browser.importMessages()->text(),
-              "Click the Import button to restore the complete database from your device.");
-    EXPECT_TRUE(browser.importButton()->isEnabled());
+    EXPECT_EQ(importShown(),
+              std::pair(QString("Click the Import button to restore the complete database from your device."), true));
 
     clickRow(browser.importDeviceTable(), 1); // Export Data with "Restore Complete Database"
-    EXPECT_FALSE(browser.importButton()->isEnabled());
-    EXPECT_EQ(browser.importMessages()->text(),
-              "Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.");
+    EXPECT_EQ(importShown(), std::pair(QString("Export Data is selected on your device. Only cacti or watering schedules "
+                                               "can be imported in this mode."), false));
     browser.importOptions()->button(2)->click();
     EXPECT_EQ(browser.importSelection(), 2);
-    EXPECT_EQ(browser.importMessages()->text(), "Click the Import button to import the cacti from your device.");
-    EXPECT_TRUE(browser.importButton()->isEnabled());
+    EXPECT_EQ(importShown(), std::pair(QString("Click the Import button to import the cacti from your device."), true));
     saveScreenshot(dialog, "device-import.png");
 
     // The device goes away while the dialog is open.
     network().withdraw(ben.service);
-    EXPECT_EQ(browser.importMessages()->text(), "Select a device from the list.");
-    EXPECT_FALSE(browser.importButton()->isEnabled());
+    EXPECT_EQ(importShown(), std::pair(QString("Select a device from the list."), false));
     network().withdraw(anna.service);
     EXPECT_EQ(browser.importDeviceTable()->count(), 0);
-    EXPECT_EQ(browser.importMessages()->text(), DeviceTexts::noImportDevices());
-    EXPECT_FALSE(browser.importButton()->isEnabled());
+    EXPECT_EQ(importShown(), std::pair(DeviceTexts::noImportDevices(), false));
 
     // Cancel ends browsing; the option is kept for the next opening.
     clickButton(dialog, "Cancel");
