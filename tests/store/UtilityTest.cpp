@@ -60,13 +60,12 @@ TEST(Preferences, AreStoredUnderTheirOwnKeys)
     preferences.setSortCactiBySpecies(true);
     preferences.setAddNoDefaultsToDatabases(true);
     QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Spinora", "Spinora");
-    EXPECT_TRUE(stored.value("sortBySpecies").toBool());
-    EXPECT_TRUE(stored.value("addNoDefaultsToDatabase").toBool());
+    EXPECT_EQ(std::pair(stored.value("sortBySpecies").toBool(), stored.value("addNoDefaultsToDatabase").toBool()),
+              std::pair(true, true));
     preferences.setSortCactiBySpecies(false);
     preferences.setAddNoDefaultsToDatabases(false);
     AppPreferences fresh;
-    EXPECT_FALSE(fresh.sortCactiBySpecies());
-    EXPECT_FALSE(fresh.addNoDefaultsToDatabases());
+    EXPECT_EQ(std::pair(fresh.sortCactiBySpecies(), fresh.addNoDefaultsToDatabases()), std::pair(false, false));
 }
 
 TEST(TextLimitFormatter, AlwaysAllowsShorteningAnOverlongText)
