@@ -187,8 +187,7 @@ TEST_F(Document, AnOpenedCollectionClosesWithoutAskingAnUntitledOneAsks)
     SpinoraDatabase untitled;
     ASSERT_TRUE(untitled.createUntitledPackage("Untitled"));
     EXPECT_TRUE(untitled.packageFilename().endsWith("/Spinora/Untitled.sdb"));
-    EXPECT_TRUE(untitled.unsavedDocument());
-    EXPECT_FALSE(untitled.canCloseDocument());
+    EXPECT_EQ(std::pair(untitled.unsavedDocument(), untitled.canCloseDocument()), std::pair(true, false));
 }
 
 TEST(Upgrade, AnOlderSchemaGetsTheMissingColumnsAndKeepsItsRows)
