@@ -103,21 +103,18 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     const auto events = readIcs(f.calendarFile(), entry->reminderIdentifier());
     ASSERT_TRUE(events.has_value()) << "libical reads the calendar file";
     ASSERT_EQ(events->size(), 1);
-    const IcsEvent& event = events->front();
-    EXPECT_EQ(event.summary, QStringLiteral("Repotted Astro (Cactus)"));
-    EXPECT_EQ(event.start, QDateTime(day, QTime(7, 0)));
-    EXPECT_EQ(event.end, QDateTime(day.addDays(1), QTime(7, 0)));
+    EXPECT_EQ(std::tuple(events->front().summary, events->front().start, events->front().end),
+              std::tuple(QStringLiteral("Repotted Astro (Cactus)"), QDateTime(day, QTime(7, 0)),
+                         QDateTime(day.addDays(1), QTime(7, 0))));
 
     const QString identifier = entry->reminderIdentifier();
     auto reopened = f.reopen();
     ASSERT_EQ(reopened->logs().size(), 1u);
     Log* stored = reopened->logs().front().get();
-    EXPECT_EQ(stored->eventName(), QStringLiteral("Repotted"));
-    EXPECT_EQ(stored->reminderIdentifier(), identifier);
     ASSERT_NE(stored->cactus(), nullptr);
-    EXPECT_EQ(stored->cactus()->name(), QStringLiteral("Astro"));
     stored->hydrate();
-    EXPECT_EQ(stored->notes(), QStringLiteral("Into a 10 cm clay pot."));
+    EXPECT_EQ(QStringList({stored->eventName(), stored->reminderIdentifier(), stored->cactus()->name(), stored->notes()}),
+              QStringList({"Repotted", identifier, "Astro", "Into a 10 cm clay pot."}));
     EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM event WHERE name='Repotted'")), 1);
 }
 
