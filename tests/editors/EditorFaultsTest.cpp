@@ -92,9 +92,8 @@ TEST_F(CactusEditor, JustWateredMovesTheNextWateringAsTurningTheBoxOnDoes)
     for (const char* name : {"Gymno", "Fresh"}) {
         Cactus* stored = plantNamed(*reopened, QString::fromLatin1(name));
         ASSERT_NE(stored, nullptr) << name;
-        EXPECT_EQ(stored->lastWatered(), watered) << name << ": the minute shown, no hidden seconds";
-        EXPECT_EQ(stored->waterNext(), next) << name;
-        EXPECT_FALSE(stored->wateringDue()) << name;
+        EXPECT_EQ(std::tuple(stored->lastWatered(), stored->waterNext(), stored->wateringDue()), std::tuple(watered, next, false))
+            << name << ": last and next watering at the minute shown, no hidden seconds; not due";
     }
 }
 
@@ -266,8 +265,7 @@ TEST_F(WaterEditor, ClearingEitherEndOfANoWaterPeriodClearsThePeriod)
 
         auto reopened = f.reopen();
         Water* stored = reopened->waterWithName(QStringLiteral("Winter rest"));
-        EXPECT_EQ(stored->noWaterDDMM(1), 0) << box;
-        EXPECT_EQ(stored->noWaterDDMM(2), 0) << box;
+        EXPECT_EQ(std::pair(stored->noWaterDDMM(1), stored->noWaterDDMM(2)), (std::pair<int64_t, int64_t>(0, 0))) << box;
     }
 }
 
