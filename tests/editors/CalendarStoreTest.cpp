@@ -139,8 +139,7 @@ TEST_F(CalendarStoreTest, AllDayEventsUseDatesAndEndTheDayAfter)
     EXPECT_TRUE(text.contains("DTEND;VALUE=DATE:20261103")) << "07:00 to 07:00 next day covers two dates";
     auto back = store.eventWithIdentifier(event.identifier);
     ASSERT_TRUE(back);
-    EXPECT_TRUE(back->allDay);
-    EXPECT_EQ(back->start, QDateTime(QDate(2026, 11, 1), QTime(0, 0)));
+    EXPECT_EQ(std::pair(back->allDay, back->start), std::pair(true, QDateTime(QDate(2026, 11, 1), QTime(0, 0))));
 }
 
 TEST_F(CalendarStoreTest, EventMovesBetweenCalendarsWithItsIdentifier)
@@ -293,12 +292,8 @@ TEST_F(CalendarStoreTest, EventsOfOtherProgramsAreReadWithRelativeAlarmsAndZones
     const auto event = store.eventWithIdentifier(QStringLiteral("rel-1"));
     ASSERT_TRUE(event);
     const QDateTime start(QDate(2026, 4, 10), QTime(9, 0), QTimeZone::utc());
-    EXPECT_EQ(event->start, start);
-    EXPECT_EQ(event->end, start.addSecs(7200));
-    EXPECT_EQ(event->calendarIdentifier, QStringLiteral("other.ics"));
-    EXPECT_EQ(event->availability, CalendarEvent::Free);
-    ASSERT_EQ(event->alarms.size(), 1);
-    EXPECT_EQ(event->alarms[0], start.addSecs(-900));
+    EXPECT_EQ(std::tuple(event->calendarIdentifier, event->start, event->end, event->alarms, event->availability),
+              std::tuple(QStringLiteral("other.ics"), start, start.addSecs(7200), QList{start.addSecs(-900)}, CalendarEvent::Free));
     EXPECT_EQ(calendarList(store), (QStringList{QStringLiteral("Spinora|Spinora.ics"), QStringLiteral("other|other.ics")}))
         << "no name: the file's";
 }
