@@ -105,16 +105,13 @@ TEST_P(PhotoAddingInEditor, OkWhilePhotosArePreparedWaitsWithProgressAndStoresTh
     grid->addPhotosWithPaths(files); // what the open panel hands over
     EXPECT_TRUE(grid->imageSaveInProgress());
     EXPECT_TRUE(f.addingFolderExists()) << "prepared inside the package";
-    bool progressShown = false;
-    int progressMaximum = 0;
+    QString progressShown; // its name and maximum
     whenModalOpens<QProgressDialog>([&](QProgressDialog* progress) {
-        progressShown = progress->objectName() == QStringLiteral("addingPhotosProgress");
-        progressMaximum = progress->maximum();
+        progressShown = progress->objectName() + QLatin1Char('/') + QString::number(progress->maximum());
     });
     click(control<QPushButton>(editor.sheet.get(), "okButton"));
 
-    EXPECT_TRUE(progressShown) << "OK waited with visible progress";
-    EXPECT_EQ(progressMaximum, 7);
+    EXPECT_EQ(progressShown, QStringLiteral("addingPhotosProgress/7")) << "OK waited with visible progress";
     EXPECT_EQ(editor.sheet->result(), QDialog::Accepted);
     EXPECT_EQ(grid->lastRefusals(), QStringList{QStringLiteral("notes.jpg: the file is not a picture")});
     const std::vector<Image*> photos = editor.ownerPhotos();
