@@ -378,6 +378,8 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     EXPECT_FALSE(viewer.captionVisible()) << "no caption: hidden";
     QToolBar* toolbar = viewer.findChild<QToolBar*>();
     ASSERT_NE(toolbar, nullptr);
+    // The caption: {shown, being edited}.
+    auto caption = [&] { return std::pair(viewer.captionVisible(), viewer.captionEditable()); };
     auto press = [&](const char* name) {
         QAction* action = viewer.findChild<QAction*>(QLatin1String(name));
         QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
@@ -388,8 +390,7 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     EXPECT_EQ(viewer.image(), photos[0]) << "next of the last is the first";
 
     press("captionAction");
-    EXPECT_TRUE(viewer.captionVisible());
-    EXPECT_TRUE(viewer.captionEditable());
+    EXPECT_EQ(caption(), std::pair(true, true));
     QTest::keyClicks(viewer.findChild<QTextEdit*>(QStringLiteral("captionView")), QStringLiteral("First flower"));
     press("nextAction");
     EXPECT_EQ(viewer.image(), photos[1]);
@@ -400,9 +401,8 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
               1)
         << "stored before the next photo was shown";
     press("previousAction");
-    EXPECT_TRUE(viewer.captionVisible());
+    EXPECT_EQ(caption(), std::pair(true, false));
     EXPECT_EQ(viewer.captionText(), QStringLiteral("First flower"));
-    EXPECT_FALSE(viewer.captionEditable());
 
     // A click on the photo hides the caption, another shows it; while
     // editing, a click only ends the editing.
@@ -414,8 +414,7 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     press("captionAction");
     EXPECT_TRUE(viewer.captionEditable());
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(40, 50));
-    EXPECT_TRUE(viewer.captionVisible());
-    EXPECT_FALSE(viewer.captionEditable());
+    EXPECT_EQ(caption(), std::pair(true, false));
     EXPECT_EQ(image->lastClickPoint(), QPointF(image->mapTo(&viewer, QPoint(40, 50))));
 
     // The photo itself is drawn: its middle has the colour of the picture's middle.
