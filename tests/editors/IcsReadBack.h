@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <QTimeZone>
 
 #include <libical/ical.h>
@@ -31,33 +30,7 @@ struct IcsEvent {
     QString transp;
     QList<QDateTime> alarms; // absolute triggers, local time
     QString location;
-
-    // Whole events compare in one step; a failure prints both.
-    friend bool operator==(const IcsEvent&, const IcsEvent&) = default;
-    friend void PrintTo(const IcsEvent& e, std::ostream* out)
-    {
-        *out << '{' << e.summary.toStdString() << ", ";
-        PrintTo(e.start, out);
-        *out << " to ";
-        PrintTo(e.end, out);
-        *out << (e.allDay ? ", all day, " : ", ") << e.transp.toStdString() << ", alarms " << e.alarms.size();
-        for (const QDateTime& alarm : e.alarms) {
-            *out << ' ';
-            PrintTo(alarm, out);
-        }
-        *out << ", at " << e.location.toStdString() << '}';
-    }
 };
-
-// The events' summaries in alphabetical order.
-inline QStringList sortedSummaries(const QList<IcsEvent>& events)
-{
-    QStringList summaries;
-    for (const IcsEvent& event : events)
-        summaries << event.summary;
-    summaries.sort();
-    return summaries;
-}
 
 inline QDateTime icsLocal(icaltimetype t)
 {
