@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <tuple>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -29,6 +31,17 @@ struct LocaleScope {
     explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
     ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
 };
+
+// One field (`&SheetLine::label`, `value` or `valueText`) of the given lines
+// of a sheet, in the order asked.
+template <class Field>
+QStringList lineTexts(const RecordSheet& sheet, std::initializer_list<int> lines, Field field)
+{
+    QStringList texts;
+    for (int n : lines)
+        texts << std::invoke(field, sheet.line(n));
+    return texts;
+}
 
 } // namespace
 
@@ -58,10 +71,8 @@ TEST_F(PrintPagination, MarginsGiveInsetsOfAThirdAndAHalf)
                        QPageLayout::Point);
     view.knowsPageRange(layout);
     const QRectF r = view.printRect();
-    EXPECT_DOUBLE_EQ(r.x(), 36);
-    EXPECT_DOUBLE_EQ(r.y(), 20);
-    EXPECT_DOUBLE_EQ(r.width(), 612 - 36 - 20);
-    EXPECT_DOUBLE_EQ(r.height(), 792 - 20 - 10);
+    EXPECT_EQ(std::make_tuple(r.x(), r.y(), r.width(), r.height()),
+              std::make_tuple(36.0, 20.0, 612.0 - 36 - 20, 792.0 - 20 - 10));
     EXPECT_EQ(view.linesPerPage(), int((792 - 30) / 60));
 }
 
@@ -73,11 +84,9 @@ TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
     DatabasePrintView view(*document, DatabasePrintView::kLogSheet, stored);
     const double height = 10 * view.lineHeight() + 0.5;
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, height)), 3);
-    EXPECT_EQ(view.linesPerPage(), 10);
-    EXPECT_EQ(view.totalLines(), 17);
-    EXPECT_EQ(view.sheet()->line(0).value, "Repotted");
+    EXPECT_EQ(std::make_pair(view.linesPerPage(), view.totalLines()), std::make_pair(10, 17));
+    EXPECT_EQ(lineTexts(*view.sheet(), {0, 6}, &SheetLine::value), (QStringList{"Repotted", "No"}));
     EXPECT_EQ(view.sheet()->line(15).label, "Notes");
-    EXPECT_EQ(view.sheet()->line(6).value, "No");
     // A page too small for any sheet line prints one empty page instead of
     // counting pages for ever.
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, 2 * view.lineHeight() + 1)), 1);
@@ -113,28 +122,19 @@ TEST_F(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
     // 52 + 3 logs + (2 - 1) location + (3 - 1) notes.
     EXPECT_EQ(view->totalLines(), 58);
     EXPECT_EQ(sheet.line(2).photos.size(), 5u) << "a sixth photo stays off the sheet";
-    EXPECT_EQ(sheet.line(8).value, "Cephalocereus senilis (Old man cactus)");
     EXPECT_EQ(sheet.line(8).italicRange, std::make_pair(0, 21));
-    EXPECT_EQ(sheet.line(16).value, "None Scheduled");
-    EXPECT_EQ(sheet.line(26).value, "1,234.50") << "the C locale reads as US English";
-    // Four-digit years, though the locale's short dates have two.
-    EXPECT_EQ(sheet.line(18).value, "3/14/2019");
-    EXPECT_EQ(sheet.line(22).value, "2/2/2020");
-    EXPECT_EQ(sheet.line(30).label, "Location");
-    EXPECT_EQ(sheet.line(30).valueText(), "Greenhouse");
-    EXPECT_EQ(sheet.line(31).valueText(), "Bench 2");
+    // The money as the C locale reads it, as US English; four-digit years,
+    // though the locale's short dates have two.
+    EXPECT_EQ(lineTexts(sheet, {8, 16, 26, 18, 22}, &SheetLine::value),
+              (QStringList{"Cephalocereus senilis (Old man cactus)", "None Scheduled", "1,234.50", "3/14/2019", "2/2/2020"}));
     const int block = 32; // 30 + two location lines
-    EXPECT_EQ(sheet.line(block + 1).label, "Height");
-    EXPECT_EQ(sheet.line(block + 15).label, "Pot Material");
-    EXPECT_EQ(sheet.line(block + 15).value, "Plastic");
-    EXPECT_EQ(sheet.line(block + 17).label, "Notes");
-    EXPECT_EQ(sheet.line(block + 19).valueText(), "Three");
+    EXPECT_EQ(lineTexts(sheet, {30, block + 1, block + 15, block + 17, block + 18 + 3}, &SheetLine::label),
+              (QStringList{"Location", "Height", "Pot Material", "Notes", "Log History"}));
+    EXPECT_EQ(lineTexts(sheet, {30, 31, block + 19}, &SheetLine::valueText), (QStringList{"Greenhouse", "Bench 2", "Three"}));
     EXPECT_TRUE(sheet.line(block + 17 + 3).isEmpty());
-    EXPECT_EQ(sheet.line(block + 18 + 3).label, "Log History");
     // Logs newest first: the note (type 1) with its missing note summary, then the two others.
-    EXPECT_EQ(sheet.line(block + 20 + 3).value, "Flowered No Notes");
-    EXPECT_EQ(sheet.line(block + 20 + 4).value, "Flowered");
-    EXPECT_EQ(sheet.line(block + 20 + 5).value, "No Event Name");
+    EXPECT_EQ(lineTexts(sheet, {block + 15, block + 20 + 3, block + 20 + 4, block + 20 + 5}, &SheetLine::value),
+              (QStringList{"Plastic", "Flowered No Notes", "Flowered", "No Event Name"}));
     EXPECT_TRUE(sheet.line(block + 20 + 5).logEntry);
     EXPECT_TRUE(cactus->isHydrated());
     view.reset();
@@ -149,23 +149,20 @@ TEST_F(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
     DatabasePrintView view(*document, DatabasePrintView::kWaterSheet, stored);
     view.knowsPageRange(bareLayout(800, 1000));
     const RecordSheet& sheet = *view.sheet();
-    EXPECT_EQ(sheet.line(2).value, "2 weeks");
-    EXPECT_EQ(sheet.line(10).value, stored->waterLine(0));
+    EXPECT_EQ(lineTexts(sheet, {2, 10}, &SheetLine::value), (QStringList{"2 weeks", stored->waterLine(0)}));
     EXPECT_TRUE(sheet.line(11).isEmpty());
-    EXPECT_EQ(sheet.line(12).label, "Next Watering");
-    EXPECT_EQ(sheet.line(14).label, "Notes");
-    EXPECT_EQ(sheet.line(16).label, "Cacti To Water");
     // 17 + 1 period + 1 line that says "None": the last line must not be cut off.
     ASSERT_EQ(view.totalLines(), 19);
-    EXPECT_EQ(sheet.line(18).label, "None");
+    EXPECT_EQ(lineTexts(sheet, {12, 14, 16, 18}, &SheetLine::label),
+              (QStringList{"Next Watering", "Notes", "Cacti To Water", "None"}));
 
     Cactus* plant = addPlant(*document, QStringLiteral("Bishop's cap"));
     plant->setScientificName(QStringLiteral("Astrophytum myriostigma"));
     stored->addCactus(plant);
     view.knowsPageRange(bareLayout(800, 1000));
-    EXPECT_EQ(view.sheet()->line(18).label, "Bishop's cap");
-    EXPECT_EQ(view.sheet()->line(18).value, "Astrophytum myriostigma");
-    EXPECT_EQ(view.sheet()->line(18).italicRange, std::make_pair(0, 23));
+    const SheetLine& plantLine = view.sheet()->line(18);
+    EXPECT_EQ(std::tie(plantLine.label, plantLine.value, plantLine.italicRange),
+              std::make_tuple(QString("Bishop's cap"), QString("Astrophytum myriostigma"), std::make_pair(0, 23)));
 }
 
 TEST(PrintFormats, FourDigitYearsAndMoneyInTheUsersLocale)
@@ -177,9 +174,8 @@ TEST(PrintFormats, FourDigitYearsAndMoneyInTheUsersLocale)
         const SheetFormats formats;
         EXPECT_EQ(formats.shortDate(date), "3/14/2019");
         EXPECT_TRUE(formats.mediumDateShortTime(date).startsWith("Mar 14, 2019 9:05")) << formats.mediumDateShortTime(date).toStdString();
-        EXPECT_EQ(formats.money(1234567.5), "1,234,567.50");
-        EXPECT_EQ(formats.money(0), "0.00");
-        EXPECT_EQ(formats.count(1500), "1,500");
+        EXPECT_EQ((QStringList{formats.money(1234567.5), formats.money(0), formats.count(1500)}),
+                  (QStringList{"1,234,567.50", "0.00", "1,500"}));
     }
     {
         LocaleScope scope(QLocale(QLocale::German, QLocale::Germany));
