@@ -77,16 +77,15 @@ TEST_F(CactusList, RowsInNameOrderWithTheirTexts)
     const ListFormats formats;
 
     // No scientific name: a space, then the common name in parentheses.
-    EXPECT_EQ(list.secondTextForCell(0), " (Golden Barrel)");
-    EXPECT_EQ(list.secondTextForCell(1), "Astrophytum asterias");
-    EXPECT_EQ(list.secondTextForCell(2), "Opuntia microdasys (Bunny Ears)");
-    EXPECT_EQ(list.italicTextRangeForCell(2).location, 0);
-    EXPECT_EQ(list.italicTextRangeForCell(2).length, 18);
+    EXPECT_EQ(columnTexts(list, &CellDataSource::secondTextForCell),
+              (QStringList{" (Golden Barrel)", "Astrophytum asterias", "Opuntia microdasys (Bunny Ears)"}));
+    const auto italic = list.italicTextRangeForCell(2);
+    EXPECT_EQ(std::make_pair(italic.location, italic.length), std::make_pair(0, 18));
     EXPECT_EQ(list.italicTextRangeForCell(0).length, 0);
 
     // The newest log first, then the one before.
-    EXPECT_EQ(list.thirdTextForCell(0), "Flowered " + formats.date(day(2026, 5, 2)));
-    EXPECT_EQ(list.fourthTextForCell(0), "Repotted " + formats.date(day(2026, 3, 10)));
+    EXPECT_EQ((QStringList{list.thirdTextForCell(0), list.fourthTextForCell(0)}),
+              (QStringList{"Flowered " + formats.date(day(2026, 5, 2)), "Repotted " + formats.date(day(2026, 3, 10))}));
     EXPECT_EQ(list.firstExtraColumnForCell(0), "Age: 3 years");
     EXPECT_TRUE(list.firstExtraColumnForCell(1).isNull());
     EXPECT_EQ(list.secondExtraColumnForCell(1), "Date Acquired: " + formats.date(day(2025, 8, 3)));
@@ -111,10 +110,8 @@ TEST_F(CactusList, SpeciesSectionsAreTallerAndTheBandNamesTheTopSection)
     // Species order, the plants without one ("#") first.
     ASSERT_EQ(firstTexts(list), QStringList({"Alpha", "Mid", "Beta", "Zed"}));
     EXPECT_EQ(list.sectionHeading(0), "#");
-    EXPECT_EQ(rowHeight(list, 0), 143);
-    EXPECT_EQ(rowHeight(list, 1), 143);
-    EXPECT_EQ(rowHeight(list, 2), 143);
-    EXPECT_EQ(rowHeight(list, 3), 120); // same species as the row above
+    // The last row has the same species as the row above.
+    EXPECT_EQ(rowHeights(list), (QList<int>{143, 143, 143, 120}));
     EXPECT_TRUE(list.sectionHeadingView()->isVisible());
     EXPECT_EQ(list.sectionHeadingView()->height(), 23);
 
@@ -122,8 +119,7 @@ TEST_F(CactusList, SpeciesSectionsAreTallerAndTheBandNamesTheTopSection)
     setSortBySpecies(false);
     document_->sortCacti();
     list.refreshData(std::nullopt);
-    for (int row = 0; row < list.numberOfRows(); ++row)
-        EXPECT_EQ(rowHeight(list, row), 120) << row;
+    EXPECT_EQ(rowHeights(list), (QList<int>{120, 120, 120, 120}));
     EXPECT_FALSE(list.sectionHeadingView()->isVisible());
 }
 
@@ -202,18 +198,17 @@ TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
     ASSERT_EQ(copy->logs().size(), 2u);
     EXPECT_EQ(copy->logs()[0]->eventName(), "Flowered");
     EXPECT_EQ(copy->logs()[0]->images().size(), 1u);
-    // The sources keep what they had.
-    EXPECT_EQ(alpha_->images().size(), 1u);
-    EXPECT_EQ(alpha_->logs().size(), 2u);
+    // The sources keep what they had (photos, logs).
+    EXPECT_EQ(std::make_pair(alpha_->images().size(), alpha_->logs().size()), std::make_pair(size_t(1), size_t(2)));
     // The photo is copied byte for byte: no second compression.
     EXPECT_EQ(readFile(copy->images()[0]->photoFile()), readFile(alpha_->images()[0]->photoFile()));
     EXPECT_NE(copy->images()[0]->photoFile(), alpha_->images()[0]->photoFile());
     const int64_t copyKey = copy->primaryKey();
 
     SpinoraDatabase* reopened = reopen();
-    EXPECT_EQ(reopened->cacti().size(), 5u);
-    EXPECT_EQ(reopened->logs().size(), 4u);
-    EXPECT_EQ(reopened->images().size(), 4u);
+    // Cacti, logs and photos.
+    EXPECT_EQ((std::vector{reopened->cacti().size(), reopened->logs().size(), reopened->images().size()}),
+              (std::vector<size_t>{5, 4, 4}));
     for (const auto& cactus : reopened->cacti()) {
         if (cactus->primaryKey() != copyKey)
             continue;
@@ -334,9 +329,9 @@ TEST_F(CactusList, DeleteAsksFirstAndCtrlZTakesItBackAsAnEditorsSave)
     QTest::keyClick(list.tableView(), Qt::Key_Delete);
     QMessageBox* question = list.deleteConfirmation();
     ASSERT_TRUE(question);
-    EXPECT_EQ(question->text(), "WARNING");
-    EXPECT_EQ(question->informativeText(), "Deleting these cacti will also delete all their associated logs");
-    EXPECT_EQ(question->defaultButton()->text(), "Cancel");
+    // Its text, informative text and default button.
+    EXPECT_EQ((QStringList{question->text(), question->informativeText(), question->defaultButton()->text()}),
+              (QStringList{"WARNING", "Deleting these cacti will also delete all their associated logs", "Cancel"}));
     QTest::mouseClick(question->findChild<QPushButton*>("Cancel"), Qt::LeftButton);
     EXPECT_EQ(list.numberOfRows(), 3);
     EXPECT_EQ(document_->logs().size(), 2u);

@@ -115,15 +115,23 @@ SpinoraDatabase* ViewsFixture::reopen()
 
 QStringList firstTexts(const ManagingViewController& list)
 {
+    return columnTexts(list, &CellDataSource::firstTextForCell);
+}
+
+QStringList columnTexts(const ManagingViewController& list, QString (CellDataSource::*text)(int) const)
+{
     QStringList texts;
     for (int row = 0; row < list.numberOfRows(); ++row)
-        texts << list.firstTextForCell(row);
+        texts << (list.*text)(row);
     return texts;
 }
 
-int rowHeight(const ManagingViewController& list, int row)
+QList<int> rowHeights(const ManagingViewController& list)
 {
-    return list.tableView()->visualRect(list.tableView()->model()->index(row, 0)).height();
+    QList<int> heights;
+    for (int row = 0; row < list.numberOfRows(); ++row)
+        heights << list.tableView()->visualRect(list.tableView()->model()->index(row, 0)).height();
+    return heights;
 }
 
 void selectRows(const ManagingViewController& list, std::initializer_list<int> rows)

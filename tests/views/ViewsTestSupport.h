@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellDataSource.h"
 #include "DocumentWindow.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
@@ -44,9 +45,11 @@ protected:
     std::unique_ptr<DocumentWindow> window_;
 };
 
-// The first texts of a list's rows, a row's height, and a selection of rows.
+// The first texts of a list's rows, one text of every row (such as
+// `&CellDataSource::secondTextForCell`), the rows' heights, and a selection of rows.
 QStringList firstTexts(const ManagingViewController& list);
-int rowHeight(const ManagingViewController& list, int row);
+QStringList columnTexts(const ManagingViewController& list, QString (CellDataSource::*text)(int) const);
+QList<int> rowHeights(const ManagingViewController& list);
 void selectRows(const ManagingViewController& list, std::initializer_list<int> rows);
 
 // Seconds of a local day at noon (dates in the lists are days).

@@ -36,6 +36,15 @@ namespace {
 using WaterList = ViewsFixture;
 using LogList = ViewsFixture;
 
+// For each row of the list: whether it starts a section.
+std::vector<bool> sectionStarts(const ManagingViewController& list)
+{
+    std::vector<bool> starts;
+    for (int row = 0; row < list.numberOfRows(); ++row)
+        starts.push_back(list.isSectionHeadingCell(row));
+    return starts;
+}
+
 } // namespace
 
 TEST_F(WaterList, NeverWateredReadsNeverAndIsFoundByItAndDeleteAsksNothing)
@@ -50,8 +59,7 @@ TEST_F(WaterList, NeverWateredReadsNeverAndIsFoundByItAndDeleteAsksNothing)
     EXPECT_EQ(list.secondTextForCell(2), "Last Watered: Never");
     EXPECT_EQ(list.backgroundImageForCell(1), "reminder_cell_background");
     EXPECT_TRUE(list.backgroundImageForCell(0).isNull());
-    for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(rowHeight(list, row), 60);
+    EXPECT_EQ(rowHeights(list), (QList<int>{60, 60, 60}));
 
     QTest::keyClicks(w.searchField(), "never");
     EXPECT_EQ(firstTexts(list), QStringList({"Winter rest"}));
@@ -196,13 +204,11 @@ TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitles)
     w.selectTab(2);
     LogViewController& list = *w.logList();
     ASSERT_EQ(firstTexts(list), QStringList({"Ordered grit", "Alpha", "Alpha", "Alpha"}));
-    const QString titles[] = {"2026 - May", "2026 - May", "2026 - April", "2026 - March"};
-    const bool starts[] = {true, false, true, true};
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(list.sectionHeading(row), titles[row]) << row;
-        EXPECT_EQ(list.isSectionHeadingCell(row), starts[row]) << row;
-        EXPECT_EQ(rowHeight(list, row), starts[row] ? 83 : 60) << row;
-    }
+    EXPECT_EQ(columnTexts(list, &CellDataSource::sectionHeading),
+              (QStringList{"2026 - May", "2026 - May", "2026 - April", "2026 - March"}));
+    // The rows that start a section are taller.
+    EXPECT_EQ(sectionStarts(list), (std::vector<bool>{true, false, true, true}));
+    EXPECT_EQ(rowHeights(list), (QList<int>{83, 60, 83, 83}));
     EXPECT_EQ(list.sectionHeadingForMonthKey(202613), "2026");
 
     // Searching the date text and the plant's name.
@@ -304,7 +310,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
 
         ASSERT_EQ(list->numberOfRows(), 2);
         EXPECT_EQ(list->secondTextForCell(0), flowered);
-        EXPECT_TRUE(list->isSectionHeadingCell(0) && list->isSectionHeadingCell(1)) << "one section per month";
+        EXPECT_EQ(sectionStarts(*list), (std::vector<bool>{true, true})) << "one section per month";
         EXPECT_NE(list->imageForCell(1), nullptr);
         EXPECT_EQ(list->backgroundImageForCell(1), QStringLiteral("reminder_cell_background"));
         EXPECT_EQ(list->tableView()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Event"));
