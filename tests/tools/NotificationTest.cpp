@@ -96,11 +96,9 @@ TEST_F(Notify, DuePlantsGiveOneNotificationWhoseOpenActionShowsTheWateringTab)
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QList<QJsonObject> all = calls();
     ASSERT_EQ(all.size(), 1);
-    EXPECT_EQ(all[0]["summary"].toString(), "2 plants to water today");
-    EXPECT_EQ(all[0]["body"].toString(), "Ball, Spike");
-    EXPECT_EQ(all[0]["icon"].toString(), "org.spinora.Spinora");
-    EXPECT_EQ(all[0]["app_name"].toString(), "Spinora");
-    EXPECT_EQ(all[0]["desktop_entry"].toString(), "org.spinora.Spinora");
+    const auto text = [&all](const char* field) { return all[0][field].toString(); };
+    EXPECT_EQ((QStringList{text("summary"), text("body"), text("icon"), text("app_name"), text("desktop_entry")}),
+              (QStringList{"2 plants to water today", "Ball, Spike", "org.spinora.Spinora", "Spinora", "org.spinora.Spinora"}));
     EXPECT_EQ(all[0]["actions"].toArray(), QJsonArray({"default", "Open", "open", "Open"}));
     // The app is started detached: its note may come a moment after the tool exits.
     QElapsedTimer clock;
