@@ -49,4 +49,12 @@ inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
             QString::fromUtf8(process->readAllStandardOutput()), QString::fromUtf8(process->readAllStandardError())};
 }
 
+// A run that must succeed: on failure the test shows the command and what it said.
+inline Result cliOk(const QStringList& arguments, const QByteArray& timeZone = {})
+{
+    Result result = cli(arguments, timeZone);
+    EXPECT_EQ(result.exitCode, 0) << arguments.join(' ').toStdString() << ": " << result.err.toStdString();
+    return result;
+}
+
 } // namespace spinora::test

@@ -34,8 +34,7 @@ TEST(Cli, NewThenInfoCountsTheTemplatesRecordsAndNeitherOverwritesNorCreates)
     TempFolder folder;
     const QString path = folder.file("Garden.sdb");
     EXPECT_EQ(cli({"new", path}).exitCode, 0);
-    const Result info = cli({"info", path});
-    EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+    const Result info = cliOk({"info", path});
     for (const char* line : {"schema: 3\n", "cacti: 0\n", "watering: 0\n", "logs: 0\n", "events: 6\n", "images: 0\n"})
         EXPECT_TRUE(info.out.contains(line)) << line << info.out.toStdString();
     EXPECT_TRUE(info.out.contains(QRegularExpression("species: [1-9][0-9]\n")));
@@ -84,9 +83,8 @@ TEST(Cli, SampleAndListInTheCollectionsOrder)
 TEST(Cli, NextWateringInTwoTimeZones)
 {
     for (const QByteArray& zone : {QByteArray("UTC"), QByteArray("Europe/Berlin"), QByteArray("America/New_York")}) {
-        Result r = cli({"next-watering", "--last", "2026-12-10 09:30", "--every", "2", "--unit", "3", "--no-water",
-                        "12-15:01-15"}, zone);
-        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        Result r = cliOk({"next-watering", "--last", "2026-12-10 09:30", "--every", "2", "--unit", "3", "--no-water",
+                          "12-15:01-15"}, zone);
         EXPECT_EQ(r.out, QString("2027-01-16 09:30\n")) << zone.constData();
         r = cli({"next-watering", "--last", "2026-03-28 02:30", "--every", "1", "--unit", "2"}, zone);
         EXPECT_EQ(r.out, QString("2026-03-29 %1\n").arg(zone == "Europe/Berlin" ? "03:30" : "02:30"))
@@ -107,12 +105,10 @@ TEST(Cli, ExportImportCsvAndReportTheirStatus)
     const QString target = folder.file("T.sdb");
     ASSERT_EQ(cli({"sample", source, "--cacti", "4", "--photos", "2"}).exitCode, 0);
     ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
-    const Result exported = cli({"export-sdbi", source, folder.file("s.sdbi"), "--type", "1"});
-    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    const Result exported = cliOk({"export-sdbi", source, folder.file("s.sdbi"), "--type", "1"});
     EXPECT_TRUE(exported.out.contains("status: 0"));
     EXPECT_TRUE(exported.err.contains("progress: 50%"));
-    const Result imported = cli({"import", target, folder.file("s.sdbi"), "--type", "1"});
-    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    cliOk({"import", target, folder.file("s.sdbi"), "--type", "1"});
     EXPECT_TRUE(cli({"info", target}).out.contains("cacti: 4\n"));
 
     writeFile(folder.file("bad.sdbi"), "not a database");
@@ -134,8 +130,7 @@ TEST(Cli, ExportImportCsvAndReportTheirStatus)
     ASSERT_EQ(cli({"new", folder.file("C.sdb"), "--empty"}).exitCode, 0);
     EXPECT_EQ(cli({"import", folder.file("C.sdb"), folder.file("c.csv")}).exitCode, 0);
     EXPECT_TRUE(cli({"info", folder.file("C.sdb")}).out.contains("cacti: 4\n"));
-    const Result report = cli({"report", source, folder.file("r.html"), "--size", "3"});
-    EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
+    cliOk({"report", source, folder.file("r.html"), "--size", "3"});
     EXPECT_TRUE(readFile(folder.file("r.html")).contains("width:1165px;"));
     EXPECT_TRUE(QFileInfo::exists(folder.file("r_photos/Spinora.jpg")));
     EXPECT_EQ(cli({"report", source, folder.file("r.html"), "--size", "5"}).exitCode, 2);
@@ -146,15 +141,13 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
     TempFolder folder;
     const QString empty = folder.file("E.sdb");
     ASSERT_EQ(cli({"new", empty, "--empty"}).exitCode, 0);
-    const Result none = cli({"stats", empty});
-    EXPECT_EQ(none.exitCode, 0) << none.err.toStdString();
+    const Result none = cliOk({"stats", empty});
     EXPECT_EQ(none.out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
                         "reminders_due: 0\ntotal_value: 0.00\n");
 
     const QString sample = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", sample, "--cacti", "20", "--watering", "3", "--logs", "7", "--photos", "4"}).exitCode, 0);
-    const Result stats = cli({"stats", sample});
-    EXPECT_EQ(stats.exitCode, 0) << stats.err.toStdString();
+    const Result stats = cliOk({"stats", sample});
     for (const char* line : {"cacti: 20\n", "watering: 3\n", "logs: 7\n", "photos: 4\n", "species: 16\n",
                              "reminders_due: 0\n"})
         EXPECT_TRUE(stats.out.contains(line)) << line << stats.out.toStdString();
@@ -180,8 +173,7 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
         return match.hasMatch() ? match.captured(1).toInt() : -1;
     };
     // 30 plants, 6 to an A4 page and 5 to a Letter page.
-    const Result list = cli({"print", sample, folder.file("list.pdf")});
-    EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+    const Result list = cliOk({"print", sample, folder.file("list.pdf")});
     EXPECT_EQ(list.out, folder.file("list.pdf") + ": 5 pages\n");
     EXPECT_EQ(pages(folder.file("list.pdf")), 5);
     EXPECT_EQ(cli({"print", sample, folder.file("letter.pdf"), "--page-size", "Letter"}).exitCode, 0);
@@ -191,12 +183,10 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
     EXPECT_EQ(pages(folder.file("found.pdf")), 2) << "Plant 20 to Plant 29: 10 plants";
     for (const char* screen : {"1", "2", "3", "4", "5"}) {
         const QString out = folder.file(QStringLiteral("screen%1.pdf").arg(screen));
-        const Result printed = cli({"print", sample, out, "--screen", screen});
-        EXPECT_EQ(printed.exitCode, 0) << screen << printed.err.toStdString();
+        cliOk({"print", sample, out, "--screen", screen});
         EXPECT_GE(pages(out), 1) << screen;
     }
-    const Result sheet = cli({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
-    EXPECT_EQ(sheet.exitCode, 0) << sheet.err.toStdString();
+    cliOk({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
     // A label for each plant the search finds, 24 to an A4 sheet and 30 to a
     // Letter sheet; the collection is only read.
     const TreeSnapshot before = snapshot(sample);
@@ -288,8 +278,7 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
         EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(refused.err.contains("Add --force to replace it.")) << refused.err.toStdString();
         EXPECT_TRUE(snapshot(arguments[2]) == before) << arguments.join(' ').toStdString();
-        const Result forced = cli(arguments + QStringList{"--force"});
-        EXPECT_EQ(forced.exitCode, 0) << arguments.join(' ').toStdString() << forced.err.toStdString();
+        cliOk(arguments + QStringList{"--force"});
     }
     EXPECT_EQ(cactusCount(folder.file("Other.sdb")), 3);
     EXPECT_TRUE(readFile(folder.file("r.html")).contains("Cacti Report"));
