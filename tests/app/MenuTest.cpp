@@ -58,13 +58,11 @@ TEST_F(MenuTest, ImportAndExportAreEnabledExactlyWhileACollectionIsOpen)
     QAction* exportTo = app_->exportToMenu()->menuAction();
     QList<bool> heard;
     QObject::connect(app_.get(), &SpinoraAppDelegate::importExportAvailabilityChanged, [&heard](bool on) { heard << on; });
-    EXPECT_FALSE(importFrom->isEnabled());
-    EXPECT_FALSE(exportTo->isEnabled());
+    EXPECT_EQ(std::make_pair(importFrom->isEnabled(), exportTo->isEnabled()), std::make_pair(false, false));
 
     SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(first);
     ASSERT_NE(a, nullptr);
-    EXPECT_TRUE(importFrom->isEnabled());
-    EXPECT_TRUE(exportTo->isEnabled());
+    EXPECT_EQ(std::make_pair(importFrom->isEnabled(), exportTo->isEnabled()), std::make_pair(true, true));
     SpinoraDatabase* b = app_->openDocumentWithContentsOfURL(second);
     // Both windows show the same two menus.
     EXPECT_TRUE(topMenu(windowOf(a), "fileMenu")->actions().contains(importFrom));
@@ -75,8 +73,7 @@ TEST_F(MenuTest, ImportAndExportAreEnabledExactlyWhileACollectionIsOpen)
     EXPECT_TRUE(importFrom->isEnabled()) << "one collection is still open";
     windowOf(b)->close();
     settle();
-    EXPECT_FALSE(importFrom->isEnabled());
-    EXPECT_FALSE(exportTo->isEnabled());
+    EXPECT_EQ(std::make_pair(importFrom->isEnabled(), exportTo->isEnabled()), std::make_pair(false, false));
     EXPECT_EQ(heard.last(), false);
 
     // A collection that fails to open does not leave them enabled.

@@ -91,8 +91,7 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
         refreshesWhileOpen = listA.refreshes + listB.refreshes;
     });
     EXPECT_EQ(refreshesWhileOpen, 0) << "nothing is re-sorted before the window closes";
-    EXPECT_EQ(listA.refreshes, 1);
-    EXPECT_EQ(listB.refreshes, 1);
+    EXPECT_EQ(std::make_pair(listA.refreshes, listB.refreshes), std::make_pair(1, 1));
     EXPECT_EQ(cactusNames(*a), (QStringList{"Charlie", "Bravo", "Alpha"})) << "by species: Astrophytum, Gymnocalycium, Mammillaria";
     EXPECT_EQ(cactusNames(*b), (QStringList{"Charlie", "Bravo", "Alpha"}));
     EXPECT_TRUE(appSettings()->value(QStringLiteral("sortBySpecies")).toBool());
@@ -103,8 +102,7 @@ TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
     app_->getPreferences().reload();
     presentAndClose(window);
     EXPECT_FALSE(window->defaultsAddedCheckBox()->isChecked());
-    EXPECT_EQ(listA.refreshes, 1);
-    EXPECT_EQ(listB.refreshes, 1);
+    EXPECT_EQ(std::make_pair(listA.refreshes, listB.refreshes), std::make_pair(1, 1));
 
     // Closing from the window manager counts as closing too.
     whenModalOpens<PreferencesWindow>([&](PreferencesWindow* shown) {

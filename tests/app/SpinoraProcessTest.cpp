@@ -168,8 +168,7 @@ TEST_F(TerminationTest, ATerminationSignalWritesEveryChangeBeforeExit)
 
         ::kill(static_cast<pid_t>(process.processId()), signal);
         ASSERT_TRUE(process.waitForFinished(20000));
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << signal;
-        EXPECT_EQ(process.exitCode(), 0) << signal;
+        EXPECT_EQ(std::make_pair(process.exitStatus(), process.exitCode()), std::make_pair(QProcess::NormalExit, 0)) << signal;
         EXPECT_EQ(queryInt(db, QStringLiteral("SELECT count(*) FROM cactus WHERE name='%1'").arg(name)), 1) << signal;
     }
 }
