@@ -286,8 +286,8 @@ bool ManagingViewController::handleSearch(const QString& text)
         searchPending_ = true;
         return false;
     }
-    const bool refillAtOnce = search_.arrayEmptiedSinceFilled(document_) && isShownInWindow() &&
-                              !document_.logsLoadingBehind() && search_.recordCount(document_) <= kRefillKeys;
+    const bool refillAtOnce = search_.arrayEmptiedSinceFilled(document_) && !document_.logsLoadingBehind() &&
+                              search_.recordCount(document_) <= kRefillKeys;
     searchPending_ = !search_.apply(document_, text, refillAtOnce ? -1 : kKeysPerStep);
     if (searchPending_)
         prepareSearchSoon();
