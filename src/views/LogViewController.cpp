@@ -46,7 +46,16 @@ const std::vector<Log*>& LogViewController::sourceList() const
 
 int LogViewController::numberOfRows() const
 {
+    if (waitsForRecords())
+        return 0;
     return static_cast<int>(sourceList().size());
+}
+
+bool LogViewController::waitsForRecords() const
+{
+    // A plant's history is opened from its editor, which has waited for the
+    // logs already.
+    return !historyScreen_ && document().logsLoadingBehind();
 }
 
 Log* LogViewController::logAt(int row) const

@@ -26,6 +26,7 @@ public:
 
     Log* logAt(int row) const;
     int numberOfRows() const override;
+    bool waitsForRecords() const override;
 
     void handleAddButton() override;
     void handleDeleteButton() override;

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
@@ -286,6 +287,11 @@ bool ManagingViewController::handleSearch(const QString& text)
         searchPending_ = true;
         return false;
     }
+    if (waitsForRecords()) {
+        // Searched when the records arrive (the document refreshes the list).
+        searchPending_ = true;
+        return false;
+    }
     const bool refillAtOnce = search_.arrayEmptiedSinceFilled(document_) && !document_.logsLoadingBehind() &&
                               search_.recordCount(document_) <= kRefillKeys;
     searchPending_ = !search_.apply(document_, text, refillAtOnce ? -1 : kKeysPerStep);
@@ -351,6 +357,21 @@ void ManagingViewController::reloadRows()
     model->title = headerTitle();
     model->reset();
     setSortIndicator();
+    showLoadingNotice(waitsForRecords());
+}
+
+void ManagingViewController::showLoadingNotice(bool shown)
+{
+    if (!shown && !loadingNotice_)
+        return;
+    if (!loadingNotice_) {
+        loadingNotice_ = new QLabel(localized("Loading…"), tableView_->viewport());
+        loadingNotice_->setObjectName(QStringLiteral("LoadingNotice"));
+        loadingNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* centred = new QVBoxLayout(tableView_->viewport());
+        centred->addWidget(loadingNotice_, 0, Qt::AlignCenter);
+    }
+    loadingNotice_->setVisible(shown);
 }
 
 void ManagingViewController::setSortIndicator()

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAbstractItemModel;
+class QLabel;
 class QMenu;
 class QTimer;
 
@@ -64,6 +65,10 @@ public:
     ThumbnailCache& thumbnails() const { return thumbnails_; }
 
     virtual int numberOfRows() const = 0;
+    // True while the list's records are still read behind the first screen
+    // of a large collection: it then shows "Loading…" and no rows, so that
+    // showing it does not wait for them. It fills when they arrive.
+    virtual bool waitsForRecords() const { return false; }
     // False while the list is being made or destroyed.
     bool isReady() const { return ready_; }
 
@@ -144,6 +149,7 @@ private:
     void buildContextMenu();
     void headerClicked();
     void setSortIndicator();
+    void showLoadingNotice(bool shown);
 
     SpinoraDatabase& document_;
     ThumbnailCache& thumbnails_;
@@ -166,6 +172,8 @@ private:
     QTimer* prepareTimer_ = nullptr;
     // The current search text waits for its keys; it runs once they are made.
     bool searchPending_ = false;
+    // Made when the list first has to wait for its records.
+    QLabel* loadingNotice_ = nullptr;
     bool sectionsShown_ = false;
     bool ready_ = false;
     int clickedRow_ = -1;
