@@ -25,7 +25,6 @@ public:
         ServeNoLength,  // 200 without Content-Length, the payload, then close
         CloseHalfWay,   // announces the payload, sends half of it, closes
         NotFound,       // 404 with an HTML page
-        ServerError,    // 500 with an HTML page
         Silent,         // reads the request and never answers
         StallHalfWay,   // sends half of the payload and then nothing
         CloseOnBody,    // closes the connection once part of the body has come
@@ -124,11 +123,8 @@ private:
             QTimer::singleShot(50, socket, [socket] { socket->abort(); });
             break;
         case Behaviour::NotFound:
-        case Behaviour::ServerError:
-            socket->write((behaviour_ == Behaviour::NotFound ? "HTTP/1.1 404 Not Found\r\n"
-                                                              : "HTTP/1.1 500 Internal Server Error\r\n") +
-                          QByteArray("Content-Type: text/html\r\nContent-Length: ") + QByteArray::number(html.size()) +
-                          "\r\nConnection: close\r\n\r\n" + html);
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: " +
+                          QByteArray::number(html.size()) + "\r\nConnection: close\r\n\r\n" + html);
             socket->disconnectFromHost();
             break;
         case Behaviour::StallHalfWay:

