@@ -52,7 +52,6 @@ public:
         }
         return false;
     }
-    QProcess& process() { return process_; }
 
 private:
     QProcess process_;
