@@ -67,7 +67,6 @@ TEST_F(Download, StoresTheBodyAtTheImportPathOverAnEarlierFileWithProgress)
     downloader.downloadURL(peer.address() + "/spinora.sdbi");
     ASSERT_TRUE(waitFor([&] { return recorder.ended(); }));
     ASSERT_EQ(recorder.finishes, 1) << recorder.error->description.toStdString();
-    EXPECT_EQ(peer.requestLine(), "GET /spinora.sdbi HTTP/1.1");
     EXPECT_EQ(readFile(WorkFiles::importDatabase()), payload);
     EXPECT_FALSE(QFile::exists(WorkFiles::importDatabase() + ".part"));
     ASSERT_FALSE(recorder.progress.empty());
@@ -186,7 +185,6 @@ protected:
                                     file + "\r\n--" + boundary +
                                     "\r\nContent-Disposition: form-data; name=\"button\"\r\n\r\nRestore/Import\r\n--" +
                                     boundary + "--\r\n";
-        EXPECT_EQ(peer.requestLine(), "POST / HTTP/1.1");
         EXPECT_EQ(peer.header("Content-Length").toLongLong(), expected.size());
         EXPECT_TRUE(peer.lastBody == expected) << "body of " << peer.lastBody.size() << " bytes, expected " << expected.size();
     }
