@@ -310,8 +310,6 @@ TEST_F(CactusList, DeleteAsksFirstAndCtrlZTakesItBackAsAnEditorsSave)
     CactusViewController& list = *w.cactusList();
     QAction* undo = w.undoActions().undoAction();
     QAction* redo = w.undoActions().redoAction();
-    EXPECT_FALSE(undo->isEnabled());
-    EXPECT_EQ(undo->text(), "Undo");
 
     list.tableView()->setFocus();
     selectRows(list, {0, 1});

@@ -55,7 +55,6 @@ TEST_F(WaterList, NeverWateredReadsNeverAndIsFoundByItAndDeleteAsksNothing)
     QTest::keyClicks(w.searchField(), "never");
     EXPECT_EQ(firstTexts(list), QStringList({"Winter rest"}));
     w.searchField()->clear();
-    EXPECT_EQ(list.numberOfRows(), 3);
 
     // Delete removes the selected schedules at once.
     list.tableView()->setFocus();
