@@ -357,21 +357,30 @@ void ManagingViewController::reloadRows()
     model->title = headerTitle();
     model->reset();
     setSortIndicator();
-    showLoadingNotice(waitsForRecords());
+    // An emptied list whose search waits for its keys (after the logs
+    // arrive, or an import into a large collection) would otherwise stand
+    // blank for a second.
+    if (waitsForRecords())
+        showNotice(localized("Loading…"));
+    else if (searchPending_ && numberOfRows() == 0)
+        showNotice(localized("Searching…"));
+    else
+        showNotice(QString());
 }
 
-void ManagingViewController::showLoadingNotice(bool shown)
+void ManagingViewController::showNotice(const QString& text)
 {
-    if (!shown && !loadingNotice_)
+    if (text.isEmpty() && !notice_)
         return;
-    if (!loadingNotice_) {
-        loadingNotice_ = new QLabel(localized("Loading…"), tableView_->viewport());
-        loadingNotice_->setObjectName(QStringLiteral("LoadingNotice"));
-        loadingNotice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (!notice_) {
+        notice_ = new QLabel(tableView_->viewport());
+        notice_->setObjectName(QStringLiteral("ListNotice"));
+        notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
         auto* centred = new QVBoxLayout(tableView_->viewport());
-        centred->addWidget(loadingNotice_, 0, Qt::AlignCenter);
+        centred->addWidget(notice_, 0, Qt::AlignCenter);
     }
-    loadingNotice_->setVisible(shown);
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
 }
 
 void ManagingViewController::setSortIndicator()

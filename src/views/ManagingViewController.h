@@ -67,7 +67,8 @@ public:
     virtual int numberOfRows() const = 0;
     // True while the list's records are still read behind the first screen
     // of a large collection: it then shows "Loading…" and no rows, so that
-    // showing it does not wait for them. It fills when they arrive.
+    // showing it does not wait for them. It fills when they arrive; until
+    // its search has its keys it says "Searching…".
     virtual bool waitsForRecords() const { return false; }
     // False while the list is being made or destroyed.
     bool isReady() const { return ready_; }
@@ -149,7 +150,9 @@ private:
     void buildContextMenu();
     void headerClicked();
     void setSortIndicator();
-    void showLoadingNotice(bool shown);
+    // "Loading…" or "Searching…" over a list that shows no rows yet; none
+    // for an empty text.
+    void showNotice(const QString& text);
 
     SpinoraDatabase& document_;
     ThumbnailCache& thumbnails_;
@@ -172,8 +175,8 @@ private:
     QTimer* prepareTimer_ = nullptr;
     // The current search text waits for its keys; it runs once they are made.
     bool searchPending_ = false;
-    // Made when the list first has to wait for its records.
-    QLabel* loadingNotice_ = nullptr;
+    // Made when the list first has something to say.
+    QLabel* notice_ = nullptr;
     bool sectionsShown_ = false;
     bool ready_ = false;
     int clickedRow_ = -1;

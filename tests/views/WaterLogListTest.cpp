@@ -239,6 +239,27 @@ TEST_F(LogList, SearchWaitingForItsKeysShowsItsRowsOnceTheyAreMade)
     EXPECT_EQ(list.sectionHeading(0), "2026 - February");
     EXPECT_TRUE(list.isSectionHeadingCell(0));
     EXPECT_TRUE(list.isSectionHeadingCell(1)) << "December 2025 starts with the next log now";
+
+    // 12,000 logs read behind the first screen arrive to a search text, too
+    // many to make their keys at once: the emptied list says it is
+    // searching (it stood blank for a second in a large collection).
+    window_.reset();
+    document_->close();
+    const QString columns = QStringLiteral("type, date, reminder, reminder_id, cactus_key, event, note_summary, notes");
+    const QString doubling = QStringLiteral("INSERT INTO log (%1) SELECT %1 FROM log;").arg(columns);
+    execSql(packagePath() + "/spinora.db", doubling + doubling);
+    document_ = openCollection(packagePath());
+    window_ = std::make_unique<DocumentWindow>(*document_);
+    window_->selectTab(2);
+    window_->searchField()->setText(QStringLiteral("graft"));
+    document_->finishLoading();
+    auto* notice = window_->logList()->findChild<QLabel*>(QStringLiteral("ListNotice"));
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->text(), "Searching…");
+    EXPECT_TRUE(notice->isVisibleTo(window_.get()));
+    window_->show();
+    QTRY_COMPARE(window_->logList()->numberOfRows(), 120);
+    EXPECT_FALSE(notice->isVisibleTo(window_.get()));
 }
 
 TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
@@ -258,9 +279,10 @@ TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
     LogViewController& list = *w.logList();
     w.findChild<QToolButton*>(QStringLiteral("LogsTab"))->click();
     ASSERT_TRUE(document_->logsLoadingBehind());
-    auto* loading = list.findChild<QLabel*>(QStringLiteral("LoadingNotice"));
+    auto* loading = list.findChild<QLabel*>(QStringLiteral("ListNotice"));
     ASSERT_TRUE(loading);
     EXPECT_TRUE(loading->isVisibleTo(&w));
+    EXPECT_EQ(loading->text(), "Loading…");
     EXPECT_EQ(list.numberOfRows(), 0);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
