@@ -4,7 +4,6 @@
 #include "ListController.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
-#include "SpinoraUtility.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -20,14 +19,7 @@ namespace {
 
 class CollectionsTest : public CollectionTest {
 protected:
-    void TearDown() override { SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(false); }
-
-    Cactus* addPlant(const QString& name, const QString& species = {})
-    {
-        Cactus* plant = test::addPlant(*document, name);
-        plant->setScientificName(species);
-        return plant;
-    }
+    Cactus* addPlant(const QString& name) { return test::addPlant(*document, name); }
     Log* addLog(Cactus* plant, double date, const QString& event = "Repotted")
     {
         return test::addLog(*document, plant, event, date);
@@ -152,21 +144,6 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     reopen();
     document->removeCactus(document->cactiOfFirstScreen()[0].get());
     EXPECT_EQ(count("log"), 40);
-}
-
-TEST_F(CollectionsTest, SortingFollowsThePreferenceAndTheDirection)
-{
-    addPlant("b", "Zeta");
-    addPlant("a", "Alpha");
-    addPlant("c", "Beta");
-    EXPECT_EQ(names(), QStringList({"a", "b", "c"}));
-    document->setSortCactiAscending(false);
-    document->sortCacti();
-    EXPECT_EQ(names(), QStringList({"c", "b", "a"}));
-    document->setSortCactiAscending(true);
-    SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(true);
-    document->sortCacti();
-    EXPECT_EQ(names(), QStringList({"a", "c", "b"}));
 }
 
 TEST_F(CollectionsTest, SortingAskTheListControllerToRefilter)
