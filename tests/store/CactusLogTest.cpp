@@ -57,18 +57,6 @@ TEST_F(CactusOrder, NameFirstThenSpeciesInFileNameOrderAPlantWithoutSpeciesFirst
     EXPECT_GT(bare->compareNameThenSpecies(named.get()), 0);
 }
 
-TEST_F(CactusOrder, SpeciesFirstThenName)
-{
-    auto a = plant("Zed", "Astrophytum");
-    auto b = plant("Amy", "Echinopsis");
-    auto c = plant("amy", "Astrophytum");
-    EXPECT_LT(a->compareSpeciesThenName(b.get()), 0);
-    EXPECT_GT(a->compareSpeciesThenName(c.get()), 0);
-    EXPECT_EQ(a->groupSpecies(), QString("Astrophytum"));
-    EXPECT_EQ(plant("x", "")->groupSpecies(), QString("#"));
-    EXPECT_EQ(a->textItalicRange(), std::make_pair(0, 11));
-}
-
 using CactusAge = FixedClock;
 
 TEST_F(CactusAge, WholeYearsToTodaysDateOnceTheAnniversaryTimeOfDayHasCome)
