@@ -3,9 +3,7 @@
 // bad packages it must refuse without changing a byte.
 #include "InternalError.h"
 #include "RecordBuilders.h"
-#include "Resources.h"
 #include "SpinoraDatabase.h"
-#include "SpinoraUtility.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -32,27 +30,6 @@ QStringList eventNames(SpinoraDatabase& document)
 using Document = CollectionTest;
 
 } // namespace
-
-TEST(Templates, FullTemplateHasTheSchemaAVersionRowAndDefaultSpecies)
-{
-    const QString full = Resources::path("spinoradb.sdbi");
-    const QString empty = Resources::path("spinora_emptydb.sdbi");
-    ASSERT_FALSE(full.isEmpty());
-    ASSERT_FALSE(empty.isEmpty());
-    for (const QString& path : {full, empty}) {
-        for (const char* table : {"version", "cactus", "watering", "log", "event", "species", "image"})
-            EXPECT_EQ(queryInt(path, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name='%1'").arg(table)), 1)
-                << table;
-        EXPECT_EQ(queryRows(path, "SELECT version_num, comments FROM version"), QStringList{"3|Full"});
-        EXPECT_EQ(queryInt(path, "SELECT count(*) FROM cactus"), 0);
-        // pk must be the row-id alias: SQLite hands out the keys.
-        EXPECT_EQ(queryInt(path, "SELECT count(*) FROM pragma_table_info('cactus') WHERE name='pk' AND pk=1 "
-                                 "AND type='INTEGER'"), 1);
-    }
-    EXPECT_GT(queryInt(full, "SELECT count(*) FROM species"), 30);
-    EXPECT_EQ(queryInt(full, "SELECT count(*) FROM species WHERE name IS NULL OR name='' OR scientific=''"), 0);
-    EXPECT_EQ(queryInt(empty, "SELECT count(*) FROM species"), 0);
-}
 
 TEST(NewCollection, AMissingPackageIsMadeFromTheTemplateStampedWithItsOwnDateAndDefaultEventsOnce)
 {
@@ -177,17 +154,6 @@ TEST_F(Document, SavingUnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
     document->close();
     EXPECT_EQ(queryInt(newPath + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Changed after save'"), 1);
     EXPECT_EQ(queryInt(oldPath + "/spinora.db", "SELECT count(*) FROM cactus WHERE name='Moved'"), 1);
-}
-
-TEST_F(Document, AnOpenedCollectionClosesWithoutAskingAnUntitledOneAsks)
-{
-    EXPECT_TRUE(document->canCloseDocument());
-    EXPECT_FALSE(SpinoraUtility::sharedManager().documents().isDatabaseLoaded(path));
-
-    SpinoraDatabase untitled;
-    ASSERT_TRUE(untitled.createUntitledPackage("Untitled"));
-    EXPECT_TRUE(untitled.packageFilename().endsWith("/Spinora/Untitled.sdb"));
-    EXPECT_EQ(std::pair(untitled.unsavedDocument(), untitled.canCloseDocument()), std::pair(true, false));
 }
 
 TEST(Upgrade, AnOlderSchemaGetsTheMissingColumnsAndKeepsItsRows)
