@@ -109,14 +109,6 @@ TEST_F(ImageTest, NoFilesAndNoBlobsHydrateToNoPictureWithoutError)
     EXPECT_EQ(std::pair(image->photo().isNull(), image->thumbnail().isNull()), std::pair(true, true));
 }
 
-TEST_F(ImageTest, AddPhotosNeedsBothFiles)
-{
-    Image* image = addPhoto(gradientImage(64, 64));
-    QFile::remove(image->thumbnailFile());
-    EXPECT_TRUE(image->addPhotosToDatabase());
-    EXPECT_EQ(queryInt(db(), "SELECT count(*) FROM image WHERE photo IS NULL"), 1);
-}
-
 TEST_F(ImageTest, DeleteRemovesTheFilesEvenWhenTheRowCannotBeDeleted)
 {
     Image* image = addPhoto(gradientImage(64, 64));
@@ -125,18 +117,6 @@ TEST_F(ImageTest, DeleteRemovesTheFilesEvenWhenTheRowCannotBeDeleted)
     image->setAbortOnError(false);
     EXPECT_TRUE(image->deleteFromDatabase());
     EXPECT_EQ(photoFiles(path).keys(), QStringList()); // not its photo, thumbnail or square
-}
-
-TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
-{
-    Image* image = addPhoto(gradientImage(1600, 1200));
-    // Size 9 is no report size: nothing is written.
-    const std::pair<int, QSize> sizes[] = {{1, {320, 240}}, {2, {512, 384}}, {3, {1024, 768}}, {4, {1280, 960}}, {9, {}}};
-    for (const auto& [kind, size] : sizes) {
-        const QString file = folder.file(QStringLiteral("%1.jpg").arg(kind));
-        image->exportToPath(file, kind);
-        EXPECT_EQ(QFile::exists(file) ? fileSize(file) : QSize(), size) << kind;
-    }
 }
 
 // A link planted in a package from elsewhere is not followed out of it.
