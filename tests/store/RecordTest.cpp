@@ -58,14 +58,6 @@ TEST_F(RecordTest, CactusKeepsEveryFieldThroughTheFile)
     EXPECT_EQ(dumpRecord(c), stored);
 }
 
-TEST_F(RecordTest, NewCactusSavedWithoutEditsStoresItsDefaults)
-{
-    document->addCactus(std::make_unique<Cactus>());
-    reopen();
-    EXPECT_EQ(queryRows(db(), "SELECT source, pot_material, watering_key, typeof(name) FROM cactus"),
-              QStringList{"7|4|-1|null"});
-}
-
 TEST_F(RecordTest, WaterLogEventSpeciesKeepEveryField)
 {
     auto water = std::make_unique<Water>();
