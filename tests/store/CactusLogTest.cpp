@@ -123,24 +123,6 @@ TEST_F(LogBehaviour, AReminderIsDueOnceItsDayHasBegun)
     EXPECT_FALSE(log.reminderDue());
 }
 
-TEST_F(LogBehaviour, NewestFirstThenEventName)
-{
-    Log repotted, flowered, later, unnamed;
-    repotted.setLogDate(1000.0);
-    repotted.setEventName("Repotted");
-    flowered.setLogDate(1000.0);
-    flowered.setEventName("Flowered");
-    later.setLogDate(2000.0);
-    unnamed.setLogDate(1000.0);
-    EXPECT_LT(flowered.compareLog(&repotted), 0);
-    EXPECT_LT(later.compareLog(&repotted), 0);
-    EXPECT_LT(unnamed.compareLog(&flowered), 0);
-    EXPECT_EQ(unnamed.compareLog(&unnamed), 0);
-    Log::sortAscending(false);
-    EXPECT_GT(flowered.compareLog(&repotted), 0);
-    EXPECT_GT(later.compareLog(&repotted), 0);
-}
-
 TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
 {
     Cactus c;
