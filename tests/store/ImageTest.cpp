@@ -117,6 +117,19 @@ TEST_F(ImageTest, DeleteRemovesTheFilesEvenWhenTheRowCannotBeDeleted)
     EXPECT_EQ(photoFiles(path).keys(), QStringList()); // not its photo, thumbnail or square
 }
 
+// The report's four photo sizes; no report test asks for the two largest.
+TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
+{
+    Image* image = addPhoto(gradientImage(1600, 1200));
+    // Size 9 is no report size: nothing is written.
+    const std::pair<int, QSize> sizes[] = {{1, {320, 240}}, {2, {512, 384}}, {3, {1024, 768}}, {4, {1280, 960}}, {9, {}}};
+    for (const auto& [kind, size] : sizes) {
+        const QString file = folder.file(QStringLiteral("%1.jpg").arg(kind));
+        image->exportToPath(file, kind);
+        EXPECT_EQ(QFile::exists(file) ? fileSize(file) : QSize(), size) << kind;
+    }
+}
+
 // A link planted in a package from elsewhere is not followed out of it.
 TEST_F(ImageTest, RegressionReportCopiesReadOnlyThePackagesOwnPhotoFile)
 {
