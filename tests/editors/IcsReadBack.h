@@ -26,7 +26,6 @@ struct IcsEvent {
     QString summary;
     QDateTime start; // local time
     QDateTime end;
-    bool allDay = false;
     QString transp;
     QList<QDateTime> alarms; // absolute triggers, local time
     QString location;
@@ -63,9 +62,7 @@ inline std::optional<QList<IcsEvent>> readIcs(const QString& path, const QString
             continue;
         IcsEvent e;
         e.summary = QString::fromUtf8(icalcomponent_get_summary(ev));
-        const icaltimetype start = icalcomponent_get_dtstart(ev);
-        e.allDay = start.is_date;
-        e.start = icsLocal(start);
+        e.start = icsLocal(icalcomponent_get_dtstart(ev));
         e.end = icsLocal(icalcomponent_get_dtend(ev));
         if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_TRANSP_PROPERTY))
             e.transp = QString::fromUtf8(icalproperty_get_value_as_string(p));
