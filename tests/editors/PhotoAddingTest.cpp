@@ -119,7 +119,6 @@ TEST_P(PhotoAddingInEditor, OkWhilePhotosArePreparedWaitsWithProgressAndStoresTh
     for (size_t i = 0; i < photos.size(); ++i)
         EXPECT_EQ(photos[i]->tagValue(), int64_t(i));
     EXPECT_EQ(QImage(photos[0]->photoFile()).size(), QSize(1280, 960));
-    EXPECT_EQ(QImage(photos[0]->croppedThumbnailFile()).size(), QSize(240, 240));
     EXPECT_EQ(f.photoFiles().size(), 18);
     EXPECT_FALSE(f.addingFolderExists()) << "nothing is left in the adding folder";
     editor.sheet.reset();
@@ -144,7 +143,6 @@ TEST(PhotoAddingTest, CancelWhilePhotosArePreparedAndACrashLeaveTheCollectionOnD
         EXPECT_FALSE(editor.photos->grid()->imageSaveInProgress()) << "Cancel stops the job";
         QTest::qWait(50); // results still queued are dropped
     }
-    EXPECT_TRUE(f.document->images().empty());
     EXPECT_EQ(dumpCollection(*f.document), dumpBefore);
     EXPECT_EQ(f.packageFiles(), packageBefore);
     EXPECT_FALSE(f.addingFolderExists());
