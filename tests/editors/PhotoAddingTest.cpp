@@ -12,7 +12,6 @@
 #include "calendar/CalendarStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QPushButton>

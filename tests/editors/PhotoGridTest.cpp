@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QListView>
@@ -23,7 +22,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 
 #include <gtest/gtest.h>

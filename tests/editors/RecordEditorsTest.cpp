@@ -10,10 +10,8 @@
 
 #include "CollectionDump.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QDateTimeEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
