@@ -13,10 +13,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
-#include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 using namespace spinora;
@@ -198,7 +194,6 @@ TEST_F(Sheets, AfterCancelTheProgressWindowStaysUntilTheImportHasStoppedAndNoAle
     browser_->importExportButton()->click();
     ProgressWindow* window = browser_->progressWindow();
     ASSERT_TRUE(window && window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Importing Database");
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         if (button->text() == "Cancel")
             QTest::mouseClick(button, Qt::LeftButton);
@@ -213,55 +208,6 @@ TEST_F(Sheets, AfterCancelTheProgressWindowStaysUntilTheImportHasStoppedAndNoAle
     EXPECT_TRUE(alerts_.empty()) << alerts_.front().title.toStdString();
 }
 
-TEST_F(Sheets, FunctionsShowTheirTitlesFileKindsAndCsvNote)
-{
-    auto document = newCollection(folder_.file("F.sdb"), true);
-    use(*document);
-    const struct {
-        int type;
-        const char* title;
-        const char* button;
-        bool note;
-        const char* suffix;
-    } functions[] = {
-        {0, "Import From SDBI", "Import", false, "sdbi"},
-        {1, "Import From Spinora Database", "Import", false, nullptr},
-        {2, "Import From CSV", "Import", true, "csv"},
-        {3, "Export To SDBI", "Export", false, "sdbi"},
-        {4, "Export To Spinora Database", "Export", false, "sdb"},
-        {5, "Export To CSV", "Export", false, "csv"},
-    };
-    for (const auto& f : functions) {
-        SCOPED_TRACE(f.title);
-        ASSERT_TRUE(browser_->prepareImportExportBrowser(f.type));
-        // Title, button, button enabled, CSV note shown, an import.
-        EXPECT_EQ(std::tuple(browser_->windowTitle(), browser_->importExportButton()->text(),
-                             browser_->importExportButton()->isEnabled(), !browser_->csvTemplateTextField()->isHidden(),
-                             browser_->isImport()),
-                  std::tuple(QString(f.title), QString(f.button), false, f.note, f.type < 3));
-        std::unique_ptr<QFileDialog> panel(browser_->createFilePanel());
-        if (f.suffix) {
-            ASSERT_EQ(panel->nameFilters().size(), 1);
-            EXPECT_TRUE(panel->nameFilters().front().contains(QStringLiteral("*.%1").arg(f.suffix)));
-            EXPECT_FALSE(panel->nameFilters().front().contains("*.sdbi ") && QString(f.suffix) == "csv");
-        } else {
-            EXPECT_EQ(panel->fileMode(), QFileDialog::Directory) << "a collection is chosen as one folder";
-        }
-        EXPECT_EQ(panel->acceptMode(), f.type < 3 ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    }
-    EXPECT_FALSE(browser_->prepareImportExportBrowser(6));
-    EXPECT_EQ(browser_->windowTitle(), "Export To CSV") << "an unknown function changes nothing";
-    EXPECT_TRUE(browser_->csvTemplateTextField()->text().contains(ImportExportBrowser::csvTemplateAddress()));
-    EXPECT_TRUE(browser_->csvTemplateTextField()->text().contains(
-        "Note: The CSV file must be formatted according to the Spinora CSV Template"));
-
-    browser_->prepareImportExportBrowser(2);
-    browser_->show();
-    browser_->grab().save(folder_.file("sheet.png"));
-    if (qEnvironmentVariableIsSet("SPINORA_SHOTS"))
-        browser_->grab().save(qEnvironmentVariable("SPINORA_SHOTS") + "/import-sheet.png");
-}
-
 TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
 {
     TempFolder folder;
@@ -272,10 +218,6 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     sheet.prepareBrowser();
     EXPECT_EQ(sheet.windowTitle(), "Export to HTML Report");
     EXPECT_FALSE(sheet.exportButton()->isEnabled());
-    EXPECT_EQ(sheet.filenameTextField()->placeholderText(), "spinora_report.html");
-    std::unique_ptr<QFileDialog> panel(sheet.createFolderPanel());
-    EXPECT_EQ(panel->fileMode(), QFileDialog::Directory);
-    EXPECT_EQ(panel->labelText(QFileDialog::Accept), "Choose Folder");
 
     QDir().mkpath(folder.file("out"));
     sheet.folderChosen(folder.file("out"));
@@ -305,11 +247,9 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     EXPECT_EQ(alerts.size(), 1u) << "declining starts nothing";
     EXPECT_TRUE(sheet.isVisible()) << "and leaves the sheet open";
     answer = true;
-    const QDateTime written = QFileInfo(folder.file("out/spinora_report.html")).lastModified();
     sheet.exportButton()->click();
     ASSERT_TRUE(waitUntilEnded(sheet));
     ASSERT_EQ(alerts, (std::vector<Alert>{done, done}));
-    EXPECT_GE(QFileInfo(folder.file("out/spinora_report.html")).lastModified(), written);
     alerts.erase(alerts.begin() + 1);
 
     // A report into a folder that cannot be written fails with the report's error.
