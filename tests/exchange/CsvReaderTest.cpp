@@ -114,18 +114,6 @@ TEST(InputTextStream, AnOverLongLineWithoutEndStopsEveryLaterCall)
     EXPECT_EQ(stream.readLine(text), 255);
 }
 
-TEST(InputTextStream, OpenRefusesMissingFilesAndSecondOpens)
-{
-    TempFolder folder;
-    writeFile(folder.file("a.csv"), "x\n");
-    InputTextStream stream;
-    EXPECT_FALSE(stream.open(folder.file("missing.csv")));
-    EXPECT_TRUE(stream.open(folder.file("a.csv")));
-    EXPECT_FALSE(stream.open(folder.file("a.csv")));
-    EXPECT_TRUE(stream.close());
-    EXPECT_FALSE(stream.close());
-}
-
 struct FieldCase {
     const char* name;
     const char* input;
