@@ -74,9 +74,7 @@ protected:
         EXPECT_TRUE(browser_->prepareImportExportBrowser(databaseType));
         browser_->show();
         browser_->optionButton(option)->click();
-        EXPECT_EQ(browser_->typeSelection(), option);
         EXPECT_TRUE(browser_->fileChosen(path));
-        EXPECT_TRUE(browser_->importExportButton()->isEnabled());
         const size_t before = alerts_.size();
         browser_->importExportButton()->click();
         EXPECT_FALSE(browser_->isVisible()) << "the sheet closes when the job starts";
