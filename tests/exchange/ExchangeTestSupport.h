@@ -190,16 +190,14 @@ protected:
         before = snapshot(target->packageFilename());
     }
 
-    // The import ended with `expectedStatus` (a failure with a message
-    // containing `reason`) and nothing of the collection changed, in memory,
-    // on disk or as a later session reads it.
-    void expectUnchanged(int status, int expectedStatus = kJobFailed, const char* reason = "")
+    // The import failed with a message containing `reason` and nothing of
+    // the collection changed, in memory, on disk or as a later session reads
+    // it.
+    void expectUnchanged(int status, const char* reason = "")
     {
-        EXPECT_EQ(status, expectedStatus);
-        if (expectedStatus == kJobFailed) {
-            EXPECT_FALSE(lastJob().error.isEmpty());
-            EXPECT_TRUE(lastJob().error.contains(QString::fromUtf8(reason))) << lastJob().error.toStdString();
-        }
+        EXPECT_EQ(status, kJobFailed);
+        EXPECT_FALSE(lastJob().error.isEmpty());
+        EXPECT_TRUE(lastJob().error.contains(QString::fromUtf8(reason))) << lastJob().error.toStdString();
         EXPECT_TRUE(holdsRecords(*target, dumpBefore));
         const QString path = target->packageFilename();
         target->close();
