@@ -65,7 +65,6 @@ TEST_F(StartupTest, WithoutARecentCollectionMakesTheUntitledOne)
     ASSERT_EQ(app_->openDocuments().size(), 1u);
     SpinoraDatabase* document = app_->openDocuments().front();
     EXPECT_EQ(document->packageFilename(), untitledPath());
-    EXPECT_TRUE(document->unsavedDocument());
     EXPECT_TRUE(QFileInfo(untitledPath() + QStringLiteral("/spinora.db")).isFile());
     EXPECT_FALSE(QFileInfo::exists(gone));
     EXPECT_TRUE(alerts_.isEmpty());
@@ -82,7 +81,6 @@ TEST_F(StartupTest, OpensTheCollectionsNamedOnTheCommandLineOnceEach)
     ASSERT_TRUE(app_->applicationDidFinishLaunching({first, second + QStringLiteral("/spinora.db"), first + "/"}));
     EXPECT_EQ(openPaths(*app_), (QStringList{first, second}));
     EXPECT_EQ(app_->getMainDocument()->packageFilename(), first) << "the last one asked for is the main one";
-    EXPECT_NE(windowOf(app_->openDocuments()[0]), windowOf(app_->openDocuments()[1]));
 
     // Opening an open collection again shows its window, nothing more.
     SpinoraDatabase* again = app_->openDocumentWithContentsOfURL(QDir(second).filePath(QStringLiteral("spinora.db")));
