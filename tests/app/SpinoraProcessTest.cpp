@@ -87,7 +87,6 @@ TEST_F(CrashReporterTest, TheNextStartOffersTheReportOnce)
         whenModalOpens<QDialog>([&](QDialog* viewer) {
             if (auto* text = viewer->findChild<QPlainTextEdit*>())
                 shownText = text->toPlainText();
-            EXPECT_TRUE(viewer->grab().save(screenshotPath(QStringLiteral("app-crash-report.png"))));
             viewer->reject();
         });
         for (QAbstractButton* button : ask->buttons()) {
