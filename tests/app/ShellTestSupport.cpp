@@ -18,7 +18,6 @@ void ShellTest::SetUp()
     services_ = ShellServices::standard();
     services_.alert = [this](QWidget*, const QString& title, const QString& text) { alerts_ << title + "|" + text; };
     services_.chooseNewCollectionPath = [this](QWidget*) { return nextNewPath_; };
-    services_.chooseCollectionToOpen = [this](QWidget*) { return nextOpenPath_; };
     services_.chooseSaveAsPath = [this](QWidget*, const QString&) { return nextSaveAsPath_; };
     services_.askToSaveChanges = [this](QWidget*, const QString&) {
         ++saveQuestions_;

@@ -33,7 +33,6 @@ protected:
 
     QStringList alerts_; // "title|text"
     QString nextNewPath_;
-    QString nextOpenPath_;
     QString nextSaveAsPath_;
     ShellServices::SaveAnswer nextSaveAnswer_ = ShellServices::SaveAnswer::Cancel;
     int saveQuestions_ = 0;

@@ -31,7 +31,6 @@ public:
         resize(720, 420);
     }
 
-    SpinoraDatabase& document() { return document_; }
     int calls(const char* slot) const { return calls_.value(QByteArray(slot)); }
     int selectedTab() const { return selectedTab_; }
 
