@@ -83,10 +83,7 @@ TEST(Cli, SampleAndListInTheCollectionsOrder)
 TEST(Cli, NextWateringInTwoTimeZones)
 {
     for (const QByteArray& zone : {QByteArray("UTC"), QByteArray("Europe/Berlin"), QByteArray("America/New_York")}) {
-        Result r = cliOk({"next-watering", "--last", "2026-12-10 09:30", "--every", "2", "--unit", "3", "--no-water",
-                          "12-15:01-15"}, zone);
-        EXPECT_EQ(r.out, QString("2027-01-16 09:30\n")) << zone.constData();
-        r = cli({"next-watering", "--last", "2026-03-28 02:30", "--every", "1", "--unit", "2"}, zone);
+        const Result r = cli({"next-watering", "--last", "2026-03-28 02:30", "--every", "1", "--unit", "2"}, zone);
         EXPECT_EQ(r.out, QString("2026-03-29 %1\n").arg(zone == "Europe/Berlin" ? "03:30" : "02:30"))
             << zone.constData();
     }
