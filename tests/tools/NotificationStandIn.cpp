@@ -44,8 +44,6 @@ public slots:
         return id;
     }
 
-    void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
-
 signals:
     void ActionInvoked(uint id, const QString& actionKey);
     void NotificationClosed(uint id, uint reason);
