@@ -87,7 +87,6 @@ TEST_F(StartupTest, OpensTheCollectionsNamedOnTheCommandLineOnceEach)
     EXPECT_EQ(again, app_->openDocuments()[1]);
     EXPECT_EQ(app_->openDocuments().size(), 2u);
     EXPECT_EQ(RecentDocuments().mostRecent(), second);
-    EXPECT_EQ(SpinoraUtility::sharedManager().documents().documents().size(), 2u);
 }
 
 TEST_F(StartupTest, AMissingOrUnreadableCollectionIsReportedAndNothingIsMade)
