@@ -17,13 +17,9 @@
 
 using namespace spinora::test;
 
-TEST(Cli, HelpListsEverySubcommand)
+TEST(Cli, HelpExitsZeroAndAnUnknownSubcommandIsAUsageError)
 {
-    const Result help = cli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    for (const char* name : {"new PATH", "info PATH", "list PATH", "next-watering", "sample PATH", "export-sdbi PATH",
-                             "import PATH", "export-csv PATH", "report PATH", "labels PATH"})
-        EXPECT_TRUE(help.out.contains(name)) << name;
+    EXPECT_EQ(cli({"--help"}).exitCode, 0);
     const Result unknown = cli({"frobnicate"});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains("unknown subcommand"));
