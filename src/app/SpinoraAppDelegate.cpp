@@ -618,7 +618,6 @@ void SpinoraAppDelegate::setImportExportEnabled(bool enabled)
 {
     importFromMenu_->menuAction()->setEnabled(enabled);
     exportToMenu_->menuAction()->setEnabled(enabled);
-    emit importExportAvailabilityChanged(enabled);
 }
 
 void SpinoraAppDelegate::buildSharedMenus()

@@ -109,7 +109,6 @@ public slots:
     void quitApplication();
 
 signals:
-    void importExportAvailabilityChanged(bool available);
     void documentsChanged();
 
 private:

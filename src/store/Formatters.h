@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 
 #include <climits>
-#include <functional>
 
 namespace spinora {
 
@@ -18,27 +16,6 @@ public:
 
 private:
     int maximumLength_ = INT_MAX;
-};
-
-// Keeps a number field to digits and the locale's separators while typing,
-// and tells its delegate about every accepted edit.
-class DecimalFormatter {
-public:
-    explicit DecimalFormatter(QLocale locale = QLocale()) : locale_(std::move(locale)) {}
-
-    void setMaximumIntegerDigits(int digits) { maximumIntegerDigits_ = digits; }
-    void setMaximumFractionDigits(int digits) { maximumFractionDigits_ = digits; }
-    // The delegate's fieldUpdated: receives every accepted partial text.
-    void setDelegate(std::function<void(const QString&)> fieldUpdated) { fieldUpdated_ = std::move(fieldUpdated); }
-
-    bool isPartialStringValid(const QString& newText) const;
-    int maximumLength() const;
-
-private:
-    QLocale locale_;
-    int maximumIntegerDigits_ = 9;
-    int maximumFractionDigits_ = 2;
-    std::function<void(const QString&)> fieldUpdated_;
 };
 
 } // namespace spinora
