@@ -723,17 +723,6 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     return openDatabase(dbFilename_);
 }
 
-bool SpinoraDatabase::canCloseDocument()
-{
-    if (unsavedDocument_)
-        return false;
-    saveBeforeQuit();
-    dropUndoHistory();
-    packageLock_.reset();
-    utility_.documents().deregisterDatabase(this);
-    return true;
-}
-
 std::optional<LoadedCollection> SpinoraDatabase::loadCollection(const QString& packagePath, const SortOrder& order,
                                                                 QString* error)
 {

@@ -79,9 +79,6 @@ public:
     void saveBeforeQuit() { flushDatabase(false); }
     // Saves the collection as the package at `packagePath` (or in place).
     bool writeSafelyToURL(const QString& packagePath);
-    // True when the document closed at once; false when the user must be
-    // asked whether to save (an untitled collection).
-    bool canCloseDocument();
     // Flushes if open and closes; the document can be dropped afterwards.
     void close();
 
