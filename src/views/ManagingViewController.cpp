@@ -280,15 +280,13 @@ bool ManagingViewController::handleSearch(const QString& text)
     // search of 300,000 logs just shown would otherwise stall the window for
     // the better part of a second. The list keeps showing what it showed
     // until the rest are made in idle time, then searches.
-    if (!text.isEmpty() && !isShownInWindow()) {
-        // A list not shown searches when it is shown (the window refreshes
-        // it then): keys made for it now, 300,000 of them for the logs,
-        // would only hold up the list the user sees.
-        searchPending_ = true;
-        return false;
-    }
-    if (waitsForRecords()) {
-        // Searched when the records arrive (the document refreshes the list).
+    //
+    // Two lists leave their search for later. One not shown searches when
+    // it is shown (the window refreshes it then): keys made for it now,
+    // 300,000 of them for the logs, would only hold up the list the user
+    // sees. One waiting for its records searches when they arrive (the
+    // document refreshes it then).
+    if ((!text.isEmpty() && !isShownInWindow()) || waitsForRecords()) {
         searchPending_ = true;
         return false;
     }
