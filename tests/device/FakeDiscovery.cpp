@@ -45,14 +45,13 @@ void FakeDiscovery::resolve(const NetService& service, int)
 }
 
 ResolvedService fakeService(const QString& instanceName, const QString& host, quint16 port,
-                            const QList<std::pair<QByteArray, QByteArray>>& txt, const QHostAddress& address)
+                            const QList<std::pair<QByteArray, QByteArray>>& txt)
 {
     ResolvedService service;
     service.service = NetService{instanceName, QStringLiteral("_http._tcp."), QStringLiteral("local.")};
     service.hostName = host;
     service.port = port;
-    if (!address.isNull())
-        service.addresses << address;
+    service.addresses << QHostAddress(QHostAddress::LocalHost);
     service.txt = txt;
     return service;
 }

@@ -39,9 +39,9 @@ private:
     QString type_;
 };
 
-// A resolved service with a TXT record of "key=value" entries (a null value: key only).
+// A resolved service at 127.0.0.1 with a TXT record of "key=value" entries
+// (a null value: key only).
 ResolvedService fakeService(const QString& instanceName, const QString& host, quint16 port,
-                            const QList<std::pair<QByteArray, QByteArray>>& txt,
-                            const QHostAddress& address = QHostAddress::LocalHost);
+                            const QList<std::pair<QByteArray, QByteArray>>& txt);
 
 } // namespace spinora
