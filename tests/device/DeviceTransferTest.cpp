@@ -41,12 +41,6 @@ protected:
         before = snapshot(document->packageFilename());
         SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
 
-        connect();
-    }
-
-    void connect()
-    {
-        QObject::connect(&transfer, &DeviceTransfer::progressChanged, [this](double p) { progress.push_back(p); });
         QObject::connect(&transfer, &DeviceTransfer::finished, [this](Outcome o, const std::optional<TransferError>&) {
             ++endings;
             outcome = o;
@@ -78,7 +72,6 @@ protected:
     QStringList dumpBefore;
     TreeSnapshot before;
     DeviceTransfer transfer;
-    std::vector<double> progress;
     int endings = 0;
     std::optional<Outcome> outcome;
 };
@@ -94,21 +87,7 @@ TEST_F(Exchange, PullFetchesTheFileTheModeAsksForAndImportsIt)
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(peer.requestLine(), "GET /spinora_cactus.sdbi HTTP/1.1");
     EXPECT_EQ(int(document->cacti().size()), 5 + sourceCacti);
-    // The download fills the first half of the bar, the import the second.
-    ASSERT_FALSE(progress.empty());
-    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-    EXPECT_DOUBLE_EQ(progress.back(), 100.0);
-    EXPECT_TRUE(std::find(progress.begin(), progress.end(), 50.0) != progress.end());
     EXPECT_EQ(workFilesLeft(), QStringList());
-}
-
-TEST_F(Exchange, BackupModeSendsTheWholeDatabaseWhateverTheOption)
-{
-    FaultPeer peer(Behaviour::Serve, readFile(sdbi));
-    transfer.startImport(document.get(), peer.address(), kBackupDatabase, 3);
-    ASSERT_TRUE(waitForEnd());
-    EXPECT_EQ(peer.requestLine(), "GET /spinora.sdbi HTTP/1.1");
-    EXPECT_EQ(outcome, Outcome::ImportComplete);
 }
 
 TEST_F(Exchange, AFileThatIsNotAnInterchangeDatabaseFailsTheImportAndChangesNothing)
@@ -139,15 +118,5 @@ TEST_F(Exchange, CancelDuringTheImportReportsCancelledAndChangesNothing)
     EXPECT_EQ(outcome, Outcome::ImportCancelled);
     EXPECT_EQ(endings, 1);
     holder->close();
-    expectUnchanged();
-}
-
-TEST_F(Exchange, WithoutACollectionNothingIsFetched)
-{
-    FaultPeer peer(Behaviour::Serve, readFile(sdbi));
-    transfer.startImport(nullptr, peer.address(), kBackupDatabase, 0);
-    ASSERT_TRUE(waitForEnd());
-    EXPECT_EQ(outcome, Outcome::DownloadFailed);
-    EXPECT_EQ(peer.requests, 0);
     expectUnchanged();
 }
