@@ -1,15 +1,11 @@
-// The preferences window: its boxes show the stored values, each toggle is
-// stored at once, and closing it after the sort changed re-sorts every open
-// collection exactly once.
+// The preferences window: each toggle is stored at once and shapes what the
+// app does next (the next new collection, the daily reminder).
 #include "ShellTestSupport.h"
 
-#include "AppPreferences.h"
 #include "AppSettings.h"
 #include "DailyReminder.h"
 #include "EditorTestSupport.h"
-#include "ListController.h"
 #include "PreferencesWindow.h"
-#include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 
 #include <QCheckBox>
@@ -25,43 +21,6 @@ namespace {
 
 using PreferencesTest = ShellTest;
 
-// Counts the refreshes a document asks of its cactus list.
-class CountingList : public ListController {
-public:
-    explicit CountingList(SpinoraDatabase& document) : document_(document) {}
-    void rerunSearch() override
-    {
-        document_.displayedCacti().clear();
-        for (auto& cactus : document_.cacti())
-            document_.displayedCacti().push_back(cactus.get());
-    }
-    void refreshData() override { ++refreshes; }
-    int refreshes = 0;
-
-private:
-    SpinoraDatabase& document_;
-};
-
-QStringList cactusNames(SpinoraDatabase& document)
-{
-    QStringList names;
-    for (auto& cactus : document.cacti())
-        names << cactus->name();
-    return names;
-}
-
-// A collection whose name order and species order differ.
-QString makeOrderedCollection(const QString& path)
-{
-    auto document = newCollection(path, true);
-    const QPair<QString, QString> plants[] = {
-        {"Alpha", "Mammillaria zeilmanniana"}, {"Bravo", "Gymnocalycium mihanovichii"}, {"Charlie", "Astrophytum asterias"}};
-    for (const auto& [name, species] : plants)
-        addPlant(*document, name)->setScientificName(species);
-    document->close();
-    return path;
-}
-
 // Shows the window, runs `act` while it is up, then presses its Close button.
 void presentAndClose(PreferencesWindow* window, std::function<void()> act = {})
 {
@@ -71,39 +30,6 @@ void presentAndClose(PreferencesWindow* window, std::function<void()> act = {})
         shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
     });
     window->presentPreferences();
-}
-
-TEST_F(PreferencesTest, ChangingTheSortReSortsEveryOpenCollectionOnceOnClose)
-{
-    makeApp();
-    SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(makeOrderedCollection(folder_.file("SortA.sdb")));
-    SpinoraDatabase* b = app_->openDocumentWithContentsOfURL(makeOrderedCollection(folder_.file("SortB.sdb")));
-    ASSERT_TRUE(a && b);
-    CountingList listA(*a), listB(*b);
-    a->setListController(SpinoraDatabase::kCactusList, &listA);
-    b->setListController(SpinoraDatabase::kCactusList, &listB);
-    EXPECT_EQ(cactusNames(*a), (QStringList{"Alpha", "Bravo", "Charlie"}));
-
-    PreferencesWindow* window = app_->preferencesWindow();
-    int refreshesWhileOpen = -1;
-    presentAndClose(window, [&] {
-        window->sortCactiCheckBox()->click();
-        refreshesWhileOpen = listA.refreshes + listB.refreshes;
-    });
-    EXPECT_EQ(refreshesWhileOpen, 0) << "nothing is re-sorted before the window closes";
-    EXPECT_EQ(std::make_pair(listA.refreshes, listB.refreshes), std::make_pair(1, 1));
-    EXPECT_EQ(cactusNames(*a), (QStringList{"Charlie", "Bravo", "Alpha"})) << "by species: Astrophytum, Gymnocalycium, Mammillaria";
-    EXPECT_EQ(cactusNames(*b), (QStringList{"Charlie", "Bravo", "Alpha"}));
-    EXPECT_TRUE(appSettings()->value(QStringLiteral("sortBySpecies")).toBool());
-
-    // Closing without a change re-sorts nothing; a value stored meanwhile shows.
-    appSettings()->setValue(QStringLiteral("addNoDefaultsToDatabase"), true);
-    app_->getPreferences().reload();
-    presentAndClose(window);
-    EXPECT_FALSE(window->defaultsAddedCheckBox()->isChecked());
-    EXPECT_EQ(std::make_pair(listA.refreshes, listB.refreshes), std::make_pair(1, 1));
-    a->setListController(SpinoraDatabase::kCactusList, nullptr);
-    b->setListController(SpinoraDatabase::kCactusList, nullptr);
 }
 
 TEST_F(PreferencesTest, TheDefaultsBoxStoresTheInverseAndShapesTheNextNewCollection)
