@@ -95,6 +95,9 @@ TEST_F(PreferencesTest, RemindersUseTheSystemdTimerOrElseALoginEntryAndSaySo)
         const int before = int(systemctl.calls().size());
         presentAndClose(window, [&] {
             EXPECT_FALSE(window->remindersCheckBox()->isChecked()) << "off by default, and after turning off";
+            // Typed keys land in the time's first field only once the
+            // window is active: the focus comes with the activation.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
             window->reminderTimeEdit()->setFocus();
             QTest::keyClicks(window->reminderTimeEdit(), "0745");
             window->remindersCheckBox()->setFocus();
