@@ -57,11 +57,8 @@ TEST_F(Document, EmptyTemplateGetsNoSpeciesNoEventsAndDefaultEventsMergeWithName
 {
     EXPECT_TRUE(document->events().empty());
     EXPECT_TRUE(document->species().empty());
-    auto log = std::make_unique<Log>();
-    log->setEventName("Grafted");
-    document->addLog(std::move(log));
-    auto repotted = std::make_unique<Event>("Repotted");
-    document->addEvent(std::move(repotted));
+    addLog(*document, nullptr, "Grafted", Timestamp());
+    document->addEvent(std::make_unique<Event>("Repotted"));
     document->addDefaultEventsToDatabase();
     document->sortEvents();
     EXPECT_EQ(eventNames(*document),

@@ -5,7 +5,7 @@
 // spinora-cli in tests/exchange/CoreLockTest.cpp and tests/tools/CliTest.cpp.
 #include "PackageCommit.h"
 #include "PackageLock.h"
-#include "SpinoraDatabase.h"
+#include "RecordBuilders.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -41,9 +41,7 @@ TEST_F(WritingOpen, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocum
     second.reset();
 
     // The refusal took nothing from the first document.
-    auto cactus = std::make_unique<Cactus>();
-    cactus->setName("Still mine");
-    document->addCactus(std::move(cactus));
+    addPlant(*document, "Still mine");
     document->close();
     auto again = openCollection(path);
     EXPECT_EQ(again->cacti().size(), 1u);

@@ -5,7 +5,6 @@
 #include "MarkAsWatered.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
-#include "SpinoraStrings.h"
 #include "TestSupport.h"
 #include "Water.h"
 
@@ -31,11 +30,6 @@ std::unique_ptr<Water> schedule(int64_t every, int64_t unit, const Periods& peri
         water->setNoWaterDDMM(field++, Water::dayMonthCode(to.day(), to.month()));
     }
     return water;
-}
-
-QDateTime next(const std::unique_ptr<Water>& water, const QDateTime& last)
-{
-    return toDateTime(water->calculateNextWatering(fromDateTime(last)));
 }
 
 QDateTime at(int y, int m, int d, int h = 0, int min = 0)
@@ -117,7 +111,7 @@ TEST(NextWatering, FollowsTheUnitsInLocalTimeAndPassesTheRests)
     half->setNoWaterDDMM(1, Water::dayMonthCode(1, 1));
     half->setNoWaterDDMM(2, 0);
     EXPECT_FALSE(half->isPeriodSet(1));
-    EXPECT_EQ(next(half, at(2026, 1, 1, 8, 0)), at(2026, 1, 2, 8, 0));
+    EXPECT_EQ(toDateTime(half->calculateNextWatering(fromDateTime(at(2026, 1, 1, 8, 0)))), at(2026, 1, 2, 8, 0));
 }
 
 // Whatever the schedule, an answer never lies in a set period.
@@ -195,14 +189,11 @@ TEST_F(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
     Water* rest = addSchedule(*document, "Rest", 1, Water::kWeeks);
     std::vector<Cactus*> plants;
     for (int i = 0; i < 3; ++i) {
-        auto cactus = std::make_unique<Cactus>();
-        cactus->setName(QStringLiteral("Plant %1").arg(i));
-        cactus->setWaterNext(fromDateTime(at(2026, 1, 1, 9, 0)));
-        if (i < 2)
-            cactus->setWateringKey(rest->primaryKey());
-        plants.push_back(document->addCactus(std::move(cactus)));
+        Cactus* plant = addPlant(*document, QStringLiteral("Plant %1").arg(i), i < 2 ? rest : nullptr);
+        plant->setWaterNext(fromDateTime(at(2026, 1, 1, 9, 0)));
+        plant->save();
+        plants.push_back(plant);
     }
-    document->mapLogsAndImages();
     // The plant chosen on its own refuses the update, after the schedule
     // was written.
     execSql(db(), QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON cactus WHEN NEW.pk = %1 "
