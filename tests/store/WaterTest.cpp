@@ -147,36 +147,16 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
     EXPECT_GT(answered, 1500);
 }
 
-// The number of lines, then the first two lines.
-TEST(WaterLines, NameThePeriodsThatAreSet)
-{
-    auto lines = [](const Water& water) {
-        return std::tuple(water.noWaterLines(), water.waterLine(0), water.waterLine(1));
-    };
-    auto water = schedule(1, Water::kDays, {{md(11, 1), md(2, 28)}});
-    EXPECT_EQ(lines(*water), std::tuple(1, QString("November 1 - February 28"), QString("")));
-
-    auto second = schedule(1, Water::kDays);
-    second->setNoWaterDDMM(3, Water::dayMonthCode(1, 7));
-    second->setNoWaterDDMM(4, Water::dayMonthCode(31, 7));
-    EXPECT_EQ(lines(*second), std::tuple(1, QString(""), QString("")));
-}
-
-TEST(WaterOrder, ByNameFollowsTheDirectionByNextDateAlwaysAscending)
+TEST(WaterOrder, ByNameFollowsTheDirection)
 {
     Water a, b;
     a.setName("Alpha");
     b.setName("Beta");
-    a.setWaterNext(200.0);
-    b.setWaterNext(100.0);
     Water::sortAscending(true);
     EXPECT_LT(a.compareName(&b), 0);
     Water::sortAscending(false);
     EXPECT_GT(a.compareName(&b), 0);
-    EXPECT_GT(a.compareNextWater(&b), 0);
     Water::sortAscending(true);
-    Water none;
-    EXPECT_LT(a.compareNextWater(&none), 0); // schedules without a date go last
 }
 
 // --- Watering recorded for many records at once (the next dates are
