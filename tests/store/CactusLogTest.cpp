@@ -1,4 +1,4 @@
-// Comparators, ages and reminders of plants and logs.
+// Comparators and ages of plants; the summary and order of logs.
 #include "Cactus.h"
 #include "Log.h"
 #include "TestSupport.h"
@@ -84,17 +84,6 @@ TEST_F(CactusAge, WholeYearsToTodaysDateOnceTheAnniversaryTimeOfDayHasCome)
     EXPECT_EQ(c->age(), 10);
 }
 
-TEST_F(CactusAge, WateringIsDueFromTheMomentOfTheNextDate)
-{
-    auto c = plant("x", "");
-    c->setWaterNext(*now());
-    EXPECT_TRUE(c->wateringDue());
-    c->setWaterNext(*now() + 1);
-    EXPECT_FALSE(c->wateringDue());
-    c->setWaterNext(std::nullopt);
-    EXPECT_FALSE(c->wateringDue());
-}
-
 using LogBehaviour = FixedClock;
 
 TEST_F(LogBehaviour, SummaryIsTheFirst200Characters)
@@ -109,20 +98,6 @@ TEST_F(LogBehaviour, SummaryIsTheFirst200Characters)
     EXPECT_EQ(log.noteSummary(), QString(199, QChar('c')));
 }
 
-TEST_F(LogBehaviour, AReminderIsDueOnceItsDayHasBegun)
-{
-    Log log;
-    log.setReminder(true);
-    log.setLogDate(localSeconds(2026, 12, 6, 9, 0)); // today 09:00: the day began before it
-    EXPECT_FALSE(log.reminderDue());
-    log.setLogDate(localSeconds(2026, 12, 5, 9, 0));
-    EXPECT_TRUE(log.reminderDue());
-    log.setLogDate(localSeconds(2026, 12, 6, 0, 0));
-    EXPECT_TRUE(log.reminderDue());
-    log.setReminder(false);
-    EXPECT_FALSE(log.reminderDue());
-}
-
 TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
 {
     Cactus c;
@@ -132,11 +107,7 @@ TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
     c.addLog(&a);
     c.addLog(&b);
     c.addLog(&a);
-    ASSERT_EQ(c.logs(), (std::vector<Log*>{&b, &a}));
-    EXPECT_EQ(c.eventDate(1), Timestamp(1000.0));
-    EXPECT_FALSE(c.eventString(0)); // no event name
-    EXPECT_FALSE(c.eventString(7));
-    EXPECT_FALSE(c.eventDate(7));
+    EXPECT_EQ(c.logs(), (std::vector<Log*>{&b, &a}));
 }
 
 TEST_F(CactusOrder, LocalizedTieBreaksFollowTheUsersLocale)

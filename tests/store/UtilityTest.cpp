@@ -1,6 +1,5 @@
-// The file helpers and the text length formatter.
+// The file helpers: copies, moves and removals that keep what a failure must not touch.
 #include "FileHelpers.h"
-#include "Formatters.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -34,15 +33,4 @@ TEST(FileHelpers, CopyReplacesMoveReplacesRemoveTakesFolders)
     EXPECT_TRUE(FileHelpers::removeFileIfExists(folder.file("tree")));
     EXPECT_FALSE(QFile::exists(folder.file("tree")));
     EXPECT_TRUE(FileHelpers::removeFileIfExists(folder.file("tree")));
-}
-
-TEST(TextLimitFormatter, AlwaysAllowsShorteningAnOverlongText)
-{
-    TextLimitFormatter formatter;
-    formatter.setMaximumLength(10);
-    const QString twelve = "123456789012";
-    EXPECT_TRUE(formatter.isPartialStringValid(twelve.left(11), twelve));
-    EXPECT_FALSE(formatter.isPartialStringValid(twelve + "3", twelve));
-    EXPECT_TRUE(formatter.isPartialStringValid("0123456789", "012345678"));
-    EXPECT_FALSE(formatter.isPartialStringValid("0123456789A", "0123456789"));
 }
