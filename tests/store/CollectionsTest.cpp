@@ -1,7 +1,6 @@
 // The document's arrays: adding, removing with all side effects, linking
-// after a load, sorting and lookups.
+// after a load, the logs loaded behind and lookups.
 #include "CollectionDump.h"
-#include "ListController.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
@@ -53,7 +52,6 @@ TEST_F(CollectionsTest, LoadingLinksPlantsToTheirLogsNewestFirstAndTheirPhotosIn
     EXPECT_EQ(plant->logs()[0]->eventName(), QString("Flowered")); // newest first
     ASSERT_EQ(plant->images().size(), 2u);
     EXPECT_EQ(plant->images()[0]->tagValue(), 1);
-    EXPECT_EQ(plant->cellImage(), plant->images()[0]);
 }
 
 TEST_F(CollectionsTest, RemovingAPlantTakesOnlyItsOwnPhotosAndLeavesTheList)
@@ -146,21 +144,6 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     EXPECT_EQ(count("log"), 40);
 }
 
-TEST_F(CollectionsTest, SortingAskTheListControllerToRefilter)
-{
-    struct Controller : ListController {
-        int searches = 0;
-        void rerunSearch() override { ++searches; }
-    } controller;
-    addPlant("a");
-    document->setListController(SpinoraDatabase::kCactusList, &controller);
-    document->displayedCacti().clear(); // the controller's search shows nothing
-    addPlant("b");
-    EXPECT_EQ(controller.searches, 1);
-    EXPECT_TRUE(document->displayedCacti().empty());
-    document->setListController(SpinoraDatabase::kCactusList, nullptr);
-}
-
 TEST_F(CollectionsTest, LookupsAreExact)
 {
     addSchedule(*document, "Weekly");
@@ -174,13 +157,10 @@ TEST_F(CollectionsTest, LookupsAreExact)
     EXPECT_EQ(document->speciesWithName("Moon", "gymnocalycium"), nullptr);
 }
 
-TEST_F(CollectionsTest, SpeciesKeepTwoOrders)
+TEST_F(CollectionsTest, RemovingASpeciesTakesItFromBothListsAndTheFile)
 {
     document->addSpecies(std::make_unique<Species>("Zebra Plant", "Haworthiopsis"));
     document->addSpecies(std::make_unique<Species>("aloe", "Aloe vera"));
-    document->sortSpecies();
-    EXPECT_EQ((QStringList{document->species()[0]->name(), document->speciesScientific()[0]->scientificName()}),
-              (QStringList{"aloe", "Aloe vera"}));
     document->removeSpecies(document->species()[0].get());
     EXPECT_EQ(std::tuple(document->speciesScientific().size(), count("species")), std::tuple(1u, 1LL));
 }
