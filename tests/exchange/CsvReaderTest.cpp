@@ -155,13 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"unicode", "\"\xC3\xA9\xF0\x9F\x8C\xB5\",b", {"\xC3\xA9\xF0\x9F\x8C\xB5", "b"}}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 
-TEST(SplitCsvLine, ReadsOneLineOnly)
-{
-    EXPECT_EQ(splitCsvLine("Cacti,,,", 22), QStringList({"Cacti", "", ""}));
-    EXPECT_EQ(splitCsvLine("\"a,b\",\"c\"\"d\"", 22), QStringList({"a,b", "c\"d"}));
-    EXPECT_EQ(splitCsvLine("a,b,c,d", 2), QStringList({"a", "b"}));
-}
-
 TEST(CsvCorpus, EveryInputIsReadWithoutHarm)
 {
     const QDir corpus(QStringLiteral(SPINORA_FUZZ_CORPUS));
