@@ -93,8 +93,6 @@ TEST_F(Interchange, CompleteRoundTripGivesBackEveryRecordFieldAndPhotoAndNoEvent
         EXPECT_EQ(readFile(copy.thumbnailFile()), readFile(original.thumbnailFile()));
         // The square thumbnail is cut when it is first needed.
         EXPECT_FALSE(QFile::exists(copy.croppedThumbnailFile()));
-        copy.hydrateThumbnail();
-        EXPECT_LT(meanDifference(QImage(copy.croppedThumbnailFile()), QImage(original.croppedThumbnailFile())), 2.0);
         EXPECT_TRUE(copy.photoFile().startsWith(folder.file("Target.sdb")));
     }
     // Nothing is left in the work folder.
