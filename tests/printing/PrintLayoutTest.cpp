@@ -3,7 +3,6 @@
 #include "PrintTestSupport.h"
 #include "RecordBuilders.h"
 #include "RecordSheet.h"
-#include "SheetFormats.h"
 
 #include "Cactus.h"
 #include "Image.h"
@@ -13,11 +12,8 @@
 #include "TestSupport.h"
 #include "Water.h"
 
-#include <QLocale>
-
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <tuple>
 
@@ -25,12 +21,6 @@ using namespace spinora;
 using namespace spinora::test;
 
 namespace {
-
-// Keeps the default locale of one test and restores the C locale after it.
-struct LocaleScope {
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
-};
 
 // One field (`&SheetLine::label`, `value` or `valueText`) of the given lines
 // of a sheet, in the order asked.
@@ -62,18 +52,6 @@ TEST_F(PrintPagination, TwelveCactiFivePerPageMakeThreePagesNumberedInTheHeader)
     // An empty list still prints its header.
     document->displayedCacti().clear();
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, 4 * 130)), 1);
-}
-
-TEST_F(PrintPagination, MarginsGiveInsetsOfAThirdAndAHalf)
-{
-    DatabasePrintView view(*document, DatabasePrintView::kWaterList);
-    QPageLayout layout(QPageSize(QSizeF(612, 792), QPageSize::Point), QPageLayout::Portrait, QMarginsF(72, 70, 40, 35),
-                       QPageLayout::Point);
-    view.knowsPageRange(layout);
-    const QRectF r = view.printRect();
-    EXPECT_EQ(std::make_tuple(r.x(), r.y(), r.width(), r.height()),
-              std::make_tuple(36.0, 20.0, 612.0 - 36 - 20, 792.0 - 20 - 10));
-    EXPECT_EQ(view.linesPerPage(), int((792 - 30) / 60));
 }
 
 TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
@@ -163,26 +141,6 @@ TEST_F(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
     const SheetLine& plantLine = view.sheet()->line(18);
     EXPECT_EQ(std::tie(plantLine.label, plantLine.value, plantLine.italicRange),
               std::make_tuple(QString("Bishop's cap"), QString("Astrophytum myriostigma"), std::make_pair(0, 23)));
-}
-
-TEST(PrintFormats, FourDigitYearsAndMoneyInTheUsersLocale)
-{
-    const Timestamp date = localSeconds(2019, 3, 14, 9, 5);
-    {
-        LocaleScope scope(QLocale(QLocale::English, QLocale::UnitedStates));
-        ASSERT_FALSE(QLocale().dateFormat(QLocale::ShortFormat).contains("yyyy")) << "the test needs a two-digit year";
-        const SheetFormats formats;
-        EXPECT_EQ(formats.shortDate(date), "3/14/2019");
-        EXPECT_TRUE(formats.mediumDateShortTime(date).startsWith("Mar 14, 2019 9:05")) << formats.mediumDateShortTime(date).toStdString();
-        EXPECT_EQ((QStringList{formats.money(1234567.5), formats.money(0), formats.count(1500)}),
-                  (QStringList{"1,234,567.50", "0.00", "1,500"}));
-    }
-    {
-        LocaleScope scope(QLocale(QLocale::German, QLocale::Germany));
-        EXPECT_EQ(SheetFormats().money(1234.5), "1.234,50");
-    }
-    EXPECT_EQ(SheetFormats::withFourDigitYear("dd.MM.yy"), "dd.MM.yyyy");
-    EXPECT_EQ(SheetFormats::withFourDigitYear("yyyy-MM-dd"), "yyyy-MM-dd");
 }
 
 // A list's search keeps folded keys between keystrokes and narrows from the
