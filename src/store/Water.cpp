@@ -285,10 +285,16 @@ int Water::noWaterLines() const
 
 QString Water::waterLine(int index) const
 {
+    // The printed sheet asks for lines 0 .. noWaterLines() - 1, so line i is
+    // the i-th period that is set: a schedule with only its second period
+    // set must still print that period rather than an empty line.
     if (index < 0 || index >= noWaterLines())
         return QString(QLatin1String(""));
-    const int64_t from = noWater_[static_cast<size_t>(index) * 2];
-    const int64_t to = noWater_[static_cast<size_t>(index) * 2 + 1];
+    int period = 0;
+    for (int seen = -1; seen < index;)
+        seen += int(isPeriodSet(++period));
+    const int64_t from = noWater_[static_cast<size_t>(period - 1) * 2];
+    const int64_t to = noWater_[static_cast<size_t>(period - 1) * 2 + 1];
     const int fromDay = codeDay(from), fromMonth = codeMonth(from);
     const int toDay = codeDay(to), toMonth = codeMonth(to);
     if (fromDay < 1 || fromMonth < 1 || toDay < 1 || toMonth < 1 || fromMonth > 12 || toMonth > 12)
