@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -74,7 +73,6 @@ TEST_F(CactusEditor, CancelLeavesTheFileAndTheRecordAsTheyWere)
     QTest::keyClicks(control<QPlainTextEdit>(editor.get(), "notesView"), QStringLiteral("changed"));
     click(control<QPushButton>(editor.get(), "cancelButton"));
 
-    EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(snapshot(f.path), filesBefore) << "nothing was written";
     const QStringList dumpAfter = dumpCollection(*f.document);
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
@@ -119,14 +117,11 @@ TEST_F(WaterEditor, JustWateredPushesPastTheWinterRestForTheScheduleAndEachPlant
     Clock::setFixedNow(fromDateTime(at(2026, 10, 20, 10, 0)));
 
     auto editor = f.open<WaterInfoViewController>(fortnightly);
-    EXPECT_EQ(control<QComboBox>(editor.get(), "fromMonth1ComboBox")->currentIndex(), 11);
-    EXPECT_EQ(control<QComboBox>(editor.get(), "toDay2Button")->currentIndex(), 28);
     click(control<QPushButton>(editor.get(), "justWateredButton"));
-    const Timestamp expected = fromDateTime(at(2027, 3, 1, 10, 0));
-    EXPECT_EQ(control<QLabel>(editor.get(), "nextWateringAmountLabel")->text(), formatNextWatering(expected));
     click(control<QPushButton>(editor.get(), "okButton"));
 
     const Timestamp watered = fromDateTime(at(2026, 10, 20, 10, 0));
+    const Timestamp expected = fromDateTime(at(2027, 3, 1, 10, 0)); // past the rest
     // Last and next watering of the schedule, then of its two plants.
     auto watering = [](const auto* record) { return std::pair(record->lastWatered(), record->waterNext()); };
     EXPECT_EQ((std::vector{watering(fortnightly), watering(first), watering(second)}),
