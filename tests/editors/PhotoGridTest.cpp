@@ -1,6 +1,6 @@
 // The photo grid and viewer on a real collection with real picture files:
 // the background import, bad files, a full disk, Cancel, drops, reordering,
-// stepping and captions in the viewer, the viewer's bounded cache.
+// stepping and captions in the viewer.
 #include "PhotoGridViewController.h"
 #include "PhotoViewController.h"
 
@@ -133,17 +133,6 @@ protected:
     QStringList photoFiles() const
     {
         return QDir(document->packageFilename()).entryList({QStringLiteral("sp-*.jpg")}, QDir::Files, QDir::Name);
-    }
-
-    // `count` copies of one picture file, as a burst from a camera.
-    QStringList copies(const QString& picture, int count, int first)
-    {
-        QStringList paths;
-        for (int i = first; i < first + count; ++i) {
-            paths << pictures.file(QStringLiteral("p%1.jpg").arg(i));
-            QFile::copy(picture, paths.back());
-        }
-        return paths;
     }
 
     void importAndWait(const QStringList& paths)
@@ -345,29 +334,6 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     EXPECT_TRUE(viewer.imagesPendingDehydration().empty());
     EXPECT_EQ(test::queryInt(dbPath(), QStringLiteral("SELECT COUNT(*) FROM image WHERE caption='First flower in May'")),
               1);
-}
-
-TEST_F(PhotoGridTest, TheViewerKeepsTwentyPhotosLoaded)
-{
-    const QString one = writePicture(QStringLiteral("one.jpg"), 320, 240, 0);
-    importAndWait({one});
-    PhotoViewController viewer(document.get());
-    viewer.setDelegate(grid.get());
-
-    importAndWait(copies(one, 24, 1));
-    const std::vector<Image*> photos = grid->imageArray();
-    ASSERT_EQ(photos.size(), 25u);
-    viewer.showPhoto(QString(), photos[0]);
-    for (int i = 1; i < 25; ++i)
-        viewer.handleNextButton();
-    EXPECT_EQ(viewer.image(), photos[24]);
-    ASSERT_EQ(viewer.imagesPendingDehydration().size(), 20u);
-    EXPECT_EQ(viewer.imagesPendingDehydration().front(), photos[5]);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_FALSE(photos[size_t(i)]->isHydrated()) << i;
-    for (int i = 5; i < 25; ++i)
-        EXPECT_TRUE(photos[size_t(i)]->isHydrated()) << i;
-    viewer.close();
 }
 
 TEST_F(PhotoGridTest, AFullSlotOpensItsPhotoInTheViewer)
