@@ -1,9 +1,11 @@
 #pragma once
 
 // A collection for driving the record editors, and the clock they read.
+#include "LogInfoViewController.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
+#include "calendar/CalendarStore.h"
 
 #include <QWidget>
 
@@ -60,6 +62,33 @@ struct EditorFixture {
         return openCollection(path);
     }
     void reload() { document = reopen(); }
+};
+
+// An editor collection with a calendar of its own for the reminders.
+struct LogFixture : EditorFixture {
+    CalendarStore store{folder.file(QStringLiteral("calendars"))};
+
+    Cactus* addPlant(const QString& name) { return EditorFixture::addPlant(name, nullptr); }
+    // A log `days` from today, stored and let go as a list leaves it.
+    Log* addLog(Cactus* plant, const QString& event, int days, const QString& reminder = {})
+    {
+        const QDateTime day(QDate::currentDate().addDays(days), QTime(0, 0));
+        Log* added = test::addLog(*document, plant, event, fromDateTime(day));
+        added->setReminder(!reminder.isEmpty());
+        added->setReminderIdentifier(reminder);
+        added->dehydrate();
+        return added;
+    }
+    // Its editor, shown, with this collection's calendar.
+    std::unique_ptr<LogInfoViewController> open(Log* log)
+    {
+        auto editor = std::make_unique<LogInfoViewController>(*document, &window);
+        editor->setCalendarStore(&store);
+        editor->prepareView(log);
+        editor->show();
+        return editor;
+    }
+    QString calendarFile() const { return store.folder() + QStringLiteral("/Spinora.ics"); }
 };
 
 class FixedClock : public ::testing::Test {

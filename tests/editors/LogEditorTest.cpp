@@ -3,13 +3,11 @@
 #include "EditorFixture.h"
 #include "EditorTestSupport.h"
 #include "IcsReadBack.h"
-#include "LogInfoViewController.h"
 #include "RecordEditors.h"
 
 #include "CollectionDump.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
-#include "calendar/CalendarStore.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -22,33 +20,6 @@ using namespace spinora;
 using namespace spinora::test;
 
 namespace {
-
-// An editor collection with a calendar of its own for the reminders.
-struct LogFixture : EditorFixture {
-    CalendarStore store{folder.file(QStringLiteral("calendars"))};
-
-    Cactus* addPlant(const QString& name) { return EditorFixture::addPlant(name, nullptr); }
-    // A log `days` from today, stored and let go as a list leaves it.
-    Log* addLog(Cactus* plant, const QString& event, int days, const QString& reminder = {})
-    {
-        const QDateTime day(QDate::currentDate().addDays(days), QTime(0, 0));
-        Log* added = test::addLog(*document, plant, event, fromDateTime(day));
-        added->setReminder(!reminder.isEmpty());
-        added->setReminderIdentifier(reminder);
-        added->dehydrate();
-        return added;
-    }
-    // Its editor, shown, with this collection's calendar.
-    std::unique_ptr<LogInfoViewController> open(Log* log)
-    {
-        auto editor = std::make_unique<LogInfoViewController>(*document, &window);
-        editor->setCalendarStore(&store);
-        editor->prepareView(log);
-        editor->show();
-        return editor;
-    }
-    QString calendarFile() const { return store.folder() + QStringLiteral("/Spinora.ics"); }
-};
 
 // The event editor that the reminder question opens: saved as proposed.
 void saveProposedReminder()

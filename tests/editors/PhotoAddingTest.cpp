@@ -6,10 +6,8 @@
 #include "CollectionDump.h"
 #include "EditorFixture.h"
 #include "EditorTestSupport.h"
-#include "LogInfoViewController.h"
 #include "PhotoAddingJob.h"
 #include "PhotoGridViewController.h"
-#include "calendar/CalendarStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,9 +28,8 @@ struct OpenEditor {
     std::function<std::vector<Image*>()> ownerPhotos;
 };
 
-struct PhotoAdding : EditorFixture {
-    CalendarStore calendar{folder.file(QStringLiteral("calendars"))};
-    Cactus* plant = addPlant(QStringLiteral("Photogenic"), nullptr);
+struct PhotoAdding : LogFixture {
+    Cactus* plant = addPlant(QStringLiteral("Photogenic"));
 
     // `count` copies of one camera-like JPEG, named IMG_1000.jpg ...
     QStringList cameraFiles(int count, int width, int height)
@@ -50,26 +47,17 @@ struct PhotoAdding : EditorFixture {
     {
         OpenEditor open;
         if (logEditor) {
-            auto log = std::make_unique<Log>();
-            log->setEventName(QStringLiteral("Flowered"));
-            log->setCactus(plant);
-            log->setCactusKey(plant->primaryKey());
-            Log* entry = document->addLog(std::move(log));
-            entry->dehydrate();
-            auto editor = std::make_unique<LogInfoViewController>(*document, &window);
-            editor->setCalendarStore(&calendar);
-            editor->prepareView(entry);
+            Log* entry = addLog(plant, QStringLiteral("Flowered"), 0);
+            auto editor = LogFixture::open(entry);
             open.photos = &editor->photos();
             open.ownerPhotos = [entry] { return entry->images(); };
             open.sheet = std::move(editor);
         } else {
-            auto editor = std::make_unique<CactusInfoViewController>(*document, &window);
-            editor->prepareView(plant);
+            auto editor = EditorFixture::open<CactusInfoViewController>(plant);
             open.photos = &editor->photos();
             open.ownerPhotos = [this] { return plant->images(); };
             open.sheet = std::move(editor);
         }
-        open.sheet->show();
         open.photos->grid()->setShowsAlerts(false);
         return open;
     }
