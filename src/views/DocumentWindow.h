@@ -57,7 +57,6 @@ public:
     ThumbnailCache& thumbnails() { return *thumbnails_; }
     // Made on the first request and kept.
     StatisticsViewController* statisticsWindow();
-    const QStringList& recentSearches() const { return recentSearches_; }
 
     // "Mark as Watered...": the toolbar's, the lists' context menus' and the
     // Edit menu's command, for the selected plants or schedules.

@@ -47,7 +47,6 @@ public:
     void cancelButtonPressed();
 
     bool isImport() const { return isImport_; }
-    int importSelection() const { return importSelection_; }
     DeviceList& devices() { return devices_; }
     DeviceTransfer& transfer() { return transfer_; }
     QDialog* importWindow() const { return importWindow_; }

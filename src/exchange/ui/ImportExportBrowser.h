@@ -56,7 +56,6 @@ public:
     const QString& filenameURL() const { return filenameURL_; }
     QPushButton* importExportButton() const { return importExportButton_; }
     QLabel* csvTemplateTextField() const { return csvTemplateTextField_; }
-    QLineEdit* filenameTextField() const { return filenameTextField_; }
     QRadioButton* optionButton(int tag) const;
 
     // The web page that offers the CSV templates.
