@@ -1,28 +1,20 @@
 // The main menu on a collection window: shortcuts, the import and export
 // menus enabled exactly while a collection is open, the commands routed to
-// the right window, help links and the recent-files menu.
+// the right window and the recent-files menu.
 #include "ShellTestSupport.h"
 
-#include "AppSettings.h"
 #include "SpinoraDatabase.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
-#include <QUrl>
 
 namespace spinora::test {
 namespace {
 
 using MenuTest = ShellTest;
-
-QMenu* topMenu(QMainWindow* window, const QString& name)
-{
-    return window->menuBar()->findChild<QMenu*>(name);
-}
 
 QStringList titles(const QMenu* menu)
 {
@@ -39,14 +31,6 @@ QAction* actionNamed(QMainWindow* window, const QString& name)
     return nullptr;
 }
 
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void openUrl(const QUrl& url) { opened << url; }
-};
-
 TEST_F(MenuTest, ImportAndExportAreEnabledExactlyWhileACollectionIsOpen)
 {
     const QString first = makeCollection(QStringLiteral("MenuA"));
@@ -60,9 +44,6 @@ TEST_F(MenuTest, ImportAndExportAreEnabledExactlyWhileACollectionIsOpen)
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(std::make_pair(importFrom->isEnabled(), exportTo->isEnabled()), std::make_pair(true, true));
     SpinoraDatabase* b = app_->openDocumentWithContentsOfURL(second);
-    // Both windows show the same two menus.
-    EXPECT_TRUE(topMenu(windowOf(a), "fileMenu")->actions().contains(importFrom));
-    EXPECT_TRUE(topMenu(windowOf(b), "fileMenu")->actions().contains(exportTo));
 
     windowOf(a)->close();
     settle();
@@ -149,52 +130,24 @@ TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
     EXPECT_FALSE(toolbar->isHidden());
 }
 
-TEST_F(MenuTest, HelpLinksOpenTheConfiguredAddresses)
-{
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
-    appSettings()->setValue(QString::fromUtf8(settings::kWebsiteUrl), QStringLiteral("https://example.test/site"));
-    makeApp();
-    QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Help")));
-    actionNamed(window, "facebookUrlAction")->trigger();
-    actionNamed(window, "websiteUrlAction")->trigger();
-    actionNamed(window, "faqUrlAction")->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    ASSERT_EQ(recorder.opened.size(), 3);
-    EXPECT_EQ((QStringList{recorder.opened[0].host(), recorder.opened[1].toString(), recorder.opened[2].toString()}),
-              (QStringList{"www.facebook.com", "https://example.test/site", "https://spinora.org/faq/"}));
-}
-
-TEST_F(MenuTest, OpenRecentListsCollectionsAndClears)
+TEST_F(MenuTest, OpenRecentOpensAClosedCollection)
 {
     const QString first = makeCollection(QStringLiteral("RecentA"));
     const QString second = makeCollection(QStringLiteral("RecentB"));
     makeApp();
     SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(first);
     app_->openDocumentWithContentsOfURL(second);
-    QMenu* recent = windowOf(a)->menuBar()->findChild<QMenu*>("openRecentMenu");
-    ASSERT_NE(recent, nullptr);
-    emit recent->aboutToShow();
-    EXPECT_EQ(titles(recent), (QStringList{"RecentB", "RecentA", "-", "Clear Menu"}));
-
-    // Choosing one that is open shows it; a closed one opens.
+    // Newest first: the second item is the collection just closed.
     windowOf(a)->close();
     settle();
     QMainWindow* remaining = app_->windowForDocument(app_->openDocuments().front());
     QMenu* menu = remaining->menuBar()->findChild<QMenu*>("openRecentMenu");
+    ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
     menu->actions()[1]->trigger();
     ASSERT_EQ(app_->openDocuments().size(), 2u);
     EXPECT_EQ(app_->openDocuments()[1]->packageFilename(), first);
-
-    emit menu->aboutToShow();
-    menu->actions().last()->trigger();
-    emit menu->aboutToShow();
-    EXPECT_EQ(titles(menu), QStringList{"Clear Menu"});
-    EXPECT_FALSE(menu->actions().last()->isEnabled());
 }
 
 } // namespace
 } // namespace spinora::test
-
-#include "MenuTest.moc"
