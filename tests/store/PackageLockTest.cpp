@@ -35,8 +35,7 @@ TEST_F(WritingOpen, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocum
 {
     auto second = std::make_unique<SpinoraDatabase>(path);
     EXPECT_FALSE(second->readFromURL(path));
-    EXPECT_EQ(second->lastError(),
-              QStringLiteral("The collection \u201CGarden.sdb\u201D could not be opened: it is already open in this program."));
+    EXPECT_TRUE(second->lastError().contains("Garden.sdb")) << second->lastError().toStdString();
     EXPECT_EQ(second->database(), nullptr);
     second.reset();
 
