@@ -79,10 +79,8 @@ TEST_F(CrashReporterTest, TheNextStartOffersTheReportOnce)
     crash(QStringLiteral("segv"), &code);
     ASSERT_EQ(CrashReporter::pendingReports(reportFolder()).size(), 1);
 
-    QString offered;
     QString shownText;
     whenModalOpens<QMessageBox>([&](QMessageBox* ask) {
-        offered = ask->text();
         // The report viewer follows once the question is answered.
         whenModalOpens<QDialog>([&](QDialog* viewer) {
             if (auto* text = viewer->findChild<QPlainTextEdit*>())
@@ -95,7 +93,6 @@ TEST_F(CrashReporterTest, TheNextStartOffersTheReportOnce)
         }
     });
     EXPECT_TRUE(CrashReporter::offerPendingReport(nullptr, reportFolder()));
-    EXPECT_EQ(offered, QStringLiteral("Spinora quit unexpectedly the last time it was used."));
     EXPECT_TRUE(shownText.contains(QStringLiteral("SIGSEGV"))) << shownText.toStdString();
     // Offered once: the report stays on disk, marked.
     EXPECT_TRUE(CrashReporter::pendingReports(reportFolder()).isEmpty());
