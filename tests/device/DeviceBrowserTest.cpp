@@ -128,8 +128,7 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     ASSERT_EQ(browser.importDeviceTable()->count(), 2);
 
     clickRow(browser.importDeviceTable(), 0);
-    EXPECT_EQ(importShown(),
-              std::pair(QString("Click the Import button to restore the complete database from your device."), true));
+    EXPECT_EQ(importShown(), std::pair(importRuleForMode(kBackupDatabase, kRestoreComplete).message, true));
 
     clickRow(browser.importDeviceTable(), 1); // Export Data, then an option it can serve
     browser.importOptions()->button(2)->click();
