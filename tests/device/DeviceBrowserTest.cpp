@@ -145,11 +145,12 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     EXPECT_FALSE(browser.devices().isBrowsing());
 }
 
-TEST_F(Dialogs, ExportDialogGoesWhenTheSearchFails)
+TEST_F(Dialogs, ExportDialogSaysWhatToDoAndGoesWhenTheSearchFails)
 {
     browser.presentDeviceBrowser(1);
     QDialog* dialog = browser.exportWindow();
     ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(browser.exportMessages()->text(), DeviceTexts::noExportDevices());
     const ResolvedService backup = device("Backup phone", 0);
     const ResolvedService importing = device("Importing phone", 3, 8082);
     script.resolvable = {backup, importing};
