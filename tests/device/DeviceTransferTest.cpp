@@ -13,6 +13,8 @@
 #include "SqlConnection.h"
 #include "TestSupport.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 using namespace spinora;

@@ -3,7 +3,6 @@
 #include "DeviceList.h"
 #include "DeviceRules.h"
 #include "FakeDiscovery.h"
-#include "FaultPeer.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,6 @@
 // that nothing is announced beyond this machine); skipped otherwise.
 #include "CliRunner.h"
 #include "DeviceList.h"
-#include "FaultPeer.h"
 #include "PeerProcess.h"
 #include "TestSupport.h"
 

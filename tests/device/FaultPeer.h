@@ -3,16 +3,12 @@
 #include "WorkFiles.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
-#include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
-
-#include <functional>
 
 namespace spinora::test {
 
@@ -104,35 +100,33 @@ private:
     void answer(QTcpSocket* socket)
     {
         const QByteArray html = "<html><body><h1>Not here</h1></body></html>";
-        const QByteArray length = "Content-Length: " + QByteArray::number(payload_.size()) + "\r\n";
+        const bool announcesLength = behaviour_ != Behaviour::ServeNoLength && behaviour_ != Behaviour::Endless;
+        const QByteArray length =
+            announcesLength ? "Content-Length: " + QByteArray::number(payload_.size()) + "\r\n" : QByteArray();
+        const QByteArray ok = "HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n";
         switch (behaviour_) {
         case Behaviour::Serve:
-            socket->write("HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n");
-            socket->write(payload_);
-            socket->disconnectFromHost();
-            break;
         case Behaviour::ServeNoLength:
-            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+            socket->write(ok);
             socket->write(payload_);
             socket->disconnectFromHost();
             break;
         case Behaviour::CloseHalfWay:
-            socket->write("HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n");
+        case Behaviour::StallHalfWay:
+            socket->write(ok);
             socket->write(payload_.left(payload_.size() / 2));
-            socket->flush();
-            QTimer::singleShot(50, socket, [socket] { socket->abort(); });
+            if (behaviour_ == Behaviour::CloseHalfWay) {
+                socket->flush();
+                QTimer::singleShot(50, socket, [socket] { socket->abort(); });
+            }
             break;
         case Behaviour::NotFound:
             socket->write("HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: " +
                           QByteArray::number(html.size()) + "\r\nConnection: close\r\n\r\n" + html);
             socket->disconnectFromHost();
             break;
-        case Behaviour::StallHalfWay:
-            socket->write("HTTP/1.1 200 OK\r\n" + length + "Connection: close\r\n\r\n");
-            socket->write(payload_.left(payload_.size() / 2));
-            break;
         case Behaviour::Endless: {
-            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+            socket->write(ok);
             socket->write(QByteArray("SQLite format 3\0", 16));
             auto* pump = new QTimer(socket);
             const QByteArray chunk(64 * 1024, 'x');
@@ -154,16 +148,6 @@ private:
     QTcpServer server_;
     QHash<QTcpSocket*, State> states_;
 };
-
-// Runs the event loop until `done` answers true or the time is up.
-inline bool waitFor(const std::function<bool()>& done, int milliseconds = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // What transfers left in the work folder besides its lock file.
 inline QStringList workFilesLeft()

@@ -2,6 +2,7 @@
 // not destroy what is at their destination: each test is named after the
 // fault it pins down, on real files and, where two programs meet, with a real
 // second process (spinora-cli) frozen half-way through its job.
+#include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
 #include "ExportJob.h"
@@ -35,32 +36,28 @@ namespace {
 class FrozenJob {
 public:
     FrozenJob(const QStringList& arguments, const char* stopAt)
+        : process_(startCli(arguments, {}, {{"SPINORA_TEST_STOP_AT", stopAt}}))
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("SPINORA_TEST_STOP_AT", stopAt);
-        process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(SPINORA_CLI), arguments);
-        process_.waitForStarted();
     }
     ~FrozenJob()
     {
-        if (process_.state() != QProcess::NotRunning) {
-            ::kill(pid_t(process_.processId()), SIGKILL);
-            process_.waitForFinished(10000);
+        if (process_->state() != QProcess::NotRunning) {
+            ::kill(pid_t(process_->processId()), SIGKILL);
+            process_->waitForFinished(10000);
         }
     }
     // True once the job has reached its stop point.
     bool waitUntilFrozen()
     {
         for (int i = 0; i < 3000; ++i) {
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(process_.processId()));
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(process_->processId()));
             if (stat.open(QIODevice::ReadOnly)) {
                 const QByteArray fields = stat.readAll();
                 const qsizetype close = fields.lastIndexOf(')');
                 if (close > 0 && fields.mid(close + 2, 1) == "T")
                     return true;
             }
-            if (process_.state() == QProcess::NotRunning)
+            if (process_->state() == QProcess::NotRunning)
                 return false;
             QThread::msleep(20);
         }
@@ -69,15 +66,15 @@ public:
     // Lets it run to its end; answers the exit code (-1 for a crash).
     int resume()
     {
-        ::kill(pid_t(process_.processId()), SIGCONT);
-        EXPECT_TRUE(process_.waitForFinished(120000));
-        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+        ::kill(pid_t(process_->processId()), SIGCONT);
+        EXPECT_TRUE(process_->waitForFinished(120000));
+        return process_->exitStatus() == QProcess::NormalExit ? process_->exitCode() : -1;
     }
-    qint64 pid() const { return process_.processId(); }
-    QString output() { return QString::fromUtf8(process_.readAllStandardOutput() + process_.readAllStandardError()); }
+    qint64 pid() const { return process_->processId(); }
+    QString output() { return QString::fromUtf8(process_->readAllStandardOutput() + process_->readAllStandardError()); }
 
 private:
-    QProcess process_;
+    std::unique_ptr<QProcess> process_;
 };
 
 class CoreLock : public ::testing::Test {
@@ -200,10 +197,9 @@ TEST_F(CoreLock, WhileAnImportRunsOtherWritersAreRefusedAtOnceAndItsFilesStayUnt
     EXPECT_EQ(other->cacti().size(), sourceCacti);
 
     // The same collection from a third process: refused by the collection's lock.
-    const CliRun second = runCli({"import", targetPath, file});
-    ASSERT_TRUE(second.finished);
+    const Result second = cli({"import", targetPath, file});
     EXPECT_EQ(second.exitCode, 1);
-    EXPECT_TRUE(second.errors.contains("in use by spinora-cli")) << second.errors.toStdString();
+    EXPECT_TRUE(second.err.contains("in use by spinora-cli")) << second.err.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == jobFiles);
 
     EXPECT_EQ(first.resume(), 0);
@@ -269,14 +265,12 @@ TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuchAndOnlyDeviceTransfersNeedIt)
     QDir().mkpath(caches);
     writeFile(caches + "/org.spinora.Spinora", "a file where the work folder belongs");
     const TreeSnapshot before = snapshot(targetPath);
-    const CliRun pulled = runCli({"pull", targetPath, "--from", "http://127.0.0.1:9"}, {{"XDG_CACHE_HOME", caches}});
-    ASSERT_TRUE(pulled.finished);
+    const Result pulled = cli({"pull", targetPath, "--from", "http://127.0.0.1:9"}, {}, {{"XDG_CACHE_HOME", caches}});
     EXPECT_EQ(pulled.exitCode, 1);
-    EXPECT_TRUE(pulled.errors.contains("is not a folder")) << pulled.errors.toStdString();
-    EXPECT_FALSE(pulled.errors.contains("Another")) << pulled.errors.toStdString();
+    EXPECT_TRUE(pulled.err.contains("is not a folder")) << pulled.err.toStdString();
+    EXPECT_FALSE(pulled.err.contains("Another")) << pulled.err.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == before);
-    const CliRun imported = runCli({"import", targetPath, file}, {{"XDG_CACHE_HOME", caches}});
-    ASSERT_TRUE(imported.finished);
+    const Result imported = cli({"import", targetPath, file}, {}, {{"XDG_CACHE_HOME", caches}});
     EXPECT_EQ(imported.exitCode, 0);
 }
 

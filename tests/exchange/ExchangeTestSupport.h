@@ -10,10 +10,7 @@
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -71,10 +68,7 @@ JobRun runJob(std::function<Result(JobContext&)> work, std::function<int(Result&
     JobRun run;
     JobRunner::start<Result>(&receiver, std::move(work), [&run, finish](Result& result) { run.status = finish(result); },
                              context);
-    QElapsedTimer timer;
-    timer.start();
-    while (run.status < 0 && timer.elapsed() < 120000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    waitFor([&run] { return run.status >= 0; }, 120000);
     JobRunner::waitForAll();
     if (run.error.isEmpty())
         run.error = context->error();
@@ -214,32 +208,5 @@ protected:
     QStringList dumpBefore;
     TreeSnapshot before;
 };
-
-#ifdef SPINORA_CLI
-// One spinora-cli run to its end (60 s at most) with variables added to the
-// environment (a crash or stop point, another cache folder).
-struct CliRun {
-    bool finished = false;
-    bool crashed = false;
-    int exitCode = -1;
-    QString errors;
-};
-
-inline CliRun runCli(const QStringList& arguments, const QMap<QString, QString>& variables = {})
-{
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (auto it = variables.begin(); it != variables.end(); ++it)
-        environment.insert(it.key(), it.value());
-    cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(SPINORA_CLI), arguments);
-    CliRun run;
-    run.finished = cli.waitForFinished(60000);
-    run.crashed = cli.exitStatus() == QProcess::CrashExit;
-    run.exitCode = cli.exitCode();
-    run.errors = QString::fromUtf8(cli.readAllStandardError());
-    return run;
-}
-#endif
 
 } // namespace spinora::test

@@ -3,6 +3,7 @@
 // keys, triggers and views of their own, photo files that are links out of
 // the package, devices or huge files, damaged or non-JPEG photo blobs. Every
 // refusal leaves the collection on disk exactly as it was.
+#include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
 #include "FileHelpers.h"
@@ -342,13 +343,12 @@ TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhotoAndIsNamedOnAWarni
     const QString path = target->packageFilename();
     target->close();
     target.reset();
-    const CliRun cli = runCli({"import", path, file, "--type", "0"});
-    ASSERT_TRUE(cli.finished);
-    EXPECT_EQ(cli.exitCode, 0) << cli.errors.toStdString();
-    EXPECT_EQ(cli.errors.count("warning: "), 1) << cli.errors.toStdString();
-    EXPECT_TRUE(cli.errors.contains(
+    const Result run = cli({"import", path, file, "--type", "0"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.count("warning: "), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(
         QStringLiteral("warning: 1 photo could not be read and was left out: photo %1 of the cactus \u201C").arg(damaged)))
-        << cli.errors.toStdString();
+        << run.err.toStdString();
     target = openCollection(path);
     EXPECT_EQ(target->cacti().size(), 4u + source->cacti().size());
     EXPECT_EQ(target->logs().size(), 3u + source->logs().size());

@@ -13,7 +13,6 @@
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,11 +36,7 @@ std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti
 // Waits until the sheet's job has ended and its progress window has gone.
 bool waitUntilEnded(const TransferSheet& sheet, int milliseconds = 60000)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (sheet.isRunning() && timer.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return !sheet.isRunning();
+    return waitFor([&sheet] { return !sheet.isRunning(); }, milliseconds);
 }
 
 class Sheets : public ::testing::Test {

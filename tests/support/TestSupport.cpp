@@ -4,8 +4,10 @@
 #include "SqlConnection.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -153,6 +155,15 @@ double meanDifference(const QImage& a, const QImage& b)
 double localSeconds(int year, int month, int day, int hour, int minute)
 {
     return static_cast<double>(QDateTime(QDate(year, month, day), QTime(hour, minute)).toSecsSinceEpoch());
+}
+
+bool waitFor(const std::function<bool()>& done, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
 }
 
 } // namespace spinora::test

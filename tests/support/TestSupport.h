@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -62,5 +63,8 @@ double meanDifference(const QImage& a, const QImage& b);
 
 // Seconds since 1970 of a local date and time.
 double localSeconds(int year, int month, int day, int hour = 0, int minute = 0);
+
+// Runs the event loop until `done` answers true or the time is up.
+bool waitFor(const std::function<bool()>& done, int milliseconds = 10000);
 
 } // namespace spinora::test
