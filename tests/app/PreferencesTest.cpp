@@ -38,7 +38,7 @@ TEST_F(PreferencesTest, TheDefaultsBoxStoresTheInverseAndShapesTheNextNewCollect
     PreferencesWindow* window = app_->preferencesWindow();
     presentAndClose(window, [&] {
         window->defaultsAddedCheckBox()->click();
-        EXPECT_TRUE(window->grab().save(screenshotPath(QStringLiteral("app-preferences.png"))));
+        EXPECT_TRUE(window->grab().save(screenshotFolder() + QStringLiteral("/app-preferences.png")));
     });
     EXPECT_TRUE(appSettings()->value(QStringLiteral("addNoDefaultsToDatabase")).toBool());
 

@@ -75,13 +75,4 @@ void ShellTest::settle()
     }
 }
 
-QString screenshotPath(const QString& name)
-{
-    QString folder = qEnvironmentVariable("SPINORA_SCREENSHOTS");
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
-    QDir().mkpath(folder);
-    return folder + QLatin1Char('/') + name;
-}
-
 } // namespace spinora::test

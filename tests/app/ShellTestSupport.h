@@ -42,7 +42,4 @@ protected:
     bool nextSaveAsOfferTaken_ = false;
 };
 
-// Where the tests leave their screenshots.
-QString screenshotPath(const QString& name);
-
 } // namespace spinora::test

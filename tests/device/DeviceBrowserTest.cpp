@@ -36,13 +36,6 @@ ResolvedService device(const QString& name, long long mode, quint16 port = 8080,
                        Txt{{"name", app}, {"type", QByteArray::number(mode)}, {"version", "2.4"}});
 }
 
-void saveScreenshot(QWidget* widget, const char* name)
-{
-    const QByteArray folder = qgetenv("SPINORA_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        widget->grab().save(QString::fromUtf8(folder) + "/" + name);
-}
-
 class Dialogs : public ::testing::Test {
 protected:
     Dialogs() : browser([this] { return std::make_unique<FakeDiscovery>(script); })
@@ -133,7 +126,7 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     clickRow(browser.importDeviceTable(), 1); // Export Data, then an option it can serve
     browser.importOptions()->button(2)->click();
     EXPECT_EQ(importShown(), std::pair(QString("Click the Import button to import the cacti from your device."), true));
-    saveScreenshot(dialog, "device-import.png");
+    dialog->grab().save(screenshotFolder() + "/device-import.png");
 
     // The device goes away while the dialog is open.
     network().withdraw(ben.service);
@@ -158,7 +151,7 @@ TEST_F(Dialogs, ExportDialogSaysWhatToDoAndGoesWhenTheSearchFails)
     network().announce(importing.service);
     settle();
     clickRow(browser.exportDeviceTable(), 1);
-    saveScreenshot(dialog, "device-export.png");
+    dialog->grab().save(screenshotFolder() + "/device-export.png");
 
     network().failSearch("daemon gone");
     EXPECT_FALSE(dialog->isVisible());
@@ -175,7 +168,7 @@ TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)
     QObject::connect(&browser.transfer(), &DeviceTransfer::progressChanged, [&](double p) {
         if (p > 50 && !sawProgress && browser.progressWindow()->isVisible()) {
             sawProgress = true;
-            saveScreenshot(browser.progressWindow(), "device-progress.png");
+            browser.progressWindow()->grab().save(screenshotFolder() + "/device-progress.png");
         }
     });
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);

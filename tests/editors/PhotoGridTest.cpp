@@ -81,14 +81,6 @@ void expectColourNear(const QColor& seen, const QColor& expected)
         << seen.name().toStdString() << " instead of " << expected.name().toStdString();
 }
 
-// With SPINORA_SCREENSHOTS set, keeps the picture there for the documentation.
-void saveScreenshot(const QImage& picture, const char* name)
-{
-    if (const QString dir = qEnvironmentVariable("SPINORA_SCREENSHOTS"); !dir.isEmpty()) {
-        EXPECT_TRUE(picture.save(dir + QLatin1Char('/') + QLatin1String(name)));
-    }
-}
-
 class PhotoGridTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -324,7 +316,7 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     SPImageView* image = viewer.findChild<SPImageView*>();
     expectColourNear(shown.pixelColor(image->mapTo(&viewer, image->rect().center())),
                      middleColour(0));
-    saveScreenshot(shown, "photo-viewer.png");
+    EXPECT_TRUE(shown.save(test::screenshotFolder() + "/photo-viewer.png"));
 
     // Closing stores the caption and tells the editor.
     press("captionAction");
@@ -376,7 +368,7 @@ TEST_F(PhotoGridTest, CellsShowTheirThumbnails)
         const QPoint middle = grid->imageBrowser()->viewport()->mapTo(grid.get(), cell.center());
         expectColourNear(shown.pixelColor(middle), middleColour(i * 50));
     }
-    saveScreenshot(shown, "photo-grid.png");
+    EXPECT_TRUE(shown.save(test::screenshotFolder() + "/photo-grid.png"));
 }
 
 } // namespace

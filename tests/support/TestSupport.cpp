@@ -157,6 +157,15 @@ double localSeconds(int year, int month, int day, int hour, int minute)
     return static_cast<double>(QDateTime(QDate(year, month, day), QTime(hour, minute)).toSecsSinceEpoch());
 }
 
+QString screenshotFolder()
+{
+    QString folder = qEnvironmentVariable("SPINORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    return folder;
+}
+
 bool waitFor(const std::function<bool()>& done, int milliseconds)
 {
     QElapsedTimer timer;

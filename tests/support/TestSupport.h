@@ -64,6 +64,10 @@ double meanDifference(const QImage& a, const QImage& b);
 // Seconds since 1970 of a local date and time.
 double localSeconds(int year, int month, int day, int hour = 0, int minute = 0);
 
+// Where the tests leave their screenshots: $SPINORA_SCREENSHOTS, else
+// "screenshots" beside the test program (created when missing).
+QString screenshotFolder();
+
 // Runs the event loop until `done` answers true or the time is up.
 bool waitFor(const std::function<bool()>& done, int milliseconds = 10000);
 

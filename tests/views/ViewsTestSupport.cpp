@@ -4,7 +4,6 @@
 #include "RecordBuilders.h"
 #include "SpinoraUtility.h"
 
-#include <QDir>
 #include <QTest>
 
 namespace spinora::test {
@@ -145,13 +144,6 @@ void selectRows(const ManagingViewController& list, std::initializer_list<int> r
 double day(int year, int month, int dayOfMonth)
 {
     return *roundDate(localSeconds(year, month, dayOfMonth, 12, 0));
-}
-
-QString screenshotFolder()
-{
-    const QString folder = QDir::currentPath() + QStringLiteral("/screenshots");
-    QDir().mkpath(folder);
-    return folder;
 }
 
 QColor pixelAt(const QImage& image, int x, int y)

@@ -54,8 +54,6 @@ void selectRows(const ManagingViewController& list, std::initializer_list<int> r
 
 // Seconds of a local day at noon (dates in the lists are days).
 double day(int year, int month, int dayOfMonth);
-// Where the tests put their screenshots (created when missing).
-QString screenshotFolder();
 // The colour at a point of a grabbed widget.
 QColor pixelAt(const QImage& image, int x, int y);
 
