@@ -51,14 +51,8 @@ QString ShellTest::makeCollection(const QString& name, int cacti)
 {
     const QString path = folder_.file(name + QStringLiteral(".sdb"));
     auto document = newCollection(path);
-    SampleSize size;
-    size.cacti = cacti;
-    size.watering = 2;
-    size.logs = 4;
-    size.photos = 0;
-    SampleCollection::fill(*document, size);
+    SampleCollection::fill(*document, SampleSize{cacti, 2, 4, 0});
     document->close();
-    document.reset();
     return QDir(path).canonicalPath();
 }
 

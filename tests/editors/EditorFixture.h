@@ -13,11 +13,6 @@
 
 namespace spinora::test {
 
-inline QDateTime at(int y, int m, int d, int h = 0, int min = 0, int sec = 0)
-{
-    return QDateTime(QDate(y, m, d), QTime(h, min, sec));
-}
-
 inline Timestamp moment(int y, int m, int d, int h = 0, int min = 0, int sec = 0)
 {
     return fromDateTime(at(y, m, d, h, min, sec));
@@ -37,7 +32,7 @@ struct EditorFixture {
         return added;
     }
 
-    Cactus* addPlant(const QString& name, Water* schedule)
+    Cactus* addPlant(const QString& name, Water* schedule = nullptr)
     {
         Cactus* added = test::addPlant(*document, name, schedule);
         added->dehydrate();
@@ -68,7 +63,6 @@ struct EditorFixture {
 struct LogFixture : EditorFixture {
     CalendarStore store{folder.file(QStringLiteral("calendars"))};
 
-    Cactus* addPlant(const QString& name) { return EditorFixture::addPlant(name, nullptr); }
     // A log `days` from today, stored and let go as a list leaves it.
     Log* addLog(Cactus* plant, const QString& event, int days, const QString& reminder = {})
     {

@@ -18,6 +18,7 @@
 namespace spinora {
 namespace {
 
+using test::at;
 using test::control;
 using test::readFile;
 using test::readIcs;
@@ -50,15 +51,9 @@ QByteArray emptyCalendar(const char* title)
            "\r\nEND:VCALENDAR\r\n";
 }
 
-// A log dated on a day at midnight (its date is the start of the day).
-QDateTime logDate(int year, int month, int day)
-{
-    return QDateTime(QDate(year, month, day), QTime(0, 0));
-}
-
 TEST_F(EventEditorTest, ReminderWithAnAlarmAndEditingItAgain)
 {
-    editor.prepareEventWindow(std::nullopt, QStringLiteral("Flowered (Note)"), logDate(2026, 8, 10));
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Flowered (Note)"), at(2026, 8, 10));
     QTest::mouseClick(control<QCheckBox>(&editor, "validAlarm"), Qt::LeftButton);
     control<QDateTimeEdit>(&editor, "alarmDate")->setDateTime(QDateTime(QDate(2026, 8, 10), QTime(6, 30)));
     control<QComboBox>(&editor, "availabilityButton")->setCurrentIndex(1);
@@ -70,7 +65,7 @@ TEST_F(EventEditorTest, ReminderWithAnAlarmAndEditingItAgain)
     EXPECT_EQ(events->at(0).transp, QStringLiteral("TRANSPARENT"));
 
     // Opened again with what was saved.
-    editor.prepareEventWindow(id, QStringLiteral("ignored"), logDate(2026, 1, 1));
+    editor.prepareEventWindow(id, QStringLiteral("ignored"), at(2026, 1, 1));
     EXPECT_TRUE(control<QPushButton>(&editor, "removeButton")->isVisible());
     EXPECT_EQ(control<QLineEdit>(&editor, "title")->text(), QStringLiteral("Flowered (Note)"));
     EXPECT_TRUE(control<QCheckBox>(&editor, "validAlarm")->isChecked());
@@ -109,7 +104,7 @@ TEST_F(EventEditorTest, TheChosenCalendarTakesTheEventAmongLikeTitledOnes)
 {
     for (const char* name : {"a.ics", "b.ics", "c.ics"})
         test::writeFile(folder.file(QLatin1String(name)), emptyCalendar("Home"));
-    editor.prepareEventWindow(std::nullopt, QStringLiteral("x"), logDate(2026, 5, 4));
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("x"), at(2026, 5, 4));
     control<QComboBox>(&editor, "calendarButton")->setCurrentIndex(2); // Spinora, a, b, c
     click("saveButton");
     EXPECT_EQ(readIcs(folder.file(QStringLiteral("b.ics")))->size(), 1) << "saved into the second Home";
@@ -123,7 +118,7 @@ TEST_F(EventEditorTest, SentinelAlarmShowsAsNoneAndIsDroppedOnSave)
                                    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\n"
                                    "TRIGGER;VALUE=DATE-TIME:19760401T005545Z\r\nEND:VALARM\r\n"
                                    "END:VEVENT\r\nEND:VCALENDAR\r\n");
-    editor.prepareEventWindow(QStringLiteral("s-1"), QString(), logDate(2026, 4, 10));
+    editor.prepareEventWindow(QStringLiteral("s-1"), QString(), at(2026, 4, 10));
     EXPECT_FALSE(control<QCheckBox>(&editor, "validAlarm")->isChecked());
     click("saveButton");
     const auto events = readIcs(spinoraFile());
@@ -134,12 +129,12 @@ TEST_F(EventEditorTest, SentinelAlarmShowsAsNoneAndIsDroppedOnSave)
 TEST_F(EventEditorTest, RemovingAnEventDeletedElsewhereClosesAndReportsNone)
 {
     // A new event is busy by default.
-    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted"), logDate(2026, 5, 4));
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted"), at(2026, 5, 4));
     click("saveButton");
     const QString id = *delegate.updates.at(0);
     EXPECT_EQ(readIcs(spinoraFile(), id)->at(0).transp, QStringLiteral("OPAQUE"));
     EXPECT_TRUE(editor.eventExistsInCalendar(id));
-    editor.prepareEventWindow(id, QString(), logDate(2026, 5, 4));
+    editor.prepareEventWindow(id, QString(), at(2026, 5, 4));
     ASSERT_TRUE(store.removeEvent(id)); // another program deletes it meanwhile
     EXPECT_FALSE(editor.eventExistsInCalendar(id));
     click("removeButton");
@@ -147,7 +142,7 @@ TEST_F(EventEditorTest, RemovingAnEventDeletedElsewhereClosesAndReportsNone)
     EXPECT_EQ(delegate.updates, (QList<std::optional<QString>>{id, std::nullopt}));
 
     // An identifier whose event is gone opens as a new event.
-    editor.prepareEventWindow(id, QStringLiteral("Fresh"), logDate(2026, 5, 4));
+    editor.prepareEventWindow(id, QStringLiteral("Fresh"), at(2026, 5, 4));
     EXPECT_FALSE(editor.identifier().has_value());
     click("cancelButton");
     EXPECT_EQ(delegate.cancels, 1);
@@ -156,7 +151,7 @@ TEST_F(EventEditorTest, RemovingAnEventDeletedElsewhereClosesAndReportsNone)
 
 TEST_F(EventEditorTest, StartCannotPassTheEndNorTheEndTheStart)
 {
-    editor.prepareEventWindow(std::nullopt, QStringLiteral("x"), logDate(2026, 5, 4));
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("x"), at(2026, 5, 4));
     QDateTimeEdit* start = control<QDateTimeEdit>(&editor, "startDate");
     QDateTimeEdit* end = control<QDateTimeEdit>(&editor, "endDate");
     const QDateTime startBefore = start->dateTime();
@@ -175,7 +170,7 @@ TEST_F(EventEditorTest, StartCannotPassTheEndNorTheEndTheStart)
 
 TEST_F(EventEditorTest, CalendarThatCannotBeWrittenKeepsTheWindowOpenWithTheReason)
 {
-    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted"), logDate(2026, 5, 4));
+    editor.prepareEventWindow(std::nullopt, QStringLiteral("Repotted"), at(2026, 5, 4));
     click("saveButton");
     const QString id = *delegate.updates.at(0);
     const QByteArray broken = readFile(spinoraFile()).replace("END:VEVENT", "END:VEV");
@@ -184,7 +179,7 @@ TEST_F(EventEditorTest, CalendarThatCannotBeWrittenKeepsTheWindowOpenWithTheReas
 
     EventViewController second(store);
     second.setDelegate(&delegate);
-    second.prepareEventWindow(id, QStringLiteral("Repotted"), logDate(2026, 5, 4));
+    second.prepareEventWindow(id, QStringLiteral("Repotted"), at(2026, 5, 4));
     QLabel* problem = control<QLabel>(&second, "problemLabel");
     EXPECT_TRUE(problem->isVisible());
     EXPECT_TRUE(problem->text().contains(QStringLiteral("Spinora.ics"))) << problem->text().toStdString();
@@ -200,7 +195,7 @@ TEST_F(EventEditorTest, CalendarThatCannotBeWrittenKeepsTheWindowOpenWithTheReas
     store.setWriteHook([](const QString&) { return false; });
     const QByteArray homeBefore = readFile(folder.file(QStringLiteral("home.ics")));
     const int updates = int(delegate.updates.size());
-    second.prepareEventWindow(std::nullopt, QStringLiteral("Another"), logDate(2026, 6, 4));
+    second.prepareEventWindow(std::nullopt, QStringLiteral("Another"), at(2026, 6, 4));
     QTest::mouseClick(control<QPushButton>(&second, "saveButton"), Qt::LeftButton);
     EXPECT_TRUE(second.isVisible());
     EXPECT_TRUE(problem->text().contains(QStringLiteral("could not be written"))) << problem->text().toStdString();

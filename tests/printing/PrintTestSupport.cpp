@@ -13,13 +13,7 @@ namespace spinora::test {
 std::unique_ptr<SpinoraDatabase> printableCollection(const QString& path, int cacti)
 {
     auto document = newCollection(path);
-    SampleSize size;
-    size.cacti = cacti;
-    size.watering = 2;
-    size.logs = cacti * 2;
-    size.photos = cacti + cacti / 4;
-    size.photoWidth = 240;
-    SampleCollection::fill(*document, size);
+    SampleCollection::fill(*document, SampleSize{cacti, 2, cacti * 2, cacti + cacti / 4, 240});
     const QString longNote = QStringLiteral(
         "Repotted into a mix of pumice, lava grit and a little loam after the roots had filled the old pot. "
         "Keep dry for a week afterwards, then water sparingly until new spines show at the crown.\n"

@@ -32,11 +32,6 @@ std::unique_ptr<Water> schedule(int64_t every, int64_t unit, const Periods& peri
     return water;
 }
 
-QDateTime at(int y, int m, int d, int h = 0, int min = 0)
-{
-    return QDateTime(QDate(y, m, d), QTime(h, min));
-}
-
 QDate md(int m, int d)
 {
     return QDate(2000, m, d);

@@ -152,9 +152,14 @@ double meanDifference(const QImage& a, const QImage& b)
     return total / (3.0 * x.width() * x.height());
 }
 
+QDateTime at(int year, int month, int day, int hour, int minute, int second)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+}
+
 double localSeconds(int year, int month, int day, int hour, int minute)
 {
-    return static_cast<double>(QDateTime(QDate(year, month, day), QTime(hour, minute)).toSecsSinceEpoch());
+    return static_cast<double>(at(year, month, day, hour, minute).toSecsSinceEpoch());
 }
 
 QString screenshotFolder()

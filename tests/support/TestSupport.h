@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -61,7 +62,8 @@ QByteArray jpegBytes(const QImage& image, int quality = 90);
 // Mean absolute difference per channel (0 to 255) of two same-sized images.
 double meanDifference(const QImage& a, const QImage& b);
 
-// Seconds since 1970 of a local date and time.
+// A local date and time, and its seconds since 1970.
+QDateTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 double localSeconds(int year, int month, int day, int hour = 0, int minute = 0);
 
 // Where the tests leave their screenshots: $SPINORA_SCREENSHOTS, else
