@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -47,22 +46,7 @@ public:
         }
     }
     // True once the job has reached its stop point.
-    bool waitUntilFrozen()
-    {
-        for (int i = 0; i < 3000; ++i) {
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(process_->processId()));
-            if (stat.open(QIODevice::ReadOnly)) {
-                const QByteArray fields = stat.readAll();
-                const qsizetype close = fields.lastIndexOf(')');
-                if (close > 0 && fields.mid(close + 2, 1) == "T")
-                    return true;
-            }
-            if (process_->state() == QProcess::NotRunning)
-                return false;
-            QThread::msleep(20);
-        }
-        return false;
-    }
+    bool waitUntilFrozen() { return waitUntilStopped(*process_); }
     // Lets it run to its end; answers the exit code (-1 for a crash).
     int resume()
     {

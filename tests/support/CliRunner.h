@@ -1,11 +1,14 @@
 #pragma once
 
 // Runs spinora-cli as a script would: exit code, stdout and stderr.
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +58,22 @@ inline Result cliOk(const QStringList& arguments, const QByteArray& timeZone = {
     Result result = cli(arguments, timeZone);
     EXPECT_EQ(result.exitCode, 0) << arguments.join(' ').toStdString() << ": " << result.err.toStdString();
     return result;
+}
+
+// True once a job started with SPINORA_TEST_STOP_AT has stopped itself there.
+inline bool waitUntilStopped(QProcess& process)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (process.state() == QProcess::Running && timer.elapsed() < 60000) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(process.processId()));
+        const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+        const qsizetype close = fields.lastIndexOf(')');
+        if (close > 0 && fields.mid(close + 2, 1) == "T")
+            return true;
+        QThread::msleep(20);
+    }
+    return false;
 }
 
 } // namespace spinora::test

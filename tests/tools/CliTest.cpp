@@ -204,22 +204,6 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
 
 namespace {
 
-// True once a job started with SPINORA_TEST_STOP_AT has stopped itself there.
-bool waitUntilStopped(QProcess& process)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (process.state() == QProcess::Running && timer.elapsed() < 60000) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(process.processId()));
-        const QByteArray fields = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
-        const qsizetype close = fields.lastIndexOf(')');
-        if (close > 0 && fields.mid(close + 2, 1) == "T")
-            return true;
-        QThread::msleep(20);
-    }
-    return false;
-}
-
 int cactusCount(const QString& collection)
 {
     const Result info = cli({"info", collection});
