@@ -49,10 +49,11 @@ inline JobRun& lastJob()
 // Called on the job's thread at every progress step (a test cancels there).
 using ProgressHook = std::function<void(double percent, JobContext& context)>;
 
-// Runs a job as the window does: on its own thread, its result handed to the
-// main thread's event loop, which runs until then (120 s at most).
+// Runs a job as the window does: on its own thread, its result handed to
+// `finish` on the main thread, whose event loop runs until then (120 s at most).
 template <class Result>
-JobRun runJob(std::function<Result(JobContext&)> work, std::function<int(Result&)> finish, ProgressHook hook = {})
+JobRun runJob(std::function<Result(JobContext&)> work, std::function<int(Result&, JobRun&)> finish,
+              ProgressHook hook = {})
 {
     auto context = std::make_shared<JobContext>();
     auto steps = std::make_shared<std::pair<std::mutex, std::vector<double>>>();
@@ -66,8 +67,8 @@ JobRun runJob(std::function<Result(JobContext&)> work, std::function<int(Result&
     });
     QObject receiver;
     JobRun run;
-    JobRunner::start<Result>(&receiver, std::move(work), [&run, finish](Result& result) { run.status = finish(result); },
-                             context);
+    JobRunner::start<Result>(
+        &receiver, std::move(work), [&run, finish](Result& result) { run.status = finish(result, run); }, context);
     waitFor([&run] { return run.status >= 0; }, 120000);
     JobRunner::waitForAll();
     if (run.error.isEmpty())
@@ -118,7 +119,7 @@ inline JobRun exportTo(SpinoraDatabase& document, const QString& path, int type,
     if (!request)
         return refused(reason);
     return runJob<int>([request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
-                       [](int& status) { return status; }, hook);
+                       [](int& status, JobRun&) { return status; }, hook);
 }
 
 // Imports into the document; the document takes what a finished import left.
@@ -132,21 +133,15 @@ inline JobRun importFrom(SpinoraDatabase& document, const QString& path, int typ
     // What the device sends is an interchange file, whatever its name.
     if (replaceAllowed)
         request->sourceKind = ImportRequest::Source::InterchangeFile;
-    QString error;
-    QStringList warnings;
-    JobRun run = runJob<ImportJob::Result>(
+    return runJob<ImportJob::Result>(
         [request = std::move(*request)](JobContext& context) { return ImportJob::run(request, context); },
-        [&](ImportJob::Result& result) {
+        [&document](ImportJob::Result& result, JobRun& run) {
             ImportJob::adopt(document, result);
-            error = result.error;
-            warnings = result.warnings;
+            run.error = result.error;
+            run.warnings = result.warnings;
             return result.status;
         },
         hook);
-    run.error = error;
-    run.warnings = warnings;
-    lastJob() = run;
-    return run;
 }
 
 // The HTML report of the document into a folder.
@@ -159,7 +154,7 @@ inline JobRun reportTo(SpinoraDatabase& document, const QString& folder, const Q
     if (!request)
         return refused(reason);
     return runJob<int>([request = std::move(*request)](JobContext& context) { return ReportExport::run(request, context); },
-                       [](int& status) { return status; });
+                       [](int& status, JobRun&) { return status; });
 }
 
 // A collection with records of its own and an interchange file of another
