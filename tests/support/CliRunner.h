@@ -47,7 +47,7 @@ inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
                   const QMap<QString, QString>& environment = {})
 {
     const auto process = startCli(arguments, timeZone, environment);
-    EXPECT_TRUE(process->waitForFinished(60000)) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(process->waitForFinished(120000)) << arguments.join(' ').toStdString();
     return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
             QString::fromUtf8(process->readAllStandardOutput()), QString::fromUtf8(process->readAllStandardError())};
 }

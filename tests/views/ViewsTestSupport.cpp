@@ -125,14 +125,6 @@ QStringList columnTexts(const ManagingViewController& list, QString (CellDataSou
     return texts;
 }
 
-QList<int> rowHeights(const ManagingViewController& list)
-{
-    QList<int> heights;
-    for (int row = 0; row < list.numberOfRows(); ++row)
-        heights << list.tableView()->visualRect(list.tableView()->model()->index(row, 0)).height();
-    return heights;
-}
-
 void selectRows(const ManagingViewController& list, std::initializer_list<int> rows)
 {
     QItemSelectionModel* selection = list.tableView()->selectionModel();

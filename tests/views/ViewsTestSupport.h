@@ -46,10 +46,9 @@ protected:
 };
 
 // The first texts of a list's rows, one text of every row (such as
-// `&CellDataSource::secondTextForCell`), the rows' heights, and a selection of rows.
+// `&CellDataSource::secondTextForCell`), and a selection of rows.
 QStringList firstTexts(const ManagingViewController& list);
 QStringList columnTexts(const ManagingViewController& list, QString (CellDataSource::*text)(int) const);
-QList<int> rowHeights(const ManagingViewController& list);
 void selectRows(const ManagingViewController& list, std::initializer_list<int> rows);
 
 // Seconds of a local day at noon (dates in the lists are days).
