@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 using namespace spinora;
 using namespace spinora::test;
 
@@ -218,27 +220,21 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(BadPackage, AFolderWithoutDatabaseIsNotACollection)
+// A folder of photos, a plain file and a database that is no SQLite file: the
+// file written (inside the package folder where there is one) and the reason.
+TEST_F(BadPackage, WhatIsNoCollectionPackageIsRefused)
 {
-    const QString path = folder.file("Photos");
-    QDir().mkpath(path);
-    writeFile(path + "/holiday.jpg", "not ours");
-    expectRefusedUnchanged(path, "holds no spinora.db");
-}
-
-TEST_F(BadPackage, AFileIsNotAPackage)
-{
-    const QString path = folder.file("plain.sdb");
-    writeFile(path, "just a file");
-    expectRefusedUnchanged(path, "not a collection package");
-}
-
-TEST_F(BadPackage, ANonSqliteDatabaseIsRefused)
-{
-    const QString path = folder.file("Garbage.sdb");
-    QDir().mkpath(path);
-    writeFile(path + "/spinora.db", QByteArray(5000, 'x'));
-    expectRefusedUnchanged(path, "not a database");
+    for (const auto& [name, inside, bytes, reason] :
+         {std::tuple{"Photos", "/holiday.jpg", QByteArray("not ours"), "holds no spinora.db"},
+          std::tuple{"plain.sdb", "", QByteArray("just a file"), "not a collection package"},
+          std::tuple{"Garbage.sdb", "/spinora.db", QByteArray(5000, 'x'), "not a database"}}) {
+        SCOPED_TRACE(name);
+        const QString path = folder.file(name);
+        if (*inside)
+            QDir().mkpath(path);
+        writeFile(path + inside, bytes);
+        expectRefusedUnchanged(path, reason);
+    }
 }
 
 TEST_F(BadPackage, ATruncatedDatabaseIsRefused)
@@ -256,20 +252,17 @@ TEST_F(BadPackage, ATruncatedDatabaseIsRefused)
     expectRefusedUnchanged(path, "could not be opened");
 }
 
-TEST_F(BadPackage, ANewerSchemaIsRefused)
+TEST_F(BadPackage, ANewerSchemaOrAMissingTableIsRefused)
 {
-    const QString path = folder.file("Future.sdb");
-    newCollection(path, true)->close();
-    execSql(path + "/spinora.db", "UPDATE version SET version_num=4");
-    expectRefusedUnchanged(path, "newer version of Spinora");
-}
-
-TEST_F(BadPackage, AMissingTableIsRefused)
-{
-    const QString path = folder.file("NoLogs.sdb");
-    newCollection(path, true)->close();
-    execSql(path + "/spinora.db", "DROP TABLE log");
-    expectRefusedUnchanged(path, "no such table: log");
+    for (const auto& [name, sql, reason] :
+         {std::tuple{"Future.sdb", "UPDATE version SET version_num=4", "newer version of Spinora"},
+          std::tuple{"NoLogs.sdb", "DROP TABLE log", "no such table: log"}}) {
+        SCOPED_TRACE(name);
+        const QString path = folder.file(name);
+        newCollection(path, true)->close();
+        execSql(path + "/spinora.db", sql);
+        expectRefusedUnchanged(path, reason);
+    }
 }
 
 TEST_F(BadPackage, AReadOnlyPackageIsRefused)
