@@ -32,13 +32,7 @@ constexpr int64_t k2p31 = int64_t(1) << 31;
 constexpr int64_t k2p32 = int64_t(1) << 32;
 constexpr int64_t kMax = INT64_MAX;
 
-class HostileImport : public ImportIntoKeptCollection {
-protected:
-    int64_t firstKey(const char* table)
-    {
-        return queryInt(file, QStringLiteral("SELECT min(pk) FROM %1").arg(QString::fromUtf8(table)));
-    }
-};
+using HostileImport = ImportIntoKeptCollection;
 
 bool isJpeg(const QByteArray& data)
 {
@@ -62,7 +56,7 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
 {
     // Keys 1 and 2^32 + 1 were one row imported twice; 2^31 and 2^63 - 1
     // became blank records; a plant on schedule 2^32 + 7 landed on schedule 7.
-    const int64_t schedule = firstKey("watering");
+    const int64_t schedule = queryInt(file, "SELECT min(pk) FROM watering");
     execSql(file, QStringLiteral("UPDATE cactus SET watering_key=-1; "
                                  "UPDATE watering SET pk=%1, name='wide schedule' WHERE pk=%2; "
                                  "UPDATE watering SET pk=7, name='schedule seven' WHERE pk=(SELECT min(pk) FROM watering); "

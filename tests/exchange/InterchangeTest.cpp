@@ -40,12 +40,8 @@ protected:
         Image* logPhoto = addPhoto(*source, Image::kLogPhoto, log->primaryKey(), 0, SampleCollection::drawPhoto(99, 200));
         logPhoto->setCaption("log photo");
         log->addImage(logPhoto);
-        addHostileRecords();
-    }
 
-    // Texts a careless importer would lose or choke on.
-    void addHostileRecords()
-    {
+        // Texts a careless importer would lose or choke on.
         auto odd = std::make_unique<Cactus>();
         odd->setName(QStringLiteral("Robert'); DROP TABLE cactus;-- \"quoted\""));
         odd->setCommonName(QStringLiteral("nul") + QChar(0) + QStringLiteral("inside"));

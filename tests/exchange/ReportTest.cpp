@@ -49,11 +49,6 @@ protected:
         c->setPlantDate(planted);
         return document->addCactus(std::move(c));
     }
-    void addPhotos(Cactus* owner, int count, int width)
-    {
-        for (int i = 0; i < count; ++i)
-            addPhoto(*document, owner, SampleCollection::drawPhoto(i, width));
-    }
 
     TempFolder folder;
     std::unique_ptr<SpinoraDatabase> document;
@@ -130,7 +125,7 @@ TEST_F(Report, RowsOfAPlantAScheduleAndALog)
 
 TEST_F(Report, SmallPhotosAreTheThumbnails)
 {
-    addPhotos(addPlant("P", 0, 0), 1, 900);
+    addPhoto(*document, addPlant("P", 0, 0), SampleCollection::drawPhoto(0, 900));
     report(1);
     EXPECT_EQ(readFile(folder.file("out/report_photos/spinora_1.jpg")), readFile(document->images()[0]->thumbnailFile()));
     report(2, "medium.html");
@@ -152,7 +147,7 @@ TEST_F(Report, PageAndPhotoFolderTakeTheNameWithItsDotsDroppingOnlyHtml)
 
 TEST_F(Report, AHostileFileNameStaysInTheFolderAndTheAttribute)
 {
-    addPhotos(addPlant("P", 0, 0), 1, 200);
+    addPhoto(*document, addPlant("P", 0, 0), SampleCollection::drawPhoto(0, 200));
     const QString page = report(1, "../\"><b>x.html");
     EXPECT_TRUE(QFile::exists(folder.file("out/\"><b>x.html")));
     EXPECT_FALSE(page.contains("src=\"\"><b>"));
