@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace spinora;
@@ -64,18 +65,12 @@ double inkShare(const QImage& page)
 
 TEST_F(PrintPdf, EveryScreenPaginatesAsPredictedForA4AndLetter)
 {
-    Cactus* longest = nullptr;
-    for (Cactus* cactus : document_->displayedCacti()) {
-        if (!longest || cactus->logs().size() > longest->logs().size())
-            longest = cactus;
-    }
-    Water* busiest = nullptr;
-    for (Water* water : document_->displayedWatering()) {
-        if (!busiest || water->cacti().size() > busiest->cacti().size())
-            busiest = water;
-    }
+    ASSERT_FALSE(document_->displayedCacti().empty() || document_->displayedWatering().empty() ||
+                 document_->displayedLogs().empty());
+    // The first plant with the most logs and the first schedule with the most plants.
+    Cactus* longest = *std::ranges::max_element(document_->displayedCacti(), {}, [](Cactus* c) { return c->logs().size(); });
+    Water* busiest = *std::ranges::max_element(document_->displayedWatering(), {}, [](Water* w) { return w->cacti().size(); });
     Log* log = document_->displayedLogs().front();
-    ASSERT_TRUE(longest && busiest && log);
     ASSERT_GE(busiest->cacti().size(), 20u) << "the schedule sheet should run over a page";
 
     struct Paper {
@@ -86,11 +81,7 @@ TEST_F(PrintPdf, EveryScreenPaginatesAsPredictedForA4AndLetter)
     const Paper papers[] = {{"A4", QPageSize(QPageSize::A4), 842}, {"Letter", QPageSize(QPageSize::Letter), 792}};
     for (const Paper& paper : papers) {
         for (int screen = 0; screen <= 5; ++screen) {
-            PrintSubject subject;
-            subject.screen = DatabasePrintView::Screen(screen);
-            subject.cactus = longest;
-            subject.water = busiest;
-            subject.log = log;
+            const PrintSubject subject{.screen = DatabasePrintView::Screen(screen), .cactus = longest, .water = busiest, .log = log};
             const QString pdf = folder_->file(QStringLiteral("screen%1-%2.pdf").arg(screen).arg(paper.name));
             const int pages = printToPdf(*document_, subject, pdf, paper.size);
 
@@ -126,17 +117,10 @@ TEST_F(PrintPdf, EveryScreenPaginatesAsPredictedForA4AndLetter)
 
 TEST_F(PrintPdf, PagesHaveInkAndTheSheetShowsItsPhotos)
 {
-    Cactus* withPhotos = nullptr;
-    for (Cactus* cactus : document_->displayedCacti()) {
-        if (cactus->images().size() >= 2) {
-            withPhotos = cactus;
-            break;
-        }
-    }
-    ASSERT_NE(withPhotos, nullptr);
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::kCactusSheet;
-    subject.cactus = withPhotos;
+    const auto& cacti = document_->displayedCacti();
+    const auto withPhotos = std::ranges::find_if(cacti, [](Cactus* c) { return c->images().size() >= 2; });
+    ASSERT_NE(withPhotos, cacti.end());
+    PrintSubject subject{.screen = DatabasePrintView::kCactusSheet, .cactus = *withPhotos};
     const QString pdf = folder_->file("sheet.pdf");
     ASSERT_GT(printToPdf(*document_, subject, pdf, QPageSize(QPageSize::A4)), 0);
     subject.screen = DatabasePrintView::kCactusList;
