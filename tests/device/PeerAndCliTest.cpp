@@ -58,8 +58,7 @@ TEST_F(PeerAndCli, PullImportsWhatThePeerServesAndAFailedPullChangesNothing)
 {
     PeerProcess peer(phoneDir, {"--no-advertise"});
     ASSERT_NE(peer.port(), 0);
-    const Result pulled = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
-    EXPECT_EQ(pulled.exitCode, 0) << pulled.err.toStdString();
+    const Result pulled = cliOk({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
     EXPECT_TRUE(pulled.out.contains("status: 0")) << pulled.out.toStdString();
     EXPECT_TRUE(pulled.err.contains("progress: 50%")) << pulled.err.toStdString();
     const Result info = cli({"info", mine});
@@ -80,8 +79,7 @@ TEST_F(PeerAndCli, PullImportsWhatThePeerServesAndAFailedPullChangesNothing)
 TEST_F(PeerAndCli, PushDeliversTheExportCopyIntoReceived)
 {
     PeerProcess peer(phoneDir, {"--no-advertise", "--mode", "1"});
-    const Result pushed = cli({"push", mine, "--to", peer.address()});
-    EXPECT_EQ(pushed.exitCode, 0) << pushed.err.toStdString();
+    cliOk({"push", mine, "--to", peer.address()});
     const QString received = phoneDir + "/received/temp_spinora_export.db";
     ASSERT_TRUE(QFile::exists(received));
     EXPECT_EQ(queryInt(received, "SELECT COUNT(*) FROM cactus"), 2);

@@ -6,12 +6,10 @@
 #include "RecordBuilders.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -101,10 +99,7 @@ TEST_F(Notify, DuePlantsGiveOneNotificationWhoseOpenActionShowsTheWateringTab)
               (QStringList{"2 plants to water today", "Ball, Spike", "org.spinora.Spinora", "Spinora", "org.spinora.Spinora"}));
     EXPECT_EQ(all[0]["actions"].toArray(), QJsonArray({"default", "Open", "open", "Open"}));
     // The app is started detached: its note may come a moment after the tool exits.
-    QElapsedTimer clock;
-    clock.start();
-    while (readFile(folder_.file("opened")).isEmpty() && clock.elapsed() < 10000)
-        QThread::msleep(20);
+    waitFor([this] { return !readFile(folder_.file("opened")).isEmpty(); }, 10000);
     EXPECT_EQ(readFile(folder_.file("opened")), ("--show watering " + garden + "\n").toUtf8());
 }
 

@@ -112,8 +112,7 @@ TEST(CliWater, StoredNextDatesEqualNextWateringAcrossARestAndTheClockChange)
         }
     }
     for (const Case& c : cases) {
-        const Result watered = cli({"water", path, "--schedule", c.name, "--at", c.at});
-        ASSERT_EQ(watered.exitCode, 0) << watered.err.toStdString();
+        const Result watered = cliOk({"water", path, "--schedule", c.name, "--at", c.at});
         QStringList next = {"next-watering", "--last", c.at, "--every", QString::number(c.every), "--unit",
                             QString::number(c.unit)};
         if (*c.rest)
@@ -171,8 +170,7 @@ TEST(CliDue, ListsWhatIsDueByTheEndOfTheDayWhileTheCollectionIsOpenForWriting)
     ASSERT_TRUE(document->openDatabase(document->dbFilename()));
     // The document keeps the collection open for writing, as the app does.
 
-    const Result json = cli({"due", path, "--on", "2026-06-10", "--json"});
-    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const Result json = cliOk({"due", path, "--on", "2026-06-10", "--json"});
     const QJsonArray collections = QJsonDocument::fromJson(json.out.toUtf8()).array();
     ASSERT_EQ(collections.size(), 1) << json.out.toStdString();
     const QJsonObject due = collections[0].toObject();
