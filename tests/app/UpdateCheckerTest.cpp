@@ -22,7 +22,7 @@ namespace {
 // Answers every request with one fixed response (or never, when silent).
 class FeedServer : public QObject {
 public:
-    FeedServer()
+    explicit FeedServer(QByteArray answer = {}) : body(std::move(answer))
     {
         EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
         connect(&server_, &QTcpServer::newConnection, this, [this] {
@@ -73,8 +73,7 @@ protected:
 
 TEST_F(UpdateCheckerTest, ANewerVersionIsOfferedWithItsAddress)
 {
-    FeedServer server;
-    server.body = R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})";
+    FeedServer server(R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})");
     const UpdateChecker::Result result = check(server.url());
     EXPECT_EQ(result.outcome, UpdateChecker::Outcome::UpdateAvailable);
     EXPECT_EQ(result.latestVersion, QStringLiteral("1.10"));
@@ -136,8 +135,7 @@ TEST_F(UpdateCheckerTest, DeadServersAreUnreachableWithinTheTimeout)
 
 TEST_F(UpdateCheckerTest, StartUpChecksOnlyWhenTurnedOnAndNeverWaits)
 {
-    FeedServer server;
-    server.body = R"({"version": "1.2", "url": "https://spinora.org/"})";
+    FeedServer server(R"({"version": "1.2", "url": "https://spinora.org/"})");
     appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), server.url());
     UpdateChecker checker(QStringLiteral("1.2"));
     QSignalSpy finished(&checker, &UpdateChecker::finished);
@@ -158,8 +156,7 @@ TEST_F(UpdateCheckerTest, StartUpChecksOnlyWhenTurnedOnAndNeverWaits)
 
 TEST_F(UpdateCheckerTest, CheckForUpdatesInTheMenuReachesTheCheckerAndTellsTheUser)
 {
-    FeedServer server;
-    server.body = R"({"version": "1.2", "url": "https://spinora.org/"})";
+    FeedServer server(R"({"version": "1.2", "url": "https://spinora.org/"})");
     appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), server.url());
     makeApp();
     QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Updates")));

@@ -214,25 +214,23 @@ TEST_F(Dialogs, CancelInTheProgressWindowStopsTheDownloadSilently)
 TEST_F(Dialogs, ExportToADeviceEndsWithCheckDeviceOrTheNumberedWarning)
 {
     openCollection();
+    // Exports to a new device served by `peer` in `mode`; the alerts it ended with.
+    auto exportVia = [this](const FaultPeer& peer, long long mode, const QString& name) {
+        alerts.clear();
+        selectPhone(1, peer, mode, name);
+        QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
+        EXPECT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
+        return alerts;
+    };
+    const QStringList checkDevice{"Check Device|Database transferred! Check your device for further instructions."};
     {
         FaultPeer peer(Behaviour::Serve, "OK");
-        selectPhone(1, peer, 1);
-        QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
-        ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
-        EXPECT_EQ(alerts, QStringList{"Check Device|Database transferred! Check your device for further instructions."});
+        EXPECT_EQ(exportVia(peer, 1, "Phone"), checkDevice);
     }
-    alerts.clear();
     FaultPeer refusing(Behaviour::NotFound);
-    selectPhone(1, refusing, 3, "Phone 2");
-    QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
-    EXPECT_EQ(alerts, QStringList{"WARNING|Error transferring database!\n\n(103 - HTTP error 404)"});
+    EXPECT_EQ(exportVia(refusing, 3, "Phone 2"), QStringList{"WARNING|Error transferring database!\n\n(103 - HTTP error 404)"});
 
     // The failure let go of the work folder: the next export goes through.
-    alerts.clear();
     FaultPeer again(Behaviour::Serve, "OK");
-    selectPhone(1, again, 1, "Phone 3");
-    QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
-    EXPECT_EQ(alerts, QStringList{"Check Device|Database transferred! Check your device for further instructions."});
+    EXPECT_EQ(exportVia(again, 1, "Phone 3"), checkDevice);
 }
