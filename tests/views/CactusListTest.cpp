@@ -77,16 +77,6 @@ TEST_F(CactusList, RowsInNameOrderThatTheHeaderFlips)
     EXPECT_FALSE(document_->sortCactiAscending());
 }
 
-TEST_F(CactusList, SortingBySpeciesPutsThePlantsWithoutOneFirst)
-{
-    setSortBySpecies(true);
-    addCactus(QStringLiteral("Beta"), QStringLiteral("Opuntia microdasys"), QString());
-    document_->sortCacti();
-    CactusViewController& list = *window().cactusList();
-    // Species order, the plants without one ("#") first.
-    EXPECT_EQ(firstTexts(list), QStringList({"Alpha", "Mid", "Beta", "Zed"}));
-}
-
 TEST_F(CactusList, TypingSearchesTheShownTextsButOnlyTheFirstLog)
 {
     DocumentWindow& w = window();

@@ -132,17 +132,14 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     EXPECT_EQ(chosen.pageSize().id(), QPageSize::Letter);
     EXPECT_EQ(chosen.orientation(), QPageLayout::Landscape);
 
-    QString titles;
     QPageLayout printed, previewed, changedInPreview;
     int previewPages = 0;
     whenModalOpens<QPrintDialog>([&](QPrintDialog* dialog) {
-        titles = dialog->windowTitle();
         printed = dialog->printer()->pageLayout();
         dialog->reject();
     });
     w.printDocument();
     whenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
-        titles += " / " + preview->windowTitle();
         previewed = preview->printer()->pageLayout();
         previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
         // The preview's own page setup button opens the same dialog.
@@ -155,7 +152,6 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
         preview->reject();
     });
     w.printPreview();
-    EXPECT_EQ(titles, QStringLiteral("Print / Print Preview"));
     EXPECT_TRUE(printed.isEquivalentTo(chosen));
     EXPECT_TRUE(previewed.isEquivalentTo(chosen));
     DatabasePrintView pagination(*document_, DatabasePrintView::kCactusList);
