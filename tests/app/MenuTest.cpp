@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolBar>
 
 namespace spinora::test {
 namespace {
@@ -118,6 +119,15 @@ TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
 
     actionNamed(windowA, "pageSetupAction")->trigger();
     EXPECT_EQ(presented_.last().first, QStringLiteral("pageSetup"));
+
+    // Show Toolbar acts on the window of the menu, and the second time
+    // brings the toolbar back.
+    QToolBar* toolbar = windowA->findChild<QToolBar*>();
+    windowA->show();
+    actionNamed(windowA, "showToolbarAction")->trigger();
+    EXPECT_TRUE(toolbar->isHidden());
+    actionNamed(windowA, "showToolbarAction")->trigger();
+    EXPECT_FALSE(toolbar->isHidden());
 }
 
 TEST_F(MenuTest, OpenRecentOpensAClosedCollection)
