@@ -12,7 +12,8 @@ void ViewsFixture::SetUp()
 {
     // Mid-June 2026, a Monday noon: due dates and ages are fixed.
     Clock::setFixedNow(localSeconds(2026, 6, 15, 12, 0));
-    setSortBySpecies(false);
+    // A species order left in the settings by another run would regroup the lists.
+    SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(false);
     document_ = newCollection(packagePath(), true);
 }
 
@@ -22,13 +23,7 @@ void ViewsFixture::TearDown()
     if (document_)
         document_->close();
     document_.reset();
-    setSortBySpecies(false);
     Clock::clearFixedNow();
-}
-
-void ViewsFixture::setSortBySpecies(bool on)
-{
-    SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(on);
 }
 
 Water* ViewsFixture::addWater(const QString& name, Timestamp lastWatered, Timestamp waterNext)

@@ -36,7 +36,6 @@ protected:
     // Closes the window and the collection, then opens the package again as
     // this test's collection (closed at the end like the first one).
     SpinoraDatabase* reopen();
-    static void setSortBySpecies(bool on);
 
     QString packagePath() const { return folder_.file("Garden.sdb"); }
 
