@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImageReader>
 
 #include <gtest/gtest.h>
 

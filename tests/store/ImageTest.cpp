@@ -6,7 +6,6 @@
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <gtest/gtest.h>
 

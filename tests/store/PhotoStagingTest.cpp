@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 
 #include <gtest/gtest.h>
 
