@@ -122,12 +122,13 @@ TEST_F(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
 TEST_F(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
 {
     Water* stored = addSchedule(*document, QStringLiteral("Winter rest"), 2, Water::kWeeks);
-    stored->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
-    stored->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+    // Only the second of the three periods is set: the sheet still prints it.
+    stored->setNoWaterDDMM(3, Water::dayMonthCode(1, 11));
+    stored->setNoWaterDDMM(4, Water::dayMonthCode(28, 2));
     DatabasePrintView view(*document, DatabasePrintView::kWaterSheet, stored);
     view.knowsPageRange(bareLayout(800, 1000));
     const RecordSheet& sheet = *view.sheet();
-    EXPECT_EQ(lineTexts(sheet, {2, 10}, &SheetLine::value), (QStringList{"2 weeks", stored->waterLine(0)}));
+    EXPECT_EQ(lineTexts(sheet, {2, 10}, &SheetLine::value), (QStringList{"2 weeks", "November 1 - February 28"}));
     EXPECT_TRUE(sheet.line(11).isEmpty());
     // 17 + 1 period + 1 line that says "None": the last line must not be cut off.
     ASSERT_EQ(view.totalLines(), 19);

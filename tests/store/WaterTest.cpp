@@ -139,15 +139,6 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
     EXPECT_GT(answered, 1500);
 }
 
-// A sheet prints noWaterLines() lines, so those lines must be the periods
-// that are set, whichever of the three slots they sit in.
-TEST(WaterLines, NameEachSetPeriodWhateverItsSlot)
-{
-    auto water = schedule(1, Water::kDays, {{md(11, 1), md(2, 28)}, {}, {md(7, 1), md(7, 31)}});
-    EXPECT_EQ(std::tuple(water->noWaterLines(), water->waterLine(0), water->waterLine(1), water->waterLine(2)),
-              std::tuple(2, QString("November 1 - February 28"), QString("July 1 - July 31"), QString("")));
-}
-
 TEST(WaterOrder, ByNameFollowsTheDirection)
 {
     Water a, b;
