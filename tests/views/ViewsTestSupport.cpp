@@ -2,7 +2,6 @@
 
 #include "ManagingViewController.h"
 #include "RecordBuilders.h"
-#include "SpinoraUtility.h"
 
 #include <QTest>
 
@@ -12,8 +11,6 @@ void ViewsFixture::SetUp()
 {
     // Mid-June 2026, a Monday noon: due dates and ages are fixed.
     Clock::setFixedNow(localSeconds(2026, 6, 15, 12, 0));
-    // A species order left in the settings by another run would regroup the lists.
-    SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(false);
     document_ = newCollection(packagePath(), true);
 }
 
