@@ -5,12 +5,10 @@
 #include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
-#include "ExportJob.h"
 #include "PackageCommit.h"
 #include "PackageLock.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
-#include "WorkFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,6 @@
 // FieldReader and LineReader); money ties rounded up where printf rounds to
 // even; no-water dates were lost in locales whose month names hold a space.
 #include "CollectionDump.h"
-#include "CsvExport.h"
-#include "CsvImport.h"
 #include "ExchangeTestSupport.h"
 #include "LocaleFormats.h"
 #include "RecordBuilders.h"

@@ -6,11 +6,8 @@
 #include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
-#include "FileHelpers.h"
-#include "PackageCommit.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
-#include "WorkFiles.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,7 +2,6 @@
 // escaping of every user text, and (with Chromium installed) what a browser
 // makes of it.
 #include "ExchangeTestSupport.h"
-#include "LocaleFormats.h"
 #include "RecordBuilders.h"
 #include "ReportExport.h"
 #include "SampleCollection.h"

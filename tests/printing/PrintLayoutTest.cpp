@@ -5,7 +5,6 @@
 #include "RecordSheet.h"
 
 #include "Cactus.h"
-#include "Image.h"
 #include "ListSearch.h"
 #include "Log.h"
 #include "SampleCollection.h"

@@ -10,7 +10,6 @@
 #include "SPTableCell.h"
 #include "ThumbnailCache.h"
 #include "UndoActions.h"
-#include "WaterViewController.h"
 
 #include <QAction>
 #include <QApplication>
