@@ -43,14 +43,10 @@ const QString kEmpty = QString(QLatin1String(""));
 
 Cactus::Cactus() = default;
 
-Cactus::Cactus(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
 
 const Record::Sql& Cactus::sql() const
 {
-    static const Sql statements{"Cactus", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed, true,
+    static const Sql statements{"Cactus", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed,
                                 kInsertWhole};
     return statements;
 }

@@ -19,7 +19,6 @@ class Water;
 class Cactus : public Record {
 public:
     Cactus();
-    Cactus(int64_t key, Connection* db, bool abortOnError, bool* initResult);
 
     // Summary fields.
     const QString& name() const { return name_; }

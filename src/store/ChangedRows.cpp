@@ -3,11 +3,13 @@
 #include "ChangedRows.h"
 
 #include "ListController.h"
+#include "Messages.h"
 #include "SpinoraDatabase.h"
 
 #include <sqlite3.h>
 
 #include <cstring>
+#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -50,24 +52,98 @@ void dropPointers(std::vector<T*>& pointers, const std::set<int64_t>& keys)
 }
 
 template <class T>
-void saveChanged(std::vector<std::unique_ptr<T>>& records)
+Result<> saveChanged(std::vector<std::unique_ptr<T>>& records)
 {
     for (auto& record : records) {
-        if (record->isDirty())
-            record->save();
+        if (!record->isDirty())
+            continue;
+        if (Result<> saved = record->save(); !saved)
+            return saved;
     }
+    return {};
+}
+
+// The keys of `records` against those of `table` in the file.
+template <class T>
+Result<> compareKeys(const std::vector<std::unique_ptr<T>>& records, Connection* db, const char* table,
+                     ChangedRows& rows, ChangedRows::Table index)
+{
+    std::set<int64_t> onDisk;
+    Statement keys(db, std::string("SELECT pk FROM ") + table);
+    if (!keys.prepared())
+        return Failure::sql(msg::kPrepareFailed, db);
+    int rc;
+    while ((rc = keys.step()) == SQLITE_ROW)
+        onDisk.insert(keys.integer(0));
+    if (rc != SQLITE_DONE)
+        return Failure::sql(msg::kReadFailed, db);
+    for (const auto& record : records) {
+        const int64_t key = record->primaryKey();
+        (onDisk.erase(key) ? rows.updated : rows.deleted)[index].insert(key);
+    }
+    rows.inserted[index] = std::move(onDisk);
+    return {};
+}
+
+// Reads a row that memory did not hold: the record a failed step removed
+// when there is one (so that whoever points at it still does), a new one
+// otherwise. Kept whatever happens (with the placeholders when it cannot be
+// read), so that the links stay whole; the first failure is kept in `result`.
+template <class T>
+std::unique_ptr<T> readRow(SpinoraDatabase& document, int64_t key, Result<>& result)
+{
+    std::unique_ptr<T> record = document.takeRemoved<T>(key);
+    if (!record)
+        record = std::make_unique<T>();
+    if constexpr (std::is_same_v<T, Image>)
+        record->setPath(document.packageFilename());
+    if (Result<> read = record->initWithPrimaryKey(key, document.database()); !read && result)
+        result = read;
+    return record;
+}
+
+void keepFirstFailure(Result<>& result, Result<> next)
+{
+    if (result && !next)
+        result = next;
 }
 
 } // namespace
 
-void saveChangedRecords(SpinoraDatabase& document)
+Result<> saveChangedRecords(SpinoraDatabase& document)
 {
-    saveChanged(document.cacti());
-    saveChanged(document.watering());
-    saveChanged(document.logs());
-    saveChanged(document.events());
-    saveChanged(document.species());
-    saveChanged(document.images());
+    Result<> saved = saveChanged(document.cacti());
+    if (saved)
+        saved = saveChanged(document.watering());
+    if (saved)
+        saved = saveChanged(document.logs());
+    if (saved)
+        saved = saveChanged(document.events());
+    if (saved)
+        saved = saveChanged(document.species());
+    if (saved)
+        saved = saveChanged(document.images());
+    return saved;
+}
+
+Result<ChangedRows> ChangedRows::againstFile(SpinoraDatabase& document)
+{
+    Connection* db = document.database();
+    ChangedRows rows;
+    Result<> read = compareKeys(document.cacti(), db, "cactus", rows, kCactus);
+    if (read)
+        read = compareKeys(document.watering(), db, "watering", rows, kWatering);
+    if (read)
+        read = compareKeys(document.logs(), db, "log", rows, kLog);
+    if (read)
+        read = compareKeys(document.events(), db, "event", rows, kEvent);
+    if (read)
+        read = compareKeys(document.species(), db, "species", rows, kSpecies);
+    if (read)
+        read = compareKeys(document.images(), db, "image", rows, kImage);
+    if (!read)
+        return read.failure();
+    return rows;
 }
 
 bool ChangedRows::read(const QByteArray& changeset, ChangedRows* rows)
@@ -103,9 +179,9 @@ bool ChangedRows::read(const QByteArray& changeset, ChangedRows* rows)
     return sqlite3changeset_finalize(iter) == SQLITE_OK;
 }
 
-void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
+Result<> ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
 {
-    Connection* db = document.database();
+    Result<> result;
     auto plants = byKey(document.cacti());
     auto schedules = byKey(document.watering());
     auto logs = byKey(document.logs());
@@ -133,11 +209,14 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
     };
     auto attachPhoto = [&](Image* image) {
         const auto [plant, log] = ownerOf(image);
+        // A record brought back may still be listed where it was.
         if (plant) {
+            plant->removeImage(image);
             plant->addImage(image);
             plantsToSort.insert(plant);
         }
         if (log) {
+            log->removeImage(image);
             log->addImage(image);
             logsToSort.insert(log);
         }
@@ -147,6 +226,7 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
         Water* schedule = plant->wateringKey() == -1 || it == schedules.end() ? nullptr : it->second;
         plant->setWater(schedule);
         if (schedule) {
+            schedule->removeCactus(plant);
             schedule->linkCactus(plant);
             schedulesToSort.insert(schedule);
         }
@@ -156,6 +236,7 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
         Cactus* plant = log->cactusKey() == -1 || it == plants.end() ? nullptr : it->second;
         log->setCactus(plant);
         if (plant) {
+            plant->removeLog(log);
             plant->linkLog(log);
             plantsToSort.insert(plant);
         }
@@ -206,11 +287,11 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
     // 2. Schedules and plants that came (back), with the same keys, before
     // the rows that may point at them are read.
     for (int64_t key : inserted[kWatering]) {
-        document.watering().push_back(std::make_unique<Water>(key, db, true, nullptr));
+        document.watering().push_back(readRow<Water>(document, key, result));
         schedules.emplace(key, document.watering().back().get());
     }
     for (int64_t key : inserted[kCactus]) {
-        document.cacti().push_back(std::make_unique<Cactus>(key, db, true, nullptr));
+        document.cacti().push_back(readRow<Cactus>(document, key, result));
         Cactus* plant = document.cacti().back().get();
         plants.emplace(key, plant);
         attachPlant(plant);
@@ -219,13 +300,13 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
     // 3. Rows that changed: read again; links follow changed keys.
     for (int64_t key : updated[kWatering]) {
         if (const auto it = schedules.find(key); it != schedules.end())
-            it->second->reload();
+            keepFirstFailure(result, it->second->reload());
     }
     for (int64_t key : updated[kCactus]) {
         if (const auto it = plants.find(key); it != plants.end()) {
             Cactus* plant = it->second;
             const int64_t wateringKey = plant->wateringKey();
-            plant->reload();
+            keepFirstFailure(result, plant->reload());
             if (plant->wateringKey() != wateringKey) {
                 if (Water* schedule = plant->water())
                     schedule->removeCactus(plant);
@@ -239,7 +320,7 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
         if (const auto it = logs.find(key); it != logs.end()) {
             Log* log = it->second;
             const int64_t cactusKey = log->cactusKey();
-            log->reload();
+            keepFirstFailure(result, log->reload());
             if (log->cactusKey() != cactusKey) {
                 if (Cactus* plant = log->cactus())
                     plant->removeLog(log);
@@ -251,35 +332,35 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
     }
     for (const auto& event : document.events()) {
         if (updated[kEvent].count(event->primaryKey()))
-            event->reload();
+            keepFirstFailure(result, event->reload());
     }
     for (const auto& species : document.species()) {
         if (updated[kSpecies].count(species->primaryKey()))
-            species->reload();
+            keepFirstFailure(result, species->reload());
     }
     for (const auto& image : document.images()) {
         if (updated[kImage].count(image->primaryKey())) {
             detachPhoto(image.get());
-            image->reload();
+            keepFirstFailure(result, image->reload());
             attachPhoto(image.get());
         }
     }
 
     // 4. Logs, events, species and photos that came (back), linked.
     for (int64_t key : inserted[kLog]) {
-        document.logs().push_back(std::make_unique<Log>(key, db, true, nullptr));
+        document.logs().push_back(readRow<Log>(document, key, result));
         Log* log = document.logs().back().get();
         logs.emplace(key, log);
         attachLog(log);
     }
     for (int64_t key : inserted[kEvent])
-        document.events().push_back(std::make_unique<Event>(key, db, true, nullptr));
+        document.events().push_back(readRow<Event>(document, key, result));
     for (int64_t key : inserted[kSpecies]) {
-        document.species().push_back(std::make_unique<Species>(key, db, true, nullptr));
+        document.species().push_back(readRow<Species>(document, key, result));
         document.speciesScientific().push_back(document.species().back().get());
     }
     for (int64_t key : inserted[kImage]) {
-        document.images().push_back(std::make_unique<Image>(key, db, document.packageFilename(), true, nullptr));
+        document.images().push_back(readRow<Image>(document, key, result));
         attachPhoto(document.images().back().get());
     }
 
@@ -298,6 +379,7 @@ void ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
     document.sortSpecies();
     if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
         logList->recalculateReminders();
+    return result;
 }
 
 } // namespace spinora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,12 +28,21 @@ struct ChangedRows {
     // Reads a changeset; false when it cannot be read.
     static bool read(const QByteArray& changeset, ChangedRows* rows);
 
+    // Every row as the file holds it against the records memory holds: rows
+    // only on disk inserted, records without a row deleted, the others
+    // updated. What a step that failed half-way takes back into memory:
+    // SQLite may have rolled its transaction back before anybody could ask
+    // which rows it wrote.
+    static Result<ChangedRows> againstFile(SpinoraDatabase& document);
+
     // Drops the records of deleted rows, reads updated rows again, makes
-    // records for inserted rows and links and sorts them all.
-    void takeIntoMemory(SpinoraDatabase& document) const;
+    // records for inserted rows and links and sorts them all. A row that
+    // cannot be read is still linked (as a placeholder) and the first such
+    // failure answered.
+    Result<> takeIntoMemory(SpinoraDatabase& document) const;
 };
 
 // Saves every record changed in memory that the file does not hold yet.
-void saveChangedRecords(SpinoraDatabase& document);
+Result<> saveChangedRecords(SpinoraDatabase& document);
 
 } // namespace spinora

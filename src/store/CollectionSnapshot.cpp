@@ -2,6 +2,7 @@
 
 #include "ChangedRows.h"
 #include "ListController.h"
+#include "Messages.h"
 #include "PackageCommit.h"
 #include "SpinoraDatabase.h"
 #include "FileHelpers.h"
@@ -18,6 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace spinora {
@@ -67,57 +69,55 @@ bool sameFile(const QString& a, const QString& b)
 
 // Copies every page of one database into another in one step; the
 // destination takes all of them or none.
-bool copyDatabase(sqlite3* from, sqlite3* to, QString* error)
+Result<> copyDatabase(sqlite3* from, sqlite3* to)
 {
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup) {
-        *error = QString::fromUtf8(sqlite3_errmsg(to));
-        return false;
-    }
+    if (!backup)
+        return Failure(formatMessage(msg::kSaveFailed, QString::fromUtf8(sqlite3_errmsg(to))),
+                       Failure::causeOfSqliteCode(sqlite3_errcode(to)));
     const int stepped = sqlite3_backup_step(backup, -1);
     const int finished = sqlite3_backup_finish(backup);
     if (stepped != SQLITE_DONE || finished != SQLITE_OK) {
-        *error = QString::fromUtf8(sqlite3_errstr(stepped != SQLITE_DONE ? stepped : finished));
-        return false;
+        const int code = stepped != SQLITE_DONE ? stepped : finished;
+        return Failure(formatMessage(msg::kSaveFailed, QString::fromUtf8(sqlite3_errstr(code))),
+                       Failure::causeOfSqliteCode(code));
     }
-    return true;
+    return {};
 }
 
 } // namespace
 
-bool CollectionSnapshot::take(SpinoraDatabase& document, const QString& folder, QString* error)
+Result<> CollectionSnapshot::take(SpinoraDatabase& document, const QString& folder)
 {
     Connection* live = document.database();
-    if (!live) {
-        *error = QStringLiteral("the collection is not open");
-        return false;
-    }
-    saveChangedRecords(document);
+    if (!live)
+        return Failure(QStringLiteral("the collection is not open"));
+    if (Result<> saved = saveChangedRecords(document); !saved)
+        return saved;
     FileHelpers::removeFileIfExists(folder);
-    if (!QDir().mkpath(photosOf(folder))) {
-        *error = QStringLiteral("the folder %1 could not be made").arg(folder);
-        return false;
-    }
-    auto copy = Connection::open(databaseOf(folder), Connection::Mode::ReadWriteCreate, error);
-    if (!copy || !copyDatabase(live->handle(), copy->handle(), error) || !copy->close(error))
-        return false;
+    if (!QDir().mkpath(photosOf(folder)))
+        return Failure::file(msg::kSaveFailed, folder, errno);
+    QString error;
+    auto copy = Connection::open(databaseOf(folder), Connection::Mode::ReadWriteCreate, &error);
+    if (!copy)
+        return Failure(formatMessage(msg::kOpenFailed, error));
+    if (Result<> copied = copyDatabase(live->handle(), copy->handle()); !copied)
+        return copied;
+    if (!copy->close(&error))
+        return Failure::sql(msg::kCloseFailed, copy.get());
     for (const QString& name : photoFilesIn(document.packageFilename())) {
-        if (!linkOrCopy(document.packageFilename() + QLatin1Char('/') + name, photosOf(folder) + QLatin1Char('/') + name)) {
-            *error = QStringLiteral("the photo %1 could not be kept").arg(name);
-            return false;
-        }
+        if (!linkOrCopy(document.packageFilename() + QLatin1Char('/') + name, photosOf(folder) + QLatin1Char('/') + name))
+            return Failure::file(msg::kWritePhotoFailed, photosOf(folder) + QLatin1Char('/') + name, errno);
     }
-    return true;
+    return {};
 }
 
-bool CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder, QString* error)
+Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder)
 {
     const QString package = document.packageFilename();
     Connection* live = document.database();
-    if (!live) {
-        *error = QStringLiteral("the collection is not open");
-        return false;
-    }
+    if (!live)
+        return Failure(QStringLiteral("the collection is not open"));
     const QStringList wanted = photoFilesIn(photosOf(folder));
     QStringList added;
     for (const QString& name : wanted) {
@@ -125,19 +125,22 @@ bool CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folde
         if (QFileInfo::exists(target))
             continue;
         if (!linkOrCopy(photosOf(folder) + QLatin1Char('/') + name, target)) {
+            const Failure failed = Failure::file(msg::kWritePhotoFailed, target, errno);
             for (const QString& done : added)
                 QFile::remove(package + QLatin1Char('/') + done);
-            *error = QStringLiteral("the photo %1 could not be put back").arg(name);
-            return false;
+            return failed;
         }
         added << name;
     }
 
-    auto source = Connection::open(databaseOf(folder), Connection::Mode::ReadOnly, error);
-    if (!source || !copyDatabase(source->handle(), live->handle(), error)) {
+    QString error;
+    auto source = Connection::open(databaseOf(folder), Connection::Mode::ReadOnly, &error);
+    Result<> copied = source ? copyDatabase(source->handle(), live->handle())
+                             : Result<>(Failure(formatMessage(msg::kOpenFailed, error)));
+    if (!copied) {
         for (const QString& done : added)
             QFile::remove(package + QLatin1Char('/') + done);
-        return false;
+        return copied;
     }
     source.reset();
 
@@ -152,24 +155,22 @@ bool CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folde
             const QString partial = file + QStringLiteral(".restoring");
             QFile::remove(partial);
             if (linkOrCopy(kept, partial))
-                std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(file).constData());
+                FileHelpers::renameFile(partial, file);
         }
     }
-    return reloadCollection(document, error);
+    return reloadCollection(document);
 }
 
-bool CollectionSnapshot::reloadCollection(SpinoraDatabase& document, QString* error)
+Result<> CollectionSnapshot::reloadCollection(SpinoraDatabase& document)
 {
     document.setAddEventFlag(false);
     document.setWriteCreationDate(false);
-    if (!document.initializeDatabase(document.dbFilename())) {
-        *error = QStringLiteral("the collection could not be read again: %1").arg(document.lastError());
-        return false;
-    }
+    if (!document.initializeDatabase(document.dbFilename()))
+        return Failure(QStringLiteral("the collection could not be read again: %1").arg(document.lastError()));
     document.mapLogsAndImages();
     if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
         logList->recalculateReminders();
-    return true;
+    return {};
 }
 
 } // namespace spinora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 namespace spinora {
@@ -14,16 +16,16 @@ class SpinoraDatabase;
 class CollectionSnapshot {
 public:
     // Records changed in memory are written first.
-    static bool take(SpinoraDatabase& document, const QString& folder, QString* error);
+    static Result<> take(SpinoraDatabase& document, const QString& folder);
     // Makes the collection hold exactly what the snapshot holds, rows and
     // photo files, and reads it again into memory. In the one order that
     // survives a crash: the photo files the package lacks come first (under
     // names it does not use), then the database is replaced in one
     // transaction (the commit point), then the photo files the snapshot does
-    // not hold go. On failure nothing changed and the reason is given.
-    static bool restore(SpinoraDatabase& document, const QString& folder, QString* error);
+    // not hold go. On failure nothing changed.
+    static Result<> restore(SpinoraDatabase& document, const QString& folder);
     // Reads the whole collection again from its file, links and sorts it.
-    static bool reloadCollection(SpinoraDatabase& document, QString* error);
+    static Result<> reloadCollection(SpinoraDatabase& document);
 };
 
 } // namespace spinora

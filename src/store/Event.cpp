@@ -15,15 +15,11 @@ const char* const kEventDelete = "DELETE FROM event WHERE pk=?";
 
 } // namespace
 
-Event::Event(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
 
 const Record::Sql& Event::sql() const
 {
     static const Sql statements{"Event", kEventLoad, kEventLoadAll, nullptr, kEventInsert, kEventUpdate, kEventDelete,
-                                msg::kDehydrateFailed, true};
+                                msg::kDehydrateFailed};
     return statements;
 }
 

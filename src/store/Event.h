@@ -9,7 +9,6 @@ class Event : public Record {
 public:
     Event() = default;
     explicit Event(const QString& name) { name_ = name; }
-    Event(int64_t key, Connection* db, bool abortOnError, bool* initResult);
 
     const QString& name() const { return name_; }
     void setName(const QString& v) { change(name_, v); }

@@ -11,9 +11,38 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace spinora {
+
+namespace {
+FileHelpers::FaultCheck& faultCheck()
+{
+    static FileHelpers::FaultCheck check;
+    return check;
+}
+} // namespace
+
+void FileHelpers::setFaultCheck(FaultCheck check)
+{
+    faultCheck() = std::move(check);
+}
+
+int FileHelpers::injectedFault(Step step, const QString& path)
+{
+    const int error = faultCheck() ? faultCheck()(step, path) : 0;
+    if (error != 0)
+        errno = error;
+    return error;
+}
+
+bool FileHelpers::renameFile(const QString& source, const QString& destination)
+{
+    if (injectedFault(Step::Rename, destination) != 0)
+        return false;
+    return std::rename(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData()) == 0;
+}
 
 bool FileHelpers::removeFileIfExists(const QString& path)
 {
@@ -35,6 +64,8 @@ bool replaceFile(const QString& destination, FileHelpers::Durability durability,
     if (QFileInfo(destination).isDir() && !FileHelpers::removeFileIfExists(destination))
         return false;
     const QString partial = destination + QStringLiteral(".part");
+    if (FileHelpers::injectedFault(FileHelpers::Step::Write, partial) != 0)
+        return false;
     QFile out(partial);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -42,10 +73,12 @@ bool replaceFile(const QString& destination, FileHelpers::Durability durability,
     if (ok && durability == FileHelpers::Durability::Durable)
         ok = ::fsync(out.handle()) == 0;
     out.close();
-    ok = ok && out.error() == QFileDevice::NoError &&
-         std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(destination).constData()) == 0;
-    if (!ok)
+    ok = ok && out.error() == QFileDevice::NoError && FileHelpers::renameFile(partial, destination);
+    if (!ok) {
+        const int error = errno;
         QFile::remove(partial);
+        errno = error;
+    }
     return ok;
 }
 
@@ -90,7 +123,7 @@ bool FileHelpers::moveFileFrom(const QString& source, const QString& destination
     if (QFileInfo(destination).isDir() && !removeFileIfExists(destination))
         return false;
     // rename() replaces an existing file atomically on the same file system.
-    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData()) == 0)
+    if (renameFile(source, destination))
         return true;
     if (QFileInfo(source).isDir())
         return copyFolder(source, destination) && QDir(source).removeRecursively();

@@ -33,7 +33,6 @@ const char* const kDelete = "DELETE FROM image WHERE pk=?";
 const char* const kSelectThumbnail = "SELECT thumbnail FROM image WHERE pk=?";
 const char* const kSelectPhoto = "SELECT photo FROM image WHERE pk=?";
 const char* const kSelectCaption = "SELECT caption FROM image WHERE pk=?";
-const char* const kUpdatePhotos = "UPDATE image SET photo=?, thumbnail=? WHERE pk=?";
 
 // The photo files of the record's own folder (see readPictureFile).
 QByteArray readWholeFile(const QString& path)
@@ -41,34 +40,35 @@ QByteArray readWholeFile(const QString& path)
     return Image::readPictureFile(path, QFileInfo(path).absolutePath());
 }
 
-// Write errors of photo files are not reported: the record stays usable and
-// the blob, where there is one, restores the file later. A package's files
-// are replaced whole, so a failed write leaves the file that was there.
-void writeWholeFile(const QString& path, const QByteArray& data, bool staged = false)
+// A package's files are replaced whole, so a failed write leaves the file
+// that was there. False when the file could not be written (errno says why).
+bool writeWholeFile(const QString& path, const QByteArray& data, bool staged = false)
 {
     if (data.isEmpty())
-        return;
+        return true;
     if (staged && Image::writeNewFile(path, data))
-        return;
-    FileHelpers::writeFile(path, data);
+        return true;
+    return FileHelpers::writeFile(path, data);
 }
 
-void writeJpeg(const QString& path, const QImage& image)
+// Files written again from what the database holds (a thumbnail restored
+// from its blob, a square cut on first use) only spare later work: the
+// record is whole without them.
+void writeCacheFile(const QString& path, const QByteArray& data)
 {
-    writeWholeFile(path, Image::encodeJpeg(image));
+    writeWholeFile(path, data);
+}
+
+bool writeJpeg(const QString& path, const QImage& image)
+{
+    return writeWholeFile(path, Image::encodeJpeg(image));
 }
 
 } // namespace
 
-Image::Image(int64_t key, Connection* db, const QString& path, bool abortOnError, bool* initResult)
-{
-    path_ = path;
-    load(key, db, abortOnError, initResult);
-}
-
 const Record::Sql& Image::sql() const
 {
-    static const Sql statements{"Image", kLoad, kLoadAll, nullptr, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, true};
+    static const Sql statements{"Image", kLoad, kLoadAll, nullptr, kInsert, kUpdate, kDelete, msg::kDehydrateFailed};
     return statements;
 }
 
@@ -109,6 +109,8 @@ QString Image::fileNamed(const QString& suffix) const
 // the folder) is written through.
 bool Image::writeNewFile(const QString& path, const QByteArray& data)
 {
+    if (FileHelpers::injectedFault(FileHelpers::Step::Write, path) != 0)
+        return false;
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -372,37 +374,36 @@ void Image::setPhoto(const QImage& image)
     dirty_ = true;
 }
 
-void Image::writeCroppedThumbnail()
+bool Image::writeCroppedThumbnail()
 {
     croppedThumbnail_ = centredSquare(thumbnail());
-    if (!croppedThumbnail_.isNull())
-        writeJpeg(croppedThumbnailFile(), croppedThumbnail_);
+    return croppedThumbnail_.isNull() || writeJpeg(croppedThumbnailFile(), croppedThumbnail_);
 }
 
 // --- Persistence
 
-bool Image::insertIntoDatabase(Connection* db)
+Result<> Image::insertIntoDatabase(Connection* db)
 {
     return insertIntoDatabase(db, path_, true);
 }
 
-bool Image::insertRow(Connection* db)
+Result<> Image::insertRow(Connection* db)
 {
     database_ = db;
     Statement st(database_, kInsert);
     if (!st.prepared())
-        return fail(msg::kPrepareFailed);
+        return failure(msg::kPrepareFailed);
     bindInsert(st);
     if (st.step() != SQLITE_DONE)
-        return fail(msg::kInsertFailed);
+        return failure(msg::kInsertFailed);
     primaryKey_ = database_->lastInsertRowId();
-    return false;
+    return {};
 }
 
-bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compressImage)
+Result<> Image::insertIntoDatabase(Connection* db, const QString& path, bool compressImage)
 {
-    if (insertRow(db))
-        return true;
+    if (Result<> inserted = insertRow(db); !inserted)
+        return inserted;
     if (compressImage) {
         if (!photo_.isNull())
             dataForPhoto_ = encodeJpeg(photo_);
@@ -410,39 +411,58 @@ bool Image::insertIntoDatabase(Connection* db, const QString& path, bool compres
             dataForThumbnail_ = encodeJpeg(thumbnail_);
     }
     path_ = path;
-    writeWholeFile(photoFile(), dataForPhoto_);
-    writeWholeFile(thumbnailFile(), dataForThumbnail_);
-    writeCroppedThumbnail();
+    // The files are the photo: a collection keeps no copy in its rows.
+    for (const auto& [file, data] : {std::pair(photoFile(), dataForPhoto_), std::pair(thumbnailFile(), dataForThumbnail_)}) {
+        if (!writeWholeFile(file, data))
+            return Failure::file(msg::kWritePhotoFailed, file, errno);
+    }
+    if (!writeCroppedThumbnail())
+        return Failure::file(msg::kWritePhotoFailed, croppedThumbnailFile(), errno);
     hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
     dirty_ = false;
-    return false;
+    return {};
 }
 
-bool Image::insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail)
+Result<> Image::insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail)
 {
-    if (insertRow(db))
-        return true;
+    if (Result<> inserted = insertRow(db); !inserted)
+        return inserted;
     path_ = folder;
-    writeWholeFile(photoFile(), dataForPhoto_, true);
-    writeWholeFile(thumbnailFile(), dataForThumbnail_, true);
-    if (!dataForThumbnail_.isEmpty() && withCroppedThumbnail)
-        writeWholeFile(croppedThumbnailFile(), croppedThumbnailJpeg(dataForThumbnail_), true);
+    auto write = [](const QString& file, const QByteArray& data) -> Result<> {
+        if (!writeWholeFile(file, data, true))
+            return Failure::file(msg::kWritePhotoFailed, file, errno);
+        return {};
+    };
+    Result<> written = write(photoFile(), dataForPhoto_);
+    if (written)
+        written = write(thumbnailFile(), dataForThumbnail_);
+    if (written && !dataForThumbnail_.isEmpty() && withCroppedThumbnail)
+        written = write(croppedThumbnailFile(), croppedThumbnailJpeg(dataForThumbnail_));
+    if (!written)
+        return written;
     croppedThumbnail_ = QImage(); // decoded again from its file when asked for
     hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
     dirty_ = false;
-    return false;
+    return {};
 }
 
-bool Image::insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files)
+Result<> Image::insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files)
 {
-    if (files.size() != 3 || insertRow(db))
-        return true;
+    if (files.size() != 3)
+        return Failure(QStringLiteral("Error: a photo needs its three prepared files."));
+    if (Result<> inserted = insertRow(db); !inserted)
+        return inserted;
     path_ = packagePath;
     const QStringList names{photoFile(), thumbnailFile(), croppedThumbnailFile()};
     for (int i = 0; i < 3; ++i) {
         // rename() replaces a file a crash may have left at the name.
-        if (::rename(QFile::encodeName(files[i]).constData(), QFile::encodeName(names[i]).constData()) != 0)
-            return true;
+        if (!FileHelpers::renameFile(files[i], names[i])) {
+            const Failure failed = Failure::file(msg::kWritePhotoFailed, names[i], errno);
+            // The row goes with the caller's rollback; the files moved for it go now.
+            for (int moved = 0; moved < i; ++moved)
+                QFile::remove(names[moved]);
+            return failed;
+        }
     }
     // The pictures are read from the files when first asked for.
     dataForPhoto_ = dataForThumbnail_ = QByteArray();
@@ -450,7 +470,7 @@ bool Image::insertWithAddedFiles(Connection* db, const QString& packagePath, con
     hydrated_ = hydratedThumbnail_ = false;
     hydratedCaption_ = true;
     dirty_ = false;
-    return false;
+    return {};
 }
 
 QByteArray Image::readBlob(const char* sql) const
@@ -462,10 +482,10 @@ QByteArray Image::readBlob(const char* sql) const
     return st.stepRow() ? st.blob(0) : QByteArray();
 }
 
-bool Image::hydrateThumbnail()
+Result<> Image::hydrateThumbnail()
 {
     if (hydratedThumbnail_ || primaryKey_ == -1)
-        return false;
+        return {};
     const QByteArray fromFile = readWholeFile(thumbnailFile());
     if (!fromFile.isEmpty()) {
         dataForThumbnail_ = fromFile;
@@ -475,116 +495,107 @@ bool Image::hydrateThumbnail()
             // The square is cut from the thumbnail when it is first needed
             // (an import leaves it out: cutting it is most of a photo's cost).
             square = croppedThumbnailJpeg(fromFile);
-            writeWholeFile(croppedThumbnailFile(), square);
+            writeCacheFile(croppedThumbnailFile(), square);
         }
         croppedThumbnail_ = decode(square);
     } else {
         Statement st(database_, kSelectThumbnail);
         if (!st.prepared())
-            return true;
+            return failure(msg::kPrepareFailed);
         st.bind(primaryKey_);
         const QByteArray blob = st.stepRow() ? st.blob(0) : QByteArray();
         if (!blob.isEmpty()) {
             dataForThumbnail_ = blob;
             thumbnail_ = QImage();
-            writeWholeFile(thumbnailFile(), blob);
+            writeCacheFile(thumbnailFile(), blob);
             writeCroppedThumbnail();
         }
     }
     hydratedThumbnail_ = true;
-    return false;
+    return {};
 }
 
-bool Image::hydrateCaption()
+Result<> Image::hydrateCaption()
 {
     if (hydratedCaption_ || primaryKey_ == -1)
-        return false;
+        return {};
     Statement st(database_, kSelectCaption);
     if (!st.prepared())
-        return fail(msg::kPrepareFailed);
+        return failure(msg::kPrepareFailed);
     st.bind(primaryKey_);
     if (st.stepRow())
         caption_ = st.text(0);
     hydratedCaption_ = true;
-    return false;
+    return {};
 }
 
-bool Image::hydrate()
+void Image::hydrateThumbnailForDisplay()
+{
+    if (Result<> read = hydrateThumbnail(); !read)
+        logFailure(read.failure());
+}
+
+QString Image::captionForDisplay()
+{
+    if (Result<> read = hydrateCaption(); !read) {
+        logFailure(read.failure());
+        return QString();
+    }
+    return caption_;
+}
+
+Result<> Image::hydrate()
 {
     if (hydrated_ || primaryKey_ == -1)
-        return false;
-    if (!hydratedThumbnail_ && hydrateThumbnail())
-        return true;
+        return {};
+    if (Result<> thumbnail = hydrateThumbnail(); !thumbnail)
+        return thumbnail;
     dataForPhoto_ = readWholeFile(photoFile());
     if (dataForPhoto_.isEmpty()) {
         dataForPhoto_ = readBlob(kSelectPhoto);
-        writeWholeFile(photoFile(), dataForPhoto_);
+        writeCacheFile(photoFile(), dataForPhoto_);
     }
     photo_ = QImage();
-    if (!hydratedCaption_ && hydrateCaption())
-        return true;
+    if (Result<> caption = hydrateCaption(); !caption)
+        return caption;
     hydrated_ = true;
     dirty_ = false;
-    return false;
+    return {};
 }
 
-bool Image::loadColumnsBeforeSave()
+Result<> Image::loadColumnsBeforeSave()
 {
     if (hydratedCaption_)
-        return false;
-    const bool failed = hydrateCaption();
+        return {};
+    Result<> loaded = hydrateCaption();
     dirty_ = true;
-    return failed;
+    return loaded;
 }
 
-bool Image::dehydrate()
+void Image::releaseDetail()
 {
-    if (save())
-        return true;
     photo_ = thumbnail_ = croppedThumbnail_ = QImage();
     dataForPhoto_ = dataForThumbnail_ = QByteArray();
     caption_ = QString();
-    hydrated_ = hydratedThumbnail_ = hydratedCaption_ = false;
-    return false;
+    hydratedThumbnail_ = hydratedCaption_ = false;
 }
 
-bool Image::deleteFromDatabase()
+Result<> Image::deleteFromDatabase()
 {
     if (primaryKey_ == -1)
-        return false;
+        return {};
     Statement st(database_, kDelete);
     if (!st.prepared())
-        return fail(msg::kPrepareFailed);
+        return failure(msg::kPrepareFailed);
     // Kept aside instead while an undoable step runs on the package.
-    for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()})
-        PhotoFileKeeper::removePhotoFile(path_, file);
+    for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
+        if (!PhotoFileKeeper::removePhotoFile(path_, file))
+            return Failure::file(msg::kDeleteFailed, file, errno);
+    }
     st.bind(primaryKey_);
     if (st.step() != SQLITE_DONE)
-        return fail(msg::kDeleteFailed);
-    return false;
-}
-
-bool Image::addPhotosToDatabase()
-{
-    dataForPhoto_ = readWholeFile(photoFile());
-    dataForThumbnail_ = readWholeFile(thumbnailFile());
-    auto clearData = [this] { dataForPhoto_ = dataForThumbnail_ = QByteArray(); };
-    if (dataForPhoto_.isEmpty() || dataForThumbnail_.isEmpty()) {
-        clearData();
-        return true;
-    }
-    Statement st(database_, kUpdatePhotos);
-    if (!st.prepared()) {
-        clearData();
-        return fail(msg::kPrepareFailed);
-    }
-    st.bind(dataForPhoto_, dataForThumbnail_, primaryKey_);
-    if (st.step() != SQLITE_DONE) {
-        clearData();
-        return fail(msg::kUpdatePhotosFailed);
-    }
-    clearData();
-    return false;
+        return failure(msg::kDeleteFailed);
+    return {};
 }
 
 void Image::copyPhotosToPath(const QString& directory) const
@@ -599,30 +610,35 @@ void Image::copyPhotosToPath(const QString& directory) const
 // The report writes its photos into a private folder that is renamed into
 // place whole, so each file is written straight (see writeNewFile), and read
 // only from inside the package.
-void Image::exportToPath(const QString& file, int sizeCode)
+Result<> Image::exportToPath(const QString& file, int sizeCode)
 {
     switch (sizeCode) {
     case 1:
         if (!QFile::exists(thumbnailFile()) && !hydratedThumbnail_) {
-            hydrateThumbnail();
-            writeWholeFile(file, readWholeFile(thumbnailFile()), true);
-            dehydrate();
-        } else {
-            writeWholeFile(file, readWholeFile(thumbnailFile()), true);
+            if (Result<> read = hydrateThumbnail(); !read)
+                return read;
+            const bool written = writeWholeFile(file, readWholeFile(thumbnailFile()), true);
+            const int error = errno;
+            unload();
+            return written ? Result<>() : Failure::file(msg::kWritePhotoFailed, file, error);
         }
-        break;
-    case 2: exportPhotoToPath(file, 512); break;
-    case 3: exportPhotoToPath(file, 1024); break;
-    case 4: exportPhotoToPath(file, 1280); break;
-    default: break;
+        if (!writeWholeFile(file, readWholeFile(thumbnailFile()), true))
+            return Failure::file(msg::kWritePhotoFailed, file, errno);
+        return {};
+    case 2: return exportPhotoToPath(file, 512);
+    case 3: return exportPhotoToPath(file, 1024);
+    case 4: return exportPhotoToPath(file, 1280);
+    default: return {};
     }
 }
 
-void Image::exportPhotoToPath(const QString& file, int size)
+Result<> Image::exportPhotoToPath(const QString& file, int size)
 {
     if (!QFile::exists(photoFile()) && !hydrated_) {
-        hydrate();
-        dehydrate();
+        // Read once to write the file from the blob, then released.
+        if (Result<> read = hydrate(); !read)
+            return read;
+        unload();
     }
     // The package's own file only, as for every picture read from it.
     QBuffer buffer;
@@ -630,8 +646,9 @@ void Image::exportPhotoToPath(const QString& file, int size)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QImage image = decodePhoto(reader, nullptr);
-    if (!image.isNull())
-        writeWholeFile(file, encodeJpeg(scaledToLongerSide(image, size)), true);
+    if (!image.isNull() && !writeWholeFile(file, encodeJpeg(scaledToLongerSide(image, size)), true))
+        return Failure::file(msg::kWritePhotoFailed, file, errno);
+    return {};
 }
 
 int Image::compareOrder(const Image* other) const

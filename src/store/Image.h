@@ -24,7 +24,6 @@ public:
     static constexpr int kJpegQuality = 60; // compression factor 0.6
 
     Image() = default;
-    Image(int64_t key, Connection* db, const QString& path, bool abortOnError, bool* initResult);
 
     int64_t linkedType() const { return linkedType_; }
     void setLinkedType(int64_t v) { change(linkedType_, v); }
@@ -52,33 +51,33 @@ public:
     QString thumbnailFile() const { return fileNamed(QStringLiteral("t")); }
     QString croppedThumbnailFile() const { return fileNamed(QStringLiteral("ct")); }
 
-    bool insertIntoDatabase(Connection* db) override;
-    bool insertIntoDatabase(Connection* db, const QString& path, bool compressImage);
+    Result<> insertIntoDatabase(Connection* db) override;
+    Result<> insertIntoDatabase(Connection* db, const QString& path, bool compressImage);
     // The row of a photo whose JPEG data is set, with its files written into
     // a staging folder that is moved in and synced whole at a commit point
     // (an import): each file is written straight, with no temporary file and
     // rename of its own. Without `withCroppedThumbnail` the square is cut when
     // the thumbnail is first read (hydrateThumbnail).
-    bool insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
+    Result<> insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
     // The row of a photo whose three files (photo, thumbnail, square) were
     // already written into the package's adding folder: they are renamed to
-    // the row's names, on the same disk. Answers failure; a file that could
-    // not be moved leaves the row and those moved for the caller to take
-    // back (the caller's transaction, deleteFromDatabase).
-    bool insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files);
-    bool hydrate() override;
-    bool hydrateThumbnail();
-    bool hydrateCaption();
+    // the row's names, on the same disk. When a file cannot be moved, those
+    // moved are removed again and the row is left for the caller's rollback.
+    Result<> insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files);
+    Result<> hydrate() override;
+    Result<> hydrateThumbnail();
+    Result<> hydrateCaption();
+    // For what only shows a photo (a list row, a slot, a tool tip, a page):
+    // a part that cannot be read is logged and shown empty.
+    void hydrateThumbnailForDisplay();
+    QString captionForDisplay();
     bool isThumbnailHydrated() const { return hydratedThumbnail_; }
-    bool dehydrate() override;
-    bool deleteFromDatabase() override;
+    Result<> deleteFromDatabase() override;
 
-    // Fills the blobs from the files (on an export copy of the database).
-    bool addPhotosToDatabase();
     void copyPhotosToPath(const QString& directory) const;
     // Report copies: size code 1 thumbnail, 2/3/4 photo at 512/1024/1280 px.
-    void exportToPath(const QString& file, int sizeCode);
-    void exportPhotoToPath(const QString& file, int size);
+    Result<> exportToPath(const QString& file, int sizeCode);
+    Result<> exportPhotoToPath(const QString& file, int size);
 
     int compareOrder(const Image* other) const;
 
@@ -139,14 +138,16 @@ protected:
     void setPlaceholders() override;
     void bindInsert(Statement& st) const override;
     void bindUpdate(Statement& st) const override;
+    void releaseDetail() override;
     // The UPDATE writes the caption too: read it first if it was released.
-    bool loadColumnsBeforeSave() override;
+    Result<> loadColumnsBeforeSave() override;
 
 private:
     QString fileNamed(const QString& suffix) const;
-    // Writes the square of the thumbnail (decoded from its data when needed).
-    void writeCroppedThumbnail();
-    bool insertRow(Connection* db);
+    // Writes the square of the thumbnail (decoded from its data when needed);
+    // false when its file could not be written.
+    bool writeCroppedThumbnail();
+    Result<> insertRow(Connection* db);
     QByteArray readBlob(const char* sql) const;
 
     int64_t linkedType_ = kNoOwner;

@@ -35,15 +35,11 @@ const QString kEmpty = QString(QLatin1String(""));
 
 Log::Log() = default;
 
-Log::Log(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
 
 const Record::Sql& Log::sql() const
 {
     static const Sql statements{"Log", kLogLoad, kLogLoadAll, kLogHydrate, kLogInsert, kLogUpdate, kLogDelete,
-                                msg::kDehydrateFailed, true, kLogInsertWhole};
+                                msg::kDehydrateFailed, kLogInsertWhole};
     return statements;
 }
 

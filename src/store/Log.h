@@ -18,7 +18,6 @@ public:
     static constexpr int kSummaryLength = 200;
 
     Log();
-    Log(int64_t key, Connection* db, bool abortOnError, bool* initResult);
 
     int64_t logType() const { return logType_; }
     void setLogType(int64_t v) { change(logType_, v); }

@@ -1,7 +1,8 @@
 #include "MarkAsWatered.h"
 
-#include "InternalError.h"
+#include "Localization.h"
 #include "SpinoraDatabase.h"
+#include "UndoHistory.h"
 
 #include <map>
 
@@ -29,18 +30,13 @@ void setDates(R* record, const Dates& dates)
 
 } // namespace
 
-bool markAsWatered(SpinoraDatabase& document, const WateredRecords& watered, const Timestamp& moment, QString* error)
+Result<> markAsWatered(SpinoraDatabase& document, const WateredRecords& watered, const Timestamp& moment)
 {
-    auto fail = [error](const QString& reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
     Connection* db = document.database();
     if (!db || db->isReadOnly())
-        return fail(QStringLiteral("the collection is not open for writing."));
+        return Failure(QStringLiteral("the collection is not open for writing."), Failure::Cause::ReadOnly);
     if (!moment)
-        return fail(QStringLiteral("no watering moment was given."));
+        return Failure(QStringLiteral("no watering moment was given."));
 
     // The new dates of every record, decided before anything changes. A
     // plant both chosen itself and on a chosen schedule gets the same dates
@@ -57,52 +53,20 @@ bool markAsWatered(SpinoraDatabase& document, const WateredRecords& watered, con
         if (!cacti.count(cactus))
             cacti[cactus] = {moment, cactus->water() ? cactus->water()->calculateNextWatering(moment) : Timestamp()};
     }
-
-    std::map<Water*, Dates> previousSchedules;
-    std::map<Cactus*, Dates> previousCacti;
-    auto restore = [&] {
-        for (auto& [water, dates] : previousSchedules)
+    // One step: on failure the rows roll back and the records are read again.
+    return UndoHistory::run(document, localized("Mark as Watered"), [&]() -> Result<> {
+        for (auto& [water, dates] : schedules) {
             setDates(water, dates);
-        for (auto& [cactus, dates] : previousCacti)
+            if (Result<> saved = water->dehydrate(); !saved)
+                return saved;
+        }
+        for (auto& [cactus, dates] : cacti) {
             setDates(cactus, dates);
-    };
-    QString reason;
-    {
-        Transaction transaction(db, Transaction::Kind::Exclusive);
-        if (!transaction.begun())
-            return fail(db->errorMessage());
-        bool failed = false;
-        try {
-            for (auto& [water, dates] : schedules) {
-                previousSchedules[water] = datesOf(water);
-                setDates(water, dates);
-                failed = failed || water->save();
-            }
-            for (auto& [cactus, dates] : cacti) {
-                previousCacti[cactus] = datesOf(cactus);
-                setDates(cactus, dates);
-                failed = failed || cactus->save();
-            }
-            if (failed)
-                reason = db->errorMessage();
-            else if (!transaction.commit(&reason))
-                failed = true;
-        } catch (const InternalError& caught) {
-            failed = true;
-            reason = caught.message();
+            if (Result<> saved = cactus->dehydrate(); !saved)
+                return saved;
         }
-        if (failed) {
-            // The transaction rolls back as it goes out of scope; memory
-            // goes back to what the file holds.
-            restore();
-            return fail(reason);
-        }
-    }
-    for (auto& [water, dates] : schedules)
-        water->dehydrate();
-    for (auto& [cactus, dates] : cacti)
-        cactus->dehydrate();
-    return true;
+        return {};
+    });
 }
 
 } // namespace spinora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "Timestamp.h"
 
 #include <QString>
@@ -23,10 +24,9 @@ struct WateredRecords {
 // editor's "Just Watered" does: each schedule and each of its plants gets
 // that last-watered moment and the schedule's next date, pushed past its
 // no-water periods; a plant chosen on its own gets the next date of its own
-// schedule (none when it follows none). Everything is written in one
-// transaction: on failure nothing changed, on disk or in memory, and the
-// answer is false with the reason in `error`.
-bool markAsWatered(SpinoraDatabase& document, const WateredRecords& watered, const Timestamp& moment,
-                   QString* error);
+// schedule (none when it follows none). Everything is written in one step of
+// the document's history ("Mark as Watered"): on failure nothing changed, on
+// disk or in memory.
+Result<> markAsWatered(SpinoraDatabase& document, const WateredRecords& watered, const Timestamp& moment);
 
 } // namespace spinora

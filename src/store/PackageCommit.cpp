@@ -38,9 +38,7 @@ bool PackageCommit::movePhotosIn(const QString& folder, QString* error)
         // A plain rename first (the staging folder is inside the package);
         // the careful move only where that fails (another file system, a
         // folder in the way). Thousands of photos make the checks add up.
-        const bool renamed =
-            std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-        if (!renamed && !FileHelpers::moveFileFrom(from, to)) {
+        if (!FileHelpers::renameFile(from, to) && !FileHelpers::moveFileFrom(from, to)) {
             undoMoves();
             if (error)
                 *error = QStringLiteral("the photo %1 could not be moved into the collection").arg(file);

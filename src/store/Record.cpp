@@ -1,6 +1,5 @@
 #include "Record.h"
 
-#include "InternalError.h"
 #include "Messages.h"
 
 #include <sqlite3.h>
@@ -28,26 +27,18 @@ QString Record::description() const
     return QStringLiteral("%1 %2").arg(QString::fromUtf8(sql().kind)).arg(primaryKey_);
 }
 
-bool Record::fail(const char* message, std::source_location where) const
+Failure Record::failure(const char* message, std::source_location where) const
 {
-    if (abortOnError_) {
-        const QString detail = database_ ? database_->errorMessage() : QStringLiteral("no database connection");
-        raiseInternalError(message, detail, description(), where);
-    }
-    return true;
+    return Failure::sql(message, database_, description(), where);
 }
 
-bool Record::initWithPrimaryKey(int64_t key, Connection* db, bool abortOnError)
+Result<> Record::initWithPrimaryKey(int64_t key, Connection* db)
 {
     primaryKey_ = key;
     database_ = db;
-    abortOnError_ = abortOnError;
     Statement st(database_, sql().load);
-    if (!st.prepared()) {
-        if (abortOnError_ && sql().loadPrepareRaises)
-            fail(msg::kPrepareFailed);
-        return true;
-    }
+    if (!st.prepared())
+        return failure(msg::kPrepareFailed);
     st.bind(primaryKey_);
     const int rc = st.step();
     if (rc == SQLITE_ROW)
@@ -55,19 +46,18 @@ bool Record::initWithPrimaryKey(int64_t key, Connection* db, bool abortOnError)
     else if (rc == SQLITE_DONE)
         setPlaceholders();
     else
-        return fail(msg::kReadFailed);
+        return failure(msg::kReadFailed);
     // Read again (an undo, a rollback): what was derived from the fields is stale.
     revision_ = nextRevision();
     dirty_ = false;
     afterLoad();
-    return false;
+    return {};
 }
 
 void Record::readRow(const Statement& row, Connection* db)
 {
     primaryKey_ = row.integer(row.columnCount() - 1);
     database_ = db;
-    abortOnError_ = true;
     readSummary(row);
     dirty_ = false;
     afterLoad();
@@ -89,18 +79,18 @@ bool Record::readEveryRow(Connection* db, const std::function<std::unique_ptr<Re
     return rc == SQLITE_DONE;
 }
 
-bool Record::insertIntoDatabase(Connection* db)
+Result<> Record::insertIntoDatabase(Connection* db)
 {
     database_ = db;
     {
         Statement st(database_, sql().insert);
         if (!st.prepared())
-            return fail(msg::kPrepareFailed);
+            return failure(msg::kPrepareFailed);
         bindInsert(st);
         // Any result but "done" is a failure: a constraint or a read-only file
         // must not hand out the key of some earlier row.
         if (st.step() != SQLITE_DONE)
-            return fail(msg::kInsertFailed);
+            return failure(msg::kInsertFailed);
         primaryKey_ = database_->lastInsertRowId();
     }
     hydrated_ = true;
@@ -108,7 +98,7 @@ bool Record::insertIntoDatabase(Connection* db)
     return save();
 }
 
-bool Record::insertWhole(Connection* db)
+Result<> Record::insertWhole(Connection* db)
 {
     if (!sql().insertWhole)
         return insertIntoDatabase(db);
@@ -116,25 +106,25 @@ bool Record::insertWhole(Connection* db)
     {
         Statement st(database_, sql().insertWhole);
         if (!st.prepared())
-            return fail(msg::kPrepareFailed);
+            return failure(msg::kPrepareFailed);
         bindUpdate(st);
         if (st.step() != SQLITE_DONE)
-            return fail(msg::kInsertFailed);
+            return failure(msg::kInsertFailed);
         primaryKey_ = database_->lastInsertRowId();
     }
     hydrated_ = true;
     dirty_ = false;
-    return false;
+    return {};
 }
 
-bool Record::hydrate()
+Result<> Record::hydrate()
 {
     if (hydrated_ || primaryKey_ == -1)
-        return false;
+        return {};
     if (sql().hydrate) {
         Statement st(database_, sql().hydrate);
         if (!st.prepared())
-            return fail(msg::kPrepareFailed);
+            return failure(msg::kPrepareFailed);
         st.bind(primaryKey_);
         const int rc = st.step();
         if (rc == SQLITE_ROW)
@@ -142,74 +132,92 @@ bool Record::hydrate()
         else if (rc == SQLITE_DONE)
             setDetailDefaults();
         else
-            return fail(msg::kReadFailed);
+            return failure(msg::kReadFailed);
     }
     hydrated_ = true;
     dirty_ = false;
-    return false;
+    return {};
 }
 
-bool Record::save()
+void Record::hydrateForDisplay()
+{
+    if (const Result<> read = hydrate(); !read)
+        logFailure(read.failure());
+}
+
+Result<> Record::save()
 {
     if (!dirty_ || primaryKey_ == -1)
-        return false;
-    if (loadColumnsBeforeSave())
-        return true;
+        return {};
+    if (Result<> loaded = loadColumnsBeforeSave(); !loaded)
+        return loaded;
     Statement st(database_, sql().update);
     if (!st.prepared())
-        return fail(msg::kPrepareFailed);
+        return failure(msg::kPrepareFailed);
     bindUpdate(st);
     st.bindAt(st.parameterCount(), primaryKey_);
     if (st.step() != SQLITE_DONE)
-        return fail(sql().saveFailed);
+        return failure(sql().saveFailed);
     dirty_ = false;
-    return false;
+    return {};
 }
 
-bool Record::loadColumnsBeforeSave()
+Result<> Record::loadColumnsBeforeSave()
 {
     if (hydrated_ || !sql().hydrate)
-        return false;
+        return {};
     // A record changed while its detail was released.
-    const bool failed = hydrate();
+    Result<> loaded = hydrate();
     dirty_ = true;
-    return failed;
+    return loaded;
 }
 
-bool Record::dehydrate()
+Result<> Record::dehydrate()
 {
-    if (save())
-        return true;
+    if (Result<> saved = save(); !saved)
+        return saved;
     if (isEditing_)
-        return false;
+        return {};
     releaseDetail();
     hydrated_ = false;
-    return false;
+    return {};
 }
 
-bool Record::unload()
+void Record::unload()
 {
+    // Nothing is dirty once the changes are dropped, so nothing is written.
     dirty_ = false;
-    return dehydrate();
+    if (isEditing_)
+        return;
+    releaseDetail();
+    hydrated_ = false;
 }
 
-bool Record::reload()
+Result<> Record::reload()
 {
-    unload();
-    return initWithPrimaryKey(primaryKey_, database_, abortOnError_);
+    // Even a record in an editor is read again whole: what memory held is
+    // not what the file holds (a rolled-back step), and a later OK must
+    // find every field it sets changed.
+    const bool wasHydrated = hydrated_;
+    dirty_ = false;
+    releaseDetail();
+    hydrated_ = false;
+    if (Result<> read = initWithPrimaryKey(primaryKey_, database_); !read)
+        return read;
+    return wasHydrated ? hydrate() : Result<>();
 }
 
-bool Record::deleteFromDatabase()
+Result<> Record::deleteFromDatabase()
 {
     if (primaryKey_ == -1)
-        return false;
+        return {};
     Statement st(database_, sql().remove);
     if (!st.prepared())
-        return fail(msg::kPrepareFailed);
+        return failure(msg::kPrepareFailed);
     st.bind(primaryKey_);
     if (st.step() != SQLITE_DONE)
-        return fail(msg::kDeleteFailed);
-    return false;
+        return failure(msg::kDeleteFailed);
+    return {};
 }
 
 } // namespace spinora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "SqlConnection.h"
 #include "Timestamp.h"
 
@@ -17,9 +18,9 @@ namespace spinora {
 // demand, insert, save a dirty record with one UPDATE, dehydrate (save and
 // release the detail), unload (drop unsaved changes) and delete.
 //
-// The write operations answer a bool where false means success (or nothing to
-// do) and true failure. A failed statement throws InternalError when
-// abortOnError is set, otherwise it only answers true.
+// Every operation that touches the database answers a Result: the failure
+// says what failed and why, and travels up to the edge of the action that
+// asked for it. Nothing here throws or shows anything.
 class Record {
 public:
     virtual ~Record() = default;
@@ -28,8 +29,6 @@ public:
 
     int64_t primaryKey() const { return primaryKey_; }
     Connection* database() const { return database_; }
-    bool abortOnError() const { return abortOnError_; }
-    void setAbortOnError(bool abort) { abortOnError_ = abort; }
     bool isHydrated() const { return hydrated_; }
     bool isDirty() const { return dirty_; }
     // Marks changes as not yet stored (after a flush that was rolled back).
@@ -44,20 +43,28 @@ public:
     static uint64_t latestRevision();
     void setIsEditing(bool editing) { isEditing_ = editing; }
 
-    virtual bool insertIntoDatabase(Connection* db);
+    // Loads the summary columns of row `key`; a missing row leaves the
+    // placeholders. Used for a row that appeared behind the document's back
+    // (an undo).
+    Result<> initWithPrimaryKey(int64_t key, Connection* db);
+    virtual Result<> insertIntoDatabase(Connection* db);
     // The same in one statement for a record made whole in memory (the CSV
     // import's thousands): every column is written by the INSERT itself.
     // Classes without such a statement insert as above.
-    bool insertWhole(Connection* db);
+    Result<> insertWhole(Connection* db);
     void reopen(Connection* db) { database_ = db; }
-    virtual bool hydrate();
-    bool save();
-    virtual bool dehydrate();
-    bool unload();
-    virtual bool deleteFromDatabase();
+    virtual Result<> hydrate();
+    // For what only shows a record (a list row, a printed page): a detail
+    // that cannot be read is logged and shown as its defaults.
+    void hydrateForDisplay();
+    Result<> save();
+    virtual Result<> dehydrate();
+    // Drops unsaved changes of the detail and releases it.
+    void unload();
+    virtual Result<> deleteFromDatabase();
     // Reads the row again, dropping what memory held: the row was changed
-    // behind the record's back (an undo). Answers failure.
-    bool reload();
+    // behind the record's back (an undo, a rolled-back step).
+    Result<> reload();
 
     // "Cactus 12": names the record in error reports.
     QString description() const;
@@ -95,7 +102,6 @@ protected:
         const char* update;       // every column, pk as the last parameter
         const char* remove;
         const char* saveFailed;   // the class's save message
-        bool loadPrepareRaises;   // a failed load prepare raises (with abortOnError)
         const char* insertWhole = nullptr; // every UPDATE column in one INSERT; null when the class has none
     };
     virtual const Sql& sql() const = 0;
@@ -108,27 +114,17 @@ protected:
     virtual void bindUpdate(Statement& st) const = 0;
     virtual void releaseDetail() {}
     // The UPDATE writes every column from memory: what was released must be
-    // read back first, or the stored values would be wiped. Answers failure.
-    virtual bool loadColumnsBeforeSave();
+    // read back first, or the stored values would be wiped.
+    virtual Result<> loadColumnsBeforeSave();
     virtual void afterLoad() {}
-
-    // Loads the summary columns of row `key`; called by each class's loading
-    // constructor. Answers the init result: true when the load failed.
-    bool initWithPrimaryKey(int64_t key, Connection* db, bool abortOnError);
-    void load(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-    {
-        const bool failed = initWithPrimaryKey(key, db, abortOnError);
-        if (initResult)
-            *initResult = failed;
-    }
 
     // A row of the table-wide SELECT: the summary columns, the key last.
     void readRow(const Statement& row, Connection* db);
     static bool readEveryRow(Connection* db, const std::function<std::unique_ptr<Record>()>& make,
                              const std::function<void(std::unique_ptr<Record>)>& keep);
 
-    // Answers true (failure), or throws the message when abortOnError is set.
-    bool fail(const char* message, std::source_location where = std::source_location::current()) const;
+    // The failure of the last statement on the record's connection.
+    Failure failure(const char* message, std::source_location where = std::source_location::current()) const;
 
     // Setters mark the record dirty only when the value really changes.
     template <class T>
@@ -146,7 +142,6 @@ protected:
 
     int64_t primaryKey_ = -1;
     Connection* database_ = nullptr;
-    bool abortOnError_ = true;
     bool hydrated_ = false;
     bool dirty_ = false;
     bool isEditing_ = false;

@@ -1,5 +1,6 @@
 #include "RecordSet.h"
 
+
 #include "SqlConnection.h"
 #include "TextCompare.h"
 
@@ -83,8 +84,12 @@ bool RecordSet::load(Connection* db, const QString& packagePath, bool repair, bo
     if (!ok)
         why = db->errorMessage();
     if (ok && repair && !db->isReadOnly()) {
-        for (const auto& record : unusable)
-            record->deleteFromDatabase();
+        // A repair that fails is left for the next open: the rows are left
+        // out in memory either way.
+        for (const auto& record : unusable) {
+            if (Result<> deleted = record->deleteFromDatabase(); !deleted)
+                logFailure(deleted.failure());
+        }
     }
     if (!ok || (transaction && !transaction->commit(&why))) {
         clear();

@@ -15,15 +15,11 @@ const char* const kSpeciesDelete = "DELETE FROM species WHERE pk=?";
 
 } // namespace
 
-Species::Species(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
 
 const Record::Sql& Species::sql() const
 {
     static const Sql statements{"Species", kSpeciesLoad, kSpeciesLoadAll, nullptr, kSpeciesInsert, kSpeciesUpdate, kSpeciesDelete,
-                                msg::kDehydrateFailed, true};
+                                msg::kDehydrateFailed};
     return statements;
 }
 

@@ -14,7 +14,6 @@ public:
         name_ = name;
         scientificName_ = scientificName;
     }
-    Species(int64_t key, Connection* db, bool abortOnError, bool* initResult);
 
     const QString& name() const { return name_; }
     void setName(const QString& v) { change(name_, v); }

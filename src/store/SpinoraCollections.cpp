@@ -16,12 +16,6 @@ namespace spinora {
 
 namespace {
 
-template <class T>
-void eraseRecord(std::vector<std::unique_ptr<T>>& records, const T* record)
-{
-    std::erase_if(records, [record](const std::unique_ptr<T>& r) { return r.get() == record; });
-}
-
 template <class T, class Pointer>
 std::vector<T*> pointersOf(const std::vector<Pointer>& records)
 {
@@ -34,31 +28,82 @@ std::vector<T*> pointersOf(const std::vector<Pointer>& records)
 
 } // namespace
 
-// --- Adding
-
-Cactus* SpinoraDatabase::addCactus(std::unique_ptr<Cactus> cactus)
+template <class T>
+void SpinoraDatabase::eraseRecord(std::vector<std::unique_ptr<T>>& records, const T* record)
 {
-    Cactus* added = cactus.get();
-    cactus->insertIntoDatabase(database_.get());
+    const auto it = std::find_if(records.begin(), records.end(), [record](const auto& r) { return r.get() == record; });
+    if (it == records.end())
+        return;
+    if (stepDepth_ > 0)
+        removedInStep_.push_back(std::move(*it));
+    records.erase(it);
+}
+
+void SpinoraDatabase::endStep()
+{
+    if (stepDepth_ > 0 && --stepDepth_ == 0)
+        removedInStep_.clear();
+}
+
+// --- Adding
+//
+// Each record is stored first and kept only once it is: a record that could
+// not be stored stays with the caller (the rvalue reference is moved from
+// only on success), so an editor can offer OK again.
+
+template <class T>
+Result<T*> SpinoraDatabase::store(std::unique_ptr<T>& record, std::vector<std::unique_ptr<T>>& into)
+{
+    if (Result<> inserted = record->insertIntoDatabase(database_.get()); !inserted)
+        return inserted.failure();
+    T* added = record.get();
+    into.push_back(std::move(record));
+    return added;
+}
+
+Result<Cactus*> SpinoraDatabase::addCactus(std::unique_ptr<Cactus>&& cactus)
+{
+    if (Result<> inserted = cactus->insertIntoDatabase(database_.get()); !inserted)
+        return inserted.failure();
+    return keepCactus(std::move(cactus));
+}
+
+Cactus* SpinoraDatabase::keepCactus(std::unique_ptr<Cactus> cactus)
+{
+    Cactus* kept = cactus.get();
     cacti_.push_back(std::move(cactus));
     sortCacti();
-    return added;
+    return kept;
 }
 
-Water* SpinoraDatabase::addWater(std::unique_ptr<Water> water)
+Result<Water*> SpinoraDatabase::addWater(std::unique_ptr<Water>&& water)
 {
-    Water* added = water.get();
-    water->insertIntoDatabase(database_.get());
+    if (Result<> inserted = water->insertIntoDatabase(database_.get()); !inserted)
+        return inserted.failure();
+    return keepWater(std::move(water));
+}
+
+Water* SpinoraDatabase::keepWater(std::unique_ptr<Water> water)
+{
+    Water* kept = water.get();
     watering_.push_back(std::move(water));
     sortWater();
-    return added;
+    return kept;
 }
 
-Log* SpinoraDatabase::addLog(std::unique_ptr<Log> log)
+Result<Log*> SpinoraDatabase::addLog(std::unique_ptr<Log>&& log)
+{
+    // The logs read behind must be in before a row is added that they might hold.
+    finishLoading();
+    if (Result<> inserted = log->insertIntoDatabase(database_.get()); !inserted)
+        return inserted.failure();
+    return keepLog(std::move(log));
+}
+
+Log* SpinoraDatabase::keepLog(std::unique_ptr<Log> log)
 {
     finishLoading();
     Log* added = log.get();
-    log->insertIntoDatabase(database_.get());
     logs_.push_back(std::move(log));
     sortLogsByLogDateAndTitle();
     if (Cactus* plant = added->cactus())
@@ -70,39 +115,35 @@ Log* SpinoraDatabase::addLog(std::unique_ptr<Log> log)
     return added;
 }
 
-Event* SpinoraDatabase::addEvent(std::unique_ptr<Event> event)
+Result<Event*> SpinoraDatabase::addEvent(std::unique_ptr<Event>&& event)
 {
-    Event* added = event.get();
-    event->insertIntoDatabase(database_.get());
-    event->save();
-    events_.push_back(std::move(event));
+    return store(event, events_);
+}
+
+Result<Species*> SpinoraDatabase::addSpecies(std::unique_ptr<Species>&& species)
+{
+    Result<Species*> added = store(species, species_);
+    if (added)
+        speciesScientific_.push_back(*added);
     return added;
 }
 
-Species* SpinoraDatabase::addSpecies(std::unique_ptr<Species> species)
-{
-    Species* added = species.get();
-    species->insertIntoDatabase(database_.get());
-    speciesScientific_.push_back(added);
-    species_.push_back(std::move(species));
-    return added;
-}
-
-Image* SpinoraDatabase::addImage(std::unique_ptr<Image> image)
+Result<Image*> SpinoraDatabase::addImage(std::unique_ptr<Image>&& image)
 {
     finishLoading();
+    if (Result<> inserted = image->insertIntoDatabase(database_.get(), packageFilename_, true); !inserted)
+        return inserted.failure();
     Image* added = image.get();
-    image->insertIntoDatabase(database_.get(), packageFilename_, true);
-    image->save();
     images_.push_back(std::move(image));
     return added;
 }
 
-Image* SpinoraDatabase::addImage(std::unique_ptr<Image> image, const QStringList& preparedFiles)
+Result<Image*> SpinoraDatabase::addImage(std::unique_ptr<Image>&& image, const QStringList& preparedFiles)
 {
     finishLoading();
+    if (Result<> inserted = image->insertWithAddedFiles(database_.get(), packageFilename_, preparedFiles); !inserted)
+        return inserted.failure();
     Image* added = image.get();
-    image->insertWithAddedFiles(database_.get(), packageFilename_, preparedFiles);
     images_.push_back(std::move(image));
     return added;
 }
@@ -132,80 +173,102 @@ void SpinoraDatabase::updateSpecies(Species*)
 }
 
 // --- Removing
+//
+// Each row is deleted before memory lets go of its record, so that a
+// failure leaves memory holding what the file holds; the rows deleted
+// before it come back with the step's rollback (UndoHistory).
 
-void SpinoraDatabase::removeCactus(Cactus* cactus)
+Result<> SpinoraDatabase::removeCactus(Cactus* cactus)
 {
     finishLoading();
     const std::vector<Log*> plantLogs = cactus->logs();
-    for (Log* log : plantLogs)
-        removeLog(log);
+    for (Log* log : plantLogs) {
+        if (Result<> removed = removeLog(log); !removed)
+            return removed;
+    }
     const std::vector<Image*> photos = cactus->images();
     for (Image* photo : photos) {
-        removeImage(photo);
+        if (Result<> removed = removeImage(photo); !removed)
+            return removed;
         cactus->removeImage(photo);
     }
+    if (Result<> deleted = cactus->deleteFromDatabase(); !deleted)
+        return deleted;
     if (Water* schedule = cactus->water())
         schedule->removeCactus(cactus);
-    cactus->deleteFromDatabase();
     std::erase(displayedCacti_, cactus);
     eraseRecord(cacti_, cactus);
+    return {};
 }
 
-void SpinoraDatabase::removeWater(Water* water)
+Result<> SpinoraDatabase::removeWater(Water* water)
 {
     for (Cactus* plant : water->cacti()) {
-        plant->hydrate();
+        if (Result<> read = plant->hydrate(); !read)
+            return read;
         plant->setWateringKey(-1);
         plant->setWater(nullptr);
-        plant->dehydrate();
+        if (Result<> saved = plant->dehydrate(); !saved)
+            return saved;
     }
-    water->deleteFromDatabase();
+    if (Result<> deleted = water->deleteFromDatabase(); !deleted)
+        return deleted;
     std::erase(displayedWatering_, water);
     eraseRecord(watering_, water);
+    return {};
 }
 
-void SpinoraDatabase::removeLog(Log* log)
+Result<> SpinoraDatabase::removeLog(Log* log)
 {
     finishLoading();
+    const std::vector<Image*> photos = log->images();
+    for (Image* photo : photos) {
+        if (Result<> removed = removeImage(photo); !removed)
+            return removed;
+        log->removeImage(photo);
+    }
+    if (Result<> deleted = log->deleteFromDatabase(); !deleted)
+        return deleted;
     if (log->reminderDue()) {
         if (ListController* logList = listController(kLogList))
             logList->decrementReminders();
     }
-    const std::vector<Image*> photos = log->images();
-    for (Image* photo : photos) {
-        removeImage(photo);
-        log->removeImage(photo);
-    }
-    log->deleteFromDatabase();
     if (Cactus* plant = log->cactus())
         plant->removeLog(log);
     std::erase(displayedLogs_, log);
     eraseRecord(logs_, log);
+    return {};
 }
 
-void SpinoraDatabase::removeEvent(Event* event)
+Result<> SpinoraDatabase::removeEvent(Event* event)
 {
-    event->deleteFromDatabase();
+    if (Result<> deleted = event->deleteFromDatabase(); !deleted)
+        return deleted;
     eraseRecord(events_, event);
+    return {};
 }
 
-void SpinoraDatabase::removeSpecies(Species* species)
+Result<> SpinoraDatabase::removeSpecies(Species* species)
 {
-    species->deleteFromDatabase();
+    if (Result<> deleted = species->deleteFromDatabase(); !deleted)
+        return deleted;
     std::erase(speciesScientific_, species);
     eraseRecord(species_, species);
+    return {};
 }
 
-void SpinoraDatabase::removeImage(Image* image)
+Result<> SpinoraDatabase::removeImage(Image* image)
 {
     finishLoading();
-    dropImage(image);
+    return dropImage(image);
 }
 
-void SpinoraDatabase::dropImage(Image* image)
+Result<> SpinoraDatabase::dropImage(Image* image)
 {
-    image->deleteFromDatabase();
+    if (Result<> deleted = image->deleteFromDatabase(); !deleted)
+        return deleted;
     eraseRecord(images_, image);
+    return {};
 }
 
 // --- Sorting and lookups
@@ -380,12 +443,15 @@ void SpinoraDatabase::removeOrphans(const std::vector<Image*>& orphans)
 {
     // A read-only open repairs in memory only: the orphans' rows and files
     // go at the next writing open.
+    // A repair that fails is left for the next open; the photo stays
+    // unlinked meanwhile.
     const bool readOnly = database_ && database_->isReadOnly();
     for (Image* orphan : orphans) {
-        if (readOnly)
+        if (readOnly) {
             eraseRecord(images_, orphan);
-        else
-            dropImage(orphan);
+        } else if (Result<> dropped = dropImage(orphan); !dropped) {
+            logFailure(dropped.failure());
+        }
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "AppInfo.h"
 #include "FileHelpers.h"
-#include "InternalError.h"
 #include "ListController.h"
 #include "Localization.h"
 #include "Messages.h"
@@ -79,11 +78,10 @@ SpinoraDatabase::SpinoraDatabase(const QString& packagePath) : SpinoraDatabase()
 
 SpinoraDatabase::~SpinoraDatabase()
 {
-    try {
-        close();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-    }
+    // Whoever closes a document on purpose tells the user of a failed
+    // flush; a document dropped without that only leaves its log line.
+    if (Result<> closed = close(); !closed)
+        logFailure(closed.failure());
     utility_.documents().deregisterDatabase(this);
 }
 
@@ -97,6 +95,12 @@ bool SpinoraDatabase::failLoad(const QString& reason)
 {
     lastError_ = reason;
     return false;
+}
+
+bool SpinoraDatabase::failLoad(const Failure& failure)
+{
+    logFailure(failure);
+    return failLoad(failure.reason());
 }
 
 // --- Opening
@@ -118,10 +122,13 @@ bool SpinoraDatabase::loadPackage()
     writeCreationDate_ = false;
     addEventFlag_ = false;
     bool opened = false;
-    try {
+    {
+        Result<> made;
         if (!readOnly_)
-            createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
-        opened = checkPackageUsable() && lockPackage() && loadRecords(dbFilename_, true);
+            made = createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
+        if (!made)
+            failLoad(made.failure());
+        opened = made && checkPackageUsable() && lockPackage() && loadRecords(dbFilename_, true);
         if (opened) {
             if (!readOnly_) {
                 // What a history kept when the program died goes now.
@@ -139,10 +146,6 @@ bool SpinoraDatabase::loadPackage()
             else if (ListController* logList = listController(kLogList))
                 logList->recalculateReminders();
         }
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        lastError_ = error.message();
-        opened = false;
     }
     // Nothing is flushed after a failure: a collection that did not load is
     // left as it is on disk.
@@ -197,8 +200,8 @@ bool SpinoraDatabase::createUntitledPackage(const QString& displayName)
     return loadPackage();
 }
 
-void SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath,
-                                                           const QString& dbPath)
+Result<> SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath,
+                                                               const QString& dbPath)
 {
     writeCreationDate_ = false;
     addEventFlag_ = false;
@@ -207,27 +210,27 @@ void SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<Q
     if (packagePath) {
         const QFileInfo existing(*packagePath);
         if (existing.exists() || existing.isSymLink())
-            return;
+            return {};
         if (!QDir().mkdir(*packagePath))
-            raiseInternalError(msg::kCreateDatabaseFailed,
-                               QStringLiteral("The folder %1 could not be created.").arg(*packagePath));
+            return Failure::file(msg::kCreateDatabaseFailed, *packagePath, errno);
         madePackage = true;
         target = *packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
     } else {
         if (QFileInfo::exists(dbPath))
-            return;
+            return {};
         target = dbPath;
     }
     const QString templatePath =
         Resources::path(usesEmptyTemplate() ? QStringLiteral("spinora_emptydb.sdbi") : QStringLiteral("spinoradb.sdbi"));
     if (templatePath.isEmpty() || !FileHelpers::copyFileFrom(templatePath, target)) {
+        const int error = templatePath.isEmpty() ? ENOENT : errno;
         if (madePackage)
             QDir(*packagePath).removeRecursively();
-        raiseInternalError(msg::kCreateDatabaseFailed,
-                           QStringLiteral("The template database could not be copied to %1.").arg(target));
+        return Failure::file(msg::kCreateDatabaseFailed, target, error);
     }
     writeCreationDate_ = true;
     addEventFlag_ = true;
+    return {};
 }
 
 bool SpinoraDatabase::usesEmptyTemplate() const
@@ -350,7 +353,7 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
         if (update.step() != SQLITE_DONE)
             return failLoad(database_->errorMessage());
     }
-    if (!upgradeDatabaseIfNeeded(database_.get(), false))
+    if (!upgradeDatabaseIfNeeded(database_.get()))
         return false;
 
     // The same load as a job's (RecordSet), on the document's connection;
@@ -373,7 +376,8 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
     if (addEventFlag_ && !usesEmptyTemplate()) {
         // The default events merge in the event names the logs use.
         finishLoading();
-        addDefaultEventsToDatabase();
+        if (Result<> added = addDefaultEventsToDatabase(); !added)
+            return failLoad(added.failure());
         addEventFlag_ = false;
     }
     sortEvents();
@@ -441,9 +445,8 @@ void SpinoraDatabase::finishLoading()
         // them here, or keep the collection without logs and say why.
         logs_.clear();
         if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) {
-            logInternalError(InternalError(
-                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_),
-                QString(), std::source_location::current()));
+            qCWarning(lcSpinora).noquote()
+                << QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_);
             logs_.clear();
         }
         RecordSet::setPlantsOfLogs(logs_, RecordSet::plantsByKey(cacti_));
@@ -463,7 +466,7 @@ void SpinoraDatabase::finishLoading()
         cactusList->linkedRecordsArrived();
 }
 
-bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError)
+bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection)
 {
     if (dbVersionNumber_ == kSchemaVersion)
         return true;
@@ -473,44 +476,46 @@ bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection, bool abort
                             .arg(kSchemaVersion));
     QString error;
     if (!SchemaUpgrade::upgrade(connection, &error)) {
-        if (abortOnError)
-            raiseInternalError(msg::kUpdateSchemaFailed, error);
+        qCWarning(lcSpinora).noquote() << formatMessage(msg::kUpdateSchemaFailed, error);
         return failLoad(QStringLiteral("its schema could not be upgraded (%1).").arg(error));
     }
     dbVersionNumber_ = kSchemaVersion;
     return true;
 }
 
-bool SpinoraDatabase::updateSchemaForDatabase(Connection* connection, const QString& scriptName, bool abortOnError)
+Result<> SpinoraDatabase::updateSchemaForDatabase(Connection* connection, const QString& scriptName)
 {
     QString script;
-    QString error = QStringLiteral("the script %1 could not be read").arg(scriptName);
-    if (Resources::readText(scriptName, script) && connection->execute(script, &error))
-        return true;
+    if (!Resources::readText(scriptName, script))
+        return Failure(formatMessage(msg::kUpdateSchemaFailed,
+                                     QStringLiteral("the script %1 could not be read").arg(scriptName)));
+    if (connection->execute(script))
+        return {};
+    Failure failed = Failure::sql(msg::kUpdateSchemaFailed, connection);
     connection->close();
-    if (abortOnError)
-        raiseInternalError(msg::kUpdateSchemaFailed, error);
-    return false;
+    return failed;
 }
 
-void SpinoraDatabase::databaseFilter(const QString& dbPath, const QString& scriptName)
+Result<> SpinoraDatabase::databaseFilter(const QString& dbPath, const QString& scriptName)
 {
     QString error;
     auto connection = Connection::open(dbPath, Connection::Mode::ReadWrite, &error);
     if (!connection)
-        raiseInternalError(msg::kOpenFailed, error);
-    if (!connection->execute("PRAGMA cache_size=50;", &error))
-        raiseInternalError(msg::kCacheSizeFailed, error);
+        return Failure(formatMessage(msg::kOpenFailed, error), Failure::Cause::ReadOnly);
+    if (!connection->execute("PRAGMA cache_size=50;"))
+        return Failure::sql(msg::kCacheSizeFailed, connection.get());
     // A filter that fails would let records out that the export must not
     // carry, so its failure ends the export.
-    updateSchemaForDatabase(connection.get(), scriptName, true);
-    if (!connection->execute("vacuum;", &error))
-        raiseInternalError(msg::kCompactFailed, error);
+    if (Result<> filtered = updateSchemaForDatabase(connection.get(), scriptName); !filtered)
+        return filtered;
+    if (!connection->execute("vacuum;"))
+        return Failure::sql(msg::kCompactFailed, connection.get());
     if (!connection->close(&error))
-        raiseInternalError(msg::kCloseFailed, error);
+        return Failure::sql(msg::kCloseFailed, connection.get());
+    return {};
 }
 
-void SpinoraDatabase::addDefaultEventsToDatabase()
+Result<> SpinoraDatabase::addDefaultEventsToDatabase()
 {
     QSet<QString> existing;
     for (const auto& event : events_)
@@ -526,9 +531,12 @@ void SpinoraDatabase::addDefaultEventsToDatabase()
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return text::localizedCaseInsensitiveCompare(a, b) < 0; });
     for (const QString& name : names) {
-        if (!existing.contains(name))
-            addEvent(std::make_unique<Event>(name));
+        if (existing.contains(name))
+            continue;
+        if (Result<Event*> added = addEvent(std::make_unique<Event>(name)); !added)
+            return added.failure();
     }
+    return {};
 }
 
 // --- Transactions, flushing, saving, closing
@@ -545,70 +553,73 @@ bool SpinoraDatabase::endTransactionWithDatabase(Connection* connection)
     return st.prepared() && st.stepDone();
 }
 
-void SpinoraDatabase::writePendingChanges()
+Result<> SpinoraDatabase::writePendingChanges()
 {
     finishLoading();
     if (!database_)
-        return;
-    // Every dirty record is written in one exclusive transaction. A failed
-    // write leaves every change in memory, marked for the next attempt.
-    std::vector<Record*> written;
-    auto writeDirty = [&](auto& records) {
-        for (auto& record : records) {
-            if (!record->isDirty())
-                continue;
-            written.push_back(record.get());
-            if (record->save())
-                raiseInternalError(msg::kSaveFailed, database_->errorMessage(), record->description());
-        }
-    };
+        return {};
     auto anyDirty = [](auto& records) {
         return std::any_of(records.begin(), records.end(), [](const auto& record) { return record->isDirty(); });
     };
     // Nothing to write, nothing to lock: a flush with no changes must not
     // wait for (or fail on) another process that reads the file meanwhile.
     // A read-only document never writes.
-    const bool mustWrite = !database_->isReadOnly() &&
-                           (anyDirty(cacti_) || anyDirty(watering_) || anyDirty(logs_) || anyDirty(events_) ||
-                            anyDirty(species_) || anyDirty(images_));
-    try {
-        if (mustWrite) {
-            Transaction transaction(database_.get(), Transaction::Kind::Exclusive);
-            if (!transaction.begun())
-                raiseInternalError(msg::kBeginFailed, database_->errorMessage());
-            writeDirty(cacti_);
-            writeDirty(watering_);
-            writeDirty(logs_);
-            writeDirty(events_);
-            writeDirty(species_);
-            writeDirty(images_);
-            QString error;
-            if (!transaction.commit(&error))
-                raiseInternalError(msg::kCommitFailed, error);
+    if (database_->isReadOnly() || !(anyDirty(cacti_) || anyDirty(watering_) || anyDirty(logs_) ||
+                                     anyDirty(events_) || anyDirty(species_) || anyDirty(images_)))
+        return {};
+    // Every dirty record is written in one exclusive transaction. A failed
+    // write leaves every change in memory, marked for the next attempt.
+    std::vector<Record*> written;
+    auto writeDirty = [&](auto& records) -> Result<> {
+        for (auto& record : records) {
+            if (!record->isDirty())
+                continue;
+            written.push_back(record.get());
+            if (Result<> saved = record->save(); !saved)
+                return saved;
         }
-    } catch (const InternalError&) {
+        return {};
+    };
+    Result<> result;
+    {
+        Transaction transaction(database_.get(), Transaction::Kind::Exclusive);
+        if (!transaction.begun())
+            result = Failure::sql(msg::kBeginFailed, database_.get());
+        if (result)
+            result = writeDirty(cacti_);
+        if (result)
+            result = writeDirty(watering_);
+        if (result)
+            result = writeDirty(logs_);
+        if (result)
+            result = writeDirty(events_);
+        if (result)
+            result = writeDirty(species_);
+        if (result)
+            result = writeDirty(images_);
+        if (result && !transaction.commit())
+            result = Failure::sql(msg::kCommitFailed, database_.get());
+    }
+    if (!result) {
         for (Record* record : written)
             record->markDirty();
-        throw;
     }
+    return result;
 }
 
-void SpinoraDatabase::flushDatabase(bool vacuum)
+Result<> SpinoraDatabase::flushDatabase(bool vacuum)
 {
     if (!database_)
-        return;
+        return {};
     // The detail fields are released only after the commit, so a failed
     // flush leaves every change in memory.
-    writePendingChanges();
-    // A read-only document drops what changed in memory instead of writing it.
-    const bool readOnlyConnection = database_->isReadOnly();
-    auto release = [readOnlyConnection](auto& records) {
-        for (auto& record : records) {
-            if (readOnlyConnection)
-                record->unload();
-            else
-                record->dehydrate();
-        }
+    if (Result<> written = writePendingChanges(); !written)
+        return written;
+    // Everything is written now, so releasing writes nothing; a read-only
+    // document drops what changed in memory instead.
+    auto release = [](auto& records) {
+        for (auto& record : records)
+            record->unload();
     };
     release(cacti_);
     release(watering_);
@@ -619,10 +630,11 @@ void SpinoraDatabase::flushDatabase(bool vacuum)
 
     QString error;
     if (vacuum && !database_->isReadOnly() && !database_->execute("vacuum;", &error))
-        raiseInternalError(msg::kCompactFailed, error);
+        return Failure::sql(msg::kCompactFailed, database_.get());
     if (!database_->close(&error))
-        raiseInternalError(msg::kCloseFailed, error);
+        return Failure::sql(msg::kCloseFailed, database_.get());
     database_.reset();
+    return {};
 }
 
 bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
@@ -634,7 +646,13 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     }
     const QString target = QDir::cleanPath(packagePath);
     if (target == QDir::cleanPath(packageFilename_)) {
-        flushDatabase(false);
+        if (Result<> flushed = flushDatabase(false); !flushed) {
+            // The changes stay in memory, marked for the next attempt.
+            failLoad(flushed.failure());
+            if (!database_)
+                openDatabase(dbFilename_);
+            return false;
+        }
         return openDatabase(dbFilename_);
     }
     // The history's work area belongs to this package, not to the copy.
@@ -643,10 +661,8 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     // the changes (full, gone read-only): they are then written into the
     // copy instead, and the package here stays as it was.
     QString flushError;
-    try {
-        flushDatabase(false);
-    } catch (const InternalError& error) {
-        flushError = error.message();
+    if (Result<> flushed = flushDatabase(false); !flushed) {
+        flushError = flushed.failure().message();
         // The failed transaction was rolled back; the changes are still in
         // memory, marked for writing.
         if (database_)
@@ -679,15 +695,11 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     ok = ok && newLock;
     bool changesOnlyInCopy = false;
     if (ok && !flushError.isEmpty()) {
-        try {
-            ok = openDatabase(partial + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName));
-            if (ok) {
-                flushDatabase(false);
-                changesOnlyInCopy = true;
-            }
-        } catch (const InternalError& error) {
-            flushError = error.message();
-            ok = false;
+        ok = openDatabase(partial + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName));
+        if (ok) {
+            const Result<> flushed = flushDatabase(false);
+            ok = flushed.ok();
+            changesOnlyInCopy = ok;
         }
         database_.reset();
     }
@@ -793,27 +805,19 @@ void SpinoraDatabase::adoptCollection(LoadedCollection&& loaded)
         logList->recalculateReminders();
 }
 
-void SpinoraDatabase::close()
+Result<> SpinoraDatabase::close()
 {
     finishLoading();
-    if (database_) {
-        // The lock goes even when the last flush fails: the changes it could
-        // not write are lost either way once the document is dropped.
-        try {
-            if (loaded_)
-                flushDatabase(false);
-        } catch (...) {
-            database_.reset();
-            loaded_ = false;
-            dropUndoHistory();
-            packageLock_.reset();
-            throw;
-        }
-        database_.reset();
-    }
+    // The lock goes even when the last flush fails: the changes it could
+    // not write are lost either way once the document is dropped.
+    Result<> flushed;
+    if (database_ && loaded_)
+        flushed = flushDatabase(false);
+    database_.reset();
     loaded_ = false;
     dropUndoHistory();
     packageLock_.reset();
+    return flushed;
 }
 
 void SpinoraDatabase::dropUndoHistory()

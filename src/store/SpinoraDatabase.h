@@ -62,25 +62,26 @@ public:
     bool holdsPackageLock() const { return packageLock_ != nullptr; }
     // Makes (or reuses) "<application support>/Spinora/<name>.sdb" and loads it.
     bool createUntitledPackage(const QString& displayName);
-    void createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath, const QString& dbPath);
+    Result<> createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath, const QString& dbPath);
     bool openDatabase(const QString& dbPath);
     bool initializeDatabase(const QString& dbPath);
-    bool upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError);
-    static bool updateSchemaForDatabase(Connection* connection, const QString& scriptName, bool abortOnError);
-    static void databaseFilter(const QString& dbPath, const QString& scriptName);
-    void addDefaultEventsToDatabase();
+    bool upgradeDatabaseIfNeeded(Connection* connection);
+    static Result<> updateSchemaForDatabase(Connection* connection, const QString& scriptName);
+    static Result<> databaseFilter(const QString& dbPath, const QString& scriptName);
+    Result<> addDefaultEventsToDatabase();
     bool beginTransactionWithDatabase(Connection* connection);
     bool endTransactionWithDatabase(Connection* connection);
     // Writes every pending change in one exclusive transaction; the
     // connection stays open (before a job reads or changes the file).
-    void writePendingChanges();
+    Result<> writePendingChanges();
     // Writes every pending change in one exclusive transaction and closes the connection.
-    void flushDatabase(bool vacuum);
-    void saveBeforeQuit() { flushDatabase(false); }
+    Result<> flushDatabase(bool vacuum);
+    Result<> saveBeforeQuit() { return flushDatabase(false); }
     // Saves the collection as the package at `packagePath` (or in place).
     bool writeSafelyToURL(const QString& packagePath);
     // Flushes if open and closes; the document can be dropped afterwards.
-    void close();
+    // The lock and the connection go even when the flush fails.
+    Result<> close();
 
     // Chooses the template of a new package for this document alone,
     // instead of the user's preference (the command-line tool's --empty).
@@ -171,28 +172,34 @@ public:
     UndoHistory* undoHistory() const { return undoHistory_; }
     ListController* listController(ListKind kind) const { return listControllers_[kind]; }
 
-    // --- In-memory collections. Adding stores the record, then keeps it.
-    Cactus* addCactus(std::unique_ptr<Cactus> cactus);
-    Water* addWater(std::unique_ptr<Water> water);
-    Log* addLog(std::unique_ptr<Log> log);
-    Event* addEvent(std::unique_ptr<Event> event);
-    Species* addSpecies(std::unique_ptr<Species> species);
+    // --- In-memory collections. Adding stores the record, then keeps it; a
+    // record that could not be stored stays with the caller.
+    Result<Cactus*> addCactus(std::unique_ptr<Cactus>&& cactus);
+    Result<Water*> addWater(std::unique_ptr<Water>&& water);
+    Result<Log*> addLog(std::unique_ptr<Log>&& log);
+    // Keeps a record its editor stored itself (see the add-mode editors):
+    // memory only, nothing can fail.
+    Cactus* keepCactus(std::unique_ptr<Cactus> cactus);
+    Water* keepWater(std::unique_ptr<Water> water);
+    Log* keepLog(std::unique_ptr<Log> log);
+    Result<Event*> addEvent(std::unique_ptr<Event>&& event);
+    Result<Species*> addSpecies(std::unique_ptr<Species>&& species);
     // Adding the photo to its owner's photos is the caller's step.
-    Image* addImage(std::unique_ptr<Image> image);
+    Result<Image*> addImage(std::unique_ptr<Image>&& image);
     // A photo whose files were prepared in the package's adding folder (see
-    // Image::insertWithAddedFiles); kept even when a file could not be moved,
-    // for the caller to remove again.
-    Image* addImage(std::unique_ptr<Image> image, const QStringList& preparedFiles);
+    // Image::insertWithAddedFiles). On failure the files that were moved
+    // are the caller's to remove again.
+    Result<Image*> addImage(std::unique_ptr<Image>&& image, const QStringList& preparedFiles);
     void updateCactus(Cactus* cactus);
     void updateWater(Water* water);
     void updateEvent(Event* event);
     void updateSpecies(Species* species);
-    void removeCactus(Cactus* cactus);
-    void removeWater(Water* water);
-    void removeLog(Log* log);
-    void removeEvent(Event* event);
-    void removeSpecies(Species* species);
-    void removeImage(Image* image);
+    Result<> removeCactus(Cactus* cactus);
+    Result<> removeWater(Water* water);
+    Result<> removeLog(Log* log);
+    Result<> removeEvent(Event* event);
+    Result<> removeSpecies(Species* species);
+    Result<> removeImage(Image* image);
 
     void sortCacti();
     void sortWater();
@@ -205,6 +212,28 @@ public:
     // Links plants to schedules, logs to plants and photos to owners after a load.
     bool mapLogsAndImages();
     void refreshData();
+
+    // --- One step of changes (UndoHistory runs every command as one)
+    // While a step runs, the records it removes are kept aside instead of
+    // being dropped: when the step fails and its rows come back, the same
+    // records come back with them, so that the pointers editors and lists
+    // hold stay valid. endStep() drops them for good.
+    void beginStep() { ++stepDepth_; }
+    void endStep();
+    // A record the running step removed, taken back for its key; null when
+    // there is none.
+    template <class T>
+    std::unique_ptr<T> takeRemoved(int64_t key)
+    {
+        for (auto it = removedInStep_.begin(); it != removedInStep_.end(); ++it) {
+            if (auto* record = dynamic_cast<T*>(it->get()); record && record->primaryKey() == key) {
+                it->release();
+                removedInStep_.erase(it);
+                return std::unique_ptr<T>(record);
+            }
+        }
+        return nullptr;
+    }
 
     // --- A collection changed by a job (an import)
     // Reads a collection through a new connection of its own and sorts it
@@ -231,12 +260,21 @@ private:
     void linkLogs(LogsByPlant byPlant);
     void removeOrphans(const std::vector<Image*>& orphans);
     // removeImage without waiting for the logs (the loading's own repairs).
-    void dropImage(Image* image);
+    Result<> dropImage(Image* image);
+    // Takes the record out of `records`: kept aside while a step runs,
+    // dropped otherwise.
+    template <class T>
+    void eraseRecord(std::vector<std::unique_ptr<T>>& records, const T* record);
+    // Inserts the record and moves it into `into` once stored.
+    template <class T>
+    Result<T*> store(std::unique_ptr<T>& record, std::vector<std::unique_ptr<T>>& into);
     void reopenAllRecords();
     // Drops every record (the displayed lists first) and keeps `records`.
     void replaceRecords(RecordSet&& records);
     void refreshDisplayed(ListKind kind);
     bool failLoad(const QString& reason);
+    // Logs the failure and keeps its reason for the user.
+    bool failLoad(const Failure& failure);
     // Reads every row of one record class's table into records for `keep`.
     template <class T, class Keep>
     bool loadTable(Keep keep);
@@ -285,6 +323,8 @@ private:
     bool sortLogsAscending_ = true;
     std::array<ListController*, 3> listControllers_{};
     std::unique_ptr<LogsBehind> logsBehind_;
+    int stepDepth_ = 0;
+    std::vector<std::unique_ptr<Record>> removedInStep_;
     std::unique_ptr<QTimer> handoverTimer_;
     UndoHistory* undoHistory_ = nullptr;
 };

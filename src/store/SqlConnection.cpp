@@ -40,6 +40,11 @@ QString Connection::errorMessage() const
     return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("database is closed");
 }
 
+int Connection::errorCode() const
+{
+    return db_ ? sqlite3_errcode(db_) & 0xff : SQLITE_MISUSE;
+}
+
 int64_t Connection::lastInsertRowId() const
 {
     return sqlite3_last_insert_rowid(db_);

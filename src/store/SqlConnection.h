@@ -41,6 +41,8 @@ public:
     sqlite3* handle() const { return db_; }
     QString path() const { return path_; }
     QString errorMessage() const;
+    // SQLite's primary result code of the last failed call (SQLITE_FULL, ...).
+    int errorCode() const;
     int64_t lastInsertRowId() const;
     bool isReadOnly() const;
     // True inside a transaction begun on this connection.

@@ -4,7 +4,6 @@
 
 #include "ChangedRows.h"
 #include "CollectionSnapshot.h"
-#include "InternalError.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 #include "FileHelpers.h"
@@ -34,8 +33,8 @@ public:
     const QString& title() const { return title_; }
     int64_t keptBytes() const { return keptBytes_; }
     void measure() { keptBytes_ = UndoWorkArea::ownBytes(folder_); }
-    virtual bool undo(SpinoraDatabase& document, QString* error) = 0;
-    virtual bool redo(SpinoraDatabase& document, QString* error) = 0;
+    virtual Result<> undo(SpinoraDatabase& document) = 0;
+    virtual Result<> redo(SpinoraDatabase& document) = 0;
 
 protected:
     QString title_;
@@ -160,29 +159,25 @@ class ChangesetStep : public UndoStep {
 public:
     using UndoStep::UndoStep;
 
-    bool undo(SpinoraDatabase& document, QString* error) override { return apply(document, true, error); }
-    bool redo(SpinoraDatabase& document, QString* error) override { return apply(document, false, error); }
+    Result<> undo(SpinoraDatabase& document) override { return apply(document, true); }
+    Result<> redo(SpinoraDatabase& document) override { return apply(document, false); }
 
 private:
-    bool apply(SpinoraDatabase& document, bool backwards, QString* error)
+    Result<> apply(SpinoraDatabase& document, bool backwards)
     {
         QFile file(folder_ + QLatin1String(kChangesFile));
         const QByteArray recorded = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         const QByteArray changes = backwards ? inverted(recorded) : recorded;
         ChangedRows rows;
-        if (changes.isEmpty() || !ChangedRows::read(changes, &rows)) {
-            *error = QStringLiteral("what it needs could not be read from %1").arg(QDir::toNativeSeparators(folder_));
-            return false;
-        }
+        if (changes.isEmpty() || !ChangedRows::read(changes, &rows))
+            return Failure(QStringLiteral("what it needs could not be read from %1").arg(QDir::toNativeSeparators(folder_)));
         Connection* db = document.database();
         const QString package = document.packageFilename();
         const QString photos = photosFolder(folder_);
         QDir().mkpath(photos);
         std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Exclusive);
-        if (!transaction->begun()) {
-            *error = db->errorMessage();
-            return false;
-        }
+        if (!transaction->begun())
+            return Failure::sql(msg::kBeginFailed, db);
         // The photo files of rows that go are kept aside, those of rows that
         // come back return; every move is taken back if the apply fails.
         QList<QPair<QString, QString>> moves;
@@ -202,24 +197,22 @@ private:
         const int rc = sqlite3changeset_apply(db->handle(), changes.size(), const_cast<char*>(changes.constData()),
                                               nullptr, refuseConflict, &conflict);
         if (rc != SQLITE_OK) {
+            Failure failed = conflict.isEmpty() ? Failure::sql(msg::kSaveFailed, db) : Failure(conflict);
             transaction.reset();
             takeBackMoves();
-            *error = conflict.isEmpty() ? db->errorMessage() : conflict;
-            return false;
+            return failed;
         }
         for (int64_t key : rows.inserted[ChangedRows::kImage]) {
             for (const QString& name : UndoWorkArea::photoFileNames(key))
                 move(photos + QLatin1Char('/') + name, package + QLatin1Char('/') + name);
         }
-        QString commitError;
-        if (!transaction->commit(&commitError)) {
+        if (!transaction->commit()) {
+            Failure failed = Failure::sql(msg::kCommitFailed, db);
             transaction.reset();
             takeBackMoves();
-            *error = commitError;
-            return false;
+            return failed;
         }
-        rows.takeIntoMemory(document);
-        return true;
+        return rows.takeIntoMemory(document);
     }
 };
 
@@ -228,16 +221,15 @@ class SnapshotStep : public UndoStep {
 public:
     using UndoStep::UndoStep;
 
-    bool undo(SpinoraDatabase& document, QString* error) override { return swap(document, "before", "after", error); }
-    bool redo(SpinoraDatabase& document, QString* error) override { return swap(document, "after", "before", error); }
+    Result<> undo(SpinoraDatabase& document) override { return swap(document, "before", "after"); }
+    Result<> redo(SpinoraDatabase& document) override { return swap(document, "after", "before"); }
 
 private:
-    bool swap(SpinoraDatabase& document, const char* restored, const char* kept, QString* error)
+    Result<> swap(SpinoraDatabase& document, const char* restored, const char* kept)
     {
-        const QString keep = folder_ + QLatin1Char('/') + QLatin1String(kept);
-        if (!CollectionSnapshot::take(document, keep, error))
-            return false;
-        return CollectionSnapshot::restore(document, folder_ + QLatin1Char('/') + QLatin1String(restored), error);
+        if (Result<> taken = CollectionSnapshot::take(document, folder_ + QLatin1Char('/') + QLatin1String(kept)); !taken)
+            return taken;
+        return CollectionSnapshot::restore(document, folder_ + QLatin1Char('/') + QLatin1String(restored));
     }
 };
 
@@ -304,13 +296,12 @@ UndoHistory::~UndoHistory()
         document_.setUndoHistory(nullptr);
 }
 
-void UndoHistory::run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command,
-                      const PhotoRowsRecording* photosBefore)
+Result<> UndoHistory::run(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& command,
+                          const PhotoRowsRecording* photosBefore)
 {
     if (UndoHistory* history = document.undoHistory())
-        history->record(title, command, photosBefore);
-    else
-        command();
+        return history->record(title, command, photosBefore);
+    return runUnrecorded(document, command);
 }
 
 std::unique_ptr<PhotoRowsRecording> UndoHistory::recordPhotos()
@@ -329,102 +320,130 @@ QString UndoHistory::newStepFolder()
     return folder;
 }
 
-void UndoHistory::record(const QString& title, const std::function<void()>& command,
-                         const PhotoRowsRecording* photosBefore)
+namespace {
+
+// After a step failed and its transaction rolled back: every record is read
+// again from what the file holds (SQLite may have rolled back by itself, so
+// which rows the step wrote cannot be asked any more), those it removed come
+// back as themselves and those it added go, so that memory holds what the
+// file holds. A failure only a rare path meets: it costs one read per record.
+void takeBackIntoMemory(SpinoraDatabase& document)
+{
+    Result<ChangedRows> rows = ChangedRows::againstFile(document);
+    Result<> read = rows ? rows->takeIntoMemory(document) : Result<>(rows.failure());
+    if (!read)
+        logFailure(read.failure());
+}
+
+// A command as one transaction, with the photo files it removes kept aside
+// in `folder` until it commits: a failure takes back the rows, the files
+// and the records in memory. `changes` receives the rows it changed when
+// `session` records them.
+Result<> runAsOneStep(SpinoraDatabase& document, const QString& folder, Session* session,
+                      const std::function<Result<>()>& command, QByteArray* changes,
+                      const QByteArray& storedBefore = {})
+{
+    Connection* db = document.database();
+    PhotoFileKeeper keeper(document.packageFilename(), photosFolder(folder));
+    document.beginStep();
+    // Deferred: the file is locked for writing only once the command
+    // writes, not while an editor's OK still asks the user something.
+    std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Deferred);
+    Result<> result = transaction->begun() ? command() : Failure::sql(msg::kBeginFailed, db);
+    if (result)
+        result = saveChangedRecords(document);
+    if (result && session &&
+        (!session->changeset(changes) ||
+         (!storedBefore.isEmpty() && !combined(storedBefore, QByteArray(*changes), changes))))
+        result = Failure::sql(msg::kCommitFailed, db);
+    if (result && !transaction->commit())
+        result = Failure::sql(msg::kCommitFailed, db);
+    if (!result) {
+        // Nothing of the command stays: its rows roll back, its photo
+        // files return, and the records are read again.
+        transaction.reset();
+        keeper.putBack();
+        takeBackIntoMemory(document);
+    }
+    document.endStep();
+    return result;
+}
+
+} // namespace
+
+Result<> UndoHistory::runUnrecorded(SpinoraDatabase& document, const std::function<Result<>()>& command)
+{
+    Connection* db = document.database();
+    const UndoHistory* history = document.undoHistory();
+    if (!db || db->isReadOnly() || (history && history->recording_))
+        return command();
+    if (Result<> saved = saveChangedRecords(document); !saved)
+        return saved;
+    // No history keeps what the command removes; the work area still
+    // holds it until the command is through.
+    const QString folder = UndoWorkArea::folder(document.packageFilename()) + QStringLiteral("/running");
+    FileHelpers::removeFileIfExists(folder);
+    QByteArray changes;
+    const Result<> result = runAsOneStep(document, folder, nullptr, command, &changes);
+    FileHelpers::removeFileIfExists(folder);
+    return result;
+}
+
+Result<> UndoHistory::record(const QString& title, const std::function<Result<>()>& command,
+                             const PhotoRowsRecording* photosBefore)
 {
     Connection* db = document_.database();
     // A command inside another one is part of its step.
-    if (recording_ || !usable_ || !db) {
-        command();
-        return;
-    }
+    if (recording_)
+        return command();
+    if (!usable_ || !db)
+        return runUnrecorded(document_, command);
     // What memory holds and the file does not yet belongs to no step: it is
     // written first, so that the step takes back only the command.
-    saveChangedRecords(document_);
+    if (Result<> saved = saveChangedRecords(document_); !saved)
+        return saved;
     QByteArray storedBefore;
     if (photosBefore && !photosBefore->changeset(&storedBefore))
         storedBefore.clear();
     Session session(db);
-    if (!session.isOpen()) {
-        command();
-        return;
-    }
+    if (!session.isOpen())
+        return runUnrecorded(document_, command);
     recording_ = true;
     const QString folder = newStepFolder();
     QByteArray changes;
-    {
-        PhotoFileKeeper keeper(document_.packageFilename(), photosFolder(folder));
-        // Deferred: the file is locked for writing only once the command
-        // writes, not while an editor's OK still asks the user something.
-        std::optional<Transaction> transaction(std::in_place, db, Transaction::Kind::Deferred);
-        try {
-            if (!transaction->begun())
-                raiseInternalError(msg::kBeginFailed, db->errorMessage());
-            command();
-            saveChangedRecords(document_);
-            if (!session.changeset(&changes) ||
-                (!storedBefore.isEmpty() && !combined(storedBefore, QByteArray(changes), &changes)))
-                raiseInternalError(msg::kCommitFailed, db->errorMessage());
-            QString error;
-            if (!transaction->commit(&error))
-                raiseInternalError(msg::kCommitFailed, error);
-        } catch (...) {
-            // Nothing of the command stays: its rows roll back, its photo
-            // files return, and the records it touched are read again.
-            QByteArray partial;
-            session.changeset(&partial);
-            transaction.reset();
-            keeper.putBack();
-            ChangedRows rows;
-            if (!partial.isEmpty() && ChangedRows::read(inverted(partial), &rows))
-                rows.takeIntoMemory(document_);
-            FileHelpers::removeFileIfExists(folder);
-            recording_ = false;
-            throw;
-        }
-    }
+    const Result<> result = runAsOneStep(document_, folder, &session, command, &changes, storedBefore);
     recording_ = false;
+    if (!result) {
+        FileHelpers::removeFileIfExists(folder);
+        return result;
+    }
     if (changes.isEmpty()) {
         FileHelpers::removeFileIfExists(folder);
-        return;
+        return {};
     }
     if (!FileHelpers::writeFile(folder + QLatin1String(kChangesFile), changes)) {
         // The command is done but cannot be taken back; older steps would
         // have to skip over it, so the history starts again.
         FileHelpers::removeFileIfExists(folder);
         clear();
-        return;
+        return {};
     }
     push(std::make_unique<ChangesetStep>(title, folder));
+    return {};
 }
 
-bool UndoHistory::recordImport(const QString& title, const std::function<bool()>& command, QString* error)
-{
-    if (!beginImport(error))
-        return false;
-    bool changed = false;
-    try {
-        changed = command();
-    } catch (...) {
-        finishImport(title, false);
-        throw;
-    }
-    finishImport(title, changed);
-    return true;
-}
-
-bool UndoHistory::beginImport(QString* error)
+Result<> UndoHistory::beginImport()
 {
     if (!usable_ || !document_.database() || recording_ || !pendingImport_.isEmpty())
-        return true;
+        return {};
     const QString folder = newStepFolder();
-    if (!CollectionSnapshot::take(document_, folder + QStringLiteral("/before"), error)) {
+    if (Result<> taken = CollectionSnapshot::take(document_, folder + QStringLiteral("/before")); !taken) {
         FileHelpers::removeFileIfExists(folder);
-        return false;
+        return taken;
     }
     pendingImport_ = folder;
     recording_ = true;
-    return true;
+    return {};
 }
 
 void UndoHistory::finishImport(const QString& title, bool changed)
@@ -490,38 +509,26 @@ QString UndoHistory::redoTitle() const
     return canRedo() ? steps_[next_]->title() : QString();
 }
 
-bool UndoHistory::undo(QString* error)
+Result<> UndoHistory::take(bool backwards)
 {
-    if (!canUndo())
-        return false;
-    UndoStep& step = *steps_[next_ - 1];
-    QString why;
-    if (!step.undo(document_, &why)) {
-        *error = QStringLiteral("“%1” could not be undone: %2. Nothing was changed.").arg(step.title(), why);
-        return false;
+    if (backwards ? !canUndo() : !canRedo())
+        return {};
+    UndoStep& step = *steps_[backwards ? next_ - 1 : next_];
+    if (Result<> taken = backwards ? step.undo(document_) : step.redo(document_); !taken) {
+        const Failure& why = taken.failure();
+        if (why.cause() != Failure::Cause::Other)
+            return why;
+        // A conflict says what stands in the way: the step names it.
+        return Failure(QStringLiteral("“%1” could not be %2: %3.")
+                           .arg(step.title(), backwards ? QStringLiteral("undone") : QStringLiteral("redone"),
+                                why.message()),
+                       why.cause(), why.record(), why.where());
     }
-    --next_;
+    backwards ? --next_ : ++next_;
     step.measure();
     trim();
     notify();
-    return true;
-}
-
-bool UndoHistory::redo(QString* error)
-{
-    if (!canRedo())
-        return false;
-    UndoStep& step = *steps_[next_];
-    QString why;
-    if (!step.redo(document_, &why)) {
-        *error = QStringLiteral("“%1” could not be redone: %2. Nothing was changed.").arg(step.title(), why);
-        return false;
-    }
-    ++next_;
-    step.measure();
-    trim();
-    notify();
-    return true;
+    return {};
 }
 
 void UndoHistory::clear()

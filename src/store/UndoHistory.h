@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -67,27 +69,29 @@ public:
 
     // Runs `command` as one undoable step titled `title` ("Delete Cactus")
     // of the document's history; without a history (no window, a read-only
-    // collection) it simply runs it. A command that changes nothing leaves
-    // no step. A command that fails with an internal error is rolled back
-    // whole (the records are read again) and the error passed on.
+    // collection) it runs it as one transaction all the same. A command
+    // that changes nothing leaves no step. A command that fails is rolled
+    // back whole (rows, photo files, and the records in memory read again)
+    // and its failure answered.
     // `photosBefore`: photos an editor stored before its OK, which belong
     // to the step too.
-    static void run(SpinoraDatabase& document, const QString& title, const std::function<void()>& command,
+    static Result<> run(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& command,
+                        const PhotoRowsRecording* photosBefore = nullptr);
+    Result<> record(const QString& title, const std::function<Result<>()>& command,
                     const PhotoRowsRecording* photosBefore = nullptr);
-    void record(const QString& title, const std::function<void()>& command,
-                const PhotoRowsRecording* photosBefore = nullptr);
+    // The same without a step of the history (the plants a schedule editor
+    // moves at once, which its Cancel moves back): rolled back whole on
+    // failure all the same. Inside a step it is part of that step.
+    static Result<> runUnrecorded(SpinoraDatabase& document, const std::function<Result<>()>& command);
     // Starts recording the photos an editor stores from now on; null when
     // the collection has no usable history.
     std::unique_ptr<PhotoRowsRecording> recordPhotos();
-    // An import: the collection as it was before (database and photo files)
-    // is kept, and undoing restores exactly that. `command` answers whether
-    // the import changed the collection.
-    bool recordImport(const QString& title, const std::function<bool()>& command, QString* error);
-    // The same for an import that runs as a background job: beginImport on
-    // the main thread before the job starts (the snapshot is taken; false
-    // with the reason when it cannot be), finishImport once the main thread
-    // has the job's result (`changed`: the import landed).
-    bool beginImport(QString* error);
+    // An import, which runs as a background job: the collection as it was
+    // before (database and photo files) is kept, and undoing restores
+    // exactly that. beginImport on the main thread before the job starts
+    // (the snapshot is taken; its failure when it cannot be), finishImport
+    // once the main thread has the job's result (`changed`: the import landed).
+    Result<> beginImport();
     void finishImport(const QString& title, bool changed);
 
     bool canUndo() const { return next_ > 0; }
@@ -95,9 +99,9 @@ public:
     // The titles of the step an undo or a redo would take: "Delete Cactus".
     QString undoTitle() const;
     QString redoTitle() const;
-    // False with the reason when the step could not be taken; then nothing changed.
-    bool undo(QString* error);
-    bool redo(QString* error);
+    // The failure when the step could not be taken; then nothing changed.
+    Result<> undo() { return take(true); }
+    Result<> redo() { return take(false); }
     void clear();
 
     size_t stepCount() const { return steps_.size(); }
@@ -112,6 +116,7 @@ public:
 
 private:
     friend class PhotoRowsRecording;
+    Result<> take(bool backwards);
     QString newStepFolder();
     void push(std::unique_ptr<UndoStep> step);
     void trim();

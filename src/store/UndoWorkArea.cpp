@@ -72,7 +72,7 @@ bool UndoWorkArea::moveFile(const QString& from, const QString& to)
 {
     if (!QFileInfo::exists(from) || QFileInfo::exists(to))
         return false;
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    return FileHelpers::renameFile(from, to);
 }
 
 qint64 UndoWorkArea::ownBytes(const QString& folder)
@@ -100,25 +100,25 @@ PhotoFileKeeper::~PhotoFileKeeper()
     activeKeepers().remove(keeperKey(package_));
 }
 
-void PhotoFileKeeper::removePhotoFile(const QString& packagePath, const QString& file)
+bool PhotoFileKeeper::removePhotoFile(const QString& packagePath, const QString& file)
 {
     PhotoFileKeeper* keeper = activeKeepers().value(keeperKey(packagePath));
-    if (!keeper || QFileInfo(file).absolutePath() != QFileInfo(keeper->package_).absoluteFilePath()) {
-        FileHelpers::removeFileIfExists(file);
-        return;
-    }
+    if (!keeper || QFileInfo(file).absolutePath() != QFileInfo(keeper->package_).absoluteFilePath())
+        return FileHelpers::removeFileIfExists(file);
     if (!QFileInfo::exists(file))
-        return;
+        return true;
     const QString name = QFileInfo(file).fileName();
     const QString kept = keeper->keepFolder_ + QLatin1Char('/') + name;
     // An older copy under the same name was the file of an earlier row with
     // this key; the one now removed is what an undo must bring back.
     FileHelpers::removeFileIfExists(kept);
     QDir().mkpath(keeper->keepFolder_);
-    if (UndoWorkArea::moveFile(file, kept))
-        keeper->kept_ << name;
-    else
-        FileHelpers::removeFileIfExists(file);
+    // A file that cannot be kept aside stays: the step fails, and a rollback
+    // must find every photo where it was.
+    if (!UndoWorkArea::moveFile(file, kept))
+        return false;
+    keeper->kept_ << name;
+    return true;
 }
 
 void PhotoFileKeeper::putBack()

@@ -51,7 +51,8 @@ public:
 
     // What Image::deleteFromDatabase calls for each of its files: moved to
     // the keeper of the package when one is active, removed otherwise.
-    static void removePhotoFile(const QString& packagePath, const QString& file);
+    // False (errno set) when the file is still there.
+    static bool removePhotoFile(const QString& packagePath, const QString& file);
     // The step was rolled back: the files go back where they were.
     void putBack();
 

@@ -107,14 +107,10 @@ QDateTime addUnits(const QDateTime& from, int64_t count, int64_t unit)
 
 Water::Water() = default;
 
-Water::Water(int64_t key, Connection* db, bool abortOnError, bool* initResult)
-{
-    load(key, db, abortOnError, initResult);
-}
 
 const Record::Sql& Water::sql() const
 {
-    static const Sql statements{"Water", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed, false,
+    static const Sql statements{"Water", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed,
                                 kInsertWhole};
     return statements;
 }

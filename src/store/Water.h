@@ -17,7 +17,6 @@ public:
     enum Unit : int64_t { kHours = 1, kDays = 2, kWeeks = 3, kMonths = 4, kYears = 5 };
 
     Water();
-    Water(int64_t key, Connection* db, bool abortOnError, bool* initResult);
 
     const QString& name() const { return name_; }
     void setName(const QString& v) { change(name_, v); }
