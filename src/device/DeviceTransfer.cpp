@@ -150,13 +150,13 @@ void DeviceTransfer::downloadProgressUpdate(double percent)
 void DeviceTransfer::downloadDidFinish()
 {
     emit progressChanged(50);
-    QString reason;
-    std::optional<ImportRequest> request;
-    if (documentIsOpen())
-        request = ImportJob::prepare(*document_, WorkFiles::importDatabase(), importOption_, true, &reason);
+    Result<ImportRequest> request = documentIsOpen()
+                                        ? ImportJob::prepare(*document_, WorkFiles::importDatabase(), importOption_, true)
+                                        : Result<ImportRequest>(Failure(QStringLiteral("The collection was closed.")));
     if (!request) {
         // The collection was closed meanwhile, or cannot take an import.
-        jobError_ = reason;
+        logFailure(request.failure());
+        jobError_ = request.failure().reason();
         FileHelpers::removeFileIfExists(downloader_.destination());
         WorkFiles::unlock();
         end(Outcome::ImportFailed);
@@ -168,9 +168,9 @@ void DeviceTransfer::downloadDidFinish()
     phase_ = Phase::Importing;
     auto context = std::make_shared<JobContext>();
     context->setProgressRange(50, 100);
-    job_ = JobRunner::start<ImportJob::Result>(
+    job_ = JobRunner::start<ImportJob::Outcome>(
         this, [request = std::move(*request)](JobContext& job) { return ImportJob::run(request, job); },
-        [this](ImportJob::Result& result) { importEnded(result); }, context);
+        [this](ImportJob::Outcome& result) { importEnded(result); }, context);
     shownProgress_ = 50;
     jobProgress_.start();
 }
@@ -183,7 +183,7 @@ void DeviceTransfer::followJob()
     emit progressChanged(shownProgress_);
 }
 
-void DeviceTransfer::importEnded(ImportJob::Result& result)
+void DeviceTransfer::importEnded(ImportJob::Outcome& result)
 {
     followJob();
     job_.reset();

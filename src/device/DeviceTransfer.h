@@ -72,7 +72,7 @@ private:
     void uploadDidFailWithError(const TransferError* error) override;
     void uploadProgressUpdate(double percent) override;
 
-    void importEnded(ImportJob::Result& result);
+    void importEnded(ImportJob::Outcome& result);
     void copyWritten(int status);
     void end(Outcome outcome, const std::optional<TransferError>& error = std::nullopt);
     void failLater(Outcome outcome, const QString& description);

@@ -2,7 +2,6 @@
 
 #include "AppInfo.h"
 #include "ExportJob.h"
-#include "InternalError.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
 #include "RecordSet.h"
@@ -180,18 +179,22 @@ int CsvExport::run(const ExportRequest& request, JobContext& context)
         done += 1;
         context.setProgress(float(done * 100.0f / std::max(1.0, total)));
     };
-    try {
+    {
         write(commentLines(formats, now()));
         auto section = [&](const char* title, const QStringList& headers, auto& list, auto render) {
             write(sectionStart(localized(title), headers));
             for (const auto& record : list) {
-                if (!writing || context.cancelRequested())
+                if (!writing || failed || context.cancelRequested())
                     break;
-                ExportJob::withDetails(*record, [&] {
+                const Result<> read = ExportJob::withDetails(*record, [&] {
                     const QString line = render(*record);
                     if (!line.isEmpty())
                         write(line + QLatin1Char('\n'));
                 });
+                if (!read) {
+                    context.fail(read.failure());
+                    failed = true;
+                }
                 progress();
             }
         };
@@ -201,10 +204,6 @@ int CsvExport::run(const ExportRequest& request, JobContext& context)
             section("Watering", waterHeaders(), records.watering, [&](const Water& w) { return waterLine(w, formats); });
         if (logs)
             section("Logs", logHeaders(), records.logs, [&](const Log& l) { return logLine(l, formats); });
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        context.fail(error.message());
-        failed = true;
     }
     reading.commit();
     context.setProgress(100);

@@ -5,7 +5,6 @@
 #include "CsvReader.h"
 #include "ExchangeRequests.h"
 #include "ImportTransaction.h"
-#include "InternalError.h"
 #include "JobContext.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
@@ -76,7 +75,7 @@ public:
     {
     }
 
-    CsvImport::Counts read(const QString& path);
+    Result<CsvImport::Counts> read(const QString& path);
 
 private:
     void classify(const QString& line);
@@ -93,11 +92,17 @@ private:
     {
         if (!wanted)
             return;
-        record.insertWhole(db_);
-        record.dehydrate();
+        keep(record.insertWhole(db_));
+        keep(record.dehydrate());
+    }
+    // The first write that failed ends the reading.
+    void keep(Result<> written)
+    {
+        if (written_ && !written)
+            written_ = written;
     }
     void resolveWateringLinks();
-    bool stopped() const { return context_ && context_->cancelRequested(); }
+    bool stopped() const { return !written_ || (context_ && context_->cancelRequested()); }
     Timestamp day(const QString& text)
     {
         const auto known = days_.constFind(text);
@@ -129,12 +134,13 @@ private:
     QHash<QString, Water*> schedulesByName_;
     std::vector<std::pair<Cactus*, QString>> pendingLinks_;
     int logCount_ = 0;
+    Result<> written_;
     // Days repeat from line to line (a log entry has no time): each text is
     // read once.
     QHash<QString, Timestamp> days_;
 };
 
-CsvImport::Counts RecordReader::read(const QString& path)
+Result<CsvImport::Counts> RecordReader::read(const QString& path)
 {
     if (stream_.open(path)) {
         QString line;
@@ -151,8 +157,11 @@ CsvImport::Counts RecordReader::read(const QString& path)
         }
         stream_.close();
     }
-    resolveWateringLinks();
-    return {int(cacti_.size()), int(schedules_.size()), logCount_};
+    if (written_)
+        resolveWateringLinks();
+    if (!written_)
+        return written_.failure();
+    return CsvImport::Counts{int(cacti_.size()), int(schedules_.size()), logCount_};
 }
 
 void RecordReader::classify(const QString& line)
@@ -280,7 +289,7 @@ void RecordReader::makeCactus(const QStringList& f)
         store(*cactus, kinds_.cacti);
     } else {
         // Kept whole until its schedule is known, so the link costs one UPDATE.
-        cactus->insertWhole(db_);
+        keep(cactus->insertWhole(db_));
         pendingLinks_.emplace_back(cactus.get(), f[4]);
     }
     cacti_.push_back(std::move(cactus));
@@ -354,7 +363,7 @@ void RecordReader::makeLog(const QStringList& f)
         log->setNotes(f[4]);
     // Nothing links to a log entry: it is stored and let go.
     if (kinds_.logs)
-        log->insertWhole(db_);
+        keep(log->insertWhole(db_));
     ++logCount_;
 }
 
@@ -365,13 +374,14 @@ void RecordReader::resolveWateringLinks()
     for (const auto& [cactus, name] : pendingLinks_) {
         if (Water* schedule = schedulesByName_.value(name))
             cactus->setWateringKey(kinds_.watering ? schedule->primaryKey() : 0);
-        cactus->dehydrate();
+        keep(cactus->dehydrate());
     }
 }
 
 } // namespace
 
-CsvImport::Counts CsvImport::readFile(const QString& path, Connection* db, const Kinds& kinds, JobContext* context)
+Result<CsvImport::Counts> CsvImport::readFile(const QString& path, Connection* db, const Kinds& kinds,
+                                              JobContext* context)
 {
     return RecordReader(db, kinds, context).read(path);
 }
@@ -385,17 +395,14 @@ bool CsvImport::merge(const ImportRequest& request, ImportTransaction& transacti
 {
     if (!transaction.begin())
         return false;
-    try {
-        const Counts counts = readFile(request.source, transaction.db(), kindsOf(request.type), &transaction.context());
-        if (transaction.cancelled())
-            return false;
-        if (!counts.any())
-            return transaction.fail(QStringLiteral("No cacti, watering schedules or logs were found in the file. "
-                                                   "It must follow the Spinora CSV template."));
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        return transaction.fail(error.message());
-    }
+    const Result<Counts> counts = readFile(request.source, transaction.db(), kindsOf(request.type), &transaction.context());
+    if (!counts)
+        return transaction.fail(counts.failure());
+    if (transaction.cancelled())
+        return false;
+    if (!counts->any())
+        return transaction.fail(QStringLiteral("No cacti, watering schedules or logs were found in the file. "
+                                               "It must follow the Spinora CSV template."));
     if (request.type == kExchangeComplete && !transaction.addDefaultEvents())
         return false;
     return transaction.addSpeciesFromCacti() && transaction.addEventsFromLogs() && !transaction.cancelled();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 namespace spinora {
@@ -35,7 +37,8 @@ public:
     // Reads the records of a CSV file into an open database (no transaction
     // of its own). Lines that are no titles, headers or complete records are
     // skipped. The counts are of every record read, stored or not.
-    static Counts readFile(const QString& path, Connection* db, const Kinds& kinds, JobContext* context = nullptr);
+    static Result<Counts> readFile(const QString& path, Connection* db, const Kinds& kinds,
+                                   JobContext* context = nullptr);
 };
 
 } // namespace spinora

@@ -3,7 +3,6 @@
 #include "AppInfo.h"
 #include "CsvExport.h"
 #include "InterchangeExport.h"
-#include "InternalError.h"
 #include "Messages.h"
 #include "PackageLock.h"
 #include "SpinoraDatabase.h"
@@ -48,27 +47,23 @@ ExportJob::Refusal ExportJob::checkDestination(const QString& path, bool overwri
     return {};
 }
 
-std::optional<ExportRequest> ExportJob::prepare(SpinoraDatabase& document, const QString& destination, int type,
-                                                bool overwriteAllowed, QString* reason)
+Result<ExportRequest> ExportJob::prepare(SpinoraDatabase& document, const QString& destination, int type,
+                                         bool overwriteAllowed)
 {
-    if (const Refusal refusal = checkDestination(destination, overwriteAllowed)) {
-        *reason = refusal.reason;
-        return std::nullopt;
-    }
-    try {
-        // The job reads the collection from its file: every change made in
-        // the window must be there. The collection's own version row records
-        // its last export (a read-only collection's is not written).
-        document.writePendingChanges();
-        if (!document.isReadOnly() && document.database())
-            InterchangeExport::stampVersionRow(document.database(), document.versionPrimaryKey(),
-                                               {int64_t(document.cacti().size()), int64_t(document.watering().size()),
-                                                int64_t(document.logs().size()), int64_t(document.events().size()),
-                                                int64_t(document.species().size()), int64_t(document.images().size())});
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        *reason = error.message();
-        return std::nullopt;
+    if (const Refusal refusal = checkDestination(destination, overwriteAllowed))
+        return Failure(refusal.reason);
+    // The job reads the collection from its file: every change made in the
+    // window must be there. The collection's own version row records its
+    // last export (a read-only collection's is not written).
+    if (Result<> written = document.writePendingChanges(); !written)
+        return written.failure();
+    if (!document.isReadOnly() && document.database()) {
+        const Result<> stamped = InterchangeExport::stampVersionRow(
+            document.database(), document.versionPrimaryKey(),
+            {int64_t(document.cacti().size()), int64_t(document.watering().size()), int64_t(document.logs().size()),
+             int64_t(document.events().size()), int64_t(document.species().size()), int64_t(document.images().size())});
+        if (!stamped)
+            return stamped.failure();
     }
     ExportRequest request;
     request.collection = document.packageFilename();
@@ -86,25 +81,17 @@ ExportRequest ExportJob::deviceCopy(SpinoraDatabase& document)
     request.destination = WorkFiles::exportDatabase();
     request.kind = ExportRequest::Destination::DeviceCopy;
     request.type = kExchangeComplete;
-    try {
-        document.writePendingChanges();
-    } catch (const InternalError& error) {
-        // The copy is made from what the file holds.
-        logInternalError(error);
-    }
+    // The copy is made from what the file holds; changes that cannot be
+    // written yet stay in memory for the next save.
+    if (Result<> written = document.writePendingChanges(); !written)
+        logFailure(written.failure());
     return request;
 }
 
 int ExportJob::run(const ExportRequest& request, JobContext& context)
 {
-    try {
-        return request.kind == ExportRequest::Destination::CsvFile ? CsvExport::run(request, context)
-                                                                    : InterchangeExport::run(request, context);
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        context.fail(error.message());
-        return kJobFailed;
-    }
+    return request.kind == ExportRequest::Destination::CsvFile ? CsvExport::run(request, context)
+                                                                : InterchangeExport::run(request, context);
 }
 
 std::unique_ptr<Connection> ExportJob::openCollection(const QString& collection, JobContext& context)

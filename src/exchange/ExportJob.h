@@ -2,6 +2,7 @@
 
 #include "ExchangeRequests.h"
 #include "JobContext.h"
+#include "Result.h"
 #include "SqlConnection.h"
 
 #include <QString>
@@ -35,10 +36,10 @@ public:
     static Refusal checkDestination(const QString& path, bool overwriteAllowed);
 
     // Main thread: the request for exporting the document, after its pending
-    // changes are written and its version row records the export; nothing
-    // with the reason when the destination is refused.
-    static std::optional<ExportRequest> prepare(SpinoraDatabase& document, const QString& destination, int type,
-                                                bool overwriteAllowed, QString* reason);
+    // changes are written and its version row records the export; the
+    // failure when the destination is refused or the changes cannot be written.
+    static Result<ExportRequest> prepare(SpinoraDatabase& document, const QString& destination, int type,
+                                         bool overwriteAllowed);
     // The complete copy with photos that the device is sent, in the work folder.
     static ExportRequest deviceCopy(SpinoraDatabase& document);
     // The work itself, on any thread.
@@ -53,15 +54,16 @@ public:
     static bool loadRecords(Connection* db, const QString& collection, const SortOrder& order, RecordSet& records,
                             JobContext& context);
 
-    // Loads a record's detail for the time of `work`, then releases it again.
+    // Loads a record's detail for the time of `work`, then releases it again
+    // (the job's records are never changed, so nothing is written).
     template <class Record, class Work>
-    static void withDetails(Record& record, Work work)
+    static Result<> withDetails(Record& record, Work work)
     {
-        record.setIsEditing(true);
-        record.hydrate();
+        if (Result<> read = record.hydrate(); !read)
+            return read;
         work();
-        record.setIsEditing(false);
-        record.dehydrate();
+        record.unload();
+        return {};
     }
 };
 

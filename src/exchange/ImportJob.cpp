@@ -3,7 +3,6 @@
 #include "CsvImport.h"
 #include "ImportTransaction.h"
 #include "InterchangeImport.h"
-#include "InternalError.h"
 #include "Localization.h"
 #include "Resources.h"
 #include "UndoHistory.h"
@@ -22,27 +21,23 @@ ImportRequest::Source ImportJob::sourceKind(const QString& path)
     return ImportRequest::Source::Collection;
 }
 
-std::optional<ImportRequest> ImportJob::prepare(SpinoraDatabase& document, const QString& source, int type,
-                                                bool replaceAllowed, QString* reason)
+Result<ImportRequest> ImportJob::prepare(SpinoraDatabase& document, const QString& source, int type,
+                                         bool replaceAllowed)
 {
-    if (!document.holdsPackageLock()) {
-        *reason = QStringLiteral("The collection was opened read-only, so nothing can be imported into it.");
-        return std::nullopt;
-    }
-    try {
-        // The job reads the collection from its file: every change made in
-        // the window must be there.
-        document.writePendingChanges();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        *reason = error.message();
-        return std::nullopt;
-    }
+    if (!document.holdsPackageLock())
+        return Failure(QStringLiteral("The collection was opened read-only, so nothing can be imported into it."),
+                       Failure::Cause::ReadOnly);
+    // The job reads the collection from its file: every change made in the
+    // window must be there.
+    if (Result<> written = document.writePendingChanges(); !written)
+        return written.failure();
     // The collection as it is now is kept for Edit > Undo (the window's
     // history; none without a window). An import that could not be undone
     // is not started.
-    if (UndoHistory* history = document.undoHistory(); history && !history->beginImport(reason))
-        return std::nullopt;
+    if (UndoHistory* history = document.undoHistory()) {
+        if (Result<> kept = history->beginImport(); !kept)
+            return kept.failure();
+    }
     ImportRequest request;
     request.collection = document.packageFilename();
     request.source = source;
@@ -55,21 +50,14 @@ std::optional<ImportRequest> ImportJob::prepare(SpinoraDatabase& document, const
     return request;
 }
 
-ImportJob::Result ImportJob::run(const ImportRequest& request, JobContext& context)
+ImportJob::Outcome ImportJob::run(const ImportRequest& request, JobContext& context)
 {
-    Result result;
+    Outcome result;
     {
         ImportTransaction transaction(request, context);
-        bool merged = false;
-        try {
-            merged = transaction.open() && (request.sourceKind == ImportRequest::Source::CsvFile
-                                                ? CsvImport::merge(request, transaction)
-                                                : InterchangeImport::merge(request, transaction));
-        } catch (const InternalError& error) {
-            logInternalError(error);
-            transaction.fail(error.message());
-            merged = false;
-        }
+        const bool merged = transaction.open() && (request.sourceKind == ImportRequest::Source::CsvFile
+                                                       ? CsvImport::merge(request, transaction)
+                                                       : InterchangeImport::merge(request, transaction));
         result.status = transaction.finish(merged);
     }
     if (result.status == kJobFinished && request.loadAfterwards) {
@@ -86,7 +74,7 @@ ImportJob::Result ImportJob::run(const ImportRequest& request, JobContext& conte
     return result;
 }
 
-void ImportJob::adopt(SpinoraDatabase& document, Result& result)
+void ImportJob::adopt(SpinoraDatabase& document, Outcome& result)
 {
     const bool landed = result.status == kJobFinished;
     if (landed && !result.loaded) {

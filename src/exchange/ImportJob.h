@@ -16,7 +16,7 @@ namespace spinora {
 // owns what while it runs.
 class ImportJob {
 public:
-    struct Result {
+    struct Outcome {
         int status = kJobFailed;
         QString error;        // why it failed, for the user
         QStringList warnings; // what a finished import had to leave out
@@ -30,17 +30,17 @@ public:
 
     // Main thread: the request for importing `source` into the document,
     // after its pending changes are written and its undo history kept the
-    // collection as it is; nothing with the reason when the document cannot
-    // take an import. Every request made must end in adopt(). `replaceAllowed`: a complete import
-    // replaces the collection (the device's restore).
-    static std::optional<ImportRequest> prepare(SpinoraDatabase& document, const QString& source, int type,
-                                                bool replaceAllowed, QString* reason);
+    // collection as it is; the failure when the document cannot take an
+    // import. Every request made must end in adopt(). `replaceAllowed`: a
+    // complete import replaces the collection (the device's restore).
+    static spinora::Result<ImportRequest> prepare(SpinoraDatabase& document, const QString& source, int type,
+                                                  bool replaceAllowed);
     // The work itself, on any thread.
-    static Result run(const ImportRequest& request, JobContext& context);
+    static Outcome run(const ImportRequest& request, JobContext& context);
     // Main thread: a finished import's records replace the document's, its
     // lists refresh and its history gets the step "Import"; after a failure
     // or a cancel nothing changes.
-    static void adopt(SpinoraDatabase& document, Result& result);
+    static void adopt(SpinoraDatabase& document, Outcome& result);
 };
 
 } // namespace spinora

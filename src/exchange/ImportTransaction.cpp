@@ -72,6 +72,13 @@ bool ImportTransaction::fail(const QString& reason)
     return false;
 }
 
+bool ImportTransaction::fail(const Failure& failure)
+{
+    if (!context_.cancelRequested())
+        context_.fail(failure);
+    return false;
+}
+
 bool ImportTransaction::cancelled() const
 {
     return context_.cancelRequested();

@@ -2,6 +2,7 @@
 
 #include "ExchangeRequests.h"
 #include "PackageCommit.h"
+#include "Result.h"
 #include "SqlConnection.h"
 
 #include <QString>
@@ -65,6 +66,7 @@ public:
     // Fails the job with the reason (the first one given wins), unless the
     // failure was the user's cancel stopping a statement.
     bool fail(const QString& reason);
+    bool fail(const Failure& failure);
     bool cancelled() const;
 
 private:

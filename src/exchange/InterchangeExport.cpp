@@ -4,7 +4,6 @@
 #include "ExportJob.h"
 #include "FileHelpers.h"
 #include "Image.h"
-#include "InternalError.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 
@@ -72,7 +71,7 @@ int Export::run()
     FileHelpers::removeFileIfExists(partial_);
 
     bool ok = false;
-    try {
+    {
         {
             auto source = ExportJob::openCollection(request_.collection, context_);
             ok = source && (!package_ || QDir().mkdir(partial_) || fail(written())) && snapshot(source.get());
@@ -100,9 +99,6 @@ int Export::run()
             if (ok && package_)
                 ok = copyPhotoFiles(photos);
         }
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        ok = fail(error.message());
     }
     ok = ok && !cancelled() && putInPlace();
     FileHelpers::removeFileIfExists(partial_);
@@ -139,13 +135,12 @@ bool Export::reduce(Connection* copy)
         if (version.prepared() && version.stepRow())
             versionKey = version.integer(0);
     }
-    InterchangeExport::stampVersionRow(copy, versionKey, counts);
+    if (Result<> stamped = InterchangeExport::stampVersionRow(copy, versionKey, counts); !stamped)
+        return cancelled() || fail(stamped.failure().reason());
     if (const char* script = InterchangeExport::filterScript(request_.type)) {
         // A filter that fails would let records out that the export must not
         // carry, so its failure ends the export.
-        QString error;
-        if (!SpinoraDatabase::updateSchemaForDatabase(copy, QString::fromUtf8(script), false) ||
-            !copy->execute("VACUUM", &error))
+        if (!SpinoraDatabase::updateSchemaForDatabase(copy, QString::fromUtf8(script)) || !copy->execute("VACUUM"))
             return cancelled() || fail(QStringLiteral("%1: the export filter could not be run").arg(written()));
     }
     context_.setProgress(30);
@@ -230,15 +225,16 @@ int InterchangeExport::run(const ExportRequest& request, JobContext& context)
     return Export(request, context).run();
 }
 
-void InterchangeExport::stampVersionRow(Connection* db, int64_t versionKey, const Counts& counts)
+Result<> InterchangeExport::stampVersionRow(Connection* db, int64_t versionKey, const Counts& counts)
 {
     Statement stamp(db, kStampVersion);
     if (!stamp.prepared())
-        raiseInternalError(msg::kPrepareFailed, db->errorMessage());
+        return Failure::sql(msg::kPrepareFailed, db);
     stamp.bind(0, kFormatVersionNumber, timestampToColumn(now()), counts[0], counts[1], counts[2], counts[3], counts[4],
                counts[5], versionKey);
     if (!stamp.stepDone())
-        raiseInternalError(msg::kStampFailed, db->errorMessage());
+        return Failure::sql(msg::kStampFailed, db);
+    return {};
 }
 
 const char* InterchangeExport::filterScript(int exportType)

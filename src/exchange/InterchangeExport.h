@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 #include <array>
@@ -24,8 +26,8 @@ public:
     // The counts of cacti, schedules, logs, events, species and photos.
     using Counts = std::array<int64_t, 6>;
     // The export stamp in a version row: the format, the moment, the counts
-    // of the whole collection. Throws InternalError when it cannot be written.
-    static void stampVersionRow(Connection* db, int64_t versionKey, const Counts& counts);
+    // of the whole collection.
+    static Result<> stampVersionRow(Connection* db, int64_t versionKey, const Counts& counts);
     static const char* filterScript(int exportType);
 };
 

@@ -494,8 +494,8 @@ bool Merge::importPhotos()
         image.setTagValue(rows.integer(3));
         image.setCaption(rows.text(4));
         // The square thumbnail is cut when the photo is first shown.
-        if (image.insertIntoStagingFolder(db_, transaction_.stagingFolder(), false))
-            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+        if (Result<> stored = image.insertIntoStagingFolder(db_, transaction_.stagingFolder(), false); !stored)
+            return transaction_.fail(stored.failure());
     }
     if (rc != SQLITE_DONE)
         return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));

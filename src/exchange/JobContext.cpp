@@ -1,5 +1,6 @@
 #include "JobContext.h"
 
+
 #include <algorithm>
 
 namespace spinora {
@@ -24,6 +25,12 @@ void JobContext::fail(const QString& reason)
     std::lock_guard lock(mutex_);
     if (error_.isEmpty())
         error_ = reason;
+}
+
+void JobContext::fail(const Failure& failure)
+{
+    logFailure(failure);
+    fail(failure.reason());
 }
 
 QString JobContext::error() const

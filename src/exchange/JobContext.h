@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +38,8 @@ public:
 
     // The first reason given is the one the user reads.
     void fail(const QString& reason);
+    // The same for a failure, which is logged (one line) as it is given.
+    void fail(const Failure& failure);
     QString error() const;
     void addWarning(const QString& warning);
     QStringList warnings() const;

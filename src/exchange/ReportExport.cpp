@@ -3,7 +3,6 @@
 #include "AppInfo.h"
 #include "CsvExport.h"
 #include "FileHelpers.h"
-#include "InternalError.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
 #include "RecordSet.h"
@@ -274,21 +273,13 @@ ExportJob::Refusal ReportExport::checkDestination(const QString& folder, const Q
     return {};
 }
 
-std::optional<ReportRequest> ReportExport::prepare(SpinoraDatabase& document, const QString& folder,
-                                                   const QString& fileName, int photoSize, bool overwriteAllowed,
-                                                   QString* reason)
+Result<ReportRequest> ReportExport::prepare(SpinoraDatabase& document, const QString& folder, const QString& fileName,
+                                            int photoSize, bool overwriteAllowed)
 {
-    if (const ExportJob::Refusal refusal = checkDestination(folder, fileName, overwriteAllowed)) {
-        *reason = refusal.reason;
-        return std::nullopt;
-    }
-    try {
-        document.writePendingChanges();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        *reason = error.message();
-        return std::nullopt;
-    }
+    if (const ExportJob::Refusal refusal = checkDestination(folder, fileName, overwriteAllowed))
+        return Failure(refusal.reason);
+    if (Result<> written = document.writePendingChanges(); !written)
+        return written.failure();
     ReportRequest request;
     request.collection = document.packageFilename();
     request.folder = folder;
@@ -342,11 +333,18 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
         return kJobFailed;
     }
     bool failed = false;
-    try {
+    auto keep = [&](const Result<>& done) {
+        if (!done && !failed) {
+            job.fail(done.failure());
+            failed = true;
+        }
+        return done.ok();
+    };
+    {
         for (const auto& image : records.images) {
-            if (aborted())
+            if (aborted() || failed)
                 break;
-            image->exportToPath(photoPath + QLatin1Char('/') + photoFile(image->primaryKey()), photoSize);
+            keep(image->exportToPath(photoPath + QLatin1Char('/') + photoFile(image->primaryKey()), photoSize));
             step();
         }
 
@@ -376,9 +374,9 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
         auto pieces = [&](auto& list, auto render) {
             int number = 0;
             for (const auto& record : list) {
-                if (!writing || aborted())
+                if (!writing || failed || aborted())
                     return;
-                ExportJob::withDetails(*record, [&] { write(render(*record, ++number)); });
+                keep(ExportJob::withDetails(*record, [&] { write(render(*record, ++number)); }));
                 step();
             }
         };
@@ -387,7 +385,9 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
         pieces(records.logs, [&](const Log& l, int n) { return logPiece(context, l, n); });
         write(QStringLiteral("</body></html>\n"));
         page.close();
-        if (!writing || page.error() != QFileDevice::NoError) {
+        if (failed) {
+            // Told already.
+        } else if (!writing || page.error() != QFileDevice::NoError) {
             // A page that could not be written whole is a failure, not a cancel.
             failed = true;
             job.fail(QStringLiteral("The report %1 could not be written.").arg(pagePath));
@@ -395,10 +395,6 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
             failed = true;
             job.fail(QStringLiteral("The report %1 could not be written.").arg(pagePath));
         }
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        job.fail(error.message());
-        failed = true;
     }
     reading.commit();
     FileHelpers::removeFileIfExists(photoPath);

@@ -29,10 +29,9 @@ public:
     static ExportJob::Refusal checkDestination(const QString& folder, const QString& fileName, bool overwriteAllowed);
     // Main thread: the request for the document's report (the file name may
     // be empty for the default), after its pending changes are written;
-    // nothing with the reason when the destination is refused.
-    static std::optional<ReportRequest> prepare(SpinoraDatabase& document, const QString& folder,
-                                                const QString& fileName, int photoSize, bool overwriteAllowed,
-                                                QString* reason);
+    // the failure when the destination is refused.
+    static Result<ReportRequest> prepare(SpinoraDatabase& document, const QString& folder, const QString& fileName,
+                                         int photoSize, bool overwriteAllowed);
     // The work itself, on any thread; answers the status code.
     static int run(const ReportRequest& request, JobContext& context);
 

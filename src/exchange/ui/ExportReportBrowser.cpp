@@ -135,11 +135,11 @@ void ExportReportBrowser::exportButtonPressed()
         overwrite = true;
     }
     hide();
-    QString reason;
-    std::optional<ReportRequest> request =
-        ReportExport::prepare(document(), pathURL_, filename_, typeSelection_, overwrite, &reason);
-    if (!request)
+    Result<ReportRequest> request = ReportExport::prepare(document(), pathURL_, filename_, typeSelection_, overwrite);
+    if (!request) {
+        logFailure(request.failure());
         return exportDidFinish(kJobFailed);
+    }
     runJob<int>(
         localized("Exporting Report"),
         [request = std::move(*request)](JobContext& context) { return ReportExport::run(request, context); },

@@ -274,15 +274,16 @@ void ImportExportBrowser::importExportButtonPressed()
     hide();
     const QString path = filenameURL_;
     const int type = typeSelection_;
-    QString reason;
     if (isImport_) {
-        std::optional<ImportRequest> request = ImportJob::prepare(document(), path, type, false, &reason);
-        if (!request)
+        Result<ImportRequest> request = ImportJob::prepare(document(), path, type, false);
+        if (!request) {
+            logFailure(request.failure());
             return importDidFinish(kJobFailed);
-        runJob<ImportJob::Result>(
+        }
+        runJob<ImportJob::Outcome>(
             localized("Importing Database"),
             [request = std::move(*request)](JobContext& context) { return ImportJob::run(request, context); },
-            [this](ImportJob::Result& result) {
+            [this](ImportJob::Outcome& result) {
                 // The new records replace the old ones and every list
                 // refreshes once, before the alert is shown.
                 ImportJob::adopt(document(), result);
@@ -292,9 +293,11 @@ void ImportExportBrowser::importExportButtonPressed()
     }
     // The save panel (or, for a collection, the sheet) has asked before
     // anything existing is replaced.
-    std::optional<ExportRequest> request = ExportJob::prepare(document(), path, type, true, &reason);
-    if (!request)
+    Result<ExportRequest> request = ExportJob::prepare(document(), path, type, true);
+    if (!request) {
+        logFailure(request.failure());
         return exportDidFinish(kJobFailed);
+    }
     runJob<int>(
         localized("Exporting Database"),
         [request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
