@@ -1,6 +1,6 @@
 #include "SingleInstance.h"
 
-#include "InternalError.h"
+#include "Result.h"
 
 #include <QDir>
 #include <QFileInfo>

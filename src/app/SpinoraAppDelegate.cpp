@@ -1,10 +1,10 @@
 #include "SpinoraAppDelegate.h"
 
+#include "ActionEdge.h"
 #include "AppInfo.h"
 #include "CrashReporter.h"
 #include "FileHelpers.h"
 #include "ImportExportBrowser.h"
-#include "InternalError.h"
 #include "JobRunner.h"
 #include "MainMenu.h"
 #include "PreferencesWindow.h"
@@ -57,6 +57,13 @@ SpinoraAppDelegate::SpinoraAppDelegate(WindowFactory windowFactory, ShellService
                 UpdateChecker::presentResult(commandWindow(), result, version_, userInitiated);
             });
     buildSharedMenus();
+    // A failed action is told over the window (or sheet) it was started from.
+    previousAlert_ = ActionEdge::setAlert([this](QObject* window, const QString& title, const QString& text) {
+        QObject* widget = window;
+        while (widget && !widget->isWidgetType())
+            widget = widget->parent();
+        services_.alert(static_cast<QWidget*>(widget), title, text);
+    });
     DocumentRegistry& registry = SpinoraUtility::sharedManager().documents();
     registry.setAvailabilityListener([this](bool available) { setImportExportEnabled(available); });
     setImportExportEnabled(!registry.documents().empty());
@@ -65,6 +72,7 @@ SpinoraAppDelegate::SpinoraAppDelegate(WindowFactory windowFactory, ShellService
 SpinoraAppDelegate::~SpinoraAppDelegate()
 {
     SpinoraUtility::sharedManager().documents().setAvailabilityListener({});
+    ActionEdge::setAlert(std::move(previousAlert_));
     closeDocuments();
     // Windows go before the documents they show.
     for (auto& entry : documents_) {
@@ -331,26 +339,12 @@ QWidget* SpinoraAppDelegate::commandWindow() const
 
 // --- Saving and closing
 
-bool SpinoraAppDelegate::flushDocument(SpinoraDatabase* document, QString* reason)
+bool SpinoraAppDelegate::flushDocument(SpinoraDatabase* document)
 {
-    try {
-        document->saveBeforeQuit();
-        return true;
-    } catch (const InternalError& error) {
-        if (!reason) {
-            logInternalError(error);
-            return false;
-        }
-        // The user is told; the log keeps the details.
-        qCInfo(lcSpinora).noquote() << error.logLine();
-        // SQLite's own words ("database or disk is full") say the most.
-        static const QRegularExpression quoted(QStringLiteral("'(.+)'"));
-        const QRegularExpressionMatch match = quoted.match(error.message());
-        *reason = match.hasMatch() ? match.captured(1) : error.message();
-        while (reason->endsWith(QLatin1Char('.')))
-            reason->chop(1);
-        return false;
-    }
+    const Result<> flushed = document->saveBeforeQuit();
+    if (!flushed)
+        logFailure(flushed.failure());
+    return flushed.ok();
 }
 
 bool SpinoraAppDelegate::saveDocument(SpinoraDatabase* document)
@@ -360,12 +354,7 @@ bool SpinoraAppDelegate::saveDocument(SpinoraDatabase* document)
         return false;
     if (document->unsavedDocument() && !entry->savedUnderName)
         return saveDocumentAs(document);
-    bool saved = false;
-    try {
-        saved = document->writeSafelyToURL(document->packageFilename());
-    } catch (const InternalError& error) {
-        logInternalError(error);
-    }
+    const bool saved = document->writeSafelyToURL(document->packageFilename());
     if (!saved)
         services_.alert(entry->window, QStringLiteral("Spinora"),
                         document->lastError().isEmpty() ? QStringLiteral("The collection could not be saved.")
@@ -387,12 +376,7 @@ bool SpinoraAppDelegate::saveDocumentAs(SpinoraDatabase* document)
         services_.alert(entry->window, QStringLiteral("WARNING"), QString::fromUtf8(kOverwriteRefused));
         return false;
     }
-    bool saved = false;
-    try {
-        saved = document->writeSafelyToURL(target);
-    } catch (const InternalError& error) {
-        logInternalError(error);
-    }
+    const bool saved = document->writeSafelyToURL(target);
     if (!saved) {
         services_.alert(entry->window, QStringLiteral("Spinora"),
                         document->lastError().isEmpty() ? QStringLiteral("The collection could not be saved.")
@@ -442,15 +426,16 @@ bool SpinoraAppDelegate::windowShouldClose(SpinoraDatabase* document)
 
 bool SpinoraAppDelegate::writeBeforeClosing(SpinoraDatabase* document)
 {
-    QString reason;
-    if (flushDocument(document, &reason))
+    const Result<> flushed = document->saveBeforeQuit();
+    if (flushed)
         return true;
+    logFailure(flushed.failure());
     // The changes live only in memory now: the window stays until they are
     // written somewhere.
     const QString text =
-        QStringLiteral("The latest changes to “%1” could not be written: %2.\n\nThe window stays open so that they "
+        QStringLiteral("The latest changes to “%1” could not be written: %2\n\nThe window stays open so that they "
                        "are not lost. Make room and close it again, or save the collection somewhere else.")
-            .arg(displayName(*document), reason);
+            .arg(displayName(*document), flushed.failure().reason());
     if (!services_.offerSaveAs(windowForDocument(document), QStringLiteral("Spinora"), text))
         return false;
     // Save As writes the changes into the copy when this package cannot take them.
@@ -494,14 +479,10 @@ void SpinoraAppDelegate::commitAllDocuments()
         if (entry->closing)
             continue;
         SpinoraDatabase* document = entry->document.get();
-        try {
-            // Writes everything and reopens: the session may go on.
-            if (!document->writeSafelyToURL(document->packageFilename()))
-                qCWarning(lcSpinora, "Could not write %s at logout: %s", qPrintable(document->packageFilename()),
-                          qPrintable(document->lastError()));
-        } catch (const InternalError& error) {
-            logInternalError(error);
-        }
+        // Writes everything and reopens: the session may go on.
+        if (!document->writeSafelyToURL(document->packageFilename()))
+            qCWarning(lcSpinora, "Could not write %s at logout: %s", qPrintable(document->packageFilename()),
+                      qPrintable(document->lastError()));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActionEdge.h"
 #include "RecentDocuments.h"
 #include "ShellServices.h"
 #include "SingleInstance.h"
@@ -126,13 +127,14 @@ private:
     // says why and offers Save As. False keeps the window open.
     bool writeBeforeClosing(SpinoraDatabase* document);
     void forgetDocument(SpinoraDatabase* document);
-    bool flushDocument(SpinoraDatabase* document, QString* reason = nullptr);
+    bool flushDocument(SpinoraDatabase* document);
     bool overlapsOpenCollection(const QString& path, const SpinoraDatabase* except) const;
     void setImportExportEnabled(bool enabled);
     void buildSharedMenus();
     void refreshWindowTitle(SpinoraDatabase* document);
 
     WindowFactory windowFactory_;
+    ActionEdge::Alert previousAlert_;
     ShellServices services_;
     QString version_;
     std::vector<std::unique_ptr<OpenDocument>> documents_;

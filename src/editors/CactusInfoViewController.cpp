@@ -1,5 +1,6 @@
 #include "CactusInfoViewController.h"
 
+#include "ActionEdge.h"
 #include "PhotoSlots.h"
 #include "PrintCommand.h"
 #include "WaterInfoViewController.h"
@@ -147,12 +148,10 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     for (const auto& [control, name] : names)
         nameControl(control, localized(name));
 
-    // OK's save is one step of the window's history, once the photos still
-    // being prepared are stored.
+    // OK saves once the photos still being prepared are stored.
     connect(okButton(), &QPushButton::clicked, this, [this] {
         if (photos_.waitForAddedPhotos(this))
-            UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); },
-                             photos_.storedSinceOpening());
+            saveChangesAndHideView();
     });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
@@ -367,8 +366,9 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
 {
     if (!claim(cactus, cactus->name()))
         return false;
+    if (!loadRecord(cactus))
+        return false;
     cactus_ = cactus;
-    cactus_->hydrate();
     // The schedule editor opened from here writes this plant; its detail
     // must stay loaded until this sheet closes.
     cactus_->setIsEditing(true);
@@ -523,9 +523,13 @@ Water* CactusInfoViewController::chosenWater() const
 
 Timestamp CactusInfoViewController::nextWateringFrom(Water* water, const Timestamp& lastWatered) const
 {
-    water->hydrate();
+    // The schedule's no-water periods are part of its detail; one that
+    // cannot be read is shown (and saved) without them rather than not at all.
+    const bool wasHydrated = water->isHydrated();
+    water->hydrateForDisplay();
     const Timestamp next = water->calculateNextWatering(lastWatered);
-    water->dehydrate();
+    if (!wasHydrated)
+        water->unload();
     return next;
 }
 
@@ -683,7 +687,7 @@ void CactusInfoViewController::removeSpecies()
     else if (!commonSpeciesComboBox_->currentText().isEmpty() && !scientificSpeciesComboBox_->currentText().isEmpty())
         found = document_.speciesWithName(commonSpeciesComboBox_->currentText(), scientificSpeciesComboBox_->currentText());
     if (found)
-        document_.removeSpecies(found);
+        ActionEdge::run(this, localized("Remove Species"), [&] { return document_.removeSpecies(found); });
     reloadSpecies();
     commonSpeciesComboBox_->setEditText(QString());
     scientificSpeciesComboBox_->setEditText(QString());
@@ -767,7 +771,7 @@ void CactusInfoViewController::printInfo()
 
 // --- Saving and closing
 
-void CactusInfoViewController::updateSpeciesList()
+Result<> CactusInfoViewController::updateSpeciesList()
 {
     const QString commonText = commonSpeciesComboBox_->currentText();
     const QString scientificText = scientificSpeciesComboBox_->currentText();
@@ -776,7 +780,7 @@ void CactusInfoViewController::updateSpeciesList()
     const bool commonValid = commonSelected_ >= 0 && size_t(commonSelected_) < byName.size();
     const bool scientificValid = scientificSelected_ >= 0 && size_t(scientificSelected_) < byScience.size();
     if (commonValid && scientificValid)
-        return;
+        return {};
     // A chosen entry completed by the other box's text takes that text for
     // every later use; a pair typed in both boxes becomes a new species.
     cactusUpdate_ = true;
@@ -789,29 +793,37 @@ void CactusInfoViewController::updateSpeciesList()
         completed->setName(commonText);
     }
     if (completed) {
-        completed->save();
+        if (Result<> saved = completed->save(); !saved)
+            return saved;
         document_.updateSpecies(completed);
     } else if (!commonText.isEmpty() && !scientificText.isEmpty() &&
                !document_.speciesWithName(commonText, scientificText)) {
-        Species* added = document_.addSpecies(std::make_unique<Species>(commonText, scientificText));
-        document_.updateSpecies(added);
+        const Result<Species*> added = document_.addSpecies(std::make_unique<Species>(commonText, scientificText));
+        if (!added)
+            return added.failure();
+        document_.updateSpecies(*added);
     }
+    return {};
 }
 
-bool CactusInfoViewController::saveAndClose()
+bool CactusInfoViewController::readyToSave()
 {
     if (nameField_->text().isEmpty())
         return false;
     // Nothing is written unless every field can be stored as shown.
     FieldCheck check;
     getInfo(&check);
-    if (!check.report(this))
-        return false;
+    return check.report(this);
+}
 
+Result<> CactusInfoViewController::saveChanges()
+{
+    FieldCheck check;
     if (nameField_->text() != cactus_->name() || commonSpeciesComboBox_->currentText() != cactus_->commonName() ||
         scientificSpeciesComboBox_->currentText() != cactus_->scientificName())
         cactusUpdate_ = true;
-    updateSpeciesList();
+    if (Result<> species = updateSpeciesList(); !species)
+        return species;
     // The plant leaves the schedule it followed for the one chosen.
     Water* previous = cactus_->water();
     writeControls(*cactus_, check);
@@ -826,21 +838,35 @@ bool CactusInfoViewController::saveAndClose()
         document_.updateCactus(cactus_);
 
     // Photos, once the grid has stored what it was importing.
+    const Result<std::vector<Image*>> photos = photos_.commit();
+    if (!photos)
+        return photos.failure();
     cactus_->clearImages();
-    for (Image* photo : photos_.commit())
+    for (Image* photo : *photos)
         cactus_->addImage(photo);
+    return cactus_->save();
+}
 
+void CactusInfoViewController::saveChangesAndHideView()
+{
+    if (!readyToSave())
+        return;
+    // One step of the window's history. When it fails nothing of it stays,
+    // the user is told why, and the sheet stays open with what was typed.
+    const bool saved = ActionEdge::run(this, undoTitle(), [this] {
+        return UndoHistory::run(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening());
+    });
+    if (saved)
+        didSave();
+}
+
+void CactusInfoViewController::didSave()
+{
     // Lists and an open log editor show the change.
     document_.refreshData();
     if (CactusFieldListener* logEditor = OpenEditors<CactusFieldListener>::of(&document_))
         logEditor->refreshCactusField();
     hideView(true);
-    return true;
-}
-
-void CactusInfoViewController::saveChangesAndHideView()
-{
-    saveAndClose();
 }
 
 void CactusInfoViewController::restoreScheduleMembership()
@@ -860,12 +886,9 @@ void CactusInfoViewController::hideView(bool ok)
     if (!ok)
         restoreScheduleMembership();
     cactus_->setIsEditing(false);
-    if (unloadUponExit_) {
-        if (ok)
-            cactus_->dehydrate();
-        else
-            cactus_->unload();
-    }
+    // After OK everything is written: releasing writes nothing.
+    if (unloadUponExit_)
+        cactus_->unload();
     infoScreenVisible_ = false;
     OpenEditors<CactusInfoViewController>::remove(this);
     photos_.finish(ok, unloadUponExit_);
@@ -899,22 +922,35 @@ bool AddCactusInfoViewController::prepareView(Cactus*)
     return true;
 }
 
-void AddCactusInfoViewController::saveChangesAndHideView()
+Result<> AddCactusInfoViewController::saveChanges()
 {
-    if (!cactus_ || cactus_ != newCactus_.get() || !saveAndClose())
-        return;
-    Cactus* added = document_.addCactus(std::move(newCactus_));
-    added->dehydrate();
-    document_.refreshData();
-    for (Image* photo : added->images()) {
-        photo->setLinkedKey(added->primaryKey());
-        photo->save();
-        photo->dehydrate();
+    if (!cactus_ || cactus_ != newCactus_.get())
+        return Failure(QStringLiteral("Error: the new cactus is gone."));
+    if (Result<> edited = CactusInfoViewController::saveChanges(); !edited)
+        return edited;
+    // Stored while the sheet still owns it, and kept by the collection only
+    // once its photos point at it: a step that fails leaves the sheet with
+    // the plant as typed, ready for another OK.
+    if (Result<> stored = newCactus_->insertIntoDatabase(document_.database()); !stored)
+        return stored;
+    for (Image* photo : newCactus_->images()) {
+        photo->setLinkedKey(newCactus_->primaryKey());
+        if (Result<> saved = photo->dehydrate(); !saved)
+            return saved;
     }
-    addedCactus_ = added;
-    cactus_ = added;
+    if (Result<> saved = newCactus_->dehydrate(); !saved)
+        return saved;
+    addedCactus_ = document_.keepCactus(std::move(newCactus_));
+    cactus_ = addedCactus_;
+    return {};
+}
+
+void AddCactusInfoViewController::didSave()
+{
+    document_.refreshData();
     if (logInfoViewController_)
-        logInfoViewController_->updateCactusField(added);
+        logInfoViewController_->updateCactusField(addedCactus_);
+    hideView(true);
 }
 
 } // namespace spinora

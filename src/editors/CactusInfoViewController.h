@@ -50,8 +50,10 @@ public:
     // when a field cannot be stored as typed (`check` then says which).
     std::unique_ptr<Cactus> getInfo(FieldCheck* check = nullptr) const;
 
-    // The sheet's actions.
-    virtual void saveChangesAndHideView();
+    // The sheet's actions. OK: the fields are checked, then written in one
+    // step of the window's history; on failure the user is told why and the
+    // sheet stays open with what was typed.
+    void saveChangesAndHideView();
     // What Edit › Undo calls the save: "Edit Cactus".
     virtual QString undoTitle() const { return localized("Edit Cactus"); }
     void hideView(bool ok);
@@ -76,9 +78,12 @@ public:
 
 protected:
     void cancelEditing() override { hideView(false); }
-    // OK's steps shared with the add mode, which then inserts the plant.
-    // False when a field cannot be stored: nothing is written, the sheet stays.
-    bool saveAndClose();
+    // False when a field cannot be stored as typed (the sheet says which).
+    bool readyToSave();
+    // Everything OK writes, inside the step; the add mode inserts the plant too.
+    virtual Result<> saveChanges();
+    // After a step that saved: the lists show it and the sheet closes.
+    virtual void didSave();
     void setAddMode(bool addMode);
 
     SpinoraDatabase& document_;
@@ -96,7 +101,7 @@ private:
     bool writeControls(Cactus& into, FieldCheck& check) const;
     // The species pick list learns of a chosen species completed by the
     // other box's text, or of a new pair typed in both (OK only).
-    void updateSpeciesList();
+    Result<> updateSpeciesList();
     void reloadSpecies();
     void reloadWaterComboBox();
     // The schedule the combo box names: the chosen item, else the typed name.
@@ -162,10 +167,13 @@ public:
 
     // Starts a new, empty cactus.
     bool prepareView(Cactus* ignored = nullptr) override;
-    void saveChangesAndHideView() override;
     QString undoTitle() const override { return localized("Add Cactus"); }
     // The cactus the last Save added to the collection, if any.
     Cactus* addedCactus() const { return addedCactus_; }
+
+protected:
+    Result<> saveChanges() override;
+    void didSave() override;
 
 private:
     std::unique_ptr<Cactus> newCactus_;

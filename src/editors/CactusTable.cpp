@@ -179,8 +179,7 @@ bool CactusTable::viewportEvent(QEvent* event)
     if (Image* photo = index.isValid() ? imageForCell(index.row()) : nullptr) {
         const QPoint inRow = help->pos() - visualRect(index).topLeft();
         if (inRow.x() >= 10 && inRow.x() <= 110 && inRow.y() >= 20 && inRow.y() <= 120) {
-            photo->hydrateCaption();
-            tip = photo->caption();
+            tip = photo->captionForDisplay();
         }
     }
     if (tip.isEmpty())
@@ -200,7 +199,7 @@ void CactusTable::restoreMissingThumbnail(const QString& croppedThumbnailFile)
     for (Cactus* cactus : rows_()) {
         Image* photo = cactus->cellImage();
         if (photo && photo->croppedThumbnailFile() == croppedThumbnailFile) {
-            photo->hydrateThumbnail();
+            photo->hydrateThumbnailForDisplay();
             thumbnails_->forget(croppedThumbnailFile);
             viewport()->update();
             return;

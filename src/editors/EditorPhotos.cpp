@@ -67,13 +67,11 @@ bool EditorPhotos::waitForAddedPhotos(QWidget* sheet)
     return !grid_->imageSaveInProgress();
 }
 
-std::vector<Image*> EditorPhotos::commit()
+Result<std::vector<Image*>> EditorPhotos::commit()
 {
     grid_->waitForImageSave();
     waitedForImport_ = true;
-    std::vector<Image*> photos = list_.commit();
-    grid_->keepAddedPhotos();
-    return photos;
+    return list_.commit();
 }
 
 void EditorPhotos::finish(bool ok, bool releaseData)

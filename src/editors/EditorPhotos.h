@@ -43,8 +43,9 @@ public:
     // and the sheet stays open.
     bool waitForAddedPhotos(QWidget* sheet);
     // OK: waits for photos still being imported, deletes the removed ones
-    // and answers the record's photos in order, numbered by position.
-    std::vector<Image*> commit();
+    // and answers the record's photos in order, numbered by position. Within
+    // the OK's step: when it fails, the sheet stays as it was.
+    Result<std::vector<Image*>> commit();
     // The sheet closes: on Cancel the photos still being prepared are
     // dropped and those added since opening leave the collection again;
     // `releaseData` lets each photo give back its picture.

@@ -1,5 +1,6 @@
 #include "EditorSupport.h"
 
+#include "ActionEdge.h"
 #include "Image.h"
 #include "Localization.h"
 
@@ -302,7 +303,7 @@ QIcon thumbnailIcon(Image* image)
 {
     if (!image)
         return addPhotoIcon();
-    image->hydrateThumbnail();
+    image->hydrateThumbnailForDisplay();
     const QImage& thumb = image->thumbnail();
     if (thumb.isNull())
         return addPhotoIcon();
@@ -387,6 +388,11 @@ bool EditorSheet::claim(Record* record, const QString& name)
     recordsBeingEdited().insert(record);
     claimed_ = record;
     return true;
+}
+
+bool EditorSheet::loadRecord(Record* record)
+{
+    return ActionEdge::run(parentWidget(), windowTitle(), [record] { return record->hydrate(); });
 }
 
 void EditorSheet::releaseClaim()

@@ -183,6 +183,9 @@ protected:
     // write over the first one's edit, or reload what the first has not yet
     // saved. False, after telling the user, when another sheet has it open.
     bool claim(Record* record, const QString& name);
+    // Reads the whole record the sheet opens; false, after telling the user
+    // why, when it cannot be read. The sheet then does not open.
+    bool loadRecord(Record* record);
     // The buttons row under the tabs; subclasses add their own buttons to it.
     void addButtonRow(QAbstractButton* extra = nullptr);
     // Ends the loop and hides the sheet with the button that closed it.

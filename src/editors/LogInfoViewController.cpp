@@ -1,5 +1,6 @@
 #include "LogInfoViewController.h"
 
+#include "ActionEdge.h"
 #include "CactusInfoViewController.h"
 #include "PhotoSlots.h"
 #include "PrintCommand.h"
@@ -24,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,12 +65,10 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
         nameControl(control, localized(name));
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
-    // OK's save is one step of the window's history, once the photos still
-    // being prepared are stored.
+    // OK saves once the photos still being prepared are stored.
     connect(okButton(), &QPushButton::clicked, this, [this] {
         if (photos_.waitForAddedPhotos(this))
-            UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); },
-                             photos_.storedSinceOpening());
+            saveChangesAndHideView();
     });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
@@ -224,9 +222,10 @@ bool LogInfoViewController::prepareView(Log* log)
 {
     if (!claim(log, log->eventName()))
         return false;
+    if (!loadRecord(log))
+        return false;
     addedCactus_ = nullptr;
     log_ = log;
-    log_->hydrate();
     unloadUponExit_ = true;
 
     reloadEvents();
@@ -262,7 +261,6 @@ bool LogInfoViewController::prepareView(Log* log)
 
     const Timestamp day = roundDate(log_->logDate() ? log_->logDate() : now());
     showDateInPicker(dateField_, day, false);
-    dateChanged_ = false;
 
     typeButton_->setCurrentIndex(log_->logType() == 1 ? 1 : 0);
     reminderControl_->button(log_->reminder() ? 1 : 0)->setChecked(true);
@@ -300,7 +298,7 @@ void LogInfoViewController::removeEvent()
     const QString text = eventComboBox_->currentText();
     if (!text.isEmpty()) {
         if (Event* event = document_.eventWithName(text)) {
-            document_.removeEvent(event);
+            ActionEdge::run(this, localized("Remove Event"), [&] { return document_.removeEvent(event); });
             reloadEvents();
         }
     }
@@ -393,14 +391,8 @@ bool LogInfoViewController::ask(Question question)
 
 void LogInfoViewController::answerQuestion(Question question)
 {
-    if (ask(question)) {
+    if (ask(question))
         addEventToCalendar();
-        return;
-    }
-    if (dateChanged_) {
-        dateChanged_ = false;
-        hideView(true);
-    }
 }
 
 void LogInfoViewController::toggleReminderControl()
@@ -455,27 +447,12 @@ void LogInfoViewController::addEventToCalendar()
     events.presentEventWindow(currentReminderId_, reminderTitle(), toDateTime(date));
 }
 
-void LogInfoViewController::closeAfterReminder()
-{
-    // The event editor is still unwinding its own loop: close once it has.
-    QTimer::singleShot(0, this, [this] {
-        if (infoScreenVisible_)
-            hideView(true);
-    });
-}
-
 void LogInfoViewController::updatedEventWithIdentifier(const std::optional<QString>& identifier)
 {
     currentReminderId_ = identifier;
     if (!identifier) {
         reminderControl_->button(0)->setChecked(true);
         reminderDate_.reset();
-    }
-    if (dateChanged_) {
-        dateChanged_ = false;
-        log_->setReminderIdentifier(currentReminderId_.value_or(QString()));
-        log_->setReminder(reminderControl_->checkedId() == 1);
-        closeAfterReminder();
     }
 }
 
@@ -484,10 +461,6 @@ void LogInfoViewController::canceledEventEntry()
     if (!currentReminderId_ && reminderControl_->checkedId() == 1) {
         // No event was made: the switch shows what the calendar holds.
         reminderControl_->button(0)->setChecked(true);
-    }
-    if (dateChanged_) {
-        dateChanged_ = false;
-        closeAfterReminder();
     }
 }
 
@@ -543,23 +516,24 @@ void LogInfoViewController::printInfo()
 
 // --- Saving and closing
 
-bool LogInfoViewController::applyChanges()
+Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
 {
     // What changes, judged against the stored entry before it is written.
     const QString eventName = chosenEventName();
     const bool eventTyped = eventSelected_ < 0 || size_t(eventSelected_) >= document_.events().size();
     const bool eventChanged = eventTyped || eventName != log_->eventName();
     const Timestamp date = pickerDate(dateField_);
-    if (date != log_->logDate()) {
-        dateChanged_ = true;
+    const bool dateChanged = date != log_->logDate();
+    if (dateChanged)
         recalculateReminders_ = true;
-    }
     Cactus* previousCactus = log_->cactus();
 
     // A typed event name new to the collection joins the list.
     if (eventTyped && !eventName.isEmpty() && !document_.eventWithName(eventName)) {
-        Event* added = document_.addEvent(std::make_unique<Event>(eventName));
-        document_.updateEvent(added);
+        const Result<Event*> added = document_.addEvent(std::make_unique<Event>(eventName));
+        if (!added)
+            return added.failure();
+        document_.updateEvent(*added);
     }
     writeControls(*log_);
 
@@ -571,9 +545,9 @@ bool LogInfoViewController::applyChanges()
     if (otherCactus && previousCactus)
         previousCactus->removeLog(log_);
 
-    if (eventChanged || dateChanged_ || otherCactus)
+    if (eventChanged || dateChanged || otherCactus)
         document_.sortLogsByLogDateAndTitle();
-    if (dateChanged_ || otherCactus)
+    if (dateChanged || otherCactus)
         document_.sortCacti();
 
     // The log list counts due reminders again.
@@ -584,36 +558,47 @@ bool LogInfoViewController::applyChanges()
     }
 
     // Photos, once the grid has stored what it was importing.
+    const Result<std::vector<Image*>> photos = photos_.commit();
+    if (!photos)
+        return photos.failure();
     log_->clearImages();
-    for (Image* photo : photos_.commit())
+    for (Image* photo : *photos)
         log_->addImage(photo);
 
     document_.refreshData();
-    if (dateChanged_ && log_->cactus())
+    if (dateChanged && log_->cactus())
         log_->cactus()->sortLogs();
 
     // A reminder whose date moved: ask about the calendar event, unless it
     // was made in this opening for the date now saved.
-    const bool askAboutReminder = dateChanged_ && log_->reminder() && !(reminderDate_ && reminderDate_ == date);
-    if (!askAboutReminder)
-        dateChanged_ = false;
-    return askAboutReminder;
+    *askAboutReminder = dateChanged && log_->reminder() && !(reminderDate_ && reminderDate_ == date);
+        return {};
 }
 
-void LogInfoViewController::finishSave(bool askAboutReminder)
+void LogInfoViewController::askAboutMovedReminder()
 {
-    if (!askAboutReminder) {
-        hideView(true);
-        return;
-    }
     if (eventExists(log_->reminderIdentifier().isEmpty() ? std::nullopt
                                                           : std::optional<QString>(log_->reminderIdentifier()))) {
         answerQuestion(Question::EditReminder);
     } else {
-        log_->setReminderIdentifier(QString());
         currentReminderId_.reset();
         answerQuestion(Question::AddReminder);
     }
+    // What the calendar holds now is what the entry keeps.
+    log_->setReminderIdentifier(currentReminderId_.value_or(QString()));
+    log_->setReminder(reminderControl_->checkedId() == 1);
+}
+
+Result<> LogInfoViewController::saveChanges()
+{
+    bool askAboutReminder = false;
+    if (Result<> applied = applyChanges(&askAboutReminder); !applied)
+        return applied;
+    // Asked within the step, so that the event the answer makes or changes
+    // is saved with the entry (the file is locked only once it is written).
+    if (askAboutReminder)
+        askAboutMovedReminder();
+    return log_->save();
 }
 
 bool LogInfoViewController::hasEventName() const
@@ -625,19 +610,27 @@ void LogInfoViewController::saveChangesAndHideView()
 {
     if (!hasEventName())
         return;
-    finishSave(applyChanges());
+    // One step of the window's history. When it fails nothing of it stays,
+    // the user is told why, and the sheet stays open with what was typed.
+    const bool saved = ActionEdge::run(this, undoTitle(), [this] {
+        return UndoHistory::run(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening());
+    });
+    if (saved)
+        didSave();
+}
+
+void LogInfoViewController::didSave()
+{
+    hideView(true);
 }
 
 void LogInfoViewController::hideView(bool ok)
 {
     if (!log_ || !infoScreenVisible_)
         return;
-    if (unloadUponExit_) {
-        if (ok)
-            log_->dehydrate();
-        else
-            log_->unload();
-    }
+    // After OK everything is written: releasing writes nothing.
+    if (unloadUponExit_)
+        log_->unload();
     infoScreenVisible_ = false;
     OpenEditors<CactusFieldListener>::remove(this);
     photos_.finish(ok, unloadUponExit_);
@@ -672,24 +665,37 @@ void AddLogInfoViewController::prepareNewLog(Cactus* forCactus)
     setAddMode(true);
 }
 
-void AddLogInfoViewController::saveChangesAndHideView()
+Result<> AddLogInfoViewController::saveChanges()
 {
-    if (!log_ || log_ != newLog_.get() || !hasEventName())
-        return;
-    finishSave(applyChanges());
-    // The entry joins the collection whatever the reminder question decided.
-    Log* added = document_.addLog(std::move(newLog_));
-    added->dehydrate();
-    for (Image* photo : added->images()) {
-        photo->setLinkedKey(added->primaryKey());
-        photo->save();
-        photo->dehydrate();
+    if (!log_ || log_ != newLog_.get())
+        return Failure(QStringLiteral("Error: the new log is gone."));
+    if (Result<> edited = LogInfoViewController::saveChanges(); !edited)
+        return edited;
+    // Stored while the sheet still owns it, and kept by the collection only
+    // once its photos point at it: a step that fails leaves the sheet with
+    // the entry as typed, ready for another OK. The logs still read behind
+    // come in first, before a row they might hold is added.
+    document_.finishLoading();
+    if (Result<> stored = newLog_->insertIntoDatabase(document_.database()); !stored)
+        return stored;
+    for (Image* photo : newLog_->images()) {
+        photo->setLinkedKey(newLog_->primaryKey());
+        if (Result<> saved = photo->dehydrate(); !saved)
+            return saved;
     }
-    if (historyScreenNumber_ == 1 && added->cactus())
-        added->cactus()->sortLogs();
+    if (Result<> saved = newLog_->dehydrate(); !saved)
+        return saved;
+    addedLog_ = document_.keepLog(std::move(newLog_));
+    log_ = addedLog_;
+    return {};
+}
+
+void AddLogInfoViewController::didSave()
+{
+    if (historyScreenNumber_ == 1 && addedLog_->cactus())
+        addedLog_->cactus()->sortLogs();
     document_.refreshData();
-    addedLog_ = added;
-    log_ = added;
+    hideView(true);
 }
 
 } // namespace spinora

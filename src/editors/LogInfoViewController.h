@@ -48,7 +48,9 @@ public:
     // A transient entry holding what OK would store, for printing.
     std::unique_ptr<Log> getInfo() const;
 
-    virtual void saveChangesAndHideView();
+    // OK: written in one step of the window's history; on failure the user
+    // is told why and the sheet stays open with what was typed.
+    void saveChangesAndHideView();
     // What Edit › Undo calls the save: "Edit Log".
     virtual QString undoTitle() const { return localized("Edit Log"); }
     void hideView(bool ok);
@@ -70,10 +72,15 @@ public:
 
 protected:
     void cancelEditing() override { hideView(false); }
-    // Save steps 1 to 10; answers whether the reminder question must follow.
-    bool applyChanges();
-    // Step 11: asks about the reminder or closes.
-    void finishSave(bool askAboutReminder);
+    // Save steps 1 to 10; says whether the reminder question must follow.
+    Result<> applyChanges(bool* askAboutReminder);
+    // Step 11: the entry's date moved and it has a reminder: asks about the
+    // calendar event and keeps what the answer made of it.
+    void askAboutMovedReminder();
+    // Everything OK writes, inside the step; the add mode inserts the entry too.
+    virtual Result<> saveChanges();
+    // After a step that saved: the sheet closes.
+    virtual void didSave();
     void setAddMode(bool addMode);
     bool hasEventName() const;
 
@@ -99,14 +106,12 @@ private:
     void answerQuestion(Question question);
     void addEventToCalendar();
     bool eventExists(const std::optional<QString>& identifier);
-    void closeAfterReminder();
 
     CalendarStore* store_ = nullptr;
     Cactus* addedCactus_ = nullptr;
     std::optional<QString> currentReminderId_;
     QString openedReminderId_;
     bool logUpdate_ = false;
-    bool dateChanged_ = false;
     bool recalculateReminders_ = false;
     bool addMode_ = false;
     int eventSelected_ = -1;
@@ -139,9 +144,12 @@ public:
         prepareNewLog(nullptr);
         return true;
     }
-    void saveChangesAndHideView() override;
     QString undoTitle() const override { return localized("Add Log"); }
     Log* addedLog() const { return addedLog_; }
+
+protected:
+    Result<> saveChanges() override;
+    void didSave() override;
 
 private:
     std::unique_ptr<Log> newLog_;

@@ -4,7 +4,6 @@
 #include "PhotoStore.h"
 
 #include "Image.h"
-#include "InternalError.h"
 #include "SpinoraDatabase.h"
 
 #include <QAbstractListModel>
@@ -75,14 +74,11 @@ public:
         switch (role) {
         case Qt::DecorationRole:
             return thumbnailOf(image);
-        case Qt::ToolTipRole:
+        case Qt::ToolTipRole: {
             // Captions are read only when a tool tip asks for one.
-            try {
-                image->hydrateCaption();
-            } catch (const InternalError& error) {
-                logInternalError(error);
-            }
-            return image->caption().isEmpty() ? QVariant() : QVariant(image->caption());
+            const QString caption = image->captionForDisplay();
+            return caption.isEmpty() ? QVariant() : QVariant(caption);
+        }
         case Qt::AccessibleTextRole:
             return image->caption();
         default:
@@ -134,11 +130,7 @@ private:
     {
         if (QPixmap* cached = cache_.object(image))
             return *cached;
-        try {
-            image->hydrateThumbnail();
-        } catch (const InternalError& error) {
-            logInternalError(error);
-        }
+        image->hydrateThumbnailForDisplay();
         QImage square = image->croppedThumbnail();
         if (square.isNull())
             square = Image::centredSquare(image->thumbnail());
@@ -383,13 +375,8 @@ void PhotoGridViewController::updatePhotoGrid(SpinoraDatabase* database, const s
     database_ = database;
     model_->forgetAll();
     imageArray_ = photoArray ? *photoArray : std::vector<Image*>();
-    for (Image* image : imageArray_) {
-        try {
-            image->hydrateThumbnail();
-        } catch (const InternalError& error) {
-            logInternalError(error);
-        }
-    }
+    for (Image* image : imageArray_)
+        image->hydrateThumbnailForDisplay();
     reloadGrid();
 }
 
@@ -529,28 +516,19 @@ void PhotoGridViewController::photoPrepared(const PreparedPhoto& photo)
     auto image = std::make_unique<Image>();
     if (delegate_)
         delegate_->linkNewImage(image.get());
-    PhotoStore store(*database_);
-    QString reason;
-    Image* stored = store.store(std::move(image), photo, &reason);
+    const Result<Image*> stored = PhotoStore(*database_).store(std::move(image), photo);
     if (!stored) {
-        photoRefused(photo.source, reason);
+        logFailure(stored.failure());
+        photoRefused(photo.source, stored.failure().reason());
         return;
     }
-    try {
-        // The editor hears of the photo only once it is safely stored.
-        if (delegate_)
-            delegate_->saveImage(stored, -1);
-        stored->dehydrate(); // the grid needs only the thumbnail, read again on demand
-    } catch (const InternalError& error) {
-        // The row could not be linked or saved (a full disk): the photo
-        // leaves the collection again rather than stay half-made.
-        logInternalError(error);
-        store.remove(stored);
-        photoRefused(photo.source, PhotoStore::diskFullReason());
-        return;
-    }
-    addedPhotos_.push_back(stored);
-    importedImageArray_.push_back(stored);
+    // The editor hears of the photo only once it is safely stored; the grid
+    // needs only the thumbnail, read again on demand.
+    if (delegate_)
+        delegate_->saveImage(*stored, -1);
+    (*stored)->unload();
+    addedPhotos_.push_back(*stored);
+    importedImageArray_.push_back(*stored);
     ++storedInImport_;
     refreshImageBrowser();
     countImported();
@@ -623,11 +601,10 @@ void PhotoGridViewController::discardAddedPhotos()
         model_->forget(image);
         if (!database_)
             continue;
-        try {
-            database_->removeImage(image);
-        } catch (const InternalError& error) {
-            logInternalError(error);
-        }
+        // A photo that cannot be taken out now stays in the collection,
+        // unlinked, and goes at the next writing open.
+        if (Result<> removed = database_->removeImage(image); !removed)
+            logFailure(removed.failure());
     }
     addedPhotos_.clear();
     reloadGrid();
@@ -697,13 +674,8 @@ void PhotoGridViewController::zoomDidChange(int value)
 void PhotoGridViewController::handleMainImageSelect(int slot)
 {
     Image* image = delegate_ ? delegate_->imageInSlot(slot) : nullptr;
-    if (image) {
-        try {
-            image->hydrate();
-        } catch (const InternalError& error) {
-            logInternalError(error);
-        }
-    }
+    if (image)
+        image->hydrateForDisplay();
     if (image && !image->photo().isNull())
         openPhoto(image);
     else
@@ -714,12 +686,7 @@ void PhotoGridViewController::openPhoto(Image* image)
 {
     if (!image || !database_)
         return;
-    try {
-        image->hydrate();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        return;
-    }
+    image->hydrateForDisplay();
     if (image->photo().isNull())
         return;
     PhotoViewController viewer(database_, window());

@@ -45,9 +45,7 @@ public:
     // tag value), saves it (Image::save), appends it to its working list and
     // shows it in `slot` (-1: the position it took). The editor must NOT add
     // it to the collection again, nor remove it on Cancel itself: see
-    // PhotoGridViewController::discardAddedPhotos(). When this throws an
-    // InternalError (the save failed), the grid removes the photo again:
-    // append it to your list only once your save succeeded.
+    // PhotoGridViewController::discardAddedPhotos().
     virtual void saveImage(Image* image, int slot) { (void)image; (void)slot; }
     // Photos the user deleted in the grid (the editor deletes them from the
     // collection when it saves; they are still stored until then).

@@ -35,7 +35,10 @@ void PhotoListEdit::link(Image* image, int64_t ownerKey) const
 int PhotoListEdit::saveImage(Image* image, int64_t ownerKey, int slot)
 {
     link(image, ownerKey);
-    image->save(); // nothing to write when linkNewImage set the same link
+    // Nothing to write when linkNewImage set the same link; a link that
+    // cannot be written now is written with the owner's OK.
+    if (Result<> saved = image->save(); !saved)
+        logFailure(saved.failure());
     toAdd_.push_back(image);
     const int position = addImage(image, -1);
     if (slot >= 0 && slot < slotCount_)
@@ -81,19 +84,20 @@ bool PhotoListEdit::storePhoto(Image* image, int n)
     return true;
 }
 
-std::vector<Image*> PhotoListEdit::commit()
+Result<std::vector<Image*>> PhotoListEdit::commit()
 {
-    std::vector<Image*> photos = std::move(updated_);
-    updated_.clear();
+    // The edit itself stays as it is until the sheet closes: a commit that
+    // fails is rolled back, and the user may press OK again.
+    std::vector<Image*> photos = updated_;
     for (Image* removed : toDelete_) {
         std::erase(photos, removed);
-        document_.removeImage(removed);
+        if (Result<> gone = document_.removeImage(removed); !gone)
+            return gone.failure();
     }
-    toDelete_.clear();
-    toAdd_.clear();
     for (size_t position = 0; position < photos.size(); ++position) {
         photos[position]->setTagValue(int64_t(position));
-        photos[position]->save();
+        if (Result<> saved = photos[position]->save(); !saved)
+            return saved.failure();
     }
     return photos;
 }
@@ -103,16 +107,21 @@ void PhotoListEdit::cancel(const std::vector<Image*>& removedByGrid)
     for (Image* added : toAdd_) {
         std::erase(updated_, added);
         std::erase(toDelete_, added);
-        if (std::find(removedByGrid.begin(), removedByGrid.end(), added) == removedByGrid.end())
-            document_.removeImage(added);
+        if (std::find(removedByGrid.begin(), removedByGrid.end(), added) != removedByGrid.end())
+            continue;
+        // One that cannot be taken out now stays in the collection.
+        if (Result<> removed = document_.removeImage(added); !removed)
+            logFailure(removed.failure());
     }
     toAdd_.clear();
 }
 
 void PhotoListEdit::release()
 {
-    for (Image* photo : updated_)
-        photo->dehydrate();
+    for (Image* photo : updated_) {
+        if (Result<> released = photo->dehydrate(); !released)
+            logFailure(released.failure());
+    }
 }
 
 void PhotoListEdit::clear()

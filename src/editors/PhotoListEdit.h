@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -43,7 +45,9 @@ public:
 
     // OK: answers the owner's new photo list; removed photos leave the
     // collection and every photo is saved with its position as tag value.
-    std::vector<Image*> commit();
+    // The edit stays as it is (clear() ends it), so that a commit that
+    // failed can be tried again.
+    Result<std::vector<Image*>> commit();
     // Cancel: the photos added since opening leave the list; those the grid
     // no longer tracks (a refresh of the grid starts its list anew) leave
     // the collection here, the grid removes the others.

@@ -47,8 +47,7 @@ void PhotoSlots::redrawToolTips(const std::function<Image*(int)>& imageInSlot)
     for (int i = 0; i < count(); ++i) {
         QString tip;
         if (Image* image = imageInSlot(i)) {
-            image->hydrateCaption();
-            tip = image->caption();
+            tip = image->captionForDisplay();
         }
         slots_[size_t(i)]->setToolTip(tip);
     }

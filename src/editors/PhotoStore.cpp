@@ -3,11 +3,10 @@
 #include "PhotoAddingJob.h"
 
 #include "Image.h"
-#include "InternalError.h"
+#include "Messages.h"
 #include "SpinoraDatabase.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace spinora {
 
@@ -17,44 +16,25 @@ QString PhotoStore::diskFullReason()
                                        "the photo could not be written into the collection (is the disk full?)");
 }
 
-Image* PhotoStore::store(std::unique_ptr<Image> image, const PreparedPhoto& photo, QString* reason)
+Result<Image*> PhotoStore::store(std::unique_ptr<Image> image, const PreparedPhoto& photo)
 {
     // The row is inserted and its files moved in one transaction, so that
     // a photo whose files could not be moved leaves no row behind.
     Connection* connection = document_.database();
-    const bool transaction = connection && document_.beginTransactionWithDatabase(connection);
-    auto refuse = [&](Image* stored, const QString& why) -> Image* {
-        if (transaction)
-            Statement(connection, "rollback transaction").stepDone();
-        if (stored)
-            remove(stored); // its row if any, and whatever files were written
-        *reason = why;
-        return nullptr;
-    };
-
-    Image* stored = nullptr;
-    try {
-        stored = document_.addImage(std::move(image), photo.files);
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        return refuse(nullptr, QCoreApplication::translate("PhotoStore", "the photo could not be stored in the collection"));
+    Transaction transaction(connection, Transaction::Kind::Exclusive);
+    if (!transaction.begun())
+        return Failure::sql(msg::kBeginFailed, connection);
+    Result<Image*> stored = document_.addImage(std::move(image), photo.files);
+    if (!stored)
+        return stored;
+    if (!transaction.commit()) {
+        Failure failed = Failure::sql(msg::kCommitFailed, connection);
+        // The row is gone again; so must be the photo and its files.
+        if (Result<> removed = document_.removeImage(*stored); !removed)
+            logFailure(removed.failure());
+        return failed;
     }
-    const bool whole = QFileInfo(stored->photoFile()).size() > 0 && QFileInfo(stored->thumbnailFile()).size() > 0
-                       && QFileInfo(stored->croppedThumbnailFile()).size() > 0;
-    if (!whole)
-        return refuse(stored, diskFullReason());
-    if (transaction && !document_.endTransactionWithDatabase(connection))
-        return refuse(stored, diskFullReason());
     return stored;
-}
-
-void PhotoStore::remove(Image* image)
-{
-    try {
-        document_.removeImage(image);
-    } catch (const InternalError& error) {
-        logInternalError(error);
-    }
 }
 
 } // namespace spinora

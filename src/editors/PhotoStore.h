@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 #include <memory>
@@ -20,10 +22,8 @@ class PhotoStore {
 public:
     explicit PhotoStore(SpinoraDatabase& document) : document_(document) {}
 
-    // `image` (its link set) stored with the prepared files; or null and the reason.
-    Image* store(std::unique_ptr<Image> image, const PreparedPhoto& photo, QString* reason);
-    // Takes a stored photo out of the collection again: its row and files.
-    void remove(Image* image);
+    // `image` (its link set) stored with the prepared files, or the failure.
+    Result<Image*> store(std::unique_ptr<Image> image, const PreparedPhoto& photo);
 
     static QString diskFullReason();
 

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 
 #include "Image.h"
-#include "InternalError.h"
+#include "ActionEdge.h"
 #include "Localization.h"
 
 #include <QAction>
@@ -34,16 +34,6 @@ QColor whiteAt(double alpha)
     QColor white(Qt::white);
     white.setAlphaF(float(alpha));
     return white;
-}
-
-template <class F>
-void guarded(F&& action)
-{
-    try {
-        action();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-    }
 }
 
 } // namespace
@@ -246,14 +236,16 @@ void PhotoViewController::showImage(Image* image)
 // oldest so that browsing a long list does not hold every photo.
 void PhotoViewController::cacheImage(Image* image)
 {
-    guarded([&] { image->hydrate(); });
+    image->hydrateForDisplay();
     if (std::find(imagesPendingDehydration_.begin(), imagesPendingDehydration_.end(), image)
         == imagesPendingDehydration_.end())
         imagesPendingDehydration_.push_back(image);
     if (imagesPendingDehydration_.size() > size_t(kMaxLoadedPhotos)) {
         Image* oldest = imagesPendingDehydration_.front();
         imagesPendingDehydration_.pop_front();
-        guarded([&] { oldest->dehydrate(); });
+        // A caption it could not write stays in memory for the next save.
+        if (Result<> released = oldest->dehydrate(); !released)
+            logFailure(released.failure());
     }
 }
 
@@ -261,9 +253,11 @@ void PhotoViewController::storeCaption()
 {
     if (!image_)
         return;
-    guarded([&] {
+    // A caption that cannot be written stays in memory, marked for the
+    // collection's next save; the user is told.
+    ActionEdge::run(this, localized("Caption"), [&] {
         image_->setCaption(captionView_->toPlainText());
-        image_->save();
+        return image_->save();
     });
 }
 

@@ -1,5 +1,6 @@
 #include "WaterInfoViewController.h"
 
+#include "ActionEdge.h"
 #include "CactusInfoViewController.h"
 #include "CactusTable.h"
 #include "PrintCommand.h"
@@ -112,24 +113,25 @@ void CactiToWaterViewController::toggleRows(const std::vector<int>& rows)
         if (Cactus* cactus = table_->cactusAt(row))
             chosen.push_back(cactus);
     }
-    for (Cactus* cactus : chosen) {
-        formerSchedules_.try_emplace(cactus, cactus->water(), cactus->wateringKey());
-        const bool follows = cactus->water() == water_;
-        cactus->hydrate();
-        if (follows) {
-            water_->removeCactus(cactus);
-            cactus->setWater(nullptr);
-            cactus->setWateringKey(-1);
-        } else {
-            // A plant follows one schedule: it leaves the one it followed.
-            if (cactus->water())
-                cactus->water()->removeCactus(cactus);
-            water_->addCactus(cactus);
-            cactus->setWater(water_);
-            cactus->setWateringKey(water_->primaryKey());
-        }
-        cactus->dehydrate();
-    }
+    // Each plant moves at once, as one step: a move that cannot be written
+    // leaves every plant where it was, and the user is told.
+    ActionEdge::run(this, windowTitle(), [&] {
+        return UndoHistory::runUnrecorded(document_, [&]() -> Result<> {
+            for (Cactus* cactus : chosen) {
+                formerSchedules_.try_emplace(cactus, cactus->water(), cactus->wateringKey());
+                if (cactus->water() == water_)
+                    water_->removeCactus(cactus);
+                else if (cactus->water())
+                    cactus->water()->removeCactus(cactus); // a plant follows one schedule
+                Water* schedule = cactus->water() == water_ ? nullptr : water_;
+                if (schedule)
+                    water_->addCactus(cactus);
+                if (Result<> moved = moveToSchedule(*cactus, schedule, schedule ? water_->primaryKey() : -1); !moved)
+                    return moved;
+            }
+            return {};
+        });
+    });
     const QModelIndex current = table_->currentIndex();
     table_->clearSelection();
     reload();
@@ -144,16 +146,24 @@ void CactiToWaterViewController::undoMoves()
         auto [schedule, key] = former;
         if (cactus->water() == schedule && cactus->wateringKey() == key)
             continue;
-        cactus->hydrate();
         if (cactus->water())
             cactus->water()->removeCactus(cactus);
         if (schedule)
             schedule->addCactus(cactus);
-        cactus->setWater(schedule);
-        cactus->setWateringKey(key);
-        cactus->dehydrate();
+        // A plant that cannot be written back stays marked for the next save.
+        if (Result<> moved = moveToSchedule(*cactus, schedule, key); !moved)
+            logFailure(moved.failure());
     }
     formerSchedules_.clear();
+}
+
+Result<> CactiToWaterViewController::moveToSchedule(Cactus& cactus, Water* schedule, int64_t key)
+{
+    if (Result<> read = cactus.hydrate(); !read)
+        return read;
+    cactus.setWater(schedule);
+    cactus.setWateringKey(key);
+    return cactus.dehydrate();
 }
 
 void CactiToWaterViewController::flipSortOrder()
@@ -190,9 +200,7 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
         nameControl(monthBoxes_[size_t(which)], date);
         nameControl(dayButtons_[size_t(which)], localized("%1, Day").arg(date));
     }
-    // OK's save is one step of the window's history.
-    connect(okButton(), &QPushButton::clicked, this,
-            [this] { UndoHistory::run(document_, undoTitle(), [this] { saveChangesAndHideView(); }); });
+    connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
     connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
     connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }
@@ -370,8 +378,9 @@ bool WaterInfoViewController::prepareView(Water* water)
 {
     if (!claim(water, water->name()))
         return false;
+    if (!loadRecord(water))
+        return false;
     water_ = water;
-    water_->hydrate();
     unloadUponExit_ = true;
     chooser_->forgetMoves();
 
@@ -517,13 +526,16 @@ void WaterInfoViewController::handleDeleteCactus()
     std::vector<Cactus*> leaving;
     for (const QModelIndex& index : cactiToWaterView_->selectionModel()->selectedRows())
         leaving.push_back(cactiToWaterView_->cactusAt(index.row()));
-    for (Cactus* cactus : leaving) {
-        water_->removeCactus(cactus);
-        cactus->hydrate();
-        cactus->setWater(nullptr);
-        cactus->setWateringKey(-1);
-        cactus->dehydrate();
-    }
+    ActionEdge::run(this, localized("Remove Cactus"), [&] {
+        return UndoHistory::runUnrecorded(document_, [&]() -> Result<> {
+            for (Cactus* cactus : leaving) {
+                water_->removeCactus(cactus);
+                if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, nullptr, -1); !moved)
+                    return moved;
+            }
+            return {};
+        });
+    });
     cactiToWaterView_->clearSelection();
     reloadCacti();
 }
@@ -597,54 +609,72 @@ void WaterInfoViewController::printInfo()
 
 // --- Saving and closing
 
-bool WaterInfoViewController::saveAndClose()
+bool WaterInfoViewController::readyToSave()
 {
     if (nameField_->text().isEmpty())
         return false;
     FieldCheck check;
+    Water scratch;
+    if (writeControls(scratch, check))
+        return true;
+    check.report(this);
+    return false;
+}
+
+Result<> WaterInfoViewController::saveChanges()
+{
+    FieldCheck check;
     if (nameField_->text() != water_->name())
         waterUpdate_ = true;
     const Timestamp previousLastWatered = water_->lastWatered();
-    if (!writeControls(*water_, check)) {
-        check.report(this);
-        return false;
-    }
+    writeControls(*water_, check);
 
     // Every plant of the schedule is due when the schedule is; its own last
     // watered date follows only a changed one.
     const bool lastWateredChanged = water_->lastWatered() && water_->lastWatered() != previousLastWatered;
     for (Cactus* cactus : water_->cacti()) {
-        cactus->hydrate();
+        if (Result<> read = cactus->hydrate(); !read)
+            return read;
         if (lastWateredChanged)
             cactus->setLastWatered(water_->lastWatered());
         cactus->setWaterNext(water_->waterNext());
-        cactus->dehydrate();
+        if (Result<> saved = cactus->dehydrate(); !saved)
+            return saved;
     }
     if (waterUpdate_)
         document_.updateWater(water_);
+    return water_->save();
+}
+
+void WaterInfoViewController::saveChangesAndHideView()
+{
+    if (!readyToSave())
+        return;
+    // One step of the window's history. When it fails nothing of it stays,
+    // the user is told why, and the sheet stays open with what was typed.
+    const bool saved = ActionEdge::run(this, undoTitle(), [this] {
+        return UndoHistory::run(document_, undoTitle(), [this] { return saveChanges(); });
+    });
+    if (saved)
+        didSave();
+}
+
+void WaterInfoViewController::didSave()
+{
     document_.refreshData();
     if (CactusInfoViewController* cactusEditor = CactusInfoViewController::openEditor(document_))
         cactusEditor->updateWaterField();
     chooser_->forgetMoves();
     hideView(true);
-    return true;
-}
-
-void WaterInfoViewController::saveChangesAndHideView()
-{
-    saveAndClose();
 }
 
 void WaterInfoViewController::hideView(bool ok)
 {
     if (!water_)
         return;
-    if (unloadUponExit_) {
-        if (ok)
-            water_->dehydrate();
-        else
-            water_->unload();
-    }
+    // After OK everything is written: releasing writes nothing.
+    if (unloadUponExit_)
+        water_->unload();
     finishSheet(ok);
 }
 
@@ -682,20 +712,26 @@ void AddWaterInfoViewController::hideView(bool ok)
     WaterInfoViewController::hideView(ok);
 }
 
-void AddWaterInfoViewController::saveChangesAndHideView()
+Result<> AddWaterInfoViewController::saveChanges()
 {
-    if (!water_ || water_ != newWater_.get() || !saveAndClose())
-        return;
-    Water* added = document_.addWater(std::move(newWater_));
-    for (Cactus* cactus : added->cacti()) {
-        cactus->hydrate();
-        cactus->setWateringKey(added->primaryKey());
-        cactus->dehydrate();
+    if (!water_ || water_ != newWater_.get())
+        return Failure(QStringLiteral("Error: the new schedule is gone."));
+    if (Result<> edited = WaterInfoViewController::saveChanges(); !edited)
+        return edited;
+    // Stored while the sheet still owns it and kept by the collection only
+    // once its plants point at it: a step that fails leaves the sheet as typed.
+    if (Result<> stored = newWater_->insertIntoDatabase(document_.database()); !stored)
+        return stored;
+    for (Cactus* cactus : newWater_->cacti()) {
+        if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, newWater_.get(), newWater_->primaryKey());
+            !moved)
+            return moved;
     }
-    added->dehydrate();
-    document_.refreshData();
-    addedWater_ = added;
-    water_ = added;
+    if (Result<> saved = newWater_->dehydrate(); !saved)
+        return saved;
+    addedWater_ = document_.keepWater(std::move(newWater_));
+    water_ = addedWater_;
+    return {};
 }
 
 } // namespace spinora

@@ -2,6 +2,7 @@
 
 #include "EditorSupport.h"
 #include "Localization.h"
+#include "Result.h"
 
 #include <QDialog>
 
@@ -41,6 +42,8 @@ public:
 
     // Every plant moved since forgetMoves() follows its former schedule again.
     void undoMoves();
+    // Writes a plant's schedule (none: null and -1).
+    static Result<> moveToSchedule(Cactus& cactus, Water* schedule, int64_t key);
     void forgetMoves() { formerSchedules_.clear(); }
 
 private:
@@ -71,7 +74,9 @@ public:
     // when a field cannot be stored as typed (`check` then says which).
     std::unique_ptr<Water> getInfo(FieldCheck* check = nullptr) const;
 
-    virtual void saveChangesAndHideView();
+    // OK: written in one step of the window's history; on failure the user
+    // is told why and the sheet stays open with what was typed.
+    void saveChangesAndHideView();
     // What Edit › Undo calls the save: "Edit Watering Schedule".
     virtual QString undoTitle() const { return localized("Edit Watering Schedule"); }
     virtual void hideView(bool ok);
@@ -93,7 +98,12 @@ protected:
     void cancelEditing() override { hideView(false); }
     // OK's steps shared with the add mode, which then inserts the schedule.
     // False when a field cannot be stored: nothing is written, the sheet stays.
-    bool saveAndClose();
+    // False when a field cannot be stored as typed (the sheet says which).
+    bool readyToSave();
+    // Everything OK writes, inside the step; the add mode inserts the schedule too.
+    virtual Result<> saveChanges();
+    // After a step that saved: the lists show it and the sheet closes.
+    void didSave();
     void setAddMode(bool addMode);
 
     SpinoraDatabase& document_;
@@ -147,10 +157,12 @@ public:
     ~AddWaterInfoViewController() override;
 
     bool prepareView(Water* ignored = nullptr) override;
-    void saveChangesAndHideView() override;
     QString undoTitle() const override { return localized("Add Watering Schedule"); }
     void hideView(bool ok) override;
     Water* addedWater() const { return addedWater_; }
+
+protected:
+    Result<> saveChanges() override;
 
 private:
     std::unique_ptr<Water> newWater_;

@@ -47,7 +47,7 @@ int ceilDiv(int a, int b)
 Image* withThumbnail(Image* image)
 {
     if (image && !image->isThumbnailHydrated())
-        image->hydrateThumbnail();
+        image->hydrateThumbnailForDisplay();
     return image;
 }
 
@@ -58,7 +58,7 @@ DatabasePrintView::DatabasePrintView(SpinoraDatabase& database, Screen screen, R
       lineHeight_(lineHeightFor(screen))
 {
     if (object_ && !object_->isHydrated()) {
-        object_->hydrate();
+        object_->hydrateForDisplay();
         hydratedHere_ = true;
     }
     exportedLine_ = localized("Exported from %1 v%2 on %3")
@@ -69,8 +69,11 @@ DatabasePrintView::DatabasePrintView(SpinoraDatabase& database, Screen screen, R
 DatabasePrintView::~DatabasePrintView()
 {
     // A record loaded in full only for printing gives its detail back.
-    if (hydratedHere_ && object_ && !object_->isEditing())
-        object_->dehydrate();
+    // A change it holds that cannot be written now stays for the next save.
+    if (hydratedHere_ && object_ && !object_->isEditing()) {
+        if (Result<> released = object_->dehydrate(); !released)
+            logFailure(released.failure());
+    }
 }
 
 QPageLayout DatabasePrintView::defaultPageLayout(const QPageSize& pageSize)

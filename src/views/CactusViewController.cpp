@@ -1,5 +1,6 @@
 #include "CactusViewController.h"
 
+#include "ActionEdge.h"
 #include "Artwork.h"
 #include "LogHistoryWindow.h"
 #include "Localization.h"
@@ -132,8 +133,7 @@ QString CactusViewController::toolTipForRow(int row, const QPointF& point) const
     Image* photo = cactus ? cactus->cellImage() : nullptr;
     if (!photo || point.x() < 10 || point.x() > 110 || point.y() < 10 || point.y() > 110)
         return QString();
-    photo->hydrateCaption();
-    return photo->caption();
+    return photo->captionForDisplay();
 }
 
 // --- Sorting and sections
@@ -232,24 +232,31 @@ void CactusViewController::alertEnded(bool deleteChosen)
     if (!deleteChosen)
         return;
     clearSelection();
-    UndoHistory::run(document(), doomed.size() == 1 ? localized("Delete Cactus") : localized("Delete Cacti"), [&] {
-        for (Cactus* cactus : doomed) {
-            // The plant may have gone while the question was open (an import).
-            const bool present = std::any_of(document().cacti().begin(), document().cacti().end(),
-                                             [cactus](const auto& c) { return c.get() == cactus; });
-            if (present)
-                document().removeCactus(cactus);
-        }
+    const QString title = doomed.size() == 1 ? localized("Delete Cactus") : localized("Delete Cacti");
+    ActionEdge::run(this, title, [&] {
+        return UndoHistory::run(document(), title, [&]() -> Result<> {
+            for (Cactus* cactus : doomed) {
+                // The plant may have gone while the question was open (an import).
+                const bool present = std::any_of(document().cacti().begin(), document().cacti().end(),
+                                                 [cactus](const auto& c) { return c.get() == cactus; });
+                if (!present)
+                    continue;
+                if (Result<> removed = document().removeCactus(cactus); !removed)
+                    return removed;
+            }
+            return {};
+        });
     });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
 
-Cactus* CactusViewController::duplicate(Cactus& source)
+Result<Cactus*> CactusViewController::duplicate(Cactus& source)
 {
     SpinoraDatabase& doc = document();
     auto copy = std::make_unique<Cactus>();
-    source.hydrate();
+    if (Result<> read = source.hydrate(); !read)
+        return read.failure();
     copy->setName(source.name());
     copy->setScientificName(source.scientificName());
     copy->setCommonName(source.commonName());
@@ -273,19 +280,27 @@ Cactus* CactusViewController::duplicate(Cactus& source)
     copy->setPotShape(source.potShape());
     copy->setPotMaterial(source.potMaterial());
     copy->setNotes(source.notes());
-    source.dehydrate();
+    source.unload();
 
-    Cactus* added = doc.addCactus(std::move(copy));
+    const Result<Cactus*> stored = doc.addCactus(std::move(copy));
+    if (!stored)
+        return stored;
+    Cactus* added = *stored;
     if (Water* schedule = added->water())
         schedule->addCactus(added);
 
     const std::vector<Image*> photos = source.images();
-    for (Image* photo : photos)
-        added->addImage(copyPhoto(doc, *photo, added->primaryKey()));
+    for (Image* photo : photos) {
+        const Result<Image*> copied = copyPhoto(doc, *photo, added->primaryKey());
+        if (!copied)
+            return copied.failure();
+        added->addImage(*copied);
+    }
 
     const std::vector<Log*> logs = source.logs();
     for (Log* log : logs) {
-        log->hydrate();
+        if (Result<> read = log->hydrate(); !read)
+            return read.failure();
         auto entry = std::make_unique<Log>();
         entry->setEventName(log->eventName());
         entry->setLogType(log->logType());
@@ -296,16 +311,23 @@ Cactus* CactusViewController::duplicate(Cactus& source)
         entry->setReminderIdentifier(log->reminderIdentifier());
         entry->setCactusKey(added->primaryKey());
         entry->setCactus(added);
+        log->unload();
         // Adding a log also files it under its plant.
-        Log* addedLog = doc.addLog(std::move(entry));
+        const Result<Log*> addedLog = doc.addLog(std::move(entry));
+        if (!addedLog)
+            return addedLog.failure();
         const std::vector<Image*> logPhotos = log->images();
-        for (Image* photo : logPhotos)
-            addedLog->addImage(copyPhoto(doc, *photo, addedLog->primaryKey()));
-        log->dehydrate();
-        addedLog->dehydrate();
+        for (Image* photo : logPhotos) {
+            const Result<Image*> copied = copyPhoto(doc, *photo, (*addedLog)->primaryKey());
+            if (!copied)
+                return copied.failure();
+            (*addedLog)->addImage(*copied);
+        }
+        if (Result<> saved = (*addedLog)->dehydrate(); !saved)
+            return saved.failure();
     }
-    added->save();
-    added->dehydrate();
+    if (Result<> saved = added->dehydrate(); !saved)
+        return saved.failure();
     return added;
 }
 
@@ -316,9 +338,15 @@ void CactusViewController::handleDuplicate()
         sources.push_back(cactusAt(row));
     if (sources.empty())
         return;
-    UndoHistory::run(document(), sources.size() == 1 ? localized("Duplicate Cactus") : localized("Duplicate Cacti"), [&] {
-        for (Cactus* source : sources)
-            duplicate(*source);
+    const QString title = sources.size() == 1 ? localized("Duplicate Cactus") : localized("Duplicate Cacti");
+    ActionEdge::run(this, title, [&] {
+        return UndoHistory::run(document(), title, [&]() -> Result<> {
+            for (Cactus* source : sources) {
+                if (Result<Cactus*> copied = duplicate(*source); !copied)
+                    return copied.failure();
+            }
+            return {};
+        });
     });
     refreshData(std::nullopt);
     emit collectionChanged();

@@ -69,7 +69,7 @@ protected:
 
 private:
     void alertEnded(bool deleteChosen);
-    Cactus* duplicate(Cactus& source);
+    Result<Cactus*> duplicate(Cactus& source);
 
     std::vector<Cactus*> selectedRows_;
     QMessageBox* confirmation_ = nullptr;

@@ -1,5 +1,6 @@
 #include "DocumentWindow.h"
 
+#include "ActionEdge.h"
 #include "AppSettings.h"
 #include "Artwork.h"
 #include "CactusViewController.h"
@@ -449,15 +450,9 @@ void DocumentWindow::markAsWatered()
     MarkAsWateredSheet sheet(what, this);
     if (sheet.exec() != QDialog::Accepted)
         return;
-    QString error;
-    bool recorded = false;
-    UndoHistory::run(document_, localized("Mark as Watered"),
-                     [&] { recorded = spinora::markAsWatered(document_, watered, sheet.moment(), &error); });
-    if (!recorded) {
-        QMessageBox::warning(this, localized("Mark as Watered"),
-                             localized("The watering could not be recorded; nothing was changed.") + QLatin1Char('\n') + error);
+    if (!ActionEdge::run(this, localized("Mark as Watered"),
+                         [&] { return spinora::markAsWatered(document_, watered, sheet.moment()); }))
         return;
-    }
     for (ManagingViewController* list : viewControllers_)
         list->refreshData(searchText());
 }
@@ -528,7 +523,7 @@ void DocumentWindow::restoreMissingThumbnail(const QString& croppedThumbnailFile
     for (const auto& image : document_.images()) {
         if (image->croppedThumbnailFile() == croppedThumbnailFile) {
             // Writes the files back from the database's copy.
-            image->hydrateThumbnail();
+            image->hydrateThumbnailForDisplay();
             thumbnails_->forget(croppedThumbnailFile);
             if (ManagingViewController* list = visibleList())
                 list->tableView()->viewport()->update();

@@ -1,5 +1,6 @@
 #include "LogViewController.h"
 
+#include "ActionEdge.h"
 #include "Artwork.h"
 #include "Localization.h"
 #include "RecordCopies.h"
@@ -108,8 +109,7 @@ QString LogViewController::toolTipForRow(int row, const QPointF& point) const
     Image* photo = log ? log->cellImage() : nullptr;
     if (!photo || point.x() < 10 || point.x() > 50 || point.y() < 10 || point.y() > 50)
         return QString();
-    photo->hydrateCaption();
-    return photo->caption();
+    return photo->captionForDisplay();
 }
 
 // --- Sections
@@ -248,9 +248,15 @@ void LogViewController::handleDeleteButton()
     if (doomed.empty())
         return;
     clearSelection();
-    UndoHistory::run(document(), doomed.size() == 1 ? localized("Delete Log") : localized("Delete Logs"), [&] {
-        for (Log* log : doomed)
-            document().removeLog(log);
+    const QString title = doomed.size() == 1 ? localized("Delete Log") : localized("Delete Logs");
+    ActionEdge::run(this, title, [&] {
+        return UndoHistory::run(document(), title, [&]() -> Result<> {
+            for (Log* log : doomed) {
+                if (Result<> removed = document().removeLog(log); !removed)
+                    return removed;
+            }
+            return {};
+        });
     });
     refreshData(std::nullopt);
     emit collectionChanged();
@@ -263,17 +269,18 @@ void LogViewController::handleDuplicate()
         sources.push_back(logAt(row));
     if (sources.empty())
         return;
-    UndoHistory::run(document(), sources.size() == 1 ? localized("Duplicate Log") : localized("Duplicate Logs"),
-                     [&] { duplicate(sources); });
+    const QString title = sources.size() == 1 ? localized("Duplicate Log") : localized("Duplicate Logs");
+    ActionEdge::run(this, title, [&] { return UndoHistory::run(document(), title, [&] { return duplicate(sources); }); });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
 
-void LogViewController::duplicate(const std::vector<Log*>& sources)
+Result<> LogViewController::duplicate(const std::vector<Log*>& sources)
 {
     SpinoraDatabase& doc = document();
     for (Log* source : sources) {
-        source->hydrate();
+        if (Result<> read = source->hydrate(); !read)
+            return read;
         auto copy = std::make_unique<Log>();
         copy->setEventName(source->eventName());
         copy->setLogType(source->logType());
@@ -285,14 +292,21 @@ void LogViewController::duplicate(const std::vector<Log*>& sources)
         copy->setReminderIdentifier(source->reminderIdentifier());
         copy->setCactusKey(source->cactusKey());
         copy->setCactus(source->cactus());
-        source->dehydrate();
-        Log* added = doc.addLog(std::move(copy));
+        source->unload();
+        const Result<Log*> added = doc.addLog(std::move(copy));
+        if (!added)
+            return added.failure();
         const std::vector<Image*> photos = source->images();
-        for (Image* photo : photos)
-            added->addImage(copyPhoto(doc, *photo, added->primaryKey()));
-        added->save();
-        added->dehydrate();
+        for (Image* photo : photos) {
+            const Result<Image*> copied = copyPhoto(doc, *photo, (*added)->primaryKey());
+            if (!copied)
+                return copied.failure();
+            (*added)->addImage(*copied);
+        }
+        if (Result<> saved = (*added)->dehydrate(); !saved)
+            return saved;
     }
+    return {};
 }
 
 } // namespace spinora

@@ -72,7 +72,7 @@ protected:
 
 private:
     // Copies of the records, stored and added to the collection.
-    void duplicate(const std::vector<Log*>& sources);
+    Result<> duplicate(const std::vector<Log*>& sources);
     const std::vector<Log*>& sourceList() const;
 
     bool historyScreen_ = false;

@@ -4,9 +4,10 @@
 
 namespace spinora {
 
-Image* copyPhoto(SpinoraDatabase& document, Image& source, int64_t ownerKey)
+Result<Image*> copyPhoto(SpinoraDatabase& document, Image& source, int64_t ownerKey)
 {
-    source.hydrate();
+    if (Result<> read = source.hydrate(); !read)
+        return read.failure();
     auto image = std::make_unique<Image>();
     image->setLinkedType(source.linkedType());
     image->setLinkedKey(ownerKey);
@@ -14,7 +15,7 @@ Image* copyPhoto(SpinoraDatabase& document, Image& source, int64_t ownerKey)
     image->setCaption(source.caption());
     image->setDataForPhoto(source.dataForPhoto());
     image->setDataForThumbnail(source.dataForThumbnail());
-    source.dehydrate();
+    source.unload();
     return document.addImage(std::move(image));
 }
 

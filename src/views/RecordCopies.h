@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <cstdint>
 
 namespace spinora {
@@ -11,6 +13,6 @@ class SpinoraDatabase;
 // and added to the collection. The stored JPEG data is copied as it is, so
 // the copy loses nothing to a second compression. Adding it to the owner's
 // photos is the caller's step.
-Image* copyPhoto(SpinoraDatabase& document, Image& source, int64_t ownerKey);
+Result<Image*> copyPhoto(SpinoraDatabase& document, Image& source, int64_t ownerKey);
 
 } // namespace spinora

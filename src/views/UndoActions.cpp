@@ -1,11 +1,10 @@
 #include "UndoActions.h"
 
-#include "InternalError.h"
+#include "ActionEdge.h"
 #include "Localization.h"
 #include "UndoHistory.h"
 
 #include <QAction>
-#include <QMessageBox>
 #include <QWidget>
 
 namespace spinora {
@@ -56,17 +55,11 @@ void UndoActions::take(bool backwards)
 {
     if (backwards ? !history_->canUndo() : !history_->canRedo())
         return;
-    QString error;
-    bool taken = false;
-    try {
-        taken = backwards ? history_->undo(&error) : history_->redo(&error);
-    } catch (const InternalError& failure) {
-        logInternalError(failure);
-        error = failure.message();
-    }
-    afterStep_();
-    if (!taken)
-        QMessageBox::warning(window_, backwards ? localized("Undo") : localized("Redo"), error);
+    ActionEdge::run(window_, backwards ? localized("Undo") : localized("Redo"), [&] {
+        Result<> taken = backwards ? history_->undo() : history_->redo();
+        afterStep_();
+        return taken;
+    });
 }
 
 } // namespace spinora

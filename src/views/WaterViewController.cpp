@@ -1,5 +1,6 @@
 #include "WaterViewController.h"
 
+#include "ActionEdge.h"
 #include "Artwork.h"
 #include "Localization.h"
 #include "RecordEditors.h"
@@ -94,12 +95,17 @@ void WaterViewController::handleDeleteButton()
     if (doomed.empty())
         return;
     clearSelection();
-    UndoHistory::run(document(),
-                     doomed.size() == 1 ? localized("Delete Watering Schedule") : localized("Delete Watering Schedules"),
-                     [&] {
-                         for (Water* water : doomed)
-                             document().removeWater(water);
-                     });
+    const QString title =
+        doomed.size() == 1 ? localized("Delete Watering Schedule") : localized("Delete Watering Schedules");
+    ActionEdge::run(this, title, [&] {
+        return UndoHistory::run(document(), title, [&]() -> Result<> {
+            for (Water* water : doomed) {
+                if (Result<> removed = document().removeWater(water); !removed)
+                    return removed;
+            }
+            return {};
+        });
+    });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
@@ -113,16 +119,17 @@ void WaterViewController::handleDuplicate()
         return;
     const QString title =
         sources.size() == 1 ? localized("Duplicate Watering Schedule") : localized("Duplicate Watering Schedules");
-    UndoHistory::run(document(), title, [&] { duplicate(sources); });
+    ActionEdge::run(this, title, [&] { return UndoHistory::run(document(), title, [&] { return duplicate(sources); }); });
     refreshData(std::nullopt);
     emit collectionChanged();
 }
 
-void WaterViewController::duplicate(const std::vector<Water*>& sources)
+Result<> WaterViewController::duplicate(const std::vector<Water*>& sources)
 {
     for (Water* source : sources) {
         auto copy = std::make_unique<Water>();
-        source->hydrate();
+        if (Result<> read = source->hydrate(); !read)
+            return read;
         copy->setName(source->name());
         copy->setFrequency(source->frequency());
         copy->setFrequencyUnits(source->frequencyUnits());
@@ -133,11 +140,15 @@ void WaterViewController::duplicate(const std::vector<Water*>& sources)
         copy->setWaterNext(source->waterNext());
         copy->setNotificationSet(source->notificationSet());
         copy->setNotes(source->notes());
-        source->dehydrate();
+        source->unload();
         // The copy waters no plant until the user assigns some.
-        Water* added = document().addWater(std::move(copy));
-        added->dehydrate();
+        const Result<Water*> added = document().addWater(std::move(copy));
+        if (!added)
+            return added.failure();
+        if (Result<> saved = (*added)->dehydrate(); !saved)
+            return saved;
     }
+    return {};
 }
 
 } // namespace spinora

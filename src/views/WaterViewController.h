@@ -37,7 +37,7 @@ protected:
 
 private:
     // Copies of the records, stored and added to the collection.
-    void duplicate(const std::vector<Water*>& sources);
+    Result<> duplicate(const std::vector<Water*>& sources);
 };
 
 } // namespace spinora
