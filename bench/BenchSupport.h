@@ -9,7 +9,24 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 namespace spinora::bench {
+
+// The value of a step a benchmark cannot go on without: a benchmark whose
+// collection could not be made or changed measures nothing.
+template <class T>
+T orAbort(Result<T> result)
+{
+    if (!result)
+        std::abort();
+    return *result;
+}
+inline void orAbort(const Result<>& result)
+{
+    if (!result)
+        std::abort();
+}
 
 // The scratch folder of one benchmark run.
 inline QTemporaryDir& scratch()
@@ -45,9 +62,10 @@ inline QString makeCollection(const QString& name, const SampleSize& size, bool 
         return path;
     SpinoraDatabase document(path);
     document.setTemplateChoice(emptyTemplate);
-    document.readFromURL(path);
-    SampleCollection::fill(document, size);
-    document.close();
+    if (!document.readFromURL(path))
+        std::abort();
+    orAbort(SampleCollection::fill(document, size));
+    orAbort(document.close());
     return path;
 }
 

@@ -60,13 +60,13 @@ void BM_StorePhoto(benchmark::State& state)
             QFile::copy(first.files[i], prepared.files[i]);
         }
         state.ResumeTiming();
-        QString reason;
-        Image* stored = store.store(std::make_unique<Image>(), prepared, &reason);
+        const Result<Image*> stored = store.store(std::make_unique<Image>(), prepared);
         if (!stored)
-            state.SkipWithError(reason.toUtf8().constData());
+            state.SkipWithError(stored.failure().logLine().toUtf8().constData());
         benchmark::DoNotOptimize(stored);
     }
-    document.close();
+    if (!document.close())
+        state.SkipWithError("the collection could not be closed");
 }
 BENCHMARK(BM_StorePhoto)->Unit(benchmark::kMillisecond);
 

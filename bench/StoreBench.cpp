@@ -29,7 +29,8 @@ void BM_OpenLoadFlushClose(benchmark::State& state)
         SpinoraDatabase document(path);
         if (!document.readFromURL(path))
             state.SkipWithError(document.lastError().toUtf8().constData());
-        document.close();
+        if (!document.close())
+            state.SkipWithError("the collection could not be closed");
     }
     const double rows = 10000 + 2000 + 50000;
     state.counters["rows/s"] = benchmark::Counter(rows, benchmark::Counter::kIsIterationInvariantRate);
@@ -60,12 +61,14 @@ void BM_FlushAfterEditingEveryCactus(benchmark::State& state)
         state.PauseTiming();
         document.openDatabase(document.dbFilename());
         for (auto& cactus : document.cacti()) {
-            cactus->hydrate();
+            if (!cactus->hydrate())
+                state.SkipWithError("a cactus could not be read");
             cactus->setNotes(QStringLiteral("round %1").arg(round));
         }
         ++round;
         state.ResumeTiming();
-        document.flushDatabase(false);
+        if (!document.flushDatabase(false))
+            state.SkipWithError("the flush failed");
     }
     state.counters["rows/s"] = benchmark::Counter(10000, benchmark::Counter::kIsIterationInvariantRate);
 }
@@ -78,7 +81,8 @@ void BM_LoadAndLinkWithPhotos(benchmark::State& state)
         SpinoraDatabase document(path);
         document.readFromURL(path);
         state.PauseTiming();
-        document.close();
+        if (!document.close())
+            state.SkipWithError("the collection could not be closed");
         state.ResumeTiming();
     }
     state.counters["rows/s"] = benchmark::Counter(82000, benchmark::Counter::kIsIterationInvariantRate);

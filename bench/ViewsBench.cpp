@@ -87,7 +87,7 @@ struct OpenWindow {
     ~OpenWindow()
     {
         window.reset();
-        document.close();
+        bench::orAbort(document.close());
     }
     SpinoraDatabase document;
     std::unique_ptr<DocumentWindow> window;
@@ -161,7 +161,7 @@ void BM_StartToFirstPaintedRows(benchmark::State& state)
         benchmark::DoNotOptimize(rows.constBits());
         state.PauseTiming();
         window.reset();
-        document->close();
+        bench::orAbort(document->close());
         document.reset();
         state.ResumeTiming();
     }
@@ -295,7 +295,7 @@ void BM_AddCameraPhotosWithoutStall(benchmark::State& state)
     document.readFromURL(path);
     auto plant = std::make_unique<Cactus>();
     plant->setName(QStringLiteral("Photogenic"));
-    Cactus* cactus = document.addCactus(std::move(plant));
+    Cactus* cactus = bench::orAbort(document.addCactus(std::move(plant)));
     QWidget window;
     window.resize(820, 700);
     window.show();
@@ -323,7 +323,7 @@ void BM_AddCameraPhotosWithoutStall(benchmark::State& state)
     }
     state.counters["photos"] = static_cast<double>(added);
     state.counters["longest_gap_ms"] = static_cast<double>(longest);
-    document.close();
+    bench::orAbort(document.close());
 }
 BENCHMARK(BM_AddCameraPhotosWithoutStall)->Unit(benchmark::kMillisecond)->Iterations(2);
 
@@ -361,7 +361,7 @@ void BM_TypeWhileLogsArrive(benchmark::State& state)
         state.counters["keys"] = typed;
         state.PauseTiming();
         field->clear();
-        document.close();
+        bench::orAbort(document.close());
         state.ResumeTiming();
     }
     state.counters["longest_gap_ms"] = static_cast<double>(longest);
@@ -382,14 +382,13 @@ void BM_ImportWithoutStall(benchmark::State& state)
         SpinoraDatabase source(bench::makeCollection(QStringLiteral("ImportSource.sdb"),
                                                      SampleSize{3000, 300, 6000, 200, 160}));
         source.readFromURL(source.packageFilename());
-        QString reason;
-        const std::optional<ExportRequest> request = ExportJob::prepare(source, file, 0, true, &reason);
+        const Result<ExportRequest> request = ExportJob::prepare(source, file, 0, true);
         JobContext context;
         if (!request || ExportJob::run(*request, context) != kJobFinished) {
             state.SkipWithError("the interchange file could not be made");
             return;
         }
-        source.close();
+        bench::orAbort(source.close());
     }
     SampleSize size;
     size.cacti = 10000;
@@ -431,7 +430,7 @@ void BM_ImportWithoutStall(benchmark::State& state)
         state.counters["rows"] = window.visibleList()->numberOfRows();
         state.PauseTiming();
         sheet.hide();
-        document.close();
+        bench::orAbort(document.close());
         state.ResumeTiming();
     }
     state.counters["longest_gap_ms"] = static_cast<double>(longest);

@@ -1,5 +1,7 @@
 #include "CliSupport.h"
 
+#include "SpinoraDatabase.h"
+
 namespace spinora::cli {
 
 std::optional<QString> Arguments::takeOption(const QString& name)
@@ -64,6 +66,19 @@ QDateTime parseMinute(const QString& text, const QString& option)
     if (!moment.isValid())
         throw CliError(QStringLiteral("%1 must be a local date and time as YYYY-MM-DD HH:MM, not \"%2\"").arg(option, text), 2);
     return moment;
+}
+
+void orExit(const Result<>& result, const QString& doing)
+{
+    if (result)
+        return;
+    logFailure(result.failure());
+    throw CliError(doing.isEmpty() ? result.failure().reason() : QStringLiteral("%1: %2").arg(doing, result.failure().reason()));
+}
+
+void closeCollection(SpinoraDatabase& document)
+{
+    orExit(document.close(), QStringLiteral("the collection could not be written"));
 }
 
 } // namespace spinora::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "Timestamp.h"
 
 #include <QString>
@@ -9,6 +10,10 @@
 #include <optional>
 #include <stdexcept>
 
+namespace spinora {
+class SpinoraDatabase;
+}
+
 namespace spinora::cli {
 
 // A usage or input error: printed as one line on stderr with a non-zero exit.
@@ -17,6 +22,9 @@ struct CliError : std::runtime_error {
         : std::runtime_error(message.toStdString()), exitCode(exitCode) {}
     int exitCode;
 };
+
+// A failure ends the subcommand with its reason, as a CliError.
+void orExit(const Result<>& result, const QString& doing = {});
 
 // The arguments of one subcommand: positional words and --options.
 class Arguments {
@@ -37,6 +45,10 @@ public:
 private:
     QStringList words_;
 };
+
+// Writes what the collection holds in memory and closes it; a flush that
+// fails ends the subcommand.
+void closeCollection(SpinoraDatabase& document);
 
 int parseInteger(const QString& text, const QString& what, int low, int high);
 

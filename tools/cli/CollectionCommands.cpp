@@ -69,7 +69,7 @@ int runNew(Arguments& arguments)
 {
     const bool empty = arguments.takeFlag(QStringLiteral("--empty"));
     const QString path = arguments.positional(1, QStringLiteral("spinora-cli new PATH.sdb [--empty]")).first();
-    createCollection(path, empty)->close();
+    closeCollection(*createCollection(path, empty));
     printLine(QStringLiteral("created %1").arg(path));
     return 0;
 }
@@ -93,8 +93,8 @@ int runSample(Arguments& arguments)
     }
     const QString path = arguments.positional(1, QStringLiteral("spinora-cli sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N] [--camera]")).first();
     auto document = createCollection(path, false);
-    SampleCollection::fill(*document, size);
-    document->close();
+    orExit(SampleCollection::fill(*document, size), QStringLiteral("the sample could not be written"));
+    closeCollection(*document);
     printLine(QStringLiteral("created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos")
                   .arg(path).arg(size.cacti).arg(size.watering).arg(size.logs).arg(size.photos));
     return 0;
@@ -113,7 +113,7 @@ int runInfo(Arguments& arguments)
     printLine(QStringLiteral("events: %1").arg(document->events().size()));
     printLine(QStringLiteral("species: %1").arg(document->species().size()));
     printLine(QStringLiteral("images: %1").arg(document->images().size()));
-    document->close();
+    closeCollection(*document);
     return 0;
 }
 
@@ -146,7 +146,7 @@ int runList(Arguments& arguments)
                            subject}));
         }
     }
-    document->close();
+    closeCollection(*document);
     return 0;
 }
 

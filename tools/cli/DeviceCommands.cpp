@@ -188,7 +188,7 @@ int runPull(Arguments& arguments)
     // Nothing is shown afterwards: the collection need not be read again.
     transfer.setLoadAfterImport(false);
     const int status = runTransfer(transfer, [&] { transfer.startImport(document.get(), server, mode, option); });
-    document->close();
+    closeCollection(*document);
     return status;
 }
 
@@ -203,7 +203,7 @@ int runPush(Arguments& arguments)
     auto document = openCollection(words[0], true);
     DeviceTransfer transfer;
     const int status = runTransfer(transfer, [&] { transfer.startExport(document.get(), server); });
-    document->close();
+    closeCollection(*document);
     return status;
 }
 

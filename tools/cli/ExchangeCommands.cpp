@@ -5,7 +5,6 @@
 #include "ConsoleJob.h"
 #include "ExportJob.h"
 #include "ImportJob.h"
-#include "InternalError.h"
 #include "ReportExport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -144,25 +143,23 @@ int runImport(Arguments& arguments)
     auto document = openCollection(words[0]);
     refuseSameCollection(document->packageFilename(), in, "Importing from");
     ConsoleJob job;
-    QString reason;
-    std::optional<ImportRequest> request = ImportJob::prepare(*document, in, type, false, &reason);
+    Result<ImportRequest> request = ImportJob::prepare(*document, in, type, false);
     int status = kJobFailed;
-    ImportJob::Result result;
+    ImportJob::Outcome result;
     if (request) {
         // Nothing is shown afterwards: the collection need not be read again.
         request->loadAfterwards = false;
         result = ImportJob::run(*request, job.context());
         status = result.status;
     } else {
-        result.error = reason;
+        logFailure(request.failure());
+        result.error = request.failure().reason();
     }
     // The exit status is the job's: an import that landed exits 0 even when
     // closing afterwards has trouble (that is reported on its own).
-    try {
-        document->close();
-    } catch (const InternalError& error) {
-        logInternalError(error);
-        printError(error.message());
+    if (Result<> closed = document->close(); !closed) {
+        logFailure(closed.failure());
+        printError(closed.failure().reason());
     }
     return job.finish(status, result.error, result.warnings);
 }

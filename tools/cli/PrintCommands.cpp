@@ -94,7 +94,7 @@ int runPrint(Arguments& arguments)
         subject.log = sheetRecord(document->logs(), document->displayedLogs(), key, "log");
 
     const int pages = printToPdf(*document, subject, out, pageSize);
-    document->close();
+    closeCollection(*document);
     if (pages <= 0) {
         QFile::remove(out);
         throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
@@ -117,13 +117,13 @@ int runLabels(Arguments& arguments)
     auto document = openCollection(words[0], true);
     ListSearch::applySearch(*document, SpinoraDatabase::kCactusList, search);
     if (document->displayedCacti().empty()) {
-        document->close();
+        closeCollection(*document);
         throw CliError(search.isEmpty() ? QStringLiteral("the collection has no cacti to label")
                                         : QStringLiteral("no cactus matches \"%1\"").arg(search));
     }
     const LabelSheet sheet(*layout, *document, document->displayedCacti());
     const bool written = sheet.printToPdf(out, collectionName(*document));
-    document->close();
+    closeCollection(*document);
     if (!written) {
         QFile::remove(out);
         throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));

@@ -20,7 +20,7 @@ int runStats(Arguments& arguments)
     printLine(QStringLiteral("reminders_due: %1").arg(figures.remindersDue));
     // Scripts read this line: always a point and two decimals, whatever the user's locale.
     printLine(QStringLiteral("total_value: %1").arg(QString::number(figures.totalValue, 'f', 2)));
-    document->close();
+    closeCollection(*document);
     return 0;
 }
 

@@ -78,7 +78,7 @@ CollectionDue readDue(const QString& path, const QDate& day)
         result.reminders.push_back({log->eventName().isEmpty() ? log->noteSummary() : log->eventName(),
                                     log->cactus() ? log->cactus()->name() : QString(), log->logDate()});
     }
-    document->close();
+    closeCollection(*document);
     return result;
 }
 
@@ -293,9 +293,7 @@ int runWater(Arguments& arguments)
     WateredRecords watered;
     addNamed(watered.schedules, document->watering(), scheduleNames, "watering schedule");
     addNamed(watered.cacti, document->cacti(), cactusNames, "cactus");
-    QString error;
-    if (!markAsWatered(*document, watered, fromDateTime(moment), &error))
-        throw CliError(QStringLiteral("the watering could not be recorded: %1").arg(error));
+    orExit(markAsWatered(*document, watered, fromDateTime(moment)), QStringLiteral("the watering could not be recorded"));
     for (const Water* water : watered.schedules)
         printLine(QStringLiteral("%1: watered %2, next %3 (%4)")
                       .arg(water->name(), formatMinute(water->lastWatered()),
@@ -305,7 +303,7 @@ int runWater(Arguments& arguments)
         printLine(QStringLiteral("%1: watered %2, next %3")
                       .arg(cactus->name(), formatMinute(cactus->lastWatered()),
                            cactus->waterNext() ? formatMinute(cactus->waterNext()) : QStringLiteral("none")));
-    document->close();
+    closeCollection(*document);
     return 0;
 }
 

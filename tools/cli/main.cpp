@@ -3,7 +3,6 @@
 #include "CliSupport.h"
 #include "Commands.h"
 
-#include "InternalError.h"
 #include "Timestamp.h"
 
 #include <QGuiApplication>
@@ -49,9 +48,5 @@ int main(int argc, char** argv)
     } catch (const CliError& error) {
         printError(QString::fromStdString(error.what()));
         return error.exitCode;
-    } catch (const spinora::InternalError& error) {
-        spinora::logInternalError(error);
-        printError(error.message());
-        return 1;
     }
 }

@@ -1,6 +1,5 @@
 #include "SampleCollection.h"
 
-#include "InternalError.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 #include "SqlConnection.h"
@@ -93,7 +92,7 @@ QImage SampleCollection::drawCameraPhoto(int number, int width)
     return image;
 }
 
-void SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, unsigned seed)
+Result<> SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, unsigned seed)
 {
     std::mt19937 random(seed);
     auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -103,10 +102,14 @@ void SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, u
     // Records are inserted and appended directly and sorted once at the end:
     // the document's add operations re-sort on every add, which is right for
     // one edit and quadratic for a benchmark collection.
+    // A write that fails ends the filling; the transaction rolls back what
+    // was written, and the caller drops the document.
     Connection* db = document.database();
-    auto store = [db](auto record, auto& array) {
+    Result<> written;
+    auto store = [db, &written](auto record, auto& array) {
         auto* stored = record.get();
-        record->insertIntoDatabase(db);
+        if (written)
+            written = record->insertIntoDatabase(db);
         array.push_back(std::move(record));
         return stored;
     };
@@ -186,25 +189,29 @@ void SampleCollection::fill(SpinoraDatabase& document, const SampleSize& size, u
         image->setCaption(QStringLiteral("Photo %1").arg(i + 1));
         if (variants.empty()) {
             image->setPhoto(drawPhoto(i, size.photoWidth));
-            image->insertIntoDatabase(db, document.packageFilename(), true);
+            written = image->insertIntoDatabase(db, document.packageFilename(), true);
         } else {
             const EncodedPicture& picture = variants[static_cast<size_t>(i) % variants.size()];
             image->setDataForPhoto(picture.photo);
             image->setDataForThumbnail(picture.thumbnail);
-            image->insertIntoDatabase(db, document.packageFilename(), false);
+            written = image->insertIntoDatabase(db, document.packageFilename(), false);
         }
+        if (!written)
+            return written;
         // The pictures are in the package's files now: keeping them decoded
         // would grow memory with every photo (gigabytes for a large sample).
-        image->dehydrate();
+        image->unload();
         owner->addImage(image.get());
         document.images().push_back(std::move(image));
     }
-    QString error;
-    if (!transaction.commit(&error))
-        raiseInternalError(msg::kCommitFailed, error);
+    if (!written)
+        return written;
+    if (!transaction.commit())
+        return Failure::sql(msg::kCommitFailed, db);
     document.sortCacti();
     document.sortWater();
     document.mapLogsAndImages();
+    return {};
 }
 
 } // namespace spinora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QImage>
 
 namespace spinora {
@@ -23,7 +25,7 @@ struct SampleSize {
 class SampleCollection {
 public:
     // Adds the records to an open document inside one transaction.
-    static void fill(SpinoraDatabase& document, const SampleSize& size, unsigned seed = 42);
+    static Result<> fill(SpinoraDatabase& document, const SampleSize& size, unsigned seed = 42);
     // A drawn picture of a potted cactus, different for each number.
     static QImage drawPhoto(int number, int width);
     // drawPhoto with a camera's grain: its JPEG is as large as a real photo's.
