@@ -35,13 +35,12 @@ TEST_F(ImportWhileBrowsing, AnImportThroughTheMenuKeepsTheListUsableAndShowsTheN
     const QString file = folder_.file("large.sdbi");
     {
         auto source = newCollection(folder_.file("Source.sdb"), true);
-        SampleCollection::fill(*source, SampleSize{3000, 300, 6000, 200, 160});
-        QString reason;
-        const std::optional<ExportRequest> request = ExportJob::prepare(*source, file, 0, true, &reason);
-        ASSERT_TRUE(request) << reason.toStdString();
+        EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{3000, 300, 6000, 200, 160}).ok());
+        const Result<ExportRequest> request = ExportJob::prepare(*source, file, 0, true);
+        ASSERT_TRUE(request.ok()) << request.failure().logLine().toStdString();
         JobContext context;
         ASSERT_EQ(ExportJob::run(*request, context), kJobFinished) << context.error().toStdString();
-        source->close();
+        expectOk(source->close());
     }
     const QString target = makeCollection(QStringLiteral("Target"), 400);
     services_.presentImportExportBrowser = [](QWidget* window, int type) { presentImportExportBrowser(window, type); };

@@ -51,8 +51,8 @@ QString ShellTest::makeCollection(const QString& name, int cacti)
 {
     const QString path = folder_.file(name + QStringLiteral(".sdb"));
     auto document = newCollection(path);
-    SampleCollection::fill(*document, SampleSize{cacti, 2, 4, 0});
-    document->close();
+    EXPECT_TRUE(SampleCollection::fill(*document, SampleSize{cacti, 2, 4, 0}).ok());
+    expectOk(document->close());
     return QDir(path).canonicalPath();
 }
 

@@ -310,7 +310,7 @@ TEST_F(StartupTest, AFullDiskKeepsTheWindowOpenSaysWhyAndSaveAsKeepsTheChanges)
     if (!disk.mounted())
         GTEST_SKIP() << disk.whyNot().toStdString();
     const QString path = folder_.file("disk/Garden.sdb");
-    newCollection(path, true)->close();
+    expectOk(newCollection(path, true)->close());
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({path}));
     SpinoraDatabase* document = app_->openDocuments().front();
@@ -322,7 +322,7 @@ TEST_F(StartupTest, AFullDiskKeepsTheWindowOpenSaysWhyAndSaveAsKeepsTheChanges)
     nextSaveAsOfferTaken_ = false;
     EXPECT_FALSE(windowOf(document)->close());
     ASSERT_EQ(saveAsOffers_.size(), 1);
-    EXPECT_TRUE(saveAsOffers_[0].contains("could not be written: database or disk is full.")) << saveAsOffers_[0].toStdString();
+    EXPECT_TRUE(saveAsOffers_[0].contains("could not be written: There is no space left on the disk.")) << saveAsOffers_[0].toStdString();
     EXPECT_EQ(app_->openDocuments().size(), 1u) << "the window and its changes stay";
 
     nextSaveAsOfferTaken_ = true;

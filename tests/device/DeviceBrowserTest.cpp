@@ -81,17 +81,17 @@ protected:
     void openCollection()
     {
         document = newCollection(folder.file("Precious.sdb"));
-        SampleCollection::fill(*document, SampleSize{5, 2, 5, 2, 120}, 7);
+        EXPECT_TRUE(SampleCollection::fill(*document, SampleSize{5, 2, 5, 2, 120}, 7).ok());
         SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
         dumpBefore = dumpCollection(*document);
     }
     QByteArray phoneDatabase()
     {
         auto phone = newCollection(folder.file("Phone.sdb"));
-        SampleCollection::fill(*phone, SampleSize{40, 3, 40, 6, 240}, 3);
+        EXPECT_TRUE(SampleCollection::fill(*phone, SampleSize{40, 3, 40, 6, 240}, 3).ok());
         const QString file = folder.file("phone.sdbi");
         EXPECT_EQ(exportTo(*phone, file, 0), kJobFinished);
-        phone->close();
+        expectOk(phone->close());
         return readFile(file);
     }
 

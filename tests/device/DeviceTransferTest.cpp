@@ -29,15 +29,15 @@ protected:
     void SetUp() override
     {
         auto source = newCollection(folder.file("Phone.sdb"));
-        SampleCollection::fill(*source, SampleSize{60, 4, 80, 12, 320}, 3);
+        EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{60, 4, 80, 12, 320}, 3).ok());
         sdbi = folder.file("phone.sdbi");
         ASSERT_EQ(exportTo(*source, sdbi, 0), kJobFinished);
         sourceCacti = int(source->cacti().size());
-        source->close();
+        expectOk(source->close());
 
         auto target = newCollection(folder.file("Precious.sdb"));
-        SampleCollection::fill(*target, SampleSize{5, 2, 5, 3, 120}, 7);
-        target->close();
+        EXPECT_TRUE(SampleCollection::fill(*target, SampleSize{5, 2, 5, 3, 120}, 7).ok());
+        expectOk(target->close());
         document = openCollection(folder.file("Precious.sdb"));
         dumpBefore = dumpCollection(*document);
         before = snapshot(document->packageFilename());
@@ -61,7 +61,7 @@ protected:
     {
         EXPECT_TRUE(dumpCollection(*document) == dumpBefore) << dumpDifference(dumpBefore, dumpCollection(*document));
         const QString path = document->packageFilename();
-        document->close();
+        expectOk(document->close());
         EXPECT_EQ(snapshot(path), before);
         document = openCollection(path);
         EXPECT_EQ(workFilesLeft(), QStringList());

@@ -55,7 +55,7 @@ TEST(EndToEnd, DiscoveryFindsTheAdvertisedPeerThroughAvahi)
     ASSERT_FALSE(resolved.addresses().isEmpty()) << "the host name does not resolve: " << host.toStdString();
 
     // The CLI sees it too.
-    const Result listed = cli({"devices", "--timeout", "3"});
+    const CliRun listed = cli({"devices", "--timeout", "3"});
     EXPECT_EQ(listed.exitCode, 0);
     EXPECT_TRUE(listed.out.contains(QStringLiteral("spinora-peer %1\tSpinora\t2\t9.9\t%2").arg(peer.port()).arg(server)))
         << listed.out.toStdString();

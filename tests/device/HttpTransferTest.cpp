@@ -156,7 +156,7 @@ protected:
     }
     void TearDown() override
     {
-        document->close();
+        expectOk(document->close());
         SpinoraUtility::sharedManager().documents().deregisterDatabase(document.get());
     }
 

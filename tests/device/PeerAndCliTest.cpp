@@ -23,14 +23,14 @@ protected:
         phoneDir = folder.file("phone");
         QDir().mkpath(phoneDir);
         auto phone = newCollection(folder.file("Phone.sdb"));
-        SampleCollection::fill(*phone, SampleSize{9, 2, 6, 3, 160}, 5);
+        EXPECT_TRUE(SampleCollection::fill(*phone, SampleSize{9, 2, 6, 3, 160}, 5).ok());
         ASSERT_EQ(exportTo(*phone, phoneDir + "/spinora.sdbi", 0), kJobFinished);
         ASSERT_EQ(exportTo(*phone, phoneDir + "/spinora_cactus.sdbi", 2), kJobFinished);
-        phone->close();
+        expectOk(phone->close());
         mine = folder.file("Mine.sdb");
         auto document = newCollection(mine);
-        SampleCollection::fill(*document, SampleSize{2, 1, 2, 1, 100}, 9);
-        document->close();
+        EXPECT_TRUE(SampleCollection::fill(*document, SampleSize{2, 1, 2, 1, 100}, 9).ok());
+        expectOk(document->close());
     }
 
     // A raw request to the peer; answers the whole response.
@@ -58,15 +58,15 @@ TEST_F(PeerAndCli, PullImportsWhatThePeerServesAndAFailedPullChangesNothing)
 {
     PeerProcess peer(phoneDir, {"--no-advertise"});
     ASSERT_NE(peer.port(), 0);
-    const Result pulled = cliOk({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
+    const CliRun pulled = cliOk({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
     EXPECT_TRUE(pulled.out.contains("status: 0")) << pulled.out.toStdString();
     EXPECT_TRUE(pulled.err.contains("progress: 50%")) << pulled.err.toStdString();
-    const Result info = cli({"info", mine});
+    const CliRun info = cli({"info", mine});
     EXPECT_TRUE(info.out.contains("cacti: 11")) << info.out.toStdString();
 
     QDir(phoneDir).remove("spinora_cactus.sdbi");
     const TreeSnapshot before = snapshot(mine);
-    const Result failed = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
+    const CliRun failed = cli({"pull", mine, "--from", peer.address(), "--option", "2", "--mode", "2"});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_TRUE(failed.err.contains("HTTP error 404")) << failed.err.toStdString();
     EXPECT_EQ(snapshot(mine), before);
@@ -88,7 +88,7 @@ TEST_F(PeerAndCli, PushDeliversTheExportCopyIntoReceived)
 
 TEST_F(PeerAndCli, PushToNobodyFails)
 {
-    const Result pushed = cli({"push", mine, "--to", "http://127.0.0.1:1"});
+    const CliRun pushed = cli({"push", mine, "--to", "http://127.0.0.1:1"});
     EXPECT_EQ(pushed.exitCode, 1);
     EXPECT_TRUE(pushed.err.contains("upload failed: 104")) << pushed.err.toStdString();
 }

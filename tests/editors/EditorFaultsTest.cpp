@@ -45,7 +45,7 @@ TEST_F(CactusEditor, JustWateredMovesTheNextWateringAsTurningTheBoxOnDoes)
     Cactus* overdue = f.addPlant(QStringLiteral("Gymno"), weekly);
     overdue->setLastWatered(moment(2026, 5, 1, 9, 0));
     overdue->setWaterNext(moment(2026, 5, 8, 9, 0));
-    overdue->save();
+    expectOk(overdue->save());
     Clock::setFixedNow(moment(2026, 6, 10, 8, 30, 55));
     const Timestamp watered = moment(2026, 6, 10, 8, 30);
     const Timestamp next = moment(2026, 6, 17, 8, 30);
@@ -122,7 +122,7 @@ TEST_F(CactusEditor, APlantIsNeverEditedThroughTwoLiveCopies)
 
     auto reopened = f.reopen();
     Cactus* stored = plantNamed(*reopened, QStringLiteral("Echino"));
-    stored->hydrate();
+    expectOk(stored->hydrate());
     EXPECT_EQ(QStringList({QString::number(stored->source()), stored->location(), stored->height(), stored->notes()}),
               QStringList({"3", "North bed", "12 cm", "Seed grown."}));
 }
@@ -242,7 +242,7 @@ TEST_F(WaterEditor, ClearingEitherEndOfANoWaterPeriodClearsThePeriod)
         Water* schedule = f.addSchedule(QStringLiteral("Winter rest"), 2, Water::kWeeks);
         schedule->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
         schedule->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
-        schedule->save();
+        expectOk(schedule->save());
 
         auto editor = f.open<WaterInfoViewController>(schedule);
         chooseItem(control<QComboBox>(editor.get(), box), 0); // "Clear Date"
@@ -288,10 +288,10 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
     EditorFixture f;
     Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
     weekly->setLastWatered(moment(2026, 5, 1, 9, 0, 55));
-    weekly->save();
+    expectOk(weekly->save());
     Cactus* plant = f.addPlant(QStringLiteral("Timed"), weekly);
     plant->setLastWatered(moment(2026, 5, 1, 9, 0, 55));
-    plant->save();
+    expectOk(plant->save());
     f.reload();
     const QStringList before = dumpCollection(*f.document);
 

@@ -28,14 +28,14 @@ struct EditorFixture {
     Water* addSchedule(const QString& name, int64_t every, int64_t unit)
     {
         Water* added = test::addSchedule(*document, name, every, unit);
-        added->save();
+        expectOk(added->save());
         return added;
     }
 
     Cactus* addPlant(const QString& name, Water* schedule = nullptr)
     {
         Cactus* added = test::addPlant(*document, name, schedule);
-        added->dehydrate();
+        expectOk(added->dehydrate());
         return added;
     }
 
@@ -52,7 +52,7 @@ struct EditorFixture {
     // Writes everything and opens the package again, as after a restart.
     std::unique_ptr<SpinoraDatabase> reopen()
     {
-        document->close();
+        expectOk(document->close());
         document.reset();
         return openCollection(path);
     }
@@ -70,7 +70,7 @@ struct LogFixture : EditorFixture {
         Log* added = test::addLog(*document, plant, event, fromDateTime(day));
         added->setReminder(!reminder.isEmpty());
         added->setReminderIdentifier(reminder);
-        added->dehydrate();
+        expectOk(added->dehydrate());
         return added;
     }
     // Its editor, shown, with this collection's calendar.

@@ -73,7 +73,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     ASSERT_EQ(reopened->logs().size(), 1u);
     Log* stored = reopened->logs().front().get();
     ASSERT_NE(stored->cactus(), nullptr);
-    stored->hydrate();
+    expectOk(stored->hydrate());
     EXPECT_EQ(QStringList({stored->eventName(), stored->reminderIdentifier(), stored->cactus()->name(), stored->notes()}),
               QStringList({"Repotted", identifier, "Astro", "Into a 10 cm clay pot."}));
     EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM event WHERE name='Repotted'")), 1);

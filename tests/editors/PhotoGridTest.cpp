@@ -46,7 +46,7 @@ struct RecordingDelegate : PhotoGridViewControllerDelegate {
         image->setLinkedType(Image::kCactusPhoto);
         image->setLinkedKey(1);
         image->setTagValue(int(saved.size()) + 1);
-        image->save();
+        test::expectOk(image->save());
         saved.push_back(image);
     }
     void removeImages(const std::vector<Image*>& images) override { removed = images; }
@@ -105,7 +105,7 @@ protected:
         grid.reset();
         try {
             if (document)
-                document->close();
+                test::expectOk(document->close());
         } catch (const std::exception& error) {
             ADD_FAILURE() << error.what();
         }
@@ -199,7 +199,7 @@ TEST_P(PhotoWriteFailure, RefusesThePhotoAndTheCollectionStaysWhole)
     } unmount{mountPoint};
     if (realDisk) {
         grid->updatePhotoGrid(nullptr, nullptr);
-        document->close();
+        test::expectOk(document->close());
         document = test::newCollection(mounted.file(QStringLiteral("small.sdb")));
         ASSERT_TRUE(document);
         grid->updatePhotoGrid(document.get(), nullptr);
@@ -222,17 +222,19 @@ TEST_P(PhotoWriteFailure, RefusesThePhotoAndTheCollectionStaysWhole)
     EXPECT_TRUE(delegate.saved.empty());
     EXPECT_TRUE(grid->imageArray().empty());
     ASSERT_EQ(grid->lastRefusals().size(), 1);
-    EXPECT_TRUE(grid->lastRefusals()[0].contains(QStringLiteral("disk full"))) << grid->lastRefusals()[0].toStdString();
+    // The reason in words: the full disk, or the file that could not be written.
+    EXPECT_TRUE(grid->lastRefusals()[0].contains(realDisk ? QStringLiteral("no space left") : QStringLiteral("photo file")))
+        << grid->lastRefusals()[0].toStdString();
     EXPECT_EQ(imageRows(), before);
     EXPECT_TRUE(photoFiles().isEmpty()) << photoFiles().join(' ').toStdString();
     const QString package = document->packageFilename();
     grid->updatePhotoGrid(nullptr, nullptr);
-    document->close();
+    test::expectOk(document->close());
     document.reset();
     auto reopened = test::openCollection(package);
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->images().size(), size_t(before));
-    reopened->close();
+    test::expectOk(reopened->close());
 }
 
 INSTANTIATE_TEST_SUITE_P(PhotoGridTest, PhotoWriteFailure, ::testing::Bool(),

@@ -64,17 +64,17 @@ protected:
     void SetUp() override
     {
         auto source = newCollection(folder.file("Source.sdb"));
-        SampleCollection::fill(*source, SampleSize{6, 2, 8, 3, 200});
+        EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{6, 2, 8, 3, 200}).ok());
         file = folder.file("incoming.sdbi");
         ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
         sourceCacti = source->cacti().size();
-        source->close();
+        expectOk(source->close());
 
         targetPath = folder.file("Target.sdb");
         auto target = newCollection(targetPath);
-        SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 200}, 5);
+        EXPECT_TRUE(SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 200}, 5).ok());
         targetCacti = target->cacti().size();
-        target->close();
+        expectOk(target->close());
     }
 
     TempFolder folder;
@@ -131,7 +131,7 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
             EXPECT_FALSE(QFileInfo::exists(run + "/" + PackageCommit::kStagingFolder)) << "step " << step;
         }
         // What the status says is what is on disk, read back by a new document.
-        document->close();
+        expectOk(document->close());
         document = openCollection(run);
         if (status == kJobFinished) {
             ++finished;
@@ -139,7 +139,7 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
         } else {
             ++cancelled;
             EXPECT_TRUE(holdsRecords(*document, dumpBefore)) << "step " << step;
-            document->close();
+            expectOk(document->close());
             EXPECT_TRUE(snapshot(run) == runBefore) << "step " << step;
         }
     }
@@ -171,7 +171,7 @@ TEST_F(CoreLock, WhileAnImportRunsOtherWritersAreRefusedAtOnceAndItsFilesStayUnt
     ASSERT_TRUE(reader.readFromURL(targetPath)) << reader.lastError().toStdString();
     EXPECT_EQ(reader.cacti().size(), targetCacti);
     EXPECT_EQ(PackageLock::holder(targetPath), QStringLiteral("spinora-cli (process %1)").arg(first.pid()));
-    reader.close();
+    expectOk(reader.close());
 
     // Another collection, this process: it has files of its own and goes ahead.
     auto other = newCollection(folder.file("Other.sdb"), true);
@@ -179,7 +179,7 @@ TEST_F(CoreLock, WhileAnImportRunsOtherWritersAreRefusedAtOnceAndItsFilesStayUnt
     EXPECT_EQ(other->cacti().size(), sourceCacti);
 
     // The same collection from a third process: refused by the collection's lock.
-    const Result second = cli({"import", targetPath, file});
+    const CliRun second = cli({"import", targetPath, file});
     EXPECT_EQ(second.exitCode, 1);
     EXPECT_TRUE(second.err.contains("in use by spinora-cli")) << second.err.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == jobFiles);
@@ -222,7 +222,7 @@ TEST_F(CoreLock, RowsAnotherProgramCommitsWhileImportsRunAreNeverLost)
         EXPECT_EQ(importFrom(*document, file, rounds % 3), kJobFinished);
     stop = true;
     writer.join();
-    document->close();
+    expectOk(document->close());
 
     ASSERT_GE(committed.size(), 50u);
     std::set<int> stored;
@@ -247,12 +247,12 @@ TEST_F(CoreLock, AnUnusableWorkFolderIsNamedAsSuchAndOnlyDeviceTransfersNeedIt)
     QDir().mkpath(caches);
     writeFile(caches + "/org.spinora.Spinora", "a file where the work folder belongs");
     const TreeSnapshot before = snapshot(targetPath);
-    const Result pulled = cli({"pull", targetPath, "--from", "http://127.0.0.1:9"}, {}, {{"XDG_CACHE_HOME", caches}});
+    const CliRun pulled = cli({"pull", targetPath, "--from", "http://127.0.0.1:9"}, {}, {{"XDG_CACHE_HOME", caches}});
     EXPECT_EQ(pulled.exitCode, 1);
     EXPECT_TRUE(pulled.err.contains("is not a folder")) << pulled.err.toStdString();
     EXPECT_FALSE(pulled.err.contains("Another")) << pulled.err.toStdString();
     EXPECT_TRUE(snapshot(targetPath) == before);
-    const Result imported = cli({"import", targetPath, file}, {}, {{"XDG_CACHE_HOME", caches}});
+    const CliRun imported = cli({"import", targetPath, file}, {}, {{"XDG_CACHE_HOME", caches}});
     EXPECT_EQ(imported.exitCode, 0);
 }
 
@@ -280,7 +280,7 @@ TEST_F(ExportDestination, WhatIsThereIsReplacedOnlyWhenItIsAnExportAndAllowed)
     writeFile(folder.file("docs/thesis.txt"), "years of work");
     writeFile(folder.file("old.sdbi"), "an older export");
     writeFile(folder.file("old.csv"), "an older export");
-    newCollection(folder.file("Other.sdb"), true)->close();
+    expectOk(newCollection(folder.file("Other.sdb"), true)->close());
     writeFile(folder.file("Other.sdb/sp-999.jpg"), "an old photo");
     auto busy = newCollection(folder.file("Busy.sdb"), true);
     const struct {

@@ -114,10 +114,9 @@ inline JobRun refused(const QString& reason)
 inline JobRun exportTo(SpinoraDatabase& document, const QString& path, int type, ProgressHook hook = {},
                        bool overwriteAllowed = true)
 {
-    QString reason;
-    std::optional<ExportRequest> request = ExportJob::prepare(document, path, type, overwriteAllowed, &reason);
+    Result<ExportRequest> request = ExportJob::prepare(document, path, type, overwriteAllowed);
     if (!request)
-        return refused(reason);
+        return refused(request.failure().reason());
     return runJob<int>([request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
                        [](int& status, JobRun&) { return status; }, hook);
 }
@@ -126,16 +125,15 @@ inline JobRun exportTo(SpinoraDatabase& document, const QString& path, int type,
 inline JobRun importFrom(SpinoraDatabase& document, const QString& path, int type, ProgressHook hook = {},
                          bool replaceAllowed = false)
 {
-    QString reason;
-    std::optional<ImportRequest> request = ImportJob::prepare(document, path, type, replaceAllowed, &reason);
+    Result<ImportRequest> request = ImportJob::prepare(document, path, type, replaceAllowed);
     if (!request)
-        return refused(reason);
+        return refused(request.failure().reason());
     // What the device sends is an interchange file, whatever its name.
     if (replaceAllowed)
         request->sourceKind = ImportRequest::Source::InterchangeFile;
-    return runJob<ImportJob::Result>(
+    return runJob<ImportJob::Outcome>(
         [request = std::move(*request)](JobContext& context) { return ImportJob::run(request, context); },
-        [&document](ImportJob::Result& result, JobRun& run) {
+        [&document](ImportJob::Outcome& result, JobRun& run) {
             ImportJob::adopt(document, result);
             run.error = result.error;
             run.warnings = result.warnings;
@@ -148,11 +146,9 @@ inline JobRun importFrom(SpinoraDatabase& document, const QString& path, int typ
 inline JobRun reportTo(SpinoraDatabase& document, const QString& folder, const QString& fileName, int photoSize,
                        bool overwriteAllowed = true)
 {
-    QString reason;
-    std::optional<ReportRequest> request =
-        ReportExport::prepare(document, folder, fileName, photoSize, overwriteAllowed, &reason);
+    Result<ReportRequest> request = ReportExport::prepare(document, folder, fileName, photoSize, overwriteAllowed);
     if (!request)
-        return refused(reason);
+        return refused(request.failure().reason());
     return runJob<int>([request = std::move(*request)](JobContext& context) { return ReportExport::run(request, context); },
                        [](int& status, JobRun&) { return status; });
 }
@@ -166,15 +162,15 @@ protected:
     void SetUp() override
     {
         source = newCollection(folder.file("Source.sdb"), true);
-        SampleCollection::fill(*source, SampleSize{6, 2, 8, 4, 240});
+        EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{6, 2, 8, 4, 240}).ok());
         file = folder.file("good.sdbi");
         ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
         target = newCollection(folder.file("Precious.sdb"));
-        SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 160}, 7);
-        target->close();
+        EXPECT_TRUE(SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 160}, 7).ok());
+        expectOk(target->close());
         target = openCollection(folder.file("Precious.sdb"));
         dumpBefore = dumpCollection(*target);
-        target->close();
+        expectOk(target->close());
         target = openCollection(folder.file("Precious.sdb"));
         before = snapshot(target->packageFilename());
     }
@@ -189,7 +185,7 @@ protected:
         EXPECT_TRUE(lastJob().error.contains(QString::fromUtf8(reason))) << lastJob().error.toStdString();
         EXPECT_TRUE(holdsRecords(*target, dumpBefore));
         const QString path = target->packageFilename();
-        target->close();
+        expectOk(target->close());
         EXPECT_EQ(snapshot(path), before);
         target = openCollection(path);
         EXPECT_TRUE(holdsRecords(*target, dumpBefore));

@@ -97,9 +97,9 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
 TEST_F(HostileImport, KeysWiderThan32BitsStayWholeInTheCollection)
 {
     // The collection's own keys are read back as they were stored.
-    Cactus* cactus = target->addCactus(std::make_unique<Cactus>());
+    Cactus* cactus = expectOk(target->addCactus(std::make_unique<Cactus>()));
     cactus->setWateringKey(k2p32 + 17);
-    target->close();
+    expectOk(target->close());
     execSql(folder.file("Precious.sdb/spinora.db"),
             QStringLiteral("UPDATE cactus SET pk=%1 WHERE watering_key=%2").arg(kMax).arg(k2p32 + 17));
     target = openCollection(folder.file("Precious.sdb"));
@@ -331,9 +331,9 @@ TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhotoAndIsNamedOnAWarni
     const int64_t damaged = queryInt(file, "SELECT max(pk) FROM image WHERE type=0");
     execSql(file, QStringLiteral("UPDATE image SET photo=X'00112233445566778899' WHERE pk=%1").arg(damaged));
     const QString path = target->packageFilename();
-    target->close();
+    expectOk(target->close());
     target.reset();
-    const Result run = cli({"import", path, file, "--type", "0"});
+    const CliRun run = cli({"import", path, file, "--type", "0"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.err.count("warning: "), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(
@@ -372,7 +372,7 @@ TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
     EXPECT_TRUE(lastJob().warnings.isEmpty());
     int converted = 0;
     for (const auto& image : empty->images()) {
-        image->hydrate();
+        expectOk(image->hydrate());
         const QByteArray photo = readFile(image->photoFile());
         const QByteArray thumbnail = readFile(image->thumbnailFile());
         EXPECT_TRUE(isJpeg(photo)) << image->caption().toStdString();

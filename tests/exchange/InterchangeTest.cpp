@@ -32,7 +32,7 @@ protected:
     {
         sourcePath = folder.file("Source.sdb");
         source = newCollection(sourcePath);
-        SampleCollection::fill(*source, SampleSize{8, 3, 12, 6, 300});
+        EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{8, 3, 12, 6, 300}).ok());
         Log* log = source->logs().front().get();
         Image* logPhoto = addPhoto(*source, Image::kLogPhoto, log->primaryKey(), 0, SampleCollection::drawPhoto(99, 200));
         logPhoto->setCaption("log photo");
@@ -45,8 +45,8 @@ protected:
         odd->setScientificName(QStringLiteral("<b>bold</b> & \u00FC\U0001F335"));
         odd->setNotes(QString(1 << 20, QChar('n')));
         // An import adds the species of the plants it brings; the source has it already.
-        source->addSpecies(std::make_unique<Species>(odd->commonName(), odd->scientificName()));
-        source->addCactus(std::move(odd));
+        expectOk(source->addSpecies(std::make_unique<Species>(odd->commonName(), odd->scientificName())));
+        expectOk(source->addCactus(std::move(odd)));
         source->mapLogsAndImages();
     }
     std::unique_ptr<SpinoraDatabase> emptyTarget(const QString& name = "Target.sdb")
@@ -280,15 +280,15 @@ class KilledImport : public FailedImport, public ::testing::WithParamInterface<c
 TEST_P(KilledImport, LeavesTheCollectionAsItWasAndTheNextImportRemovesItsPhotos)
 {
     const QString path = target->packageFilename();
-    target->close();
+    expectOk(target->close());
     target.reset();
-    const Result run = cli({"import", path, file, "--type", "0"}, {}, {{"SPINORA_TEST_CRASH_AT", GetParam()}});
+    const CliRun run = cli({"import", path, file, "--type", "0"}, {}, {{"SPINORA_TEST_CRASH_AT", GetParam()}});
     EXPECT_EQ(run.exitCode, -1) << "not a crash: " << run.err.toStdString();
 
     target = openCollection(path);
     EXPECT_TRUE(holdsRecords(*target, dumpBefore));
     // Every file the collection had is still there, unchanged.
-    target->close();
+    expectOk(target->close());
     const TreeSnapshot after = snapshot(path);
     for (auto it = before.begin(); it != before.end(); ++it)
         EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
@@ -337,7 +337,7 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
     ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
     const QString targetPath = folder.file("Target.sdb");
     auto target = newCollection(targetPath, true);
-    SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120});
+    EXPECT_TRUE(SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120}).ok());
     UndoHistory history(*target);
     auto state = [&] { return std::make_pair(dumpRows(targetPath + "/spinora.db"), photoFiles(targetPath)); };
     const auto before = state();
@@ -347,7 +347,6 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
     // prepared and pushes the step when its result lands.
     target->setUndoHistory(&history);
     ASSERT_EQ(importFrom(*target, file, 0, {}, replacing), kJobFinished);
-    QString error;
     const auto after = state();
     ASSERT_NE(after, before);
     // The window's records are what the file now holds.
@@ -355,15 +354,15 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
     onDisk.setReadOnly(true);
     ASSERT_TRUE(onDisk.readFromURL(targetPath));
     EXPECT_EQ(dumpCollection(*target), dumpCollection(onDisk));
-    onDisk.close();
+    expectOk(onDisk.close());
 
-    ASSERT_TRUE(history.undo(&error)) << error.toStdString();
+    expectOk(history.undo());
     EXPECT_EQ(state(), before) << dumpDifference(before.first, state().first);
     EXPECT_EQ(dumpCollection(*target), recordsBefore);
-    ASSERT_TRUE(history.redo(&error)) << error.toStdString();
+    expectOk(history.redo());
     EXPECT_EQ(state(), after);
-    ASSERT_TRUE(history.undo(&error)) << error.toStdString();
-    target->close();
+    expectOk(history.undo());
+    expectOk(target->close());
     EXPECT_EQ(state(), before);
     EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(targetPath)));
 }

@@ -45,7 +45,7 @@ protected:
         c->setPurchasePrice(price);
         c->setValue(value);
         c->setPlantDate(planted);
-        return document->addCactus(std::move(c));
+        return expectOk(document->addCactus(std::move(c)));
     }
 
     TempFolder folder;
@@ -103,13 +103,13 @@ TEST_F(Report, RowsOfAPlantAScheduleAndALog)
     water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
     water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
     water->setNoWaterDDMM(3, Water::dayMonthCode(1, 7)); // its partner is unset
-    document->addWater(std::move(water));
+    expectOk(document->addWater(std::move(water)));
     auto log = std::make_unique<Log>();
     log->setLogType(Log::kNoteLog);
     log->setLogDate(localSeconds(2026, 5, 1));
     log->setNotes("Ordered grit");
     log->setReminder(true);
-    document->addLog(std::move(log));
+    expectOk(document->addLog(std::move(log)));
     document->mapLogsAndImages();
     const QString page = report();
     EXPECT_TRUE(page.contains("<tr><td width=180><b>Age:</b></td><td align=left>&lt; 1 year</td></tr>\n"));

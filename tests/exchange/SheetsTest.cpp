@@ -29,7 +29,7 @@ namespace {
 std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti, int photos = 4)
 {
     auto document = newCollection(path, true);
-    SampleCollection::fill(*document, SampleSize{cacti, 3, cacti, photos, 320});
+    EXPECT_TRUE(SampleCollection::fill(*document, SampleSize{cacti, 3, cacti, photos, 320}).ok());
     return document;
 }
 
@@ -107,8 +107,8 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
     EXPECT_EQ(run(0, folder_.file("broken.sdbi")), "Import Error");
 
-    source->close();
-    target->close();
+    expectOk(source->close());
+    expectOk(target->close());
 }
 
 TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
@@ -139,7 +139,7 @@ TEST_F(Sheets, AfterCancelTheProgressWindowStaysUntilTheImportHasStoppedAndNoAle
         auto big = sampleCollection(folder_.file("Big.sdb"), 40, 10);
         use(*big);
         run(3, folder_.file("big.sdbi"));
-        big->close();
+        expectOk(big->close());
     }
     alerts_.clear();
     auto target = sampleCollection(folder_.file("Target.sdb"), 4, 0);
@@ -215,7 +215,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     sheet.exportButton()->click();
     ASSERT_TRUE(waitUntilEnded(sheet));
     EXPECT_EQ(alerts, (QStringList{done, "Export Error"}));
-    document->close();
+    expectOk(document->close());
 }
 
 // After File > Import From in one collection, File > New, then Import From

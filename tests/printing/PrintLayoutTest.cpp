@@ -57,7 +57,7 @@ TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
 {
     auto log = std::make_unique<Log>();
     log->setEventName(QStringLiteral("Repotted"));
-    Log* stored = document->addLog(std::move(log));
+    Log* stored = expectOk(document->addLog(std::move(log)));
     DatabasePrintView view(*document, DatabasePrintView::kLogSheet, stored);
     const double height = 10 * view.lineHeight() + 0.5;
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, height)), 3);
@@ -73,7 +73,7 @@ TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
 TEST_F(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
 {
     Cactus* cactus = addPlant(*document, QStringLiteral("Old Man"));
-    cactus->hydrate();
+    expectOk(cactus->hydrate());
     cactus->setScientificName(QStringLiteral("Cephalocereus senilis"));
     cactus->setCommonName(QStringLiteral("Old man cactus"));
     cactus->setLocation(QStringLiteral("Greenhouse\nBench 2"));
@@ -82,14 +82,14 @@ TEST_F(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
     cactus->setPotMaterial(5);
     cactus->setPlantDate(localSeconds(2019, 3, 14, 12, 0));
     cactus->setDateAcquired(localSeconds(2020, 2, 2, 12, 0));
-    cactus->save();
+    expectOk(cactus->save());
     for (int i = 0; i < 6; ++i)
         addPhoto(*document, cactus, SampleCollection::drawPhoto(i, 200));
     for (int i = 0; i < 3; ++i) {
         Log* log = addLog(*document, cactus, i == 0 ? QString() : QStringLiteral("Flowered"), localSeconds(2024, 5, 1 + i));
         log->setLogType(i == 2 ? Log::kNoteLog : Log::kCactusLog);
     }
-    cactus->dehydrate();
+    expectOk(cactus->dehydrate());
 
     auto view = std::make_unique<DatabasePrintView>(*document, DatabasePrintView::kCactusSheet, cactus);
     view->knowsPageRange(bareLayout(800, 1000));

@@ -13,19 +13,19 @@ namespace spinora::test {
 std::unique_ptr<SpinoraDatabase> printableCollection(const QString& path, int cacti)
 {
     auto document = newCollection(path);
-    SampleCollection::fill(*document, SampleSize{cacti, 2, cacti * 2, cacti + cacti / 4, 240});
+    EXPECT_TRUE(SampleCollection::fill(*document, SampleSize{cacti, 2, cacti * 2, cacti + cacti / 4, 240}).ok());
     const QString longNote = QStringLiteral(
         "Repotted into a mix of pumice, lava grit and a little loam after the roots had filled the old pot. "
         "Keep dry for a week afterwards, then water sparingly until new spines show at the crown.\n"
         "Flowered twice last summer; the second flush was paler. Watch for mealybugs in the areoles.");
     int n = 0;
     for (const auto& cactus : document->cacti()) {
-        cactus->hydrate();
+        expectOk(cactus->hydrate());
         if (n % 3 == 0)
             cactus->setNotes(longNote + QStringLiteral("\nPlant number %1.").arg(n + 1));
         if (n % 4 == 0)
             cactus->setLocation(QStringLiteral("Greenhouse, bench %1\nTop shelf, south side").arg(n % 7 + 1));
-        cactus->dehydrate();
+        expectOk(cactus->dehydrate());
         ++n;
     }
     return document;

@@ -29,7 +29,7 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        document_->close();
+        expectOk(document_->close());
         delete document_;
         delete folder_;
     }

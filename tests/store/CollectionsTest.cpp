@@ -53,7 +53,7 @@ TEST_F(CollectionsTest, RemovingAPlantTakesOnlyItsOwnPhotosAndLeavesTheList)
     Cactus* kept = addPlant("Kept");
     doomed->addImage(addPhoto(Image::kCactusPhoto, doomed->primaryKey(), 0));
     kept->addImage(addPhoto(Image::kCactusPhoto, kept->primaryKey(), 0));
-    document->removeCactus(doomed);
+    expectOk(document->removeCactus(doomed));
     EXPECT_EQ(photoFiles(path).keys(), QStringList({"sp-2.jpg", "sp-2ct.jpg", "sp-2t.jpg"})); // only the kept plant's
     EXPECT_EQ(document->displayedCacti(), std::vector<Cactus*>{kept});
 }
@@ -64,10 +64,10 @@ TEST_F(CollectionsTest, RemovingAScheduleUnlinksItsPlantsInTheFile)
     Cactus* plant = addPlant("P");
     plant->setNotes("keep me");
     plant->setWateringKey(schedule->primaryKey());
-    plant->dehydrate();
+    expectOk(plant->dehydrate());
     document->mapLogsAndImages();
     ASSERT_EQ(plant->water(), schedule);
-    document->removeWater(schedule);
+    expectOk(document->removeWater(schedule));
     EXPECT_EQ(plant->water(), nullptr);
     EXPECT_EQ(queryRows(db(), "SELECT watering_key, notes, (SELECT count(*) FROM watering) FROM cactus"),
               QStringList{"-1|keep me|0"});
@@ -133,15 +133,15 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     // Removing a plant while its logs are still being read waits for them
     // and takes them along.
     reopen();
-    document->removeCactus(document->cactiOfFirstScreen()[0].get());
+    expectOk(document->removeCactus(document->cactiOfFirstScreen()[0].get()));
     EXPECT_EQ(count("log"), 40);
 }
 
 TEST_F(CollectionsTest, LookupsAreExact)
 {
     addSchedule(*document, "Weekly");
-    document->addEvent(std::make_unique<Event>("Repotted"));
-    document->addSpecies(std::make_unique<Species>("Moon", "Gymnocalycium"));
+    expectOk(document->addEvent(std::make_unique<Event>("Repotted")));
+    expectOk(document->addSpecies(std::make_unique<Species>("Moon", "Gymnocalycium")));
     EXPECT_NE(document->waterWithName("Weekly"), nullptr);
     EXPECT_EQ(document->waterWithName("weekly"), nullptr);
     EXPECT_NE(document->eventWithName("Repotted"), nullptr);
@@ -152,8 +152,8 @@ TEST_F(CollectionsTest, LookupsAreExact)
 
 TEST_F(CollectionsTest, RemovingASpeciesTakesItFromBothListsAndTheFile)
 {
-    document->addSpecies(std::make_unique<Species>("Zebra Plant", "Haworthiopsis"));
-    document->addSpecies(std::make_unique<Species>("aloe", "Aloe vera"));
-    document->removeSpecies(document->species()[0].get());
+    expectOk(document->addSpecies(std::make_unique<Species>("Zebra Plant", "Haworthiopsis")));
+    expectOk(document->addSpecies(std::make_unique<Species>("aloe", "Aloe vera")));
+    expectOk(document->removeSpecies(document->species()[0].get()));
     EXPECT_EQ(std::tuple(document->speciesScientific().size(), count("species")), std::tuple(1u, 1LL));
 }

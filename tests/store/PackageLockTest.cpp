@@ -40,11 +40,11 @@ TEST_F(WritingOpen, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocum
 
     // The refusal took nothing from the first document.
     addPlant(*document, "Still mine");
-    document->close();
+    expectOk(document->close());
     auto again = openCollection(path);
     EXPECT_EQ(again->cacti().size(), 1u);
     EXPECT_FALSE(PackageLock::holder(path).isEmpty());
-    again->close();
+    expectOk(again->close());
     EXPECT_TRUE(PackageLock::holder(path).isEmpty());
 }
 
@@ -61,7 +61,7 @@ TEST_F(WritingOpen, AReadOnlyOpenTakesNoLockAndWritesNothing)
     EXPECT_TRUE(document->holdsPackageLock());
     EXPECT_FALSE(reader.writeSafelyToURL(folder.file("Copy.sdb")));
     EXPECT_FALSE(QFileInfo::exists(folder.file("Copy.sdb")));
-    reader.close();
+    expectOk(reader.close());
     EXPECT_TRUE(snapshot(path) == before);
 }
 
@@ -83,7 +83,7 @@ TEST_F(WritingOpen, TheLockMovesWithASaveAsAndACollectionInUseIsNotSavedOver)
     EXPECT_TRUE(document->lastError().contains("already open in this program")) << document->lastError().toStdString();
     EXPECT_TRUE(snapshot(old) == busy);
     EXPECT_NE(document->database(), nullptr); // still working on its own package
-    oldAgain->close();
+    expectOk(oldAgain->close());
     EXPECT_TRUE(document->writeSafelyToURL(old)) << document->lastError().toStdString();
 }
 
@@ -111,7 +111,7 @@ TEST(PackageCommit, OnlyOurPhotoFileNamesAreEverTakenForPhotos)
 TEST_F(WritingOpen, AConnectionWaitsForAnotherWritersLockInsteadOfFailing)
 {
     const QString db = document->dbFilename();
-    document->close();
+    expectOk(document->close());
     QString error;
     auto holder = Connection::open(db, Connection::Mode::ReadWrite, &error);
     ASSERT_TRUE(holder->execute("BEGIN EXCLUSIVE", &error)) << error.toStdString();
@@ -136,7 +136,7 @@ TEST_F(WritingOpen, AFlushWithNothingToWriteNeverWaitsForAReader)
     ASSERT_TRUE(reader->execute("BEGIN; SELECT count(*) FROM cactus;", &error)) << error.toStdString();
     QElapsedTimer timer;
     timer.start();
-    document->close(); // nothing is dirty: no exclusive lock is asked for
+    expectOk(document->close()); // nothing is dirty: no exclusive lock is asked for
     EXPECT_LT(timer.elapsed(), 1000);
     reader->execute("COMMIT");
 }

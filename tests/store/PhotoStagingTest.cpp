@@ -40,9 +40,9 @@ TEST_F(PhotoStagingTest, WritesThreeFilesAndTheSameSquareAsThePackagePathForWide
         SCOPED_TRACE(size.width());
         const QImage thumbnail = gradientImage(size.width(), size.height());
         auto staged = incoming(thumbnail);
-        ASSERT_FALSE(staged->insertIntoStagingFolder(document->database(), staging));
+        ASSERT_TRUE(staged->insertIntoStagingFolder(document->database(), staging).ok());
         auto packaged = incoming(thumbnail);
-        ASSERT_FALSE(packaged->insertIntoDatabase(document->database(), document->packageFilename(), false));
+        ASSERT_TRUE(packaged->insertIntoDatabase(document->database(), document->packageFilename(), false).ok());
 
         EXPECT_EQ(readFile(staged->photoFile()), staged->dataForPhoto());
         EXPECT_EQ(readFile(staged->thumbnailFile()), staged->dataForThumbnail());
@@ -69,7 +69,7 @@ TEST_F(PhotoStagingTest, ALinkPlantedAtAPhotosNameIsReplacedNeverWrittenThrough)
     // The next key of the empty collection names the files.
     const QString planted = staging + "/sp-1.jpg";
     ASSERT_TRUE(QFile::link(outside, planted));
-    ASSERT_FALSE(image->insertIntoStagingFolder(document->database(), staging));
+    ASSERT_TRUE(image->insertIntoStagingFolder(document->database(), staging).ok());
     ASSERT_EQ(image->photoFile(), planted);
     EXPECT_EQ(readFile(outside), QByteArray("keep me"));
     EXPECT_FALSE(QFileInfo(planted).isSymLink());
@@ -80,7 +80,7 @@ TEST_F(PhotoStagingTest, AnUnreadableThumbnailLeavesNoSquareFile)
 {
     auto image = incoming(gradientImage(320, 240));
     image->setDataForThumbnail("not a picture at all");
-    ASSERT_FALSE(image->insertIntoStagingFolder(document->database(), staging));
+    ASSERT_TRUE(image->insertIntoStagingFolder(document->database(), staging).ok());
     EXPECT_TRUE(QFile::exists(image->photoFile()));
     EXPECT_FALSE(QFile::exists(image->croppedThumbnailFile()));
 }

@@ -77,7 +77,7 @@ TEST_F(CollectionPhoto, ThatLinksOutOfItsPackageIsNotShown)
 {
     Image* stored = addPhoto(*document, addPlant(*document, "Owner"), gradientImage(200, 100));
     const QString photo = stored->photoFile();
-    document->close();
+    expectOk(document->close());
     const QImage secret = gradientImage(90, 90);
     writeFile(folder.file("secret.jpg"), jpegBytes(secret));
     QFile::remove(photo);
@@ -86,7 +86,7 @@ TEST_F(CollectionPhoto, ThatLinksOutOfItsPackageIsNotShown)
     document = openCollection(path);
     ASSERT_EQ(document->images().size(), 1u);
     Image& reopened = *document->images().front();
-    reopened.hydrate();
+    expectOk(reopened.hydrate());
     EXPECT_NE(reopened.photo().size(), secret.size());
     EXPECT_TRUE(reopened.dataForPhoto().isEmpty());
 }

@@ -3,7 +3,6 @@
 // byte, in memory and in the file; failed undos change nothing; the
 // work area is bounded and cleaned up after a crash.
 #include "CollectionDump.h"
-#include "InternalError.h"
 #include "MarkAsWatered.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
@@ -41,7 +40,7 @@ public:
         for (int i = 0; i < 2; ++i) {
             Log* added = addLog(*document, plant, i ? "Flowered" : "Repotted", localSeconds(2024, 3 + i, 10));
             added->setNotes(QStringLiteral("note %1").arg(i));
-            added->save();
+            expectOk(added->save());
             added->addImage(addPhoto(Image::kLogPhoto, added->primaryKey(), 0));
         }
         plant->addImage(document->images().front().get());
@@ -69,7 +68,7 @@ public:
 struct Command {
     const char* name;
     const char* title;
-    std::function<void(Undo&)> run;
+    std::function<Result<>(Undo&)> run;
 };
 
 class UndoEachCommand : public Undo, public ::testing::WithParamInterface<Command> {};
@@ -80,17 +79,16 @@ TEST_P(UndoEachCommand, UndoGivesBackTheCollectionAndRedoTheCommand)
 {
     const Command& command = GetParam();
     const PackageState before = state();
-    UndoHistory::run(*document, command.title, [&] { command.run(*this); });
+    expectOk(UndoHistory::run(*document, command.title, [&] { return command.run(*this); }));
     const PackageState after = state();
     ASSERT_NE(after, before);
     ASSERT_EQ(history->undoTitle(), command.title);
-    QString error;
     for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(history->undo(&error)) << error.toStdString();
+        expectOk(history->undo());
         EXPECT_EQ(state(), before) << dumpDifference(before.records, state().records)
                                    << dumpDifference(before.rows, state().rows);
         EXPECT_EQ(history->redoTitle(), command.title);
-        ASSERT_TRUE(history->redo(&error)) << error.toStdString();
+        expectOk(history->redo());
         EXPECT_EQ(state(), after) << dumpDifference(after.records, state().records);
     }
 }
@@ -98,19 +96,20 @@ TEST_P(UndoEachCommand, UndoGivesBackTheCollectionAndRedoTheCommand)
 INSTANTIATE_TEST_SUITE_P(
     Commands, UndoEachCommand,
     ::testing::Values(
-        Command{"DeleteCactus", "Delete Cactus", [](Undo& t) { t.document->removeCactus(t.plant); }},
-        Command{"DeleteSchedule", "Delete Watering Schedule", [](Undo& t) { t.document->removeWater(t.weekly); }},
+        Command{"DeleteCactus", "Delete Cactus", [](Undo& t) { return t.document->removeCactus(t.plant); }},
+        Command{"DeleteSchedule", "Delete Watering Schedule", [](Undo& t) { return t.document->removeWater(t.weekly); }},
         Command{"DeleteLogs", "Delete Logs",
                 [](Undo& t) {
                     const std::vector<Log*> logs = t.plant->logs();
                     for (Log* log : logs)
-                        t.document->removeLog(log);
+                        expectOk(t.document->removeLog(log));
+                    return Result<>();
                 }},
         // What an editor's OK writes: every field, a new schedule, a new photo.
         Command{"EditEveryField", "Edit Cactus",
                 [](Undo& t) {
                     Cactus& c = *t.plant;
-                    c.hydrate();
+                    expectOk(c.hydrate());
                     c.setName("Renamed");
                     c.setCommonName("Star");
                     c.setScientificName("Astrophytum asterias");
@@ -129,32 +128,31 @@ INSTANTIATE_TEST_SUITE_P(
                     c.setPotMaterial(1);
                     auto other = std::make_unique<Water>();
                     other->setName("Monthly");
-                    Water* monthly = t.document->addWater(std::move(other));
+                    Water* monthly = expectOk(t.document->addWater(std::move(other)));
                     t.weekly->removeCactus(&c);
                     c.setWater(monthly);
                     c.setWateringKey(monthly->primaryKey());
                     monthly->addCactus(&c);
                     c.addImage(t.addPhoto(Image::kCactusPhoto, c.primaryKey(), 1));
-                    t.document->addSpecies(std::make_unique<Species>("Star", "Astrophytum asterias"));
+                    expectOk(t.document->addSpecies(std::make_unique<Species>("Star", "Astrophytum asterias")));
+                    return Result<>();
                 }},
         Command{"MarkAsWatered", "Mark as Watered",
                 [](Undo& t) {
-                    QString error;
-                    ASSERT_TRUE(markAsWatered(*t.document, WateredRecords{{t.weekly}, {}}, localSeconds(2024, 6, 1, 8),
-                                              &error));
+                    return markAsWatered(*t.document, WateredRecords{{t.weekly}, {}}, localSeconds(2024, 6, 1, 8));
                 }}),
     [](const ::testing::TestParamInfo<Command>& info) { return std::string(info.param.name); });
 
 TEST_F(Undo, AnUndoThatNoLongerFitsChangesNothingAndKeepsTheStep)
 {
     const int64_t key = plant->primaryKey();
-    UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
+    expectOk(UndoHistory::run(*document, "Delete Cactus", [&] { return document->removeCactus(plant); }));
     // Another program made a plant with the deleted plant's key meanwhile.
     execSql(db(), QStringLiteral("INSERT INTO cactus (pk, name) VALUES (%1, 'Intruder')").arg(key));
     const QStringList rows = dumpRows(db());
-    QString error;
-    EXPECT_FALSE(history->undo(&error));
-    EXPECT_TRUE(error.contains("could not be undone")) << error.toStdString();
+    const Result<> undone = history->undo();
+    ASSERT_FALSE(undone.ok());
+    EXPECT_TRUE(undone.failure().message().contains("could not be undone")) << undone.failure().logLine().toStdString();
     EXPECT_EQ(dumpRows(db()), rows);
     EXPECT_TRUE(history->canUndo());
     EXPECT_EQ(plantNamed("Astrophytum"), nullptr);
@@ -163,12 +161,11 @@ TEST_F(Undo, AnUndoThatNoLongerFitsChangesNothingAndKeepsTheStep)
 TEST_F(Undo, AFailedCommandLeavesNoStepAndNothingChanged)
 {
     const PackageState before = state();
-    EXPECT_THROW(UndoHistory::run(*document, "Delete Cactus",
-                                  [&] {
-                                      document->removeCactus(plant);
-                                      raiseInternalError("Error: %s", "failed half-way");
-                                  }),
-                 InternalError);
+    const Result<> run = UndoHistory::run(*document, "Delete Cactus", [&]() -> Result<> {
+        expectOk(document->removeCactus(plant));
+        return Failure(QStringLiteral("Error: failed half-way"));
+    });
+    EXPECT_FALSE(run.ok());
     EXPECT_FALSE(history->canUndo());
     EXPECT_EQ(state(), before) << dumpDifference(before.records, state().records);
 }
@@ -177,15 +174,17 @@ TEST_F(Undo, TheHistoryDropsItsOldestStepsBeyondItsBounds)
 {
     history->setLimits(2, UndoHistory::kMaxKeptBytes);
     for (const char* name : {"A", "B", "C"})
-        UndoHistory::run(*document, QStringLiteral("Add ") + name, [&] { addPlant(name, weekly); });
+        expectOk(UndoHistory::run(*document, QStringLiteral("Add ") + name, [&] {
+            addPlant(name, weekly);
+            return Result<>();
+        }));
     EXPECT_EQ(std::tuple(history->stepCount(), history->undoTitle()), std::tuple(2u, QString("Add C")));
     // The photos a delete keeps count; the newest step always stays.
     history->setLimits(10, 1);
-    UndoHistory::run(*document, "Delete Cactus", [&] { document->removeCactus(plant); });
+    expectOk(UndoHistory::run(*document, "Delete Cactus", [&] { return document->removeCactus(plant); }));
     EXPECT_EQ(history->stepCount(), 1u);
     EXPECT_GT(history->keptBytes(), 0);
-    QString error;
-    EXPECT_TRUE(history->undo(&error));
+    expectOk(history->undo());
     EXPECT_EQ(photoFiles(path).size(), 9);
 }
 

@@ -163,7 +163,7 @@ TEST_F(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
     for (int i = 0; i < 3; ++i) {
         Cactus* plant = addPlant(*document, QStringLiteral("Plant %1").arg(i), i < 2 ? rest : nullptr);
         plant->setWaterNext(fromDateTime(at(2026, 1, 1, 9, 0)));
-        plant->save();
+        expectOk(plant->save());
         plants.push_back(plant);
     }
     // The plant chosen on its own refuses the update, after the schedule
@@ -172,9 +172,9 @@ TEST_F(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
                                  "BEGIN SELECT RAISE(ABORT, 'refused'); END")
                       .arg(plants[2]->primaryKey()));
     const TreeSnapshot before = snapshot(db());
-    QString error;
-    EXPECT_FALSE(markAsWatered(*document, {{rest}, {plants[2]}}, fromDateTime(at(2026, 3, 1, 8, 0)), &error));
-    EXPECT_TRUE(error.contains("refused")) << error.toStdString();
+    const Result<> watered = markAsWatered(*document, {{rest}, {plants[2]}}, fromDateTime(at(2026, 3, 1, 8, 0)));
+    ASSERT_FALSE(watered.ok());
+    EXPECT_TRUE(watered.failure().message().contains("refused")) << watered.failure().logLine().toStdString();
     EXPECT_EQ(snapshot(db()), before);
     EXPECT_EQ(std::pair(rest->lastWatered(), rest->waterNext()), std::pair(Timestamp(), Timestamp()));
     for (Cactus* plant : plants)

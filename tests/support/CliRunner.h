@@ -16,7 +16,7 @@
 
 namespace spinora::test {
 
-struct Result {
+struct CliRun {
     int exitCode = -1;
     QString out;
     QString err;
@@ -43,7 +43,7 @@ inline std::unique_ptr<QProcess> startCli(const QStringList& arguments, const QB
     return process;
 }
 
-inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
+inline CliRun cli(const QStringList& arguments, const QByteArray& timeZone = {},
                   const QMap<QString, QString>& environment = {})
 {
     const auto process = startCli(arguments, timeZone, environment);
@@ -53,9 +53,9 @@ inline Result cli(const QStringList& arguments, const QByteArray& timeZone = {},
 }
 
 // A run that must succeed: on failure the test shows the command and what it said.
-inline Result cliOk(const QStringList& arguments, const QByteArray& timeZone = {})
+inline CliRun cliOk(const QStringList& arguments, const QByteArray& timeZone = {})
 {
-    Result result = cli(arguments, timeZone);
+    CliRun result = cli(arguments, timeZone);
     EXPECT_EQ(result.exitCode, 0) << arguments.join(' ').toStdString() << ": " << result.err.toStdString();
     return result;
 }

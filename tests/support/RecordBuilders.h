@@ -16,7 +16,7 @@ inline Water* addSchedule(SpinoraDatabase& document, const QString& name, int64_
     water->setName(name);
     water->setFrequency(every);
     water->setFrequencyUnits(unit);
-    return document.addWater(std::move(water));
+    return expectOk(document.addWater(std::move(water)));
 }
 
 inline Cactus* addPlant(SpinoraDatabase& document, const QString& name, Water* schedule = nullptr)
@@ -27,7 +27,7 @@ inline Cactus* addPlant(SpinoraDatabase& document, const QString& name, Water* s
         cactus->setWater(schedule);
         cactus->setWateringKey(schedule->primaryKey());
     }
-    Cactus* added = document.addCactus(std::move(cactus));
+    Cactus* added = expectOk(document.addCactus(std::move(cactus)));
     if (schedule)
         schedule->addCactus(added);
     return added;
@@ -40,7 +40,7 @@ inline Log* addLog(SpinoraDatabase& document, Cactus* plant, const QString& even
     log->setLogDate(date);
     log->setCactus(plant);
     log->setCactusKey(plant ? plant->primaryKey() : -1);
-    Log* added = document.addLog(std::move(log));
+    Log* added = expectOk(document.addLog(std::move(log)));
     if (plant)
         plant->addLog(added);
     return added;
@@ -54,7 +54,7 @@ inline Image* addPhoto(SpinoraDatabase& document, int64_t type, int64_t key, int
     image->setLinkedKey(key);
     image->setTagValue(tag);
     image->setPhoto(picture);
-    return document.addImage(std::move(image));
+    return expectOk(document.addImage(std::move(image)));
 }
 
 inline Image* addPhoto(SpinoraDatabase& document, Cactus* plant, const QImage& picture)
@@ -79,7 +79,7 @@ protected:
     // Writes everything and opens the package again, as a later session would.
     void reopen()
     {
-        document->close();
+        expectOk(document->close());
         document.reset();
         document = openCollection(path);
     }

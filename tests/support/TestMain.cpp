@@ -9,6 +9,8 @@
 #endif
 #include <QTemporaryDir>
 
+#include "ActionEdge.h"
+#include "TestSupport.h"
 #include "Timestamp.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +69,11 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
 #endif
     previousHandler = qInstallMessageHandler(failOnQtWarnings);
+    // What a failed action would tell the user is recorded, for the tests
+    // to count and read, instead of waiting for somebody to close it.
+    spinora::ActionEdge::setAlert([](QObject*, const QString& title, const QString& text) {
+        spinora::test::edgeAlerts() << title + QStringLiteral(": ") + text;
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

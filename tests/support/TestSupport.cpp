@@ -171,6 +171,12 @@ QString screenshotFolder()
     return folder;
 }
 
+QStringList& edgeAlerts()
+{
+    static QStringList alerts;
+    return alerts;
+}
+
 bool waitFor(const std::function<bool()>& done, int milliseconds)
 {
     QElapsedTimer timer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
@@ -12,6 +14,8 @@
 #include <memory>
 #include <ostream>
 
+#include <gtest/gtest.h>
+
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
@@ -23,6 +27,22 @@ class SpinoraDatabase;
 }
 
 namespace spinora::test {
+
+// What an operation the test expects to succeed answers; a failure fails
+// the test (with the failure's log line) and answers the type's empty value.
+template <class T>
+T expectOk(spinora::Result<T> result)
+{
+    if (result)
+        return *result;
+    ADD_FAILURE() << result.failure().logLine().toStdString();
+    return T{};
+}
+inline void expectOk(const spinora::Result<>& result)
+{
+    if (!result)
+        ADD_FAILURE() << result.failure().logLine().toStdString();
+}
 
 // A temporary folder that lives for one test.
 class TempFolder {
@@ -69,6 +89,10 @@ double localSeconds(int year, int month, int day, int hour = 0, int minute = 0);
 // Where the tests leave their screenshots: $SPINORA_SCREENSHOTS, else
 // "screenshots" beside the test program (created when missing).
 QString screenshotFolder();
+
+// The alerts failed actions showed ("Edit Cactus: There is no space ..."),
+// oldest first; tests clear it before the action they look at.
+QStringList& edgeAlerts();
 
 // Runs the event loop until `done` answers true or the time is up.
 bool waitFor(const std::function<bool()>& done, int milliseconds = 10000);

@@ -20,7 +20,7 @@ using namespace spinora::test;
 TEST(Cli, HelpExitsZeroAndAnUnknownSubcommandIsAUsageError)
 {
     EXPECT_EQ(cli({"--help"}).exitCode, 0);
-    const Result unknown = cli({"frobnicate"});
+    const CliRun unknown = cli({"frobnicate"});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains("unknown subcommand"));
 }
@@ -30,7 +30,7 @@ TEST(Cli, NewThenInfoCountsTheTemplatesRecordsAndNeitherOverwritesNorCreates)
     TempFolder folder;
     const QString path = folder.file("Garden.sdb");
     EXPECT_EQ(cli({"new", path}).exitCode, 0);
-    const Result info = cliOk({"info", path});
+    const CliRun info = cliOk({"info", path});
     for (const char* line : {"schema: 3\n", "cacti: 0\n", "watering: 0\n", "logs: 0\n", "events: 6\n", "images: 0\n"})
         EXPECT_TRUE(info.out.contains(line)) << line << info.out.toStdString();
     EXPECT_TRUE(info.out.contains(QRegularExpression("species: [1-9][0-9]\n")));
@@ -39,7 +39,7 @@ TEST(Cli, NewThenInfoCountsTheTemplatesRecordsAndNeitherOverwritesNorCreates)
     EXPECT_TRUE(cli({"info", folder.file("Bare.sdb")}).out.contains("species: 0\n"));
 
     const TreeSnapshot before = snapshot(path);
-    const Result again = cli({"new", path});
+    const CliRun again = cli({"new", path});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains("already exists"));
     EXPECT_EQ(snapshot(path), before);
@@ -47,7 +47,7 @@ TEST(Cli, NewThenInfoCountsTheTemplatesRecordsAndNeitherOverwritesNorCreates)
 
     // Info of something else fails with one line and changes nothing.
     writeFile(folder.file("fake.sdb"), "x");
-    const Result file = cli({"info", folder.file("fake.sdb")});
+    const CliRun file = cli({"info", folder.file("fake.sdb")});
     EXPECT_EQ(file.exitCode, 1);
     EXPECT_EQ(file.err.count('\n'), 1) << file.err.toStdString();
     EXPECT_EQ(readFile(folder.file("fake.sdb")), QByteArray("x"));
@@ -58,7 +58,7 @@ TEST(Cli, SampleAndListInTheCollectionsOrder)
     TempFolder folder;
     const QString path = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", path, "--cacti", "5", "--watering", "2", "--logs", "7", "--photos", "2"}).exitCode, 0);
-    const Result cacti = cliOk({"list", path, "cacti"});
+    const CliRun cacti = cliOk({"list", path, "cacti"});
     QStringList lines = cacti.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5);
     QStringList names;
@@ -75,7 +75,7 @@ TEST(Cli, SampleAndListInTheCollectionsOrder)
 TEST(Cli, NextWateringInTwoTimeZones)
 {
     for (const QByteArray& zone : {QByteArray("UTC"), QByteArray("Europe/Berlin"), QByteArray("America/New_York")}) {
-        const Result r = cli({"next-watering", "--last", "2026-03-28 02:30", "--every", "1", "--unit", "2"}, zone);
+        const CliRun r = cli({"next-watering", "--last", "2026-03-28 02:30", "--every", "1", "--unit", "2"}, zone);
         EXPECT_EQ(r.out, QString("2026-03-29 %1\n").arg(zone == "Europe/Berlin" ? "03:30" : "02:30"))
             << zone.constData();
     }
@@ -94,7 +94,7 @@ TEST(Cli, ExportImportCsvAndReportTheirStatus)
     const QString target = folder.file("T.sdb");
     ASSERT_EQ(cli({"sample", source, "--cacti", "4", "--photos", "2"}).exitCode, 0);
     ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
-    const Result exported = cliOk({"export-sdbi", source, folder.file("s.sdbi"), "--type", "1"});
+    const CliRun exported = cliOk({"export-sdbi", source, folder.file("s.sdbi"), "--type", "1"});
     EXPECT_TRUE(exported.out.contains("status: 0"));
     EXPECT_TRUE(exported.err.contains("progress: 50%"));
     cliOk({"import", target, folder.file("s.sdbi"), "--type", "1"});
@@ -102,7 +102,7 @@ TEST(Cli, ExportImportCsvAndReportTheirStatus)
 
     writeFile(folder.file("bad.sdbi"), "not a database");
     const TreeSnapshot before = snapshot(target);
-    const Result failed = cli({"import", target, folder.file("bad.sdbi")});
+    const CliRun failed = cli({"import", target, folder.file("bad.sdbi")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_TRUE(failed.out.contains("status: 2"));
     EXPECT_FALSE(failed.err.isEmpty());
@@ -128,20 +128,20 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
     TempFolder folder;
     const QString empty = folder.file("E.sdb");
     ASSERT_EQ(cli({"new", empty, "--empty"}).exitCode, 0);
-    const Result none = cliOk({"stats", empty});
+    const CliRun none = cliOk({"stats", empty});
     EXPECT_EQ(none.out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
                         "reminders_due: 0\ntotal_value: 0.00\n");
 
     const QString sample = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", sample, "--cacti", "20", "--watering", "3", "--logs", "7", "--photos", "4"}).exitCode, 0);
-    const Result stats = cliOk({"stats", sample});
+    const CliRun stats = cliOk({"stats", sample});
     for (const char* line : {"cacti: 20\n", "watering: 3\n", "logs: 7\n", "photos: 4\n", "species: 16\n",
                              "reminders_due: 0\n"})
         EXPECT_TRUE(stats.out.contains(line)) << line << stats.out.toStdString();
     EXPECT_TRUE(stats.out.contains(QRegularExpression("\nwatering_due: [0-9]+\n")));
     EXPECT_TRUE(stats.out.contains(QRegularExpression("\ntotal_value: [0-9]+\\.[0-9]{2}\n$"))) << stats.out.toStdString();
 
-    const Result missing = cli({"stats", folder.file("missing.sdb")});
+    const CliRun missing = cli({"stats", folder.file("missing.sdb")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err.count('\n'), 1);
     EXPECT_EQ(cli({"stats"}).exitCode, 2);
@@ -160,7 +160,7 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
         return match.hasMatch() ? match.captured(1).toInt() : -1;
     };
     // 30 plants, 6 to an A4 page and 5 to a Letter page.
-    const Result list = cliOk({"print", sample, folder.file("list.pdf")});
+    const CliRun list = cliOk({"print", sample, folder.file("list.pdf")});
     EXPECT_EQ(list.out, folder.file("list.pdf") + ": 5 pages\n");
     EXPECT_EQ(cli({"print", sample, folder.file("letter.pdf"), "--page-size", "Letter"}).exitCode, 0);
     EXPECT_EQ(pages(folder.file("letter.pdf")), 6);
@@ -176,10 +176,10 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
     // A label for each plant the search finds, 24 to an A4 sheet and 30 to a
     // Letter sheet; the collection is only read.
     const TreeSnapshot before = snapshot(sample);
-    const Result labels = cli({"labels", sample, folder.file("labels.pdf"), "--layout", "a4-3x8"});
+    const CliRun labels = cli({"labels", sample, folder.file("labels.pdf"), "--layout", "a4-3x8"});
     EXPECT_EQ(labels.out, folder.file("labels.pdf") + ": 30 labels on 2 pages\n") << labels.err.toStdString();
     EXPECT_EQ(pages(folder.file("labels.pdf")), 2);
-    const Result found = cli({"labels", sample, folder.file("found.pdf"), "--search", "PLANT 2", "--layout", "letter-3x10"});
+    const CliRun found = cli({"labels", sample, folder.file("found.pdf"), "--search", "PLANT 2", "--layout", "letter-3x10"});
     EXPECT_EQ(found.out, folder.file("found.pdf") + ": 10 labels on 1 page\n") << found.err.toStdString();
     EXPECT_EQ(snapshot(sample), before);
     EXPECT_EQ(cli({"labels", sample, folder.file("x.pdf"), "--layout", "a5"}).exitCode, 2);
@@ -188,7 +188,7 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
     EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--screen", "6"}).exitCode, 2);
     EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--page-size", "A5"}).exitCode, 2);
     EXPECT_EQ(cli({"print", sample, folder.file("x.pdf"), "--record", "3"}).exitCode, 2) << "a list has no record";
-    const Result missing = cli({"print", sample, folder.file("x.pdf"), "--screen", "4", "--record", "999"});
+    const CliRun missing = cli({"print", sample, folder.file("x.pdf"), "--screen", "4", "--record", "999"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("spinora-cli: the collection has no watering schedule with the key 999\n"))
         << missing.err.toStdString();
@@ -202,7 +202,7 @@ namespace {
 
 int cactusCount(const QString& collection)
 {
-    const Result info = cli({"info", collection});
+    const CliRun info = cli({"info", collection});
     const auto match = QRegularExpression("cacti: (\\d+)\n").match(info.out);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
@@ -225,7 +225,7 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
     for (const QStringList& arguments : {QStringList{"export-sdbi", source, folder.file("stuff.sdbi"), "--force"},
                                          QStringList{"export-sdbi", source, folder.file("docs"), "--force"},
                                          QStringList{"export-sdbi", source, folder.file("docs")}}) {
-        const Result refused = cli(arguments);
+        const CliRun refused = cli(arguments);
         EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(refused.err.contains("never replaces")) << refused.err.toStdString();
         EXPECT_FALSE(refused.err.contains("--force")) << refused.err.toStdString();
@@ -244,7 +244,7 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
                                           {"report", source, folder.file("r.html")}};
     for (const QStringList& arguments : replacing) {
         const TreeSnapshot before = snapshot(arguments[2]);
-        const Result refused = cli(arguments);
+        const CliRun refused = cli(arguments);
         EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(refused.err.contains("Add --force to replace it.")) << refused.err.toStdString();
         EXPECT_TRUE(snapshot(arguments[2]) == before) << arguments.join(' ').toStdString();

@@ -51,7 +51,7 @@ protected:
             process->waitForFinished(5000);
         }
     }
-    Result notify(const QString& collection)
+    CliRun notify(const QString& collection)
     {
         return cli({"due", collection, "--notify", "--wait", "20"}, {},
                    {{"DBUS_SESSION_BUS_ADDRESS", address_},
@@ -75,7 +75,7 @@ protected:
         bench->setWaterNext(fromDateTime(QDateTime::currentDateTime().addDays(daysAhead)));
         for (const char* plant : {"Spike", "Ball"})
             addPlant(*document, plant, bench)->setWaterNext(bench->waterNext());
-        document->close();
+        expectOk(document->close());
         return path;
     }
 
@@ -90,7 +90,7 @@ using Notify = PrivateSessionBus;
 TEST_F(Notify, DuePlantsGiveOneNotificationWhoseOpenActionShowsTheWateringTab)
 {
     const QString garden = collection("Garden", -2);
-    const Result result = notify(garden);
+    const CliRun result = notify(garden);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QList<QJsonObject> all = calls();
     ASSERT_EQ(all.size(), 1);
@@ -105,7 +105,7 @@ TEST_F(Notify, DuePlantsGiveOneNotificationWhoseOpenActionShowsTheWateringTab)
 
 TEST_F(Notify, NothingDueGivesNoNotification)
 {
-    const Result result = notify(collection("Watered", 3));
+    const CliRun result = notify(collection("Watered", 3));
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_TRUE(calls().isEmpty());
     EXPECT_FALSE(QFile::exists(folder_.file("opened")));
@@ -114,7 +114,7 @@ TEST_F(Notify, NothingDueGivesNoNotification)
 TEST_F(Notify, WithoutASessionBusSaysSoWithStatusTwo)
 {
     const QString garden = collection("NoBus", -1);
-    const Result result = cli({"due", garden, "--notify"}, {},
+    const CliRun result = cli({"due", garden, "--notify"}, {},
                               {{"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + folder_.file("no-such-bus")}});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.err.contains("no session bus")) << result.err.toStdString();

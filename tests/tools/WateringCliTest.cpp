@@ -79,7 +79,7 @@ TEST(CliReadOnly, ACollectionThatNeedsRepairIsReadWithoutAWrite)
         cliOk(arguments);
     EXPECT_TRUE(cli({"info", path}).out.contains(QString("images: %1\n").arg(images - 2)));
     // Nothing listens there: the push fails at sending, not at reading.
-    const Result push = cli({"push", path, "--to", "http://127.0.0.1:9/"});
+    const CliRun push = cli({"push", path, "--to", "http://127.0.0.1:9/"});
     EXPECT_NE(push.exitCode, 0);
     EXPECT_FALSE(push.err.contains("readonly")) << push.err.toStdString();
     EXPECT_EQ(snapshot(path), before) << "a read-only command wrote to the collection";
@@ -112,7 +112,7 @@ TEST(CliWater, StoredNextDatesEqualNextWateringAcrossARestAndTheClockChange)
         }
     }
     for (const Case& c : cases) {
-        const Result watered = cliOk({"water", path, "--schedule", c.name, "--at", c.at});
+        const CliRun watered = cliOk({"water", path, "--schedule", c.name, "--at", c.at});
         QStringList next = {"next-watering", "--last", c.at, "--every", QString::number(c.every), "--unit",
                             QString::number(c.unit)};
         if (*c.rest)
@@ -147,7 +147,7 @@ TEST(CliWater, AnUnknownNameOrAFutureMomentChangesNothing)
         {{"--at", "2026-01-01 08:00"}, 2, "name at least one"},
     };
     for (const auto& r : refused) {
-        const Result result = cli(QStringList{"water", path} + r.arguments);
+        const CliRun result = cli(QStringList{"water", path} + r.arguments);
         EXPECT_EQ(result.exitCode, r.status) << r.says;
         EXPECT_TRUE(result.err.contains(r.says)) << result.err.toStdString();
         EXPECT_EQ(snapshot(path), before) << r.says;
@@ -166,11 +166,11 @@ TEST(CliDue, ListsWhatIsDueByTheEndOfTheDayWhileTheCollectionIsOpenForWriting)
     plantDue(*document, "Lone", nullptr, "2026-06-10 20:00");
     scheduleDue(*document, "Later", 1, 3, "2026-06-11 00:00");
     addLog(*document, document->cacti().front().get(), "Repotted", local("2026-06-10 00:00"))->setReminder(true);
-    document->flushDatabase(false);
+    expectOk(document->flushDatabase(false));
     ASSERT_TRUE(document->openDatabase(document->dbFilename()));
     // The document keeps the collection open for writing, as the app does.
 
-    const Result json = cliOk({"due", path, "--on", "2026-06-10", "--json"});
+    const CliRun json = cliOk({"due", path, "--on", "2026-06-10", "--json"});
     const QJsonArray collections = QJsonDocument::fromJson(json.out.toUtf8()).array();
     ASSERT_EQ(collections.size(), 1) << json.out.toStdString();
     const QJsonObject due = collections[0].toObject();

@@ -51,9 +51,9 @@ protected:
         alpha_ = addCactus(QStringLiteral("Alpha"), QString(), QStringLiteral("Golden Barrel"), later);
         mid_ = addCactus(QStringLiteral("Mid"), QStringLiteral("Astrophytum asterias"), QString(), later);
         alpha_->setPlantDate(day(2023, 1, 10));
-        alpha_->save();
+        expectOk(alpha_->save());
         mid_->setDateAcquired(day(2025, 8, 3));
-        mid_->save();
+        expectOk(mid_->save());
         addLog(alpha_, QStringLiteral("Repotted"), day(2026, 3, 10));
         flowered_ = addLog(alpha_, QStringLiteral("Flowered"), day(2026, 5, 2));
     }
@@ -166,7 +166,7 @@ TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
             continue;
         ASSERT_EQ(cactus->images().size(), 1u);
         EXPECT_TRUE(QFile::exists(cactus->images()[0]->photoFile()));
-        cactus->images()[0]->hydrateCaption();
+        expectOk(cactus->images()[0]->hydrateCaption());
         EXPECT_EQ(cactus->images()[0]->caption(), "Alpha in spring");
         EXPECT_EQ(cactus->logs().size(), 2u);
         EXPECT_EQ(cactus->water() ? cactus->water()->name() : QString(), "Later");

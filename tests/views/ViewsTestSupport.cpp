@@ -18,7 +18,7 @@ void ViewsFixture::TearDown()
 {
     window_.reset();
     if (document_)
-        document_->close();
+        expectOk(document_->close());
     document_.reset();
     Clock::clearFixedNow();
 }
@@ -28,7 +28,7 @@ Water* ViewsFixture::addWater(const QString& name, Timestamp lastWatered, Timest
     Water* water = addSchedule(*document_, name);
     water->setLastWatered(lastWatered);
     water->setWaterNext(waterNext);
-    water->save();
+    expectOk(water->save());
     return water;
 }
 
@@ -41,7 +41,7 @@ Cactus* ViewsFixture::addCactus(const QString& name, const QString& scientific, 
         cactus->setLastWatered(water->lastWatered());
         cactus->setWaterNext(water->waterNext());
     }
-    cactus->save();
+    expectOk(cactus->save());
     return cactus;
 }
 
@@ -55,7 +55,7 @@ Log* ViewsFixture::addLog(Cactus* cactus, const QString& event, Timestamp date, 
     log->setNotes(QStringLiteral("Notes of %1").arg(event));
     log->setCactus(cactus);
     log->setCactusKey(cactus ? cactus->primaryKey() : -1);
-    return document_->addLog(std::move(log));
+    return expectOk(document_->addLog(std::move(log)));
 }
 
 Log* ViewsFixture::addNote(const QString& summary, const QString& event, Timestamp date)
@@ -65,14 +65,14 @@ Log* ViewsFixture::addNote(const QString& summary, const QString& event, Timesta
     log->setEventName(event);
     log->setLogDate(date);
     log->setNotes(summary);
-    return document_->addLog(std::move(log));
+    return expectOk(document_->addLog(std::move(log)));
 }
 
 Image* ViewsFixture::addPhoto(Cactus* cactus, const QImage& picture, const QString& caption)
 {
     Image* image = test::addPhoto(*document_, cactus, picture);
     image->setCaption(caption);
-    image->save();
+    expectOk(image->save());
     return image;
 }
 
@@ -98,7 +98,7 @@ DocumentWindow& ViewsFixture::window()
 SpinoraDatabase* ViewsFixture::reopen()
 {
     window_.reset();
-    document_->close();
+    expectOk(document_->close());
     document_.reset();
     document_ = openCollection(packagePath());
     return document_.get();

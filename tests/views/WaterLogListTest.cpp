@@ -66,7 +66,7 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
     Water* weekly = addWater(QStringLiteral("Weekly"), day(2026, 6, 1), day(2026, 6, 8));
     weekly->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
     weekly->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
-    weekly->save();
+    expectOk(weekly->save());
     for (int i = 0; i < 5; ++i)
         addCactus(QStringLiteral("Plant %1").arg(i), QString(), QString(), weekly);
     DocumentWindow& w = window();
@@ -81,7 +81,7 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
     ASSERT_EQ(reopened->watering().size(), 2u);
     int withPlants = 0;
     for (const auto& water : reopened->watering()) {
-        water->hydrate();
+        expectOk(water->hydrate());
         EXPECT_EQ(water->noWaterDDMM(1), Water::dayMonthCode(1, 11));
         EXPECT_EQ(water->noWaterDDMM(2), Water::dayMonthCode(28, 2));
         EXPECT_EQ(water->waterNext(), day(2026, 6, 8));
@@ -229,7 +229,7 @@ TEST_F(LogList, SearchWaitingForItsKeysShowsItsRowsOnceTheyAreMade)
     // many to make their keys at once: the emptied list says it is
     // searching (it stood blank for a second in a large collection).
     window_.reset();
-    document_->close();
+    expectOk(document_->close());
     const QString columns = QStringLiteral("type, date, reminder, reminder_id, cactus_key, event, note_summary, notes");
     const QString doubling = QStringLiteral("INSERT INTO log (%1) SELECT %1 FROM log;").arg(columns);
     execSql(packagePath() + "/spinora.db", doubling + doubling);
@@ -299,7 +299,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
     Cactus* beta = addCactus(QStringLiteral("Beta"), QString(), QString());
     Log* repotted = addLog(alpha, QStringLiteral("Repotted"), day(2026, 3, 10), true);
     repotted->setReminderIdentifier(QStringLiteral("calendar-42"));
-    repotted->save();
+    expectOk(repotted->save());
     addPhoto(repotted, gradientImage(320, 240));
     addLog(alpha, QStringLiteral("Flowered"), day(2026, 5, 2));
     addLog(beta, QStringLiteral("Flowered"), day(2026, 5, 3));
@@ -375,7 +375,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
     QStringList events;
     for (const auto& log : reopened->logs()) {
         if (log->cactus() && log->cactus()->name() == QLatin1String("Alpha")) {
-            log->hydrate();
+            expectOk(log->hydrate());
             events << QStringLiteral("%1 %2 %3").arg(log->eventName(), log->reminderIdentifier()).arg(log->images().size());
         }
     }

@@ -46,7 +46,7 @@ protected:
         size.logs = 60;
         size.photos = 30;
         size.photoWidth = 320;
-        SampleCollection::fill(*document_, size);
+        EXPECT_TRUE(SampleCollection::fill(*document_, size).ok());
     }
 
     // Selects `row` of the shown list, lets the thumbnails arrive and saves
@@ -163,7 +163,7 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     EXPECT_EQ(PageSetup::layoutFor(*reopened).value_or(chosen).orientation(), QPageLayout::Portrait);
     auto second = newCollection(folder_.file("Other.sdb"), true);
     EXPECT_FALSE(PageSetup::layoutFor(*second));
-    second->close();
+    expectOk(second->close());
 }
 
 TEST_F(Window, BecomingActiveNamesTheDocument)
@@ -188,11 +188,11 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     addCactus(QStringLiteral("D"), QStringLiteral("Opuntia"), QStringLiteral("Two"));
     addCactus(QStringLiteral("E"), QStringLiteral("opuntia"), QStringLiteral("Three"));
     c->setPurchasePrice(12.5); // no value: the price counts
-    c->save();
+    expectOk(c->save());
     Cactus* d = document_->cacti()[3].get();
     d->setPurchasePrice(99);
     d->setValue(20.25); // a value wins over the price
-    d->save();
+    expectOk(d->save());
     addLog(c, QStringLiteral("Fertilize"), day(2026, 6, 1), true);
     addPhoto(c, gradientImage(64, 48));
 
