@@ -567,7 +567,7 @@ bool LogInfoViewController::applyChanges()
     Cactus* plant = log_->cactus();
     const bool otherCactus = plant != previousCactus;
     if (plant && log_->primaryKey() != -1)
-        plant->addLog(log_);
+        plant->addLog(log_, document_.sortLogsAscending());
     if (otherCactus && previousCactus)
         previousCactus->removeLog(log_);
 
@@ -590,7 +590,7 @@ bool LogInfoViewController::applyChanges()
 
     document_.refreshData();
     if (dateChanged_ && log_->cactus())
-        log_->cactus()->sortLogs();
+        log_->cactus()->sortLogs(document_.sortLogsAscending());
 
     // A reminder whose date moved: ask about the calendar event, unless it
     // was made in this opening for the date now saved.
@@ -686,7 +686,7 @@ void AddLogInfoViewController::saveChangesAndHideView()
         photo->dehydrate();
     }
     if (historyScreenNumber_ == 1 && added->cactus())
-        added->cactus()->sortLogs();
+        added->cactus()->sortLogs(document_.sortLogsAscending());
     document_.refreshData();
     addedLog_ = added;
     log_ = added;

@@ -124,7 +124,7 @@ void CactiToWaterViewController::toggleRows(const std::vector<int>& rows)
             // A plant follows one schedule: it leaves the one it followed.
             if (cactus->water())
                 cactus->water()->removeCactus(cactus);
-            water_->addCactus(cactus);
+            water_->addCactus(cactus, document_.sortOrder());
             cactus->setWater(water_);
             cactus->setWateringKey(water_->primaryKey());
         }
@@ -148,7 +148,7 @@ void CactiToWaterViewController::undoMoves()
         if (cactus->water())
             cactus->water()->removeCactus(cactus);
         if (schedule)
-            schedule->addCactus(cactus);
+            schedule->addCactus(cactus, document_.sortOrder());
         cactus->setWater(schedule);
         cactus->setWateringKey(key);
         cactus->dehydrate();
@@ -308,7 +308,7 @@ void WaterInfoViewController::buildCactiTab()
     // The header flips the order of the plants here as in the lists.
     connect(cactiToWaterView_, &CactusTable::headerClicked, this, [this] {
         document_.setSortCactiAscending(!document_.sortCactiAscending());
-        water_->sortCacti();
+        water_->sortCacti(document_.sortOrder());
         reloadCacti();
         cactiToWaterView_->scrollToTop();
     });

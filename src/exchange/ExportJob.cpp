@@ -142,7 +142,7 @@ bool ExportJob::loadRecords(Connection* db, const QString& collection, const Sor
         context.fail(QStringLiteral("The collection could not be read: %1").arg(error));
         return false;
     }
-    records.link();
+    records.link(order);
     records.sort(order);
     return true;
 }

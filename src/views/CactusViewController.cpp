@@ -277,7 +277,7 @@ Cactus* CactusViewController::duplicate(Cactus& source)
 
     Cactus* added = doc.addCactus(std::move(copy));
     if (Water* schedule = added->water())
-        schedule->addCactus(added);
+        schedule->addCactus(added, doc.sortOrder());
 
     const std::vector<Image*> photos = source.images();
     for (Image* photo : photos)

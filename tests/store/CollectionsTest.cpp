@@ -109,7 +109,9 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
         for (const auto& log : document->logs())
             byKey.push_back(log.get());
         std::sort(byKey.begin(), byKey.end(), [](Log* a, Log* b) { return a->primaryKey() < b->primaryKey(); });
-        std::stable_sort(byKey.begin(), byKey.end(), [](Log* a, Log* b) { return a->compareLog(b) < 0; });
+        std::stable_sort(byKey.begin(), byKey.end(), [&](Log* a, Log* b) {
+            return a->compareLog(b, document->sortLogsAscending()) < 0;
+        });
         for (size_t i = 0; i < byKey.size(); ++i)
             ASSERT_EQ(document->logs()[i].get(), byKey[i]) << i;
         for (const auto& plant : document->cacti()) {
@@ -127,7 +129,7 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     document->setSortLogsAscending(false);
     document->sortLogsByLogDateAndTitle();
     for (const auto& plant : document->cacti())
-        plant->sortLogs();
+        plant->sortLogs(false);
     expectOrders();
 
     // Removing a plant while its logs are still being read waits for them
