@@ -555,9 +555,13 @@ bool Image::deleteFromDatabase()
     Statement st(database_, kDelete);
     if (!st.prepared())
         return fail(msg::kPrepareFailed);
-    // Kept aside instead while an undoable step runs on the package.
-    for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()})
-        PhotoFileKeeper::removePhotoFile(path_, file);
+    // Kept aside instead while an undoable step runs on the package. A
+    // collection that may not be changed (one whose read failed) keeps them:
+    // the step below fails.
+    if (!database_->isReadOnly()) {
+        for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()})
+            PhotoFileKeeper::removePhotoFile(path_, file);
+    }
     st.bind(primaryKey_);
     if (st.step() != SQLITE_DONE)
         return fail(msg::kDeleteFailed);

@@ -377,7 +377,7 @@ void SpinoraDatabase::removeOrphans(const std::vector<Image*>& orphans)
 {
     // A read-only open repairs in memory only: the orphans' rows and files
     // go at the next writing open.
-    const bool readOnly = database_ && database_->isReadOnly();
+    const bool readOnly = readOnly_ || (database_ && database_->isReadOnly());
     for (Image* orphan : orphans) {
         if (readOnly)
             eraseRecord(images_, orphan);

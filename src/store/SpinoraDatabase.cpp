@@ -438,13 +438,12 @@ void SpinoraDatabase::finishLoading()
         }
     } else {
         // The worker could not read them (its connection failed): read
-        // them here, or keep the collection without logs and say why.
+        // them here, or keep the collection without logs, read-only, and say why.
         logs_.clear();
         if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) {
-            logInternalError(InternalError(
-                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_),
-                QString(), std::source_location::current()));
             logs_.clear();
+            stopWritingAfterFailedRead(
+                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_));
         }
         RecordSet::setPlantsOfLogs(logs_, RecordSet::plantsByKey(cacti_));
         RecordSet::sortLogs(logs_, sortLogsAscending_);
@@ -461,6 +460,24 @@ void SpinoraDatabase::finishLoading()
     // The plants' rows show their first logs, and a search may find them.
     if (ListController* cactusList = listController(kCactusList))
         cactusList->linkedRecordsArrived();
+}
+
+void SpinoraDatabase::stopWritingAfterFailedRead(const QString& reason)
+{
+    // What could not be read would pass for missing: the photos of the logs
+    // for orphans to delete, a flush or a save for the whole collection. So
+    // nothing is written any more, on any path: the connection refuses every
+    // write, imports need the lock, and the history records no step.
+    readOnly_ = true;
+    if (database_)
+        database_->forbidWrites();
+    if (undoHistory_)
+        undoHistory_->clear();
+    packageLock_.reset();
+    readFailure_ = QStringLiteral("%1. So that nothing is lost, the collection is now read-only: nothing in it is "
+                                  "changed or deleted. Close it and open it again to try once more.")
+                       .arg(reason);
+    logInternalError(InternalError(readFailure_, QString(), std::source_location::current()));
 }
 
 bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection, bool abortOnError)

@@ -42,7 +42,11 @@ public:
     QString path() const { return path_; }
     QString errorMessage() const;
     int64_t lastInsertRowId() const;
+    // Opened read-only, or told to forbid writes.
     bool isReadOnly() const;
+    // Every write through this connection fails from now on (PRAGMA
+    // query_only): for a collection that can no longer be read whole.
+    void forbidWrites();
     // True inside a transaction begun on this connection.
     bool inTransaction() const;
 
@@ -85,6 +89,7 @@ private:
     };
     sqlite3* db_ = nullptr;
     QString path_;
+    bool writesForbidden_ = false;
     std::unordered_map<std::string, Entry, TextHash, std::equal_to<>> cache_;
     std::function<bool()> shouldStop_;
 };

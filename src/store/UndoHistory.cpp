@@ -295,6 +295,12 @@ UndoHistory::UndoHistory(SpinoraDatabase& document) : document_(document)
     document_.setUndoHistory(this);
 }
 
+bool UndoHistory::isUsable() const
+{
+    // A collection can turn read-only after it opened (a read failed).
+    return usable_ && !document_.isReadOnly();
+}
+
 UndoHistory::~UndoHistory()
 {
     for (PhotoRowsRecording* recording : photoRecordings_)
@@ -315,7 +321,7 @@ void UndoHistory::run(SpinoraDatabase& document, const QString& title, const std
 
 std::unique_ptr<PhotoRowsRecording> UndoHistory::recordPhotos()
 {
-    if (!usable_ || !document_.database())
+    if (!isUsable() || !document_.database())
         return nullptr;
     return std::make_unique<PhotoRowsRecording>(*this, document_.database());
 }
@@ -334,7 +340,7 @@ void UndoHistory::record(const QString& title, const std::function<void()>& comm
 {
     Connection* db = document_.database();
     // A command inside another one is part of its step.
-    if (recording_ || !usable_ || !db) {
+    if (recording_ || !isUsable() || !db) {
         command();
         return;
     }
@@ -415,7 +421,7 @@ bool UndoHistory::recordImport(const QString& title, const std::function<bool()>
 
 bool UndoHistory::beginImport(QString* error)
 {
-    if (!usable_ || !document_.database() || recording_ || !pendingImport_.isEmpty())
+    if (!isUsable() || !document_.database() || recording_ || !pendingImport_.isEmpty())
         return true;
     const QString folder = newStepFolder();
     if (!CollectionSnapshot::take(document_, folder + QStringLiteral("/before"), error)) {

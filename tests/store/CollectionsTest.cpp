@@ -139,6 +139,25 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     EXPECT_EQ(count("log"), 40);
 }
 
+// Logs that could not be read (here every read of the table fails) left each
+// photo of a log to be deleted as an orphan, row and files.
+TEST_F(CollectionsTest, LogsThatCannotBeReadDeleteNoPhotoAndLeaveTheCollectionReadOnly)
+{
+    Log* log = addLog(addPlant("A"), 1000.0);
+    addPhoto(Image::kLogPhoto, log->primaryKey(), 0);
+    document->close();
+    execSql(db(), "ALTER TABLE log RENAME TO log_rows; CREATE VIEW log AS SELECT pk, type, "
+                  "date + abs(-9223372036854775807 - 1) AS date, reminder, reminder_id, cactus_key, event, "
+                  "note_summary, notes FROM log_rows");
+    const TreeSnapshot before = snapshot(path);
+    document = openCollection(path);
+    document->finishLoading();
+    EXPECT_TRUE(document->isReadOnly());
+    EXPECT_TRUE(document->readFailure().contains("could not be read: integer overflow"));
+    document->close();
+    EXPECT_TRUE(snapshot(path) == before);
+}
+
 TEST_F(CollectionsTest, LookupsAreExact)
 {
     addSchedule(*document, "Weekly");
