@@ -4,6 +4,7 @@
 #include "CsvExport.h"
 #include "InterchangeExport.h"
 #include "InternalError.h"
+#include "InterruptedChange.h"
 #include "Messages.h"
 #include "PackageLock.h"
 #include "SpinoraDatabase.h"
@@ -111,7 +112,10 @@ std::unique_ptr<Connection> ExportJob::openCollection(const QString& collection,
 {
     const QString path = collection + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
     QString error;
-    auto db = QFileInfo(path).isFile() ? Connection::open(path, Connection::Mode::ReadOnly, &error) : nullptr;
+    // A read-only connection cannot undo a change that a crash cut short.
+    auto db = QFileInfo(path).isFile() && undoInterruptedChange(collection, &error)
+                  ? Connection::open(path, Connection::Mode::ReadOnly, &error)
+                  : nullptr;
     if (!db) {
         context.fail(QStringLiteral("The collection %1 could not be read: %2")
                          .arg(QDir::toNativeSeparators(collection),

@@ -15,6 +15,12 @@
 
 namespace spinora {
 
+bool FileHelpers::hasWritePermission(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
 bool FileHelpers::removeFileIfExists(const QString& path)
 {
     const QFileInfo info(path);

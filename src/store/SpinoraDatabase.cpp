@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "FileHelpers.h"
 #include "InternalError.h"
+#include "InterruptedChange.h"
 #include "ListController.h"
 #include "Localization.h"
 #include "Messages.h"
@@ -41,13 +42,6 @@ const char* const kUpdateCreationDate = "UPDATE version SET creation_date=? WHER
 QString quoted(const QString& path)
 {
     return QStringLiteral("\u201C%1\u201D").arg(QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName());
-}
-
-bool hasWritePermission(const QFileInfo& info)
-{
-    // The owner's write bit counts too, so that a package marked read-only
-    // is honoured even for a user (root) whom the system would let write.
-    return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
 }
 
 } // namespace
@@ -121,7 +115,10 @@ bool SpinoraDatabase::loadPackage()
     try {
         if (!readOnly_)
             createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
-        opened = checkPackageUsable() && lockPackage() && loadRecords(dbFilename_, true);
+        // A read-only connection cannot undo a change that a crash cut short.
+        opened = checkPackageUsable() && lockPackage() &&
+                 (!readOnly_ || undoInterruptedChange(packageFilename_, &lastError_)) &&
+                 loadRecords(dbFilename_, true);
         if (opened) {
             if (!readOnly_) {
                 // What a history kept when the program died goes now.
@@ -181,7 +178,8 @@ bool SpinoraDatabase::checkPackageUsable()
     if (!db.exists() || !db.isFile())
         return failLoad(QStringLiteral("the folder holds no %1, so it is not a Spinora collection.")
                             .arg(QString::fromUtf8(kDatabaseFileName)));
-    if (!readOnly_ && (!hasWritePermission(package) || !hasWritePermission(db)))
+    if (!readOnly_ &&
+        (!FileHelpers::hasWritePermission(packageFilename_) || !FileHelpers::hasWritePermission(dbFilename_)))
         return failLoad(QStringLiteral("it is read-only. Make it writable, or copy it to another place, to open it."));
     return true;
 }
