@@ -555,7 +555,7 @@ void CactusInfoViewController::waterComboBoxChanged()
     if (currentWater_ && currentWater_ != schedule)
         currentWater_->removeCactus(cactus_);
     currentWater_ = schedule;
-    schedule->addCactus(cactus_);
+    schedule->addCactus(cactus_, document_.sortOrder());
     savedNextWater_ = next;
     showNextWatering();
     waterButton_->setEnabled(true);
@@ -831,7 +831,7 @@ Result<> CactusInfoViewController::saveChanges()
         if (previous)
             previous->removeCactus(cactus_);
         if (currentWater_)
-            currentWater_->addCactus(cactus_);
+            currentWater_->addCactus(cactus_, document_.sortOrder());
     }
     // The list re-sorts when the name or species changed.
     if (cactusUpdate_)
@@ -876,7 +876,7 @@ void CactusInfoViewController::restoreScheduleMembership()
             schedule->removeCactus(cactus_);
     }
     if (Water* own = cactus_->water())
-        own->addCactus(cactus_);
+        own->addCactus(cactus_, document_.sortOrder());
 }
 
 void CactusInfoViewController::hideView(bool ok)

@@ -541,7 +541,7 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
     Cactus* plant = log_->cactus();
     const bool otherCactus = plant != previousCactus;
     if (plant && log_->primaryKey() != -1)
-        plant->addLog(log_);
+        plant->addLog(log_, document_.sortLogsAscending());
     if (otherCactus && previousCactus)
         previousCactus->removeLog(log_);
 
@@ -567,7 +567,7 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
 
     document_.refreshData();
     if (dateChanged && log_->cactus())
-        log_->cactus()->sortLogs();
+        log_->cactus()->sortLogs(document_.sortLogsAscending());
 
     // A reminder whose date moved: ask about the calendar event, unless it
     // was made in this opening for the date now saved.
@@ -693,7 +693,7 @@ Result<> AddLogInfoViewController::saveChanges()
 void AddLogInfoViewController::didSave()
 {
     if (historyScreenNumber_ == 1 && addedLog_->cactus())
-        addedLog_->cactus()->sortLogs();
+        addedLog_->cactus()->sortLogs(document_.sortLogsAscending());
     document_.refreshData();
     hideView(true);
 }

@@ -125,7 +125,7 @@ void CactiToWaterViewController::toggleRows(const std::vector<int>& rows)
                     cactus->water()->removeCactus(cactus); // a plant follows one schedule
                 Water* schedule = cactus->water() == water_ ? nullptr : water_;
                 if (schedule)
-                    water_->addCactus(cactus);
+                    water_->addCactus(cactus, document_.sortOrder());
                 if (Result<> moved = moveToSchedule(*cactus, schedule, schedule ? water_->primaryKey() : -1); !moved)
                     return moved;
             }
@@ -149,7 +149,7 @@ void CactiToWaterViewController::undoMoves()
         if (cactus->water())
             cactus->water()->removeCactus(cactus);
         if (schedule)
-            schedule->addCactus(cactus);
+            schedule->addCactus(cactus, document_.sortOrder());
         // A plant that cannot be written back stays marked for the next save.
         if (Result<> moved = moveToSchedule(*cactus, schedule, key); !moved)
             logFailure(moved.failure());
@@ -316,7 +316,7 @@ void WaterInfoViewController::buildCactiTab()
     // The header flips the order of the plants here as in the lists.
     connect(cactiToWaterView_, &CactusTable::headerClicked, this, [this] {
         document_.setSortCactiAscending(!document_.sortCactiAscending());
-        water_->sortCacti();
+        water_->sortCacti(document_.sortOrder());
         reloadCacti();
         cactiToWaterView_->scrollToTop();
     });

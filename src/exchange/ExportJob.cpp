@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "CsvExport.h"
 #include "InterchangeExport.h"
+#include "InterruptedChange.h"
 #include "Messages.h"
 #include "PackageLock.h"
 #include "SpinoraDatabase.h"
@@ -98,7 +99,14 @@ std::unique_ptr<Connection> ExportJob::openCollection(const QString& collection,
 {
     const QString path = collection + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
     QString error;
-    auto db = QFileInfo(path).isFile() ? Connection::open(path, Connection::Mode::ReadOnly, &error) : nullptr;
+    // A read-only connection cannot undo a change that a crash cut short.
+    std::unique_ptr<Connection> db;
+    if (QFileInfo(path).isFile()) {
+        if (Result<> readable = undoInterruptedChange(collection); readable)
+            db = Connection::open(path, Connection::Mode::ReadOnly, &error);
+        else
+            error = readable.failure().message();
+    }
     if (!db) {
         context.fail(QStringLiteral("The collection %1 could not be read: %2")
                          .arg(QDir::toNativeSeparators(collection),
@@ -129,7 +137,7 @@ bool ExportJob::loadRecords(Connection* db, const QString& collection, const Sor
         context.fail(QStringLiteral("The collection could not be read: %1").arg(error));
         return false;
     }
-    records.link();
+    records.link(order);
     records.sort(order);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "Localization.h"
 #include "Log.h"
 #include "Messages.h"
+#include "SortOrder.h"
 #include "TextCompare.h"
 #include "Water.h"
 
@@ -118,11 +119,11 @@ void Cactus::releaseDetail()
     location_ = height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = QString();
 }
 
-void Cactus::addLog(Log* log)
+void Cactus::addLog(Log* log, bool newestFirst)
 {
     if (std::find(logs_.begin(), logs_.end(), log) == logs_.end())
         logs_.push_back(log);
-    sortLogs();
+    sortLogs(newestFirst);
 }
 
 void Cactus::removeLog(Log* log)
@@ -130,11 +131,12 @@ void Cactus::removeLog(Log* log)
     std::erase(logs_, log);
 }
 
-void Cactus::sortLogs()
+void Cactus::sortLogs(bool newestFirst)
 {
     if (logs_.size() < 2)
         return;
-    std::stable_sort(logs_.begin(), logs_.end(), [](const Log* a, const Log* b) { return a->compareLog(b) < 0; });
+    std::stable_sort(logs_.begin(), logs_.end(),
+                     [newestFirst](const Log* a, const Log* b) { return a->compareLog(b, newestFirst) < 0; });
 }
 
 void Cactus::removeImage(Image* image)
@@ -218,6 +220,12 @@ bool Cactus::wateringDue() const
 {
     // Without a next date the plant is not due; callers only ask when one is set.
     return due::wateringDue(waterNext_, now());
+}
+
+int Cactus::compareInOrder(const Cactus* other, const SortOrder& order) const
+{
+    return order.cactiBySpecies ? compareSpeciesThenName(other, order.cactiAscending)
+                                : compareNameThenSpecies(other, order.cactiAscending);
 }
 
 int Cactus::compareNameThenSpecies(const Cactus* other, bool ascending) const

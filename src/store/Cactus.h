@@ -2,7 +2,6 @@
 
 #include "Record.h"
 
-#include <atomic>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -12,6 +11,7 @@ namespace spinora {
 class Image;
 class Log;
 class Water;
+struct SortOrder;
 
 // One plant of the collection (table `cactus`), with in-memory links to its
 // watering schedule, its logs and its photos. The links refer; the document's
@@ -72,14 +72,16 @@ public:
     Water* water() const { return water_; }
     void setWater(Water* water) { water_ = water; }
     const std::vector<Log*>& logs() const { return logs_; }
-    void addLog(Log* log);
+    // The plant's logs follow its collection's log order (`newestFirst`:
+    // SortOrder::logsAscending).
+    void addLog(Log* log, bool newestFirst);
     void removeLog(Log* log);
     void clearLogs() { logs_.clear(); }
     // Appends without sorting, for linking many logs at once (sortLogs after).
     void linkLog(Log* log) { logs_.push_back(log); }
     // Takes all its logs at once, already in their order.
     void setLinkedLogs(std::vector<Log*> logs) { logs_ = std::move(logs); }
-    void sortLogs();
+    void sortLogs(bool newestFirst);
     const std::vector<Image*>& images() const { return images_; }
     void addImage(Image* image) { images_.push_back(image); }
     void removeImage(Image* image);
@@ -101,13 +103,9 @@ public:
     static QString ageStringForYears(int years);
     bool wateringDue() const;
 
-    // Class-wide sort direction read by both comparators.
-    static void sortAscending(bool ascending) { ascending_ = ascending; }
-    static bool isSortAscending() { return ascending_; }
-    int compareNameThenSpecies(const Cactus* other) const { return compareNameThenSpecies(other, ascending_); }
-    int compareSpeciesThenName(const Cactus* other) const { return compareSpeciesThenName(other, ascending_); }
-    // The same in a direction of the caller's (a job sorts without the
-    // class-wide direction the window sets).
+    // The comparisons of the cactus list, in the direction of the caller's
+    // collection; the first is the one its order asks for.
+    int compareInOrder(const Cactus* other, const SortOrder& order) const;
     int compareNameThenSpecies(const Cactus* other, bool ascending) const;
     int compareSpeciesThenName(const Cactus* other, bool ascending) const;
 
@@ -143,8 +141,6 @@ private:
     std::vector<Log*> logs_;
     std::vector<Image*> images_;
     bool sectionHeading_ = false;
-
-    static inline std::atomic<bool> ascending_{true};
 };
 
 // Whole Gregorian years from a moment to now: the anniversary counts once

@@ -364,10 +364,11 @@ Result<> ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
         attachPhoto(document.images().back().get());
     }
 
+    const SortOrder order = document.sortOrder();
     for (Water* schedule : schedulesToSort)
-        schedule->sortCacti();
+        schedule->sortCacti(order);
     for (Cactus* plant : plantsToSort) {
-        plant->sortLogs();
+        plant->sortLogs(order.logsAscending);
         plant->sortImages();
     }
     for (Log* log : logsToSort)

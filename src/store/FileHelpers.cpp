@@ -44,6 +44,12 @@ bool FileHelpers::renameFile(const QString& source, const QString& destination)
     return std::rename(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData()) == 0;
 }
 
+bool FileHelpers::hasWritePermission(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
 bool FileHelpers::removeFileIfExists(const QString& path)
 {
     const QFileInfo info(path);

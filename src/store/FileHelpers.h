@@ -25,6 +25,10 @@ public:
                              Durability durability = Durability::Durable);
     // Writes a whole file the same way: beside it first, then renamed over it.
     static bool writeFile(const QString& path, const QByteArray& data, Durability durability = Durability::Fast);
+    // Whether the file or folder may be changed. The owner's write bit counts
+    // too, so that a package marked read-only is honoured even for a user
+    // (root) whom the system would let write.
+    static bool hasWritePermission(const QString& path);
     // Flushes everything written to the file system that holds the path.
     static void syncFileSystem(const QString& path);
     // Renames on one file system, replacing the destination; false with

@@ -587,10 +587,14 @@ Result<> Image::deleteFromDatabase()
     Statement st(database_, kDelete);
     if (!st.prepared())
         return failure(msg::kPrepareFailed);
-    // Kept aside instead while an undoable step runs on the package.
-    for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
-        if (!PhotoFileKeeper::removePhotoFile(path_, file))
-            return Failure::file(msg::kDeleteFailed, file, errno);
+    // Kept aside instead while an undoable step runs on the package. A
+    // collection that may not be changed (one whose read failed) keeps them:
+    // the step below fails.
+    if (!database_->isReadOnly()) {
+        for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
+            if (!PhotoFileKeeper::removePhotoFile(path_, file))
+                return Failure::file(msg::kDeleteFailed, file, errno);
+        }
     }
     st.bind(primaryKey_);
     if (st.step() != SQLITE_DONE)

@@ -140,7 +140,7 @@ bool Log::isReminderDue()
     return reminderDue_;
 }
 
-int Log::compareLog(const Log* other, bool ascending) const
+int Log::compareLog(const Log* other, bool newestFirst) const
 {
     // Later dates first; equal dates by event name, a missing name first.
     const double mine = logDate_.value_or(0.0);
@@ -148,7 +148,7 @@ int Log::compareLog(const Log* other, bool ascending) const
     int order = (mine < theirs) - (mine > theirs);
     if (order == 0)
         order = text::emptyFirstStandardCompare(eventName_, other->eventName_);
-    return ascending ? order : -order;
+    return newestFirst ? order : -order;
 }
 
 } // namespace spinora

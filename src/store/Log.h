@@ -2,7 +2,6 @@
 
 #include "Record.h"
 
-#include <atomic>
 #include <vector>
 
 namespace spinora {
@@ -53,11 +52,9 @@ public:
     bool isReminderDue();
     bool reminderDue() const { return reminderDue_; }
 
-    // Class-wide direction: true (the default) lists the newest first.
-    static void sortAscending(bool ascending) { ascending_ = ascending; }
-    static bool isSortAscending() { return ascending_; }
-    int compareLog(const Log* other) const { return compareLog(other, ascending_); }
-    int compareLog(const Log* other, bool ascending) const;
+    // The log list's order; `newestFirst` is the collection's direction
+    // (SortOrder::logsAscending).
+    int compareLog(const Log* other, bool newestFirst) const;
 
 protected:
     const Sql& sql() const override;
@@ -84,8 +81,6 @@ private:
     std::vector<Image*> images_;
     bool reminderDue_ = false;
     bool sectionHeading_ = false;
-
-    static inline std::atomic<bool> ascending_{true};
 };
 
 } // namespace spinora

@@ -153,7 +153,7 @@ std::vector<Image*> RecordSet::linkPlantPhotos(const std::vector<std::unique_ptr
     return orphans;
 }
 
-std::vector<Image*> RecordSet::link()
+std::vector<Image*> RecordSet::link(const SortOrder& order)
 {
     const std::unordered_map<int64_t, Cactus*> plants = linkPlantsToSchedules(cacti, watering);
     setPlantsOfLogs(logs, plants);
@@ -169,9 +169,9 @@ std::vector<Image*> RecordSet::link()
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.
     for (const auto& water : watering)
-        water->sortCacti();
+        water->sortCacti(order);
     for (const auto& cactus : cacti) {
-        cactus->sortLogs();
+        cactus->sortLogs(order.logsAscending);
         cactus->sortImages();
     }
     for (const auto& log : logs)
@@ -181,10 +181,8 @@ std::vector<Image*> RecordSet::link()
 
 void RecordSet::sort(const SortOrder& order)
 {
-    std::stable_sort(cacti.begin(), cacti.end(), [&order](const auto& a, const auto& b) {
-        return (order.cactiBySpecies ? a->compareSpeciesThenName(b.get(), order.cactiAscending)
-                                     : a->compareNameThenSpecies(b.get(), order.cactiAscending)) < 0;
-    });
+    std::stable_sort(cacti.begin(), cacti.end(),
+                     [&order](const auto& a, const auto& b) { return a->compareInOrder(b.get(), order) < 0; });
     std::stable_sort(watering.begin(), watering.end(), [&order](const auto& a, const auto& b) {
         return a->compareName(b.get(), order.wateringAscending) < 0;
     });

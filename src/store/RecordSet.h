@@ -4,6 +4,7 @@
 #include "Event.h"
 #include "Image.h"
 #include "Log.h"
+#include "SortOrder.h"
 #include "Species.h"
 #include "Water.h"
 
@@ -16,15 +17,6 @@
 namespace spinora {
 
 class Connection;
-
-// How the lists order their records, for a job that writes them in the order
-// the window shows them.
-struct SortOrder {
-    bool cactiAscending = true;
-    bool cactiBySpecies = false;
-    bool wateringAscending = true;
-    bool logsAscending = true;
-};
 
 // Every record of one collection as its database holds them: the arrays a
 // document owns, and what a job loads on a connection of its own (the
@@ -52,9 +44,9 @@ struct RecordSet {
     // Every log row through `db`; false when the table cannot be read whole.
     static bool loadLogs(Connection* db, std::vector<std::unique_ptr<Log>>& logs);
     // Links plants to schedules, logs to plants and photos to their owners,
-    // each link list in its order. Answers the photos whose owner is missing;
-    // they stay unlinked.
-    std::vector<Image*> link();
+    // each link list in its order (`order` for a schedule's plants and a
+    // plant's logs). Answers the photos whose owner is missing; they stay unlinked.
+    std::vector<Image*> link(const SortOrder& order);
     // Links each plant to its schedule (and the schedule to the plant) and
     // clears every plant's photos and logs for their owners to be linked
     // next. Answers the plants by key.

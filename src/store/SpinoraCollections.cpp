@@ -107,7 +107,7 @@ Log* SpinoraDatabase::keepLog(std::unique_ptr<Log> log)
     logs_.push_back(std::move(log));
     sortLogsByLogDateAndTitle();
     if (Cactus* plant = added->cactus())
-        plant->addLog(added);
+        plant->addLog(added, sortLogsAscending_);
     if (added->reminderDue()) {
         if (ListController* logList = listController(kLogList))
             logList->incrementReminders();
@@ -294,11 +294,9 @@ void SpinoraDatabase::sortCacti()
             displayedCacti_ = pointersOf<Cactus>(cacti_);
         return;
     }
-    Cactus::sortAscending(sortCactiAscending_);
-    const bool bySpecies = utility_.getPreferences().sortCactiBySpecies();
-    std::stable_sort(cacti_.begin(), cacti_.end(), [bySpecies](const auto& a, const auto& b) {
-        return (bySpecies ? a->compareSpeciesThenName(b.get()) : a->compareNameThenSpecies(b.get())) < 0;
-    });
+    const SortOrder order = sortOrder();
+    std::stable_sort(cacti_.begin(), cacti_.end(),
+                     [&order](const auto& a, const auto& b) { return a->compareInOrder(b.get(), order) < 0; });
     refreshDisplayed(kCactusList);
 }
 
@@ -309,9 +307,9 @@ void SpinoraDatabase::sortWater()
             displayedWatering_ = pointersOf<Water>(watering_);
         return;
     }
-    Water::sortAscending(sortWaterAscending_);
-    std::stable_sort(watering_.begin(), watering_.end(),
-                     [](const auto& a, const auto& b) { return a->compareName(b.get()) < 0; });
+    std::stable_sort(watering_.begin(), watering_.end(), [this](const auto& a, const auto& b) {
+        return a->compareName(b.get(), sortWaterAscending_) < 0;
+    });
     refreshDisplayed(kWaterList);
 }
 
@@ -322,7 +320,6 @@ void SpinoraDatabase::sortLogsByLogDateAndTitle()
             displayedLogs_ = pointersOf<Log>(logs_);
         return;
     }
-    Log::sortAscending(sortLogsAscending_);
     RecordSet::sortLogs(logs_, sortLogsAscending_);
     refreshDisplayed(kLogList);
 }
@@ -379,8 +376,9 @@ bool SpinoraDatabase::mapLogsAndImages()
     removeOrphans(orphans);
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.
+    const SortOrder order = sortOrder();
     for (const auto& water : watering_)
-        water->sortCacti();
+        water->sortCacti(order);
     for (const auto& cactus : cacti_)
         cactus->sortImages();
     // Logs still on their way are linked when they arrive.
@@ -411,7 +409,6 @@ SpinoraDatabase::LogsByPlant SpinoraDatabase::groupByPlant(const std::vector<std
 
 void SpinoraDatabase::linkLogs(LogsByPlant byPlant)
 {
-    Log::sortAscending(sortLogsAscending_);
     for (auto& [plant, plantLogs] : byPlant)
         plant->setLinkedLogs(std::move(plantLogs));
     // Looked up from the photos' side: a few thousand owners, not a map
@@ -445,7 +442,7 @@ void SpinoraDatabase::removeOrphans(const std::vector<Image*>& orphans)
     // go at the next writing open.
     // A repair that fails is left for the next open; the photo stays
     // unlinked meanwhile.
-    const bool readOnly = database_ && database_->isReadOnly();
+    const bool readOnly = readOnly_ || (database_ && database_->isReadOnly());
     for (Image* orphan : orphans) {
         if (readOnly) {
             eraseRecord(images_, orphan);

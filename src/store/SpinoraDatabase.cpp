@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "FileHelpers.h"
+#include "InterruptedChange.h"
 #include "ListController.h"
 #include "Localization.h"
 #include "Messages.h"
@@ -40,13 +41,6 @@ const char* const kUpdateCreationDate = "UPDATE version SET creation_date=? WHER
 QString quoted(const QString& path)
 {
     return QStringLiteral("\u201C%1\u201D").arg(QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName());
-}
-
-bool hasWritePermission(const QFileInfo& info)
-{
-    // The owner's write bit counts too, so that a package marked read-only
-    // is honoured even for a user (root) whom the system would let write.
-    return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
 }
 
 } // namespace
@@ -128,7 +122,16 @@ bool SpinoraDatabase::loadPackage()
             made = createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
         if (!made)
             failLoad(made.failure());
-        opened = made && checkPackageUsable() && lockPackage() && loadRecords(dbFilename_, true);
+        // A read-only connection cannot undo a change that a crash cut short.
+        const auto readable = [this] {
+            Result<> undone = readOnly_ ? undoInterruptedChange(packageFilename_) : Result<>{};
+            if (!undone) {
+                logFailure(undone.failure());
+                failLoad(undone.failure().message());
+            }
+            return undone.ok();
+        };
+        opened = made && checkPackageUsable() && lockPackage() && readable() && loadRecords(dbFilename_, true);
         if (opened) {
             if (!readOnly_) {
                 // What a history kept when the program died goes now.
@@ -184,7 +187,8 @@ bool SpinoraDatabase::checkPackageUsable()
     if (!db.exists() || !db.isFile())
         return failLoad(QStringLiteral("the folder holds no %1, so it is not a Spinora collection.")
                             .arg(QString::fromUtf8(kDatabaseFileName)));
-    if (!readOnly_ && (!hasWritePermission(package) || !hasWritePermission(db)))
+    if (!readOnly_ &&
+        (!FileHelpers::hasWritePermission(packageFilename_) || !FileHelpers::hasWritePermission(dbFilename_)))
         return failLoad(QStringLiteral("it is read-only. Make it writable, or copy it to another place, to open it."));
     return true;
 }
@@ -442,12 +446,12 @@ void SpinoraDatabase::finishLoading()
         }
     } else {
         // The worker could not read them (its connection failed): read
-        // them here, or keep the collection without logs and say why.
+        // them here, or keep the collection without logs, read-only, and say why.
         logs_.clear();
         if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) {
-            qCWarning(lcSpinora).noquote()
-                << QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_);
             logs_.clear();
+            stopWritingAfterFailedRead(
+                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_));
         }
         RecordSet::setPlantsOfLogs(logs_, RecordSet::plantsByKey(cacti_));
         RecordSet::sortLogs(logs_, sortLogsAscending_);
@@ -464,6 +468,24 @@ void SpinoraDatabase::finishLoading()
     // The plants' rows show their first logs, and a search may find them.
     if (ListController* cactusList = listController(kCactusList))
         cactusList->linkedRecordsArrived();
+}
+
+void SpinoraDatabase::stopWritingAfterFailedRead(const QString& reason)
+{
+    // What could not be read would pass for missing: the photos of the logs
+    // for orphans to delete, a flush or a save for the whole collection. So
+    // nothing is written any more, on any path: the connection refuses every
+    // write, imports need the lock, and the history records no step.
+    readOnly_ = true;
+    if (database_)
+        database_->forbidWrites();
+    if (undoHistory_)
+        undoHistory_->clear();
+    packageLock_.reset();
+    readFailure_ = QStringLiteral("%1. So that nothing is lost, the collection is now read-only: nothing in it is "
+                                  "changed or deleted. Close it and open it again to try once more.")
+                       .arg(reason);
+    logFailure(Failure(readFailure_, Failure::Cause::Damaged));
 }
 
 bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection)

@@ -90,6 +90,10 @@ public:
 
     // Why the last open or save failed, for the user.
     const QString& lastError() const { return lastError_; }
+    // Why a collection opened for writing turned read-only later (its logs,
+    // read behind the first screen, could not be read); empty while all is
+    // well. Nothing is written to it from then on.
+    const QString& readFailure() const { return readFailure_; }
 
     // --- State
     Connection* database() const { return database_.get(); }
@@ -252,6 +256,9 @@ private:
     // startLoadingLogsBehind.
     bool loadRecords(const QString& dbPath, bool logsBehind);
     void startLoadingLogsBehind();
+    // A read failed after the collection opened: from now on nothing is
+    // written to it, and readFailure() says why.
+    void stopWritingAfterFailedRead(const QString& reason);
     // The logs of each plant, in the order of the document's logs (so in
     // the order of each plant's own sort).
     using LogsByPlant = std::vector<std::pair<Cactus*, std::vector<Log*>>>;
@@ -294,6 +301,7 @@ private:
     QString packageFilename_;
     QString dbFilename_;
     QString lastError_;
+    QString readFailure_;
     std::unique_ptr<PackageLock> packageLock_;
     bool readOnly_ = false;
 

@@ -52,7 +52,13 @@ int64_t Connection::lastInsertRowId() const
 
 bool Connection::isReadOnly() const
 {
-    return sqlite3_db_readonly(db_, "main") == 1;
+    return writesForbidden_ || sqlite3_db_readonly(db_, "main") == 1;
+}
+
+void Connection::forbidWrites()
+{
+    writesForbidden_ = true;
+    execute("PRAGMA query_only=1");
 }
 
 bool Connection::inTransaction() const

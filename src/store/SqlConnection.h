@@ -44,7 +44,11 @@ public:
     // SQLite's primary result code of the last failed call (SQLITE_FULL, ...).
     int errorCode() const;
     int64_t lastInsertRowId() const;
+    // Opened read-only, or told to forbid writes.
     bool isReadOnly() const;
+    // Every write through this connection fails from now on (PRAGMA
+    // query_only): for a collection that can no longer be read whole.
+    void forbidWrites();
     // True inside a transaction begun on this connection.
     bool inTransaction() const;
 
@@ -87,6 +91,7 @@ private:
     };
     sqlite3* db_ = nullptr;
     QString path_;
+    bool writesForbidden_ = false;
     std::unordered_map<std::string, Entry, TextHash, std::equal_to<>> cache_;
     std::function<bool()> shouldStop_;
 };

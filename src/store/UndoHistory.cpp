@@ -287,6 +287,12 @@ UndoHistory::UndoHistory(SpinoraDatabase& document) : document_(document)
     document_.setUndoHistory(this);
 }
 
+bool UndoHistory::isUsable() const
+{
+    // A collection can turn read-only after it opened (a read failed).
+    return usable_ && !document_.isReadOnly();
+}
+
 UndoHistory::~UndoHistory()
 {
     for (PhotoRowsRecording* recording : photoRecordings_)
@@ -306,7 +312,7 @@ Result<> UndoHistory::run(SpinoraDatabase& document, const QString& title, const
 
 std::unique_ptr<PhotoRowsRecording> UndoHistory::recordPhotos()
 {
-    if (!usable_ || !document_.database())
+    if (!isUsable() || !document_.database())
         return nullptr;
     return std::make_unique<PhotoRowsRecording>(*this, document_.database());
 }
@@ -396,7 +402,7 @@ Result<> UndoHistory::record(const QString& title, const std::function<Result<>(
     // A command inside another one is part of its step.
     if (recording_)
         return command();
-    if (!usable_ || !db)
+    if (!isUsable() || !db)
         return runUnrecorded(document_, command);
     // What memory holds and the file does not yet belongs to no step: it is
     // written first, so that the step takes back only the command.
@@ -434,7 +440,7 @@ Result<> UndoHistory::record(const QString& title, const std::function<Result<>(
 
 Result<> UndoHistory::beginImport()
 {
-    if (!usable_ || !document_.database() || recording_ || !pendingImport_.isEmpty())
+    if (!isUsable() || !document_.database() || recording_ || !pendingImport_.isEmpty())
         return {};
     const QString folder = newStepFolder();
     if (Result<> taken = CollectionSnapshot::take(document_, folder + QStringLiteral("/before")); !taken) {

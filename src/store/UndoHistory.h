@@ -111,8 +111,8 @@ public:
     // Told after every change of the history (titles, availability).
     void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
     // False when the collection's tables cannot be recorded (a table without
-    // a declared primary key): commands then run without history.
-    bool isUsable() const { return usable_; }
+    // a declared primary key) or it is read-only: commands then run without history.
+    bool isUsable() const;
 
 private:
     friend class PhotoRowsRecording;

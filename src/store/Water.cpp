@@ -4,8 +4,8 @@
 #include "DueRules.h"
 #include "Localization.h"
 #include "Messages.h"
+#include "SortOrder.h"
 #include "SpinoraStrings.h"
-#include "SpinoraUtility.h"
 #include "TextCompare.h"
 
 #include <algorithm>
@@ -247,11 +247,11 @@ Timestamp Water::calculateNextWatering(const Timestamp& lastWatered) const
     return result;
 }
 
-void Water::addCactus(Cactus* cactus)
+void Water::addCactus(Cactus* cactus, const SortOrder& order)
 {
     if (std::find(cacti_.begin(), cacti_.end(), cactus) == cacti_.end())
         cacti_.push_back(cactus);
-    sortCacti();
+    sortCacti(order);
 }
 
 void Water::removeCactus(Cactus* cactus)
@@ -259,14 +259,12 @@ void Water::removeCactus(Cactus* cactus)
     std::erase(cacti_, cactus);
 }
 
-void Water::sortCacti()
+void Water::sortCacti(const SortOrder& order)
 {
     if (cacti_.size() < 2)
         return;
-    const bool bySpecies = SpinoraUtility::sharedManager().getPreferences().sortCactiBySpecies();
-    std::stable_sort(cacti_.begin(), cacti_.end(), [bySpecies](const Cactus* a, const Cactus* b) {
-        return (bySpecies ? a->compareSpeciesThenName(b) : a->compareNameThenSpecies(b)) < 0;
-    });
+    std::stable_sort(cacti_.begin(), cacti_.end(),
+                     [&order](const Cactus* a, const Cactus* b) { return a->compareInOrder(b, order) < 0; });
 }
 
 bool Water::wateringDue() const

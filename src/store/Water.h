@@ -3,12 +3,12 @@
 #include "Record.h"
 
 #include <array>
-#include <atomic>
 #include <vector>
 
 namespace spinora {
 
 class Cactus;
+struct SortOrder;
 
 // A watering schedule (table `watering`): water every so many units, with up
 // to three yearly no-water periods in which no watering may fall.
@@ -47,23 +47,21 @@ public:
                                       double intervalSeconds, const Timestamp& lastWatered, bool abortInRange);
     static int64_t dayMonthCode(int day, int month) { return (int64_t(day & 0xFF) << 8) | (month & 0xFF); }
 
-    // The plants that follow this schedule, kept sorted.
+    // The plants that follow this schedule, kept sorted in the order of the
+    // collection's cactus list.
     const std::vector<Cactus*>& cacti() const { return cacti_; }
-    void addCactus(Cactus* cactus);
+    void addCactus(Cactus* cactus, const SortOrder& order);
     void removeCactus(Cactus* cactus);
     void clearCacti() { cacti_.clear(); }
     // Appends without sorting, for linking many plants at once (sortCacti after).
     void linkCactus(Cactus* cactus) { cacti_.push_back(cactus); }
-    void sortCacti();
+    void sortCacti(const SortOrder& order);
 
     bool wateringDue() const;
     int noWaterLines() const;
     QString waterLine(int index) const;
     bool isPeriodSet(int period) const; // period 1 to 3
 
-    static void sortAscending(bool ascending) { ascending_ = ascending; }
-    static bool isSortAscending() { return ascending_; }
-    int compareName(const Water* other) const { return compareName(other, ascending_); }
     int compareName(const Water* other, bool ascending) const;
     int compareNextWater(const Water* other) const;
 
@@ -89,8 +87,6 @@ private:
     QString notes_;
 
     std::vector<Cactus*> cacti_;
-
-    static inline std::atomic<bool> ascending_{true};
 };
 
 } // namespace spinora

@@ -287,7 +287,7 @@ Result<Cactus*> CactusViewController::duplicate(Cactus& source)
         return stored;
     Cactus* added = *stored;
     if (Water* schedule = added->water())
-        schedule->addCactus(added);
+        schedule->addCactus(added, doc.sortOrder());
 
     const std::vector<Image*> photos = source.images();
     for (Image* photo : photos) {

@@ -167,13 +167,14 @@ bool LogViewController::computeSectionFlags()
     // over 300,000 logs need not look at each of them.
     if (flagRun_ == sectionFlagRuns && flagRevision_ == Record::latestRevision() && flaggedRows_ == logs)
         return !logs.empty();
-    // The first entry of each month by the log order starts the section.
+    // The first entry of each month by this collection's log order starts the section.
+    const bool newestFirst = document().sortLogsAscending();
     std::map<long, Log*> firsts;
     for (Log* log : logs) {
         log->setSectionHeading(false);
         const long key = monthKey(log->logDate());
         auto [it, inserted] = firsts.emplace(key, log);
-        if (!inserted && log->compareLog(it->second) < 0)
+        if (!inserted && log->compareLog(it->second, newestFirst) < 0)
             it->second = log;
     }
     for (auto& [key, log] : firsts)
@@ -200,10 +201,8 @@ void LogViewController::flipSortDirection()
 {
     document().setSortLogsAscending(!document().sortLogsAscending());
     document().sortLogsByLogDateAndTitle();
-    if (historyScreen_ && cactusForHistory_) {
-        Log::sortAscending(document().sortLogsAscending());
-        cactusForHistory_->sortLogs();
-    }
+    if (historyScreen_ && cactusForHistory_)
+        cactusForHistory_->sortLogs(document().sortLogsAscending());
 }
 
 void LogViewController::recalculateReminders()

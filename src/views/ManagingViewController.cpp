@@ -362,6 +362,9 @@ void ManagingViewController::reloadRows()
         showNotice(localized("Loading…"));
     else if (searchPending_ && numberOfRows() == 0)
         showNotice(localized("Searching…"));
+    else if (numberOfRows() == 0)
+        // A list left empty because its records could not be read says so.
+        showNotice(document_.readFailure());
     else
         showNotice(QString());
 }
@@ -374,6 +377,7 @@ void ManagingViewController::showNotice(const QString& text)
         notice_ = new QLabel(tableView_->viewport());
         notice_->setObjectName(QStringLiteral("ListNotice"));
         notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice_->setWordWrap(true);
         auto* centred = new QVBoxLayout(tableView_->viewport());
         centred->addWidget(notice_, 0, Qt::AlignCenter);
     }

@@ -136,7 +136,7 @@ TEST_F(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
 
     Cactus* plant = addPlant(*document, QStringLiteral("Bishop's cap"));
     plant->setScientificName(QStringLiteral("Astrophytum myriostigma"));
-    stored->addCactus(plant);
+    stored->addCactus(plant, document->sortOrder());
     view.knowsPageRange(bareLayout(800, 1000));
     const SheetLine& plantLine = view.sheet()->line(18);
     EXPECT_EQ(std::tie(plantLine.label, plantLine.value, plantLine.italicRange),

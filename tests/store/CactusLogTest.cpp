@@ -23,12 +23,7 @@ std::unique_ptr<Cactus> plant(const QString& name, const QString& species)
 class FixedClock : public ::testing::Test {
 protected:
     void SetUp() override { Clock::setFixedNow(localSeconds(2026, 12, 6, 15, 30)); }
-    void TearDown() override
-    {
-        Clock::clearFixedNow();
-        Cactus::sortAscending(true);
-        Log::sortAscending(true);
-    }
+    void TearDown() override { Clock::clearFixedNow(); }
 };
 
 } // namespace
@@ -45,16 +40,15 @@ TEST_F(CactusOrder, NameFirstThenSpeciesInFileNameOrderAPlantWithoutSpeciesFirst
     auto bare = plant("Spike", "");
     auto bareToo = plant("Spike", "");
     auto named = plant("Spike", "Opuntia");
-    EXPECT_GT(a->compareNameThenSpecies(b.get()), 0); // digits by value, case ignored
-    EXPECT_LT(a->compareNameThenSpecies(c.get()), 0); // names compare case-sensitively
-    EXPECT_LT(bare->compareNameThenSpecies(named.get()), 0);
-    EXPECT_GT(named->compareNameThenSpecies(bare.get()), 0);
-    EXPECT_EQ(bare->compareNameThenSpecies(bareToo.get()), 0);
-    EXPECT_EQ(bareToo->compareNameThenSpecies(bare.get()), 0);
-    EXPECT_EQ(bare->compareSpeciesThenName(bareToo.get()), 0);
-    Cactus::sortAscending(false);
-    EXPECT_LT(a->compareNameThenSpecies(b.get()), 0);
-    EXPECT_GT(bare->compareNameThenSpecies(named.get()), 0);
+    EXPECT_GT(a->compareNameThenSpecies(b.get(), true), 0); // digits by value, case ignored
+    EXPECT_LT(a->compareNameThenSpecies(c.get(), true), 0); // names compare case-sensitively
+    EXPECT_LT(bare->compareNameThenSpecies(named.get(), true), 0);
+    EXPECT_GT(named->compareNameThenSpecies(bare.get(), true), 0);
+    EXPECT_EQ(bare->compareNameThenSpecies(bareToo.get(), true), 0);
+    EXPECT_EQ(bareToo->compareNameThenSpecies(bare.get(), true), 0);
+    EXPECT_EQ(bare->compareSpeciesThenName(bareToo.get(), true), 0);
+    EXPECT_LT(a->compareNameThenSpecies(b.get(), false), 0);
+    EXPECT_GT(bare->compareNameThenSpecies(named.get(), false), 0);
 }
 
 using CactusAge = FixedClock;
@@ -104,9 +98,9 @@ TEST_F(LogBehaviour, PlantLogsStaySortedAndUnique)
     Log a, b;
     a.setLogDate(1000.0);
     b.setLogDate(3000.0);
-    c.addLog(&a);
-    c.addLog(&b);
-    c.addLog(&a);
+    c.addLog(&a, true);
+    c.addLog(&b, true);
+    c.addLog(&a, true);
     EXPECT_EQ(c.logs(), (std::vector<Log*>{&b, &a}));
 }
 
@@ -118,9 +112,9 @@ TEST_F(CactusOrder, LocalizedTieBreaksFollowTheUsersLocale)
     auto apple = plant("Same", QStringLiteral("\u00C4pple"));
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_GT(zebra->compareNameThenSpecies(apple.get()), 0);
+    EXPECT_GT(zebra->compareNameThenSpecies(apple.get(), true), 0);
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-    EXPECT_LT(zebra->compareNameThenSpecies(apple.get()), 0);
-    EXPECT_LT(zebra->compareSpeciesThenName(apple.get()), 0); // plain: Z (5A) before Ä (C4)
+    EXPECT_LT(zebra->compareNameThenSpecies(apple.get(), true), 0);
+    EXPECT_LT(zebra->compareSpeciesThenName(apple.get(), true), 0); // plain: Z (5A) before Ä (C4)
     QLocale::setDefault(saved);
 }

@@ -109,7 +109,9 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
         for (const auto& log : document->logs())
             byKey.push_back(log.get());
         std::sort(byKey.begin(), byKey.end(), [](Log* a, Log* b) { return a->primaryKey() < b->primaryKey(); });
-        std::stable_sort(byKey.begin(), byKey.end(), [](Log* a, Log* b) { return a->compareLog(b) < 0; });
+        std::stable_sort(byKey.begin(), byKey.end(), [&](Log* a, Log* b) {
+            return a->compareLog(b, document->sortLogsAscending()) < 0;
+        });
         for (size_t i = 0; i < byKey.size(); ++i)
             ASSERT_EQ(document->logs()[i].get(), byKey[i]) << i;
         for (const auto& plant : document->cacti()) {
@@ -127,7 +129,7 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     document->setSortLogsAscending(false);
     document->sortLogsByLogDateAndTitle();
     for (const auto& plant : document->cacti())
-        plant->sortLogs();
+        plant->sortLogs(false);
     expectOrders();
 
     // Removing a plant while its logs are still being read waits for them
@@ -135,6 +137,25 @@ TEST_F(CollectionsTest, LogsLoadedBehindTheFirstScreenKeepTheLogOrders)
     reopen();
     expectOk(document->removeCactus(document->cactiOfFirstScreen()[0].get()));
     EXPECT_EQ(count("log"), 40);
+}
+
+// Logs that could not be read (here every read of the table fails) left each
+// photo of a log to be deleted as an orphan, row and files.
+TEST_F(CollectionsTest, LogsThatCannotBeReadDeleteNoPhotoAndLeaveTheCollectionReadOnly)
+{
+    Log* log = addLog(addPlant("A"), 1000.0);
+    addPhoto(Image::kLogPhoto, log->primaryKey(), 0);
+    expectOk(document->close());
+    execSql(db(), "ALTER TABLE log RENAME TO log_rows; CREATE VIEW log AS SELECT pk, type, "
+                  "date + abs(-9223372036854775807 - 1) AS date, reminder, reminder_id, cactus_key, event, "
+                  "note_summary, notes FROM log_rows");
+    const TreeSnapshot before = snapshot(path);
+    document = openCollection(path);
+    document->finishLoading();
+    EXPECT_TRUE(document->isReadOnly());
+    EXPECT_TRUE(document->readFailure().contains("could not be read: integer overflow"));
+    expectOk(document->close());
+    EXPECT_TRUE(snapshot(path) == before);
 }
 
 TEST_F(CollectionsTest, LookupsAreExact)

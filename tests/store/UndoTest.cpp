@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                     t.weekly->removeCactus(&c);
                     c.setWater(monthly);
                     c.setWateringKey(monthly->primaryKey());
-                    monthly->addCactus(&c);
+                    monthly->addCactus(&c, t.document->sortOrder());
                     c.addImage(t.addPhoto(Image::kCactusPhoto, c.primaryKey(), 1));
                     expectOk(t.document->addSpecies(std::make_unique<Species>("Star", "Astrophytum asterias")));
                     return Result<>();

@@ -144,11 +144,8 @@ TEST(WaterOrder, ByNameFollowsTheDirection)
     Water a, b;
     a.setName("Alpha");
     b.setName("Beta");
-    Water::sortAscending(true);
-    EXPECT_LT(a.compareName(&b), 0);
-    Water::sortAscending(false);
-    EXPECT_GT(a.compareName(&b), 0);
-    Water::sortAscending(true);
+    EXPECT_LT(a.compareName(&b, true), 0);
+    EXPECT_GT(a.compareName(&b, false), 0);
 }
 
 // --- Watering recorded for many records at once (the next dates are

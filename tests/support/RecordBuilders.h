@@ -29,7 +29,7 @@ inline Cactus* addPlant(SpinoraDatabase& document, const QString& name, Water* s
     }
     Cactus* added = expectOk(document.addCactus(std::move(cactus)));
     if (schedule)
-        schedule->addCactus(added);
+        schedule->addCactus(added, document.sortOrder());
     return added;
 }
 
@@ -42,7 +42,7 @@ inline Log* addLog(SpinoraDatabase& document, Cactus* plant, const QString& even
     log->setCactusKey(plant ? plant->primaryKey() : -1);
     Log* added = expectOk(document.addLog(std::move(log)));
     if (plant)
-        plant->addLog(added);
+        plant->addLog(added, document.sortLogsAscending());
     return added;
 }
 

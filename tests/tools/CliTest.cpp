@@ -1,7 +1,9 @@
 // spinora-cli as a script would use it: exit codes, stdout and stderr.
 #include "CliRunner.h"
+#include "CollectionDump.h"
 #include "TestSupport.h"
 
+#include "FileHelpers.h"
 #include "SqlConnection.h"
 
 #include <QDir>
@@ -324,4 +326,42 @@ TEST(Cli, ReadersWaitForAnotherProcessesWriteInsteadOfFailing)
     ASSERT_TRUE(holder->execute("COMMIT"));
     ASSERT_TRUE(info->waitForFinished(60000));
     EXPECT_EQ(info->exitCode(), 0) << info->readAllStandardError().toStdString();
+}
+
+// A crash in the middle of a change (an import) leaves it half in the file, to
+// be undone from its journal. Every read-only command refused the collection
+// ("attempt to write a readonly database"); on a read-only disk, say so.
+TEST(Cli, ReadOnlyCommandsReadACollectionThatACrashLeftHalfChanged)
+{
+    TempFolder folder;
+    const QString crashed = folder.file("Crashed.sdb");
+    ASSERT_EQ(cli({"sample", crashed, "--cacti", "5", "--logs", "300"}).exitCode, 0);
+    const QStringList rows = dumpRows(crashed + "/spinora.db");
+    // A writer killed half-way; its small cache has put changed pages into the file.
+    EXPECT_EXIT(spinora::Connection::open(crashed + "/spinora.db", spinora::Connection::Mode::ReadWrite, nullptr)
+                        ->execute("PRAGMA cache_size=1; BEGIN; UPDATE log SET notes = hex(randomblob(3000))") &&
+                    std::raise(SIGKILL),
+                ::testing::KilledBySignal(SIGKILL), "");
+    ASSERT_TRUE(QFileInfo::exists(crashed + "/spinora.db-journal"));
+
+    const QList<QStringList> commands = {{"info", "@"}, {"list", "@", "logs"}, {"due", "@"}, {"stats", "@"},
+                                         {"export-sdbi", "@", "@.sdbi"}, {"export-csv", "@", "@.csv"},
+                                         {"report", "@", "@.html"}, {"print", "@", "@.pdf"}, {"labels", "@", "@.pdf"}};
+    for (QStringList arguments : commands) {
+        const QString copy = folder.file(arguments[0] + ".sdb");
+        ASSERT_TRUE(spinora::FileHelpers::copyFolder(crashed, copy));
+        const CliRun run = cli(arguments.replaceInStrings("@", copy));
+        EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_EQ(dumpRows(copy + "/spinora.db"), rows) << arguments[0].toStdString();
+    }
+
+    const QString readOnly = folder.file("ReadOnly.sdb");
+    ASSERT_TRUE(spinora::FileHelpers::copyFolder(crashed, readOnly));
+    QFile::setPermissions(readOnly + "/spinora.db", QFileDevice::ReadOwner);
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const TreeSnapshot before = snapshot(readOnly);
+    const CliRun refused = cli({"info", readOnly});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("a change to it was cut short when Spinora or the computer stopped"));
+    EXPECT_TRUE(snapshot(readOnly) == before);
 }

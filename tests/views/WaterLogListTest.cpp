@@ -172,7 +172,8 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
     EXPECT_EQ(reopened->waterWithName("C")->lastWatered(), day(2026, 6, 10)) << "not selected";
 }
 
-TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitles)
+// Turning another collection's log order round once moved these to each month's last log.
+TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitlesWhateverAnotherCollectionsOrder)
 {
     Cactus* alpha = addCactus(QStringLiteral("Alpha"), QString(), QString());
     addLog(alpha, QStringLiteral("Repotted"), day(2026, 3, 10));
@@ -180,6 +181,11 @@ TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitles)
     addNote(QStringLiteral("Ordered grit"), QStringLiteral("Purchased"), day(2026, 5, 20));
     // Local midnight of the first of April belongs to April in every zone.
     addLog(alpha, QStringLiteral("Fertilized"), localSeconds(2026, 4, 1));
+    auto other = newCollection(folder_.file("Other.sdb"), true);
+    for (int date : {2, 20})
+        test::addLog(*other, nullptr, QStringLiteral("Flowered"), day(2026, 5, date));
+    other->setSortLogsAscending(false);
+    other->sortLogsByLogDateAndTitle();
     DocumentWindow& w = window();
     w.selectTab(2);
     LogViewController& list = *w.logList();

@@ -39,6 +39,10 @@ std::unique_ptr<SpinoraDatabase> openCollection(const QString& path, bool readOn
     document->setReadOnly(readOnly);
     if (!document->readFromURL(document->packageFilename()))
         throw CliError(document->lastError());
+    // A command works on the whole collection, never on one whose logs could not be read.
+    document->finishLoading();
+    if (!document->readFailure().isEmpty())
+        throw CliError(document->readFailure());
     SpinoraUtility::sharedManager().documents().registerAsMainDocument(document.get());
     return document;
 }
