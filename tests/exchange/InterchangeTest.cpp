@@ -136,6 +136,21 @@ TEST_F(Interchange, PackageExportsCopyThePhotosOfTheirKinds)
     EXPECT_TRUE(QFileInfo(folder.file("UPPER.SDBI")).isFile());
 }
 
+// Packages of a part dropped the tables of the other kinds, so that no
+// program could open them: those tables are there now, empty.
+TEST_F(Interchange, PartialPackageExportsOpenAsCollections)
+{
+    using Counts = std::tuple<size_t, size_t, size_t>; // cacti, schedules, logs
+    for (const auto& [type, counts] : std::initializer_list<std::pair<int, Counts>>{
+             {1, {9, 3, 0}}, {2, {9, 0, 0}}, {3, {0, 3, 0}}}) {
+        const QString path = folder.file(QStringLiteral("Part%1.sdb").arg(type));
+        ASSERT_EQ(exportTo(*source, path, type), kJobFinished);
+        auto part = openCollection(path);
+        EXPECT_EQ(Counts(part->cacti().size(), part->watering().size(), part->logs().size()), counts) << type;
+        part->close();
+    }
+}
+
 TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
 {
     for (int i = 0; i < 40; ++i)
