@@ -138,7 +138,8 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
     EXPECT_FALSE(browser.devices().isBrowsing());
 }
 
-TEST_F(Dialogs, ExportDialogSaysWhatToDoAndGoesWhenTheSearchFails)
+// Without avahi-daemon both dialogs flashed and closed without a word.
+TEST_F(Dialogs, ExportDialogSaysWhatToDoAndStaysWhenTheSearchFails)
 {
     browser.presentDeviceBrowser(1);
     QDialog* dialog = browser.exportWindow();
@@ -153,8 +154,21 @@ TEST_F(Dialogs, ExportDialogSaysWhatToDoAndGoesWhenTheSearchFails)
     clickRow(browser.exportDeviceTable(), 1);
     dialog->grab().save(screenshotFolder() + "/device-export.png");
 
-    network().failSearch("daemon gone");
-    EXPECT_FALSE(dialog->isVisible());
+    // The daemon goes away, or is not running when a dialog opens.
+    network().failSearch("Daemon not running");
+    const auto saysWhyAndHowToFixIt = [](const QString& message) {
+        return message.startsWith("No devices found") && message.contains("(Daemon not running)") &&
+               message.contains("systemctl start avahi-daemon");
+    };
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(saysWhyAndHowToFixIt(browser.exportMessages()->text())) << browser.exportMessages()->text().toStdString();
+    EXPECT_FALSE(browser.exportButton()->isEnabled());
+    script.startError = "Daemon not running";
+    browser.presentDeviceBrowser(0);
+    settle();
+    EXPECT_TRUE(browser.importWindow()->isVisible());
+    EXPECT_TRUE(saysWhyAndHowToFixIt(importShown().first)) << importShown().first.toStdString();
+    EXPECT_FALSE(importShown().second);
 }
 
 TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)

@@ -154,7 +154,9 @@ int runDevices(Arguments& arguments)
     devices.startBrowsing();
     loop.exec();
     if (ended)
-        throw CliError(QStringLiteral("service discovery failed: %1").arg(failure.isEmpty() ? QStringLiteral("stopped") : failure));
+        throw CliError(QStringLiteral("service discovery failed: %1; it needs the avahi-daemon service "
+                                      "(start it with \"systemctl start avahi-daemon\")")
+                           .arg(failure.isEmpty() ? QStringLiteral("stopped") : failure));
     for (int row = 0; row < devices.deviceArray().size(); ++row) {
         const Device& device = devices.deviceArray().at(row);
         printLine(QStringList{device.deviceName, device.serviceName, QString::number(device.serviceNumber),
