@@ -73,11 +73,10 @@ ImportJob::Result ImportJob::run(const ImportRequest& request, JobContext& conte
         result.status = transaction.finish(merged);
     }
     if (result.status == kJobFinished && request.loadAfterwards) {
-        // Read here, off the main thread, so that the window's swap is quick.
+        // Read here, off the main thread, so that the window's swap is
+        // quick; when it fails the main thread tries once more (adopt).
         QString why;
         result.loaded = SpinoraDatabase::loadCollection(request.collection, request.order, &why);
-        if (!result.loaded)
-            context.addWarning(QStringLiteral("The import was saved, but the collection could not be read again: %1").arg(why));
     }
     result.error = context.error();
     if (result.status == kJobFailed && result.error.isEmpty())
@@ -88,11 +87,34 @@ ImportJob::Result ImportJob::run(const ImportRequest& request, JobContext& conte
 
 void ImportJob::adopt(SpinoraDatabase& document, Result& result)
 {
+    UndoHistory* history = document.undoHistory();
     const bool landed = result.status == kJobFinished;
     if (landed && !result.loaded) {
         // The job could not read the collection again; the window tries once more.
         QString why;
         result.loaded = SpinoraDatabase::loadCollection(document.packageFilename(), document.sortOrder(), &why);
+        if (!result.loaded) {
+            // The window's records are the collection as it was before the
+            // import, and what the history kept for Undo: put back, the file
+            // is what the window shows again, and the import simply failed.
+            QString notTakenBack;
+            if (history && history->takeBackImport(&notTakenBack)) {
+                result.status = kJobFailed;
+                result.error = localized("The import was saved, but the collection could not be read again (%1), so "
+                                         "it was taken back.")
+                                   .arg(why);
+                return;
+            }
+            // It stays in the file; with a history, the step takes it back.
+            result.warnings << (history ? localized("The import was saved, but the collection could not be read "
+                                                    "again (%1). This window still shows the collection as it was "
+                                                    "before: close it and open the collection again, or undo the "
+                                                    "import (Edit > Undo Import).")
+                                        : localized("The import was saved, but the collection could not be read "
+                                                    "again (%1). This window still shows the collection as it was "
+                                                    "before: close it and open the collection again."))
+                                   .arg(why);
+        }
     }
     if (landed && result.loaded) {
         document.adoptCollection(std::move(*result.loaded));
@@ -100,7 +122,7 @@ void ImportJob::adopt(SpinoraDatabase& document, Result& result)
     }
     // The step the snapshot of prepare() was kept for; a cancelled or
     // failed import changed nothing and leaves none.
-    if (UndoHistory* history = document.undoHistory())
+    if (history)
         history->finishImport(localized("Import"), landed);
 }
 

@@ -39,7 +39,10 @@ public:
     static Result run(const ImportRequest& request, JobContext& context);
     // Main thread: a finished import's records replace the document's, its
     // lists refresh and its history gets the step "Import"; after a failure
-    // or a cancel nothing changes.
+    // or a cancel nothing changes. An import that landed but cannot be read
+    // back is taken back (then it failed, with the reason) where the history
+    // kept the collection as it was; else it stays, the step is recorded,
+    // and a warning says that the window shows the collection as before.
     static void adopt(SpinoraDatabase& document, Result& result);
 };
 

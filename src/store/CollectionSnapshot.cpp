@@ -110,7 +110,7 @@ bool CollectionSnapshot::take(SpinoraDatabase& document, const QString& folder, 
     return true;
 }
 
-bool CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder, QString* error)
+bool CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder, QString* error, bool reload)
 {
     const QString package = document.packageFilename();
     Connection* live = document.database();
@@ -155,7 +155,7 @@ bool CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folde
                 std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(file).constData());
         }
     }
-    return reloadCollection(document, error);
+    return !reload || reloadCollection(document, error);
 }
 
 bool CollectionSnapshot::reloadCollection(SpinoraDatabase& document, QString* error)

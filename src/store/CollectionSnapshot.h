@@ -21,7 +21,8 @@ public:
     // names it does not use), then the database is replaced in one
     // transaction (the commit point), then the photo files the snapshot does
     // not hold go. On failure nothing changed and the reason is given.
-    static bool restore(SpinoraDatabase& document, const QString& folder, QString* error);
+    // `reload` false: the records in memory are already the snapshot's.
+    static bool restore(SpinoraDatabase& document, const QString& folder, QString* error, bool reload = true);
     // Reads the whole collection again from its file, links and sorts it.
     static bool reloadCollection(SpinoraDatabase& document, QString* error);
 };

@@ -439,6 +439,18 @@ void UndoHistory::finishImport(const QString& title, bool changed)
         FileHelpers::removeFileIfExists(folder);
 }
 
+bool UndoHistory::takeBackImport(QString* error)
+{
+    if (pendingImport_.isEmpty()) {
+        *error = QStringLiteral("the collection as it was before was not kept");
+        return false;
+    }
+    if (!CollectionSnapshot::restore(document_, pendingImport_ + QStringLiteral("/before"), error, false))
+        return false;
+    finishImport(QString(), false);
+    return true;
+}
+
 void UndoHistory::push(std::unique_ptr<UndoStep> step)
 {
     // A new step ends the steps that were undone.

@@ -89,6 +89,11 @@ public:
     // has the job's result (`changed`: the import landed).
     bool beginImport(QString* error);
     void finishImport(const QString& title, bool changed);
+    // Instead of finishImport, for an import that landed but cannot be read
+    // back: the collection is put back as beginImport kept it, which is what
+    // the records in memory still are, and no step is left. False with the
+    // reason when it could not be (the snapshot then waits for finishImport).
+    bool takeBackImport(QString* error);
 
     bool canUndo() const { return next_ > 0; }
     bool canRedo() const { return next_ < steps_.size(); }

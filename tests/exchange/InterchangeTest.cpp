@@ -383,6 +383,33 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
     EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(targetPath)));
 }
 
+// An import whose collection could not be read back after its commit left
+// the old records in the window while its step was recorded as landed.
+TEST_F(Interchange, AnImportThatCannotBeReadBackIsTakenBack)
+{
+    const QString file = folder.file("all.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+    const QString targetPath = folder.file("Target.sdb");
+    auto target = newCollection(targetPath, true);
+    SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120});
+    UndoHistory history(*target);
+    target->setUndoHistory(&history);
+    auto state = [&] { return std::make_pair(dumpRows(targetPath + "/spinora.db"), photoFiles(targetPath)); };
+    const auto before = state();
+    const QStringList records = dumpCollection(*target);
+    // Once the import has committed, its collection cannot be read.
+    const JobRun run = importFrom(*target, file, 0, [&](double percent, JobContext&) {
+        if (percent >= 100)
+            execSql(targetPath + "/spinora.db", "DROP TABLE IF EXISTS species");
+    });
+    EXPECT_EQ(run.status, kJobFailed);
+    EXPECT_TRUE(run.error.contains("could not be read again")) << run.error.toStdString();
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(dumpCollection(*target), records);
+    EXPECT_FALSE(history.canUndo());
+    target->close();
+}
+
 INSTANTIATE_TEST_SUITE_P(MergingAndReplacing, UndoneImport, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "Replacing" : "Merging");
