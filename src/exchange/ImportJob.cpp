@@ -71,6 +71,7 @@ ImportJob::Result ImportJob::run(const ImportRequest& request, JobContext& conte
             merged = false;
         }
         result.status = transaction.finish(merged);
+        result.imported = transaction.added();
     }
     if (result.status == kJobFinished && request.loadAfterwards) {
         // Read here, off the main thread, so that the window's swap is
@@ -124,6 +125,24 @@ void ImportJob::adopt(SpinoraDatabase& document, Result& result)
     // failed import changed nothing and leaves none.
     if (history)
         history->finishImport(localized("Import"), landed);
+}
+
+QString ImportJob::report(const Result& result, int shownWarnings)
+{
+    if (result.status == kJobCancelled)
+        return {};
+    if (result.status != kJobFinished)
+        return result.error;
+    QStringList lines{localized("Cacti imported: %1").arg(result.imported.cacti),
+                      localized("Watering schedules imported: %1").arg(result.imported.watering),
+                      localized("Logs imported: %1").arg(result.imported.logs)};
+    if (!result.warnings.isEmpty()) {
+        lines << QString() << localized("Not everything could be imported:");
+        lines << result.warnings.mid(0, shownWarnings);
+        if (result.warnings.size() > shownWarnings)
+            lines << localized("... and %1 more.").arg(result.warnings.size() - shownWarnings);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace spinora

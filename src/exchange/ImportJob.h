@@ -20,6 +20,7 @@ public:
         int status = kJobFailed;
         QString error;        // why it failed, for the user
         QStringList warnings; // what a finished import had to leave out
+        RecordCounts imported; // what a finished import added
         // The collection as the import left it, read for the window.
         std::optional<LoadedCollection> loaded;
     };
@@ -44,6 +45,10 @@ public:
     // kept the collection as it was; else it stays, the step is recorded,
     // and a warning says that the window shows the collection as before.
     static void adopt(SpinoraDatabase& document, Result& result);
+    // What the user reads after an import, below the alert's fixed text:
+    // the reason of a failure; the counts and the first `shownWarnings`
+    // warnings of a finished import.
+    static QString report(const Result& result, int shownWarnings);
 };
 
 } // namespace spinora

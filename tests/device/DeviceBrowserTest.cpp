@@ -188,7 +188,8 @@ TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);
     ASSERT_TRUE(browser.progressWindow()->isVisible());
     ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }, 30000));
-    EXPECT_EQ(alerts, QStringList{"Import Complete|Database import complete!"});
+    EXPECT_EQ(alerts, QStringList{"Import Complete|Database import complete!\n\nCacti imported: 40\n"
+                                  "Watering schedules imported: 3\nLogs imported: 40"});
     EXPECT_FALSE(browser.progressWindow()->isVisible());
     EXPECT_EQ(document->cacti().size(), 40u); // a complete restore replaces the collection
 }

@@ -351,12 +351,17 @@ void DeviceBrowser::onTransferFinished(DeviceTransfer::Outcome outcome, const st
         break;
     case DeviceTransfer::Outcome::ImportComplete:
     case DeviceTransfer::Outcome::ImportFailed:
-    case DeviceTransfer::Outcome::ImportCancelled:
+    case DeviceTransfer::Outcome::ImportCancelled: {
         dismissProgressBar();
-        postAlert(importFinishedAlert(outcome == DeviceTransfer::Outcome::ImportComplete  ? kJobFinished
-                                      : outcome == DeviceTransfer::Outcome::ImportFailed ? kJobFailed
-                                                                                         : kJobCancelled));
+        AlertText alert = importFinishedAlert(outcome == DeviceTransfer::Outcome::ImportComplete  ? kJobFinished
+                                              : outcome == DeviceTransfer::Outcome::ImportFailed ? kJobFailed
+                                                                                                 : kJobCancelled);
+        // Below the fixed text: the reason, or what came and what could not.
+        if (!alert.title.isEmpty() && !transfer_.importReport().isEmpty())
+            alert.text += QStringLiteral("\n\n") + transfer_.importReport();
+        postAlert(alert);
         break;
+    }
     case DeviceTransfer::Outcome::DownloadFailed:
         // The window stays a moment, so the failure is not a mere flash.
         QTimer::singleShot(1000, this, &DeviceBrowser::dismissProgressBar);

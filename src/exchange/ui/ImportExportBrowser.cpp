@@ -278,7 +278,7 @@ void ImportExportBrowser::importExportButtonPressed()
     if (isImport_) {
         std::optional<ImportRequest> request = ImportJob::prepare(document(), path, type, false, &reason);
         if (!request)
-            return importDidFinish(kJobFailed);
+            return importDidFinish(kJobFailed, reason);
         runJob<ImportJob::Result>(
             localized("Importing Database"),
             [request = std::move(*request)](JobContext& context) { return ImportJob::run(request, context); },
@@ -286,7 +286,7 @@ void ImportExportBrowser::importExportButtonPressed()
                 // The new records replace the old ones and every list
                 // refreshes once, before the alert is shown.
                 ImportJob::adopt(document(), result);
-                importDidFinish(result.status);
+                importDidFinish(result.status, ImportJob::report(result, kShownWarnings));
             });
         return;
     }
@@ -294,31 +294,49 @@ void ImportExportBrowser::importExportButtonPressed()
     // anything existing is replaced.
     std::optional<ExportRequest> request = ExportJob::prepare(document(), path, type, true, &reason);
     if (!request)
-        return exportDidFinish(kJobFailed);
-    runJob<int>(
+        return exportDidFinish(kJobFailed, reason);
+    using Ended = std::pair<int, QString>; // the status and the reason of a failure
+    runJob<Ended>(
         localized("Exporting Database"),
-        [request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
-        [this](int& status) { exportDidFinish(status); });
+        [request = std::move(*request)](JobContext& context) {
+            const int status = ExportJob::run(request, context);
+            return Ended(status, context.error());
+        },
+        [this](Ended& ended) { exportDidFinish(ended.first, ended.second); });
 }
 
-void ImportExportBrowser::importDidFinish(int status)
+namespace {
+
+// The fixed text of an alert, and below it what the job had to say.
+QString withDetails(const QString& text, const QString& details)
+{
+    return details.isEmpty() ? text : text + QStringLiteral("\n\n") + details;
+}
+
+} // namespace
+
+void ImportExportBrowser::importDidFinish(int status, const QString& details)
 {
     if (status == kJobCancelled)
         return;
     if (status == kJobFinished)
-        return showAlert(localized("Import Complete"), localized("Database import complete!"));
-    showAlert(localized("Import Error"), localized("An error occurred during the import! Database import was aborted and "
-                                                   "no changes were made."));
+        return showAlert(localized("Import Complete"), withDetails(localized("Database import complete!"), details));
+    showAlert(localized("Import Error"),
+              withDetails(localized("An error occurred during the import! Database import was aborted and no changes "
+                                    "were made."),
+                          details));
 }
 
-void ImportExportBrowser::exportDidFinish(int status)
+void ImportExportBrowser::exportDidFinish(int status, const QString& details)
 {
     if (status == kJobCancelled)
         return;
     if (status == kJobFinished)
         return showAlert(localized("Export Complete"), localized("Database export complete!"));
-    showAlert(localized("Export Error"), localized("An error occurred during the export! Database export was aborted and "
-                                                   "no changes were made."));
+    showAlert(localized("Export Error"),
+              withDetails(localized("An error occurred during the export! Database export was aborted and no changes "
+                                    "were made."),
+                          details));
 }
 
 void ImportExportBrowser::dismissImportExportBrowser()
