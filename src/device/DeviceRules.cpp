@@ -16,6 +16,13 @@ QString noExportDevices()
                      "or Import Data on the Tools screen.");
 }
 QString selectDevice() { return localized("Select a device from the list."); }
+QString searchFailed(const QString& reason)
+{
+    return localized("No devices found: the search for devices on the network failed (%1). It needs the avahi-daemon "
+                     "service: start it (for example with \"systemctl start avahi-daemon\"), then open this window "
+                     "again.")
+        .arg(reason.isEmpty() ? localized("it stopped") : reason);
+}
 } // namespace DeviceTexts
 
 namespace {

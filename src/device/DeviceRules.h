@@ -56,6 +56,8 @@ namespace DeviceTexts {
 QString noImportDevices();
 QString noExportDevices();
 QString selectDevice();
+// No devices because the search itself failed: why, and the service to start.
+QString searchFailed(const QString& reason);
 } // namespace DeviceTexts
 
 } // namespace spinora

@@ -52,6 +52,7 @@ void DeviceTransfer::startImport(SpinoraDatabase* document, const QString& serve
     importOption_ = importOption;
     jobError_.clear();
     jobWarnings_.clear();
+    jobReport_.clear();
     phase_ = Phase::Downloading;
     if (!documentIsOpen()) {
         failLater(Outcome::DownloadFailed, localized("No collection is open."));
@@ -156,7 +157,7 @@ void DeviceTransfer::downloadDidFinish()
     if (!request) {
         // The collection was closed meanwhile, or cannot take an import.
         logFailure(request.failure());
-        jobError_ = request.failure().reason();
+        jobError_ = jobReport_ = request.failure().reason();
         FileHelpers::removeFileIfExists(downloader_.destination());
         WorkFiles::unlock();
         end(Outcome::ImportFailed);
@@ -187,13 +188,15 @@ void DeviceTransfer::importEnded(ImportJob::Outcome& result)
 {
     followJob();
     job_.reset();
-    jobError_ = result.error;
-    jobWarnings_ = result.warnings;
     // The job is done with the file and the work folder.
     FileHelpers::removeFileIfExists(WorkFiles::importDatabase());
     WorkFiles::unlock();
     if (documentIsOpen())
         ImportJob::adopt(*document_, result);
+    // After adopt, which may take back an import it cannot read again.
+    jobError_ = result.error;
+    jobWarnings_ = result.warnings;
+    jobReport_ = ImportJob::report(result, kShownWarnings);
     if (result.status == kJobFinished)
         emit progressChanged(100);
     end(result.status == kJobFinished    ? Outcome::ImportComplete

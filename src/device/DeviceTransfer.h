@@ -55,6 +55,10 @@ public:
     // Why the last import or copy failed, and what a finished import left out.
     const QString& jobError() const { return jobError_; }
     const QStringList& jobWarnings() const { return jobWarnings_; }
+    // What the user reads about the last import below its alert's fixed
+    // text (ImportJob::report): the reason, or the counts and warnings.
+    const QString& importReport() const { return jobReport_; }
+    static constexpr int kShownWarnings = 20;
     HTTPDownload& downloader() { return downloader_; }
     HTTPUpload& uploader() { return uploader_; }
 
@@ -92,6 +96,7 @@ private:
     double shownProgress_ = -1;
     QString jobError_;
     QStringList jobWarnings_;
+    QString jobReport_;
 };
 
 } // namespace spinora

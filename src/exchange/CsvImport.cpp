@@ -103,6 +103,16 @@ private:
     }
     void resolveWateringLinks();
     bool stopped() const { return !written_ || (context_ && context_->cancelRequested()); }
+
+    // A field of a stored record whose text could not be read: it is left
+    // at the record's default, and the import's warnings name it.
+    void unreadable(int column, const QString& text);
+    void tellUnreadable();
+    // The fields read with a word for what they cannot read. An empty text
+    // is no value, and "Never" or "None Scheduled" no date.
+    Timestamp dateField(int column, const QString& text, bool withTime);
+    int pickField(int column, const QStringList& list, const QString& text);
+    std::optional<double> moneyField(int column, const QString& text);
     Timestamp day(const QString& text)
     {
         const auto known = days_.constFind(text);
@@ -135,6 +145,13 @@ private:
     std::vector<std::pair<Cactus*, QString>> pendingLinks_;
     int logCount_ = 0;
     Result<> written_;
+    // The line the record being read starts on, and whether it is stored.
+    int recordLine_ = 0;
+    bool recordStored_ = false;
+    QStringList unreadable_;
+    int moreUnreadable_ = 0;
+    const QString never_ = localized("Never");
+    const QString noneScheduled_ = localized("None Scheduled");
     // Days repeat from line to line (a log entry has no time): each text is
     // read once.
     QHash<QString, Timestamp> days_;
@@ -157,11 +174,69 @@ Result<CsvImport::Counts> RecordReader::read(const QString& path)
         }
         stream_.close();
     }
-    if (written_)
-        resolveWateringLinks();
     if (!written_)
         return written_.failure();
+    resolveWateringLinks();
+    tellUnreadable();
     return CsvImport::Counts{int(cacti_.size()), int(schedules_.size()), logCount_};
+}
+
+void RecordReader::unreadable(int column, const QString& text)
+{
+    // A file of thousands of such fields is named in part: the first ones
+    // tell what is wrong with the others.
+    constexpr qsizetype kListed = 1000;
+    if (!recordStored_)
+        return;
+    if (unreadable_.size() == kListed) {
+        ++moreUnreadable_;
+        return;
+    }
+    const QStringList& headers = section_ == Section::Cacti      ? CsvExport::cactusHeaders()
+                                 : section_ == Section::Watering ? CsvExport::waterHeaders()
+                                                                 : CsvExport::logHeaders();
+    unreadable_ << localized("Line %1, column %2 (%3): \"%4\" could not be read and was not imported.")
+                       .arg(recordLine_)
+                       .arg(column + 1)
+                       .arg(headers.value(column), text);
+}
+
+void RecordReader::tellUnreadable()
+{
+    if (!context_)
+        return;
+    for (const QString& warning : unreadable_)
+        context_->addWarning(warning);
+    if (moreUnreadable_ > 0)
+        context_->addWarning(localized("%1 more fields could not be read and were not imported.").arg(moreUnreadable_));
+}
+
+Timestamp RecordReader::dateField(int column, const QString& text, bool withTime)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const Timestamp read = withTime ? formats_.readDateAndTime(text) : day(text);
+    if (!read && text != never_ && text != noneScheduled_)
+        unreadable(column, text);
+    return read;
+}
+
+int RecordReader::pickField(int column, const QStringList& list, const QString& text)
+{
+    const int index = SpinoraStrings::indexOf(list, text);
+    if (index < 0 && !text.isEmpty())
+        unreadable(column, text);
+    return index;
+}
+
+std::optional<double> RecordReader::moneyField(int column, const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const std::optional<double> value = formats_.readMoney(text);
+    if (!value)
+        unreadable(column, text);
+    return value;
 }
 
 void RecordReader::classify(const QString& line)
@@ -244,6 +319,7 @@ QStringList RecordReader::fields(const QString& line, int columns)
 
 void RecordReader::readRecord(const QString& line)
 {
+    recordLine_ = stream_.lineNumber();
     switch (section_) {
     case Section::Cacti: makeCactus(fields(line, 22)); break;
     case Section::Watering: makeWater(fields(line, 12)); break;
@@ -256,22 +332,23 @@ void RecordReader::makeCactus(const QStringList& f)
 {
     if (f.size() < 21 || f[0].isEmpty())
         return;
+    recordStored_ = kinds_.cacti;
     auto cactus = std::make_unique<Cactus>();
     cactus->setName(f[0]);
     if (!f[1].isEmpty())
         cactus->setScientificName(f[1]);
     if (!f[2].isEmpty())
         cactus->setCommonName(f[2]);
-    if (const int type = SpinoraStrings::indexOf(SpinoraStrings::plantTypeStrings(), f[3]); type >= 0)
+    if (const int type = pickField(3, SpinoraStrings::plantTypeStrings(), f[3]); type >= 0)
         cactus->setType(type);
-    cactus->setLastWatered(formats_.readDateAndTime(f[5]));
-    cactus->setWaterNext(formats_.readDateAndTime(f[6]));
-    cactus->setPlantDate(day(f[7]));
-    if (const int source = SpinoraStrings::indexOf(SpinoraStrings::sourceStrings(), f[8]); source >= 0)
+    cactus->setLastWatered(dateField(5, f[5], true));
+    cactus->setWaterNext(dateField(6, f[6], true));
+    cactus->setPlantDate(dateField(7, f[7], false));
+    if (const int source = pickField(8, SpinoraStrings::sourceStrings(), f[8]); source >= 0)
         cactus->setSource(source);
-    cactus->setDateAcquired(day(f[9]));
-    cactus->setPurchasePrice(formats_.readMoney(f[10]));
-    cactus->setValue(formats_.readMoney(f[11]));
+    cactus->setDateAcquired(dateField(9, f[9], false));
+    cactus->setPurchasePrice(moneyField(10, f[10]).value_or(0));
+    cactus->setValue(moneyField(11, f[11]).value_or(0));
     if (!f[12].isEmpty()) cactus->setLocation(f[12]);
     if (!f[13].isEmpty()) cactus->setHeight(f[13]);
     if (!f[14].isEmpty()) cactus->setWidth(f[14]);
@@ -279,9 +356,9 @@ void RecordReader::makeCactus(const QStringList& f)
     if (!f[16].isEmpty()) cactus->setLight(f[16]);
     if (!f[17].isEmpty()) cactus->setTemperature(f[17]);
     if (!f[18].isEmpty()) cactus->setPotSize(f[18]);
-    if (const int shape = SpinoraStrings::indexOf(SpinoraStrings::shapeStrings(), f[19]); shape >= 0)
+    if (const int shape = pickField(19, SpinoraStrings::shapeStrings(), f[19]); shape >= 0)
         cactus->setPotShape(shape);
-    if (const int material = SpinoraStrings::indexOf(SpinoraStrings::materialStrings(), f[20]); material >= 0)
+    if (const int material = pickField(20, SpinoraStrings::materialStrings(), f[20]); material >= 0)
         cactus->setPotMaterial(material);
     if (f.size() > 21 && !f[21].isEmpty())
         cactus->setNotes(f[21]);
@@ -299,24 +376,33 @@ void RecordReader::makeWater(const QStringList& f)
 {
     if (f.size() < 11 || f[0].isEmpty())
         return;
+    recordStored_ = kinds_.watering;
     auto water = std::make_unique<Water>();
     water->setName(f[0]);
     const QStringList every = f[1].split(QLatin1Char(' '));
+    bool everyRead = f[1].isEmpty();
     if (every.size() == 2) {
         bool ok = false;
         const int frequency = every[0].toInt(&ok);
         if (ok && frequency >= 0)
             water->setFrequency(frequency);
         water->setFrequencyUnits(unitCode(every[1]));
+        // "0 " is how a schedule without units is written.
+        everyRead = ok && frequency >= 0 && (every[1].isEmpty() || water->frequencyUnits() != 0);
     }
-    if (const int quantity = SpinoraStrings::indexOf(SpinoraStrings::quantityStrings(), f[2]); quantity >= 0)
+    if (!everyRead)
+        unreadable(1, f[1]);
+    if (const int quantity = pickField(2, SpinoraStrings::quantityStrings(), f[2]); quantity >= 0)
         water->setQuantity(quantity);
-    water->setLastWatered(formats_.readDateAndTime(f[3]));
+    water->setLastWatered(dateField(3, f[3], true));
     for (int i = 0; i < 6; ++i) {
-        if (const auto day = noWaterDay(f[4 + i]))
+        const auto day = noWaterDay(f[4 + i]);
+        if (day)
             water->setNoWaterDDMM(i + 1, Water::dayMonthCode(day->day & 0xFF, day->month));
+        if (!f[4 + i].isEmpty() && (!day || day->day < 1 || day->day > 31))
+            unreadable(4 + i, f[4 + i]);
     }
-    water->setWaterNext(formats_.readDateAndTime(f[10]));
+    water->setWaterNext(dateField(10, f[10], true));
     if (f.size() > 11 && !f[11].isEmpty())
         water->setNotes(f[11]);
     store(*water, kinds_.watering);
@@ -337,10 +423,11 @@ void RecordReader::makeLog(const QStringList& f)
         logType = Log::kNoteLog;
     else
         return;
+    recordStored_ = kinds_.logs;
     auto log = std::make_unique<Log>();
     log->setEventName(f[0]);
     log->setLogType(logType);
-    log->setLogDate(day(f[2]));
+    log->setLogDate(dateField(2, f[2], false));
     if (!f[3].isEmpty()) {
         if (Cactus* exact = exactNames_.value(f[3])) {
             log->setCactusKey(exact->primaryKey());

@@ -35,6 +35,7 @@ bool InputTextStream::open(QIODevice* device)
     data_.clear();
     lineTooLong_ = crFound_ = false;
     atStart_ = true;
+    lineNumber_ = 0;
     return true;
 }
 
@@ -72,6 +73,7 @@ int InputTextStream::deliver(QString& text)
     if (atStart_ && bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     atStart_ = false;
+    ++lineNumber_;
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString decoded = decoder.decode(bytes);
     text = decoder.hasError() ? QString() : (decoded.isNull() ? QString(QLatin1String("")) : decoded);

@@ -33,6 +33,8 @@ public:
     int readLine(QString& text);
     // How far the reading has come, 0 to 1 (0 when the size is unknown).
     double fractionRead() const;
+    // The number of the line read last, from 1 (0 before the first).
+    int lineNumber() const { return lineNumber_; }
 
 private:
     bool fillBlock();
@@ -47,6 +49,7 @@ private:
     bool lineTooLong_ = false;
     bool crFound_ = false;
     bool atStart_ = true;
+    int lineNumber_ = 0;
 };
 
 // The quote-aware field reader of the CSV import. Fields are separated by

@@ -54,6 +54,13 @@ struct ExportRequest {
     SortOrder order;
 };
 
+// Numbers of plants, schedules and logs (what an import added).
+struct RecordCounts {
+    int64_t cacti = 0;
+    int64_t watering = 0;
+    int64_t logs = 0;
+};
+
 struct ReportRequest {
     QString collection;
     QString folder;

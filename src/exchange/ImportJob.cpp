@@ -59,13 +59,13 @@ ImportJob::Outcome ImportJob::run(const ImportRequest& request, JobContext& cont
                                                        ? CsvImport::merge(request, transaction)
                                                        : InterchangeImport::merge(request, transaction));
         result.status = transaction.finish(merged);
+        result.imported = transaction.added();
     }
     if (result.status == kJobFinished && request.loadAfterwards) {
-        // Read here, off the main thread, so that the window's swap is quick.
+        // Read here, off the main thread, so that the window's swap is
+        // quick; when it fails the main thread tries once more (adopt).
         QString why;
         result.loaded = SpinoraDatabase::loadCollection(request.collection, request.order, &why);
-        if (!result.loaded)
-            context.addWarning(QStringLiteral("The import was saved, but the collection could not be read again: %1").arg(why));
     }
     result.error = context.error();
     if (result.status == kJobFailed && result.error.isEmpty())
@@ -76,11 +76,36 @@ ImportJob::Outcome ImportJob::run(const ImportRequest& request, JobContext& cont
 
 void ImportJob::adopt(SpinoraDatabase& document, Outcome& result)
 {
+    UndoHistory* history = document.undoHistory();
     const bool landed = result.status == kJobFinished;
     if (landed && !result.loaded) {
         // The job could not read the collection again; the window tries once more.
         QString why;
         result.loaded = SpinoraDatabase::loadCollection(document.packageFilename(), document.sortOrder(), &why);
+        if (!result.loaded) {
+            // The window's records are the collection as it was before the
+            // import, and what the history kept for Undo: put back, the file
+            // is what the window shows again, and the import simply failed.
+            Result<> takenBack = history ? history->takeBackImport() : Result<>(Failure(QString()));
+            if (takenBack) {
+                result.status = kJobFailed;
+                result.error = localized("The import was saved, but the collection could not be read again (%1), so "
+                                         "it was taken back.")
+                                   .arg(why);
+                return;
+            }
+            // It stays in the file; with a history, the step takes it back.
+            if (history)
+                logFailure(takenBack.failure());
+            result.warnings << (history ? localized("The import was saved, but the collection could not be read "
+                                                    "again (%1). This window still shows the collection as it was "
+                                                    "before: close it and open the collection again, or undo the "
+                                                    "import (Edit > Undo Import).")
+                                        : localized("The import was saved, but the collection could not be read "
+                                                    "again (%1). This window still shows the collection as it was "
+                                                    "before: close it and open the collection again."))
+                                   .arg(why);
+        }
     }
     if (landed && result.loaded) {
         document.adoptCollection(std::move(*result.loaded));
@@ -88,8 +113,26 @@ void ImportJob::adopt(SpinoraDatabase& document, Outcome& result)
     }
     // The step the snapshot of prepare() was kept for; a cancelled or
     // failed import changed nothing and leaves none.
-    if (UndoHistory* history = document.undoHistory())
+    if (history)
         history->finishImport(localized("Import"), landed);
+}
+
+QString ImportJob::report(const Outcome& result, int shownWarnings)
+{
+    if (result.status == kJobCancelled)
+        return {};
+    if (result.status != kJobFinished)
+        return result.error;
+    QStringList lines{localized("Cacti imported: %1").arg(result.imported.cacti),
+                      localized("Watering schedules imported: %1").arg(result.imported.watering),
+                      localized("Logs imported: %1").arg(result.imported.logs)};
+    if (!result.warnings.isEmpty()) {
+        lines << QString() << localized("Not everything could be imported:");
+        lines << result.warnings.mid(0, shownWarnings);
+        if (result.warnings.size() > shownWarnings)
+            lines << localized("... and %1 more.").arg(result.warnings.size() - shownWarnings);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace spinora

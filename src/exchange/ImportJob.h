@@ -20,6 +20,7 @@ public:
         int status = kJobFailed;
         QString error;        // why it failed, for the user
         QStringList warnings; // what a finished import had to leave out
+        RecordCounts imported; // what a finished import added
         // The collection as the import left it, read for the window.
         std::optional<LoadedCollection> loaded;
     };
@@ -39,8 +40,15 @@ public:
     static Outcome run(const ImportRequest& request, JobContext& context);
     // Main thread: a finished import's records replace the document's, its
     // lists refresh and its history gets the step "Import"; after a failure
-    // or a cancel nothing changes.
+    // or a cancel nothing changes. An import that landed but cannot be read
+    // back is taken back (then it failed, with the reason) where the history
+    // kept the collection as it was; else it stays, the step is recorded,
+    // and a warning says that the window shows the collection as before.
     static void adopt(SpinoraDatabase& document, Outcome& result);
+    // What the user reads after an import, below the alert's fixed text:
+    // the reason of a failure; the counts and the first `shownWarnings`
+    // warnings of a finished import.
+    static QString report(const Outcome& result, int shownWarnings);
 };
 
 } // namespace spinora

@@ -149,7 +149,19 @@ bool ImportTransaction::begin()
             keys.insert(st.integer(0));
     }
     PackageCommit::removeUnreferencedPhotos(request_.collection, keys);
-    return !request_.replaceCollection || replaceWithTemplate();
+    if (request_.replaceCollection && !replaceWithTemplate())
+        return false;
+    before_ = countRecords();
+    return true;
+}
+
+RecordCounts ImportTransaction::countRecords() const
+{
+    Statement st(db_.get(), "SELECT (SELECT count(*) FROM main.cactus), (SELECT count(*) FROM main.watering), "
+                            "(SELECT count(*) FROM main.log)");
+    if (!st.prepared() || !st.stepRow())
+        return {};
+    return {st.integer(0), st.integer(1), st.integer(2)};
 }
 
 bool ImportTransaction::replaceWithTemplate()
@@ -283,6 +295,7 @@ int ImportTransaction::finish(bool merged)
         return cancelled() ? kJobCancelled : kJobFailed;
     }
     db_->setInterruptCheck(nullptr);
+    const RecordCounts after = countRecords();
     QString error;
     if (!commit_.movePhotosIn(staging_, &error)) {
         context_.fail(QStringLiteral("The import could not be saved: %1.").arg(error));
@@ -297,6 +310,7 @@ int ImportTransaction::finish(bool merged)
     }
     begun_ = false;
     commit_.setCommitted();
+    added_ = {after.cacti - before_.cacti, after.watering - before_.watering, after.logs - before_.logs};
     crashPoint("commit");
     if (request_.replaceCollection)
         commit_.removeAllOtherPhotos();

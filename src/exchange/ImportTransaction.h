@@ -62,6 +62,9 @@ public:
     // transaction commits, and a cancel that comes later is too late.
     int finish(bool merged);
     bool committed() const { return commit_.committed(); }
+    // The records a committed import added (to the template's, when it
+    // replaced the collection).
+    const RecordCounts& added() const { return added_; }
 
     // Fails the job with the reason (the first one given wins), unless the
     // failure was the user's cancel stopping a statement.
@@ -74,6 +77,7 @@ private:
     bool releasePhotoKeys();
     bool replaceWithTemplate();
     void rollBack();
+    RecordCounts countRecords() const;
 
     const ImportRequest& request_;
     JobContext& context_;
@@ -82,6 +86,8 @@ private:
     PackageCommit commit_;
     bool begun_ = false;
     int64_t placeholder_ = 0;
+    RecordCounts before_;
+    RecordCounts added_;
 };
 
 // A statement run for its effect on the import's connection; false with the

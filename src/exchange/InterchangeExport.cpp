@@ -27,6 +27,28 @@ struct Photo {
     int64_t type;
 };
 
+// The definitions of a database's tables, then of their indexes and triggers.
+QStringList schemaOf(Connection* db)
+{
+    QStringList definitions;
+    Statement st(db, "SELECT sql FROM sqlite_master WHERE sql IS NOT NULL AND name NOT LIKE 'sqlite_%' "
+                     "ORDER BY type <> 'table'");
+    while (st.prepared() && st.stepRow())
+        definitions << st.text(0);
+    return definitions;
+}
+
+// Makes again, empty, whatever of `schema` the database no longer has.
+bool restoreSchema(Connection* db, const QStringList& schema, QString* error)
+{
+    const QStringList present = schemaOf(db);
+    for (const QString& definition : schema) {
+        if (!present.contains(definition) && !db->execute(definition, error))
+            return false;
+    }
+    return true;
+}
+
 // One run of the export: the snapshot beside the destination, reduced and
 // given its photos, then renamed into place.
 class Export {
@@ -138,9 +160,16 @@ bool Export::reduce(Connection* copy)
     if (Result<> stamped = InterchangeExport::stampVersionRow(copy, versionKey, counts); !stamped)
         return cancelled() || fail(stamped.failure().reason());
     if (const char* script = InterchangeExport::filterScript(request_.type)) {
+        // The filters drop the tables of the kinds left out, as interchange
+        // files of a part have always been (importing one with the wrong
+        // type fails). A collection package is opened as a whole, though:
+        // its dropped tables come back empty, as the collection defined them.
+        const QStringList schema = package_ ? schemaOf(copy) : QStringList();
         // A filter that fails would let records out that the export must not
         // carry, so its failure ends the export.
-        if (!SpinoraDatabase::updateSchemaForDatabase(copy, QString::fromUtf8(script)) || !copy->execute("VACUUM"))
+        QString error;
+        if (!SpinoraDatabase::updateSchemaForDatabase(copy, QString::fromUtf8(script)) ||
+            !restoreSchema(copy, schema, &error) || !copy->execute("VACUUM", &error))
             return cancelled() || fail(QStringLiteral("%1: the export filter could not be run").arg(written()));
     }
     context_.setProgress(30);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 
 namespace spinora {
@@ -178,18 +179,34 @@ QString LocaleFormats::money(double value) const
     return text;
 }
 
-double LocaleFormats::readMoney(const QString& text) const
+std::optional<double> LocaleFormats::readMoney(const QString& text) const
 {
+    const QString trimmed = text.trimmed();
     bool ok = false;
-    double value = locale_.toDouble(text.trimmed(), &ok);
+    double value = locale_.toDouble(trimmed, &ok);
     if (!ok) {
         // Grouped numbers ("1,234.50") are read as well.
         QLocale grouped = locale_;
         grouped.setNumberOptions(QLocale::DefaultNumberOptions);
-        value = grouped.toDouble(text.trimmed(), &ok);
+        value = grouped.toDouble(trimmed, &ok);
     }
-    if (!ok)
-        return 0;
+    if (!ok) {
+        // A file from another locale: a point or comma followed by one or two
+        // digits at the end can only be the decimal separator, as groups have
+        // three digits ("6,90", "1.234,50" and "1 234,50" where the locale
+        // writes "6.90"). Earlier separators must all be one group separator.
+        static const QRegularExpression decimal(QStringLiteral(
+            "^([+-]?)(\\d{1,3}(?:([.,' \\x{a0}\\x{202f}\\x{2019}])\\d{3}(?:\\3\\d{3})*)?|\\d+)([.,])(\\d{1,2})$"));
+        const QRegularExpressionMatch match = decimal.match(trimmed);
+        if (match.hasMatch() && match.captured(3) != match.captured(4)) {
+            QString digits = match.captured(2);
+            if (!match.captured(3).isEmpty())
+                digits.remove(match.captured(3));
+            value = (match.captured(1) + digits + QLatin1Char('.') + match.captured(5)).toDouble(&ok);
+        }
+    }
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
     return locale_.toDouble(money(value));
 }
 

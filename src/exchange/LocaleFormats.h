@@ -6,8 +6,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-#include <vector>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 namespace spinora {
 
@@ -27,9 +29,10 @@ public:
     // "%.2f" with the locale's decimal separator and no grouping.
     QString money(double value) const;
 
-    // The number reader of the CSV import: the locale's decimal style; text
-    // that is no number gives 0. The value is rounded to two decimals.
-    double readMoney(const QString& text) const;
+    // The number reader of the CSV import: the locale's decimal style, or a
+    // form no locale reads otherwise ("6,90" where the locale writes "6.90");
+    // nothing for text that is no number. The value is rounded to two decimals.
+    std::optional<double> readMoney(const QString& text) const;
     // The date reader with its fallback chain; empty when nothing reads it.
     Timestamp readDateAndTime(const QString& text) const;
     Timestamp readDate(const QString& text) const;

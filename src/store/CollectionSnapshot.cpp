@@ -112,7 +112,7 @@ Result<> CollectionSnapshot::take(SpinoraDatabase& document, const QString& fold
     return {};
 }
 
-Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder)
+Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder, bool reload)
 {
     const QString package = document.packageFilename();
     Connection* live = document.database();
@@ -158,6 +158,8 @@ Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& f
                 FileHelpers::renameFile(partial, file);
         }
     }
+    if (!reload)
+        return {};
     return reloadCollection(document);
 }
 

@@ -23,7 +23,8 @@ public:
     // names it does not use), then the database is replaced in one
     // transaction (the commit point), then the photo files the snapshot does
     // not hold go. On failure nothing changed.
-    static Result<> restore(SpinoraDatabase& document, const QString& folder);
+    // `reload` false: the records in memory are already the snapshot's.
+    static Result<> restore(SpinoraDatabase& document, const QString& folder, bool reload = true);
     // Reads the whole collection again from its file, links and sorts it.
     static Result<> reloadCollection(SpinoraDatabase& document);
 };

@@ -464,6 +464,17 @@ void UndoHistory::finishImport(const QString& title, bool changed)
         FileHelpers::removeFileIfExists(folder);
 }
 
+Result<> UndoHistory::takeBackImport()
+{
+    if (pendingImport_.isEmpty())
+        return Failure(QStringLiteral("the collection as it was before was not kept"));
+    if (Result<> restored = CollectionSnapshot::restore(document_, pendingImport_ + QStringLiteral("/before"), false);
+        !restored)
+        return restored;
+    finishImport(QString(), false);
+    return {};
+}
+
 void UndoHistory::push(std::unique_ptr<UndoStep> step)
 {
     // A new step ends the steps that were undone.

@@ -93,6 +93,11 @@ public:
     // once the main thread has the job's result (`changed`: the import landed).
     Result<> beginImport();
     void finishImport(const QString& title, bool changed);
+    // Instead of finishImport, for an import that landed but cannot be read
+    // back: the collection is put back as beginImport kept it, which is what
+    // the records in memory still are, and no step is left. The failure when
+    // it could not be (the snapshot then waits for finishImport).
+    Result<> takeBackImport();
 
     bool canUndo() const { return next_ > 0; }
     bool canRedo() const { return next_ < steps_.size(); }

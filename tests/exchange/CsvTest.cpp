@@ -5,6 +5,7 @@
 // reader's own cases, with odd line ends and cut files, are rows of
 // FieldReader and LineReader); money ties rounded up where printf rounds to
 // even; no-water dates were lost in locales whose month names hold a space.
+#include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
 #include "LocaleFormats.h"
@@ -51,6 +52,7 @@ protected:
         EXPECT_EQ(exportTo(source, file, 0), kJobFinished);
         auto target = newCollection(folder.file(name + "-back.sdb"), true);
         EXPECT_EQ(importFrom(*target, file, 0), kJobFinished);
+        EXPECT_EQ(lastJob().warnings, QStringList()) << "everything the export writes is read";
         return target;
     }
 
@@ -207,6 +209,12 @@ TEST_F(Csv, TitlesHeadersAndRecordsAreRecognisedByTheirFields)
     csv += "\"Weekly\",\"9 days\",\"Spray\",\"Never\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\n";
     csv += "\n" + kHeaderCacti + cactusRow("Late Plant");
     auto target = imported(csv);
+    const QString unread = "Line %1, column %2 (%3): \"%4\" could not be read and was not imported.";
+    EXPECT_EQ(lastJob().warnings, (QStringList{unread.arg(3).arg(21).arg("Pot Material", "Clay?"),
+                                               unread.arg(5).arg(21).arg("Pot Material", "Clay?"),
+                                               unread.arg(20).arg(2).arg("Water Every", "2 fortnights"),
+                                               unread.arg(20).arg(7).arg("No Water Date 3", "Smarch 1"),
+                                               unread.arg(25).arg(21).arg("Pot Material", "Clay?")}));
     ASSERT_EQ(target->cacti().size(), 3u);
     ASSERT_EQ(target->watering().size(), 2u);
     Water* first = nullptr;
@@ -258,11 +266,14 @@ TEST(CsvMoney, TwoDecimalsAreThoseOfPrintfInTheUsersLocale)
     texts << german.money(0.125) << german.money(12.5);
     // No grouping in 1234567.89.
     EXPECT_EQ(texts, (QStringList{"0.12", "0.38", "2.67", "1.00", "-12.50", "1234.50", "1234567.89", "0.00", "0,12", "12,50"}));
-    // The import reads its own text back and rounds the same way.
-    EXPECT_DOUBLE_EQ(english.readMoney("0.125"), 0.12);
-    EXPECT_DOUBLE_EQ(german.readMoney("0,125"), 0.12);
-    EXPECT_DOUBLE_EQ(german.readMoney("1.234,567"), 1234.57);
-    EXPECT_DOUBLE_EQ(LocaleFormats().readMoney("a lot"), 0.0);
+    // The import reads its own text back and rounds the same way; what only
+    // another locale writes is read where the form leaves no doubt.
+    for (const auto& [formats, text, value] : std::initializer_list<std::tuple<const LocaleFormats&, const char*, double>>{
+             {english, "0.125", 0.12}, {german, "0,125", 0.12}, {german, "1.234,567", 1234.57}, {english, "6,90", 6.9},
+             {english, "-1.234,5", -1234.5}, {english, "1 234,50", 1234.5}, {german, "6.90", 6.9}, {german, "1,234.50", 1234.5}})
+        EXPECT_EQ(formats.readMoney(text), value) << text;
+    for (const char* text : {"a lot", "1,234,56", "6,90 EUR", "inf"})
+        EXPECT_FALSE(english.readMoney(text)) << text;
 }
 
 TEST_F(Csv, NoWaterDatesSurviveInLocalesWhoseMonthNamesHoldSpaces)
@@ -290,6 +301,23 @@ TEST_F(Csv, NoWaterDatesSurviveInLocalesWhoseMonthNamesHoldSpaces)
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(target->watering().front()->noWaterDDMM(i + 1), codes[i]) << i;
     }
+}
+
+// "6,90" was stored as 0.00 and the import said it was complete, exit 0.
+TEST_F(Csv, AFieldThatCannotBeReadIsNamedAndTheImportSaysSo)
+{
+    QByteArray row = cactusRow("Priced");
+    row.replace("\"1.50\",\"0.00\"", "\"6,90\",\"a lot\"");
+    const QString file = folder.file("prices.csv");
+    writeFile(file, kHeaderCacti + row);
+    const QString path = document->packageFilename();
+    expectOk(document->close());
+    const CliRun run = cli({"import", path, file, "--type", "0"});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_TRUE(run.err.contains("warning: Line 3, column 12 (Value): \"a lot\" could not be read and was not imported."))
+        << run.err.toStdString();
+    EXPECT_EQ(queryRows(path + "/spinora.db", "SELECT purchase_price, value FROM cactus WHERE name='Priced'"),
+              QStringList{"6.9|0.0"});
 }
 
 // --- Files that must change nothing

@@ -334,7 +334,7 @@ TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhotoAndIsNamedOnAWarni
     expectOk(target->close());
     target.reset();
     const CliRun run = cli({"import", path, file, "--type", "0"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
     EXPECT_EQ(run.err.count("warning: "), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(
         QStringLiteral("warning: 1 photo could not be read and was left out: photo %1 of the cactus \u201C").arg(damaged)))

@@ -136,6 +136,21 @@ TEST_F(Interchange, PackageExportsCopyThePhotosOfTheirKinds)
     EXPECT_TRUE(QFileInfo(folder.file("UPPER.SDBI")).isFile());
 }
 
+// Packages of a part dropped the tables of the other kinds, so that no
+// program could open them: those tables are there now, empty.
+TEST_F(Interchange, PartialPackageExportsOpenAsCollections)
+{
+    using Counts = std::tuple<size_t, size_t, size_t>; // cacti, schedules, logs
+    for (const auto& [type, counts] : std::initializer_list<std::pair<int, Counts>>{
+             {1, {9, 3, 0}}, {2, {9, 0, 0}}, {3, {0, 3, 0}}}) {
+        const QString path = folder.file(QStringLiteral("Part%1.sdb").arg(type));
+        ASSERT_EQ(exportTo(*source, path, type), kJobFinished);
+        auto part = openCollection(path);
+        EXPECT_EQ(Counts(part->cacti().size(), part->watering().size(), part->logs().size()), counts) << type;
+        expectOk(part->close());
+    }
+}
+
 TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
 {
     for (int i = 0; i < 40; ++i)
@@ -365,6 +380,33 @@ TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
     expectOk(target->close());
     EXPECT_EQ(state(), before);
     EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(targetPath)));
+}
+
+// An import whose collection could not be read back after its commit left
+// the old records in the window while its step was recorded as landed.
+TEST_F(Interchange, AnImportThatCannotBeReadBackIsTakenBack)
+{
+    const QString file = folder.file("all.sdbi");
+    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+    const QString targetPath = folder.file("Target.sdb");
+    auto target = newCollection(targetPath, true);
+    expectOk(SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120}));
+    UndoHistory history(*target);
+    target->setUndoHistory(&history);
+    auto state = [&] { return std::make_pair(dumpRows(targetPath + "/spinora.db"), photoFiles(targetPath)); };
+    const auto before = state();
+    const QStringList records = dumpCollection(*target);
+    // Once the import has committed, its collection cannot be read.
+    const JobRun run = importFrom(*target, file, 0, [&](double percent, JobContext&) {
+        if (percent >= 100)
+            execSql(targetPath + "/spinora.db", "DROP TABLE IF EXISTS species");
+    });
+    EXPECT_EQ(run.status, kJobFailed);
+    EXPECT_TRUE(run.error.contains("could not be read again")) << run.error.toStdString();
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(dumpCollection(*target), records);
+    EXPECT_FALSE(history.canUndo());
+    expectOk(target->close());
 }
 
 INSTANTIATE_TEST_SUITE_P(MergingAndReplacing, UndoneImport, ::testing::Bool(),

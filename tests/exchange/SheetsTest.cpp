@@ -1,6 +1,7 @@
 // The import and export sheets, driven offscreen as a user would: a file is
 // chosen, the action pressed, the job runs on real files, and the result
 // comes back as the alert the user reads.
+#include "CsvExport.h"
 #include "DocumentRegistry.h"
 #include "ExportReportBrowser.h"
 #include "ImportExportBrowser.h"
@@ -45,7 +46,10 @@ protected:
     void use(SpinoraDatabase& document)
     {
         browser_ = std::make_unique<ImportExportBrowser>(document, nullptr);
-        browser_->setAlertFunction([this](QWidget*, const QString& title, const QString&) { alerts_ << title; });
+        browser_->setAlertFunction([this](QWidget*, const QString& title, const QString& text) {
+            alerts_ << title;
+            texts_ << text;
+        });
     }
 
     // Chooses the file, presses the action button and returns the title of
@@ -66,6 +70,7 @@ protected:
     TempFolder folder_;
     std::unique_ptr<ImportExportBrowser> browser_;
     QStringList alerts_;
+    QStringList texts_;
 };
 
 } // namespace
@@ -108,6 +113,26 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     EXPECT_EQ(run(0, folder_.file("broken.sdbi")), "Import Error");
 
     expectOk(source->close());
+    expectOk(target->close());
+}
+
+// The sheet dropped the reason of a failure and an import's warnings.
+TEST_F(Sheets, TheAlertSaysWhyAndWhatTheImportBroughtAndCouldNotRead)
+{
+    auto target = newCollection(folder_.file("Target.sdb"), true);
+    use(*target);
+    QStringList row(22);
+    row[0] = "Priced";
+    row[10] = "\"6,9x\"";
+    writeFile(folder_.file("prices.csv"), ("Cacti\n" + CsvExport::cactusHeaders().join(',') + "\n" + row.join(',')).toUtf8());
+    EXPECT_EQ(run(2, folder_.file("prices.csv")), "Import Complete");
+    EXPECT_EQ(texts_.back(), "Database import complete!\n\nCacti imported: 1\nWatering schedules imported: 0\n"
+                             "Logs imported: 0\n\nNot everything could be imported:\n"
+                             "Line 3, column 11 (Purchase Price): \"6,9x\" could not be read and was not imported.");
+    writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
+    EXPECT_EQ(run(0, folder_.file("broken.sdbi")), "Import Error");
+    EXPECT_TRUE(texts_.back().endsWith("no changes were made.\n\nThe file could not be opened: file is not a database"))
+        << texts_.back().toStdString();
     expectOk(target->close());
 }
 

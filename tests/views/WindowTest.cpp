@@ -166,6 +166,21 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     expectOk(second->close());
 }
 
+// Printing into a file that could not be written said nothing at all.
+TEST_F(Window, APrintThatCannotBeWrittenSaysSo)
+{
+    addCactus(QStringLiteral("Plant"), QString(), QString());
+    const QString unwritable = folder_.file("no such folder/list.pdf");
+    whenModalOpens<QPrintDialog>([&](QPrintDialog* dialog) {
+        control<QLineEdit>(dialog, "filename")->setText(unwritable);
+        dialog->accept();
+    });
+    QString message;
+    answerAlert("OK", &message);
+    window().printDocument();
+    EXPECT_EQ(message, QStringLiteral("Nothing was printed: the file \"%1\" could not be written.").arg(unwritable));
+}
+
 TEST_F(Window, BecomingActiveNamesTheDocument)
 {
     DocumentWindow w(*document_);

@@ -36,7 +36,9 @@ const std::vector<Command>& commands()
          runReport},
         {"import", "import PATH.sdb IN [--type 0..3]",
          "merge IN (an .sdbi file, a .csv file, or another .sdb collection) into the collection; "
-         "exits 0 only when the import finished (a failed or cancelled import changes nothing)", runImport},
+         "exits 0 when the import finished, 3 when it finished but left out what it could not read (a field of a "
+         "CSV file, a photo: each named on a \"warning:\" line on stderr), 1 when it failed or was cancelled (then it "
+         "changed nothing)", runImport},
         {"print", "print PATH.sdb OUT.pdf [--screen 0..5] [--record PK] [--page-size A4|Letter] [--search TEXT]",
          "print a list or a record sheet to a PDF file; screens: 0 cacti, 1 watering schedules, 2 logs, "
          "3 a cactus sheet, 4 a schedule sheet, 5 a log sheet (the record with key PK, or the list's first); "
@@ -51,7 +53,7 @@ const std::vector<Command>& commands()
          "name<TAB>service<TAB>mode<TAB>version<TAB>address", runDevices},
         {"pull", "pull PATH.sdb --from URL [--option 0..3] [--mode 0..3]",
          "fetch the database file from the device at URL (as the Import button does for a device in that mode) and "
-         "import it with that option; exits 0 only when the import finished", runPull},
+         "import it with that option; exits as import does", runPull},
         {"push", "push PATH.sdb --to URL",
          "write the export copy and send it to the device at URL; exits 0 only when the device accepted it", runPush},
         {"next-watering", "next-watering --last \"YYYY-MM-DD HH:MM\" --every N --unit 1..5 [--no-water MM-DD:MM-DD]...",

@@ -56,7 +56,11 @@ int ConsoleJob::finish(int status, const QString& error, const QStringList& warn
     }
     for (const QString& warning : warnings)
         printError(QStringLiteral("warning: ") + warning);
-    return status == kJobFinished ? 0 : 1;
+    // A job that finished but had to leave out what it could not read (a
+    // field of a CSV file, a photo) says so in its status too, for scripts.
+    if (status == kJobFinished)
+        return warnings.isEmpty() ? 0 : kExitFinishedWithWarnings;
+    return 1;
 }
 
 } // namespace spinora::cli

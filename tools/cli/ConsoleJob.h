@@ -18,8 +18,12 @@ public:
     ConsoleJob& operator=(const ConsoleJob&) = delete;
 
     JobContext& context() { return context_; }
+    // The exit code of a job that finished with warnings.
+    static constexpr int kExitFinishedWithWarnings = 3;
+
     // Prints the status, the reason of a failure and what a finished job had
-    // to leave out; answers the exit code (0 only when the job finished).
+    // to leave out; answers the exit code: 0 when the job finished, 3 when it
+    // finished with warnings, 1 when it failed or was cancelled.
     int finish(int status, const QString& error, const QStringList& warnings);
 
 private:

@@ -1,6 +1,7 @@
 #include "DeviceCommands.h"
 
 #include "CollectionCommands.h"
+#include "ConsoleJob.h"
 #include "DeviceList.h"
 #include "DeviceRules.h"
 #include "DeviceTransfer.h"
@@ -110,7 +111,11 @@ int runTransfer(DeviceTransfer& transfer, const std::function<void()>& start)
         return 1;
     }
     switch (*outcome) {
-    case DeviceTransfer::Outcome::ImportComplete: printLine(QStringLiteral("status: 0 (finished)")); return 0;
+    case DeviceTransfer::Outcome::ImportComplete:
+        printLine(QStringLiteral("status: 0 (finished)"));
+        for (const QString& warning : transfer.jobWarnings())
+            printError(QStringLiteral("warning: ") + warning);
+        return transfer.jobWarnings().isEmpty() ? 0 : ConsoleJob::kExitFinishedWithWarnings;
     case DeviceTransfer::Outcome::UploadFinished: printLine(QStringLiteral("status: 0 (sent)")); return 0;
     case DeviceTransfer::Outcome::ImportFailed:
         printLine(QStringLiteral("status: 2 (failed)"));
@@ -154,7 +159,9 @@ int runDevices(Arguments& arguments)
     devices.startBrowsing();
     loop.exec();
     if (ended)
-        throw CliError(QStringLiteral("service discovery failed: %1").arg(failure.isEmpty() ? QStringLiteral("stopped") : failure));
+        throw CliError(QStringLiteral("service discovery failed: %1; it needs the avahi-daemon service "
+                                      "(start it with \"systemctl start avahi-daemon\")")
+                           .arg(failure.isEmpty() ? QStringLiteral("stopped") : failure));
     for (int row = 0; row < devices.deviceArray().size(); ++row) {
         const Device& device = devices.deviceArray().at(row);
         printLine(QStringList{device.deviceName, device.serviceName, QString::number(device.serviceNumber),

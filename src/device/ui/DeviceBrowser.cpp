@@ -96,8 +96,12 @@ DeviceBrowser::DeviceBrowser(DeviceList::DiscoveryFactory discovery, QObject* pa
     : QObject(parent), devices_(std::move(discovery))
 {
     connect(&devices_, &DeviceList::changed, this, &DeviceBrowser::refreshDisplay);
-    // The search stopped or failed: the dialog goes, as after Cancel.
-    connect(&devices_, &DeviceList::browsingEnded, this, &DeviceBrowser::dismissDeviceBrowser);
+    // The search stopped or failed (no avahi-daemon): the dialog stays and
+    // says why no device can be found, and what to do about it.
+    connect(&devices_, &DeviceList::browsingEnded, this, [this](const QString& reason) {
+        searchFailure_ = reason;
+        refreshDisplay();
+    });
     connect(&transfer_, &DeviceTransfer::progressChanged, this, [this](double percent) {
         if (progressWindow_)
             progressWindow_->setProgress(percent);
@@ -189,6 +193,7 @@ void DeviceBrowser::presentDeviceBrowser(int tag, QWidget* window)
     if (!exportWindow_)
         buildExportWindow();
     dismissDeviceBrowser();
+    searchFailure_.reset();
     devices_.startBrowsing();
     window_ = window;
     isImport_ = tag != 1;
@@ -233,8 +238,10 @@ void DeviceBrowser::refreshDisplay()
     QListWidget* table = isImport_ ? importDeviceTable_ : exportDeviceTable_;
     reloadTable(table);
     const int row = selectedRow(table);
-    const DisplayRule rule = isImport_ ? importRule(devices_.deviceArray(), row, importSelection_)
-                                       : exportRule(devices_.deviceArray(), row);
+    DisplayRule rule = isImport_ ? importRule(devices_.deviceArray(), row, importSelection_)
+                                 : exportRule(devices_.deviceArray(), row);
+    if (searchFailure_ && devices_.deviceArray().isEmpty())
+        rule.message = DeviceTexts::searchFailed(*searchFailure_);
     if (rule.clearSelection) {
         const QSignalBlocker quiet(table);
         table->clearSelection();
@@ -344,12 +351,17 @@ void DeviceBrowser::onTransferFinished(DeviceTransfer::Outcome outcome, const st
         break;
     case DeviceTransfer::Outcome::ImportComplete:
     case DeviceTransfer::Outcome::ImportFailed:
-    case DeviceTransfer::Outcome::ImportCancelled:
+    case DeviceTransfer::Outcome::ImportCancelled: {
         dismissProgressBar();
-        postAlert(importFinishedAlert(outcome == DeviceTransfer::Outcome::ImportComplete  ? kJobFinished
-                                      : outcome == DeviceTransfer::Outcome::ImportFailed ? kJobFailed
-                                                                                         : kJobCancelled));
+        AlertText alert = importFinishedAlert(outcome == DeviceTransfer::Outcome::ImportComplete  ? kJobFinished
+                                              : outcome == DeviceTransfer::Outcome::ImportFailed ? kJobFailed
+                                                                                                 : kJobCancelled);
+        // Below the fixed text: the reason, or what came and what could not.
+        if (!alert.title.isEmpty() && !transfer_.importReport().isEmpty())
+            alert.text += QStringLiteral("\n\n") + transfer_.importReport();
+        postAlert(alert);
         break;
+    }
     case DeviceTransfer::Outcome::DownloadFailed:
         // The window stays a moment, so the failure is not a mere flash.
         QTimer::singleShot(1000, this, &DeviceBrowser::dismissProgressBar);

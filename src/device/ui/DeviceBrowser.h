@@ -10,6 +10,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QButtonGroup;
 class QLabel;
 class QListWidget;
@@ -81,6 +83,8 @@ private:
     DeviceTransfer transfer_;
     int importSelection_ = 0;
     bool isImport_ = true;
+    // Why the search of this opening ended by itself; empty while it runs.
+    std::optional<QString> searchFailure_;
 
     QPointer<QDialog> importWindow_;
     QListWidget* importDeviceTable_ = nullptr;

@@ -278,7 +278,7 @@ void ImportExportBrowser::importExportButtonPressed()
         Result<ImportRequest> request = ImportJob::prepare(document(), path, type, false);
         if (!request) {
             logFailure(request.failure());
-            return importDidFinish(kJobFailed);
+            return importDidFinish(kJobFailed, request.failure().reason());
         }
         runJob<ImportJob::Outcome>(
             localized("Importing Database"),
@@ -287,7 +287,7 @@ void ImportExportBrowser::importExportButtonPressed()
                 // The new records replace the old ones and every list
                 // refreshes once, before the alert is shown.
                 ImportJob::adopt(document(), result);
-                importDidFinish(result.status);
+                importDidFinish(result.status, ImportJob::report(result, kShownWarnings));
             });
         return;
     }
@@ -296,32 +296,50 @@ void ImportExportBrowser::importExportButtonPressed()
     Result<ExportRequest> request = ExportJob::prepare(document(), path, type, true);
     if (!request) {
         logFailure(request.failure());
-        return exportDidFinish(kJobFailed);
+        return exportDidFinish(kJobFailed, request.failure().reason());
     }
-    runJob<int>(
+    using Ended = std::pair<int, QString>; // the status and the reason of a failure
+    runJob<Ended>(
         localized("Exporting Database"),
-        [request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
-        [this](int& status) { exportDidFinish(status); });
+        [request = std::move(*request)](JobContext& context) {
+            const int status = ExportJob::run(request, context);
+            return Ended(status, context.error());
+        },
+        [this](Ended& ended) { exportDidFinish(ended.first, ended.second); });
 }
 
-void ImportExportBrowser::importDidFinish(int status)
+namespace {
+
+// The fixed text of an alert, and below it what the job had to say.
+QString withDetails(const QString& text, const QString& details)
+{
+    return details.isEmpty() ? text : text + QStringLiteral("\n\n") + details;
+}
+
+} // namespace
+
+void ImportExportBrowser::importDidFinish(int status, const QString& details)
 {
     if (status == kJobCancelled)
         return;
     if (status == kJobFinished)
-        return showAlert(localized("Import Complete"), localized("Database import complete!"));
-    showAlert(localized("Import Error"), localized("An error occurred during the import! Database import was aborted and "
-                                                   "no changes were made."));
+        return showAlert(localized("Import Complete"), withDetails(localized("Database import complete!"), details));
+    showAlert(localized("Import Error"),
+              withDetails(localized("An error occurred during the import! Database import was aborted and no changes "
+                                    "were made."),
+                          details));
 }
 
-void ImportExportBrowser::exportDidFinish(int status)
+void ImportExportBrowser::exportDidFinish(int status, const QString& details)
 {
     if (status == kJobCancelled)
         return;
     if (status == kJobFinished)
         return showAlert(localized("Export Complete"), localized("Database export complete!"));
-    showAlert(localized("Export Error"), localized("An error occurred during the export! Database export was aborted and "
-                                                   "no changes were made."));
+    showAlert(localized("Export Error"),
+              withDetails(localized("An error occurred during the export! Database export was aborted and no changes "
+                                    "were made."),
+                          details));
 }
 
 void ImportExportBrowser::dismissImportExportBrowser()

@@ -46,9 +46,11 @@ public:
     void importExportButtonPressed();
     void dismissImportExportBrowser();
 
-    // The alert of an ended job's status (none for a cancel).
-    void importDidFinish(int status);
-    void exportDidFinish(int status);
+    // The alert of an ended job's status (none for a cancel), with the
+    // details below its fixed text: the reason of a failure, what a finished
+    // import brought and what it could not read.
+    void importDidFinish(int status, const QString& details = QString());
+    void exportDidFinish(int status, const QString& details = QString());
 
     bool isImport() const { return isImport_; }
     int databaseType() const { return databaseType_; }
@@ -67,6 +69,8 @@ public:
     static bool isOpenCollection(const QString& path);
 
 private:
+    // The warnings an import's alert lists; the rest are counted.
+    static constexpr int kShownWarnings = 20;
     // The file kind of the function: "sdbi", "sdb" or "csv".
     QString fileKind() const;
     void confirmChoice(const QString& chosen);

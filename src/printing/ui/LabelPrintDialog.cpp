@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "Localization.h"
+#include "PrintCommand.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -141,7 +142,8 @@ void printLabelsWithDialog(QWidget* window, const LabelSheet& sheet, const QStri
     if (dialog.exec() != QDialog::Accepted)
         return;
     const bool range = printer.printRange() == QPrinter::PageRange;
-    sheet.print(printer, range ? printer.fromPage() : 1, range ? printer.toPage() : 0);
+    printOrTell(window, printer,
+                [&] { return sheet.print(printer, range ? printer.fromPage() : 1, range ? printer.toPage() : 0); });
 }
 
 } // namespace spinora

@@ -8,7 +8,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -28,14 +31,32 @@ void prepare(QPrinter& printer, const SpinoraDatabase& document)
     printer.setCreator(QLatin1String(kApplicationName));
 }
 
-void printPages(QPrinter& printer, SpinoraDatabase& document, const PrintSubject& subject)
+void printPages(QWidget* window, QPrinter& printer, SpinoraDatabase& document, const PrintSubject& subject)
 {
-    DatabasePrintView view(document, subject.printScreen(), subject.record());
-    const bool range = printer.printRange() == QPrinter::PageRange;
-    view.print(printer, range ? printer.fromPage() : 1, range ? printer.toPage() : 0);
+    printOrTell(window, printer, [&] {
+        DatabasePrintView view(document, subject.printScreen(), subject.record());
+        const bool range = printer.printRange() == QPrinter::PageRange;
+        // An empty list has no pages: nothing failed.
+        return view.print(printer, range ? printer.fromPage() : 1, range ? printer.toPage() : 0) ||
+               view.calculateTotalPages() == 0;
+    });
 }
 
 } // namespace
+
+void printOrTell(QWidget* window, QPrinter& printer, const std::function<bool()>& print)
+{
+    // A file that cannot be written is found before the painting starts
+    // (which would fail with a warning on stderr).
+    const QString file = printer.outputFileName();
+    if ((file.isEmpty() || QFile(file).open(QIODevice::Append)) && print())
+        return;
+    QMessageBox::warning(window, localized("Print"),
+                         file.isEmpty() ? localized("Nothing was printed: the printer \"%1\" could not be used.")
+                                              .arg(printer.printerName())
+                                        : localized("Nothing was printed: the file \"%1\" could not be written.")
+                                              .arg(QDir::toNativeSeparators(file)));
+}
 
 void printWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubject& subject)
 {
@@ -52,7 +73,7 @@ void printWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubj
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    printPages(printer, document, subject);
+    printPages(window, printer, document, subject);
 }
 
 void printPreviewWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubject& subject)
@@ -64,7 +85,7 @@ void printPreviewWithDialog(QWidget* window, SpinoraDatabase& document, const Pr
     QPrintPreviewDialog dialog(&printer, window);
     dialog.setWindowTitle(localized("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* target) { printPages(*target, document, subject); });
+                     [&](QPrinter* target) { printPages(&dialog, *target, document, subject); });
     // The preview's own "Page setup" is the platform's dialog, which works
     // only with a printer installed: ours takes its place, and what is
     // chosen there is the collection's page layout, as in File › Page Setup.

@@ -2,12 +2,18 @@
 
 #include "PrintSubject.h"
 
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 namespace spinora {
 
 // Shows the platform's print dialog for the subject and prints it.
 void printWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubject& subject);
+// Runs `print` (which answers whether it printed) on the printer; when the
+// printer's file cannot be written or `print` fails, the user is told why.
+void printOrTell(QWidget* window, QPrinter& printer, const std::function<bool()>& print);
 // Shows the print preview of the subject, from which it can be printed.
 void printPreviewWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubject& subject);
 
