@@ -108,7 +108,9 @@ fuzz_build_and_run() {
     args=(-max_total_time="${SPINORA_FUZZ_SECONDS:-20}" -timeout=10)
     dict="$SPINORA_ROOT/tests/fuzz/${name%%_*}.dict"
     [ -f "$dict" ] && args+=(-dict="$dict")
-    if (cd "$work" && LANG=C.UTF-8 "$SPINORA_FUZZ_BUILD/tests/fuzz/$name" "${args[@]}" "$name" >"$name.log" 2>&1) &&
+    # clang 16's runtimes look for a symbolizer of their own version: any will do.
+    if (cd "$work" && LANG=C.UTF-8 ASAN_SYMBOLIZER_PATH="$(command -v llvm-symbolizer || true)" \
+          "$SPINORA_FUZZ_BUILD/tests/fuzz/$name" "${args[@]}" "$name" >"$name.log" 2>&1) &&
       ! grep -qE "ERROR: [A-Za-z]+Sanitizer|runtime error:" "$work/$name.log"; then
       echo "$name: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$work/$name.log")"
     else
