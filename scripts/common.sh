@@ -105,7 +105,7 @@ fuzz_build_and_run() {
   work=$(mktemp -d)
   for name in $(ls "$SPINORA_ROOT/tests/fuzz/corpus"); do
     cp -r "$SPINORA_ROOT/tests/fuzz/corpus/$name" "$work/$name"
-    args=(-max_total_time="${SPINORA_FUZZ_SECONDS:-20}" -timeout=10)
+    args=(-max_total_time="${SPINORA_FUZZ_SECONDS:-20}" -timeout=60)
     dict="$SPINORA_ROOT/tests/fuzz/${name%%_*}.dict"
     [ -f "$dict" ] && args+=(-dict="$dict")
     # clang 16's runtimes look for a symbolizer of their own version: any will do.
