@@ -12,3 +12,6 @@ cd "$SPINORA_BUILD"
 
 # The jobs' threads under ThreadSanitizer (see tsan_build_and_test).
 tsan_build_and_test
+
+# Every reader of outside input under libFuzzer (see fuzz_build_and_run).
+fuzz_build_and_run

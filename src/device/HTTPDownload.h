@@ -42,6 +42,9 @@ public:
     // Without activity for this long the download fails.
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
     void setMaximumSize(qint64 bytes) { maximumSize_ = bytes; }
+    // The network layer (one of its own by default); the fuzz target gives
+    // one whose replies come from its input, without a socket.
+    void setNetworkAccessManager(QNetworkAccessManager* manager) { manager_ = manager; }
 
     // Starts the GET and returns at once; an earlier download is dropped.
     void downloadURL(const QString& address);

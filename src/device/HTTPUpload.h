@@ -45,6 +45,9 @@ public:
     void setDelegate(HTTPUploadDelegate* delegate) { delegate_ = delegate; }
     // Without activity for this long the upload fails.
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
+    // The network layer (one of its own by default); the fuzz target gives
+    // one whose replies come from its input, without a socket.
+    void setNetworkAccessManager(QNetworkAccessManager* manager) { manager_ = manager; }
 
     // Starts the POST of the file to the address and returns at once.
     void uploadToURL(const QString& address, const QString& inputFilename);

@@ -127,12 +127,15 @@ private:
     Connection* db_;
     const ExchangeType type_;
     QString incomingPath_;
+    QString attachedPath_; // the file attached as "incoming": the user's or the upgraded copy
     bool hostileSchema_ = false;
     bool versionIsView_ = false;
     int64_t visited_ = 0;
     int64_t base_ = 0;
     QStringList skippedPhotos_;
-    // Prepared once for all photos (the file is attached for good by then).
+    // The file once more, for the photos' blobs, and the statements reading
+    // them, prepared once for all photos (see importPhotos).
+    std::unique_ptr<Connection> pictures_;
     std::unique_ptr<Statement> photoBlob_;
     std::unique_ptr<Statement> thumbnailBlob_;
 };
@@ -160,6 +163,7 @@ bool Merge::attachIncoming()
     QString error;
     if (!transaction_.attachReadOnly(incomingPath_, "incoming", &error))
         return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+    attachedPath_ = incomingPath_;
     // Our files have neither triggers nor views. A file's own would run its
     // statements while we read it (a trigger, a view named "cactus" over an
     // endless query): nothing is read from a file that has them.
@@ -210,6 +214,7 @@ bool Merge::upgradeCopy(const QString& path)
     }
     if (!transaction_.attachReadOnly(copy, "incoming", &error))
         return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+    attachedPath_ = copy;
     hostileSchema_ = versionIsView_ = false;
     return true;
 }
@@ -396,7 +401,7 @@ IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int
         else if (rc == SQLITE_TOOBIG)
             picture.problem = QStringLiteral("larger than 64 MiB");
         else if (rc != SQLITE_DONE)
-            picture.problem = db_->errorMessage();
+            picture.problem = pictures_->errorMessage();
         blob.reset();
     }
     if (picture.data.isEmpty() && picture.problem.isEmpty())
@@ -455,8 +460,17 @@ bool Merge::importPhotos()
     Statement rows(db_, "SELECT pk, type, key, tag, caption FROM incoming.image ORDER BY pk");
     if (!rows.prepared())
         return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
-    photoBlob_ = std::make_unique<Statement>(db_, "SELECT photo FROM incoming.image WHERE pk=?");
-    thumbnailBlob_ = std::make_unique<Statement>(db_, "SELECT thumbnail FROM incoming.image WHERE pk=?");
+    // The blobs are read on a connection of their own: on the import's
+    // connection a damaged page under one blob would fail every later
+    // statement of the transaction, and so the whole import, where that
+    // photo alone is to be left out.
+    QString error;
+    pictures_ = Connection::open(QFileInfo(attachedPath_).absoluteFilePath(), Connection::Mode::ReadOnly, &error);
+    if (!pictures_)
+        return fail(QStringLiteral("The file's photos could not be read: %1").arg(error));
+    pictures_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
+    photoBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo FROM image WHERE pk=?");
+    thumbnailBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT thumbnail FROM image WHERE pk=?");
     Statement cactusOwner(db_, "SELECT new FROM temp.cactus_keys WHERE old=?");
     Statement logOwner(db_, "SELECT new FROM temp.log_keys WHERE old=?");
     int rc;

@@ -1,13 +1,9 @@
 // The CSV line reader and field reader on real files with odd line ends,
-// quoting, byte-order marks, over-long lines and bytes that are not UTF-8,
-// and the fuzzing corpus replayed on every test run, so that inputs that once
-// found faults keep being read.
-#include "../fuzz/CsvFuzzBody.h"
+// quoting, byte-order marks, over-long lines and bytes that are not UTF-8.
 #include "CsvReader.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
-#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -152,14 +148,3 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"break_last", "\"x\n\",y", {"x\n", "y"}},
         FieldCase{"unicode", "\"\xC3\xA9\xF0\x9F\x8C\xB5\",b", {"\xC3\xA9\xF0\x9F\x8C\xB5", "b"}}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
-
-TEST(CsvCorpus, EveryInputIsReadWithoutHarm)
-{
-    const QDir corpus(QStringLiteral(SPINORA_FUZZ_CORPUS));
-    const QStringList files = corpus.entryList(QDir::Files);
-    ASSERT_GT(files.size(), 3);
-    for (const QString& name : files) {
-        const QByteArray data = readFile(corpus.filePath(name));
-        spinora::fuzz::exerciseCsvReader(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
-    }
-}

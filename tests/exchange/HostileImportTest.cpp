@@ -345,6 +345,24 @@ TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhotoAndIsNamedOnAWarni
     EXPECT_EQ(target->images().size(), 2u + source->images().size() - 1u);
 }
 
+// A damaged page under a blob fails that read; on the import's own
+// connection it also failed every later statement: the whole import, blamed
+// on the collection ("could not be written").
+TEST_F(HostileImport, APhotoOnADamagedPageIsLeftOutAndTheRestLands)
+{
+    const int64_t damaged = queryInt(file, "SELECT min(pk) FROM image");
+    // Long enough to span several pages; the first of them, the first cell's, then names a page far beyond the file.
+    execSql(file, QStringLiteral("UPDATE image SET photo = photo || zeroblob(20000) WHERE pk=%1").arg(damaged));
+    const int64_t page = queryInt(file, "SELECT pageno FROM dbstat WHERE name='image' AND pagetype='overflow' ORDER BY path");
+    QFile data(file);
+    ASSERT_TRUE(data.open(QIODevice::ReadWrite) && data.seek((page - 1) * queryInt(file, "PRAGMA page_size")));
+    data.write("\xFF\xFF\xFF\x00", 4);
+    data.close();
+    ASSERT_EQ(importFrom(*target, file, 0), kJobFinished) << lastJob().error.toStdString();
+    EXPECT_TRUE(lastJob().warnings.join("").contains(QStringLiteral("was left out: photo %1 of").arg(damaged)));
+    EXPECT_EQ(target->images().size(), 2u + source->images().size() - 1u);
+}
+
 TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
 {
     const QImage wide = SampleCollection::drawPhoto(3, 1600); // 1600 x 1200: above the photo size
