@@ -140,6 +140,25 @@ bool FieldCheck::report(QWidget* sheet) const
     return false;
 }
 
+void addRecordItem(QComboBox* box, const QString& name, int64_t key)
+{
+    box->addItem(name, QVariant::fromValue<qlonglong>(key));
+}
+
+int64_t recordKeyAt(const QComboBox* box, int index)
+{
+    const QVariant key = index >= 0 ? box->itemData(index) : QVariant();
+    return key.isValid() ? key.toLongLong() : -1;
+}
+
+bool selectRecordKey(QComboBox* box, int64_t key)
+{
+    const int index = key < 0 ? -1 : box->findData(QVariant::fromValue<qlonglong>(key));
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    return index >= 0;
+}
+
 namespace {
 const char* const kAcceptedText = "spinoraAcceptedText";
 }

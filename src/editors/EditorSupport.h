@@ -12,6 +12,7 @@
 
 
 class QAbstractButton;
+class QComboBox;
 class QDateTimeEdit;
 class QLineEdit;
 class QPlainTextEdit;
@@ -81,6 +82,14 @@ private:
     QStringList problems_;
     QLineEdit* firstField_ = nullptr;
 };
+
+// Name lists whose items carry their record's key: a choice names a record,
+// never a position that a re-sort or a nested editor moves.
+void addRecordItem(QComboBox* box, const QString& name, int64_t key);
+// The key of the item at `index`; -1 for none.
+int64_t recordKeyAt(const QComboBox* box, int index);
+// Makes the item of `key` current; false (and no change) when absent.
+bool selectRecordKey(QComboBox* box, int64_t key);
 
 // Keeps a text view's text to `maximumLength` characters: an edit that would
 // make it longer is undone, one that shortens an over-long text is allowed.

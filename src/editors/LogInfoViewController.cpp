@@ -27,8 +27,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace spinora {
 
 namespace {
@@ -103,12 +101,12 @@ void LogInfoViewController::buildGeneralTab()
     form->addRow(localized("Event"), eventRow);
     // Typing never chooses a list entry; it only decides whether OK is possible.
     connect(eventComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        eventSelected_ = -1;
+        eventKey_ = -1;
         okButton()->setEnabled(!text.isEmpty());
         logUpdate_ = true;
     });
     connect(eventComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        eventSelected_ = index;
+        eventKey_ = recordKeyAt(eventComboBox_, index);
         okButton()->setEnabled(index >= 0 || (log_ && !log_->eventName().isEmpty()));
         logUpdate_ = true;
     });
@@ -160,12 +158,12 @@ void LogInfoViewController::buildGeneralTab()
     cactusRow->addWidget(addCactusButton_);
     form->addRow(localized("Cactus"), cactusRow);
     connect(cactusComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        cactusSelected_ = index;
+        cactusKey_ = recordKeyAt(cactusComboBox_, index);
         cactusSelectButton_->setEnabled(index >= 0);
         logUpdate_ = true;
     });
     connect(cactusComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        cactusSelected_ = -1;
+        cactusKey_ = -1;
         const bool namesAdded = addedCactus_ && addedCactus_->name() == text;
         cactusSelectButton_->setEnabled(namesAdded);
         logUpdate_ = true;
@@ -205,9 +203,9 @@ void LogInfoViewController::reloadEvents()
     const QSignalBlocker block(eventComboBox_);
     eventComboBox_->clear();
     for (const auto& event : document_.events())
-        eventComboBox_->addItem(event->name());
+        addRecordItem(eventComboBox_, event->name(), event->primaryKey());
     eventComboBox_->setCurrentIndex(-1);
-    eventSelected_ = -1;
+    eventKey_ = -1;
 }
 
 void LogInfoViewController::reloadCacti()
@@ -215,9 +213,9 @@ void LogInfoViewController::reloadCacti()
     const QSignalBlocker block(cactusComboBox_);
     cactusComboBox_->clear();
     for (const auto& cactus : document_.cacti())
-        cactusComboBox_->addItem(cactus->name());
+        addRecordItem(cactusComboBox_, cactus->name(), cactus->primaryKey());
     cactusComboBox_->setCurrentIndex(-1);
-    cactusSelected_ = -1;
+    cactusKey_ = -1;
 }
 
 bool LogInfoViewController::prepareView(Log* log)
@@ -234,25 +232,17 @@ bool LogInfoViewController::prepareView(Log* log)
 
     eventComboBox_->setEditText(QString());
     if (!log_->eventName().isEmpty()) {
-        const auto& events = document_.events();
         Event* known = document_.eventWithName(log_->eventName());
-        const auto it = std::find_if(events.begin(), events.end(), [known](const auto& e) { return e.get() == known; });
-        if (known && it != events.end()) {
-            eventSelected_ = int(it - events.begin());
-            eventComboBox_->setCurrentIndex(eventSelected_);
-        }
+        if (known && selectRecordKey(eventComboBox_, known->primaryKey()))
+            eventKey_ = known->primaryKey();
         eventComboBox_->setEditText(log_->eventName());
     }
     eventComboBox_->setFocus();
 
     cactusComboBox_->setEditText(QString());
     if (Cactus* plant = log_->cactus()) {
-        const auto& cacti = document_.cacti();
-        const auto it = std::find_if(cacti.begin(), cacti.end(), [plant](const auto& c) { return c.get() == plant; });
-        if (it != cacti.end()) {
-            cactusSelected_ = int(it - cacti.begin());
-            cactusComboBox_->setCurrentIndex(cactusSelected_);
-        }
+        if (selectRecordKey(cactusComboBox_, plant->primaryKey()))
+            cactusKey_ = plant->primaryKey();
         cactusComboBox_->setEditText(plant->name());
     }
     const bool fixedCactus = historyScreenNumber_ != 0;
@@ -304,7 +294,7 @@ void LogInfoViewController::removeEvent()
             reloadEvents();
         }
     }
-    eventSelected_ = -1;
+    eventKey_ = -1;
     eventComboBox_->setCurrentIndex(-1);
     eventComboBox_->setEditText(QString());
     okButton()->setEnabled(false);
@@ -312,10 +302,7 @@ void LogInfoViewController::removeEvent()
 
 Cactus* LogInfoViewController::chosenCactus() const
 {
-    const auto& cacti = document_.cacti();
-    if (cactusSelected_ >= 0 && size_t(cactusSelected_) < cacti.size())
-        return cacti[size_t(cactusSelected_)].get();
-    return nullptr;
+    return document_.cactusWithKey(cactusKey_);
 }
 
 void LogInfoViewController::handleCactusSelect()
@@ -345,16 +332,15 @@ void LogInfoViewController::handleAddCactus()
 
 void LogInfoViewController::refreshCactusField()
 {
+    // The plant chosen stays chosen, under the name it has now.
     Cactus* selected = chosenCactus();
+    const QString typed = cactusComboBox_->currentText();
     reloadCacti();
-    const auto& cacti = document_.cacti();
-    const auto it = std::find_if(cacti.begin(), cacti.end(), [selected](const auto& c) { return c.get() == selected; });
-    if (selected && it != cacti.end()) {
-        cactusSelected_ = int(it - cacti.begin());
-        cactusComboBox_->setCurrentIndex(cactusSelected_);
+    if (selected && selectRecordKey(cactusComboBox_, selected->primaryKey())) {
+        cactusKey_ = selected->primaryKey();
         cactusComboBox_->setEditText(selected->name());
-    } else if (addedCactus_) {
-        cactusComboBox_->setEditText(addedCactus_->name());
+    } else {
+        cactusComboBox_->setEditText(addedCactus_ ? addedCactus_->name() : typed);
     }
 }
 
@@ -495,8 +481,8 @@ void LogInfoViewController::canceledEventEntry()
 
 QString LogInfoViewController::chosenEventName() const
 {
-    if (eventSelected_ >= 0 && size_t(eventSelected_) < document_.events().size())
-        return document_.events()[size_t(eventSelected_)]->name();
+    if (Event* chosen = document_.eventWithKey(eventKey_))
+        return chosen->name();
     return eventComboBox_->currentText();
 }
 
@@ -547,7 +533,7 @@ bool LogInfoViewController::applyChanges()
 {
     // What changes, judged against the stored entry before it is written.
     const QString eventName = chosenEventName();
-    const bool eventTyped = eventSelected_ < 0 || size_t(eventSelected_) >= document_.events().size();
+    const bool eventTyped = !document_.eventWithKey(eventKey_);
     const bool eventChanged = eventTyped || eventName != log_->eventName();
     const Timestamp date = pickerDate(dateField_);
     if (date != log_->logDate()) {

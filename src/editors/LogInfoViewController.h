@@ -109,8 +109,10 @@ private:
     bool dateChanged_ = false;
     bool recalculateReminders_ = false;
     bool addMode_ = false;
-    int eventSelected_ = -1;
-    int cactusSelected_ = -1;
+    // The event and the plant chosen from the lists, by key (-1: typed or
+    // none): a nested editor that renames a plant re-sorts the lists.
+    int64_t eventKey_ = -1;
+    int64_t cactusKey_ = -1;
     Timestamp reminderDate_;
     EditorPhotos photos_;
 

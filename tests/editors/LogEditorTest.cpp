@@ -1,5 +1,6 @@
 // The log editor: event names, the cactus, notes and the reminder questions,
 // with reminders written to a real iCalendar file and read back by libical.
+#include "CactusInfoViewController.h"
 #include "EditorFixture.h"
 #include "EditorTestSupport.h"
 #include "IcsReadBack.h"
@@ -31,10 +32,13 @@ void saveProposedReminder()
 
 } // namespace
 
-TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
+// Also "a log is saved against the wrong plant": the plant chosen, renamed
+// through "Open…", moved in the re-sorted list.
+TEST(LogEditor, ANewLogWithAReminderReachesTheCalendarOnThePlantRenamedFromIt)
 {
     LogFixture f;
     Cactus* astro = f.addPlant(QStringLiteral("Astro"));
+    f.addPlant(QStringLiteral("Bishop"));
     const QDate day = QDate::currentDate().addDays(3);
     QString printed;
 
@@ -45,6 +49,11 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
         typeInto(control<QComboBox>(editor, "eventComboBox"), QStringLiteral("Repotted"));
         auto* cacti = control<QComboBox>(editor, "cactusComboBox");
         chooseItem(cacti, cacti->findText(QStringLiteral("Astro")));
+        whenModalOpens<CactusInfoViewController>([](CactusInfoViewController* plant) {
+            typeInto(control<QLineEdit>(plant, "nameField"), QStringLiteral("Zastro"));
+            click(plant->okButton());
+        });
+        click(control<QPushButton>(editor, "cactusSelectButton"));
         control<QDateTimeEdit>(editor, "dateField")->setDateTime(QDateTime(day, QTime(0, 0)));
         QTest::keyClicks(control<QPlainTextEdit>(editor, "notesView"), QStringLiteral("Into a 10 cm clay pot."));
         answerAlert(QStringLiteral("Add"));
@@ -65,7 +74,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     ASSERT_TRUE(events.has_value()) << "libical reads the calendar file";
     ASSERT_EQ(events->size(), 1);
     EXPECT_EQ(std::tuple(events->front().summary, events->front().start, events->front().end),
-              std::tuple(QStringLiteral("Repotted Astro (Cactus)"), QDateTime(day, QTime(7, 0)),
+              std::tuple(QStringLiteral("Repotted Zastro (Cactus)"), QDateTime(day, QTime(7, 0)),
                          QDateTime(day.addDays(1), QTime(7, 0))));
 
     const QString identifier = entry->reminderIdentifier();
@@ -75,7 +84,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     ASSERT_NE(stored->cactus(), nullptr);
     stored->hydrate();
     EXPECT_EQ(QStringList({stored->eventName(), stored->reminderIdentifier(), stored->cactus()->name(), stored->notes()}),
-              QStringList({"Repotted", identifier, "Astro", "Into a 10 cm clay pot."}));
+              QStringList({"Repotted", identifier, "Zastro", "Into a 10 cm clay pot."}));
     EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM event WHERE name='Repotted'")), 1);
 }
 
