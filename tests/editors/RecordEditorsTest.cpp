@@ -76,7 +76,7 @@ TEST_F(CactusEditor, CancelLeavesTheFileAndTheRecordAsTheyWere)
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
 }
 
-TEST_F(CactusEditor, SpeciesChosenInOneBoxFollowsInTheOtherAndCanBeCompleted)
+TEST_F(CactusEditor, TheSpeciesChosenFollowsInTheOtherBoxAndIsTheOneCompletedOrRemoved)
 {
     EditorFixture f;
     Cactus* plant = f.addPlant(QStringLiteral("Opuntia"), nullptr);
@@ -89,6 +89,15 @@ TEST_F(CactusEditor, SpeciesChosenInOneBoxFollowsInTheOtherAndCanBeCompleted)
     auto* scientific = control<QComboBox>(editor.get(), "scientificSpeciesComboBox");
     chooseItem(common, common->findText(QStringLiteral("Bunny Ears")));
     EXPECT_EQ(scientific->currentText(), QStringLiteral("Opuntia microdasys"));
+    // "The wrong species is renamed or removed": a species added in another
+    // editor moves the lists under the choice.
+    auto addSpeciesElsewhere = [&f](const QString& name) {
+        auto other = f.open<CactusInfoViewController>(f.addPlant(name));
+        typeInto(control<QComboBox>(other.get(), "commonSpeciesComboBox"), name);
+        typeInto(control<QComboBox>(other.get(), "scientificSpeciesComboBox"), name + QStringLiteral(" species"));
+        click(control<QPushButton>(other.get(), "okButton"));
+    };
+    addSpeciesElsewhere(QStringLiteral("Aaa"));
     typeInto(scientific, QStringLiteral("Opuntia renamed"));
     click(control<QPushButton>(editor.get(), "okButton"));
 
@@ -98,6 +107,12 @@ TEST_F(CactusEditor, SpeciesChosenInOneBoxFollowsInTheOtherAndCanBeCompleted)
     EXPECT_EQ(queryInt(f.document->dbFilename(),
                        QStringLiteral("SELECT count(*) FROM species WHERE scientific='Opuntia renamed'")),
               1);
+    editor = f.open<CactusInfoViewController>(plant);
+    addSpeciesElsewhere(QStringLiteral("Aab"));
+    click(control<QPushButton>(editor.get(), "removeSpeciesButton"));
+    EXPECT_EQ(std::pair(f.document->speciesWithName(QStringLiteral("Alpha"), QStringLiteral("Zeta zeta")) != nullptr,
+                        f.document->speciesWithName(QStringLiteral("Bunny Ears"), QStringLiteral("Opuntia renamed")) != nullptr),
+              std::pair(true, false));
 }
 
 TEST_F(WaterEditor, JustWateredPushesPastTheWinterRestForTheScheduleAndEachPlant)
