@@ -46,18 +46,6 @@ QComboBox* popUp(const QStringList& items, const char* name, QWidget* parent)
     return box;
 }
 
-// Editable combo boxes keep the list as it is: what the user types is kept
-// as text and added to the pick lists only when the record is saved.
-QComboBox* comboBox(const char* name, QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setMinimumContentsLength(18);
-    return box;
-}
-
 void selectIndex(QComboBox* box, int64_t index, int64_t last)
 {
     box->setCurrentIndex(index >= 0 && index <= last ? int(index) : 0);
@@ -182,8 +170,8 @@ void CactusInfoViewController::buildGeneralTab()
     form->addRow(localized("Photos"), photos_.slotButtons());
 
     const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
-    commonSpeciesComboBox_ = comboBox("commonSpeciesComboBox", page);
-    scientificSpeciesComboBox_ = comboBox("scientificSpeciesComboBox", page);
+    commonSpeciesComboBox_ = editableComboBox("commonSpeciesComboBox", page);
+    scientificSpeciesComboBox_ = editableComboBox("scientificSpeciesComboBox", page);
     commonSpeciesComboBox_->setToolTip(speciesTip);
     scientificSpeciesComboBox_->setToolTip(speciesTip);
     commonSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Common Name"));
@@ -220,7 +208,7 @@ void CactusInfoViewController::buildGeneralTab()
     typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);
     form->addRow(localized("Type"), typeButton_);
 
-    waterComboBox_ = comboBox("waterComboBox", page);
+    waterComboBox_ = editableComboBox("waterComboBox", page);
     waterButton_ = new QPushButton(localized("Open…"), page);
     waterButton_->setObjectName(QStringLiteral("waterButton"));
     waterButton_->setToolTip(localized("Open the watering schedule"));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -138,6 +139,21 @@ bool FieldCheck::report(QWidget* sheet) const
     firstField_->setFocus();
     firstField_->selectAll();
     return false;
+}
+
+QComboBox* editableComboBox(const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumContentsLength(18);
+    // Inline completion wrote the rest of a name behind the caret: a name
+    // that begins like a listed one was stored as the listed one, and
+    // typing on after a click garbled the field.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    return box;
 }
 
 void addRecordItem(QComboBox* box, const QString& name, int64_t key)

@@ -86,10 +86,7 @@ void LogInfoViewController::buildGeneralTab()
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
 
-    eventComboBox_ = new QComboBox(page);
-    eventComboBox_->setObjectName(QStringLiteral("eventComboBox"));
-    eventComboBox_->setEditable(true);
-    eventComboBox_->setInsertPolicy(QComboBox::NoInsert);
+    eventComboBox_ = editableComboBox("eventComboBox", page);
     eventComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, eventComboBox_->lineEdit()));
     removeEventButton_ = new QPushButton(localized("Remove"), page);
     removeEventButton_->setObjectName(QStringLiteral("removeEventButton"));
@@ -140,10 +137,7 @@ void LogInfoViewController::buildGeneralTab()
     form->addRow(localized("Reminder"), reminderRow);
     connect(reminderControl_, &QButtonGroup::idClicked, this, [this] { toggleReminderControl(); });
 
-    cactusComboBox_ = new QComboBox(page);
-    cactusComboBox_->setObjectName(QStringLiteral("cactusComboBox"));
-    cactusComboBox_->setEditable(true);
-    cactusComboBox_->setInsertPolicy(QComboBox::NoInsert);
+    cactusComboBox_ = editableComboBox("cactusComboBox", page);
     cactusSelectButton_ = new QPushButton(localized("Open…"), page);
     cactusSelectButton_->setObjectName(QStringLiteral("cactusSelectButton"));
     cactusSelectButton_->setToolTip(localized("Open the cactus"));
