@@ -160,6 +160,8 @@ void CactusInfoViewController::buildGeneralTab()
     auto* form = new QFormLayout(page);
 
     nameField_ = limitedField("nameField", page);
+    // OK waits for a name; the empty field says so.
+    nameField_->setPlaceholderText(localized("A name is needed to save"));
     form->addRow(localized("Name"), nameField_);
     connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         cactusUpdate_ = true;
@@ -427,7 +429,8 @@ void CactusInfoViewController::setAddMode(bool addMode)
     addMode_ = addMode;
     setWindowTitle(localized(addMode ? "New Cactus" : "Cactus Info"));
     okButton()->setText(localized(addMode ? "Save" : "OK"));
-    okButton()->setEnabled(addMode ? !nameField_->text().isEmpty() : true);
+    // Also a stored plant without a name (from an import) needs one first.
+    okButton()->setEnabled(!nameField_->text().isEmpty());
     logHistoryButton_->setVisible(!addMode && logHistory_);
     printButton()->setVisible(!addMode);
 }

@@ -87,6 +87,8 @@ void LogInfoViewController::buildGeneralTab()
     auto* form = new QFormLayout(page);
 
     eventComboBox_ = editableComboBox("eventComboBox", page);
+    // OK waits for an event name; the empty field says so.
+    eventComboBox_->lineEdit()->setPlaceholderText(localized("An event name is needed to save"));
     eventComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, eventComboBox_->lineEdit()));
     removeEventButton_ = new QPushButton(localized("Remove"), page);
     removeEventButton_->setObjectName(QStringLiteral("removeEventButton"));

@@ -207,6 +207,8 @@ void WaterInfoViewController::buildGeneralTab()
     nameField_ = new QLineEdit(page);
     nameField_->setObjectName(QStringLiteral("nameField"));
     nameField_->setValidator(new TextLimitValidator(kTextLimit, nameField_));
+    // OK waits for a name; the empty field says so.
+    nameField_->setPlaceholderText(localized("A name is needed to save"));
     connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         waterUpdate_ = true;
         okButton()->setEnabled(!text.isEmpty());
@@ -422,7 +424,8 @@ void WaterInfoViewController::setAddMode(bool addMode)
     addMode_ = addMode;
     setWindowTitle(localized(addMode ? "New Watering Schedule" : "Watering Schedule Info"));
     okButton()->setText(localized(addMode ? "Save" : "OK"));
-    okButton()->setEnabled(addMode ? !nameField_->text().isEmpty() : true);
+    // Also a stored schedule without a name (from an import) needs one first.
+    okButton()->setEnabled(!nameField_->text().isEmpty());
     okButton()->setDefault(true);
     printButton()->setVisible(!addMode);
 }

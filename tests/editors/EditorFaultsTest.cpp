@@ -335,17 +335,20 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
     EXPECT_EQ(timed->waterNext(), moment(2026, 5, 8, 11, 15));
 }
 
-// "A typed scientific name is garbled" and "Powder Puff became Powder Puff
-// Cactus": in a fresh editor, names typed after a click are stored as typed.
-TEST_F(CactusEditor, SpeciesNamesTypedAfterAClickAreStoredAsTyped)
+// "OK does nothing on a record whose stored name is empty", "a typed
+// scientific name is garbled" and "Powder Puff became Powder Puff Cactus".
+TEST_F(CactusEditor, ANamelessRecordWaitsForANameAndSpeciesAreStoredAsTyped)
 {
     EditorFixture f;
+    EXPECT_FALSE(f.open<WaterInfoViewController>(f.addSchedule(QString(), 1, Water::kWeeks))->okButton()->isEnabled());
     f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Old Lady Cactus"), QStringLiteral("Mammillaria hahniana")));
     f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Powder Puff Cactus"), QStringLiteral("Mammillaria bocasana")));
-    auto editor = f.open<CactusInfoViewController>(f.addPlant(QStringLiteral("Sprout")));
+    auto editor = f.open<CactusInfoViewController>(f.addPlant(QString()));
     QApplication::setActiveWindow(editor.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     auto* name = control<QLineEdit>(editor.get(), "nameField");
+    EXPECT_EQ(std::pair(editor->okButton()->isEnabled(), name->placeholderText()),
+              std::pair(false, localized("A name is needed to save")));
     auto species = [&](const char* box) { return control<QComboBox>(editor.get(), box)->lineEdit(); };
     for (auto [field, text] : {std::pair{name, "Granny"}, {species("commonSpeciesComboBox"), "Old Lady Cactus"},
                                {species("scientificSpeciesComboBox"), "Mammillaria hahniana"},
