@@ -379,10 +379,31 @@ void LogInfoViewController::answerQuestion(Question question)
         addEventToCalendar();
         return;
     }
+    reminderCancelled();
     if (dateChanged_) {
         dateChanged_ = false;
         hideView(true);
     }
+}
+
+void LogInfoViewController::reminderCancelled()
+{
+    if (currentReminderId_ || reminderControl_->checkedId() != 1)
+        return;
+    // No calendar event was made: the switch shows what the calendar holds,
+    // and an entry already written by OK keeps no reminder either.
+    reminderControl_->button(0)->setChecked(true);
+    if (dateChanged_ && log_->reminder()) {
+        log_->setReminder(false);
+        recountReminders();
+    }
+}
+
+void LogInfoViewController::recountReminders()
+{
+    if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
+        logList->recalculateReminders();
+    recalculateReminders_ = false;
 }
 
 void LogInfoViewController::toggleReminderControl()
@@ -463,10 +484,7 @@ void LogInfoViewController::updatedEventWithIdentifier(const std::optional<QStri
 
 void LogInfoViewController::canceledEventEntry()
 {
-    if (!currentReminderId_ && reminderControl_->checkedId() == 1) {
-        // No event was made: the switch shows what the calendar holds.
-        reminderControl_->button(0)->setChecked(true);
-    }
+    reminderCancelled();
     if (dateChanged_) {
         dateChanged_ = false;
         closeAfterReminder();
@@ -559,11 +577,8 @@ bool LogInfoViewController::applyChanges()
         document_.sortCacti();
 
     // The log list counts due reminders again.
-    if (recalculateReminders_) {
-        if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
-            logList->recalculateReminders();
-        recalculateReminders_ = false;
-    }
+    if (recalculateReminders_)
+        recountReminders();
 
     // Photos, once the grid has stored what it was importing.
     log_->clearImages();

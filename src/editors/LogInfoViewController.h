@@ -97,6 +97,9 @@ private:
     // Alert sheet with the question's texts; true for the default button.
     bool ask(Question question);
     void answerQuestion(Question question);
+    // A Cancel of the reminder question or of the event editor.
+    void reminderCancelled();
+    void recountReminders();
     void addEventToCalendar();
     bool eventExists(const std::optional<QString>& identifier);
     void closeAfterReminder();

@@ -144,3 +144,24 @@ TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
     EXPECT_FALSE(f.store.eventExists(madeHere)) << "the reminder of a cancelled edit leaves the calendar";
 }
+
+// "A reminder with no event": a Cancel in the reminder question, or in the
+// event editor after OK moved the date of a reminder whose event is gone.
+TEST(LogEditor, ACancelledReminderTurnsTheSwitchOffAndIsNotStored)
+{
+    for (bool afterOk : {false, true}) {
+        LogFixture f;
+        auto editor = f.open(f.addLog(nullptr, QStringLiteral("Flowered"), 4, afterOk ? QStringLiteral("gone") : QString()));
+        answerAlert(QString::fromLatin1(afterOk ? "Add" : "Cancel"));
+        if (afterOk) {
+            control<QDateTimeEdit>(editor.get(), "dateField")->setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+            whenModalOpens<EventViewController>([](auto* events) { click(control<QPushButton>(events, "cancelButton")); });
+        } else {
+            click(control<QPushButton>(editor.get(), "reminderYes"));
+        }
+        click(editor->okButton());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !editor->isVisible(); }));
+        EXPECT_TRUE(control<QPushButton>(editor.get(), "reminderNo")->isChecked());
+        EXPECT_FALSE(f.reopen()->logs().front()->reminder()) << afterOk;
+    }
+}
