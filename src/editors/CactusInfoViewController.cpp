@@ -76,11 +76,11 @@ QDateTimeEdit* datePicker(const char* name, bool withTime, QWidget* parent)
     return picker;
 }
 
-QPlainTextEdit* limitedTextView(const char* name, QWidget* parent)
+QPlainTextEdit* limitedTextView(const char* name, const char* label, QWidget* parent)
 {
     auto* view = new QPlainTextEdit(parent);
     view->setObjectName(QString::fromLatin1(name));
-    limitTextView(view);
+    limitTextView(view, localized(label));
     return view;
 }
 
@@ -284,7 +284,7 @@ void CactusInfoViewController::buildDetailsTab()
     sourceButton_ = popUp(SpinoraStrings::sourceStrings(), "sourceButton", page);
     purchasePriceField_ = amountField("purchasePriceField", page);
     valueField_ = amountField("valueField", page);
-    locationView_ = limitedTextView("locationView", page);
+    locationView_ = limitedTextView("locationView", "Location", page);
     locationView_->setMaximumHeight(70);
     heightField_ = limitedField("heightField", page);
     widthField_ = limitedField("widthField", page);
@@ -332,7 +332,7 @@ void CactusInfoViewController::buildNotesTab()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    notesView_ = limitedTextView("notesView", page);
+    notesView_ = limitedTextView("notesView", "Notes", page);
     layout->addWidget(notesView_);
     tabs()->addTab(page, localized("Notes"));
 }

@@ -99,7 +99,9 @@ bool selectRecordKey(QComboBox* box, int64_t key);
 
 // Keeps a text view's text to `maximumLength` characters: an edit that would
 // make it longer is undone, one that shortens an over-long text is allowed.
-void limitTextView(QPlainTextEdit* view, int maximumLength = 10000);
+// A keystroke at the limit beeps; a longer insertion (a paste, a drop) asks
+// whether to insert what fits, naming the view by `label` and the limit.
+void limitTextView(QPlainTextEdit* view, const QString& label, int maximumLength = 10000);
 // Shows a record's text in a limited view.
 void setLimitedText(QPlainTextEdit* view, const QString& text);
 

@@ -187,7 +187,7 @@ void LogInfoViewController::buildNotesTab()
     auto* layout = new QVBoxLayout(page);
     notesView_ = new QPlainTextEdit(page);
     notesView_->setObjectName(QStringLiteral("notesView"));
-    limitTextView(notesView_);
+    limitTextView(notesView_, localized("Notes"));
     layout->addWidget(notesView_);
     tabs()->addTab(page, localized("Notes"));
 }

@@ -20,7 +20,9 @@
 using namespace spinora;
 using namespace spinora::test;
 
-TEST_F(CactusEditor, RefusesOverlongTextAndKeepsTypedSpeciesWithoutAddingOne)
+// Also "too-long notes are refused with only a beep": an insertion past the
+// limit says the limit and inserts what fits, or nothing, as the user answers.
+TEST_F(CactusEditor, OverlongTextSaysTheLimitAndKeepsWhatFitsAndTypedSpeciesAddsNone)
 {
     EditorFixture f;
     Cactus* plant = f.addPlant(QStringLiteral("Echino"), nullptr);
@@ -31,12 +33,19 @@ TEST_F(CactusEditor, RefusesOverlongTextAndKeepsTypedSpeciesWithoutAddingOne)
     typeInto(control<QComboBox>(editor.get(), "commonSpeciesComboBox"), QStringLiteral("Only Common"));
     // Text views stop at ten thousand characters.
     auto* notes = control<QPlainTextEdit>(editor.get(), "notesView");
-    notes->setPlainText(QString(9995, QLatin1Char('x')));
+    notes->setPlainText(QString(9995, QLatin1Char('x')) + QLatin1Char('z'));
     notes->moveCursor(QTextCursor::End);
-    QTest::keyClicks(notes, QStringLiteral("abcdefghij"));
-    EXPECT_EQ(notes->toPlainText().size(), 10000);
-    notes->insertPlainText(QString(50, QLatin1Char('y')));
-    EXPECT_EQ(notes->toPlainText().size(), 10000) << "a paste beyond the limit is refused whole";
+    notes->moveCursor(QTextCursor::Left);
+    QString question;
+    for (const char* answer : {"Insert Nothing", "Insert the First 4"}) {
+        question.clear();
+        answerAlert(QString::fromLatin1(answer), &question);
+        notes->insertPlainText(QString(50, QLatin1Char('y')));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !question.isEmpty(); }));
+    }
+    EXPECT_EQ(question, localized("Notes can hold at most %1 characters.").arg(QLocale().toString(10000)));
+    QTest::keyClicks(notes, QStringLiteral("abc")); // keystrokes at the limit beep
+    EXPECT_EQ(notes->toPlainText(), QString(9995, QLatin1Char('x')) + QStringLiteral("yyyyz"));
     notes->clear();
     notes->setFocus();
     QTest::keyClicks(notes, QStringLiteral("Repotted in spring."));
