@@ -191,13 +191,21 @@ void CactusInfoViewController::buildGeneralTab()
     speciesRow->addWidget(removeSpeciesButton_);
     form->addRow(localized("Species"), speciesRow);
     // Choosing in one box chooses the same species in the other; typing
-    // leaves the other box alone and forgets the choice in this one.
+    // leaves the other box alone and forgets the choice in this one. Qt also
+    // reports a typed name that matches a listed one as chosen, once the
+    // field has lost the focus: that is typing too. (Filling the other box
+    // then put a name under the click that moved there, and the typing went
+    // into the middle of it.)
     connect(commonSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        if (!commonSpeciesComboBox_->hasFocus())
+            return;
         commonSpeciesKey_ = recordKeyAt(commonSpeciesComboBox_, index);
         if (selectRecordKey(scientificSpeciesComboBox_, commonSpeciesKey_))
             scientificSpeciesKey_ = commonSpeciesKey_;
     });
     connect(scientificSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        if (!scientificSpeciesComboBox_->hasFocus())
+            return;
         scientificSpeciesKey_ = recordKeyAt(scientificSpeciesComboBox_, index);
         if (selectRecordKey(commonSpeciesComboBox_, scientificSpeciesKey_))
             commonSpeciesKey_ = scientificSpeciesKey_;

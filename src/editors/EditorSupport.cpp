@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -149,11 +148,13 @@ QComboBox* editableComboBox(const char* name, QWidget* parent)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(18);
-    // Inline completion wrote the rest of a name behind the caret: a name
-    // that begins like a listed one was stored as the listed one, and
-    // typing on after a click garbled the field.
-    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // No completion while typing. Inline completion wrote the rest of a name
+    // behind the caret: a name that begins like a listed one was stored as
+    // the listed one, and typing on after a click garbled the field. A popup
+    // of completions swallows the click into the next field (the window
+    // system does not pass on the click that closes it), and the typing goes
+    // on in the old field. The list's drop-down offers the names.
+    box->setCompleter(nullptr);
     return box;
 }
 

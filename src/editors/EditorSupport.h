@@ -85,8 +85,8 @@ private:
 
 // A combo box of names (species, schedules, plants, events) that also takes a
 // typed name. The list stays as it is (what is typed joins a pick list only
-// when the record is saved), and completions are offered in a popup, never
-// written into the field: what the user types is what is stored.
+// when the record is saved), and nothing is completed into the field: what
+// the user types is what is stored.
 QComboBox* editableComboBox(const char* name, QWidget* parent);
 
 // Name lists whose items carry their record's key: a choice names a record,
