@@ -32,8 +32,7 @@ void saveProposedReminder()
 
 } // namespace
 
-// Also "a log is saved against the wrong plant": the plant chosen, renamed
-// through "Open…", moved in the re-sorted list.
+// Also "a log is saved against the wrong plant": renamed through "Open…", it moved in the list.
 TEST(LogEditor, ANewLogWithAReminderReachesTheCalendarOnThePlantRenamedFromIt)
 {
     LogFixture f;
@@ -145,8 +144,7 @@ TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
     EXPECT_FALSE(f.store.eventExists(madeHere)) << "the reminder of a cancelled edit leaves the calendar";
 }
 
-// "A reminder with no event": a Cancel in the reminder question, or in the
-// event editor after OK moved the date of a reminder whose event is gone.
+// "A reminder with no event": Cancel of the question, or of the event editor after OK.
 TEST(LogEditor, ACancelledReminderTurnsTheSwitchOffAndIsNotStored)
 {
     for (bool afterOk : {false, true}) {
