@@ -47,18 +47,6 @@ QComboBox* popUp(const QStringList& items, const char* name, QWidget* parent)
     return box;
 }
 
-// Editable combo boxes keep the list as it is: what the user types is kept
-// as text and added to the pick lists only when the record is saved.
-QComboBox* comboBox(const char* name, QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setMinimumContentsLength(18);
-    return box;
-}
-
 void selectIndex(QComboBox* box, int64_t index, int64_t last)
 {
     box->setCurrentIndex(index >= 0 && index <= last ? int(index) : 0);
@@ -89,11 +77,11 @@ QDateTimeEdit* datePicker(const char* name, bool withTime, QWidget* parent)
     return picker;
 }
 
-QPlainTextEdit* limitedTextView(const char* name, QWidget* parent)
+QPlainTextEdit* limitedTextView(const char* name, const char* label, QWidget* parent)
 {
     auto* view = new QPlainTextEdit(parent);
     view->setObjectName(QString::fromLatin1(name));
-    limitTextView(view);
+    limitTextView(view, localized(label));
     return view;
 }
 
@@ -171,6 +159,8 @@ void CactusInfoViewController::buildGeneralTab()
     auto* form = new QFormLayout(page);
 
     nameField_ = limitedField("nameField", page);
+    // OK waits for a name; the empty field says so.
+    nameField_->setPlaceholderText(localized("A name is needed to save"));
     form->addRow(localized("Name"), nameField_);
     connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         cactusUpdate_ = true;
@@ -181,8 +171,8 @@ void CactusInfoViewController::buildGeneralTab()
     form->addRow(localized("Photos"), photos_.slotButtons());
 
     const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
-    commonSpeciesComboBox_ = comboBox("commonSpeciesComboBox", page);
-    scientificSpeciesComboBox_ = comboBox("scientificSpeciesComboBox", page);
+    commonSpeciesComboBox_ = editableComboBox("commonSpeciesComboBox", page);
+    scientificSpeciesComboBox_ = editableComboBox("scientificSpeciesComboBox", page);
     commonSpeciesComboBox_->setToolTip(speciesTip);
     scientificSpeciesComboBox_->setToolTip(speciesTip);
     commonSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Common Name"));
@@ -200,40 +190,34 @@ void CactusInfoViewController::buildGeneralTab()
     speciesRow->addWidget(removeSpeciesButton_);
     form->addRow(localized("Species"), speciesRow);
     // Choosing in one box chooses the same species in the other; typing
-    // leaves the other box alone and forgets the choice in this one.
+    // leaves the other box alone and forgets the choice in this one. Qt also
+    // reports a typed name that matches a listed one as chosen, once the
+    // field has lost the focus: that is typing too. (Filling the other box
+    // then put a name under the click that moved there, and the typing went
+    // into the middle of it.)
     connect(commonSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        commonSelected_ = index;
-        if (index < 0 || size_t(index) >= document_.species().size())
+        if (!commonSpeciesComboBox_->hasFocus())
             return;
-        Species* chosen = document_.species()[size_t(index)].get();
-        const auto& byScience = document_.speciesScientific();
-        const auto it = std::find(byScience.begin(), byScience.end(), chosen);
-        if (it != byScience.end()) {
-            scientificSelected_ = int(it - byScience.begin());
-            scientificSpeciesComboBox_->setCurrentIndex(scientificSelected_);
-        }
+        commonSpeciesKey_ = recordKeyAt(commonSpeciesComboBox_, index);
+        if (selectRecordKey(scientificSpeciesComboBox_, commonSpeciesKey_))
+            scientificSpeciesKey_ = commonSpeciesKey_;
     });
     connect(scientificSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        scientificSelected_ = index;
-        if (index < 0 || size_t(index) >= document_.speciesScientific().size())
+        if (!scientificSpeciesComboBox_->hasFocus())
             return;
-        Species* chosen = document_.speciesScientific()[size_t(index)];
-        const auto& byName = document_.species();
-        const auto it = std::find_if(byName.begin(), byName.end(), [chosen](const auto& s) { return s.get() == chosen; });
-        if (it != byName.end()) {
-            commonSelected_ = int(it - byName.begin());
-            commonSpeciesComboBox_->setCurrentIndex(commonSelected_);
-        }
+        scientificSpeciesKey_ = recordKeyAt(scientificSpeciesComboBox_, index);
+        if (selectRecordKey(commonSpeciesComboBox_, scientificSpeciesKey_))
+            commonSpeciesKey_ = scientificSpeciesKey_;
     });
-    connect(commonSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { commonSelected_ = -1; });
+    connect(commonSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { commonSpeciesKey_ = -1; });
     connect(scientificSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { scientificSelected_ = -1; });
+            [this] { scientificSpeciesKey_ = -1; });
     connect(removeSpeciesButton_, &QPushButton::clicked, this, [this] { removeSpecies(); });
 
     typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);
     form->addRow(localized("Type"), typeButton_);
 
-    waterComboBox_ = comboBox("waterComboBox", page);
+    waterComboBox_ = editableComboBox("waterComboBox", page);
     waterButton_ = new QPushButton(localized("Open…"), page);
     waterButton_->setObjectName(QStringLiteral("waterButton"));
     waterButton_->setToolTip(localized("Open the watering schedule"));
@@ -243,12 +227,12 @@ void CactusInfoViewController::buildGeneralTab()
     waterRow->addWidget(waterButton_);
     form->addRow(localized("Watering"), waterRow);
     connect(waterComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        waterSelected_ = index;
+        waterKey_ = recordKeyAt(waterComboBox_, index);
         waterComboBoxChanged();
     });
-    connect(waterComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { waterSelected_ = -1; });
+    connect(waterComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { waterKey_ = -1; });
     connect(waterComboBox_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (waterSelected_ == -1)
+        if (waterKey_ == -1)
             waterComboBoxChanged();
     });
     connect(waterButton_, &QPushButton::clicked, this, [this] { handleWaterSelect(); });
@@ -307,7 +291,7 @@ void CactusInfoViewController::buildDetailsTab()
     sourceButton_ = popUp(SpinoraStrings::sourceStrings(), "sourceButton", page);
     purchasePriceField_ = amountField("purchasePriceField", page);
     valueField_ = amountField("valueField", page);
-    locationView_ = limitedTextView("locationView", page);
+    locationView_ = limitedTextView("locationView", "Location", page);
     locationView_->setMaximumHeight(70);
     heightField_ = limitedField("heightField", page);
     widthField_ = limitedField("widthField", page);
@@ -355,7 +339,7 @@ void CactusInfoViewController::buildNotesTab()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    notesView_ = limitedTextView("notesView", page);
+    notesView_ = limitedTextView("notesView", "Notes", page);
     layout->addWidget(notesView_);
     tabs()->addTab(page, localized("Notes"));
 }
@@ -383,16 +367,9 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
     Species* known = nullptr;
     if (!cactus_->commonName().isEmpty() && !cactus_->scientificName().isEmpty())
         known = document_.speciesWithName(cactus_->commonName(), cactus_->scientificName());
-    if (known) {
-        const auto& byName = document_.species();
-        const auto& byScience = document_.speciesScientific();
-        commonSelected_ =
-            int(std::find_if(byName.begin(), byName.end(), [known](const auto& s) { return s.get() == known; }) -
-                byName.begin());
-        scientificSelected_ = int(std::find(byScience.begin(), byScience.end(), known) - byScience.begin());
-        commonSpeciesComboBox_->setCurrentIndex(commonSelected_);
-        scientificSpeciesComboBox_->setCurrentIndex(scientificSelected_);
-    }
+    if (known && selectRecordKey(commonSpeciesComboBox_, known->primaryKey()) &&
+        selectRecordKey(scientificSpeciesComboBox_, known->primaryKey()))
+        commonSpeciesKey_ = scientificSpeciesKey_ = known->primaryKey();
     commonSpeciesComboBox_->setEditText(cactus_->commonName());
     scientificSpeciesComboBox_->setEditText(cactus_->scientificName());
 
@@ -404,11 +381,8 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
     reloadWaterComboBox();
     currentWater_ = nullptr;
     Water* schedule = cactus_->water();
-    const auto& watering = document_.watering();
-    const auto it = std::find_if(watering.begin(), watering.end(), [schedule](const auto& w) { return w.get() == schedule; });
-    if (schedule && it != watering.end() && !schedule->name().isEmpty()) {
-        waterSelected_ = int(it - watering.begin());
-        waterComboBox_->setCurrentIndex(waterSelected_);
+    if (schedule && !schedule->name().isEmpty() && selectRecordKey(waterComboBox_, schedule->primaryKey())) {
+        waterKey_ = schedule->primaryKey();
         waterComboBox_->setEditText(schedule->name());
         waterButton_->setEnabled(true);
         currentWater_ = schedule;
@@ -463,22 +437,23 @@ void CactusInfoViewController::setAddMode(bool addMode)
     addMode_ = addMode;
     setWindowTitle(localized(addMode ? "New Cactus" : "Cactus Info"));
     okButton()->setText(localized(addMode ? "Save" : "OK"));
-    okButton()->setEnabled(addMode ? !nameField_->text().isEmpty() : true);
+    // Also a stored plant without a name (from an import) needs one first.
+    okButton()->setEnabled(!nameField_->text().isEmpty());
     logHistoryButton_->setVisible(!addMode && logHistory_);
     printButton()->setVisible(!addMode);
 }
 
 void CactusInfoViewController::reloadSpecies()
 {
-    commonSelected_ = scientificSelected_ = -1;
+    commonSpeciesKey_ = scientificSpeciesKey_ = -1;
     for (QComboBox* box : {commonSpeciesComboBox_, scientificSpeciesComboBox_}) {
         const QSignalBlocker block(box);
         box->clear();
     }
     for (const auto& species : document_.species())
-        commonSpeciesComboBox_->addItem(species->name());
+        addRecordItem(commonSpeciesComboBox_, species->name(), species->primaryKey());
     for (Species* species : document_.speciesScientific())
-        scientificSpeciesComboBox_->addItem(species->scientificName());
+        addRecordItem(scientificSpeciesComboBox_, species->scientificName(), species->primaryKey());
     commonSpeciesComboBox_->setCurrentIndex(-1);
     scientificSpeciesComboBox_->setCurrentIndex(-1);
 }
@@ -490,10 +465,10 @@ void CactusInfoViewController::reloadWaterComboBox()
         const QSignalBlocker block(waterComboBox_);
         waterComboBox_->clear();
         for (const auto& schedule : document_.watering())
-            waterComboBox_->addItem(schedule->name());
+            addRecordItem(waterComboBox_, schedule->name(), schedule->primaryKey());
         waterComboBox_->setCurrentIndex(-1);
     }
-    waterSelected_ = -1;
+    waterKey_ = -1;
     waterComboBox_->setEditText(text);
 }
 
@@ -501,11 +476,8 @@ void CactusInfoViewController::updateWaterField()
 {
     Water* chosen = currentWater_;
     reloadWaterComboBox();
-    const auto& watering = document_.watering();
-    const auto it = std::find_if(watering.begin(), watering.end(), [chosen](const auto& w) { return w.get() == chosen; });
-    if (chosen && it != watering.end()) {
-        waterSelected_ = int(it - watering.begin());
-        waterComboBox_->setCurrentIndex(waterSelected_);
+    if (chosen && selectRecordKey(waterComboBox_, chosen->primaryKey())) {
+        waterKey_ = chosen->primaryKey();
         waterComboBox_->setEditText(chosen->name());
     }
 }
@@ -514,9 +486,8 @@ void CactusInfoViewController::updateWaterField()
 
 Water* CactusInfoViewController::chosenWater() const
 {
-    const auto& watering = document_.watering();
-    if (waterSelected_ >= 0 && size_t(waterSelected_) < watering.size())
-        return watering[size_t(waterSelected_)].get();
+    if (Water* chosen = document_.waterWithKey(waterKey_))
+        return chosen;
     const QString typed = waterComboBox_->currentText();
     return typed.isEmpty() ? nullptr : document_.waterWithName(typed);
 }
@@ -634,7 +605,7 @@ void CactusInfoViewController::handleWaterSelect()
         showNextWatering();
     } else {
         waterComboBox_->setEditText(QString());
-        waterSelected_ = -1;
+        waterKey_ = -1;
         waterButton_->setEnabled(false);
         currentWater_ = nullptr;
     }
@@ -682,8 +653,8 @@ void CactusInfoViewController::updateAge()
 void CactusInfoViewController::removeSpecies()
 {
     Species* found = nullptr;
-    if (commonSelected_ >= 0 && scientificSelected_ >= 0 && size_t(commonSelected_) < document_.species().size())
-        found = document_.species()[size_t(commonSelected_)].get();
+    if (document_.speciesWithKey(commonSpeciesKey_) && document_.speciesWithKey(scientificSpeciesKey_))
+        found = document_.speciesWithKey(commonSpeciesKey_);
     else if (!commonSpeciesComboBox_->currentText().isEmpty() && !scientificSpeciesComboBox_->currentText().isEmpty())
         found = document_.speciesWithName(commonSpeciesComboBox_->currentText(), scientificSpeciesComboBox_->currentText());
     if (found)
@@ -775,21 +746,19 @@ Result<> CactusInfoViewController::updateSpeciesList()
 {
     const QString commonText = commonSpeciesComboBox_->currentText();
     const QString scientificText = scientificSpeciesComboBox_->currentText();
-    const auto& byName = document_.species();
-    const auto& byScience = document_.speciesScientific();
-    const bool commonValid = commonSelected_ >= 0 && size_t(commonSelected_) < byName.size();
-    const bool scientificValid = scientificSelected_ >= 0 && size_t(scientificSelected_) < byScience.size();
-    if (commonValid && scientificValid)
+    Species* chosenCommon = document_.speciesWithKey(commonSpeciesKey_);
+    Species* chosenScientific = document_.speciesWithKey(scientificSpeciesKey_);
+    if (chosenCommon && chosenScientific)
         return {};
     // A chosen entry completed by the other box's text takes that text for
     // every later use; a pair typed in both boxes becomes a new species.
     cactusUpdate_ = true;
     Species* completed = nullptr;
-    if (commonValid && !scientificText.isEmpty()) {
-        completed = byName[size_t(commonSelected_)].get();
+    if (chosenCommon && !scientificText.isEmpty()) {
+        completed = chosenCommon;
         completed->setScientificName(scientificText);
-    } else if (scientificValid && !commonText.isEmpty()) {
-        completed = byScience[size_t(scientificSelected_)];
+    } else if (chosenScientific && !commonText.isEmpty()) {
+        completed = chosenScientific;
         completed->setName(commonText);
     }
     if (completed) {

@@ -122,9 +122,11 @@ private:
     Water* currentWater_ = nullptr;
     Timestamp savedNextWater_;
     EditorPhotos photos_;
-    int commonSelected_ = -1;
-    int scientificSelected_ = -1;
-    int waterSelected_ = -1;
+    // The species and the schedule chosen from the lists, by key (-1: typed
+    // or none): a nested editor that adds a species re-sorts the lists.
+    int64_t commonSpeciesKey_ = -1;
+    int64_t scientificSpeciesKey_ = -1;
+    int64_t waterKey_ = -1;
 
     QLineEdit* nameField_;
     QComboBox* commonSpeciesComboBox_;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -141,14 +142,99 @@ bool FieldCheck::report(QWidget* sheet) const
     return false;
 }
 
-namespace {
-const char* const kAcceptedText = "spinoraAcceptedText";
+QComboBox* editableComboBox(const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumContentsLength(18);
+    // No completion while typing. Inline completion wrote the rest of a name
+    // behind the caret: a name that begins like a listed one was stored as
+    // the listed one, and typing on after a click garbled the field. A popup
+    // of completions swallows the click into the next field (the window
+    // system does not pass on the click that closes it), and the typing goes
+    // on in the old field. The list's drop-down offers the names.
+    box->setCompleter(nullptr);
+    return box;
 }
 
-void limitTextView(QPlainTextEdit* view, int maximumLength)
+void addRecordItem(QComboBox* box, const QString& name, int64_t key)
+{
+    box->addItem(name, QVariant::fromValue<qlonglong>(key));
+}
+
+int64_t recordKeyAt(const QComboBox* box, int index)
+{
+    const QVariant key = index >= 0 ? box->itemData(index) : QVariant();
+    return key.isValid() ? key.toLongLong() : -1;
+}
+
+bool selectRecordKey(QComboBox* box, int64_t key)
+{
+    const int index = key < 0 ? -1 : box->findData(QVariant::fromValue<qlonglong>(key));
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    return index >= 0;
+}
+
+namespace {
+
+const char* const kAcceptedText = "spinoraAcceptedText";
+
+// The edit that made `after` of `before`: where it began, how much of
+// `before` it replaced and what it put there.
+struct TextEdit {
+    qsizetype position = 0;
+    qsizetype replaced = 0;
+    QString inserted;
+};
+
+TextEdit editBetween(const QString& before, const QString& after)
+{
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    return {prefix, before.size() - prefix - suffix, after.mid(prefix, after.size() - prefix - suffix)};
+}
+
+// Asks whether a refused insertion goes in cut to the `room` characters
+// that fit, or not at all; the rest of the text stays as it was.
+void offerWhatFits(QPlainTextEdit* view, const QString& label, int maximumLength, const TextEdit& edit,
+                   qsizetype room)
+{
+    const QLocale locale;
+    QMessageBox question(QMessageBox::Warning, localized("WARNING"),
+                         localized("%1 can hold at most %2 characters.").arg(label, locale.toString(maximumLength)),
+                         QMessageBox::NoButton, view->window());
+    question.setObjectName(QStringLiteral("textLimitQuestion"));
+    question.setInformativeText(localized("Of the %1 characters inserted, %2 fit.")
+                                    .arg(locale.toString(edit.inserted.size()), locale.toString(room)));
+    QPushButton* insert = room > 0 ? question.addButton(localized("Insert the First %1").arg(locale.toString(room)),
+                                                        QMessageBox::AcceptRole)
+                                   : nullptr;
+    question.setDefaultButton(question.addButton(localized("Insert Nothing"), QMessageBox::RejectRole));
+    question.setWindowModality(Qt::WindowModal);
+    question.exec();
+    if (!insert || question.clickedButton() != insert)
+        return;
+    QTextCursor cursor(view->document());
+    cursor.setPosition(int(edit.position));
+    cursor.setPosition(int(edit.position + edit.replaced), QTextCursor::KeepAnchor);
+    cursor.insertText(edit.inserted.left(room));
+    view->setTextCursor(cursor);
+}
+
+} // namespace
+
+void limitTextView(QPlainTextEdit* view, const QString& label, int maximumLength)
 {
     view->setProperty(kAcceptedText, view->toPlainText());
-    QObject::connect(view, &QPlainTextEdit::textChanged, view, [view, maximumLength] {
+    QObject::connect(view, &QPlainTextEdit::textChanged, view, [view, label, maximumLength] {
         TextLimitFormatter formatter;
         formatter.setMaximumLength(maximumLength);
         const QString text = view->toPlainText();
@@ -157,17 +243,29 @@ void limitTextView(QPlainTextEdit* view, int maximumLength)
             view->setProperty(kAcceptedText, text);
             return;
         }
-        // Undo the edit, keeping the cursor where the refused text would have begun.
-        const int position = std::clamp<int>(view->textCursor().position() - int(text.size() - accepted.size()), 0,
-                                             int(accepted.size()));
+        // Undo the edit.
         {
             const QSignalBlocker block(view);
             view->setPlainText(accepted);
         }
-        QTextCursor cursor = view->textCursor();
-        cursor.setPosition(position);
-        view->setTextCursor(cursor);
-        QApplication::beep();
+        const TextEdit edit = editBetween(accepted, text);
+        if (edit.inserted.size() <= 1)
+            QApplication::beep(); // a keystroke at the limit
+        // As much as the limit leaves room for, whole characters only.
+        qsizetype room = std::max<qsizetype>(maximumLength, accepted.size()) - (accepted.size() - edit.replaced);
+        if (room > 0 && edit.inserted[room - 1].isHighSurrogate())
+            --room;
+        // Once the refused edit has unwound: the cursor where its text would
+        // have begun, and for more than a keystroke the question.
+        QTimer::singleShot(0, view, [=] {
+            if (view->toPlainText() != accepted)
+                return;
+            QTextCursor cursor = view->textCursor();
+            cursor.setPosition(int(edit.position));
+            view->setTextCursor(cursor);
+            if (edit.inserted.size() > 1)
+                offerWhatFits(view, label, maximumLength, edit, room);
+        });
     });
 }
 

@@ -12,6 +12,7 @@
 
 
 class QAbstractButton;
+class QComboBox;
 class QDateTimeEdit;
 class QLineEdit;
 class QPlainTextEdit;
@@ -82,9 +83,25 @@ private:
     QLineEdit* firstField_ = nullptr;
 };
 
+// A combo box of names (species, schedules, plants, events) that also takes a
+// typed name. The list stays as it is (what is typed joins a pick list only
+// when the record is saved), and nothing is completed into the field: what
+// the user types is what is stored.
+QComboBox* editableComboBox(const char* name, QWidget* parent);
+
+// Name lists whose items carry their record's key: a choice names a record,
+// never a position that a re-sort or a nested editor moves.
+void addRecordItem(QComboBox* box, const QString& name, int64_t key);
+// The key of the item at `index`; -1 for none.
+int64_t recordKeyAt(const QComboBox* box, int index);
+// Makes the item of `key` current; false (and no change) when absent.
+bool selectRecordKey(QComboBox* box, int64_t key);
+
 // Keeps a text view's text to `maximumLength` characters: an edit that would
 // make it longer is undone, one that shortens an over-long text is allowed.
-void limitTextView(QPlainTextEdit* view, int maximumLength = 10000);
+// A keystroke at the limit beeps; a longer insertion (a paste, a drop) asks
+// whether to insert what fits, naming the view by `label` and the limit.
+void limitTextView(QPlainTextEdit* view, const QString& label, int maximumLength = 10000);
 // Shows a record's text in a limited view.
 void setLimitedText(QPlainTextEdit* view, const QString& text);
 

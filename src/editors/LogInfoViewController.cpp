@@ -27,8 +27,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace spinora {
 
 namespace {
@@ -86,10 +84,9 @@ void LogInfoViewController::buildGeneralTab()
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
 
-    eventComboBox_ = new QComboBox(page);
-    eventComboBox_->setObjectName(QStringLiteral("eventComboBox"));
-    eventComboBox_->setEditable(true);
-    eventComboBox_->setInsertPolicy(QComboBox::NoInsert);
+    eventComboBox_ = editableComboBox("eventComboBox", page);
+    // OK waits for an event name; the empty field says so.
+    eventComboBox_->lineEdit()->setPlaceholderText(localized("An event name is needed to save"));
     eventComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, eventComboBox_->lineEdit()));
     removeEventButton_ = new QPushButton(localized("Remove"), page);
     removeEventButton_->setObjectName(QStringLiteral("removeEventButton"));
@@ -101,12 +98,12 @@ void LogInfoViewController::buildGeneralTab()
     form->addRow(localized("Event"), eventRow);
     // Typing never chooses a list entry; it only decides whether OK is possible.
     connect(eventComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        eventSelected_ = -1;
+        eventKey_ = -1;
         okButton()->setEnabled(!text.isEmpty());
         logUpdate_ = true;
     });
     connect(eventComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        eventSelected_ = index;
+        eventKey_ = recordKeyAt(eventComboBox_, index);
         okButton()->setEnabled(index >= 0 || (log_ && !log_->eventName().isEmpty()));
         logUpdate_ = true;
     });
@@ -140,10 +137,7 @@ void LogInfoViewController::buildGeneralTab()
     form->addRow(localized("Reminder"), reminderRow);
     connect(reminderControl_, &QButtonGroup::idClicked, this, [this] { toggleReminderControl(); });
 
-    cactusComboBox_ = new QComboBox(page);
-    cactusComboBox_->setObjectName(QStringLiteral("cactusComboBox"));
-    cactusComboBox_->setEditable(true);
-    cactusComboBox_->setInsertPolicy(QComboBox::NoInsert);
+    cactusComboBox_ = editableComboBox("cactusComboBox", page);
     cactusSelectButton_ = new QPushButton(localized("Open…"), page);
     cactusSelectButton_->setObjectName(QStringLiteral("cactusSelectButton"));
     cactusSelectButton_->setToolTip(localized("Open the cactus"));
@@ -158,12 +152,12 @@ void LogInfoViewController::buildGeneralTab()
     cactusRow->addWidget(addCactusButton_);
     form->addRow(localized("Cactus"), cactusRow);
     connect(cactusComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        cactusSelected_ = index;
+        cactusKey_ = recordKeyAt(cactusComboBox_, index);
         cactusSelectButton_->setEnabled(index >= 0);
         logUpdate_ = true;
     });
     connect(cactusComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        cactusSelected_ = -1;
+        cactusKey_ = -1;
         const bool namesAdded = addedCactus_ && addedCactus_->name() == text;
         cactusSelectButton_->setEnabled(namesAdded);
         logUpdate_ = true;
@@ -191,7 +185,7 @@ void LogInfoViewController::buildNotesTab()
     auto* layout = new QVBoxLayout(page);
     notesView_ = new QPlainTextEdit(page);
     notesView_->setObjectName(QStringLiteral("notesView"));
-    limitTextView(notesView_);
+    limitTextView(notesView_, localized("Notes"));
     layout->addWidget(notesView_);
     tabs()->addTab(page, localized("Notes"));
 }
@@ -203,9 +197,9 @@ void LogInfoViewController::reloadEvents()
     const QSignalBlocker block(eventComboBox_);
     eventComboBox_->clear();
     for (const auto& event : document_.events())
-        eventComboBox_->addItem(event->name());
+        addRecordItem(eventComboBox_, event->name(), event->primaryKey());
     eventComboBox_->setCurrentIndex(-1);
-    eventSelected_ = -1;
+    eventKey_ = -1;
 }
 
 void LogInfoViewController::reloadCacti()
@@ -213,9 +207,9 @@ void LogInfoViewController::reloadCacti()
     const QSignalBlocker block(cactusComboBox_);
     cactusComboBox_->clear();
     for (const auto& cactus : document_.cacti())
-        cactusComboBox_->addItem(cactus->name());
+        addRecordItem(cactusComboBox_, cactus->name(), cactus->primaryKey());
     cactusComboBox_->setCurrentIndex(-1);
-    cactusSelected_ = -1;
+    cactusKey_ = -1;
 }
 
 bool LogInfoViewController::prepareView(Log* log)
@@ -233,25 +227,17 @@ bool LogInfoViewController::prepareView(Log* log)
 
     eventComboBox_->setEditText(QString());
     if (!log_->eventName().isEmpty()) {
-        const auto& events = document_.events();
         Event* known = document_.eventWithName(log_->eventName());
-        const auto it = std::find_if(events.begin(), events.end(), [known](const auto& e) { return e.get() == known; });
-        if (known && it != events.end()) {
-            eventSelected_ = int(it - events.begin());
-            eventComboBox_->setCurrentIndex(eventSelected_);
-        }
+        if (known && selectRecordKey(eventComboBox_, known->primaryKey()))
+            eventKey_ = known->primaryKey();
         eventComboBox_->setEditText(log_->eventName());
     }
     eventComboBox_->setFocus();
 
     cactusComboBox_->setEditText(QString());
     if (Cactus* plant = log_->cactus()) {
-        const auto& cacti = document_.cacti();
-        const auto it = std::find_if(cacti.begin(), cacti.end(), [plant](const auto& c) { return c.get() == plant; });
-        if (it != cacti.end()) {
-            cactusSelected_ = int(it - cacti.begin());
-            cactusComboBox_->setCurrentIndex(cactusSelected_);
-        }
+        if (selectRecordKey(cactusComboBox_, plant->primaryKey()))
+            cactusKey_ = plant->primaryKey();
         cactusComboBox_->setEditText(plant->name());
     }
     const bool fixedCactus = historyScreenNumber_ != 0;
@@ -302,7 +288,7 @@ void LogInfoViewController::removeEvent()
             reloadEvents();
         }
     }
-    eventSelected_ = -1;
+    eventKey_ = -1;
     eventComboBox_->setCurrentIndex(-1);
     eventComboBox_->setEditText(QString());
     okButton()->setEnabled(false);
@@ -310,10 +296,7 @@ void LogInfoViewController::removeEvent()
 
 Cactus* LogInfoViewController::chosenCactus() const
 {
-    const auto& cacti = document_.cacti();
-    if (cactusSelected_ >= 0 && size_t(cactusSelected_) < cacti.size())
-        return cacti[size_t(cactusSelected_)].get();
-    return nullptr;
+    return document_.cactusWithKey(cactusKey_);
 }
 
 void LogInfoViewController::handleCactusSelect()
@@ -343,16 +326,15 @@ void LogInfoViewController::handleAddCactus()
 
 void LogInfoViewController::refreshCactusField()
 {
+    // The plant chosen stays chosen, under the name it has now.
     Cactus* selected = chosenCactus();
+    const QString typed = cactusComboBox_->currentText();
     reloadCacti();
-    const auto& cacti = document_.cacti();
-    const auto it = std::find_if(cacti.begin(), cacti.end(), [selected](const auto& c) { return c.get() == selected; });
-    if (selected && it != cacti.end()) {
-        cactusSelected_ = int(it - cacti.begin());
-        cactusComboBox_->setCurrentIndex(cactusSelected_);
+    if (selected && selectRecordKey(cactusComboBox_, selected->primaryKey())) {
+        cactusKey_ = selected->primaryKey();
         cactusComboBox_->setEditText(selected->name());
-    } else if (addedCactus_) {
-        cactusComboBox_->setEditText(addedCactus_->name());
+    } else {
+        cactusComboBox_->setEditText(addedCactus_ ? addedCactus_->name() : typed);
     }
 }
 
@@ -393,6 +375,24 @@ void LogInfoViewController::answerQuestion(Question question)
 {
     if (ask(question))
         addEventToCalendar();
+    else
+        reminderCancelled();
+}
+
+void LogInfoViewController::reminderCancelled()
+{
+    if (currentReminderId_ || reminderControl_->checkedId() != 1)
+        return;
+    // No calendar event was made: the switch shows what the calendar holds
+    // (and an entry saved by OK keeps no reminder, see askAboutMovedReminder).
+    reminderControl_->button(0)->setChecked(true);
+}
+
+void LogInfoViewController::recountReminders()
+{
+    if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
+        logList->recalculateReminders();
+    recalculateReminders_ = false;
 }
 
 void LogInfoViewController::toggleReminderControl()
@@ -458,18 +458,15 @@ void LogInfoViewController::updatedEventWithIdentifier(const std::optional<QStri
 
 void LogInfoViewController::canceledEventEntry()
 {
-    if (!currentReminderId_ && reminderControl_->checkedId() == 1) {
-        // No event was made: the switch shows what the calendar holds.
-        reminderControl_->button(0)->setChecked(true);
-    }
+    reminderCancelled();
 }
 
 // --- Printing
 
 QString LogInfoViewController::chosenEventName() const
 {
-    if (eventSelected_ >= 0 && size_t(eventSelected_) < document_.events().size())
-        return document_.events()[size_t(eventSelected_)]->name();
+    if (Event* chosen = document_.eventWithKey(eventKey_))
+        return chosen->name();
     return eventComboBox_->currentText();
 }
 
@@ -520,7 +517,7 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
 {
     // What changes, judged against the stored entry before it is written.
     const QString eventName = chosenEventName();
-    const bool eventTyped = eventSelected_ < 0 || size_t(eventSelected_) >= document_.events().size();
+    const bool eventTyped = !document_.eventWithKey(eventKey_);
     const bool eventChanged = eventTyped || eventName != log_->eventName();
     const Timestamp date = pickerDate(dateField_);
     const bool dateChanged = date != log_->logDate();
@@ -551,11 +548,8 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
         document_.sortCacti();
 
     // The log list counts due reminders again.
-    if (recalculateReminders_) {
-        if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
-            logList->recalculateReminders();
-        recalculateReminders_ = false;
-    }
+    if (recalculateReminders_)
+        recountReminders();
 
     // Photos, once the grid has stored what it was importing.
     const Result<std::vector<Image*>> photos = photos_.commit();
@@ -572,7 +566,7 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
     // A reminder whose date moved: ask about the calendar event, unless it
     // was made in this opening for the date now saved.
     *askAboutReminder = dateChanged && log_->reminder() && !(reminderDate_ && reminderDate_ == date);
-        return {};
+    return {};
 }
 
 void LogInfoViewController::askAboutMovedReminder()

@@ -104,6 +104,9 @@ private:
     // Alert sheet with the question's texts; true for the default button.
     bool ask(Question question);
     void answerQuestion(Question question);
+    // A Cancel of the reminder question or of the event editor.
+    void reminderCancelled();
+    void recountReminders();
     void addEventToCalendar();
     bool eventExists(const std::optional<QString>& identifier);
 
@@ -114,8 +117,10 @@ private:
     bool logUpdate_ = false;
     bool recalculateReminders_ = false;
     bool addMode_ = false;
-    int eventSelected_ = -1;
-    int cactusSelected_ = -1;
+    // The event and the plant chosen from the lists, by key (-1: typed or
+    // none): a nested editor that renames a plant re-sorts the lists.
+    int64_t eventKey_ = -1;
+    int64_t cactusKey_ = -1;
     Timestamp reminderDate_;
     EditorPhotos photos_;
 

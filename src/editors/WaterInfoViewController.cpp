@@ -215,6 +215,8 @@ void WaterInfoViewController::buildGeneralTab()
     nameField_ = new QLineEdit(page);
     nameField_->setObjectName(QStringLiteral("nameField"));
     nameField_->setValidator(new TextLimitValidator(kTextLimit, nameField_));
+    // OK waits for a name; the empty field says so.
+    nameField_->setPlaceholderText(localized("A name is needed to save"));
     connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         waterUpdate_ = true;
         okButton()->setEnabled(!text.isEmpty());
@@ -349,7 +351,7 @@ void WaterInfoViewController::buildNotesTab()
     auto* layout = new QVBoxLayout(page);
     notesView_ = new QPlainTextEdit(page);
     notesView_->setObjectName(QStringLiteral("notesView"));
-    limitTextView(notesView_);
+    limitTextView(notesView_, localized("Notes"));
     layout->addWidget(notesView_);
     tabs()->addTab(page, localized("Notes"));
 }
@@ -431,7 +433,8 @@ void WaterInfoViewController::setAddMode(bool addMode)
     addMode_ = addMode;
     setWindowTitle(localized(addMode ? "New Watering Schedule" : "Watering Schedule Info"));
     okButton()->setText(localized(addMode ? "Save" : "OK"));
-    okButton()->setEnabled(addMode ? !nameField_->text().isEmpty() : true);
+    // Also a stored schedule without a name (from an import) needs one first.
+    okButton()->setEnabled(!nameField_->text().isEmpty());
     okButton()->setDefault(true);
     printButton()->setVisible(!addMode);
 }

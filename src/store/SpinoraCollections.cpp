@@ -26,6 +26,15 @@ std::vector<T*> pointersOf(const std::vector<Pointer>& records)
     return result;
 }
 
+template <class T>
+T* recordWithKey(const std::vector<std::unique_ptr<T>>& records, int64_t key)
+{
+    if (key < 0)
+        return nullptr;
+    const auto it = std::find_if(records.begin(), records.end(), [key](const auto& r) { return r->primaryKey() == key; });
+    return it == records.end() ? nullptr : it->get();
+}
+
 } // namespace
 
 template <class T>
@@ -365,6 +374,26 @@ Species* SpinoraDatabase::speciesWithName(const QString& name, const QString& sc
             return species.get();
     }
     return nullptr;
+}
+
+Cactus* SpinoraDatabase::cactusWithKey(int64_t key) const
+{
+    return recordWithKey(cacti_, key);
+}
+
+Water* SpinoraDatabase::waterWithKey(int64_t key) const
+{
+    return recordWithKey(watering_, key);
+}
+
+Event* SpinoraDatabase::eventWithKey(int64_t key) const
+{
+    return recordWithKey(events_, key);
+}
+
+Species* SpinoraDatabase::speciesWithKey(int64_t key) const
+{
+    return recordWithKey(species_, key);
 }
 
 bool SpinoraDatabase::mapLogsAndImages()

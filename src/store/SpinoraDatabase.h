@@ -213,6 +213,12 @@ public:
     Water* waterWithName(const QString& name) const;
     Event* eventWithName(const QString& name) const;
     Species* speciesWithName(const QString& name, const QString& scientificName) const;
+    // The record stored under this key while the collection holds it (none
+    // for -1): what an editor chose stays found after any re-sort.
+    Cactus* cactusWithKey(int64_t key) const;
+    Water* waterWithKey(int64_t key) const;
+    Event* eventWithKey(int64_t key) const;
+    Species* speciesWithKey(int64_t key) const;
     // Links plants to schedules, logs to plants and photos to owners after a load.
     bool mapLogsAndImages();
     void refreshData();

@@ -332,3 +332,29 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
     EXPECT_EQ(timed->lastWatered(), moment(2026, 5, 1, 11, 15));
     EXPECT_EQ(timed->waterNext(), moment(2026, 5, 8, 11, 15));
 }
+
+// "OK does nothing on a record whose stored name is empty"; "a typed scientific name is garbled".
+TEST_F(CactusEditor, ANamelessRecordWaitsForANameAndSpeciesAreStoredAsTyped)
+{
+    EditorFixture f;
+    EXPECT_FALSE(f.open<WaterInfoViewController>(f.addSchedule(QString(), 1, Water::kWeeks))->okButton()->isEnabled());
+    expectOk(f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Old Lady Cactus"), QStringLiteral("Mammillaria hahniana"))));
+    expectOk(f.document->addSpecies(std::make_unique<Species>(QStringLiteral("Powder Puff Cactus"), QStringLiteral("Mammillaria bocasana"))));
+    auto editor = f.open<CactusInfoViewController>(f.addPlant(QString()));
+    QApplication::setActiveWindow(editor.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    auto* name = control<QLineEdit>(editor.get(), "nameField");
+    EXPECT_EQ(std::pair(editor->okButton()->isEnabled(), name->placeholderText()),
+              std::pair(false, localized("A name is needed to save")));
+    auto* common = control<QComboBox>(editor.get(), "commonSpeciesComboBox")->lineEdit();
+    auto* scientific = control<QComboBox>(editor.get(), "scientificSpeciesComboBox")->lineEdit();
+    for (auto [field, text] : {std::pair{name, "Granny"}, {common, "Old Lady Cactus"}, {scientific, "Mammillaria hahniana"}}) {
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+    typeInto(common, QStringLiteral("Powder Puff")); // all of it, retyped
+    click(editor->okButton());
+    auto reopened = f.reopen();
+    Cactus* granny = plantNamed(*reopened, QStringLiteral("Granny"));
+    EXPECT_EQ(QStringList({granny->commonName(), granny->scientificName()}), QStringList({"Powder Puff", "Mammillaria hahniana"}));
+}

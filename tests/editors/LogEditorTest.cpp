@@ -1,5 +1,6 @@
 // The log editor: event names, the cactus, notes and the reminder questions,
 // with reminders written to a real iCalendar file and read back by libical.
+#include "CactusInfoViewController.h"
 #include "EditorFixture.h"
 #include "EditorTestSupport.h"
 #include "IcsReadBack.h"
@@ -31,10 +32,12 @@ void saveProposedReminder()
 
 } // namespace
 
-TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
+// Also "a log is saved against the wrong plant": renamed through "Open…", it moved in the list.
+TEST(LogEditor, ANewLogWithAReminderReachesTheCalendarOnThePlantRenamedFromIt)
 {
     LogFixture f;
     Cactus* astro = f.addPlant(QStringLiteral("Astro"));
+    f.addPlant(QStringLiteral("Bishop"));
     const QDate day = QDate::currentDate().addDays(3);
     QString printed;
 
@@ -45,6 +48,11 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
         typeInto(control<QComboBox>(editor, "eventComboBox"), QStringLiteral("Repotted"));
         auto* cacti = control<QComboBox>(editor, "cactusComboBox");
         chooseItem(cacti, cacti->findText(QStringLiteral("Astro")));
+        whenModalOpens<CactusInfoViewController>([](CactusInfoViewController* plant) {
+            typeInto(control<QLineEdit>(plant, "nameField"), QStringLiteral("Zastro"));
+            click(plant->okButton());
+        });
+        click(control<QPushButton>(editor, "cactusSelectButton"));
         control<QDateTimeEdit>(editor, "dateField")->setDateTime(QDateTime(day, QTime(0, 0)));
         QTest::keyClicks(control<QPlainTextEdit>(editor, "notesView"), QStringLiteral("Into a 10 cm clay pot."));
         answerAlert(QStringLiteral("Add"));
@@ -65,7 +73,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     ASSERT_TRUE(events.has_value()) << "libical reads the calendar file";
     ASSERT_EQ(events->size(), 1);
     EXPECT_EQ(std::tuple(events->front().summary, events->front().start, events->front().end),
-              std::tuple(QStringLiteral("Repotted Astro (Cactus)"), QDateTime(day, QTime(7, 0)),
+              std::tuple(QStringLiteral("Repotted Zastro (Cactus)"), QDateTime(day, QTime(7, 0)),
                          QDateTime(day.addDays(1), QTime(7, 0))));
 
     const QString identifier = entry->reminderIdentifier();
@@ -75,7 +83,7 @@ TEST(LogEditor, ANewLogWithAReminderReachesTheCalendar)
     ASSERT_NE(stored->cactus(), nullptr);
     expectOk(stored->hydrate());
     EXPECT_EQ(QStringList({stored->eventName(), stored->reminderIdentifier(), stored->cactus()->name(), stored->notes()}),
-              QStringList({"Repotted", identifier, "Astro", "Into a 10 cm clay pot."}));
+              QStringList({"Repotted", identifier, "Zastro", "Into a 10 cm clay pot."}));
     EXPECT_EQ(queryInt(reopened->dbFilename(), QStringLiteral("SELECT count(*) FROM event WHERE name='Repotted'")), 1);
 }
 
@@ -134,4 +142,24 @@ TEST(LogEditor, CancelLeavesTheFileTheRecordAndTheCalendarAsTheyWere)
     const QStringList dumpAfter = dumpCollection(*f.document);
     EXPECT_EQ(dumpAfter, dumpBefore) << dumpDifference(dumpBefore, dumpAfter);
     EXPECT_FALSE(f.store.eventExists(madeHere)) << "the reminder of a cancelled edit leaves the calendar";
+}
+
+// "A reminder with no event": Cancel of the question, or of the event editor after OK.
+TEST(LogEditor, ACancelledReminderTurnsTheSwitchOffAndIsNotStored)
+{
+    for (bool afterOk : {false, true}) {
+        LogFixture f;
+        auto editor = f.open(f.addLog(nullptr, QStringLiteral("Flowered"), 4, afterOk ? QStringLiteral("gone") : QString()));
+        answerAlert(QString::fromLatin1(afterOk ? "Add" : "Cancel"));
+        if (afterOk) {
+            control<QDateTimeEdit>(editor.get(), "dateField")->setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+            whenModalOpens<EventViewController>([](auto* events) { click(control<QPushButton>(events, "cancelButton")); });
+        } else {
+            click(control<QPushButton>(editor.get(), "reminderYes"));
+        }
+        click(editor->okButton());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !editor->isVisible(); }));
+        EXPECT_TRUE(control<QPushButton>(editor.get(), "reminderNo")->isChecked());
+        EXPECT_FALSE(f.reopen()->logs().front()->reminder()) << afterOk;
+    }
 }

@@ -59,7 +59,8 @@ inline void importIntoScratch(const uint8_t* data, size_t size, const QString& n
         SpinoraDatabase document(package);
         if (!document.readFromURL(package))
             qFatal("no scratch collection: %s", qPrintable(document.lastError()));
-        document.close();
+        if (!document.close())
+            qFatal("the scratch collection could not be closed");
         return readAll(package + "/spinora.db");
     }();
     QDir(package).removeRecursively();
@@ -69,7 +70,7 @@ inline void importIntoScratch(const uint8_t* data, size_t size, const QString& n
                                 kind == ImportRequest::Source::InterchangeFile && size % 8 == 0,
                                 Resources::path(QStringLiteral("spinoradb.sdbi")), true, {}};
     JobContext context;
-    const ImportJob::Result result = ImportJob::run(request, context);
+    const ImportJob::Outcome result = ImportJob::run(request, context);
     if (result.status != kJobFinished && (result.error.isEmpty() || readAll(package + "/spinora.db") != pristine))
         qFatal("a failed import changed the collection or gave no reason: %s", qPrintable(result.error));
 }

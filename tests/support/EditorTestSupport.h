@@ -63,6 +63,7 @@ inline void doubleClickRow(QAbstractItemView* view, int row)
 inline void chooseItem(QComboBox* box, int index)
 {
     ASSERT_NE(box, nullptr);
+    QApplication::setActiveWindow(box->window()); // the keys go to the focus of the active window
     box->setFocus();
     for (int guard = 0; guard < 100 && box->currentIndex() != index; ++guard)
         QTest::keyClick(box, box->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
