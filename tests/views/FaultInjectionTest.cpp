@@ -7,6 +7,7 @@
 #include "CactusViewController.h"
 #include "CollectionDump.h"
 #include "CsvExport.h"
+#include "DueRules.h"
 #include "EditorTestSupport.h"
 #include "ExportJob.h"
 #include "FaultInjection.h"
@@ -194,6 +195,60 @@ TEST_F(FaultInjectionTest, EveryWritePointOfEveryActionFailsSafely)
         });
     }
     std::printf("%d write points, %d failing runs\n", points_, runs_);
+}
+
+// The daily reminder reads a collection that a crash left half changed: its
+// read-only open first undoes the change from the journal, which writes.
+// Failing there, the morning's read fails in words; the next one reads the
+// collection as it was before the crash.
+TEST_F(FaultInjectionTest, TheDailyDueAfterACrashFailsSafelyAtEveryWritePoint)
+{
+    const QString writerCopy = folder_.file(QStringLiteral("Writer.sdb"));
+    ASSERT_TRUE(FileHelpers::copyFolder(original_, writerCopy));
+    QString error;
+    auto writer = Connection::open(writerCopy + QStringLiteral("/spinora.db"), Connection::Mode::ReadWrite, &error);
+    // A small cache puts changed pages into the file before the commit that never comes.
+    ASSERT_TRUE(writer && writer->execute("PRAGMA cache_size=1; BEGIN; UPDATE log SET notes = hex(randomblob(3000))"));
+    const auto crash = [&] {
+        ASSERT_TRUE(FileHelpers::removeFileIfExists(path_) && QDir().mkpath(path_));
+        for (const QString& name : QDir(writerCopy).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(writerCopy + QLatin1Char('/') + name, path_ + QLatin1Char('/') + name));
+        ASSERT_TRUE(QFileInfo::exists(path_ + QStringLiteral("/spinora.db-journal")));
+    };
+    // As `spinora-cli due` reads it; the due plants, or the words of the failure.
+    const auto due = [&]() -> QString {
+        SpinoraDatabase reader(path_);
+        reader.setReadOnly(true);
+        if (!reader.readFromURL(path_))
+            return reader.lastError();
+        reader.finishLoading();
+        const DueItems items = dueBy(reader, due::endOfDay(QDate(2030, 1, 1)));
+        expectOk(reader.close());
+        return QStringLiteral("%1 due").arg(items.watering.size());
+    };
+    const DiskState before = {dumpRows(original_ + QStringLiteral("/spinora.db")), photoFiles(original_)};
+    crash();
+    injection_.arm(0, FaultInjection::Kind::IoError);
+    const QString read = due();
+    injection_.disarm();
+    const int points = injection_.points();
+    ASSERT_GT(points, 0);
+    ASSERT_TRUE(read.endsWith(" due")) << read.toStdString();
+    for (FaultInjection::Kind kind : {FaultInjection::Kind::IoError, FaultInjection::Kind::DiskFull}) {
+        for (int n = 1; n <= points; ++n) {
+            crash();
+            injection_.arm(n, kind);
+            const QString failed = due();
+            injection_.disarm();
+            const std::string where = "due failing at write " + std::to_string(n) +
+                                      (kind == FaultInjection::Kind::DiskFull ? " of a full disk" : "");
+            EXPECT_TRUE(failed == read || failed.contains(QStringLiteral("could not be opened"))) << where << ": "
+                                                                                                 << failed.toStdString();
+            EXPECT_EQ(due(), read) << where;
+            EXPECT_EQ(disk(), before) << where;
+        }
+    }
+    std::printf("due after a crash: %d write points\n", points);
 }
 
 } // namespace
