@@ -62,8 +62,7 @@ inline QString makeCollection(const QString& name, const SampleSize& size, bool 
         return path;
     SpinoraDatabase document(path);
     document.setTemplateChoice(emptyTemplate);
-    if (!document.readFromURL(path))
-        std::abort();
+    orAbort(document.readFromURL(path));
     orAbort(SampleCollection::fill(document, size));
     orAbort(document.close());
     return path;

@@ -41,7 +41,7 @@ void BM_StorePhoto(benchmark::State& state)
     const QString path = bench::scratch().filePath(QStringLiteral("Photos.sdb"));
     SpinoraDatabase document(path);
     document.setTemplateChoice(true);
-    document.readFromURL(path);
+    bench::orAbort(document.readFromURL(path));
     const QString folder = Image::addingFolder(path);
     QDir().mkpath(folder);
     PhotoStore store(document);

@@ -27,8 +27,8 @@ void BM_OpenLoadFlushClose(benchmark::State& state)
     const QString path = large();
     for (auto _ : state) {
         SpinoraDatabase document(path);
-        if (!document.readFromURL(path))
-            state.SkipWithError(document.lastError().toUtf8().constData());
+        if (Result<> opened = document.readFromURL(path); !opened)
+            state.SkipWithError(opened.failure().reason().toUtf8().constData());
         if (!document.close())
             state.SkipWithError("the collection could not be closed");
     }
@@ -42,7 +42,7 @@ void BM_OpenAndLoad(benchmark::State& state)
     const QString path = large();
     for (auto _ : state) {
         auto document = std::make_unique<SpinoraDatabase>(path);
-        document->readFromURL(path);
+        bench::orAbort(document->readFromURL(path));
         state.PauseTiming();
         document.reset();
         state.ResumeTiming();
@@ -55,7 +55,7 @@ void BM_FlushAfterEditingEveryCactus(benchmark::State& state)
 {
     const QString path = large();
     SpinoraDatabase document(path);
-    document.readFromURL(path);
+    bench::orAbort(document.readFromURL(path));
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -79,7 +79,7 @@ void BM_LoadAndLinkWithPhotos(benchmark::State& state)
     const QString path = collection(10000, 2000, 50000, 20000);
     for (auto _ : state) {
         SpinoraDatabase document(path);
-        document.readFromURL(path);
+        bench::orAbort(document.readFromURL(path));
         state.PauseTiming();
         if (!document.close())
             state.SkipWithError("the collection could not be closed");
@@ -93,7 +93,7 @@ void BM_SortCacti(benchmark::State& state)
 {
     const QString path = large();
     SpinoraDatabase document(path);
-    document.readFromURL(path);
+    bench::orAbort(document.readFromURL(path));
     SpinoraUtility::sharedManager().getPreferences().setSortCactiBySpecies(state.range(0) == 1);
     bool ascending = false;
     for (auto _ : state) {
@@ -110,7 +110,7 @@ void BM_FilterCactiByText(benchmark::State& state)
 {
     const QString path = large();
     SpinoraDatabase document(path);
-    document.readFromURL(path);
+    bench::orAbort(document.readFromURL(path));
     const QString needle = QStringLiteral("mammillaria");
     size_t found = 0;
     for (auto _ : state) {

@@ -75,7 +75,7 @@ double peakMegabytes(qint64 pid)
 struct OpenWindow {
     OpenWindow() : document(benchCollection())
     {
-        document.readFromURL(document.packageFilename());
+        bench::orAbort(document.readFromURL(document.packageFilename()));
         window = std::make_unique<DocumentWindow>(document);
         window->resize(820, 900);
         window->show();
@@ -153,7 +153,7 @@ void BM_StartToFirstPaintedRows(benchmark::State& state)
     const QString path = benchCollection();
     for (auto _ : state) {
         auto document = std::make_unique<SpinoraDatabase>(path);
-        document->readFromURL(path);
+        bench::orAbort(document->readFromURL(path));
         auto window = std::make_unique<DocumentWindow>(*document);
         window->resize(820, 900);
         window->show();
@@ -292,7 +292,7 @@ void BM_AddCameraPhotosWithoutStall(benchmark::State& state)
     const QString path = bench::scratch().filePath(QStringLiteral("Photos.sdb"));
     SpinoraDatabase document(path);
     document.setTemplateChoice(true);
-    document.readFromURL(path);
+    bench::orAbort(document.readFromURL(path));
     auto plant = std::make_unique<Cactus>();
     plant->setName(QStringLiteral("Photogenic"));
     Cactus* cactus = bench::orAbort(document.addCactus(std::move(plant)));
@@ -338,7 +338,7 @@ void BM_TypeWhileLogsArrive(benchmark::State& state)
     qint64 longest = 0;
     for (auto _ : state) {
         SpinoraDatabase document(path);
-        document.readFromURL(path);
+        bench::orAbort(document.readFromURL(path));
         DocumentWindow window(document);
         window.resize(820, 900);
         window.show();
@@ -381,7 +381,7 @@ void BM_ImportWithoutStall(benchmark::State& state)
     if (!QFileInfo::exists(file)) {
         SpinoraDatabase source(bench::makeCollection(QStringLiteral("ImportSource.sdb"),
                                                      SampleSize{3000, 300, 6000, 200, 160}));
-        source.readFromURL(source.packageFilename());
+        bench::orAbort(source.readFromURL(source.packageFilename()));
         const Result<ExportRequest> request = ExportJob::prepare(source, file, 0, true);
         JobContext context;
         if (!request || ExportJob::run(*request, context) != kJobFinished) {
@@ -404,7 +404,7 @@ void BM_ImportWithoutStall(benchmark::State& state)
         QDir(copy).removeRecursively();
         QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), path, copy});
         SpinoraDatabase document(copy);
-        document.readFromURL(copy);
+        bench::orAbort(document.readFromURL(copy));
         DocumentWindow window(document);
         window.resize(820, 900);
         window.show();

@@ -186,8 +186,9 @@ SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString
         return nullptr;
     }
     auto document = std::make_unique<SpinoraDatabase>(package);
-    if (!document->readFromURL(package)) {
-        services_.alert(commandWindow(), QStringLiteral("Spinora"), document->lastError());
+    if (Result<> opened = document->readFromURL(package); !opened) {
+        logFailure(opened.failure());
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), opened.failure().reason());
         return nullptr;
     }
     recent_.noteDocument(package);
@@ -202,8 +203,9 @@ SpinoraDatabase* SpinoraAppDelegate::openUntitledDocument()
     if (isDatabaseLoaded(package))
         return openDocumentWithContentsOfURL(package);
     auto document = std::make_unique<SpinoraDatabase>();
-    if (!document->createUntitledPackage(name)) {
-        services_.alert(commandWindow(), QStringLiteral("Spinora"), document->lastError());
+    if (Result<> made = document->createUntitledPackage(name); !made) {
+        logFailure(made.failure());
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), made.failure().reason());
         return nullptr;
     }
     return adopt(std::move(document));
@@ -223,8 +225,9 @@ SpinoraDatabase* SpinoraAppDelegate::newDocumentAtPath(const QString& chosenPath
         return nullptr;
     }
     auto document = std::make_unique<SpinoraDatabase>(package);
-    if (!document->readFromURL(package)) {
-        services_.alert(commandWindow(), QStringLiteral("Spinora"), document->lastError());
+    if (Result<> opened = document->readFromURL(package); !opened) {
+        logFailure(opened.failure());
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), opened.failure().reason());
         return nullptr;
     }
     recent_.noteDocument(package);
@@ -354,13 +357,13 @@ bool SpinoraAppDelegate::saveDocument(SpinoraDatabase* document)
         return false;
     if (document->unsavedDocument() && !entry->savedUnderName)
         return saveDocumentAs(document);
-    const bool saved = document->writeSafelyToURL(document->packageFilename());
-    if (!saved)
-        services_.alert(entry->window, QStringLiteral("Spinora"),
-                        document->lastError().isEmpty() ? QStringLiteral("The collection could not be saved.")
-                                                         : document->lastError());
+    const Result<> saved = document->writeSafelyToURL(document->packageFilename());
+    if (!saved) {
+        logFailure(saved.failure());
+        services_.alert(entry->window, QStringLiteral("Spinora"), saved.failure().reason());
+    }
     refreshWindowTitle(document);
-    return saved;
+    return saved.ok();
 }
 
 bool SpinoraAppDelegate::saveDocumentAs(SpinoraDatabase* document)
@@ -376,11 +379,9 @@ bool SpinoraAppDelegate::saveDocumentAs(SpinoraDatabase* document)
         services_.alert(entry->window, QStringLiteral("WARNING"), QString::fromUtf8(kOverwriteRefused));
         return false;
     }
-    const bool saved = document->writeSafelyToURL(target);
-    if (!saved) {
-        services_.alert(entry->window, QStringLiteral("Spinora"),
-                        document->lastError().isEmpty() ? QStringLiteral("The collection could not be saved.")
-                                                        : document->lastError());
+    if (Result<> saved = document->writeSafelyToURL(target); !saved) {
+        logFailure(saved.failure());
+        services_.alert(entry->window, QStringLiteral("Spinora"), saved.failure().reason());
         return false;
     }
     entry->savedUnderName = true;
@@ -480,9 +481,8 @@ void SpinoraAppDelegate::commitAllDocuments()
             continue;
         SpinoraDatabase* document = entry->document.get();
         // Writes everything and reopens: the session may go on.
-        if (!document->writeSafelyToURL(document->packageFilename()))
-            qCWarning(lcSpinora, "Could not write %s at logout: %s", qPrintable(document->packageFilename()),
-                      qPrintable(document->lastError()));
+        if (Result<> saved = document->writeSafelyToURL(document->packageFilename()); !saved)
+            logFailure(saved.failure());
     }
 }
 

@@ -167,8 +167,8 @@ Result<> CollectionSnapshot::reloadCollection(SpinoraDatabase& document)
 {
     document.setAddEventFlag(false);
     document.setWriteCreationDate(false);
-    if (!document.initializeDatabase(document.dbFilename()))
-        return Failure(QStringLiteral("the collection could not be read again: %1").arg(document.lastError()));
+    if (Result<> read = document.initializeDatabase(document.dbFilename()); !read)
+        return Failure(QStringLiteral("the collection could not be read again: %1").arg(read.failure().message()));
     document.mapLogsAndImages();
     if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
         logList->recalculateReminders();

@@ -87,7 +87,7 @@ void SpinoraDatabase::setPackageFilename(const QString& packagePath)
 
 bool SpinoraDatabase::failLoad(const QString& reason)
 {
-    lastError_ = reason;
+    loadFailure_ = reason;
     return false;
 }
 
@@ -99,20 +99,19 @@ bool SpinoraDatabase::failLoad(const Failure& failure)
 
 // --- Opening
 
-bool SpinoraDatabase::readFromURL(const QString& packagePath)
+Result<> SpinoraDatabase::readFromURL(const QString& packagePath)
 {
     setPackageFilename(packagePath);
     if (!loadPackage()) {
-        lastError_ = QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(packageFilename_), lastError_);
         utility_.documents().deregisterDatabase(this);
-        return false;
+        return Failure(QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(packageFilename_), loadFailure_));
     }
-    return true;
+    return {};
 }
 
 bool SpinoraDatabase::loadPackage()
 {
-    lastError_.clear();
+    loadFailure_.clear();
     writeCreationDate_ = false;
     addEventFlag_ = false;
     bool opened = false;
@@ -193,7 +192,7 @@ bool SpinoraDatabase::checkPackageUsable()
     return true;
 }
 
-bool SpinoraDatabase::createUntitledPackage(const QString& displayName)
+Result<> SpinoraDatabase::createUntitledPackage(const QString& displayName)
 {
     const QString support =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Spinora");
@@ -201,7 +200,9 @@ bool SpinoraDatabase::createUntitledPackage(const QString& displayName)
     setPackageFilename(support + QLatin1Char('/') + QFileInfo(displayName).completeBaseName() + QLatin1Char('.') +
                        QString::fromUtf8(kPackageExtension));
     unsavedDocument_ = true;
-    return loadPackage();
+    if (!loadPackage())
+        return Failure(QStringLiteral("The collection %1 could not be made: %2").arg(quoted(packageFilename_), loadFailure_));
+    return {};
 }
 
 Result<> SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath,
@@ -325,9 +326,12 @@ bool SpinoraDatabase::readVersionRow()
     return true;
 }
 
-bool SpinoraDatabase::initializeDatabase(const QString& dbPath)
+Result<> SpinoraDatabase::initializeDatabase(const QString& dbPath)
 {
-    return loadRecords(dbPath, false);
+    loadFailure_.clear();
+    if (!loadRecords(dbPath, false))
+        return Failure(loadFailure_);
+    return {};
 }
 
 bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
@@ -451,7 +455,7 @@ void SpinoraDatabase::finishLoading()
         if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) {
             logs_.clear();
             stopWritingAfterFailedRead(
-                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), lastError_));
+                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), loadFailure_));
         }
         RecordSet::setPlantsOfLogs(logs_, RecordSet::plantsByKey(cacti_));
         RecordSet::sortLogs(logs_, sortLogsAscending_);
@@ -659,23 +663,23 @@ Result<> SpinoraDatabase::flushDatabase(bool vacuum)
     return {};
 }
 
-bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
+Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
 {
-    lastError_.clear();
-    if (readOnly_) {
-        lastError_ = QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(packageFilename_));
-        return false;
-    }
+    if (readOnly_)
+        return Failure(QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(packageFilename_)),
+                       Failure::Cause::ReadOnly);
     const QString target = QDir::cleanPath(packagePath);
     if (target == QDir::cleanPath(packageFilename_)) {
         if (Result<> flushed = flushDatabase(false); !flushed) {
             // The changes stay in memory, marked for the next attempt.
-            failLoad(flushed.failure());
             if (!database_)
                 openDatabase(dbFilename_);
-            return false;
+            return flushed;
         }
-        return openDatabase(dbFilename_);
+        if (!openDatabase(dbFilename_))
+            return Failure(QStringLiteral("The collection %1 was saved, but could not be opened again: %2")
+                               .arg(quoted(packageFilename_), loadFailure_));
+        return {};
     }
     // The history's work area belongs to this package, not to the copy.
     dropUndoHistory();
@@ -699,9 +703,8 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         QString error;
         targetLock = PackageLock::acquire(target, &error);
         if (!targetLock) {
-            lastError_ = QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error);
             openDatabase(dbFilename_);
-            return false;
+            return Failure(QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error));
         }
     }
     // The copy is made beside the target and swapped in only when it is
@@ -736,16 +739,16 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     }
     if (!ok) {
         newLock.reset();
-        lastError_ = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
+        QString message = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
         if (changesOnlyInCopy) {
             // The changes this package could not take live only in the copy now.
-            lastError_ += QStringLiteral(" The latest changes are kept in %1.").arg(QDir::toNativeSeparators(partial));
+            message += QStringLiteral(" The latest changes are kept in %1.").arg(QDir::toNativeSeparators(partial));
         } else {
             FileHelpers::removeFileIfExists(partial);
         }
         // The document goes on working with its own package.
         openDatabase(dbFilename_);
-        return false;
+        return Failure(message);
     }
     if (hadTarget)
         FileHelpers::removeFileIfExists(previous);
@@ -754,7 +757,10 @@ bool SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     packageLock_ = std::move(newLock);
     for (auto& image : images_)
         image->setPath(packageFilename_);
-    return openDatabase(dbFilename_);
+    if (!openDatabase(dbFilename_))
+        return Failure(QStringLiteral("The collection %1 was saved, but could not be opened again: %2")
+                           .arg(quoted(packageFilename_), loadFailure_));
+    return {};
 }
 
 std::optional<LoadedCollection> SpinoraDatabase::loadCollection(const QString& packagePath, const SortOrder& order,

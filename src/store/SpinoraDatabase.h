@@ -49,10 +49,10 @@ public:
     // Opens an existing collection (a missing package is made from the
     // template). A collection opened for writing is locked for this document
     // until close(): opening it a second time, in this process or another,
-    // fails, and lastError() names the holder ("... it is in use by
+    // fails, and the failure names the holder ("... it is in use by
     // spinora-cli (process 4242) ..." or "... it is already open in this
     // program ...").
-    bool readFromURL(const QString& packagePath);
+    Result<> readFromURL(const QString& packagePath);
     // Call before readFromURL: open without the lock and without writing
     // anything (listing, exporting, printing). The package must exist; records
     // changed in memory are not stored.
@@ -61,10 +61,11 @@ public:
     // True while this document holds its package's writer lock.
     bool holdsPackageLock() const { return packageLock_ != nullptr; }
     // Makes (or reuses) "<application support>/Spinora/<name>.sdb" and loads it.
-    bool createUntitledPackage(const QString& displayName);
+    Result<> createUntitledPackage(const QString& displayName);
     Result<> createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath, const QString& dbPath);
     bool openDatabase(const QString& dbPath);
-    bool initializeDatabase(const QString& dbPath);
+    // Reads every record again from the file.
+    Result<> initializeDatabase(const QString& dbPath);
     bool upgradeDatabaseIfNeeded(Connection* connection);
     static Result<> updateSchemaForDatabase(Connection* connection, const QString& scriptName);
     static Result<> databaseFilter(const QString& dbPath, const QString& scriptName);
@@ -78,7 +79,7 @@ public:
     Result<> flushDatabase(bool vacuum);
     Result<> saveBeforeQuit() { return flushDatabase(false); }
     // Saves the collection as the package at `packagePath` (or in place).
-    bool writeSafelyToURL(const QString& packagePath);
+    Result<> writeSafelyToURL(const QString& packagePath);
     // Flushes if open and closes; the document can be dropped afterwards.
     // The lock and the connection go even when the flush fails.
     Result<> close();
@@ -88,8 +89,6 @@ public:
     void setTemplateChoice(std::optional<bool> emptyTemplate) { emptyTemplateChoice_ = emptyTemplate; }
     bool usesEmptyTemplate() const;
 
-    // Why the last open or save failed, for the user.
-    const QString& lastError() const { return lastError_; }
     // Why a collection opened for writing turned read-only later (its logs,
     // read behind the first screen, could not be read); empty while all is
     // well. Nothing is written to it from then on.
@@ -306,7 +305,8 @@ private:
     std::unique_ptr<Connection> database_;
     QString packageFilename_;
     QString dbFilename_;
-    QString lastError_;
+    // Why loading stopped, for the failure that readFromURL answers.
+    QString loadFailure_;
     QString readFailure_;
     std::unique_ptr<PackageLock> packageLock_;
     bool readOnly_ = false;

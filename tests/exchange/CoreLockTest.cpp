@@ -163,12 +163,11 @@ TEST_F(CoreLock, WhileAnImportRunsOtherWritersAreRefusedAtOnceAndItsFilesStayUnt
 
     // This process may read the collection, not change it.
     SpinoraDatabase writer(targetPath);
-    EXPECT_FALSE(writer.readFromURL(targetPath));
-    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("in use by spinora-cli (process %1)").arg(first.pid())))
-        << writer.lastError().toStdString();
+    const QString why = failureOf(writer.readFromURL(targetPath));
+    EXPECT_TRUE(why.contains(QStringLiteral("in use by spinora-cli (process %1)").arg(first.pid()))) << why.toStdString();
     SpinoraDatabase reader(targetPath);
     reader.setReadOnly(true);
-    ASSERT_TRUE(reader.readFromURL(targetPath)) << reader.lastError().toStdString();
+    expectOk(reader.readFromURL(targetPath));
     EXPECT_EQ(reader.cacti().size(), targetCacti);
     EXPECT_EQ(PackageLock::holder(targetPath), QStringLiteral("spinora-cli (process %1)").arg(first.pid()));
     expectOk(reader.close());

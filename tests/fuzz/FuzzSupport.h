@@ -57,8 +57,8 @@ inline void importIntoScratch(const uint8_t* data, size_t size, const QString& n
     static const QString package = scratch() + QStringLiteral("/Scratch.sdb");
     static const QByteArray pristine = [] {
         SpinoraDatabase document(package);
-        if (!document.readFromURL(package))
-            qFatal("no scratch collection: %s", qPrintable(document.lastError()));
+        if (Result<> opened = document.readFromURL(package); !opened)
+            qFatal("no scratch collection: %s", qPrintable(opened.failure().reason()));
         if (!document.close())
             qFatal("the scratch collection could not be closed");
         return readAll(package + "/spinora.db");

@@ -122,8 +122,7 @@ TEST_F(Document, AFailedSaveKeepsTheDocumentWorkingAndSavingInPlaceOnlyFlushesAn
 {
     expectOk(document->addCactus(std::make_unique<Cactus>()))->setName("One");
     // The target's parent folder does not exist, so the copy cannot be made.
-    EXPECT_FALSE(document->writeSafelyToURL(folder.file("no/such/folder/B.sdb")));
-    EXPECT_FALSE(document->lastError().isEmpty());
+    EXPECT_FALSE(failureOf(document->writeSafelyToURL(folder.file("no/such/folder/B.sdb"))).isEmpty());
     ASSERT_NE(document->database(), nullptr);
     ASSERT_TRUE(document->writeSafelyToURL(path));
     ASSERT_NE(document->database(), nullptr);
@@ -142,7 +141,7 @@ TEST_F(Document, SavingUnderANewNameReplacesTheTargetAndLeavesTheOldPackage)
     Cactus* cactus = addPlant(*document, "Moved");
     Image* photo = addPhoto(*document, cactus, gradientImage(64, 48));
 
-    ASSERT_TRUE(document->writeSafelyToURL(newPath)) << document->lastError().toStdString();
+    expectOk(document->writeSafelyToURL(newPath));
     EXPECT_EQ((QStringList{document->packageFilename(), document->dbFilename(), photo->path()}),
               (QStringList{newPath, newPath + "/spinora.db", newPath}));
     EXPECT_FALSE(QFileInfo::exists(newPath + "/stale.txt"));
@@ -208,9 +207,8 @@ protected:
         const QStringList entriesBefore = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         {
             SpinoraDatabase document(path);
-            EXPECT_FALSE(document.readFromURL(path));
-            EXPECT_TRUE(document.lastError().contains(expectedReason))
-                << document.lastError().toStdString();
+            const QString why = failureOf(document.readFromURL(path));
+            EXPECT_TRUE(why.contains(expectedReason)) << why.toStdString();
             EXPECT_EQ(document.database(), nullptr);
         }
         EXPECT_EQ(snapshot(path), before);

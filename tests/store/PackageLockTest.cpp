@@ -33,8 +33,8 @@ protected:
 TEST_F(WritingOpen, OpeningACollectionTwiceIsRefusedWithAMessageAndTheFirstDocumentGoesOn)
 {
     auto second = std::make_unique<SpinoraDatabase>(path);
-    EXPECT_FALSE(second->readFromURL(path));
-    EXPECT_TRUE(second->lastError().contains("Garden.sdb")) << second->lastError().toStdString();
+    const QString why = failureOf(second->readFromURL(path));
+    EXPECT_TRUE(why.contains("Garden.sdb")) << why.toStdString();
     EXPECT_EQ(second->database(), nullptr);
     second.reset();
 
@@ -56,7 +56,7 @@ TEST_F(WritingOpen, AReadOnlyOpenTakesNoLockAndWritesNothing)
 
     SpinoraDatabase reader(path);
     reader.setReadOnly(true);
-    ASSERT_TRUE(reader.readFromURL(path)) << reader.lastError().toStdString();
+    expectOk(reader.readFromURL(path));
     EXPECT_FALSE(reader.holdsPackageLock());
     EXPECT_TRUE(document->holdsPackageLock());
     EXPECT_FALSE(reader.writeSafelyToURL(folder.file("Copy.sdb")));
@@ -69,22 +69,21 @@ TEST_F(WritingOpen, TheLockMovesWithASaveAsAndACollectionInUseIsNotSavedOver)
 {
     const QString old = path;
     const QString moved = folder.file("New.sdb");
-    ASSERT_TRUE(document->writeSafelyToURL(moved)) << document->lastError().toStdString();
+    expectOk(document->writeSafelyToURL(moved));
     EXPECT_EQ(document->packageFilename(), moved);
     // The new place is this document's; the old one is free.
     SpinoraDatabase other(moved);
-    EXPECT_FALSE(other.readFromURL(moved));
-    EXPECT_TRUE(other.lastError().contains("already open in this program"));
+    EXPECT_TRUE(failureOf(other.readFromURL(moved)).contains("already open in this program"));
     auto oldAgain = openCollection(old);
 
     // Saving over a collection that is open elsewhere is refused; it stays as it was.
     const TreeSnapshot busy = snapshot(old);
-    EXPECT_FALSE(document->writeSafelyToURL(old));
-    EXPECT_TRUE(document->lastError().contains("already open in this program")) << document->lastError().toStdString();
+    const QString why = failureOf(document->writeSafelyToURL(old));
+    EXPECT_TRUE(why.contains("already open in this program")) << why.toStdString();
     EXPECT_TRUE(snapshot(old) == busy);
     EXPECT_NE(document->database(), nullptr); // still working on its own package
     expectOk(oldAgain->close());
-    EXPECT_TRUE(document->writeSafelyToURL(old)) << document->lastError().toStdString();
+    expectOk(document->writeSafelyToURL(old));
 }
 
 TEST(PackageCommit, OnlyOurPhotoFileNamesAreEverTakenForPhotos)

@@ -60,14 +60,14 @@ std::unique_ptr<SpinoraDatabase> newCollection(const QString& path, bool emptyTe
 {
     auto document = std::make_unique<SpinoraDatabase>(path);
     document->setTemplateChoice(emptyTemplate);
-    EXPECT_TRUE(document->readFromURL(path)) << document->lastError().toStdString();
+    expectOk(document->readFromURL(path));
     return document;
 }
 
 std::unique_ptr<SpinoraDatabase> openCollection(const QString& path)
 {
     auto document = std::make_unique<SpinoraDatabase>(path);
-    EXPECT_TRUE(document->readFromURL(path)) << document->lastError().toStdString();
+    expectOk(document->readFromURL(path));
     return document;
 }
 

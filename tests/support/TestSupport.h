@@ -43,6 +43,11 @@ inline void expectOk(const spinora::Result<>& result)
     if (!result)
         ADD_FAILURE() << result.failure().logLine().toStdString();
 }
+// The words of a failure that must happen; empty when it did not.
+inline QString failureOf(const spinora::Result<>& result)
+{
+    return result ? QString() : result.failure().reason();
+}
 
 // A temporary folder that lives for one test.
 class TempFolder {

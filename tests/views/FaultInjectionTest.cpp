@@ -39,6 +39,8 @@ class FaultInjectionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Mark as Watered stamps the moment: every run must stamp the same.
+        Clock::setFixedNow(moment(2026, 6, 10, 8, 30));
         auto document = newCollection(original_);
         expectOk(SampleCollection::fill(*document, SampleSize{4, 2, 5, 3, 64}));
         expectOk(document->close());
@@ -65,6 +67,8 @@ protected:
         window_ = std::make_unique<DocumentWindow>(*document_);
         window_->show();
     }
+
+    void TearDown() override { Clock::clearFixedNow(); }
 
     DiskState disk() const { return {dumpRows(path_ + QStringLiteral("/spinora.db")), photoFiles(path_)}; }
 
@@ -219,8 +223,8 @@ TEST_F(FaultInjectionTest, TheDailyDueAfterACrashFailsSafelyAtEveryWritePoint)
     const auto due = [&]() -> QString {
         SpinoraDatabase reader(path_);
         reader.setReadOnly(true);
-        if (!reader.readFromURL(path_))
-            return reader.lastError();
+        if (Result<> opened = reader.readFromURL(path_); !opened)
+            return opened.failure().reason();
         reader.finishLoading();
         const DueItems items = dueBy(reader, due::endOfDay(QDate(2030, 1, 1)));
         expectOk(reader.close());

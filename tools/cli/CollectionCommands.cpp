@@ -37,8 +37,8 @@ std::unique_ptr<SpinoraDatabase> openCollection(const QString& path, bool readOn
         throw CliError(QStringLiteral("no collection at %1").arg(path));
     auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     document->setReadOnly(readOnly);
-    if (!document->readFromURL(document->packageFilename()))
-        throw CliError(document->lastError());
+    if (Result<> opened = document->readFromURL(document->packageFilename()); !opened)
+        throw CliError(opened.failure().reason());
     // A command works on the whole collection, never on one whose logs could not be read.
     document->finishLoading();
     if (!document->readFailure().isEmpty())
@@ -62,8 +62,8 @@ std::unique_ptr<SpinoraDatabase> createCollection(const QString& path, bool empt
 
     auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     document->setTemplateChoice(emptyTemplate);
-    if (!document->readFromURL(document->packageFilename()))
-        throw CliError(document->lastError());
+    if (Result<> opened = document->readFromURL(document->packageFilename()); !opened)
+        throw CliError(opened.failure().reason());
     return document;
 }
 
