@@ -65,13 +65,6 @@ QByteArray foreignCalendar(const QString& title, const QString& uid)
     return QString::fromLatin1(kForeignCalendar).arg(title, uid).toUtf8();
 }
 
-TEST_F(CalendarStoreTest, DefaultCalendarsLiveInTheApplicationDataFolder)
-{
-    CalendarStore standard;
-    EXPECT_TRUE(standard.folder().endsWith(QStringLiteral("/calendars")));
-    EXPECT_TRUE(standard.folder().startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"))));
-}
-
 TEST_F(CalendarStoreTest, SavedEventReadsBackThroughLibicalAndKeepsItsIdentifier)
 {
     const QDateTime start(QDate(2026, 5, 4), QTime(7, 0));

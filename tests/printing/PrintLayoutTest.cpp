@@ -39,17 +39,10 @@ using PrintPagination = CollectionTest;
 using PrintSheets = CollectionTest;
 using ListSearchTest = CollectionTest;
 
-TEST_F(PrintPagination, TwelveCactiFivePerPageMakeThreePagesNumberedInTheHeader)
+// How lists paginate and number their pages is PrintPdf's to show.
+TEST_F(PrintPagination, AnEmptyListStillPrintsItsHeader)
 {
-    for (int i = 0; i < 12; ++i)
-        addPlant(*document, QStringLiteral("Plant %1").arg(i));
-    ASSERT_EQ(document->displayedCacti().size(), 12u);
     DatabasePrintView view(*document, DatabasePrintView::kCactusList);
-    // 5 rows of 130 points and a little more.
-    EXPECT_EQ(view.knowsPageRange(bareLayout(600, 5 * 130 + 20)), 3);
-    EXPECT_TRUE(view.pageHeader(2, 3).endsWith(" - (2/3)")) << view.pageHeader(2, 3).toStdString();
-    // An empty list still prints its header.
-    document->displayedCacti().clear();
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, 4 * 130)), 1);
 }
 

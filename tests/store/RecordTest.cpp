@@ -22,28 +22,8 @@ const double kMay = 1748779200.25; // a date with a fraction of a second
 TEST_F(RecordTest, CactusKeepsEveryFieldThroughTheFile)
 {
     auto fresh = std::make_unique<Cactus>();
-    fresh->setName(QStringLiteral("O'Brien \"Spiky\" \u00E9"));
-    fresh->setCommonName("Golden Barrel");
-    fresh->setScientificName("Echinocactus grusonii");
-    fresh->setType(3);
+    setEveryField(*fresh, QStringLiteral("O'Brien \"Spiky\" \u00E9"), kMay);
     fresh->setWateringKey(42);
-    fresh->setLastWatered(kMay);
-    fresh->setWaterNext(kMay + 86400);
-    fresh->setPlantDate(kMay - 1e8);
-    fresh->setDateAcquired(kMay - 1e7);
-    fresh->setPurchasePrice(12.5);
-    fresh->setValue(99.99);
-    fresh->setSource(2);
-    fresh->setLocation("Bench 3");
-    fresh->setHeight("12 cm");
-    fresh->setWidth("8 cm");
-    fresh->setWeight("300 g");
-    fresh->setLight("Full sun");
-    fresh->setTemperature("5-35 C");
-    fresh->setPotSize("10 cm");
-    fresh->setPotShape(10);
-    fresh->setPotMaterial(7);
-    fresh->setNotes("line 1\nline 2");
     Cactus* added = expectOk(document->addCactus(std::move(fresh)));
     const QString stored = dumpRecord(*added);
     const int64_t key = added->primaryKey();

@@ -110,22 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](Undo& t) {
                     Cactus& c = *t.plant;
                     expectOk(c.hydrate());
-                    c.setName("Renamed");
-                    c.setCommonName("Star");
-                    c.setScientificName("Astrophytum asterias");
-                    c.setType(2);
-                    c.setLastWatered(localSeconds(2024, 5, 1, 9));
-                    c.setWaterNext(localSeconds(2024, 5, 8, 9));
-                    c.setPlantDate(localSeconds(2019, 1, 1));
-                    c.setSource(3);
-                    c.setDateAcquired(localSeconds(2020, 2, 2));
-                    c.setPurchasePrice(12.5);
-                    c.setValue(30);
-                    for (auto setter : {&Cactus::setLocation, &Cactus::setHeight, &Cactus::setWidth, &Cactus::setWeight,
-                                        &Cactus::setLight, &Cactus::setTemperature, &Cactus::setPotSize, &Cactus::setNotes})
-                        (c.*setter)("changed");
-                    c.setPotShape(2);
-                    c.setPotMaterial(1);
+                    setEveryField(c, "Renamed", localSeconds(2024, 5, 1, 9));
                     auto other = std::make_unique<Water>();
                     other->setName("Monthly");
                     Water* monthly = expectOk(t.document->addWater(std::move(other)));
@@ -134,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                     c.setWateringKey(monthly->primaryKey());
                     monthly->addCactus(&c, t.document->sortOrder());
                     c.addImage(t.addPhoto(Image::kCactusPhoto, c.primaryKey(), 1));
-                    expectOk(t.document->addSpecies(std::make_unique<Species>("Star", "Astrophytum asterias")));
+                    expectOk(t.document->addSpecies(std::make_unique<Species>(c.commonName(), c.scientificName())));
                     return Result<>();
                 }},
         Command{"MarkAsWatered", "Mark as Watered",

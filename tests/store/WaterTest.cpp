@@ -1,10 +1,6 @@
 // The next watering date: calendar arithmetic in the user's time zone and
 // the pushing past up to three yearly no-water periods. This binary runs in
 // UTC and in Europe/Berlin.
-#include "Cactus.h"
-#include "MarkAsWatered.h"
-#include "RecordBuilders.h"
-#include "SpinoraDatabase.h"
 #include "TestSupport.h"
 #include "Water.h"
 
@@ -137,44 +133,4 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
         ASSERT_GE(*result, *fromDateTime(last) - 3600) << "an answer before the last watering";
     }
     EXPECT_GT(answered, 1500);
-}
-
-TEST(WaterOrder, ByNameFollowsTheDirection)
-{
-    Water a, b;
-    a.setName("Alpha");
-    b.setName("Beta");
-    EXPECT_LT(a.compareName(&b, true), 0);
-    EXPECT_GT(a.compareName(&b, false), 0);
-}
-
-// --- Watering recorded for many records at once (the next dates are
-// checked against next-watering in the command-line tests)
-
-using MarkAsWatered = CollectionTest;
-
-TEST_F(MarkAsWatered, AFailureHalfWayChangesNothingOnDiskOrInMemory)
-{
-    Water* rest = addSchedule(*document, "Rest", 1, Water::kWeeks);
-    std::vector<Cactus*> plants;
-    for (int i = 0; i < 3; ++i) {
-        Cactus* plant = addPlant(*document, QStringLiteral("Plant %1").arg(i), i < 2 ? rest : nullptr);
-        plant->setWaterNext(fromDateTime(at(2026, 1, 1, 9, 0)));
-        expectOk(plant->save());
-        plants.push_back(plant);
-    }
-    // The plant chosen on its own refuses the update, after the schedule
-    // was written.
-    execSql(db(), QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON cactus WHEN NEW.pk = %1 "
-                                 "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                      .arg(plants[2]->primaryKey()));
-    const TreeSnapshot before = snapshot(db());
-    const Result<> watered = markAsWatered(*document, {{rest}, {plants[2]}}, fromDateTime(at(2026, 3, 1, 8, 0)));
-    ASSERT_FALSE(watered.ok());
-    EXPECT_TRUE(watered.failure().message().contains("refused")) << watered.failure().logLine().toStdString();
-    EXPECT_EQ(snapshot(db()), before);
-    EXPECT_EQ(std::pair(rest->lastWatered(), rest->waterNext()), std::pair(Timestamp(), Timestamp()));
-    for (Cactus* plant : plants)
-        EXPECT_EQ(std::pair(plant->lastWatered(), toDateTime(plant->waterNext())),
-                  std::pair(Timestamp(), at(2026, 1, 1, 9, 0)));
 }

@@ -64,6 +64,33 @@ inline Image* addPhoto(SpinoraDatabase& document, Cactus* plant, const QImage& p
     return added;
 }
 
+// Every field of a plant set to a value of its own, so that a swapped
+// column shows; dates around `date`.
+inline void setEveryField(Cactus& c, const QString& name, double date)
+{
+    c.setName(name);
+    c.setCommonName("Golden Barrel");
+    c.setScientificName("Echinocactus grusonii");
+    c.setType(3);
+    c.setLastWatered(date);
+    c.setWaterNext(date + 86400);
+    c.setPlantDate(date - 1e8);
+    c.setDateAcquired(date - 1e7);
+    c.setPurchasePrice(12.5);
+    c.setValue(99.99);
+    c.setSource(2);
+    c.setLocation("Bench 3");
+    c.setHeight("12 cm");
+    c.setWidth("8 cm");
+    c.setWeight("300 g");
+    c.setLight("Full sun");
+    c.setTemperature("5-35 C");
+    c.setPotSize("10 cm");
+    c.setPotShape(10);
+    c.setPotMaterial(7);
+    c.setNotes("line 1\nline 2");
+}
+
 inline Cactus* plantNamed(SpinoraDatabase& document, const QString& name)
 {
     for (const auto& cactus : document.cacti()) {

@@ -136,12 +136,9 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
 
     const QString sample = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", sample, "--cacti", "20", "--watering", "3", "--logs", "7", "--photos", "4"}).exitCode, 0);
+    // What each figure counts is the statistics window's test.
     const CliRun stats = cliOk({"stats", sample});
-    for (const char* line : {"cacti: 20\n", "watering: 3\n", "logs: 7\n", "photos: 4\n", "species: 16\n",
-                             "reminders_due: 0\n"})
-        EXPECT_TRUE(stats.out.contains(line)) << line << stats.out.toStdString();
-    EXPECT_TRUE(stats.out.contains(QRegularExpression("\nwatering_due: [0-9]+\n")));
-    EXPECT_TRUE(stats.out.contains(QRegularExpression("\ntotal_value: [0-9]+\\.[0-9]{2}\n$"))) << stats.out.toStdString();
+    EXPECT_TRUE(stats.out.startsWith("cacti: 20\nwatering: 3\nlogs: 7\nphotos: 4\nspecies: 16\n")) << stats.out.toStdString();
 
     const CliRun missing = cli({"stats", folder.file("missing.sdb")});
     EXPECT_EQ(missing.exitCode, 1);
@@ -149,38 +146,26 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
     EXPECT_EQ(cli({"stats"}).exitCode, 2);
 }
 
+// The pages themselves are PrintPdf's and LabelSheetTest's to check.
 TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
 {
     TempFolder folder;
     const QString sample = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", sample, "--cacti", "30", "--watering", "2", "--logs", "10", "--photos", "5"}).exitCode, 0);
-    auto pages = [](const QString& pdf) {
-        QProcess info;
-        info.start("pdfinfo", {pdf});
-        info.waitForFinished(30000);
-        const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
-    };
-    // 30 plants, 6 to an A4 page and 5 to a Letter page.
-    const CliRun list = cliOk({"print", sample, folder.file("list.pdf")});
-    EXPECT_EQ(list.out, folder.file("list.pdf") + ": 5 pages\n");
-    EXPECT_EQ(cli({"print", sample, folder.file("letter.pdf"), "--page-size", "Letter"}).exitCode, 0);
-    EXPECT_EQ(pages(folder.file("letter.pdf")), 6);
-    // The search narrows the list as the list's search field would.
-    EXPECT_EQ(cli({"print", sample, folder.file("found.pdf"), "--search", "PLANT 2"}).exitCode, 0);
-    EXPECT_EQ(pages(folder.file("found.pdf")), 2) << "Plant 20 to Plant 29: 10 plants";
-    for (const char* screen : {"1", "2", "3", "4", "5"}) {
-        const QString out = folder.file(QStringLiteral("screen%1.pdf").arg(screen));
-        cliOk({"print", sample, out, "--screen", screen});
-        EXPECT_GE(pages(out), 1) << screen;
-    }
+    const TreeSnapshot before = snapshot(sample);
+    // 30 plants, 6 to an A4 page and 5 to a Letter page; the search narrows
+    // the list as the list's search field would (Plant 20 to Plant 29).
+    const QString pdf = folder.file("list.pdf");
+    EXPECT_EQ(cliOk({"print", sample, pdf}).out, pdf + ": 5 pages\n");
+    EXPECT_EQ(cliOk({"print", sample, pdf, "--page-size", "Letter"}).out, pdf + ": 6 pages\n");
+    EXPECT_EQ(cliOk({"print", sample, pdf, "--search", "PLANT 2"}).out, pdf + ": 2 pages\n");
+    for (const char* screen : {"1", "2", "3", "4", "5"})
+        cliOk({"print", sample, folder.file(QStringLiteral("screen%1.pdf").arg(screen)), "--screen", screen});
     cliOk({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
     // A label for each plant the search finds, 24 to an A4 sheet and 30 to a
     // Letter sheet; the collection is only read.
-    const TreeSnapshot before = snapshot(sample);
     const CliRun labels = cli({"labels", sample, folder.file("labels.pdf"), "--layout", "a4-3x8"});
     EXPECT_EQ(labels.out, folder.file("labels.pdf") + ": 30 labels on 2 pages\n") << labels.err.toStdString();
-    EXPECT_EQ(pages(folder.file("labels.pdf")), 2);
     const CliRun found = cli({"labels", sample, folder.file("found.pdf"), "--search", "PLANT 2", "--layout", "letter-3x10"});
     EXPECT_EQ(found.out, folder.file("found.pdf") + ": 10 labels on 1 page\n") << found.err.toStdString();
     EXPECT_EQ(snapshot(sample), before);
@@ -211,6 +196,8 @@ int cactusCount(const QString& collection)
 
 } // namespace
 
+// Which destinations an export may replace is ExportDestination's to show;
+// here --force reaches each command and the message says what would help.
 TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
 {
     TempFolder folder;
@@ -220,28 +207,17 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
     // "stuff.sdbi" is a folder of the user's: never deleted, not even with --force.
     QDir().mkpath(folder.file("stuff.sdbi"));
     writeFile(folder.file("stuff.sdbi/notes.txt"), "keep");
-    QDir().mkpath(folder.file("docs"));
-    writeFile(folder.file("docs/thesis.txt"), "keep");
-    const TreeSnapshot stuff = snapshot(folder.file("stuff.sdbi"));
-    const TreeSnapshot docs = snapshot(folder.file("docs"));
-    for (const QStringList& arguments : {QStringList{"export-sdbi", source, folder.file("stuff.sdbi"), "--force"},
-                                         QStringList{"export-sdbi", source, folder.file("docs"), "--force"},
-                                         QStringList{"export-sdbi", source, folder.file("docs")}}) {
-        const CliRun refused = cli(arguments);
-        EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(refused.err.contains("never replaces")) << refused.err.toStdString();
-        EXPECT_FALSE(refused.err.contains("--force")) << refused.err.toStdString();
-    }
-    EXPECT_TRUE(snapshot(folder.file("stuff.sdbi")) == stuff);
-    EXPECT_TRUE(snapshot(folder.file("docs")) == docs);
+    const CliRun folderRefused = cli({"export-sdbi", source, folder.file("stuff.sdbi"), "--force"});
+    EXPECT_EQ(folderRefused.exitCode, 1);
+    EXPECT_TRUE(folderRefused.err.contains("never replaces")) << folderRefused.err.toStdString();
+    EXPECT_FALSE(folderRefused.err.contains("--force")) << folderRefused.err.toStdString();
+    EXPECT_EQ(readFile(folder.file("stuff.sdbi/notes.txt")), QByteArray("keep"));
 
     // Files and collections are replaced with --force only.
     ASSERT_EQ(cli({"new", folder.file("Other.sdb"), "--empty"}).exitCode, 0);
-    writeFile(folder.file("old.sdbi"), "older");
     writeFile(folder.file("old.csv"), "older");
     writeFile(folder.file("r.html"), "older");
-    const QList<QStringList> replacing = {{"export-sdbi", source, folder.file("old.sdbi")},
-                                          {"export-sdbi", source, folder.file("Other.sdb")},
+    const QList<QStringList> replacing = {{"export-sdbi", source, folder.file("Other.sdb")},
                                           {"export-csv", source, folder.file("old.csv")},
                                           {"report", source, folder.file("r.html")}};
     for (const QStringList& arguments : replacing) {
@@ -330,13 +306,18 @@ TEST(Cli, ReadersWaitForAnotherProcessesWriteInsteadOfFailing)
 
 // A crash in the middle of a change (an import) leaves it half in the file, to
 // be undone from its journal. Every read-only command refused the collection
-// ("attempt to write a readonly database"); on a read-only disk, say so.
+// ("attempt to write a readonly database"); on a read-only disk, say so. The
+// collection also needs the repairs a writing open makes (a photo whose owner
+// is gone, a photo of nobody, no version row): the readers leave them be.
 TEST(Cli, ReadOnlyCommandsReadACollectionThatACrashLeftHalfChanged)
 {
     TempFolder folder;
     const QString crashed = folder.file("Crashed.sdb");
-    ASSERT_EQ(cli({"sample", crashed, "--cacti", "5", "--logs", "300"}).exitCode, 0);
+    ASSERT_EQ(cli({"sample", crashed, "--cacti", "5", "--logs", "300", "--photos", "2"}).exitCode, 0);
+    execSql(crashed + "/spinora.db", "UPDATE image SET key=99999 WHERE pk=(SELECT min(pk) FROM image); "
+                                     "INSERT INTO image (type, key) VALUES (0, -1); DELETE FROM version;");
     const QStringList rows = dumpRows(crashed + "/spinora.db");
+    const QMap<QString, QByteArray> photos = photoFiles(crashed);
     // A writer killed half-way; its small cache has put changed pages into the file.
     EXPECT_EXIT(spinora::Connection::open(crashed + "/spinora.db", spinora::Connection::Mode::ReadWrite, nullptr)
                         ->execute("PRAGMA cache_size=1; BEGIN; UPDATE log SET notes = hex(randomblob(3000))") &&
@@ -353,7 +334,14 @@ TEST(Cli, ReadOnlyCommandsReadACollectionThatACrashLeftHalfChanged)
         const CliRun run = cli(arguments.replaceInStrings("@", copy));
         EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString() << ": " << run.err.toStdString();
         EXPECT_EQ(dumpRows(copy + "/spinora.db"), rows) << arguments[0].toStdString();
+        EXPECT_EQ(photoFiles(copy), photos) << arguments[0].toStdString();
     }
+    EXPECT_TRUE(cli({"info", folder.file("info.sdb")}).out.contains("images: 1\n"));
+    // Nothing listens there: the push fails at sending, not at reading.
+    const CliRun push = cli({"push", folder.file("info.sdb"), "--to", "http://127.0.0.1:9/"});
+    EXPECT_NE(push.exitCode, 0);
+    EXPECT_FALSE(push.err.contains("readonly")) << push.err.toStdString();
+    EXPECT_EQ(dumpRows(folder.file("info.sdb/spinora.db")), rows);
 
     const QString readOnly = folder.file("ReadOnly.sdb");
     ASSERT_TRUE(spinora::FileHelpers::copyFolder(crashed, readOnly));

@@ -1,6 +1,5 @@
-// spinora-cli due and water, and the read-only subcommands on a collection
-// that needs repair: real collections on disk, the program run as a script
-// would, in UTC and in Europe/Berlin where dates matter.
+// spinora-cli due and water: real collections on disk, the program run as a
+// script would, in UTC and in Europe/Berlin where dates matter.
 #include "CliRunner.h"
 #include "RecordBuilders.h"
 
@@ -54,36 +53,6 @@ QString listedNext(const QString& path, const QString& schedule)
 }
 
 } // namespace
-
-TEST(CliReadOnly, ACollectionThatNeedsRepairIsReadWithoutAWrite)
-{
-    TempFolder folder;
-    const QString path = folder.file("Repair.sdb");
-    ASSERT_EQ(cli({"sample", path, "--cacti", "3", "--watering", "1", "--logs", "2", "--photos", "2"}).exitCode, 0);
-    const QString db = path + "/spinora.db";
-    const long long orphan = queryInt(db, "SELECT min(pk) FROM image");
-    // A photo whose owner is gone, a photo of nobody, and no version row.
-    execSql(db, QString("UPDATE image SET key=99999 WHERE pk=%1; INSERT INTO image (type, key) VALUES (0, -1); "
-                        "DELETE FROM version;").arg(orphan));
-    const int images = int(queryInt(db, "SELECT count(*) FROM image"));
-    const TreeSnapshot before = snapshot(path);
-    const QString out = folder.file("out");
-    QDir().mkpath(out);
-
-    const QList<QStringList> readers = {
-        {"info", path}, {"list", path, "cacti"}, {"stats", path}, {"due", path},
-        {"export-sdbi", path, out + "/copy.sdbi"}, {"export-csv", path, out + "/copy.csv"},
-        {"report", path, out + "/report.html"}, {"print", path, out + "/list.pdf"},
-    };
-    for (const QStringList& arguments : readers)
-        cliOk(arguments);
-    EXPECT_TRUE(cli({"info", path}).out.contains(QString("images: %1\n").arg(images - 2)));
-    // Nothing listens there: the push fails at sending, not at reading.
-    const CliRun push = cli({"push", path, "--to", "http://127.0.0.1:9/"});
-    EXPECT_NE(push.exitCode, 0);
-    EXPECT_FALSE(push.err.contains("readonly")) << push.err.toStdString();
-    EXPECT_EQ(snapshot(path), before) << "a read-only command wrote to the collection";
-}
 
 TEST(CliWater, StoredNextDatesEqualNextWateringAcrossARestAndTheClockChange)
 {
