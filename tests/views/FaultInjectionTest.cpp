@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         // Mark as Watered stamps the moment: every run must stamp the same.
-        Clock::setFixedNow(moment(2026, 6, 10, 8, 30));
+        Clock::setFixedNow(fromDateTime(QDateTime(QDate(2026, 6, 10), QTime(8, 30))));
         auto document = newCollection(original_);
         expectOk(SampleCollection::fill(*document, SampleSize{4, 2, 5, 3, 64}));
         expectOk(document->close());
