@@ -897,18 +897,8 @@ Result<> AddCactusInfoViewController::saveChanges()
         return Failure(QStringLiteral("Error: the new cactus is gone."));
     if (Result<> edited = CactusInfoViewController::saveChanges(); !edited)
         return edited;
-    // Stored while the sheet still owns it, and kept by the collection only
-    // once its photos point at it: a step that fails leaves the sheet with
-    // the plant as typed, ready for another OK.
-    if (Result<> stored = newCactus_->insertIntoDatabase(document_.database()); !stored)
+    if (Result<> stored = insertWithPhotos(*newCactus_, document_.database()); !stored)
         return stored;
-    for (Image* photo : newCactus_->images()) {
-        photo->setLinkedKey(newCactus_->primaryKey());
-        if (Result<> saved = photo->dehydrate(); !saved)
-            return saved;
-    }
-    if (Result<> saved = newCactus_->dehydrate(); !saved)
-        return saved;
     addedCactus_ = document_.keepCactus(std::move(newCactus_));
     cactus_ = addedCactus_;
     return {};

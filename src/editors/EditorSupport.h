@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Formatters.h"
+#include "Image.h"
+#include "Result.h"
 #include "Timestamp.h"
 
 #include <QDialog>
@@ -138,6 +140,22 @@ public:
     virtual void refreshCactusField() = 0;
     virtual void updateCactusField(Cactus* cactus) = 0;
 };
+
+// Stores a new record that an add sheet still owns, with its photos linked
+// to it. Kept by the collection only afterwards: a step that fails leaves
+// the sheet with the record as typed, ready for another OK.
+template <class WithPhotos>
+Result<> insertWithPhotos(WithPhotos& record, Connection* db)
+{
+    if (Result<> stored = record.insertIntoDatabase(db); !stored)
+        return stored;
+    for (Image* photo : record.images()) {
+        photo->setLinkedKey(record.primaryKey());
+        if (Result<> saved = photo->dehydrate(); !saved)
+            return saved;
+    }
+    return record.dehydrate();
+}
 
 // The document's open editors of one kind, so that one editor can refresh
 // another (a schedule saved while a cactus editor is open, for instance).

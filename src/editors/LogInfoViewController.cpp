@@ -665,20 +665,11 @@ Result<> AddLogInfoViewController::saveChanges()
         return Failure(QStringLiteral("Error: the new log is gone."));
     if (Result<> edited = LogInfoViewController::saveChanges(); !edited)
         return edited;
-    // Stored while the sheet still owns it, and kept by the collection only
-    // once its photos point at it: a step that fails leaves the sheet with
-    // the entry as typed, ready for another OK. The logs still read behind
-    // come in first, before a row they might hold is added.
+    // The logs still read behind come in first, before a row they might
+    // hold is added.
     document_.finishLoading();
-    if (Result<> stored = newLog_->insertIntoDatabase(document_.database()); !stored)
+    if (Result<> stored = insertWithPhotos(*newLog_, document_.database()); !stored)
         return stored;
-    for (Image* photo : newLog_->images()) {
-        photo->setLinkedKey(newLog_->primaryKey());
-        if (Result<> saved = photo->dehydrate(); !saved)
-            return saved;
-    }
-    if (Result<> saved = newLog_->dehydrate(); !saved)
-        return saved;
     addedLog_ = document_.keepLog(std::move(newLog_));
     log_ = addedLog_;
     return {};
