@@ -128,16 +128,8 @@ TEST_F(Download, AnHtmlPageIsNotADatabase)
     EXPECT_EQ(workFilesLeft(), QStringList());
 }
 
-TEST_F(Download, AbortingCallsNothingAndRemovesThePartialFile)
-{
-    FaultPeer peer(Behaviour::StallHalfWay, databaseBytes(400 * 1024));
-    downloader.downloadURL(peer.address() + "/spinora.sdbi");
-    ASSERT_TRUE(waitFor([&] { return !recorder.progress.empty(); }));
-    downloader.abortDownload();
-    waitFor([] { return false; }, 200);
-    EXPECT_FALSE(recorder.ended());
-    EXPECT_EQ(workFilesLeft(), QStringList());
-}
+// An aborted download calls nothing back and leaves no file:
+// Dialogs.CancelInTheProgressWindowStopsTheDownloadSilently.
 
 // --- Upload
 
