@@ -286,13 +286,12 @@ TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndOurPhotosButNoFileO
     // Not a failure: the complete import from the device replaces everything
     // but the files whose extension is not exactly "jpg".
     const QString package = target->packageFilename();
-    writeFile(package + "/Holiday.JPG", "the user's own");
-    writeFile(package + "/scan.Jpg", "the user's own too");
-    writeFile(package + "/notes.jpeg", "and this");
+    const QStringList usersFiles{"Holiday.JPG", "scan.Jpg", "notes.jpeg"};
+    for (const QString& name : usersFiles)
+        writeFile(package + "/" + name, name.toUtf8());
     ASSERT_EQ(importFrom(*target, file, 0, {}, true), kJobFinished);
-    EXPECT_EQ(readFile(package + "/Holiday.JPG"), QByteArray("the user's own"));
-    EXPECT_EQ(readFile(package + "/scan.Jpg"), QByteArray("the user's own too"));
-    EXPECT_EQ(readFile(package + "/notes.jpeg"), QByteArray("and this"));
+    for (const QString& name : usersFiles)
+        EXPECT_EQ(readFile(package + "/" + name), name.toUtf8());
     EXPECT_EQ(target->cacti().size(), source->cacti().size());
     EXPECT_EQ(target->images().size(), source->images().size());
     const QStringList named = filesNamedByRows(*target);
