@@ -83,6 +83,10 @@ protected:
 
 TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
 {
+    // A file with the template's species too, for an import of many steps.
+    auto richer = newCollection(folder.file("Richer.sdb"));
+    expectOk(SampleCollection::fill(*richer, SampleSize{6, 2, 8, 3, 200}));
+    ASSERT_EQ(exportTo(*richer, file, 0), kJobFinished);
     // How many progress steps a whole import has, on a copy.
     const QString whole = folder.file("Whole.sdb");
     ASSERT_TRUE(PackageCommit::copyPackage(targetPath, whole));
