@@ -59,26 +59,19 @@ private:
     std::unique_ptr<QProcess> process_;
 };
 
-class CoreLock : public ::testing::Test {
+// The kept collection, closed, for jobs of a second process.
+class CoreLock : public ImportIntoKeptCollection {
 protected:
     void SetUp() override
     {
-        auto source = newCollection(folder.file("Source.sdb"));
-        EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{6, 2, 8, 3, 200}).ok());
-        file = folder.file("incoming.sdbi");
-        ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
+        ImportIntoKeptCollection::SetUp();
         sourceCacti = source->cacti().size();
-        expectOk(source->close());
-
-        targetPath = folder.file("Target.sdb");
-        auto target = newCollection(targetPath);
-        EXPECT_TRUE(SampleCollection::fill(*target, SampleSize{4, 1, 3, 2, 200}, 5).ok());
+        targetPath = target->packageFilename();
         targetCacti = target->cacti().size();
         expectOk(target->close());
+        target.reset();
     }
 
-    TempFolder folder;
-    QString file;
     QString targetPath;
     size_t sourceCacti = 0;
     size_t targetCacti = 0;
@@ -90,63 +83,56 @@ protected:
 
 TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
 {
-    // A pristine copy of the target for every run.
-    const QString pristine = folder.file("Pristine.sdb");
-    ASSERT_TRUE(PackageCommit::copyPackage(targetPath, pristine));
-    QStringList dumpBefore;
-    {
-        auto document = openCollection(pristine);
-        dumpBefore = dumpCollection(*document);
-    }
-    const TreeSnapshot before = snapshot(pristine);
-
-    // How many progress steps a whole import has.
+    // A file with the template's species too, for an import of many steps.
+    auto richer = newCollection(folder.file("Richer.sdb"));
+    expectOk(SampleCollection::fill(*richer, SampleSize{6, 2, 8, 3, 200}));
+    ASSERT_EQ(exportTo(*richer, file, 0), kJobFinished);
+    // How many progress steps a whole import has, on a copy.
+    const QString whole = folder.file("Whole.sdb");
+    ASSERT_TRUE(PackageCommit::copyPackage(targetPath, whole));
     size_t steps = 0;
     {
-        auto document = openCollection(targetPath);
-        const JobRun whole = importFrom(*document, file, 0);
-        ASSERT_EQ(whole, kJobFinished);
-        steps = whole.progress.size();
-        ASSERT_EQ(document->cacti().size(), targetCacti + sourceCacti);
+        auto document = openCollection(whole);
+        const JobRun run = importFrom(*document, file, 0);
+        ASSERT_EQ(run, kJobFinished);
+        steps = run.progress.size();
     }
     ASSERT_GT(steps, 10u);
 
     int finished = 0, cancelled = 0;
     for (size_t step = 1; step <= steps; ++step) {
+        SCOPED_TRACE(step);
         const QString run = folder.file(QStringLiteral("Run%1.sdb").arg(step));
-        ASSERT_TRUE(PackageCommit::copyPackage(pristine, run));
+        ASSERT_TRUE(PackageCommit::copyPackage(targetPath, run));
         auto document = openCollection(run);
-        const TreeSnapshot runBefore = snapshot(run);
         std::atomic<size_t> seen{0};
         const JobRun job = importFrom(*document, file, 0, [&seen, step](double, JobContext& context) {
             if (++seen == step)
                 context.cancel();
         });
-        const int status = job.status;
-        ASSERT_TRUE(status == kJobFinished || status == kJobCancelled) << step << ": " << status;
-        if (status == kJobCancelled) {
-            EXPECT_TRUE(holdsRecords(*document, dumpBefore)) << "step " << step;
+        ASSERT_TRUE(job.status == kJobFinished || job.status == kJobCancelled) << job.status;
+        if (job.status == kJobCancelled) {
+            EXPECT_TRUE(holdsRecords(*document, dumpBefore));
             for (double percent : job.progress)
-                EXPECT_LT(percent, 100.0) << "step " << step; // no "done" after a cancel
-            EXPECT_FALSE(QFileInfo::exists(run + "/" + PackageCommit::kStagingFolder)) << "step " << step;
+                EXPECT_LT(percent, 100.0); // no "done" after a cancel
+            EXPECT_FALSE(QFileInfo::exists(run + "/" + PackageCommit::kStagingFolder));
         }
         // What the status says is what is on disk, read back by a new document.
         expectOk(document->close());
         document = openCollection(run);
-        if (status == kJobFinished) {
+        if (job.status == kJobFinished) {
             ++finished;
-            EXPECT_EQ(document->cacti().size(), targetCacti + sourceCacti) << "step " << step;
+            EXPECT_EQ(document->cacti().size(), targetCacti + sourceCacti);
         } else {
             ++cancelled;
-            EXPECT_TRUE(holdsRecords(*document, dumpBefore)) << "step " << step;
+            EXPECT_TRUE(holdsRecords(*document, dumpBefore));
             expectOk(document->close());
-            EXPECT_TRUE(snapshot(run) == runBefore) << "step " << step;
+            EXPECT_TRUE(snapshot(run) == before);
         }
     }
     // The early steps cancel; the steps after the database was swapped cannot.
     EXPECT_GT(cancelled, 5);
     EXPECT_GE(finished, 1);
-    EXPECT_TRUE(snapshot(pristine) == before);
 }
 
 // --- Items: two writers in two processes, one of them lost; a second

@@ -36,27 +36,26 @@ protected:
         EXPECT_EQ(exportTo(*document, file, type), kJobFinished);
         return QString::fromUtf8(readFile(file));
     }
-    // Imports CSV text into a fresh empty collection.
+    // Imports the CSV file `name`.csv into a new empty collection.
+    std::unique_ptr<SpinoraDatabase> importedFile(const QString& name)
+    {
+        auto target = newCollection(folder.file(name + "-back.sdb"), true);
+        EXPECT_EQ(importFrom(*target, folder.file(name + ".csv"), 0), kJobFinished);
+        return target;
+    }
     std::unique_ptr<SpinoraDatabase> imported(const QByteArray& csv)
     {
-        const QString file = folder.file(QStringLiteral("in%1.csv").arg(++files));
-        writeFile(file, csv);
-        auto target = newCollection(folder.file(QStringLiteral("T%1.sdb").arg(files)), true);
-        EXPECT_EQ(importFrom(*target, file, 0), kJobFinished);
-        return target;
+        writeFile(folder.file("in.csv"), csv);
+        return importedFile("in");
     }
     // Exports `source` as CSV and imports the file into a new empty collection.
     std::unique_ptr<SpinoraDatabase> roundTrip(SpinoraDatabase& source, const QString& name)
     {
-        const QString file = folder.file(name + ".csv");
-        EXPECT_EQ(exportTo(source, file, 0), kJobFinished);
-        auto target = newCollection(folder.file(name + "-back.sdb"), true);
-        EXPECT_EQ(importFrom(*target, file, 0), kJobFinished);
+        EXPECT_EQ(exportTo(source, folder.file(name + ".csv"), 0), kJobFinished);
+        auto target = importedFile(name);
         EXPECT_EQ(lastJob().warnings, QStringList()) << "everything the export writes is read";
         return target;
     }
-
-    int files = 0;
 };
 
 const QByteArray kHeaderCacti =

@@ -109,16 +109,22 @@ inline JobRun refused(const QString& reason)
     return run;
 }
 
+// Runs a prepared export or report (`Job::run`), or says why it was refused.
+template <class Job, class Request>
+JobRun runPrepared(Result<Request> request, ProgressHook hook = {})
+{
+    if (!request)
+        return refused(request.failure().reason());
+    return runJob<int>([request = std::move(*request)](JobContext& context) { return Job::run(request, context); },
+                       [](int& status, JobRun&) { return status; }, hook);
+}
+
 // Exports the document. Replacing what is at the path is allowed, as after
 // the save panel's confirmation.
 inline JobRun exportTo(SpinoraDatabase& document, const QString& path, int type, ProgressHook hook = {},
                        bool overwriteAllowed = true)
 {
-    Result<ExportRequest> request = ExportJob::prepare(document, path, type, overwriteAllowed);
-    if (!request)
-        return refused(request.failure().reason());
-    return runJob<int>([request = std::move(*request)](JobContext& context) { return ExportJob::run(request, context); },
-                       [](int& status, JobRun&) { return status; }, hook);
+    return runPrepared<ExportJob>(ExportJob::prepare(document, path, type, overwriteAllowed), hook);
 }
 
 // Imports into the document; the document takes what a finished import left.
@@ -146,11 +152,7 @@ inline JobRun importFrom(SpinoraDatabase& document, const QString& path, int typ
 inline JobRun reportTo(SpinoraDatabase& document, const QString& folder, const QString& fileName, int photoSize,
                        bool overwriteAllowed = true)
 {
-    Result<ReportRequest> request = ReportExport::prepare(document, folder, fileName, photoSize, overwriteAllowed);
-    if (!request)
-        return refused(request.failure().reason());
-    return runJob<int>([request = std::move(*request)](JobContext& context) { return ReportExport::run(request, context); },
-                       [](int& status, JobRun&) { return status; });
+    return runPrepared<ReportExport>(ReportExport::prepare(document, folder, fileName, photoSize, overwriteAllowed));
 }
 
 // A collection with records of its own and an interchange file of another
@@ -176,13 +178,18 @@ protected:
     }
 
     // The import failed with a message containing `reason` and nothing of
-    // the collection changed, in memory, on disk or as a later session reads
-    // it.
+    // the collection changed.
     void expectUnchanged(int status, const char* reason = "")
     {
         EXPECT_EQ(status, kJobFailed);
         EXPECT_FALSE(lastJob().error.isEmpty());
         EXPECT_TRUE(lastJob().error.contains(QString::fromUtf8(reason))) << lastJob().error.toStdString();
+        expectKept();
+    }
+    // Nothing of the collection changed, in memory, on disk or as a later
+    // session reads it.
+    void expectKept()
+    {
         EXPECT_TRUE(holdsRecords(*target, dumpBefore));
         const QString path = target->packageFilename();
         expectOk(target->close());

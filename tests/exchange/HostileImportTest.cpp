@@ -94,21 +94,7 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
     }
 }
 
-TEST_F(HostileImport, KeysWiderThan32BitsStayWholeInTheCollection)
-{
-    // The collection's own keys are read back as they were stored.
-    Cactus* cactus = expectOk(target->addCactus(std::make_unique<Cactus>()));
-    cactus->setWateringKey(k2p32 + 17);
-    expectOk(target->close());
-    execSql(folder.file("Precious.sdb/spinora.db"),
-            QStringLiteral("UPDATE cactus SET pk=%1 WHERE watering_key=%2").arg(kMax).arg(k2p32 + 17));
-    target = openCollection(folder.file("Precious.sdb"));
-    bool found = false;
-    for (const auto& c : target->cacti())
-        found = found || (c->primaryKey() == kMax && c->wateringKey() == k2p32 + 17);
-    EXPECT_TRUE(found);
-}
-
+// The collection's own wide keys are read back whole: RecordTest.
 TEST_F(HostileImport, AStrayWidePhotoFileInEitherPackageBreaksNoImport)
 {
     // In the source package and in the collection.

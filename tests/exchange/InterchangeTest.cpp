@@ -14,7 +14,6 @@
 #include "WorkFiles.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -53,11 +52,47 @@ protected:
     {
         return newCollection(folder.file(name), true);
     }
+    // The source as "all.sdbi" and a small collection of its own to import
+    // it into, for imports that must be taken back.
+    std::unique_ptr<SpinoraDatabase> filledTarget()
+    {
+        EXPECT_EQ(exportTo(*source, folder.file("all.sdbi"), 0), kJobFinished);
+        auto target = emptyTarget();
+        expectOk(SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120}));
+        return target;
+    }
+    // The collection's file and photo files, as they are on disk.
+    std::pair<QStringList, QMap<QString, QByteArray>> diskState() const
+    {
+        return {dumpRows(folder.file("Target.sdb/spinora.db")), photoFiles(folder.file("Target.sdb"))};
+    }
 
     TempFolder folder;
     QString sourcePath;
     std::unique_ptr<SpinoraDatabase> source;
 };
+
+// The photo and thumbnail files the document's rows name, sorted.
+QStringList filesNamedByRows(SpinoraDatabase& document)
+{
+    QStringList files;
+    for (const auto& image : document.images())
+        files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName();
+    files.sort();
+    return files;
+}
+
+// The photo files of a package but the squares (cut when first shown), sorted.
+QStringList photoFilesButSquares(const QString& package)
+{
+    QStringList files;
+    for (const QString& name : QDir(package).entryList(QDir::Files)) {
+        if (PackageCommit::isPhotoFileName(name) && !name.endsWith("ct.jpg"))
+            files << name;
+    }
+    files.sort();
+    return files;
+}
 
 } // namespace
 
@@ -102,53 +137,43 @@ TEST_F(Interchange, CompleteRoundTripGivesBackEveryRecordFieldAndPhotoAndNoEvent
     EXPECT_EQ(names.removeDuplicates(), 0);
 }
 
-TEST_F(Interchange, PartialExportsCarryOnlyTheirKinds)
+// A file of a part carries only the tables of its kinds. Packages of a part
+// dropped the other tables too, so that no program could open them: those
+// tables are there now, empty. Each package carries the photo files of its
+// kinds (imports from packages: see SourcePackage).
+TEST_F(Interchange, PartialExportsCarryOnlyTheirKindsAndPackagesOpenAsCollections)
 {
     struct Case {
         int type;
-        int cacti, watering, cactusPhotos; // -1: table dropped
+        int cacti, watering, images, logs; // rows in the file; -1: table dropped
+        qsizetype photoFiles;               // in the package; type 0: the log photo's too
     };
-    for (const Case c : {Case{1, 9, 3, 6}, Case{2, 9, -1, 6}, Case{3, -1, 3, -1}}) {
+    for (const Case c : {Case{0, 9, 3, 7, 12, 21}, Case{1, 9, 3, 6, -1, 18}, Case{2, 9, -1, 6, -1, 18},
+                         Case{3, -1, 3, -1, -1, 0}}) {
+        SCOPED_TRACE(c.type);
         const QString file = folder.file(QStringLiteral("type%1.sdbi").arg(c.type));
         ASSERT_EQ(exportTo(*source, file, c.type), kJobFinished);
-        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM cactus"), c.cacti) << c.type;
-        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM watering"), c.watering) << c.type;
-        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM image"), c.cactusPhotos) << c.type;
-        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM log"), -1) << c.type;
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM cactus"), c.cacti);
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM watering"), c.watering);
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM image"), c.images);
+        EXPECT_EQ(queryInt(file, "SELECT count(*) FROM log"), c.logs);
         // The counts are those of the whole collection.
-        EXPECT_EQ(queryRows(file, "SELECT num_watering, num_logs FROM version"), QStringList{"3|12"}) << c.type;
-    }
-}
+        EXPECT_EQ(queryRows(file, "SELECT num_watering, num_logs FROM version"), QStringList{"3|12"});
 
-// Imports from packages: see SourcePackage.
-TEST_F(Interchange, PackageExportsCopyThePhotosOfTheirKinds)
-{
-    ASSERT_EQ(exportTo(*source, folder.file("All.sdb"), 0), kJobFinished);
-    EXPECT_EQ(QDir(folder.file("All.sdb")).entryList({"*.jpg"}, QDir::Files).size(), 21); // the log photo's too
-    ASSERT_EQ(exportTo(*source, folder.file("Schedules.sdb"), 3), kJobFinished);
-    EXPECT_TRUE(QDir(folder.file("Schedules.sdb")).entryList({"*.jpg"}).isEmpty());
-    ASSERT_EQ(exportTo(*source, folder.file("Plants.sdb"), 1), kJobFinished);
-    EXPECT_EQ(QDir(folder.file("Plants.sdb")).entryList({"*.jpg"}).size(), 18); // not the log photo
+        const QString package = folder.file(QStringLiteral("Part%1.sdb").arg(c.type));
+        ASSERT_EQ(exportTo(*source, package, c.type), kJobFinished);
+        EXPECT_EQ(QDir(package).entryList({"*.jpg"}, QDir::Files).size(), c.photoFiles);
+        auto part = openCollection(package);
+        const auto rows = [](int count) { return size_t(std::max(count, 0)); };
+        EXPECT_EQ(std::tuple(part->cacti().size(), part->watering().size(), part->logs().size()),
+                  std::tuple(rows(c.cacti), rows(c.watering), rows(c.logs)));
+        expectOk(part->close());
+    }
     // Only "sdbi" and "SDBI" make a file; any other spelling a package.
     ASSERT_EQ(exportTo(*source, folder.file("Odd.Sdbi"), 0), kJobFinished);
     EXPECT_TRUE(QFileInfo(folder.file("Odd.Sdbi")).isDir());
     ASSERT_EQ(exportTo(*source, folder.file("UPPER.SDBI"), 0), kJobFinished);
     EXPECT_TRUE(QFileInfo(folder.file("UPPER.SDBI")).isFile());
-}
-
-// Packages of a part dropped the tables of the other kinds, so that no
-// program could open them: those tables are there now, empty.
-TEST_F(Interchange, PartialPackageExportsOpenAsCollections)
-{
-    using Counts = std::tuple<size_t, size_t, size_t>; // cacti, schedules, logs
-    for (const auto& [type, counts] : std::initializer_list<std::pair<int, Counts>>{
-             {1, {9, 3, 0}}, {2, {9, 0, 0}}, {3, {0, 3, 0}}}) {
-        const QString path = folder.file(QStringLiteral("Part%1.sdb").arg(type));
-        ASSERT_EQ(exportTo(*source, path, type), kJobFinished);
-        auto part = openCollection(path);
-        EXPECT_EQ(Counts(part->cacti().size(), part->watering().size(), part->logs().size()), counts) << type;
-        expectOk(part->close());
-    }
 }
 
 TEST_F(Interchange, CancellingAPackageExportLeavesNoPackage)
@@ -261,29 +286,19 @@ TEST_F(FailedImport, TheDeviceRestoreReplacesTheCollectionAndOurPhotosButNoFileO
     // Not a failure: the complete import from the device replaces everything
     // but the files whose extension is not exactly "jpg".
     const QString package = target->packageFilename();
-    writeFile(package + "/Holiday.JPG", "the user's own");
-    writeFile(package + "/scan.Jpg", "the user's own too");
-    writeFile(package + "/notes.jpeg", "and this");
+    const QStringList usersFiles{"Holiday.JPG", "scan.Jpg", "notes.jpeg"};
+    for (const QString& name : usersFiles)
+        writeFile(package + "/" + name, name.toUtf8());
     ASSERT_EQ(importFrom(*target, file, 0, {}, true), kJobFinished);
-    EXPECT_EQ(readFile(package + "/Holiday.JPG"), QByteArray("the user's own"));
-    EXPECT_EQ(readFile(package + "/scan.Jpg"), QByteArray("the user's own too"));
-    EXPECT_EQ(readFile(package + "/notes.jpeg"), QByteArray("and this"));
+    for (const QString& name : usersFiles)
+        EXPECT_EQ(readFile(package + "/" + name), name.toUtf8());
     EXPECT_EQ(target->cacti().size(), source->cacti().size());
     EXPECT_EQ(target->images().size(), source->images().size());
-    QStringList expectedFiles;
-    for (const auto& image : target->images()) {
-        for (const QString& f : {image->photoFile(), image->thumbnailFile()})
-            expectedFiles << QFileInfo(f).fileName();
-    }
-    expectedFiles.sort();
-    QStringList files = QDir(package).entryList({"*.jpg"}, QDir::Files | QDir::CaseSensitive);
-    // The squares are cut when first shown; any there belongs to a photo of now.
-    for (const QString& square : QStringList(files).filter(QRegularExpression("ct\\.jpg$"))) {
-        EXPECT_TRUE(expectedFiles.contains(QString(square).replace("ct.jpg", ".jpg"))) << square.toStdString();
-        files.removeOne(square);
-    }
-    files.sort();
-    EXPECT_EQ(files, expectedFiles); // the old photo files are gone
+    const QStringList named = filesNamedByRows(*target);
+    EXPECT_EQ(photoFilesButSquares(package), named); // the old photo files are gone
+    // Any square there belongs to a photo of now.
+    for (const QString& square : QDir(package).entryList({"*ct.jpg"}, QDir::Files))
+        EXPECT_TRUE(named.contains(QString(square).replace("ct.jpg", ".jpg"))) << square.toStdString();
     // The default species of the template stay, with those of the file.
     EXPECT_GT(target->species().size(), 30u);
 }
@@ -309,32 +324,15 @@ TEST_P(KilledImport, LeavesTheCollectionAsItWasAndTheNextImportRemovesItsPhotos)
         EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
     // The next import works and cleans up after the dead one: the photo
     // files it left (those that no row names) are removed, not the user's
-    // file that only looks similar. The photos and thumbnails tell which
-    // photos have files; the squares are cut when first needed.
-    auto photoFiles = [&path] {
-        QStringList files;
-        for (const QString& name : QDir(path).entryList(QDir::Files)) {
-            if (PackageCommit::isPhotoFileName(name) && !name.endsWith("ct.jpg"))
-                files << name;
-        }
-        files.sort();
-        return files;
-    };
-    auto namedByRows = [this] {
-        QStringList files;
-        for (const auto& image : target->images())
-            files << QFileInfo(image->photoFile()).fileName() << QFileInfo(image->thumbnailFile()).fileName();
-        files.sort();
-        return files;
-    };
+    // file that only looks similar.
     target = openCollection(path);
     if (QByteArray(GetParam()) == "move") {
-        ASSERT_GT(photoFiles().size(), namedByRows().size()); // the dead job's photos
+        ASSERT_GT(photoFilesButSquares(path).size(), filesNamedByRows(*target).size()); // the dead job's photos
     }
     writeFile(path + "/sp-999.JPG", "mine");
     ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
     EXPECT_EQ(target->cacti().size(), 4u + source->cacti().size());
-    EXPECT_EQ(photoFiles(), namedByRows());
+    EXPECT_EQ(photoFilesButSquares(path), filesNamedByRows(*target));
     EXPECT_TRUE(QFile::exists(path + "/sp-999.JPG"));
 }
 
@@ -348,62 +346,52 @@ class UndoneImport : public Interchange, public ::testing::WithParamInterface<bo
 TEST_P(UndoneImport, GivesBackTheCollectionsFileAndPhotosExactly)
 {
     const bool replacing = GetParam();
-    const QString file = folder.file("all.sdbi");
-    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
-    const QString targetPath = folder.file("Target.sdb");
-    auto target = newCollection(targetPath, true);
-    EXPECT_TRUE(SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120}).ok());
+    auto target = filledTarget();
     UndoHistory history(*target);
-    auto state = [&] { return std::make_pair(dumpRows(targetPath + "/spinora.db"), photoFiles(targetPath)); };
-    const auto before = state();
+    const auto before = diskState();
     const QStringList recordsBefore = dumpCollection(*target);
 
     // Through the import job itself: it keeps the snapshot when it is
     // prepared and pushes the step when its result lands.
     target->setUndoHistory(&history);
-    ASSERT_EQ(importFrom(*target, file, 0, {}, replacing), kJobFinished);
-    const auto after = state();
+    ASSERT_EQ(importFrom(*target, folder.file("all.sdbi"), 0, {}, replacing), kJobFinished);
+    const auto after = diskState();
     ASSERT_NE(after, before);
     // The window's records are what the file now holds.
     SpinoraDatabase onDisk;
     onDisk.setReadOnly(true);
-    ASSERT_TRUE(onDisk.readFromURL(targetPath));
+    ASSERT_TRUE(onDisk.readFromURL(target->packageFilename()));
     EXPECT_EQ(dumpCollection(*target), dumpCollection(onDisk));
     expectOk(onDisk.close());
 
     expectOk(history.undo());
-    EXPECT_EQ(state(), before) << dumpDifference(before.first, state().first);
+    EXPECT_EQ(diskState(), before) << dumpDifference(before.first, diskState().first);
     EXPECT_EQ(dumpCollection(*target), recordsBefore);
     expectOk(history.redo());
-    EXPECT_EQ(state(), after);
+    EXPECT_EQ(diskState(), after);
     expectOk(history.undo());
     expectOk(target->close());
-    EXPECT_EQ(state(), before);
-    EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(targetPath)));
+    EXPECT_EQ(diskState(), before);
+    EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(folder.file("Target.sdb"))));
 }
 
 // An import whose collection could not be read back after its commit left
 // the old records in the window while its step was recorded as landed.
 TEST_F(Interchange, AnImportThatCannotBeReadBackIsTakenBack)
 {
-    const QString file = folder.file("all.sdbi");
-    ASSERT_EQ(exportTo(*source, file, 0), kJobFinished);
-    const QString targetPath = folder.file("Target.sdb");
-    auto target = newCollection(targetPath, true);
-    expectOk(SampleCollection::fill(*target, SampleSize{3, 1, 4, 2, 120}));
+    auto target = filledTarget();
     UndoHistory history(*target);
     target->setUndoHistory(&history);
-    auto state = [&] { return std::make_pair(dumpRows(targetPath + "/spinora.db"), photoFiles(targetPath)); };
-    const auto before = state();
+    const auto before = diskState();
     const QStringList records = dumpCollection(*target);
     // Once the import has committed, its collection cannot be read.
-    const JobRun run = importFrom(*target, file, 0, [&](double percent, JobContext&) {
+    const JobRun run = importFrom(*target, folder.file("all.sdbi"), 0, [&](double percent, JobContext&) {
         if (percent >= 100)
-            execSql(targetPath + "/spinora.db", "DROP TABLE IF EXISTS species");
+            execSql(folder.file("Target.sdb/spinora.db"), "DROP TABLE IF EXISTS species");
     });
     EXPECT_EQ(run.status, kJobFailed);
     EXPECT_TRUE(run.error.contains("could not be read again")) << run.error.toStdString();
-    EXPECT_EQ(state(), before);
+    EXPECT_EQ(diskState(), before);
     EXPECT_EQ(dumpCollection(*target), records);
     EXPECT_FALSE(history.canUndo());
     expectOk(target->close());

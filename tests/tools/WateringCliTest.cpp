@@ -61,24 +61,19 @@ TEST(CliWater, StoredNextDatesEqualNextWateringAcrossARestAndTheClockChange)
         int every, unit;
         const char* rest; // --no-water of next-watering, or empty
         const char* at;
+        std::pair<QDate, QDate> restDates;
     };
     const Case cases[] = {
-        {"Weekly with a spring rest", 1, 3, "03-25:04-05", "2026-03-20 21:30"},
-        {"Daily over the clock change", 1, 2, "", "2026-03-28 02:30"},
-        {"Hourly in the night of the change", 1, 1, "", "2026-03-29 01:30"},
+        {"Weekly with a spring rest", 1, 3, "03-25:04-05", "2026-03-20 21:30", {QDate(2000, 3, 25), QDate(2000, 4, 5)}},
+        {"Daily over the clock change", 1, 2, "", "2026-03-28 02:30", {}},
+        {"Hourly in the night of the change", 1, 1, "", "2026-03-29 01:30", {}},
     };
     TempFolder folder;
     const QString path = folder.file("Water.sdb");
     {
         auto document = newCollection(path, true);
-        for (const Case& c : cases) {
-            const QString rest = QString::fromLatin1(c.rest);
-            Water* water = scheduleDue(*document, c.name, c.every, c.unit, {},
-                                       rest.isEmpty() ? std::pair<QDate, QDate>{}
-                                                      : std::pair{QDate::fromString("2000-" + rest.left(5), "yyyy-MM-dd"),
-                                                                  QDate::fromString("2000-" + rest.mid(6), "yyyy-MM-dd")});
-            plantDue(*document, QString(c.name) + " plant", water);
-        }
+        for (const Case& c : cases)
+            plantDue(*document, QString(c.name) + " plant", scheduleDue(*document, c.name, c.every, c.unit, {}, c.restDates));
     }
     for (const Case& c : cases) {
         const CliRun watered = cliOk({"water", path, "--schedule", c.name, "--at", c.at});
