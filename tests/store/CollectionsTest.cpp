@@ -158,19 +158,6 @@ TEST_F(CollectionsTest, LogsThatCannotBeReadDeleteNoPhotoAndLeaveTheCollectionRe
     EXPECT_TRUE(snapshot(path) == before);
 }
 
-TEST_F(CollectionsTest, LookupsAreExact)
-{
-    addSchedule(*document, "Weekly");
-    expectOk(document->addEvent(std::make_unique<Event>("Repotted")));
-    expectOk(document->addSpecies(std::make_unique<Species>("Moon", "Gymnocalycium")));
-    EXPECT_NE(document->waterWithName("Weekly"), nullptr);
-    EXPECT_EQ(document->waterWithName("weekly"), nullptr);
-    EXPECT_NE(document->eventWithName("Repotted"), nullptr);
-    EXPECT_EQ(document->eventWithName("repotted"), nullptr);
-    EXPECT_NE(document->speciesWithName("Moon", "Gymnocalycium"), nullptr);
-    EXPECT_EQ(document->speciesWithName("Moon", "gymnocalycium"), nullptr);
-}
-
 TEST_F(CollectionsTest, RemovingASpeciesTakesItFromBothListsAndTheFile)
 {
     expectOk(document->addSpecies(std::make_unique<Species>("Zebra Plant", "Haworthiopsis")));

@@ -120,16 +120,6 @@ TEST_F(RecordTest, SettersMarkDirtyOnlyOnRealChangeAndUnloadDropsUnsavedChanges)
     EXPECT_EQ(cactus->notes(), QString(""));
 }
 
-TEST_F(RecordTest, SaveOrDeleteOfANewRecordDoesNothing)
-{
-    Cactus cactus;
-    cactus.setName("Never stored");
-    EXPECT_TRUE(cactus.isDirty());
-    EXPECT_TRUE(cactus.save().ok());
-    EXPECT_TRUE(cactus.deleteFromDatabase().ok());
-    EXPECT_EQ(count("cactus"), 0);
-}
-
 TEST_F(RecordTest, RegressionSummaryChangeOfADehydratedRecordKeepsItsStoredNotes)
 {
     Cactus* cactus = expectOk(document->addCactus(std::make_unique<Cactus>()));
