@@ -1,5 +1,5 @@
 // The photo grid and viewer on a real collection with real picture files:
-// the background import, bad files, a full disk, Cancel, drops, reordering,
+// the background import, bad files, a full disk, drops, reordering,
 // stepping and captions in the viewer.
 #include "PhotoGridViewController.h"
 #include "PhotoViewController.h"
@@ -154,29 +154,6 @@ TEST_F(PhotoGridTest, ReorderingFollowsTheGridsAlgorithm)
               (std::vector<int>{1, 2, 3, 4, 5, 0, 6}));
     EXPECT_EQ(indexes(PhotoGridViewController::reorderedPhotos(photos, {1}, 2)),
               (std::vector<int>{0, 1, 2, 3, 4, 5, 6})) << "dropped right after itself: no change";
-}
-
-TEST_F(PhotoGridTest, CancelRemovesAddedPhotosAndKeepLeavesThem)
-{
-    const long long before = imageRows();
-    const QStringList files0 = photoFiles();
-    importAndWait({writePicture(QStringLiteral("a.jpg"), 640, 480, 0), writePicture(QStringLiteral("b.jpg"), 480, 640, 90)});
-    // One of them is deleted in the grid before the Cancel.
-    grid->imageBrowser()->selectionModel()->select(grid->imageBrowser()->model()->index(0, 0),
-                                                   QItemSelectionModel::Select);
-    QTest::mouseClick(grid->findChild<QPushButton*>(QStringLiteral("deletePhotoButton")), Qt::LeftButton);
-    ASSERT_EQ(delegate.removed.size(), 1u);
-    EXPECT_EQ(imageRows(), before + 2) << "deleted in the grid: still stored until the editor saves";
-
-    grid->discardAddedPhotos();
-    EXPECT_EQ(imageRows(), before);
-    EXPECT_EQ(photoFiles(), files0);
-    EXPECT_TRUE(grid->addedPhotos().empty());
-
-    importAndWait({writePicture(QStringLiteral("c.jpg"), 640, 480, 180)});
-    grid->keepAddedPhotos();
-    grid->discardAddedPhotos();
-    EXPECT_EQ(imageRows(), before + 1) << "kept photos are the record's now";
 }
 
 // A photo whose files cannot be written is refused with the reason and
