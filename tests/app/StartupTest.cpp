@@ -4,15 +4,14 @@
 #include "ShellTestSupport.h"
 
 #include "RecordBuilders.h"
+#include "../editors/SmallDisk.h"
 #include "SpinoraUtility.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
-#include <unistd.h>
 
 namespace spinora::test {
 namespace {
@@ -263,59 +262,21 @@ TEST_F(StartupTest, QuittingWritesEveryDocumentOnce)
     EXPECT_EQ(saveQuestions_, 0);
 }
 
-// A tmpfs of a few megabytes, unmounted (lazily, in case something still
-// holds a file) when the test ends.
-class SmallDisk {
-public:
-    explicit SmallDisk(const QString& mountPoint) : mountPoint_(mountPoint)
-    {
-        QDir().mkpath(mountPoint_);
-        if (::geteuid() != 0) {
-            why_ = "mounting a tmpfs needs root";
-            return;
-        }
-        QProcess mount;
-        mount.start("mount", {"-t", "tmpfs", "-o", "size=4m", "tmpfs", mountPoint_});
-        if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
-            why_ = "mount -t tmpfs failed: " + QString::fromUtf8(mount.readAllStandardError()).trimmed();
-    }
-    ~SmallDisk()
-    {
-        if (why_.isEmpty())
-            QProcess::execute("umount", {"-l", mountPoint_});
-    }
-    bool mounted() const { return why_.isEmpty(); }
-    const QString& whyNot() const { return why_; }
-    // Writes a file until the disk is full.
-    void fill() const
-    {
-        QFile filler(mountPoint_ + "/filler");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
-
-private:
-    QString mountPoint_;
-    QString why_;
-};
-
 // A window whose last write fails stays open, says why and offers Save As;
 // saving elsewhere keeps the changes. The full disk is a real small tmpfs,
-// mounted for the test (root only; skipped otherwise).
+// mounted for the test (skipped without the right to mount).
 TEST_F(StartupTest, AFullDiskKeepsTheWindowOpenSaysWhyAndSaveAsKeepsTheChanges)
 {
-    SmallDisk disk(folder_.file("disk"));
+    const SmallDisk disk(folder_.file("disk"), "size=4m");
     if (!disk.mounted())
-        GTEST_SKIP() << disk.whyNot().toStdString();
+        GTEST_SKIP() << "no permission to mount a small file system";
     const QString path = folder_.file("disk/Garden.sdb");
     expectOk(newCollection(path, true)->close());
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({path}));
     SpinoraDatabase* document = app_->openDocuments().front();
     Cactus* added = addPlant(*document, "Spike");
-    disk.fill();
+    SmallDisk::fill(folder_.file("disk/filler"));
     // A change too big for what is left, in memory as an editor leaves it.
     added->setNotes(QString(300000, QLatin1Char('n')));
 

@@ -3,14 +3,13 @@
 // by other programs are never overwritten blindly; writes are all or nothing.
 #include "CalendarStore.h"
 #include "IcsReadBack.h"
+#include "SmallDisk.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-#include <sys/mount.h>
 
 namespace spinora {
 namespace {
@@ -227,24 +226,15 @@ class FailedCalendarWrite : public CalendarStoreTest, public ::testing::WithPara
 TEST_P(FailedCalendarWrite, LeavesTheOldFileWholeAndNoTemporaryFile)
 {
     const bool realDisk = GetParam();
-    const QByteArray mountPoint = folder.path().toLocal8Bit();
-    if (realDisk && ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+    std::optional<test::SmallDisk> disk;
+    if (realDisk && !disk.emplace(folder.path(), "size=64k").mounted())
         GTEST_SKIP() << "no permission to mount a small file system";
-    struct Unmount { // a no-op where nothing was mounted
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{mountPoint};
 
     CalendarEvent first = reminder(QStringLiteral("Repotted"), QDateTime(QDate(2026, 6, 1), QTime(7, 0)));
     ASSERT_TRUE(store.saveEvent(first));
-    QFile filler(folder.file(QStringLiteral("filler")));
     if (realDisk) {
         // Fill the disk: not even a copy of the calendar fits.
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        const QByteArray block(1024, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-        filler.close();
+        test::SmallDisk::fill(folder.file(QStringLiteral("filler")));
     } else {
         store.setWriteHook([](const QString&) { return false; });
     }

@@ -1,10 +1,12 @@
 // The photo grid and viewer on a real collection with real picture files:
-// the background import, bad files, a full disk, Cancel, drops, reordering,
+// the background import, bad files, a full disk, drops, reordering,
 // stepping and captions in the viewer.
 #include "PhotoGridViewController.h"
 #include "PhotoViewController.h"
 
+#include "EditorTestSupport.h"
 #include "Image.h"
+#include "SmallDisk.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
 
@@ -15,17 +17,12 @@
 #include <QListView>
 #include <QMimeData>
 #include <QPainter>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
 #include <gtest/gtest.h>
-
-#include <sys/mount.h>
-
 
 namespace spinora {
 namespace {
@@ -34,7 +31,6 @@ using test::TempFolder;
 
 struct RecordingDelegate : PhotoGridViewControllerDelegate {
     std::vector<Image*> saved;
-    std::vector<Image*> removed;
     std::vector<Image*> order;
     int captionUpdates = 0;
     QString imageTitle() override { return QStringLiteral("Astrophytum asterias"); }
@@ -49,7 +45,7 @@ struct RecordingDelegate : PhotoGridViewControllerDelegate {
         test::expectOk(image->save());
         saved.push_back(image);
     }
-    void removeImages(const std::vector<Image*>& images) override { removed = images; }
+    void removeImages(const std::vector<Image*>&) override {}
     void updateCaptions() override { ++captionUpdates; }
 };
 
@@ -112,7 +108,10 @@ protected:
     }
 
     QString dbPath() const { return document->dbFilename(); }
-    long long imageRows() const { return test::queryInt(dbPath(), QStringLiteral("SELECT COUNT(*) FROM image")); }
+    long long imageRows(const QString& where = QStringLiteral("1")) const
+    {
+        return test::queryInt(dbPath(), QStringLiteral("SELECT COUNT(*) FROM image WHERE ") + where);
+    }
 
     QString writePicture(const QString& name, int width, int height, int hue = 0)
     {
@@ -156,29 +155,6 @@ TEST_F(PhotoGridTest, ReorderingFollowsTheGridsAlgorithm)
               (std::vector<int>{0, 1, 2, 3, 4, 5, 6})) << "dropped right after itself: no change";
 }
 
-TEST_F(PhotoGridTest, CancelRemovesAddedPhotosAndKeepLeavesThem)
-{
-    const long long before = imageRows();
-    const QStringList files0 = photoFiles();
-    importAndWait({writePicture(QStringLiteral("a.jpg"), 640, 480, 0), writePicture(QStringLiteral("b.jpg"), 480, 640, 90)});
-    // One of them is deleted in the grid before the Cancel.
-    grid->imageBrowser()->selectionModel()->select(grid->imageBrowser()->model()->index(0, 0),
-                                                   QItemSelectionModel::Select);
-    QTest::mouseClick(grid->findChild<QPushButton*>(QStringLiteral("deletePhotoButton")), Qt::LeftButton);
-    ASSERT_EQ(delegate.removed.size(), 1u);
-    EXPECT_EQ(imageRows(), before + 2) << "deleted in the grid: still stored until the editor saves";
-
-    grid->discardAddedPhotos();
-    EXPECT_EQ(imageRows(), before);
-    EXPECT_EQ(photoFiles(), files0);
-    EXPECT_TRUE(grid->addedPhotos().empty());
-
-    importAndWait({writePicture(QStringLiteral("c.jpg"), 640, 480, 180)});
-    grid->keepAddedPhotos();
-    grid->discardAddedPhotos();
-    EXPECT_EQ(imageRows(), before + 1) << "kept photos are the record's now";
-}
-
 // A photo whose files cannot be written is refused with the reason and
 // leaves no row and no file, also after reopening: the name its file is
 // moved to taken by a folder with a file in it (moving fails as on a full
@@ -190,26 +166,16 @@ TEST_P(PhotoWriteFailure, RefusesThePhotoAndTheCollectionStaysWhole)
 {
     const bool realDisk = GetParam();
     TempFolder mounted;
-    const QByteArray mountPoint = mounted.path().toLocal8Bit();
-    if (realDisk && ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=2m") != 0)
+    std::optional<test::SmallDisk> disk;
+    if (realDisk && !disk.emplace(mounted.path(), "size=2m").mounted())
         GTEST_SKIP() << "no permission to mount a small file system";
-    struct Unmount { // a no-op where nothing was mounted
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{mountPoint};
     if (realDisk) {
         grid->updatePhotoGrid(nullptr, nullptr);
         test::expectOk(document->close());
         document = test::newCollection(mounted.file(QStringLiteral("small.sdb")));
         ASSERT_TRUE(document);
         grid->updatePhotoGrid(document.get(), nullptr);
-        QFile filler(mounted.file(QStringLiteral("filler")));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-        filler.close();
-        QFile::resize(filler.fileName(), filler.size() - 40 * 1024); // room for the row, not the photo
+        test::SmallDisk::fill(mounted.file(QStringLiteral("filler")), 40 * 1024); // room for the row, not the photo
     } else {
         const long long next = test::queryInt(dbPath(), QStringLiteral("SELECT IFNULL(MAX(pk), 0) + 1 FROM image"));
         const QString blocker = QStringLiteral("%1/sp-%2.jpg").arg(document->packageFilename()).arg(next);
@@ -304,10 +270,7 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     QTest::keyClicks(viewer.findChild<QTextEdit*>(QStringLiteral("captionView")), QStringLiteral("First flower"));
     press("nextAction");
     EXPECT_EQ(viewer.image(), photos[1]);
-    EXPECT_EQ(test::queryInt(dbPath(),
-                             QStringLiteral("SELECT COUNT(*) FROM image WHERE pk=%1 AND caption='First flower'")
-                                 .arg(photos[0]->primaryKey())),
-              1)
+    EXPECT_EQ(imageRows(QStringLiteral("pk=%1 AND caption='First flower'").arg(photos[0]->primaryKey())), 1)
         << "stored before the next photo was shown";
     press("previousAction");
     EXPECT_EQ(viewer.captionText(), QStringLiteral("First flower"));
@@ -326,29 +289,20 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
     viewer.close();
     EXPECT_EQ(delegate.captionUpdates, 1);
     EXPECT_TRUE(viewer.imagesPendingDehydration().empty());
-    EXPECT_EQ(test::queryInt(dbPath(), QStringLiteral("SELECT COUNT(*) FROM image WHERE caption='First flower in May'")),
-              1);
+    EXPECT_EQ(imageRows(QStringLiteral("caption='First flower in May'")), 1);
 }
 
 TEST_F(PhotoGridTest, AFullSlotOpensItsPhotoInTheViewer)
 {
     importAndWait({writePicture(QStringLiteral("a.jpg"), 640, 480, 0)});
     grid->show();
-    // The viewer opens modally: closed again from the loop.
-    bool shown = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* viewer = qobject_cast<PhotoViewController*>(window);
-            if (viewer && viewer->isVisible()) {
-                shown = viewer->windowTitle() == QStringLiteral("Astrophytum asterias");
-                viewer->close();
-            }
-        }
+    QString shown; // the viewer's title, read while it is open
+    test::whenModalOpens<PhotoViewController>([&shown](PhotoViewController* viewer) {
+        shown = viewer->windowTitle();
+        viewer->close();
     });
-    closer.start(10);
     grid->handleMainImageSelect(0);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(shown, QStringLiteral("Astrophytum asterias"));
 }
 
 // Each cell shows its own photo's thumbnail: the middle of a cell has the

@@ -70,12 +70,11 @@ TEST_F(CactusAge, WholeYearsToTodaysDateOnceTheAnniversaryTimeOfDayHasCome)
     EXPECT_EQ(Cactus::ageString(localSeconds(2024, 12, 6, 23, 59)), QString("1 year"));
     auto c = plant("x", "");
     EXPECT_EQ(c->age(), 0);
-    c->setPlantDate(localSeconds(2016, 12, 7));
-    EXPECT_EQ(c->age(), 9);
-    c->setPlantDate(localSeconds(2016, 12, 6, 23, 59));
-    EXPECT_EQ(c->age(), 9);
-    c->setPlantDate(localSeconds(2016, 12, 6, 8, 0));
-    EXPECT_EQ(c->age(), 10);
+    for (const auto& [planted, age] : {std::pair{localSeconds(2016, 12, 7), 9}, {localSeconds(2016, 12, 6, 23, 59), 9},
+                                       {localSeconds(2016, 12, 6, 8, 0), 10}}) {
+        c->setPlantDate(planted);
+        EXPECT_EQ(c->age(), age);
+    }
 }
 
 using LogBehaviour = FixedClock;

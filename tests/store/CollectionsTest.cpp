@@ -31,18 +31,15 @@ protected:
 
 } // namespace
 
-TEST_F(CollectionsTest, LoadingLinksPlantsToTheirLogsNewestFirstAndTheirPhotosInTagOrder)
+// The order of their logs is pinned by LogsLoadedBehindTheFirstScreenKeepTheLogOrders.
+TEST_F(CollectionsTest, LoadingLinksPlantsToTheirPhotosInTagOrder)
 {
     Cactus* a = addPlant("A");
-    addLog(a, 1000.0);
-    addLog(a, 5000.0, "Flowered");
     addPhoto(Image::kCactusPhoto, a->primaryKey(), 2);
     addPhoto(Image::kCactusPhoto, a->primaryKey(), 1);
     reopen();
 
     Cactus* plant = document->cacti()[0].get();
-    ASSERT_EQ(plant->logs().size(), 2u);
-    EXPECT_EQ(plant->logs()[0]->eventName(), QString("Flowered")); // newest first
     ASSERT_EQ(plant->images().size(), 2u);
     EXPECT_EQ(plant->images()[0]->tagValue(), 1);
 }
@@ -156,19 +153,6 @@ TEST_F(CollectionsTest, LogsThatCannotBeReadDeleteNoPhotoAndLeaveTheCollectionRe
     EXPECT_TRUE(document->readFailure().contains("could not be read: integer overflow"));
     expectOk(document->close());
     EXPECT_TRUE(snapshot(path) == before);
-}
-
-TEST_F(CollectionsTest, LookupsAreExact)
-{
-    addSchedule(*document, "Weekly");
-    expectOk(document->addEvent(std::make_unique<Event>("Repotted")));
-    expectOk(document->addSpecies(std::make_unique<Species>("Moon", "Gymnocalycium")));
-    EXPECT_NE(document->waterWithName("Weekly"), nullptr);
-    EXPECT_EQ(document->waterWithName("weekly"), nullptr);
-    EXPECT_NE(document->eventWithName("Repotted"), nullptr);
-    EXPECT_EQ(document->eventWithName("repotted"), nullptr);
-    EXPECT_NE(document->speciesWithName("Moon", "Gymnocalycium"), nullptr);
-    EXPECT_EQ(document->speciesWithName("Moon", "gymnocalycium"), nullptr);
 }
 
 TEST_F(CollectionsTest, RemovingASpeciesTakesItFromBothListsAndTheFile)

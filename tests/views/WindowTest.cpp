@@ -73,6 +73,7 @@ TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
 {
     addWater(QStringLiteral("Weekly"), std::nullopt, std::nullopt);
     DocumentWindow& w = window();
+    EXPECT_EQ(w.windowTitle(), "Garden[*]");
     QTest::mouseClick(w.tabButton(2), Qt::LeftButton);
     EXPECT_EQ(w.selectedTab(), 2);
     EXPECT_FALSE(w.tabButton(0)->isChecked());
@@ -90,23 +91,6 @@ TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
     QTest::keyClick(w.searchField(), Qt::Key_Delete);
     EXPECT_EQ(w.searchField()->text(), "ee");
     EXPECT_EQ(document_->watering().size(), 1u);
-}
-
-TEST_F(Window, TheTitleNamesTheCollectionAndTheCloseHandlerDecides)
-{
-    DocumentWindow& w = window();
-    EXPECT_EQ(w.windowTitle(), "Garden[*]");
-    bool allow = false;
-    int asked = 0;
-    w.setCloseHandler([&] {
-        ++asked;
-        return allow;
-    });
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    allow = true;
-    EXPECT_TRUE(w.close());
-    EXPECT_EQ(asked, 2);
 }
 
 // File › Page Setup... keeps a page layout for the collection, and every
