@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace spinora::test {
 
@@ -47,108 +46,69 @@ int writeFailure()
 }
 
 // The files of the VFS: SQLite's own file, followed in memory by the real one.
-struct FaultyFile {
-    sqlite3_file base;
-    sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
-};
+sqlite3_file* real(sqlite3_file* file)
+{
+    return file + 1;
+}
 
 sqlite3_vfs* realVfs = nullptr;
 
-FaultyFile* faulty(sqlite3_file* file)
+// A method that never fails here: the real file's.
+template <auto Method, class... Args>
+int pass(sqlite3_file* f, Args... args)
 {
-    return reinterpret_cast<FaultyFile*>(file);
+    return (real(f)->pMethods->*Method)(real(f), args...);
 }
 
-int faultyClose(sqlite3_file* f)
-{
-    return faulty(f)->real()->pMethods->xClose(faulty(f)->real());
-}
-int faultyRead(sqlite3_file* f, void* data, int amount, sqlite3_int64 offset)
-{
-    return faulty(f)->real()->pMethods->xRead(faulty(f)->real(), data, amount, offset);
-}
 int faultyWrite(sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset)
 {
     sqlite3_int64 size = 0;
-    faulty(f)->real()->pMethods->xFileSize(faulty(f)->real(), &size);
+    real(f)->pMethods->xFileSize(real(f), &size);
     if (failsHere(offset + amount > size))
         return writeFailure();
-    return faulty(f)->real()->pMethods->xWrite(faulty(f)->real(), data, amount, offset);
+    return real(f)->pMethods->xWrite(real(f), data, amount, offset);
 }
 int faultyTruncate(sqlite3_file* f, sqlite3_int64 size)
 {
-    if (failsHere(false))
-        return SQLITE_IOERR_TRUNCATE;
-    return faulty(f)->real()->pMethods->xTruncate(faulty(f)->real(), size);
+    return failsHere(false) ? SQLITE_IOERR_TRUNCATE : real(f)->pMethods->xTruncate(real(f), size);
 }
 int faultySync(sqlite3_file* f, int flags)
 {
-    if (failsHere(false))
-        return SQLITE_IOERR_FSYNC;
-    return faulty(f)->real()->pMethods->xSync(faulty(f)->real(), flags);
-}
-int faultyFileSize(sqlite3_file* f, sqlite3_int64* size)
-{
-    return faulty(f)->real()->pMethods->xFileSize(faulty(f)->real(), size);
+    return failsHere(false) ? SQLITE_IOERR_FSYNC : real(f)->pMethods->xSync(real(f), flags);
 }
 int faultyLock(sqlite3_file* f, int level)
 {
     if (level >= SQLITE_LOCK_RESERVED && failsHere(false))
         return SQLITE_IOERR_LOCK;
-    return faulty(f)->real()->pMethods->xLock(faulty(f)->real(), level);
-}
-int faultyUnlock(sqlite3_file* f, int level)
-{
-    return faulty(f)->real()->pMethods->xUnlock(faulty(f)->real(), level);
-}
-int faultyCheckReservedLock(sqlite3_file* f, int* out)
-{
-    return faulty(f)->real()->pMethods->xCheckReservedLock(faulty(f)->real(), out);
-}
-int faultyFileControl(sqlite3_file* f, int op, void* arg)
-{
-    return faulty(f)->real()->pMethods->xFileControl(faulty(f)->real(), op, arg);
-}
-int faultySectorSize(sqlite3_file* f)
-{
-    return faulty(f)->real()->pMethods->xSectorSize(faulty(f)->real());
-}
-int faultyDeviceCharacteristics(sqlite3_file* f)
-{
-    return faulty(f)->real()->pMethods->xDeviceCharacteristics(faulty(f)->real());
+    return real(f)->pMethods->xLock(real(f), level);
 }
 
 // Version 1 methods only: no memory mapping and no shared memory, so every
 // page SQLite writes goes through xWrite.
-const sqlite3_io_methods faultyMethods = {
-    .iVersion = 1,
-    .xClose = faultyClose,
-    .xRead = faultyRead,
-    .xWrite = faultyWrite,
-    .xTruncate = faultyTruncate,
-    .xSync = faultySync,
-    .xFileSize = faultyFileSize,
-    .xLock = faultyLock,
-    .xUnlock = faultyUnlock,
-    .xCheckReservedLock = faultyCheckReservedLock,
-    .xFileControl = faultyFileControl,
-    .xSectorSize = faultySectorSize,
-    .xDeviceCharacteristics = faultyDeviceCharacteristics,
-    .xShmMap = nullptr,
-    .xShmLock = nullptr,
-    .xShmBarrier = nullptr,
-    .xShmUnmap = nullptr,
-    .xFetch = nullptr,
-    .xUnfetch = nullptr,
-};
+const sqlite3_io_methods faultyMethods = [] {
+    sqlite3_io_methods m{};
+    m.iVersion = 1;
+    m.xClose = pass<&sqlite3_io_methods::xClose>;
+    m.xRead = pass<&sqlite3_io_methods::xRead>;
+    m.xWrite = faultyWrite;
+    m.xTruncate = faultyTruncate;
+    m.xSync = faultySync;
+    m.xFileSize = pass<&sqlite3_io_methods::xFileSize>;
+    m.xLock = faultyLock;
+    m.xUnlock = pass<&sqlite3_io_methods::xUnlock>;
+    m.xCheckReservedLock = pass<&sqlite3_io_methods::xCheckReservedLock>;
+    m.xFileControl = pass<&sqlite3_io_methods::xFileControl>;
+    m.xSectorSize = pass<&sqlite3_io_methods::xSectorSize>;
+    m.xDeviceCharacteristics = pass<&sqlite3_io_methods::xDeviceCharacteristics>;
+    return m;
+}();
 
 int faultyOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags)
 {
-    FaultyFile* f = faulty(file);
-    f->base.pMethods = nullptr;
-    const int rc = realVfs->xOpen(realVfs, name, f->real(), flags, outFlags);
-    if (f->real()->pMethods)
-        f->base.pMethods = &faultyMethods;
+    file->pMethods = nullptr;
+    const int rc = realVfs->xOpen(realVfs, name, real(file), flags, outFlags);
+    if (real(file)->pMethods)
+        file->pMethods = &faultyMethods;
     return rc;
 }
 
@@ -177,7 +137,7 @@ FaultInjection::FaultInjection()
         realVfs = sqlite3_vfs_find(nullptr);
         faultyVfs = *realVfs;
         faultyVfs.zName = "faulty";
-        faultyVfs.szOsFile = int(sizeof(FaultyFile)) + realVfs->szOsFile;
+        faultyVfs.szOsFile = int(sizeof(sqlite3_file)) + realVfs->szOsFile;
         faultyVfs.xOpen = faultyOpen;
         faultyVfs.xDelete = faultyDelete;
         sqlite3_vfs_register(&faultyVfs, 1);
@@ -204,11 +164,6 @@ void FaultInjection::disarm()
 int FaultInjection::points() const
 {
     return state().points;
-}
-
-bool FaultInjection::fired() const
-{
-    return state().fired;
 }
 
 } // namespace spinora::test

@@ -24,7 +24,6 @@ public:
     void disarm();
     // The points counted since the last arm().
     int points() const;
-    bool fired() const;
 };
 
 } // namespace spinora::test
