@@ -4,7 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "RecordBuilders.h"
-#include "../editors/SmallDisk.h"
+#include "SmallDisk.h"
 #include "SpinoraUtility.h"
 
 #include <QDir>
