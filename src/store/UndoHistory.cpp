@@ -180,10 +180,20 @@ private:
             return Failure::sql(msg::kBeginFailed, db);
         // The photo files of rows that go are kept aside, those of rows that
         // come back return; every move is taken back if the apply fails.
+        // A file that cannot be moved fails the apply: the rows must never
+        // land without their photos.
         QList<QPair<QString, QString>> moves;
-        auto move = [&moves](const QString& from, const QString& to) {
-            if (UndoWorkArea::moveFile(from, to))
+        std::optional<Failure> moveFailed;
+        auto move = [&moves, &moveFailed](const QString& from, const QString& to) {
+            if (moveFailed)
+                return;
+            if (UndoWorkArea::moveFile(from, to)) {
                 moves.append({from, to});
+                return;
+            }
+            const int error = errno;
+            if (QFileInfo::exists(from) && !QFileInfo::exists(to))
+                moveFailed = Failure::file(msg::kWritePhotoFailed, to, error);
         };
         auto takeBackMoves = [&moves] {
             for (auto it = moves.crbegin(); it != moves.crend(); ++it)
@@ -192,6 +202,11 @@ private:
         for (int64_t key : rows.deleted[ChangedRows::kImage]) {
             for (const QString& name : UndoWorkArea::photoFileNames(key))
                 move(package + QLatin1Char('/') + name, photos + QLatin1Char('/') + name);
+        }
+        if (moveFailed) {
+            transaction.reset();
+            takeBackMoves();
+            return *moveFailed;
         }
         QString conflict;
         const int rc = sqlite3changeset_apply(db->handle(), changes.size(), const_cast<char*>(changes.constData()),
@@ -206,8 +221,8 @@ private:
             for (const QString& name : UndoWorkArea::photoFileNames(key))
                 move(photos + QLatin1Char('/') + name, package + QLatin1Char('/') + name);
         }
-        if (!transaction->commit()) {
-            Failure failed = Failure::sql(msg::kCommitFailed, db);
+        if (moveFailed || !transaction->commit()) {
+            Failure failed = moveFailed ? *moveFailed : Failure::sql(msg::kCommitFailed, db);
             transaction.reset();
             takeBackMoves();
             return failed;

@@ -110,18 +110,6 @@ TEST_F(ImageTest, NoFilesAndNoBlobsHydrateToNoPictureWithoutError)
     EXPECT_EQ(std::pair(image->photo().isNull(), image->thumbnail().isNull()), std::pair(true, true));
 }
 
-TEST_F(ImageTest, ADeleteThatFailsLeavesThePhotoAndItsFiles)
-{
-    Image* image = addPhoto(gradientImage(64, 64));
-    const auto files = photoFiles(path);
-    ASSERT_EQ(files.size(), 3);
-    ASSERT_TRUE(document->database()->execute(
-        "CREATE TRIGGER keep BEFORE DELETE ON image BEGIN SELECT RAISE(ABORT, 'kept'); END"));
-    EXPECT_FALSE(UndoHistory::run(*document, "Delete", [&] { return document->removeImage(image); }).ok());
-    EXPECT_EQ(photoFiles(path), files);
-    EXPECT_EQ(document->images().front().get(), image); // the same record, still there
-}
-
 // The report's four photo sizes; no report test asks for the two largest.
 TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
 {

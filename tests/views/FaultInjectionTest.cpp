@@ -120,10 +120,17 @@ protected:
     }
 
     Cactus* firstPlant() { return document_->displayedCacti().front(); }
-    void selectFirstRow(ManagingViewController& list)
+    void selectFirstRow(ManagingViewController& list, int row = 0)
     {
-        list.tableView()->setCurrentIndex(list.tableView()->model()->index(0, 0));
-        selectRows(list, {0});
+        list.tableView()->setCurrentIndex(list.tableView()->model()->index(row, 0));
+        selectRows(list, {row});
+    }
+    // The row of the first plant with photos: deleting it moves its files aside.
+    int photographedRow()
+    {
+        const auto& shown = document_->displayedCacti();
+        return int(std::find_if(shown.begin(), shown.end(), [](Cactus* c) { return !c->images().empty(); }) -
+                   shown.begin());
     }
 
     TempFolder folder_;
@@ -163,7 +170,7 @@ TEST_F(FaultInjectionTest, EveryWritePointOfEveryActionFailsSafely)
         });
     const auto deleteAPlant = [&] {
         CactusViewController& list = *window_->cactusList();
-        selectFirstRow(list);
+        selectFirstRow(list, photographedRow());
         list.handleDeleteButton();
         click(list.deleteConfirmation()->findChild<QPushButton*>(QStringLiteral("Delete")));
     };
