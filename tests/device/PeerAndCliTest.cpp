@@ -86,13 +86,6 @@ TEST_F(PeerAndCli, PushDeliversTheExportCopyIntoReceived)
     EXPECT_EQ(QDir(phoneDir + "/received").entryList(QDir::Files | QDir::Hidden).size(), 1); // nothing half-written
 }
 
-TEST_F(PeerAndCli, PushToNobodyFails)
-{
-    const CliRun pushed = cli({"push", mine, "--to", "http://127.0.0.1:1"});
-    EXPECT_EQ(pushed.exitCode, 1);
-    EXPECT_TRUE(pushed.err.contains("upload failed: 104")) << pushed.err.toStdString();
-}
-
 TEST_F(PeerAndCli, ThePeerServesOnlyItsThreeFilesAndRefusesBadForms)
 {
     PeerProcess peer(phoneDir, {"--no-advertise"});

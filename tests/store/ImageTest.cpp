@@ -5,7 +5,6 @@
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
-#include "UndoHistory.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -143,18 +143,6 @@ TEST_F(Undo, AnUndoThatNoLongerFitsChangesNothingAndKeepsTheStep)
     EXPECT_EQ(plantNamed("Astrophytum"), nullptr);
 }
 
-TEST_F(Undo, AFailedCommandLeavesNoStepAndNothingChanged)
-{
-    const PackageState before = state();
-    const Result<> run = UndoHistory::run(*document, "Delete Cactus", [&]() -> Result<> {
-        expectOk(document->removeCactus(plant));
-        return Failure(QStringLiteral("Error: failed half-way"));
-    });
-    EXPECT_FALSE(run.ok());
-    EXPECT_FALSE(history->canUndo());
-    EXPECT_EQ(state(), before) << dumpDifference(before.records, state().records);
-}
-
 TEST_F(Undo, TheHistoryDropsItsOldestStepsBeyondItsBounds)
 {
     history->setLimits(2, UndoHistory::kMaxKeptBytes);

@@ -90,6 +90,8 @@ protected:
                 open();
                 prepare();
                 const DiskState before = disk();
+                const UndoHistory& history = *document_->undoHistory();
+                const QStringList steps = {history.undoTitle(), history.redoTitle()};
                 edgeAlerts().clear();
                 injection_.arm(n, kind);
                 action();
@@ -102,6 +104,8 @@ protected:
                 EXPECT_TRUE(undone || after == done) << where << dumpDifference(before.rows, after.rows);
                 EXPECT_EQ(edgeAlerts().size(), undone ? 1 : 0) << where << edgeAlerts().join('\n').toStdString();
                 EXPECT_TRUE(window_->isVisible()) << where;
+                // A failed action leaves no step, and takes none.
+                EXPECT_TRUE(!undone || QStringList({history.undoTitle(), history.redoTitle()}) == steps) << where;
                 // Memory holds what the file holds: closing writes nothing,
                 // and the collection read again reads the same.
                 const QStringList shown = dumpCollection(*document_);
