@@ -289,42 +289,12 @@ Result<Cactus*> CactusViewController::duplicate(Cactus& source)
     if (Water* schedule = added->water())
         schedule->addCactus(added, doc.sortOrder());
 
-    const std::vector<Image*> photos = source.images();
-    for (Image* photo : photos) {
-        const Result<Image*> copied = copyPhoto(doc, *photo, added->primaryKey());
-        if (!copied)
-            return copied.failure();
-        added->addImage(*copied);
-    }
-
+    if (Result<> copied = copyPhotosTo(doc, source.images(), *added); !copied)
+        return copied.failure();
     const std::vector<Log*> logs = source.logs();
     for (Log* log : logs) {
-        if (Result<> read = log->hydrate(); !read)
-            return read.failure();
-        auto entry = std::make_unique<Log>();
-        entry->setEventName(log->eventName());
-        entry->setLogType(log->logType());
-        entry->setLogDate(log->logDate());
-        entry->setNotes(log->notes());
-        entry->setNoteSummary(log->noteSummary());
-        entry->setReminder(log->reminder());
-        entry->setReminderIdentifier(log->reminderIdentifier());
-        entry->setCactusKey(added->primaryKey());
-        entry->setCactus(added);
-        log->unload();
-        // Adding a log also files it under its plant.
-        const Result<Log*> addedLog = doc.addLog(std::move(entry));
-        if (!addedLog)
-            return addedLog.failure();
-        const std::vector<Image*> logPhotos = log->images();
-        for (Image* photo : logPhotos) {
-            const Result<Image*> copied = copyPhoto(doc, *photo, (*addedLog)->primaryKey());
-            if (!copied)
-                return copied.failure();
-            (*addedLog)->addImage(*copied);
-        }
-        if (Result<> saved = (*addedLog)->dehydrate(); !saved)
-            return saved.failure();
+        if (Result<Log*> copied = copyLog(doc, *log, added); !copied)
+            return copied.failure();
     }
     if (Result<> saved = added->dehydrate(); !saved)
         return saved.failure();

@@ -278,32 +278,8 @@ Result<> LogViewController::duplicate(const std::vector<Log*>& sources)
 {
     SpinoraDatabase& doc = document();
     for (Log* source : sources) {
-        if (Result<> read = source->hydrate(); !read)
-            return read;
-        auto copy = std::make_unique<Log>();
-        copy->setEventName(source->eventName());
-        copy->setLogType(source->logType());
-        copy->setLogDate(source->logDate());
-        copy->setNotes(source->notes());
-        copy->setNoteSummary(source->noteSummary());
-        copy->setReminder(source->reminder());
-        // The copy refers to the same calendar reminder.
-        copy->setReminderIdentifier(source->reminderIdentifier());
-        copy->setCactusKey(source->cactusKey());
-        copy->setCactus(source->cactus());
-        source->unload();
-        const Result<Log*> added = doc.addLog(std::move(copy));
-        if (!added)
-            return added.failure();
-        const std::vector<Image*> photos = source->images();
-        for (Image* photo : photos) {
-            const Result<Image*> copied = copyPhoto(doc, *photo, (*added)->primaryKey());
-            if (!copied)
-                return copied.failure();
-            (*added)->addImage(*copied);
-        }
-        if (Result<> saved = (*added)->dehydrate(); !saved)
-            return saved;
+        if (Result<Log*> copied = copyLog(doc, *source, source->cactus()); !copied)
+            return copied.failure();
     }
     return {};
 }

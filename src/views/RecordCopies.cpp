@@ -1,5 +1,7 @@
 #include "RecordCopies.h"
 
+#include "Cactus.h"
+#include "Log.h"
 #include "SpinoraDatabase.h"
 
 namespace spinora {
@@ -17,6 +19,32 @@ Result<Image*> copyPhoto(SpinoraDatabase& document, Image& source, int64_t owner
     image->setDataForThumbnail(source.dataForThumbnail());
     source.unload();
     return document.addImage(std::move(image));
+}
+
+Result<Log*> copyLog(SpinoraDatabase& document, Log& source, Cactus* plant)
+{
+    if (Result<> read = source.hydrate(); !read)
+        return read.failure();
+    auto copy = std::make_unique<Log>();
+    copy->setEventName(source.eventName());
+    copy->setLogType(source.logType());
+    copy->setLogDate(source.logDate());
+    copy->setNotes(source.notes());
+    copy->setNoteSummary(source.noteSummary());
+    copy->setReminder(source.reminder());
+    copy->setReminderIdentifier(source.reminderIdentifier());
+    copy->setCactusKey(plant ? plant->primaryKey() : source.cactusKey());
+    copy->setCactus(plant);
+    source.unload();
+    // Adding a log also files it under its plant.
+    const Result<Log*> added = document.addLog(std::move(copy));
+    if (!added)
+        return added;
+    if (Result<> copied = copyPhotosTo(document, source.images(), **added); !copied)
+        return copied.failure();
+    if (Result<> saved = (*added)->dehydrate(); !saved)
+        return saved.failure();
+    return added;
 }
 
 } // namespace spinora
