@@ -9,7 +9,6 @@
 #include "Image.h"
 #include "Localization.h"
 #include "SpinoraDatabase.h"
-#include "UndoHistory.h"
 #include "SpinoraStrings.h"
 #include "SpinoraUtility.h"
 #include "Water.h"
@@ -807,12 +806,8 @@ Result<> CactusInfoViewController::saveChanges()
         document_.updateCactus(cactus_);
 
     // Photos, once the grid has stored what it was importing.
-    const Result<std::vector<Image*>> photos = photos_.commit();
-    if (!photos)
-        return photos.failure();
-    cactus_->clearImages();
-    for (Image* photo : *photos)
-        cactus_->addImage(photo);
+    if (Result<> photos = photos_.commitTo(*cactus_); !photos)
+        return photos;
     return cactus_->save();
 }
 
@@ -820,12 +815,7 @@ void CactusInfoViewController::saveChangesAndHideView()
 {
     if (!readyToSave())
         return;
-    // One step of the window's history. When it fails nothing of it stays,
-    // the user is told why, and the sheet stays open with what was typed.
-    const bool saved = ActionEdge::run(this, undoTitle(), [this] {
-        return UndoHistory::run(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening());
-    });
-    if (saved)
+    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening()))
         didSave();
 }
 

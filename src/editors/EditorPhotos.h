@@ -46,6 +46,18 @@ public:
     // and answers the record's photos in order, numbered by position. Within
     // the OK's step: when it fails, the sheet stays as it was.
     Result<std::vector<Image*>> commit();
+    // commit(), then the record (a plant or a log) takes those photos.
+    template <class Owner>
+    Result<> commitTo(Owner& owner)
+    {
+        const Result<std::vector<Image*>> photos = commit();
+        if (!photos)
+            return photos.failure();
+        owner.clearImages();
+        for (Image* photo : *photos)
+            owner.addImage(photo);
+        return {};
+    }
     // The sheet closes: on Cancel the photos still being prepared are
     // dropped and those added since opening leave the collection again;
     // `releaseData` lets each photo give back its picture.

@@ -3,6 +3,7 @@
 #include "ActionEdge.h"
 #include "Image.h"
 #include "Localization.h"
+#include "UndoHistory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -491,6 +492,12 @@ bool EditorSheet::claim(Record* record, const QString& name)
 bool EditorSheet::loadRecord(Record* record)
 {
     return ActionEdge::run(parentWidget(), windowTitle(), [record] { return record->hydrate(); });
+}
+
+bool EditorSheet::saveAsOneStep(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& save,
+                                const PhotoRowsRecording* photosStored)
+{
+    return ActionEdge::run(this, title, [&] { return UndoHistory::run(document, title, save, photosStored); });
 }
 
 void EditorSheet::releaseClaim()

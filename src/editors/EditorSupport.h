@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QValidator>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,7 @@ namespace spinora {
 
 class Cactus;
 class Image;
+class PhotoRowsRecording;
 class Record;
 class SpinoraDatabase;
 
@@ -221,6 +223,11 @@ protected:
     // Reads the whole record the sheet opens; false, after telling the user
     // why, when it cannot be read. The sheet then does not open.
     bool loadRecord(Record* record);
+    // OK's save as one step of the window's history, through the action
+    // edge: when it fails nothing of it stays, the user is told why, and the
+    // sheet stays open with what was typed. True when it saved.
+    bool saveAsOneStep(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& save,
+                       const PhotoRowsRecording* photosStored = nullptr);
     // The buttons row under the tabs; subclasses add their own buttons to it.
     void addButtonRow(QAbstractButton* extra = nullptr);
     // Ends the loop and hides the sheet with the button that closed it.

@@ -12,7 +12,6 @@
 #include "Localization.h"
 #include "Log.h"
 #include "SpinoraDatabase.h"
-#include "UndoHistory.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -552,12 +551,8 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
         recountReminders();
 
     // Photos, once the grid has stored what it was importing.
-    const Result<std::vector<Image*>> photos = photos_.commit();
-    if (!photos)
-        return photos.failure();
-    log_->clearImages();
-    for (Image* photo : *photos)
-        log_->addImage(photo);
+    if (Result<> photos = photos_.commitTo(*log_); !photos)
+        return photos;
 
     document_.refreshData();
     if (dateChanged && log_->cactus())
@@ -604,12 +599,7 @@ void LogInfoViewController::saveChangesAndHideView()
 {
     if (!hasEventName())
         return;
-    // One step of the window's history. When it fails nothing of it stays,
-    // the user is told why, and the sheet stays open with what was typed.
-    const bool saved = ActionEdge::run(this, undoTitle(), [this] {
-        return UndoHistory::run(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening());
-    });
-    if (saved)
+    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening()))
         didSave();
 }
 

@@ -653,12 +653,7 @@ void WaterInfoViewController::saveChangesAndHideView()
 {
     if (!readyToSave())
         return;
-    // One step of the window's history. When it fails nothing of it stays,
-    // the user is told why, and the sheet stays open with what was typed.
-    const bool saved = ActionEdge::run(this, undoTitle(), [this] {
-        return UndoHistory::run(document_, undoTitle(), [this] { return saveChanges(); });
-    });
-    if (saved)
+    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }))
         didSave();
 }
 
