@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/CalendarStore.h"
+#include "CalendarStore.h"
 
 #include <QDateTime>
 #include <QDialog>

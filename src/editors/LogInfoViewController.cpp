@@ -4,7 +4,7 @@
 #include "CactusInfoViewController.h"
 #include "PhotoSlots.h"
 #include "PrintCommand.h"
-#include "calendar/CalendarStore.h"
+#include "CalendarStore.h"
 
 #include "Cactus.h"
 #include "Image.h"

@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "Artwork.h"
 #include "CactusViewController.h"
+#include "DeviceBrowser.h"
 #include "LabelPrintDialog.h"
 #include "Localization.h"
 #include "LogViewController.h"
@@ -33,10 +34,6 @@
 #include <QVBoxLayout>
 
 namespace spinora {
-
-// The device dialog's entry point (DeviceBrowser.h), declared here so that
-// the window does not depend on the dialog's internals.
-void presentDeviceBrowser(QWidget* window, int tag);
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
-#include "calendar/CalendarStore.h"
+#include "CalendarStore.h"
 
 #include <QWidget>
 

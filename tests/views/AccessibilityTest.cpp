@@ -11,7 +11,7 @@
 #include "PageSetup.h"
 #include "PhotoViewController.h"
 #include "WaterInfoViewController.h"
-#include "calendar/CalendarStore.h"
+#include "CalendarStore.h"
 
 #include <QAccessible>
 #include <QApplication>
