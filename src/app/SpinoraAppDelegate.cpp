@@ -528,7 +528,6 @@ void SpinoraAppDelegate::notifyDatabasesOfCactusReSort()
 {
     for (SpinoraDatabase* document : openDocuments()) {
         document->sortCacti();
-        document->refreshData();
     }
 }
 

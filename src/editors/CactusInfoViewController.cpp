@@ -821,8 +821,7 @@ void CactusInfoViewController::saveChangesAndHideView()
 
 void CactusInfoViewController::didSave()
 {
-    // Lists and an open log editor show the change.
-    document_.refreshData();
+    // An open log editor shows the change (the lists follow the document's notice).
     if (CactusFieldListener* logEditor = OpenEditors<CactusFieldListener>::of(&document_))
         logEditor->refreshCactusField();
     hideView(true);
@@ -896,7 +895,6 @@ Result<> AddCactusInfoViewController::saveChanges()
 
 void AddCactusInfoViewController::didSave()
 {
-    document_.refreshData();
     if (logInfoViewController_)
         logInfoViewController_->updateCactusField(addedCactus_);
     hideView(true);

@@ -8,7 +8,6 @@
 
 #include "Cactus.h"
 #include "Image.h"
-#include "ListController.h"
 #include "Localization.h"
 #include "Log.h"
 #include "SpinoraDatabase.h"
@@ -261,7 +260,6 @@ bool LogInfoViewController::prepareView(Log* log)
     setAddMode(false);
     tabs()->setCurrentIndex(0);
     infoScreenVisible_ = true;
-    recalculateReminders_ = false;
     logUpdate_ = false;
     OpenEditors<CactusFieldListener>::add(&document_, this);
     return true;
@@ -387,16 +385,8 @@ void LogInfoViewController::reminderCancelled()
     reminderControl_->button(0)->setChecked(true);
 }
 
-void LogInfoViewController::recountReminders()
-{
-    if (ListController* logList = document_.listController(SpinoraDatabase::kLogList))
-        logList->recalculateReminders();
-    recalculateReminders_ = false;
-}
-
 void LogInfoViewController::toggleReminderControl()
 {
-    recalculateReminders_ = true;
     const bool yes = reminderControl_->checkedId() == 1;
     if (yes) {
         if (!currentReminderId_) {
@@ -520,8 +510,6 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
     const bool eventChanged = eventTyped || eventName != log_->eventName();
     const Timestamp date = pickerDate(dateField_);
     const bool dateChanged = date != log_->logDate();
-    if (dateChanged)
-        recalculateReminders_ = true;
     Cactus* previousCactus = log_->cactus();
 
     // A typed event name new to the collection joins the list.
@@ -547,14 +535,11 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
         document_.sortCacti();
 
     // The log list counts due reminders again.
-    if (recalculateReminders_)
-        recountReminders();
 
     // Photos, once the grid has stored what it was importing.
     if (Result<> photos = photos_.commitTo(*log_); !photos)
         return photos;
 
-    document_.refreshData();
     if (dateChanged && log_->cactus())
         log_->cactus()->sortLogs(document_.sortLogsAscending());
 
@@ -669,7 +654,6 @@ void AddLogInfoViewController::didSave()
 {
     if (historyScreenNumber_ == 1 && addedLog_->cactus())
         addedLog_->cactus()->sortLogs(document_.sortLogsAscending());
-    document_.refreshData();
     hideView(true);
 }
 

@@ -106,7 +106,6 @@ private:
     void answerQuestion(Question question);
     // A Cancel of the reminder question or of the event editor.
     void reminderCancelled();
-    void recountReminders();
     void addEventToCalendar();
     bool eventExists(const std::optional<QString>& identifier);
 
@@ -115,7 +114,6 @@ private:
     std::optional<QString> currentReminderId_;
     QString openedReminderId_;
     bool logUpdate_ = false;
-    bool recalculateReminders_ = false;
     bool addMode_ = false;
     // The event and the plant chosen from the lists, by key (-1: typed or
     // none): a nested editor that renames a plant re-sorts the lists.

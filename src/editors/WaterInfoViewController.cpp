@@ -659,7 +659,6 @@ void WaterInfoViewController::saveChangesAndHideView()
 
 void WaterInfoViewController::didSave()
 {
-    document_.refreshData();
     if (CactusInfoViewController* cactusEditor = CactusInfoViewController::openEditor(document_))
         cactusEditor->updateWaterField();
     chooser_->forgetMoves();

@@ -2,7 +2,6 @@
 #define SQLITE_ENABLE_PREUPDATE_HOOK 1
 #include "ChangedRows.h"
 
-#include "ListController.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 
@@ -378,8 +377,6 @@ Result<> ChangedRows::takeIntoMemory(SpinoraDatabase& document) const
     document.sortLogsByLogDateAndTitle();
     document.sortEvents();
     document.sortSpecies();
-    if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
-        logList->recalculateReminders();
     return result;
 }
 

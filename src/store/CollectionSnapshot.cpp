@@ -1,7 +1,6 @@
 #include "CollectionSnapshot.h"
 
 #include "ChangedRows.h"
-#include "ListController.h"
 #include "Messages.h"
 #include "PackageCommit.h"
 #include "SpinoraDatabase.h"
@@ -165,13 +164,13 @@ Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& f
 
 Result<> CollectionSnapshot::reloadCollection(SpinoraDatabase& document)
 {
+    // One notice, once the records read again are linked.
+    const ChangeNotices::Held held(document.notices());
     document.setAddEventFlag(false);
     document.setWriteCreationDate(false);
     if (Result<> read = document.initializeDatabase(document.dbFilename()); !read)
         return Failure(QStringLiteral("the collection could not be read again: %1").arg(read.failure().message()));
     document.mapLogsAndImages();
-    if (ListController* logList = document.listController(SpinoraDatabase::kLogList))
-        logList->recalculateReminders();
     return {};
 }
 

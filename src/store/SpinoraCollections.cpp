@@ -2,7 +2,6 @@
 // looking up and linking records.
 #include "SpinoraDatabase.h"
 
-#include "ListController.h"
 #include "SpinoraUtility.h"
 #include "TextCompare.h"
 
@@ -35,6 +34,23 @@ T* recordWithKey(const std::vector<std::unique_ptr<T>>& records, int64_t key)
     return it == records.end() ? nullptr : it->get();
 }
 
+template <class T>
+constexpr RecordKind kindOf()
+{
+    if constexpr (std::is_same_v<T, Cactus>)
+        return RecordKind::Cactus;
+    else if constexpr (std::is_same_v<T, Water>)
+        return RecordKind::Water;
+    else if constexpr (std::is_same_v<T, Log>)
+        return RecordKind::Log;
+    else if constexpr (std::is_same_v<T, Event>)
+        return RecordKind::Event;
+    else if constexpr (std::is_same_v<T, Species>)
+        return RecordKind::Species;
+    else
+        return RecordKind::Image;
+}
+
 } // namespace
 
 template <class T>
@@ -46,12 +62,49 @@ void SpinoraDatabase::eraseRecord(std::vector<std::unique_ptr<T>>& records, cons
     if (stepDepth_ > 0)
         removedInStep_.push_back(std::move(*it));
     records.erase(it);
+    notices_.noteRemoved(kindOf<T>());
+}
+
+void SpinoraDatabase::beginStep()
+{
+    if (stepDepth_++ == 0)
+        stepRevision_ = Record::latestRevision();
+    notices_.hold();
 }
 
 void SpinoraDatabase::endStep()
 {
-    if (stepDepth_ > 0 && --stepDepth_ == 0)
+    if (stepDepth_ > 0 && --stepDepth_ == 0) {
         removedInStep_.clear();
+        noteEditsSince(stepRevision_);
+    }
+    notices_.release();
+}
+
+void SpinoraDatabase::noteEditsSince(uint64_t revision)
+{
+    // Whatever the step changed, through any path, moved a revision: only
+    // then are the records looked through, kind by kind.
+    if (Record::latestRevision() == revision)
+        return;
+    const auto changed = [revision](const auto& records) {
+        return std::any_of(records.begin(), records.end(), [revision](const auto& r) { return r->revision() > revision; });
+    };
+    RecordKinds kinds = 0;
+    if (changed(records_.cacti))
+        kinds |= unsigned(RecordKind::Cactus);
+    if (changed(records_.watering))
+        kinds |= unsigned(RecordKind::Water);
+    if (changed(records_.logs))
+        kinds |= unsigned(RecordKind::Log);
+    if (changed(records_.events))
+        kinds |= unsigned(RecordKind::Event);
+    if (changed(records_.species))
+        kinds |= unsigned(RecordKind::Species);
+    if (changed(records_.images))
+        kinds |= unsigned(RecordKind::Image);
+    if (kinds)
+        notices_.noteEdited(kinds);
 }
 
 // --- Adding
@@ -67,6 +120,7 @@ Result<T*> SpinoraDatabase::store(std::unique_ptr<T>& record, std::vector<std::u
         return inserted.failure();
     T* added = record.get();
     into.push_back(std::move(record));
+    notices_.noteAdded(kindOf<T>());
     return added;
 }
 
@@ -79,8 +133,10 @@ Result<Cactus*> SpinoraDatabase::addCactus(std::unique_ptr<Cactus>&& cactus)
 
 Cactus* SpinoraDatabase::keepCactus(std::unique_ptr<Cactus> cactus)
 {
+    const ChangeNotices::Held held(notices_);
     Cactus* kept = cactus.get();
-    cacti_.push_back(std::move(cactus));
+    records_.cacti.push_back(std::move(cactus));
+    notices_.noteAdded(RecordKind::Cactus);
     sortCacti();
     return kept;
 }
@@ -94,8 +150,10 @@ Result<Water*> SpinoraDatabase::addWater(std::unique_ptr<Water>&& water)
 
 Water* SpinoraDatabase::keepWater(std::unique_ptr<Water> water)
 {
+    const ChangeNotices::Held held(notices_);
     Water* kept = water.get();
-    watering_.push_back(std::move(water));
+    records_.watering.push_back(std::move(water));
+    notices_.noteAdded(RecordKind::Water);
     sortWater();
     return kept;
 }
@@ -111,49 +169,49 @@ Result<Log*> SpinoraDatabase::addLog(std::unique_ptr<Log>&& log)
 
 Log* SpinoraDatabase::keepLog(std::unique_ptr<Log> log)
 {
+    const ChangeNotices::Held held(notices_);
     finishLoading();
     Log* added = log.get();
-    logs_.push_back(std::move(log));
+    records_.logs.push_back(std::move(log));
+    notices_.noteAdded(RecordKind::Log);
     sortLogsByLogDateAndTitle();
     if (Cactus* plant = added->cactus())
-        plant->addLog(added, sortLogsAscending_);
-    if (added->reminderDue()) {
-        if (ListController* logList = listController(kLogList))
-            logList->incrementReminders();
-    }
+        plant->addLog(added, sortLogsAscending());
     return added;
 }
 
 Result<Event*> SpinoraDatabase::addEvent(std::unique_ptr<Event>&& event)
 {
-    return store(event, events_);
+    return store(event, records_.events);
 }
 
 Result<Species*> SpinoraDatabase::addSpecies(std::unique_ptr<Species>&& species)
 {
-    Result<Species*> added = store(species, species_);
+    Result<Species*> added = store(species, records_.species);
     if (added)
-        speciesScientific_.push_back(*added);
+        records_.speciesScientific.push_back(*added);
     return added;
 }
 
 Result<Image*> SpinoraDatabase::addImage(std::unique_ptr<Image>&& image)
 {
     finishLoading();
-    if (Result<> inserted = image->insertIntoDatabase(database_.get(), packageFilename_, true); !inserted)
+    if (Result<> inserted = image->insertIntoDatabase(database_.get(), package_.path(), true); !inserted)
         return inserted.failure();
     Image* added = image.get();
-    images_.push_back(std::move(image));
+    records_.images.push_back(std::move(image));
+    notices_.noteAdded(RecordKind::Image);
     return added;
 }
 
 Result<Image*> SpinoraDatabase::addImage(std::unique_ptr<Image>&& image, const QStringList& preparedFiles)
 {
     finishLoading();
-    if (Result<> inserted = image->insertWithAddedFiles(database_.get(), packageFilename_, preparedFiles); !inserted)
+    if (Result<> inserted = image->insertWithAddedFiles(database_.get(), package_.path(), preparedFiles); !inserted)
         return inserted.failure();
     Image* added = image.get();
-    images_.push_back(std::move(image));
+    records_.images.push_back(std::move(image));
+    notices_.noteAdded(RecordKind::Image);
     return added;
 }
 
@@ -161,13 +219,13 @@ Result<Image*> SpinoraDatabase::addImage(std::unique_ptr<Image>&& image, const Q
 
 void SpinoraDatabase::updateCactus(Cactus* cactus)
 {
-    if (std::any_of(cacti_.begin(), cacti_.end(), [cactus](const auto& c) { return c.get() == cactus; }))
+    if (std::any_of(records_.cacti.begin(), records_.cacti.end(), [cactus](const auto& c) { return c.get() == cactus; }))
         sortCacti();
 }
 
 void SpinoraDatabase::updateWater(Water* water)
 {
-    if (std::any_of(watering_.begin(), watering_.end(), [water](const auto& w) { return w.get() == water; }))
+    if (std::any_of(records_.watering.begin(), records_.watering.end(), [water](const auto& w) { return w.get() == water; }))
         sortWater();
 }
 
@@ -189,6 +247,7 @@ void SpinoraDatabase::updateSpecies(Species*)
 
 Result<> SpinoraDatabase::removeCactus(Cactus* cactus)
 {
+    const ChangeNotices::Held held(notices_);
     finishLoading();
     const std::vector<Log*> plantLogs = cactus->logs();
     for (Log* log : plantLogs) {
@@ -205,13 +264,14 @@ Result<> SpinoraDatabase::removeCactus(Cactus* cactus)
         return deleted;
     if (Water* schedule = cactus->water())
         schedule->removeCactus(cactus);
-    std::erase(displayedCacti_, cactus);
-    eraseRecord(cacti_, cactus);
+    std::erase(displayed_.cacti(), cactus);
+    eraseRecord(records_.cacti, cactus);
     return {};
 }
 
 Result<> SpinoraDatabase::removeWater(Water* water)
 {
+    const ChangeNotices::Held held(notices_);
     for (Cactus* plant : water->cacti()) {
         if (Result<> read = plant->hydrate(); !read)
             return read;
@@ -222,13 +282,14 @@ Result<> SpinoraDatabase::removeWater(Water* water)
     }
     if (Result<> deleted = water->deleteFromDatabase(); !deleted)
         return deleted;
-    std::erase(displayedWatering_, water);
-    eraseRecord(watering_, water);
+    std::erase(displayed_.watering(), water);
+    eraseRecord(records_.watering, water);
     return {};
 }
 
 Result<> SpinoraDatabase::removeLog(Log* log)
 {
+    const ChangeNotices::Held held(notices_);
     finishLoading();
     const std::vector<Image*> photos = log->images();
     for (Image* photo : photos) {
@@ -238,14 +299,10 @@ Result<> SpinoraDatabase::removeLog(Log* log)
     }
     if (Result<> deleted = log->deleteFromDatabase(); !deleted)
         return deleted;
-    if (log->reminderDue()) {
-        if (ListController* logList = listController(kLogList))
-            logList->decrementReminders();
-    }
     if (Cactus* plant = log->cactus())
         plant->removeLog(log);
-    std::erase(displayedLogs_, log);
-    eraseRecord(logs_, log);
+    std::erase(displayed_.logs(), log);
+    eraseRecord(records_.logs, log);
     return {};
 }
 
@@ -253,7 +310,7 @@ Result<> SpinoraDatabase::removeEvent(Event* event)
 {
     if (Result<> deleted = event->deleteFromDatabase(); !deleted)
         return deleted;
-    eraseRecord(events_, event);
+    eraseRecord(records_.events, event);
     return {};
 }
 
@@ -261,8 +318,8 @@ Result<> SpinoraDatabase::removeSpecies(Species* species)
 {
     if (Result<> deleted = species->deleteFromDatabase(); !deleted)
         return deleted;
-    std::erase(speciesScientific_, species);
-    eraseRecord(species_, species);
+    std::erase(records_.speciesScientific, species);
+    eraseRecord(records_.species, species);
     return {};
 }
 
@@ -276,82 +333,80 @@ Result<> SpinoraDatabase::dropImage(Image* image)
 {
     if (Result<> deleted = image->deleteFromDatabase(); !deleted)
         return deleted;
-    eraseRecord(images_, image);
+    eraseRecord(records_.images, image);
     return {};
 }
 
 // --- Sorting and lookups
 
-void SpinoraDatabase::refreshDisplayed(ListKind kind)
+void SpinoraDatabase::showAllUnlessSearched(ListKind kind)
 {
-    if (ListController* controller = listController(kind)) {
-        controller->rerunSearch();
+    if (displayed_.filledBySearch(kind))
         return;
-    }
     switch (kind) {
-    case kCactusList: displayedCacti_ = pointersOf<Cactus>(cacti_); break;
-    case kWaterList: displayedWatering_ = pointersOf<Water>(watering_); break;
-    case kLogList: displayedLogs_ = pointersOf<Log>(logs_); break;
+    case kCactusList: displayed_.cacti() = pointersOf<Cactus>(records_.cacti); break;
+    case kWaterList: displayed_.watering() = pointersOf<Water>(records_.watering); break;
+    case kLogList: displayed_.logs() = pointersOf<Log>(records_.logs); break;
     }
 }
 
 void SpinoraDatabase::sortCacti()
 {
-    if (cacti_.size() < 2) {
+    if (records_.cacti.size() < 2) {
         // A list of one is already in order, but must still be shown.
-        if (displayedCacti_.size() != cacti_.size() && !listController(kCactusList))
-            displayedCacti_ = pointersOf<Cactus>(cacti_);
+        showAllUnlessSearched(kCactusList);
         return;
     }
     const SortOrder order = sortOrder();
-    std::stable_sort(cacti_.begin(), cacti_.end(),
+    std::stable_sort(records_.cacti.begin(), records_.cacti.end(),
                      [&order](const auto& a, const auto& b) { return a->compareInOrder(b.get(), order) < 0; });
-    refreshDisplayed(kCactusList);
+    showAllUnlessSearched(kCactusList);
+    notices_.noteEdited(unsigned(RecordKind::Cactus));
 }
 
 void SpinoraDatabase::sortWater()
 {
-    if (watering_.size() < 2) {
-        if (displayedWatering_.size() != watering_.size() && !listController(kWaterList))
-            displayedWatering_ = pointersOf<Water>(watering_);
+    if (records_.watering.size() < 2) {
+        showAllUnlessSearched(kWaterList);
         return;
     }
-    std::stable_sort(watering_.begin(), watering_.end(), [this](const auto& a, const auto& b) {
-        return a->compareName(b.get(), sortWaterAscending_) < 0;
+    std::stable_sort(records_.watering.begin(), records_.watering.end(), [this](const auto& a, const auto& b) {
+        return a->compareName(b.get(), sortWaterAscending()) < 0;
     });
-    refreshDisplayed(kWaterList);
+    showAllUnlessSearched(kWaterList);
+    notices_.noteEdited(unsigned(RecordKind::Water));
 }
 
 void SpinoraDatabase::sortLogsByLogDateAndTitle()
 {
-    if (logs_.size() < 2) {
-        if (displayedLogs_.size() != logs_.size() && !listController(kLogList))
-            displayedLogs_ = pointersOf<Log>(logs_);
+    if (records_.logs.size() < 2) {
+        showAllUnlessSearched(kLogList);
         return;
     }
-    RecordSet::sortLogs(logs_, sortLogsAscending_);
-    refreshDisplayed(kLogList);
+    RecordSet::sortLogs(records_.logs, sortLogsAscending());
+    showAllUnlessSearched(kLogList);
+    notices_.noteEdited(unsigned(RecordKind::Log));
 }
 
 void SpinoraDatabase::sortEvents()
 {
-    RecordSet::sortEvents(events_);
+    RecordSet::sortEvents(records_.events);
 }
 
 void SpinoraDatabase::sortSpecies()
 {
-    RecordSet::sortSpecies(species_, speciesScientific_);
+    RecordSet::sortSpecies(records_.species, records_.speciesScientific);
 }
 
 SortOrder SpinoraDatabase::sortOrder() const
 {
-    return {sortCactiAscending_, utility_.getPreferences().sortCactiBySpecies(), sortWaterAscending_,
-            sortLogsAscending_};
+    return {sortCactiAscending(), utility_.getPreferences().sortCactiBySpecies(), sortWaterAscending(),
+            sortLogsAscending()};
 }
 
 Water* SpinoraDatabase::waterWithName(const QString& name) const
 {
-    for (const auto& water : watering_) {
+    for (const auto& water : records_.watering) {
         if (water->name() == name)
             return water.get();
     }
@@ -360,7 +415,7 @@ Water* SpinoraDatabase::waterWithName(const QString& name) const
 
 Event* SpinoraDatabase::eventWithName(const QString& name) const
 {
-    for (const auto& event : events_) {
+    for (const auto& event : records_.events) {
         if (event->name() == name)
             return event.get();
     }
@@ -369,7 +424,7 @@ Event* SpinoraDatabase::eventWithName(const QString& name) const
 
 Species* SpinoraDatabase::speciesWithName(const QString& name, const QString& scientificName) const
 {
-    for (const auto& species : species_) {
+    for (const auto& species : records_.species) {
         if (species->name() == name && species->scientificName() == scientificName)
             return species.get();
     }
@@ -378,43 +433,44 @@ Species* SpinoraDatabase::speciesWithName(const QString& name, const QString& sc
 
 Cactus* SpinoraDatabase::cactusWithKey(int64_t key) const
 {
-    return recordWithKey(cacti_, key);
+    return recordWithKey(records_.cacti, key);
 }
 
 Water* SpinoraDatabase::waterWithKey(int64_t key) const
 {
-    return recordWithKey(watering_, key);
+    return recordWithKey(records_.watering, key);
 }
 
 Event* SpinoraDatabase::eventWithKey(int64_t key) const
 {
-    return recordWithKey(events_, key);
+    return recordWithKey(records_.events, key);
 }
 
 Species* SpinoraDatabase::speciesWithKey(int64_t key) const
 {
-    return recordWithKey(species_, key);
+    return recordWithKey(records_.species, key);
 }
 
 bool SpinoraDatabase::mapLogsAndImages()
 {
-    const std::unordered_map<int64_t, Cactus*> plants = RecordSet::linkPlantsToSchedules(cacti_, watering_);
+    const ChangeNotices::Held held(notices_);
+    const std::unordered_map<int64_t, Cactus*> plants = RecordSet::linkPlantsToSchedules(records_.cacti, records_.watering);
     if (!logsBehind_)
-        RecordSet::setPlantsOfLogs(logs_, plants);
-    const std::vector<Image*> orphans = RecordSet::linkPlantPhotos(images_, plants);
+        RecordSet::setPlantsOfLogs(records_.logs, plants);
+    const std::vector<Image*> orphans = RecordSet::linkPlantPhotos(records_.images, plants);
     removeOrphans(orphans);
     // Sorted once here rather than on every link: a schedule or plant may
     // have thousands of entries.
     const SortOrder order = sortOrder();
-    for (const auto& water : watering_)
+    for (const auto& water : records_.watering)
         water->sortCacti(order);
-    for (const auto& cactus : cacti_)
+    for (const auto& cactus : records_.cacti)
         cactus->sortImages();
     // Logs still on their way are linked when they arrive.
     if (!logsBehind_) {
-        if (!logs_.empty())
+        if (!records_.logs.empty())
             sortLogsByLogDateAndTitle();
-        linkLogs(groupByPlant(logs_));
+        linkLogs(groupByPlant(records_.logs));
     }
     sortSpecies();
     return true;
@@ -443,11 +499,11 @@ void SpinoraDatabase::linkLogs(LogsByPlant byPlant)
     // Looked up from the photos' side: a few thousand owners, not a map
     // of every log.
     std::unordered_map<int64_t, std::vector<Image*>> photosByLog;
-    for (const auto& image : images_) {
+    for (const auto& image : records_.images) {
         if (image->linkedType() == Image::kLogPhoto)
             photosByLog[image->linkedKey()].push_back(image.get());
     }
-    for (const auto& log : logs_) {
+    for (const auto& log : records_.logs) {
         log->clearImages();
         if (photosByLog.empty())
             continue;
@@ -471,22 +527,15 @@ void SpinoraDatabase::removeOrphans(const std::vector<Image*>& orphans)
     // go at the next writing open.
     // A repair that fails is left for the next open; the photo stays
     // unlinked meanwhile.
-    const bool readOnly = readOnly_ || (database_ && database_->isReadOnly());
+    const bool readOnly = package_.isReadOnly() || (database_ && database_->isReadOnly());
     for (Image* orphan : orphans) {
         if (readOnly) {
-            eraseRecord(images_, orphan);
+            eraseRecord(records_.images, orphan);
         } else if (Result<> dropped = dropImage(orphan); !dropped) {
             logFailure(dropped.failure());
         }
     }
 }
 
-void SpinoraDatabase::refreshData()
-{
-    for (ListController* controller : listControllers_) {
-        if (controller)
-            controller->refreshData();
-    }
-}
 
 } // namespace spinora

@@ -3,7 +3,6 @@
 #include "AppInfo.h"
 #include "FileHelpers.h"
 #include "InterruptedChange.h"
-#include "ListController.h"
 #include "Localization.h"
 #include "Messages.h"
 #include "PackageCommit.h"
@@ -67,7 +66,7 @@ SpinoraDatabase::SpinoraDatabase() : utility_(SpinoraUtility::sharedManager())
 
 SpinoraDatabase::SpinoraDatabase(const QString& packagePath) : SpinoraDatabase()
 {
-    setPackageFilename(packagePath);
+    package_.setPath(packagePath);
 }
 
 SpinoraDatabase::~SpinoraDatabase()
@@ -77,12 +76,6 @@ SpinoraDatabase::~SpinoraDatabase()
     if (Result<> closed = close(); !closed)
         logFailure(closed.failure());
     utility_.documents().deregisterDatabase(this);
-}
-
-void SpinoraDatabase::setPackageFilename(const QString& packagePath)
-{
-    packageFilename_ = packagePath;
-    dbFilename_ = packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
 }
 
 bool SpinoraDatabase::failLoad(const QString& reason)
@@ -101,10 +94,11 @@ bool SpinoraDatabase::failLoad(const Failure& failure)
 
 Result<> SpinoraDatabase::readFromURL(const QString& packagePath)
 {
-    setPackageFilename(packagePath);
+    const ChangeNotices::Held held(notices_);
+    package_.setPath(packagePath);
     if (!loadPackage()) {
         utility_.documents().deregisterDatabase(this);
-        return Failure(QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(packageFilename_), loadFailure_));
+        return Failure(QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(package_.path()), loadFailure_));
     }
     return {};
 }
@@ -117,79 +111,50 @@ bool SpinoraDatabase::loadPackage()
     bool opened = false;
     {
         Result<> made;
-        if (!readOnly_)
-            made = createEditableCopyOfDatabaseIfNeeded(packageFilename_, dbFilename_);
+        if (!package_.isReadOnly())
+            made = createEditableCopyOfDatabaseIfNeeded(package_.path(), package_.dbPath());
         if (!made)
             failLoad(made.failure());
         // A read-only connection cannot undo a change that a crash cut short.
         const auto readable = [this] {
-            Result<> undone = readOnly_ ? undoInterruptedChange(packageFilename_) : Result<>{};
+            Result<> undone = package_.isReadOnly() ? undoInterruptedChange(package_.path()) : Result<>{};
             if (!undone) {
                 logFailure(undone.failure());
                 failLoad(undone.failure().message());
             }
             return undone.ok();
         };
-        opened = made && checkPackageUsable() && lockPackage() && readable() && loadRecords(dbFilename_, true);
+        const auto usable = [this] {
+            Result<> checked = package_.checkUsable();
+            if (checked)
+                checked = package_.lock();
+            return checked ? true : failLoad(checked.failure().message());
+        };
+        opened = made && usable() && readable() && loadRecords(package_.dbPath(), true);
         if (opened) {
-            if (!readOnly_) {
+            if (!package_.isReadOnly()) {
                 // What a history kept when the program died goes now.
                 QSet<int64_t> imageKeys;
-                for (const auto& image : images_)
+                for (const auto& image : records_.images)
                     imageKeys.insert(image->primaryKey());
-                UndoWorkArea::recoverAfterCrash(packageFilename_, imageKeys);
+                UndoWorkArea::recoverAfterCrash(package_.path(), imageKeys);
                 // Photos an editor was still preparing never became part
                 // of the collection.
-                FileHelpers::removeFileIfExists(Image::addingFolder(packageFilename_));
+                FileHelpers::removeFileIfExists(Image::addingFolder(package_.path()));
             }
             mapLogsAndImages();
             if (logsBehind_)
                 startLoadingLogsBehind();
-            else if (ListController* logList = listController(kLogList))
-                logList->recalculateReminders();
         }
     }
     // Nothing is flushed after a failure: a collection that did not load is
     // left as it is on disk.
     if (!opened) {
         database_.reset();
-        if (packageLock_)
-            packageLock_->discard();
-        packageLock_.reset();
+        package_.unlock(true);
     }
     loaded_ = opened;
     return opened;
-}
-
-bool SpinoraDatabase::lockPackage()
-{
-    if (readOnly_)
-        return true;
-    if (packageLock_ && packageLock_->packagePath() == packageFilename_)
-        return true;
-    QString error;
-    auto lock = PackageLock::acquire(packageFilename_, &error);
-    if (!lock)
-        return failLoad(error);
-    packageLock_ = std::move(lock);
-    return true;
-}
-
-bool SpinoraDatabase::checkPackageUsable()
-{
-    const QFileInfo package(packageFilename_);
-    if (!package.exists())
-        return failLoad(QStringLiteral("it does not exist."));
-    if (!package.isDir())
-        return failLoad(QStringLiteral("it is not a collection package (a folder ending in .sdb)."));
-    const QFileInfo db(dbFilename_);
-    if (!db.exists() || !db.isFile())
-        return failLoad(QStringLiteral("the folder holds no %1, so it is not a Spinora collection.")
-                            .arg(QString::fromUtf8(kDatabaseFileName)));
-    if (!readOnly_ &&
-        (!FileHelpers::hasWritePermission(packageFilename_) || !FileHelpers::hasWritePermission(dbFilename_)))
-        return failLoad(QStringLiteral("it is read-only. Make it writable, or copy it to another place, to open it."));
-    return true;
 }
 
 Result<> SpinoraDatabase::createUntitledPackage(const QString& displayName)
@@ -197,11 +162,11 @@ Result<> SpinoraDatabase::createUntitledPackage(const QString& displayName)
     const QString support =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Spinora");
     QDir().mkpath(support);
-    setPackageFilename(support + QLatin1Char('/') + QFileInfo(displayName).completeBaseName() + QLatin1Char('.') +
+    package_.setPath(support + QLatin1Char('/') + QFileInfo(displayName).completeBaseName() + QLatin1Char('.') +
                        QString::fromUtf8(kPackageExtension));
     unsavedDocument_ = true;
     if (!loadPackage())
-        return Failure(QStringLiteral("The collection %1 could not be made: %2").arg(quoted(packageFilename_), loadFailure_));
+        return Failure(QStringLiteral("The collection %1 could not be made: %2").arg(quoted(package_.path()), loadFailure_));
     return {};
 }
 
@@ -210,58 +175,21 @@ Result<> SpinoraDatabase::createEditableCopyOfDatabaseIfNeeded(const std::option
 {
     writeCreationDate_ = false;
     addEventFlag_ = false;
-    QString target;
-    bool madePackage = false;
-    if (packagePath) {
-        const QFileInfo existing(*packagePath);
-        if (existing.exists() || existing.isSymLink())
-            return {};
-        if (!QDir().mkdir(*packagePath))
-            return Failure::file(msg::kCreateDatabaseFailed, *packagePath, errno);
-        madePackage = true;
-        target = *packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
-    } else {
-        if (QFileInfo::exists(dbPath))
-            return {};
-        target = dbPath;
-    }
-    const QString templatePath =
-        Resources::path(usesEmptyTemplate() ? QStringLiteral("spinora_emptydb.sdbi") : QStringLiteral("spinoradb.sdbi"));
-    if (templatePath.isEmpty() || !FileHelpers::copyFileFrom(templatePath, target)) {
-        const int error = templatePath.isEmpty() ? ENOENT : errno;
-        if (madePackage)
-            QDir(*packagePath).removeRecursively();
-        return Failure::file(msg::kCreateDatabaseFailed, target, error);
-    }
-    writeCreationDate_ = true;
-    addEventFlag_ = true;
+    const Result<bool> made = package_.makeFromTemplateIfMissing(packagePath, dbPath);
+    if (!made)
+        return made.failure();
+    // A new collection gets its creation date and the default events.
+    writeCreationDate_ = addEventFlag_ = *made;
     return {};
-}
-
-bool SpinoraDatabase::usesEmptyTemplate() const
-{
-    return emptyTemplateChoice_.value_or(utility_.getPreferences().addNoDefaultsToDatabases());
-}
-
-std::unique_ptr<Connection> SpinoraDatabase::openConnection(const QString& dbPath, Connection::Mode mode,
-                                                            QString* error)
-{
-    auto connection = Connection::open(dbPath, mode, error);
-    if (!connection || !connection->execute("PRAGMA cache_size=50;", error))
-        return nullptr;
-    // The page cache stays small; mapping the file lets the thousands of
-    // per-record lookups of a load read pages without a system call each.
-    connection->execute("PRAGMA mmap_size=268435456;");
-    return connection;
 }
 
 bool SpinoraDatabase::openDatabase(const QString& dbPath)
 {
     database_.reset();
     QString error;
-    const bool ownFileReadOnly = readOnly_ && QDir::cleanPath(dbPath) == QDir::cleanPath(dbFilename_);
+    const bool ownFileReadOnly = package_.isReadOnly() && QDir::cleanPath(dbPath) == QDir::cleanPath(package_.dbPath());
     auto connection =
-        openConnection(dbPath, ownFileReadOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite, &error);
+        CollectionPackage::openConnection(dbPath, ownFileReadOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite, &error);
     if (!connection)
         return failLoad(error);
     database_ = std::move(connection);
@@ -272,17 +200,17 @@ bool SpinoraDatabase::openDatabase(const QString& dbPath)
 void SpinoraDatabase::reopenAllRecords()
 {
     Connection* db = database_.get();
-    for (auto& r : cacti_)
+    for (auto& r : records_.cacti)
         r->reopen(db);
-    for (auto& r : watering_)
+    for (auto& r : records_.watering)
         r->reopen(db);
-    for (auto& r : logs_)
+    for (auto& r : records_.logs)
         r->reopen(db);
-    for (auto& r : species_)
+    for (auto& r : records_.species)
         r->reopen(db);
-    for (auto& r : events_)
+    for (auto& r : records_.events)
         r->reopen(db);
-    for (auto& r : images_)
+    for (auto& r : records_.images)
         r->reopen(db);
 }
 
@@ -336,6 +264,7 @@ Result<> SpinoraDatabase::initializeDatabase(const QString& dbPath)
 
 bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
 {
+    const ChangeNotices::Held held(notices_);
     // What an earlier load still reads behind is part of what goes now.
     finishLoading();
     replaceRecords(RecordSet());
@@ -368,7 +297,7 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
     // the unusable rows it leaves out are deleted with it.
     RecordSet loaded;
     QString loadError;
-    if (!loaded.load(database_.get(), packageFilename_, true, !logsBehind, &loadError))
+    if (!loaded.load(database_.get(), package_.path(), true, !logsBehind, &loadError))
         return failLoad(loadError);
     if (logsBehind) {
         // A log table that cannot be read refuses the collection now, as
@@ -396,8 +325,8 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
 void SpinoraDatabase::startLoadingLogsBehind()
 {
     LogsBehind* behind = logsBehind_.get();
-    behind->newestFirst = sortLogsAscending_;
-    std::unordered_map<int64_t, Cactus*> plants = RecordSet::plantsByKey(cacti_);
+    behind->newestFirst = sortLogsAscending();
+    std::unordered_map<int64_t, Cactus*> plants = RecordSet::plantsByKey(records_.cacti);
     // The main thread looks for the end a few dozen times a second. The
     // worker never posts to a Qt object: its only signal is the flag, and
     // the join in finishLoading orders everything it wrote before what the
@@ -415,7 +344,7 @@ void SpinoraDatabase::startLoadingLogsBehind()
     if (handoverTimer_)
         handoverTimer_->start();
     // The plants stay while the worker runs: removing one waits for it.
-    behind->worker = std::thread([behind, path = dbFilename_, plants = std::move(plants)] {
+    behind->worker = std::thread([behind, path = package_.dbPath(), plants = std::move(plants)] {
         QString error;
         auto connection = Connection::open(path, Connection::Mode::ReadOnly, &error);
         behind->ok = connection && RecordSet::loadLogs(connection.get(), behind->logs);
@@ -436,42 +365,37 @@ void SpinoraDatabase::finishLoading()
         return;
     if (handoverTimer_)
         handoverTimer_->stop();
+    const ChangeNotices::Held held(notices_);
     // Taken first: the lists refreshed below read the records again.
     const std::unique_ptr<LogsBehind> behind = std::move(logsBehind_);
     if (behind->worker.joinable())
         behind->worker.join();
     if (behind->ok) {
-        logs_ = std::move(behind->logs);
-        for (const auto& log : logs_)
+        records_.logs = std::move(behind->logs);
+        for (const auto& log : records_.logs)
             log->reopen(database_.get());
-        if (behind->newestFirst != sortLogsAscending_) {
-            RecordSet::sortLogs(logs_, sortLogsAscending_);
-            behind->byPlant = groupByPlant(logs_);
+        if (behind->newestFirst != sortLogsAscending()) {
+            RecordSet::sortLogs(records_.logs, sortLogsAscending());
+            behind->byPlant = groupByPlant(records_.logs);
         }
     } else {
         // The worker could not read them (its connection failed): read
         // them here, or keep the collection without logs, read-only, and say why.
-        logs_.clear();
-        if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { logs_.push_back(std::move(log)); })) {
-            logs_.clear();
+        records_.logs.clear();
+        if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { records_.logs.push_back(std::move(log)); })) {
+            records_.logs.clear();
             stopWritingAfterFailedRead(
-                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(packageFilename_), loadFailure_));
+                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(package_.path()), loadFailure_));
         }
-        RecordSet::setPlantsOfLogs(logs_, RecordSet::plantsByKey(cacti_));
-        RecordSet::sortLogs(logs_, sortLogsAscending_);
-        behind->byPlant = groupByPlant(logs_);
+        RecordSet::setPlantsOfLogs(records_.logs, RecordSet::plantsByKey(records_.cacti));
+        RecordSet::sortLogs(records_.logs, sortLogsAscending());
+        behind->byPlant = groupByPlant(records_.logs);
     }
     linkLogs(std::move(behind->byPlant));
-    refreshDisplayed(kLogList);
-    if (ListController* logList = listController(kLogList)) {
-        if (behind->ok)
-            logList->setRemindersDue(behind->remindersDue);
-        else
-            logList->recalculateReminders();
-    }
-    // The plants' rows show their first logs, and a search may find them.
-    if (ListController* cactusList = listController(kCactusList))
-        cactusList->linkedRecordsArrived();
+    showAllUnlessSearched(kLogList);
+    // The log list fills, the plants' rows show their first logs, and a
+    // search may find them.
+    notices_.noteLogsArrived();
 }
 
 void SpinoraDatabase::stopWritingAfterFailedRead(const QString& reason)
@@ -480,12 +404,12 @@ void SpinoraDatabase::stopWritingAfterFailedRead(const QString& reason)
     // for orphans to delete, a flush or a save for the whole collection. So
     // nothing is written any more, on any path: the connection refuses every
     // write, imports need the lock, and the history records no step.
-    readOnly_ = true;
+    package_.setReadOnly(true);
     if (database_)
         database_->forbidWrites();
     if (undoHistory_)
         undoHistory_->clear();
-    packageLock_.reset();
+    package_.unlock();
     readFailure_ = QStringLiteral("%1. So that nothing is lost, the collection is now read-only: nothing in it is "
                                   "changed or deleted. Close it and open it again to try once more.")
                        .arg(reason);
@@ -544,10 +468,10 @@ Result<> SpinoraDatabase::databaseFilter(const QString& dbPath, const QString& s
 Result<> SpinoraDatabase::addDefaultEventsToDatabase()
 {
     QSet<QString> existing;
-    for (const auto& event : events_)
+    for (const auto& event : records_.events)
         existing.insert(event->name());
     QStringList names;
-    for (const auto& log : logs_) {
+    for (const auto& log : records_.logs) {
         if (!log->eventName().isEmpty())
             names << log->eventName();
     }
@@ -590,8 +514,8 @@ Result<> SpinoraDatabase::writePendingChanges()
     // Nothing to write, nothing to lock: a flush with no changes must not
     // wait for (or fail on) another process that reads the file meanwhile.
     // A read-only document never writes.
-    if (database_->isReadOnly() || !(anyDirty(cacti_) || anyDirty(watering_) || anyDirty(logs_) ||
-                                     anyDirty(events_) || anyDirty(species_) || anyDirty(images_)))
+    if (database_->isReadOnly() || !(anyDirty(records_.cacti) || anyDirty(records_.watering) || anyDirty(records_.logs) ||
+                                     anyDirty(records_.events) || anyDirty(records_.species) || anyDirty(records_.images)))
         return {};
     // Every dirty record is written in one exclusive transaction. A failed
     // write leaves every change in memory, marked for the next attempt.
@@ -612,17 +536,17 @@ Result<> SpinoraDatabase::writePendingChanges()
         if (!transaction.begun())
             result = Failure::sql(msg::kBeginFailed, database_.get());
         if (result)
-            result = writeDirty(cacti_);
+            result = writeDirty(records_.cacti);
         if (result)
-            result = writeDirty(watering_);
+            result = writeDirty(records_.watering);
         if (result)
-            result = writeDirty(logs_);
+            result = writeDirty(records_.logs);
         if (result)
-            result = writeDirty(events_);
+            result = writeDirty(records_.events);
         if (result)
-            result = writeDirty(species_);
+            result = writeDirty(records_.species);
         if (result)
-            result = writeDirty(images_);
+            result = writeDirty(records_.images);
         if (result && !transaction.commit())
             result = Failure::sql(msg::kCommitFailed, database_.get());
     }
@@ -647,12 +571,12 @@ Result<> SpinoraDatabase::flushDatabase(bool vacuum)
         for (auto& record : records)
             record->unload();
     };
-    release(cacti_);
-    release(watering_);
-    release(logs_);
-    release(events_);
-    release(species_);
-    release(images_);
+    release(records_.cacti);
+    release(records_.watering);
+    release(records_.logs);
+    release(records_.events);
+    release(records_.species);
+    release(records_.images);
 
     QString error;
     if (vacuum && !database_->isReadOnly() && !database_->execute("vacuum;", &error))
@@ -665,20 +589,20 @@ Result<> SpinoraDatabase::flushDatabase(bool vacuum)
 
 Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
 {
-    if (readOnly_)
-        return Failure(QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(packageFilename_)),
+    if (package_.isReadOnly())
+        return Failure(QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(package_.path())),
                        Failure::Cause::ReadOnly);
     const QString target = QDir::cleanPath(packagePath);
-    if (target == QDir::cleanPath(packageFilename_)) {
+    if (target == QDir::cleanPath(package_.path())) {
         if (Result<> flushed = flushDatabase(false); !flushed) {
             // The changes stay in memory, marked for the next attempt.
             if (!database_)
-                openDatabase(dbFilename_);
+                openDatabase(package_.dbPath());
             return flushed;
         }
-        if (!openDatabase(dbFilename_))
+        if (!openDatabase(package_.dbPath()))
             return Failure(QStringLiteral("The collection %1 was saved, but could not be opened again: %2")
-                               .arg(quoted(packageFilename_), loadFailure_));
+                               .arg(quoted(package_.path()), loadFailure_));
         return {};
     }
     // The history's work area belongs to this package, not to the copy.
@@ -703,7 +627,7 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         QString error;
         targetLock = PackageLock::acquire(target, &error);
         if (!targetLock) {
-            openDatabase(dbFilename_);
+            openDatabase(package_.dbPath());
             return Failure(QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error));
         }
     }
@@ -713,7 +637,7 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     const QString partial = target + suffix;
     const QString previous = target + QStringLiteral(".replaced-%1").arg(QCoreApplication::applicationPid());
     FileHelpers::removeFileIfExists(partial);
-    bool ok = PackageCommit::copyPackage(packageFilename_, partial);
+    bool ok = PackageCommit::copyPackage(package_.path(), partial);
     // The copy is locked for this document before it takes the target's
     // place, so it is never open to another writer.
     std::unique_ptr<PackageLock> newLock = ok ? PackageLock::acquire(partial, nullptr) : nullptr;
@@ -747,19 +671,19 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
             FileHelpers::removeFileIfExists(partial);
         }
         // The document goes on working with its own package.
-        openDatabase(dbFilename_);
+        openDatabase(package_.dbPath());
         return Failure(message);
     }
     if (hadTarget)
         FileHelpers::removeFileIfExists(previous);
-    setPackageFilename(target);
+    package_.setPath(target);
     // The old package is left behind, free for anyone to open.
-    packageLock_ = std::move(newLock);
-    for (auto& image : images_)
-        image->setPath(packageFilename_);
-    if (!openDatabase(dbFilename_))
+    package_.adoptLock(std::move(newLock));
+    for (auto& image : records_.images)
+        image->setPath(package_.path());
+    if (!openDatabase(package_.dbPath()))
         return Failure(QStringLiteral("The collection %1 was saved, but could not be opened again: %2")
-                           .arg(quoted(packageFilename_), loadFailure_));
+                           .arg(quoted(package_.path()), loadFailure_));
     return {};
 }
 
@@ -767,7 +691,7 @@ std::optional<LoadedCollection> SpinoraDatabase::loadCollection(const QString& p
                                                                 QString* error)
 {
     LoadedCollection loaded;
-    loaded.connection = openConnection(packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName),
+    loaded.connection = CollectionPackage::openConnection(packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName),
                                        Connection::Mode::ReadWrite, error);
     if (!loaded.connection)
         return std::nullopt;
@@ -788,31 +712,16 @@ std::optional<LoadedCollection> SpinoraDatabase::loadCollection(const QString& p
 void SpinoraDatabase::replaceRecords(RecordSet&& records)
 {
     // Nothing may point at the records being dropped: the displayed lists
-    // go first and are rebuilt by the caller, before anything is drawn.
-    displayedCacti_.clear();
-    displayedWatering_.clear();
-    displayedLogs_.clear();
-    ++recordsGeneration_;
-    for (auto& cactus : cacti_)
-        cactus->clearLogs();
-    speciesScientific_.clear();
-    images_.clear();
-    logs_.clear();
-    cacti_.clear();
-    watering_.clear();
-    events_.clear();
-    species_.clear();
-    cacti_ = std::move(records.cacti);
-    watering_ = std::move(records.watering);
-    logs_ = std::move(records.logs);
-    events_ = std::move(records.events);
-    species_ = std::move(records.species);
-    speciesScientific_ = std::move(records.speciesScientific);
-    images_ = std::move(records.images);
+    // go first and are filled again once the change is told.
+    displayed_.clear();
+    records_.clear();
+    records_ = std::move(records);
+    notices_.noteReplacedAll();
 }
 
 void SpinoraDatabase::adoptCollection(LoadedCollection&& loaded)
 {
+    const ChangeNotices::Held held(notices_);
     // Logs still read behind belong to the plants that go now.
     finishLoading();
     replaceRecords(std::move(loaded.records));
@@ -822,15 +731,12 @@ void SpinoraDatabase::adoptCollection(LoadedCollection&& loaded)
         dbCreationDate_ = loaded.creationDate;
     }
     dbVersionNumber_ = kSchemaVersion;
-    // The job sorted the records already; linking them refreshes the log
-    // list, and the other two refilter once here.
+    // The job sorted the records already; the lists refilter once, when
+    // the change is told.
     mapLogsAndImages();
-    refreshDisplayed(kCactusList);
-    refreshDisplayed(kWaterList);
-    if (logs_.size() < 2)
-        refreshDisplayed(kLogList);
-    if (ListController* logList = listController(kLogList))
-        logList->recalculateReminders();
+    showAllUnlessSearched(kCactusList);
+    showAllUnlessSearched(kWaterList);
+    showAllUnlessSearched(kLogList);
 }
 
 Result<> SpinoraDatabase::close()
@@ -844,7 +750,7 @@ Result<> SpinoraDatabase::close()
     database_.reset();
     loaded_ = false;
     dropUndoHistory();
-    packageLock_.reset();
+    package_.unlock();
     return flushed;
 }
 
@@ -852,8 +758,8 @@ void SpinoraDatabase::dropUndoHistory()
 {
     if (undoHistory_)
         undoHistory_->clear();
-    if (!readOnly_ && packageLock_)
-        UndoWorkArea::remove(packageFilename_);
+    if (!package_.isReadOnly() && package_.holdsLock())
+        UndoWorkArea::remove(package_.path());
 }
 
 } // namespace spinora

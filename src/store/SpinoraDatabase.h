@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ChangeNotices.h"
+#include "CollectionPackage.h"
+#include "DisplayedLists.h"
 #include "RecordSet.h"
 #include "SqlConnection.h"
 
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -15,8 +17,6 @@ class QTimer;
 
 namespace spinora {
 
-class ListController;
-class PackageLock;
 class SpinoraUtility;
 class UndoHistory;
 
@@ -33,9 +33,17 @@ struct LoadedCollection {
 // the photo files, one SQLite connection, and every record of the collection
 // in memory. Records write themselves to the database as they change, so
 // saving only flushes, moves the package when needed, and reopens.
+//
+// The document owns its parts and ties them together:
+// - CollectionPackage: where the package is, its lock and its template;
+// - RecordSet: every record, in the lists' order;
+// - DisplayedLists: what each list shows, and its direction;
+// - ChangeNotices: one notice per change, for the lists to refresh once;
+// - the logs read behind the first screen (see "Loading in two stages").
 class SpinoraDatabase {
 public:
-    enum ListKind { kCactusList = 0, kWaterList = 1, kLogList = 2 };
+    using ListKind = spinora::ListKind;
+    using enum spinora::ListKind;
 
     // A new, untitled collection (its package is made by createUntitledPackage).
     SpinoraDatabase();
@@ -56,10 +64,10 @@ public:
     // Call before readFromURL: open without the lock and without writing
     // anything (listing, exporting, printing). The package must exist; records
     // changed in memory are not stored.
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
-    bool isReadOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { package_.setReadOnly(readOnly); }
+    bool isReadOnly() const { return package_.isReadOnly(); }
     // True while this document holds its package's writer lock.
-    bool holdsPackageLock() const { return packageLock_ != nullptr; }
+    bool holdsPackageLock() const { return package_.holdsLock(); }
     // Makes (or reuses) "<application support>/Spinora/<name>.sdb" and loads it.
     Result<> createUntitledPackage(const QString& displayName);
     Result<> createEditableCopyOfDatabaseIfNeeded(const std::optional<QString>& packagePath, const QString& dbPath);
@@ -86,8 +94,8 @@ public:
 
     // Chooses the template of a new package for this document alone,
     // instead of the user's preference (the command-line tool's --empty).
-    void setTemplateChoice(std::optional<bool> emptyTemplate) { emptyTemplateChoice_ = emptyTemplate; }
-    bool usesEmptyTemplate() const;
+    void setTemplateChoice(std::optional<bool> emptyTemplate) { package_.setTemplateChoice(emptyTemplate); }
+    bool usesEmptyTemplate() const { return package_.usesEmptyTemplate(); }
 
     // Why a collection opened for writing turned read-only later (its logs,
     // read behind the first screen, could not be read); empty while all is
@@ -96,9 +104,10 @@ public:
 
     // --- State
     Connection* database() const { return database_.get(); }
-    const QString& packageFilename() const { return packageFilename_; }
-    const QString& dbFilename() const { return dbFilename_; }
-    void setPackageFilename(const QString& packagePath);
+    const CollectionPackage& package() const { return package_; }
+    const QString& packageFilename() const { return package_.path(); }
+    const QString& dbFilename() const { return package_.dbPath(); }
+    void setPackageFilename(const QString& packagePath) { package_.setPath(packagePath); }
     int64_t versionPrimaryKey() const { return versionPrimaryKey_; }
     int64_t dbVersionNumber() const { return dbVersionNumber_; }
     void setDbVersionNumber(int64_t version) { dbVersionNumber_ = version; }
@@ -128,52 +137,59 @@ public:
     std::vector<std::unique_ptr<Cactus>>& cacti()
     {
         finishLoading();
-        return cacti_;
+        return records_.cacti;
     }
-    std::vector<std::unique_ptr<Water>>& watering() { return watering_; }
+    std::vector<std::unique_ptr<Water>>& watering() { return records_.watering; }
     std::vector<std::unique_ptr<Log>>& logs()
     {
         finishLoading();
-        return logs_;
+        return records_.logs;
     }
-    std::vector<std::unique_ptr<Event>>& events() { return events_; }
-    std::vector<std::unique_ptr<Species>>& species() { return species_; }
-    std::vector<Species*>& speciesScientific() { return speciesScientific_; }
+    std::vector<std::unique_ptr<Event>>& events() { return records_.events; }
+    std::vector<std::unique_ptr<Species>>& species() { return records_.species; }
+    std::vector<Species*>& speciesScientific() { return records_.speciesScientific; }
     std::vector<std::unique_ptr<Image>>& images()
     {
         finishLoading();
-        return images_;
+        return records_.images;
     }
-    std::vector<Cactus*>& displayedCacti() { return displayedCacti_; }
-    std::vector<Water*>& displayedWatering() { return displayedWatering_; }
+    // The plants without waiting for their logs: for showing the list with
+    // no search, which reads no log.
+    const std::vector<std::unique_ptr<Cactus>>& cactiOfFirstScreen() const { return records_.cacti; }
+
+    // --- What the lists show (see DisplayedLists)
+    DisplayedLists& displayed() { return displayed_; }
+    std::vector<Cactus*>& displayedCacti() { return displayed_.cacti(); }
+    std::vector<Water*>& displayedWatering() { return displayed_.watering(); }
     std::vector<Log*>& displayedLogs()
     {
         finishLoading();
-        return displayedLogs_;
+        return displayed_.logs();
     }
     // Counts the times every record was replaced at once (a collection read
     // again after an import or an undo): the displayed lists were emptied
     // then and must be filled again before anything is drawn.
-    uint64_t recordsGeneration() const { return recordsGeneration_; }
-    // The plants without waiting for their logs: for showing the list with
-    // no search, which reads no log.
-    const std::vector<std::unique_ptr<Cactus>>& cactiOfFirstScreen() const { return cacti_; }
+    uint64_t recordsGeneration() const { return displayed_.generation(); }
+    // Fills a displayed array that no list fills from its search with
+    // every record.
+    void showAllUnlessSearched(ListKind kind);
 
-    bool sortCactiAscending() const { return sortCactiAscending_; }
-    void setSortCactiAscending(bool ascending) { sortCactiAscending_ = ascending; }
-    bool sortWaterAscending() const { return sortWaterAscending_; }
-    void setSortWaterAscending(bool ascending) { sortWaterAscending_ = ascending; }
-    bool sortLogsAscending() const { return sortLogsAscending_; }
-    void setSortLogsAscending(bool ascending) { sortLogsAscending_ = ascending; }
+    bool sortCactiAscending() const { return displayed_.ascending(kCactusList); }
+    void setSortCactiAscending(bool ascending) { displayed_.setAscending(kCactusList, ascending); }
+    bool sortWaterAscending() const { return displayed_.ascending(kWaterList); }
+    void setSortWaterAscending(bool ascending) { displayed_.setAscending(kWaterList, ascending); }
+    bool sortLogsAscending() const { return displayed_.ascending(kLogList); }
+    void setSortLogsAscending(bool ascending) { displayed_.setAscending(kLogList, ascending); }
 
     // The order the lists show, for a job that writes records in it.
     SortOrder sortOrder() const;
 
-    void setListController(ListKind kind, ListController* controller) { listControllers_[kind] = controller; }
+    // --- What changed: one notice per action (see ChangeNotices)
+    ChangeNotices& notices() { return notices_; }
+
     // The window's history of undoable steps (none without a window).
     void setUndoHistory(UndoHistory* history) { undoHistory_ = history; }
     UndoHistory* undoHistory() const { return undoHistory_; }
-    ListController* listController(ListKind kind) const { return listControllers_[kind]; }
 
     // --- In-memory collections. Adding stores the record, then keeps it; a
     // record that could not be stored stays with the caller.
@@ -220,14 +236,14 @@ public:
     Species* speciesWithKey(int64_t key) const;
     // Links plants to schedules, logs to plants and photos to owners after a load.
     bool mapLogsAndImages();
-    void refreshData();
 
     // --- One step of changes (UndoHistory runs every command as one)
     // While a step runs, the records it removes are kept aside instead of
     // being dropped: when the step fails and its rows come back, the same
     // records come back with them, so that the pointers editors and lists
     // hold stay valid. endStep() drops them for good.
-    void beginStep() { ++stepDepth_; }
+    // The notice of what the step changed is sent once, at its end.
+    void beginStep();
     void endStep();
     // A record the running step removed, taken back for its key; null when
     // there is none.
@@ -283,33 +299,26 @@ private:
     void reopenAllRecords();
     // Drops every record (the displayed lists first) and keeps `records`.
     void replaceRecords(RecordSet&& records);
-    void refreshDisplayed(ListKind kind);
+    // Marks the kinds whose records changed since `revision` as edited.
+    void noteEditsSince(uint64_t revision);
     bool failLoad(const QString& reason);
     // Logs the failure and keeps its reason for the user.
     bool failLoad(const Failure& failure);
     // Reads every row of one record class's table into records for `keep`.
     template <class T, class Keep>
     bool loadTable(Keep keep);
-    // The connection settings of every open of a collection's database.
-    static std::unique_ptr<Connection> openConnection(const QString& dbPath, Connection::Mode mode, QString* error);
     bool readVersionRow();
-    bool checkPackageUsable();
-    // Takes the package's writer lock (not for a read-only document).
-    bool lockPackage();
     // Makes the package from the template when missing, then loads and links it.
     bool loadPackage();
     // Clears the history and its work area while the package is still ours.
     void dropUndoHistory();
 
     SpinoraUtility& utility_;
+    CollectionPackage package_;
     std::unique_ptr<Connection> database_;
-    QString packageFilename_;
-    QString dbFilename_;
     // Why loading stopped, for the failure that readFromURL answers.
     QString loadFailure_;
     QString readFailure_;
-    std::unique_ptr<PackageLock> packageLock_;
-    bool readOnly_ = false;
 
     int64_t versionPrimaryKey_ = -1;
     int64_t dbVersionNumber_ = 0;
@@ -318,26 +327,13 @@ private:
     bool addEventFlag_ = false;
     bool unsavedDocument_ = false;
     bool loaded_ = false;
-    std::optional<bool> emptyTemplateChoice_;
 
-    std::vector<std::unique_ptr<Cactus>> cacti_;
-    std::vector<std::unique_ptr<Water>> watering_;
-    std::vector<std::unique_ptr<Log>> logs_;
-    std::vector<std::unique_ptr<Event>> events_;
-    std::vector<std::unique_ptr<Species>> species_;
-    std::vector<Species*> speciesScientific_;
-    std::vector<std::unique_ptr<Image>> images_;
-    std::vector<Cactus*> displayedCacti_;
-    std::vector<Water*> displayedWatering_;
-    std::vector<Log*> displayedLogs_;
-    uint64_t recordsGeneration_ = 1; // 0 stands for "never filled" in ListSearch
-
-    bool sortCactiAscending_ = true;
-    bool sortWaterAscending_ = true;
-    bool sortLogsAscending_ = true;
-    std::array<ListController*, 3> listControllers_{};
+    RecordSet records_;
+    DisplayedLists displayed_;
+    ChangeNotices notices_;
     std::unique_ptr<LogsBehind> logsBehind_;
     int stepDepth_ = 0;
+    uint64_t stepRevision_ = 0; // the newest record revision when the step began
     std::vector<std::unique_ptr<Record>> removedInStep_;
     std::unique_ptr<QTimer> handoverTimer_;
     UndoHistory* undoHistory_ = nullptr;

@@ -10,11 +10,6 @@ namespace spinora {
 
 CollectionStatistics CollectionStatistics::compute(SpinoraDatabase& document)
 {
-    return compute(document, dueReminders(document));
-}
-
-CollectionStatistics CollectionStatistics::compute(SpinoraDatabase& document, long remindersDue)
-{
     CollectionStatistics figures;
     figures.cacti = static_cast<long>(document.cacti().size());
     figures.watering = static_cast<long>(document.watering().size());
@@ -22,7 +17,7 @@ CollectionStatistics CollectionStatistics::compute(SpinoraDatabase& document, lo
     figures.photos = static_cast<long>(document.images().size());
     figures.species = uniqueSpecies(document);
     figures.wateringDue = dueBy(document, now()).dueCacti();
-    figures.remindersDue = remindersDue;
+    figures.remindersDue = dueReminders(document);
     figures.totalValue = valueOfCollection(document);
     return figures;
 }

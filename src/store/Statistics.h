@@ -19,10 +19,7 @@ struct CollectionStatistics {
     double totalValue = 0.0;
 
     // Counts over the whole collection, not the displayed (searched) lists.
-    // `remindersDue` is the log list's running count when the window has
-    // one; without it (the command-line tool) the logs are counted afresh.
     static CollectionStatistics compute(SpinoraDatabase& document);
-    static CollectionStatistics compute(SpinoraDatabase& document, long remindersDue);
 
     // Distinct non-empty common names or scientific names, whichever count is
     // larger, names compared with every word capitalised.

@@ -545,6 +545,8 @@ Result<> UndoHistory::take(bool backwards)
 {
     if (backwards ? !canUndo() : !canRedo())
         return {};
+    // Whatever the step brings back is told once, when it is through.
+    const ChangeNotices::Held held(document_.notices());
     UndoStep& step = *steps_[backwards ? next_ - 1 : next_];
     if (Result<> taken = backwards ? step.undo(document_) : step.redo(document_); !taken) {
         const Failure& why = taken.failure();

@@ -21,16 +21,12 @@ CactusViewController::CactusViewController(SpinoraDatabase& document, ThumbnailC
     : ManagingViewController(document, SpinoraDatabase::kCactusList, thumbnails, parent)
 {
     setObjectName(QStringLiteral("CactusList"));
-    document.setListController(SpinoraDatabase::kCactusList, this);
+    fillDocumentList();
     QAction* labels = contextMenu()->addAction(localized("Print Labels..."), this, [this] { emit printLabelsRequested(); });
     labels->setObjectName(QStringLiteral("printLabelsAction"));
 }
 
-CactusViewController::~CactusViewController()
-{
-    if (document().listController(SpinoraDatabase::kCactusList) == this)
-        document().setListController(SpinoraDatabase::kCactusList, nullptr);
-}
+CactusViewController::~CactusViewController() = default;
 
 int CactusViewController::numberOfRows() const
 {
@@ -180,18 +176,12 @@ void CactusViewController::showCactusInfo(int row)
     if (!cactus)
         return;
     clearSelection();
-    if (editCactus(window(), document(), cactus, presentLogHistory)) {
-        afterEditorSaved();
-        refreshData(std::nullopt);
-    }
+    editCactus(window(), document(), cactus, presentLogHistory);
 }
 
 void CactusViewController::handleAddButton()
 {
-    if (editCactus(window(), document(), nullptr)) {
-        afterEditorSaved();
-        refreshData(std::nullopt);
-    }
+    editCactus(window(), document(), nullptr);
 }
 
 void CactusViewController::handleDeleteButton()
@@ -247,8 +237,6 @@ void CactusViewController::alertEnded(bool deleteChosen)
             return {};
         });
     });
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 Result<Cactus*> CactusViewController::duplicate(Cactus& source)
@@ -318,8 +306,6 @@ void CactusViewController::handleDuplicate()
             return {};
         });
     });
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 } // namespace spinora

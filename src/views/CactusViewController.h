@@ -61,6 +61,7 @@ signals:
     void printLabelsRequested();
 
 protected:
+    RecordKinds shownKinds() const override { return RecordKind::Cactus | RecordKind::Water | RecordKind::Log | RecordKind::Species | RecordKind::Image; }
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;

@@ -68,18 +68,16 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
         containerView_->addWidget(list);
         list->setSearchTextProvider([this] { return searchText(); });
         connect(list, &ManagingViewController::printRequested, this, &DocumentWindow::printDocument);
-        connect(list, &ManagingViewController::collectionChanged, this, [this, list] { afterCollectionChanged(list); });
     }
     connect(cactusList_, &CactusViewController::printLabelsRequested, this, &DocumentWindow::printLabels);
     layout->addWidget(containerView_);
     setCentralWidget(central);
     connect(thumbnails_.get(), &ThumbnailCache::thumbnailMissing, this, &DocumentWindow::restoreMissingThumbnail);
 
-    // After an undo or redo every list shows the collection again.
-    undoActions_ = new UndoActions(document_, this, [this] {
-        afterCollectionChanged(nullptr);
-        updateMarkAsWatered();
-    });
+    // The lists refresh themselves for each change; the window keeps its
+    // thumbnails, title and commands in step.
+    connect(&document_.notices(), &ChangeNotices::changed, this, &DocumentWindow::changeNoticed);
+    undoActions_ = new UndoActions(document_, this, [this] { updateMarkAsWatered(); });
     buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();
@@ -447,11 +445,8 @@ void DocumentWindow::markAsWatered()
     MarkAsWateredSheet sheet(what, this);
     if (sheet.exec() != QDialog::Accepted)
         return;
-    if (!ActionEdge::run(this, localized("Mark as Watered"),
-                         [&] { return spinora::markAsWatered(document_, watered, sheet.moment()); }))
-        return;
-    for (ManagingViewController* list : viewControllers_)
-        list->refreshData(searchText());
+    ActionEdge::run(this, localized("Mark as Watered"),
+                    [&] { return spinora::markAsWatered(document_, watered, sheet.moment()); });
 }
 
 void DocumentWindow::printLabels()
@@ -483,7 +478,7 @@ void DocumentWindow::pageSetup()
 StatisticsViewController* DocumentWindow::statisticsWindow()
 {
     if (!statsViewController_)
-        statsViewController_ = new StatisticsViewController(document_, [this] { return logList_->remindersDue(); }, this);
+        statsViewController_ = new StatisticsViewController(document_, this);
     return statsViewController_;
 }
 
@@ -500,15 +495,13 @@ void DocumentWindow::refreshData()
     refreshTitle();
 }
 
-void DocumentWindow::afterCollectionChanged(ManagingViewController* changed)
+void DocumentWindow::changeNoticed(const CollectionChange& change)
 {
-    // A deleted plant takes its logs along, a deleted schedule changes
-    // plants: the other lists must not keep rows that are gone.
-    for (ManagingViewController* list : viewControllers_) {
-        if (list != changed)
-            list->refreshData(searchText());
-    }
+    // An editor may have replaced photos: the scaled ones go.
+    if (change.touches(unsigned(RecordKind::Image)))
+        thumbnails_->clear();
     refreshTitle();
+    updateMarkAsWatered();
 }
 
 void DocumentWindow::restoreMissingThumbnail(const QString& croppedThumbnailFile)

@@ -18,6 +18,7 @@ class QToolButton;
 namespace spinora {
 
 class CactusViewController;
+struct CollectionChange;
 class LogViewController;
 class ManagingViewController;
 class SpinoraDatabase;
@@ -102,7 +103,7 @@ private:
     void rememberSearch();
     void fillSearchMenu();
     void restoreMissingThumbnail(const QString& croppedThumbnailFile);
-    void afterCollectionChanged(ManagingViewController* changed);
+    void changeNoticed(const CollectionChange& change);
     void buildMarkAsWatered();
     void updateMarkAsWatered();
     // This collection's entry of a window setting.

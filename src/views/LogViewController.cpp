@@ -19,17 +19,11 @@ LogViewController::LogViewController(SpinoraDatabase& document, ThumbnailCache& 
     : ManagingViewController(document, SpinoraDatabase::kLogList, thumbnails, parent), historyScreen_(historyScreen)
 {
     setObjectName(historyScreen ? QStringLiteral("LogHistory") : QStringLiteral("LogList"));
-    if (!historyScreen_) {
-        document.setListController(SpinoraDatabase::kLogList, this);
-        recalculateReminders();
-    }
+    if (!historyScreen_)
+        fillDocumentList();
 }
 
-LogViewController::~LogViewController()
-{
-    if (document().listController(SpinoraDatabase::kLogList) == this)
-        document().setListController(SpinoraDatabase::kLogList, nullptr);
-}
+LogViewController::~LogViewController() = default;
 
 void LogViewController::setCactusForHistory(Cactus* cactus)
 {
@@ -205,18 +199,6 @@ void LogViewController::flipSortDirection()
         cactusForHistory_->sortLogs(document().sortLogsAscending());
 }
 
-void LogViewController::recalculateReminders()
-{
-    remindersDue_ = 0;
-    // The document counts again when the logs it still reads arrive.
-    if (document().logsLoadingBehind())
-        return;
-    for (const auto& log : document().logs()) {
-        if (log->isReminderDue())
-            ++remindersDue_;
-    }
-}
-
 // --- Commands
 
 void LogViewController::showLogInfo(int row)
@@ -225,18 +207,12 @@ void LogViewController::showLogInfo(int row)
     if (!log)
         return;
     clearSelection();
-    if (editLog(window(), document(), log, historyScreen_ ? cactusForHistory_ : nullptr)) {
-        afterEditorSaved();
-        refreshData(std::nullopt);
-    }
+    editLog(window(), document(), log, historyScreen_ ? cactusForHistory_ : nullptr);
 }
 
 void LogViewController::handleAddButton()
 {
-    if (editLog(window(), document(), nullptr, historyScreen_ ? cactusForHistory_ : nullptr)) {
-        afterEditorSaved();
-        refreshData(std::nullopt);
-    }
+    editLog(window(), document(), nullptr, historyScreen_ ? cactusForHistory_ : nullptr);
 }
 
 void LogViewController::handleDeleteButton()
@@ -257,8 +233,6 @@ void LogViewController::handleDeleteButton()
             return {};
         });
     });
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 void LogViewController::handleDuplicate()
@@ -270,8 +244,6 @@ void LogViewController::handleDuplicate()
         return;
     const QString title = sources.size() == 1 ? localized("Duplicate Log") : localized("Duplicate Logs");
     ActionEdge::run(this, title, [&] { return UndoHistory::run(document(), title, [&] { return duplicate(sources); }); });
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 Result<> LogViewController::duplicate(const std::vector<Log*>& sources)

@@ -41,16 +41,6 @@ public:
     static long monthKey(const Timestamp& date);
     QString sectionHeadingForMonthKey(long key) const;
 
-    long remindersDue() const { return remindersDue_; }
-    void recalculateReminders() override;
-    void setRemindersDue(long due) override { remindersDue_ = due; }
-    void incrementReminders() override { ++remindersDue_; }
-    void decrementReminders() override
-    {
-        if (remindersDue_ > 0)
-            --remindersDue_;
-    }
-
     QString firstTextForCell(int row) const override;
     QString secondTextForCell(int row) const override;
     Image* imageForCell(int row) const override;
@@ -64,6 +54,7 @@ public:
     QString toolTipForRow(int row, const QPointF& point) const override;
 
 protected:
+    RecordKinds shownKinds() const override { return RecordKind::Log | RecordKind::Cactus | RecordKind::Event | RecordKind::Image; }
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;
@@ -77,7 +68,6 @@ private:
 
     bool historyScreen_ = false;
     Cactus* cactusForHistory_ = nullptr;
-    long remindersDue_ = 0;
     // The rows of the last computeSectionFlags, and when it ran.
     std::vector<Log*> flaggedRows_;
     uint64_t flagRevision_ = 0;

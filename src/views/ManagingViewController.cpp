@@ -123,8 +123,9 @@ void ListTableView::reportFirstPaintedRows()
 
 ManagingViewController::ManagingViewController(SpinoraDatabase& document, SpinoraDatabase::ListKind list,
                                                ThumbnailCache& thumbnails, QWidget* parent)
-    : QWidget(parent), document_(document), thumbnails_(thumbnails), search_(list)
+    : QWidget(parent), document_(document), list_(list), thumbnails_(thumbnails), search_(list)
 {
+    connect(&document.notices(), &ChangeNotices::changed, this, &ManagingViewController::changeNoticed);
     prepareTimer_ = new QTimer(this);
     prepareTimer_->setSingleShot(true);
     prepareTimer_->setInterval(0);
@@ -202,6 +203,8 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Spinor
 ManagingViewController::~ManagingViewController()
 {
     ready_ = false;
+    if (fillsDocumentList_)
+        document_.displayed().setFilledBySearch(list_, false);
     delete tableView_;
 }
 
@@ -268,10 +271,26 @@ void ManagingViewController::clearSelection()
     tableView_->clearSelection();
 }
 
-void ManagingViewController::afterEditorSaved()
+void ManagingViewController::fillDocumentList()
 {
-    thumbnails_.clear();
-    emit collectionChanged();
+    fillsDocumentList_ = true;
+    document_.displayed().setFilledBySearch(list_, true);
+}
+
+void ManagingViewController::changeNoticed(const CollectionChange& change)
+{
+    if (!change.touches(shownKinds()))
+        return;
+    if (!fillsDocumentList_) {
+        refreshData(std::nullopt);
+        return;
+    }
+    const bool onlyLogsArrived = change.logsArrived && !change.replacedAll && change.removed == 0 &&
+                                 change.edited == 0 && change.added == unsigned(RecordKind::Log);
+    if (onlyLogsArrived && list_ != SpinoraDatabase::kLogList)
+        linkedRecordsArrived();
+    else
+        rerunSearch();
 }
 
 bool ManagingViewController::handleSearch(const QString& text)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CellDataSource.h"
-#include "ListController.h"
 #include "ListSearch.h"
 
 #include <QTreeView>
@@ -48,9 +47,9 @@ private:
 // The base of the three lists (cacti, watering schedules, logs): a list view
 // drawn by SPTableCell over one of the document's displayed arrays, the
 // floating section heading, the context menu, and the commands every list
-// answers: add, delete, duplicate, search and refresh. The document asks it
-// to refilter through ListController when its arrays change.
-class ManagingViewController : public QWidget, public ListController, public CellDataSource {
+// answers: add, delete, duplicate, search and refresh. It refreshes once for
+// each change the document tells of that touches what it shows.
+class ManagingViewController : public QWidget, public CellDataSource {
     Q_OBJECT
 public:
     ManagingViewController(SpinoraDatabase& document, SpinoraDatabase::ListKind list, ThumbnailCache& thumbnails,
@@ -102,10 +101,12 @@ public:
     // it lies in the list.
     std::vector<int> rowsToActOn() const;
 
-    // --- ListController
-    void rerunSearch() override;
-    void refreshData() override { refreshData(currentSearchText()); }
-    void linkedRecordsArrived() override;
+    // Refilters the displayed array for the current text and reloads the rows.
+    void rerunSearch();
+    void refreshData() { refreshData(currentSearchText()); }
+    // The logs were read behind the first screen and are now linked to
+    // their plants: rows that show them repaint, a search runs again.
+    void linkedRecordsArrived();
 
     // Recomputes the section flags and places the floating heading.
     void refreshHeadings();
@@ -118,8 +119,6 @@ public:
 signals:
     // The context menu's "Print".
     void printRequested();
-    // Records were added, removed or changed by this list.
-    void collectionChanged();
 
 protected:
     // The texts the rows show, as the search reads them.
@@ -136,8 +135,11 @@ protected:
     virtual QString bandTitle(int) const { return QString(); }
     // Clears the selection (before the selected records are removed).
     void clearSelection();
-    // The editors may have replaced photos: forget the scaled thumbnails.
-    void afterEditorSaved();
+    // The window's lists fill the document's displayed arrays from their
+    // searches (a plant's log history shows its own logs instead).
+    void fillDocumentList();
+    // The kinds of records whose change shows in the rows.
+    virtual RecordKinds shownKinds() const = 0;
 
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -148,6 +150,7 @@ private:
     void prepareSearchSoon();
     bool isShownInWindow() const;
     void buildContextMenu();
+    void changeNoticed(const CollectionChange& change);
     void headerClicked();
     void setSortIndicator();
     // "Loading…" or "Searching…" over a list that shows no rows yet; none
@@ -155,6 +158,8 @@ private:
     void showNotice(const QString& text);
 
     SpinoraDatabase& document_;
+    const SpinoraDatabase::ListKind list_;
+    bool fillsDocumentList_ = false;
     ThumbnailCache& thumbnails_;
     ListTableView* tableView_ = nullptr;
     QAbstractItemModel* model_ = nullptr;

@@ -17,9 +17,8 @@ const char* const kCaptions[] = {"Cacti",         "Watering Schedules", "Log Ent
 
 } // namespace
 
-StatisticsViewController::StatisticsViewController(SpinoraDatabase& document, std::function<long()> remindersDue,
-                                                   QWidget* parent)
-    : QDialog(parent), document_(document), remindersDue_(std::move(remindersDue))
+StatisticsViewController::StatisticsViewController(SpinoraDatabase& document, QWidget* parent)
+    : QDialog(parent), document_(document)
 {
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(localized("Statistics"));
@@ -48,7 +47,7 @@ StatisticsViewController::StatisticsViewController(SpinoraDatabase& document, st
 
 void StatisticsViewController::refreshData()
 {
-    const CollectionStatistics figures = CollectionStatistics::compute(document_, remindersDue_ ? remindersDue_() : 0);
+    const CollectionStatistics figures = CollectionStatistics::compute(document_);
     const long counts[] = {figures.cacti,   figures.watering,    figures.logs,         figures.photos,
                            figures.species, figures.wateringDue, figures.remindersDue};
     for (int i = 0; i < kFigures - 1; ++i)

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class QLabel;
 
@@ -19,8 +18,7 @@ class SpinoraDatabase;
 class StatisticsViewController : public QDialog {
     Q_OBJECT
 public:
-    // `remindersDue` answers the log list's running count of due reminders.
-    StatisticsViewController(SpinoraDatabase& document, std::function<long()> remindersDue, QWidget* parent = nullptr);
+    StatisticsViewController(SpinoraDatabase& document, QWidget* parent = nullptr);
 
     // Recomputes the figures, shows the window and runs it modally.
     void presentStatistics();
@@ -32,7 +30,6 @@ public:
 private:
     static constexpr int kFigures = 8;
     SpinoraDatabase& document_;
-    std::function<long()> remindersDue_;
     ListFormats formats_;
     std::array<QLabel*, kFigures> captions_{};
     std::array<QLabel*, kFigures> amounts_{};

@@ -13,14 +13,10 @@ WaterViewController::WaterViewController(SpinoraDatabase& document, ThumbnailCac
     : ManagingViewController(document, SpinoraDatabase::kWaterList, thumbnails, parent)
 {
     setObjectName(QStringLiteral("WaterList"));
-    document.setListController(SpinoraDatabase::kWaterList, this);
+    fillDocumentList();
 }
 
-WaterViewController::~WaterViewController()
-{
-    if (document().listController(SpinoraDatabase::kWaterList) == this)
-        document().setListController(SpinoraDatabase::kWaterList, nullptr);
-}
+WaterViewController::~WaterViewController() = default;
 
 int WaterViewController::numberOfRows() const
 {
@@ -73,18 +69,12 @@ void WaterViewController::showWaterInfo(int row)
     if (!water)
         return;
     clearSelection();
-    if (editWater(window(), document(), water)) {
-        afterEditorSaved();
-        refreshData(std::nullopt);
-    }
+    editWater(window(), document(), water);
 }
 
 void WaterViewController::handleAddButton()
 {
-    if (editWater(window(), document(), nullptr)) {
-        afterEditorSaved();
-        refreshData(std::nullopt);
-    }
+    editWater(window(), document(), nullptr);
 }
 
 void WaterViewController::handleDeleteButton()
@@ -106,8 +96,6 @@ void WaterViewController::handleDeleteButton()
             return {};
         });
     });
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 void WaterViewController::handleDuplicate()
@@ -120,8 +108,6 @@ void WaterViewController::handleDuplicate()
     const QString title =
         sources.size() == 1 ? localized("Duplicate Watering Schedule") : localized("Duplicate Watering Schedules");
     ActionEdge::run(this, title, [&] { return UndoHistory::run(document(), title, [&] { return duplicate(sources); }); });
-    refreshData(std::nullopt);
-    emit collectionChanged();
 }
 
 Result<> WaterViewController::duplicate(const std::vector<Water*>& sources)

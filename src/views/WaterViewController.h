@@ -31,6 +31,7 @@ public:
     qreal firstColumnWidth() const override { return 1000; }
 
 protected:
+    RecordKinds shownKinds() const override { return RecordKind::Water | RecordKind::Cactus; }
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;

@@ -1,5 +1,6 @@
 // The watering and log lists: texts, search, deleting without a question,
 // duplicating, month sections, due reminders and a plant's log history.
+#include "Statistics.h"
 #include "ViewsTestSupport.h"
 
 #include "CactusInfoViewController.h"
@@ -278,9 +279,9 @@ TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !document_->logsLoadingBehind(); }, 5000));
     EXPECT_EQ(firstTexts(list).size(), 3);
     EXPECT_FALSE(loading->isVisibleTo(&w));
-    EXPECT_EQ(list.remindersDue(), 1);
+    EXPECT_EQ(CollectionStatistics::dueReminders(*document_), 1);
     addLog(alpha, QStringLiteral("Spray"), day(2026, 6, 14), true);
-    EXPECT_EQ(list.remindersDue(), 2);
+    EXPECT_EQ(CollectionStatistics::dueReminders(*document_), 2);
 
     ASSERT_EQ(firstTexts(list).size(), 4);
     // Deleting asks nothing; the due one's count goes with it.
@@ -289,9 +290,7 @@ TEST_F(LogList, DueRemindersAreCountedAndKeptInStep)
     QTest::keyClick(list.tableView(), Qt::Key_Delete);
     EXPECT_FALSE(QApplication::activeModalWidget());
     EXPECT_EQ(list.numberOfRows(), 2);
-    EXPECT_EQ(list.remindersDue(), 0);
-    list.decrementReminders();
-    EXPECT_EQ(list.remindersDue(), 0);
+    EXPECT_EQ(CollectionStatistics::dueReminders(*document_), 0);
 }
 
 // The cactus editor's "Log History": one plant's logs in the log list's
@@ -348,7 +347,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, first, list->tableView()->viewport()->mapToGlobal(first));
         QApplication::sendEvent(list->tableView()->viewport(), &rightClick);
         ASSERT_EQ(list->numberOfRows(), 3);
-        EXPECT_EQ(w.logList()->remindersDue(), 2);
+        EXPECT_EQ(CollectionStatistics::dueReminders(*document_), 2);
 
         // "Delete Item" removes the selected entry, without a question.
         QTest::mouseClick(list->tableView()->viewport(), Qt::LeftButton, {},

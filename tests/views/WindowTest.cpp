@@ -196,7 +196,7 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     addPhoto(c, gradientImage(64, 48));
 
     DocumentWindow& w = window();
-    const CollectionStatistics figures = CollectionStatistics::compute(*document_, w.logList()->remindersDue());
+    const CollectionStatistics figures = CollectionStatistics::compute(*document_);
     // Cacti, schedules, logs, photos, species (Golden Barrel, One, Two,
     // Three), plants due for water, total value.
     EXPECT_EQ(std::make_tuple(figures.cacti, figures.watering, figures.logs, figures.photos, figures.species,
