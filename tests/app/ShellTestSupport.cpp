@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include "AppSettings.h"
+#include "DocumentWindowFactory.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -43,7 +44,7 @@ void ShellTest::TearDown()
 
 std::unique_ptr<SpinoraAppDelegate>& ShellTest::makeApp()
 {
-    app_ = std::make_unique<SpinoraAppDelegate>(makeStandInWindow, services_, QStringLiteral("1.2"));
+    app_ = std::make_unique<SpinoraAppDelegate>(makeDocumentWindow, services_, QStringLiteral("1.2"));
     return app_;
 }
 
@@ -56,9 +57,9 @@ QString ShellTest::makeCollection(const QString& name, int cacti)
     return QDir(path).canonicalPath();
 }
 
-StandInWindow* ShellTest::windowOf(SpinoraDatabase* document) const
+DocumentWindow* ShellTest::windowOf(SpinoraDatabase* document) const
 {
-    return qobject_cast<StandInWindow*>(app_->windowForDocument(document));
+    return qobject_cast<DocumentWindow*>(app_->windowForDocument(document));
 }
 
 void ShellTest::settle()
