@@ -3,6 +3,7 @@
 #include "ActionEdge.h"
 #include "AppInfo.h"
 #include "CrashReporter.h"
+#include "DocumentWindow.h"
 #include "FileHelpers.h"
 #include "ImportExportBrowser.h"
 #include "JobRunner.h"
@@ -157,12 +158,12 @@ void SpinoraAppDelegate::bringForward(SpinoraDatabase* document)
 
 void SpinoraAppDelegate::showList(SpinoraDatabase* document, const QString& list)
 {
+    // The names a launch request gives the lists, in the order of their kinds.
     static const QStringList lists = {QStringLiteral("cacti"), QStringLiteral("watering"), QStringLiteral("logs")};
     const int tab = lists.indexOf(list);
-    QMainWindow* window = windowForDocument(document);
-    if (tab < 0 || !window || window->metaObject()->indexOfSlot("selectTab(int)") < 0)
-        return;
-    QMetaObject::invokeMethod(window, "selectTab", Q_ARG(int, tab));
+    auto* window = qobject_cast<DocumentWindow*>(windowForDocument(document));
+    if (tab >= 0 && window)
+        window->selectTab(static_cast<SpinoraDatabase::ListKind>(tab));
 }
 
 // --- Opening and making collections

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SpinoraDatabase.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -20,7 +22,6 @@ namespace spinora {
 class CactusViewController;
 class LogViewController;
 class ManagingViewController;
-class SpinoraDatabase;
 class StatisticsViewController;
 class ThumbnailCache;
 class UndoActions;
@@ -41,8 +42,7 @@ public:
     CactusViewController* cactusList() const { return cactusList_; }
     WaterViewController* waterList() const { return waterList_; }
     LogViewController* logList() const { return logList_; }
-    // 0 cacti, 1 watering, 2 logs.
-    int selectedTab() const { return currentTab_; }
+    SpinoraDatabase::ListKind selectedTab() const { return currentTab_; }
 
     // Asked when the window is to close; false keeps it open.
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
@@ -53,7 +53,7 @@ public:
     QLineEdit* searchField() const { return searchField_; }
     QString searchText() const;
     QToolBar* documentToolbar() const { return toolbar_; }
-    QToolButton* tabButton(int index) const { return tabButtons_.at(static_cast<size_t>(index)); }
+    QToolButton* tabButton(SpinoraDatabase::ListKind list) const { return tabButtons_.at(list); }
     ThumbnailCache& thumbnails() { return *thumbnails_; }
     // Made on the first request and kept.
     StatisticsViewController* statisticsWindow();
@@ -65,7 +65,7 @@ public:
     UndoActions& undoActions() { return *undoActions_; }
 
 public slots:
-    void selectTab(int index);
+    void selectTab(spinora::SpinoraDatabase::ListKind list);
     void markAsWatered();
     void handleAddButton();
     void handleDeleteButton();
@@ -95,8 +95,8 @@ private:
     void buildToolbar();
     QWidget* buildTabBar();
     void buildShortcuts();
-    void changeViewController(int tag);
-    void displayViewController(int tag);
+    void changeViewController(SpinoraDatabase::ListKind list);
+    void displayViewController(SpinoraDatabase::ListKind list);
     void handleSearch();
     void finishLoading();
     void rememberSearch();
@@ -126,7 +126,9 @@ private:
     UndoActions* undoActions_ = nullptr;
     std::function<bool()> closeHandler_;
     QStringList restoredThumbnails_;
-    int currentTab_ = -1;
+    // None until the constructor shows the first list.
+    ManagingViewController* currentViewController_ = nullptr;
+    SpinoraDatabase::ListKind currentTab_ = SpinoraDatabase::kCactusList;
 };
 
 } // namespace spinora
