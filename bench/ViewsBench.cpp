@@ -414,8 +414,8 @@ void BM_ImportWithoutStall(benchmark::State& state)
         QTest::qWait(500);
         ImportExportBrowser sheet(document, &window);
         sheet.setAlertFunction([](QWidget*, const QString&, const QString&) {});
-        sheet.presentImportExportBrowser(0);
-        sheet.optionButton(1)->click();
+        sheet.presentImportExportBrowser(ExchangeFunction::ImportFromSdbi);
+        sheet.optionButton(kExchangeCactiAndWatering)->click();
         sheet.fileChosen(file);
         state.ResumeTiming();
         gaps.start();

@@ -194,12 +194,12 @@ void DocumentWindow::buildToolbar()
     QAction* import = item("Import", "Import from device", "Import database from Spinora Mobile App", "import_button",
                            [this] {
                                finishLoading();
-                               presentDeviceBrowser(this, 0);
+                               presentDeviceBrowser(this, DeviceDirection::ImportFromDevice);
                            });
     QAction* exportItem = item("Export", "Export to device", "Export database to Spinora Mobile App", "export_button",
                                [this] {
                                    finishLoading();
-                                   presentDeviceBrowser(this, 1);
+                                   presentDeviceBrowser(this, DeviceDirection::ExportToDevice);
                                });
     QAction* statistics =
         item("Statistics", "Statistics", "Show database statistics", "stats_button", &DocumentWindow::showStatistics);

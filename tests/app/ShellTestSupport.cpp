@@ -1,7 +1,9 @@
 #include "ShellTestSupport.h"
 
 #include "AppSettings.h"
+#include "DeviceBrowser.h"
 #include "DocumentWindowFactory.h"
+#include "ImportExportBrowser.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -28,10 +30,10 @@ void ShellTest::SetUp()
         saveAsOffers_ << text;
         return nextSaveAsOfferTaken_;
     };
-    services_.presentImportExportBrowser = [this](QWidget*, int type) { presented_.append({QStringLiteral("sheet"), type}); };
+    services_.presentImportExportBrowser = [this](QWidget*, ExchangeFunction f) { presented_.append({"sheet", int(f)}); };
     services_.presentImportFile = [this](QWidget*, const QString& file) { importsOffered_ << file; };
     services_.presentExportReportBrowser = [this](QWidget*) { presented_.append({QStringLiteral("report"), -1}); };
-    services_.presentDeviceBrowser = [this](QWidget*, int tag) { presented_.append({QStringLiteral("device"), tag}); };
+    services_.presentDeviceBrowser = [this](QWidget*, DeviceDirection d) { presented_.append({"device", int(d)}); };
     services_.pageSetup = [this](QWidget*) { presented_.append({QStringLiteral("pageSetup"), -1}); };
 }
 
