@@ -173,7 +173,7 @@ BENCHMARK(BM_StartToFirstPaintedRows)->Unit(benchmark::kMillisecond)->Iterations
 void BM_SearchKeystroke(benchmark::State& state)
 {
     DocumentWindow& window = *openWindow().window;
-    window.selectTab(static_cast<int>(state.range(0)));
+    window.selectTab(static_cast<SpinoraDatabase::ListKind>(state.range(0)));
     QLineEdit* field = window.searchField();
     field->setText(QStringLiteral("Go"));
     bool extend = true;
@@ -187,7 +187,7 @@ void BM_SearchKeystroke(benchmark::State& state)
     }
     state.counters["rows"] = window.visibleList()->numberOfRows();
     field->clear();
-    window.selectTab(0);
+    window.selectTab(SpinoraDatabase::kCactusList);
 }
 BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1)->Arg(2);
 
@@ -197,7 +197,7 @@ BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1)->Ar
 void BM_SearchWithoutStall(benchmark::State& state)
 {
     DocumentWindow& window = *openWindow().window;
-    window.selectTab(static_cast<int>(state.range(0)));
+    window.selectTab(static_cast<SpinoraDatabase::ListKind>(state.range(0)));
     QLineEdit* field = window.searchField();
     field->clear();
     QTest::qWait(200);
@@ -220,7 +220,7 @@ void BM_SearchWithoutStall(benchmark::State& state)
     }
     state.counters["rows"] = rows;
     state.counters["longest_gap_ms"] = static_cast<double>(longest);
-    window.selectTab(0);
+    window.selectTab(SpinoraDatabase::kCactusList);
 }
 BENCHMARK(BM_SearchWithoutStall)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(2)->Iterations(2);
 
@@ -342,7 +342,7 @@ void BM_TypeWhileLogsArrive(benchmark::State& state)
         DocumentWindow window(document);
         window.resize(820, 900);
         window.show();
-        window.selectTab(static_cast<int>(state.range(0)));
+        window.selectTab(static_cast<SpinoraDatabase::ListKind>(state.range(0)));
         QLineEdit* field = window.searchField();
         gaps.start();
         QElapsedTimer sinceArrival;
@@ -414,8 +414,8 @@ void BM_ImportWithoutStall(benchmark::State& state)
         QTest::qWait(500);
         ImportExportBrowser sheet(document, &window);
         sheet.setAlertFunction([](QWidget*, const QString&, const QString&) {});
-        sheet.presentImportExportBrowser(0);
-        sheet.optionButton(1)->click();
+        sheet.presentImportExportBrowser(ExchangeFunction::ImportFromSdbi);
+        sheet.optionButton(kExchangeCactiAndWatering)->click();
         sheet.fileChosen(file);
         state.ResumeTiming();
         gaps.start();

@@ -138,12 +138,16 @@ ShellServices ShellServices::standard()
     services.askToSaveChanges = askSave;
     services.alert = showAlert;
     services.offerSaveAs = askSaveAs;
-    services.presentImportExportBrowser = [](QWidget* parent, int type) { spinora::presentImportExportBrowser(parent, type); };
+    services.presentImportExportBrowser = [](QWidget* parent, ExchangeFunction function) {
+        spinora::presentImportExportBrowser(parent, function);
+    };
     services.presentImportFile = [](QWidget* parent, const QString& file) {
-        spinora::presentImportExportBrowser(parent, 0, file);
+        spinora::presentImportExportBrowser(parent, ExchangeFunction::ImportFromSdbi, file);
     };
     services.presentExportReportBrowser = [](QWidget* parent) { spinora::presentExportReportBrowser(parent); };
-    services.presentDeviceBrowser = [](QWidget* parent, int tag) { spinora::presentDeviceBrowser(parent, tag); };
+    services.presentDeviceBrowser = [](QWidget* parent, DeviceDirection direction) {
+        spinora::presentDeviceBrowser(parent, direction);
+    };
     services.pageSetup = runPageSetup;
     return services;
 }

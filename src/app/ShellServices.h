@@ -8,6 +8,10 @@ class QWidget;
 
 namespace spinora {
 
+// Declared with the dialogs they choose from (DeviceBrowser.h, ImportExportBrowser.h).
+enum class DeviceDirection;
+enum class ExchangeFunction;
+
 // The panels and alerts the shell shows, and the windows its menu opens.
 // standard() gives the real ones; tests put their own in place of the modal
 // panels so that start-up and menu rules can be driven without a person.
@@ -23,11 +27,11 @@ struct ShellServices {
     // A warning whose way out is saving elsewhere: true for "Save As...".
     std::function<bool(QWidget*, const QString& title, const QString& text)> offerSaveAs;
 
-    std::function<void(QWidget*, int databaseType)> presentImportExportBrowser;
+    std::function<void(QWidget*, ExchangeFunction)> presentImportExportBrowser;
     // The import sheet of File › Import From › SDBI with the file filled in.
     std::function<void(QWidget*, const QString& file)> presentImportFile;
     std::function<void(QWidget*)> presentExportReportBrowser;
-    std::function<void(QWidget*, int tag)> presentDeviceBrowser;
+    std::function<void(QWidget*, DeviceDirection)> presentDeviceBrowser;
     std::function<void(QWidget*)> pageSetup;
 
     static ShellServices standard();

@@ -3,6 +3,8 @@
 #include "ActionEdge.h"
 #include "AppInfo.h"
 #include "CrashReporter.h"
+#include "DeviceBrowser.h"
+#include "DocumentWindow.h"
 #include "FileHelpers.h"
 #include "ImportExportBrowser.h"
 #include "JobRunner.h"
@@ -157,12 +159,12 @@ void SpinoraAppDelegate::bringForward(SpinoraDatabase* document)
 
 void SpinoraAppDelegate::showList(SpinoraDatabase* document, const QString& list)
 {
+    // The names a launch request gives the lists, in the order of their kinds.
     static const QStringList lists = {QStringLiteral("cacti"), QStringLiteral("watering"), QStringLiteral("logs")};
     const int tab = lists.indexOf(list);
-    QMainWindow* window = windowForDocument(document);
-    if (tab < 0 || !window || window->metaObject()->indexOfSlot("selectTab(int)") < 0)
-        return;
-    QMetaObject::invokeMethod(window, "selectTab", Q_ARG(int, tab));
+    auto* window = qobject_cast<DocumentWindow*>(windowForDocument(document));
+    if (tab >= 0 && window)
+        window->selectTab(static_cast<SpinoraDatabase::ListKind>(tab));
 }
 
 // --- Opening and making collections
@@ -547,18 +549,18 @@ void SpinoraAppDelegate::openDocument()
         openDocumentWithContentsOfURL(chosen);
 }
 
-void SpinoraAppDelegate::handleImportExport(int databaseType)
+void SpinoraAppDelegate::handleImportExport(ExchangeFunction databaseType)
 {
     if (!getMainDocument())
         return;
     services_.presentImportExportBrowser(windowForDocument(getMainDocument()), databaseType);
 }
 
-void SpinoraAppDelegate::handleBrowsing(int tag)
+void SpinoraAppDelegate::handleBrowsing(DeviceDirection direction)
 {
     if (!getMainDocument())
         return;
-    services_.presentDeviceBrowser(windowForDocument(getMainDocument()), tag);
+    services_.presentDeviceBrowser(windowForDocument(getMainDocument()), direction);
 }
 
 void SpinoraAppDelegate::handleExportReport()
@@ -607,30 +609,30 @@ void SpinoraAppDelegate::buildSharedMenus()
     exportToMenu_ = std::make_unique<QMenu>(QStringLiteral("Export To"));
     exportToMenu_->setObjectName(QStringLiteral("exportToMenu"));
 
-    // The tags are the numbers the sheets and the device dialog expect: the
-    // six functions of the import/export sheet, and 0 import / 1 export for
-    // the mobile app.
-    auto addSheet = [this](QMenu* menu, const QString& title, const QString& name, int databaseType) {
+    // Each item opens the import/export sheet for one of its functions, or
+    // the device dialog in one direction; its data is that value as a number.
+    auto addSheet = [this](QMenu* menu, const QString& title, const QString& name, ExchangeFunction function) {
         QAction* action = menu->addAction(title);
         action->setObjectName(name);
-        action->setData(databaseType);
-        connect(action, &QAction::triggered, this, [this, databaseType] { handleImportExport(databaseType); });
+        action->setData(static_cast<int>(function));
+        connect(action, &QAction::triggered, this, [this, function] { handleImportExport(function); });
     };
-    auto addDevice = [this](QMenu* menu, const QString& name, int tag) {
+    auto addDevice = [this](QMenu* menu, const QString& name, DeviceDirection direction) {
         QAction* action = menu->addAction(QStringLiteral("Spinora Mobile App"));
         action->setObjectName(name);
-        action->setData(tag);
-        connect(action, &QAction::triggered, this, [this, tag] { handleBrowsing(tag); });
+        action->setData(static_cast<int>(direction));
+        connect(action, &QAction::triggered, this, [this, direction] { handleBrowsing(direction); });
     };
-    addSheet(importFromMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("importSdbi"), 0);
-    addSheet(importFromMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("importDatabase"), 1);
-    addDevice(importFromMenu_.get(), QStringLiteral("importMobileApp"), 0);
-    addSheet(importFromMenu_.get(), QStringLiteral("CSV"), QStringLiteral("importCsv"), 2);
+    using enum ExchangeFunction;
+    addSheet(importFromMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("importSdbi"), ImportFromSdbi);
+    addSheet(importFromMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("importDatabase"), ImportFromCollection);
+    addDevice(importFromMenu_.get(), QStringLiteral("importMobileApp"), DeviceDirection::ImportFromDevice);
+    addSheet(importFromMenu_.get(), QStringLiteral("CSV"), QStringLiteral("importCsv"), ImportFromCsv);
 
-    addSheet(exportToMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("exportSdbi"), 3);
-    addSheet(exportToMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("exportDatabase"), 4);
-    addDevice(exportToMenu_.get(), QStringLiteral("exportMobileApp"), 1);
-    addSheet(exportToMenu_.get(), QStringLiteral("CSV"), QStringLiteral("exportCsv"), 5);
+    addSheet(exportToMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("exportSdbi"), ExportToSdbi);
+    addSheet(exportToMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("exportDatabase"), ExportToCollection);
+    addDevice(exportToMenu_.get(), QStringLiteral("exportMobileApp"), DeviceDirection::ExportToDevice);
+    addSheet(exportToMenu_.get(), QStringLiteral("CSV"), QStringLiteral("exportCsv"), ExportToCsv);
     QAction* report = exportToMenu_->addAction(QStringLiteral("HTML Report"));
     report->setObjectName(QStringLiteral("exportReport"));
     connect(report, &QAction::triggered, this, &SpinoraAppDelegate::handleExportReport);

@@ -98,8 +98,8 @@ public:
 public slots:
     void newDocument();
     void openDocument();
-    void handleImportExport(int databaseType);
-    void handleBrowsing(int tag);
+    void handleImportExport(ExchangeFunction databaseType);
+    void handleBrowsing(DeviceDirection direction);
     void handleExportReport();
     // The progress window's Cancel, for the main collection's running job.
     void cancelImportExport();

@@ -734,7 +734,7 @@ void CactusInfoViewController::printInfo()
     if (!check.report(this))
         return;
     PrintSubject subject;
-    subject.screen = DatabasePrintView::kCactusSheet;
+    subject.screen = DatabasePrintView::Screen::CactusSheet;
     subject.cactus = info.get();
     printWithDialog(this, document_, subject);
 }

@@ -495,7 +495,7 @@ void LogInfoViewController::printInfo()
 {
     const std::unique_ptr<Log> info = getInfo();
     PrintSubject subject;
-    subject.screen = DatabasePrintView::kLogSheet;
+    subject.screen = DatabasePrintView::Screen::LogSheet;
     subject.log = info.get();
     printWithDialog(this, document_, subject);
 }

@@ -605,7 +605,7 @@ void WaterInfoViewController::printInfo()
     if (!check.report(this))
         return;
     PrintSubject subject;
-    subject.screen = DatabasePrintView::kWaterSheet;
+    subject.screen = DatabasePrintView::Screen::WaterSheet;
     subject.water = info.get();
     printWithDialog(this, document_, subject);
 }

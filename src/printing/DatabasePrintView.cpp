@@ -28,10 +28,10 @@ constexpr double kPhotoSquare = 64;
 double lineHeightFor(DatabasePrintView::Screen screen)
 {
     switch (screen) {
-    case DatabasePrintView::kCactusList:
+    case DatabasePrintView::Screen::CactusList:
         return 130;
-    case DatabasePrintView::kWaterList:
-    case DatabasePrintView::kLogList:
+    case DatabasePrintView::Screen::WaterList:
+    case DatabasePrintView::Screen::LogList:
         return 60;
     default:
         return 1.7 * QFontMetricsF(PrintText::systemFont(11)).capHeight();
@@ -54,7 +54,7 @@ Image* withThumbnail(Image* image)
 } // namespace
 
 DatabasePrintView::DatabasePrintView(SpinoraDatabase& database, Screen screen, Record* object)
-    : database_(database), screen_(screen), object_(screen >= kCactusSheet ? object : nullptr),
+    : database_(database), screen_(screen), object_(isSheet(screen) ? object : nullptr),
       lineHeight_(lineHeightFor(screen))
 {
     if (object_ && !object_->isHydrated()) {
@@ -106,14 +106,14 @@ void DatabasePrintView::buildSheet()
     const double valueWidth = printRect_.width() - RecordSheet::kValueOffset;
     if (!object_)
         return;
-    if (screen_ == kCactusSheet) {
+    if (screen_ == Screen::CactusSheet) {
         const auto& cactus = static_cast<const Cactus&>(*object_);
         for (Image* image : cactus.images())
             withThumbnail(image);
         sheet_ = RecordSheet::forCactus(cactus, valueWidth, sheetFormats_);
-    } else if (screen_ == kWaterSheet) {
+    } else if (screen_ == Screen::WaterSheet) {
         sheet_ = RecordSheet::forWater(static_cast<const Water&>(*object_), valueWidth, sheetFormats_);
-    } else if (screen_ == kLogSheet) {
+    } else if (screen_ == Screen::LogSheet) {
         const auto& log = static_cast<const Log&>(*object_);
         for (Image* image : log.images())
             withThumbnail(image);
@@ -124,11 +124,11 @@ void DatabasePrintView::buildSheet()
 int DatabasePrintView::itemCount() const
 {
     switch (screen_) {
-    case kCactusList:
+    case Screen::CactusList:
         return int(database_.displayedCacti().size());
-    case kWaterList:
+    case Screen::WaterList:
         return int(database_.displayedWatering().size());
-    case kLogList:
+    case Screen::LogList:
         return int(database_.displayedLogs().size());
     default:
         return 0;
@@ -139,7 +139,7 @@ int DatabasePrintView::calculateTotalPages() const
 {
     // Every print has at least one page, so an empty list still prints its
     // header rather than nothing at all.
-    if (screen_ < kCactusSheet)
+    if (!isSheet(screen_))
         return std::max(1, linesPerPage_ > 0 ? ceilDiv(itemCount(), linesPerPage_) : 1);
     // Lines 0 and 1 of every page stay free: a page holds linesPerPage - 2
     // sheet lines. A page too small for any line prints one empty page.
@@ -164,7 +164,7 @@ void DatabasePrintView::drawRect(QPainter& painter)
     const QRectF& r = printRect_;
     PrintText::drawLine(painter, QRectF(r.x(), r.y(), r.width(), 15), pageHeader(printPage_ + 1, pageCount_),
                         PrintText::systemFont(10));
-    if (screen_ < kCactusSheet) {
+    if (!isSheet(screen_)) {
         const int count = itemCount();
         for (int i = 0; i < linesPerPage_; ++i) {
             const int item = linesPerPage_ * printPage_ + i;
@@ -190,7 +190,7 @@ void DatabasePrintView::drawCell(QPainter& painter, int item, const QRectF& fram
     const double y = frame.y();
     const double w = frame.width();
     const double h = frame.height();
-    const double d = screen_ == kLogList ? 40 : 100;
+    const double d = screen_ == Screen::LogList ? 40 : 100;
     const double t = 70 + d;
     const QFont primary = PrintText::systemFont(10);
     const QFont secondary = PrintText::systemFont(8);
@@ -200,7 +200,7 @@ void DatabasePrintView::drawCell(QPainter& painter, int item, const QRectF& fram
     std::pair<int, int> italicRange{0, 0};
     Image* photo = nullptr;
     switch (screen_) {
-    case kCactusList: {
+    case Screen::CactusList: {
         const Cactus& cactus = *database_.displayedCacti()[size_t(item)];
         first = cactus.name();
         second = ListTexts::cactusSecondText(cactus);
@@ -212,13 +212,13 @@ void DatabasePrintView::drawCell(QPainter& painter, int item, const QRectF& fram
         photo = cactus.cellImage();
         break;
     }
-    case kWaterList: {
+    case Screen::WaterList: {
         const Water& water = *database_.displayedWatering()[size_t(item)];
         first = water.name();
         second = listTexts_.waterSecondText(water);
         break;
     }
-    case kLogList: {
+    case Screen::LogList: {
         const Log& log = *database_.displayedLogs()[size_t(item)];
         first = ListTexts::logFirstText(log).value_or(QString());
         second = listTexts_.logSecondText(log).value_or(QString());

@@ -23,7 +23,10 @@ class SpinoraDatabase;
 // top-left corner, y downwards.
 class DatabasePrintView {
 public:
-    enum Screen { kCactusList = 0, kWaterList, kLogList, kCactusSheet, kWaterSheet, kLogSheet };
+    // What is printed: a list as it is displayed, or the sheet of one record
+    // (in this order, the print screens 0 to 5 of the command line).
+    enum class Screen { CactusList, WaterList, LogList, CactusSheet, WaterSheet, LogSheet };
+    static bool isSheet(Screen screen) { return screen >= Screen::CactusSheet; }
 
     // `object` is the record of a sheet (a Cactus, Water or Log). A record that is not loaded in full is loaded for the sheet
     // and released again afterwards.

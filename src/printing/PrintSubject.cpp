@@ -16,38 +16,37 @@ Record* PrintSubject::record() const
     // The sheet draws from the record and may read its detail columns,
     // which changes the record's loaded state but none of its values.
     switch (screen) {
-    case DatabasePrintView::kCactusSheet:
+    case DatabasePrintView::Screen::CactusSheet:
         return const_cast<Cactus*>(cactus);
-    case DatabasePrintView::kWaterSheet:
+    case DatabasePrintView::Screen::WaterSheet:
         return const_cast<Water*>(water);
-    case DatabasePrintView::kLogSheet:
+    case DatabasePrintView::Screen::LogSheet:
         return const_cast<Log*>(log);
     default:
         return nullptr;
     }
 }
 
-PrintSubject PrintSubject::ofListTab(int tab)
+PrintSubject PrintSubject::ofList(SpinoraDatabase::ListKind list)
 {
     PrintSubject subject;
-    switch (tab) {
-    case 1:
-        subject.screen = DatabasePrintView::kWaterList;
+    switch (list) {
+    case SpinoraDatabase::kCactusList:
+        subject.screen = DatabasePrintView::Screen::CactusList;
         break;
-    case 2:
-        subject.screen = DatabasePrintView::kLogList;
+    case SpinoraDatabase::kWaterList:
+        subject.screen = DatabasePrintView::Screen::WaterList;
         break;
-    default:
-        subject.screen = DatabasePrintView::kCactusList;
+    case SpinoraDatabase::kLogList:
+        subject.screen = DatabasePrintView::Screen::LogList;
+        break;
     }
     return subject;
 }
 
 bool PrintSubject::isValid() const
 {
-    if (screen < DatabasePrintView::kCactusList || screen > DatabasePrintView::kLogSheet)
-        return false;
-    return screen < DatabasePrintView::kCactusSheet || record() != nullptr;
+    return !DatabasePrintView::isSheet(screen) || record() != nullptr;
 }
 
 int printToPdf(SpinoraDatabase& document, const PrintSubject& subject, const QString& file, const QPageSize& pageSize)

@@ -87,7 +87,7 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
 
     // Each list shows what the document displays (after a load, the whole
     // collection) and is refreshed with the search text when it is shown.
-    selectTab(0);
+    selectTab(SpinoraDatabase::kCactusList);
 }
 
 DocumentWindow::~DocumentWindow()
@@ -117,7 +117,8 @@ QWidget* DocumentWindow::buildTabBar()
     const char* const names[] = {"CactiTab", "WateringTab", "LogsTab"};
     QFont font = this->font();
     font.setPixelSize(12);
-    for (int tag = 0; tag < 3; ++tag) {
+    // The button group's ids are the lists' kinds.
+    for (int tag = SpinoraDatabase::kCactusList; tag <= SpinoraDatabase::kLogList; ++tag) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QString::fromLatin1(names[tag]));
         button->setText(localized(titles[tag]));
@@ -133,42 +134,39 @@ QWidget* DocumentWindow::buildTabBar()
         layout->addWidget(button);
     }
     layout->addStretch();
-    connect(tabGroup_, &QButtonGroup::idClicked, this, &DocumentWindow::changeViewController);
+    connect(tabGroup_, &QButtonGroup::idClicked, this,
+            [this](int tag) { changeViewController(static_cast<SpinoraDatabase::ListKind>(tag)); });
     return bar;
 }
 
-void DocumentWindow::changeViewController(int tag)
+void DocumentWindow::changeViewController(SpinoraDatabase::ListKind kind)
 {
-    if (tag < 0 || tag > 2)
-        return;
-    if (tag == currentTab_) {
-        // A click on the selected tab leaves it selected and the list as it is.
-        tabButtons_[static_cast<size_t>(tag)]->setChecked(true);
-        return;
-    }
-    tabButtons_[static_cast<size_t>(tag)]->setChecked(true);
-    displayViewController(tag);
+    tabButtons_[kind]->setChecked(true);
+    // A click on the selected tab leaves it selected and the list as it is.
+    if (viewControllers_[kind] != currentViewController_)
+        displayViewController(kind);
 }
 
-void DocumentWindow::displayViewController(int tag)
+void DocumentWindow::displayViewController(SpinoraDatabase::ListKind kind)
 {
-    ManagingViewController* list = viewControllers_[static_cast<size_t>(tag)];
+    ManagingViewController* list = viewControllers_[kind];
     containerView_->setCurrentWidget(list);
-    currentTab_ = tag;
+    currentViewController_ = list;
+    currentTab_ = kind;
     // The search text carries over from list to list.
     list->refreshData(searchText());
     list->tableView()->setFocus();
     updateMarkAsWatered();
 }
 
-void DocumentWindow::selectTab(int index)
+void DocumentWindow::selectTab(SpinoraDatabase::ListKind list)
 {
-    changeViewController(index);
+    changeViewController(list);
 }
 
 ManagingViewController* DocumentWindow::visibleList()
 {
-    return currentTab_ < 0 ? nullptr : viewControllers_[static_cast<size_t>(currentTab_)];
+    return currentViewController_;
 }
 
 // --- Toolbar
@@ -194,12 +192,12 @@ void DocumentWindow::buildToolbar()
     QAction* import = item("Import", "Import from device", "Import database from Spinora Mobile App", "import_button",
                            [this] {
                                finishLoading();
-                               presentDeviceBrowser(this, 0);
+                               presentDeviceBrowser(this, DeviceDirection::ImportFromDevice);
                            });
     QAction* exportItem = item("Export", "Export to device", "Export database to Spinora Mobile App", "export_button",
                                [this] {
                                    finishLoading();
-                                   presentDeviceBrowser(this, 1);
+                                   presentDeviceBrowser(this, DeviceDirection::ExportToDevice);
                                });
     QAction* statistics =
         item("Statistics", "Statistics", "Show database statistics", "stats_button", &DocumentWindow::showStatistics);
@@ -376,7 +374,7 @@ void DocumentWindow::editSelected()
 void DocumentWindow::printDocument()
 {
     finishLoading();
-    printWithDialog(this, document_, PrintSubject::ofListTab(currentTab_));
+    printWithDialog(this, document_, PrintSubject::ofList(currentTab_));
 }
 
 // --- Mark as Watered
@@ -407,18 +405,18 @@ void DocumentWindow::buildMarkAsWatered()
 void DocumentWindow::updateMarkAsWatered()
 {
     ManagingViewController* list = visibleList();
-    const bool wateringList = currentTab_ == 0 || currentTab_ == 1;
+    const bool wateringList = currentTab_ != SpinoraDatabase::kLogList;
     markAsWatered_->setEnabled(wateringList && list && !list->rowsToActOn().empty());
 }
 
 void DocumentWindow::markAsWatered()
 {
     finishLoading();
-    if (currentTab_ != 0 && currentTab_ != 1)
+    if (!visibleList() || currentTab_ == SpinoraDatabase::kLogList)
         return;
     WateredRecords watered;
     for (int row : visibleList()->rowsToActOn()) {
-        if (currentTab_ == 1)
+        if (currentTab_ == SpinoraDatabase::kWaterList)
             watered.schedules.push_back(waterList_->waterAt(row));
         else
             watered.cacti.push_back(cactusList_->cactusAt(row));
@@ -467,7 +465,7 @@ void DocumentWindow::printLabels()
 
 void DocumentWindow::printPreview()
 {
-    printPreviewWithDialog(this, document_, PrintSubject::ofListTab(currentTab_));
+    printPreviewWithDialog(this, document_, PrintSubject::ofList(currentTab_));
 }
 
 void DocumentWindow::pageSetup()

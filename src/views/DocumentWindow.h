@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SpinoraDatabase.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -21,7 +23,6 @@ class CactusViewController;
 struct CollectionChange;
 class LogViewController;
 class ManagingViewController;
-class SpinoraDatabase;
 class StatisticsViewController;
 class ThumbnailCache;
 class UndoActions;
@@ -42,8 +43,7 @@ public:
     CactusViewController* cactusList() const { return cactusList_; }
     WaterViewController* waterList() const { return waterList_; }
     LogViewController* logList() const { return logList_; }
-    // 0 cacti, 1 watering, 2 logs.
-    int selectedTab() const { return currentTab_; }
+    SpinoraDatabase::ListKind selectedTab() const { return currentTab_; }
 
     // Asked when the window is to close; false keeps it open.
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
@@ -54,7 +54,7 @@ public:
     QLineEdit* searchField() const { return searchField_; }
     QString searchText() const;
     QToolBar* documentToolbar() const { return toolbar_; }
-    QToolButton* tabButton(int index) const { return tabButtons_.at(static_cast<size_t>(index)); }
+    QToolButton* tabButton(SpinoraDatabase::ListKind list) const { return tabButtons_.at(list); }
     ThumbnailCache& thumbnails() { return *thumbnails_; }
     // Made on the first request and kept.
     StatisticsViewController* statisticsWindow();
@@ -66,7 +66,7 @@ public:
     UndoActions& undoActions() { return *undoActions_; }
 
 public slots:
-    void selectTab(int index);
+    void selectTab(spinora::SpinoraDatabase::ListKind list);
     void markAsWatered();
     void handleAddButton();
     void handleDeleteButton();
@@ -96,8 +96,8 @@ private:
     void buildToolbar();
     QWidget* buildTabBar();
     void buildShortcuts();
-    void changeViewController(int tag);
-    void displayViewController(int tag);
+    void changeViewController(SpinoraDatabase::ListKind list);
+    void displayViewController(SpinoraDatabase::ListKind list);
     void handleSearch();
     void finishLoading();
     void rememberSearch();
@@ -127,7 +127,9 @@ private:
     UndoActions* undoActions_ = nullptr;
     std::function<bool()> closeHandler_;
     QStringList restoredThumbnails_;
-    int currentTab_ = -1;
+    // None until the constructor shows the first list.
+    ManagingViewController* currentViewController_ = nullptr;
+    SpinoraDatabase::ListKind currentTab_ = SpinoraDatabase::kCactusList;
 };
 
 } // namespace spinora

@@ -6,8 +6,6 @@
 #include "ShellTestSupport.h"
 
 #include "CactusViewController.h"
-#include "DocumentWindow.h"
-#include "DocumentWindowFactory.h"
 #include "ExportJob.h"
 #include "ImportExportBrowser.h"
 #include "ListSearch.h"
@@ -43,11 +41,11 @@ TEST_F(ImportWhileBrowsing, AnImportThroughTheMenuKeepsTheListUsableAndShowsTheN
         expectOk(source->close());
     }
     const QString target = makeCollection(QStringLiteral("Target"), 400);
-    services_.presentImportExportBrowser = [](QWidget* window, int type) { presentImportExportBrowser(window, type); };
-    app_ = std::make_unique<SpinoraAppDelegate>(makeDocumentWindow, services_, QStringLiteral("1.2"));
+    services_.presentImportExportBrowser = ShellServices::standard().presentImportExportBrowser;
+    makeApp();
     SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(target);
     ASSERT_NE(document, nullptr);
-    auto* window = qobject_cast<DocumentWindow*>(app_->windowForDocument(document));
+    DocumentWindow* window = windowOf(document);
     ASSERT_NE(window, nullptr);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));

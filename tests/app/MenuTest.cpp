@@ -3,11 +3,14 @@
 // the right window and the recent-files menu.
 #include "ShellTestSupport.h"
 
+#include "CactusViewController.h"
+#include "EditorTestSupport.h"
 #include "SpinoraDatabase.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolBar>
 
@@ -29,6 +32,19 @@ QAction* actionNamed(QMainWindow* window, const QString& name)
     for (QAction* action : window->menuBar()->findChildren<QAction*>(name))
         return action;
     return nullptr;
+}
+
+// Triggers a menu item and cancels the modal window it opens: that window's
+// class, and the collection window it was opened over.
+std::pair<QString, QWidget*> modalOpenedBy(QAction* action)
+{
+    std::pair<QString, QWidget*> opened;
+    whenModalOpens<QDialog>([&opened](QDialog* dialog) {
+        opened = {dialog->metaObject()->className(), dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr};
+        dialog->reject();
+    });
+    action->trigger();
+    return opened;
 }
 
 TEST_F(MenuTest, ImportAndExportAreEnabledExactlyWhileACollectionIsOpen)
@@ -82,35 +98,44 @@ TEST_F(MenuTest, ItemCommandsGoToTheirOwnWindow)
     SpinoraDatabase* a = app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("RouteA")));
     SpinoraDatabase* b = app_->openDocumentWithContentsOfURL(makeCollection(QStringLiteral("RouteB")));
     ASSERT_TRUE(a && b);
-    StandInWindow* windowA = windowOf(a);
-    StandInWindow* windowB = windowOf(b);
-    const QPair<const char*, const char*> routes[] = {
-        {"addItemAction", "handleAddButton"}, {"removeItemAction", "handleDeleteButton"},
-        {"duplicateItemAction", "handleDuplicate"}, {"printAction", "printDocument"},
-        {"printPreviewAction", "printPreview"}, {"printLabelsAction", "printLabels"}};
-    for (const auto& [action, slot] : routes) {
-        actionNamed(windowA, action)->trigger();
-        EXPECT_EQ(windowA->calls(slot), 1) << slot;
-    }
-    actionNamed(windowB, "statisticsAction")->trigger();
-    actionNamed(windowB, "duplicateItemAction")->trigger();
-    // Statistics and Duplicate in A, then in B, and Add Item in B.
-    EXPECT_EQ((std::vector{windowA->calls("showStatistics"), windowA->calls("handleDuplicate"), windowB->calls("showStatistics"),
-                           windowB->calls("handleDuplicate"), windowB->calls("handleAddButton")}),
-              (std::vector{0, 1, 1, 1, 0}));
+    DocumentWindow* windowA = windowOf(a);
+    DocumentWindow* windowB = windowOf(b);
+    // Add, the print commands and statistics open their window over their own collection's.
+    const std::tuple<DocumentWindow*, const char*, QString> modals[] = {
+        {windowA, "addItemAction", "spinora::AddCactusInfoViewController"}, {windowA, "printAction", "QPrintDialog"},
+        {windowA, "printPreviewAction", "QPrintPreviewDialog"}, {windowA, "printLabelsAction", "spinora::LabelPrintDialog"},
+        {windowB, "statisticsAction", "spinora::StatisticsViewController"}};
+    for (const auto& [window, action, dialog] : modals)
+        EXPECT_EQ(modalOpenedBy(actionNamed(window, action)), std::make_pair(dialog, static_cast<QWidget*>(window))) << action;
 
-    // A real key press reaches the menu's shortcut.
+    // Remove asks about the selected plant in A; Duplicate copies it in A, then in B.
+    auto selectFirstPlant = [](DocumentWindow* window) {
+        QAbstractItemView* table = window->cactusList()->tableView();
+        table->setCurrentIndex(table->model()->index(0, 0));
+    };
+    selectFirstPlant(windowA);
+    actionNamed(windowA, "removeItemAction")->trigger();
+    auto* question = windowA->findChild<QMessageBox*>("DeleteConfirmation");
+    ASSERT_TRUE(question && question->isVisible());
+    question->reject();
+    actionNamed(windowA, "duplicateItemAction")->trigger();
+    selectFirstPlant(windowB);
+    actionNamed(windowB, "duplicateItemAction")->trigger();
+    EXPECT_EQ(std::make_pair(a->cacti().size(), b->cacti().size()), std::make_pair(size_t(7), size_t(7)));
+
+    // A real key press duplicates too.
+    selectFirstPlant(windowB);
     windowB->activateWindow();
     QApplication::setActiveWindow(windowB);
     QTest::keyClick(windowB, Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(windowB->calls("handleDuplicate"), 2);
+    EXPECT_EQ(b->cacti().size(), 8u);
 
     actionNamed(windowA, "pageSetupAction")->trigger();
     EXPECT_EQ(presented_.last().first, QStringLiteral("pageSetup"));
 
     // Show Toolbar acts on the window of the menu, and the second time
     // brings the toolbar back.
-    QToolBar* toolbar = windowA->findChild<QToolBar*>();
+    QToolBar* toolbar = windowA->documentToolbar();
     windowA->show();
     actionNamed(windowA, "showToolbarAction")->trigger();
     EXPECT_TRUE(toolbar->isHidden());

@@ -1,6 +1,9 @@
 #include "ShellTestSupport.h"
 
 #include "AppSettings.h"
+#include "DeviceBrowser.h"
+#include "DocumentWindowFactory.h"
+#include "ImportExportBrowser.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -27,10 +30,10 @@ void ShellTest::SetUp()
         saveAsOffers_ << text;
         return nextSaveAsOfferTaken_;
     };
-    services_.presentImportExportBrowser = [this](QWidget*, int type) { presented_.append({QStringLiteral("sheet"), type}); };
+    services_.presentImportExportBrowser = [this](QWidget*, ExchangeFunction f) { presented_.append({"sheet", int(f)}); };
     services_.presentImportFile = [this](QWidget*, const QString& file) { importsOffered_ << file; };
     services_.presentExportReportBrowser = [this](QWidget*) { presented_.append({QStringLiteral("report"), -1}); };
-    services_.presentDeviceBrowser = [this](QWidget*, int tag) { presented_.append({QStringLiteral("device"), tag}); };
+    services_.presentDeviceBrowser = [this](QWidget*, DeviceDirection d) { presented_.append({"device", int(d)}); };
     services_.pageSetup = [this](QWidget*) { presented_.append({QStringLiteral("pageSetup"), -1}); };
 }
 
@@ -43,7 +46,7 @@ void ShellTest::TearDown()
 
 std::unique_ptr<SpinoraAppDelegate>& ShellTest::makeApp()
 {
-    app_ = std::make_unique<SpinoraAppDelegate>(makeStandInWindow, services_, QStringLiteral("1.2"));
+    app_ = std::make_unique<SpinoraAppDelegate>(makeDocumentWindow, services_, QStringLiteral("1.2"));
     return app_;
 }
 
@@ -56,9 +59,9 @@ QString ShellTest::makeCollection(const QString& name, int cacti)
     return QDir(path).canonicalPath();
 }
 
-StandInWindow* ShellTest::windowOf(SpinoraDatabase* document) const
+DocumentWindow* ShellTest::windowOf(SpinoraDatabase* document) const
 {
-    return qobject_cast<StandInWindow*>(app_->windowForDocument(document));
+    return qobject_cast<DocumentWindow*>(app_->windowForDocument(document));
 }
 
 void ShellTest::settle()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "DocumentWindow.h"
 #include "ShellServices.h"
 #include "SpinoraAppDelegate.h"
-#include "StandInWindow.h"
 #include "TestSupport.h"
 
 #include <QPair>
@@ -14,7 +14,7 @@
 
 namespace spinora::test {
 
-// A shell with the stand-in window and recorded panels and alerts.
+// A shell with the real collection windows and recorded panels and alerts.
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -23,7 +23,7 @@ protected:
     std::unique_ptr<SpinoraAppDelegate>& makeApp();
     // A collection package with `cacti` plants (and some schedules and logs) on disk.
     QString makeCollection(const QString& name, int cacti = 6);
-    StandInWindow* windowOf(SpinoraDatabase* document) const;
+    DocumentWindow* windowOf(SpinoraDatabase* document) const;
     // Lets deferred deletions and posted calls run.
     static void settle();
 

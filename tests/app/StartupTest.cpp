@@ -222,7 +222,7 @@ TEST_F(StartupTest, ClosingTheUntitledCollectionAsksToSaveIt)
     makeApp();
     ASSERT_TRUE(app_->applicationDidFinishLaunching({}));
     SpinoraDatabase* untitled = app_->openDocuments().front();
-    StandInWindow* window = windowOf(untitled);
+    DocumentWindow* window = windowOf(untitled);
 
     nextSaveAnswer_ = ShellServices::SaveAnswer::Cancel;
     EXPECT_FALSE(window->close());

@@ -25,6 +25,7 @@
 using namespace spinora;
 using namespace spinora::test;
 using Behaviour = FaultPeer::Behaviour;
+using enum DeviceDirection;
 
 namespace {
 
@@ -67,16 +68,16 @@ protected:
                 QTest::mouseClick(button, Qt::LeftButton);
         }
     }
-    // Opens the import (0) or export (1) dialog with one device, served by
-    // `peer` in `mode`, and selects it.
-    void selectPhone(int dialog, const FaultPeer& peer, long long mode, const QString& name = "Phone")
+    // Opens the import or export dialog with one device, served by `peer` in
+    // `mode`, and selects it.
+    void selectPhone(DeviceDirection dialog, const FaultPeer& peer, long long mode, const QString& name = "Phone")
     {
         const ResolvedService phone = device(name, mode, QUrl(peer.address()).port());
         script.resolvable = {phone};
         browser.presentDeviceBrowser(dialog);
         network().announce(phone.service);
         settle();
-        clickRow(dialog == 0 ? browser.importDeviceTable() : browser.exportDeviceTable(), 0);
+        clickRow(dialog == ImportFromDevice ? browser.importDeviceTable() : browser.exportDeviceTable(), 0);
     }
     void openCollection()
     {
@@ -107,7 +108,7 @@ protected:
 
 TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
 {
-    browser.presentDeviceBrowser(0);
+    browser.presentDeviceBrowser(ImportFromDevice);
     QDialog* dialog = browser.importWindow();
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_EQ(importShown(), std::pair(DeviceTexts::noImportDevices(), false));
@@ -141,7 +142,7 @@ TEST_F(Dialogs, ImportDialogFollowsTheDevicesTheSelectionAndTheOption)
 // Without avahi-daemon both dialogs flashed and closed without a word.
 TEST_F(Dialogs, ExportDialogSaysWhatToDoAndStaysWhenTheSearchFails)
 {
-    browser.presentDeviceBrowser(1);
+    browser.presentDeviceBrowser(ExportToDevice);
     QDialog* dialog = browser.exportWindow();
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_EQ(browser.exportMessages()->text(), DeviceTexts::noExportDevices());
@@ -162,7 +163,7 @@ TEST_F(Dialogs, ExportDialogSaysWhatToDoAndStaysWhenTheSearchFails)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(std::pair(browser.exportMessages()->text(), browser.exportButton()->isEnabled()), std::pair(told, false));
     script.startError = "Daemon not running";
-    browser.presentDeviceBrowser(0);
+    browser.presentDeviceBrowser(ImportFromDevice);
     settle();
     EXPECT_TRUE(browser.importWindow()->isVisible());
     EXPECT_EQ(importShown(), std::pair(told, false));
@@ -173,7 +174,7 @@ TEST_F(Dialogs, ImportFromADeviceShowsProgressThenTheAlert)
     const QByteArray phoneFile = phoneDatabase();
     openCollection();
     FaultPeer peer(Behaviour::Serve, phoneFile);
-    selectPhone(0, peer, 0);
+    selectPhone(ImportFromDevice, peer, 0);
     browser.importOptions()->button(0)->click();
     bool sawProgress = false;
     QObject::connect(&browser.transfer(), &DeviceTransfer::progressChanged, [&](double p) {
@@ -195,7 +196,7 @@ TEST_F(Dialogs, AFailedDownloadWarnsAndChangesNothing)
 {
     openCollection();
     FaultPeer peer(Behaviour::NotFound);
-    selectPhone(0, peer, 2);
+    selectPhone(ImportFromDevice, peer, 2);
     browser.importOptions()->button(3)->click();
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
@@ -209,7 +210,7 @@ TEST_F(Dialogs, CancelInTheProgressWindowStopsTheDownloadSilently)
     const QByteArray phoneFile = phoneDatabase();
     openCollection();
     FaultPeer peer(Behaviour::StallHalfWay, phoneFile);
-    selectPhone(0, peer, 0);
+    selectPhone(ImportFromDevice, peer, 0);
     QTest::mouseClick(browser.importButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return peer.requests > 0; }));
     settle(100);
@@ -229,7 +230,7 @@ TEST_F(Dialogs, ExportToADeviceEndsWithCheckDeviceOrTheNumberedWarning)
     // Exports to a new device served by `peer` in `mode`; the alerts it ended with.
     auto exportVia = [this](const FaultPeer& peer, long long mode, const QString& name) {
         alerts.clear();
-        selectPhone(1, peer, mode, name);
+        selectPhone(ExportToDevice, peer, mode, name);
         QTest::mouseClick(browser.exportButton(), Qt::LeftButton);
         EXPECT_TRUE(waitFor([&] { return !alerts.isEmpty(); }));
         return alerts;

@@ -27,6 +27,8 @@ using namespace spinora::test;
 
 namespace {
 
+using enum ExchangeFunction;
+
 std::unique_ptr<SpinoraDatabase> sampleCollection(const QString& path, int cacti, int photos = 4)
 {
     auto document = newCollection(path, true);
@@ -54,9 +56,9 @@ protected:
 
     // Chooses the file, presses the action button and returns the title of
     // the one alert, which tells success from failure.
-    QString run(int databaseType, const QString& path, int option = 0)
+    QString run(ExchangeFunction function, const QString& path, ExchangeType option = kExchangeComplete)
     {
-        EXPECT_TRUE(browser_->prepareImportExportBrowser(databaseType));
+        browser_->prepareImportExportBrowser(function);
         browser_->show();
         browser_->optionButton(option)->click();
         EXPECT_TRUE(browser_->fileChosen(path));
@@ -82,13 +84,13 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
 
     // The three exports.
     const QString exported = "Export Complete";
-    EXPECT_EQ(run(3, folder_.file("all.sdbi"), 0), exported);
+    EXPECT_EQ(run(ExportToSdbi, folder_.file("all.sdbi"), kExchangeComplete), exported);
     EXPECT_EQ(queryInt(folder_.file("all.sdbi"), "SELECT count(*) FROM cactus"), 12);
 
-    EXPECT_EQ(run(5, folder_.file("cacti.csv"), 2), exported);
+    EXPECT_EQ(run(ExportToCsv, folder_.file("cacti.csv"), kExchangeCacti), exported);
     EXPECT_TRUE(readFile(folder_.file("cacti.csv")).contains(source->cacti().front()->name().toUtf8()));
 
-    EXPECT_EQ(run(4, folder_.file("Copy.sdb"), 3), exported);
+    EXPECT_EQ(run(ExportToCollection, folder_.file("Copy.sdb"), kExchangeWatering), exported);
     EXPECT_EQ(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM watering"), 3);
     EXPECT_LE(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 0)
         << "the option 'Watering Schedules' exports only schedules";
@@ -97,14 +99,14 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     auto target = newCollection(folder_.file("Target.sdb"), true);
     use(*target);
     const QString imported = "Import Complete";
-    EXPECT_EQ(run(0, folder_.file("all.sdbi"), 2), imported);
+    EXPECT_EQ(run(ImportFromSdbi, folder_.file("all.sdbi"), kExchangeCacti), imported);
     EXPECT_EQ(target->cacti().size(), 12u);
     EXPECT_EQ(target->watering().size(), 0u) << "the option 'Cacti' imports only plants";
 
-    EXPECT_EQ(run(1, folder_.file("Copy.sdb"), 0), imported);
+    EXPECT_EQ(run(ImportFromCollection, folder_.file("Copy.sdb"), kExchangeComplete), imported);
     EXPECT_EQ(target->watering().size(), 3u);
 
-    EXPECT_EQ(run(2, folder_.file("cacti.csv"), 0), imported);
+    EXPECT_EQ(run(ImportFromCsv, folder_.file("cacti.csv"), kExchangeComplete), imported);
     EXPECT_GE(target->cacti().size(), 12u);
     expectOk(source->close());
     expectOk(target->close());
@@ -119,12 +121,12 @@ TEST_F(Sheets, TheAlertSaysWhyAndWhatTheImportBroughtAndCouldNotRead)
     row[0] = "Priced";
     row[10] = "\"6,9x\"";
     writeFile(folder_.file("prices.csv"), ("Cacti\n" + CsvExport::cactusHeaders().join(',') + "\n" + row.join(',')).toUtf8());
-    EXPECT_EQ(run(2, folder_.file("prices.csv")), "Import Complete");
+    EXPECT_EQ(run(ImportFromCsv, folder_.file("prices.csv")), "Import Complete");
     EXPECT_EQ(texts_.back(), "Database import complete!\n\nCacti imported: 1\nWatering schedules imported: 0\n"
                              "Logs imported: 0\n\nNot everything could be imported:\n"
                              "Line 3, column 11 (Purchase Price): \"6,9x\" could not be read and was not imported.");
     writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
-    EXPECT_EQ(run(0, folder_.file("broken.sdbi")), "Import Error");
+    EXPECT_EQ(run(ImportFromSdbi, folder_.file("broken.sdbi")), "Import Error");
     EXPECT_TRUE(texts_.back().endsWith("no changes were made.\n\nThe file could not be opened: file is not a database"))
         << texts_.back().toStdString();
     expectOk(target->close());
@@ -135,7 +137,7 @@ TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
     auto open = sampleCollection(folder_.file("Open.sdb"), 3, 0);
     use(*open);
 
-    browser_->prepareImportExportBrowser(1);
+    browser_->prepareImportExportBrowser(ImportFromCollection);
     EXPECT_FALSE(browser_->fileChosen(folder_.file("Open.sdb")));
     // The database file inside the package is the same collection.
     EXPECT_FALSE(browser_->fileChosen(folder_.file("Open.sdb/spinora.db")));
@@ -144,10 +146,10 @@ TEST_F(Sheets, TheOpenCollectionIsRefusedBothWays)
     EXPECT_FALSE(browser_->fileChosen(folder_.file("Plain")));
     EXPECT_EQ(alerts_.size(), 3);
 
-    for (int exportType : {3, 4, 5}) {
-        browser_->prepareImportExportBrowser(exportType);
-        const QString into = exportType == 4 ? folder_.file("Open.sdb") : folder_.file("Open.sdb/x.csv");
-        EXPECT_FALSE(browser_->fileChosen(into)) << exportType;
+    for (ExchangeFunction function : {ExportToSdbi, ExportToCollection, ExportToCsv}) {
+        browser_->prepareImportExportBrowser(function);
+        const QString into = function == ExportToCollection ? folder_.file("Open.sdb") : folder_.file("Open.sdb/x.csv");
+        EXPECT_FALSE(browser_->fileChosen(into)) << int(function);
     }
     EXPECT_EQ(alerts_.size(), 6);
 }
@@ -157,13 +159,13 @@ TEST_F(Sheets, AfterCancelTheProgressWindowStaysUntilTheImportHasStoppedAndNoAle
     {
         auto big = sampleCollection(folder_.file("Big.sdb"), 40, 10);
         use(*big);
-        run(3, folder_.file("big.sdbi"));
+        run(ExportToSdbi, folder_.file("big.sdbi"));
         expectOk(big->close());
     }
     alerts_.clear();
     auto target = sampleCollection(folder_.file("Target.sdb"), 4, 0);
     use(*target);
-    ASSERT_TRUE(browser_->prepareImportExportBrowser(0));
+    browser_->prepareImportExportBrowser(ImportFromSdbi);
     browser_->show();
     ASSERT_TRUE(browser_->fileChosen(folder_.file("big.sdbi")));
 
@@ -251,10 +253,9 @@ TEST(SheetEntryPoints, EachWindowHasItsOwnSheetsModalToItAlone)
     DocumentRegistry& documents = SpinoraUtility::sharedManager().documents();
 
     documents.registerAsMainDocument(first.get());
-    presentImportExportBrowser(&firstWindow, 0);
+    presentImportExportBrowser(&firstWindow, ImportFromSdbi);
     documents.registerAsMainDocument(second.get());
-    presentImportExportBrowser(&secondWindow, 1);
-    presentImportExportBrowser(&secondWindow, 9); // no such function: nothing changes
+    presentImportExportBrowser(&secondWindow, ImportFromCollection);
     presentExportReportBrowser(&secondWindow);
 
     auto* firstSheet = firstWindow.findChild<ImportExportBrowser*>();

@@ -42,7 +42,7 @@ using ListSearchTest = CollectionTest;
 // How lists paginate and number their pages is PrintPdf's to show.
 TEST_F(PrintPagination, AnEmptyListStillPrintsItsHeader)
 {
-    DatabasePrintView view(*document, DatabasePrintView::kCactusList);
+    DatabasePrintView view(*document, DatabasePrintView::Screen::CactusList);
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, 4 * 130)), 1);
 }
 
@@ -51,7 +51,7 @@ TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
     auto log = std::make_unique<Log>();
     log->setEventName(QStringLiteral("Repotted"));
     Log* stored = expectOk(document->addLog(std::move(log)));
-    DatabasePrintView view(*document, DatabasePrintView::kLogSheet, stored);
+    DatabasePrintView view(*document, DatabasePrintView::Screen::LogSheet, stored);
     const double height = 10 * view.lineHeight() + 0.5;
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, height)), 3);
     EXPECT_EQ(std::make_pair(view.linesPerPage(), view.totalLines()), std::make_pair(10, 17));
@@ -84,7 +84,7 @@ TEST_F(PrintSheets, CactusSheetLinesFollowLocationNotesAndLogs)
     }
     expectOk(cactus->dehydrate());
 
-    auto view = std::make_unique<DatabasePrintView>(*document, DatabasePrintView::kCactusSheet, cactus);
+    auto view = std::make_unique<DatabasePrintView>(*document, DatabasePrintView::Screen::CactusSheet, cactus);
     view->knowsPageRange(bareLayout(800, 1000));
     const RecordSheet& sheet = *view->sheet();
     EXPECT_EQ(sheet.locationLines(), 2);
@@ -117,7 +117,7 @@ TEST_F(PrintSheets, WateringSheetListsPeriodsAndSaysNoneWithoutPlants)
     // Only the second of the three periods is set: the sheet still prints it.
     stored->setNoWaterDDMM(3, Water::dayMonthCode(1, 11));
     stored->setNoWaterDDMM(4, Water::dayMonthCode(28, 2));
-    DatabasePrintView view(*document, DatabasePrintView::kWaterSheet, stored);
+    DatabasePrintView view(*document, DatabasePrintView::Screen::WaterSheet, stored);
     view.knowsPageRange(bareLayout(800, 1000));
     const RecordSheet& sheet = *view.sheet();
     EXPECT_EQ(lineTexts(sheet, {2, 10}, &SheetLine::value), (QStringList{"2 weeks", "November 1 - February 28"}));

@@ -40,7 +40,7 @@ int ceilDiv(int a, int b)
 // How many pages the pagination must give, worked out from the page size.
 int expectedPages(int screen, int items, double sheetLineHeight, int sheetLines, double paperHeight)
 {
-    if (screen < DatabasePrintView::kCactusSheet) {
+    if (screen < 3) { // the lists
         const int perPage = int(std::floor(printHeight(paperHeight) / (screen == 0 ? 130.0 : 60.0)));
         return std::max(1, ceilDiv(items, perPage));
     }
@@ -120,14 +120,14 @@ TEST_F(PrintPdf, PagesHaveInkAndTheSheetShowsItsPhotos)
     const auto& cacti = document_->displayedCacti();
     const auto withPhotos = std::ranges::find_if(cacti, [](Cactus* c) { return c->images().size() >= 2; });
     ASSERT_NE(withPhotos, cacti.end());
-    PrintSubject subject{.screen = DatabasePrintView::kCactusSheet, .cactus = *withPhotos};
+    PrintSubject subject{.screen = DatabasePrintView::Screen::CactusSheet, .cactus = *withPhotos};
     const QString pdf = folder_->file("sheet.pdf");
     ASSERT_GT(printToPdf(*document_, subject, pdf, QPageSize(QPageSize::A4)), 0);
-    subject.screen = DatabasePrintView::kCactusList;
+    subject.screen = DatabasePrintView::Screen::CactusList;
     const QString list = folder_->file("list.pdf");
     ASSERT_GT(printToPdf(*document_, subject, list, QPageSize(QPageSize::A4)), 0);
     // A sheet without its record prints nothing.
-    subject.screen = DatabasePrintView::kCactusSheet;
+    subject.screen = DatabasePrintView::Screen::CactusSheet;
     subject.cactus = nullptr;
     EXPECT_EQ(printToPdf(*document_, subject, folder_->file("none.pdf"), QPageSize(QPageSize::A4)), 0);
 

@@ -81,7 +81,7 @@ TEST_F(Accessibility, EveryButtonFieldAndListOfTheWindowAndTheEditorsHasAName)
         EXPECT_EQ(unnamedControls(&window), QStringList()) << what.toStdString();
     };
     DocumentWindow& w = window();
-    for (int tab : {0, 1, 2}) {
+    for (auto tab : {SpinoraDatabase::kCactusList, SpinoraDatabase::kWaterList, SpinoraDatabase::kLogList}) {
         w.selectTab(tab);
         check(w, QStringLiteral("window, tab %1").arg(tab));
     }

@@ -48,7 +48,7 @@ TEST_F(WaterList, NeverWateredIsFoundByNeverAndDeleteAsksNothing)
     addWater(QStringLiteral("Summer weekly"), day(2026, 6, 1), day(2026, 6, 8)); // due
     addWater(QStringLiteral("Monthly"), day(2026, 6, 14), day(2026, 7, 14));
     DocumentWindow& w = window();
-    w.selectTab(1);
+    w.selectTab(SpinoraDatabase::kWaterList);
     WaterViewController& list = *w.waterList();
     ASSERT_EQ(firstTexts(list), QStringList({"Monthly", "Summer weekly", "Winter rest"}));
 
@@ -73,7 +73,7 @@ TEST_F(WaterList, DuplicateKeepsTheNameAndWatersNoPlant)
     for (int i = 0; i < 5; ++i)
         addCactus(QStringLiteral("Plant %1").arg(i), QString(), QString(), weekly);
     DocumentWindow& w = window();
-    w.selectTab(1);
+    w.selectTab(SpinoraDatabase::kWaterList);
     WaterViewController& list = *w.waterList();
     list.tableView()->setFocus();
     selectRows(list, {0});
@@ -118,7 +118,7 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
     DocumentWindow& w = window();
 
     // Schedules A and B: click, Shift+Down, the toolbar button; a day and three hours back.
-    w.selectTab(1);
+    w.selectTab(SpinoraDatabase::kWaterList);
     WaterViewController& schedules = *w.waterList();
     QTest::mouseClick(schedules.tableView()->viewport(), Qt::LeftButton, {},
                       schedules.tableView()->visualRect(schedules.tableView()->model()->index(0, 0)).center());
@@ -138,7 +138,7 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
     QTest::mouseClick(w.documentToolbar()->widgetForAction(w.markAsWateredAction()), Qt::LeftButton);
 
     // Plants Beta and Gamma from the cactus list, by the keyboard (Ctrl+J), two days back.
-    w.selectTab(0);
+    w.selectTab(SpinoraDatabase::kCactusList);
     CactusViewController& plants = *w.cactusList();
     plants.tableView()->setCurrentIndex(plants.tableView()->model()->index(1, 0));
     QTest::keyClick(plants.tableView(), Qt::Key_Down, Qt::ShiftModifier);
@@ -186,7 +186,7 @@ TEST_F(LogList, MonthSectionsNewestFirstWithTheirTitlesWhateverAnotherCollection
     other->setSortLogsAscending(false);
     other->sortLogsByLogDateAndTitle();
     DocumentWindow& w = window();
-    w.selectTab(2);
+    w.selectTab(SpinoraDatabase::kLogList);
     LogViewController& list = *w.logList();
     ASSERT_EQ(firstTexts(list), QStringList({"Ordered grit", "Alpha", "Alpha", "Alpha"}));
     EXPECT_EQ(columnTexts(list, &CellDataSource::sectionHeading),
@@ -213,7 +213,7 @@ TEST_F(LogList, SearchWaitingForItsKeysShowsItsRowsOnceTheyAreMade)
                 day(2025, 1 + i % 12, 1 + i % 28));
     ASSERT_TRUE(document_->endTransactionWithDatabase(document_->database()));
     DocumentWindow& w = window();
-    w.selectTab(2);
+    w.selectTab(SpinoraDatabase::kLogList);
     LogViewController& list = *w.logList();
     QTest::keyClicks(w.searchField(), "graft");
     QTRY_COMPARE(list.numberOfRows(), 30);
@@ -240,7 +240,7 @@ TEST_F(LogList, SearchWaitingForItsKeysShowsItsRowsOnceTheyAreMade)
     execSql(packagePath() + "/spinora.db", doubling + doubling);
     document_ = openCollection(packagePath());
     window_ = std::make_unique<DocumentWindow>(*document_);
-    window_->selectTab(2);
+    window_->selectTab(SpinoraDatabase::kLogList);
     window_->searchField()->setText(QStringLiteral("graft"));
     document_->finishLoading();
     auto* notice = window_->logList()->findChild<QLabel*>(QStringLiteral("ListNotice"));
@@ -307,7 +307,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
     addLog(alpha, QStringLiteral("Flowered"), day(2026, 5, 2));
     addLog(beta, QStringLiteral("Flowered"), day(2026, 5, 3));
     DocumentWindow& w = window();
-    w.selectTab(2);
+    w.selectTab(SpinoraDatabase::kLogList);
     QTest::keyClicks(w.searchField(), "Beta"); // the window's search leaves a plant's history alone
     const QString flowered = "Flowered " + ListFormats().date(day(2026, 5, 2));
     const QString repottedLine = "Repotted " + ListFormats().date(day(2026, 3, 10));

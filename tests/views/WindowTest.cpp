@@ -74,14 +74,14 @@ TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
     addWater(QStringLiteral("Weekly"), std::nullopt, std::nullopt);
     DocumentWindow& w = window();
     EXPECT_EQ(w.windowTitle(), "Garden[*]");
-    QTest::mouseClick(w.tabButton(2), Qt::LeftButton);
-    EXPECT_EQ(w.selectedTab(), 2);
-    EXPECT_FALSE(w.tabButton(0)->isChecked());
+    QTest::mouseClick(w.tabButton(SpinoraDatabase::kLogList), Qt::LeftButton);
+    EXPECT_EQ(w.selectedTab(), SpinoraDatabase::kLogList);
+    EXPECT_FALSE(w.tabButton(SpinoraDatabase::kCactusList)->isChecked());
     EXPECT_EQ(w.visibleList(), w.logList());
 
     QTest::keyClicks(w.searchField(), "wee");
     QTest::keyClick(w.searchField(), Qt::Key_Return);
-    w.selectTab(1);
+    w.selectTab(SpinoraDatabase::kWaterList);
     EXPECT_EQ(w.waterList()->numberOfRows(), 1);
     EXPECT_EQ(w.searchField()->text(), "wee");
 
@@ -138,7 +138,7 @@ TEST_F(Window, PageSetupIsKeptPerCollectionAndUsedByEveryPrint)
     w.printPreview();
     EXPECT_TRUE(printed.isEquivalentTo(chosen));
     EXPECT_TRUE(previewed.isEquivalentTo(chosen));
-    DatabasePrintView pagination(*document_, DatabasePrintView::kCactusList);
+    DatabasePrintView pagination(*document_, DatabasePrintView::Screen::CactusList);
     EXPECT_EQ(previewPages, pagination.knowsPageRange(chosen));
     EXPECT_EQ(changedInPreview.orientation(), QPageLayout::Portrait);
 
@@ -222,8 +222,8 @@ TEST_F(Screenshots, TheThreeListsOfASampleCollection)
     DocumentWindow& w = window();
     ASSERT_EQ(w.cactusList()->numberOfRows(), 30);
     save(w, 1, "cactus-list.png");
-    w.selectTab(1);
+    w.selectTab(SpinoraDatabase::kWaterList);
     save(w, 2, "watering-list.png");
-    w.selectTab(2);
+    w.selectTab(SpinoraDatabase::kLogList);
     save(w, 2, "log-list.png");
 }

@@ -60,10 +60,9 @@ const T* sheetRecord(const std::vector<std::unique_ptr<T>>& all, const std::vect
 int runPrint(Arguments& arguments)
 {
     const auto screenText = arguments.takeOption(QStringLiteral("--screen"));
-    const auto screen = DatabasePrintView::Screen(
-        screenText ? parseInteger(*screenText, QStringLiteral("--screen"), DatabasePrintView::kCactusList,
-                                  DatabasePrintView::kLogSheet)
-                   : DatabasePrintView::kCactusList);
+    // The screen's number: 0-2 the lists, 3-5 the sheets of their records.
+    const int screenNumber = screenText ? parseInteger(*screenText, QStringLiteral("--screen"), 0, 5) : 0;
+    const auto screen = DatabasePrintView::Screen(screenNumber);
     std::optional<qint64> key;
     if (const auto keyText = arguments.takeOption(QStringLiteral("--record"))) {
         bool ok = false;
@@ -74,23 +73,23 @@ int runPrint(Arguments& arguments)
     const QPageSize pageSize = pageSizeOption(arguments);
     const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
     const QStringList words = arguments.positional(2, kUsage);
-    if (key && screen < DatabasePrintView::kCactusSheet)
+    if (key && !DatabasePrintView::isSheet(screen))
         throw CliError(QStringLiteral("--record needs a sheet screen (3, 4 or 5)"), 2);
 
     const QString out = outputFile(words[1]);
     // Printing only reads: it works while the app has the collection open.
     auto document = openCollection(words[0], true);
     // The list as its search field would filter it.
-    const auto list = static_cast<SpinoraDatabase::ListKind>(screen % 3);
+    const auto list = static_cast<SpinoraDatabase::ListKind>(screenNumber % 3);
     ListSearch::applySearch(*document, list, search);
 
     PrintSubject subject;
     subject.screen = screen;
-    if (screen == DatabasePrintView::kCactusSheet)
+    if (screen == DatabasePrintView::Screen::CactusSheet)
         subject.cactus = sheetRecord(document->cacti(), document->displayedCacti(), key, "cactus");
-    else if (screen == DatabasePrintView::kWaterSheet)
+    else if (screen == DatabasePrintView::Screen::WaterSheet)
         subject.water = sheetRecord(document->watering(), document->displayedWatering(), key, "watering schedule");
-    else if (screen == DatabasePrintView::kLogSheet)
+    else if (screen == DatabasePrintView::Screen::LogSheet)
         subject.log = sheetRecord(document->logs(), document->displayedLogs(), key, "log");
 
     const int pages = printToPdf(*document, subject, out, pageSize);

@@ -76,9 +76,9 @@ void centerOver(QWidget* dialog, QWidget* window)
 
 } // namespace
 
-void presentDeviceBrowser(QWidget* window, int tag)
+void presentDeviceBrowser(QWidget* window, DeviceDirection direction)
 {
-    DeviceBrowser::shared().presentDeviceBrowser(tag, window);
+    DeviceBrowser::shared().presentDeviceBrowser(direction, window);
 }
 
 DeviceBrowser& DeviceBrowser::shared()
@@ -184,7 +184,7 @@ void DeviceBrowser::buildExportWindow()
     exportWindow_ = window;
 }
 
-void DeviceBrowser::presentDeviceBrowser(int tag, QWidget* window)
+void DeviceBrowser::presentDeviceBrowser(DeviceDirection direction, QWidget* window)
 {
     if (transfer_.phase() != DeviceTransfer::Phase::Idle)
         return; // one exchange at a time; its progress window is up
@@ -196,7 +196,7 @@ void DeviceBrowser::presentDeviceBrowser(int tag, QWidget* window)
     searchFailure_.reset();
     devices_.startBrowsing();
     window_ = window;
-    isImport_ = tag != 1;
+    isImport_ = direction == DeviceDirection::ImportFromDevice;
     QDialog* dialog = isImport_ ? importWindow_.data() : exportWindow_.data();
     (isImport_ ? importButton_ : exportButton_)->setEnabled(false);
     if (QAbstractButton* radio = importOptions_->button(importSelection_))

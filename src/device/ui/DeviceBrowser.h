@@ -22,9 +22,12 @@ namespace spinora {
 
 class SpinoraDatabase;
 
-// Opens the device transfer dialog: tag 0 imports from the mobile app,
-// tag 1 exports to it (the toolbar and menu items' tags).
-void presentDeviceBrowser(QWidget* window, int tag);
+// The two dialogs of the exchange with the mobile app (in this order the tags
+// 0 and 1 of the toolbar and menu items).
+enum class DeviceDirection { ImportFromDevice, ExportToDevice };
+
+// Opens the device transfer dialog of one direction.
+void presentDeviceBrowser(QWidget* window, DeviceDirection direction);
 
 // The exchange with the mobile app: the import and export dialogs list the
 // devices found on the network, say whether the chosen device's mode fits,
@@ -40,8 +43,8 @@ public:
     // The application's one browser.
     static DeviceBrowser& shared();
 
-    // 0: the import dialog, 1: the export dialog; shown over `window`.
-    void presentDeviceBrowser(int tag, QWidget* window = nullptr);
+    // The dialog of the direction, shown over `window`.
+    void presentDeviceBrowser(DeviceDirection direction, QWidget* window = nullptr);
     void handleRadioSelection(int option);
     void downloadDatabase();
     void uploadDatabase();

@@ -33,7 +33,7 @@ struct Function {
     const char* kind;
 };
 
-// The six functions, by databaseType.
+// The six functions, in the order of ExchangeFunction.
 constexpr std::array<Function, 6> kFunctions = {{
     {"Import From SDBI", "SDBI File", true, "sdbi"},
     {"Import From Spinora Database", "Database File", true, "sdb"},
@@ -79,11 +79,11 @@ ImportExportBrowser::ImportExportBrowser(SpinoraDatabase& document, QWidget* win
 {
     filenameTextField_->setReadOnly(true);
     filenameTextField_->setMinimumWidth(360);
-    // The radio tags are the import and export types.
-    options_->addButton(completeDBButton_, 0);
-    options_->addButton(cactiWateringButton_, 1);
-    options_->addButton(cactiButton_, 2);
-    options_->addButton(wateringButton_, 3);
+    // The radio buttons' ids are the import and export types.
+    options_->addButton(completeDBButton_, kExchangeComplete);
+    options_->addButton(cactiWateringButton_, kExchangeCactiAndWatering);
+    options_->addButton(cactiButton_, kExchangeCacti);
+    options_->addButton(wateringButton_, kExchangeWatering);
     completeDBButton_->setChecked(true);
     csvTemplateTextField_->setText(
         webLinkFromString(localized("Note: The CSV file must be formatted according to the Spinora CSV Template"),
@@ -117,17 +117,16 @@ ImportExportBrowser::ImportExportBrowser(SpinoraDatabase& document, QWidget* win
     layout->addLayout(buttons);
     importExportButton_->setDefault(true);
 
-    connect(options_, &QButtonGroup::idClicked, this, &ImportExportBrowser::handleRadioSelection);
+    connect(options_, &QButtonGroup::idClicked, this,
+            [this](int option) { handleRadioSelection(static_cast<ExchangeType>(option)); });
     connect(browseButton_, &QPushButton::clicked, this, &ImportExportBrowser::browseButtonPressed);
     connect(importExportButton_, &QPushButton::clicked, this, &ImportExportBrowser::importExportButtonPressed);
     connect(cancelButton_, &QPushButton::clicked, this, &ImportExportBrowser::dismissImportExportBrowser);
-    prepareImportExportBrowser(0);
+    prepareImportExportBrowser(ExchangeFunction::ImportFromSdbi);
 }
 
-bool ImportExportBrowser::prepareImportExportBrowser(int databaseType)
+void ImportExportBrowser::prepareImportExportBrowser(ExchangeFunction databaseType)
 {
-    if (databaseType < 0 || databaseType >= int(kFunctions.size()))
-        return false;
     const Function& function = kFunctions[size_t(databaseType)];
     databaseType_ = databaseType;
     isImport_ = function.import;
@@ -138,30 +137,31 @@ bool ImportExportBrowser::prepareImportExportBrowser(int databaseType)
     importExportButton_->setText(localized(isImport_ ? "Import" : "Export"));
     filenameTextField_->clear();
     filenameURL_.clear();
-    csvTemplateTextField_->setVisible(databaseType == 2);
+    csvTemplateTextField_->setVisible(databaseType == ExchangeFunction::ImportFromCsv);
     // The option keeps the last choice, as the radio buttons show it.
-    typeSelection_ = options_->checkedId() < 0 ? 0 : options_->checkedId();
+    const int checked = options_->checkedId();
+    typeSelection_ = checked < 0 ? kExchangeComplete : static_cast<ExchangeType>(checked);
     adjustSize();
-    return true;
 }
 
-void ImportExportBrowser::presentImportExportBrowser(int databaseType, const QString& chosenFile)
+void ImportExportBrowser::presentImportExportBrowser(ExchangeFunction databaseType, const QString& chosenFile)
 {
-    if (isRunning() || !prepareImportExportBrowser(databaseType))
+    if (isRunning())
         return;
+    prepareImportExportBrowser(databaseType);
     if (!chosenFile.isEmpty())
         fileChosen(chosenFile);
     open();
 }
 
-QRadioButton* ImportExportBrowser::optionButton(int tag) const
+QRadioButton* ImportExportBrowser::optionButton(ExchangeType option) const
 {
-    return qobject_cast<QRadioButton*>(options_->button(tag));
+    return qobject_cast<QRadioButton*>(options_->button(option));
 }
 
-void ImportExportBrowser::handleRadioSelection(int tag)
+void ImportExportBrowser::handleRadioSelection(ExchangeType option)
 {
-    typeSelection_ = tag;
+    typeSelection_ = option;
 }
 
 QString ImportExportBrowser::fileKind() const
@@ -273,7 +273,7 @@ void ImportExportBrowser::importExportButtonPressed()
         return;
     hide();
     const QString path = filenameURL_;
-    const int type = typeSelection_;
+    const ExchangeType type = typeSelection_;
     if (isImport_) {
         Result<ImportRequest> request = ImportJob::prepare(document(), path, type, false);
         if (!request) {
@@ -378,7 +378,7 @@ Sheet* sheetOf(QWidget* window)
 
 } // namespace
 
-void presentImportExportBrowser(QWidget* window, int databaseType, const QString& chosenFile)
+void presentImportExportBrowser(QWidget* window, ExchangeFunction databaseType, const QString& chosenFile)
 {
     if (auto* sheet = sheetOf<ImportExportBrowser>(window))
         sheet->presentImportExportBrowser(databaseType, chosenFile);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExchangeRequests.h"
 #include "TransferSheet.h"
 
 #include <QString>
@@ -13,11 +14,20 @@ class QRadioButton;
 
 namespace spinora {
 
-// The sheet of the six file functions (its `databaseType`, the tag of the
-// menu item): 0 import from an SDBI file, 1 from another collection, 2 from
-// a CSV file, 3 export to an SDBI file, 4 to a collection, 5 to a CSV file.
-// The option (`typeSelection`, 0 to 3) chooses what is exchanged: everything,
-// cacti and watering schedules, cacti, or watering schedules.
+// The six functions of the import/export sheet (its `databaseType`; in this
+// order the tags 0 to 5 of the menu items).
+enum class ExchangeFunction {
+    ImportFromSdbi,
+    ImportFromCollection,
+    ImportFromCsv,
+    ExportToSdbi,
+    ExportToCollection,
+    ExportToCsv,
+};
+
+// The sheet of the six file functions. The option (`typeSelection`) chooses
+// what is exchanged: everything, cacti and watering schedules, cacti, or
+// watering schedules.
 class ImportExportBrowser : public TransferSheet {
     Q_OBJECT
 public:
@@ -26,13 +36,12 @@ public:
     ImportExportBrowser(SpinoraDatabase& document, QWidget* window);
 
     // Sets the sheet up for one function (with a file already chosen, when
-    // given) and opens it, modal to its window. Values outside 0 to 5 do
-    // nothing.
-    void presentImportExportBrowser(int databaseType, const QString& chosenFile = {});
+    // given) and opens it, modal to its window.
+    void presentImportExportBrowser(ExchangeFunction databaseType, const QString& chosenFile = {});
     // The set-up alone (titles, headings, empty path, disabled action).
-    bool prepareImportExportBrowser(int databaseType);
+    void prepareImportExportBrowser(ExchangeFunction databaseType);
 
-    void handleRadioSelection(int tag);
+    void handleRadioSelection(ExchangeType option);
     // Opens the file panel of the function; its confirmation goes to
     // confirmChoice, then fileChosen.
     void browseButtonPressed();
@@ -53,12 +62,12 @@ public:
     void exportDidFinish(int status, const QString& details = QString());
 
     bool isImport() const { return isImport_; }
-    int databaseType() const { return databaseType_; }
-    int typeSelection() const { return typeSelection_; }
+    ExchangeFunction databaseType() const { return databaseType_; }
+    ExchangeType typeSelection() const { return typeSelection_; }
     const QString& filenameURL() const { return filenameURL_; }
     QPushButton* importExportButton() const { return importExportButton_; }
     QLabel* csvTemplateTextField() const { return csvTemplateTextField_; }
-    QRadioButton* optionButton(int tag) const;
+    QRadioButton* optionButton(ExchangeType option) const;
 
     // The web page that offers the CSV templates.
     static const char* csvTemplateAddress();
@@ -76,8 +85,8 @@ private:
     void confirmChoice(const QString& chosen);
 
     bool isImport_ = true;
-    int databaseType_ = 0;
-    int typeSelection_ = 0;
+    ExchangeFunction databaseType_ = ExchangeFunction::ImportFromSdbi;
+    ExchangeType typeSelection_ = kExchangeComplete;
     QString filenameURL_;
 
     QLabel* dbHeadingTextField_;
@@ -95,10 +104,8 @@ private:
 };
 
 // Opens the import/export sheet of a document window for one of its six
-// functions (the tag of the menu item: 0-2 imports of SDBI, collection and
-// CSV, 3-5 the exports), with a file already chosen when given. Each window
-// has its own.
-void presentImportExportBrowser(QWidget* window, int databaseType, const QString& chosenFile = {});
+// functions, with a file already chosen when given. Each window has its own.
+void presentImportExportBrowser(QWidget* window, ExchangeFunction databaseType, const QString& chosenFile = {});
 // Opens the HTML report sheet of a document window.
 void presentExportReportBrowser(QWidget* window);
 // The shell's cancel command: stops the job of a document window, if one runs.
