@@ -1,8 +1,6 @@
 #include "CactusInfoViewController.h"
 
 #include "ActionEdge.h"
-#include "PhotoSlots.h"
-#include "PrintCommand.h"
 #include "WaterInfoViewController.h"
 
 #include "Cactus.h"
@@ -87,22 +85,20 @@ QPlainTextEdit* limitedTextView(const char* name, const char* label, QWidget* pa
 } // namespace
 
 CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QWidget* parent)
-    : EditorSheet(parent), document_(document),
-      photos_(document, Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); })
+    : RecordEditor(document, parent)
 {
     setObjectName(QStringLiteral("CactusInfoViewController"));
+    usePhotos(Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); });
     buildGeneralTab();
     buildDetailsTab();
-    buildPhotosTab();
-    buildNotesTab();
+    addSharedTabs();
     logHistoryButton_ = new QPushButton(localized("Log History"), this);
     logHistoryButton_->setObjectName(QStringLiteral("logHistoryButton"));
     logHistoryButton_->setAutoDefault(false);
     addButtonRow(logHistoryButton_);
     resize(660, 470);
 
-    // Screen readers name each control after its label; several share a row.
-    const std::pair<QWidget*, const char*> names[] = {
+    nameControls({
         {nameField_, "Name"},
         {commonSpeciesComboBox_, "Common Name"},
         {scientificSpeciesComboBox_, "Scientific Name"},
@@ -130,18 +126,7 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
         {potSizeField_, "Pot Size"},
         {potShapeButton_, "Pot Shape"},
         {potMaterialButton_, "Pot Material"},
-        {notesView_, "Notes"},
-    };
-    for (const auto& [control, name] : names)
-        nameControl(control, localized(name));
-
-    // OK saves once the photos still being prepared are stored.
-    connect(okButton(), &QPushButton::clicked, this, [this] {
-        if (photos_.waitForAddedPhotos(this))
-            saveChangesAndHideView();
     });
-    connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
-    connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
 }
 
@@ -166,8 +151,7 @@ void CactusInfoViewController::buildGeneralTab()
         okButton()->setEnabled(!text.isEmpty());
     });
 
-    photos_.makeSlots(page);
-    form->addRow(localized("Photos"), photos_.slotButtons());
+    addPhotoSlots(form, page);
 
     const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
     commonSpeciesComboBox_ = editableComboBox("commonSpeciesComboBox", page);
@@ -325,61 +309,39 @@ void CactusInfoViewController::buildDetailsTab()
     tabs()->addTab(page, localized("Details"));
 }
 
-void CactusInfoViewController::buildPhotosTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    photos_.makeGrid(page);
-    layout->addWidget(photos_.grid(), 1);
-    tabs()->addTab(page, localized("All Photos"));
-}
-
-void CactusInfoViewController::buildNotesTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    notesView_ = limitedTextView("notesView", "Notes", page);
-    layout->addWidget(notesView_);
-    tabs()->addTab(page, localized("Notes"));
-}
-
 // --- Loading
 
 bool CactusInfoViewController::prepareView(Cactus* cactus)
 {
-    if (!claim(cactus, cactus->name()))
+    if (!open(cactus, cactus->name()))
         return false;
-    if (!loadRecord(cactus))
-        return false;
-    cactus_ = cactus;
     // The schedule editor opened from here writes this plant; its detail
     // must stay loaded until this sheet closes.
-    cactus_->setIsEditing(true);
-    unloadUponExit_ = true;
+    record_->setIsEditing(true);
     dateChangeWarning_ = false;
 
-    nameField_->setText(cactus_->name());
+    nameField_->setText(record_->name());
     nameField_->setFocus();
-    photos_.start(cactus_->images(), cactus_->primaryKey());
+    photos_->start(record_->images(), record_->primaryKey());
 
     reloadSpecies();
     Species* known = nullptr;
-    if (!cactus_->commonName().isEmpty() && !cactus_->scientificName().isEmpty())
-        known = document_.speciesWithName(cactus_->commonName(), cactus_->scientificName());
+    if (!record_->commonName().isEmpty() && !record_->scientificName().isEmpty())
+        known = document_.speciesWithName(record_->commonName(), record_->scientificName());
     if (known && selectRecordKey(commonSpeciesComboBox_, known->primaryKey()) &&
         selectRecordKey(scientificSpeciesComboBox_, known->primaryKey()))
         commonSpeciesKey_ = scientificSpeciesKey_ = known->primaryKey();
-    commonSpeciesComboBox_->setEditText(cactus_->commonName());
-    scientificSpeciesComboBox_->setEditText(cactus_->scientificName());
+    commonSpeciesComboBox_->setEditText(record_->commonName());
+    scientificSpeciesComboBox_->setEditText(record_->scientificName());
 
-    selectIndex(typeButton_, cactus_->type(), 4);
-    selectIndex(sourceButton_, cactus_->source(), 7);
-    selectIndex(potShapeButton_, cactus_->potShape(), 10);
-    selectIndex(potMaterialButton_, cactus_->potMaterial(), 7);
+    selectIndex(typeButton_, record_->type(), 4);
+    selectIndex(sourceButton_, record_->source(), 7);
+    selectIndex(potShapeButton_, record_->potShape(), 10);
+    selectIndex(potMaterialButton_, record_->potMaterial(), 7);
 
     reloadWaterComboBox();
     currentWater_ = nullptr;
-    Water* schedule = cactus_->water();
+    Water* schedule = record_->water();
     if (schedule && !schedule->name().isEmpty() && selectRecordKey(waterComboBox_, schedule->primaryKey())) {
         waterKey_ = schedule->primaryKey();
         waterComboBox_->setEditText(schedule->name());
@@ -390,19 +352,19 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
         waterButton_->setEnabled(false);
     }
 
-    validLastWateredButton_->setChecked(cactus_->lastWatered().has_value());
-    if (cactus_->lastWatered())
-        showDateInPicker(lastWateredField_, cactus_->lastWatered(), true);
+    validLastWateredButton_->setChecked(record_->lastWatered().has_value());
+    if (record_->lastWatered())
+        showDateInPicker(lastWateredField_, record_->lastWatered(), true);
     else {
         showDateInPicker(lastWateredField_, now(), true);
         blankDatePicker(lastWateredField_);
     }
 
-    savedNextWater_ = cactus_->waterNext();
+    savedNextWater_ = record_->waterNext();
     nextWateringField_->setText(formatNextWatering(savedNextWater_));
 
-    for (auto [check, picker, date] : {std::tuple{validPlantDateButton_, plantDateField_, cactus_->plantDate()},
-                                       std::tuple{validDateAcquiredButton_, dateAcquiredField_, cactus_->dateAcquired()}}) {
+    for (auto [check, picker, date] : {std::tuple{validPlantDateButton_, plantDateField_, record_->plantDate()},
+                                       std::tuple{validDateAcquiredButton_, dateAcquiredField_, record_->dateAcquired()}}) {
         check->setChecked(date.has_value());
         if (date)
             showDateInPicker(picker, roundDate(date), false);
@@ -413,33 +375,29 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
     }
     updateAge();
 
-    purchasePriceField_->setText(formatAmount(cactus_->purchasePrice()));
-    valueField_->setText(formatAmount(cactus_->value()));
-    setLimitedText(locationView_, cactus_->location());
-    heightField_->setText(cactus_->height());
-    widthField_->setText(cactus_->width());
-    weightField_->setText(cactus_->weight());
-    lightField_->setText(cactus_->light());
-    temperatureField_->setText(cactus_->temperature());
-    potSizeField_->setText(cactus_->potSize());
-    setLimitedText(notesView_, cactus_->notes());
-
-    setAddMode(false);
-    tabs()->setCurrentIndex(0);
-    infoScreenVisible_ = true;
+    purchasePriceField_->setText(formatAmount(record_->purchasePrice()));
+    valueField_->setText(formatAmount(record_->value()));
+    setLimitedText(locationView_, record_->location());
+    heightField_->setText(record_->height());
+    widthField_->setText(record_->width());
+    weightField_->setText(record_->weight());
+    lightField_->setText(record_->light());
+    temperatureField_->setText(record_->temperature());
+    potSizeField_->setText(record_->potSize());
+    showOpened(record_->notes());
     OpenEditors<CactusInfoViewController>::add(&document_, this);
     return true;
 }
 
 void CactusInfoViewController::setAddMode(bool addMode)
 {
-    addMode_ = addMode;
-    setWindowTitle(localized(addMode ? "New Cactus" : "Cactus Info"));
-    okButton()->setText(localized(addMode ? "Save" : "OK"));
-    // Also a stored plant without a name (from an import) needs one first.
-    okButton()->setEnabled(!nameField_->text().isEmpty());
+    RecordEditor::setAddMode(addMode);
     logHistoryButton_->setVisible(!addMode && logHistory_);
-    printButton()->setVisible(!addMode);
+}
+
+bool CactusInfoViewController::hasName() const
+{
+    return !nameField_->text().isEmpty();
 }
 
 void CactusInfoViewController::reloadSpecies()
@@ -513,7 +471,7 @@ void CactusInfoViewController::waterComboBoxChanged()
     Water* schedule = chosenWater();
     if (!schedule) {
         if (currentWater_)
-            currentWater_->removeCactus(cactus_);
+            currentWater_->removeCactus(record_);
         currentWater_ = nullptr;
         savedNextWater_.reset();
         showNextWatering();
@@ -523,9 +481,9 @@ void CactusInfoViewController::waterComboBoxChanged()
     const Timestamp lastWatered = validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
     const Timestamp next = nextWateringFrom(schedule, lastWatered);
     if (currentWater_ && currentWater_ != schedule)
-        currentWater_->removeCactus(cactus_);
+        currentWater_->removeCactus(record_);
     currentWater_ = schedule;
-    schedule->addCactus(cactus_, document_.sortOrder());
+    schedule->addCactus(record_, document_.sortOrder());
     savedNextWater_ = next;
     showNextWatering();
     waterButton_->setEnabled(true);
@@ -590,7 +548,7 @@ void CactusInfoViewController::handleWaterSelect()
     raise();
     activateWindow();
     const auto& members = schedule->cacti();
-    if (std::find(members.begin(), members.end(), cactus_) != members.end()) {
+    if (std::find(members.begin(), members.end(), record_) != members.end()) {
         dateChangeWarning_ = true;
         validLastWateredButton_->setChecked(schedule->lastWatered().has_value());
         {
@@ -688,13 +646,13 @@ bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) co
     into.setType(typeButton_->currentIndex());
     // A plant whose schedule is gone keeps its key until another is chosen.
     into.setWater(currentWater_);
-    if (currentWater_ != cactus_->water() || currentWater_)
+    if (currentWater_ != record_->water() || currentWater_)
         into.setWateringKey(currentWater_ ? currentWater_->primaryKey() : -1);
     else
-        into.setWateringKey(cactus_->wateringKey());
+        into.setWateringKey(record_->wateringKey());
     into.setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
     // Without a schedule chosen nothing was computed: the stored date stays.
-    into.setWaterNext(savedNextWater_ ? savedNextWater_ : cactus_->waterNext());
+    into.setWaterNext(savedNextWater_ ? savedNextWater_ : record_->waterNext());
     into.setPlantDate(validPlantDateButton_->isChecked() ? roundDate(pickerDate(plantDateField_)) : Timestamp());
     into.setDateAcquired(validDateAcquiredButton_->isChecked() ? roundDate(pickerDate(dateAcquiredField_))
                                                                : Timestamp());
@@ -714,29 +672,12 @@ bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) co
     return true;
 }
 
-std::unique_ptr<Cactus> CactusInfoViewController::getInfo(FieldCheck* check) const
+void CactusInfoViewController::linkInfo(Cactus& info) const
 {
-    FieldCheck ownCheck;
-    auto info = std::make_unique<Cactus>();
-    if (!cactus_ || !writeControls(*info, check ? *check : ownCheck))
-        return nullptr;
-    for (Image* photo : photos_.updatedImageArray())
-        info->addImage(photo);
-    for (Log* log : cactus_->logs())
-        info->linkLog(log);
-    return info;
-}
-
-void CactusInfoViewController::printInfo()
-{
-    FieldCheck check;
-    const std::unique_ptr<Cactus> info = getInfo(&check);
-    if (!check.report(this))
-        return;
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::kCactusSheet;
-    subject.cactus = info.get();
-    printWithDialog(this, document_, subject);
+    for (Image* photo : photos_->updatedImageArray())
+        info.addImage(photo);
+    for (Log* log : record_->logs())
+        info.linkLog(log);
 }
 
 // --- Saving and closing
@@ -774,49 +715,31 @@ Result<> CactusInfoViewController::updateSpeciesList()
     return {};
 }
 
-bool CactusInfoViewController::readyToSave()
-{
-    if (nameField_->text().isEmpty())
-        return false;
-    // Nothing is written unless every field can be stored as shown.
-    FieldCheck check;
-    getInfo(&check);
-    return check.report(this);
-}
-
 Result<> CactusInfoViewController::saveChanges()
 {
     FieldCheck check;
-    if (nameField_->text() != cactus_->name() || commonSpeciesComboBox_->currentText() != cactus_->commonName() ||
-        scientificSpeciesComboBox_->currentText() != cactus_->scientificName())
+    if (nameField_->text() != record_->name() || commonSpeciesComboBox_->currentText() != record_->commonName() ||
+        scientificSpeciesComboBox_->currentText() != record_->scientificName())
         cactusUpdate_ = true;
     if (Result<> species = updateSpeciesList(); !species)
         return species;
     // The plant leaves the schedule it followed for the one chosen.
-    Water* previous = cactus_->water();
-    writeControls(*cactus_, check);
+    Water* previous = record_->water();
+    writeControls(*record_, check);
     if (previous != currentWater_) {
         if (previous)
-            previous->removeCactus(cactus_);
+            previous->removeCactus(record_);
         if (currentWater_)
-            currentWater_->addCactus(cactus_, document_.sortOrder());
+            currentWater_->addCactus(record_, document_.sortOrder());
     }
     // The list re-sorts when the name or species changed.
     if (cactusUpdate_)
-        document_.updateCactus(cactus_);
+        document_.updateCactus(record_);
 
     // Photos, once the grid has stored what it was importing.
-    if (Result<> photos = photos_.commitTo(*cactus_); !photos)
+    if (Result<> photos = photos_->commitTo(*record_); !photos)
         return photos;
-    return cactus_->save();
-}
-
-void CactusInfoViewController::saveChangesAndHideView()
-{
-    if (!readyToSave())
-        return;
-    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening()))
-        didSave();
+    return record_->save();
 }
 
 void CactusInfoViewController::didSave()
@@ -825,33 +748,24 @@ void CactusInfoViewController::didSave()
     document_.refreshData();
     if (CactusFieldListener* logEditor = OpenEditors<CactusFieldListener>::of(&document_))
         logEditor->refreshCactusField();
-    hideView(true);
 }
 
 void CactusInfoViewController::restoreScheduleMembership()
 {
     for (const auto& schedule : document_.watering()) {
-        if (schedule.get() != cactus_->water())
-            schedule->removeCactus(cactus_);
+        if (schedule.get() != record_->water())
+            schedule->removeCactus(record_);
     }
-    if (Water* own = cactus_->water())
-        own->addCactus(cactus_, document_.sortOrder());
+    if (Water* own = record_->water())
+        own->addCactus(record_, document_.sortOrder());
 }
 
-void CactusInfoViewController::hideView(bool ok)
+void CactusInfoViewController::closing(bool ok)
 {
-    if (!cactus_)
-        return;
     if (!ok)
         restoreScheduleMembership();
-    cactus_->setIsEditing(false);
-    // After OK everything is written: releasing writes nothing.
-    if (unloadUponExit_)
-        cactus_->unload();
-    infoScreenVisible_ = false;
+    record_->setIsEditing(false);
     OpenEditors<CactusInfoViewController>::remove(this);
-    photos_.finish(ok, unloadUponExit_);
-    finishSheet(ok);
 }
 
 // --- Add mode
@@ -883,14 +797,14 @@ bool AddCactusInfoViewController::prepareView(Cactus*)
 
 Result<> AddCactusInfoViewController::saveChanges()
 {
-    if (!cactus_ || cactus_ != newCactus_.get())
+    if (!record_ || record_ != newCactus_.get())
         return Failure(QStringLiteral("Error: the new cactus is gone."));
     if (Result<> edited = CactusInfoViewController::saveChanges(); !edited)
         return edited;
     if (Result<> stored = insertWithPhotos(*newCactus_, document_.database()); !stored)
         return stored;
     addedCactus_ = document_.keepCactus(std::move(newCactus_));
-    cactus_ = addedCactus_;
+    record_ = addedCactus_;
     return {};
 }
 
@@ -899,7 +813,6 @@ void AddCactusInfoViewController::didSave()
     document_.refreshData();
     if (logInfoViewController_)
         logInfoViewController_->updateCactusField(addedCactus_);
-    hideView(true);
 }
 
 } // namespace spinora

@@ -5,29 +5,24 @@
 #include "Result.h"
 #include "Timestamp.h"
 
-#include <QDialog>
+#include <QIcon>
 #include <QLocale>
 #include <QValidator>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
 
-class QAbstractButton;
 class QComboBox;
 class QDateTimeEdit;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
+class QWidget;
 
 namespace spinora {
 
 class Cactus;
 class Image;
-class PhotoRowsRecording;
-class Record;
 class SpinoraDatabase;
 
 // The text limit formatter as a line edit's validator. The formatter needs the
@@ -193,58 +188,6 @@ private:
         static std::vector<Entry> entries;
         return entries;
     }
-};
-
-// The base of the record editor sheets: a window-modal dialog on the document
-// window whose nested loop ends with OK or Cancel. Closing the window is Cancel.
-class EditorSheet : public QDialog {
-    Q_OBJECT
-public:
-    explicit EditorSheet(QWidget* parent);
-    ~EditorSheet() override;
-
-    QPushButton* okButton() const { return okButton_; }
-    QPushButton* cancelButton() const { return cancelButton_; }
-    QPushButton* printButton() const { return printButton_; }
-    QTabWidget* tabs() const { return tabs_; }
-    bool infoScreenVisible() const { return infoScreenVisible_; }
-
-    // Runs the sheet modally over its parent; answers true when OK saved.
-    bool showViewFromWindow();
-
-    // A record open in a sheet shown now.
-    static bool isBeingEdited(const Record* record);
-
-protected:
-    // One record is edited in one sheet at a time: a second sheet on it would
-    // write over the first one's edit, or reload what the first has not yet
-    // saved. False, after telling the user, when another sheet has it open.
-    bool claim(Record* record, const QString& name);
-    // Reads the whole record the sheet opens; false, after telling the user
-    // why, when it cannot be read. The sheet then does not open.
-    bool loadRecord(Record* record);
-    // OK's save as one step of the window's history, through the action
-    // edge: when it fails nothing of it stays, the user is told why, and the
-    // sheet stays open with what was typed. True when it saved.
-    bool saveAsOneStep(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& save,
-                       const PhotoRowsRecording* photosStored = nullptr);
-    // The buttons row under the tabs; subclasses add their own buttons to it.
-    void addButtonRow(QAbstractButton* extra = nullptr);
-    // Ends the loop and hides the sheet with the button that closed it.
-    void finishSheet(bool saved);
-    void reject() override;
-    virtual void cancelEditing() = 0;
-
-    bool infoScreenVisible_ = false;
-
-private:
-    void releaseClaim();
-
-    Record* claimed_ = nullptr;
-    QTabWidget* tabs_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
-    QPushButton* printButton_;
 };
 
 } // namespace spinora

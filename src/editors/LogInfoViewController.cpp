@@ -2,8 +2,6 @@
 
 #include "ActionEdge.h"
 #include "CactusInfoViewController.h"
-#include "PhotoSlots.h"
-#include "PrintCommand.h"
 #include "CalendarStore.h"
 
 #include "Cactus.h"
@@ -42,33 +40,22 @@ CalendarStore& LogInfoViewController::sharedCalendarStore()
 }
 
 LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget* parent)
-    : EditorSheet(parent), document_(document), store_(&sharedCalendarStore()),
-      photos_(document, Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); })
+    : RecordEditor(document, parent), store_(&sharedCalendarStore())
 {
     setObjectName(QStringLiteral("LogInfoViewController"));
+    usePhotos(Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); });
     buildGeneralTab();
-    buildPhotosTab();
-    buildNotesTab();
+    addSharedTabs();
     addButtonRow();
     resize(600, 480);
 
-    // Screen readers name each control after its label; several share a row.
-    const std::pair<QWidget*, const char*> names[] = {
+    nameControls({
         {eventComboBox_, "Event"},          {removeEventButton_, "Remove Event"}, {typeButton_, "Type"},
         {dateField_, "Date"},               {cactusComboBox_, "Cactus"},         {cactusSelectButton_, "Open Cactus"},
-        {addCactusButton_, "New Cactus"},   {notesView_, "Notes"},
-    };
-    for (const auto& [control, name] : names)
-        nameControl(control, localized(name));
+        {addCactusButton_, "New Cactus"},
+    });
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
-    // OK saves once the photos still being prepared are stored.
-    connect(okButton(), &QPushButton::clicked, this, [this] {
-        if (photos_.waitForAddedPhotos(this))
-            saveChangesAndHideView();
-    });
-    connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
-    connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }
 
 LogInfoViewController::~LogInfoViewController()
@@ -103,7 +90,7 @@ void LogInfoViewController::buildGeneralTab()
     });
     connect(eventComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
         eventKey_ = recordKeyAt(eventComboBox_, index);
-        okButton()->setEnabled(index >= 0 || (log_ && !log_->eventName().isEmpty()));
+        okButton()->setEnabled(index >= 0 || (record_ && !record_->eventName().isEmpty()));
         logUpdate_ = true;
     });
     connect(removeEventButton_, &QPushButton::clicked, this, [this] { removeEvent(); });
@@ -164,29 +151,8 @@ void LogInfoViewController::buildGeneralTab()
     connect(cactusSelectButton_, &QPushButton::clicked, this, [this] { handleCactusSelect(); });
     connect(addCactusButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
 
-    photos_.makeSlots(page);
-    form->addRow(localized("Photos"), photos_.slotButtons());
+    addPhotoSlots(form, page);
     tabs()->addTab(page, localized("General"));
-}
-
-void LogInfoViewController::buildPhotosTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    photos_.makeGrid(page);
-    layout->addWidget(photos_.grid(), 1);
-    tabs()->addTab(page, localized("All Photos"));
-}
-
-void LogInfoViewController::buildNotesTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    notesView_ = new QPlainTextEdit(page);
-    notesView_->setObjectName(QStringLiteral("notesView"));
-    limitTextView(notesView_, localized("Notes"));
-    layout->addWidget(notesView_);
-    tabs()->addTab(page, localized("Notes"));
 }
 
 // --- Loading
@@ -213,28 +179,24 @@ void LogInfoViewController::reloadCacti()
 
 bool LogInfoViewController::prepareView(Log* log)
 {
-    if (!claim(log, log->eventName()))
-        return false;
-    if (!loadRecord(log))
+    if (!open(log, log->eventName()))
         return false;
     addedCactus_ = nullptr;
-    log_ = log;
-    unloadUponExit_ = true;
 
     reloadEvents();
     reloadCacti();
 
     eventComboBox_->setEditText(QString());
-    if (!log_->eventName().isEmpty()) {
-        Event* known = document_.eventWithName(log_->eventName());
+    if (!record_->eventName().isEmpty()) {
+        Event* known = document_.eventWithName(record_->eventName());
         if (known && selectRecordKey(eventComboBox_, known->primaryKey()))
             eventKey_ = known->primaryKey();
-        eventComboBox_->setEditText(log_->eventName());
+        eventComboBox_->setEditText(record_->eventName());
     }
     eventComboBox_->setFocus();
 
     cactusComboBox_->setEditText(QString());
-    if (Cactus* plant = log_->cactus()) {
+    if (Cactus* plant = record_->cactus()) {
         if (selectRecordKey(cactusComboBox_, plant->primaryKey()))
             cactusKey_ = plant->primaryKey();
         cactusComboBox_->setEditText(plant->name());
@@ -242,38 +204,25 @@ bool LogInfoViewController::prepareView(Log* log)
     const bool fixedCactus = historyScreenNumber_ != 0;
     cactusComboBox_->setEnabled(!fixedCactus);
     addCactusButton_->setEnabled(!fixedCactus);
-    cactusSelectButton_->setEnabled(!fixedCactus && log_->cactus());
+    cactusSelectButton_->setEnabled(!fixedCactus && record_->cactus());
 
-    const Timestamp day = roundDate(log_->logDate() ? log_->logDate() : now());
+    const Timestamp day = roundDate(record_->logDate() ? record_->logDate() : now());
     showDateInPicker(dateField_, day, false);
 
-    typeButton_->setCurrentIndex(log_->logType() == 1 ? 1 : 0);
-    reminderControl_->button(log_->reminder() ? 1 : 0)->setChecked(true);
+    typeButton_->setCurrentIndex(record_->logType() == 1 ? 1 : 0);
+    reminderControl_->button(record_->reminder() ? 1 : 0)->setChecked(true);
     currentReminderId_.reset();
-    if (!log_->reminderIdentifier().isEmpty())
-        currentReminderId_ = log_->reminderIdentifier();
-    openedReminderId_ = log_->reminderIdentifier();
+    if (!record_->reminderIdentifier().isEmpty())
+        currentReminderId_ = record_->reminderIdentifier();
+    openedReminderId_ = record_->reminderIdentifier();
     reminderDate_.reset();
 
-    photos_.start(log_->images(), log_->primaryKey());
-    setLimitedText(notesView_, log_->notes());
-
-    setAddMode(false);
-    tabs()->setCurrentIndex(0);
-    infoScreenVisible_ = true;
+    photos_->start(record_->images(), record_->primaryKey());
+    showOpened(record_->notes());
     recalculateReminders_ = false;
     logUpdate_ = false;
     OpenEditors<CactusFieldListener>::add(&document_, this);
     return true;
-}
-
-void LogInfoViewController::setAddMode(bool addMode)
-{
-    addMode_ = addMode;
-    setWindowTitle(localized(addMode ? "New Log" : "Log Info"));
-    okButton()->setText(localized(addMode ? "Save" : "OK"));
-    okButton()->setEnabled(!eventComboBox_->currentText().isEmpty());
-    printButton()->setVisible(!addMode);
 }
 
 // --- Event names and cacti
@@ -469,7 +418,7 @@ QString LogInfoViewController::chosenEventName() const
     return eventComboBox_->currentText();
 }
 
-void LogInfoViewController::writeControls(Log& into) const
+bool LogInfoViewController::writeControls(Log& into, FieldCheck&) const
 {
     into.setEventName(chosenEventName());
     into.setLogType(typeButton_->currentIndex() == 1 ? 1 : 0);
@@ -478,7 +427,7 @@ void LogInfoViewController::writeControls(Log& into) const
     into.setReminderIdentifier(currentReminderId_.value_or(QString()));
     // The plant chosen in the box, else the one added from here, else the
     // entry's own (always so in a plant's history, where the box is fixed).
-    Cactus* plant = log_->cactus();
+    Cactus* plant = record_->cactus();
     if (historyScreenNumber_ == 0) {
         if (Cactus* chosen = chosenCactus())
             plant = chosen;
@@ -488,26 +437,13 @@ void LogInfoViewController::writeControls(Log& into) const
     into.setCactus(plant);
     into.setCactusKey(plant ? plant->primaryKey() : -1);
     into.setNotes(notesView_->toPlainText());
+    return true;
 }
 
-std::unique_ptr<Log> LogInfoViewController::getInfo() const
+void LogInfoViewController::linkInfo(Log& info) const
 {
-    auto info = std::make_unique<Log>();
-    if (!log_)
-        return info;
-    writeControls(*info);
-    for (Image* photo : photos_.updatedImageArray())
-        info->addImage(photo);
-    return info;
-}
-
-void LogInfoViewController::printInfo()
-{
-    const std::unique_ptr<Log> info = getInfo();
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::kLogSheet;
-    subject.log = info.get();
-    printWithDialog(this, document_, subject);
+    for (Image* photo : photos_->updatedImageArray())
+        info.addImage(photo);
 }
 
 // --- Saving and closing
@@ -517,12 +453,12 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
     // What changes, judged against the stored entry before it is written.
     const QString eventName = chosenEventName();
     const bool eventTyped = !document_.eventWithKey(eventKey_);
-    const bool eventChanged = eventTyped || eventName != log_->eventName();
+    const bool eventChanged = eventTyped || eventName != record_->eventName();
     const Timestamp date = pickerDate(dateField_);
-    const bool dateChanged = date != log_->logDate();
+    const bool dateChanged = date != record_->logDate();
     if (dateChanged)
         recalculateReminders_ = true;
-    Cactus* previousCactus = log_->cactus();
+    Cactus* previousCactus = record_->cactus();
 
     // A typed event name new to the collection joins the list.
     if (eventTyped && !eventName.isEmpty() && !document_.eventWithName(eventName)) {
@@ -531,15 +467,16 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
             return added.failure();
         document_.updateEvent(*added);
     }
-    writeControls(*log_);
+    FieldCheck check;
+    writeControls(*record_, check);
 
     // The entry moves to the logs of the plant it is now about.
-    Cactus* plant = log_->cactus();
+    Cactus* plant = record_->cactus();
     const bool otherCactus = plant != previousCactus;
-    if (plant && log_->primaryKey() != -1)
-        plant->addLog(log_, document_.sortLogsAscending());
+    if (plant && record_->primaryKey() != -1)
+        plant->addLog(record_, document_.sortLogsAscending());
     if (otherCactus && previousCactus)
-        previousCactus->removeLog(log_);
+        previousCactus->removeLog(record_);
 
     if (eventChanged || dateChanged || otherCactus)
         document_.sortLogsByLogDateAndTitle();
@@ -551,31 +488,31 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
         recountReminders();
 
     // Photos, once the grid has stored what it was importing.
-    if (Result<> photos = photos_.commitTo(*log_); !photos)
+    if (Result<> photos = photos_->commitTo(*record_); !photos)
         return photos;
 
     document_.refreshData();
-    if (dateChanged && log_->cactus())
-        log_->cactus()->sortLogs(document_.sortLogsAscending());
+    if (dateChanged && record_->cactus())
+        record_->cactus()->sortLogs(document_.sortLogsAscending());
 
     // A reminder whose date moved: ask about the calendar event, unless it
     // was made in this opening for the date now saved.
-    *askAboutReminder = dateChanged && log_->reminder() && !(reminderDate_ && reminderDate_ == date);
+    *askAboutReminder = dateChanged && record_->reminder() && !(reminderDate_ && reminderDate_ == date);
     return {};
 }
 
 void LogInfoViewController::askAboutMovedReminder()
 {
-    if (eventExists(log_->reminderIdentifier().isEmpty() ? std::nullopt
-                                                          : std::optional<QString>(log_->reminderIdentifier()))) {
+    if (eventExists(record_->reminderIdentifier().isEmpty() ? std::nullopt
+                                                          : std::optional<QString>(record_->reminderIdentifier()))) {
         answerQuestion(Question::EditReminder);
     } else {
         currentReminderId_.reset();
         answerQuestion(Question::AddReminder);
     }
     // What the calendar holds now is what the entry keeps.
-    log_->setReminderIdentifier(currentReminderId_.value_or(QString()));
-    log_->setReminder(reminderControl_->checkedId() == 1);
+    record_->setReminderIdentifier(currentReminderId_.value_or(QString()));
+    record_->setReminder(reminderControl_->checkedId() == 1);
 }
 
 Result<> LogInfoViewController::saveChanges()
@@ -587,42 +524,21 @@ Result<> LogInfoViewController::saveChanges()
     // is saved with the entry (the file is locked only once it is written).
     if (askAboutReminder)
         askAboutMovedReminder();
-    return log_->save();
+    return record_->save();
 }
 
-bool LogInfoViewController::hasEventName() const
+bool LogInfoViewController::hasName() const
 {
     return !eventComboBox_->currentText().isEmpty();
 }
 
-void LogInfoViewController::saveChangesAndHideView()
+void LogInfoViewController::closing(bool ok)
 {
-    if (!hasEventName())
-        return;
-    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening()))
-        didSave();
-}
-
-void LogInfoViewController::didSave()
-{
-    hideView(true);
-}
-
-void LogInfoViewController::hideView(bool ok)
-{
-    if (!log_ || !infoScreenVisible_)
-        return;
-    // After OK everything is written: releasing writes nothing.
-    if (unloadUponExit_)
-        log_->unload();
-    infoScreenVisible_ = false;
     OpenEditors<CactusFieldListener>::remove(this);
-    photos_.finish(ok, unloadUponExit_);
     // A reminder made in this opening belongs to an edit that never
     // happened: it leaves the calendar again.
     if (!ok && currentReminderId_ && !currentReminderId_->isEmpty() && *currentReminderId_ != openedReminderId_)
         store_->removeEvent(*currentReminderId_);
-    finishSheet(ok);
 }
 
 // --- Add mode
@@ -651,7 +567,7 @@ void AddLogInfoViewController::prepareNewLog(Cactus* forCactus)
 
 Result<> AddLogInfoViewController::saveChanges()
 {
-    if (!log_ || log_ != newLog_.get())
+    if (!record_ || record_ != newLog_.get())
         return Failure(QStringLiteral("Error: the new log is gone."));
     if (Result<> edited = LogInfoViewController::saveChanges(); !edited)
         return edited;
@@ -661,7 +577,7 @@ Result<> AddLogInfoViewController::saveChanges()
     if (Result<> stored = insertWithPhotos(*newLog_, document_.database()); !stored)
         return stored;
     addedLog_ = document_.keepLog(std::move(newLog_));
-    log_ = addedLog_;
+    record_ = addedLog_;
     return {};
 }
 
@@ -670,7 +586,6 @@ void AddLogInfoViewController::didSave()
     if (historyScreenNumber_ == 1 && addedLog_->cactus())
         addedLog_->cactus()->sortLogs(document_.sortLogsAscending());
     document_.refreshData();
-    hideView(true);
 }
 
 } // namespace spinora
