@@ -91,12 +91,7 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     usePhotos(Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); });
     buildGeneralTab();
     buildDetailsTab();
-    addSharedTabs();
-    logHistoryButton_ = new QPushButton(localized("Log History"), this);
-    logHistoryButton_->setObjectName(QStringLiteral("logHistoryButton"));
-    logHistoryButton_->setAutoDefault(false);
-    addButtonRow(logHistoryButton_);
-    resize(660, 470);
+    logHistoryButton_ = finishBuilding({660, 470}, "Log History", "logHistoryButton");
 
     nameControls({
         {nameField_, "Name"},
@@ -130,16 +125,13 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
 }
 
-CactusInfoViewController::~CactusInfoViewController()
-{
-    OpenEditors<CactusInfoViewController>::remove(this);
-}
+CactusInfoViewController::~CactusInfoViewController() = default;
 
 // --- Building the sheet
 
 void CactusInfoViewController::buildGeneralTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("General");
     auto* form = new QFormLayout(page);
 
     nameField_ = limitedField("nameField", page);
@@ -153,20 +145,10 @@ void CactusInfoViewController::buildGeneralTab()
 
     addPhotoSlots(form, page);
 
-    const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
     commonSpeciesComboBox_ = editableComboBox("commonSpeciesComboBox", page);
     scientificSpeciesComboBox_ = editableComboBox("scientificSpeciesComboBox", page);
-    commonSpeciesComboBox_->setToolTip(speciesTip);
-    scientificSpeciesComboBox_->setToolTip(speciesTip);
-    commonSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Common Name"));
-    scientificSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Scientific Name"));
-    commonSpeciesComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, commonSpeciesComboBox_->lineEdit()));
-    scientificSpeciesComboBox_->lineEdit()->setValidator(
-        new TextLimitValidator(kTextLimit, scientificSpeciesComboBox_->lineEdit()));
-    removeSpeciesButton_ = new QPushButton(localized("Remove"), page);
-    removeSpeciesButton_->setObjectName(QStringLiteral("removeSpeciesButton"));
-    removeSpeciesButton_->setToolTip(localized("Remove the currently selected species from the list."));
-    removeSpeciesButton_->setAutoDefault(false);
+    removeSpeciesButton_ = sheetButton(localized("Remove"), "removeSpeciesButton", page,
+                                       localized("Remove the currently selected species from the list."));
     auto* speciesRow = new QHBoxLayout;
     speciesRow->addWidget(commonSpeciesComboBox_, 1);
     speciesRow->addWidget(scientificSpeciesComboBox_, 1);
@@ -178,33 +160,31 @@ void CactusInfoViewController::buildGeneralTab()
     // field has lost the focus: that is typing too. (Filling the other box
     // then put a name under the click that moved there, and the typing went
     // into the middle of it.)
-    connect(commonSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        if (!commonSpeciesComboBox_->hasFocus())
-            return;
-        commonSpeciesKey_ = recordKeyAt(commonSpeciesComboBox_, index);
-        if (selectRecordKey(scientificSpeciesComboBox_, commonSpeciesKey_))
-            scientificSpeciesKey_ = commonSpeciesKey_;
-    });
-    connect(scientificSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        if (!scientificSpeciesComboBox_->hasFocus())
-            return;
-        scientificSpeciesKey_ = recordKeyAt(scientificSpeciesComboBox_, index);
-        if (selectRecordKey(commonSpeciesComboBox_, scientificSpeciesKey_))
-            commonSpeciesKey_ = scientificSpeciesKey_;
-    });
-    connect(commonSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { commonSpeciesKey_ = -1; });
-    connect(scientificSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { scientificSpeciesKey_ = -1; });
+    const auto pairSpeciesBox = [this](QComboBox* box, const char* placeholder, int64_t& key, QComboBox* other,
+                                       int64_t& otherKey) {
+        box->setToolTip(localized("New species are automatically added to the list when saving the Cactus Info"));
+        box->lineEdit()->setPlaceholderText(localized(placeholder));
+        box->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, box->lineEdit()));
+        connect(box, qOverload<int>(&QComboBox::activated), this, [box, &key, other, &otherKey](int index) {
+            if (!box->hasFocus())
+                return;
+            key = recordKeyAt(box, index);
+            if (selectRecordKey(other, key))
+                otherKey = key;
+        });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [&key] { key = -1; });
+    };
+    pairSpeciesBox(commonSpeciesComboBox_, "Common Name", commonSpeciesKey_, scientificSpeciesComboBox_,
+                   scientificSpeciesKey_);
+    pairSpeciesBox(scientificSpeciesComboBox_, "Scientific Name", scientificSpeciesKey_, commonSpeciesComboBox_,
+                   commonSpeciesKey_);
     connect(removeSpeciesButton_, &QPushButton::clicked, this, [this] { removeSpecies(); });
 
     typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);
     form->addRow(localized("Type"), typeButton_);
 
     waterComboBox_ = editableComboBox("waterComboBox", page);
-    waterButton_ = new QPushButton(localized("Open…"), page);
-    waterButton_->setObjectName(QStringLiteral("waterButton"));
-    waterButton_->setToolTip(localized("Open the watering schedule"));
-    waterButton_->setAutoDefault(false);
+    waterButton_ = sheetButton(localized("Open…"), "waterButton", page, localized("Open the watering schedule"));
     auto* waterRow = new QHBoxLayout;
     waterRow->addWidget(waterComboBox_, 1);
     waterRow->addWidget(waterButton_);
@@ -220,17 +200,7 @@ void CactusInfoViewController::buildGeneralTab()
     });
     connect(waterButton_, &QPushButton::clicked, this, [this] { handleWaterSelect(); });
 
-    validLastWateredButton_ = new QCheckBox(page);
-    validLastWateredButton_->setObjectName(QStringLiteral("validLastWateredButton"));
-    lastWateredField_ = datePicker("lastWateredField", true, page);
-    justWateredButton_ = new QPushButton(localized("Just Watered"), page);
-    justWateredButton_->setObjectName(QStringLiteral("justWateredButton"));
-    justWateredButton_->setAutoDefault(false);
-    auto* lastRow = new QHBoxLayout;
-    lastRow->addWidget(validLastWateredButton_);
-    lastRow->addWidget(lastWateredField_, 1);
-    lastRow->addWidget(justWateredButton_);
-    form->addRow(localized("Last Watered"), lastRow);
+    std::tie(validLastWateredButton_, lastWateredField_, justWateredButton_) = addLastWateredRow(form, page);
     connect(validLastWateredButton_, &QCheckBox::clicked, this, [this] { toggleValidLastWatered(); });
     connect(lastWateredField_, &QDateTimeEdit::dateTimeChanged, this, [this] { lastWateredEdited(); });
     connect(justWateredButton_, &QPushButton::clicked, this, [this] { handleJustWatered(); });
@@ -254,13 +224,11 @@ void CactusInfoViewController::buildGeneralTab()
     ageAmountLabel_ = new QLabel(page);
     ageAmountLabel_->setObjectName(QStringLiteral("ageAmountLabel"));
     form->addRow(localized("Age"), ageAmountLabel_);
-
-    tabs()->addTab(page, localized("General"));
 }
 
 void CactusInfoViewController::buildDetailsTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("Details");
     auto* grid = new QGridLayout(page);
 
     validDateAcquiredButton_ = new QCheckBox(page);
@@ -286,27 +254,30 @@ void CactusInfoViewController::buildDetailsTab()
     potMaterialButton_ = popUp(SpinoraStrings::materialStrings(), "potMaterialButton", page);
 
     // Two columns: where the plant came from on the left, how it grows on the right.
+    const auto addRows = [](QFormLayout* form, std::initializer_list<std::pair<const char*, QWidget*>> rows) {
+        for (const auto& [label, field] : rows)
+            form->addRow(localized(label), field);
+    };
     auto* left = new QFormLayout;
     left->addRow(localized("Date Acquired"), acquiredRow);
-    left->addRow(localized("Source"), sourceButton_);
-    left->addRow(localized("Purchase Price"), purchasePriceField_);
-    left->addRow(localized("Value"), valueField_);
-    left->addRow(localized("Location"), locationView_);
+    addRows(left, {{"Source", sourceButton_},
+                   {"Purchase Price", purchasePriceField_},
+                   {"Value", valueField_},
+                   {"Location", locationView_}});
     auto* right = new QFormLayout;
-    right->addRow(localized("Height"), heightField_);
-    right->addRow(localized("Width"), widthField_);
-    right->addRow(localized("Weight"), weightField_);
-    right->addRow(localized("Light"), lightField_);
-    right->addRow(localized("Temperature"), temperatureField_);
-    right->addRow(localized("Pot Size"), potSizeField_);
-    right->addRow(localized("Pot Shape"), potShapeButton_);
-    right->addRow(localized("Pot Material"), potMaterialButton_);
+    addRows(right, {{"Height", heightField_},
+                    {"Width", widthField_},
+                    {"Weight", weightField_},
+                    {"Light", lightField_},
+                    {"Temperature", temperatureField_},
+                    {"Pot Size", potSizeField_},
+                    {"Pot Shape", potShapeButton_},
+                    {"Pot Material", potMaterialButton_}});
     grid->addLayout(left, 0, 0);
     grid->addLayout(right, 0, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    tabs()->addTab(page, localized("Details"));
 }
 
 // --- Loading
@@ -385,7 +356,7 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
     temperatureField_->setText(record_->temperature());
     potSizeField_->setText(record_->potSize());
     showOpened(record_->notes());
-    OpenEditors<CactusInfoViewController>::add(&document_, this);
+    listAsOpen<CactusInfoViewController>(this);
     return true;
 }
 
@@ -403,28 +374,14 @@ bool CactusInfoViewController::hasName() const
 void CactusInfoViewController::reloadSpecies()
 {
     commonSpeciesKey_ = scientificSpeciesKey_ = -1;
-    for (QComboBox* box : {commonSpeciesComboBox_, scientificSpeciesComboBox_}) {
-        const QSignalBlocker block(box);
-        box->clear();
-    }
-    for (const auto& species : document_.species())
-        addRecordItem(commonSpeciesComboBox_, species->name(), species->primaryKey());
-    for (Species* species : document_.speciesScientific())
-        addRecordItem(scientificSpeciesComboBox_, species->scientificName(), species->primaryKey());
-    commonSpeciesComboBox_->setCurrentIndex(-1);
-    scientificSpeciesComboBox_->setCurrentIndex(-1);
+    fillRecordItems(commonSpeciesComboBox_, document_.species(), &Species::name);
+    fillRecordItems(scientificSpeciesComboBox_, document_.speciesScientific(), &Species::scientificName);
 }
 
 void CactusInfoViewController::reloadWaterComboBox()
 {
     const QString text = waterComboBox_->currentText();
-    {
-        const QSignalBlocker block(waterComboBox_);
-        waterComboBox_->clear();
-        for (const auto& schedule : document_.watering())
-            addRecordItem(waterComboBox_, schedule->name(), schedule->primaryKey());
-        waterComboBox_->setCurrentIndex(-1);
-    }
+    fillRecordItems(waterComboBox_, document_.watering(), &Water::name);
     waterKey_ = -1;
     waterComboBox_->setEditText(text);
 }
@@ -541,12 +498,8 @@ void CactusInfoViewController::handleWaterSelect()
     Water* schedule = chosenWater();
     if (!schedule)
         return;
-    WaterInfoViewController editor(document_, this);
-    if (!editor.prepareView(schedule))
+    if (!openInEditor<WaterInfoViewController>(schedule))
         return;
-    editor.showViewFromWindow();
-    raise();
-    activateWindow();
     const auto& members = schedule->cacti();
     if (std::find(members.begin(), members.end(), record_) != members.end()) {
         dateChangeWarning_ = true;
@@ -628,8 +581,7 @@ void CactusInfoViewController::handleLogHistory()
     if (!logHistory_)
         return;
     logHistory_(*this);
-    raise();
-    activateWindow();
+    comeToFront();
 }
 
 bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) const
@@ -765,7 +717,6 @@ void CactusInfoViewController::closing(bool ok)
     if (!ok)
         restoreScheduleMembership();
     record_->setIsEditing(false);
-    OpenEditors<CactusInfoViewController>::remove(this);
 }
 
 // --- Add mode
@@ -779,40 +730,34 @@ AddCactusInfoViewController::AddCactusInfoViewController(SpinoraDatabase& docume
 AddCactusInfoViewController::~AddCactusInfoViewController()
 {
     // A new plant that was never saved must not stay in any schedule's list.
-    if (newCactus_) {
+    if (newRecord_) {
         for (const auto& schedule : document_.watering())
-            schedule->removeCactus(newCactus_.get());
+            schedule->removeCactus(newRecord_.get());
     }
 }
 
 bool AddCactusInfoViewController::prepareView(Cactus*)
 {
-    newCactus_ = std::make_unique<Cactus>();
-    addedCactus_ = nullptr;
-    CactusInfoViewController::prepareView(newCactus_.get());
-    unloadUponExit_ = false;
+    CactusInfoViewController::prepareView(startNew(std::make_unique<Cactus>()));
     setAddMode(true);
     return true;
 }
 
-Result<> AddCactusInfoViewController::saveChanges()
+Result<> AddCactusInfoViewController::storeNew(Cactus& cactus)
 {
-    if (!record_ || record_ != newCactus_.get())
-        return Failure(QStringLiteral("Error: the new cactus is gone."));
-    if (Result<> edited = CactusInfoViewController::saveChanges(); !edited)
-        return edited;
-    if (Result<> stored = insertWithPhotos(*newCactus_, document_.database()); !stored)
-        return stored;
-    addedCactus_ = document_.keepCactus(std::move(newCactus_));
-    record_ = addedCactus_;
-    return {};
+    return insertWithPhotos(cactus, document_.database());
+}
+
+Cactus* AddCactusInfoViewController::keepNew(std::unique_ptr<Cactus> cactus)
+{
+    return document_.keepCactus(std::move(cactus));
 }
 
 void AddCactusInfoViewController::didSave()
 {
     document_.refreshData();
     if (logInfoViewController_)
-        logInfoViewController_->updateCactusField(addedCactus_);
+        logInfoViewController_->updateCactusField(added_);
 }
 
 } // namespace spinora

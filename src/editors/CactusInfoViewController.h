@@ -5,14 +5,8 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QDateTimeEdit;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace spinora {
 
@@ -42,7 +36,10 @@ public:
     Cactus* cactus() const { return record_; }
     Water* currentWater() const { return currentWater_; }
     const Timestamp& savedNextWater() const { return savedNextWater_; }
-    QString undoTitle() const override { return localized("Edit Cactus"); }
+    QString undoTitle(bool addMode) const override
+    {
+        return addMode ? localized("Add Cactus") : localized("Edit Cactus");
+    }
     void removeSpecies();
     void toggleValidLastWatered();
     void toggleValidPlantDate();
@@ -145,17 +142,11 @@ public:
 
     // Starts a new, empty cactus.
     bool prepareView(Cactus* ignored = nullptr) override;
-    QString undoTitle() const override { return localized("Add Cactus"); }
-    // The cactus the last Save added to the collection, if any.
-    Cactus* addedCactus() const { return addedCactus_; }
 
 protected:
-    Result<> saveChanges() override;
+    Result<> storeNew(Cactus& cactus) override;
+    Cactus* keepNew(std::unique_ptr<Cactus> cactus) override;
     void didSave() override;
-
-private:
-    std::unique_ptr<Cactus> newCactus_;
-    Cactus* addedCactus_ = nullptr;
 };
 
 } // namespace spinora

@@ -4,8 +4,11 @@
 #include "Localization.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -135,6 +138,15 @@ bool FieldCheck::report(QWidget* sheet) const
     firstField_->setFocus();
     firstField_->selectAll();
     return false;
+}
+
+QPushButton* sheetButton(const QString& text, const char* name, QWidget* parent, const QString& toolTip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QComboBox* editableComboBox(const char* name, QWidget* parent)
@@ -349,6 +361,22 @@ Timestamp currentMinute()
     QDateTime moment = toDateTime(now());
     moment.setTime(QTime(moment.time().hour(), moment.time().minute()));
     return fromDateTime(moment);
+}
+
+std::tuple<QCheckBox*, QDateTimeEdit*, QPushButton*> addLastWateredRow(QFormLayout* form, QWidget* page)
+{
+    auto* valid = new QCheckBox(page);
+    valid->setObjectName(QStringLiteral("validLastWateredButton"));
+    auto* date = new QDateTimeEdit(page);
+    date->setObjectName(QStringLiteral("lastWateredField"));
+    setupDatePicker(date, true);
+    QPushButton* justWatered = sheetButton(localized("Just Watered"), "justWateredButton", page);
+    auto* row = new QHBoxLayout;
+    row->addWidget(valid);
+    row->addWidget(date, 1);
+    row->addWidget(justWatered);
+    form->addRow(localized("Last Watered"), row);
+    return {valid, date, justWatered};
 }
 
 void nameControl(QWidget* control, const QString& name)

@@ -5,18 +5,22 @@
 #include "Result.h"
 #include "Timestamp.h"
 
+#include <QComboBox>
 #include <QIcon>
 #include <QLocale>
 #include <QValidator>
 
 #include <optional>
+#include <tuple>
 #include <vector>
 
 
-class QComboBox;
+class QCheckBox;
 class QDateTimeEdit;
+class QFormLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace spinora {
@@ -88,9 +92,22 @@ private:
 // the user types is what is stored.
 QComboBox* editableComboBox(const char* name, QWidget* parent);
 
+// A button of a sheet other than OK: Return stays with OK when it has the focus.
+QPushButton* sheetButton(const QString& text, const char* name, QWidget* parent, const QString& toolTip = QString());
+
 // Name lists whose items carry their record's key: a choice names a record,
 // never a position that a re-sort or a nested editor moves.
 void addRecordItem(QComboBox* box, const QString& name, int64_t key);
+// Fills a name list with the records' names (`name` reads one), none chosen.
+template <class Records, class R>
+void fillRecordItems(QComboBox* box, const Records& records, const QString& (R::*name)() const)
+{
+    const QSignalBlocker block(box);
+    box->clear();
+    for (const auto& record : records)
+        addRecordItem(box, ((*record).*name)(), record->primaryKey());
+    box->setCurrentIndex(-1);
+}
 // The key of the item at `index`; -1 for none.
 int64_t recordKeyAt(const QComboBox* box, int index);
 // Makes the item of `key` current; false (and no change) when absent.
@@ -116,6 +133,10 @@ void enableDatePicker(QDateTimeEdit* picker, bool withTime);
 Timestamp pickerDate(const QDateTimeEdit* picker);
 // The current moment to the whole minute, as "Just Watered" sets it.
 Timestamp currentMinute();
+
+// The "Last Watered" row of the cactus and the schedule editor: whether
+// there is a date, the date and time, and "Just Watered".
+std::tuple<QCheckBox*, QDateTimeEdit*, QPushButton*> addLastWateredRow(QFormLayout* form, QWidget* page);
 
 // Names a control for screen readers. Qt names a control after its text or
 // its form label; a control sharing a form row with others has neither. The

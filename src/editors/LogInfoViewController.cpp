@@ -45,9 +45,7 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     setObjectName(QStringLiteral("LogInfoViewController"));
     usePhotos(Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); });
     buildGeneralTab();
-    addSharedTabs();
-    addButtonRow();
-    resize(600, 480);
+    finishBuilding({600, 480});
 
     nameControls({
         {eventComboBox_, "Event"},          {removeEventButton_, "Remove Event"}, {typeButton_, "Type"},
@@ -58,26 +56,21 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
 }
 
-LogInfoViewController::~LogInfoViewController()
-{
-    OpenEditors<CactusFieldListener>::remove(this);
-}
+LogInfoViewController::~LogInfoViewController() = default;
 
 // --- Building the sheet
 
 void LogInfoViewController::buildGeneralTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("General");
     auto* form = new QFormLayout(page);
 
     eventComboBox_ = editableComboBox("eventComboBox", page);
     // OK waits for an event name; the empty field says so.
     eventComboBox_->lineEdit()->setPlaceholderText(localized("An event name is needed to save"));
     eventComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, eventComboBox_->lineEdit()));
-    removeEventButton_ = new QPushButton(localized("Remove"), page);
-    removeEventButton_->setObjectName(QStringLiteral("removeEventButton"));
-    removeEventButton_->setToolTip(localized("Remove the event name from the list."));
-    removeEventButton_->setAutoDefault(false);
+    removeEventButton_ = sheetButton(localized("Remove"), "removeEventButton", page,
+                                     localized("Remove the event name from the list."));
     auto* eventRow = new QHBoxLayout;
     eventRow->addWidget(eventComboBox_, 1);
     eventRow->addWidget(removeEventButton_);
@@ -124,14 +117,8 @@ void LogInfoViewController::buildGeneralTab()
     connect(reminderControl_, &QButtonGroup::idClicked, this, [this] { toggleReminderControl(); });
 
     cactusComboBox_ = editableComboBox("cactusComboBox", page);
-    cactusSelectButton_ = new QPushButton(localized("Open…"), page);
-    cactusSelectButton_->setObjectName(QStringLiteral("cactusSelectButton"));
-    cactusSelectButton_->setToolTip(localized("Open the cactus"));
-    addCactusButton_ = new QPushButton(localized("New…"), page);
-    addCactusButton_->setObjectName(QStringLiteral("addCactusButton"));
-    addCactusButton_->setToolTip(localized("Add a new cactus"));
-    for (QPushButton* button : {cactusSelectButton_, addCactusButton_})
-        button->setAutoDefault(false);
+    cactusSelectButton_ = sheetButton(localized("Open…"), "cactusSelectButton", page, localized("Open the cactus"));
+    addCactusButton_ = sheetButton(localized("New…"), "addCactusButton", page, localized("Add a new cactus"));
     auto* cactusRow = new QHBoxLayout;
     cactusRow->addWidget(cactusComboBox_, 1);
     cactusRow->addWidget(cactusSelectButton_);
@@ -152,28 +139,19 @@ void LogInfoViewController::buildGeneralTab()
     connect(addCactusButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
 
     addPhotoSlots(form, page);
-    tabs()->addTab(page, localized("General"));
 }
 
 // --- Loading
 
 void LogInfoViewController::reloadEvents()
 {
-    const QSignalBlocker block(eventComboBox_);
-    eventComboBox_->clear();
-    for (const auto& event : document_.events())
-        addRecordItem(eventComboBox_, event->name(), event->primaryKey());
-    eventComboBox_->setCurrentIndex(-1);
+    fillRecordItems(eventComboBox_, document_.events(), &Event::name);
     eventKey_ = -1;
 }
 
 void LogInfoViewController::reloadCacti()
 {
-    const QSignalBlocker block(cactusComboBox_);
-    cactusComboBox_->clear();
-    for (const auto& cactus : document_.cacti())
-        addRecordItem(cactusComboBox_, cactus->name(), cactus->primaryKey());
-    cactusComboBox_->setCurrentIndex(-1);
+    fillRecordItems(cactusComboBox_, document_.cacti(), &Cactus::name);
     cactusKey_ = -1;
 }
 
@@ -221,7 +199,7 @@ bool LogInfoViewController::prepareView(Log* log)
     showOpened(record_->notes());
     recalculateReminders_ = false;
     logUpdate_ = false;
-    OpenEditors<CactusFieldListener>::add(&document_, this);
+    listAsOpen<CactusFieldListener>(this);
     return true;
 }
 
@@ -252,14 +230,8 @@ void LogInfoViewController::handleCactusSelect()
     Cactus* plant = chosenCactus();
     if (!plant && addedCactus_ && addedCactus_->name() == cactusComboBox_->currentText())
         plant = addedCactus_;
-    if (!plant)
-        return;
-    CactusInfoViewController editor(document_, this);
-    if (!editor.prepareView(plant))
-        return;
-    editor.showViewFromWindow();
-    raise();
-    activateWindow();
+    if (plant)
+        openInEditor<CactusInfoViewController>(plant);
 }
 
 void LogInfoViewController::handleAddCactus()
@@ -268,8 +240,7 @@ void LogInfoViewController::handleAddCactus()
     editor.setLogInfoViewController(this);
     editor.prepareView();
     editor.showViewFromWindow();
-    raise();
-    activateWindow();
+    comeToFront();
 }
 
 void LogInfoViewController::refreshCactusField()
@@ -534,7 +505,6 @@ bool LogInfoViewController::hasName() const
 
 void LogInfoViewController::closing(bool ok)
 {
-    OpenEditors<CactusFieldListener>::remove(this);
     // A reminder made in this opening belongs to an edit that never
     // happened: it leaves the calendar again.
     if (!ok && currentReminderId_ && !currentReminderId_->isEmpty() && *currentReminderId_ != openedReminderId_)
@@ -549,42 +519,35 @@ AddLogInfoViewController::AddLogInfoViewController(SpinoraDatabase& document, QW
     setObjectName(QStringLiteral("AddLogInfoViewController"));
 }
 
-AddLogInfoViewController::~AddLogInfoViewController() = default;
-
 void AddLogInfoViewController::prepareNewLog(Cactus* forCactus)
 {
-    newLog_ = std::make_unique<Log>();
-    addedLog_ = nullptr;
+    auto log = std::make_unique<Log>();
     if (forCactus) {
-        newLog_->setCactus(forCactus);
-        newLog_->setCactusKey(forCactus->primaryKey());
+        log->setCactus(forCactus);
+        log->setCactusKey(forCactus->primaryKey());
     }
     setHistoryScreenNumber(forCactus ? 1 : 0);
-    LogInfoViewController::prepareView(newLog_.get());
-    unloadUponExit_ = false;
+    LogInfoViewController::prepareView(startNew(std::move(log)));
     setAddMode(true);
 }
 
-Result<> AddLogInfoViewController::saveChanges()
+Result<> AddLogInfoViewController::storeNew(Log& log)
 {
-    if (!record_ || record_ != newLog_.get())
-        return Failure(QStringLiteral("Error: the new log is gone."));
-    if (Result<> edited = LogInfoViewController::saveChanges(); !edited)
-        return edited;
     // The logs still read behind come in first, before a row they might
     // hold is added.
     document_.finishLoading();
-    if (Result<> stored = insertWithPhotos(*newLog_, document_.database()); !stored)
-        return stored;
-    addedLog_ = document_.keepLog(std::move(newLog_));
-    record_ = addedLog_;
-    return {};
+    return insertWithPhotos(log, document_.database());
+}
+
+Log* AddLogInfoViewController::keepNew(std::unique_ptr<Log> log)
+{
+    return document_.keepLog(std::move(log));
 }
 
 void AddLogInfoViewController::didSave()
 {
-    if (historyScreenNumber_ == 1 && addedLog_->cactus())
-        addedLog_->cactus()->sortLogs(document_.sortLogsAscending());
+    if (historyScreenNumber_ == 1 && added_->cactus())
+        added_->cactus()->sortLogs(document_.sortLogsAscending());
     document_.refreshData();
 }
 

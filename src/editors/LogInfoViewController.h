@@ -7,10 +7,6 @@
 #include <memory>
 #include <optional>
 
-class QComboBox;
-class QDateTimeEdit;
-class QPlainTextEdit;
-class QPushButton;
 class QButtonGroup;
 
 namespace spinora {
@@ -44,7 +40,10 @@ public:
     Log* log() const { return record_; }
     Cactus* addedCactus() const { return addedCactus_; }
     const std::optional<QString>& currentReminderId() const { return currentReminderId_; }
-    QString undoTitle() const override { return localized("Edit Log"); }
+    QString undoTitle(bool addMode) const override
+    {
+        return addMode ? localized("Add Log") : localized("Edit Log");
+    }
     void toggleReminderControl();
     void removeEvent();
     void handleAddCactus();
@@ -122,7 +121,6 @@ class AddLogInfoViewController : public LogInfoViewController {
     Q_OBJECT
 public:
     AddLogInfoViewController(SpinoraDatabase& document, QWidget* parent);
-    ~AddLogInfoViewController() override;
 
     // A new entry, about `forCactus` when opened from its log history.
     void prepareNewLog(Cactus* forCactus);
@@ -131,16 +129,11 @@ public:
         prepareNewLog(nullptr);
         return true;
     }
-    QString undoTitle() const override { return localized("Add Log"); }
-    Log* addedLog() const { return addedLog_; }
 
 protected:
-    Result<> saveChanges() override;
+    Result<> storeNew(Log& log) override;
+    Log* keepNew(std::unique_ptr<Log> log) override;
     void didSave() override;
-
-private:
-    std::unique_ptr<Log> newLog_;
-    Log* addedLog_ = nullptr;
 };
 
 } // namespace spinora

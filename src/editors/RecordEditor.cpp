@@ -55,6 +55,8 @@ EditorSheet::EditorSheet(SpinoraDatabase& document, QWidget* parent) : QDialog(p
 
 EditorSheet::~EditorSheet()
 {
+    if (unlist_)
+        unlist_();
     releaseClaim();
 }
 
@@ -71,23 +73,35 @@ void EditorSheet::addPhotoSlots(QFormLayout* form, QWidget* page)
     form->addRow(localized("Photos"), photos_->slotButtons());
 }
 
+QWidget* EditorSheet::addPage(const char* title)
+{
+    auto* page = new QWidget;
+    tabs_->addTab(page, localized(title));
+    return page;
+}
+
+QPushButton* EditorSheet::finishBuilding(QSize size, const char* extraText, const char* extraName)
+{
+    addSharedTabs();
+    QPushButton* extra = extraText ? sheetButton(localized(extraText), extraName, this) : nullptr;
+    addButtonRow(extra);
+    resize(size);
+    return extra;
+}
+
 void EditorSheet::addSharedTabs()
 {
     if (photos_) {
-        auto* page = new QWidget;
-        auto* layout = new QVBoxLayout(page);
+        QWidget* page = addPage("All Photos");
         photos_->makeGrid(page);
-        layout->addWidget(photos_->grid(), 1);
-        tabs_->addTab(page, localized("All Photos"));
+        (new QVBoxLayout(page))->addWidget(photos_->grid(), 1);
     }
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
+    QWidget* page = addPage("Notes");
     notesView_ = new QPlainTextEdit(page);
     notesView_->setObjectName(QStringLiteral("notesView"));
     limitTextView(notesView_, localized("Notes"));
     nameControl(notesView_, localized("Notes"));
-    layout->addWidget(notesView_);
-    tabs_->addTab(page, localized("Notes"));
+    (new QVBoxLayout(page))->addWidget(notesView_);
 }
 
 void EditorSheet::addButtonRow(QAbstractButton* extra)
@@ -159,11 +173,18 @@ void EditorSheet::showOpened(const QString& notes)
 
 void EditorSheet::setAddMode(bool addMode)
 {
+    addMode_ = addMode;
     setWindowTitle(sheetTitle(addMode));
     okButton_->setText(localized(addMode ? "Save" : "OK"));
     // Also a stored record without a name (from an import) needs one first.
     okButton_->setEnabled(hasName());
     printButton_->setVisible(!addMode);
+}
+
+void EditorSheet::comeToFront()
+{
+    raise();
+    activateWindow();
 }
 
 // --- Saving and closing
@@ -172,10 +193,10 @@ void EditorSheet::saveChangesAndHideView()
 {
     if (!hasName() || !fieldsCanBeStored())
         return;
-    const QString title = undoTitle();
+    const QString title = undoTitle(addMode_);
     const PhotoRowsRecording* photosStored = photos_ ? photos_->storedSinceOpening() : nullptr;
     const bool saved = ActionEdge::run(this, title, [&] {
-        return UndoHistory::run(document_, title, [this] { return saveChanges(); }, photosStored);
+        return UndoHistory::run(document_, title, [this] { return saveRecord(); }, photosStored);
     });
     if (!saved)
         return;
@@ -189,12 +210,15 @@ void EditorSheet::hideView(bool ok)
     if (!open || !infoScreenVisible_)
         return;
     closing(ok);
-    // After OK everything is written: releasing writes nothing.
-    if (unloadUponExit_)
+    if (unlist_)
+        std::exchange(unlist_, nullptr)();
+    // After OK everything is written: releasing writes nothing. A new
+    // record is the sheet's own.
+    if (!addMode_)
         open->unload();
     infoScreenVisible_ = false;
     if (photos_)
-        photos_->finish(ok, unloadUponExit_);
+        photos_->finish(ok, !addMode_);
     finishSheet(ok);
 }
 

@@ -53,8 +53,8 @@ public:
     // history; on failure the user is told why and the sheet stays open
     // with what was typed.
     void saveChangesAndHideView();
-    // What Edit › Undo calls the save ("Edit Cactus").
-    virtual QString undoTitle() const = 0;
+    // What Edit › Undo calls the save ("Edit Cactus", "Add Cactus").
+    virtual QString undoTitle(bool addMode) const = 0;
     // Closes the sheet: after OK everything is written, on Cancel nothing.
     void hideView(bool ok);
     // Print: the sheet's record as OK would store it.
@@ -63,15 +63,17 @@ public:
 protected:
     EditorSheet(SpinoraDatabase& document, QWidget* parent);
 
-    // Building, in tab order: the editor's own tabs, then these.
+    // Building, in tab order: the editor's own tabs, then the shared ones.
+    // A new tab's page, after those added before.
+    QWidget* addPage(const char* title);
     // The photos of the record: before the tabs are built.
     void usePhotos(int64_t linkedType, int slotCount, std::function<QString()> title);
     // The row of photo slots on the "General" tab.
     void addPhotoSlots(QFormLayout* form, QWidget* page);
-    // "All Photos" (for an editor with photos) and "Notes".
-    void addSharedTabs();
-    // The buttons row under the tabs; an editor may add a button to it.
-    void addButtonRow(QAbstractButton* extra = nullptr);
+    // "All Photos" (for an editor with photos) and "Notes", then the buttons
+    // row under the tabs. An editor's own button (`extraText`) stands left
+    // of Cancel; it is answered.
+    QPushButton* finishBuilding(QSize size, const char* extraText = nullptr, const char* extraName = nullptr);
     // Screen readers name each control after its label; several share a row.
     void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> names);
 
@@ -84,7 +86,16 @@ protected:
     bool loadRecord(Record* record);
     // The end of opening a record: its notes shown, edit mode, first tab.
     void showOpened(const QString& notes);
-    // The title, OK's text and Print for editing or adding a record.
+    // Lists the sheet among the document's open editors of `Kind` until it
+    // closes: other editors tell those about what they saved.
+    template <class Kind>
+    void listAsOpen(Kind* self)
+    {
+        OpenEditors<Kind>::add(&document_, self);
+        unlist_ = [self] { OpenEditors<Kind>::remove(self); };
+    }
+    // The title, OK's text and Print for editing or adding a record (which
+    // the sheet owns until OK stores it: closing does not release it).
     virtual void setAddMode(bool addMode);
     virtual QString sheetTitle(bool addMode) const = 0;
 
@@ -92,11 +103,26 @@ protected:
     // and for fields that can be stored as typed, then writes.
     virtual bool hasName() const = 0;
     virtual bool fieldsCanBeStored() = 0;
-    // Everything OK writes, inside the step; the add mode inserts the record too.
-    virtual Result<> saveChanges() = 0;
+    // Everything OK writes, inside the step.
+    virtual Result<> saveRecord() = 0;
     // After a step that saved, before the sheet closes: the lists and the
     // other open editors show the change.
     virtual void didSave() {}
+
+    // Opens `record` in its editor over this sheet, which comes to the front
+    // again afterwards; false when it did not open.
+    template <class Editor, class R>
+    bool openInEditor(R* record)
+    {
+        Editor editor(document_, this);
+        if (!editor.prepareView(record))
+            return false;
+        editor.showViewFromWindow();
+        comeToFront();
+        return true;
+    }
+    // Back in front once a window opened over the sheet has closed.
+    void comeToFront();
 
     // The record open now (null before one is opened).
     virtual Record* record() const = 0;
@@ -107,17 +133,19 @@ protected:
 
     SpinoraDatabase& document_;
     bool infoScreenVisible_ = false;
-    // Released on closing; a new record the sheet still owns is kept.
-    bool unloadUponExit_ = true;
+    bool addMode_ = false;
     std::unique_ptr<EditorPhotos> photos_;
     QPlainTextEdit* notesView_ = nullptr;
 
 private:
+    void addSharedTabs();
+    void addButtonRow(QAbstractButton* extra);
     void releaseClaim();
     // Ends the loop and hides the sheet with the button that closed it.
     void finishSheet(bool saved);
 
     Record* claimed_ = nullptr;
+    std::function<void()> unlist_;
     QTabWidget* tabs_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
@@ -159,10 +187,30 @@ protected:
         if (!claim(record, name) || !loadRecord(record))
             return false;
         record_ = record;
-        unloadUponExit_ = true;
         return true;
     }
+    // The add mode's new record, to be opened.
+    R* startNew(std::unique_ptr<R> record)
+    {
+        newRecord_ = std::move(record);
+        added_ = nullptr;
+        return newRecord_.get();
+    }
     Record* record() const override { return record_; }
+    Result<> saveRecord() override
+    {
+        if (newRecord_ && record_ != newRecord_.get())
+            return Failure(QStringLiteral("Error: the new record is gone."));
+        if (Result<> edited = saveChanges(); !edited || !newRecord_)
+            return edited;
+        // Stored while the sheet still owns it and kept by the collection
+        // only afterwards: a step that fails leaves the sheet as typed.
+        if (Result<> stored = storeNew(*newRecord_); !stored)
+            return stored;
+        added_ = keepNew(std::move(newRecord_));
+        record_ = added_;
+        return {};
+    }
     bool fieldsCanBeStored() override
     {
         // Nothing is written unless every field can be stored as shown.
@@ -177,8 +225,17 @@ protected:
     // What the transient record shares with the open one (photos, logs, plants).
     virtual void linkInfo(R& info) const = 0;
     virtual PrintSubject printSubject(const R& info) const = 0;
+    // What OK writes into the open record, inside the step.
+    virtual Result<> saveChanges() = 0;
+    // The add mode's (see startNew) new record written, then kept by the
+    // collection.
+    virtual Result<> storeNew(R&) { return {}; }
+    virtual R* keepNew(std::unique_ptr<R>) { return nullptr; }
 
     R* record_ = nullptr;
+    std::unique_ptr<R> newRecord_;
+    // The record the last Save in add mode added to the collection.
+    R* added_ = nullptr;
 };
 
 } // namespace spinora

@@ -69,9 +69,7 @@ CactiToWaterViewController::CactiToWaterViewController(SpinoraDatabase& document
     connect(table_, &CactusTable::clicked, this, [this] { toggleRows(table_->chosenRows()); });
     connect(table_, &CactusTable::rowsChosen, this, &CactiToWaterViewController::toggleRows);
     connect(table_, &CactusTable::headerClicked, this, &CactiToWaterViewController::flipSortOrder);
-    auto* close = new QPushButton(localized("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
+    QPushButton* close = sheetButton(localized("Close"), "closeButton", this);
     connect(close, &QPushButton::clicked, this, &CactiToWaterViewController::hideView);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
@@ -182,9 +180,7 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
     chooser_ = new CactiToWaterViewController(document, this);
     buildGeneralTab();
     buildCactiTab();
-    addSharedTabs();
-    addButtonRow();
-    resize(640, 420);
+    finishBuilding({640, 420});
 
     nameControls({
         {nameField_, "Name"},          {waterEveryField_, "Water Every"},         {waterEveryButton_, "Units"},
@@ -201,7 +197,7 @@ WaterInfoViewController::~WaterInfoViewController() = default;
 
 void WaterInfoViewController::buildGeneralTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("General");
     auto* form = new QFormLayout(page);
 
     nameField_ = new QLineEdit(page);
@@ -239,19 +235,7 @@ void WaterInfoViewController::buildGeneralTab()
     quantityButton_->addItems(SpinoraStrings::quantityStrings());
     form->addRow(localized("Quantity"), quantityButton_);
 
-    validLastWateredButton_ = new QCheckBox(page);
-    validLastWateredButton_->setObjectName(QStringLiteral("validLastWateredButton"));
-    lastWateredField_ = new QDateTimeEdit(page);
-    lastWateredField_->setObjectName(QStringLiteral("lastWateredField"));
-    setupDatePicker(lastWateredField_, true);
-    justWateredButton_ = new QPushButton(localized("Just Watered"), page);
-    justWateredButton_->setObjectName(QStringLiteral("justWateredButton"));
-    justWateredButton_->setAutoDefault(false);
-    auto* lastRow = new QHBoxLayout;
-    lastRow->addWidget(validLastWateredButton_);
-    lastRow->addWidget(lastWateredField_, 1);
-    lastRow->addWidget(justWateredButton_);
-    form->addRow(localized("Last Watered"), lastRow);
+    std::tie(validLastWateredButton_, lastWateredField_, justWateredButton_) = addLastWateredRow(form, page);
     connect(validLastWateredButton_, &QCheckBox::clicked, this, [this] { toggleValidLastWatered(); });
     connect(justWateredButton_, &QPushButton::clicked, this, [this] { handleJustWatered(); });
     connect(lastWateredField_, &QDateTimeEdit::dateTimeChanged, this,
@@ -288,12 +272,11 @@ void WaterInfoViewController::buildGeneralTab()
     nextWateringAmountLabel_ = new QLabel(page);
     nextWateringAmountLabel_->setObjectName(QStringLiteral("nextWateringAmountLabel"));
     form->addRow(localized("Next Watering"), nextWateringAmountLabel_);
-    tabs()->addTab(page, localized("General"));
 }
 
 void WaterInfoViewController::buildCactiTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("Cacti To Water");
     auto* layout = new QVBoxLayout(page);
     cactiToWaterView_ = new CactusTable(
         [this]() -> const std::vector<Cactus*>& {
@@ -314,18 +297,14 @@ void WaterInfoViewController::buildCactiTab()
         reloadCacti();
         cactiToWaterView_->scrollToTop();
     });
-    addCactussButton_ = new QPushButton(QStringLiteral("+"), page);
-    addCactussButton_->setObjectName(QStringLiteral("addCactussButton"));
+    addCactussButton_ = sheetButton(QStringLiteral("+"), "addCactussButton", page,
+                                    localized("Choose the cacti that follow this schedule"));
     addCactussButton_->setAccessibleName(localized("Add Cacti"));
-    addCactussButton_->setToolTip(localized("Choose the cacti that follow this schedule"));
-    removeCactussButton_ = new QPushButton(QStringLiteral("−"), page);
-    removeCactussButton_->setObjectName(QStringLiteral("removeCactussButton"));
+    removeCactussButton_ = sheetButton(QStringLiteral("−"), "removeCactussButton", page,
+                                       localized("Remove the selected cacti from this schedule"));
     removeCactussButton_->setAccessibleName(localized("Remove Cacti"));
-    removeCactussButton_->setToolTip(localized("Remove the selected cacti from this schedule"));
-    for (QPushButton* button : {addCactussButton_, removeCactussButton_}) {
-        button->setAutoDefault(false);
+    for (QPushButton* button : {addCactussButton_, removeCactussButton_})
         button->setFixedWidth(36);
-    }
     connect(addCactussButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
     connect(removeCactussButton_, &QPushButton::clicked, this, [this] { handleDeleteCactus(); });
     layout->addWidget(cactiToWaterView_, 1);
@@ -334,7 +313,6 @@ void WaterInfoViewController::buildCactiTab()
     row->addWidget(removeCactussButton_);
     row->addStretch(1);
     layout->addLayout(row);
-    tabs()->addTab(page, localized("Cacti To Water"));
 }
 
 // --- Loading
@@ -522,22 +500,15 @@ void WaterInfoViewController::handleAddCactus()
     chooser_->prepareView(record_);
     chooser_->showViewFromWindow();
     reloadCacti();
-    raise();
-    activateWindow();
+    comeToFront();
 }
 
 void WaterInfoViewController::showCactusInfo(int row)
 {
     if (row < 0 || size_t(row) >= record_->cacti().size())
         return;
-    Cactus* cactus = record_->cacti()[size_t(row)];
-    CactusInfoViewController editor(document_, this);
-    if (!editor.prepareView(cactus))
-        return;
-    editor.showViewFromWindow();
-    reloadCacti();
-    raise();
-    activateWindow();
+    if (openInEditor<CactusInfoViewController>(record_->cacti()[size_t(row)]))
+        reloadCacti();
 }
 
 // --- Printing
@@ -620,10 +591,7 @@ AddWaterInfoViewController::~AddWaterInfoViewController()
 bool AddWaterInfoViewController::prepareView(Water*)
 {
     cactiToWaterViewController()->undoMoves();
-    newWater_ = std::make_unique<Water>();
-    addedWater_ = nullptr;
-    WaterInfoViewController::prepareView(newWater_.get());
-    unloadUponExit_ = false;
+    WaterInfoViewController::prepareView(startNew(std::make_unique<Water>()));
     setAddMode(true);
     return true;
 }
@@ -634,26 +602,20 @@ void AddWaterInfoViewController::closing(bool ok)
         cactiToWaterViewController()->undoMoves();
 }
 
-Result<> AddWaterInfoViewController::saveChanges()
+Result<> AddWaterInfoViewController::storeNew(Water& water)
 {
-    if (!record_ || record_ != newWater_.get())
-        return Failure(QStringLiteral("Error: the new schedule is gone."));
-    if (Result<> edited = WaterInfoViewController::saveChanges(); !edited)
-        return edited;
-    // Stored while the sheet still owns it and kept by the collection only
-    // once its plants point at it: a step that fails leaves the sheet as typed.
-    if (Result<> stored = newWater_->insertIntoDatabase(document_.database()); !stored)
+    if (Result<> stored = water.insertIntoDatabase(document_.database()); !stored)
         return stored;
-    for (Cactus* cactus : newWater_->cacti()) {
-        if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, newWater_.get(), newWater_->primaryKey());
-            !moved)
+    for (Cactus* cactus : water.cacti()) {
+        if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, &water, water.primaryKey()); !moved)
             return moved;
     }
-    if (Result<> saved = newWater_->dehydrate(); !saved)
-        return saved;
-    addedWater_ = document_.keepWater(std::move(newWater_));
-    record_ = addedWater_;
-    return {};
+    return water.dehydrate();
+}
+
+Water* AddWaterInfoViewController::keepNew(std::unique_ptr<Water> water)
+{
+    return document_.keepWater(std::move(water));
 }
 
 } // namespace spinora

@@ -2,7 +2,6 @@
 
 #include "Localization.h"
 #include "RecordEditor.h"
-#include "Result.h"
 
 #include <QDialog>
 
@@ -11,12 +10,7 @@
 #include <memory>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QDateTimeEdit;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace spinora {
 
@@ -70,7 +64,10 @@ public:
     virtual bool prepareView(Water* water);
     Water* water() const { return record_; }
     const Timestamp& savedNextWater() const { return savedNextWater_; }
-    QString undoTitle() const override { return localized("Edit Watering Schedule"); }
+    QString undoTitle(bool addMode) const override
+    {
+        return addMode ? localized("Add Watering Schedule") : localized("Edit Watering Schedule");
+    }
     void handleJustWatered();
     void toggleValidLastWatered();
     void handleDayChange();
@@ -141,17 +138,13 @@ public:
     ~AddWaterInfoViewController() override;
 
     bool prepareView(Water* ignored = nullptr) override;
-    QString undoTitle() const override { return localized("Add Watering Schedule"); }
-    Water* addedWater() const { return addedWater_; }
 
 protected:
-    Result<> saveChanges() override;
+    // Stored with its plants pointing at it.
+    Result<> storeNew(Water& water) override;
+    Water* keepNew(std::unique_ptr<Water> water) override;
     // Cancel: the plants chosen for the new schedule return to theirs.
     void closing(bool ok) override;
-
-private:
-    std::unique_ptr<Water> newWater_;
-    Water* addedWater_ = nullptr;
 };
 
 } // namespace spinora
