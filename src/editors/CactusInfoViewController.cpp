@@ -1,8 +1,6 @@
 #include "CactusInfoViewController.h"
 
 #include "ActionEdge.h"
-#include "PhotoSlots.h"
-#include "PrintCommand.h"
 #include "WaterInfoViewController.h"
 
 #include "Cactus.h"
@@ -87,22 +85,15 @@ QPlainTextEdit* limitedTextView(const char* name, const char* label, QWidget* pa
 } // namespace
 
 CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QWidget* parent)
-    : EditorSheet(parent), document_(document),
-      photos_(document, Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); })
+    : RecordEditor(document, parent)
 {
     setObjectName(QStringLiteral("CactusInfoViewController"));
+    usePhotos(Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); });
     buildGeneralTab();
     buildDetailsTab();
-    buildPhotosTab();
-    buildNotesTab();
-    logHistoryButton_ = new QPushButton(localized("Log History"), this);
-    logHistoryButton_->setObjectName(QStringLiteral("logHistoryButton"));
-    logHistoryButton_->setAutoDefault(false);
-    addButtonRow(logHistoryButton_);
-    resize(660, 470);
+    logHistoryButton_ = finishBuilding({660, 470}, "Log History", "logHistoryButton");
 
-    // Screen readers name each control after its label; several share a row.
-    const std::pair<QWidget*, const char*> names[] = {
+    nameControls({
         {nameField_, "Name"},
         {commonSpeciesComboBox_, "Common Name"},
         {scientificSpeciesComboBox_, "Scientific Name"},
@@ -130,31 +121,17 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
         {potSizeField_, "Pot Size"},
         {potShapeButton_, "Pot Shape"},
         {potMaterialButton_, "Pot Material"},
-        {notesView_, "Notes"},
-    };
-    for (const auto& [control, name] : names)
-        nameControl(control, localized(name));
-
-    // OK saves once the photos still being prepared are stored.
-    connect(okButton(), &QPushButton::clicked, this, [this] {
-        if (photos_.waitForAddedPhotos(this))
-            saveChangesAndHideView();
     });
-    connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
-    connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
 }
 
-CactusInfoViewController::~CactusInfoViewController()
-{
-    OpenEditors<CactusInfoViewController>::remove(this);
-}
+CactusInfoViewController::~CactusInfoViewController() = default;
 
 // --- Building the sheet
 
 void CactusInfoViewController::buildGeneralTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("General");
     auto* form = new QFormLayout(page);
 
     nameField_ = limitedField("nameField", page);
@@ -166,23 +143,12 @@ void CactusInfoViewController::buildGeneralTab()
         okButton()->setEnabled(!text.isEmpty());
     });
 
-    photos_.makeSlots(page);
-    form->addRow(localized("Photos"), photos_.slotButtons());
+    addPhotoSlots(form, page);
 
-    const QString speciesTip = localized("New species are automatically added to the list when saving the Cactus Info");
     commonSpeciesComboBox_ = editableComboBox("commonSpeciesComboBox", page);
     scientificSpeciesComboBox_ = editableComboBox("scientificSpeciesComboBox", page);
-    commonSpeciesComboBox_->setToolTip(speciesTip);
-    scientificSpeciesComboBox_->setToolTip(speciesTip);
-    commonSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Common Name"));
-    scientificSpeciesComboBox_->lineEdit()->setPlaceholderText(localized("Scientific Name"));
-    commonSpeciesComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, commonSpeciesComboBox_->lineEdit()));
-    scientificSpeciesComboBox_->lineEdit()->setValidator(
-        new TextLimitValidator(kTextLimit, scientificSpeciesComboBox_->lineEdit()));
-    removeSpeciesButton_ = new QPushButton(localized("Remove"), page);
-    removeSpeciesButton_->setObjectName(QStringLiteral("removeSpeciesButton"));
-    removeSpeciesButton_->setToolTip(localized("Remove the currently selected species from the list."));
-    removeSpeciesButton_->setAutoDefault(false);
+    removeSpeciesButton_ = sheetButton(localized("Remove"), "removeSpeciesButton", page,
+                                       localized("Remove the currently selected species from the list."));
     auto* speciesRow = new QHBoxLayout;
     speciesRow->addWidget(commonSpeciesComboBox_, 1);
     speciesRow->addWidget(scientificSpeciesComboBox_, 1);
@@ -194,33 +160,31 @@ void CactusInfoViewController::buildGeneralTab()
     // field has lost the focus: that is typing too. (Filling the other box
     // then put a name under the click that moved there, and the typing went
     // into the middle of it.)
-    connect(commonSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        if (!commonSpeciesComboBox_->hasFocus())
-            return;
-        commonSpeciesKey_ = recordKeyAt(commonSpeciesComboBox_, index);
-        if (selectRecordKey(scientificSpeciesComboBox_, commonSpeciesKey_))
-            scientificSpeciesKey_ = commonSpeciesKey_;
-    });
-    connect(scientificSpeciesComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        if (!scientificSpeciesComboBox_->hasFocus())
-            return;
-        scientificSpeciesKey_ = recordKeyAt(scientificSpeciesComboBox_, index);
-        if (selectRecordKey(commonSpeciesComboBox_, scientificSpeciesKey_))
-            commonSpeciesKey_ = scientificSpeciesKey_;
-    });
-    connect(commonSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this, [this] { commonSpeciesKey_ = -1; });
-    connect(scientificSpeciesComboBox_->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { scientificSpeciesKey_ = -1; });
+    const auto pairSpeciesBox = [this](QComboBox* box, const char* placeholder, int64_t& key, QComboBox* other,
+                                       int64_t& otherKey) {
+        box->setToolTip(localized("New species are automatically added to the list when saving the Cactus Info"));
+        box->lineEdit()->setPlaceholderText(localized(placeholder));
+        box->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, box->lineEdit()));
+        connect(box, qOverload<int>(&QComboBox::activated), this, [box, &key, other, &otherKey](int index) {
+            if (!box->hasFocus())
+                return;
+            key = recordKeyAt(box, index);
+            if (selectRecordKey(other, key))
+                otherKey = key;
+        });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [&key] { key = -1; });
+    };
+    pairSpeciesBox(commonSpeciesComboBox_, "Common Name", commonSpeciesKey_, scientificSpeciesComboBox_,
+                   scientificSpeciesKey_);
+    pairSpeciesBox(scientificSpeciesComboBox_, "Scientific Name", scientificSpeciesKey_, commonSpeciesComboBox_,
+                   commonSpeciesKey_);
     connect(removeSpeciesButton_, &QPushButton::clicked, this, [this] { removeSpecies(); });
 
     typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);
     form->addRow(localized("Type"), typeButton_);
 
     waterComboBox_ = editableComboBox("waterComboBox", page);
-    waterButton_ = new QPushButton(localized("Open…"), page);
-    waterButton_->setObjectName(QStringLiteral("waterButton"));
-    waterButton_->setToolTip(localized("Open the watering schedule"));
-    waterButton_->setAutoDefault(false);
+    waterButton_ = sheetButton(localized("Open…"), "waterButton", page, localized("Open the watering schedule"));
     auto* waterRow = new QHBoxLayout;
     waterRow->addWidget(waterComboBox_, 1);
     waterRow->addWidget(waterButton_);
@@ -236,17 +200,7 @@ void CactusInfoViewController::buildGeneralTab()
     });
     connect(waterButton_, &QPushButton::clicked, this, [this] { handleWaterSelect(); });
 
-    validLastWateredButton_ = new QCheckBox(page);
-    validLastWateredButton_->setObjectName(QStringLiteral("validLastWateredButton"));
-    lastWateredField_ = datePicker("lastWateredField", true, page);
-    justWateredButton_ = new QPushButton(localized("Just Watered"), page);
-    justWateredButton_->setObjectName(QStringLiteral("justWateredButton"));
-    justWateredButton_->setAutoDefault(false);
-    auto* lastRow = new QHBoxLayout;
-    lastRow->addWidget(validLastWateredButton_);
-    lastRow->addWidget(lastWateredField_, 1);
-    lastRow->addWidget(justWateredButton_);
-    form->addRow(localized("Last Watered"), lastRow);
+    std::tie(validLastWateredButton_, lastWateredField_, justWateredButton_) = addLastWateredRow(form, page);
     connect(validLastWateredButton_, &QCheckBox::clicked, this, [this] { toggleValidLastWatered(); });
     connect(lastWateredField_, &QDateTimeEdit::dateTimeChanged, this, [this] { lastWateredEdited(); });
     connect(justWateredButton_, &QPushButton::clicked, this, [this] { handleJustWatered(); });
@@ -270,13 +224,11 @@ void CactusInfoViewController::buildGeneralTab()
     ageAmountLabel_ = new QLabel(page);
     ageAmountLabel_->setObjectName(QStringLiteral("ageAmountLabel"));
     form->addRow(localized("Age"), ageAmountLabel_);
-
-    tabs()->addTab(page, localized("General"));
 }
 
 void CactusInfoViewController::buildDetailsTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("Details");
     auto* grid = new QGridLayout(page);
 
     validDateAcquiredButton_ = new QCheckBox(page);
@@ -302,84 +254,65 @@ void CactusInfoViewController::buildDetailsTab()
     potMaterialButton_ = popUp(SpinoraStrings::materialStrings(), "potMaterialButton", page);
 
     // Two columns: where the plant came from on the left, how it grows on the right.
+    const auto addRows = [](QFormLayout* form, std::initializer_list<std::pair<const char*, QWidget*>> rows) {
+        for (const auto& [label, field] : rows)
+            form->addRow(localized(label), field);
+    };
     auto* left = new QFormLayout;
     left->addRow(localized("Date Acquired"), acquiredRow);
-    left->addRow(localized("Source"), sourceButton_);
-    left->addRow(localized("Purchase Price"), purchasePriceField_);
-    left->addRow(localized("Value"), valueField_);
-    left->addRow(localized("Location"), locationView_);
+    addRows(left, {{"Source", sourceButton_},
+                   {"Purchase Price", purchasePriceField_},
+                   {"Value", valueField_},
+                   {"Location", locationView_}});
     auto* right = new QFormLayout;
-    right->addRow(localized("Height"), heightField_);
-    right->addRow(localized("Width"), widthField_);
-    right->addRow(localized("Weight"), weightField_);
-    right->addRow(localized("Light"), lightField_);
-    right->addRow(localized("Temperature"), temperatureField_);
-    right->addRow(localized("Pot Size"), potSizeField_);
-    right->addRow(localized("Pot Shape"), potShapeButton_);
-    right->addRow(localized("Pot Material"), potMaterialButton_);
+    addRows(right, {{"Height", heightField_},
+                    {"Width", widthField_},
+                    {"Weight", weightField_},
+                    {"Light", lightField_},
+                    {"Temperature", temperatureField_},
+                    {"Pot Size", potSizeField_},
+                    {"Pot Shape", potShapeButton_},
+                    {"Pot Material", potMaterialButton_}});
     grid->addLayout(left, 0, 0);
     grid->addLayout(right, 0, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    tabs()->addTab(page, localized("Details"));
-}
-
-void CactusInfoViewController::buildPhotosTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    photos_.makeGrid(page);
-    layout->addWidget(photos_.grid(), 1);
-    tabs()->addTab(page, localized("All Photos"));
-}
-
-void CactusInfoViewController::buildNotesTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    notesView_ = limitedTextView("notesView", "Notes", page);
-    layout->addWidget(notesView_);
-    tabs()->addTab(page, localized("Notes"));
 }
 
 // --- Loading
 
 bool CactusInfoViewController::prepareView(Cactus* cactus)
 {
-    if (!claim(cactus, cactus->name()))
+    if (!open(cactus, cactus->name()))
         return false;
-    if (!loadRecord(cactus))
-        return false;
-    cactus_ = cactus;
     // The schedule editor opened from here writes this plant; its detail
     // must stay loaded until this sheet closes.
-    cactus_->setIsEditing(true);
-    unloadUponExit_ = true;
+    record_->setIsEditing(true);
     dateChangeWarning_ = false;
 
-    nameField_->setText(cactus_->name());
+    nameField_->setText(record_->name());
     nameField_->setFocus();
-    photos_.start(cactus_->images(), cactus_->primaryKey());
+    photos_->start(record_->images(), record_->primaryKey());
 
     reloadSpecies();
     Species* known = nullptr;
-    if (!cactus_->commonName().isEmpty() && !cactus_->scientificName().isEmpty())
-        known = document_.speciesWithName(cactus_->commonName(), cactus_->scientificName());
+    if (!record_->commonName().isEmpty() && !record_->scientificName().isEmpty())
+        known = document_.speciesWithName(record_->commonName(), record_->scientificName());
     if (known && selectRecordKey(commonSpeciesComboBox_, known->primaryKey()) &&
         selectRecordKey(scientificSpeciesComboBox_, known->primaryKey()))
         commonSpeciesKey_ = scientificSpeciesKey_ = known->primaryKey();
-    commonSpeciesComboBox_->setEditText(cactus_->commonName());
-    scientificSpeciesComboBox_->setEditText(cactus_->scientificName());
+    commonSpeciesComboBox_->setEditText(record_->commonName());
+    scientificSpeciesComboBox_->setEditText(record_->scientificName());
 
-    selectIndex(typeButton_, cactus_->type(), 4);
-    selectIndex(sourceButton_, cactus_->source(), 7);
-    selectIndex(potShapeButton_, cactus_->potShape(), 10);
-    selectIndex(potMaterialButton_, cactus_->potMaterial(), 7);
+    selectIndex(typeButton_, record_->type(), 4);
+    selectIndex(sourceButton_, record_->source(), 7);
+    selectIndex(potShapeButton_, record_->potShape(), 10);
+    selectIndex(potMaterialButton_, record_->potMaterial(), 7);
 
     reloadWaterComboBox();
     currentWater_ = nullptr;
-    Water* schedule = cactus_->water();
+    Water* schedule = record_->water();
     if (schedule && !schedule->name().isEmpty() && selectRecordKey(waterComboBox_, schedule->primaryKey())) {
         waterKey_ = schedule->primaryKey();
         waterComboBox_->setEditText(schedule->name());
@@ -390,19 +323,19 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
         waterButton_->setEnabled(false);
     }
 
-    validLastWateredButton_->setChecked(cactus_->lastWatered().has_value());
-    if (cactus_->lastWatered())
-        showDateInPicker(lastWateredField_, cactus_->lastWatered(), true);
+    validLastWateredButton_->setChecked(record_->lastWatered().has_value());
+    if (record_->lastWatered())
+        showDateInPicker(lastWateredField_, record_->lastWatered(), true);
     else {
         showDateInPicker(lastWateredField_, now(), true);
         blankDatePicker(lastWateredField_);
     }
 
-    savedNextWater_ = cactus_->waterNext();
+    savedNextWater_ = record_->waterNext();
     nextWateringField_->setText(formatNextWatering(savedNextWater_));
 
-    for (auto [check, picker, date] : {std::tuple{validPlantDateButton_, plantDateField_, cactus_->plantDate()},
-                                       std::tuple{validDateAcquiredButton_, dateAcquiredField_, cactus_->dateAcquired()}}) {
+    for (auto [check, picker, date] : {std::tuple{validPlantDateButton_, plantDateField_, record_->plantDate()},
+                                       std::tuple{validDateAcquiredButton_, dateAcquiredField_, record_->dateAcquired()}}) {
         check->setChecked(date.has_value());
         if (date)
             showDateInPicker(picker, roundDate(date), false);
@@ -413,60 +346,42 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
     }
     updateAge();
 
-    purchasePriceField_->setText(formatAmount(cactus_->purchasePrice()));
-    valueField_->setText(formatAmount(cactus_->value()));
-    setLimitedText(locationView_, cactus_->location());
-    heightField_->setText(cactus_->height());
-    widthField_->setText(cactus_->width());
-    weightField_->setText(cactus_->weight());
-    lightField_->setText(cactus_->light());
-    temperatureField_->setText(cactus_->temperature());
-    potSizeField_->setText(cactus_->potSize());
-    setLimitedText(notesView_, cactus_->notes());
-
-    setAddMode(false);
-    tabs()->setCurrentIndex(0);
-    infoScreenVisible_ = true;
-    OpenEditors<CactusInfoViewController>::add(&document_, this);
+    purchasePriceField_->setText(formatAmount(record_->purchasePrice()));
+    valueField_->setText(formatAmount(record_->value()));
+    setLimitedText(locationView_, record_->location());
+    heightField_->setText(record_->height());
+    widthField_->setText(record_->width());
+    weightField_->setText(record_->weight());
+    lightField_->setText(record_->light());
+    temperatureField_->setText(record_->temperature());
+    potSizeField_->setText(record_->potSize());
+    showOpened(record_->notes());
+    listAsOpen<CactusInfoViewController>(this);
     return true;
 }
 
 void CactusInfoViewController::setAddMode(bool addMode)
 {
-    addMode_ = addMode;
-    setWindowTitle(localized(addMode ? "New Cactus" : "Cactus Info"));
-    okButton()->setText(localized(addMode ? "Save" : "OK"));
-    // Also a stored plant without a name (from an import) needs one first.
-    okButton()->setEnabled(!nameField_->text().isEmpty());
+    RecordEditor::setAddMode(addMode);
     logHistoryButton_->setVisible(!addMode && logHistory_);
-    printButton()->setVisible(!addMode);
+}
+
+bool CactusInfoViewController::hasName() const
+{
+    return !nameField_->text().isEmpty();
 }
 
 void CactusInfoViewController::reloadSpecies()
 {
     commonSpeciesKey_ = scientificSpeciesKey_ = -1;
-    for (QComboBox* box : {commonSpeciesComboBox_, scientificSpeciesComboBox_}) {
-        const QSignalBlocker block(box);
-        box->clear();
-    }
-    for (const auto& species : document_.species())
-        addRecordItem(commonSpeciesComboBox_, species->name(), species->primaryKey());
-    for (Species* species : document_.speciesScientific())
-        addRecordItem(scientificSpeciesComboBox_, species->scientificName(), species->primaryKey());
-    commonSpeciesComboBox_->setCurrentIndex(-1);
-    scientificSpeciesComboBox_->setCurrentIndex(-1);
+    fillRecordItems(commonSpeciesComboBox_, document_.species(), &Species::name);
+    fillRecordItems(scientificSpeciesComboBox_, document_.speciesScientific(), &Species::scientificName);
 }
 
 void CactusInfoViewController::reloadWaterComboBox()
 {
     const QString text = waterComboBox_->currentText();
-    {
-        const QSignalBlocker block(waterComboBox_);
-        waterComboBox_->clear();
-        for (const auto& schedule : document_.watering())
-            addRecordItem(waterComboBox_, schedule->name(), schedule->primaryKey());
-        waterComboBox_->setCurrentIndex(-1);
-    }
+    fillRecordItems(waterComboBox_, document_.watering(), &Water::name);
     waterKey_ = -1;
     waterComboBox_->setEditText(text);
 }
@@ -513,7 +428,7 @@ void CactusInfoViewController::waterComboBoxChanged()
     Water* schedule = chosenWater();
     if (!schedule) {
         if (currentWater_)
-            currentWater_->removeCactus(cactus_);
+            currentWater_->removeCactus(record_);
         currentWater_ = nullptr;
         savedNextWater_.reset();
         showNextWatering();
@@ -523,9 +438,9 @@ void CactusInfoViewController::waterComboBoxChanged()
     const Timestamp lastWatered = validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
     const Timestamp next = nextWateringFrom(schedule, lastWatered);
     if (currentWater_ && currentWater_ != schedule)
-        currentWater_->removeCactus(cactus_);
+        currentWater_->removeCactus(record_);
     currentWater_ = schedule;
-    schedule->addCactus(cactus_, document_.sortOrder());
+    schedule->addCactus(record_, document_.sortOrder());
     savedNextWater_ = next;
     showNextWatering();
     waterButton_->setEnabled(true);
@@ -583,14 +498,10 @@ void CactusInfoViewController::handleWaterSelect()
     Water* schedule = chosenWater();
     if (!schedule)
         return;
-    WaterInfoViewController editor(document_, this);
-    if (!editor.prepareView(schedule))
+    if (!openInEditor<WaterInfoViewController>(schedule))
         return;
-    editor.showViewFromWindow();
-    raise();
-    activateWindow();
     const auto& members = schedule->cacti();
-    if (std::find(members.begin(), members.end(), cactus_) != members.end()) {
+    if (std::find(members.begin(), members.end(), record_) != members.end()) {
         dateChangeWarning_ = true;
         validLastWateredButton_->setChecked(schedule->lastWatered().has_value());
         {
@@ -670,8 +581,7 @@ void CactusInfoViewController::handleLogHistory()
     if (!logHistory_)
         return;
     logHistory_(*this);
-    raise();
-    activateWindow();
+    comeToFront();
 }
 
 bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) const
@@ -688,13 +598,13 @@ bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) co
     into.setType(typeButton_->currentIndex());
     // A plant whose schedule is gone keeps its key until another is chosen.
     into.setWater(currentWater_);
-    if (currentWater_ != cactus_->water() || currentWater_)
+    if (currentWater_ != record_->water() || currentWater_)
         into.setWateringKey(currentWater_ ? currentWater_->primaryKey() : -1);
     else
-        into.setWateringKey(cactus_->wateringKey());
+        into.setWateringKey(record_->wateringKey());
     into.setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
     // Without a schedule chosen nothing was computed: the stored date stays.
-    into.setWaterNext(savedNextWater_ ? savedNextWater_ : cactus_->waterNext());
+    into.setWaterNext(savedNextWater_ ? savedNextWater_ : record_->waterNext());
     into.setPlantDate(validPlantDateButton_->isChecked() ? roundDate(pickerDate(plantDateField_)) : Timestamp());
     into.setDateAcquired(validDateAcquiredButton_->isChecked() ? roundDate(pickerDate(dateAcquiredField_))
                                                                : Timestamp());
@@ -714,29 +624,12 @@ bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) co
     return true;
 }
 
-std::unique_ptr<Cactus> CactusInfoViewController::getInfo(FieldCheck* check) const
+void CactusInfoViewController::linkInfo(Cactus& info) const
 {
-    FieldCheck ownCheck;
-    auto info = std::make_unique<Cactus>();
-    if (!cactus_ || !writeControls(*info, check ? *check : ownCheck))
-        return nullptr;
-    for (Image* photo : photos_.updatedImageArray())
-        info->addImage(photo);
-    for (Log* log : cactus_->logs())
-        info->linkLog(log);
-    return info;
-}
-
-void CactusInfoViewController::printInfo()
-{
-    FieldCheck check;
-    const std::unique_ptr<Cactus> info = getInfo(&check);
-    if (!check.report(this))
-        return;
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::Screen::CactusSheet;
-    subject.cactus = info.get();
-    printWithDialog(this, document_, subject);
+    for (Image* photo : photos_->updatedImageArray())
+        info.addImage(photo);
+    for (Log* log : record_->logs())
+        info.linkLog(log);
 }
 
 // --- Saving and closing
@@ -774,49 +667,31 @@ Result<> CactusInfoViewController::updateSpeciesList()
     return {};
 }
 
-bool CactusInfoViewController::readyToSave()
-{
-    if (nameField_->text().isEmpty())
-        return false;
-    // Nothing is written unless every field can be stored as shown.
-    FieldCheck check;
-    getInfo(&check);
-    return check.report(this);
-}
-
 Result<> CactusInfoViewController::saveChanges()
 {
     FieldCheck check;
-    if (nameField_->text() != cactus_->name() || commonSpeciesComboBox_->currentText() != cactus_->commonName() ||
-        scientificSpeciesComboBox_->currentText() != cactus_->scientificName())
+    if (nameField_->text() != record_->name() || commonSpeciesComboBox_->currentText() != record_->commonName() ||
+        scientificSpeciesComboBox_->currentText() != record_->scientificName())
         cactusUpdate_ = true;
     if (Result<> species = updateSpeciesList(); !species)
         return species;
     // The plant leaves the schedule it followed for the one chosen.
-    Water* previous = cactus_->water();
-    writeControls(*cactus_, check);
+    Water* previous = record_->water();
+    writeControls(*record_, check);
     if (previous != currentWater_) {
         if (previous)
-            previous->removeCactus(cactus_);
+            previous->removeCactus(record_);
         if (currentWater_)
-            currentWater_->addCactus(cactus_, document_.sortOrder());
+            currentWater_->addCactus(record_, document_.sortOrder());
     }
     // The list re-sorts when the name or species changed.
     if (cactusUpdate_)
-        document_.updateCactus(cactus_);
+        document_.updateCactus(record_);
 
     // Photos, once the grid has stored what it was importing.
-    if (Result<> photos = photos_.commitTo(*cactus_); !photos)
+    if (Result<> photos = photos_->commitTo(*record_); !photos)
         return photos;
-    return cactus_->save();
-}
-
-void CactusInfoViewController::saveChangesAndHideView()
-{
-    if (!readyToSave())
-        return;
-    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening()))
-        didSave();
+    return record_->save();
 }
 
 void CactusInfoViewController::didSave()
@@ -824,33 +699,23 @@ void CactusInfoViewController::didSave()
     // An open log editor shows the change (the lists follow the document's notice).
     if (CactusFieldListener* logEditor = OpenEditors<CactusFieldListener>::of(&document_))
         logEditor->refreshCactusField();
-    hideView(true);
 }
 
 void CactusInfoViewController::restoreScheduleMembership()
 {
     for (const auto& schedule : document_.watering()) {
-        if (schedule.get() != cactus_->water())
-            schedule->removeCactus(cactus_);
+        if (schedule.get() != record_->water())
+            schedule->removeCactus(record_);
     }
-    if (Water* own = cactus_->water())
-        own->addCactus(cactus_, document_.sortOrder());
+    if (Water* own = record_->water())
+        own->addCactus(record_, document_.sortOrder());
 }
 
-void CactusInfoViewController::hideView(bool ok)
+void CactusInfoViewController::closing(bool ok)
 {
-    if (!cactus_)
-        return;
     if (!ok)
         restoreScheduleMembership();
-    cactus_->setIsEditing(false);
-    // After OK everything is written: releasing writes nothing.
-    if (unloadUponExit_)
-        cactus_->unload();
-    infoScreenVisible_ = false;
-    OpenEditors<CactusInfoViewController>::remove(this);
-    photos_.finish(ok, unloadUponExit_);
-    finishSheet(ok);
+    record_->setIsEditing(false);
 }
 
 // --- Add mode
@@ -864,40 +729,33 @@ AddCactusInfoViewController::AddCactusInfoViewController(SpinoraDatabase& docume
 AddCactusInfoViewController::~AddCactusInfoViewController()
 {
     // A new plant that was never saved must not stay in any schedule's list.
-    if (newCactus_) {
+    if (newRecord_) {
         for (const auto& schedule : document_.watering())
-            schedule->removeCactus(newCactus_.get());
+            schedule->removeCactus(newRecord_.get());
     }
 }
 
 bool AddCactusInfoViewController::prepareView(Cactus*)
 {
-    newCactus_ = std::make_unique<Cactus>();
-    addedCactus_ = nullptr;
-    CactusInfoViewController::prepareView(newCactus_.get());
-    unloadUponExit_ = false;
+    CactusInfoViewController::prepareView(startNew(std::make_unique<Cactus>()));
     setAddMode(true);
     return true;
 }
 
-Result<> AddCactusInfoViewController::saveChanges()
+Result<> AddCactusInfoViewController::storeNew(Cactus& cactus)
 {
-    if (!cactus_ || cactus_ != newCactus_.get())
-        return Failure(QStringLiteral("Error: the new cactus is gone."));
-    if (Result<> edited = CactusInfoViewController::saveChanges(); !edited)
-        return edited;
-    if (Result<> stored = insertWithPhotos(*newCactus_, document_.database()); !stored)
-        return stored;
-    addedCactus_ = document_.keepCactus(std::move(newCactus_));
-    cactus_ = addedCactus_;
-    return {};
+    return insertWithPhotos(cactus, document_.database());
+}
+
+Cactus* AddCactusInfoViewController::keepNew(std::unique_ptr<Cactus> cactus)
+{
+    return document_.keepCactus(std::move(cactus));
 }
 
 void AddCactusInfoViewController::didSave()
 {
     if (logInfoViewController_)
-        logInfoViewController_->updateCactusField(addedCactus_);
-    hideView(true);
+        logInfoViewController_->updateCactusField(added_);
 }
 
 } // namespace spinora

@@ -1,26 +1,17 @@
 #pragma once
 
-#include "EditorPhotos.h"
-#include "EditorSupport.h"
 #include "Localization.h"
+#include "RecordEditor.h"
 
 #include <functional>
 #include <memory>
-#include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QDateTimeEdit;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace spinora {
 
 class Cactus;
 class CactusInfoViewController;
-class Image;
-class SpinoraDatabase;
 class Water;
 
 // Opens the "Log History" of the editor's plant (the lists provide it).
@@ -29,7 +20,7 @@ using LogHistoryPresenter = std::function<void(CactusInfoViewController& editor)
 // The editor of one cactus: "General", "Details", "All Photos" and "Notes".
 // It works on the record itself but writes to it only on OK; until then the
 // controls, the working photo list and the chosen schedule hold the edit.
-class CactusInfoViewController : public EditorSheet {
+class CactusInfoViewController : public RecordEditor<Cactus> {
     Q_OBJECT
 public:
     CactusInfoViewController(SpinoraDatabase& document, QWidget* parent);
@@ -42,21 +33,13 @@ public:
 
     // False when the plant is open in another editor (the user is told).
     virtual bool prepareView(Cactus* cactus);
-    SpinoraDatabase& document() const { return document_; }
-    Cactus* cactus() const { return cactus_; }
+    Cactus* cactus() const { return record_; }
     Water* currentWater() const { return currentWater_; }
     const Timestamp& savedNextWater() const { return savedNextWater_; }
-    // A transient cactus holding what OK would store, for printing; null
-    // when a field cannot be stored as typed (`check` then says which).
-    std::unique_ptr<Cactus> getInfo(FieldCheck* check = nullptr) const;
-
-    // The sheet's actions. OK: the fields are checked, then written in one
-    // step of the window's history; on failure the user is told why and the
-    // sheet stays open with what was typed.
-    void saveChangesAndHideView();
-    // What Edit › Undo calls the save: "Edit Cactus".
-    virtual QString undoTitle() const { return localized("Edit Cactus"); }
-    void hideView(bool ok);
+    QString undoTitle(bool addMode) const override
+    {
+        return addMode ? localized("Add Cactus") : localized("Edit Cactus");
+    }
     void removeSpecies();
     void toggleValidLastWatered();
     void toggleValidPlantDate();
@@ -64,11 +47,8 @@ public:
     void handleJustWatered();
     void handleWaterSelect();
     void handleLogHistory();
-    void printInfo();
     // The watering combo box reloaded after a schedule was saved elsewhere.
     void updateWaterField();
-
-    EditorPhotos& photos() { return photos_; }
 
     // The document's editor that is open now, if any (other editors refresh it).
     static CactusInfoViewController* openEditor(const SpinoraDatabase& document)
@@ -77,28 +57,24 @@ public:
     }
 
 protected:
-    void cancelEditing() override { hideView(false); }
-    // False when a field cannot be stored as typed (the sheet says which).
-    bool readyToSave();
-    // Everything OK writes, inside the step; the add mode inserts the plant too.
-    virtual Result<> saveChanges();
-    // After a step that saved: the lists show it and the sheet closes.
-    virtual void didSave();
-    void setAddMode(bool addMode);
+    QString sheetTitle(bool addMode) const override
+    {
+        return addMode ? localized("New Cactus") : localized("Cactus Info");
+    }
+    void setAddMode(bool addMode) override;
+    bool hasName() const override;
+    Result<> saveChanges() override;
+    void didSave() override;
+    void closing(bool ok) override;
+    bool writeControls(Cactus& into, FieldCheck& check) const override;
+    void linkInfo(Cactus& info) const override;
+    PrintSubject printSubject(const Cactus& info) const override { return {DatabasePrintView::Screen::CactusSheet, &info}; }
 
-    SpinoraDatabase& document_;
-    Cactus* cactus_ = nullptr;
-    bool unloadUponExit_ = true;
     CactusFieldListener* logInfoViewController_ = nullptr;
 
 private:
     void buildGeneralTab();
     void buildDetailsTab();
-    void buildPhotosTab();
-    void buildNotesTab();
-    // Every control into a cactus: the one place that reads them, for OK,
-    // Print and the check before both. Writes nothing when `check` fails.
-    bool writeControls(Cactus& into, FieldCheck& check) const;
     // The species pick list learns of a chosen species completed by the
     // other box's text, or of a new pair typed in both (OK only).
     Result<> updateSpeciesList();
@@ -118,10 +94,8 @@ private:
     bool cactusUpdate_ = false;
     LogHistoryPresenter logHistory_;
     bool dateChangeWarning_ = false;
-    bool addMode_ = false;
     Water* currentWater_ = nullptr;
     Timestamp savedNextWater_;
-    EditorPhotos photos_;
     // The species and the schedule chosen from the lists, by key (-1: typed
     // or none): a nested editor that adds a species re-sorts the lists.
     int64_t commonSpeciesKey_ = -1;
@@ -156,7 +130,6 @@ private:
     QLineEdit* potSizeField_;
     QComboBox* potShapeButton_;
     QComboBox* potMaterialButton_;
-    QPlainTextEdit* notesView_;
     QPushButton* logHistoryButton_;
 };
 
@@ -169,17 +142,11 @@ public:
 
     // Starts a new, empty cactus.
     bool prepareView(Cactus* ignored = nullptr) override;
-    QString undoTitle() const override { return localized("Add Cactus"); }
-    // The cactus the last Save added to the collection, if any.
-    Cactus* addedCactus() const { return addedCactus_; }
 
 protected:
-    Result<> saveChanges() override;
+    Result<> storeNew(Cactus& cactus) override;
+    Cactus* keepNew(std::unique_ptr<Cactus> cactus) override;
     void didSave() override;
-
-private:
-    std::unique_ptr<Cactus> newCactus_;
-    Cactus* addedCactus_ = nullptr;
 };
 
 } // namespace spinora

@@ -1,13 +1,13 @@
 #include "EditorSupport.h"
 
-#include "ActionEdge.h"
 #include "Image.h"
 #include "Localization.h"
-#include "UndoHistory.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -16,13 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace spinora {
 
@@ -141,6 +138,15 @@ bool FieldCheck::report(QWidget* sheet) const
     firstField_->setFocus();
     firstField_->selectAll();
     return false;
+}
+
+QPushButton* sheetButton(const QString& text, const char* name, QWidget* parent, const QString& toolTip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QComboBox* editableComboBox(const char* name, QWidget* parent)
@@ -357,6 +363,22 @@ Timestamp currentMinute()
     return fromDateTime(moment);
 }
 
+std::tuple<QCheckBox*, QDateTimeEdit*, QPushButton*> addLastWateredRow(QFormLayout* form, QWidget* page)
+{
+    auto* valid = new QCheckBox(page);
+    valid->setObjectName(QStringLiteral("validLastWateredButton"));
+    auto* date = new QDateTimeEdit(page);
+    date->setObjectName(QStringLiteral("lastWateredField"));
+    setupDatePicker(date, true);
+    QPushButton* justWatered = sheetButton(localized("Just Watered"), "justWateredButton", page);
+    auto* row = new QHBoxLayout;
+    row->addWidget(valid);
+    row->addWidget(date, 1);
+    row->addWidget(justWatered);
+    form->addRow(localized("Last Watered"), row);
+    return {valid, date, justWatered};
+}
+
 void nameControl(QWidget* control, const QString& name)
 {
     control->setAccessibleName(name);
@@ -407,121 +429,6 @@ QIcon thumbnailIcon(Image* image)
     if (thumb.isNull())
         return addPhotoIcon();
     return QIcon(QPixmap::fromImage(Image::centredSquare(thumb)));
-}
-
-// --- The sheet
-
-EditorSheet::EditorSheet(QWidget* parent) : QDialog(parent)
-{
-    setWindowModality(Qt::WindowModal);
-    tabs_ = new QTabWidget(this);
-    okButton_ = new QPushButton(localized("OK"), this);
-    cancelButton_ = new QPushButton(localized("Cancel"), this);
-    printButton_ = new QPushButton(localized("Print"), this);
-    okButton_->setDefault(true);
-    okButton_->setAutoDefault(true);
-    cancelButton_->setAutoDefault(false);
-    printButton_->setAutoDefault(false);
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    printButton_->setObjectName(QStringLiteral("printButton"));
-}
-
-void EditorSheet::addButtonRow(QAbstractButton* extra)
-{
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_, 1);
-    auto* row = new QHBoxLayout;
-    row->addWidget(printButton_);
-    if (extra)
-        row->addWidget(extra);
-    row->addStretch(1);
-    row->addWidget(cancelButton_);
-    row->addWidget(okButton_);
-    layout->addLayout(row);
-}
-
-bool EditorSheet::showViewFromWindow()
-{
-    raise();
-    activateWindow();
-    return exec() == QDialog::Accepted;
-}
-
-namespace {
-
-// The records open in the sheets shown now.
-std::set<const Record*>& recordsBeingEdited()
-{
-    static std::set<const Record*> records;
-    return records;
-}
-
-} // namespace
-
-EditorSheet::~EditorSheet()
-{
-    releaseClaim();
-}
-
-bool EditorSheet::isBeingEdited(const Record* record)
-{
-    return recordsBeingEdited().count(record) > 0;
-}
-
-bool EditorSheet::claim(Record* record, const QString& name)
-{
-    if (record == claimed_)
-        return true;
-    releaseClaim();
-    if (isBeingEdited(record)) {
-        QMessageBox alert(QMessageBox::Warning, localized("WARNING"), localized("WARNING"), QMessageBox::Ok,
-                          parentWidget());
-        alert.setObjectName(QStringLiteral("alreadyOpenAlert"));
-        alert.setInformativeText(
-            localized("“%1” is already open in another window. Finish editing it there first.").arg(name));
-        alert.setWindowModality(Qt::WindowModal);
-        alert.exec();
-        return false;
-    }
-    recordsBeingEdited().insert(record);
-    claimed_ = record;
-    return true;
-}
-
-bool EditorSheet::loadRecord(Record* record)
-{
-    return ActionEdge::run(parentWidget(), windowTitle(), [record] { return record->hydrate(); });
-}
-
-bool EditorSheet::saveAsOneStep(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& save,
-                                const PhotoRowsRecording* photosStored)
-{
-    return ActionEdge::run(this, title, [&] { return UndoHistory::run(document, title, save, photosStored); });
-}
-
-void EditorSheet::releaseClaim()
-{
-    if (claimed_)
-        recordsBeingEdited().erase(claimed_);
-    claimed_ = nullptr;
-}
-
-void EditorSheet::finishSheet(bool saved)
-{
-    releaseClaim();
-    infoScreenVisible_ = false;
-    tabs_->setCurrentIndex(0);
-    done(saved ? QDialog::Accepted : QDialog::Rejected);
-}
-
-void EditorSheet::reject()
-{
-    // Escape and the window's close box act as Cancel.
-    if (infoScreenVisible_)
-        cancelEditing();
-    else
-        QDialog::reject();
 }
 
 } // namespace spinora

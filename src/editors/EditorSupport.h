@@ -5,29 +5,28 @@
 #include "Result.h"
 #include "Timestamp.h"
 
-#include <QDialog>
+#include <QComboBox>
+#include <QIcon>
 #include <QLocale>
 #include <QValidator>
 
-#include <functional>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 
-class QAbstractButton;
-class QComboBox;
+class QCheckBox;
 class QDateTimeEdit;
+class QFormLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTabWidget;
+class QWidget;
 
 namespace spinora {
 
 class Cactus;
 class Image;
-class PhotoRowsRecording;
-class Record;
 class SpinoraDatabase;
 
 // The text limit formatter as a line edit's validator. The formatter needs the
@@ -93,9 +92,22 @@ private:
 // the user types is what is stored.
 QComboBox* editableComboBox(const char* name, QWidget* parent);
 
+// A button of a sheet other than OK: Return stays with OK when it has the focus.
+QPushButton* sheetButton(const QString& text, const char* name, QWidget* parent, const QString& toolTip = QString());
+
 // Name lists whose items carry their record's key: a choice names a record,
 // never a position that a re-sort or a nested editor moves.
 void addRecordItem(QComboBox* box, const QString& name, int64_t key);
+// Fills a name list with the records' names (`name` reads one), none chosen.
+template <class Records, class R>
+void fillRecordItems(QComboBox* box, const Records& records, const QString& (R::*name)() const)
+{
+    const QSignalBlocker block(box);
+    box->clear();
+    for (const auto& record : records)
+        addRecordItem(box, ((*record).*name)(), record->primaryKey());
+    box->setCurrentIndex(-1);
+}
 // The key of the item at `index`; -1 for none.
 int64_t recordKeyAt(const QComboBox* box, int index);
 // Makes the item of `key` current; false (and no change) when absent.
@@ -121,6 +133,10 @@ void enableDatePicker(QDateTimeEdit* picker, bool withTime);
 Timestamp pickerDate(const QDateTimeEdit* picker);
 // The current moment to the whole minute, as "Just Watered" sets it.
 Timestamp currentMinute();
+
+// The "Last Watered" row of the cactus and the schedule editor: whether
+// there is a date, the date and time, and "Just Watered".
+std::tuple<QCheckBox*, QDateTimeEdit*, QPushButton*> addLastWateredRow(QFormLayout* form, QWidget* page);
 
 // Names a control for screen readers. Qt names a control after its text or
 // its form label; a control sharing a form row with others has neither. The
@@ -193,58 +209,6 @@ private:
         static std::vector<Entry> entries;
         return entries;
     }
-};
-
-// The base of the record editor sheets: a window-modal dialog on the document
-// window whose nested loop ends with OK or Cancel. Closing the window is Cancel.
-class EditorSheet : public QDialog {
-    Q_OBJECT
-public:
-    explicit EditorSheet(QWidget* parent);
-    ~EditorSheet() override;
-
-    QPushButton* okButton() const { return okButton_; }
-    QPushButton* cancelButton() const { return cancelButton_; }
-    QPushButton* printButton() const { return printButton_; }
-    QTabWidget* tabs() const { return tabs_; }
-    bool infoScreenVisible() const { return infoScreenVisible_; }
-
-    // Runs the sheet modally over its parent; answers true when OK saved.
-    bool showViewFromWindow();
-
-    // A record open in a sheet shown now.
-    static bool isBeingEdited(const Record* record);
-
-protected:
-    // One record is edited in one sheet at a time: a second sheet on it would
-    // write over the first one's edit, or reload what the first has not yet
-    // saved. False, after telling the user, when another sheet has it open.
-    bool claim(Record* record, const QString& name);
-    // Reads the whole record the sheet opens; false, after telling the user
-    // why, when it cannot be read. The sheet then does not open.
-    bool loadRecord(Record* record);
-    // OK's save as one step of the window's history, through the action
-    // edge: when it fails nothing of it stays, the user is told why, and the
-    // sheet stays open with what was typed. True when it saved.
-    bool saveAsOneStep(SpinoraDatabase& document, const QString& title, const std::function<Result<>()>& save,
-                       const PhotoRowsRecording* photosStored = nullptr);
-    // The buttons row under the tabs; subclasses add their own buttons to it.
-    void addButtonRow(QAbstractButton* extra = nullptr);
-    // Ends the loop and hides the sheet with the button that closed it.
-    void finishSheet(bool saved);
-    void reject() override;
-    virtual void cancelEditing() = 0;
-
-    bool infoScreenVisible_ = false;
-
-private:
-    void releaseClaim();
-
-    Record* claimed_ = nullptr;
-    QTabWidget* tabs_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
-    QPushButton* printButton_;
 };
 
 } // namespace spinora

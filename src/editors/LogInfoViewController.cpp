@@ -2,8 +2,6 @@
 
 #include "ActionEdge.h"
 #include "CactusInfoViewController.h"
-#include "PhotoSlots.h"
-#include "PrintCommand.h"
 #include "CalendarStore.h"
 
 #include "Cactus.h"
@@ -41,55 +39,37 @@ CalendarStore& LogInfoViewController::sharedCalendarStore()
 }
 
 LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget* parent)
-    : EditorSheet(parent), document_(document), store_(&sharedCalendarStore()),
-      photos_(document, Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); })
+    : RecordEditor(document, parent), store_(&sharedCalendarStore())
 {
     setObjectName(QStringLiteral("LogInfoViewController"));
+    usePhotos(Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); });
     buildGeneralTab();
-    buildPhotosTab();
-    buildNotesTab();
-    addButtonRow();
-    resize(600, 480);
+    finishBuilding({600, 480});
 
-    // Screen readers name each control after its label; several share a row.
-    const std::pair<QWidget*, const char*> names[] = {
+    nameControls({
         {eventComboBox_, "Event"},          {removeEventButton_, "Remove Event"}, {typeButton_, "Type"},
         {dateField_, "Date"},               {cactusComboBox_, "Cactus"},         {cactusSelectButton_, "Open Cactus"},
-        {addCactusButton_, "New Cactus"},   {notesView_, "Notes"},
-    };
-    for (const auto& [control, name] : names)
-        nameControl(control, localized(name));
+        {addCactusButton_, "New Cactus"},
+    });
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
-    // OK saves once the photos still being prepared are stored.
-    connect(okButton(), &QPushButton::clicked, this, [this] {
-        if (photos_.waitForAddedPhotos(this))
-            saveChangesAndHideView();
-    });
-    connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
-    connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }
 
-LogInfoViewController::~LogInfoViewController()
-{
-    OpenEditors<CactusFieldListener>::remove(this);
-}
+LogInfoViewController::~LogInfoViewController() = default;
 
 // --- Building the sheet
 
 void LogInfoViewController::buildGeneralTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("General");
     auto* form = new QFormLayout(page);
 
     eventComboBox_ = editableComboBox("eventComboBox", page);
     // OK waits for an event name; the empty field says so.
     eventComboBox_->lineEdit()->setPlaceholderText(localized("An event name is needed to save"));
     eventComboBox_->lineEdit()->setValidator(new TextLimitValidator(kTextLimit, eventComboBox_->lineEdit()));
-    removeEventButton_ = new QPushButton(localized("Remove"), page);
-    removeEventButton_->setObjectName(QStringLiteral("removeEventButton"));
-    removeEventButton_->setToolTip(localized("Remove the event name from the list."));
-    removeEventButton_->setAutoDefault(false);
+    removeEventButton_ = sheetButton(localized("Remove"), "removeEventButton", page,
+                                     localized("Remove the event name from the list."));
     auto* eventRow = new QHBoxLayout;
     eventRow->addWidget(eventComboBox_, 1);
     eventRow->addWidget(removeEventButton_);
@@ -102,7 +82,7 @@ void LogInfoViewController::buildGeneralTab()
     });
     connect(eventComboBox_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
         eventKey_ = recordKeyAt(eventComboBox_, index);
-        okButton()->setEnabled(index >= 0 || (log_ && !log_->eventName().isEmpty()));
+        okButton()->setEnabled(index >= 0 || (record_ && !record_->eventName().isEmpty()));
         logUpdate_ = true;
     });
     connect(removeEventButton_, &QPushButton::clicked, this, [this] { removeEvent(); });
@@ -136,14 +116,8 @@ void LogInfoViewController::buildGeneralTab()
     connect(reminderControl_, &QButtonGroup::idClicked, this, [this] { toggleReminderControl(); });
 
     cactusComboBox_ = editableComboBox("cactusComboBox", page);
-    cactusSelectButton_ = new QPushButton(localized("Open…"), page);
-    cactusSelectButton_->setObjectName(QStringLiteral("cactusSelectButton"));
-    cactusSelectButton_->setToolTip(localized("Open the cactus"));
-    addCactusButton_ = new QPushButton(localized("New…"), page);
-    addCactusButton_->setObjectName(QStringLiteral("addCactusButton"));
-    addCactusButton_->setToolTip(localized("Add a new cactus"));
-    for (QPushButton* button : {cactusSelectButton_, addCactusButton_})
-        button->setAutoDefault(false);
+    cactusSelectButton_ = sheetButton(localized("Open…"), "cactusSelectButton", page, localized("Open the cactus"));
+    addCactusButton_ = sheetButton(localized("New…"), "addCactusButton", page, localized("Add a new cactus"));
     auto* cactusRow = new QHBoxLayout;
     cactusRow->addWidget(cactusComboBox_, 1);
     cactusRow->addWidget(cactusSelectButton_);
@@ -163,77 +137,43 @@ void LogInfoViewController::buildGeneralTab()
     connect(cactusSelectButton_, &QPushButton::clicked, this, [this] { handleCactusSelect(); });
     connect(addCactusButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
 
-    photos_.makeSlots(page);
-    form->addRow(localized("Photos"), photos_.slotButtons());
-    tabs()->addTab(page, localized("General"));
-}
-
-void LogInfoViewController::buildPhotosTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    photos_.makeGrid(page);
-    layout->addWidget(photos_.grid(), 1);
-    tabs()->addTab(page, localized("All Photos"));
-}
-
-void LogInfoViewController::buildNotesTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    notesView_ = new QPlainTextEdit(page);
-    notesView_->setObjectName(QStringLiteral("notesView"));
-    limitTextView(notesView_, localized("Notes"));
-    layout->addWidget(notesView_);
-    tabs()->addTab(page, localized("Notes"));
+    addPhotoSlots(form, page);
 }
 
 // --- Loading
 
 void LogInfoViewController::reloadEvents()
 {
-    const QSignalBlocker block(eventComboBox_);
-    eventComboBox_->clear();
-    for (const auto& event : document_.events())
-        addRecordItem(eventComboBox_, event->name(), event->primaryKey());
-    eventComboBox_->setCurrentIndex(-1);
+    fillRecordItems(eventComboBox_, document_.events(), &Event::name);
     eventKey_ = -1;
 }
 
 void LogInfoViewController::reloadCacti()
 {
-    const QSignalBlocker block(cactusComboBox_);
-    cactusComboBox_->clear();
-    for (const auto& cactus : document_.cacti())
-        addRecordItem(cactusComboBox_, cactus->name(), cactus->primaryKey());
-    cactusComboBox_->setCurrentIndex(-1);
+    fillRecordItems(cactusComboBox_, document_.cacti(), &Cactus::name);
     cactusKey_ = -1;
 }
 
 bool LogInfoViewController::prepareView(Log* log)
 {
-    if (!claim(log, log->eventName()))
-        return false;
-    if (!loadRecord(log))
+    if (!open(log, log->eventName()))
         return false;
     addedCactus_ = nullptr;
-    log_ = log;
-    unloadUponExit_ = true;
 
     reloadEvents();
     reloadCacti();
 
     eventComboBox_->setEditText(QString());
-    if (!log_->eventName().isEmpty()) {
-        Event* known = document_.eventWithName(log_->eventName());
+    if (!record_->eventName().isEmpty()) {
+        Event* known = document_.eventWithName(record_->eventName());
         if (known && selectRecordKey(eventComboBox_, known->primaryKey()))
             eventKey_ = known->primaryKey();
-        eventComboBox_->setEditText(log_->eventName());
+        eventComboBox_->setEditText(record_->eventName());
     }
     eventComboBox_->setFocus();
 
     cactusComboBox_->setEditText(QString());
-    if (Cactus* plant = log_->cactus()) {
+    if (Cactus* plant = record_->cactus()) {
         if (selectRecordKey(cactusComboBox_, plant->primaryKey()))
             cactusKey_ = plant->primaryKey();
         cactusComboBox_->setEditText(plant->name());
@@ -241,37 +181,24 @@ bool LogInfoViewController::prepareView(Log* log)
     const bool fixedCactus = historyScreenNumber_ != 0;
     cactusComboBox_->setEnabled(!fixedCactus);
     addCactusButton_->setEnabled(!fixedCactus);
-    cactusSelectButton_->setEnabled(!fixedCactus && log_->cactus());
+    cactusSelectButton_->setEnabled(!fixedCactus && record_->cactus());
 
-    const Timestamp day = roundDate(log_->logDate() ? log_->logDate() : now());
+    const Timestamp day = roundDate(record_->logDate() ? record_->logDate() : now());
     showDateInPicker(dateField_, day, false);
 
-    typeButton_->setCurrentIndex(log_->logType() == 1 ? 1 : 0);
-    reminderControl_->button(log_->reminder() ? 1 : 0)->setChecked(true);
+    typeButton_->setCurrentIndex(record_->logType() == 1 ? 1 : 0);
+    reminderControl_->button(record_->reminder() ? 1 : 0)->setChecked(true);
     currentReminderId_.reset();
-    if (!log_->reminderIdentifier().isEmpty())
-        currentReminderId_ = log_->reminderIdentifier();
-    openedReminderId_ = log_->reminderIdentifier();
+    if (!record_->reminderIdentifier().isEmpty())
+        currentReminderId_ = record_->reminderIdentifier();
+    openedReminderId_ = record_->reminderIdentifier();
     reminderDate_.reset();
 
-    photos_.start(log_->images(), log_->primaryKey());
-    setLimitedText(notesView_, log_->notes());
-
-    setAddMode(false);
-    tabs()->setCurrentIndex(0);
-    infoScreenVisible_ = true;
+    photos_->start(record_->images(), record_->primaryKey());
+    showOpened(record_->notes());
     logUpdate_ = false;
-    OpenEditors<CactusFieldListener>::add(&document_, this);
+    listAsOpen<CactusFieldListener>(this);
     return true;
-}
-
-void LogInfoViewController::setAddMode(bool addMode)
-{
-    addMode_ = addMode;
-    setWindowTitle(localized(addMode ? "New Log" : "Log Info"));
-    okButton()->setText(localized(addMode ? "Save" : "OK"));
-    okButton()->setEnabled(!eventComboBox_->currentText().isEmpty());
-    printButton()->setVisible(!addMode);
 }
 
 // --- Event names and cacti
@@ -301,14 +228,8 @@ void LogInfoViewController::handleCactusSelect()
     Cactus* plant = chosenCactus();
     if (!plant && addedCactus_ && addedCactus_->name() == cactusComboBox_->currentText())
         plant = addedCactus_;
-    if (!plant)
-        return;
-    CactusInfoViewController editor(document_, this);
-    if (!editor.prepareView(plant))
-        return;
-    editor.showViewFromWindow();
-    raise();
-    activateWindow();
+    if (plant)
+        openInEditor<CactusInfoViewController>(plant);
 }
 
 void LogInfoViewController::handleAddCactus()
@@ -317,8 +238,7 @@ void LogInfoViewController::handleAddCactus()
     editor.setLogInfoViewController(this);
     editor.prepareView();
     editor.showViewFromWindow();
-    raise();
-    activateWindow();
+    comeToFront();
 }
 
 void LogInfoViewController::refreshCactusField()
@@ -459,7 +379,7 @@ QString LogInfoViewController::chosenEventName() const
     return eventComboBox_->currentText();
 }
 
-void LogInfoViewController::writeControls(Log& into) const
+bool LogInfoViewController::writeControls(Log& into, FieldCheck&) const
 {
     into.setEventName(chosenEventName());
     into.setLogType(typeButton_->currentIndex() == 1 ? 1 : 0);
@@ -468,7 +388,7 @@ void LogInfoViewController::writeControls(Log& into) const
     into.setReminderIdentifier(currentReminderId_.value_or(QString()));
     // The plant chosen in the box, else the one added from here, else the
     // entry's own (always so in a plant's history, where the box is fixed).
-    Cactus* plant = log_->cactus();
+    Cactus* plant = record_->cactus();
     if (historyScreenNumber_ == 0) {
         if (Cactus* chosen = chosenCactus())
             plant = chosen;
@@ -478,26 +398,13 @@ void LogInfoViewController::writeControls(Log& into) const
     into.setCactus(plant);
     into.setCactusKey(plant ? plant->primaryKey() : -1);
     into.setNotes(notesView_->toPlainText());
+    return true;
 }
 
-std::unique_ptr<Log> LogInfoViewController::getInfo() const
+void LogInfoViewController::linkInfo(Log& info) const
 {
-    auto info = std::make_unique<Log>();
-    if (!log_)
-        return info;
-    writeControls(*info);
-    for (Image* photo : photos_.updatedImageArray())
-        info->addImage(photo);
-    return info;
-}
-
-void LogInfoViewController::printInfo()
-{
-    const std::unique_ptr<Log> info = getInfo();
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::Screen::LogSheet;
-    subject.log = info.get();
-    printWithDialog(this, document_, subject);
+    for (Image* photo : photos_->updatedImageArray())
+        info.addImage(photo);
 }
 
 // --- Saving and closing
@@ -507,10 +414,10 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
     // What changes, judged against the stored entry before it is written.
     const QString eventName = chosenEventName();
     const bool eventTyped = !document_.eventWithKey(eventKey_);
-    const bool eventChanged = eventTyped || eventName != log_->eventName();
+    const bool eventChanged = eventTyped || eventName != record_->eventName();
     const Timestamp date = pickerDate(dateField_);
-    const bool dateChanged = date != log_->logDate();
-    Cactus* previousCactus = log_->cactus();
+    const bool dateChanged = date != record_->logDate();
+    Cactus* previousCactus = record_->cactus();
 
     // A typed event name new to the collection joins the list.
     if (eventTyped && !eventName.isEmpty() && !document_.eventWithName(eventName)) {
@@ -519,48 +426,47 @@ Result<> LogInfoViewController::applyChanges(bool* askAboutReminder)
             return added.failure();
         document_.updateEvent(*added);
     }
-    writeControls(*log_);
+    FieldCheck check;
+    writeControls(*record_, check);
 
     // The entry moves to the logs of the plant it is now about.
-    Cactus* plant = log_->cactus();
+    Cactus* plant = record_->cactus();
     const bool otherCactus = plant != previousCactus;
-    if (plant && log_->primaryKey() != -1)
-        plant->addLog(log_, document_.sortLogsAscending());
+    if (plant && record_->primaryKey() != -1)
+        plant->addLog(record_, document_.sortLogsAscending());
     if (otherCactus && previousCactus)
-        previousCactus->removeLog(log_);
+        previousCactus->removeLog(record_);
 
     if (eventChanged || dateChanged || otherCactus)
         document_.sortLogsByLogDateAndTitle();
     if (dateChanged || otherCactus)
         document_.sortCacti();
 
-    // The log list counts due reminders again.
-
     // Photos, once the grid has stored what it was importing.
-    if (Result<> photos = photos_.commitTo(*log_); !photos)
+    if (Result<> photos = photos_->commitTo(*record_); !photos)
         return photos;
 
-    if (dateChanged && log_->cactus())
-        log_->cactus()->sortLogs(document_.sortLogsAscending());
+    if (dateChanged && record_->cactus())
+        record_->cactus()->sortLogs(document_.sortLogsAscending());
 
     // A reminder whose date moved: ask about the calendar event, unless it
     // was made in this opening for the date now saved.
-    *askAboutReminder = dateChanged && log_->reminder() && !(reminderDate_ && reminderDate_ == date);
+    *askAboutReminder = dateChanged && record_->reminder() && !(reminderDate_ && reminderDate_ == date);
     return {};
 }
 
 void LogInfoViewController::askAboutMovedReminder()
 {
-    if (eventExists(log_->reminderIdentifier().isEmpty() ? std::nullopt
-                                                          : std::optional<QString>(log_->reminderIdentifier()))) {
+    if (eventExists(record_->reminderIdentifier().isEmpty() ? std::nullopt
+                                                          : std::optional<QString>(record_->reminderIdentifier()))) {
         answerQuestion(Question::EditReminder);
     } else {
         currentReminderId_.reset();
         answerQuestion(Question::AddReminder);
     }
     // What the calendar holds now is what the entry keeps.
-    log_->setReminderIdentifier(currentReminderId_.value_or(QString()));
-    log_->setReminder(reminderControl_->checkedId() == 1);
+    record_->setReminderIdentifier(currentReminderId_.value_or(QString()));
+    record_->setReminder(reminderControl_->checkedId() == 1);
 }
 
 Result<> LogInfoViewController::saveChanges()
@@ -572,42 +478,20 @@ Result<> LogInfoViewController::saveChanges()
     // is saved with the entry (the file is locked only once it is written).
     if (askAboutReminder)
         askAboutMovedReminder();
-    return log_->save();
+    return record_->save();
 }
 
-bool LogInfoViewController::hasEventName() const
+bool LogInfoViewController::hasName() const
 {
     return !eventComboBox_->currentText().isEmpty();
 }
 
-void LogInfoViewController::saveChangesAndHideView()
+void LogInfoViewController::closing(bool ok)
 {
-    if (!hasEventName())
-        return;
-    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }, photos_.storedSinceOpening()))
-        didSave();
-}
-
-void LogInfoViewController::didSave()
-{
-    hideView(true);
-}
-
-void LogInfoViewController::hideView(bool ok)
-{
-    if (!log_ || !infoScreenVisible_)
-        return;
-    // After OK everything is written: releasing writes nothing.
-    if (unloadUponExit_)
-        log_->unload();
-    infoScreenVisible_ = false;
-    OpenEditors<CactusFieldListener>::remove(this);
-    photos_.finish(ok, unloadUponExit_);
     // A reminder made in this opening belongs to an edit that never
     // happened: it leaves the calendar again.
     if (!ok && currentReminderId_ && !currentReminderId_->isEmpty() && *currentReminderId_ != openedReminderId_)
         store_->removeEvent(*currentReminderId_);
-    finishSheet(ok);
 }
 
 // --- Add mode
@@ -618,43 +502,35 @@ AddLogInfoViewController::AddLogInfoViewController(SpinoraDatabase& document, QW
     setObjectName(QStringLiteral("AddLogInfoViewController"));
 }
 
-AddLogInfoViewController::~AddLogInfoViewController() = default;
-
 void AddLogInfoViewController::prepareNewLog(Cactus* forCactus)
 {
-    newLog_ = std::make_unique<Log>();
-    addedLog_ = nullptr;
+    auto log = std::make_unique<Log>();
     if (forCactus) {
-        newLog_->setCactus(forCactus);
-        newLog_->setCactusKey(forCactus->primaryKey());
+        log->setCactus(forCactus);
+        log->setCactusKey(forCactus->primaryKey());
     }
     setHistoryScreenNumber(forCactus ? 1 : 0);
-    LogInfoViewController::prepareView(newLog_.get());
-    unloadUponExit_ = false;
+    LogInfoViewController::prepareView(startNew(std::move(log)));
     setAddMode(true);
 }
 
-Result<> AddLogInfoViewController::saveChanges()
+Result<> AddLogInfoViewController::storeNew(Log& log)
 {
-    if (!log_ || log_ != newLog_.get())
-        return Failure(QStringLiteral("Error: the new log is gone."));
-    if (Result<> edited = LogInfoViewController::saveChanges(); !edited)
-        return edited;
     // The logs still read behind come in first, before a row they might
     // hold is added.
     document_.finishLoading();
-    if (Result<> stored = insertWithPhotos(*newLog_, document_.database()); !stored)
-        return stored;
-    addedLog_ = document_.keepLog(std::move(newLog_));
-    log_ = addedLog_;
-    return {};
+    return insertWithPhotos(log, document_.database());
+}
+
+Log* AddLogInfoViewController::keepNew(std::unique_ptr<Log> log)
+{
+    return document_.keepLog(std::move(log));
 }
 
 void AddLogInfoViewController::didSave()
 {
-    if (historyScreenNumber_ == 1 && addedLog_->cactus())
-        addedLog_->cactus()->sortLogs(document_.sortLogsAscending());
-    hideView(true);
+    if (historyScreenNumber_ == 1 && added_->cactus())
+        added_->cactus()->sortLogs(document_.sortLogsAscending());
 }
 
 } // namespace spinora

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "EditorPhotos.h"
-#include "EditorSupport.h"
 #include "EventViewController.h"
 #include "Localization.h"
+#include "RecordEditor.h"
 
 #include <memory>
 #include <optional>
 
-class QComboBox;
-class QDateTimeEdit;
-class QPlainTextEdit;
-class QPushButton;
 class QButtonGroup;
 
 namespace spinora {
@@ -24,7 +19,7 @@ class SpinoraDatabase;
 // The editor of one log entry: "General", "All Photos", "Notes". A reminder
 // is an event in the user's calendar made through the event editor; the
 // entry keeps only its identifier.
-class LogInfoViewController : public EditorSheet,
+class LogInfoViewController : public RecordEditor<Log>,
                               public EventViewDelegate,
                               public CactusFieldListener {
     Q_OBJECT
@@ -42,23 +37,17 @@ public:
 
     // False when the entry is open in another editor (the user is told).
     virtual bool prepareView(Log* log);
-    Log* log() const { return log_; }
+    Log* log() const { return record_; }
     Cactus* addedCactus() const { return addedCactus_; }
     const std::optional<QString>& currentReminderId() const { return currentReminderId_; }
-    // A transient entry holding what OK would store, for printing.
-    std::unique_ptr<Log> getInfo() const;
-
-    // OK: written in one step of the window's history; on failure the user
-    // is told why and the sheet stays open with what was typed.
-    void saveChangesAndHideView();
-    // What Edit › Undo calls the save: "Edit Log".
-    virtual QString undoTitle() const { return localized("Edit Log"); }
-    void hideView(bool ok);
+    QString undoTitle(bool addMode) const override
+    {
+        return addMode ? localized("Add Log") : localized("Edit Log");
+    }
     void toggleReminderControl();
     void removeEvent();
     void handleAddCactus();
     void handleCactusSelect();
-    void printInfo();
     void refreshCactusField() override;
     void updateCactusField(Cactus* cactus) override;
     // The reminder title: "%@%@(%@)" of event, cactus or notes, and type.
@@ -68,34 +57,29 @@ public:
     void updatedEventWithIdentifier(const std::optional<QString>& identifier) override;
     void canceledEventEntry() override;
 
-    EditorPhotos& photos() { return photos_; }
-
 protected:
-    void cancelEditing() override { hideView(false); }
+    QString sheetTitle(bool addMode) const override { return addMode ? localized("New Log") : localized("Log Info"); }
+    bool hasName() const override;
     // Save steps 1 to 10; says whether the reminder question must follow.
     Result<> applyChanges(bool* askAboutReminder);
     // Step 11: the entry's date moved and it has a reminder: asks about the
     // calendar event and keeps what the answer made of it.
     void askAboutMovedReminder();
-    // Everything OK writes, inside the step; the add mode inserts the entry too.
-    virtual Result<> saveChanges();
-    // After a step that saved: the sheet closes.
-    virtual void didSave();
-    void setAddMode(bool addMode);
-    bool hasEventName() const;
+    Result<> saveChanges() override;
+    // A reminder made in this opening and not saved leaves the calendar.
+    void closing(bool ok) override;
+    // Every field of an entry can be stored as typed.
+    bool writeControls(Log& into, FieldCheck& check) const override;
+    void linkInfo(Log& info) const override;
+    PrintSubject printSubject(const Log& info) const override
+    {
+        return {DatabasePrintView::Screen::LogSheet, nullptr, nullptr, &info};
+    }
 
-    SpinoraDatabase& document_;
-    Log* log_ = nullptr;
-    bool unloadUponExit_ = true;
     int64_t historyScreenNumber_ = 0;
 
 private:
     void buildGeneralTab();
-    void buildPhotosTab();
-    void buildNotesTab();
-    // Every control into an entry: the one place that reads them, for OK
-    // and Print alike.
-    void writeControls(Log& into) const;
     // The event name as chosen from the list or typed.
     QString chosenEventName() const;
     void reloadEvents();
@@ -114,13 +98,11 @@ private:
     std::optional<QString> currentReminderId_;
     QString openedReminderId_;
     bool logUpdate_ = false;
-    bool addMode_ = false;
     // The event and the plant chosen from the lists, by key (-1: typed or
     // none): a nested editor that renames a plant re-sorts the lists.
     int64_t eventKey_ = -1;
     int64_t cactusKey_ = -1;
     Timestamp reminderDate_;
-    EditorPhotos photos_;
 
     QComboBox* eventComboBox_;
     QPushButton* removeEventButton_;
@@ -130,7 +112,6 @@ private:
     QComboBox* cactusComboBox_;
     QPushButton* cactusSelectButton_;
     QPushButton* addCactusButton_;
-    QPlainTextEdit* notesView_;
 };
 
 // The same sheet for a new entry: "New Log", saved with "Save".
@@ -138,7 +119,6 @@ class AddLogInfoViewController : public LogInfoViewController {
     Q_OBJECT
 public:
     AddLogInfoViewController(SpinoraDatabase& document, QWidget* parent);
-    ~AddLogInfoViewController() override;
 
     // A new entry, about `forCactus` when opened from its log history.
     void prepareNewLog(Cactus* forCactus);
@@ -147,16 +127,11 @@ public:
         prepareNewLog(nullptr);
         return true;
     }
-    QString undoTitle() const override { return localized("Add Log"); }
-    Log* addedLog() const { return addedLog_; }
 
 protected:
-    Result<> saveChanges() override;
+    Result<> storeNew(Log& log) override;
+    Log* keepNew(std::unique_ptr<Log> log) override;
     void didSave() override;
-
-private:
-    std::unique_ptr<Log> newLog_;
-    Log* addedLog_ = nullptr;
 };
 
 } // namespace spinora

@@ -3,7 +3,6 @@
 #include "ActionEdge.h"
 #include "CactusInfoViewController.h"
 #include "CactusTable.h"
-#include "PrintCommand.h"
 
 #include "Cactus.h"
 #include "Image.h"
@@ -70,9 +69,7 @@ CactiToWaterViewController::CactiToWaterViewController(SpinoraDatabase& document
     connect(table_, &CactusTable::clicked, this, [this] { toggleRows(table_->chosenRows()); });
     connect(table_, &CactusTable::rowsChosen, this, &CactiToWaterViewController::toggleRows);
     connect(table_, &CactusTable::headerClicked, this, &CactiToWaterViewController::flipSortOrder);
-    auto* close = new QPushButton(localized("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
+    QPushButton* close = sheetButton(localized("Close"), "closeButton", this);
     connect(close, &QPushButton::clicked, this, &CactiToWaterViewController::hideView);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
@@ -177,39 +174,30 @@ void CactiToWaterViewController::flipSortOrder()
 // --- The editor
 
 WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWidget* parent)
-    : EditorSheet(parent), document_(document)
+    : RecordEditor(document, parent)
 {
     setObjectName(QStringLiteral("WaterInfoViewController"));
     chooser_ = new CactiToWaterViewController(document, this);
     buildGeneralTab();
     buildCactiTab();
-    buildNotesTab();
-    addButtonRow();
-    resize(640, 420);
+    finishBuilding({640, 420});
 
-    // Screen readers name each control after its label; several share a row.
-    const std::pair<QWidget*, const char*> names[] = {
+    nameControls({
         {nameField_, "Name"},          {waterEveryField_, "Water Every"},         {waterEveryButton_, "Units"},
         {quantityButton_, "Quantity"}, {validLastWateredButton_, "Last Watered"}, {lastWateredField_, "Last Watered"},
-        {notesView_, "Notes"},
-    };
-    for (const auto& [control, name] : names)
-        nameControl(control, localized(name));
+    });
     for (int which = 0; which < 6; ++which) {
         const QString date = localized(kMonthPlaceholders[which]);
         nameControl(monthBoxes_[size_t(which)], date);
         nameControl(dayButtons_[size_t(which)], localized("%1, Day").arg(date));
     }
-    connect(okButton(), &QPushButton::clicked, this, [this] { saveChangesAndHideView(); });
-    connect(cancelButton(), &QPushButton::clicked, this, [this] { hideView(false); });
-    connect(printButton(), &QPushButton::clicked, this, [this] { printInfo(); });
 }
 
 WaterInfoViewController::~WaterInfoViewController() = default;
 
 void WaterInfoViewController::buildGeneralTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("General");
     auto* form = new QFormLayout(page);
 
     nameField_ = new QLineEdit(page);
@@ -247,19 +235,7 @@ void WaterInfoViewController::buildGeneralTab()
     quantityButton_->addItems(SpinoraStrings::quantityStrings());
     form->addRow(localized("Quantity"), quantityButton_);
 
-    validLastWateredButton_ = new QCheckBox(page);
-    validLastWateredButton_->setObjectName(QStringLiteral("validLastWateredButton"));
-    lastWateredField_ = new QDateTimeEdit(page);
-    lastWateredField_->setObjectName(QStringLiteral("lastWateredField"));
-    setupDatePicker(lastWateredField_, true);
-    justWateredButton_ = new QPushButton(localized("Just Watered"), page);
-    justWateredButton_->setObjectName(QStringLiteral("justWateredButton"));
-    justWateredButton_->setAutoDefault(false);
-    auto* lastRow = new QHBoxLayout;
-    lastRow->addWidget(validLastWateredButton_);
-    lastRow->addWidget(lastWateredField_, 1);
-    lastRow->addWidget(justWateredButton_);
-    form->addRow(localized("Last Watered"), lastRow);
+    std::tie(validLastWateredButton_, lastWateredField_, justWateredButton_) = addLastWateredRow(form, page);
     connect(validLastWateredButton_, &QCheckBox::clicked, this, [this] { toggleValidLastWatered(); });
     connect(justWateredButton_, &QPushButton::clicked, this, [this] { handleJustWatered(); });
     connect(lastWateredField_, &QDateTimeEdit::dateTimeChanged, this,
@@ -296,17 +272,16 @@ void WaterInfoViewController::buildGeneralTab()
     nextWateringAmountLabel_ = new QLabel(page);
     nextWateringAmountLabel_->setObjectName(QStringLiteral("nextWateringAmountLabel"));
     form->addRow(localized("Next Watering"), nextWateringAmountLabel_);
-    tabs()->addTab(page, localized("General"));
 }
 
 void WaterInfoViewController::buildCactiTab()
 {
-    auto* page = new QWidget;
+    QWidget* page = addPage("Cacti To Water");
     auto* layout = new QVBoxLayout(page);
     cactiToWaterView_ = new CactusTable(
         [this]() -> const std::vector<Cactus*>& {
             static const std::vector<Cactus*> none;
-            return water_ ? water_->cacti() : none;
+            return record_ ? record_->cacti() : none;
         },
         page);
     cactiToWaterView_->setObjectName(QStringLiteral("cactiToWaterView"));
@@ -318,22 +293,18 @@ void WaterInfoViewController::buildCactiTab()
     // The header flips the order of the plants here as in the lists.
     connect(cactiToWaterView_, &CactusTable::headerClicked, this, [this] {
         document_.setSortCactiAscending(!document_.sortCactiAscending());
-        water_->sortCacti(document_.sortOrder());
+        record_->sortCacti(document_.sortOrder());
         reloadCacti();
         cactiToWaterView_->scrollToTop();
     });
-    addCactussButton_ = new QPushButton(QStringLiteral("+"), page);
-    addCactussButton_->setObjectName(QStringLiteral("addCactussButton"));
+    addCactussButton_ = sheetButton(QStringLiteral("+"), "addCactussButton", page,
+                                    localized("Choose the cacti that follow this schedule"));
     addCactussButton_->setAccessibleName(localized("Add Cacti"));
-    addCactussButton_->setToolTip(localized("Choose the cacti that follow this schedule"));
-    removeCactussButton_ = new QPushButton(QStringLiteral("−"), page);
-    removeCactussButton_->setObjectName(QStringLiteral("removeCactussButton"));
+    removeCactussButton_ = sheetButton(QStringLiteral("−"), "removeCactussButton", page,
+                                       localized("Remove the selected cacti from this schedule"));
     removeCactussButton_->setAccessibleName(localized("Remove Cacti"));
-    removeCactussButton_->setToolTip(localized("Remove the selected cacti from this schedule"));
-    for (QPushButton* button : {addCactussButton_, removeCactussButton_}) {
-        button->setAutoDefault(false);
+    for (QPushButton* button : {addCactussButton_, removeCactussButton_})
         button->setFixedWidth(36);
-    }
     connect(addCactussButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
     connect(removeCactussButton_, &QPushButton::clicked, this, [this] { handleDeleteCactus(); });
     layout->addWidget(cactiToWaterView_, 1);
@@ -342,18 +313,6 @@ void WaterInfoViewController::buildCactiTab()
     row->addWidget(removeCactussButton_);
     row->addStretch(1);
     layout->addLayout(row);
-    tabs()->addTab(page, localized("Cacti To Water"));
-}
-
-void WaterInfoViewController::buildNotesTab()
-{
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    notesView_ = new QPlainTextEdit(page);
-    notesView_->setObjectName(QStringLiteral("notesView"));
-    limitTextView(notesView_, localized("Notes"));
-    layout->addWidget(notesView_);
-    tabs()->addTab(page, localized("Notes"));
 }
 
 // --- Loading
@@ -378,32 +337,28 @@ void WaterInfoViewController::fillDays(int which, int month)
 
 bool WaterInfoViewController::prepareView(Water* water)
 {
-    if (!claim(water, water->name()))
+    if (!open(water, water->name()))
         return false;
-    if (!loadRecord(water))
-        return false;
-    water_ = water;
-    unloadUponExit_ = true;
     chooser_->forgetMoves();
 
-    nameField_->setText(water_->name());
+    nameField_->setText(record_->name());
     nameField_->setFocus();
 
-    waterEveryField_->setText(QString::number(water_->frequency()));
+    waterEveryField_->setText(QString::number(record_->frequency()));
     waterEveryButton_->setCurrentIndex(-1);
-    refillUnits(water_->frequency() == 1);
-    const int64_t units = water_->frequencyUnits();
+    refillUnits(record_->frequency() == 1);
+    const int64_t units = record_->frequencyUnits();
     waterEveryButton_->setCurrentIndex(units >= 1 && units <= 5 ? int(units - 1) : 0);
-    const int64_t quantity = water_->quantity();
+    const int64_t quantity = record_->quantity();
     quantityButton_->setCurrentIndex(quantity >= 0 && quantity <= 3 ? int(quantity) : 0);
 
-    validLastWateredButton_->setChecked(water_->lastWatered().has_value());
-    showDateInPicker(lastWateredField_, water_->lastWatered() ? water_->lastWatered() : now(), true);
-    if (!water_->lastWatered())
+    validLastWateredButton_->setChecked(record_->lastWatered().has_value());
+    showDateInPicker(lastWateredField_, record_->lastWatered() ? record_->lastWatered() : now(), true);
+    if (!record_->lastWatered())
         blankDatePicker(lastWateredField_);
 
     for (int which = 0; which < 6; ++which) {
-        const int64_t code = water_->noWaterDDMM(which + 1);
+        const int64_t code = record_->noWaterDDMM(which + 1);
         int month = int(code & 0xFF);
         int day = int((code >> 8) & 0xFF);
         if (month < 1 || month > 12)
@@ -418,25 +373,22 @@ bool WaterInfoViewController::prepareView(Water* water)
         monthShown_[size_t(which)] = month ? month : -1;
     }
 
-    savedNextWater_ = water_->waterNext();
+    savedNextWater_ = record_->waterNext();
     nextWateringAmountLabel_->setText(formatNextWatering(savedNextWater_));
     reloadCacti();
-    setLimitedText(notesView_, water_->notes());
-    setAddMode(false);
-    tabs()->setCurrentIndex(0);
-    infoScreenVisible_ = true;
+    showOpened(record_->notes());
     return true;
 }
 
 void WaterInfoViewController::setAddMode(bool addMode)
 {
-    addMode_ = addMode;
-    setWindowTitle(localized(addMode ? "New Watering Schedule" : "Watering Schedule Info"));
-    okButton()->setText(localized(addMode ? "Save" : "OK"));
-    // Also a stored schedule without a name (from an import) needs one first.
-    okButton()->setEnabled(!nameField_->text().isEmpty());
+    RecordEditor::setAddMode(addMode);
     okButton()->setDefault(true);
-    printButton()->setVisible(!addMode);
+}
+
+bool WaterInfoViewController::hasName() const
+{
+    return !nameField_->text().isEmpty();
 }
 
 void WaterInfoViewController::reloadCacti()
@@ -532,7 +484,7 @@ void WaterInfoViewController::handleDeleteCactus()
     ActionEdge::run(this, localized("Remove Cactus"), [&] {
         return UndoHistory::runUnrecorded(document_, [&]() -> Result<> {
             for (Cactus* cactus : leaving) {
-                water_->removeCactus(cactus);
+                record_->removeCactus(cactus);
                 if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, nullptr, -1); !moved)
                     return moved;
             }
@@ -545,25 +497,18 @@ void WaterInfoViewController::handleDeleteCactus()
 
 void WaterInfoViewController::handleAddCactus()
 {
-    chooser_->prepareView(water_);
+    chooser_->prepareView(record_);
     chooser_->showViewFromWindow();
     reloadCacti();
-    raise();
-    activateWindow();
+    comeToFront();
 }
 
 void WaterInfoViewController::showCactusInfo(int row)
 {
-    if (row < 0 || size_t(row) >= water_->cacti().size())
+    if (row < 0 || size_t(row) >= record_->cacti().size())
         return;
-    Cactus* cactus = water_->cacti()[size_t(row)];
-    CactusInfoViewController editor(document_, this);
-    if (!editor.prepareView(cactus))
-        return;
-    editor.showViewFromWindow();
-    reloadCacti();
-    raise();
-    activateWindow();
+    if (openInEditor<CactusInfoViewController>(record_->cacti()[size_t(row)]))
+        reloadCacti();
 }
 
 // --- Printing
@@ -582,79 +527,42 @@ bool WaterInfoViewController::writeControls(Water& into, FieldCheck& check) cons
         into.setNoWaterDDMM(which + 1, noWaterCode(which));
     into.setWaterNext(savedNextWater_);
     into.setNotes(notesView_->toPlainText());
-    if (water_)
-        into.setNotificationSet(water_->notificationSet());
+    if (record_)
+        into.setNotificationSet(record_->notificationSet());
     return true;
 }
 
-std::unique_ptr<Water> WaterInfoViewController::getInfo(FieldCheck* check) const
+void WaterInfoViewController::linkInfo(Water& info) const
 {
-    FieldCheck ownCheck;
-    auto info = std::make_unique<Water>();
-    if (!water_ || !writeControls(*info, check ? *check : ownCheck))
-        return nullptr;
-    for (Cactus* cactus : water_->cacti())
-        info->linkCactus(cactus);
-    return info;
-}
-
-void WaterInfoViewController::printInfo()
-{
-    FieldCheck check;
-    const std::unique_ptr<Water> info = getInfo(&check);
-    if (!check.report(this))
-        return;
-    PrintSubject subject;
-    subject.screen = DatabasePrintView::Screen::WaterSheet;
-    subject.water = info.get();
-    printWithDialog(this, document_, subject);
+    for (Cactus* cactus : record_->cacti())
+        info.linkCactus(cactus);
 }
 
 // --- Saving and closing
 
-bool WaterInfoViewController::readyToSave()
-{
-    if (nameField_->text().isEmpty())
-        return false;
-    FieldCheck check;
-    Water scratch;
-    if (writeControls(scratch, check))
-        return true;
-    check.report(this);
-    return false;
-}
-
 Result<> WaterInfoViewController::saveChanges()
 {
     FieldCheck check;
-    if (nameField_->text() != water_->name())
+    if (nameField_->text() != record_->name())
         waterUpdate_ = true;
-    const Timestamp previousLastWatered = water_->lastWatered();
-    writeControls(*water_, check);
+    const Timestamp previousLastWatered = record_->lastWatered();
+    writeControls(*record_, check);
 
     // Every plant of the schedule is due when the schedule is; its own last
     // watered date follows only a changed one.
-    const bool lastWateredChanged = water_->lastWatered() && water_->lastWatered() != previousLastWatered;
-    for (Cactus* cactus : water_->cacti()) {
+    const bool lastWateredChanged = record_->lastWatered() && record_->lastWatered() != previousLastWatered;
+    for (Cactus* cactus : record_->cacti()) {
         if (Result<> read = cactus->hydrate(); !read)
             return read;
         if (lastWateredChanged)
-            cactus->setLastWatered(water_->lastWatered());
-        cactus->setWaterNext(water_->waterNext());
+            cactus->setLastWatered(record_->lastWatered());
+        cactus->setWaterNext(record_->waterNext());
         if (Result<> saved = cactus->dehydrate(); !saved)
             return saved;
     }
     if (waterUpdate_)
-        document_.updateWater(water_);
-    return water_->save();
-}
-
-void WaterInfoViewController::saveChangesAndHideView()
-{
-    if (!readyToSave())
-        return;
-    if (saveAsOneStep(document_, undoTitle(), [this] { return saveChanges(); }))
-        didSave();
+        document_.updateWater(record_);
+    return record_->save();
 }
 
 void WaterInfoViewController::didSave()
@@ -662,17 +570,6 @@ void WaterInfoViewController::didSave()
     if (CactusInfoViewController* cactusEditor = CactusInfoViewController::openEditor(document_))
         cactusEditor->updateWaterField();
     chooser_->forgetMoves();
-    hideView(true);
-}
-
-void WaterInfoViewController::hideView(bool ok)
-{
-    if (!water_)
-        return;
-    // After OK everything is written: releasing writes nothing.
-    if (unloadUponExit_)
-        water_->unload();
-    finishSheet(ok);
 }
 
 // --- Add mode
@@ -693,42 +590,31 @@ AddWaterInfoViewController::~AddWaterInfoViewController()
 bool AddWaterInfoViewController::prepareView(Water*)
 {
     cactiToWaterViewController()->undoMoves();
-    newWater_ = std::make_unique<Water>();
-    addedWater_ = nullptr;
-    WaterInfoViewController::prepareView(newWater_.get());
-    unloadUponExit_ = false;
+    WaterInfoViewController::prepareView(startNew(std::make_unique<Water>()));
     setAddMode(true);
     return true;
 }
 
-void AddWaterInfoViewController::hideView(bool ok)
+void AddWaterInfoViewController::closing(bool ok)
 {
-    // Cancel: the plants chosen for the new schedule return to theirs.
     if (!ok)
         cactiToWaterViewController()->undoMoves();
-    WaterInfoViewController::hideView(ok);
 }
 
-Result<> AddWaterInfoViewController::saveChanges()
+Result<> AddWaterInfoViewController::storeNew(Water& water)
 {
-    if (!water_ || water_ != newWater_.get())
-        return Failure(QStringLiteral("Error: the new schedule is gone."));
-    if (Result<> edited = WaterInfoViewController::saveChanges(); !edited)
-        return edited;
-    // Stored while the sheet still owns it and kept by the collection only
-    // once its plants point at it: a step that fails leaves the sheet as typed.
-    if (Result<> stored = newWater_->insertIntoDatabase(document_.database()); !stored)
+    if (Result<> stored = water.insertIntoDatabase(document_.database()); !stored)
         return stored;
-    for (Cactus* cactus : newWater_->cacti()) {
-        if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, newWater_.get(), newWater_->primaryKey());
-            !moved)
+    for (Cactus* cactus : water.cacti()) {
+        if (Result<> moved = CactiToWaterViewController::moveToSchedule(*cactus, &water, water.primaryKey()); !moved)
             return moved;
     }
-    if (Result<> saved = newWater_->dehydrate(); !saved)
-        return saved;
-    addedWater_ = document_.keepWater(std::move(newWater_));
-    water_ = addedWater_;
-    return {};
+    return water.dehydrate();
+}
+
+Water* AddWaterInfoViewController::keepNew(std::unique_ptr<Water> water)
+{
+    return document_.keepWater(std::move(water));
 }
 
 } // namespace spinora

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "EditorSupport.h"
 #include "Localization.h"
-#include "Result.h"
+#include "RecordEditor.h"
 
 #include <QDialog>
 
@@ -11,12 +10,7 @@
 #include <memory>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QDateTimeEdit;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace spinora {
 
@@ -60,7 +54,7 @@ private:
 // The editor of one watering schedule: "General", "Cacti To Water", "Notes".
 // The next watering date is recomputed on every change with the schedule's
 // own rule on a temporary schedule made from the controls.
-class WaterInfoViewController : public EditorSheet {
+class WaterInfoViewController : public RecordEditor<Water> {
     Q_OBJECT
 public:
     WaterInfoViewController(SpinoraDatabase& document, QWidget* parent);
@@ -68,25 +62,18 @@ public:
 
     // False when the schedule is open in another editor (the user is told).
     virtual bool prepareView(Water* water);
-    Water* water() const { return water_; }
+    Water* water() const { return record_; }
     const Timestamp& savedNextWater() const { return savedNextWater_; }
-    // A transient schedule holding what OK would store, for printing; null
-    // when a field cannot be stored as typed (`check` then says which).
-    std::unique_ptr<Water> getInfo(FieldCheck* check = nullptr) const;
-
-    // OK: written in one step of the window's history; on failure the user
-    // is told why and the sheet stays open with what was typed.
-    void saveChangesAndHideView();
-    // What Edit › Undo calls the save: "Edit Watering Schedule".
-    virtual QString undoTitle() const { return localized("Edit Watering Schedule"); }
-    virtual void hideView(bool ok);
+    QString undoTitle(bool addMode) const override
+    {
+        return addMode ? localized("Add Watering Schedule") : localized("Edit Watering Schedule");
+    }
     void handleJustWatered();
     void toggleValidLastWatered();
     void handleDayChange();
     void comboBoxChanged(int which);
     void handleAddCactus();
     void handleDeleteCactus();
-    void printInfo();
     void showCactusInfo(int row);
     CactusTable* cactiTable() const { return cactiToWaterView_; }
     // Recomputes the next watering date from a last-watered date.
@@ -95,29 +82,25 @@ public:
     CactiToWaterViewController* cactiToWaterViewController() const { return chooser_; }
 
 protected:
-    void cancelEditing() override { hideView(false); }
-    // OK's steps shared with the add mode, which then inserts the schedule.
-    // False when a field cannot be stored: nothing is written, the sheet stays.
-    // False when a field cannot be stored as typed (the sheet says which).
-    bool readyToSave();
-    // Everything OK writes, inside the step; the add mode inserts the schedule too.
-    virtual Result<> saveChanges();
-    // After a step that saved: the lists show it and the sheet closes.
-    void didSave();
-    void setAddMode(bool addMode);
-
-    SpinoraDatabase& document_;
-    Water* water_ = nullptr;
-    bool unloadUponExit_ = true;
+    QString sheetTitle(bool addMode) const override
+    {
+        return addMode ? localized("New Watering Schedule") : localized("Watering Schedule Info");
+    }
+    void setAddMode(bool addMode) override;
+    bool hasName() const override;
+    Result<> saveChanges() override;
+    void didSave() override;
+    // Also the next watering shown reads the controls through this.
+    bool writeControls(Water& into, FieldCheck& check) const override;
+    void linkInfo(Water& info) const override;
+    PrintSubject printSubject(const Water& info) const override
+    {
+        return {DatabasePrintView::Screen::WaterSheet, nullptr, &info};
+    }
 
 private:
     void buildGeneralTab();
     void buildCactiTab();
-    void buildNotesTab();
-    // Every control into a schedule: the one place that reads them, for OK,
-    // Print, the next watering shown and the check before OK. Writes
-    // nothing when `check` fails.
-    bool writeControls(Water& into, FieldCheck& check) const;
     void refillUnits(bool singular);
     void fillDays(int which, int month);
     int64_t noWaterCode(int which) const;
@@ -127,7 +110,6 @@ private:
     void reloadCacti();
 
     bool waterUpdate_ = false;
-    bool addMode_ = false;
     Timestamp savedNextWater_;
     CactiToWaterViewController* chooser_;
 
@@ -146,7 +128,6 @@ private:
     CactusTable* cactiToWaterView_;
     QPushButton* addCactussButton_;
     QPushButton* removeCactussButton_;
-    QPlainTextEdit* notesView_;
 };
 
 // The same sheet for a new schedule: "New Watering Schedule", saved with "Save".
@@ -157,16 +138,13 @@ public:
     ~AddWaterInfoViewController() override;
 
     bool prepareView(Water* ignored = nullptr) override;
-    QString undoTitle() const override { return localized("Add Watering Schedule"); }
-    void hideView(bool ok) override;
-    Water* addedWater() const { return addedWater_; }
 
 protected:
-    Result<> saveChanges() override;
-
-private:
-    std::unique_ptr<Water> newWater_;
-    Water* addedWater_ = nullptr;
+    // Stored with its plants pointing at it.
+    Result<> storeNew(Water& water) override;
+    Water* keepNew(std::unique_ptr<Water> water) override;
+    // Cancel: the plants chosen for the new schedule return to theirs.
+    void closing(bool ok) override;
 };
 
 } // namespace spinora

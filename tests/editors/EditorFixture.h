@@ -76,10 +76,8 @@ struct LogFixture : EditorFixture {
     // Its editor, shown, with this collection's calendar.
     std::unique_ptr<LogInfoViewController> open(Log* log)
     {
-        auto editor = std::make_unique<LogInfoViewController>(*document, &window);
+        auto editor = EditorFixture::open<LogInfoViewController>(log);
         editor->setCalendarStore(&store);
-        editor->prepareView(log);
-        editor->show();
         return editor;
     }
     QString calendarFile() const { return store.folder() + QStringLiteral("/Spinora.ics"); }

@@ -21,11 +21,11 @@ using namespace spinora::test;
 
 namespace {
 
-// An open editor of either kind, seen through what the tests need.
+// An open editor of either kind, and the photos its record owns.
 struct OpenEditor {
     std::unique_ptr<EditorSheet> sheet;
-    EditorPhotos* photos = nullptr;
     std::function<std::vector<Image*>()> ownerPhotos;
+    EditorPhotos& photos() const { return sheet->photos(); }
 };
 
 struct PhotoAdding : LogFixture {
@@ -48,17 +48,11 @@ struct PhotoAdding : LogFixture {
         OpenEditor open;
         if (logEditor) {
             Log* entry = addLog(plant, QStringLiteral("Flowered"), 0);
-            auto editor = LogFixture::open(entry);
-            open.photos = &editor->photos();
-            open.ownerPhotos = [entry] { return entry->images(); };
-            open.sheet = std::move(editor);
+            open = {LogFixture::open(entry), [entry] { return entry->images(); }};
         } else {
-            auto editor = EditorFixture::open<CactusInfoViewController>(plant);
-            open.photos = &editor->photos();
-            open.ownerPhotos = [this] { return plant->images(); };
-            open.sheet = std::move(editor);
+            open = {EditorFixture::open<CactusInfoViewController>(plant), [this] { return plant->images(); }};
         }
-        open.photos->grid()->setShowsAlerts(false);
+        open.photos().grid()->setShowsAlerts(false);
         return open;
     }
 
@@ -84,7 +78,7 @@ TEST_P(PhotoAddingInEditor, OkWhilePhotosArePreparedWaitsWithProgressAndStoresTh
     writeFile(text, "Watering notes, not a picture\n");
     files.insert(3, text);
 
-    PhotoGridViewController* grid = editor.photos->grid();
+    PhotoGridViewController* grid = editor.photos().grid();
     grid->addPhotosWithPaths(files); // what the open panel hands over
     EXPECT_TRUE(grid->imageSaveInProgress());
     EXPECT_TRUE(f.addingFolderExists()) << "prepared inside the package";
@@ -120,10 +114,10 @@ TEST(PhotoAddingTest, CancelWhilePhotosArePreparedAndACrashLeaveTheCollectionOnD
     const TreeSnapshot packageBefore = f.packageFiles();
     {
         OpenEditor editor = f.openEditor(false);
-        editor.photos->grid()->addPhotosWithPaths(files);
-        QTRY_VERIFY_WITH_TIMEOUT(editor.photos->updatedImageArray().size() >= 2, 30000);
+        editor.photos().grid()->addPhotosWithPaths(files);
+        QTRY_VERIFY_WITH_TIMEOUT(editor.photos().updatedImageArray().size() >= 2, 30000);
         click(control<QPushButton>(editor.sheet.get(), "cancelButton"));
-        EXPECT_FALSE(editor.photos->grid()->imageSaveInProgress()) << "Cancel stops the job";
+        EXPECT_FALSE(editor.photos().grid()->imageSaveInProgress()) << "Cancel stops the job";
         QTest::qWait(50); // results still queued are dropped
     }
     EXPECT_EQ(dumpCollection(*f.document), dumpBefore);
