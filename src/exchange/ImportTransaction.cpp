@@ -187,6 +187,7 @@ bool ImportTransaction::reservePhotoKeys()
             highestRow = st.integer(0);
     }
     const int64_t highestFile = PackageCommit::highestPhotoFileKey(request_.collection);
+    commit_.addPhotosAbove(std::max(highestRow, highestFile));
     if (highestFile <= highestRow)
         return true;
     // A placeholder row at the highest file key: the rows inserted after it
@@ -296,13 +297,10 @@ int ImportTransaction::finish(bool merged)
     }
     db_->setInterruptCheck(nullptr);
     const RecordCounts after = countRecords();
-    QString error;
-    if (!commit_.movePhotosIn(staging_, &error)) {
-        context_.fail(QStringLiteral("The import could not be saved: %1.").arg(error));
-        rollBack();
-        return kJobFailed;
-    }
+    // The photos must be on disk before the database that names them.
+    commit_.syncNewPhotos();
     crashPoint("move");
+    QString error;
     if (!db_->execute("COMMIT", &error)) {
         context_.fail(QStringLiteral("The import could not be saved: %1").arg(error));
         rollBack();
@@ -326,7 +324,7 @@ void ImportTransaction::rollBack()
         db_->execute("ROLLBACK");
         begun_ = false;
     }
-    commit_.undoMoves();
+    commit_.removeNewPhotos();
 }
 
 } // namespace spinora
