@@ -500,8 +500,9 @@ bool Merge::importPhotos()
     if (!pictures_)
         return fail(QStringLiteral("The file's photos could not be read: %1").arg(error));
     pictures_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
-    // One read of the file for all photos, not one per statement.
-    pictures_->execute("BEGIN");
+    // One read of the file for all photos, not one per statement; each blob
+    // is read once, so the cache keeps no more than the way to the next.
+    pictures_->execute("PRAGMA cache_size=50; BEGIN");
     photoBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo FROM image WHERE pk=?");
     thumbnailBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT thumbnail FROM image WHERE pk=?");
     Statement cactusOwner(db_, "SELECT new FROM temp.cactus_keys WHERE old=?");
