@@ -120,6 +120,8 @@ bool ImportTransaction::attachReadOnly(const QString& path, const char* name, QS
         *error = db_->errorMessage();
         return false;
     }
+    // Read front to back and once: a small cache, whatever the file's size.
+    db_->execute(QStringLiteral("PRAGMA %1.cache_size=50;").arg(QLatin1String(name)));
     return true;
 }
 
@@ -187,6 +189,7 @@ bool ImportTransaction::reservePhotoKeys()
             highestRow = st.integer(0);
     }
     const int64_t highestFile = PackageCommit::highestPhotoFileKey(request_.collection);
+    commit_.addPhotosAbove(std::max(highestRow, highestFile));
     if (highestFile <= highestRow)
         return true;
     // A placeholder row at the highest file key: the rows inserted after it
@@ -296,13 +299,10 @@ int ImportTransaction::finish(bool merged)
     }
     db_->setInterruptCheck(nullptr);
     const RecordCounts after = countRecords();
-    QString error;
-    if (!commit_.movePhotosIn(staging_, &error)) {
-        context_.fail(QStringLiteral("The import could not be saved: %1.").arg(error));
-        rollBack();
-        return kJobFailed;
-    }
+    // The photos must be on disk before the database that names them.
+    commit_.syncNewPhotos();
     crashPoint("move");
+    QString error;
     if (!db_->execute("COMMIT", &error)) {
         context_.fail(QStringLiteral("The import could not be saved: %1").arg(error));
         rollBack();
@@ -326,7 +326,7 @@ void ImportTransaction::rollBack()
         db_->execute("ROLLBACK");
         begun_ = false;
     }
-    commit_.undoMoves();
+    commit_.removeNewPhotos();
 }
 
 } // namespace spinora

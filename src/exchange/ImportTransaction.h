@@ -20,9 +20,9 @@ class JobContext;
 // that write the file meanwhile wait for the lock and then see the result, so
 // nothing they were told had committed is lost. SQLite's journal makes the
 // change all or nothing, a crash included. The new photo files are written
-// into a hidden folder inside the package and renamed into the package just
-// before the commit; photo files of a job that died before its commit are
-// removed at the next import.
+// straight into the package under keys no file there has, made durable just
+// before the commit and removed again when the import does not commit; photo
+// files of a job that died before its commit are removed at the next import.
 class ImportTransaction {
 public:
     ImportTransaction(const ImportRequest& request, JobContext& context);
@@ -43,8 +43,10 @@ public:
     // collection's.
     bool begin();
 
-    // The hidden folder inside the package where new photo files wait.
+    // The hidden folder inside the package for the job's private files.
     const QString& stagingFolder() const { return staging_; }
+    // Where the new photo files go: the package itself.
+    const QString& photoFolder() const { return request_.collection; }
     // New photo rows get keys above every photo file the package holds, so a
     // new photo's files never land on files of the package.
     bool reservePhotoKeys();

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <sqlite3.h>
@@ -37,7 +38,9 @@ QByteArray asStoredJpeg(const QByteArray& data, int maxSide)
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // JPEG data, nearly every photo, is known by its first bytes: the reader
+    // is spared trying each format it knows on it.
+    QImageReader reader(&buffer, data.startsWith("\xFF\xD8\xFF") ? QByteArray("jpeg") : QByteArray());
     const QByteArray format = reader.format();
     if (format.isEmpty() || !reader.size().isValid())
         return {};
@@ -52,7 +55,8 @@ QByteArray asStoredJpeg(const QByteArray& data, int maxSide)
     return Image::encodeJpeg(image);
 }
 
-// One picture of an incoming photo, or why it could not be used.
+// One picture of an incoming photo, or why it could not be used. A picture
+// from a blob is the blob statement's own bytes, valid until it is reset.
 struct IncomingPicture {
     QByteArray data;
     QString problem; // empty when the picture is fine or simply absent
@@ -101,6 +105,10 @@ private:
     bool readVersion();
     // Keys must be unique whole numbers before anything is merged.
     bool checkKeys();
+    // True when every key of the table is its row id, from 0 up, as in every
+    // file Spinora writes: then the keys are unique whole numbers by
+    // construction, shown by one pass that builds no index to count them.
+    bool keysAreRowIds(const QString& table);
     bool tableExists(const char* table);
     int64_t count(const QString& sql);
     // Copies every row of an incoming table under new keys, noting old key ->
@@ -285,7 +293,7 @@ bool Merge::checkKeys()
         if (!table.used || !tableExists(table.name))
             continue;
         const QString name = QString::fromUtf8(table.name);
-        {
+        if (!keysAreRowIds(name)) {
             Statement st(db_, QStringLiteral("SELECT count(*), count(DISTINCT pk), "
                                              "coalesce(sum(typeof(pk) <> 'integer' OR pk < 0), 0) FROM incoming.\"%1\"")
                                   .arg(name)
@@ -317,6 +325,17 @@ bool Merge::checkKeys()
     return true;
 }
 
+bool Merge::keysAreRowIds(const QString& table)
+{
+    // A column named like the row id would stand in for it.
+    Statement st(db_, QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM pragma_table_info('%1', 'incoming') "
+                                     "WHERE name = '_rowid_' COLLATE NOCASE) AND NOT EXISTS (SELECT 1 FROM "
+                                     "incoming.\"%1\" WHERE pk IS NOT _rowid_ OR typeof(pk) <> 'integer' OR pk < 0)")
+                          .arg(table)
+                          .toStdString());
+    return st.prepared() && st.stepRow() && st.integer(0) == 1;
+}
+
 bool Merge::copyRows(const QString& table, const QString& link, const QString& linkTable)
 {
     QStringList columns;
@@ -337,19 +356,32 @@ bool Merge::copyRows(const QString& table, const QString& link, const QString& l
         }
     }
     const int64_t highest = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table));
-    const int64_t rows = count(QStringLiteral("SELECT count(*) FROM incoming.%1").arg(table));
+    int64_t rows = 0, lowest = 0, last = 0;
+    {
+        Statement st(db_, QStringLiteral("SELECT count(*), ifnull(min(pk), 0), ifnull(max(pk), 0) FROM incoming.%1")
+                              .arg(table)
+                              .toStdString());
+        if (st.prepared() && st.stepRow()) {
+            rows = st.integer(0);
+            lowest = st.integer(1);
+            last = st.integer(2);
+        }
+    }
     if (highest > INT64_MAX - rows)
         return fail(QStringLiteral("The file cannot be imported: the collection has no keys left for its %1 table.")
                         .arg(table));
-    // New keys in the order of the old ones, as SQLite would give them one by one.
-    const QString sql =
-        QStringLiteral("INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 + row_number() OVER (ORDER BY pk) "
-                       "FROM incoming.%1; "
-                       "INSERT INTO main.%1 (pk, %3) SELECT k.new, %4 FROM incoming.%1 AS t "
-                       "JOIN temp.%1_keys AS k ON k.old = t.pk ORDER BY k.new;")
-            .arg(table)
-            .arg(highest)
-            .arg(columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    // New keys in the order of the old ones, as SQLite would give them one
+    // by one. Old keys without gaps (a file from a collection nothing was
+    // deleted from) map by a difference; others by their rank.
+    const QString newKey = rows > 0 && last - lowest == rows - 1
+                               ? QStringLiteral("pk + (%1)").arg(highest + 1 - lowest)
+                               : QStringLiteral("%1 + row_number() OVER (ORDER BY pk)").arg(highest);
+    // In the order of the old keys, which is the new keys' order: the table
+    // is read in its own order, not sorted.
+    const QString sql = QStringLiteral("INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 FROM incoming.%1; "
+                                       "INSERT INTO main.%1 (pk, %3) SELECT k.new, %4 FROM incoming.%1 AS t "
+                                       "JOIN temp.%1_keys AS k ON k.old = t.pk ORDER BY t.pk;")
+                            .arg(table, newKey, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
     QString error;
     if (!db_->execute(sql, &error))
         return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
@@ -397,12 +429,11 @@ IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int
         blob.bind(key);
         const int rc = blob.step();
         if (rc == SQLITE_ROW)
-            picture.data = blob.blob(0);
+            picture.data = blob.blobView(0);
         else if (rc == SQLITE_TOOBIG)
             picture.problem = QStringLiteral("larger than 64 MiB");
         else if (rc != SQLITE_DONE)
             picture.problem = pictures_->errorMessage();
-        blob.reset();
     }
     if (picture.data.isEmpty() && picture.problem.isEmpty())
         picture.problem = describeProblem(fileProblem);
@@ -469,6 +500,9 @@ bool Merge::importPhotos()
     if (!pictures_)
         return fail(QStringLiteral("The file's photos could not be read: %1").arg(error));
     pictures_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
+    // One read of the file for all photos, not one per statement; each blob
+    // is read once, so the cache keeps no more than the way to the next.
+    pictures_->execute("PRAGMA cache_size=50; BEGIN");
     photoBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo FROM image WHERE pk=?");
     thumbnailBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT thumbnail FROM image WHERE pk=?");
     Statement cactusOwner(db_, "SELECT new FROM temp.cactus_keys WHERE old=?");
@@ -493,6 +527,12 @@ bool Merge::importPhotos()
         owners.reset();
         if (!ownerImported)
             continue;
+        // The pictures are read without a copy and written from where SQLite
+        // put them, so the blob statements are reset only when they are stored.
+        const auto readNext = qScopeGuard([this] {
+            photoBlob_->reset();
+            thumbnailBlob_->reset();
+        });
         // One damaged photo must not cost the whole import: it is left out
         // and named in the job's warning.
         Image image;
@@ -508,7 +548,7 @@ bool Merge::importPhotos()
         image.setTagValue(rows.integer(3));
         image.setCaption(rows.text(4));
         // The square thumbnail is cut when the photo is first shown.
-        if (Result<> stored = image.insertIntoStagingFolder(db_, transaction_.stagingFolder(), false); !stored)
+        if (Result<> stored = image.insertIntoStagingFolder(db_, transaction_.photoFolder(), false); !stored)
             return transaction_.fail(stored.failure());
     }
     if (rc != SQLITE_DONE)

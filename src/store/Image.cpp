@@ -103,7 +103,7 @@ QString Image::fileNamed(const QString& suffix) const
 
 // --- Pictures
 
-// A staging folder is thrown away when its job fails and synced once
+// The new files of a job are taken out when it fails and synced once
 // before its commit point, so a temporary file and rename per photo buys
 // nothing. O_EXCL and O_NOFOLLOW: nothing planted at the name (a link out of
 // the folder) is written through.

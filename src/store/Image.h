@@ -53,11 +53,12 @@ public:
 
     Result<> insertIntoDatabase(Connection* db) override;
     Result<> insertIntoDatabase(Connection* db, const QString& path, bool compressImage);
-    // The row of a photo whose JPEG data is set, with its files written into
-    // a staging folder that is moved in and synced whole at a commit point
-    // (an import): each file is written straight, with no temporary file and
-    // rename of its own. Without `withCroppedThumbnail` the square is cut when
-    // the thumbnail is first read (hydrateThumbnail).
+    // The row of a photo whose JPEG data is set, with its files written new
+    // into `folder` under names no file there has, taken out again when the
+    // job fails and synced whole at its commit point (an import): each file
+    // is written straight, with no temporary file and rename of its own.
+    // Without `withCroppedThumbnail` the square is cut when the thumbnail is
+    // first read (hydrateThumbnail).
     Result<> insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
     // The row of a photo whose three files (photo, thumbnail, square) were
     // already written into the package's adding folder: they are renamed to

@@ -4,6 +4,7 @@
 #include "PackageLock.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -27,54 +28,45 @@ bool PackageCommit::isPhotoFileName(const QString& name, int64_t* key)
     return true;
 }
 
-bool PackageCommit::movePhotosIn(const QString& folder, QString* error)
+// The folder is walked entry by entry: a package of many thousands of photos
+// is never listed into memory whole.
+template <class Predicate>
+void PackageCommit::removePhotos(Predicate doomed) const
 {
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& file : files) {
-        if (!isPhotoFileName(file))
-            continue;
-        const QString from = folder + QLatin1Char('/') + file;
-        const QString to = package_ + QLatin1Char('/') + file;
-        // A plain rename first (the staging folder is inside the package);
-        // the careful move only where that fails (another file system, a
-        // folder in the way). Thousands of photos make the checks add up.
-        if (!FileHelpers::renameFile(from, to) && !FileHelpers::moveFileFrom(from, to)) {
-            undoMoves();
-            if (error)
-                *error = QStringLiteral("the photo %1 could not be moved into the collection").arg(file);
-            return false;
-        }
-        moved_ << file;
+    QDirIterator files(package_, QDir::Files | QDir::Hidden);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        int64_t key = 0;
+        if (isPhotoFileName(files.fileName(), &key) && doomed(key))
+            QFile::remove(file);
     }
-    // The photos must be on disk before the database that names them.
+}
+
+void PackageCommit::syncNewPhotos()
+{
     FileHelpers::syncFileSystem(package_);
-    return true;
 }
 
 void PackageCommit::removeAllOtherPhotos()
 {
-    const QSet<QString> kept(moved_.begin(), moved_.end());
-    const QStringList files = QDir(package_).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& file : files) {
-        if (isPhotoFileName(file) && !kept.contains(file))
-            QFile::remove(package_ + QLatin1Char('/') + file);
-    }
+    removePhotos([above = newPhotosAbove_](int64_t key) { return !above || key <= *above; });
 }
 
-void PackageCommit::undoMoves()
+void PackageCommit::removeNewPhotos()
 {
-    for (const QString& file : moved_)
-        QFile::remove(package_ + QLatin1Char('/') + file);
-    moved_.clear();
+    if (newPhotosAbove_)
+        removePhotos([above = *newPhotosAbove_](int64_t key) { return key > above; });
+    newPhotosAbove_.reset();
 }
 
 int64_t PackageCommit::highestPhotoFileKey(const QString& packagePath)
 {
     int64_t highest = 0;
-    const QStringList files = QDir(packagePath).entryList({QStringLiteral("sp-*.jpg")}, QDir::Files | QDir::Hidden);
-    for (const QString& file : files) {
+    QDirIterator files(packagePath, {QStringLiteral("sp-*.jpg")}, QDir::Files | QDir::Hidden);
+    while (files.hasNext()) {
+        files.next();
         int64_t key = 0;
-        if (isPhotoFileName(file, &key))
+        if (isPhotoFileName(files.fileName(), &key))
             highest = std::max(highest, key);
     }
     return highest;
@@ -83,10 +75,11 @@ int64_t PackageCommit::highestPhotoFileKey(const QString& packagePath)
 int PackageCommit::removeUnreferencedPhotos(const QString& packagePath, const QSet<int64_t>& keys)
 {
     int removed = 0;
-    const QStringList files = QDir(packagePath).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& file : files) {
+    QDirIterator files(packagePath, QDir::Files | QDir::Hidden);
+    while (files.hasNext()) {
+        const QString file = files.next();
         int64_t key = 0;
-        if (isPhotoFileName(file, &key) && !keys.contains(key) && QFile::remove(packagePath + QLatin1Char('/') + file))
+        if (isPhotoFileName(files.fileName(), &key) && !keys.contains(key) && QFile::remove(file))
             ++removed;
     }
     return removed;

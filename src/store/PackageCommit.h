@@ -2,36 +2,39 @@
 
 #include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 namespace spinora {
 
 // Puts a new state of a collection into its package in the one order that
-// survives a crash at any moment: the new photo files first (under names the
-// package does not use yet), then the database commits (the commit point:
-// from here on the new state is the collection), then the files nothing refers
-// to any more are removed. The caller holds the package's lock (PackageLock).
+// survives a crash at any moment: the new photo files first (under keys above
+// every photo file the package holds, names nothing refers to yet), made
+// durable, then the database commits (the commit point: from here on the new
+// state is the collection), then the files nothing refers to any more are
+// removed. The caller holds the package's lock (PackageLock).
 class PackageCommit {
 public:
-    // The hidden folder inside a package where an import writes its new
-    // photo files before they move in (a rename on the same file system).
+    // The hidden folder inside a package where an import keeps its private
+    // files (the upgraded copy of an older file) until it ends.
     static constexpr const char* kStagingFolder = ".spinora-import";
 
     explicit PackageCommit(QString packagePath) : package_(std::move(packagePath)) {}
 
-    // Moves the photo files ("sp-<key>.jpg", "sp-<key>t.jpg", "sp-<key>ct.jpg")
-    // of a folder into the package and makes them durable. On failure the
-    // files moved so far are taken out again.
-    bool movePhotosIn(const QString& folder, QString* error);
-    // Takes the photos moved in out again (the database did not commit).
-    void undoMoves();
-    // The database committed: the photos moved in belong to the collection.
+    // The new photo files ("sp-<key>.jpg", "sp-<key>t.jpg", "sp-<key>ct.jpg")
+    // are written straight into the package under keys above `key`: no file
+    // of the package has such a key. Until this is said, none are new.
+    void addPhotosAbove(int64_t key) { newPhotosAbove_ = key; }
+    // Makes the new photo files durable, before the database names them.
+    void syncNewPhotos();
+    // Takes the new photo files out again (the database did not commit).
+    void removeNewPhotos();
+    // The database committed: the new photos belong to the collection.
     void setCommitted() { committed_ = true; }
     bool committed() const { return committed_; }
-    // After the commit: removes every photo file of the package that the
-    // photos moved in do not name (a collection that was replaced whole).
+    // After the commit: removes every photo file of the package but the new
+    // ones (a collection that was replaced whole).
     void removeAllOtherPhotos();
 
     // Removes the package's photo files whose key is not in `keys` (what a
@@ -49,8 +52,12 @@ public:
     static bool copyPackage(const QString& source, const QString& destination);
 
 private:
+    // Removes the package's photo files whose key `doomed` picks.
+    template <class Predicate>
+    void removePhotos(Predicate doomed) const;
+
     QString package_;
-    QStringList moved_;
+    std::optional<int64_t> newPhotosAbove_;
     bool committed_ = false;
 };
 

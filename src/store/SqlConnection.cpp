@@ -282,6 +282,15 @@ QByteArray Statement::blob(int column) const
     return QByteArray(static_cast<const char*>(data), size);
 }
 
+QByteArray Statement::blobView(int column) const
+{
+    const void* data = sqlite3_column_blob(statement_, column);
+    const int size = sqlite3_column_bytes(statement_, column);
+    if (!data || size <= 0)
+        return {};
+    return QByteArray::fromRawData(static_cast<const char*>(data), size);
+}
+
 Transaction::Transaction(Connection* connection, Kind kind) : connection_(connection)
 {
     // Inside a transaction already (an undoable step runs a whole command in

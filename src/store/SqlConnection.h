@@ -143,6 +143,9 @@ public:
     QString repeatedText(int column) const;
     Timestamp date(int column) const;
     QByteArray blob(int column) const;
+    // The same without a copy, for large values read once: valid only until
+    // the statement steps again or is reset.
+    QByteArray blobView(int column) const;
 
 private:
     Connection* connection_ = nullptr;
