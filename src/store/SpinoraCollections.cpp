@@ -399,7 +399,7 @@ Species* SpinoraDatabase::speciesWithKey(int64_t key) const
 bool SpinoraDatabase::mapLogsAndImages()
 {
     const std::unordered_map<int64_t, Cactus*> plants = RecordSet::linkPlantsToSchedules(cacti_, watering_);
-    if (!logsBehind_)
+    if (!logsLoadingBehind())
         RecordSet::setPlantsOfLogs(logs_, plants);
     const std::vector<Image*> orphans = RecordSet::linkPlantPhotos(images_, plants);
     removeOrphans(orphans);
@@ -411,7 +411,7 @@ bool SpinoraDatabase::mapLogsAndImages()
     for (const auto& cactus : cacti_)
         cactus->sortImages();
     // Logs still on their way are linked when they arrive.
-    if (!logsBehind_) {
+    if (!logsLoadingBehind()) {
         if (!logs_.empty())
             sortLogsByLogDateAndTitle();
         linkLogs(groupByPlant(logs_));

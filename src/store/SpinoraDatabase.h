@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundLogRead.h"
 #include "RecordSet.h"
 #include "SqlConnection.h"
 
@@ -11,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-class QTimer;
 
 namespace spinora {
 
@@ -122,7 +122,7 @@ public:
     // than the first screen calls it, and so do the record accessors below
     // (except the displayed plants and schedules, which painting uses).
     void finishLoading();
-    bool logsLoadingBehind() const { return logsBehind_ != nullptr; }
+    bool logsLoadingBehind() const { return logsBehind_.pending(); }
 
     // --- The records (the document owns them; links and displayed lists refer)
     std::vector<std::unique_ptr<Cactus>>& cacti()
@@ -256,11 +256,9 @@ public:
     void adoptCollection(LoadedCollection&& loaded);
 
 private:
-    struct LogsBehind;
     // The load of initializeDatabase; with logsBehind the logs are left to
-    // startLoadingLogsBehind.
+    // logsBehind_.
     bool loadRecords(const QString& dbPath, bool logsBehind);
-    void startLoadingLogsBehind();
     // A read failed after the collection opened: from now on nothing is
     // written to it, and readFailure() says why.
     void stopWritingAfterFailedRead(const QString& reason);
@@ -336,10 +334,9 @@ private:
     bool sortWaterAscending_ = true;
     bool sortLogsAscending_ = true;
     std::array<ListController*, 3> listControllers_{};
-    std::unique_ptr<LogsBehind> logsBehind_;
+    BackgroundLogRead logsBehind_;
     int stepDepth_ = 0;
     std::vector<std::unique_ptr<Record>> removedInStep_;
-    std::unique_ptr<QTimer> handoverTimer_;
     UndoHistory* undoHistory_ = nullptr;
 };
 
