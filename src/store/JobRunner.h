@@ -4,22 +4,24 @@
 //
 // The main thread owns every open collection (SpinoraDatabase): its records,
 // its SQLite connection and every widget that shows them. A job never sees
-// any of these. It gets a request, a plain value made on the main thread
-// (an import, export or report request, the picture file of a photo being
-// added, the path of the database whose logs are read behind the first
-// screen), and a JobContext, the only object both threads touch: progress,
-// the cancel request, warnings and the reason of a failure. The job works on
-// SQLite connections and files of its own and ends with a result, which it
-// leaves in its job under a mutex. JobRunner starts it on a thread of its
-// own and wakes the main thread with a queued call that carries nothing of
-// the job; the main thread takes the result under that mutex (so the
-// hand-over is plain to see for ThreadSanitizer, unlike Qt's own queue) and
-// hands it to the QObject that asked (a sheet, the device dialog, a photo
-// grid, the document's log read): one that is gone meanwhile never receives
-// it. There the document takes the new records in one step and its lists
-// refresh once. The main thread may also wait for a job and take its result
-// at once (the document when it needs its logs now). spinora-cli calls the
-// same job functions directly, on its one thread.
+// any of these. It gets a request, a plain value made on the main thread (an
+// import, export or report request, a picture file to prepare as a photo,
+// the path of the database whose logs are read behind the first screen; that
+// read also gets the plants' addresses to link its logs to, and the document
+// keeps its plants until it has the logs), and a JobContext, the only object
+// both threads touch: progress, the cancel request, warnings and the reason
+// of a failure. The job works on SQLite connections and files of its own and
+// ends with a result: it leaves it in its job and marks the end under a
+// mutex. JobRunner starts it on a thread of its own and wakes the main thread
+// with a queued call that carries nothing of the job; the main thread sees
+// the end under that mutex (so the hand-over is plain to see for
+// ThreadSanitizer, unlike Qt's own queue) and hands the result to the QObject
+// that asked (a sheet, the device dialog, a photo grid, the document's log
+// read): one that is gone meanwhile never receives it. There the document
+// takes the new records in one step and its lists refresh once. The main
+// thread may also wait for a job and take its result at once (the document
+// when it needs its logs now). spinora-cli calls the same job functions
+// directly, on its one thread.
 
 #include "JobContext.h"
 
@@ -34,8 +36,9 @@ namespace spinora {
 
 class JobRunner;
 
-// One started job; shared by its starter, the runner and its thread, which
-// holds it only until it has left its result.
+// One started job. The runner keeps it until it is handed over (and its
+// starter as long as it likes); its thread uses it until it has left its
+// result.
 class RunningJob {
 public:
     RunningJob(QObject* receiver, std::shared_ptr<JobContext> context)

@@ -196,15 +196,14 @@ TEST(JobRunner, AReceiverDestroyedWhileItsJobRunsGetsNoResult)
 {
     auto receiver = std::make_unique<QObject>();
     bool delivered = false;
-    const auto waitForCancel = [](JobContext& job) {
+    auto untilCancelled = [](JobContext& job) {
         while (!job.cancelRequested())
             QThread::msleep(1);
-        return 1;
+        return true;
     };
-    const auto context =
-        JobRunner::start<int>(receiver.get(), waitForCancel, [&delivered](int&) { delivered = true; }).context();
+    auto job = JobRunner::start<bool>(receiver.get(), untilCancelled, [&delivered](bool&) { delivered = true; });
     receiver.reset();
-    context->cancel();
+    job.context()->cancel();
     JobRunner::waitForAll();
     QTest::qWait(20);
     EXPECT_FALSE(delivered);
