@@ -62,14 +62,14 @@ configure_and_build() {
     cmake --build "$SPINORA_BUILD" -j"$(nproc)"
 }
 
-# The exchange, device and view tests that run jobs, transfers and thumbnail
-# workers on threads, once more under ThreadSanitizer: a build folder of its
-# own, only the targets those tests need (no command-line tool), line tables
-# only, one time zone. Reports whose whole stack is inside Qt's own
-# (uninstrumented) libraries are suppressed in tests/tsan.supp; any other
-# report fails the run.
+# The exchange, device, view and photo-adding tests that run jobs, transfers
+# and thumbnail workers on threads, once more under ThreadSanitizer: a build
+# folder of its own, only the targets those tests need (no command-line
+# tool), line tables only, one time zone. Reports whose whole stack is inside
+# Qt's own (uninstrumented) libraries are suppressed in tests/tsan.supp; any
+# other report fails the run.
 SPINORA_TSAN_BUILD="${SPINORA_TSAN_BUILD:-$SPINORA_ROOT/build-tsan}"
-SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test app_shell_test)
+SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test app_shell_test photo_adding_test)
 
 tsan_build_and_test() {
   local pattern

@@ -92,7 +92,7 @@ void DeviceTransfer::startExport(SpinoraDatabase* document, const QString& serve
     ExportRequest request = ExportJob::deviceCopy(*document);
     job_ = JobRunner::start<int>(
         this, [request = std::move(request)](JobContext& context) { return ExportJob::run(request, context); },
-        [this](int& status) { copyWritten(status); });
+        [this](int& status) { copyWritten(status); }).context();
 }
 
 void DeviceTransfer::copyWritten(int status)
@@ -171,7 +171,7 @@ void DeviceTransfer::downloadDidFinish()
     context->setProgressRange(50, 100);
     job_ = JobRunner::start<ImportJob::Outcome>(
         this, [request = std::move(*request)](JobContext& job) { return ImportJob::run(request, job); },
-        [this](ImportJob::Outcome& result) { importEnded(result); }, context);
+        [this](ImportJob::Outcome& result) { importEnded(result); }, context).context();
     shownProgress_ = 50;
     jobProgress_.start();
 }

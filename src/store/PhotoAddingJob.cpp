@@ -3,7 +3,6 @@
 #include "PhotoStore.h"
 
 #include <QFile>
-#include <QThread>
 
 #include <sys/resource.h>
 
@@ -44,101 +43,54 @@ PreparedPhoto PhotoAddingJob::prepare(const QString& source, const QString& fold
     return result;
 }
 
-void PhotoAddingJob::run(const PhotoAddingRequest& request, const PhotoAddingContext& context,
-                         const std::function<void(PreparedPhoto)>& deliver)
-{
-    for (int i = 0; i < request.sources.size(); ++i) {
-        if (context.cancelled())
-            return;
-        deliver(prepare(request.sources[i], request.folder, request.firstNumber + i, request.limits));
-    }
-}
-
 PhotoAddingJob::PhotoAddingJob(QObject* parent) : QObject(parent) {}
 
 PhotoAddingJob::~PhotoAddingJob()
 {
-    stopThread();
+    cancel();
 }
 
-bool PhotoAddingJob::isRunning() const
+void PhotoAddingJob::start(const PhotoAddingRequest& request)
 {
-    return thread_ != nullptr || !waiting_.empty();
+    for (int i = 0; i < request.sources.size(); ++i)
+        waiting_.push_back({request.sources[i], request.folder, request.firstNumber + i, request.limits});
+    if (!job_)
+        prepareNext();
 }
 
-void PhotoAddingJob::start(PhotoAddingRequest request)
+void PhotoAddingJob::prepareNext()
 {
-    if (request.sources.isEmpty())
-        return;
-    if (thread_) {
-        waiting_.push_back(std::move(request));
+    job_.reset();
+    if (waiting_.empty()) {
+        emit finished();
         return;
     }
-    startThread(std::move(request));
-}
-
-void PhotoAddingJob::startThread(PhotoAddingRequest request)
-{
-    context_ = std::make_shared<PhotoAddingContext>();
-    const int generation = ++generation_;
-    // The thread gets its own copy of the request and a share of the
-    // context; results travel back as queued calls to this object.
-    thread_ = QThread::create([this, generation, context = context_, request = std::move(request)] {
-        // The window's thread comes first when the processors are busy:
-        // QThread's priorities do nothing for Linux's normal scheduling,
-        // a nice value for this thread alone does.
-        ::setpriority(PRIO_PROCESS, 0, kNiceness);
-        run(request, *context, [this, generation](PreparedPhoto photo) {
-            // `this` outlives the thread: the destructor waits for it.
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, photo = std::move(photo)] {
-                    if (generation == generation_)
-                        emit prepared(photo);
-                },
-                Qt::QueuedConnection);
+    File file = std::move(waiting_.front());
+    waiting_.pop_front();
+    job_ = JobRunner::start<PreparedPhoto>(
+        this,
+        [file = std::move(file)](JobContext&) {
+            // The window's thread comes first when the processors are busy:
+            // a nice value for this thread alone does that for Linux's
+            // normal scheduling.
+            ::setpriority(PRIO_PROCESS, 0, kNiceness);
+            return prepare(file.source, file.folder, file.number, file.limits);
+        },
+        [this](PreparedPhoto& photo) {
+            const int cancels = cancels_;
+            emit prepared(photo);
+            if (cancels == cancels_) // a receiver may have cancelled
+                prepareNext();
         });
-    });
-    thread_->setObjectName(QStringLiteral("adding photos"));
-    connect(thread_, &QThread::finished, this, [this, generation] {
-        if (generation == generation_)
-            runEnded();
-    });
-    thread_->start(QThread::LowPriority);
-}
-
-void PhotoAddingJob::runEnded()
-{
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
-    context_.reset();
-    if (!waiting_.empty()) {
-        PhotoAddingRequest next = std::move(waiting_.front());
-        waiting_.erase(waiting_.begin());
-        startThread(std::move(next));
-        return;
-    }
-    emit finished();
 }
 
 void PhotoAddingJob::cancel()
 {
+    ++cancels_;
     waiting_.clear();
-    stopThread();
-}
-
-void PhotoAddingJob::stopThread()
-{
-    if (context_)
-        context_->cancel();
-    if (thread_) {
-        thread_->wait();
-        delete thread_;
-        thread_ = nullptr;
-    }
-    context_.reset();
-    ++generation_; // results still queued from that run are dropped
+    if (job_)
+        job_->drop();
+    job_.reset();
 }
 
 } // namespace spinora

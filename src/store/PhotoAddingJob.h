@@ -1,17 +1,14 @@
 #pragma once
 
 #include "Image.h"
+#include "JobRunner.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <vector>
-
-class QThread;
+#include <deque>
+#include <optional>
 
 namespace spinora {
 
@@ -37,22 +34,12 @@ struct PreparedPhoto {
     bool ok() const { return !files.isEmpty(); }
 };
 
-// What a running job shares with the thread that started it.
-class PhotoAddingContext {
-public:
-    void cancel() { cancelled_ = true; }
-    bool cancelled() const { return cancelled_; }
-
-private:
-    std::atomic<bool> cancelled_{false};
-};
-
-// Prepares picture files as photos on a thread of its own: each file is
-// read and checked (Image::readImageFile, within the request's limits),
-// scaled, encoded and written into the request's folder. The job touches
-// no record and no widget: each result arrives on the thread that owns the
-// job as `prepared`, in the order of the files, and is stored there.
-// Requests started while a run goes on follow it.
+// Prepares picture files as photos in the background (JobRunner), one
+// job per file: each file is read and checked (Image::readImageFile, within
+// the request's limits), scaled, encoded and written into the request's
+// folder. The jobs touch no record and no widget: each result arrives on
+// the main thread as `prepared`, in the order of the files, and is stored
+// there. Requests started while a run goes on follow it.
 class PhotoAddingJob : public QObject {
     Q_OBJECT
 public:
@@ -60,20 +47,17 @@ public:
     // Cancels a run and waits for its thread.
     ~PhotoAddingJob() override;
 
-    void start(PhotoAddingRequest request);
+    void start(const PhotoAddingRequest& request);
     // A run goes on, or requests wait for one.
-    bool isRunning() const;
+    bool isRunning() const { return job_.has_value(); }
     // Stops the run; what it has not delivered yet is dropped. Waits for the
-    // thread, which ends after the file it is preparing: afterwards nothing
-    // writes into the request's folder any more.
+    // file being prepared: afterwards nothing writes into the request's
+    // folder any more.
     void cancel();
 
     // One file, on the calling thread.
     static PreparedPhoto prepare(const QString& source, const QString& folder, int number,
                                  const Image::PhotoLimits& limits);
-    // A whole request, each result handed to `deliver` as soon as it is done.
-    static void run(const PhotoAddingRequest& request, const PhotoAddingContext& context,
-                    const std::function<void(PreparedPhoto)>& deliver);
 
 signals:
     void prepared(const spinora::PreparedPhoto& photo);
@@ -81,14 +65,18 @@ signals:
     void finished();
 
 private:
-    void startThread(PhotoAddingRequest request);
-    void runEnded();
-    void stopThread();
+    // One file of a request, numbered.
+    struct File {
+        QString source;
+        QString folder;
+        int number = 0;
+        Image::PhotoLimits limits;
+    };
+    void prepareNext();
 
-    QThread* thread_ = nullptr;
-    std::shared_ptr<PhotoAddingContext> context_;
-    std::vector<PhotoAddingRequest> waiting_;
-    int generation_ = 0; // of the current run; results of older runs are dropped
+    std::deque<File> waiting_;
+    std::optional<JobRunner::Job<PreparedPhoto>> job_;
+    int cancels_ = 0;
 };
 
 } // namespace spinora

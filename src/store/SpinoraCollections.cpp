@@ -455,7 +455,7 @@ bool SpinoraDatabase::mapLogsAndImages()
 {
     const ChangeNotices::Held held(notices_);
     const std::unordered_map<int64_t, Cactus*> plants = RecordSet::linkPlantsToSchedules(records_.cacti, records_.watering);
-    if (!logsBehind_)
+    if (!logsLoadingBehind())
         RecordSet::setPlantsOfLogs(records_.logs, plants);
     const std::vector<Image*> orphans = RecordSet::linkPlantPhotos(records_.images, plants);
     removeOrphans(orphans);
@@ -467,7 +467,7 @@ bool SpinoraDatabase::mapLogsAndImages()
     for (const auto& cactus : records_.cacti)
         cactus->sortImages();
     // Logs still on their way are linked when they arrive.
-    if (!logsBehind_) {
+    if (!logsLoadingBehind()) {
         if (!records_.logs.empty())
             sortLogsByLogDateAndTitle();
         linkLogs(groupByPlant(records_.logs));

@@ -19,15 +19,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QTimer>
 #include <QStandardPaths>
 
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
-#include <unordered_map>
 
 namespace spinora {
 
@@ -43,21 +39,6 @@ QString quoted(const QString& path)
 }
 
 } // namespace
-
-// The logs read behind the first screen. The worker owns everything here
-// until it ends; the main thread joins it before touching any of it.
-struct SpinoraDatabase::LogsBehind {
-    std::thread worker;
-    // Set last by the worker; the main thread's timer looks at it.
-    std::atomic<bool> ended = false;
-    std::vector<std::unique_ptr<Log>> logs;
-    LogsByPlant byPlant;
-    // Counted by the worker: going over 300,000 logs would hold up the
-    // main thread's hand-over for tens of milliseconds.
-    long remindersDue = 0;
-    bool newestFirst = true;
-    bool ok = false;
-};
 
 SpinoraDatabase::SpinoraDatabase() : utility_(SpinoraUtility::sharedManager())
 {
@@ -143,8 +124,10 @@ bool SpinoraDatabase::loadPackage()
                 FileHelpers::removeFileIfExists(Image::addingFolder(package_.path()));
             }
             mapLogsAndImages();
-            if (logsBehind_)
-                startLoadingLogsBehind();
+            // The plants stay while the logs are read: removing one waits for them.
+            if (logsBehind_.pending())
+                logsBehind_.start(package_.dbPath(), sortLogsAscending(), RecordSet::plantsByKey(records_.cacti),
+                                  groupByPlant, [this] { finishLoading(); });
         }
     }
     // Nothing is flushed after a failure: a collection that did not load is
@@ -304,7 +287,7 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
         // reading it here would.
         if (!Record::canLoadEveryRow<Log>(database_.get()))
             return failLoad(database_->errorMessage());
-        logsBehind_ = std::make_unique<LogsBehind>();
+        logsBehind_.expect();
     }
     replaceRecords(std::move(loaded));
     sortCacti();
@@ -322,61 +305,20 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
     return true;
 }
 
-void SpinoraDatabase::startLoadingLogsBehind()
-{
-    LogsBehind* behind = logsBehind_.get();
-    behind->newestFirst = sortLogsAscending();
-    std::unordered_map<int64_t, Cactus*> plants = RecordSet::plantsByKey(records_.cacti);
-    // The main thread looks for the end a few dozen times a second. The
-    // worker never posts to a Qt object: its only signal is the flag, and
-    // the join in finishLoading orders everything it wrote before what the
-    // main thread reads (which ThreadSanitizer can see, unlike Qt's queue).
-    if (!handoverTimer_ && QCoreApplication::instance()) {
-        handoverTimer_ = std::make_unique<QTimer>();
-        handoverTimer_->setInterval(15);
-        QObject::connect(handoverTimer_.get(), &QTimer::timeout, [this] {
-            if (!logsBehind_)
-                handoverTimer_->stop();
-            else if (logsBehind_->ended)
-                finishLoading();
-        });
-    }
-    if (handoverTimer_)
-        handoverTimer_->start();
-    // The plants stay while the worker runs: removing one waits for it.
-    behind->worker = std::thread([behind, path = package_.dbPath(), plants = std::move(plants)] {
-        QString error;
-        auto connection = Connection::open(path, Connection::Mode::ReadOnly, &error);
-        behind->ok = connection && RecordSet::loadLogs(connection.get(), behind->logs);
-        if (behind->ok) {
-            RecordSet::sortLogs(behind->logs, behind->newestFirst);
-            RecordSet::setPlantsOfLogs(behind->logs, plants);
-            behind->byPlant = groupByPlant(behind->logs);
-            behind->remindersDue = std::count_if(behind->logs.begin(), behind->logs.end(),
-                                                 [](const auto& log) { return log->isReminderDue(); });
-        }
-        behind->ended = true;
-    });
-}
-
 void SpinoraDatabase::finishLoading()
 {
-    if (!logsBehind_)
+    if (!logsBehind_.pending())
         return;
-    if (handoverTimer_)
-        handoverTimer_->stop();
     const ChangeNotices::Held held(notices_);
-    // Taken first: the lists refreshed below read the records again.
-    const std::unique_ptr<LogsBehind> behind = std::move(logsBehind_);
-    if (behind->worker.joinable())
-        behind->worker.join();
-    if (behind->ok) {
-        records_.logs = std::move(behind->logs);
+    // Taken first (once read): the lists refreshed below read the records again.
+    BackgroundLogRead::Logs behind = logsBehind_.take();
+    if (behind.ok) {
+        records_.logs = std::move(behind.logs);
         for (const auto& log : records_.logs)
             log->reopen(database_.get());
-        if (behind->newestFirst != sortLogsAscending()) {
+        if (behind.newestFirst != sortLogsAscending()) {
             RecordSet::sortLogs(records_.logs, sortLogsAscending());
-            behind->byPlant = groupByPlant(records_.logs);
+            behind.byPlant = groupByPlant(records_.logs);
         }
     } else {
         // The worker could not read them (its connection failed): read
@@ -389,9 +331,9 @@ void SpinoraDatabase::finishLoading()
         }
         RecordSet::setPlantsOfLogs(records_.logs, RecordSet::plantsByKey(records_.cacti));
         RecordSet::sortLogs(records_.logs, sortLogsAscending());
-        behind->byPlant = groupByPlant(records_.logs);
+        behind.byPlant = groupByPlant(records_.logs);
     }
-    linkLogs(std::move(behind->byPlant));
+    linkLogs(std::move(behind.byPlant));
     showAllUnlessSearched(kLogList);
     // The log list fills, the plants' rows show their first logs, and a
     // search may find them.

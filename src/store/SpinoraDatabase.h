@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundLogRead.h"
 #include "ChangeNotices.h"
 #include "CollectionPackage.h"
 #include "DisplayedLists.h"
@@ -13,7 +14,6 @@
 #include <optional>
 #include <vector>
 
-class QTimer;
 
 namespace spinora {
 
@@ -131,7 +131,7 @@ public:
     // than the first screen calls it, and so do the record accessors below
     // (except the displayed plants and schedules, which painting uses).
     void finishLoading();
-    bool logsLoadingBehind() const { return logsBehind_ != nullptr; }
+    bool logsLoadingBehind() const { return logsBehind_.pending(); }
 
     // --- The records (the document owns them; links and displayed lists refer)
     std::vector<std::unique_ptr<Cactus>>& cacti()
@@ -272,11 +272,9 @@ public:
     void adoptCollection(LoadedCollection&& loaded);
 
 private:
-    struct LogsBehind;
     // The load of initializeDatabase; with logsBehind the logs are left to
-    // startLoadingLogsBehind.
+    // logsBehind_.
     bool loadRecords(const QString& dbPath, bool logsBehind);
-    void startLoadingLogsBehind();
     // A read failed after the collection opened: from now on nothing is
     // written to it, and readFailure() says why.
     void stopWritingAfterFailedRead(const QString& reason);
@@ -331,11 +329,10 @@ private:
     RecordSet records_;
     DisplayedLists displayed_;
     ChangeNotices notices_;
-    std::unique_ptr<LogsBehind> logsBehind_;
+    BackgroundLogRead logsBehind_;
     int stepDepth_ = 0;
     uint64_t stepRevision_ = 0; // the newest record revision when the step began
     std::vector<std::unique_ptr<Record>> removedInStep_;
-    std::unique_ptr<QTimer> handoverTimer_;
     UndoHistory* undoHistory_ = nullptr;
 };
 

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,25 @@ TEST_F(Sheets, AfterCancelTheProgressWindowStaysUntilTheImportHasStoppedAndNoAle
     ASSERT_TRUE(waitUntilEnded(*browser_));
     QApplication::processEvents();
     EXPECT_TRUE(alerts_.empty()) << alerts_.front().toStdString();
+}
+
+// A sheet closed while its job runs: the job ends on its own and its result
+// reaches nothing (under ThreadSanitizer: and nothing of it races).
+TEST(JobRunner, AReceiverDestroyedWhileItsJobRunsGetsNoResult)
+{
+    auto receiver = std::make_unique<QObject>();
+    bool delivered = false;
+    auto untilCancelled = [](JobContext& job) {
+        while (!job.cancelRequested())
+            QThread::msleep(1);
+        return true;
+    };
+    auto job = JobRunner::start<bool>(receiver.get(), untilCancelled, [&delivered](bool&) { delivered = true; });
+    receiver.reset();
+    job.context()->cancel();
+    JobRunner::waitForAll();
+    QTest::qWait(20);
+    EXPECT_FALSE(delivered);
 }
 
 TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)

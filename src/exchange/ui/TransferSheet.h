@@ -61,7 +61,7 @@ protected:
             finishProgressWindow(window);
             if (documentIsOpen())
                 ended(result);
-        });
+        }).context();
         window->follow(context_);
     }
     // The alert for an end; none for a cancel.
