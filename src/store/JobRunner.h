@@ -72,7 +72,8 @@ public:
     public:
         const std::shared_ptr<JobContext>& context() const { return job_->context(); }
         // Blocks until the work has ended and answers its result; `done`
-        // is then never called.
+        // is not called after this (it may have been called before, when
+        // the event loop ran since the work ended).
         Result& wait()
         {
             JobRunner::waitFor(*job_);
