@@ -63,7 +63,6 @@ public:
     };
     // The last release sends what gathered meanwhile.
     void release();
-    bool isHeld() const { return held_ > 0; }
 
 signals:
     void changed(const spinora::CollectionChange& change);

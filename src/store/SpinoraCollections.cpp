@@ -87,22 +87,18 @@ void SpinoraDatabase::noteEditsSince(uint64_t revision)
     // then are the records looked through, kind by kind.
     if (Record::latestRevision() == revision)
         return;
-    const auto changed = [revision](const auto& records) {
-        return std::any_of(records.begin(), records.end(), [revision](const auto& r) { return r->revision() > revision; });
-    };
     RecordKinds kinds = 0;
-    if (changed(records_.cacti))
-        kinds |= unsigned(RecordKind::Cactus);
-    if (changed(records_.watering))
-        kinds |= unsigned(RecordKind::Water);
-    if (changed(records_.logs))
-        kinds |= unsigned(RecordKind::Log);
-    if (changed(records_.events))
-        kinds |= unsigned(RecordKind::Event);
-    if (changed(records_.species))
-        kinds |= unsigned(RecordKind::Species);
-    if (changed(records_.images))
-        kinds |= unsigned(RecordKind::Image);
+    const auto noteIfChanged = [revision, &kinds](const auto& records) {
+        using RecordType = typename std::decay_t<decltype(records)>::value_type::element_type;
+        if (std::any_of(records.begin(), records.end(), [revision](const auto& r) { return r->revision() > revision; }))
+            kinds |= unsigned(kindOf<RecordType>());
+    };
+    noteIfChanged(records_.cacti);
+    noteIfChanged(records_.watering);
+    noteIfChanged(records_.logs);
+    noteIfChanged(records_.events);
+    noteIfChanged(records_.species);
+    noteIfChanged(records_.images);
     if (kinds)
         notices_.noteEdited(kinds);
 }
@@ -400,8 +396,7 @@ void SpinoraDatabase::sortSpecies()
 
 SortOrder SpinoraDatabase::sortOrder() const
 {
-    return {sortCactiAscending(), utility_.getPreferences().sortCactiBySpecies(), sortWaterAscending(),
-            sortLogsAscending()};
+    return displayed_.sortOrder(utility_.getPreferences().sortCactiBySpecies());
 }
 
 Water* SpinoraDatabase::waterWithName(const QString& name) const

@@ -77,7 +77,7 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     // The lists refresh themselves for each change; the window keeps its
     // thumbnails, title and commands in step.
     connect(&document_.notices(), &ChangeNotices::changed, this, &DocumentWindow::changeNoticed);
-    undoActions_ = new UndoActions(document_, this, [this] { updateMarkAsWatered(); });
+    undoActions_ = new UndoActions(document_, this);
     buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();

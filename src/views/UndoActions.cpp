@@ -9,8 +9,8 @@
 
 namespace spinora {
 
-UndoActions::UndoActions(SpinoraDatabase& document, QWidget* window, std::function<void()> afterStep)
-    : QObject(window), window_(window), history_(std::make_unique<UndoHistory>(document)), afterStep_(std::move(afterStep))
+UndoActions::UndoActions(SpinoraDatabase& document, QWidget* window)
+    : QObject(window), window_(window), history_(std::make_unique<UndoHistory>(document))
 {
     undo_ = new QAction(localized("Undo"), window);
     undo_->setObjectName(QStringLiteral("UndoAction"));
@@ -55,11 +55,8 @@ void UndoActions::take(bool backwards)
 {
     if (backwards ? !history_->canUndo() : !history_->canRedo())
         return;
-    ActionEdge::run(window_, backwards ? localized("Undo") : localized("Redo"), [&] {
-        Result<> taken = backwards ? history_->undo() : history_->redo();
-        afterStep_();
-        return taken;
-    });
+    ActionEdge::run(window_, backwards ? localized("Undo") : localized("Redo"),
+                    [&] { return backwards ? history_->undo() : history_->redo(); });
 }
 
 } // namespace spinora

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -20,8 +19,8 @@ class UndoHistory;
 class UndoActions : public QObject {
     Q_OBJECT
 public:
-    // `afterStep` refreshes what shows the collection once a step was taken.
-    UndoActions(SpinoraDatabase& document, QWidget* window, std::function<void()> afterStep);
+    // What shows the collection learns of a step from the document's notice.
+    UndoActions(SpinoraDatabase& document, QWidget* window);
     ~UndoActions() override;
 
     QAction* undoAction() const { return undo_; }
@@ -38,7 +37,6 @@ private:
 
     QWidget* window_;
     std::unique_ptr<UndoHistory> history_;
-    std::function<void()> afterStep_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
 };
