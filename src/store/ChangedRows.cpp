@@ -68,7 +68,11 @@ Result<> compareKeys(const std::vector<std::unique_ptr<T>>& records, Connection*
                      ChangedRows& rows, ChangedRows::Table index)
 {
     std::set<int64_t> onDisk;
-    Statement keys(db, std::string("SELECT pk FROM ") + table);
+    // Appended, not `string + const char*`: GCC 12 then warns of a copy
+    // out of bounds that is not there (-Warray-bounds).
+    std::string sql = "SELECT pk FROM ";
+    sql.append(table);
+    Statement keys(db, sql);
     if (!keys.prepared())
         return Failure::sql(msg::kPrepareFailed, db);
     int rc;
