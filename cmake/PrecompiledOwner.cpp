@@ -1,0 +1,2 @@
+// Compiled only so that its target makes the precompiled header the others
+// reuse (cmake/Precompiled.cmake).
