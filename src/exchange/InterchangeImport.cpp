@@ -167,6 +167,9 @@ private:
     bool readPictures(int64_t key, Image& image, QString* problem);
     // `blob` selects the picture's blob by the photo's key.
     IncomingPicture incomingPicture(const QString& file, Statement& blob, int64_t key);
+    // Both blobs of an interchange file's photo by one read of its row;
+    // false when that read fails, and each is to be read on its own.
+    bool readBothBlobs(int64_t key, IncomingPicture& photo, IncomingPicture& thumbnail);
     QString photoOwner(int64_t type, int64_t key);
     // The rows whose text (event name, scientific name) is present and none
     // of the collection's has.
@@ -192,6 +195,7 @@ private:
     std::unique_ptr<Connection> pictures_;
     std::unique_ptr<Statement> photoBlob_;
     std::unique_ptr<Statement> thumbnailBlob_;
+    std::unique_ptr<Statement> bothBlobs_;
 };
 
 bool Merge::tableExists(const char* table)
@@ -485,6 +489,26 @@ IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int
     return picture;
 }
 
+bool Merge::readBothBlobs(int64_t key, IncomingPicture& photo, IncomingPicture& thumbnail)
+{
+    // The thumbnail lies behind the photo in the row: read on its own, it
+    // would go through the photo's pages once more. A row whose read fails
+    // (a blob too large, a damaged page) is read blob by blob, so that a
+    // good photo is kept.
+    if (!bothBlobs_->prepared())
+        return false;
+    bothBlobs_->bind(key);
+    const int rc = bothBlobs_->step();
+    if (rc == SQLITE_ROW) {
+        photo.data = bothBlobs_->blobView(0);
+        thumbnail.data = bothBlobs_->blobView(1);
+    } else if (rc != SQLITE_DONE) {
+        bothBlobs_->reset();
+        return false;
+    }
+    return true;
+}
+
 bool Merge::readPictures(int64_t key, Image& image, QString* problem)
 {
     const bool package = request_.sourceKind == ImportRequest::Source::Collection;
@@ -492,12 +516,16 @@ bool Merge::readPictures(int64_t key, Image& image, QString* problem)
         return package ? QStringLiteral("%1/sp-%2%3.jpg").arg(request_.source).arg(key).arg(QLatin1String(suffix))
                        : QString();
     };
-    const IncomingPicture photo = incomingPicture(file(""), *photoBlob_, key);
+    IncomingPicture photo, thumbnail;
+    const bool both = !package && readBothBlobs(key, photo, thumbnail);
+    if (!both)
+        photo = incomingPicture(file(""), *photoBlob_, key);
     if (!photo.problem.isEmpty()) {
         *problem = photo.problem;
         return false;
     }
-    const IncomingPicture thumbnail = incomingPicture(file("t"), *thumbnailBlob_, key);
+    if (!both)
+        thumbnail = incomingPicture(file("t"), *thumbnailBlob_, key);
     const QByteArray photoData = photo.data.isEmpty() ? QByteArray() : asStoredJpeg(photo.data, Image::kPhotoSize);
     if (!photo.data.isEmpty() && photoData.isEmpty()) {
         *problem = QStringLiteral("not a picture that can be read");
@@ -551,6 +579,7 @@ bool Merge::importPhotos()
     pictures_->execute("PRAGMA cache_size=50; BEGIN");
     photoBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo FROM image WHERE pk=?");
     thumbnailBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT thumbnail FROM image WHERE pk=?");
+    bothBlobs_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo, thumbnail FROM image WHERE pk=?");
     Statement cactusOwner(db_, (QStringLiteral("SELECT ") + cactusKeys_.newKey(QStringLiteral("?1"))).toStdString());
     Statement logOwner(db_, (QStringLiteral("SELECT ") + logKeys_.newKey(QStringLiteral("?1"))).toStdString());
     int rc;
@@ -583,6 +612,7 @@ bool Merge::importPhotos()
         const auto readNext = qScopeGuard([this] {
             photoBlob_->reset();
             thumbnailBlob_->reset();
+            bothBlobs_->reset();
         });
         // One damaged photo must not cost the whole import: it is left out
         // and named in the job's warning.
