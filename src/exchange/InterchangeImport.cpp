@@ -29,12 +29,94 @@ namespace {
 const QString kHostileSchema =
     QStringLiteral("The file cannot be imported: it holds triggers or views, which Spinora files never have.");
 
+// True for JPEG data whose header the image reader is sure to read: from
+// the start-of-image marker to the first scan only application segments,
+// comments, whole quantization and Huffman tables, a restart interval and
+// one frame (baseline, extended or progressive) of 8-bit samples, 1, 3 or
+// 4 components and at most 65500 pixels a side, each segment in bounds and
+// no byte between them. Every camera's and encoder's photo is such data;
+// the reader is asked only about other data, for each picture it costs as
+// much as the rest of the photo's import.
+bool isPlainJpeg(const QByteArray& data)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
+    const qsizetype size = data.size();
+    auto word = [bytes](qsizetype at) { return bytes[at] << 8 | bytes[at + 1]; };
+    if (size < 2 || word(0) != 0xFFD8)
+        return false;
+    QByteArray frameComponents; // the frame's component ids, once it is read
+    for (qsizetype at = 2; at + 4 <= size;) {
+        const int marker = word(at);
+        const int rest = word(at + 2) - 2; // the segment's bytes after its length
+        const unsigned char* segment = bytes + at + 4;
+        if (rest < 0 || at + 4 + rest > size)
+            return false;
+        at += 4 + rest;
+        if ((marker >= 0xFFE0 && marker <= 0xFFEF) || marker == 0xFFFE)
+            continue;
+        if (marker == 0xFFDB) {
+            for (int i = 0; i < rest;) {
+                const int precision = segment[i] >> 4, table = segment[i] & 15;
+                i += 1 + 64 * (precision + 1);
+                if (precision > 1 || table > 3 || i > rest)
+                    return false;
+            }
+        } else if (marker == 0xFFC4) {
+            int i = 0;
+            while (rest - i > 16) {
+                const int table = segment[i];
+                int count = 0;
+                for (int k = 1; k <= 16; ++k)
+                    count += segment[i + k];
+                i += 17;
+                if ((table & ~0x10) > 3 || count > 256 || count > rest - i)
+                    return false;
+                i += count;
+            }
+            if (i != rest)
+                return false;
+        } else if (marker == 0xFFDD) {
+            if (rest != 2)
+                return false;
+        } else if (marker >= 0xFFC0 && marker <= 0xFFC2) {
+            if (!frameComponents.isEmpty() || rest < 6)
+                return false;
+            const int height = segment[1] << 8 | segment[2], width = segment[3] << 8 | segment[4];
+            const int components = segment[5];
+            if (segment[0] != 8 || height < 1 || height > 65500 || width < 1 || width > 65500 ||
+                (components != 1 && components != 3 && components != 4) || rest != 6 + 3 * components)
+                return false;
+            for (int c = 0; c < components; ++c) {
+                const unsigned char id = segment[6 + 3 * c], sampling = segment[7 + 3 * c];
+                if (frameComponents.contains(char(id)) || (sampling >> 4) < 1 || (sampling >> 4) > 4 ||
+                    (sampling & 15) < 1 || (sampling & 15) > 4 || segment[8 + 3 * c] > 3)
+                    return false;
+                frameComponents.append(char(id));
+            }
+        } else if (marker == 0xFFDA) {
+            const int components = rest > 0 ? segment[0] : 0;
+            if (components < 1 || components > frameComponents.size() || rest != 4 + 2 * components)
+                return false;
+            for (int c = 0; c < components; ++c) {
+                if (char(segment[1 + 2 * c]) != frameComponents[c])
+                    return false;
+            }
+            return true;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
 // A picture as the package keeps it: JPEG data byte for byte; PNG, GIF, BMP
 // and the like decoded and re-encoded as JPEG (the package's files are JPEGs
 // by name), no larger than `maxSide`. Empty when it is no picture that can
 // be read.
 QByteArray asStoredJpeg(const QByteArray& data, int maxSide)
 {
+    if (isPlainJpeg(data))
+        return data;
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
