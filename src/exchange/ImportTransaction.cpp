@@ -222,7 +222,15 @@ bool ImportTransaction::addDefaultEvents()
         Statement st(db_.get(), "SELECT name FROM main.event");
         while (st.prepared() && st.stepRow())
             existing.insert(st.text(0));
-        Statement used(db_.get(), "SELECT DISTINCT event FROM main.log WHERE ifnull(event, '') <> ''");
+    }
+    // The names the logs use, each once as stored, are kept for
+    // addEventsFromLogs: the logs are read once for both.
+    if (!runSql(*this, QStringLiteral("CREATE TEMP TABLE log_events AS "
+                                      "SELECT DISTINCT event AS name FROM main.log WHERE ifnull(event, '') <> ''")))
+        return false;
+    logEventsNoted_ = true;
+    {
+        Statement used(db_.get(), "SELECT name FROM temp.log_events");
         while (used.prepared() && used.stepRow())
             names << used.text(0);
     }
@@ -261,11 +269,18 @@ bool ImportTransaction::addSpeciesFromCacti()
         while (st.prepared() && st.stepRow())
             known.insert({st.text(0), st.text(1)});
     }
+    // Each pair of names at its first plant. Most plants repeat a pair: they
+    // are known by the stored bytes, read without a copy, before any text
+    // is made of them.
     Statement plants(db_.get(), "SELECT scientific_name, common_name FROM main.cactus "
-                                "WHERE ifnull(common_name, '') <> '' AND ifnull(scientific_name, '') <> '' "
-                                "GROUP BY scientific_name, common_name ORDER BY min(pk)");
+                                "WHERE ifnull(common_name, '') <> '' AND ifnull(scientific_name, '') <> '' ORDER BY pk");
+    QSet<std::pair<QByteArray, QByteArray>> seen;
     std::vector<Names> missing;
     while (plants.prepared() && plants.stepRow()) {
+        const QByteArray scientific = plants.blobView(0), common = plants.blobView(1);
+        if (seen.contains({scientific, common}))
+            continue;
+        seen.insert({QByteArray(scientific.constData(), scientific.size()), QByteArray(common.constData(), common.size())});
         Names names{plants.text(0), plants.text(1)};
         if (known.insert(names).second)
             missing.push_back(std::move(names));
@@ -284,6 +299,13 @@ bool ImportTransaction::addSpeciesFromCacti()
 
 bool ImportTransaction::addEventsFromLogs()
 {
+    // Once the default events are in, the logs' names nearly always are too.
+    if (logEventsNoted_) {
+        Statement missing(db_.get(), "SELECT EXISTS (SELECT 1 FROM temp.log_events WHERE name NOT IN "
+                                     "(SELECT name FROM main.event WHERE name IS NOT NULL))");
+        if (missing.prepared() && missing.stepRow() && missing.integer(0) == 0)
+            return true;
+    }
     return runSql(*this, QStringLiteral("INSERT INTO main.event (name) SELECT event FROM main.log "
                                         "WHERE ifnull(event, '') <> '' AND event NOT IN "
                                         "(SELECT name FROM main.event WHERE name IS NOT NULL) "

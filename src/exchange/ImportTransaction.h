@@ -52,7 +52,8 @@ public:
     bool reservePhotoKeys();
 
     // The steps every import ends with (each true on success).
-    // The default event names and those used by log entries.
+    // The default event names and those used by log entries (after the
+    // last log entry is in).
     bool addDefaultEvents();
     // A species for each plant whose names no species has.
     bool addSpeciesFromCacti();
@@ -88,6 +89,7 @@ private:
     PackageCommit commit_;
     bool begun_ = false;
     int64_t placeholder_ = 0;
+    bool logEventsNoted_ = false; // temp.log_events holds the logs' event names
     RecordCounts before_;
     RecordCounts added_;
 };

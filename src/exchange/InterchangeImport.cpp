@@ -29,12 +29,94 @@ namespace {
 const QString kHostileSchema =
     QStringLiteral("The file cannot be imported: it holds triggers or views, which Spinora files never have.");
 
+// True for JPEG data whose header the image reader is sure to read: from
+// the start-of-image marker to the first scan only application segments,
+// comments, whole quantization and Huffman tables, a restart interval and
+// one frame (baseline, extended or progressive) of 8-bit samples, 1, 3 or
+// 4 components and at most 65500 pixels a side, each segment in bounds and
+// no byte between them. Every camera's and encoder's photo is such data;
+// the reader is asked only about other data, for each picture it costs as
+// much as the rest of the photo's import.
+bool isPlainJpeg(const QByteArray& data)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
+    const qsizetype size = data.size();
+    auto word = [bytes](qsizetype at) { return bytes[at] << 8 | bytes[at + 1]; };
+    if (size < 2 || word(0) != 0xFFD8)
+        return false;
+    QByteArray frameComponents; // the frame's component ids, once it is read
+    for (qsizetype at = 2; at + 4 <= size;) {
+        const int marker = word(at);
+        const int rest = word(at + 2) - 2; // the segment's bytes after its length
+        const unsigned char* segment = bytes + at + 4;
+        if (rest < 0 || at + 4 + rest > size)
+            return false;
+        at += 4 + rest;
+        if ((marker >= 0xFFE0 && marker <= 0xFFEF) || marker == 0xFFFE)
+            continue;
+        if (marker == 0xFFDB) {
+            for (int i = 0; i < rest;) {
+                const int precision = segment[i] >> 4, table = segment[i] & 15;
+                i += 1 + 64 * (precision + 1);
+                if (precision > 1 || table > 3 || i > rest)
+                    return false;
+            }
+        } else if (marker == 0xFFC4) {
+            int i = 0;
+            while (rest - i > 16) {
+                const int table = segment[i];
+                int count = 0;
+                for (int k = 1; k <= 16; ++k)
+                    count += segment[i + k];
+                i += 17;
+                if ((table & ~0x10) > 3 || count > 256 || count > rest - i)
+                    return false;
+                i += count;
+            }
+            if (i != rest)
+                return false;
+        } else if (marker == 0xFFDD) {
+            if (rest != 2)
+                return false;
+        } else if (marker >= 0xFFC0 && marker <= 0xFFC2) {
+            if (!frameComponents.isEmpty() || rest < 6)
+                return false;
+            const int height = segment[1] << 8 | segment[2], width = segment[3] << 8 | segment[4];
+            const int components = segment[5];
+            if (segment[0] != 8 || height < 1 || height > 65500 || width < 1 || width > 65500 ||
+                (components != 1 && components != 3 && components != 4) || rest != 6 + 3 * components)
+                return false;
+            for (int c = 0; c < components; ++c) {
+                const unsigned char id = segment[6 + 3 * c], sampling = segment[7 + 3 * c];
+                if (frameComponents.contains(char(id)) || (sampling >> 4) < 1 || (sampling >> 4) > 4 ||
+                    (sampling & 15) < 1 || (sampling & 15) > 4 || segment[8 + 3 * c] > 3)
+                    return false;
+                frameComponents.append(char(id));
+            }
+        } else if (marker == 0xFFDA) {
+            const int components = rest > 0 ? segment[0] : 0;
+            if (components < 1 || components > frameComponents.size() || rest != 4 + 2 * components)
+                return false;
+            for (int c = 0; c < components; ++c) {
+                if (char(segment[1 + 2 * c]) != frameComponents[c])
+                    return false;
+            }
+            return true;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
 // A picture as the package keeps it: JPEG data byte for byte; PNG, GIF, BMP
 // and the like decoded and re-encoded as JPEG (the package's files are JPEGs
 // by name), no larger than `maxSide`. Empty when it is no picture that can
 // be read.
 QByteArray asStoredJpeg(const QByteArray& data, int maxSide)
 {
+    if (isPlainJpeg(data))
+        return data;
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -80,6 +162,48 @@ struct LocalizedLess {
     bool operator()(const QString& a, const QString& b) const { return text::localizedCompare(a, b) < 0; }
 };
 
+// How the old keys of an incoming table became the keys of the copies of its
+// rows. The copies are inserted in the order of the old keys under the keys
+// SQLite gives them (one above the table's largest), so old keys without gaps
+// (a file from a collection nothing was deleted from) become new ones by a
+// difference; other old keys are noted next to their new ones in
+// temp.<table>_keys.
+struct KeyMap {
+    QString table;
+    bool copied = false;
+    bool noted = false;
+    int64_t lowest = 0;
+    int64_t last = 0;
+    int64_t shift = 0;
+
+    // SQL for the new key of the record with the old key `old`; NULL when
+    // that record did not come in.
+    QString newKey(const QString& old) const
+    {
+        if (!copied)
+            return QStringLiteral("NULL");
+        if (noted)
+            return QStringLiteral("(SELECT new FROM temp.%1_keys WHERE old = %2)").arg(table, old);
+        return QStringLiteral("CASE WHEN %1 BETWEEN %2 AND %3 THEN %1 + %4 END").arg(old).arg(lowest).arg(last).arg(shift);
+    }
+    // SQL for a link to a record of this table: -1 (none) stays; another key
+    // becomes the new key of the record it named, or 0 when that record did
+    // not come in; an empty link names the key 0.
+    QString linkValue(const QString& column) const
+    {
+        if (copied && !noted)
+            return QStringLiteral("CASE WHEN %1 = -1 THEN -1 WHEN %1 BETWEEN %2 AND %3 THEN %1 + %4 "
+                                  "WHEN %1 IS NULL THEN %5 ELSE 0 END")
+                .arg(column)
+                .arg(lowest)
+                .arg(last)
+                .arg(shift)
+                .arg(lowest == 0 ? shift : 0);
+        return QStringLiteral("CASE WHEN %1 = -1 THEN -1 ELSE ifnull(%2, 0) END")
+            .arg(column, newKey(QStringLiteral("ifnull(%1, 0)").arg(column)));
+    }
+};
+
 // One run of the merge: the incoming database attached as "incoming" to
 // the import's connection, and the progress count.
 class Merge {
@@ -107,14 +231,15 @@ private:
     bool checkKeys();
     // True when every key of the table is its row id, from 0 up, as in every
     // file Spinora writes: then the keys are unique whole numbers by
-    // construction, shown by one pass that builds no index to count them.
+    // construction, shown without reading the table.
     bool keysAreRowIds(const QString& table);
     bool tableExists(const char* table);
     int64_t count(const QString& sql);
-    // Copies every row of an incoming table under new keys, noting old key ->
-    // new key in temp.<table>_keys; `link` names the column that holds the
-    // key of another table's record, mapped through that table's keys.
-    bool copyRows(const QString& table, const QString& link = QString(), const QString& linkTable = QString());
+    // Copies every row of an incoming table under new keys, into `keys`;
+    // `link` names the column that holds the key of another table's record,
+    // mapped through that table's keys. A file whose link is no whole number
+    // is refused.
+    bool copyRows(KeyMap& keys, const QString& link = QString(), const KeyMap* linked = nullptr);
     bool importWatering();
     bool importCacti();
     bool importLogs();
@@ -124,6 +249,9 @@ private:
     bool readPictures(int64_t key, Image& image, QString* problem);
     // `blob` selects the picture's blob by the photo's key.
     IncomingPicture incomingPicture(const QString& file, Statement& blob, int64_t key);
+    // Both blobs of an interchange file's photo by one read of its row;
+    // false when that read fails, and each is to be read on its own.
+    bool readBothBlobs(int64_t key, IncomingPicture& photo, IncomingPicture& thumbnail);
     QString photoOwner(int64_t type, int64_t key);
     // The rows whose text (event name, scientific name) is present and none
     // of the collection's has.
@@ -141,11 +269,15 @@ private:
     int64_t visited_ = 0;
     int64_t base_ = 0;
     QStringList skippedPhotos_;
+    KeyMap wateringKeys_{QStringLiteral("watering")};
+    KeyMap cactusKeys_{QStringLiteral("cactus")};
+    KeyMap logKeys_{QStringLiteral("log")};
     // The file once more, for the photos' blobs, and the statements reading
     // them, prepared once for all photos (see importPhotos).
     std::unique_ptr<Connection> pictures_;
     std::unique_ptr<Statement> photoBlob_;
     std::unique_ptr<Statement> thumbnailBlob_;
+    std::unique_ptr<Statement> bothBlobs_;
 };
 
 bool Merge::tableExists(const char* table)
@@ -274,70 +406,59 @@ bool Merge::readVersion()
 // A table declared without the row-id alias may hold one key twice, texts or
 // fractions; the merge maps records by key, so such a file would merge two
 // rows into one or give blank records. Keys are 64-bit whole numbers from 0
-// up (a record without a row has -1; photo files are named by the key).
+// up (a record without a row has -1; photo files are named by the key). The
+// links between records are checked as the records are copied.
 bool Merge::checkKeys()
 {
-    struct Table {
-        const char* name;
-        const char* link; // the column naming another record's key, or null
-        bool used;
-    };
     const bool cacti = type_ != kExchangeWatering;
-    const Table tables[] = {{"image", "key", cacti},
-                            {"watering", nullptr, type_ != kExchangeCacti},
-                            {"cactus", "watering_key", cacti},
-                            {"log", "cactus_key", type_ == kExchangeComplete},
-                            {"event", nullptr, type_ == kExchangeComplete},
-                            {"species", nullptr, type_ == kExchangeComplete}};
-    for (const Table& table : tables) {
-        if (!table.used || !tableExists(table.name))
+    const std::pair<const char*, bool> tables[] = {{"image", cacti},
+                                                   {"watering", type_ != kExchangeCacti},
+                                                   {"cactus", cacti},
+                                                   {"log", type_ == kExchangeComplete},
+                                                   {"event", type_ == kExchangeComplete},
+                                                   {"species", type_ == kExchangeComplete}};
+    for (const auto& [table, used] : tables) {
+        if (!used || !tableExists(table))
             continue;
-        const QString name = QString::fromUtf8(table.name);
-        if (!keysAreRowIds(name)) {
-            Statement st(db_, QStringLiteral("SELECT count(*), count(DISTINCT pk), "
-                                             "coalesce(sum(typeof(pk) <> 'integer' OR pk < 0), 0) FROM incoming.\"%1\"")
-                                  .arg(name)
-                                  .toStdString());
-            if (!st.prepared() || !st.stepRow())
-                return fail(QStringLiteral("The file cannot be imported: its %1 table cannot be read (%2).")
-                                .arg(name, db_->errorMessage()));
-            if (st.integer(2) > 0)
-                return fail(QStringLiteral("The file cannot be imported: its %1 table has keys that are not "
-                                           "whole numbers from 0 to 9223372036854775807.")
-                                .arg(name));
-            if (st.integer(0) != st.integer(1))
-                return fail(
-                    QStringLiteral("The file cannot be imported: its %1 table has the same key on more than one row.")
-                        .arg(name));
-        }
-        if (!table.link)
+        const QString name = QString::fromUtf8(table);
+        if (keysAreRowIds(name))
             continue;
-        const QString link = QString::fromUtf8(table.link);
-        Statement st(db_, QStringLiteral("SELECT count(*) FROM incoming.\"%1\" WHERE typeof(\"%2\") NOT IN ('integer', 'null')")
-                              .arg(name, link)
+        Statement st(db_, QStringLiteral("SELECT count(*), count(DISTINCT pk), "
+                                         "coalesce(sum(typeof(pk) <> 'integer' OR pk < 0), 0) FROM incoming.\"%1\"")
+                              .arg(name)
                               .toStdString());
-        // A missing column is reported when the records are read.
-        if (st.prepared() && st.stepRow() && st.integer(0) > 0)
-            return fail(QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values "
-                                       "that are not whole numbers.")
-                            .arg(link, name));
+        if (!st.prepared() || !st.stepRow())
+            return fail(QStringLiteral("The file cannot be imported: its %1 table cannot be read (%2).")
+                            .arg(name, db_->errorMessage()));
+        if (st.integer(2) > 0)
+            return fail(QStringLiteral("The file cannot be imported: its %1 table has keys that are not "
+                                       "whole numbers from 0 to 9223372036854775807.")
+                            .arg(name));
+        if (st.integer(0) != st.integer(1))
+            return fail(QStringLiteral("The file cannot be imported: its %1 table has the same key on more than one row.")
+                            .arg(name));
     }
     return true;
 }
 
 bool Merge::keysAreRowIds(const QString& table)
 {
-    // A column named like the row id would stand in for it.
-    Statement st(db_, QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM pragma_table_info('%1', 'incoming') "
-                                     "WHERE name = '_rowid_' COLLATE NOCASE) AND NOT EXISTS (SELECT 1 FROM "
-                                     "incoming.\"%1\" WHERE pk IS NOT _rowid_ OR typeof(pk) <> 'integer' OR pk < 0)")
+    // The key is the row id when it is the table's whole primary key and
+    // SQLite keeps no index for that key (it does for a key of another type,
+    // "INTEGER PRIMARY KEY DESC" and a table without row ids). Then the
+    // smallest key, read from the table's first page, is all to check.
+    Statement st(db_, QStringLiteral("SELECT (SELECT group_concat(lower(name)) FROM pragma_table_info('%1', 'incoming') "
+                                     "WHERE pk > 0) = 'pk' AND NOT EXISTS (SELECT 1 FROM pragma_index_list('%1', "
+                                     "'incoming') WHERE origin = 'pk') AND ifnull((SELECT min(pk) FROM incoming.\"%1\"), "
+                                     "0) >= 0")
                           .arg(table)
                           .toStdString());
     return st.prepared() && st.stepRow() && st.integer(0) == 1;
 }
 
-bool Merge::copyRows(const QString& table, const QString& link, const QString& linkTable)
+bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked)
 {
+    const QString& table = keys.table;
     QStringList columns;
     QStringList values;
     {
@@ -347,44 +468,54 @@ bool Merge::copyRows(const QString& table, const QString& link, const QString& l
             if (column == QLatin1String("pk"))
                 continue;
             columns << column;
-            // A link keeps -1 (none); another key becomes the new key of the
-            // record it named, or 0 when that record was not imported.
-            values << (column == link ? QStringLiteral("CASE WHEN t.%1 = -1 THEN -1 ELSE ifnull((SELECT new FROM "
-                                                       "temp.%2_keys WHERE old = ifnull(t.%1, 0)), 0) END")
-                                            .arg(column, linkTable)
-                                      : QStringLiteral("t.") + column);
+            values << (column == link ? linked->linkValue(QStringLiteral("t.") + column) : QStringLiteral("t.") + column);
         }
     }
+    // min() and max() each read one end of the table; asked together they
+    // would read all of it.
     const int64_t highest = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table));
-    int64_t rows = 0, lowest = 0, last = 0;
+    int64_t rows = 0;
     {
-        Statement st(db_, QStringLiteral("SELECT count(*), ifnull(min(pk), 0), ifnull(max(pk), 0) FROM incoming.%1")
+        Statement st(db_, QStringLiteral("SELECT count(*), ifnull((SELECT min(pk) FROM incoming.%1), 0), "
+                                         "ifnull((SELECT max(pk) FROM incoming.%1), 0) FROM incoming.%1")
                               .arg(table)
                               .toStdString());
         if (st.prepared() && st.stepRow()) {
             rows = st.integer(0);
-            lowest = st.integer(1);
-            last = st.integer(2);
+            keys.lowest = st.integer(1);
+            keys.last = st.integer(2);
         }
     }
     if (highest > INT64_MAX - rows)
         return fail(QStringLiteral("The file cannot be imported: the collection has no keys left for its %1 table.")
                         .arg(table));
-    // New keys in the order of the old ones, as SQLite would give them one
-    // by one. Old keys without gaps (a file from a collection nothing was
-    // deleted from) map by a difference; others by their rank.
-    const QString newKey = rows > 0 && last - lowest == rows - 1
-                               ? QStringLiteral("pk + (%1)").arg(highest + 1 - lowest)
-                               : QStringLiteral("%1 + row_number() OVER (ORDER BY pk)").arg(highest);
-    // In the order of the old keys, which is the new keys' order: the table
-    // is read in its own order, not sorted.
-    const QString sql = QStringLiteral("INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 FROM incoming.%1; "
-                                       "INSERT INTO main.%1 (pk, %3) SELECT k.new, %4 FROM incoming.%1 AS t "
-                                       "JOIN temp.%1_keys AS k ON k.old = t.pk ORDER BY t.pk;")
-                            .arg(table, newKey, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    keys.copied = rows > 0;
+    keys.noted = keys.copied && keys.last - keys.lowest != rows - 1;
+    keys.shift = highest + 1 - keys.lowest;
+    QString sql;
+    if (keys.noted)
+        sql = QStringLiteral("CREATE TEMP TABLE %1_keys (old INTEGER PRIMARY KEY, new INTEGER); "
+                             "INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 + row_number() OVER (ORDER BY pk) "
+                             "FROM incoming.%1; ")
+                  .arg(table)
+                  .arg(highest);
+    // The rows whose link is no whole number are left out here and the file
+    // refused below: one read of the table for both.
+    const QString wholeLinks = link.isEmpty() ? QStringLiteral("1")
+                                              : QStringLiteral("typeof(t.%1) IN ('integer', 'null')").arg(link);
+    sql += QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM incoming.%1 AS t WHERE %4 ORDER BY t.pk;")
+               .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")), wholeLinks);
     QString error;
     if (!db_->execute(sql, &error))
         return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
+    // Every row came in under the key its map gives it.
+    const int64_t copied = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table)) - highest;
+    if (copied != rows)
+        return fail(copied < rows && !link.isEmpty()
+                        ? QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values "
+                                         "that are not whole numbers.")
+                              .arg(link, table)
+                        : QStringLiteral("The records of the file's %1 table could not be read.").arg(table));
     visited(rows);
     return !transaction_.cancelled();
 }
@@ -395,7 +526,7 @@ bool Merge::importWatering()
         return true;
     if (!tableExists("watering"))
         return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no watering schedules."));
-    return copyRows(QStringLiteral("watering"));
+    return copyRows(wateringKeys_);
 }
 
 bool Merge::importCacti()
@@ -404,14 +535,14 @@ bool Merge::importCacti()
         return true;
     if (!tableExists("cactus"))
         return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no cacti."));
-    return copyRows(QStringLiteral("cactus"), QStringLiteral("watering_key"), QStringLiteral("watering"));
+    return copyRows(cactusKeys_, QStringLiteral("watering_key"), &wateringKeys_);
 }
 
 bool Merge::importLogs()
 {
     if (type_ != kExchangeComplete || !tableExists("log"))
         return true;
-    return copyRows(QStringLiteral("log"), QStringLiteral("cactus_key"), QStringLiteral("cactus"));
+    return copyRows(logKeys_, QStringLiteral("cactus_key"), &cactusKeys_);
 }
 
 IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int64_t key)
@@ -440,6 +571,26 @@ IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int
     return picture;
 }
 
+bool Merge::readBothBlobs(int64_t key, IncomingPicture& photo, IncomingPicture& thumbnail)
+{
+    // The thumbnail lies behind the photo in the row: read on its own, it
+    // would go through the photo's pages once more. A row whose read fails
+    // (a blob too large, a damaged page) is read blob by blob, so that a
+    // good photo is kept.
+    if (!bothBlobs_->prepared())
+        return false;
+    bothBlobs_->bind(key);
+    const int rc = bothBlobs_->step();
+    if (rc == SQLITE_ROW) {
+        photo.data = bothBlobs_->blobView(0);
+        thumbnail.data = bothBlobs_->blobView(1);
+    } else if (rc != SQLITE_DONE) {
+        bothBlobs_->reset();
+        return false;
+    }
+    return true;
+}
+
 bool Merge::readPictures(int64_t key, Image& image, QString* problem)
 {
     const bool package = request_.sourceKind == ImportRequest::Source::Collection;
@@ -447,12 +598,16 @@ bool Merge::readPictures(int64_t key, Image& image, QString* problem)
         return package ? QStringLiteral("%1/sp-%2%3.jpg").arg(request_.source).arg(key).arg(QLatin1String(suffix))
                        : QString();
     };
-    const IncomingPicture photo = incomingPicture(file(""), *photoBlob_, key);
+    IncomingPicture photo, thumbnail;
+    const bool both = !package && readBothBlobs(key, photo, thumbnail);
+    if (!both)
+        photo = incomingPicture(file(""), *photoBlob_, key);
     if (!photo.problem.isEmpty()) {
         *problem = photo.problem;
         return false;
     }
-    const IncomingPicture thumbnail = incomingPicture(file("t"), *thumbnailBlob_, key);
+    if (!both)
+        thumbnail = incomingPicture(file("t"), *thumbnailBlob_, key);
     const QByteArray photoData = photo.data.isEmpty() ? QByteArray() : asStoredJpeg(photo.data, Image::kPhotoSize);
     if (!photo.data.isEmpty() && photoData.isEmpty()) {
         *problem = QStringLiteral("not a picture that can be read");
@@ -488,7 +643,8 @@ bool Merge::importPhotos()
 {
     if (type_ == kExchangeWatering || !tableExists("image"))
         return true;
-    Statement rows(db_, "SELECT pk, type, key, tag, caption FROM incoming.image ORDER BY pk");
+    Statement rows(db_, "SELECT pk, type, key, tag, caption, typeof(key) IN ('integer', 'null') "
+                        "FROM incoming.image ORDER BY pk");
     if (!rows.prepared())
         return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
     // The blobs are read on a connection of their own: on the import's
@@ -505,13 +661,17 @@ bool Merge::importPhotos()
     pictures_->execute("PRAGMA cache_size=50; BEGIN");
     photoBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo FROM image WHERE pk=?");
     thumbnailBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT thumbnail FROM image WHERE pk=?");
-    Statement cactusOwner(db_, "SELECT new FROM temp.cactus_keys WHERE old=?");
-    Statement logOwner(db_, "SELECT new FROM temp.log_keys WHERE old=?");
+    bothBlobs_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo, thumbnail FROM image WHERE pk=?");
+    Statement cactusOwner(db_, (QStringLiteral("SELECT ") + cactusKeys_.newKey(QStringLiteral("?1"))).toStdString());
+    Statement logOwner(db_, (QStringLiteral("SELECT ") + logKeys_.newKey(QStringLiteral("?1"))).toStdString());
     int rc;
     while ((rc = rows.step()) == SQLITE_ROW) {
         if (transaction_.cancelled())
             return false;
         visited();
+        if (rows.integer(5) == 0)
+            return fail(QStringLiteral("The file cannot be imported: the key column of its image table holds values "
+                                       "that are not whole numbers."));
         const int64_t key = rows.integer(0);
         const int64_t type = rows.integer(1);
         const int64_t owner = rows.integer(2);
@@ -520,9 +680,11 @@ bool Merge::importPhotos()
         if (!wanted)
             continue;
         // A photo whose owner did not come in would belong to nobody.
+        if (!(type == Image::kCactusPhoto ? cactusKeys_ : logKeys_).copied)
+            continue;
         Statement& owners = type == Image::kCactusPhoto ? cactusOwner : logOwner;
         owners.bind(owner);
-        const bool ownerImported = owners.stepRow();
+        const bool ownerImported = owners.stepRow() && !owners.isNull(0);
         const int64_t newOwner = ownerImported ? owners.integer(0) : 0;
         owners.reset();
         if (!ownerImported)
@@ -532,6 +694,7 @@ bool Merge::importPhotos()
         const auto readNext = qScopeGuard([this] {
             photoBlob_->reset();
             thumbnailBlob_->reset();
+            bothBlobs_->reset();
         });
         // One damaged photo must not cost the whole import: it is left out
         // and named in the job's warning.
@@ -599,10 +762,6 @@ bool Merge::run()
 {
     if (!attachIncoming() || !readVersion() || !checkKeys() || !transaction_.begin() ||
         !transaction_.reservePhotoKeys())
-        return false;
-    if (!runSql(transaction_, QStringLiteral("CREATE TEMP TABLE watering_keys (old INTEGER PRIMARY KEY, new INTEGER); "
-                                             "CREATE TEMP TABLE cactus_keys (old INTEGER PRIMARY KEY, new INTEGER); "
-                                             "CREATE TEMP TABLE log_keys (old INTEGER PRIMARY KEY, new INTEGER);")))
         return false;
     if (!importWatering())
         return false;

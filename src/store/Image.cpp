@@ -98,7 +98,12 @@ void Image::bindUpdate(Statement& st) const
 
 QString Image::fileNamed(const QString& suffix) const
 {
-    return QStringLiteral("%1/sp-%2%3.jpg").arg(path_).arg(primaryKey_).arg(suffix);
+    // Asked for each file of every photo an import writes or a list shows:
+    // appended, not formatted by arg(), which reads the text once per value.
+    QString name;
+    name.reserve(path_.size() + suffix.size() + 28);
+    name.append(path_).append(QLatin1String("/sp-")).append(QString::number(primaryKey_)).append(suffix);
+    return name.append(QLatin1String(".jpg"));
 }
 
 // --- Pictures
