@@ -6,6 +6,7 @@
 #include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
+#include "RecordBuilders.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
 
@@ -77,21 +78,11 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
     for (const char* name : {"one", "two to the 32 plus one", "two to the 31", "largest"})
         EXPECT_EQ(names.count(QString::fromUtf8(name)), 1) << name;
     EXPECT_FALSE(names.contains(QStringLiteral("No title")));
-    for (const auto& cactus : target->cacti()) {
-        if (cactus->name() == QLatin1String("one")) {
-            ASSERT_NE(cactus->water(), nullptr);
-            EXPECT_EQ(cactus->water()->name(), QString("wide schedule"));
-        }
-        if (cactus->name() == QLatin1String("largest")) {
-            bool hasLog = false;
-            for (const auto& log : target->logs())
-                hasLog = hasLog || log->cactus() == cactus.get();
-            EXPECT_TRUE(hasLog);
-        }
-        if (cactus->name() == QLatin1String("two to the 32 plus one")) {
-            EXPECT_EQ(cactus->images().size(), 1u); // its photo followed it, not plant "one"
-        }
-    }
+    Cactus* one = plantNamed(*target, "one");
+    ASSERT_TRUE(one && one->water());
+    EXPECT_EQ(one->water()->name(), QString("wide schedule"));
+    EXPECT_FALSE(plantNamed(*target, "largest")->logs().empty());
+    EXPECT_EQ(plantNamed(*target, "two to the 32 plus one")->images().size(), 1u); // its photo followed it, not plant "one"
 }
 
 // The collection's own wide keys are read back whole: RecordTest.
@@ -340,19 +331,23 @@ TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
     // Qt writes no GIF: a 1 x 1 one, byte by byte.
     const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c000000000100"
                                                "01000002024401003b");
+    // Each format, what it stores and what the stored photo must look like.
     struct Picture {
-        const char* name;
+        QString name;
         QByteArray photo, thumbnail;
+        QImage expected;
     };
-    const std::vector<Picture> pictures{{"PNG", encoded(wide, "PNG"), encoded(wide.scaledToWidth(320), "PNG")},
-                                        {"GIF", gif, gif},
-                                        {"BMP", encoded(small, "BMP"), encoded(small.scaledToWidth(320), "BMP")}};
+    const std::vector<Picture> pictures{
+        {"PNG", encoded(wide, "PNG"), encoded(wide.scaledToWidth(320), "PNG"), // kept within the photo size
+         wide.scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)},
+        {"GIF", gif, gif, QImage(1, 1, QImage::Format_RGB32)},
+        {"BMP", encoded(small, "BMP"), encoded(small.scaledToWidth(320), "BMP"), small}};
     for (size_t i = 0; i < pictures.size(); ++i) {
         const int64_t key = queryInt(file, QStringLiteral("SELECT pk FROM image WHERE type=0 ORDER BY pk LIMIT 1 OFFSET %1").arg(i));
         ASSERT_GT(key, 0);
         execSql(file, QStringLiteral("UPDATE image SET photo=X'%1', thumbnail=X'%2', caption='%3' WHERE pk=%4")
                           .arg(QString::fromLatin1(pictures[i].photo.toHex()), QString::fromLatin1(pictures[i].thumbnail.toHex()),
-                               QString::fromLatin1(pictures[i].name))
+                               pictures[i].name)
                           .arg(key));
     }
     auto empty = newCollection(folder.file("Empty.sdb"), true);
@@ -361,22 +356,17 @@ TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
     int converted = 0;
     for (const auto& image : empty->images()) {
         expectOk(image->hydrate());
-        const QByteArray photo = readFile(image->photoFile());
-        const QByteArray thumbnail = readFile(image->thumbnailFile());
-        EXPECT_TRUE(isJpeg(photo)) << image->caption().toStdString();
-        EXPECT_TRUE(isJpeg(thumbnail)) << image->caption().toStdString();
-        if (image->caption() == QLatin1String("PNG")) {
+        SCOPED_TRACE(image->caption().toStdString());
+        EXPECT_TRUE(isJpeg(readFile(image->photoFile())));
+        EXPECT_TRUE(isJpeg(readFile(image->thumbnailFile())));
+        for (const Picture& picture : pictures) {
+            if (image->caption() != picture.name)
+                continue;
             ++converted;
-            EXPECT_EQ(image->photo().size(), QSize(1280, 960)); // kept within the photo size
-            EXPECT_LT(meanDifference(image->photo(), wide.scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 6.0);
-        } else if (image->caption() == QLatin1String("BMP")) {
-            ++converted;
-            EXPECT_EQ(image->photo().size(), small.size());
-            EXPECT_EQ(image->thumbnail().width(), 320);
-            EXPECT_LT(meanDifference(image->photo(), small), 6.0);
-        } else if (image->caption() == QLatin1String("GIF")) {
-            ++converted;
-            EXPECT_EQ(image->photo().size(), QSize(1, 1));
+            EXPECT_EQ(image->photo().size(), picture.expected.size());
+            if (picture.name != "GIF") {
+                EXPECT_LT(meanDifference(image->photo(), picture.expected), 6.0);
+            }
         }
     }
     EXPECT_EQ(converted, 3);
