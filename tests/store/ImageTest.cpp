@@ -24,14 +24,9 @@ class ImageTest : public CollectionTest {
 protected:
     Image* addPhoto(const QImage& picture)
     {
-        auto image = std::make_unique<Image>();
-        image->setLinkedType(Image::kCactusPhoto);
-        image->setLinkedKey(owner->primaryKey());
-        image->setTagValue(0);
-        image->setCaption("On the sill");
-        image->setPhoto(picture);
-        Image* added = expectOk(document->addImage(std::move(image)));
-        owner->addImage(added);
+        Image* added = test::addPhoto(*document, owner, picture);
+        added->setCaption("On the sill");
+        expectOk(added->save());
         return added;
     }
     static QSize fileSize(const QString& file) { return QImageReader(file).size(); }

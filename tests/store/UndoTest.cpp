@@ -111,9 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Cactus& c = *t.plant;
                     expectOk(c.hydrate());
                     setEveryField(c, "Renamed", localSeconds(2024, 5, 1, 9));
-                    auto other = std::make_unique<Water>();
-                    other->setName("Monthly");
-                    Water* monthly = expectOk(t.document->addWater(std::move(other)));
+                    Water* monthly = addSchedule(*t.document, "Monthly");
                     t.weekly->removeCactus(&c);
                     c.setWater(monthly);
                     c.setWateringKey(monthly->primaryKey());
