@@ -151,8 +151,7 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
     EXPECT_EQ(cliOk({"print", sample, pdf}).out, pdf + ": 5 pages\n");
     EXPECT_EQ(cliOk({"print", sample, pdf, "--page-size", "Letter"}).out, pdf + ": 6 pages\n");
     EXPECT_EQ(cliOk({"print", sample, pdf, "--search", "PLANT 2"}).out, pdf + ": 2 pages\n");
-    for (const char* screen : {"1", "2", "3", "4", "5"})
-        cliOk({"print", sample, folder.file(QStringLiteral("screen%1.pdf").arg(screen)), "--screen", screen});
+    // Every screen's pages are PrintPdf's; here the options reach it.
     cliOk({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
     // A label for each plant the search finds, 24 to an A4 sheet and 30 to a
     // Letter sheet; the collection is only read.
