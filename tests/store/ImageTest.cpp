@@ -80,9 +80,8 @@ TEST_F(ImageTest, FilesMissingInThePackageAreRestoredFromTheBlobs)
     }
     const QByteArray photoBytes = readFile(photoFile);
     expectOk(image->dehydrate());
-    QFile::remove(photoFile);
-    QFile::remove(thumbFile);
-    QFile::remove(squareFile);
+    for (const QString& file : {photoFile, thumbFile, squareFile})
+        QFile::remove(file);
 
     ASSERT_TRUE(image->hydrateThumbnail().ok());
     EXPECT_EQ(image->thumbnail().size(), QSize(320, 240));

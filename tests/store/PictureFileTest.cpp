@@ -45,11 +45,8 @@ TEST(PictureFile, IsReadOnlyInsideItsFolderAndWithinTheCap)
     link("../outside.jpg", package + "/sp-6.jpg");
     link("missing.jpg", package + "/sp-7.jpg");
     ASSERT_EQ(::mkfifo(QFile::encodeName(package + "/sp-8.jpg").constData(), 0600), 0);
-    {
-        QFile big(package + "/sp-9.jpg");
-        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1)); // sparse: costs no disk
-    }
+    writeFile(package + "/sp-9.jpg", jpeg);
+    ASSERT_TRUE(QFile::resize(package + "/sp-9.jpg", Image::kMaxPictureFileBytes + 1)); // sparse: costs no disk
     QDir().mkpath(package + "/sp-10.jpg");
 
     struct Case {
