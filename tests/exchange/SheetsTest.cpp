@@ -218,13 +218,19 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     QStringList alerts; // the alerts' titles
     ExportReportBrowser sheet(*document, nullptr);
     sheet.setAlertFunction([&](QWidget*, const QString& title, const QString&) { alerts << title; });
-    sheet.prepareBrowser();
+    // The sheet shown afresh, a folder chosen and Export pressed.
+    const auto exportInto = [&sheet](const QString& path, const QString& name) {
+        sheet.prepareBrowser();
+        sheet.folderChosen(path);
+        sheet.filenameTextField()->setText(name);
+        sheet.show();
+        sheet.exportButton()->click();
+    };
     QDir().mkpath(folder.file("out"));
-    sheet.folderChosen(folder.file("out"));
+    sheet.prepareBrowser();
     sheet.optionButton(2)->click();
     EXPECT_EQ(sheet.typeSelection(), 2);
-    sheet.show();
-    sheet.exportButton()->click();
+    exportInto(folder.file("out"), "");
     ASSERT_TRUE(waitUntilEnded(sheet));
     const QString done = "Export Complete";
     ASSERT_EQ(alerts, QStringList{done});
@@ -237,10 +243,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
         questions << text;
         return answer;
     });
-    sheet.prepareBrowser();
-    sheet.folderChosen(folder.file("out"));
-    sheet.show();
-    sheet.exportButton()->click();
+    exportInto(folder.file("out"), "");
     ASSERT_EQ(questions.size(), 1);
     EXPECT_EQ(alerts.size(), 1) << "declining starts nothing";
     answer = true;
@@ -250,10 +253,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     alerts.removeLast();
 
     // A report into a folder that cannot be written fails with the report's error.
-    sheet.prepareBrowser();
-    sheet.folderChosen(folder.file("missing/deeper"));
-    sheet.filenameTextField()->setText("r.html");
-    sheet.exportButton()->click();
+    exportInto(folder.file("missing/deeper"), "r.html");
     ASSERT_TRUE(waitUntilEnded(sheet));
     EXPECT_EQ(alerts, (QStringList{done, "Export Error"}));
     expectOk(document->close());
