@@ -10,7 +10,6 @@
 #include "SampleCollection.h"
 #include "TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -34,15 +32,6 @@ using HostileImport = ImportIntoKeptCollection;
 bool isJpeg(const QByteArray& data)
 {
     return data.startsWith("\xFF\xD8\xFF");
-}
-
-QByteArray encoded(const QImage& image, const char* format)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format)) << format;
-    return data;
 }
 
 } // namespace
@@ -64,11 +53,7 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
                                  "UPDATE log SET cactus_key=%5 WHERE pk=(SELECT min(pk) FROM log); "
                                  "UPDATE image SET type=0, key=%3 WHERE pk=(SELECT min(pk) FROM image); "
                                  "UPDATE image SET pk=%3 WHERE pk=(SELECT max(pk) FROM image);")
-                      .arg(k2p32 + 7)
-                      .arg(schedule)
-                      .arg(k2p32 + 1)
-                      .arg(k2p31)
-                      .arg(kMax));
+                      .arg(k2p32 + 7).arg(schedule).arg(k2p32 + 1).arg(k2p31).arg(kMax));
     ASSERT_EQ(queryInt(file, QStringLiteral("SELECT count(*) FROM cactus WHERE pk IN (1, %1, %2, %3)")
                                  .arg(k2p32 + 1).arg(k2p31).arg(kMax)), 4);
     ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
@@ -238,11 +223,6 @@ protected:
     {
         return QStringLiteral("%1/sp-%2%3.jpg").arg(package).arg(key).arg(QString::fromUtf8(suffix));
     }
-    void replaceWithLink(const QString& path, const QString& target)
-    {
-        QFile::remove(path);
-        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
-    }
 
     QString package;
     std::vector<int64_t> photoKeys;
@@ -258,11 +238,7 @@ TEST_F(SourcePackage, LinksOutOfThePackageDevicesAndOversizedFilesAreSkippedNotL
     replaceWithLink(photoFile(photoKeys[0]), "/dev/zero");
     replaceWithLink(photoFile(photoKeys[0], "t"), "/dev/zero");
     replaceWithLink(photoFile(photoKeys[1]), outside);
-    {
-        QFile big(photoFile(photoKeys[2]));
-        ASSERT_TRUE(big.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1));
-    }
+    ASSERT_TRUE(QFile::resize(photoFile(photoKeys[2]), Image::kMaxPictureFileBytes + 1)); // sparse
     QFile::remove(photoFile(photoKeys[3]));
     ASSERT_EQ(::mkfifo(QFile::encodeName(photoFile(photoKeys[3])).constData(), 0600), 0);
 
@@ -301,9 +277,8 @@ TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhotoAndIsNamedOnAWarni
         QStringLiteral("warning: 1 photo could not be read and was left out: photo %1 of the cactus \u201C").arg(damaged)))
         << run.err.toStdString();
     target = openCollection(path);
-    EXPECT_EQ(target->cacti().size(), 4u + source->cacti().size());
-    EXPECT_EQ(target->logs().size(), 3u + source->logs().size());
-    EXPECT_EQ(target->images().size(), 2u + source->images().size() - 1u);
+    EXPECT_EQ(std::tuple(target->cacti().size(), target->logs().size(), target->images().size()),
+              std::tuple(4u + source->cacti().size(), 3u + source->logs().size(), 2u + source->images().size() - 1u));
 }
 
 // A damaged page under a blob fails that read; on the import's own
