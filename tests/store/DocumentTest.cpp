@@ -87,8 +87,7 @@ TEST_F(Document, OpeningRestoresAMissingVersionRowAndPurgesNamelessSpeciesAndUnl
 
 TEST_F(Document, FlushWritesEveryChangeInOneTransactionAndReleasesDetails)
 {
-    Cactus* cactus = expectOk(document->addCactus(std::make_unique<Cactus>()));
-    cactus->setName("Spike");
+    Cactus* cactus = addPlant(*document, "Spike");
     cactus->setNotes("Needs grit");
     EXPECT_TRUE(cactus->isDirty());
     expectOk(document->flushDatabase(false));
