@@ -122,8 +122,7 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
     TempFolder folder;
     const QString empty = folder.file("E.sdb");
     ASSERT_EQ(cli({"new", empty, "--empty"}).exitCode, 0);
-    const CliRun none = cliOk({"stats", empty});
-    EXPECT_EQ(none.out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
+    EXPECT_EQ(cliOk({"stats", empty}).out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
                         "reminders_due: 0\ntotal_value: 0.00\n");
 
     const QString sample = folder.file("S.sdb");
@@ -176,17 +175,6 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
 
 // --- One writer per collection, cancels, busy files and export destinations
 
-namespace {
-
-int cactusCount(const QString& collection)
-{
-    const CliRun info = cli({"info", collection});
-    const auto match = QRegularExpression("cacti: (\\d+)\n").match(info.out);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-} // namespace
-
 // Which destinations an export may replace is ExportDestination's to show;
 // here --force reaches each command and the message says what would help.
 TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
@@ -216,7 +204,7 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
         EXPECT_TRUE(snapshot(arguments[2]) == before) << arguments.join(' ').toStdString();
         cliOk(arguments + QStringList{"--force"});
     }
-    EXPECT_EQ(cactusCount(folder.file("Other.sdb")), 3);
+    EXPECT_TRUE(cli({"info", folder.file("Other.sdb")}).out.contains("cacti: 3\n"));
     EXPECT_TRUE(readFile(folder.file("r.html")).contains("Cacti Report"));
 }
 
@@ -260,7 +248,7 @@ TEST(Cli, CtrlCExitsZeroExactlyWhenTheImportLandedAndNeverKillsTheProcess)
         if (row.lands) {
             EXPECT_EQ(import->exitCode(), 0);
             EXPECT_TRUE(out.contains("status: 0")) << out.toStdString();
-            EXPECT_EQ(cactusCount(target), 300);
+            EXPECT_TRUE(cli({"info", target}).out.contains("cacti: 300\n"));
         } else {
             EXPECT_EQ(import->exitCode(), 1);
             EXPECT_TRUE(out.contains("status: 1 (cancelled; nothing was changed)")) << out.toStdString();
