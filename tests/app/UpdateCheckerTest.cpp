@@ -46,19 +46,9 @@ protected:
     qint64 elapsedMs = 0;
 };
 
-TEST_F(UpdateCheckerTest, ANewerVersionIsOfferedWithItsAddress)
-{
-    FaultPeer server(Behaviour::Serve, R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})");
-    const UpdateChecker::Result result = check(feedUrl(server));
-    EXPECT_EQ(result.outcome, UpdateChecker::Outcome::UpdateAvailable);
-    EXPECT_EQ(result.latestVersion, QStringLiteral("1.10"));
-    EXPECT_EQ(result.downloadUrl, QUrl(QStringLiteral("https://spinora.org/download/1.10")));
-    EXPECT_TRUE(server.header("User-Agent").contains("Spinora/1.2"));
-}
-
 // Only a well-formed feed naming a newer version is an update; an error
 // status is unreachable.
-TEST_F(UpdateCheckerTest, EachFeedHasItsOutcome)
+TEST_F(UpdateCheckerTest, EachFeedHasItsOutcomeAndANewerVersionItsAddress)
 {
     using Outcome = UpdateChecker::Outcome;
     const QByteArray site = R"(, "url": "https://spinora.org/"})";
@@ -85,6 +75,12 @@ TEST_F(UpdateCheckerTest, EachFeedHasItsOutcome)
         FaultPeer server(feed.answer, feed.body);
         EXPECT_EQ(check(feedUrl(server)).outcome, feed.outcome) << feed.body.constData();
     }
+    // 1.10 is newer than 1.2: offered with its version and address; the request names the program.
+    FaultPeer newer(Behaviour::Serve, R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})");
+    const UpdateChecker::Result result = check(feedUrl(newer));
+    EXPECT_EQ(std::tuple(result.outcome, result.latestVersion, result.downloadUrl),
+              std::tuple(Outcome::UpdateAvailable, QStringLiteral("1.10"), QUrl("https://spinora.org/download/1.10")));
+    EXPECT_TRUE(newer.header("User-Agent").contains("Spinora/1.2"));
 }
 
 TEST_F(UpdateCheckerTest, DeadServersAreUnreachableWithinTheTimeout)
