@@ -20,7 +20,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <set>
 #include <thread>
 #include <sys/types.h>
 
@@ -203,16 +202,10 @@ TEST_F(CoreLock, RowsAnotherProgramCommitsWhileImportsRunAreNeverLost)
     expectOk(document->close());
 
     ASSERT_GE(committed.size(), 50u);
-    std::set<int> stored;
-    {
-        QString error;
-        auto db = Connection::open(targetPath + "/spinora.db", Connection::Mode::ReadOnly, &error);
-        Statement rows(db.get(), "SELECT scientific FROM species WHERE name='written by another program'");
-        while (rows.stepRow())
-            stored.insert(rows.text(0).toInt());
-    }
+    const QStringList stored =
+        queryRows(targetPath + "/spinora.db", "SELECT scientific FROM species WHERE name='written by another program'");
     for (int n : committed)
-        EXPECT_TRUE(stored.count(n)) << "row " << n << " was committed and is gone";
+        EXPECT_TRUE(stored.contains(QString::number(n))) << "row " << n << " was committed and is gone";
     document = openCollection(targetPath);
     EXPECT_EQ(document->cacti().size(), targetCacti + size_t(rounds) * sourceCacti);
 }
