@@ -1,10 +1,11 @@
-// The update checker against a real HTTP server on loopback: a newer
+// The update checker against a real HTTP server on loopback (FaultPeer): a newer
 // version, the same one, malformed feeds, errors and a server that never
 // answers, each bounded in time.
 #include "ShellTestSupport.h"
 
 #include "AppSettings.h"
 #include "EditorTestSupport.h"
+#include "FaultPeer.h"
 #include "UpdateChecker.h"
 
 #include <QAction>
@@ -13,43 +14,17 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 namespace spinora::test {
 namespace {
 
-// Answers every request with one fixed response (or never, when silent).
-class FeedServer : public QObject {
-public:
-    explicit FeedServer(QByteArray answer = {}) : body(std::move(answer))
-    {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                ++connections;
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    request += socket->readAll();
-                    if (!request.contains("\r\n\r\n") || silent)
-                        return;
-                    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: " +
-                                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-                    socket->disconnectFromHost();
-                });
-            }
-        });
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1/feed.json").arg(server_.serverPort()); }
+using Behaviour = FaultPeer::Behaviour;
 
-    QByteArray status = "200 OK";
-    QByteArray body;
-    bool silent = false;
-    int connections = 0;
-    QByteArray request;
-
-private:
-    QTcpServer server_;
-};
+QString feedUrl(const FaultPeer& server)
+{
+    return server.address() + QStringLiteral("/feed.json");
+}
 
 class UpdateCheckerTest : public ShellTest {
 protected:
@@ -71,47 +46,41 @@ protected:
     qint64 elapsedMs = 0;
 };
 
-TEST_F(UpdateCheckerTest, ANewerVersionIsOfferedWithItsAddress)
-{
-    FeedServer server(R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})");
-    const UpdateChecker::Result result = check(server.url());
-    EXPECT_EQ(result.outcome, UpdateChecker::Outcome::UpdateAvailable);
-    EXPECT_EQ(result.latestVersion, QStringLiteral("1.10"));
-    EXPECT_EQ(result.downloadUrl, QUrl(QStringLiteral("https://spinora.org/download/1.10")));
-    EXPECT_TRUE(server.request.contains("Spinora/1.2"));
-}
-
 // Only a well-formed feed naming a newer version is an update; an error
-// status is unreachable, whatever the body says.
-TEST_F(UpdateCheckerTest, EachFeedHasItsOutcome)
+// status is unreachable.
+TEST_F(UpdateCheckerTest, EachFeedHasItsOutcomeAndANewerVersionItsAddress)
 {
     using Outcome = UpdateChecker::Outcome;
     const QByteArray site = R"(, "url": "https://spinora.org/"})";
     const struct {
-        QByteArray status;
+        Behaviour answer;
         QByteArray body;
         Outcome outcome;
     } feeds[] = {
-        {"200 OK", R"({"version": "1.2")" + site, Outcome::UpToDate},
-        {"200 OK", R"({"version": "1.2.0")" + site, Outcome::UpToDate},
-        {"200 OK", R"({"version": "1.1.9")" + site, Outcome::UpToDate},
-        {"200 OK", R"({"version": "0.9")" + site, Outcome::UpToDate},
-        {"200 OK", R"({"version": "1.2.1")" + site, Outcome::UpdateAvailable},
-        {"200 OK", "<html>not json</html>", Outcome::Malformed},
-        {"200 OK", R"(["1.3"])", Outcome::Malformed},
-        {"200 OK", R"({"version": "soon")" + site, Outcome::Malformed},
-        {"200 OK", R"({"version": "1.3"})", Outcome::Malformed},
-        {"200 OK", R"x({"version": "1.3", "url": "javascript:alert(1)"})x", Outcome::Malformed},
-        {"200 OK", R"({"version": 1.3)" + site, Outcome::Malformed},
-        {"200 OK", "", Outcome::Malformed},
-        {"404 Not Found", R"({"version": "9.9")" + site, Outcome::Unreachable},
+        {Behaviour::Serve, R"({"version": "1.2")" + site, Outcome::UpToDate},
+        {Behaviour::Serve, R"({"version": "1.2.0")" + site, Outcome::UpToDate},
+        {Behaviour::Serve, R"({"version": "1.1.9")" + site, Outcome::UpToDate},
+        {Behaviour::Serve, R"({"version": "0.9")" + site, Outcome::UpToDate},
+        {Behaviour::Serve, R"({"version": "1.2.1")" + site, Outcome::UpdateAvailable},
+        {Behaviour::Serve, "<html>not json</html>", Outcome::Malformed},
+        {Behaviour::Serve, R"(["1.3"])", Outcome::Malformed},
+        {Behaviour::Serve, R"({"version": "soon")" + site, Outcome::Malformed},
+        {Behaviour::Serve, R"({"version": "1.3"})", Outcome::Malformed},
+        {Behaviour::Serve, R"x({"version": "1.3", "url": "javascript:alert(1)"})x", Outcome::Malformed},
+        {Behaviour::Serve, R"({"version": 1.3)" + site, Outcome::Malformed},
+        {Behaviour::Serve, "", Outcome::Malformed},
+        {Behaviour::NotFound, {}, Outcome::Unreachable},
     };
-    FeedServer server;
     for (const auto& feed : feeds) {
-        server.status = feed.status;
-        server.body = feed.body;
-        EXPECT_EQ(check(server.url()).outcome, feed.outcome) << feed.status.constData() << " " << feed.body.constData();
+        FaultPeer server(feed.answer, feed.body);
+        EXPECT_EQ(check(feedUrl(server)).outcome, feed.outcome) << feed.body.constData();
     }
+    // 1.10 is newer than 1.2: offered with its version and address; the request names the program.
+    FaultPeer newer(Behaviour::Serve, R"({"version": "1.10", "url": "https://spinora.org/download/1.10"})");
+    const UpdateChecker::Result result = check(feedUrl(newer));
+    EXPECT_EQ(std::tuple(result.outcome, result.latestVersion, result.downloadUrl),
+              std::tuple(Outcome::UpdateAvailable, QStringLiteral("1.10"), QUrl("https://spinora.org/download/1.10")));
+    EXPECT_TRUE(newer.header("User-Agent").contains("Spinora/1.2"));
 }
 
 TEST_F(UpdateCheckerTest, DeadServersAreUnreachableWithinTheTimeout)
@@ -126,23 +95,22 @@ TEST_F(UpdateCheckerTest, DeadServersAreUnreachableWithinTheTimeout)
     EXPECT_FALSE(refused.error.isEmpty());
 
     // A server that accepts and never answers.
-    FeedServer silent;
-    silent.silent = true;
-    EXPECT_EQ(check(silent.url(), 400).outcome, UpdateChecker::Outcome::Unreachable);
+    FaultPeer silent(Behaviour::Silent);
+    EXPECT_EQ(check(feedUrl(silent), 400).outcome, UpdateChecker::Outcome::Unreachable);
     EXPECT_LT(elapsedMs, 3000);
-    EXPECT_EQ(silent.connections, 1);
+    EXPECT_EQ(silent.requests, 1);
 }
 
 TEST_F(UpdateCheckerTest, StartUpChecksOnlyWhenTurnedOnAndNeverWaits)
 {
-    FeedServer server(R"({"version": "1.2", "url": "https://spinora.org/"})");
-    appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), server.url());
+    FaultPeer server(Behaviour::Serve, R"({"version": "1.2", "url": "https://spinora.org/"})");
+    appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), feedUrl(server));
     UpdateChecker checker(QStringLiteral("1.2"));
     QSignalSpy finished(&checker, &UpdateChecker::finished);
     checker.checkInBackgroundIfEnabled();
     EXPECT_FALSE(checker.isChecking());
     EXPECT_FALSE(finished.wait(200));
-    EXPECT_EQ(server.connections, 0) << "off by default";
+    EXPECT_EQ(server.requests, 0) << "off by default";
 
     appSettings()->setValue(QString::fromUtf8(settings::kCheckUpdatesAtStart), true);
     QElapsedTimer clock;
@@ -156,8 +124,8 @@ TEST_F(UpdateCheckerTest, StartUpChecksOnlyWhenTurnedOnAndNeverWaits)
 
 TEST_F(UpdateCheckerTest, CheckForUpdatesInTheMenuReachesTheCheckerAndTellsTheUser)
 {
-    FeedServer server(R"({"version": "1.2", "url": "https://spinora.org/"})");
-    appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), server.url());
+    FaultPeer server(Behaviour::Serve, R"({"version": "1.2", "url": "https://spinora.org/"})");
+    appSettings()->setValue(QString::fromUtf8(settings::kUpdateFeedUrl), feedUrl(server));
     makeApp();
     QMainWindow* window = app_->windowForDocument(app_->openDocumentWithContentsOfURL(makeCollection("Updates")));
     QSignalSpy finished(&app_->updater(), &UpdateChecker::finished);
@@ -171,7 +139,7 @@ TEST_F(UpdateCheckerTest, CheckForUpdatesInTheMenuReachesTheCheckerAndTellsTheUs
     for (int i = 0; i < 100 && shown.isEmpty(); ++i)
         QTest::qWait(20);
     EXPECT_EQ(shown, QStringLiteral("You’re up-to-date!|Spinora 1.2 is currently the newest version available."));
-    EXPECT_EQ(server.connections, 1);
+    EXPECT_EQ(server.requests, 1);
 }
 
 } // namespace

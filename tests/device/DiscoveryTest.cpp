@@ -101,17 +101,13 @@ TEST(Rules, WordForWordForEveryModeAndOption)
     }
 }
 
-TEST(ExportRules, TheListStates)
+// An empty export list is DeviceBrowserTest's (the dialog's message); Export
+// Data's two files are fetched there and in PeerAndCliTest.
+TEST(Rules, ASelectionBeyondTheListIsClearedAndBackupDatabaseSendsEverything)
 {
-    EXPECT_EQ(exportRule({}, -1).message, DeviceTexts::noExportDevices());
     EXPECT_TRUE(exportRule({device(1)}, 1).clearSelection);
-}
-
-// Export Data's two files are fetched in DeviceTransferTest and DeviceBrowserTest.
-TEST(ImportFile, BackupDatabaseSendsEverythingWhateverTheOption)
-{
-    EXPECT_EQ(importFileName(0, 0), "spinora.sdbi");
-    EXPECT_EQ(importFileName(0, 3), "spinora.sdbi");
+    for (int option : {0, 3})
+        EXPECT_EQ(importFileName(0, option), "spinora.sdbi") << "whatever the option";
 }
 
 // The alerts of a finished import and export and of a refused push are

@@ -43,10 +43,8 @@ TEST(EndToEnd, DiscoveryFindsTheAdvertisedPeerThroughAvahi)
         return row >= 0;
     }, 15000)) << "discovery did not find the peer";
     const Device found = devices.deviceArray().at(row);
-    EXPECT_EQ(found.deviceName, QStringLiteral("spinora-peer %1").arg(peer.port()));
-    EXPECT_EQ(found.serviceName, "Spinora");
-    EXPECT_EQ(found.serviceNumber, kExportData);
-    EXPECT_EQ(found.serviceVersion, "9.9");
+    EXPECT_EQ(std::tuple(found.deviceName, found.serviceName, found.serviceNumber, found.serviceVersion),
+              std::tuple(QStringLiteral("spinora-peer %1").arg(peer.port()), QString("Spinora"), kExportData, QString("9.9")));
     const QString server = devices.serverAddress(row);
     // The address names the host, which must resolve to this machine.
     const QString host = QUrl(server).host();

@@ -31,12 +31,8 @@ void FakeDiscovery::stopBrowsing()
 void FakeDiscovery::resolve(const NetService& service, int)
 {
     ++script_.resolutions;
-    if (script_.failing.contains(service)) {
-        QTimer::singleShot(0, this, [this, service] { emit resolutionFailed(service); });
-        return;
-    }
     for (const ResolvedService& resolved : script_.resolvable) {
-        if (resolved.service == service) {
+        if (resolved.service == service && !script_.failing.contains(service)) {
             QTimer::singleShot(0, this, [this, resolved] { emit serviceResolved(resolved); });
             return;
         }

@@ -15,6 +15,7 @@ namespace spinora {
 namespace {
 
 using test::readFile;
+using test::icsSummaries;
 using test::readIcs;
 using test::TempFolder;
 
@@ -147,18 +148,9 @@ TEST_F(CalendarStoreTest, FileChangedByAnotherProgramIsReadAgainBeforeWriting)
 
     ours.title = QStringLiteral("Repotted again");
     ASSERT_TRUE(store.saveEvent(ours)) << store.lastError().toStdString();
-    const auto events = readIcs(defaultFile(store));
-    ASSERT_TRUE(events.has_value());
-    ASSERT_EQ(events->size(), 2) << "the other program's event is kept";
-    QStringList summaries;
-    for (const auto& e : *events) {
-        summaries << e.summary;
-        if (e.summary == QStringLiteral("Repotted again")) {
-            EXPECT_EQ(e.location, QStringLiteral("Greenhouse")) << "what the other program added to ours stays";
-        }
-    }
-    summaries.sort();
-    EXPECT_EQ(summaries, QStringList({QStringLiteral("Holiday"), QStringLiteral("Repotted again")}));
+    ASSERT_EQ(icsSummaries(defaultFile(store)), QStringList({"Holiday", "Repotted again"})) << "the other program's event is kept";
+    EXPECT_EQ(readIcs(defaultFile(store), ours.identifier)->value(0).location, QStringLiteral("Greenhouse"))
+        << "what the other program added to ours stays";
 }
 
 TEST_F(CalendarStoreTest, ChangeDuringTheWriteIsAppliedToTheNewerFile)
@@ -175,12 +167,7 @@ TEST_F(CalendarStoreTest, ChangeDuringTheWriteIsAppliedToTheNewerFile)
     CalendarEvent second = reminder(QStringLiteral("Flowered"), QDateTime(QDate(2026, 7, 1), QTime(7, 0)));
     ASSERT_TRUE(store.saveEvent(second)) << store.lastError().toStdString();
     EXPECT_EQ(calls, 2) << "written a second time on top of the newer content";
-    const auto events = readIcs(defaultFile(store));
-    QStringList summaries;
-    for (const auto& e : *events)
-        summaries << e.summary;
-    summaries.sort();
-    EXPECT_EQ(summaries, QStringList({QStringLiteral("Dentist"), QStringLiteral("Flowered")}))
+    EXPECT_EQ(icsSummaries(defaultFile(store)), QStringList({"Dentist", "Flowered"}))
         << "the late writer's file wins over our older read; our new event is added to it";
     EXPECT_TRUE(leftovers(folder.path()).isEmpty());
 }

@@ -169,8 +169,7 @@ TEST_P(NumberFields, NumbersThatCannotBeStoredAreRefusedWithAMessage)
         EXPECT_TRUE(editor->infoScreenVisible()) << "the sheet stays open";
         EXPECT_TRUE(message.contains(QString::fromUtf8(row.typed))) << message.toStdString();
         click(editor->cancelButton());
-        const QStringList after = dumpCollection(*f.document);
-        EXPECT_EQ(after, before) << dumpDifference(before, after);
+        EXPECT_TRUE(holdsRecords(*f.document, before));
     }
     auto reopened = f.reopen();
     if (scheduleField)
@@ -225,8 +224,7 @@ TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
     };
     EXPECT_FALSE(newSchedule("cancelButton"));
     f.reload();
-    const QStringList afterCancel = dumpCollection(*f.document);
-    EXPECT_EQ(afterCancel, before) << dumpDifference(before, afterCancel);
+    EXPECT_TRUE(holdsRecords(*f.document, before));
     // Saved, the new schedule keeps them.
     ASSERT_TRUE(newSchedule("okButton"));
     auto reopened = f.reopen();
@@ -309,8 +307,7 @@ TEST_F(WaterEditor, TimesAreStoredAsThePickerShowsThem)
         if (QByteArray(button) == "cancelButton") {
             EXPECT_EQ(snapshot(f.path), files);
         }
-        const QStringList after = dumpCollection(*f.document);
-        EXPECT_EQ(after, before) << button << dumpDifference(before, after);
+        EXPECT_TRUE(holdsRecords(*f.document, before)) << button;
     }
 
     {

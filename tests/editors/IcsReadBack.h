@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTimeZone>
 
 #include <libical/ical.h>
@@ -77,6 +78,16 @@ inline std::optional<QList<IcsEvent>> readIcs(const QString& path, const QString
     }
     icalcomponent_free(root);
     return events;
+}
+
+// The summaries of the events of a file, sorted (none when it cannot be read).
+inline QStringList icsSummaries(const QString& path)
+{
+    QStringList summaries;
+    for (const IcsEvent& e : readIcs(path).value_or(QList<IcsEvent>()))
+        summaries << e.summary;
+    summaries.sort();
+    return summaries;
 }
 
 } // namespace spinora::test

@@ -151,17 +151,12 @@ TEST(PhotoAddingTest, PreparingKeepsToTheLimitsAndWritesOnlyWhatItAccepts)
         QString reason; // empty: accepted
         QSize photo, thumbnail, square;
     };
-    Image::PhotoLimits small;
-    small.photoSize = 640;
-    small.thumbnailSize = 100;
-    Image::PhotoLimits fewPixels;
-    fewPixels.maxPixels = 1000 * 1000;
-    Image::PhotoLimits oneMegabyte;
-    oneMegabyte.maxFileBytes = 1 << 20;
     const Row rows[] = {
-        {"scaled to the photo and thumbnail sizes", picture, small, {}, {640, 480}, {100, 75}, {75, 75}},
-        {"more pixels than allowed", picture, fewPixels, "the picture is too large (1200 × 900 pixels)", {}, {}, {}},
-        {"a larger file than allowed", padded, oneMegabyte, "the file is larger than 1 MB", {}, {}, {}},
+        {"scaled to the photo and thumbnail sizes", picture, {.photoSize = 640, .thumbnailSize = 100}, {}, {640, 480},
+         {100, 75}, {75, 75}},
+        {"more pixels than allowed", picture, {.maxPixels = 1000 * 1000}, "the picture is too large (1200 × 900 pixels)",
+         {}, {}, {}},
+        {"a larger file than allowed", padded, {.maxFileBytes = 1 << 20}, "the file is larger than 1 MB", {}, {}, {}},
         {"a missing file", folder.file(QStringLiteral("gone.jpg")), {}, "the file cannot be read", {}, {}, {}},
     };
     int number = 0;

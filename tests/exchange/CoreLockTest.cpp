@@ -20,7 +20,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <set>
 #include <thread>
 #include <sys/types.h>
 
@@ -104,30 +103,23 @@ TEST_F(CoreLock, ACancelAtAnyProgressStepIsReportedExactlyAsWhatHappened)
         SCOPED_TRACE(step);
         const QString run = folder.file(QStringLiteral("Run%1.sdb").arg(step));
         ASSERT_TRUE(PackageCommit::copyPackage(targetPath, run));
-        auto document = openCollection(run);
+        target = openCollection(run);
         std::atomic<size_t> seen{0};
-        const JobRun job = importFrom(*document, file, 0, [&seen, step](double, JobContext& context) {
+        const JobRun job = importFrom(*target, file, 0, [&seen, step](double, JobContext& context) {
             if (++seen == step)
                 context.cancel();
         });
         ASSERT_TRUE(job.status == kJobFinished || job.status == kJobCancelled) << job.status;
+        // What the status says is what is on disk, read back by a new document.
         if (job.status == kJobCancelled) {
-            EXPECT_TRUE(holdsRecords(*document, dumpBefore));
+            ++cancelled;
             for (double percent : job.progress)
                 EXPECT_LT(percent, 100.0); // no "done" after a cancel
-            EXPECT_FALSE(QFileInfo::exists(run + "/" + PackageCommit::kStagingFolder));
-        }
-        // What the status says is what is on disk, read back by a new document.
-        expectOk(document->close());
-        document = openCollection(run);
-        if (job.status == kJobFinished) {
-            ++finished;
-            EXPECT_EQ(document->cacti().size(), targetCacti + sourceCacti);
+            expectKept();
         } else {
-            ++cancelled;
-            EXPECT_TRUE(holdsRecords(*document, dumpBefore));
-            expectOk(document->close());
-            EXPECT_TRUE(snapshot(run) == before);
+            ++finished;
+            expectOk(target->close());
+            EXPECT_EQ(openCollection(run)->cacti().size(), targetCacti + sourceCacti);
         }
     }
     // The early steps cancel; the steps after the database was swapped cannot.
@@ -210,16 +202,10 @@ TEST_F(CoreLock, RowsAnotherProgramCommitsWhileImportsRunAreNeverLost)
     expectOk(document->close());
 
     ASSERT_GE(committed.size(), 50u);
-    std::set<int> stored;
-    {
-        QString error;
-        auto db = Connection::open(targetPath + "/spinora.db", Connection::Mode::ReadOnly, &error);
-        Statement rows(db.get(), "SELECT scientific FROM species WHERE name='written by another program'");
-        while (rows.stepRow())
-            stored.insert(rows.text(0).toInt());
-    }
+    const QStringList stored =
+        queryRows(targetPath + "/spinora.db", "SELECT scientific FROM species WHERE name='written by another program'");
     for (int n : committed)
-        EXPECT_TRUE(stored.count(n)) << "row " << n << " was committed and is gone";
+        EXPECT_TRUE(stored.contains(QString::number(n))) << "row " << n << " was committed and is gone";
     document = openCollection(targetPath);
     EXPECT_EQ(document->cacti().size(), targetCacti + size_t(rounds) * sourceCacti);
 }

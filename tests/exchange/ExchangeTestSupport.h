@@ -80,16 +80,6 @@ JobRun runJob(std::function<Result(JobContext&)> work, std::function<int(Result&
     return run;
 }
 
-// Whether the document holds exactly the records of `expected` (from
-// dumpCollection); a failure names the records that differ.
-inline ::testing::AssertionResult holdsRecords(SpinoraDatabase& document, const QStringList& expected)
-{
-    const QStringList records = dumpCollection(document);
-    if (records == expected)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << dumpDifference(expected, records);
-}
-
 // The names of the document's plants, sorted.
 inline QStringList cactusNames(SpinoraDatabase& document)
 {

@@ -6,10 +6,10 @@
 #include "CliRunner.h"
 #include "CollectionDump.h"
 #include "ExchangeTestSupport.h"
+#include "RecordBuilders.h"
 #include "SampleCollection.h"
 #include "TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -33,15 +32,6 @@ using HostileImport = ImportIntoKeptCollection;
 bool isJpeg(const QByteArray& data)
 {
     return data.startsWith("\xFF\xD8\xFF");
-}
-
-QByteArray encoded(const QImage& image, const char* format)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format)) << format;
-    return data;
 }
 
 } // namespace
@@ -63,11 +53,7 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
                                  "UPDATE log SET cactus_key=%5 WHERE pk=(SELECT min(pk) FROM log); "
                                  "UPDATE image SET type=0, key=%3 WHERE pk=(SELECT min(pk) FROM image); "
                                  "UPDATE image SET pk=%3 WHERE pk=(SELECT max(pk) FROM image);")
-                      .arg(k2p32 + 7)
-                      .arg(schedule)
-                      .arg(k2p32 + 1)
-                      .arg(k2p31)
-                      .arg(kMax));
+                      .arg(k2p32 + 7).arg(schedule).arg(k2p32 + 1).arg(k2p31).arg(kMax));
     ASSERT_EQ(queryInt(file, QStringLiteral("SELECT count(*) FROM cactus WHERE pk IN (1, %1, %2, %3)")
                                  .arg(k2p32 + 1).arg(k2p31).arg(kMax)), 4);
     ASSERT_EQ(importFrom(*target, file, 0), kJobFinished);
@@ -77,21 +63,11 @@ TEST_F(HostileImport, KeysWiderThan32BitsKeepEveryRowAndItsLinks)
     for (const char* name : {"one", "two to the 32 plus one", "two to the 31", "largest"})
         EXPECT_EQ(names.count(QString::fromUtf8(name)), 1) << name;
     EXPECT_FALSE(names.contains(QStringLiteral("No title")));
-    for (const auto& cactus : target->cacti()) {
-        if (cactus->name() == QLatin1String("one")) {
-            ASSERT_NE(cactus->water(), nullptr);
-            EXPECT_EQ(cactus->water()->name(), QString("wide schedule"));
-        }
-        if (cactus->name() == QLatin1String("largest")) {
-            bool hasLog = false;
-            for (const auto& log : target->logs())
-                hasLog = hasLog || log->cactus() == cactus.get();
-            EXPECT_TRUE(hasLog);
-        }
-        if (cactus->name() == QLatin1String("two to the 32 plus one")) {
-            EXPECT_EQ(cactus->images().size(), 1u); // its photo followed it, not plant "one"
-        }
-    }
+    Cactus* one = plantNamed(*target, "one");
+    ASSERT_TRUE(one && one->water());
+    EXPECT_EQ(one->water()->name(), QString("wide schedule"));
+    EXPECT_FALSE(plantNamed(*target, "largest")->logs().empty());
+    EXPECT_EQ(plantNamed(*target, "two to the 32 plus one")->images().size(), 1u); // its photo followed it, not plant "one"
 }
 
 // The collection's own wide keys are read back whole: RecordTest.
@@ -247,11 +223,6 @@ protected:
     {
         return QStringLiteral("%1/sp-%2%3.jpg").arg(package).arg(key).arg(QString::fromUtf8(suffix));
     }
-    void replaceWithLink(const QString& path, const QString& target)
-    {
-        QFile::remove(path);
-        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
-    }
 
     QString package;
     std::vector<int64_t> photoKeys;
@@ -267,11 +238,7 @@ TEST_F(SourcePackage, LinksOutOfThePackageDevicesAndOversizedFilesAreSkippedNotL
     replaceWithLink(photoFile(photoKeys[0]), "/dev/zero");
     replaceWithLink(photoFile(photoKeys[0], "t"), "/dev/zero");
     replaceWithLink(photoFile(photoKeys[1]), outside);
-    {
-        QFile big(photoFile(photoKeys[2]));
-        ASSERT_TRUE(big.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1));
-    }
+    ASSERT_TRUE(QFile::resize(photoFile(photoKeys[2]), Image::kMaxPictureFileBytes + 1)); // sparse
     QFile::remove(photoFile(photoKeys[3]));
     ASSERT_EQ(::mkfifo(QFile::encodeName(photoFile(photoKeys[3])).constData(), 0600), 0);
 
@@ -310,9 +277,8 @@ TEST_F(HostileImport, OneUnreadablePhotoBlobSkipsOnlyThatPhotoAndIsNamedOnAWarni
         QStringLiteral("warning: 1 photo could not be read and was left out: photo %1 of the cactus \u201C").arg(damaged)))
         << run.err.toStdString();
     target = openCollection(path);
-    EXPECT_EQ(target->cacti().size(), 4u + source->cacti().size());
-    EXPECT_EQ(target->logs().size(), 3u + source->logs().size());
-    EXPECT_EQ(target->images().size(), 2u + source->images().size() - 1u);
+    EXPECT_EQ(std::tuple(target->cacti().size(), target->logs().size(), target->images().size()),
+              std::tuple(4u + source->cacti().size(), 3u + source->logs().size(), 2u + source->images().size() - 1u));
 }
 
 // A damaged page under a blob fails that read; on the import's own
@@ -340,19 +306,23 @@ TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
     // Qt writes no GIF: a 1 x 1 one, byte by byte.
     const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c000000000100"
                                                "01000002024401003b");
+    // Each format, what it stores and what the stored photo must look like.
     struct Picture {
-        const char* name;
+        QString name;
         QByteArray photo, thumbnail;
+        QImage expected;
     };
-    const std::vector<Picture> pictures{{"PNG", encoded(wide, "PNG"), encoded(wide.scaledToWidth(320), "PNG")},
-                                        {"GIF", gif, gif},
-                                        {"BMP", encoded(small, "BMP"), encoded(small.scaledToWidth(320), "BMP")}};
+    const std::vector<Picture> pictures{
+        {"PNG", encoded(wide, "PNG"), encoded(wide.scaledToWidth(320), "PNG"), // kept within the photo size
+         wide.scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)},
+        {"GIF", gif, gif, QImage(1, 1, QImage::Format_RGB32)},
+        {"BMP", encoded(small, "BMP"), encoded(small.scaledToWidth(320), "BMP"), small}};
     for (size_t i = 0; i < pictures.size(); ++i) {
         const int64_t key = queryInt(file, QStringLiteral("SELECT pk FROM image WHERE type=0 ORDER BY pk LIMIT 1 OFFSET %1").arg(i));
         ASSERT_GT(key, 0);
         execSql(file, QStringLiteral("UPDATE image SET photo=X'%1', thumbnail=X'%2', caption='%3' WHERE pk=%4")
                           .arg(QString::fromLatin1(pictures[i].photo.toHex()), QString::fromLatin1(pictures[i].thumbnail.toHex()),
-                               QString::fromLatin1(pictures[i].name))
+                               pictures[i].name)
                           .arg(key));
     }
     auto empty = newCollection(folder.file("Empty.sdb"), true);
@@ -361,22 +331,17 @@ TEST_F(HostileImport, PngGifAndBmpPhotosAreStoredAsJpeg)
     int converted = 0;
     for (const auto& image : empty->images()) {
         expectOk(image->hydrate());
-        const QByteArray photo = readFile(image->photoFile());
-        const QByteArray thumbnail = readFile(image->thumbnailFile());
-        EXPECT_TRUE(isJpeg(photo)) << image->caption().toStdString();
-        EXPECT_TRUE(isJpeg(thumbnail)) << image->caption().toStdString();
-        if (image->caption() == QLatin1String("PNG")) {
+        SCOPED_TRACE(image->caption().toStdString());
+        EXPECT_TRUE(isJpeg(readFile(image->photoFile())));
+        EXPECT_TRUE(isJpeg(readFile(image->thumbnailFile())));
+        for (const Picture& picture : pictures) {
+            if (image->caption() != picture.name)
+                continue;
             ++converted;
-            EXPECT_EQ(image->photo().size(), QSize(1280, 960)); // kept within the photo size
-            EXPECT_LT(meanDifference(image->photo(), wide.scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)), 6.0);
-        } else if (image->caption() == QLatin1String("BMP")) {
-            ++converted;
-            EXPECT_EQ(image->photo().size(), small.size());
-            EXPECT_EQ(image->thumbnail().width(), 320);
-            EXPECT_LT(meanDifference(image->photo(), small), 6.0);
-        } else if (image->caption() == QLatin1String("GIF")) {
-            ++converted;
-            EXPECT_EQ(image->photo().size(), QSize(1, 1));
+            EXPECT_EQ(image->photo().size(), picture.expected.size());
+            if (picture.name != "GIF") {
+                EXPECT_LT(meanDifference(image->photo(), picture.expected), 6.0);
+            }
         }
     }
     EXPECT_EQ(converted, 3);

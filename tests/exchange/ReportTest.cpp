@@ -29,10 +29,7 @@ protected:
         document = newCollection(folder.file("R.sdb"), true);
         QDir().mkpath(folder.file("out"));
     }
-    void TearDown() override
-    {
-        Clock::clearFixedNow();
-    }
+    void TearDown() override { Clock::clearFixedNow(); }
     QString report(int size = 1, const QString& name = "report.html")
     {
         EXPECT_EQ(reportTo(*document, folder.file("out"), name, size, false), kJobFinished);
@@ -40,12 +37,11 @@ protected:
     }
     Cactus* addPlant(const QString& name, double price, double value, const Timestamp& planted = {})
     {
-        auto c = std::make_unique<Cactus>();
-        c->setName(name);
+        Cactus* c = test::addPlant(*document, name);
         c->setPurchasePrice(price);
         c->setValue(value);
         c->setPlantDate(planted);
-        return expectOk(document->addCactus(std::move(c)));
+        return c;
     }
 
     TempFolder folder;
@@ -87,9 +83,10 @@ TEST_F(Report, SummaryCountsAndValues)
     EXPECT_TRUE(page.startsWith("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
                                 "<title>Cacti Report</title>\n<style>html {background-color:#eeeeee}</style>\n"
                                 "</head><style>.break { page-break-before: always; }</style><body>\n"));
-    EXPECT_TRUE(page.contains("<tr><td>Total Cacti:</td><td align=right>2</td></tr>\n"));
-    EXPECT_TRUE(page.contains("<tr><td>Total Value:</td><td align=right>27.50</td></tr>\n"));
-    EXPECT_TRUE(page.contains("<tr><td>Unique Species:</td><td align=right>1</td></tr>\n"));
+    for (const char* row : {"<tr><td>Total Cacti:</td><td align=right>2</td></tr>\n",
+                            "<tr><td>Total Value:</td><td align=right>27.50</td></tr>\n",
+                            "<tr><td>Unique Species:</td><td align=right>1</td></tr>\n"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(row))) << row;
     EXPECT_TRUE(page.endsWith("</body></html>\n"));
 }
 
@@ -98,27 +95,22 @@ TEST_F(Report, RowsOfAPlantAScheduleAndALog)
     Cactus* young = addPlant("Young", 0, 0, localSeconds(2026, 4, 6));
     // Every character the page escapes; "&" first, else "<" would come out as "&amp;lt;".
     young->setNotes("less < than & more > \"quoted\"\nsecond line");
-    auto water = std::make_unique<Water>();
-    water->setName("Rest");
-    water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
-    water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
-    water->setNoWaterDDMM(3, Water::dayMonthCode(1, 7)); // its partner is unset
-    expectOk(document->addWater(std::move(water)));
-    auto log = std::make_unique<Log>();
+    Water* rest = addSchedule(*document, "Rest");
+    rest->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+    rest->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+    rest->setNoWaterDDMM(3, Water::dayMonthCode(1, 7)); // its partner is unset
+    Log* log = addLog(*document, nullptr, "", localSeconds(2026, 5, 1));
     log->setLogType(Log::kNoteLog);
-    log->setLogDate(localSeconds(2026, 5, 1));
     log->setNotes("Ordered grit");
     log->setReminder(true);
-    expectOk(document->addLog(std::move(log)));
-    document->mapLogsAndImages();
     const QString page = report();
-    EXPECT_TRUE(page.contains("<tr><td width=180><b>Age:</b></td><td align=left>&lt; 1 year</td></tr>\n"));
-    EXPECT_TRUE(page.contains("<td align=left>less &lt; than &amp; more &gt; &quot;quoted&quot;<br />second line</td>"));
-    EXPECT_TRUE(page.contains("<tr><td width=300><b>No Water Between:</b></td><td align=left>\n"
-                              "November 1 - February 28<br /></td></tr>\n"));
-    EXPECT_TRUE(page.contains("<tr><td width=180><b>Type:</b></td><td align=left>Note</td></tr>\n"));
-    EXPECT_TRUE(page.contains("<tr><td width=180><b>Reminder:</b></td><td align=left>Yes</td></tr>\n"));
-    EXPECT_TRUE(page.contains("<tr><td width=180><b>Plant Date:</b></td><td align=left>Apr 6, 2026</td></tr>\n"));
+    for (const char* row : {"<tr><td width=180><b>Age:</b></td><td align=left>&lt; 1 year</td></tr>\n",
+                            "<td align=left>less &lt; than &amp; more &gt; &quot;quoted&quot;<br />second line</td>",
+                            "<tr><td width=300><b>No Water Between:</b></td><td align=left>\nNovember 1 - February 28<br /></td></tr>\n",
+                            "<tr><td width=180><b>Type:</b></td><td align=left>Note</td></tr>\n",
+                            "<tr><td width=180><b>Reminder:</b></td><td align=left>Yes</td></tr>\n",
+                            "<tr><td width=180><b>Plant Date:</b></td><td align=left>Apr 6, 2026</td></tr>\n"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(row))) << row;
 }
 
 TEST_F(Report, SmallPhotosAreTheThumbnails)
@@ -163,10 +155,8 @@ TEST_F(Report, ChromiumShowsHostileTextAsText)
     TempFolder profile;
     const QString dom = renderedDom(folder.file("out/report.html"), profile);
     ASSERT_FALSE(dom.isEmpty());
-    EXPECT_TRUE(dom.contains("<title>Cacti Report</title>"));
-    EXPECT_TRUE(dom.contains("&lt;script&gt;document.title='owned'&lt;/script&gt;"));
-    EXPECT_TRUE(dom.contains("&lt;img src=x onerror="));
-    EXPECT_FALSE(dom.contains("<script>"));
-    EXPECT_FALSE(dom.contains("<img src=\"x\""));
-    EXPECT_FALSE(dom.contains("owned</title>"));
+    for (const char* text : {"<title>Cacti Report</title>", "&lt;script&gt;document.title='owned'&lt;/script&gt;", "&lt;img src=x onerror="})
+        EXPECT_TRUE(dom.contains(QString::fromUtf8(text))) << text;
+    for (const char* markup : {"<script>", "<img src=\"x\"", "owned</title>"})
+        EXPECT_FALSE(dom.contains(QString::fromUtf8(markup))) << markup;
 }

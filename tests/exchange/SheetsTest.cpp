@@ -92,9 +92,8 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     EXPECT_TRUE(readFile(folder_.file("cacti.csv")).contains(source->cacti().front()->name().toUtf8()));
 
     EXPECT_EQ(run(ExportToCollection, folder_.file("Copy.sdb"), kExchangeWatering), exported);
-    EXPECT_EQ(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM watering"), 3);
-    EXPECT_LE(queryInt(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*) FROM cactus"), 0)
-        << "the option 'Watering Schedules' exports only schedules";
+    EXPECT_EQ(queryRows(folder_.file("Copy.sdb/spinora.db"), "SELECT count(*), (SELECT count(*) FROM cactus) FROM watering"),
+              QStringList{"3|0"}) << "the option 'Watering Schedules' exports only schedules";
 
     // The three imports, into another collection.
     auto target = newCollection(folder_.file("Target.sdb"), true);
@@ -218,13 +217,19 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     QStringList alerts; // the alerts' titles
     ExportReportBrowser sheet(*document, nullptr);
     sheet.setAlertFunction([&](QWidget*, const QString& title, const QString&) { alerts << title; });
-    sheet.prepareBrowser();
+    // The sheet shown afresh, a folder chosen and Export pressed.
+    const auto exportInto = [&sheet](const QString& path, const QString& name) {
+        sheet.prepareBrowser();
+        sheet.folderChosen(path);
+        sheet.filenameTextField()->setText(name);
+        sheet.show();
+        sheet.exportButton()->click();
+    };
     QDir().mkpath(folder.file("out"));
-    sheet.folderChosen(folder.file("out"));
+    sheet.prepareBrowser();
     sheet.optionButton(2)->click();
     EXPECT_EQ(sheet.typeSelection(), 2);
-    sheet.show();
-    sheet.exportButton()->click();
+    exportInto(folder.file("out"), "");
     ASSERT_TRUE(waitUntilEnded(sheet));
     const QString done = "Export Complete";
     ASSERT_EQ(alerts, QStringList{done});
@@ -237,10 +242,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
         questions << text;
         return answer;
     });
-    sheet.prepareBrowser();
-    sheet.folderChosen(folder.file("out"));
-    sheet.show();
-    sheet.exportButton()->click();
+    exportInto(folder.file("out"), "");
     ASSERT_EQ(questions.size(), 1);
     EXPECT_EQ(alerts.size(), 1) << "declining starts nothing";
     answer = true;
@@ -250,10 +252,7 @@ TEST(ReportSheet, EmptyFileNameWritesTheDefaultReportAndAMissingFolderFails)
     alerts.removeLast();
 
     // A report into a folder that cannot be written fails with the report's error.
-    sheet.prepareBrowser();
-    sheet.folderChosen(folder.file("missing/deeper"));
-    sheet.filenameTextField()->setText("r.html");
-    sheet.exportButton()->click();
+    exportInto(folder.file("missing/deeper"), "r.html");
     ASSERT_TRUE(waitUntilEnded(sheet));
     EXPECT_EQ(alerts, (QStringList{done, "Export Error"}));
     expectOk(document->close());

@@ -65,9 +65,8 @@ TEST_P(LabelSheetTest, EveryCodeNamesItsPlantAndNothingLeavesItsLabel)
     ASSERT_EQ(pdfPageCount(pdf), 2);
 
     const QString prefix = folder_->file(QString::fromLatin1(GetParam()));
-    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(kResolution), QStringLiteral("-png"),
-                                         pdf, prefix});
-    const QStringList pages = {prefix + QStringLiteral("-1.png"), prefix + QStringLiteral("-2.png")};
+    runTool("pdftoppm", {"-r", QString::number(kResolution), "-png", pdf, prefix});
+    const QStringList pages = {prefix + "-1.png", prefix + "-2.png"};
 
     // Each label on its own, as a phone held over one pot sees it.
     QStringList labels;
@@ -78,10 +77,7 @@ TEST_P(LabelSheetTest, EveryCodeNamesItsPlantAndNothingLeavesItsLabel)
         labels << folder_->file(QStringLiteral("%1-label-%2.png").arg(GetParam()).arg(n, 2, 10, QLatin1Char('0')));
         ASSERT_TRUE(page.copy(QRectF(label.topLeft() * scale, label.size() * scale).toRect()).save(labels.last()));
     }
-    const QStringList decoded = runTool(QStringLiteral("zbarimg"),
-                                        QStringList{QStringLiteral("--nodbus"), QStringLiteral("--quiet"),
-                                                    QStringLiteral("--raw")} + labels)
-                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList decoded = runTool("zbarimg", QStringList{"--nodbus", "--quiet", "--raw"} + labels).split('\n', Qt::SkipEmptyParts);
     QStringList expected;
     for (const Cactus* cactus : document_->displayedCacti())
         expected << PlantLabel::codeText(QStringLiteral("Windowsill Garden"), *cactus);
@@ -92,9 +88,7 @@ TEST_P(LabelSheetTest, EveryCodeNamesItsPlantAndNothingLeavesItsLabel)
     for (const QString& page : pages)
         EXPECT_EQ(strayInk(QImage(page), *layout), 0) << page.toStdString();
     if (qEnvironmentVariableIsSet("SPINORA_SHOTS") && layout == &labelLayouts().front())
-        runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
-                                             QStringLiteral("-singlefile"), pdf,
-                                             qEnvironmentVariable("SPINORA_SHOTS") + QStringLiteral("/print-labels")});
+        runTool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, qEnvironmentVariable("SPINORA_SHOTS") + "/print-labels"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, LabelSheetTest, ::testing::Values("a4-3x8", "letter-3x10"),

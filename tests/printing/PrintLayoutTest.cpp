@@ -48,9 +48,7 @@ TEST_F(PrintPagination, AnEmptyListStillPrintsItsHeader)
 
 TEST_F(PrintSheets, LogSheetWithEmptyNoteHasSeventeenLinesAndThreePagesOfTen)
 {
-    auto log = std::make_unique<Log>();
-    log->setEventName(QStringLiteral("Repotted"));
-    Log* stored = expectOk(document->addLog(std::move(log)));
+    Log* stored = addLog(*document, nullptr, QStringLiteral("Repotted"), Timestamp());
     DatabasePrintView view(*document, DatabasePrintView::Screen::LogSheet, stored);
     const double height = 10 * view.lineHeight() + 0.5;
     EXPECT_EQ(view.knowsPageRange(bareLayout(600, height)), 3);

@@ -55,9 +55,7 @@ int pdfPageCount(const QString& pdf)
 
 QString pdfPageText(const QString& pdf, int page)
 {
-    return runTool(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
-                    QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return runTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
 }
 
 } // namespace spinora::test

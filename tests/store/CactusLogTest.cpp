@@ -55,19 +55,17 @@ using CactusAge = FixedClock;
 
 TEST_F(CactusAge, WholeYearsToTodaysDateOnceTheAnniversaryTimeOfDayHasCome)
 {
-    EXPECT_EQ(Cactus::ageString(std::nullopt), QString("Unknown"));
-    EXPECT_EQ(Cactus::ageString(localSeconds(2026, 1, 6)), QString("< 1 year"));    // eleven months
-    EXPECT_EQ(Cactus::ageString(localSeconds(2027, 5, 1)), QString("< 1 year"));    // the future
-    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6)), QString("1 year"));        // a year to the day
-    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 15, 30)), QString("1 year")); // to the minute
-    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 7)), QString("< 1 year"));
-    EXPECT_EQ(Cactus::ageString(localSeconds(2023, 12, 6)), QString("3 years"));
-    EXPECT_EQ(Cactus::ageString(localSeconds(2024, 2, 29)), QString("2 years"));
     // Now is 2026-12-06 15:30: a plant set a year ago at 23:59 (or 15:31) is
     // not a year old yet; it was counted from midnight.
-    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 23, 59)), QString("< 1 year"));
-    EXPECT_EQ(Cactus::ageString(localSeconds(2025, 12, 6, 15, 31)), QString("< 1 year"));
-    EXPECT_EQ(Cactus::ageString(localSeconds(2024, 12, 6, 23, 59)), QString("1 year"));
+    const std::pair<Timestamp, const char*> ages[] = {
+        {std::nullopt, "Unknown"}, {localSeconds(2026, 1, 6), "< 1 year"} /* eleven months */,
+        {localSeconds(2027, 5, 1), "< 1 year"} /* the future */, {localSeconds(2025, 12, 6), "1 year"} /* to the day */,
+        {localSeconds(2025, 12, 6, 15, 30), "1 year"} /* to the minute */, {localSeconds(2025, 12, 7), "< 1 year"},
+        {localSeconds(2023, 12, 6), "3 years"}, {localSeconds(2024, 2, 29), "2 years"},
+        {localSeconds(2025, 12, 6, 23, 59), "< 1 year"}, {localSeconds(2025, 12, 6, 15, 31), "< 1 year"},
+        {localSeconds(2024, 12, 6, 23, 59), "1 year"}};
+    for (const auto& [planted, text] : ages)
+        EXPECT_EQ(Cactus::ageString(planted), QString(text)) << (planted ? toDateTime(planted).toString().toStdString() : "none");
     auto c = plant("x", "");
     EXPECT_EQ(c->age(), 0);
     for (const auto& [planted, age] : {std::pair{localSeconds(2016, 12, 7), 9}, {localSeconds(2016, 12, 6, 23, 59), 9},

@@ -58,11 +58,9 @@ TEST_F(CollectionsTest, RemovingAPlantTakesOnlyItsOwnPhotosAndLeavesTheList)
 TEST_F(CollectionsTest, RemovingAScheduleUnlinksItsPlantsInTheFile)
 {
     Water* schedule = addSchedule(*document, "Weekly");
-    Cactus* plant = addPlant("P");
+    Cactus* plant = test::addPlant(*document, "P", schedule);
     plant->setNotes("keep me");
-    plant->setWateringKey(schedule->primaryKey());
     expectOk(plant->dehydrate());
-    document->mapLogsAndImages();
     ASSERT_EQ(plant->water(), schedule);
     expectOk(document->removeWater(schedule));
     EXPECT_EQ(plant->water(), nullptr);
@@ -75,10 +73,8 @@ TEST_F(CollectionsTest, OrphanPhotosAndLogsWithoutPlantsAtTheNextOpen)
     Cactus* plant = addPlant("P");
     addPhoto(Image::kCactusPhoto, 99, 0);          // owner row missing
     addPhoto(7, plant->primaryKey(), 0);           // unknown owner kind: kept, not linked
-    Log* free = addLog(nullptr, 1000.0);
-    Log* dangling = addLog(plant, 1000.0);
-    dangling->setCactusKey(12345);
-    free->setCactusKey(-1);
+    addLog(nullptr, 1000.0);
+    addLog(plant, 1000.0)->setCactusKey(12345);
     reopen();
     EXPECT_EQ(count("image"), 1);
     EXPECT_FALSE(QFile::exists(path + "/sp-1.jpg"));

@@ -87,8 +87,7 @@ TEST_F(Document, OpeningRestoresAMissingVersionRowAndPurgesNamelessSpeciesAndUnl
 
 TEST_F(Document, FlushWritesEveryChangeInOneTransactionAndReleasesDetails)
 {
-    Cactus* cactus = expectOk(document->addCactus(std::make_unique<Cactus>()));
-    cactus->setName("Spike");
+    Cactus* cactus = addPlant(*document, "Spike");
     cactus->setNotes("Needs grit");
     EXPECT_TRUE(cactus->isDirty());
     expectOk(document->flushDatabase(false));
@@ -217,47 +216,34 @@ protected:
     TempFolder folder;
 };
 
-// A folder of photos, a plain file and a database that is no SQLite file: the
-// file written (inside the package folder where there is one) and the reason.
-TEST_F(BadPackage, WhatIsNoCollectionPackageIsRefused)
+// A folder of photos, a plain file, a database that is no SQLite file, one cut
+// in half (the file written, inside the package folder where there is one),
+// and collections of a newer version or without a table of ours: the reason.
+TEST_F(BadPackage, WhatIsNoCollectionOrADamagedOrNewerOneIsRefused)
 {
-    for (const auto& [name, inside, bytes, reason] :
-         {std::tuple{"Photos", "/holiday.jpg", QByteArray("not ours"), "holds no spinora.db"},
-          std::tuple{"plain.sdb", "", QByteArray("just a file"), "not a collection package"},
-          std::tuple{"Garbage.sdb", "/spinora.db", QByteArray(5000, 'x'), "not a database"}}) {
-        SCOPED_TRACE(name);
-        const QString path = folder.file(name);
-        if (*inside)
-            QDir().mkpath(path);
-        writeFile(path + inside, bytes);
-        expectRefusedUnchanged(path, reason);
-    }
-}
-
-TEST_F(BadPackage, ATruncatedDatabaseIsRefused)
-{
-    const QString source = folder.file("Full.sdb");
-    auto document = newCollection(source);
+    auto full = newCollection(folder.file("Full.sdb"));
     for (int i = 0; i < 300; ++i)
-        expectOk(document->addCactus(std::make_unique<Cactus>()))->setNotes(QString(200, QChar('n')));
-    expectOk(document->close());
-    const QString path = folder.file("Cut.sdb");
-    QDir().mkpath(path);
-    const QByteArray whole = readFile(source + "/spinora.db");
+        expectOk(full->addCactus(std::make_unique<Cactus>()))->setNotes(QString(200, QChar('n')));
+    expectOk(full->close());
+    const QByteArray whole = readFile(folder.file("Full.sdb/spinora.db"));
     ASSERT_GT(whole.size(), 8192);
-    writeFile(path + "/spinora.db", whole.left(whole.size() / 2));
-    expectRefusedUnchanged(path, "could not be opened");
-}
-
-TEST_F(BadPackage, ANewerSchemaOrAMissingTableIsRefused)
-{
-    for (const auto& [name, sql, reason] :
-         {std::tuple{"Future.sdb", "UPDATE version SET version_num=4", "newer version of Spinora"},
-          std::tuple{"NoLogs.sdb", "DROP TABLE log", "no such table: log"}}) {
+    for (const auto& [name, inside, bytes, sql, reason] :
+         {std::tuple{"Photos", "/holiday.jpg", QByteArray("not ours"), "", "holds no spinora.db"},
+          std::tuple{"plain.sdb", "", QByteArray("just a file"), "", "not a collection package"},
+          std::tuple{"Garbage.sdb", "/spinora.db", QByteArray(5000, 'x'), "", "not a database"},
+          std::tuple{"Cut.sdb", "/spinora.db", whole.left(whole.size() / 2), "", "could not be opened"},
+          std::tuple{"Future.sdb", "", QByteArray(), "UPDATE version SET version_num=4", "newer version of Spinora"},
+          std::tuple{"NoLogs.sdb", "", QByteArray(), "DROP TABLE log", "no such table: log"}}) {
         SCOPED_TRACE(name);
         const QString path = folder.file(name);
-        expectOk(newCollection(path, true)->close());
-        execSql(path + "/spinora.db", sql);
+        if (*sql) {
+            expectOk(newCollection(path, true)->close());
+            execSql(path + "/spinora.db", sql);
+        } else {
+            if (*inside)
+                QDir().mkpath(path);
+            writeFile(path + inside, bytes);
+        }
         expectRefusedUnchanged(path, reason);
     }
 }

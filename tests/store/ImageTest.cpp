@@ -24,14 +24,9 @@ class ImageTest : public CollectionTest {
 protected:
     Image* addPhoto(const QImage& picture)
     {
-        auto image = std::make_unique<Image>();
-        image->setLinkedType(Image::kCactusPhoto);
-        image->setLinkedKey(owner->primaryKey());
-        image->setTagValue(0);
-        image->setCaption("On the sill");
-        image->setPhoto(picture);
-        Image* added = expectOk(document->addImage(std::move(image)));
-        owner->addImage(added);
+        Image* added = test::addPhoto(*document, owner, picture);
+        added->setCaption("On the sill");
+        expectOk(added->save());
         return added;
     }
     static QSize fileSize(const QString& file) { return QImageReader(file).size(); }
@@ -85,9 +80,8 @@ TEST_F(ImageTest, FilesMissingInThePackageAreRestoredFromTheBlobs)
     }
     const QByteArray photoBytes = readFile(photoFile);
     expectOk(image->dehydrate());
-    QFile::remove(photoFile);
-    QFile::remove(thumbFile);
-    QFile::remove(squareFile);
+    for (const QString& file : {photoFile, thumbFile, squareFile})
+        QFile::remove(file);
 
     ASSERT_TRUE(image->hydrateThumbnail().ok());
     EXPECT_EQ(image->thumbnail().size(), QSize(320, 240));
@@ -127,8 +121,7 @@ TEST_F(ImageTest, RegressionReportCopiesReadOnlyThePackagesOwnPhotoFile)
 {
     Image* image = addPhoto(gradientImage(640, 480));
     writeFile(folder.file("private.jpg"), jpegBytes(gradientImage(900, 600)));
-    QFile::remove(image->photoFile());
-    ASSERT_TRUE(QFile::link(folder.file("private.jpg"), image->photoFile()));
+    replaceWithLink(image->photoFile(), folder.file("private.jpg"));
     expectOk(image->exportToPath(folder.file("2.jpg"), 2));
     EXPECT_FALSE(QFile::exists(folder.file("2.jpg")));
 }

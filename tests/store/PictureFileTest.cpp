@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -22,11 +21,6 @@ namespace {
 
 using Problem = Image::PictureFileProblem;
 using CollectionPhoto = CollectionTest;
-
-void link(const QString& target, const QString& path)
-{
-    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
-}
 
 } // namespace
 
@@ -38,18 +32,15 @@ TEST(PictureFile, IsReadOnlyInsideItsFolderAndWithinTheCap)
     const QByteArray jpeg = jpegBytes(gradientImage(64, 48));
     writeFile(package + "/sp-1.jpg", jpeg);
     writeFile(folder.file("outside.jpg"), jpeg);
-    link("sp-1.jpg", package + "/sp-2.jpg");                 // within the package: followed
-    link("../sp-1.jpg", package + "/inner/sp-3.jpg");        // up, but still inside
-    link(folder.file("outside.jpg"), package + "/sp-4.jpg"); // out of the package
-    link("/dev/zero", package + "/sp-5.jpg");
-    link("../outside.jpg", package + "/sp-6.jpg");
-    link("missing.jpg", package + "/sp-7.jpg");
+    replaceWithLink(package + "/sp-2.jpg", "sp-1.jpg");                 // within the package: followed
+    replaceWithLink(package + "/inner/sp-3.jpg", "../sp-1.jpg");        // up, but still inside
+    replaceWithLink(package + "/sp-4.jpg", folder.file("outside.jpg")); // out of the package
+    replaceWithLink(package + "/sp-5.jpg", "/dev/zero");
+    replaceWithLink(package + "/sp-6.jpg", "../outside.jpg");
+    replaceWithLink(package + "/sp-7.jpg", "missing.jpg");
     ASSERT_EQ(::mkfifo(QFile::encodeName(package + "/sp-8.jpg").constData(), 0600), 0);
-    {
-        QFile big(package + "/sp-9.jpg");
-        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(big.resize(Image::kMaxPictureFileBytes + 1)); // sparse: costs no disk
-    }
+    writeFile(package + "/sp-9.jpg", jpeg);
+    ASSERT_TRUE(QFile::resize(package + "/sp-9.jpg", Image::kMaxPictureFileBytes + 1)); // sparse: costs no disk
     QDir().mkpath(package + "/sp-10.jpg");
 
     struct Case {
@@ -80,8 +71,7 @@ TEST_F(CollectionPhoto, ThatLinksOutOfItsPackageIsNotShown)
     expectOk(document->close());
     const QImage secret = gradientImage(90, 90);
     writeFile(folder.file("secret.jpg"), jpegBytes(secret));
-    QFile::remove(photo);
-    link(folder.file("secret.jpg"), photo);
+    replaceWithLink(photo, folder.file("secret.jpg"));
 
     document = openCollection(path);
     ASSERT_EQ(document->images().size(), 1u);

@@ -28,14 +28,6 @@ protected:
 
 } // namespace
 
-TEST_F(SqlConnection, OpeningWithoutCreateNeverMakesAFile)
-{
-    QString error;
-    EXPECT_FALSE(Connection::open(folder.file("missing.db"), Connection::Mode::ReadWrite, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(folder.file("missing.db")));
-}
-
 TEST_F(SqlConnection, MissingValuesAreStoredAsAgreedAndTextKeepsUnicodeAndNul)
 {
     const QString text = QStringLiteral("Echinopsis \u00AB\u00F1\u00BB \U0001F335 a") + QChar(0) + QStringLiteral("b");

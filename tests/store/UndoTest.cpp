@@ -57,7 +57,6 @@ public:
     {
         return {dumpRows(db()), photoFiles(path), dumpCollection(*document)};
     }
-    Cactus* plantNamed(const QString& name) { return test::plantNamed(*document, name); }
 
     std::unique_ptr<UndoHistory> history;
     Water* weekly = nullptr;
@@ -111,9 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Cactus& c = *t.plant;
                     expectOk(c.hydrate());
                     setEveryField(c, "Renamed", localSeconds(2024, 5, 1, 9));
-                    auto other = std::make_unique<Water>();
-                    other->setName("Monthly");
-                    Water* monthly = expectOk(t.document->addWater(std::move(other)));
+                    Water* monthly = addSchedule(*t.document, "Monthly");
                     t.weekly->removeCactus(&c);
                     c.setWater(monthly);
                     c.setWateringKey(monthly->primaryKey());
@@ -140,7 +137,7 @@ TEST_F(Undo, AnUndoThatNoLongerFitsChangesNothingAndKeepsTheStep)
     EXPECT_TRUE(undone.failure().message().contains("could not be undone")) << undone.failure().logLine().toStdString();
     EXPECT_EQ(dumpRows(db()), rows);
     EXPECT_TRUE(history->canUndo());
-    EXPECT_EQ(plantNamed("Astrophytum"), nullptr);
+    EXPECT_EQ(test::plantNamed(*document, "Astrophytum"), nullptr);
 }
 
 TEST_F(Undo, TheHistoryDropsItsOldestStepsBeyondItsBounds)

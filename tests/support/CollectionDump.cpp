@@ -160,4 +160,12 @@ std::string dumpDifference(const QStringList& a, const QStringList& b)
     return out;
 }
 
+::testing::AssertionResult holdsRecords(SpinoraDatabase& document, const QStringList& expected)
+{
+    const QStringList records = dumpCollection(document);
+    if (records == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << dumpDifference(expected, records);
+}
+
 } // namespace spinora::test

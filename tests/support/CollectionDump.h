@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace spinora {
@@ -32,5 +34,8 @@ QMap<QString, QByteArray> photoFiles(const QString& packagePath);
 
 // The lines only in `a` ("- ") and only in `b` ("+ "), for failure messages.
 std::string dumpDifference(const QStringList& a, const QStringList& b);
+// Whether the document holds exactly the records of `expected` (from
+// dumpCollection); a failure names the records that differ.
+::testing::AssertionResult holdsRecords(SpinoraDatabase& document, const QStringList& expected);
 
 } // namespace spinora::test

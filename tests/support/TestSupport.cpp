@@ -15,6 +15,8 @@
 
 #include <cstdlib>
 
+#include <unistd.h>
+
 namespace spinora::test {
 
 TempFolder::TempFolder() : dir_(QDir::tempPath() + QStringLiteral("/spinora-case-XXXXXX"))
@@ -35,6 +37,12 @@ void writeFile(const QString& path, const QByteArray& data)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(data), data.size());
+}
+
+void replaceWithLink(const QString& path, const QString& target)
+{
+    QFile::remove(path);
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0) << path.toStdString();
 }
 
 TreeSnapshot snapshot(const QString& path)
@@ -125,13 +133,18 @@ QImage gradientImage(int width, int height)
     return image;
 }
 
-QByteArray jpegBytes(const QImage& image, int quality)
+QByteArray encoded(const QImage& image, const char* format, int quality)
 {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", quality);
+    EXPECT_TRUE(image.save(&buffer, format, quality)) << format;
     return data;
+}
+
+QByteArray jpegBytes(const QImage& image, int quality)
+{
+    return encoded(image, "JPG", quality);
 }
 
 double meanDifference(const QImage& a, const QImage& b)

@@ -67,6 +67,8 @@ TreeSnapshot snapshot(const QString& path);
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
+// Puts a symbolic link to `target` (as written: relative to the link) at `path`, in place of what is there.
+void replaceWithLink(const QString& path, const QString& target);
 
 // A new collection package at `path`, made from the default template and loaded.
 std::unique_ptr<SpinoraDatabase> newCollection(const QString& path, bool emptyTemplate = false);
@@ -84,6 +86,8 @@ QStringList queryRows(const QString& dbPath, const QString& sql);
 // A picture with a colour gradient (so that JPEG artefacts are measurable).
 QImage gradientImage(int width, int height);
 QByteArray jpegBytes(const QImage& image, int quality = 90);
+// The image as a file of the format ("PNG", "BMP", ...) holds it.
+QByteArray encoded(const QImage& image, const char* format, int quality = -1);
 // Mean absolute difference per channel (0 to 255) of two same-sized images.
 double meanDifference(const QImage& a, const QImage& b);
 

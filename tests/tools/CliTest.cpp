@@ -17,14 +17,6 @@
 
 using namespace spinora::test;
 
-TEST(Cli, HelpExitsZeroAndAnUnknownSubcommandIsAUsageError)
-{
-    EXPECT_EQ(cli({"--help"}).exitCode, 0);
-    const CliRun unknown = cli({"frobnicate"});
-    EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(unknown.err.contains("unknown subcommand"));
-}
-
 TEST(Cli, NewThenInfoCountsTheTemplatesRecordsAndNeitherOverwritesNorCreates)
 {
     TempFolder folder;
@@ -70,6 +62,8 @@ TEST(Cli, SampleAndListInTheCollectionsOrder)
     EXPECT_EQ(cli({"list", path, "watering"}).out.count('\n'), 2);
     EXPECT_EQ(cli({"list", path, "logs"}).out.count('\n'), 7);
     EXPECT_EQ(cli({"list", path, "plants"}).exitCode, 2);
+    // --help itself is read by the packaging test (the manual pages are made from it).
+    EXPECT_EQ(cli({"frobnicate"}).exitCode, 2); // an unknown subcommand is a usage error
 }
 
 TEST(Cli, NextWateringInTwoTimeZones)
@@ -128,8 +122,7 @@ TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
     TempFolder folder;
     const QString empty = folder.file("E.sdb");
     ASSERT_EQ(cli({"new", empty, "--empty"}).exitCode, 0);
-    const CliRun none = cliOk({"stats", empty});
-    EXPECT_EQ(none.out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
+    EXPECT_EQ(cliOk({"stats", empty}).out, "cacti: 0\nwatering: 0\nlogs: 0\nphotos: 0\nspecies: 0\nwatering_due: 0\n"
                         "reminders_due: 0\ntotal_value: 0.00\n");
 
     const QString sample = folder.file("S.sdb");
@@ -157,8 +150,7 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
     EXPECT_EQ(cliOk({"print", sample, pdf}).out, pdf + ": 5 pages\n");
     EXPECT_EQ(cliOk({"print", sample, pdf, "--page-size", "Letter"}).out, pdf + ": 6 pages\n");
     EXPECT_EQ(cliOk({"print", sample, pdf, "--search", "PLANT 2"}).out, pdf + ": 2 pages\n");
-    for (const char* screen : {"1", "2", "3", "4", "5"})
-        cliOk({"print", sample, folder.file(QStringLiteral("screen%1.pdf").arg(screen)), "--screen", screen});
+    // Every screen's pages are PrintPdf's; here the options reach it.
     cliOk({"print", sample, folder.file("one.pdf"), "--screen", "3", "--record", "7"});
     // A label for each plant the search finds, 24 to an A4 sheet and 30 to a
     // Letter sheet; the collection is only read.
@@ -183,17 +175,6 @@ TEST(Cli, PrintWritesTheListsSheetsAndLabelsAsPdf)
 
 // --- One writer per collection, cancels, busy files and export destinations
 
-namespace {
-
-int cactusCount(const QString& collection)
-{
-    const CliRun info = cli({"info", collection});
-    const auto match = QRegularExpression("cacti: (\\d+)\n").match(info.out);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-} // namespace
-
 // Which destinations an export may replace is ExportDestination's to show;
 // here --force reaches each command and the message says what would help.
 TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
@@ -202,14 +183,11 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
     const QString source = folder.file("S.sdb");
     ASSERT_EQ(cli({"sample", source, "--cacti", "3", "--photos", "1"}).exitCode, 0);
 
-    // "stuff.sdbi" is a folder of the user's: never deleted, not even with --force.
+    // "stuff.sdbi" is a folder of the user's, never replaced (ExportDestination): --force is no help.
     QDir().mkpath(folder.file("stuff.sdbi"));
-    writeFile(folder.file("stuff.sdbi/notes.txt"), "keep");
     const CliRun folderRefused = cli({"export-sdbi", source, folder.file("stuff.sdbi"), "--force"});
     EXPECT_EQ(folderRefused.exitCode, 1);
-    EXPECT_TRUE(folderRefused.err.contains("never replaces")) << folderRefused.err.toStdString();
     EXPECT_FALSE(folderRefused.err.contains("--force")) << folderRefused.err.toStdString();
-    EXPECT_EQ(readFile(folder.file("stuff.sdbi/notes.txt")), QByteArray("keep"));
 
     // Files and collections are replaced with --force only.
     ASSERT_EQ(cli({"new", folder.file("Other.sdb"), "--empty"}).exitCode, 0);
@@ -226,7 +204,7 @@ TEST(Cli, ExportsReplaceNothingWithoutForceAndNeverAFolderThatIsNotACollection)
         EXPECT_TRUE(snapshot(arguments[2]) == before) << arguments.join(' ').toStdString();
         cliOk(arguments + QStringList{"--force"});
     }
-    EXPECT_EQ(cactusCount(folder.file("Other.sdb")), 3);
+    EXPECT_TRUE(cli({"info", folder.file("Other.sdb")}).out.contains("cacti: 3\n"));
     EXPECT_TRUE(readFile(folder.file("r.html")).contains("Cacti Report"));
 }
 
@@ -270,7 +248,7 @@ TEST(Cli, CtrlCExitsZeroExactlyWhenTheImportLandedAndNeverKillsTheProcess)
         if (row.lands) {
             EXPECT_EQ(import->exitCode(), 0);
             EXPECT_TRUE(out.contains("status: 0")) << out.toStdString();
-            EXPECT_EQ(cactusCount(target), 300);
+            EXPECT_TRUE(cli({"info", target}).out.contains("cacti: 300\n"));
         } else {
             EXPECT_EQ(import->exitCode(), 1);
             EXPECT_TRUE(out.contains("status: 1 (cancelled; nothing was changed)")) << out.toStdString();

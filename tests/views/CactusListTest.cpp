@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace spinora;
 using namespace spinora::test;
 
@@ -139,12 +141,10 @@ TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
 
     QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
     ASSERT_EQ(firstTexts(list), QStringList({"Alpha", "Alpha", "Mid", "Zed", "Zed"}));
-    Cactus* copy = nullptr;
-    for (const auto& cactus : document_->cacti()) {
-        if (cactus->name() == "Alpha" && cactus.get() != alpha_)
-            copy = cactus.get();
-    }
-    ASSERT_TRUE(copy);
+    const auto isCopy = [this](const auto& cactus) { return cactus->name() == "Alpha" && cactus.get() != alpha_; };
+    const auto found = std::ranges::find_if(document_->cacti(), isCopy);
+    ASSERT_NE(found, document_->cacti().end());
+    Cactus* copy = found->get();
     EXPECT_EQ(copy->plantDate(), alpha_->plantDate());
     ASSERT_EQ(copy->images().size(), 1u);
     ASSERT_EQ(copy->logs().size(), 2u);

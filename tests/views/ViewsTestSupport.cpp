@@ -60,12 +60,10 @@ Log* ViewsFixture::addLog(Cactus* cactus, const QString& event, Timestamp date, 
 
 Log* ViewsFixture::addNote(const QString& summary, const QString& event, Timestamp date)
 {
-    auto log = std::make_unique<Log>();
+    Log* log = test::addLog(*document_, nullptr, event, date);
     log->setLogType(Log::kNoteLog);
-    log->setEventName(event);
-    log->setLogDate(date);
     log->setNotes(summary);
-    return expectOk(document_->addLog(std::move(log)));
+    return log;
 }
 
 Image* ViewsFixture::addPhoto(Cactus* cactus, const QImage& picture, const QString& caption)

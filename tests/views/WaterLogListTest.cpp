@@ -376,11 +376,9 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
 
     SpinoraDatabase* reopened = reopen();
     QStringList events;
-    for (const auto& log : reopened->logs()) {
-        if (log->cactus() && log->cactus()->name() == QLatin1String("Alpha")) {
-            expectOk(log->hydrate());
-            events << QStringLiteral("%1 %2 %3").arg(log->eventName(), log->reminderIdentifier()).arg(log->images().size());
-        }
+    for (Log* log : plantNamed(*reopened, "Alpha")->logs()) {
+        expectOk(log->hydrate());
+        events << QStringLiteral("%1 %2 %3").arg(log->eventName(), log->reminderIdentifier()).arg(log->images().size());
     }
     events.sort();
     EXPECT_EQ(events, (QStringList{"Pruned  0", "Repotted calendar-42 1", "Repotted calendar-42 1"}));

@@ -40,13 +40,7 @@ protected:
     void SetUp() override
     {
         ViewsFixture::SetUp();
-        SampleSize size;
-        size.cacti = 30;
-        size.watering = 5;
-        size.logs = 60;
-        size.photos = 30;
-        size.photoWidth = 320;
-        EXPECT_TRUE(SampleCollection::fill(*document_, size).ok());
+        EXPECT_TRUE(SampleCollection::fill(*document_, SampleSize{30, 5, 60, 30, 320}).ok());
     }
 
     // Selects `row` of the shown list, lets the thumbnails arrive and saves
@@ -184,11 +178,10 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     addCactus(QStringLiteral("B"), QString(), QStringLiteral("Golden Barrel"), dry);
     // ...and three common names of one scientific name are three.
     Cactus* c = addCactus(QStringLiteral("C"), QStringLiteral("Opuntia"), QStringLiteral("One"));
-    addCactus(QStringLiteral("D"), QStringLiteral("Opuntia"), QStringLiteral("Two"));
+    Cactus* d = addCactus(QStringLiteral("D"), QStringLiteral("Opuntia"), QStringLiteral("Two"));
     addCactus(QStringLiteral("E"), QStringLiteral("opuntia"), QStringLiteral("Three"));
     c->setPurchasePrice(12.5); // no value: the price counts
     expectOk(c->save());
-    Cactus* d = document_->cacti()[3].get();
     d->setPurchasePrice(99);
     d->setValue(20.25); // a value wins over the price
     expectOk(d->save());
