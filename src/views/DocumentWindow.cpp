@@ -76,6 +76,8 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
 
     // The lists refresh themselves for each change; the window keeps its
     // thumbnails, title and commands in step.
+    // After the lists' own (they subscribed as they were made): what the
+    // window reads of their rows is then what they show.
     connect(&document_.notices(), &ChangeNotices::changed, this, &DocumentWindow::changeNoticed);
     undoActions_ = new UndoActions(document_, this);
     buildMarkAsWatered();
