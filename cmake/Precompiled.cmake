@@ -47,6 +47,23 @@ function(spinora_precompile target kind)
     add_library(${owner} OBJECT ${PROJECT_SOURCE_DIR}/cmake/PrecompiledOwner.cpp)
     target_link_libraries(${owner} PRIVATE ${SPINORA_PCH_LIBS_${kind}})
     target_precompile_headers(${owner} PRIVATE ${SPINORA_PCH_${kind}})
+    # Its checksum for ccache (CCACHE_PCH_EXTSUM, set in scripts/common.sh):
+    # hashing the header itself for each file doubled a cold build's time.
+    set(pch_dir ${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${owner}.dir)
+    get_property(multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
+    if(multi_config)
+      string(APPEND pch_dir "/$<CONFIG>")
+    endif()
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+      set(pch ${pch_dir}/cmake_pch.hxx.pch)
+    else()
+      set(pch ${pch_dir}/cmake_pch.hxx.gch)
+    endif()
+    add_custom_command(OUTPUT ${pch}.sum
+      COMMAND ${CMAKE_COMMAND} -DPCH=${pch} -P ${PROJECT_SOURCE_DIR}/cmake/PrecompiledChecksum.cmake
+      DEPENDS ${owner} ${pch} VERBATIM)
+    add_custom_target(${owner}_checksum DEPENDS ${pch}.sum)
   endif()
   target_precompile_headers(${target} REUSE_FROM ${owner})
+  add_dependencies(${target} ${owner}_checksum)
 endfunction()

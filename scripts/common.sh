@@ -7,7 +7,9 @@ SPINORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$SPINORA_ROOT}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 # What ccache needs to cache files compiled with a precompiled header
 # (cmake/Precompiled.cmake); the project uses no __DATE__ or __TIME__.
+# It reads each header's checksum file instead of hashing the header.
 export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
+export CCACHE_PCH_EXTSUM="${CCACHE_PCH_EXTSUM:-1}"
 SPINORA_BUILD="${SPINORA_BUILD:-$SPINORA_ROOT/build}"
 
 # The packages the build and the tests need.
