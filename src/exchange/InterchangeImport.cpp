@@ -192,13 +192,10 @@ struct KeyMap {
     QString linkValue(const QString& column) const
     {
         if (copied && !noted)
-            return QStringLiteral("CASE WHEN %1 = -1 THEN -1 WHEN %1 BETWEEN %2 AND %3 THEN %1 + %4 "
-                                  "WHEN %1 IS NULL THEN %5 ELSE 0 END")
+            return QStringLiteral("CASE WHEN %1 = -1 THEN -1 WHEN %1 IS NULL THEN %2 ELSE ifnull(%3, 0) END")
                 .arg(column)
-                .arg(lowest)
-                .arg(last)
-                .arg(shift)
-                .arg(lowest == 0 ? shift : 0);
+                .arg(lowest == 0 ? shift : 0)
+                .arg(newKey(column));
         return QStringLiteral("CASE WHEN %1 = -1 THEN -1 ELSE ifnull(%2, 0) END")
             .arg(column, newKey(QStringLiteral("ifnull(%1, 0)").arg(column)));
     }
