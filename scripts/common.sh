@@ -120,7 +120,7 @@ fuzz_one() {
 }
 
 fuzz_build_and_run() {
-  local work name failed=0
+  local work name targets failed=0
   cmake -S "$SPINORA_ROOT" -B "$SPINORA_FUZZ_BUILD" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
     -DSPINORA_FUZZ=ON -DSPINORA_BUILD_TESTS=OFF -DSPINORA_BUILD_BENCH=OFF \
@@ -128,12 +128,13 @@ fuzz_build_and_run() {
     cmake --build "$SPINORA_FUZZ_BUILD" -j"$(nproc)" --target spinora_fuzz_targets ||
     { echo "The fuzz targets did not build: see above." >&2; return 1; }
   work=$(mktemp -d)
-  for name in $(ls "$SPINORA_ROOT/tests/fuzz/corpus"); do
+  targets=$(ls "$SPINORA_ROOT/tests/fuzz/corpus")
+  for name in $targets; do
     while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
     fuzz_one "$work" "$name" &
   done
   wait
-  for name in $(ls "$SPINORA_ROOT/tests/fuzz/corpus"); do
+  for name in $targets; do
     if [ -e "$work/$name.failed" ]; then
       tail -n 60 "$work/$name.log" >&2
       echo "$name failed: its log and the input that failed it are in $work" >&2
