@@ -33,8 +33,7 @@ namespace spinora {
 
 namespace {
 
-constexpr int kTextLimit = 200;
-constexpr int kSlotCount = 5;
+constexpr int kCactusPhotoSlots = 5;
 
 QComboBox* popUp(const QStringList& items, const char* name, QWidget* parent)
 {
@@ -88,7 +87,7 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     : RecordEditor(document, parent)
 {
     setObjectName(QStringLiteral("CactusInfoViewController"));
-    usePhotos(Image::kCactusPhoto, kSlotCount, [this] { return nameField_->text(); });
+    usePhotos(Image::kCactusPhoto, kCactusPhotoSlots, [this] { return nameField_->text(); });
     buildGeneralTab();
     buildDetailsTab();
     logHistoryButton_ = finishBuilding({660, 470}, "Log History", "logHistoryButton");

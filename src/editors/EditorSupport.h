@@ -29,6 +29,9 @@ class Cactus;
 class Image;
 class SpinoraDatabase;
 
+// The longest name, location or event the editors let a user type.
+inline constexpr int kTextLimit = 200;
+
 // The text limit formatter as a line edit's validator. The formatter needs the
 // text before the edit, which the field still holds while it validates.
 class TextLimitValidator : public QValidator {

@@ -27,8 +27,7 @@ namespace spinora {
 
 namespace {
 
-constexpr int kTextLimit = 200;
-constexpr int kSlotCount = 2;
+constexpr int kLogPhotoSlots = 2;
 
 } // namespace
 
@@ -42,7 +41,7 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     : RecordEditor(document, parent), store_(&sharedCalendarStore())
 {
     setObjectName(QStringLiteral("LogInfoViewController"));
-    usePhotos(Image::kLogPhoto, kSlotCount, [this] { return eventComboBox_->currentText(); });
+    usePhotos(Image::kLogPhoto, kLogPhotoSlots, [this] { return eventComboBox_->currentText(); });
     buildGeneralTab();
     finishBuilding({600, 480});
 

@@ -31,7 +31,6 @@ namespace spinora {
 
 namespace {
 
-constexpr int kTextLimit = 200;
 const char* const kMonthPlaceholders[6] = {"From Date 1", "To Date 2", "From Date 3",
                                            "To Date 4",   "From Date 5", "To Date 6"};
 

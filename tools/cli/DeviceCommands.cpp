@@ -23,7 +23,7 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-void onInterrupt(int)
+void onTransferInterrupt(int)
 {
     interrupted = true;
 }
@@ -35,8 +35,8 @@ public:
     InterruptGuard()
     {
         interrupted = false;
-        std::signal(SIGINT, onInterrupt);
-        std::signal(SIGTERM, onInterrupt);
+        std::signal(SIGINT, onTransferInterrupt);
+        std::signal(SIGTERM, onTransferInterrupt);
     }
     ~InterruptGuard()
     {
