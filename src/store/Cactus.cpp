@@ -16,27 +16,27 @@ namespace spinora {
 
 namespace {
 
-const char* const kLoad =
+const char* const kCactusLoad =
     "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
     "date_acquired, purchase_price, value FROM cactus WHERE pk=?";
-const char* const kLoadAll =
+const char* const kCactusLoadAll =
     "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
     "date_acquired, purchase_price, value, pk FROM cactus";
-const char* const kHydrate =
+const char* const kCactusHydrate =
     "SELECT source, location, height, width, weight, light, temperature, pot_size, pot_shape, pot_material, "
     "notes FROM cactus WHERE pk=?";
-const char* const kInsert = "INSERT INTO cactus (name) VALUES(?)";
-const char* const kUpdate =
+const char* const kCactusInsert = "INSERT INTO cactus (name) VALUES(?)";
+const char* const kCactusUpdate =
     "UPDATE cactus SET name=?, common_name=?, scientific_name=?, type=?, watering_key=?, last_watered=?, "
     "water_next=?, plant_date=?, source=?, date_acquired=?, purchase_price=?, value=?, location=?, height=?, "
     "width=?, weight=?, light=?, temperature=?, pot_size=?, pot_shape=?, pot_material=?, notes=? WHERE pk=?";
 // Every column at once, bound as the UPDATE is (the key last: none gives a new one).
-const char* const kInsertWhole =
+const char* const kCactusInsertWhole =
     "INSERT INTO cactus (name, common_name, scientific_name, type, watering_key, last_watered, water_next, "
     "plant_date, source, date_acquired, purchase_price, value, location, height, width, weight, light, "
     "temperature, pot_size, pot_shape, pot_material, notes, pk) "
     "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
-const char* const kDelete = "DELETE FROM cactus WHERE pk=?";
+const char* const kCactusDelete = "DELETE FROM cactus WHERE pk=?";
 
 const QString kEmpty = QString(QLatin1String(""));
 
@@ -47,8 +47,8 @@ Cactus::Cactus() = default;
 
 const Record::Sql& Cactus::sql() const
 {
-    static const Sql statements{"Cactus", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kSaveFailed,
-                                kInsertWhole};
+    static const Sql statements{"Cactus", kCactusLoad, kCactusLoadAll, kCactusHydrate, kCactusInsert, kCactusUpdate, kCactusDelete, msg::kSaveFailed,
+                                kCactusInsertWhole};
     return statements;
 }
 

@@ -25,11 +25,11 @@ namespace spinora {
 
 namespace {
 
-const char* const kLoad = "SELECT type, key, tag FROM image WHERE pk=?";
-const char* const kLoadAll = "SELECT type, key, tag, pk FROM image";
-const char* const kInsert = "INSERT INTO image (type, key, tag, caption) VALUES(?, ?, ?, ?)";
-const char* const kUpdate = "UPDATE image SET type=?, key=?, tag=?, caption=? WHERE pk=?";
-const char* const kDelete = "DELETE FROM image WHERE pk=?";
+const char* const kImageLoad = "SELECT type, key, tag FROM image WHERE pk=?";
+const char* const kImageLoadAll = "SELECT type, key, tag, pk FROM image";
+const char* const kImageInsert = "INSERT INTO image (type, key, tag, caption) VALUES(?, ?, ?, ?)";
+const char* const kImageUpdate = "UPDATE image SET type=?, key=?, tag=?, caption=? WHERE pk=?";
+const char* const kImageDelete = "DELETE FROM image WHERE pk=?";
 const char* const kSelectThumbnail = "SELECT thumbnail FROM image WHERE pk=?";
 const char* const kSelectPhoto = "SELECT photo FROM image WHERE pk=?";
 const char* const kSelectCaption = "SELECT caption FROM image WHERE pk=?";
@@ -68,7 +68,7 @@ bool writeJpeg(const QString& path, const QImage& image)
 
 const Record::Sql& Image::sql() const
 {
-    static const Sql statements{"Image", kLoad, kLoadAll, nullptr, kInsert, kUpdate, kDelete, msg::kDehydrateFailed};
+    static const Sql statements{"Image", kImageLoad, kImageLoadAll, nullptr, kImageInsert, kImageUpdate, kImageDelete, msg::kDehydrateFailed};
     return statements;
 }
 
@@ -395,7 +395,7 @@ Result<> Image::insertIntoDatabase(Connection* db)
 Result<> Image::insertRow(Connection* db)
 {
     database_ = db;
-    Statement st(database_, kInsert);
+    Statement st(database_, kImageInsert);
     if (!st.prepared())
         return failure(msg::kPrepareFailed);
     bindInsert(st);
@@ -589,7 +589,7 @@ Result<> Image::deleteFromDatabase()
 {
     if (primaryKey_ == -1)
         return {};
-    Statement st(database_, kDelete);
+    Statement st(database_, kImageDelete);
     if (!st.prepared())
         return failure(msg::kPrepareFailed);
     // Kept aside instead while an undoable step runs on the package. A

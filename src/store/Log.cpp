@@ -29,7 +29,7 @@ const char* const kLogInsertWhole =
     "VALUES(?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
 const char* const kLogDelete = "DELETE FROM log WHERE pk=?";
 
-const QString kEmpty = QString(QLatin1String(""));
+const QString kNoLogText = QString(QLatin1String(""));
 
 } // namespace
 
@@ -60,10 +60,10 @@ void Log::setPlaceholders()
     logType_ = kCactusLog;
     logDate_ = std::nullopt;
     reminder_ = false;
-    reminderIdentifier_ = kEmpty;
+    reminderIdentifier_ = kNoLogText;
     cactusKey_ = -1;
-    eventName_ = kEmpty;
-    noteSummary_ = kEmpty;
+    eventName_ = kNoLogText;
+    noteSummary_ = kNoLogText;
 }
 
 void Log::readDetail(const Statement& row)
@@ -73,7 +73,7 @@ void Log::readDetail(const Statement& row)
 
 void Log::setDetailDefaults()
 {
-    notes_ = kEmpty;
+    notes_ = kNoLogText;
 }
 
 void Log::bindInsert(Statement& st) const

@@ -14,26 +14,26 @@ namespace spinora {
 
 namespace {
 
-const char* const kLoad =
+const char* const kWaterLoad =
     "SELECT name, frequency, frequency_units, quantity, last_watered, water_next, notification_set, "
     "no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6 "
     "FROM watering WHERE pk=?";
-const char* const kLoadAll =
+const char* const kWaterLoadAll =
     "SELECT name, frequency, frequency_units, quantity, last_watered, water_next, notification_set, "
     "no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6, pk "
     "FROM watering";
-const char* const kHydrate = "SELECT notes FROM watering WHERE pk=?";
-const char* const kInsert = "INSERT INTO watering (name) VALUES(?)";
-const char* const kUpdate =
+const char* const kWaterHydrate = "SELECT notes FROM watering WHERE pk=?";
+const char* const kWaterInsert = "INSERT INTO watering (name) VALUES(?)";
+const char* const kWaterUpdate =
     "UPDATE watering SET name=?, frequency=?, frequency_units=?, quantity=?, last_watered=?, water_next=?, "
     "notification_set=?, no_water_ddmm1=?, no_water_ddmm2=?, no_water_ddmm3=?, no_water_ddmm4=?, "
     "no_water_ddmm5=?, no_water_ddmm6=?, notes=? WHERE pk=?";
 // Every column at once, bound as the UPDATE is (the key last: none gives a new one).
-const char* const kInsertWhole =
+const char* const kWaterInsertWhole =
     "INSERT INTO watering (name, frequency, frequency_units, quantity, last_watered, water_next, notification_set, "
     "no_water_ddmm1, no_water_ddmm2, no_water_ddmm3, no_water_ddmm4, no_water_ddmm5, no_water_ddmm6, notes, pk) "
     "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, nullif(?, -1))";
-const char* const kDelete = "DELETE FROM watering WHERE pk=?";
+const char* const kWaterDelete = "DELETE FROM watering WHERE pk=?";
 
 int codeDay(int64_t code)
 {
@@ -110,8 +110,8 @@ Water::Water() = default;
 
 const Record::Sql& Water::sql() const
 {
-    static const Sql statements{"Water", kLoad, kLoadAll, kHydrate, kInsert, kUpdate, kDelete, msg::kDehydrateFailed,
-                                kInsertWhole};
+    static const Sql statements{"Water", kWaterLoad, kWaterLoadAll, kWaterHydrate, kWaterInsert, kWaterUpdate, kWaterDelete, msg::kDehydrateFailed,
+                                kWaterInsertWhole};
     return statements;
 }
 
