@@ -70,6 +70,24 @@ configure_and_build() {
     cmake --build "$SPINORA_BUILD" -j"$(nproc)"
 }
 
+# The ThreadSanitizer and fuzz folders below are built once per run and never
+# edited in: each target's files in one batch, without precompiled headers
+# (with so few compiler runs, making the headers costs more than it saves),
+# with Ninja. That also proves no two files of a target clash at file scope,
+# which any smaller batch of the main build relies on. A cold build of the
+# ThreadSanitizer targets took 3 min 18 s in batches of eight, 2 min 15 s so.
+SPINORA_ONE_PASS_FLAGS=(-DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=0 -DSPINORA_PCH=OFF)
+
+# forget_other_generator DIR: CMake cannot switch a build folder's generator;
+# one of these folders made with another (by an earlier version of this
+# script) is only a cache of objects, and is started again.
+forget_other_generator() {
+  local cache="$1/CMakeCache.txt"
+  if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
+    rm -rf "$1"
+  fi
+}
+
 # The exchange, device, view and photo-adding tests that run jobs, transfers
 # and thumbnail workers on threads, once more under ThreadSanitizer: a build
 # folder of its own, only the targets those tests need (no command-line
@@ -82,7 +100,9 @@ SPINORA_TSAN_TESTS=(sheets_test device_test device_browser_test views_test app_s
 tsan_build_and_test() {
   local pattern
   pattern="^($(IFS='|'; echo "${SPINORA_TSAN_TESTS[*]}"))(\\.UTC)?\$"
-  cmake -S "$SPINORA_ROOT" -B "$SPINORA_TSAN_BUILD" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  forget_other_generator "$SPINORA_TSAN_BUILD"
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_TSAN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    "${SPINORA_ONE_PASS_FLAGS[@]}" \
     -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
     -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
     cmake --build "$SPINORA_TSAN_BUILD" -j"$(nproc)" --target "${SPINORA_TSAN_TESTS[@]}" &&
@@ -121,7 +141,9 @@ fuzz_one() {
 
 fuzz_build_and_run() {
   local work name targets failed=0
-  cmake -S "$SPINORA_ROOT" -B "$SPINORA_FUZZ_BUILD" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  forget_other_generator "$SPINORA_FUZZ_BUILD"
+  cmake -S "$SPINORA_ROOT" -B "$SPINORA_FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    "${SPINORA_ONE_PASS_FLAGS[@]}" \
     -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
     -DSPINORA_FUZZ=ON -DSPINORA_BUILD_TESTS=OFF -DSPINORA_BUILD_BENCH=OFF \
     -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" >/dev/null &&
