@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -41,6 +42,21 @@ QDateTimeEdit* datePicker(QWidget* parent, const QString& name)
     picker->setCalendarPopup(true);
     picker->setTimeSpec(Qt::LocalTime);
     return picker;
+}
+
+// Seven hours into a log's date on the wall clock: 07:00 for a date at
+// midnight, also on the days the clocks change.
+QDateTime sevenHoursInto(const QDateTime& date)
+{
+    const QDateTime local = date.toLocalTime();
+    const int startOfDayMs = local.time().msecsSinceStartOfDay();
+    const int offsetMs = EventViewController::kStartOffsetSeconds * 1000;
+    if (startOfDayMs + offsetMs < kMillisecondsPerDay) {
+        const QDateTime wall(local.date(), QTime::fromMSecsSinceStartOfDay(startOfDayMs + offsetMs));
+        if (wall.isValid())
+            return wall;
+    }
+    return local.addSecs(EventViewController::kStartOffsetSeconds);
 }
 
 } // namespace
@@ -109,6 +125,15 @@ void EventViewController::buildWindow()
     form->addRow(tr("All-Day"), allDayBox);
     form->addRow(tr("Alarm"), alarmBox);
     form->addRow(tr("Calendar"), calendarButton_);
+    // The calendar is a file of ours: say where, so that a desktop calendar
+    // can be pointed at it.
+    calendarFileLabel_ = new QLabel(this);
+    calendarFileLabel_->setObjectName(QStringLiteral("calendarFileLabel"));
+    calendarFileLabel_->setWordWrap(true);
+    calendarFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    calendarFileLabel_->setForegroundRole(QPalette::PlaceholderText);
+    form->addRow(QString(), calendarFileLabel_);
+    connect(calendarButton_, &QComboBox::currentIndexChanged, this, &EventViewController::showCalendarFile);
     availabilityLabel_ = new QLabel(tr("Availability"), this);
     form->addRow(availabilityLabel_, availabilityButton_);
 
@@ -156,17 +181,14 @@ QStringList EventViewController::uniqueCalendarTitles(const QStringList& titles)
     return shown;
 }
 
-QDateTime EventViewController::reminderStart(const QDateTime& date)
+QDateTime EventViewController::reminderStart(const QDateTime& date, const QDateTime& now)
 {
-    const QDateTime local = date.toLocalTime();
-    const int startOfDayMs = local.time().msecsSinceStartOfDay();
-    // Seven hours on the wall clock: 07:00 also on the days the clocks change.
-    if (startOfDayMs + kStartOffsetSeconds * 1000 < kMillisecondsPerDay) {
-        const QDateTime wall(local.date(), QTime::fromMSecsSinceStartOfDay(startOfDayMs + kStartOffsetSeconds * 1000));
-        if (wall.isValid())
-            return wall;
-    }
-    return local.addSecs(kStartOffsetSeconds);
+    const QDateTime start = sevenHoursInto(date);
+    const QDateTime localNow = now.toLocalTime();
+    if (start >= now || date.toLocalTime().date() != localNow.date())
+        return start;
+    const QTime hour(localNow.time().hour(), 0);
+    return QDateTime(localNow.date(), hour).addSecs(3600);
 }
 
 QDateTime EventViewController::reminderEnd(const QDateTime& start)
@@ -184,6 +206,17 @@ void EventViewController::fillCalendarList()
         titles.append(calendar.title);
     calendarButton_->clear();
     calendarButton_->addItems(uniqueCalendarTitles(titles));
+}
+
+void EventViewController::showCalendarFile(int index)
+{
+    if (index < 0 || index >= calArray_.size()) {
+        calendarFileLabel_->clear();
+        return;
+    }
+    calendarFileLabel_->setText(
+        tr("Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.")
+            .arg(QDir::toNativeSeparators(calArray_[index].filePath)));
 }
 
 void EventViewController::selectCalendar(const QString& calendarIdentifier)

@@ -66,7 +66,9 @@ public:
     static QStringList uniqueCalendarTitles(const QStringList& titles);
     // Start of a new reminder for a log dated `date`: 07:00 on its day when
     // the date is midnight, by the wall clock, also on daylight-saving days.
-    static QDateTime reminderStart(const QDateTime& date);
+    // For a log of today whose 07:00 has passed, the next whole hour: a
+    // reminder is set for something still to come.
+    static QDateTime reminderStart(const QDateTime& date, const QDateTime& now = QDateTime::currentDateTime());
     static QDateTime reminderEnd(const QDateTime& start);
 
 public slots:
@@ -84,6 +86,7 @@ private:
     void buildWindow();
     void fillCalendarList();
     void selectCalendar(const QString& calendarIdentifier);
+    void showCalendarFile(int index);
     void startChanged(const QDateTime& proposed);
     void endChanged(const QDateTime& proposed);
     void finish(int result);
@@ -108,6 +111,7 @@ private:
     QLabel* availabilityLabel_ = nullptr;
     QComboBox* availabilityButton_ = nullptr;
     QLabel* problemLabel_ = nullptr;
+    QLabel* calendarFileLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;

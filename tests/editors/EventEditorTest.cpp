@@ -54,6 +54,7 @@ QByteArray emptyCalendar(const char* title)
 TEST_F(EventEditorTest, ReminderWithAnAlarmAndEditingItAgain)
 {
     editor.prepareEventWindow(std::nullopt, QStringLiteral("Flowered (Note)"), at(2026, 8, 10));
+    EXPECT_TRUE(control<QLabel>(&editor, "calendarFileLabel")->text().contains(spinoraFile())) << "says where it lives";
     QTest::mouseClick(control<QCheckBox>(&editor, "validAlarm"), Qt::LeftButton);
     control<QDateTimeEdit>(&editor, "alarmDate")->setDateTime(QDateTime(QDate(2026, 8, 10), QTime(6, 30)));
     control<QComboBox>(&editor, "availabilityButton")->setCurrentIndex(1);
@@ -84,7 +85,7 @@ TEST_F(EventEditorTest, ReminderWithAnAlarmAndEditingItAgain)
     EXPECT_TRUE(events->at(0).alarms.isEmpty());
 }
 
-TEST_F(EventEditorTest, SevenOClockAlsoOnTheDaysTheClocksChange)
+TEST_F(EventEditorTest, SevenOClockAlsoOnTheDaysTheClocksChangeUnlessItHasPassed)
 {
     for (const QDate day : {QDate(2026, 3, 29), QDate(2026, 10, 25)}) {
         const QDateTime start = EventViewController::reminderStart(QDateTime(day, QTime(0, 0)));
@@ -97,6 +98,12 @@ TEST_F(EventEditorTest, SevenOClockAlsoOnTheDaysTheClocksChange)
     // Past the end of the day: seven hours of real time.
     const QDateTime late(QDate(2026, 6, 1), QTime(20, 0));
     EXPECT_EQ(EventViewController::reminderStart(late), late.addSecs(25200));
+    // A log of today made in the evening: the next whole hour, not a 07:00 gone by.
+    const QDate today(2026, 12, 8);
+    EXPECT_EQ(EventViewController::reminderStart(QDateTime(today, QTime(0, 0)), QDateTime(today, QTime(19, 20))),
+              QDateTime(today, QTime(20, 0)));
+    EXPECT_EQ(EventViewController::reminderStart(QDateTime(today, QTime(0, 0)), QDateTime(today, QTime(6, 50))),
+              QDateTime(today, QTime(7, 0)));
 }
 
 // Three calendars titled alike: the one chosen takes the event.
