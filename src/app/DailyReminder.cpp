@@ -1,6 +1,8 @@
 #include "DailyReminder.h"
 
 #include "AppSettings.h"
+#include "Localization.h"
+#include "Result.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -131,16 +133,19 @@ DailyReminder::Result DailyReminder::turnOn(const QTime& at)
                              "Name=Spinora reminders\n"
                              "Comment=Notifies of plants due for watering\n"
                              "Exec=\"" + program.toUtf8() + "\" due --notify\n"
-                             "Icon=spinora\n"
+                             "Icon=org.spinora.Spinora\n"
                              "NoDisplay=true\n"
                              "X-GNOME-Autostart-enabled=true\n";
+    // What systemd said is for whoever reads the log, not for a grower.
+    qCInfo(lcSpinora).noquote() << "systemd user timer unusable, using a login entry:" << run.output;
     if (!writeWhole(autostartPath(), entry))
-        return {false, QStringLiteral("The systemd user timer cannot be used (%1), and the login entry %2 could not be written.")
-                           .arg(run.output, QDir::toNativeSeparators(autostartPath()))};
+        return {false, localized("Spinora cannot set a daily reminder on this desktop: its login entry %1 could not be "
+                                 "written.")
+                           .arg(QDir::toNativeSeparators(autostartPath()))};
     remember(true, at);
-    return {true, QStringLiteral("The systemd user timer cannot be used here (%1). Spinora will check once at each "
-                                 "login instead of every day at %2 (login entry %3).")
-                      .arg(run.output, timeText(at), QDir::toNativeSeparators(autostartPath()))};
+    return {true, localized("This desktop cannot wake Spinora at a set time, so it will look for plants to water "
+                            "each time you log in instead of every day at %1.")
+                      .arg(timeText(at))};
 }
 
 DailyReminder::Result DailyReminder::turnOff()

@@ -88,7 +88,7 @@ TEST_F(PreferencesTest, RemindersUseTheSystemdTimerOrElseALoginEntryAndSaySo)
     } cases[] = {
         {0, {"--user daemon-reload", "--user enable spinora-reminders.timer", "--user restart spinora-reminders.timer"},
          true, false, "every day at 07:45 (systemd user timer"},
-        {1, {"--user daemon-reload"}, true, true, "once at each login instead of every day at 07:45"},
+        {1, {"--user daemon-reload"}, true, true, "each time you log in instead of every day at 07:45"},
     };
     for (const auto& c : cases) {
         systemctl.answer(c.systemctlStatus);
