@@ -133,7 +133,9 @@ void printLabelsWithDialog(QWidget* window, const LabelSheet& sheet, const QStri
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(sheet.layout().pageLayout());
     printer.setFullPage(true);
-    printer.setDocName(documentName);
+    // The name the dialog offers for printing to a file: not the same PDF as
+    // the collection's list printout.
+    printer.setDocName(localized("%1 Labels").arg(documentName));
     printer.setCreator(QLatin1String(kApplicationName));
     printer.setFromTo(1, sheet.pageCount());
     QPrintDialog dialog(&printer, window);
