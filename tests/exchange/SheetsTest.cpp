@@ -57,12 +57,17 @@ protected:
 
     // Chooses the file, presses the action button and returns the title of
     // the one alert, which tells success from failure.
-    QString run(ExchangeFunction function, const QString& path, ExchangeType option = kExchangeComplete)
+    // With `typed`, the path is typed into the sheet's field instead.
+    QString run(ExchangeFunction function, const QString& path, ExchangeType option = kExchangeComplete,
+                bool typed = false)
     {
         browser_->prepareImportExportBrowser(function);
         browser_->show();
         browser_->optionButton(option)->click();
-        EXPECT_TRUE(browser_->fileChosen(path));
+        if (typed)
+            QTest::keyClicks(browser_->findChild<QLineEdit*>(), path);
+        else
+            EXPECT_TRUE(browser_->fileChosen(path));
         const qsizetype before = alerts_.size();
         browser_->importExportButton()->click();
         EXPECT_TRUE(waitUntilEnded(*browser_));
@@ -103,7 +108,10 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     EXPECT_EQ(target->cacti().size(), 12u);
     EXPECT_EQ(target->watering().size(), 0u) << "the option 'Cacti' imports only plants";
 
-    EXPECT_EQ(run(ImportFromCollection, folder_.file("Copy.sdb"), kExchangeComplete), imported);
+    EXPECT_EQ(run(ImportFromCollection, folder_.file("Copy.sdb"), kExchangeComplete, true), imported);
+    EXPECT_EQ(target->watering().size(), 3u) << "a typed path imports as a browsed one";
+    EXPECT_EQ(run(ImportFromCollection, folder_.file("Nowhere.sdb"), kExchangeComplete, true), "WARNING");
+    EXPECT_TRUE(texts_.back().contains("Nowhere.sdb")) << "a typed path that leads nowhere is named, nothing imported";
     EXPECT_EQ(target->watering().size(), 3u);
 
     EXPECT_EQ(run(ImportFromCsv, folder_.file("cacti.csv"), kExchangeComplete), imported);

@@ -77,8 +77,13 @@ ImportExportBrowser::ImportExportBrowser(SpinoraDatabase& document, QWidget* win
       cactiButton_(new QRadioButton(localized("Cacti"), this)),
       wateringButton_(new QRadioButton(localized("Watering Schedules"), this)), options_(new QButtonGroup(this))
 {
-    filenameTextField_->setReadOnly(true);
     filenameTextField_->setMinimumWidth(360);
+    filenameTextField_->setAccessibleName(localized("File"));
+    // A typed path is checked, as a browsed one is, when Import is pressed.
+    connect(filenameTextField_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        filenameURL_.clear();
+        importExportButton_->setEnabled(!text.trimmed().isEmpty());
+    });
     // The radio buttons' ids are the import and export types.
     options_->addButton(completeDBButton_, kExchangeComplete);
     options_->addButton(cactiWateringButton_, kExchangeCactiAndWatering);
@@ -137,6 +142,11 @@ void ImportExportBrowser::prepareImportExportBrowser(ExchangeFunction databaseTy
     importExportButton_->setText(localized(isImport_ ? "Import" : "Export"));
     filenameTextField_->clear();
     filenameURL_.clear();
+    // An export goes where the save panel, which asks before replacing a
+    // file, was told: its path is only shown.
+    filenameTextField_->setReadOnly(!isImport_);
+    filenameTextField_->setPlaceholderText(localized(isImport_ ? "Type a path, or choose the file with Browse"
+                                                               : "Choose where to save with Browse"));
     csvTemplateTextField_->setVisible(databaseType == ExchangeFunction::ImportFromCsv);
     // The option keeps the last choice, as the radio buttons show it.
     const int checked = options_->checkedId();
@@ -162,6 +172,15 @@ QRadioButton* ImportExportBrowser::optionButton(ExchangeType option) const
 void ImportExportBrowser::handleRadioSelection(ExchangeType option)
 {
     typeSelection_ = option;
+}
+
+// What the user typed, with "~" as the home folder, as a shell reads it.
+QString ImportExportBrowser::typedPath() const
+{
+    const QString text = filenameTextField_->text().trimmed();
+    if (text == QLatin1String("~") || text.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + text.mid(1);
+    return text;
 }
 
 QString ImportExportBrowser::fileKind() const
@@ -269,7 +288,16 @@ bool ImportExportBrowser::fileChosen(const QString& chosenPath)
 
 void ImportExportBrowser::importExportButtonPressed()
 {
-    if (filenameURL_.isEmpty() || isRunning())
+    if (isRunning())
+        return;
+    if (filenameURL_.isEmpty() && isImport_) {
+        const QString typed = QDir::fromNativeSeparators(typedPath());
+        if (!QFileInfo::exists(typed))
+            return showWarning(localized("There is no file \"%1\".").arg(QDir::toNativeSeparators(typed)));
+        if (!fileChosen(typed))
+            return;
+    }
+    if (filenameURL_.isEmpty())
         return;
     hide();
     const QString path = filenameURL_;

@@ -82,6 +82,7 @@ private:
     static constexpr int kShownWarnings = 20;
     // The file kind of the function: "sdbi", "sdb" or "csv".
     QString fileKind() const;
+    QString typedPath() const;
     void confirmChoice(const QString& chosen);
 
     bool isImport_ = true;
