@@ -88,7 +88,7 @@ int runSample(Arguments& arguments)
     size.cacti = count("--cacti", size.cacti);
     size.watering = count("--watering", size.watering);
     size.logs = count("--logs", size.logs);
-    size.photos = count("--photos", size.photos);
+    size.photos = count("--photos", size.cacti); // one per plant unless told
     // Camera-sized photos (1280 x 960 JPEGs of a few hundred kilobytes, as a
     // phone takes them), eight drawn once and taken in turns.
     if (arguments.takeFlag(QStringLiteral("--camera"))) {

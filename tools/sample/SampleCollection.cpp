@@ -15,25 +15,31 @@ namespace spinora {
 
 namespace {
 
+// The type is the index into the plant types ("Cactus", "Caudiciform",
+// "Leaf Succulent", "Root Succulent", "Stem Succulent").
 struct Plant {
     const char* common;
     const char* scientific;
+    int type;
 };
 
 const Plant kPlants[] = {
-    {"Golden Barrel Cactus", "Echinocactus grusonii"}, {"Bunny Ears Cactus", "Opuntia microdasys"},
-    {"Old Man Cactus", "Cephalocereus senilis"},        {"Star Cactus", "Astrophytum asterias"},
-    {"Bishop's Cap", "Astrophytum myriostigma"},        {"Feather Cactus", "Mammillaria plumosa"},
-    {"Snowball Cactus", "Mammillaria candida"},         {"Silver Torch", "Cleistocactus strausii"},
-    {"Lemon Ball", "Parodia leninghausii"},             {"Living Stones", "Lithops lesliei"},
-    {"Jade Plant", "Crassula ovata"},                   {"Zebra Plant", "Haworthiopsis attenuata"},
-    {"Desert Rose", "Adenium obesum"},                  {"Baseball Plant", "Euphorbia obesa"},
-    {"Mexican Snowball", "Echeveria elegans"},          {"Peanut Cactus", "Echinopsis chamaecereus"},
+    {"Golden Barrel Cactus", "Echinocactus grusonii", 0}, {"Bunny Ears Cactus", "Opuntia microdasys", 0},
+    {"Old Man Cactus", "Cephalocereus senilis", 0},        {"Star Cactus", "Astrophytum asterias", 0},
+    {"Bishop's Cap", "Astrophytum myriostigma", 0},        {"Feather Cactus", "Mammillaria plumosa", 0},
+    {"Snowball Cactus", "Mammillaria candida", 0},         {"Silver Torch", "Cleistocactus strausii", 0},
+    {"Lemon Ball", "Parodia leninghausii", 0},             {"Living Stones", "Lithops lesliei", 2},
+    {"Jade Plant", "Crassula ovata", 2},                   {"Zebra Plant", "Haworthiopsis attenuata", 2},
+    {"Desert Rose", "Adenium obesum", 1},                  {"Baseball Plant", "Euphorbia obesa", 4},
+    {"Mexican Snowball", "Echeveria elegans", 2},          {"Peanut Cactus", "Echinopsis chamaecereus", 0},
 };
 const char* const kNicknames[] = {"Spike", "Prickles", "Goldie", "Fuzzy", "Old Tom", "Star", "Bishop", "Pearl",
                                   "Lemon", "Stony", "Jade", "Zebra", "Rosie", "Ball", "Snowy", "Peanut"};
 const char* const kLocations[] = {"South window", "Greenhouse bench 2", "Kitchen sill", "Cold frame", "Patio"};
 const char* const kEvents[] = {"Repotted", "Flowered", "Fertilized", "Purchased", "Planted"};
+// What a grower notes of each event above, in the same order.
+const char* const kEventNotes[] = {"Moved to a bigger pot.", "Three flowers, open at noon.", "Half-strength cactus feed.",
+                                   "Bought at the spring show.", "Into mineral grit."};
 
 } // namespace
 
@@ -136,9 +142,11 @@ Result<> SampleCollection::fill(SpinoraDatabase& document, const SampleSize& siz
                                                        : QStringLiteral("Plant %1").arg(i + 1));
         cactus->setCommonName(QString::fromUtf8(plant.common));
         cactus->setScientificName(QString::fromUtf8(plant.scientific));
-        cactus->setType(pick(5));
-        cactus->setPlantDate(base - day * (100 + pick(3000)));
-        cactus->setDateAcquired(base - day * pick(900));
+        cactus->setType(plant.type);
+        // Sown or rooted before it came to the collection, never after.
+        const double acquired = base - day * pick(900);
+        cactus->setDateAcquired(acquired);
+        cactus->setPlantDate(acquired - day * (100 + pick(3000)));
         cactus->setPurchasePrice(5.0 + pick(4000) / 100.0);
         cactus->setValue(pick(2) ? 10.0 + pick(6000) / 100.0 : 0.0);
         cactus->setLocation(QString::fromUtf8(kLocations[pick(int(std::size(kLocations)))]));
@@ -158,11 +166,21 @@ Result<> SampleCollection::fill(SpinoraDatabase& document, const SampleSize& siz
         auto log = std::make_unique<Log>();
         const bool aboutPlant = !plants.empty() && i % 5 != 4;
         log->setLogType(aboutPlant ? Log::kCactusLog : Log::kNoteLog);
-        log->setLogDate(*roundDate(base - day * pick(700)));
-        log->setEventName(QString::fromUtf8(kEvents[pick(int(std::size(kEvents)))]));
-        if (aboutPlant)
-            log->setCactusKey(plants[static_cast<size_t>(pick(int(plants.size())))]->primaryKey());
-        log->setNotes(aboutPlant ? QStringLiteral("Moved to a bigger pot.") : QStringLiteral("Ordered new grit."));
+        const int eventIndex = pick(int(std::size(kEvents)));
+        const QString event = QString::fromUtf8(kEvents[eventIndex]);
+        log->setEventName(event);
+        double date = base - day * pick(700);
+        if (aboutPlant) {
+            const Cactus* cactus = plants[static_cast<size_t>(pick(int(plants.size())))];
+            log->setCactusKey(cactus->primaryKey());
+            // A plant's story starts when it came: bought on that day, the
+            // rest since.
+            const double acquired = *cactus->dateAcquired();
+            date = event == QLatin1String("Purchased") ? acquired
+                                                       : acquired + (base - acquired) * pick(1000) / 1000.0;
+        }
+        log->setLogDate(*roundDate(date));
+        log->setNotes(aboutPlant ? QString::fromUtf8(kEventNotes[eventIndex]) : QStringLiteral("Ordered new grit."));
         store(std::move(log), document.logs());
     }
     // Camera-like pictures are drawn and encoded once each, then shared:

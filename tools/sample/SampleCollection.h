@@ -14,7 +14,7 @@ struct SampleSize {
     int cacti = 12;
     int watering = 3;
     int logs = 24;
-    int photos = 6;
+    int photos = 12; // one per plant: a plant without a photo leaves a gap in the lists
     int photoWidth = 640; // drawn photos are width x (width * 3 / 4)
     // 0: every photo drawn on its own. Above 0: that many camera-like
     // pictures (grainy, so they compress like real photos) are drawn and
