@@ -21,17 +21,12 @@
 #include <QSet>
 #include <QStandardPaths>
 
-#include <sqlite3.h>
 
 #include <algorithm>
 
 namespace spinora {
 
 namespace {
-
-const char* const kSelectVersion = "SELECT pk, version_num, creation_date FROM version";
-const char* const kInsertVersion = "INSERT INTO version (version_num, creation_date, comments) VALUES(?, ?, ?)";
-const char* const kUpdateCreationDate = "UPDATE version SET creation_date=? WHERE pk=?";
 
 QString quoted(const QString& path)
 {
@@ -206,37 +201,6 @@ bool SpinoraDatabase::loadTable(Keep keep)
     return true;
 }
 
-bool SpinoraDatabase::readVersionRow()
-{
-    Statement select(database_.get(), kSelectVersion);
-    if (!select.prepared())
-        return failLoad(database_->errorMessage());
-    const int rc = select.step();
-    if (rc == SQLITE_ROW) {
-        versionPrimaryKey_ = select.integer(0);
-        dbVersionNumber_ = select.integer(1);
-        dbCreationDate_ = select.date(2);
-        return true;
-    }
-    if (rc != SQLITE_DONE)
-        return failLoad(database_->errorMessage());
-    dbCreationDate_ = now();
-    dbVersionNumber_ = kSchemaVersion;
-    if (database_->isReadOnly()) {
-        // Read as a version 3 collection; the row is added when it is opened for writing.
-        versionPrimaryKey_ = -1;
-        return true;
-    }
-    Statement insert(database_.get(), kInsertVersion);
-    if (!insert.prepared())
-        return failLoad(database_->errorMessage());
-    insert.bind(kSchemaVersion, timestampToColumn(dbCreationDate_), QStringLiteral("Full"));
-    if (insert.step() != SQLITE_DONE)
-        return failLoad(database_->errorMessage());
-    versionPrimaryKey_ = database_->lastInsertRowId();
-    return true;
-}
-
 Result<> SpinoraDatabase::initializeDatabase(const QString& dbPath)
 {
     loadFailure_.clear();
@@ -254,25 +218,10 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
 
     if (!openDatabase(dbPath))
         return false;
-    {
-        // Refuse a damaged file before anything is written to it.
-        Statement check(database_.get(), "PRAGMA quick_check(1)");
-        if (!check.prepared() || !check.stepRow())
-            return failLoad(database_->errorMessage());
-        if (check.text(0) != QLatin1String("ok"))
-            return failLoad(QStringLiteral("the database is damaged (%1).").arg(check.text(0)));
-    }
-    if (!readVersionRow())
-        return false;
-    if (writeCreationDate_) {
-        dbCreationDate_ = now();
-        Statement update(database_.get(), kUpdateCreationDate);
-        if (!update.prepared())
-            return failLoad(database_->errorMessage());
-        update.bind(timestampToColumn(dbCreationDate_), versionPrimaryKey_);
-        if (update.step() != SQLITE_DONE)
-            return failLoad(database_->errorMessage());
-    }
+    Result<VersionRow> version = VersionRow::checkAtOpen(database_.get(), writeCreationDate_);
+    if (!version)
+        return failLoad(version.failure().message());
+    version_ = *version;
     if (!upgradeDatabaseIfNeeded(database_.get()))
         return false;
 
@@ -360,18 +309,18 @@ void SpinoraDatabase::stopWritingAfterFailedRead(const QString& reason)
 
 bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection)
 {
-    if (dbVersionNumber_ == kSchemaVersion)
+    if (version_.version == kSchemaVersion)
         return true;
-    if (dbVersionNumber_ > kSchemaVersion)
+    if (version_.version > kSchemaVersion)
         return failLoad(QStringLiteral("it was made by a newer version of Spinora (schema %1; this version reads up to %2).")
-                            .arg(dbVersionNumber_)
+                            .arg(version_.version)
                             .arg(kSchemaVersion));
     QString error;
     if (!SchemaUpgrade::upgrade(connection, &error)) {
         qCWarning(lcSpinora).noquote() << formatMessage(msg::kUpdateSchemaFailed, error);
         return failLoad(QStringLiteral("its schema could not be upgraded (%1).").arg(error));
     }
-    dbVersionNumber_ = kSchemaVersion;
+    version_.version = kSchemaVersion;
     return true;
 }
 
@@ -637,13 +586,7 @@ std::optional<LoadedCollection> SpinoraDatabase::loadCollection(const QString& p
                                        Connection::Mode::ReadWrite, error);
     if (!loaded.connection)
         return std::nullopt;
-    {
-        Statement version(loaded.connection.get(), kSelectVersion);
-        if (version.prepared() && version.stepRow()) {
-            loaded.versionPrimaryKey = version.integer(0);
-            loaded.creationDate = version.date(2);
-        }
-    }
+    loaded.version = VersionRow::read(loaded.connection.get());
     if (!loaded.records.load(loaded.connection.get(), packagePath, false, true, error))
         return std::nullopt;
     // Sorted here, off the main thread, in the lists' order.
@@ -668,11 +611,11 @@ void SpinoraDatabase::adoptCollection(LoadedCollection&& loaded)
     finishLoading();
     replaceRecords(std::move(loaded.records));
     database_ = std::move(loaded.connection);
-    if (loaded.versionPrimaryKey != -1) {
-        versionPrimaryKey_ = loaded.versionPrimaryKey;
-        dbCreationDate_ = loaded.creationDate;
+    if (loaded.version.primaryKey != -1) {
+        version_.primaryKey = loaded.version.primaryKey;
+        version_.creationDate = loaded.version.creationDate;
     }
-    dbVersionNumber_ = kSchemaVersion;
+    version_.version = kSchemaVersion;
     // The job sorted the records already; the lists refilter once, when
     // the change is told.
     mapLogsAndImages();

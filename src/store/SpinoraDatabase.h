@@ -6,6 +6,7 @@
 #include "DisplayedLists.h"
 #include "RecordSet.h"
 #include "SqlConnection.h"
+#include "VersionRow.h"
 
 #include <QObject>
 #include <QString>
@@ -25,8 +26,7 @@ class UndoHistory;
 struct LoadedCollection {
     std::unique_ptr<Connection> connection;
     RecordSet records;
-    int64_t versionPrimaryKey = -1;
-    Timestamp creationDate;
+    VersionRow version;
 };
 
 // One open collection: a package folder ("*.sdb") holding "spinora.db" and
@@ -36,10 +36,13 @@ struct LoadedCollection {
 //
 // The document owns its parts and ties them together:
 // - CollectionPackage: where the package is, its lock and its template;
+// - VersionRow: the database checked at open, its schema version and age
+//   (SchemaUpgrade brings an older schema up to date);
 // - RecordSet: every record, in the lists' order;
 // - DisplayedLists: what each list shows, and its direction;
 // - ChangeNotices: one notice per change, for the lists to refresh once;
-// - the logs read behind the first screen (see "Loading in two stages").
+// - BackgroundLogRead: the logs read behind the first screen (see
+//   "Loading in two stages").
 class SpinoraDatabase {
 public:
     using ListKind = spinora::ListKind;
@@ -108,11 +111,11 @@ public:
     const QString& packageFilename() const { return package_.path(); }
     const QString& dbFilename() const { return package_.dbPath(); }
     void setPackageFilename(const QString& packagePath) { package_.setPath(packagePath); }
-    int64_t versionPrimaryKey() const { return versionPrimaryKey_; }
-    int64_t dbVersionNumber() const { return dbVersionNumber_; }
-    void setDbVersionNumber(int64_t version) { dbVersionNumber_ = version; }
-    const Timestamp& dbCreationDate() const { return dbCreationDate_; }
-    void setDbCreationDate(const Timestamp& date) { dbCreationDate_ = date; }
+    int64_t versionPrimaryKey() const { return version_.primaryKey; }
+    int64_t dbVersionNumber() const { return version_.version; }
+    void setDbVersionNumber(int64_t version) { version_.version = version; }
+    const Timestamp& dbCreationDate() const { return version_.creationDate; }
+    void setDbCreationDate(const Timestamp& date) { version_.creationDate = date; }
     bool writeCreationDate() const { return writeCreationDate_; }
     bool addEventFlag() const { return addEventFlag_; }
     void setAddEventFlag(bool flag) { addEventFlag_ = flag; }
@@ -305,7 +308,6 @@ private:
     // Reads every row of one record class's table into records for `keep`.
     template <class T, class Keep>
     bool loadTable(Keep keep);
-    bool readVersionRow();
     // Makes the package from the template when missing, then loads and links it.
     bool loadPackage();
     // Clears the history and its work area while the package is still ours.
@@ -318,9 +320,7 @@ private:
     QString loadFailure_;
     QString readFailure_;
 
-    int64_t versionPrimaryKey_ = -1;
-    int64_t dbVersionNumber_ = 0;
-    Timestamp dbCreationDate_;
+    VersionRow version_;
     bool writeCreationDate_ = false;
     bool addEventFlag_ = false;
     bool unsavedDocument_ = false;
