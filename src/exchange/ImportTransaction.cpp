@@ -35,6 +35,18 @@ QStringList columnsOf(Connection* db, const QString& table)
     return columns;
 }
 
+// A name as the collection will store it in a text column, read without a
+// copy; null for a value that counts as no name (NULL or empty text).
+QByteArray storedName(sqlite3_value* value)
+{
+    const int type = sqlite3_value_type(value);
+    const void* data = sqlite3_value_blob(value);
+    const int size = sqlite3_value_bytes(value);
+    if (type == SQLITE_NULL || (type == SQLITE_TEXT && size == 0))
+        return {};
+    return size > 0 ? QByteArray::fromRawData(static_cast<const char*>(data), size) : QByteArray("");
+}
+
 } // namespace
 
 bool runSql(ImportTransaction& transaction, const QString& sql)
@@ -98,6 +110,33 @@ bool ImportTransaction::open()
     db_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
     JobContext* context = &context_;
     db_->setInterruptCheck([context] { return context->cancelRequested(); });
+    // For the merge's copying statements only: a file's own schema cannot
+    // call them.
+    auto note = [](sqlite3_context* call, int, sqlite3_value** values) {
+        NotedNames& names = *static_cast<NotedNames*>(sqlite3_user_data(call));
+        // A blob stays one in the text column, and is compared as one there.
+        names.blobEvent = names.blobEvent || sqlite3_value_type(values[0]) == SQLITE_BLOB;
+        if (const QByteArray name = storedName(values[0]); !name.isNull() && !names.seenEvents.contains(name)) {
+            names.events.emplace_back(name.constData(), name.size());
+            names.seenEvents.insert(names.events.back());
+        }
+        sqlite3_result_int(call, 1);
+    };
+    auto noteSpecies = [](sqlite3_context* call, int, sqlite3_value** values) {
+        NotedNames& names = *static_cast<NotedNames*>(sqlite3_user_data(call));
+        const QByteArray scientific = storedName(values[0]), common = storedName(values[1]);
+        if (!scientific.isNull() && !common.isNull() && !names.seenSpecies.contains({scientific, common})) {
+            std::pair<QByteArray, QByteArray> pair{QByteArray(scientific.constData(), scientific.size()),
+                                                   QByteArray(common.constData(), common.size())};
+            names.seenSpecies.insert(pair);
+            names.species.push_back(std::move(pair));
+        }
+        sqlite3_result_int(call, 1);
+    };
+    constexpr int kFlags = SQLITE_UTF8 | SQLITE_DIRECTONLY;
+    sqlite3_create_function_v2(db_->handle(), "spinora_note_event", 1, kFlags, &noted_, note, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db_->handle(), "spinora_note_species", 2, kFlags, &noted_, noteSpecies, nullptr, nullptr,
+                               nullptr);
     // A staging folder left by a job that died goes; this job's starts empty.
     FileHelpers::removeFileIfExists(staging_);
     if (!QDir().mkpath(staging_))
@@ -154,6 +193,11 @@ bool ImportTransaction::begin()
     if (request_.replaceCollection && !replaceWithTemplate())
         return false;
     before_ = countRecords();
+    Statement last(db_.get(), "SELECT ifnull((SELECT max(pk) FROM main.log), 0), ifnull((SELECT max(pk) FROM main.cactus), 0)");
+    if (!last.prepared() || !last.stepRow())
+        return fail(QStringLiteral("The collection could not be read: %1").arg(db_->errorMessage()));
+    lastLogBefore_ = last.integer(0);
+    lastCactusBefore_ = last.integer(1);
     return true;
 }
 
@@ -224,10 +268,22 @@ bool ImportTransaction::addDefaultEvents()
             existing.insert(st.text(0));
     }
     // The names the logs use, each once as stored, are kept for
-    // addEventsFromLogs: the logs are read once for both.
+    // addEventsFromLogs: the logs are read once for both. Those of the
+    // copied logs were noted as they came in.
+    const bool noted = namesNoted_ && !noted_.blobEvent;
     if (!runSql(*this, QStringLiteral("CREATE TEMP TABLE log_events AS "
-                                      "SELECT DISTINCT event AS name FROM main.log WHERE ifnull(event, '') <> ''")))
+                                      "SELECT DISTINCT event AS name FROM main.log WHERE ifnull(event, '') <> ''%1")
+                           .arg(noted ? QStringLiteral(" AND pk <= %1").arg(lastLogBefore_) : QString())))
         return false;
+    if (noted) {
+        Statement add(db_.get(), "INSERT INTO temp.log_events (name) VALUES(CAST(? AS TEXT))");
+        for (const QByteArray& name : noted_.events) {
+            add.bind(name);
+            if (!add.stepDone())
+                return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+            add.reset();
+        }
+    }
     logEventsNoted_ = true;
     {
         Statement used(db_.get(), "SELECT name FROM temp.log_events");
@@ -271,20 +327,27 @@ bool ImportTransaction::addSpeciesFromCacti()
     }
     // Each pair of names at its first plant. Most plants repeat a pair: they
     // are known by the stored bytes, read without a copy, before any text
-    // is made of them.
-    Statement plants(db_.get(), "SELECT scientific_name, common_name FROM main.cactus "
-                                "WHERE ifnull(common_name, '') <> '' AND ifnull(scientific_name, '') <> '' ORDER BY pk");
+    // is made of them. The pairs of the copied plants, which come after the
+    // others, were noted as they came in.
+    Statement plants(db_.get(), QStringLiteral("SELECT scientific_name, common_name FROM main.cactus WHERE "
+                                               "ifnull(common_name, '') <> '' AND ifnull(scientific_name, '') <> ''%1 "
+                                               "ORDER BY pk")
+                                    .arg(namesNoted_ ? QStringLiteral(" AND pk <= %1").arg(lastCactusBefore_) : QString())
+                                    .toStdString());
     QSet<std::pair<QByteArray, QByteArray>> seen;
     std::vector<Names> missing;
-    while (plants.prepared() && plants.stepRow()) {
-        const QByteArray scientific = plants.blobView(0), common = plants.blobView(1);
+    auto add = [&](const QByteArray& scientific, const QByteArray& common) {
         if (seen.contains({scientific, common}))
-            continue;
+            return;
         seen.insert({QByteArray(scientific.constData(), scientific.size()), QByteArray(common.constData(), common.size())});
-        Names names{plants.text(0), plants.text(1)};
+        Names names{QString::fromUtf8(scientific), QString::fromUtf8(common)};
         if (known.insert(names).second)
             missing.push_back(std::move(names));
-    }
+    };
+    while (plants.prepared() && plants.stepRow())
+        add(plants.blobView(0), plants.blobView(1));
+    for (const auto& [scientific, common] : noted_.species)
+        add(scientific, common);
     Statement insert(db_.get(), "INSERT INTO main.species (name, scientific) VALUES(?, ?)");
     for (const Names& names : missing) {
         if (cancelled())

@@ -5,10 +5,14 @@
 #include "Result.h"
 #include "SqlConnection.h"
 
+#include <QByteArray>
+#include <QSet>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace spinora {
 
@@ -51,6 +55,12 @@ public:
     // new photo's files never land on files of the package.
     bool reservePhotoKeys();
 
+    // A merge that copies its logs and cacti by statements that call
+    // spinora_note_event(event) and spinora_note_species(scientific, common)
+    // for each row (both true) says so before it copies: the steps below then
+    // read only the records that were there before, not every one once more.
+    void noteCopiedNames() { namesNoted_ = true; }
+
     // The steps every import ends with (each true on success).
     // The default event names and those used by log entries (after the
     // last log entry is in).
@@ -90,6 +100,19 @@ private:
     bool begun_ = false;
     int64_t placeholder_ = 0;
     bool logEventsNoted_ = false; // temp.log_events holds the logs' event names
+    // The names the copying statements noted, each once and in the order of
+    // the rows; the records that were there before are those up to the keys.
+    struct NotedNames {
+        QSet<QByteArray> seenEvents;
+        std::vector<QByteArray> events;
+        bool blobEvent = false;
+        QSet<std::pair<QByteArray, QByteArray>> seenSpecies;
+        std::vector<std::pair<QByteArray, QByteArray>> species; // scientific, common
+    };
+    bool namesNoted_ = false;
+    NotedNames noted_;
+    int64_t lastLogBefore_ = 0;
+    int64_t lastCactusBefore_ = 0;
     RecordCounts before_;
     RecordCounts added_;
 };

@@ -235,8 +235,10 @@ private:
     // Copies every row of an incoming table under new keys, into `keys`;
     // `link` names the column that holds the key of another table's record,
     // mapped through that table's keys. A file whose link is no whole number
-    // is refused.
-    bool copyRows(KeyMap& keys, const QString& link = QString(), const KeyMap* linked = nullptr);
+    // is refused. `noting` calls the transaction's functions that note the
+    // names of each row (see ImportTransaction::noteCopiedNames).
+    bool copyRows(KeyMap& keys, const QString& link = QString(), const KeyMap* linked = nullptr,
+                  const QString& noting = QString());
     bool importWatering();
     bool importCacti();
     bool importLogs();
@@ -453,7 +455,7 @@ bool Merge::keysAreRowIds(const QString& table)
     return st.prepared() && st.stepRow() && st.integer(0) == 1;
 }
 
-bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked)
+bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, const QString& noting)
 {
     const QString& table = keys.table;
     QStringList columns;
@@ -500,8 +502,9 @@ bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked)
     // refused below: one read of the table for both.
     const QString wholeLinks = link.isEmpty() ? QStringLiteral("1")
                                               : QStringLiteral("typeof(t.%1) IN ('integer', 'null')").arg(link);
-    sql += QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM incoming.%1 AS t WHERE %4 ORDER BY t.pk;")
-               .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")), wholeLinks);
+    sql += QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM incoming.%1 AS t WHERE %4 AND %5 ORDER BY t.pk;")
+               .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")), wholeLinks,
+                    noting.isEmpty() ? QStringLiteral("1") : noting);
     QString error;
     if (!db_->execute(sql, &error))
         return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
@@ -532,14 +535,15 @@ bool Merge::importCacti()
         return true;
     if (!tableExists("cactus"))
         return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no cacti."));
-    return copyRows(cactusKeys_, QStringLiteral("watering_key"), &wateringKeys_);
+    return copyRows(cactusKeys_, QStringLiteral("watering_key"), &wateringKeys_,
+                    QStringLiteral("spinora_note_species(t.scientific_name, t.common_name)"));
 }
 
 bool Merge::importLogs()
 {
     if (type_ != kExchangeComplete || !tableExists("log"))
         return true;
-    return copyRows(logKeys_, QStringLiteral("cactus_key"), &cactusKeys_);
+    return copyRows(logKeys_, QStringLiteral("cactus_key"), &cactusKeys_, QStringLiteral("spinora_note_event(t.event)"));
 }
 
 IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int64_t key)
@@ -763,6 +767,7 @@ bool Merge::run()
     if (!importWatering())
         return false;
     crashPoint("merge");
+    transaction_.noteCopiedNames();
     if (!importCacti() || !importLogs() || !importPhotos())
         return false;
     if (type_ == kExchangeComplete &&
