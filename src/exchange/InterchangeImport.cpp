@@ -191,11 +191,16 @@ struct KeyMap {
     // not come in; an empty link names the key 0.
     QString linkValue(const QString& column) const
     {
+        // The link to a record that came in first: nearly every row has one,
+        // and a statement that copies many rows asks it of each.
         if (copied && !noted)
-            return QStringLiteral("CASE WHEN %1 = -1 THEN -1 WHEN %1 IS NULL THEN %2 ELSE ifnull(%3, 0) END")
+            return QStringLiteral("CASE WHEN %1 BETWEEN %2 AND %3 THEN %1 + %4 WHEN %1 = -1 THEN -1 WHEN %1 IS NULL "
+                                  "THEN %5 ELSE 0 END")
                 .arg(column)
-                .arg(lowest == 0 ? shift : 0)
-                .arg(newKey(column));
+                .arg(lowest)
+                .arg(last)
+                .arg(shift)
+                .arg(lowest == 0 ? shift : 0);
         return QStringLiteral("CASE WHEN %1 = -1 THEN -1 ELSE ifnull(%2, 0) END")
             .arg(column, newKey(QStringLiteral("ifnull(%1, 0)").arg(column)));
     }
