@@ -110,38 +110,32 @@ bool ImportTransaction::open()
     db_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
     JobContext* context = &context_;
     db_->setInterruptCheck([context] { return context->cancelRequested(); });
-    // For the merge's copying statements only: a file's own schema cannot
-    // call them.
-    auto note = [](sqlite3_context* call, int, sqlite3_value** values) {
-        NotedNames& names = *static_cast<NotedNames*>(sqlite3_user_data(call));
-        // A blob stays one in the text column, and is compared as one there.
-        names.blobEvent = names.blobEvent || sqlite3_value_type(values[0]) == SQLITE_BLOB;
-        if (const QByteArray name = storedName(values[0]); !name.isNull() && !names.seenEvents.contains(name)) {
-            names.events.emplace_back(name.constData(), name.size());
-            names.seenEvents.insert(names.events.back());
-        }
-        sqlite3_result_int(call, 1);
-    };
-    auto noteSpecies = [](sqlite3_context* call, int, sqlite3_value** values) {
-        NotedNames& names = *static_cast<NotedNames*>(sqlite3_user_data(call));
-        const QByteArray scientific = storedName(values[0]), common = storedName(values[1]);
-        if (!scientific.isNull() && !common.isNull() && !names.seenSpecies.contains({scientific, common})) {
-            std::pair<QByteArray, QByteArray> pair{QByteArray(scientific.constData(), scientific.size()),
-                                                   QByteArray(common.constData(), common.size())};
-            names.seenSpecies.insert(pair);
-            names.species.push_back(std::move(pair));
-        }
-        sqlite3_result_int(call, 1);
-    };
-    constexpr int kFlags = SQLITE_UTF8 | SQLITE_DIRECTONLY;
-    sqlite3_create_function_v2(db_->handle(), "spinora_note_event", 1, kFlags, &noted_, note, nullptr, nullptr, nullptr);
-    sqlite3_create_function_v2(db_->handle(), "spinora_note_species", 2, kFlags, &noted_, noteSpecies, nullptr, nullptr,
-                               nullptr);
     // A staging folder left by a job that died goes; this job's starts empty.
     FileHelpers::removeFileIfExists(staging_);
     if (!QDir().mkpath(staging_))
         return fail(QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(staging_)));
     return true;
+}
+
+void ImportTransaction::noteEvent(sqlite3_value* name)
+{
+    // A blob stays one in the text column, and is compared as one there.
+    noted_.blobEvent = noted_.blobEvent || sqlite3_value_type(name) == SQLITE_BLOB;
+    if (const QByteArray stored = storedName(name); !stored.isNull() && !noted_.seenEvents.contains(stored)) {
+        noted_.events.emplace_back(stored.constData(), stored.size());
+        noted_.seenEvents.insert(noted_.events.back());
+    }
+}
+
+void ImportTransaction::noteSpecies(sqlite3_value* scientific, sqlite3_value* common)
+{
+    const QByteArray scientificName = storedName(scientific), commonName = storedName(common);
+    if (scientificName.isNull() || commonName.isNull() || noted_.seenSpecies.contains({scientificName, commonName}))
+        return;
+    std::pair<QByteArray, QByteArray> names{QByteArray(scientificName.constData(), scientificName.size()),
+                                            QByteArray(commonName.constData(), commonName.size())};
+    noted_.seenSpecies.insert(names);
+    noted_.species.push_back(std::move(names));
 }
 
 bool ImportTransaction::attachReadOnly(const QString& path, const char* name, QString* error)

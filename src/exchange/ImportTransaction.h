@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+struct sqlite3_value;
+
 namespace spinora {
 
 class JobContext;
@@ -55,11 +57,13 @@ public:
     // new photo's files never land on files of the package.
     bool reservePhotoKeys();
 
-    // A merge that copies its logs and cacti by statements that call
-    // spinora_note_event(event) and spinora_note_species(scientific, common)
-    // for each row (both true) says so before it copies: the steps below then
-    // read only the records that were there before, not every one once more.
+    // A merge that notes the names of every log and cactus it copies (as
+    // its copying statement reads the row) says so before it copies: the
+    // steps below then read only the records that were there before, not
+    // every one once more.
     void noteCopiedNames() { namesNoted_ = true; }
+    void noteEvent(sqlite3_value* name);
+    void noteSpecies(sqlite3_value* scientific, sqlite3_value* common);
 
     // The steps every import ends with (each true on success).
     // The default event names and those used by log entries (after the

@@ -213,7 +213,11 @@ public:
     Merge(const ImportRequest& request, ImportTransaction& transaction)
         : request_(request), transaction_(transaction), db_(transaction.db()), type_(request.type)
     {
+        registerCopyFilters(true);
     }
+    ~Merge() { registerCopyFilters(false); }
+    Merge(const Merge&) = delete;
+    Merge& operator=(const Merge&) = delete;
 
     bool run();
 
@@ -239,11 +243,19 @@ private:
     int64_t count(const QString& sql);
     // Copies every row of an incoming table under new keys, into `keys`;
     // `link` names the column that holds the key of another table's record,
-    // mapped through that table's keys. A file whose link is no whole number
-    // is refused. `noting` calls the transaction's functions that note the
-    // names of each row (see ImportTransaction::noteCopiedNames).
+    // mapped through that table's keys. `filter` is the call of the copy
+    // filter (see registerCopyFilters) that tells whether a row's link is a
+    // whole number; a file whose link is no whole number is refused.
     bool copyRows(KeyMap& keys, const QString& link = QString(), const KeyMap* linked = nullptr,
-                  const QString& noting = QString());
+                  const QString& filter = QString());
+    // The functions the statements that copy the logs and the cacti ask of
+    // each row: spinora_copied_log(cactus_key, event) and
+    // spinora_copied_cactus(watering_key, scientific_name, common_name) are
+    // true when the link is a whole number or NULL, and then give the
+    // row's names to the transaction; a row with another link is counted in
+    // refusedLinks_ and left out. One call for both: the copy asks it of
+    // every row.
+    void registerCopyFilters(bool registered);
     bool importWatering();
     bool importCacti();
     bool importLogs();
@@ -272,6 +284,7 @@ private:
     bool versionIsView_ = false;
     int64_t visited_ = 0;
     int64_t base_ = 0;
+    int64_t refusedLinks_ = 0;
     QStringList skippedPhotos_;
     KeyMap wateringKeys_{QStringLiteral("watering")};
     KeyMap cactusKeys_{QStringLiteral("cactus")};
@@ -283,6 +296,28 @@ private:
     std::unique_ptr<Statement> thumbnailBlob_;
     std::unique_ptr<Statement> bothBlobs_;
 };
+
+void Merge::registerCopyFilters(bool registered)
+{
+    auto filter = [](sqlite3_context* call, int count, sqlite3_value** values) {
+        Merge& merge = *static_cast<Merge*>(sqlite3_user_data(call));
+        const int type = sqlite3_value_type(values[0]);
+        const bool whole = type == SQLITE_INTEGER || type == SQLITE_NULL;
+        if (!whole)
+            ++merge.refusedLinks_;
+        else if (count == 2)
+            merge.transaction_.noteEvent(values[1]);
+        else
+            merge.transaction_.noteSpecies(values[1], values[2]);
+        sqlite3_result_int(call, whole);
+    };
+    // Only for the merge's own statements: a file's schema cannot call them.
+    constexpr int kFlags = SQLITE_UTF8 | SQLITE_DIRECTONLY;
+    auto* function = registered ? +filter : nullptr;
+    sqlite3_create_function_v2(db_->handle(), "spinora_copied_log", 2, kFlags, this, function, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db_->handle(), "spinora_copied_cactus", 3, kFlags, this, function, nullptr, nullptr,
+                               nullptr);
+}
 
 bool Merge::tableExists(const char* table)
 {
@@ -460,7 +495,7 @@ bool Merge::keysAreRowIds(const QString& table)
     return st.prepared() && st.stepRow() && st.integer(0) == 1;
 }
 
-bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, const QString& noting)
+bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, const QString& filter)
 {
     const QString& table = keys.table;
     QStringList columns;
@@ -478,49 +513,50 @@ bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, co
     // min() and max() each read one end of the table; asked together they
     // would read all of it.
     const int64_t highest = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table));
-    int64_t rows = 0;
     {
-        Statement st(db_, QStringLiteral("SELECT count(*), ifnull((SELECT min(pk) FROM incoming.%1), 0), "
-                                         "ifnull((SELECT max(pk) FROM incoming.%1), 0) FROM incoming.%1")
+        Statement st(db_, QStringLiteral("SELECT ifnull((SELECT min(pk) FROM incoming.%1), 0), "
+                                         "ifnull((SELECT max(pk) FROM incoming.%1), 0)")
                               .arg(table)
                               .toStdString());
         if (st.prepared() && st.stepRow()) {
-            rows = st.integer(0);
-            keys.lowest = st.integer(1);
-            keys.last = st.integer(2);
+            keys.lowest = st.integer(0);
+            keys.last = st.integer(1);
         }
     }
-    if (highest > INT64_MAX - rows)
+    // The keys are unique and from 0 up (checkKeys), so there are no more
+    // rows than keys from the first to the last: they are counted, which
+    // reads the whole table, only when that many would not fit.
+    if (keys.last - keys.lowest >= INT64_MAX - highest &&
+        highest > INT64_MAX - count(QStringLiteral("SELECT count(*) FROM incoming.%1").arg(table)))
         return fail(QStringLiteral("The file cannot be imported: the collection has no keys left for its %1 table.")
                         .arg(table));
+    // The rows whose link is no whole number are left out by the filter and
+    // the file refused below: one read of the table for both.
+    refusedLinks_ = 0;
+    QString error;
+    if (!db_->execute(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM incoming.%1 AS t WHERE %4 ORDER BY t.pk")
+                          .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
+                               filter.isEmpty() ? QStringLiteral("1") : filter),
+                      &error))
+        return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
+    if (refusedLinks_ > 0)
+        return fail(QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values that are "
+                                   "not whole numbers.")
+                        .arg(link, table));
+    // Every row came in, in the order of the old keys, under the keys SQLite
+    // gave them: one above the table's largest, and so on.
+    const int64_t rows = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table)) - highest;
     keys.copied = rows > 0;
     keys.noted = keys.copied && keys.last - keys.lowest != rows - 1;
     keys.shift = highest + 1 - keys.lowest;
-    QString sql;
-    if (keys.noted)
-        sql = QStringLiteral("CREATE TEMP TABLE %1_keys (old INTEGER PRIMARY KEY, new INTEGER); "
-                             "INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 + row_number() OVER (ORDER BY pk) "
-                             "FROM incoming.%1; ")
-                  .arg(table)
-                  .arg(highest);
-    // The rows whose link is no whole number are left out here and the file
-    // refused below: one read of the table for both.
-    const QString wholeLinks = link.isEmpty() ? QStringLiteral("1")
-                                              : QStringLiteral("typeof(t.%1) IN ('integer', 'null')").arg(link);
-    sql += QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM incoming.%1 AS t WHERE %4 AND %5 ORDER BY t.pk;")
-               .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")), wholeLinks,
-                    noting.isEmpty() ? QStringLiteral("1") : noting);
-    QString error;
-    if (!db_->execute(sql, &error))
+    if (keys.noted &&
+        !db_->execute(QStringLiteral("CREATE TEMP TABLE %1_keys (old INTEGER PRIMARY KEY, new INTEGER); "
+                                     "INSERT INTO temp.%1_keys (old, new) SELECT pk, %2 + row_number() OVER (ORDER BY pk) "
+                                     "FROM incoming.%1;")
+                          .arg(table)
+                          .arg(highest),
+                      &error))
         return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
-    // Every row came in under the key its map gives it.
-    const int64_t copied = count(QStringLiteral("SELECT ifnull(max(pk), 0) FROM main.%1").arg(table)) - highest;
-    if (copied != rows)
-        return fail(copied < rows && !link.isEmpty()
-                        ? QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values "
-                                         "that are not whole numbers.")
-                              .arg(link, table)
-                        : QStringLiteral("The records of the file's %1 table could not be read.").arg(table));
     visited(rows);
     return !transaction_.cancelled();
 }
@@ -541,14 +577,15 @@ bool Merge::importCacti()
     if (!tableExists("cactus"))
         return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no cacti."));
     return copyRows(cactusKeys_, QStringLiteral("watering_key"), &wateringKeys_,
-                    QStringLiteral("spinora_note_species(t.scientific_name, t.common_name)"));
+                    QStringLiteral("spinora_copied_cactus(t.watering_key, t.scientific_name, t.common_name)"));
 }
 
 bool Merge::importLogs()
 {
     if (type_ != kExchangeComplete || !tableExists("log"))
         return true;
-    return copyRows(logKeys_, QStringLiteral("cactus_key"), &cactusKeys_, QStringLiteral("spinora_note_event(t.event)"));
+    return copyRows(logKeys_, QStringLiteral("cactus_key"), &cactusKeys_,
+                    QStringLiteral("spinora_copied_log(t.cactus_key, t.event)"));
 }
 
 IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int64_t key)
