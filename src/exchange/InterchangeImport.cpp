@@ -723,15 +723,24 @@ bool Merge::importPhotos()
         if (!wanted)
             continue;
         // A photo whose owner did not come in would belong to nobody.
-        if (!(type == Image::kCactusPhoto ? cactusKeys_ : logKeys_).copied)
+        const KeyMap& ownerKeys = type == Image::kCactusPhoto ? cactusKeys_ : logKeys_;
+        if (!ownerKeys.copied)
             continue;
-        Statement& owners = type == Image::kCactusPhoto ? cactusOwner : logOwner;
-        owners.bind(owner);
-        const bool ownerImported = owners.stepRow() && !owners.isNull(0);
-        const int64_t newOwner = ownerImported ? owners.integer(0) : 0;
-        owners.reset();
-        if (!ownerImported)
-            continue;
+        int64_t newOwner = 0;
+        if (!ownerKeys.noted) {
+            // The key map's own expression, without a statement per photo.
+            if (owner < ownerKeys.lowest || owner > ownerKeys.last)
+                continue;
+            newOwner = owner + ownerKeys.shift;
+        } else {
+            Statement& owners = type == Image::kCactusPhoto ? cactusOwner : logOwner;
+            owners.bind(owner);
+            const bool ownerImported = owners.stepRow() && !owners.isNull(0);
+            newOwner = ownerImported ? owners.integer(0) : 0;
+            owners.reset();
+            if (!ownerImported)
+                continue;
+        }
         // The pictures are read without a copy and written from where SQLite
         // put them, so the blob statements are reset only when they are stored.
         const auto readNext = qScopeGuard([this] {
