@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace spinora {
 
@@ -295,6 +296,8 @@ private:
     std::unique_ptr<Statement> photoBlob_;
     std::unique_ptr<Statement> thumbnailBlob_;
     std::unique_ptr<Statement> bothBlobs_;
+    int64_t bothBlobsAt_ = -1; // the key of the row bothBlobs_ stands on
+    int64_t rowBefore_ = -1;   // the key of the photo before this one in the file
 };
 
 void Merge::registerCopyFilters(bool registered)
@@ -620,14 +623,22 @@ bool Merge::readBothBlobs(int64_t key, IncomingPicture& photo, IncomingPicture& 
     // would go through the photo's pages once more. A row whose read fails
     // (a blob too large, a damaged page) is read blob by blob, so that a
     // good photo is kept.
+    // The rows are read in the order of their keys, and a row that follows
+    // the one read before is one step along the table, not a new search.
     if (!bothBlobs_->prepared())
         return false;
-    bothBlobs_->bind(key);
-    const int rc = bothBlobs_->step();
-    if (rc == SQLITE_ROW) {
-        photo.data = bothBlobs_->blobView(0);
-        thumbnail.data = bothBlobs_->blobView(1);
-    } else if (rc != SQLITE_DONE) {
+    int rc = SQLITE_DONE;
+    if (bothBlobsAt_ < 0 || bothBlobsAt_ != rowBefore_ || (rc = bothBlobs_->step()) != SQLITE_ROW ||
+        bothBlobs_->integer(0) != key) {
+        bothBlobs_->reset();
+        bothBlobs_->bind(key);
+        rc = bothBlobs_->step();
+    }
+    bothBlobsAt_ = rc == SQLITE_ROW ? bothBlobs_->integer(0) : -1;
+    if (rc == SQLITE_ROW && bothBlobsAt_ == key) {
+        photo.data = bothBlobs_->blobView(1);
+        thumbnail.data = bothBlobs_->blobView(2);
+    } else if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
         bothBlobs_->reset();
         return false;
     }
@@ -704,10 +715,12 @@ bool Merge::importPhotos()
     pictures_->execute("PRAGMA cache_size=50; BEGIN");
     photoBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo FROM image WHERE pk=?");
     thumbnailBlob_ = std::make_unique<Statement>(pictures_.get(), "SELECT thumbnail FROM image WHERE pk=?");
-    bothBlobs_ = std::make_unique<Statement>(pictures_.get(), "SELECT photo, thumbnail FROM image WHERE pk=?");
+    bothBlobs_ = std::make_unique<Statement>(pictures_.get(),
+                                             "SELECT pk, photo, thumbnail FROM image WHERE pk >= ? ORDER BY pk");
     Statement cactusOwner(db_, (QStringLiteral("SELECT ") + cactusKeys_.newKey(QStringLiteral("?1"))).toStdString());
     Statement logOwner(db_, (QStringLiteral("SELECT ") + logKeys_.newKey(QStringLiteral("?1"))).toStdString());
     int rc;
+    int64_t row = -1;
     while ((rc = rows.step()) == SQLITE_ROW) {
         if (transaction_.cancelled())
             return false;
@@ -716,6 +729,7 @@ bool Merge::importPhotos()
             return fail(QStringLiteral("The file cannot be imported: the key column of its image table holds values "
                                        "that are not whole numbers."));
         const int64_t key = rows.integer(0);
+        rowBefore_ = std::exchange(row, key);
         const int64_t type = rows.integer(1);
         const int64_t owner = rows.integer(2);
         const bool wanted = owner != -1 && (type == Image::kCactusPhoto ||
@@ -742,11 +756,11 @@ bool Merge::importPhotos()
                 continue;
         }
         // The pictures are read without a copy and written from where SQLite
-        // put them, so the blob statements are reset only when they are stored.
+        // put them, so the blob statements are reset only when they are
+        // stored (the statement reading both steps on to the next row).
         const auto readNext = qScopeGuard([this] {
             photoBlob_->reset();
             thumbnailBlob_->reset();
-            bothBlobs_->reset();
         });
         // One damaged photo must not cost the whole import: it is left out
         // and named in the job's warning.
