@@ -131,7 +131,6 @@ void EventViewController::buildWindow()
     calendarFileLabel_->setObjectName(QStringLiteral("calendarFileLabel"));
     calendarFileLabel_->setWordWrap(true);
     calendarFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    calendarFileLabel_->setForegroundRole(QPalette::PlaceholderText);
     form->addRow(QString(), calendarFileLabel_);
     connect(calendarButton_, &QComboBox::currentIndexChanged, this, &EventViewController::showCalendarFile);
     availabilityLabel_ = new QLabel(tr("Availability"), this);
