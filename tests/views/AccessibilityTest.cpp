@@ -6,6 +6,8 @@
 
 #include "CactusInfoViewController.h"
 #include "EventViewController.h"
+#include "ExportReportBrowser.h"
+#include "ImportExportBrowser.h"
 #include "LogHistoryWindow.h"
 #include "LogInfoViewController.h"
 #include "PageSetup.h"
@@ -119,4 +121,9 @@ TEST_F(Accessibility, EveryButtonFieldAndListOfTheWindowAndTheEditorsHasAName)
     }
     PageSetupDialog pageSetup(PageSetup::effectiveLayout(*document_, QPageSize(QPageSize::A4)), &w);
     check(pageSetup, "page setup");
+    ImportExportBrowser csvSheet(*document_, &w);
+    csvSheet.prepareImportExportBrowser(ExchangeFunction::ImportFromCsv);
+    check(csvSheet, "import sheet");
+    ExportReportBrowser reportSheet(*document_, &w);
+    check(reportSheet, "report sheet");
 }

@@ -32,6 +32,9 @@ ExportReportBrowser::ExportReportBrowser(SpinoraDatabase& document, QWidget* win
     setWindowTitle(localized("Export to HTML Report"));
     pathTextField_->setReadOnly(true);
     pathTextField_->setMinimumWidth(360);
+    // Their labels name the fields, for a screen reader too.
+    reportFolderLabel_->setBuddy(pathTextField_);
+    reportFileLabel_->setBuddy(filenameTextField_);
     filenameTextField_->setPlaceholderText(QString::fromLatin1(kDefaultFileName));
     // The radio tags are the photo sizes of the report.
     options_->addButton(smallPhotosButton_, 1);

@@ -78,7 +78,8 @@ ImportExportBrowser::ImportExportBrowser(SpinoraDatabase& document, QWidget* win
       wateringButton_(new QRadioButton(localized("Watering Schedules"), this)), options_(new QButtonGroup(this))
 {
     filenameTextField_->setMinimumWidth(360);
-    filenameTextField_->setAccessibleName(localized("File"));
+    // The heading ("CSV File") names the field, for a screen reader too.
+    dbHeadingTextField_->setBuddy(filenameTextField_);
     // A typed path is checked, as a browsed one is, when Import is pressed.
     connect(filenameTextField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         filenameURL_.clear();
