@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -83,8 +84,12 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     buildMarkAsWatered();
     buildToolbar();
     buildShortcuts();
-    // Wide enough for every toolbar button with its label.
-    resize(880, 700);
+    // Wide enough for every toolbar button with its label, where the screen
+    // allows (a small or scaled one shows the buttons without labels).
+    QSize initial(880, 700);
+    if (const QScreen* shown = screen())
+        initial = initial.boundedTo(shown->availableGeometry().size());
+    resize(initial);
     refreshTitle();
 
     // Each list shows what the document displays (after a load, the whole
@@ -560,6 +565,26 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
     }
     saveGeometryForCollection();
     event->accept();
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitToolbar();
+}
+
+void DocumentWindow::fitToolbar()
+{
+    // Too narrow for the labels, the buttons show only their pictures (with
+    // their tool tips and names), so that Add Item never hides behind the
+    // overflow button; the labels come back once they fit.
+    if (toolbar_->toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+        labelledToolbarWidth_ = toolbar_->sizeHint().width();
+        if (width() < labelledToolbarWidth_)
+            toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else if (width() >= labelledToolbarWidth_) {
+        toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
 }
 
 void DocumentWindow::changeEvent(QEvent* event)

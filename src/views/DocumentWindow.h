@@ -91,9 +91,11 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildToolbar();
+    void fitToolbar();
     QWidget* buildTabBar();
     void buildShortcuts();
     void changeViewController(SpinoraDatabase::ListKind list);
@@ -119,6 +121,7 @@ private:
     QButtonGroup* tabGroup_ = nullptr;
     QStackedWidget* containerView_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    int labelledToolbarWidth_ = 0; // what the toolbar needs with its labels
     QLineEdit* searchField_ = nullptr;
     QMenu* searchMenu_ = nullptr;
     QStringList recentSearches_;

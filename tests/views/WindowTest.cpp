@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolBar>
 #include <QTimer>
 #include <QToolButton>
 
@@ -85,6 +86,23 @@ TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
     QTest::keyClick(w.searchField(), Qt::Key_Delete);
     EXPECT_EQ(w.searchField()->text(), "ee");
     EXPECT_EQ(document_->watering().size(), 1u);
+}
+
+// A window too narrow for the labelled buttons (a small screen, a scale of
+// 2) keeps Add Item on the toolbar, not behind its overflow button.
+TEST_F(Window, TheToolbarDropsItsLabelsBeforeAddItemHides)
+{
+    DocumentWindow& w = window();
+    w.show();
+    QToolBar* toolbar = w.documentToolbar();
+    QWidget* add = toolbar->widgetForAction(w.findChild<QAction*>(QStringLiteral("AddItem")));
+    ASSERT_NE(add, nullptr);
+    for (const auto& [width, labelled] : {std::pair{600, false}, std::pair{1000, true}}) {
+        w.resize(width, 600);
+        QApplication::processEvents();
+        EXPECT_EQ(toolbar->toolButtonStyle() == Qt::ToolButtonTextUnderIcon, labelled) << width;
+        EXPECT_TRUE(add->isVisible()) << width;
+    }
 }
 
 // File › Page Setup... keeps a page layout for the collection, and every
