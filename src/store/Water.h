@@ -61,6 +61,8 @@ public:
     int noWaterLines() const;
     QString waterLine(int index) const;
     bool isPeriodSet(int period) const; // period 1 to 3
+    // Whether the moment's day lies in one of the set no-water periods.
+    bool restsOn(const Timestamp& moment) const;
 
     int compareName(const Water* other, bool ascending) const;
     int compareNextWater(const Water* other) const;
