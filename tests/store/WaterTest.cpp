@@ -141,12 +141,7 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
 TEST(NextWatering, RowTextCountsLocalDaysAndFollowsTheDueRuleAndTheRest)
 {
     const auto winter = schedule(1, Water::kMonths, {{md(11, 1), md(2, 28)}});
-    const struct {
-        QDateTime at;
-        std::optional<QDateTime> next;
-        const Water* schedule;
-        const char* text;
-    } rows[] = {
+    const struct { QDateTime at; std::optional<QDateTime> next; const Water* schedule; const char* text; } rows[] = {
         {at(2026, 12, 3, 0, 5), at(2026, 12, 2, 23, 55), nullptr, "overdue since 2 Dec"},
         {at(2026, 12, 3, 0, 5), at(2026, 12, 3, 0, 1), nullptr, "Today"},
         {at(2026, 12, 3, 0, 5), at(2026, 12, 3, 23, 59), nullptr, "Today"},
