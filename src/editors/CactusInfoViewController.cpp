@@ -411,7 +411,7 @@ Timestamp CactusInfoViewController::nextWateringFrom(Water* water, const Timesta
     // cannot be read is shown (and saved) without them rather than not at all.
     const bool wasHydrated = water->isHydrated();
     water->hydrateForDisplay();
-    const Timestamp next = water->calculateNextWatering(lastWatered);
+    const Timestamp next = water->nextWateringOfJoiningPlant(lastWatered);
     if (!wasHydrated)
         water->unload();
     return next;

@@ -548,14 +548,18 @@ Result<> WaterInfoViewController::saveChanges()
     writeControls(*record_, check);
 
     // Every plant of the schedule is due when the schedule is; its own last
-    // watered date follows only a changed one.
+    // watered date follows only a changed one. A plant that joined in this
+    // edit keeps the rhythm of its own last watering until the schedule is
+    // watered: taking the date of a schedule never watered would clear it.
     const bool lastWateredChanged = record_->lastWatered() && record_->lastWatered() != previousLastWatered;
     for (Cactus* cactus : record_->cacti()) {
         if (Result<> read = cactus->hydrate(); !read)
             return read;
         if (lastWateredChanged)
             cactus->setLastWatered(record_->lastWatered());
-        cactus->setWaterNext(record_->waterNext());
+        const bool joined = !lastWateredChanged && chooser_->joined(cactus);
+        cactus->setWaterNext(joined ? record_->nextWateringOfJoiningPlant(cactus->lastWatered())
+                                    : record_->waterNext());
         if (Result<> saved = cactus->dehydrate(); !saved)
             return saved;
     }

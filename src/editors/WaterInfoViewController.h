@@ -39,6 +39,12 @@ public:
     // Writes a plant's schedule (none: null and -1).
     static Result<> moveToSchedule(Cactus& cactus, Water* schedule, int64_t key);
     void forgetMoves() { formerSchedules_.clear(); }
+    // Whether the plant came to this schedule from another (or none) since forgetMoves().
+    bool joined(Cactus* cactus) const
+    {
+        const auto former = formerSchedules_.find(cactus);
+        return former != formerSchedules_.end() && former->second.first != water_;
+    }
 
 private:
     void reload();

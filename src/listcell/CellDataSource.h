@@ -26,6 +26,8 @@ public:
     virtual QString fourthTextForCell(int) const { return QString(); }
     virtual QString firstExtraColumnForCell(int) const { return QString(); }
     virtual QString secondExtraColumnForCell(int) const { return QString(); }
+    // Beside the fourth line, under the other two.
+    virtual QString thirdExtraColumnForCell(int) const { return QString(); }
     virtual Image* imageForCell(int) const { return nullptr; }
     virtual qreal imageDimension(int) const { return 0; }
     virtual qreal imageOffsetForCell(int) const { return 0; }

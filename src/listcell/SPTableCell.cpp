@@ -183,11 +183,13 @@ void SPTableCell::paint(QPainter* painter, const QStyleOptionViewItem& option, c
     drawText(*painter, source.fourthTextForCell(row), QRectF(X + T, top + 70, narrowWidth, M - 73), secondary_,
              secondaryColour);
 
-    // 8-9. The texts on the right.
+    // 8-9. The texts on the right (the third, beside the fourth line, is our own).
     const qreal extraWidth = W - 180 - narrowWidth;
     drawText(*painter, source.firstExtraColumnForCell(row), QRectF(X + 420, top + 30, extraWidth, 17), secondary_,
              secondaryColour);
     drawText(*painter, source.secondExtraColumnForCell(row), QRectF(X + 420, top + 50, extraWidth, 17), secondary_,
+             secondaryColour);
+    drawText(*painter, source.thirdExtraColumnForCell(row), QRectF(X + 420, top + 70, extraWidth, 17), secondary_,
              secondaryColour);
 
     // 10. Thumbnail: the cached square, or nothing until the worker made it.

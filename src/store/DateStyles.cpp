@@ -15,6 +15,15 @@ QString mediumDateFormat(const QLocale& locale)
     return format.trimmed();
 }
 
+QString dayMonthFormat(const QLocale& locale)
+{
+    QString format = mediumDateFormat(locale);
+    // The year and the separators that joined it to the day or month.
+    static const QRegularExpression year(QStringLiteral("y+[年년]?\\s*"));
+    static const QRegularExpression ends(QStringLiteral("^[\\s,./-]+|[\\s,/-]+$"));
+    return format.remove(year).remove(ends);
+}
+
 QLocale readableLocale(const QLocale& locale)
 {
     return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;

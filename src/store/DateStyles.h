@@ -10,6 +10,8 @@ namespace spinora {
 // "6. Dez. 2026"). The lists, the printed pages and the exchange files all
 // show dates this way.
 QString mediumDateFormat(const QLocale& locale);
+// The same without the year, for a date near today ("Dec 2", "2 Dec", "2. Dez.").
+QString dayMonthFormat(const QLocale& locale);
 
 // The C locale has no month names worth showing: people read it as US English.
 QLocale readableLocale(const QLocale& locale);

@@ -1,6 +1,7 @@
 #include "ListSearch.h"
 
 #include "DateStyles.h"
+#include "DueRules.h"
 #include "Localization.h"
 
 #include <QHash>
@@ -13,7 +14,7 @@ namespace spinora {
 
 ListTexts::ListTexts(const QLocale& locale)
     : locale_(readableLocale(locale)), mediumDate_(spinora::mediumDateFormat(locale_)),
-      shortTime_(locale_.timeFormat(QLocale::ShortFormat))
+      shortTime_(locale_.timeFormat(QLocale::ShortFormat)), dayMonth_(dayMonthFormat(locale_))
 {
 }
 
@@ -79,6 +80,23 @@ QString ListTexts::waterSecondText(const Water& water) const
 {
     const QString when = water.lastWatered() ? dateAndTime(water.lastWatered()) : localized("Never");
     return QStringLiteral("%1: %2").arg(localized("Last Watered"), when);
+}
+
+QString ListTexts::nextWateringText(const Timestamp& waterNext, const Water* schedule, const Timestamp& at) const
+{
+    if (!waterNext || !at)
+        return localized("None Scheduled");
+    const QDate day = toDateTime(waterNext).date();
+    const qint64 days = toDateTime(at).date().daysTo(day);
+    if (days == 0)
+        return localized("Today");
+    if (due::wateringDue(waterNext, at))
+        return localized("overdue since %1").arg(locale_.toString(day, dayMonth_));
+    if (schedule && schedule->restsOn(at))
+        return localized("resting until %1").arg(locale_.toString(day, dayMonth_));
+    if (days == 1)
+        return localized("Tomorrow");
+    return localized("in %1 days").arg(days);
 }
 
 std::optional<QString> ListTexts::logFirstText(const Log& log)

@@ -41,6 +41,15 @@ public:
     // Watering schedules: "Last Watered: <date and short time>" or "... Never".
     QString waterSecondText(const Water& water) const;
 
+    // When a plant or schedule is next watered, as seen at the moment `at`:
+    // "Today", "Tomorrow", "in 3 days", "overdue since 2 Dec" (by the one due
+    // rule, so it agrees with the row's colour), "resting until 1 Mar" while
+    // the schedule is in a no-water period, "None Scheduled" without a date.
+    // Days are counted in local calendar days, not in spans of 24 hours.
+    // No list searches it: it changes with the clock, and the search keeps
+    // its keys until the record itself changes.
+    QString nextWateringText(const Timestamp& waterNext, const Water* schedule, const Timestamp& at) const;
+
     // Logs: the plant's name (type 0) or the note summary (type 1), none for
     // other types; then "%@ %@" of event name and date when there is an event name.
     static std::optional<QString> logFirstText(const Log& log);
@@ -50,6 +59,7 @@ private:
     QLocale locale_;
     QString mediumDate_;
     QString shortTime_;
+    QString dayMonth_;
     // The local day of the last date asked for and its text: a list asks in
     // date order, and a conversion to local time and formatting per row would
     // make the search keys of 300,000 logs take the better part of a second.

@@ -204,6 +204,18 @@ bool Water::isPeriodSet(int period) const
     return noWater_[from] != 0 && noWater_[from + 1] != 0;
 }
 
+bool Water::restsOn(const Timestamp& moment) const
+{
+    for (int period : {1, 2, 3}) {
+        const size_t from = static_cast<size_t>(period - 1) * 2;
+        // The check alone answers none for a day inside the period.
+        if (moment && isPeriodSet(period) &&
+            !calculateNewDate(moment, noWater_[from], noWater_[from + 1], 0, moment, true))
+            return true;
+    }
+    return false;
+}
+
 Timestamp Water::calculateNextWatering(const Timestamp& lastWatered) const
 {
     if (!lastWatered)

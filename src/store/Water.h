@@ -41,6 +41,12 @@ public:
     // The next watering after a last-watered date, pushed past the set
     // no-water periods; none when no date outside them can be found.
     Timestamp calculateNextWatering(const Timestamp& lastWatered) const;
+    // The next watering of a plant that joins this schedule: from the plant's
+    // own last watering when it has one, else the schedule's next date.
+    Timestamp nextWateringOfJoiningPlant(const Timestamp& plantLastWatered) const
+    {
+        return plantLastWatered ? calculateNextWatering(plantLastWatered) : waterNext_;
+    }
     // Moves a candidate date past one no-water period (from/to codes); with
     // abortInRange it only checks and answers none for a date inside it.
     static Timestamp calculateNewDate(const Timestamp& candidate, int64_t fromCode, int64_t toCode,
@@ -61,6 +67,8 @@ public:
     int noWaterLines() const;
     QString waterLine(int index) const;
     bool isPeriodSet(int period) const; // period 1 to 3
+    // Whether the moment's day lies in one of the set no-water periods.
+    bool restsOn(const Timestamp& moment) const;
 
     int compareName(const Water* other, bool ascending) const;
     int compareNextWater(const Water* other) const;

@@ -94,6 +94,17 @@ QString CactusViewController::secondExtraColumnForCell(int row) const
     return cactus ? texts().cactusAcquiredText(*cactus).value_or(QString()) : QString();
 }
 
+// Not a ListTexts line the search reads: see nextWateringText.
+QString CactusViewController::thirdExtraColumnForCell(int row) const
+{
+    const Cactus* cactus = cactusAt(row);
+    // A plant that is not watered by a schedule or a date says nothing of it.
+    if (!cactus || (!cactus->water() && !cactus->waterNext()))
+        return QString();
+    return QStringLiteral("%1: %2").arg(localized("Next Watering"),
+                                        texts().nextWateringText(cactus->waterNext(), cactus->water(), now()));
+}
+
 Image* CactusViewController::imageForCell(int row) const
 {
     const Cactus* cactus = cactusAt(row);

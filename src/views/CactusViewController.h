@@ -45,6 +45,7 @@ public:
     QString fourthTextForCell(int row) const override;
     QString firstExtraColumnForCell(int row) const override;
     QString secondExtraColumnForCell(int row) const override;
+    QString thirdExtraColumnForCell(int row) const override;
     Image* imageForCell(int row) const override;
     qreal imageDimension(int) const override { return 100; }
     qreal imageOffsetForCell(int) const override { return 10; }

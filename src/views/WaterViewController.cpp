@@ -38,7 +38,11 @@ QString WaterViewController::firstTextForCell(int row) const
 QString WaterViewController::secondTextForCell(int row) const
 {
     const Water* water = waterAt(row);
-    return water ? texts().waterSecondText(*water) : QString();
+    if (!water)
+        return QString();
+    // The search reads only the "Last Watered" part (see nextWateringText).
+    const QString next = texts().nextWateringText(water->waterNext(), water, now());
+    return QStringLiteral("%1 · %2: %3").arg(texts().waterSecondText(*water), localized("Next Watering"), next);
 }
 
 QString WaterViewController::backgroundImageForCell(int row) const

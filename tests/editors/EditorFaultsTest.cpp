@@ -197,7 +197,9 @@ TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
 {
     EditorFixture f;
     Water* old = f.addSchedule(QStringLiteral("Old"), 1, Water::kWeeks);
-    f.addPlant(QStringLiteral("Mover"), old);
+    Cactus* mover = f.addPlant(QStringLiteral("Mover"), old);
+    mover->setLastWatered(moment(2026, 11, 22, 8, 0)); // "moving a plant clears its next watering"
+    expectOk(mover->save());
     f.addPlant(QStringLiteral("Free"), nullptr);
     f.reload();
     const QStringList before = dumpCollection(*f.document);
@@ -230,6 +232,8 @@ TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
     auto reopened = f.reopen();
     EXPECT_EQ(reopened->waterWithName(QStringLiteral("New"))->cacti().size(), 2u);
     EXPECT_TRUE(reopened->waterWithName(QStringLiteral("Old"))->cacti().empty()) << "a plant follows one schedule";
+    EXPECT_EQ(plantNamed(*reopened, QStringLiteral("Mover"))->waterNext(), moment(2026, 12, 22, 8, 0))
+        << "a month (the new schedule's) after its own last watering, though the schedule was never watered";
 }
 
 // "Clearing a no-water period clears half of it".

@@ -118,6 +118,22 @@ TEST_F(WaterEditor, JustWateredPushesPastTheWinterRestForTheScheduleAndEachPlant
     EXPECT_FALSE(plantNamed(*reopened, QStringLiteral("Outsider"))->waterNext());
 }
 
+// "A new plant on a schedule shows None Scheduled until Last Watered is ticked".
+TEST_F(CactusEditor, ANewPlantGivenAScheduleTakesItsNextWateringAtOnce)
+{
+    EditorFixture f;
+    Water* weekly = f.addSchedule(QStringLiteral("Weekly"), 1, Water::kWeeks);
+    weekly->setWaterNext(moment(2026, 12, 10, 9, 0));
+    expectOk(weekly->save());
+    whenModalOpens<AddCactusInfoViewController>([](AddCactusInfoViewController* editor) {
+        typeInto(control<QLineEdit>(editor, "nameField"), QStringLiteral("Newcomer"));
+        chooseItem(control<QComboBox>(editor, "waterComboBox"), 0);
+        click(control<QPushButton>(editor, "okButton"));
+    });
+    ASSERT_TRUE(editCactus(&f.window, *f.document, nullptr));
+    EXPECT_EQ(plantNamed(*f.reopen(), QStringLiteral("Newcomer"))->waterNext(), moment(2026, 12, 10, 9, 0));
+}
+
 TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
 {
     EditorFixture f;

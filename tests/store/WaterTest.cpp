@@ -1,6 +1,7 @@
 // The next watering date: calendar arithmetic in the user's time zone and
 // the pushing past up to three yearly no-water periods. This binary runs in
 // UTC and in Europe/Berlin.
+#include "ListSearch.h"
 #include "TestSupport.h"
 #include "Water.h"
 
@@ -133,4 +134,30 @@ TEST(NextWatering, NoAnswerEverFallsInASetPeriod)
         ASSERT_GE(*result, *fromDateTime(last) - 3600) << "an answer before the last watering";
     }
     EXPECT_GT(answered, 1500);
+}
+
+// What a row says of the next watering at a moment: local calendar days (the
+// night of 29 March 2026 has 23 hours in Berlin), the one due rule, the rest.
+TEST(NextWatering, RowTextCountsLocalDaysAndFollowsTheDueRuleAndTheRest)
+{
+    const auto winter = schedule(1, Water::kMonths, {{md(11, 1), md(2, 28)}});
+    const struct { QDateTime at; std::optional<QDateTime> next; const Water* schedule; const char* text; } rows[] = {
+        {at(2026, 12, 3, 0, 5), at(2026, 12, 2, 23, 55), nullptr, "overdue since 2 Dec"},
+        {at(2026, 12, 3, 0, 5), at(2026, 12, 3, 0, 1), nullptr, "Today"},
+        {at(2026, 12, 3, 0, 5), at(2026, 12, 3, 23, 59), nullptr, "Today"},
+        {at(2026, 3, 28, 23, 50), at(2026, 3, 29, 0, 10), nullptr, "Tomorrow"},
+        {at(2026, 3, 28, 23, 50), at(2026, 3, 30, 0, 10), nullptr, "in 2 days"},
+        {at(2026, 10, 27, 9, 0), at(2026, 10, 30, 9, 0), winter.get(), "in 3 days"},
+        {at(2026, 12, 10, 9, 0), at(2027, 3, 1, 9, 0), winter.get(), "resting until 1 Mar"},
+        {at(2026, 12, 10, 9, 0), at(2026, 10, 20, 9, 0), winter.get(), "overdue since 20 Oct"},
+        {at(2026, 12, 10, 9, 0), std::nullopt, winter.get(), "None Scheduled"},
+    };
+    const ListTexts british(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    for (const auto& row : rows) {
+        const Timestamp next = row.next ? fromDateTime(*row.next) : std::nullopt;
+        EXPECT_EQ(british.nextWateringText(next, row.schedule, fromDateTime(row.at)), QString::fromUtf8(row.text));
+    }
+    EXPECT_EQ(ListTexts(QLocale(QLocale::German)).nextWateringText(fromDateTime(at(2026, 12, 2, 9, 0)), nullptr,
+                                                                   fromDateTime(at(2026, 12, 9, 9, 0))),
+              "overdue since 2. Dez.");
 }
