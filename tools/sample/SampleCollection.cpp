@@ -127,8 +127,11 @@ Result<> SampleCollection::fill(SpinoraDatabase& document, const SampleSize& siz
         water->setFrequency(1 + pick(3));
         water->setFrequencyUnits(Water::kWeeks);
         water->setQuantity(pick(4));
-        water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
-        water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+        // The cacti's schedule rests in winter; the others water all year.
+        if (i == 0) {
+            water->setNoWaterDDMM(1, Water::dayMonthCode(1, 11));
+            water->setNoWaterDDMM(2, Water::dayMonthCode(28, 2));
+        }
         water->setLastWatered(base - day * pick(20));
         water->setWaterNext(water->calculateNextWatering(water->lastWatered()));
         water->setNotes(QStringLiteral("Water in the morning."));
