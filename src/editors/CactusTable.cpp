@@ -31,10 +31,22 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
+        const Cactus* cactus = table_.cactusAt(index.row());
+        if (!cactus)
+            return {};
+        // Where plants are marked as following a schedule, a screen reader
+        // says so as a check box's state; the cell draws the watering can.
+        if (role == Qt::CheckStateRole && table_.marked_)
+            return cactus->water() == table_.marked_ ? Qt::Checked : Qt::Unchecked;
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
             return {};
-        const Cactus* cactus = table_.cactusAt(index.row());
-        return cactus ? QVariant(cactus->name()) : QVariant();
+        return cactus->name();
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        Qt::ItemFlags flags = QAbstractListModel::flags(index);
+        return table_.marked_ ? flags | Qt::ItemIsUserCheckable : flags;
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override

@@ -10,6 +10,7 @@
 
 #include "CollectionDump.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -211,6 +212,12 @@ TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
         QTest::keyClick(table, Qt::Key_Space);
         QTest::keyClick(table, Qt::Key_Down);
         QTest::keyClick(table, Qt::Key_Return);
+        // A screen reader hears each row's state as a check box's.
+        QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
+        for (int row : {0, 1}) {
+            const QAccessible::State state = cells->cellAt(row, 0)->state();
+            EXPECT_TRUE(state.checkable && state.checked) << row;
+        }
         click(control<QPushButton>(chooser, "closeButton"));
     };
     // A new schedule given both plants, then closed with `button`.
