@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -387,6 +388,39 @@ void nameControl(QWidget* control, const QString& name)
     if (qobject_cast<QAbstractSpinBox*>(control)) {
         if (auto* field = control->findChild<QLineEdit*>())
             field->setAccessibleName(name);
+    }
+}
+
+namespace {
+
+QWidget* firstControl(QLayout* layout)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (QWidget* widget = item->widget(); widget && widget->focusPolicy() != Qt::NoFocus)
+            return widget;
+        if (QLayout* inner = item->layout(); inner) {
+            if (QWidget* found = firstControl(inner))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void linkRowLabels(QWidget* window)
+{
+    for (QFormLayout* form : window->findChildren<QFormLayout*>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            QLayoutItem* labelItem = form->itemAt(row, QFormLayout::LabelRole);
+            QLayoutItem* fieldItem = form->itemAt(row, QFormLayout::FieldRole);
+            auto* label = labelItem ? qobject_cast<QLabel*>(labelItem->widget()) : nullptr;
+            if (label && !label->buddy() && fieldItem && fieldItem->layout()) {
+                if (QWidget* control = firstControl(fieldItem->layout()))
+                    label->setBuddy(control);
+            }
+        }
     }
 }
 

@@ -145,6 +145,11 @@ std::tuple<QCheckBox*, QDateTimeEdit*, QPushButton*> addLastWateredRow(QFormLayo
 // its form label; a control sharing a form row with others has neither. The
 // text field inside an editable combo box or a date picker gets the name too.
 void nameControl(QWidget* control, const QString& name);
+// Each form row's label becomes the buddy of the first control of its row
+// where the row holds several (a combo box and its buttons): the label then
+// names the control for a screen reader (Qt on Linux calls a combo box by
+// its value and names it through the label), and its mnemonic reaches it.
+void linkRowLabels(QWidget* window);
 
 // The next watering date as the editors show it, or "None Scheduled".
 QString formatNextWatering(const Timestamp& date);

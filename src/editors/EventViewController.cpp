@@ -134,6 +134,7 @@ void EventViewController::buildWindow()
     form->addRow(QString(), calendarFileLabel_);
     connect(calendarButton_, &QComboBox::currentIndexChanged, this, &EventViewController::showCalendarFile);
     availabilityLabel_ = new QLabel(tr("Availability"), this);
+    availabilityLabel_->setBuddy(availabilityButton_);
     form->addRow(availabilityLabel_, availabilityButton_);
 
     problemLabel_ = new QLabel(this);

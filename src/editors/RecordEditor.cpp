@@ -85,6 +85,7 @@ QPushButton* EditorSheet::finishBuilding(QSize size, const char* extraText, cons
     addSharedTabs();
     QPushButton* extra = extraText ? sheetButton(localized(extraText), extraName, this) : nullptr;
     addButtonRow(extra);
+    linkRowLabels(this);
     resize(size);
     return extra;
 }

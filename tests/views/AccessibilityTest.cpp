@@ -17,6 +17,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
 
@@ -48,6 +49,15 @@ void walk(QAccessibleInterface* node, QStringList& unnamed)
         return;
     if (kControls.contains(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
         unnamed << describe(node);
+    // Qt on Linux calls a combo box by its value ("Cactus"): a screen reader
+    // takes its name from the label its "labelled by" relation names. (A
+    // label has one buddy: the second box of a row has only its own name.)
+    static const QRegularExpression secondOfRow(
+        QStringLiteral("^(scientificSpeciesComboBox|waterEveryButton|fromDay1Button|(from|to)(Month|Day)[2-6].*)$"));
+    const QString object = node->object() ? node->object()->objectName() : QString();
+    if (node->role() == QAccessible::ComboBox && node->relations(QAccessible::Label).isEmpty() &&
+        !secondOfRow.match(object).hasMatch())
+        unnamed << describe(node) + QStringLiteral(" without a label");
     for (int i = 0; i < node->childCount(); ++i)
         walk(node->child(i), unnamed);
 }
