@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -305,8 +306,73 @@ const char* const kGivenShown = "spinoraGivenShown";
 
 } // namespace
 
+namespace {
+
+class TypedDateSections : public QObject {
+public:
+    explicit TypedDateSections(QDateTimeEdit* edit) : QObject(edit), edit_(edit)
+    {
+        edit->installEventFilter(this);
+        if (QLineEdit* field = edit->findChild<QLineEdit*>())
+            field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            // After the field has placed the caret where the click was.
+            QTimer::singleShot(0, edit_, [edit = edit_] { edit->setSelectedSection(edit->currentSection()); });
+        } else if (event->type() == QEvent::FocusOut) {
+            monthDigits_.clear();
+        } else if (event->type() == QEvent::KeyPress) {
+            return typedMonthNumber(static_cast<QKeyEvent*>(event)->text());
+        }
+        return false;
+    }
+
+private:
+    bool monthShownByName() const
+    {
+        return edit_->currentSection() == QDateTimeEdit::MonthSection &&
+               edit_->displayFormat().contains(QLatin1String("MMM"));
+    }
+
+    // "1" then "2" is December; a digit that cannot go on starts again.
+    bool typedMonthNumber(const QString& text)
+    {
+        if (text.size() != 1 || !text.front().isDigit() || !monthShownByName()) {
+            monthDigits_.clear();
+            return false;
+        }
+        monthDigits_ += text;
+        int month = monthDigits_.toInt();
+        if (month < 1 || month > 12) {
+            monthDigits_ = text;
+            month = text.toInt();
+        }
+        if (month >= 1) {
+            const QDate date = edit_->date();
+            edit_->setDate(QDate(date.year(), month, std::min(date.day(), QDate(date.year(), month, 1).daysInMonth())));
+            edit_->setSelectedSection(QDateTimeEdit::MonthSection);
+        }
+        return true;
+    }
+
+    QDateTimeEdit* edit_;
+    QString monthDigits_;
+};
+
+} // namespace
+
+void acceptTypedDates(QDateTimeEdit* edit)
+{
+    new TypedDateSections(edit);
+}
+
 void setupDatePicker(QDateTimeEdit* picker, bool withTime)
 {
+    acceptTypedDates(picker);
     picker->setMinimumDateTime(kBlankMoment);
     picker->setSpecialValueText(QStringLiteral(" "));
     picker->setCalendarPopup(true);

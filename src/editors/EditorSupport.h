@@ -129,6 +129,11 @@ void setLimitedText(QPlainTextEdit* view, const QString& text);
 // set in it is stored without hidden seconds. Only a stored date it was given
 // and that the user left alone is answered unchanged, seconds and all.
 void setupDatePicker(QDateTimeEdit* picker, bool withTime);
+// Typing into a date field as into any desktop date field: a click selects
+// the part under it (day, month, hour...), so that what is typed replaces
+// it, and a month shown by name also takes its number. (Qt inserts at the
+// caret: "12" with a "9" typed after it is an hour of 129, refused.)
+void acceptTypedDates(QDateTimeEdit* edit);
 void showDateInPicker(QDateTimeEdit* picker, const Timestamp& date, bool withTime);
 void blankDatePicker(QDateTimeEdit* picker);
 // Enables a blank picker again on the date it showed before (now for none).

@@ -41,6 +41,7 @@ QDateTimeEdit* datePicker(QWidget* parent, const QString& name)
     picker->setObjectName(name);
     picker->setCalendarPopup(true);
     picker->setTimeSpec(Qt::LocalTime);
+    acceptTypedDates(picker);
     return picker;
 }
 

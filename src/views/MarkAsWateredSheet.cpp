@@ -1,5 +1,6 @@
 #include "MarkAsWateredSheet.h"
 
+#include "EditorSupport.h"
 #include "Localization.h"
 
 #include <QDateTimeEdit>
@@ -42,6 +43,7 @@ MarkAsWateredSheet::MarkAsWateredSheet(const QString& what, QWidget* parent) : Q
     wateredAt_->setObjectName(QStringLiteral("WateredAt"));
     wateredAt_->setAccessibleName(localized("Watered on"));
     wateredAt_->setCalendarPopup(true);
+    acceptTypedDates(wateredAt_);
     // The user's own date order, with the whole year: a two-digit year
     // would be read in the wrong century.
     QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);

@@ -105,6 +105,16 @@ void goBack(QDateTimeEdit* edit, int days, int hours)
         QTest::keyClick(edit, Qt::Key_Down);
 }
 
+// Clicks into the field on the text `part`, then types `typed`, as a user does.
+void typeOver(QDateTimeEdit* edit, const QString& part, const char* typed)
+{
+    auto* field = edit->findChild<QLineEdit*>();
+    field->setCursorPosition(int(field->text().indexOf(part)) + 1);
+    QTest::mouseClick(field, Qt::LeftButton, {}, field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
+    QApplication::processEvents();
+    QTest::keyClicks(edit, typed);
+}
+
 } // namespace
 
 TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrPlants)
@@ -131,7 +141,13 @@ TEST_F(WaterList, MarkAsWateredRecordsOneEarlierMomentForTheSelectedSchedulesOrP
         edit->setCurrentSection(QDateTimeEdit::DaySection);
         QTest::keyClick(edit, Qt::Key_Up);
         EXPECT_EQ(edit->dateTime(), QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
-        goBack(edit, 1, 3);
+        // Typed over, as in any date field: the day, the hour, the month by number.
+        typeOver(edit, "15", "14");
+        typeOver(edit, "12:", "09");
+        typeOver(edit, "Jun", "5");
+        EXPECT_EQ(edit->date().month(), 5);
+        QTest::keyClick(edit, Qt::Key_6);
+        EXPECT_EQ(edit->dateTime(), QDateTime(QDate(2026, 6, 14), QTime(9, 0)));
         EXPECT_TRUE(sheet->grab().save(screenshotFolder() + "/mark-as-watered.png"));
         QTest::keyClick(edit, Qt::Key_Return);
     });
