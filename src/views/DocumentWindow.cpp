@@ -167,6 +167,8 @@ void DocumentWindow::displayViewController(SpinoraDatabase::ListKind kind)
     list->refreshData(searchText());
     list->tableView()->setFocus();
     updateMarkAsWatered();
+    // The log list is sorted by date alone.
+    sortByMenu_->menuAction()->setEnabled(!list->sortActions().isEmpty());
 }
 
 void DocumentWindow::selectTab(SpinoraDatabase::ListKind list)
