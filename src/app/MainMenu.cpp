@@ -305,6 +305,14 @@ void buildViewMenu(QMenuBar* bar, QMainWindow* window)
     }
     applyToolbarStyle(window, saved);
 
+    // The window's own: the lists' sort keys and the Due filter.
+    if (auto* sortBy = window->findChild<QMenu*>(QStringLiteral("SortByMenu"))) {
+        view->addSeparator();
+        view->addMenu(sortBy);
+    }
+    if (QAction* due = window->findChild<QAction*>(QStringLiteral("DueFilter")))
+        view->addAction(due);
+
     QObject::connect(view, &QMenu::aboutToShow, view, [target, showToolbar] {
         if (!target)
             return;

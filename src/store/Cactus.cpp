@@ -18,12 +18,12 @@ namespace {
 
 const char* const kCactusLoad =
     "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
-    "date_acquired, purchase_price, value FROM cactus WHERE pk=?";
+    "date_acquired, purchase_price, value, location FROM cactus WHERE pk=?";
 const char* const kCactusLoadAll =
     "SELECT name, common_name, scientific_name, type, watering_key, last_watered, water_next, plant_date, "
-    "date_acquired, purchase_price, value, pk FROM cactus";
+    "date_acquired, purchase_price, value, location, pk FROM cactus";
 const char* const kCactusHydrate =
-    "SELECT source, location, height, width, weight, light, temperature, pot_size, pot_shape, pot_material, "
+    "SELECT source, height, width, weight, light, temperature, pot_size, pot_shape, pot_material, "
     "notes FROM cactus WHERE pk=?";
 const char* const kCactusInsert = "INSERT INTO cactus (name) VALUES(?)";
 const char* const kCactusUpdate =
@@ -65,6 +65,7 @@ void Cactus::readSummary(const Statement& row)
     dateAcquired_ = row.date(8);
     purchasePrice_ = row.real(9);
     value_ = row.real(10);
+    location_ = row.text(11);
 }
 
 void Cactus::setPlaceholders()
@@ -76,27 +77,27 @@ void Cactus::setPlaceholders()
     wateringKey_ = -1;
     lastWatered_ = waterNext_ = plantDate_ = dateAcquired_ = std::nullopt;
     purchasePrice_ = value_ = 0;
+    location_ = kEmpty;
 }
 
 void Cactus::readDetail(const Statement& row)
 {
     source_ = row.integer(0);
-    location_ = row.text(1);
-    height_ = row.text(2);
-    width_ = row.text(3);
-    weight_ = row.text(4);
-    light_ = row.text(5);
-    temperature_ = row.text(6);
-    potSize_ = row.text(7);
-    potShape_ = row.integer(8);
-    potMaterial_ = row.integer(9);
-    notes_ = row.text(10);
+    height_ = row.text(1);
+    width_ = row.text(2);
+    weight_ = row.text(3);
+    light_ = row.text(4);
+    temperature_ = row.text(5);
+    potSize_ = row.text(6);
+    potShape_ = row.integer(7);
+    potMaterial_ = row.integer(8);
+    notes_ = row.text(9);
 }
 
 void Cactus::setDetailDefaults()
 {
     source_ = 7;
-    location_ = height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = kEmpty;
+    height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = kEmpty;
     potShape_ = 0;
     potMaterial_ = 4;
 }
@@ -115,8 +116,9 @@ void Cactus::bindUpdate(Statement& st) const
 
 void Cactus::releaseDetail()
 {
-    // source, potShape and potMaterial are plain numbers and stay.
-    location_ = height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = QString();
+    // source, potShape and potMaterial are plain numbers and stay, and the
+    // location stays for the list to sort by.
+    height_ = width_ = weight_ = light_ = temperature_ = potSize_ = notes_ = QString();
 }
 
 void Cactus::addLog(Log* log, bool newestFirst)
@@ -224,8 +226,21 @@ bool Cactus::wateringDue() const
 
 int Cactus::compareInOrder(const Cactus* other, const SortOrder& order) const
 {
-    return order.cactiBySpecies ? compareSpeciesThenName(other, order.cactiAscending)
-                                : compareNameThenSpecies(other, order.cactiAscending);
+    const bool up = order.cactiAscending;
+    // Equal values are ordered by name, A to Z, whichever the direction.
+    auto byName = [&] { return compareNameThenSpecies(other, true); };
+    switch (order.cactiKey) {
+    case SortKey::Name: break;
+    case SortKey::NextWatering: return orderDatesWithMissingLast(waterNext_, other->waterNext_, up, byName);
+    case SortKey::DateAcquired: return orderDatesWithMissingLast(dateAcquired_, other->dateAcquired_, up, byName);
+    case SortKey::ScientificName:
+        return orderWithMissingLast(!scientificName_.isEmpty(), !other->scientificName_.isEmpty(),
+                                    text::plainCompare(scientificName_, other->scientificName_), up, byName);
+    case SortKey::Location:
+        return orderWithMissingLast(!location_.isEmpty(), !other->location_.isEmpty(),
+                                    text::plainCompare(location_, other->location_), up, byName);
+    }
+    return order.cactiBySpecies ? compareSpeciesThenName(other, up) : compareNameThenSpecies(other, up);
 }
 
 int Cactus::compareNameThenSpecies(const Cactus* other, bool ascending) const

@@ -27,11 +27,20 @@ public:
 
     bool ascending(ListKind list) const { return ascending_[list]; }
     void setAscending(ListKind list, bool ascending) { ascending_[list] = ascending; }
-    // The directions of the three lists, with the plants' order by species.
+    // What the list sorts by (the log list always by date).
+    SortKey sortKey(ListKind list) const { return keys_[list]; }
+    void setSortKey(ListKind list, SortKey key) { keys_[list] = key; }
+    // The directions and keys of the three lists, with the plants' order by species.
     SortOrder sortOrder(bool cactiBySpecies) const
     {
-        return {ascending_[kCactusList], cactiBySpecies, ascending_[kWaterList], ascending_[kLogList]};
+        return {ascending_[kCactusList], cactiBySpecies,        ascending_[kWaterList],
+                ascending_[kLogList],    keys_[kCactusList], keys_[kWaterList]};
     }
+
+    // "Due": the lists show only what is due by the end of today (plants
+    // and schedules to water, logs whose reminder is due), within their search.
+    bool dueOnly() const { return dueOnly_; }
+    void setDueOnly(bool dueOnly) { dueOnly_ = dueOnly; }
 
     // A list on screen fills this array from its search from now on.
     void setFilledBySearch(ListKind list, bool filled) { filledBySearch_[list] = filled; }
@@ -54,6 +63,8 @@ private:
     std::vector<Water*> watering_;
     std::vector<Log*> logs_;
     std::array<bool, 3> ascending_{true, true, true};
+    std::array<SortKey, 3> keys_{SortKey::Name, SortKey::Name, SortKey::Name};
+    bool dueOnly_ = false;
     std::array<bool, 3> filledBySearch_{};
     uint64_t generation_ = 1; // 0 stands for "never filled" in ListSearch
 };

@@ -421,12 +421,26 @@ std::optional<std::vector<T*>> ListSearch::search(const std::vector<std::unique_
     return kept;
 }
 
+namespace {
+
+// What "Due" keeps, by the one due rule (see DueRules): the row's colour,
+// the statistics and `spinora-cli due` agree with it.
+bool isDue(const Cactus& cactus, const Timestamp& at) { return due::wateringDue(cactus.waterNext(), at); }
+bool isDue(const Water& water, const Timestamp& at) { return due::wateringDue(water.waterNext(), at); }
+bool isDue(const Log& log, const Timestamp& at) { return due::reminderDue(log.reminder(), log.logDate(), at); }
+
+} // namespace
+
 bool ListSearch::apply(SpinoraDatabase& document, const QString& text, int keyBudget)
 {
     // The displayed array changes only with a whole result.
     auto assign = [&](auto& displayed, auto found) {
         if (!found)
             return false;
+        if (document.displayed().dueOnly()) {
+            const Timestamp endOfToday = due::endOfDay(toDateTime(now()).date());
+            std::erase_if(*found, [&](const auto* record) { return !isDue(*record, endOfToday); });
+        }
         displayed = std::move(*found);
         filledForGeneration_ = document.recordsGeneration();
         return true;

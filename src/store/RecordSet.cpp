@@ -183,9 +183,8 @@ void RecordSet::sort(const SortOrder& order)
 {
     std::stable_sort(cacti.begin(), cacti.end(),
                      [&order](const auto& a, const auto& b) { return a->compareInOrder(b.get(), order) < 0; });
-    std::stable_sort(watering.begin(), watering.end(), [&order](const auto& a, const auto& b) {
-        return a->compareName(b.get(), order.wateringAscending) < 0;
-    });
+    std::stable_sort(watering.begin(), watering.end(),
+                     [&order](const auto& a, const auto& b) { return a->compareInOrder(b.get(), order) < 0; });
     sortLogs(logs, order.logsAscending);
     sortEvents(events);
     sortSpecies(species, speciesScientific);

@@ -366,9 +366,9 @@ void SpinoraDatabase::sortWater()
         showAllUnlessSearched(kWaterList);
         return;
     }
-    std::stable_sort(records_.watering.begin(), records_.watering.end(), [this](const auto& a, const auto& b) {
-        return a->compareName(b.get(), sortWaterAscending()) < 0;
-    });
+    const SortOrder order = sortOrder();
+    std::stable_sort(records_.watering.begin(), records_.watering.end(),
+                     [&order](const auto& a, const auto& b) { return a->compareInOrder(b.get(), order) < 0; });
     showAllUnlessSearched(kWaterList);
     notices_.noteEdited(unsigned(RecordKind::Water));
 }

@@ -315,12 +315,12 @@ int Water::compareName(const Water* other, bool ascending) const
     return ascending ? order : -order;
 }
 
-int Water::compareNextWater(const Water* other) const
+int Water::compareInOrder(const Water* other, const SortOrder& order) const
 {
-    // Schedules without a next date go last.
-    if (!waterNext_ || !other->waterNext_)
-        return waterNext_ == other->waterNext_ ? 0 : (waterNext_ ? -1 : 1);
-    return (*waterNext_ > *other->waterNext_) - (*waterNext_ < *other->waterNext_);
+    if (order.wateringKey != SortKey::NextWatering)
+        return compareName(other, order.wateringAscending);
+    return orderDatesWithMissingLast(waterNext_, other->waterNext_, order.wateringAscending,
+                                     [&] { return compareName(other, true); });
 }
 
 } // namespace spinora

@@ -71,7 +71,9 @@ public:
     bool restsOn(const Timestamp& moment) const;
 
     int compareName(const Water* other, bool ascending) const;
-    int compareNextWater(const Water* other) const;
+    // The watering list's order: by name, or by next date (schedules without
+    // one last, equal dates by name).
+    int compareInOrder(const Water* other, const SortOrder& order) const;
 
 protected:
     const Sql& sql() const override;

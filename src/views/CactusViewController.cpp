@@ -147,7 +147,23 @@ QString CactusViewController::toolTipForRow(int row, const QPointF& point) const
 
 QString CactusViewController::headerTitle() const
 {
-    return localized("Name");
+    return sortKeyTitle(sortKey());
+}
+
+std::vector<SortKey> CactusViewController::sortKeys() const
+{
+    return {SortKey::Name, SortKey::NextWatering, SortKey::DateAcquired, SortKey::ScientificName, SortKey::Location};
+}
+
+SortKey CactusViewController::sortKey() const
+{
+    return document().displayed().sortKey(SpinoraDatabase::kCactusList);
+}
+
+void CactusViewController::sortBy(SortKey key)
+{
+    document().displayed().setSortKey(SpinoraDatabase::kCactusList, key);
+    document().sortCacti();
 }
 
 bool CactusViewController::sortAscending() const
@@ -163,7 +179,10 @@ void CactusViewController::flipSortDirection()
 
 bool CactusViewController::computeSectionFlags()
 {
-    const bool bySpecies = SpinoraUtility::sharedManager().getPreferences().sortCactiBySpecies();
+    // Species sections where the order keeps each species together: by
+    // name with the preference (species first), or by scientific name.
+    const bool bySpecies = SpinoraUtility::sharedManager().getPreferences().sortCactiBySpecies() &&
+                           (sortKey() == SortKey::Name || sortKey() == SortKey::ScientificName);
     QString group;
     bool first = true;
     for (Cactus* cactus : document().displayedCacti()) {

@@ -66,6 +66,9 @@ protected:
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;
+    std::vector<SortKey> sortKeys() const override;
+    SortKey sortKey() const override;
+    void sortBy(SortKey key) override;
     bool computeSectionFlags() override;
     QString bandTitle(int row) const override;
 

@@ -47,6 +47,8 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("DocumentWindow"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Sorted before the lists exist: they then fill once, when shown.
+    restoreListChoices();
 
     // The three lists, in the order of the tabs. Each registers with the
     // document, which asks it to refilter when its arrays change.
@@ -69,6 +71,7 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
         containerView_->addWidget(list);
         list->setSearchTextProvider([this] { return searchText(); });
         connect(list, &ManagingViewController::printRequested, this, &DocumentWindow::printDocument);
+        connect(list, &ManagingViewController::sortKeyChosen, this, &DocumentWindow::saveListChoices);
     }
     connect(cactusList_, &CactusViewController::printLabelsRequested, this, &DocumentWindow::printLabels);
     layout->addWidget(containerView_);
@@ -164,6 +167,8 @@ void DocumentWindow::displayViewController(SpinoraDatabase::ListKind kind)
     list->refreshData(searchText());
     list->tableView()->setFocus();
     updateMarkAsWatered();
+    // The log list is sorted by date alone.
+    sortByMenu_->menuAction()->setEnabled(!list->sortActions().isEmpty());
 }
 
 void DocumentWindow::selectTab(SpinoraDatabase::ListKind list)
@@ -249,6 +254,30 @@ void DocumentWindow::buildToolbar()
     artwork::addToolbarSpace(toolbar_, true);
     QAction* search = toolbar_->addWidget(searchField_);
     search->setObjectName(QStringLiteral("Search"));
+    dueFilter_ = new QAction(localized("Due"), this);
+    dueFilter_->setObjectName(QStringLiteral("DueFilter"));
+    dueFilter_->setCheckable(true);
+    dueFilter_->setChecked(document_.displayed().dueOnly());
+    dueFilter_->setToolTip(localized("Show only what is due by the end of today"));
+    dueFilter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
+    dueFilter_->setShortcutContext(Qt::WindowShortcut);
+    connect(dueFilter_, &QAction::toggled, this, &DocumentWindow::setDueOnly);
+    addAction(dueFilter_);
+    // A word, not a picture, whatever the toolbar's style; reachable with
+    // Tab like the search field beside it.
+    auto* due = new QToolButton(toolbar_);
+    due->setDefaultAction(dueFilter_);
+    due->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    due->setFocusPolicy(Qt::StrongFocus);
+    toolbar_->addWidget(due)->setObjectName(QStringLiteral("Due"));
+
+    sortByMenu_ = new QMenu(localized("Sort By"), this);
+    sortByMenu_->setObjectName(QStringLiteral("SortByMenu"));
+    connect(sortByMenu_, &QMenu::aboutToShow, this, [this] {
+        sortByMenu_->clear();
+        if (ManagingViewController* list = visibleList())
+            sortByMenu_->addActions(list->sortActions());
+    });
     artwork::addToolbarSpace(toolbar_, true);
     toolbar_->addAction(markAsWatered_);
     artwork::addToolbarSpace(toolbar_, false);
@@ -301,6 +330,15 @@ void DocumentWindow::handleSearch()
         return;
     if (list->handleSearch(searchText()))
         list->refreshData(std::nullopt);
+}
+
+void DocumentWindow::setDueOnly(bool dueOnly)
+{
+    document_.displayed().setDueOnly(dueOnly);
+    saveListChoices();
+    // As a new search text does: the list shown refilters once, the others
+    // when they are shown.
+    handleSearch();
 }
 
 void DocumentWindow::focusSearch()
@@ -541,6 +579,35 @@ QString DocumentWindow::settingsKey(const char* name) const
     // One group per collection, named by its package path.
     return QStringLiteral("DocumentWindows/%1/%2")
         .arg(QString::fromLatin1(QUrl::toPercentEncoding(document_.packageFilename())), QLatin1String(name));
+}
+
+void DocumentWindow::restoreListChoices()
+{
+    if (document_.packageFilename().isEmpty())
+        return;
+    DisplayedLists& lists = document_.displayed();
+    lists.setDueOnly(appSettings()->value(settingsKey("dueOnly")).toBool());
+    auto restoreKey = [&](SpinoraDatabase::ListKind list, const char* name, SortKey last) {
+        const int key = appSettings()->value(settingsKey(name)).toInt();
+        lists.setSortKey(list, key >= 0 && key <= int(last) ? SortKey(key) : SortKey::Name);
+    };
+    restoreKey(SpinoraDatabase::kCactusList, "cactiSortKey", SortKey::Location);
+    restoreKey(SpinoraDatabase::kWaterList, "wateringSortKey", SortKey::NextWatering);
+    // Loading sorted them by name.
+    if (lists.sortKey(SpinoraDatabase::kCactusList) != SortKey::Name)
+        document_.sortCacti();
+    if (lists.sortKey(SpinoraDatabase::kWaterList) != SortKey::Name)
+        document_.sortWater();
+}
+
+void DocumentWindow::saveListChoices() const
+{
+    if (document_.packageFilename().isEmpty())
+        return;
+    DisplayedLists& lists = document_.displayed();
+    appSettings()->setValue(settingsKey("dueOnly"), lists.dueOnly());
+    appSettings()->setValue(settingsKey("cactiSortKey"), int(lists.sortKey(SpinoraDatabase::kCactusList)));
+    appSettings()->setValue(settingsKey("wateringSortKey"), int(lists.sortKey(SpinoraDatabase::kWaterList)));
 }
 
 void DocumentWindow::restoreSavedGeometry()

@@ -52,6 +52,11 @@ public:
     void saveGeometryForCollection() const;
 
     QLineEdit* searchField() const { return searchField_; }
+    // "Due", beside the search field: the lists show only what is due by
+    // the end of today. Kept per collection, as the lists' sort keys are.
+    QAction* dueFilterAction() const { return dueFilter_; }
+    // View › Sort By: the keys of the list shown.
+    QMenu* sortByMenu() const { return sortByMenu_; }
     QString searchText() const;
     QToolBar* documentToolbar() const { return toolbar_; }
     QToolButton* tabButton(SpinoraDatabase::ListKind list) const { return tabButtons_.at(list); }
@@ -108,6 +113,10 @@ private:
     void changeNoticed(const CollectionChange& change);
     void buildMarkAsWatered();
     void updateMarkAsWatered();
+    // The lists' sort keys and the Due filter, kept per collection.
+    void restoreListChoices();
+    void saveListChoices() const;
+    void setDueOnly(bool dueOnly);
     // This collection's entry of a window setting.
     QString settingsKey(const char* name) const;
 
@@ -124,6 +133,8 @@ private:
     int labelledToolbarWidth_ = 0; // what the toolbar needs with its labels
     QLineEdit* searchField_ = nullptr;
     QMenu* searchMenu_ = nullptr;
+    QAction* dueFilter_ = nullptr;
+    QMenu* sortByMenu_ = nullptr;
     QStringList recentSearches_;
     StatisticsViewController* statsViewController_ = nullptr;
     QAction* markAsWatered_ = nullptr;

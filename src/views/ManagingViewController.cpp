@@ -7,6 +7,7 @@
 #include "Localization.h"
 
 #include <QAbstractListModel>
+#include <QActionGroup>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -184,6 +185,8 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Spinor
     header->setSortIndicatorShown(true);
     header->setSectionsMovable(false);
     connect(header, &QHeaderView::sectionClicked, this, [this] { headerClicked(); });
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, &ManagingViewController::showHeaderMenu);
 
     sectionHeadingView_ = new SPHeadingView(tableView_->viewport());
     sectionHeadingView_->hide();
@@ -406,7 +409,60 @@ void ManagingViewController::showNotice(const QString& text)
 
 void ManagingViewController::setSortIndicator()
 {
+    // The key shows in the title even when the sort moved no row (and
+    // so sent no notice).
+    auto* model = static_cast<RowsModel*>(model_);
+    if (model->title != headerTitle()) {
+        model->title = headerTitle();
+        emit model->headerDataChanged(Qt::Horizontal, 0, 0);
+    }
     tableView_->header()->setSortIndicator(0, sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+QString ManagingViewController::sortKeyTitle(SortKey key)
+{
+    switch (key) {
+    case SortKey::Name: break;
+    case SortKey::NextWatering: return localized("Next Watering");
+    case SortKey::DateAcquired: return localized("Date Acquired");
+    case SortKey::ScientificName: return localized("Scientific Name");
+    case SortKey::Location: return localized("Location");
+    }
+    return localized("Name");
+}
+
+QList<QAction*> ManagingViewController::sortActions()
+{
+    if (sortActions_.isEmpty() && !sortKeys().empty()) {
+        auto* group = new QActionGroup(this);
+        for (const SortKey key : sortKeys()) {
+            QAction* action = group->addAction(sortKeyTitle(key));
+            action->setObjectName(QStringLiteral("SortBy%1").arg(int(key)));
+            action->setCheckable(true);
+            connect(action, &QAction::triggered, this, [this, key] {
+                if (key == sortKey())
+                    return;
+                sortBy(key);
+                setSortIndicator();
+                emit sortKeyChosen();
+                tableView_->scrollToTop();
+            });
+            sortActions_.append(action);
+        }
+    }
+    for (size_t i = 0; i < sortKeys().size(); ++i)
+        sortActions_[qsizetype(i)]->setChecked(sortKeys()[i] == sortKey());
+    return sortActions_;
+}
+
+void ManagingViewController::showHeaderMenu(const QPoint& pos)
+{
+    const QList<QAction*> actions = sortActions();
+    if (actions.isEmpty())
+        return;
+    QMenu menu;
+    menu.addActions(actions);
+    menu.exec(tableView_->header()->mapToGlobal(pos));
 }
 
 void ManagingViewController::headerClicked()

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAbstractItemModel;
+class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -113,12 +114,20 @@ public:
     // The list scrolled: moves the floating heading.
     void tableClipBoundsChanged();
 
+    // The keys the list can be sorted by, as checkable actions (the header's
+    // context menu and View › Sort By); none for a list sorted one way only.
+    QList<QAction*> sortActions();
+    // The title of a sort key, as the header shows it.
+    static QString sortKeyTitle(SortKey key);
+
     // The text of a tool tip at a point measured from the row's content top-left.
     virtual QString toolTipForRow(int, const QPointF&) const { return QString(); }
 
 signals:
     // The context menu's "Print".
     void printRequested();
+    // The user chose another key to sort by.
+    void sortKeyChosen();
 
 protected:
     // The texts the rows show, as the search reads them.
@@ -129,6 +138,11 @@ protected:
     virtual bool sortAscending() const = 0;
     // The header was clicked: flip the direction and have the document sort.
     virtual void flipSortDirection() = 0;
+    // The keys offered, the first being the default; the list's key now.
+    virtual std::vector<SortKey> sortKeys() const { return {}; }
+    virtual SortKey sortKey() const { return SortKey::Name; }
+    // Has the document sort by another key (the list refreshes on its notice).
+    virtual void sortBy(SortKey) {}
     // Sets the rows' section flags; answers whether sections are shown.
     virtual bool computeSectionFlags() { return false; }
     // The floating heading's title for the section of a row.
@@ -153,6 +167,7 @@ private:
     void changeNoticed(const CollectionChange& change);
     void headerClicked();
     void setSortIndicator();
+    void showHeaderMenu(const QPoint& pos);
     // "Loading…" or "Searching…" over a list that shows no rows yet; none
     // for an empty text.
     void showNotice(const QString& text);
@@ -166,6 +181,7 @@ private:
     SPTableCell* cell_ = nullptr;
     SPHeadingView* sectionHeadingView_ = nullptr;
     QMenu* contextMenu_ = nullptr;
+    QList<QAction*> sortActions_; // made on first use
     std::function<QString()> searchText_;
     ListSearch search_;
     // Search keys are made in steps of a few milliseconds, in idle time for

@@ -53,7 +53,18 @@ QString WaterViewController::backgroundImageForCell(int row) const
 
 QString WaterViewController::headerTitle() const
 {
-    return localized("Name");
+    return sortKeyTitle(sortKey());
+}
+
+SortKey WaterViewController::sortKey() const
+{
+    return document().displayed().sortKey(SpinoraDatabase::kWaterList);
+}
+
+void WaterViewController::sortBy(SortKey key)
+{
+    document().displayed().setSortKey(SpinoraDatabase::kWaterList, key);
+    document().sortWater();
 }
 
 bool WaterViewController::sortAscending() const

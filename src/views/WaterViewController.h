@@ -35,6 +35,9 @@ protected:
     QString headerTitle() const override;
     bool sortAscending() const override;
     void flipSortDirection() override;
+    std::vector<SortKey> sortKeys() const override { return {SortKey::Name, SortKey::NextWatering}; }
+    SortKey sortKey() const override;
+    void sortBy(SortKey key) override;
 
 private:
     // Copies of the records, stored and added to the collection.

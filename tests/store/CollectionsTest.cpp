@@ -158,3 +158,52 @@ TEST_F(CollectionsTest, RemovingASpeciesTakesItFromBothListsAndTheFile)
     expectOk(document->removeSpecies(document->species()[0].get()));
     EXPECT_EQ(std::tuple(document->speciesScientific().size(), count("species")), std::tuple(1u, 1LL));
 }
+
+// Issue 32: the lists sort by other keys than the name. Records without a
+// value go last in both directions; equal values go by name, A to Z. Read
+// after a reopen: the location must be in memory without hydrating.
+TEST_F(CollectionsTest, ListsSortByEachKeyWithMissingValuesLastAndTiesByName)
+{
+    struct Plant { const char* name; Timestamp next, acquired; const char* scientific; const char* location; };
+    for (const Plant& p : {Plant{"Bea", 2.0, {}, "Mammillaria", "Shelf"}, Plant{"Abe", 2.0, 1.0, "", ""},
+                           Plant{"Cid", {}, 3.0, "Astrophytum", "Bench"}, Plant{"Dee", 1.0, 1.0, "Mammillaria", "Shelf"}}) {
+        Cactus* c = addPlant(p.name);
+        c->setWaterNext(p.next);
+        c->setDateAcquired(p.acquired);
+        c->setScientificName(p.scientific);
+        c->setLocation(p.location);
+        expectOk(c->dehydrate());
+    }
+    for (const auto& [name, next] : {std::pair{"Wet", Timestamp(2.0)}, {"Arid", {}}, {"Moist", 1.0}, {"Bog", 2.0}}) {
+        Water* w = addSchedule(*document, name);
+        w->setWaterNext(next);
+        expectOk(w->save());
+    }
+    reopen();
+    struct Row { ListKind list; SortKey key; bool ascending; const char* names; };
+    for (const Row& row : {Row{kCactusList, SortKey::Name, false, "Dee Cid Bea Abe"},
+                           {kCactusList, SortKey::NextWatering, true, "Dee Abe Bea Cid"},
+                           {kCactusList, SortKey::NextWatering, false, "Abe Bea Dee Cid"},
+                           {kCactusList, SortKey::DateAcquired, true, "Abe Dee Cid Bea"},
+                           {kCactusList, SortKey::DateAcquired, false, "Cid Abe Dee Bea"},
+                           {kCactusList, SortKey::ScientificName, true, "Cid Bea Dee Abe"},
+                           {kCactusList, SortKey::ScientificName, false, "Bea Dee Cid Abe"},
+                           {kCactusList, SortKey::Location, true, "Cid Bea Dee Abe"},
+                           {kCactusList, SortKey::Location, false, "Bea Dee Cid Abe"},
+                           {kWaterList, SortKey::NextWatering, true, "Moist Bog Wet Arid"},
+                           {kWaterList, SortKey::NextWatering, false, "Bog Wet Moist Arid"}}) {
+        document->displayed().setSortKey(row.list, row.key);
+        document->displayed().setAscending(row.list, row.ascending);
+        QStringList names;
+        if (row.list == kCactusList) {
+            document->sortCacti();
+            for (const Cactus* c : document->displayedCacti())
+                names << c->name();
+        } else {
+            document->sortWater();
+            for (const Water* w : document->displayedWatering())
+                names << w->name();
+        }
+        EXPECT_EQ(names.join(' '), row.names) << int(row.key) << row.ascending;
+    }
+}

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -76,6 +77,28 @@ TEST_F(CactusList, RowsInNameOrderThatTheHeaderFlips)
     QTest::mouseClick(list.tableView()->header()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(firstTexts(list), QStringList({"Zed", "Mid", "Alpha"}));
     EXPECT_FALSE(document_->sortCactiAscending());
+}
+
+// Issue 32: "Next Watering" from the header's menu and "Due" beside the
+// search field; the collection's window shows both again when reopened.
+TEST_F(CactusList, SortKeyAndDueFilterComeBackWithTheCollection)
+{
+    QHeaderView* header = window().cactusList()->tableView()->header();
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        menu->actions().at(1)->trigger();
+        menu->close();
+    });
+    emit header->customContextMenuRequested(QPoint(20, 10));
+    EXPECT_EQ(firstTexts(*window().cactusList()), QStringList({"Zed", "Alpha", "Mid"}));
+    window().dueFilterAction()->trigger();
+    for (int open = 0; open < 2; ++open) {
+        CactusViewController& list = *window().cactusList();
+        EXPECT_EQ(firstTexts(list), QStringList({"Zed"}));
+        EXPECT_EQ(list.tableView()->model()->headerData(0, Qt::Horizontal).toString(), "Next Watering");
+        reopen();
+    }
 }
 
 TEST_F(CactusList, TypingSearchesTheShownTextsButOnlyTheFirstLog)
