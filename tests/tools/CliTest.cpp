@@ -117,6 +117,36 @@ TEST(Cli, ExportImportCsvAndReportTheirStatus)
     EXPECT_EQ(cli({"report", source, folder.file("r.html"), "--size", "5"}).exitCode, 2);
 }
 
+TEST(Cli, AGrowersSpreadsheetImportsGuessedOrMappedAndTheTemplateReimports)
+{
+    TempFolder folder;
+    writeFile(folder.file("g.csv"), "Name,Genus,Species,Acquired,Price,Location,Notes\n"
+                                    "Blue,Echinopsis,chiloensis,14/06/2021,\"6,90\",Bench 2,\"nice, blue\"\n");
+    const QByteArray plant = "\"Blue\",\"Echinopsis chiloensis\",\"\",\"Cactus\",\"\",\"Never\",\"None Scheduled\",\"\","
+                             "\"Retailer\",\"Jun 14, 2021\",\"6.90\",\"0.00\",\"Bench 2\"";
+    for (const QStringList& map : {QStringList{}, QStringList{"--map", "Name=name,Genus+Species=scientific,"
+                                                                     "Acquired=acquired,Price=price,Location=location"}}) {
+        const QString target = folder.file(QString("g%1.sdb").arg(map.size()));
+        ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
+        cliOk(QStringList{"import", target, folder.file("g.csv")} + map);
+        cliOk({"export-csv", target, target + ".csv"});
+        EXPECT_TRUE(readFile(target + ".csv").contains(plant)) << map.join(QChar(0x20)).toStdString();
+    }
+    writeFile(folder.file("bad.csv"), "Name,Genus,Colour,Pot colour\nA,B,red,blue\n");
+    const TreeSnapshot before = snapshot(folder.file("g0.sdb"));
+    const CliRun refused = cli({"import", folder.file("g0.sdb"), folder.file("bad.csv")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("placed: \"Colour\", \"Pot colour\". Give each column its field, for example "
+                                     "--map \"Name=name,Genus=scientific,Colour=FIELD,Pot colour=FIELD\""))
+        << refused.err.toStdString();
+    EXPECT_EQ(snapshot(folder.file("g0.sdb")), before);
+
+    cliOk({"csv-template", folder.file("t.csv")});
+    ASSERT_EQ(cli({"new", folder.file("T.sdb"), "--empty"}).exitCode, 0);
+    cliOk({"import", folder.file("T.sdb"), folder.file("t.csv")});
+    EXPECT_TRUE(cli({"info", folder.file("T.sdb")}).out.contains("cacti: 1\nwatering: 1\nlogs: 1\n"));
+}
+
 TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
 {
     TempFolder folder;
