@@ -121,14 +121,17 @@ TEST(Cli, AGrowersSpreadsheetImportsGuessedOrMappedAndTheTemplateReimports)
 {
     TempFolder folder;
     writeFile(folder.file("g.csv"), "Name,Genus,Species,Acquired,Price,Location,Notes\n"
-                                    "Blue,Echinopsis,chiloensis,14/06/2021,\"6,90\",Bench 2,\"nice, blue\"\n");
+                                    "Blue,Echinopsis,chiloensis,14/06/2021,\"6,90\",Bench 2,\"nice, blue\"\nRed,,,,lots,,\n");
     const QByteArray plant = "\"Blue\",\"Echinopsis chiloensis\",\"\",\"Cactus\",\"\",\"Never\",\"None Scheduled\",\"\","
                              "\"Retailer\",\"Jun 14, 2021\",\"6.90\",\"0.00\",\"Bench 2\"";
     for (const QStringList& map : {QStringList{}, QStringList{"--map", "Name=name,Genus+Species=scientific,"
                                                                      "Acquired=acquired,Price=price,Location=location"}}) {
         const QString target = folder.file(QString("g%1.sdb").arg(map.size()));
         ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
-        cliOk(QStringList{"import", target, folder.file("g.csv")} + map);
+        const CliRun run = cli(QStringList{"import", target, folder.file("g.csv")} + map);
+        EXPECT_EQ(run.exitCode, 3); // finished, with what it could not read named by the file's line and column
+        EXPECT_TRUE(run.out.contains("imported: 2 cacti,") && run.err.contains("Line 3, column 5 (Price): \"lots\""))
+            << run.err.toStdString();
         cliOk({"export-csv", target, target + ".csv"});
         EXPECT_TRUE(readFile(target + ".csv").contains(plant)) << map.join(QChar(0x20)).toStdString();
     }

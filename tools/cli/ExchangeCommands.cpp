@@ -187,6 +187,11 @@ int runImport(Arguments& arguments)
         logFailure(closed.failure());
         printError(closed.failure().reason());
     }
+    if (status == kJobFinished)
+        printLine(QStringLiteral("imported: %1 cacti, %2 watering schedules, %3 logs")
+                      .arg(result.imported.cacti)
+                      .arg(result.imported.watering)
+                      .arg(result.imported.logs));
     return job.finish(status, result.error, result.warnings);
 }
 
