@@ -127,6 +127,17 @@ private:
         return read;
     }
 
+    // A spreadsheet writes days in the locale's short form ("6/14/2021" in
+    // the United States), which decides where day and month could swap.
+    Timestamp spreadsheetDay(const QString& text)
+    {
+        QString format = formats_.locale().dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        const QDate read = formats_.locale().toDate(text.trimmed(), format);
+        return read.isValid() ? fromDateTime(QDateTime(read, QTime(0, 0))) : day(text);
+    }
+
     Connection* db_;
     const CsvImport::Kinds kinds_;
     JobContext* context_;
@@ -230,7 +241,9 @@ Timestamp RecordReader::dateField(int column, const QString& text, bool withTime
 {
     if (text.isEmpty())
         return std::nullopt;
-    const Timestamp read = withTime ? formats_.readDateAndTime(text) : day(text);
+    const Timestamp read = withTime                      ? formats_.readDateAndTime(text)
+                           : section_ == Section::Table ? spreadsheetDay(text)
+                                                        : day(text);
     if (!read && text != never_ && text != noneScheduled_)
         unreadable(column, text);
     return read;
@@ -326,7 +339,10 @@ void RecordReader::checkHeader(const QString& line)
 
 void RecordReader::startTable(const QString& line)
 {
-    const QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit);
+    QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit);
+    // Spreadsheets save UTF-8 with a byte-order mark.
+    if (!headers.isEmpty() && headers[0].startsWith(QChar(0xFEFF)))
+        headers[0].remove(0, 1);
     QString refused;
     CsvMapping mapping;
     if (!mapSpec_.isEmpty()) {

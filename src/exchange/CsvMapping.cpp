@@ -3,13 +3,16 @@
 #include "CsvExport.h"
 #include "Localization.h"
 
+#include <algorithm>
+
 namespace spinora {
 
 namespace {
 
 // The words a grower heads a column with, per field, in lower case and
-// separated by "|". Each list goes through the translations too, so a
-// language can add its own words; the template's own header always counts.
+// separated by "|". Each list is a translatable text too (its translation
+// is added to the English words), so a language can bring its own words;
+// the template's own header always counts.
 struct FieldWords {
     const char* key;
     int field; // the template's Cacti column; -1: skipped
@@ -17,29 +20,30 @@ struct FieldWords {
 };
 
 constexpr FieldWords kWords[] = {
-    {"name", 0, "name|plant|plant name|cactus|label"},
-    {"scientific", 1, "scientific|scientific name|botanical name|latin name|taxon|genus|species"},
-    {"common", 2, "common|common name"},
-    {"type", 3, "type|plant type"},
-    {"watering", 4, "watering|schedule|watering schedule"},
-    {"last-watered", 5, "last watered"},
-    {"next-watering", 6, "next watering"},
-    {"planted", 7, "planted|plant date|date planted|sown"},
-    {"source", 8, "source|origin"},
-    {"acquired", 9, "acquired|date acquired|bought|purchased|purchase date"},
-    {"price", 10, "price|purchase price|cost|paid"},
-    {"value", 11, "value|worth"},
-    {"location", 12, "location|place|position|bench|greenhouse"},
-    {"height", 13, "height"},
-    {"width", 14, "width|diameter"},
-    {"weight", 15, "weight"},
-    {"light", 16, "light|sun"},
-    {"temperature", 17, "temperature|temp|min temp"},
-    {"pot-size", 18, "pot size|pot"},
-    {"pot-shape", 19, "pot shape|shape"},
-    {"pot-material", 20, "pot material|material"},
-    {"notes", 21, "notes|note|comments|comment|remarks|description"},
-    {"skip", -1, "id|#|no|no.|number|photo|photos|image|picture"},
+    {"name", 0, QT_TRANSLATE_NOOP("Spinora", "name|plant|plant name|cactus|label")},
+    {"scientific", 1,
+     QT_TRANSLATE_NOOP("Spinora", "scientific|scientific name|botanical name|latin name|taxon|genus|species")},
+    {"common", 2, QT_TRANSLATE_NOOP("Spinora", "common|common name")},
+    {"type", 3, QT_TRANSLATE_NOOP("Spinora", "type|plant type")},
+    {"watering", 4, QT_TRANSLATE_NOOP("Spinora", "watering|schedule|watering schedule")},
+    {"last-watered", 5, QT_TRANSLATE_NOOP("Spinora", "last watered")},
+    {"next-watering", 6, QT_TRANSLATE_NOOP("Spinora", "next watering")},
+    {"planted", 7, QT_TRANSLATE_NOOP("Spinora", "planted|plant date|date planted|sown")},
+    {"source", 8, QT_TRANSLATE_NOOP("Spinora", "source|origin")},
+    {"acquired", 9, QT_TRANSLATE_NOOP("Spinora", "acquired|date acquired|bought|purchased|purchase date")},
+    {"price", 10, QT_TRANSLATE_NOOP("Spinora", "price|purchase price|cost|paid")},
+    {"value", 11, QT_TRANSLATE_NOOP("Spinora", "value|worth")},
+    {"location", 12, QT_TRANSLATE_NOOP("Spinora", "location|place|position|bench|greenhouse")},
+    {"height", 13, QT_TRANSLATE_NOOP("Spinora", "height")},
+    {"width", 14, QT_TRANSLATE_NOOP("Spinora", "width|diameter")},
+    {"weight", 15, QT_TRANSLATE_NOOP("Spinora", "weight")},
+    {"light", 16, QT_TRANSLATE_NOOP("Spinora", "light|sun")},
+    {"temperature", 17, QT_TRANSLATE_NOOP("Spinora", "temperature|temp|min temp")},
+    {"pot-size", 18, QT_TRANSLATE_NOOP("Spinora", "pot size|pot")},
+    {"pot-shape", 19, QT_TRANSLATE_NOOP("Spinora", "pot shape|shape")},
+    {"pot-material", 20, QT_TRANSLATE_NOOP("Spinora", "pot material|material")},
+    {"notes", 21, QT_TRANSLATE_NOOP("Spinora", "notes|note|comments|comment|remarks|description")},
+    {"skip", -1, QT_TRANSLATE_NOOP("Spinora", "id|#|no|no.|number|photo|photos|image|picture")},
 };
 
 bool hasWord(const FieldWords& row, const QString& header)
@@ -120,13 +124,16 @@ CsvMapping CsvMapping::explicitFor(const QStringList& headers, const QString& sp
         if (!error.isEmpty() || !field)
             break;
         for (const QString& header : pair.left(equals).split(QLatin1Char('+'))) {
-            const qsizetype column = headers.indexOf(header.trimmed());
-            if (column < 0) {
+            const auto named = std::find_if(headers.begin(), headers.end(), [&](const QString& h) {
+                return h.trimmed().compare(header.trimmed(), Qt::CaseInsensitive) == 0;
+            });
+            const int column = int(named - headers.begin());
+            if (named == headers.end()) {
                 error = localized("The file has no column \"%1\".").arg(header.trimmed());
                 return mapping;
             }
             if (*field >= 0)
-                mapping.sources_[*field] << int(column);
+                mapping.sources_[*field] << column;
         }
     }
     return mapping;
