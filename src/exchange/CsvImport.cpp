@@ -339,10 +339,7 @@ void RecordReader::checkHeader(const QString& line)
 
 void RecordReader::startTable(const QString& line)
 {
-    QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit);
-    // Spreadsheets save UTF-8 with a byte-order mark.
-    if (!headers.isEmpty() && headers[0].startsWith(QChar(0xFEFF)))
-        headers[0].remove(0, 1);
+    const QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit);
     QString refused;
     CsvMapping mapping;
     if (!mapSpec_.isEmpty()) {

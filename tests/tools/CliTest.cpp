@@ -135,6 +135,12 @@ TEST(Cli, AGrowersSpreadsheetImportsGuessedOrMappedAndTheTemplateReimports)
         cliOk({"export-csv", target, target + ".csv"});
         EXPECT_TRUE(readFile(target + ".csv").contains(plant)) << map.join(QChar(0x20)).toStdString();
     }
+    // Saved with a byte-order mark, days in the locale's short form.
+    writeFile(folder.file("us.csv"), "\xEF\xBB\xBFName,Acquired\nUS,6/11/2021\n");
+    EXPECT_EQ(cli({"import", folder.file("g2.sdb"), folder.file("us.csv")}, {}, {{"LC_ALL", "en_US.UTF-8"}}).exitCode, 0);
+    cliOk({"export-csv", folder.file("g2.sdb"), folder.file("us-out.csv")});
+    EXPECT_TRUE(readFile(folder.file("us-out.csv"))
+                    .contains("\"US\",\"\",\"\",\"Cactus\",\"\",\"Never\",\"None Scheduled\",\"\",\"Retailer\",\"Jun 11, 2021\""));
     writeFile(folder.file("bad.csv"), "Name,Genus,Colour,Pot colour\nA,B,red,blue\n");
     const TreeSnapshot before = snapshot(folder.file("g0.sdb"));
     const CliRun refused = cli({"import", folder.file("g0.sdb"), folder.file("bad.csv")});
