@@ -145,6 +145,7 @@ ShellServices ShellServices::standard()
         spinora::presentImportExportBrowser(parent, ExchangeFunction::ImportFromSdbi, file);
     };
     services.presentExportReportBrowser = [](QWidget* parent) { spinora::presentExportReportBrowser(parent); };
+    services.saveCsvTemplate = [](QWidget* parent) { spinora::saveCsvTemplate(parent); };
     services.presentDeviceBrowser = [](QWidget* parent, DeviceDirection direction) {
         spinora::presentDeviceBrowser(parent, direction);
     };

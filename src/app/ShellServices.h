@@ -31,6 +31,8 @@ struct ShellServices {
     // The import sheet of File › Import From › SDBI with the file filled in.
     std::function<void(QWidget*, const QString& file)> presentImportFile;
     std::function<void(QWidget*)> presentExportReportBrowser;
+    // File › Export To › CSV Template…: a save panel, then the file.
+    std::function<void(QWidget*)> saveCsvTemplate;
     std::function<void(QWidget*, DeviceDirection)> presentDeviceBrowser;
     std::function<void(QWidget*)> pageSetup;
 

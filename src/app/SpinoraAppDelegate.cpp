@@ -633,6 +633,11 @@ void SpinoraAppDelegate::buildSharedMenus()
     addSheet(exportToMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("exportDatabase"), ExportToCollection);
     addDevice(exportToMenu_.get(), QStringLiteral("exportMobileApp"), DeviceDirection::ExportToDevice);
     addSheet(exportToMenu_.get(), QStringLiteral("CSV"), QStringLiteral("exportCsv"), ExportToCsv);
+    QAction* csvTemplate = exportToMenu_->addAction(QStringLiteral("CSV Template…"));
+    csvTemplate->setObjectName(QStringLiteral("exportCsvTemplate"));
+    connect(csvTemplate, &QAction::triggered, this, [this] {
+        services_.saveCsvTemplate(getMainDocument() ? windowForDocument(getMainDocument()) : nullptr);
+    });
     QAction* report = exportToMenu_->addAction(QStringLiteral("HTML Report"));
     report->setObjectName(QStringLiteral("exportReport"));
     connect(report, &QAction::triggered, this, &SpinoraAppDelegate::handleExportReport);

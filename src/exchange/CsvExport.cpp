@@ -1,6 +1,9 @@
 #include "CsvExport.h"
 
 #include "AppInfo.h"
+#include "Cactus.h"
+#include "Log.h"
+#include "Water.h"
 #include "ExportJob.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
@@ -133,6 +136,30 @@ QString CsvExport::logLine(const Log& l, const LocaleFormats& f)
     else if (l.logType() == Log::kNoteLog)
         type = localized("Note");
     return joinQuoted({l.eventName(), type, f.date(l.logDate()), l.cactus() ? l.cactus()->name() : QString(), l.notes()});
+}
+
+QString CsvExport::templateText(const LocaleFormats& formats)
+{
+    const Timestamp spring = fromDateTime(QDateTime(QDate(2021, 6, 14), QTime(0, 0)));
+    Cactus cactus;
+    cactus.setName(localized("Example Cactus"));
+    cactus.setScientificName(QStringLiteral("Mammillaria elongata"));
+    cactus.setDateAcquired(spring);
+    cactus.setPurchasePrice(6.9);
+    cactus.setLocation(localized("Greenhouse"));
+    cactus.setNotes(localized("One plant a line; empty columns are left out."));
+    Water water;
+    water.setName(localized("Example Schedule"));
+    water.setFrequency(2);
+    water.setFrequencyUnits(3);
+    Log log;
+    log.setEventName(localized("Repotted"));
+    log.setLogType(Log::kNoteLog);
+    log.setLogDate(spring);
+    return commentLines(formats, now()) + sectionStart(localized("Cacti"), cactusHeaders()) +
+           cactusLine(cactus, formats) + QLatin1Char('\n') + sectionStart(localized("Watering"), waterHeaders()) +
+           waterLine(water, formats) + QLatin1Char('\n') + sectionStart(localized("Logs"), logHeaders()) +
+           logLine(log, formats) + QLatin1Char('\n');
 }
 
 bool CsvExport::outputString(const QString& text, QIODevice& stream)

@@ -40,6 +40,10 @@ public:
     static QString waterEvery(const Water& water);
     // "%@ %d": full month name and day of a no-water code; empty for 0.
     static QString noWaterDay(int64_t code);
+    // The template a grower fills in: the comment lines, each section's
+    // title and header as an export writes them, and one example record a
+    // section.
+    static QString templateText(const LocaleFormats& formats);
     // In double quotes, with inner double quotes doubled.
     static QString quoted(const QString& text);
 };

@@ -2,6 +2,7 @@
 
 #include "Cactus.h"
 #include "CsvExport.h"
+#include "CsvMapping.h"
 #include "CsvReader.h"
 #include "ExchangeRequests.h"
 #include "ImportTransaction.h"
@@ -22,7 +23,9 @@ namespace spinora {
 
 namespace {
 
-enum class Section { None, Cacti, Watering, Logs };
+// Table: a grower's own spreadsheet, one plant a line, under a header
+// line whose columns a CsvMapping places.
+enum class Section { None, Cacti, Watering, Logs, Table };
 enum class Phase { WaitingForTitle, ExpectingHeader, ReadingRecords };
 
 constexpr int kTitleFieldsChecked = 22;
@@ -70,8 +73,8 @@ std::optional<MonthAndDay> noWaterDay(const QString& text)
 // One run of the reader: its section and phase, and what it has made so far.
 class RecordReader {
 public:
-    RecordReader(Connection* db, const CsvImport::Kinds& kinds, JobContext* context)
-        : db_(db), kinds_(kinds), context_(context)
+    RecordReader(Connection* db, const CsvImport::Kinds& kinds, JobContext* context, const QString& mapping)
+        : db_(db), kinds_(kinds), context_(context), mapSpec_(mapping)
     {
     }
 
@@ -81,6 +84,7 @@ private:
     void classify(const QString& line);
     bool isTitle(const QString& line);
     void checkHeader(const QString& line);
+    void startTable(const QString& line);
     void readRecord(const QString& line);
     // The record's fields; shorter than `columns` when the line ended early.
     QStringList fields(const QString& line, int columns);
@@ -123,6 +127,17 @@ private:
         return read;
     }
 
+    // A spreadsheet writes days in the locale's short form ("6/14/2021" in
+    // the United States), which decides where day and month could swap.
+    Timestamp spreadsheetDay(const QString& text)
+    {
+        QString format = formats_.locale().dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        const QDate read = formats_.locale().toDate(text.trimmed(), format);
+        return read.isValid() ? fromDateTime(QDateTime(read, QTime(0, 0))) : day(text);
+    }
+
     Connection* db_;
     const CsvImport::Kinds kinds_;
     JobContext* context_;
@@ -155,6 +170,12 @@ private:
     // Days repeat from line to line (a log entry has no time): each text is
     // read once.
     QHash<QString, Timestamp> days_;
+    // A file that does not begin with a section title is a table.
+    const QString mapSpec_;
+    bool sawContent_ = false;
+    std::optional<CsvMapping> table_;
+    QStringList tableHeaders_;
+    QString tableRefused_; // why its columns could not be placed
 };
 
 Result<CsvImport::Counts> RecordReader::read(const QString& path)
@@ -176,6 +197,8 @@ Result<CsvImport::Counts> RecordReader::read(const QString& path)
     }
     if (!written_)
         return written_.failure();
+    if (cacti_.empty() && schedules_.empty() && logCount_ == 0 && !tableRefused_.isEmpty())
+        return Failure(tableRefused_);
     resolveWateringLinks();
     tellUnreadable();
     return CsvImport::Counts{int(cacti_.size()), int(schedules_.size()), logCount_};
@@ -192,9 +215,12 @@ void RecordReader::unreadable(int column, const QString& text)
         ++moreUnreadable_;
         return;
     }
-    const QStringList& headers = section_ == Section::Cacti      ? CsvExport::cactusHeaders()
+    const QStringList& headers = section_ == Section::Table      ? tableHeaders_
+                                 : section_ == Section::Cacti    ? CsvExport::cactusHeaders()
                                  : section_ == Section::Watering ? CsvExport::waterHeaders()
                                                                  : CsvExport::logHeaders();
+    if (section_ == Section::Table)
+        column = table_->columnOf(column);
     unreadable_ << localized("Line %1, column %2 (%3): \"%4\" could not be read and was not imported.")
                        .arg(recordLine_)
                        .arg(column + 1)
@@ -215,7 +241,9 @@ Timestamp RecordReader::dateField(int column, const QString& text, bool withTime
 {
     if (text.isEmpty())
         return std::nullopt;
-    const Timestamp read = withTime ? formats_.readDateAndTime(text) : day(text);
+    const Timestamp read = withTime                      ? formats_.readDateAndTime(text)
+                           : section_ == Section::Table ? spreadsheetDay(text)
+                                                        : day(text);
     if (!read && text != never_ && text != noneScheduled_)
         unreadable(column, text);
     return read;
@@ -241,6 +269,12 @@ std::optional<double> RecordReader::moneyField(int column, const QString& text)
 
 void RecordReader::classify(const QString& line)
 {
+    if (!sawContent_) {
+        sawContent_ = true;
+        if (!mapSpec_.isEmpty() || !isTitle(line))
+            startTable(line);
+        return;
+    }
     if (phase_ != Phase::ExpectingHeader && isTitle(line))
         return;
     if (phase_ == Phase::ExpectingHeader)
@@ -303,6 +337,40 @@ void RecordReader::checkHeader(const QString& line)
     }
 }
 
+void RecordReader::startTable(const QString& line)
+{
+    const QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit);
+    QString refused;
+    CsvMapping mapping;
+    if (!mapSpec_.isEmpty()) {
+        mapping = CsvMapping::explicitFor(headers, mapSpec_, refused);
+        if (refused.isEmpty() && !mapping.feedsName())
+            refused = localized("No column of the mapping gives the plants' names.");
+        if (!refused.isEmpty())
+            keep(Failure(refused));
+    } else {
+        // Guessed only when every column is placed: a file with a column
+        // the guesses do not know may still hold template sections further on.
+        QStringList unplaced;
+        mapping = CsvMapping::guessed(headers, unplaced);
+        if (!unplaced.isEmpty() || !mapping.feedsName()) {
+            if (unplaced.isEmpty())
+                unplaced << localized("(a column of plant names)");
+            tableRefused_ = localized("The file is not in the Spinora CSV template layout and these columns could not "
+                                      "be placed: \"%1\". Give each column its field, for example --map \"%2\" "
+                                      "(the fields are %3).")
+                                .arg(unplaced.join(QStringLiteral("\", \"")), CsvMapping::example(headers),
+                                     CsvMapping::keys().join(QStringLiteral(", ")));
+        }
+    }
+    if (!refused.isEmpty() || !tableRefused_.isEmpty())
+        return;
+    table_ = mapping;
+    tableHeaders_ = headers;
+    section_ = Section::Table;
+    phase_ = Phase::ReadingRecords;
+}
+
 QStringList RecordReader::fields(const QString& line, int columns)
 {
     reader_.setLine(line);
@@ -324,6 +392,7 @@ void RecordReader::readRecord(const QString& line)
     case Section::Cacti: makeCactus(fields(line, 22)); break;
     case Section::Watering: makeWater(fields(line, 12)); break;
     case Section::Logs: makeLog(fields(line, 5)); break;
+    case Section::Table: makeCactus(table_->fieldsOf(fields(line, int(tableHeaders_.size())))); break;
     case Section::None: break;
     }
 }
@@ -468,9 +537,9 @@ void RecordReader::resolveWateringLinks()
 } // namespace
 
 Result<CsvImport::Counts> CsvImport::readFile(const QString& path, Connection* db, const Kinds& kinds,
-                                              JobContext* context)
+                                              JobContext* context, const QString& mapping)
 {
-    return RecordReader(db, kinds, context).read(path);
+    return RecordReader(db, kinds, context, mapping).read(path);
 }
 
 CsvImport::Kinds CsvImport::kindsOf(int importType)
@@ -482,7 +551,8 @@ bool CsvImport::merge(const ImportRequest& request, ImportTransaction& transacti
 {
     if (!transaction.begin())
         return false;
-    const Result<Counts> counts = readFile(request.source, transaction.db(), kindsOf(request.type), &transaction.context());
+    const Result<Counts> counts = readFile(request.source, transaction.db(), kindsOf(request.type), &transaction.context(),
+                                            request.csvMapping);
     if (!counts)
         return transaction.fail(counts.failure());
     if (transaction.cancelled())

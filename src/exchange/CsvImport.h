@@ -11,7 +11,7 @@ class ImportTransaction;
 class JobContext;
 struct ImportRequest;
 
-// Reads a CSV file in the template layout straight into the collection,
+// Reads a CSV file in the template layout (or a grower's table of plants) straight into the collection,
 // inside the import's transaction: the records of the kinds the import type
 // asks for are stored, plants linked to their schedules and logs to their
 // plants by name.
@@ -37,8 +37,11 @@ public:
     // Reads the records of a CSV file into an open database (no transaction
     // of its own). Lines that are no titles, headers or complete records are
     // skipped. The counts are of every record read, stored or not.
+    // A file that does not begin with a section title is a table of plants
+    // under a header line: its columns are placed by `mapping` (see
+    // CsvMapping::explicitFor) or, without one, guessed from their headers.
     static Result<Counts> readFile(const QString& path, Connection* db, const Kinds& kinds,
-                                   JobContext* context = nullptr);
+                                   JobContext* context = nullptr, const QString& mapping = {});
 };
 
 } // namespace spinora

@@ -37,6 +37,8 @@ struct ImportRequest {
     // the order its lists show; the command-line tool needs nothing back.
     bool loadAfterwards = true;
     SortOrder order;
+    // A CSV table's columns as COLUMN=FIELD pairs; empty: guessed.
+    QString csvMapping;
 };
 
 struct ExportRequest {

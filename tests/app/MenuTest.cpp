@@ -81,14 +81,14 @@ TEST_F(MenuTest, TheImportAndExportItemsReachTheirSheetsWithTheirTags)
     // dialog with the tag they expect.
     EXPECT_EQ(titles(app_->importFromMenu()), (QStringList{"SDBI", "Spinora Database", "Spinora Mobile App", "CSV"}));
     EXPECT_EQ(titles(app_->exportToMenu()),
-              (QStringList{"SDBI", "Spinora Database", "Spinora Mobile App", "CSV", "HTML Report"}));
+              (QStringList{"SDBI", "Spinora Database", "Spinora Mobile App", "CSV", "CSV Template…", "HTML Report"}));
     for (QAction* action : app_->importFromMenu()->actions())
         action->trigger();
     for (QAction* action : app_->exportToMenu()->actions())
         action->trigger();
     const QList<QPair<QString, int>> expected{{"sheet", 0}, {"sheet", 1}, {"device", 0}, {"sheet", 2},
                                               {"sheet", 3}, {"sheet", 4}, {"device", 1}, {"sheet", 5},
-                                              {"report", -1}};
+                                              {"template", -1}, {"report", -1}};
     EXPECT_EQ(presented_, expected);
 }
 

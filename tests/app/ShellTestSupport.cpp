@@ -33,6 +33,7 @@ void ShellTest::SetUp()
     services_.presentImportExportBrowser = [this](QWidget*, ExchangeFunction f) { presented_.append({"sheet", int(f)}); };
     services_.presentImportFile = [this](QWidget*, const QString& file) { importsOffered_ << file; };
     services_.presentExportReportBrowser = [this](QWidget*) { presented_.append({QStringLiteral("report"), -1}); };
+    services_.saveCsvTemplate = [this](QWidget*) { presented_.append({QStringLiteral("template"), -1}); };
     services_.presentDeviceBrowser = [this](QWidget*, DeviceDirection d) { presented_.append({"device", int(d)}); };
     services_.pageSetup = [this](QWidget*) { presented_.append({QStringLiteral("pageSetup"), -1}); };
 }

@@ -6,6 +6,7 @@
 // FieldReader and LineReader); money ties rounded up where printf rounds to
 // even; no-water dates were lost in locales whose month names hold a space.
 #include "CollectionDump.h"
+#include "CsvMapping.h"
 #include "ExchangeTestSupport.h"
 #include "LocaleFormats.h"
 #include "RecordBuilders.h"
@@ -225,6 +226,15 @@ TEST_F(Csv, TitlesHeadersAndRecordsAreRecognisedByTheirFields)
         logs << l->eventName() + " of " + (l->cactus() ? l->cactus()->name() : "none");
     logs.sort();
     EXPECT_EQ(logs, (QStringList{"Flowered of none", "Repotted of Linked", "Seen of none"}));
+}
+
+// A grower's own headers: -1 for a column that is clearly not the plant's.
+TEST(CsvMapping, HeadersAreGuessedFromTheWordsOfEachField)
+{
+    for (const auto& [header, field] : std::initializer_list<std::pair<const char*, std::optional<int>>>{
+             {"Name", 0}, {"Genus", 1}, {" SPECIES", 1}, {"Species Scientific Name", 1}, {"Acquired", 9}, {"Price", 10},
+             {"Location", 12}, {"Notes", 21}, {"Photo", -1}, {"", -1}, {"Colour", std::nullopt}})
+        EXPECT_EQ(CsvMapping::guessField(header), field) << header;
 }
 
 TEST(CsvMoney, TwoDecimalsAreThoseOfPrintfInTheUsersLocale)

@@ -117,6 +117,45 @@ TEST(Cli, ExportImportCsvAndReportTheirStatus)
     EXPECT_EQ(cli({"report", source, folder.file("r.html"), "--size", "5"}).exitCode, 2);
 }
 
+TEST(Cli, AGrowersSpreadsheetImportsGuessedOrMappedAndTheTemplateReimports)
+{
+    TempFolder folder;
+    writeFile(folder.file("g.csv"), "Name,Genus,Species,Acquired,Price,Location,Notes\n"
+                                    "Blue,Echinopsis,chiloensis,14/06/2021,\"6,90\",Bench 2,\"nice, blue\"\nRed,,,,lots,,\n");
+    const QByteArray plant = "\"Blue\",\"Echinopsis chiloensis\",\"\",\"Cactus\",\"\",\"Never\",\"None Scheduled\",\"\","
+                             "\"Retailer\",\"Jun 14, 2021\",\"6.90\",\"0.00\",\"Bench 2\"";
+    for (const QStringList& map : {QStringList{}, QStringList{"--map", "Name=name,Genus+Species=scientific,"
+                                                                     "Acquired=acquired,Price=price,Location=location"}}) {
+        const QString target = folder.file(QString("g%1.sdb").arg(map.size()));
+        ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
+        const CliRun run = cli(QStringList{"import", target, folder.file("g.csv")} + map);
+        EXPECT_EQ(run.exitCode, 3); // finished, with what it could not read named by the file's line and column
+        EXPECT_TRUE(run.out.contains("imported: 2 cacti,") && run.err.contains("Line 3, column 5 (Price): \"lots\""))
+            << run.err.toStdString();
+        cliOk({"export-csv", target, target + ".csv"});
+        EXPECT_TRUE(readFile(target + ".csv").contains(plant)) << map.join(QChar(0x20)).toStdString();
+    }
+    // Saved with a byte-order mark, days in the locale's short form.
+    writeFile(folder.file("us.csv"), "\xEF\xBB\xBFName,Acquired\nUS,6/11/2021\n");
+    EXPECT_EQ(cli({"import", folder.file("g2.sdb"), folder.file("us.csv")}, {}, {{"LC_ALL", "en_US.UTF-8"}}).exitCode, 0);
+    cliOk({"export-csv", folder.file("g2.sdb"), folder.file("us-out.csv")});
+    EXPECT_TRUE(readFile(folder.file("us-out.csv"))
+                    .contains("\"US\",\"\",\"\",\"Cactus\",\"\",\"Never\",\"None Scheduled\",\"\",\"Retailer\",\"Jun 11, 2021\""));
+    writeFile(folder.file("bad.csv"), "Name,Genus,Colour,Pot colour\nA,B,red,blue\n");
+    const TreeSnapshot before = snapshot(folder.file("g0.sdb"));
+    const CliRun refused = cli({"import", folder.file("g0.sdb"), folder.file("bad.csv")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("placed: \"Colour\", \"Pot colour\". Give each column its field, for example "
+                                     "--map \"Name=name,Genus=scientific,Colour=FIELD,Pot colour=FIELD\""))
+        << refused.err.toStdString();
+    EXPECT_EQ(snapshot(folder.file("g0.sdb")), before);
+
+    cliOk({"csv-template", folder.file("t.csv")});
+    ASSERT_EQ(cli({"new", folder.file("T.sdb"), "--empty"}).exitCode, 0);
+    cliOk({"import", folder.file("T.sdb"), folder.file("t.csv")});
+    EXPECT_TRUE(cli({"info", folder.file("T.sdb")}).out.contains("cacti: 1\nwatering: 1\nlogs: 1\n"));
+}
+
 TEST(Cli, StatsPrintsTheStatisticsWindowsFigures)
 {
     TempFolder folder;

@@ -34,8 +34,17 @@ const std::vector<Command>& commands()
         {"report", "report PATH.sdb OUT.html [--size 1..4] [--force]",
          "write the HTML report with its photos folder; photo sizes: 1 small, 2 medium, 3 large, 4 extra large",
          runReport},
-        {"import", "import PATH.sdb IN [--type 0..3]",
+        {"csv-template", "csv-template OUT.csv [--force]",
+         "write the CSV template: the sections and header lines an export writes, with one example row each",
+         runCsvTemplate},
+        {"import", "import PATH.sdb IN [--type 0..3] [--map \"COLUMN=FIELD,...\"]",
          "merge IN (an .sdbi file, a .csv file, or another .sdb collection) into the collection; "
+         "a .csv file not in the template layout is a table of plants under a header line: --map names each "
+         "column's field (COLUMN+COLUMN joins texts, as in \"Name=name,Genus+Species=scientific,Price=price,"
+         "Photo=skip\"; unnamed columns are skipped); without --map the fields are guessed from the headers, and "
+         "a file with a column that cannot be placed is refused with those columns named; fields: name, "
+         "scientific, common, type, watering, last-watered, next-watering, planted, source, acquired, price, value, "
+         "location, height, width, weight, light, temperature, pot-size, pot-shape, pot-material, notes, skip; "
          "exits 0 when the import finished, 3 when it finished but left out what it could not read (a field of a "
          "CSV file, a photo: each named on a \"warning:\" line on stderr), 1 when it failed or was cancelled (then it "
          "changed nothing)", runImport},

@@ -3,14 +3,18 @@
 #include "AppInfo.h"
 #include "CollectionCommands.h"
 #include "ConsoleJob.h"
+#include "CsvExport.h"
+#include "CsvMapping.h"
 #include "ExportJob.h"
 #include "ImportJob.h"
+#include "LocaleFormats.h"
 #include "ReportExport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace spinora::cli {
 
@@ -131,13 +135,34 @@ int runReport(Arguments& arguments)
     return job.finish(status, job.context().error(), job.context().warnings());
 }
 
+int runCsvTemplate(Arguments& arguments)
+{
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
+    const QStringList words = arguments.positional(1, QStringLiteral("spinora-cli csv-template OUT.csv [--force]"));
+    const QString out = absolute(words[0]);
+    if (ExportJob::destinationKind(out) != ExportRequest::Destination::CsvFile)
+        throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[0]), 2);
+    refuseDestination(ExportJob::checkDestination(out, force));
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || !CsvExport::outputString(CsvExport::templateText(LocaleFormats()), file) ||
+        !file.commit())
+        throw CliError(QStringLiteral("the file %1 could not be written").arg(words[0]));
+    return 0;
+}
+
 int runImport(Arguments& arguments)
 {
     const int type = typeOption(arguments);
-    const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli import PATH.sdb IN [--type 0..3]"));
+    const QString mapping = arguments.takeOption(QStringLiteral("--map")).value_or(QString());
+    const QStringList words = arguments.positional(
+        2, QStringLiteral("spinora-cli import PATH.sdb IN [--type 0..3] [--map \"COLUMN=FIELD,...\"]"));
     const QString in = absolute(words[1]);
     if (!QFileInfo::exists(in))
         throw CliError(QStringLiteral("nothing to import at %1").arg(words[1]));
+    if (!mapping.isEmpty() && ImportJob::sourceKind(in) != ImportRequest::Source::CsvFile)
+        throw CliError(QStringLiteral("--map is for CSV files"), 2);
+    if (const QString wrong = CsvMapping::checkSpec(mapping); !wrong.isEmpty())
+        throw CliError(QStringLiteral("--map: %1").arg(wrong), 2);
     // The collection is opened for writing: it is locked against every other
     // writer until the import has ended.
     auto document = openCollection(words[0]);
@@ -149,6 +174,7 @@ int runImport(Arguments& arguments)
     if (request) {
         // Nothing is shown afterwards: the collection need not be read again.
         request->loadAfterwards = false;
+        request->csvMapping = mapping;
         result = ImportJob::run(*request, job.context());
         status = result.status;
     } else {
@@ -161,6 +187,11 @@ int runImport(Arguments& arguments)
         logFailure(closed.failure());
         printError(closed.failure().reason());
     }
+    if (status == kJobFinished)
+        printLine(QStringLiteral("imported: %1 cacti, %2 watering schedules, %3 logs")
+                      .arg(result.imported.cacti)
+                      .arg(result.imported.watering)
+                      .arg(result.imported.logs));
     return job.finish(status, result.error, result.warnings);
 }
 

@@ -8,5 +8,6 @@ int runExportSdbi(Arguments& arguments);
 int runImport(Arguments& arguments);
 int runExportCsv(Arguments& arguments);
 int runReport(Arguments& arguments);
+int runCsvTemplate(Arguments& arguments);
 
 } // namespace spinora::cli

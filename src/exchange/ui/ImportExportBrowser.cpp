@@ -1,14 +1,17 @@
 #include "ImportExportBrowser.h"
 
 #include "AppInfo.h"
+#include "CsvExport.h"
 #include "ExportJob.h"
 #include "ExportReportBrowser.h"
 #include "ImportJob.h"
+#include "LocaleFormats.h"
 #include "Localization.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
 #include <QButtonGroup>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,8 +19,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <array>
@@ -42,6 +48,9 @@ constexpr std::array<Function, 6> kFunctions = {{
     {"Export To Spinora Database", "Database File", false, "sdb"},
     {"Export To CSV", "CSV File", false, "csv"},
 }};
+
+// The note's link that saves the template rather than opening a page.
+constexpr char kSaveTemplateLink[] = "spinora:save-csv-template";
 
 // A text shown as a link: blue and underlined, the whole text leading to the address.
 QString webLinkFromString(const QString& text, const QString& url)
@@ -91,11 +100,21 @@ ImportExportBrowser::ImportExportBrowser(SpinoraDatabase& document, QWidget* win
     options_->addButton(cactiButton_, kExchangeCacti);
     options_->addButton(wateringButton_, kExchangeWatering);
     completeDBButton_->setChecked(true);
+    // The template ships with the app: the note offers to save it, and
+    // says that a grower's own spreadsheet is read as well.
     csvTemplateTextField_->setText(
         webLinkFromString(localized("Note: The CSV file must be formatted according to the Spinora CSV Template"),
-                          QString::fromLatin1(csvTemplateAddress())));
+                          QString::fromLatin1(csvTemplateAddress())) +
+        QStringLiteral(" (") + webLinkFromString(localized("save it"), QString::fromLatin1(kSaveTemplateLink)) +
+        QStringLiteral("), ") +
+        localized("or be a spreadsheet of plants, one a line, whose column headers name their fields.").toHtmlEscaped());
     csvTemplateTextField_->setTextFormat(Qt::RichText);
-    csvTemplateTextField_->setOpenExternalLinks(true);
+    connect(csvTemplateTextField_, &QLabel::linkActivated, this, [this](const QString& link) {
+        if (link == QLatin1String(kSaveTemplateLink))
+            saveCsvTemplate(this);
+        else
+            QDesktopServices::openUrl(QUrl(link));
+    });
     csvTemplateTextField_->setWordWrap(true);
     QFont heading = dbHeadingTextField_->font();
     heading.setBold(true);
@@ -411,6 +430,21 @@ void presentImportExportBrowser(QWidget* window, ExchangeFunction databaseType, 
 {
     if (auto* sheet = sheetOf<ImportExportBrowser>(window))
         sheet->presentImportExportBrowser(databaseType, chosenFile);
+}
+
+void saveCsvTemplate(QWidget* parent)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, localized("Save the CSV Template"),
+                                                      localized("Spinora CSV Template") + QStringLiteral(".csv"),
+                                                      localized("CSV File") + QStringLiteral(" (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && CsvExport::outputString(CsvExport::templateText(LocaleFormats()), file) &&
+        file.commit())
+        return;
+    QMessageBox::warning(parent, localized("Export Error"),
+                         localized("The file %1 could not be written.").arg(QFileInfo(path).fileName()));
 }
 
 void presentExportReportBrowser(QWidget* window)

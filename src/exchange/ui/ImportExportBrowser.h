@@ -107,6 +107,8 @@ private:
 // Opens the import/export sheet of a document window for one of its six
 // functions, with a file already chosen when given. Each window has its own.
 void presentImportExportBrowser(QWidget* window, ExchangeFunction databaseType, const QString& chosenFile = {});
+// Asks where to save the CSV template and writes it there.
+void saveCsvTemplate(QWidget* parent);
 // Opens the HTML report sheet of a document window.
 void presentExportReportBrowser(QWidget* window);
 // The shell's cancel command: stops the job of a document window, if one runs.
