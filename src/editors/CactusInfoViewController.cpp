@@ -500,7 +500,15 @@ void CactusInfoViewController::handleWaterSelect()
     if (!openInEditor<WaterInfoViewController>(schedule))
         return;
     const auto& members = schedule->cacti();
-    if (std::find(members.begin(), members.end(), record_) != members.end()) {
+    const bool member = std::find(members.begin(), members.end(), record_) != members.end();
+    if (member && !schedule->lastWatered()) {
+        // A schedule never watered has no dates to hand over: the plant keeps
+        // its own, and its next watering follows from them and the schedule
+        // as it is now.
+        const Timestamp lastWatered = validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
+        savedNextWater_ = nextWateringFrom(schedule, lastWatered);
+        showNextWatering();
+    } else if (member) {
         dateChangeWarning_ = true;
         validLastWateredButton_->setChecked(schedule->lastWatered().has_value());
         {

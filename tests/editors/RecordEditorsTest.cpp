@@ -134,6 +134,29 @@ TEST_F(CactusEditor, ANewPlantGivenAScheduleTakesItsNextWateringAtOnce)
     EXPECT_EQ(plantNamed(*f.reopen(), QStringLiteral("Newcomer"))->waterNext(), moment(2026, 12, 10, 9, 0));
 }
 
+// Opening a never-watered schedule from a plant's editor and pressing its OK
+// cleared the plant's last and next watering.
+TEST_F(CactusEditor, ANeverWateredScheduleOpenedFromThePlantLeavesThePlantsDates)
+{
+    EditorFixture f;
+    f.addSchedule(QStringLiteral("Monthly"), 1, Water::kMonths);
+    Cactus* plant = f.addPlant(QStringLiteral("Mover"), nullptr);
+    plant->setLastWatered(moment(2026, 11, 22, 8, 0));
+    expectOk(plant->save());
+    whenModalOpens<CactusInfoViewController>([](CactusInfoViewController* editor) {
+        chooseItem(control<QComboBox>(editor, "waterComboBox"), 0);
+        whenModalOpens<WaterInfoViewController>([](WaterInfoViewController* schedule) {
+            click(control<QPushButton>(schedule, "okButton"));
+        });
+        click(control<QPushButton>(editor, "waterButton"));
+        click(control<QPushButton>(editor, "okButton"));
+    });
+    ASSERT_TRUE(editCactus(&f.window, *f.document, plant));
+    const Cactus* saved = plantNamed(*f.reopen(), QStringLiteral("Mover"));
+    EXPECT_EQ(saved->lastWatered(), moment(2026, 11, 22, 8, 0));
+    EXPECT_EQ(saved->waterNext(), moment(2026, 12, 22, 8, 0));
+}
+
 TEST_F(WaterEditor, UnitsFollowTheFrequencyAndMonthsCutTheirDays)
 {
     EditorFixture f;
