@@ -81,10 +81,7 @@ CactusTable::CactusTable(Rows rows, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The lists' own background below the last row: device white 0.94.
-    QPalette background = palette();
-    background.setColor(QPalette::Base, QColor::fromRgbF(0.94f, 0.94f, 0.94f));
-    setPalette(background);
+    SPTableCell::useListBackground(this);
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);

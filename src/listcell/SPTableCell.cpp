@@ -50,6 +50,33 @@ QColor SPTableCell::separatorColor() { return QColor::fromRgbF(0.845f, 0.865f, 0
 QColor SPTableCell::plainBackground() { return QColor::fromRgbF(0.99f, 0.99f, 0.99f); }
 QColor SPTableCell::secondaryColor() { return QColor::fromRgbF(1.0f / 3, 1.0f / 3, 1.0f / 3); }
 
+bool SPTableCell::isDarkPalette(const QPalette& palette)
+{
+    return palette.color(QPalette::Base).lightnessF() < 0.5;
+}
+
+void SPTableCell::useListBackground(QWidget* list)
+{
+    if (isDarkPalette(list->palette()))
+        return;
+    // Device white 0.94.
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgbF(0.94f, 0.94f, 0.94f));
+    list->setPalette(palette);
+}
+
+namespace {
+
+// `share` of the first colour, the rest of the second.
+QColor mixed(const QColor& first, const QColor& second, qreal share)
+{
+    return QColor::fromRgbF(float(first.redF() * share + second.redF() * (1 - share)),
+                            float(first.greenF() * share + second.greenF() * (1 - share)),
+                            float(first.blueF() * share + second.blueF() * (1 - share)));
+}
+
+} // namespace
+
 QSize SPTableCell::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const
 {
     const int row = index.row();
@@ -147,28 +174,38 @@ void SPTableCell::paint(QPainter* painter, const QStyleOptionViewItem& option, c
 
     // 1. Background: the delegate's picture or a plain light grey; a selected
     // row shows the selection colour instead.
+    // Under a dark palette: its base and text, the secondary text between
+    // them (well over 4.5:1), and the due colour as a tint of the base.
+    const bool dark = isDarkPalette(option.palette);
+    const QColor base = option.palette.color(QPalette::Base);
+    const QColor text = option.palette.color(QPalette::Text);
+    const QString background = highlighted ? QString() : source.backgroundImageForCell(row);
     if (highlighted) {
         const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
         painter->fillRect(frame, option.palette.brush(group, QPalette::Highlight));
+    } else if (!background.isNull()) {
+        if (dark) {
+            painter->fillRect(frame, base);
+            painter->setOpacity(0.2);
+        }
+        artwork::draw(*painter, background, frame);
+        painter->setOpacity(1.0);
     } else {
-        const QString background = source.backgroundImageForCell(row);
-        if (!background.isNull())
-            artwork::draw(*painter, background, frame);
-        else
-            painter->fillRect(frame, plainBackground());
+        painter->fillRect(frame, dark ? base : plainBackground());
     }
 
     // 2. Separator along the bottom edge.
-    painter->setPen(QPen(separatorColor(), 1.5));
+    painter->setPen(QPen(dark ? mixed(text, base, 0.2) : separatorColor(), 1.5));
     painter->drawLine(QPointF(X, Y + H - 0.5), QPointF(X + W, Y + H - 0.5));
 
     // 3. Section band.
     if (source.isSectionHeadingCell(row) && H > N)
         drawSectionBand(*painter, QRectF(X, Y, W, H - N), source.sectionHeading(row));
 
-    const QColor primaryColour =
-        highlighted ? option.palette.color(QPalette::Active, QPalette::HighlightedText) : QColor(Qt::black);
-    const QColor secondaryColour = highlighted ? primaryColour : secondaryColor();
+    QColor primaryColour = dark ? text : QColor(Qt::black);
+    QColor secondaryColour = dark ? (background.isNull() ? mixed(text, base, 0.75) : text) : secondaryColor();
+    if (highlighted)
+        primaryColour = secondaryColour = option.palette.color(QPalette::Active, QPalette::HighlightedText);
     const qreal narrowWidth = C - 2 * T - 30;
 
     // 4-7. The four lines.

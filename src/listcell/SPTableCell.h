@@ -37,6 +37,11 @@ public:
     static QColor separatorColor();
     static QColor plainBackground();
     static QColor secondaryColor();
+    // A dark desktop palette (its base colour is dark): rows then take the
+    // palette's colours instead of the light ones they were drawn in.
+    static bool isDarkPalette(const QPalette& palette);
+    // Under a light palette, the lists' own background below the last row.
+    static void useListBackground(QWidget* list);
 
 private:
     void drawText(QPainter& painter, const QString& text, const QRectF& box, const QFont& font,

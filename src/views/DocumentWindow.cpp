@@ -12,6 +12,7 @@
 #include "MarkAsWateredSheet.h"
 #include "PageSetup.h"
 #include "PrintCommand.h"
+#include "SPTableCell.h"
 #include "SpinoraDatabase.h"
 #include "StatisticsViewController.h"
 #include "ThumbnailCache.h"
@@ -114,9 +115,13 @@ QWidget* DocumentWindow::buildTabBar()
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("TabBar"));
     bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgbF(0.845f, 0.865f, 0.895f));
-    bar->setPalette(palette);
+    // Light blue-grey under a light palette; a dark one keeps its own.
+    const bool dark = SPTableCell::isDarkPalette(bar->palette());
+    if (!dark) {
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgbF(0.845f, 0.865f, 0.895f));
+        bar->setPalette(palette);
+    }
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
@@ -136,9 +141,11 @@ QWidget* DocumentWindow::buildTabBar()
         button->setFont(font);
         button->setMinimumWidth(96);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        QPalette buttonPalette = button->palette();
-        buttonPalette.setColor(QPalette::ButtonText, Qt::black);
-        button->setPalette(buttonPalette);
+        if (!dark) {
+            QPalette buttonPalette = button->palette();
+            buttonPalette.setColor(QPalette::ButtonText, Qt::black);
+            button->setPalette(buttonPalette);
+        }
         tabGroup_->addButton(button, tag);
         tabButtons_[static_cast<size_t>(tag)] = button;
         layout->addWidget(button);

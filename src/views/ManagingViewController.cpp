@@ -174,10 +174,7 @@ ManagingViewController::ManagingViewController(SpinoraDatabase& document, Spinor
     tableView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tableView_->setContextMenuPolicy(Qt::CustomContextMenu);
     tableView_->setFrameShape(QFrame::NoFrame);
-    // The list's own background: device white 0.94 below the last row.
-    QPalette palette = tableView_->palette();
-    palette.setColor(QPalette::Base, QColor::fromRgbF(0.94f, 0.94f, 0.94f));
-    tableView_->setPalette(palette);
+    SPTableCell::useListBackground(tableView_);
 
     QHeaderView* header = tableView_->header();
     header->setStretchLastSection(true);

@@ -27,6 +27,10 @@
 #include <QToolBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -103,6 +107,62 @@ TEST_F(Window, TheToolbarDropsItsLabelsBeforeAddItemHides)
         EXPECT_EQ(toolbar->toolButtonStyle() == Qt::ToolButtonTextUnderIcon, labelled) << width;
         EXPECT_TRUE(add->isVisible()) << width;
     }
+}
+
+// Contrast of two colours as WCAG measures it (1 to 21).
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
+}
+
+// The text of `area` against the background at `blank`: the strongest contrast found.
+double textContrast(const QImage& picture, const QRect& area, const QPoint& blank)
+{
+    const QColor background = picture.pixelColor(blank);
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = std::max(best, contrast(picture.pixelColor(x, y), background));
+    return best;
+}
+
+// Under a dark desktop palette the rows, their due colour and the tab strip
+// follow it, and every text keeps 4.5:1 against what it is drawn on.
+TEST_F(Window, ADarkPaletteIsFollowedWithReadableText)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (auto [role, colour] : {std::pair{QPalette::Window, 0x353535}, {QPalette::WindowText, 0xffffff},
+                                {QPalette::Base, 0x2a2a2a}, {QPalette::Text, 0xffffff}, {QPalette::Button, 0x353535},
+                                {QPalette::ButtonText, 0xffffff}})
+        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
+    QApplication::setPalette(dark);
+    Water* due = addWater(QStringLiteral("Due"), day(2026, 6, 1), day(2026, 6, 8));
+    addCactus(QStringLiteral("Astro"), QStringLiteral("Astrophytum asterias"), QStringLiteral("Star"));
+    addCactus(QStringLiteral("Thirsty"), QStringLiteral("Mammillaria plumosa"), QStringLiteral("Feather"), due);
+    DocumentWindow& w = window();
+    w.show();
+    QTreeView* list = w.cactusList()->tableView();
+    list->clearSelection();
+    list->setCurrentIndex({});
+    const QImage rows = list->viewport()->grab().toImage();
+    for (int row : {0, 1}) {
+        const QRect cell = list->visualRect(list->model()->index(row, 0));
+        const QPoint blank(cell.right() - 10, cell.center().y());
+        EXPECT_LT(rows.pixelColor(blank).lightnessF(), 0.5) << row;
+        EXPECT_GE(textContrast(rows, QRect(cell.left() + 120, cell.top() + 12, 60, 12), blank), 4.5) << "name " << row;
+        EXPECT_GE(textContrast(rows, QRect(cell.left() + 120, cell.top() + 32, 60, 12), blank), 4.5) << "species " << row;
+    }
+    QToolButton* tab = w.tabButton(SpinoraDatabase::kWaterList);
+    const QImage strip = tab->grab().toImage();
+    EXPECT_GE(textContrast(strip, strip.rect().adjusted(10, 4, -10, -4), QPoint(4, strip.height() / 2)), 4.5);
+    EXPECT_TRUE(w.grab().save(screenshotFolder() + "/dark-palette.png"));
+    QApplication::setPalette(light);
 }
 
 // File › Page Setup... keeps a page layout for the collection, and every
