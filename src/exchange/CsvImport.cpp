@@ -4,6 +4,7 @@
 #include "CsvExport.h"
 #include "CsvMapping.h"
 #include "CsvReader.h"
+#include "DateStyles.h"
 #include "ExchangeRequests.h"
 #include "ImportTransaction.h"
 #include "JobContext.h"
@@ -131,9 +132,7 @@ private:
     // the United States), which decides where day and month could swap.
     Timestamp spreadsheetDay(const QString& text)
     {
-        QString format = formats_.locale().dateFormat(QLocale::ShortFormat);
-        if (!format.contains(QLatin1String("yyyy")))
-            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        const QString format = withFourDigitYear(formats_.locale().dateFormat(QLocale::ShortFormat));
         const QDate read = formats_.locale().toDate(text.trimmed(), format);
         return read.isValid() ? fromDateTime(QDateTime(read, QTime(0, 0))) : day(text);
     }

@@ -1,5 +1,6 @@
 #include "SheetFormats.h"
 
+#include "DateStyles.h"
 #include "ListSearch.h"
 
 namespace spinora {
@@ -15,13 +16,6 @@ SheetFormats::SheetFormats(const QLocale& locale)
     // The medium time adds the seconds after the minutes.
     if (!mediumTime_.contains(QLatin1String("ss")))
         mediumTime_.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
-}
-
-QString SheetFormats::withFourDigitYear(QString pattern)
-{
-    if (!pattern.contains(QLatin1String("yyyy")))
-        pattern.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return pattern;
 }
 
 QString SheetFormats::format(const Timestamp& t, const QString& pattern) const

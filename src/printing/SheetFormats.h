@@ -26,9 +26,6 @@ public:
     const QString& shortDateFormat() const { return shortDate_; }
     const QString& mediumDateFormat() const { return mediumDate_; }
 
-    // "yy" becomes "yyyy" in a pattern that lacks "yyyy".
-    static QString withFourDigitYear(QString pattern);
-
 private:
     QString format(const Timestamp& t, const QString& pattern) const;
 

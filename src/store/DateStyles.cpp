@@ -10,9 +10,14 @@ QString mediumDateFormat(const QLocale& locale)
     static const QRegularExpression weekday(QStringLiteral("d{4}[,.]?\\s*"));
     format.remove(weekday);
     format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format.trimmed();
+    return withFourDigitYear(format).trimmed();
+}
+
+QString withFourDigitYear(QString pattern)
+{
+    if (!pattern.contains(QLatin1String("yyyy")))
+        pattern.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return pattern;
 }
 
 QString dayMonthFormat(const QLocale& locale)

@@ -1,5 +1,6 @@
 #include "MarkAsWateredSheet.h"
 
+#include "DateStyles.h"
 #include "EditorSupport.h"
 #include "Localization.h"
 
@@ -46,9 +47,7 @@ MarkAsWateredSheet::MarkAsWateredSheet(const QString& what, QWidget* parent) : Q
     acceptTypedDates(wateredAt_);
     // The user's own date order, with the whole year: a two-digit year
     // would be read in the wrong century.
-    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QLatin1String("yyyy")))
-        dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const QString dateFormat = withFourDigitYear(QLocale().dateFormat(QLocale::ShortFormat));
     wateredAt_->setDisplayFormat(dateFormat + QStringLiteral(" HH:mm"));
     const QDateTime current = thisMinute();
     // Back in time as far as needed, never ahead: a watering is recorded once done.
