@@ -155,11 +155,6 @@ std::vector<SortKey> CactusViewController::sortKeys() const
     return {SortKey::Name, SortKey::NextWatering, SortKey::DateAcquired, SortKey::ScientificName, SortKey::Location};
 }
 
-SortKey CactusViewController::sortKey() const
-{
-    return document().displayed().sortKey(SpinoraDatabase::kCactusList);
-}
-
 void CactusViewController::sortBy(SortKey key)
 {
     document().displayed().setSortKey(SpinoraDatabase::kCactusList, key);

@@ -67,7 +67,6 @@ protected:
     bool sortAscending() const override;
     void flipSortDirection() override;
     std::vector<SortKey> sortKeys() const override;
-    SortKey sortKey() const override;
     void sortBy(SortKey key) override;
     bool computeSectionFlags() override;
     QString bandTitle(int row) const override;

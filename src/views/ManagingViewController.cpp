@@ -428,11 +428,17 @@ QString ManagingViewController::sortKeyTitle(SortKey key)
     return localized("Name");
 }
 
+SortKey ManagingViewController::sortKey() const
+{
+    return document().displayed().sortKey(list_);
+}
+
 QList<QAction*> ManagingViewController::sortActions()
 {
-    if (sortActions_.isEmpty() && !sortKeys().empty()) {
+    const std::vector<SortKey> keys = sortKeys();
+    if (sortActions_.isEmpty() && !keys.empty()) {
         auto* group = new QActionGroup(this);
-        for (const SortKey key : sortKeys()) {
+        for (const SortKey key : keys) {
             QAction* action = group->addAction(sortKeyTitle(key));
             action->setObjectName(QStringLiteral("SortBy%1").arg(int(key)));
             action->setCheckable(true);
@@ -447,8 +453,8 @@ QList<QAction*> ManagingViewController::sortActions()
             sortActions_.append(action);
         }
     }
-    for (size_t i = 0; i < sortKeys().size(); ++i)
-        sortActions_[qsizetype(i)]->setChecked(sortKeys()[i] == sortKey());
+    for (size_t i = 0; i < keys.size(); ++i)
+        sortActions_[qsizetype(i)]->setChecked(keys[i] == sortKey());
     return sortActions_;
 }
 

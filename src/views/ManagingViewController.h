@@ -140,7 +140,7 @@ protected:
     virtual void flipSortDirection() = 0;
     // The keys offered, the first being the default; the list's key now.
     virtual std::vector<SortKey> sortKeys() const { return {}; }
-    virtual SortKey sortKey() const { return SortKey::Name; }
+    SortKey sortKey() const;
     // Has the document sort by another key (the list refreshes on its notice).
     virtual void sortBy(SortKey) {}
     // Sets the rows' section flags; answers whether sections are shown.

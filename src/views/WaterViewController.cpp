@@ -56,11 +56,6 @@ QString WaterViewController::headerTitle() const
     return sortKeyTitle(sortKey());
 }
 
-SortKey WaterViewController::sortKey() const
-{
-    return document().displayed().sortKey(SpinoraDatabase::kWaterList);
-}
-
 void WaterViewController::sortBy(SortKey key)
 {
     document().displayed().setSortKey(SpinoraDatabase::kWaterList, key);

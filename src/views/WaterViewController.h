@@ -36,7 +36,6 @@ protected:
     bool sortAscending() const override;
     void flipSortDirection() override;
     std::vector<SortKey> sortKeys() const override { return {SortKey::Name, SortKey::NextWatering}; }
-    SortKey sortKey() const override;
     void sortBy(SortKey key) override;
 
 private:
