@@ -417,6 +417,11 @@ Timestamp CactusInfoViewController::nextWateringFrom(Water* water, const Timesta
     return next;
 }
 
+Timestamp CactusInfoViewController::shownLastWatered() const
+{
+    return validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
+}
+
 void CactusInfoViewController::showNextWatering()
 {
     nextWateringField_->setText(formatNextWatering(savedNextWater_));
@@ -434,8 +439,7 @@ void CactusInfoViewController::waterComboBoxChanged()
         waterButton_->setEnabled(false);
         return;
     }
-    const Timestamp lastWatered = validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
-    const Timestamp next = nextWateringFrom(schedule, lastWatered);
+    const Timestamp next = nextWateringFrom(schedule, shownLastWatered());
     if (currentWater_ && currentWater_ != schedule)
         currentWater_->removeCactus(record_);
     currentWater_ = schedule;
@@ -505,8 +509,7 @@ void CactusInfoViewController::handleWaterSelect()
         // A schedule never watered has no dates to hand over: the plant keeps
         // its own, and its next watering follows from them and the schedule
         // as it is now.
-        const Timestamp lastWatered = validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp();
-        savedNextWater_ = nextWateringFrom(schedule, lastWatered);
+        savedNextWater_ = nextWateringFrom(schedule, shownLastWatered());
         showNextWatering();
     } else if (member) {
         dateChangeWarning_ = true;
@@ -609,7 +612,7 @@ bool CactusInfoViewController::writeControls(Cactus& into, FieldCheck& check) co
         into.setWateringKey(currentWater_ ? currentWater_->primaryKey() : -1);
     else
         into.setWateringKey(record_->wateringKey());
-    into.setLastWatered(validLastWateredButton_->isChecked() ? pickerDate(lastWateredField_) : Timestamp());
+    into.setLastWatered(shownLastWatered());
     // Without a schedule chosen nothing was computed: the stored date stays.
     into.setWaterNext(savedNextWater_ ? savedNextWater_ : record_->waterNext());
     into.setPlantDate(validPlantDateButton_->isChecked() ? roundDate(pickerDate(plantDateField_)) : Timestamp());

@@ -84,6 +84,8 @@ private:
     Water* chosenWater() const;
     void waterComboBoxChanged();
     Timestamp nextWateringFrom(Water* water, const Timestamp& lastWatered) const;
+    // The last watering as the editor shows it (none while its box is off).
+    Timestamp shownLastWatered() const;
     void showNextWatering();
     void lastWateredEdited();
     void plantDateEdited();

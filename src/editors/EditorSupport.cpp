@@ -304,10 +304,6 @@ const char* const kHeldDate = "spinoraHeldDate";
 const char* const kGivenDate = "spinoraGivenDate";
 const char* const kGivenShown = "spinoraGivenShown";
 
-} // namespace
-
-namespace {
-
 class TypedDateSections : public QObject {
 public:
     explicit TypedDateSections(QDateTimeEdit* edit) : QObject(edit), edit_(edit)
