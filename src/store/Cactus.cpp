@@ -47,8 +47,8 @@ Cactus::Cactus() = default;
 
 const Record::Sql& Cactus::sql() const
 {
-    static const Sql statements{"Cactus", kCactusLoad, kCactusLoadAll, kCactusHydrate, kCactusInsert, kCactusUpdate, kCactusDelete, msg::kSaveFailed,
-                                kCactusInsertWhole};
+    static const Sql statements{"Cactus",      kCactusLoad,   kCactusLoadAll,   kCactusHydrate,    kCactusInsert,
+                                kCactusUpdate, kCactusDelete, msg::kSaveFailed, kCactusInsertWhole};
     return statements;
 }
 

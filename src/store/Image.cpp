@@ -68,7 +68,8 @@ bool writeJpeg(const QString& path, const QImage& image)
 
 const Record::Sql& Image::sql() const
 {
-    static const Sql statements{"Image", kImageLoad, kImageLoadAll, nullptr, kImageInsert, kImageUpdate, kImageDelete, msg::kDehydrateFailed};
+    static const Sql statements{"Image",      kImageLoad,   kImageLoadAll, nullptr, kImageInsert,
+                                kImageUpdate, kImageDelete, msg::kDehydrateFailed};
     return statements;
 }
 

@@ -110,8 +110,8 @@ Water::Water() = default;
 
 const Record::Sql& Water::sql() const
 {
-    static const Sql statements{"Water", kWaterLoad, kWaterLoadAll, kWaterHydrate, kWaterInsert, kWaterUpdate, kWaterDelete, msg::kDehydrateFailed,
-                                kWaterInsertWhole};
+    static const Sql statements{"Water",      kWaterLoad,   kWaterLoadAll,          kWaterHydrate,    kWaterInsert,
+                                kWaterUpdate, kWaterDelete, msg::kDehydrateFailed, kWaterInsertWhole};
     return statements;
 }
 
