@@ -68,7 +68,7 @@ inline void importIntoScratch(const uint8_t* data, size_t size, const QString& n
     writeFile(QStringLiteral("Scratch.sdb/spinora.db"), pristine);
     const ImportRequest request{package, writeFile(name, bytes(data, size)), kind, static_cast<ExchangeType>(size % 4),
                                 kind == ImportRequest::Source::InterchangeFile && size % 8 == 0,
-                                Resources::path(QStringLiteral("spinoradb.sdbi")), true, {}};
+                                Resources::path(QStringLiteral("spinoradb.sdbi")), true, {}, {}};
     JobContext context;
     const ImportJob::Outcome result = ImportJob::run(request, context);
     if (result.status != kJobFinished && (result.error.isEmpty() || readAll(package + "/spinora.db") != pristine))
