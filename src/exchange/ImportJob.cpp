@@ -1,5 +1,6 @@
 #include "ImportJob.h"
 
+#include "Backups.h"
 #include "CsvImport.h"
 #include "ImportTransaction.h"
 #include "InterchangeImport.h"
@@ -31,6 +32,13 @@ Result<ImportRequest> ImportJob::prepare(SpinoraDatabase& document, const QStrin
     // window must be there.
     if (Result<> written = document.writePendingChanges(); !written)
         return written.failure();
+    // A snapshot outlives the window's undo history: the collection as it
+    // was before any import can be brought back later.
+    if (Result<> kept = BackupSet(document.packageFilename()).takeIfEnabled(document, QStringLiteral("import")); !kept)
+        return Failure(localized("%1. Nothing was imported. Free some space or choose another backup folder in "
+                                 "Preferences, then try again.")
+                           .arg(kept.failure().message()),
+                       kept.failure().cause());
     // The collection as it is now is kept for Edit > Undo (the window's
     // history; none without a window). An import that could not be undone
     // is not started.

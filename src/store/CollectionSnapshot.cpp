@@ -25,9 +25,9 @@ namespace spinora {
 
 namespace {
 
-QString photosOf(const QString& folder)
+QString photosOf(const QString& folder, CollectionSnapshot::Layout layout)
 {
-    return folder + QStringLiteral("/photos");
+    return layout == CollectionSnapshot::Layout::Package ? folder : folder + QStringLiteral("/photos");
 }
 
 QString databaseOf(const QString& folder)
@@ -84,17 +84,55 @@ Result<> copyDatabase(sqlite3* from, sqlite3* to)
     return {};
 }
 
+Result<> copyDatabaseFrom(const QString& file, Connection* live)
+{
+    QString error;
+    auto source = Connection::open(file, Connection::Mode::ReadOnly, &error);
+    if (!source)
+        return Failure(formatMessage(msg::kOpenFailed, error));
+    return copyDatabase(source->handle(), live->handle());
+}
+
+// The snapshot's database written beside the package's and renamed over it.
+// Its write-ahead log goes first: left beside the new file, SQLite would
+// replay the old database's pages into it.
+Result<> replaceDatabaseFile(const QString& file, const QString& package)
+{
+    const QString target = databaseOf(package);
+    const QString partial = target + QStringLiteral(".restoring");
+    if (!FileHelpers::copyFileFrom(file, partial))
+        return Failure::file(msg::kSaveFailed, partial, errno);
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        if (!FileHelpers::removeFileIfExists(target + QLatin1String(suffix))) {
+            QFile::remove(partial);
+            return Failure::file(msg::kSaveFailed, target + QLatin1String(suffix), errno);
+        }
+    }
+    if (!FileHelpers::renameFile(partial, target)) {
+        const Failure failed = Failure::file(msg::kSaveFailed, target, errno);
+        QFile::remove(partial);
+        return failed;
+    }
+    return {};
+}
+
 } // namespace
 
-Result<> CollectionSnapshot::take(SpinoraDatabase& document, const QString& folder)
+Result<> CollectionSnapshot::take(SpinoraDatabase& document, const QString& folder, Layout layout)
 {
     Connection* live = document.database();
     if (!live)
         return Failure(QStringLiteral("the collection is not open"));
     if (Result<> saved = saveChangedRecords(document); !saved)
         return saved;
+    return copy(live, document.packageFilename(), folder, layout);
+}
+
+Result<> CollectionSnapshot::copy(Connection* live, const QString& package, const QString& folder, Layout layout)
+{
     FileHelpers::removeFileIfExists(folder);
-    if (!QDir().mkpath(photosOf(folder)))
+    const QString photos = photosOf(folder, layout);
+    if (!QDir().mkpath(photos))
         return Failure::file(msg::kSaveFailed, folder, errno);
     QString error;
     auto copy = Connection::open(databaseOf(folder), Connection::Mode::ReadWriteCreate, &error);
@@ -104,50 +142,60 @@ Result<> CollectionSnapshot::take(SpinoraDatabase& document, const QString& fold
         return copied;
     if (!copy->close(&error))
         return Failure::sql(msg::kCloseFailed, copy.get());
-    for (const QString& name : photoFilesIn(document.packageFilename())) {
-        if (!linkOrCopy(document.packageFilename() + QLatin1Char('/') + name, photosOf(folder) + QLatin1Char('/') + name))
-            return Failure::file(msg::kWritePhotoFailed, photosOf(folder) + QLatin1Char('/') + name, errno);
+    return linkPhotoFiles(package, photos);
+}
+
+Result<> CollectionSnapshot::linkPhotoFiles(const QString& package, const QString& folder)
+{
+    for (const QString& name : photoFilesIn(package)) {
+        if (!linkOrCopy(package + QLatin1Char('/') + name, folder + QLatin1Char('/') + name))
+            return Failure::file(msg::kWritePhotoFailed, folder + QLatin1Char('/') + name, errno);
     }
     return {};
 }
 
-Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder, bool reload)
+Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& folder, bool reload, Layout layout)
 {
-    const QString package = document.packageFilename();
     Connection* live = document.database();
     if (!live)
         return Failure(QStringLiteral("the collection is not open"));
-    const QStringList wanted = photoFilesIn(photosOf(folder));
+    if (Result<> restored = restore(live, document.packageFilename(), folder, layout); !restored || !reload)
+        return restored;
+    return reloadCollection(document);
+}
+
+Result<> CollectionSnapshot::restore(Connection* live, const QString& package, const QString& folder, Layout layout)
+{
+    const QString photos = photosOf(folder, layout);
+    const QStringList wanted = photoFilesIn(photos);
     QStringList added;
+    const auto takeOutAdded = [&] {
+        for (const QString& done : added)
+            QFile::remove(package + QLatin1Char('/') + done);
+    };
     for (const QString& name : wanted) {
         const QString target = package + QLatin1Char('/') + name;
         if (QFileInfo::exists(target))
             continue;
-        if (!linkOrCopy(photosOf(folder) + QLatin1Char('/') + name, target)) {
+        if (!linkOrCopy(photos + QLatin1Char('/') + name, target)) {
             const Failure failed = Failure::file(msg::kWritePhotoFailed, target, errno);
-            for (const QString& done : added)
-                QFile::remove(package + QLatin1Char('/') + done);
+            takeOutAdded();
             return failed;
         }
         added << name;
     }
 
-    QString error;
-    auto source = Connection::open(databaseOf(folder), Connection::Mode::ReadOnly, &error);
-    Result<> copied = source ? copyDatabase(source->handle(), live->handle())
-                             : Result<>(Failure(formatMessage(msg::kOpenFailed, error)));
+    Result<> copied = live ? copyDatabaseFrom(databaseOf(folder), live) : replaceDatabaseFile(databaseOf(folder), package);
     if (!copied) {
-        for (const QString& done : added)
-            QFile::remove(package + QLatin1Char('/') + done);
+        takeOutAdded();
         return copied;
     }
-    source.reset();
 
     // The snapshot is the collection now; its photo files replace the others.
     const QSet<QString> keep(wanted.begin(), wanted.end());
     for (const QString& name : photoFilesIn(package)) {
         const QString file = package + QLatin1Char('/') + name;
-        const QString kept = photosOf(folder) + QLatin1Char('/') + name;
+        const QString kept = photos + QLatin1Char('/') + name;
         if (!keep.contains(name)) {
             QFile::remove(file);
         } else if (!sameFile(file, kept)) {
@@ -157,9 +205,7 @@ Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& f
                 FileHelpers::renameFile(partial, file);
         }
     }
-    if (!reload)
-        return {};
-    return reloadCollection(document);
+    return {};
 }
 
 Result<> CollectionSnapshot::reloadCollection(SpinoraDatabase& document)

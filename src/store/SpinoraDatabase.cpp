@@ -54,9 +54,10 @@ SpinoraDatabase::~SpinoraDatabase()
     utility_.documents().deregisterDatabase(this);
 }
 
-bool SpinoraDatabase::failLoad(const QString& reason)
+bool SpinoraDatabase::failLoad(const QString& reason, Failure::Cause cause)
 {
     loadFailure_ = reason;
+    loadCause_ = cause;
     return false;
 }
 
@@ -74,7 +75,8 @@ Result<> SpinoraDatabase::readFromURL(const QString& packagePath)
     package_.setPath(packagePath);
     if (!loadPackage()) {
         utility_.documents().deregisterDatabase(this);
-        return Failure(QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(package_.path()), loadFailure_));
+        return Failure(QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(package_.path()), loadFailure_),
+                       loadCause_);
     }
     return {};
 }
@@ -82,6 +84,7 @@ Result<> SpinoraDatabase::readFromURL(const QString& packagePath)
 bool SpinoraDatabase::loadPackage()
 {
     loadFailure_.clear();
+    loadCause_ = Failure::Cause::Other;
     writeCreationDate_ = false;
     addEventFlag_ = false;
     bool opened = false;
@@ -220,7 +223,7 @@ bool SpinoraDatabase::loadRecords(const QString& dbPath, bool logsBehind)
         return false;
     Result<VersionRow> version = VersionRow::checkAtOpen(database_.get(), writeCreationDate_);
     if (!version)
-        return failLoad(version.failure().message());
+        return failLoad(version.failure().message(), version.failure().cause());
     version_ = *version;
     if (!upgradeDatabaseIfNeeded(database_.get()))
         return false;

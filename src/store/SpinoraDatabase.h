@@ -302,7 +302,7 @@ private:
     void replaceRecords(RecordSet&& records);
     // Marks the kinds whose records changed since `revision` as edited.
     void noteEditsSince(uint64_t revision);
-    bool failLoad(const QString& reason);
+    bool failLoad(const QString& reason, Failure::Cause cause = Failure::Cause::Other);
     // Logs the failure and keeps its reason for the user.
     bool failLoad(const Failure& failure);
     // Reads every row of one record class's table into records for `keep`.
@@ -318,6 +318,8 @@ private:
     std::unique_ptr<Connection> database_;
     // Why loading stopped, for the failure that readFromURL answers.
     QString loadFailure_;
+    // A damaged file is told apart: its user is offered a snapshot.
+    Failure::Cause loadCause_ = Failure::Cause::Other;
     QString readFailure_;
 
     VersionRow version_;

@@ -15,7 +15,7 @@ const char* const kUpdateCreationDate = "UPDATE version SET creation_date=? WHER
 
 Failure failed(Connection* db)
 {
-    return Failure(db->errorMessage());
+    return Failure(db->errorMessage(), Failure::causeOfSqliteCode(db->errorCode()));
 }
 
 } // namespace
@@ -39,7 +39,7 @@ Result<VersionRow> VersionRow::checkAtOpen(Connection* db, bool newCollection)
         if (!check.prepared() || !check.stepRow())
             return failed(db);
         if (check.text(0) != QLatin1String("ok"))
-            return Failure(QStringLiteral("the database is damaged (%1).").arg(check.text(0)));
+            return Failure(QStringLiteral("the database is damaged (%1).").arg(check.text(0)), Failure::Cause::Damaged);
     }
     VersionRow row;
     Statement select(db, kSelectVersion);

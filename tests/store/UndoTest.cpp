@@ -2,7 +2,10 @@
 // redone gives back every row (same keys) and every photo file byte for
 // byte, in memory and in the file; failed undos change nothing; the
 // work area is bounded and cleaned up after a crash.
+#include "Backups.h"
 #include "CollectionDump.h"
+#include "FaultInjection.h"
+#include "FileHelpers.h"
 #include "MarkAsWatered.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
@@ -11,9 +14,12 @@
 #include "UndoWorkArea.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace spinora;
 using namespace spinora::test;
@@ -181,4 +187,137 @@ TEST_F(Undo, AfterACrashTheNextWritingOpenPutsBackUncommittedPhotosAndClearsTheW
     document = openCollection(path);
     EXPECT_EQ(photoFiles(path), photos);
     EXPECT_FALSE(QFileInfo::exists(UndoWorkArea::folder(path)));
+}
+
+// --- Snapshots: the copies kept for the user, beyond the window's history.
+
+namespace {
+
+class Snapshots : public Undo {
+public:
+    BackupSet backups() const { return BackupSet(path, settings); }
+    static ino_t inode(const QString& file)
+    {
+        struct stat info {};
+        return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? info.st_ino : 0;
+    }
+
+    BackupSettings settings{true, QString(), BackupSettings::kDefaultLimitBytes};
+    void SetUp() override
+    {
+        Undo::SetUp();
+        settings.folder = folder.file("Backups");
+    }
+};
+
+} // namespace
+
+TEST_F(Snapshots, ARestoreBringsBackEveryRowAndPhotoByteForByteAfterPhotosWereChangedOrDeleted)
+{
+    const PackageState before = state();
+    Result<Backup> taken = backups().take(*document, "manual");
+    ASSERT_TRUE(taken.ok());
+    EXPECT_EQ(taken->plants, 2);
+    const QMap<QString, QByteArray> kept = photoFiles(taken->packagePath());
+    ASSERT_EQ(kept, before.photos);
+    for (const QString& name : kept.keys())
+        EXPECT_EQ(inode(taken->packagePath() + "/" + name), inode(path + "/" + name)) << "not linked: " << name.toStdString();
+
+    Image* changed = plant->images().front();
+    changed->setPhoto(gradientImage(90, 30));
+    expectOk(changed->save());
+    Log* log = plant->logs().front();
+    Image* logPhoto = log->images().front();
+    log->removeImage(logPhoto);
+    expectOk(document->removeImage(logPhoto));
+    expectOk(document->removeCactus(plant));
+    EXPECT_EQ(photoFiles(taken->packagePath()), kept);
+
+    Result<Backup> undo = backups().restore(*document, *taken);
+    ASSERT_TRUE(undo.ok()) << undo.failure().message().toStdString();
+    EXPECT_EQ(undo->plants, 1);
+    EXPECT_EQ(state(), before);
+}
+
+TEST_F(Snapshots, ADamagedCollectionIsRefusedAndItsNewestGoodSnapshotBringsItBackWhole)
+{
+    ASSERT_TRUE(backups().take(*document, "daily").ok());
+    history.reset();
+    const PackageState before = state();
+    reopen();
+    document.reset();
+    damageTable(db(), "cactus");
+
+    SpinoraDatabase damaged(path);
+    const Result<> opened = damaged.readFromURL(path);
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.failure().cause(), Failure::Cause::Damaged);
+    const std::optional<Backup> good = backups().newestGood();
+    ASSERT_TRUE(good);
+
+    const Result<Backup> kept = backups().restoreFiles(*good);
+    ASSERT_TRUE(kept.ok()) << kept.failure().message().toStdString();
+    EXPECT_TRUE(kept->damaged);
+    EXPECT_EQ(backups().newestGood()->folder, good->folder);
+    document = openCollection(path);
+    EXPECT_EQ(state(), before);
+}
+
+TEST_F(Snapshots, ASnapshotCutShortAtAnyWriteIsNeverListedAndLeavesTheCollectionAsItWas)
+{
+    ASSERT_TRUE(backups().take(*document, "daily").ok());
+    const PackageState before = state();
+    // A snapshot killed after its manifest, before its rename.
+    ASSERT_TRUE(FileHelpers::copyFolder(backups().list().front().folder, backups().folder() + "/1999-01-01T00-00-00.partial"));
+    FaultInjection faults;
+    for (int n = 1;; ++n) {
+        faults.arm(n, FaultInjection::Kind::IoError);
+        const bool taken = backups().take(*document, "import").ok();
+        const int points = faults.points();
+        faults.disarm();
+        EXPECT_EQ(state(), before) << "write " << n;
+        if (taken) {
+            EXPECT_LT(points, n);
+            break;
+        }
+        ASSERT_EQ(backups().list().size(), 1u) << "write " << n;
+    }
+    EXPECT_EQ(backups().list().size(), 2u);
+}
+
+TEST_F(Snapshots, PruningKeepsTheLastDayAndOnePerDayWeekAndMonthAndHoldsTheSizeLimit)
+{
+    // A year of daily snapshots, written as the app writes them.
+    const QDateTime now(QDate(2026, 12, 8), QTime(12, 0));
+    const auto fake = [&](const BackupSet& set, const QDateTime& taken, qint64 bytes) {
+        const QString snapshot = set.folder() + "/" + taken.toString("yyyy-MM-ddTHH-mm-ss");
+        QDir().mkpath(snapshot);
+        writeFile(snapshot + "/manifest.json", QStringLiteral("{\"taken\": \"%1\"}").arg(taken.toString(Qt::ISODate)).toUtf8());
+        writeFile(snapshot + "/spinora.db", QByteArray(bytes, 'x'));
+    };
+    const BackupSet garden = backups();
+    for (int day = 0; day < 400; ++day)
+        fake(garden, now.addDays(-day).addSecs(-3600), 10);
+    fake(garden, now.addSecs(-7200), 10);
+    garden.prune(now);
+    std::vector<Backup> left = garden.list();
+    EXPECT_LE(left.size(), 24u);
+    for (int day = 0; day < 7; ++day)
+        EXPECT_EQ(left[day + 1].taken.date(), now.date().addDays(-day)) << day;
+    EXPECT_EQ(left[0].taken, now.addSecs(-3600));
+    EXPECT_EQ(left[1].taken, now.addSecs(-7200)); // the same day, but within the last day
+    EXPECT_LE(left.back().taken.date(), now.date().addMonths(-10)); // this month and the eleven before
+
+    // Over the limit, the oldest of any collection go first; each keeps its newest.
+    settings.limitBytes = 1000;
+    const BackupSet other(folder.file("Other.sdb"), settings);
+    fake(other, now.addDays(-500), 600);
+    fake(other, now.addDays(-1), 600);
+    BackupSet(path, settings).prune(now);
+    EXPECT_EQ(other.list().size(), 1u);
+    EXPECT_EQ(other.list().front().taken, now.addDays(-1));
+    left = garden.list();
+    EXPECT_GT(left.size(), 1u); // the other collection's oldest went before these
+    EXPECT_LT(left.size(), 20u);
+    EXPECT_EQ(left.front().taken, now.addSecs(-3600));
 }

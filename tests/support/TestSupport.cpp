@@ -87,6 +87,14 @@ void execSql(const QString& dbPath, const QString& sql)
     ASSERT_TRUE(db->execute(sql, &error)) << error.toStdString() << " in " << sql.toStdString();
 }
 
+void damageTable(const QString& dbPath, const char* table)
+{
+    const long long page = queryInt(dbPath, QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name='%1'").arg(table));
+    QFile file(dbPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096 + 8));
+    ASSERT_EQ(file.write(QByteArray(300, '\x7f')), 300);
+}
+
 long long queryInt(const QString& dbPath, const QString& sql)
 {
     QString error;

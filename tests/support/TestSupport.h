@@ -79,6 +79,8 @@ std::unique_ptr<SpinoraDatabase> openCollection(const QString& path);
 void execSql(const QString& dbPath, const QString& sql);
 // The single integer a query answers (-1 when it answers nothing).
 long long queryInt(const QString& dbPath, const QString& sql);
+// Overwrites the middle of a table's first page, as a failing disk would.
+void damageTable(const QString& dbPath, const char* table);
 // Every row a query answers, its columns as text joined by "|" (NULL as
 // ""): one comparison checks a whole row or table, and a failure shows it.
 QStringList queryRows(const QString& dbPath, const QString& sql);
