@@ -7,6 +7,9 @@
 #include "SqlConnection.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -344,4 +347,36 @@ TEST(Cli, ReadOnlyCommandsReadACollectionThatACrashLeftHalfChanged)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("a change to it was cut short when Spinora or the computer stopped"));
     EXPECT_TRUE(snapshot(readOnly) == before);
+}
+
+TEST(Cli, ADamagedCollectionIsRefusedWithTheWayBackAndARestoreBringsBackEveryRowAndPhoto)
+{
+    TempFolder folder;
+    const QString garden = folder.file("G.sdb");
+    const QString backups = folder.file("Backups");
+    ASSERT_EQ(cli({"sample", garden, "--cacti", "5", "--photos", "3"}).exitCode, 0);
+    const QStringList rows = dumpRows(garden + "/spinora.db");
+    const auto photos = photoFiles(garden);
+    EXPECT_TRUE(cliOk({"backup", garden, "--to", backups}).out.startsWith("kept "));
+    const QJsonArray list =
+        QJsonDocument::fromJson(cliOk({"backups", garden, "--in", backups, "--json"}).out.toUtf8()).array();
+    ASSERT_EQ(list.size(), 1);
+    EXPECT_EQ(list[0].toObject()["plants"].toInt(), 5);
+    EXPECT_EQ(list[0].toObject()["photos"].toInt(), 3);
+
+    damageTable(garden + "/spinora.db", "cactus");
+    const CliRun refused = cli({"water", garden, "--cactus", "Bishop"});
+    EXPECT_EQ(refused.exitCode, 1);
+    for (const char* said : {"is damaged", "spinora-cli backups", "spinora-cli restore"})
+        EXPECT_TRUE(refused.err.contains(said)) << said << " not in " << refused.err.toStdString();
+    const TreeSnapshot damaged = snapshot(garden);
+    EXPECT_EQ(cli({"restore", garden, "1999-01-01T00-00-00", "--in", backups}).exitCode, 1);
+    EXPECT_EQ(snapshot(garden), damaged);
+
+    cliOk({"restore", garden, list[0].toObject()["name"].toString(), "--in", backups});
+    EXPECT_EQ(dumpRows(garden + "/spinora.db"), rows);
+    EXPECT_EQ(photoFiles(garden), photos);
+    const QStringList listed = cliOk({"backups", garden, "--in", backups}).out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_TRUE(listed[0].contains("\trestore\t") && listed[0].endsWith("\tdamaged")) << listed[0].toStdString();
 }

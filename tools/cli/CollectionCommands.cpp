@@ -1,6 +1,7 @@
 #include "CollectionCommands.h"
 
 #include "AppInfo.h"
+#include "Backups.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraStrings.h"
@@ -37,8 +38,25 @@ std::unique_ptr<SpinoraDatabase> openCollection(const QString& path, bool readOn
         throw CliError(QStringLiteral("no collection at %1").arg(path));
     auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     document->setReadOnly(readOnly);
-    if (Result<> opened = document->readFromURL(document->packageFilename()); !opened)
+    const auto damaged = [&](const QString& what) {
+        return CliError(QStringLiteral("%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its "
+                                       "snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.")
+                            .arg(path, what));
+    };
+    if (Result<> opened = document->readFromURL(document->packageFilename()); !opened) {
+        if (opened.failure().cause() == Failure::Cause::Damaged)
+            throw damaged(opened.failure().message());
         throw CliError(opened.failure().reason());
+    }
+    // A photo row without its picture is damage too: nothing is written
+    // into such a collection until it is restored.
+    const QStringList missing =
+        readOnly ? QStringList() : CollectionHealth::missingPhotoFiles(document->database(), document->packageFilename());
+    if (!missing.isEmpty())
+        throw damaged(missing.size() == 1 ? QStringLiteral("its photo file %1 is missing.").arg(missing.first())
+                                          : QStringLiteral("%1 photo files are missing, the first %2.")
+                                                .arg(missing.size())
+                                                .arg(missing.first()));
     // A command works on the whole collection, never on one whose logs could not be read.
     document->finishLoading();
     if (!document->readFailure().isEmpty())

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "BackupCommands.h"
 #include "CollectionCommands.h"
 #include "DeviceCommands.h"
 #include "ExchangeCommands.h"
@@ -57,6 +58,19 @@ const std::vector<Command>& commands()
          "as the list's search field does); layouts: a4-3x8 (A4, 3 x 8 labels of 70 x 37 mm), letter-3x10 "
          "(US Letter, 3 x 10 labels of 2.625 x 1 in); the default is letter-3x10 where the locale measures in "
          "inches, a4-3x8 elsewhere", runLabels, true},
+        {"backup", "backup PATH.sdb [--to DIR]",
+         "keep a snapshot of the collection now: its database copied as one consistent state and its photo files "
+         "hard-linked (copied where links cannot be made), under DIR or the backups folder of the preferences "
+         "(default ~/.local/share/Spinora/Backups/NAME-ID/); a damaged database is copied as it is and its snapshot "
+         "marked damaged; older snapshots are pruned as the app prunes them", runBackup},
+        {"backups", "backups PATH.sdb [--in DIR] [--json]",
+         "list the collection's snapshots, newest first, one line each with tab-separated fields: name, taken, "
+         "reason (daily, import, restore, manual), plants, schedules, logs, photos, bytes, and good or damaged; "
+         "--json: one array of objects with the same fields and the folder", runBackups},
+        {"restore", "restore PATH.sdb SNAPSHOT [--in DIR]",
+         "make the collection what the snapshot (a name as backups prints it) holds, rows and photo files, all or "
+         "nothing; the collection as it was is kept as a snapshot first, so a restore can be undone; refused while "
+         "another program has the collection open for writing", runRestore},
         {"devices", "devices [--timeout SECONDS]",
          "list the mobile devices found on the network (browsing for SECONDS, default 3): "
          "name<TAB>service<TAB>mode<TAB>version<TAB>address", runDevices},
