@@ -1,7 +1,9 @@
 #include "MainMenu.h"
 
 #include "AppSettings.h"
+#include "Localization.h"
 #include "SpinoraAppDelegate.h"
+#include "SpinoraDatabase.h"
 
 #include <QAbstractItemView>
 #include <algorithm>
@@ -163,6 +165,14 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 
     file->addMenu(app.importFromMenu());
     file->addMenu(app.exportToMenu());
+    QAction* backups = file->addAction(localized("Restore From Backup…"), window, [target, &app] {
+        if (SpinoraDatabase* document = documentShownIn(app, target))
+            app.showBackups(document);
+    });
+    backups->setObjectName(QStringLiteral("restoreFromBackupAction"));
+    // A snapshot's own window has no snapshots to restore.
+    if (SpinoraDatabase* document = documentShownIn(app, target))
+        backups->setEnabled(!document->isReadOnly());
     file->addSeparator();
 
     QAction* pageSetup = file->addAction(QStringLiteral("Page Setup..."), window, [target, &app] {

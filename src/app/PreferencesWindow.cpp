@@ -1,15 +1,24 @@
 #include "PreferencesWindow.h"
 
 #include "AppPreferences.h"
+#include "Backups.h"
 #include "DailyReminder.h"
+#include "Localization.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace spinora {
 
@@ -49,6 +58,42 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     remindersLayout->addLayout(reminderRow);
     remindersLayout->addWidget(reminderStatus_);
 
+    auto* snapshotsBox = new QGroupBox(localized("Snapshots"));
+    snapshots_ = new QCheckBox(localized("&Keep snapshots of each collection: daily, and before each import or restore"));
+    snapshotFolder_ = new QLineEdit;
+    snapshotFolder_->setObjectName(QStringLiteral("snapshotFolder"));
+    snapshotFolder_->setPlaceholderText(QDir::toNativeSeparators(BackupSettings::defaultFolder()));
+    auto* folderLabel = new QLabel(localized("&Folder:"));
+    folderLabel->setBuddy(snapshotFolder_);
+    auto* chooseFolder = new QPushButton(localized("C&hoose…"));
+    chooseFolder->setObjectName(QStringLiteral("chooseSnapshotFolder"));
+    snapshotLimit_ = new QSpinBox;
+    snapshotLimit_->setObjectName(QStringLiteral("snapshotLimit"));
+    snapshotLimit_->setRange(1, 10000);
+    snapshotLimit_->setSuffix(localized(" GB"));
+    auto* limitLabel = new QLabel(localized("&Use at most:"));
+    limitLabel->setBuddy(snapshotLimit_);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folderLabel);
+    folderRow->addWidget(snapshotFolder_, 1);
+    folderRow->addWidget(chooseFolder);
+    auto* limitRow = new QHBoxLayout;
+    limitRow->addWidget(limitLabel);
+    limitRow->addWidget(snapshotLimit_);
+    limitRow->addStretch();
+    auto* snapshotsLayout = new QVBoxLayout(snapshotsBox);
+    snapshotsLayout->addWidget(snapshots_);
+    snapshotsLayout->addLayout(folderRow);
+    snapshotsLayout->addLayout(limitRow);
+    connect(chooseFolder, &QPushButton::clicked, this, [this] {
+        const QString chosen = QFileDialog::getExistingDirectory(this, localized("Snapshot Folder"),
+                                                                 BackupSettings::read().root());
+        if (!chosen.isEmpty()) {
+            snapshotFolder_->setText(QDir::toNativeSeparators(chosen));
+            snapshotSettingsChanged();
+        }
+    });
+
     // Changes apply at once, as GNOME and KDE settings windows do: one
     // button closes the window.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -58,6 +103,7 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     layout->addWidget(sortBox);
     layout->addWidget(databaseBox);
     layout->addWidget(remindersBox);
+    layout->addWidget(snapshotsBox);
     layout->addStretch();
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -67,6 +113,9 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     connect(defaultsAdded_, &QCheckBox::toggled, this, &PreferencesWindow::defaultsAddedChanged);
     connect(reminders_, &QCheckBox::toggled, this, &PreferencesWindow::remindersChanged);
     connect(reminderTime_, &QTimeEdit::editingFinished, this, &PreferencesWindow::reminderTimeChanged);
+    connect(snapshots_, &QCheckBox::toggled, this, &PreferencesWindow::snapshotSettingsChanged);
+    connect(snapshotFolder_, &QLineEdit::editingFinished, this, &PreferencesWindow::snapshotSettingsChanged);
+    connect(snapshotLimit_, &QSpinBox::valueChanged, this, &PreferencesWindow::snapshotSettingsChanged);
 }
 
 void PreferencesWindow::loadValues()
@@ -80,6 +129,25 @@ void PreferencesWindow::loadValues()
     reminderTime_->setTime(DailyReminder::time());
     reminderStatus_->clear();
     reminderStatus_->hide();
+    const BackupSettings backups = BackupSettings::read();
+    const QSignalBlocker blockSnapshots(snapshots_);
+    const QSignalBlocker blockLimit(snapshotLimit_);
+    snapshots_->setChecked(backups.enabled);
+    snapshotFolder_->setText(QDir::toNativeSeparators(backups.folder));
+    snapshotLimit_->setValue(static_cast<int>(std::max<qint64>(1, backups.limitBytes >> 30)));
+    snapshotFolder_->setEnabled(backups.enabled);
+    snapshotLimit_->setEnabled(backups.enabled);
+}
+
+void PreferencesWindow::snapshotSettingsChanged()
+{
+    BackupSettings backups;
+    backups.enabled = snapshots_->isChecked();
+    backups.folder = QDir::fromNativeSeparators(snapshotFolder_->text().trimmed());
+    backups.limitBytes = qint64(snapshotLimit_->value()) << 30;
+    backups.write();
+    snapshotFolder_->setEnabled(backups.enabled);
+    snapshotLimit_->setEnabled(backups.enabled);
 }
 
 void PreferencesWindow::presentPreferences()

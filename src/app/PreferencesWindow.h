@@ -6,6 +6,8 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QSpinBox;
 class QTimeEdit;
 
 namespace spinora {
@@ -14,7 +16,8 @@ class AppPreferences;
 
 // The "Preferences" window: "Sort cacti by species", "Add default species
 // and events to new databases" and "Remind me of due plants every day at
-// [time]". Each change applies at once; when the sort changed, every open
+// [time]", and the snapshots: on or off, their folder and the most space
+// they may take. Each change applies at once; when the sort changed, every open
 // collection is re-sorted once, as the window closes.
 class PreferencesWindow : public QDialog {
     Q_OBJECT
@@ -30,12 +33,17 @@ public:
     QCheckBox* remindersCheckBox() const { return reminders_; }
     QTimeEdit* reminderTimeEdit() const { return reminderTime_; }
     QLabel* reminderStatus() const { return reminderStatus_; }
+    QCheckBox* snapshotsCheckBox() const { return snapshots_; }
+    QLineEdit* snapshotFolderEdit() const { return snapshotFolder_; }
+    QSpinBox* snapshotLimitBox() const { return snapshotLimit_; }
 
 public slots:
     void sortCactiChanged(bool checked);
     void defaultsAddedChanged(bool checked);
     void remindersChanged(bool checked);
     void reminderTimeChanged();
+    // Writes the three snapshot settings as the window shows them.
+    void snapshotSettingsChanged();
     void done(int result) override;
 
 private:
@@ -48,6 +56,9 @@ private:
     QCheckBox* reminders_ = nullptr;
     QTimeEdit* reminderTime_ = nullptr;
     QLabel* reminderStatus_ = nullptr;
+    QCheckBox* snapshots_ = nullptr;
+    QLineEdit* snapshotFolder_ = nullptr;
+    QSpinBox* snapshotLimit_ = nullptr;
 };
 
 } // namespace spinora

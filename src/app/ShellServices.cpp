@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "DeviceBrowser.h"
 #include "ImportExportBrowser.h"
+#include "Localization.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -115,6 +116,37 @@ bool askSaveAs(QWidget* parent, const QString& title, const QString& text)
     return box.clickedButton() == saveAs;
 }
 
+bool askToConfirm(QWidget* parent, const QString& text, const QString& detail, const QString& action)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Spinora"), text, QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("confirmAlert"));
+    box.setInformativeText(detail);
+    QPushButton* yes = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+ShellServices::DamageAnswer askDamage(QWidget* parent, const QString& text, const QString& detail, bool canRestore,
+                                      bool canOpenAnyway)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Spinora"), text, QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("damageAlert"));
+    box.setDetailedText(detail);
+    QPushButton* restore = canRestore ? box.addButton(localized("Restore Snapshot"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* anyway = canOpenAnyway ? box.addButton(localized("Open Anyway"), QMessageBox::DestructiveRole) : nullptr;
+    if (restore)
+        box.setDefaultButton(restore);
+    else
+        box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (restore && box.clickedButton() == restore)
+        return ShellServices::DamageAnswer::Restore;
+    if (anyway && box.clickedButton() == anyway)
+        return ShellServices::DamageAnswer::OpenAnyway;
+    return ShellServices::DamageAnswer::Cancel;
+}
+
 void runPageSetup(QWidget* window)
 {
     // Each collection keeps its own page layout: its window asks for it.
@@ -137,6 +169,8 @@ ShellServices ShellServices::standard()
     };
     services.askToSaveChanges = askSave;
     services.alert = showAlert;
+    services.confirm = askToConfirm;
+    services.askAboutDamage = askDamage;
     services.offerSaveAs = askSaveAs;
     services.presentImportExportBrowser = [](QWidget* parent, ExchangeFunction function) {
         spinora::presentImportExportBrowser(parent, function);

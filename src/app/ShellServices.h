@@ -24,6 +24,15 @@ struct ShellServices {
     std::function<QString(QWidget*, const QString& currentPath)> chooseSaveAsPath;
     std::function<SaveAnswer(QWidget*, const QString& documentName)> askToSaveChanges;
     std::function<void(QWidget*, const QString& title, const QString& text)> alert;
+    // A question whose one way on is `action` ("Restore"): true for it.
+    std::function<bool(QWidget*, const QString& text, const QString& detail, const QString& action)> confirm;
+    // A collection found damaged at open: restore its newest good snapshot
+    // (offered when there is one), open it anyway (offered when only photo
+    // files are missing), or leave it closed.
+    enum class DamageAnswer { Restore, OpenAnyway, Cancel };
+    // `detail`: what the check found, for whoever wants to know.
+    std::function<DamageAnswer(QWidget*, const QString& text, const QString& detail, bool canRestore, bool canOpenAnyway)>
+        askAboutDamage;
     // A warning whose way out is saving elsewhere: true for "Save As...".
     std::function<bool(QWidget*, const QString& title, const QString& text)> offerSaveAs;
 

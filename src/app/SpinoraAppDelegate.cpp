@@ -2,12 +2,15 @@
 
 #include "ActionEdge.h"
 #include "AppInfo.h"
+#include "Backups.h"
+#include "BackupsWindow.h"
 #include "CrashReporter.h"
 #include "DeviceBrowser.h"
 #include "DocumentWindow.h"
 #include "FileHelpers.h"
 #include "ImportExportBrowser.h"
 #include "JobRunner.h"
+#include "Localization.h"
 #include "MainMenu.h"
 #include "PreferencesWindow.h"
 #include "SpinoraDatabase.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -187,14 +191,147 @@ SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString
                             .arg(QDir::toNativeSeparators(package)));
         return nullptr;
     }
+    return openCollectionAt(package, true);
+}
+
+SpinoraDatabase* SpinoraAppDelegate::openCollectionAt(const QString& package, bool checkPhotos)
+{
     auto document = std::make_unique<SpinoraDatabase>(package);
+    if (Result<> opened = document->readFromURL(package); !opened) {
+        logFailure(opened.failure());
+        if (opened.failure().cause() == Failure::Cause::Damaged)
+            return offerSnapshot(package, opened.failure().message(), false);
+        services_.alert(commandWindow(), QStringLiteral("Spinora"), opened.failure().reason());
+        return nullptr;
+    }
+    const QStringList missing =
+        checkPhotos ? CollectionHealth::missingPhotoFiles(document->database(), package) : QStringList();
+    if (!missing.isEmpty()) {
+        document.reset();
+        const QString what = missing.size() == 1
+                                 ? localized("Its photo file “%1” is missing.").arg(QDir::toNativeSeparators(missing.first()))
+                                 : localized("%1 of its photo files are missing, the first “%2”.")
+                                       .arg(missing.size())
+                                       .arg(QDir::toNativeSeparators(missing.first()));
+        logFailure(Failure(what, Failure::Cause::Damaged));
+        return offerSnapshot(package, what, true);
+    }
+    recent_.noteDocument(package);
+    SpinoraDatabase* opened = adopt(std::move(document));
+    takeDailySnapshot(opened);
+    return opened;
+}
+
+SpinoraDatabase* SpinoraAppDelegate::offerSnapshot(const QString& package, const QString& what, bool onlyPhotosMissing)
+{
+    BackupSet backups(package);
+    const std::optional<Backup> good = backups.newestGood();
+    // Missing photos are said in the user's words; the checker's account of
+    // a damaged database goes into the details.
+    QString text = localized("The collection “%1” is damaged, so it was not opened.").arg(QFileInfo(package).completeBaseName());
+    if (onlyPhotosMissing)
+        text += QLatin1Char(' ') + what;
+    if (good) {
+        text += QLatin1String("\n\n") +
+                localized("The newest good snapshot was taken on %1 and holds %2 plants, %3 logs and %4 photos. "
+                          "Restoring it replaces the collection; the damaged one is kept as a snapshot first.")
+                    .arg(QLocale().toString(good->taken, QLocale::ShortFormat))
+                    .arg(good->plants)
+                    .arg(good->logs)
+                    .arg(good->photos);
+    } else {
+        text += QLatin1String("\n\n") + localized("There is no snapshot of it to restore.");
+    }
+    switch (services_.askAboutDamage(commandWindow(), text, what, good.has_value(), onlyPhotosMissing)) {
+    case ShellServices::DamageAnswer::Restore: {
+        if (Result<Backup> kept = backups.restoreFiles(*good); !kept) {
+            logFailure(kept.failure());
+            services_.alert(commandWindow(), QStringLiteral("Spinora"),
+                            localized("The snapshot could not be restored: %1").arg(kept.failure().message()));
+            return nullptr;
+        }
+        return openCollectionAt(package, true);
+    }
+    case ShellServices::DamageAnswer::OpenAnyway: return openCollectionAt(package, false);
+    case ShellServices::DamageAnswer::Cancel: break;
+    }
+    return nullptr;
+}
+
+void SpinoraAppDelegate::takeDailySnapshot(SpinoraDatabase* document)
+{
+    if (!document->holdsPackageLock())
+        return;
+    if (Result<> kept = BackupSet(document->packageFilename()).takeDailyIfDue(*document); !kept) {
+        logFailure(kept.failure());
+        services_.alert(windowForDocument(document), QStringLiteral("Spinora"),
+                        localized("%1. The collection is open as usual; free some space or choose another backup "
+                                  "folder in Preferences.")
+                            .arg(kept.failure().message()));
+    }
+}
+
+SpinoraDatabase* SpinoraAppDelegate::openBackup(const Backup& backup)
+{
+    const QString package = backup.packagePath();
+    for (const auto& entry : documents_) {
+        if (entry->document->packageFilename() == package && !entry->closing) {
+            bringForward(entry->document.get());
+            return entry->document.get();
+        }
+    }
+    auto document = std::make_unique<SpinoraDatabase>(package);
+    document->setReadOnly(true);
     if (Result<> opened = document->readFromURL(package); !opened) {
         logFailure(opened.failure());
         services_.alert(commandWindow(), QStringLiteral("Spinora"), opened.failure().reason());
         return nullptr;
     }
-    recent_.noteDocument(package);
     return adopt(std::move(document));
+}
+
+bool SpinoraAppDelegate::restoreBackup(SpinoraDatabase* document, const Backup& backup)
+{
+    QWidget* window = windowForDocument(document);
+    const QString when = QLocale().toString(backup.taken, QLocale::ShortFormat);
+    if (!services_.confirm(window,
+                           localized("Restore “%1” as it was on %2?")
+                               .arg(QFileInfo(document->packageFilename()).completeBaseName(), when),
+                           localized("The collection will hold %1 plants, %2 logs and %3 photos. Its current state is "
+                                     "kept as a snapshot first, so this can be undone by restoring that one.")
+                               .arg(backup.plants)
+                               .arg(backup.logs)
+                               .arg(backup.photos),
+                           localized("Restore")))
+        return false;
+    const Result<Backup> kept = BackupSet(document->packageFilename()).restore(*document, backup);
+    if (!kept) {
+        logFailure(kept.failure());
+        services_.alert(window, QStringLiteral("Spinora"),
+                        localized("The collection was not restored: %1").arg(kept.failure().message()));
+        return false;
+    }
+    return true;
+}
+
+void SpinoraAppDelegate::showBackups(SpinoraDatabase* document)
+{
+    if (!document || document->isReadOnly())
+        return;
+    BackupsWindow::Actions actions;
+    actions.open = [this](const Backup& backup) { openBackup(backup); };
+    // Looked up again: the collection may have closed while the window was open.
+    const QString package = document->packageFilename();
+    actions.restore = [this, package](const Backup& backup) {
+        for (SpinoraDatabase* open : openDocuments()) {
+            if (open->packageFilename() == package)
+                return restoreBackup(open, backup);
+        }
+        return false;
+    };
+    auto* window = new BackupsWindow(package, std::move(actions), windowForDocument(document));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 SpinoraDatabase* SpinoraAppDelegate::openUntitledDocument()

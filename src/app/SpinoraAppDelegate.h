@@ -19,6 +19,7 @@ class QMenu;
 namespace spinora {
 
 class AppPreferences;
+struct Backup;
 class PreferencesWindow;
 class SpinoraDatabase;
 class UpdateChecker;
@@ -57,6 +58,13 @@ public:
     // --- The open documents
     // Opens a collection (or shows its window when it is open already).
     SpinoraDatabase* openDocumentWithContentsOfURL(const QString& path);
+    // File › Restore From Backup…: the collection's snapshots.
+    void showBackups(SpinoraDatabase* document);
+    // Opens a snapshot read-only in its own window.
+    SpinoraDatabase* openBackup(const Backup& backup);
+    // Makes the open collection what the snapshot holds, after asking; its
+    // state before is kept as a snapshot. True when it was restored.
+    bool restoreBackup(SpinoraDatabase* document, const Backup& backup);
     // The "Untitled" collection of the application-support folder.
     SpinoraDatabase* openUntitledDocument();
     // The second half of the new-collection panel: refuses the path of an
@@ -118,6 +126,12 @@ private:
     struct OpenDocument;
 
     SpinoraDatabase* adopt(std::unique_ptr<SpinoraDatabase> document);
+    // `checkPhotos` false: the user chose to open it although photo files are missing.
+    SpinoraDatabase* openCollectionAt(const QString& package, bool checkPhotos);
+    // Says what is damaged and offers the newest good snapshot; opens the
+    // collection as the user chooses.
+    SpinoraDatabase* offerSnapshot(const QString& package, const QString& what, bool onlyPhotosMissing);
+    void takeDailySnapshot(SpinoraDatabase* document);
     OpenDocument* entryFor(const SpinoraDatabase* document) const;
     bool openRequested(const LaunchRequest& request, bool atStart);
     void bringForward(SpinoraDatabase* document);

@@ -577,7 +577,11 @@ void DocumentWindow::restoreMissingThumbnail(const QString& croppedThumbnailFile
 void DocumentWindow::refreshTitle()
 {
     const QString name = QFileInfo(document_.packageFilename()).completeBaseName();
-    setWindowTitle(QStringLiteral("%1[*]").arg(name.isEmpty() ? localized("Untitled") : name));
+    const QString shown = name.isEmpty() ? localized("Untitled") : name;
+    // A snapshot opened to look at, or a collection that stopped taking
+    // changes, says so where the user looks first.
+    setWindowTitle(document_.isReadOnly() ? localized("%1 (read-only)").arg(shown) + QStringLiteral("[*]")
+                                          : QStringLiteral("%1[*]").arg(shown));
     setWindowModified(document_.unsavedDocument());
 }
 

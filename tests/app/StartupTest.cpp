@@ -1,5 +1,8 @@
 // Start-up rules, opening, making and closing collections through the shell,
 // with real packages on disk.
+#include "Backups.h"
+#include "BackupsWindow.h"
+#include "CollectionDump.h"
 #include "FileHelpers.h"
 #include "ShellTestSupport.h"
 
@@ -10,7 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTreeWidget>
 
 
 namespace spinora::test {
@@ -296,6 +302,71 @@ TEST_F(StartupTest, AFullDiskKeepsTheWindowOpenSaysWhyAndSaveAsKeepsTheChanges)
     // The collection on the full disk is whole, without the change.
     EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE name = 'Spike'"), 1);
     EXPECT_EQ(queryInt(path + "/spinora.db", "SELECT count(*) FROM cactus WHERE length(notes) = 300000"), 0);
+}
+
+} // namespace
+} // namespace spinora::test
+
+namespace spinora::test {
+namespace {
+
+TEST_F(StartupTest, ADamagedCollectionIsOfferedItsNewestSnapshotWhichBringsBackEveryRowAndPhoto)
+{
+    const QString garden = makeCollection(QStringLiteral("Garden"));
+    QStringList offers;
+    services_.askAboutDamage = [&](QWidget*, const QString& text, const QString&, bool canRestore, bool canOpenAnyway) {
+        offers << QStringLiteral("%1 %2 %3").arg(canRestore).arg(canOpenAnyway).arg(text);
+        return ShellServices::DamageAnswer::Restore;
+    };
+    makeApp();
+    SpinoraDatabase* opened = app_->openDocumentWithContentsOfURL(garden);
+    ASSERT_TRUE(opened);
+    app_->openDocumentWithContentsOfURL(garden); // the first open of the day only
+    EXPECT_EQ(BackupSet(garden).list().size(), 1u);
+    windowOf(opened)->close();
+    settle();
+    const QStringList rows = dumpRows(garden + QStringLiteral("/spinora.db"));
+    damageTable(garden + QStringLiteral("/spinora.db"), "cactus");
+
+    opened = app_->openDocumentWithContentsOfURL(garden);
+    ASSERT_EQ(offers.size(), 1);
+    EXPECT_TRUE(offers[0].startsWith(QStringLiteral("1 0 The collection “Garden” is damaged"))) << offers[0].toStdString();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(dumpRows(garden + QStringLiteral("/spinora.db")), rows);
+    EXPECT_EQ(BackupSet(garden).list().front().damaged, true);
+    EXPECT_TRUE(alerts_.isEmpty()) << alerts_.join('\n').toStdString();
+}
+
+TEST_F(StartupTest, RestoreFromBackupAsksThenBringsBackTheCollectionAndOpenBackupShowsItReadOnly)
+{
+    const QString garden = makeCollection(QStringLiteral("Garden"));
+    QStringList questions;
+    services_.confirm = [&](QWidget*, const QString& text, const QString&, const QString&) {
+        questions << text;
+        return true;
+    };
+    makeApp();
+    SpinoraDatabase* opened = app_->openDocumentWithContentsOfURL(garden);
+    ASSERT_TRUE(opened);
+    const QStringList records = dumpCollection(*opened);
+    const size_t plants = opened->cacti().size();
+    expectOk(opened->removeCactus(opened->cacti().front().get()));
+
+    windowOf(opened)->menuBar()->findChild<QAction*>(QStringLiteral("restoreFromBackupAction"))->trigger();
+    auto* backups = windowOf(opened)->findChild<BackupsWindow*>();
+    ASSERT_TRUE(backups);
+    backups->findChild<QPushButton*>(QStringLiteral("restoreBackup"))->click();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(holdsRecords(*opened, records));
+    EXPECT_EQ(backups->findChild<QTreeWidget*>()->topLevelItemCount(), 2);
+
+    backups->findChild<QPushButton*>(QStringLiteral("openBackup"))->click(); // the one kept before the restore
+    ASSERT_EQ(app_->openDocuments().size(), 2u);
+    SpinoraDatabase* kept = app_->openDocuments()[1];
+    EXPECT_TRUE(kept->isReadOnly());
+    EXPECT_EQ(kept->cacti().size(), plants - 1);
+    EXPECT_TRUE(windowOf(kept)->windowTitle().startsWith(QStringLiteral("Garden (read-only)")));
+    EXPECT_TRUE(alerts_.isEmpty()) << alerts_.join('\n').toStdString();
 }
 
 } // namespace
