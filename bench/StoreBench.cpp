@@ -1,10 +1,12 @@
-// Opening, loading, linking, flushing and sorting a large collection, and
-// making photos from a large JPEG.
+// Opening, loading, linking, flushing and sorting a large collection,
+// making photos from a large JPEG, and keeping a snapshot of a collection.
+#include "Backups.h"
 #include "BenchSupport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 
@@ -73,6 +75,28 @@ void BM_FlushAfterEditingEveryCactus(benchmark::State& state)
     state.counters["rows/s"] = benchmark::Counter(10000, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_FlushAfterEditingEveryCactus)->Unit(benchmark::kMillisecond);
+
+// 10,000 plants and 2,000 camera-sized photos: the database copied, the
+// photo files linked, the manifest written. Its disk use (the counter) is
+// what the snapshot adds: the linked photos take none.
+void BM_TakeSnapshot(benchmark::State& state)
+{
+    const QString path = bench::makeCollection(QStringLiteral("snapshot.sdb"), SampleSize{10000, 3, 24, 2000, 1280, 8});
+    SpinoraDatabase document(path);
+    bench::orAbort(document.readFromURL(path));
+    QTemporaryDir root;
+    BackupSettings settings{true, root.path(), BackupSettings::kDefaultLimitBytes};
+    double added = 0;
+    for (auto _ : state) {
+        Result<Backup> taken = BackupSet(path, settings).take(document, QStringLiteral("manual"));
+        if (!taken)
+            state.SkipWithError(taken.failure().message().toUtf8().constData());
+        else
+            added = 100.0 * double(QFileInfo(taken->packagePath() + QStringLiteral("/spinora.db")).size()) / double(taken->bytes);
+    }
+    state.counters["added %"] = benchmark::Counter(added);
+}
+BENCHMARK(BM_TakeSnapshot)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAndLinkWithPhotos(benchmark::State& state)
 {
