@@ -47,6 +47,8 @@ BackupsWindow::BackupsWindow(const QString& packagePath, Actions actions, QWidge
     list_->setHeaderLabels(
         localizedList({"Taken", "Why", "Plants", "Logs", "Photos", "Size"}));
     list_->setAccessibleName(localized("Snapshots"));
+    for (int column = 2; column < 6; ++column)
+        list_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     intro->setBuddy(list_);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &BackupsWindow::updateButtons);
 
@@ -108,9 +110,11 @@ const Backup* BackupsWindow::selected() const
 
 void BackupsWindow::updateButtons()
 {
-    const Backup* backup = selected();
-    open_->setEnabled(backup && !backup->damaged);
-    restore_->setEnabled(backup && !backup->damaged);
+    // A damaged snapshot may still hold what the user wants back: the list
+    // says it is damaged, and the choice is theirs.
+    const bool chosen = selected() != nullptr;
+    open_->setEnabled(chosen);
+    restore_->setEnabled(chosen);
 }
 
 } // namespace spinora

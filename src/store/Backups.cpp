@@ -238,6 +238,9 @@ Backup BackupSet::describe(Connection* db, const QString& package)
         if (file.fileName().startsWith(QLatin1String(kDatabaseFileName)) || PackageCommit::isPhotoFileName(file.fileName()))
             backup.bytes += file.size();
     }
+    // A snapshot of a collection that had lost photo files cannot give them
+    // back: it is not the one to offer when they are missing.
+    backup.damaged = !CollectionHealth::missingPhotoFiles(db, package).isEmpty();
     return backup;
 }
 
@@ -266,8 +269,9 @@ Result<Backup> BackupSet::takeFromFiles(const QString& reason)
     Backup backup;
     if (taken) {
         Statement check(live.get(), "PRAGMA quick_check(1)");
+        const bool sound = check.prepared() && check.stepRow() && check.text(0) == QLatin1String("ok");
         backup = describe(live.get(), copy);
-        backup.damaged = !check.prepared() || !check.stepRow() || check.text(0) != QLatin1String("ok");
+        backup.damaged = backup.damaged || !sound;
     } else {
         // What cannot be read page by page is kept as it is on disk, log
         // and all: restoring another snapshot must not lose it.
@@ -383,6 +387,12 @@ void BackupSet::prune(const QDateTime& now) const
     for (const Backup& backup : all) {
         if (!keep.contains(backup.folder))
             QDir(backup.folder).removeRecursively();
+    }
+    // What a crash cut short is left an hour, in case another program is
+    // still writing it.
+    for (const QFileInfo& entry : QDir(folder_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (entry.fileName().endsWith(kPartial) && entry.lastModified() < now.addSecs(-3600))
+            QDir(entry.absoluteFilePath()).removeRecursively();
     }
 
     // The size limit holds for the whole root: the oldest snapshots of any

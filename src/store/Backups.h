@@ -40,7 +40,9 @@ struct Backup {
     qint64 photos = 0;
     qint64 bytes = 0; // the database and photo files, as a copy of them would take
     QString appVersion;
-    bool damaged = false; // a copy of a damaged database, kept so that nothing is lost
+    // A copy of a damaged database (kept so that nothing is lost), or of a
+    // collection that had lost photo files: never the one offered to restore.
+    bool damaged = false;
 
     QString name() const;
     // The snapshot laid out as a collection package, to be opened read-only.

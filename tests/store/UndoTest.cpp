@@ -237,6 +237,11 @@ TEST_F(Snapshots, ARestoreBringsBackEveryRowAndPhotoByteForByteAfterPhotosWereCh
     ASSERT_TRUE(undo.ok()) << undo.failure().message().toStdString();
     EXPECT_EQ(undo->plants, 1);
     EXPECT_EQ(state(), before);
+
+    // A snapshot of a collection that lost a photo file cannot give it back.
+    QFile::remove(path + "/" + kept.firstKey());
+    EXPECT_TRUE(backups().take(*document, "daily")->damaged);
+    EXPECT_EQ(backups().newestGood()->folder, undo->folder);
 }
 
 TEST_F(Snapshots, ADamagedCollectionIsRefusedAndItsNewestGoodSnapshotBringsItBackWhole)
@@ -283,6 +288,8 @@ TEST_F(Snapshots, ASnapshotCutShortAtAnyWriteIsNeverListedAndLeavesTheCollection
         ASSERT_EQ(backups().list().size(), 1u) << "write " << n;
     }
     EXPECT_EQ(backups().list().size(), 2u);
+    backups().prune(QDateTime::currentDateTime().addSecs(3601)); // the one cut short goes after an hour
+    EXPECT_EQ(QDir(backups().folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 2);
 }
 
 TEST_F(Snapshots, PruningKeepsTheLastDayAndOnePerDayWeekAndMonthAndHoldsTheSizeLimit)
