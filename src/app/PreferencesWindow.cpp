@@ -4,8 +4,10 @@
 #include "Backups.h"
 #include "DailyReminder.h"
 #include "Localization.h"
+#include "Translations.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -94,6 +96,21 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
         }
     });
 
+    auto* languageBox = new QGroupBox(localized("Language"));
+    language_ = new QComboBox;
+    language_->setObjectName(QStringLiteral("language"));
+    language_->addItem(localized("System"), QString());
+    for (const Translations::Language& known : Translations::languages())
+        language_->addItem(known.name, known.code);
+    auto* languageLabel = new QLabel(localized("&Language:"));
+    languageLabel->setBuddy(language_);
+    auto* languageNote = new QLabel(localized("Applied the next time Spinora starts."));
+    auto* languageRow = new QHBoxLayout(languageBox);
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(language_);
+    languageRow->addWidget(languageNote);
+    languageRow->addStretch();
+
     // Changes apply at once, as GNOME and KDE settings windows do: one
     // button closes the window.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -104,6 +121,7 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     layout->addWidget(databaseBox);
     layout->addWidget(remindersBox);
     layout->addWidget(snapshotsBox);
+    layout->addWidget(languageBox);
     layout->addStretch();
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -114,6 +132,8 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     connect(reminders_, &QCheckBox::toggled, this, &PreferencesWindow::remindersChanged);
     connect(reminderTime_, &QTimeEdit::editingFinished, this, &PreferencesWindow::reminderTimeChanged);
     connect(snapshots_, &QCheckBox::toggled, this, &PreferencesWindow::snapshotSettingsChanged);
+    connect(language_, &QComboBox::activated, this,
+            [this] { Translations::chooseLanguage(language_->currentData().toString()); });
     connect(snapshotFolder_, &QLineEdit::editingFinished, this, &PreferencesWindow::snapshotSettingsChanged);
     connect(snapshotLimit_, &QSpinBox::valueChanged, this, &PreferencesWindow::snapshotSettingsChanged);
 }
@@ -129,6 +149,7 @@ void PreferencesWindow::loadValues()
     reminderTime_->setTime(DailyReminder::time());
     reminderStatus_->clear();
     reminderStatus_->hide();
+    language_->setCurrentIndex(std::max(0, language_->findData(Translations::chosenLanguage())));
     const BackupSettings backups = BackupSettings::read();
     const QSignalBlocker blockSnapshots(snapshots_);
     const QSignalBlocker blockLimit(snapshotLimit_);

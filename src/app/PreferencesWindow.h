@@ -5,6 +5,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -17,7 +18,8 @@ class AppPreferences;
 // The "Preferences" window: "Sort cacti by species", "Add default species
 // and events to new databases" and "Remind me of due plants every day at
 // [time]", and the snapshots: on or off, their folder and the most space
-// they may take. Each change applies at once; when the sort changed, every open
+// they may take; and the language, applied at the next start. Each change
+// applies at once; when the sort changed, every open
 // collection is re-sorted once, as the window closes.
 class PreferencesWindow : public QDialog {
     Q_OBJECT
@@ -36,6 +38,7 @@ public:
     QCheckBox* snapshotsCheckBox() const { return snapshots_; }
     QLineEdit* snapshotFolderEdit() const { return snapshotFolder_; }
     QSpinBox* snapshotLimitBox() const { return snapshotLimit_; }
+    QComboBox* languageBox() const { return language_; }
 
 public slots:
     void sortCactiChanged(bool checked);
@@ -59,6 +62,7 @@ private:
     QCheckBox* snapshots_ = nullptr;
     QLineEdit* snapshotFolder_ = nullptr;
     QSpinBox* snapshotLimit_ = nullptr;
+    QComboBox* language_ = nullptr;
 };
 
 } // namespace spinora

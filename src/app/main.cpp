@@ -7,6 +7,7 @@
 #include "SingleInstance.h"
 #include "SpinoraDatabase.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spinora"));
     QApplication::setApplicationVersion(QStringLiteral(SPINORA_VERSION));
+    spinora::Translations::install();
     // The desktop entry's name, which Wayland compositors match the window to.
     QApplication::setDesktopFileName(QLatin1String(spinora::kApplicationIdentifier));
     QApplication::setWindowIcon(spinora::applicationIcon());

@@ -4,6 +4,7 @@
 #include "Commands.h"
 
 #include "Timestamp.h"
+#include "Translations.h"
 
 #include <QGuiApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("spinora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SPINORA_VERSION));
+    spinora::Translations::install();
     QStringList words = app.arguments().mid(1);
 
     if (words.isEmpty() || words.first() == QLatin1String("--help") || words.first() == QLatin1String("-h") ||
