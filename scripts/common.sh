@@ -21,7 +21,7 @@ SPINORA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth chromium
   dbus avahi-daemon libnss-mdns iproute2 ccache systemd
-  zbar-tools help2man dpkg-dev lintian desktop-file-utils appstream
+  zbar-tools help2man dpkg-dev lintian desktop-file-utils appstream fonts-dejavu-core fonts-ipafont-gothic
   shared-mime-info libglib2.0-bin man-db
   clang-16 libclang-rt-16-dev llvm
 )

@@ -43,12 +43,16 @@ done
 for program in spinora spinora-cli spinora-peer; do
     expected+=("usr/share/man/man1/$program.1.gz")
 done
+for language in cs da de en es fr it ja nl pl pt_BR ru sv; do
+    expected+=("usr/share/spinora/translations/spinora_$language.qm")
+done
 for file in "${expected[@]}"; do
     [[ -f $root/$file ]] || fail "the package lacks /$file"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 [[ $recommends == *avahi-daemon* && $recommends == *libnss-mdns* ]] || fail "Recommends is \"$recommends\""
-[[ $(dpkg-deb -f "$deb" Depends) == *libqt6gui6* ]] || fail "Depends lacks libqt6gui6"
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ $depends == *libqt6gui6* && $depends == *fonts-ipafont-gothic* ]] || fail "Depends is \"$depends\""
 
 # The unpacked programs run from where they are.
 version=$("$root/usr/bin/spinora-cli" --version)
