@@ -5,1535 +5,1535 @@
     <name></name>
     <message id="Daily">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message id="Before an import">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vor einem Import</translation>
     </message>
     <message id="Before a restore">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vor einer Wiederherstellung</translation>
     </message>
     <message id="Kept by hand">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Von Hand angelegt</translation>
     </message>
     <message id="%1, damaged">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, beschädigt</translation>
     </message>
     <message id="Restore “%1” From Backup">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ aus Sicherung wiederherstellen</translation>
     </message>
     <message id="Snapshots are kept every day, before each import and before each restore. Open one to look at it or to import records from it, or restore the whole collection as it was.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen werden täglich, vor jedem Import und vor jeder Wiederherstellung angelegt. Öffnen Sie eine, um sie anzusehen oder Datensätze daraus zu importieren, oder stellen Sie die ganze Sammlung mit ihrem damaligen Stand wieder her.</translation>
     </message>
     <message id="Snapshots">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen</translation>
     </message>
     <message id="&amp;Open Backup">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung ö&amp;ffnen</translation>
     </message>
     <message id="&amp;Restore…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen…</translation>
     </message>
     <message id="Spinora cannot set a daily reminder on this desktop: its login entry %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora kann auf diesem Desktop keine tägliche Erinnerung einrichten: Sein Anmeldeeintrag %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message id="This desktop cannot wake Spinora at a set time, so it will look for plants to water each time you log in instead of every day at %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Desktop kann Spinora nicht zu einer festen Uhrzeit wecken; daher wird bei jeder Anmeldung nach Pflanzen gesucht, die gegossen werden müssen, statt jeden Tag um %1.</translation>
     </message>
     <message id="Restore From Backup…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Sicherung wiederherstellen…</translation>
     </message>
     <message id="&amp;Keep snapshots of each collection: daily, and before each import or restore">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen jeder Sammlung &amp;aufbewahren: täglich sowie vor jedem Import und jeder Wiederherstellung</translation>
     </message>
     <message id="&amp;Folder:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner:</translation>
     </message>
     <message id="C&amp;hoose…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswählen…</translation>
     </message>
     <message id=" GB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation> GB</translation>
     </message>
     <message id="&amp;Use at most:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens &amp;verwenden:</translation>
     </message>
     <message id="Snapshot Folder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsordner</translation>
     </message>
     <message id="Restore Snapshot">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message id="Open Anyway">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem öffnen</translation>
     </message>
     <message id="Its photo file “%1” is missing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Fotodatei „%1“ fehlt.</translation>
     </message>
     <message id="%1 of its photo files are missing, the first “%2”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seiner Fotodateien fehlen, die erste ist „%2“.</translation>
     </message>
     <message id="The collection “%1” is damaged, so it was not opened.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung „%1“ ist beschädigt und wurde daher nicht geöffnet.</translation>
     </message>
     <message id="The newest good snapshot was taken on %1 and holds %2 plants, %3 logs and %4 photos. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die neueste intakte Sicherung wurde am %1 angelegt und enthält %2 Pflanzen, %3 Protokolleinträge und %4 Fotos. Beim Wiederherstellen wird die Sammlung ersetzt; die beschädigte wird vorher als Sicherung aufbewahrt.</translation>
     </message>
     <message id="There is no snapshot of it to restore.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sicherung davon, die wiederhergestellt werden könnte.</translation>
     </message>
     <message id="The snapshot could not be restored: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1</translation>
     </message>
     <message id="%1. The collection is open as usual; free some space or choose another backup folder in Preferences.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Die Sammlung ist wie gewohnt geöffnet; geben Sie Speicherplatz frei oder wählen Sie in den Einstellungen einen anderen Sicherungsordner.</translation>
     </message>
     <message id="Restore “%1” as it was on %2?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ mit dem Stand vom %2 wiederherstellen?</translation>
     </message>
     <message id="The collection will hold %1 plants, %2 logs and %3 photos. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung wird %1 Pflanzen, %2 Protokolleinträge und %3 Fotos enthalten. Ihr aktueller Stand wird vorher als Sicherung aufbewahrt; Sie können dies also rückgängig machen, indem Sie diese Sicherung wiederherstellen.</translation>
     </message>
     <message id="Restore">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message id="The collection was not restored: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung wurde nicht wiederhergestellt: %1</translation>
     </message>
     <message id="Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora</translation>
     </message>
     <message id="Spinora Lite">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora Lite</translation>
     </message>
     <message id="No devices found. Load Spinora on your iPhone, iPad, or iPod touch, and select Backup Database or Export Data on the Tools screen.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden. Starten Sie Spinora auf Ihrem iPhone, iPad oder iPod touch und wählen Sie im Bildschirm „Tools“ die Option „Backup Database“ oder „Export Data“.</translation>
     </message>
     <message id="No devices found. Load Spinora on your iPhone, iPad, or iPod touch, and select Restore Database or Import Data on the Tools screen.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden. Starten Sie Spinora auf Ihrem iPhone, iPad oder iPod touch und wählen Sie im Bildschirm „Tools“ die Option „Restore Database“ oder „Import Data“.</translation>
     </message>
     <message id="Select a device from the list.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Gerät aus der Liste aus.</translation>
     </message>
     <message id="No devices found: the search for devices on the network failed (%1). It needs the avahi-daemon service: start it (for example with &quot;systemctl start avahi-daemon&quot;), then open this window again.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte gefunden: Die Suche nach Geräten im Netzwerk ist fehlgeschlagen (%1). Sie benötigt den Dienst avahi-daemon: Starten Sie ihn (zum Beispiel mit &quot;systemctl start avahi-daemon&quot;) und öffnen Sie dieses Fenster dann erneut.</translation>
     </message>
     <message id="it stopped">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde beendet</translation>
     </message>
     <message id="Click the Export button to send the database to your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Exportieren“, um die Datenbank an Ihr Gerät zu senden.</translation>
     </message>
     <message id="The app will ask what you want to import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die App fragt Sie, was Sie importieren möchten.</translation>
     </message>
     <message id="Import Complete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen</translation>
     </message>
     <message id="Database import complete!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankimport abgeschlossen!</translation>
     </message>
     <message id="Import Error">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importfehler</translation>
     </message>
     <message id="An error occurred during the import! Database import was aborted and no changes were made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Importieren ist ein Fehler aufgetreten! Der Datenbankimport wurde abgebrochen, es wurden keine Änderungen vorgenommen.</translation>
     </message>
     <message id="WARNING">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG</translation>
     </message>
     <message id="Error transferring database!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Übertragen der Datenbank!</translation>
     </message>
     <message id="Check Device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät prüfen</translation>
     </message>
     <message id="Database transferred! Check your device for further instructions.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank übertragen! Weitere Anweisungen finden Sie auf Ihrem Gerät.</translation>
     </message>
     <message id="No collection is open.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Sammlung geöffnet.</translation>
     </message>
     <message id="The request timed out.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Anfrage.</translation>
     </message>
     <message id="Not a device address: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräteadresse: %1</translation>
     </message>
     <message id="No folder for temporary files.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner für temporäre Dateien.</translation>
     </message>
     <message id="HTTP error %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP-Fehler %1</translation>
     </message>
     <message id="The file on the device is larger than %1 MB.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei auf dem Gerät ist größer als %1 MB.</translation>
     </message>
     <message id="The device did not send a Spinora database.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat keine Spinora-Datenbank gesendet.</translation>
     </message>
     <message id="The device closed the connection before the whole file had arrived.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat die Verbindung getrennt, bevor die ganze Datei angekommen war.</translation>
     </message>
     <message id="The downloaded file could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die heruntergeladene Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message id="File read error">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Datei</translation>
     </message>
     <message id="Stream open error">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen des Datenstroms</translation>
     </message>
     <message id="Network write error">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben ins Netzwerk</translation>
     </message>
     <message id="Import Options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importoptionen</translation>
     </message>
     <message id="Cancel">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message id="Import">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message id="Export">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message id="Importing Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wird importiert</translation>
     </message>
     <message id="Exporting Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wird exportiert</translation>
     </message>
     <message id="OK">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message id="A name is needed to save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Speichern ist ein Name erforderlich</translation>
     </message>
     <message id="Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message id="Remove">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message id="Remove the currently selected species from the list.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Art aus der Liste entfernen.</translation>
     </message>
     <message id="Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message id="New species are automatically added to the list when saving the Cactus Info">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Arten werden beim Speichern der Angaben zum Kaktus automatisch zur Liste hinzugefügt</translation>
     </message>
     <message id="Type">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message id="Open…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message id="Open the watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Den Gießplan öffnen</translation>
     </message>
     <message id="Watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießen</translation>
     </message>
     <message id="Next Watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Gießen</translation>
     </message>
     <message id="Plant Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzdatum</translation>
     </message>
     <message id="Age">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message id="Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erwerbsdatum</translation>
     </message>
     <message id="Changing the Last Watered date may cause watering for this plant to become out of sync with its associated watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie das Datum „Zuletzt gegossen“ ändern, kann das Gießen dieser Pflanze aus dem Takt mit dem zugehörigen Gießplan geraten</translation>
     </message>
     <message id="Remove Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Art entfernen</translation>
     </message>
     <message id="Purchase Price">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufpreis</translation>
     </message>
     <message id="Value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message id="Add Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus hinzufügen</translation>
     </message>
     <message id="Edit Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus bearbeiten</translation>
     </message>
     <message id="New Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kaktus</translation>
     </message>
     <message id="Cactus Info">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zum Kaktus</translation>
     </message>
     <message id="Adding photos…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos werden hinzugefügt…</translation>
     </message>
     <message id="Keep Editing">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter bearbeiten</translation>
     </message>
     <message id="%1: “%2” is not an amount such as %3.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist kein Betrag wie etwa %3.</translation>
     </message>
     <message id="%1: a whole number of %2 or more is needed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eine ganze Zahl von mindestens %2 ist erforderlich.</translation>
     </message>
     <message id="%1: “%2” is not a whole number of %3 or more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine ganze Zahl von mindestens %3.</translation>
     </message>
     <message id="%1 can hold at most %2 characters.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf höchstens %2 Zeichen enthalten.</translation>
     </message>
     <message id="Of the %1 characters inserted, %2 fit.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Von den %1 eingefügten Zeichen passen %2.</translation>
     </message>
     <message id="Insert the First %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten %1 einfügen</translation>
     </message>
     <message id="Insert Nothing">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts einfügen</translation>
     </message>
     <message id="Just Watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade gegossen</translation>
     </message>
     <message id="Last Watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gegossen</translation>
     </message>
     <message id="None Scheduled">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts geplant</translation>
     </message>
     <message id="Reminder: No">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung: Nein</translation>
     </message>
     <message id="Reminder: Yes">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung: Ja</translation>
     </message>
     <message id="An event name is needed to save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Speichern ist ein Ereignisname erforderlich</translation>
     </message>
     <message id="Remove the event name from the list.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ereignisnamen aus der Liste entfernen.</translation>
     </message>
     <message id="Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message id="Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message id="Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung</translation>
     </message>
     <message id="Open the cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kaktus öffnen</translation>
     </message>
     <message id="New…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neu…</translation>
     </message>
     <message id="Add a new cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einen neuen Kaktus hinzufügen</translation>
     </message>
     <message id="Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message id="Remove Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis entfernen</translation>
     </message>
     <message id="Unnamed Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannter Kaktus</translation>
     </message>
     <message id="No Notes">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Notizen</translation>
     </message>
     <message id="Note">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message id="Add Log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleintrag hinzufügen</translation>
     </message>
     <message id="Edit Log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleintrag bearbeiten</translation>
     </message>
     <message id="New Log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Protokolleintrag</translation>
     </message>
     <message id="Log Info">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zum Protokolleintrag</translation>
     </message>
     <message id="Photo %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto %1</translation>
     </message>
     <message id="Add Photo…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto hinzufügen…</translation>
     </message>
     <message id="Add photos from files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos aus Dateien hinzufügen</translation>
     </message>
     <message id="Caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bildunterschrift</translation>
     </message>
     <message id="Print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message id="Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message id="Notes">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message id="“%1” is already open in another window. Finish editing it there first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits in einem anderen Fenster geöffnet. Schließen Sie die Bearbeitung dort zuerst ab.</translation>
     </message>
     <message id="Cacti To Water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zu gießende Kakteen</translation>
     </message>
     <message id="Close">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message id="%1, Day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tag</translation>
     </message>
     <message id="Water Every">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießen alle</translation>
     </message>
     <message id="Quantity">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message id="Clear Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datum löschen</translation>
     </message>
     <message id="No Water Between">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gießen zwischen</translation>
     </message>
     <message id="Choose the cacti that follow this schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Kakteen aus, die diesem Gießplan folgen</translation>
     </message>
     <message id="Add Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen hinzufügen</translation>
     </message>
     <message id="Remove the selected cacti from this schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Kakteen aus diesem Gießplan entfernen</translation>
     </message>
     <message id="Remove Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen entfernen</translation>
     </message>
     <message id="Remove Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus entfernen</translation>
     </message>
     <message id="Add Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießplan hinzufügen</translation>
     </message>
     <message id="Edit Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießplan bearbeiten</translation>
     </message>
     <message id="New Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Gießplan</translation>
     </message>
     <message id="Watering Schedule Info">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zum Gießplan</translation>
     </message>
     <message id="Never">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message id="Example Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beispielkaktus</translation>
     </message>
     <message id="Greenhouse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gewächshaus</translation>
     </message>
     <message id="One plant a line; empty columns are left out.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pflanze pro Zeile; leere Spalten werden weggelassen.</translation>
     </message>
     <message id="Example Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel-Gießplan</translation>
     </message>
     <message id="Repotted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Umgetopft</translation>
     </message>
     <message id="Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen</translation>
     </message>
     <message id="Logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleinträge</translation>
     </message>
     <message id="Line %1, column %2 (%3): &quot;%4&quot; could not be read and was not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2 (%3): &quot;%4&quot; konnte nicht gelesen werden und wurde nicht importiert.</translation>
     </message>
     <message id="%1 more fields could not be read and were not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Felder konnten nicht gelesen werden und wurden nicht importiert.</translation>
     </message>
     <message id="No column of the mapping gives the plants' names.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spalte der Zuordnung enthält die Namen der Pflanzen.</translation>
     </message>
     <message id="(a column of plant names)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(eine Spalte mit Pflanzennamen)</translation>
     </message>
     <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: &quot;%1&quot;. Give each column its field, for example --map &quot;%2&quot; (the fields are %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei entspricht nicht dem Aufbau der Spinora-CSV-Vorlage, und diese Spalten konnten nicht zugeordnet werden: &quot;%1&quot;. Geben Sie für jede Spalte ihr Feld an, zum Beispiel --map &quot;%2&quot; (die Felder sind %3).</translation>
     </message>
     <message id="&quot;%1&quot; is no COLUMN=FIELD pair.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Paar der Form SPALTE=FELD.</translation>
     </message>
     <message id="&quot;%1&quot; is no field; the fields are %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Feld; die Felder sind %2.</translation>
     </message>
     <message id="The file has no column &quot;%1&quot;.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine Spalte &quot;%1&quot;.</translation>
     </message>
     <message id="%1. Nothing was imported. Free some space or choose another backup folder in Preferences, then try again.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Es wurde nichts importiert. Geben Sie Speicherplatz frei oder wählen Sie in den Einstellungen einen anderen Sicherungsordner und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="The import was saved, but the collection could not be read again (%1), so it was taken back.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde gespeichert, aber die Sammlung konnte nicht erneut gelesen werden (%1), daher wurde er zurückgenommen.</translation>
     </message>
     <message id="The import was saved, but the collection could not be read again (%1). This window still shows the collection as it was before: close it and open the collection again, or undo the import (Edit > Undo Import).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde gespeichert, aber die Sammlung konnte nicht erneut gelesen werden (%1). Dieses Fenster zeigt die Sammlung noch im vorherigen Stand: Schließen Sie es und öffnen Sie die Sammlung erneut, oder machen Sie den Import rückgängig (Bearbeiten &gt; Import rückgängig machen).</translation>
     </message>
     <message id="The import was saved, but the collection could not be read again (%1). This window still shows the collection as it was before: close it and open the collection again.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde gespeichert, aber die Sammlung konnte nicht erneut gelesen werden (%1). Dieses Fenster zeigt die Sammlung noch im vorherigen Stand: Schließen Sie es und öffnen Sie die Sammlung erneut.</translation>
     </message>
     <message id="Cacti imported: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Kakteen: %1</translation>
     </message>
     <message id="Watering schedules imported: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Gießpläne: %1</translation>
     </message>
     <message id="Logs imported: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Protokolleinträge: %1</translation>
     </message>
     <message id="Not everything could be imported:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alles konnte importiert werden:</translation>
     </message>
     <message id="... and %1 more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere.</translation>
     </message>
     <message id="Report Folder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsordner</translation>
     </message>
     <message id="Report File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsdatei</translation>
     </message>
     <message id="Export Options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportoptionen</translation>
     </message>
     <message id="Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message id="Small photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Fotos</translation>
     </message>
     <message id="Medium photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelgroße Fotos</translation>
     </message>
     <message id="Large photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Große Fotos</translation>
     </message>
     <message id="Extra-Large photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr große Fotos</translation>
     </message>
     <message id="Export to HTML Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Als HTML-Bericht exportieren</translation>
     </message>
     <message id="Choose Folder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message id="Exporting Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird exportiert</translation>
     </message>
     <message id="Export Complete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Export abgeschlossen</translation>
     </message>
     <message id="Report export complete!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsexport abgeschlossen!</translation>
     </message>
     <message id="Export Error">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportfehler</translation>
     </message>
     <message id="An error occurred during report export.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Exportieren des Berichts ist ein Fehler aufgetreten.</translation>
     </message>
     <message id="Complete Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Datenbank</translation>
     </message>
     <message id="Cacti and Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen und Gießpläne</translation>
     </message>
     <message id="Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießpläne</translation>
     </message>
     <message id="Note: The CSV file must be formatted according to the Spinora CSV Template">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die CSV-Datei muss nach der Spinora-CSV-Vorlage aufgebaut sein</translation>
     </message>
     <message id="save it">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>speichern</translation>
     </message>
     <message id="or be a spreadsheet of plants, one a line, whose column headers name their fields.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>oder eine Tabelle mit Pflanzen sein, eine pro Zeile, deren Spaltenüberschriften ihre Felder benennen.</translation>
     </message>
     <message id="Choose">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message id="The chosen folder is not a Spinora database. Please select a folder ending in .sdb, or the spinora.db file inside one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Ordner ist keine Spinora-Datenbank. Bitte wählen Sie einen Ordner, dessen Name auf .sdb endet, oder die Datei spinora.db darin.</translation>
     </message>
     <message id="Importing from a currently open database is not permitted. Please select another database for import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import aus einer gerade geöffneten Datenbank ist nicht erlaubt. Bitte wählen Sie eine andere Datenbank für den Import.</translation>
     </message>
     <message id="Exporting to a currently open database is not permitted. Please select another database for export.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export in eine gerade geöffnete Datenbank ist nicht erlaubt. Bitte wählen Sie eine andere Datenbank für den Export.</translation>
     </message>
     <message id="There is no file &quot;%1&quot;.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Datei &quot;%1&quot;.</translation>
     </message>
     <message id="Database export complete!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankexport abgeschlossen!</translation>
     </message>
     <message id="An error occurred during the export! Database export was aborted and no changes were made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Exportieren ist ein Fehler aufgetreten! Der Datenbankexport wurde abgebrochen, es wurden keine Änderungen vorgenommen.</translation>
     </message>
     <message id="Save the CSV Template">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Vorlage speichern</translation>
     </message>
     <message id="Spinora CSV Template">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-CSV-Vorlage</translation>
     </message>
     <message id="CSV File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei</translation>
     </message>
     <message id="The file %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message id="Stopping...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
     <message id="&quot;%1&quot; already exists. Do you want to replace it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
     </message>
     <message id="More Toolbar Items">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Elemente der Werkzeugleiste</translation>
     </message>
     <message id="Exported from %1 v%2 on %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert aus %1 v%2 am %3</translation>
     </message>
     <message id="Source">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft</translation>
     </message>
     <message id="Location">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message id="Log History">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollverlauf</translation>
     </message>
     <message id="None">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message id="Yes">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message id="No">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message id="Print Labels">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten drucken</translation>
     </message>
     <message id="Selected cacti (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Kakteen (%1)</translation>
     </message>
     <message id="All listed cacti (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aufgelisteten Kakteen (%1)</translation>
     </message>
     <message id="Layout:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Anordnung:</translation>
     </message>
     <message id="Labels for:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten für:</translation>
     </message>
     <message id="Print...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message id="1 label">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 Etikett</translation>
     </message>
     <message id="%1 labels">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Etiketten</translation>
     </message>
     <message id="1 page">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 Seite</translation>
     </message>
     <message id="%1 pages">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Seiten</translation>
     </message>
     <message id="%1 Labels">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Etiketten</translation>
     </message>
     <message id="Page Setup">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Seite einrichten</translation>
     </message>
     <message id="Portrait">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hochformat</translation>
     </message>
     <message id="Landscape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Querformat</translation>
     </message>
     <message id="Paper Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Papierformat</translation>
     </message>
     <message id="Orientation">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message id="Top Margin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Rand</translation>
     </message>
     <message id="Bottom Margin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Rand</translation>
     </message>
     <message id="Left Margin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Rand</translation>
     </message>
     <message id="Right Margin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Rand</translation>
     </message>
     <message id="Nothing was printed: the printer &quot;%1&quot; could not be used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gedruckt: Der Drucker &quot;%1&quot; konnte nicht verwendet werden.</translation>
     </message>
     <message id="Nothing was printed: the file &quot;%1&quot; could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gedruckt: Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</translation>
     </message>
     <message id="Print Preview">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message id="Nothing was changed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
     <message id="No title">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Titel</translation>
     </message>
     <message id="Unknown">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message id="year">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>jahr</translation>
     </message>
     <message id="years">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>jahre</translation>
     </message>
     <message id="No event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ereignis</translation>
     </message>
     <message id="Today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message id="overdue since %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>überfällig seit %1</translation>
     </message>
     <message id="resting until %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>in Ruhezeit bis %1</translation>
     </message>
     <message id="Tomorrow">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message id="in %1 days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Tagen</translation>
     </message>
     <message id="Mark as Watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Als gegossen markieren</translation>
     </message>
     <message id="There is no space left on the disk. Free some space, then try again.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Datenträger ist kein Speicherplatz mehr frei. Geben Sie Speicherplatz frei und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="The collection cannot be written: its disk or folder is read-only.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>In die Sammlung kann nicht geschrieben werden: Ihr Datenträger oder Ordner ist schreibgeschützt.</translation>
     </message>
     <message id="Another program is using the collection. Try again once it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm verwendet die Sammlung. Versuchen Sie es erneut, sobald es fertig ist.</translation>
     </message>
     <message id="The disk could not be read or written. Check the disk, then try again.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger konnte nicht gelesen oder beschrieben werden. Überprüfen Sie den Datenträger und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="The collection's database file is damaged.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei der Sammlung ist beschädigt.</translation>
     </message>
     <message id="No species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Art</translation>
     </message>
     <message id="Print Labels...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten drucken...</translation>
     </message>
     <message id="Deleting this cactus will also delete all of its logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Kaktus werden auch alle seine Protokolleinträge gelöscht</translation>
     </message>
     <message id="Deleting these cacti will also delete all their associated logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieser Kakteen werden auch alle zugehörigen Protokolleinträge gelöscht</translation>
     </message>
     <message id="Delete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message id="Delete Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus löschen</translation>
     </message>
     <message id="Delete Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen löschen</translation>
     </message>
     <message id="Duplicate Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus duplizieren</translation>
     </message>
     <message id="Duplicate Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen duplizieren</translation>
     </message>
     <message id="Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message id="Search">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message id="Search list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Liste durchsuchen</translation>
     </message>
     <message id="Search the currently visible list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die gerade angezeigte Liste durchsuchen</translation>
     </message>
     <message id="Recent Searches">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Suchen</translation>
     </message>
     <message id="Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message id="Show only what is due by the end of today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nur anzeigen, was bis zum Ende des heutigen Tages fällig ist</translation>
     </message>
     <message id="Sort By">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach</translation>
     </message>
     <message id="Duplicate">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message id="No Recent Searches">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine letzten Suchen</translation>
     </message>
     <message id="Clear Search History">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suchverlauf löschen</translation>
     </message>
     <message id="Mark as Watered...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Als gegossen markieren...</translation>
     </message>
     <message id="Watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gegossen</translation>
     </message>
     <message id="Record that the selected plants or schedules were watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Festhalten, dass die ausgewählten Pflanzen oder Gießpläne gegossen wurden</translation>
     </message>
     <message id="Untitled">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message id="%1 (read-only)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (schreibgeschützt)</translation>
     </message>
     <message id="History">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message id="Delete Log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleintrag löschen</translation>
     </message>
     <message id="Delete Logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleinträge löschen</translation>
     </message>
     <message id="Duplicate Log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleintrag duplizieren</translation>
     </message>
     <message id="Duplicate Logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleinträge duplizieren</translation>
     </message>
     <message id="Add">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message id="Edit">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message id="Loading…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen…</translation>
     </message>
     <message id="Searching…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft…</translation>
     </message>
     <message id="Scientific Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wissenschaftlicher Name</translation>
     </message>
     <message id="When were they watered?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wann wurden sie gegossen?</translation>
     </message>
     <message id="Watered on">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gegossen am</translation>
     </message>
     <message id="What:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Was:</translation>
     </message>
     <message id="&amp;Watered on:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gegossen am:</translation>
     </message>
     <message id="Statistics">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message id="Undo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message id="Redo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message id="Undo %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rückgängig machen</translation>
     </message>
     <message id="Redo %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederholen</translation>
     </message>
     <message id="Delete Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießplan löschen</translation>
     </message>
     <message id="Delete Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießpläne löschen</translation>
     </message>
     <message id="Duplicate Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießplan duplizieren</translation>
     </message>
     <message id="Duplicate Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießpläne duplizieren</translation>
     </message>
     <message id="Language">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message id="System">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message id="&amp;Language:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
     <message id="Applied the next time Spinora starts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wird beim nächsten Start von Spinora übernommen.</translation>
     </message>
 </context>
 <context>
     <name>PhotoStore</name>
     <message>
         <source>the photo could not be written into the collection (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Foto konnte nicht in die Sammlung geschrieben werden (ist der Datenträger voll?)</translation>
     </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Page setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite einrichten</translation>
     </message>
 </context>
 <context>
     <name>Spinora</name>
     <message>
         <source>name|plant|plant name|cactus|label</source>
-        <translation type="unfinished"></translation>
+        <translation>name|pflanze|pflanzenname|kaktus|etikett</translation>
     </message>
     <message>
         <source>scientific|scientific name|botanical name|latin name|taxon|genus|species</source>
-        <translation type="unfinished"></translation>
+        <translation>wissenschaftlich|wissenschaftlicher name|botanischer name|lateinischer name|taxon|gattung|art</translation>
     </message>
     <message>
         <source>common|common name</source>
-        <translation type="unfinished"></translation>
+        <translation>deutscher name|trivialname</translation>
     </message>
     <message>
         <source>type|plant type</source>
-        <translation type="unfinished"></translation>
+        <translation>typ|pflanzentyp</translation>
     </message>
     <message>
         <source>watering|schedule|watering schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>gießen|plan|gießplan</translation>
     </message>
     <message>
         <source>last watered</source>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt gegossen</translation>
     </message>
     <message>
         <source>next watering</source>
-        <translation type="unfinished"></translation>
+        <translation>nächstes gießen</translation>
     </message>
     <message>
         <source>planted|plant date|date planted|sown</source>
-        <translation type="unfinished"></translation>
+        <translation>gepflanzt|pflanzdatum|pflanzung|gesät</translation>
     </message>
     <message>
         <source>source|origin</source>
-        <translation type="unfinished"></translation>
+        <translation>herkunft|quelle</translation>
     </message>
     <message>
         <source>acquired|date acquired|bought|purchased|purchase date</source>
-        <translation type="unfinished"></translation>
+        <translation>erworben|erwerbsdatum|gekauft|kaufdatum|datum des kaufs</translation>
     </message>
     <message>
         <source>price|purchase price|cost|paid</source>
-        <translation type="unfinished"></translation>
+        <translation>preis|kaufpreis|kosten|bezahlt</translation>
     </message>
     <message>
         <source>value|worth</source>
-        <translation type="unfinished"></translation>
+        <translation>wert|zeitwert</translation>
     </message>
     <message>
         <source>location|place|position|bench|greenhouse</source>
-        <translation type="unfinished"></translation>
+        <translation>standort|ort|platz|stellplatz|gewächshaus</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>höhe</translation>
     </message>
     <message>
         <source>width|diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>breite|durchmesser</translation>
     </message>
     <message>
         <source>weight</source>
-        <translation type="unfinished"></translation>
+        <translation>gewicht</translation>
     </message>
     <message>
         <source>light|sun</source>
-        <translation type="unfinished"></translation>
+        <translation>licht|sonne</translation>
     </message>
     <message>
         <source>temperature|temp|min temp</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatur|temp|min. temp</translation>
     </message>
     <message>
         <source>pot size|pot</source>
-        <translation type="unfinished"></translation>
+        <translation>topfgröße|topf</translation>
     </message>
     <message>
         <source>pot shape|shape</source>
-        <translation type="unfinished"></translation>
+        <translation>topfform|form</translation>
     </message>
     <message>
         <source>pot material|material</source>
-        <translation type="unfinished"></translation>
+        <translation>topfmaterial|material</translation>
     </message>
     <message>
         <source>notes|note|comments|comment|remarks|description</source>
-        <translation type="unfinished"></translation>
+        <translation>notizen|notiz|kommentare|kommentar|bemerkungen|beschreibung</translation>
     </message>
     <message>
         <source>id|#|no|no.|number|photo|photos|image|picture</source>
-        <translation type="unfinished"></translation>
+        <translation>id|#|nr|nr.|nummer|foto|fotos|bild|abbildung</translation>
     </message>
 </context>
 <context>
     <name>spinora</name>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
 </context>
 <context>
     <name>spinora::EventViewController</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>All-Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganztägig</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Availability</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbarkeit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1. Um diese Erinnerungen in Ihrem Desktop-Kalender zu sehen, fügen Sie diese Datei dort als Kalender hinzu.</translation>
     </message>
     <message>
         <source>Add New Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Ereignis hinzufügen</translation>
     </message>
     <message>
         <source>Edit Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>spinora::PhotoGridViewController</name>
     <message>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos</translation>
     </message>
     <message>
         <source>Add Photos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen…</translation>
     </message>
     <message>
         <source>Add photos from picture files. You can also drop picture files on the grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos aus Bilddateien hinzufügen. Sie können Bilddateien auch auf das Raster ziehen.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Size of the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogröße</translation>
     </message>
     <message>
         <source>Adding photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos werden hinzugefügt</translation>
     </message>
     <message>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen</translation>
     </message>
     <message>
         <source>Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
     </message>
     <message>
         <source>No collection is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Sammlung geöffnet.</translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <source>This file was not added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei wurde nicht hinzugefügt:</translation>
     </message>
     <message>
         <source>These files were not added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien wurden nicht hinzugefügt:</translation>
     </message>
 </context>
 <context>
     <name>spinora::PhotoViewController</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildunterschrift</translation>
     </message>
 </context>
 <context>
     <name>spinora::ReportExport</name>
     <message>
         <source>photos</source>
-        <translation type="unfinished"></translation>
+        <translation>fotos</translation>
     </message>
     <message>
         <source>Cacti Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteenbericht</translation>
     </message>
     <message>
         <source>Exported from %1 v%2 on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert aus %1 v%2 am %3</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>Total Cacti</source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen gesamt</translation>
     </message>
     <message>
         <source>Total Watering Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Gießpläne gesamt</translation>
     </message>
     <message>
         <source>Total Log Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleinträge gesamt</translation>
     </message>
     <message>
         <source>Unique Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedene Arten</translation>
     </message>
     <message>
         <source>Total Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtwert</translation>
     </message>
     <message>
         <source>Log History</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollverlauf</translation>
     </message>
     <message>
         <source>No Event Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ereignisname</translation>
     </message>
     <message>
         <source>No Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Notizen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>No Water Between</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gießen zwischen</translation>
     </message>
     <message>
         <source>Cacti To Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu gießende Kakteen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 </TS>
