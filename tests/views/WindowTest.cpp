@@ -8,12 +8,17 @@
 #include "LogViewController.h"
 #include "PageSetup.h"
 #include "SampleCollection.h"
+#include "CollectionCharts.h"
 #include "Statistics.h"
 #include "StatisticsViewController.h"
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
 
 #include <QApplication>
+#include <QBarSet>
+#include <QChartView>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,6 +35,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <map>
 #include <cmath>
 
 using namespace spinora;
@@ -131,17 +137,22 @@ double textContrast(const QImage& picture, const QRect& area, const QPoint& blan
     return best;
 }
 
+QPalette darkPalette()
+{
+    QPalette dark = QApplication::palette();
+    for (auto [role, colour] : {std::pair{QPalette::Window, 0x353535}, {QPalette::WindowText, 0xffffff},
+                                {QPalette::Base, 0x2a2a2a}, {QPalette::Text, 0xffffff}, {QPalette::Button, 0x353535},
+                                {QPalette::ButtonText, 0xffffff}})
+        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
+    return dark;
+}
+
 // Under a dark desktop palette the rows, their due colour and the tab strip
 // follow it, and every text keeps 4.5:1 against what it is drawn on.
 TEST_F(Window, ADarkPaletteIsFollowedWithReadableText)
 {
     const QPalette light = QApplication::palette();
-    QPalette dark = light;
-    for (auto [role, colour] : {std::pair{QPalette::Window, 0x353535}, {QPalette::WindowText, 0xffffff},
-                                {QPalette::Base, 0x2a2a2a}, {QPalette::Text, 0xffffff}, {QPalette::Button, 0x353535},
-                                {QPalette::ButtonText, 0xffffff}})
-        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
-    QApplication::setPalette(dark);
+    QApplication::setPalette(darkPalette());
     Water* due = addWater(QStringLiteral("Due"), day(2026, 6, 1), day(2026, 6, 8));
     addCactus(QStringLiteral("Astro"), QStringLiteral("Astrophytum asterias"), QStringLiteral("Star"));
     addCactus(QStringLiteral("Thirsty"), QStringLiteral("Mammillaria plumosa"), QStringLiteral("Feather"), due);
@@ -286,6 +297,45 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     });
     w.showStatistics();
     EXPECT_TRUE(shown);
+}
+
+// Each chart of the statistics window holds the collection's series and
+// draws it (its colour shows) on the palette's own background, light or dark.
+TEST_F(Screenshots, TheStatisticsChartsDrawTheSeriesInThePalette)
+{
+    const QPalette light = QApplication::palette();
+    const CollectionCharts expected = CollectionCharts::compute(document_->cacti(), now());
+    ASSERT_EQ(expected.genera.size(), size_t(CollectionCharts::kLargestGenera + 1)) << "ten genera and Other";
+    const std::map<QString, int> points = {{"plantsChart", int(expected.acquired.size()) * 2 + 1},
+                                           {"valueChart", int(expected.acquired.size()) * 2 + 1},
+                                           {"generaChart", CollectionCharts::kLargestGenera + 1},
+                                           {"wateringChart", CollectionCharts::kDaysAhead}};
+    DocumentWindow& w = window();
+    for (const QString name : {"statistics", "statistics-dark"}) {
+        QApplication::setPalette(name.endsWith("dark") ? darkPalette() : light);
+        QTimer::singleShot(0, [&] {
+            StatisticsViewController* stats = w.statisticsWindow();
+            QApplication::processEvents();
+            for (const auto& [chart, count] : points) {
+                QChartView* view = stats->findChild<QChartView*>(chart);
+                ASSERT_TRUE(view && view->chart()->series().size() == 1) << chart.toStdString();
+                QAbstractSeries* series = view->chart()->series()[0];
+                auto* line = qobject_cast<QLineSeries*>(series);
+                auto* bars = qobject_cast<QAbstractBarSeries*>(series);
+                EXPECT_EQ(line ? line->count() : bars->barSets()[0]->count(), count) << chart.toStdString();
+                const QColor colour = line ? line->color() : bars->barSets()[0]->color();
+                const QImage picture = view->grab().toImage();
+                EXPECT_GE(std::count(reinterpret_cast<const QRgb*>(picture.constBits()),
+                                     reinterpret_cast<const QRgb*>(picture.constBits()) + picture.width() * picture.height(),
+                                     colour.rgb()), 40) << chart.toStdString();
+                EXPECT_EQ(pixelAt(picture, 2, 2), stats->palette().color(QPalette::Base)) << chart.toStdString();
+            }
+            EXPECT_TRUE(stats->grab().save(screenshotFolder() + "/" + name + ".png"));
+            stats->reject();
+        });
+        w.showStatistics();
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(Screenshots, TheThreeListsOfASampleCollection)
