@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace spinora {
 
@@ -107,6 +108,17 @@ QString CollectionCharts::genusOf(const QString& scientificName)
     static const QRegularExpression space(QStringLiteral("\\s"));
     const QString name = scientificName.trimmed();
     return text::capitalized(name.left(name.indexOf(space)));
+}
+
+} // namespace spinora
+
+namespace spinora {
+
+double CollectionCharts::scaleStep(double largest)
+{
+    const double rough = std::max(largest, 1.0) / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    return std::max(1.0, power * (rough <= power ? 1 : rough <= 2 * power ? 2 : rough <= 5 * power ? 5 : 10));
 }
 
 } // namespace spinora

@@ -47,6 +47,10 @@ struct CollectionCharts {
     static CollectionCharts compute(const std::vector<std::unique_ptr<Cactus>>& cacti, const Timestamp& at);
     // The first word of a scientific name, capitalised ("opuntia x" is Opuntia).
     static QString genusOf(const QString& scientificName);
+    // The step of an amount scale from nought past `largest`: 1, 2 or 5 times
+    // a power of ten, never below 1 (counts get no steps between whole
+    // numbers), of which about five fit.
+    static double scaleStep(double largest);
 };
 
 } // namespace spinora

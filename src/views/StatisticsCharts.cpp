@@ -18,7 +18,6 @@
 #include <QLineSeries>
 #include <QValueAxis>
 
-#include <cmath>
 #include <functional>
 
 namespace spinora {
@@ -45,15 +44,11 @@ QChart* newChart(const QString& title)
     return chart;
 }
 
-// From nought, ticks at a round step (1, 2 or 5 times a power of ten, never
-// below 1) of which about five fit: counts get no ticks between whole numbers.
-// (Qt 6.4 writes no label at all for "%d" when numbers are localised: "%.0f".)
+// Ticks at a round step from nought. (Qt 6.4 writes no label at all for
+// "%d" when numbers are localised: "%.0f".)
 QValueAxis* amountAxis(double largest)
 {
-    const double rough = std::max(largest, 1.0) / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    const double step =
-        std::max(1.0, power * (rough <= power ? 1 : rough <= 2 * power ? 2 : rough <= 5 * power ? 5 : 10));
+    const double step = CollectionCharts::scaleStep(largest);
     auto* axis = new QValueAxis;
     axis->setRange(0, step * std::ceil(std::max(largest, 1.0) / step));
     axis->setTickType(QValueAxis::TicksDynamic);

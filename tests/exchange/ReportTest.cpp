@@ -1,6 +1,6 @@
-// The HTML report: its exact pieces, the summary values, photo sizes, the
-// escaping of every user text, and (with Chromium installed) what a browser
-// makes of it.
+// The HTML report: its exact pieces, the summary values and charts, photo
+// sizes, the escaping of every user text, and (with Chromium installed) what
+// a browser makes of it.
 #include "ExchangeTestSupport.h"
 #include "RecordBuilders.h"
 #include "ReportExport.h"
@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +90,20 @@ TEST_F(Report, SummaryCountsAndValues)
                             "<tr><td>Unique Species:</td><td align=right>1</td></tr>\n"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(row))) << row;
     EXPECT_TRUE(page.endsWith("</body></html>\n"));
+    // The four charts: inline SVG that an XML reader takes whole, no script.
+    EXPECT_FALSE(page.contains("<script", Qt::CaseInsensitive));
+    const QRegularExpression svg("<svg .*?</svg>", QRegularExpression::DotMatchesEverythingOption);
+    QStringList titles;
+    for (const QRegularExpressionMatch& chart : svg.globalMatch(page)) {
+        QXmlStreamReader xml(chart.captured());
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title")
+                titles << xml.readElementText();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    }
+    EXPECT_EQ(titles, (QStringList{"Plants by Date Acquired", "Value by Date Acquired", "Plants by Genus",
+                                   "Waterings Due in the Next 14 Days"}));
+    EXPECT_TRUE(page.contains(">Echinocactus</text>\n<rect ")) << "a genus and its bar";
 }
 
 TEST_F(Report, RowsOfAPlantAScheduleAndALog)

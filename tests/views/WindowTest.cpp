@@ -324,10 +324,10 @@ TEST_F(Screenshots, TheStatisticsChartsDrawTheSeriesInThePalette)
                 auto* bars = qobject_cast<QAbstractBarSeries*>(series);
                 EXPECT_EQ(line ? line->count() : bars->barSets()[0]->count(), count) << chart.toStdString();
                 const QColor colour = line ? line->color() : bars->barSets()[0]->color();
-                const QImage picture = view->grab().toImage();
-                EXPECT_GE(std::count(reinterpret_cast<const QRgb*>(picture.constBits()),
-                                     reinterpret_cast<const QRgb*>(picture.constBits()) + picture.width() * picture.height(),
-                                     colour.rgb()), 40) << chart.toStdString();
+                const QImage picture = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                const auto* pixels = reinterpret_cast<const QRgb*>(picture.constBits());
+                EXPECT_GE(std::count(pixels, pixels + picture.width() * picture.height(), colour.rgb()), 40)
+                    << chart.toStdString();
                 EXPECT_EQ(pixelAt(picture, 2, 2), stats->palette().color(QPalette::Base)) << chart.toStdString();
             }
             EXPECT_TRUE(stats->grab().save(screenshotFolder() + "/" + name + ".png"));
