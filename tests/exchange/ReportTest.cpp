@@ -176,3 +176,37 @@ TEST_F(Report, ChromiumShowsHostileTextAsText)
     for (const char* markup : {"<script>", "<img src=\"x\"", "owned</title>"})
         EXPECT_FALSE(dom.contains(QString::fromUtf8(markup))) << markup;
 }
+
+// The page's charts as Chromium draws them: each of the four shows the
+// series' colour in its own quarter of the charts' box, which is saved.
+TEST_F(Report, ChromiumDrawsTheFourChartsOfASampleCollection)
+{
+    if (chromium().isEmpty())
+        GTEST_SKIP() << "Chromium is not installed";
+    ASSERT_TRUE(SampleCollection::fill(*document, SampleSize{30, 5, 60, 0, 320}).ok());
+    report();
+    TempFolder profile;
+    QProcess browser;
+    browser.start(chromium(), {"--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars", "--no-first-run",
+                               "--user-data-dir=" + profile.path(), "--window-size=1100,1300",
+                               "--screenshot=" + folder.file("page.png"), "file://" + folder.file("out/report.html")});
+    ASSERT_TRUE(browser.waitForFinished(60000));
+    const QImage page = QImage(folder.file("page.png")).convertToFormat(QImage::Format_RGB32);
+    QRect drawn; // the series' colour, #209fdf
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) == qRgb(0x20, 0x9f, 0xdf))
+                drawn |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(drawn.isEmpty());
+    const QImage charts = page.copy(drawn.adjusted(-64, -90, 30, 60));
+    EXPECT_TRUE(charts.save(screenshotFolder() + "/report-charts.png"));
+    for (const QPoint quarter : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        const QRect area(quarter.x() * charts.width() / 2, quarter.y() * charts.height() / 2, charts.width() / 2,
+                         charts.height() / 2);
+        int painted = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                painted += charts.pixel(x, y) == qRgb(0x20, 0x9f, 0xdf);
+        EXPECT_GE(painted, 100) << quarter.x() << "," << quarter.y();
+    }
+}
