@@ -14,6 +14,7 @@
 #include "PrintCommand.h"
 #include "SPTableCell.h"
 #include "SpinoraDatabase.h"
+#include "FloweringCalendarWindow.h"
 #include "StatisticsViewController.h"
 #include "ThumbnailCache.h"
 #include "UndoActions.h"
@@ -530,6 +531,12 @@ StatisticsViewController* DocumentWindow::statisticsWindow()
     if (!statsViewController_)
         statsViewController_ = new StatisticsViewController(document_, this);
     return statsViewController_;
+}
+
+void DocumentWindow::showFloweringCalendar()
+{
+    finishLoading();
+    FloweringCalendarWindow(document_, nullptr, this).exec();
 }
 
 void DocumentWindow::showStatistics()

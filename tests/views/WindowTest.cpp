@@ -3,8 +3,12 @@
 #include "ViewsTestSupport.h"
 
 #include "CactusViewController.h"
+#include "CactusInfoViewController.h"
 #include "DatabasePrintView.h"
 #include "EditorTestSupport.h"
+#include "FloweringCalendar.h"
+#include "FloweringCalendarWindow.h"
+#include "RecordEditors.h"
 #include "LogViewController.h"
 #include "PageSetup.h"
 #include "SampleCollection.h"
@@ -28,6 +32,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QTimer>
@@ -336,6 +341,55 @@ TEST_F(Screenshots, TheStatisticsChartsDrawTheSeriesInThePalette)
         w.showStatistics();
     }
     QApplication::setPalette(light);
+}
+
+// View › Flowering Calendar... and a plant's editor open the calendar: July's
+// likely bloomers first, each count on a tint of the palette's background,
+// the editor's plant in bold.
+TEST_F(Screenshots, TheFloweringCalendarFromTheWindowAndFromAPlantsEditor)
+{
+    DocumentWindow& w = window();
+    std::vector<Cactus*> plants;
+    for (int i = 0; i < 12; ++i) {
+        plants.push_back(document_->cacti()[size_t(i)].get());
+        for (int year = 2022; year <= 2022 + i % 4; ++year)
+            addLog(plants.back(), "Flowered", day(year, 3 + (i + year) % 7, 12));
+    }
+    const auto nameBold = [](QTableWidget* table, const QString& name) {
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->verticalHeaderItem(r)->text() == name)
+                return table->verticalHeaderItem(r)->font().bold();
+        return false;
+    };
+    whenModalOpens<FloweringCalendarWindow>([&](FloweringCalendarWindow* calendar) {
+        QTableWidget* table = calendar->table();
+        EXPECT_EQ(size_t(table->rowCount()), FloweringCalendar::compute(document_->logs(), 7).rows.size());
+        for (int r = 1; r < table->rowCount(); ++r)
+            EXPECT_GE(table->item(r - 1, 6)->text().toInt(), table->item(r, 6)->text().toInt()) << r;
+        EXPECT_FALSE(table->item(0, 6)->text().isEmpty());
+        EXPECT_FALSE(nameBold(table, plants[0]->name()));
+        const QImage cells = table->viewport()->grab().toImage();
+        const auto cellColour = [&](int r, int c) {
+            return cells.pixelColor(table->visualItemRect(table->item(r, c)).topLeft() + QPoint(3, 3));
+        };
+        EXPECT_NE(cellColour(0, 6), table->palette().color(QPalette::Base));
+        int unflowered = 0; // the first row with no July: on screen, below the July bloomers
+        while (unflowered < table->rowCount() && !table->item(unflowered, 6)->text().isEmpty())
+            ++unflowered;
+        EXPECT_EQ(cellColour(unflowered, 6), table->palette().color(QPalette::Base));
+        EXPECT_TRUE(calendar->grab().save(screenshotFolder() + "/flowering-calendar.png"));
+        calendar->accept();
+    });
+    w.showFloweringCalendar();
+    whenModalOpens<CactusInfoViewController>([&](CactusInfoViewController* editor) {
+        whenModalOpens<FloweringCalendarWindow>([&](FloweringCalendarWindow* calendar) {
+            EXPECT_TRUE(nameBold(calendar->table(), plants[5]->name()));
+            calendar->accept();
+        });
+        click(control<QPushButton>(editor, "floweringCalendarButton"));
+        click(control<QPushButton>(editor, "cancelButton"));
+    });
+    editCactus(&w, *document_, plants[5], {}, presentFloweringCalendar);
 }
 
 TEST_F(Screenshots, TheThreeListsOfASampleCollection)
