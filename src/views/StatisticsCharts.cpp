@@ -70,8 +70,10 @@ QChart* overTime(const QString& title, const CollectionCharts& charts,
         held = amount(point);
         series->append(msecs(point.day), held);
     }
-    const QDate first = charts.acquired.empty() ? charts.today.addMonths(-1) : charts.acquired.front().day;
-    const QDate last = std::max(charts.today, charts.acquired.empty() ? first : charts.acquired.back().day);
+    const QDate last = charts.acquired.empty() ? charts.today : std::max(charts.today, charts.acquired.back().day);
+    QDate first = charts.acquired.empty() ? last : charts.acquired.front().day;
+    if (first >= last) // an axis needs some time to span
+        first = last.addMonths(-1);
     series->append(msecs(last), held);
     chart->addSeries(series);
     auto* days = new QDateTimeAxis;
@@ -128,7 +130,7 @@ StatisticsCharts::StatisticsCharts(QWidget* parent) : QWidget(parent)
     }
 }
 
-void StatisticsCharts::show(const CollectionCharts& charts)
+void StatisticsCharts::showCharts(const CollectionCharts& charts)
 {
     replace(0, overTime(withUndated(localized("Plants by Date Acquired"), charts.undated), charts,
                         [](const auto& point) { return double(point.plants); }));

@@ -19,7 +19,7 @@ class StatisticsCharts : public QWidget {
 public:
     explicit StatisticsCharts(QWidget* parent = nullptr);
 
-    void show(const CollectionCharts& charts);
+    void showCharts(const CollectionCharts& charts);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -62,7 +62,7 @@ void StatisticsViewController::refreshData()
     for (int i = 0; i < kFigures - 1; ++i)
         amounts_[i]->setText(QString::number(counts[i]));
     amounts_[kFigures - 1]->setText(formats_.money(figures.totalValue));
-    charts_->show(CollectionCharts::compute(document_.cacti(), now()));
+    charts_->showCharts(CollectionCharts::compute(document_.cacti(), now()));
 }
 
 void StatisticsViewController::presentStatistics()
