@@ -48,7 +48,9 @@ for file in "${expected[@]}"; do
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 [[ $recommends == *avahi-daemon* && $recommends == *libnss-mdns* ]] || fail "Recommends is \"$recommends\""
-[[ $(dpkg-deb -f "$deb" Depends) == *libqt6gui6* ]] || fail "Depends lacks libqt6gui6"
+for library in libqt6gui6 libqt6charts6; do
+    [[ $(dpkg-deb -f "$deb" Depends) == *$library* ]] || fail "Depends lacks $library"
+done
 
 # The unpacked programs run from where they are.
 version=$("$root/usr/bin/spinora-cli" --version)
