@@ -110,10 +110,6 @@ QString CollectionCharts::genusOf(const QString& scientificName)
     return text::capitalized(name.left(name.indexOf(space)));
 }
 
-} // namespace spinora
-
-namespace spinora {
-
 double CollectionCharts::scaleStep(double largest)
 {
     const double rough = std::max(largest, 1.0) / 5;
