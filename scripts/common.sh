@@ -17,7 +17,8 @@ SPINORA_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev qt6-base-dev qt6-base-dev-tools
   libical-dev libavahi-client-dev libqrencode-dev
-  qt6-httpserver-dev qt6-websockets-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-httpserver-dev qt6-websockets-dev qt6-charts-dev libqt6opengl6-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth chromium
   dbus avahi-daemon libnss-mdns iproute2 ccache systemd

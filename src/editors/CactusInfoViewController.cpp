@@ -90,7 +90,10 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     usePhotos(Image::kCactusPhoto, kCactusPhotoSlots, [this] { return nameField_->text(); });
     buildGeneralTab();
     buildDetailsTab();
-    logHistoryButton_ = finishBuilding({660, 470}, "Log History", "logHistoryButton");
+    const auto extras = finishBuilding({660, 470}, {{"Log History", "logHistoryButton"},
+                                                   {"Flowering Calendar", "floweringCalendarButton"}});
+    logHistoryButton_ = extras[0];
+    floweringCalendarButton_ = extras[1];
 
     nameControls({
         {nameField_, "Name"},
@@ -122,6 +125,10 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
         {potMaterialButton_, "Pot Material"},
     });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
+    connect(floweringCalendarButton_, &QPushButton::clicked, this, [this] {
+        if (floweringCalendar_)
+            floweringCalendar_(*this);
+    });
 }
 
 CactusInfoViewController::~CactusInfoViewController() = default;
@@ -363,6 +370,7 @@ void CactusInfoViewController::setAddMode(bool addMode)
 {
     RecordEditor::setAddMode(addMode);
     logHistoryButton_->setVisible(!addMode && logHistory_);
+    floweringCalendarButton_->setVisible(!addMode && floweringCalendar_);
 }
 
 bool CactusInfoViewController::hasName() const

@@ -28,6 +28,8 @@ public:
 
     // Shows the "Log History" button, which opens the history this way.
     void setLogHistoryPresenter(LogHistoryPresenter presenter) { logHistory_ = std::move(presenter); }
+    // Shows the "Flowering Calendar" button, which opens the calendar this way.
+    void setFloweringCalendarPresenter(LogHistoryPresenter presenter) { floweringCalendar_ = std::move(presenter); }
     // The log editor that opened this sheet to add a cactus, if any.
     void setLogInfoViewController(CactusFieldListener* opener) { logInfoViewController_ = opener; }
 
@@ -95,6 +97,7 @@ private:
 
     bool cactusUpdate_ = false;
     LogHistoryPresenter logHistory_;
+    LogHistoryPresenter floweringCalendar_;
     bool dateChangeWarning_ = false;
     Water* currentWater_ = nullptr;
     Timestamp savedNextWater_;
@@ -133,6 +136,7 @@ private:
     QComboBox* potShapeButton_;
     QComboBox* potMaterialButton_;
     QPushButton* logHistoryButton_;
+    QPushButton* floweringCalendarButton_;
 };
 
 // The same sheet for a new cactus: "New Cactus", saved with "Save".

@@ -80,14 +80,17 @@ QWidget* EditorSheet::addPage(const char* title)
     return page;
 }
 
-QPushButton* EditorSheet::finishBuilding(QSize size, const char* extraText, const char* extraName)
+std::vector<QPushButton*> EditorSheet::finishBuilding(QSize size,
+                                                      std::initializer_list<std::pair<const char*, const char*>> extras)
 {
     addSharedTabs();
-    QPushButton* extra = extraText ? sheetButton(localized(extraText), extraName, this) : nullptr;
-    addButtonRow(extra);
+    std::vector<QPushButton*> buttons;
+    for (const auto& [text, name] : extras)
+        buttons.push_back(sheetButton(localized(text), name, this));
+    addButtonRow(buttons);
     linkRowLabels(this);
     resize(size);
-    return extra;
+    return buttons;
 }
 
 void EditorSheet::addSharedTabs()
@@ -105,13 +108,13 @@ void EditorSheet::addSharedTabs()
     (new QVBoxLayout(page))->addWidget(notesView_);
 }
 
-void EditorSheet::addButtonRow(QAbstractButton* extra)
+void EditorSheet::addButtonRow(const std::vector<QPushButton*>& extras)
 {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(printButton_);
-    if (extra)
+    for (QPushButton* extra : extras)
         row->addWidget(extra);
     row->addStretch(1);
     row->addWidget(cancelButton_);

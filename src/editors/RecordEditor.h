@@ -71,9 +71,10 @@ protected:
     // The row of photo slots on the "General" tab.
     void addPhotoSlots(QFormLayout* form, QWidget* page);
     // "All Photos" (for an editor with photos) and "Notes", then the buttons
-    // row under the tabs. An editor's own button (`extraText`) stands left
-    // of Cancel; it is answered.
-    QPushButton* finishBuilding(QSize size, const char* extraText = nullptr, const char* extraName = nullptr);
+    // row under the tabs. An editor's own buttons (text and object name)
+    // stand left of Cancel, in the order given; they are answered.
+    std::vector<QPushButton*> finishBuilding(QSize size,
+                                             std::initializer_list<std::pair<const char*, const char*>> extras = {});
     // Screen readers name each control after its label; several share a row.
     void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> names);
 
@@ -139,7 +140,7 @@ protected:
 
 private:
     void addSharedTabs();
-    void addButtonRow(QAbstractButton* extra);
+    void addButtonRow(const std::vector<QPushButton*>& extras);
     void releaseClaim();
     // Ends the loop and hides the sheet with the button that closed it.
     void finishSheet(bool saved);

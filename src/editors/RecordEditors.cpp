@@ -12,7 +12,8 @@ namespace spinora {
 // dialog on the document window and lives as long as its nested loop.
 
 bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
-                const std::function<void(CactusInfoViewController&)>& logHistory)
+                const std::function<void(CactusInfoViewController&)>& logHistory,
+                const std::function<void(CactusInfoViewController&)>& floweringCalendar)
 {
     if (!cactus) {
         AddCactusInfoViewController editor(document, window);
@@ -21,6 +22,7 @@ bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
     }
     CactusInfoViewController editor(document, window);
     editor.setLogHistoryPresenter(logHistory);
+    editor.setFloweringCalendarPresenter(floweringCalendar);
     return editor.prepareView(cactus) && editor.showViewFromWindow();
 }
 

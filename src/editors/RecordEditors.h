@@ -19,9 +19,11 @@ class Water;
 // A null record opens the editor's add mode.
 //
 // `logHistory` shows the cactus editor's "Log History" button and opens the
-// plant's history with it (the cactus list passes the log list's history).
+// plant's history with it (the cactus list passes the log list's history);
+// `floweringCalendar` likewise its "Flowering Calendar" button.
 bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
-                const std::function<void(CactusInfoViewController&)>& logHistory = {});
+                const std::function<void(CactusInfoViewController&)>& logHistory = {},
+                const std::function<void(CactusInfoViewController&)>& floweringCalendar = {});
 bool editWater(QWidget* window, SpinoraDatabase& document, Water* water);
 // `forCactus`: in the log history of one plant, a new log belongs to it.
 bool editLog(QWidget* window, SpinoraDatabase& document, Log* log, Cactus* forCactus = nullptr);

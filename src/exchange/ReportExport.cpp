@@ -1,15 +1,18 @@
 #include "ReportExport.h"
 
 #include "AppInfo.h"
+#include "CollectionCharts.h"
 #include "CsvExport.h"
 #include "FileHelpers.h"
 #include "LocaleFormats.h"
 #include "Localization.h"
 #include "RecordSet.h"
+#include "ReportCharts.h"
 #include "Resources.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraStrings.h"
 #include "SqlConnection.h"
+#include "Statistics.h"
 #include "TextCompare.h"
 
 #include <QCoreApplication>
@@ -351,7 +354,7 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
         double totalValue = 0;
         QSet<QString> commonNames, scientificNames;
         for (const auto& cactus : records.cacti) {
-            totalValue += cactus->value() > 0.0001 ? cactus->value() : cactus->purchasePrice();
+            totalValue += CollectionStatistics::valueOfPlant(*cactus);
             if (!cactus->commonName().isEmpty())
                 commonNames.insert(text::capitalized(cactus->commonName()));
             if (!cactus->scientificName().isEmpty())
@@ -371,6 +374,7 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
                 writing = false;
         };
         write(head(context, records, totalValue, uniqueSpecies));
+        write(ReportCharts::section(CollectionCharts::compute(records.cacti, now()), formats, context.width));
         auto pieces = [&](auto& list, auto render) {
             int number = 0;
             for (const auto& record : list) {

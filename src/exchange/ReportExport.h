@@ -17,9 +17,9 @@ class SpinoraDatabase;
 class Water;
 struct RecordSet;
 
-// Writes the whole collection as one static web page: a summary box, then
-// a box per plant, schedule and log entry, with the photos exported as JPEG
-// files into a folder beside the page.
+// Writes the whole collection as one static web page: a summary box, the
+// charts, then a box per plant, schedule and log entry, with the photos
+// exported as JPEG files into a folder beside the page.
 class ReportExport {
 public:
     // Photo size options: 1 thumbnails, 2 medium (512), 3 large (1024), 4 extra large (1280).

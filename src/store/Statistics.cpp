@@ -39,8 +39,13 @@ double CollectionStatistics::valueOfCollection(SpinoraDatabase& document)
 {
     double total = 0.0;
     for (const auto& cactus : document.cacti())
-        total += cactus->value() > 0.0001 ? cactus->value() : cactus->purchasePrice();
+        total += valueOfPlant(*cactus);
     return total;
+}
+
+double CollectionStatistics::valueOfPlant(const Cactus& cactus)
+{
+    return cactus.value() > 0.0001 ? cactus.value() : cactus.purchasePrice();
 }
 
 long CollectionStatistics::dueReminders(SpinoraDatabase& document)

@@ -4,6 +4,7 @@
 
 namespace spinora {
 
+class Cactus;
 class SpinoraDatabase;
 
 // The eight figures of the statistics window, computed without any window so
@@ -26,6 +27,7 @@ struct CollectionStatistics {
     static long uniqueSpecies(SpinoraDatabase& document);
     // Each plant counts with its value, or its purchase price when it has no value.
     static double valueOfCollection(SpinoraDatabase& document);
+    static double valueOfPlant(const Cactus& cactus);
     static long dueReminders(SpinoraDatabase& document);
 };
 

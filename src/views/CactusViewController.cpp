@@ -2,6 +2,7 @@
 
 #include "ActionEdge.h"
 #include "Artwork.h"
+#include "FloweringCalendarWindow.h"
 #include "LogHistoryWindow.h"
 #include "Localization.h"
 #include "RecordCopies.h"
@@ -201,7 +202,7 @@ void CactusViewController::showCactusInfo(int row)
     if (!cactus)
         return;
     clearSelection();
-    editCactus(window(), document(), cactus, presentLogHistory);
+    editCactus(window(), document(), cactus, presentLogHistory, presentFloweringCalendar);
 }
 
 void CactusViewController::handleAddButton()

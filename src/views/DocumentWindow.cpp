@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "CactusViewController.h"
 #include "DeviceBrowser.h"
+#include "FloweringCalendarWindow.h"
 #include "LabelPrintDialog.h"
 #include "Localization.h"
 #include "LogViewController.h"
@@ -530,6 +531,12 @@ StatisticsViewController* DocumentWindow::statisticsWindow()
     if (!statsViewController_)
         statsViewController_ = new StatisticsViewController(document_, this);
     return statsViewController_;
+}
+
+void DocumentWindow::showFloweringCalendar()
+{
+    finishLoading();
+    FloweringCalendarWindow(document_, nullptr, this).exec();
 }
 
 void DocumentWindow::showStatistics()

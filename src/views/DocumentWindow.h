@@ -86,6 +86,8 @@ public slots:
     // File › Page Setup...: the page layout of every print of this collection.
     void pageSetup();
     void showStatistics();
+    // View › Flowering Calendar...
+    void showFloweringCalendar();
     void refreshTitle();
     void refreshData();
 

@@ -1,10 +1,14 @@
 #include "StatisticsViewController.h"
 
+#include "CollectionCharts.h"
 #include "Localization.h"
+#include "SpinoraDatabase.h"
 #include "Statistics.h"
+#include "StatisticsCharts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -39,7 +43,12 @@ StatisticsViewController::StatisticsViewController(SpinoraDatabase& document, QW
         amounts_[i]->setMinimumWidth(90);
         form->addRow(captions_[i], amounts_[i]);
     }
-    layout->addLayout(form);
+    auto* figuresAndCharts = new QHBoxLayout;
+    figuresAndCharts->setSpacing(24);
+    figuresAndCharts->addLayout(form);
+    charts_ = new StatisticsCharts(this);
+    figuresAndCharts->addWidget(charts_, 1);
+    layout->addLayout(figuresAndCharts);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -53,6 +62,7 @@ void StatisticsViewController::refreshData()
     for (int i = 0; i < kFigures - 1; ++i)
         amounts_[i]->setText(QString::number(counts[i]));
     amounts_[kFigures - 1]->setText(formats_.money(figures.totalValue));
+    charts_->showCharts(CollectionCharts::compute(document_.cacti(), now()));
 }
 
 void StatisticsViewController::presentStatistics()

@@ -11,10 +11,11 @@ class QLabel;
 namespace spinora {
 
 class SpinoraDatabase;
+class StatisticsCharts;
 
-// The statistics window of one collection: eight figures, computed when the
-// window is presented and not updated while it is open (it is modal, so the
-// collection cannot change meanwhile).
+// The statistics window of one collection: eight figures and four charts,
+// computed when the window is presented and not updated while it is open (it
+// is modal, so the collection cannot change meanwhile).
 class StatisticsViewController : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ private:
     ListFormats formats_;
     std::array<QLabel*, kFigures> captions_{};
     std::array<QLabel*, kFigures> amounts_{};
+    StatisticsCharts* charts_ = nullptr;
 };
 
 } // namespace spinora

@@ -1,6 +1,6 @@
-// The HTML report: its exact pieces, the summary values, photo sizes, the
-// escaping of every user text, and (with Chromium installed) what a browser
-// makes of it.
+// The HTML report: its exact pieces, the summary values and charts, photo
+// sizes, the escaping of every user text, and (with Chromium installed) what
+// a browser makes of it.
 #include "ExchangeTestSupport.h"
 #include "RecordBuilders.h"
 #include "ReportExport.h"
@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +90,20 @@ TEST_F(Report, SummaryCountsAndValues)
                             "<tr><td>Unique Species:</td><td align=right>1</td></tr>\n"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(row))) << row;
     EXPECT_TRUE(page.endsWith("</body></html>\n"));
+    // The four charts: inline SVG that an XML reader takes whole, no script.
+    EXPECT_FALSE(page.contains("<script", Qt::CaseInsensitive));
+    const QRegularExpression svg("<svg .*?</svg>", QRegularExpression::DotMatchesEverythingOption);
+    QStringList titles;
+    for (const QRegularExpressionMatch& chart : svg.globalMatch(page)) {
+        QXmlStreamReader xml(chart.captured());
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title")
+                titles << xml.readElementText();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    }
+    EXPECT_EQ(titles, (QStringList{"Plants by Date Acquired", "Value by Date Acquired", "Plants by Genus",
+                                   "Waterings Due in the Next 14 Days"}));
+    EXPECT_TRUE(page.contains(">Echinocactus</text>\n<rect ")) << "a genus and its bar";
 }
 
 TEST_F(Report, RowsOfAPlantAScheduleAndALog)
@@ -159,4 +175,38 @@ TEST_F(Report, ChromiumShowsHostileTextAsText)
         EXPECT_TRUE(dom.contains(QString::fromUtf8(text))) << text;
     for (const char* markup : {"<script>", "<img src=\"x\"", "owned</title>"})
         EXPECT_FALSE(dom.contains(QString::fromUtf8(markup))) << markup;
+}
+
+// The page's charts as Chromium draws them: each of the four shows the
+// series' colour in its own quarter of the charts' box, which is saved.
+TEST_F(Report, ChromiumDrawsTheFourChartsOfASampleCollection)
+{
+    if (chromium().isEmpty())
+        GTEST_SKIP() << "Chromium is not installed";
+    ASSERT_TRUE(SampleCollection::fill(*document, SampleSize{30, 5, 60, 0, 320}).ok());
+    report();
+    TempFolder profile;
+    QProcess browser;
+    browser.start(chromium(), {"--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars", "--no-first-run",
+                               "--user-data-dir=" + profile.path(), "--window-size=1100,1300",
+                               "--screenshot=" + folder.file("page.png"), "file://" + folder.file("out/report.html")});
+    ASSERT_TRUE(browser.waitForFinished(60000));
+    const QImage page = QImage(folder.file("page.png")).convertToFormat(QImage::Format_RGB32);
+    QRect drawn; // the series' colour, #209fdf
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) == qRgb(0x20, 0x9f, 0xdf))
+                drawn |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(drawn.isEmpty());
+    const QImage charts = page.copy(drawn.adjusted(-64, -90, 30, 60));
+    EXPECT_TRUE(charts.save(screenshotFolder() + "/report-charts.png"));
+    for (const QPoint quarter : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        const QRect area(quarter.x() * charts.width() / 2, quarter.y() * charts.height() / 2, charts.width() / 2,
+                         charts.height() / 2);
+        int painted = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                painted += charts.pixel(x, y) == qRgb(0x20, 0x9f, 0xdf);
+        EXPECT_GE(painted, 100) << quarter.x() << "," << quarter.y();
+    }
 }

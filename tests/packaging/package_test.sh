@@ -52,7 +52,9 @@ done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 [[ $recommends == *avahi-daemon* && $recommends == *libnss-mdns* ]] || fail "Recommends is \"$recommends\""
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ $depends == *libqt6gui6* && $depends == *fonts-ipafont-gothic* ]] || fail "Depends is \"$depends\""
+for needed in libqt6gui6 libqt6charts6 fonts-ipafont-gothic; do
+    [[ $depends == *$needed* ]] || fail "Depends lacks $needed: \"$depends\""
+done
 
 # The unpacked programs run from where they are.
 version=$("$root/usr/bin/spinora-cli" --version)

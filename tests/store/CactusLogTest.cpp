@@ -1,5 +1,7 @@
-// Comparators and ages of plants; the summary and order of logs.
+// Comparators and ages of plants; the summary and order of logs; the
+// flowering calendar made from them.
 #include "Cactus.h"
+#include "FloweringCalendar.h"
 #include "Log.h"
 #include "TestSupport.h"
 
@@ -114,4 +116,36 @@ TEST_F(CactusOrder, LocalizedTieBreaksFollowTheUsersLocale)
     EXPECT_LT(zebra->compareNameThenSpecies(apple.get(), true), 0);
     EXPECT_LT(zebra->compareSpeciesThenName(apple.get(), true), 0); // plain: Z (5A) before Ä (C4)
     QLocale::setDefault(saved);
+}
+
+// The flowering calendar counts the "Flowered" logs (any case and spacing)
+// of each plant by month over the years, skips other events, logs of no
+// plant or no date, and puts next month's likely bloomers first.
+TEST(FloweringCalendar, CountsByMonthAndOrdersByNextMonthThenByTotal)
+{
+    auto early = plant("Early", ""), often = plant("Often", ""), july = plant("July", ""), never = plant("Never", "");
+    std::vector<std::unique_ptr<Log>> logs;
+    auto log = [&logs](Cactus* cactus, const char* event, Timestamp date) {
+        auto& added = logs.emplace_back(std::make_unique<Log>());
+        added->setCactus(cactus);
+        added->setEventName(QString::fromUtf8(event));
+        added->setLogDate(date);
+    };
+    log(early.get(), "Flowered", localSeconds(2024, 6, 3));
+    log(early.get(), " flowered ", localSeconds(2025, 6, 9));
+    log(often.get(), "FLOWERED", localSeconds(2024, 3, 1));
+    log(often.get(), "Flowered", localSeconds(2025, 4, 1));
+    log(often.get(), "Flowered", localSeconds(2025, 5, 1));
+    log(july.get(), "Flowered", localSeconds(2026, 7, 31, 23, 30));
+    log(never.get(), "Repotted", localSeconds(2026, 6, 1));
+    log(never.get(), "Flowered", {});
+    log(nullptr, "Flowered", localSeconds(2026, 6, 1));
+    QStringList rows;
+    for (const FloweringCalendar::Row& row : FloweringCalendar::compute(logs, 6).rows) {
+        QString months;
+        for (int times : row.flowerings)
+            months += QString::number(times);
+        rows << row.plant->name() + ' ' + months;
+    }
+    EXPECT_EQ(rows, (QStringList{"Early 000002000000", "Often 001110000000", "July 000000100000"}));
 }

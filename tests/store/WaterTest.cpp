@@ -1,6 +1,8 @@
 // The next watering date: calendar arithmetic in the user's time zone and
 // the pushing past up to three yearly no-water periods. This binary runs in
 // UTC and in Europe/Berlin.
+#include "Cactus.h"
+#include "CollectionCharts.h"
 #include "ListSearch.h"
 #include "TestSupport.h"
 #include "Water.h"
@@ -160,4 +162,66 @@ TEST(NextWatering, RowTextCountsLocalDaysAndFollowsTheDueRuleAndTheRest)
     EXPECT_EQ(ListTexts(QLocale(QLocale::German)).nextWateringText(fromDateTime(at(2026, 12, 2, 9, 0)), nullptr,
                                                                    fromDateTime(at(2026, 12, 9, 9, 0))),
               "overdue since 2. Dez.");
+}
+
+// The charts' series from plants alone, each row a collection: days acquired
+// (none for some), value or price, genera (with spaces, case, no name, more
+// than ten), and waterings over fourteen days through a rest and an overdue
+// plant whose schedule rests today.
+TEST(CollectionCharts, SizeValueGeneraAndWateringsDueOfACollection)
+{
+    const QDateTime today = at(2026, 6, 15, 12, 0);
+    const auto every3 = schedule(3, Water::kDays, {{md(6, 20), md(6, 24)}});
+    const auto weekly = schedule(1, Water::kWeeks, {{md(6, 10), md(6, 16)}});
+    struct Plant { int acquiredDay; double price, value; const char* scientific; Water* water; QDateTime next; };
+    using Due = std::array<long, CollectionCharts::kDaysAhead>;
+    const struct {
+        const char* name;
+        std::vector<Plant> plants;
+        std::vector<std::tuple<int, long, double>> acquired; // day of June, plants, value
+        long undated;
+        QStringList genera; // "name count"
+        Due due;
+    } rows[] = {
+        {"empty", {}, {}, 0, {}, {}},
+        {"undated and same-day plants",
+         {{3, 5, 0, "opuntia x", nullptr, {}}, {0, 7, 0, "Opuntia y", nullptr, {}},
+          {3, 2, 9, "  OPUNTIA", nullptr, {}}, {1, 4, 0, "", nullptr, {}}},
+         {{1, 1, 4}, {3, 3, 18}}, 1, {"Opuntia 3", "Other 1"}, {}},
+        {"waterings through a rest and after today's rest",
+         {{0, 0, 0, "A", every3.get(), at(2026, 6, 15, 9, 0)}, {0, 0, 0, "A", weekly.get(), at(2026, 6, 12, 9, 0)},
+          {0, 0, 0, "A", nullptr, at(2026, 6, 1, 9, 0)}, {0, 0, 0, "A", every3.get(), at(2026, 6, 29, 9, 0)}},
+         {}, 4, {"A 4"}, {2, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::unique_ptr<Cactus>> cacti;
+        for (const Plant& p : row.plants) {
+            auto& c = cacti.emplace_back(std::make_unique<Cactus>());
+            c->setDateAcquired(p.acquiredDay ? fromDateTime(at(2026, 6, p.acquiredDay, 10, 0)) : Timestamp());
+            c->setPurchasePrice(p.price);
+            c->setValue(p.value);
+            c->setScientificName(QString::fromUtf8(p.scientific));
+            c->setWater(p.water);
+            c->setWaterNext(fromDateTime(p.next));
+        }
+        const CollectionCharts charts = CollectionCharts::compute(cacti, fromDateTime(today));
+        std::vector<std::tuple<int, long, double>> acquired;
+        for (const auto& a : charts.acquired)
+            acquired.emplace_back(a.day.day(), a.plants, a.value);
+        QStringList genera;
+        for (const auto& g : charts.genera)
+            genera << QStringLiteral("%1 %2").arg(g.name).arg(g.plants);
+        EXPECT_EQ(std::tie(acquired, charts.undated, genera, charts.wateringsDue),
+                  std::tie(row.acquired, row.undated, row.genera, row.due)) << row.name;
+    }
+    // Twelve genera of 13 down to 2 plants: the two smallest and the unnamed make "Other".
+    std::vector<std::unique_ptr<Cactus>> many;
+    for (int genus = 0; genus < 12; ++genus)
+        for (int plant = 0; plant < 13 - genus; ++plant)
+            many.emplace_back(std::make_unique<Cactus>())->setScientificName(QStringLiteral("G%1 sp").arg(genus + 10));
+    many.emplace_back(std::make_unique<Cactus>());
+    const auto genera = CollectionCharts::compute(many, fromDateTime(today)).genera;
+    ASSERT_EQ(genera.size(), 11u);
+    EXPECT_EQ(std::tie(genera[0].name, genera[0].plants, genera[9].name, genera[10].name, genera[10].plants),
+              std::make_tuple(QString("G10"), 13L, QString("G19"), QString("Other"), 6L));
 }

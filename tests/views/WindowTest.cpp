@@ -2,11 +2,16 @@
 // the screenshots of the three lists of a sample collection.
 #include "ViewsTestSupport.h"
 
+#include "CactusInfoViewController.h"
 #include "CactusViewController.h"
+#include "CollectionCharts.h"
 #include "DatabasePrintView.h"
 #include "EditorTestSupport.h"
+#include "FloweringCalendar.h"
+#include "FloweringCalendarWindow.h"
 #include "LogViewController.h"
 #include "PageSetup.h"
+#include "RecordEditors.h"
 #include "SampleCollection.h"
 #include "Statistics.h"
 #include "StatisticsViewController.h"
@@ -14,6 +19,10 @@
 #include "WaterViewController.h"
 
 #include <QApplication>
+#include <QBarSet>
+#include <QChartView>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,6 +32,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QTimer>
@@ -30,6 +40,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <map>
 #include <cmath>
 
 using namespace spinora;
@@ -131,17 +142,22 @@ double textContrast(const QImage& picture, const QRect& area, const QPoint& blan
     return best;
 }
 
+QPalette darkPalette()
+{
+    QPalette dark = QApplication::palette();
+    for (auto [role, colour] : {std::pair{QPalette::Window, 0x353535}, {QPalette::WindowText, 0xffffff},
+                                {QPalette::Base, 0x2a2a2a}, {QPalette::Text, 0xffffff}, {QPalette::Button, 0x353535},
+                                {QPalette::ButtonText, 0xffffff}})
+        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
+    return dark;
+}
+
 // Under a dark desktop palette the rows, their due colour and the tab strip
 // follow it, and every text keeps 4.5:1 against what it is drawn on.
 TEST_F(Window, ADarkPaletteIsFollowedWithReadableText)
 {
     const QPalette light = QApplication::palette();
-    QPalette dark = light;
-    for (auto [role, colour] : {std::pair{QPalette::Window, 0x353535}, {QPalette::WindowText, 0xffffff},
-                                {QPalette::Base, 0x2a2a2a}, {QPalette::Text, 0xffffff}, {QPalette::Button, 0x353535},
-                                {QPalette::ButtonText, 0xffffff}})
-        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
-    QApplication::setPalette(dark);
+    QApplication::setPalette(darkPalette());
     Water* due = addWater(QStringLiteral("Due"), day(2026, 6, 1), day(2026, 6, 8));
     addCactus(QStringLiteral("Astro"), QStringLiteral("Astrophytum asterias"), QStringLiteral("Star"));
     addCactus(QStringLiteral("Thirsty"), QStringLiteral("Mammillaria plumosa"), QStringLiteral("Feather"), due);
@@ -286,6 +302,94 @@ TEST_F(Statistics, FiguresOfTheWholeCollection)
     });
     w.showStatistics();
     EXPECT_TRUE(shown);
+}
+
+// Each chart of the statistics window holds the collection's series and
+// draws it (its colour shows) on the palette's own background, light or dark.
+TEST_F(Screenshots, TheStatisticsChartsDrawTheSeriesInThePalette)
+{
+    const QPalette light = QApplication::palette();
+    const CollectionCharts expected = CollectionCharts::compute(document_->cacti(), now());
+    ASSERT_EQ(expected.genera.size(), size_t(CollectionCharts::kLargestGenera + 1)) << "ten genera and Other";
+    const std::map<QString, int> points = {{"plantsChart", int(expected.acquired.size()) * 2 + 1},
+                                           {"valueChart", int(expected.acquired.size()) * 2 + 1},
+                                           {"generaChart", CollectionCharts::kLargestGenera + 1},
+                                           {"wateringChart", CollectionCharts::kDaysAhead}};
+    DocumentWindow& w = window();
+    for (const QString name : {"statistics", "statistics-dark"}) {
+        QApplication::setPalette(name.endsWith("dark") ? darkPalette() : light);
+        QTimer::singleShot(0, [&] {
+            StatisticsViewController* stats = w.statisticsWindow();
+            QApplication::processEvents();
+            for (const auto& [chart, count] : points) {
+                QChartView* view = stats->findChild<QChartView*>(chart);
+                ASSERT_TRUE(view && view->chart()->series().size() == 1) << chart.toStdString();
+                QAbstractSeries* series = view->chart()->series()[0];
+                auto* line = qobject_cast<QLineSeries*>(series);
+                auto* bars = qobject_cast<QAbstractBarSeries*>(series);
+                EXPECT_EQ(line ? line->count() : bars->barSets()[0]->count(), count) << chart.toStdString();
+                const QColor colour = line ? line->color() : bars->barSets()[0]->color();
+                const QImage picture = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                const auto* pixels = reinterpret_cast<const QRgb*>(picture.constBits());
+                EXPECT_GE(std::count(pixels, pixels + picture.width() * picture.height(), colour.rgb()), 40)
+                    << chart.toStdString();
+                EXPECT_EQ(pixelAt(picture, 2, 2), stats->palette().color(QPalette::Base)) << chart.toStdString();
+            }
+            EXPECT_TRUE(stats->grab().save(screenshotFolder() + "/" + name + ".png"));
+            stats->reject();
+        });
+        w.showStatistics();
+    }
+    QApplication::setPalette(light);
+}
+
+// View › Flowering Calendar... and a plant's editor open the calendar: July's
+// likely bloomers first, each count on a tint of the palette's background,
+// the editor's plant in bold.
+TEST_F(Screenshots, TheFloweringCalendarFromTheWindowAndFromAPlantsEditor)
+{
+    DocumentWindow& w = window();
+    std::vector<Cactus*> plants;
+    for (int i = 0; i < 12; ++i) {
+        plants.push_back(document_->cacti()[size_t(i)].get());
+        for (int year = 2022; year <= 2022 + i % 4; ++year)
+            addLog(plants.back(), "Flowered", day(year, 3 + (i + year) % 7, 12));
+    }
+    const auto nameBold = [](QTableWidget* table, const QString& name) {
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->verticalHeaderItem(r)->text() == name)
+                return table->verticalHeaderItem(r)->font().bold();
+        return false;
+    };
+    whenModalOpens<FloweringCalendarWindow>([&](FloweringCalendarWindow* calendar) {
+        QTableWidget* table = calendar->table();
+        EXPECT_EQ(size_t(table->rowCount()), FloweringCalendar::compute(document_->logs(), 7).rows.size());
+        for (int r = 1; r < table->rowCount(); ++r)
+            EXPECT_GE(table->item(r - 1, 6)->text().toInt(), table->item(r, 6)->text().toInt()) << r;
+        EXPECT_FALSE(table->item(0, 6)->text().isEmpty());
+        EXPECT_FALSE(nameBold(table, plants[0]->name()));
+        const QImage cells = table->viewport()->grab().toImage();
+        const auto cellColour = [&](int r, int c) {
+            return cells.pixelColor(table->visualItemRect(table->item(r, c)).topLeft() + QPoint(3, 3));
+        };
+        EXPECT_NE(cellColour(0, 6), table->palette().color(QPalette::Base));
+        int unflowered = 0; // the first row with no July: on screen, below the July bloomers
+        while (unflowered < table->rowCount() && !table->item(unflowered, 6)->text().isEmpty())
+            ++unflowered;
+        EXPECT_EQ(cellColour(unflowered, 6), table->palette().color(QPalette::Base));
+        EXPECT_TRUE(calendar->grab().save(screenshotFolder() + "/flowering-calendar.png"));
+        calendar->accept();
+    });
+    w.showFloweringCalendar();
+    whenModalOpens<CactusInfoViewController>([&](CactusInfoViewController* editor) {
+        whenModalOpens<FloweringCalendarWindow>([&](FloweringCalendarWindow* calendar) {
+            EXPECT_TRUE(nameBold(calendar->table(), plants[5]->name()));
+            calendar->accept();
+        });
+        click(control<QPushButton>(editor, "floweringCalendarButton"));
+        click(control<QPushButton>(editor, "cancelButton"));
+    });
+    editCactus(&w, *document_, plants[5], {}, presentFloweringCalendar);
 }
 
 TEST_F(Screenshots, TheThreeListsOfASampleCollection)
