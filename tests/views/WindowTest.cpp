@@ -11,6 +11,7 @@
 #include "FloweringCalendarWindow.h"
 #include "LogViewController.h"
 #include "PageSetup.h"
+#include "PlantTimelineWindow.h"
 #include "RecordEditors.h"
 #include "SampleCollection.h"
 #include "Statistics.h"
@@ -24,6 +25,7 @@
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -32,6 +34,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
@@ -390,6 +393,35 @@ TEST_F(Screenshots, TheFloweringCalendarFromTheWindowAndFromAPlantsEditor)
         click(control<QPushButton>(editor, "cancelButton"));
     });
     editCactus(&w, *document_, plants[5], {}, presentFloweringCalendar);
+}
+
+TEST_F(Screenshots, APlantsPhotoTimelineRunsOldestFirstAndShowsTwoChosenSideBySide)
+{
+    DocumentWindow& w = window();
+    Cactus* plant = document_->cacti()[3].get();
+    addPhoto(addLog(plant, QStringLiteral("Flowered"), day(2024, 6, 9)), gradientImage(300, 400));
+    addPhoto(addLog(plant, QStringLiteral("Repotted"), day(2021, 4, 2)), gradientImage(400, 300));
+    const auto entries = PlantTimelineWindow::entriesOf(*plant);
+    ASSERT_EQ(entries.size(), plant->images().size() + 2); // the plant's own photo was added today
+    EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.when < b.when; }));
+    whenModalOpens<PlantTimelineWindow>([&](PlantTimelineWindow* timeline) {
+        QListWidget* photos = timeline->photos();
+        ASSERT_EQ(photos->count(), int(entries.size()));
+        EXPECT_TRUE(photos->item(0)->text().endsWith(QStringLiteral("Repotted"))) << photos->item(0)->text().toStdString();
+        photos->item(1)->setSelected(true); // 2024, then 2021: shown in time order all the same
+        EXPECT_TRUE(timeline->comparedPhoto(1)->pixmap().isNull()); // one chosen is not a comparison
+        photos->item(0)->setSelected(true);
+        for (int side = 0; side < 2; ++side) {
+            const QImage shown = timeline->comparedPhoto(side)->pixmap().toImage();
+            ASSERT_FALSE(shown.isNull()) << side;
+            EXPECT_NE(shown.pixelColor(shown.rect().center()), timeline->palette().color(QPalette::Window)) << side;
+        }
+        // The older photo on the left: the 2021 one is the wider.
+        EXPECT_GT(timeline->comparedPhoto(0)->pixmap().width(), timeline->comparedPhoto(1)->pixmap().width());
+        EXPECT_TRUE(timeline->grab().save(screenshotFolder() + "/plant-timeline.png"));
+        timeline->accept();
+    });
+    PlantTimelineWindow(*document_, *plant, &w).exec();
 }
 
 TEST_F(Screenshots, TheThreeListsOfASampleCollection)
