@@ -97,6 +97,7 @@ TEST_F(PseudoLocale, EveryListAndDialogOfTheCollectionWindowIsTranslatedAndNoneI
         {"Mark as Watered", [&] { window->markAsWateredAction()->trigger(); }},
         {"Page Setup", [&] { window->pageSetup(); }},
         {"Print Labels", [&] { window->printLabels(); }},
+        {"Print Preview", [&] { window->printPreview(); }},
         {"About", [&] { app_->showAbout(); }},
     };
     for (const auto& [what, open] : dialogs)
