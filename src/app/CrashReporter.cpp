@@ -202,7 +202,8 @@ bool CrashReporter::offerPendingReport(QWidget* parent, const QString& folder)
     viewer.setObjectName(QStringLiteral("crashReportViewer"));
     viewer.setWindowTitle(localized("Crash Report"));
     auto* layout = new QVBoxLayout(&viewer);
-    auto* where = new QLabel(localized("Saved as %1").arg(QDir::toNativeSeparators(newest + QString::fromUtf8(kOfferedSuffix))));
+    auto* where =
+        new QLabel(localized("Saved as %1").arg(QDir::toNativeSeparators(newest + QString::fromUtf8(kOfferedSuffix))));
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
     where->setWordWrap(true);
     layout->addWidget(where);

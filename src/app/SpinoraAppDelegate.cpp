@@ -208,10 +208,10 @@ SpinoraDatabase* SpinoraAppDelegate::openCollectionAt(const QString& package, bo
         checkPhotos ? CollectionHealth::missingPhotoFiles(document->database(), package) : QStringList();
     if (!missing.isEmpty()) {
         document.reset();
+        const QString first = QDir::toNativeSeparators(missing.first());
         const QString what = missing.size() == 1
-                                 ? localized("Its photo file “%1” is missing.").arg(QDir::toNativeSeparators(missing.first()))
-                                 : localized("%n of its photo files are missing, the first “%1”.", int(missing.size()))
-                                       .arg(QDir::toNativeSeparators(missing.first()));
+                                 ? localized("Its photo file “%1” is missing.").arg(first)
+                                 : localized("%n of its photo files are missing, the first “%1”.", int(missing.size())).arg(first);
         logFailure(Failure(what, Failure::Cause::Damaged));
         return offerSnapshot(package, what, true);
     }

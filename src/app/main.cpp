@@ -61,15 +61,16 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(spinora::applicationIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(spinora::localized("Spinora keeps the catalogue of a cactus and succulent collection."));
+    parser.setApplicationDescription(
+        spinora::localized("Spinora keeps the catalogue of a cactus and succulent collection."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("collections"),
                                  spinora::localized("Collections to open (folders ending in .sdb); interchange files "
-                                                           "(.sdbi) are offered for import into the collection shown."),
+                                                    "(.sdbi) are offered for import into the collection shown."),
                                  QStringLiteral("[PATH.sdb|FILE.sdbi...]"));
-    QCommandLineOption showOption(QStringLiteral("show"), spinora::localized("The list to show: cacti, watering or logs."),
-                                  QStringLiteral("list"));
+    QCommandLineOption showOption(QStringLiteral("show"),
+                                  spinora::localized("The list to show: cacti, watering or logs."), QStringLiteral("list"));
     parser.addOption(showOption);
     QCommandLineOption crashOption(QStringLiteral("crash-for-testing"), QString(), QStringLiteral("segv|abort"));
     crashOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -99,7 +100,8 @@ int main(int argc, char** argv)
     case spinora::SingleInstance::Outcome::HandedOver:
         return 0;
     case spinora::SingleInstance::Outcome::NoAnswer:
-        std::fprintf(stderr, "spinora: %s\n", qPrintable(spinora::localized("Spinora is already running but does not answer.")));
+        std::fprintf(stderr, "spinora: %s\n",
+                     qPrintable(spinora::localized("Spinora is already running but does not answer.")));
         return 1;
     case spinora::SingleInstance::Outcome::First:
         break;

@@ -207,8 +207,8 @@ void DocumentWindow::buildToolbar()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    QAction* print =
-        item("Print", QT_TRID_NOOP("Print"), QT_TRID_NOOP("Print the list"), "print_button", &DocumentWindow::printDocument);
+    QAction* print = item("Print", QT_TRID_NOOP("Print"), QT_TRID_NOOP("Print the list"), "print_button",
+                          &DocumentWindow::printDocument);
     QAction* import = item("Import", QT_TRID_NOOP("Import from device"),
                            QT_TRID_NOOP("Import database from Spinora Mobile App"), "import_button", [this] {
                                finishLoading();
