@@ -45,7 +45,8 @@ BackupsWindow::BackupsWindow(const QString& packagePath, Actions actions, QWidge
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);
     list_->setHeaderLabels(
-        localizedList({"Taken", "Why", "Plants", "Logs", "Photos", "Size"}));
+        localizedList({QT_TRID_NOOP("Taken"), QT_TRID_NOOP("Why"), QT_TRID_NOOP("Plants"), QT_TRID_NOOP("Logs"),
+                       QT_TRID_NOOP("Photos"), QT_TRID_NOOP("Size")}));
     list_->setAccessibleName(localized("Snapshots"));
     for (int column = 2; column < 6; ++column)
         list_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);

@@ -1,5 +1,7 @@
 #include "CrashReporter.h"
 
+#include "Localization.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -186,11 +188,11 @@ bool CrashReporter::offerPendingReport(QWidget* parent, const QString& folder)
         markOffered(report);
 
     QMessageBox ask(QMessageBox::Warning, QStringLiteral("Spinora"),
-                    QStringLiteral("Spinora quit unexpectedly the last time it was used."), QMessageBox::NoButton, parent);
+                    localized("Spinora quit unexpectedly the last time it was used."), QMessageBox::NoButton, parent);
     ask.setObjectName(QStringLiteral("crashReportOffer"));
-    ask.setInformativeText(QStringLiteral("A report of the problem was saved. Would you like to see it?"));
-    QPushButton* show = ask.addButton(QStringLiteral("Show Report"), QMessageBox::AcceptRole);
-    ask.addButton(QStringLiteral("Not Now"), QMessageBox::RejectRole);
+    ask.setInformativeText(localized("A report of the problem was saved. Would you like to see it?"));
+    QPushButton* show = ask.addButton(localized("Show Report"), QMessageBox::AcceptRole);
+    ask.addButton(localized("Not Now"), QMessageBox::RejectRole);
     ask.setDefaultButton(show);
     ask.exec();
     if (ask.clickedButton() != show)
@@ -198,9 +200,10 @@ bool CrashReporter::offerPendingReport(QWidget* parent, const QString& folder)
 
     QDialog viewer(parent);
     viewer.setObjectName(QStringLiteral("crashReportViewer"));
-    viewer.setWindowTitle(QStringLiteral("Crash Report"));
+    viewer.setWindowTitle(localized("Crash Report"));
     auto* layout = new QVBoxLayout(&viewer);
-    auto* where = new QLabel(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(newest + QString::fromUtf8(kOfferedSuffix))));
+    auto* where =
+        new QLabel(localized("Saved as %1").arg(QDir::toNativeSeparators(newest + QString::fromUtf8(kOfferedSuffix))));
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
     where->setWordWrap(true);
     layout->addWidget(where);

@@ -111,7 +111,8 @@ DailyReminder::Result DailyReminder::turnOn(const QTime& at)
                               "OnCalendar=\n"
                               "OnCalendar=*-*-* " + timeText(at).toLatin1() + ":00\n";
     if (!writeWhole(dropInPath(), dropIn))
-        return {false, QStringLiteral("The reminder time could not be written to %1.").arg(QDir::toNativeSeparators(dropInPath()))};
+        return {false, localized("The reminder time could not be written to %1.")
+                           .arg(QDir::toNativeSeparators(dropInPath()))};
 
     QString why;
     Run run = systemctl({QStringLiteral("daemon-reload")});
@@ -123,7 +124,8 @@ DailyReminder::Result DailyReminder::turnOn(const QTime& at)
     if (run.ok) {
         QFile::remove(autostartPath());
         remember(true, at);
-        return {true, QStringLiteral("Spinora will remind you every day at %1 (systemd user timer %2).").arg(timeText(at), kTimer)};
+        return {true,
+                localized("Spinora will remind you every day at %1 (systemd user timer %2).").arg(timeText(at), kTimer)};
     }
 
     // No systemd user instance here: a check at each login instead.
@@ -157,7 +159,7 @@ DailyReminder::Result DailyReminder::turnOff()
     systemctl({QStringLiteral("daemon-reload")});
     QFile::remove(autostartPath());
     remember(false, time());
-    return {false, QStringLiteral("Reminders are off.")};
+    return {false, localized("Reminders are off.")};
 }
 
 } // namespace spinora

@@ -119,7 +119,7 @@ void fillRecentMenu(QMenu* menu, SpinoraAppDelegate& app)
     }
     if (!paths.isEmpty())
         menu->addSeparator();
-    QAction* clear = menu->addAction(QStringLiteral("Clear Menu"));
+    QAction* clear = menu->addAction(localized("Clear Menu"));
     clear->setObjectName(QStringLiteral("clearRecentMenu"));
     clear->setEnabled(!paths.isEmpty());
     QObject::connect(clear, &QAction::triggered, &app, [&app] { app.recentDocuments().clear(); });
@@ -128,34 +128,34 @@ void fillRecentMenu(QMenu* menu, SpinoraAppDelegate& app)
 void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 {
     const QPointer<QMainWindow> target(window);
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(localized("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
 
-    QAction* newItem = file->addAction(QStringLiteral("New"), &app, &SpinoraAppDelegate::newDocument);
+    QAction* newItem = file->addAction(localized("New"), &app, &SpinoraAppDelegate::newDocument);
     newItem->setObjectName(QStringLiteral("newAction"));
     assignShortcut(window, newItem, QKeySequence(QStringLiteral("Ctrl+N")));
-    QAction* open = file->addAction(QStringLiteral("Open..."), &app, &SpinoraAppDelegate::openDocument);
+    QAction* open = file->addAction(localized("Open..."), &app, &SpinoraAppDelegate::openDocument);
     open->setObjectName(QStringLiteral("openAction"));
     assignShortcut(window, open, QKeySequence(QStringLiteral("Ctrl+O")));
-    QMenu* recent = file->addMenu(QStringLiteral("Open Recent"));
+    QMenu* recent = file->addMenu(localized("Open Recent"));
     recent->setObjectName(QStringLiteral("openRecentMenu"));
     fillRecentMenu(recent, app);
     QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, &app] { fillRecentMenu(recent, app); });
     file->addSeparator();
 
-    QAction* close = file->addAction(QStringLiteral("Close"), window, [target] {
+    QAction* close = file->addAction(localized("Close"), window, [target] {
         if (target)
             target->close();
     });
     close->setObjectName(QStringLiteral("closeAction"));
     assignShortcut(window, close, QKeySequence(QStringLiteral("Ctrl+W")));
-    QAction* save = file->addAction(QStringLiteral("Save"), window, [target, &app] {
+    QAction* save = file->addAction(localized("Save"), window, [target, &app] {
         if (SpinoraDatabase* document = documentShownIn(app, target))
             app.saveDocument(document);
     });
     save->setObjectName(QStringLiteral("saveAction"));
     assignShortcut(window, save, QKeySequence(QStringLiteral("Ctrl+S")));
-    QAction* saveAs = file->addAction(QStringLiteral("Save As..."), window, [target, &app] {
+    QAction* saveAs = file->addAction(localized("Save As..."), window, [target, &app] {
         if (SpinoraDatabase* document = documentShownIn(app, target))
             app.saveDocumentAs(document);
     });
@@ -175,24 +175,24 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
         backups->setEnabled(!document->isReadOnly());
     file->addSeparator();
 
-    QAction* pageSetup = file->addAction(QStringLiteral("Page Setup..."), window, [target, &app] {
+    QAction* pageSetup = file->addAction(localized("Page Setup..."), window, [target, &app] {
         if (target)
             app.services().pageSetup(target);
     });
     pageSetup->setObjectName(QStringLiteral("pageSetupAction"));
-    QAction* print = file->addAction(QStringLiteral("%1...").arg(QStringLiteral("Print")), window,
+    QAction* print = file->addAction(localized("Print..."), window,
                                      [target] { invokeOnWindow(target, "printDocument"); });
     print->setObjectName(QStringLiteral("printAction"));
     assignShortcut(window, print, QKeySequence(QStringLiteral("Ctrl+P")));
-    QAction* preview = file->addAction(QStringLiteral("Print Preview..."), window,
+    QAction* preview = file->addAction(localized("Print Preview..."), window,
                                        [target] { invokeOnWindow(target, "printPreview"); });
     preview->setObjectName(QStringLiteral("printPreviewAction"));
-    QAction* labels = file->addAction(QStringLiteral("Print Labels..."), window,
+    QAction* labels = file->addAction(localized("Print Labels..."), window,
                                       [target] { invokeOnWindow(target, "printLabels"); });
     labels->setObjectName(QStringLiteral("printLabelsAction"));
     file->addSeparator();
 
-    QAction* quit = file->addAction(QStringLiteral("Quit Spinora"), &app, &SpinoraAppDelegate::quitApplication);
+    QAction* quit = file->addAction(localized("Quit Spinora"), &app, &SpinoraAppDelegate::quitApplication);
     quit->setObjectName(QStringLiteral("quitAction"));
     quit->setMenuRole(QAction::QuitRole);
     assignShortcut(window, quit, QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -201,7 +201,7 @@ void buildFileMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 {
     const QPointer<QMainWindow> target(window);
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(localized("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     // The window's own Undo and Redo, titled with the step they take.
     for (const char* name : {"UndoAction", "RedoAction"}) {
@@ -211,13 +211,13 @@ void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
     if (!edit->actions().isEmpty())
         edit->addSeparator();
 
-    QAction* add = edit->addAction(QStringLiteral("Add Item"), window, [target] { invokeOnWindow(target, "handleAddButton"); });
+    QAction* add = edit->addAction(localized("Add Item"), window, [target] { invokeOnWindow(target, "handleAddButton"); });
     add->setObjectName(QStringLiteral("addItemAction"));
-    QAction* remove = edit->addAction(QStringLiteral("Remove Item"), window,
+    QAction* remove = edit->addAction(localized("Remove Item"), window,
                                       [target] { invokeOnWindow(target, "handleDeleteButton"); });
     remove->setObjectName(QStringLiteral("removeItemAction"));
     assignShortcut(window, remove, QKeySequence::Delete);
-    QAction* duplicate = edit->addAction(QStringLiteral("Duplicate Item"), window,
+    QAction* duplicate = edit->addAction(localized("Duplicate Item"), window,
                                          [target] { invokeOnWindow(target, "handleDuplicate"); });
     duplicate->setObjectName(QStringLiteral("duplicateItemAction"));
     assignShortcut(window, duplicate, QKeySequence(QStringLiteral("Ctrl+D")));
@@ -233,16 +233,16 @@ void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
         QKeySequence::StandardKey key;
     };
     static const TextCommand textCommands[] = {
-        {"Cut", "cut", QKeySequence::Cut},
-        {"Copy", "copy", QKeySequence::Copy},
-        {"Paste", "paste", QKeySequence::Paste},
-        {"Delete", "delete", QKeySequence::UnknownKey},
-        {"Select All", "selectAll", QKeySequence::SelectAll},
+        {QT_TRID_NOOP("Cut"), "cut", QKeySequence::Cut},
+        {QT_TRID_NOOP("Copy"), "copy", QKeySequence::Copy},
+        {QT_TRID_NOOP("Paste"), "paste", QKeySequence::Paste},
+        {QT_TRID_NOOP("Delete"), "delete", QKeySequence::UnknownKey},
+        {QT_TRID_NOOP("Select All"), "selectAll", QKeySequence::SelectAll},
     };
     QList<QPair<QAction*, const char*>> textActions;
     for (const TextCommand& text : textCommands) {
         const char* command = text.command;
-        QAction* action = edit->addAction(QString::fromUtf8(text.title), window, [command] { editFocused(command); });
+        QAction* action = edit->addAction(localized(text.title), window, [command] { editFocused(command); });
         action->setObjectName(QStringLiteral("%1Action").arg(QString::fromUtf8(command)));
         // The fields handle their own standard keys; the menu shows them.
         if (text.key != QKeySequence::UnknownKey)
@@ -256,7 +256,7 @@ void buildEditMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
     });
     edit->addSeparator();
     QAction* preferences =
-        edit->addAction(QStringLiteral("%1...").arg(QStringLiteral("Preferences")), &app, &SpinoraAppDelegate::handlePreferences);
+        edit->addAction(localized("Preferences..."), &app, &SpinoraAppDelegate::handlePreferences);
     preferences->setObjectName(QStringLiteral("preferencesAction"));
     preferences->setMenuRole(QAction::PreferencesRole);
     assignShortcut(window, preferences, QKeySequence::Preferences);
@@ -270,9 +270,9 @@ void applyToolbarStyle(QMainWindow* window, int style)
 void buildViewMenu(QMenuBar* bar, QMainWindow* window)
 {
     const QPointer<QMainWindow> target(window);
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(localized("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
-    QAction* showToolbar = view->addAction(QStringLiteral("Show Toolbar"));
+    QAction* showToolbar = view->addAction(localized("Show Toolbar"));
     showToolbar->setObjectName(QStringLiteral("showToolbarAction"));
     showToolbar->setCheckable(true);
     showToolbar->setChecked(true);
@@ -290,14 +290,14 @@ void buildViewMenu(QMenuBar* bar, QMainWindow* window)
 
     // Qt has no toolbar customisation sheet; what KDE offers instead is the
     // choice of how the toolbar's buttons look.
-    QMenu* style = view->addMenu(QStringLiteral("Customize Toolbar"));
+    QMenu* style = view->addMenu(localized("Customize Toolbar"));
     style->setObjectName(QStringLiteral("customizeToolbarMenu"));
     auto* group = new QActionGroup(style);
     const int saved = appSettings()->value(QString::fromUtf8(settings::kToolbarStyle), Qt::ToolButtonTextUnderIcon).toInt();
     const QPair<QString, int> styles[] = {
-        {QStringLiteral("Icon and Text"), Qt::ToolButtonTextUnderIcon},
-        {QStringLiteral("Icon Only"), Qt::ToolButtonIconOnly},
-        {QStringLiteral("Text Only"), Qt::ToolButtonTextOnly},
+        {localized("Icon and Text"), Qt::ToolButtonTextUnderIcon},
+        {localized("Icon Only"), Qt::ToolButtonIconOnly},
+        {localized("Text Only"), Qt::ToolButtonTextOnly},
     };
     for (const auto& [title, value] : styles) {
         QAction* choice = style->addAction(title);
@@ -336,9 +336,9 @@ void buildViewMenu(QMenuBar* bar, QMainWindow* window)
 void buildToolsMenu(QMenuBar* bar, QMainWindow* window)
 {
     const QPointer<QMainWindow> target(window);
-    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = bar->addMenu(localized("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
-    QAction* statistics = tools->addAction(QStringLiteral("%1...").arg(QStringLiteral("Statistics")), window,
+    QAction* statistics = tools->addAction(localized("Statistics..."), window,
                                            [target] { invokeOnWindow(target, "showStatistics"); });
     statistics->setObjectName(QStringLiteral("statisticsAction"));
 }
@@ -346,16 +346,16 @@ void buildToolsMenu(QMenuBar* bar, QMainWindow* window)
 void buildWindowMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 {
     const QPointer<QMainWindow> target(window);
-    QMenu* menu = bar->addMenu(QStringLiteral("&Window"));
+    QMenu* menu = bar->addMenu(localized("&Window"));
     menu->setObjectName(QStringLiteral("windowMenu"));
-    QAction* minimize = menu->addAction(QStringLiteral("Minimize"), window, [target] {
+    QAction* minimize = menu->addAction(localized("Minimize"), window, [target] {
         if (target)
             target->showMinimized();
     });
     minimize->setObjectName(QStringLiteral("minimizeAction"));
     assignShortcut(window, minimize, QKeySequence(QStringLiteral("Ctrl+M")));
     // "Zoom" is the desktop's maximize toggle.
-    QAction* zoom = menu->addAction(QStringLiteral("Zoom"), window, [target] {
+    QAction* zoom = menu->addAction(localized("Zoom"), window, [target] {
         if (!target)
             return;
         if (target->isMaximized())
@@ -365,7 +365,7 @@ void buildWindowMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app
     });
     zoom->setObjectName(QStringLiteral("zoomAction"));
     menu->addSeparator();
-    QAction* front = menu->addAction(QStringLiteral("Bring All to Front"), window, [target, &app] {
+    QAction* front = menu->addAction(localized("Bring All to Front"), window, [target, &app] {
         for (SpinoraDatabase* document : app.openDocuments()) {
             if (QMainWindow* other = app.windowForDocument(document)) {
                 if (other->isMinimized())
@@ -383,12 +383,12 @@ void buildWindowMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app
 
 void buildHelpMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
 {
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(localized("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     const QPair<QString, const char*> links[] = {
-        {QStringLiteral("Like Spinora on Facebook"), settings::kFacebookUrl},
-        {QStringLiteral("Spinora Website..."), settings::kWebsiteUrl},
-        {QStringLiteral("Frequently Asked Questions..."), settings::kFaqUrl},
+        {localized("Like Spinora on Facebook"), settings::kFacebookUrl},
+        {localized("Spinora Website..."), settings::kWebsiteUrl},
+        {localized("Frequently Asked Questions..."), settings::kFaqUrl},
     };
     for (const auto& [title, key] : links) {
         const char* address = key;
@@ -398,10 +398,10 @@ void buildHelpMenu(QMenuBar* bar, QMainWindow* window, SpinoraAppDelegate& app)
         link->setObjectName(QString::fromUtf8(key).section(QLatin1Char('/'), 1) + QStringLiteral("Action"));
     }
     help->addSeparator();
-    QAction* updates = help->addAction(QStringLiteral("Check for Updates..."), &app, &SpinoraAppDelegate::checkForUpdates);
+    QAction* updates = help->addAction(localized("Check for Updates..."), &app, &SpinoraAppDelegate::checkForUpdates);
     updates->setObjectName(QStringLiteral("checkForUpdatesAction"));
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("About Spinora"), &app, &SpinoraAppDelegate::showAbout);
+    QAction* about = help->addAction(localized("About Spinora"), &app, &SpinoraAppDelegate::showAbout);
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setMenuRole(QAction::AboutRole);
 }

@@ -29,24 +29,24 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     : QDialog(parent), preferences_(preferences), notifyResort_(std::move(notifyDatabasesOfCactusReSort))
 {
     setObjectName(QStringLiteral("preferencesWindow"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(localized("Preferences"));
 
-    auto* sortBox = new QGroupBox(QStringLiteral("Sort options"));
-    sortCacti_ = new QCheckBox(QStringLiteral("Sort cacti by species"));
+    auto* sortBox = new QGroupBox(localized("Sort options"));
+    sortCacti_ = new QCheckBox(localized("Sort cacti by species"));
     auto* sortLayout = new QVBoxLayout(sortBox);
     sortLayout->addWidget(sortCacti_);
 
-    auto* databaseBox = new QGroupBox(QStringLiteral("Database options"));
-    defaultsAdded_ = new QCheckBox(QStringLiteral("Add default species and events to new databases"));
+    auto* databaseBox = new QGroupBox(localized("Database options"));
+    defaultsAdded_ = new QCheckBox(localized("Add default species and events to new databases"));
     auto* databaseLayout = new QVBoxLayout(databaseBox);
     databaseLayout->addWidget(defaultsAdded_);
 
-    auto* remindersBox = new QGroupBox(QStringLiteral("Reminders"));
-    reminders_ = new QCheckBox(QStringLiteral("&Remind me of due plants every day at"));
+    auto* remindersBox = new QGroupBox(localized("Reminders"));
+    reminders_ = new QCheckBox(localized("&Remind me of due plants every day at"));
     reminderTime_ = new QTimeEdit;
     reminderTime_->setObjectName(QStringLiteral("reminderTime"));
     reminderTime_->setDisplayFormat(QStringLiteral("HH:mm"));
-    reminderTime_->setAccessibleName(QStringLiteral("Reminder time"));
+    reminderTime_->setAccessibleName(localized("Reminder time"));
     reminderStatus_ = new QLabel;
     reminderStatus_->setObjectName(QStringLiteral("reminderStatus"));
     reminderStatus_->setWordWrap(true);

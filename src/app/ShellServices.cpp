@@ -31,13 +31,13 @@ QString documentsFolder()
 // into it, and choosing the "spinora.db" inside one is accepted too.
 QString runOpenPanel(QWidget* parent)
 {
-    QFileDialog panel(parent, QStringLiteral("Open"), documentsFolder());
+    QFileDialog panel(parent, localized("Open"), documentsFolder());
     panel.setObjectName(QStringLiteral("openCollectionPanel"));
     panel.setOption(QFileDialog::DontUseNativeDialog);
     panel.setFileMode(QFileDialog::Directory);
     panel.setAcceptMode(QFileDialog::AcceptOpen);
-    panel.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
-    panel.setLabelText(QFileDialog::FileName, QStringLiteral("Collection:"));
+    panel.setLabelText(QFileDialog::Accept, localized("Open"));
+    panel.setLabelText(QFileDialog::FileName, localized("Collection:"));
     QString chosen;
     QObject::connect(&panel, &QFileDialog::directoryEntered, &panel, [&panel, &chosen](const QString& folder) {
         if (folder.endsWith(extensionSuffix())) {
@@ -58,7 +58,7 @@ QString runSavePanel(QWidget* parent, const QString& title, const QString& folde
     QFileDialog panel(parent, title, folder);
     panel.setObjectName(QStringLiteral("saveCollectionPanel"));
     panel.setAcceptMode(QFileDialog::AcceptSave);
-    panel.setNameFilter(QStringLiteral("Spinora collections (*%1)").arg(extensionSuffix()));
+    panel.setNameFilter(localized("Spinora collections (*%1)").arg(extensionSuffix()));
     panel.setDefaultSuffix(QString::fromUtf8(kPackageExtension));
     // The panel cannot confirm replacing a folder; the question is ours.
     panel.setOption(QFileDialog::DontConfirmOverwrite);
@@ -68,11 +68,11 @@ QString runSavePanel(QWidget* parent, const QString& title, const QString& folde
     const QString path = newCollectionPath(panel.selectedFiles().first());
     if (QFileInfo::exists(path)) {
         QMessageBox ask(QMessageBox::Warning, title,
-                        QStringLiteral("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
+                        localized("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
                         QMessageBox::NoButton, parent);
-        ask.setInformativeText(QStringLiteral("A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.")
+        ask.setInformativeText(localized("A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.")
                                    .arg(QFileInfo(path).dir().dirName()));
-        QPushButton* replace = ask.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+        QPushButton* replace = ask.addButton(localized("Replace"), QMessageBox::DestructiveRole);
         ask.addButton(QMessageBox::Cancel);
         ask.setDefaultButton(QMessageBox::Cancel);
         ask.exec();
@@ -85,10 +85,10 @@ QString runSavePanel(QWidget* parent, const QString& title, const QString& folde
 ShellServices::SaveAnswer askSave(QWidget* parent, const QString& name)
 {
     QMessageBox ask(QMessageBox::Warning, QStringLiteral("Spinora"),
-                    QStringLiteral("Do you want to save the changes made to the document “%1”?").arg(name),
+                    localized("Do you want to save the changes made to the document “%1”?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    ask.setInformativeText(QStringLiteral("Your changes will stay in the untitled collection if you don’t save them."));
-    ask.button(QMessageBox::Discard)->setText(QStringLiteral("Don’t Save"));
+    ask.setInformativeText(localized("Your changes will stay in the untitled collection if you don’t save them."));
+    ask.button(QMessageBox::Discard)->setText(localized("Don’t Save"));
     ask.setDefaultButton(QMessageBox::Save);
     switch (ask.exec()) {
     case QMessageBox::Save: return ShellServices::SaveAnswer::Save;
@@ -108,8 +108,8 @@ bool askSaveAs(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("writeFailedAlert"));
-    QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Keep Open"), QMessageBox::RejectRole);
+    QPushButton* saveAs = box.addButton(localized("Save As..."), QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(localized("Keep Open"), QMessageBox::RejectRole);
     box.setDefaultButton(saveAs);
     box.setEscapeButton(keep);
     box.exec();
@@ -159,13 +159,13 @@ ShellServices ShellServices::standard()
 {
     ShellServices services;
     services.chooseNewCollectionPath = [](QWidget* parent) {
-        return runSavePanel(parent, QStringLiteral("New Spinora Database"), documentsFolder(),
-                            QStringLiteral("%1.sdb").arg(QStringLiteral("Untitled")));
+        return runSavePanel(parent, localized("New Spinora Database"), documentsFolder(),
+                            localized("Untitled") + extensionSuffix());
     };
     services.chooseCollectionToOpen = runOpenPanel;
     services.chooseSaveAsPath = [](QWidget* parent, const QString& currentPath) {
         const QFileInfo current(currentPath);
-        return runSavePanel(parent, QStringLiteral("Save As"), documentsFolder(), current.fileName());
+        return runSavePanel(parent, localized("Save As"), documentsFolder(), current.fileName());
     };
     services.askToSaveChanges = askSave;
     services.alert = showAlert;

@@ -44,7 +44,7 @@ struct SpinoraAppDelegate::OpenDocument {
 namespace {
 
 constexpr const char* kOverwriteRefused =
-    "Overwriting an open database is not permitted. Please select a different filename.";
+    QT_TRID_NOOP("Overwriting an open database is not permitted. Please select a different filename.");
 
 QString displayName(const SpinoraDatabase& document)
 {
@@ -187,7 +187,7 @@ SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString
     // mistake to report, not a new package to leave behind.
     if (!QFileInfo(package).exists()) {
         services_.alert(commandWindow(), QStringLiteral("Spinora"),
-                        QStringLiteral("The collection “%1” could not be opened: it does not exist.")
+                        localized("The collection “%1” could not be opened: it does not exist.")
                             .arg(QDir::toNativeSeparators(package)));
         return nullptr;
     }
@@ -208,11 +208,10 @@ SpinoraDatabase* SpinoraAppDelegate::openCollectionAt(const QString& package, bo
         checkPhotos ? CollectionHealth::missingPhotoFiles(document->database(), package) : QStringList();
     if (!missing.isEmpty()) {
         document.reset();
+        const QString first = QDir::toNativeSeparators(missing.first());
         const QString what = missing.size() == 1
-                                 ? localized("Its photo file “%1” is missing.").arg(QDir::toNativeSeparators(missing.first()))
-                                 : localized("%1 of its photo files are missing, the first “%2”.")
-                                       .arg(missing.size())
-                                       .arg(QDir::toNativeSeparators(missing.first()));
+                                 ? localized("Its photo file “%1” is missing.").arg(first)
+                                 : localized("%n of its photo files are missing, the first “%1”.", int(missing.size())).arg(first);
         logFailure(Failure(what, Failure::Cause::Damaged));
         return offerSnapshot(package, what, true);
     }
@@ -354,13 +353,13 @@ SpinoraDatabase* SpinoraAppDelegate::newDocumentAtPath(const QString& chosenPath
 {
     const QString package = newCollectionPath(chosenPath);
     if (overlapsOpenCollection(package, nullptr)) {
-        services_.alert(commandWindow(), QStringLiteral("WARNING"), QString::fromUtf8(kOverwriteRefused));
+        services_.alert(commandWindow(), localized("WARNING"), localized(kOverwriteRefused));
         return nullptr;
     }
     // The panel asked before replacing what is there.
     if (!FileHelpers::removeFileIfExists(package)) {
         services_.alert(commandWindow(), QStringLiteral("Spinora"),
-                        QStringLiteral("“%1” could not be replaced.").arg(QDir::toNativeSeparators(package)));
+                        localized("“%1” could not be replaced.").arg(QDir::toNativeSeparators(package)));
         return nullptr;
     }
     auto document = std::make_unique<SpinoraDatabase>(package);
@@ -515,7 +514,7 @@ bool SpinoraAppDelegate::saveDocumentAs(SpinoraDatabase* document)
         return false;
     const QString target = newCollectionPath(chosen);
     if (target != document->packageFilename() && overlapsOpenCollection(target, document)) {
-        services_.alert(entry->window, QStringLiteral("WARNING"), QString::fromUtf8(kOverwriteRefused));
+        services_.alert(entry->window, localized("WARNING"), localized(kOverwriteRefused));
         return false;
     }
     if (Result<> saved = document->writeSafelyToURL(target); !saved) {
@@ -573,8 +572,8 @@ bool SpinoraAppDelegate::writeBeforeClosing(SpinoraDatabase* document)
     // The changes live only in memory now: the window stays until they are
     // written somewhere.
     const QString text =
-        QStringLiteral("The latest changes to “%1” could not be written: %2\n\nThe window stays open so that they "
-                       "are not lost. Make room and close it again, or save the collection somewhere else.")
+        localized("The latest changes to “%1” could not be written: %2\n\nThe window stays open so that they "
+                  "are not lost. Make room and close it again, or save the collection somewhere else.")
             .arg(displayName(*document), flushed.failure().reason());
     if (!services_.offerSaveAs(windowForDocument(document), QStringLiteral("Spinora"), text))
         return false;
@@ -727,10 +726,12 @@ void SpinoraAppDelegate::handlePreferences()
 
 void SpinoraAppDelegate::showAbout()
 {
-    QMessageBox::about(commandWindow(), QStringLiteral("About Spinora"),
-                       QStringLiteral("<h3>Spinora %1</h3><p>The catalogue of your cactus and succulent collection: "
-                                      "plants, watering schedules and a log of what happened to them.</p>")
-                           .arg(version_.toHtmlEscaped()));
+    QMessageBox::about(commandWindow(), localized("About Spinora"),
+                       QStringLiteral("<h3>Spinora %1</h3><p>%2</p>")
+                           .arg(version_.toHtmlEscaped(),
+                                localized("The catalogue of your cactus and succulent collection: plants, "
+                                          "watering schedules and a log of what happened to them.")
+                                    .toHtmlEscaped()));
 }
 
 void SpinoraAppDelegate::setImportExportEnabled(bool enabled)
@@ -741,9 +742,9 @@ void SpinoraAppDelegate::setImportExportEnabled(bool enabled)
 
 void SpinoraAppDelegate::buildSharedMenus()
 {
-    importFromMenu_ = std::make_unique<QMenu>(QStringLiteral("Import From"));
+    importFromMenu_ = std::make_unique<QMenu>(localized("Import From"));
     importFromMenu_->setObjectName(QStringLiteral("importFromMenu"));
-    exportToMenu_ = std::make_unique<QMenu>(QStringLiteral("Export To"));
+    exportToMenu_ = std::make_unique<QMenu>(localized("Export To"));
     exportToMenu_->setObjectName(QStringLiteral("exportToMenu"));
 
     // Each item opens the import/export sheet for one of its functions, or
@@ -755,27 +756,27 @@ void SpinoraAppDelegate::buildSharedMenus()
         connect(action, &QAction::triggered, this, [this, function] { handleImportExport(function); });
     };
     auto addDevice = [this](QMenu* menu, const QString& name, DeviceDirection direction) {
-        QAction* action = menu->addAction(QStringLiteral("Spinora Mobile App"));
+        QAction* action = menu->addAction(localized("Spinora Mobile App"));
         action->setObjectName(name);
         action->setData(static_cast<int>(direction));
         connect(action, &QAction::triggered, this, [this, direction] { handleBrowsing(direction); });
     };
     using enum ExchangeFunction;
-    addSheet(importFromMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("importSdbi"), ImportFromSdbi);
-    addSheet(importFromMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("importDatabase"), ImportFromCollection);
+    addSheet(importFromMenu_.get(), localized("SDBI"), QStringLiteral("importSdbi"), ImportFromSdbi);
+    addSheet(importFromMenu_.get(), localized("Spinora Database"), QStringLiteral("importDatabase"), ImportFromCollection);
     addDevice(importFromMenu_.get(), QStringLiteral("importMobileApp"), DeviceDirection::ImportFromDevice);
-    addSheet(importFromMenu_.get(), QStringLiteral("CSV"), QStringLiteral("importCsv"), ImportFromCsv);
+    addSheet(importFromMenu_.get(), localized("CSV"), QStringLiteral("importCsv"), ImportFromCsv);
 
-    addSheet(exportToMenu_.get(), QStringLiteral("SDBI"), QStringLiteral("exportSdbi"), ExportToSdbi);
-    addSheet(exportToMenu_.get(), QStringLiteral("Spinora Database"), QStringLiteral("exportDatabase"), ExportToCollection);
+    addSheet(exportToMenu_.get(), localized("SDBI"), QStringLiteral("exportSdbi"), ExportToSdbi);
+    addSheet(exportToMenu_.get(), localized("Spinora Database"), QStringLiteral("exportDatabase"), ExportToCollection);
     addDevice(exportToMenu_.get(), QStringLiteral("exportMobileApp"), DeviceDirection::ExportToDevice);
-    addSheet(exportToMenu_.get(), QStringLiteral("CSV"), QStringLiteral("exportCsv"), ExportToCsv);
-    QAction* csvTemplate = exportToMenu_->addAction(QStringLiteral("CSV Template…"));
+    addSheet(exportToMenu_.get(), localized("CSV"), QStringLiteral("exportCsv"), ExportToCsv);
+    QAction* csvTemplate = exportToMenu_->addAction(localized("CSV Template…"));
     csvTemplate->setObjectName(QStringLiteral("exportCsvTemplate"));
     connect(csvTemplate, &QAction::triggered, this, [this] {
         services_.saveCsvTemplate(getMainDocument() ? windowForDocument(getMainDocument()) : nullptr);
     });
-    QAction* report = exportToMenu_->addAction(QStringLiteral("HTML Report"));
+    QAction* report = exportToMenu_->addAction(localized("HTML Report"));
     report->setObjectName(QStringLiteral("exportReport"));
     connect(report, &QAction::triggered, this, &SpinoraAppDelegate::handleExportReport);
 }

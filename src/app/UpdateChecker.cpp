@@ -1,6 +1,7 @@
 #include "UpdateChecker.h"
 
 #include "AppSettings.h"
+#include "Localization.h"
 
 #include <QDesktopServices>
 #include <QJsonDocument>
@@ -120,12 +121,12 @@ void UpdateChecker::presentResult(QWidget* parent, const Result& result, const Q
                                   bool userInitiated)
 {
     if (result.outcome == Outcome::UpdateAvailable) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Software Update"),
-                        QStringLiteral("A new version of Spinora is available!"), QMessageBox::NoButton, parent);
-        box.setInformativeText(QStringLiteral("Spinora %1 is now available—you have %2. Would you like to download it now?")
+        QMessageBox box(QMessageBox::Information, localized("Software Update"),
+                        localized("A new version of Spinora is available!"), QMessageBox::NoButton, parent);
+        box.setInformativeText(localized("Spinora %1 is now available—you have %2. Would you like to download it now?")
                                    .arg(result.latestVersion, currentVersion));
-        QPushButton* download = box.addButton(QStringLiteral("Download"), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("Remind Me Later"), QMessageBox::RejectRole);
+        QPushButton* download = box.addButton(localized("Download"), QMessageBox::AcceptRole);
+        box.addButton(localized("Remind Me Later"), QMessageBox::RejectRole);
         box.setDefaultButton(download);
         box.exec();
         if (box.clickedButton() == download)
@@ -137,21 +138,21 @@ void UpdateChecker::presentResult(QWidget* parent, const Result& result, const Q
     switch (result.outcome) {
     case Outcome::UpToDate:
     {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Software Update"), QStringLiteral("You’re up-to-date!"),
+        QMessageBox box(QMessageBox::Information, localized("Software Update"), localized("You’re up-to-date!"),
                         QMessageBox::Ok, parent);
         box.setInformativeText(
-            QStringLiteral("Spinora %1 is currently the newest version available.").arg(currentVersion));
+            localized("Spinora %1 is currently the newest version available.").arg(currentVersion));
         box.exec();
         break;
     }
     case Outcome::NotConfigured:
-        QMessageBox::information(parent, QStringLiteral("Software Update"),
-                                 QStringLiteral("No update address is set, so Spinora cannot look for updates. "
-                                                "Your distribution's package manager keeps Spinora up to date."));
+        QMessageBox::information(parent, localized("Software Update"),
+                                 localized("No update address is set, so Spinora cannot look for updates. "
+                                           "Your distribution’s package manager keeps Spinora up to date."));
         break;
     default:
-        QMessageBox::warning(parent, QStringLiteral("Update Error!"),
-                             QStringLiteral("An error occurred in retrieving update information. Please try again later."));
+        QMessageBox::warning(parent, localized("Update Error!"),
+                             localized("An error occurred in retrieving update information. Please try again later."));
         break;
     }
 }

@@ -4,6 +4,7 @@
 #include "CrashReporter.h"
 #include "DocumentWindowFactory.h"
 #include "SpinoraAppDelegate.h"
+#include "Localization.h"
 #include "SingleInstance.h"
 #include "SpinoraDatabase.h"
 #include "TerminationSignals.h"
@@ -60,15 +61,16 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(spinora::applicationIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Spinora keeps the catalogue of a cactus and succulent collection."));
+    parser.setApplicationDescription(
+        spinora::localized("Spinora keeps the catalogue of a cactus and succulent collection."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("collections"),
-                                 QStringLiteral("Collections to open (folders ending in .sdb); interchange files "
-                                                "(.sdbi) are offered for import into the collection shown."),
+                                 spinora::localized("Collections to open (folders ending in .sdb); interchange files "
+                                                    "(.sdbi) are offered for import into the collection shown."),
                                  QStringLiteral("[PATH.sdb|FILE.sdbi...]"));
-    QCommandLineOption showOption(QStringLiteral("show"), QStringLiteral("The list to show: cacti, watering or logs."),
-                                  QStringLiteral("list"));
+    QCommandLineOption showOption(QStringLiteral("show"),
+                                  spinora::localized("The list to show: cacti, watering or logs."), QStringLiteral("list"));
     parser.addOption(showOption);
     QCommandLineOption crashOption(QStringLiteral("crash-for-testing"), QString(), QStringLiteral("segv|abort"));
     crashOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -85,7 +87,8 @@ int main(int argc, char** argv)
     spinora::LaunchRequest request;
     request.show = parser.value(showOption);
     if (!request.show.isEmpty() && !QStringList{"cacti", "watering", "logs"}.contains(request.show)) {
-        std::fprintf(stderr, "spinora: --show takes cacti, watering or logs, not \"%s\"\n", qPrintable(request.show));
+        std::fprintf(stderr, "spinora: %s\n",
+                     qPrintable(spinora::localized("--show takes cacti, watering or logs, not “%1”").arg(request.show)));
         return 2;
     }
     for (const QString& path : parser.positionalArguments())
@@ -97,7 +100,8 @@ int main(int argc, char** argv)
     case spinora::SingleInstance::Outcome::HandedOver:
         return 0;
     case spinora::SingleInstance::Outcome::NoAnswer:
-        std::fprintf(stderr, "spinora: Spinora is already running but does not answer.\n");
+        std::fprintf(stderr, "spinora: %s\n",
+                     qPrintable(spinora::localized("Spinora is already running but does not answer.")));
         return 1;
     case spinora::SingleInstance::Outcome::First:
         break;

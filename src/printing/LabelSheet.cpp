@@ -87,11 +87,11 @@ const std::vector<LabelLayout>& labelLayouts()
     static const std::vector<LabelLayout> layouts = {
         // 24 labels cover the A4 page edge to edge across, with half a
         // millimetre above and below.
-        {"a4-3x8", "A4, 3 × 8 labels of 70 × 37 mm", QPageSize::A4, 3, 8, QSizeF(70, 37) * kPointsPerMm,
+        {"a4-3x8", QT_TRID_NOOP("A4, 3 × 8 labels of 70 × 37 mm"), QPageSize::A4, 3, 8, QSizeF(70, 37) * kPointsPerMm,
          QPointF(0, 0.5 * kPointsPerMm), QSizeF(70, 37) * kPointsPerMm, QSizeF(5, 3) * kPointsPerMm},
         // The common US address sheet: half an inch above and below, gaps of
         // an eighth of an inch between the columns.
-        {"letter-3x10", "US Letter, 3 × 10 labels of 2.625 × 1 in", QPageSize::Letter, 3, 10,
+        {"letter-3x10", QT_TRID_NOOP("US Letter, 3 × 10 labels of 2.625 × 1 in"), QPageSize::Letter, 3, 10,
          QSizeF(2.625, 1) * kPointsPerInch, QPointF(0.1875, 0.5) * kPointsPerInch, QSizeF(2.75, 1) * kPointsPerInch,
          QSizeF(0.1, 0.1) * kPointsPerInch},
     };

@@ -83,14 +83,14 @@ std::unique_ptr<RecordSheet> RecordSheet::forCactus(const Cactus& cactus, double
     s.locationLines_ = location.lineCount();
     const int block = 30 + std::max(location.lineCount(), 1);
     const std::pair<const char*, QString> details[] = {
-        {"Height", cactus.height()},
-        {"Width", cactus.width()},
-        {"Weight", cactus.weight()},
-        {"Light", cactus.light()},
-        {"Temperature", cactus.temperature()},
-        {"Pot Size", cactus.potSize()},
-        {"Pot Shape", SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape())},
-        {"Pot Material", SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial())},
+        {QT_TRID_NOOP("Height"), cactus.height()},
+        {QT_TRID_NOOP("Width"), cactus.width()},
+        {QT_TRID_NOOP("Weight"), cactus.weight()},
+        {QT_TRID_NOOP("Light"), cactus.light()},
+        {QT_TRID_NOOP("Temperature"), cactus.temperature()},
+        {QT_TRID_NOOP("Pot Size"), cactus.potSize()},
+        {QT_TRID_NOOP("Pot Shape"), SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape())},
+        {QT_TRID_NOOP("Pot Material"), SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial())},
     };
     int offset = 1;
     for (const auto& [label, value] : details) {
@@ -110,9 +110,9 @@ std::unique_ptr<RecordSheet> RecordSheet::forCactus(const Cactus& cactus, double
     }
     for (size_t i = 0; i < cactus.logs().size(); ++i) {
         const Log& log = *cactus.logs()[i];
-        QString what = orNone(log.eventName(), "No Event Name");
+        QString what = orNone(log.eventName(), QT_TRID_NOOP("No Event Name"));
         if (log.logType() == Log::kNoteLog)
-            what = QStringLiteral("%1 %2").arg(what, orNone(log.noteSummary(), "No Notes"));
+            what = QStringLiteral("%1 %2").arg(what, orNone(log.noteSummary(), QT_TRID_NOOP("No Notes")));
         s.set(firstLog + int(i), formats.mediumDate(log.logDate()), what);
         s.at(firstLog + int(i)).logEntry = true;
     }

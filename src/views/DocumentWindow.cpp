@@ -66,7 +66,7 @@ DocumentWindow::DocumentWindow(SpinoraDatabase& document, QWidget* parent)
     layout->addWidget(buildTabBar());
     containerView_ = new QStackedWidget(central);
     containerView_->setObjectName(QStringLiteral("ContainerView"));
-    const char* const listNames[] = {"Cacti", "Watering", "Logs"};
+    const char* const listNames[] = {QT_TRID_NOOP("Cacti"), QT_TRID_NOOP("Watering"), QT_TRID_NOOP("Logs")};
     for (ManagingViewController* list : viewControllers_) {
         // Screen readers name each list after its tab.
         list->tableView()->setAccessibleName(localized(listNames[containerView_->count()]));
@@ -129,7 +129,7 @@ QWidget* DocumentWindow::buildTabBar()
     layout->addStretch();
     tabGroup_ = new QButtonGroup(this);
     tabGroup_->setExclusive(true);
-    const char* const titles[] = {"Cacti", "Watering", "Logs"};
+    const char* const titles[] = {QT_TRID_NOOP("Cacti"), QT_TRID_NOOP("Watering"), QT_TRID_NOOP("Logs")};
     const char* const names[] = {"CactiTab", "WateringTab", "LogsTab"};
     QFont font = this->font();
     font.setPixelSize(12);
@@ -208,22 +208,24 @@ void DocumentWindow::buildToolbar()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    QAction* print = item("Print", "Print", "Print the list", "print_button", &DocumentWindow::printDocument);
-    QAction* import = item("Import", "Import from device", "Import database from Spinora Mobile App", "import_button",
-                           [this] {
+    QAction* print = item("Print", QT_TRID_NOOP("Print"), QT_TRID_NOOP("Print the list"), "print_button",
+                          &DocumentWindow::printDocument);
+    QAction* import = item("Import", QT_TRID_NOOP("Import from device"),
+                           QT_TRID_NOOP("Import database from Spinora Mobile App"), "import_button", [this] {
                                finishLoading();
                                presentDeviceBrowser(this, DeviceDirection::ImportFromDevice);
                            });
-    QAction* exportItem = item("Export", "Export to device", "Export database to Spinora Mobile App", "export_button",
-                               [this] {
+    QAction* exportItem = item("Export", QT_TRID_NOOP("Export to device"),
+                               QT_TRID_NOOP("Export database to Spinora Mobile App"), "export_button", [this] {
                                    finishLoading();
                                    presentDeviceBrowser(this, DeviceDirection::ExportToDevice);
                                });
-    QAction* statistics =
-        item("Statistics", "Statistics", "Show database statistics", "stats_button", &DocumentWindow::showStatistics);
-    QAction* remove =
-        item("DeleteItem", "Delete Item", "Remove an item from the list", "delete_button", &DocumentWindow::handleDeleteButton);
-    QAction* add = item("AddItem", "Add Item", "Add an item to the list", "add_button", &DocumentWindow::handleAddButton);
+    QAction* statistics = item("Statistics", QT_TRID_NOOP("Statistics"), QT_TRID_NOOP("Show database statistics"),
+                               "stats_button", &DocumentWindow::showStatistics);
+    QAction* remove = item("DeleteItem", QT_TRID_NOOP("Delete Item"), QT_TRID_NOOP("Remove an item from the list"),
+                           "delete_button", &DocumentWindow::handleDeleteButton);
+    QAction* add = item("AddItem", QT_TRID_NOOP("Add Item"), QT_TRID_NOOP("Add an item to the list"), "add_button",
+                        &DocumentWindow::handleAddButton);
 
     searchField_ = new QLineEdit(toolbar_);
     searchField_->setObjectName(QStringLiteral("SearchField"));
@@ -483,15 +485,13 @@ void DocumentWindow::markAsWatered()
             plants += water->cacti().size();
         const bool one = watered.schedules.size() == 1;
         what = one ? QStringLiteral("“%1”").arg(watered.schedules.front()->name())
-                   : QStringLiteral("%1 watering schedules").arg(watered.schedules.size());
+                   : localized("%n watering schedules", int(watered.schedules.size()));
         if (plants > 0)
-            what += QStringLiteral(" and %1 %2 %3")
-                        .arg(one ? QStringLiteral("its") : QStringLiteral("their"))
-                        .arg(plants)
-                        .arg(plants == 1 ? QStringLiteral("cactus") : QStringLiteral("cacti"));
+            what = one ? localized("%1 and its %n cacti", int(plants)).arg(what)
+                       : localized("%1 and their %n cacti", int(plants)).arg(what);
     } else {
         what = watered.cacti.size() == 1 ? QStringLiteral("“%1”").arg(watered.cacti.front()->name())
-                                         : QStringLiteral("%1 cacti").arg(watered.cacti.size());
+                                         : localized("%n cacti", int(watered.cacti.size()));
     }
     MarkAsWateredSheet sheet(what, this);
     if (sheet.exec() != QDialog::Accepted)
@@ -584,7 +584,8 @@ void DocumentWindow::restoreMissingThumbnail(const QString& croppedThumbnailFile
 void DocumentWindow::refreshTitle()
 {
     const QString name = QFileInfo(document_.packageFilename()).completeBaseName();
-    const QString shown = name.isEmpty() ? localized("Untitled") : name;
+    // The untitled collection's package keeps its English name on disk.
+    const QString shown = name.isEmpty() || document_.unsavedDocument() ? localized("Untitled") : name;
     // A snapshot opened to look at, or a collection that stopped taking
     // changes, says so where the user looks first.
     setWindowTitle(document_.isReadOnly() ? localized("%1 (read-only)").arg(shown) + QStringLiteral("[*]")

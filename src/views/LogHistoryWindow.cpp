@@ -33,8 +33,10 @@ LogHistoryWindow::LogHistoryWindow(SpinoraDatabase& document, Cactus* cactus, QW
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setIconSize(QSize(32, 32));
     artwork::nameOverflowButton(toolbar_);
-    QAction* remove = artwork::toolbarItem(this, "DeleteItem", "Delete Item", "Remove an item from the list", "delete_button");
-    QAction* add = artwork::toolbarItem(this, "AddItem", "Add Item", "Add an item to the list", "add_button");
+    QAction* remove = artwork::toolbarItem(this, "DeleteItem", QT_TRID_NOOP("Delete Item"),
+                                           QT_TRID_NOOP("Remove an item from the list"), "delete_button");
+    QAction* add = artwork::toolbarItem(this, "AddItem", QT_TRID_NOOP("Add Item"),
+                                        QT_TRID_NOOP("Add an item to the list"), "add_button");
     connect(remove, &QAction::triggered, list_, &LogViewController::handleDeleteButton);
     connect(add, &QAction::triggered, list_, &LogViewController::handleAddButton);
     artwork::addToolbarSpace(toolbar_, true);

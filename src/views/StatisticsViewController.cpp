@@ -16,8 +16,10 @@ namespace spinora {
 
 namespace {
 
-const char* const kCaptions[] = {"Cacti",         "Watering Schedules", "Log Entries",   "Photos",
-                                 "Unique Species", "Watering Due",      "Reminders Due", "Total Value"};
+const char* const kCaptions[] = {QT_TRID_NOOP("Cacti"),          QT_TRID_NOOP("Watering Schedules"),
+                                 QT_TRID_NOOP("Log Entries"),    QT_TRID_NOOP("Photos"),
+                                 QT_TRID_NOOP("Unique Species"), QT_TRID_NOOP("Watering Due"),
+                                 QT_TRID_NOOP("Reminders Due"),  QT_TRID_NOOP("Total Value")};
 
 } // namespace
 
@@ -35,7 +37,7 @@ StatisticsViewController::StatisticsViewController(SpinoraDatabase& document, QW
     QFont amountFont = font();
     amountFont.setBold(true);
     for (int i = 0; i < kFigures; ++i) {
-        captions_[i] = new QLabel(QStringLiteral("%1:").arg(localized(kCaptions[i])), this);
+        captions_[i] = new QLabel(localized("%1:").arg(localized(kCaptions[i])), this);
         amounts_[i] = new QLabel(this);
         amounts_[i]->setObjectName(QString::fromLatin1(kCaptions[i]));
         amounts_[i]->setFont(amountFont);

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QWidget>
 
 namespace spinora::test {
@@ -110,6 +111,9 @@ QStringList cutShortTexts(QWidget* window)
             continue;
         auto* label = qobject_cast<QLabel*>(widget);
         auto* button = qobject_cast<QAbstractButton*>(widget);
+        // An icon-only tool button (the search field's) shows no text.
+        if (auto* tool = qobject_cast<QToolButton*>(widget); tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            continue;
         if ((label && !label->wordWrap() && !label->text().isEmpty()) || (button && !button->text().isEmpty())) {
             if (widget->sizeHint().width() > widget->width())
                 cut << (label ? label->text() : button->text());

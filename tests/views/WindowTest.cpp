@@ -253,7 +253,7 @@ TEST_F(Window, APrintThatCannotBeWrittenSaysSo)
     QString message;
     answerAlert("OK", &message);
     window().printDocument();
-    EXPECT_EQ(message, QStringLiteral("Nothing was printed: the file \"%1\" could not be written.").arg(unwritable));
+    EXPECT_EQ(message, QStringLiteral("Nothing was printed: the file “%1” could not be written.").arg(unwritable));
 }
 
 TEST_F(Window, BecomingActiveNamesTheDocument)

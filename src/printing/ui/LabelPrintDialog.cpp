@@ -65,7 +65,7 @@ LabelPrintDialog::LabelPrintDialog(const SpinoraDatabase& document, std::vector<
 
     layoutChoice_ = new QComboBox(this);
     for (const LabelLayout& choice : labelLayouts()) {
-        layoutChoice_->addItem(QString::fromUtf8(choice.title), QString::fromLatin1(choice.id));
+        layoutChoice_->addItem(localized(choice.title), QString::fromLatin1(choice.id));
         if (&choice == &layout)
             layoutChoice_->setCurrentIndex(layoutChoice_->count() - 1);
     }
@@ -118,8 +118,8 @@ void LabelPrintDialog::rebuildSheet()
     const int labels = int(sheet_->labels().size());
     const int pages = sheet_->pageCount();
     summary_->setText(QStringLiteral("%1, %2")
-                          .arg(labels == 1 ? localized("1 label") : localized("%1 labels").arg(labels),
-                               pages == 1 ? localized("1 page") : localized("%1 pages").arg(pages)));
+                          .arg(labels == 1 ? localized("1 label") : localized("%n labels", labels),
+                               pages == 1 ? localized("1 page") : localized("%n pages", pages)));
     if (printButton_)
         printButton_->setEnabled(labels > 0);
     if (preview_)

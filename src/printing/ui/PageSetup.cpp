@@ -104,7 +104,7 @@ QDoubleSpinBox* marginField(const char* name, double millimetres, QWidget* paren
     field->setObjectName(QString::fromLatin1(name));
     field->setRange(0, 100);
     field->setDecimals(1);
-    field->setSuffix(QStringLiteral(" mm"));
+    field->setSuffix(localized(" mm"));
     field->setValue(millimetres);
     return field;
 }

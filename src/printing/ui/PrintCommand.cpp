@@ -52,9 +52,9 @@ void printOrTell(QWidget* window, QPrinter& printer, const std::function<bool()>
     if ((file.isEmpty() || QFile(file).open(QIODevice::Append)) && print())
         return;
     QMessageBox::warning(window, localized("Print"),
-                         file.isEmpty() ? localized("Nothing was printed: the printer \"%1\" could not be used.")
+                         file.isEmpty() ? localized("Nothing was printed: the printer “%1” could not be used.")
                                               .arg(printer.printerName())
-                                        : localized("Nothing was printed: the file \"%1\" could not be written.")
+                                        : localized("Nothing was printed: the file “%1” could not be written.")
                                               .arg(QDir::toNativeSeparators(file)));
 }
 
