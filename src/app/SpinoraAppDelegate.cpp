@@ -221,6 +221,18 @@ SpinoraDatabase* SpinoraAppDelegate::openCollectionAt(const QString& package, bo
     return opened;
 }
 
+namespace {
+
+// "12 plants, 24 logs and 12 photos", each count in its plural form.
+QString snapshotContents(const Backup& backup)
+{
+    return localized("%1, %2 and %3")
+        .arg(localized("%n plants", int(backup.plants)), localized("%n logs", int(backup.logs)),
+             localized("%n photos", int(backup.photos)));
+}
+
+} // namespace
+
 SpinoraDatabase* SpinoraAppDelegate::offerSnapshot(const QString& package, const QString& what, bool onlyPhotosMissing)
 {
     BackupSet backups(package);
@@ -232,12 +244,9 @@ SpinoraDatabase* SpinoraAppDelegate::offerSnapshot(const QString& package, const
         text += QLatin1Char(' ') + what;
     if (good) {
         text += QLatin1String("\n\n") +
-                localized("The newest good snapshot was taken on %1 and holds %2 plants, %3 logs and %4 photos. "
-                          "Restoring it replaces the collection; the damaged one is kept as a snapshot first.")
-                    .arg(QLocale().toString(good->taken, QLocale::ShortFormat))
-                    .arg(good->plants)
-                    .arg(good->logs)
-                    .arg(good->photos);
+                localized("The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the "
+                          "collection; the damaged one is kept as a snapshot first.")
+                    .arg(QLocale().toString(good->taken, QLocale::ShortFormat), snapshotContents(*good));
     } else {
         text += QLatin1String("\n\n") + localized("There is no snapshot of it to restore.");
     }
@@ -296,11 +305,9 @@ bool SpinoraAppDelegate::restoreBackup(SpinoraDatabase* document, const Backup& 
     if (!services_.confirm(window,
                            localized("Restore “%1” as it was on %2?")
                                .arg(QFileInfo(document->packageFilename()).completeBaseName(), when),
-                           localized("The collection will hold %1 plants, %2 logs and %3 photos. Its current state is "
-                                     "kept as a snapshot first, so this can be undone by restoring that one.")
-                               .arg(backup.plants)
-                               .arg(backup.logs)
-                               .arg(backup.photos),
+                           localized("The collection will hold %1. Its current state is kept as a snapshot first, so "
+                                     "this can be undone by restoring that one.")
+                               .arg(snapshotContents(backup)),
                            localized("Restore")))
         return false;
     const Result<Backup> kept = BackupSet(document->packageFilename()).restore(*document, backup);
