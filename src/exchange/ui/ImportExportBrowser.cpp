@@ -313,7 +313,7 @@ void ImportExportBrowser::importExportButtonPressed()
     if (filenameURL_.isEmpty() && isImport_) {
         const QString typed = QDir::fromNativeSeparators(typedPath());
         if (!QFileInfo::exists(typed))
-            return showWarning(localized("There is no file \"%1\".").arg(QDir::toNativeSeparators(typed)));
+            return showWarning(localized("There is no file “%1”.").arg(QDir::toNativeSeparators(typed)));
         if (!fileChosen(typed))
             return;
     }
