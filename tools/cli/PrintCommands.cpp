@@ -4,6 +4,7 @@
 #include "DatabasePrintView.h"
 #include "LabelSheet.h"
 #include "ListSearch.h"
+#include "Localization.h"
 #include "PrintSubject.h"
 #include "SpinoraDatabase.h"
 
@@ -24,7 +25,7 @@ QString outputFile(const QString& word)
 {
     const QString out = QDir::cleanPath(QFileInfo(word).absoluteFilePath());
     if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+        throw CliError(localized("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
     return out;
 }
 
@@ -35,7 +36,7 @@ QPageSize pageSizeOption(Arguments& arguments)
         return QPageSize(QPageSize::A4);
     if (name->compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         return QPageSize(QPageSize::Letter);
-    throw CliError(QStringLiteral("--page-size must be A4 or Letter, not \"%1\"").arg(*name), 2);
+    throw CliError(localized("--page-size must be A4 or Letter, not “%1”").arg(*name), 2);
 }
 
 // The record of a sheet: the one with the key, or the first one the list shows.
@@ -48,10 +49,10 @@ const T* sheetRecord(const std::vector<std::unique_ptr<T>>& all, const std::vect
             if (record->primaryKey() == *key)
                 return record.get();
         }
-        throw CliError(QStringLiteral("the collection has no %1 with the key %2").arg(QLatin1String(kind)).arg(*key));
+        throw CliError(localized("the collection has no %1 with the key %2").arg(QLatin1String(kind)).arg(*key));
     }
     if (displayed.empty())
-        throw CliError(QStringLiteral("the collection has no %1 to print").arg(QLatin1String(kind)));
+        throw CliError(localized("the collection has no %1 to print").arg(QLatin1String(kind)));
     return displayed.front();
 }
 
@@ -68,13 +69,13 @@ int runPrint(Arguments& arguments)
         bool ok = false;
         key = keyText->toLongLong(&ok);
         if (!ok)
-            throw CliError(QStringLiteral("--record must be a record's key (a whole number), not \"%1\"").arg(*keyText), 2);
+            throw CliError(localized("--record must be a record's key (a whole number), not “%1”").arg(*keyText), 2);
     }
     const QPageSize pageSize = pageSizeOption(arguments);
     const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
     const QStringList words = arguments.positional(2, kUsage);
     if (key && !DatabasePrintView::isSheet(screen))
-        throw CliError(QStringLiteral("--record needs a sheet screen (3, 4 or 5)"), 2);
+        throw CliError(localized("--record needs a sheet screen (3, 4 or 5)"), 2);
 
     const QString out = outputFile(words[1]);
     // Printing only reads: it works while the app has the collection open.
@@ -96,7 +97,7 @@ int runPrint(Arguments& arguments)
     closeCollection(*document);
     if (pages <= 0) {
         QFile::remove(out);
-        throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
+        throw CliError(localized("%1 could not be written").arg(QDir::toNativeSeparators(out)));
     }
     printLine(QStringLiteral("%1: %2 %3").arg(QDir::toNativeSeparators(out)).arg(pages).arg(pages == 1 ? "page" : "pages"));
     return 0;
@@ -108,7 +109,7 @@ int runLabels(Arguments& arguments)
         arguments.takeOption(QStringLiteral("--layout")).value_or(QLatin1String(defaultLabelLayout().id));
     const LabelLayout* layout = findLabelLayout(layoutName);
     if (!layout)
-        throw CliError(QStringLiteral("--layout must be a4-3x8 or letter-3x10, not \"%1\"").arg(layoutName), 2);
+        throw CliError(localized("--layout must be a4-3x8 or letter-3x10, not “%1”").arg(layoutName), 2);
     const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
     const QStringList words = arguments.positional(2, kLabelsUsage);
     const QString out = outputFile(words[1]);
@@ -118,14 +119,14 @@ int runLabels(Arguments& arguments)
     if (document->displayedCacti().empty()) {
         closeCollection(*document);
         throw CliError(search.isEmpty() ? QStringLiteral("the collection has no cacti to label")
-                                        : QStringLiteral("no cactus matches \"%1\"").arg(search));
+                                        : localized("no cactus matches “%1”").arg(search));
     }
     const LabelSheet sheet(*layout, *document, document->displayedCacti());
     const bool written = sheet.printToPdf(out, collectionName(*document));
     closeCollection(*document);
     if (!written) {
         QFile::remove(out);
-        throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
+        throw CliError(localized("%1 could not be written").arg(QDir::toNativeSeparators(out)));
     }
     const int labels = int(sheet.labels().size());
     const int pages = sheet.pageCount();
