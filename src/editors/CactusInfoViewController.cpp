@@ -175,8 +175,8 @@ void CactusInfoViewController::buildGeneralTab()
     };
     pairSpeciesBox(commonSpeciesComboBox_, QT_TRID_NOOP("Common Name"), commonSpeciesKey_, scientificSpeciesComboBox_,
                    scientificSpeciesKey_);
-    pairSpeciesBox(scientificSpeciesComboBox_, QT_TRID_NOOP("Scientific Name"), scientificSpeciesKey_, commonSpeciesComboBox_,
-                   commonSpeciesKey_);
+    pairSpeciesBox(scientificSpeciesComboBox_, QT_TRID_NOOP("Scientific Name"), scientificSpeciesKey_,
+                   commonSpeciesComboBox_, commonSpeciesKey_);
     connect(removeSpeciesButton_, &QPushButton::clicked, this, [this] { removeSpecies(); });
 
     typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);

@@ -46,8 +46,12 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     finishBuilding({600, 480});
 
     nameControls({
-        {eventComboBox_, QT_TRID_NOOP("Event")},          {removeEventButton_, QT_TRID_NOOP("Remove Event")}, {typeButton_, QT_TRID_NOOP("Type")},
-        {dateField_, QT_TRID_NOOP("Date")},               {cactusComboBox_, QT_TRID_NOOP("Cactus")},         {cactusSelectButton_, QT_TRID_NOOP("Open Cactus")},
+        {eventComboBox_, QT_TRID_NOOP("Event")},
+        {removeEventButton_, QT_TRID_NOOP("Remove Event")},
+        {typeButton_, QT_TRID_NOOP("Type")},
+        {dateField_, QT_TRID_NOOP("Date")},
+        {cactusComboBox_, QT_TRID_NOOP("Cactus")},
+        {cactusSelectButton_, QT_TRID_NOOP("Open Cactus")},
         {addCactusButton_, QT_TRID_NOOP("New Cactus")},
     });
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
@@ -274,12 +278,12 @@ bool LogInfoViewController::eventExists(const std::optional<QString>& identifier
 bool LogInfoViewController::ask(Question question)
 {
     const bool add = question == Question::AddReminder;
-    QMessageBox alert(QMessageBox::Question, windowTitle(), (add ? localized("Add Reminder") : localized("Edit Reminder")),
-                      QMessageBox::NoButton, this);
+    QMessageBox alert(QMessageBox::Question, windowTitle(),
+                      add ? localized("Add Reminder") : localized("Edit Reminder"), QMessageBox::NoButton, this);
     alert.setObjectName(add ? QStringLiteral("addReminderQuestion") : QStringLiteral("editReminderQuestion"));
-    alert.setInformativeText(
-        (add ? localized("Add a reminder to your calendar?") : localized("Edit the reminder on your calendar?")));
-    QPushButton* yes = alert.addButton((add ? localized("Add") : localized("Edit")), QMessageBox::AcceptRole);
+    alert.setInformativeText(add ? localized("Add a reminder to your calendar?")
+                                 : localized("Edit the reminder on your calendar?"));
+    QPushButton* yes = alert.addButton(add ? localized("Add") : localized("Edit"), QMessageBox::AcceptRole);
     alert.addButton(localized("Cancel"), QMessageBox::RejectRole);
     alert.setDefaultButton(yes);
     alert.setWindowModality(Qt::WindowModal);

@@ -31,8 +31,9 @@ namespace spinora {
 
 namespace {
 
-const char* const kMonthPlaceholders[6] = {QT_TRID_NOOP("From Date 1"), QT_TRID_NOOP("To Date 2"), QT_TRID_NOOP("From Date 3"),
-                                           QT_TRID_NOOP("To Date 4"),   QT_TRID_NOOP("From Date 5"), QT_TRID_NOOP("To Date 6")};
+const char* const kMonthPlaceholders[6] = {QT_TRID_NOOP("From Date 1"), QT_TRID_NOOP("To Date 2"),
+                                           QT_TRID_NOOP("From Date 3"), QT_TRID_NOOP("To Date 4"),
+                                           QT_TRID_NOOP("From Date 5"), QT_TRID_NOOP("To Date 6")};
 
 // Days of a month in the current year (February follows this year's length).
 int daysInMonth(int month)
@@ -182,8 +183,12 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
     finishBuilding({640, 420});
 
     nameControls({
-        {nameField_, QT_TRID_NOOP("Name")},          {waterEveryField_, QT_TRID_NOOP("Water Every")},         {waterEveryButton_, QT_TRID_NOOP("Units")},
-        {quantityButton_, QT_TRID_NOOP("Quantity")}, {validLastWateredButton_, QT_TRID_NOOP("Last Watered")}, {lastWateredField_, QT_TRID_NOOP("Last Watered")},
+        {nameField_, QT_TRID_NOOP("Name")},
+        {waterEveryField_, QT_TRID_NOOP("Water Every")},
+        {waterEveryButton_, QT_TRID_NOOP("Units")},
+        {quantityButton_, QT_TRID_NOOP("Quantity")},
+        {validLastWateredButton_, QT_TRID_NOOP("Last Watered")},
+        {lastWateredField_, QT_TRID_NOOP("Last Watered")},
     });
     for (int which = 0; which < 6; ++which) {
         const QString date = localized(kMonthPlaceholders[which]);

@@ -85,8 +85,8 @@ QString CsvExport::waterEvery(const Water& water, SpinoraStrings::Words words)
     const int64_t unit = water.frequencyUnits();
     QString word;
     if (unit >= 1 && unit <= 5) {
-        const QStringList& units =
-            water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings(words) : SpinoraStrings::frequencyStrings(words);
+        const QStringList& units = water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings(words)
+                                                          : SpinoraStrings::frequencyStrings(words);
         word = units.at(static_cast<qsizetype>(unit - 1));
     }
     return QStringLiteral("%1 %2").arg(static_cast<int32_t>(water.frequency())).arg(word);
@@ -112,7 +112,8 @@ QString CsvExport::cactusLine(const Cactus& c, const LocaleFormats& f)
                        c.water() ? c.water()->name() : QString(),
                        c.lastWatered() ? f.dateAndTime(c.lastWatered()) : QStringLiteral("Never"),
                        c.waterNext() ? f.dateAndTime(c.waterNext()) : QStringLiteral("None Scheduled"),
-                       f.date(c.plantDate()), SpinoraStrings::entry(SpinoraStrings::sourceStrings(kInFiles), c.source()),
+                       f.date(c.plantDate()),
+                       SpinoraStrings::entry(SpinoraStrings::sourceStrings(kInFiles), c.source()),
                        f.date(c.dateAcquired()), f.money(c.purchasePrice()), f.money(c.value()), c.location(),
                        c.height(), c.width(), c.weight(), c.light(), c.temperature(), c.potSize(),
                        SpinoraStrings::entry(SpinoraStrings::shapeStrings(kInFiles), c.potShape()),
@@ -123,7 +124,8 @@ QString CsvExport::waterLine(const Water& w, const LocaleFormats& f)
 {
     if (w.name().isEmpty())
         return QString();
-    QStringList fields{w.name(), waterEvery(w, kInFiles), SpinoraStrings::entry(SpinoraStrings::quantityStrings(kInFiles), w.quantity()),
+    QStringList fields{w.name(), waterEvery(w, kInFiles),
+                       SpinoraStrings::entry(SpinoraStrings::quantityStrings(kInFiles), w.quantity()),
                        w.lastWatered() ? f.dateAndTime(w.lastWatered()) : QStringLiteral("Never")};
     for (int i = 1; i <= 6; ++i)
         fields << noWaterDay(w.noWaterDDMM(i));

@@ -193,10 +193,13 @@ QString ReportExport::cactusPiece(const Context& c, const Cactus& cactus, int nu
     html += row(180, QT_TRID_NOOP("Light"), cactus.light());
     html += row(180, QT_TRID_NOOP("Temperature"), cactus.temperature());
     html += row(180, QT_TRID_NOOP("Pot Size"), cactus.potSize());
-    html += row(180, QT_TRID_NOOP("Pot Shape"), SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape()));
-    html += row(180, QT_TRID_NOOP("Pot Material"), SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial()));
+    html += row(180, QT_TRID_NOOP("Pot Shape"),
+                SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape()));
+    html += row(180, QT_TRID_NOOP("Pot Material"),
+                SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial()));
     html += row(180, QT_TRID_NOOP("Notes"), cactus.notes());
-    html += QStringLiteral("<tr><td width=180><b><u>%1:</u></b></td><td align=left></td></tr>\n").arg(localized("Log History"));
+    html += QStringLiteral("<tr><td width=180><b><u>%1:</u></b></td><td align=left></td></tr>\n")
+                .arg(localized("Log History"));
     const QString entryRow = QStringLiteral("<tr><td width=180>%1</td><td align=left>%2</td></tr>\n");
     for (const Log* log : cactus.logs()) {
         const QString event = log->eventName().isEmpty() ? localized("No Event Name") : log->eventName();
@@ -205,7 +208,8 @@ QString ReportExport::cactusPiece(const Context& c, const Cactus& cactus, int nu
             what = event;
         else if (log->logType() == Log::kNoteLog)
             what = QStringLiteral("%1 (%2)").arg(event, log->noteSummary().isEmpty() ? localized("No Notes") : log->noteSummary());
-        html += entryRow.arg(encodeStringToHTML(dateOr(f, log->logDate(), QT_TRID_NOOP("Unknown Date"), false)), encodeStringToHTML(what));
+        html += entryRow.arg(encodeStringToHTML(dateOr(f, log->logDate(), QT_TRID_NOOP("Unknown Date"), false)),
+                             encodeStringToHTML(what));
     }
     if (cactus.logs().empty())
         html += QStringLiteral("<tr><td width=180>%1</td><td align=left></td></tr>\n").arg(localized("None"));
@@ -219,7 +223,8 @@ QString ReportExport::waterPiece(const Context& c, const Water& water, int numbe
     html += row(300, QT_TRID_NOOP("Name"), water.name());
     const bool knownUnit = water.frequencyUnits() >= 1 && water.frequencyUnits() <= 5;
     html += row(300, QT_TRID_NOOP("Water Every"), knownUnit ? CsvExport::waterEvery(water) : QString());
-    html += row(300, QT_TRID_NOOP("Quantity"), SpinoraStrings::entry(SpinoraStrings::quantityStrings(), water.quantity()));
+    html += row(300, QT_TRID_NOOP("Quantity"),
+                SpinoraStrings::entry(SpinoraStrings::quantityStrings(), water.quantity()));
     html += row(300, QT_TRID_NOOP("Last Watered"), dateOr(f, water.lastWatered(), QT_TRID_NOOP("Never"), true));
     html += QStringLiteral("<tr><td width=300><b>%1:</b></td><td align=left>\n").arg(localized("No Water Between"));
     for (int period = 1; period <= 3; ++period) {

@@ -15,8 +15,9 @@ public:
     static const QStringList& sourceStrings(Words words = Words::Shown);
     static const QStringList& materialStrings(Words words = Words::Shown);
     static const QStringList& shapeStrings(Words words = Words::Shown);
-    static const QStringList& frequencyStrings(Words words = Words::Shown);    // plural unit words, index = unit code - 1
-    static const QStringList& oneFrequencyStrings(Words words = Words::Shown); // singular unit words
+    // Plural unit words, index = unit code - 1; and the singular ones.
+    static const QStringList& frequencyStrings(Words words = Words::Shown);
+    static const QStringList& oneFrequencyStrings(Words words = Words::Shown);
     static const QStringList& quantityStrings(Words words = Words::Shown);
     // The twelve full month names of the user's language, January first.
     static QStringList months();

@@ -554,9 +554,9 @@ Result<> UndoHistory::take(bool backwards)
         if (why.cause() != Failure::Cause::Other)
             return why;
         // A conflict says what stands in the way: the step names it.
-        return Failure(localized("“%1” could not be %2: %3.")
-                           .arg(step.title(), backwards ? QStringLiteral("undone") : QStringLiteral("redone"),
-                                why.message()),
+        const QString failed = backwards ? localized("“%1” could not be undone: %2.")
+                                         : localized("“%1” could not be redone: %2.");
+        return Failure(failed.arg(step.title(), why.message()),
                        why.cause(), why.record(), why.where());
     }
     backwards ? --next_ : ++next_;

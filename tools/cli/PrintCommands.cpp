@@ -42,17 +42,17 @@ QPageSize pageSizeOption(Arguments& arguments)
 // The record of a sheet: the one with the key, or the first one the list shows.
 template <class T>
 const T* sheetRecord(const std::vector<std::unique_ptr<T>>& all, const std::vector<T*>& displayed,
-                     const std::optional<qint64>& key, const char* kind)
+                     const std::optional<qint64>& key, const char* noSuchKey, const char* noneToPrint)
 {
     if (key) {
         for (const auto& record : all) {
             if (record->primaryKey() == *key)
                 return record.get();
         }
-        throw CliError(localized("the collection has no %1 with the key %2").arg(QLatin1String(kind)).arg(*key));
+        throw CliError(localized(noSuchKey).arg(*key));
     }
     if (displayed.empty())
-        throw CliError(localized("the collection has no %1 to print").arg(QLatin1String(kind)));
+        throw CliError(localized(noneToPrint));
     return displayed.front();
 }
 
@@ -87,11 +87,17 @@ int runPrint(Arguments& arguments)
     PrintSubject subject;
     subject.screen = screen;
     if (screen == DatabasePrintView::Screen::CactusSheet)
-        subject.cactus = sheetRecord(document->cacti(), document->displayedCacti(), key, "cactus");
+        subject.cactus = sheetRecord(document->cacti(), document->displayedCacti(), key,
+                                     QT_TRID_NOOP("the collection has no cactus with the key %1"),
+                                     QT_TRID_NOOP("the collection has no cactus to print"));
     else if (screen == DatabasePrintView::Screen::WaterSheet)
-        subject.water = sheetRecord(document->watering(), document->displayedWatering(), key, "watering schedule");
+        subject.water = sheetRecord(document->watering(), document->displayedWatering(), key,
+                                    QT_TRID_NOOP("the collection has no watering schedule with the key %1"),
+                                    QT_TRID_NOOP("the collection has no watering schedule to print"));
     else if (screen == DatabasePrintView::Screen::LogSheet)
-        subject.log = sheetRecord(document->logs(), document->displayedLogs(), key, "log");
+        subject.log = sheetRecord(document->logs(), document->displayedLogs(), key,
+                                  QT_TRID_NOOP("the collection has no log with the key %1"),
+                                  QT_TRID_NOOP("the collection has no log to print"));
 
     const int pages = printToPdf(*document, subject, out, pageSize);
     closeCollection(*document);

@@ -213,7 +213,7 @@ int notify(const std::vector<CollectionDue>& all, const QDate& day, int waitSeco
 // stops everything before anything changed.
 template <class Record>
 void addNamed(std::vector<Record*>& chosen, const std::vector<std::unique_ptr<Record>>& records,
-              const QStringList& names, const char* kind)
+              const QStringList& names, const char* unknown)
 {
     for (const QString& name : names) {
         const size_t before = chosen.size();
@@ -222,7 +222,7 @@ void addNamed(std::vector<Record*>& chosen, const std::vector<std::unique_ptr<Re
                 chosen.push_back(record.get());
         }
         if (chosen.size() == before)
-            throw CliError(localized("no %1 is named “%2”; nothing was changed").arg(QLatin1String(kind), name));
+            throw CliError(localized(unknown).arg(name));
     }
 }
 
@@ -293,8 +293,9 @@ int runWater(Arguments& arguments)
 
     auto document = openCollection(path, false);
     WateredRecords watered;
-    addNamed(watered.schedules, document->watering(), scheduleNames, "watering schedule");
-    addNamed(watered.cacti, document->cacti(), cactusNames, "cactus");
+    addNamed(watered.schedules, document->watering(), scheduleNames,
+             QT_TRID_NOOP("no watering schedule is named “%1”; nothing was changed"));
+    addNamed(watered.cacti, document->cacti(), cactusNames, QT_TRID_NOOP("no cactus is named “%1”; nothing was changed"));
     orExit(markAsWatered(*document, watered, fromDateTime(moment)), localized("the watering could not be recorded"));
     for (const Water* water : watered.schedules)
         printLine(QStringLiteral("%1: watered %2, next %3 (%4)")

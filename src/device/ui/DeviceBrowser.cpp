@@ -126,7 +126,8 @@ void DeviceBrowser::buildImportWindow()
     auto* options = new QGroupBox(localized("Import Options"), window);
     auto* optionsLayout = new QVBoxLayout(options);
     importOptions_ = new QButtonGroup(window);
-    const char* titles[] = {QT_TRID_NOOP("Restore Complete Database"), QT_TRID_NOOP("Import Cacti and Watering Schedules"), QT_TRID_NOOP("Import Cacti"),
+    const char* titles[] = {QT_TRID_NOOP("Restore Complete Database"),
+                            QT_TRID_NOOP("Import Cacti and Watering Schedules"), QT_TRID_NOOP("Import Cacti"),
                             QT_TRID_NOOP("Import Watering Schedules")};
     for (int option = 0; option < 4; ++option) {
         auto* radio = new QRadioButton(localized(titles[option]), options);
