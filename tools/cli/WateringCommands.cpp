@@ -117,20 +117,22 @@ QString overdueText(qint64 days)
 
 void printPlain(const CollectionDue& due)
 {
+    // Each line under the collection is indented; the indent is no part of the sentence.
+    const auto indented = [](const QString& line) { printLine(QStringLiteral("  ") + line); };
     printLine(due.path);
     if (due.empty())
-        printLine(localized("  nothing due"));
+        indented(localized("nothing due"));
     for (const CollectionDue::Row& row : due.watering) {
         const QString schedule = row.hasSchedule ? row.schedule : localized("(no schedule)");
         const QStringList plants = row.cacti.isEmpty() ? QStringList{localized("(no plants)")} : row.cacti;
         for (const QString& plant : plants)
-            printLine(localized("  %1: %2, next watering %3, %4")
-                          .arg(schedule, plant, formatMinute(row.next), overdueText(row.daysOverdue)));
+            indented(localized("%1: %2, next watering %3, %4")
+                         .arg(schedule, plant, formatMinute(row.next), overdueText(row.daysOverdue)));
     }
     for (const CollectionDue::Reminder& reminder : due.reminders) {
-        printLine(localized("  reminder: %1%2, %3")
-                      .arg(reminder.log, reminder.cactus.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reminder.cactus),
-                           toDateTime(reminder.date).date().toString(Qt::ISODate)));
+        const QString day = toDateTime(reminder.date).date().toString(Qt::ISODate);
+        indented(reminder.cactus.isEmpty() ? localized("reminder: %1, %2").arg(reminder.log, day)
+                                           : localized("reminder: %1 (%2), %3").arg(reminder.log, reminder.cactus, day));
     }
 }
 
