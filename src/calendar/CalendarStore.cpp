@@ -1,5 +1,7 @@
 #include "CalendarStore.h"
 
+#include "Localization.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -126,13 +128,13 @@ QString structureProblem(const QByteArray& data)
             open.append(upper.mid(6));
         } else if (upper.startsWith("END:")) {
             if (open.isEmpty() || open.last() != upper.mid(4))
-                return QStringLiteral("the line “%1” does not close “%2”")
+                return localized("the line “%1” does not close “%2”")
                     .arg(QString::fromUtf8(line), open.isEmpty() ? QString() : QString::fromUtf8(open.last()));
             open.removeLast();
         }
     }
     if (!open.isEmpty())
-        return QStringLiteral("the file ends before “%1” does").arg(QString::fromUtf8(open.last()));
+        return localized("the file ends before “%1” does").arg(QString::fromUtf8(open.last()));
     return {};
 }
 
@@ -141,7 +143,7 @@ QString structureProblem(const QByteArray& data)
 ComponentPtr parseCalendar(const QByteArray& data, QString* problem)
 {
     if (data.trimmed().isEmpty()) {
-        *problem = QStringLiteral("the file is empty");
+        *problem = localized("the file is empty");
         return nullptr;
     }
     if (const QString structure = structureProblem(data); !structure.isEmpty()) {
@@ -150,17 +152,17 @@ ComponentPtr parseCalendar(const QByteArray& data, QString* problem)
     }
     ComponentPtr root(icalparser_parse_string(data.constData()));
     if (!root) {
-        *problem = QStringLiteral("it is not an iCalendar file");
+        *problem = localized("it is not an iCalendar file");
         return nullptr;
     }
     if (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
-        *problem = QStringLiteral("it does not hold exactly one calendar");
+        *problem = localized("it does not hold exactly one calendar");
         return nullptr;
     }
     if (icalcomponent_count_errors(root.get()) > 0) {
         *problem = firstError(root.get());
         if (problem->isEmpty())
-            *problem = QStringLiteral("it contains errors");
+            *problem = localized("it contains errors");
         return nullptr;
     }
     return root;
@@ -340,7 +342,7 @@ void CalendarStore::loadFile(const QString& path, FileState& state)
     QByteArray data;
     if (!readWhole(path, &data)) {
         state = FileState{};
-        state.problem = QStringLiteral("it cannot be read");
+        state.problem = localized("it cannot be read");
         return;
     }
     state.size = info.size();
@@ -371,7 +373,7 @@ bool CalendarStore::ensureDefaultCalendar()
     if (QFileInfo::exists(path))
         return true;
     if (!QDir().mkpath(folder_))
-        return fail(QStringLiteral("The calendar folder “%1” cannot be made.").arg(folder_));
+        return fail(localized("The calendar folder “%1” cannot be made.").arg(folder_));
     return writeFile(path, newCalendarText(QLatin1String(kDefaultCalendarTitle)));
 }
 
@@ -386,7 +388,7 @@ bool CalendarStore::scan()
         const QString path = folder_ + QLatin1Char('/') + name;
         FileState* state = nullptr;
         if (!freshState(path, state))
-            problems_.append(QStringLiteral("The calendar file “%1” cannot be used: %2.").arg(name, state->problem));
+            problems_.append(localized("The calendar file “%1” cannot be used: %2.").arg(name, state->problem));
         kept[path] = files_[path];
     }
     files_ = std::move(kept); // files removed by others are forgotten
@@ -445,11 +447,11 @@ bool CalendarStore::modifyFile(const QString& path, const std::function<bool(ica
     for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
         QByteArray before;
         if (!readWhole(path, &before))
-            return fail(QStringLiteral("The calendar file “%1” cannot be read.").arg(fileLabel(path)));
+            return fail(localized("The calendar file “%1” cannot be read.").arg(fileLabel(path)));
         QString problem;
         ComponentPtr root = parseCalendar(before, &problem);
         if (!root)
-            return fail(QStringLiteral("The calendar file “%1” cannot be used (%2); it was left as it is.")
+            return fail(localized("The calendar file “%1” cannot be used (%2); it was left as it is.")
                             .arg(fileLabel(path), problem));
         if (!change(root.get()))
             return false;
@@ -463,7 +465,7 @@ bool CalendarStore::modifyFile(const QString& path, const std::function<bool(ica
             return false;
         }
     }
-    return fail(QStringLiteral("The calendar file “%1” keeps being changed by another program; it was left as "
+    return fail(localized("The calendar file “%1” keeps being changed by another program; it was left as "
                                "it is.")
                     .arg(fileLabel(path)));
 }
@@ -481,7 +483,7 @@ CalendarStore::WriteResult CalendarStore::replaceFile(const QString& path, const
 {
     const QString name = fileLabel(path);
     auto failed = [&](const QString& reason) {
-        fail(QStringLiteral("The calendar file “%1” could not be written (%2); it was left as it is.")
+        fail(localized("The calendar file “%1” could not be written (%2); it was left as it is.")
                  .arg(name, reason));
         return WriteResult::Failed;
     };
@@ -494,7 +496,7 @@ CalendarStore::WriteResult CalendarStore::replaceFile(const QString& path, const
         return failed(QString::fromLocal8Bit(std::strerror(errno)));
     temp.close();
     if (writeHook_ && !writeHook_(temp.fileName()))
-        return failed(QStringLiteral("No space left on device"));
+        return failed(localized("No space left on device"));
 
     QByteArray current;
     const bool exists = QFileInfo::exists(path);
@@ -524,7 +526,7 @@ bool CalendarStore::saveEvent(CalendarEvent& event)
     if (!scan())
         return false;
     if (!event.start.isValid() || !event.end.isValid() || event.end < event.start)
-        return fail(QStringLiteral("The event ends before it starts."));
+        return fail(localized("The event ends before it starts."));
     QString targetPath;
     for (const auto& [path, state] : files_) {
         if (fileLabel(path) == event.calendarIdentifier && state->problem.isEmpty())
@@ -533,7 +535,7 @@ bool CalendarStore::saveEvent(CalendarEvent& event)
     if (event.calendarIdentifier.isEmpty())
         targetPath = defaultCalendarForNewEvents().filePath;
     if (targetPath.isEmpty())
-        return fail(QStringLiteral("The calendar “%1” is not available.").arg(event.calendarIdentifier));
+        return fail(localized("The calendar “%1” is not available.").arg(event.calendarIdentifier));
 
     // Where the event is now, if anywhere.
     QString oldPath;
@@ -578,7 +580,7 @@ bool CalendarStore::removeEvent(const QString& identifier)
 {
     lastError_.clear();
     if (identifier.isEmpty() || !scan())
-        return fail(QStringLiteral("There is no such event."));
+        return fail(localized("There is no such event."));
     for (const auto& [path, state] : files_) {
         if (!state->root || !findEvent(state->root.get(), identifier))
             continue;
@@ -599,11 +601,11 @@ bool CalendarStore::removeEvent(const QString& identifier)
                    }
                    found = !doomed.empty();
                    if (!found)
-                       fail(QStringLiteral("The event was removed by another program."));
+                       fail(localized("The event was removed by another program."));
                    return found;
                }) && found;
     }
-    return fail(QStringLiteral("There is no such event."));
+    return fail(localized("There is no such event."));
 }
 
 } // namespace spinora

@@ -1,5 +1,7 @@
 #include "AvahiDiscovery.h"
 
+#include "Localization.h"
+
 #include <avahi-client/client.h>
 #include <avahi-client/lookup.h>
 #include <avahi-common/error.h>
@@ -12,7 +14,7 @@ struct AvahiDiscoveryCallbacks {
     {
         auto* self = static_cast<AvahiDiscovery*>(userdata);
         if (state == AVAHI_CLIENT_FAILURE)
-            self->fail(QStringLiteral("the Avahi daemon went away"));
+            self->fail(localized("the Avahi daemon went away"));
     }
 
     static void browse(AvahiServiceBrowser*, AvahiIfIndex interface, AvahiProtocol protocol, AvahiBrowserEvent event,

@@ -45,26 +45,31 @@ std::optional<DisplayRule> listRule(const QList<Device>& devices, int selectedRo
 DisplayRule importRuleForMode(long long mode, int option)
 {
     if (mode == kBackupDatabase && option == kRestoreComplete)
-        return enabled("Click the Import button to restore the complete database from your device.");
+        return enabled(QT_TRID_NOOP("Click the Import button to restore the complete database from your device."));
     if (mode == kBackupDatabase && option == kRestoreCactiAndWatering)
-        return enabled("Click the Import button to restore only the cacti and watering schedules in the database "
-                       "from your device.");
+        return enabled(
+            QT_TRID_NOOP("Click the Import button to restore only the cacti and watering schedules in the database "
+                         "from your device."));
     if ((mode == kBackupDatabase || mode == kExportData) && option == kImportCacti)
-        return enabled("Click the Import button to import the cacti from your device.");
+        return enabled(QT_TRID_NOOP("Click the Import button to import the cacti from your device."));
     if ((mode == kBackupDatabase || mode == kExportData) && option == kImportWatering)
-        return enabled("Click the Import button to import the watering schedules from your device.");
+        return enabled(QT_TRID_NOOP("Click the Import button to import the watering schedules from your device."));
     if (mode == kRestoreDatabase)
-        return disabled("Restore Database is selected on your device. Select either Backup Database or Export Data "
-                        "instead.");
+        return disabled(
+            QT_TRID_NOOP("Restore Database is selected on your device. Select either Backup Database or Export Data "
+                         "instead."));
     if (mode == kExportData && option == kRestoreCactiAndWatering)
-        return disabled("Export Data is selected on your device. Select Backup Database instead to restore both cacti "
-                        "and watering schedules.");
+        return disabled(
+            QT_TRID_NOOP("Export Data is selected on your device. Select Backup Database instead to restore both "
+                         "cacti and watering schedules."));
     if (mode == kExportData && option == kRestoreComplete)
-        return disabled("Export Data is selected on your device. Only cacti or watering schedules can be imported in "
-                        "this mode.");
+        return disabled(
+            QT_TRID_NOOP("Export Data is selected on your device. Only cacti or watering schedules can be imported "
+                         "in this mode."));
     if (mode == kImportData)
-        return disabled("Import Data is selected on your device. Select either Backup Database or Export Data "
-                        "instead.");
+        return disabled(
+            QT_TRID_NOOP("Import Data is selected on your device. Select either Backup Database or Export Data "
+                         "instead."));
     // A mode this program does not know: no words for it, and nothing to
     // fetch with confidence.
     return DisplayRule{QString(), false, false};
@@ -74,15 +79,18 @@ DisplayRule exportRuleForMode(long long mode)
 {
     switch (mode) {
     case kBackupDatabase:
-        return disabled("Backup Database is selected on your device. Select either Restore Database or Import Data "
-                        "instead.");
-    case kRestoreDatabase: return enabled("Click the Export button to send the database to your device.");
+        return disabled(
+            QT_TRID_NOOP("Backup Database is selected on your device. Select either Restore Database or Import Data "
+                         "instead."));
+    case kRestoreDatabase: return enabled(QT_TRID_NOOP("Click the Export button to send the database to your device."));
     case kExportData:
-        return disabled("Export Data is selected on your device. Select either Restore Database or Import Data instead.");
+        return disabled(
+            QT_TRID_NOOP("Export Data is selected on your device. Select either Restore Database or Import Data "
+                         "instead."));
     case kImportData:
-        return DisplayRule{QStringLiteral("%1 %2").arg(localized("Click the Export button to send the database to your device."),
-                                                       localized("The app will ask what you want to import.")),
-                           true, false};
+        return enabled(
+            QT_TRID_NOOP("Click the Export button to send the database to your device. The app will ask what you "
+                         "want to import."));
     default: return DisplayRule{QString(), false, false};
     }
 }

@@ -153,7 +153,7 @@ void DeviceTransfer::downloadDidFinish()
     emit progressChanged(50);
     Result<ImportRequest> request = documentIsOpen()
                                         ? ImportJob::prepare(*document_, WorkFiles::importDatabase(), importOption_, true)
-                                        : Result<ImportRequest>(Failure(QStringLiteral("The collection was closed.")));
+                                        : Result<ImportRequest>(Failure(localized("The collection was closed.")));
     if (!request) {
         // The collection was closed meanwhile, or cannot take an import.
         logFailure(request.failure());

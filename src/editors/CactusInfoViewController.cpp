@@ -90,39 +90,39 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     usePhotos(Image::kCactusPhoto, kCactusPhotoSlots, [this] { return nameField_->text(); });
     buildGeneralTab();
     buildDetailsTab();
-    const auto extras = finishBuilding({660, 470}, {{"Log History", "logHistoryButton"},
-                                                   {"Flowering Calendar", "floweringCalendarButton"}});
+    const auto extras = finishBuilding({660, 470}, {{QT_TRID_NOOP("Log History"), "logHistoryButton"},
+                                                   {QT_TRID_NOOP("Flowering Calendar"), "floweringCalendarButton"}});
     logHistoryButton_ = extras[0];
     floweringCalendarButton_ = extras[1];
 
     nameControls({
-        {nameField_, "Name"},
-        {commonSpeciesComboBox_, "Common Name"},
-        {scientificSpeciesComboBox_, "Scientific Name"},
-        {removeSpeciesButton_, "Remove Species"},
-        {typeButton_, "Type"},
-        {waterComboBox_, "Watering"},
-        {waterButton_, "Open Watering Schedule"},
-        {validLastWateredButton_, "Last Watered"},
-        {lastWateredField_, "Last Watered"},
-        {nextWateringField_, "Next Watering"},
-        {validPlantDateButton_, "Plant Date"},
-        {plantDateField_, "Plant Date"},
-        {ageAmountLabel_, "Age"},
-        {validDateAcquiredButton_, "Date Acquired"},
-        {dateAcquiredField_, "Date Acquired"},
-        {sourceButton_, "Source"},
-        {purchasePriceField_, "Purchase Price"},
-        {valueField_, "Value"},
-        {locationView_, "Location"},
-        {heightField_, "Height"},
-        {widthField_, "Width"},
-        {weightField_, "Weight"},
-        {lightField_, "Light"},
-        {temperatureField_, "Temperature"},
-        {potSizeField_, "Pot Size"},
-        {potShapeButton_, "Pot Shape"},
-        {potMaterialButton_, "Pot Material"},
+        {nameField_, QT_TRID_NOOP("Name")},
+        {commonSpeciesComboBox_, QT_TRID_NOOP("Common Name")},
+        {scientificSpeciesComboBox_, QT_TRID_NOOP("Scientific Name")},
+        {removeSpeciesButton_, QT_TRID_NOOP("Remove Species")},
+        {typeButton_, QT_TRID_NOOP("Type")},
+        {waterComboBox_, QT_TRID_NOOP("Watering")},
+        {waterButton_, QT_TRID_NOOP("Open Watering Schedule")},
+        {validLastWateredButton_, QT_TRID_NOOP("Last Watered")},
+        {lastWateredField_, QT_TRID_NOOP("Last Watered")},
+        {nextWateringField_, QT_TRID_NOOP("Next Watering")},
+        {validPlantDateButton_, QT_TRID_NOOP("Plant Date")},
+        {plantDateField_, QT_TRID_NOOP("Plant Date")},
+        {ageAmountLabel_, QT_TRID_NOOP("Age")},
+        {validDateAcquiredButton_, QT_TRID_NOOP("Date Acquired")},
+        {dateAcquiredField_, QT_TRID_NOOP("Date Acquired")},
+        {sourceButton_, QT_TRID_NOOP("Source")},
+        {purchasePriceField_, QT_TRID_NOOP("Purchase Price")},
+        {valueField_, QT_TRID_NOOP("Value")},
+        {locationView_, QT_TRID_NOOP("Location")},
+        {heightField_, QT_TRID_NOOP("Height")},
+        {widthField_, QT_TRID_NOOP("Width")},
+        {weightField_, QT_TRID_NOOP("Weight")},
+        {lightField_, QT_TRID_NOOP("Light")},
+        {temperatureField_, QT_TRID_NOOP("Temperature")},
+        {potSizeField_, QT_TRID_NOOP("Pot Size")},
+        {potShapeButton_, QT_TRID_NOOP("Pot Shape")},
+        {potMaterialButton_, QT_TRID_NOOP("Pot Material")},
     });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
     connect(floweringCalendarButton_, &QPushButton::clicked, this, [this] {
@@ -137,7 +137,7 @@ CactusInfoViewController::~CactusInfoViewController() = default;
 
 void CactusInfoViewController::buildGeneralTab()
 {
-    QWidget* page = addPage("General");
+    QWidget* page = addPage(QT_TRID_NOOP("General"));
     auto* form = new QFormLayout(page);
 
     nameField_ = limitedField("nameField", page);
@@ -180,10 +180,10 @@ void CactusInfoViewController::buildGeneralTab()
         });
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [&key] { key = -1; });
     };
-    pairSpeciesBox(commonSpeciesComboBox_, "Common Name", commonSpeciesKey_, scientificSpeciesComboBox_,
+    pairSpeciesBox(commonSpeciesComboBox_, QT_TRID_NOOP("Common Name"), commonSpeciesKey_, scientificSpeciesComboBox_,
                    scientificSpeciesKey_);
-    pairSpeciesBox(scientificSpeciesComboBox_, "Scientific Name", scientificSpeciesKey_, commonSpeciesComboBox_,
-                   commonSpeciesKey_);
+    pairSpeciesBox(scientificSpeciesComboBox_, QT_TRID_NOOP("Scientific Name"), scientificSpeciesKey_,
+                   commonSpeciesComboBox_, commonSpeciesKey_);
     connect(removeSpeciesButton_, &QPushButton::clicked, this, [this] { removeSpecies(); });
 
     typeButton_ = popUp(SpinoraStrings::plantTypeStrings(), "typeButton", page);
@@ -234,7 +234,7 @@ void CactusInfoViewController::buildGeneralTab()
 
 void CactusInfoViewController::buildDetailsTab()
 {
-    QWidget* page = addPage("Details");
+    QWidget* page = addPage(QT_TRID_NOOP("Details"));
     auto* grid = new QGridLayout(page);
 
     validDateAcquiredButton_ = new QCheckBox(page);
@@ -248,7 +248,7 @@ void CactusInfoViewController::buildDetailsTab()
     sourceButton_ = popUp(SpinoraStrings::sourceStrings(), "sourceButton", page);
     purchasePriceField_ = amountField("purchasePriceField", page);
     valueField_ = amountField("valueField", page);
-    locationView_ = limitedTextView("locationView", "Location", page);
+    locationView_ = limitedTextView("locationView", QT_TRID_NOOP("Location"), page);
     locationView_->setMaximumHeight(70);
     heightField_ = limitedField("heightField", page);
     widthField_ = limitedField("widthField", page);
@@ -266,19 +266,19 @@ void CactusInfoViewController::buildDetailsTab()
     };
     auto* left = new QFormLayout;
     left->addRow(localized("Date Acquired"), acquiredRow);
-    addRows(left, {{"Source", sourceButton_},
-                   {"Purchase Price", purchasePriceField_},
-                   {"Value", valueField_},
-                   {"Location", locationView_}});
+    addRows(left, {{QT_TRID_NOOP("Source"), sourceButton_},
+                   {QT_TRID_NOOP("Purchase Price"), purchasePriceField_},
+                   {QT_TRID_NOOP("Value"), valueField_},
+                   {QT_TRID_NOOP("Location"), locationView_}});
     auto* right = new QFormLayout;
-    addRows(right, {{"Height", heightField_},
-                    {"Width", widthField_},
-                    {"Weight", weightField_},
-                    {"Light", lightField_},
-                    {"Temperature", temperatureField_},
-                    {"Pot Size", potSizeField_},
-                    {"Pot Shape", potShapeButton_},
-                    {"Pot Material", potMaterialButton_}});
+    addRows(right, {{QT_TRID_NOOP("Height"), heightField_},
+                    {QT_TRID_NOOP("Width"), widthField_},
+                    {QT_TRID_NOOP("Weight"), weightField_},
+                    {QT_TRID_NOOP("Light"), lightField_},
+                    {QT_TRID_NOOP("Temperature"), temperatureField_},
+                    {QT_TRID_NOOP("Pot Size"), potSizeField_},
+                    {QT_TRID_NOOP("Pot Shape"), potShapeButton_},
+                    {QT_TRID_NOOP("Pot Material"), potMaterialButton_}});
     grid->addLayout(left, 0, 0);
     grid->addLayout(right, 0, 1);
     grid->setRowStretch(1, 1);

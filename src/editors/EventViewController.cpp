@@ -1,6 +1,7 @@
 #include "EventViewController.h"
 
 #include "EditorSupport.h"
+#include "Localization.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -86,9 +87,9 @@ void EventViewController::buildWindow()
     allDayLayout->setSpacing(0);
     allDayControl_ = new QButtonGroup(this);
     allDayControl_->setExclusive(true);
-    QToolButton* no = segment(tr("No"), allDayBox);
+    QToolButton* no = segment(localized("No"), allDayBox);
     no->setObjectName(QStringLiteral("allDayNo"));
-    QToolButton* yes = segment(tr("Yes"), allDayBox);
+    QToolButton* yes = segment(localized("Yes"), allDayBox);
     yes->setObjectName(QStringLiteral("allDayYes"));
     allDayControl_->addButton(no, 0);
     allDayControl_->addButton(yes, 1);
@@ -105,8 +106,8 @@ void EventViewController::buildWindow()
     validAlarm_->setObjectName(QStringLiteral("validAlarm"));
     alarmDate_ = datePicker(alarmBox, QStringLiteral("alarmDate"));
     // The check box and the picker share the "Alarm" row: both need its name.
-    nameControl(validAlarm_, tr("Alarm"));
-    nameControl(alarmDate_, tr("Alarm"));
+    nameControl(validAlarm_, localized("Alarm"));
+    nameControl(alarmDate_, localized("Alarm"));
     alarmLayout->addWidget(validAlarm_);
     alarmLayout->addWidget(alarmDate_, 1);
     connect(validAlarm_, &QCheckBox::toggled, this, &EventViewController::toggleAlarmDate);
@@ -115,17 +116,17 @@ void EventViewController::buildWindow()
     calendarButton_->setObjectName(QStringLiteral("calendarButton"));
     availabilityButton_ = new QComboBox(this);
     availabilityButton_->setObjectName(QStringLiteral("availabilityButton"));
-    availabilityButton_->addItem(tr("Busy"), int(CalendarEvent::Busy));
-    availabilityButton_->addItem(tr("Free"), int(CalendarEvent::Free));
+    availabilityButton_->addItem(localized("Busy"), int(CalendarEvent::Busy));
+    availabilityButton_->addItem(localized("Free"), int(CalendarEvent::Free));
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
-    form->addRow(tr("Title"), title_);
-    form->addRow(tr("Starts"), startDate_);
-    form->addRow(tr("Ends"), endDate_);
-    form->addRow(tr("All-Day"), allDayBox);
-    form->addRow(tr("Alarm"), alarmBox);
-    form->addRow(tr("Calendar"), calendarButton_);
+    form->addRow(localized("Title"), title_);
+    form->addRow(localized("Starts"), startDate_);
+    form->addRow(localized("Ends"), endDate_);
+    form->addRow(localized("All-Day"), allDayBox);
+    form->addRow(localized("Alarm"), alarmBox);
+    form->addRow(localized("Calendar"), calendarButton_);
     // The calendar is a file of ours: say where, so that a desktop calendar
     // can be pointed at it.
     calendarFileLabel_ = new QLabel(this);
@@ -134,7 +135,7 @@ void EventViewController::buildWindow()
     calendarFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QString(), calendarFileLabel_);
     connect(calendarButton_, &QComboBox::currentIndexChanged, this, &EventViewController::showCalendarFile);
-    availabilityLabel_ = new QLabel(tr("Availability"), this);
+    availabilityLabel_ = new QLabel(localized("Availability"), this);
     availabilityLabel_->setBuddy(availabilityButton_);
     form->addRow(availabilityLabel_, availabilityButton_);
 
@@ -144,11 +145,11 @@ void EventViewController::buildWindow()
     problemLabel_->setStyleSheet(QStringLiteral("color: #a40000;"));
     problemLabel_->hide();
 
-    cancelButton_ = new QPushButton(tr("Cancel"), this);
+    cancelButton_ = new QPushButton(localized("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    removeButton_ = new QPushButton(tr("Remove"), this);
+    removeButton_ = new QPushButton(localized("Remove"), this);
     removeButton_->setObjectName(QStringLiteral("removeButton"));
-    saveButton_ = new QPushButton(tr("Save"), this);
+    saveButton_ = new QPushButton(localized("Save"), this);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     saveButton_->setDefault(true);
     connect(cancelButton_, &QPushButton::clicked, this, &EventViewController::cancelEvent);
@@ -216,7 +217,7 @@ void EventViewController::showCalendarFile(int index)
         return;
     }
     calendarFileLabel_->setText(
-        tr("Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.")
+        localized("Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.")
             .arg(QDir::toNativeSeparators(calArray_[index].filePath)));
 }
 
@@ -260,7 +261,7 @@ void EventViewController::prepareEventWindow(const std::optional<QString>& ident
     }
 
     if (!existing) {
-        setWindowTitle(tr("Add New Event"));
+        setWindowTitle(localized("Add New Event"));
         title_->setText(title);
         const QDateTime start = reminderStart(date);
         startDate_->setDateTime(start);
@@ -272,7 +273,7 @@ void EventViewController::prepareEventWindow(const std::optional<QString>& ident
         removeButton_->hide();
         selectCalendar(store_.defaultCalendarForNewEvents().identifier);
     } else {
-        setWindowTitle(tr("Edit Event"));
+        setWindowTitle(localized("Edit Event"));
         removeButton_->show();
         title_->setText(existing->title);
         startDate_->setDateTime(existing->start);

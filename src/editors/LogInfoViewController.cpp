@@ -46,9 +46,13 @@ LogInfoViewController::LogInfoViewController(SpinoraDatabase& document, QWidget*
     finishBuilding({600, 480});
 
     nameControls({
-        {eventComboBox_, "Event"},          {removeEventButton_, "Remove Event"}, {typeButton_, "Type"},
-        {dateField_, "Date"},               {cactusComboBox_, "Cactus"},         {cactusSelectButton_, "Open Cactus"},
-        {addCactusButton_, "New Cactus"},
+        {eventComboBox_, QT_TRID_NOOP("Event")},
+        {removeEventButton_, QT_TRID_NOOP("Remove Event")},
+        {typeButton_, QT_TRID_NOOP("Type")},
+        {dateField_, QT_TRID_NOOP("Date")},
+        {cactusComboBox_, QT_TRID_NOOP("Cactus")},
+        {cactusSelectButton_, QT_TRID_NOOP("Open Cactus")},
+        {addCactusButton_, QT_TRID_NOOP("New Cactus")},
     });
     reminderControl_->button(0)->setAccessibleName(localized("Reminder: No"));
     reminderControl_->button(1)->setAccessibleName(localized("Reminder: Yes"));
@@ -60,7 +64,7 @@ LogInfoViewController::~LogInfoViewController() = default;
 
 void LogInfoViewController::buildGeneralTab()
 {
-    QWidget* page = addPage("General");
+    QWidget* page = addPage(QT_TRID_NOOP("General"));
     auto* form = new QFormLayout(page);
 
     eventComboBox_ = editableComboBox("eventComboBox", page);
@@ -88,7 +92,7 @@ void LogInfoViewController::buildGeneralTab()
 
     typeButton_ = new QComboBox(page);
     typeButton_->setObjectName(QStringLiteral("typeButton"));
-    typeButton_->addItems(localizedList({"Cactus", "Note"}));
+    typeButton_->addItems(localizedList({QT_TRID_NOOP("Cactus"), QT_TRID_NOOP("Note")}));
     form->addRow(localized("Type"), typeButton_);
 
     dateField_ = new QDateTimeEdit(page);
@@ -100,7 +104,7 @@ void LogInfoViewController::buildGeneralTab()
     reminderControl_->setObjectName(QStringLiteral("reminderControl"));
     auto* reminderRow = new QHBoxLayout;
     reminderRow->setSpacing(0);
-    const QStringList segments = localizedList({"No", "Yes"});
+    const QStringList segments = localizedList({QT_TRID_NOOP("No"), QT_TRID_NOOP("Yes")});
     for (int segment = 0; segment < 2; ++segment) {
         auto* button = new QPushButton(segments[segment], page);
         button->setObjectName(segment ? QStringLiteral("reminderYes") : QStringLiteral("reminderNo"));
@@ -274,12 +278,12 @@ bool LogInfoViewController::eventExists(const std::optional<QString>& identifier
 bool LogInfoViewController::ask(Question question)
 {
     const bool add = question == Question::AddReminder;
-    QMessageBox alert(QMessageBox::Question, windowTitle(), localized(add ? "Add Reminder" : "Edit Reminder"),
-                      QMessageBox::NoButton, this);
+    QMessageBox alert(QMessageBox::Question, windowTitle(),
+                      add ? localized("Add Reminder") : localized("Edit Reminder"), QMessageBox::NoButton, this);
     alert.setObjectName(add ? QStringLiteral("addReminderQuestion") : QStringLiteral("editReminderQuestion"));
-    alert.setInformativeText(
-        localized(add ? "Add a reminder to your calendar?" : "Edit the reminder on your calendar?"));
-    QPushButton* yes = alert.addButton(localized(add ? "Add" : "Edit"), QMessageBox::AcceptRole);
+    alert.setInformativeText(add ? localized("Add a reminder to your calendar?")
+                                 : localized("Edit the reminder on your calendar?"));
+    QPushButton* yes = alert.addButton(add ? localized("Add") : localized("Edit"), QMessageBox::AcceptRole);
     alert.addButton(localized("Cancel"), QMessageBox::RejectRole);
     alert.setDefaultButton(yes);
     alert.setWindowModality(Qt::WindowModal);

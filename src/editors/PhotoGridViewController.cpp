@@ -1,5 +1,6 @@
 #include "PhotoGridViewController.h"
 
+#include "Localization.h"
 #include "PhotoAddingJob.h"
 #include "PhotoStore.h"
 
@@ -287,7 +288,7 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     auto* view = new PhotoGridView(this);
     imageBrowser_ = view;
     imageBrowser_->setObjectName(QStringLiteral("imageBrowser"));
-    imageBrowser_->setAccessibleName(tr("All Photos"));
+    imageBrowser_->setAccessibleName(localized("All Photos"));
     imageBrowser_->setViewMode(QListView::IconMode);
     imageBrowser_->setMovement(QListView::Static);
     imageBrowser_->setResizeMode(QListView::Adjust);
@@ -310,11 +311,11 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
             openPhoto(imageArray_[size_t(index.row())]);
     });
 
-    addButton_ = new QPushButton(tr("Add Photos…"), this);
+    addButton_ = new QPushButton(localized("Add Photos…"), this);
     addButton_->setObjectName(QStringLiteral("addPhotoButton"));
-    addButton_->setToolTip(tr("Add photos from picture files. You can also drop picture files on the grid."));
+    addButton_->setToolTip(localized("Add photos from picture files. You can also drop picture files on the grid."));
     connect(addButton_, &QPushButton::clicked, this, &PhotoGridViewController::handleAddPhotoButton);
-    deleteButton_ = new QPushButton(tr("Delete"), this);
+    deleteButton_ = new QPushButton(localized("Delete"), this);
     deleteButton_->setObjectName(QStringLiteral("deletePhotoButton"));
     deleteButton_->setEnabled(false);
     connect(deleteButton_, &QPushButton::clicked, this, &PhotoGridViewController::handleDeletePhotoButton);
@@ -323,12 +324,12 @@ PhotoGridViewController::PhotoGridViewController(QWidget* parent)
     zoomSlider_->setRange(0, 100);
     zoomSlider_->setValue(kInitialZoom);
     zoomSlider_->setMaximumWidth(160);
-    zoomSlider_->setToolTip(tr("Size of the photos"));
-    zoomSlider_->setAccessibleName(tr("Size of the photos"));
+    zoomSlider_->setToolTip(localized("Size of the photos"));
+    zoomSlider_->setAccessibleName(localized("Size of the photos"));
     connect(zoomSlider_, &QSlider::valueChanged, this, &PhotoGridViewController::zoomDidChange);
     progressIndicator_ = new QProgressBar(this);
     progressIndicator_->setObjectName(QStringLiteral("progressIndicator"));
-    progressIndicator_->setAccessibleName(tr("Adding photos"));
+    progressIndicator_->setAccessibleName(localized("Adding photos"));
     progressIndicator_->setMaximumWidth(160);
     progressIndicator_->setTextVisible(false);
     progressIndicator_->hide();
@@ -411,10 +412,10 @@ void PhotoGridViewController::handleAddPhotoButton()
 void PhotoGridViewController::addNewPhoto(int slot)
 {
     (void)slot; // new photos always go after the existing ones
-    auto* panel = new QFileDialog(window(), tr("Add Photos"));
+    auto* panel = new QFileDialog(window(), localized("Add Photos"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setFileMode(QFileDialog::ExistingFiles);
-    panel->setNameFilter(tr("Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)"));
+    panel->setNameFilter(localized("Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)"));
     panel->setWindowModality(Qt::WindowModal);
     connect(panel, &QFileDialog::filesSelected, this, &PhotoGridViewController::addPhotosWithPaths);
     panel->open();
@@ -425,7 +426,7 @@ void PhotoGridViewController::addPhotosWithPaths(const QStringList& paths)
     if (paths.isEmpty())
         return;
     if (!database_) {
-        lastRefusals_ = {tr("No collection is open.")};
+        lastRefusals_ = {localized("No collection is open.")};
         return;
     }
     const bool running = imageSaveInProgress();
@@ -544,9 +545,9 @@ void PhotoGridViewController::finishImport()
     importDone_ = importTotal_ = 0;
     emit importFinished(stored, refusals);
     if (!refusals.isEmpty() && showsAlerts_) {
-        auto* alert = new QMessageBox(QMessageBox::Warning, tr("WARNING"),
-                                      refusals.size() == 1 ? tr("This file was not added:")
-                                                           : tr("These files were not added:"),
+        auto* alert = new QMessageBox(QMessageBox::Warning, localized("WARNING"),
+                                      refusals.size() == 1 ? localized("This file was not added:")
+                                                           : localized("These files were not added:"),
                                       QMessageBox::Ok, window());
         alert->setInformativeText(refusals.join(QLatin1Char('\n')));
         alert->setAttribute(Qt::WA_DeleteOnClose);

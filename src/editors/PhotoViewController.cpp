@@ -120,10 +120,13 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    QAction* previous = item(QStyle::SP_ArrowBack, "Previous Photo", "Display the previous photo", "previousAction");
+    QAction* previous = item(QStyle::SP_ArrowBack, QT_TRID_NOOP("Previous Photo"),
+                             QT_TRID_NOOP("Display the previous photo"), "previousAction");
     previous->setShortcut(Qt::Key_Left);
-    QAction* caption = item(QStyle::SP_FileDialogDetailedView, "Edit Caption", "Edit the photo caption", "captionAction");
-    QAction* next = item(QStyle::SP_ArrowForward, "Next Photo", "Display the next photo", "nextAction");
+    QAction* caption = item(QStyle::SP_FileDialogDetailedView, QT_TRID_NOOP("Edit Caption"),
+                            QT_TRID_NOOP("Edit the photo caption"), "captionAction");
+    QAction* next = item(QStyle::SP_ArrowForward, QT_TRID_NOOP("Next Photo"),
+                         QT_TRID_NOOP("Display the next photo"), "nextAction");
     next->setShortcut(Qt::Key_Right);
     artwork::addToolbarSpace(toolbar_, true);
     toolbar_->addAction(previous);
@@ -154,7 +157,7 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     QFont font = captionView_->font();
     font.setPointSize(kCaptionPointSize);
     captionView_->setFont(font);
-    captionView_->setPlaceholderText(tr("Caption"));
+    captionView_->setPlaceholderText(localized("Caption"));
     connect(captionView_, &QTextEdit::textChanged, this, &PhotoViewController::placeCaption);
 
     auto* layout = new QVBoxLayout(this);

@@ -96,11 +96,11 @@ std::vector<QPushButton*> EditorSheet::finishBuilding(QSize size,
 void EditorSheet::addSharedTabs()
 {
     if (photos_) {
-        QWidget* page = addPage("All Photos");
+        QWidget* page = addPage(QT_TRID_NOOP("All Photos"));
         photos_->makeGrid(page);
         (new QVBoxLayout(page))->addWidget(photos_->grid(), 1);
     }
-    QWidget* page = addPage("Notes");
+    QWidget* page = addPage(QT_TRID_NOOP("Notes"));
     notesView_ = new QPlainTextEdit(page);
     notesView_->setObjectName(QStringLiteral("notesView"));
     limitTextView(notesView_, localized("Notes"));
@@ -179,7 +179,7 @@ void EditorSheet::setAddMode(bool addMode)
 {
     addMode_ = addMode;
     setWindowTitle(sheetTitle(addMode));
-    okButton_->setText(localized(addMode ? "Save" : "OK"));
+    okButton_->setText((addMode ? localized("Save") : localized("OK")));
     // Also a stored record without a name (from an import) needs one first.
     okButton_->setEnabled(hasName());
     printButton_->setVisible(!addMode);

@@ -2,6 +2,7 @@
 
 #include "EditorPhotos.h"
 #include "EditorSupport.h"
+#include "Localization.h"
 #include "PrintCommand.h"
 #include "PrintSubject.h"
 #include "Result.h"
@@ -201,7 +202,7 @@ protected:
     Result<> saveRecord() override
     {
         if (newRecord_ && record_ != newRecord_.get())
-            return Failure(QStringLiteral("Error: the new record is gone."));
+            return Failure(localized("Error: the new record is gone."));
         if (Result<> edited = saveChanges(); !edited || !newRecord_)
             return edited;
         // Stored while the sheet still owns it and kept by the collection

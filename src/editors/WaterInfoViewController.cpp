@@ -31,8 +31,9 @@ namespace spinora {
 
 namespace {
 
-const char* const kMonthPlaceholders[6] = {"From Date 1", "To Date 2", "From Date 3",
-                                           "To Date 4",   "From Date 5", "To Date 6"};
+const char* const kMonthPlaceholders[6] = {QT_TRID_NOOP("From Date 1"), QT_TRID_NOOP("To Date 2"),
+                                           QT_TRID_NOOP("From Date 3"), QT_TRID_NOOP("To Date 4"),
+                                           QT_TRID_NOOP("From Date 5"), QT_TRID_NOOP("To Date 6")};
 
 // Days of a month in the current year (February follows this year's length).
 int daysInMonth(int month)
@@ -182,8 +183,12 @@ WaterInfoViewController::WaterInfoViewController(SpinoraDatabase& document, QWid
     finishBuilding({640, 420});
 
     nameControls({
-        {nameField_, "Name"},          {waterEveryField_, "Water Every"},         {waterEveryButton_, "Units"},
-        {quantityButton_, "Quantity"}, {validLastWateredButton_, "Last Watered"}, {lastWateredField_, "Last Watered"},
+        {nameField_, QT_TRID_NOOP("Name")},
+        {waterEveryField_, QT_TRID_NOOP("Water Every")},
+        {waterEveryButton_, QT_TRID_NOOP("Units")},
+        {quantityButton_, QT_TRID_NOOP("Quantity")},
+        {validLastWateredButton_, QT_TRID_NOOP("Last Watered")},
+        {lastWateredField_, QT_TRID_NOOP("Last Watered")},
     });
     for (int which = 0; which < 6; ++which) {
         const QString date = localized(kMonthPlaceholders[which]);
@@ -196,7 +201,7 @@ WaterInfoViewController::~WaterInfoViewController() = default;
 
 void WaterInfoViewController::buildGeneralTab()
 {
-    QWidget* page = addPage("General");
+    QWidget* page = addPage(QT_TRID_NOOP("General"));
     auto* form = new QFormLayout(page);
 
     nameField_ = new QLineEdit(page);
@@ -275,7 +280,7 @@ void WaterInfoViewController::buildGeneralTab()
 
 void WaterInfoViewController::buildCactiTab()
 {
-    QWidget* page = addPage("Cacti To Water");
+    QWidget* page = addPage(QT_TRID_NOOP("Cacti To Water"));
     auto* layout = new QVBoxLayout(page);
     cactiToWaterView_ = new CactusTable(
         [this]() -> const std::vector<Cactus*>& {
@@ -302,8 +307,9 @@ void WaterInfoViewController::buildCactiTab()
     removeCactussButton_ = sheetButton(QStringLiteral("−"), "removeCactussButton", page,
                                        localized("Remove the selected cacti from this schedule"));
     removeCactussButton_->setAccessibleName(localized("Remove Cacti"));
+    // As narrow as the style lets a button with its glyph be.
     for (QPushButton* button : {addCactussButton_, removeCactussButton_})
-        button->setFixedWidth(36);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(addCactussButton_, &QPushButton::clicked, this, [this] { handleAddCactus(); });
     connect(removeCactussButton_, &QPushButton::clicked, this, [this] { handleDeleteCactus(); });
     layout->addWidget(cactiToWaterView_, 1);

@@ -29,29 +29,32 @@ QString joinQuoted(const QStringList& fields)
     return quotedFields.join(QLatin1Char(','));
 }
 
+// The file is read back by the import (and by spreadsheets): its titles,
+// headers and words are English whatever the language shown.
+constexpr SpinoraStrings::Words kInFiles = SpinoraStrings::Words::English;
+
 } // namespace
 
 const QStringList& CsvExport::cactusHeaders()
 {
-    static const QStringList headers = localizedList(
-        {"Name", "Species Scientific Name", "Species Common Name", "Type", "Watering", "Last Watered", "Next Watering",
+    static const QStringList headers{
+        "Name", "Species Scientific Name", "Species Common Name", "Type", "Watering", "Last Watered", "Next Watering",
          "Plant Date", "Source", "Date Acquired", "Purchase Price", "Value", "Location", "Height", "Width", "Weight",
-         "Light", "Temperature", "Pot Size", "Pot Shape", "Pot Material", "Notes"});
+         "Light", "Temperature", "Pot Size", "Pot Shape", "Pot Material", "Notes"};
     return headers;
 }
 
 const QStringList& CsvExport::waterHeaders()
 {
-    static const QStringList headers =
-        localizedList({"Name", "Water Every", "Quantity", "Last Watered", "No Water Date 1", "No Water Date 2",
-                        "No Water Date 3", "No Water Date 4", "No Water Date 5", "No Water Date 6", "Next Watering",
-                        "Notes"});
+    static const QStringList headers{"Name",            "Water Every",     "Quantity",        "Last Watered",
+                                     "No Water Date 1", "No Water Date 2", "No Water Date 3", "No Water Date 4",
+                                     "No Water Date 5", "No Water Date 6", "Next Watering",   "Notes"};
     return headers;
 }
 
 const QStringList& CsvExport::logHeaders()
 {
-    static const QStringList headers = localizedList({"Event", "Type", "Date", "Cactus", "Notes"});
+    static const QStringList headers = {"Event", "Type", "Date", "Cactus", "Notes"};
     return headers;
 }
 
@@ -77,14 +80,14 @@ QString CsvExport::sectionStart(const QString& title, const QStringList& headers
     return QLatin1Char('\n') + title + QLatin1Char('\n') + headers.join(QLatin1Char(',')) + QLatin1Char('\n');
 }
 
-QString CsvExport::waterEvery(const Water& water)
+QString CsvExport::waterEvery(const Water& water, SpinoraStrings::Words words)
 {
     const int64_t unit = water.frequencyUnits();
     QString word;
     if (unit >= 1 && unit <= 5) {
-        const QStringList& words =
-            water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings() : SpinoraStrings::frequencyStrings();
-        word = words.at(static_cast<qsizetype>(unit - 1));
+        const QStringList& units = water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings(words)
+                                                          : SpinoraStrings::frequencyStrings(words);
+        word = units.at(static_cast<qsizetype>(unit - 1));
     }
     return QStringLiteral("%1 %2").arg(static_cast<int32_t>(water.frequency())).arg(word);
 }
@@ -105,23 +108,25 @@ QString CsvExport::cactusLine(const Cactus& c, const LocaleFormats& f)
     if (c.name().isEmpty())
         return QString();
     return joinQuoted({c.name(), c.scientificName(), c.commonName(),
-                       SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), c.type()),
+                       SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(kInFiles), c.type()),
                        c.water() ? c.water()->name() : QString(),
-                       c.lastWatered() ? f.dateAndTime(c.lastWatered()) : localized("Never"),
-                       c.waterNext() ? f.dateAndTime(c.waterNext()) : localized("None Scheduled"),
-                       f.date(c.plantDate()), SpinoraStrings::entry(SpinoraStrings::sourceStrings(), c.source()),
+                       c.lastWatered() ? f.dateAndTime(c.lastWatered()) : QStringLiteral("Never"),
+                       c.waterNext() ? f.dateAndTime(c.waterNext()) : QStringLiteral("None Scheduled"),
+                       f.date(c.plantDate()),
+                       SpinoraStrings::entry(SpinoraStrings::sourceStrings(kInFiles), c.source()),
                        f.date(c.dateAcquired()), f.money(c.purchasePrice()), f.money(c.value()), c.location(),
                        c.height(), c.width(), c.weight(), c.light(), c.temperature(), c.potSize(),
-                       SpinoraStrings::entry(SpinoraStrings::shapeStrings(), c.potShape()),
-                       SpinoraStrings::entry(SpinoraStrings::materialStrings(), c.potMaterial()), c.notes()});
+                       SpinoraStrings::entry(SpinoraStrings::shapeStrings(kInFiles), c.potShape()),
+                       SpinoraStrings::entry(SpinoraStrings::materialStrings(kInFiles), c.potMaterial()), c.notes()});
 }
 
 QString CsvExport::waterLine(const Water& w, const LocaleFormats& f)
 {
     if (w.name().isEmpty())
         return QString();
-    QStringList fields{w.name(), waterEvery(w), SpinoraStrings::entry(SpinoraStrings::quantityStrings(), w.quantity()),
-                       w.lastWatered() ? f.dateAndTime(w.lastWatered()) : localized("Never")};
+    QStringList fields{w.name(), waterEvery(w, kInFiles),
+                       SpinoraStrings::entry(SpinoraStrings::quantityStrings(kInFiles), w.quantity()),
+                       w.lastWatered() ? f.dateAndTime(w.lastWatered()) : QStringLiteral("Never")};
     for (int i = 1; i <= 6; ++i)
         fields << noWaterDay(w.noWaterDDMM(i));
     fields << f.dateAndTime(w.waterNext()) << w.notes();
@@ -132,9 +137,9 @@ QString CsvExport::logLine(const Log& l, const LocaleFormats& f)
 {
     QString type;
     if (l.logType() == Log::kCactusLog)
-        type = localized("Cactus");
+        type = QStringLiteral("Cactus");
     else if (l.logType() == Log::kNoteLog)
-        type = localized("Note");
+        type = QStringLiteral("Note");
     return joinQuoted({l.eventName(), type, f.date(l.logDate()), l.cactus() ? l.cactus()->name() : QString(), l.notes()});
 }
 
@@ -156,9 +161,9 @@ QString CsvExport::templateText(const LocaleFormats& formats)
     log.setEventName(localized("Repotted"));
     log.setLogType(Log::kNoteLog);
     log.setLogDate(spring);
-    return commentLines(formats, now()) + sectionStart(localized("Cacti"), cactusHeaders()) +
-           cactusLine(cactus, formats) + QLatin1Char('\n') + sectionStart(localized("Watering"), waterHeaders()) +
-           waterLine(water, formats) + QLatin1Char('\n') + sectionStart(localized("Logs"), logHeaders()) +
+    return commentLines(formats, now()) + sectionStart(QStringLiteral("Cacti"), cactusHeaders()) +
+           cactusLine(cactus, formats) + QLatin1Char('\n') + sectionStart(QStringLiteral("Watering"), waterHeaders()) +
+           waterLine(water, formats) + QLatin1Char('\n') + sectionStart(QStringLiteral("Logs"), logHeaders()) +
            logLine(log, formats) + QLatin1Char('\n');
 }
 
@@ -209,7 +214,7 @@ int CsvExport::run(const ExportRequest& request, JobContext& context)
     {
         write(commentLines(formats, now()));
         auto section = [&](const char* title, const QStringList& headers, auto& list, auto render) {
-            write(sectionStart(localized(title), headers));
+            write(sectionStart(QLatin1String(title), headers));
             for (const auto& record : list) {
                 if (!writing || failed || context.cancelRequested())
                     break;
@@ -237,11 +242,11 @@ int CsvExport::run(const ExportRequest& request, JobContext& context)
     if (failed || context.cancelRequested()) {
         file.cancelWriting();
         if (failed)
-            context.fail(QStringLiteral("The file %1 could not be written.").arg(shown));
+            context.fail(localized("The file %1 could not be written.").arg(shown));
         return failed ? kJobFailed : kJobCancelled;
     }
     if (!file.commit()) {
-        context.fail(QStringLiteral("The file %1 could not be written.").arg(shown));
+        context.fail(localized("The file %1 could not be written.").arg(shown));
         return kJobFailed;
     }
     return kJobFinished;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SpinoraStrings.h"
 #include "Timestamp.h"
 
 #include <QString>
@@ -26,7 +27,8 @@ public:
     // True when every byte of the text went out in one write.
     static bool outputString(const QString& text, QIODevice& stream);
 
-    // --- The layout
+    // --- The layout (titles, headers and pick-list words stay English: the
+    // import reads them back under any language)
     static const QStringList& cactusHeaders();
     static const QStringList& waterHeaders();
     static const QStringList& logHeaders();
@@ -37,7 +39,7 @@ public:
     static QString waterLine(const Water& water, const LocaleFormats& formats);
     static QString logLine(const Log& log, const LocaleFormats& formats);
     // "%d %@": the count and its unit word, singular for 1.
-    static QString waterEvery(const Water& water);
+    static QString waterEvery(const Water& water, SpinoraStrings::Words words = SpinoraStrings::Words::Shown);
     // "%@ %d": full month name and day of a no-water code; empty for 0.
     static QString noWaterDay(int64_t code);
     // The template a grower fills in: the comment lines, each section's

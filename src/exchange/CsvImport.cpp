@@ -35,9 +35,11 @@ int64_t unitCode(const QString& word)
 {
     const QString lower = word.toLower();
     for (int i = 0; i < 5; ++i) {
-        if (lower == SpinoraStrings::oneFrequencyStrings().at(i).toLower() ||
-            lower == SpinoraStrings::frequencyStrings().at(i).toLower())
-            return i + 1;
+        for (const auto words : {SpinoraStrings::Words::English, SpinoraStrings::Words::Shown}) {
+            if (lower == SpinoraStrings::oneFrequencyStrings(words).at(i).toLower() ||
+                lower == SpinoraStrings::frequencyStrings(words).at(i).toLower())
+                return i + 1;
+        }
     }
     return 0;
 }
@@ -116,7 +118,8 @@ private:
     // The fields read with a word for what they cannot read. An empty text
     // is no value, and "Never" or "None Scheduled" no date.
     Timestamp dateField(int column, const QString& text, bool withTime);
-    int pickField(int column, const QStringList& list, const QString& text);
+    using PickList = const QStringList& (*)(SpinoraStrings::Words);
+    int pickField(int column, PickList list, const QString& text);
     std::optional<double> moneyField(int column, const QString& text);
     Timestamp day(const QString& text)
     {
@@ -149,11 +152,13 @@ private:
     std::vector<Cactus*> cactiByName_;
     QHash<QString, Cactus*> exactNames_; // the usual case, without collation
     bool cactiSorted_ = false;           // sorted on the first name not found exactly
-    const QString titleCacti_ = localized("Cacti");
-    const QString titleWatering_ = localized("Watering");
-    const QString titleLogs_ = localized("Logs");
-    const QString typeCactus_ = localized("Cactus");
-    const QString typeNote_ = localized("Note");
+    // Files keep the English words; those of the language shown are read too
+    // (a grower's own file, one written by an earlier version).
+    const QStringList titleCacti_{QStringLiteral("Cacti"), localized("Cacti")};
+    const QStringList titleWatering_{QStringLiteral("Watering"), localized("Watering")};
+    const QStringList titleLogs_{QStringLiteral("Logs"), localized("Logs")};
+    const QStringList typeCactus_{QStringLiteral("Cactus"), localized("Cactus")};
+    const QStringList typeNote_{QStringLiteral("Note"), localized("Note")};
     std::vector<std::unique_ptr<Water>> schedules_;
     QHash<QString, Water*> schedulesByName_;
     std::vector<std::pair<Cactus*, QString>> pendingLinks_;
@@ -164,8 +169,8 @@ private:
     bool recordStored_ = false;
     QStringList unreadable_;
     int moreUnreadable_ = 0;
-    const QString never_ = localized("Never");
-    const QString noneScheduled_ = localized("None Scheduled");
+    const QStringList noDate_{QStringLiteral("Never"), QStringLiteral("None Scheduled"), localized("Never"),
+                              localized("None Scheduled")};
     // Days repeat from line to line (a log entry has no time): each text is
     // read once.
     QHash<QString, Timestamp> days_;
@@ -220,7 +225,7 @@ void RecordReader::unreadable(int column, const QString& text)
                                                                  : CsvExport::logHeaders();
     if (section_ == Section::Table)
         column = table_->columnOf(column);
-    unreadable_ << localized("Line %1, column %2 (%3): \"%4\" could not be read and was not imported.")
+    unreadable_ << localized("Line %1, column %2 (%3): “%4” could not be read and was not imported.")
                        .arg(recordLine_)
                        .arg(column + 1)
                        .arg(headers.value(column), text);
@@ -243,14 +248,16 @@ Timestamp RecordReader::dateField(int column, const QString& text, bool withTime
     const Timestamp read = withTime                      ? formats_.readDateAndTime(text)
                            : section_ == Section::Table ? spreadsheetDay(text)
                                                         : day(text);
-    if (!read && text != never_ && text != noneScheduled_)
+    if (!read && !noDate_.contains(text))
         unreadable(column, text);
     return read;
 }
 
-int RecordReader::pickField(int column, const QStringList& list, const QString& text)
+int RecordReader::pickField(int column, PickList list, const QString& text)
 {
-    const int index = SpinoraStrings::indexOf(list, text);
+    int index = SpinoraStrings::indexOf(list(SpinoraStrings::Words::English), text);
+    if (index < 0)
+        index = SpinoraStrings::indexOf(list(SpinoraStrings::Words::Shown), text);
     if (index < 0 && !text.isEmpty())
         unreadable(column, text);
     return index;
@@ -289,11 +296,11 @@ bool RecordReader::isTitle(const QString& line)
     if (first.isEmpty())
         return false;
     Section section = Section::None;
-    if (first[0] == titleCacti_)
+    if (titleCacti_.contains(first[0]))
         section = Section::Cacti;
-    else if (first[0] == titleWatering_)
+    else if (titleWatering_.contains(first[0]))
         section = Section::Watering;
-    else if (first[0] == titleLogs_)
+    else if (titleLogs_.contains(first[0]))
         section = Section::Logs;
     if (section == Section::None)
         return false;
@@ -356,9 +363,9 @@ void RecordReader::startTable(const QString& line)
             if (unplaced.isEmpty())
                 unplaced << localized("(a column of plant names)");
             tableRefused_ = localized("The file is not in the Spinora CSV template layout and these columns could not "
-                                      "be placed: \"%1\". Give each column its field, for example --map \"%2\" "
+                                      "be placed: “%1”. Give each column its field, for example --map '%2' "
                                       "(the fields are %3).")
-                                .arg(unplaced.join(QStringLiteral("\", \"")), CsvMapping::example(headers),
+                                .arg(unplaced.join(QStringLiteral("”, “")), CsvMapping::example(headers),
                                      CsvMapping::keys().join(QStringLiteral(", ")));
         }
     }
@@ -407,12 +414,12 @@ void RecordReader::makeCactus(const QStringList& f)
         cactus->setScientificName(f[1]);
     if (!f[2].isEmpty())
         cactus->setCommonName(f[2]);
-    if (const int type = pickField(3, SpinoraStrings::plantTypeStrings(), f[3]); type >= 0)
+    if (const int type = pickField(3, SpinoraStrings::plantTypeStrings, f[3]); type >= 0)
         cactus->setType(type);
     cactus->setLastWatered(dateField(5, f[5], true));
     cactus->setWaterNext(dateField(6, f[6], true));
     cactus->setPlantDate(dateField(7, f[7], false));
-    if (const int source = pickField(8, SpinoraStrings::sourceStrings(), f[8]); source >= 0)
+    if (const int source = pickField(8, SpinoraStrings::sourceStrings, f[8]); source >= 0)
         cactus->setSource(source);
     cactus->setDateAcquired(dateField(9, f[9], false));
     cactus->setPurchasePrice(moneyField(10, f[10]).value_or(0));
@@ -424,9 +431,9 @@ void RecordReader::makeCactus(const QStringList& f)
     if (!f[16].isEmpty()) cactus->setLight(f[16]);
     if (!f[17].isEmpty()) cactus->setTemperature(f[17]);
     if (!f[18].isEmpty()) cactus->setPotSize(f[18]);
-    if (const int shape = pickField(19, SpinoraStrings::shapeStrings(), f[19]); shape >= 0)
+    if (const int shape = pickField(19, SpinoraStrings::shapeStrings, f[19]); shape >= 0)
         cactus->setPotShape(shape);
-    if (const int material = pickField(20, SpinoraStrings::materialStrings(), f[20]); material >= 0)
+    if (const int material = pickField(20, SpinoraStrings::materialStrings, f[20]); material >= 0)
         cactus->setPotMaterial(material);
     if (f.size() > 21 && !f[21].isEmpty())
         cactus->setNotes(f[21]);
@@ -460,7 +467,7 @@ void RecordReader::makeWater(const QStringList& f)
     }
     if (!everyRead)
         unreadable(1, f[1]);
-    if (const int quantity = pickField(2, SpinoraStrings::quantityStrings(), f[2]); quantity >= 0)
+    if (const int quantity = pickField(2, SpinoraStrings::quantityStrings, f[2]); quantity >= 0)
         water->setQuantity(quantity);
     water->setLastWatered(dateField(3, f[3], true));
     for (int i = 0; i < 6; ++i) {
@@ -485,9 +492,9 @@ void RecordReader::makeLog(const QStringList& f)
         return;
     const QString type = text::capitalized(f[1]);
     int64_t logType;
-    if (type == typeCactus_)
+    if (typeCactus_.contains(type))
         logType = Log::kCactusLog;
-    else if (type == typeNote_)
+    else if (typeNote_.contains(type))
         logType = Log::kNoteLog;
     else
         return;
@@ -557,7 +564,7 @@ bool CsvImport::merge(const ImportRequest& request, ImportTransaction& transacti
     if (transaction.cancelled())
         return false;
     if (!counts->any())
-        return transaction.fail(QStringLiteral("No cacti, watering schedules or logs were found in the file. "
+        return transaction.fail(localized("No cacti, watering schedules or logs were found in the file. "
                                                "It must follow the Spinora CSV template."));
     if (request.type == kExchangeComplete && !transaction.addDefaultEvents())
         return false;

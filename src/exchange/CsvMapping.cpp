@@ -20,30 +20,30 @@ struct FieldWords {
 };
 
 constexpr FieldWords kWords[] = {
-    {"name", 0, QT_TRANSLATE_NOOP("Spinora", "name|plant|plant name|cactus|label")},
+    {"name", 0, QT_TRID_NOOP("name|plant|plant name|cactus|label")},
     {"scientific", 1,
-     QT_TRANSLATE_NOOP("Spinora", "scientific|scientific name|botanical name|latin name|taxon|genus|species")},
-    {"common", 2, QT_TRANSLATE_NOOP("Spinora", "common|common name")},
-    {"type", 3, QT_TRANSLATE_NOOP("Spinora", "type|plant type")},
-    {"watering", 4, QT_TRANSLATE_NOOP("Spinora", "watering|schedule|watering schedule")},
-    {"last-watered", 5, QT_TRANSLATE_NOOP("Spinora", "last watered")},
-    {"next-watering", 6, QT_TRANSLATE_NOOP("Spinora", "next watering")},
-    {"planted", 7, QT_TRANSLATE_NOOP("Spinora", "planted|plant date|date planted|sown")},
-    {"source", 8, QT_TRANSLATE_NOOP("Spinora", "source|origin")},
-    {"acquired", 9, QT_TRANSLATE_NOOP("Spinora", "acquired|date acquired|bought|purchased|purchase date")},
-    {"price", 10, QT_TRANSLATE_NOOP("Spinora", "price|purchase price|cost|paid")},
-    {"value", 11, QT_TRANSLATE_NOOP("Spinora", "value|worth")},
-    {"location", 12, QT_TRANSLATE_NOOP("Spinora", "location|place|position|bench|greenhouse")},
-    {"height", 13, QT_TRANSLATE_NOOP("Spinora", "height")},
-    {"width", 14, QT_TRANSLATE_NOOP("Spinora", "width|diameter")},
-    {"weight", 15, QT_TRANSLATE_NOOP("Spinora", "weight")},
-    {"light", 16, QT_TRANSLATE_NOOP("Spinora", "light|sun")},
-    {"temperature", 17, QT_TRANSLATE_NOOP("Spinora", "temperature|temp|min temp")},
-    {"pot-size", 18, QT_TRANSLATE_NOOP("Spinora", "pot size|pot")},
-    {"pot-shape", 19, QT_TRANSLATE_NOOP("Spinora", "pot shape|shape")},
-    {"pot-material", 20, QT_TRANSLATE_NOOP("Spinora", "pot material|material")},
-    {"notes", 21, QT_TRANSLATE_NOOP("Spinora", "notes|note|comments|comment|remarks|description")},
-    {"skip", -1, QT_TRANSLATE_NOOP("Spinora", "id|#|no|no.|number|photo|photos|image|picture")},
+     QT_TRID_NOOP("scientific|scientific name|botanical name|latin name|taxon|genus|species")},
+    {"common", 2, QT_TRID_NOOP("common|common name")},
+    {"type", 3, QT_TRID_NOOP("type|plant type")},
+    {"watering", 4, QT_TRID_NOOP("watering|schedule|watering schedule")},
+    {"last-watered", 5, QT_TRID_NOOP("last watered")},
+    {"next-watering", 6, QT_TRID_NOOP("next watering")},
+    {"planted", 7, QT_TRID_NOOP("planted|plant date|date planted|sown")},
+    {"source", 8, QT_TRID_NOOP("source|origin")},
+    {"acquired", 9, QT_TRID_NOOP("acquired|date acquired|bought|purchased|purchase date")},
+    {"price", 10, QT_TRID_NOOP("price|purchase price|cost|paid")},
+    {"value", 11, QT_TRID_NOOP("value|worth")},
+    {"location", 12, QT_TRID_NOOP("location|place|position|bench|greenhouse")},
+    {"height", 13, QT_TRID_NOOP("height")},
+    {"width", 14, QT_TRID_NOOP("width|diameter")},
+    {"weight", 15, QT_TRID_NOOP("weight")},
+    {"light", 16, QT_TRID_NOOP("light|sun")},
+    {"temperature", 17, QT_TRID_NOOP("temperature|temp|min temp")},
+    {"pot-size", 18, QT_TRID_NOOP("pot size|pot")},
+    {"pot-shape", 19, QT_TRID_NOOP("pot shape|shape")},
+    {"pot-material", 20, QT_TRID_NOOP("pot material|material")},
+    {"notes", 21, QT_TRID_NOOP("notes|note|comments|comment|remarks|description")},
+    {"skip", -1, QT_TRID_NOOP("id|#|no|no.|number|photo|photos|image|picture")},
 };
 
 bool hasWord(const FieldWords& row, const QString& header)
@@ -107,9 +107,9 @@ QString CsvMapping::checkSpec(const QString& spec)
     for (const QString& pair : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.lastIndexOf(QLatin1Char('='));
         if (equals <= 0)
-            return localized("\"%1\" is no COLUMN=FIELD pair.").arg(pair);
+            return localized("“%1” is no COLUMN=FIELD pair.").arg(pair);
         if (!fieldOfKey(pair.mid(equals + 1)))
-            return localized("\"%1\" is no field; the fields are %2.").arg(pair.mid(equals + 1), keys().join(QStringLiteral(", ")));
+            return localized("“%1” is no field; the fields are %2.").arg(pair.mid(equals + 1), keys().join(QStringLiteral(", ")));
     }
     return QString();
 }
@@ -129,7 +129,7 @@ CsvMapping CsvMapping::explicitFor(const QStringList& headers, const QString& sp
             });
             const int column = int(named - headers.begin());
             if (named == headers.end()) {
-                error = localized("The file has no column \"%1\".").arg(header.trimmed());
+                error = localized("The file has no column “%1”.").arg(header.trimmed());
                 return mapping;
             }
             if (*field >= 0)

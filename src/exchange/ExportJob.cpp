@@ -4,6 +4,7 @@
 #include "CsvExport.h"
 #include "InterchangeExport.h"
 #include "InterruptedChange.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "PackageLock.h"
 #include "SpinoraDatabase.h"
@@ -33,18 +34,18 @@ ExportJob::Refusal ExportJob::checkDestination(const QString& path, bool overwri
     if (info.isDir() && !info.isSymLink()) {
         const bool isCollection = QFileInfo(path + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName)).isFile();
         if (destinationKind(path) != ExportRequest::Destination::Collection)
-            return {QStringLiteral("%1 is a folder; an export never replaces a folder with a file.").arg(shown)};
+            return {localized("%1 is a folder; an export never replaces a folder with a file.").arg(shown)};
         if (!isCollection)
-            return {QStringLiteral("%1 is a folder that is not a Spinora collection; an export never replaces it.")
+            return {localized("%1 is a folder that is not a Spinora collection; an export never replaces it.")
                         .arg(shown)};
         if (const QString holder = PackageLock::holder(path); !holder.isEmpty())
-            return {QStringLiteral("%1 is a collection in use by %2; it cannot be replaced.").arg(shown, holder)};
+            return {localized("%1 is a collection in use by %2; it cannot be replaced.").arg(shown, holder)};
         if (!overwriteAllowed)
-            return {QStringLiteral("%1 is an existing collection and was not replaced.").arg(shown), true};
+            return {localized("%1 is an existing collection and was not replaced.").arg(shown), true};
         return {};
     }
     if (!overwriteAllowed)
-        return {QStringLiteral("%1 already exists and was not replaced.").arg(shown), true};
+        return {localized("%1 already exists and was not replaced.").arg(shown), true};
     return {};
 }
 
@@ -108,9 +109,9 @@ std::unique_ptr<Connection> ExportJob::openCollection(const QString& collection,
             error = readable.failure().message();
     }
     if (!db) {
-        context.fail(QStringLiteral("The collection %1 could not be read: %2")
+        context.fail(localized("The collection %1 could not be read: %2")
                          .arg(QDir::toNativeSeparators(collection),
-                              error.isEmpty() ? QStringLiteral("it holds no %1.").arg(QLatin1String(kDatabaseFileName))
+                              error.isEmpty() ? localized("it holds no %1.").arg(QLatin1String(kDatabaseFileName))
                                               : error));
         return nullptr;
     }
@@ -119,7 +120,7 @@ std::unique_ptr<Connection> ExportJob::openCollection(const QString& collection,
     db->setInterruptCheck([job] { return job->cancelRequested(); });
     Statement version(db.get(), "SELECT version_num FROM version");
     if (version.prepared() && version.stepRow() && version.integer(0) > kSchemaVersion) {
-        context.fail(QStringLiteral("The collection %1 was made by a newer version of Spinora (schema %2; this "
+        context.fail(localized("The collection %1 was made by a newer version of Spinora (schema %2; this "
                                     "version reads up to %3).")
                          .arg(QDir::toNativeSeparators(collection))
                          .arg(version.integer(0))
@@ -134,7 +135,7 @@ bool ExportJob::loadRecords(Connection* db, const QString& collection, const Sor
 {
     QString error;
     if (!records.load(db, collection, false, true, &error)) {
-        context.fail(QStringLiteral("The collection could not be read: %1").arg(error));
+        context.fail(localized("The collection could not be read: %1").arg(error));
         return false;
     }
     records.link(order);

@@ -26,7 +26,7 @@ Result<ImportRequest> ImportJob::prepare(SpinoraDatabase& document, const QStrin
                                          bool replaceAllowed)
 {
     if (!document.holdsPackageLock())
-        return Failure(QStringLiteral("The collection was opened read-only, so nothing can be imported into it."),
+        return Failure(localized("The collection was opened read-only, so nothing can be imported into it."),
                        Failure::Cause::ReadOnly);
     // The job reads the collection from its file: every change made in the
     // window must be there.
@@ -77,7 +77,7 @@ ImportJob::Outcome ImportJob::run(const ImportRequest& request, JobContext& cont
     }
     result.error = context.error();
     if (result.status == kJobFailed && result.error.isEmpty())
-        result.error = QStringLiteral("The import failed.");
+        result.error = localized("The import failed.");
     result.warnings = context.warnings();
     return result;
 }

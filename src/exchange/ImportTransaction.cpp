@@ -54,7 +54,7 @@ bool runSql(ImportTransaction& transaction, const QString& sql)
     QString error;
     if (transaction.db()->execute(sql, &error))
         return true;
-    return transaction.fail(QStringLiteral("The collection could not be written: %1").arg(error));
+    return transaction.fail(localized("The collection could not be written: %1").arg(error));
 }
 
 ImportTransaction::ImportTransaction(const ImportRequest& request, JobContext& context)
@@ -101,7 +101,7 @@ bool ImportTransaction::open()
     QString error;
     db_ = Connection::open(databasePath(), Connection::Mode::ReadWrite, &error);
     if (!db_)
-        return fail(QStringLiteral("The collection's database could not be opened: %1").arg(error));
+        return fail(localized("The collection's database could not be opened: %1").arg(error));
     // Files from elsewhere are read through this connection: no schema
     // function of theirs runs, no value larger than a photo is loaded, and
     // every statement stops when the user cancels.
@@ -113,7 +113,7 @@ bool ImportTransaction::open()
     // A staging folder left by a job that died goes; this job's starts empty.
     FileHelpers::removeFileIfExists(staging_);
     if (!QDir().mkpath(staging_))
-        return fail(QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(staging_)));
+        return fail(localized("The folder %1 could not be made.").arg(QDir::toNativeSeparators(staging_)));
     return true;
 }
 
@@ -168,10 +168,10 @@ bool ImportTransaction::begin()
     // Attaching is not possible inside a transaction.
     QString error;
     if (request_.replaceCollection && !attachReadOnly(request_.templateDatabase, "template", &error))
-        return fail(QStringLiteral("The template could not be read: %1").arg(error));
+        return fail(localized("The template could not be read: %1").arg(error));
     // The write lock first: nothing of the collection is read before it.
     if (!db_->execute("BEGIN IMMEDIATE", &error))
-        return fail(QStringLiteral("The collection could not be locked for the import: %1").arg(error));
+        return fail(localized("The collection could not be locked for the import: %1").arg(error));
     begun_ = true;
     // Photo files that no row names are what a job that died between moving
     // its photos in and its commit left behind.
@@ -179,7 +179,7 @@ bool ImportTransaction::begin()
     {
         Statement st(db_.get(), "SELECT pk FROM main.image");
         if (!st.prepared())
-            return fail(QStringLiteral("The collection could not be read: %1").arg(db_->errorMessage()));
+            return fail(localized("The collection could not be read: %1").arg(db_->errorMessage()));
         while (st.stepRow())
             keys.insert(st.integer(0));
     }
@@ -189,7 +189,7 @@ bool ImportTransaction::begin()
     before_ = countRecords();
     Statement last(db_.get(), "SELECT ifnull((SELECT max(pk) FROM main.log), 0), ifnull((SELECT max(pk) FROM main.cactus), 0)");
     if (!last.prepared() || !last.stepRow())
-        return fail(QStringLiteral("The collection could not be read: %1").arg(db_->errorMessage()));
+        return fail(localized("The collection could not be read: %1").arg(db_->errorMessage()));
     lastLogBefore_ = last.integer(0);
     lastCactusBefore_ = last.integer(1);
     return true;
@@ -235,7 +235,7 @@ bool ImportTransaction::reservePhotoKeys()
     Statement reserve(db_.get(), "INSERT INTO main.image (pk, type, key, tag) VALUES(?, -1, -1, -1)");
     reserve.bind(highestFile);
     if (!reserve.prepared() || !reserve.stepDone())
-        return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+        return fail(localized("The collection could not be written: %1").arg(db_->errorMessage()));
     placeholder_ = highestFile;
     return true;
 }
@@ -247,7 +247,7 @@ bool ImportTransaction::releasePhotoKeys()
     Statement release(db_.get(), "DELETE FROM main.image WHERE pk=?");
     release.bind(placeholder_);
     if (!release.prepared() || !release.stepDone())
-        return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+        return fail(localized("The collection could not be written: %1").arg(db_->errorMessage()));
     placeholder_ = 0;
     return true;
 }
@@ -274,7 +274,7 @@ bool ImportTransaction::addDefaultEvents()
         for (const QByteArray& name : noted_.events) {
             add.bind(name);
             if (!add.stepDone())
-                return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+                return fail(localized("The collection could not be written: %1").arg(db_->errorMessage()));
             add.reset();
         }
     }
@@ -284,7 +284,8 @@ bool ImportTransaction::addDefaultEvents()
         while (used.prepared() && used.stepRow())
             names << used.text(0);
     }
-    for (const char* name : {"Fertilized", "Flowered", "Planted", "Purchased", "Repotted", "Sold"})
+    for (const char* name : {QT_TRID_NOOP("Fertilized"), QT_TRID_NOOP("Flowered"), QT_TRID_NOOP("Planted"),
+                             QT_TRID_NOOP("Purchased"), QT_TRID_NOOP("Repotted"), QT_TRID_NOOP("Sold")})
         names << localized(name);
     names.removeDuplicates();
     std::sort(names.begin(), names.end(),
@@ -295,7 +296,7 @@ bool ImportTransaction::addDefaultEvents()
             continue;
         insert.bind(name);
         if (!insert.stepDone())
-            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+            return fail(localized("The collection could not be written: %1").arg(db_->errorMessage()));
         insert.reset();
     }
     return true;
@@ -348,7 +349,7 @@ bool ImportTransaction::addSpeciesFromCacti()
             return false;
         insert.bind(names.second, names.first);
         if (!insert.stepDone())
-            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+            return fail(localized("The collection could not be written: %1").arg(db_->errorMessage()));
         insert.reset();
     }
     return true;
@@ -383,7 +384,7 @@ int ImportTransaction::finish(bool merged)
     crashPoint("move");
     QString error;
     if (!db_->execute("COMMIT", &error)) {
-        context_.fail(QStringLiteral("The import could not be saved: %1").arg(error));
+        context_.fail(localized("The import could not be saved: %1").arg(error));
         rollBack();
         return kJobFailed;
     }

@@ -4,6 +4,7 @@
 #include "ExportJob.h"
 #include "FileHelpers.h"
 #include "Image.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 
@@ -66,7 +67,7 @@ private:
     bool cancelled() const { return context_.cancelRequested(); }
     QString written() const
     {
-        return QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(request_.destination));
+        return localized("%1 could not be written").arg(QDir::toNativeSeparators(request_.destination));
     }
     bool snapshot(Connection* source);
     bool reduce(Connection* copy);
@@ -170,7 +171,7 @@ bool Export::reduce(Connection* copy)
         QString error;
         if (!SpinoraDatabase::updateSchemaForDatabase(copy, QString::fromUtf8(script)) ||
             !restoreSchema(copy, schema, &error) || !copy->execute("VACUUM", &error))
-            return cancelled() || fail(QStringLiteral("%1: the export filter could not be run").arg(written()));
+            return cancelled() || fail(localized("%1: the export filter could not be run").arg(written()));
     }
     context_.setProgress(30);
     return !cancelled();
@@ -237,7 +238,7 @@ bool Export::putInPlace()
     FileHelpers::removeFileIfExists(previous);
     const bool hadDestination = QFileInfo::exists(destination) || QFileInfo(destination).isSymLink();
     if (hadDestination && !QDir().rename(destination, previous))
-        return fail(QStringLiteral("%1 could not be replaced").arg(QDir::toNativeSeparators(destination)));
+        return fail(localized("%1 could not be replaced").arg(QDir::toNativeSeparators(destination)));
     if (!QDir().rename(partial_, destination)) {
         if (hadDestination)
             QDir().rename(previous, destination);

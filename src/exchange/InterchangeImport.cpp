@@ -6,6 +6,7 @@
 #include "Image.h"
 #include "ImportTransaction.h"
 #include "JobContext.h"
+#include "Localization.h"
 #include "SchemaUpgrade.h"
 #include "TextCompare.h"
 
@@ -27,8 +28,11 @@ namespace spinora {
 
 namespace {
 
-const QString kHostileSchema =
-    QStringLiteral("The file cannot be imported: it holds triggers or views, which Spinora files never have.");
+// A function, not a constant: the text is translated when it is shown.
+QString hostileSchema()
+{
+    return localized("The file cannot be imported: it holds triggers or views, which Spinora files never have.");
+}
 
 // True for JPEG data whose header the image reader is sure to read: from
 // the start-of-image marker to the first scan only application segments,
@@ -148,9 +152,9 @@ struct IncomingPicture {
 QString describeProblem(Image::PictureFileProblem problem)
 {
     switch (problem) {
-    case Image::PictureFileProblem::TooLarge: return QStringLiteral("larger than 64 MiB");
-    case Image::PictureFileProblem::OutsideFolder: return QStringLiteral("a link that leads out of the package");
-    case Image::PictureFileProblem::Unreadable: return QStringLiteral("not a file that can be read");
+    case Image::PictureFileProblem::TooLarge: return localized("larger than 64 MiB");
+    case Image::PictureFileProblem::OutsideFolder: return localized("a link that leads out of the package");
+    case Image::PictureFileProblem::Unreadable: return localized("not a file that can be read");
     case Image::PictureFileProblem::None:
     case Image::PictureFileProblem::Missing: break;
     }
@@ -341,24 +345,24 @@ bool Merge::attachIncoming()
                         ? request_.source + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName)
                         : request_.source;
     if (!QFileInfo(incomingPath_).isFile())
-        return fail(QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(incomingPath_)));
+        return fail(localized("%1 could not be read.").arg(QDir::toNativeSeparators(incomingPath_)));
     QString error;
     if (!transaction_.attachReadOnly(incomingPath_, "incoming", &error))
-        return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+        return fail(localized("The file could not be opened: %1").arg(error));
     attachedPath_ = incomingPath_;
     // Our files have neither triggers nor views. A file's own would run its
     // statements while we read it (a trigger, a view named "cactus" over an
     // endless query): nothing is read from a file that has them.
     Statement st(db_, "SELECT type, lower(name) FROM incoming.sqlite_master WHERE type IN ('trigger', 'view')");
     if (!st.prepared())
-        return fail(QStringLiteral("The file is not a Spinora database: %1").arg(db_->errorMessage()));
+        return fail(localized("The file is not a Spinora database: %1").arg(db_->errorMessage()));
     int rc;
     while ((rc = st.step()) == SQLITE_ROW) {
         hostileSchema_ = true;
         versionIsView_ = versionIsView_ || (st.text(0) == QLatin1String("view") && st.text(1) == QLatin1String("version"));
     }
     if (rc != SQLITE_DONE)
-        return fail(QStringLiteral("The file is not a Spinora database: %1").arg(db_->errorMessage()));
+        return fail(localized("The file is not a Spinora database: %1").arg(db_->errorMessage()));
     return true;
 }
 
@@ -369,12 +373,12 @@ bool Merge::upgradeCopy(const QString& path)
     const QString copy = transaction_.stagingFolder() + QStringLiteral("/incoming.db");
     transaction_.detach("incoming");
     if (!FileHelpers::copyFileFrom(path, copy, FileHelpers::Durability::Fast))
-        return fail(QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        return fail(localized("%1 could not be read.").arg(QDir::toNativeSeparators(path)));
     QString error;
     {
         auto upgrading = Connection::open(copy, Connection::Mode::ReadWrite, &error);
         if (!upgrading)
-            return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+            return fail(localized("The file could not be opened: %1").arg(error));
         JobContext* context = &transaction_.context();
         upgrading->setInterruptCheck([context] { return context->cancelRequested(); });
         upgrading->execute("PRAGMA trusted_schema=OFF;");
@@ -388,14 +392,14 @@ bool Merge::upgradeCopy(const QString& path)
             }
         }
         if (!drops.isEmpty() && !upgrading->execute(drops.join(QLatin1Char(' ')), &error))
-            return fail(QStringLiteral("The file is not a Spinora database: %1").arg(error));
+            return fail(localized("The file is not a Spinora database: %1").arg(error));
         if (!SchemaUpgrade::upgrade(upgrading.get(), &error))
-            return fail(QStringLiteral("The file cannot be imported: its schema could not be upgraded (%1).").arg(error));
+            return fail(localized("The file cannot be imported: its schema could not be upgraded (%1).").arg(error));
         if (!upgrading->close(&error))
-            return fail(QStringLiteral("The file could not be closed: %1").arg(error));
+            return fail(localized("The file could not be closed: %1").arg(error));
     }
     if (!transaction_.attachReadOnly(copy, "incoming", &error))
-        return fail(QStringLiteral("The file could not be opened: %1").arg(error));
+        return fail(localized("The file could not be opened: %1").arg(error));
     attachedPath_ = copy;
     hostileSchema_ = versionIsView_ = false;
     return true;
@@ -404,16 +408,16 @@ bool Merge::upgradeCopy(const QString& path)
 bool Merge::readVersion()
 {
     if (versionIsView_)
-        return fail(kHostileSchema);
+        return fail(hostileSchema());
     int64_t version = 0;
     {
         Statement st(db_, "SELECT version_num FROM incoming.version");
         if (!st.prepared() || !st.stepRow())
-            return fail(QStringLiteral("The file has no version information, so it is not a Spinora database."));
+            return fail(localized("The file has no version information, so it is not a Spinora database."));
         version = st.integer(0);
     }
     if (version > kSchemaVersion)
-        return fail(QStringLiteral("The file cannot be imported: it was made by a newer version of Spinora "
+        return fail(localized("The file cannot be imported: it was made by a newer version of Spinora "
                                    "(schema %1; this version reads up to %2).")
                         .arg(version)
                         .arg(kSchemaVersion));
@@ -421,13 +425,13 @@ bool Merge::readVersion()
         if (!upgradeCopy(incomingPath_))
             return false;
     } else if (hostileSchema_) {
-        return fail(kHostileSchema);
+        return fail(hostileSchema());
     }
 
     Statement counts(db_, "SELECT num_cacti, num_watering, num_logs, num_events, num_species, num_images "
                           "FROM incoming.version");
     if (!counts.prepared() || !counts.stepRow())
-        return fail(QStringLiteral("The file's version row holds no record counts."));
+        return fail(localized("The file's version row holds no record counts."));
     // The counts only scale the progress bar; negative ones count as none,
     // absurd ones are bounded so the sums below cannot overflow.
     auto number = [&counts](int column) { return std::clamp<int64_t>(counts.integer(column), 0, int64_t(1) << 40); };
@@ -470,14 +474,14 @@ bool Merge::checkKeys()
                               .arg(name)
                               .toStdString());
         if (!st.prepared() || !st.stepRow())
-            return fail(QStringLiteral("The file cannot be imported: its %1 table cannot be read (%2).")
+            return fail(localized("The file cannot be imported: its %1 table cannot be read (%2).")
                             .arg(name, db_->errorMessage()));
         if (st.integer(2) > 0)
-            return fail(QStringLiteral("The file cannot be imported: its %1 table has keys that are not "
+            return fail(localized("The file cannot be imported: its %1 table has keys that are not "
                                        "whole numbers from 0 to 9223372036854775807.")
                             .arg(name));
         if (st.integer(0) != st.integer(1))
-            return fail(QStringLiteral("The file cannot be imported: its %1 table has the same key on more than one row.")
+            return fail(localized("The file cannot be imported: its %1 table has the same key on more than one row.")
                             .arg(name));
     }
     return true;
@@ -531,7 +535,7 @@ bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, co
     // reads the whole table, only when that many would not fit.
     if (keys.last - keys.lowest >= INT64_MAX - highest &&
         highest > INT64_MAX - count(QStringLiteral("SELECT count(*) FROM incoming.%1").arg(table)))
-        return fail(QStringLiteral("The file cannot be imported: the collection has no keys left for its %1 table.")
+        return fail(localized("The file cannot be imported: the collection has no keys left for its %1 table.")
                         .arg(table));
     // The rows whose link is no whole number are left out by the filter and
     // the file refused below: one read of the table for both.
@@ -541,9 +545,9 @@ bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, co
                           .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
                                filter.isEmpty() ? QStringLiteral("1") : filter),
                       &error))
-        return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
+        return fail(localized("The records of the file's %1 table could not be read: %2").arg(table, error));
     if (refusedLinks_ > 0)
-        return fail(QStringLiteral("The file cannot be imported: the %1 column of its %2 table holds values that are "
+        return fail(localized("The file cannot be imported: the %1 column of its %2 table holds values that are "
                                    "not whole numbers.")
                         .arg(link, table));
     // Every row came in, in the order of the old keys, under the keys SQLite
@@ -559,7 +563,7 @@ bool Merge::copyRows(KeyMap& keys, const QString& link, const KeyMap* linked, co
                           .arg(table)
                           .arg(highest),
                       &error))
-        return fail(QStringLiteral("The records of the file's %1 table could not be read: %2").arg(table, error));
+        return fail(localized("The records of the file's %1 table could not be read: %2").arg(table, error));
     visited(rows);
     return !transaction_.cancelled();
 }
@@ -569,7 +573,7 @@ bool Merge::importWatering()
     if (type_ == kExchangeCacti)
         return true;
     if (!tableExists("watering"))
-        return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no watering schedules."));
+        return type_ == kExchangeComplete || fail(localized("The file holds no watering schedules."));
     return copyRows(wateringKeys_);
 }
 
@@ -578,7 +582,7 @@ bool Merge::importCacti()
     if (type_ == kExchangeWatering)
         return true;
     if (!tableExists("cactus"))
-        return type_ == kExchangeComplete || fail(QStringLiteral("The file holds no cacti."));
+        return type_ == kExchangeComplete || fail(localized("The file holds no cacti."));
     return copyRows(cactusKeys_, QStringLiteral("watering_key"), &wateringKeys_,
                     QStringLiteral("spinora_copied_cactus(t.watering_key, t.scientific_name, t.common_name)"));
 }
@@ -608,7 +612,7 @@ IncomingPicture Merge::incomingPicture(const QString& file, Statement& blob, int
         if (rc == SQLITE_ROW)
             picture.data = blob.blobView(0);
         else if (rc == SQLITE_TOOBIG)
-            picture.problem = QStringLiteral("larger than 64 MiB");
+            picture.problem = localized("larger than 64 MiB");
         else if (rc != SQLITE_DONE)
             picture.problem = pictures_->errorMessage();
     }
@@ -664,7 +668,7 @@ bool Merge::readPictures(int64_t key, Image& image, QString* problem)
         thumbnail = incomingPicture(file("t"), *thumbnailBlob_, key);
     const QByteArray photoData = photo.data.isEmpty() ? QByteArray() : asStoredJpeg(photo.data, Image::kPhotoSize);
     if (!photo.data.isEmpty() && photoData.isEmpty()) {
-        *problem = QStringLiteral("not a picture that can be read");
+        *problem = localized("not a picture that can be read");
         return false;
     }
     QByteArray thumbnailData =
@@ -673,7 +677,7 @@ bool Merge::readPictures(int64_t key, Image& image, QString* problem)
         // A thumbnail that is missing or damaged is made again from the photo.
         thumbnailData = Image::encodeJpeg(Image::scaledToLongerSide(Image::decode(photoData), Image::kThumbnailSize));
     } else if (thumbnailData.isEmpty() && (!thumbnail.data.isEmpty() || !thumbnail.problem.isEmpty())) {
-        *problem = thumbnail.problem.isEmpty() ? QStringLiteral("not a picture that can be read") : thumbnail.problem;
+        *problem = thumbnail.problem.isEmpty() ? localized("not a picture that can be read") : thumbnail.problem;
         return false;
     }
     image.setDataForPhoto(photoData);
@@ -688,9 +692,9 @@ QString Merge::photoOwner(int64_t type, int64_t key)
     Statement st(db_, cactus ? "SELECT name FROM incoming.cactus WHERE pk=?" : "SELECT event FROM incoming.log WHERE pk=?");
     st.bind(key);
     const QString name = st.prepared() && st.stepRow() ? st.text(0) : QString();
-    const QString kind = cactus ? QStringLiteral("the cactus") : QStringLiteral("the log entry");
-    return name.isEmpty() ? kind + QStringLiteral(" %1").arg(key)
-                          : kind + QStringLiteral(" \u201C%1\u201D").arg(name.left(80));
+    if (name.isEmpty())
+        return cactus ? localized("the cactus %1").arg(key) : localized("the log entry %1").arg(key);
+    return (cactus ? localized("the cactus “%1”") : localized("the log entry “%1”")).arg(name.left(80));
 }
 
 bool Merge::importPhotos()
@@ -700,7 +704,7 @@ bool Merge::importPhotos()
     Statement rows(db_, "SELECT pk, type, key, tag, caption, typeof(key) IN ('integer', 'null') "
                         "FROM incoming.image ORDER BY pk");
     if (!rows.prepared())
-        return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
+        return fail(localized("The file's photos could not be read: %1").arg(db_->errorMessage()));
     // The blobs are read on a connection of their own: on the import's
     // connection a damaged page under one blob would fail every later
     // statement of the transaction, and so the whole import, where that
@@ -708,7 +712,7 @@ bool Merge::importPhotos()
     QString error;
     pictures_ = Connection::open(QFileInfo(attachedPath_).absoluteFilePath(), Connection::Mode::ReadOnly, &error);
     if (!pictures_)
-        return fail(QStringLiteral("The file's photos could not be read: %1").arg(error));
+        return fail(localized("The file's photos could not be read: %1").arg(error));
     pictures_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));
     // One read of the file for all photos, not one per statement; each blob
     // is read once, so the cache keeps no more than the way to the next.
@@ -726,7 +730,7 @@ bool Merge::importPhotos()
             return false;
         visited();
         if (rows.integer(5) == 0)
-            return fail(QStringLiteral("The file cannot be imported: the key column of its image table holds values "
+            return fail(localized("The file cannot be imported: the key column of its image table holds values "
                                        "that are not whole numbers."));
         const int64_t key = rows.integer(0);
         rowBefore_ = std::exchange(row, key);
@@ -781,13 +785,13 @@ bool Merge::importPhotos()
             return transaction_.fail(stored.failure());
     }
     if (rc != SQLITE_DONE)
-        return fail(QStringLiteral("The file's photos could not be read: %1").arg(db_->errorMessage()));
+        return fail(localized("The file's photos could not be read: %1").arg(db_->errorMessage()));
     if (!skippedPhotos_.isEmpty()) {
         const qsizetype n = skippedPhotos_.size();
         transaction_.context().addWarning(
-            (n == 1 ? QStringLiteral("1 photo could not be read and was left out: ")
-                    : QStringLiteral("%1 photos could not be read and were left out: ").arg(n)) +
-            skippedPhotos_.join(QStringLiteral("; ")) + QLatin1Char('.'));
+            n == 1 ? localized("1 photo could not be read and was left out: %1.").arg(skippedPhotos_.first())
+                   : localized("%1 photos could not be read and were left out: %2.")
+                         .arg(QString::number(n), skippedPhotos_.join(QStringLiteral("; "))));
     }
     return true;
 }
@@ -816,11 +820,11 @@ bool Merge::importNew(const char* existingSql, const char* incomingSql, const ch
         for (int i = 1; i <= insert.parameterCount(); ++i)
             insert.bindAt(i, incoming.text(i));
         if (!insert.stepDone())
-            return fail(QStringLiteral("The collection could not be written: %1").arg(db_->errorMessage()));
+            return fail(localized("The collection could not be written: %1").arg(db_->errorMessage()));
         insert.reset();
     }
     if (rc != SQLITE_DONE)
-        return fail(QStringLiteral("The file could not be read: %1").arg(db_->errorMessage()));
+        return fail(localized("The file could not be read: %1").arg(db_->errorMessage()));
     return true;
 }
 

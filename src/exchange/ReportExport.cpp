@@ -28,11 +28,6 @@ namespace spinora {
 
 namespace {
 
-QString tr(const char* key)
-{
-    return localized(key);
-}
-
 QString boxOpening(int width)
 {
     return QStringLiteral("<div style=\"background-color:#FFFFFF; font-family:Tahoma,Arial,Helvetica,sans-serif; "
@@ -58,12 +53,12 @@ QString row(int labelWidth, const char* label, const QString& value)
 {
     return QStringLiteral("<tr><td width=%1><b>%2:</b></td><td align=left>%3</td></tr>\n")
         .arg(labelWidth)
-        .arg(tr(label), ReportExport::encodeStringToHTML(value));
+        .arg(localized(label), ReportExport::encodeStringToHTML(value));
 }
 
 QString photosRow(const ReportExport::Context& c, const std::vector<Image*>& images)
 {
-    QString html = QStringLiteral("<tr><td width=180><b>%1:</b></td><td align=left>\n").arg(tr("Photos"));
+    QString html = QStringLiteral("<tr><td width=180><b>%1:</b></td><td align=left>\n").arg(localized("Photos"));
     for (const Image* image : images)
         html += QStringLiteral("<img src=\"%1\" style=\"padding: 20px 20px 20px 0px; vertical-align:middle;\">\n")
                     .arg(link(c.photoFolder, photoFile(image->primaryKey())));
@@ -76,7 +71,7 @@ QString pieceStart(const ReportExport::Context& c, const char* kind, int number)
                           "text-align:center; ")
                .arg(c.width) +
            QStringLiteral("margin-left:15%; margin-right:15%; padding:15px;\">") +
-           QStringLiteral("<h3 class=\"break\">- %1 %2 -</h3></div>\n").arg(tr(kind)).arg(number) + boxOpening(c.width) +
+           QStringLiteral("<h3 class=\"break\">- %1 %2 -</h3></div>\n").arg(localized(kind)).arg(number) + boxOpening(c.width) +
            QStringLiteral("<p><table border=0 cellspacing=0 cellpadding=8 width=650><tbody>\n");
 }
 
@@ -105,7 +100,7 @@ bool putInPlace(const QString& photos, const QString& finalPhotos, const QString
 QString dateOr(const LocaleFormats& f, const Timestamp& t, const char* missing, bool withTime)
 {
     if (!t)
-        return tr(missing);
+        return localized(missing);
     return withTime ? f.dateAndTime(t) : f.date(t);
 }
 
@@ -147,30 +142,31 @@ QString ReportExport::pageFileName(const QString& fileName)
 
 QString ReportExport::photoFolderName(const QString& fileName)
 {
-    return reportBaseName(fileName) + QStringLiteral("_%1").arg(tr("photos"));
+    // A file name: the same in every language.
+    return reportBaseName(fileName) + QStringLiteral("_photos");
 }
 
 QString ReportExport::head(const Context& c, const RecordSet& records, double totalValue, int uniqueSpecies)
 {
     QString html = QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n");
-    html += QStringLiteral("<title>%1</title>\n").arg(tr("Cacti Report"));
+    html += QStringLiteral("<title>%1</title>\n").arg(localized("Cacti Report"));
     html += QStringLiteral("<style>html {background-color:#eeeeee}</style>\n");
     html += QStringLiteral("</head><style>.break { page-break-before: always; }</style><body>\n");
     html += boxOpening(c.width);
     html += QStringLiteral("<img src=\"%1\" style=\"float:left; margin-right:20px;\"/>\n")
                 .arg(link(c.photoFolder, QStringLiteral("Spinora.jpg")));
-    html += QStringLiteral("<h1>%1</h1>\n").arg(tr("Cacti Report"));
-    html += tr("Exported from %1 v%2 on %3")
+    html += QStringLiteral("<h1>%1</h1>\n").arg(localized("Cacti Report"));
+    html += localized("Exported from %1 v%2 on %3")
                 .arg(QLatin1String(kApplicationName), QLatin1String(kFormatVersion), c.formats.dateAndMediumTime(now()));
     html += QStringLiteral("<br /><br /><br /><br />\n<hr size=3 color=#f5bd68 align=center /><h2 align=center>%1</h2>\n")
-                .arg(tr("Summary"));
+                .arg(localized("Summary"));
     html += QStringLiteral("<table border=0 cellspacing=0 cellpadding=4 width=300 align=center><tbody>\n");
     const QString countRow = QStringLiteral("<tr><td>%1:</td><td align=right>%2</td></tr>\n");
-    html += countRow.arg(tr("Total Cacti")).arg(records.cacti.size());
-    html += countRow.arg(tr("Total Watering Schedules")).arg(records.watering.size());
-    html += countRow.arg(tr("Total Log Entries")).arg(records.logs.size());
-    html += countRow.arg(tr("Unique Species")).arg(uniqueSpecies);
-    html += countRow.arg(tr("Total Value"), c.formats.money(totalValue));
+    html += countRow.arg(localized("Total Cacti")).arg(records.cacti.size());
+    html += countRow.arg(localized("Total Watering Schedules")).arg(records.watering.size());
+    html += countRow.arg(localized("Total Log Entries")).arg(records.logs.size());
+    html += countRow.arg(localized("Unique Species")).arg(uniqueSpecies);
+    html += countRow.arg(localized("Total Value"), c.formats.money(totalValue));
     html += QStringLiteral("</tbody></table><br /><hr size=3 color=#f5bd68 align=center /><br /><br /></div>\n");
     return html;
 }
@@ -178,57 +174,62 @@ QString ReportExport::head(const Context& c, const RecordSet& records, double to
 QString ReportExport::cactusPiece(const Context& c, const Cactus& cactus, int number)
 {
     const LocaleFormats& f = c.formats;
-    QString html = pieceStart(c, "Cactus", number);
-    html += row(180, "Name", cactus.name());
+    QString html = pieceStart(c, QT_TRID_NOOP("Cactus"), number);
+    html += row(180, QT_TRID_NOOP("Name"), cactus.name());
     html += photosRow(c, cactus.images());
-    html += row(180, "Species Scientific Name", cactus.scientificName());
-    html += row(180, "Species Common Name", cactus.commonName());
-    html += row(180, "Type", SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), cactus.type()));
-    html += row(180, "Watering", cactus.water() ? cactus.water()->name() : QString());
-    html += row(180, "Last Watered", dateOr(f, cactus.lastWatered(), "Never", true));
-    html += row(180, "Next Watering", dateOr(f, cactus.waterNext(), "Never", true));
-    html += row(180, "Plant Date", dateOr(f, cactus.plantDate(), "Unknown Date", false));
-    html += row(180, "Age", Cactus::ageString(cactus.plantDate()));
-    html += row(180, "Source", SpinoraStrings::entry(SpinoraStrings::sourceStrings(), cactus.source()));
-    html += row(180, "Date Acquired", f.date(cactus.dateAcquired()));
-    html += row(180, "Purchase Price", f.money(cactus.purchasePrice()));
-    html += row(180, "Value", f.money(cactus.value()));
-    html += row(180, "Location", cactus.location());
-    html += row(180, "Height", cactus.height());
-    html += row(180, "Width", cactus.width());
-    html += row(180, "Weight", cactus.weight());
-    html += row(180, "Light", cactus.light());
-    html += row(180, "Temperature", cactus.temperature());
-    html += row(180, "Pot Size", cactus.potSize());
-    html += row(180, "Pot Shape", SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape()));
-    html += row(180, "Pot Material", SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial()));
-    html += row(180, "Notes", cactus.notes());
-    html += QStringLiteral("<tr><td width=180><b><u>%1:</u></b></td><td align=left></td></tr>\n").arg(tr("Log History"));
+    html += row(180, QT_TRID_NOOP("Species Scientific Name"), cactus.scientificName());
+    html += row(180, QT_TRID_NOOP("Species Common Name"), cactus.commonName());
+    html += row(180, QT_TRID_NOOP("Type"), SpinoraStrings::entry(SpinoraStrings::plantTypeStrings(), cactus.type()));
+    html += row(180, QT_TRID_NOOP("Watering"), cactus.water() ? cactus.water()->name() : QString());
+    html += row(180, QT_TRID_NOOP("Last Watered"), dateOr(f, cactus.lastWatered(), QT_TRID_NOOP("Never"), true));
+    html += row(180, QT_TRID_NOOP("Next Watering"), dateOr(f, cactus.waterNext(), QT_TRID_NOOP("Never"), true));
+    html += row(180, QT_TRID_NOOP("Plant Date"), dateOr(f, cactus.plantDate(), QT_TRID_NOOP("Unknown Date"), false));
+    html += row(180, QT_TRID_NOOP("Age"), Cactus::ageString(cactus.plantDate()));
+    html += row(180, QT_TRID_NOOP("Source"), SpinoraStrings::entry(SpinoraStrings::sourceStrings(), cactus.source()));
+    html += row(180, QT_TRID_NOOP("Date Acquired"), f.date(cactus.dateAcquired()));
+    html += row(180, QT_TRID_NOOP("Purchase Price"), f.money(cactus.purchasePrice()));
+    html += row(180, QT_TRID_NOOP("Value"), f.money(cactus.value()));
+    html += row(180, QT_TRID_NOOP("Location"), cactus.location());
+    html += row(180, QT_TRID_NOOP("Height"), cactus.height());
+    html += row(180, QT_TRID_NOOP("Width"), cactus.width());
+    html += row(180, QT_TRID_NOOP("Weight"), cactus.weight());
+    html += row(180, QT_TRID_NOOP("Light"), cactus.light());
+    html += row(180, QT_TRID_NOOP("Temperature"), cactus.temperature());
+    html += row(180, QT_TRID_NOOP("Pot Size"), cactus.potSize());
+    html += row(180, QT_TRID_NOOP("Pot Shape"),
+                SpinoraStrings::entry(SpinoraStrings::shapeStrings(), cactus.potShape()));
+    html += row(180, QT_TRID_NOOP("Pot Material"),
+                SpinoraStrings::entry(SpinoraStrings::materialStrings(), cactus.potMaterial()));
+    html += row(180, QT_TRID_NOOP("Notes"), cactus.notes());
+    html += QStringLiteral("<tr><td width=180><b><u>%1:</u></b></td><td align=left></td></tr>\n")
+                .arg(localized("Log History"));
     const QString entryRow = QStringLiteral("<tr><td width=180>%1</td><td align=left>%2</td></tr>\n");
     for (const Log* log : cactus.logs()) {
-        const QString event = log->eventName().isEmpty() ? tr("No Event Name") : log->eventName();
+        const QString event = log->eventName().isEmpty() ? localized("No Event Name") : log->eventName();
         QString what;
         if (log->logType() == Log::kCactusLog)
             what = event;
         else if (log->logType() == Log::kNoteLog)
-            what = QStringLiteral("%1 (%2)").arg(event, log->noteSummary().isEmpty() ? tr("No Notes") : log->noteSummary());
-        html += entryRow.arg(encodeStringToHTML(dateOr(f, log->logDate(), "Unknown Date", false)), encodeStringToHTML(what));
+            what = QStringLiteral("%1 (%2)").arg(event, log->noteSummary().isEmpty() ? localized("No Notes") : log->noteSummary());
+        html += entryRow.arg(encodeStringToHTML(dateOr(f, log->logDate(), QT_TRID_NOOP("Unknown Date"), false)),
+                             encodeStringToHTML(what));
     }
     if (cactus.logs().empty())
-        html += QStringLiteral("<tr><td width=180>%1</td><td align=left></td></tr>\n").arg(tr("None"));
+        html += QStringLiteral("<tr><td width=180>%1</td><td align=left></td></tr>\n").arg(localized("None"));
     return html + kPieceEnd;
 }
 
 QString ReportExport::waterPiece(const Context& c, const Water& water, int number)
 {
     const LocaleFormats& f = c.formats;
-    QString html = pieceStart(c, "Watering", number);
-    html += row(300, "Name", water.name());
+    QString html = pieceStart(c, QT_TRID_NOOP("Watering"), number);
+    html += row(300, QT_TRID_NOOP("Name"), water.name());
     const bool knownUnit = water.frequencyUnits() >= 1 && water.frequencyUnits() <= 5;
-    html += row(300, "Water Every", knownUnit ? CsvExport::waterEvery(water) : QString());
-    html += row(300, "Quantity", SpinoraStrings::entry(SpinoraStrings::quantityStrings(), water.quantity()));
-    html += row(300, "Last Watered", dateOr(f, water.lastWatered(), "Never", true));
-    html += QStringLiteral("<tr><td width=300><b>%1:</b></td><td align=left>\n").arg(tr("No Water Between"));
+    html += row(300, QT_TRID_NOOP("Water Every"), knownUnit ? CsvExport::waterEvery(water) : QString());
+    html += row(300, QT_TRID_NOOP("Quantity"),
+                SpinoraStrings::entry(SpinoraStrings::quantityStrings(), water.quantity()));
+    html += row(300, QT_TRID_NOOP("Last Watered"), dateOr(f, water.lastWatered(), QT_TRID_NOOP("Never"), true));
+    html += QStringLiteral("<tr><td width=300><b>%1:</b></td><td align=left>\n").arg(localized("No Water Between"));
     for (int period = 1; period <= 3; ++period) {
         if (!water.isPeriodSet(period))
             continue;
@@ -236,30 +237,32 @@ QString ReportExport::waterPiece(const Context& c, const Water& water, int numbe
         html += QStringLiteral("%1<br />").arg(encodeStringToHTML(CsvExport::noWaterDay(water.noWaterDDMM(2 * period))));
     }
     html += QStringLiteral("</td></tr>\n");
-    html += row(300, "Next Watering", dateOr(f, water.waterNext(), "None Scheduled", true));
-    html += row(300, "Notes", water.notes());
-    html += QStringLiteral("<tr><td width=300><b><u>%1:</u></b></td><td align=left></td></tr>\n").arg(tr("Cacti To Water"));
+    html += row(300, QT_TRID_NOOP("Next Watering"), dateOr(f, water.waterNext(), QT_TRID_NOOP("None Scheduled"), true));
+    html += row(300, QT_TRID_NOOP("Notes"), water.notes());
+    html += QStringLiteral("<tr><td width=300><b><u>%1:</u></b></td><td align=left></td></tr>\n").arg(localized("Cacti To Water"));
     for (const Cactus* cactus : water.cacti()) {
         html += QStringLiteral("<tr><td width=300>%1</td><td align=left>(<i>%2</i> / %3)</td></tr>\n")
                     .arg(encodeStringToHTML(cactus->name()), encodeStringToHTML(cactus->scientificName()),
                          encodeStringToHTML(cactus->commonName()));
     }
     if (water.cacti().empty())
-        html += QStringLiteral("<tr><td width=300>%1</td><td align=left></td></tr>\n").arg(tr("None"));
+        html += QStringLiteral("<tr><td width=300>%1</td><td align=left></td></tr>\n").arg(localized("None"));
     return html + kPieceEnd;
 }
 
 QString ReportExport::logPiece(const Context& c, const Log& log, int number)
 {
-    QString html = pieceStart(c, "Logs", number);
-    html += row(180, "Event", log.eventName().isEmpty() ? tr("No Event Name") : log.eventName());
-    const char* type = log.logType() == Log::kCactusLog ? "Cactus" : log.logType() == Log::kNoteLog ? "Note" : "Unknown";
-    html += row(180, "Type", tr(type));
-    html += row(180, "Date", c.formats.date(log.logDate()));
-    html += row(180, "Reminder", log.reminder() ? tr("Yes") : tr("No"));
-    html += row(180, "Cactus", log.cactus() ? log.cactus()->name() : QString());
+    QString html = pieceStart(c, QT_TRID_NOOP("Logs"), number);
+    html += row(180, QT_TRID_NOOP("Event"), log.eventName().isEmpty() ? localized("No Event Name") : log.eventName());
+    const char* type = log.logType() == Log::kCactusLog ? QT_TRID_NOOP("Cactus")
+                       : log.logType() == Log::kNoteLog ? QT_TRID_NOOP("Note")
+                                                        : QT_TRID_NOOP("Unknown");
+    html += row(180, QT_TRID_NOOP("Type"), localized(type));
+    html += row(180, QT_TRID_NOOP("Date"), c.formats.date(log.logDate()));
+    html += row(180, QT_TRID_NOOP("Reminder"), log.reminder() ? localized("Yes") : localized("No"));
+    html += row(180, QT_TRID_NOOP("Cactus"), log.cactus() ? log.cactus()->name() : QString());
     html += photosRow(c, log.images());
-    html += row(180, "Notes", log.notes());
+    html += row(180, QT_TRID_NOOP("Notes"), log.notes());
     return html + kPieceEnd;
 }
 
@@ -272,7 +275,7 @@ ExportJob::Refusal ReportExport::checkDestination(const QString& folder, const Q
     const QString photos = folder + QLatin1Char('/') + photoFolderName(name);
     const QFileInfo info(photos);
     if ((info.exists() || info.isSymLink()) && !overwriteAllowed)
-        return {QStringLiteral("%1 already exists and was not replaced.").arg(QDir::toNativeSeparators(photos)), true};
+        return {localized("%1 already exists and was not replaced.").arg(QDir::toNativeSeparators(photos)), true};
     return {};
 }
 
@@ -332,7 +335,7 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
     FileHelpers::removeFileIfExists(photoPath);
     FileHelpers::removeFileIfExists(partialPage);
     if (!QFileInfo(folder).isDir() || !QDir().mkdir(photoPath)) {
-        job.fail(QStringLiteral("The report folder %1 cannot be written.").arg(folder));
+        job.fail(localized("The report folder %1 cannot be written.").arg(folder));
         return kJobFailed;
     }
     bool failed = false;
@@ -394,10 +397,10 @@ int ReportExport::run(const ReportRequest& request, JobContext& job)
         } else if (!writing || page.error() != QFileDevice::NoError) {
             // A page that could not be written whole is a failure, not a cancel.
             failed = true;
-            job.fail(QStringLiteral("The report %1 could not be written.").arg(pagePath));
+            job.fail(localized("The report %1 could not be written.").arg(pagePath));
         } else if (!aborted() && !putInPlace(photoPath, finalPhotoPath, partialPage, pagePath)) {
             failed = true;
-            job.fail(QStringLiteral("The report %1 could not be written.").arg(pagePath));
+            job.fail(localized("The report %1 could not be written.").arg(pagePath));
         }
     }
     reading.commit();

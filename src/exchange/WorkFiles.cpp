@@ -1,6 +1,7 @@
 #include "WorkFiles.h"
 
 #include "FileHelpers.h"
+#include "Localization.h"
 
 #include <QFileInfo>
 #include <QLockFile>
@@ -24,16 +25,16 @@ QString inFolder(const char* name)
 QString unusableFolder(const QString& folder)
 {
     if (folder.isEmpty())
-        return QStringLiteral("No folder for the work files was found: the user's caches folder is unknown "
+        return localized("No folder for the work files was found: the user's caches folder is unknown "
                               "(set HOME or XDG_CACHE_HOME).");
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("The work folder %1 could not be made.").arg(folder);
+        return localized("The work folder %1 could not be made.").arg(folder);
     if (!info.isDir())
-        return QStringLiteral("The work folder %1 cannot be used: something that is not a folder is in its place.")
+        return localized("The work folder %1 cannot be used: something that is not a folder is in its place.")
             .arg(folder);
     if (!info.isWritable())
-        return QStringLiteral("The work folder %1 cannot be used: it is not writable.").arg(folder);
+        return localized("The work folder %1 cannot be used: it is not writable.").arg(folder);
     return {};
 }
 } // namespace
@@ -55,7 +56,7 @@ bool WorkFiles::lock(QString* reason)
     std::lock_guard guard(lockMutex);
     if (heldLock) {
         if (reason)
-            *reason = QStringLiteral("Another transfer is running in this program; try again when it has finished.");
+            *reason = localized("Another transfer is running in this program; try again when it has finished.");
         return false;
     }
     const QString folder = FileHelpers::workFolder();
@@ -73,13 +74,13 @@ bool WorkFiles::lock(QString* reason)
             qint64 pid = 0;
             QString host, application;
             if (file->error() == QLockFile::LockFailedError && file->getLockInfo(&pid, &host, &application))
-                *reason = QStringLiteral("Another transfer is running (%1, process %2); try again when it has finished.")
-                              .arg(application.isEmpty() ? QStringLiteral("another program") : application)
+                *reason = localized("Another transfer is running (%1, process %2); try again when it has finished.")
+                              .arg(application.isEmpty() ? localized("another program") : application)
                               .arg(pid);
             else if (file->error() == QLockFile::LockFailedError)
-                *reason = QStringLiteral("Another transfer is running; try again when it has finished.");
+                *reason = localized("Another transfer is running; try again when it has finished.");
             else
-                *reason = QStringLiteral("The work folder %1 cannot be used: its lock file could not be made.")
+                *reason = localized("The work folder %1 cannot be used: its lock file could not be made.")
                               .arg(folder);
         }
         return false;

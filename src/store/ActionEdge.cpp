@@ -23,11 +23,11 @@ Result<> runCatching(const std::function<Result<>()>& action)
     try {
         return action();
     } catch (const std::bad_alloc&) {
-        return Failure(QStringLiteral("Error: out of memory."));
+        return Failure(localized("Error: out of memory."));
     } catch (const std::exception& error) {
         return Failure(QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        return Failure(QStringLiteral("Error: unknown exception."));
+        return Failure(localized("Error: unknown exception."));
     }
 }
 

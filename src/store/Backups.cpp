@@ -5,6 +5,7 @@
 #include "CollectionPackage.h"
 #include "CollectionSnapshot.h"
 #include "FileHelpers.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "PackageCommit.h"
 #include "SpinoraDatabase.h"
@@ -317,7 +318,7 @@ Result<> BackupSet::takeIfEnabled(SpinoraDatabase& document, const QString& reas
         return {};
     Result<Backup> taken = take(document, reason);
     if (!taken)
-        return Failure(QStringLiteral("No snapshot of the collection could be kept: %1").arg(taken.failure().message()),
+        return Failure(localized("No snapshot of the collection could be kept: %1").arg(taken.failure().message()),
                        taken.failure().cause());
     prune();
     return {};
@@ -428,7 +429,7 @@ Result<Backup> BackupSet::restoreFiles(const Backup& backup)
     // The collection as it is now stays a snapshot: a restore can be undone.
     Result<Backup> kept = takeFromFiles(QStringLiteral("restore"));
     if (!kept)
-        return Failure(QStringLiteral("the collection as it is now could not be kept first, so nothing was changed: %1")
+        return Failure(localized("the collection as it is now could not be kept first, so nothing was changed: %1")
                            .arg(kept.failure().message()),
                        kept.failure().cause());
     QString error;
@@ -449,10 +450,10 @@ Result<Backup> BackupSet::restoreFiles(const Backup& backup)
 Result<Backup> BackupSet::restore(SpinoraDatabase& document, const Backup& backup)
 {
     if (!document.holdsPackageLock())
-        return Failure(QStringLiteral("the collection was opened read-only"), Failure::Cause::ReadOnly);
+        return Failure(localized("the collection was opened read-only"), Failure::Cause::ReadOnly);
     Result<Backup> kept = take(document, QStringLiteral("restore"));
     if (!kept)
-        return Failure(QStringLiteral("the collection as it is now could not be kept first, so nothing was changed: %1")
+        return Failure(localized("the collection as it is now could not be kept first, so nothing was changed: %1")
                            .arg(kept.failure().message()),
                        kept.failure().cause());
     if (Result<> restored = CollectionSnapshot::restore(document, backup.packagePath(), true,

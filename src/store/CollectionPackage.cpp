@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "FileHelpers.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "PackageLock.h"
 #include "Resources.h"
@@ -25,15 +26,15 @@ Result<> CollectionPackage::checkUsable() const
 {
     const QFileInfo package(path_);
     if (!package.exists())
-        return Failure(QStringLiteral("it does not exist."));
+        return Failure(localized("it does not exist."));
     if (!package.isDir())
-        return Failure(QStringLiteral("it is not a collection package (a folder ending in .sdb)."));
+        return Failure(localized("it is not a collection package (a folder ending in .sdb)."));
     const QFileInfo db(dbPath_);
     if (!db.exists() || !db.isFile())
-        return Failure(QStringLiteral("the folder holds no %1, so it is not a Spinora collection.")
+        return Failure(localized("the folder holds no %1, so it is not a Spinora collection.")
                            .arg(QString::fromUtf8(kDatabaseFileName)));
     if (!readOnly_ && (!FileHelpers::hasWritePermission(path_) || !FileHelpers::hasWritePermission(dbPath_)))
-        return Failure(QStringLiteral("it is read-only. Make it writable, or copy it to another place, to open it."));
+        return Failure(localized("it is read-only. Make it writable, or copy it to another place, to open it."));
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "CollectionSnapshot.h"
 
 #include "ChangedRows.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "PackageCommit.h"
 #include "SpinoraDatabase.h"
@@ -122,7 +123,7 @@ Result<> CollectionSnapshot::take(SpinoraDatabase& document, const QString& fold
 {
     Connection* live = document.database();
     if (!live)
-        return Failure(QStringLiteral("the collection is not open"));
+        return Failure(localized("the collection is not open"));
     if (Result<> saved = saveChangedRecords(document); !saved)
         return saved;
     return copy(live, document.packageFilename(), folder, layout);
@@ -158,7 +159,7 @@ Result<> CollectionSnapshot::restore(SpinoraDatabase& document, const QString& f
 {
     Connection* live = document.database();
     if (!live)
-        return Failure(QStringLiteral("the collection is not open"));
+        return Failure(localized("the collection is not open"));
     if (Result<> restored = restore(live, document.packageFilename(), folder, layout); !restored || !reload)
         return restored;
     return reloadCollection(document);
@@ -215,7 +216,7 @@ Result<> CollectionSnapshot::reloadCollection(SpinoraDatabase& document)
     document.setAddEventFlag(false);
     document.setWriteCreationDate(false);
     if (Result<> read = document.initializeDatabase(document.dbFilename()); !read)
-        return Failure(QStringLiteral("the collection could not be read again: %1").arg(read.failure().message()));
+        return Failure(localized("the collection could not be read again: %1").arg(read.failure().message()));
     document.mapLogsAndImages();
     return {};
 }

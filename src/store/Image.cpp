@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include "FileHelpers.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "SpinoraUtility.h"
 #include "UndoWorkArea.h"
@@ -254,11 +255,11 @@ QImage decodePhoto(QImageReader& reader, QString* reason, const Image::PhotoLimi
     reader.setAutoTransform(true);
     reader.setAllocationLimit(256); // MB; the decoder refuses more
     if (!reader.canRead())
-        return refused(reason, QStringLiteral("the file is not a picture"));
+        return refused(reason, localized("the file is not a picture"));
     // A header can announce any size: look before decoding.
     const QSize stored = reader.size();
     if (stored.isValid() && qint64(stored.width()) * stored.height() > limits.maxPixels)
-        return refused(reason, QStringLiteral("the picture is too large (%1 × %2 pixels)")
+        return refused(reason, localized("the picture is too large (%1 × %2 pixels)")
                                    .arg(stored.width())
                                    .arg(stored.height()));
     // Decoding a large picture straight to the photo size lets the JPEG
@@ -271,7 +272,7 @@ QImage decodePhoto(QImageReader& reader, QString* reason, const Image::PhotoLimi
     }
     const QImage picture = reader.read();
     if (picture.isNull())
-        return refused(reason, QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()));
+        return refused(reason, localized("the picture cannot be decoded (%1)").arg(reader.errorString()));
     // The stored size may be turned by the EXIF orientation or not be known
     // beforehand: the photo size holds whatever the decoder did.
     if (picture.width() > photoSize || picture.height() > photoSize)
@@ -290,9 +291,9 @@ QImage Image::readImageFile(const QString& file, const PhotoLimits& limits, QStr
 {
     const QFileInfo info(file);
     if (!info.exists() || !info.isFile() || !info.isReadable())
-        return refused(reason, QStringLiteral("the file cannot be read"));
+        return refused(reason, localized("the file cannot be read"));
     if (info.size() > limits.maxFileBytes)
-        return refused(reason, QStringLiteral("the file is larger than %1 MB").arg(limits.maxFileBytes >> 20));
+        return refused(reason, localized("the file is larger than %1 MB").arg(limits.maxFileBytes >> 20));
     QImageReader reader(file);
     return decodePhoto(reader, reason, limits);
 }
@@ -455,7 +456,7 @@ Result<> Image::insertIntoStagingFolder(Connection* db, const QString& folder, b
 Result<> Image::insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files)
 {
     if (files.size() != 3)
-        return Failure(QStringLiteral("Error: a photo needs its three prepared files."));
+        return Failure(localized("Error: a photo needs its three prepared files."));
     if (Result<> inserted = insertRow(db); !inserted)
         return inserted;
     path_ = packagePath;

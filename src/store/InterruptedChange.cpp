@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "FileHelpers.h"
+#include "Localization.h"
 #include "PackageLock.h"
 #include "SqlConnection.h"
 
@@ -32,11 +33,11 @@ Result<> undoInterruptedChange(const QString& packagePath)
     const QString database = packagePath + QLatin1Char('/') + QString::fromUtf8(kDatabaseFileName);
     if (!QFileInfo::exists(database + QStringLiteral("-journal")))
         return {};
-    const QString cutShort = QStringLiteral("a change to it was cut short when Spinora or the computer stopped");
+    const QString cutShort = localized("a change to it was cut short when Spinora or the computer stopped");
     if (!FileHelpers::hasWritePermission(packagePath) || !FileHelpers::hasWritePermission(database)) {
         if (!stopsReadOnlyReaders(database))
             return {};
-        return Failure(QStringLiteral("%1, and must be undone before the collection can be read. That takes writing, "
+        return Failure(localized("%1, and must be undone before the collection can be read. That takes writing, "
                                 "and the collection is read-only here. Copy the whole collection, with the file "
                                 "%2-journal in it, to a writable place and open the copy.")
                            .arg(cutShort, QString::fromUtf8(kDatabaseFileName)),
@@ -48,7 +49,7 @@ Result<> undoInterruptedChange(const QString& packagePath)
         // A writer at work: the journal is its own, and the read waits for its change.
         if (!PackageLock::holder(packagePath).isEmpty())
             return {};
-        return Failure(QStringLiteral("%1, and cannot be undone: %2").arg(cutShort, why));
+        return Failure(localized("%1, and cannot be undone: %2").arg(cutShort, why));
     }
     // Any read through a writing connection undoes the change first.
     auto connection = Connection::open(database, Connection::Mode::ReadWrite, &why);
@@ -59,7 +60,7 @@ Result<> undoInterruptedChange(const QString& packagePath)
     // The package is left as it was found, but for the change undone.
     lock->discard();
     if (!undone)
-        return Failure(QStringLiteral("%1, and undoing it failed: %2.").arg(cutShort, why));
+        return Failure(localized("%1, and undoing it failed: %2.").arg(cutShort, why));
     return {};
 }
 

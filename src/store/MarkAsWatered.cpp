@@ -34,9 +34,9 @@ Result<> markAsWatered(SpinoraDatabase& document, const WateredRecords& watered,
 {
     Connection* db = document.database();
     if (!db || db->isReadOnly())
-        return Failure(QStringLiteral("the collection is not open for writing."), Failure::Cause::ReadOnly);
+        return Failure(localized("the collection is not open for writing."), Failure::Cause::ReadOnly);
     if (!moment)
-        return Failure(QStringLiteral("no watering moment was given."));
+        return Failure(localized("no watering moment was given."));
 
     // The new dates of every record, decided before anything changes. A
     // plant both chosen itself and on a chosen schedule gets the same dates

@@ -1,5 +1,7 @@
 #include "PackageLock.h"
 
+#include "Localization.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -66,12 +68,12 @@ QString describeRefusal(int fd)
 {
     const qint64 pid = holderPid(fd);
     if (pid == ::getpid())
-        return QStringLiteral("it is already open in this program.");
+        return localized("it is already open in this program.");
     const QString program = pid > 0 ? programOf(pid) : QString();
-    const QString holder = pid <= 0 ? QStringLiteral("another program")
-                           : program.isEmpty() ? QStringLiteral("another program (process %1)").arg(pid)
+    const QString holder = pid <= 0 ? localized("another program")
+                           : program.isEmpty() ? localized("another program (process %1)").arg(pid)
                                                : QStringLiteral("%1 (process %2)").arg(program).arg(pid);
-    return QStringLiteral("it is in use by %1. Only one program at a time can change a collection; "
+    return localized("it is in use by %1. Only one program at a time can change a collection; "
                           "try again when it has finished.")
         .arg(holder);
 }
@@ -86,7 +88,7 @@ int openLockFile(const QString& packagePath, bool* created, QString* error)
     if (fd < 0 && errno == EEXIST)
         fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0 && error)
-        *error = QStringLiteral("its lock file %1 cannot be opened (%2).")
+        *error = localized("its lock file %1 cannot be opened (%2).")
                      .arg(QLatin1String(PackageLock::kFileName), QString::fromLocal8Bit(std::strerror(errno)));
     return fd;
 }
@@ -114,7 +116,7 @@ std::unique_ptr<PackageLock> PackageLock::acquire(const QString& packagePath, QS
             const int why = errno;
             if (error)
                 *error = why == EWOULDBLOCK ? describeRefusal(fd)
-                                            : QStringLiteral("its lock file %1 cannot be locked (%2).")
+                                            : localized("its lock file %1 cannot be locked (%2).")
                                                   .arg(QLatin1String(kFileName), QString::fromLocal8Bit(std::strerror(why)));
             ::close(fd);
             return nullptr;
@@ -126,7 +128,7 @@ std::unique_ptr<PackageLock> PackageLock::acquire(const QString& packagePath, QS
         return std::unique_ptr<PackageLock>(new PackageLock(fd, packagePath, created));
     }
     if (error)
-        *error = QStringLiteral("its lock file %1 keeps being replaced by another program.").arg(QLatin1String(kFileName));
+        *error = localized("its lock file %1 keeps being replaced by another program.").arg(QLatin1String(kFileName));
     return nullptr;
 }
 
@@ -139,8 +141,8 @@ QString PackageLock::holder(const QString& packagePath)
     if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
         const qint64 pid = holderPid(fd);
         const QString program = pid > 0 ? programOf(pid) : QString();
-        who = pid <= 0 ? QStringLiteral("another program")
-              : program.isEmpty() ? QStringLiteral("another program (process %1)").arg(pid)
+        who = pid <= 0 ? localized("another program")
+              : program.isEmpty() ? localized("another program (process %1)").arg(pid)
                                   : QStringLiteral("%1 (process %2)").arg(program).arg(pid);
     }
     ::close(fd);

@@ -1,5 +1,6 @@
 #include "PhotoAddingJob.h"
 
+#include "Localization.h"
 #include "PhotoStore.h"
 
 #include <QFile>
@@ -24,7 +25,7 @@ PreparedPhoto PhotoAddingJob::prepare(const QString& source, const QString& fold
     const QByteArray thumbnailJpeg = Image::encodeJpeg(Image::scaledToLongerSide(photo, limits.thumbnailSize));
     const QByteArray squareJpeg = thumbnailJpeg.isEmpty() ? QByteArray() : Image::croppedThumbnailJpeg(thumbnailJpeg);
     if (photoJpeg.isEmpty() || thumbnailJpeg.isEmpty() || squareJpeg.isEmpty()) {
-        result.reason = QStringLiteral("the picture cannot be converted to JPEG");
+        result.reason = localized("the picture cannot be converted to JPEG");
         return result;
     }
     const QString stem = QStringLiteral("%1/%2").arg(folder).arg(number);

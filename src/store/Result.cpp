@@ -38,7 +38,7 @@ Failure::Failure(QString message, Cause cause, QString record, std::source_locat
 Failure Failure::sql(const char* format, const Connection* db, QString record, std::source_location where)
 {
     if (!db)
-        return Failure(formatMessage(format, QStringLiteral("no database connection")), Cause::Other,
+        return Failure(formatMessage(format, localized("no database connection")), Cause::Other,
                        std::move(record), where);
     return Failure(formatMessage(format, db->errorMessage()), causeOfSqliteCode(db->errorCode()), std::move(record),
                    where);

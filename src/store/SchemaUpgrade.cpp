@@ -1,6 +1,7 @@
 #include "SchemaUpgrade.h"
 
 #include "AppInfo.h"
+#include "Localization.h"
 #include "Resources.h"
 #include "SqlConnection.h"
 
@@ -36,7 +37,7 @@ bool SchemaUpgrade::upgrade(Connection* target, QString* error)
                                             : Connection::open(templatePath, Connection::Mode::ReadOnly, &openError);
     if (!reference) {
         if (error)
-            *error = QStringLiteral("the current schema is not available (%1)").arg(openError);
+            *error = localized("the current schema is not available (%1)").arg(openError);
         return false;
     }
 

@@ -75,7 +75,7 @@ Result<> SpinoraDatabase::readFromURL(const QString& packagePath)
     package_.setPath(packagePath);
     if (!loadPackage()) {
         utility_.documents().deregisterDatabase(this);
-        return Failure(QStringLiteral("The collection %1 could not be opened: %2").arg(quoted(package_.path()), loadFailure_),
+        return Failure(localized("The collection %1 could not be opened: %2").arg(quoted(package_.path()), loadFailure_),
                        loadCause_);
     }
     return {};
@@ -147,7 +147,7 @@ Result<> SpinoraDatabase::createUntitledPackage(const QString& displayName)
                        QString::fromUtf8(kPackageExtension));
     unsavedDocument_ = true;
     if (!loadPackage())
-        return Failure(QStringLiteral("The collection %1 could not be made: %2").arg(quoted(package_.path()), loadFailure_));
+        return Failure(localized("The collection %1 could not be made: %2").arg(quoted(package_.path()), loadFailure_));
     return {};
 }
 
@@ -279,7 +279,7 @@ void SpinoraDatabase::finishLoading()
         if (!database_ || !loadTable<Log>([&](std::unique_ptr<Log> log) { records_.logs.push_back(std::move(log)); })) {
             records_.logs.clear();
             stopWritingAfterFailedRead(
-                QStringLiteral("The logs of %1 could not be read: %2").arg(quoted(package_.path()), loadFailure_));
+                localized("The logs of %1 could not be read: %2").arg(quoted(package_.path()), loadFailure_));
         }
         RecordSet::setPlantsOfLogs(records_.logs, RecordSet::plantsByKey(records_.cacti));
         RecordSet::sortLogs(records_.logs, sortLogsAscending());
@@ -304,7 +304,7 @@ void SpinoraDatabase::stopWritingAfterFailedRead(const QString& reason)
     if (undoHistory_)
         undoHistory_->clear();
     package_.unlock();
-    readFailure_ = QStringLiteral("%1. So that nothing is lost, the collection is now read-only: nothing in it is "
+    readFailure_ = localized("%1. So that nothing is lost, the collection is now read-only: nothing in it is "
                                   "changed or deleted. Close it and open it again to try once more.")
                        .arg(reason);
     logFailure(Failure(readFailure_, Failure::Cause::Damaged));
@@ -315,13 +315,13 @@ bool SpinoraDatabase::upgradeDatabaseIfNeeded(Connection* connection)
     if (version_.version == kSchemaVersion)
         return true;
     if (version_.version > kSchemaVersion)
-        return failLoad(QStringLiteral("it was made by a newer version of Spinora (schema %1; this version reads up to %2).")
+        return failLoad(localized("it was made by a newer version of Spinora (schema %1; this version reads up to %2).")
                             .arg(version_.version)
                             .arg(kSchemaVersion));
     QString error;
     if (!SchemaUpgrade::upgrade(connection, &error)) {
         qCWarning(lcSpinora).noquote() << formatMessage(msg::kUpdateSchemaFailed, error);
-        return failLoad(QStringLiteral("its schema could not be upgraded (%1).").arg(error));
+        return failLoad(localized("its schema could not be upgraded (%1).").arg(error));
     }
     version_.version = kSchemaVersion;
     return true;
@@ -332,7 +332,7 @@ Result<> SpinoraDatabase::updateSchemaForDatabase(Connection* connection, const 
     QString script;
     if (!Resources::readText(scriptName, script))
         return Failure(formatMessage(msg::kUpdateSchemaFailed,
-                                     QStringLiteral("the script %1 could not be read").arg(scriptName)));
+                                     localized("the script %1 could not be read").arg(scriptName)));
     if (connection->execute(script))
         return {};
     Failure failed = Failure::sql(msg::kUpdateSchemaFailed, connection);
@@ -369,7 +369,8 @@ Result<> SpinoraDatabase::addDefaultEventsToDatabase()
         if (!log->eventName().isEmpty())
             names << log->eventName();
     }
-    for (const char* name : {"Fertilized", "Flowered", "Planted", "Purchased", "Repotted", "Sold"})
+    for (const char* name : {QT_TRID_NOOP("Fertilized"), QT_TRID_NOOP("Flowered"), QT_TRID_NOOP("Planted"),
+                             QT_TRID_NOOP("Purchased"), QT_TRID_NOOP("Repotted"), QT_TRID_NOOP("Sold")})
         names << localized(name);
     names.removeDuplicates();
     std::sort(names.begin(), names.end(),
@@ -484,7 +485,7 @@ Result<> SpinoraDatabase::flushDatabase(bool vacuum)
 Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
 {
     if (package_.isReadOnly())
-        return Failure(QStringLiteral("The collection %1 was opened read-only and cannot be saved.").arg(quoted(package_.path())),
+        return Failure(localized("The collection %1 was opened read-only and cannot be saved.").arg(quoted(package_.path())),
                        Failure::Cause::ReadOnly);
     const QString target = QDir::cleanPath(packagePath);
     if (target == QDir::cleanPath(package_.path())) {
@@ -495,7 +496,7 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
             return flushed;
         }
         if (!openDatabase(package_.dbPath()))
-            return Failure(QStringLiteral("The collection %1 was saved, but could not be opened again: %2")
+            return Failure(localized("The collection %1 was saved, but could not be opened again: %2")
                                .arg(quoted(package_.path()), loadFailure_));
         return {};
     }
@@ -522,7 +523,7 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
         targetLock = PackageLock::acquire(target, &error);
         if (!targetLock) {
             openDatabase(package_.dbPath());
-            return Failure(QStringLiteral("The collection could not be saved as %1: %2").arg(quoted(target), error));
+            return Failure(localized("The collection could not be saved as %1: %2").arg(quoted(target), error));
         }
     }
     // The copy is made beside the target and swapped in only when it is
@@ -557,7 +558,7 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     }
     if (!ok) {
         newLock.reset();
-        QString message = QStringLiteral("The collection could not be saved as %1.").arg(quoted(target));
+        QString message = localized("The collection could not be saved as %1.").arg(quoted(target));
         if (changesOnlyInCopy) {
             // The changes this package could not take live only in the copy now.
             message += QStringLiteral(" The latest changes are kept in %1.").arg(QDir::toNativeSeparators(partial));
@@ -576,7 +577,7 @@ Result<> SpinoraDatabase::writeSafelyToURL(const QString& packagePath)
     for (auto& image : records_.images)
         image->setPath(package_.path());
     if (!openDatabase(package_.dbPath()))
-        return Failure(QStringLiteral("The collection %1 was saved, but could not be opened again: %2")
+        return Failure(localized("The collection %1 was saved, but could not be opened again: %2")
                            .arg(quoted(package_.path()), loadFailure_));
     return {};
 }

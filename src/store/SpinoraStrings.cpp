@@ -7,56 +7,91 @@
 
 namespace spinora {
 
-const QStringList& SpinoraStrings::plantTypeStrings()
+namespace {
+
+// A pick list in the words shown and in the English words files keep.
+struct PickList {
+    QStringList shown;
+    QStringList english;
+};
+
+PickList pickList(std::initializer_list<const char*> keys)
 {
-    static const QStringList list =
-        localizedList({"Cactus", "Caudiciform", "Leaf Succulent", "Root Succulent", "Stem Succulent"});
+    PickList list{localizedList(keys), {}};
+    for (const char* key : keys)
+        list.english << QString::fromUtf8(key);
     return list;
 }
 
-const QStringList& SpinoraStrings::sourceStrings()
+const QStringList& chosen(const PickList& list, SpinoraStrings::Words words)
 {
-    static const QStringList list = localizedList(
-        {"Seed", "Cutting", "Offset", "Grafted", "Wild", "Nursery Stock", "Private Grower", "Retailer"});
-    return list;
+    return words == SpinoraStrings::Words::Shown ? list.shown : list.english;
 }
 
-const QStringList& SpinoraStrings::materialStrings()
+} // namespace
+
+const QStringList& SpinoraStrings::plantTypeStrings(Words words)
 {
-    static const QStringList list = localizedList(
-        {"Ceramic", "Concrete", "Fiberglass", "Mica", "None (In-Ground)", "Plastic", "Stone", "Wood"});
-    return list;
+    static const PickList list = pickList({QT_TRID_NOOP("Cactus"), QT_TRID_NOOP("Caudiciform"),
+                                           QT_TRID_NOOP("Leaf Succulent"), QT_TRID_NOOP("Root Succulent"),
+                                           QT_TRID_NOOP("Stem Succulent")});
+    return chosen(list, words);
 }
 
-const QStringList& SpinoraStrings::shapeStrings()
+const QStringList& SpinoraStrings::sourceStrings(Words words)
 {
-    static const QStringList list = localizedList({"None", "Round", "Oval", "Square", "Rectangular", "Hexagon",
-                                                "Octagon", "Dish", "Lotus", "Flat", "Irregular"});
-    return list;
+    static const PickList list =
+        pickList({QT_TRID_NOOP("Seed"), QT_TRID_NOOP("Cutting"), QT_TRID_NOOP("Offset"), QT_TRID_NOOP("Grafted"),
+                  QT_TRID_NOOP("Wild"), QT_TRID_NOOP("Nursery Stock"), QT_TRID_NOOP("Private Grower"),
+                  QT_TRID_NOOP("Retailer")});
+    return chosen(list, words);
 }
 
-const QStringList& SpinoraStrings::frequencyStrings()
+const QStringList& SpinoraStrings::materialStrings(Words words)
 {
-    static const QStringList list = localizedList({"hours", "days", "weeks", "months", "years"});
-    return list;
+    static const PickList list =
+        pickList({QT_TRID_NOOP("Ceramic"), QT_TRID_NOOP("Concrete"), QT_TRID_NOOP("Fiberglass"), QT_TRID_NOOP("Mica"),
+                  QT_TRID_NOOP("None (In-Ground)"), QT_TRID_NOOP("Plastic"), QT_TRID_NOOP("Stone"),
+                  QT_TRID_NOOP("Wood")});
+    return chosen(list, words);
 }
 
-const QStringList& SpinoraStrings::oneFrequencyStrings()
+const QStringList& SpinoraStrings::shapeStrings(Words words)
 {
-    static const QStringList list = localizedList({"hour", "day", "week", "month", "year"});
-    return list;
+    static const PickList list =
+        pickList({QT_TRID_NOOP("None"), QT_TRID_NOOP("Round"), QT_TRID_NOOP("Oval"), QT_TRID_NOOP("Square"),
+                  QT_TRID_NOOP("Rectangular"), QT_TRID_NOOP("Hexagon"), QT_TRID_NOOP("Octagon"), QT_TRID_NOOP("Dish"),
+                  QT_TRID_NOOP("Lotus"), QT_TRID_NOOP("Flat"), QT_TRID_NOOP("Irregular")});
+    return chosen(list, words);
 }
 
-const QStringList& SpinoraStrings::quantityStrings()
+const QStringList& SpinoraStrings::frequencyStrings(Words words)
 {
-    // "LightQuantity" is a key of its own so that it translates apart from the light level.
-    static const QStringList list = [] {
-        QStringList l = localizedList({"Spray", "LightQuantity", "Moderate", "Soak"});
-        if (l[1] == QLatin1String("LightQuantity"))
-            l[1] = QStringLiteral("Light");
+    static const PickList list = pickList({QT_TRID_NOOP("hours"), QT_TRID_NOOP("days"), QT_TRID_NOOP("weeks"),
+                                           QT_TRID_NOOP("months"), QT_TRID_NOOP("years")});
+    return chosen(list, words);
+}
+
+const QStringList& SpinoraStrings::oneFrequencyStrings(Words words)
+{
+    static const PickList list = pickList({QT_TRID_NOOP("hour"), QT_TRID_NOOP("day"), QT_TRID_NOOP("week"),
+                                           QT_TRID_NOOP("month"), QT_TRID_NOOP("year")});
+    return chosen(list, words);
+}
+
+const QStringList& SpinoraStrings::quantityStrings(Words words)
+{
+    // "LightQuantity" is a key of its own so that it translates apart from
+    // the light level; its English is "Light".
+    static const PickList list = [] {
+        PickList l = pickList({QT_TRID_NOOP("Spray"), QT_TRID_NOOP("LightQuantity"), QT_TRID_NOOP("Moderate"),
+                               QT_TRID_NOOP("Soak")});
+        l.english[1] = QStringLiteral("Light");
+        if (l.shown[1] == QLatin1String("LightQuantity"))
+            l.shown[1] = l.english[1];
         return l;
     }();
-    return list;
+    return chosen(list, words);
 }
 
 QStringList SpinoraStrings::months()

@@ -6,16 +6,19 @@
 namespace spinora {
 
 // The fixed pick lists. Records store the index into a list; the lists are
-// translated once, on first use.
+// translated once, on first use. Files other programs (and the import) read
+// keep the English words, whatever the language shown.
 class SpinoraStrings {
 public:
-    static const QStringList& plantTypeStrings();
-    static const QStringList& sourceStrings();
-    static const QStringList& materialStrings();
-    static const QStringList& shapeStrings();
-    static const QStringList& frequencyStrings();    // plural unit words, index = unit code - 1
-    static const QStringList& oneFrequencyStrings(); // singular unit words
-    static const QStringList& quantityStrings();
+    enum class Words { Shown, English };
+    static const QStringList& plantTypeStrings(Words words = Words::Shown);
+    static const QStringList& sourceStrings(Words words = Words::Shown);
+    static const QStringList& materialStrings(Words words = Words::Shown);
+    static const QStringList& shapeStrings(Words words = Words::Shown);
+    // Plural unit words, index = unit code - 1; and the singular ones.
+    static const QStringList& frequencyStrings(Words words = Words::Shown);
+    static const QStringList& oneFrequencyStrings(Words words = Words::Shown);
+    static const QStringList& quantityStrings(Words words = Words::Shown);
     // The twelve full month names of the user's language, January first.
     static QStringList months();
 

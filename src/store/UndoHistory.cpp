@@ -4,6 +4,7 @@
 
 #include "ChangedRows.h"
 #include "CollectionSnapshot.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 #include "FileHelpers.h"
@@ -55,14 +56,14 @@ QString tableTitle(const char* table)
 {
     const QByteArray name(table);
     if (name == "cactus")
-        return QStringLiteral("a cactus");
+        return localized("a cactus");
     if (name == "watering")
-        return QStringLiteral("a watering schedule");
+        return localized("a watering schedule");
     if (name == "log")
-        return QStringLiteral("a log");
+        return localized("a log");
     if (name == "image")
-        return QStringLiteral("a photo");
-    return QStringLiteral("a record (%1)").arg(QString::fromUtf8(table));
+        return localized("a photo");
+    return localized("a record (%1)").arg(QString::fromUtf8(table));
 }
 
 // Any difference between what a step expects and what the collection holds
@@ -76,11 +77,11 @@ int refuseConflict(void* reason, int conflict, sqlite3_changeset_iter* iter)
     sqlite3changeset_op(iter, &table, &columns, &op, &indirect);
     QString& why = *static_cast<QString*>(reason);
     switch (conflict) {
-    case SQLITE_CHANGESET_NOTFOUND: why = QStringLiteral("%1 it needs is gone").arg(tableTitle(table)); break;
+    case SQLITE_CHANGESET_NOTFOUND: why = localized("%1 it needs is gone").arg(tableTitle(table)); break;
     case SQLITE_CHANGESET_CONFLICT:
-        why = QStringLiteral("%1 it would bring back has been made again").arg(tableTitle(table));
+        why = localized("%1 it would bring back has been made again").arg(tableTitle(table));
         break;
-    default: why = QStringLiteral("%1 it touches has been changed since").arg(tableTitle(table)); break;
+    default: why = localized("%1 it touches has been changed since").arg(tableTitle(table)); break;
     }
     return SQLITE_CHANGESET_ABORT;
 }
@@ -170,7 +171,7 @@ private:
         const QByteArray changes = backwards ? inverted(recorded) : recorded;
         ChangedRows rows;
         if (changes.isEmpty() || !ChangedRows::read(changes, &rows))
-            return Failure(QStringLiteral("what it needs could not be read from %1").arg(QDir::toNativeSeparators(folder_)));
+            return Failure(localized("what it needs could not be read from %1").arg(QDir::toNativeSeparators(folder_)));
         Connection* db = document.database();
         const QString package = document.packageFilename();
         const QString photos = photosFolder(folder_);
@@ -482,7 +483,7 @@ void UndoHistory::finishImport(const QString& title, bool changed)
 Result<> UndoHistory::takeBackImport()
 {
     if (pendingImport_.isEmpty())
-        return Failure(QStringLiteral("the collection as it was before was not kept"));
+        return Failure(localized("the collection as it was before was not kept"));
     if (Result<> restored = CollectionSnapshot::restore(document_, pendingImport_ + QStringLiteral("/before"), false);
         !restored)
         return restored;
@@ -553,9 +554,9 @@ Result<> UndoHistory::take(bool backwards)
         if (why.cause() != Failure::Cause::Other)
             return why;
         // A conflict says what stands in the way: the step names it.
-        return Failure(QStringLiteral("“%1” could not be %2: %3.")
-                           .arg(step.title(), backwards ? QStringLiteral("undone") : QStringLiteral("redone"),
-                                why.message()),
+        const QString failed = backwards ? localized("“%1” could not be undone: %2.")
+                                         : localized("“%1” could not be redone: %2.");
+        return Failure(failed.arg(step.title(), why.message()),
                        why.cause(), why.record(), why.where());
     }
     backwards ? --next_ : ++next_;

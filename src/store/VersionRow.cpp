@@ -1,6 +1,7 @@
 #include "VersionRow.h"
 
 #include "AppInfo.h"
+#include "Localization.h"
 #include "SqlConnection.h"
 
 #include <sqlite3.h>
@@ -39,7 +40,7 @@ Result<VersionRow> VersionRow::checkAtOpen(Connection* db, bool newCollection)
         if (!check.prepared() || !check.stepRow())
             return failed(db);
         if (check.text(0) != QLatin1String("ok"))
-            return Failure(QStringLiteral("the database is damaged (%1).").arg(check.text(0)), Failure::Cause::Damaged);
+            return Failure(localized("the database is damaged (%1).").arg(check.text(0)), Failure::Cause::Damaged);
     }
     VersionRow row;
     Statement select(db, kSelectVersion);

@@ -5,14 +5,27 @@
 
 #include "BackupsWindow.h"
 #include "CactusViewController.h"
+#include "CalendarStore.h"
+#include "DeviceBrowser.h"
+#include "EditorSupport.h"
+#include "EditorTestSupport.h"
+#include "EventViewController.h"
+#include "ExportReportBrowser.h"
+#include "FakeDiscovery.h"
+#include "ImportExportBrowser.h"
+#include "PhotoViewController.h"
 #include "PreferencesWindow.h"
 #include "PseudoTranslation.h"
+#include "RecordEditors.h"
+#include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <functional>
@@ -102,6 +115,80 @@ TEST_F(PseudoLocale, EveryListAndDialogOfTheCollectionWindowIsTranslatedAndNoneI
     };
     for (const auto& [what, open] : dialogs)
         expectDialogTranslated(what, open, data);
+}
+
+TEST_F(PseudoLocale, EditorsSheetsAndTheDeviceDialogAreTranslatedAndNothingIsCutShort)
+{
+    PseudoTranslation pseudo;
+    const QString path = folder_.file(QStringLiteral("Garden.sdb"));
+    {
+        auto garden = newCollection(path);
+        EXPECT_TRUE(SampleCollection::fill(*garden, SampleSize{3, 2, 4, 2, 120}).ok());
+        expectOk(garden->close());
+    }
+    makeApp();
+    SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(QDir(path).canonicalPath());
+    ASSERT_TRUE(document);
+    QStringList data = collectionTexts(*document);
+    // Names, captions, dates and file names are the user's, or no text of the program.
+    for (const auto& log : document->logs())
+        data << log->eventName();
+    for (const auto& image : document->images()) {
+        expectOk(image->hydrate());
+        data << image->caption();
+    }
+    for (const auto& water : document->watering())
+        data << formatNextWatering(water->waterNext());
+    data << QStringLiteral("spinora_report.html");
+    QWidget* window = windowOf(document);
+    // Every page of an editor, looked at while it runs; then it is cancelled.
+    const auto everyPage = [&](QDialog* editor) {
+        auto* tabs = editor->findChild<QTabWidget*>();
+        for (int i = 0; tabs && i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            expectTranslated(editor, data);
+        }
+        editor->reject();
+    };
+    const auto withPhotos = std::find_if(document->cacti().begin(), document->cacti().end(),
+                                         [](const auto& cactus) { return !cactus->images().empty(); });
+    ASSERT_NE(withPhotos, document->cacti().end());
+    whenModalOpens<QDialog>(everyPage);
+    editCactus(window, *document, withPhotos->get());
+    whenModalOpens<QDialog>(everyPage);
+    editWater(window, *document, document->watering().front().get());
+    whenModalOpens<QDialog>(everyPage);
+    editLog(window, *document, document->logs().front().get());
+
+    PhotoViewController viewer(document, window);
+    viewer.showPhoto((*withPhotos)->name(), (*withPhotos)->images().front());
+    expectTranslated(&viewer, data);
+    viewer.close();
+    CalendarStore calendars(folder_.file(QStringLiteral("calendars")));
+    EventViewController event(calendars, window);
+    event.prepareEventWindow(std::nullopt, document->logs().front()->eventName(), QDateTime::currentDateTime());
+    expectTranslated(&event, data);
+    event.cancelEvent();
+
+    for (int function = 0; function <= int(ExchangeFunction::ExportToCsv); ++function) {
+        ImportExportBrowser sheet(*document, window);
+        sheet.presentImportExportBrowser(ExchangeFunction(function));
+        expectTranslated(&sheet, data);
+        sheet.dismissImportExportBrowser();
+    }
+    ExportReportBrowser report(*document, window);
+    report.presentBrowser();
+    expectTranslated(&report, data);
+    report.reject();
+
+    FakeDiscovery::Script network;
+    DeviceBrowser devices([&network] { return std::make_unique<FakeDiscovery>(network); });
+    for (const DeviceDirection direction : {DeviceDirection::ImportFromDevice, DeviceDirection::ExportToDevice}) {
+        devices.presentDeviceBrowser(direction, window);
+        expectTranslated(direction == DeviceDirection::ImportFromDevice ? devices.importWindow() : devices.exportWindow(),
+                         data);
+        devices.dismissDeviceBrowser();
+    }
 }
 
 } // namespace

@@ -15,7 +15,9 @@
 #include "TestSupport.h"
 #include "WorkFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -178,6 +180,49 @@ TEST_F(Csv, RoundTripGivesBackEveryFieldTheLayoutCarries)
     }
 }
 
+// A few words of a German interface, installed while it lives (when `on`).
+class GermanWords : public QTranslator {
+public:
+    explicit GermanWords(bool on) : on_(on && QCoreApplication::installTranslator(this)) {}
+    ~GermanWords() override { if (on_) QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* text, const char*, int) const override
+    {
+        static const QHash<QString, QString> words{
+            {"Cacti", "Kakteen"}, {"Watering", "Gießen"}, {"Logs", "Protokolle"}, {"Name", "Bezeichnung"},
+            {"Cactus", "Kaktus"}, {"Note", "Notiz"}, {"Never", "Nie"}, {"Seed", "Samen"}, {"Round", "Rund"},
+            {"weeks", "Wochen"}, {"days", "Tage"}, {"Moderate", "Mäßig"}, {"Ceramic", "Keramik"}};
+        return words.value(QString::fromUtf8(text));
+    }
+
+private:
+    const bool on_;
+};
+
+TEST_F(Csv, AFileExportedUnderAGermanInterfaceImportsUnderTheEnglishOneAndBack)
+{
+    // The shown words are translated once, on first use: in English, as the other tests expect.
+    for (auto list : {&SpinoraStrings::plantTypeStrings, &SpinoraStrings::sourceStrings, &SpinoraStrings::shapeStrings,
+                      &SpinoraStrings::materialStrings, &SpinoraStrings::quantityStrings,
+                      &SpinoraStrings::frequencyStrings, &SpinoraStrings::oneFrequencyStrings})
+        list(SpinoraStrings::Words::Shown);
+    auto source = newCollection(folder.file("source.sdb"), true);
+    EXPECT_TRUE(SampleCollection::fill(*source, SampleSize{10, 3, 15, 0, 64}).ok());
+    source->mapLogsAndImages();
+    for (const bool germanExport : {true, false}) {
+        const QString file = folder.file(QStringLiteral("german-%1.csv").arg(germanExport));
+        {
+            const GermanWords german(germanExport);
+            EXPECT_EQ(exportTo(*source, file, 0), kJobFinished);
+        }
+        const GermanWords german(!germanExport);
+        auto target = newCollection(folder.file(QStringLiteral("german-%1.sdb").arg(germanExport)), true);
+        EXPECT_EQ(importFrom(*target, file, 0), kJobFinished);
+        EXPECT_EQ(lastJob().warnings, QStringList());
+        EXPECT_EQ(carriedRecords(*target), carriedRecords(*source)) << "exported in German: " << germanExport;
+    }
+}
+
 TEST_F(Csv, TitlesHeadersAndRecordsAreRecognisedByTheirFields)
 {
     QByteArray csv = kHeaderCacti + cactusRow("Linked", "Weekly");
@@ -197,7 +242,7 @@ TEST_F(Csv, TitlesHeadersAndRecordsAreRecognisedByTheirFields)
     csv += "\n" + kHeaderCacti + cactusRow("Late Plant");
     csv += "\"" + QByteArray(20000, 'x') + "\"\n" + cactusRow("After"); // over the limit: the reading ends
     auto target = imported(csv);
-    const QString unread = "Line %1, column %2 (%3): \"%4\" could not be read and was not imported.";
+    const QString unread = "Line %1, column %2 (%3): “%4” could not be read and was not imported.";
     EXPECT_EQ(lastJob().warnings, (QStringList{unread.arg(3).arg(21).arg("Pot Material", "Clay?"),
                                                unread.arg(5).arg(21).arg("Pot Material", "Clay?"),
                                                unread.arg(20).arg(2).arg("Water Every", "2 fortnights"),

@@ -132,7 +132,7 @@ TEST_F(Sheets, TheAlertSaysWhyAndWhatTheImportBroughtAndCouldNotRead)
     EXPECT_EQ(run(ImportFromCsv, folder_.file("prices.csv")), "Import Complete");
     EXPECT_EQ(texts_.back(), "Database import complete!\n\nCacti imported: 1\nWatering schedules imported: 0\n"
                              "Logs imported: 0\n\nNot everything could be imported:\n"
-                             "Line 3, column 11 (Purchase Price): \"6,9x\" could not be read and was not imported.");
+                             "Line 3, column 11 (Purchase Price): “6,9x” could not be read and was not imported.");
     writeFile(folder_.file("broken.sdbi"), QByteArray("not a database at all").repeated(100));
     EXPECT_EQ(run(ImportFromSdbi, folder_.file("broken.sdbi")), "Import Error");
     EXPECT_TRUE(texts_.back().endsWith("no changes were made.\n\nThe file could not be opened: file is not a database"))

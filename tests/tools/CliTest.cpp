@@ -133,7 +133,7 @@ TEST(Cli, AGrowersSpreadsheetImportsGuessedOrMappedAndTheTemplateReimports)
         ASSERT_EQ(cli({"new", target, "--empty"}).exitCode, 0);
         const CliRun run = cli(QStringList{"import", target, folder.file("g.csv")} + map);
         EXPECT_EQ(run.exitCode, 3); // finished, with what it could not read named by the file's line and column
-        EXPECT_TRUE(run.out.contains("imported: 2 cacti,") && run.err.contains("Line 3, column 5 (Price): \"lots\""))
+        EXPECT_TRUE(run.out.contains("imported: 2 cacti,") && run.err.contains("Line 3, column 5 (Price): “lots”"))
             << run.err.toStdString();
         cliOk({"export-csv", target, target + ".csv"});
         EXPECT_TRUE(readFile(target + ".csv").contains(plant)) << map.join(QChar(0x20)).toStdString();
@@ -148,8 +148,8 @@ TEST(Cli, AGrowersSpreadsheetImportsGuessedOrMappedAndTheTemplateReimports)
     const TreeSnapshot before = snapshot(folder.file("g0.sdb"));
     const CliRun refused = cli({"import", folder.file("g0.sdb"), folder.file("bad.csv")});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains("placed: \"Colour\", \"Pot colour\". Give each column its field, for example "
-                                     "--map \"Name=name,Genus=scientific,Colour=FIELD,Pot colour=FIELD\""))
+    EXPECT_TRUE(refused.err.contains("placed: “Colour”, “Pot colour”. Give each column its field, for example "
+                                     "--map 'Name=name,Genus=scientific,Colour=FIELD,Pot colour=FIELD'"))
         << refused.err.toStdString();
     EXPECT_EQ(snapshot(folder.file("g0.sdb")), before);
 

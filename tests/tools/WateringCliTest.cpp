@@ -105,8 +105,8 @@ TEST(CliWater, AnUnknownNameOrAFutureMomentChangesNothing)
         int status;
         const char* says;
     } refused[] = {
-        {{"--schedule", "Rest", "--cactus", "Nobody"}, 1, "no cactus is named \"Nobody\""},
-        {{"--schedule", "rest"}, 1, "no watering schedule is named \"rest\""},
+        {{"--schedule", "Rest", "--cactus", "Nobody"}, 1, "no cactus is named “Nobody”"},
+        {{"--schedule", "rest"}, 1, "no watering schedule is named “rest”"},
         {{"--cactus", "Spike", "--at", future}, 2, "lies in the future"},
         {{"--at", "2026-01-01 08:00"}, 2, "name at least one"},
     };

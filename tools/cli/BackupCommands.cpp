@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "Backups.h"
+#include "Localization.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ QString existingCollection(const QString& path)
 {
     const QString package = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (!QFileInfo::exists(package + QLatin1Char('/') + QLatin1String(kDatabaseFileName)))
-        throw CliError(QStringLiteral("no collection at %1").arg(path));
+        throw CliError(localized("no collection at %1").arg(path));
     return package;
 }
 
@@ -48,7 +49,7 @@ int runBackup(Arguments& arguments)
     BackupSet backups = backupsOf(existingCollection(path), root);
     Result<Backup> taken = backups.takeFromFiles(QStringLiteral("manual"));
     if (!taken)
-        throw CliError(QStringLiteral("no snapshot was kept: %1").arg(taken.failure().message()));
+        throw CliError(localized("no snapshot was kept: %1").arg(taken.failure().message()));
     backups.prune();
     printLine(QStringLiteral("kept %1").arg(describe(*taken)));
     return 0;
@@ -94,13 +95,13 @@ int runRestore(Arguments& arguments)
     BackupSet backups = backupsOf(existingCollection(words[0]), root);
     const std::optional<Backup> chosen = backups.find(words[1]);
     if (!chosen)
-        throw CliError(QStringLiteral("%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed")
+        throw CliError(localized("%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed")
                            .arg(words[0], words[1]));
     Result<Backup> kept = backups.restoreFiles(*chosen);
     if (!kept)
-        throw CliError(QStringLiteral("%1 was not restored: %2").arg(words[0], kept.failure().message()));
+        throw CliError(localized("%1 was not restored: %2").arg(words[0], kept.failure().message()));
     printLine(QStringLiteral("restored %1 from %2").arg(words[0], describe(*chosen)));
-    printLine(QStringLiteral("the collection as it was is kept as %1").arg(kept->name()));
+    printLine(localized("the collection as it was is kept as %1").arg(kept->name()));
     return 0;
 }
 

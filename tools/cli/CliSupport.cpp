@@ -1,5 +1,6 @@
 #include "CliSupport.h"
 
+#include "Localization.h"
 #include "SpinoraDatabase.h"
 
 namespace spinora::cli {
@@ -10,7 +11,7 @@ std::optional<QString> Arguments::takeOption(const QString& name)
     if (at < 0)
         return std::nullopt;
     if (at + 1 >= words_.size())
-        throw CliError(QStringLiteral("%1 needs a value").arg(name), 2);
+        throw CliError(localized("%1 needs a value").arg(name), 2);
     const QString value = words_.at(at + 1);
     words_.remove(at, 2);
     return value;
@@ -33,7 +34,7 @@ QStringList Arguments::rest(const QString& usage) const
 {
     for (const QString& word : words_) {
         if (word.startsWith(QLatin1String("--")))
-            throw CliError(QStringLiteral("unknown option %1\nusage: %2").arg(word, usage), 2);
+            throw CliError(localized("unknown option %1\nusage: %2").arg(word, usage), 2);
     }
     return words_;
 }
@@ -42,7 +43,7 @@ QStringList Arguments::positional(int count, const QString& usage) const
 {
     rest(usage);
     if (words_.size() != count)
-        throw CliError(QStringLiteral("usage: %1").arg(usage), 2);
+        throw CliError(localized("usage: %1").arg(usage), 2);
     return words_;
 }
 
@@ -51,7 +52,7 @@ int parseInteger(const QString& text, const QString& what, int low, int high)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < low || value > high)
-        throw CliError(QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\"").arg(what).arg(low).arg(high).arg(text), 2);
+        throw CliError(localized("%1 must be a whole number from %2 to %3, not “%4”").arg(what).arg(low).arg(high).arg(text), 2);
     return value;
 }
 
@@ -64,7 +65,7 @@ QDateTime parseMinute(const QString& text, const QString& option)
 {
     const QDateTime moment = QDateTime::fromString(text, kMinuteFormat);
     if (!moment.isValid())
-        throw CliError(QStringLiteral("%1 must be a local date and time as YYYY-MM-DD HH:MM, not \"%2\"").arg(option, text), 2);
+        throw CliError(localized("%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”").arg(option, text), 2);
     return moment;
 }
 
@@ -78,7 +79,7 @@ void orExit(const Result<>& result, const QString& doing)
 
 void closeCollection(SpinoraDatabase& document)
 {
-    orExit(document.close(), QStringLiteral("the collection could not be written"));
+    orExit(document.close(), localized("the collection could not be written"));
 }
 
 } // namespace spinora::cli

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "Backups.h"
+#include "Localization.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraStrings.h"
@@ -35,11 +36,11 @@ QString row(const QStringList& fields)
 std::unique_ptr<SpinoraDatabase> openCollection(const QString& path, bool readOnly)
 {
     if (!QFileInfo::exists(path))
-        throw CliError(QStringLiteral("no collection at %1").arg(path));
+        throw CliError(localized("no collection at %1").arg(path));
     auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     document->setReadOnly(readOnly);
     const auto damaged = [&](const QString& what) {
-        return CliError(QStringLiteral("%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its "
+        return CliError(localized("%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its "
                                        "snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.")
                             .arg(path, what));
     };
@@ -53,8 +54,8 @@ std::unique_ptr<SpinoraDatabase> openCollection(const QString& path, bool readOn
     const QStringList missing =
         readOnly ? QStringList() : CollectionHealth::missingPhotoFiles(document->database(), document->packageFilename());
     if (!missing.isEmpty())
-        throw damaged(missing.size() == 1 ? QStringLiteral("its photo file %1 is missing.").arg(missing.first())
-                                          : QStringLiteral("%1 photo files are missing, the first %2.")
+        throw damaged(missing.size() == 1 ? localized("its photo file %1 is missing.").arg(missing.first())
+                                          : localized("%1 photo files are missing, the first %2.")
                                                 .arg(missing.size())
                                                 .arg(missing.first()));
     // A command works on the whole collection, never on one whose logs could not be read.
@@ -71,12 +72,12 @@ namespace {
 std::unique_ptr<SpinoraDatabase> createCollection(const QString& path, bool emptyTemplate)
 {
     if (QFileInfo(path).suffix() != QLatin1String(kPackageExtension))
-        throw CliError(QStringLiteral("%1: a collection's name must end in .%2").arg(path, QLatin1String(kPackageExtension)), 2);
+        throw CliError(localized("%1: a collection's name must end in .%2").arg(path, QLatin1String(kPackageExtension)), 2);
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-        throw CliError(QStringLiteral("%1 already exists; nothing was changed").arg(path));
+        throw CliError(localized("%1 already exists; nothing was changed").arg(path));
     const QString parent = QFileInfo(path).absolutePath();
     if (!QFileInfo(parent).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(parent));
+        throw CliError(localized("the folder %1 does not exist").arg(parent));
 
     auto document = std::make_unique<SpinoraDatabase>(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     document->setTemplateChoice(emptyTemplate);
@@ -115,9 +116,9 @@ int runSample(Arguments& arguments)
     }
     const QString path = arguments.positional(1, QStringLiteral("spinora-cli sample PATH.sdb [--cacti N] [--watering N] [--logs N] [--photos N] [--camera]")).first();
     auto document = createCollection(path, false);
-    orExit(SampleCollection::fill(*document, size), QStringLiteral("the sample could not be written"));
+    orExit(SampleCollection::fill(*document, size), localized("the sample could not be written"));
     closeCollection(*document);
-    printLine(QStringLiteral("created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos")
+    printLine(localized("created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos")
                   .arg(path).arg(size.cacti).arg(size.watering).arg(size.logs).arg(size.photos));
     return 0;
 }
@@ -144,7 +145,7 @@ int runList(Arguments& arguments)
     const QStringList words = arguments.positional(2, QStringLiteral("spinora-cli list PATH.sdb cacti|watering|logs"));
     const QString kind = words.at(1);
     if (kind != QLatin1String("cacti") && kind != QLatin1String("watering") && kind != QLatin1String("logs"))
-        throw CliError(QStringLiteral("list what? \"%1\" is not cacti, watering or logs").arg(kind), 2);
+        throw CliError(localized("list what? “%1” is not cacti, watering or logs").arg(kind), 2);
     auto document = openCollection(words.at(0), true);
     if (kind == QLatin1String("cacti")) {
         for (Cactus* c : document->displayedCacti()) {
@@ -182,11 +183,11 @@ int runNextWatering(Arguments& arguments)
     const QStringList periods = arguments.takeAll(QStringLiteral("--no-water"));
     arguments.positional(0, usage);
     if (!last || !every || !unit)
-        throw CliError(QStringLiteral("usage: %1").arg(usage), 2);
+        throw CliError(localized("usage: %1").arg(usage), 2);
 
     const QDateTime lastWatered = parseMinute(*last, QStringLiteral("--last"));
     if (periods.size() > 3)
-        throw CliError(QStringLiteral("at most three --no-water periods"), 2);
+        throw CliError(localized("at most three --no-water periods"), 2);
 
     Water schedule;
     schedule.setFrequency(parseInteger(*every, QStringLiteral("--every"), 0, 1000000));
@@ -197,7 +198,7 @@ int runNextWatering(Arguments& arguments)
         const QDate from(2000, match.captured(1).toInt(), match.captured(2).toInt());
         const QDate to(2000, match.captured(3).toInt(), match.captured(4).toInt());
         if (!match.hasMatch() || !from.isValid() || !to.isValid())
-            throw CliError(QStringLiteral("--no-water must be MM-DD:MM-DD with real days, not \"%1\"").arg(periods[i]), 2);
+            throw CliError(localized("--no-water must be MM-DD:MM-DD with real days, not “%1”").arg(periods[i]), 2);
         schedule.setNoWaterDDMM(2 * i + 1, Water::dayMonthCode(from.day(), from.month()));
         schedule.setNoWaterDDMM(2 * i + 2, Water::dayMonthCode(to.day(), to.month()));
     }

@@ -1,6 +1,7 @@
 #include "ConsoleJob.h"
 
 #include "CliSupport.h"
+#include "Localization.h"
 
 #include <algorithm>
 #include <atomic>
@@ -55,7 +56,7 @@ int ConsoleJob::finish(int status, const QString& error, const QStringList& warn
         break;
     }
     for (const QString& warning : warnings)
-        printError(QStringLiteral("warning: ") + warning);
+        printError(localized("warning: %1").arg(warning));
     // A job that finished but had to leave out what it could not read (a
     // field of a CSV file, a photo) says so in its status too, for scripts.
     if (status == kJobFinished)

@@ -1,6 +1,7 @@
 #include "DesktopNotification.h"
 
 #include "AppInfo.h"
+#include "Localization.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -24,7 +25,7 @@ QString DesktopNotification::post(const Message& message)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return QStringLiteral("there is no session bus to post the notification on (%1)").arg(bus.lastError().message());
+        return localized("there is no session bus to post the notification on (%1)").arg(bus.lastError().message());
     // Listening starts before the notification is posted: a quick click
     // must not be missed.
     bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
@@ -35,19 +36,18 @@ QString DesktopNotification::post(const Message& message)
     QDBusInterface service(kService, kPath, kInterface, bus);
     const QDBusReply<QStringList> capabilities = service.call(QStringLiteral("GetCapabilities"));
     if (!capabilities.isValid())
-        return QStringLiteral("no notification service answers on the session bus (%1)").arg(capabilities.error().message());
+        return localized("no notification service answers on the session bus (%1)").arg(capabilities.error().message());
     actions_ = capabilities.value().contains(QStringLiteral("actions"));
 
     // "default" is a click on the notification itself; "open" its button.
-    const QStringList actions = {QStringLiteral("default"), QStringLiteral("Open"), QStringLiteral("open"),
-                                 QStringLiteral("Open")};
+    const QStringList actions = {QStringLiteral("default"), localized("Open"), QStringLiteral("open"), localized("Open")};
     QVariantMap hints;
     // The installed desktop entry and icon are named by the application identifier.
     hints.insert(QStringLiteral("desktop-entry"), QLatin1String(kApplicationIdentifier));
     const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("Spinora"), uint(0),
                                                 message.icon, message.summary, message.body, actions, hints, int(-1));
     if (!reply.isValid())
-        return QStringLiteral("the notification service refused the notification (%1)").arg(reply.error().message());
+        return localized("the notification service refused the notification (%1)").arg(reply.error().message());
     id_ = reply.value();
     return QString();
 }

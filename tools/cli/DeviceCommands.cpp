@@ -6,6 +6,7 @@
 #include "DeviceRules.h"
 #include "DeviceTransfer.h"
 #include "JobRunner.h"
+#include "Localization.h"
 #include "SpinoraDatabase.h"
 
 #include <QElapsedTimer>
@@ -50,7 +51,7 @@ QString deviceAddress(const QString& text, const char* option)
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != QLatin1String("http") || url.host().isEmpty() ||
         (!url.path().isEmpty() && url.path() != QLatin1String("/")))
-        throw CliError(QStringLiteral("%1 wants a device address such as http://host:port, not \"%2\"")
+        throw CliError(localized("%1 wants a device address such as http://host:port, not “%2”")
                            .arg(QLatin1String(option), text),
                        2);
     QString address = text;
@@ -114,21 +115,22 @@ int runTransfer(DeviceTransfer& transfer, const std::function<void()>& start)
     case DeviceTransfer::Outcome::ImportComplete:
         printLine(QStringLiteral("status: 0 (finished)"));
         for (const QString& warning : transfer.jobWarnings())
-            printError(QStringLiteral("warning: ") + warning);
+            printError(localized("warning: %1").arg(warning));
         return transfer.jobWarnings().isEmpty() ? 0 : ConsoleJob::kExitFinishedWithWarnings;
     case DeviceTransfer::Outcome::UploadFinished: printLine(QStringLiteral("status: 0 (sent)")); return 0;
     case DeviceTransfer::Outcome::ImportFailed:
         printLine(QStringLiteral("status: 2 (failed)"));
-        printError(QStringLiteral("the import failed; nothing was changed") +
-                   (transfer.jobError().isEmpty() ? QString() : QStringLiteral(": ") + transfer.jobError()));
+        printError(transfer.jobError().isEmpty()
+                       ? localized("the import failed; nothing was changed")
+                       : localized("the import failed; nothing was changed: %1").arg(transfer.jobError()));
         return 1;
     case DeviceTransfer::Outcome::DownloadFailed:
         printLine(QStringLiteral("status: 2 (failed)"));
-        printError(QStringLiteral("download failed: %1").arg(error ? error->description : QStringLiteral("?")));
+        printError(localized("download failed: %1").arg(error ? error->description : QStringLiteral("?")));
         return 1;
     case DeviceTransfer::Outcome::UploadFailed:
         printLine(QStringLiteral("status: 2 (failed)"));
-        printError(QStringLiteral("upload failed: %1 - %2")
+        printError(localized("upload failed: %1 - %2")
                        .arg(uploadFailureNumber(error ? &*error : nullptr))
                        .arg(error ? error->description : QStringLiteral("?")));
         return 1;
@@ -159,7 +161,7 @@ int runDevices(Arguments& arguments)
     devices.startBrowsing();
     loop.exec();
     if (ended)
-        throw CliError(QStringLiteral("service discovery failed: %1; it needs the avahi-daemon service "
+        throw CliError(localized("service discovery failed: %1; it needs the avahi-daemon service "
                                       "(start it with \"systemctl start avahi-daemon\")")
                            .arg(failure.isEmpty() ? QStringLiteral("stopped") : failure));
     for (int row = 0; row < devices.deviceArray().size(); ++row) {
@@ -180,12 +182,12 @@ int runPull(Arguments& arguments)
     const QStringList words =
         arguments.positional(1, QStringLiteral("spinora-cli pull PATH.sdb --from URL [--option 0..3] [--mode 0..3]"));
     if (!from)
-        throw CliError(QStringLiteral("pull needs --from URL"), 2);
+        throw CliError(localized("pull needs --from URL"), 2);
     const QString server = deviceAddress(*from, "--from");
     // The Import button is disabled for these: the device would not send
     // what the option needs.
     if (!importRuleForMode(mode, option).buttonEnabled)
-        throw CliError(QStringLiteral("import option %1 does not fit a device in mode %2: %3")
+        throw CliError(localized("import option %1 does not fit a device in mode %2: %3")
                            .arg(option)
                            .arg(mode)
                            .arg(importRuleForMode(mode, option).message),
@@ -204,7 +206,7 @@ int runPush(Arguments& arguments)
     const auto to = arguments.takeOption(QStringLiteral("--to"));
     const QStringList words = arguments.positional(1, QStringLiteral("spinora-cli push PATH.sdb --to URL"));
     if (!to)
-        throw CliError(QStringLiteral("push needs --to URL"), 2);
+        throw CliError(localized("push needs --to URL"), 2);
     const QString server = deviceAddress(*to, "--to");
     // The export copy is a snapshot: sending it only reads the collection.
     auto document = openCollection(words[0], true);

@@ -8,6 +8,7 @@
 #include "ExportJob.h"
 #include "ImportJob.h"
 #include "LocaleFormats.h"
+#include "Localization.h"
 #include "ReportExport.h"
 #include "SpinoraDatabase.h"
 #include "SpinoraUtility.h"
@@ -32,7 +33,7 @@ QString absolute(const QString& path)
 }
 
 // Exports and imports never read from or write into the collection itself.
-void refuseSameCollection(const QString& collection, const QString& other, const char* what)
+void refuseSameCollection(const QString& collection, const QString& other, const QString& refusal)
 {
     const QString package = QFileInfo(collection).canonicalFilePath();
     const QFileInfo info(other);
@@ -41,7 +42,7 @@ void refuseSameCollection(const QString& collection, const QString& other, const
                                             : QFileInfo(info.absolutePath()).canonicalFilePath() + QLatin1Char('/') +
                                                   info.fileName();
     if (!candidate.isEmpty() && (candidate == package || candidate.startsWith(package + QLatin1Char('/'))))
-        throw CliError(QStringLiteral("%1 the open collection itself is not permitted").arg(QLatin1String(what)), 2);
+        throw CliError(refusal, 2);
 }
 
 // An existing destination is replaced only with --force; a folder that is
@@ -49,8 +50,8 @@ void refuseSameCollection(const QString& collection, const QString& other, const
 void refuseDestination(const ExportJob::Refusal& refusal)
 {
     if (refusal)
-        throw CliError(refusal.reason + (refusal.allowedWouldHelp ? QStringLiteral(" Add --force to replace it.")
-                                                                  : QStringLiteral(" Nothing was written.")));
+        throw CliError(refusal.allowedWouldHelp ? localized("%1 Add --force to replace it.").arg(refusal.reason)
+                                                : localized("%1 Nothing was written.").arg(refusal.reason));
 }
 
 // Exports only read the collection, through the job's own read-only
@@ -59,7 +60,7 @@ void refuseDestination(const ExportJob::Refusal& refusal)
 QString exportedCollection(const QString& path)
 {
     if (!QFileInfo::exists(path))
-        throw CliError(QStringLiteral("no collection at %1").arg(path));
+        throw CliError(localized("no collection at %1").arg(path));
     return absolute(path);
 }
 
@@ -76,9 +77,10 @@ int exportCollection(const QString& path, const QString& destination, int type, 
     ExportRequest request;
     request.collection = exportedCollection(path);
     request.destination = absolute(destination);
-    refuseSameCollection(request.collection, request.destination, "Exporting to");
+    refuseSameCollection(request.collection, request.destination,
+                         localized("Exporting to the open collection itself is not permitted"));
     if (!QFileInfo(QFileInfo(request.destination).absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(request.destination).absolutePath()));
+        throw CliError(localized("the folder %1 does not exist").arg(QFileInfo(request.destination).absolutePath()));
     refuseDestination(ExportJob::checkDestination(request.destination, force));
     request.kind = ExportJob::destinationKind(request.destination);
     request.type = static_cast<ExchangeType>(type);
@@ -97,7 +99,7 @@ int runExportSdbi(Arguments& arguments)
     const QStringList words =
         arguments.positional(2, QStringLiteral("spinora-cli export-sdbi PATH.sdb OUT.sdbi [--type 0..3] [--force]"));
     if (ExportJob::destinationKind(words[1]) == ExportRequest::Destination::CsvFile)
-        throw CliError(QStringLiteral("%1: use export-csv for CSV files").arg(words[1]), 2);
+        throw CliError(localized("%1: use export-csv for CSV files").arg(words[1]), 2);
     return exportCollection(words[0], words[1], type, force);
 }
 
@@ -108,7 +110,7 @@ int runExportCsv(Arguments& arguments)
     const QStringList words =
         arguments.positional(2, QStringLiteral("spinora-cli export-csv PATH.sdb OUT.csv [--type 0..3] [--force]"));
     if (ExportJob::destinationKind(words[1]) != ExportRequest::Destination::CsvFile)
-        throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[1]), 2);
+        throw CliError(localized("%1: a CSV file's name must end in .csv").arg(words[1]), 2);
     return exportCollection(words[0], words[1], type, force);
 }
 
@@ -122,9 +124,10 @@ int runReport(Arguments& arguments)
     ReportRequest request;
     request.collection = exportedCollection(words[0]);
     const QFileInfo out(absolute(words[1]));
-    refuseSameCollection(request.collection, out.absoluteFilePath(), "Writing a report into");
+    refuseSameCollection(request.collection, out.absoluteFilePath(),
+                         localized("Writing a report into the open collection itself is not permitted"));
     if (!QFileInfo(out.absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(out.absolutePath()));
+        throw CliError(localized("the folder %1 does not exist").arg(out.absolutePath()));
     refuseDestination(ReportExport::checkDestination(out.absolutePath(), out.fileName(), force));
     request.folder = out.absolutePath();
     request.fileName = out.fileName();
@@ -141,12 +144,12 @@ int runCsvTemplate(Arguments& arguments)
     const QStringList words = arguments.positional(1, QStringLiteral("spinora-cli csv-template OUT.csv [--force]"));
     const QString out = absolute(words[0]);
     if (ExportJob::destinationKind(out) != ExportRequest::Destination::CsvFile)
-        throw CliError(QStringLiteral("%1: a CSV file's name must end in .csv").arg(words[0]), 2);
+        throw CliError(localized("%1: a CSV file's name must end in .csv").arg(words[0]), 2);
     refuseDestination(ExportJob::checkDestination(out, force));
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || !CsvExport::outputString(CsvExport::templateText(LocaleFormats()), file) ||
         !file.commit())
-        throw CliError(QStringLiteral("the file %1 could not be written").arg(words[0]));
+        throw CliError(localized("the file %1 could not be written").arg(words[0]));
     return 0;
 }
 
@@ -158,15 +161,15 @@ int runImport(Arguments& arguments)
         2, QStringLiteral("spinora-cli import PATH.sdb IN [--type 0..3] [--map \"COLUMN=FIELD,...\"]"));
     const QString in = absolute(words[1]);
     if (!QFileInfo::exists(in))
-        throw CliError(QStringLiteral("nothing to import at %1").arg(words[1]));
+        throw CliError(localized("nothing to import at %1").arg(words[1]));
     if (!mapping.isEmpty() && ImportJob::sourceKind(in) != ImportRequest::Source::CsvFile)
-        throw CliError(QStringLiteral("--map is for CSV files"), 2);
+        throw CliError(localized("--map is for CSV files"), 2);
     if (const QString wrong = CsvMapping::checkSpec(mapping); !wrong.isEmpty())
-        throw CliError(QStringLiteral("--map: %1").arg(wrong), 2);
+        throw CliError(localized("--map: %1").arg(wrong), 2);
     // The collection is opened for writing: it is locked against every other
     // writer until the import has ended.
     auto document = openCollection(words[0]);
-    refuseSameCollection(document->packageFilename(), in, "Importing from");
+    refuseSameCollection(document->packageFilename(), in, localized("Importing from the open collection itself is not permitted"));
     ConsoleJob job;
     Result<ImportRequest> request = ImportJob::prepare(*document, in, type, false);
     int status = kJobFailed;

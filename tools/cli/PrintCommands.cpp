@@ -4,6 +4,7 @@
 #include "DatabasePrintView.h"
 #include "LabelSheet.h"
 #include "ListSearch.h"
+#include "Localization.h"
 #include "PrintSubject.h"
 #include "SpinoraDatabase.h"
 
@@ -24,7 +25,7 @@ QString outputFile(const QString& word)
 {
     const QString out = QDir::cleanPath(QFileInfo(word).absoluteFilePath());
     if (!QFileInfo(QFileInfo(out).absolutePath()).isDir())
-        throw CliError(QStringLiteral("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
+        throw CliError(localized("the folder %1 does not exist").arg(QFileInfo(out).absolutePath()));
     return out;
 }
 
@@ -35,23 +36,23 @@ QPageSize pageSizeOption(Arguments& arguments)
         return QPageSize(QPageSize::A4);
     if (name->compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         return QPageSize(QPageSize::Letter);
-    throw CliError(QStringLiteral("--page-size must be A4 or Letter, not \"%1\"").arg(*name), 2);
+    throw CliError(localized("--page-size must be A4 or Letter, not “%1”").arg(*name), 2);
 }
 
 // The record of a sheet: the one with the key, or the first one the list shows.
 template <class T>
 const T* sheetRecord(const std::vector<std::unique_ptr<T>>& all, const std::vector<T*>& displayed,
-                     const std::optional<qint64>& key, const char* kind)
+                     const std::optional<qint64>& key, const char* noSuchKey, const char* noneToPrint)
 {
     if (key) {
         for (const auto& record : all) {
             if (record->primaryKey() == *key)
                 return record.get();
         }
-        throw CliError(QStringLiteral("the collection has no %1 with the key %2").arg(QLatin1String(kind)).arg(*key));
+        throw CliError(localized(noSuchKey).arg(*key));
     }
     if (displayed.empty())
-        throw CliError(QStringLiteral("the collection has no %1 to print").arg(QLatin1String(kind)));
+        throw CliError(localized(noneToPrint));
     return displayed.front();
 }
 
@@ -68,13 +69,13 @@ int runPrint(Arguments& arguments)
         bool ok = false;
         key = keyText->toLongLong(&ok);
         if (!ok)
-            throw CliError(QStringLiteral("--record must be a record's key (a whole number), not \"%1\"").arg(*keyText), 2);
+            throw CliError(localized("--record must be a record's key (a whole number), not “%1”").arg(*keyText), 2);
     }
     const QPageSize pageSize = pageSizeOption(arguments);
     const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
     const QStringList words = arguments.positional(2, kUsage);
     if (key && !DatabasePrintView::isSheet(screen))
-        throw CliError(QStringLiteral("--record needs a sheet screen (3, 4 or 5)"), 2);
+        throw CliError(localized("--record needs a sheet screen (3, 4 or 5)"), 2);
 
     const QString out = outputFile(words[1]);
     // Printing only reads: it works while the app has the collection open.
@@ -86,17 +87,23 @@ int runPrint(Arguments& arguments)
     PrintSubject subject;
     subject.screen = screen;
     if (screen == DatabasePrintView::Screen::CactusSheet)
-        subject.cactus = sheetRecord(document->cacti(), document->displayedCacti(), key, "cactus");
+        subject.cactus = sheetRecord(document->cacti(), document->displayedCacti(), key,
+                                     QT_TRID_NOOP("the collection has no cactus with the key %1"),
+                                     QT_TRID_NOOP("the collection has no cactus to print"));
     else if (screen == DatabasePrintView::Screen::WaterSheet)
-        subject.water = sheetRecord(document->watering(), document->displayedWatering(), key, "watering schedule");
+        subject.water = sheetRecord(document->watering(), document->displayedWatering(), key,
+                                    QT_TRID_NOOP("the collection has no watering schedule with the key %1"),
+                                    QT_TRID_NOOP("the collection has no watering schedule to print"));
     else if (screen == DatabasePrintView::Screen::LogSheet)
-        subject.log = sheetRecord(document->logs(), document->displayedLogs(), key, "log");
+        subject.log = sheetRecord(document->logs(), document->displayedLogs(), key,
+                                  QT_TRID_NOOP("the collection has no log with the key %1"),
+                                  QT_TRID_NOOP("the collection has no log to print"));
 
     const int pages = printToPdf(*document, subject, out, pageSize);
     closeCollection(*document);
     if (pages <= 0) {
         QFile::remove(out);
-        throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
+        throw CliError(localized("%1 could not be written").arg(QDir::toNativeSeparators(out)));
     }
     printLine(QStringLiteral("%1: %2 %3").arg(QDir::toNativeSeparators(out)).arg(pages).arg(pages == 1 ? "page" : "pages"));
     return 0;
@@ -108,7 +115,7 @@ int runLabels(Arguments& arguments)
         arguments.takeOption(QStringLiteral("--layout")).value_or(QLatin1String(defaultLabelLayout().id));
     const LabelLayout* layout = findLabelLayout(layoutName);
     if (!layout)
-        throw CliError(QStringLiteral("--layout must be a4-3x8 or letter-3x10, not \"%1\"").arg(layoutName), 2);
+        throw CliError(localized("--layout must be a4-3x8 or letter-3x10, not “%1”").arg(layoutName), 2);
     const QString search = arguments.takeOption(QStringLiteral("--search")).value_or(QString());
     const QStringList words = arguments.positional(2, kLabelsUsage);
     const QString out = outputFile(words[1]);
@@ -118,14 +125,14 @@ int runLabels(Arguments& arguments)
     if (document->displayedCacti().empty()) {
         closeCollection(*document);
         throw CliError(search.isEmpty() ? QStringLiteral("the collection has no cacti to label")
-                                        : QStringLiteral("no cactus matches \"%1\"").arg(search));
+                                        : localized("no cactus matches “%1”").arg(search));
     }
     const LabelSheet sheet(*layout, *document, document->displayedCacti());
     const bool written = sheet.printToPdf(out, collectionName(*document));
     closeCollection(*document);
     if (!written) {
         QFile::remove(out);
-        throw CliError(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(out)));
+        throw CliError(localized("%1 could not be written").arg(QDir::toNativeSeparators(out)));
     }
     const int labels = int(sheet.labels().size());
     const int pages = sheet.pageCount();

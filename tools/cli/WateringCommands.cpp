@@ -4,6 +4,7 @@
 #include "CollectionCommands.h"
 #include "DesktopNotification.h"
 #include "DueRules.h"
+#include "Localization.h"
 #include "MarkAsWatered.h"
 #include "RecentDocuments.h"
 #include "SpinoraDatabase.h"
@@ -110,26 +111,28 @@ QJsonObject toJson(const CollectionDue& due)
 QString overdueText(qint64 days)
 {
     if (days == 0)
-        return QStringLiteral("due");
-    return days == 1 ? QStringLiteral("1 day overdue") : QStringLiteral("%1 days overdue").arg(days);
+        return localized("due");
+    return days == 1 ? localized("1 day overdue") : localized("%1 days overdue").arg(days);
 }
 
 void printPlain(const CollectionDue& due)
 {
+    // Each line under the collection is indented; the indent is no part of the sentence.
+    const auto indented = [](const QString& line) { printLine(QStringLiteral("  ") + line); };
     printLine(due.path);
     if (due.empty())
-        printLine(QStringLiteral("  nothing due"));
+        indented(localized("nothing due"));
     for (const CollectionDue::Row& row : due.watering) {
-        const QString schedule = row.hasSchedule ? row.schedule : QStringLiteral("(no schedule)");
-        const QStringList plants = row.cacti.isEmpty() ? QStringList{QStringLiteral("(no plants)")} : row.cacti;
+        const QString schedule = row.hasSchedule ? row.schedule : localized("(no schedule)");
+        const QStringList plants = row.cacti.isEmpty() ? QStringList{localized("(no plants)")} : row.cacti;
         for (const QString& plant : plants)
-            printLine(QStringLiteral("  %1: %2, next watering %3, %4")
-                          .arg(schedule, plant, formatMinute(row.next), overdueText(row.daysOverdue)));
+            indented(localized("%1: %2, next watering %3, %4")
+                         .arg(schedule, plant, formatMinute(row.next), overdueText(row.daysOverdue)));
     }
     for (const CollectionDue::Reminder& reminder : due.reminders) {
-        printLine(QStringLiteral("  reminder: %1%2, %3")
-                      .arg(reminder.log, reminder.cactus.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reminder.cactus),
-                           toDateTime(reminder.date).date().toString(Qt::ISODate)));
+        const QString day = toDateTime(reminder.date).date().toString(Qt::ISODate);
+        indented(reminder.cactus.isEmpty() ? localized("reminder: %1, %2").arg(reminder.log, day)
+                                           : localized("reminder: %1 (%2), %3").arg(reminder.log, reminder.cactus, day));
     }
 }
 
@@ -151,20 +154,21 @@ DesktopNotification::Message notificationFor(const std::vector<CollectionDue>& a
         for (const CollectionDue::Reminder& reminder : due.reminders)
             names << reminder.log;
     }
-    QStringList parts;
-    if (plants > 0)
-        parts << countText(plants, "1 plant to water", "plants to water");
-    if (reminders > 0)
-        parts << countText(reminders, "1 reminder", "reminders");
-    const QString when = day == toDateTime(now()).date() ? QStringLiteral("today")
-                                                     : QStringLiteral("by %1").arg(QLocale().toString(day, QLocale::ShortFormat));
+    // Whole sentences, so that a language may order and inflect them.
+    const QString plantsText = plants == 1 ? localized("1 plant to water") : localized("%1 plants to water").arg(plants);
+    const QString remindersText = reminders == 1 ? localized("1 reminder") : localized("%1 reminders").arg(reminders);
+    const QString what = plants > 0 && reminders > 0 ? localized("%1 and %2").arg(plantsText, remindersText)
+                         : plants > 0                ? plantsText
+                                                     : remindersText;
+    const QString title = day == toDateTime(now()).date()
+                              ? localized("%1 today").arg(what)
+                              : localized("%1 by %2").arg(what, QLocale().toString(day, QLocale::ShortFormat));
     constexpr int kShown = 4;
     QString body = names.mid(0, kShown).join(QStringLiteral(", "));
     if (names.size() > kShown)
-        body += QStringLiteral(" and %1 more").arg(names.size() - kShown);
+        body = localized("%1 and %2 more").arg(body).arg(names.size() - kShown);
     // Notification bodies may be read as markup.
-    return {parts.join(QStringLiteral(" and ")) + QLatin1Char(' ') + when, body.toHtmlEscaped(),
-            QLatin1String(kApplicationIdentifier)};
+    return {title, body.toHtmlEscaped(), QLatin1String(kApplicationIdentifier)};
 }
 
 // The desktop app: beside this program when installed, else on the PATH,
@@ -185,7 +189,7 @@ int notify(const std::vector<CollectionDue>& all, const QDate& day, int waitSeco
 {
     const auto firstDue = std::find_if(all.begin(), all.end(), [](const CollectionDue& due) { return !due.empty(); });
     if (firstDue == all.end()) {
-        printLine(QStringLiteral("nothing due: no notification"));
+        printLine(localized("nothing due: no notification"));
         return 0;
     }
     DesktopNotification notification;
@@ -201,7 +205,7 @@ int notify(const std::vector<CollectionDue>& all, const QDate& day, int waitSeco
                                    watering != all.end() ? QStringLiteral("watering") : QStringLiteral("logs"), shown.path};
     const QString program = spinoraProgram();
     if (!QProcess::startDetached(program, arguments))
-        throw CliError(QStringLiteral("%1 could not be started").arg(program));
+        throw CliError(localized("%1 could not be started").arg(program));
     printLine(QStringLiteral("opened %1 %2").arg(program, arguments.join(QLatin1Char(' '))));
     return 0;
 }
@@ -211,7 +215,7 @@ int notify(const std::vector<CollectionDue>& all, const QDate& day, int waitSeco
 // stops everything before anything changed.
 template <class Record>
 void addNamed(std::vector<Record*>& chosen, const std::vector<std::unique_ptr<Record>>& records,
-              const QStringList& names, const char* kind)
+              const QStringList& names, const char* unknown)
 {
     for (const QString& name : names) {
         const size_t before = chosen.size();
@@ -220,7 +224,7 @@ void addNamed(std::vector<Record*>& chosen, const std::vector<std::unique_ptr<Re
                 chosen.push_back(record.get());
         }
         if (chosen.size() == before)
-            throw CliError(QStringLiteral("no %1 is named \"%2\"; nothing was changed").arg(QLatin1String(kind), name));
+            throw CliError(localized(unknown).arg(name));
     }
 }
 
@@ -237,7 +241,7 @@ int runDue(Arguments& arguments)
     if (on) {
         day = QDate::fromString(*on, Qt::ISODate);
         if (!day.isValid())
-            throw CliError(QStringLiteral("--on must be a date as YYYY-MM-DD, not \"%1\"").arg(*on), 2);
+            throw CliError(localized("--on must be a date as YYYY-MM-DD, not “%1”").arg(*on), 2);
     }
     const int waitSeconds = wait ? parseInteger(*wait, QStringLiteral("--wait"), 0, 7 * 24 * 3600) : kDefaultWaitSeconds;
     if (paths.isEmpty())
@@ -265,7 +269,7 @@ int runDue(Arguments& arguments)
         std::fputs(QJsonDocument(collections).toJson(QJsonDocument::Indented).constData(), stdout);
     } else {
         if (paths.isEmpty())
-            printLine(QStringLiteral("no collection named and no recent collection to check"));
+            printLine(localized("no collection named and no recent collection to check"));
         for (const CollectionDue& due : all)
             printPlain(due);
     }
@@ -279,21 +283,22 @@ int runWater(Arguments& arguments)
     const auto at = arguments.takeOption(QStringLiteral("--at"));
     const QString path = arguments.positional(1, kWaterUsage).first();
     if (scheduleNames.isEmpty() && cactusNames.isEmpty())
-        throw CliError(QStringLiteral("name at least one --schedule or --cactus\nusage: %1").arg(kWaterUsage), 2);
+        throw CliError(localized("name at least one --schedule or --cactus\nusage: %1").arg(kWaterUsage), 2);
     // The moment as it is shown, to the minute, as the window's sheet keeps it.
     const QDateTime current = toDateTime(now());
     QDateTime moment(current.date(), QTime(current.time().hour(), current.time().minute()));
     if (at) {
         moment = parseMinute(*at, QStringLiteral("--at"));
         if (moment > current)
-            throw CliError(QStringLiteral("--at %1 lies in the future; a watering can only be recorded once it is done").arg(*at), 2);
+            throw CliError(localized("--at %1 lies in the future; a watering can only be recorded once it is done").arg(*at), 2);
     }
 
     auto document = openCollection(path, false);
     WateredRecords watered;
-    addNamed(watered.schedules, document->watering(), scheduleNames, "watering schedule");
-    addNamed(watered.cacti, document->cacti(), cactusNames, "cactus");
-    orExit(markAsWatered(*document, watered, fromDateTime(moment)), QStringLiteral("the watering could not be recorded"));
+    addNamed(watered.schedules, document->watering(), scheduleNames,
+             QT_TRID_NOOP("no watering schedule is named “%1”; nothing was changed"));
+    addNamed(watered.cacti, document->cacti(), cactusNames, QT_TRID_NOOP("no cactus is named “%1”; nothing was changed"));
+    orExit(markAsWatered(*document, watered, fromDateTime(moment)), localized("the watering could not be recorded"));
     for (const Water* water : watered.schedules)
         printLine(QStringLiteral("%1: watered %2, next %3 (%4)")
                       .arg(water->name(), formatMinute(water->lastWatered()),

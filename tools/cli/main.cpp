@@ -3,6 +3,7 @@
 #include "CliSupport.h"
 #include "Commands.h"
 
+#include "Localization.h"
 #include "Timestamp.h"
 #include "Translations.h"
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
     const QString name = words.takeFirst();
     const Command* command = findCommand(name);
     if (!command) {
-        printError(QStringLiteral("unknown subcommand \"%1\" (see spinora-cli --help)").arg(name));
+        printError(spinora::localized("unknown subcommand “%1” (see spinora-cli --help)").arg(name));
         return 2;
     }
     try {

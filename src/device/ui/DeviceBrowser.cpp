@@ -120,14 +120,15 @@ DeviceBrowser::~DeviceBrowser()
 
 void DeviceBrowser::buildImportWindow()
 {
-    QDialog* window = modalDialog("Import Database");
+    QDialog* window = modalDialog(QT_TRID_NOOP("Import Database"));
     importDeviceTable_ = deviceTable(window);
     importMessages_ = messageLine(window);
     auto* options = new QGroupBox(localized("Import Options"), window);
     auto* optionsLayout = new QVBoxLayout(options);
     importOptions_ = new QButtonGroup(window);
-    const char* titles[] = {"Restore Complete Database", "Import Cacti and Watering Schedules", "Import Cacti",
-                            "Import Watering Schedules"};
+    const char* titles[] = {QT_TRID_NOOP("Restore Complete Database"),
+                            QT_TRID_NOOP("Import Cacti and Watering Schedules"), QT_TRID_NOOP("Import Cacti"),
+                            QT_TRID_NOOP("Import Watering Schedules")};
     for (int option = 0; option < 4; ++option) {
         auto* radio = new QRadioButton(localized(titles[option]), options);
         importOptions_->addButton(radio, option);
@@ -142,9 +143,9 @@ void DeviceBrowser::buildImportWindow()
     buttons->addWidget(cancel);
     buttons->addWidget(importButton_);
     auto* layout = new QVBoxLayout(window);
-    layout->addWidget(sectionLabel("Devices", window));
+    layout->addWidget(sectionLabel(QT_TRID_NOOP("Devices"), window));
     layout->addWidget(importDeviceTable_, 1);
-    layout->addWidget(sectionLabel("Messages", window));
+    layout->addWidget(sectionLabel(QT_TRID_NOOP("Messages"), window));
     layout->addWidget(importMessages_);
     layout->addWidget(options);
     layout->addLayout(buttons);
@@ -159,7 +160,7 @@ void DeviceBrowser::buildImportWindow()
 
 void DeviceBrowser::buildExportWindow()
 {
-    QDialog* window = modalDialog("Export Database");
+    QDialog* window = modalDialog(QT_TRID_NOOP("Export Database"));
     exportDeviceTable_ = deviceTable(window);
     exportMessages_ = messageLine(window);
     auto* cancel = new QPushButton(localized("Cancel"), window);
@@ -171,9 +172,9 @@ void DeviceBrowser::buildExportWindow()
     buttons->addWidget(cancel);
     buttons->addWidget(exportButton_);
     auto* layout = new QVBoxLayout(window);
-    layout->addWidget(sectionLabel("Devices", window));
+    layout->addWidget(sectionLabel(QT_TRID_NOOP("Devices"), window));
     layout->addWidget(exportDeviceTable_, 1);
-    layout->addWidget(sectionLabel("Messages", window));
+    layout->addWidget(sectionLabel(QT_TRID_NOOP("Messages"), window));
     layout->addWidget(exportMessages_);
     layout->addLayout(buttons);
 

@@ -41,12 +41,12 @@ struct Function {
 
 // The six functions, in the order of ExchangeFunction.
 constexpr std::array<Function, 6> kFunctions = {{
-    {"Import From SDBI", "SDBI File", true, "sdbi"},
-    {"Import From Spinora Database", "Database File", true, "sdb"},
-    {"Import From CSV", "CSV File", true, "csv"},
-    {"Export To SDBI", "SDBI File", false, "sdbi"},
-    {"Export To Spinora Database", "Database File", false, "sdb"},
-    {"Export To CSV", "CSV File", false, "csv"},
+    {QT_TRID_NOOP("Import From SDBI"), "SDBI File", true, "sdbi"},
+    {QT_TRID_NOOP("Import From Spinora Database"), QT_TRID_NOOP("Database File"), true, "sdb"},
+    {QT_TRID_NOOP("Import From CSV"), "CSV File", true, "csv"},
+    {QT_TRID_NOOP("Export To SDBI"), "SDBI File", false, "sdbi"},
+    {QT_TRID_NOOP("Export To Spinora Database"), QT_TRID_NOOP("Database File"), false, "sdb"},
+    {QT_TRID_NOOP("Export To CSV"), "CSV File", false, "csv"},
 }};
 
 // The note's link that saves the template rather than opening a page.
@@ -158,15 +158,15 @@ void ImportExportBrowser::prepareImportExportBrowser(ExchangeFunction databaseTy
     importExportButton_->setEnabled(false);
     setWindowTitle(localized(function.title));
     dbHeadingTextField_->setText(localized(function.fileHeading));
-    headingTextField_->setText(localized(isImport_ ? "Import Options" : "Export Options"));
-    importExportButton_->setText(localized(isImport_ ? "Import" : "Export"));
+    headingTextField_->setText((isImport_ ? localized("Import Options") : localized("Export Options")));
+    importExportButton_->setText((isImport_ ? localized("Import") : localized("Export")));
     filenameTextField_->clear();
     filenameURL_.clear();
     // An export goes where the save panel, which asks before replacing a
     // file, was told: its path is only shown.
     filenameTextField_->setReadOnly(!isImport_);
-    filenameTextField_->setPlaceholderText(localized(isImport_ ? "Type a path, or choose the file with Browse"
-                                                               : "Choose where to save with Browse"));
+    filenameTextField_->setPlaceholderText(isImport_ ? localized("Type a path, or choose the file with Browse")
+                                                     : localized("Choose where to save with Browse"));
     csvTemplateTextField_->setVisible(databaseType == ExchangeFunction::ImportFromCsv);
     // The option keeps the last choice, as the radio buttons show it.
     const int checked = options_->checkedId();
@@ -313,7 +313,7 @@ void ImportExportBrowser::importExportButtonPressed()
     if (filenameURL_.isEmpty() && isImport_) {
         const QString typed = QDir::fromNativeSeparators(typedPath());
         if (!QFileInfo::exists(typed))
-            return showWarning(localized("There is no file \"%1\".").arg(QDir::toNativeSeparators(typed)));
+            return showWarning(localized("There is no file “%1”.").arg(QDir::toNativeSeparators(typed)));
         if (!fileChosen(typed))
             return;
     }

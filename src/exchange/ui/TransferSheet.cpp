@@ -46,7 +46,7 @@ bool TransferSheet::documentIsOpen() const
 bool TransferSheet::confirmReplacing(const QString& name)
 {
     return confirm_(isVisible() ? this : parentWidget(), windowTitle(),
-                    localized("\"%1\" already exists. Do you want to replace it?").arg(name));
+                    localized("“%1” already exists. Do you want to replace it?").arg(name));
 }
 
 ProgressWindow* TransferSheet::showProgressWindow(const QString& title)
