@@ -322,7 +322,7 @@ void buildViewMenu(QMenuBar* bar, QMainWindow* window)
     }
     if (QAction* due = window->findChild<QAction*>(QStringLiteral("DueFilter")))
         view->addAction(due);
-    view->addAction(QStringLiteral("Flowering Calendar..."), window, [target] { invokeOnWindow(target, "showFloweringCalendar"); });
+    view->addAction(localized("Flowering Calendar..."), window, [target] { invokeOnWindow(target, "showFloweringCalendar"); });
 
     QObject::connect(view, &QMenu::aboutToShow, view, [target, showToolbar] {
         if (!target)

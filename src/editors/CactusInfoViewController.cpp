@@ -91,9 +91,11 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     buildGeneralTab();
     buildDetailsTab();
     const auto extras = finishBuilding({660, 470}, {{QT_TRID_NOOP("Log History"), "logHistoryButton"},
-                                                   {QT_TRID_NOOP("Flowering Calendar"), "floweringCalendarButton"}});
+                                                   {QT_TRID_NOOP("Flowering Calendar"), "floweringCalendarButton"},
+                                                   {QT_TRID_NOOP("Photo Timeline"), "photoTimelineButton"}});
     logHistoryButton_ = extras[0];
     floweringCalendarButton_ = extras[1];
+    photoTimelineButton_ = extras[2];
 
     nameControls({
         {nameField_, QT_TRID_NOOP("Name")},
@@ -126,8 +128,12 @@ CactusInfoViewController::CactusInfoViewController(SpinoraDatabase& document, QW
     });
     connect(logHistoryButton_, &QPushButton::clicked, this, [this] { handleLogHistory(); });
     connect(floweringCalendarButton_, &QPushButton::clicked, this, [this] {
-        if (floweringCalendar_)
-            floweringCalendar_(*this);
+        if (links_.floweringCalendar)
+            links_.floweringCalendar(*this);
+    });
+    connect(photoTimelineButton_, &QPushButton::clicked, this, [this] {
+        if (links_.photoTimeline)
+            links_.photoTimeline(*this);
     });
 }
 
@@ -369,8 +375,9 @@ bool CactusInfoViewController::prepareView(Cactus* cactus)
 void CactusInfoViewController::setAddMode(bool addMode)
 {
     RecordEditor::setAddMode(addMode);
-    logHistoryButton_->setVisible(!addMode && logHistory_);
-    floweringCalendarButton_->setVisible(!addMode && floweringCalendar_);
+    logHistoryButton_->setVisible(!addMode && links_.logHistory);
+    floweringCalendarButton_->setVisible(!addMode && links_.floweringCalendar);
+    photoTimelineButton_->setVisible(!addMode && links_.photoTimeline);
 }
 
 bool CactusInfoViewController::hasName() const
@@ -596,9 +603,9 @@ void CactusInfoViewController::removeSpecies()
 
 void CactusInfoViewController::handleLogHistory()
 {
-    if (!logHistory_)
+    if (!links_.logHistory)
         return;
-    logHistory_(*this);
+    links_.logHistory(*this);
     comeToFront();
 }
 

@@ -17,6 +17,15 @@ class Water;
 // Opens the "Log History" of the editor's plant (the lists provide it).
 using LogHistoryPresenter = std::function<void(CactusInfoViewController& editor)>;
 
+// The windows a plant's editor leads to, each shown by its button when given:
+// the plant's log history, the flowering calendar, its photo timeline. The
+// views library opens them; the editors only know how to ask.
+struct CactusEditorLinks {
+    LogHistoryPresenter logHistory = {};
+    LogHistoryPresenter floweringCalendar = {};
+    LogHistoryPresenter photoTimeline = {};
+};
+
 // The editor of one cactus: "General", "Details", "All Photos" and "Notes".
 // It works on the record itself but writes to it only on OK; until then the
 // controls, the working photo list and the chosen schedule hold the edit.
@@ -26,10 +35,7 @@ public:
     CactusInfoViewController(SpinoraDatabase& document, QWidget* parent);
     ~CactusInfoViewController() override;
 
-    // Shows the "Log History" button, which opens the history this way.
-    void setLogHistoryPresenter(LogHistoryPresenter presenter) { logHistory_ = std::move(presenter); }
-    // Shows the "Flowering Calendar" button, which opens the calendar this way.
-    void setFloweringCalendarPresenter(LogHistoryPresenter presenter) { floweringCalendar_ = std::move(presenter); }
+    void setLinks(CactusEditorLinks links) { links_ = std::move(links); }
     // The log editor that opened this sheet to add a cactus, if any.
     void setLogInfoViewController(CactusFieldListener* opener) { logInfoViewController_ = opener; }
 
@@ -96,8 +102,7 @@ private:
     void restoreScheduleMembership();
 
     bool cactusUpdate_ = false;
-    LogHistoryPresenter logHistory_;
-    LogHistoryPresenter floweringCalendar_;
+    CactusEditorLinks links_;
     bool dateChangeWarning_ = false;
     Water* currentWater_ = nullptr;
     Timestamp savedNextWater_;
@@ -137,6 +142,7 @@ private:
     QComboBox* potMaterialButton_;
     QPushButton* logHistoryButton_;
     QPushButton* floweringCalendarButton_;
+    QPushButton* photoTimelineButton_;
 };
 
 // The same sheet for a new cactus: "New Cactus", saved with "Save".

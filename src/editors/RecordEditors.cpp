@@ -11,9 +11,7 @@ namespace spinora {
 // Each call makes the editor for this opening only: it is a window-modal
 // dialog on the document window and lives as long as its nested loop.
 
-bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
-                const std::function<void(CactusInfoViewController&)>& logHistory,
-                const std::function<void(CactusInfoViewController&)>& floweringCalendar)
+bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus, const CactusEditorLinks& links)
 {
     if (!cactus) {
         AddCactusInfoViewController editor(document, window);
@@ -21,8 +19,7 @@ bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
         return editor.showViewFromWindow();
     }
     CactusInfoViewController editor(document, window);
-    editor.setLogHistoryPresenter(logHistory);
-    editor.setFloweringCalendarPresenter(floweringCalendar);
+    editor.setLinks(links);
     return editor.prepareView(cactus) && editor.showViewFromWindow();
 }
 

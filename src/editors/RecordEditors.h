@@ -1,13 +1,12 @@
 #pragma once
 
-#include <functional>
+#include "CactusInfoViewController.h"
 
 class QWidget;
 
 namespace spinora {
 
 class Cactus;
-class CactusInfoViewController;
 class Log;
 class SpinoraDatabase;
 class Water;
@@ -18,12 +17,10 @@ class Water;
 // when the record is open in another editor already (the user is told).
 // A null record opens the editor's add mode.
 //
-// `logHistory` shows the cactus editor's "Log History" button and opens the
-// plant's history with it (the cactus list passes the log list's history);
-// `floweringCalendar` likewise its "Flowering Calendar" button.
-bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus,
-                const std::function<void(CactusInfoViewController&)>& logHistory = {},
-                const std::function<void(CactusInfoViewController&)>& floweringCalendar = {});
+// `links` show the cactus editor's buttons to the plant's other windows
+// (the cactus list passes the log history, the flowering calendar and the
+// photo timeline).
+bool editCactus(QWidget* window, SpinoraDatabase& document, Cactus* cactus, const CactusEditorLinks& links = {});
 bool editWater(QWidget* window, SpinoraDatabase& document, Water* water);
 // `forCactus`: in the log history of one plant, a new log belongs to it.
 bool editLog(QWidget* window, SpinoraDatabase& document, Log* log, Cactus* forCactus = nullptr);

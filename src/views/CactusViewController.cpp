@@ -3,6 +3,7 @@
 #include "ActionEdge.h"
 #include "Artwork.h"
 #include "FloweringCalendarWindow.h"
+#include "PlantTimelineWindow.h"
 #include "LogHistoryWindow.h"
 #include "Localization.h"
 #include "RecordCopies.h"
@@ -202,7 +203,7 @@ void CactusViewController::showCactusInfo(int row)
     if (!cactus)
         return;
     clearSelection();
-    editCactus(window(), document(), cactus, presentLogHistory, presentFloweringCalendar);
+    editCactus(window(), document(), cactus, {presentLogHistory, presentFloweringCalendar, presentPlantTimeline});
 }
 
 void CactusViewController::handleAddButton()

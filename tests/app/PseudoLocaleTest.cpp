@@ -14,6 +14,7 @@
 #include "FakeDiscovery.h"
 #include "ImportExportBrowser.h"
 #include "PhotoViewController.h"
+#include "PlantTimelineWindow.h"
 #include "PreferencesWindow.h"
 #include "PseudoTranslation.h"
 #include "RecordEditors.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -39,6 +41,9 @@ protected:
     QStringList collectionTexts(SpinoraDatabase& document) const
     {
         QStringList names{QStringLiteral("Garden")};
+        // Month names come from the locale, as dates and numbers do.
+        for (int month = 1; month <= 12; ++month)
+            names << QLocale().standaloneMonthName(month, QLocale::ShortFormat) << QLocale().standaloneMonthName(month);
         for (const auto& cactus : document.cacti())
             names << cactus->name() << cactus->scientificName() << cactus->commonName();
         for (const auto& water : document.watering())
@@ -112,6 +117,7 @@ TEST_F(PseudoLocale, EveryListAndDialogOfTheCollectionWindowIsTranslatedAndNoneI
         {"Print Labels", [&] { window->printLabels(); }},
         {"Print Preview", [&] { window->printPreview(); }},
         {"About", [&] { app_->showAbout(); }},
+        {"Flowering Calendar", [&] { window->showFloweringCalendar(); }},
     };
     for (const auto& [what, open] : dialogs)
         expectDialogTranslated(what, open, data);
@@ -155,6 +161,11 @@ TEST_F(PseudoLocale, EditorsSheetsAndTheDeviceDialogAreTranslatedAndNothingIsCut
     ASSERT_NE(withPhotos, document->cacti().end());
     whenModalOpens<QDialog>(everyPage);
     editCactus(window, *document, withPhotos->get());
+    whenModalOpens<PlantTimelineWindow>([&](PlantTimelineWindow* timeline) {
+        expectTranslated(timeline, data);
+        timeline->reject();
+    });
+    PlantTimelineWindow(*document, **withPhotos, window).exec();
     whenModalOpens<QDialog>(everyPage);
     editWater(window, *document, document->watering().front().get());
     whenModalOpens<QDialog>(everyPage);

@@ -100,7 +100,7 @@ TEST_F(Accessibility, EveryButtonFieldAndListOfTheWindowAndTheEditorsHasAName)
     CalendarStore store(folder_.file(QStringLiteral("calendars")));
     {
         CactusInfoViewController editor(*document_, &w);
-        editor.setLogHistoryPresenter(presentLogHistory);
+        editor.setLinks({.logHistory = presentLogHistory});
         editor.prepareView(plant);
         check(editor, "cactus editor");
         LogHistoryWindow history(*document_, plant, &editor);

@@ -387,7 +387,7 @@ TEST_F(LogList, LogHistoryIsTheLogListOfOnePlantWithItsToolbar)
         click(control<QPushButton>(editor, "logHistoryButton"));
         click(control<QPushButton>(editor, "cancelButton"));
     });
-    EXPECT_FALSE(editCactus(&w, *document_, alpha, presentLogHistory));
+    EXPECT_FALSE(editCactus(&w, *document_, alpha, {.logHistory = presentLogHistory}));
     EXPECT_EQ(w.logList()->numberOfRows(), 1) << "the window's list keeps its search";
 
     SpinoraDatabase* reopened = reopen();

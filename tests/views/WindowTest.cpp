@@ -392,7 +392,7 @@ TEST_F(Screenshots, TheFloweringCalendarFromTheWindowAndFromAPlantsEditor)
         click(control<QPushButton>(editor, "floweringCalendarButton"));
         click(control<QPushButton>(editor, "cancelButton"));
     });
-    editCactus(&w, *document_, plants[5], {}, presentFloweringCalendar);
+    editCactus(&w, *document_, plants[5], {.floweringCalendar = presentFloweringCalendar});
 }
 
 TEST_F(Screenshots, APlantsPhotoTimelineRunsOldestFirstAndShowsTwoChosenSideBySide)
@@ -421,7 +421,11 @@ TEST_F(Screenshots, APlantsPhotoTimelineRunsOldestFirstAndShowsTwoChosenSideBySi
         EXPECT_TRUE(timeline->grab().save(screenshotFolder() + "/plant-timeline.png"));
         timeline->accept();
     });
-    PlantTimelineWindow(*document_, *plant, &w).exec();
+    whenModalOpens<CactusInfoViewController>([&](CactusInfoViewController* editor) {
+        click(control<QPushButton>(editor, "photoTimelineButton"));
+        click(control<QPushButton>(editor, "cancelButton"));
+    });
+    editCactus(&w, *document_, plant, {.photoTimeline = presentPlantTimeline});
 }
 
 TEST_F(Screenshots, TheThreeListsOfASampleCollection)
