@@ -91,17 +91,9 @@
         <source></source>
         <translation>Seine Fotodatei „%1“ fehlt.</translation>
     </message>
-    <message id="%1 of its photo files are missing, the first “%2”.">
-        <source></source>
-        <translation>%1 seiner Fotodateien fehlen, die erste ist „%2“.</translation>
-    </message>
     <message id="The collection “%1” is damaged, so it was not opened.">
         <source></source>
         <translation>Die Sammlung „%1“ ist beschädigt und wurde daher nicht geöffnet.</translation>
-    </message>
-    <message id="The newest good snapshot was taken on %1 and holds %2 plants, %3 logs and %4 photos. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
-        <source></source>
-        <translation>Die neueste intakte Sicherung wurde am %1 angelegt und enthält %2 Pflanzen, %3 Protokolleinträge und %4 Fotos. Beim Wiederherstellen wird die Sammlung ersetzt; die beschädigte wird vorher als Sicherung aufbewahrt.</translation>
     </message>
     <message id="There is no snapshot of it to restore.">
         <source></source>
@@ -118,10 +110,6 @@
     <message id="Restore “%1” as it was on %2?">
         <source></source>
         <translation>„%1“ mit dem Stand vom %2 wiederherstellen?</translation>
-    </message>
-    <message id="The collection will hold %1 plants, %2 logs and %3 photos. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
-        <source></source>
-        <translation>Die Sammlung wird %1 Pflanzen, %2 Protokolleinträge und %3 Fotos enthalten. Ihr aktueller Stand wird vorher als Sicherung aufbewahrt; Sie können dies also rückgängig machen, indem Sie diese Sicherung wiederherstellen.</translation>
     </message>
     <message id="Restore">
         <source></source>
@@ -162,10 +150,6 @@
     <message id="Click the Export button to send the database to your device.">
         <source></source>
         <translation>Klicken Sie auf „Exportieren“, um die Datenbank an Ihr Gerät zu senden.</translation>
-    </message>
-    <message id="The app will ask what you want to import.">
-        <source></source>
-        <translation>Die App fragt Sie, was Sie importieren möchten.</translation>
     </message>
     <message id="Import Complete">
         <source></source>
@@ -615,10 +599,6 @@
         <source></source>
         <translation>Protokolleinträge</translation>
     </message>
-    <message id="Line %1, column %2 (%3): &quot;%4&quot; could not be read and was not imported.">
-        <source></source>
-        <translation>Zeile %1, Spalte %2 (%3): &quot;%4&quot; konnte nicht gelesen werden und wurde nicht importiert.</translation>
-    </message>
     <message id="%1 more fields could not be read and were not imported.">
         <source></source>
         <translation>%1 weitere Felder konnten nicht gelesen werden und wurden nicht importiert.</translation>
@@ -630,22 +610,6 @@
     <message id="(a column of plant names)">
         <source></source>
         <translation>(eine Spalte mit Pflanzennamen)</translation>
-    </message>
-    <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: &quot;%1&quot;. Give each column its field, for example --map &quot;%2&quot; (the fields are %3).">
-        <source></source>
-        <translation>Die Datei entspricht nicht dem Aufbau der Spinora-CSV-Vorlage, und diese Spalten konnten nicht zugeordnet werden: &quot;%1&quot;. Geben Sie für jede Spalte ihr Feld an, zum Beispiel --map &quot;%2&quot; (die Felder sind %3).</translation>
-    </message>
-    <message id="&quot;%1&quot; is no COLUMN=FIELD pair.">
-        <source></source>
-        <translation>&quot;%1&quot; ist kein Paar der Form SPALTE=FELD.</translation>
-    </message>
-    <message id="&quot;%1&quot; is no field; the fields are %2.">
-        <source></source>
-        <translation>&quot;%1&quot; ist kein Feld; die Felder sind %2.</translation>
-    </message>
-    <message id="The file has no column &quot;%1&quot;.">
-        <source></source>
-        <translation>Die Datei hat keine Spalte &quot;%1&quot;.</translation>
     </message>
     <message id="%1. Nothing was imported. Free some space or choose another backup folder in Preferences, then try again.">
         <source></source>
@@ -783,10 +747,6 @@
         <source></source>
         <translation>Der Export in eine gerade geöffnete Datenbank ist nicht erlaubt. Bitte wählen Sie eine andere Datenbank für den Export.</translation>
     </message>
-    <message id="There is no file &quot;%1&quot;.">
-        <source></source>
-        <translation>Es gibt keine Datei &quot;%1&quot;.</translation>
-    </message>
     <message id="Database export complete!">
         <source></source>
         <translation>Datenbankexport abgeschlossen!</translation>
@@ -814,10 +774,6 @@
     <message id="Stopping...">
         <source></source>
         <translation>Wird angehalten...</translation>
-    </message>
-    <message id="&quot;%1&quot; already exists. Do you want to replace it?">
-        <source></source>
-        <translation>&quot;%1&quot; ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
     </message>
     <message id="More Toolbar Items">
         <source></source>
@@ -879,17 +835,9 @@
         <source></source>
         <translation>1 Etikett</translation>
     </message>
-    <message id="%1 labels">
-        <source></source>
-        <translation>%1 Etiketten</translation>
-    </message>
     <message id="1 page">
         <source></source>
         <translation>1 Seite</translation>
-    </message>
-    <message id="%1 pages">
-        <source></source>
-        <translation>%1 Seiten</translation>
     </message>
     <message id="%1 Labels">
         <source></source>
@@ -930,14 +878,6 @@
     <message id="Right Margin">
         <source></source>
         <translation>Rechter Rand</translation>
-    </message>
-    <message id="Nothing was printed: the printer &quot;%1&quot; could not be used.">
-        <source></source>
-        <translation>Es wurde nichts gedruckt: Der Drucker &quot;%1&quot; konnte nicht verwendet werden.</translation>
-    </message>
-    <message id="Nothing was printed: the file &quot;%1&quot; could not be written.">
-        <source></source>
-        <translation>Es wurde nichts gedruckt: Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</translation>
     </message>
     <message id="Print Preview">
         <source></source>
@@ -1219,321 +1159,2203 @@
         <source></source>
         <translation>Wird beim nächsten Start von Spinora übernommen.</translation>
     </message>
-</context>
-<context>
-    <name>PhotoStore</name>
-    <message>
-        <source>the photo could not be written into the collection (is the disk full?)</source>
-        <translation>das Foto konnte nicht in die Sammlung geschrieben werden (ist der Datenträger voll?)</translation>
-    </message>
-</context>
-<context>
-    <name>QPrintPreviewDialog</name>
-    <message>
-        <source>Page setup</source>
-        <translation>Seite einrichten</translation>
-    </message>
-</context>
-<context>
-    <name>Spinora</name>
-    <message>
-        <source>name|plant|plant name|cactus|label</source>
-        <translation>name|pflanze|pflanzenname|kaktus|etikett</translation>
-    </message>
-    <message>
-        <source>scientific|scientific name|botanical name|latin name|taxon|genus|species</source>
-        <translation>wissenschaftlich|wissenschaftlicher name|botanischer name|lateinischer name|taxon|gattung|art</translation>
-    </message>
-    <message>
-        <source>common|common name</source>
-        <translation>deutscher name|trivialname</translation>
-    </message>
-    <message>
-        <source>type|plant type</source>
-        <translation>typ|pflanzentyp</translation>
-    </message>
-    <message>
-        <source>watering|schedule|watering schedule</source>
-        <translation>gießen|plan|gießplan</translation>
-    </message>
-    <message>
-        <source>last watered</source>
-        <translation>zuletzt gegossen</translation>
-    </message>
-    <message>
-        <source>next watering</source>
-        <translation>nächstes gießen</translation>
-    </message>
-    <message>
-        <source>planted|plant date|date planted|sown</source>
-        <translation>gepflanzt|pflanzdatum|pflanzung|gesät</translation>
-    </message>
-    <message>
-        <source>source|origin</source>
-        <translation>herkunft|quelle</translation>
-    </message>
-    <message>
-        <source>acquired|date acquired|bought|purchased|purchase date</source>
-        <translation>erworben|erwerbsdatum|gekauft|kaufdatum|datum des kaufs</translation>
-    </message>
-    <message>
-        <source>price|purchase price|cost|paid</source>
-        <translation>preis|kaufpreis|kosten|bezahlt</translation>
-    </message>
-    <message>
-        <source>value|worth</source>
-        <translation>wert|zeitwert</translation>
-    </message>
-    <message>
-        <source>location|place|position|bench|greenhouse</source>
-        <translation>standort|ort|platz|stellplatz|gewächshaus</translation>
-    </message>
-    <message>
-        <source>height</source>
-        <translation>höhe</translation>
-    </message>
-    <message>
-        <source>width|diameter</source>
-        <translation>breite|durchmesser</translation>
-    </message>
-    <message>
-        <source>weight</source>
-        <translation>gewicht</translation>
-    </message>
-    <message>
-        <source>light|sun</source>
-        <translation>licht|sonne</translation>
-    </message>
-    <message>
-        <source>temperature|temp|min temp</source>
-        <translation>temperatur|temp|min. temp</translation>
-    </message>
-    <message>
-        <source>pot size|pot</source>
-        <translation>topfgröße|topf</translation>
-    </message>
-    <message>
-        <source>pot shape|shape</source>
-        <translation>topfform|form</translation>
-    </message>
-    <message>
-        <source>pot material|material</source>
-        <translation>topfmaterial|material</translation>
-    </message>
-    <message>
-        <source>notes|note|comments|comment|remarks|description</source>
-        <translation>notizen|notiz|kommentare|kommentar|bemerkungen|beschreibung</translation>
-    </message>
-    <message>
-        <source>id|#|no|no.|number|photo|photos|image|picture</source>
-        <translation>id|#|nr|nr.|nummer|foto|fotos|bild|abbildung</translation>
-    </message>
-</context>
-<context>
-    <name>spinora</name>
-    <message>
-        <source>Photos</source>
-        <translation>Fotos</translation>
-    </message>
-</context>
-<context>
-    <name>spinora::EventViewController</name>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>Alarm</translation>
-    </message>
-    <message>
-        <source>Busy</source>
-        <translation>Belegt</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Frei</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Starts</source>
-        <translation>Beginn</translation>
-    </message>
-    <message>
-        <source>Ends</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <source>All-Day</source>
-        <translation>Ganztägig</translation>
-    </message>
-    <message>
-        <source>Calendar</source>
-        <translation>Kalender</translation>
-    </message>
-    <message>
-        <source>Availability</source>
-        <translation>Verfügbarkeit</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.</source>
-        <translation>Gespeichert in %1. Um diese Erinnerungen in Ihrem Desktop-Kalender zu sehen, fügen Sie diese Datei dort als Kalender hinzu.</translation>
-    </message>
-    <message>
-        <source>Add New Event</source>
-        <translation>Neues Ereignis hinzufügen</translation>
-    </message>
-    <message>
-        <source>Edit Event</source>
-        <translation>Ereignis bearbeiten</translation>
-    </message>
-</context>
-<context>
-    <name>spinora::PhotoGridViewController</name>
-    <message>
-        <source>All Photos</source>
-        <translation>Alle Fotos</translation>
-    </message>
-    <message>
-        <source>Add Photos…</source>
-        <translation>Fotos hinzufügen…</translation>
-    </message>
-    <message>
-        <source>Add photos from picture files. You can also drop picture files on the grid.</source>
-        <translation>Fotos aus Bilddateien hinzufügen. Sie können Bilddateien auch auf das Raster ziehen.</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Size of the photos</source>
-        <translation>Fotogröße</translation>
-    </message>
-    <message>
-        <source>Adding photos</source>
-        <translation>Fotos werden hinzugefügt</translation>
-    </message>
-    <message>
-        <source>Add Photos</source>
-        <translation>Fotos hinzufügen</translation>
-    </message>
-    <message>
-        <source>Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</source>
-        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
-    </message>
-    <message>
-        <source>No collection is open.</source>
-        <translation>Es ist keine Sammlung geöffnet.</translation>
-    </message>
-    <message>
-        <source>WARNING</source>
-        <translation>WARNUNG</translation>
-    </message>
-    <message>
-        <source>This file was not added:</source>
-        <translation>Diese Datei wurde nicht hinzugefügt:</translation>
-    </message>
-    <message>
-        <source>These files were not added:</source>
-        <translation>Diese Dateien wurden nicht hinzugefügt:</translation>
-    </message>
-</context>
-<context>
-    <name>spinora::PhotoViewController</name>
-    <message>
-        <source>Caption</source>
-        <translation>Bildunterschrift</translation>
-    </message>
-</context>
-<context>
-    <name>spinora::ReportExport</name>
-    <message>
-        <source>photos</source>
-        <translation>fotos</translation>
-    </message>
-    <message>
-        <source>Cacti Report</source>
-        <translation>Kakteenbericht</translation>
-    </message>
-    <message>
-        <source>Exported from %1 v%2 on %3</source>
-        <translation>Exportiert aus %1 v%2 am %3</translation>
-    </message>
-    <message>
-        <source>Summary</source>
-        <translation>Zusammenfassung</translation>
-    </message>
-    <message>
-        <source>Total Cacti</source>
-        <translation>Kakteen gesamt</translation>
-    </message>
-    <message>
-        <source>Total Watering Schedules</source>
-        <translation>Gießpläne gesamt</translation>
-    </message>
-    <message>
-        <source>Total Log Entries</source>
-        <translation>Protokolleinträge gesamt</translation>
-    </message>
-    <message>
-        <source>Unique Species</source>
-        <translation>Verschiedene Arten</translation>
-    </message>
-    <message>
-        <source>Total Value</source>
-        <translation>Gesamtwert</translation>
-    </message>
-    <message>
-        <source>Log History</source>
-        <translation>Protokollverlauf</translation>
-    </message>
-    <message>
-        <source>No Event Name</source>
-        <translation>Kein Ereignisname</translation>
-    </message>
-    <message>
-        <source>No Notes</source>
-        <translation>Keine Notizen</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
-        <source>No Water Between</source>
-        <translation>Nicht gießen zwischen</translation>
-    </message>
-    <message>
-        <source>Cacti To Water</source>
-        <translation>Zu gießende Kakteen</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
+    <message id="Taken">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Why">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Plants">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Size">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora quit unexpectedly the last time it was used.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="A report of the problem was saved. Would you like to see it?">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Show Report">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Not Now">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Crash Report">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Saved as %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The reminder time could not be written to %1.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora will remind you every day at %1 (systemd user timer %2).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Reminders are off.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Clear Menu">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;File">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="New">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Open...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Open Recent">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Save">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Save As...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Page Setup...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Print Preview...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Quit Spinora">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;Edit">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add Item">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Remove Item">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Duplicate Item">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Cut">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Copy">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Paste">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Select All">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Preferences...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;View">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Show Toolbar">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Customize Toolbar">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Icon and Text">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Icon Only">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Text Only">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Flowering Calendar...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;Tools">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Statistics...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;Window">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Minimize">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Zoom">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Bring All to Front">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;Help">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Like Spinora on Facebook">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora Website...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Frequently Asked Questions...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Check for Updates...">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="About Spinora">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Preferences">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Sort options">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Sort cacti by species">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Database options">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add default species and events to new databases">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Reminders">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="&amp;Remind me of due plants every day at">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Reminder time">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Open">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Collection:">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora collections (*%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="“%1” already exists. Do you want to replace it?">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Replace">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Do you want to save the changes made to the document “%1”?">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Your changes will stay in the untitled collection if you don’t save them.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Don’t Save">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Keep Open">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="New Spinora Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Save As">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Overwriting an open database is not permitted. Please select a different filename.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection “%1” could not be opened: it does not exist.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%n of its photo files are missing, the first “%1”." numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%1, %2 and %3">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%n plants" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%n logs" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%n photos" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection will hold %1. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="“%1” could not be replaced.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The catalogue of your cactus and succulent collection: plants, watering schedules and a log of what happened to them.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import From">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export To">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora Mobile App">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="SDBI">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CSV">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CSV Template…">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="HTML Report">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Software Update">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="A new version of Spinora is available!">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora %1 is now available—you have %2. Would you like to download it now?">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Download">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Remind Me Later">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="You’re up-to-date!">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora %1 is currently the newest version available.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No update address is set, so Spinora cannot look for updates. Your distribution’s package manager keeps Spinora up to date.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Update Error!">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="An error occurred in retrieving update information. Please try again later.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora keeps the catalogue of a cactus and succulent collection.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Collections to open (folders ending in .sdb); interchange files (.sdbi) are offered for import into the collection shown.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The list to show: cacti, watering or logs.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--show takes cacti, watering or logs, not “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spinora is already running but does not answer.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the line “%1” does not close “%2”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the file ends before “%1” does">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the file is empty">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it is not an iCalendar file">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it does not hold exactly one calendar">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it contains errors">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it cannot be read">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar folder “%1” cannot be made.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar file “%1” cannot be used: %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar file “%1” cannot be read.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar file “%1” cannot be used (%2); it was left as it is.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar file “%1” keeps being changed by another program; it was left as it is.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar file “%1” could not be written (%2); it was left as it is.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No space left on device">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The event ends before it starts.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The calendar “%1” is not available.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="There is no such event.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The event was removed by another program.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the Avahi daemon went away">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Click the Import button to restore the complete database from your device.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Click the Import button to restore only the cacti and watering schedules in the database from your device.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Click the Import button to import the cacti from your device.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Click the Import button to import the watering schedules from your device.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Restore Database is selected on your device. Select either Backup Database or Export Data instead.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import Data is selected on your device. Select either Backup Database or Export Data instead.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Backup Database is selected on your device. Select either Restore Database or Import Data instead.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export Data is selected on your device. Select either Restore Database or Import Data instead.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Click the Export button to send the database to your device. The app will ask what you want to import.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection was closed.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Restore Complete Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import Cacti and Watering Schedules">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import Cacti">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import Watering Schedules">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Devices">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Messages">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Flowering Calendar">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Photo Timeline">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Common Name">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Open Watering Schedule">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Height">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Width">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Weight">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Light">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Temperature">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Pot Size">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Pot Shape">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Pot Material">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="General">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Details">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Alarm">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Busy">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Free">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Title">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Starts">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Ends">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="All-Day">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Calendar">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Availability">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add New Event">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Edit Event">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Open Cactus">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add Reminder">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Edit Reminder">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add a reminder to your calendar?">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Edit the reminder on your calendar?">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="All Photos">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add Photos…">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add photos from picture files. You can also drop picture files on the grid.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Size of the photos">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Adding photos">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add Photos">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="This file was not added:">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="These files were not added:">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Previous Photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Display the previous photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Edit Caption">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Edit the photo caption">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Next Photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Display the next photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Error: the new record is gone.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="From Date 1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="To Date 2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="From Date 3">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="To Date 4">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="From Date 5">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="To Date 6">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Units">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Line %1, column %2 (%3): “%4” could not be read and was not imported.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: “%1”. Give each column its field, for example --map '%2' (the fields are %3).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No cacti, watering schedules or logs were found in the file. It must follow the Spinora CSV template.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="name|plant|plant name|cactus|label">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="scientific|scientific name|botanical name|latin name|taxon|genus|species">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="common|common name">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="type|plant type">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="watering|schedule|watering schedule">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="last watered">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="next watering">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="planted|plant date|date planted|sown">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="source|origin">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="acquired|date acquired|bought|purchased|purchase date">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="price|purchase price|cost|paid">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="value|worth">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="location|place|position|bench|greenhouse">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="height">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="width|diameter">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="weight">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="light|sun">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="temperature|temp|min temp">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pot size|pot">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pot shape|shape">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pot material|material">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notes|note|comments|comment|remarks|description">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="id|#|no|no.|number|photo|photos|image|picture">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="“%1” is no COLUMN=FIELD pair.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="“%1” is no field; the fields are %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file has no column “%1”.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 is a folder; an export never replaces a folder with a file.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 is a folder that is not a Spinora collection; an export never replaces it.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 is a collection in use by %2; it cannot be replaced.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 is an existing collection and was not replaced.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 already exists and was not replaced.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection %1 could not be read: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it holds no %1.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection %1 was made by a newer version of Spinora (schema %2; this version reads up to %3).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection could not be read: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection was opened read-only, so nothing can be imported into it.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The import failed.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection could not be written: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection's database could not be opened: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The folder %1 could not be made.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The template could not be read: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection could not be locked for the import: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Fertilized">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Flowered">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Planted">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Purchased">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Sold">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The import could not be saved: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 could not be written">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1: the export filter could not be run">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 could not be replaced">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: it holds triggers or views, which Spinora files never have.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="larger than 64 MiB">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a link that leads out of the package">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="not a file that can be read">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 could not be read.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file could not be opened: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file is not a Spinora database: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: its schema could not be upgraded (%1).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file could not be closed: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file has no version information, so it is not a Spinora database.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file's version row holds no record counts.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: its %1 table cannot be read (%2).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: its %1 table has keys that are not whole numbers from 0 to 9223372036854775807.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: its %1 table has the same key on more than one row.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: the collection has no keys left for its %1 table.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The records of the file's %1 table could not be read: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: the %1 column of its %2 table holds values that are not whole numbers.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file holds no watering schedules.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file holds no cacti.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="not a picture that can be read">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the cactus %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the log entry %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the cactus “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the log entry “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file's photos could not be read: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file cannot be imported: the key column of its image table holds values that are not whole numbers.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="1 photo could not be read and was left out: %1.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 photos could not be read and were left out: %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The file could not be read: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No plant has a date acquired.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 without a date">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Plants by Date Acquired">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Value by Date Acquired">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Plants by Genus">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Waterings Due in the Next %1 Days">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Charts">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Cacti Report">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Summary">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Total Cacti">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Total Watering Schedules">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Total Log Entries">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Unique Species">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Total Value">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Species Scientific Name">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Species Common Name">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Unknown Date">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No Event Name">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The report folder %1 cannot be written.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The report %1 could not be written.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No folder for the work files was found: the user's caches folder is unknown (set HOME or XDG_CACHE_HOME).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The work folder %1 could not be made.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The work folder %1 cannot be used: something that is not a folder is in its place.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The work folder %1 cannot be used: it is not writable.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Another transfer is running in this program; try again when it has finished.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Another transfer is running (%1, process %2); try again when it has finished.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="another program">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Another transfer is running; try again when it has finished.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The work folder %1 cannot be used: its lock file could not be made.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import From SDBI">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import From Spinora Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Database File">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import From CSV">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export To SDBI">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export To Spinora Database">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export To CSV">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Type a path, or choose the file with Browse">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Choose where to save with Browse">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="There is no file “%1”.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="A4, 3 × 8 labels of 70 × 37 mm">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="US Letter, 3 × 10 labels of 2.625 × 1 in">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%n labels" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%n pages" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=" mm">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Nothing was printed: the printer “%1” could not be used.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Nothing was printed: the file “%1” could not be written.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Error: out of memory.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Error: unknown exception.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No snapshot of the collection could be kept: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection as it is now could not be kept first, so nothing was changed: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection was opened read-only">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Other">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it does not exist.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it is not a collection package (a folder ending in .sdb).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the folder holds no %1, so it is not a Spinora collection.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it is read-only. Make it writable, or copy it to another place, to open it.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection is not open">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection could not be read again: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the file is not a picture">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the picture is too large (%1 × %2 pixels)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the picture cannot be decoded (%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the file cannot be read">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the file is larger than %1 MB">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Error: a photo needs its three prepared files.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a change to it was cut short when Spinora or the computer stopped">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1, and must be undone before the collection can be read. That takes writing, and the collection is read-only here. Copy the whole collection, with the file %2-journal in it, to a writable place and open the copy.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1, and cannot be undone: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1, and undoing it failed: %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection is not open for writing.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no watering moment was given.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it is already open in this program.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="another program (process %1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it is in use by %1. Only one program at a time can change a collection; try again when it has finished.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="its lock file %1 cannot be opened (%2).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="its lock file %1 cannot be locked (%2).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="its lock file %1 keeps being replaced by another program.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the picture cannot be converted to JPEG">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no database connection">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the current schema is not available (%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection %1 could not be opened: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection %1 could not be made: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The logs of %1 could not be read: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1. So that nothing is lost, the collection is now read-only: nothing in it is changed or deleted. Close it and open it again to try once more.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="its schema could not be upgraded (%1).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the script %1 could not be read">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection %1 was opened read-only and cannot be saved.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection %1 was saved, but could not be opened again: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection could not be saved as %1: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The collection could not be saved as %1.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Caudiciform">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Leaf Succulent">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Root Succulent">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Stem Succulent">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Seed">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Cutting">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Offset">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Grafted">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Wild">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Nursery Stock">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Private Grower">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Retailer">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Ceramic">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Concrete">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Fiberglass">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Mica">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="None (In-Ground)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Plastic">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Stone">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Wood">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Round">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Oval">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Square">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Rectangular">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Hexagon">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Octagon">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Dish">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Lotus">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Flat">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Irregular">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="hours">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="days">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="weeks">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="months">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="hour">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="day">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="week">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="month">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Spray">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="LightQuantity">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Moderate">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Soak">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a cactus">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a watering schedule">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a log">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="a record (%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 it needs is gone">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 it would bring back has been made again">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 it touches has been changed since">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="what it needs could not be read from %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection as it was before was not kept">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="“%1” could not be undone: %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="“%1” could not be redone: %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the database is damaged (%1).">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Print the list">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import from device">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Import database from Spinora Mobile App">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export to device">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Export database to Spinora Mobile App">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Show database statistics">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Delete Item">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Remove an item from the list">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Add an item to the list">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%n watering schedules" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%1 and its %n cacti" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%1 and their %n cacti" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%n cacti" numerus="yes">
+        <source></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="No log has the event &quot;Flowered&quot; yet.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="How often each plant flowered in each month, over all years; the plants likely to flower in %1 first.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="No date">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1, %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Photo Timeline of %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Photos, oldest first">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="This plant has no photos yet, neither its own nor in its logs.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Choose two photos (Ctrl+click) to see them side by side.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Earlier photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Later photo">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 (%2 without a date)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Log Entries">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Watering Due">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Reminders Due">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1:">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no collection at %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no snapshot was kept: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 was not restored: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection as it was is kept as %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 needs a value">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="usage: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 must be a whole number from %2 to %3, not “%4”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection could not be written">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="its photo file %1 is missing.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 photo files are missing, the first %2.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1: a collection's name must end in .%2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 already exists; nothing was changed">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the folder %1 does not exist">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the sample could not be written">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="list what? “%1” is not cacti, watering or logs">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="at most three --no-water periods">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--no-water must be MM-DD:MM-DD with real days, not “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="warning: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="there is no session bus to post the notification on (%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no notification service answers on the session bus (%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the notification service refused the notification (%1)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 wants a device address such as http://host:port, not “%2”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the import failed; nothing was changed">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the import failed; nothing was changed: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="download failed: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="upload failed: %1 - %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="service discovery failed: %1; it needs the avahi-daemon service (start it with &quot;systemctl start avahi-daemon&quot;)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pull needs --from URL">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="import option %1 does not fit a device in mode %2: %3">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="push needs --to URL">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 Add --force to replace it.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 Nothing was written.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Exporting to the open collection itself is not permitted">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1: use export-csv for CSV files">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1: a CSV file's name must end in .csv">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Writing a report into the open collection itself is not permitted">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the file %1 could not be written">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="nothing to import at %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--map is for CSV files">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--map: %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="Importing from the open collection itself is not permitted">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--page-size must be A4 or Letter, not “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--record must be a record's key (a whole number), not “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--record needs a sheet screen (3, 4 or 5)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection has no cactus with the key %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection has no cactus to print">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection has no watering schedule with the key %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection has no watering schedule to print">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection has no log with the key %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the collection has no log to print">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--layout must be a4-3x8 or letter-3x10, not “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no cactus matches “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="due">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="1 day overdue">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 days overdue">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="nothing due">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="(no schedule)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="(no plants)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1: %2, next watering %3, %4">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="reminder: %1, %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="reminder: %1 (%2), %3">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="1 plant to water">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 plants to water">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="1 reminder">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 reminders">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 and %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 today">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 by %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 and %2 more">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="nothing due: no notification">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="%1 could not be started">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--on must be a date as YYYY-MM-DD, not “%1”">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no collection named and no recent collection to check">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="--at %1 lies in the future; a watering can only be recorded once it is done">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no watering schedule is named “%1”; nothing was changed">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="no cactus is named “%1”; nothing was changed">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the watering could not be recorded">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="unknown subcommand “%1” (see spinora-cli --help)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The latest changes to “%1” could not be written: %2">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="The window stays open so that they are not lost. Make room and close it again, or save the collection somewhere else.">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="the photo could not be written into the collection (is the disk full?)">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="unknown option %1">
+        <source></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="name at least one --schedule or --cactus">
+        <source></source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -579,9 +579,11 @@ bool SpinoraAppDelegate::writeBeforeClosing(SpinoraDatabase* document)
     // The changes live only in memory now: the window stays until they are
     // written somewhere.
     const QString text =
-        localized("The latest changes to “%1” could not be written: %2\n\nThe window stays open so that they "
-                  "are not lost. Make room and close it again, or save the collection somewhere else.")
-            .arg(displayName(*document), flushed.failure().reason());
+        localized("The latest changes to “%1” could not be written: %2")
+            .arg(displayName(*document), flushed.failure().reason()) +
+        QStringLiteral("\n\n") +
+        localized("The window stays open so that they are not lost. Make room and close it again, or save the "
+                  "collection somewhere else.");
     if (!services_.offerSaveAs(windowForDocument(document), QStringLiteral("Spinora"), text))
         return false;
     // Save As writes the changes into the copy when this package cannot take them.

@@ -3,17 +3,16 @@
 #include "PhotoAddingJob.h"
 
 #include "Image.h"
+#include "Localization.h"
 #include "Messages.h"
 #include "SpinoraDatabase.h"
 
-#include <QCoreApplication>
 
 namespace spinora {
 
 QString PhotoStore::diskFullReason()
 {
-    return QCoreApplication::translate("PhotoStore",
-                                       "the photo could not be written into the collection (is the disk full?)");
+    return localized("the photo could not be written into the collection (is the disk full?)");
 }
 
 Result<Image*> PhotoStore::store(std::unique_ptr<Image> image, const PreparedPhoto& photo)

@@ -34,7 +34,8 @@ QStringList Arguments::rest(const QString& usage) const
 {
     for (const QString& word : words_) {
         if (word.startsWith(QLatin1String("--")))
-            throw CliError(localized("unknown option %1\nusage: %2").arg(word, usage), 2);
+            throw CliError(localized("unknown option %1").arg(word) + QLatin1Char('\n') + localized("usage: %1").arg(usage),
+                           2);
     }
     return words_;
 }

@@ -283,7 +283,9 @@ int runWater(Arguments& arguments)
     const auto at = arguments.takeOption(QStringLiteral("--at"));
     const QString path = arguments.positional(1, kWaterUsage).first();
     if (scheduleNames.isEmpty() && cactusNames.isEmpty())
-        throw CliError(localized("name at least one --schedule or --cactus\nusage: %1").arg(kWaterUsage), 2);
+        throw CliError(localized("name at least one --schedule or --cactus") + QLatin1Char('\n') +
+                           localized("usage: %1").arg(kWaterUsage),
+                       2);
     // The moment as it is shown, to the minute, as the window's sheet keeps it.
     const QDateTime current = toDateTime(now());
     QDateTime moment(current.date(), QTime(current.time().hour(), current.time().minute()));

@@ -89,7 +89,11 @@ void printPreviewWithDialog(QWidget* window, SpinoraDatabase& document, const Pr
     // The preview's own "Page setup" is the platform's dialog, which works
     // only with a printer installed: ours takes its place, and what is
     // chosen there is the collection's page layout, as in File › Page Setup.
-    const QString pageSetupText = QCoreApplication::translate("QPrintPreviewDialog", "Page setup");
+    // Qt's own text, as Qt's translation gives it (named through constants,
+    // so that our translation files do not collect it).
+    static const char* const kQtContext = "QPrintPreviewDialog";
+    static const char* const kQtPageSetup = "Page setup";
+    const QString pageSetupText = QCoreApplication::translate(kQtContext, kQtPageSetup);
     for (QAction* action : dialog.findChildren<QAction*>()) {
         if (action->text() != pageSetupText)
             continue;
