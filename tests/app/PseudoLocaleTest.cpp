@@ -20,6 +20,7 @@
 #include "RecordEditors.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,6 +28,8 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSet>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -200,6 +203,72 @@ TEST_F(PseudoLocale, EditorsSheetsAndTheDeviceDialogAreTranslatedAndNothingIsCut
                          data);
         devices.dismissDeviceBrowser();
     }
+}
+
+} // namespace
+} // namespace spinora::test
+
+namespace spinora::test {
+namespace {
+
+// A character drawn in `font` on white: a font that lacks it draws the same
+// box for every such character.
+QImage drawn(QChar c, const QFont& font)
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, QString(c));
+    return image;
+}
+
+using TranslatedWindows = PseudoLocale;
+
+// The real translation of SPINORA_TEST_LANGUAGE (one language per process:
+// texts read once stay in the first language): the window and a plant's
+// editor are translated, saved as pictures, and every letter of the menus is
+// drawn with a glyph of its own.
+TEST_F(TranslatedWindows, TheWindowAndAPlantsEditorSpeakTheLanguageInGlyphsOfTheirOwn)
+{
+    const QString language = qEnvironmentVariable("SPINORA_TEST_LANGUAGE", QStringLiteral("de"));
+    Translations::chooseLanguage(language);
+    ASSERT_EQ(Translations::install(), language);
+    const QString path = folder_.file(QStringLiteral("Garden.sdb"));
+    {
+        auto garden = newCollection(path);
+        EXPECT_TRUE(SampleCollection::fill(*garden, SampleSize{12, 3, 24, 12, 320}).ok());
+        expectOk(garden->close());
+    }
+    makeApp();
+    SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(QDir(path).canonicalPath());
+    ASSERT_TRUE(document);
+    DocumentWindow* window = windowOf(document);
+    window->resize(880, 640);
+    window->show();
+    settle();
+    QString letters;
+    for (QAction* menu : window->menuBar()->actions())
+        letters += menu->text().remove(QLatin1Char('&'));
+    EXPECT_FALSE(letters.contains(QStringLiteral("File"))) << letters.toStdString();
+    QSet<QChar> characters(letters.begin(), letters.end());
+    characters.remove(QLatin1Char(' '));
+    QSet<QByteArray> glyphs;
+    for (QChar c : characters) {
+        const QImage image = drawn(c, window->menuBar()->font());
+        glyphs.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), int(image.sizeInBytes())));
+    }
+    EXPECT_EQ(glyphs.size(), characters.size()) << "characters drawn as boxes in " << letters.toStdString();
+    EXPECT_TRUE(window->grab().save(screenshotFolder() + QStringLiteral("/%1-window.png").arg(language)));
+
+    whenModalOpens<QDialog>([&](QDialog* editor) {
+        editor->show();
+        settle();
+        EXPECT_TRUE(editor->grab().save(screenshotFolder() + QStringLiteral("/%1-cactus-editor.png").arg(language)));
+        editor->reject();
+    });
+    editCactus(window, *document, document->cacti().front().get());
 }
 
 } // namespace
