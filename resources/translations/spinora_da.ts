@@ -1161,2201 +1161,2212 @@
     </message>
     <message id="Taken">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Taget</translation>
     </message>
     <message id="Why">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hvorfor</translation>
     </message>
     <message id="Plants">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planter</translation>
     </message>
     <message id="Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Størrelse</translation>
     </message>
     <message id="Spinora quit unexpectedly the last time it was used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora blev afsluttet uventet, sidste gang det blev brugt.</translation>
     </message>
     <message id="A report of the problem was saved. Would you like to see it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>En rapport om problemet blev gemt. Vil du se den?</translation>
     </message>
     <message id="Show Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vis rapport</translation>
     </message>
     <message id="Not Now">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke nu</translation>
     </message>
     <message id="Crash Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nedbrudsrapport</translation>
     </message>
     <message id="Saved as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gemt som %1</translation>
     </message>
     <message id="The reminder time could not be written to %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tidspunktet for påmindelsen kunne ikke skrives til %1.</translation>
     </message>
     <message id="Spinora will remind you every day at %1 (systemd user timer %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora minder dig om det hver dag kl. %1 (systemd-brugertimer %2).</translation>
     </message>
     <message id="Reminders are off.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Påmindelser er slået fra.</translation>
     </message>
     <message id="Clear Menu">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd menu</translation>
     </message>
     <message id="&amp;File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fil</translation>
     </message>
     <message id="New">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message id="Open...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn...</translation>
     </message>
     <message id="Open Recent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn seneste</translation>
     </message>
     <message id="Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message id="Save As...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gem som...</translation>
     </message>
     <message id="Page Setup...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sideopsætning...</translation>
     </message>
     <message id="Print Preview...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vis udskrift...</translation>
     </message>
     <message id="Quit Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut Spinora</translation>
     </message>
     <message id="&amp;Edit">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redigér</translation>
     </message>
     <message id="Add Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj element</translation>
     </message>
     <message id="Remove Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern element</translation>
     </message>
     <message id="Duplicate Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikér element</translation>
     </message>
     <message id="Cut">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klip</translation>
     </message>
     <message id="Copy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér</translation>
     </message>
     <message id="Paste">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt</translation>
     </message>
     <message id="Select All">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Markér alt</translation>
     </message>
     <message id="Preferences...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger...</translation>
     </message>
     <message id="&amp;View">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vis</translation>
     </message>
     <message id="Show Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vis værktøjslinje</translation>
     </message>
     <message id="Customize Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilpas værktøjslinje</translation>
     </message>
     <message id="Icon and Text">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ikon og tekst</translation>
     </message>
     <message id="Icon Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kun ikon</translation>
     </message>
     <message id="Text Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kun tekst</translation>
     </message>
     <message id="Flowering Calendar...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Blomstringskalender...</translation>
     </message>
     <message id="&amp;Tools">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vær&amp;ktøjer</translation>
     </message>
     <message id="Statistics...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik...</translation>
     </message>
     <message id="&amp;Window">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;indue</translation>
     </message>
     <message id="Minimize">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Minimér</translation>
     </message>
     <message id="Zoom">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message id="Bring All to Front">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bring alle frem</translation>
     </message>
     <message id="&amp;Help">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message id="Like Spinora on Facebook">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Synes godt om Spinora på Facebook</translation>
     </message>
     <message id="Spinora Website...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinoras websted...</translation>
     </message>
     <message id="Frequently Asked Questions...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ofte stillede spørgsmål...</translation>
     </message>
     <message id="Check for Updates...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter opdateringer...</translation>
     </message>
     <message id="About Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Om Spinora</translation>
     </message>
     <message id="Preferences">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message id="Sort options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteringsindstillinger</translation>
     </message>
     <message id="Sort cacti by species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sortér kaktusser efter art</translation>
     </message>
     <message id="Database options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Databaseindstillinger</translation>
     </message>
     <message id="Add default species and events to new databases">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj standardarter og -hændelser til nye databaser</translation>
     </message>
     <message id="Reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Påmindelser</translation>
     </message>
     <message id="&amp;Remind me of due plants every day at">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mind mig om forfaldne planter hver dag kl.</translation>
     </message>
     <message id="Reminder time">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tidspunkt for påmindelse</translation>
     </message>
     <message id="Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn</translation>
     </message>
     <message id="Collection:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samling:</translation>
     </message>
     <message id="Spinora collections (*%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-samlinger (*%1)</translation>
     </message>
     <message id="“%1” already exists. Do you want to replace it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« findes allerede. Vil du erstatte den?</translation>
     </message>
     <message id="A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der findes allerede en samling med samme navn i »%1«. Hvis den erstattes, overskrives dens nuværende indhold.</translation>
     </message>
     <message id="Replace">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erstat</translation>
     </message>
     <message id="Do you want to save the changes made to the document “%1”?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du gemme ændringerne i dokumentet »%1«?</translation>
     </message>
     <message id="Your changes will stay in the untitled collection if you don’t save them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dine ændringer forbliver i den unavngivne samling, hvis du ikke gemmer dem.</translation>
     </message>
     <message id="Don’t Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gem ikke</translation>
     </message>
     <message id="Keep Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hold åben</translation>
     </message>
     <message id="New Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ny Spinora-database</translation>
     </message>
     <message id="Save As">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gem som</translation>
     </message>
     <message id="Overwriting an open database is not permitted. Please select a different filename.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Det er ikke tilladt at overskrive en åben database. Vælg et andet filnavn.</translation>
     </message>
     <message id="The collection “%1” could not be opened: it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen »%1« kunne ikke åbnes: den findes ikke.</translation>
     </message>
     <message id="%n of its photo files are missing, the first “%1”." numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n af dens fotofiler mangler: »%1«.</numerusform>
+            <numerusform>%n af dens fotofiler mangler, den første er »%1«.</numerusform>
         </translation>
     </message>
     <message id="%1, %2 and %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 og %3</translation>
     </message>
     <message id="%n plants" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plante</numerusform>
+            <numerusform>%n planter</numerusform>
         </translation>
     </message>
     <message id="%n logs" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n logpost</numerusform>
+            <numerusform>%n logposter</numerusform>
         </translation>
     </message>
     <message id="%n photos" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n foto</numerusform>
+            <numerusform>%n fotos</numerusform>
         </translation>
     </message>
     <message id="The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Den nyeste gode sikkerhedskopi blev taget den %1 og indeholder %2. Hvis den gendannes, erstattes samlingen; den beskadigede gemmes først som sikkerhedskopi.</translation>
     </message>
     <message id="The collection will hold %1. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen kommer til at indeholde %1. Dens nuværende tilstand gemmes først som sikkerhedskopi, så dette kan fortrydes ved at gendanne den.</translation>
     </message>
     <message id="“%1” could not be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« kunne ikke erstattes.</translation>
     </message>
     <message id="The catalogue of your cactus and succulent collection: plants, watering schedules and a log of what happened to them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kataloget over din samling af kaktusser og sukkulenter: planter, vandingsplaner og en log over, hvad der er sket med dem.</translation>
     </message>
     <message id="Import From">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér fra</translation>
     </message>
     <message id="Export To">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér til</translation>
     </message>
     <message id="Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-mobilapp</translation>
     </message>
     <message id="SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>SDBI</translation>
     </message>
     <message id="Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-database</translation>
     </message>
     <message id="CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message id="CSV Template…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-skabelon…</translation>
     </message>
     <message id="HTML Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-rapport</translation>
     </message>
     <message id="Software Update">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareopdatering</translation>
     </message>
     <message id="A new version of Spinora is available!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>En ny version af Spinora er tilgængelig!</translation>
     </message>
     <message id="Spinora %1 is now available—you have %2. Would you like to download it now?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 er nu tilgængelig – du har %2. Vil du hente den nu?</translation>
     </message>
     <message id="Download">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hent</translation>
     </message>
     <message id="Remind Me Later">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mind mig om det senere</translation>
     </message>
     <message id="You’re up-to-date!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Du har den nyeste version!</translation>
     </message>
     <message id="Spinora %1 is currently the newest version available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 er i øjeblikket den nyeste tilgængelige version.</translation>
     </message>
     <message id="No update address is set, so Spinora cannot look for updates. Your distribution’s package manager keeps Spinora up to date.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke angivet nogen opdateringsadresse, så Spinora kan ikke søge efter opdateringer. Din distributions pakkehåndtering holder Spinora opdateret.</translation>
     </message>
     <message id="Update Error!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringsfejl!</translation>
     </message>
     <message id="An error occurred in retrieving update information. Please try again later.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der opstod en fejl under hentning af opdateringsoplysninger. Prøv igen senere.</translation>
     </message>
     <message id="Spinora keeps the catalogue of a cactus and succulent collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora fører kataloget over en samling af kaktusser og sukkulenter.</translation>
     </message>
     <message id="Collections to open (folders ending in .sdb); interchange files (.sdbi) are offered for import into the collection shown.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlinger, der skal åbnes (mapper, hvis navn slutter på .sdb); udvekslingsfiler (.sdbi) tilbydes til import i den viste samling.</translation>
     </message>
     <message id="The list to show: cacti, watering or logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Listen, der skal vises: cacti, watering eller logs.</translation>
     </message>
     <message id="--show takes cacti, watering or logs, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--show tager cacti, watering eller logs, ikke »%1«</translation>
     </message>
     <message id="Spinora is already running but does not answer.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora kører allerede, men svarer ikke.</translation>
     </message>
     <message id="the line “%1” does not close “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>linjen »%1« afslutter ikke »%2«</translation>
     </message>
     <message id="the file ends before “%1” does">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>filen slutter, før »%1« gør</translation>
     </message>
     <message id="the file is empty">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>filen er tom</translation>
     </message>
     <message id="it is not an iCalendar file">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den er ikke en iCalendar-fil</translation>
     </message>
     <message id="it does not hold exactly one calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den indeholder ikke præcis én kalender</translation>
     </message>
     <message id="it contains errors">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den indeholder fejl</translation>
     </message>
     <message id="it cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den kan ikke læses</translation>
     </message>
     <message id="The calendar folder “%1” cannot be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalendermappen »%1« kan ikke oprettes.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderfilen »%1« kan ikke bruges: %2.</translation>
     </message>
     <message id="The calendar file “%1” cannot be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderfilen »%1« kan ikke læses.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderfilen »%1« kan ikke bruges (%2); den blev ikke ændret.</translation>
     </message>
     <message id="The calendar file “%1” keeps being changed by another program; it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderfilen »%1« bliver hele tiden ændret af et andet program; den blev ikke ændret.</translation>
     </message>
     <message id="The calendar file “%1” could not be written (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderfilen »%1« kunne ikke skrives (%2); den blev ikke ændret.</translation>
     </message>
     <message id="No space left on device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke mere plads på disken</translation>
     </message>
     <message id="The event ends before it starts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hændelsen slutter, før den begynder.</translation>
     </message>
     <message id="The calendar “%1” is not available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderen »%1« er ikke tilgængelig.</translation>
     </message>
     <message id="There is no such event.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Den hændelse findes ikke.</translation>
     </message>
     <message id="The event was removed by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hændelsen blev fjernet af et andet program.</translation>
     </message>
     <message id="the Avahi daemon went away">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Avahi-dæmonen forsvandt</translation>
     </message>
     <message id="Click the Import button to restore the complete database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik på knappen Importér for at gendanne hele databasen fra din enhed.</translation>
     </message>
     <message id="Click the Import button to restore only the cacti and watering schedules in the database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik på knappen Importér for kun at gendanne kaktusserne og vandingsplanerne i databasen fra din enhed.</translation>
     </message>
     <message id="Click the Import button to import the cacti from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik på knappen Importér for at importere kaktusserne fra din enhed.</translation>
     </message>
     <message id="Click the Import button to import the watering schedules from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik på knappen Importér for at importere vandingsplanerne fra din enhed.</translation>
     </message>
     <message id="Restore Database is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»Restore Database« er valgt på din enhed. Vælg i stedet »Backup Database« eller »Export Data«.</translation>
     </message>
     <message id="Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»Export Data« er valgt på din enhed. Vælg i stedet »Backup Database« for at gendanne både kaktusser og vandingsplaner.</translation>
     </message>
     <message id="Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»Export Data« er valgt på din enhed. I denne tilstand kan der kun importeres kaktusser eller vandingsplaner.</translation>
     </message>
     <message id="Import Data is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»Import Data« er valgt på din enhed. Vælg i stedet »Backup Database« eller »Export Data«.</translation>
     </message>
     <message id="Backup Database is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»Backup Database« er valgt på din enhed. Vælg i stedet »Restore Database« eller »Import Data«.</translation>
     </message>
     <message id="Export Data is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»Export Data« er valgt på din enhed. Vælg i stedet »Restore Database« eller »Import Data«.</translation>
     </message>
     <message id="Click the Export button to send the database to your device. The app will ask what you want to import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik på knappen Eksportér for at sende databasen til din enhed. Appen spørger, hvad du vil importere.</translation>
     </message>
     <message id="The collection was closed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen blev lukket.</translation>
     </message>
     <message id="Import Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér database</translation>
     </message>
     <message id="Restore Complete Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gendan hele databasen</translation>
     </message>
     <message id="Import Cacti and Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér kaktusser og vandingsplaner</translation>
     </message>
     <message id="Import Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér kaktusser</translation>
     </message>
     <message id="Import Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér vandingsplaner</translation>
     </message>
     <message id="Devices">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Enheder</translation>
     </message>
     <message id="Messages">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Meddelelser</translation>
     </message>
     <message id="Export Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér database</translation>
     </message>
     <message id="Flowering Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Blomstringskalender</translation>
     </message>
     <message id="Photo Timeline">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fototidslinje</translation>
     </message>
     <message id="Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk navn</translation>
     </message>
     <message id="Open Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn vandingsplan</translation>
     </message>
     <message id="Height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Højde</translation>
     </message>
     <message id="Width">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bredde</translation>
     </message>
     <message id="Weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vægt</translation>
     </message>
     <message id="Light">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lys</translation>
     </message>
     <message id="Temperature">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message id="Pot Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pottestørrelse</translation>
     </message>
     <message id="Pot Shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Potteform</translation>
     </message>
     <message id="Pot Material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pottemateriale</translation>
     </message>
     <message id="General">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
     <message id="Details">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Detaljer</translation>
     </message>
     <message id="Alarm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message id="Busy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Optaget</translation>
     </message>
     <message id="Free">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ledig</translation>
     </message>
     <message id="Title">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message id="Starts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message id="Ends">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Slut</translation>
     </message>
     <message id="All-Day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hele dagen</translation>
     </message>
     <message id="Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message id="Availability">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgængelighed</translation>
     </message>
     <message id="Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gemt i %1. Tilføj denne fil som kalender i din skrivebordskalender for at se disse påmindelser der.</translation>
     </message>
     <message id="Add New Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj ny hændelse</translation>
     </message>
     <message id="Edit Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redigér hændelse</translation>
     </message>
     <message id="Open Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn kaktus</translation>
     </message>
     <message id="Add Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj påmindelse</translation>
     </message>
     <message id="Edit Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redigér påmindelse</translation>
     </message>
     <message id="Add a reminder to your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj en påmindelse til din kalender?</translation>
     </message>
     <message id="Edit the reminder on your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redigér påmindelsen i din kalender?</translation>
     </message>
     <message id="All Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fotos</translation>
     </message>
     <message id="Add Photos…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fotos…</translation>
     </message>
     <message id="Add photos from picture files. You can also drop picture files on the grid.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fotos fra billedfiler. Du kan også slippe billedfiler på gitteret.</translation>
     </message>
     <message id="Size of the photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotostørrelse</translation>
     </message>
     <message id="Adding photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføjer fotos</translation>
     </message>
     <message id="Add Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fotos</translation>
     </message>
     <message id="Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Billeder (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
     </message>
     <message id="This file was not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Denne fil blev ikke tilføjet:</translation>
     </message>
     <message id="These files were not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Disse filer blev ikke tilføjet:</translation>
     </message>
     <message id="Previous Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forrige foto</translation>
     </message>
     <message id="Display the previous photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vis det forrige foto</translation>
     </message>
     <message id="Edit Caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redigér billedtekst</translation>
     </message>
     <message id="Edit the photo caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redigér fotoets billedtekst</translation>
     </message>
     <message id="Next Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Næste foto</translation>
     </message>
     <message id="Display the next photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vis det næste foto</translation>
     </message>
     <message id="Error: the new record is gone.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl: den nye post er forsvundet.</translation>
     </message>
     <message id="From Date 1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fra dato 1</translation>
     </message>
     <message id="To Date 2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Til dato 2</translation>
     </message>
     <message id="From Date 3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fra dato 3</translation>
     </message>
     <message id="To Date 4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Til dato 4</translation>
     </message>
     <message id="From Date 5">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fra dato 5</translation>
     </message>
     <message id="To Date 6">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Til dato 6</translation>
     </message>
     <message id="Units">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Måleenheder</translation>
     </message>
     <message id="Line %1, column %2 (%3): “%4” could not be read and was not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Linje %1, kolonne %2 (%3): »%4« kunne ikke læses og blev ikke importeret.</translation>
     </message>
     <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: “%1”. Give each column its field, for example --map '%2' (the fields are %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen følger ikke layoutet i Spinora CSV-skabelonen, og disse kolonner kunne ikke placeres: »%1«. Angiv et felt for hver kolonne, f.eks. --map &apos;%2&apos; (felterne er %3).</translation>
     </message>
     <message id="No cacti, watering schedules or logs were found in the file. It must follow the Spinora CSV template.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der blev ikke fundet kaktusser, vandingsplaner eller logposter i filen. Den skal følge Spinora CSV-skabelonen.</translation>
     </message>
     <message id="name|plant|plant name|cactus|label">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>navn|plante|plantenavn|kaktus|etiket</translation>
     </message>
     <message id="scientific|scientific name|botanical name|latin name|taxon|genus|species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>videnskabelig|videnskabeligt navn|botanisk navn|latinsk navn|taxon|slægt|art</translation>
     </message>
     <message id="common|common name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>trivialnavn|dansk navn</translation>
     </message>
     <message id="type|plant type">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>type|plantetype</translation>
     </message>
     <message id="watering|schedule|watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>vanding|plan|vandingsplan</translation>
     </message>
     <message id="last watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sidst vandet</translation>
     </message>
     <message id="next watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>næste vanding</translation>
     </message>
     <message id="planted|plant date|date planted|sown">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>plantet|plantedato|dato plantet|sået</translation>
     </message>
     <message id="source|origin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>oprindelse|kilde</translation>
     </message>
     <message id="acquired|date acquired|bought|purchased|purchase date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>anskaffet|anskaffelsesdato|købt|indkøbt|købsdato</translation>
     </message>
     <message id="price|purchase price|cost|paid">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pris|købspris|omkostning|betalt</translation>
     </message>
     <message id="value|worth">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>værdi|værd</translation>
     </message>
     <message id="location|place|position|bench|greenhouse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>placering|sted|position|bord|drivhus</translation>
     </message>
     <message id="height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>højde</translation>
     </message>
     <message id="width|diameter">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>bredde|diameter</translation>
     </message>
     <message id="weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>vægt</translation>
     </message>
     <message id="light|sun">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>lys|sol</translation>
     </message>
     <message id="temperature|temp|min temp">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>temperatur|temp|min temp</translation>
     </message>
     <message id="pot size|pot">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pottestørrelse|potte</translation>
     </message>
     <message id="pot shape|shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>potteform|form</translation>
     </message>
     <message id="pot material|material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pottemateriale|materiale</translation>
     </message>
     <message id="notes|note|comments|comment|remarks|description">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>noter|note|kommentarer|kommentar|bemærkninger|beskrivelse</translation>
     </message>
     <message id="id|#|no|no.|number|photo|photos|image|picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>id|#|nr|nr.|nummer|foto|fotos|billede|billeder</translation>
     </message>
     <message id="“%1” is no COLUMN=FIELD pair.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« er ikke et par på formen KOLONNE=FELT.</translation>
     </message>
     <message id="“%1” is no field; the fields are %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« er ikke et felt; felterne er %2.</translation>
     </message>
     <message id="The file has no column “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen har ingen kolonne »%1«.</translation>
     </message>
     <message id="%1 is a folder; an export never replaces a folder with a file.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en mappe; en eksport erstatter aldrig en mappe med en fil.</translation>
     </message>
     <message id="%1 is a folder that is not a Spinora collection; an export never replaces it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en mappe, der ikke er en Spinora-samling; en eksport erstatter den aldrig.</translation>
     </message>
     <message id="%1 is a collection in use by %2; it cannot be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en samling, som bruges af %2; den kan ikke erstattes.</translation>
     </message>
     <message id="%1 is an existing collection and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en eksisterende samling og blev ikke erstattet.</translation>
     </message>
     <message id="%1 already exists and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 findes allerede og blev ikke erstattet.</translation>
     </message>
     <message id="The collection %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen %1 kunne ikke læses: %2</translation>
     </message>
     <message id="it holds no %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den indeholder ingen %1.</translation>
     </message>
     <message id="The collection %1 was made by a newer version of Spinora (schema %2; this version reads up to %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen %1 blev oprettet af en nyere version af Spinora (skema %2; denne version læser op til %3).</translation>
     </message>
     <message id="The collection could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen kunne ikke læses: %1</translation>
     </message>
     <message id="The collection was opened read-only, so nothing can be imported into it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen blev åbnet skrivebeskyttet, så der kan ikke importeres noget i den.</translation>
     </message>
     <message id="The import failed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importen mislykkedes.</translation>
     </message>
     <message id="The collection could not be written: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen kunne ikke skrives: %1</translation>
     </message>
     <message id="The collection's database could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingens database kunne ikke åbnes: %1</translation>
     </message>
     <message id="The folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen %1 kunne ikke oprettes.</translation>
     </message>
     <message id="The template could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Skabelonen kunne ikke læses: %1</translation>
     </message>
     <message id="The collection could not be locked for the import: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen kunne ikke låses til importen: %1</translation>
     </message>
     <message id="Fertilized">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gødet</translation>
     </message>
     <message id="Flowered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Blomstret</translation>
     </message>
     <message id="Planted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantet</translation>
     </message>
     <message id="Purchased">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Købt</translation>
     </message>
     <message id="Sold">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Solgt</translation>
     </message>
     <message id="The import could not be saved: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importen kunne ikke gemmes: %1</translation>
     </message>
     <message id="%1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunne ikke skrives</translation>
     </message>
     <message id="%1: the export filter could not be run">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eksportfilteret kunne ikke køres</translation>
     </message>
     <message id="%1 could not be replaced">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunne ikke erstattes</translation>
     </message>
     <message id="The file cannot be imported: it holds triggers or views, which Spinora files never have.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: den indeholder triggere eller views, som Spinora-filer aldrig har.</translation>
     </message>
     <message id="larger than 64 MiB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>større end 64 MiB</translation>
     </message>
     <message id="a link that leads out of the package">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>et link, der fører ud af pakken</translation>
     </message>
     <message id="not a file that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ikke en fil, der kan læses</translation>
     </message>
     <message id="%1 could not be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunne ikke læses.</translation>
     </message>
     <message id="The file could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kunne ikke åbnes: %1</translation>
     </message>
     <message id="The file is not a Spinora database: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er ikke en Spinora-database: %1</translation>
     </message>
     <message id="The file cannot be imported: its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: dens skema kunne ikke opgraderes (%1).</translation>
     </message>
     <message id="The file could not be closed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kunne ikke lukkes: %1</translation>
     </message>
     <message id="The file has no version information, so it is not a Spinora database.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen har ingen versionsoplysninger og er derfor ikke en Spinora-database.</translation>
     </message>
     <message id="The file cannot be imported: it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: den blev oprettet af en nyere version af Spinora (skema %1; denne version læser op til %2).</translation>
     </message>
     <message id="The file's version row holds no record counts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filens versionsrække indeholder intet antal poster.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table cannot be read (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: dens tabel %1 kan ikke læses (%2).</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has keys that are not whole numbers from 0 to 9223372036854775807.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: dens tabel %1 har nøgler, der ikke er heltal fra 0 til 9223372036854775807.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has the same key on more than one row.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: dens tabel %1 har den samme nøgle i mere end én række.</translation>
     </message>
     <message id="The file cannot be imported: the collection has no keys left for its %1 table.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: samlingen har ikke flere nøgler til dens tabel %1.</translation>
     </message>
     <message id="The records of the file's %1 table could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Posterne i filens tabel %1 kunne ikke læses: %2</translation>
     </message>
     <message id="The file cannot be imported: the %1 column of its %2 table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: kolonnen %1 i dens tabel %2 indeholder værdier, der ikke er heltal.</translation>
     </message>
     <message id="The file holds no watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen indeholder ingen vandingsplaner.</translation>
     </message>
     <message id="The file holds no cacti.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen indeholder ingen kaktusser.</translation>
     </message>
     <message id="not a picture that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ikke et billede, der kan læses</translation>
     </message>
     <message id="the cactus %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kaktussen %1</translation>
     </message>
     <message id="the log entry %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>logposten %1</translation>
     </message>
     <message id="the cactus “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kaktussen »%1«</translation>
     </message>
     <message id="the log entry “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>logposten »%1«</translation>
     </message>
     <message id="The file's photos could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filens fotos kunne ikke læses: %1</translation>
     </message>
     <message id="The file cannot be imported: the key column of its image table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke importeres: nøglekolonnen i dens billedtabel indeholder værdier, der ikke er heltal.</translation>
     </message>
     <message id="1 photo could not be read and was left out: %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 foto kunne ikke læses og blev udeladt: %1.</translation>
     </message>
     <message id="%1 photos could not be read and were left out: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fotos kunne ikke læses og blev udeladt: %2.</translation>
     </message>
     <message id="The file could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kunne ikke læses: %1</translation>
     </message>
     <message id="No plant has a date acquired.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen plante har en anskaffelsesdato.</translation>
     </message>
     <message id="%1 without a date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 uden dato</translation>
     </message>
     <message id="Plants by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planter efter anskaffelsesdato</translation>
     </message>
     <message id="Value by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Værdi efter anskaffelsesdato</translation>
     </message>
     <message id="Plants by Genus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planter efter slægt</translation>
     </message>
     <message id="Waterings Due in the Next %1 Days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forfaldne vandinger de næste %1 dage</translation>
     </message>
     <message id="Charts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammer</translation>
     </message>
     <message id="Cacti Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktusrapport</translation>
     </message>
     <message id="Summary">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Resumé</translation>
     </message>
     <message id="Total Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktusser i alt</translation>
     </message>
     <message id="Total Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vandingsplaner i alt</translation>
     </message>
     <message id="Total Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Logposter i alt</translation>
     </message>
     <message id="Unique Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forskellige arter</translation>
     </message>
     <message id="Total Value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlet værdi</translation>
     </message>
     <message id="Species Scientific Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Artens videnskabelige navn</translation>
     </message>
     <message id="Species Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Artens danske navn</translation>
     </message>
     <message id="Unknown Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ukendt dato</translation>
     </message>
     <message id="No Event Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Intet hændelsesnavn</translation>
     </message>
     <message id="The report folder %1 cannot be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der kan ikke skrives til rapportmappen %1.</translation>
     </message>
     <message id="The report %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten %1 kunne ikke skrives.</translation>
     </message>
     <message id="No folder for the work files was found: the user's caches folder is unknown (set HOME or XDG_CACHE_HOME).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der blev ikke fundet nogen mappe til arbejdsfilerne: brugerens cachemappe er ukendt (angiv HOME eller XDG_CACHE_HOME).</translation>
     </message>
     <message id="The work folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Arbejdsmappen %1 kunne ikke oprettes.</translation>
     </message>
     <message id="The work folder %1 cannot be used: something that is not a folder is in its place.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Arbejdsmappen %1 kan ikke bruges: der ligger noget, som ikke er en mappe, i stedet.</translation>
     </message>
     <message id="The work folder %1 cannot be used: it is not writable.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Arbejdsmappen %1 kan ikke bruges: den er ikke skrivbar.</translation>
     </message>
     <message id="Another transfer is running in this program; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>En anden overførsel er i gang i dette program; prøv igen, når den er færdig.</translation>
     </message>
     <message id="Another transfer is running (%1, process %2); try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>En anden overførsel er i gang (%1, proces %2); prøv igen, når den er færdig.</translation>
     </message>
     <message id="another program">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>et andet program</translation>
     </message>
     <message id="Another transfer is running; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>En anden overførsel er i gang; prøv igen, når den er færdig.</translation>
     </message>
     <message id="The work folder %1 cannot be used: its lock file could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Arbejdsmappen %1 kan ikke bruges: dens låsefil kunne ikke oprettes.</translation>
     </message>
     <message id="Import From SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér fra SDBI</translation>
     </message>
     <message id="Import From Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér fra Spinora-database</translation>
     </message>
     <message id="Database File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Databasefil</translation>
     </message>
     <message id="Import From CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér fra CSV</translation>
     </message>
     <message id="Export To SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér til SDBI</translation>
     </message>
     <message id="Export To Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér til Spinora-database</translation>
     </message>
     <message id="Export To CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér til CSV</translation>
     </message>
     <message id="Type a path, or choose the file with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en sti, eller vælg filen med Gennemse</translation>
     </message>
     <message id="Choose where to save with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg med Gennemse, hvor der skal gemmes</translation>
     </message>
     <message id="There is no file “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der findes ingen fil »%1«.</translation>
     </message>
     <message id="A4, 3 × 8 labels of 70 × 37 mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A4, 3 × 8 etiketter på 70 × 37 mm</translation>
     </message>
     <message id="US Letter, 3 × 10 labels of 2.625 × 1 in">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>US Letter, 3 × 10 etiketter på 2,625 × 1 tommer</translation>
     </message>
     <message id="%n labels" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etiket</numerusform>
+            <numerusform>%n etiketter</numerusform>
         </translation>
     </message>
     <message id="%n pages" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n side</numerusform>
+            <numerusform>%n sider</numerusform>
         </translation>
     </message>
     <message id=" mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message id="Nothing was printed: the printer “%1” could not be used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Intet blev udskrevet: printeren »%1« kunne ikke bruges.</translation>
     </message>
     <message id="Nothing was printed: the file “%1” could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Intet blev udskrevet: filen »%1« kunne ikke skrives.</translation>
     </message>
     <message id="Error: out of memory.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl: ikke mere hukommelse.</translation>
     </message>
     <message id="Error: unknown exception.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl: ukendt undtagelse.</translation>
     </message>
     <message id="No snapshot of the collection could be kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der kunne ikke gemmes en sikkerhedskopi af samlingen: %1</translation>
     </message>
     <message id="the collection as it is now could not be kept first, so nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen, som den er nu, kunne ikke gemmes først, så intet blev ændret: %1</translation>
     </message>
     <message id="the collection was opened read-only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen blev åbnet skrivebeskyttet</translation>
     </message>
     <message id="Other">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Andet</translation>
     </message>
     <message id="it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den findes ikke.</translation>
     </message>
     <message id="it is not a collection package (a folder ending in .sdb).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den er ikke en samlingspakke (en mappe, hvis navn slutter på .sdb).</translation>
     </message>
     <message id="the folder holds no %1, so it is not a Spinora collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mappen indeholder ingen %1, så den er ikke en Spinora-samling.</translation>
     </message>
     <message id="it is read-only. Make it writable, or copy it to another place, to open it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den er skrivebeskyttet. Gør den skrivbar, eller kopiér den til et andet sted, for at åbne den.</translation>
     </message>
     <message id="the collection is not open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen er ikke åben</translation>
     </message>
     <message id="the collection could not be read again: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen kunne ikke læses igen: %1</translation>
     </message>
     <message id="the file is not a picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>filen er ikke et billede</translation>
     </message>
     <message id="the picture is too large (%1 × %2 pixels)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>billedet er for stort (%1 × %2 pixel)</translation>
     </message>
     <message id="the picture cannot be decoded (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>billedet kan ikke afkodes (%1)</translation>
     </message>
     <message id="the file cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>filen kan ikke læses</translation>
     </message>
     <message id="the file is larger than %1 MB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>filen er større end %1 MB</translation>
     </message>
     <message id="Error: a photo needs its three prepared files.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl: et foto kræver sine tre forberedte filer.</translation>
     </message>
     <message id="a change to it was cut short when Spinora or the computer stopped">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>en ændring i den blev afbrudt, da Spinora eller computeren stoppede</translation>
     </message>
     <message id="%1, and must be undone before the collection can be read. That takes writing, and the collection is read-only here. Copy the whole collection, with the file %2-journal in it, to a writable place and open the copy.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 og skal fortrydes, før samlingen kan læses. Det kræver skrivning, og samlingen er skrivebeskyttet her. Kopiér hele samlingen med filen %2-journal i den til et skrivbart sted, og åbn kopien.</translation>
     </message>
     <message id="%1, and cannot be undone: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 og kan ikke fortrydes: %2</translation>
     </message>
     <message id="%1, and undoing it failed: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, og fortrydelsen mislykkedes: %2.</translation>
     </message>
     <message id="the collection is not open for writing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen er ikke åben for skrivning.</translation>
     </message>
     <message id="no watering moment was given.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der blev ikke angivet noget vandingstidspunkt.</translation>
     </message>
     <message id="it is already open in this program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den er allerede åben i dette program.</translation>
     </message>
     <message id="another program (process %1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>et andet program (proces %1)</translation>
     </message>
     <message id="it is in use by %1. Only one program at a time can change a collection; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den bruges af %1. Kun ét program ad gangen kan ændre en samling; prøv igen, når det er færdigt.</translation>
     </message>
     <message id="its lock file %1 cannot be opened (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dens låsefil %1 kan ikke åbnes (%2).</translation>
     </message>
     <message id="its lock file %1 cannot be locked (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dens låsefil %1 kan ikke låses (%2).</translation>
     </message>
     <message id="its lock file %1 keeps being replaced by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dens låsefil %1 bliver hele tiden erstattet af et andet program.</translation>
     </message>
     <message id="the picture cannot be converted to JPEG">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>billedet kan ikke konverteres til JPEG</translation>
     </message>
     <message id="no database connection">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen databaseforbindelse</translation>
     </message>
     <message id="the current schema is not available (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>det aktuelle skema er ikke tilgængeligt (%1)</translation>
     </message>
     <message id="The collection %1 could not be opened: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen %1 kunne ikke åbnes: %2</translation>
     </message>
     <message id="The collection %1 could not be made: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen %1 kunne ikke oprettes: %2</translation>
     </message>
     <message id="The logs of %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Logposterne for %1 kunne ikke læses: %2</translation>
     </message>
     <message id="%1. So that nothing is lost, the collection is now read-only: nothing in it is changed or deleted. Close it and open it again to try once more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. For at intet skal gå tabt, er samlingen nu skrivebeskyttet: intet i den ændres eller slettes. Luk den, og åbn den igen for at prøve en gang til.</translation>
     </message>
     <message id="it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>den blev oprettet af en nyere version af Spinora (skema %1; denne version læser op til %2).</translation>
     </message>
     <message id="its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dens skema kunne ikke opgraderes (%1).</translation>
     </message>
     <message id="the script %1 could not be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>scriptet %1 kunne ikke læses</translation>
     </message>
     <message id="The collection %1 was opened read-only and cannot be saved.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen %1 blev åbnet skrivebeskyttet og kan ikke gemmes.</translation>
     </message>
     <message id="The collection %1 was saved, but could not be opened again: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen %1 blev gemt, men kunne ikke åbnes igen: %2</translation>
     </message>
     <message id="The collection could not be saved as %1: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen kunne ikke gemmes som %1: %2</translation>
     </message>
     <message id="The collection could not be saved as %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samlingen kunne ikke gemmes som %1.</translation>
     </message>
     <message id="Caudiciform">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Caudexplante</translation>
     </message>
     <message id="Leaf Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bladsukkulent</translation>
     </message>
     <message id="Root Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rodsukkulent</translation>
     </message>
     <message id="Stem Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stammesukkulent</translation>
     </message>
     <message id="Seed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Frø</translation>
     </message>
     <message id="Cutting">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stikling</translation>
     </message>
     <message id="Offset">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sideskud</translation>
     </message>
     <message id="Grafted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Podet</translation>
     </message>
     <message id="Wild">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vildtvoksende</translation>
     </message>
     <message id="Nursery Stock">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planteskoleplante</translation>
     </message>
     <message id="Private Grower">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Privat avler</translation>
     </message>
     <message id="Retailer">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forhandler</translation>
     </message>
     <message id="Ceramic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keramik</translation>
     </message>
     <message id="Concrete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beton</translation>
     </message>
     <message id="Fiberglass">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Glasfiber</translation>
     </message>
     <message id="Mica">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmer</translation>
     </message>
     <message id="None (In-Ground)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen potte (udplantet)</translation>
     </message>
     <message id="Plastic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plast</translation>
     </message>
     <message id="Stone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sten</translation>
     </message>
     <message id="Wood">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Træ</translation>
     </message>
     <message id="Round">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rund</translation>
     </message>
     <message id="Oval">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Oval</translation>
     </message>
     <message id="Square">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kvadratisk</translation>
     </message>
     <message id="Rectangular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rektangulær</translation>
     </message>
     <message id="Hexagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sekskantet</translation>
     </message>
     <message id="Octagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ottekantet</translation>
     </message>
     <message id="Dish">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Skål</translation>
     </message>
     <message id="Lotus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lotus</translation>
     </message>
     <message id="Flat">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Flad</translation>
     </message>
     <message id="Irregular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Uregelmæssig</translation>
     </message>
     <message id="hours">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>timer</translation>
     </message>
     <message id="days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dage</translation>
     </message>
     <message id="weeks">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uger</translation>
     </message>
     <message id="months">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>måneder</translation>
     </message>
     <message id="hour">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>time</translation>
     </message>
     <message id="day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dag</translation>
     </message>
     <message id="week">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uge</translation>
     </message>
     <message id="month">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>måned</translation>
     </message>
     <message id="Spray">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forstøvning</translation>
     </message>
     <message id="LightQuantity">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lysmængde</translation>
     </message>
     <message id="Moderate">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Moderat</translation>
     </message>
     <message id="Soak">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gennemvanding</translation>
     </message>
     <message id="a cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>en kaktus</translation>
     </message>
     <message id="a watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>en vandingsplan</translation>
     </message>
     <message id="a log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>en logpost</translation>
     </message>
     <message id="a photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>et foto</translation>
     </message>
     <message id="a record (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>en post (%1)</translation>
     </message>
     <message id="%1 it needs is gone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, som den har brug for, er forsvundet</translation>
     </message>
     <message id="%1 it would bring back has been made again">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, som den ville hente tilbage, er blevet oprettet igen</translation>
     </message>
     <message id="%1 it touches has been changed since">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, som den berører, er blevet ændret siden</translation>
     </message>
     <message id="what it needs could not be read from %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>det, den har brug for, kunne ikke læses fra %1</translation>
     </message>
     <message id="the collection as it was before was not kept">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen, som den var før, blev ikke gemt</translation>
     </message>
     <message id="“%1” could not be undone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« kunne ikke fortrydes: %2.</translation>
     </message>
     <message id="“%1” could not be redone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« kunne ikke omgøres: %2.</translation>
     </message>
     <message id="the database is damaged (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>databasen er beskadiget (%1).</translation>
     </message>
     <message id="Print the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriv listen</translation>
     </message>
     <message id="Import from device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér fra enhed</translation>
     </message>
     <message id="Import database from Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importér database fra Spinora-mobilappen</translation>
     </message>
     <message id="Export to device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér til enhed</translation>
     </message>
     <message id="Export database to Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér database til Spinora-mobilappen</translation>
     </message>
     <message id="Show database statistics">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vis databasestatistik</translation>
     </message>
     <message id="Delete Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Slet element</translation>
     </message>
     <message id="Remove an item from the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern et element fra listen</translation>
     </message>
     <message id="Add an item to the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj et element til listen</translation>
     </message>
     <message id="%n watering schedules" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vandingsplan</numerusform>
+            <numerusform>%n vandingsplaner</numerusform>
         </translation>
     </message>
     <message id="%1 and its %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 og dens %n kaktus</numerusform>
+            <numerusform>%1 og dens %n kaktusser</numerusform>
         </translation>
     </message>
     <message id="%1 and their %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 og deres %n kaktus</numerusform>
+            <numerusform>%1 og deres %n kaktusser</numerusform>
         </translation>
     </message>
     <message id="%n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kaktus</numerusform>
+            <numerusform>%n kaktusser</numerusform>
         </translation>
     </message>
     <message id="No log has the event &quot;Flowered&quot; yet.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen logpost har endnu hændelsen »Blomstret«.</translation>
     </message>
     <message id="How often each plant flowered in each month, over all years; the plants likely to flower in %1 first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor ofte hver plante har blomstret i hver måned over alle år; de planter, der sandsynligvis blomstrer i %1, først.</translation>
     </message>
     <message id="No date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen dato</translation>
     </message>
     <message id="%1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message id="Photo Timeline of %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fototidslinje for %1</translation>
     </message>
     <message id="Photos, oldest first">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos, ældste først</translation>
     </message>
     <message id="This plant has no photos yet, neither its own nor in its logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Denne plante har endnu ingen fotos, hverken sine egne eller i sine logposter.</translation>
     </message>
     <message id="Choose two photos (Ctrl+click) to see them side by side.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg to fotos (Ctrl+klik) for at se dem side om side.</translation>
     </message>
     <message id="Earlier photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tidligere foto</translation>
     </message>
     <message id="Later photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Senere foto</translation>
     </message>
     <message id="%1 (%2 without a date)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 uden dato)</translation>
     </message>
     <message id="Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Logposter</translation>
     </message>
     <message id="Watering Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vanding forfalden</translation>
     </message>
     <message id="Reminders Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forfaldne påmindelser</translation>
     </message>
     <message id="%1:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message id="no collection at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen samling i %1</translation>
     </message>
     <message id="no snapshot was kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der blev ikke gemt nogen sikkerhedskopi: %1</translation>
     </message>
     <message id="%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 har ingen sikkerhedskopi med navnet %2 (spinora-cli backups %1 viser dem); intet blev ændret</translation>
     </message>
     <message id="%1 was not restored: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blev ikke gendannet: %2</translation>
     </message>
     <message id="the collection as it was is kept as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen, som den var, er gemt som %1</translation>
     </message>
     <message id="%1 needs a value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kræver en værdi</translation>
     </message>
     <message id="usage: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>brug: %1</translation>
     </message>
     <message id="%1 must be a whole number from %2 to %3, not “%4”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skal være et heltal fra %2 til %3, ikke »%4«</translation>
     </message>
     <message id="%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skal være en lokal dato og tid som ÅÅÅÅ-MM-DD TT:MM, ikke »%2«</translation>
     </message>
     <message id="the collection could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen kunne ikke skrives</translation>
     </message>
     <message id="%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er beskadiget: %2 Intet blev ændret. »spinora-cli backups %1« viser dens sikkerhedskopier, og »spinora-cli restore %1 SIKKERHEDSKOPI« henter en tilbage.</translation>
     </message>
     <message id="its photo file %1 is missing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dens fotofil %1 mangler.</translation>
     </message>
     <message id="%1 photo files are missing, the first %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fotofiler mangler, den første er %2.</translation>
     </message>
     <message id="%1: a collection's name must end in .%2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: navnet på en samling skal slutte på .%2</translation>
     </message>
     <message id="%1 already exists; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 findes allerede; intet blev ændret</translation>
     </message>
     <message id="the folder %1 does not exist">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mappen %1 findes ikke</translation>
     </message>
     <message id="the sample could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>eksemplet kunne ikke skrives</translation>
     </message>
     <message id="created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oprettet med %2 kaktusser, %3 vandingsplaner, %4 logposter og %5 fotos</translation>
     </message>
     <message id="list what? “%1” is not cacti, watering or logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>vis hvad? »%1« er ikke cacti, watering eller logs</translation>
     </message>
     <message id="at most three --no-water periods">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>højst tre --no-water-perioder</translation>
     </message>
     <message id="--no-water must be MM-DD:MM-DD with real days, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--no-water skal være MM-DD:MM-DD med gyldige dage, ikke »%1«</translation>
     </message>
     <message id="warning: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>advarsel: %1</translation>
     </message>
     <message id="there is no session bus to post the notification on (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der er ingen sessionsbus at sende notifikationen på (%1)</translation>
     </message>
     <message id="no notification service answers on the session bus (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen notifikationstjeneste svarer på sessionsbussen (%1)</translation>
     </message>
     <message id="the notification service refused the notification (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>notifikationstjenesten afviste notifikationen (%1)</translation>
     </message>
     <message id="%1 wants a device address such as http://host:port, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kræver en enhedsadresse som http://vært:port, ikke »%2«</translation>
     </message>
     <message id="the import failed; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>importen mislykkedes; intet blev ændret</translation>
     </message>
     <message id="the import failed; nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>importen mislykkedes; intet blev ændret: %1</translation>
     </message>
     <message id="download failed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>hentning mislykkedes: %1</translation>
     </message>
     <message id="upload failed: %1 - %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>upload mislykkedes: %1 - %2</translation>
     </message>
     <message id="service discovery failed: %1; it needs the avahi-daemon service (start it with &quot;systemctl start avahi-daemon&quot;)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>tjenestesøgning mislykkedes: %1; den kræver tjenesten avahi-daemon (start den med &quot;systemctl start avahi-daemon&quot;)</translation>
     </message>
     <message id="pull needs --from URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pull kræver --from URL</translation>
     </message>
     <message id="import option %1 does not fit a device in mode %2: %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>importindstillingen %1 passer ikke til en enhed i tilstanden %2: %3</translation>
     </message>
     <message id="push needs --to URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>push kræver --to URL</translation>
     </message>
     <message id="%1 Add --force to replace it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tilføj --force for at erstatte den.</translation>
     </message>
     <message id="%1 Nothing was written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Intet blev skrevet.</translation>
     </message>
     <message id="Exporting to the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport til selve den åbne samling er ikke tilladt</translation>
     </message>
     <message id="%1: use export-csv for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: brug export-csv til CSV-filer</translation>
     </message>
     <message id="%1: a CSV file's name must end in .csv">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: navnet på en CSV-fil skal slutte på .csv</translation>
     </message>
     <message id="Writing a report into the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Det er ikke tilladt at skrive en rapport ind i selve den åbne samling</translation>
     </message>
     <message id="the file %1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>filen %1 kunne ikke skrives</translation>
     </message>
     <message id="nothing to import at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>intet at importere i %1</translation>
     </message>
     <message id="--map is for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map er til CSV-filer</translation>
     </message>
     <message id="--map: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map: %1</translation>
     </message>
     <message id="Importing from the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Import fra selve den åbne samling er ikke tilladt</translation>
     </message>
     <message id="--page-size must be A4 or Letter, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--page-size skal være A4 eller Letter, ikke »%1«</translation>
     </message>
     <message id="--record must be a record's key (a whole number), not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record skal være en posts nøgle (et heltal), ikke »%1«</translation>
     </message>
     <message id="--record needs a sheet screen (3, 4 or 5)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record kræver en detaljeskærm (3, 4 eller 5)</translation>
     </message>
     <message id="the collection has no cactus with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen har ingen kaktus med nøglen %1</translation>
     </message>
     <message id="the collection has no cactus to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen har ingen kaktus at udskrive</translation>
     </message>
     <message id="the collection has no watering schedule with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen har ingen vandingsplan med nøglen %1</translation>
     </message>
     <message id="the collection has no watering schedule to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen har ingen vandingsplan at udskrive</translation>
     </message>
     <message id="the collection has no log with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen har ingen logpost med nøglen %1</translation>
     </message>
     <message id="the collection has no log to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>samlingen har ingen logpost at udskrive</translation>
     </message>
     <message id="--layout must be a4-3x8 or letter-3x10, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--layout skal være a4-3x8 eller letter-3x10, ikke »%1«</translation>
     </message>
     <message id="no cactus matches “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen kaktus matcher »%1«</translation>
     </message>
     <message id="due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>forfalden</translation>
     </message>
     <message id="1 day overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 dag forsinket</translation>
     </message>
     <message id="%1 days overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dage forsinket</translation>
     </message>
     <message id="nothing due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>intet forfalder</translation>
     </message>
     <message id="(no schedule)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(ingen vandingsplan)</translation>
     </message>
     <message id="(no plants)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(ingen planter)</translation>
     </message>
     <message id="%1: %2, next watering %3, %4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, næste vanding %3, %4</translation>
     </message>
     <message id="reminder: %1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>påmindelse: %1, %2</translation>
     </message>
     <message id="reminder: %1 (%2), %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>påmindelse: %1 (%2), %3</translation>
     </message>
     <message id="1 plant to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 plante skal vandes</translation>
     </message>
     <message id="%1 plants to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 planter skal vandes</translation>
     </message>
     <message id="1 reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 påmindelse</translation>
     </message>
     <message id="%1 reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 påmindelser</translation>
     </message>
     <message id="%1 and %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 og %2</translation>
     </message>
     <message id="%1 today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i dag</translation>
     </message>
     <message id="%1 by %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 af %2</translation>
     </message>
     <message id="%1 and %2 more">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 og %2 mere</translation>
     </message>
     <message id="nothing due: no notification">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>intet forfalder: ingen notifikation</translation>
     </message>
     <message id="%1 could not be started">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunne ikke startes</translation>
     </message>
     <message id="--on must be a date as YYYY-MM-DD, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--on skal være en dato som ÅÅÅÅ-MM-DD, ikke »%1«</translation>
     </message>
     <message id="no collection named and no recent collection to check">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen samling angivet og ingen seneste samling at tjekke</translation>
     </message>
     <message id="--at %1 lies in the future; a watering can only be recorded once it is done">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 ligger i fremtiden; en vanding kan først registreres, når den er udført</translation>
     </message>
     <message id="no watering schedule is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen vandingsplan hedder »%1«; intet blev ændret</translation>
     </message>
     <message id="no cactus is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ingen kaktus hedder »%1«; intet blev ændret</translation>
     </message>
     <message id="the watering could not be recorded">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>vandingen kunne ikke registreres</translation>
     </message>
     <message id="unknown subcommand “%1” (see spinora-cli --help)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ukendt underkommando »%1« (se spinora-cli --help)</translation>
     </message>
     <message id="The latest changes to “%1” could not be written: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De seneste ændringer i »%1« kunne ikke skrives: %2</translation>
     </message>
     <message id="The window stays open so that they are not lost. Make room and close it again, or save the collection somewhere else.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vinduet forbliver åbent, så de ikke går tabt. Frigør plads, og luk det igen, eller gem samlingen et andet sted.</translation>
     </message>
     <message id="the photo could not be written into the collection (is the disk full?)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>fotoet kunne ikke skrives ind i samlingen (er disken fuld?)</translation>
     </message>
     <message id="unknown option %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ukendt tilvalg %1</translation>
     </message>
     <message id="name at least one --schedule or --cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>angiv mindst én --schedule eller --cactus</translation>
+    </message>
+    <message id="&lt; 1 year">
+        <source></source>
+        <translation>&lt; 1 år</translation>
+    </message>
+    <message id="%n years" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n år</numerusform>
+            <numerusform>%n år</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1161,2201 +1161,2212 @@
     </message>
     <message id="Taken">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgenommen</translation>
     </message>
     <message id="Why">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Warum</translation>
     </message>
     <message id="Plants">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzen</translation>
     </message>
     <message id="Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message id="Spinora quit unexpectedly the last time it was used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora wurde bei der letzten Verwendung unerwartet beendet.</translation>
     </message>
     <message id="A report of the problem was saved. Would you like to see it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bericht über das Problem wurde gespeichert. Möchten Sie ihn ansehen?</translation>
     </message>
     <message id="Show Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht anzeigen</translation>
     </message>
     <message id="Not Now">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message id="Crash Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Absturzbericht</translation>
     </message>
     <message id="Saved as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert als %1</translation>
     </message>
     <message id="The reminder time could not be written to %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerungszeit konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message id="Spinora will remind you every day at %1 (systemd user timer %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora erinnert Sie jeden Tag um %1 (systemd-Benutzer-Timer %2).</translation>
     </message>
     <message id="Reminders are off.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen sind ausgeschaltet.</translation>
     </message>
     <message id="Clear Menu">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Menü leeren</translation>
     </message>
     <message id="&amp;File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message id="New">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message id="Open...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen...</translation>
     </message>
     <message id="Open Recent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message id="Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message id="Save As...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message id="Page Setup...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Seite einrichten...</translation>
     </message>
     <message id="Print Preview...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau...</translation>
     </message>
     <message id="Quit Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora beenden</translation>
     </message>
     <message id="&amp;Edit">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message id="Add Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag hinzufügen</translation>
     </message>
     <message id="Remove Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag entfernen</translation>
     </message>
     <message id="Duplicate Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag duplizieren</translation>
     </message>
     <message id="Cut">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message id="Copy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message id="Paste">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message id="Select All">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message id="Preferences...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
     <message id="&amp;View">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message id="Show Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste anzeigen</translation>
     </message>
     <message id="Customize Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste anpassen</translation>
     </message>
     <message id="Icon and Text">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol und Text</translation>
     </message>
     <message id="Icon Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Symbol</translation>
     </message>
     <message id="Text Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Text</translation>
     </message>
     <message id="Flowering Calendar...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Blühkalender...</translation>
     </message>
     <message id="&amp;Tools">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message id="Statistics...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik...</translation>
     </message>
     <message id="&amp;Window">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message id="Minimize">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message id="Zoom">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message id="Bring All to Front">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alle nach vorne bringen</translation>
     </message>
     <message id="&amp;Help">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message id="Like Spinora on Facebook">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora auf Facebook mit „Gefällt mir“ markieren</translation>
     </message>
     <message id="Spinora Website...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-Website...</translation>
     </message>
     <message id="Frequently Asked Questions...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Häufig gestellte Fragen...</translation>
     </message>
     <message id="Check for Updates...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Aktualisierungen suchen...</translation>
     </message>
     <message id="About Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Über Spinora</translation>
     </message>
     <message id="Preferences">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message id="Sort options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieroptionen</translation>
     </message>
     <message id="Sort cacti by species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen nach Art sortieren</translation>
     </message>
     <message id="Database options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankoptionen</translation>
     </message>
     <message id="Add default species and events to new databases">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Datenbanken Standardarten und -ereignisse hinzufügen</translation>
     </message>
     <message id="Reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message id="&amp;Remind me of due plants every day at">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>An fällige Pflanzen täglich &amp;erinnern um</translation>
     </message>
     <message id="Reminder time">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungszeit</translation>
     </message>
     <message id="Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message id="Collection:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sammlung:</translation>
     </message>
     <message id="Spinora collections (*%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-Sammlungen (*%1)</translation>
     </message>
     <message id="“%1” already exists. Do you want to replace it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
     </message>
     <message id="A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>In „%1“ ist bereits eine Sammlung mit demselben Namen vorhanden. Wenn Sie sie ersetzen, wird ihr aktueller Inhalt überschrieben.</translation>
     </message>
     <message id="Replace">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message id="Do you want to save the changes made to the document “%1”?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen am Dokument „%1“ speichern?</translation>
     </message>
     <message id="Your changes will stay in the untitled collection if you don’t save them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen bleiben in der unbenannten Sammlung, wenn Sie sie nicht speichern.</translation>
     </message>
     <message id="Don’t Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message id="Keep Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geöffnet lassen</translation>
     </message>
     <message id="New Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Spinora-Datenbank</translation>
     </message>
     <message id="Save As">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message id="Overwriting an open database is not permitted. Please select a different filename.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Überschreiben einer geöffneten Datenbank ist nicht erlaubt. Bitte wählen Sie einen anderen Dateinamen.</translation>
     </message>
     <message id="The collection “%1” could not be opened: it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung „%1“ konnte nicht geöffnet werden: Sie existiert nicht.</translation>
     </message>
     <message id="%n of its photo files are missing, the first “%1”." numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seiner Fotodateien fehlt: „%1“.</numerusform>
+            <numerusform>%n seiner Fotodateien fehlen, die erste ist „%1“.</numerusform>
         </translation>
     </message>
     <message id="%1, %2 and %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 und %3</translation>
     </message>
     <message id="%n plants" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pflanze</numerusform>
+            <numerusform>%n Pflanzen</numerusform>
         </translation>
     </message>
     <message id="%n logs" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Protokolleintrag</numerusform>
+            <numerusform>%n Protokolleinträge</numerusform>
         </translation>
     </message>
     <message id="%n photos" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Foto</numerusform>
+            <numerusform>%n Fotos</numerusform>
         </translation>
     </message>
     <message id="The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die neueste intakte Sicherung wurde am %1 angelegt und enthält %2. Beim Wiederherstellen wird die Sammlung ersetzt; die beschädigte wird vorher als Sicherung aufbewahrt.</translation>
     </message>
     <message id="The collection will hold %1. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung wird %1 enthalten. Ihr aktueller Stand wird vorher als Sicherung aufbewahrt; Sie können dies also rückgängig machen, indem Sie diese Sicherung wiederherstellen.</translation>
     </message>
     <message id="“%1” could not be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht ersetzt werden.</translation>
     </message>
     <message id="The catalogue of your cactus and succulent collection: plants, watering schedules and a log of what happened to them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalog Ihrer Kakteen- und Sukkulentensammlung: Pflanzen, Gießpläne und ein Protokoll dessen, was mit ihnen geschehen ist.</translation>
     </message>
     <message id="Import From">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren aus</translation>
     </message>
     <message id="Export To">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren nach</translation>
     </message>
     <message id="Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-Mobil-App</translation>
     </message>
     <message id="SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>SDBI</translation>
     </message>
     <message id="Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-Datenbank</translation>
     </message>
     <message id="CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message id="CSV Template…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Vorlage…</translation>
     </message>
     <message id="HTML Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Bericht</translation>
     </message>
     <message id="Software Update">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
     <message id="A new version of Spinora is available!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von Spinora ist verfügbar!</translation>
     </message>
     <message id="Spinora %1 is now available—you have %2. Would you like to download it now?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 ist jetzt verfügbar – Sie haben %2. Möchten Sie es jetzt herunterladen?</translation>
     </message>
     <message id="Download">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message id="Remind Me Later">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Später erinnern</translation>
     </message>
     <message id="You’re up-to-date!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind auf dem neuesten Stand!</translation>
     </message>
     <message id="Spinora %1 is currently the newest version available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 ist derzeit die neueste verfügbare Version.</translation>
     </message>
     <message id="No update address is set, so Spinora cannot look for updates. Your distribution’s package manager keeps Spinora up to date.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Aktualisierungsadresse festgelegt, daher kann Spinora nicht nach Aktualisierungen suchen. Die Paketverwaltung Ihrer Distribution hält Spinora auf dem neuesten Stand.</translation>
     </message>
     <message id="Update Error!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsfehler!</translation>
     </message>
     <message id="An error occurred in retrieving update information. Please try again later.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Abrufen der Aktualisierungsinformationen ist ein Fehler aufgetreten. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message id="Spinora keeps the catalogue of a cactus and succulent collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora verwaltet den Katalog einer Kakteen- und Sukkulentensammlung.</translation>
     </message>
     <message id="Collections to open (folders ending in .sdb); interchange files (.sdbi) are offered for import into the collection shown.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Sammlungen (Ordner, die auf .sdb enden); Austauschdateien (.sdbi) werden zum Import in die angezeigte Sammlung angeboten.</translation>
     </message>
     <message id="The list to show: cacti, watering or logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die anzuzeigende Liste: cacti, watering oder logs.</translation>
     </message>
     <message id="--show takes cacti, watering or logs, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--show akzeptiert cacti, watering oder logs, nicht „%1“</translation>
     </message>
     <message id="Spinora is already running but does not answer.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora läuft bereits, antwortet aber nicht.</translation>
     </message>
     <message id="the line “%1” does not close “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile „%1“ schließt „%2“ nicht ab</translation>
     </message>
     <message id="the file ends before “%1” does">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet, bevor „%1“ endet</translation>
     </message>
     <message id="the file is empty">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message id="it is not an iCalendar file">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine iCalendar-Datei</translation>
     </message>
     <message id="it does not hold exactly one calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält nicht genau einen Kalender</translation>
     </message>
     <message id="it contains errors">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält Fehler</translation>
     </message>
     <message id="it cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht gelesen werden</translation>
     </message>
     <message id="The calendar folder “%1” cannot be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalenderordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei „%1“ kann nicht verwendet werden: %2.</translation>
     </message>
     <message id="The calendar file “%1” cannot be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei „%1“ kann nicht verwendet werden (%2); sie wurde unverändert gelassen.</translation>
     </message>
     <message id="The calendar file “%1” keeps being changed by another program; it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei „%1“ wird ständig von einem anderen Programm geändert; sie wurde unverändert gelassen.</translation>
     </message>
     <message id="The calendar file “%1” could not be written (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei „%1“ konnte nicht geschrieben werden (%2); sie wurde unverändert gelassen.</translation>
     </message>
     <message id="No space left on device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
     </message>
     <message id="The event ends before it starts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis endet, bevor es beginnt.</translation>
     </message>
     <message id="The calendar “%1” is not available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ ist nicht verfügbar.</translation>
     </message>
     <message id="There is no such event.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Ereignis gibt es nicht.</translation>
     </message>
     <message id="The event was removed by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis wurde von einem anderen Programm entfernt.</translation>
     </message>
     <message id="the Avahi daemon went away">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Avahi-Daemon ist nicht mehr verfügbar</translation>
     </message>
     <message id="Click the Import button to restore the complete database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Importieren“, um die vollständige Datenbank von Ihrem Gerät wiederherzustellen.</translation>
     </message>
     <message id="Click the Import button to restore only the cacti and watering schedules in the database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Importieren“, um nur die Kakteen und Gießpläne aus der Datenbank Ihres Geräts wiederherzustellen.</translation>
     </message>
     <message id="Click the Import button to import the cacti from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Importieren“, um die Kakteen von Ihrem Gerät zu importieren.</translation>
     </message>
     <message id="Click the Import button to import the watering schedules from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Importieren“, um die Gießpläne von Ihrem Gerät zu importieren.</translation>
     </message>
     <message id="Restore Database is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Ihrem Gerät ist „Restore Database“ ausgewählt. Wählen Sie stattdessen „Backup Database“ oder „Export Data“.</translation>
     </message>
     <message id="Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Ihrem Gerät ist „Export Data“ ausgewählt. Wählen Sie stattdessen „Backup Database“, um sowohl Kakteen als auch Gießpläne wiederherzustellen.</translation>
     </message>
     <message id="Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Ihrem Gerät ist „Export Data“ ausgewählt. In diesem Modus können nur Kakteen oder Gießpläne importiert werden.</translation>
     </message>
     <message id="Import Data is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Ihrem Gerät ist „Import Data“ ausgewählt. Wählen Sie stattdessen „Backup Database“ oder „Export Data“.</translation>
     </message>
     <message id="Backup Database is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Ihrem Gerät ist „Backup Database“ ausgewählt. Wählen Sie stattdessen „Restore Database“ oder „Import Data“.</translation>
     </message>
     <message id="Export Data is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Ihrem Gerät ist „Export Data“ ausgewählt. Wählen Sie stattdessen „Restore Database“ oder „Import Data“.</translation>
     </message>
     <message id="Click the Export button to send the database to your device. The app will ask what you want to import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Exportieren“, um die Datenbank an Ihr Gerät zu senden. Die App fragt Sie, was Sie importieren möchten.</translation>
     </message>
     <message id="The collection was closed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung wurde geschlossen.</translation>
     </message>
     <message id="Import Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank importieren</translation>
     </message>
     <message id="Restore Complete Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Datenbank wiederherstellen</translation>
     </message>
     <message id="Import Cacti and Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen und Gießpläne importieren</translation>
     </message>
     <message id="Import Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen importieren</translation>
     </message>
     <message id="Import Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießpläne importieren</translation>
     </message>
     <message id="Devices">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message id="Messages">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen</translation>
     </message>
     <message id="Export Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank exportieren</translation>
     </message>
     <message id="Flowering Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Blühkalender</translation>
     </message>
     <message id="Photo Timeline">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto-Zeitleiste</translation>
     </message>
     <message id="Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Deutscher Name</translation>
     </message>
     <message id="Open Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießplan öffnen</translation>
     </message>
     <message id="Height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message id="Width">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message id="Weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht</translation>
     </message>
     <message id="Light">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message id="Temperature">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message id="Pot Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Topfgröße</translation>
     </message>
     <message id="Pot Shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Topfform</translation>
     </message>
     <message id="Pot Material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Topfmaterial</translation>
     </message>
     <message id="General">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message id="Details">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message id="Alarm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message id="Busy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message id="Free">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message id="Title">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message id="Starts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message id="Ends">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message id="All-Day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ganztägig</translation>
     </message>
     <message id="Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message id="Availability">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbarkeit</translation>
     </message>
     <message id="Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1. Um diese Erinnerungen in Ihrem Desktop-Kalender zu sehen, fügen Sie diese Datei dort als Kalender hinzu.</translation>
     </message>
     <message id="Add New Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Ereignis hinzufügen</translation>
     </message>
     <message id="Edit Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis bearbeiten</translation>
     </message>
     <message id="Open Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus öffnen</translation>
     </message>
     <message id="Add Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung hinzufügen</translation>
     </message>
     <message id="Edit Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung bearbeiten</translation>
     </message>
     <message id="Add a reminder to your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Erinnerung zu Ihrem Kalender hinzufügen?</translation>
     </message>
     <message id="Edit the reminder on your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerung in Ihrem Kalender bearbeiten?</translation>
     </message>
     <message id="All Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos</translation>
     </message>
     <message id="Add Photos…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen…</translation>
     </message>
     <message id="Add photos from picture files. You can also drop picture files on the grid.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos aus Bilddateien hinzufügen. Sie können Bilddateien auch auf das Raster ziehen.</translation>
     </message>
     <message id="Size of the photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogröße</translation>
     </message>
     <message id="Adding photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos werden hinzugefügt</translation>
     </message>
     <message id="Add Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen</translation>
     </message>
     <message id="Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
     </message>
     <message id="This file was not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei wurde nicht hinzugefügt:</translation>
     </message>
     <message id="These files were not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien wurden nicht hinzugefügt:</translation>
     </message>
     <message id="Previous Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Foto</translation>
     </message>
     <message id="Display the previous photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das vorherige Foto anzeigen</translation>
     </message>
     <message id="Edit Caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bildunterschrift bearbeiten</translation>
     </message>
     <message id="Edit the photo caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildunterschrift des Fotos bearbeiten</translation>
     </message>
     <message id="Next Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Foto</translation>
     </message>
     <message id="Display the next photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das nächste Foto anzeigen</translation>
     </message>
     <message id="Error: the new record is gone.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Der neue Datensatz ist nicht mehr vorhanden.</translation>
     </message>
     <message id="From Date 1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Von Datum 1</translation>
     </message>
     <message id="To Date 2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Datum 2</translation>
     </message>
     <message id="From Date 3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Von Datum 3</translation>
     </message>
     <message id="To Date 4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Datum 4</translation>
     </message>
     <message id="From Date 5">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Von Datum 5</translation>
     </message>
     <message id="To Date 6">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Datum 6</translation>
     </message>
     <message id="Units">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message id="Line %1, column %2 (%3): “%4” could not be read and was not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2 (%3): „%4“ konnte nicht gelesen werden und wurde nicht importiert.</translation>
     </message>
     <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: “%1”. Give each column its field, for example --map '%2' (the fields are %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei entspricht nicht dem Aufbau der Spinora-CSV-Vorlage, und diese Spalten konnten nicht zugeordnet werden: „%1“. Geben Sie für jede Spalte ihr Feld an, zum Beispiel --map &apos;%2&apos; (die Felder sind %3).</translation>
     </message>
     <message id="No cacti, watering schedules or logs were found in the file. It must follow the Spinora CSV template.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei wurden keine Kakteen, Gießpläne oder Protokolleinträge gefunden. Sie muss der Spinora-CSV-Vorlage entsprechen.</translation>
     </message>
     <message id="name|plant|plant name|cactus|label">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>name|pflanze|pflanzenname|kaktus|etikett</translation>
     </message>
     <message id="scientific|scientific name|botanical name|latin name|taxon|genus|species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>wissenschaftlich|wissenschaftlicher name|botanischer name|lateinischer name|taxon|gattung|art</translation>
     </message>
     <message id="common|common name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>deutscher name|trivialname</translation>
     </message>
     <message id="type|plant type">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>typ|pflanzentyp</translation>
     </message>
     <message id="watering|schedule|watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>gießen|plan|gießplan</translation>
     </message>
     <message id="last watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt gegossen</translation>
     </message>
     <message id="next watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nächstes gießen</translation>
     </message>
     <message id="planted|plant date|date planted|sown">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>gepflanzt|pflanzdatum|pflanzung|gesät</translation>
     </message>
     <message id="source|origin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>herkunft|quelle</translation>
     </message>
     <message id="acquired|date acquired|bought|purchased|purchase date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>erworben|erwerbsdatum|gekauft|kaufdatum|datum des kaufs</translation>
     </message>
     <message id="price|purchase price|cost|paid">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>preis|kaufpreis|kosten|bezahlt</translation>
     </message>
     <message id="value|worth">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>wert|zeitwert</translation>
     </message>
     <message id="location|place|position|bench|greenhouse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>standort|ort|platz|stellplatz|gewächshaus</translation>
     </message>
     <message id="height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>höhe</translation>
     </message>
     <message id="width|diameter">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>breite|durchmesser</translation>
     </message>
     <message id="weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>gewicht</translation>
     </message>
     <message id="light|sun">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>licht|sonne</translation>
     </message>
     <message id="temperature|temp|min temp">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>temperatur|temp|min. temp</translation>
     </message>
     <message id="pot size|pot">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>topfgröße|topf</translation>
     </message>
     <message id="pot shape|shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>topfform|form</translation>
     </message>
     <message id="pot material|material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>topfmaterial|material</translation>
     </message>
     <message id="notes|note|comments|comment|remarks|description">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>notizen|notiz|kommentare|kommentar|bemerkungen|beschreibung</translation>
     </message>
     <message id="id|#|no|no.|number|photo|photos|image|picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>id|#|nr|nr.|nummer|foto|fotos|bild|abbildung</translation>
     </message>
     <message id="“%1” is no COLUMN=FIELD pair.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Paar der Form SPALTE=FELD.</translation>
     </message>
     <message id="“%1” is no field; the fields are %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Feld; die Felder sind %2.</translation>
     </message>
     <message id="The file has no column “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine Spalte „%1“.</translation>
     </message>
     <message id="%1 is a folder; an export never replaces a folder with a file.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner; ein Export ersetzt nie einen Ordner durch eine Datei.</translation>
     </message>
     <message id="%1 is a folder that is not a Spinora collection; an export never replaces it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, der keine Spinora-Sammlung ist; ein Export ersetzt ihn nie.</translation>
     </message>
     <message id="%1 is a collection in use by %2; it cannot be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Sammlung, die von %2 verwendet wird; sie kann nicht ersetzt werden.</translation>
     </message>
     <message id="%1 is an existing collection and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine vorhandene Sammlung und wurde nicht ersetzt.</translation>
     </message>
     <message id="%1 already exists and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden und wurde nicht ersetzt.</translation>
     </message>
     <message id="The collection %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message id="it holds no %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt darin.</translation>
     </message>
     <message id="The collection %1 was made by a newer version of Spinora (schema %2; this version reads up to %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung %1 wurde mit einer neueren Version von Spinora erstellt (Schema %2; diese Version liest bis %3).</translation>
     </message>
     <message id="The collection could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung konnte nicht gelesen werden: %1</translation>
     </message>
     <message id="The collection was opened read-only, so nothing can be imported into it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung wurde schreibgeschützt geöffnet, daher kann nichts in sie importiert werden.</translation>
     </message>
     <message id="The import failed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import ist fehlgeschlagen.</translation>
     </message>
     <message id="The collection could not be written: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung konnte nicht geschrieben werden: %1</translation>
     </message>
     <message id="The collection's database could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank der Sammlung konnte nicht geöffnet werden: %1</translation>
     </message>
     <message id="The folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message id="The template could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage konnte nicht gelesen werden: %1</translation>
     </message>
     <message id="The collection could not be locked for the import: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung konnte für den Import nicht gesperrt werden: %1</translation>
     </message>
     <message id="Fertilized">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gedüngt</translation>
     </message>
     <message id="Flowered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geblüht</translation>
     </message>
     <message id="Planted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gepflanzt</translation>
     </message>
     <message id="Purchased">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gekauft</translation>
     </message>
     <message id="Sold">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verkauft</translation>
     </message>
     <message id="The import could not be saved: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import konnte nicht gespeichert werden: %1</translation>
     </message>
     <message id="%1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message id="%1: the export filter could not be run">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Exportfilter konnte nicht ausgeführt werden</translation>
     </message>
     <message id="%1 could not be replaced">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht ersetzt werden</translation>
     </message>
     <message id="The file cannot be imported: it holds triggers or views, which Spinora files never have.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Sie enthält Trigger oder Views, die Spinora-Dateien nie haben.</translation>
     </message>
     <message id="larger than 64 MiB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>größer als 64 MiB</translation>
     </message>
     <message id="a link that leads out of the package">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein Verweis, der aus dem Paket herausführt</translation>
     </message>
     <message id="not a file that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>keine lesbare Datei</translation>
     </message>
     <message id="%1 could not be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message id="The file could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
     </message>
     <message id="The file is not a Spinora database: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Spinora-Datenbank: %1</translation>
     </message>
     <message id="The file cannot be imported: its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Ihr Schema konnte nicht aktualisiert werden (%1).</translation>
     </message>
     <message id="The file could not be closed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschlossen werden: %1</translation>
     </message>
     <message id="The file has no version information, so it is not a Spinora database.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Versionsinformationen und ist daher keine Spinora-Datenbank.</translation>
     </message>
     <message id="The file cannot be imported: it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Sie wurde mit einer neueren Version von Spinora erstellt (Schema %1; diese Version liest bis %2).</translation>
     </message>
     <message id="The file's version row holds no record counts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versionszeile der Datei enthält keine Anzahlen der Datensätze.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table cannot be read (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Ihre Tabelle %1 kann nicht gelesen werden (%2).</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has keys that are not whole numbers from 0 to 9223372036854775807.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Ihre Tabelle %1 hat Schlüssel, die keine ganzen Zahlen von 0 bis 9223372036854775807 sind.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has the same key on more than one row.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Ihre Tabelle %1 hat denselben Schlüssel in mehr als einer Zeile.</translation>
     </message>
     <message id="The file cannot be imported: the collection has no keys left for its %1 table.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Die Sammlung hat keine freien Schlüssel mehr für ihre Tabelle %1.</translation>
     </message>
     <message id="The records of the file's %1 table could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datensätze der Tabelle %1 der Datei konnten nicht gelesen werden: %2</translation>
     </message>
     <message id="The file cannot be imported: the %1 column of its %2 table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Die Spalte %1 ihrer Tabelle %2 enthält Werte, die keine ganzen Zahlen sind.</translation>
     </message>
     <message id="The file holds no watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Gießpläne.</translation>
     </message>
     <message id="The file holds no cacti.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Kakteen.</translation>
     </message>
     <message id="not a picture that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kein lesbares Bild</translation>
     </message>
     <message id="the cactus %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Kaktus %1</translation>
     </message>
     <message id="the log entry %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Protokolleintrag %1</translation>
     </message>
     <message id="the cactus “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Kaktus „%1“</translation>
     </message>
     <message id="the log entry “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Protokolleintrag „%1“</translation>
     </message>
     <message id="The file's photos could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotos der Datei konnten nicht gelesen werden: %1</translation>
     </message>
     <message id="The file cannot be imported: the key column of its image table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht importiert werden: Die Schlüsselspalte ihrer Bildtabelle enthält Werte, die keine ganzen Zahlen sind.</translation>
     </message>
     <message id="1 photo could not be read and was left out: %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 Foto konnte nicht gelesen werden und wurde weggelassen: %1.</translation>
     </message>
     <message id="%1 photos could not be read and were left out: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fotos konnten nicht gelesen werden und wurden weggelassen: %2.</translation>
     </message>
     <message id="The file could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message id="No plant has a date acquired.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Pflanze hat ein Erwerbsdatum.</translation>
     </message>
     <message id="%1 without a date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ohne Datum</translation>
     </message>
     <message id="Plants by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzen nach Erwerbsdatum</translation>
     </message>
     <message id="Value by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wert nach Erwerbsdatum</translation>
     </message>
     <message id="Plants by Genus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzen nach Gattung</translation>
     </message>
     <message id="Waterings Due in the Next %1 Days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fälliges Gießen in den nächsten %1 Tagen</translation>
     </message>
     <message id="Charts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme</translation>
     </message>
     <message id="Cacti Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteenbericht</translation>
     </message>
     <message id="Summary">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message id="Total Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kakteen gesamt</translation>
     </message>
     <message id="Total Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießpläne gesamt</translation>
     </message>
     <message id="Total Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleinträge gesamt</translation>
     </message>
     <message id="Unique Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedene Arten</translation>
     </message>
     <message id="Total Value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtwert</translation>
     </message>
     <message id="Species Scientific Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wissenschaftlicher Artname</translation>
     </message>
     <message id="Species Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Deutscher Artname</translation>
     </message>
     <message id="Unknown Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Datum</translation>
     </message>
     <message id="No Event Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ereignisname</translation>
     </message>
     <message id="The report folder %1 cannot be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>In den Berichtsordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message id="The report %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message id="No folder for the work files was found: the user's caches folder is unknown (set HOME or XDG_CACHE_HOME).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Ordner für die Arbeitsdateien gefunden: Der Cache-Ordner des Benutzers ist unbekannt (setzen Sie HOME oder XDG_CACHE_HOME).</translation>
     </message>
     <message id="The work folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message id="The work folder %1 cannot be used: something that is not a folder is in its place.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner %1 kann nicht verwendet werden: An seiner Stelle befindet sich etwas, das kein Ordner ist.</translation>
     </message>
     <message id="The work folder %1 cannot be used: it is not writable.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner %1 kann nicht verwendet werden: Er ist nicht beschreibbar.</translation>
     </message>
     <message id="Another transfer is running in this program; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Programm läuft eine andere Übertragung; versuchen Sie es erneut, wenn sie beendet ist.</translation>
     </message>
     <message id="Another transfer is running (%1, process %2); try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Übertragung läuft (%1, Prozess %2); versuchen Sie es erneut, wenn sie beendet ist.</translation>
     </message>
     <message id="another program">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm</translation>
     </message>
     <message id="Another transfer is running; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Übertragung läuft; versuchen Sie es erneut, wenn sie beendet ist.</translation>
     </message>
     <message id="The work folder %1 cannot be used: its lock file could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner %1 kann nicht verwendet werden: Seine Sperrdatei konnte nicht angelegt werden.</translation>
     </message>
     <message id="Import From SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aus SDBI importieren</translation>
     </message>
     <message id="Import From Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Spinora-Datenbank importieren</translation>
     </message>
     <message id="Database File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankdatei</translation>
     </message>
     <message id="Import From CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aus CSV importieren</translation>
     </message>
     <message id="Export To SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Als SDBI exportieren</translation>
     </message>
     <message id="Export To Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Als Spinora-Datenbank exportieren</translation>
     </message>
     <message id="Export To CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren</translation>
     </message>
     <message id="Type a path, or choose the file with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Pfad ein oder wählen Sie die Datei mit „Durchsuchen“</translation>
     </message>
     <message id="Choose where to save with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie mit „Durchsuchen“, wo gespeichert werden soll</translation>
     </message>
     <message id="There is no file “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Datei „%1“.</translation>
     </message>
     <message id="A4, 3 × 8 labels of 70 × 37 mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A4, 3 × 8 Etiketten zu 70 × 37 mm</translation>
     </message>
     <message id="US Letter, 3 × 10 labels of 2.625 × 1 in">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>US Letter, 3 × 10 Etiketten zu 2,625 × 1 Zoll</translation>
     </message>
     <message id="%n labels" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Etikett</numerusform>
+            <numerusform>%n Etiketten</numerusform>
         </translation>
     </message>
     <message id="%n pages" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
         </translation>
     </message>
     <message id=" mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message id="Nothing was printed: the printer “%1” could not be used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gedruckt: Der Drucker „%1“ konnte nicht verwendet werden.</translation>
     </message>
     <message id="Nothing was printed: the file “%1” could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gedruckt: Die Datei „%1“ konnte nicht geschrieben werden.</translation>
     </message>
     <message id="Error: out of memory.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Nicht genügend Arbeitsspeicher.</translation>
     </message>
     <message id="Error: unknown exception.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Unbekannte Ausnahme.</translation>
     </message>
     <message id="No snapshot of the collection could be kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Sicherung der Sammlung aufbewahrt werden: %1</translation>
     </message>
     <message id="the collection as it is now could not be kept first, so nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung konnte nicht vorher in ihrem jetzigen Stand aufbewahrt werden, daher wurde nichts geändert: %1</translation>
     </message>
     <message id="the collection was opened read-only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung wurde schreibgeschützt geöffnet</translation>
     </message>
     <message id="Other">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message id="it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie existiert nicht.</translation>
     </message>
     <message id="it is not a collection package (a folder ending in .sdb).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein Sammlungspaket (ein Ordner, der auf .sdb endet).</translation>
     </message>
     <message id="the folder holds no %1, so it is not a Spinora collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>im Ordner fehlt %1, daher ist er keine Spinora-Sammlung.</translation>
     </message>
     <message id="it is read-only. Make it writable, or copy it to another place, to open it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist schreibgeschützt. Machen Sie sie beschreibbar oder kopieren Sie sie an einen anderen Ort, um sie zu öffnen.</translation>
     </message>
     <message id="the collection is not open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung ist nicht geöffnet</translation>
     </message>
     <message id="the collection could not be read again: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung konnte nicht erneut gelesen werden: %1</translation>
     </message>
     <message id="the file is not a picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein Bild</translation>
     </message>
     <message id="the picture is too large (%1 × %2 pixels)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist zu groß (%1 × %2 Pixel)</translation>
     </message>
     <message id="the picture cannot be decoded (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild kann nicht dekodiert werden (%1)</translation>
     </message>
     <message id="the file cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nicht gelesen werden</translation>
     </message>
     <message id="the file is larger than %1 MB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 MB</translation>
     </message>
     <message id="Error: a photo needs its three prepared files.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Ein Foto benötigt seine drei vorbereiteten Dateien.</translation>
     </message>
     <message id="a change to it was cut short when Spinora or the computer stopped">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>eine Änderung daran wurde abgebrochen, als Spinora oder der Computer angehalten wurde</translation>
     </message>
     <message id="%1, and must be undone before the collection can be read. That takes writing, and the collection is read-only here. Copy the whole collection, with the file %2-journal in it, to a writable place and open the copy.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, und muss rückgängig gemacht werden, bevor die Sammlung gelesen werden kann. Dazu muss geschrieben werden, und die Sammlung ist hier schreibgeschützt. Kopieren Sie die ganze Sammlung mit der darin enthaltenen Datei %2-journal an einen beschreibbaren Ort und öffnen Sie die Kopie.</translation>
     </message>
     <message id="%1, and cannot be undone: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, und kann nicht rückgängig gemacht werden: %2</translation>
     </message>
     <message id="%1, and undoing it failed: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, und das Rückgängigmachen ist fehlgeschlagen: %2.</translation>
     </message>
     <message id="the collection is not open for writing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung ist nicht zum Schreiben geöffnet.</translation>
     </message>
     <message id="no watering moment was given.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Zeitpunkt für das Gießen angegeben.</translation>
     </message>
     <message id="it is already open in this program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist bereits in diesem Programm geöffnet.</translation>
     </message>
     <message id="another program (process %1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm (Prozess %1)</translation>
     </message>
     <message id="it is in use by %1. Only one program at a time can change a collection; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie wird von %1 verwendet. Nur ein Programm zur Zeit kann eine Sammlung ändern; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message id="its lock file %1 cannot be opened (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Sperrdatei %1 kann nicht geöffnet werden (%2).</translation>
     </message>
     <message id="its lock file %1 cannot be locked (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Sperrdatei %1 kann nicht gesperrt werden (%2).</translation>
     </message>
     <message id="its lock file %1 keeps being replaced by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Sperrdatei %1 wird ständig von einem anderen Programm ersetzt.</translation>
     </message>
     <message id="the picture cannot be converted to JPEG">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild kann nicht in JPEG umgewandelt werden</translation>
     </message>
     <message id="no database connection">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datenbankverbindung</translation>
     </message>
     <message id="the current schema is not available (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das aktuelle Schema ist nicht verfügbar (%1)</translation>
     </message>
     <message id="The collection %1 could not be opened: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message id="The collection %1 could not be made: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung %1 konnte nicht angelegt werden: %2</translation>
     </message>
     <message id="The logs of %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Protokolleinträge von %1 konnten nicht gelesen werden: %2</translation>
     </message>
     <message id="%1. So that nothing is lost, the collection is now read-only: nothing in it is changed or deleted. Close it and open it again to try once more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Damit nichts verloren geht, ist die Sammlung jetzt schreibgeschützt: Nichts darin wird geändert oder gelöscht. Schließen Sie sie und öffnen Sie sie erneut, um es noch einmal zu versuchen.</translation>
     </message>
     <message id="it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde mit einer neueren Version von Spinora erstellt (Schema %1; diese Version liest bis %2).</translation>
     </message>
     <message id="its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Schema konnte nicht aktualisiert werden (%1).</translation>
     </message>
     <message id="the script %1 could not be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Skript %1 konnte nicht gelesen werden</translation>
     </message>
     <message id="The collection %1 was opened read-only and cannot be saved.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung %1 wurde schreibgeschützt geöffnet und kann nicht gespeichert werden.</translation>
     </message>
     <message id="The collection %1 was saved, but could not be opened again: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung %1 wurde gespeichert, konnte aber nicht erneut geöffnet werden: %2</translation>
     </message>
     <message id="The collection could not be saved as %1: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message id="The collection could not be saved as %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammlung konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message id="Caudiciform">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Caudexpflanze</translation>
     </message>
     <message id="Leaf Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Blattsukkulente</translation>
     </message>
     <message id="Root Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wurzelsukkulente</translation>
     </message>
     <message id="Stem Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stammsukkulente</translation>
     </message>
     <message id="Seed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samen</translation>
     </message>
     <message id="Cutting">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Steckling</translation>
     </message>
     <message id="Offset">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kindel</translation>
     </message>
     <message id="Grafted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gepfropft</translation>
     </message>
     <message id="Wild">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wildsammlung</translation>
     </message>
     <message id="Nursery Stock">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gärtnereiware</translation>
     </message>
     <message id="Private Grower">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Züchter</translation>
     </message>
     <message id="Retailer">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Händler</translation>
     </message>
     <message id="Ceramic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keramik</translation>
     </message>
     <message id="Concrete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beton</translation>
     </message>
     <message id="Fiberglass">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Glasfaser</translation>
     </message>
     <message id="Mica">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmer</translation>
     </message>
     <message id="None (In-Ground)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Topf (ausgepflanzt)</translation>
     </message>
     <message id="Plastic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kunststoff</translation>
     </message>
     <message id="Stone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stein</translation>
     </message>
     <message id="Wood">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Holz</translation>
     </message>
     <message id="Round">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rund</translation>
     </message>
     <message id="Oval">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Oval</translation>
     </message>
     <message id="Square">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratisch</translation>
     </message>
     <message id="Rectangular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckig</translation>
     </message>
     <message id="Hexagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sechseckig</translation>
     </message>
     <message id="Octagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Achteckig</translation>
     </message>
     <message id="Dish">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Schale</translation>
     </message>
     <message id="Lotus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lotus</translation>
     </message>
     <message id="Flat">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Flach</translation>
     </message>
     <message id="Irregular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unregelmäßig</translation>
     </message>
     <message id="hours">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message id="days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message id="weeks">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message id="months">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message id="hour">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message id="day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message id="week">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message id="month">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message id="Spray">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sprühen</translation>
     </message>
     <message id="LightQuantity">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtmenge</translation>
     </message>
     <message id="Moderate">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mäßig</translation>
     </message>
     <message id="Soak">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tauchen</translation>
     </message>
     <message id="a cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kaktus</translation>
     </message>
     <message id="a watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gießplan</translation>
     </message>
     <message id="a log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein Protokolleintrag</translation>
     </message>
     <message id="a photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein Foto</translation>
     </message>
     <message id="a record (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datensatz (%1)</translation>
     </message>
     <message id="%1 it needs is gone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt, wird aber benötigt</translation>
     </message>
     <message id="%1 it would bring back has been made again">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde wiederhergestellt, wurde aber inzwischen neu angelegt</translation>
     </message>
     <message id="%1 it touches has been changed since">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist betroffen und wurde seitdem geändert</translation>
     </message>
     <message id="what it needs could not be read from %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>was benötigt wird, konnte nicht aus %1 gelesen werden</translation>
     </message>
     <message id="the collection as it was before was not kept">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung wurde nicht in ihrem vorherigen Stand aufbewahrt</translation>
     </message>
     <message id="“%1” could not be undone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht rückgängig gemacht werden: %2.</translation>
     </message>
     <message id="“%1” could not be redone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht wiederholt werden: %2.</translation>
     </message>
     <message id="the database is damaged (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbank ist beschädigt (%1).</translation>
     </message>
     <message id="Print the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste drucken</translation>
     </message>
     <message id="Import from device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Von Gerät importieren</translation>
     </message>
     <message id="Import database from Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank aus der Spinora-Mobil-App importieren</translation>
     </message>
     <message id="Export to device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Gerät exportieren</translation>
     </message>
     <message id="Export database to Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank in die Spinora-Mobil-App exportieren</translation>
     </message>
     <message id="Show database statistics">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankstatistik anzeigen</translation>
     </message>
     <message id="Delete Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
     <message id="Remove an item from the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Eintrag aus der Liste entfernen</translation>
     </message>
     <message id="Add an item to the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Eintrag zur Liste hinzufügen</translation>
     </message>
     <message id="%n watering schedules" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gießplan</numerusform>
+            <numerusform>%n Gießpläne</numerusform>
         </translation>
     </message>
     <message id="%1 and its %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 mit %n Kaktus</numerusform>
+            <numerusform>%1 mit %n Kakteen</numerusform>
         </translation>
     </message>
     <message id="%1 and their %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 mit insgesamt %n Kaktus</numerusform>
+            <numerusform>%1 mit insgesamt %n Kakteen</numerusform>
         </translation>
     </message>
     <message id="%n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kaktus</numerusform>
+            <numerusform>%n Kakteen</numerusform>
         </translation>
     </message>
     <message id="No log has the event &quot;Flowered&quot; yet.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Protokolleintrag hat das Ereignis „Geblüht“.</translation>
     </message>
     <message id="How often each plant flowered in each month, over all years; the plants likely to flower in %1 first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft jede Pflanze in jedem Monat geblüht hat, über alle Jahre; die Pflanzen, die im %1 wahrscheinlich blühen, zuerst.</translation>
     </message>
     <message id="No date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datum</translation>
     </message>
     <message id="%1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message id="Photo Timeline of %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto-Zeitleiste von %1</translation>
     </message>
     <message id="Photos, oldest first">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos, älteste zuerst</translation>
     </message>
     <message id="This plant has no photos yet, neither its own nor in its logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Pflanze hat noch keine Fotos, weder eigene noch in ihren Protokolleinträgen.</translation>
     </message>
     <message id="Choose two photos (Ctrl+click) to see them side by side.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zwei Fotos aus (Ctrl+Klick), um sie nebeneinander zu sehen.</translation>
     </message>
     <message id="Earlier photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Früheres Foto</translation>
     </message>
     <message id="Later photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Späteres Foto</translation>
     </message>
     <message id="%1 (%2 without a date)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 ohne Datum)</translation>
     </message>
     <message id="Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolleinträge</translation>
     </message>
     <message id="Watering Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gießen fällig</translation>
     </message>
     <message id="Reminders Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Erinnerungen</translation>
     </message>
     <message id="%1:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message id="no collection at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sammlung unter %1</translation>
     </message>
     <message id="no snapshot was kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde keine Sicherung aufbewahrt: %1</translation>
     </message>
     <message id="%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Sicherung namens %2 (spinora-cli backups %1 listet sie auf); es wurde nichts geändert</translation>
     </message>
     <message id="%1 was not restored: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht wiederhergestellt: %2</translation>
     </message>
     <message id="the collection as it was is kept as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung ist in ihrem vorherigen Stand als %1 aufbewahrt</translation>
     </message>
     <message id="%1 needs a value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt einen Wert</translation>
     </message>
     <message id="usage: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message id="%1 must be a whole number from %2 to %3, not “%4”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine ganze Zahl von %2 bis %3 sein, nicht „%4“</translation>
     </message>
     <message id="%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss ein lokales Datum mit Uhrzeit im Format JJJJ-MM-TT HH:MM sein, nicht „%2“</translation>
     </message>
     <message id="the collection could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung konnte nicht geschrieben werden</translation>
     </message>
     <message id="%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: %2 Es wurde nichts geändert. „spinora-cli backups %1“ listet ihre Sicherungen auf und „spinora-cli restore %1 SICHERUNG“ stellt eine davon wieder her.</translation>
     </message>
     <message id="its photo file %1 is missing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Fotodatei %1 fehlt.</translation>
     </message>
     <message id="%1 photo files are missing, the first %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fotodateien fehlen, die erste ist %2.</translation>
     </message>
     <message id="%1: a collection's name must end in .%2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name einer Sammlung muss auf .%2 enden</translation>
     </message>
     <message id="%1 already exists; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden; es wurde nichts geändert</translation>
     </message>
     <message id="the folder %1 does not exist">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 existiert nicht</translation>
     </message>
     <message id="the sample could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Beispiel konnte nicht geschrieben werden</translation>
     </message>
     <message id="created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 angelegt mit %2 Kakteen, %3 Gießplänen, %4 Protokolleinträgen und %5 Fotos</translation>
     </message>
     <message id="list what? “%1” is not cacti, watering or logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>was auflisten? „%1“ ist nicht cacti, watering oder logs</translation>
     </message>
     <message id="at most three --no-water periods">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens drei --no-water-Zeiträume</translation>
     </message>
     <message id="--no-water must be MM-DD:MM-DD with real days, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--no-water muss MM-TT:MM-TT mit gültigen Tagen sein, nicht „%1“</translation>
     </message>
     <message id="warning: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message id="there is no session bus to post the notification on (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Sitzungsbus, über den die Benachrichtigung gesendet werden könnte (%1)</translation>
     </message>
     <message id="no notification service answers on the session bus (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kein Benachrichtigungsdienst antwortet auf dem Sitzungsbus (%1)</translation>
     </message>
     <message id="the notification service refused the notification (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Benachrichtigungsdienst hat die Benachrichtigung abgelehnt (%1)</translation>
     </message>
     <message id="%1 wants a device address such as http://host:port, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Geräteadresse wie http://host:port, nicht „%2“</translation>
     </message>
     <message id="the import failed; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Import ist fehlgeschlagen; es wurde nichts geändert</translation>
     </message>
     <message id="the import failed; nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>der Import ist fehlgeschlagen; es wurde nichts geändert: %1</translation>
     </message>
     <message id="download failed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen fehlgeschlagen: %1</translation>
     </message>
     <message id="upload failed: %1 - %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen: %1 - %2</translation>
     </message>
     <message id="service discovery failed: %1; it needs the avahi-daemon service (start it with &quot;systemctl start avahi-daemon&quot;)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Diensterkennung fehlgeschlagen: %1; sie benötigt den Dienst avahi-daemon (starten Sie ihn mit &quot;systemctl start avahi-daemon&quot;)</translation>
     </message>
     <message id="pull needs --from URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pull benötigt --from URL</translation>
     </message>
     <message id="import option %1 does not fit a device in mode %2: %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importoption %1 passt nicht zu einem Gerät im Modus %2: %3</translation>
     </message>
     <message id="push needs --to URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>push benötigt --to URL</translation>
     </message>
     <message id="%1 Add --force to replace it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mit --force wird es ersetzt.</translation>
     </message>
     <message id="%1 Nothing was written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde nichts geschrieben.</translation>
     </message>
     <message id="Exporting to the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export in die geöffnete Sammlung selbst ist nicht erlaubt</translation>
     </message>
     <message id="%1: use export-csv for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Verwenden Sie export-csv für CSV-Dateien</translation>
     </message>
     <message id="%1: a CSV file's name must end in .csv">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name einer CSV-Datei muss auf .csv enden</translation>
     </message>
     <message id="Writing a report into the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben eines Berichts in die geöffnete Sammlung selbst ist nicht erlaubt</translation>
     </message>
     <message id="the file %1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei %1 konnte nicht geschrieben werden</translation>
     </message>
     <message id="nothing to import at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zu importieren unter %1</translation>
     </message>
     <message id="--map is for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map gilt nur für CSV-Dateien</translation>
     </message>
     <message id="--map: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map: %1</translation>
     </message>
     <message id="Importing from the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import aus der geöffneten Sammlung selbst ist nicht erlaubt</translation>
     </message>
     <message id="--page-size must be A4 or Letter, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--page-size muss A4 oder Letter sein, nicht „%1“</translation>
     </message>
     <message id="--record must be a record's key (a whole number), not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record muss der Schlüssel eines Datensatzes sein (eine ganze Zahl), nicht „%1“</translation>
     </message>
     <message id="--record needs a sheet screen (3, 4 or 5)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record benötigt eine Detailansicht (3, 4 oder 5)</translation>
     </message>
     <message id="the collection has no cactus with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung enthält keinen Kaktus mit dem Schlüssel %1</translation>
     </message>
     <message id="the collection has no cactus to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung enthält keinen Kaktus zum Drucken</translation>
     </message>
     <message id="the collection has no watering schedule with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung enthält keinen Gießplan mit dem Schlüssel %1</translation>
     </message>
     <message id="the collection has no watering schedule to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung enthält keinen Gießplan zum Drucken</translation>
     </message>
     <message id="the collection has no log with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung enthält keinen Protokolleintrag mit dem Schlüssel %1</translation>
     </message>
     <message id="the collection has no log to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung enthält keinen Protokolleintrag zum Drucken</translation>
     </message>
     <message id="--layout must be a4-3x8 or letter-3x10, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--layout muss a4-3x8 oder letter-3x10 sein, nicht „%1“</translation>
     </message>
     <message id="no cactus matches “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kaktus passt zu „%1“</translation>
     </message>
     <message id="due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>fällig</translation>
     </message>
     <message id="1 day overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag überfällig</translation>
     </message>
     <message id="%1 days overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage überfällig</translation>
     </message>
     <message id="nothing due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nichts fällig</translation>
     </message>
     <message id="(no schedule)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Gießplan)</translation>
     </message>
     <message id="(no plants)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Pflanzen)</translation>
     </message>
     <message id="%1: %2, next watering %3, %4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, nächstes Gießen %3, %4</translation>
     </message>
     <message id="reminder: %1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung: %1, %2</translation>
     </message>
     <message id="reminder: %1 (%2), %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung: %1 (%2), %3</translation>
     </message>
     <message id="1 plant to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 Pflanze zu gießen</translation>
     </message>
     <message id="%1 plants to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pflanzen zu gießen</translation>
     </message>
     <message id="1 reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 Erinnerung</translation>
     </message>
     <message id="%1 reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Erinnerungen</translation>
     </message>
     <message id="%1 and %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message id="%1 today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heute</translation>
     </message>
     <message id="%1 by %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message id="%1 and %2 more">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 weitere</translation>
     </message>
     <message id="nothing due: no notification">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nichts fällig: keine Benachrichtigung</translation>
     </message>
     <message id="%1 could not be started">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden</translation>
     </message>
     <message id="--on must be a date as YYYY-MM-DD, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--on muss ein Datum im Format JJJJ-MM-TT sein, nicht „%1“</translation>
     </message>
     <message id="no collection named and no recent collection to check">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sammlung angegeben und keine zuletzt verwendete Sammlung zum Prüfen</translation>
     </message>
     <message id="--at %1 lies in the future; a watering can only be recorded once it is done">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 liegt in der Zukunft; ein Gießen kann erst erfasst werden, wenn es erledigt ist</translation>
     </message>
     <message id="no watering schedule is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kein Gießplan heißt „%1“; es wurde nichts geändert</translation>
     </message>
     <message id="no cactus is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kaktus heißt „%1“; es wurde nichts geändert</translation>
     </message>
     <message id="the watering could not be recorded">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Gießen konnte nicht erfasst werden</translation>
     </message>
     <message id="unknown subcommand “%1” (see spinora-cli --help)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Unterbefehl „%1“ (siehe spinora-cli --help)</translation>
     </message>
     <message id="The latest changes to “%1” could not be written: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten Änderungen an „%1“ konnten nicht geschrieben werden: %2</translation>
     </message>
     <message id="The window stays open so that they are not lost. Make room and close it again, or save the collection somewhere else.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster bleibt geöffnet, damit sie nicht verloren gehen. Schaffen Sie Platz und schließen Sie es erneut, oder speichern Sie die Sammlung an einem anderen Ort.</translation>
     </message>
     <message id="the photo could not be written into the collection (is the disk full?)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>das Foto konnte nicht in die Sammlung geschrieben werden (ist der Datenträger voll?)</translation>
     </message>
     <message id="unknown option %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message id="name at least one --schedule or --cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nennen Sie mindestens einen --schedule oder --cactus</translation>
+    </message>
+    <message id="&lt; 1 year">
+        <source></source>
+        <translation>&lt; 1 Jahr</translation>
+    </message>
+    <message id="%n years" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

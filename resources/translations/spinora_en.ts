@@ -73,5 +73,12 @@
             <numerusform>%n cacti</numerusform>
         </translation>
     </message>
+    <message id="%n years" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n year</numerusform>
+            <numerusform>%n years</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

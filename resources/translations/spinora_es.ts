@@ -1161,2201 +1161,2212 @@
     </message>
     <message id="Taken">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tomada</translation>
     </message>
     <message id="Why">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message id="Plants">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas</translation>
     </message>
     <message id="Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message id="Spinora quit unexpectedly the last time it was used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora se cerró inesperadamente la última vez que se usó.</translation>
     </message>
     <message id="A report of the problem was saved. Would you like to see it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó un informe del problema. ¿Desea verlo?</translation>
     </message>
     <message id="Show Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar informe</translation>
     </message>
     <message id="Not Now">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora no</translation>
     </message>
     <message id="Crash Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de fallo</translation>
     </message>
     <message id="Saved as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado como %1</translation>
     </message>
     <message id="The reminder time could not be written to %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la hora del recordatorio en %1.</translation>
     </message>
     <message id="Spinora will remind you every day at %1 (systemd user timer %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora se lo recordará cada día a las %1 (temporizador de usuario de systemd %2).</translation>
     </message>
     <message id="Reminders are off.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Los recordatorios están desactivados.</translation>
     </message>
     <message id="Clear Menu">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar menú</translation>
     </message>
     <message id="&amp;File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message id="New">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message id="Open...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir...</translation>
     </message>
     <message id="Open Recent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir reciente</translation>
     </message>
     <message id="Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message id="Save As...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como...</translation>
     </message>
     <message id="Page Setup...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar página...</translation>
     </message>
     <message id="Print Preview...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión...</translation>
     </message>
     <message id="Quit Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Spinora</translation>
     </message>
     <message id="&amp;Edit">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message id="Add Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir elemento</translation>
     </message>
     <message id="Remove Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar elemento</translation>
     </message>
     <message id="Duplicate Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar elemento</translation>
     </message>
     <message id="Cut">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message id="Copy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message id="Paste">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message id="Select All">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message id="Preferences...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias...</translation>
     </message>
     <message id="&amp;View">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message id="Show Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar barra de herramientas</translation>
     </message>
     <message id="Customize Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizar barra de herramientas</translation>
     </message>
     <message id="Icon and Text">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Icono y texto</translation>
     </message>
     <message id="Icon Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Solo icono</translation>
     </message>
     <message id="Text Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Solo texto</translation>
     </message>
     <message id="Flowering Calendar...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario de floración...</translation>
     </message>
     <message id="&amp;Tools">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message id="Statistics...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas...</translation>
     </message>
     <message id="&amp;Window">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;entana</translation>
     </message>
     <message id="Minimize">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message id="Zoom">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message id="Bring All to Front">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Traer todo al frente</translation>
     </message>
     <message id="&amp;Help">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message id="Like Spinora on Facebook">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dar «Me gusta» a Spinora en Facebook</translation>
     </message>
     <message id="Spinora Website...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de Spinora...</translation>
     </message>
     <message id="Frequently Asked Questions...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas frecuentes...</translation>
     </message>
     <message id="Check for Updates...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones...</translation>
     </message>
     <message id="About Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Spinora</translation>
     </message>
     <message id="Preferences">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message id="Sort options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de ordenación</translation>
     </message>
     <message id="Sort cacti by species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los cactus por especie</translation>
     </message>
     <message id="Database options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de la base de datos</translation>
     </message>
     <message id="Add default species and events to new databases">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir las especies y eventos predeterminados a las bases de datos nuevas</translation>
     </message>
     <message id="Reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios</translation>
     </message>
     <message id="&amp;Remind me of due plants every day at">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordarme a diario las plantas pendientes a las</translation>
     </message>
     <message id="Reminder time">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hora del recordatorio</translation>
     </message>
     <message id="Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message id="Collection:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Colección:</translation>
     </message>
     <message id="Spinora collections (*%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Colecciones de Spinora (*%1)</translation>
     </message>
     <message id="“%1” already exists. Do you want to replace it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message id="A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una colección con el mismo nombre en «%1». Si la reemplaza, se sobrescribirá su contenido actual.</translation>
     </message>
     <message id="Replace">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message id="Do you want to save the changes made to the document “%1”?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios realizados en el documento «%1»?</translation>
     </message>
     <message id="Your changes will stay in the untitled collection if you don’t save them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sus cambios permanecerán en la colección sin título si no los guarda.</translation>
     </message>
     <message id="Don’t Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar</translation>
     </message>
     <message id="Keep Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener abierto</translation>
     </message>
     <message id="New Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva base de datos de Spinora</translation>
     </message>
     <message id="Save As">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message id="Overwriting an open database is not permitted. Please select a different filename.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite sobrescribir una base de datos abierta. Seleccione otro nombre de archivo.</translation>
     </message>
     <message id="The collection “%1” could not be opened: it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la colección «%1»: no existe.</translation>
     </message>
     <message id="%n of its photo files are missing, the first “%1”." numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falta %n de sus archivos de foto: «%1».</numerusform>
+            <numerusform>Faltan %n de sus archivos de foto, el primero «%1».</numerusform>
         </translation>
     </message>
     <message id="%1, %2 and %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 y %3</translation>
     </message>
     <message id="%n plants" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n planta</numerusform>
+            <numerusform>%n plantas</numerusform>
         </translation>
     </message>
     <message id="%n logs" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message id="%n photos" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n foto</numerusform>
+            <numerusform>%n fotos</numerusform>
         </translation>
     </message>
     <message id="The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La instantánea válida más reciente es del %1 y contiene %2. Restaurarla reemplaza la colección; la colección dañada se guarda antes como instantánea.</translation>
     </message>
     <message id="The collection will hold %1. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La colección contendrá %1. Su estado actual se guarda antes como instantánea, así que puede deshacer esto restaurándola.</translation>
     </message>
     <message id="“%1” could not be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reemplazar «%1».</translation>
     </message>
     <message id="The catalogue of your cactus and succulent collection: plants, watering schedules and a log of what happened to them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El catálogo de su colección de cactus y suculentas: plantas, programas de riego y un registro de lo que les ha pasado.</translation>
     </message>
     <message id="Import From">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde</translation>
     </message>
     <message id="Export To">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a</translation>
     </message>
     <message id="Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación móvil de Spinora</translation>
     </message>
     <message id="SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>SDBI</translation>
     </message>
     <message id="Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Base de datos de Spinora</translation>
     </message>
     <message id="CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message id="CSV Template…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla CSV…</translation>
     </message>
     <message id="HTML Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Informe HTML</translation>
     </message>
     <message id="Software Update">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de software</translation>
     </message>
     <message id="A new version of Spinora is available!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hay una nueva versión de Spinora disponible!</translation>
     </message>
     <message id="Spinora %1 is now available—you have %2. Would you like to download it now?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ya está disponible Spinora %1 (usted tiene la %2). ¿Desea descargarlo ahora?</translation>
     </message>
     <message id="Download">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message id="Remind Me Later">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Recordármelo más tarde</translation>
     </message>
     <message id="You’re up-to-date!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¡Está al día!</translation>
     </message>
     <message id="Spinora %1 is currently the newest version available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 es actualmente la versión más reciente disponible.</translation>
     </message>
     <message id="No update address is set, so Spinora cannot look for updates. Your distribution’s package manager keeps Spinora up to date.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna dirección de actualización configurada, así que Spinora no puede buscar actualizaciones. El gestor de paquetes de su distribución mantiene Spinora actualizado.</translation>
     </message>
     <message id="Update Error!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de actualización!</translation>
     </message>
     <message id="An error occurred in retrieving update information. Please try again later.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al obtener la información de actualización. Vuelva a intentarlo más tarde.</translation>
     </message>
     <message id="Spinora keeps the catalogue of a cactus and succulent collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora lleva el catálogo de una colección de cactus y suculentas.</translation>
     </message>
     <message id="Collections to open (folders ending in .sdb); interchange files (.sdbi) are offered for import into the collection shown.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Colecciones para abrir (carpetas que terminan en .sdb); los archivos de intercambio (.sdbi) se ofrecen para importarlos en la colección mostrada.</translation>
     </message>
     <message id="The list to show: cacti, watering or logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La lista que mostrar: cacti, watering o logs.</translation>
     </message>
     <message id="--show takes cacti, watering or logs, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--show admite cacti, watering o logs, no «%1»</translation>
     </message>
     <message id="Spinora is already running but does not answer.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora ya se está ejecutando, pero no responde.</translation>
     </message>
     <message id="the line “%1” does not close “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la línea «%1» no cierra «%2»</translation>
     </message>
     <message id="the file ends before “%1” does">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina antes que «%1»</translation>
     </message>
     <message id="the file is empty">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message id="it is not an iCalendar file">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo iCalendar</translation>
     </message>
     <message id="it does not hold exactly one calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene exactamente un calendario</translation>
     </message>
     <message id="it contains errors">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>contiene errores</translation>
     </message>
     <message id="it cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message id="The calendar folder “%1” cannot be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de calendario «%1».</translation>
     </message>
     <message id="The calendar file “%1” cannot be used: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo de calendario «%1»: %2.</translation>
     </message>
     <message id="The calendar file “%1” cannot be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de calendario «%1».</translation>
     </message>
     <message id="The calendar file “%1” cannot be used (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo de calendario «%1» (%2); se ha dejado como estaba.</translation>
     </message>
     <message id="The calendar file “%1” keeps being changed by another program; it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa modifica continuamente el archivo de calendario «%1»; se ha dejado como estaba.</translation>
     </message>
     <message id="The calendar file “%1” could not be written (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de calendario «%1» (%2); se ha dejado como estaba.</translation>
     </message>
     <message id="No space left on device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
     <message id="The event ends before it starts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El evento termina antes de empezar.</translation>
     </message>
     <message id="The calendar “%1” is not available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario «%1» no está disponible.</translation>
     </message>
     <message id="There is no such event.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ese evento no existe.</translation>
     </message>
     <message id="The event was removed by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha eliminado el evento.</translation>
     </message>
     <message id="the Avahi daemon went away">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el demonio Avahi ha desaparecido</translation>
     </message>
     <message id="Click the Import button to restore the complete database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Importar para restaurar la base de datos completa desde su dispositivo.</translation>
     </message>
     <message id="Click the Import button to restore only the cacti and watering schedules in the database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Importar para restaurar solo los cactus y los programas de riego de la base de datos desde su dispositivo.</translation>
     </message>
     <message id="Click the Import button to import the cacti from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Importar para importar los cactus desde su dispositivo.</translation>
     </message>
     <message id="Click the Import button to import the watering schedules from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Importar para importar los programas de riego desde su dispositivo.</translation>
     </message>
     <message id="Restore Database is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Restore Database está seleccionado en su dispositivo. Seleccione en su lugar Backup Database o Export Data.</translation>
     </message>
     <message id="Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Export Data está seleccionado en su dispositivo. Seleccione en su lugar Backup Database para restaurar tanto los cactus como los programas de riego.</translation>
     </message>
     <message id="Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Export Data está seleccionado en su dispositivo. En este modo solo se pueden importar cactus o programas de riego.</translation>
     </message>
     <message id="Import Data is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Import Data está seleccionado en su dispositivo. Seleccione en su lugar Backup Database o Export Data.</translation>
     </message>
     <message id="Backup Database is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Database está seleccionado en su dispositivo. Seleccione en su lugar Restore Database o Import Data.</translation>
     </message>
     <message id="Export Data is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Export Data está seleccionado en su dispositivo. Seleccione en su lugar Restore Database o Import Data.</translation>
     </message>
     <message id="Click the Export button to send the database to your device. The app will ask what you want to import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Exportar para enviar la base de datos a su dispositivo. La aplicación le preguntará qué desea importar.</translation>
     </message>
     <message id="The collection was closed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Se cerró la colección.</translation>
     </message>
     <message id="Import Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar base de datos</translation>
     </message>
     <message id="Restore Complete Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar la base de datos completa</translation>
     </message>
     <message id="Import Cacti and Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar cactus y programas de riego</translation>
     </message>
     <message id="Import Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar cactus</translation>
     </message>
     <message id="Import Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar programas de riego</translation>
     </message>
     <message id="Devices">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message id="Messages">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mensajes</translation>
     </message>
     <message id="Export Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar base de datos</translation>
     </message>
     <message id="Flowering Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario de floración</translation>
     </message>
     <message id="Photo Timeline">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cronología de fotos</translation>
     </message>
     <message id="Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre común</translation>
     </message>
     <message id="Open Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir programa de riego</translation>
     </message>
     <message id="Height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message id="Width">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura</translation>
     </message>
     <message id="Weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message id="Light">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Luz</translation>
     </message>
     <message id="Temperature">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message id="Pot Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la maceta</translation>
     </message>
     <message id="Pot Shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de la maceta</translation>
     </message>
     <message id="Pot Material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Material de la maceta</translation>
     </message>
     <message id="General">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message id="Details">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message id="Alarm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message id="Busy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupado</translation>
     </message>
     <message id="Free">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message id="Title">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message id="Starts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza</translation>
     </message>
     <message id="Ends">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
     <message id="All-Day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el día</translation>
     </message>
     <message id="Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message id="Availability">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilidad</translation>
     </message>
     <message id="Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios guardados en %1. Para verlos en el calendario de su escritorio, añada este archivo como calendario.</translation>
     </message>
     <message id="Add New Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir evento nuevo</translation>
     </message>
     <message id="Edit Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar evento</translation>
     </message>
     <message id="Open Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cactus</translation>
     </message>
     <message id="Add Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir recordatorio</translation>
     </message>
     <message id="Edit Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar recordatorio</translation>
     </message>
     <message id="Add a reminder to your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir un recordatorio al calendario?</translation>
     </message>
     <message id="Edit the reminder on your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¿Editar el recordatorio en el calendario?</translation>
     </message>
     <message id="All Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las fotos</translation>
     </message>
     <message id="Add Photos…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fotos…</translation>
     </message>
     <message id="Add photos from picture files. You can also drop picture files on the grid.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fotos desde archivos de imagen. También puede soltar archivos de imagen en la cuadrícula.</translation>
     </message>
     <message id="Size of the photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de las fotos</translation>
     </message>
     <message id="Adding photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadiendo fotos</translation>
     </message>
     <message id="Add Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fotos</translation>
     </message>
     <message id="Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
     </message>
     <message id="This file was not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió este archivo:</translation>
     </message>
     <message id="These files were not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadieron estos archivos:</translation>
     </message>
     <message id="Previous Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto anterior</translation>
     </message>
     <message id="Display the previous photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la foto anterior</translation>
     </message>
     <message id="Edit Caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar pie de foto</translation>
     </message>
     <message id="Edit the photo caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el pie de la foto</translation>
     </message>
     <message id="Next Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto siguiente</translation>
     </message>
     <message id="Display the next photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la foto siguiente</translation>
     </message>
     <message id="Error: the new record is gone.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el nuevo elemento ha desaparecido.</translation>
     </message>
     <message id="From Date 1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha inicial 1</translation>
     </message>
     <message id="To Date 2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final 2</translation>
     </message>
     <message id="From Date 3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha inicial 3</translation>
     </message>
     <message id="To Date 4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final 4</translation>
     </message>
     <message id="From Date 5">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha inicial 5</translation>
     </message>
     <message id="To Date 6">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final 6</translation>
     </message>
     <message id="Units">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message id="Line %1, column %2 (%3): “%4” could not be read and was not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2 (%3): no se pudo leer «%4» y no se importó.</translation>
     </message>
     <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: “%1”. Give each column its field, for example --map '%2' (the fields are %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no sigue el formato de la plantilla CSV de Spinora y no se pudieron asignar estas columnas: «%1». Indique el campo de cada columna, por ejemplo --map &apos;%2&apos; (los campos son %3).</translation>
     </message>
     <message id="No cacti, watering schedules or logs were found in the file. It must follow the Spinora CSV template.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron cactus, programas de riego ni registros en el archivo. Debe seguir la plantilla CSV de Spinora.</translation>
     </message>
     <message id="name|plant|plant name|cactus|label">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nombre|planta|nombre de la planta|cactus|etiqueta</translation>
     </message>
     <message id="scientific|scientific name|botanical name|latin name|taxon|genus|species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>científico|nombre científico|nombre botánico|nombre latino|taxón|género|especie</translation>
     </message>
     <message id="common|common name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>común|nombre común</translation>
     </message>
     <message id="type|plant type">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>tipo|tipo de planta</translation>
     </message>
     <message id="watering|schedule|watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>riego|programa|programa de riego</translation>
     </message>
     <message id="last watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>último riego</translation>
     </message>
     <message id="next watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>próximo riego</translation>
     </message>
     <message id="planted|plant date|date planted|sown">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>plantado|fecha de plantación|plantación|sembrado</translation>
     </message>
     <message id="source|origin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>procedencia|origen</translation>
     </message>
     <message id="acquired|date acquired|bought|purchased|purchase date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>adquirido|fecha de adquisición|comprado|compra|fecha de compra</translation>
     </message>
     <message id="price|purchase price|cost|paid">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>precio|precio de compra|coste|pagado</translation>
     </message>
     <message id="value|worth">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>valor|valor estimado</translation>
     </message>
     <message id="location|place|position|bench|greenhouse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ubicación|lugar|posición|mesa|invernadero</translation>
     </message>
     <message id="height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>altura</translation>
     </message>
     <message id="width|diameter">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>anchura|diámetro</translation>
     </message>
     <message id="weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>peso</translation>
     </message>
     <message id="light|sun">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>luz|sol</translation>
     </message>
     <message id="temperature|temp|min temp">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura|temp|temp mín</translation>
     </message>
     <message id="pot size|pot">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño de maceta|maceta</translation>
     </message>
     <message id="pot shape|shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>forma de maceta|forma</translation>
     </message>
     <message id="pot material|material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>material de maceta|material</translation>
     </message>
     <message id="notes|note|comments|comment|remarks|description">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>notas|nota|comentarios|comentario|observaciones|descripción</translation>
     </message>
     <message id="id|#|no|no.|number|photo|photos|image|picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>id|#|n.º|nº|número|foto|fotos|imagen|imágenes</translation>
     </message>
     <message id="“%1” is no COLUMN=FIELD pair.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un par COLUMN=FIELD.</translation>
     </message>
     <message id="“%1” is no field; the fields are %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un campo; los campos son %2.</translation>
     </message>
     <message id="The file has no column “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene ninguna columna «%1».</translation>
     </message>
     <message id="%1 is a folder; an export never replaces a folder with a file.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta; una exportación nunca reemplaza una carpeta por un archivo.</translation>
     </message>
     <message id="%1 is a folder that is not a Spinora collection; an export never replaces it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta que no es una colección de Spinora; una exportación nunca la reemplaza.</translation>
     </message>
     <message id="%1 is a collection in use by %2; it cannot be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una colección que está usando %2; no se puede reemplazar.</translation>
     </message>
     <message id="%1 is an existing collection and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una colección existente y no se reemplazó.</translation>
     </message>
     <message id="%1 already exists and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y no se reemplazó.</translation>
     </message>
     <message id="The collection %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la colección %1: %2</translation>
     </message>
     <message id="it holds no %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún %1.</translation>
     </message>
     <message id="The collection %1 was made by a newer version of Spinora (schema %2; this version reads up to %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La colección %1 se creó con una versión más reciente de Spinora (esquema %2; esta versión lee hasta el %3).</translation>
     </message>
     <message id="The collection could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la colección: %1</translation>
     </message>
     <message id="The collection was opened read-only, so nothing can be imported into it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La colección se abrió en modo de solo lectura, así que no se puede importar nada en ella.</translation>
     </message>
     <message id="The import failed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La importación falló.</translation>
     </message>
     <message id="The collection could not be written: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la colección: %1</translation>
     </message>
     <message id="The collection's database could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la base de datos de la colección: %1</translation>
     </message>
     <message id="The folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta %1.</translation>
     </message>
     <message id="The template could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la plantilla: %1</translation>
     </message>
     <message id="The collection could not be locked for the import: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo bloquear la colección para la importación: %1</translation>
     </message>
     <message id="Fertilized">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abonado</translation>
     </message>
     <message id="Flowered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Florecido</translation>
     </message>
     <message id="Planted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantado</translation>
     </message>
     <message id="Purchased">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Comprado</translation>
     </message>
     <message id="Sold">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vendido</translation>
     </message>
     <message id="The import could not be saved: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la importación: %1</translation>
     </message>
     <message id="%1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1</translation>
     </message>
     <message id="%1: the export filter could not be run">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pudo ejecutar el filtro de exportación</translation>
     </message>
     <message id="%1 could not be replaced">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reemplazar %1</translation>
     </message>
     <message id="The file cannot be imported: it holds triggers or views, which Spinora files never have.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: contiene disparadores o vistas, que los archivos de Spinora nunca tienen.</translation>
     </message>
     <message id="larger than 64 MiB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mayor de 64 MiB</translation>
     </message>
     <message id="a link that leads out of the package">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace que sale del paquete</translation>
     </message>
     <message id="not a file that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo legible</translation>
     </message>
     <message id="%1 could not be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1.</translation>
     </message>
     <message id="The file could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo: %1</translation>
     </message>
     <message id="The file is not a Spinora database: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es una base de datos de Spinora: %1</translation>
     </message>
     <message id="The file cannot be imported: its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: no se pudo actualizar su esquema (%1).</translation>
     </message>
     <message id="The file could not be closed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cerrar el archivo: %1</translation>
     </message>
     <message id="The file has no version information, so it is not a Spinora database.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene información de versión, así que no es una base de datos de Spinora.</translation>
     </message>
     <message id="The file cannot be imported: it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: se creó con una versión más reciente de Spinora (esquema %1; esta versión lee hasta el %2).</translation>
     </message>
     <message id="The file's version row holds no record counts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La fila de versión del archivo no contiene ningún recuento de elementos.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table cannot be read (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: no se puede leer su tabla %1 (%2).</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has keys that are not whole numbers from 0 to 9223372036854775807.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: su tabla %1 tiene claves que no son números enteros de 0 a 9223372036854775807.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has the same key on more than one row.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: su tabla %1 tiene la misma clave en más de una fila.</translation>
     </message>
     <message id="The file cannot be imported: the collection has no keys left for its %1 table.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: a la colección no le quedan claves para su tabla %1.</translation>
     </message>
     <message id="The records of the file's %1 table could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las filas de la tabla %1 del archivo: %2</translation>
     </message>
     <message id="The file cannot be imported: the %1 column of its %2 table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: la columna %1 de su tabla %2 contiene valores que no son números enteros.</translation>
     </message>
     <message id="The file holds no watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún programa de riego.</translation>
     </message>
     <message id="The file holds no cacti.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún cactus.</translation>
     </message>
     <message id="not a picture that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen legible</translation>
     </message>
     <message id="the cactus %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el cactus %1</translation>
     </message>
     <message id="the log entry %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el registro %1</translation>
     </message>
     <message id="the cactus “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el cactus «%1»</translation>
     </message>
     <message id="the log entry “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el registro «%1»</translation>
     </message>
     <message id="The file's photos could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las fotos del archivo: %1</translation>
     </message>
     <message id="The file cannot be imported: the key column of its image table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo: la columna de claves de su tabla de imágenes contiene valores que no son números enteros.</translation>
     </message>
     <message id="1 photo could not be read and was left out: %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer 1 foto y se omitió: %1.</translation>
     </message>
     <message id="%1 photos could not be read and were left out: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer %1 fotos y se omitieron: %2.</translation>
     </message>
     <message id="The file could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo: %1</translation>
     </message>
     <message id="No plant has a date acquired.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna planta tiene fecha de adquisición.</translation>
     </message>
     <message id="%1 without a date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin fecha</translation>
     </message>
     <message id="Plants by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas por fecha de adquisición</translation>
     </message>
     <message id="Value by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Valor por fecha de adquisición</translation>
     </message>
     <message id="Plants by Genus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas por género</translation>
     </message>
     <message id="Waterings Due in the Next %1 Days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Riegos pendientes en los próximos %1 días</translation>
     </message>
     <message id="Charts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos</translation>
     </message>
     <message id="Cacti Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de cactus</translation>
     </message>
     <message id="Summary">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message id="Total Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Total de cactus</translation>
     </message>
     <message id="Total Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Total de programas de riego</translation>
     </message>
     <message id="Total Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Total de registros</translation>
     </message>
     <message id="Unique Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Especies distintas</translation>
     </message>
     <message id="Total Value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Valor total</translation>
     </message>
     <message id="Species Scientific Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre científico de la especie</translation>
     </message>
     <message id="Species Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre común de la especie</translation>
     </message>
     <message id="Unknown Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha desconocida</translation>
     </message>
     <message id="No Event Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sin nombre de evento</translation>
     </message>
     <message id="The report folder %1 cannot be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta de informes %1.</translation>
     </message>
     <message id="The report %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe %1.</translation>
     </message>
     <message id="No folder for the work files was found: the user's caches folder is unknown (set HOME or XDG_CACHE_HOME).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna carpeta para los archivos de trabajo: se desconoce la carpeta de caché del usuario (defina HOME o XDG_CACHE_HOME).</translation>
     </message>
     <message id="The work folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta de trabajo %1.</translation>
     </message>
     <message id="The work folder %1 cannot be used: something that is not a folder is in its place.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la carpeta de trabajo %1: en su lugar hay algo que no es una carpeta.</translation>
     </message>
     <message id="The work folder %1 cannot be used: it is not writable.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la carpeta de trabajo %1: no tiene permiso de escritura.</translation>
     </message>
     <message id="Another transfer is running in this program; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hay otra transferencia en curso en este programa; vuelva a intentarlo cuando haya terminado.</translation>
     </message>
     <message id="Another transfer is running (%1, process %2); try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hay otra transferencia en curso (%1, proceso %2); vuelva a intentarlo cuando haya terminado.</translation>
     </message>
     <message id="another program">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa</translation>
     </message>
     <message id="Another transfer is running; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hay otra transferencia en curso; vuelva a intentarlo cuando haya terminado.</translation>
     </message>
     <message id="The work folder %1 cannot be used: its lock file could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la carpeta de trabajo %1: no se pudo crear su archivo de bloqueo.</translation>
     </message>
     <message id="Import From SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde SDBI</translation>
     </message>
     <message id="Import From Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde base de datos de Spinora</translation>
     </message>
     <message id="Database File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de base de datos</translation>
     </message>
     <message id="Import From CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde CSV</translation>
     </message>
     <message id="Export To SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a SDBI</translation>
     </message>
     <message id="Export To Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a base de datos de Spinora</translation>
     </message>
     <message id="Export To CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a CSV</translation>
     </message>
     <message id="Type a path, or choose the file with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una ruta o elija el archivo con Examinar</translation>
     </message>
     <message id="Choose where to save with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dónde guardar con Examinar</translation>
     </message>
     <message id="There is no file “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el archivo «%1».</translation>
     </message>
     <message id="A4, 3 × 8 labels of 70 × 37 mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A4, 3 × 8 etiquetas de 70 × 37 mm</translation>
     </message>
     <message id="US Letter, 3 × 10 labels of 2.625 × 1 in">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>US Letter, 3 × 10 etiquetas de 2,625 × 1 in</translation>
     </message>
     <message id="%n labels" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etiqueta</numerusform>
+            <numerusform>%n etiquetas</numerusform>
         </translation>
     </message>
     <message id="%n pages" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
         </translation>
     </message>
     <message id=" mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message id="Nothing was printed: the printer “%1” could not be used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se imprimió nada: no se pudo usar la impresora «%1».</translation>
     </message>
     <message id="Nothing was printed: the file “%1” could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se imprimió nada: no se pudo escribir el archivo «%1».</translation>
     </message>
     <message id="Error: out of memory.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Error: memoria insuficiente.</translation>
     </message>
     <message id="Error: unknown exception.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Error: excepción desconocida.</translation>
     </message>
     <message id="No snapshot of the collection could be kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar ninguna instantánea de la colección: %1</translation>
     </message>
     <message id="the collection as it is now could not be kept first, so nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar antes la colección en su estado actual, así que no se cambió nada: %1</translation>
     </message>
     <message id="the collection was opened read-only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección se abrió en modo de solo lectura</translation>
     </message>
     <message id="Other">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message id="it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no existe.</translation>
     </message>
     <message id="it is not a collection package (a folder ending in .sdb).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no es un paquete de colección (una carpeta que termina en .sdb).</translation>
     </message>
     <message id="the folder holds no %1, so it is not a Spinora collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no contiene ningún %1, así que no es una colección de Spinora.</translation>
     </message>
     <message id="it is read-only. Make it writable, or copy it to another place, to open it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>es de solo lectura. Para abrirla, permita la escritura en ella o cópiela a otro lugar.</translation>
     </message>
     <message id="the collection is not open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no está abierta</translation>
     </message>
     <message id="the collection could not be read again: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo volver a leer la colección: %1</translation>
     </message>
     <message id="the file is not a picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no es una imagen</translation>
     </message>
     <message id="the picture is too large (%1 × %2 pixels)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen es demasiado grande (%1 × %2 píxeles)</translation>
     </message>
     <message id="the picture cannot be decoded (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no se puede descodificar (%1)</translation>
     </message>
     <message id="the file cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo</translation>
     </message>
     <message id="the file is larger than %1 MB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo supera los %1 MB</translation>
     </message>
     <message id="Error: a photo needs its three prepared files.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Error: una foto necesita sus tres archivos preparados.</translation>
     </message>
     <message id="a change to it was cut short when Spinora or the computer stopped">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>un cambio se interrumpió al detenerse Spinora o el equipo</translation>
     </message>
     <message id="%1, and must be undone before the collection can be read. That takes writing, and the collection is read-only here. Copy the whole collection, with the file %2-journal in it, to a writable place and open the copy.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, y debe deshacerse antes de poder leer la colección. Para ello hay que escribir, y aquí la colección es de solo lectura. Copie toda la colección, con el archivo %2-journal que contiene, a un lugar con permiso de escritura y abra la copia.</translation>
     </message>
     <message id="%1, and cannot be undone: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, y no se puede deshacer: %2</translation>
     </message>
     <message id="%1, and undoing it failed: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, y no se pudo deshacer: %2.</translation>
     </message>
     <message id="the collection is not open for writing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no está abierta para escritura.</translation>
     </message>
     <message id="no watering moment was given.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún momento de riego.</translation>
     </message>
     <message id="it is already open in this program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ya está abierta en este programa.</translation>
     </message>
     <message id="another program (process %1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa (proceso %1)</translation>
     </message>
     <message id="it is in use by %1. Only one program at a time can change a collection; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la está usando %1. Solo un programa a la vez puede modificar una colección; vuelva a intentarlo cuando haya terminado.</translation>
     </message>
     <message id="its lock file %1 cannot be opened (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir su archivo de bloqueo %1 (%2).</translation>
     </message>
     <message id="its lock file %1 cannot be locked (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede bloquear su archivo de bloqueo %1 (%2).</translation>
     </message>
     <message id="its lock file %1 keeps being replaced by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa reemplaza continuamente su archivo de bloqueo %1.</translation>
     </message>
     <message id="the picture cannot be converted to JPEG">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no se puede convertir a JPEG</translation>
     </message>
     <message id="no database connection">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no hay conexión con la base de datos</translation>
     </message>
     <message id="the current schema is not available (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el esquema actual no está disponible (%1)</translation>
     </message>
     <message id="The collection %1 could not be opened: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la colección %1: %2</translation>
     </message>
     <message id="The collection %1 could not be made: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la colección %1: %2</translation>
     </message>
     <message id="The logs of %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los registros de %1: %2</translation>
     </message>
     <message id="%1. So that nothing is lost, the collection is now read-only: nothing in it is changed or deleted. Close it and open it again to try once more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Para que no se pierda nada, la colección es ahora de solo lectura: no se cambia ni se elimina nada en ella. Ciérrela y vuelva a abrirla para intentarlo de nuevo.</translation>
     </message>
     <message id="it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>se creó con una versión más reciente de Spinora (esquema %1; esta versión lee hasta el %2).</translation>
     </message>
     <message id="its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo actualizar su esquema (%1).</translation>
     </message>
     <message id="the script %1 could not be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer el script %1</translation>
     </message>
     <message id="The collection %1 was opened read-only and cannot be saved.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La colección %1 se abrió en modo de solo lectura y no se puede guardar.</translation>
     </message>
     <message id="The collection %1 was saved, but could not be opened again: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La colección %1 se guardó, pero no se pudo volver a abrir: %2</translation>
     </message>
     <message id="The collection could not be saved as %1: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la colección como %1: %2</translation>
     </message>
     <message id="The collection could not be saved as %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la colección como %1.</translation>
     </message>
     <message id="Caudiciform">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Caudiciforme</translation>
     </message>
     <message id="Leaf Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suculenta de hoja</translation>
     </message>
     <message id="Root Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suculenta de raíz</translation>
     </message>
     <message id="Stem Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suculenta de tallo</translation>
     </message>
     <message id="Seed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message id="Cutting">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Esqueje</translation>
     </message>
     <message id="Offset">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hijuelo</translation>
     </message>
     <message id="Grafted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Injertado</translation>
     </message>
     <message id="Wild">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Silvestre</translation>
     </message>
     <message id="Nursery Stock">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vivero</translation>
     </message>
     <message id="Private Grower">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cultivador particular</translation>
     </message>
     <message id="Retailer">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Comercio</translation>
     </message>
     <message id="Ceramic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cerámica</translation>
     </message>
     <message id="Concrete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hormigón</translation>
     </message>
     <message id="Fiberglass">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fibra de vidrio</translation>
     </message>
     <message id="Mica">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mica</translation>
     </message>
     <message id="None (In-Ground)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna (en el suelo)</translation>
     </message>
     <message id="Plastic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plástico</translation>
     </message>
     <message id="Stone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Piedra</translation>
     </message>
     <message id="Wood">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Madera</translation>
     </message>
     <message id="Round">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redonda</translation>
     </message>
     <message id="Oval">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ovalada</translation>
     </message>
     <message id="Square">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrada</translation>
     </message>
     <message id="Rectangular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular</translation>
     </message>
     <message id="Hexagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagonal</translation>
     </message>
     <message id="Octagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Octogonal</translation>
     </message>
     <message id="Dish">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenco</translation>
     </message>
     <message id="Lotus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Loto</translation>
     </message>
     <message id="Flat">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plana</translation>
     </message>
     <message id="Irregular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Irregular</translation>
     </message>
     <message id="hours">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
     <message id="days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message id="weeks">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>semanas</translation>
     </message>
     <message id="months">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>meses</translation>
     </message>
     <message id="hour">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>hora</translation>
     </message>
     <message id="day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>día</translation>
     </message>
     <message id="week">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>semana</translation>
     </message>
     <message id="month">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mes</translation>
     </message>
     <message id="Spray">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulverización</translation>
     </message>
     <message id="LightQuantity">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ligero</translation>
     </message>
     <message id="Moderate">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Moderado</translation>
     </message>
     <message id="Soak">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Remojo</translation>
     </message>
     <message id="a cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>un cactus</translation>
     </message>
     <message id="a watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>un programa de riego</translation>
     </message>
     <message id="a log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>un registro</translation>
     </message>
     <message id="a photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>una foto</translation>
     </message>
     <message id="a record (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>un elemento (%1)</translation>
     </message>
     <message id="%1 it needs is gone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ya no existe %1 que necesita</translation>
     </message>
     <message id="%1 it would bring back has been made again">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 que recuperaría se ha vuelto a crear</translation>
     </message>
     <message id="%1 it touches has been changed since">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de la operación ha cambiado desde entonces</translation>
     </message>
     <message id="what it needs could not be read from %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer de %1 lo que necesita</translation>
     </message>
     <message id="the collection as it was before was not kept">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se guardó la colección tal como estaba antes</translation>
     </message>
     <message id="“%1” could not be undone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo deshacer «%1»: %2.</translation>
     </message>
     <message id="“%1” could not be redone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo rehacer «%1»: %2.</translation>
     </message>
     <message id="the database is damaged (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos está dañada (%1).</translation>
     </message>
     <message id="Print the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la lista</translation>
     </message>
     <message id="Import from device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde el dispositivo</translation>
     </message>
     <message id="Import database from Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar la base de datos desde la aplicación móvil de Spinora</translation>
     </message>
     <message id="Export to device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar al dispositivo</translation>
     </message>
     <message id="Export database to Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la base de datos a la aplicación móvil de Spinora</translation>
     </message>
     <message id="Show database statistics">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las estadísticas de la base de datos</translation>
     </message>
     <message id="Delete Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar elemento</translation>
     </message>
     <message id="Remove an item from the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar un elemento de la lista</translation>
     </message>
     <message id="Add an item to the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un elemento a la lista</translation>
     </message>
     <message id="%n watering schedules" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n programa de riego</numerusform>
+            <numerusform>%n programas de riego</numerusform>
         </translation>
     </message>
     <message id="%1 and its %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 y su %n cactus</numerusform>
+            <numerusform>%1 y sus %n cactus</numerusform>
         </translation>
     </message>
     <message id="%1 and their %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 y su %n cactus</numerusform>
+            <numerusform>%1 y sus %n cactus</numerusform>
         </translation>
     </message>
     <message id="%n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cactus</numerusform>
+            <numerusform>%n cactus</numerusform>
         </translation>
     </message>
     <message id="No log has the event &quot;Flowered&quot; yet.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún registro tiene todavía el evento «Florecido».</translation>
     </message>
     <message id="How often each plant flowered in each month, over all years; the plants likely to flower in %1 first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas veces floreció cada planta en cada mes, a lo largo de todos los años; primero las plantas que probablemente florecerán en %1.</translation>
     </message>
     <message id="No date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sin fecha</translation>
     </message>
     <message id="%1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message id="Photo Timeline of %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cronología de fotos de %1</translation>
     </message>
     <message id="Photos, oldest first">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos, primero las más antiguas</translation>
     </message>
     <message id="This plant has no photos yet, neither its own nor in its logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Esta planta todavía no tiene fotos, ni propias ni en sus registros.</translation>
     </message>
     <message id="Choose two photos (Ctrl+click) to see them side by side.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dos fotos (Ctrl+clic) para verlas una junto a otra.</translation>
     </message>
     <message id="Earlier photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto anterior</translation>
     </message>
     <message id="Later photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto posterior</translation>
     </message>
     <message id="%1 (%2 without a date)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 sin fecha)</translation>
     </message>
     <message id="Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message id="Watering Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Riegos pendientes</translation>
     </message>
     <message id="Reminders Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios pendientes</translation>
     </message>
     <message id="%1:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message id="no collection at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna colección en %1</translation>
     </message>
     <message id="no snapshot was kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se guardó ninguna instantánea: %1</translation>
     </message>
     <message id="%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ninguna instantánea llamada %2 (spinora-cli backups %1 las enumera); no se cambió nada</translation>
     </message>
     <message id="%1 was not restored: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se restauró %1: %2</translation>
     </message>
     <message id="the collection as it was is kept as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección tal como estaba se guarda como %1</translation>
     </message>
     <message id="%1 needs a value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message id="usage: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uso: %1</translation>
     </message>
     <message id="%1 must be a whole number from %2 to %3, not “%4”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser un número entero de %2 a %3, no «%4»</translation>
     </message>
     <message id="%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser una fecha y hora locales con el formato AAAA-MM-DD HH:MM, no «%2»</translation>
     </message>
     <message id="the collection could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la colección</translation>
     </message>
     <message id="%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañada: %2 No se cambió nada. «spinora-cli backups %1» enumera sus instantáneas y «spinora-cli restore %1 SNAPSHOT» recupera una.</translation>
     </message>
     <message id="its photo file %1 is missing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>falta su archivo de foto %1.</translation>
     </message>
     <message id="%1 photo files are missing, the first %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan %1 archivos de foto, el primero %2.</translation>
     </message>
     <message id="%1: a collection's name must end in .%2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre de una colección debe terminar en .%2</translation>
     </message>
     <message id="%1 already exists; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe; no se cambió nada</translation>
     </message>
     <message id="the folder %1 does not exist">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 no existe</translation>
     </message>
     <message id="the sample could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el ejemplo</translation>
     </message>
     <message id="created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>creada el %1 con %2 cactus, %3 programas de riego, %4 registros y %5 fotos</translation>
     </message>
     <message id="list what? “%1” is not cacti, watering or logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>¿enumerar qué? «%1» no es cacti, watering ni logs</translation>
     </message>
     <message id="at most three --no-water periods">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo tres periodos --no-water</translation>
     </message>
     <message id="--no-water must be MM-DD:MM-DD with real days, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--no-water debe tener el formato MM-DD:MM-DD con días reales, no «%1»</translation>
     </message>
     <message id="warning: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: %1</translation>
     </message>
     <message id="there is no session bus to post the notification on (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún bus de sesión en el que publicar la notificación (%1)</translation>
     </message>
     <message id="no notification service answers on the session bus (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ningún servicio de notificaciones responde en el bus de sesión (%1)</translation>
     </message>
     <message id="the notification service refused the notification (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>el servicio de notificaciones rechazó la notificación (%1)</translation>
     </message>
     <message id="%1 wants a device address such as http://host:port, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiere una dirección de dispositivo como http://host:puerto, no «%2»</translation>
     </message>
     <message id="the import failed; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la importación falló; no se cambió nada</translation>
     </message>
     <message id="the import failed; nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la importación falló; no se cambió nada: %1</translation>
     </message>
     <message id="download failed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>falló la descarga: %1</translation>
     </message>
     <message id="upload failed: %1 - %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>falló la subida: %1 - %2</translation>
     </message>
     <message id="service discovery failed: %1; it needs the avahi-daemon service (start it with &quot;systemctl start avahi-daemon&quot;)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>falló el descubrimiento de servicios: %1; necesita el servicio avahi-daemon (inícielo con &quot;systemctl start avahi-daemon&quot;)</translation>
     </message>
     <message id="pull needs --from URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pull necesita --from URL</translation>
     </message>
     <message id="import option %1 does not fit a device in mode %2: %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la opción de importación %1 no corresponde a un dispositivo en modo %2: %3</translation>
     </message>
     <message id="push needs --to URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>push necesita --to URL</translation>
     </message>
     <message id="%1 Add --force to replace it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Añada --force para reemplazarlo.</translation>
     </message>
     <message id="%1 Nothing was written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se escribió nada.</translation>
     </message>
     <message id="Exporting to the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite exportar a la propia colección abierta</translation>
     </message>
     <message id="%1: use export-csv for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: use export-csv para los archivos CSV</translation>
     </message>
     <message id="%1: a CSV file's name must end in .csv">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre de un archivo CSV debe terminar en .csv</translation>
     </message>
     <message id="Writing a report into the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite escribir un informe en la propia colección abierta</translation>
     </message>
     <message id="the file %1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el archivo %1</translation>
     </message>
     <message id="nothing to import at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nada que importar en %1</translation>
     </message>
     <message id="--map is for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map es solo para archivos CSV</translation>
     </message>
     <message id="--map: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map: %1</translation>
     </message>
     <message id="Importing from the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite importar desde la propia colección abierta</translation>
     </message>
     <message id="--page-size must be A4 or Letter, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--page-size debe ser A4 o Letter, no «%1»</translation>
     </message>
     <message id="--record must be a record's key (a whole number), not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record debe ser la clave de un elemento (un número entero), no «%1»</translation>
     </message>
     <message id="--record needs a sheet screen (3, 4 or 5)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record necesita una pantalla de ficha (3, 4 o 5)</translation>
     </message>
     <message id="the collection has no cactus with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no tiene ningún cactus con la clave %1</translation>
     </message>
     <message id="the collection has no cactus to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no tiene ningún cactus que imprimir</translation>
     </message>
     <message id="the collection has no watering schedule with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no tiene ningún programa de riego con la clave %1</translation>
     </message>
     <message id="the collection has no watering schedule to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no tiene ningún programa de riego que imprimir</translation>
     </message>
     <message id="the collection has no log with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no tiene ningún registro con la clave %1</translation>
     </message>
     <message id="the collection has no log to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>la colección no tiene ningún registro que imprimir</translation>
     </message>
     <message id="--layout must be a4-3x8 or letter-3x10, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--layout debe ser a4-3x8 o letter-3x10, no «%1»</translation>
     </message>
     <message id="no cactus matches “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ningún cactus coincide con «%1»</translation>
     </message>
     <message id="due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pendiente</translation>
     </message>
     <message id="1 day overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 día de retraso</translation>
     </message>
     <message id="%1 days overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 días de retraso</translation>
     </message>
     <message id="nothing due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nada pendiente</translation>
     </message>
     <message id="(no schedule)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(sin programa)</translation>
     </message>
     <message id="(no plants)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(sin plantas)</translation>
     </message>
     <message id="%1: %2, next watering %3, %4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, próximo riego %3, %4</translation>
     </message>
     <message id="reminder: %1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>recordatorio: %1, %2</translation>
     </message>
     <message id="reminder: %1 (%2), %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>recordatorio: %1 (%2), %3</translation>
     </message>
     <message id="1 plant to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 planta para regar</translation>
     </message>
     <message id="%1 plants to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plantas para regar</translation>
     </message>
     <message id="1 reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 recordatorio</translation>
     </message>
     <message id="%1 reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recordatorios</translation>
     </message>
     <message id="%1 and %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message id="%1 today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoy</translation>
     </message>
     <message id="%1 by %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2</translation>
     </message>
     <message id="%1 and %2 more">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 más</translation>
     </message>
     <message id="nothing due: no notification">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nada pendiente: sin notificación</translation>
     </message>
     <message id="%1 could not be started">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar %1</translation>
     </message>
     <message id="--on must be a date as YYYY-MM-DD, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--on debe ser una fecha con el formato AAAA-MM-DD, no «%1»</translation>
     </message>
     <message id="no collection named and no recent collection to check">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna colección y no hay ninguna colección reciente que comprobar</translation>
     </message>
     <message id="--at %1 lies in the future; a watering can only be recorded once it is done">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 está en el futuro; un riego solo puede registrarse una vez hecho</translation>
     </message>
     <message id="no watering schedule is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ningún programa de riego se llama «%1»; no se cambió nada</translation>
     </message>
     <message id="no cactus is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ningún cactus se llama «%1»; no se cambió nada</translation>
     </message>
     <message id="the watering could not be recorded">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo registrar el riego</translation>
     </message>
     <message id="unknown subcommand “%1” (see spinora-cli --help)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando desconocido «%1» (consulte spinora-cli --help)</translation>
     </message>
     <message id="The latest changes to “%1” could not be written: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los últimos cambios de «%1»: %2</translation>
     </message>
     <message id="The window stays open so that they are not lost. Make room and close it again, or save the collection somewhere else.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana sigue abierta para que no se pierdan. Libere espacio y vuelva a cerrarla, o guarde la colección en otro lugar.</translation>
     </message>
     <message id="the photo could not be written into the collection (is the disk full?)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la foto en la colección (¿está lleno el disco?)</translation>
     </message>
     <message id="unknown option %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message id="name at least one --schedule or --cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>indique al menos un --schedule o --cactus</translation>
+    </message>
+    <message id="&lt; 1 year">
+        <source></source>
+        <translation>&lt; 1 año</translation>
+    </message>
+    <message id="%n years" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

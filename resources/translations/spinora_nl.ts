@@ -1161,2201 +1161,2212 @@
     </message>
     <message id="Taken">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt</translation>
     </message>
     <message id="Why">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Waarom</translation>
     </message>
     <message id="Plants">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planten</translation>
     </message>
     <message id="Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte</translation>
     </message>
     <message id="Spinora quit unexpectedly the last time it was used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora is de vorige keer dat het werd gebruikt onverwacht afgesloten.</translation>
     </message>
     <message id="A report of the problem was saved. Would you like to see it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een rapport van het probleem opgeslagen. Wilt u het bekijken?</translation>
     </message>
     <message id="Show Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport tonen</translation>
     </message>
     <message id="Not Now">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Niet nu</translation>
     </message>
     <message id="Crash Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Crashrapport</translation>
     </message>
     <message id="Saved as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen als %1</translation>
     </message>
     <message id="The reminder time could not be written to %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het tijdstip van herinnering kon niet naar %1 worden geschreven.</translation>
     </message>
     <message id="Spinora will remind you every day at %1 (systemd user timer %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora herinnert u elke dag om %1 (systemd-gebruikerstimer %2).</translation>
     </message>
     <message id="Reminders are off.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen staan uit.</translation>
     </message>
     <message id="Clear Menu">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Menu wissen</translation>
     </message>
     <message id="&amp;File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message id="New">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message id="Open...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Openen...</translation>
     </message>
     <message id="Open Recent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Recent geopend</translation>
     </message>
     <message id="Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message id="Save As...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als...</translation>
     </message>
     <message id="Page Setup...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-instelling...</translation>
     </message>
     <message id="Print Preview...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld...</translation>
     </message>
     <message id="Quit Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora afsluiten</translation>
     </message>
     <message id="&amp;Edit">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message id="Add Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Item toevoegen</translation>
     </message>
     <message id="Remove Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Item verwijderen</translation>
     </message>
     <message id="Duplicate Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Item dupliceren</translation>
     </message>
     <message id="Cut">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Knippen</translation>
     </message>
     <message id="Copy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message id="Paste">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
     <message id="Select All">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message id="Preferences...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuren...</translation>
     </message>
     <message id="&amp;View">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message id="Show Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk tonen</translation>
     </message>
     <message id="Customize Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk aanpassen</translation>
     </message>
     <message id="Icon and Text">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pictogram en tekst</translation>
     </message>
     <message id="Icon Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen pictogram</translation>
     </message>
     <message id="Text Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen tekst</translation>
     </message>
     <message id="Flowering Calendar...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bloeikalender...</translation>
     </message>
     <message id="&amp;Tools">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtra</translation>
     </message>
     <message id="Statistics...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken...</translation>
     </message>
     <message id="&amp;Window">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Venster</translation>
     </message>
     <message id="Minimize">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Minimaliseren</translation>
     </message>
     <message id="Zoom">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomen</translation>
     </message>
     <message id="Bring All to Front">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alles naar voren halen</translation>
     </message>
     <message id="&amp;Help">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message id="Like Spinora on Facebook">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora leuk vinden op Facebook</translation>
     </message>
     <message id="Spinora Website...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-website...</translation>
     </message>
     <message id="Frequently Asked Questions...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Veelgestelde vragen...</translation>
     </message>
     <message id="Check for Updates...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Controleren op updates...</translation>
     </message>
     <message id="About Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Over Spinora</translation>
     </message>
     <message id="Preferences">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuren</translation>
     </message>
     <message id="Sort options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteeropties</translation>
     </message>
     <message id="Sort cacti by species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cactussen sorteren op soort</translation>
     </message>
     <message id="Database options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Databaseopties</translation>
     </message>
     <message id="Add default species and events to new databases">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardsoorten en -gebeurtenissen aan nieuwe databases toevoegen</translation>
     </message>
     <message id="Reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen</translation>
     </message>
     <message id="&amp;Remind me of due plants every day at">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herinner mij &amp;dagelijks aan planten die aan de beurt zijn, om</translation>
     </message>
     <message id="Reminder time">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdstip van herinnering</translation>
     </message>
     <message id="Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message id="Collection:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verzameling:</translation>
     </message>
     <message id="Spinora collections (*%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-verzamelingen (*%1)</translation>
     </message>
     <message id="“%1” already exists. Do you want to replace it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” bestaat al. Wilt u het vervangen?</translation>
     </message>
     <message id="A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestaat al een verzameling met dezelfde naam in “%1”. Als u die vervangt, wordt de huidige inhoud overschreven.</translation>
     </message>
     <message id="Replace">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vervangen</translation>
     </message>
     <message id="Do you want to save the changes made to the document “%1”?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de wijzigingen in het document “%1” opslaan?</translation>
     </message>
     <message id="Your changes will stay in the untitled collection if you don’t save them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Uw wijzigingen blijven in de naamloze verzameling als u ze niet opslaat.</translation>
     </message>
     <message id="Don’t Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Niet opslaan</translation>
     </message>
     <message id="Keep Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Open laten</translation>
     </message>
     <message id="New Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe Spinora-database</translation>
     </message>
     <message id="Save As">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message id="Overwriting an open database is not permitted. Please select a different filename.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Een geopende database overschrijven is niet toegestaan. Kies een andere bestandsnaam.</translation>
     </message>
     <message id="The collection “%1” could not be opened: it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling “%1” kon niet worden geopend: ze bestaat niet.</translation>
     </message>
     <message id="%n of its photo files are missing, the first “%1”." numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n van zijn fotobestanden ontbreekt: “%1”.</numerusform>
+            <numerusform>%n van zijn fotobestanden ontbreken, het eerste is “%1”.</numerusform>
         </translation>
     </message>
     <message id="%1, %2 and %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 en %3</translation>
     </message>
     <message id="%n plants" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plant</numerusform>
+            <numerusform>%n planten</numerusform>
         </translation>
     </message>
     <message id="%n logs" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n logboekregel</numerusform>
+            <numerusform>%n logboekregels</numerusform>
         </translation>
     </message>
     <message id="%n photos" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n foto</numerusform>
+            <numerusform>%n foto&apos;s</numerusform>
         </translation>
     </message>
     <message id="The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwste goede reservekopie is gemaakt op %1 en bevat %2. Door deze te herstellen wordt de verzameling vervangen; de beschadigde wordt eerst als reservekopie bewaard.</translation>
     </message>
     <message id="The collection will hold %1. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling zal %1 bevatten. De huidige toestand wordt eerst als reservekopie bewaard, zodat u dit ongedaan kunt maken door die te herstellen.</translation>
     </message>
     <message id="“%1” could not be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” kon niet worden vervangen.</translation>
     </message>
     <message id="The catalogue of your cactus and succulent collection: plants, watering schedules and a log of what happened to them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De catalogus van uw cactus- en vetplantenverzameling: planten, gietschema&apos;s en een logboek van wat er met ze is gebeurd.</translation>
     </message>
     <message id="Import From">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit</translation>
     </message>
     <message id="Export To">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar</translation>
     </message>
     <message id="Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiele Spinora-app</translation>
     </message>
     <message id="SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>SDBI</translation>
     </message>
     <message id="Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora-database</translation>
     </message>
     <message id="CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message id="CSV Template…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-sjabloon…</translation>
     </message>
     <message id="HTML Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-rapport</translation>
     </message>
     <message id="Software Update">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Software-update</translation>
     </message>
     <message id="A new version of Spinora is available!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een nieuwe versie van Spinora beschikbaar!</translation>
     </message>
     <message id="Spinora %1 is now available—you have %2. Would you like to download it now?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 is nu beschikbaar – u hebt %2. Wilt u het nu downloaden?</translation>
     </message>
     <message id="Download">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaden</translation>
     </message>
     <message id="Remind Me Later">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Later herinneren</translation>
     </message>
     <message id="You’re up-to-date!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>U bent up-to-date!</translation>
     </message>
     <message id="Spinora %1 is currently the newest version available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora %1 is momenteel de nieuwste beschikbare versie.</translation>
     </message>
     <message id="No update address is set, so Spinora cannot look for updates. Your distribution’s package manager keeps Spinora up to date.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen update-adres ingesteld, dus Spinora kan niet naar updates zoeken. Het pakketbeheer van uw distributie houdt Spinora up-to-date.</translation>
     </message>
     <message id="Update Error!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Updatefout!</translation>
     </message>
     <message id="An error occurred in retrieving update information. Please try again later.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een fout opgetreden bij het ophalen van de update-informatie. Probeer het later opnieuw.</translation>
     </message>
     <message id="Spinora keeps the catalogue of a cactus and succulent collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora houdt de catalogus bij van een cactus- en vetplantenverzameling.</translation>
     </message>
     <message id="Collections to open (folders ending in .sdb); interchange files (.sdbi) are offered for import into the collection shown.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Te openen verzamelingen (mappen waarvan de naam op .sdb eindigt); uitwisselingsbestanden (.sdbi) worden aangeboden om in de getoonde verzameling te importeren.</translation>
     </message>
     <message id="The list to show: cacti, watering or logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst die getoond moet worden: cacti, watering of logs.</translation>
     </message>
     <message id="--show takes cacti, watering or logs, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--show accepteert cacti, watering of logs, niet “%1”</translation>
     </message>
     <message id="Spinora is already running but does not answer.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Spinora draait al, maar reageert niet.</translation>
     </message>
     <message id="the line “%1” does not close “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de regel “%1” sluit “%2” niet af</translation>
     </message>
     <message id="the file ends before “%1” does">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand eindigt voordat “%1” eindigt</translation>
     </message>
     <message id="the file is empty">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is leeg</translation>
     </message>
     <message id="it is not an iCalendar file">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen iCalendar-bestand</translation>
     </message>
     <message id="it does not hold exactly one calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat niet precies één agenda</translation>
     </message>
     <message id="it contains errors">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat fouten</translation>
     </message>
     <message id="it cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen</translation>
     </message>
     <message id="The calendar folder “%1” cannot be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De agendamap “%1” kan niet worden aangemaakt.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand “%1” kan niet worden gebruikt: %2.</translation>
     </message>
     <message id="The calendar file “%1” cannot be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand “%1” kan niet worden gelezen.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand “%1” kan niet worden gebruikt (%2); het is gelaten zoals het was.</translation>
     </message>
     <message id="The calendar file “%1” keeps being changed by another program; it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand “%1” wordt steeds door een ander programma gewijzigd; het is gelaten zoals het was.</translation>
     </message>
     <message id="The calendar file “%1” could not be written (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand “%1” kon niet worden geschreven (%2); het is gelaten zoals het was.</translation>
     </message>
     <message id="No space left on device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte meer op de schijf</translation>
     </message>
     <message id="The event ends before it starts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De gebeurtenis eindigt voordat ze begint.</translation>
     </message>
     <message id="The calendar “%1” is not available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De agenda “%1” is niet beschikbaar.</translation>
     </message>
     <message id="There is no such event.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Die gebeurtenis bestaat niet.</translation>
     </message>
     <message id="The event was removed by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De gebeurtenis is door een ander programma verwijderd.</translation>
     </message>
     <message id="the Avahi daemon went away">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de Avahi-daemon is verdwenen</translation>
     </message>
     <message id="Click the Import button to restore the complete database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op de knop Importeren om de volledige database van uw apparaat te herstellen.</translation>
     </message>
     <message id="Click the Import button to restore only the cacti and watering schedules in the database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op de knop Importeren om alleen de cactussen en gietschema&apos;s uit de database van uw apparaat te herstellen.</translation>
     </message>
     <message id="Click the Import button to import the cacti from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op de knop Importeren om de cactussen van uw apparaat te importeren.</translation>
     </message>
     <message id="Click the Import button to import the watering schedules from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op de knop Importeren om de gietschema&apos;s van uw apparaat te importeren.</translation>
     </message>
     <message id="Restore Database is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Op uw apparaat is “Restore Database” gekozen. Kies in plaats daarvan “Backup Database” of “Export Data”.</translation>
     </message>
     <message id="Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Op uw apparaat is “Export Data” gekozen. Kies in plaats daarvan “Backup Database” om zowel cactussen als gietschema&apos;s te herstellen.</translation>
     </message>
     <message id="Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Op uw apparaat is “Export Data” gekozen. In deze modus kunnen alleen cactussen of gietschema&apos;s worden geïmporteerd.</translation>
     </message>
     <message id="Import Data is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Op uw apparaat is “Import Data” gekozen. Kies in plaats daarvan “Backup Database” of “Export Data”.</translation>
     </message>
     <message id="Backup Database is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Op uw apparaat is “Backup Database” gekozen. Kies in plaats daarvan “Restore Database” of “Import Data”.</translation>
     </message>
     <message id="Export Data is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Op uw apparaat is “Export Data” gekozen. Kies in plaats daarvan “Restore Database” of “Import Data”.</translation>
     </message>
     <message id="Click the Export button to send the database to your device. The app will ask what you want to import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op de knop Exporteren om de database naar uw apparaat te sturen. De app vraagt wat u wilt importeren.</translation>
     </message>
     <message id="The collection was closed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling is gesloten.</translation>
     </message>
     <message id="Import Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Database importeren</translation>
     </message>
     <message id="Restore Complete Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Volledige database herstellen</translation>
     </message>
     <message id="Import Cacti and Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cactussen en gietschema&apos;s importeren</translation>
     </message>
     <message id="Import Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cactussen importeren</translation>
     </message>
     <message id="Import Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gietschema&apos;s importeren</translation>
     </message>
     <message id="Devices">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaten</translation>
     </message>
     <message id="Messages">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Berichten</translation>
     </message>
     <message id="Export Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Database exporteren</translation>
     </message>
     <message id="Flowering Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bloeikalender</translation>
     </message>
     <message id="Photo Timeline">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fototijdlijn</translation>
     </message>
     <message id="Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Volksnaam</translation>
     </message>
     <message id="Open Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gietschema openen</translation>
     </message>
     <message id="Height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message id="Width">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message id="Weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht</translation>
     </message>
     <message id="Light">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message id="Temperature">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatuur</translation>
     </message>
     <message id="Pot Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Potmaat</translation>
     </message>
     <message id="Pot Shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Potvorm</translation>
     </message>
     <message id="Pot Material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Potmateriaal</translation>
     </message>
     <message id="General">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Algemeen</translation>
     </message>
     <message id="Details">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message id="Alarm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message id="Busy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bezet</translation>
     </message>
     <message id="Free">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij</translation>
     </message>
     <message id="Title">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message id="Starts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Begin</translation>
     </message>
     <message id="Ends">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Einde</translation>
     </message>
     <message id="All-Day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hele dag</translation>
     </message>
     <message id="Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda</translation>
     </message>
     <message id="Availability">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbaarheid</translation>
     </message>
     <message id="Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bewaard in %1. Voeg dit bestand als agenda toe aan uw bureaubladagenda om deze herinneringen daar te zien.</translation>
     </message>
     <message id="Add New Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe gebeurtenis toevoegen</translation>
     </message>
     <message id="Edit Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gebeurtenis bewerken</translation>
     </message>
     <message id="Open Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cactus openen</translation>
     </message>
     <message id="Add Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering toevoegen</translation>
     </message>
     <message id="Edit Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering bewerken</translation>
     </message>
     <message id="Add a reminder to your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Een herinnering aan uw agenda toevoegen?</translation>
     </message>
     <message id="Edit the reminder on your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De herinnering in uw agenda bewerken?</translation>
     </message>
     <message id="All Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alle foto&apos;s</translation>
     </message>
     <message id="Add Photos…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto&apos;s toevoegen…</translation>
     </message>
     <message id="Add photos from picture files. You can also drop picture files on the grid.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto&apos;s uit afbeeldingsbestanden toevoegen. U kunt afbeeldingsbestanden ook op het raster neerzetten.</translation>
     </message>
     <message id="Size of the photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte van de foto&apos;s</translation>
     </message>
     <message id="Adding photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto&apos;s worden toegevoegd</translation>
     </message>
     <message id="Add Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto&apos;s toevoegen</translation>
     </message>
     <message id="Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
     </message>
     <message id="This file was not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is niet toegevoegd:</translation>
     </message>
     <message id="These files were not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bestanden zijn niet toegevoegd:</translation>
     </message>
     <message id="Previous Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige foto</translation>
     </message>
     <message id="Display the previous photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De vorige foto weergeven</translation>
     </message>
     <message id="Edit Caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bijschrift bewerken</translation>
     </message>
     <message id="Edit the photo caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bijschrift van de foto bewerken</translation>
     </message>
     <message id="Next Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende foto</translation>
     </message>
     <message id="Display the next photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De volgende foto weergeven</translation>
     </message>
     <message id="Error: the new record is gone.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de nieuwe record bestaat niet meer.</translation>
     </message>
     <message id="From Date 1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf datum 1</translation>
     </message>
     <message id="To Date 2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tot datum 2</translation>
     </message>
     <message id="From Date 3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf datum 3</translation>
     </message>
     <message id="To Date 4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tot datum 4</translation>
     </message>
     <message id="From Date 5">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf datum 5</translation>
     </message>
     <message id="To Date 6">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tot datum 6</translation>
     </message>
     <message id="Units">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheden</translation>
     </message>
     <message id="Line %1, column %2 (%3): “%4” could not be read and was not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2 (%3): “%4” kon niet worden gelezen en is niet geïmporteerd.</translation>
     </message>
     <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: “%1”. Give each column its field, for example --map '%2' (the fields are %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand heeft niet de opmaak van het Spinora CSV-sjabloon en deze kolommen konden niet worden geplaatst: “%1”. Geef elke kolom zijn veld, bijvoorbeeld --map &apos;%2&apos; (de velden zijn %3).</translation>
     </message>
     <message id="No cacti, watering schedules or logs were found in the file. It must follow the Spinora CSV template.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen cactussen, gietschema&apos;s of logboekregels in het bestand gevonden. Het moet het Spinora CSV-sjabloon volgen.</translation>
     </message>
     <message id="name|plant|plant name|cactus|label">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>naam|plant|plantnaam|cactus|etiket</translation>
     </message>
     <message id="scientific|scientific name|botanical name|latin name|taxon|genus|species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>wetenschappelijk|wetenschappelijke naam|botanische naam|latijnse naam|taxon|geslacht|soort</translation>
     </message>
     <message id="common|common name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>volksnaam|nederlandse naam</translation>
     </message>
     <message id="type|plant type">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>type|planttype</translation>
     </message>
     <message id="watering|schedule|watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>gieten|schema|gietschema</translation>
     </message>
     <message id="last watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>laatst gegoten</translation>
     </message>
     <message id="next watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>volgende gietbeurt</translation>
     </message>
     <message id="planted|plant date|date planted|sown">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geplant|plantdatum|datum geplant|gezaaid</translation>
     </message>
     <message id="source|origin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>herkomst|oorsprong</translation>
     </message>
     <message id="acquired|date acquired|bought|purchased|purchase date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>aangeschaft|aanschafdatum|gekocht|aangekocht|aankoopdatum</translation>
     </message>
     <message id="price|purchase price|cost|paid">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>prijs|aankoopprijs|kosten|betaald</translation>
     </message>
     <message id="value|worth">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>waarde|waard</translation>
     </message>
     <message id="location|place|position|bench|greenhouse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>standplaats|plaats|positie|tafel|kas</translation>
     </message>
     <message id="height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>hoogte</translation>
     </message>
     <message id="width|diameter">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>breedte|diameter</translation>
     </message>
     <message id="weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>gewicht</translation>
     </message>
     <message id="light|sun">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>licht|zon</translation>
     </message>
     <message id="temperature|temp|min temp">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>temperatuur|temp|min temp</translation>
     </message>
     <message id="pot size|pot">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>potmaat|pot</translation>
     </message>
     <message id="pot shape|shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>potvorm|vorm</translation>
     </message>
     <message id="pot material|material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>potmateriaal|materiaal</translation>
     </message>
     <message id="notes|note|comments|comment|remarks|description">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>notities|notitie|opmerkingen|opmerking|aantekeningen|beschrijving</translation>
     </message>
     <message id="id|#|no|no.|number|photo|photos|image|picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>id|#|nr|nr.|nummer|foto|foto&apos;s|afbeelding|plaatje</translation>
     </message>
     <message id="“%1” is no COLUMN=FIELD pair.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen paar van de vorm KOLOM=VELD.</translation>
     </message>
     <message id="“%1” is no field; the fields are %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen veld; de velden zijn %2.</translation>
     </message>
     <message id="The file has no column “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand heeft geen kolom “%1”.</translation>
     </message>
     <message id="%1 is a folder; an export never replaces a folder with a file.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map; een export vervangt nooit een map door een bestand.</translation>
     </message>
     <message id="%1 is a folder that is not a Spinora collection; an export never replaces it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map die geen Spinora-verzameling is; een export vervangt die nooit.</translation>
     </message>
     <message id="%1 is a collection in use by %2; it cannot be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een verzameling die in gebruik is door %2; ze kan niet worden vervangen.</translation>
     </message>
     <message id="%1 is an existing collection and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een bestaande verzameling en is niet vervangen.</translation>
     </message>
     <message id="%1 already exists and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al en is niet vervangen.</translation>
     </message>
     <message id="The collection %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling %1 kon niet worden gelezen: %2</translation>
     </message>
     <message id="it holds no %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ontbreekt erin.</translation>
     </message>
     <message id="The collection %1 was made by a newer version of Spinora (schema %2; this version reads up to %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling %1 is gemaakt met een nieuwere versie van Spinora (schema %2; deze versie leest tot en met %3).</translation>
     </message>
     <message id="The collection could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling kon niet worden gelezen: %1</translation>
     </message>
     <message id="The collection was opened read-only, so nothing can be imported into it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling is alleen-lezen geopend, dus er kan niets in worden geïmporteerd.</translation>
     </message>
     <message id="The import failed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De import is mislukt.</translation>
     </message>
     <message id="The collection could not be written: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling kon niet worden geschreven: %1</translation>
     </message>
     <message id="The collection's database could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De database van de verzameling kon niet worden geopend: %1</translation>
     </message>
     <message id="The folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 kon niet worden aangemaakt.</translation>
     </message>
     <message id="The template could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon kon niet worden gelezen: %1</translation>
     </message>
     <message id="The collection could not be locked for the import: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling kon niet worden vergrendeld voor de import: %1</translation>
     </message>
     <message id="Fertilized">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bemest</translation>
     </message>
     <message id="Flowered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gebloeid</translation>
     </message>
     <message id="Planted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geplant</translation>
     </message>
     <message id="Purchased">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gekocht</translation>
     </message>
     <message id="Sold">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verkocht</translation>
     </message>
     <message id="The import could not be saved: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De import kon niet worden opgeslagen: %1</translation>
     </message>
     <message id="%1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geschreven</translation>
     </message>
     <message id="%1: the export filter could not be run">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: het exportfilter kon niet worden uitgevoerd</translation>
     </message>
     <message id="%1 could not be replaced">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden vervangen</translation>
     </message>
     <message id="The file cannot be imported: it holds triggers or views, which Spinora files never have.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: het bevat triggers of views, die Spinora-bestanden nooit hebben.</translation>
     </message>
     <message id="larger than 64 MiB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>groter dan 64 MiB</translation>
     </message>
     <message id="a link that leads out of the package">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een koppeling die buiten het pakket leidt</translation>
     </message>
     <message id="not a file that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen bestand dat kan worden gelezen</translation>
     </message>
     <message id="%1 could not be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gelezen.</translation>
     </message>
     <message id="The file could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kon niet worden geopend: %1</translation>
     </message>
     <message id="The file is not a Spinora database: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen Spinora-database: %1</translation>
     </message>
     <message id="The file cannot be imported: its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: het schema ervan kon niet worden bijgewerkt (%1).</translation>
     </message>
     <message id="The file could not be closed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kon niet worden gesloten: %1</translation>
     </message>
     <message id="The file has no version information, so it is not a Spinora database.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen versie-informatie en is dus geen Spinora-database.</translation>
     </message>
     <message id="The file cannot be imported: it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: het is gemaakt met een nieuwere versie van Spinora (schema %1; deze versie leest tot en met %2).</translation>
     </message>
     <message id="The file's version row holds no record counts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De versierij van het bestand bevat geen aantallen records.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table cannot be read (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: de tabel %1 ervan kan niet worden gelezen (%2).</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has keys that are not whole numbers from 0 to 9223372036854775807.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: de tabel %1 ervan heeft sleutels die geen gehele getallen van 0 tot en met 9223372036854775807 zijn.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has the same key on more than one row.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: de tabel %1 ervan heeft dezelfde sleutel in meer dan één rij.</translation>
     </message>
     <message id="The file cannot be imported: the collection has no keys left for its %1 table.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: de verzameling heeft geen sleutels meer over voor de tabel %1 ervan.</translation>
     </message>
     <message id="The records of the file's %1 table could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De records van de tabel %1 van het bestand konden niet worden gelezen: %2</translation>
     </message>
     <message id="The file cannot be imported: the %1 column of its %2 table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: de kolom %1 van de tabel %2 ervan bevat waarden die geen gehele getallen zijn.</translation>
     </message>
     <message id="The file holds no watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen gietschema&apos;s.</translation>
     </message>
     <message id="The file holds no cacti.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen cactussen.</translation>
     </message>
     <message id="not a picture that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen afbeelding die kan worden gelezen</translation>
     </message>
     <message id="the cactus %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de cactus %1</translation>
     </message>
     <message id="the log entry %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de logboekregel %1</translation>
     </message>
     <message id="the cactus “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de cactus “%1”</translation>
     </message>
     <message id="the log entry “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de logboekregel “%1”</translation>
     </message>
     <message id="The file's photos could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De foto&apos;s van het bestand konden niet worden gelezen: %1</translation>
     </message>
     <message id="The file cannot be imported: the key column of its image table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden geïmporteerd: de sleutelkolom van de afbeeldingentabel ervan bevat waarden die geen gehele getallen zijn.</translation>
     </message>
     <message id="1 photo could not be read and was left out: %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 foto kon niet worden gelezen en is weggelaten: %1.</translation>
     </message>
     <message id="%1 photos could not be read and were left out: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foto&apos;s konden niet worden gelezen en zijn weggelaten: %2.</translation>
     </message>
     <message id="The file could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kon niet worden gelezen: %1</translation>
     </message>
     <message id="No plant has a date acquired.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele plant heeft een aanschafdatum.</translation>
     </message>
     <message id="%1 without a date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zonder datum</translation>
     </message>
     <message id="Plants by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planten op aanschafdatum</translation>
     </message>
     <message id="Value by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde op aanschafdatum</translation>
     </message>
     <message id="Plants by Genus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Planten op geslacht</translation>
     </message>
     <message id="Waterings Due in the Next %1 Days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gietbeurten in de komende %1 dagen</translation>
     </message>
     <message id="Charts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Grafieken</translation>
     </message>
     <message id="Cacti Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cactusrapport</translation>
     </message>
     <message id="Summary">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Samenvatting</translation>
     </message>
     <message id="Total Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal aantal cactussen</translation>
     </message>
     <message id="Total Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal aantal gietschema&apos;s</translation>
     </message>
     <message id="Total Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal aantal logboekregels</translation>
     </message>
     <message id="Unique Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillende soorten</translation>
     </message>
     <message id="Total Value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Totale waarde</translation>
     </message>
     <message id="Species Scientific Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wetenschappelijke naam van de soort</translation>
     </message>
     <message id="Species Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Volksnaam van de soort</translation>
     </message>
     <message id="Unknown Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende datum</translation>
     </message>
     <message id="No Event Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geen gebeurtenisnaam</translation>
     </message>
     <message id="The report folder %1 cannot be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er kan niet naar de rapportmap %1 worden geschreven.</translation>
     </message>
     <message id="The report %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport %1 kon niet worden geschreven.</translation>
     </message>
     <message id="No folder for the work files was found: the user's caches folder is unknown (set HOME or XDG_CACHE_HOME).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen map voor de werkbestanden gevonden: de cachemap van de gebruiker is onbekend (stel HOME of XDG_CACHE_HOME in).</translation>
     </message>
     <message id="The work folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De werkmap %1 kon niet worden aangemaakt.</translation>
     </message>
     <message id="The work folder %1 cannot be used: something that is not a folder is in its place.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De werkmap %1 kan niet worden gebruikt: op die plek staat iets wat geen map is.</translation>
     </message>
     <message id="The work folder %1 cannot be used: it is not writable.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De werkmap %1 kan niet worden gebruikt: er kan niet naar worden geschreven.</translation>
     </message>
     <message id="Another transfer is running in this program; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er loopt al een andere overdracht in dit programma; probeer het opnieuw als die klaar is.</translation>
     </message>
     <message id="Another transfer is running (%1, process %2); try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er loopt al een andere overdracht (%1, proces %2); probeer het opnieuw als die klaar is.</translation>
     </message>
     <message id="another program">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een ander programma</translation>
     </message>
     <message id="Another transfer is running; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er loopt al een andere overdracht; probeer het opnieuw als die klaar is.</translation>
     </message>
     <message id="The work folder %1 cannot be used: its lock file could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De werkmap %1 kan niet worden gebruikt: het vergrendelingsbestand ervan kon niet worden aangemaakt.</translation>
     </message>
     <message id="Import From SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit SDBI</translation>
     </message>
     <message id="Import From Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit Spinora-database</translation>
     </message>
     <message id="Database File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Databasebestand</translation>
     </message>
     <message id="Import From CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit CSV</translation>
     </message>
     <message id="Export To SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar SDBI</translation>
     </message>
     <message id="Export To Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Spinora-database</translation>
     </message>
     <message id="Export To CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar CSV</translation>
     </message>
     <message id="Type a path, or choose the file with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een pad of kies het bestand met Bladeren</translation>
     </message>
     <message id="Choose where to save with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kies met Bladeren waar u wilt opslaan</translation>
     </message>
     <message id="There is no file “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen bestand “%1”.</translation>
     </message>
     <message id="A4, 3 × 8 labels of 70 × 37 mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A4, 3 × 8 etiketten van 70 × 37 mm</translation>
     </message>
     <message id="US Letter, 3 × 10 labels of 2.625 × 1 in">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>US Letter, 3 × 10 etiketten van 2,625 × 1 inch</translation>
     </message>
     <message id="%n labels" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etiket</numerusform>
+            <numerusform>%n etiketten</numerusform>
         </translation>
     </message>
     <message id="%n pages" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagina&apos;s</numerusform>
         </translation>
     </message>
     <message id=" mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message id="Nothing was printed: the printer “%1” could not be used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets afgedrukt: de printer “%1” kon niet worden gebruikt.</translation>
     </message>
     <message id="Nothing was printed: the file “%1” could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets afgedrukt: het bestand “%1” kon niet worden geschreven.</translation>
     </message>
     <message id="Error: out of memory.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: onvoldoende geheugen.</translation>
     </message>
     <message id="Error: unknown exception.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: onbekende uitzondering.</translation>
     </message>
     <message id="No snapshot of the collection could be kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen reservekopie van de verzameling worden bewaard: %1</translation>
     </message>
     <message id="the collection as it is now could not be kept first, so nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling kon niet eerst in haar huidige toestand worden bewaard, dus er is niets gewijzigd: %1</translation>
     </message>
     <message id="the collection was opened read-only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling is alleen-lezen geopend</translation>
     </message>
     <message id="Other">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Overig</translation>
     </message>
     <message id="it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ze bestaat niet.</translation>
     </message>
     <message id="it is not a collection package (a folder ending in .sdb).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen verzamelingspakket (een map waarvan de naam op .sdb eindigt).</translation>
     </message>
     <message id="the folder holds no %1, so it is not a Spinora collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>in de map ontbreekt %1, dus het is geen Spinora-verzameling.</translation>
     </message>
     <message id="it is read-only. Make it writable, or copy it to another place, to open it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ze is alleen-lezen. Maak ze beschrijfbaar of kopieer ze naar een andere plek om ze te openen.</translation>
     </message>
     <message id="the collection is not open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling is niet geopend</translation>
     </message>
     <message id="the collection could not be read again: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling kon niet opnieuw worden gelezen: %1</translation>
     </message>
     <message id="the file is not a picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is geen afbeelding</translation>
     </message>
     <message id="the picture is too large (%1 × %2 pixels)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding is te groot (%1 × %2 pixels)</translation>
     </message>
     <message id="the picture cannot be decoded (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding kan niet worden gedecodeerd (%1)</translation>
     </message>
     <message id="the file cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand kan niet worden gelezen</translation>
     </message>
     <message id="the file is larger than %1 MB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is groter dan %1 MB</translation>
     </message>
     <message id="Error: a photo needs its three prepared files.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: een foto heeft zijn drie voorbereide bestanden nodig.</translation>
     </message>
     <message id="a change to it was cut short when Spinora or the computer stopped">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een wijziging eraan is afgebroken toen Spinora of de computer stopte</translation>
     </message>
     <message id="%1, and must be undone before the collection can be read. That takes writing, and the collection is read-only here. Copy the whole collection, with the file %2-journal in it, to a writable place and open the copy.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en moet ongedaan worden gemaakt voordat de verzameling kan worden gelezen. Daarvoor moet er geschreven worden, en de verzameling is hier alleen-lezen. Kopieer de hele verzameling, met het bestand %2-journal erin, naar een beschrijfbare plek en open de kopie.</translation>
     </message>
     <message id="%1, and cannot be undone: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en kan niet ongedaan worden gemaakt: %2</translation>
     </message>
     <message id="%1, and undoing it failed: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en het ongedaan maken is mislukt: %2.</translation>
     </message>
     <message id="the collection is not open for writing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling is niet geopend om te schrijven.</translation>
     </message>
     <message id="no watering moment was given.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen gietmoment opgegeven.</translation>
     </message>
     <message id="it is already open in this program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ze is al geopend in dit programma.</translation>
     </message>
     <message id="another program (process %1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een ander programma (proces %1)</translation>
     </message>
     <message id="it is in use by %1. Only one program at a time can change a collection; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ze is in gebruik door %1. Er kan maar één programma tegelijk een verzameling wijzigen; probeer het opnieuw als dat klaar is.</translation>
     </message>
     <message id="its lock file %1 cannot be opened (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>haar vergrendelingsbestand %1 kan niet worden geopend (%2).</translation>
     </message>
     <message id="its lock file %1 cannot be locked (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>haar vergrendelingsbestand %1 kan niet worden vergrendeld (%2).</translation>
     </message>
     <message id="its lock file %1 keeps being replaced by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>haar vergrendelingsbestand %1 wordt steeds door een ander programma vervangen.</translation>
     </message>
     <message id="the picture cannot be converted to JPEG">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding kan niet naar JPEG worden omgezet</translation>
     </message>
     <message id="no database connection">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen databaseverbinding</translation>
     </message>
     <message id="the current schema is not available (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het huidige schema is niet beschikbaar (%1)</translation>
     </message>
     <message id="The collection %1 could not be opened: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling %1 kon niet worden geopend: %2</translation>
     </message>
     <message id="The collection %1 could not be made: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling %1 kon niet worden aangemaakt: %2</translation>
     </message>
     <message id="The logs of %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De logboekregels van %1 konden niet worden gelezen: %2</translation>
     </message>
     <message id="%1. So that nothing is lost, the collection is now read-only: nothing in it is changed or deleted. Close it and open it again to try once more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Om te voorkomen dat er iets verloren gaat, is de verzameling nu alleen-lezen: er wordt niets in gewijzigd of verwijderd. Sluit de verzameling en open ze opnieuw om het nog eens te proberen.</translation>
     </message>
     <message id="it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ze is gemaakt met een nieuwere versie van Spinora (schema %1; deze versie leest tot en met %2).</translation>
     </message>
     <message id="its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>haar schema kon niet worden bijgewerkt (%1).</translation>
     </message>
     <message id="the script %1 could not be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het script %1 kon niet worden gelezen</translation>
     </message>
     <message id="The collection %1 was opened read-only and cannot be saved.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling %1 is alleen-lezen geopend en kan niet worden opgeslagen.</translation>
     </message>
     <message id="The collection %1 was saved, but could not be opened again: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling %1 is opgeslagen, maar kon niet opnieuw worden geopend: %2</translation>
     </message>
     <message id="The collection could not be saved as %1: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling kon niet worden opgeslagen als %1: %2</translation>
     </message>
     <message id="The collection could not be saved as %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De verzameling kon niet worden opgeslagen als %1.</translation>
     </message>
     <message id="Caudiciform">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Caudexplant</translation>
     </message>
     <message id="Leaf Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Bladsucculent</translation>
     </message>
     <message id="Root Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Wortelsucculent</translation>
     </message>
     <message id="Stem Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stamsucculent</translation>
     </message>
     <message id="Seed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zaad</translation>
     </message>
     <message id="Cutting">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Stek</translation>
     </message>
     <message id="Offset">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Scheut</translation>
     </message>
     <message id="Grafted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geënt</translation>
     </message>
     <message id="Wild">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Natuur</translation>
     </message>
     <message id="Nursery Stock">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kwekerijplant</translation>
     </message>
     <message id="Private Grower">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Particuliere kweker</translation>
     </message>
     <message id="Retailer">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message id="Ceramic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Keramiek</translation>
     </message>
     <message id="Concrete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Beton</translation>
     </message>
     <message id="Fiberglass">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Glasvezel</translation>
     </message>
     <message id="Mica">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mica</translation>
     </message>
     <message id="None (In-Ground)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geen pot (in de volle grond)</translation>
     </message>
     <message id="Plastic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kunststof</translation>
     </message>
     <message id="Stone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Steen</translation>
     </message>
     <message id="Wood">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hout</translation>
     </message>
     <message id="Round">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rond</translation>
     </message>
     <message id="Oval">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ovaal</translation>
     </message>
     <message id="Square">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vierkant</translation>
     </message>
     <message id="Rectangular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rechthoekig</translation>
     </message>
     <message id="Hexagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zeshoekig</translation>
     </message>
     <message id="Octagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Achthoekig</translation>
     </message>
     <message id="Dish">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Schaal</translation>
     </message>
     <message id="Lotus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lotus</translation>
     </message>
     <message id="Flat">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plat</translation>
     </message>
     <message id="Irregular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Onregelmatig</translation>
     </message>
     <message id="hours">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uur</translation>
     </message>
     <message id="days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dagen</translation>
     </message>
     <message id="weeks">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>weken</translation>
     </message>
     <message id="months">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>maanden</translation>
     </message>
     <message id="hour">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uur</translation>
     </message>
     <message id="day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dag</translation>
     </message>
     <message id="week">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>week</translation>
     </message>
     <message id="month">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>maand</translation>
     </message>
     <message id="Spray">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sproeien</translation>
     </message>
     <message id="LightQuantity">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lichthoeveelheid</translation>
     </message>
     <message id="Moderate">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Matig</translation>
     </message>
     <message id="Soak">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdompelen</translation>
     </message>
     <message id="a cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een cactus</translation>
     </message>
     <message id="a watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een gietschema</translation>
     </message>
     <message id="a log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een logboekregel</translation>
     </message>
     <message id="a photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een foto</translation>
     </message>
     <message id="a record (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>een record (%1)</translation>
     </message>
     <message id="%1 it needs is gone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 die nodig is, bestaat niet meer</translation>
     </message>
     <message id="%1 it would bring back has been made again">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 die het zou terugzetten, is opnieuw aangemaakt</translation>
     </message>
     <message id="%1 it touches has been changed since">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 waaraan het raakt, is sindsdien gewijzigd</translation>
     </message>
     <message id="what it needs could not be read from %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>wat nodig is, kon niet uit %1 worden gelezen</translation>
     </message>
     <message id="the collection as it was before was not kept">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling is niet in haar vorige toestand bewaard</translation>
     </message>
     <message id="“%1” could not be undone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” kon niet ongedaan worden gemaakt: %2.</translation>
     </message>
     <message id="“%1” could not be redone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” kon niet opnieuw worden uitgevoerd: %2.</translation>
     </message>
     <message id="the database is damaged (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de database is beschadigd (%1).</translation>
     </message>
     <message id="Print the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst afdrukken</translation>
     </message>
     <message id="Import from device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren van apparaat</translation>
     </message>
     <message id="Import database from Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Database importeren uit de mobiele Spinora-app</translation>
     </message>
     <message id="Export to device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar apparaat</translation>
     </message>
     <message id="Export database to Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Database exporteren naar de mobiele Spinora-app</translation>
     </message>
     <message id="Show database statistics">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Databasestatistieken tonen</translation>
     </message>
     <message id="Delete Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Item verwijderen</translation>
     </message>
     <message id="Remove an item from the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Een item uit de lijst verwijderen</translation>
     </message>
     <message id="Add an item to the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Een item aan de lijst toevoegen</translation>
     </message>
     <message id="%n watering schedules" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gietschema</numerusform>
+            <numerusform>%n gietschema&apos;s</numerusform>
         </translation>
     </message>
     <message id="%1 and its %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 met %n cactus</numerusform>
+            <numerusform>%1 met %n cactussen</numerusform>
         </translation>
     </message>
     <message id="%1 and their %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 met samen %n cactus</numerusform>
+            <numerusform>%1 met samen %n cactussen</numerusform>
         </translation>
     </message>
     <message id="%n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cactus</numerusform>
+            <numerusform>%n cactussen</numerusform>
         </translation>
     </message>
     <message id="No log has the event &quot;Flowered&quot; yet.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen enkele logboekregel heeft de gebeurtenis “Gebloeid”.</translation>
     </message>
     <message id="How often each plant flowered in each month, over all years; the plants likely to flower in %1 first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe vaak elke plant in elke maand heeft gebloeid, over alle jaren; de planten die waarschijnlijk in %1 bloeien eerst.</translation>
     </message>
     <message id="No date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geen datum</translation>
     </message>
     <message id="%1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message id="Photo Timeline of %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fototijdlijn van %1</translation>
     </message>
     <message id="Photos, oldest first">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto&apos;s, oudste eerst</translation>
     </message>
     <message id="This plant has no photos yet, neither its own nor in its logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Deze plant heeft nog geen foto&apos;s, niet van zichzelf en niet in zijn logboekregels.</translation>
     </message>
     <message id="Choose two photos (Ctrl+click) to see them side by side.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Kies twee foto&apos;s (Ctrl+klik) om ze naast elkaar te zien.</translation>
     </message>
     <message id="Earlier photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Eerdere foto</translation>
     </message>
     <message id="Later photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Latere foto</translation>
     </message>
     <message id="%1 (%2 without a date)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 zonder datum)</translation>
     </message>
     <message id="Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Logboekregels</translation>
     </message>
     <message id="Watering Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gieten aan de beurt</translation>
     </message>
     <message id="Reminders Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen die aan de beurt zijn</translation>
     </message>
     <message id="%1:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message id="no collection at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen verzameling op %1</translation>
     </message>
     <message id="no snapshot was kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen reservekopie bewaard: %1</translation>
     </message>
     <message id="%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen reservekopie met de naam %2 (spinora-cli backups %1 geeft ze weer); er is niets gewijzigd</translation>
     </message>
     <message id="%1 was not restored: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet hersteld: %2</translation>
     </message>
     <message id="the collection as it was is kept as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling in haar vorige toestand is bewaard als %1</translation>
     </message>
     <message id="%1 needs a value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft een waarde nodig</translation>
     </message>
     <message id="usage: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>gebruik: %1</translation>
     </message>
     <message id="%1 must be a whole number from %2 to %3, not “%4”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moet een geheel getal van %2 tot %3 zijn, niet “%4”</translation>
     </message>
     <message id="%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moet een lokale datum en tijd zijn als JJJJ-MM-DD UU:MM, niet “%2”</translation>
     </message>
     <message id="the collection could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling kon niet worden geschreven</translation>
     </message>
     <message id="%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is beschadigd: %2 Er is niets gewijzigd. “spinora-cli backups %1” geeft de reservekopieën weer en “spinora-cli restore %1 RESERVEKOPIE” zet er een terug.</translation>
     </message>
     <message id="its photo file %1 is missing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>haar fotobestand %1 ontbreekt.</translation>
     </message>
     <message id="%1 photo files are missing, the first %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fotobestanden ontbreken, het eerste is %2.</translation>
     </message>
     <message id="%1: a collection's name must end in .%2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de naam van een verzameling moet op .%2 eindigen</translation>
     </message>
     <message id="%1 already exists; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al; er is niets gewijzigd</translation>
     </message>
     <message id="the folder %1 does not exist">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de map %1 bestaat niet</translation>
     </message>
     <message id="the sample could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het voorbeeld kon niet worden geschreven</translation>
     </message>
     <message id="created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aangemaakt met %2 cactussen, %3 gietschema&apos;s, %4 logboekregels en %5 foto&apos;s</translation>
     </message>
     <message id="list what? “%1” is not cacti, watering or logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>wat weergeven? “%1” is niet cacti, watering of logs</translation>
     </message>
     <message id="at most three --no-water periods">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>hoogstens drie --no-water-perioden</translation>
     </message>
     <message id="--no-water must be MM-DD:MM-DD with real days, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--no-water moet MM-DD:MM-DD met bestaande dagen zijn, niet “%1”</translation>
     </message>
     <message id="warning: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>waarschuwing: %1</translation>
     </message>
     <message id="there is no session bus to post the notification on (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen sessiebus om de melding op te plaatsen (%1)</translation>
     </message>
     <message id="no notification service answers on the session bus (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen meldingsdienst antwoordt op de sessiebus (%1)</translation>
     </message>
     <message id="the notification service refused the notification (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de meldingsdienst heeft de melding geweigerd (%1)</translation>
     </message>
     <message id="%1 wants a device address such as http://host:port, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwacht een apparaatadres zoals http://host:poort, niet “%2”</translation>
     </message>
     <message id="the import failed; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de import is mislukt; er is niets gewijzigd</translation>
     </message>
     <message id="the import failed; nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de import is mislukt; er is niets gewijzigd: %1</translation>
     </message>
     <message id="download failed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>downloaden mislukt: %1</translation>
     </message>
     <message id="upload failed: %1 - %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uploaden mislukt: %1 - %2</translation>
     </message>
     <message id="service discovery failed: %1; it needs the avahi-daemon service (start it with &quot;systemctl start avahi-daemon&quot;)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>zoeken naar diensten mislukt: %1; hiervoor is de dienst avahi-daemon nodig (start deze met &quot;systemctl start avahi-daemon&quot;)</translation>
     </message>
     <message id="pull needs --from URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pull heeft --from URL nodig</translation>
     </message>
     <message id="import option %1 does not fit a device in mode %2: %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>importoptie %1 past niet bij een apparaat in modus %2: %3</translation>
     </message>
     <message id="push needs --to URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>push heeft --to URL nodig</translation>
     </message>
     <message id="%1 Add --force to replace it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Voeg --force toe om het te vervangen.</translation>
     </message>
     <message id="%1 Nothing was written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Er is niets geschreven.</translation>
     </message>
     <message id="Exporting to the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar de geopende verzameling zelf is niet toegestaan</translation>
     </message>
     <message id="%1: use export-csv for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gebruik export-csv voor CSV-bestanden</translation>
     </message>
     <message id="%1: a CSV file's name must end in .csv">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de naam van een CSV-bestand moet op .csv eindigen</translation>
     </message>
     <message id="Writing a report into the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Een rapport in de geopende verzameling zelf schrijven is niet toegestaan</translation>
     </message>
     <message id="the file %1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand %1 kon niet worden geschreven</translation>
     </message>
     <message id="nothing to import at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>niets te importeren op %1</translation>
     </message>
     <message id="--map is for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map is voor CSV-bestanden</translation>
     </message>
     <message id="--map: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map: %1</translation>
     </message>
     <message id="Importing from the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit de geopende verzameling zelf is niet toegestaan</translation>
     </message>
     <message id="--page-size must be A4 or Letter, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--page-size moet A4 of Letter zijn, niet “%1”</translation>
     </message>
     <message id="--record must be a record's key (a whole number), not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record moet de sleutel van een record zijn (een geheel getal), niet “%1”</translation>
     </message>
     <message id="--record needs a sheet screen (3, 4 or 5)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record heeft een detailscherm nodig (3, 4 of 5)</translation>
     </message>
     <message id="the collection has no cactus with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling heeft geen cactus met de sleutel %1</translation>
     </message>
     <message id="the collection has no cactus to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling heeft geen cactus om af te drukken</translation>
     </message>
     <message id="the collection has no watering schedule with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling heeft geen gietschema met de sleutel %1</translation>
     </message>
     <message id="the collection has no watering schedule to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling heeft geen gietschema om af te drukken</translation>
     </message>
     <message id="the collection has no log with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling heeft geen logboekregel met de sleutel %1</translation>
     </message>
     <message id="the collection has no log to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de verzameling heeft geen logboekregel om af te drukken</translation>
     </message>
     <message id="--layout must be a4-3x8 or letter-3x10, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--layout moet a4-3x8 of letter-3x10 zijn, niet “%1”</translation>
     </message>
     <message id="no cactus matches “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen cactus komt overeen met “%1”</translation>
     </message>
     <message id="due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>aan de beurt</translation>
     </message>
     <message id="1 day overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 dag te laat</translation>
     </message>
     <message id="%1 days overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen te laat</translation>
     </message>
     <message id="nothing due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>niets aan de beurt</translation>
     </message>
     <message id="(no schedule)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(geen gietschema)</translation>
     </message>
     <message id="(no plants)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(geen planten)</translation>
     </message>
     <message id="%1: %2, next watering %3, %4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, volgende gietbeurt %3, %4</translation>
     </message>
     <message id="reminder: %1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>herinnering: %1, %2</translation>
     </message>
     <message id="reminder: %1 (%2), %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>herinnering: %1 (%2), %3</translation>
     </message>
     <message id="1 plant to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 plant te gieten</translation>
     </message>
     <message id="%1 plants to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 planten te gieten</translation>
     </message>
     <message id="1 reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 herinnering</translation>
     </message>
     <message id="%1 reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herinneringen</translation>
     </message>
     <message id="%1 and %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message id="%1 today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vandaag</translation>
     </message>
     <message id="%1 by %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 door %2</translation>
     </message>
     <message id="%1 and %2 more">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en nog %2</translation>
     </message>
     <message id="nothing due: no notification">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>niets aan de beurt: geen melding</translation>
     </message>
     <message id="%1 could not be started">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gestart</translation>
     </message>
     <message id="--on must be a date as YYYY-MM-DD, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--on moet een datum zijn als JJJJ-MM-DD, niet “%1”</translation>
     </message>
     <message id="no collection named and no recent collection to check">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen verzameling opgegeven en geen recente verzameling om te controleren</translation>
     </message>
     <message id="--at %1 lies in the future; a watering can only be recorded once it is done">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 ligt in de toekomst; een gietbeurt kan pas worden vastgelegd als die gedaan is</translation>
     </message>
     <message id="no watering schedule is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen gietschema heet “%1”; er is niets gewijzigd</translation>
     </message>
     <message id="no cactus is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>geen cactus heet “%1”; er is niets gewijzigd</translation>
     </message>
     <message id="the watering could not be recorded">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de gietbeurt kon niet worden vastgelegd</translation>
     </message>
     <message id="unknown subcommand “%1” (see spinora-cli --help)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend subcommando “%1” (zie spinora-cli --help)</translation>
     </message>
     <message id="The latest changes to “%1” could not be written: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste wijzigingen in “%1” konden niet worden geschreven: %2</translation>
     </message>
     <message id="The window stays open so that they are not lost. Make room and close it again, or save the collection somewhere else.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster blijft open zodat ze niet verloren gaan. Maak ruimte vrij en sluit het opnieuw, of sla de verzameling ergens anders op.</translation>
     </message>
     <message id="the photo could not be written into the collection (is the disk full?)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>de foto kon niet in de verzameling worden geschreven (is de schijf vol?)</translation>
     </message>
     <message id="unknown option %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie %1</translation>
     </message>
     <message id="name at least one --schedule or --cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>noem ten minste één --schedule of --cactus</translation>
+    </message>
+    <message id="&lt; 1 year">
+        <source></source>
+        <translation>&lt; 1 jaar</translation>
+    </message>
+    <message id="%n years" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n jaar</numerusform>
+            <numerusform>%n jaar</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

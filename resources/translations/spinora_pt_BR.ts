@@ -1161,2201 +1161,2212 @@
     </message>
     <message id="Taken">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada em</translation>
     </message>
     <message id="Why">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message id="Plants">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas</translation>
     </message>
     <message id="Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message id="Spinora quit unexpectedly the last time it was used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O Spinora foi encerrado inesperadamente da última vez que foi usado.</translation>
     </message>
     <message id="A report of the problem was saved. Would you like to see it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Um relatório do problema foi salvo. Deseja vê-lo?</translation>
     </message>
     <message id="Show Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar relatório</translation>
     </message>
     <message id="Not Now">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Agora não</translation>
     </message>
     <message id="Crash Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de falha</translation>
     </message>
     <message id="Saved as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo como %1</translation>
     </message>
     <message id="The reminder time could not be written to %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o horário do lembrete em %1.</translation>
     </message>
     <message id="Spinora will remind you every day at %1 (systemd user timer %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O Spinora vai lembrá-lo todos os dias às %1 (temporizador de usuário do systemd %2).</translation>
     </message>
     <message id="Reminders are off.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Os lembretes estão desativados.</translation>
     </message>
     <message id="Clear Menu">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar menu</translation>
     </message>
     <message id="&amp;File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message id="New">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message id="Open...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir...</translation>
     </message>
     <message id="Open Recent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir recente</translation>
     </message>
     <message id="Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message id="Save As...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como...</translation>
     </message>
     <message id="Page Setup...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar página...</translation>
     </message>
     <message id="Print Preview...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar impressão...</translation>
     </message>
     <message id="Quit Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do Spinora</translation>
     </message>
     <message id="&amp;Edit">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message id="Add Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar item</translation>
     </message>
     <message id="Remove Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Remover item</translation>
     </message>
     <message id="Duplicate Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar item</translation>
     </message>
     <message id="Cut">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message id="Copy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message id="Paste">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message id="Select All">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message id="Preferences...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências...</translation>
     </message>
     <message id="&amp;View">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message id="Show Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar barra de ferramentas</translation>
     </message>
     <message id="Customize Toolbar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizar barra de ferramentas</translation>
     </message>
     <message id="Icon and Text">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone e texto</translation>
     </message>
     <message id="Icon Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Somente ícone</translation>
     </message>
     <message id="Text Only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Somente texto</translation>
     </message>
     <message id="Flowering Calendar...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário de floração...</translation>
     </message>
     <message id="&amp;Tools">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferramentas</translation>
     </message>
     <message id="Statistics...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas...</translation>
     </message>
     <message id="&amp;Window">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Jan&amp;ela</translation>
     </message>
     <message id="Minimize">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message id="Zoom">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message id="Bring All to Front">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Trazer tudo para a frente</translation>
     </message>
     <message id="&amp;Help">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message id="Like Spinora on Facebook">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Curta o Spinora no Facebook</translation>
     </message>
     <message id="Spinora Website...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Site do Spinora...</translation>
     </message>
     <message id="Frequently Asked Questions...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntas frequentes...</translation>
     </message>
     <message id="Check for Updates...">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar atualizações...</translation>
     </message>
     <message id="About Spinora">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Spinora</translation>
     </message>
     <message id="Preferences">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message id="Sort options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de ordenação</translation>
     </message>
     <message id="Sort cacti by species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar cactos por espécie</translation>
     </message>
     <message id="Database options">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Opções do banco de dados</translation>
     </message>
     <message id="Add default species and events to new databases">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar espécies e eventos padrão a novos bancos de dados</translation>
     </message>
     <message id="Reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lembretes</translation>
     </message>
     <message id="&amp;Remind me of due plants every day at">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lembrar-me das plantas pendentes todos os dias às</translation>
     </message>
     <message id="Reminder time">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Horário do lembrete</translation>
     </message>
     <message id="Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message id="Collection:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção:</translation>
     </message>
     <message id="Spinora collections (*%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Coleções do Spinora (*%1)</translation>
     </message>
     <message id="“%1” already exists. Do you want to replace it?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” já existe. Deseja substituí-lo?</translation>
     </message>
     <message id="A collection with the same name already exists in “%1”. Replacing it will overwrite its current contents.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe uma coleção com o mesmo nome em “%1”. Substituí-la sobrescreverá o conteúdo atual dela.</translation>
     </message>
     <message id="Replace">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir</translation>
     </message>
     <message id="Do you want to save the changes made to the document “%1”?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja salvar as alterações feitas no documento “%1”?</translation>
     </message>
     <message id="Your changes will stay in the untitled collection if you don’t save them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suas alterações ficarão na coleção sem título se você não as salvar.</translation>
     </message>
     <message id="Don’t Save">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvar</translation>
     </message>
     <message id="Keep Open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Manter aberto</translation>
     </message>
     <message id="New Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Novo banco de dados do Spinora</translation>
     </message>
     <message id="Save As">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como</translation>
     </message>
     <message id="Overwriting an open database is not permitted. Please select a different filename.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é permitido sobrescrever um banco de dados aberto. Selecione outro nome de arquivo.</translation>
     </message>
     <message id="The collection “%1” could not be opened: it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir a coleção “%1”: ela não existe.</translation>
     </message>
     <message id="%n of its photo files are missing, the first “%1”." numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falta %n dos seus arquivos de foto: “%1”.</numerusform>
+            <numerusform>Faltam %n dos seus arquivos de foto, o primeiro é “%1”.</numerusform>
         </translation>
     </message>
     <message id="%1, %2 and %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3</translation>
     </message>
     <message id="%n plants" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n planta</numerusform>
+            <numerusform>%n plantas</numerusform>
         </translation>
     </message>
     <message id="%n logs" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message id="%n photos" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n foto</numerusform>
+            <numerusform>%n fotos</numerusform>
         </translation>
     </message>
     <message id="The newest good snapshot was taken on %1 and holds %2. Restoring it replaces the collection; the damaged one is kept as a snapshot first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O instantâneo íntegro mais recente foi criado em %1 e contém %2. Restaurá-lo substitui a coleção; a danificada é guardada antes como instantâneo.</translation>
     </message>
     <message id="The collection will hold %1. Its current state is kept as a snapshot first, so this can be undone by restoring that one.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A coleção terá %1. O estado atual dela é guardado antes como instantâneo, então isso pode ser desfeito restaurando esse instantâneo.</translation>
     </message>
     <message id="“%1” could not be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível substituir “%1”.</translation>
     </message>
     <message id="The catalogue of your cactus and succulent collection: plants, watering schedules and a log of what happened to them.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O catálogo da sua coleção de cactos e suculentas: plantas, planos de rega e um registro do que aconteceu com elas.</translation>
     </message>
     <message id="Import From">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de</translation>
     </message>
     <message id="Export To">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para</translation>
     </message>
     <message id="Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativo móvel do Spinora</translation>
     </message>
     <message id="SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>SDBI</translation>
     </message>
     <message id="Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Banco de dados do Spinora</translation>
     </message>
     <message id="CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message id="CSV Template…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo CSV…</translation>
     </message>
     <message id="HTML Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório HTML</translation>
     </message>
     <message id="Software Update">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização de software</translation>
     </message>
     <message id="A new version of Spinora is available!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Uma nova versão do Spinora está disponível!</translation>
     </message>
     <message id="Spinora %1 is now available—you have %2. Would you like to download it now?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O Spinora %1 já está disponível — você tem a versão %2. Deseja baixá-lo agora?</translation>
     </message>
     <message id="Download">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar</translation>
     </message>
     <message id="Remind Me Later">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar mais tarde</translation>
     </message>
     <message id="You’re up-to-date!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Você está atualizado!</translation>
     </message>
     <message id="Spinora %1 is currently the newest version available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O Spinora %1 é a versão mais recente disponível.</translation>
     </message>
     <message id="No update address is set, so Spinora cannot look for updates. Your distribution’s package manager keeps Spinora up to date.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum endereço de atualização está definido, por isso o Spinora não pode procurar atualizações. O gerenciador de pacotes da sua distribuição mantém o Spinora atualizado.</translation>
     </message>
     <message id="Update Error!">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de atualização!</translation>
     </message>
     <message id="An error occurred in retrieving update information. Please try again later.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro ao obter as informações de atualização. Tente novamente mais tarde.</translation>
     </message>
     <message id="Spinora keeps the catalogue of a cactus and succulent collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O Spinora mantém o catálogo de uma coleção de cactos e suculentas.</translation>
     </message>
     <message id="Collections to open (folders ending in .sdb); interchange files (.sdbi) are offered for import into the collection shown.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Coleções a abrir (pastas terminadas em .sdb); arquivos de intercâmbio (.sdbi) são oferecidos para importação na coleção exibida.</translation>
     </message>
     <message id="The list to show: cacti, watering or logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A lista a mostrar: cacti, watering ou logs.</translation>
     </message>
     <message id="--show takes cacti, watering or logs, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--show aceita cacti, watering ou logs, não “%1”</translation>
     </message>
     <message id="Spinora is already running but does not answer.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O Spinora já está em execução, mas não responde.</translation>
     </message>
     <message id="the line “%1” does not close “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a linha “%1” não fecha “%2”</translation>
     </message>
     <message id="the file ends before “%1” does">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo termina antes de “%1” terminar</translation>
     </message>
     <message id="the file is empty">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está vazio</translation>
     </message>
     <message id="it is not an iCalendar file">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo iCalendar</translation>
     </message>
     <message id="it does not hold exactly one calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não contém exatamente um calendário</translation>
     </message>
     <message id="it contains errors">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>contém erros</translation>
     </message>
     <message id="it cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido</translation>
     </message>
     <message id="The calendar folder “%1” cannot be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta de calendário “%1”.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar o arquivo de calendário “%1”: %2.</translation>
     </message>
     <message id="The calendar file “%1” cannot be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo de calendário “%1”.</translation>
     </message>
     <message id="The calendar file “%1” cannot be used (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar o arquivo de calendário “%1” (%2); ele foi mantido como está.</translation>
     </message>
     <message id="The calendar file “%1” keeps being changed by another program; it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de calendário “%1” continua sendo alterado por outro programa; ele foi mantido como está.</translation>
     </message>
     <message id="The calendar file “%1” could not be written (%2); it was left as it is.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo de calendário “%1” (%2); ele foi mantido como está.</translation>
     </message>
     <message id="No space left on device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre no dispositivo</translation>
     </message>
     <message id="The event ends before it starts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O evento termina antes de começar.</translation>
     </message>
     <message id="The calendar “%1” is not available.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O calendário “%1” não está disponível.</translation>
     </message>
     <message id="There is no such event.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Esse evento não existe.</translation>
     </message>
     <message id="The event was removed by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O evento foi removido por outro programa.</translation>
     </message>
     <message id="the Avahi daemon went away">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o daemon do Avahi desapareceu</translation>
     </message>
     <message id="Click the Import button to restore the complete database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão Importar para restaurar o banco de dados completo do seu dispositivo.</translation>
     </message>
     <message id="Click the Import button to restore only the cacti and watering schedules in the database from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão Importar para restaurar apenas os cactos e os planos de rega do banco de dados do seu dispositivo.</translation>
     </message>
     <message id="Click the Import button to import the cacti from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão Importar para importar os cactos do seu dispositivo.</translation>
     </message>
     <message id="Click the Import button to import the watering schedules from your device.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão Importar para importar os planos de rega do seu dispositivo.</translation>
     </message>
     <message id="Restore Database is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar banco de dados está selecionado no seu dispositivo. Selecione Fazer backup do banco de dados ou Exportar dados.</translation>
     </message>
     <message id="Export Data is selected on your device. Select Backup Database instead to restore both cacti and watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar dados está selecionado no seu dispositivo. Selecione Fazer backup do banco de dados para restaurar tanto os cactos quanto os planos de rega.</translation>
     </message>
     <message id="Export Data is selected on your device. Only cacti or watering schedules can be imported in this mode.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar dados está selecionado no seu dispositivo. Neste modo, só é possível importar cactos ou planos de rega.</translation>
     </message>
     <message id="Import Data is selected on your device. Select either Backup Database or Export Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar dados está selecionado no seu dispositivo. Selecione Fazer backup do banco de dados ou Exportar dados.</translation>
     </message>
     <message id="Backup Database is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer backup do banco de dados está selecionado no seu dispositivo. Selecione Restaurar banco de dados ou Importar dados.</translation>
     </message>
     <message id="Export Data is selected on your device. Select either Restore Database or Import Data instead.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar dados está selecionado no seu dispositivo. Selecione Restaurar banco de dados ou Importar dados.</translation>
     </message>
     <message id="Click the Export button to send the database to your device. The app will ask what you want to import.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão Exportar para enviar o banco de dados ao seu dispositivo. O aplicativo perguntará o que você deseja importar.</translation>
     </message>
     <message id="The collection was closed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A coleção foi fechada.</translation>
     </message>
     <message id="Import Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar banco de dados</translation>
     </message>
     <message id="Restore Complete Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar banco de dados completo</translation>
     </message>
     <message id="Import Cacti and Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar cactos e planos de rega</translation>
     </message>
     <message id="Import Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar cactos</translation>
     </message>
     <message id="Import Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar planos de rega</translation>
     </message>
     <message id="Devices">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message id="Messages">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens</translation>
     </message>
     <message id="Export Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar banco de dados</translation>
     </message>
     <message id="Flowering Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário de floração</translation>
     </message>
     <message id="Photo Timeline">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Linha do tempo de fotos</translation>
     </message>
     <message id="Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nome popular</translation>
     </message>
     <message id="Open Watering Schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plano de rega</translation>
     </message>
     <message id="Height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message id="Width">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Largura</translation>
     </message>
     <message id="Weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message id="Light">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Luz</translation>
     </message>
     <message id="Temperature">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message id="Pot Size">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do vaso</translation>
     </message>
     <message id="Pot Shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Formato do vaso</translation>
     </message>
     <message id="Pot Material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Material do vaso</translation>
     </message>
     <message id="General">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message id="Details">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes</translation>
     </message>
     <message id="Alarm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message id="Busy">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupado</translation>
     </message>
     <message id="Free">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Livre</translation>
     </message>
     <message id="Title">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message id="Starts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Começa</translation>
     </message>
     <message id="Ends">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
     <message id="All-Day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Dia inteiro</translation>
     </message>
     <message id="Calendar">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário</translation>
     </message>
     <message id="Availability">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilidade</translation>
     </message>
     <message id="Kept in %1. To see these reminders in your desktop calendar, add this file to it as a calendar.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Armazenado em %1. Para ver estes lembretes no calendário da sua área de trabalho, adicione este arquivo a ele como calendário.</translation>
     </message>
     <message id="Add New Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar novo evento</translation>
     </message>
     <message id="Edit Event">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar evento</translation>
     </message>
     <message id="Open Cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cacto</translation>
     </message>
     <message id="Add Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar lembrete</translation>
     </message>
     <message id="Edit Reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar lembrete</translation>
     </message>
     <message id="Add a reminder to your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um lembrete ao seu calendário?</translation>
     </message>
     <message id="Edit the reminder on your calendar?">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar o lembrete no seu calendário?</translation>
     </message>
     <message id="All Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as fotos</translation>
     </message>
     <message id="Add Photos…">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar fotos…</translation>
     </message>
     <message id="Add photos from picture files. You can also drop picture files on the grid.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar fotos de arquivos de imagem. Você também pode soltar arquivos de imagem na grade.</translation>
     </message>
     <message id="Size of the photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho das fotos</translation>
     </message>
     <message id="Adding photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionando fotos</translation>
     </message>
     <message id="Add Photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar fotos</translation>
     </message>
     <message id="Pictures (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens (*.jpg *.jpeg *.png *.gif *.tif *.tiff *.bmp)</translation>
     </message>
     <message id="This file was not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo não foi adicionado:</translation>
     </message>
     <message id="These files were not added:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos não foram adicionados:</translation>
     </message>
     <message id="Previous Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto anterior</translation>
     </message>
     <message id="Display the previous photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir a foto anterior</translation>
     </message>
     <message id="Edit Caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar legenda</translation>
     </message>
     <message id="Edit the photo caption">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Editar a legenda da foto</translation>
     </message>
     <message id="Next Photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima foto</translation>
     </message>
     <message id="Display the next photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir a próxima foto</translation>
     </message>
     <message id="Error: the new record is gone.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o novo item desapareceu.</translation>
     </message>
     <message id="From Date 1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data inicial 1</translation>
     </message>
     <message id="To Date 2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data final 2</translation>
     </message>
     <message id="From Date 3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data inicial 3</translation>
     </message>
     <message id="To Date 4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data final 4</translation>
     </message>
     <message id="From Date 5">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data inicial 5</translation>
     </message>
     <message id="To Date 6">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data final 6</translation>
     </message>
     <message id="Units">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message id="Line %1, column %2 (%3): “%4” could not be read and was not imported.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1, coluna %2 (%3): “%4” não pôde ser lido e não foi importado.</translation>
     </message>
     <message id="The file is not in the Spinora CSV template layout and these columns could not be placed: “%1”. Give each column its field, for example --map '%2' (the fields are %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não segue o layout do modelo CSV do Spinora e estas colunas não puderam ser associadas: “%1”. Indique o campo de cada coluna, por exemplo --map &apos;%2&apos; (os campos são %3).</translation>
     </message>
     <message id="No cacti, watering schedules or logs were found in the file. It must follow the Spinora CSV template.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum cacto, plano de rega ou registro foi encontrado no arquivo. Ele deve seguir o modelo CSV do Spinora.</translation>
     </message>
     <message id="name|plant|plant name|cactus|label">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nome|planta|nome da planta|cacto|etiqueta</translation>
     </message>
     <message id="scientific|scientific name|botanical name|latin name|taxon|genus|species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>científico|nome científico|nome botânico|nome latino|táxon|gênero|espécie</translation>
     </message>
     <message id="common|common name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>popular|nome popular</translation>
     </message>
     <message id="type|plant type">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>tipo|tipo de planta</translation>
     </message>
     <message id="watering|schedule|watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>rega|plano|plano de rega</translation>
     </message>
     <message id="last watered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>última rega</translation>
     </message>
     <message id="next watering">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>próxima rega</translation>
     </message>
     <message id="planted|plant date|date planted|sown">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>plantado|data de plantio|data do plantio|semeado</translation>
     </message>
     <message id="source|origin">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>fonte|origem</translation>
     </message>
     <message id="acquired|date acquired|bought|purchased|purchase date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>adquirido|data de aquisição|comprado|compra|data da compra</translation>
     </message>
     <message id="price|purchase price|cost|paid">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>preço|preço de compra|custo|pago</translation>
     </message>
     <message id="value|worth">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>valor|valor estimado</translation>
     </message>
     <message id="location|place|position|bench|greenhouse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>local|lugar|posição|bancada|estufa</translation>
     </message>
     <message id="height">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>altura</translation>
     </message>
     <message id="width|diameter">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>largura|diâmetro</translation>
     </message>
     <message id="weight">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>peso</translation>
     </message>
     <message id="light|sun">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>luz|sol</translation>
     </message>
     <message id="temperature|temp|min temp">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura|temp|temp mín</translation>
     </message>
     <message id="pot size|pot">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>tamanho do vaso|vaso</translation>
     </message>
     <message id="pot shape|shape">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>formato do vaso|formato</translation>
     </message>
     <message id="pot material|material">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>material do vaso|material</translation>
     </message>
     <message id="notes|note|comments|comment|remarks|description">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>notas|nota|comentários|comentário|observações|descrição</translation>
     </message>
     <message id="id|#|no|no.|number|photo|photos|image|picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>id|#|nº|n.º|número|foto|fotos|imagem|figura</translation>
     </message>
     <message id="“%1” is no COLUMN=FIELD pair.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um par COLUNA=CAMPO.</translation>
     </message>
     <message id="“%1” is no field; the fields are %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um campo; os campos são %2.</translation>
     </message>
     <message id="The file has no column “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não tem a coluna “%1”.</translation>
     </message>
     <message id="%1 is a folder; an export never replaces a folder with a file.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta; uma exportação nunca substitui uma pasta por um arquivo.</translation>
     </message>
     <message id="%1 is a folder that is not a Spinora collection; an export never replaces it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta que não é uma coleção do Spinora; uma exportação nunca a substitui.</translation>
     </message>
     <message id="%1 is a collection in use by %2; it cannot be replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma coleção em uso por %2; ela não pode ser substituída.</translation>
     </message>
     <message id="%1 is an existing collection and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma coleção existente e não foi substituída.</translation>
     </message>
     <message id="%1 already exists and was not replaced.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe e não foi substituído.</translation>
     </message>
     <message id="The collection %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a coleção %1: %2</translation>
     </message>
     <message id="it holds no %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela não contém %1.</translation>
     </message>
     <message id="The collection %1 was made by a newer version of Spinora (schema %2; this version reads up to %3).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A coleção %1 foi criada por uma versão mais recente do Spinora (esquema %2; esta versão lê até o %3).</translation>
     </message>
     <message id="The collection could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a coleção: %1</translation>
     </message>
     <message id="The collection was opened read-only, so nothing can be imported into it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A coleção foi aberta como somente leitura, por isso nada pode ser importado nela.</translation>
     </message>
     <message id="The import failed.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A importação falhou.</translation>
     </message>
     <message id="The collection could not be written: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a coleção: %1</translation>
     </message>
     <message id="The collection's database could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o banco de dados da coleção: %1</translation>
     </message>
     <message id="The folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta %1.</translation>
     </message>
     <message id="The template could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o modelo: %1</translation>
     </message>
     <message id="The collection could not be locked for the import: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível bloquear a coleção para a importação: %1</translation>
     </message>
     <message id="Fertilized">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adubado</translation>
     </message>
     <message id="Flowered">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Florido</translation>
     </message>
     <message id="Planted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantado</translation>
     </message>
     <message id="Purchased">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Comprado</translation>
     </message>
     <message id="Sold">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Vendido</translation>
     </message>
     <message id="The import could not be saved: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a importação: %1</translation>
     </message>
     <message id="%1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1</translation>
     </message>
     <message id="%1: the export filter could not be run">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível executar o filtro de exportação</translation>
     </message>
     <message id="%1 could not be replaced">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível substituir %1</translation>
     </message>
     <message id="The file cannot be imported: it holds triggers or views, which Spinora files never have.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: ele contém gatilhos ou visões, que arquivos do Spinora nunca têm.</translation>
     </message>
     <message id="larger than 64 MiB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>maior que 64 MiB</translation>
     </message>
     <message id="a link that leads out of the package">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>um link que leva para fora do pacote</translation>
     </message>
     <message id="not a file that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo legível</translation>
     </message>
     <message id="%1 could not be read.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1.</translation>
     </message>
     <message id="The file could not be opened: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
     <message id="The file is not a Spinora database: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é um banco de dados do Spinora: %1</translation>
     </message>
     <message id="The file cannot be imported: its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: não foi possível atualizar o esquema dele (%1).</translation>
     </message>
     <message id="The file could not be closed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível fechar o arquivo: %1</translation>
     </message>
     <message id="The file has no version information, so it is not a Spinora database.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não tem informações de versão, portanto não é um banco de dados do Spinora.</translation>
     </message>
     <message id="The file cannot be imported: it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: ele foi criado por uma versão mais recente do Spinora (esquema %1; esta versão lê até o %2).</translation>
     </message>
     <message id="The file's version row holds no record counts.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A linha de versão do arquivo não contém contagens de itens.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table cannot be read (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: não é possível ler a tabela %1 dele (%2).</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has keys that are not whole numbers from 0 to 9223372036854775807.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: a tabela %1 dele tem chaves que não são números inteiros de 0 a 9223372036854775807.</translation>
     </message>
     <message id="The file cannot be imported: its %1 table has the same key on more than one row.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: a tabela %1 dele tem a mesma chave em mais de uma linha.</translation>
     </message>
     <message id="The file cannot be imported: the collection has no keys left for its %1 table.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: a coleção não tem mais chaves disponíveis para a tabela %1 dele.</translation>
     </message>
     <message id="The records of the file's %1 table could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler os itens da tabela %1 do arquivo: %2</translation>
     </message>
     <message id="The file cannot be imported: the %1 column of its %2 table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: a coluna %1 da tabela %2 dele contém valores que não são números inteiros.</translation>
     </message>
     <message id="The file holds no watering schedules.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não contém planos de rega.</translation>
     </message>
     <message id="The file holds no cacti.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não contém cactos.</translation>
     </message>
     <message id="not a picture that can be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma imagem legível</translation>
     </message>
     <message id="the cactus %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o cacto %1</translation>
     </message>
     <message id="the log entry %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o registro %1</translation>
     </message>
     <message id="the cactus “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o cacto “%1”</translation>
     </message>
     <message id="the log entry “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o registro “%1”</translation>
     </message>
     <message id="The file's photos could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler as fotos do arquivo: %1</translation>
     </message>
     <message id="The file cannot be imported: the key column of its image table holds values that are not whole numbers.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: a coluna de chave da tabela de imagens dele contém valores que não são números inteiros.</translation>
     </message>
     <message id="1 photo could not be read and was left out: %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 foto não pôde ser lida e foi omitida: %1.</translation>
     </message>
     <message id="%1 photos could not be read and were left out: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fotos não puderam ser lidas e foram omitidas: %2.</translation>
     </message>
     <message id="The file could not be read: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo: %1</translation>
     </message>
     <message id="No plant has a date acquired.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma planta tem data de aquisição.</translation>
     </message>
     <message id="%1 without a date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem data</translation>
     </message>
     <message id="Plants by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas por data de aquisição</translation>
     </message>
     <message id="Value by Date Acquired">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Valor por data de aquisição</translation>
     </message>
     <message id="Plants by Genus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plantas por gênero</translation>
     </message>
     <message id="Waterings Due in the Next %1 Days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Regas pendentes nos próximos %1 dias</translation>
     </message>
     <message id="Charts">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos</translation>
     </message>
     <message id="Cacti Report">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de cactos</translation>
     </message>
     <message id="Summary">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Resumo</translation>
     </message>
     <message id="Total Cacti">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Total de cactos</translation>
     </message>
     <message id="Total Watering Schedules">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Total de planos de rega</translation>
     </message>
     <message id="Total Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Total de registros</translation>
     </message>
     <message id="Unique Species">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Espécies distintas</translation>
     </message>
     <message id="Total Value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Valor total</translation>
     </message>
     <message id="Species Scientific Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nome científico da espécie</translation>
     </message>
     <message id="Species Common Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nome popular da espécie</translation>
     </message>
     <message id="Unknown Date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Data desconhecida</translation>
     </message>
     <message id="No Event Name">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sem nome de evento</translation>
     </message>
     <message id="The report folder %1 cannot be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar na pasta do relatório %1.</translation>
     </message>
     <message id="The report %1 could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o relatório %1.</translation>
     </message>
     <message id="No folder for the work files was found: the user's caches folder is unknown (set HOME or XDG_CACHE_HOME).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma pasta para os arquivos de trabalho foi encontrada: a pasta de cache do usuário é desconhecida (defina HOME ou XDG_CACHE_HOME).</translation>
     </message>
     <message id="The work folder %1 could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta de trabalho %1.</translation>
     </message>
     <message id="The work folder %1 cannot be used: something that is not a folder is in its place.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar a pasta de trabalho %1: há algo que não é uma pasta no lugar dela.</translation>
     </message>
     <message id="The work folder %1 cannot be used: it is not writable.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar a pasta de trabalho %1: ela não é gravável.</translation>
     </message>
     <message id="Another transfer is running in this program; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Outra transferência está em andamento neste programa; tente novamente quando ela terminar.</translation>
     </message>
     <message id="Another transfer is running (%1, process %2); try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Outra transferência está em andamento (%1, processo %2); tente novamente quando ela terminar.</translation>
     </message>
     <message id="another program">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>outro programa</translation>
     </message>
     <message id="Another transfer is running; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Outra transferência está em andamento; tente novamente quando ela terminar.</translation>
     </message>
     <message id="The work folder %1 cannot be used: its lock file could not be made.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar a pasta de trabalho %1: não foi possível criar o arquivo de bloqueio dela.</translation>
     </message>
     <message id="Import From SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de SDBI</translation>
     </message>
     <message id="Import From Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de banco de dados do Spinora</translation>
     </message>
     <message id="Database File">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo do banco de dados</translation>
     </message>
     <message id="Import From CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de CSV</translation>
     </message>
     <message id="Export To SDBI">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para SDBI</translation>
     </message>
     <message id="Export To Spinora Database">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para banco de dados do Spinora</translation>
     </message>
     <message id="Export To CSV">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para CSV</translation>
     </message>
     <message id="Type a path, or choose the file with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um caminho ou escolha o arquivo com Procurar</translation>
     </message>
     <message id="Choose where to save with Browse">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha onde salvar com Procurar</translation>
     </message>
     <message id="There is no file “%1”.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo “%1” não existe.</translation>
     </message>
     <message id="A4, 3 × 8 labels of 70 × 37 mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A4, 3 × 8 etiquetas de 70 × 37 mm</translation>
     </message>
     <message id="US Letter, 3 × 10 labels of 2.625 × 1 in">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Carta (EUA), 3 × 10 etiquetas de 2,625 × 1 pol</translation>
     </message>
     <message id="%n labels" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etiqueta</numerusform>
+            <numerusform>%n etiquetas</numerusform>
         </translation>
     </message>
     <message id="%n pages" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
         </translation>
     </message>
     <message id=" mm">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message id="Nothing was printed: the printer “%1” could not be used.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi impresso: não foi possível usar a impressora “%1”.</translation>
     </message>
     <message id="Nothing was printed: the file “%1” could not be written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi impresso: não foi possível gravar o arquivo “%1”.</translation>
     </message>
     <message id="Error: out of memory.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: memória insuficiente.</translation>
     </message>
     <message id="Error: unknown exception.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: exceção desconhecida.</translation>
     </message>
     <message id="No snapshot of the collection could be kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar um instantâneo da coleção: %1</translation>
     </message>
     <message id="the collection as it is now could not be kept first, so nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível guardar antes a coleção como está agora, por isso nada foi alterado: %1</translation>
     </message>
     <message id="the collection was opened read-only">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção foi aberta como somente leitura</translation>
     </message>
     <message id="Other">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Outro</translation>
     </message>
     <message id="it does not exist.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela não existe.</translation>
     </message>
     <message id="it is not a collection package (a folder ending in .sdb).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela não é um pacote de coleção (uma pasta terminada em .sdb).</translation>
     </message>
     <message id="the folder holds no %1, so it is not a Spinora collection.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta não contém %1, portanto não é uma coleção do Spinora.</translation>
     </message>
     <message id="it is read-only. Make it writable, or copy it to another place, to open it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela é somente leitura. Torne-a gravável ou copie-a para outro local para abri-la.</translation>
     </message>
     <message id="the collection is not open">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não está aberta</translation>
     </message>
     <message id="the collection could not be read again: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler a coleção novamente: %1</translation>
     </message>
     <message id="the file is not a picture">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não é uma imagem</translation>
     </message>
     <message id="the picture is too large (%1 × %2 pixels)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a imagem é grande demais (%1 × %2 pixels)</translation>
     </message>
     <message id="the picture cannot be decoded (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível decodificar a imagem (%1)</translation>
     </message>
     <message id="the file cannot be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o arquivo</translation>
     </message>
     <message id="the file is larger than %1 MB">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo é maior que %1 MB</translation>
     </message>
     <message id="Error: a photo needs its three prepared files.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: uma foto precisa dos seus três arquivos preparados.</translation>
     </message>
     <message id="a change to it was cut short when Spinora or the computer stopped">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uma alteração nela foi interrompida quando o Spinora ou o computador parou</translation>
     </message>
     <message id="%1, and must be undone before the collection can be read. That takes writing, and the collection is read-only here. Copy the whole collection, with the file %2-journal in it, to a writable place and open the copy.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e precisa ser desfeita antes que a coleção possa ser lida. Isso exige gravação, e aqui a coleção é somente leitura. Copie a coleção inteira, com o arquivo %2-journal dentro dela, para um local gravável e abra a cópia.</translation>
     </message>
     <message id="%1, and cannot be undone: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e não pode ser desfeita: %2</translation>
     </message>
     <message id="%1, and undoing it failed: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, e não foi possível desfazê-la: %2.</translation>
     </message>
     <message id="the collection is not open for writing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não está aberta para gravação.</translation>
     </message>
     <message id="no watering moment was given.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum momento de rega foi informado.</translation>
     </message>
     <message id="it is already open in this program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela já está aberta neste programa.</translation>
     </message>
     <message id="another program (process %1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>outro programa (processo %1)</translation>
     </message>
     <message id="it is in use by %1. Only one program at a time can change a collection; try again when it has finished.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela está em uso por %1. Apenas um programa por vez pode alterar uma coleção; tente novamente quando ele terminar.</translation>
     </message>
     <message id="its lock file %1 cannot be opened (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível abrir o arquivo de bloqueio %1 dela (%2).</translation>
     </message>
     <message id="its lock file %1 cannot be locked (%2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível bloquear o arquivo de bloqueio %1 dela (%2).</translation>
     </message>
     <message id="its lock file %1 keeps being replaced by another program.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de bloqueio %1 dela continua sendo substituído por outro programa.</translation>
     </message>
     <message id="the picture cannot be converted to JPEG">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível converter a imagem para JPEG</translation>
     </message>
     <message id="no database connection">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>sem conexão com o banco de dados</translation>
     </message>
     <message id="the current schema is not available (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o esquema atual não está disponível (%1)</translation>
     </message>
     <message id="The collection %1 could not be opened: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir a coleção %1: %2</translation>
     </message>
     <message id="The collection %1 could not be made: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a coleção %1: %2</translation>
     </message>
     <message id="The logs of %1 could not be read: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler os registros de %1: %2</translation>
     </message>
     <message id="%1. So that nothing is lost, the collection is now read-only: nothing in it is changed or deleted. Close it and open it again to try once more.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Para que nada se perca, a coleção agora é somente leitura: nada nela é alterado ou excluído. Feche-a e abra-a novamente para tentar outra vez.</translation>
     </message>
     <message id="it was made by a newer version of Spinora (schema %1; this version reads up to %2).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>ela foi criada por uma versão mais recente do Spinora (esquema %1; esta versão lê até o %2).</translation>
     </message>
     <message id="its schema could not be upgraded (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível atualizar o esquema dela (%1).</translation>
     </message>
     <message id="the script %1 could not be read">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o script %1</translation>
     </message>
     <message id="The collection %1 was opened read-only and cannot be saved.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A coleção %1 foi aberta como somente leitura e não pode ser salva.</translation>
     </message>
     <message id="The collection %1 was saved, but could not be opened again: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A coleção %1 foi salva, mas não pôde ser aberta novamente: %2</translation>
     </message>
     <message id="The collection could not be saved as %1: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a coleção como %1: %2</translation>
     </message>
     <message id="The collection could not be saved as %1.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a coleção como %1.</translation>
     </message>
     <message id="Caudiciform">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Caudiciforme</translation>
     </message>
     <message id="Leaf Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suculenta de folha</translation>
     </message>
     <message id="Root Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suculenta de raiz</translation>
     </message>
     <message id="Stem Succulent">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Suculenta de caule</translation>
     </message>
     <message id="Seed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Semente</translation>
     </message>
     <message id="Cutting">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Estaca</translation>
     </message>
     <message id="Offset">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rebento</translation>
     </message>
     <message id="Grafted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Enxertado</translation>
     </message>
     <message id="Wild">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Natureza</translation>
     </message>
     <message id="Nursery Stock">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Muda de viveiro</translation>
     </message>
     <message id="Private Grower">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cultivador particular</translation>
     </message>
     <message id="Retailer">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Loja</translation>
     </message>
     <message id="Ceramic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Cerâmica</translation>
     </message>
     <message id="Concrete">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Concreto</translation>
     </message>
     <message id="Fiberglass">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fibra de vidro</translation>
     </message>
     <message id="Mica">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mica</translation>
     </message>
     <message id="None (In-Ground)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum (no solo)</translation>
     </message>
     <message id="Plastic">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Plástico</translation>
     </message>
     <message id="Stone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pedra</translation>
     </message>
     <message id="Wood">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Madeira</translation>
     </message>
     <message id="Round">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Redondo</translation>
     </message>
     <message id="Oval">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Oval</translation>
     </message>
     <message id="Square">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrado</translation>
     </message>
     <message id="Rectangular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Retangular</translation>
     </message>
     <message id="Hexagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagonal</translation>
     </message>
     <message id="Octagon">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Octogonal</translation>
     </message>
     <message id="Dish">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Tigela</translation>
     </message>
     <message id="Lotus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lótus</translation>
     </message>
     <message id="Flat">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Raso</translation>
     </message>
     <message id="Irregular">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Irregular</translation>
     </message>
     <message id="hours">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
     <message id="days">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dias</translation>
     </message>
     <message id="weeks">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>semanas</translation>
     </message>
     <message id="months">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>meses</translation>
     </message>
     <message id="hour">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>hora</translation>
     </message>
     <message id="day">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>dia</translation>
     </message>
     <message id="week">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>semana</translation>
     </message>
     <message id="month">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mês</translation>
     </message>
     <message id="Spray">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pulverização</translation>
     </message>
     <message id="LightQuantity">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Quantidade de luz</translation>
     </message>
     <message id="Moderate">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Moderada</translation>
     </message>
     <message id="Soak">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Imersão</translation>
     </message>
     <message id="a cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>um cacto</translation>
     </message>
     <message id="a watering schedule">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>um plano de rega</translation>
     </message>
     <message id="a log">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>um registro</translation>
     </message>
     <message id="a photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uma foto</translation>
     </message>
     <message id="a record (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>um item (%1)</translation>
     </message>
     <message id="%1 it needs is gone">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, de que ela precisa, não existe mais</translation>
     </message>
     <message id="%1 it would bring back has been made again">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, que ela traria de volta, já foi criado novamente</translation>
     </message>
     <message id="%1 it touches has been changed since">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, que ela altera, foi modificado desde então</translation>
     </message>
     <message id="what it needs could not be read from %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler de %1 aquilo de que ela precisa</translation>
     </message>
     <message id="the collection as it was before was not kept">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção como era antes não foi guardada</translation>
     </message>
     <message id="“%1” could not be undone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível desfazer “%1”: %2.</translation>
     </message>
     <message id="“%1” could not be redone: %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível refazer “%1”: %2.</translation>
     </message>
     <message id="the database is damaged (%1).">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o banco de dados está danificado (%1).</translation>
     </message>
     <message id="Print the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir a lista</translation>
     </message>
     <message id="Import from device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar do dispositivo</translation>
     </message>
     <message id="Import database from Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Importar banco de dados do aplicativo móvel do Spinora</translation>
     </message>
     <message id="Export to device">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para dispositivo</translation>
     </message>
     <message id="Export database to Spinora Mobile App">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar banco de dados para o aplicativo móvel do Spinora</translation>
     </message>
     <message id="Show database statistics">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar estatísticas do banco de dados</translation>
     </message>
     <message id="Delete Item">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir item</translation>
     </message>
     <message id="Remove an item from the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Remover um item da lista</translation>
     </message>
     <message id="Add an item to the list">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um item à lista</translation>
     </message>
     <message id="%n watering schedules" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plano de rega</numerusform>
+            <numerusform>%n planos de rega</numerusform>
         </translation>
     </message>
     <message id="%1 and its %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 e seu %n cacto</numerusform>
+            <numerusform>%1 e seus %n cactos</numerusform>
         </translation>
     </message>
     <message id="%1 and their %n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 e seu %n cacto</numerusform>
+            <numerusform>%1 e seus %n cactos</numerusform>
         </translation>
     </message>
     <message id="%n cacti" numerus="yes">
         <source></source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cacto</numerusform>
+            <numerusform>%n cactos</numerusform>
         </translation>
     </message>
     <message id="No log has the event &quot;Flowered&quot; yet.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum registro tem ainda o evento “Florido”.</translation>
     </message>
     <message id="How often each plant flowered in each month, over all years; the plants likely to flower in %1 first.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas vezes cada planta floresceu em cada mês, considerando todos os anos; primeiro as plantas com mais chance de florescer em %1.</translation>
     </message>
     <message id="No date">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Sem data</translation>
     </message>
     <message id="%1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message id="Photo Timeline of %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Linha do tempo de fotos de %1</translation>
     </message>
     <message id="Photos, oldest first">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos, as mais antigas primeiro</translation>
     </message>
     <message id="This plant has no photos yet, neither its own nor in its logs.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Esta planta ainda não tem fotos, nem próprias nem nos seus registros.</translation>
     </message>
     <message id="Choose two photos (Ctrl+click) to see them side by side.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha duas fotos (Ctrl+clique) para vê-las lado a lado.</translation>
     </message>
     <message id="Earlier photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto anterior</translation>
     </message>
     <message id="Later photo">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Foto posterior</translation>
     </message>
     <message id="%1 (%2 without a date)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 sem data)</translation>
     </message>
     <message id="Log Entries">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message id="Watering Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Rega pendente</translation>
     </message>
     <message id="Reminders Due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Lembretes pendentes</translation>
     </message>
     <message id="%1:">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message id="no collection at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma coleção em %1</translation>
     </message>
     <message id="no snapshot was kept: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum instantâneo foi guardado: %1</translation>
     </message>
     <message id="%1 has no snapshot named %2 (spinora-cli backups %1 lists them); nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem instantâneo chamado %2 (spinora-cli backups %1 os lista); nada foi alterado</translation>
     </message>
     <message id="%1 was not restored: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi restaurado: %2</translation>
     </message>
     <message id="the collection as it was is kept as %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção como era foi guardada como %1</translation>
     </message>
     <message id="%1 needs a value">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um valor</translation>
     </message>
     <message id="usage: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>uso: %1</translation>
     </message>
     <message id="%1 must be a whole number from %2 to %3, not “%4”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve ser um número inteiro de %2 a %3, não “%4”</translation>
     </message>
     <message id="%1 must be a local date and time as YYYY-MM-DD HH:MM, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve ser uma data e hora locais no formato YYYY-MM-DD HH:MM, não “%2”</translation>
     </message>
     <message id="the collection could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar a coleção</translation>
     </message>
     <message id="%1 is damaged: %2 Nothing was changed. “spinora-cli backups %1” lists its snapshots and “spinora-cli restore %1 SNAPSHOT” brings one back.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está danificada: %2 Nada foi alterado. “spinora-cli backups %1” lista os instantâneos dela e “spinora-cli restore %1 SNAPSHOT” restaura um deles.</translation>
     </message>
     <message id="its photo file %1 is missing.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de foto %1 dela está faltando.</translation>
     </message>
     <message id="%1 photo files are missing, the first %2.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Faltam %1 arquivos de foto, o primeiro é %2.</translation>
     </message>
     <message id="%1: a collection's name must end in .%2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o nome de uma coleção deve terminar em .%2</translation>
     </message>
     <message id="%1 already exists; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe; nada foi alterado</translation>
     </message>
     <message id="the folder %1 does not exist">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta %1 não existe</translation>
     </message>
     <message id="the sample could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o exemplo</translation>
     </message>
     <message id="created %1 with %2 cacti, %3 watering schedules, %4 logs and %5 photos">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 criada com %2 cactos, %3 planos de rega, %4 registros e %5 fotos</translation>
     </message>
     <message id="list what? “%1” is not cacti, watering or logs">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>listar o quê? “%1” não é cacti, watering nem logs</translation>
     </message>
     <message id="at most three --no-water periods">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>no máximo três períodos --no-water</translation>
     </message>
     <message id="--no-water must be MM-DD:MM-DD with real days, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--no-water deve ser MM-DD:MM-DD com dias reais, não “%1”</translation>
     </message>
     <message id="warning: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: %1</translation>
     </message>
     <message id="there is no session bus to post the notification on (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não há barramento de sessão para enviar a notificação (%1)</translation>
     </message>
     <message id="no notification service answers on the session bus (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum serviço de notificação responde no barramento de sessão (%1)</translation>
     </message>
     <message id="the notification service refused the notification (%1)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>o serviço de notificação recusou a notificação (%1)</translation>
     </message>
     <message id="%1 wants a device address such as http://host:port, not “%2”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requer um endereço de dispositivo como http://host:porta, não “%2”</translation>
     </message>
     <message id="the import failed; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a importação falhou; nada foi alterado</translation>
     </message>
     <message id="the import failed; nothing was changed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a importação falhou; nada foi alterado: %1</translation>
     </message>
     <message id="download failed: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>falha no download: %1</translation>
     </message>
     <message id="upload failed: %1 - %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>falha no envio: %1 - %2</translation>
     </message>
     <message id="service discovery failed: %1; it needs the avahi-daemon service (start it with &quot;systemctl start avahi-daemon&quot;)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a descoberta de serviços falhou: %1; ela requer o serviço avahi-daemon (inicie-o com &quot;systemctl start avahi-daemon&quot;)</translation>
     </message>
     <message id="pull needs --from URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pull requer --from URL</translation>
     </message>
     <message id="import option %1 does not fit a device in mode %2: %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a opção de importação %1 não se aplica a um dispositivo no modo %2: %3</translation>
     </message>
     <message id="push needs --to URL">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>push requer --to URL</translation>
     </message>
     <message id="%1 Add --force to replace it.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Adicione --force para substituí-lo.</translation>
     </message>
     <message id="%1 Nothing was written.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nada foi gravado.</translation>
     </message>
     <message id="Exporting to the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é permitido exportar para a própria coleção aberta</translation>
     </message>
     <message id="%1: use export-csv for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: use export-csv para arquivos CSV</translation>
     </message>
     <message id="%1: a CSV file's name must end in .csv">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o nome de um arquivo CSV deve terminar em .csv</translation>
     </message>
     <message id="Writing a report into the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é permitido gravar um relatório dentro da própria coleção aberta</translation>
     </message>
     <message id="the file %1 could not be written">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o arquivo %1</translation>
     </message>
     <message id="nothing to import at %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nada a importar em %1</translation>
     </message>
     <message id="--map is for CSV files">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map é para arquivos CSV</translation>
     </message>
     <message id="--map: %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--map: %1</translation>
     </message>
     <message id="Importing from the open collection itself is not permitted">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não é permitido importar da própria coleção aberta</translation>
     </message>
     <message id="--page-size must be A4 or Letter, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--page-size deve ser A4 ou Letter, não “%1”</translation>
     </message>
     <message id="--record must be a record's key (a whole number), not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record deve ser a chave de um item (um número inteiro), não “%1”</translation>
     </message>
     <message id="--record needs a sheet screen (3, 4 or 5)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--record requer uma tela de ficha (3, 4 ou 5)</translation>
     </message>
     <message id="the collection has no cactus with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não tem nenhum cacto com a chave %1</translation>
     </message>
     <message id="the collection has no cactus to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não tem nenhum cacto para imprimir</translation>
     </message>
     <message id="the collection has no watering schedule with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não tem nenhum plano de rega com a chave %1</translation>
     </message>
     <message id="the collection has no watering schedule to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não tem nenhum plano de rega para imprimir</translation>
     </message>
     <message id="the collection has no log with the key %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não tem nenhum registro com a chave %1</translation>
     </message>
     <message id="the collection has no log to print">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção não tem nenhum registro para imprimir</translation>
     </message>
     <message id="--layout must be a4-3x8 or letter-3x10, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--layout deve ser a4-3x8 ou letter-3x10, não “%1”</translation>
     </message>
     <message id="no cactus matches “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum cacto corresponde a “%1”</translation>
     </message>
     <message id="due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>pendente</translation>
     </message>
     <message id="1 day overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 dia de atraso</translation>
     </message>
     <message id="%1 days overdue">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dias de atraso</translation>
     </message>
     <message id="nothing due">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nada pendente</translation>
     </message>
     <message id="(no schedule)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(sem plano)</translation>
     </message>
     <message id="(no plants)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>(sem plantas)</translation>
     </message>
     <message id="%1: %2, next watering %3, %4">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, próxima rega %3, %4</translation>
     </message>
     <message id="reminder: %1, %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>lembrete: %1, %2</translation>
     </message>
     <message id="reminder: %1 (%2), %3">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>lembrete: %1 (%2), %3</translation>
     </message>
     <message id="1 plant to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 planta a regar</translation>
     </message>
     <message id="%1 plants to water">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plantas a regar</translation>
     </message>
     <message id="1 reminder">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>1 lembrete</translation>
     </message>
     <message id="%1 reminders">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lembretes</translation>
     </message>
     <message id="%1 and %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message id="%1 today">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoje</translation>
     </message>
     <message id="%1 by %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2</translation>
     </message>
     <message id="%1 and %2 more">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e mais %2</translation>
     </message>
     <message id="nothing due: no notification">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nada pendente: nenhuma notificação</translation>
     </message>
     <message id="%1 could not be started">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar %1</translation>
     </message>
     <message id="--on must be a date as YYYY-MM-DD, not “%1”">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--on deve ser uma data no formato YYYY-MM-DD, não “%1”</translation>
     </message>
     <message id="no collection named and no recent collection to check">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma coleção indicada e nenhuma coleção recente para verificar</translation>
     </message>
     <message id="--at %1 lies in the future; a watering can only be recorded once it is done">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 está no futuro; uma rega só pode ser registrada depois de feita</translation>
     </message>
     <message id="no watering schedule is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum plano de rega se chama “%1”; nada foi alterado</translation>
     </message>
     <message id="no cactus is named “%1”; nothing was changed">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum cacto se chama “%1”; nada foi alterado</translation>
     </message>
     <message id="the watering could not be recorded">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível registrar a rega</translation>
     </message>
     <message id="unknown subcommand “%1” (see spinora-cli --help)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando desconhecido “%1” (veja spinora-cli --help)</translation>
     </message>
     <message id="The latest changes to “%1” could not be written: %2">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar as últimas alterações em “%1”: %2</translation>
     </message>
     <message id="The window stays open so that they are not lost. Make room and close it again, or save the collection somewhere else.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>A janela continua aberta para que elas não se percam. Libere espaço e feche-a novamente, ou salve a coleção em outro lugar.</translation>
     </message>
     <message id="the photo could not be written into the collection (is the disk full?)">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar a foto na coleção (o disco está cheio?)</translation>
     </message>
     <message id="unknown option %1">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida %1</translation>
     </message>
     <message id="name at least one --schedule or --cactus">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>indique pelo menos um --schedule ou --cactus</translation>
+    </message>
+    <message id="&lt; 1 year">
+        <source></source>
+        <translation>&lt; 1 ano</translation>
+    </message>
+    <message id="%n years" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n ano</numerusform>
+            <numerusform>%n anos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

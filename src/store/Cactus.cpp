@@ -212,10 +212,8 @@ QString Cactus::ageString(const Timestamp& date)
 QString Cactus::ageStringForYears(int years)
 {
     if (years < 1)
-        return QStringLiteral("< 1 %1").arg(localized("year"));
-    if (years == 1)
-        return QStringLiteral("1 %1").arg(localized("year"));
-    return QStringLiteral("%1 %2").arg(years).arg(localized("years"));
+        return localized("< 1 year");
+    return localized("%n years", years);
 }
 
 bool Cactus::wateringDue() const

@@ -20,6 +20,7 @@
 #include "RecordEditors.h"
 #include "SampleCollection.h"
 #include "SpinoraDatabase.h"
+#include "ThumbnailCache.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -235,6 +236,8 @@ TEST_F(TranslatedWindows, TheWindowAndAPlantsEditorSpeakTheLanguageInGlyphsOfThe
     const QString language = qEnvironmentVariable("SPINORA_TEST_LANGUAGE", QStringLiteral("de"));
     Translations::chooseLanguage(language);
     ASSERT_EQ(Translations::install(), language);
+    // Dates and numbers as a grower of that language reads them.
+    QLocale::setDefault(QLocale(language));
     const QString path = folder_.file(QStringLiteral("Garden.sdb"));
     {
         auto garden = newCollection(path);
@@ -247,6 +250,8 @@ TEST_F(TranslatedWindows, TheWindowAndAPlantsEditorSpeakTheLanguageInGlyphsOfThe
     DocumentWindow* window = windowOf(document);
     window->resize(880, 640);
     window->show();
+    settle();
+    window->thumbnails().waitForPending();
     settle();
     QString letters;
     for (QAction* menu : window->menuBar()->actions())

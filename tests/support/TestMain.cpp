@@ -12,6 +12,7 @@
 #include "ActionEdge.h"
 #include "TestSupport.h"
 #include "Timestamp.h"
+#include "Translations.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,10 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
 #endif
     previousHandler = qInstallMessageHandler(failOnQtWarnings);
+    // English as the app speaks it, plural forms included ("1 year"),
+    // whatever the language of whoever runs the tests.
+    spinora::Translations::chooseLanguage(QStringLiteral("en"));
+    spinora::Translations::install();
     // What a failed action would tell the user is recorded, for the tests
     // to count and read, instead of waiting for somebody to close it.
     spinora::ActionEdge::setAlert([](QObject*, const QString& title, const QString& text) {
