@@ -49,23 +49,6 @@ qint64 fileSize(const QString& path)
     return QFileInfo(path).size();
 }
 
-QJsonObject manifestOf(const Backup& backup, const QString& packagePath)
-{
-    return QJsonObject{
-        // With its offset from UTC: a snapshot keeps its moment across a
-        // change of time zone or of daylight saving time.
-        {QStringLiteral("taken"), backup.taken.toOffsetFromUtc(backup.taken.offsetFromUtc()).toString(Qt::ISODate)},
-        {QStringLiteral("reason"), backup.reason},
-        {QStringLiteral("collection"), packagePath},
-        {QStringLiteral("plants"), backup.plants},
-        {QStringLiteral("schedules"), backup.schedules},
-        {QStringLiteral("logs"), backup.logs},
-        {QStringLiteral("photos"), backup.photos},
-        {QStringLiteral("bytes"), backup.bytes},
-        {QStringLiteral("app_version"), backup.appVersion},
-        {QStringLiteral("damaged"), backup.damaged},
-    };
-}
 
 std::optional<Backup> readManifest(const QString& folder)
 {
@@ -194,6 +177,23 @@ QString Backup::name() const
     return QFileInfo(folder).fileName();
 }
 
+QJsonObject Backup::toJson() const
+{
+    return QJsonObject{
+        // With its offset from UTC: a snapshot keeps its moment across a
+        // change of time zone or of daylight saving time.
+        {QStringLiteral("taken"), taken.toOffsetFromUtc(taken.offsetFromUtc()).toString(Qt::ISODate)},
+        {QStringLiteral("reason"), reason},
+        {QStringLiteral("plants"), plants},
+        {QStringLiteral("schedules"), schedules},
+        {QStringLiteral("logs"), logs},
+        {QStringLiteral("photos"), photos},
+        {QStringLiteral("bytes"), bytes},
+        {QStringLiteral("app_version"), appVersion},
+        {QStringLiteral("damaged"), damaged},
+    };
+}
+
 QString Backup::packagePath() const
 {
     for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -302,7 +302,9 @@ Result<Backup> BackupSet::finish(const QString& partial, Backup backup)
     backup.taken = QDateTime::currentDateTime();
     backup.appVersion = QCoreApplication::applicationVersion();
     backup.folder = partial.chopped(kPartial.size());
-    const QByteArray manifest = QJsonDocument(manifestOf(backup, packagePath_)).toJson();
+    QJsonObject fields = backup.toJson();
+    fields.insert(QStringLiteral("collection"), packagePath_);
+    const QByteArray manifest = QJsonDocument(fields).toJson();
     if (!FileHelpers::writeFile(partial + QLatin1Char('/') + kManifest, manifest, FileHelpers::Durability::Durable) ||
         !FileHelpers::renameFile(partial, backup.folder)) {
         const Failure failed = Failure::file(msg::kSaveFailed, backup.folder, errno);

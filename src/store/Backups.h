@@ -3,6 +3,7 @@
 #include "Result.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,8 @@ struct Backup {
     bool damaged = false;
 
     QString name() const;
+    // What the manifest says of it (without the collection's path).
+    QJsonObject toJson() const;
     // The snapshot laid out as a collection package, to be opened read-only.
     QString packagePath() const;
 };

@@ -54,6 +54,18 @@ protected:
             names << water->name();
         return names;
     }
+    // A sample collection of `size`, opened in the app.
+    SpinoraDatabase* openSample(const SampleSize& size)
+    {
+        const QString path = folder_.file(QStringLiteral("Garden.sdb"));
+        {
+            auto garden = newCollection(path);
+            EXPECT_TRUE(SampleCollection::fill(*garden, size).ok());
+            expectOk(garden->close());
+        }
+        makeApp();
+        return app_->openDocumentWithContentsOfURL(QDir(path).canonicalPath());
+    }
     void expectTranslated(QWidget* window, const QStringList& data)
     {
         window->show();
@@ -83,22 +95,6 @@ protected:
     }
 };
 
-TEST_F(PseudoLocale, EveryTextOfTheWindowsIsTranslatedAndNoneIsCutShort)
-{
-    PseudoTranslation pseudo;
-    const QString garden = makeCollection(QStringLiteral("Garden"));
-    makeApp();
-    SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(garden);
-    ASSERT_TRUE(document);
-    const QStringList data = collectionTexts(*document);
-    QMainWindow* window = windowOf(document);
-    expectTranslated(window, data);
-
-    expectTranslated(app_->preferencesWindow(), data);
-    window->menuBar()->findChild<QAction*>(QStringLiteral("restoreFromBackupAction"))->trigger();
-    expectTranslated(window->findChild<BackupsWindow*>(), data);
-}
-
 TEST_F(PseudoLocale, EveryListAndDialogOfTheCollectionWindowIsTranslatedAndNoneIsCutShort)
 {
     PseudoTranslation pseudo;
@@ -112,6 +108,9 @@ TEST_F(PseudoLocale, EveryListAndDialogOfTheCollectionWindowIsTranslatedAndNoneI
         window->selectTab(list);
         expectTranslated(window, data);
     }
+    expectTranslated(app_->preferencesWindow(), data);
+    window->menuBar()->findChild<QAction*>(QStringLiteral("restoreFromBackupAction"))->trigger();
+    expectTranslated(window->findChild<BackupsWindow*>(), data);
 
     window->cactusList()->tableView()->selectAll();
     const std::pair<const char*, std::function<void()>> dialogs[] = {
@@ -130,14 +129,7 @@ TEST_F(PseudoLocale, EveryListAndDialogOfTheCollectionWindowIsTranslatedAndNoneI
 TEST_F(PseudoLocale, EditorsSheetsAndTheDeviceDialogAreTranslatedAndNothingIsCutShort)
 {
     PseudoTranslation pseudo;
-    const QString path = folder_.file(QStringLiteral("Garden.sdb"));
-    {
-        auto garden = newCollection(path);
-        EXPECT_TRUE(SampleCollection::fill(*garden, SampleSize{3, 2, 4, 2, 120}).ok());
-        expectOk(garden->close());
-    }
-    makeApp();
-    SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(QDir(path).canonicalPath());
+    SpinoraDatabase* document = openSample(SampleSize{3, 2, 4, 2, 120});
     ASSERT_TRUE(document);
     QStringList data = collectionTexts(*document);
     // Names, captions, dates and file names are the user's, or no text of the program.
@@ -238,14 +230,7 @@ TEST_F(TranslatedWindows, TheWindowAndAPlantsEditorSpeakTheLanguageInGlyphsOfThe
     ASSERT_EQ(Translations::install(), language);
     // Dates and numbers as a grower of that language reads them.
     QLocale::setDefault(QLocale(language));
-    const QString path = folder_.file(QStringLiteral("Garden.sdb"));
-    {
-        auto garden = newCollection(path);
-        EXPECT_TRUE(SampleCollection::fill(*garden, SampleSize{12, 3, 24, 12, 320}).ok());
-        expectOk(garden->close());
-    }
-    makeApp();
-    SpinoraDatabase* document = app_->openDocumentWithContentsOfURL(QDir(path).canonicalPath());
+    SpinoraDatabase* document = openSample(SampleSize{12, 3, 24, 12, 320});
     ASSERT_TRUE(document);
     DocumentWindow* window = windowOf(document);
     window->resize(880, 640);

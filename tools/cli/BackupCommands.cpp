@@ -72,16 +72,10 @@ int runBackups(Arguments& arguments)
                           .join(QLatin1Char('\t')));
             continue;
         }
-        list.append(QJsonObject{{QStringLiteral("name"), backup.name()},
-                                {QStringLiteral("folder"), backup.folder},
-                                {QStringLiteral("taken"), taken},
-                                {QStringLiteral("reason"), backup.reason},
-                                {QStringLiteral("plants"), backup.plants},
-                                {QStringLiteral("schedules"), backup.schedules},
-                                {QStringLiteral("logs"), backup.logs},
-                                {QStringLiteral("photos"), backup.photos},
-                                {QStringLiteral("bytes"), backup.bytes},
-                                {QStringLiteral("damaged"), backup.damaged}});
+        QJsonObject fields = backup.toJson();
+        fields.insert(QStringLiteral("name"), backup.name());
+        fields.insert(QStringLiteral("folder"), backup.folder);
+        list.append(fields);
     }
     if (json)
         printLine(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)));
