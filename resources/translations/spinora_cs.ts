@@ -3379,5 +3379,29 @@
             <numerusform>%n let</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Sloupce souboru %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Tento soubor nemá rozvržení šablony CSV aplikace Spinora. Zvolte, co který sloupec obsahuje; pod ním jsou zobrazeny jeho první řádky.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Sloupce souboru</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Pole sloupce „%1“</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Přeskočit</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Zvolte sloupec s názvy rostlin.</translation>
+    </message>
 </context>
 </TS>

@@ -3368,5 +3368,29 @@
             <numerusform>%n år</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Kolonner i %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Denne fil følger ikke Spinoras CSV-skabelon. Vælg, hvad hver kolonne indeholder; dens første rækker vises under den.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Filens kolonner</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Felt for kolonnen »%1«</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Spring over</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Vælg den kolonne, der indeholder planternes navne.</translation>
+    </message>
 </context>
 </TS>

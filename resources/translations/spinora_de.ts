@@ -3368,5 +3368,29 @@
             <numerusform>%n Jahre</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Spalten von %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Diese Datei folgt nicht der CSV-Vorlage von Spinora. Wählen Sie, was jede Spalte enthält; ihre ersten Zeilen stehen darunter.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Spalten der Datei</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Feld der Spalte „%1“</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Überspringen</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Wählen Sie die Spalte mit den Namen der Pflanzen.</translation>
+    </message>
 </context>
 </TS>

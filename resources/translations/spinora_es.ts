@@ -3368,5 +3368,29 @@
             <numerusform>%n años</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Columnas de %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Este archivo no sigue la plantilla CSV de Spinora. Elija qué contiene cada columna; debajo se muestran sus primeras filas.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Columnas del archivo</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Campo de la columna «%1»</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Omitir</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Elija la columna que contiene los nombres de las plantas.</translation>
+    </message>
 </context>
 </TS>

@@ -3368,5 +3368,29 @@
             <numerusform>%n ans</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Colonnes de %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Ce fichier ne suit pas le modèle CSV de Spinora. Choisissez ce que contient chaque colonne ; ses premières lignes sont affichées en dessous.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Colonnes du fichier</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Champ de la colonne « %1 »</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Ignorer</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Choisissez la colonne qui contient les noms des plantes.</translation>
+    </message>
 </context>
 </TS>

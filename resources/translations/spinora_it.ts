@@ -3368,5 +3368,29 @@
             <numerusform>%n anni</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Colonne di %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Questo file non segue il modello CSV di Spinora. Scegli cosa contiene ogni colonna; le sue prime righe sono mostrate sotto.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Colonne del file</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Campo della colonna «%1»</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Salta</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Scegli la colonna che contiene i nomi delle piante.</translation>
+    </message>
 </context>
 </TS>

@@ -3357,5 +3357,29 @@
             <numerusform>%n 年</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>%1 の列</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>このファイルは Spinora の CSV テンプレートの形式ではありません。各列の内容を選んでください。列の下に最初の行が表示されます。</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>ファイルの列</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>列「%1」の項目</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>スキップ</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>植物の名前が入っている列を選んでください。</translation>
+    </message>
 </context>
 </TS>

@@ -3368,5 +3368,29 @@
             <numerusform>%n jaar</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Kolommen van %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Dit bestand volgt de CSV-sjabloon van Spinora niet. Kies wat elke kolom bevat; de eerste regels staan eronder.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Kolommen van het bestand</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Veld van de kolom “%1”</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Overslaan</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Kies de kolom met de namen van de planten.</translation>
+    </message>
 </context>
 </TS>

@@ -3379,5 +3379,29 @@
             <numerusform>%n lat</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Kolumny pliku %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Ten plik nie ma układu szablonu CSV programu Spinora. Wybierz, co zawiera każda kolumna; pod nią widać jej pierwsze wiersze.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Kolumny pliku</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Pole kolumny „%1”</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Pomiń</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Wybierz kolumnę z nazwami roślin.</translation>
+    </message>
 </context>
 </TS>

@@ -3368,5 +3368,29 @@
             <numerusform>%n anos</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Colunas de %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Este arquivo não segue o modelo CSV do Spinora. Escolha o que cada coluna contém; as primeiras linhas aparecem abaixo dela.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Colunas do arquivo</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Campo da coluna “%1”</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Ignorar</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Escolha a coluna que contém os nomes das plantas.</translation>
+    </message>
 </context>
 </TS>

@@ -3379,5 +3379,29 @@
             <numerusform>%n лет</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Столбцы файла %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Этот файл не соответствует шаблону CSV программы Spinora. Выберите, что содержит каждый столбец; под ним показаны его первые строки.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Столбцы файла</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Поле столбца «%1»</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Пропустить</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Выберите столбец с названиями растений.</translation>
+    </message>
 </context>
 </TS>

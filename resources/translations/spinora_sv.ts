@@ -3368,5 +3368,29 @@
             <numerusform>%n år</numerusform>
         </translation>
     </message>
+    <message id="Columns of %1">
+        <source></source>
+        <translation>Kolumner i %1</translation>
+    </message>
+    <message id="This file is not in the Spinora CSV template layout. Choose what each column holds; its first rows are shown below it.">
+        <source></source>
+        <translation>Den här filen följer inte Spinoras CSV-mall. Välj vad varje kolumn innehåller; dess första rader visas under den.</translation>
+    </message>
+    <message id="Columns of the file">
+        <source></source>
+        <translation>Filens kolumner</translation>
+    </message>
+    <message id="Field of the column “%1”">
+        <source></source>
+        <translation>Fält för kolumnen ”%1”</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Hoppa över</translation>
+    </message>
+    <message id="Choose the column that holds the plants' names.">
+        <source></source>
+        <translation>Välj kolumnen med växternas namn.</translation>
+    </message>
 </context>
 </TS>

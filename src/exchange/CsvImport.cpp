@@ -571,4 +571,36 @@ bool CsvImport::merge(const ImportRequest& request, ImportTransaction& transacti
     return transaction.addSpeciesFromCacti() && transaction.addEventsFromLogs() && !transaction.cancelled();
 }
 
+std::optional<CsvImport::TablePreview> CsvImport::previewTable(const QString& path, int rows)
+{
+    InputTextStream stream;
+    if (!stream.open(path))
+        return std::nullopt;
+    TablePreview preview;
+    bool headed = false;
+    QString line;
+    for (int result = InputTextStream::kLine; result == InputTextStream::kLine && preview.rows.size() < rows;) {
+        result = stream.readLine(line);
+        if ((result != InputTextStream::kLine && result != InputTextStream::kEnd) || line.isEmpty() ||
+            line.startsWith(QLatin1String("//")) || line.startsWith(QLatin1String("\"//")))
+            continue;
+        if (headed) {
+            preview.rows << splitCsvLine(line, int(preview.headers.size()));
+            continue;
+        }
+        // A file that starts with a section title is the template's.
+        const QStringList first = splitCsvLine(line, 1);
+        for (const char* title : {QT_TRID_NOOP("Cacti"), QT_TRID_NOOP("Watering"), QT_TRID_NOOP("Logs")}) {
+            if (!first.isEmpty() && (first[0] == QLatin1String(title) || first[0] == localized(title)))
+                return std::nullopt;
+        }
+        preview.headers = splitCsvLine(line, InputTextStream::kLineLimit);
+        headed = true;
+    }
+    stream.close();
+    if (!headed)
+        return std::nullopt;
+    return preview;
+}
+
 } // namespace spinora

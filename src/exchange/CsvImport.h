@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QStringList>
+
+#include <optional>
+
 #include "Result.h"
 
 #include <QString>
@@ -42,6 +46,15 @@ public:
     // CsvMapping::explicitFor) or, without one, guessed from their headers.
     static Result<Counts> readFile(const QString& path, Connection* db, const Kinds& kinds,
                                    JobContext* context = nullptr, const QString& mapping = {});
+
+    // The head of a file that is a table of plants (not the template's
+    // sections): its header line and its first rows, for the mapping sheet.
+    // None for a template file, or one that cannot be read.
+    struct TablePreview {
+        QStringList headers;
+        QList<QStringList> rows;
+    };
+    static std::optional<TablePreview> previewTable(const QString& path, int rows = 5);
 };
 
 } // namespace spinora

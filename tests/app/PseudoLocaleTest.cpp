@@ -6,6 +6,7 @@
 #include "BackupsWindow.h"
 #include "CactusViewController.h"
 #include "CalendarStore.h"
+#include "CsvMappingSheet.h"
 #include "DeviceBrowser.h"
 #include "EditorSupport.h"
 #include "EditorTestSupport.h"
@@ -183,6 +184,11 @@ TEST_F(PseudoLocale, EditorsSheetsAndTheDeviceDialogAreTranslatedAndNothingIsCut
         expectTranslated(&sheet, data);
         sheet.dismissImportExportBrowser();
     }
+    const CsvImport::TablePreview table{{QStringLiteral("Plant"), QStringLiteral("Genus")},
+                                        {{QStringLiteral("Old Tom"), QStringLiteral("Cephalocereus")}}};
+    CsvMappingSheet columns(QStringLiteral("mine.csv"), table, window);
+    expectTranslated(&columns, data + table.headers + table.rows.front());
+    columns.reject();
     ExportReportBrowser report(*document, window);
     report.presentBrowser();
     expectTranslated(&report, data);

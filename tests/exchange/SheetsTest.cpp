@@ -2,7 +2,9 @@
 // chosen, the action pressed, the job runs on real files, and the result
 // comes back as the alert the user reads.
 #include "CsvExport.h"
+#include "CsvMappingSheet.h"
 #include "DocumentRegistry.h"
+#include "EditorTestSupport.h"
 #include "ExportReportBrowser.h"
 #include "ImportExportBrowser.h"
 #include "ProgressWindow.h"
@@ -14,9 +16,11 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -117,6 +121,50 @@ TEST_F(Sheets, EachFunctionReachesItsJobAndReportsInItsAlert)
     EXPECT_EQ(run(ImportFromCsv, folder_.file("cacti.csv"), kExchangeComplete), imported);
     EXPECT_GE(target->cacti().size(), 12u);
     expectOk(source->close());
+    expectOk(target->close());
+}
+
+// A grower's own spreadsheet: its columns are placed in a sheet that shows
+// them with their first values, guessed, changed by the user, and kept for
+// the next file with the same header line.
+TEST_F(Sheets, AGrowersSpreadsheetIsMappedColumnByColumnAndTheChoiceIsKept)
+{
+    auto target = newCollection(folder_.file("Target.sdb"), true);
+    use(*target);
+    writeFile(folder_.file("mine.csv"), "Name,Genus,Species,Bench,Price,Photo\n"
+                                        "Old Tom,Cephalocereus,senilis,North,\"12.50\",tom.jpg\n"
+                                        "Goldie,Echinocactus,grusonii,South,8,goldie.jpg\n");
+    const auto mapped = [&](const std::function<void(CsvMappingSheet*)>& choose) {
+        whenModalOpens<CsvMappingSheet>([&](CsvMappingSheet* sheet) {
+            EXPECT_EQ(sheet->findChild<QTableWidget*>()->item(1, 0)->text(), "Old Tom");
+            choose(sheet);
+            sheet->grab().save(screenshotFolder() + "/csv-mapping.png");
+            sheet->findChild<QPushButton*>("importMappedButton")->click();
+        });
+        return run(ImportFromCsv, folder_.file("mine.csv"));
+    };
+    EXPECT_EQ(mapped([](CsvMappingSheet* sheet) {
+                  // Guessed: name, genus and species joined, location, price, the photo skipped.
+                  const QList<int> guessed{0, 1, 1, 12, 10, -1};
+                  for (int column = 0; column < 6; ++column)
+                      EXPECT_EQ(sheet->fieldBox(column)->currentData().toInt(), guessed[column]) << column;
+                  sheet->fieldBox(3)->setCurrentIndex(sheet->fieldBox(3)->findData(21)); // the bench into the notes
+                  sheet->fieldBox(0)->setCurrentIndex(0);
+                  EXPECT_FALSE(sheet->findChild<QPushButton*>("importMappedButton")->isEnabled()); // no names
+                  sheet->fieldBox(0)->setCurrentIndex(sheet->fieldBox(0)->findData(0));
+              }),
+              "Import Complete");
+    ASSERT_EQ(target->cacti().size(), 2u);
+    const auto named = std::find_if(target->cacti().begin(), target->cacti().end(),
+                                    [](const auto& cactus) { return cactus->name() == "Old Tom"; });
+    ASSERT_NE(named, target->cacti().end());
+    Cactus* tom = named->get();
+    expectOk(tom->hydrate());
+    EXPECT_EQ(tom->scientificName(), "Cephalocereus senilis");
+    EXPECT_EQ(tom->purchasePrice(), 12.5);
+    // The next file with that header comes with the last choice.
+    EXPECT_EQ(mapped([](CsvMappingSheet* sheet) { EXPECT_EQ(sheet->fieldBox(3)->currentData().toInt(), 21); }),
+              "Import Complete");
     expectOk(target->close());
 }
 

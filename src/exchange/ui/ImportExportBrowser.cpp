@@ -2,6 +2,8 @@
 
 #include "AppInfo.h"
 #include "CsvExport.h"
+#include "CsvImport.h"
+#include "CsvMappingSheet.h"
 #include "ExportJob.h"
 #include "ExportReportBrowser.h"
 #include "ImportJob.h"
@@ -319,15 +321,28 @@ void ImportExportBrowser::importExportButtonPressed()
     }
     if (filenameURL_.isEmpty())
         return;
-    hide();
     const QString path = filenameURL_;
     const ExchangeType type = typeSelection_;
+    // A grower's own spreadsheet: which column fills which field is asked
+    // first (the sheet stays, so Cancel goes back to it).
+    QString mapping;
+    if (isImport_ && ImportJob::sourceKind(path) == ImportRequest::Source::CsvFile) {
+        if (const std::optional<CsvImport::TablePreview> table = CsvImport::previewTable(path)) {
+            CsvMappingSheet columns(QFileInfo(path).fileName(), *table, this);
+            if (columns.exec() != QDialog::Accepted)
+                return;
+            columns.remember();
+            mapping = columns.mapSpec();
+        }
+    }
+    hide();
     if (isImport_) {
         Result<ImportRequest> request = ImportJob::prepare(document(), path, type, false);
         if (!request) {
             logFailure(request.failure());
             return importDidFinish(kJobFailed, request.failure().reason());
         }
+        request->csvMapping = mapping;
         runJob<ImportJob::Outcome>(
             localized("Importing Database"),
             [request = std::move(*request)](JobContext& context) { return ImportJob::run(request, context); },
