@@ -345,7 +345,10 @@ void RecordReader::checkHeader(const QString& line)
 
 void RecordReader::startTable(const QString& line)
 {
-    const QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit);
+    // A spreadsheet of its own may separate its fields otherwise.
+    const QChar separator = csvSeparatorOf(line);
+    reader_.setSeparator(separator);
+    const QStringList headers = splitCsvLine(line, InputTextStream::kLineLimit, separator);
     QString refused;
     CsvMapping mapping;
     if (!mapSpec_.isEmpty()) {
@@ -578,6 +581,7 @@ std::optional<CsvImport::TablePreview> CsvImport::previewTable(const QString& pa
         return std::nullopt;
     TablePreview preview;
     bool headed = false;
+    QChar separator = QLatin1Char(',');
     QString line;
     for (int result = InputTextStream::kLine; result == InputTextStream::kLine && preview.rows.size() < rows;) {
         result = stream.readLine(line);
@@ -585,7 +589,7 @@ std::optional<CsvImport::TablePreview> CsvImport::previewTable(const QString& pa
             line.startsWith(QLatin1String("//")) || line.startsWith(QLatin1String("\"//")))
             continue;
         if (headed) {
-            preview.rows << splitCsvLine(line, int(preview.headers.size()));
+            preview.rows << splitCsvLine(line, int(preview.headers.size()), separator);
             continue;
         }
         // A file that starts with a section title is the template's.
@@ -594,7 +598,8 @@ std::optional<CsvImport::TablePreview> CsvImport::previewTable(const QString& pa
             if (!first.isEmpty() && (first[0] == QLatin1String(title) || first[0] == localized(title)))
                 return std::nullopt;
         }
-        preview.headers = splitCsvLine(line, InputTextStream::kLineLimit);
+        separator = csvSeparatorOf(line);
+        preview.headers = splitCsvLine(line, InputTextStream::kLineLimit, separator);
         headed = true;
     }
     stream.close();

@@ -154,7 +154,7 @@ std::optional<QString> CsvFieldReader::readField()
             const QChar c = line_.at(i);
             if (c == QLatin1Char('"'))
                 ++quotes;
-            const bool comma = c == QLatin1Char(',');
+            const bool comma = c == separator_;
             const bool last = i == line_.size() - 1;
             if ((comma || last) && quotes % 2 == 0) {
                 qsizetype end = comma ? i : i + 1; // exclusive
@@ -188,7 +188,30 @@ std::optional<QString> CsvFieldReader::readField()
     }
 }
 
-QStringList splitCsvLine(const QString& line, int maxFields)
+QChar csvSeparatorOf(const QString& headerLine)
+{
+    int commas = 0;
+    int semicolons = 0;
+    int tabs = 0;
+    bool quoted = false;
+    for (const QChar c : headerLine) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && c == QLatin1Char(','))
+            ++commas;
+        else if (!quoted && c == QLatin1Char(';'))
+            ++semicolons;
+        else if (!quoted && c == QLatin1Char('\t'))
+            ++tabs;
+    }
+    if (semicolons > commas && semicolons >= tabs)
+        return QLatin1Char(';');
+    if (tabs > commas)
+        return QLatin1Char('\t');
+    return QLatin1Char(',');
+}
+
+QStringList splitCsvLine(const QString& line, int maxFields, QChar separator)
 {
     QStringList fields;
     QString field;
@@ -202,7 +225,7 @@ QStringList splitCsvLine(const QString& line, int maxFields)
             } else {
                 quoted = !quoted;
             }
-        } else if (c == QLatin1Char(',') && !quoted) {
+        } else if (c == separator && !quoted) {
             fields << field;
             field.clear();
         } else {

@@ -59,6 +59,9 @@ class CsvFieldReader {
 public:
     explicit CsvFieldReader(InputTextStream& stream) : stream_(stream) {}
 
+    // The character between fields: a comma unless a spreadsheet wrote
+    // semicolons (where the decimal mark is a comma) or tabs.
+    void setSeparator(QChar separator) { separator_ = separator; }
     // Starts on a new line.
     void setLine(const QString& line)
     {
@@ -76,11 +79,15 @@ private:
     InputTextStream& stream_;
     QString line_;
     qsizetype position_ = 0;
+    QChar separator_ = QLatin1Char(',');
     bool hasLine_ = false;
 };
 
 // Splits one line into fields without reading further lines (title and
 // header checks).
-QStringList splitCsvLine(const QString& line, int maxFields);
+QStringList splitCsvLine(const QString& line, int maxFields, QChar separator = QLatin1Char(','));
+// The separator a header line was written with: a semicolon or a tab when
+// the line holds more of them than commas, outside quotes; else a comma.
+QChar csvSeparatorOf(const QString& headerLine);
 
 } // namespace spinora

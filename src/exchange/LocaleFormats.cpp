@@ -205,6 +205,14 @@ std::optional<double> LocaleFormats::readMoney(const QString& text) const
             value = (match.captured(1) + digits + QLatin1Char('.') + match.captured(5)).toDouble(&ok);
         }
     }
+    if (!ok) {
+        // "€ 6,90", "6,90 €", "CHF 12.50", "12,50 zł": the currency goes.
+        static const QRegularExpression currency(QStringLiteral("^[\\p{Sc}\\p{L}\\s]+|[\\p{Sc}\\p{L}\\s.]+$"));
+        QString amount = trimmed;
+        amount.remove(currency);
+        if (!amount.isEmpty() && amount != trimmed)
+            return readMoney(amount);
+    }
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return locale_.toDouble(money(value));

@@ -282,6 +282,26 @@ TEST(CsvMapping, HeadersAreGuessedFromTheWordsOfEachField)
         EXPECT_EQ(CsvMapping::guessField(header), field) << header;
 }
 
+// Spreadsheets where the decimal mark is a comma separate their fields with
+// semicolons (or tabs); quotes still keep a separator inside a field.
+TEST_F(Csv, ASpreadsheetWithSemicolonsOrTabsIsReadAsOneWithCommas)
+{
+    for (const char* separator : {";", "\t"}) {
+        QByteArray csv = "Name;Genus;Species;Price;Notes\n\"Old Tom\";Cephalocereus;senilis;€ 12,50;\"white; hairy\"\n";
+        csv.replace(';', separator);
+        const QString name = separator[0] == ';' ? "semicolons" : "tabs";
+        writeFile(folder.file(name + ".csv"), csv);
+        auto target = importedFile(name);
+        ASSERT_EQ(target->cacti().size(), 1u) << separator;
+        Cactus& tom = *target->cacti().front();
+        expectOk(tom.hydrate());
+        EXPECT_EQ(QStringList({tom.name(), tom.scientificName(), tom.notes()}),
+                  QStringList({"Old Tom", "Cephalocereus senilis", QString("white; hairy").replace(';', separator)}));
+        EXPECT_DOUBLE_EQ(tom.purchasePrice(), 12.5);
+        EXPECT_EQ(lastJob().warnings, QStringList());
+    }
+}
+
 TEST(CsvMoney, TwoDecimalsAreThoseOfPrintfInTheUsersLocale)
 {
     // 0.125 and 0.375 are exact binary ties; 2.675 and 1.005 lie just below.
@@ -297,9 +317,12 @@ TEST(CsvMoney, TwoDecimalsAreThoseOfPrintfInTheUsersLocale)
     // another locale writes is read where the form leaves no doubt.
     for (const auto& [formats, text, value] : std::initializer_list<std::tuple<const LocaleFormats&, const char*, double>>{
              {english, "0.125", 0.12}, {german, "0,125", 0.12}, {german, "1.234,567", 1234.57}, {english, "6,90", 6.9},
-             {english, "-1.234,5", -1234.5}, {english, "1 234,50", 1234.5}, {german, "6.90", 6.9}, {german, "1,234.50", 1234.5}})
+             {english, "-1.234,5", -1234.5}, {english, "1 234,50", 1234.5}, {german, "6.90", 6.9}, {german, "1,234.50", 1234.5},
+             // Spreadsheets write the currency too.
+             {english, "€ 6,90", 6.9}, {german, "12,50 €", 12.5}, {english, "$1,234.50", 1234.5}, {german, "CHF 12.50", 12.5},
+             {english, "6,90 EUR", 6.9}, {german, "1.234,50 Kč", 1234.5}})
         EXPECT_EQ(formats.readMoney(text), value) << text;
-    for (const char* text : {"a lot", "1,234,56", "6,90 EUR", "inf"})
+    for (const char* text : {"a lot", "1,234,56", "€", "inf"})
         EXPECT_FALSE(english.readMoney(text)) << text;
 }
 
