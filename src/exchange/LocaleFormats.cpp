@@ -206,8 +206,12 @@ std::optional<double> LocaleFormats::readMoney(const QString& text) const
         }
     }
     if (!ok) {
-        // "€ 6,90", "6,90 €", "CHF 12.50", "12,50 zł": the currency goes.
-        static const QRegularExpression currency(QStringLiteral("^[\\p{Sc}\\p{L}\\s]+|[\\p{Sc}\\p{L}\\s.]+$"));
+        // "€ 6,90", "6,90 €", "CHF 12.50", "12,50 zł": the currency goes,
+        // a sign or code before or after the amount; any other letter
+        // ("6,9x") leaves the text unreadable.
+        static const QRegularExpression currency(QStringLiteral(
+            "^(?:\\p{Sc}|[A-Z]{3}|R\\$|kr\\.?|zł|Kč|Ft|lei|руб\\.?|р\\.)\\s*|"
+            "\\s*(?:\\p{Sc}|[A-Z]{3}|kr\\.?|zł|Kč|Ft|lei|руб\\.?|р\\.)$"));
         QString amount = trimmed;
         amount.remove(currency);
         if (!amount.isEmpty() && amount != trimmed)

@@ -322,7 +322,7 @@ TEST(CsvMoney, TwoDecimalsAreThoseOfPrintfInTheUsersLocale)
              {english, "€ 6,90", 6.9}, {german, "12,50 €", 12.5}, {english, "$1,234.50", 1234.5}, {german, "CHF 12.50", 12.5},
              {english, "6,90 EUR", 6.9}, {german, "1.234,50 Kč", 1234.5}})
         EXPECT_EQ(formats.readMoney(text), value) << text;
-    for (const char* text : {"a lot", "1,234,56", "€", "inf"})
+    for (const char* text : {"a lot", "1,234,56", "€", "inf", "6,9x"})
         EXPECT_FALSE(english.readMoney(text)) << text;
 }
 
