@@ -498,32 +498,37 @@ QString formatNextWatering(const Timestamp& date)
 
 // --- Photo slots
 
-QIcon addPhotoIcon()
+QIcon addPhotoIcon(const QPalette& palette)
 {
-    static const QIcon icon = [] {
-        QPixmap pixmap(96, 96);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPen pen(QColor(150, 150, 150), 2, Qt::DashLine);
-        painter.setPen(pen);
-        painter.drawRoundedRect(QRectF(4, 4, 88, 88), 8, 8);
-        painter.setPen(QPen(QColor(120, 120, 120), 4, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(48, 30), QPointF(48, 66));
-        painter.drawLine(QPointF(30, 48), QPointF(66, 48));
-        return QIcon(pixmap);
-    }();
-    return icon;
+    // Between the text and the window colour: quieter than text, and as
+    // clear on a dark window as on a light one.
+    const auto towardText = [&palette](double share) {
+        const QColor text = palette.color(QPalette::WindowText);
+        const QColor window = palette.color(QPalette::Window);
+        return QColor::fromRgbF(float(window.redF() + (text.redF() - window.redF()) * share),
+                                float(window.greenF() + (text.greenF() - window.greenF()) * share),
+                                float(window.blueF() + (text.blueF() - window.blueF()) * share));
+    };
+    QPixmap pixmap(96, 96);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(towardText(0.45), 2, Qt::DashLine));
+    painter.drawRoundedRect(QRectF(4, 4, 88, 88), 8, 8);
+    painter.setPen(QPen(towardText(0.6), 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(48, 30), QPointF(48, 66));
+    painter.drawLine(QPointF(30, 48), QPointF(66, 48));
+    return QIcon(pixmap);
 }
 
-QIcon thumbnailIcon(Image* image)
+QIcon thumbnailIcon(Image* image, const QPalette& palette)
 {
     if (!image)
-        return addPhotoIcon();
+        return addPhotoIcon(palette);
     image->hydrateThumbnailForDisplay();
     const QImage& thumb = image->thumbnail();
     if (thumb.isNull())
-        return addPhotoIcon();
+        return addPhotoIcon(palette);
     return QIcon(QPixmap::fromImage(Image::centredSquare(thumb)));
 }
 

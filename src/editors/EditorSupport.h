@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QIcon>
+#include <QPalette>
 #include <QLocale>
 #include <QValidator>
 
@@ -159,9 +160,10 @@ void linkRowLabels(QWidget* window);
 // The next watering date as the editors show it, or "None Scheduled".
 QString formatNextWatering(const Timestamp& date);
 
-// The picture an empty photo slot shows.
-QIcon addPhotoIcon();
-QIcon thumbnailIcon(Image* image);
+// The picture an empty photo slot shows, in the palette's colours (a dark
+// desktop gets a light outline).
+QIcon addPhotoIcon(const QPalette& palette);
+QIcon thumbnailIcon(Image* image, const QPalette& palette);
 
 // An open editor that shows a cactus field (the log editor): the cactus
 // editor tells it about saved and newly added plants.

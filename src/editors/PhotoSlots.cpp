@@ -21,7 +21,7 @@ PhotoSlots::PhotoSlots(int count, QWidget* parent) : QWidget(parent)
         button->setIconSize(QSize(64, 64));
         button->setFixedSize(72, 72);
         button->setAutoRaise(true);
-        button->setIcon(addPhotoIcon());
+        button->setIcon(addPhotoIcon(palette()));
         connect(button, &QToolButton::clicked, this, [this, i] { emit slotClicked(i); });
         layout->addWidget(button);
         slots_.push_back(button);
@@ -38,7 +38,7 @@ PhotoSlots::PhotoSlots(int count, QWidget* parent) : QWidget(parent)
 void PhotoSlots::redraw(const std::function<Image*(int)>& imageInSlot)
 {
     for (int i = 0; i < count(); ++i)
-        slots_[size_t(i)]->setIcon(thumbnailIcon(imageInSlot(i)));
+        slots_[size_t(i)]->setIcon(thumbnailIcon(imageInSlot(i), palette()));
     redrawToolTips(imageInSlot);
 }
 

@@ -181,6 +181,15 @@ TEST_F(Window, ADarkPaletteIsFollowedWithReadableText)
     const QImage strip = tab->grab().toImage();
     EXPECT_GE(textContrast(strip, strip.rect().adjusted(10, 4, -10, -4), QPoint(4, strip.height() / 2)), 4.5);
     EXPECT_TRUE(w.grab().save(screenshotFolder() + "/dark-palette.png"));
+    // A plant's editor: its empty photo slots stand out from the dark window
+    // as a control should (3:1).
+    whenModalOpens<CactusInfoViewController>([&](CactusInfoViewController* editor) {
+        const QImage empty = control<QToolButton>(editor, "photo2View")->grab().toImage();
+        EXPECT_GE(textContrast(empty, empty.rect().adjusted(20, 20, -20, -20), QPoint(2, 2)), 3.0);
+        EXPECT_TRUE(editor->grab().save(screenshotFolder() + "/dark-editor.png"));
+        click(control<QPushButton>(editor, "cancelButton"));
+    });
+    editCactus(&w, *document_, document_->cacti().front().get());
     QApplication::setPalette(light);
 }
 
