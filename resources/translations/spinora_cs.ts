@@ -3403,5 +3403,37 @@
         <source></source>
         <translation>Zvolte sloupec s názvy rostlin.</translation>
     </message>
+    <message id="%n hours" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n hodina</numerusform>
+            <numerusform>%n hodiny</numerusform>
+            <numerusform>%n hodin</numerusform>
+        </translation>
+    </message>
+    <message id="%n days" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n den</numerusform>
+            <numerusform>%n dny</numerusform>
+            <numerusform>%n dní</numerusform>
+        </translation>
+    </message>
+    <message id="%n weeks" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n týden</numerusform>
+            <numerusform>%n týdny</numerusform>
+            <numerusform>%n týdnů</numerusform>
+        </translation>
+    </message>
+    <message id="%n months" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n měsíc</numerusform>
+            <numerusform>%n měsíce</numerusform>
+            <numerusform>%n měsíců</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3392,5 +3392,33 @@
         <source></source>
         <translation>Vælg den kolonne, der indeholder planternes navne.</translation>
     </message>
+    <message id="%n hours" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n time</numerusform>
+            <numerusform>%n timer</numerusform>
+        </translation>
+    </message>
+    <message id="%n days" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n dag</numerusform>
+            <numerusform>%n dage</numerusform>
+        </translation>
+    </message>
+    <message id="%n weeks" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n uge</numerusform>
+            <numerusform>%n uger</numerusform>
+        </translation>
+    </message>
+    <message id="%n months" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n måned</numerusform>
+            <numerusform>%n måneder</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

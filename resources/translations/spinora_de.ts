@@ -3392,5 +3392,33 @@
         <source></source>
         <translation>Wählen Sie die Spalte mit den Namen der Pflanzen.</translation>
     </message>
+    <message id="%n hours" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message id="%n days" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message id="%n weeks" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n Woche</numerusform>
+            <numerusform>%n Wochen</numerusform>
+        </translation>
+    </message>
+    <message id="%n months" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n Monat</numerusform>
+            <numerusform>%n Monate</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -80,5 +80,33 @@
             <numerusform>%n years</numerusform>
         </translation>
     </message>
+    <message id="%n hours" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message id="%n days" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message id="%n weeks" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
+    </message>
+    <message id="%n months" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n month</numerusform>
+            <numerusform>%n months</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3392,5 +3392,33 @@
         <source></source>
         <translation>Elija la columna que contiene los nombres de las plantas.</translation>
     </message>
+    <message id="%n hours" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message id="%n days" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message id="%n weeks" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n semana</numerusform>
+            <numerusform>%n semanas</numerusform>
+        </translation>
+    </message>
+    <message id="%n months" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%n mes</numerusform>
+            <numerusform>%n meses</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -228,7 +228,7 @@ void WaterInfoViewController::buildGeneralTab()
     everyRow->addStretch(1);
     form->addRow(localized("Water Every"), everyRow);
     connect(waterEveryField_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        refillUnits(text.trimmed() == QLatin1String("1"));
+        refillUnits(text.trimmed().toInt());
         calculateNextWatering(pickerDate(lastWateredField_));
     });
     connect(waterEveryButton_, qOverload<int>(&QComboBox::activated), this,
@@ -322,11 +322,11 @@ void WaterInfoViewController::buildCactiTab()
 
 // --- Loading
 
-void WaterInfoViewController::refillUnits(bool singular)
+void WaterInfoViewController::refillUnits(int64_t count)
 {
     const int selected = waterEveryButton_->currentIndex();
     waterEveryButton_->clear();
-    waterEveryButton_->addItems(singular ? SpinoraStrings::oneFrequencyStrings() : SpinoraStrings::frequencyStrings());
+    waterEveryButton_->addItems(SpinoraStrings::frequencyUnitsFor(count));
     waterEveryButton_->setCurrentIndex(selected >= 0 && selected < waterEveryButton_->count() ? selected : 0);
 }
 
@@ -351,7 +351,7 @@ bool WaterInfoViewController::prepareView(Water* water)
 
     waterEveryField_->setText(QString::number(record_->frequency()));
     waterEveryButton_->setCurrentIndex(-1);
-    refillUnits(record_->frequency() == 1);
+    refillUnits(record_->frequency());
     const int64_t units = record_->frequencyUnits();
     waterEveryButton_->setCurrentIndex(units >= 1 && units <= 5 ? int(units - 1) : 0);
     const int64_t quantity = record_->quantity();

@@ -107,7 +107,8 @@ protected:
 private:
     void buildGeneralTab();
     void buildCactiTab();
-    void refillUnits(bool singular);
+    // The unit words as they read after `count`.
+    void refillUnits(int64_t count);
     void fillDays(int which, int month);
     int64_t noWaterCode(int which) const;
     // Empties a no-water date; its month box shows `shownMonth` (0 "Clear

@@ -127,14 +127,7 @@ std::unique_ptr<RecordSheet> RecordSheet::forWater(const Water& water, double va
     std::unique_ptr<RecordSheet> sheet(new RecordSheet);
     RecordSheet& s = *sheet;
     s.set(0, localized("Name"), water.name());
-    QString every;
-    if (water.frequencyUnits() >= Water::kHours && water.frequencyUnits() <= Water::kYears) {
-        const QStringList& units =
-            water.frequency() == 1 ? SpinoraStrings::oneFrequencyStrings() : SpinoraStrings::frequencyStrings();
-        every = QStringLiteral("%1 %2").arg(formats.count(water.frequency()),
-                                            SpinoraStrings::entry(units, water.frequencyUnits() - 1));
-    }
-    s.set(2, localized("Water Every"), every);
+    s.set(2, localized("Water Every"), SpinoraStrings::frequencyText(water.frequency(), water.frequencyUnits()));
     s.set(4, localized("Quantity"), SpinoraStrings::entry(SpinoraStrings::quantityStrings(), water.quantity()));
     s.set(6, localized("Last Watered"), formats.mediumDateShortTime(water.lastWatered()));
     s.set(8, localized("No Water Between"));

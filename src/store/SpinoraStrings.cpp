@@ -72,6 +72,24 @@ const QStringList& SpinoraStrings::frequencyStrings(Words words)
     return chosen(list, words);
 }
 
+QString SpinoraStrings::frequencyText(int64_t count, int64_t unit)
+{
+    static constexpr const char* kCounted[] = {QT_TRID_N_NOOP("%n hours"), QT_TRID_N_NOOP("%n days"),
+                                               QT_TRID_N_NOOP("%n weeks"), QT_TRID_N_NOOP("%n months"),
+                                               QT_TRID_N_NOOP("%n years")};
+    if (unit < 1 || unit > 5)
+        return QString();
+    return localized(kCounted[unit - 1], int(count));
+}
+
+QStringList SpinoraStrings::frequencyUnitsFor(int64_t count)
+{
+    QStringList units;
+    for (int unit = 1; unit <= 5; ++unit)
+        units << frequencyText(count, unit).remove(QString::number(count)).trimmed();
+    return units;
+}
+
 const QStringList& SpinoraStrings::oneFrequencyStrings(Words words)
 {
     static const PickList list = pickList({QT_TRID_NOOP("hour"), QT_TRID_NOOP("day"), QT_TRID_NOOP("week"),

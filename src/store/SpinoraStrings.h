@@ -19,6 +19,12 @@ public:
     static const QStringList& frequencyStrings(Words words = Words::Shown);
     static const QStringList& oneFrequencyStrings(Words words = Words::Shown);
     static const QStringList& quantityStrings(Words words = Words::Shown);
+    // "2 weeks", in the plural form the language gives that count; empty
+    // for a unit code outside 1 (hours) to 5 (years).
+    static QString frequencyText(int64_t count, int64_t unit);
+    // The five unit words as they read after this count ("2 týdny" but
+    // "5 týdnů"), index = unit code - 1: the choices next to the count.
+    static QStringList frequencyUnitsFor(int64_t count);
     // The twelve full month names of the user's language, January first.
     static QStringList months();
 

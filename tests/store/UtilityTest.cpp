@@ -1,5 +1,6 @@
 // The file helpers: copies, moves and removals that keep what a failure must not touch.
 #include "FileHelpers.h"
+#include "SpinoraStrings.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -33,4 +34,14 @@ TEST(FileHelpers, CopyReplacesMoveReplacesRemoveTakesFolders)
     EXPECT_TRUE(FileHelpers::removeFileIfExists(folder.file("tree")));
     EXPECT_FALSE(QFile::exists(folder.file("tree")));
     EXPECT_TRUE(FileHelpers::removeFileIfExists(folder.file("tree")));
+}
+
+// The unit words next to a schedule's count read as after that count: the
+// count's plural form of the language, without the count itself.
+TEST(SpinoraStrings, TheUnitsOfAScheduleTakeTheFormOfItsCount)
+{
+    EXPECT_EQ(SpinoraStrings::frequencyUnitsFor(1), (QStringList{"hour", "day", "week", "month", "year"}));
+    EXPECT_EQ(SpinoraStrings::frequencyUnitsFor(12), (QStringList{"hours", "days", "weeks", "months", "years"}));
+    EXPECT_EQ(SpinoraStrings::frequencyText(2, 3), "2 weeks");
+    EXPECT_EQ(SpinoraStrings::frequencyText(2, 9), QString());
 }
