@@ -19,6 +19,8 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace spinora {
 
@@ -30,6 +32,37 @@ enum class Section { None, Cacti, Watering, Logs, Table };
 enum class Phase { WaitingForTitle, ExpectingHeader, ReadingRecords };
 
 constexpr int kTitleFieldsChecked = 22;
+
+// The first field of a section's title line. Files keep the English words;
+// those of the language shown are read too (a grower's own file, one
+// written by an earlier version). Looked up once, not per line.
+class SectionTitles {
+public:
+    Section of(const QString& firstField) const
+    {
+        for (const auto& [words, section] : titles_) {
+            if (words.contains(firstField))
+                return section;
+        }
+        return Section::None;
+    }
+
+private:
+    static std::pair<QStringList, Section> title(const char* word, Section section)
+    {
+        return {{QString::fromLatin1(word), localized(word)}, section};
+    }
+    const std::array<std::pair<QStringList, Section>, 3> titles_{title(QT_TRID_NOOP("Cacti"), Section::Cacti),
+                                                                 title(QT_TRID_NOOP("Watering"), Section::Watering),
+                                                                 title(QT_TRID_NOOP("Logs"), Section::Logs)};
+};
+
+// A line the reader looks at: read whole, not empty, not a "//" comment.
+bool isContentLine(int readResult, const QString& line)
+{
+    return (readResult == InputTextStream::kLine || readResult == InputTextStream::kEnd) && !line.isEmpty() &&
+           !line.startsWith(QLatin1String("//")) && !line.startsWith(QLatin1String("\"//"));
+}
 
 int64_t unitCode(const QString& word)
 {
@@ -154,9 +187,7 @@ private:
     bool cactiSorted_ = false;           // sorted on the first name not found exactly
     // Files keep the English words; those of the language shown are read too
     // (a grower's own file, one written by an earlier version).
-    const QStringList titleCacti_{QStringLiteral("Cacti"), localized("Cacti")};
-    const QStringList titleWatering_{QStringLiteral("Watering"), localized("Watering")};
-    const QStringList titleLogs_{QStringLiteral("Logs"), localized("Logs")};
+    const SectionTitles titles_;
     const QStringList typeCactus_{QStringLiteral("Cactus"), localized("Cactus")};
     const QStringList typeNote_{QStringLiteral("Note"), localized("Note")};
     std::vector<std::unique_ptr<Water>> schedules_;
@@ -188,8 +219,7 @@ Result<CsvImport::Counts> RecordReader::read(const QString& path)
         QString line;
         for (int lines = 1;; ++lines) {
             const int result = stream_.readLine(line);
-            if ((result == InputTextStream::kLine || result == InputTextStream::kEnd) && !line.isEmpty() &&
-                !line.startsWith(QLatin1String("//")) && !line.startsWith(QLatin1String("\"//")))
+            if (isContentLine(result, line))
                 classify(line);
             if (result != InputTextStream::kLine || stopped())
                 break;
@@ -295,13 +325,7 @@ bool RecordReader::isTitle(const QString& line)
     const QStringList first = splitCsvLine(line, 1);
     if (first.isEmpty())
         return false;
-    Section section = Section::None;
-    if (titleCacti_.contains(first[0]))
-        section = Section::Cacti;
-    else if (titleWatering_.contains(first[0]))
-        section = Section::Watering;
-    else if (titleLogs_.contains(first[0]))
-        section = Section::Logs;
+    const Section section = titles_.of(first[0]);
     if (section == Section::None)
         return false;
     const QStringList f = splitCsvLine(line, kTitleFieldsChecked);
@@ -585,8 +609,7 @@ std::optional<CsvImport::TablePreview> CsvImport::previewTable(const QString& pa
     QString line;
     for (int result = InputTextStream::kLine; result == InputTextStream::kLine && preview.rows.size() < rows;) {
         result = stream.readLine(line);
-        if ((result != InputTextStream::kLine && result != InputTextStream::kEnd) || line.isEmpty() ||
-            line.startsWith(QLatin1String("//")) || line.startsWith(QLatin1String("\"//")))
+        if (!isContentLine(result, line))
             continue;
         if (headed) {
             preview.rows << splitCsvLine(line, int(preview.headers.size()), separator);
@@ -594,10 +617,8 @@ std::optional<CsvImport::TablePreview> CsvImport::previewTable(const QString& pa
         }
         // A file that starts with a section title is the template's.
         const QStringList first = splitCsvLine(line, 1);
-        for (const char* title : {QT_TRID_NOOP("Cacti"), QT_TRID_NOOP("Watering"), QT_TRID_NOOP("Logs")}) {
-            if (!first.isEmpty() && (first[0] == QLatin1String(title) || first[0] == localized(title)))
-                return std::nullopt;
-        }
+        if (!first.isEmpty() && SectionTitles().of(first[0]) != Section::None)
+            return std::nullopt;
         separator = csvSeparatorOf(line);
         preview.headers = splitCsvLine(line, InputTextStream::kLineLimit, separator);
         headed = true;
