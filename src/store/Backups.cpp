@@ -44,11 +44,14 @@ QString packageName(const QString& packagePath)
     return QFileInfo(packagePath).fileName();
 }
 
-qint64 fileSize(const QString& path)
+// The failure of a restore whose first snapshot, of the collection as it
+// is, could not be taken.
+Failure notKeptFirst(const Failure& failure)
 {
-    return QFileInfo(path).size();
+    return Failure(localized("the collection as it is now could not be kept first, so nothing was changed: %1")
+                       .arg(failure.message()),
+                   failure.cause());
 }
-
 
 std::optional<Backup> readManifest(const QString& folder)
 {
@@ -262,7 +265,7 @@ Result<Backup> BackupSet::takeFromFiles(const QString& reason)
 {
     const QString partial = newSnapshotFolder() + kPartial;
     const QString copy = partial + QLatin1Char('/') + packageName(packagePath_);
-    const QString database = packagePath_ + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
+    const QString database = databasePath();
     QString error;
     auto live = CollectionPackage::openConnection(database, Connection::Mode::ReadOnly, &error);
     Result<> taken = live ? CollectionSnapshot::copy(live.get(), packagePath_, copy, CollectionSnapshot::Layout::Package)
@@ -290,7 +293,7 @@ Result<Backup> BackupSet::takeFromFiles(const QString& reason)
             return linked.failure();
         }
         backup.damaged = true;
-        backup.bytes = fileSize(database);
+        backup.bytes = QFileInfo(database).size();
     }
     live.reset();
     backup.reason = reason;
@@ -328,8 +331,10 @@ Result<> BackupSet::takeIfEnabled(SpinoraDatabase& document, const QString& reas
 
 Result<> BackupSet::takeDailyIfDue(SpinoraDatabase& document)
 {
+    if (!settings_.enabled)
+        return {};
     const std::vector<Backup> all = list();
-    if (!settings_.enabled || (!all.empty() && all.front().taken.date() == QDate::currentDate()))
+    if (!all.empty() && all.front().taken.date() == QDate::currentDate())
         return {};
     return takeIfEnabled(document, QStringLiteral("daily"));
 }
@@ -431,12 +436,9 @@ Result<Backup> BackupSet::restoreFiles(const Backup& backup)
     // The collection as it is now stays a snapshot: a restore can be undone.
     Result<Backup> kept = takeFromFiles(QStringLiteral("restore"));
     if (!kept)
-        return Failure(localized("the collection as it is now could not be kept first, so nothing was changed: %1")
-                           .arg(kept.failure().message()),
-                       kept.failure().cause());
+        return notKeptFirst(kept.failure());
     QString error;
-    const QString database = packagePath_ + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
-    auto live = CollectionPackage::openConnection(database, Connection::Mode::ReadWrite, &error);
+    auto live = CollectionPackage::openConnection(databasePath(), Connection::Mode::ReadWrite, &error);
     Result<> restored = live ? CollectionSnapshot::restore(live.get(), packagePath_, backup.packagePath(),
                                                            CollectionSnapshot::Layout::Package)
                              : Result<>(Failure(formatMessage(msg::kOpenFailed, error), Failure::Cause::Damaged));
@@ -455,9 +457,7 @@ Result<Backup> BackupSet::restore(SpinoraDatabase& document, const Backup& backu
         return Failure(localized("the collection was opened read-only"), Failure::Cause::ReadOnly);
     Result<Backup> kept = take(document, QStringLiteral("restore"));
     if (!kept)
-        return Failure(localized("the collection as it is now could not be kept first, so nothing was changed: %1")
-                           .arg(kept.failure().message()),
-                       kept.failure().cause());
+        return notKeptFirst(kept.failure());
     if (Result<> restored = CollectionSnapshot::restore(document, backup.packagePath(), true,
                                                         CollectionSnapshot::Layout::Package);
         !restored)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppInfo.h"
 #include "Result.h"
 
 #include <QDateTime>
@@ -99,6 +100,7 @@ public:
 
 private:
     Result<Backup> finish(const QString& partial, Backup backup);
+    QString databasePath() const { return packagePath_ + QLatin1Char('/') + QLatin1String(kDatabaseFileName); }
     QString newSnapshotFolder() const;
 
     QString packagePath_;
