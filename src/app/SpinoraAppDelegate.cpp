@@ -176,12 +176,10 @@ void SpinoraAppDelegate::showList(SpinoraDatabase* document, const QString& list
 SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString& path)
 {
     const QString package = collectionPathFromChoice(path);
-    for (const auto& entry : documents_) {
-        if (entry->document->packageFilename() == package && !entry->closing) {
-            bringForward(entry->document.get());
-            registerAsMainDocument(entry->document.get());
-            return entry->document.get();
-        }
+    if (SpinoraDatabase* open = documentAt(package)) {
+        bringForward(open);
+        registerAsMainDocument(open);
+        return open;
     }
     // Opening never makes a collection: a path that does not exist is a
     // mistake to report, not a new package to leave behind.
@@ -192,6 +190,15 @@ SpinoraDatabase* SpinoraAppDelegate::openDocumentWithContentsOfURL(const QString
         return nullptr;
     }
     return openCollectionAt(package, true);
+}
+
+SpinoraDatabase* SpinoraAppDelegate::documentAt(const QString& package) const
+{
+    for (const auto& entry : documents_) {
+        if (entry->document->packageFilename() == package && !entry->closing)
+            return entry->document.get();
+    }
+    return nullptr;
 }
 
 SpinoraDatabase* SpinoraAppDelegate::openCollectionAt(const QString& package, bool checkPhotos)
@@ -282,11 +289,9 @@ void SpinoraAppDelegate::takeDailySnapshot(SpinoraDatabase* document)
 SpinoraDatabase* SpinoraAppDelegate::openBackup(const Backup& backup)
 {
     const QString package = backup.packagePath();
-    for (const auto& entry : documents_) {
-        if (entry->document->packageFilename() == package && !entry->closing) {
-            bringForward(entry->document.get());
-            return entry->document.get();
-        }
+    if (SpinoraDatabase* open = documentAt(package)) {
+        bringForward(open);
+        return open;
     }
     auto document = std::make_unique<SpinoraDatabase>(package);
     document->setReadOnly(true);

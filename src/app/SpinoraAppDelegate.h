@@ -126,6 +126,8 @@ private:
     struct OpenDocument;
 
     SpinoraDatabase* adopt(std::unique_ptr<SpinoraDatabase> document);
+    // The open document of the package (not one that is closing), if any.
+    SpinoraDatabase* documentAt(const QString& package) const;
     // `checkPhotos` false: the user chose to open it although photo files are missing.
     SpinoraDatabase* openCollectionAt(const QString& package, bool checkPhotos);
     // Says what is damaged and offers the newest good snapshot; opens the

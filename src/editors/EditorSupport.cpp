@@ -2,6 +2,7 @@
 
 #include "Image.h"
 #include "Localization.h"
+#include "SPTableCell.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -502,12 +503,8 @@ QIcon addPhotoIcon(const QPalette& palette)
 {
     // Between the text and the window colour: quieter than text, and as
     // clear on a dark window as on a light one.
-    const auto towardText = [&palette](double share) {
-        const QColor text = palette.color(QPalette::WindowText);
-        const QColor window = palette.color(QPalette::Window);
-        return QColor::fromRgbF(float(window.redF() + (text.redF() - window.redF()) * share),
-                                float(window.greenF() + (text.greenF() - window.greenF()) * share),
-                                float(window.blueF() + (text.blueF() - window.blueF()) * share));
+    const auto towardText = [&palette](qreal share) {
+        return SPTableCell::mixed(palette.color(QPalette::WindowText), palette.color(QPalette::Window), share);
     };
     QPixmap pixmap(96, 96);
     pixmap.fill(Qt::transparent);

@@ -65,17 +65,12 @@ void SPTableCell::useListBackground(QWidget* list)
     list->setPalette(palette);
 }
 
-namespace {
-
-// `share` of the first colour, the rest of the second.
-QColor mixed(const QColor& first, const QColor& second, qreal share)
+QColor SPTableCell::mixed(const QColor& first, const QColor& second, qreal share)
 {
     return QColor::fromRgbF(float(first.redF() * share + second.redF() * (1 - share)),
                             float(first.greenF() * share + second.greenF() * (1 - share)),
                             float(first.blueF() * share + second.blueF() * (1 - share)));
 }
-
-} // namespace
 
 QSize SPTableCell::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const
 {

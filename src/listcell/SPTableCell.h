@@ -37,6 +37,8 @@ public:
     static QColor separatorColor();
     static QColor plainBackground();
     static QColor secondaryColor();
+    // `share` (0 to 1) of the first colour, the rest of the second.
+    static QColor mixed(const QColor& first, const QColor& second, qreal share);
     // A dark desktop palette (its base colour is dark): rows then take the
     // palette's colours instead of the light ones they were drawn in.
     static bool isDarkPalette(const QPalette& palette);

@@ -4,6 +4,7 @@
 #include "CactusInfoViewController.h"
 #include "FloweringCalendar.h"
 #include "Localization.h"
+#include "SPTableCell.h"
 #include "SpinoraDatabase.h"
 
 #include <QHBoxLayout>
@@ -16,18 +17,6 @@
 #include <algorithm>
 
 namespace spinora {
-
-namespace {
-
-// `share` of the way from one colour to the other.
-QColor between(const QColor& from, const QColor& to, double share)
-{
-    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
-                            float(from.greenF() + (to.greenF() - from.greenF()) * share),
-                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
-}
-
-} // namespace
 
 FloweringCalendarWindow::FloweringCalendarWindow(SpinoraDatabase& document, const Cactus* focus, QWidget* parent)
     : QDialog(parent)
@@ -80,7 +69,7 @@ FloweringCalendarWindow::FloweringCalendarWindow(SpinoraDatabase& document, cons
             cell->setTextAlignment(Qt::AlignCenter);
             if (times > 0) {
                 // Once is a light tint, the most flowerings of any cell the full colour.
-                const QColor fill = between(base, tint, 0.35 + 0.65 * times / most);
+                const QColor fill = SPTableCell::mixed(tint, base, 0.35 + 0.65 * times / most);
                 cell->setBackground(fill);
                 cell->setForeground(fill.lightnessF() < 0.5 ? QColor(Qt::white) : QColor(Qt::black));
             }
