@@ -2,6 +2,7 @@
 
 #include "Localization.h"
 #include "PhotoAddingJob.h"
+#include "PhotoOriginals.h"
 #include "PhotoStore.h"
 
 #include "Image.h"
@@ -453,6 +454,7 @@ void PhotoGridViewController::addPhotosWithPaths(const QStringList& paths)
     request.sources = paths;
     request.folder = addingFolder_->path();
     request.firstNumber = nextPhotoNumber_;
+    request.keepOriginals = PhotoOriginals::keep();
     nextPhotoNumber_ += int(paths.size());
     job_->start(std::move(request));
 }

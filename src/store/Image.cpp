@@ -455,13 +455,13 @@ Result<> Image::insertIntoStagingFolder(Connection* db, const QString& folder, b
 
 Result<> Image::insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files)
 {
-    if (files.size() != 3)
+    if (files.size() != 3 && files.size() != 4)
         return Failure(localized("Error: a photo needs its three prepared files."));
     if (Result<> inserted = insertRow(db); !inserted)
         return inserted;
     path_ = packagePath;
-    const QStringList names{photoFile(), thumbnailFile(), croppedThumbnailFile()};
-    for (int i = 0; i < 3; ++i) {
+    const QStringList names{photoFile(), thumbnailFile(), croppedThumbnailFile(), originalFile()};
+    for (int i = 0; i < files.size(); ++i) {
         // rename() replaces a file a crash may have left at the name.
         if (!FileHelpers::renameFile(files[i], names[i])) {
             const Failure failed = Failure::file(msg::kWritePhotoFailed, names[i], errno);
@@ -598,7 +598,7 @@ Result<> Image::deleteFromDatabase()
     // collection that may not be changed (one whose read failed) keeps them:
     // the step below fails.
     if (!database_->isReadOnly()) {
-        for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile()}) {
+        for (const QString& file : {photoFile(), thumbnailFile(), croppedThumbnailFile(), originalFile()}) {
             if (!PhotoFileKeeper::removePhotoFile(path_, file))
                 return Failure::file(msg::kDeleteFailed, file, errno);
         }
@@ -638,28 +638,57 @@ Result<> Image::exportToPath(const QString& file, int sizeCode)
         return {};
     case 2: return exportPhotoToPath(file, 512);
     case 3: return exportPhotoToPath(file, 1024);
-    case 4: return exportPhotoToPath(file, 1280);
+    case 4: return exportPhotoToPath(file, kPhotoSize);
     default: return {};
     }
 }
 
 Result<> Image::exportPhotoToPath(const QString& file, int size)
 {
-    if (!QFile::exists(photoFile()) && !hydrated_) {
-        // Read once to write the file from the blob, then released.
-        if (Result<> read = hydrate(); !read)
-            return read;
-        unload();
-    }
-    // The package's own file only, as for every picture read from it.
-    QBuffer buffer;
-    buffer.setData(readWholeFile(photoFile()));
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QImage image = decodePhoto(reader, nullptr);
+    // The largest size is made from the original when there is one.
+    Result<QByteArray> data = pictureData(size >= kPhotoSize);
+    if (!data)
+        return data.failure();
+    const QImage image = decodeUpTo(*data, size);
     if (!image.isNull() && !writeWholeFile(file, encodeJpeg(scaledToLongerSide(image, size)), true))
         return Failure::file(msg::kWritePhotoFailed, file, errno);
     return {};
+}
+
+Result<QByteArray> Image::pictureData(bool original)
+{
+    if (original) {
+        if (QByteArray data = readWholeFile(originalFile()); !data.isEmpty())
+            return data;
+    }
+    if (!QFile::exists(photoFile()) && !hydrated_) {
+        // Read once to write the file from the blob, then released.
+        if (Result<> read = hydrate(); !read)
+            return read.failure();
+        unload();
+    }
+    // The package's own file only, as for every picture read from it.
+    return readWholeFile(photoFile());
+}
+
+QImage Image::decodeUpTo(QByteArray data, int size)
+{
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    PhotoLimits limits;
+    limits.photoSize = size;
+    return decodePhoto(reader, nullptr, limits);
+}
+
+QImage Image::pictureUpTo(int size)
+{
+    Result<QByteArray> data = pictureData(true);
+    if (!data) {
+        logFailure(data.failure());
+        return {};
+    }
+    return decodeUpTo(*data, size);
 }
 
 int Image::compareOrder(const Image* other) const

@@ -50,6 +50,13 @@ public:
     QString photoFile() const { return fileNamed(QString()); }
     QString thumbnailFile() const { return fileNamed(QStringLiteral("t")); }
     QString croppedThumbnailFile() const { return fileNamed(QStringLiteral("ct")); }
+    // The picture file the photo was made from, when the collection keeps it
+    // (PhotoOriginals).
+    QString originalFile() const { return fileNamed(QStringLiteral("o")); }
+    // The photo at no more than `size` pixels on its longer side, upright:
+    // from the original when there is one, else from the photo file. Null
+    // when neither can be read.
+    QImage pictureUpTo(int size);
 
     Result<> insertIntoDatabase(Connection* db) override;
     Result<> insertIntoDatabase(Connection* db, const QString& path, bool compressImage);
@@ -60,9 +67,9 @@ public:
     // Without `withCroppedThumbnail` the square is cut when the thumbnail is
     // first read (hydrateThumbnail).
     Result<> insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
-    // The row of a photo whose three files (photo, thumbnail, square) were
-    // already written into the package's adding folder: they are renamed to
-    // the row's names, on the same disk. When a file cannot be moved, those
+    // The row of a photo whose three files (photo, thumbnail, square), and
+    // maybe a fourth (the original), were already written into the package's
+    // adding folder: they are renamed to the row's names, on the same disk. When a file cannot be moved, those
     // moved are removed again and the row is left for the caller's rollback.
     Result<> insertWithAddedFiles(Connection* db, const QString& packagePath, const QStringList& files);
     Result<> hydrate() override;
@@ -149,6 +156,9 @@ private:
     // false when its file could not be written.
     bool writeCroppedThumbnail();
     Result<> insertRow(Connection* db);
+    // The bytes of the original (when asked for and kept) or of the photo.
+    Result<QByteArray> pictureData(bool original);
+    static QImage decodeUpTo(QByteArray data, int size);
     QByteArray readBlob(const char* sql) const;
 
     int64_t linkedType_ = kNoOwner;

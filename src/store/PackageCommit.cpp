@@ -19,7 +19,7 @@ namespace spinora {
 
 bool PackageCommit::isPhotoFileName(const QString& name, int64_t* key)
 {
-    static const QRegularExpression pattern(QStringLiteral("^sp-(\\d{1,18})(t|ct)?\\.jpg$"));
+    static const QRegularExpression pattern(QStringLiteral("^sp-(\\d{1,18})(t|ct|o)?\\.jpg$"));
     const auto match = pattern.match(name);
     if (!match.hasMatch())
         return false;

@@ -43,8 +43,9 @@ public:
     static int removeUnreferencedPhotos(const QString& packagePath, const QSet<int64_t>& keys);
     // The highest key a photo file of the package is named by (0 when none).
     static int64_t highestPhotoFileKey(const QString& packagePath);
-    // True for the names of photo files: "sp-<key>.jpg", "sp-<key>t.jpg" and
-    // "sp-<key>ct.jpg", the extension exactly "jpg". Nothing else in a package
+    // True for the names of photo files: "sp-<key>.jpg", "sp-<key>t.jpg",
+    // "sp-<key>ct.jpg" and "sp-<key>o.jpg" (the original), the extension
+    // exactly "jpg". Nothing else in a package
     // (the lock file, what the user put there) is ever taken for a photo.
     static bool isPhotoFileName(const QString& name, int64_t* key = nullptr);
     // Copies a package to a destination that must not exist, leaving out the

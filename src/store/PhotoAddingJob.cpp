@@ -1,6 +1,7 @@
 #include "PhotoAddingJob.h"
 
 #include "Localization.h"
+#include "PhotoOriginals.h"
 #include "PhotoStore.h"
 
 #include <QFile>
@@ -14,7 +15,7 @@ constexpr int kNiceness = 10;
 }
 
 PreparedPhoto PhotoAddingJob::prepare(const QString& source, const QString& folder, int number,
-                                      const Image::PhotoLimits& limits)
+                                      const Image::PhotoLimits& limits, bool keepOriginal)
 {
     PreparedPhoto result;
     result.source = source;
@@ -29,12 +30,21 @@ PreparedPhoto PhotoAddingJob::prepare(const QString& source, const QString& fold
         return result;
     }
     const QString stem = QStringLiteral("%1/%2").arg(folder).arg(number);
-    const QStringList files{stem + QStringLiteral(".jpg"), stem + QStringLiteral("t.jpg"),
-                            stem + QStringLiteral("ct.jpg")};
-    const QByteArray* data[] = {&photoJpeg, &thumbnailJpeg, &squareJpeg};
-    for (int i = 0; i < 3; ++i) {
-        if (!Image::writeNewFile(files[i], *data[i])) {
-            for (int j = 0; j < i; ++j)
+    QStringList files{stem + QStringLiteral(".jpg"), stem + QStringLiteral("t.jpg"), stem + QStringLiteral("ct.jpg")};
+    QList<QByteArray> data{photoJpeg, thumbnailJpeg, squareJpeg};
+    if (keepOriginal) {
+        // Read within the size checked above; a file that is no JPEG (or
+        // changed meanwhile) is stored at the collection's sizes only.
+        QFile file(source);
+        QByteArray original = file.open(QIODevice::ReadOnly) ? file.read(limits.maxFileBytes + 1) : QByteArray();
+        if (original.size() <= limits.maxFileBytes && PhotoOriginals::isJpeg(original)) {
+            files << stem + QStringLiteral("o.jpg");
+            data << original;
+        }
+    }
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (!Image::writeNewFile(files[i], data[i])) {
+            for (qsizetype j = 0; j < i; ++j)
                 QFile::remove(files[j]);
             result.reason = PhotoStore::diskFullReason();
             return result;
@@ -54,7 +64,8 @@ PhotoAddingJob::~PhotoAddingJob()
 void PhotoAddingJob::start(const PhotoAddingRequest& request)
 {
     for (int i = 0; i < request.sources.size(); ++i)
-        waiting_.push_back({request.sources[i], request.folder, request.firstNumber + i, request.limits});
+        waiting_.push_back(
+            {request.sources[i], request.folder, request.firstNumber + i, request.limits, request.keepOriginals});
     if (!job_)
         prepareNext();
 }
@@ -75,7 +86,7 @@ void PhotoAddingJob::prepareNext()
             // a nice value for this thread alone does that for Linux's
             // normal scheduling.
             ::setpriority(PRIO_PROCESS, 0, kNiceness);
-            return prepare(file.source, file.folder, file.number, file.limits);
+            return prepare(file.source, file.folder, file.number, file.limits, file.keepOriginal);
         },
         [this](PreparedPhoto& photo) {
             const int cancels = cancels_;

@@ -22,6 +22,8 @@ struct PhotoAddingRequest {
     // with n = firstNumber + i, so that runs into one folder never collide.
     int firstNumber = 1;
     Image::PhotoLimits limits;
+    // A JPEG file is also kept as it is, as the photo's original.
+    bool keepOriginals = false;
 };
 
 // One picture file prepared as a photo: its photo, thumbnail and square
@@ -29,7 +31,7 @@ struct PhotoAddingRequest {
 // the package; or refused, with the reason.
 struct PreparedPhoto {
     QString source;
-    QStringList files; // photo, thumbnail, square; empty when refused
+    QStringList files; // photo, thumbnail, square (and original); empty when refused
     QString reason;
     bool ok() const { return !files.isEmpty(); }
 };
@@ -57,7 +59,7 @@ public:
 
     // One file, on the calling thread.
     static PreparedPhoto prepare(const QString& source, const QString& folder, int number,
-                                 const Image::PhotoLimits& limits);
+                                 const Image::PhotoLimits& limits, bool keepOriginal = false);
 
 signals:
     void prepared(const spinora::PreparedPhoto& photo);
@@ -71,6 +73,7 @@ private:
         QString folder;
         int number = 0;
         Image::PhotoLimits limits;
+        bool keepOriginal = false;
     };
     void prepareNext();
 

@@ -65,7 +65,7 @@ void UndoWorkArea::remove(const QString& packagePath)
 QStringList UndoWorkArea::photoFileNames(int64_t key)
 {
     return {QStringLiteral("sp-%1.jpg").arg(key), QStringLiteral("sp-%1t.jpg").arg(key),
-            QStringLiteral("sp-%1ct.jpg").arg(key)};
+            QStringLiteral("sp-%1ct.jpg").arg(key), QStringLiteral("sp-%1o.jpg").arg(key)};
 }
 
 bool UndoWorkArea::moveFile(const QString& from, const QString& to)

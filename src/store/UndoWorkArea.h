@@ -28,7 +28,8 @@ public:
     // Removes the work area (the window closed, the history was cleared).
     static void remove(const QString& packagePath);
 
-    // The three file names of the photo with a key: "sp-<key>.jpg", ...t.jpg, ...ct.jpg.
+    // The file names of the photo with a key: "sp-<key>.jpg", ...t.jpg, ...ct.jpg
+    // and its original ...o.jpg.
     static QStringList photoFileNames(int64_t key);
     // Moves a file, replacing nothing: false when the source is missing or
     // the destination exists.

@@ -1,8 +1,14 @@
 #include "RecordCopies.h"
 
 #include "Cactus.h"
+#include "FileHelpers.h"
+#include "Messages.h"
 #include "Log.h"
 #include "SpinoraDatabase.h"
+
+#include <QFile>
+
+#include <cerrno>
 
 namespace spinora {
 
@@ -18,7 +24,12 @@ Result<Image*> copyPhoto(SpinoraDatabase& document, Image& source, int64_t owner
     image->setDataForPhoto(source.dataForPhoto());
     image->setDataForThumbnail(source.dataForThumbnail());
     source.unload();
-    return document.addImage(std::move(image));
+    Result<Image*> added = document.addImage(std::move(image));
+    // The copy keeps the original too; without it, it is still a whole photo.
+    if (added && QFile::exists(source.originalFile()) &&
+        !FileHelpers::copyFileFrom(source.originalFile(), (*added)->originalFile()))
+        logFailure(Failure::file(msg::kWritePhotoFailed, (*added)->originalFile(), errno));
+    return added;
 }
 
 Result<Log*> copyLog(SpinoraDatabase& document, Log& source, Cactus* plant)

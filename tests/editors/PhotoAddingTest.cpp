@@ -35,7 +35,7 @@ struct PhotoAdding : LogFixture {
     QStringList cameraFiles(int count, int width, int height)
     {
         QStringList files;
-        const QByteArray jpeg = jpegBytes(gradientImage(width, height));
+        const QByteArray jpeg = withExifDate(jpegBytes(gradientImage(width, height)), "2021:06:14 10:32:05");
         for (int i = 0; i < count; ++i) {
             files << folder.file(QStringLiteral("IMG_%1.jpg").arg(1000 + i));
             writeFile(files.back(), jpeg);
@@ -96,7 +96,8 @@ TEST_P(PhotoAddingInEditor, OkWhilePhotosArePreparedWaitsWithProgressAndStoresTh
     for (size_t i = 0; i < photos.size(); ++i)
         EXPECT_EQ(photos[i]->tagValue(), int64_t(i));
     EXPECT_EQ(QImage(photos[0]->photoFile()).size(), QSize(1280, 960));
-    EXPECT_EQ(QDir(f.path).entryList({QStringLiteral("sp-*.jpg")}, QDir::Files).size(), 18);
+    EXPECT_EQ(QDir(f.path).entryList({QStringLiteral("sp-*.jpg")}, QDir::Files).size(), 24) << "with the originals";
+    EXPECT_EQ(readFile(photos[0]->originalFile()), readFile(files[0])) << "the camera's file, EXIF and all";
     EXPECT_FALSE(f.addingFolderExists()) << "nothing is left in the adding folder";
     editor.sheet.reset();
     auto reopened = f.reopen();

@@ -2,6 +2,7 @@
 // square, restoring missing files from the blobs, and unreadable input.
 #include "CollectionDump.h"
 #include "Image.h"
+#include "PhotoOriginals.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
@@ -104,15 +105,22 @@ TEST_F(ImageTest, NoFilesAndNoBlobsHydrateToNoPictureWithoutError)
 }
 
 // The report's four photo sizes; no report test asks for the two largest.
+// The largest is made from the kept original (here all blue) when there is one.
 TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
 {
     Image* image = addPhoto(gradientImage(1600, 1200));
+    QImage original(3200, 2400, QImage::Format_RGB32);
+    original.fill(Qt::blue);
+    writeFile(image->originalFile(), jpegBytes(original));
     // Size 9 is no report size: nothing is written.
     const std::pair<int, QSize> sizes[] = {{1, {320, 240}}, {2, {512, 384}}, {3, {1024, 768}}, {4, {1280, 960}}, {9, {}}};
     for (const auto& [kind, size] : sizes) {
         const QString file = folder.file(QStringLiteral("%1.jpg").arg(kind));
         expectOk(image->exportToPath(file, kind));
         EXPECT_EQ(QFile::exists(file) ? fileSize(file) : QSize(), size) << kind;
+        if (kind == 3 || kind == 4) {
+            EXPECT_EQ(QImage(file).pixelColor(640, 480).blue() > 200, kind == 4) << kind;
+        }
     }
 }
 
@@ -222,6 +230,35 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     QSize(), "the file is larger than 64 MB"}),
     [](const ::testing::TestParamInfo<PictureCase>& info) { return std::string(info.param.name); });
+
+// When a photo was taken, read from its original's EXIF as the camera's
+// clock showed it.
+TEST(PhotoOriginal, DateTakenIsReadFromExifOrNotAtAll)
+{
+    const QByteArray jpeg = jpegBytes(gradientImage(64, 48));
+    const QByteArray phone = withExifDate(jpeg, "2021:06:14 10:32:05");
+    const struct {
+        const char* name;
+        QByteArray file;
+        QString expected; // yyyy-MM-dd HH:mm:ss, or empty for none
+    } rows[] = {
+        {"PhoneDateTimeOriginal", phone, "2021-06-14 10:32:05"},
+        {"CameraDateTimeBigEndian", withExifDate(jpeg, "2019:12:31 23:59:59", true), "2019-12-31 23:59:59"},
+        {"ClockNeverSet", withExifDate(jpeg, "    :  :     :  :  "), ""},
+        {"ImpossibleDate", withExifDate(jpeg, "2021:02:30 10:00:00"), ""},
+        {"NoExif", jpeg, ""},
+        {"CutInTheExif", phone.left(40), ""},
+        {"NotAJpeg", "2021:06:14 10:32:05", ""},
+    };
+    for (const auto& row : rows) {
+        const auto taken = PhotoOriginals::dateTaken(row.file);
+        EXPECT_EQ(taken ? taken->date.toString(Qt::ISODate) + ' ' + taken->time.toString(Qt::ISODate) : QString(),
+                  row.expected)
+            << row.name;
+    }
+    const QString described = PhotoOriginals::describe(*PhotoOriginals::dateTaken(phone));
+    EXPECT_TRUE(described.startsWith("Taken on ") && described.contains("2021")) << described.toStdString();
+}
 
 TEST(ImageFiles, TransparentPicturesArePutOnWhite)
 {

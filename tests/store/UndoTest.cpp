@@ -168,6 +168,7 @@ TEST_F(Undo, AfterACrashTheNextWritingOpenPutsBackUncommittedPhotosAndClearsTheW
 {
     // A step died before its commit: its row is there, its files were moved aside.
     const int64_t key = plant->images().front()->primaryKey();
+    writeFile(plant->images().front()->originalFile(), jpegBytes(gradientImage(64, 48)));
     const QMap<QString, QByteArray> photos = photoFiles(path);
     history.reset();
     document.reset();

@@ -155,6 +155,32 @@ QByteArray jpegBytes(const QImage& image, int quality)
     return encoded(image, "JPG", quality);
 }
 
+QByteArray withExifDate(const QByteArray& jpeg, const QByteArray& taken, bool bigEndian)
+{
+    auto number = [bigEndian](quint32 value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((value >> (8 * (bigEndian ? bytes - 1 - i : i))) & 0xFF);
+        return out;
+    };
+    auto entry = [&](quint16 tag, quint16 type, quint32 count, quint32 value) {
+        return number(tag, 2) + number(type, 2) + number(count, 4) + number(value, 4);
+    };
+    const QByteArray text = taken + '\0';
+    // Header (8), one directory of one entry (18), maybe a second (18), then the text.
+    QByteArray tiff = QByteArray(bigEndian ? "MM" : "II") + number(42, 2) + number(8, 4);
+    if (bigEndian) {
+        tiff += number(1, 2) + entry(0x0132, 2, text.size(), 26) + number(0, 4);
+    } else {
+        tiff += number(1, 2) + entry(0x8769, 4, 1, 26) + number(0, 4);
+        tiff += number(1, 2) + entry(0x9003, 2, text.size(), 44) + number(0, 4);
+    }
+    tiff += text;
+    const QByteArray segment = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = int(segment.size()) + 2;
+    return jpeg.left(2) + "\xFF\xE1" + char(length >> 8) + char(length & 0xFF) + segment + jpeg.mid(2);
+}
+
 double meanDifference(const QImage& a, const QImage& b)
 {
     if (a.size() != b.size() || a.isNull())

@@ -88,6 +88,10 @@ QStringList queryRows(const QString& dbPath, const QString& sql);
 // A picture with a colour gradient (so that JPEG artefacts are measurable).
 QImage gradientImage(int width, int height);
 QByteArray jpegBytes(const QImage& image, int quality = 90);
+// The JPEG with an EXIF segment that says when it was taken
+// ("2021:06:14 10:32:00"), as DateTimeOriginal (little-endian, as phones
+// write it) or with `bigEndian` as a camera's DateTime in the main directory.
+QByteArray withExifDate(const QByteArray& jpeg, const QByteArray& taken, bool bigEndian = false);
 // The image as a file of the format ("PNG", "BMP", ...) holds it.
 QByteArray encoded(const QImage& image, const char* format, int quality = -1);
 // Mean absolute difference per channel (0 to 255) of two same-sized images.

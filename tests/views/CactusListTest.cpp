@@ -156,6 +156,7 @@ TEST_F(CactusList, DeleteFromTheContextMenuActsOnTheClickedRowAlone)
 TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
 {
     addPhoto(alpha_, threeBands(), QStringLiteral("Alpha in spring"));
+    writeFile(alpha_->images()[0]->originalFile(), "the camera's file");
     addPhoto(flowered_, threeBands());
     DocumentWindow& w = window();
     CactusViewController& list = *w.cactusList();
@@ -175,8 +176,9 @@ TEST_F(CactusList, CtrlDDuplicatesPlantsWithPhotosAndLogs)
     EXPECT_EQ(copy->logs()[0]->images().size(), 1u);
     // The sources keep what they had (photos, logs).
     EXPECT_EQ(std::make_pair(alpha_->images().size(), alpha_->logs().size()), std::make_pair(size_t(1), size_t(2)));
-    // The photo is copied byte for byte: no second compression.
+    // The photo is copied byte for byte: no second compression; its original too.
     EXPECT_EQ(readFile(copy->images()[0]->photoFile()), readFile(alpha_->images()[0]->photoFile()));
+    EXPECT_EQ(readFile(copy->images()[0]->originalFile()), "the camera's file");
     EXPECT_NE(copy->images()[0]->photoFile(), alpha_->images()[0]->photoFile());
     const int64_t copyKey = copy->primaryKey();
 
