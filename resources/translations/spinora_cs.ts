@@ -3435,5 +3435,25 @@
             <numerusform>%n měsíců</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Ponechat &amp;původní soubor každé přidané fotografie (plné detaily, datum pořízení)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Originály zabírají v otevřených sbírkách %1.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Vytisknout fotografii…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Vytisknout fotografii na jednu stránku</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Pořízeno %1 v %2</translation>
+    </message>
 </context>
 </TS>

@@ -3420,5 +3420,25 @@
             <numerusform>%n måneder</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Behold &amp;originalfilen for hvert tilføjet foto (fulde detaljer, optagelsesdato)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Originalerne fylder %1 i de åbne samlinger.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Udskriv foto…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Udskriv fotoet på én side</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Taget den %1 kl. %2</translation>
+    </message>
 </context>
 </TS>

@@ -3420,5 +3420,25 @@
             <numerusform>%n Monate</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Die &amp;Originaldatei jedes hinzugefügten Fotos behalten (volle Details, Aufnahmedatum)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Die Originale belegen %1 in den geöffneten Sammlungen.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Foto drucken …</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Das Foto auf einer Seite drucken</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Aufgenommen am %1 um %2</translation>
+    </message>
 </context>
 </TS>

@@ -3420,5 +3420,25 @@
             <numerusform>%n meses</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Conservar el archivo &amp;original de cada foto añadida (todo el detalle, fecha de captura)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Los originales ocupan %1 en las colecciones abiertas.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Imprimir foto…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Imprimir la foto en una página</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Tomada el %1 a las %2</translation>
+    </message>
 </context>
 </TS>

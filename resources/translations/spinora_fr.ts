@@ -3420,5 +3420,25 @@
             <numerusform>%n mois</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Conserver le fichier &amp;original de chaque photo ajoutée (tous les détails, date de prise de vue)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Les originaux occupent %1 dans les collections ouvertes.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Imprimer la photo…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Imprimer la photo sur une page</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Prise le %1 à %2</translation>
+    </message>
 </context>
 </TS>

@@ -3420,5 +3420,25 @@
             <numerusform>%n mesi</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Conserva il file &amp;originale di ogni foto aggiunta (tutti i dettagli, data di scatto)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Gli originali occupano %1 nelle collezioni aperte.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Stampa foto…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Stampa la foto su una pagina</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Scattata il %1 alle %2</translation>
+    </message>
 </context>
 </TS>

@@ -3405,5 +3405,25 @@
             <numerusform>%n か月</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>追加した各写真の元のファイルを保存する (高精細、撮影日時)(&amp;O)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>開いているコレクションで元の写真が %1 を使用しています。</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>写真を印刷…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>写真を 1 ページに印刷します</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>撮影日時: %1 %2</translation>
+    </message>
 </context>
 </TS>

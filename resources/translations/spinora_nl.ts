@@ -3420,5 +3420,25 @@
             <numerusform>%n maanden</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Het &amp;originele bestand van elke toegevoegde foto bewaren (alle details, opnamedatum)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>De originelen nemen %1 in beslag in de geopende verzamelingen.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Foto afdrukken…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>De foto op één pagina afdrukken</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Genomen op %1 om %2</translation>
+    </message>
 </context>
 </TS>

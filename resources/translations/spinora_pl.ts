@@ -3435,5 +3435,25 @@
             <numerusform>%n miesięcy</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Zachowuj &amp;oryginalny plik każdego dodanego zdjęcia (pełne szczegóły, data wykonania)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Oryginały zajmują %1 w otwartych kolekcjach.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Drukuj zdjęcie…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Wydrukuj zdjęcie na jednej stronie</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Zrobione %1 o %2</translation>
+    </message>
 </context>
 </TS>

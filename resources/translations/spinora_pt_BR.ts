@@ -3420,5 +3420,25 @@
             <numerusform>%n meses</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Manter o arquivo &amp;original de cada foto adicionada (todos os detalhes, data da foto)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Os originais ocupam %1 nas coleções abertas.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Imprimir foto…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Imprimir a foto em uma página</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Tirada em %1 às %2</translation>
+    </message>
 </context>
 </TS>

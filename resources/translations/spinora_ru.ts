@@ -3435,5 +3435,25 @@
             <numerusform>%n месяцев</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Сохранять &amp;оригинальный файл каждой добавленной фотографии (полная детализация, дата съёмки)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Оригиналы занимают %1 в открытых коллекциях.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Печать фотографии…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Напечатать фотографию на одной странице</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Снято %1 в %2</translation>
+    </message>
 </context>
 </TS>

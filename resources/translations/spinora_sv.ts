@@ -3420,5 +3420,25 @@
             <numerusform>%n månader</numerusform>
         </translation>
     </message>
+    <message id="Keep the &amp;original file of each photo added (full detail, date taken)">
+        <source></source>
+        <translation>Behåll &amp;originalfilen för varje tillagt foto (full detalj, fotodatum)</translation>
+    </message>
+    <message id="The originals take %1 in the open collections.">
+        <source></source>
+        <translation>Originalen tar %1 i de öppna samlingarna.</translation>
+    </message>
+    <message id="Print Photo…">
+        <source></source>
+        <translation>Skriv ut foto…</translation>
+    </message>
+    <message id="Print the photo on a page">
+        <source></source>
+        <translation>Skriv ut fotot på en sida</translation>
+    </message>
+    <message id="Taken on %1 at %2">
+        <source></source>
+        <translation>Taget %1 kl. %2</translation>
+    </message>
 </context>
 </TS>

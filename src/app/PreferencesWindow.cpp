@@ -4,6 +4,9 @@
 #include "Backups.h"
 #include "DailyReminder.h"
 #include "Localization.h"
+#include "PhotoOriginals.h"
+#include "SpinoraDatabase.h"
+#include "SpinoraUtility.h"
 #include "Translations.h"
 
 #include <QCheckBox>
@@ -15,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
@@ -96,6 +100,14 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
         }
     });
 
+    auto* photosBox = new QGroupBox(localized("Photos"));
+    keepOriginals_ = new QCheckBox(localized("Keep the &original file of each photo added (full detail, date taken)"));
+    originalsSpace_ = new QLabel;
+    originalsSpace_->setObjectName(QStringLiteral("originalsSpace"));
+    auto* photosLayout = new QVBoxLayout(photosBox);
+    photosLayout->addWidget(keepOriginals_);
+    photosLayout->addWidget(originalsSpace_);
+
     auto* languageBox = new QGroupBox(localized("Language"));
     language_ = new QComboBox;
     language_->setObjectName(QStringLiteral("language"));
@@ -121,6 +133,7 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     layout->addWidget(databaseBox);
     layout->addWidget(remindersBox);
     layout->addWidget(snapshotsBox);
+    layout->addWidget(photosBox);
     layout->addWidget(languageBox);
     layout->addStretch();
     layout->addWidget(buttons);
@@ -132,6 +145,7 @@ PreferencesWindow::PreferencesWindow(AppPreferences& preferences, std::function<
     connect(reminders_, &QCheckBox::toggled, this, &PreferencesWindow::remindersChanged);
     connect(reminderTime_, &QTimeEdit::editingFinished, this, &PreferencesWindow::reminderTimeChanged);
     connect(snapshots_, &QCheckBox::toggled, this, &PreferencesWindow::snapshotSettingsChanged);
+    connect(keepOriginals_, &QCheckBox::toggled, this, [](bool keep) { PhotoOriginals::setKeep(keep); });
     connect(language_, &QComboBox::activated, this,
             [this] { Translations::chooseLanguage(language_->currentData().toString()); });
     connect(snapshotFolder_, &QLineEdit::editingFinished, this, &PreferencesWindow::snapshotSettingsChanged);
@@ -158,6 +172,13 @@ void PreferencesWindow::loadValues()
     snapshotLimit_->setValue(static_cast<int>(std::max<qint64>(1, backups.limitBytes >> 30)));
     snapshotFolder_->setEnabled(backups.enabled);
     snapshotLimit_->setEnabled(backups.enabled);
+    const QSignalBlocker blockOriginals(keepOriginals_);
+    keepOriginals_->setChecked(PhotoOriginals::keep());
+    qint64 originalBytes = 0;
+    for (const SpinoraDatabase* document : SpinoraUtility::sharedManager().documents().documents())
+        originalBytes += PhotoOriginals::bytesIn(document->packageFilename());
+    originalsSpace_->setText(localized("The originals take %1 in the open collections.")
+                                 .arg(QLocale().formattedDataSize(originalBytes)));
 }
 
 void PreferencesWindow::snapshotSettingsChanged()

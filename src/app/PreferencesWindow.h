@@ -62,6 +62,8 @@ private:
     QCheckBox* snapshots_ = nullptr;
     QLineEdit* snapshotFolder_ = nullptr;
     QSpinBox* snapshotLimit_ = nullptr;
+    QCheckBox* keepOriginals_ = nullptr;
+    QLabel* originalsSpace_ = nullptr;
     QComboBox* language_ = nullptr;
 };
 

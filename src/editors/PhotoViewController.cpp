@@ -5,8 +5,11 @@
 #include "Image.h"
 #include "ActionEdge.h"
 #include "Localization.h"
+#include "PhotoOriginals.h"
+#include "PrintCommand.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -135,6 +138,11 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     artwork::addToolbarSpace(toolbar_, false);
     toolbar_->addAction(next);
     artwork::addToolbarSpace(toolbar_, true);
+    QAction* print = artwork::toolbarItem(this, "printAction", QT_TRID_NOOP("Print Photo…"),
+                                          QT_TRID_NOOP("Print the photo on a page"), "print_button");
+    print->setShortcut(QKeySequence::Print);
+    toolbar_->addAction(print);
+    connect(print, &QAction::triggered, this, &PhotoViewController::handlePrintButton);
     connect(previous, &QAction::triggered, this, &PhotoViewController::handlePreviousButton);
     connect(caption, &QAction::triggered, this, &PhotoViewController::handleCaptionButton);
     connect(next, &QAction::triggered, this, &PhotoViewController::handleNextButton);
@@ -160,11 +168,18 @@ PhotoViewController::PhotoViewController(SpinoraDatabase* database, QWidget* par
     captionView_->setPlaceholderText(localized("Caption"));
     connect(captionView_, &QTextEdit::textChanged, this, &PhotoViewController::placeCaption);
 
+    takenLabel_ = new QLabel(this);
+    takenLabel_->setObjectName(QStringLiteral("takenLabel"));
+    takenLabel_->setAlignment(Qt::AlignCenter);
+    takenLabel_->setContentsMargins(0, 4, 0, 4);
+    takenLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolbar_);
     layout->addWidget(imageView_, 1);
+    layout->addWidget(takenLabel_);
 }
 
 PhotoViewController::~PhotoViewController() = default;
@@ -177,6 +192,11 @@ bool PhotoViewController::captionVisible() const
 bool PhotoViewController::captionEditable() const
 {
     return !captionView_->isReadOnly();
+}
+
+QString PhotoViewController::dateTakenText() const
+{
+    return takenLabel_->isHidden() ? QString() : takenLabel_->text();
 }
 
 QString PhotoViewController::captionText() const
@@ -196,7 +216,7 @@ void PhotoViewController::showPhoto(const QString& title, Image* image)
     setWindowTitle(title);
     showImage(image);
     // The window takes the photo's size, within the screen.
-    const QSize pixels = image_ && !image_->photo().isNull() ? image_->photo().size() : QSize(640, 480);
+    const QSize pixels = !imageView_->picture().isNull() ? imageView_->picture().size() : QSize(640, 480);
     QSize available(1280, 900);
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
         available = screen->availableGeometry().size() * 0.9;
@@ -214,7 +234,17 @@ void PhotoViewController::showImage(Image* image)
     if (!image_)
         return;
     cacheImage(image_);
-    imageView_->setPicture(image_->photo());
+    // The original at up to the screen's pixels, else the photo.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize screenPixels = screen ? screen->size() * screen->devicePixelRatio() : QSize(1920, 1080);
+    const QImage original =
+        QFile::exists(image_->originalFile()) ? image_->pictureUpTo(std::max(screenPixels.width(), screenPixels.height()))
+                                              : QImage();
+    imageView_->setPicture(original.isNull() ? image_->photo() : original);
+    const std::optional<PhotoOriginals::DateTaken> taken =
+        original.isNull() ? std::nullopt : PhotoOriginals::dateTakenOfFile(image_->originalFile());
+    takenLabel_->setText(taken ? PhotoOriginals::describe(*taken) : QString());
+    takenLabel_->setVisible(bool(taken));
     captionView_->setReadOnly(true);
     captionView_->setAlignment(Qt::AlignCenter);
     const QString caption = image_->caption();
@@ -338,6 +368,16 @@ void PhotoViewController::handleImageClick()
     if (captionBackgroundView_->backgroundColor().alphaF() < 0.75)
         setCaptionShown(!captionVisible());
     setEditing(false);
+}
+
+void PhotoViewController::handlePrintButton()
+{
+    if (!image_ || !database_)
+        return;
+    // Printers have more pixels than screens: the original at page size.
+    constexpr int kPrintPixels = 4096;
+    QImage picture = QFile::exists(image_->originalFile()) ? image_->pictureUpTo(kPrintPixels) : QImage();
+    printPhotoWithDialog(this, *database_, picture.isNull() ? image_->photo() : picture, captionView_->toPlainText());
 }
 
 void PhotoViewController::closeEvent(QCloseEvent* event)

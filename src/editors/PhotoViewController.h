@@ -69,7 +69,9 @@ private:
 };
 
 // Shows one photo at full size with its caption, in its own window, with the
-// toolbar "Previous Photo", "Edit Caption", "Next Photo". Keeps at most 20 photos loaded and
+// toolbar "Previous Photo", "Edit Caption", "Next Photo" and "Print Photo".
+// A photo whose original the collection keeps is shown from it, with the date
+// it was taken. Keeps at most 20 photos loaded and
 // releases the oldest first. Each opening makes a new viewer:
 //     PhotoViewController viewer(&document, editorWindow);
 //     viewer.setDelegate(grid);
@@ -90,6 +92,8 @@ public:
 
     Image* image() const { return image_; }
     const std::deque<Image*>& imagesPendingDehydration() const { return imagesPendingDehydration_; }
+    // "Taken on …" from the original's EXIF; empty when unknown.
+    QString dateTakenText() const;
     bool captionVisible() const;
     bool captionEditable() const;
     QString captionText() const;
@@ -99,6 +103,7 @@ public slots:
     void handleNextButton();
     void handleCaptionButton();
     void handleImageClick();
+    void handlePrintButton();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,6 +129,7 @@ private:
     SPImageView* imageView_ = nullptr;
     RoundedRectView* captionBackgroundView_ = nullptr;
     QTextEdit* captionView_ = nullptr;
+    QLabel* takenLabel_ = nullptr;
 };
 
 } // namespace spinora

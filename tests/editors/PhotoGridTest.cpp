@@ -266,6 +266,7 @@ TEST_F(PhotoGridTest, ViewerStepsAroundAndStoresTheEditedCaption)
         << "stored before the next photo was shown";
     press("previousAction");
     EXPECT_EQ(viewer.captionText(), QStringLiteral("First flower"));
+    EXPECT_TRUE(viewer.dateTakenText().contains("2021")) << "from the kept original's EXIF";
 
     // The photo itself is drawn: its middle has the colour of the picture's middle.
     viewer.resize(640, 540);

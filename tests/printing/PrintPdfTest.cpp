@@ -1,6 +1,7 @@
 // Printed pages of a 120-plant collection: PDF files read back with
 // poppler's pdfinfo, pdftotext and pdftoppm.
 #include "DatabasePrintView.h"
+#include "PrintCommand.h"
 #include "PrintSubject.h"
 #include "PrintTestSupport.h"
 
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPrinter>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -157,4 +159,18 @@ TEST_F(PrintPdf, PagesHaveInkAndTheSheetShowsItsPhotos)
                 ++coloured;
         }
     EXPECT_GT(coloured, 200);
+}
+
+// The photo viewer's print: one page holding every pixel of the picture it
+// was given (the original's, not the 1280-pixel photo's), and the caption.
+TEST(PrintPhoto, OnePageWithTheWholePictureAndItsCaption)
+{
+    TempFolder folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.file("photo.pdf"));
+    ASSERT_TRUE(printPhoto(printer, gradientImage(2400, 1600), "On the sill"));
+    EXPECT_EQ(pdfPageCount(folder.file("photo.pdf")), 1);
+    EXPECT_TRUE(pdfPageText(folder.file("photo.pdf"), 1).contains("On the sill"));
+    EXPECT_TRUE(runTool("pdfimages", {"-list", folder.file("photo.pdf")}).contains(QRegularExpression(" 2400 +1600 ")));
 }

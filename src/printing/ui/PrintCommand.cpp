@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -74,6 +75,46 @@ void printWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubj
     if (dialog.exec() != QDialog::Accepted)
         return;
     printPages(window, printer, document, subject);
+}
+
+bool printPhoto(QPrinter& printer, const QImage& photo, const QString& caption)
+{
+    if (photo.isNull())
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // Device pixels: the photo keeps every pixel the printer can use.
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF area(0, 0, page.width(), page.height());
+    // The caption goes right under the photo; room is kept for it.
+    qreal captionHeight = 0;
+    if (!caption.isEmpty()) {
+        QFont font = painter.font();
+        font.setPointSizeF(11);
+        painter.setFont(font);
+        captionHeight = painter.boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, caption).height();
+    }
+    const QSizeF room = area.size() - QSizeF(0, captionHeight * 1.5);
+    const QSizeF fitted = QSizeF(photo.size()).scaled(room, Qt::KeepAspectRatio);
+    const QRectF target((area.width() - fitted.width()) / 2, 0, fitted.width(), fitted.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, photo);
+    if (!caption.isEmpty())
+        painter.drawText(QRectF(0, target.bottom() + captionHeight * 0.5, area.width(), captionHeight),
+                         Qt::AlignHCenter | Qt::TextWordWrap, caption);
+    return painter.end();
+}
+
+void printPhotoWithDialog(QWidget* window, SpinoraDatabase& document, const QImage& photo, const QString& caption)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer, document);
+    QPrintDialog dialog(&printer, window);
+    dialog.setWindowTitle(localized("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printOrTell(window, printer, [&] { return printPhoto(printer, photo, caption); });
 }
 
 void printPreviewWithDialog(QWidget* window, SpinoraDatabase& document, const PrintSubject& subject)
