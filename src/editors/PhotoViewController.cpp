@@ -220,10 +220,11 @@ void PhotoViewController::showPhoto(const QString& title, Image* image)
     QSize available(1280, 900);
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
         available = screen->availableGeometry().size() * 0.9;
-    const QSize content = pixels.boundedTo(available - QSize(0, toolbar_->sizeHint().height()))
-                              .expandedTo(QSize(1, 1));
-    resize(pixels.scaled(content, Qt::KeepAspectRatio).width(),
-           pixels.scaled(content, Qt::KeepAspectRatio).height() + toolbar_->sizeHint().height());
+    // The toolbar above and the date taken below are not the photo's.
+    const int chrome = toolbar_->sizeHint().height() + (takenLabel_->isHidden() ? 0 : takenLabel_->sizeHint().height());
+    const QSize content = pixels.boundedTo(available - QSize(0, chrome)).expandedTo(QSize(1, 1));
+    const QSize fitted = pixels.scaled(content, Qt::KeepAspectRatio);
+    resize(fitted.width(), fitted.height() + chrome);
     show();
     placeCaption();
 }

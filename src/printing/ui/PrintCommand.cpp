@@ -110,6 +110,8 @@ void printPhotoWithDialog(QWidget* window, SpinoraDatabase& document, const QIma
 {
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer, document);
+    // Its own default file name, beside the collection's list ("Garden Bishop.pdf").
+    printer.setDocName(QStringLiteral("%1 %2").arg(printer.docName(), window->windowTitle()));
     QPrintDialog dialog(&printer, window);
     dialog.setWindowTitle(localized("Print"));
     if (dialog.exec() != QDialog::Accepted)
