@@ -145,6 +145,22 @@ double textContrast(const QImage& picture, const QRect& area, const QPoint& blan
     return best;
 }
 
+// The share of what a toolbar picture draws (apart from the bar's own colour)
+// that stands out from the bar as a control should (3:1).
+double strongShare(QToolButton& button)
+{
+    const QImage icon = button.icon().pixmap(button.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor bar = button.grab().toImage().pixelColor(1, 1);
+    int drawn = 0, strong = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (const QColor c = icon.pixelColor(x, y); c.alphaF() >= 0.5 && contrast(c, bar) > 1.1) {
+                ++drawn;
+                strong += contrast(c, bar) >= 3;
+            }
+    return drawn ? double(strong) / drawn : 1;
+}
+
 QPalette darkPalette()
 {
     QPalette dark = QApplication::palette();
@@ -190,7 +206,14 @@ TEST_F(Window, ADarkPaletteIsFollowedWithReadableText)
         click(control<QPushButton>(editor, "cancelButton"));
     });
     editCactus(&w, *document_, document_->cacti().front().get());
-    QApplication::setPalette(light);
+    // The toolbar's pictures (the search field's too) stand out from the bar,
+    // dark and after a switch to a light palette.
+    for (const QPalette& palette : {darkPalette(), light}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        for (QToolButton* button : w.documentToolbar()->findChildren<QToolButton*>())
+            EXPECT_GE(button->isVisible() ? strongShare(*button) : 1, 0.75) << button->text().toStdString();
+    }
 }
 
 // File › Page Setup... keeps a page layout for the collection, and every
