@@ -35,7 +35,6 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
