@@ -62,6 +62,12 @@ public:
         endResetModel();
     }
 
+    void refresh()
+    {
+        if (const int rows = rowCount({}); rows > 0)
+            emit dataChanged(index(0), index(rows - 1));
+    }
+
 private:
     CactusTable& table_;
 };
@@ -94,7 +100,15 @@ CactusTable::~CactusTable() = default;
 
 void CactusTable::reload(bool ascending)
 {
-    model_->reset();
+    // The same plants in the same order (a choice changed their marks) keep
+    // their rows: a screen reader still holds the row it was just told of,
+    // and a reset would leave it asking a row that is no more.
+    if (rows_() == shown_) {
+        model_->refresh();
+    } else {
+        shown_ = rows_();
+        model_->reset();
+    }
     header()->setSortIndicator(0, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 

@@ -66,6 +66,7 @@ private:
     void restoreMissingThumbnail(const QString& croppedThumbnailFile);
 
     Rows rows_;
+    std::vector<Cactus*> shown_;
     const Water* marked_ = nullptr;
     ListFormats formats_;
     std::unique_ptr<ThumbnailCache> thumbnails_;

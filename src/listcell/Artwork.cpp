@@ -1,13 +1,19 @@
 #include "Artwork.h"
 
+#include "SPTableCell.h"
+
 #include "Localization.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QStyle>
+#include <QStyleOption>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -63,53 +69,62 @@ void drawWateringGlow(QPainter& painter, const QRectF& rect)
     painter.restore();
 }
 
-QPixmap drawIcon(const QString& name, int size)
+// On a dark toolbar the strokes are light and the colours brighter, so each
+// picture keeps its contrast with the bar; the white parts take the bar's own
+// colour there.
+QPixmap drawIcon(const QString& name, int size, const QPalette& palette)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
-    const QColor ink(58, 74, 96);
-    const QColor green(54, 140, 70);
-    const QColor red(196, 60, 50);
+    const bool dark = SPTableCell::isDarkPalette(palette);
+    const auto tone = [dark](const QColor& colour) { return dark ? colour.lighter(150) : colour; };
+    const QColor ink = dark ? palette.color(QPalette::ButtonText) : QColor(58, 74, 96);
+    const QColor paper = dark ? palette.color(QPalette::Button) : QColor(235, 238, 242);
+    const QColor white = dark ? palette.color(QPalette::Button) : QColor(Qt::white);
+    const QColor green = tone(QColor(54, 140, 70));
+    const QColor red = tone(QColor(196, 60, 50));
+    const QColor blue = tone(QColor(40, 120, 220));
+    const QColor steel = tone(QColor(70, 130, 200));
     p.setPen(Qt::NoPen);
     if (name == QLatin1String("add_button")) {
         p.setBrush(green);
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        p.setBrush(Qt::white);
+        p.setBrush(white);
         p.drawRect(QRectF(9, 14.5, 14, 3));
         p.drawRect(QRectF(14.5, 9, 3, 14));
     } else if (name == QLatin1String("delete_button")) {
         p.setBrush(red);
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        p.setBrush(Qt::white);
+        p.setBrush(white);
         p.drawRect(QRectF(9, 14.5, 14, 3));
     } else if (name == QLatin1String("print_button")) {
-        p.setBrush(QColor(235, 238, 242));
+        p.setBrush(paper);
         p.setPen(QPen(ink, 1.5));
         p.drawRect(QRectF(9, 4, 14, 9));
         p.setBrush(ink);
         p.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
-        p.setBrush(Qt::white);
+        p.setBrush(white);
         p.drawRect(QRectF(9, 19, 14, 9));
         p.drawLine(QPointF(11.5, 23), QPointF(20.5, 23));
     } else if (name == QLatin1String("stats_button")) {
-        p.setBrush(QColor(70, 130, 200));
+        p.setBrush(steel);
         p.drawRect(QRectF(5, 17, 5, 11));
         p.setBrush(green);
         p.drawRect(QRectF(13.5, 8, 5, 20));
-        p.setBrush(QColor(230, 150, 40));
+        p.setBrush(tone(QColor(190, 110, 20)));
         p.drawRect(QRectF(22, 13, 5, 15));
         p.setPen(QPen(ink, 1.5));
         p.drawLine(QPointF(3, 28.5), QPointF(29, 28.5));
     } else if (name == QLatin1String("import_button") || name == QLatin1String("export_button")) {
         // A phone with an arrow into it (import) or out of it (export).
         p.setPen(QPen(ink, 1.6));
-        p.setBrush(QColor(235, 238, 242));
+        p.setBrush(paper);
         p.drawRoundedRect(QRectF(4, 3, 13, 26), 2.5, 2.5);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(70, 130, 200));
+        p.setBrush(steel);
         QPainterPath arrow;
         if (name == QLatin1String("import_button")) {
             arrow.moveTo(29, 14); arrow.lineTo(21, 14); arrow.lineTo(21, 10); arrow.lineTo(14, 16);
@@ -128,7 +143,7 @@ QPixmap drawIcon(const QString& name, int size)
         drop.cubicTo(24, 26, 19.5, 29, 14, 29);
         drop.cubicTo(8.5, 29, 4, 26, 4, 20);
         drop.cubicTo(4, 17, 6, 13, 14, 3);
-        p.setBrush(QColor(40, 120, 220));
+        p.setBrush(blue);
         p.drawPath(drop);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(green, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -141,6 +156,38 @@ QPixmap drawIcon(const QString& name, int size)
     }
     return pixmap;
 }
+
+// Draws its picture each time it is shown, in the palette of that moment:
+// the toolbar follows a switch between a light and a dark desktop.
+class DrawnIconEngine : public QIconEngine {
+public:
+    explicit DrawnIconEngine(const QString& name) : name_(name) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device()->devicePixelRatioF();
+        QPixmap drawn = pixmap(rect.size() * scale, mode, state);
+        drawn.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette palette = QApplication::palette();
+        const QPixmap drawn = drawIcon(name_, std::min(size.width(), size.height()), palette);
+        if (mode == QIcon::Normal)
+            return drawn;
+        QStyleOption option;
+        option.palette = palette;
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(name_); }
+    bool isNull() override { return false; }
+
+private:
+    QString name_;
+};
 
 const std::map<QString, QString>& themeNames()
 {
@@ -170,10 +217,7 @@ void draw(QPainter& painter, const QString& name, const QRectF& rect)
 
 QIcon drawnToolbarIcon(const QString& name)
 {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64})
-        icon.addPixmap(drawIcon(name, size));
-    return icon;
+    return QIcon(new DrawnIconEngine(name));
 }
 
 QIcon toolbarIcon(const QString& name)

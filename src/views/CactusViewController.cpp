@@ -41,6 +41,11 @@ Cactus* CactusViewController::cactusAt(int row) const
     return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
 }
 
+const Record* CactusViewController::recordAt(int row) const
+{
+    return cactusAt(row);
+}
+
 std::vector<Cactus*> CactusViewController::cactiToActOn() const
 {
     std::vector<Cactus*> cacti;

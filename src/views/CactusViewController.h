@@ -22,6 +22,7 @@ public:
 
     Cactus* cactusAt(int row) const;
     int numberOfRows() const override;
+    const Record* recordAt(int row) const override;
 
     void handleAddButton() override;
     void handleDeleteButton() override;

@@ -59,6 +59,11 @@ Log* LogViewController::logAt(int row) const
     return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
 }
 
+const Record* LogViewController::recordAt(int row) const
+{
+    return logAt(row);
+}
+
 // --- Texts (those of ListTexts, which the search reads too)
 
 QString LogViewController::firstTextForCell(int row) const

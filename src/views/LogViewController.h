@@ -26,6 +26,7 @@ public:
 
     Log* logAt(int row) const;
     int numberOfRows() const override;
+    const Record* recordAt(int row) const override;
     bool waitsForRecords() const override;
 
     void handleAddButton() override;

@@ -61,6 +61,13 @@ public:
         endResetModel();
     }
 
+    void refresh()
+    {
+        if (const int rows = rowCount({}); rows > 0)
+            emit dataChanged(index(0), index(rows - 1));
+        emit headerDataChanged(Qt::Horizontal, 0, 0);
+    }
+
     QString title;
 
 private:
@@ -372,7 +379,18 @@ void ManagingViewController::reloadRows()
     ready_ = true;
     auto* model = static_cast<RowsModel*>(model_);
     model->title = headerTitle();
-    model->reset();
+    // The same records in the same order keep their rows: a reset would
+    // leave a screen reader holding rows that are no more (the focus reaches
+    // the list of a tab, and tells of its row, before the list refreshes).
+    std::vector<const Record*> rows(static_cast<size_t>(numberOfRows()));
+    for (size_t row = 0; row < rows.size(); ++row)
+        rows[row] = recordAt(int(row));
+    if (rows == shownRows_) {
+        model->refresh();
+    } else {
+        shownRows_ = std::move(rows);
+        model->reset();
+    }
     setSortIndicator();
     // An emptied list whose search waits for its keys (after the logs
     // arrive, or an import into a large collection) would otherwise stand

@@ -18,6 +18,7 @@ class QTimer;
 
 namespace spinora {
 
+class Record;
 class SPHeadingView;
 class SPTableCell;
 class ThumbnailCache;
@@ -65,6 +66,8 @@ public:
     ThumbnailCache& thumbnails() const { return thumbnails_; }
 
     virtual int numberOfRows() const = 0;
+    // The record a row shows (reloads compare them).
+    virtual const Record* recordAt(int row) const = 0;
     // True while the list's records are still read behind the first screen
     // of a large collection: it then shows "Loading…" and no rows, so that
     // showing it does not wait for them. It fills when they arrive; until
@@ -132,7 +135,8 @@ signals:
 protected:
     // The texts the rows show, as the search reads them.
     const ListTexts& texts() const { return search_.texts(); }
-    // Makes the model forget its rows and the view ask again.
+    // Has the view ask for the rows again; the model forgets them only when
+    // other records are shown.
     void reloadRows();
     virtual QString headerTitle() const = 0;
     virtual bool sortAscending() const = 0;
@@ -178,6 +182,7 @@ private:
     ThumbnailCache& thumbnails_;
     ListTableView* tableView_ = nullptr;
     QAbstractItemModel* model_ = nullptr;
+    std::vector<const Record*> shownRows_;
     SPTableCell* cell_ = nullptr;
     SPHeadingView* sectionHeadingView_ = nullptr;
     QMenu* contextMenu_ = nullptr;

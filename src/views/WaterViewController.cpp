@@ -29,6 +29,11 @@ Water* WaterViewController::waterAt(int row) const
     return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)] : nullptr;
 }
 
+const Record* WaterViewController::recordAt(int row) const
+{
+    return waterAt(row);
+}
+
 QString WaterViewController::firstTextForCell(int row) const
 {
     const Water* water = waterAt(row);

@@ -17,6 +17,7 @@ public:
 
     Water* waterAt(int row) const;
     int numberOfRows() const override;
+    const Record* recordAt(int row) const override;
 
     void handleAddButton() override;
     void handleDeleteButton() override;

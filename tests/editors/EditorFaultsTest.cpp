@@ -208,12 +208,15 @@ TEST_F(WaterEditor, CancelOfANewScheduleReturnsChosenPlantsToTheirSchedule)
     // Chooses both plants, the first by Space, the second by Return.
     auto chooseBoth = [](CactiToWaterViewController* chooser) {
         CactusTable* table = chooser->table();
+        // A screen reader hears each row's state as a check box's, and asks
+        // the row it was told of after the choice: it is still there.
+        QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
+        const QAccessible::Id heard = QAccessible::uniqueId(cells->cellAt(0, 0));
         // The table has the focus, on its first row.
         QTest::keyClick(table, Qt::Key_Space);
         QTest::keyClick(table, Qt::Key_Down);
         QTest::keyClick(table, Qt::Key_Return);
-        // A screen reader hears each row's state as a check box's.
-        QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
+        EXPECT_TRUE(QAccessible::accessibleInterface(heard)->isValid());
         for (int row : {0, 1}) {
             const QAccessible::State state = cells->cellAt(row, 0)->state();
             EXPECT_TRUE(state.checkable && state.checked) << row;

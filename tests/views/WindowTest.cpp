@@ -19,6 +19,7 @@
 #include "ThumbnailCache.h"
 #include "WaterViewController.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBarSet>
 #include <QChartView>
@@ -34,7 +35,6 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
@@ -97,6 +97,14 @@ TEST_F(Window, TitleTabsAndTheSearchTextCarryingOver)
     w.selectTab(SpinoraDatabase::kWaterList);
     EXPECT_EQ(w.waterList()->numberOfRows(), 1);
     EXPECT_EQ(w.searchField()->text(), "wee");
+    // A screen reader told of a row (the focus reaches a tab's list before
+    // it refreshes) finds it still there when the tab is shown again.
+    QApplication::processEvents();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.waterList()->tableView());
+    const QAccessible::Id heard = QAccessible::uniqueId(list->tableInterface()->cellAt(0, 0));
+    for (auto tab : {SpinoraDatabase::kLogList, SpinoraDatabase::kWaterList})
+        w.selectTab(tab);
+    EXPECT_TRUE(QAccessible::accessibleInterface(heard)->isValid());
 
     // Delete in the search field edits the text, not the list.
     w.searchField()->setFocus();
@@ -145,6 +153,22 @@ double textContrast(const QImage& picture, const QRect& area, const QPoint& blan
     return best;
 }
 
+// The share of what a toolbar picture draws (apart from the bar's own colour)
+// that stands out from the bar as a control should (3:1).
+double strongShare(QToolButton& button)
+{
+    const QImage icon = button.icon().pixmap(button.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor bar = button.grab().toImage().pixelColor(1, 1);
+    int drawn = 0, strong = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (const QColor c = icon.pixelColor(x, y); c.alphaF() >= 0.5 && contrast(c, bar) > 1.1) {
+                ++drawn;
+                strong += contrast(c, bar) >= 3;
+            }
+    return drawn ? double(strong) / drawn : 1;
+}
+
 QPalette darkPalette()
 {
     QPalette dark = QApplication::palette();
@@ -190,7 +214,14 @@ TEST_F(Window, ADarkPaletteIsFollowedWithReadableText)
         click(control<QPushButton>(editor, "cancelButton"));
     });
     editCactus(&w, *document_, document_->cacti().front().get());
-    QApplication::setPalette(light);
+    // The toolbar's pictures (the search field's too) stand out from the bar,
+    // dark and after a switch to a light palette.
+    for (const QPalette& palette : {darkPalette(), light}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        for (QToolButton* button : w.documentToolbar()->findChildren<QToolButton*>())
+            EXPECT_GE(button->isVisible() ? strongShare(*button) : 1, 0.75) << button->text().toStdString();
+    }
 }
 
 // File › Page Setup... keeps a page layout for the collection, and every
