@@ -9,6 +9,7 @@
 #include "SpinoraDatabase.h"
 #include "TerminationSignals.h"
 #include "Translations.h"
+#include "ViewportAccessibility.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Spinora"));
     QApplication::setApplicationVersion(QStringLiteral(SPINORA_VERSION));
     spinora::Translations::install();
+    spinora::installViewportAccessibility();
     // The desktop entry's name, which Wayland compositors match the window to.
     QApplication::setDesktopFileName(QLatin1String(spinora::kApplicationIdentifier));
     QApplication::setWindowIcon(spinora::applicationIcon());
