@@ -49,7 +49,10 @@ bool isPlainJpeg(const QByteArray& data)
     auto word = [bytes](qsizetype at) { return bytes[at] << 8 | bytes[at + 1]; };
     if (size < 2 || word(0) != 0xFFD8)
         return false;
-    QByteArray frameComponents; // the frame's component ids, once it is read
+    // The frame's component ids, once it is read (asked of every photo: no
+    // allocation).
+    unsigned char frameComponents[4];
+    int components = 0;
     for (qsizetype at = 2; at + 4 <= size;) {
         const int marker = word(at);
         const int rest = word(at + 2) - 2; // the segment's bytes after its length
@@ -84,26 +87,27 @@ bool isPlainJpeg(const QByteArray& data)
             if (rest != 2)
                 return false;
         } else if (marker >= 0xFFC0 && marker <= 0xFFC2) {
-            if (!frameComponents.isEmpty() || rest < 6)
+            if (components > 0 || rest < 6)
                 return false;
             const int height = segment[1] << 8 | segment[2], width = segment[3] << 8 | segment[4];
-            const int components = segment[5];
+            const int count = segment[5];
             if (segment[0] != 8 || height < 1 || height > 65500 || width < 1 || width > 65500 ||
-                (components != 1 && components != 3 && components != 4) || rest != 6 + 3 * components)
+                (count != 1 && count != 3 && count != 4) || rest != 6 + 3 * count)
                 return false;
-            for (int c = 0; c < components; ++c) {
+            for (int c = 0; c < count; ++c) {
                 const unsigned char id = segment[6 + 3 * c], sampling = segment[7 + 3 * c];
-                if (frameComponents.contains(char(id)) || (sampling >> 4) < 1 || (sampling >> 4) > 4 ||
-                    (sampling & 15) < 1 || (sampling & 15) > 4 || segment[8 + 3 * c] > 3)
+                if (std::find(frameComponents, frameComponents + components, id) != frameComponents + components ||
+                    (sampling >> 4) < 1 || (sampling >> 4) > 4 || (sampling & 15) < 1 || (sampling & 15) > 4 ||
+                    segment[8 + 3 * c] > 3)
                     return false;
-                frameComponents.append(char(id));
+                frameComponents[components++] = id;
             }
         } else if (marker == 0xFFDA) {
-            const int components = rest > 0 ? segment[0] : 0;
-            if (components < 1 || components > frameComponents.size() || rest != 4 + 2 * components)
+            const int count = rest > 0 ? segment[0] : 0;
+            if (count < 1 || count > components || rest != 4 + 2 * count)
                 return false;
-            for (int c = 0; c < components; ++c) {
-                if (char(segment[1 + 2 * c]) != frameComponents[c])
+            for (int c = 0; c < count; ++c) {
+                if (segment[1 + 2 * c] != frameComponents[c])
                     return false;
             }
             return true;
