@@ -646,21 +646,20 @@ Result<> Image::exportToPath(const QString& file, int sizeCode)
 Result<> Image::exportPhotoToPath(const QString& file, int size)
 {
     // The largest size is made from the original when there is one.
-    Result<QByteArray> data = pictureData(size >= kPhotoSize);
-    if (!data)
-        return data.failure();
-    const QImage image = decodeUpTo(*data, size);
+    QImage image = size >= kPhotoSize ? decodeUpTo(readWholeFile(originalFile()), size) : QImage();
+    if (image.isNull()) {
+        Result<QByteArray> photo = photoData();
+        if (!photo)
+            return photo.failure();
+        image = decodeUpTo(*photo, size);
+    }
     if (!image.isNull() && !writeWholeFile(file, encodeJpeg(scaledToLongerSide(image, size)), true))
         return Failure::file(msg::kWritePhotoFailed, file, errno);
     return {};
 }
 
-Result<QByteArray> Image::pictureData(bool original)
+Result<QByteArray> Image::photoData()
 {
-    if (original) {
-        if (QByteArray data = readWholeFile(originalFile()); !data.isEmpty())
-            return data;
-    }
     if (!QFile::exists(photoFile()) && !hydrated_) {
         // Read once to write the file from the blob, then released.
         if (Result<> read = hydrate(); !read)
@@ -673,6 +672,8 @@ Result<QByteArray> Image::pictureData(bool original)
 
 QImage Image::decodeUpTo(QByteArray data, int size)
 {
+    if (data.isEmpty())
+        return {};
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -683,12 +684,15 @@ QImage Image::decodeUpTo(QByteArray data, int size)
 
 QImage Image::pictureUpTo(int size)
 {
-    Result<QByteArray> data = pictureData(true);
-    if (!data) {
-        logFailure(data.failure());
+    // An original that cannot be read leaves the photo.
+    if (QImage original = decodeUpTo(readWholeFile(originalFile()), size); !original.isNull())
+        return original;
+    Result<QByteArray> photo = photoData();
+    if (!photo) {
+        logFailure(photo.failure());
         return {};
     }
-    return decodeUpTo(*data, size);
+    return decodeUpTo(*photo, size);
 }
 
 int Image::compareOrder(const Image* other) const

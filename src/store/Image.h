@@ -54,8 +54,8 @@ public:
     // (PhotoOriginals).
     QString originalFile() const { return fileNamed(QStringLiteral("o")); }
     // The photo at no more than `size` pixels on its longer side, upright:
-    // from the original when there is one, else from the photo file. Null
-    // when neither can be read.
+    // from the original when there is one that can be read, else from the
+    // photo file. Null when neither can be read.
     QImage pictureUpTo(int size);
 
     Result<> insertIntoDatabase(Connection* db) override;
@@ -156,8 +156,8 @@ private:
     // false when its file could not be written.
     bool writeCroppedThumbnail();
     Result<> insertRow(Connection* db);
-    // The bytes of the original (when asked for and kept) or of the photo.
-    Result<QByteArray> pictureData(bool original);
+    // The bytes of the photo file, written from the blob first if missing.
+    Result<QByteArray> photoData();
     static QImage decodeUpTo(QByteArray data, int size);
     QByteArray readBlob(const char* sql) const;
 

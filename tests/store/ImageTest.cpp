@@ -122,6 +122,10 @@ TEST_F(ImageTest, ExportCopiesInTheFourReportSizes)
             EXPECT_EQ(QImage(file).pixelColor(640, 480).blue() > 200, kind == 4) << kind;
         }
     }
+    // An original that cannot be read leaves the photo.
+    writeFile(image->originalFile(), "not a picture");
+    expectOk(image->exportToPath(folder.file("damaged.jpg"), 4));
+    EXPECT_EQ(fileSize(folder.file("damaged.jpg")), QSize(1280, 960));
 }
 
 // A link planted in a package from elsewhere is not followed out of it.
