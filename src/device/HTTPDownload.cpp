@@ -97,8 +97,15 @@ void HTTPDownload::abortDownload()
     discardFile();
 }
 
+bool HTTPDownload::fromCurrentReply() const
+{
+    return reply_ && sender() == reply_;
+}
+
 void HTTPDownload::onMetaData()
 {
+    if (!fromCurrentReply())
+        return;
     idle_.start(timeoutMs_);
     const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
@@ -120,7 +127,8 @@ void HTTPDownload::onMetaData()
 
 void HTTPDownload::onReadyRead()
 {
-    if (!reply_)
+    // Also called by onFinished (for the last bytes), whose sender it sees.
+    if (!fromCurrentReply())
         return;
     idle_.start(timeoutMs_);
     const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -151,7 +159,7 @@ void HTTPDownload::onReadyRead()
 
 void HTTPDownload::onFinished()
 {
-    if (!reply_)
+    if (!fromCurrentReply())
         return;
     if (reply_->error() != QNetworkReply::NoError) {
         fail(TransferError{QString::fromLatin1(kNetworkErrorDomain), reply_->error(), reply_->errorString()});
@@ -200,7 +208,11 @@ void HTTPDownload::dropReply()
     idle_.stop();
     if (QNetworkReply* reply = reply_) {
         reply_ = nullptr;
-        reply->disconnect(this);
+        // Its signals still queued are told apart by their sender. It is not
+        // disconnected here: Qt's network thread may be emitting one of its
+        // signals, and would then free our connection itself, which the
+        // thread sanitizer (blind to Qt's own locks) reports as a race. Its
+        // connections go with it, on this thread.
         // Deleting a running reply stops its request. An abort() here would
         // race the error the network thread may already have queued for an
         // error status (Qt warns of an error reported twice).

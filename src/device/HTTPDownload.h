@@ -56,6 +56,9 @@ public:
     qint64 bytesReceived() const { return bytesReceived_; }
 
 private:
+    // True in a slot called by the reply of the download under way (not by
+    // one dropped before).
+    bool fromCurrentReply() const;
     void onMetaData();
     void onReadyRead();
     void onFinished();
