@@ -116,7 +116,8 @@ tsan_build_and_test() {
 # Every reader of outside input under libFuzzer (tests/fuzz) with the address
 # and undefined-behaviour sanitizers: a clang build folder of its own that
 # builds only the fuzz targets and the libraries they link. Each target runs
-# for SPINORA_FUZZ_SECONDS (20) on a copy of its seeds, with its dictionary
+# for SPINORA_FUZZ_SECONDS (20, or tests/fuzz/<first word of its
+# name>.seconds when that is not set) on a copy of its seeds, with its dictionary
 # (tests/fuzz/<first word of its name>.dict) where there is one, in a
 # temporary folder: the checkout is never written. As many run at once as
 # there are cores. A crash, a leak, a hang or a sanitizer report fails the
@@ -125,9 +126,13 @@ SPINORA_FUZZ_BUILD="${SPINORA_FUZZ_BUILD:-$SPINORA_ROOT/build-fuzz}"
 
 # fuzz_one WORK NAME: runs one target in WORK; its verdict is WORK/NAME.failed.
 fuzz_one() {
-  local work=$1 name=$2 dict args
+  local work=$1 name=$2 dict args seconds
   cp -r "$SPINORA_ROOT/tests/fuzz/corpus/$name" "$work/$name"
-  args=(-max_total_time="${SPINORA_FUZZ_SECONDS:-20}" -timeout=60)
+  seconds="${SPINORA_FUZZ_SECONDS:-20}"
+  # A small reader is covered in a few seconds (tests/fuzz/<first word>.seconds).
+  [ -z "${SPINORA_FUZZ_SECONDS:-}" ] && [ -f "$SPINORA_ROOT/tests/fuzz/${name%%_*}.seconds" ] &&
+    seconds=$(cat "$SPINORA_ROOT/tests/fuzz/${name%%_*}.seconds")
+  args=(-max_total_time="$seconds" -timeout=60)
   dict="$SPINORA_ROOT/tests/fuzz/${name%%_*}.dict"
   [ -f "$dict" ] && args+=(-dict="$dict")
   # clang 16's runtimes look for a symbolizer of their own version: any will do.
