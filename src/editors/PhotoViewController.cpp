@@ -238,12 +238,12 @@ void PhotoViewController::showImage(Image* image)
     // The original at up to the screen's pixels, else the photo.
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize screenPixels = screen ? screen->size() * screen->devicePixelRatio() : QSize(1920, 1080);
-    const QImage original =
-        QFile::exists(image_->originalFile()) ? image_->pictureUpTo(std::max(screenPixels.width(), screenPixels.height()))
-                                              : QImage();
-    imageView_->setPicture(original.isNull() ? image_->photo() : original);
-    const std::optional<PhotoOriginals::DateTaken> taken =
-        original.isNull() ? std::nullopt : PhotoOriginals::dateTakenOfFile(image_->originalFile());
+    QByteArray original;
+    const QImage picture = QFile::exists(image_->originalFile())
+                               ? image_->pictureUpTo(std::max(screenPixels.width(), screenPixels.height()), &original)
+                               : QImage();
+    imageView_->setPicture(picture.isNull() ? image_->photo() : picture);
+    const std::optional<PhotoOriginals::DateTaken> taken = PhotoOriginals::dateTaken(original);
     takenLabel_->setText(taken ? PhotoOriginals::describe(*taken) : QString());
     takenLabel_->setVisible(bool(taken));
     captionView_->setReadOnly(true);

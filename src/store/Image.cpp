@@ -682,11 +682,15 @@ QImage Image::decodeUpTo(QByteArray data, int size)
     return decodePhoto(reader, nullptr, limits);
 }
 
-QImage Image::pictureUpTo(int size)
+QImage Image::pictureUpTo(int size, QByteArray* originalData)
 {
     // An original that cannot be read leaves the photo.
-    if (QImage original = decodeUpTo(readWholeFile(originalFile()), size); !original.isNull())
+    QByteArray data = readWholeFile(originalFile());
+    if (QImage original = decodeUpTo(data, size); !original.isNull()) {
+        if (originalData)
+            *originalData = std::move(data);
         return original;
+    }
     Result<QByteArray> photo = photoData();
     if (!photo) {
         logFailure(photo.failure());

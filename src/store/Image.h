@@ -55,8 +55,9 @@ public:
     QString originalFile() const { return fileNamed(QStringLiteral("o")); }
     // The photo at no more than `size` pixels on its longer side, upright:
     // from the original when there is one that can be read, else from the
-    // photo file. Null when neither can be read.
-    QImage pictureUpTo(int size);
+    // photo file. Null when neither can be read. `originalData` gets the
+    // original's bytes when the picture was made from it (for its EXIF).
+    QImage pictureUpTo(int size, QByteArray* originalData = nullptr);
 
     Result<> insertIntoDatabase(Connection* db) override;
     Result<> insertIntoDatabase(Connection* db, const QString& path, bool compressImage);

@@ -5,7 +5,6 @@
 
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -168,16 +167,6 @@ std::optional<PhotoOriginals::DateTaken> PhotoOriginals::dateTaken(const QByteAr
             return original;
     }
     return parseExifDate(tiff.text(main, kDateTime));
-}
-
-std::optional<PhotoOriginals::DateTaken> PhotoOriginals::dateTakenOfFile(const QString& file)
-{
-    // EXIF is one segment of at most 64 KiB near the start of the file.
-    constexpr qint64 kHead = 128 * 1024;
-    QFile original(file);
-    if (QFileInfo(file).isSymLink() || !original.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return dateTaken(original.read(kHead));
 }
 
 QString PhotoOriginals::describe(const DateTaken& taken)

@@ -35,8 +35,6 @@ public:
     // DateTimeOriginal of a JPEG's EXIF, else its DateTime; nothing when the
     // file has neither or they cannot be read.
     static std::optional<DateTaken> dateTaken(const QByteArray& jpeg);
-    // The same for a file: only its first part is read, where EXIF lives.
-    static std::optional<DateTaken> dateTakenOfFile(const QString& file);
     // "Taken on 14 June 2021 at 10:32", in the user's language and format.
     static QString describe(const DateTaken& taken);
 };
