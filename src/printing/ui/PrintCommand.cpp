@@ -4,6 +4,8 @@
 #include "DatabasePrintView.h"
 #include "Localization.h"
 #include "PageSetup.h"
+#include "PagedPrint.h"
+#include "PrintText.h"
 #include "SpinoraDatabase.h"
 
 #include <QAction>
@@ -81,29 +83,25 @@ bool printPhoto(QPrinter& printer, const QImage& photo, const QString& caption)
 {
     if (photo.isNull())
         return false;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // Device pixels: the photo keeps every pixel the printer can use.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRectF area(0, 0, page.width(), page.height());
-    // The caption goes right under the photo; room is kept for it.
-    qreal captionHeight = 0;
-    if (!caption.isEmpty()) {
-        QFont font = painter.font();
-        font.setPointSizeF(11);
-        painter.setFont(font);
-        captionHeight = painter.boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, caption).height();
-    }
-    const QSizeF room = area.size() - QSizeF(0, captionHeight * 1.5);
-    const QSizeF fitted = QSizeF(photo.size()).scaled(room, Qt::KeepAspectRatio);
-    const QRectF target((area.width() - fitted.width()) / 2, 0, fitted.width(), fitted.height());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, photo);
-    if (!caption.isEmpty())
-        painter.drawText(QRectF(0, target.bottom() + captionHeight * 0.5, area.width(), captionHeight),
-                         Qt::AlignHCenter | Qt::TextWordWrap, caption);
-    return painter.end();
+    // In points, as every printed page; the photo keeps its pixels whatever
+    // the scale it is drawn at.
+    const QRectF area(QPointF(0, 0), printer.pageLayout().paintRect(QPageLayout::Point).size());
+    return paintPages(printer, 1, 1, 1, [&](QPainter& painter, int) {
+        // The caption goes right under the photo; room is kept for it.
+        qreal captionHeight = 0;
+        if (!caption.isEmpty()) {
+            painter.setFont(PrintText::systemFont(11));
+            captionHeight = painter.boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, caption).height();
+        }
+        const QSizeF room = area.size() - QSizeF(0, captionHeight * 1.5);
+        const QSizeF fitted = QSizeF(photo.size()).scaled(room, Qt::KeepAspectRatio);
+        const QRectF target((area.width() - fitted.width()) / 2, 0, fitted.width(), fitted.height());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, photo);
+        if (!caption.isEmpty())
+            painter.drawText(QRectF(0, target.bottom() + captionHeight * 0.5, area.width(), captionHeight),
+                             Qt::AlignHCenter | Qt::TextWordWrap, caption);
+    });
 }
 
 void printPhotoWithDialog(QWidget* window, SpinoraDatabase& document, const QImage& photo, const QString& caption)
