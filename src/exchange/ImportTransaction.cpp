@@ -5,6 +5,7 @@
 #include "Image.h"
 #include "JobContext.h"
 #include "Localization.h"
+#include "ReadAheadVfs.h"
 #include "TextCompare.h"
 #include "Timestamp.h"
 
@@ -140,9 +141,12 @@ void ImportTransaction::noteSpecies(sqlite3_value* scientific, sqlite3_value* co
 
 bool ImportTransaction::attachReadOnly(const QString& path, const char* name, QString* error)
 {
-    const QString uri = QStringLiteral("file:") +
-                        QString::fromLatin1(QUrl::toPercentEncoding(QDir(path).absolutePath(), "/")) +
-                        QStringLiteral("?mode=ro");
+    // Read front to back: its pages are read ahead (ReadAheadVfs.h).
+    QString uri = QStringLiteral("file:") +
+                  QString::fromLatin1(QUrl::toPercentEncoding(QDir(path).absolutePath(), "/")) +
+                  QStringLiteral("?mode=ro");
+    if (const char* vfs = readAheadVfsName())
+        uri += QStringLiteral("&vfs=") + QLatin1String(vfs);
     Statement attach(db_.get(), QStringLiteral("ATTACH DATABASE ? AS %1").arg(QLatin1String(name)).toStdString());
     if (!attach.prepared()) {
         *error = db_->errorMessage();

@@ -714,7 +714,8 @@ bool Merge::importPhotos()
     // statement of the transaction, and so the whole import, where that
     // photo alone is to be left out.
     QString error;
-    pictures_ = Connection::open(QFileInfo(attachedPath_).absoluteFilePath(), Connection::Mode::ReadOnly, &error);
+    pictures_ =
+        Connection::open(QFileInfo(attachedPath_).absoluteFilePath(), Connection::Mode::ReadOnlyReadAhead, &error);
     if (!pictures_)
         return fail(localized("The file's photos could not be read: %1").arg(error));
     pictures_->setLengthLimit(static_cast<int>(Image::kMaxPictureFileBytes));

@@ -1,5 +1,7 @@
 #include "SqlConnection.h"
 
+#include "ReadAheadVfs.h"
+
 #include <sqlite3.h>
 
 namespace spinora {
@@ -8,12 +10,14 @@ std::unique_ptr<Connection> Connection::open(const QString& path, Mode mode, QSt
 {
     // URI names let an import attach a file read-only ("file:...?mode=ro");
     // every path given here is absolute, so none is taken for a URI by mistake.
-    int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
+    const bool readOnly = mode == Mode::ReadOnly || mode == Mode::ReadOnlyReadAhead;
+    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
     if (mode == Mode::ReadWriteCreate)
         flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
     const QByteArray utf8 = path.toUtf8();
-    const int rc = sqlite3_open_v2(utf8.constData(), &db, flags, nullptr);
+    const int rc =
+        sqlite3_open_v2(utf8.constData(), &db, flags, mode == Mode::ReadOnlyReadAhead ? readAheadVfsName() : nullptr);
     if (rc != SQLITE_OK) {
         if (error)
             *error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));

@@ -26,6 +26,9 @@ public:
         ReadWrite,       // the file must exist: opening never creates an empty database
         ReadWriteCreate, // creates the file when missing
         ReadOnly,
+        // Read-only, its file read ahead (ReadAheadVfs.h): for a connection
+        // that reads a file's blobs one after the other.
+        ReadOnlyReadAhead,
     };
 
     // How long a statement waits for another process's lock on the file
