@@ -7,6 +7,7 @@
 #include "ImportTransaction.h"
 #include "JobContext.h"
 #include "Localization.h"
+#include "PhotoFileWriter.h"
 #include "SchemaUpgrade.h"
 #include "TextCompare.h"
 
@@ -728,6 +729,8 @@ bool Merge::importPhotos()
                                              "SELECT pk, photo, thumbnail FROM image WHERE pk >= ? ORDER BY pk");
     Statement cactusOwner(db_, (QStringLiteral("SELECT ") + cactusKeys_.newKey(QStringLiteral("?1"))).toStdString());
     Statement logOwner(db_, (QStringLiteral("SELECT ") + logKeys_.newKey(QStringLiteral("?1"))).toStdString());
+    // Each photo's files are written while the next photo is read.
+    PhotoFileWriter writer;
     int rc;
     int64_t row = -1;
     while ((rc = rows.step()) == SQLITE_ROW) {
@@ -786,11 +789,13 @@ bool Merge::importPhotos()
         image.setTagValue(rows.integer(3));
         image.setCaption(rows.text(4));
         // The square thumbnail is cut when the photo is first shown.
-        if (Result<> stored = image.insertIntoStagingFolder(db_, transaction_.photoFolder(), false); !stored)
+        if (Result<> stored = image.insertIntoStagingFolder(db_, transaction_.photoFolder(), writer); !stored)
             return transaction_.fail(stored.failure());
     }
     if (rc != SQLITE_DONE)
         return fail(localized("The file's photos could not be read: %1").arg(db_->errorMessage()));
+    if (Result<> written = writer.finish(); !written)
+        return transaction_.fail(written.failure());
     if (!skippedPhotos_.isEmpty()) {
         const qsizetype n = skippedPhotos_.size();
         transaction_.context().addWarning(

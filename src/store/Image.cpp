@@ -3,6 +3,7 @@
 #include "FileHelpers.h"
 #include "Localization.h"
 #include "Messages.h"
+#include "PhotoFileWriter.h"
 #include "SpinoraUtility.h"
 #include "UndoWorkArea.h"
 
@@ -448,6 +449,21 @@ Result<> Image::insertIntoStagingFolder(Connection* db, const QString& folder, b
     if (!written)
         return written;
     croppedThumbnail_ = QImage(); // decoded again from its file when asked for
+    hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
+    dirty_ = false;
+    return {};
+}
+
+Result<> Image::insertIntoStagingFolder(Connection* db, const QString& folder, PhotoFileWriter& writer)
+{
+    if (Result<> inserted = insertRow(db); !inserted)
+        return inserted;
+    path_ = folder;
+    for (const auto& [file, data] : {std::pair{photoFile(), &dataForPhoto_}, {thumbnailFile(), &dataForThumbnail_}}) {
+        if (!data->isEmpty() && !writer.write(file, data->constData(), data->size()))
+            return writer.finish();
+    }
+    croppedThumbnail_ = QImage();
     hydrated_ = hydratedThumbnail_ = hydratedCaption_ = true;
     dirty_ = false;
     return {};

@@ -10,6 +10,8 @@
 
 namespace spinora {
 
+class PhotoFileWriter;
+
 // One photo of a plant or a log (table `image`). The pictures live as three
 // JPEG files in the collection package, named from the key: "sp-<pk>.jpg"
 // (photo, at most 1280 px), "sp-<pk>t.jpg" (thumbnail, 320 px) and
@@ -68,6 +70,9 @@ public:
     // Without `withCroppedThumbnail` the square is cut when the thumbnail is
     // first read (hydrateThumbnail).
     Result<> insertIntoStagingFolder(Connection* db, const QString& folder, bool withCroppedThumbnail = true);
+    // The same, the photo and thumbnail handed to `writer` (the square is
+    // cut when first read): they are whole once writer.finish() succeeds.
+    Result<> insertIntoStagingFolder(Connection* db, const QString& folder, PhotoFileWriter& writer);
     // The row of a photo whose three files (photo, thumbnail, square), and
     // maybe a fourth (the original), were already written into the package's
     // adding folder: they are renamed to the row's names, on the same disk. When a file cannot be moved, those

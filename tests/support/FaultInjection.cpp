@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <mutex>
 
 namespace spinora::test {
 
@@ -29,6 +30,9 @@ State& state()
 // and a rename need none.
 bool failsHere(bool needsRoom)
 {
+    // Photo files are written on a thread of their own, beside the database.
+    static std::mutex mutex;
+    std::lock_guard lock(mutex);
     State& s = state();
     if (!s.counting)
         return false;
