@@ -86,9 +86,8 @@ struct MonthAndDay {
 // spaces themselves (Vietnamese "Tháng 12", Mongolian "Арванхоёрдугаар сар"),
 // so the text is matched against the names rather than split at spaces; the
 // longest name that fits wins ("Tháng 1" must not take "Tháng 12 5").
-std::optional<MonthAndDay> noWaterDay(const QString& text)
+std::optional<MonthAndDay> noWaterDay(const QString& text, const QStringList& months)
 {
-    const QStringList months = SpinoraStrings::months();
     std::optional<MonthAndDay> found;
     qsizetype longest = 0;
     for (int m = 0; m < months.size(); ++m) {
@@ -190,6 +189,7 @@ private:
     const SectionTitles titles_;
     const QStringList typeCactus_{QStringLiteral("Cactus"), localized("Cactus")};
     const QStringList typeNote_{QStringLiteral("Note"), localized("Note")};
+    const QStringList months_ = SpinoraStrings::months(); // of the no-water days
     std::vector<std::unique_ptr<Water>> schedules_;
     QHash<QString, Water*> schedulesByName_;
     std::vector<std::pair<Cactus*, QString>> pendingLinks_;
@@ -498,7 +498,7 @@ void RecordReader::makeWater(const QStringList& f)
         water->setQuantity(quantity);
     water->setLastWatered(dateField(3, f[3], true));
     for (int i = 0; i < 6; ++i) {
-        const auto day = noWaterDay(f[4 + i]);
+        const auto day = f[4 + i].isEmpty() ? std::nullopt : noWaterDay(f[4 + i], months_);
         if (day)
             water->setNoWaterDDMM(i + 1, Water::dayMonthCode(day->day & 0xFF, day->month));
         if (!f[4 + i].isEmpty() && (!day || day->day < 1 || day->day > 31))
