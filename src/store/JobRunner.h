@@ -21,7 +21,9 @@
 // takes the new records in one step and its lists refresh once. The main
 // thread may also wait for a job and take its result at once (the document
 // when it needs its logs now). spinora-cli calls the same job functions
-// directly, on its one thread.
+// directly, on its main thread. Within a job, an import writes its photo
+// files on one more thread (PhotoFileWriter), which it starts and joins
+// before its commit; that thread touches nothing but the files.
 
 #include "JobContext.h"
 
