@@ -94,12 +94,17 @@ void HTTPUpload::uploadToURL(const QString& address, const QString& inputFilenam
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     reply_ = manager_->post(request, body_);
     connect(reply_, &QNetworkReply::uploadProgress, this, [this](qint64 sent, qint64 total) {
+        if (!fromCurrentReply())
+            return;
         idle_.start(timeoutMs_);
         // The network layer ends with a (0, 0) of its own: not progress.
         if (total > 0 && delegate_ && body_ && body_->bodyLength() > 0)
             delegate_->uploadProgressUpdate(float(sent) / float(body_->bodyLength()) * 100.0f);
     });
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this] { idle_.start(timeoutMs_); });
+    connect(reply_, &QNetworkReply::downloadProgress, this, [this] {
+        if (fromCurrentReply())
+            idle_.start(timeoutMs_);
+    });
     connect(reply_, &QNetworkReply::metaDataChanged, this, &HTTPUpload::onMetaData);
     connect(reply_, &QNetworkReply::finished, this, &HTTPUpload::onFinished);
     idle_.start(timeoutMs_);
@@ -111,8 +116,15 @@ void HTTPUpload::abortUpload()
         stopSendWithStatus("aborted upload");
 }
 
+bool HTTPUpload::fromCurrentReply() const
+{
+    return reply_ && sender() == reply_;
+}
+
 void HTTPUpload::onMetaData()
 {
+    if (!fromCurrentReply())
+        return;
     const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return;
@@ -123,7 +135,7 @@ void HTTPUpload::onMetaData()
 
 void HTTPUpload::onFinished()
 {
-    if (!reply_)
+    if (!fromCurrentReply())
         return;
     if (reply_->error() != QNetworkReply::NoError) {
         // A status outside 2xx reports as code 103 even when the network
@@ -174,7 +186,11 @@ void HTTPUpload::stopSendWithStatus(const char* /*status*/)
     QNetworkReply* reply = reply_;
     reply_ = nullptr;
     if (reply) {
-        reply->disconnect(this);
+        // Its signals still queued are told apart by their sender. It is not
+        // disconnected here: Qt's network thread may be emitting one of its
+        // signals, and would then free our connection itself, which the
+        // thread sanitizer (blind to Qt's own locks) reports as a race. Its
+        // connections go with it, on this thread.
         // Deleting a running reply stops its request. An abort() here would
         // race the error the network thread may already have queued for an
         // error status (Qt warns of an error reported twice).

@@ -61,6 +61,9 @@ public:
     static QByteArray suffixData(const QString& boundary);
 
 private:
+    // True in a slot called by the reply of the upload under way (not by
+    // one dropped before).
+    bool fromCurrentReply() const;
     void onMetaData();
     void onFinished();
     void failWithCode(long long code, const QString& text);
