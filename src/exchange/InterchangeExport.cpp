@@ -185,14 +185,19 @@ bool Export::addPhotoBlobs(Connection* copy, const std::vector<Photo>& photos)
     if (!transaction.begun())
         return fail(QStringLiteral("%1: %2").arg(written(), copy->errorMessage()));
     Statement update(copy, "UPDATE image SET photo=?, thumbnail=? WHERE pk=?");
+    // The two pictures' memory serves every photo, bound without copies.
+    QByteArray photo, thumbnail;
     for (size_t i = 0; i < photos.size(); ++i) {
         if (cancelled())
             return false;
         const QString file = QStringLiteral("%1/sp-%2").arg(request_.collection).arg(photos[i].key);
-        const QByteArray photo = Image::readPictureFile(file + QStringLiteral(".jpg"), request_.collection);
-        const QByteArray thumbnail = Image::readPictureFile(file + QStringLiteral("t.jpg"), request_.collection);
+        photo = Image::readPictureFile(file + QStringLiteral(".jpg"), request_.collection, nullptr, std::move(photo));
+        thumbnail =
+            Image::readPictureFile(file + QStringLiteral("t.jpg"), request_.collection, nullptr, std::move(thumbnail));
         if (!photo.isEmpty() && !thumbnail.isEmpty()) {
-            update.bind(photo, thumbnail, photos[i].key);
+            update.bindView(1, photo);
+            update.bindView(2, thumbnail);
+            update.bindAt(3, photos[i].key);
             if (!update.stepDone())
                 return cancelled() || fail(QStringLiteral("%1: %2").arg(written(), copy->errorMessage()));
             update.reset();

@@ -167,7 +167,8 @@ QByteArray Image::croppedThumbnailJpeg(const QByteArray& thumbnailJpeg)
 }
 
 
-QByteArray Image::readPictureFile(const QString& file, const QString& folder, PictureFileProblem* problem)
+QByteArray Image::readPictureFile(const QString& file, const QString& folder, PictureFileProblem* problem,
+                                  QByteArray reuse)
 {
     auto fail = [problem](PictureFileProblem why) {
         if (problem)
@@ -199,7 +200,8 @@ QByteArray Image::readPictureFile(const QString& file, const QString& folder, Pi
         return fail(PictureFileProblem::TooLarge);
     }
     // Read within the cap whatever the size said: the file may grow meanwhile.
-    QByteArray data(static_cast<qsizetype>(status.st_size) + 1, Qt::Uninitialized);
+    QByteArray data = std::move(reuse);
+    data.resize(static_cast<qsizetype>(status.st_size) + 1);
     qsizetype filled = 0;
     for (;;) {
         if (filled == data.size()) {

@@ -103,9 +103,11 @@ public:
     enum class PictureFileProblem { None, Missing, OutsideFolder, Unreadable, TooLarge };
     // The bytes of a picture file inside `folder`: empty when the file is
     // missing, is no regular file, is a link leading out of the folder, or
-    // holds more than kMaxPictureFileBytes.
+    // holds more than kMaxPictureFileBytes. `reuse` lends its memory: a job
+    // that reads photo after photo hands the last one's bytes back in, and
+    // no fresh memory is faulted in for each.
     static QByteArray readPictureFile(const QString& file, const QString& folder,
-                                      PictureFileProblem* problem = nullptr);
+                                      PictureFileProblem* problem = nullptr, QByteArray reuse = {});
 
     // The most pixels a picture may announce in its header to be decoded as
     // a photo (the decoder would need 400 MB for 100 megapixels).

@@ -206,6 +206,14 @@ void Statement::bindAt(int index, const QByteArray& value)
     sqlite3_bind_blob(statement_, index, value.constData(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
+void Statement::bindView(int index, const QByteArray& value)
+{
+    if (value.isNull())
+        sqlite3_bind_null(statement_, index);
+    else
+        sqlite3_bind_blob(statement_, index, value.constData(), static_cast<int>(value.size()), SQLITE_STATIC);
+}
+
 int Statement::step()
 {
     return statement_ ? sqlite3_step(statement_) : SQLITE_MISUSE;

@@ -127,6 +127,9 @@ public:
     void bindAt(int index, const QString& value);
     void bindAt(int index, const Timestamp& value);
     void bindAt(int index, const QByteArray& value);
+    // A blob bound without a copy (a photo's megabytes): `value` must keep
+    // its bytes until the statement is reset.
+    void bindView(int index, const QByteArray& value);
 
     // SQLite's result code: SQLITE_ROW, SQLITE_DONE or an error.
     int step();
