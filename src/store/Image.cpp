@@ -48,9 +48,7 @@ bool writeWholeFile(const QString& path, const QByteArray& data, bool staged = f
 {
     if (data.isEmpty())
         return true;
-    if (staged && Image::writeNewFile(path, data))
-        return true;
-    return FileHelpers::writeFile(path, data);
+    return staged ? Image::writeStagedFile(path, data) : FileHelpers::writeFile(path, data);
 }
 
 // Files written again from what the database holds (a thumbnail restored
@@ -136,6 +134,11 @@ bool Image::writeNewFile(const QString& path, const QByteArray& data)
     if (!ok)
         ::unlink(name.constData());
     return ok;
+}
+
+bool Image::writeStagedFile(const QString& path, const QByteArray& data)
+{
+    return writeNewFile(path, data) || FileHelpers::writeFile(path, data);
 }
 
 // The JPEG of a thumbnail's centred square, cut from the thumbnail's JPEG:

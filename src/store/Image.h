@@ -137,6 +137,11 @@ public:
     // is thrown away on failure), refusing to replace or follow anything
     // planted at the name. False when it could not be written whole.
     static bool writeNewFile(const QString& path, const QByteArray& data);
+    // A photo file of a staging folder: written new (writeNewFile), or, when
+    // something was left or planted at the name, through a temporary file
+    // renamed over it, never written through. False when it could not be
+    // written whole (errno says why).
+    static bool writeStagedFile(const QString& path, const QByteArray& data);
     // The JPEG of a thumbnail's centred square, cut from the thumbnail's JPEG.
     static QByteArray croppedThumbnailJpeg(const QByteArray& thumbnailJpeg);
 

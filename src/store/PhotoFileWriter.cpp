@@ -70,7 +70,7 @@ void PhotoFileWriter::run()
         bool written = true;
         int error = 0;
         if (wanted) {
-            written = Image::writeNewFile(
+            written = Image::writeStagedFile(
                 file.path, QByteArray::fromRawData(file.data.data(), static_cast<qsizetype>(file.data.size())));
             error = errno;
         }

@@ -13,7 +13,7 @@
 
 namespace spinora {
 
-// Writes new photo files (Image::writeNewFile) on a thread of its own while
+// Writes new photo files (Image::writeStagedFile) on a thread of its own while
 // the caller goes on: an import writes one photo's files while it reads the
 // next photo, so the disk's work and the database's share the processors.
 // Files are written in order from a few buffers used again and again: the

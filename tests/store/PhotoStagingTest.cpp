@@ -2,6 +2,7 @@
 // square thumbnail cut from the thumbnail's JPEG without losing what the
 // package path makes, and nothing planted in the folder written through.
 #include "Image.h"
+#include "PhotoFileWriter.h"
 #include "RecordBuilders.h"
 #include "SpinoraDatabase.h"
 #include "TestSupport.h"
@@ -61,19 +62,29 @@ TEST_F(PhotoStagingTest, WritesThreeFilesAndTheSameSquareAsThePackagePathForWide
     }
 }
 
+// Written at once, and by the import's writer thread.
 TEST_F(PhotoStagingTest, ALinkPlantedAtAPhotosNameIsReplacedNeverWrittenThrough)
 {
     const QString outside = folder.file("outside.txt");
     writeFile(outside, "keep me");
-    auto image = incoming(gradientImage(320, 240));
-    // The next key of the empty collection names the files.
-    const QString planted = staging + "/sp-1.jpg";
-    ASSERT_TRUE(QFile::link(outside, planted));
-    ASSERT_TRUE(image->insertIntoStagingFolder(document->database(), staging).ok());
-    ASSERT_EQ(image->photoFile(), planted);
-    EXPECT_EQ(readFile(outside), QByteArray("keep me"));
-    EXPECT_FALSE(QFileInfo(planted).isSymLink());
-    EXPECT_EQ(readFile(planted), image->dataForPhoto());
+    for (const bool byWriter : {false, true}) {
+        SCOPED_TRACE(byWriter);
+        auto image = incoming(gradientImage(320, 240));
+        // The next key of the collection names the files.
+        const QString planted = staging + QStringLiteral("/sp-%1.jpg").arg(byWriter ? 2 : 1);
+        ASSERT_TRUE(QFile::link(outside, planted));
+        if (byWriter) {
+            PhotoFileWriter writer;
+            ASSERT_TRUE(image->insertIntoStagingFolder(document->database(), staging, writer).ok());
+            ASSERT_TRUE(writer.finish().ok());
+        } else {
+            ASSERT_TRUE(image->insertIntoStagingFolder(document->database(), staging).ok());
+        }
+        ASSERT_EQ(image->photoFile(), planted);
+        EXPECT_EQ(readFile(outside), QByteArray("keep me"));
+        EXPECT_FALSE(QFileInfo(planted).isSymLink());
+        EXPECT_EQ(readFile(planted), image->dataForPhoto());
+    }
 }
 
 TEST_F(PhotoStagingTest, AnUnreadableThumbnailLeavesNoSquareFile)
